@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages VARNOLT needs to build, test and run.
+# Does nothing when everything is present already.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-svg-dev libqcustomplot-dev qt6-translations-l10n
+  libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,155 @@
+#include "platform/Forms.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "platform/Twips.h"
+
+namespace vrn {
+
+namespace {
+QPointer<QMdiArea> gMdi;
+QPointer<QWidget> gMain;
+}  // namespace
+
+std::map<std::type_index, QPointer<VrnForm>>& Forms::registry() {
+    static std::map<std::type_index, QPointer<VrnForm>> r;
+    return r;
+}
+
+bool Forms::isLoaded(const VrnForm* f) {
+    if (!f) return false;
+    for (auto& [key, p] : registry())
+        if (p.data() == f) return true;
+    return false;
+}
+
+std::vector<VrnForm*> Forms::all() {
+    std::vector<VrnForm*> v;
+    for (auto& [key, p] : registry())
+        if (!p.isNull()) v.push_back(p.data());
+    return v;
+}
+
+void Forms::destroyAll() {
+    auto forms = all();
+    registry().clear();
+    for (VrnForm* f : forms) {
+        f->gone_ = true;
+        if (f->sub_) delete f->sub_.data();
+        else delete f;
+    }
+}
+
+void Forms::setMdiArea(QMdiArea* area) { gMdi = area; }
+QMdiArea* Forms::mdiArea() { return gMdi.data(); }
+void Forms::setMainWindow(QWidget* w) { gMain = w; }
+QWidget* Forms::mainWindow() { return gMain.data(); }
+
+VrnForm::VrnForm(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
+    setAttribute(Qt::WA_DeleteOnClose, true);
+    if (kind_ == Kind::Tool) {
+        if (QWidget* owner = Forms::mainWindow()) setParent(owner, Qt::Tool);
+        else setWindowFlags(Qt::Tool);
+    }
+}
+
+VrnForm::~VrnForm() { forget(); }
+
+void VrnForm::forget() {
+    auto& r = Forms::registry();
+    for (auto it = r.begin(); it != r.end();) {
+        if (it->second.data() == this || it->second.isNull()) it = r.erase(it);
+        else ++it;
+    }
+}
+
+QWidget* VrnForm::frame() { return sub_ ? static_cast<QWidget*>(sub_.data()) : static_cast<QWidget*>(this); }
+
+void VrnForm::Show() {
+    if (kind_ == Kind::MdiChild && !sub_ && Forms::mdiArea()) {
+        QSize sz = size();
+        sub_ = Forms::mdiArea()->addSubWindow(this);
+        sub_->setAttribute(Qt::WA_DeleteOnClose, true);
+        sub_->setWindowTitle(windowTitle());
+        if (sz.isValid()) sub_->resize(sub_->sizeHint().expandedTo(sz));
+    }
+    if (zeroSize_) {
+        if (sub_) sub_->hide();
+        else hide();
+        return;
+    }
+    if (sub_) {
+        sub_->show();
+        show();
+        Forms::mdiArea()->setActiveSubWindow(sub_);
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
+}
+
+void VrnForm::Hide() {
+    if (sub_) sub_->hide();
+    else hide();
+}
+
+void VrnForm::SetFocus() {
+    if (sub_ && Forms::mdiArea()) Forms::mdiArea()->setActiveSubWindow(sub_);
+    frame()->raise();
+    frame()->activateWindow();
+    setFocus();
+}
+
+bool VrnForm::Unload() {
+    if (gone_) return true;
+    bool cancel = false;
+    unloading_ = true;
+    Form_Unload(cancel);
+    if (cancel) {
+        unloading_ = false;
+        return false;
+    }
+    gone_ = true;
+    forget();
+    emit unloaded();
+    frame()->hide();
+    if (sub_) sub_->deleteLater();
+    else deleteLater();
+    return true;
+}
+
+void VrnForm::closeEvent(QCloseEvent* event) {
+    // The close box, Alt+F4 or the sub-window's close: the same as Unload.
+    if (gone_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    Unload();
+}
+
+bool VrnForm::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !gone_) Form_Activate();
+    return QWidget::event(e);
+}
+
+void VrnForm::setCaption(const QString& text) {
+    setWindowTitle(text);
+    if (sub_) sub_->setWindowTitle(text);
+}
+
+QString VrnForm::caption() const { return windowTitle(); }
+
+int VrnForm::twipsLeft() { return pixelsToTwipsX(frame()->x()); }
+int VrnForm::twipsTop() { return pixelsToTwipsY(frame()->y()); }
+int VrnForm::twipsWidth() { return pixelsToTwipsX(frame()->width()); }
+int VrnForm::twipsHeight() { return pixelsToTwipsY(frame()->height()); }
+void VrnForm::moveTwips(int left, int top) { frame()->move(twipsToPixelsX(left), twipsToPixelsY(top)); }
+void VrnForm::resizeTwips(int width, int height) {
+    frame()->resize(twipsToPixelsX(width), twipsToPixelsY(height));
+}
+
+}  // namespace vrn

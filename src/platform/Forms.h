@@ -1,0 +1,129 @@
+// Windows of the program: each exists at most once, is created on first use
+// and deleted when unloaded. The registry answers "is it loaded" without ever
+// creating a window.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <typeindex>
+#include <vector>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace vrn {
+
+class VrnForm : public QWidget {
+    Q_OBJECT
+public:
+    // An MDI child lives in the main window's MDI area; a tool window floats
+    // above the main window.
+    enum class Kind { MdiChild, Tool };
+
+    explicit VrnForm(Kind kind = Kind::MdiChild, QWidget* parent = nullptr);
+    ~VrnForm() override;
+
+    Kind kind() const { return kind_; }
+
+    // Shows the window (inside the MDI area for a child) and activates it.
+    void Show();
+    // Hides the window; it stays loaded.
+    void Hide();
+    // Runs the unload handler; unless it cancels, the window is removed from
+    // the registry at once and deleted when control returns to the event loop.
+    // Returns false when the handler cancelled.
+    bool Unload();
+    // Gives the window the focus and brings it forward.
+    virtual void SetFocus();
+
+    void setCaption(const QString& text);
+    QString caption() const;
+
+    // The widget that carries the frame: the MDI sub-window of a child, else the form.
+    QWidget* frame();
+
+    // Position and size of the frame in twips.
+    int twipsLeft();
+    int twipsTop();
+    int twipsWidth();
+    int twipsHeight();
+    void moveTwips(int left, int top);
+    void resizeTwips(int width, int height);
+
+    bool isUnloading() const { return unloading_; }
+
+    // A zero-size window: Show loads it into the MDI area but keeps its frame hidden.
+    void setZeroSize(bool zero) { zeroSize_ = zero; }
+
+signals:
+    void unloaded();
+
+protected:
+    friend class Forms;
+    // Runs once, right after the registry created the window.
+    virtual void Form_Load() {}
+    // Runs whenever the window becomes the active window.
+    virtual void Form_Activate() {}
+    // Runs before the window goes; set cancel to keep it.
+    virtual void Form_Unload(bool& cancel) {}
+
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void forget();
+    Kind kind_;
+    QPointer<QMdiSubWindow> sub_;
+    bool unloading_ = false;
+    bool gone_ = false;
+    bool zeroSize_ = false;
+};
+
+class Forms {
+public:
+    // The window of type T; creates and loads it when it is not loaded.
+    template <class T>
+    static T& get() {
+        if (T* f = loaded<T>()) return *f;
+        T* f = new T();
+        registry()[std::type_index(typeid(T))] = f;
+        static_cast<VrnForm*>(f)->Form_Load();
+        return *f;
+    }
+    // The window of type T when it is loaded, else nullptr. Never creates.
+    template <class T>
+    static T* loaded() {
+        auto it = registry().find(std::type_index(typeid(T)));
+        if (it == registry().end() || it->second.isNull()) return nullptr;
+        return static_cast<T*>(it->second.data());
+    }
+    template <class T>
+    static bool unload() {
+        if (T* f = loaded<T>()) return f->Unload();
+        return true;
+    }
+    static bool isLoaded(const VrnForm* f);
+    static std::vector<VrnForm*> all();
+    // Deletes every loaded window without running unload handlers.
+    static void destroyAll();
+
+    static void setMdiArea(QMdiArea* area);
+    static QMdiArea* mdiArea();
+    // Owner of tool windows (the main window); may be null.
+    static void setMainWindow(QWidget* w);
+    static QWidget* mainWindow();
+
+private:
+    friend class VrnForm;
+    static std::map<std::type_index, QPointer<VrnForm>>& registry();
+};
+
+template <class T>
+bool IsFormLoaded() {
+    return Forms::loaded<T>() != nullptr;
+}
+inline bool IsFormLoaded(const VrnForm* f) { return Forms::isLoaded(f); }
+
+}  // namespace vrn

@@ -1,0 +1,28 @@
+// Folders of the program. Read-only resources (tips file, help pages, cursor
+// files, sample projects) ship beside the executable; the writable program
+// folder is the per-user data folder, created at start-up, where the
+// last-session file, the protocol files and the file dialogs' folders live.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace vrn {
+
+QString resourceFolder();
+void setResourceFolder(const QString& folder);
+
+// The writable program folder (no trailing separator); created when missing.
+QString programFolder();
+void setProgramFolder(const QString& folder);
+
+// Creates the program folder; on its first creation copies the sample
+// projects and data sets into it. Returns the folder.
+QString prepareProgramFolder();
+
+// Qt string <-> the core's UTF-8 strings.
+std::string toStd(const QString& s);
+QString toQ(const std::string& s);
+
+}  // namespace vrn

@@ -1,0 +1,28 @@
+// The one process-wide application state. Every window and module reads and
+// writes it directly; one GUI thread, no locking.
+#pragma once
+
+#include <string>
+
+#include "chart/ChartState.h"
+#include "data/DataState.h"
+#include "engine/EngineState.h"
+#include "reactors/ReactorState.h"
+#include "shell/ShellState.h"
+
+namespace vrn {
+
+struct AppState : ShellState, EngineState, ChartState, DataState, ReactorState {};
+
+extern AppState app;
+
+// Resets every variable to zero and then to the start values the main window
+// sets when the program starts (sized arrays, time-unit table, model names,
+// defaults, paths in the program folder). The protocol file name is left to
+// the caller (it needs the file system). programFolder has no trailing separator.
+void resetAppState(const std::string& programFolder);
+
+// Joins a folder and a name with "/"; an empty folder gives the name alone.
+std::string joinPath(const std::string& folder, const std::string& name);
+
+}  // namespace vrn

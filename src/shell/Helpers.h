@@ -1,0 +1,67 @@
+// Small shared procedures of the application shell that need no window:
+// emptying the data set, the number-key filter, the busy cursor, unit texts,
+// path shortening and the file test.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "shell/Types.h"
+
+namespace vrn {
+
+// Hooks through which the computation reaches the windows and the screen.
+// The GUI installs them at start-up; without them the calls do nothing
+// (the mouse pointer is then kept in a plain variable).
+struct UiHooks {
+    std::function<void()> updateUnitLabels;     // refresh the unit captions of the open windows
+    std::function<int()> getMousePointer;       // the screen's mouse pointer (11 = hourglass)
+    std::function<void(int)> setMousePointer;
+};
+UiHooks& uiHooks();
+
+constexpr int kHourglass = 11;
+
+// Empties the measured data set: zeroes aus, t, c(1), c(2), k and Temp of
+// points 1..nExpPunkte, then nExpPunkte := 0, ExpDateiName := empty,
+// bDatenGeaendert := false. The array keeps its size.
+void ClearExpDaten();
+
+// Key filter of every number field. "," (44) is turned into "." (46).
+// True for digits, "E", "e", ",", "-", ".", Enter, Backspace and DEL (127);
+// false for every other key (callers let Ctrl+C and Ctrl+V pass first).
+bool NumKeyFilter(Integer& KeyAscii);
+
+// Busy cursor, nesting: the first level saves the screen's pointer, every
+// level sets the hourglass unless it is set already, the pointer comes back
+// when the count falls below 1.
+void SanduhrEin();
+void SanduhrAus();
+
+// Refreshes the unit captions of the open calculation windows and of the
+// data-set editor through the installed hook.
+void UpdateUnitLabels();
+
+// The rate-constant unit texts for model iModell with time unit u
+// (trailing blanks removed): unit1, unit2, unit3 as the windows show them.
+std::array<std::string, 3> rateConstantUnits(int iModell, std::string u);
+
+// Shortens a path for display to at most about maxLen characters:
+// the first 3 characters, "...", and the tail from a separator on.
+// Accepts "\" and "/" as separators.
+std::string ShortenPath(const std::string& path, int maxLen);
+
+// True when an ordinary file (no directory, no hidden file) of that name
+// exists; a bare name is looked for in the program folder; wildcards "*" and
+// "?" count as existing when any ordinary file matches. Any failure gives false.
+bool FileExists(const std::string& path);
+
+// Wildcard match of a file name, "*" and "?", case-insensitive.
+bool wildcardMatch(std::string_view pattern, std::string_view name);
+
+// Strips trailing blanks.
+std::string rtrim(std::string s);
+
+}  // namespace vrn

@@ -1,0 +1,81 @@
+// Number texts: the plain number form, Format with and without a pattern,
+// and the leading-number reading. Every window and file goes through here.
+//
+// Plain form (Str): what program code writes into fields, labels and files.
+//   A leading blank for a non-negative value, "-" for a negative one; "." as
+//   the decimal separator whatever the locale; no zero before the point
+//   (" .002", "-.5"); 7 significant digits for a Single, 15 for a Double,
+//   trailing zeros dropped.
+//   The exponent form is used when the decimal exponent e of the rounded value
+//   is below -4 or at least the number of significant digits (7 or 15):
+//   0.0001 -> " .0001", 0.00001 -> " 1E-05", 1234567 (Single) -> " 1234567",
+//   12345678 (Single) -> " 1.234568E+07". The exponent has a sign and at least
+//   two digits.
+//
+// General form (Format(x) without a pattern): like the plain form but with no
+//   leading blank, a zero before the point and the locale's decimal separator
+//   (0.75 -> "0.75" or "0,75"); the same exponent rule.
+//
+// Patterns (Format(x, pattern)): "0" a digit always written, "#" a digit
+//   written only when significant, "." the decimal separator, "," between
+//   integer digits the thousands separator, "E+"/"E-"/"e+"/"e-" followed by
+//   "0"/"#" an exponent ("+" writes the sign always, "-" only when negative;
+//   "0" digits are always written, "#" digits only when significant, but at
+//   least one exponent digit is written). Any other character is written as
+//   it stands; "\x" writes x. Up to three sections "positive;negative;zero".
+//   Rounding is half away from zero on the value's 15-digit decimal form
+//   (4.625 -> "4.63" with "0.00"); a value that rounds to zero is written
+//   without a minus sign. Decimal and thousands separators are the locale's.
+//
+// Leading-number reading (Val): leading blanks and tabs are skipped, then an
+//   optional sign, digits, one "." and digits, and an optional exponent
+//   ("E"/"e"/"D"/"d", optional sign, digits) are read up to the first
+//   character that cannot continue the number. "1,5" -> 1, "" -> 0,
+//   " 12abc" -> 12, "-" -> 0. A number beyond the range of a Double reads 0;
+//   the result is always finite.
+//
+// Integer rounding (CInt) is half to even: 2.5 -> 2, 3.5 -> 4.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vrn {
+
+// The locale's separators used by Format. Set from the user's locale at
+// start-up; tests set them directly.
+struct NumberLocale {
+    char decimal = '.';
+    char group = ',';
+};
+void setNumberLocale(char decimal, char group);
+NumberLocale numberLocale();
+
+// Plain number form.
+std::string Str(double x);
+std::string Str(float x);
+std::string Str(int x);
+
+// Locale's general number form.
+std::string Format(double x);
+std::string Format(float x);
+std::string Format(int x);
+
+// Pattern form (see above). A Single is first reduced to its 7 significant
+// digits, so that Format(4.625f, "0.00") gives "4.63".
+std::string Format(double x, std::string_view pattern);
+std::string Format(float x, std::string_view pattern);
+std::string Format(int x, std::string_view pattern);
+
+// Leading-number reading; always finite.
+double Val(std::string_view text);
+
+// Like Val, but reports whether a number was read at all and whether it was
+// in range: ok is false for a text with no leading number or out of range.
+double Val(std::string_view text, bool& ok);
+
+// Rounds half to even into the 16-bit range; values outside are clamped.
+std::int16_t CInt(double x);
+
+}  // namespace vrn

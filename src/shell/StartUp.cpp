@@ -1,0 +1,48 @@
+#include "shell/StartUp.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "platform/MsgBoxQt.h"
+#include "shell/AppState.h"
+#include "shell/Helpers.h"
+#include "shell/NumberText.h"
+
+namespace vrn {
+
+void syncNumberLocale() {
+    const QLocale loc;
+    const QString dec = loc.decimalPoint();
+    const QString grp = loc.groupSeparator();
+    const char d = dec.size() == 1 && dec.at(0).unicode() < 128 ? static_cast<char>(dec.at(0).unicode()) : '.';
+    char g = grp.size() == 1 && grp.at(0).unicode() < 128 ? static_cast<char>(grp.at(0).unicode()) : (d == ',' ? '.' : ',');
+    setNumberLocale(d, g);
+    app.bDezimalKomma = loc.toString(0.75).contains(',');
+}
+
+void installBusyCursor() {
+    uiHooks().getMousePointer = [] {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        return (c && c->shape() == Qt::WaitCursor) ? kHourglass : 0;
+    };
+    uiHooks().setMousePointer = [](int p) {
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        if (p == kHourglass) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    };
+}
+
+void installPlatform(QApplication& qapp) {
+    if (QCoreApplication::applicationName().isEmpty() || QCoreApplication::applicationName() != "varnolt")
+        QCoreApplication::setApplicationName("varnolt");
+    auto* qtTr = new QTranslator(&qapp);
+    if (qtTr->load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTr);
+    syncNumberLocale();
+    installQtMessageBoxes();
+    installBusyCursor();
+}
+
+}  // namespace vrn

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "platform/Forms.h"
+#include "platform/HelpViewer.h"
+#include "platform/MsgBox.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "platform/Settings.h"
+#include "platform/Twips.h"
+#include "shell/AppState.h"
+#include "shell/Helpers.h"
+#include "shell/MDIVRN.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+class frmProbe : public VrnForm {
+public:
+    frmProbe() : VrnForm(Kind::MdiChild) { ++created; }
+    ~frmProbe() override { ++destroyed; }
+    static inline int created = 0;
+    static inline int destroyed = 0;
+    bool refuse = false;
+    int loads = 0;
+
+protected:
+    void Form_Load() override { ++loads; }
+    void Form_Unload(bool& cancel) override { cancel = refuse; }
+};
+
+class frmTool : public VrnForm {
+public:
+    frmTool() : VrnForm(Kind::Tool) {}
+};
+
+}  // namespace
+
+class Platform : public ::testing::Test {
+protected:
+    test::GuiTest env;
+};
+
+TEST_F(Platform, RegistryNeverCreatesOnTheLoadedTest) {
+    MDIVRN main;
+    frmProbe::created = frmProbe::destroyed = 0;
+    EXPECT_FALSE(IsFormLoaded<frmProbe>());
+    EXPECT_EQ(Forms::loaded<frmProbe>(), nullptr);
+    EXPECT_EQ(frmProbe::created, 0);
+
+    frmProbe& f = Forms::get<frmProbe>();
+    EXPECT_EQ(f.loads, 1);
+    EXPECT_TRUE(IsFormLoaded<frmProbe>());
+    EXPECT_TRUE(IsFormLoaded(&f));
+    EXPECT_EQ(&Forms::get<frmProbe>(), &f);  // at most once
+    EXPECT_EQ(frmProbe::created, 1);
+
+    f.Show();
+    ASSERT_NE(f.frame(), &f);  // lives in an MDI sub-window
+    EXPECT_EQ(main.mdiArea->subWindowList().size(), 1);
+
+    EXPECT_TRUE(f.Unload());
+    EXPECT_FALSE(IsFormLoaded<frmProbe>());
+    test::processEvents();
+    EXPECT_EQ(frmProbe::destroyed, 1);
+    EXPECT_TRUE(main.mdiArea->subWindowList().isEmpty());
+}
+
+TEST_F(Platform, UnloadHandlerCanKeepTheWindow) {
+    MDIVRN main;
+    frmProbe& f = Forms::get<frmProbe>();
+    f.Show();
+    f.refuse = true;
+    EXPECT_FALSE(f.Unload());
+    f.frame()->close();  // the close box asks the same handler
+    test::processEvents();
+    EXPECT_TRUE(IsFormLoaded<frmProbe>());
+    f.refuse = false;
+    f.frame()->close();
+    test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmProbe>());
+}
+
+TEST_F(Platform, ToolWindowsFloatAboveTheMainWindow) {
+    MDIVRN main;
+    frmTool& t = Forms::get<frmTool>();
+    t.Show();
+    EXPECT_EQ(t.frame(), &t);
+    EXPECT_TRUE(t.windowFlags() & Qt::Tool);
+    EXPECT_EQ(t.parentWidget(), &main);
+    EXPECT_TRUE(t.Unload());
+}
+
+TEST_F(Platform, NumberFieldFiltersKeys) {
+    QWidget host;
+    auto* layout = new QVBoxLayout(&host);
+    auto* a = new NumberField(&host);
+    auto* b = new NumberField(&host);
+    layout->addWidget(a);
+    layout->addWidget(b);
+    host.show();
+    QApplication::setActiveWindow(&host);
+    a->setFocus();
+    QTest::keyClicks(a, "1,5x E-3+ ");
+    EXPECT_EQ(a->text(), QString("1.5E-3"));
+    EXPECT_DOUBLE_EQ(a->value(), 0.0015);
+    QTest::keyClick(a, Qt::Key_Backspace);
+    EXPECT_EQ(a->text(), QString("1.5E-"));
+
+    // Ctrl+C and Ctrl+V pass the filter.
+    a->selectAll();
+    QTest::keyClick(a, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("1.5E-"));
+    QApplication::clipboard()->setText("2,5");
+    b->clear();
+    b->setFocus();
+    QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(b->text(), QString("2,5"));  // a pasted comma stays and ends the number
+    EXPECT_DOUBLE_EQ(b->value(), 2);
+
+    // Enter moves to the next field.
+    a->setFocus();
+    QTest::keyClick(a, Qt::Key_Return);
+    EXPECT_TRUE(b->hasFocus());
+}
+
+TEST_F(Platform, NumberFieldSelectsAllOnFocusAndShowsComputedFields) {
+    QWidget host;
+    auto* layout = new QVBoxLayout(&host);
+    auto* a = new NumberField(" .15", &host);
+    auto* b = new NumberField(" 7", &host);
+    layout->addWidget(a);
+    layout->addWidget(b);
+    host.show();
+    QApplication::setActiveWindow(&host);
+    b->setFocus();
+    a->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(a->selectedText(), QString(" .15"));
+    QTest::keyClicks(a, "3");
+    EXPECT_EQ(a->text(), QString("3"));
+
+    b->setComputed(true);
+    EXPECT_TRUE(b->isReadOnly());
+    b->setFocus();
+    QTest::keyClicks(b, "9");
+    EXPECT_EQ(b->text(), QString(" 7"));
+}
+
+TEST_F(Platform, BusyCursorUsesTheOverrideCursor) {
+    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    SanduhrEin();
+    SanduhrEin();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    SanduhrAus();
+    EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
+    SanduhrAus();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Platform, HelpShowsAPageOrANote) {
+    HtmlHelp(987654);
+    ASSERT_NE(helpBrowser(), nullptr);
+    EXPECT_TRUE(helpBrowser()->toPlainText().contains("gibt es noch keine Hilfeseite"));
+    HtmlHelp(1);
+    EXPECT_TRUE(QFile::exists(helpPagePath(1)));
+    EXPECT_TRUE(helpBrowser()->toPlainText().contains("VARNOLT"));
+    HtmlHelpCloseAll();
+    test::processEvents();
+    EXPECT_EQ(helpBrowser(), nullptr);
+}
+
+TEST_F(Platform, SettingsRoundTrip) {
+    EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "1"), QString("1"));
+    SaveSetting("Options", "Show Tips at Startup", "0");
+    EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "1"), QString("0"));
+    SaveSetting("Options", "Show Tips at Startup", "1");
+}
+
+TEST_F(Platform, TwipsAt96Dpi) {
+    // The offscreen screen has 96 logical dpi: 15 twips per pixel.
+    EXPECT_DOUBLE_EQ(twipsPerPixelX(), 1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchX());
+    EXPECT_EQ(twipsToPixelsX(1440), static_cast<int>(QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
+    EXPECT_EQ(pixelsToTwipsX(twipsToPixelsX(3000)), 3000);
+}
+
+TEST_F(Platform, MessagesReachTheRecorder) {
+    test::MsgRecorder rec;
+    rec.answer(MsgAnswer::No);
+    EXPECT_EQ(MsgBox("Frage?", MsgButtons::YesNoCancel, MsgIcon::Question, "WARNUNG"), MsgAnswer::No);
+    EXPECT_EQ(MsgBox("Noch eine", MsgButtons::YesNo), MsgAnswer::Yes);
+    showFailure("LoadDataFile", "Datei nicht gefunden");
+    ASSERT_EQ(rec.count(), 3u);
+    EXPECT_EQ(rec.messages()[0].title, "WARNUNG");
+    EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
+    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    Beep();
+    EXPECT_EQ(rec.beeps(), 1);
+}
+
+TEST_F(Platform, FirstStartCopiesTheSamples) {
+    const QString folder = env.folder() + "/fresh";
+    setProgramFolder(folder);
+    prepareProgramFolder();
+    EXPECT_TRUE(QFile::exists(folder));
+    QDir samples(resourceFolder() + "/samples");
+    for (const QString& f : samples.entryList(QDir::Files)) EXPECT_TRUE(QFile::exists(folder + "/" + f)) << f.toStdString();
+    setProgramFolder(env.folder());
+}

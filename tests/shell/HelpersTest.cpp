@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "shell/AppState.h"
+#include "shell/Helpers.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::TempFolder;
+using vrn::test::writeFile;
+
+TEST(NumKeyFilter, AcceptedAndRefusedKeys) {
+    struct Case {
+        int key;
+        bool accepted;
+        int after;
+    };
+    const Case cases[] = {
+        {'0', true, '0'}, {'9', true, '9'}, {'E', true, 'E'}, {'e', true, 'e'}, {',', true, '.'},
+        {'-', true, '-'}, {'.', true, '.'}, {13, true, 13},   {8, true, 8},     {127, true, 127},
+        {'x', false, 'x'}, {' ', false, ' '}, {'+', false, '+'}, {3, false, 3},  {22, false, 22},
+        {'D', false, 'D'},
+    };
+    for (const auto& c : cases) {
+        Integer k = static_cast<Integer>(c.key);
+        EXPECT_EQ(NumKeyFilter(k), c.accepted) << c.key;
+        EXPECT_EQ(k, c.after) << c.key;
+    }
+}
+
+class BusyCursor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetAppState("");
+        uiHooks().getMousePointer = [this] { return pointer; };
+        uiHooks().setMousePointer = [this](int p) {
+            pointer = p;
+            ++sets;
+        };
+    }
+    void TearDown() override {
+        uiHooks().getMousePointer = nullptr;
+        uiHooks().setMousePointer = nullptr;
+    }
+    int pointer = 0;
+    int sets = 0;
+};
+
+TEST_F(BusyCursor, NestedBracketsRestoreOnlyAtTheOuterEnd) {
+    pointer = 3;
+    SanduhrEin();
+    EXPECT_EQ(pointer, kHourglass);
+    EXPECT_TRUE(app.bBusy);
+    EXPECT_EQ(app.SavedMousePointer, 3);
+    SanduhrEin();
+    EXPECT_EQ(app.WaitCount, 2);
+    EXPECT_EQ(pointer, kHourglass);
+    SanduhrAus();
+    EXPECT_EQ(pointer, kHourglass);
+    EXPECT_TRUE(app.bBusy);
+    SanduhrAus();
+    EXPECT_EQ(pointer, 3);
+    EXPECT_FALSE(app.bBusy);
+    EXPECT_EQ(app.WaitCount, 0);
+}
+
+TEST_F(BusyCursor, HourglassAlreadySetLeavesBusyFlag) {
+    pointer = kHourglass;
+    SanduhrEin();
+    EXPECT_FALSE(app.bBusy);
+    EXPECT_EQ(sets, 0);
+    SanduhrAus();
+    EXPECT_EQ(pointer, kHourglass);  // the saved pointer was the hourglass
+}
+
+TEST_F(BusyCursor, SurplusCallRestoresAgain) {
+    pointer = 1;
+    SanduhrEin();
+    SanduhrAus();
+    pointer = 5;
+    SanduhrAus();
+    EXPECT_EQ(app.WaitCount, -1);
+    EXPECT_EQ(pointer, 1);
+}
+
+TEST(RateConstantUnits, ByModelAndUnit) {
+    auto u = rateConstantUnits(17, "min");
+    EXPECT_EQ(u[0], "/(l/(min*mol))");
+    EXPECT_EQ(u[1], "/(1/min)");
+    EXPECT_EQ(u[2], "/(1/min)");
+    u = rateConstantUnits(1, "s  ");
+    EXPECT_EQ(u[0], "/(mol/(s*l))");
+    EXPECT_EQ(u[1], "/(1/s)");
+    u = rateConstantUnits(7, "h");
+    EXPECT_EQ(u[0], "/(l/(h*mol))");
+    EXPECT_EQ(u[1], "/(l/(h*mol))");
+    EXPECT_EQ(u[2], "/(1/h)");
+    u = rateConstantUnits(20, "s");
+    EXPECT_EQ(u[0], "");
+    for (int m : {2, 5, 6, 8, 11, 14, 15, 16}) EXPECT_EQ(rateConstantUnits(m, "d")[0], "/(1/d)") << m;
+    for (int m : {3, 4, 9, 10, 13, 18}) EXPECT_EQ(rateConstantUnits(m, "a")[0], "/(l/(a*mol))") << m;
+}
+
+TEST(ShortenPath, Examples) {
+    const std::string p = "C:\\Programme\\Daten\\Laborwerte\\Versuche";
+    ASSERT_EQ(p.size(), 38u);
+    EXPECT_EQ(ShortenPath(p, 20), "C:\\...\\Versuche");
+    EXPECT_EQ(ShortenPath(p, 30), "C:\\...\\Laborwerte\\Versuche");
+    EXPECT_EQ(ShortenPath(p, 38), p);
+    EXPECT_EQ(ShortenPath(p, 60), p);
+    EXPECT_EQ(ShortenPath("/home/anna/messungen/2026/reihe1/kinetik.vrd", 20), "/ho.../kinetik.vrd");
+}
+
+TEST(ShortenPath, NoSeparatorInTheTail) {
+    EXPECT_EQ(ShortenPath("C:\\abcdefghijklmnopqrstuvwxyz", 10), "C:\\...");
+    EXPECT_EQ(ShortenPath("", 10), "");
+    EXPECT_EQ(ShortenPath("abcdefghijklmnop", 6), "abc...");
+}
+
+TEST(FileExists, BareNamesLookInTheProgramFolder) {
+    TempFolder dir;
+    resetAppState(dir.str());
+    writeFile(dir.file("data.VRD"), "x");
+    std::filesystem::create_directory(dir.path() / "sub.VRD");
+    writeFile(dir.file(".hidden"), "x");
+    EXPECT_TRUE(FileExists("data.VRD"));
+    EXPECT_TRUE(FileExists(dir.file("data.VRD")));
+    EXPECT_FALSE(FileExists("missing.VRD"));
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists("sub.VRD"));  // a directory
+    EXPECT_FALSE(FileExists(".hidden"));
+    EXPECT_TRUE(FileExists("*.vrd"));
+    EXPECT_TRUE(FileExists("da?a.VRD"));
+    EXPECT_FALSE(FileExists("*.VRP"));
+    EXPECT_FALSE(FileExists("/no/such/folder/x.txt"));
+    // Backslashes work as separators too.
+    std::string back = dir.str() + "\\data.VRD";
+    EXPECT_TRUE(FileExists(back));
+}
+
+TEST(WildcardMatch, Patterns) {
+    EXPECT_TRUE(wildcardMatch("*.vrd", "Probe.VRD"));
+    EXPECT_TRUE(wildcardMatch("*", ""));
+    EXPECT_TRUE(wildcardMatch("a*b*c", "aXXbYYc"));
+    EXPECT_FALSE(wildcardMatch("a*b*c", "aXXbYY"));
+    EXPECT_TRUE(wildcardMatch("?x", "ax"));
+    EXPECT_FALSE(wildcardMatch("?x", "x"));
+}
+
+TEST(ClearExpDaten, EmptiesTheDataSet) {
+    resetAppState("");
+    app.ExpDaten.assign(4, Messpunkt{});
+    app.nExpPunkte = 3;
+    for (int i = 1; i <= 3; ++i) {
+        auto& p = app.ExpDaten[static_cast<std::size_t>(i)];
+        p.t = i;
+        p.c[1] = 1;
+        p.c[2] = 2;
+        p.c[3] = 3;
+        p.k = 4;
+        p.Temp = 300;
+        p.aus = -1;
+        p.lambda = 7;
+    }
+    app.ExpDateiName = "x.VRD";
+    app.bDatenGeaendert = true;
+    ClearExpDaten();
+    EXPECT_EQ(app.nExpPunkte, 0);
+    EXPECT_EQ(app.ExpDateiName, "");
+    EXPECT_FALSE(app.bDatenGeaendert);
+    EXPECT_EQ(app.ExpDaten.size(), 4u);
+    const auto& p = app.ExpDaten[2];
+    EXPECT_EQ(p.t, 0);
+    EXPECT_EQ(p.c[1], 0);
+    EXPECT_EQ(p.c[2], 0);
+    EXPECT_EQ(p.k, 0);
+    EXPECT_EQ(p.Temp, 0);
+    EXPECT_EQ(p.aus, 0);
+    EXPECT_EQ(p.c[3], 3);  // untouched fields keep their values
+    EXPECT_EQ(p.lambda, 7);
+}
+
+TEST(ClearExpDaten, OnAnEmptyDataSet) {
+    resetAppState("");
+    app.ExpDateiName = "a";
+    ClearExpDaten();
+    EXPECT_EQ(app.nExpPunkte, 0);
+    EXPECT_EQ(app.ExpDaten.size(), 2u);
+    EXPECT_EQ(app.ExpDateiName, "");
+}

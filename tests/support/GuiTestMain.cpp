@@ -1,0 +1,31 @@
+// Main of the GUI test programs: an offscreen application with Qt's test
+// mode for standard paths, the settings store in a temporary folder, the
+// resources from the source tree and a message handler that never blocks.
+#include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "platform/Paths.h"
+#include "shell/StartUp.h"
+
+namespace vrn::test {
+void installDefaultTestHandler();
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication qapp(argc, argv);
+    QCoreApplication::setApplicationName("varnolt");
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    vrn::setResourceFolder(VARNOLT_SOURCE_RESOURCES);
+    vrn::installPlatform(qapp);
+    vrn::test::installDefaultTestHandler();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

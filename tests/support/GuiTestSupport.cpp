@@ -1,0 +1,77 @@
+#include "support/GuiTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QWidget>
+
+#include <vector>
+
+#include "platform/Forms.h"
+#include "platform/Paths.h"
+#include "shell/AppState.h"
+#include "shell/StartUp.h"
+
+namespace vrn::test {
+
+namespace {
+std::vector<MsgRequest>& unexpected() {
+    static std::vector<MsgRequest> v;
+    return v;
+}
+}  // namespace
+
+const std::vector<MsgRequest>& unexpectedMessages() { return unexpected(); }
+void clearUnexpectedMessages() { unexpected().clear(); }
+
+void installDefaultTestHandler() {
+    setMsgHandler([](const MsgRequest& r) {
+        unexpected().push_back(r);
+        return firstAnswer(r.buttons);
+    });
+    setBeepHandler([] {});
+}
+
+GuiTest::GuiTest() : dir_(std::make_unique<QTemporaryDir>()) {
+    Forms::destroyAll();
+    processEvents();
+    setProgramFolder(dir_->path() + "/prog");
+    QDir().mkpath(dir_->path() + "/prog");
+    resetAppState(toStd(programFolder()));
+    syncNumberLocale();
+    clearUnexpectedMessages();
+}
+
+GuiTest::~GuiTest() {
+    Forms::destroyAll();
+    processEvents();
+}
+
+QString GuiTest::folder() const { return dir_->path() + "/prog"; }
+std::string GuiTest::folderStd() const { return toStd(folder()); }
+
+LocaleGuard::LocaleGuard(const QLocale& locale) : old_(QLocale()) {
+    QLocale::setDefault(locale);
+    syncNumberLocale();
+}
+
+LocaleGuard::~LocaleGuard() {
+    QLocale::setDefault(old_);
+    syncNumberLocale();
+}
+
+QString saveScreenshot(QWidget* w, const QString& name) {
+    const QString dir = QDir::currentPath() + "/screenshots";
+    QDir().mkpath(dir);
+    const QString path = dir + "/" + name + ".png";
+    w->grab().save(path);
+    return path;
+}
+
+void processEvents() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace vrn::test

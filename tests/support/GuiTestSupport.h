@@ -1,0 +1,53 @@
+// Helpers of the GUI tests: a clean application state with a temporary
+// program folder, the locale for a test, and rendering a widget to PNG.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "support/TestSupport.h"
+
+class QWidget;
+
+namespace vrn::test {
+
+// The default message handler of GUI tests: records every message that no
+// MsgRecorder catches and answers with the first button, so that no box ever
+// blocks a test.
+const std::vector<MsgRequest>& unexpectedMessages();
+void clearUnexpectedMessages();
+
+// Each GUI test starts from here: resets the state with a fresh temporary
+// program folder and deletes every window left over.
+class GuiTest {
+public:
+    GuiTest();
+    ~GuiTest();
+    QString folder() const;
+    std::string folderStd() const;
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+// Sets QLocale's default (and the program's number separators) for its lifetime.
+class LocaleGuard {
+public:
+    explicit LocaleGuard(const QLocale& locale);
+    ~LocaleGuard();
+
+private:
+    QLocale old_;
+};
+
+// Renders the widget (its frame when it has one) into a PNG in the build's
+// screenshot folder and returns the path.
+QString saveScreenshot(QWidget* w, const QString& name);
+
+// Lets queued events (deferred deletes among them) run.
+void processEvents();
+
+}  // namespace vrn::test

@@ -1,0 +1,65 @@
+// Helpers shared by the tests: a message recorder with scripted answers,
+// a number-locale guard and a temporary folder.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/MsgBox.h"
+
+namespace vrn::test {
+
+// Records every message box and answers from a script (then the first button).
+class MsgRecorder {
+public:
+    MsgRecorder();
+    ~MsgRecorder();
+    MsgRecorder(const MsgRecorder&) = delete;
+    MsgRecorder& operator=(const MsgRecorder&) = delete;
+
+    void answer(MsgAnswer a) { script_.push_back(a); }
+    const std::vector<MsgRequest>& messages() const { return messages_; }
+    std::size_t count() const { return messages_.size(); }
+    const MsgRequest& last() const { return messages_.back(); }
+    void clear() { messages_.clear(); }
+    int beeps() const { return beeps_; }
+
+private:
+    MsgHandler previous_;
+    BeepHandler previousBeep_;
+    std::deque<MsgAnswer> script_;
+    std::vector<MsgRequest> messages_;
+    int beeps_ = 0;
+};
+
+// Sets the number separators for the lifetime of the guard.
+class NumberLocaleGuard {
+public:
+    NumberLocaleGuard(char decimal, char group);
+    ~NumberLocaleGuard();
+
+private:
+    char decimal_, group_;
+};
+
+// A fresh temporary folder, removed with its contents at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::filesystem::path& path() const { return path_; }
+    std::string str() const { return path_.string(); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Reads a whole file as bytes.
+std::string readFile(const std::string& path);
+// Writes bytes to a file.
+void writeFile(const std::string& path, const std::string& bytes);
+
+}  // namespace vrn::test
