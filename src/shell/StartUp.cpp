@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "platform/MsgBoxQt.h"
+#include "shell/CalcForm.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
 #include "shell/NumberText.h"
@@ -43,6 +44,7 @@ void installPlatform(QApplication& qapp) {
     syncNumberLocale();
     installQtMessageBoxes();
     installBusyCursor();
+    uiHooks().updateUnitLabels = updateUnitLabelsOfWindows;
 }
 
 }  // namespace vrn

@@ -1,0 +1,76 @@
+// Base class of the calculation windows (time diagram, stirred tank, batch
+// reactor, tubular reactor, fitting). They share control names through which
+// the model choice reconfigures the first open one and the unit captions are
+// written: the fields Inp(0..16), the species captions lblStoff(0..9), the
+// rate-constant captions Bz(5..7), the unit captions, the model line Label7,
+// the extent-of-reaction display and the window-specific extras.
+#pragma once
+
+#include <array>
+#include <initializer_list>
+#include <string>
+
+#include "platform/Forms.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace vrn {
+
+class NumberField;
+
+class CalcForm : public VrnForm {
+    Q_OBJECT
+public:
+    // Type codes in the fixed order of the model choice.
+    enum CalcType { TimeDiagram = 1, RKconti = 2, Batch = 3, Rohrreaktor = 4, Fitting = 5 };
+
+    explicit CalcForm(CalcType type, Kind kind = Kind::MdiChild);
+
+    CalcType calcType() const { return type_; }
+
+    std::array<NumberField*, 17> Inp{};      // 0..4 c0, 5..9 outlet c, 10..12 k1..k3, 14 time
+    std::array<QLabel*, 10> lblStoff{};
+    std::array<QLabel*, 8> Bz{};             // 5..7 used
+    QLabel* unit1 = nullptr;
+    QLabel* unit2 = nullptr;
+    QLabel* unit3 = nullptr;
+    QLabel* unit4 = nullptr;                 // time unit of the time-diagram window
+    QLabel* lblZeitEinheit = nullptr;
+    QLabel* lblVPunktInput = nullptr;
+    QLabel* Label7 = nullptr;
+    QWidget* fraKsi = nullptr;
+    QPushButton* cmdShowKsi = nullptr;
+    QLabel* lblTextKsi_1 = nullptr;
+    QLabel* lblTextKsi_2 = nullptr;
+    QWidget* fraMichaelis = nullptr;
+    QLabel* lblMichaelisK = nullptr;
+    std::array<QCheckBox*, 6> chkConcFQS{};  // 1..5 used
+
+protected:
+    // Creates hidden stand-ins for every shared control the window did not
+    // create itself, so that every window carries every name. Call at the end
+    // of the derived constructor.
+    void ensureSharedControls();
+
+private:
+    CalcType type_;
+};
+
+// The first loaded calculation window of the given types, in the order given;
+// nullptr when none is loaded. Never creates a window.
+CalcForm* firstLoadedCalcForm(std::initializer_list<CalcForm::CalcType> order);
+
+// Writes the unit captions of the open windows (installed as the
+// UpdateUnitLabels hook at start-up).
+void updateUnitLabelsOfWindows();
+
+// Other windows that show the time unit (the data-set editor) add themselves here.
+class TimeUnitCaptions {
+public:
+    virtual ~TimeUnitCaptions() = default;
+    virtual void setTimeUnitCaptions(const std::string& u) = 0;
+};
+
+}  // namespace vrn
