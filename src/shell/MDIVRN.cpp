@@ -1,18 +1,33 @@
 #include "shell/MDIVRN.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStyle>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "platform/Forms.h"
+#include "platform/HelpViewer.h"
+#include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
+#include "shell/MainMenus.h"
 #include "shell/StartUp.h"
+#include "shell/frmOption.h"
 #include "shell/frmPhantom.h"
+#include "shell/frmTip.h"
 
 namespace vrn {
 
@@ -37,8 +52,10 @@ const std::array<const char*, 9> kHintLines = {
 };
 
 namespace {
+constexpr int kRevision = 0;
 MDIVRN* gMain = nullptr;
-constexpr int kHintLineHeight = 20;  // pixels
+constexpr int kHintLineHeight = 20;    // pixels
+constexpr int kHintDesignWidth = 960;  // pixels, lines 6 to 8
 }  // namespace
 
 MDIVRN* MDIVRN::instance() { return gMain; }
@@ -54,6 +71,7 @@ MDIVRN::MDIVRN() {
     cmdErstnutzer->setObjectName("cmdErstnutzer");
     cmdErstnutzer->adjustSize();
     Toolbar1->setMinimumHeight(cmdErstnutzer->height() + 8);
+    connect(cmdErstnutzer, &QPushButton::clicked, this, [this] { cmdErstnutzer_Click(); });
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -75,8 +93,9 @@ MDIVRN::MDIVRN() {
     for (int i = 0; i < 9; ++i) {
         Label2[static_cast<std::size_t>(i)] = new QLabel(Picture1);
         Label2[static_cast<std::size_t>(i)]->setObjectName(QString("Label2_%1").arg(i));
+        Label2[static_cast<std::size_t>(i)]->installEventFilter(this);
     }
-    Picture1->setFixedHeight(8 + kHintLineHeight * 10);
+    Picture1->installEventFilter(this);
     layoutHintPanel();
 
     mdiArea = new QMdiArea(central);
@@ -88,6 +107,8 @@ MDIVRN::MDIVRN() {
 
     Forms::setMdiArea(mdiArea);
     Forms::setMainWindow(this);
+    buildMenus();
+    buildToolbar();
     resize(1000, 720);
 }
 
@@ -99,13 +120,18 @@ MDIVRN::~MDIVRN() {
 }
 
 void MDIVRN::layoutHintPanel() {
+    // Lines are stacked under the heading; a line wraps where it is wider than
+    // its label, and the panel takes the height of all lines.
     int y = 4 + kHintLineHeight;
     for (int i = 0; i < 9; ++i) {
         QLabel* l = Label2[static_cast<std::size_t>(i)];
-        l->move(4, y);
-        l->resize(l->width() > 0 ? l->width() : 900, kHintLineHeight);
-        y += kHintLineHeight;
+        l->setWordWrap(true);
+        const int w = l->width() > 0 ? l->width() : kHintDesignWidth;
+        const int h = std::max(kHintLineHeight, l->heightForWidth(w) + 2);
+        l->setGeometry(4, y, w, h);
+        y += h;
     }
+    Picture1->setFixedHeight(y + 4);
 }
 
 void MDIVRN::MDIForm_Load() {
@@ -113,7 +139,9 @@ void MDIVRN::MDIForm_Load() {
     resetAppState(toStd(prepareProgramFolder()));
     syncNumberLocale();
 
-    // Step 12: the hint panel is hidden at start.
+    // Step 12: saving the project is possible, viewing the data set is not yet.
+    if (toolbar_[7]) toolbar_[7]->setEnabled(true);
+    mnuEdit->setEnabled(false);
     Picture1->hide();
 
     // Step 13: the zero-size child window.
@@ -122,21 +150,299 @@ void MDIVRN::MDIForm_Load() {
     // Step 16: the hint lines.
     for (int i = 0; i < 9; ++i) Label2[static_cast<std::size_t>(i)]->setText(kHintLines[static_cast<std::size_t>(i)]);
     MDIForm_Resize();
+
+    // Step 17: the tips window, unless the user switched it off.
+    frmTip& tip = Forms::get<frmTip>();
+    if (app.bNoTipsAtStart) tip.Unload();
+    else tip.Show();
 }
 
 void MDIVRN::MDIForm_Resize() {
     // The hint button keeps its place at the right end of the toolbar, 200 twips from the edge.
     const int left = twipsToPixelsX(pixelsToTwipsX(width()) - pixelsToTwipsX(cmdErstnutzer->width()) - 200);
     cmdErstnutzer->move(left, (Toolbar1->height() - cmdErstnutzer->height()) / 2);
-    // Hint lines 0 to 5 take the width of the screen; 6 to 8 keep theirs.
+    // Hint lines 0 to 5 take the width of the screen (as far as the panel shows
+    // it, so that they wrap instead of being cut); 6 to 8 keep theirs.
     const int screenWidth = twipsToPixelsX(screenWidthTwips());
-    for (int i = 0; i <= 5; ++i) Label2[static_cast<std::size_t>(i)]->resize(screenWidth, kHintLineHeight);
-    for (int i = 6; i <= 8; ++i) Label2[static_cast<std::size_t>(i)]->adjustSize();
+    const int shown = std::max(200, width() - 12);
+    for (int i = 0; i <= 5; ++i) Label2[static_cast<std::size_t>(i)]->resize(std::min(screenWidth, shown), kHintLineHeight);
+    for (int i = 6; i <= 8; ++i) Label2[static_cast<std::size_t>(i)]->resize(kHintDesignWidth, kHintLineHeight);
+    layoutHintPanel();
 }
 
 void MDIVRN::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     MDIForm_Resize();
+}
+
+}  // namespace vrn
+
+namespace vrn {
+
+// ---- menus ----
+
+namespace {
+QString baseName(const QString& name) {
+    const int p = name.indexOf('(');
+    return p < 0 ? name : name.left(p);
+}
+}  // namespace
+
+void MDIVRN::buildMenus() {
+    auto build = [this](std::span<const MenuRow> rows, bool popups) {
+        std::vector<QMenu*> stack(8, nullptr);
+        std::vector<QString> names(8);
+        for (const MenuRow& r : rows) {
+            const QString name = QString::fromUtf8(r.name);
+            QMenu* parentMenu = r.level > 0 ? stack[static_cast<std::size_t>(r.level - 1)] : nullptr;
+            if (!r.caption) {
+                if (parentMenu) parentMenu->addSeparator();
+                continue;
+            }
+            const QString caption = QString::fromUtf8(r.caption);
+            QAction* action = nullptr;
+            if (r.flags & kMenu) {
+                QMenu* m = nullptr;
+                if (parentMenu) m = parentMenu->addMenu(caption);
+                else if (popups) m = new QMenu(caption, this);
+                else m = menuBar()->addMenu(caption);
+                m->setObjectName(name);
+                m->installEventFilter(this);
+                m->setToolTipsVisible(true);
+                menus_[name] = m;
+                action = m->menuAction();
+                stack[static_cast<std::size_t>(r.level)] = m;
+                connect(m, &QMenu::aboutToShow, this, [this, name] { onMenu(name); });
+            } else {
+                action = parentMenu ? parentMenu->addAction(caption) : menuBar()->addAction(caption);
+                connect(action, &QAction::triggered, this, [this, name] { onMenu(name); });
+            }
+            action->setObjectName(name);
+            if (r.flags & kHidden) action->setVisible(false);
+            if (r.flags & kDisabled) action->setEnabled(false);
+            actions_[name] = action;
+            if (r.helpContext) help_[name] = r.helpContext;
+            names[static_cast<std::size_t>(r.level)] = name;
+            if (r.level > 0) parentOf_[name] = names[static_cast<std::size_t>(r.level - 1)];
+        }
+    };
+    build(mainMenuRows(), false);
+    build(popupMenuRows(), true);
+
+    mnuEdit = menuItem("mnuEdit");
+    mnuNeudat = menuItem("mnuNeudat");
+    mnuSaveProject = menuItem("mnuSaveProject");
+    for (int i = 1; i <= 4; ++i) mnuctAusw[static_cast<std::size_t>(i)] = menuItem(QString("mnuctAusw(%1)").arg(i));
+    for (int i = 1; i <= 2; ++i) mnukT[static_cast<std::size_t>(i)] = menuItem(QString("mnukT(%1)").arg(i));
+    mnuEdit1 = menu("mnuEdit1");
+    mnuEdit2 = menu("mnuEdit2");
+    mnuCopy1 = menuItem("mnuCopy1");
+    mnuPaste1 = menuItem("mnuPaste1");
+    mnuErase1 = menuItem("mnuErase1");
+    mnuCopy2 = menuItem("mnuCopy2");
+    mnuPaste2 = menuItem("mnuPaste2");
+    mnuErase2 = menuItem("mnuErase2");
+
+    setMenuHandler("mnuTip", [this] { mnuTip_Click(); });
+    setMenuHandler("mnuOption", [this] { mnuOption_Click(); });
+    setMenuHandler("mnuAboutVrn", [this] { mnuAboutVrn_Click(); });
+    setMenuHandler("mnuIndex", [this] { mnuIndex_Click(); });
+    setMenuHandler("mnuInfo", [this] { mnuInfo_Click(); });
+    setMenuHandler("mnuFenster", [this] { mnuFenster_Open(); });
+    setMenuHandler("mnuEdit1", [this] { mnuEdit1_Open(); });
+    setMenuHandler("mnuEdit2", [this] { mnuEdit2_Open(); });
+}
+
+QAction* MDIVRN::menuItem(const QString& name) const {
+    auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* MDIVRN::menu(const QString& name) const {
+    auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+int MDIVRN::helpContext(const QString& name) const {
+    QString n = name;
+    for (int guard = 0; guard < 8 && !n.isEmpty(); ++guard) {
+        auto it = help_.find(n);
+        if (it != help_.end()) return it->second;
+        auto p = parentOf_.find(n);
+        if (p == parentOf_.end()) break;
+        n = p->second;
+    }
+    return 0;
+}
+
+void MDIVRN::setMenuHandler(const QString& name, std::function<void()> handler, bool enable) {
+    handlers_[name] = std::move(handler);
+    if (QAction* a = menuItem(name); a && enable && !menus_.count(name)) a->setEnabled(true);
+}
+
+void MDIVRN::onMenu(const QString& name) {
+    auto it = handlers_.find(name);
+    if (it != handlers_.end() && it->second) it->second();
+}
+
+void MDIVRN::clickMenu(const QString& name) { onMenu(name); }
+
+bool MDIVRN::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (auto* m = qobject_cast<QMenu*>(watched)) {
+            QAction* a = m->activeAction();
+            const int ctx = helpContext(a ? a->objectName() : m->objectName());
+            if (ctx) HtmlHelp(ctx);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == Picture1) {
+            Picture1->hide();
+            return true;
+        }
+        for (QLabel* l : Label2)
+            if (watched == l) {
+                Picture1->hide();
+                return true;
+            }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- toolbar ----
+
+namespace {
+QIcon letterIcon(const QString& letters, const QColor& colour) {
+    QPixmap pm(24, 24);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(colour.darker(140));
+    p.setBrush(colour.lighter(170));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
+    QFont f("Arial", 10);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(colour.darker(160));
+    p.drawText(pm.rect(), Qt::AlignCenter, letters);
+    return QIcon(pm);
+}
+}  // namespace
+
+void MDIVRN::buildToolbar() {
+    struct Button {
+        int position;
+        const char* tooltip;
+        QStyle::StandardPixmap icon;
+        const char* letters;
+    };
+    const Button buttons[] = {
+        {2, " Neues Projekt  Versuchsauswertung ", QStyle::SP_FileIcon, nullptr},
+        {4, " Letzte Sitzung laden ", QStyle::SP_BrowserReload, nullptr},
+        {6, " Existierendes Projekt laden ", QStyle::SP_DialogOpenButton, nullptr},
+        {7, " Aktuelles Projekt speichern ", QStyle::SP_DialogSaveButton, nullptr},
+        {14, "ARRHENIUS-Rechner", QStyle::SP_CustomBase, "A"},
+        {16, "EYRING-Rechner", QStyle::SP_CustomBase, "E"},
+    };
+    QAction* first = Toolbar1->actions().isEmpty() ? nullptr : Toolbar1->actions().first();
+    for (int pos = 1; pos <= 16; ++pos) {
+        const Button* b = nullptr;
+        for (const Button& x : buttons)
+            if (x.position == pos) b = &x;
+        if (!b) {
+            if (pos == 3 || pos == 5 || pos == 8 || pos == 15) Toolbar1->insertSeparator(first);
+            continue;
+        }
+        QIcon icon = b->letters ? letterIcon(b->letters, pos == 14 ? QColor(200, 60, 40) : QColor(40, 90, 200))
+                                : style()->standardIcon(b->icon);
+        auto* a = new QAction(icon, QString(), Toolbar1);
+        a->setToolTip(QString::fromUtf8(b->tooltip));
+        a->setObjectName(QString("Toolbar1_%1").arg(pos));
+        Toolbar1->insertAction(first, a);
+        toolbar_[static_cast<std::size_t>(pos)] = a;
+        connect(a, &QAction::triggered, this, [this, pos] { Toolbar1_ButtonClick(pos); });
+    }
+}
+
+QAction* MDIVRN::toolbarButton(int position) const {
+    if (position < 1 || position > 16) return nullptr;
+    return toolbar_[static_cast<std::size_t>(position)];
+}
+
+void MDIVRN::Toolbar1_ButtonClick(int position) {
+    Forms::unload<frmTip>();
+    switch (position) {
+        case 2: onMenu("mnuNeudat"); break;
+        case 4: onMenu("mnuLoadLastSession"); break;
+        case 6: onMenu("mnuLoadProject"); break;
+        case 7: onMenu("mnuSaveProject"); break;
+        case 14: onMenu("mnuToolArrhenius"); break;
+        case 16: onMenu("mnuToolEyring"); break;
+        default: break;
+    }
+}
+
+// ---- hint panel, popups, help, windows ----
+
+void MDIVRN::cmdErstnutzer_Click() { Picture1->setVisible(!Picture1->isVisible()); }
+
+void MDIVRN::mnuEdit1_Open() {
+    mnuPaste1->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    mnuErase1->setEnabled(app.nExpPunkte >= 1);
+    mnuCopy1->setEnabled(app.nExpPunkte >= 1);
+}
+
+void MDIVRN::mnuEdit2_Open() {
+    mnuPaste2->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    mnuErase2->setEnabled(app.nXYPunkte >= 1);
+    mnuCopy2->setEnabled(app.nXYPunkte >= 1);
+}
+
+void MDIVRN::popupEdit1(const QPoint& globalPos) {
+    mnuEdit1->popup(globalPos);
+}
+
+void MDIVRN::popupEdit2(const QPoint& globalPos) {
+    mnuEdit2->popup(globalPos);
+}
+
+void MDIVRN::mnuTip_Click() {
+    app.bTipsRequested = true;
+    Forms::get<frmTip>().Show();
+}
+
+void MDIVRN::mnuOption_Click() {
+    Forms::unload<frmTip>();
+    frmOption& f = Forms::get<frmOption>();
+    f.setWindowModality(Qt::ApplicationModal);
+    f.Show();
+}
+
+void MDIVRN::mnuAboutVrn_Click() { HtmlHelp(10260); }
+void MDIVRN::mnuIndex_Click() { HtmlHelp(10270); }
+
+void MDIVRN::mnuInfo_Click() {
+    MsgBox("VARNOLT-3" + app.CrLf + "Kinetik homogener chemischer Reaktionen" + app.CrLf + app.CrLf +
+               "Version 3.3." + std::to_string(kRevision),
+           MsgButtons::OK, MsgIcon::Information, "Info über VARNOLT");
+}
+
+void MDIVRN::mnuFenster_Open() {
+    Forms::unload<frmTip>();
+    QMenu* m = menu("mnuFenster");
+    m->clear();
+    const auto subs = mdiArea->subWindowList();
+    int n = 0;
+    for (QMdiSubWindow* sub : subs) {
+        if (!sub->isVisible()) continue;
+        ++n;
+        QAction* a = m->addAction(QString("&%1 %2").arg(n).arg(sub->windowTitle().trimmed()));
+        a->setCheckable(true);
+        a->setChecked(sub == mdiArea->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub] { mdiArea->setActiveSubWindow(sub); });
+    }
+    if (n == 0) m->addAction("(keine Fenster)")->setEnabled(false);
 }
 
 }  // namespace vrn

@@ -1,13 +1,18 @@
 // The main window: the program's start-up object. A QMainWindow with an MDI
-// area that holds the other windows, the toolbar and the first-user hint panel.
+// area that holds the other windows, the menus, the toolbar and the
+// first-user hint panel.
 #pragma once
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
+#include <map>
 
+class QAction;
 class QLabel;
 class QMdiArea;
+class QMenu;
 class QPushButton;
 class QToolBar;
 
@@ -27,6 +32,29 @@ public:
     // Keeps the hint button at the right end of the toolbar and widens the hint lines.
     void MDIForm_Resize();
 
+    // The action of a menu item or submenu by its control name ("mnuctAusw(1)").
+    QAction* menuItem(const QString& name) const;
+    // The menu of a submenu or popup by its control name.
+    QMenu* menu(const QString& name) const;
+    // The help context of a menu item (its own, else the nearest menu's); 0 = none.
+    int helpContext(const QString& name) const;
+    // Runs the handler of a menu item as a click would (disabled items too).
+    void clickMenu(const QString& name);
+    // Opens the popup menu of a grid at the mouse position (or pos).
+    void popupEdit1(const QPoint& globalPos);
+    void popupEdit2(const QPoint& globalPos);
+    // Prepares the items of a popup as they are when it opens.
+    void mnuEdit1_Open();
+    void mnuEdit2_Open();
+
+    // Toolbar: the action of a position 1..16 (spacers have none).
+    QAction* toolbarButton(int position) const;
+    void Toolbar1_ButtonClick(int position);
+
+    // Registers the handler of a menu item; windows built later use it to
+    // connect and enable their items.
+    void setMenuHandler(const QString& name, std::function<void()> handler, bool enable = true);
+
     QMdiArea* mdiArea = nullptr;
     QToolBar* Toolbar1 = nullptr;
     QPushButton* cmdErstnutzer = nullptr;
@@ -34,11 +62,46 @@ public:
     QLabel* Label1 = nullptr;
     std::array<QLabel*, 9> Label2{};
 
+    // Items other windows enable or disable.
+    QAction* mnuEdit = nullptr;
+    QAction* mnuNeudat = nullptr;
+    QAction* mnuSaveProject = nullptr;
+    std::array<QAction*, 5> mnuctAusw{};  // 1..4
+    std::array<QAction*, 3> mnukT{};      // 1..2
+    QMenu* mnuEdit1 = nullptr;
+    QMenu* mnuEdit2 = nullptr;
+    QAction* mnuCopy1 = nullptr;
+    QAction* mnuPaste1 = nullptr;
+    QAction* mnuErase1 = nullptr;
+    QAction* mnuCopy2 = nullptr;
+    QAction* mnuPaste2 = nullptr;
+    QAction* mnuErase2 = nullptr;
+
+    // Handlers of the items that need no other window.
+    void cmdErstnutzer_Click();
+    void mnuTip_Click();
+    void mnuOption_Click();
+    void mnuAboutVrn_Click();
+    void mnuIndex_Click();
+    void mnuInfo_Click();
+    void mnuFenster_Open();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildMenus();
+    void buildToolbar();
     void layoutHintPanel();
+    void onMenu(const QString& name);
+
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QMenu*> menus_;
+    std::map<QString, int> help_;
+    std::map<QString, QString> parentOf_;
+    std::map<QString, std::function<void()>> handlers_;
+    std::array<QAction*, 17> toolbar_{};
 };
 
 // The caption of the main window.

@@ -1,0 +1,159 @@
+#include "shell/frmTip.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <chrono>
+#include <cmath>
+#include <random>
+
+#include "platform/Paths.h"
+#include "platform/Settings.h"
+#include "platform/Twips.h"
+#include "shell/AppState.h"
+
+namespace vrn {
+
+namespace {
+double clockRandom() {
+    static std::mt19937 gen(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
+    return std::uniform_real_distribution<double>(0.0, 1.0)(gen);
+}
+
+// A text file read as UTF-8 when it is valid UTF-8, else as Latin-1.
+QString decodeText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString s = utf8.decode(bytes);
+    if (!utf8.hasError()) return s;
+    return QString::fromLatin1(bytes);
+}
+}  // namespace
+
+std::function<double()> frmTip::random = clockRandom;
+
+frmTip::frmTip() : VrnForm(Kind::Tool) {
+    setCaption("   22 Tipps zur Arbeit mit VARNOLT");
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    auto* picture = new QLabel(this);
+    picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(40, 40));
+    picture->setAlignment(Qt::AlignTop);
+    top->addWidget(picture);
+    auto* textBox = new QVBoxLayout;
+    lblTipdesTages = new QLabel("Tipp des Tages", this);
+    QFont head("Arial", 12);
+    head.setBold(true);
+    lblTipdesTages->setFont(head);
+    lblTipText = new QLabel(this);
+    lblTipText->setFont(QFont("Arial", 10));
+    lblTipText->setWordWrap(true);
+    lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTipText->setMinimumHeight(90);
+    lblTipText->setFrameShape(QFrame::StyledPanel);
+    lblTipText->setAutoFillBackground(true);
+    QPalette pal = lblTipText->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    lblTipText->setPalette(pal);
+    lblTipText->setMargin(8);
+    textBox->addWidget(lblTipdesTages);
+    textBox->addWidget(lblTipText, 1);
+    top->addLayout(textBox, 1);
+    outer->addLayout(top, 1);
+
+    chkLoadTipsAtStartup = new QCheckBox(
+        "Dieses Fenster  bei jedem Start anzeigen     (Das Fenster bleibt  immer über den Hauprmenüpunkt "
+        "\"Hilfe\" zugänglich.) ",
+        this);
+    chkLoadTipsAtStartup->setStyleSheet("QCheckBox { font-size: 8pt; }");
+    outer->addWidget(chkLoadTipsAtStartup);
+
+    auto* buttons = new QHBoxLayout;
+    cmdTipsZeigen = new QPushButton("Tipps zeigen", this);
+    cmdNextTip = new QPushButton("Nächster Tipp", this);
+    cmdOK = new QPushButton("Schließen", this);
+    cmdOK->setDefault(true);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdTipsZeigen);
+    buttons->addWidget(cmdNextTip);
+    buttons->addWidget(cmdOK);
+    outer->addLayout(buttons);
+
+    connect(cmdTipsZeigen, &QPushButton::clicked, this, [this] { cmdTipsZeigen_Click(); });
+    connect(cmdNextTip, &QPushButton::clicked, this, [this] { cmdNextTip_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(chkLoadTipsAtStartup, &QCheckBox::clicked, this, [this] { chkLoadTipsAtStartup_Click(); });
+}
+
+void frmTip::Form_Load() {
+    resize(twipsToPixelsX(6240), twipsToPixelsY(3600));
+    move(twipsToPixelsX(screenWidthTwips() / 4), twipsToPixelsY(screenHeightTwips() / 4));
+    TipsDateiName = app.bEnglisch ? "VRNTIPS_E.TXT" : "VRNTIPS.TXT";
+    app.bNoTipsAtStart = false;
+    cmdNextTip->show();
+    lblTipdesTages->show();
+
+    bool isNumber = false;
+    const int stored = GetSetting("Options", "Show Tips at Startup", "1").trimmed().toInt(&isNumber);
+    if (isNumber && stored == 0 && !app.bTipsRequested) {
+        app.bNoTipsAtStart = true;
+        return;
+    }
+    // Checking the box runs its handler, which stores "1": showing the window
+    // switches the start-up tips on again until the user clears the box.
+    chkLoadTipsAtStartup->setChecked(true);
+    chkLoadTipsAtStartup_Click();
+    cmdTipsZeigen_Click();
+}
+
+void frmTip::cmdTipsZeigen_Click() {
+    cmdNextTip->show();
+    cmdOK->show();
+    lblTipdesTages->show();
+    cmdTipsZeigen->hide();
+    lblTipText->setStyleSheet("color: black;");
+    if (!LoadTips(resourceFolder() + "/" + TipsDateiName))
+        lblTipText->setText("Die Datei " + TipsDateiName + " wurde nicht gefunden \r\n\r\n");
+    CurrentTip = static_cast<int>(std::floor(random() * tips.size() + 1));
+    DisplayCurrentTip();
+}
+
+bool frmTip::LoadTips(const QString& fileName) {
+    if (fileName.isEmpty()) return false;
+    QFile f(fileName);
+    if (!f.exists() || !f.open(QIODevice::ReadOnly)) return false;
+    QString text = decodeText(f.readAll());
+    text.replace("\r\n", "\n");
+    if (text.endsWith('\n')) text.chop(1);
+    tips = text.isEmpty() ? QStringList() : text.split('\n');
+    NextTip();
+    return true;
+}
+
+void frmTip::NextTip() {
+    ++CurrentTip;
+    if (CurrentTip > tips.size()) CurrentTip = 1;
+    DisplayCurrentTip();
+}
+
+void frmTip::DisplayCurrentTip() {
+    if (!tips.isEmpty() && CurrentTip >= 1 && CurrentTip <= tips.size()) lblTipText->setText(tips[CurrentTip - 1]);
+}
+
+void frmTip::cmdNextTip_Click() {
+    NextTip();
+    lblTipdesTages->hide();
+}
+
+void frmTip::chkLoadTipsAtStartup_Click() {
+    SaveSetting("Options", "Show Tips at Startup", chkLoadTipsAtStartup->isChecked() ? "1" : "0");
+}
+
+void frmTip::cmdOK_Click() { Unload(); }
+
+}  // namespace vrn

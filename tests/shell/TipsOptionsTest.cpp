@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+#include "platform/CommonDialogs.h"
+#include "platform/Forms.h"
+#include "platform/Paths.h"
+#include "platform/Settings.h"
+#include "platform/UpDown.h"
+#include "shell/AppState.h"
+#include "shell/MDIVRN.h"
+#include "shell/frmOption.h"
+#include "shell/frmTip.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+class Tips : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SaveSetting("Options", "Show Tips at Startup", "1");
+        frmTip::random = [] { return 0.0; };
+    }
+    void TearDown() override {
+        SaveSetting("Options", "Show Tips at Startup", "1");
+    }
+    test::GuiTest env;
+};
+
+TEST_F(Tips, TheShippedFileHasTwentyTwoTips) {
+    frmTip& t = Forms::get<frmTip>();
+    EXPECT_EQ(t.caption(), QString("   22 Tipps zur Arbeit mit VARNOLT"));
+    EXPECT_EQ(t.tips.size(), 22);
+    for (const QString& tip : t.tips) EXPECT_FALSE(tip.trimmed().isEmpty());
+    // Random 0 picks tip 1; loading has already moved on by one.
+    EXPECT_EQ(t.CurrentTip, 1);
+    EXPECT_EQ(t.lblTipText->text(), t.tips[0]);
+    EXPECT_TRUE(t.lblTipText->text().contains("kinetisches Modell"));
+}
+
+TEST_F(Tips, NextTipCyclesAndHidesTheHeading) {
+    frmTip& t = Forms::get<frmTip>();
+    t.Show();
+    t.tips = {"eins", "zwei", "drei"};
+    t.CurrentTip = 2;
+    t.DisplayCurrentTip();
+    EXPECT_EQ(t.lblTipText->text(), QString("zwei"));
+    QTest::mouseClick(t.cmdNextTip, Qt::LeftButton);
+    EXPECT_EQ(t.lblTipText->text(), QString("drei"));
+    EXPECT_FALSE(t.lblTipdesTages->isVisible());
+    QTest::mouseClick(t.cmdNextTip, Qt::LeftButton);
+    EXPECT_EQ(t.lblTipText->text(), QString("eins"));
+    QTest::mouseClick(t.cmdNextTip, Qt::LeftButton);
+    EXPECT_EQ(t.lblTipText->text(), QString("zwei"));
+}
+
+TEST_F(Tips, SwitchIsStoredAndHonouredAtStart) {
+    {
+        frmTip& t = Forms::get<frmTip>();
+        t.Show();
+        EXPECT_TRUE(t.chkLoadTipsAtStartup->isChecked());
+        QTest::mouseClick(t.chkLoadTipsAtStartup, Qt::LeftButton);
+        EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "1"), QString("0"));
+        t.Unload();
+        test::processEvents();
+    }
+    {
+        MDIVRN w;
+        w.MDIForm_Load();
+        EXPECT_FALSE(IsFormLoaded<frmTip>());
+        EXPECT_TRUE(app.bNoTipsAtStart);
+        // The menu item shows the tips anyway and switches them on again.
+        w.clickMenu("mnuTip");
+        ASSERT_TRUE(IsFormLoaded<frmTip>());
+        EXPECT_TRUE(Forms::loaded<frmTip>()->isVisible());
+        EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "0"), QString("1"));
+    }
+}
+
+TEST_F(Tips, MissingFileShowsANote) {
+    app.bEnglisch = true;  // VRNTIPS_E.TXT does not exist
+    frmTip& t = Forms::get<frmTip>();
+    EXPECT_TRUE(t.lblTipText->text().startsWith("Die Datei VRNTIPS_E.TXT wurde nicht gefunden "));
+    QTest::mouseClick(t.cmdNextTip, Qt::LeftButton);
+    EXPECT_TRUE(t.lblTipText->text().startsWith("Die Datei VRNTIPS_E.TXT"));
+}
+
+TEST_F(Tips, LatinOneFileIsRead) {
+    const QString path = env.folder() + "/tips.txt";
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("Gr\xFC\xDF" "e\r\nzweite Zeile\r\n"));
+    f.close();
+    frmTip& t = Forms::get<frmTip>();
+    t.CurrentTip = 0;
+    ASSERT_TRUE(t.LoadTips(path));
+    EXPECT_EQ(t.tips, (QStringList{QString::fromUtf8("Grüße"), "zweite Zeile"}));
+    EXPECT_EQ(t.lblTipText->text(), QString::fromUtf8("Grüße"));
+}
+
+namespace {
+class frmMonteProbe : public VrnForm, public MonteCarloOptionsTarget {
+public:
+    int size = 0, shape = 0, refreshes = 0;
+    void applyPointStyle(int s, int code) override {
+        size = s;
+        shape = code;
+    }
+    void pressRefresh() override { ++refreshes; }
+};
+}  // namespace
+
+class Options : public ::testing::Test {
+protected:
+    test::GuiTest env;
+};
+
+TEST_F(Options, OkTakesOverSpeedSizeShapeAndColours) {
+    MDIVRN w;
+    w.MDIForm_Load();
+    auto& mc = Forms::get<frmMonteProbe>();
+    w.clickMenu("mnuOption");
+    frmOption* o = Forms::loaded<frmOption>();
+    ASSERT_NE(o, nullptr);
+    EXPECT_EQ(o->caption(), QString("   Optionen"));
+    EXPECT_EQ(app.PunktGroesse, 7);
+    EXPECT_EQ(o->Label56->text(), QString("7"));
+    o->Slider_geschwindigkeit->setValue(5);
+    QTest::mouseClick(o->UpDown1_PointSize->upButton(), Qt::LeftButton);
+    QTest::mouseClick(o->UpDown1_PointSize->upButton(), Qt::LeftButton);
+    EXPECT_EQ(o->Label56->text(), QString("9"));
+    QTest::mouseClick(o->chkSolidPoints, Qt::LeftButton);
+    auto old = setColourChooser([](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); });
+    QTest::mouseClick(o->cmdAColor, Qt::LeftButton);
+    setColourChooser([](const QColor&) { return std::optional<QColor>(); });  // cancelled
+    QTest::mouseClick(o->cmdPColor, Qt::LeftButton);
+    setColourChooser(old);
+    QTest::mouseClick(o->cmdOK, Qt::LeftButton);
+    EXPECT_FLOAT_EQ(app.MCSpeed, 5.0f / 12.0f);
+    EXPECT_EQ(app.PunktGroesse, 9);
+    EXPECT_TRUE(app.bSolidPoints);
+    EXPECT_EQ(app.Farbe1, RGB(0, 128, 0));
+    EXPECT_EQ(app.Farbe2, RGB(0, 0, 255));
+    EXPECT_EQ(mc.size, 9);
+    EXPECT_EQ(mc.shape, 2);
+    EXPECT_EQ(mc.refreshes, 1);
+    EXPECT_FALSE(IsFormLoaded<frmOption>());
+
+    // Reopening puts the slider back to 5.
+    w.clickMenu("mnuOption");
+    EXPECT_EQ(Forms::loaded<frmOption>()->Slider_geschwindigkeit->value(), 5);
+}
+
+TEST_F(Options, CancelKeepsEverything) {
+    app.MCSpeed = 0;
+    frmOption& o = Forms::get<frmOption>();
+    o.Show();
+    o.Slider_geschwindigkeit->setValue(3);
+    QTest::mouseClick(o.chkSolidPoints, Qt::LeftButton);
+    QTest::keyClick(&o, Qt::Key_Escape);
+    EXPECT_EQ(app.MCSpeed, 0);
+    EXPECT_FALSE(app.bSolidPoints);
+    EXPECT_FALSE(IsFormLoaded<frmOption>());
+}
+
+TEST_F(Options, Screenshots) {
+    frmOption& o = Forms::get<frmOption>();
+    o.Show();
+    QApplication::processEvents();
+    test::saveScreenshot(&o, "options_window");
+    frmTip& t = Forms::get<frmTip>();
+    t.Show();
+    QApplication::processEvents();
+    test::saveScreenshot(&t, "tips_window");
+}
