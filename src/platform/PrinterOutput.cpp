@@ -48,8 +48,16 @@ bool printText(const QString& text, const QFont& font, QWidget* parent) {
             }
             y = fm.ascent();
         }
-        QString expanded = line;
-        expanded.replace('\t', "  ");
+        // A Tab moves to the next print zone of 14 columns.
+        QString expanded;
+        for (QChar ch : line) {
+            if (ch == '\t') {
+                do expanded += ' ';
+                while (expanded.size() % 14 != 0);
+            } else {
+                expanded += ch;
+            }
+        }
         p.drawText(0, y, expanded);
         y += lineHeight;
     }
