@@ -1,8 +1,8 @@
 #include "chart/Evaluation.h"
 
 #include <algorithm>
-
 #include <cmath>
+#include <optional>
 
 #include "chart/Linearisation.h"
 #include "shell/AppState.h"
@@ -57,7 +57,102 @@ bool alsSingle(double v, Single& s) {
 Auswertung abbruch(Auswertung e, std::string text) {
     e.ausgang = AuswertungsAusgang::Abbruch;
     e.text = std::move(text);
+    e.k1.reset();
+    e.statusText.clear();
     return e;
+}
+
+// "<reason> bei der Berechnung von <quantity>"
+std::string berechnungsFehler(const char* grund, const char* groesse) {
+    return std::string(grund) + " bei der Berechnung von " + groesse;
+}
+
+// c(A)(0) and c(B)(0) as singles: those of the last row at t = 0 (0 when there is none).
+std::pair<Single, Single> startKonzentrationen(int n) {
+    Single cA0 = 0, cB0 = 0;
+    for (int i = 1; i <= n; ++i) {
+        const Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
+        if (p.t == 0) {
+            cA0 = static_cast<Single>(p.c[1]);
+            cB0 = static_cast<Single>(p.c[2]);
+        }
+    }
+    return {cA0, cB0};
+}
+
+// The kind's result from the intercept e.a and the slope e.b: k1, regrA,
+// regrB and the status text without the R^2 part. Returns the failure text
+// when a result is undefined.
+std::optional<std::string> ergebnis(int kind, int n, Auswertung& e) {
+    const double a = e.a, b = e.b;
+    const double c0 = app.c0Daten[1];
+    auto mitK = [&](LinWert k) -> std::optional<std::string> {
+        Single ks = 0;
+        if (k.fehler) return berechnungsFehler(k.fehler, "k");
+        if (!alsSingle(k.v, ks)) return berechnungsFehler(kFehlerUeberlauf, "k");
+        e.k1 = k.v;
+        e.statusText = "Berechnungsergebnis: k = " + Format(ks);
+        return std::nullopt;
+    };
+    switch (kind) {
+    case -11: {
+        LinWert k{b};
+        if (app.Lambda0 == 0) k = linQuotient(b, c0 * a);
+        if (app.iModell == 3) k.v /= 2;
+        return mitK(k);
+    }
+    case -10:
+    case -5: {
+        if (auto f = mitK({-b})) return f;
+        if (app.bLambdaAuswertung && app.Lambda0 == 0) {
+            Single l0 = 0;
+            if (!alsSingle(app.LambdaInf - std::exp(a), l0)) return berechnungsFehler(kFehlerUeberlauf, "lambda(0)");
+            e.statusText += ", lambda(0), extrapol. = " + Format(l0);
+        }
+        return std::nullopt;
+    }
+    case -8: {
+        const auto [cA0, cB0] = startKonzentrationen(n);
+        const LinWert k = linQuotient(b, static_cast<double>(cA0) - static_cast<double>(cB0));
+        if (k.fehler) return std::string(k.fehler) + ": c(A) und c(B) bei t = 0 sind gleich oder fehlen im Datensatz";
+        return mitK(k);
+    }
+    case -7: {
+        Single ordnung = 0, ks = 0;
+        if (!alsSingle(2 * b, ordnung)) return berechnungsFehler(kFehlerUeberlauf, "n");
+        const LinWert kehr = linQuotient(1.0, a);
+        if (kehr.fehler) return berechnungsFehler(kehr.fehler, "k");
+        const double potenz = std::pow(c0, static_cast<double>(ordnung) - 1);
+        if (!std::isfinite(potenz)) return "Ungültiges Argument bei der Berechnung von k (c(A)(0) <= 0)";
+        const LinWert k = linQuotient(kehr.v, potenz);
+        if (k.fehler) return berechnungsFehler(k.fehler, "k");
+        if (!alsSingle(k.v, ks)) return berechnungsFehler(kFehlerUeberlauf, "k");
+        e.regrA = k.v;
+        e.statusText = "Berechnungsergebnis: n = " + Format(ordnung, ".0") + ";  k = " + Format(ks);
+        return std::nullopt;
+    }
+    case -6:
+        return mitK({app.bGleicheC0 ? b : b / 2});
+    case -3: {
+        const double ea = -b * kGasR / 1000;
+        Single vorfaktor = 0;
+        if (!alsSingle(std::exp(a), vorfaktor)) return berechnungsFehler(kFehlerUeberlauf, "A");
+        e.regrB = ea;
+        e.statusText = "Berechnungsergebnis: EA/(kJ/mol) = " + Format(ea, "####0.00") + ";  A = " + Format(vorfaktor);
+        return std::nullopt;
+    }
+    case -4: {
+        const double h = -b * kGasR / 1000;
+        const double sAkt = (a - std::log(kBoltzmann / kPlanck)) * kGasR;
+        e.regrB = h;
+        e.regrA = sAkt;
+        e.statusText = "Resultat: h#/(kJ/mol) = " + Format(h, "####0.00") + ";  s#/(J/mol*K) = " +
+                       Format(sAkt, "####0.0") + ", Achtung: s# ist nur korrekt, wenn für k gilt [t] = s";
+        return std::nullopt;
+    }
+    default:
+        return std::string("Keine Auswertung für diese Diagrammart");
+    }
 }
 
 }  // namespace
@@ -105,97 +200,7 @@ Auswertung werteAus(Integer kind) {
     e.regrA = a;
     e.regrB = b;
 
-    std::string text, extra;
-    auto kText = [&](double k) -> bool {
-        Single ks = 0;
-        if (!std::isfinite(k) || !alsSingle(k, ks)) return false;
-        e.k1 = k;
-        text = "Berechnungsergebnis: k = " + Format(ks);
-        return true;
-    };
-    const double c0 = app.c0Daten[1];
-    switch (kind) {
-    case -11: {
-        double k = b;
-        if (app.Lambda0 == 0) {
-            const LinWert q = linQuotient(b, c0 * a);
-            if (q.fehler) return abbruch(std::move(e), std::string(q.fehler) + " bei der Berechnung von k");
-            k = q.v;
-        }
-        if (app.iModell == 3) k /= 2;
-        if (!kText(k)) return abbruch(std::move(e), std::string(kFehlerUeberlauf) + " bei der Berechnung von k");
-        break;
-    }
-    case -10:
-    case -5:
-        if (!kText(-b)) return abbruch(std::move(e), std::string(kFehlerUeberlauf) + " bei der Berechnung von k");
-        if (app.bLambdaAuswertung && app.Lambda0 == 0) {
-            Single l0 = 0;
-            if (!alsSingle(app.LambdaInf - std::exp(a), l0))
-                return abbruch(std::move(e), std::string(kFehlerUeberlauf) + " bei der Berechnung von lambda(0)");
-            extra = ", lambda(0), extrapol. = " + Format(l0);
-        }
-        break;
-    case -8: {
-        // c(A)(0) and c(B)(0): the last row at t = 0.
-        Single cA0 = 0, cB0 = 0;
-        for (int i = 1; i <= n; ++i) {
-            const Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
-            if (p.t == 0) {
-                cA0 = static_cast<Single>(p.c[1]);
-                cB0 = static_cast<Single>(p.c[2]);
-            }
-        }
-        const LinWert q = linQuotient(b, static_cast<double>(cA0) - static_cast<double>(cB0));
-        if (q.fehler)
-            return abbruch(std::move(e), std::string(q.fehler) +
-                                             ": c(A) und c(B) bei t = 0 sind gleich oder fehlen im Datensatz");
-        if (!kText(q.v)) return abbruch(std::move(e), std::string(kFehlerUeberlauf) + " bei der Berechnung von k");
-        break;
-    }
-    case -7: {
-        Single ordnung = 0;
-        if (!alsSingle(2 * b, ordnung))
-            return abbruch(std::move(e), std::string(kFehlerUeberlauf) + " bei der Berechnung von n");
-        const LinWert kehr = linQuotient(1.0, a);
-        const double potenz = std::pow(c0, static_cast<double>(ordnung) - 1);
-        if (kehr.fehler) return abbruch(std::move(e), std::string(kehr.fehler) + " bei der Berechnung von k");
-        if (!std::isfinite(potenz))
-            return abbruch(std::move(e), "Ungültiges Argument bei der Berechnung von k (c(A)(0) <= 0)");
-        const LinWert k = linQuotient(kehr.v, potenz);
-        Single ks = 0;
-        if (k.fehler || !alsSingle(k.v, ks))
-            return abbruch(std::move(e), std::string(k.fehler ? k.fehler : kFehlerUeberlauf) + " bei der Berechnung von k");
-        e.regrA = k.v;
-        text = "Berechnungsergebnis: n = " + Format(ordnung, ".0") + ";  k = " + Format(ks);
-        break;
-    }
-    case -6:
-        if (!kText(app.bGleicheC0 ? b : b / 2))
-            return abbruch(std::move(e), std::string(kFehlerUeberlauf) + " bei der Berechnung von k");
-        break;
-    case -3: {
-        const double ea = -b * kGasR / 1000;
-        Single vorfaktor = 0;
-        if (!alsSingle(std::exp(a), vorfaktor))
-            return abbruch(std::move(e), std::string(kFehlerUeberlauf) + " bei der Berechnung von A");
-        e.regrB = ea;
-        text = "Berechnungsergebnis: EA/(kJ/mol) = " + Format(ea, "####0.00") + ";  A = " + Format(vorfaktor);
-        break;
-    }
-    case -4: {
-        const double h = -b * kGasR / 1000;
-        const double sAkt = (a - std::log(kBoltzmann / kPlanck)) * kGasR;
-        e.regrB = h;
-        e.regrA = sAkt;
-        text = "Resultat: h#/(kJ/mol) = " + Format(h, "####0.00") + ";  s#/(J/mol*K) = " + Format(sAkt, "####0.0") +
-               ", Achtung: s# ist nur korrekt, wenn für k gilt [t] = s";
-        break;
-    }
-    default:
-        return abbruch(std::move(e), "Keine Auswertung für diese Diagrammart");
-    }
-    e.statusText = text + extra;
+    if (auto fehler = ergebnis(kind, n, e)) return abbruch(std::move(e), std::move(*fehler));
     if (e.r2 > 0) e.statusText += "   (R^2 = " + Format(e.r2, "0.00000") + ")";
     return e;
 }
