@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/PointSetTabs.h"
 #include "shell/Types.h"
 
 namespace vrn {
@@ -28,6 +29,26 @@ struct ChartState {
     // Regression tables (1..n) and basis values (1..5).
     std::vector<Single> gRegrX, gRegrY, gRegrW;
     std::vector<double> RegrBasis;
+
+    // Header, x-axis and y-axis title of the last chart request; a kind
+    // without titles leaves them as they are.
+    std::array<std::string, 3> DiaTitel{};
+
+    // Point-set tabs as the last chart request configured them.
+    PunktTabs gPunktTabs;
+
+    // Curve places 1..24 of the chart (index = curve - 1): 0 used, -1 free.
+    std::array<Integer, 24> KurvenSlot = [] {
+        std::array<Integer, 24> a{};
+        a.fill(-1);
+        return a;
+    }();
+
+    // Result of the last evaluation plot: intercept and slope of the line
+    // (or the derived results, see zeichneKurve) and R^2.
+    double RegrA = 0;
+    double RegrB = 0;
+    Single RegrR2 = 0;
 };
 
 }  // namespace vrn

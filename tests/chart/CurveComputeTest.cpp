@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ChartTestSupport.h"
+#include "chart/CurveCompute.h"
+#include "chart/CurveSlots.h"
+#include "platform/MsgBox.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::ChartTest;
+using vrn::test::MsgRecorder;
+
+namespace {
+
+// Closed-form curves in the simulation arrays: species s gets c = s * exp(-t / 10)
+// and r = -s / 10 * exp(-t / 10), t = 0 .. 20 in 200 steps.
+void simulation() {
+    app.nSimPunkte = 200;
+    std::vector<double>* c[6] = {nullptr, &app.cSim_A, &app.cSim_B, &app.cSim_C, &app.cSim_P, &app.cSim_Q};
+    std::vector<Single>* r[6] = {nullptr, &app.rSim_A, &app.rSim_B, &app.rSim_C, &app.rSim_P, &app.rSim_Q};
+    for (int i = 0; i <= 200; ++i) {
+        const double t = 0.1 * i;
+        app.tSim[static_cast<std::size_t>(i)] = t;
+        for (int s = 1; s <= 5; ++s) {
+            (*c[s])[static_cast<std::size_t>(i)] = s * std::exp(-t / 10);
+            (*r[s])[static_cast<std::size_t>(i)] = static_cast<Single>(-s / 10.0 * std::exp(-t / 10));
+        }
+    }
+}
+
+// The species a curve shows, read back from its first point (c(0) = s, r(0) = -s/10).
+int speziesVon(bool rate) {
+    const Single y0 = app.gKurvenPunkte[1].y;
+    return static_cast<int>(std::lround(rate ? -10 * y0 : y0));
+}
+
+}  // namespace
+
+class SpeciesCurves : public ChartTest {
+protected:
+    void SetUp() override {
+        ChartTest::SetUp();
+        simulation();
+        achsen(0, 20, 0, 10);
+    }
+    KurvenErgebnis zeichne(int kind, int nr = 1) {
+        return zeichneKurve(static_cast<Integer>(kind), static_cast<Integer>(nr), 300, ausserhalb);
+    }
+    bool ausserhalb = true;
+};
+
+TEST_F(SpeciesCurves, SpeciesFollowThePendingCountPerModel) {
+    struct Fall {
+        int kind;
+        std::vector<int> spezies;  // drawn for counts n, n-1, ..., 1
+    };
+    const Fall faelle[] = {
+        {1, {A, P}},        {2, {A, P}},        {3, {A, P}},        {5, {A, P}},       {8, {A, P}},
+        {20, {A, P}},       {4, {A, B, P}},     {12, {A, B, P}},    {17, {A, B, P}},   {6, {A, C, P}},
+        {14, {A, C, P}},    {15, {A, C, P}},    {7, {A, B, C, P}},  {9, {A, B, C, P}}, {10, {A, B, C, P}},
+        {13, {A, B, C, P}}, {18, {A, B, C, P}}, {11, {A, P, Q}},    {16, {A, P, Q}},   {54, {A, B, P}},
+        {61, {A, P, Q}},    {70, {A, P}},
+    };
+    for (const auto& f : faelle) {
+        app.bRateDiagramm = f.kind > 50;
+        app.gnKurvenOffen = static_cast<Integer>(f.spezies.size());
+        for (std::size_t j = 0; j < f.spezies.size(); ++j) {
+            const KurvenErgebnis r = zeichne(f.kind, static_cast<int>(j + 1));
+            ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve) << f.kind;
+            EXPECT_EQ(speziesVon(app.bRateDiagramm), f.spezies[j]) << f.kind << " curve " << j + 1;
+        }
+        EXPECT_EQ(app.gnKurvenOffen, 0) << f.kind;
+    }
+}
+
+TEST_F(SpeciesCurves, ModelFourDrawsLabelledCurvesEqualToTheSimulation) {
+    app.iModell = 4;
+    app.gnKurvenOffen = 3;
+    const char* labels[] = {"c(A) ", "c(B) ", "c(P) "};
+    const std::vector<double>* arrays[] = {&app.cSim_A, &app.cSim_B, &app.cSim_P};
+    for (int j = 0; j < 3; ++j) {
+        const KurvenErgebnis r = zeichne(4, j + 1);
+        ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+        EXPECT_TRUE(r.setzeLabel);
+        EXPECT_EQ(r.labelText, labels[j]);
+        EXPECT_EQ(r.statusText, "");
+        EXPECT_FALSE(r.mitMesspunkten);
+        ASSERT_EQ(app.gKurvenPunkte[0].x, 201);
+        for (int i = 0; i <= 200; ++i) {
+            EXPECT_EQ(app.gKurvenPunkte[static_cast<std::size_t>(i + 1)].x, static_cast<Single>(app.tSim[static_cast<std::size_t>(i)]));
+            EXPECT_EQ(app.gKurvenPunkte[static_cast<std::size_t>(i + 1)].y,
+                      static_cast<Single>((*arrays[j])[static_cast<std::size_t>(i)]));
+        }
+    }
+}
+
+TEST_F(SpeciesCurves, LabelsOfRatesAndOfTheEnzymeModel) {
+    struct Fall {
+        int modell;
+        bool rate;
+        int kind;
+        std::vector<std::string> labels;
+    };
+    const Fall faelle[] = {
+        {10, true, 60, {"r(E) ", "r(S) ", "r(ES) ", "r(P) "}},
+        {10, false, 10, {"c(E) ", "c(S) ", "c(ES) ", "c(P) "}},
+        {11, true, 61, {"r(A) ", "r(P) ", "r(Q) "}},
+        {16, false, 16, {"c(A) ", "c(P) ", "c(Q) "}},
+    };
+    for (const auto& f : faelle) {
+        app.iModell = static_cast<Integer>(f.modell);
+        app.bRateDiagramm = f.rate;
+        app.gnKurvenOffen = static_cast<Integer>(f.labels.size());
+        for (const auto& l : f.labels) EXPECT_EQ(zeichne(f.kind).labelText, l) << f.kind;
+    }
+}
+
+TEST_F(SpeciesCurves, MichaelisMentenCurveIsTheUnlabelledRateOfP) {
+    app.iModell = 10;
+    app.bMMdiagramm = true;
+    app.gnKurvenOffen = 1;
+    achsen(0, 20, 50, 60);  // the curve lies outside; no warning for it
+    const KurvenErgebnis r = zeichne(10);
+    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    EXPECT_TRUE(r.setzeLabel);
+    EXPECT_EQ(r.labelText, "");
+    EXPECT_FALSE(ausserhalb);
+    EXPECT_EQ(app.gKurvenPunkte[5].y, app.rSim_P[4]);
+    EXPECT_EQ(app.gnKurvenOffen, 0);
+}
+
+TEST_F(SpeciesCurves, NonIsothermalFittingDrawsSpeciesAOncePerIsotherm) {
+    app.bAuswertungsart = 6;
+    app.nKurvenTemp = 2;
+    app.gKurvenTemp = {0, 298.15f, 1310.4f};
+    for (int nr : {1, 2}) {
+        app.gnKurvenOffen = 2;
+        const KurvenErgebnis r = zeichne(2, nr);
+        ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+        EXPECT_EQ(speziesVon(false), A);
+        EXPECT_EQ(r.labelText, nr == 1 ? "T/K = 298" : "T/K = 1,310");
+        EXPECT_EQ(app.gnKurvenOffen, 0);
+    }
+    // A curve number without an isotherm keeps the species name.
+    app.gnKurvenOffen = 1;
+    EXPECT_EQ(zeichne(2, 3).labelText, "c(A) ");
+}
+
+TEST_F(SpeciesCurves, OnlySpeciesATestsTheYRange) {
+    app.gnKurvenOffen = 2;
+    achsen(0, 20, 3, 5);  // A (c <= 1) lies below, P (c from 4) enters
+    zeichne(2);
+    EXPECT_TRUE(ausserhalb);
+    zeichne(2);
+    EXPECT_TRUE(ausserhalb);
+    achsen(0, 20, 0.5f, 5);
+    app.gnKurvenOffen = 2;
+    zeichne(2);
+    EXPECT_FALSE(ausserhalb);
+}
+
+TEST_F(SpeciesCurves, CountsThatDrawNothing) {
+    struct Fall {
+        int kind;
+        int vorher, nachher;
+    };
+    const Fall faelle[] = {
+        {2, 0, 0}, {2, 3, 2}, {2, -4, 0}, {4, 4, 3}, {19, 2, 1}, {69, 1, 0},
+        {-9, 1, 0}, {-2, 1, 0}, {-1, 2, 1}, {0, 1, 0}, {0, 0, 0},
+    };
+    for (const auto& f : faelle) {
+        app.gnKurvenOffen = static_cast<Integer>(f.vorher);
+        app.gKurvenPunkte[0].x = 99;
+        const KurvenErgebnis r = zeichne(f.kind);
+        EXPECT_EQ(r.ausgang, KurvenAusgang::Keine) << f.kind << "/" << f.vorher;
+        EXPECT_EQ(app.gnKurvenOffen, f.nachher) << f.kind << "/" << f.vorher;
+        EXPECT_EQ(app.gKurvenPunkte[0].x, 0) << f.kind;
+    }
+}
+
+TEST_F(SpeciesCurves, UnusableSimulationEndsInTheCriticalPath) {
+    app.gnKurvenOffen = 2;
+    app.cSim_A[17] = std::nan("");
+    KurvenErgebnis r = zeichne(2);
+    EXPECT_EQ(r.ausgang, KurvenAusgang::Abbruch);
+    EXPECT_EQ(r.fehlerText, "Ungültiger Wert in den Simulationsergebnissen (Punkt 17)");
+    EXPECT_EQ(app.gnKurvenOffen, 2);
+
+    app.nSimPunkte = 500;  // more points than the arrays hold
+    r = zeichne(2);
+    EXPECT_EQ(r.ausgang, KurvenAusgang::Abbruch);
+    EXPECT_EQ(app.gnKurvenOffen, 2);
+}
+
+class TangentCurve : public ChartTest {
+protected:
+    void SetUp() override {
+        ChartTest::SetUp();
+        // A straight measured curve c(P) = 0.01 + 0.002 t, t = 0, 10, ..., 100.
+        datensatz(11, [](Messpunkt& p, int i) {
+            p.t = 10.0 * (i - 1);
+            p.c[4] = 0.01 + 0.002 * p.t;
+        });
+        app.bytTangStoff = 4;
+        app.gnKurvenOffen = 1;
+    }
+    KurvenErgebnis zeichne(Integer aufloesung = 300) { return zeichneKurve(100, 1, aufloesung, ausserhalb); }
+    bool ausserhalb = true;
+};
+
+TEST_F(TangentCurve, SplineIsSampledFromZeroWithHalfTheResolutionStep) {
+    achsen(0, 100, 0, 1);
+    const KurvenErgebnis r = zeichne();
+    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    EXPECT_FALSE(r.setzeLabel);
+    EXPECT_EQ(r.statusText, "");
+    EXPECT_FALSE(ausserhalb);
+    EXPECT_EQ(app.gnKurvenOffen, 0);
+    ASSERT_EQ(app.gKurvenPunkte[0].x, 601);  // twice the resolution's steps, both ends included
+    EXPECT_EQ(app.gKurvenPunkte[1].x, 0);
+    EXPECT_NEAR(app.gKurvenPunkte[601].x, 100, 1e-3);
+    for (int i = 1; i <= 601; i += 50) {
+        const XYPunkt& p = app.gKurvenPunkte[static_cast<std::size_t>(i)];
+        EXPECT_NEAR(p.y, 0.01 + 0.002 * p.x, 1e-6) << i;  // Akima keeps a straight line straight
+    }
+    // The spline store holds the spline for the tangent window.
+    EXPECT_EQ(app.SplX[0], 11);
+    EXPECT_EQ(app.SplX[11], 100);
+    EXPECT_NEAR(app.SplKoeffB[4][5], 0.002, 1e-12);
+}
+
+TEST_F(TangentCurve, StartsAtZeroWhateverTheAxisMinimumAndNeverOverrunsTheBuffer) {
+    achsen(90, 100, 0, 1);  // 0.5 * 10 / 300 steps up to 100 would be 6001 points
+    const KurvenErgebnis r = zeichne();
+    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    ASSERT_EQ(app.gKurvenPunkte[0].x, kMaxKurvenPunkte);
+    EXPECT_EQ(app.gKurvenPunkte[1].x, 0);
+    EXPECT_NEAR(app.gKurvenPunkte[kMaxKurvenPunkte].x, 100, 1e-3);
+    EXPECT_LE(app.gKurvenPunkte.size(), static_cast<std::size_t>(kMaxKurvenPunkte + 1));
+}
+
+TEST_F(TangentCurve, OutsideTheYRangeKeepsTheFlag) {
+    achsen(0, 100, 5, 6);
+    ASSERT_EQ(zeichne().ausgang, KurvenAusgang::Kurve);
+    EXPECT_TRUE(ausserhalb);
+}
+
+TEST_F(TangentCurve, RefusedSplineLeavesTheStoreAndTheCount) {
+    MsgRecorder rec;
+    achsen(0, 100, 0, 1);
+    app.SplX = {5, 1, 2};
+    app.nExpPunkte = 2;  // too few points for a spline
+    const KurvenErgebnis r = zeichne();
+    EXPECT_EQ(r.ausgang, KurvenAusgang::Verweigert);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Meldung von CalcAkimaSpline");
+    EXPECT_EQ(app.SplX, (std::vector<double>{5, 1, 2}));
+    EXPECT_EQ(app.gnKurvenOffen, 1);
+}
+
+TEST_F(TangentCurve, InvalidRangeOrSpeciesEndInTheCriticalPath) {
+    achsen(0, 100, 0, 1);
+    EXPECT_EQ(zeichne(0).ausgang, KurvenAusgang::Abbruch);
+    achsen(100, 100, 0, 1);
+    EXPECT_EQ(zeichne().ausgang, KurvenAusgang::Abbruch);
+    achsen(0, 100, 0, 1);
+    app.bytTangStoff = 0;
+    EXPECT_EQ(zeichne().ausgang, KurvenAusgang::Abbruch);
+    EXPECT_EQ(app.gnKurvenOffen, 1);
+}

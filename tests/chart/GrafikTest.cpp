@@ -1,0 +1,514 @@
+#include <gtest/gtest.h>
+
+#include "ChartTestSupport.h"
+#include "chart/ChartHooks.h"
+#include "chart/Grafik.h"
+#include "platform/MsgBox.h"
+#include "shell/AppState.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::ChartTest;
+using vrn::test::MsgRecorder;
+
+namespace {
+
+struct TitelFall {
+    int kind;
+    int kurven;
+    const char* kopf;
+    const char* x;
+    const char* y;
+};
+
+// Time unit "min" throughout, so that the unit is seen in the titles.
+const TitelFall kTitelFaelle[] = {
+    {-11, 1, "lambda-Versuchsdaten-Auswertung nach 2. Ordnung: A + B => P", "t/ min",
+     "(lambda(inf)-lambda(0))/(lambda(inf)-lambda)/c(A)(0)"},
+    {-10, 1, "lambda-Versuchsdaten-Auswertung nach 1. Ordnung: A => P", "t/ min",
+     "ln ((lambda(inf)-lambda)/(lambda(inf)-lambda(0)))"},
+    {-9, 1, "Messpunkte Konzentration vs. Zeit, k-Fitting", "t/ min", "c/ (mol/l)"},
+    {-8, 1, "Versuchsdaten-Auswertung nach 2. Ordnung: A  + B => P  (c(A)(0) <> c(B)(0)", "t/ min", "ln(c(A)/c(B))"},
+    {-7, 1, "Versuchsdaten-Auswertung nach Wilkinson", "t/ min", "t/[(c(A)(0) - c(A))/c(A)(0)]"},
+    {-6, 1, "Versuchsdaten-Auswertung nach 2. Ordnung: 2 A => P", "t/ min", "1/(c(A)/ (mol/l))"},
+    {-5, 1, "Versuchsdaten-Auswertung nach 1. Ordnung: A => P", "t/ min", "ln(c(A)/ (mol/l))"},
+    {-4, 1, "ln(k/T) vs. reziproke absolute T, EYRING-Auswertung", "1/ (T/K) ", "ln(k/T) "},
+    {-3, 1, "ln(k) vs. reziproke absolute T, ARRHENIUS-Auswertung", "1/ (T/K) ", "ln(k) "},
+    {-2, 1, "Messpunkte Geschw.-konstante k vs. Temperatur", "T/ K ", "k "},
+    {-1, 1, "Messpunkte Konzentration vs. Zeit", "t/ min", "c/ (mol/l)"},
+    {1, 2, "Konzentrationsverlauf für die Reaktion 0. Ordnung A => P", "t/ min", "c(A), c(P)/ (mol/l)"},
+    {2, 2, "Konzentrationsverlauf für die Reaktion 1. Ordnung A => P", "t/ min", "c(A), c(P)/ (mol/l)"},
+    {3, 2, "Konzentrationsverlauf für die Reaktion 2. Ordnung 2A => P", "t/ min", "c(A), c(P)/ (mol/l)"},
+    {4, 3, "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P", "t/ min", "c(A), c(B), c(P)/ (mol/l)"},
+    {5, 2, "Konzentrationsverlauf für eine autokatalytische Reaktion A => P", "t/ min", "c(A), c(P)/ (mol/l)"},
+    {6, 3, "Konzentrationsverlauf für die Folgereaktion 1. Ordng A => C => P", "t/ min", "c(A), c(C), c(P)/ (mol/l)"},
+    {7, 4, "Konz.-verlauf für die konkurrierende Folgereaktion A + B => C;  A + C => P", "t/ min",
+     "c(A), c(B), c(C), c(P)/ (mol/l)"},
+    {8, 2, "Konz.-verlauf für die umkehrbare Rkt. 1. Ordng A <=> P,  K = k>/k< ", "t/ min", "c(A), c(P)/ (mol/l)"},
+    {9, 4, "Konz.-verlauf für die Folgereaktion 2. Ordnung A + B => C => P", "t/ min", "c(A), c(B), c(C), c(P)/ (mol/l)"},
+    {10, 4, "Enzymreaktion n. Michaelis-Menten E + S <=> ES => P + E,  KM = (k< + k3) / k> ", "t/ min",
+     "c(E), c(S), c(ES), c(P)/ (mol/l)"},
+    {11, 3, "Konz.-verlauf für die Parallelreaktion 1. Ordnung  A => P;  A => Q", "t/ min", "c(A), c(P), c(Q)/ (mol/l)"},
+    {12, 3, "Konz.-verlauf für eine umkehrbare Reakt. 2. Ordnung A + B <=> 2P,  K = k>/k< ", "t/ min",
+     "c(A), c(B), c(P)/ (mol/l)"},
+    {13, 4, "Folgereakt. 2. Ordng mit nachgelag. Gleichgewicht A + B => C <=> P,  K = k>/k< ", "t/ min",
+     "c(A), c(B), c(C), c(P)/ (mol/l)"},
+    {14, 3, "Folgereakt. 1. Ordng mit nachgelag. Gleichgewicht A => C <=> P,  K = k>/k< ", "t/ min",
+     "c(A), c(C), c(P) / (mol/l)"},
+    {15, 3, "Folgereakt. 1. Ordng mit vorgelag. Gleichgewicht A <=> C => P,  K = k>/k< ", "t/ min",
+     "c(A), c(C), c(P) / (mol/l)"},
+    {16, 3, "Autokatalytische Reaktion A => P + Q  (Katalysator P)", "t/ min", "c(A), c(P), c(Q)/ (mol/l)"},
+    {17, 3, "Konz.-verlauf für eine umkehrbare Reakt. 2. Ordnung A + B <=> P,  K = k>/k< ", "t/ min",
+     "c(A), c(B), c(P)/ (mol/l)"},
+    {18, 4, "Folgereaktion mit vorgelagertem Gleichgewicht A + B <=> C => P,  K = k>/k< ", "t/ min",
+     "c(A), c(B), c(C), c(P)/ (mol/l)"},
+    {20, 2, "Konzentrationsverlauf für die Reaktion n-ter Ordnung A => P", "t/ min", "c(A), c(P) / (mol/l)"},
+    {51, 2, "Reaktionsgeschwindigkeiten r, Reaktion 0. Ordnung A => P", "t/ min", "r(A), r(P) / (mol/l/min)"},
+    {52, 2, "Reaktionsgeschwindigkeiten r, Reaktion 1. Ordnung A => P", "t/ min", "r(A), r(P) / (mol/l/min)"},
+    {53, 2, "Reaktionsgeschwindigkeiten r, Reaktion 2. Ordnung 2A => P", "t/ min", "r(A), r(P) / (mol/l/min)"},
+    {54, 3, "Reaktionsgeschwindigkeiten r, Reaktion 2. Ordnung A + B => P", "t/ min", "r(A), r(B), r(P) / (mol/l/min)"},
+    {55, 2, "Reaktionsgeschwindigkeiten r, autokatalytische Reaktion A => P", "t/ min", "r(A), r(P) / (mol/l/min)"},
+    {56, 3, "Reaktionsgeschwindigkeiten r, Folgereaktion 1. Ordng A => C => P", "t/ min",
+     "r(A), r(C), r(P) / (mol/l/min)"},
+    {57, 4, "Reaktionsgeschwindigkeiten r, konkurr. Folgereaktion A + B => C;  A + C => P", "t/ min",
+     "r(A), r(B), r(C), r(P) / (mol/l/min)"},
+    {58, 2, "Reaktionsgeschwindigkeiten r, umkehrbare Rkt. 1. Ordng A <=> P,  K = k>/k< ", "t/ min",
+     "r(A), r(P) / (mol/l/min)"},
+    {59, 4, "Reaktionsgeschwindigkeiten r, Folgereaktion 2. Ordnung A + B => C => P", "t/ min",
+     "r(A), r(B), r(C), r(P) / (mol/l/min)"},
+    {60, 4, "Enzymreaktion E + S <=> ES => P + E,  KM = (k< + k3) / k>", "t/ min", "r(E), r(S), r(ES), r(P) / (mol/l/min)"},
+    {61, 3, "Reaktionsgeschwindigkeiten r, Parallelreaktion 1. Ordnung  A => P;  A => Q", "t/ min",
+     "r(A), r(P), r(Q) / (mol/l/min)"},
+    {62, 3, "Reaktionsgeschwindigkeiten r, umkehrbare Reakt. 2. Ordnung A + B <=> 2P,  K = k>/k< ", "t/ min",
+     "r(A), r(B), r(P) / (mol/l/min)"},
+    {63, 4, "Folgereakt. 2. Ordng mit nachgelag. Gleichgewicht A + B => C <=> P,  K = k>/k<", "t/ min",
+     "r(A), r(B), r(C), r(P) / (mol/l/min)"},
+    {64, 3, "Folgereakt. 1. Ordng mit nachgelag. Gleichgewicht A => C <=> P,  K = k>/k<", "t/ min",
+     "r(A), r(C), r(P) / (mol/l/min)"},
+    {65, 3, "Folgereakt. 1. Ordng mit vorgelag. Gleichgewicht A <=> C => P,  K = k>/k<", "t/ min",
+     "r(A), r(C), r(P) / (mol/l/min)"},
+    {66, 3, "Autokatalytische Reaktion A => P + Q  (Katalysator P)", "t/ min", "r(A), r(P), r(Q) / (mol/l/min)"},
+    {67, 3, "Reaktionsgeschwindigkeiten r, umkehrbare Reakt. 2. Ordnung A + B <=> P,  K = k>/k< ", "t/ min",
+     "r(A), r(B), r(P) / (mol/l/min)"},
+    {68, 4, "Folgereaktion mit vorgelagertem Gleichgewicht A + B <=> C => P,  K = k>/k< ", "t/ min",
+     "r(A), r(B), r(C), r(P) / (mol/l/min)"},
+    {70, 2, "Reaktionsgeschwindigkeiten r, Reaktion n-ter Ordnung A => P", "t/ min", "r(A), r(P) / (mol/l/min)"},
+};
+
+}  // namespace
+
+class ChartRequest : public ChartTest {};
+
+TEST_F(ChartRequest, TitlesAndCurveCountOfEveryKind) {
+    app.sZeiteinheit = "min";
+    app.Lambda0 = 0.5;
+    app.iModell = 4;
+    for (const auto& f : kTitelFaelle) {
+        app.iDiagrammTyp = static_cast<Integer>(f.kind);
+        app.gnKurvenOffen = 0;
+        zeigeDiagramm();
+        EXPECT_EQ(app.gnKurvenOffen, f.kurven) << f.kind;
+        EXPECT_EQ(app.tDiagramm.Kopftext, f.kopf) << f.kind;
+        EXPECT_EQ(app.tDiagramm.XTitel, f.x) << f.kind;
+        EXPECT_EQ(app.tDiagramm.YTitel, f.y) << f.kind;
+        EXPECT_EQ(app.DiaTitel[0], f.kopf) << f.kind;
+    }
+}
+
+TEST_F(ChartRequest, TitleVariantsFollowModeModelAndFlags) {
+    struct Fall {
+        const char* was;
+        std::function<void()> stelle;
+        int kind;
+        int kurven;
+        const char* kopf;
+        const char* x;
+        const char* y;
+    };
+    const Fall faelle[] = {
+        {"-11 of 2A => P without lambda(0)", [] { app.iModell = 3; app.Lambda0 = 0; }, -11, 1,
+         "lambda-Versuchsdaten-Auswertung nach 2. Ordnung: 2A => P", "t/ s", "lambda(inf) / (lambda(inf)-lambda)"},
+        {"-10 without lambda(0)", [] { app.Lambda0 = 0; }, -10, 1,
+         "lambda-Versuchsdaten-Auswertung nach 1. Ordnung: A => P", "t/ s", "ln (lambda(inf)-lambda)"},
+        {"-9 order fitting", [] { app.bAuswertungsart = 2; }, -9, 1,
+         "Messpunkte Konzentration vs. Zeit, Reaktionsordnung-Fitting", "t/ s", "c/ (mol/l)"},
+        {"-9 mode 6", [] { app.bAuswertungsart = 6; }, -9, 1,
+         "Messpunkte Konzentration vs. Zeit, 1. Ordng, nicht-isotherm", "t/ s", "c(A)/c(A)(0)"},
+        {"-9 mode 7", [] { app.bAuswertungsart = 7; }, -9, 1,
+         "Messpunkte Konzentration vs. Zeit, 2. Ordng,  nicht-isotherm", "t/ s", "c(A)/ (mol/l)"},
+        {"-6 equal start", [] { app.bGleicheC0 = true; }, -6, 1,
+         "Versuchsdaten-Auswertung nach 2. Ordnung: A + B => P  (c(A)(0) = c(B)(0)", "t/ s", "1/(c(A)/ (mol/l))"},
+        {"2 mode 6", [] { app.bAuswertungsart = 6; }, 2, 2,
+         "Konzentrationsverlauf für die Reaktion 1. Ordnung A => P", "t/ s", "c(A)/c(A)(0)"},
+        {"3 mode 7", [] { app.bAuswertungsart = 7; }, 3, 2,
+         "Konzentrationsverlauf für die Reaktion 2. Ordnung 2A => P", "t/ s", "c(A)/ (mol/l)"},
+        {"10 v-[S] normalised",
+         [] {
+             app.iModell = 10;
+             app.bMMdiagramm = true;
+             app.bMMnormiert = true;
+             app.KMichaelis = 0.025f;
+         },
+         10, 1, "Enzymreaktion n. Michaelis-Menten; Michaelis-Konstante KM = .025", "c(S0) / KM", "r(P) / r(P), max"},
+        {"60 v-[S] plain",
+         [] {
+             app.iModell = 10;
+             app.bMMdiagramm = true;
+             app.bMMnormiert = false;
+             app.KMichaelis = 2.5f;
+         },
+         60, 1, "Enzymreaktion n. Michaelis-Menten; Michaelis-Konstante KM = 2.5", "c(S0)", "r(P) / r(P), max"},
+        {"100 species C", [] { app.bytTangStoff = 3; }, 100, 1, "Konzentration c(C) vs. Zeit", "t/ s",
+         "c(C)/ (mol/l)"},
+    };
+    for (const auto& f : faelle) {
+        resetAppState("");
+        f.stelle();
+        app.iDiagrammTyp = static_cast<Integer>(f.kind);
+        zeigeDiagramm();
+        EXPECT_EQ(app.gnKurvenOffen, f.kurven) << f.was;
+        EXPECT_EQ(app.tDiagramm.Kopftext, f.kopf) << f.was;
+        EXPECT_EQ(app.tDiagramm.XTitel, f.x) << f.was;
+        EXPECT_EQ(app.tDiagramm.YTitel, f.y) << f.was;
+    }
+}
+
+TEST_F(ChartRequest, KindWithoutTitlesKeepsThePreviousTextsAndAsksForOneCurve) {
+    app.iDiagrammTyp = 4;
+    zeigeDiagramm();
+    for (int kind : {0, 19, 21, 50, 69, 71, 99, 101, -12}) {
+        app.iDiagrammTyp = static_cast<Integer>(kind);
+        app.gnKurvenOffen = 7;
+        app.tDiagramm.Kopftext = "x";
+        zeigeDiagramm();
+        EXPECT_EQ(app.gnKurvenOffen, 1) << kind;
+        EXPECT_EQ(app.tDiagramm.Kopftext, "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P") << kind;
+        EXPECT_EQ(app.tDiagramm.YTitel, "c(A), c(B), c(P)/ (mol/l)") << kind;
+    }
+}
+
+TEST_F(ChartRequest, SpeciesMasksOfEveryKind) {
+    struct Fall {
+        int kind;
+        const char* spezies;
+        const char* konst;
+        bool kt;
+    };
+    const Fall faelle[] = {
+        {-11, "10010", "000", false}, {-10, "10010", "000", false}, {-9, "11111", "000", false},
+        {-8, "00002", "000", false},  {-7, "00002", "000", false},  {-6, "00002", "000", false},
+        {-5, "00002", "000", false},  {-4, "00000", "000", true},   {-3, "00000", "000", true},
+        {-2, "00000", "000", true},   {-1, "11111", "000", false},  {0, "00000", "000", false},
+        {1, "10010", "100", false},   {2, "10010", "100", false},   {3, "10010", "100", false},
+        {4, "11010", "100", false},   {5, "10010", "100", false},   {6, "10110", "110", false},
+        {7, "11110", "110", false},   {8, "10010", "110", false},   {9, "11110", "110", false},
+        {10, "11110", "111", false},  {11, "10011", "110", false},  {12, "11010", "110", false},
+        {13, "11110", "111", false},  {14, "10110", "111", false},  {15, "10110", "111", false},
+        {16, "10011", "100", false},  {17, "11010", "110", false},  {18, "11110", "111", false},
+        {19, "00000", "000", false},  {20, "10010", "100", false},  {51, "00000", "000", false},
+        {60, "00000", "000", false},  {70, "00000", "000", false},  {100, "00000", "000", false},
+        {-12, "00000", "000", false},
+    };
+    for (const auto& f : faelle) {
+        app.bKTDiagramm = !f.kt;
+        app.sSpeziesMaske = "xxxxx";
+        SetSpeziesMaske(static_cast<Integer>(f.kind));
+        EXPECT_EQ(app.sSpeziesMaske, f.spezies) << f.kind;
+        EXPECT_EQ(app.sKonstMaske, f.konst) << f.kind;
+        EXPECT_EQ(app.bKTDiagramm, f.kt) << f.kind;
+    }
+}
+
+TEST_F(ChartRequest, SpeciesMasksOfTheFittingModes) {
+    struct Fall {
+        int modus, kind;
+        const char* spezies;
+        const char* konst;
+    };
+    const Fall faelle[] = {
+        {6, 2, "10000", "110"}, {7, 2, "10010", "100"}, {7, 3, "10000", "110"}, {6, 3, "10010", "100"},
+        {2, 20, "10010", "110"}, {1, 20, "10010", "100"}, {6, 20, "10010", "100"}, {6, 4, "11010", "100"},
+    };
+    for (const auto& f : faelle) {
+        app.bAuswertungsart = static_cast<Byte>(f.modus);
+        SetSpeziesMaske(static_cast<Integer>(f.kind));
+        EXPECT_EQ(app.sSpeziesMaske, f.spezies) << f.modus << "/" << f.kind;
+        EXPECT_EQ(app.sKonstMaske, f.konst) << f.modus << "/" << f.kind;
+    }
+}
+
+namespace {
+
+Diagramm bereich(Single xMin, Single xMax, Single yMin, Single yMax) {
+    Diagramm d;
+    d.XMin = xMin;
+    d.XMax = xMax;
+    d.YMin = yMin;
+    d.YMax = yMax;
+    return d;
+}
+
+}  // namespace
+
+TEST_F(ChartRequest, StoredRangesUseTheSlotsOfTheirKind) {
+    struct Fall {
+        int kind;
+        int x0, x1, y0, y1;  // slots of XMin, XMax, YMin, YMax
+    };
+    const Fall faelle[] = {
+        {-11, 0, 1, 26, 27}, {-10, 0, 1, 24, 25}, {-8, 0, 1, 23, 22}, {-7, 0, 1, 21, 20}, {-6, 0, 1, 18, 19},
+        {-5, 0, 1, 16, 17},  {-4, 10, 11, 14, 15}, {-3, 10, 11, 12, 13}, {-2, 6, 7, 8, 9},  {-1, 0, 1, 2, 3},
+        {-9, 0, 1, 2, 3},    {1, 0, 1, 2, 3},     {16, 0, 1, 2, 3},     {17, 0, 1, 2, 3},   {18, 0, 1, 2, 3},
+        {20, 0, 1, 2, 3},    {100, 0, 1, 2, 3},   {51, 0, 1, 4, 5},     {69, 0, 1, 4, 5},   {70, 0, 1, 4, 5},
+    };
+    for (const auto& f : faelle) {
+        AchsenSpeicher s;
+        speichereAchsenbereich(static_cast<Integer>(f.kind), s, bereich(1, 2, 3, 4));
+        EXPECT_EQ(s[f.x0], 1) << f.kind;
+        EXPECT_EQ(s[f.x1], 2) << f.kind;
+        EXPECT_EQ(s[f.y0], 3) << f.kind;
+        EXPECT_EQ(s[f.y1], 4) << f.kind;
+        int gesetzt = 0;
+        for (int i = 0; i < 32; ++i) gesetzt += s[i] != 0;
+        EXPECT_EQ(gesetzt, 4) << f.kind;
+
+        Diagramm d = bereich(9, 9, 9, 9);
+        holeAchsenbereich(static_cast<Integer>(f.kind), s, d);
+        const Single breiter = f.kind == -4 ? 1.0f : 0.0f;
+        EXPECT_EQ(d.XMin, 1) << f.kind;
+        EXPECT_EQ(d.XMax, 2) << f.kind;
+        EXPECT_EQ(d.YMin, 3 - breiter) << f.kind;
+        EXPECT_EQ(d.YMax, 4 + breiter) << f.kind;
+    }
+}
+
+TEST_F(ChartRequest, KindsWithoutARangeStoreAndFetchNothing) {
+    for (int kind : {0, 19, 21, 71, 99, 101, -12}) {
+        AchsenSpeicher s;
+        speichereAchsenbereich(static_cast<Integer>(kind), s, bereich(1, 2, 3, 4));
+        for (int i = 0; i < 32; ++i) EXPECT_EQ(s[i], 0) << kind;
+        for (int i = 0; i < 32; ++i) s[i] = 5;
+        Diagramm d = bereich(9, 10, 11, 12);
+        holeAchsenbereich(static_cast<Integer>(kind), s, d);
+        EXPECT_EQ(d.XMin, 9);
+        EXPECT_EQ(d.YMax, 12);
+    }
+}
+
+TEST_F(ChartRequest, WilkinsonLimitsComeBackUnchangedAtTheNextOpening) {
+    app.iDiagrammTyp = -7;
+    speichereAchsenbereich(-7, app.Achsenbereich, bereich(0, 50, 10, 80));
+    EXPECT_EQ(app.Achsenbereich[20], 80);  // maximum first
+    EXPECT_EQ(app.Achsenbereich[21], 10);
+    app.tDiagramm = Diagramm{};
+    zeigeDiagramm();
+    EXPECT_EQ(app.tDiagramm.YMin, 10);
+    EXPECT_EQ(app.tDiagramm.YMax, 80);
+    EXPECT_EQ(app.tDiagramm.XMax, 50);
+}
+
+TEST_F(ChartRequest, EyringRangeWidensByOneAtEachOpeningAndConfirming) {
+    app.iDiagrammTyp = -4;
+    speichereAchsenbereich(-4, app.Achsenbereich, bereich(0.003f, 0.0035f, -10, -5));
+    zeigeDiagramm();
+    EXPECT_EQ(app.tDiagramm.YMin, -11);
+    EXPECT_EQ(app.tDiagramm.YMax, -4);
+    speichereAchsenbereich(-4, app.Achsenbereich, app.tDiagramm);  // confirmed as shown
+    zeigeDiagramm();
+    EXPECT_EQ(app.tDiagramm.YMin, -12);
+    EXPECT_EQ(app.tDiagramm.YMax, -3);
+    EXPECT_FLOAT_EQ(app.tDiagramm.XMin, 0.003f);
+}
+
+TEST_F(ChartRequest, MichaelisMentenPlotHasFixedRanges) {
+    app.iModell = 10;
+    app.bMMdiagramm = true;
+    app.S0max = 0.15f;
+    for (int i = 0; i < 32; ++i) app.Achsenbereich[i] = 7;
+    for (int kind : {10, 60}) {
+        app.bMMnormiert = true;
+        Diagramm d;
+        holeAchsenbereich(static_cast<Integer>(kind), app.Achsenbereich, d);
+        EXPECT_EQ(d.XMin, 0);
+        EXPECT_EQ(d.XMax, 20);
+        EXPECT_EQ(d.YMin, 0);
+        EXPECT_EQ(d.YMax, 1);
+        app.bMMnormiert = false;
+        holeAchsenbereich(static_cast<Integer>(kind), app.Achsenbereich, d);
+        EXPECT_FLOAT_EQ(d.XMax, 0.15f);
+    }
+    // The store keeps the typed limits in the plot's own slots ...
+    speichereAchsenbereich(10, app.Achsenbereich, bereich(1, 2, 3, 4));
+    EXPECT_EQ(app.Achsenbereich[30], 1);
+    EXPECT_EQ(app.Achsenbereich[31], 2);
+    EXPECT_EQ(app.Achsenbereich[28], 3);
+    EXPECT_EQ(app.Achsenbereich[29], 4);
+    EXPECT_EQ(app.Achsenbereich[0], 7);
+    // ... and the fetch still shows the fixed ranges.
+    app.bMMnormiert = true;
+    Diagramm d;
+    holeAchsenbereich(10, app.Achsenbereich, d);
+    EXPECT_EQ(d.XMax, 20);
+    // Without model 10 the flag does not count.
+    app.iModell = 4;
+    holeAchsenbereich(4, app.Achsenbereich, d);
+    EXPECT_EQ(d.XMax, 7);
+}
+
+TEST_F(ChartRequest, FittingModesOverrideTheStoredConcentrationMaximum) {
+    app.bAuswertungsart = 6;
+    speichereAchsenbereich(2, app.Achsenbereich, bereich(0, 10, 0, 0.5f));
+    EXPECT_EQ(app.Achsenbereich[3], 1.0f);
+    app.bAuswertungsart = 7;
+    app.c0Daten[1] = 0.04f;
+    speichereAchsenbereich(-9, app.Achsenbereich, bereich(0, 10, 0, 0.5f));
+    EXPECT_FLOAT_EQ(app.Achsenbereich[3], 0.04f);
+    speichereAchsenbereich(52, app.Achsenbereich, bereich(0, 10, -1, 2));  // rate kinds are not touched
+    EXPECT_FLOAT_EQ(app.Achsenbereich[3], 0.04f);
+    EXPECT_EQ(app.Achsenbereich[5], 2);
+}
+
+// ---- point-set tabs ----
+
+namespace {
+
+// The window's load handler sets the masks of the kind.
+void ladeFenster() {
+    chartHooks().zeigeDiagrammFenster = [] {
+        SetSpeziesMaske(app.iDiagrammTyp);
+        return true;
+    };
+}
+
+}  // namespace
+
+TEST_F(ChartRequest, ModelKindOneShowsTheLegendAndKindTwoHidesIt) {
+    ladeFenster();
+    app.bKonzDaten[1] = true;
+    app.iDiagrammTyp = 1;
+    zeigeDiagramm();
+    const PunktTabs& t = app.gPunktTabs;
+    EXPECT_EQ(t.sichtbar[1], true);
+    EXPECT_EQ(t.caption[1], "c(A)");
+    EXPECT_EQ(t.legende[1], "c(A)");
+    EXPECT_EQ(t.legendeSichtbar, true);
+    EXPECT_EQ(t.chkLegend, true);
+    for (int i = 2; i <= 5; ++i) EXPECT_EQ(t.sichtbar[static_cast<std::size_t>(i)], false) << i;
+    EXPECT_EQ(t.sichtbar[6], false);
+    EXPECT_EQ(t.caption[6], "");
+    EXPECT_FALSE(t.sichtbar[7].has_value());
+    EXPECT_FALSE(t.aktuellerTab.has_value());
+
+    app.iDiagrammTyp = 2;
+    zeigeDiagramm();
+    EXPECT_EQ(app.gPunktTabs.sichtbar[1], true);
+    EXPECT_EQ(app.gPunktTabs.legendeSichtbar, false);
+    EXPECT_EQ(app.gPunktTabs.chkLegend, false);
+}
+
+TEST_F(ChartRequest, TabsFollowMaskAndDataColumnsWithEnzymeNames) {
+    ladeFenster();
+    app.iModell = 10;
+    for (int i = 1; i <= 5; ++i) app.bKonzDaten[static_cast<std::size_t>(i)] = true;
+    app.bKonzDaten[3] = false;
+    app.iDiagrammTyp = 10;  // mask 11110
+    zeigeDiagramm();
+    const PunktTabs& t = app.gPunktTabs;
+    EXPECT_EQ(t.caption[1], "c(E)");
+    EXPECT_EQ(t.caption[2], "c(S)");
+    EXPECT_EQ(t.sichtbar[3], false);  // no data column
+    EXPECT_FALSE(t.caption[3].has_value());  // a hidden tab keeps its caption
+    EXPECT_EQ(t.caption[4], "c(P)");
+    EXPECT_EQ(t.sichtbar[5], false);  // not in the mask
+}
+
+TEST_F(ChartRequest, LinearisedPlotsShowOnlyTheFuncTab) {
+    ladeFenster();
+    app.bKonzDaten[1] = app.bKonzDaten[2] = true;
+    for (int kind : {-5, -6, -7, -8}) {
+        app.iDiagrammTyp = static_cast<Integer>(kind);
+        zeigeDiagramm();
+        const PunktTabs& t = app.gPunktTabs;
+        EXPECT_EQ(t.sichtbar[1], true) << kind;
+        EXPECT_EQ(t.caption[1], "Fu(c)") << kind;
+        EXPECT_EQ(t.legende[1], "Fu(c)") << kind;
+        EXPECT_EQ(t.legendeSichtbar, false) << kind;
+        for (int i = 2; i <= 6; ++i) {
+            EXPECT_EQ(t.sichtbar[static_cast<std::size_t>(i)], false) << kind << "/" << i;
+            EXPECT_EQ(t.caption[static_cast<std::size_t>(i)], "") << kind << "/" << i;
+        }
+        EXPECT_FALSE(t.sichtbar[7].has_value());
+    }
+}
+
+TEST_F(ChartRequest, KTTabOnlyForKTKindsWithKTData) {
+    ladeFenster();
+    app.bHatKTDaten = true;
+    app.iDiagrammTyp = -3;
+    zeigeDiagramm();
+    EXPECT_EQ(app.gPunktTabs.sichtbar[6], true);
+    EXPECT_EQ(app.gPunktTabs.caption[6], "k-T");
+    EXPECT_EQ(app.gPunktTabs.legende[6], "k-T");
+    EXPECT_EQ(app.gPunktTabs.legendeSichtbar, false);
+
+    app.bHatKTDaten = false;
+    zeigeDiagramm();
+    EXPECT_EQ(app.gPunktTabs.sichtbar[6], false);
+    EXPECT_EQ(app.gPunktTabs.caption[6], "");
+}
+
+TEST_F(ChartRequest, TangentKindShowsOnlyItsSpeciesAndSelectsIt) {
+    ladeFenster();
+    app.bytTangStoff = 4;
+    app.bKonzDaten[4] = true;
+    app.bHatKTDaten = true;
+    app.iDiagrammTyp = 100;
+    zeigeDiagramm();
+    const PunktTabs& t = app.gPunktTabs;
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(t.sichtbar[static_cast<std::size_t>(i)], i == 4) << i;
+        EXPECT_EQ(t.caption[static_cast<std::size_t>(i)], i == 4 ? "c(P)" : "") << i;
+    }
+    EXPECT_EQ(t.legende[4], "c(P)");
+    EXPECT_EQ(t.aktuellerTab, 3);
+    EXPECT_EQ(t.legendeSichtbar, false);
+    EXPECT_FALSE(t.sichtbar[6].has_value());  // the request ends before the k-T tab
+}
+
+TEST_F(ChartRequest, ShowsTheWindowBeforeTheTabsAndHandsThemOver) {
+    std::vector<std::string> folge;
+    chartHooks().zeigeDiagrammFenster = [&] {
+        folge.push_back("fenster " + app.tDiagramm.Kopftext);
+        return true;
+    };
+    chartHooks().punktTabsAnwenden = [&](const PunktTabs& t) {
+        folge.push_back("tabs");
+        EXPECT_EQ(&t, &app.gPunktTabs);
+    };
+    app.iDiagrammTyp = -1;
+    zeigeDiagramm();
+    ASSERT_EQ(folge.size(), 2u);
+    EXPECT_EQ(folge[0], "fenster Messpunkte Konzentration vs. Zeit");
+    EXPECT_EQ(folge[1], "tabs");
+}
+
+TEST_F(ChartRequest, WindowThatCannotBeShownEndsTheRequestWithItsMessage) {
+    MsgRecorder rec;
+    bool tabs = false;
+    chartHooks().zeigeDiagrammFenster = [] { return false; };
+    chartHooks().punktTabsAnwenden = [&](const PunktTabs&) { tabs = true; };
+    app.Achsenbereich[0] = 2;
+    app.iDiagrammTyp = 4;
+    app.gPunktTabs.caption[1] = "alt";
+    zeigeDiagramm();
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(rec.last().text, std::string(kGrafikModulFehlt));
+    EXPECT_FALSE(tabs);
+    EXPECT_EQ(app.gPunktTabs.caption[1], "alt");
+    // What was written before the window stays.
+    EXPECT_EQ(app.gnKurvenOffen, 3);
+    EXPECT_EQ(app.tDiagramm.XMin, 2);
+    EXPECT_EQ(app.tDiagramm.XTitel, "t/ s");
+}
