@@ -56,8 +56,14 @@ ReversibleExtent ReversibleExtent::model17(double A0, double B0, double P0, doub
 
 double ReversibleExtent::at(double t) const {
     const double x = finite(lambda * t);
-    const double e = exp(-x);
-    return div(r1 * r2 * oneMinusExpNeg(x), r1 - r2 * e);
+    if (x >= 0) {
+        const double e = std::exp(-x);
+        return div(r1 * r2 * oneMinusExpNeg(x), r1 - r2 * e);
+    }
+    // The same curve written with e^(lambda·t) < 1, so that no exponential
+    // overflows when the curve approaches its limit from the other side.
+    const double E = std::exp(x);
+    return div(r1 * r2 * std::expm1(x), r1 * E - r2);
 }
 
 bool ClosedForm::covers(Integer model) {

@@ -25,7 +25,9 @@ struct ReversibleExtent {
     // q = (k1·A0·B0 − k2·P0)/k1; lambda = k1·(r1 − r2). Throws RuntimeFault (k1 = 0, ...).
     static ReversibleExtent model17(double A0, double B0, double P0, double k1, double k2);
 
-    // x(t); throws RuntimeFault on overflow or a zero denominator.
+    // x(t); for lambda·t < 0 evaluated in the equivalent form with
+    // exp(lambda·t), so no exponential overflows. Throws RuntimeFault on a
+    // zero denominator (a curve that leaves every bound) or overflow.
     double at(double t) const;
 };
 

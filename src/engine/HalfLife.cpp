@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -91,14 +92,25 @@ Single reversible(int model, Stoff stoff, double cA0, double cB0, double cP0, do
     if (model == 12) nk = stoff == Stoff::A ? NewtonKonstanten{0.5f, 1e-7, 100} : NewtonKonstanten{0.5f, 1e-8, 200};
     else nk = NewtonKonstanten{0.1f, 1e-6, 100};
 
+    // Newton iteration with its constants, safeguarded: the extent rises
+    // monotonously from 0 towards the equilibrium, so every evaluation narrows
+    // a bracket [lo, hi] around the half-life; a Newton step that fails or
+    // leaves the bracket (a fast reaction seen from far to the right) is
+    // replaced by halving the bracket, or by doubling t while no upper bound
+    // is known. Where plain Newton converges from below, the steps are the same.
     const double target = c0 / 2;
     Single t = nk.t0;
     double delta = 0;
+    double lo = 0, hi = std::numeric_limits<double>::infinity();
     for (int counter = 1;; ++counter) {
         t = single(t + delta);
         const double x = ext.at(t);
+        if (x < target) lo = std::max(lo, static_cast<double>(t));
+        else hi = std::min(hi, static_cast<double>(t));
         const double xh = ext.at(t + nk.h);
-        delta = div((x - target) * nk.h, x - xh);
+        delta = x != xh ? (x - target) * nk.h / (x - xh) : std::numeric_limits<double>::quiet_NaN();
+        const double next = t + delta;
+        if (!(next > lo && next < hi)) delta = (std::isfinite(hi) ? (lo + hi) / 2 : 2 * std::max<double>(t, lo)) - t;
         if (std::fabs(div(delta, t)) < 1e-6) break;
         if (counter > nk.limit) throw RuntimeFault{kKeineKonvergenz};
     }
