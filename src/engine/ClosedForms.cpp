@@ -73,22 +73,28 @@ bool ClosedForm::covers(Integer model) {
     }
 }
 
-bool ClosedForm::writes(Integer model, int s) {
-    // Bits 1..5 = A, B, C, P, Q.
+namespace {
+
+// Species slots of each closed form as bits 1..5 = A, B, C, P, Q.
+int speciesBits(Integer model) {
     constexpr int AP = (1 << A) | (1 << P);
-    int mask = 0;
     switch (model) {
-        case 1: case 2: case 3: case 8: mask = AP; break;
-        case 4: case 12: case 17: mask = AP | (1 << B); break;
-        case 5: case 11: case 16: mask = AP | (1 << Q); break;
-        case 6: mask = AP | (1 << C); break;
-        default: break;
+        case 1: case 2: case 3: case 8: return AP;
+        case 4: case 12: case 17: return AP | (1 << B);
+        case 5: case 11: case 16: return AP | (1 << Q);
+        case 6: return AP | (1 << C);
+        default: return 0;
     }
-    return s >= 1 && s <= 5 && (mask & (1 << s)) != 0;
+}
+
+}  // namespace
+
+bool ClosedForm::writes(Integer model, int s) {
+    return s >= 1 && s <= 5 && (speciesBits(model) & (1 << s)) != 0;
 }
 
 ClosedForm::ClosedForm(Integer model, const Konz& c0, const Konstanten& k)
-    : model_(model), A0_(c0[1]), B0_(c0[2]), C0_(c0[3]), P0_(c0[4]), Q0_(c0[5]), k1_(k[1]), k2_(k[2]) {
+    : model_(model), mask_(speciesBits(model)), A0_(c0[1]), B0_(c0[2]), C0_(c0[3]), P0_(c0[4]), Q0_(c0[5]), k1_(k[1]), k2_(k[2]) {
     if (model == 12) ext_ = ReversibleExtent::model12(A0_, B0_, P0_, k1_, k2_);
     if (model == 17) ext_ = ReversibleExtent::model17(A0_, B0_, P0_, k1_, k2_);
 }
@@ -186,9 +192,9 @@ void ClosedForm::at(double t, Konz& c) const {
     }
     const std::array<double, 6> v{0, a, b, cc, p, q};
     for (int s = 1; s <= 5; ++s)
-        if (writes(model_, s)) finite(v[static_cast<std::size_t>(s)]);
+        if (mask_ & (1 << s)) finite(v[static_cast<std::size_t>(s)]);
     for (int s = 1; s <= 5; ++s)
-        if (writes(model_, s)) c[static_cast<std::size_t>(s)] = v[static_cast<std::size_t>(s)];
+        if (mask_ & (1 << s)) c[static_cast<std::size_t>(s)] = v[static_cast<std::size_t>(s)];
 }
 
 }  // namespace vrn

@@ -49,8 +49,12 @@ public:
     // division by zero); c is then untouched.
     void at(double t, Konz& c) const;
 
+    // The slots writes() names, as bits 1..5.
+    int speciesMask() const { return mask_; }
+
 private:
     Integer model_;
+    int mask_;
     double A0_, B0_, C0_, P0_, Q0_, k1_, k2_;
     ReversibleExtent ext_;
 };

@@ -65,14 +65,15 @@ std::array<Single, 6> ratesAt(Integer model, const Konz& c) {
 
 void simulateClosedForm(Integer model) {
     const ClosedForm form(model, app.c0, app.k);
+    const int mask = form.speciesMask();
+    Konz c = app.cAkt;
     for (int j = 0; j <= kIntervalle; ++j) {
         const double t = j * app.dtSim;
-        Konz c = app.cAkt;
         form.at(t, c);
         const auto r = ratesAt(model, c);
         app.tSim[u(j)] = t;
         for (int s = 1; s <= 5; ++s) {
-            if (!ClosedForm::writes(model, s)) continue;
+            if (!(mask & (1 << s))) continue;
             cSim(s)[u(j)] = c[u(s)];
             app.cAkt[u(s)] = c[u(s)];
             rSim(s)[u(j)] = r[u(s)];
