@@ -49,13 +49,18 @@ void BM_Simulation_Stiff_Model10(benchmark::State& state) {
 }
 BENCHMARK(BM_Simulation_Stiff_Model10)->Unit(benchmark::kMicrosecond);
 
-void BM_AkimaSpline_201Points(benchmark::State& state) {
+// A decaying curve of 201 points in curve 1 of the spline store.
+void fillSplineStore() {
     resetAppState("/tmp");
     dimensionSplineStore(201);
     for (int i = 1; i <= 201; ++i) {
         app.SplX[static_cast<std::size_t>(i)] = 0.5 * (i - 1);
         app.SplY[1][static_cast<std::size_t>(i)] = std::exp(-0.015 * (i - 1));
     }
+}
+
+void BM_AkimaSpline_201Points(benchmark::State& state) {
+    fillSplineStore();
     Integer n = 201;
     for (auto _ : state) {
         const bool ok = CalcAkimaSpline(1, n, 0, app.SplX, app.SplY, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB,
@@ -66,12 +71,7 @@ void BM_AkimaSpline_201Points(benchmark::State& state) {
 BENCHMARK(BM_AkimaSpline_201Points)->Unit(benchmark::kMicrosecond);
 
 void BM_AkimaSpline_201Points_Smoothed(benchmark::State& state) {
-    resetAppState("/tmp");
-    dimensionSplineStore(201);
-    for (int i = 1; i <= 201; ++i) {
-        app.SplX[static_cast<std::size_t>(i)] = 0.5 * (i - 1);
-        app.SplY[1][static_cast<std::size_t>(i)] = std::exp(-0.015 * (i - 1));
-    }
+    fillSplineStore();
     const auto y = app.SplY;
     Integer n = 201;
     for (auto _ : state) {
@@ -83,17 +83,22 @@ void BM_AkimaSpline_201Points_Smoothed(benchmark::State& state) {
 }
 BENCHMARK(BM_AkimaSpline_201Points_Smoothed)->Unit(benchmark::kMicrosecond);
 
-void BM_ConcentrationAtTime_ClosedForm(benchmark::State& state) {
-    setUp(17, {0.15, 0.01, 0}, {1, 0.5, 0, 0, 0}, "11010");
+// calc_functioncT_at_t at times that walk through the simulated range.
+void concentrationsAtTimes(benchmark::State& state, Integer model) {
     Konz c{};
     Integer fehler = 0;
     double t = 0;
     for (auto _ : state) {
-        calc_functioncT_at_t(17, t, c, fehler);
+        calc_functioncT_at_t(model, t, c, fehler);
         benchmark::DoNotOptimize(c.data());
         t += 0.37;
         if (t > 100) t = 0;
     }
+}
+
+void BM_ConcentrationAtTime_ClosedForm(benchmark::State& state) {
+    setUp(17, {0.15, 0.01, 0}, {1, 0.5, 0, 0, 0}, "11010");
+    concentrationsAtTimes(state, 17);
 }
 BENCHMARK(BM_ConcentrationAtTime_ClosedForm)->Unit(benchmark::kNanosecond);
 
@@ -101,15 +106,7 @@ void BM_ConcentrationAtTime_Spline(benchmark::State& state) {
     setUp(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, "11110");
     Integer err = 0;
     calc_diagramfunctioncT(9, err);
-    Konz c{};
-    Integer fehler = 0;
-    double t = 0;
-    for (auto _ : state) {
-        calc_functioncT_at_t(9, t, c, fehler);
-        benchmark::DoNotOptimize(c.data());
-        t += 0.37;
-        if (t > 100) t = 0;
-    }
+    concentrationsAtTimes(state, 9);
 }
 BENCHMARK(BM_ConcentrationAtTime_Spline)->Unit(benchmark::kNanosecond);
 

@@ -25,30 +25,10 @@ constexpr const char* kEndzeitZuKlein = "Die Endzeit ist zu klein für 200 Zeits
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
-std::vector<double>& cSim(int s) {
-    switch (s) {
-        case 1: return app.cSim_A;
-        case 2: return app.cSim_B;
-        case 3: return app.cSim_C;
-        case 4: return app.cSim_P;
-        default: return app.cSim_Q;
-    }
-}
-
-std::vector<Single>& rSim(int s) {
-    switch (s) {
-        case 1: return app.rSim_A;
-        case 2: return app.rSim_B;
-        case 3: return app.rSim_C;
-        case 4: return app.rSim_P;
-        default: return app.rSim_Q;
-    }
-}
-
 bool resultArraysFit() {
     if (app.tSim.size() < u(kPunkte)) return false;
     for (int s = 1; s <= 5; ++s)
-        if (cSim(s).size() < u(kPunkte) || rSim(s).size() < u(kPunkte)) return false;
+        if (cSimOf(s).size() < u(kPunkte) || rSimOf(s).size() < u(kPunkte)) return false;
     return true;
 }
 
@@ -74,9 +54,9 @@ void simulateClosedForm(Integer model) {
         app.tSim[u(j)] = t;
         for (int s = 1; s <= 5; ++s) {
             if (!(mask & (1 << s))) continue;
-            cSim(s)[u(j)] = c[u(s)];
+            cSimOf(s)[u(j)] = c[u(s)];
             app.cAkt[u(s)] = c[u(s)];
-            rSim(s)[u(j)] = r[u(s)];
+            rSimOf(s)[u(j)] = r[u(s)];
         }
     }
 }
@@ -231,7 +211,7 @@ void integrate() {
             t += delta;
         }
         app.tSim[u(j)] = t;
-        for (int s = 1; s <= 4; ++s) cSim(s)[u(j)] = y[u(s)];
+        for (int s = 1; s <= 4; ++s) cSimOf(s)[u(j)] = y[u(s)];
         storeHalfLife(foundA, app.tHalbA_sim, j, app.cSim_A, c0[1] / 2);
         storeHalfLife(foundB, app.tHalbB_sim, j, app.cSim_B, c0[2] / 2);
     }
@@ -267,12 +247,12 @@ void finishNumerical(Integer model) {
         app.SplX[u(i + 1)] = app.tSim[u(i)];
         Konz c{};
         for (int s = 1; s <= 5; ++s) {
-            c[u(s)] = cSim(s)[u(i)];
+            c[u(s)] = cSimOf(s)[u(i)];
             app.SplY[u(s)][u(i + 1)] = c[u(s)];
         }
         const auto r = ratesAt(model, c);
         app.cAkt = c;
-        for (int s = 1; s <= 5; ++s) rSim(s)[u(i)] = r[u(s)];
+        for (int s = 1; s <= 5; ++s) rSimOf(s)[u(i)] = r[u(s)];
     }
     const std::string& mask = app.sSpeziesMaske;
     for (int s = 1; s <= 5; ++s) {
@@ -289,9 +269,9 @@ void finishNumerical(Integer model) {
 void storeAxisRanges() {
     double yMax = app.c0[1], rMin = 0, rMax = 0;
     for (int i = 0; i <= kIntervalle; ++i) {
-        for (int s = 2; s <= 5; ++s) yMax = std::max(yMax, cSim(s)[u(i)]);
+        for (int s = 2; s <= 5; ++s) yMax = std::max(yMax, cSimOf(s)[u(i)]);
         for (int s = 1; s <= 5; ++s) {
-            const double r = rSim(s)[u(i)];
+            const double r = rSimOf(s)[u(i)];
             rMax = std::max(rMax, r);
             rMin = std::min(rMin, r);
         }
@@ -310,6 +290,26 @@ bool allFinite(const std::vector<Single>& v) {
 }
 
 }  // namespace
+
+std::vector<double>& cSimOf(int s) {
+    switch (s) {
+        case 1: return app.cSim_A;
+        case 2: return app.cSim_B;
+        case 3: return app.cSim_C;
+        case 4: return app.cSim_P;
+        default: return app.cSim_Q;
+    }
+}
+
+std::vector<Single>& rSimOf(int s) {
+    switch (s) {
+        case 1: return app.rSim_A;
+        case 2: return app.rSim_B;
+        case 3: return app.rSim_C;
+        case 4: return app.rSim_P;
+        default: return app.rSim_Q;
+    }
+}
 
 Single interpolLinear(double x, double y1, double x1, double y2, double x2) {
     return single(y1 + div((x - x1) * (y2 - y1), x2 - x1));
@@ -333,7 +333,7 @@ void calc_diagramfunctioncT(Integer model, Integer& errFlag) {
         app.dtSim = dt;
         errFlag = 0;
         app.tSim[0] = 0;
-        for (int s = 1; s <= 5; ++s) cSim(s)[0] = app.c0[u(s)];
+        for (int s = 1; s <= 5; ++s) cSimOf(s)[0] = app.c0[u(s)];
         app.tHalbA_sim = 0;
         app.tHalbB_sim = 0;
 

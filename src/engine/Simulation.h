@@ -1,6 +1,8 @@
 // Curve simulation of the kinetic models into the shared result arrays.
 #pragma once
 
+#include <vector>
+
 #include "shell/Types.h"
 
 namespace vrn {
@@ -42,6 +44,11 @@ namespace vrn {
 // returns at once: what was written before stays, nothing further is written,
 // and no non-finite number is ever stored.
 void calc_diagramfunctioncT(Integer model, Integer& errFlag);
+
+// The concentration curve cSim_A..cSim_Q and the rate curve rSim_A..rSim_Q
+// of species slot s (1..5 = A, B, C, P, Q; any other s gives Q's).
+std::vector<double>& cSimOf(int s);
+std::vector<Single>& rSimOf(int s);
 
 // y1 + (x − x1)·(y2 − y1)/(x2 − x1), as a Single. Throws RuntimeFault
 // (engine/Checked.h) for x2 = x1 or a result beyond the range of a Single.

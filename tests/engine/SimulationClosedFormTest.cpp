@@ -14,18 +14,7 @@ using namespace vrn::test;
 
 namespace {
 
-Integer simulate(Integer model) {
-    Integer err = 99;
-    calc_diagramfunctioncT(model, err);
-    return err;
-}
-
-struct ClosedCase {
-    Integer model;
-    std::array<double, 3> k;
-    std::array<double, 5> c0;
-    Single tEnd;
-};
+using ClosedCase = ModelCase;
 
 // Every closed-form model with its defaults and with a second set of inputs
 // (unequal start values, product present, reverse reaction fast).
@@ -46,17 +35,6 @@ const ClosedCase kClosed[] = {
     {17, {0.4, 0.3, 0}, {0.2, 0.7, 0, 0.5, 0}, 30},
 };
 
-// Species of each closed-form model (bits 1..5).
-int speciesOf(Integer model) {
-    switch (model) {
-        case 4: case 12: case 17: return 0b10110;
-        case 5: case 11: case 16: return 0b110010;
-        case 6: return 0b11010;
-        default: return 0b10010;
-    }
-}
-bool has(Integer model, int s) { return (speciesOf(model) >> s) & 1; }
-
 }  // namespace
 
 TEST(ClosedFormSimulation, MatchesIndependentIntegration) {
@@ -69,8 +47,8 @@ TEST(ClosedFormSimulation, MatchesIndependentIntegration) {
         for (int j = 0; j <= 200; ++j)
             for (int s = 1; s <= 5; ++s)
                 // Model 5 writes Q = Q0 + x as model 16 does, outside its rate law.
-                if (has(cc.model, s) && !(cc.model == 5 && s == 5)) {
-                    EXPECT_NEAR(curve(s)[j], ref[j][s], 1e-7) << "model " << cc.model << " point " << j << " slot " << s;
+                if (modelHas(cc.model, s) && !(cc.model == 5 && s == 5)) {
+                    EXPECT_NEAR(cSimOf(s)[j], ref[j][s], 1e-7) << "model " << cc.model << " point " << j << " slot " << s;
                 }
         EXPECT_EQ(rec.count(), 0u);
     }
@@ -118,8 +96,8 @@ TEST(ClosedFormSimulation, AgreesWithAnalyticSolutions) {
             a.f(app.tSim[j], A, B, C, P);
             EXPECT_NEAR(app.cSim_A[j], A, tol) << a.c.model << " at " << j;
             EXPECT_NEAR(app.cSim_P[j], P, tol) << a.c.model << " at " << j;
-            if (has(a.c.model, 2)) { EXPECT_NEAR(app.cSim_B[j], B, tol); }
-            if (has(a.c.model, 3)) { EXPECT_NEAR(app.cSim_C[j], C, tol); }
+            if (modelHas(a.c.model, 2)) { EXPECT_NEAR(app.cSim_B[j], B, tol); }
+            if (modelHas(a.c.model, 3)) { EXPECT_NEAR(app.cSim_C[j], C, tol); }
         }
     }
 }
@@ -162,10 +140,10 @@ TEST(ClosedFormSimulation, RatesAreTheRateLawsAtEachPoint) {
             Konz c{0, app.cSim_A[j], app.cSim_B[j], app.cSim_C[j], app.cSim_P[j], app.cSim_Q[j]}, d;
             calc_dcdt(cc.model, d, app.k, c);
             for (int s = 1; s <= 5; ++s)
-                if (has(cc.model, s)) { EXPECT_EQ(rateCurve(s)[j], static_cast<Single>(d[s])) << cc.model; }
+                if (modelHas(cc.model, s)) { EXPECT_EQ(rSimOf(s)[j], static_cast<Single>(d[s])) << cc.model; }
         }
         for (int s = 1; s <= 5; ++s)
-            if (has(cc.model, s)) { EXPECT_EQ(app.cAkt[s], curve(s)[200]) << "cAkt holds the last point"; }
+            if (modelHas(cc.model, s)) { EXPECT_EQ(app.cAkt[s], cSimOf(s)[200]) << "cAkt holds the last point"; }
     }
 }
 
@@ -185,8 +163,8 @@ TEST(ClosedFormSimulation, TimesAndCounters) {
 TEST(ClosedFormSimulation, SpeciesOutsideTheModelKeepTheirCurves) {
     setUpModel(2, {0.15, 0, 0}, {1, 0.3, 0.2, 0, 0.1}, 100);
     for (int s = 2; s <= 5; ++s) {
-        std::fill(curve(s).begin(), curve(s).end(), 7.0);
-        std::fill(rateCurve(s).begin(), rateCurve(s).end(), 8.0f);
+        std::fill(cSimOf(s).begin(), cSimOf(s).end(), 7.0);
+        std::fill(rSimOf(s).begin(), rSimOf(s).end(), 8.0f);
     }
     app.cAkt = {0, 0, 9, 9, 0, 9};
     ASSERT_EQ(simulate(2), 0);
@@ -259,11 +237,20 @@ TEST(ClosedFormSimulation, ModelWithoutCurves) {
     EXPECT_EQ(app.Achsenbereich[1], 100.0f);
 }
 
-TEST(MichaelisMenten, NormalisedCurve) {
+namespace {
+
+void setUpMichaelisMenten(bool normiert, Single KM) {
     setUpModel(10, {0.15, 0.1, 0.005}, {1, 5, 0, 0, 0}, 100);
     app.bMMdiagramm = true;
-    app.bMMnormiert = true;
-    app.KMichaelis = 0.7f;
+    app.bMMnormiert = normiert;
+    app.S0max = 0.15f;
+    app.KMichaelis = KM;
+}
+
+}  // namespace
+
+TEST(MichaelisMenten, NormalisedCurve) {
+    setUpMichaelisMenten(true, 0.7f);
     app.cAkt = {0, 1, 2, 3, 4, 5};
     app.cSim_A[5] = 42;
     ASSERT_EQ(simulate(10), 0);
@@ -279,11 +266,7 @@ TEST(MichaelisMenten, NormalisedCurve) {
 }
 
 TEST(MichaelisMenten, CurveOverTheSubstrateConcentration) {
-    setUpModel(10, {0.15, 0.1, 0.005}, {1, 5, 0, 0, 0}, 100);
-    app.bMMdiagramm = true;
-    app.bMMnormiert = false;
-    app.S0max = 0.15f;
-    app.KMichaelis = 0.05f;
+    setUpMichaelisMenten(false, 0.05f);
     ASSERT_EQ(simulate(10), 0);
     EXPECT_EQ(app.dtSim, static_cast<double>(0.15f / 200.0f));
     const double s = app.tSim[200];

@@ -15,20 +15,7 @@ using namespace vrn::test;
 
 namespace {
 
-Integer simulate(Integer model) {
-    Integer err = 99;
-    calc_diagramfunctioncT(model, err);
-    return err;
-}
-
-struct NumCase {
-    Integer model;
-    std::array<double, 3> k;
-    std::array<double, 5> c0;
-    Single tEnd;
-    const char* mask;
-    double tol = 2e-6;  // relative to the largest start concentration
-};
+using NumCase = ModelCase;
 
 // Defaults of the model window and a second, faster set of inputs.
 const NumCase kNumerical[] = {
@@ -41,15 +28,6 @@ const NumCase kNumerical[] = {
     {18, {0.15, 0.1, 0.005}, {1, 1, 0, 0, 0}, 100, "11110"}, {18, {0.8, 0.4, 0.3}, {0.6, 1, 0.1, 0, 0}, 30, "11110"},
     {20, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010"},     {20, {0.6, 0, 0}, {0.7, 0, 0, 0.2, 0}, 25, "10010"},
 };
-
-int speciesOf(Integer model) {
-    switch (model) {
-        case 14: case 15: return 0b11010;
-        case 20: return 0b10010;
-        default: return 0b11110;
-    }
-}
-bool has(Integer model, int s) { return (speciesOf(model) >> s) & 1; }
 
 }  // namespace
 
@@ -69,8 +47,8 @@ TEST(NumericalSimulation, MatchesIndependentIntegration) {
         for (int j = 0; j <= 200; ++j) {
             EXPECT_NEAR(app.tSim[j], j * (nc.tEnd / 200.0), 1e-12 * nc.tEnd);
             for (int s = 1; s <= 5; ++s)
-                if (has(nc.model, s)) {
-                    EXPECT_NEAR(curve(s)[j], ref[j][s], nc.tol * scale) << "model " << nc.model << " point " << j << " slot " << s;
+                if (modelHas(nc.model, s)) {
+                    EXPECT_NEAR(cSimOf(s)[j], ref[j][s], nc.tol * scale) << "model " << nc.model << " point " << j << " slot " << s;
                 }
         }
     }
@@ -177,7 +155,7 @@ TEST(NumericalSimulation, MassBalances) {
                 case 20: EXPECT_NEAR(A + P, c0[1] + c0[4], 1e-13); break;
                 default:
                     EXPECT_NEAR(A + C + P, c0[1] + c0[3] + c0[4], 1e-13) << nc.model;
-                    if (has(nc.model, 2)) { EXPECT_NEAR(A - B, c0[1] - c0[2], 1e-13) << nc.model; }
+                    if (modelHas(nc.model, 2)) { EXPECT_NEAR(A - B, c0[1] - c0[2], 1e-13) << nc.model; }
             }
         }
     }
@@ -199,9 +177,9 @@ TEST(NumericalSimulation, CurvesInTheirSlotsAndAllRates) {
         for (int j = 0; j <= 200; ++j) {
             Konz c{0, app.cSim_A[j], app.cSim_B[j], app.cSim_C[j], app.cSim_P[j], app.cSim_Q[j]}, d;
             calc_dcdt(nc.model, d, app.k, c);
-            for (int s = 1; s <= 5; ++s) EXPECT_EQ(rateCurve(s)[j], static_cast<Single>(d[s]));
+            for (int s = 1; s <= 5; ++s) EXPECT_EQ(rSimOf(s)[j], static_cast<Single>(d[s]));
         }
-        for (int s = 1; s <= 5; ++s) EXPECT_EQ(app.cAkt[s], curve(s)[200]);
+        for (int s = 1; s <= 5; ++s) EXPECT_EQ(app.cAkt[s], cSimOf(s)[200]);
         EXPECT_GT(app.dtSim, 0);
         EXPECT_LE(app.dtSim, nc.tEnd / 200.0 / 2);  // the last inner step
     }
@@ -214,12 +192,12 @@ TEST(NumericalSimulation, SplineStore) {
     EXPECT_EQ(app.SplX[0], 201);
     for (int i = 0; i <= 200; ++i) {
         EXPECT_EQ(app.SplX[i + 1], app.tSim[i]);
-        for (int s = 1; s <= 5; ++s) EXPECT_EQ(app.SplY[s][i + 1], curve(s)[i]);
+        for (int s = 1; s <= 5; ++s) EXPECT_EQ(app.SplY[s][i + 1], cSimOf(s)[i]);
         for (int s : {1, 3, 4}) {
             const auto v = AkimaSplineWert(0, static_cast<Integer>(s), app.tSim[i], 201, app.SplX, app.SplY,
                                            app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA);
             ASSERT_TRUE(v.has_value());
-            EXPECT_NEAR(*v, curve(s)[i], 1e-15);
+            EXPECT_NEAR(*v, cSimOf(s)[i], 1e-15);
         }
     }
     // B is not in the mask: no spline.
@@ -304,7 +282,7 @@ TEST(NumericalSimulation, StiffEnzymeModel) {
     ASSERT_EQ(simulate(10), 0);
     const auto ref = referenceSolution(10, 4000);
     for (int j = 0; j <= 200; j += 10)
-        for (int s = 1; s <= 4; ++s) EXPECT_NEAR(curve(s)[j], ref[j][s], 1e-6) << j << " " << s;
+        for (int s = 1; s <= 4; ++s) EXPECT_NEAR(cSimOf(s)[j], ref[j][s], 1e-6) << j << " " << s;
     EXPECT_TRUE(simulationResultsFinite());
 }
 
