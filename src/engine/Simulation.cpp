@@ -64,8 +64,8 @@ void simulateClosedForm(Integer model) {
 // ---- Michaelis-Menten curve ------------------------------------------------
 
 void simulateMichaelisMenten() {
-    app.dtSim = app.bMMnormiert ? 20.0 / kIntervalle : static_cast<double>(app.S0max / static_cast<Single>(kIntervalle));
-    finite(app.dtSim);
+    app.dtSim = finite(app.bMMnormiert ? 20.0 / kIntervalle
+                                       : static_cast<double>(app.S0max / static_cast<Single>(kIntervalle)));
     const bool scaled = app.KMichaelis > 0 && !app.bMMnormiert;
     for (int i = 0; i <= kIntervalle; ++i) {
         const double s = i * app.dtSim;
