@@ -9,25 +9,11 @@ namespace vrn {
 
 namespace {
 
-bool refuse(const std::string& text) {
-    showFailure("CalcAkimaSpline", text);
-    return false;
-}
-
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
-}  // namespace
-
-void dimensionSplineStore(int n) {
-    const std::size_t size = u(n + 6);
-    app.SplX.assign(size, 0.0);
-    app.SplX[0] = n;
-    for (SplTable* t : {&app.SplY, &app.SplKoeffA, &app.SplKoeffB, &app.SplKoeffC, &app.SplKoeffD})
-        t->assign(6, std::vector<double>(size, 0.0));
-}
-
-void AkimaRandpunkte(Integer j, Integer n, std::vector<double>& X, SplTable& Y, std::array<double, 401>& m) {
-    auto& y = Y[u(j)];
+// End-point rule on one curve (see AkimaRandpunkte).
+void randpunkte(int n, std::vector<double>& X, std::vector<double>& y, std::vector<double>& m) {
+    if (m.size() < u(n + 4)) m.resize(u(n + 4));
     for (int i = n; i >= 1; --i) {
         X[u(i + 2)] = X[u(i)];
         y[u(i + 2)] = y[u(i)];
@@ -47,34 +33,61 @@ void AkimaRandpunkte(Integer j, Integer n, std::vector<double>& X, SplTable& Y, 
     y[u(n + 4)] = y[u(n + 3)] + m[u(n + 3)] * (X[u(n + 4)] - X[u(n + 3)]);
 }
 
-bool CalcAkimaSpline(Integer j, Integer& n, Single Glaettung, std::vector<double>& X, SplTable& Y, SplTable& D,
-                     SplTable& C, SplTable& B, SplTable& A) {
-    if (j < 0 || j > 5) return refuse("Ungültige Kurvennummer.");
-    if (n < 3) return refuse("Für einen Spline sind mindestens 3 Punkte nötig.");
-    if (n > kAkimaMaxPunkte) return refuse("Höchstens 397 Punkte können gesplinet werden.");
+// Working tables, kept between builds so that a build allocates nothing once
+// they have grown (one GUI thread; thread_local keeps tests independent).
+struct Scratch {
+    std::vector<double> x, y, w, m, a, b, c, d;
+};
+Scratch& scratch() {
+    thread_local Scratch s;
+    return s;
+}
+
+bool tooSmall(const SplTable& t, int j, std::size_t need) { return t.size() <= u(j) || t[u(j)].size() < need; }
+
+}  // namespace
+
+void dimensionSplineStore(int n) {
+    const std::size_t size = u(n + 6);
+    app.SplX.assign(size, 0.0);
+    app.SplX[0] = n;
+    for (SplTable* t : {&app.SplY, &app.SplKoeffA, &app.SplKoeffB, &app.SplKoeffC, &app.SplKoeffD}) {
+        t->resize(6);
+        for (auto& row : *t) row.assign(size, 0.0);
+    }
+}
+
+void AkimaRandpunkte(Integer j, Integer n, std::vector<double>& X, SplTable& Y, std::vector<double>& m) {
+    randpunkte(n, X, Y[u(j)], m);
+}
+
+const char* buildAkimaSpline(Integer j, Integer n, Single Glaettung, std::vector<double>& X, SplTable& Y,
+                             SplTable& D, SplTable& C, SplTable& B, SplTable& A) {
+    if (j < 0 || j > 5) return "Ungültige Kurvennummer.";
+    if (n < 3) return "Für einen Spline sind mindestens 3 Punkte nötig.";
     const std::size_t need = u(n + 5);
-    if (X.size() < need) return refuse("Die Spline-Tabellen sind zu klein.");
-    for (SplTable* t : {&Y, &D, &C, &B, &A})
-        if (t->size() <= u(j) || (*t)[u(j)].size() < need) return refuse("Die Spline-Tabellen sind zu klein.");
+    if (X.size() < need) return "Die Spline-Tabellen sind zu klein.";
+    for (const SplTable* t : {&Y, &D, &C, &B, &A})
+        if (tooSmall(*t, j, need)) return "Die Spline-Tabellen sind zu klein.";
+    const std::vector<double>& Yj = Y[u(j)];
     for (int i = 1; i <= n; ++i) {
-        if (!std::isfinite(X[u(i)]) || !std::isfinite(Y[u(j)][u(i)]))
-            return refuse("Die Punkte enthalten ungültige Zahlen.");
-        if (i > 1 && !(X[u(i)] > X[u(i - 1)]))
-            return refuse("Die x-Werte der Punkte müssen streng ansteigen.");
+        if (!std::isfinite(X[u(i)]) || !std::isfinite(Yj[u(i)])) return "Die Punkte enthalten ungültige Zahlen.";
+        if (i > 1 && !(X[u(i)] > X[u(i - 1)])) return "Die x-Werte der Punkte müssen streng ansteigen.";
     }
 
     // Work on copies so that a failure leaves the caller's tables as they were.
-    std::vector<double> x(X);
-    std::vector<double> y(Y[u(j)]);
-    SplTable yt(u(j) + 1);
-    yt[u(j)] = y;
-    std::array<double, 401> m{};
+    Scratch& s = scratch();
+    s.x.assign(X.begin(), X.begin() + static_cast<std::ptrdiff_t>(need));
+    s.y.assign(Yj.begin(), Yj.begin() + static_cast<std::ptrdiff_t>(need));
+    auto& x = s.x;
+    auto& y = s.y;
+    auto& m = s.m;
 
     if (Glaettung != 0) {
-        AkimaRandpunkte(j, n, x, yt, m);
+        randpunkte(n, x, y, m);
         const int N = n + 4;
         const double h = (x[u(N)] - x[1]) / (N - 1);
-        std::vector<double> w(u(N + 1), 0.0);
+        s.w.assign(u(N + 1), 0.0);
         for (int i = 1; i <= N; ++i) {
             int hw = 3;
             while (hw > 0 && !(i - hw >= 1 && i + hw <= N)) --hw;
@@ -86,20 +99,19 @@ bool CalcAkimaSpline(Integer j, Integer& n, Single Glaettung, std::vector<double
                     if (!(g > 0)) g = 0;
                 }
                 sg += g;
-                sy += g * yt[u(j)][u(l)];
+                sy += g * y[u(l)];
             }
-            w[u(i)] = sy / sg;
+            s.w[u(i)] = sy / sg;
         }
         for (int i = 1; i <= n; ++i) {
             x[u(i)] = x[u(i + 2)];
-            yt[u(j)][u(i)] = w[u(i + 2)];
+            y[u(i)] = s.w[u(i + 2)];
         }
     }
 
-    SplTable bt(u(j) + 1, std::vector<double>(need, 0.0));
-    AkimaRandpunkte(j, n, x, yt, m);
-    auto& yy = yt[u(j)];
-    auto& bb = bt[u(j)];
+    randpunkte(n, x, y, m);
+    auto& bb = s.b;
+    bb.assign(need, 0.0);
     for (int i = 3; i <= n + 2; ++i) {
         const double w1 = std::fabs(m[u(i + 1)] - m[u(i)]);
         const double w2 = std::fabs(m[u(i - 1)] - m[u(i - 2)]);
@@ -107,30 +119,46 @@ bool CalcAkimaSpline(Integer j, Integer& n, Single Glaettung, std::vector<double
     }
     for (int i = 1; i <= n; ++i) {
         x[u(i)] = x[u(i + 2)];
-        yy[u(i)] = yy[u(i + 2)];
+        y[u(i)] = y[u(i + 2)];
         bb[u(i)] = bb[u(i + 2)];
     }
-    std::vector<double> a(need, 0.0), c(need, 0.0), d(need, 0.0);
+    auto& a = s.a;
+    auto& c = s.c;
+    auto& d = s.d;
+    a.assign(need, 0.0);
+    c.assign(need, 0.0);
+    d.assign(need, 0.0);
     for (int i = 1; i <= n - 1; ++i) {
-        const double s = m[u(i + 2)];
+        const double sl = m[u(i + 2)];
         const double dx = x[u(i + 1)] - x[u(i)];
-        a[u(i)] = yy[u(i)];
-        c[u(i)] = (3 * s - 2 * bb[u(i)] - bb[u(i + 1)]) / dx;
-        d[u(i)] = (bb[u(i)] + bb[u(i + 1)] - 2 * s) / (dx * dx);
+        a[u(i)] = y[u(i)];
+        c[u(i)] = (3 * sl - 2 * bb[u(i)] - bb[u(i + 1)]) / dx;
+        d[u(i)] = (bb[u(i)] + bb[u(i + 1)] - 2 * sl) / (dx * dx);
     }
-    a[u(n)] = yy[u(n)];
+    a[u(n)] = y[u(n)];
     for (int i = 1; i <= n; ++i)
-        if (!std::isfinite(a[u(i)]) || !std::isfinite(bb[u(i)]) || !std::isfinite(c[u(i)]) || !std::isfinite(d[u(i)]))
-            return refuse("Der Spline enthält ungültige Zahlen.");
+        if (!std::isfinite(y[u(i)]) || !std::isfinite(bb[u(i)]) || !std::isfinite(c[u(i)]) ||
+            !std::isfinite(d[u(i)]))
+            return "Der Spline enthält ungültige Zahlen.";
 
-    // Commit: x values and (smoothed) y values of points 1..n, coefficients.
+    // Commit: (smoothed) y values of points 1..n and the coefficients.
     for (int i = 1; i <= n; ++i) {
-        X[u(i)] = x[u(i)];
-        Y[u(j)][u(i)] = yy[u(i)];
+        Y[u(j)][u(i)] = y[u(i)];
         A[u(j)][u(i)] = a[u(i)];
         B[u(j)][u(i)] = bb[u(i)];
+    }
+    for (int i = 1; i <= n - 1; ++i) {
         C[u(j)][u(i)] = c[u(i)];
         D[u(j)][u(i)] = d[u(i)];
+    }
+    return nullptr;
+}
+
+bool CalcAkimaSpline(Integer j, Integer& n, Single Glaettung, std::vector<double>& X, SplTable& Y, SplTable& D,
+                     SplTable& C, SplTable& B, SplTable& A) {
+    if (const char* text = buildAkimaSpline(j, n, Glaettung, X, Y, D, C, B, A)) {
+        showFailure("CalcAkimaSpline", text);
+        return false;
     }
     return true;
 }
@@ -148,10 +176,14 @@ double AkimaPolynomAbleitung(Integer j, Integer i, double dx, const SplTable& D,
 std::optional<double> AkimaSplineWert(Integer mode, Integer j, double x, Integer n, const std::vector<double>& X,
                                       const SplTable&, const SplTable& D, const SplTable& C, const SplTable& B,
                                       const SplTable& A) {
-    if (n < 1 || j < 0 || j > 5 || X.size() <= u(n) || A.size() <= u(j) || A[u(j)].size() <= u(n)) return std::nullopt;
     if (mode != 0 && mode != 1) return std::nullopt;
-    if (x >= X[u(n)]) return mode == 0 ? A[u(j)][u(n)] + (x - X[u(n)]) * B[u(j)][u(n)] : B[u(j)][u(n)];
-    if (x < X[1]) return mode == 0 ? A[u(j)][1] + (x - X[1]) * B[u(j)][1] : B[u(j)][1];
+    if (!std::isfinite(x) || n < 1 || j < 0 || j > 5 || X.size() <= u(n)) return std::nullopt;
+    for (const SplTable* t : {&D, &C, &B, &A})
+        if (tooSmall(*t, j, u(n + 1))) return std::nullopt;
+    const auto& a = A[u(j)];
+    const auto& b = B[u(j)];
+    if (x >= X[u(n)]) return mode == 0 ? a[u(n)] + (x - X[u(n)]) * b[u(n)] : b[u(n)];
+    if (x < X[1]) return mode == 0 ? a[1] + (x - X[1]) * b[1] : b[1];
     int i = 1;
     while (i <= n - 1 && x >= X[u(i + 1)]) ++i;
     while (i >= 1 && x < X[u(i)]) --i;

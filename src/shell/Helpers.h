@@ -19,6 +19,9 @@ struct UiHooks {
     std::function<void()> updateUnitLabels;     // refresh the unit captions of the open windows
     std::function<int()> getMousePointer;       // the screen's mouse pointer (11 = hourglass)
     std::function<void(int)> setMousePointer;
+    // Choose the time-unit option optZeit(unit) of the model window when that
+    // window is loaded (never loads it); its own click handler follows.
+    std::function<void(int)> selectModelTimeUnit;
 };
 UiHooks& uiHooks();
 

@@ -1,0 +1,62 @@
+// Closed-form solutions of the models 1-6, 8, 11, 12, 16 and 17: the
+// concentrations at any time t from the initial concentrations c0(1..5) and
+// the rate constants k(1..3). The curve simulation and the concentrations at
+// one time both evaluate them here, so a single point and the drawn curve
+// always agree.
+#pragma once
+
+#include <array>
+
+#include "engine/RateLaws.h"
+
+namespace vrn {
+
+// Extent of the reversible second-order models (12: A + B <=> 2P,
+// 17: A + B <=> P): x(t) = r1·r2·(1 − e)/(r1 − r2·e), e = exp(−lambda·t),
+// where r1 >= r2 are the roots of dx/dt = 0 written as a quadratic in x.
+struct ReversibleExtent {
+    double r1 = 0, r2 = 0, lambda = 0;
+
+    // Model 12: a = k1 − 4·k2 (1e-8 when it is exactly 0), b = −k1·A0 − k1·B0
+    // − 4·k2·P0, c = k1·A0·B0 − k2·P0²; roots of a·x² + b·x + c, lambda = a·(r1 − r2).
+    // Throws RuntimeFault (negative discriminant, division by zero).
+    static ReversibleExtent model12(double A0, double B0, double P0, double k1, double k2);
+    // Model 17: roots of x² + p·x + q with p = (−k1·A0 − k1·B0 − k2)/k1,
+    // q = (k1·A0·B0 − k2·P0)/k1; lambda = k1·(r1 − r2). Throws RuntimeFault (k1 = 0, ...).
+    static ReversibleExtent model17(double A0, double B0, double P0, double k1, double k2);
+
+    // x(t); for lambda·t < 0 evaluated in the equivalent form with
+    // exp(lambda·t), so no exponential overflows. Throws RuntimeFault on a
+    // zero denominator (a curve that leaves every bound) or overflow.
+    double at(double t) const;
+};
+
+class ClosedForm {
+public:
+    // True for the models with a closed-form solution.
+    static bool covers(Integer model);
+    // True when the closed form of `model` writes species slot s (1..5):
+    // 1, 2, 3, 8: A, P; 4, 12, 17: A, B, P; 5, 11, 16: A, P, Q; 6: A, C, P.
+    static bool writes(Integer model, int s);
+
+    // Prepares the solution (the roots of models 12 and 17 once for all
+    // times). Throws RuntimeFault when it cannot be formed. `model` must be
+    // covered.
+    ClosedForm(Integer model, const Konz& c0, const Konstanten& k);
+
+    // Writes the concentrations at time t into the model's slots of c (see
+    // writes()); the other slots are untouched. Throws RuntimeFault (overflow,
+    // division by zero); c is then untouched.
+    void at(double t, Konz& c) const;
+
+    // The slots writes() names, as bits 1..5.
+    int speciesMask() const { return mask_; }
+
+private:
+    Integer model_;
+    int mask_;
+    double A0_, B0_, C0_, P0_, Q0_, k1_, k2_;
+    ReversibleExtent ext_;
+};
+
+}  // namespace vrn

@@ -1,0 +1,192 @@
+#include "engine/HalfLife.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <optional>
+
+#include "engine/Checked.h"
+#include "engine/ClosedForms.h"
+#include "platform/MsgBox.h"
+#include "shell/AppState.h"
+
+namespace vrn {
+
+namespace {
+
+using namespace checked;
+
+constexpr double kLn2 = std::numbers::ln2;
+constexpr const char* kKeineKonvergenz = "Die Halbwertszeit konnte nicht bestimmt werden (keine Konvergenz).";
+
+// Which reactant and which equilibrium.
+enum class Stoff { A, B };
+
+// The equilibrium is not where half the start value is reached; the message
+// has been shown.
+struct NichtErreichbar {};
+
+// Constants of the Newton iteration on the extent curve.
+struct NewtonKonstanten {
+    Single t0;
+    double h;
+    int limit;
+};
+
+// Root of alpha·x² + beta·x + gamma = 0 that keeps every concentration >= 0
+// (A0 − x, B0 − x, P0 + nuP·x); nullopt when none does. Throws for a negative
+// discriminant.
+std::optional<double> physicalRoot(double alpha, double beta, double gamma, double A0, double B0, double P0,
+                                   double nuP) {
+    double roots[2];
+    int count = 0;
+    if (alpha == 0) {
+        roots[count++] = div(-gamma, beta);
+    } else {
+        const double w = sqrt(finite(beta * beta - 4 * alpha * gamma));
+        // Stable pair: the root away from zero directly, the other by the product.
+        const double q = -0.5 * (beta + (beta >= 0 ? w : -w));
+        if (q != 0) {
+            roots[count++] = div(q, alpha);
+            roots[count++] = div(gamma, q);
+        } else {
+            roots[count++] = 0;
+        }
+    }
+    const double tol = 1e-12 * std::max({1.0, std::fabs(A0), std::fabs(B0), std::fabs(P0)});
+    for (int i = 0; i < count; ++i) {
+        const double x = roots[i];
+        if (A0 - x >= -tol && B0 - x >= -tol && P0 + nuP * x >= -tol) return x;
+    }
+    return std::nullopt;
+}
+
+void zeigeNichtErreichbar(const char* text) {
+    MsgBox(text, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    throw NichtErreichbar{};
+}
+
+// Half-life of A or B of the reversible models 12 and 17: equilibrium check,
+// then the Newton iteration on the extent curve x(t) = c0/2.
+Single reversible(int model, Stoff stoff, double cA0, double cB0, double cP0, double k1, double k2) {
+    const double K = div(k1, k2);
+    std::optional<double> xe;
+    if (model == 12) {
+        const double A0 = app.c0[1], B0 = app.c0[2], P0 = app.c0[4];
+        xe = physicalRoot(K - 4, -(K * A0 + K * B0 + 4 * P0), K * A0 * B0 - P0 * P0, A0, B0, P0, 2);
+    } else {
+        const double p = -cA0 - cB0 - div(1, K);
+        const double q = cA0 * cB0 - div(cP0, K);
+        xe = physicalRoot(1, p, q, cA0, cB0, cP0, 1);
+    }
+    const double c0 = stoff == Stoff::A ? cA0 : cB0;
+    if (!xe || c0 / 2 <= c0 - *xe)
+        zeigeNichtErreichbar(stoff == Stoff::A
+                                 ? "c(A) = c(A)(0)/2 kann bei dieser Gleichgewichtslage nicht erreicht werden"
+                                 : "c(B) = c(B)(0)/2 kann bei dieser Gleichgewichtslage nicht erreicht werden");
+
+    const ReversibleExtent ext = model == 12 ? ReversibleExtent::model12(cA0, cB0, cP0, k1, k2)
+                                             : ReversibleExtent::model17(cA0, cB0, cP0, k1, k2);
+    NewtonKonstanten nk{};
+    if (model == 12) nk = stoff == Stoff::A ? NewtonKonstanten{0.5f, 1e-7, 100} : NewtonKonstanten{0.5f, 1e-8, 200};
+    else nk = NewtonKonstanten{0.1f, 1e-6, 100};
+
+    // Newton iteration with its constants, safeguarded: the extent rises
+    // monotonously from 0 towards the equilibrium, so every evaluation narrows
+    // a bracket [lo, hi] around the half-life; a Newton step that fails or
+    // leaves the bracket (a fast reaction seen from far to the right) is
+    // replaced by halving the bracket, or by doubling t while no upper bound
+    // is known. Where plain Newton converges from below, the steps are the same.
+    const double target = c0 / 2;
+    Single t = nk.t0;
+    double delta = 0;
+    double lo = 0, hi = std::numeric_limits<double>::infinity();
+    for (int counter = 1;; ++counter) {
+        t = single(t + delta);
+        const double x = ext.at(t);
+        if (x < target) lo = std::max(lo, static_cast<double>(t));
+        else hi = std::min(hi, static_cast<double>(t));
+        const double xh = ext.at(t + nk.h);
+        delta = x != xh ? (x - target) * nk.h / (x - xh) : std::numeric_limits<double>::quiet_NaN();
+        const double next = t + delta;
+        if (!(next > lo && next < hi)) delta = (std::isfinite(hi) ? (lo + hi) / 2 : 2 * std::max<double>(t, lo)) - t;
+        if (std::fabs(div(delta, t)) < 1e-6) break;
+        if (counter > nk.limit) throw RuntimeFault{kKeineKonvergenz};
+    }
+    if (!(t > 0)) throw RuntimeFault{kKeineKonvergenz};
+    return t;
+}
+
+// A negative time is no half-life.
+Single result(double t) {
+    const Single v = single(t);
+    return v < 0 ? 0.0f : v;
+}
+
+Single halbwertszeitA(double cA0, double cB0, double cP0, double k1, double k2) {
+    switch (app.iDiagrammTyp) {
+        case 1: case 51: return result(div(cA0 / 2, k1));
+        case 2: case 52: case -5: return result(div(kLn2, k1));
+        case 3: case 53: case -6: return result(div(1, 2 * k1 * cA0));
+        case 4: case 9: case 54: case 59: case -8:
+            if (cA0 == cB0) return result(div(div(1, k1), cA0));
+            if (2 * cB0 - cA0 <= 0) {
+                Beep();
+                return 0;
+            }
+            return result(div(log(div(cB0, 2 * cB0 - cA0)), k1 * (cA0 - cB0)));
+        case 5: case 16: case 55: case 66:
+            return result(div(log(div(2 * cP0 + cA0, cP0)), k1 * (cA0 + cP0)));
+        case 6: case 56: return result(div(kLn2, app.k[1]));
+        case 8: case 58: {
+            const double K = div(k1, k2);
+            const double xe = div(K * cA0 - cP0, K + 1);
+            if (cA0 / 2 <= cA0 - xe) zeigeNichtErreichbar("c(A)(0)/2 kann bei dieser Gleichgewichtslage nicht erreicht werden");
+            return result(div(log(div(k2 * cP0 - k1 * cA0, k2 * cP0 + (k2 - k1) * cA0 / 2)), k1 + k2));
+        }
+        case 11: case 61: return result(div(kLn2, k1 + k2));
+        case 12: case 62: return reversible(12, Stoff::A, cA0, cB0, cP0, k1, k2);
+        case 17: case 67: return reversible(17, Stoff::A, cA0, cB0, cP0, k1, k2);
+        default: return 0;
+    }
+}
+
+Single halbwertszeitB(double cA0, double cB0, double cP0, double k1, double k2) {
+    switch (app.iDiagrammTyp) {
+        case 4: case 9: case 54: case 59: case -8:
+            if (cA0 == cB0) return result(div(div(1, k1), cA0));
+            if (2 * cA0 - cB0 <= 0) {
+                Beep();
+                return 0;
+            }
+            return result(div(log(div(2 * cA0 - cB0, cA0)), k1 * (cA0 - cB0)));
+        case 12: case 62: return reversible(12, Stoff::B, cA0, cB0, cP0, k1, k2);
+        case 17: case 67: return reversible(17, Stoff::B, cA0, cB0, cP0, k1, k2);
+        default: Beep(); return 0;
+    }
+}
+
+template <class F>
+Single trapped(const char* procedure, F&& f) {
+    try {
+        return f();
+    } catch (const NichtErreichbar&) {
+        return -1;
+    } catch (const RuntimeFault& fault) {
+        showFailure(procedure, fault.text);
+        return -1;
+    }
+}
+
+}  // namespace
+
+Single FuHalbwertszeitA(double cA0, double cB0, double cP0, double k1, double k2) {
+    return trapped("FuHalbwertszeitA", [&] { return halbwertszeitA(cA0, cB0, cP0, k1, k2); });
+}
+
+Single FuHalbwertszeitB(double cA0, double cB0, double cP0, double k1, double k2) {
+    return trapped("FuHalbwertszeitB", [&] { return halbwertszeitB(cA0, cB0, cP0, k1, k2); });
+}
+
+}  // namespace vrn

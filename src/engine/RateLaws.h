@@ -1,0 +1,34 @@
+// The rate equations of the kinetic models.
+//
+// Models: 1..18 and 20 (there is no model 19). Species slots 1..5 = A, B, C,
+// P, Q (model 10: E, S, ES, P); rate constants k(1..3) (k> and k< of an
+// equilibrium are k1 and k2; in models 13 and 14 the equilibrium is the second
+// step, k2 forward and k3 back).
+#pragma once
+
+#include <array>
+
+#include "shell/Types.h"
+
+namespace vrn {
+
+// Concentration vector c(0..5), rate vector dc/dt(0..5), rate constants k(0..3);
+// element 0 is never used.
+using Konz = std::array<double, 6>;
+using Konstanten = std::array<double, 4>;
+
+// The rates dc(i)/dt, i = 1..5, of model `model` at the concentrations c(1..5)
+// with the rate constants k(1..3). Model 20 reads the reaction order
+// app.nOrdnung; nothing else of the shared state is read or written.
+// dcdt(1..5) are first set to 0; model 19 and numbers outside 1..20 leave them 0,
+// and so does model 20 when c(A) <= 0 (no power of a non-positive number).
+// Slots a model does not use are 0.
+// Returns false when a rate is not finite (overflow); the rates are written
+// all the same and the caller takes its failure path.
+bool calc_dcdt(Integer model, Konz& dcdt, const Konstanten& k, const Konz& c);
+
+// True for the models whose curves are integrated numerically (7, 9, 10, 13,
+// 14, 15, 18, 20); the others (except 19) have closed forms.
+bool isNumericalModel(Integer model);
+
+}  // namespace vrn

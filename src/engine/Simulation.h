@@ -1,0 +1,62 @@
+// Curve simulation of the kinetic models into the shared result arrays.
+#pragma once
+
+#include <vector>
+
+#include "shell/Types.h"
+
+namespace vrn {
+
+// Simulates model `model` (callers pass app.iModell) from app.c0(1..5) with
+// app.k(1..3) (model 20 also app.nOrdnung) over 0..app.tEnd.
+//
+// Reads: k, c0, tEnd, nOrdnung, bMMdiagramm, bMMnormiert, S0max, KMichaelis,
+// sSpeziesMaske (which curves get a spline), sngGlaettung (spline smoothing),
+// bAuswertungsart.
+// Writes:
+// - nSimPunkte = 200; tSim(0..200); point 0 of cSim_A..cSim_Q = c0(1..5);
+//   tHalbA_sim = tHalbB_sim = 0 unless found on a numerically integrated curve.
+// - Closed forms (1-6, 8, 11, 12, 16, 17): t = j·dtSim with dtSim = tEnd/200
+//   (in Single); cSim_* and rSim_* of the model's own species only (see
+//   ClosedForm::writes), cAkt of those species at the last point.
+// - Michaelis-Menten curve (model 10 with bMMdiagramm): dtSim = 20/200 with
+//   bMMnormiert, else S0max/200; tSim(i) = i·dtSim; rSim_P(i) = x/(1 + x) with
+//   x = tSim(i)/KMichaelis (KMichaelis > 0 and not normalised) or x = tSim(i).
+// - Runge-Kutta (7, 9, 10, 13, 14, 15, 18, 20): exactly 201 points at times
+//   accumulated in steps of tEnd/200, classical 4th-order steps with step
+//   doubling (1 % between the coarse and the fine trial); the curves of
+//   slots A..P (14, 15: A, C, P; 20: A, P; cSim_Q gets a copy of cSim_C, 14
+//   and 15 leave a copy of C in cSim_B and of P in cSim_Q, 20 a copy of P in
+//   cSim_B), all five rSim_* at every point, cAkt(1..5) at the last point,
+//   dtSim = the last inner step, the half-lives read off the curves, and the
+//   spline store (201 points, SplX(0) = 201) with an Akima spline of every
+//   species whose character in sSpeziesMaske is "1".
+// - With bAuswertungsart = 0, Achsenbereich slots 0..5 (0 and tEnd; 0 and the
+//   largest of c0(1) and every cSim_B..cSim_Q value; the smallest and largest
+//   rSim_A..rSim_Q value widened by 5 %).
+// Model 19 writes only the start values and the axis slots.
+//
+// errFlag := 0 on success. On failure (a tEnd <= 0 or too small to give 200
+// distinct time steps; overflow; division by zero; a square root of a
+// negative number; result arrays smaller than 201 points; a substep count
+// beyond the 16-bit range) it shows the failure text in a message titled
+// "Meldung von calc_diagramfunctioncT" (critical icon), sets errFlag := -1 and
+// returns at once: what was written before stays, nothing further is written,
+// and no non-finite number is ever stored.
+void calc_diagramfunctioncT(Integer model, Integer& errFlag);
+
+// The concentration curve cSim_A..cSim_Q and the rate curve rSim_A..rSim_Q
+// of species slot s (1..5 = A, B, C, P, Q; any other s gives Q's).
+std::vector<double>& cSimOf(int s);
+std::vector<Single>& rSimOf(int s);
+
+// y1 + (x − x1)·(y2 − y1)/(x2 − x1), as a Single. Throws RuntimeFault
+// (engine/Checked.h) for x2 = x1 or a result beyond the range of a Single.
+Single interpolLinear(double x, double y1, double x1, double y2, double x2);
+
+// True when every number the simulation leaves in the shared state is finite:
+// tSim, cSim_*, rSim_*, cAkt, dtSim, both half-lives, the spline store and
+// Achsenbereich.
+bool simulationResultsFinite();
+
+}  // namespace vrn

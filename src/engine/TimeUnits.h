@@ -1,0 +1,28 @@
+// Time units of the model and the measured data, and their conversion.
+#pragma once
+
+#include <array>
+
+#include "shell/Types.h"
+
+namespace vrn {
+
+// Unit texts by index: 0 "s", 1 "min", 2 "h", 3 "d", 4 "a" (a year of 365 days).
+inline constexpr std::array<const char*, 5> kZeiteinheitText{"s", "min", "h", "d", "a"};
+
+// Switches the time unit from `alt` to `neu` (indices as above):
+// 1. app.sZeiteinheit := the text of neu when neu is 0..4.
+// 2. When neu differs from alt (both 0..4), with f = app.Zeitfaktor(alt, neu),
+//    the length of unit alt in unit neu: every t of ExpDaten(1..nExpPunkte)
+//    is multiplied by f and k(1..3) are divided by f. Nothing else is
+//    converted (tEnd, the simulated curves, the other fields of the points).
+// 3. UpdateUnitLabels() refreshes the unit captions of the open windows.
+// 4. uiHooks().selectModelTimeUnit(neu) chooses the unit on the model window
+//    when it is loaded; its click handler calls back with the unit already in
+//    force, so nothing is converted twice.
+// A unit index outside 0..4 converts nothing. When a converted number would
+// overflow, the message "Überlauf" titled "Meldung von setZeiteinheit" is
+// shown and nothing at all is changed.
+void setZeiteinheit(Integer neu, Integer alt);
+
+}  // namespace vrn

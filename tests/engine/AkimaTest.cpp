@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/Akima.h"
+#include "shell/AppState.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using namespace vrn::test;
+
+namespace {
+
+// Fills curve j of the shared spline store with the points (x, y).
+void fill(int j, const std::vector<double>& x, const std::vector<double>& y) {
+    resetAppState("/prog");
+    dimensionSplineStore(static_cast<int>(x.size()));
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        app.SplX[i + 1] = x[i];
+        app.SplY[static_cast<std::size_t>(j)][i + 1] = y[i];
+    }
+}
+
+bool build(int j, Single g = 0) {
+    Integer n = static_cast<Integer>(app.SplX[0]);
+    return CalcAkimaSpline(static_cast<Integer>(j), n, g, app.SplX, app.SplY, app.SplKoeffD, app.SplKoeffC,
+                           app.SplKoeffB, app.SplKoeffA);
+}
+
+double value(int j, double x, Integer mode = 0) {
+    const auto v = AkimaSplineWert(mode, static_cast<Integer>(j), x, static_cast<Integer>(app.SplX[0]), app.SplX,
+                                   app.SplY, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA);
+    EXPECT_TRUE(v.has_value()) << x;
+    return v.value_or(std::nan(""));
+}
+
+}  // namespace
+
+TEST(Akima, CollinearPointsAreReproducedExactly) {
+    // Unequal spacing, values exactly representable: y = 2x + 1.
+    const std::vector<double> x{0, 0.5, 1.5, 2, 3.25, 4};
+    std::vector<double> y;
+    for (double v : x) y.push_back(2 * v + 1);
+    fill(3, x, y);
+    ASSERT_TRUE(build(3));
+    for (int i = 1; i <= 6; ++i) {
+        EXPECT_EQ(app.SplKoeffA[3][i], y[i - 1]);
+        EXPECT_EQ(app.SplKoeffB[3][i], 2);
+    }
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(app.SplKoeffC[3][i], 0);
+        EXPECT_EQ(app.SplKoeffD[3][i], 0);
+    }
+    for (double t = -2; t <= 6; t += 0.125) {
+        EXPECT_NEAR(value(3, t), 2 * t + 1, 1e-14) << t;
+        EXPECT_NEAR(value(3, t, 1), 2, 1e-14) << t;
+    }
+}
+
+TEST(Akima, FlatStretchesDoNotOvershoot) {
+    fill(1, {0, 1, 2, 3, 4, 5, 6, 7}, {0, 0, 0, 0, 1, 1, 1, 1});
+    ASSERT_TRUE(build(1));
+    for (double t = 0; t <= 3; t += 0.05) EXPECT_EQ(value(1, t), 0) << t;
+    for (double t = 4; t <= 7; t += 0.05) EXPECT_EQ(value(1, t), 1) << t;
+    double last = 0;
+    for (double t = 3; t <= 4; t += 0.01) {  // the step itself rises monotonously
+        const double v = value(1, t);
+        EXPECT_GE(v, last - 1e-15);
+        EXPECT_LE(v, 1 + 1e-15);
+        last = v;
+    }
+}
+
+TEST(Akima, CornerTakesTheMeanSlope) {
+    // Two segments of slope 1, then two of slope 3: both weights are 0 at the corner.
+    fill(2, {0, 1, 2, 3, 4}, {0, 1, 2, 5, 8});
+    ASSERT_TRUE(build(2));
+    EXPECT_EQ(app.SplKoeffB[2][3], 2);
+    EXPECT_EQ(app.SplKoeffB[2][1], 1);
+    EXPECT_EQ(app.SplKoeffB[2][5], 3);
+    EXPECT_NEAR(value(2, 0.5), 0.5, 1e-15);  // the straight pieces stay straight
+    EXPECT_NEAR(value(2, 3.5), 6.5, 1e-15);
+}
+
+TEST(Akima, BeyondTheEndsAStraightLine) {
+    fill(4, {1, 2, 4, 5, 7}, {1, 4, 2, 3, 0.5});
+    ASSERT_TRUE(build(4));
+    const double a1 = app.SplKoeffA[4][1], b1 = app.SplKoeffB[4][1];
+    const double an = app.SplKoeffA[4][5], bn = app.SplKoeffB[4][5];
+    EXPECT_EQ(an, 0.5);
+    EXPECT_EQ(value(4, 7), an);  // exactly at the last point
+    EXPECT_EQ(value(4, 7, 1), bn);
+    for (double d : {0.1, 1.0, 10.0, 1000.0}) {
+        EXPECT_NEAR(value(4, 7 + d), an + d * bn, 1e-13 * (1 + d));
+        EXPECT_EQ(value(4, 7 + d, 1), bn);
+        EXPECT_NEAR(value(4, 1 - d), a1 - d * b1, 1e-13 * (1 + d));
+        EXPECT_EQ(value(4, 1 - d, 1), b1);
+    }
+    // Inside, the spline passes through every point.
+    const double xs[] = {1, 2, 4, 5};
+    const double ys[] = {1, 4, 2, 3};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(value(4, xs[i]), ys[i]);
+}
+
+TEST(Akima, SmoothCurveIsFollowedClosely) {
+    std::vector<double> x, y;
+    for (int i = 0; i <= 40; ++i) {
+        x.push_back(i * 0.1);
+        y.push_back(std::sin(i * 0.1));
+    }
+    fill(1, x, y);
+    ASSERT_TRUE(build(1));
+    for (double t = 0.05; t < 4; t += 0.1) {
+        EXPECT_NEAR(value(1, t), std::sin(t), 1e-4) << t;
+        EXPECT_NEAR(value(1, t, 1), std::cos(t), 3e-3) << t;
+    }
+    // Continuity of value and slope at the points.
+    for (int i = 2; i < 41; ++i) {
+        const double xi = x[static_cast<std::size_t>(i - 1)];
+        EXPECT_NEAR(value(1, xi - 1e-9), value(1, xi), 1e-8);
+        EXPECT_NEAR(value(1, xi - 1e-9, 1), value(1, xi, 1), 1e-6);
+    }
+}
+
+TEST(Akima, NoSmoothingLeavesTheDataUntouched) {
+    fill(5, {0, 1, 2, 3, 4, 5}, {3, 1, 4, 1, 5, 9});
+    const auto before = app.SplY;
+    const auto xBefore = app.SplX;
+    ASSERT_TRUE(build(5, 0));
+    EXPECT_EQ(app.SplY, before);
+    EXPECT_EQ(app.SplX, xBefore);
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(app.SplKoeffA[5][i], app.SplY[5][i]);
+}
+
+TEST(Akima, SmoothingReplacesTheValues) {
+    // A zigzag is flattened; building again with the same exponent flattens more.
+    std::vector<double> x, y;
+    for (int i = 0; i < 30; ++i) {
+        x.push_back(i);
+        y.push_back(i % 2 ? 1.0 : -1.0);
+    }
+    fill(1, x, y);
+    auto spread = [] {
+        double s = 0;
+        for (int i = 8; i <= 22; ++i) s = std::max(s, std::fabs(app.SplY[1][i]));
+        return s;
+    };
+    ASSERT_TRUE(build(1, 0.5f));
+    const double first = spread();
+    EXPECT_LT(first, 0.5);
+    for (int i = 1; i <= 30; ++i) EXPECT_EQ(app.SplKoeffA[1][i], app.SplY[1][i]);
+    ASSERT_TRUE(build(1, 0.5f));
+    EXPECT_LT(spread(), first);
+    EXPECT_EQ(app.SplX[5], 4);  // x values stay
+    // Equally spaced points on a line stay on it: the weights are symmetric.
+    std::vector<double> line;
+    for (double v : x) line.push_back(0.5 * v - 2);
+    fill(2, x, line);
+    ASSERT_TRUE(build(2, 1.3f));
+    for (int i = 1; i <= 30; ++i) EXPECT_NEAR(app.SplY[2][i], line[static_cast<std::size_t>(i - 1)], 1e-13);
+}
+
+TEST(Akima, RefusalsChangeNothing) {
+    MsgRecorder rec;
+    struct Bad {
+        std::vector<double> x, y;
+    };
+    const Bad bad[] = {
+        {{0, 1}, {1, 2}},                         // fewer than 3 points
+        {{0, 1, 1, 2}, {1, 2, 3, 4}},             // equal x
+        {{0, 2, 1, 3}, {1, 2, 3, 4}},             // falling x
+        {{0, 1, 2, 3}, {1, std::nan(""), 3, 4}},  // not a number
+        {{0, 1, std::numeric_limits<double>::infinity(), 3}, {1, 2, 3, 4}},
+    };
+    for (const Bad& b : bad) {
+        fill(1, b.x, b.y);
+        app.SplKoeffB[1].assign(app.SplKoeffB[1].size(), 7.0);
+        const auto x = app.SplX;
+        const auto y = app.SplY;
+        EXPECT_FALSE(build(1, 0.3f));
+        EXPECT_EQ(app.SplKoeffB[1][1], 7.0);
+        EXPECT_EQ(app.SplX.size(), x.size());
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            if (!std::isnan(x[i])) {
+                EXPECT_EQ(app.SplX[i], x[i]);
+            }
+            if (!std::isnan(y[1][i])) {
+                EXPECT_EQ(app.SplY[1][i], y[1][i]);
+            }
+        }
+        ASSERT_FALSE(rec.messages().empty());
+        EXPECT_EQ(rec.last().title, "Meldung von CalcAkimaSpline");
+        EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    }
+    EXPECT_EQ(rec.count(), 5u);
+    EXPECT_EQ(rec.messages()[0].text, "Für einen Spline sind mindestens 3 Punkte nötig.");
+    EXPECT_EQ(rec.messages()[1].text, "Die x-Werte der Punkte müssen streng ansteigen.");
+    // Tables too small for the extension by two points at each end.
+    fill(1, {0, 1, 2, 3}, {0, 1, 0, 1});
+    app.SplKoeffC[1].resize(7);
+    EXPECT_FALSE(build(1));
+    EXPECT_EQ(rec.last().text, "Die Spline-Tabellen sind zu klein.");
+    // A curve index outside 0..5.
+    fill(1, {0, 1, 2, 3}, {0, 1, 0, 1});
+    EXPECT_FALSE(build(6));
+}
+
+TEST(Akima, TablesSizedByThePointCount) {
+    // Far more points than a fixed slope table of 400 would take.
+    std::vector<double> x, y;
+    for (int i = 0; i < 2000; ++i) {
+        x.push_back(i * 0.01);
+        y.push_back(std::exp(-i * 0.01));
+    }
+    fill(1, x, y);
+    ASSERT_TRUE(build(1));
+    EXPECT_NEAR(value(1, 12.345), std::exp(-12.345), 1e-10);
+    EXPECT_NEAR(value(1, x.back()), y.back(), 1e-22);
+}
+
+TEST(Akima, EvaluationOutsideItsDomain) {
+    fill(1, {0, 1, 2, 3}, {0, 1, 4, 9});
+    ASSERT_TRUE(build(1));
+    const Integer n = 4;
+    auto wert = [&](Integer mode, double x, Integer nn = 4) {
+        return AkimaSplineWert(mode, 1, x, nn, app.SplX, app.SplY, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB,
+                               app.SplKoeffA);
+    };
+    EXPECT_FALSE(wert(2, 1.5).has_value());
+    EXPECT_FALSE(wert(-1, 1.5).has_value());
+    EXPECT_FALSE(wert(0, std::nan("")).has_value());
+    EXPECT_FALSE(wert(0, 1.5, 0).has_value());
+    EXPECT_FALSE(wert(0, 1.5, 500).has_value());  // beyond the tables
+    EXPECT_TRUE(wert(0, 1.5, n).has_value());
+    EXPECT_DOUBLE_EQ(*wert(0, 1.5), AkimaPolynom(1, 2, 0.5, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA));
+    EXPECT_DOUBLE_EQ(*wert(1, 1.5),
+                     AkimaPolynomAbleitung(1, 2, 0.5, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA));
+}
+
+TEST(Akima, EndPointRule) {
+    std::vector<double> X(10, 0.0), m;
+    SplTable Y(2, std::vector<double>(10, 0.0));
+    const double xs[] = {1, 2, 4, 7};
+    const double ys[] = {1, 3, 4, 2};
+    for (int i = 0; i < 4; ++i) {
+        X[static_cast<std::size_t>(i + 1)] = xs[i];
+        Y[1][static_cast<std::size_t>(i + 1)] = ys[i];
+    }
+    AkimaRandpunkte(1, 4, X, Y, m);
+    // Given points moved to 3..6; mirrored spacing at both ends.
+    EXPECT_EQ(X[3], 1);
+    EXPECT_EQ(X[6], 7);
+    EXPECT_EQ(X[2], 1 - 2);   // X(3) + X(4) − X(5) = 1 + 2 − 4
+    EXPECT_EQ(X[1], -1 - 1);  // X(2) + X(3) − X(4)
+    EXPECT_EQ(X[7], 7 + 4 - 2);  // X(6) + X(5) − X(4)
+    EXPECT_EQ(X[8], 9 + 7 - 4);  // X(7) + X(6) − X(5)
+    EXPECT_EQ(m[3], 2);
+    EXPECT_EQ(m[4], 0.5);
+    EXPECT_NEAR(m[5], -2.0 / 3, 1e-15);
+    EXPECT_EQ(m[2], 2 * 2 - 0.5);
+    EXPECT_EQ(m[1], 2 * 3.5 - 2);
+    EXPECT_NEAR(m[6], 2 * m[5] - m[4], 1e-15);
+    EXPECT_NEAR(m[7], 2 * m[6] - m[5], 1e-15);
+    // The new points lie on the extrapolated slopes.
+    EXPECT_NEAR((Y[1][3] - Y[1][2]) / (X[3] - X[2]), m[2], 1e-15);
+    EXPECT_NEAR((Y[1][8] - Y[1][7]) / (X[8] - X[7]), m[7], 1e-15);
+}
+
+TEST(Akima, StoreDimensions) {
+    resetAppState("/prog");
+    dimensionSplineStore(201);
+    EXPECT_EQ(app.SplX.size(), 207u);
+    EXPECT_EQ(app.SplX[0], 201);
+    for (const SplTable* t : {&app.SplY, &app.SplKoeffA, &app.SplKoeffB, &app.SplKoeffC, &app.SplKoeffD}) {
+        ASSERT_EQ(t->size(), 6u);
+        for (const auto& row : *t) EXPECT_EQ(row.size(), 207u);
+    }
+}

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EngineTestSupport.h"
+#include "engine/ConcentrationAtTime.h"
+#include "engine/Simulation.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using namespace vrn::test;
+
+namespace {
+
+const Konz kSentinel{-7, -7, -7, -7, -7, -7};
+
+Konz at(Integer model, double t, Integer& fehler) {
+    Konz c = kSentinel;
+    calc_functioncT_at_t(model, t, c, fehler);
+    return c;
+}
+
+void simulateOk(Integer model) { ASSERT_EQ(simulate(model), 0); }
+
+}  // namespace
+
+TEST(ConcentrationAtTime, ClosedFormsAgreeWithTheDrawnCurve) {
+    struct Case {
+        Integer model;
+        std::array<double, 3> k;
+        std::array<double, 5> c0;
+        int species;  // bits 1..5
+    };
+    const Case cases[] = {
+        {1, {0.15, 0, 0}, {1, 0, 0, 0.1, 0}, 0b10010},   {2, {0.15, 0, 0}, {1, 0, 0, 0.1, 0}, 0b10010},
+        {3, {0.15, 0, 0}, {1, 0, 0, 0.1, 0}, 0b10010},   {4, {0.15, 0, 0}, {1, 0.4, 0, 0, 0}, 0b10110},
+        {5, {0.15, 0, 0}, {1, 0, 0, 0.002, 0}, 0b110010}, {6, {0.15, 0.1, 0}, {1, 0, 0.2, 0, 0}, 0b11010},
+        {8, {0.15, 0.2, 0}, {1, 0, 0, 0.3, 0}, 0b10010}, {11, {0.15, 0.05, 0}, {1, 0, 0, 0, 0.2}, 0b110010},
+        {12, {0.15, 0.01, 0}, {1, 0.5, 0, 0.1, 0}, 0b10110}, {16, {0.15, 0, 0}, {1, 0, 0, 0.002, 0}, 0b110010},
+        {17, {0.15, 0.01, 0}, {1, 0.5, 0, 0.1, 0}, 0b10110},
+    };
+    for (const Case& cs : cases) {
+        setUpModel(cs.model, cs.k, cs.c0, 100);
+        simulateOk(cs.model);
+        for (int j = 0; j <= 200; j += 7) {
+            Integer fehler = 5;
+            const Konz c = at(cs.model, app.tSim[j], fehler);
+            EXPECT_EQ(fehler, 0);
+            for (int s = 1; s <= 5; ++s) {
+                if ((cs.species >> s) & 1) {
+                    EXPECT_EQ(c[s], cSimOf(s)[j]) << "model " << cs.model << " point " << j << " slot " << s;
+                } else {
+                    EXPECT_EQ(c[s], -7) << "model " << cs.model << " slot " << s << " must keep the caller's value";
+                }
+            }
+        }
+    }
+}
+
+TEST(ConcentrationAtTime, EdgeCases) {
+    MsgRecorder rec;
+    Integer fehler = 5;
+    setUpModel(1, {0.15, 0, 0}, {1, 0, 0, 0.25, 0}, 100);
+    Konz c = at(1, 50, fehler);
+    EXPECT_EQ(c[1], 0);
+    EXPECT_EQ(c[4], 1.25);
+    setUpModel(2, {0.15, 0, 0}, {0.8, 0, 0, 0.1, 0}, 100);
+    c = at(2, 0, fehler);
+    EXPECT_EQ(c[1], 0.8);
+    EXPECT_EQ(c[4], 0.1);
+    setUpModel(4, {0.15, 0, 0}, {0.6, 0.6, 0, 0, 0}, 100);
+    c = at(4, 12.5, fehler);
+    EXPECT_EQ(c[2], c[1]);
+    EXPECT_NEAR(c[1], 0.6 / (1 + 0.15 * 0.6 * 12.5), 1e-15);
+    // k1 = k2 in A => C => P: the curve's 1e-12 offset, no failure.
+    setUpModel(6, {0.15, 0.15, 0}, {1, 0, 0, 0, 0}, 100);
+    c = at(6, 10, fehler);
+    EXPECT_EQ(fehler, 0);
+    EXPECT_NEAR(c[3], 0.15 * 10 * std::exp(-1.5), 1e-9);
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+TEST(ConcentrationAtTime, ReversibleFirstOrderWithProductPresent) {
+    // A <=> P with P0 > 0: the extent tends to (K·A0 − P0)/(K + 1), as the curve.
+    setUpModel(8, {0.3, 0.1, 0}, {1, 0, 0, 0.4, 0}, 100);
+    simulateOk(8);
+    Integer fehler = 5;
+    const double K = 3;
+    const Konz late = at(8, 1000, fehler);
+    EXPECT_NEAR(1 - late[1], (K * 1 - 0.4) / (K + 1), 1e-14);
+    EXPECT_NEAR(late[4], 0.4 + (K * 1 - 0.4) / (K + 1), 1e-14);
+    EXPECT_NEAR(late[4] / late[1], K, 1e-12);  // the equilibrium constant
+    const Konz mid = at(8, app.tSim[40], fehler);
+    EXPECT_EQ(mid[1], app.cSim_A[40]);
+    EXPECT_EQ(mid[4], app.cSim_P[40]);
+}
+
+TEST(ConcentrationAtTime, NumericalModelsReadTheSplines) {
+    setUpModel(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 100, "10110");
+    simulateOk(9);
+    Integer fehler = 5;
+    for (int j = 0; j <= 200; j += 13) {
+        const Konz c = at(9, app.tSim[j], fehler);
+        EXPECT_EQ(fehler, 0);
+        EXPECT_NEAR(c[1], app.cSim_A[j], 1e-15);
+        EXPECT_NEAR(c[3], app.cSim_C[j], 1e-15);
+        EXPECT_NEAR(c[4], app.cSim_P[j], 1e-15);
+        EXPECT_EQ(c[2], -7);  // B is not in the mask
+        EXPECT_EQ(c[5], -7);
+    }
+    // Between the points: the analytic A = 1/(1 + k1·t).
+    EXPECT_NEAR(at(9, 33.3, fehler)[1], 1 / (1 + 0.15 * 33.3), 1e-6);
+    // Beyond the last point: the straight continuation with the end slope.
+    const double slope = app.SplKoeffB[1][201];
+    EXPECT_NEAR(at(9, 110, fehler)[1], app.cSim_A[200] + (110 - app.tSim[200]) * slope, 1e-15);
+    EXPECT_NEAR(slope, -0.15 / std::pow(1 + 0.15 * 100, 2), 1e-6);
+}
+
+TEST(ConcentrationAtTime, NothingToReadOrNoModel) {
+    Integer fehler = 5;
+    setUpModel(19, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100);
+    Konz c = at(19, 3, fehler);
+    EXPECT_EQ(fehler, 0);
+    EXPECT_EQ(c, kSentinel);
+    // Numerical model while the Michaelis-Menten diagram is shown.
+    setUpModel(10, {0.15, 0.1, 0.005}, {1, 5, 0, 0, 0}, 100);
+    app.bMMdiagramm = true;
+    c = at(10, 3, fehler);
+    EXPECT_EQ(fehler, 0);
+    EXPECT_EQ(c, kSentinel);
+    // No spline store yet.
+    setUpModel(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 100);
+    app.SplX.clear();
+    c = at(9, 3, fehler);
+    EXPECT_EQ(fehler, -1);
+    EXPECT_EQ(c, kSentinel);
+}
+
+TEST(ConcentrationAtTime, FailuresAreQuiet) {
+    MsgRecorder rec;
+    Integer fehler = 0;
+    setUpModel(12, {0.15, -0.1, 0}, {1, 0.5, 0, 0, 0}, 100);  // negative root argument
+    EXPECT_EQ(at(12, 5, fehler), kSentinel);
+    EXPECT_EQ(fehler, -1);
+    setUpModel(17, {0, 0.1, 0}, {1, 0.5, 0, 0, 0}, 100);  // k1 = 0
+    at(17, 5, fehler);
+    EXPECT_EQ(fehler, -1);
+    setUpModel(2, {-10, 0, 0}, {1, 0, 0, 0, 0}, 100);  // overflow
+    at(2, 100, fehler);
+    EXPECT_EQ(fehler, -1);
+    at(2, 1, fehler);
+    EXPECT_EQ(fehler, 0);
+    EXPECT_EQ(rec.count(), 0u);
+}

@@ -1,0 +1,302 @@
+// Curve simulation of the models with closed-form solutions, the
+// Michaelis-Menten curve and the axis ranges.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "EngineTestSupport.h"
+#include "engine/Simulation.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using namespace vrn::test;
+
+namespace {
+
+using ClosedCase = ModelCase;
+
+// Every closed-form model with its defaults and with a second set of inputs
+// (unequal start values, product present, reverse reaction fast).
+const ClosedCase kClosed[] = {
+    {1, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 5},        {1, {0.02, 0, 0}, {0.7, 0, 0, 0.2, 0}, 20},
+    {2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100},      {2, {1.7, 0, 0}, {0.3, 0, 0, 0.1, 0}, 4},
+    {3, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100},      {3, {2.5, 0, 0}, {0.4, 0, 0, 0.05, 0}, 10},
+    {4, {0.15, 0, 0}, {1, 1, 0, 0, 0}, 100},      {4, {0.8, 0, 0}, {1, 0.4, 0, 0.1, 0}, 30},
+    {4, {0.8, 0, 0}, {0.3, 0.9, 0, 0, 0}, 30},    {5, {0.15, 0, 0}, {1, 0, 0, 0.002, 0}, 100},
+    {5, {0.9, 0, 0}, {0.6, 0, 0, 0.1, 0.3}, 30},  {6, {0.15, 0.1, 0}, {1, 0, 0, 0, 0}, 100},
+    {6, {0.05, 0.4, 0}, {1, 0, 0.3, 0.1, 0}, 80}, {8, {0.15, 0.2, 0}, {1, 0, 0, 0, 0}, 100},
+    {8, {0.3, 0.05, 0}, {0.5, 0, 0, 0.4, 0}, 40}, {11, {0.15, 0.05, 0}, {1, 0, 0, 0, 0}, 100},
+    {11, {0.02, 0.3, 0}, {0.8, 0, 0, 0.1, 0.2}, 20}, {12, {0.15, 0.01, 0}, {1, 0.5, 0, 0, 0}, 100},
+    {12, {0.05, 0.2, 0}, {0.6, 0.9, 0, 0.3, 0}, 60},
+    {12, {0.05, 0.2, 0}, {0.6, 0.9, 0, 0.3, 0}, 5000},  // k1 < 4·k2 over a long time: no overflow
+    {16, {0.15, 0, 0}, {1, 0, 0, 0.002, 0}, 100},
+    {16, {0.5, 0, 0}, {0.8, 0, 0, 0.05, 0.1}, 40}, {17, {0.15, 0.01, 0}, {1, 0.5, 0, 0, 0}, 100},
+    {17, {0.4, 0.3, 0}, {0.2, 0.7, 0, 0.5, 0}, 30},
+};
+
+}  // namespace
+
+TEST(ClosedFormSimulation, MatchesIndependentIntegration) {
+    MsgRecorder rec;
+    for (const ClosedCase& cc : kClosed) {
+        setUpModel(cc.model, cc.k, cc.c0, cc.tEnd);
+        ASSERT_EQ(simulate(cc.model), 0) << cc.model;
+        // The reference runs on t = j·tEnd/200; the closed forms on j·dtSim.
+        const auto ref = referenceSolution(cc.model, 400);
+        for (int j = 0; j <= 200; ++j)
+            for (int s = 1; s <= 5; ++s)
+                // Model 5 writes Q = Q0 + x as model 16 does, outside its rate law.
+                if (modelHas(cc.model, s) && !(cc.model == 5 && s == 5)) {
+                    EXPECT_NEAR(cSimOf(s)[j], ref[j][s], 1e-7) << "model " << cc.model << " point " << j << " slot " << s;
+                }
+        EXPECT_EQ(rec.count(), 0u);
+    }
+}
+
+TEST(ClosedFormSimulation, AgreesWithAnalyticSolutions) {
+    using F = std::function<void(double t, double& A, double& B, double& C, double& P)>;
+    struct Analytic {
+        ClosedCase c;
+        F f;
+    };
+    const Analytic cases[] = {
+        {{1, {0.15, 0, 0}, {1, 0, 0, 0.1, 0}, 10},
+         [](double t, double& A, double&, double&, double& P) { A = std::max(0.0, 1 - 0.15 * t); P = 1.1 - A; }},
+        {{2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100},
+         [](double t, double& A, double&, double&, double& P) { A = std::exp(-0.15 * t); P = 1 - A; }},
+        {{3, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100},
+         [](double t, double& A, double&, double&, double& P) { A = 1 / (1 + 0.3 * t); P = (1 - A) / 2; }},
+        {{4, {0.15, 0, 0}, {1, 1, 0, 0, 0}, 100},
+         [](double t, double& A, double& B, double&, double& P) { A = B = 1 / (1 + 0.15 * t); P = 1 - A; }},
+        {{6, {0.15, 0.1, 0}, {1, 0, 0, 0, 0}, 100},
+         [](double t, double& A, double&, double& C, double& P) {
+             A = std::exp(-0.15 * t);
+             C = 0.15 / (0.1 - 0.15) * (std::exp(-0.15 * t) - std::exp(-0.1 * t));
+             P = 1 - A - C;
+         }},
+        {{8, {0.15, 0.2, 0}, {1, 0, 0, 0.5, 0}, 100},
+         [](double t, double& A, double&, double&, double& P) {
+             A = (0.2 * 1.5 + (0.15 - 0.2 * 0.5) * std::exp(-0.35 * t)) / 0.35;
+             P = 1.5 - A;
+         }},
+        {{11, {0.15, 0.05, 0}, {1, 0, 0, 0, 0}, 100},
+         [](double t, double& A, double&, double&, double& P) {
+             A = std::exp(-0.2 * t);
+             P = 0.75 * (1 - A);
+         }},
+    };
+    for (const Analytic& a : cases) {
+        setUpModel(a.c.model, a.c.k, a.c.c0, a.c.tEnd);
+        ASSERT_EQ(simulate(a.c.model), 0);
+        // Model 6 runs with k2 raised by 1e-12.
+        const double tol = a.c.model == 6 ? 1e-10 : 1e-13;
+        for (int j = 0; j <= 200; ++j) {
+            double A = 0, B = 0, C = 0, P = 0;
+            a.f(app.tSim[j], A, B, C, P);
+            EXPECT_NEAR(app.cSim_A[j], A, tol) << a.c.model << " at " << j;
+            EXPECT_NEAR(app.cSim_P[j], P, tol) << a.c.model << " at " << j;
+            if (modelHas(a.c.model, 2)) { EXPECT_NEAR(app.cSim_B[j], B, tol); }
+            if (modelHas(a.c.model, 3)) { EXPECT_NEAR(app.cSim_C[j], C, tol); }
+        }
+    }
+}
+
+TEST(ClosedFormSimulation, MassBalances) {
+    for (const ClosedCase& cc : kClosed) {
+        setUpModel(cc.model, cc.k, cc.c0, cc.tEnd);
+        ASSERT_EQ(simulate(cc.model), 0);
+        const auto& c0 = app.c0;
+        for (int j = 0; j <= 200; ++j) {
+            const double A = app.cSim_A[j], B = app.cSim_B[j], C = app.cSim_C[j], P = app.cSim_P[j], Q = app.cSim_Q[j];
+            switch (cc.model) {
+                case 3: EXPECT_NEAR(A + 2 * P, c0[1] + 2 * c0[4], 1e-14); break;
+                case 4: case 17:
+                    EXPECT_NEAR(A + P, c0[1] + c0[4], 1e-14);
+                    EXPECT_NEAR(B + P, c0[2] + c0[4], 1e-14);
+                    break;
+                case 12:
+                    EXPECT_NEAR(2 * A + P, 2 * c0[1] + c0[4], 1e-14);
+                    EXPECT_NEAR(A - B, c0[1] - c0[2], 1e-14);
+                    break;
+                case 5: case 16:
+                    EXPECT_NEAR(A + P, c0[1] + c0[4], 1e-14);
+                    EXPECT_NEAR(Q - P, c0[5] - c0[4], 1e-14);
+                    break;
+                case 6: EXPECT_NEAR(A + C + P, c0[1] + c0[3] + c0[4], 1e-14); break;
+                case 11: EXPECT_NEAR(A + P + Q, c0[1] + c0[4] + c0[5], 1e-14); break;
+                default: EXPECT_NEAR(A + P, c0[1] + c0[4], 1e-14); break;
+            }
+            EXPECT_GE(A, -1e-15) << cc.model;
+        }
+    }
+}
+
+TEST(ClosedFormSimulation, RatesAreTheRateLawsAtEachPoint) {
+    for (const ClosedCase& cc : kClosed) {
+        setUpModel(cc.model, cc.k, cc.c0, cc.tEnd);
+        ASSERT_EQ(simulate(cc.model), 0);
+        for (int j = 0; j <= 200; ++j) {
+            Konz c{0, app.cSim_A[j], app.cSim_B[j], app.cSim_C[j], app.cSim_P[j], app.cSim_Q[j]}, d;
+            calc_dcdt(cc.model, d, app.k, c);
+            for (int s = 1; s <= 5; ++s)
+                if (modelHas(cc.model, s)) { EXPECT_EQ(rSimOf(s)[j], static_cast<Single>(d[s])) << cc.model; }
+        }
+        for (int s = 1; s <= 5; ++s)
+            if (modelHas(cc.model, s)) { EXPECT_EQ(app.cAkt[s], cSimOf(s)[200]) << "cAkt holds the last point"; }
+    }
+}
+
+TEST(ClosedFormSimulation, TimesAndCounters) {
+    setUpModel(2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 7);
+    app.nSimPunkte = 17;
+    app.tHalbA_sim = 3;
+    app.tHalbB_sim = 4;
+    ASSERT_EQ(simulate(2), 0);
+    EXPECT_EQ(app.nSimPunkte, 200);
+    EXPECT_EQ(app.dtSim, static_cast<double>(7.0f / 200.0f));  // computed in single precision
+    for (int j = 0; j <= 200; ++j) EXPECT_EQ(app.tSim[j], j * app.dtSim);
+    EXPECT_EQ(app.tHalbA_sim, 0);
+    EXPECT_EQ(app.tHalbB_sim, 0);
+}
+
+TEST(ClosedFormSimulation, SpeciesOutsideTheModelKeepTheirCurves) {
+    setUpModel(2, {0.15, 0, 0}, {1, 0.3, 0.2, 0, 0.1}, 100);
+    for (int s = 2; s <= 5; ++s) {
+        std::fill(cSimOf(s).begin(), cSimOf(s).end(), 7.0);
+        std::fill(rSimOf(s).begin(), rSimOf(s).end(), 8.0f);
+    }
+    app.cAkt = {0, 0, 9, 9, 0, 9};
+    ASSERT_EQ(simulate(2), 0);
+    EXPECT_EQ(app.cSim_B[0], 0.3);  // point 0 always takes c0
+    EXPECT_EQ(app.cSim_C[0], 0.2);
+    EXPECT_EQ(app.cSim_Q[0], 0.1);
+    for (int j = 1; j <= 200; ++j) {
+        EXPECT_EQ(app.cSim_B[j], 7.0);
+        EXPECT_EQ(app.cSim_C[j], 7.0);
+        EXPECT_EQ(app.cSim_Q[j], 7.0);
+    }
+    for (int j = 0; j <= 200; ++j) {
+        EXPECT_EQ(app.rSim_B[j], 8.0f);
+        EXPECT_EQ(app.rSim_Q[j], 8.0f);
+    }
+    EXPECT_EQ(app.cAkt[2], 9);
+    EXPECT_EQ(app.cAkt[5], 9);
+    // Model 5 writes Q as well, with the rate 0 from the rate law.
+    setUpModel(5, {0.15, 0, 0}, {1, 0, 0, 0.002, 0.5}, 100);
+    ASSERT_EQ(simulate(5), 0);
+    EXPECT_NEAR(app.cSim_Q[200] - app.cSim_P[200], 0.498, 1e-14);
+    EXPECT_EQ(app.rSim_Q[100], 0.0f);
+}
+
+TEST(ClosedFormSimulation, EdgeCases) {
+    MsgRecorder rec;
+    // Zero order: A falls linearly to 0 and stays there, P stays at A0 + P0.
+    setUpModel(1, {0.15, 0, 0}, {1, 0, 0, 0.25, 0}, 10);
+    ASSERT_EQ(simulate(1), 0);
+    for (int j = 0; j <= 200; ++j) {
+        const double t = app.tSim[j];
+        if (1 - 0.15 * t < 0) {
+            EXPECT_EQ(app.cSim_A[j], 0);
+            EXPECT_EQ(app.cSim_P[j], 1.25);
+        } else {
+            EXPECT_NEAR(app.cSim_A[j], 1 - 0.15 * t, 1e-15);
+        }
+    }
+    // A0 = B0 exactly: the equal-concentration form, B equals A.
+    setUpModel(4, {0.15, 0, 0}, {0.8, 0.8, 0, 0, 0}, 100);
+    ASSERT_EQ(simulate(4), 0);
+    for (int j = 0; j <= 200; ++j) EXPECT_EQ(app.cSim_B[j], app.cSim_A[j]);
+    // k1 = k2 in A => C => P: no division by zero; the limit C = k1·A0·t·e^(−k1·t).
+    setUpModel(6, {0.15, 0.15, 0}, {1, 0, 0, 0, 0}, 100);
+    ASSERT_EQ(simulate(6), 0);
+    for (int j = 0; j <= 200; ++j) {
+        const double t = app.tSim[j];
+        EXPECT_NEAR(app.cSim_C[j], 0.15 * t * std::exp(-0.15 * t), 1e-9);
+    }
+    // k1 = 4·k2 in A + B <=> 2P: a = 1e-8 instead of 0; with a = 0 the extent
+    // obeys dx/dt = b·x + c, x = (c/(−b))·(1 − e^(b·t)).
+    setUpModel(12, {0.4, 0.1, 0}, {1, 0.5, 0, 0.2, 0}, 100);
+    ASSERT_EQ(simulate(12), 0);
+    const double b = -0.4 * 1.5 - 4 * 0.1 * 0.2, c = 0.4 * 0.5 - 0.1 * 0.04;
+    for (int j = 0; j <= 200; ++j) {
+        const double x = c / -b * (1 - std::exp(b * app.tSim[j]));
+        EXPECT_NEAR(app.cSim_A[j], 1 - x, 1e-7);
+        EXPECT_NEAR(app.cSim_P[j], 0.2 + 2 * x, 2e-7);
+    }
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+TEST(ClosedFormSimulation, ModelWithoutCurves) {
+    setUpModel(19, {0.15, 0, 0}, {1, 0.5, 0.25, 0.125, 0.0625}, 100);
+    std::fill(app.tSim.begin(), app.tSim.end(), 5.0);
+    ASSERT_EQ(simulate(19), 0);
+    EXPECT_EQ(app.tSim[0], 0);
+    EXPECT_EQ(app.tSim[1], 5.0);
+    EXPECT_EQ(app.cSim_Q[0], 0.0625);
+    EXPECT_EQ(app.Achsenbereich[1], 100.0f);
+}
+
+namespace {
+
+void setUpMichaelisMenten(bool normiert, Single KM) {
+    setUpModel(10, {0.15, 0.1, 0.005}, {1, 5, 0, 0, 0}, 100);
+    app.bMMdiagramm = true;
+    app.bMMnormiert = normiert;
+    app.S0max = 0.15f;
+    app.KMichaelis = KM;
+}
+
+}  // namespace
+
+TEST(MichaelisMenten, NormalisedCurve) {
+    setUpMichaelisMenten(true, 0.7f);
+    app.cAkt = {0, 1, 2, 3, 4, 5};
+    app.cSim_A[5] = 42;
+    ASSERT_EQ(simulate(10), 0);
+    EXPECT_DOUBLE_EQ(app.dtSim, 0.1);
+    for (int i = 0; i <= 200; ++i) {
+        EXPECT_NEAR(app.tSim[i], 0.1 * i, 1e-13);
+        EXPECT_FLOAT_EQ(app.rSim_P[i], static_cast<Single>(app.tSim[i] / (1 + app.tSim[i])));
+    }
+    EXPECT_EQ(app.tSim[200], 20.0);
+    EXPECT_FLOAT_EQ(app.rSim_P[200], 20.0f / 21.0f);
+    EXPECT_EQ(app.cSim_A[5], 42);  // no concentration curve
+    EXPECT_EQ(app.cAkt[3], 3);
+}
+
+TEST(MichaelisMenten, CurveOverTheSubstrateConcentration) {
+    setUpMichaelisMenten(false, 0.05f);
+    ASSERT_EQ(simulate(10), 0);
+    EXPECT_EQ(app.dtSim, static_cast<double>(0.15f / 200.0f));
+    const double s = app.tSim[200];
+    EXPECT_NEAR(s, 0.15, 1e-8);
+    EXPECT_FLOAT_EQ(app.rSim_P[200], static_cast<Single>((s / 0.05f) / (1 + s / 0.05f)));
+    // Without KM the abscissa is taken as it is.
+    app.KMichaelis = 0;
+    ASSERT_EQ(simulate(10), 0);
+    EXPECT_FLOAT_EQ(app.rSim_P[200], static_cast<Single>(s / (1 + s)));
+}
+
+TEST(AxisRanges, SimulationModeStoresThem) {
+    setUpModel(2, {0.15, 0, 0}, {1, 0, 0, 0.5, 0}, 100);
+    ASSERT_EQ(simulate(2), 0);
+    EXPECT_EQ(app.Achsenbereich[0], 0.0f);
+    EXPECT_EQ(app.Achsenbereich[1], 100.0f);
+    EXPECT_EQ(app.Achsenbereich[2], 0.0f);
+    EXPECT_FLOAT_EQ(app.Achsenbereich[3], static_cast<Single>(app.cSim_P[200]));  // P ends above A0
+    EXPECT_FLOAT_EQ(app.Achsenbereich[4], -0.15f * 1.05f);
+    EXPECT_FLOAT_EQ(app.Achsenbereich[5], 0.15f * 1.05f);
+    // A is represented by its start value only.
+    setUpModel(2, {0.15, 0, 0}, {2, 0, 0, 0, 0}, 100);
+    ASSERT_EQ(simulate(2), 0);
+    EXPECT_EQ(app.Achsenbereich[3], 2.0f);
+}
+
+TEST(AxisRanges, FittingModeLeavesThem) {
+    setUpModel(2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100);
+    app.bAuswertungsart = 1;
+    for (int i = 0; i < 32; ++i) app.Achsenbereich[i] = static_cast<Single>(i + 0.5);
+    ASSERT_EQ(simulate(2), 0);
+    for (int i = 0; i < 32; ++i) EXPECT_EQ(app.Achsenbereich[i], static_cast<Single>(i + 0.5));
+}

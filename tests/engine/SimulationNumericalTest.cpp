@@ -1,0 +1,413 @@
+// Curve simulation of the numerically integrated models: Runge-Kutta with
+// step doubling, slots, rates, half-lives, spline store, and the failures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EngineTestSupport.h"
+#include "engine/Akima.h"
+#include "engine/Checked.h"
+#include "engine/Simulation.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using namespace vrn::test;
+
+namespace {
+
+using NumCase = ModelCase;
+
+// Defaults of the model window and a second, faster set of inputs.
+const NumCase kNumerical[] = {
+    {7, {0.15, 0.05, 0}, {1, 1, 0, 0, 0}, 100, "11110"},   {7, {1.2, 0.6, 0}, {1, 0.6, 0.1, 0, 0}, 20, "11110"},
+    {9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 100, "11110"},    {9, {0.9, 0.3, 0}, {0.5, 1, 0.2, 0.1, 0}, 30, "11110"},
+    {10, {0.15, 0.1, 0.005}, {1, 5, 0, 0, 0}, 100, "11110"}, {10, {2, 0.5, 0.3}, {0.1, 2, 0, 0, 0}, 50, "11110", 2e-5},
+    {13, {0.15, 0.1, 0.005}, {1, 1, 0, 0, 0}, 100, "11110"}, {13, {0.5, 0.2, 0.3}, {1, 0.7, 0, 0.2, 0}, 40, "11110"},
+    {14, {0.15, 0.1, 0.005}, {1, 0, 0, 0, 0}, 100, "10110"}, {14, {0.4, 0.3, 0.2}, {1, 0, 0.3, 0.1, 0}, 40, "10110"},
+    {15, {0.15, 0.1, 0.005}, {1, 0, 0, 0, 0}, 100, "10110"}, {15, {0.4, 0.3, 0.2}, {1, 0, 0.3, 0.1, 0}, 40, "10110"},
+    {18, {0.15, 0.1, 0.005}, {1, 1, 0, 0, 0}, 100, "11110"}, {18, {0.8, 0.4, 0.3}, {0.6, 1, 0.1, 0, 0}, 30, "11110"},
+    {20, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010"},     {20, {0.6, 0, 0}, {0.7, 0, 0, 0.2, 0}, 25, "10010"},
+};
+
+}  // namespace
+
+// The tolerance the step-doubling rule reaches: with the constants of the
+// model window (k·c·Δ <= 0.1 on the 200 output intervals) every curve lies
+// within 2e-6 of the largest start concentration of an independent fine-step
+// solution (measured: <= 1.3e-6 for model 10, <= 7e-8 for the others); the
+// fast enzyme case (k1·S0·Δ = 1) within 2e-5.
+TEST(NumericalSimulation, MatchesIndependentIntegration) {
+    MsgRecorder rec;
+    for (const NumCase& nc : kNumerical) {
+        setUpModel(nc.model, nc.k, nc.c0, nc.tEnd, nc.mask);
+        app.nOrdnung = 1.5f;
+        ASSERT_EQ(simulate(nc.model), 0) << nc.model;
+        const auto ref = referenceSolution(nc.model, 400);
+        const double scale = *std::max_element(nc.c0.begin(), nc.c0.end());
+        for (int j = 0; j <= 200; ++j) {
+            EXPECT_NEAR(app.tSim[j], j * (nc.tEnd / 200.0), 1e-12 * nc.tEnd);
+            for (int s = 1; s <= 5; ++s)
+                if (modelHas(nc.model, s)) {
+                    EXPECT_NEAR(cSimOf(s)[j], ref[j][s], nc.tol * scale) << "model " << nc.model << " point " << j << " slot " << s;
+                }
+        }
+    }
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+// Over a scan of k·Δ from 0.005 to 500 (order 1, 2 and 1/2), the worst
+// deviation from the analytic solution is 3e-4·A0 (at k·Δ ≈ 1, where the
+// 1 % agreement of the coarse and the fine trial first lets a single step pass).
+TEST(NumericalSimulation, ToleranceOverAScanOfRateConstants) {
+    MsgRecorder rec;
+    double worst = 0;
+    for (Single n : {1.0f, 2.0f, 0.5f}) {
+        for (double k1 : {0.01, 0.15, 0.5, 1.0, 1.5, 1.8, 2.0, 2.5, 3.0, 3.5, 4.0, 8.0, 20.0, 100.0, 1000.0}) {
+            if (n < 1 && k1 > 20) continue;
+            setUpModel(20, {k1, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010");
+            app.nOrdnung = n;
+            ASSERT_EQ(simulate(20), 0) << n << " " << k1;
+            for (int j = 0; j <= 200; ++j) {
+                const double t = app.tSim[j];
+                const double exact = n == 1 ? std::exp(-k1 * t) : n == 2 ? 1 / (1 + k1 * t)
+                                                                          : std::pow(std::max(0.0, 1 - k1 * t / 2), 2);
+                worst = std::max(worst, std::fabs(app.cSim_A[j] - exact));
+            }
+        }
+    }
+    EXPECT_LT(worst, 3.5e-4);
+    EXPECT_GT(worst, 1e-4);  // the bound is the rule's, not slack
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+TEST(NumericalSimulation, AgainstClosedFormModels) {
+    struct Pair {
+        NumCase num;
+        Single n;
+        Integer closed;
+        std::array<double, 3> kClosed;
+        double tol;
+    };
+    const Pair pairs[] = {
+        {{20, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010"}, 1, 2, {0.15, 0, 0}, 1e-8},
+        {{20, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010"}, 2, 4, {0.15, 0, 0}, 1e-8},
+        {{14, {0.15, 0.1, 0}, {1, 0, 0, 0, 0}, 100, "10110"}, 1, 6, {0.15, 0.1, 0}, 1e-8},
+        {{15, {0.15, 0, 0.1}, {1, 0, 0, 0, 0}, 100, "10110"}, 1, 6, {0.15, 0.1, 0}, 1e-8},
+    };
+    for (const Pair& p : pairs) {
+        setUpModel(p.closed, p.kClosed, p.num.c0, p.num.tEnd);
+        if (p.closed == 4) app.c0[2] = app.c0[1];
+        ASSERT_EQ(simulate(p.closed), 0);
+        const std::vector<double> A = app.cSim_A, C = app.cSim_C, P = app.cSim_P;
+        const std::vector<double> t = app.tSim;
+        setUpModel(p.num.model, p.num.k, p.num.c0, p.num.tEnd, p.num.mask);
+        app.nOrdnung = p.n;
+        ASSERT_EQ(simulate(p.num.model), 0);
+        for (int j = 0; j <= 200; ++j) {
+            // The closed forms run on j·dtSim (dtSim in single precision), so
+            // compare at the integrator's times through the closed-form values.
+            ASSERT_NEAR(app.tSim[j], t[j], 1e-5);
+            EXPECT_NEAR(app.cSim_A[j], A[j], p.tol + 1e-5 * 0.15) << p.num.model << " at " << j;
+            EXPECT_NEAR(app.cSim_P[j], P[j], p.tol + 1e-5 * 0.15) << p.num.model << " at " << j;
+            if (p.closed == 6) { EXPECT_NEAR(app.cSim_C[j], C[j], p.tol + 1e-5 * 0.15); }
+        }
+    }
+}
+
+TEST(NumericalSimulation, ReducedModelsAgree) {
+    // 13 with k3 = 0 and 18 with k2 = 0 are model 9 (18's k3 as 9's k2).
+    setUpModel(9, {0.15, 0.1, 0}, {1, 0.8, 0, 0, 0}, 100, "11110");
+    ASSERT_EQ(simulate(9), 0);
+    const auto A = app.cSim_A, B = app.cSim_B, C = app.cSim_C, P = app.cSim_P;
+    for (auto [model, k] : {std::pair<Integer, std::array<double, 3>>{13, {0.15, 0.1, 0}}, {18, {0.15, 0, 0.1}}}) {
+        setUpModel(model, k, {1, 0.8, 0, 0, 0}, 100, "11110");
+        ASSERT_EQ(simulate(model), 0);
+        for (int j = 0; j <= 200; ++j) {
+            EXPECT_NEAR(app.cSim_A[j], A[j], 1e-12) << model;
+            EXPECT_NEAR(app.cSim_B[j], B[j], 1e-12) << model;
+            EXPECT_NEAR(app.cSim_C[j], C[j], 1e-12) << model;
+            EXPECT_NEAR(app.cSim_P[j], P[j], 1e-12) << model;
+        }
+    }
+    // Model 9 with A0 = B0: A = A0/(1 + k1·A0·t).
+    setUpModel(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 100, "11110");
+    ASSERT_EQ(simulate(9), 0);
+    for (int j = 0; j <= 200; ++j) EXPECT_NEAR(app.cSim_A[j], 1 / (1 + 0.15 * app.tSim[j]), 1e-8);
+}
+
+TEST(NumericalSimulation, MassBalances) {
+    for (const NumCase& nc : kNumerical) {
+        setUpModel(nc.model, nc.k, nc.c0, nc.tEnd, nc.mask);
+        app.nOrdnung = 1.5f;
+        ASSERT_EQ(simulate(nc.model), 0);
+        const auto& c0 = app.c0;
+        for (int j = 0; j <= 200; ++j) {
+            const double A = app.cSim_A[j], B = app.cSim_B[j], C = app.cSim_C[j], P = app.cSim_P[j];
+            switch (nc.model) {
+                case 7:
+                    EXPECT_NEAR(A + C + 2 * P, c0[1] + c0[3] + 2 * c0[4], 1e-13);
+                    EXPECT_NEAR(B + C + P, c0[2] + c0[3] + c0[4], 1e-13);
+                    break;
+                case 10:  // E + ES and S + ES + P
+                    EXPECT_NEAR(A + C, c0[1] + c0[3], 1e-13);
+                    EXPECT_NEAR(B + C + P, c0[2] + c0[3] + c0[4], 1e-13);
+                    break;
+                case 20: EXPECT_NEAR(A + P, c0[1] + c0[4], 1e-13); break;
+                default:
+                    EXPECT_NEAR(A + C + P, c0[1] + c0[3] + c0[4], 1e-13) << nc.model;
+                    if (modelHas(nc.model, 2)) { EXPECT_NEAR(A - B, c0[1] - c0[2], 1e-13) << nc.model; }
+            }
+        }
+    }
+}
+
+TEST(NumericalSimulation, CurvesInTheirSlotsAndAllRates) {
+    for (const NumCase& nc : kNumerical) {
+        setUpModel(nc.model, nc.k, nc.c0, nc.tEnd, nc.mask);
+        app.nOrdnung = 1.5f;
+        ASSERT_EQ(simulate(nc.model), 0);
+        EXPECT_EQ(app.cSim_Q, nc.model == 14 || nc.model == 15 ? app.cSim_P : app.cSim_C) << nc.model;
+        if (nc.model == 14 || nc.model == 15) { EXPECT_EQ(app.cSim_B, app.cSim_C); }
+        if (nc.model == 20) {
+            EXPECT_EQ(app.cSim_B, app.cSim_P);
+            for (int j = 0; j <= 200; ++j) EXPECT_EQ(app.cSim_C[j], app.c0[3]);
+        }
+        EXPECT_EQ(app.cSim_C[0], app.c0[3]);
+        EXPECT_EQ(app.cSim_P[0], app.c0[4]);
+        for (int j = 0; j <= 200; ++j) {
+            Konz c{0, app.cSim_A[j], app.cSim_B[j], app.cSim_C[j], app.cSim_P[j], app.cSim_Q[j]}, d;
+            calc_dcdt(nc.model, d, app.k, c);
+            for (int s = 1; s <= 5; ++s) EXPECT_EQ(rSimOf(s)[j], static_cast<Single>(d[s]));
+        }
+        for (int s = 1; s <= 5; ++s) EXPECT_EQ(app.cAkt[s], cSimOf(s)[200]);
+        EXPECT_GT(app.dtSim, 0);
+        EXPECT_LE(app.dtSim, nc.tEnd / 200.0 / 2);  // the last inner step
+    }
+}
+
+TEST(NumericalSimulation, SplineStore) {
+    setUpModel(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 100, "10110");
+    ASSERT_EQ(simulate(9), 0);
+    ASSERT_EQ(app.SplX.size(), 207u);
+    EXPECT_EQ(app.SplX[0], 201);
+    for (int i = 0; i <= 200; ++i) {
+        EXPECT_EQ(app.SplX[i + 1], app.tSim[i]);
+        for (int s = 1; s <= 5; ++s) EXPECT_EQ(app.SplY[s][i + 1], cSimOf(s)[i]);
+        for (int s : {1, 3, 4}) {
+            const auto v = AkimaSplineWert(0, static_cast<Integer>(s), app.tSim[i], 201, app.SplX, app.SplY,
+                                           app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA);
+            ASSERT_TRUE(v.has_value());
+            EXPECT_NEAR(*v, cSimOf(s)[i], 1e-15);
+        }
+    }
+    // B is not in the mask: no spline.
+    for (int i = 1; i <= 201; ++i) EXPECT_EQ(app.SplKoeffA[2][i], 0);
+    // Between the points the spline follows the curve closely.
+    const auto mid = AkimaSplineWert(0, 1, 25.25, 201, app.SplX, app.SplY, app.SplKoeffD, app.SplKoeffC,
+                                     app.SplKoeffB, app.SplKoeffA);
+    EXPECT_NEAR(*mid, 1 / (1 + 0.15 * 25.25), 1e-6);
+}
+
+TEST(NumericalSimulation, HalfLivesReadOffTheCurves) {
+    // First order (model 20, n = 1): the half-life ln 2 / k1 within the error of
+    // the straight line between two points of the curve.
+    setUpModel(20, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010");
+    app.nOrdnung = 1;
+    ASSERT_EQ(simulate(20), 0);
+    EXPECT_NEAR(app.tHalbA_sim, std::log(2) / 0.15, 0.005);
+    EXPECT_EQ(app.tHalbB_sim, 0);  // P never falls below c0(2)/2 = 0
+    // Model 9, A0 = B0: A and B fall alike, tau = 1/(k1·A0).
+    setUpModel(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 100, "11110");
+    ASSERT_EQ(simulate(9), 0);
+    EXPECT_NEAR(app.tHalbA_sim, 1 / 0.15, 0.02);
+    EXPECT_EQ(app.tHalbA_sim, app.tHalbB_sim);
+    // Excess of B: B never falls to half its start value.
+    setUpModel(9, {0.15, 0.1, 0}, {0.5, 2, 0, 0, 0}, 100, "11110");
+    ASSERT_EQ(simulate(9), 0);
+    EXPECT_GT(app.tHalbA_sim, 0);
+    EXPECT_EQ(app.tHalbB_sim, 0);
+    // Too short a run: A never reaches half.
+    setUpModel(20, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 2, "10010");
+    app.nOrdnung = 1;
+    app.tHalbA_sim = 5;
+    ASSERT_EQ(simulate(20), 0);
+    EXPECT_EQ(app.tHalbA_sim, 0);
+}
+
+TEST(NumericalSimulation, OrderBelowOneUsesAUp) {
+    setUpModel(20, {0.05, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010");
+    app.nOrdnung = 0.5f;
+    ASSERT_EQ(simulate(20), 0);
+    // A = (1 − k1·t/2)² until t = 40, then 0.
+    for (int j = 0; j <= 200; ++j) {
+        const double t = app.tSim[j];
+        EXPECT_NEAR(app.cSim_A[j], std::pow(std::max(0.0, 1 - 0.025 * t), 2), 1e-5);
+        EXPECT_NEAR(app.cSim_A[j] + app.cSim_P[j], 1, 1e-13);
+    }
+    for (int j = 82; j <= 200; ++j) EXPECT_EQ(app.cSim_A[j], app.cSim_A[81]);
+}
+
+TEST(NumericalSimulation, EndTimeSevenGives201Points) {
+    setUpModel(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 7, "11110");
+    std::fill(app.tSim.begin(), app.tSim.end(), -1.0);
+    ASSERT_EQ(simulate(9), 0);
+    double t = 0;
+    for (int j = 1; j <= 200; ++j) t += 7.0 / 200;
+    EXPECT_EQ(app.tSim[200], t);  // the accumulated time
+    EXPECT_GT(app.tSim[200], 7.0);
+    EXPECT_EQ(app.SplX[0], 201);
+}
+
+TEST(NumericalSimulation, NeverMoreNorFewerThan201Points) {
+    MsgRecorder rec;
+    // Tiny and large end times alike: exactly points 0..200, strictly rising.
+    for (Single tEnd : {1e-7f, 2e-6f, 3e-30f, 7.0f, 3.3e6f, 1e9f}) {
+        setUpModel(9, {0.15 / tEnd, 0.1 / tEnd, 0}, {1, 1, 0, 0, 0}, tEnd, "11110");
+        app.tSim.assign(203, -1.0);
+        ASSERT_EQ(simulate(9), 0) << tEnd;
+        for (int j = 1; j <= 200; ++j) ASSERT_GT(app.tSim[j], app.tSim[j - 1]) << tEnd;
+        EXPECT_NEAR(app.tSim[200], tEnd, 1e-12 * tEnd);
+        EXPECT_EQ(app.tSim[201], -1.0);
+        EXPECT_EQ(app.SplX[0], 201);
+        // The same curve in scaled time.
+        EXPECT_NEAR(app.cSim_A[200], 1 / 1.15, 1e-8) << tEnd;
+    }
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+TEST(NumericalSimulation, StiffEnzymeModel) {
+    // k> = 1e3: the substep count grows until the explicit steps are stable
+    // (a trial that overflows on the way counts as disagreeing).
+    setUpModel(10, {1000, 0.1, 0.005}, {1, 5, 0, 0, 0}, 100, "11110");
+    ASSERT_EQ(simulate(10), 0);
+    const auto ref = referenceSolution(10, 4000);
+    for (int j = 0; j <= 200; j += 10)
+        for (int s = 1; s <= 4; ++s) EXPECT_NEAR(cSimOf(s)[j], ref[j][s], 1e-6) << j << " " << s;
+    EXPECT_TRUE(simulationResultsFinite());
+}
+
+namespace {
+
+void expectFailure(MsgRecorder& rec, Integer err) {
+    EXPECT_EQ(err, -1);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Meldung von calc_diagramfunctioncT");
+    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(rec.last().buttons, MsgButtons::OK);
+    EXPECT_TRUE(simulationResultsFinite());
+    rec.clear();
+}
+
+}  // namespace
+
+TEST(SimulationFailures, ExponentialOverflow) {
+    MsgRecorder rec;
+    // Autocatalysis over a long time: e^(k1·(A0 + P0)·t) passes the range of a
+    // Double at t > 4722, the 95th point (t = 4750).
+    setUpModel(5, {0.15, 0, 0}, {1, 0, 0, 0.002, 0}, 10000);
+    app.Achsenbereich[1] = 77;
+    expectFailure(rec, simulate(5));
+    EXPECT_EQ(app.tSim[94], 4700);  // written up to the failing point
+    EXPECT_EQ(app.tSim[95], 0);     // nothing further
+    EXPECT_EQ(app.cSim_A[95], 0);
+    EXPECT_EQ(app.Achsenbereich[1], 77);  // no axis ranges
+    // Growth instead of decay (k1 < 0): the rate passes the range of a Single
+    // (rSim is single precision) first, at t = 9.
+    setUpModel(2, {-10, 0, 0}, {1, 0, 0, 0, 0}, 100);
+    expectFailure(rec, simulate(2));
+    EXPECT_EQ(app.tSim[17], 8.5);
+    EXPECT_EQ(app.tSim[18], 0);
+}
+
+TEST(SimulationFailures, Texts) {
+    MsgRecorder rec;
+    struct F {
+        Integer model;
+        std::array<double, 3> k;
+        std::array<double, 5> c0;
+        const char* text;
+    };
+    const F cases[] = {
+        {2, {-10, 0, 0}, {1, 0, 0, 0, 0}, "Überlauf"},
+        {8, {0.3, -0.3, 0}, {1, 0, 0, 0, 0}, "Überlauf"},              // k1 + k2 = 0: 0/0 at t = 0
+        {11, {0.3, -0.3, 0}, {1, 0, 0, 0, 0}, "Division durch Null"},  // k1·A0/0
+        {17, {0, 0.1, 0}, {1, 0.5, 0, 0, 0}, "Division durch Null"},
+        {12, {0.15, -0.1, 0}, {1, 0.5, 0, 0, 0}, "Ungültiger Prozeduraufruf oder ungültiges Argument"},
+        {3, {-0.5, 0, 0}, {1, 0, 0, 0, 0}, "Division durch Null"},     // 2·k1·A0·t + 1 = 0 at t = 1
+    };
+    for (const F& f : cases) {
+        setUpModel(f.model, f.k, f.c0, 100);
+        expectFailure(rec, simulate(f.model));
+    }
+    for (const F& f : cases) {
+        setUpModel(f.model, f.k, f.c0, 100);
+        simulate(f.model);
+        EXPECT_EQ(rec.last().text, f.text) << f.model;
+        rec.clear();
+    }
+}
+
+TEST(SimulationFailures, EndTimeMustGive200Steps) {
+    MsgRecorder rec;
+    for (Single tEnd : {0.0f, -1.0f, 1e-44f, std::numeric_limits<Single>::infinity(), std::nanf("")}) {
+        for (Integer model : {Integer(2), Integer(9)}) {
+            setUpModel(model, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, tEnd, "11110");
+            std::fill(app.tSim.begin(), app.tSim.end(), 3.0);
+            app.dtSim = 3;
+            app.nSimPunkte = 3;
+            Integer err = simulate(model);
+            EXPECT_EQ(err, -1);
+            ASSERT_EQ(rec.count(), 1u);
+            EXPECT_EQ(rec.last().title, "Meldung von calc_diagramfunctioncT");
+            // Nothing written at all.
+            EXPECT_EQ(app.tSim[0], 3.0);
+            EXPECT_EQ(app.dtSim, 3);
+            EXPECT_EQ(app.nSimPunkte, 3);
+            rec.clear();
+        }
+    }
+    setUpModel(2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 1e-44f);
+    simulate(2);
+    EXPECT_EQ(rec.last().text, "Die Endzeit ist zu klein für 200 Zeitschritte.");
+    setUpModel(2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 0);
+    simulate(2);
+    EXPECT_EQ(rec.last().text, "Die Endzeit muss eine Zahl größer als 0 sein.");
+}
+
+TEST(SimulationFailures, SubstepCountBeyond16Bit) {
+    // A reaction that is over within 1/50000 of an output interval: the coarse
+    // and the fine trial never agree before the count would pass 32767.
+    MsgRecorder rec;
+    setUpModel(20, {1e5, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010");
+    app.nOrdnung = 1;
+    expectFailure(rec, simulate(20));
+    setUpModel(20, {1e5, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010");
+    app.nOrdnung = 1;
+    simulate(20);
+    EXPECT_EQ(rec.last().text, "Überlauf");
+    EXPECT_EQ(app.tSim[1], 0);  // the first interval never finished
+}
+
+TEST(SimulationFailures, ResultArraysTooSmall) {
+    MsgRecorder rec;
+    setUpModel(2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100);
+    app.rSim_Q.assign(200, 0.0f);
+    expectFailure(rec, simulate(2));
+    setUpModel(2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100);
+    app.cSim_B.assign(10, 0.0);
+    simulate(2);
+    EXPECT_EQ(rec.last().text, "Index außerhalb des gültigen Bereichs");
+}
+
+TEST(SimulationFailures, FlagIsClearedBySuccess) {
+    setUpModel(2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100);
+    Integer err = -1;
+    calc_diagramfunctioncT(2, err);
+    EXPECT_EQ(err, 0);
+}
+
+TEST(Interpolation, StraightLine) {
+    EXPECT_FLOAT_EQ(interpolLinear(0.5, 10, 0.6, 8, 0.4), 9.0f);
+    EXPECT_FLOAT_EQ(interpolLinear(2, 1, 1, 3, 3), 2.0f);
+    EXPECT_THROW(interpolLinear(1, 1, 2, 3, 2), RuntimeFault);
+}
