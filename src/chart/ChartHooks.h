@@ -17,7 +17,18 @@ struct ChartHooks {
     std::function<bool()> zeigeDiagrammFenster;
     // Applies the point-set tab configuration of a request to the window.
     std::function<void(const PunktTabs&)> punktTabsAnwenden;
+    // True while the chart window is loaded.
+    std::function<bool()> fensterGeladen;
+    // Unloads the chart window when it is loaded.
+    std::function<void()> fensterEntladen;
+    // Presses the chart window's draw button (draws the pending curves).
+    std::function<void()> zeichnen;
 };
+
+// Convenience calls that do nothing without the window's hooks.
+bool chartWindowLoaded();
+void unloadChartWindow();
+void pressChartDraw();
 
 ChartHooks& chartHooks();
 

@@ -20,6 +20,16 @@ ChartHooks& chartHooks() {
     return hooks;
 }
 
+bool chartWindowLoaded() { return chartHooks().fensterGeladen && chartHooks().fensterGeladen(); }
+
+void unloadChartWindow() {
+    if (chartHooks().fensterEntladen) chartHooks().fensterEntladen();
+}
+
+void pressChartDraw() {
+    if (chartHooks().zeichnen) chartHooks().zeichnen();
+}
+
 bool istMichaelisMentenPlot() { return app.bMMdiagramm && app.iModell == 10; }
 
 namespace {

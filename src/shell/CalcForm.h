@@ -32,7 +32,7 @@ public:
 
     std::array<NumberField*, 17> Inp{};      // 0..4 c0, 5..9 outlet c, 10..12 k1..k3, 14 time
     std::array<QLabel*, 10> lblStoff{};
-    std::array<QLabel*, 8> Bz{};             // 5..7 used
+    std::array<QLabel*, 9> Bz{};             // 5..7 rate constants, 8 time
     QLabel* unit1 = nullptr;
     QLabel* unit2 = nullptr;
     QLabel* unit3 = nullptr;
