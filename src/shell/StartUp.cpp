@@ -8,6 +8,7 @@
 
 #include "platform/MsgBoxQt.h"
 #include "shell/AppState.h"
+#include "shell/FileDialogsQt.h"
 #include "shell/Helpers.h"
 #include "shell/NumberText.h"
 
@@ -43,6 +44,7 @@ void installPlatform(QApplication& qapp) {
     syncNumberLocale();
     installQtMessageBoxes();
     installBusyCursor();
+    installFileDialogs();
 }
 
 }  // namespace vrn
