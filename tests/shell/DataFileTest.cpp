@@ -48,17 +48,6 @@ void setExpectedDataSet() {
                 punkt(120.125, 1.5e-5, 0, 0, 0.11, 300, 1.8205f, -2.5f, 1e-7f, -1)});
 }
 
-void expectSamePoint(const Messpunkt& a, const Messpunkt& b, int i) {
-    EXPECT_EQ(a.t, b.t) << i;
-    for (int j = 0; j <= 5; ++j) EXPECT_EQ(a.c[static_cast<std::size_t>(j)], b.c[static_cast<std::size_t>(j)]) << i;
-    EXPECT_EQ(a.k, b.k) << i;
-    EXPECT_EQ(a.Temp, b.Temp) << i;
-    EXPECT_EQ(a.lambda, b.lambda) << i;
-    EXPECT_EQ(a.res3, b.res3) << i;
-    EXPECT_EQ(a.res4, b.res4) << i;
-    EXPECT_EQ(a.aus, b.aus) << i;
-}
-
 class DataFileTest : public ::testing::Test {
 protected:
     void SetUp() override { resetAppState(dir.str()); }

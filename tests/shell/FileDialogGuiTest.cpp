@@ -365,3 +365,31 @@ TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
     EXPECT_TRUE(asked);
     EXPECT_TRUE(failed);
 }
+
+TEST_F(FileDialogGui, SamplesAreCopiedAtFirstStartAndTheFirstOneLoads) {
+    setProgramFolder(env.folder() + "/erster-start");
+    const QString prog = prepareProgramFolder();
+    for (const char* name : {"1st_order.VRP", "1st_order.VRD", "2nd_order.VRP", "2nd_order.VRD", "kT_Arrhenius.VRP",
+                             "kT_Arrhenius.VRD"})
+        EXPECT_TRUE(QFileInfo::exists(prog + "/" + name)) << name;
+    resetAppState(toStd(prog));
+    QDir::setCurrent(prog);
+    // As the hint panel says: load the project "1st_order.VRP".
+    QTimer::singleShot(0, [&] {
+        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(listed(d->filOpenList), (QStringList{"1st_order.VRP", "2nd_order.VRP", "kT_Arrhenius.VRP"}));
+        d->txtOpenFile->setText("1st_order.VRP");
+        QTest::keyClick(d->txtOpenFile, Qt::Key_Return);
+    });
+    std::string file, dat;
+    bool ok = false, cancelled = true;
+    LoadProjectDialog(file, dat, ok, cancelled);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(dat, "1st_order.VRD");
+    EXPECT_EQ(app.ProjKommentar, "Beispiel: Reaktion 1. Ordnung A => P");
+    LoadDataFile(dat, false, ok);  // the bare name, from the current folder
+    EXPECT_EQ(app.nExpPunkte, 25);
+    EXPECT_EQ(rec.count(), 0u);
+    setProgramFolder(env.folder());
+}
