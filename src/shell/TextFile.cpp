@@ -94,7 +94,10 @@ std::string decodeText(std::string_view bytes) {
 
 std::string encodeText(std::string_view utf8) {
     std::string latin1;
-    if (utf8ToLatin1(utf8, latin1)) return latin1;
+    if (utf8ToLatin1(utf8, latin1)) {
+        const bool ascii = latin1.size() == utf8.size();
+        if (ascii || !isValidUtf8(latin1)) return latin1;
+    }
     if (isValidUtf8(utf8)) return std::string(utf8);
     // Not UTF-8 at all (should not happen inside the program): pass the bytes on.
     return std::string(utf8);
@@ -229,19 +232,24 @@ bool writeBytes(const std::string& path, const std::string& bytes, int& err) {
 
 }  // namespace
 
-bool writeTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
-    if (path.empty()) {
-        error = "Kein Dateiname angegeben.";
-        return false;
-    }
+std::string encodeLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& l : lines) {
         std::string line = l;
         for (char& ch : line)
             if (ch == '\r' || ch == '\n') ch = ' ';
-        text += encodeText(line);
+        text += line;
         text += "\r\n";
     }
+    return encodeText(text);
+}
+
+bool writeTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
+    if (path.empty()) {
+        error = "Kein Dateiname angegeben.";
+        return false;
+    }
+    const std::string text = encodeLines(lines);
     const std::string target = nativePath(path);
     std::error_code ec;
     if (std::filesystem::is_directory(target, ec)) {

@@ -2,7 +2,8 @@
 //
 // Writing: lines end in CR LF; the text goes out in Latin-1 so that the files
 // stay readable by older programs. A text that holds a character Latin-1 lacks
-// (a euro sign, say) is written in UTF-8 instead, so that nothing is lost.
+// (a euro sign, say), or whose Latin-1 bytes would read back as UTF-8 ("Ã¤"),
+// is written in UTF-8 instead, so that it reads back unchanged.
 // Reading: the bytes are taken as UTF-8 when they are valid UTF-8, otherwise
 // as Latin-1; a leading UTF-8 byte-order mark is dropped; CR LF, LF alone and
 // CR alone all end a line. Inside the program every text is UTF-8.
@@ -29,6 +30,9 @@ bool utf8ToLatin1(std::string_view utf8, std::string& out);
 std::string decodeText(std::string_view bytes);
 // UTF-8 text to the bytes written to disk (rule above).
 std::string encodeText(std::string_view utf8);
+// Lines to the bytes of a file: each line ended by CR LF (line breaks inside a
+// line become blanks), the whole text encoded by the rule above.
+std::string encodeLines(const std::vector<std::string>& lines);
 
 // Splits a text at CR LF, LF or CR. A final line end does not start another line.
 std::vector<std::string> splitLines(std::string_view text);

@@ -36,6 +36,10 @@ TEST(TextEncoding, WrittenInLatin1UnlessACharacterIsMissing) {
     EXPECT_EQ(encodeText("Preis 5 €"), "Preis 5 €");  // no Latin-1 form: stays UTF-8
     EXPECT_EQ(decodeText(encodeText("Ätzkali über 5 °C")), "Ätzkali über 5 °C");
     EXPECT_EQ(decodeText(encodeText("Preis 5 €, Größe")), "Preis 5 €, Größe");
+    // Latin-1 bytes that would read back as UTF-8: written in UTF-8.
+    EXPECT_EQ(encodeText("Ã¤"), "Ã¤");
+    EXPECT_EQ(decodeText(encodeText("Ã¤")), "Ã¤");
+    EXPECT_EQ(encodeLines({"Ã¤", "ÿ"}), "\xC3\xA4\r\n\xFF\r\n");  // the file as a whole is not UTF-8
 }
 
 TEST(TextLines, EveryLineEndIsRead) {
