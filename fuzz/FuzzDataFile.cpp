@@ -9,22 +9,14 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
-#include "shell/TextFile.h"
 
 using namespace vrn;
-
-namespace {
-
-void check(bool condition) {
-    if (!condition) std::abort();
-}
-
-std::string joined(const std::vector<std::string>& lines) { return encodeLines(lines); }
-
-}  // namespace
+using vrn::fuzz::check;
+using vrn::fuzz::fileBytes;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool initialised = (resetAppState(""), true);
@@ -55,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(formatDataFile(c.kommentar, c.zeiteinheit, c.punkte.data(), static_cast<int>(c.punkte.size()), lambdaInf,
                          first, error));
     DataFileContent again;
-    check(parseDataFile(joined(first), again, error));
+    check(parseDataFile(fileBytes(first), again, error));
     check(again.punkte.size() == c.punkte.size());
     check(formatDataFile(again.kommentar, again.zeiteinheit, again.punkte.data(),
                          static_cast<int>(again.punkte.size()), lambdaInf, second, error));

@@ -7,17 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "shell/ProjectFile.h"
-#include "shell/TextFile.h"
 
 using namespace vrn;
-
-namespace {
-void check(bool condition) {
-    if (!condition) std::abort();
-}
-std::string joined(const std::vector<std::string>& lines) { return encodeLines(lines); }
-}  // namespace
+using vrn::fuzz::check;
+using vrn::fuzz::fileBytes;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -33,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(formatProjectFile(c, first, error));
     check(first.size() == static_cast<std::size_t>(kVrpZeilen));
     ProjectFileContent again;
-    check(parseProjectFile(joined(first), again, error));
+    check(parseProjectFile(fileBytes(first), again, error));
     check(again.modell == c.modell && again.kommentar == c.kommentar);
     check(formatProjectFile(again, second, error));
     check(first == second);

@@ -40,6 +40,12 @@ void takeMax(AchsenSpeicher& a, int slot, Single v) {
 void takeMin(AchsenSpeicher& a, int slot, Single v) {
     if (v < a[slot]) a[slot] = v;
 }
+// A value of a quantity whose range lies in (lo = minimum, hi = maximum).
+void include(AchsenSpeicher& a, int lo, int hi, double v) {
+    const Single s = S(v);
+    takeMax(a, hi, s);
+    takeMin(a, lo, s);
+}
 
 // The lambda plots: slots 0, 1 and the pair (lo, hi) from y(point); a point
 // whose y is not finite is left out.
@@ -61,8 +67,7 @@ void lambdaRange(int lo, int hi, bool logarithm, YOf yOf) {
             y = std::log(y);
         }
         if (!std::isfinite(y)) continue;
-        takeMax(a, hi, S(y));
-        takeMin(a, lo, S(y));
+        include(a, lo, hi, y);
     }
     a[1] = S(static_cast<double>(a[1]) + a[1] / 20.0);
     const double m = (static_cast<double>(a[hi]) - a[lo]) / 5.0;
@@ -154,40 +159,22 @@ void CalcDataRanges(Integer kind, bool /*withPoints*/) {
         else if (app.bAuswertungsart == 7) a[3] = app.c0Daten[1];
         takeMax(a, 9, k);
         if (T > 1e-8f) {
-            const Single inv = S(1.0 / T);
-            takeMin(a, 10, inv);
-            takeMax(a, 11, inv);
+            include(a, 10, 11, 1.0 / T);
         }
         if (k > 1e-8f) {
-            const Single lk = S(std::log(static_cast<double>(k)));
-            takeMax(a, 13, lk);
-            takeMin(a, 12, lk);
-            if (T > 1e-8f) {
-                const Single lkt = S(std::log(static_cast<double>(k) / T));
-                takeMax(a, 15, lkt);
-                takeMin(a, 14, lkt);
-            }
+            include(a, 12, 13, std::log(static_cast<double>(k)));
+            if (T > 1e-8f) include(a, 14, 15, std::log(static_cast<double>(k) / T));
         }
         if (cA > 1e-8f) {
-            const Single lc = S(std::log(static_cast<double>(cA)));
-            takeMax(a, 17, lc);
-            takeMin(a, 16, lc);
-            const Single ic = S(1.0 / cA);
-            takeMax(a, 19, ic);
-            takeMin(a, 18, ic);
+            include(a, 16, 17, std::log(static_cast<double>(cA)));
+            include(a, 18, 19, 1.0 / cA);
             if (c0 > 0 && t > 1e-8f) {
                 const double x = (c0 - cA) / c0;
-                if (x != 0) {
-                    const Single w = S(t / x);
-                    takeMax(a, 20, w);
-                    takeMin(a, 21, w);
-                }
+                if (x != 0) include(a, 21, 20, t / x);  // the Wilkinson pair keeps its maximum first
             }
         }
         if (cA > 1e-8f && cB > 1e-8f) {
-            const Single r = S(std::log(static_cast<double>(cA) / cB));
-            takeMax(a, 22, r);
-            takeMin(a, 23, r);
+            include(a, 23, 22, std::log(static_cast<double>(cA) / cB));
         }
     }
 

@@ -131,10 +131,7 @@ ItemError readIntegerItem(std::string_view item, long lo, long hi, long& v) {
 }
 
 std::string readTextItem(std::string_view line) {
-    std::string_view s = line.substr(0, line.find(','));
-    s = trimBlanks(s);
-    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = s.substr(1, s.size() - 2);
-    return std::string(s);
+    return std::string(trimBlanks(line.substr(0, line.find(','))));
 }
 
 std::string numberItem(double x) { return withoutLeadingBlank(Str(x)); }

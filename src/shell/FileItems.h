@@ -33,8 +33,7 @@ ItemError readSingleItem(std::string_view item, Single& v);
 // An integer item: a number item whose value is a whole number in lo..hi.
 ItemError readIntegerItem(std::string_view item, long lo, long hi, long& v);
 
-// A text item: the line up to the first comma, without the blanks around it and
-// without a pair of double quotes around it.
+// A text item: the line up to the first comma, without the blanks around it.
 std::string readTextItem(std::string_view line);
 
 std::string numberItem(double x);

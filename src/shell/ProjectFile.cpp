@@ -70,7 +70,7 @@ bool parseProjectLines(const std::vector<std::string>& lines, ProjectFileContent
     out.datum = readTextItem(lines[0]);
     out.kommentar = lines[1];
     std::string_view dat = trimBlanks(lines[2]);
-    if (dat.size() >= 2 && dat.front() == '"' && dat.back() == '"') dat = dat.substr(1, dat.size() - 2);
+    if (dat.size() >= 2 && dat.front() == '"' && dat.back() == '"') dat = trimBlanks(dat.substr(1, dat.size() - 2));
     out.datName = std::string(dat);
     if (!out.datName.empty() && !endsWith(upper(out.datName), "VRD")) {
         error = "Zeile 3: \"" + out.datName + "\" ist kein Datenfile (*.VRD).";

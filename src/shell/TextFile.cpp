@@ -87,9 +87,10 @@ bool utf8ToLatin1(std::string_view utf8, std::string& out) {
 }
 
 std::string decodeText(std::string_view bytes) {
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    if (isValidUtf8(bytes)) return std::string(bytes);
-    return latin1ToUtf8(bytes);
+    if (!isValidUtf8(bytes)) return latin1ToUtf8(bytes);
+    // Byte-order marks at the start of a UTF-8 text are no part of it.
+    while (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return std::string(bytes);
 }
 
 std::string encodeText(std::string_view utf8) {

@@ -5,7 +5,7 @@
 // (a euro sign, say), or whose Latin-1 bytes would read back as UTF-8 ("Ã¤"),
 // is written in UTF-8 instead, so that it reads back unchanged.
 // Reading: the bytes are taken as UTF-8 when they are valid UTF-8, otherwise
-// as Latin-1; a leading UTF-8 byte-order mark is dropped; CR LF, LF alone and
+// as Latin-1; byte-order marks at the start of UTF-8 are dropped; CR LF, LF alone and
 // CR alone all end a line. Inside the program every text is UTF-8.
 //
 // Failures come back as a German text for the user (never an exception).

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStorageInfo>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -157,6 +158,17 @@ TEST_F(FileDialogGui, TypedNameOfAListedFileIsAccepted) {
     EXPECT_EQ(rec.count(), 0u);
 }
 
+TEST_F(FileDialogGui, EnterOnAHighlightedFileAccepts) {
+    std::string name, folder = toStd(root);
+    const bool accepted = runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        d.filOpenList->setCurrentRow(2);
+        EXPECT_EQ(d.txtOpenFile->text(), QString("Messung.VRD"));
+        QTest::keyClick(d.filOpenList, Qt::Key_Return);
+    });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(name, "Messung.VRD");
+}
+
 TEST_F(FileDialogGui, DoubleClickAccepts) {
     std::string name, folder = toStd(root);
     const bool accepted = runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
@@ -240,6 +252,11 @@ TEST_F(FileDialogGui, ParentFolderAndRoot) {
         EXPECT_EQ(d.dirPath(), QString("/"));
         EXPECT_GE(d.drvOpenList->count(), 1);
         EXPECT_EQ(d.drvOpenList->currentData().toString(), QString("/"));
+        // Choosing a drive shows its root.
+        EXPECT_TRUE(d.setDirPath(root));
+        d.drvOpenList->setCurrentIndex(d.drvOpenList->findData(QStorageInfo(root).rootPath()));
+        d.drvOpenList_Change();
+        EXPECT_EQ(d.dirPath(), QStorageInfo(root).rootPath());
     });
     EXPECT_EQ(rec.count(), 0u);
 }

@@ -23,6 +23,8 @@ TEST(TextEncoding, Utf8IsTakenWhenValidElseLatin1) {
         {"Gr\xC3\xB6\xC3\x9F" "e", "Größe"},          // valid UTF-8 stays
         {"Gr\xF6\xDF" "e", "Größe"},                  // Latin-1 is converted
         {"\xEF\xBB\xBF" "mit BOM", "mit BOM"},        // the byte-order mark goes
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" "2", "2"},           // every one of them
+        {"\xEF\xBB\xBF" "Gr\xF6\xDF" "e", "ï»¿Größe"},  // not UTF-8: Latin-1 letters
         {"\xC3\x28", "\xC3\x83("},                    // broken UTF-8 reads as Latin-1
         {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"}, // a surrogate is not UTF-8
         {"\xE2\x82\xAC 5", "€ 5"},
@@ -144,7 +146,8 @@ TEST(FileItems, WrittenInThePlainFormWithoutBlank) {
 TEST(FileItems, TextItemsAndSplitting) {
     EXPECT_EQ(readTextItem("  min  "), "min");
     EXPECT_EQ(readTextItem("s, weiteres"), "s");
-    EXPECT_EQ(readTextItem("\"h\""), "h");
+    EXPECT_EQ(readTextItem("\"h\""), "\"h\"");
+    EXPECT_EQ(readTextItem("\t"), "");
     using V = std::vector<std::string_view>;
     EXPECT_EQ(splitItems(" 1, 2 ,3 "), (V{"1", "2", "3"}));
     EXPECT_EQ(splitItems("1,,3"), (V{"1", "", "3"}));
