@@ -17,6 +17,7 @@ struct ShellState {
     std::string ExpKommentar;
     std::string ExpDateiPfad;
     bool bDatenGeaendert = false;  // the data set has unsaved changes
+    bool bDateiAnfuegen = false;   // the next data-set file is appended, not loaded in place
 
     std::string ProjDateiPfad;
     std::string ProjDateiName;

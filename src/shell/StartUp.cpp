@@ -9,6 +9,7 @@
 #include "platform/MsgBoxQt.h"
 #include "shell/CalcForm.h"
 #include "shell/AppState.h"
+#include "shell/FileDialogsQt.h"
 #include "shell/Helpers.h"
 #include "shell/NumberText.h"
 
@@ -45,6 +46,7 @@ void installPlatform(QApplication& qapp) {
     installQtMessageBoxes();
     installBusyCursor();
     uiHooks().updateUnitLabels = updateUnitLabelsOfWindows;
+    installFileDialogs();
 }
 
 }  // namespace vrn

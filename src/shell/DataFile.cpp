@@ -1,0 +1,264 @@
+#include "shell/DataFile.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/MsgBox.h"
+#include "shell/AppState.h"
+#include "shell/FileItems.h"
+#include "shell/TextFile.h"
+
+namespace vrn {
+
+namespace {
+
+constexpr const char* kNichtVeraendert = "Der Datensatz wurde nicht verändert.";
+
+std::string oneLine(std::string s) {
+    for (char& ch : s)
+        if (ch == '\r' || ch == '\n') ch = ' ';
+    return s;
+}
+
+bool parseDataFileLines(const std::vector<std::string>& lines, DataFileContent& out, std::string& error) {
+    out = DataFileContent{};
+    if (lines.empty()) {
+        error = "Die Datei ist leer.";
+        return false;
+    }
+    if (lines.size() < 4) {
+        error = "Unerwartetes Dateiende: Zeile " + std::to_string(lines.size() + 1) +
+                " (Zahl der Messpunkte) fehlt.";
+        return false;
+    }
+    out.kommentar = lines[0];
+    out.zeiteinheit = readTextItem(lines[1]);
+
+    const auto countItems = splitItems(lines[3]);
+    if (countItems.size() != 1) {
+        error = "Zeile 4: Hier wird nur die Zahl der Messpunkte erwartet.";
+        return false;
+    }
+    long n = 0;
+    const ItemError ce = readIntegerItem(countItems[0], 0, kMaxExpPunkte, n);
+    if (ce != ItemError::None) {
+        error = itemErrorText(ce, 4, 0, countItems[0]) + " Die Zahl der Messpunkte muss eine ganze Zahl von 0 bis " +
+                std::to_string(kMaxExpPunkte) + " sein.";
+        return false;
+    }
+
+    out.punkte.reserve(static_cast<std::size_t>(std::min<long>(n, static_cast<long>(lines.size()))));
+    out.lambdaInf.reserve(out.punkte.capacity());
+    std::size_t li = 4;
+    for (long p = 0; p < n; ++p) {
+        while (li < lines.size() && trimBlanks(lines[li]).empty()) ++li;
+        if (li >= lines.size()) {
+            error = "Unerwartetes Dateiende: angegeben sind " + std::to_string(n) + " Messpunkte, die Datei enthält " +
+                    std::to_string(p) + ".";
+            return false;
+        }
+        const int lineNo = static_cast<int>(li + 1);
+        const auto items = splitItems(lines[li]);
+        if (items.size() != kVrdItemsPerPoint) {
+            error = "Zeile " + std::to_string(lineNo) + ": " + std::to_string(kVrdItemsPerPoint) +
+                    " Werte erwartet, " + std::to_string(items.size()) + " gefunden.";
+            return false;
+        }
+        Messpunkt m;
+        Single lInf = 0;
+        long aus = 0;
+        ItemError e = ItemError::None;
+        int bad = 0;
+        auto dbl = [&](int idx, double& v) {
+            if (e == ItemError::None && (e = readDoubleItem(items[static_cast<std::size_t>(idx)], v)) != ItemError::None)
+                bad = idx;
+        };
+        auto sgl = [&](int idx, Single& v) {
+            if (e == ItemError::None && (e = readSingleItem(items[static_cast<std::size_t>(idx)], v)) != ItemError::None)
+                bad = idx;
+        };
+        dbl(0, m.t);
+        for (int j = 1; j <= 5; ++j) dbl(j, m.c[static_cast<std::size_t>(j)]);
+        dbl(6, m.k);
+        dbl(7, m.Temp);
+        sgl(8, m.lambda);
+        sgl(9, lInf);
+        sgl(10, m.res3);
+        sgl(11, m.res4);
+        if (e == ItemError::None && (e = readIntegerItem(items[12], -32768, 32767, aus)) != ItemError::None) bad = 12;
+        if (e != ItemError::None) {
+            error = itemErrorText(e, lineNo, bad + 1, items[static_cast<std::size_t>(bad)]);
+            return false;
+        }
+        m.aus = aus == 0 ? Integer{0} : Integer{-1};
+        out.punkte.push_back(m);
+        out.lambdaInf.push_back(lInf);
+        ++li;
+    }
+    return true;
+}
+
+}  // namespace
+
+int zeitEinheitIndex(std::string_view unit) {
+    for (int i = 0; i < 5; ++i)
+        if (unit == kZeiteinheiten[i]) return i;
+    return -1;
+}
+
+bool parseDataFile(std::string_view bytes, DataFileContent& out, std::string& error) {
+    return parseDataFileLines(splitLines(decodeText(bytes)), out, error);
+}
+
+bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit, const Messpunkt* punkte, int n,
+                    double lambdaInf, std::vector<std::string>& lines, std::string& error) {
+    lines.clear();
+    if (n < 0) n = 0;
+    if (!std::isfinite(lambdaInf)) {
+        error = "lambda(inf) hat keinen gültigen Zahlenwert.";
+        return false;
+    }
+    lines.reserve(static_cast<std::size_t>(n) + 4);
+    lines.push_back(oneLine(kommentar));
+    lines.push_back(oneLine(zeiteinheit));
+    lines.emplace_back(kVrdKopfzeile);
+    lines.push_back(numberItem(n));
+    const std::string lInf = numberItem(lambdaInf);
+    for (int i = 0; i < n; ++i) {
+        const Messpunkt& m = punkte[i];
+        bool finite = std::isfinite(m.t) && std::isfinite(m.k) && std::isfinite(m.Temp) && std::isfinite(m.lambda) &&
+                      std::isfinite(m.res3) && std::isfinite(m.res4);
+        for (int j = 1; j <= 5; ++j) finite = finite && std::isfinite(m.c[static_cast<std::size_t>(j)]);
+        if (!finite) {
+            error = "Messpunkt " + std::to_string(i + 1) + " enthält einen ungültigen Zahlenwert.";
+            lines.clear();
+            return false;
+        }
+        std::string l = numberItem(m.t);
+        for (int j = 1; j <= 5; ++j) l += "," + numberItem(m.c[static_cast<std::size_t>(j)]);
+        l += "," + numberItem(m.k);
+        l += "," + numberItem(m.Temp);
+        l += "," + numberItem(m.lambda);
+        l += "," + lInf;
+        l += "," + numberItem(m.res3);
+        l += "," + numberItem(m.res4);
+        l += "," + numberItem(m.aus == 0 ? 0 : -1);
+        lines.push_back(std::move(l));
+    }
+    return true;
+}
+
+bool prepareDataFileLoad(const std::string& fileName, bool append, PendingDataLoad& pending, std::string& error) {
+    pending = PendingDataLoad{};
+    pending.append = append;
+    std::vector<std::string> lines;
+    if (!readTextLines(fileName, lines, error)) return false;
+    if (!parseDataFileLines(lines, pending.content, error)) {
+        error += "\r\n(Datei: " + fileName + ")";
+        return false;
+    }
+    auto& pts = pending.content.punkte;
+    const int present = append ? std::max<int>(0, app.nExpPunkte) : 0;
+    const long total = static_cast<long>(present) + static_cast<long>(pts.size());
+    if (total > kMaxExpPunkte) {
+        error = "Zusammen wären es " + std::to_string(total) + " Messpunkte; ein Datensatz fasst höchstens " +
+                std::to_string(kMaxExpPunkte) + ".";
+        return false;
+    }
+
+    const std::string& fileUnit = pending.content.zeiteinheit;
+    if (!append || present == 0 || fileUnit == app.sZeiteinheit) {
+        pending.zeiteinheit = fileUnit;
+        pending.zeitEinheitIdx = static_cast<Integer>(std::max(0, zeitEinheitIndex(fileUnit)));
+    } else {
+        const int from = zeitEinheitIndex(fileUnit);
+        const int to = zeitEinheitIndex(app.sZeiteinheit);
+        const double f = (from >= 0 && to >= 0) ? app.Zeitfaktor[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)] : 0.0;
+        if (!(f > 0) || !std::isfinite(f)) {
+            error = "Die Zeiteinheit \"" + fileUnit + "\" der Datei passt nicht zur Zeiteinheit \"" + app.sZeiteinheit +
+                    "\" des Datensatzes; die Zeiten lassen sich nicht umrechnen.";
+            return false;
+        }
+        for (std::size_t i = 0; i < pts.size(); ++i) {
+            pts[i].t *= f;
+            if (!std::isfinite(pts[i].t)) {
+                error = "Messpunkt " + std::to_string(i + 1) + ": die Zeit lässt sich nicht in \"" + app.sZeiteinheit +
+                        "\" umrechnen.";
+                return false;
+            }
+        }
+        pending.zeiteinheit = app.sZeiteinheit;
+        pending.zeitEinheitIdx = static_cast<Integer>(to);
+    }
+
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        if (pts[i].t == 0 && pts[i].aus == 0) pending.lambda0 = pts[i].lambda;
+        if (pending.content.lambdaInf[i] > 0) pending.lambdaInf = pending.content.lambdaInf[i];
+    }
+    return true;
+}
+
+void commitDataFile(PendingDataLoad& pending) {
+    auto& pts = pending.content.punkte;
+    const int n = static_cast<int>(pts.size());
+    int m = 0;
+    if (pending.append) {
+        m = std::max<int>(0, app.nExpPunkte);
+    } else {
+        app.ExpKommentar = pending.content.kommentar;
+        app.ExpDaten.assign(2, Messpunkt{});
+    }
+    const std::size_t needed = static_cast<std::size_t>(m + n) + 1;
+    if (app.ExpDaten.size() < std::max<std::size_t>(needed, 2)) app.ExpDaten.resize(std::max<std::size_t>(needed, 2));
+    std::copy(pts.begin(), pts.end(), app.ExpDaten.begin() + m + 1);
+    app.nExpPunkte = static_cast<Integer>(m + n);
+    app.sZeiteinheit = pending.zeiteinheit;
+    app.iZeitEinheit = pending.zeitEinheitIdx;
+    app.Lambda0 = pending.lambda0;
+    if (pending.lambdaInf) app.LambdaInf = *pending.lambdaInf;
+}
+
+void reportDataLoadFailure(const std::string& error) {
+    showFailure("LoadDataFile", error + "\r\n\r\n" + kNichtVeraendert);
+}
+
+void LoadDataFile(const std::string& fileName, bool append, bool& ok) {
+    PendingDataLoad pending;
+    std::string error;
+    if (!prepareDataFileLoad(fileName, append, pending, error)) {
+        reportDataLoadFailure(error);
+        return;
+    }
+    commitDataFile(pending);
+    ok = true;
+}
+
+void WriteDataFile(const std::string& fileName, bool& ok) {
+    ok = true;
+    const int n = std::clamp<int>(app.nExpPunkte, 0, static_cast<int>(app.ExpDaten.size()) - 1);
+    std::vector<std::string> lines;
+    std::string error;
+    if (!formatDataFile(app.ExpKommentar, app.sZeiteinheit, app.ExpDaten.data() + 1, n, app.LambdaInf, lines, error) ||
+        !writeTextLines(fileName, lines, error)) {
+        showFailure("WriteDataFile", error);
+        ok = false;
+    }
+}
+
+void ViewBatchFile(const std::string& fileName, std::string& firstLine, bool& ok) {
+    ok = false;
+    std::vector<std::string> lines;
+    std::string error;
+    if (!readFirstLines(fileName, 1, lines, error)) {
+        showFailure("ViewBatchFile", error);
+        return;
+    }
+    if (lines.empty()) {
+        showFailure("ViewBatchFile", "Die Datei ist leer: " + fileName);
+        return;
+    }
+    firstLine = lines[0];
+    ok = true;
+}
+
+}  // namespace vrn

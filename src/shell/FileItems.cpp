@@ -1,0 +1,159 @@
+#include "shell/FileItems.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+#include "shell/NumberText.h"
+
+namespace vrn {
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string withoutLeadingBlank(std::string s) {
+    if (!s.empty() && s.front() == ' ') s.erase(0, 1);
+    return s;
+}
+}  // namespace
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::vector<std::string_view> splitItems(std::string_view line) {
+    std::vector<std::string_view> items;
+    if (trimBlanks(line).empty()) return items;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+        if (i == line.size() || line[i] == ',') {
+            items.push_back(trimBlanks(line.substr(start, i - start)));
+            start = i + 1;
+        }
+    }
+    return items;
+}
+
+ItemError readDoubleItem(std::string_view item, double& v) {
+    const std::string_view s = trimBlanks(item);
+    std::size_t i = 0;
+    std::string mantissa;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') mantissa += '-';
+        ++i;
+    }
+    int intDigits = 0;        // significant digits before the point
+    int leadingFracZeros = 0; // zeros right after the point while the integer part is zero
+    bool anyDigit = false, nonZeroSeen = false;
+    while (i < s.size() && isDigit(s[i])) {
+        if (s[i] != '0') nonZeroSeen = true;
+        if (nonZeroSeen) ++intDigits;
+        mantissa += s[i++];
+        anyDigit = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        mantissa += s[i++];
+        while (i < s.size() && isDigit(s[i])) {
+            if (s[i] != '0') nonZeroSeen = true;
+            else if (!nonZeroSeen) ++leadingFracZeros;
+            mantissa += s[i++];
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) return ItemError::NotANumber;
+    long long exponent = 0;
+    std::string expText;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        ++i;
+        bool negative = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+        bool expDigit = false;
+        while (i < s.size() && isDigit(s[i])) {
+            if (exponent < 1000000) exponent = exponent * 10 + (s[i] - '0');
+            ++i;
+            expDigit = true;
+        }
+        if (!expDigit) return ItemError::NotANumber;
+        if (negative) exponent = -exponent;
+        expText = "e" + std::to_string(exponent);
+    }
+    if (i != s.size()) return ItemError::NotANumber;
+    if (!nonZeroSeen) {
+        v = mantissa.front() == '-' ? -0.0 : 0.0;
+        return ItemError::None;
+    }
+    // Decimal exponent of the leading significant digit: tells overflow from underflow.
+    const long long magnitude = (intDigits > 0 ? intDigits - 1 : -(leadingFracZeros + 1)) + exponent;
+    if (magnitude > 400) return ItemError::OutOfRange;
+    if (magnitude < -400) {
+        v = mantissa.front() == '-' ? -0.0 : 0.0;
+        return ItemError::None;
+    }
+    const std::string text = mantissa + expText;
+    double value = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (res.ec == std::errc::result_out_of_range) {
+        if (magnitude < 0) {
+            v = mantissa.front() == '-' ? -0.0 : 0.0;
+            return ItemError::None;
+        }
+        return ItemError::OutOfRange;
+    }
+    if (res.ec != std::errc() || res.ptr != text.data() + text.size()) return ItemError::NotANumber;
+    if (!std::isfinite(value)) return ItemError::OutOfRange;
+    v = value;
+    return ItemError::None;
+}
+
+ItemError readSingleItem(std::string_view item, Single& v) {
+    double d = 0;
+    const ItemError e = readDoubleItem(item, d);
+    if (e != ItemError::None) return e;
+    if (std::fabs(d) > static_cast<double>(std::numeric_limits<Single>::max())) return ItemError::OutOfRange;
+    const auto f = static_cast<Single>(d);
+    if (!std::isfinite(f)) return ItemError::OutOfRange;
+    v = f;
+    return ItemError::None;
+}
+
+ItemError readIntegerItem(std::string_view item, long lo, long hi, long& v) {
+    double d = 0;
+    const ItemError e = readDoubleItem(item, d);
+    if (e != ItemError::None) return e;
+    if (d != std::floor(d)) return ItemError::NotANumber;
+    if (d < static_cast<double>(lo) || d > static_cast<double>(hi)) return ItemError::OutOfRange;
+    v = static_cast<long>(d);
+    return ItemError::None;
+}
+
+std::string readTextItem(std::string_view line) {
+    return std::string(trimBlanks(line.substr(0, line.find(','))));
+}
+
+std::string numberItem(double x) { return withoutLeadingBlank(Str(x)); }
+std::string numberItem(Single x) { return withoutLeadingBlank(Str(x)); }
+std::string numberItem(int x) { return withoutLeadingBlank(Str(x)); }
+
+std::string itemErrorText(ItemError e, int line, int itemNo, std::string_view item) {
+    std::string where = "Zeile " + std::to_string(line);
+    if (itemNo > 0) where += ", Wert " + std::to_string(itemNo);
+    std::string_view shown = trimBlanks(item);
+    if (shown.size() > 40) {
+        std::size_t cut = 40;  // never in the middle of a UTF-8 sequence
+        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0u) == 0x80u) --cut;
+        shown = shown.substr(0, cut);
+    }
+    switch (e) {
+        case ItemError::OutOfRange:
+            return where + ": \"" + std::string(shown) + "\" liegt außerhalb des zulässigen Bereichs.";
+        case ItemError::NotANumber:
+        case ItemError::None: break;
+    }
+    return where + ": \"" + std::string(shown) + "\" ist keine gültige Zahl.";
+}
+
+}  // namespace vrn

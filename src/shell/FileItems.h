@@ -1,0 +1,47 @@
+// Items of the program's data files (data sets, projects). A line holds items
+// separated by commas; blanks and tabs around an item are ignored.
+//
+// Number items, read: an optional sign, digits with at most one decimal point
+// (the zero before the point may be missing: ".5"), an optional exponent
+// "E", "e", "D" or "d" with an optional sign and digits. Nothing else may stand
+// in the item, and the value must be finite; a value too small for a Double
+// reads as 0. The reading is the same whatever the locale.
+// Number items, written: the plain number form without its leading blank
+// (".15", "-2.5", "1E-05", "3"), 7 significant digits for a Single and 15 for
+// a Double.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/Types.h"
+
+namespace vrn {
+
+std::string_view trimBlanks(std::string_view s);
+
+// The items of a line, each without the blanks around it. An empty line has
+// no items; "a,,b" has three, the middle one empty.
+std::vector<std::string_view> splitItems(std::string_view line);
+
+enum class ItemError { None, NotANumber, OutOfRange };
+
+// Each leaves v unchanged unless it returns ItemError::None.
+ItemError readDoubleItem(std::string_view item, double& v);
+ItemError readSingleItem(std::string_view item, Single& v);
+// An integer item: a number item whose value is a whole number in lo..hi.
+ItemError readIntegerItem(std::string_view item, long lo, long hi, long& v);
+
+// A text item: the line up to the first comma, without the blanks around it.
+std::string readTextItem(std::string_view line);
+
+std::string numberItem(double x);
+std::string numberItem(Single x);
+std::string numberItem(int x);
+
+// The user's text for an item that could not be read, e.g.
+// "Zeile 7, Wert 3: \"abc\" ist keine gültige Zahl."
+std::string itemErrorText(ItemError e, int line, int itemNo, std::string_view item);
+
+}  // namespace vrn

@@ -1,0 +1,73 @@
+// The project file (*.VRP) and the last-session file "VrnLastSession.VRP":
+// 15 text lines.
+//
+//    1  the date, in the locale's short form (never read back)
+//    2  the project comment ProjKommentar (whole line)
+//    3  the bare name of the data-set file (empty: no data set)
+//    4  the model number iModell, printed " 2 "
+//    5  k(1), k(2), k(3)
+//    6-9   "0" each;  10 "0,0,0,0";  11-12 "0" each;  13 "0,0";  14-15 "x"
+//           (reserved; written with these values, checked and dropped on reading)
+//
+// Items follow shell/FileItems.h; text follows shell/TextFile.h.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/Types.h"
+
+namespace vrn {
+
+inline constexpr const char* kSessionKommentar = "VARNOLT last session";
+inline constexpr const char* kProjektFormatFehler = "Projektfile hat falsches Format";
+inline constexpr const char* kProjektSpeicherFehler = "Fehler beim Abspeichern der Sitzungs-Datei";
+inline constexpr int kVrpZeilen = 15;
+
+// A model number that exists: 1..18 and 20.
+bool isModellNummer(long n);
+
+struct ProjectFileContent {
+    std::string datum;
+    std::string kommentar;
+    std::string datName;
+    Integer modell = 0;
+    std::array<double, 3> k{};
+};
+
+// Reads the text of a project file. False with a failure text (naming the line)
+// when a line is missing, an item is not a finite number, the model number is
+// not one of 1..18, 20, or the data-set name neither is empty nor ends in
+// "VRD" (compared in upper case). Line 3 is taken whole, so names with commas
+// are kept. Never throws.
+bool parseProjectFile(std::string_view bytes, ProjectFileContent& out, std::string& error);
+
+// The 15 lines of a project file. False with a failure text when a rate
+// constant is not finite. Line breaks inside texts become blanks.
+bool formatProjectFile(const ProjectFileContent& content, std::vector<std::string>& lines, std::string& error);
+
+// The part of a path after its last "\" or "/" (the whole text when there is none).
+std::string StripPath(const std::string& path);
+
+// Writes the current project: the date, ProjKommentar, StripPath(ExpDateiName),
+// iModell and k(1..3). For a name ending in "VRNLASTSESSION.VRP" (any case) the
+// comment becomes "VARNOLT last session" (in ProjKommentar too); otherwise the
+// comment window asks for it first (through fileDialogHooks().askProjectComment).
+// Returns true when written; on failure a message titled "Fehler beim
+// Abspeichern der Sitzungs-Datei" says why and an existing file stays as it was.
+bool WriteProjectFile(const std::string& fileName);
+
+// Reads a project: ProjKommentar, iModell and k(1..3) are taken and the bare
+// data-set name is returned in datName; ok := true. On any failure (missing
+// file, wrong format, see parseProjectFile) nothing changes, datName keeps its
+// value, ok := false and "Projektfile hat falsches Format" is shown (title
+// " Ausführung nicht möglich ").
+void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok);
+
+// Line 2 of a project file for the open dialog's preview; changes no state.
+// ok := true when read; on failure ok := false and a message titled "FEHLER" says why.
+void ReadFileComment(const std::string& fileName, std::string& comment, bool& ok);
+
+}  // namespace vrn

@@ -1,0 +1,386 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <limits>
+
+#include "shell/AppState.h"
+#include "shell/DataFile.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::MsgRecorder;
+using vrn::test::readFile;
+using vrn::test::TempFolder;
+using vrn::test::writeFile;
+
+namespace {
+
+Messpunkt punkt(double t, double cA, double cB, double cP, double k, double T, Single lambda, Single res3 = 0,
+                Single res4 = 0, Integer aus = 0) {
+    Messpunkt m;
+    m.t = t;
+    m.c[1] = cA;
+    m.c[2] = cB;
+    m.c[4] = cP;
+    m.k = k;
+    m.Temp = T;
+    m.lambda = lambda;
+    m.res3 = res3;
+    m.res4 = res4;
+    m.aus = aus;
+    return m;
+}
+
+void setDataSet(const std::vector<Messpunkt>& pts) {
+    app.ExpDaten.assign(pts.size() + 1, Messpunkt{});
+    for (std::size_t i = 0; i < pts.size(); ++i) app.ExpDaten[i + 1] = pts[i];
+    app.nExpPunkte = static_cast<Integer>(pts.size());
+}
+
+// The data set of the hand-written file tests/shell/data/dataset_expected.VRD.
+void setExpectedDataSet() {
+    app.ExpKommentar = "Verseifung mit Ätzkali, Messung 3";
+    app.sZeiteinheit = "min";
+    app.LambdaInf = 1.82;
+    setDataSet({punkt(0, 0.02, 0.02, 0, 0, 298.15, 4.96f),
+                punkt(2.5, 0.0153, 0.0153, 0.0047, 0, 298.15, 4.2275f),
+                punkt(120.125, 1.5e-5, 0, 0, 0.11, 300, 1.8205f, -2.5f, 1e-7f, -1)});
+}
+
+class DataFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetAppState(dir.str()); }
+    TempFolder dir;
+};
+
+}  // namespace
+
+TEST_F(DataFileTest, WritesExactlyTheHandWrittenFile) {
+    setExpectedDataSet();
+    bool ok = false;
+    WriteDataFile(dir.file("out.VRD"), ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(readFile(dir.file("out.VRD")), readFile(VARNOLT_TEST_DATA "/dataset_expected.VRD"));
+}
+
+TEST_F(DataFileTest, ReadsTheHandWrittenFile) {
+    MsgRecorder rec;
+    bool ok = false;
+    LoadDataFile(VARNOLT_TEST_DATA "/dataset_expected.VRD", false, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(app.ExpKommentar, "Verseifung mit Ätzkali, Messung 3");
+    EXPECT_EQ(app.sZeiteinheit, "min");
+    EXPECT_EQ(app.iZeitEinheit, 1);
+    ASSERT_EQ(app.nExpPunkte, 3);
+    EXPECT_EQ(app.ExpDaten[3].t, 120.125);
+    EXPECT_EQ(app.ExpDaten[3].c[1], 1.5e-5);
+    EXPECT_EQ(app.ExpDaten[3].k, 0.11);
+    EXPECT_EQ(app.ExpDaten[3].Temp, 300.0);
+    EXPECT_EQ(app.ExpDaten[3].lambda, 1.8205f);
+    EXPECT_EQ(app.ExpDaten[3].res3, -2.5f);
+    EXPECT_EQ(app.ExpDaten[3].res4, 1e-7f);
+    EXPECT_EQ(app.ExpDaten[3].aus, -1);
+    EXPECT_EQ(app.Lambda0, static_cast<double>(4.96f));
+    EXPECT_EQ(app.LambdaInf, static_cast<double>(1.82f));  // passes through single precision
+}
+
+TEST_F(DataFileTest, RoundTripKeepsEveryFieldInBothLocales) {
+    for (char decimal : {'.', ','}) {
+        test::NumberLocaleGuard locale(decimal, decimal == '.' ? ',' : '.');
+        resetAppState(dir.str());
+        app.ExpKommentar = "Messreihe 7, Probe 3 (Größe: 5 €)";
+        app.sZeiteinheit = "h";
+        app.LambdaInf = 12.5;
+        std::vector<Messpunkt> pts;
+        for (int i = 0; i < 50; ++i) {
+            Messpunkt m = punkt(i * 0.1 + 1.0 / 3.0, 0.05 * std::exp(-0.1 * i), 1e-9 * i, 12345.678, 1.5e-4 * i,
+                                273.15 + i * 0.25, 3.25f + static_cast<Single>(i) / 7.0f, -1.0f * i, 1e-3f * i,
+                                (i % 3 == 0) ? -1 : 0);
+            m.c[3] = -0.5;
+            m.c[5] = 1e300;
+            pts.push_back(m);
+        }
+        setDataSet(pts);
+        bool ok = false;
+        WriteDataFile(dir.file("rt.VRD"), ok);
+        ASSERT_TRUE(ok);
+        const auto saved = app.ExpDaten;
+        resetAppState(dir.str());
+        LoadDataFile(dir.file("rt.VRD"), false, ok);
+        ASSERT_TRUE(ok);
+        ASSERT_EQ(app.nExpPunkte, 50);
+        EXPECT_EQ(app.ExpKommentar, "Messreihe 7, Probe 3 (Größe: 5 €)");
+        EXPECT_EQ(app.sZeiteinheit, "h");
+        EXPECT_EQ(app.iZeitEinheit, 2);
+        EXPECT_EQ(app.LambdaInf, 12.5);
+        for (int i = 1; i <= 50; ++i) {
+            const Messpunkt& a = saved[static_cast<std::size_t>(i)];
+            const Messpunkt& b = app.ExpDaten[static_cast<std::size_t>(i)];
+            // Doubles keep 15 significant digits, singles 7.
+            EXPECT_NEAR(b.t, a.t, 1e-14 * std::fabs(a.t)) << i;
+            for (int j = 1; j <= 5; ++j)
+                EXPECT_NEAR(b.c[static_cast<std::size_t>(j)], a.c[static_cast<std::size_t>(j)],
+                            1e-14 * std::fabs(a.c[static_cast<std::size_t>(j)]))
+                    << i;
+            EXPECT_NEAR(b.k, a.k, 1e-14 * std::fabs(a.k)) << i;
+            EXPECT_NEAR(b.Temp, a.Temp, 1e-13) << i;
+            EXPECT_NEAR(b.lambda, a.lambda, 1e-6f * std::fabs(a.lambda)) << i;
+            EXPECT_NEAR(b.res3, a.res3, 1e-6f * std::fabs(a.res3)) << i;
+            EXPECT_NEAR(b.res4, a.res4, 1e-6f * std::fabs(a.res4)) << i;
+            EXPECT_EQ(b.aus, a.aus) << i;
+        }
+    }
+}
+
+TEST_F(DataFileTest, TimesAreNoLongerRoundedToSinglePrecision) {
+    setDataSet({punkt(1234.5678901, 0.1, 0, 0, 0, 0, 0)});
+    bool ok = false;
+    WriteDataFile(dir.file("t.VRD"), ok);
+    setDataSet({});
+    LoadDataFile(dir.file("t.VRD"), false, ok);
+    EXPECT_EQ(app.ExpDaten[1].t, 1234.5678901);
+}
+
+TEST_F(DataFileTest, LfOnlyBlankLinesAndOddItemFormsAreRead) {
+    writeFile(dir.file("lf.VRD"),
+              "Kommentar mit \xe4 und, Komma\n  d , egal\nKopf\n 3 \n"
+              "+0,.5,0,0,0,0,0,0,2,0,0,0,0\n\n"
+              "1.5D-1, 4E-1 ,0,0,0,0,0,0,3,5,0,0,1\n"
+              "2.,3e-1,0,0,0,0,0,0,4,0,0,0,0\n"
+              "was hier noch steht, wird nicht gelesen\n");
+    MsgRecorder rec;
+    bool ok = false;
+    LoadDataFile(dir.file("lf.VRD"), false, ok);
+    ASSERT_TRUE(ok) << (rec.count() ? rec.last().text : "");
+    EXPECT_EQ(app.ExpKommentar, "Kommentar mit ä und, Komma");
+    EXPECT_EQ(app.sZeiteinheit, "d");
+    EXPECT_EQ(app.iZeitEinheit, 3);
+    ASSERT_EQ(app.nExpPunkte, 3);
+    EXPECT_EQ(app.ExpDaten[2].t, 0.15);
+    EXPECT_EQ(app.ExpDaten[2].aus, -1);  // any flag other than 0 excludes the point
+    EXPECT_EQ(app.ExpDaten[3].t, 2.0);
+    EXPECT_EQ(app.Lambda0, 2.0);
+    EXPECT_EQ(app.LambdaInf, 5.0);
+}
+
+TEST_F(DataFileTest, UnitIndexFollowsTheUnitText) {
+    const std::pair<const char*, int> units[] = {{"s", 0}, {"min", 1}, {"h", 2}, {"d", 3}, {"a", 4},
+                                                 {"Min", 0}, {"sec", 0}, {"", 0}};
+    for (const auto& [unit, index] : units) {
+        writeFile(dir.file("u.VRD"), std::string("k\r\n") + unit + "\r\nh\r\n0\r\n");
+        app.iZeitEinheit = 9;
+        bool ok = false;
+        LoadDataFile(dir.file("u.VRD"), false, ok);
+        ASSERT_TRUE(ok) << unit;
+        EXPECT_EQ(app.sZeiteinheit, unit);
+        EXPECT_EQ(app.iZeitEinheit, index) << unit;
+    }
+}
+
+TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
+    // Lambda0: the last active point with t = 0; LambdaInf: the last positive value, else kept.
+    writeFile(dir.file("l.VRD"),
+              "k\r\ns\r\nh\r\n4\r\n"
+              "0,1,0,0,0,0,0,0,7,0,0,0,0\r\n"
+              "0,1,0,0,0,0,0,0,8,3,0,0,-1\r\n"
+              "5,1,0,0,0,0,0,0,9,4,0,0,0\r\n"
+              "6,1,0,0,0,0,0,0,9,-2,0,0,0\r\n");
+    app.LambdaInf = 99;
+    bool ok = false;
+    LoadDataFile(dir.file("l.VRD"), false, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(app.Lambda0, 7.0);
+    EXPECT_EQ(app.LambdaInf, 4.0);
+
+    writeFile(dir.file("m.VRD"), "k\r\ns\r\nh\r\n1\r\n3,1,0,0,0,0,0,0,7,0,0,0,0\r\n");
+    LoadDataFile(dir.file("m.VRD"), false, ok);
+    EXPECT_EQ(app.Lambda0, 0.0);
+    EXPECT_EQ(app.LambdaInf, 4.0);  // no positive lambda(inf): kept
+}
+
+TEST_F(DataFileTest, EmptyFileCountZero) {
+    writeFile(dir.file("leer.VRD"), "nichts\r\nmin\r\nkopf\r\n0\r\n");
+    setDataSet({punkt(1, 1, 0, 0, 0, 0, 0), punkt(2, 1, 0, 0, 0, 0, 0)});
+    app.sZeiteinheit = "min";
+    app.Lambda0 = 3;
+    bool ok = false;
+    LoadDataFile(dir.file("leer.VRD"), true, ok);  // append: points unchanged
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(app.nExpPunkte, 2);
+    EXPECT_EQ(app.Lambda0, 0.0);
+    ok = false;
+    LoadDataFile(dir.file("leer.VRD"), false, ok);  // replace: empty data set
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(app.nExpPunkte, 0);
+    EXPECT_EQ(app.ExpKommentar, "nichts");
+}
+
+TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
+    app.sZeiteinheit = "min";
+    app.iZeitEinheit = 1;
+    app.ExpKommentar = "erste Reihe";
+    setDataSet({punkt(1, 0.5, 0, 0, 0, 0, 0), punkt(2, 0.25, 0, 0, 0, 0, 0)});
+    writeFile(dir.file("sek.VRD"), "zweite\r\ns\r\nh\r\n2\r\n180,.125,0,0,0,0,0,0,0,0,0,0,0\r\n"
+                                   "240,.0625,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    bool ok = false;
+    LoadDataFile(dir.file("sek.VRD"), true, ok);
+    ASSERT_TRUE(ok);
+    ASSERT_EQ(app.nExpPunkte, 4);
+    EXPECT_EQ(app.ExpKommentar, "erste Reihe");  // the comment of an appended file is dropped
+    EXPECT_EQ(app.sZeiteinheit, "min");
+    EXPECT_EQ(app.iZeitEinheit, 1);
+    EXPECT_EQ(app.ExpDaten[1].t, 1.0);
+    EXPECT_DOUBLE_EQ(app.ExpDaten[3].t, 3.0);
+    EXPECT_DOUBLE_EQ(app.ExpDaten[4].t, 4.0);
+    EXPECT_EQ(app.ExpDaten[4].c[1], 0.0625);
+
+    // Into an empty data set the file's unit is taken over.
+    setDataSet({});
+    LoadDataFile(dir.file("sek.VRD"), true, ok);
+    EXPECT_EQ(app.sZeiteinheit, "s");
+    EXPECT_EQ(app.ExpDaten[1].t, 180.0);
+}
+
+TEST_F(DataFileTest, AppendingAnUnknownUnitIsRefused) {
+    app.sZeiteinheit = "min";
+    setDataSet({punkt(1, 0.5, 0, 0, 0, 0, 0)});
+    writeFile(dir.file("x.VRD"), "k\r\nWochen\r\nh\r\n1\r\n1,1,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    MsgRecorder rec;
+    bool ok = false;
+    LoadDataFile(dir.file("x.VRD"), true, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(app.nExpPunkte, 1);
+    EXPECT_EQ(app.sZeiteinheit, "min");
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_NE(rec.last().text.find("Wochen"), std::string::npos);
+}
+
+TEST_F(DataFileTest, AppendingBeyond32767PointsIsRefused) {
+    std::string text = "k\r\ns\r\nh\r\n3\r\n";
+    for (int i = 0; i < 3; ++i) text += "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    writeFile(dir.file("drei.VRD"), text);
+    setDataSet(std::vector<Messpunkt>(32765, punkt(1, 1, 0, 0, 0, 0, 0)));
+    MsgRecorder rec;
+    bool ok = false;
+    LoadDataFile(dir.file("drei.VRD"), true, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(app.nExpPunkte, 32765);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_NE(rec.last().text.find("32767"), std::string::npos);
+}
+
+// Every bad file ends in "Meldung von LoadDataFile" and changes nothing, whether
+// it replaces or appends.
+TEST_F(DataFileTest, BadFilesChangeNothing) {
+    const std::string head = "neu\r\ns\r\nt, cA\r\n";
+    const std::string p = "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919 + 13) & 0xFF));
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* says;  // part of the message
+    };
+    const Case cases[] = {
+        {"empty file", "", "leer"},
+        {"truncated before the count", "neu\r\ns\r\n", "Zeile 3"},
+        {"no count line", head, "Zeile 4"},
+        {"count larger than the lines", head + "5\r\n" + p + p, "angegeben sind 5 Messpunkte"},
+        {"negative count", head + "-1\r\n", "Zeile 4"},
+        {"huge count", head + "40000\r\n" + p, "0 bis 32767"},
+        {"enormous count", head + "99999999999999999999999\r\n", "Zeile 4"},
+        {"fractional count", head + "2.5\r\n" + p + p, "Zeile 4"},
+        {"text for the count", head + "zwei\r\n" + p + p, "zwei"},
+        {"two items in the count line", head + "1,2\r\n" + p, "Zeile 4"},
+        {"text where a number belongs", head + "1\r\n1,1,abc,0,0,0,0,0,0,0,0,0,0\r\n", "Zeile 5, Wert 3"},
+        {"NaN", head + "1\r\nNaN,1,0,0,0,0,0,0,0,0,0,0,0\r\n", "Wert 1"},
+        {"inf", head + "1\r\n1,1,0,0,0,0,inf,0,0,0,0,0,0\r\n", "Wert 7"},
+        {"double overflow", head + "1\r\n1,1,0,0,0,0,0,1e999,0,0,0,0,0\r\n", "Wert 8"},
+        {"single overflow", head + "1\r\n1,1,0,0,0,0,0,0,1e39,0,0,0,0\r\n", "Wert 9"},
+        {"flag out of range", head + "1\r\n1,1,0,0,0,0,0,0,0,0,0,0,99999\r\n", "Wert 13"},
+        {"too few items", head + "1\r\n1,1,0,0,0,0,0,0,0,0,0,0\r\n", "13 Werte erwartet, 12"},
+        {"too many items", head + "1\r\n1,1,0,0,0,0,0,0,0,0,0,0,0,0\r\n", "13 Werte erwartet, 14"},
+        {"binary", binary, "Zeile"},
+    };
+    for (bool append : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (append ? " (append)" : " (replace)"));
+            resetAppState(dir.str());
+            app.ExpKommentar = "alt";
+            app.sZeiteinheit = "h";
+            app.iZeitEinheit = 2;
+            app.Lambda0 = 3;
+            app.LambdaInf = 7;
+            app.bDatenGeaendert = true;
+            app.ExpDateiName = "alt.VRD";
+            setDataSet({punkt(0, 1, 0, 0, 0, 0, 3), punkt(2, 0.5, 0, 0, 0, 0, 4)});
+            writeFile(dir.file("bad.VRD"), c.bytes);
+            MsgRecorder rec;
+            bool ok = false;
+            LoadDataFile(dir.file("bad.VRD"), append, ok);
+            EXPECT_FALSE(ok);
+            ASSERT_EQ(rec.count(), 1u);
+            EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
+            EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+            EXPECT_NE(rec.last().text.find(c.says), std::string::npos) << rec.last().text;
+            EXPECT_NE(rec.last().text.find("Der Datensatz wurde nicht verändert."), std::string::npos);
+            EXPECT_EQ(app.nExpPunkte, 2);
+            EXPECT_EQ(app.ExpDaten[2].c[1], 0.5);
+            EXPECT_EQ(app.ExpKommentar, "alt");
+            EXPECT_EQ(app.sZeiteinheit, "h");
+            EXPECT_EQ(app.iZeitEinheit, 2);
+            EXPECT_EQ(app.Lambda0, 3.0);
+            EXPECT_EQ(app.LambdaInf, 7.0);
+            EXPECT_TRUE(app.bDatenGeaendert);
+            EXPECT_EQ(app.ExpDateiName, "alt.VRD");
+        }
+    }
+}
+
+TEST_F(DataFileTest, MissingFileOrFolderIsReported) {
+    MsgRecorder rec;
+    bool ok = false;
+    LoadDataFile(dir.file("fehlt.VRD"), false, ok);
+    LoadDataFile(dir.str(), false, ok);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(rec.count(), 2u);
+    EXPECT_NE(rec.messages()[0].text.find("nicht gefunden"), std::string::npos);
+    EXPECT_NE(rec.messages()[1].text.find("Ordner"), std::string::npos);
+}
+
+TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {
+    setExpectedDataSet();
+    MsgRecorder rec;
+    bool ok = true;
+    WriteDataFile(dir.file("kein/Ordner.VRD"), ok);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Meldung von WriteDataFile");
+
+    // An existing file is not touched when a value cannot be written.
+    writeFile(dir.file("alt.VRD"), "bleibt");
+    app.ExpDaten[2].k = std::numeric_limits<double>::quiet_NaN();
+    ok = true;
+    WriteDataFile(dir.file("alt.VRD"), ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(readFile(dir.file("alt.VRD")), "bleibt");
+    EXPECT_NE(rec.last().text.find("Messpunkt 2"), std::string::npos);
+}
+
+TEST_F(DataFileTest, PreviewReadsOnlyTheFirstLine) {
+    MsgRecorder rec;
+    std::string first = "unverändert";
+    bool ok = false;
+    ViewBatchFile(VARNOLT_TEST_DATA "/dataset_expected.VRD", first, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(first, "Verseifung mit Ätzkali, Messung 3");
+    writeFile(dir.file("leer.VRD"), "");
+    first = "x";
+    ViewBatchFile(dir.file("leer.VRD"), first, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(first, "x");
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Meldung von ViewBatchFile");
+}

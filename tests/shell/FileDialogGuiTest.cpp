@@ -1,0 +1,412 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/Forms.h"
+#include "platform/Paths.h"
+#include "shell/AppState.h"
+#include "shell/DataFile.h"
+#include "shell/FileDialogs.h"
+#include "shell/FileDialogsQt.h"
+#include "shell/ProjectFile.h"
+#include "shell/frmCmnDlg.h"
+#include "shell/frmCommentInput.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+const char* const kDatensatz =
+    "Kommentar des Datensatzes\r\nmin\r\nkopf\r\n2\r\n0,1,0,0,0,0,0,0,0,0,0,0,0\r\n5,.5,0,0,0,0,0,0,0,0,0,0,0\r\n";
+const char* const kProjekt =
+    "01.01.2024\r\nKommentar des Projekts\r\nmessung.VRD\r\n 4 \r\n.25,0,0\r\n0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n";
+
+QStringList listed(QListWidget* list) {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i) names << list->item(i)->text().trimmed();
+    return names;
+}
+
+class FileDialogGui : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedHooks = fileDialogHooks();
+        savedCwd = QDir::currentPath();
+        installFileDialogs();
+        root = env.folder() + "/daten";
+        QDir().mkpath(root + "/unter");
+        write("a.VRD", kDatensatz);
+        write("b.vrd", kDatensatz);
+        write("Messung.VRD", kDatensatz);
+        write("projekt.VRP", kProjekt);
+        write("notiz.txt", "nichts");
+    }
+    void TearDown() override {
+        fileDialogHooks() = savedHooks;
+        QDir::setCurrent(savedCwd);
+    }
+    void write(const QString& name, const std::string& bytes) { test::writeFile(toStd(root + "/" + name), bytes); }
+
+    // Runs the open dialog through CmnDlgOpen while `drive` acts on the open window.
+    bool runDialog(std::string& name, std::string& folder, const std::string& pattern,
+                   const std::function<void(frmCmnDlg&)>& drive) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            frmCmnDlg* dlg = Forms::loaded<frmCmnDlg>();
+            ASSERT_NE(dlg, nullptr);
+            ran = true;
+            drive(*dlg);
+            if (dlg->isVisible()) QTest::keyClick(dlg->txtOpenFile, Qt::Key_Escape);
+        });
+        bool cancelled = false;
+        CmnDlgOpen(name, folder, pattern, "Titel des Dialogs", cancelled);
+        EXPECT_TRUE(ran);
+        test::processEvents();
+        EXPECT_FALSE(IsFormLoaded<frmCmnDlg>());
+        return !cancelled;
+    }
+
+    test::GuiTest env;
+    test::MsgRecorder rec;
+    FileDialogHooks savedHooks;
+    QString savedCwd;
+    QString root;
+};
+
+}  // namespace
+
+TEST_F(FileDialogGui, ListsMatchingFilesWhateverTheirCase) {
+    std::string name = "", folder = toStd(root);
+    runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        EXPECT_EQ(d.caption(), QString("Titel des Dialogs"));
+        EXPECT_EQ(listed(d.filOpenList), (QStringList{"a.VRD", "b.vrd", "Messung.VRD"}));
+        EXPECT_EQ(d.txtOpenFile->text(), QString("*.VRD"));
+        EXPECT_TRUE(listed(d.dirOpenList).contains("unter"));
+        EXPECT_TRUE(d.lblOpenPath->text().endsWith("daten"));
+        EXPECT_FALSE(d.lblFileComment->isVisible());
+        test::saveScreenshot(&d, "frmCmnDlg");
+    });
+}
+
+TEST_F(FileDialogGui, TypedPatternInLowerCaseIsListedAndShownInUpperCase) {
+    std::string name = "", folder = toStd(root);
+    runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        d.txtOpenFile->clear();
+        QTest::keyClicks(d.txtOpenFile, "*.vrp");
+        QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(listed(d.filOpenList), QStringList{"projekt.VRP"});
+        EXPECT_EQ(d.txtOpenFile->text(), QString("*.VRP"));
+        d.txtOpenFile->setText("?.*");
+        QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+        EXPECT_EQ(listed(d.filOpenList), (QStringList{"a.VRD", "b.vrd"}));
+    });
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+TEST_F(FileDialogGui, UnknownNameIsNotFoundAndTheDialogStays) {
+    std::string name = "vorher.VRD", folder = toStd(root);
+    const bool accepted = runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        EXPECT_EQ(d.txtOpenFile->text(), QString("vorher.VRD"));
+        d.txtOpenFile->setText("gibtsnicht.VRD");
+        QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        ASSERT_EQ(rec.count(), 1u);
+        EXPECT_EQ(rec.last().text, "Datei nicht gefunden");
+        EXPECT_EQ(rec.last().title, "Titel des Dialogs");
+        EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+        EXPECT_EQ(d.pattern(), QString("*.VRD"));
+        EXPECT_EQ(d.filOpenList->count(), 3);
+    });
+    EXPECT_FALSE(accepted);
+    EXPECT_EQ(name, "vorher.VRD");  // Esc: the caller's name and folder stay
+    EXPECT_EQ(folder, toStd(root));
+}
+
+TEST_F(FileDialogGui, TypedNameOfAListedFileIsAccepted) {
+    std::string name = "", folder = "/";
+    const bool accepted = runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        d.txtOpenFile->setText(root + "/unter");  // a folder moves the lists
+        QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+        EXPECT_EQ(d.dirPath(), root + "/unter");
+        EXPECT_EQ(d.txtOpenFile->text(), QString("*.VRD"));
+        EXPECT_EQ(d.filOpenList->count(), 0);
+        d.txtOpenFile->setText("../messung.vrd");  // another case still finds the file
+        QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+    });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(name, "Messung.VRD");
+    EXPECT_EQ(folder, toStd(root));
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+TEST_F(FileDialogGui, EnterOnAHighlightedFileAccepts) {
+    std::string name, folder = toStd(root);
+    const bool accepted = runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        d.filOpenList->setCurrentRow(2);
+        EXPECT_EQ(d.txtOpenFile->text(), QString("Messung.VRD"));
+        QTest::keyClick(d.filOpenList, Qt::Key_Return);
+    });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(name, "Messung.VRD");
+}
+
+TEST_F(FileDialogGui, DoubleClickAccepts) {
+    std::string name, folder = toStd(root);
+    const bool accepted = runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        QListWidgetItem* it = d.filOpenList->item(1);
+        d.filOpenList->setCurrentItem(it);
+        emit d.filOpenList->itemDoubleClicked(it);
+    });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(name, "b.vrd");
+}
+
+TEST_F(FileDialogGui, PreviewShowsTheCommentButChangesNoState) {
+    app.ProjKommentar = "aktuelles Projekt";
+    app.ExpKommentar = "aktueller Datensatz";
+    std::string name, folder = toStd(root);
+    runDialog(name, folder, "*.*", [&](frmCmnDlg& d) {
+        d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("projekt.VRP"));
+        EXPECT_EQ(d.txtOpenFile->text(), QString("projekt.VRP"));
+        EXPECT_EQ(d.Text1->toPlainText(), QString("Kommentar des Projekts"));
+        EXPECT_EQ(d.lblFileComment->text(), QString("Projekt-Kommentar"));
+        EXPECT_TRUE(d.lblFileComment->isVisible());
+        EXPECT_TRUE(d.Text1->isEnabled());
+        test::saveScreenshot(&d, "frmCmnDlg_preview");
+        d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("a.VRD"));
+        EXPECT_EQ(d.Text1->toPlainText(), QString("Kommentar des Datensatzes"));
+        EXPECT_EQ(d.lblFileComment->text(), QString("Datei-Kommentar:"));
+        d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("notiz.txt"));
+        EXPECT_FALSE(d.lblFileComment->isVisible());
+        EXPECT_FALSE(d.Text1->isEnabled());
+        QTest::keyClick(d.filOpenList, Qt::Key_Escape);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(app.ProjKommentar, "aktuelles Projekt");
+    EXPECT_EQ(app.ExpKommentar, "aktueller Datensatz");
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+TEST_F(FileDialogGui, BrokenFilesInThePreviewSayWhy) {
+    write("leer.VRD", "");
+    write("kurz.VRP", "nur eine Zeile");
+    std::string name, folder = toStd(root);
+    runDialog(name, folder, "*.*", [&](frmCmnDlg& d) {
+        d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("leer.VRD"));
+        EXPECT_FALSE(d.lblFileComment->isVisible());
+        d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("kurz.VRP"));
+        EXPECT_FALSE(d.lblFileComment->isVisible());
+    });
+    ASSERT_EQ(rec.count(), 2u);
+    EXPECT_EQ(rec.messages()[0].title, "Meldung von ViewBatchFile");
+    EXPECT_EQ(rec.messages()[1].title, "FEHLER");
+}
+
+TEST_F(FileDialogGui, DeleteAsksFirst) {
+    std::string name, folder = toStd(root);
+    rec.answer(MsgAnswer::No);
+    rec.answer(MsgAnswer::Yes);
+    runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        d.filOpenList->setCurrentRow(0);
+        QTest::keyClick(d.filOpenList, Qt::Key_Delete);
+        EXPECT_EQ(d.filOpenList->count(), 3);
+        d.filOpenList->setCurrentRow(0);
+        QTest::keyClick(d.filOpenList, Qt::Key_Delete);
+        EXPECT_EQ(listed(d.filOpenList), (QStringList{"b.vrd", "Messung.VRD"}));
+    });
+    ASSERT_EQ(rec.count(), 2u);
+    EXPECT_EQ(rec.last().text, "File a.VRD wirklich löschen?");
+    EXPECT_EQ(rec.last().title, "Löschen von Dateien bestätigen");
+    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNo);
+    EXPECT_EQ(rec.last().icon, MsgIcon::Question);
+    EXPECT_FALSE(QFileInfo::exists(root + "/a.VRD"));
+}
+
+TEST_F(FileDialogGui, ParentFolderAndRoot) {
+    std::string name, folder = toStd(root + "/unter");
+    runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        d.cmdReturn->click();
+        EXPECT_EQ(d.dirPath(), root);
+        EXPECT_EQ(d.filOpenList->count(), 3);
+        EXPECT_TRUE(d.setDirPath("/"));
+        d.cmdReturn->click();
+        EXPECT_EQ(d.dirPath(), QString("/"));
+        EXPECT_GE(d.drvOpenList->count(), 1);
+        EXPECT_EQ(d.drvOpenList->currentData().toString(), QString("/"));
+        // Choosing a drive shows its root.
+        EXPECT_TRUE(d.setDirPath(root));
+        d.drvOpenList->setCurrentIndex(d.drvOpenList->findData(QStorageInfo(root).rootPath()));
+        d.drvOpenList_Change();
+        EXPECT_EQ(d.dirPath(), QStorageInfo(root).rootPath());
+    });
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+TEST_F(FileDialogGui, MissingStartFolderIsSkippedAndATypedMissingFolderIsReported) {
+    QDir::setCurrent(root);
+    std::string name, folder = toStd(root + "/gibtsnicht");
+    runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
+        EXPECT_EQ(d.dirPath(), root);  // the current folder stays
+        d.txtOpenFile->setText(root + "/nix/da.VRD");
+        QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.dirPath(), root);
+    });
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_NE(rec.last().text.find("Pfad nicht gefunden"), std::string::npos);
+}
+
+TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
+    app.ExpDateiPfad = toStd(root);
+    QTimer::singleShot(0, [&] {
+        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->caption(), QString("Laden experimenteller Daten"));
+        d->txtOpenFile->setText("a.VRD");
+        d->cmdOpenOK->click();
+    });
+    bool ok = false, cancelled = true;
+    LoadExpDataDialog(false, ok, cancelled);
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(cancelled);
+    EXPECT_EQ(app.nExpPunkte, 2);
+    EXPECT_EQ(app.ExpKommentar, "Kommentar des Datensatzes");
+    EXPECT_EQ(app.ExpDateiName, toStd(root + "/a.VRD"));
+
+    // The project dialog, cancelled with the close box.
+    QTimer::singleShot(0, [&] {
+        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->caption(), QString("Projekt laden (*.VRP)"));
+        d->close();
+    });
+    std::string file, dat;
+    LoadProjectDialog(file, dat, ok, cancelled);
+    EXPECT_TRUE(cancelled);
+    EXPECT_FALSE(ok);
+    test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmCmnDlg>());
+}
+
+TEST_F(FileDialogGui, CommentWindowOkAbortAndEnter) {
+    struct Case {
+        const char* typed;
+        bool ok;
+        const char* comment;
+    };
+    const Case cases[] = {{"Messung vom Dienstag", true, "Messung vom Dienstag"}, {"wird verworfen", false, ""}};
+    for (const auto& c : cases) {
+        app.ProjKommentar = "alter Kommentar";
+        QTimer::singleShot(0, [&] {
+            frmCommentInput* f = Forms::loaded<frmCommentInput>();
+            ASSERT_NE(f, nullptr);
+            EXPECT_EQ(f->caption(), QString(" Datei-Kommentar für Projekt (optional)"));
+            EXPECT_EQ(f->lblTex2->text(), QString("<Abbrechen> = kein Kommentar"));
+            EXPECT_EQ(f->txtDatComm->text(), QString("alter Kommentar"));
+            test::saveScreenshot(f, "frmCommentInput");
+            f->txtDatComm->clear();
+            QTest::keyClicks(f->txtDatComm, c.typed);
+            QTest::keyClick(f->txtDatComm, Qt::Key_Return);  // swallowed
+            EXPECT_TRUE(f->isVisible());
+            (c.ok ? f->cmdOK : f->cmdAbort)->click();
+        });
+        ASSERT_TRUE(WriteProjectFile(toStd(root + "/kommentar.VRP")));
+        EXPECT_EQ(app.ProjKommentar, c.comment);
+        std::string comment;
+        bool ok = false;
+        ReadFileComment(toStd(root + "/kommentar.VRP"), comment, ok);
+        EXPECT_EQ(comment, c.comment);
+        test::processEvents();
+        EXPECT_FALSE(IsFormLoaded<frmCommentInput>());
+    }
+}
+
+TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
+    app.ExpKommentar = "zu speichern";
+    app.ExpDateiPfad = toStd(root + "/unter");
+    QString title, filter;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        filter = box->nameFilters().join("|");
+        box->selectFile("gespeichert");
+        static_cast<QDialog*>(box)->accept();
+    });
+    bool failed = true;
+    SaveDataFileAs(failed);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(title, QString("Datenfile speichern unter ..."));
+    EXPECT_EQ(filter, QString("Datenfile (*.VRD *.vrd)"));
+    EXPECT_EQ(app.ExpDateiName, toStd(root + "/unter/gespeichert.VRD"));  // the default extension
+    EXPECT_TRUE(QFileInfo::exists(root + "/unter/gespeichert.VRD"));
+    EXPECT_EQ(QDir::currentPath(), root + "/unter");
+
+    // Saving over it asks first; "Nein" keeps the box open, then it is cancelled.
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QTimer::singleShot(0, [&] {
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(question, nullptr);
+            asked = true;
+            question->button(QMessageBox::No)->click();
+            QTimer::singleShot(0, [&] {
+                if (auto* b = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) b->reject();
+            });
+        });
+        box->selectFile(root + "/unter/gespeichert.VRD");
+        static_cast<QDialog*>(box)->accept();
+    });
+    SaveDataFileAs(failed);
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(failed);
+}
+
+TEST_F(FileDialogGui, SamplesAreCopiedAtFirstStartAndTheFirstOneLoads) {
+    setProgramFolder(env.folder() + "/erster-start");
+    const QString prog = prepareProgramFolder();
+    for (const char* name : {"1st_order.VRP", "1st_order.VRD", "2nd_order.VRP", "2nd_order.VRD", "kT_Arrhenius.VRP",
+                             "kT_Arrhenius.VRD"})
+        EXPECT_TRUE(QFileInfo::exists(prog + "/" + name)) << name;
+    resetAppState(toStd(prog));
+    QDir::setCurrent(prog);
+    // As the hint panel says: load the project "1st_order.VRP".
+    QTimer::singleShot(0, [&] {
+        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(listed(d->filOpenList), (QStringList{"1st_order.VRP", "2nd_order.VRP", "kT_Arrhenius.VRP"}));
+        d->txtOpenFile->setText("1st_order.VRP");
+        QTest::keyClick(d->txtOpenFile, Qt::Key_Return);
+    });
+    std::string file, dat;
+    bool ok = false, cancelled = true;
+    LoadProjectDialog(file, dat, ok, cancelled);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(dat, "1st_order.VRD");
+    EXPECT_EQ(app.ProjKommentar, "Beispiel: Reaktion 1. Ordnung A => P");
+    LoadDataFile(dat, false, ok);  // the bare name, from the current folder
+    EXPECT_EQ(app.nExpPunkte, 25);
+    EXPECT_EQ(rec.count(), 0u);
+    setProgramFolder(env.folder());
+}

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "shell/AppState.h"
+#include "shell/DataFile.h"
+#include "shell/FileDialogs.h"
+#include "shell/ProjectFile.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::MsgRecorder;
+using vrn::test::readFile;
+using vrn::test::TempFolder;
+using vrn::test::writeFile;
+
+namespace {
+
+const std::string kZweiPunkte =
+    "Zwei Punkte\r\nmin\r\nkopf\r\n2\r\n0,1,0,0,0,0,0,0,0,0,0,0,0\r\n5,.5,0,0,0,0,0,0,0,0,0,0,0\r\n";
+
+// Scripted dialogs; the real hooks and the current directory come back after each test.
+class FileDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedHooks = fileDialogHooks();
+        savedCwd = std::filesystem::current_path();
+        resetAppState(dir.str());
+        auto& h = fileDialogHooks();
+        h.openDialog = [this](OpenDialogRequest& r) {
+            openRequests.push_back(r);
+            if (!openAnswer) return false;
+            r.fileName = openName;
+            r.directory = openDir;
+            return true;
+        };
+        h.askSaveFileName = [this](const SaveBoxRequest& r, std::string& chosen) {
+            saveRequests.push_back(r);
+            chosen = saveAnswer;
+            return !saveAnswer.empty();
+        };
+        h.askProjectComment = [] { app.ProjKommentar = "eingetippt"; };
+        h.shortDateText = [] { return std::string("03.04.2024"); };
+    }
+    void TearDown() override {
+        fileDialogHooks() = savedHooks;
+        std::filesystem::current_path(savedCwd);
+    }
+    TempFolder dir;
+    FileDialogHooks savedHooks;
+    std::filesystem::path savedCwd;
+    std::vector<OpenDialogRequest> openRequests;
+    std::vector<SaveBoxRequest> saveRequests;
+    bool openAnswer = false;
+    std::string openName, openDir, saveAnswer;
+};
+
+}  // namespace
+
+TEST_F(FileDialogsTest, OpenDialogHandsBackNameAndFolderOnlyWhenAccepted) {
+    std::string name = "alt.VRD", folder = "/alt";
+    bool cancelled = false;
+    CmnDlgOpen(name, folder, "*.VRD", "Titel", cancelled);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(name, "alt.VRD");
+    EXPECT_EQ(folder, "/alt");
+    ASSERT_EQ(openRequests.size(), 1u);
+    EXPECT_EQ(openRequests[0].pattern, "*.VRD");
+    EXPECT_EQ(openRequests[0].title, "Titel");
+    openAnswer = true;
+    openName = "neu.VRD";
+    openDir = "/neu";
+    CmnDlgOpen(name, folder, "*.VRD", "Titel", cancelled);
+    EXPECT_FALSE(cancelled);
+    EXPECT_EQ(name, "neu.VRD");
+    EXPECT_EQ(folder, "/neu");
+
+    fileDialogHooks().openDialog = nullptr;  // no dialog at all: cancelled
+    CmnDlgOpen(name, folder, "", "", cancelled);
+    EXPECT_TRUE(cancelled);
+}
+
+TEST_F(FileDialogsTest, LoadingThroughTheDialogReplacesAndNamesTheDataSet) {
+    writeFile(dir.file("zwei.VRD"), kZweiPunkte);
+    app.ExpDateiName = "/irgendwo/vorher.VRD";
+    app.ExpDateiPfad = "/irgendwo";
+    app.bDatenGeaendert = true;
+    openAnswer = true;
+    openName = "zwei.VRD";
+    openDir = dir.str();
+    bool ok = false, cancelled = true;
+    LoadExpDataDialog(false, ok, cancelled);
+    ASSERT_EQ(openRequests.size(), 1u);
+    EXPECT_EQ(openRequests[0].title, "Laden experimenteller Daten");
+    EXPECT_EQ(openRequests[0].pattern, "*.VRD");
+    EXPECT_EQ(openRequests[0].fileName, "vorher.VRD");
+    EXPECT_EQ(openRequests[0].directory, "/irgendwo");
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(cancelled);
+    EXPECT_EQ(app.nExpPunkte, 2);
+    EXPECT_EQ(app.ExpDateiName, dir.file("zwei.VRD"));
+    EXPECT_EQ(app.ExpDateiPfad, dir.str());
+    EXPECT_FALSE(app.bDatenGeaendert);
+
+    // Appending: the other title, the points go after the present ones, the data set takes the new name.
+    writeFile(dir.file("mehr.VRD"), kZweiPunkte);
+    openName = "mehr.VRD";
+    LoadExpDataDialog(true, ok, cancelled);
+    EXPECT_EQ(openRequests.back().title, "Daten aus gewähltem File anfügen");
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(app.nExpPunkte, 4);
+    EXPECT_EQ(app.ExpDateiName, dir.file("mehr.VRD"));
+}
+
+TEST_F(FileDialogsTest, FailedOrCancelledLoadKeepsTheDataSet) {
+    app.ExpKommentar = "alt";
+    app.nExpPunkte = 1;
+    app.ExpDaten[1].c[1] = 0.7;
+    app.ExpDateiName = "alt.VRD";
+    app.bDatenGeaendert = true;
+    bool ok = true, cancelled = false;
+    LoadExpDataDialog(false, ok, cancelled);  // cancelled
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(cancelled);
+
+    writeFile(dir.file("kaputt.VRD"), "k\r\ns\r\nh\r\n3\r\n");
+    openAnswer = true;
+    openName = "kaputt.VRD";
+    openDir = dir.str() + "/";
+    MsgRecorder rec;
+    LoadExpDataDialog(false, ok, cancelled);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
+    EXPECT_EQ(app.nExpPunkte, 1);
+    EXPECT_EQ(app.ExpDaten[1].c[1], 0.7);
+    EXPECT_EQ(app.ExpKommentar, "alt");
+    EXPECT_EQ(app.ExpDateiName, "alt.VRD");
+    EXPECT_TRUE(app.bDatenGeaendert);
+    EXPECT_EQ(app.ExpDateiPfad, dir.str() + "/");  // where the user went is remembered
+}
+
+TEST_F(FileDialogsTest, SavingNamesTheDataSetOnlyWhenWritten) {
+    std::filesystem::create_directories(dir.file("unter"));
+    app.ExpKommentar = "k";
+    app.ExpDateiName = "vorher.VRD";
+    app.ExpDateiPfad = dir.str();
+    app.bDatenGeaendert = true;
+    bool failed = false;
+    SaveDataFileAs(failed);  // cancelled
+    EXPECT_TRUE(failed);
+    ASSERT_EQ(saveRequests.size(), 1u);
+    EXPECT_EQ(saveRequests[0].title, "Datenfile speichern unter ...");
+    EXPECT_EQ(saveRequests[0].fileName, "vorher.VRD");
+    EXPECT_EQ(saveRequests[0].initialDir, dir.str());
+    EXPECT_EQ(saveRequests[0].defaultExt, "VRD");
+
+    saveAnswer = dir.file("unter/neu.VRD");
+    SaveDataFileAs(failed);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(app.ExpDateiName, dir.file("unter/neu.VRD"));
+    EXPECT_EQ(app.ExpDateiPfad, dir.file("unter/"));
+    EXPECT_FALSE(app.bDatenGeaendert);
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir.file("unter")));
+    EXPECT_EQ(readFile(dir.file("unter/neu.VRD")).substr(0, 8), "k\r\ns\r\nt,");
+
+    MsgRecorder rec;
+    app.bDatenGeaendert = true;
+    saveAnswer = dir.file("fehlt/x.VRD");
+    SaveDataFileAs(failed);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(rec.last().title, "Meldung von WriteDataFile");
+    EXPECT_EQ(app.ExpDateiName, dir.file("unter/neu.VRD"));  // a failed save does not rename
+    EXPECT_TRUE(app.bDatenGeaendert);
+}
+
+TEST_F(FileDialogsTest, AskingToSaveChangedData) {
+    struct Case {
+        MsgAnswer answer;
+        std::string saveTo;
+        bool abort;
+        bool written;
+    };
+    const Case cases[] = {
+        {MsgAnswer::No, "", false, false},
+        {MsgAnswer::Cancel, "", true, false},
+        {MsgAnswer::Yes, "", true, false},  // the save box was cancelled
+        {MsgAnswer::Yes, "gesichert.VRD", false, true},
+    };
+    for (const auto& c : cases) {
+        MsgRecorder rec;
+        rec.answer(c.answer);
+        saveAnswer = c.saveTo.empty() ? "" : dir.file(c.saveTo);
+        bool abort = !c.abort;
+        AskSaveChangedData(abort);
+        EXPECT_EQ(abort, c.abort);
+        ASSERT_GE(rec.count(), 1u);
+        EXPECT_EQ(rec.messages()[0].text, "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?");
+        EXPECT_EQ(rec.messages()[0].title, "WARNUNG");
+        EXPECT_EQ(rec.messages()[0].buttons, MsgButtons::YesNoCancel);
+        EXPECT_EQ(rec.messages()[0].icon, MsgIcon::Exclamation);
+        if (c.written) {
+            EXPECT_TRUE(std::filesystem::exists(dir.file(c.saveTo)));
+        }
+    }
+}
+
+TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
+    std::filesystem::create_directories(dir.file("proj"));
+    app.ProjDateiName = "alt.VRP";
+    app.ProjDateiPfad = dir.str();
+    app.ExpDateiName = dir.file("daten.VRD");
+    app.iModell = 6;
+    app.k = {0, 0.2, 0.05, 0};
+    EXPECT_FALSE(SaveProjectAs());  // cancelled: nothing written, nothing shown
+    EXPECT_EQ(saveRequests.back().title, "aktuelles Projekt speichern unter ...");
+    EXPECT_EQ(saveRequests.back().fileName, "alt.VRP");
+    EXPECT_EQ(saveRequests.back().defaultExt, "VRP");
+
+    saveAnswer = dir.file("proj/neu.VRP");
+    EXPECT_TRUE(SaveProjectAs());
+    EXPECT_EQ(app.ProjDateiPfad, dir.file("proj/"));
+    EXPECT_EQ(app.ProjDateiName, "alt.VRP");  // not changed by saving
+    EXPECT_EQ(app.ProjKommentar, "eingetippt");
+    EXPECT_EQ(readFile(dir.file("proj/neu.VRP")).substr(0, 35), "03.04.2024\r\neingetippt\r\ndaten.VRD\r\n");
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir.file("proj")));
+
+    app.iModell = 2;
+    app.ProjKommentar.clear();
+    std::string file, dat;
+    bool ok = true, cancelled = false;
+    LoadProjectDialog(file, dat, ok, cancelled);  // cancelled
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(openRequests.back().title, "Projekt laden (*.VRP)");
+    EXPECT_EQ(openRequests.back().pattern, "*.VRP");
+    EXPECT_EQ(openRequests.back().fileName, "alt.VRP");
+    EXPECT_EQ(app.iModell, 2);
+
+    openAnswer = true;
+    openName = "neu.VRP";
+    openDir = dir.file("proj");
+    LoadProjectDialog(file, dat, ok, cancelled);
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(cancelled);
+    EXPECT_EQ(file, dir.file("proj/neu.VRP"));
+    EXPECT_EQ(dat, "daten.VRD");
+    EXPECT_EQ(app.iModell, 6);
+    EXPECT_EQ(app.k[2], 0.05);
+    EXPECT_EQ(app.ProjKommentar, "eingetippt");
+    EXPECT_EQ(app.ProjDateiName, "neu.VRP");
+    EXPECT_EQ(app.ProjDateiPfad, dir.file("proj"));
+}
+
+TEST(FolderNames, JoinAndSplit) {
+    EXPECT_EQ(joinFolderName("/a/b", "c.VRD"), "/a/b/c.VRD");
+    EXPECT_EQ(joinFolderName("/a/b/", "c.VRD"), "/a/b/c.VRD");
+    EXPECT_EQ(joinFolderName("C:\\x\\", "c.VRD"), "C:\\x\\c.VRD");
+    EXPECT_EQ(joinFolderName("", "c.VRD"), "c.VRD");
+    EXPECT_EQ(folderWithSeparator("/a/b/c.VRD"), "/a/b/");
+    EXPECT_EQ(folderWithSeparator("c.VRD"), "");
+}

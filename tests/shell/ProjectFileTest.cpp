@@ -1,0 +1,259 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "shell/AppState.h"
+#include "shell/FileDialogs.h"
+#include "shell/ProjectFile.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::MsgRecorder;
+using vrn::test::readFile;
+using vrn::test::TempFolder;
+using vrn::test::writeFile;
+
+namespace {
+
+// Replaces the dialog hooks for one test and restores them after.
+class HookGuard {
+public:
+    HookGuard() : saved_(fileDialogHooks()) {}
+    ~HookGuard() { fileDialogHooks() = saved_; }
+
+private:
+    FileDialogHooks saved_;
+};
+
+class ProjectFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetAppState(dir.str());
+        fileDialogHooks().shortDateText = [] { return std::string("01.02.2024"); };
+        fileDialogHooks().askProjectComment = [this] {
+            ++commentAsked;
+            app.ProjKommentar = typedComment;
+        };
+    }
+    HookGuard hooks;
+    TempFolder dir;
+    int commentAsked = 0;
+    std::string typedComment;
+};
+
+std::string project(const std::string& line3, const std::string& line4, const std::string& line5,
+                    const std::string& rest = "0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n") {
+    return "01.02.2024\r\nKommentar\r\n" + line3 + "\r\n" + line4 + "\r\n" + line5 + "\r\n" + rest;
+}
+
+}  // namespace
+
+TEST_F(ProjectFileTest, WritesExactlyTheHandWrittenFile) {
+    typedComment = "Projekt für Übung 4, Gruppe B";
+    app.ExpDateiName = "/home/labor/daten/messung3.VRD";
+    app.iModell = 4;
+    app.k = {0, 0.11, 0, 2.5e-5};
+    ASSERT_TRUE(WriteProjectFile(dir.file("p.VRP")));
+    EXPECT_EQ(commentAsked, 1);
+    EXPECT_EQ(readFile(dir.file("p.VRP")), readFile(VARNOLT_TEST_DATA "/project_expected.VRP"));
+}
+
+TEST_F(ProjectFileTest, ReadsTheHandWrittenFile) {
+    MsgRecorder rec;
+    std::string dat = "vorher";
+    bool ok = false;
+    LoadProjectFile(VARNOLT_TEST_DATA "/project_expected.VRP", dat, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(dat, "messung3.VRD");
+    EXPECT_EQ(app.ProjKommentar, "Projekt für Übung 4, Gruppe B");
+    EXPECT_EQ(app.iModell, 4);
+    EXPECT_EQ(app.k[1], 0.11);
+    EXPECT_EQ(app.k[2], 0.0);
+    EXPECT_EQ(app.k[3], 2.5e-5);
+}
+
+TEST_F(ProjectFileTest, RoundTripInBothLocales) {
+    for (char decimal : {'.', ','}) {
+        test::NumberLocaleGuard locale(decimal, decimal == '.' ? ',' : '.');
+        resetAppState(dir.str());
+        typedComment = "Reihe 2, mit Komma; Ölbad 60 °C";
+        app.ExpDateiName = dir.file("Daten, Teil 2.vrd");  // a comma in the name loads again
+        for (int model : {1, 2, 17, 18, 20}) {
+            app.iModell = static_cast<Integer>(model);
+            app.k = {0, 1.0 / 3.0, -2.5e-12, 123456.789};
+            ASSERT_TRUE(WriteProjectFile(dir.file("rt.VRP")));
+            app.iModell = 0;
+            app.k = {};
+            app.ProjKommentar.clear();
+            std::string dat;
+            bool ok = false;
+            LoadProjectFile(dir.file("rt.VRP"), dat, ok);
+            ASSERT_TRUE(ok);
+            EXPECT_EQ(app.iModell, model);
+            EXPECT_NEAR(app.k[1], 1.0 / 3.0, 1e-15);
+            EXPECT_EQ(app.k[2], -2.5e-12);
+            EXPECT_EQ(app.k[3], 123456.789);
+            EXPECT_EQ(app.ProjKommentar, "Reihe 2, mit Komma; Ölbad 60 °C");
+            EXPECT_EQ(dat, "Daten, Teil 2.vrd");
+        }
+    }
+}
+
+TEST_F(ProjectFileTest, LastSessionCarriesItsOwnComment) {
+    app.ProjKommentar = "mein Projekt";
+    app.ExpDateiName.clear();
+    ASSERT_TRUE(WriteProjectFile(dir.file("vrnlastsession.vrp")));
+    EXPECT_EQ(commentAsked, 0);
+    EXPECT_EQ(app.ProjKommentar, "VARNOLT last session");
+    const std::string text = readFile(dir.file("vrnlastsession.vrp"));
+    EXPECT_EQ(text.substr(0, text.find("\r\n 2 ")), "01.02.2024\r\nVARNOLT last session\r\n");
+
+    // A project without data set loads; the caller then reports that there is no data file.
+    app.iModell = 5;
+    std::string dat = "x";
+    bool ok = false;
+    LoadProjectFile(dir.file("vrnlastsession.vrp"), dat, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(dat, "");
+    EXPECT_EQ(app.iModell, 2);
+    EXPECT_EQ(app.k[1], 0.15);
+}
+
+TEST_F(ProjectFileTest, CancelledCommentWritesAnEmptyCommentLine) {
+    typedComment = "";
+    app.ProjKommentar = "alt";
+    ASSERT_TRUE(WriteProjectFile(dir.file("leer.VRP")));
+    EXPECT_EQ(readFile(dir.file("leer.VRP")).substr(0, 14), "01.02.2024\r\n\r\n");
+}
+
+TEST_F(ProjectFileTest, DataNameExtensionIsTestedInUpperCase) {
+    const std::pair<const char*, bool> names[] = {
+        {"messung.vrd", true}, {"MESSUNG.VRD", true}, {"", true}, {"messung.TXT", false}, {"vrd.dat", false}};
+    for (const auto& [name, accepted] : names) {
+        writeFile(dir.file("n.VRP"), project(name, " 8 ", ".5,0,0"));
+        app.iModell = 3;
+        MsgRecorder rec;
+        std::string dat = "vorher";
+        bool ok = !accepted;
+        LoadProjectFile(dir.file("n.VRP"), dat, ok);
+        EXPECT_EQ(ok, accepted) << name;
+        EXPECT_EQ(app.iModell, accepted ? 8 : 3) << name;
+        EXPECT_EQ(dat, accepted ? name : "vorher");
+    }
+}
+
+// Every refused project shows "Projektfile hat falsches Format" and changes nothing.
+TEST_F(ProjectFileTest, BadFilesChangeNothing) {
+    std::string binary;
+    for (int i = 0; i < 2000; ++i) binary.push_back(static_cast<char>((i * 131 + 7) & 0xFF));
+    std::string fifteen;
+    for (int i = 0; i < 15; ++i) fifteen += "x\r\n";
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"empty", ""},
+        {"truncated", project("a.VRD", " 2 ", ".5,0,0").substr(0, 60)},
+        {"model 19", project("a.VRD", " 19 ", ".5,0,0")},
+        {"model 0", project("a.VRD", " 0 ", ".5,0,0")},
+        {"model 21", project("a.VRD", " 21 ", ".5,0,0")},
+        {"model -1", project("a.VRD", "-1", ".5,0,0")},
+        {"model 70000", project("a.VRD", "70000", ".5,0,0")},
+        {"model 2.5", project("a.VRD", "2.5", ".5,0,0")},
+        {"model text", project("a.VRD", "zwei", ".5,0,0")},
+        {"k NaN", project("a.VRD", " 2 ", "NaN,0,0")},
+        {"k inf", project("a.VRD", " 2 ", ".5,1e999,0")},
+        {"two k", project("a.VRD", " 2 ", ".5,0")},
+        {"four k", project("a.VRD", " 2 ", ".5,0,0,0")},
+        {"reserved text", project("a.VRD", " 2 ", ".5,0,0", "0\r\n0\r\nabc\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n")},
+        {"reserved single too big", project("a.VRD", " 2 ", ".5,0,0", "0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n1e40\r\n0\r\n0,0\r\nx\r\nx\r\n")},
+        {"14 lines", project("a.VRD", " 2 ", ".5,0,0", "0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\n")},
+        {"all text", fifteen},
+        {"binary", binary},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetAppState(dir.str());
+        app.ProjKommentar = "alt";
+        app.iModell = 7;
+        app.k = {0, 1, 2, 3};
+        writeFile(dir.file("bad.VRP"), c.bytes);
+        MsgRecorder rec;
+        std::string dat = "vorher";
+        bool ok = true;
+        LoadProjectFile(dir.file("bad.VRP"), dat, ok);
+        EXPECT_FALSE(ok);
+        ASSERT_EQ(rec.count(), 1u);
+        EXPECT_EQ(rec.last().text, "Projektfile hat falsches Format");
+        EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+        EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+        EXPECT_EQ(app.ProjKommentar, "alt");
+        EXPECT_EQ(app.iModell, 7);
+        EXPECT_EQ(app.k[1], 1.0);
+        EXPECT_EQ(app.k[3], 3.0);
+        EXPECT_EQ(dat, "vorher");
+    }
+    MsgRecorder rec;
+    std::string dat;
+    bool ok = true;
+    LoadProjectFile(dir.file("fehlt.VRP"), dat, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(rec.last().text, "Projektfile hat falsches Format");
+}
+
+TEST_F(ProjectFileTest, LfOnlyAndLatin1AreRead) {
+    writeFile(dir.file("lf.VRP"), "1.2.24\nGr\xfc\xdf" "e aus \xd6sterreich\n\"a.vrd\"\n 12 \n1E-3,2,3\n0\n0\n0\n0\n0,0,0,0\n0\n0\n0,0\nx\nx");
+    std::string dat;
+    bool ok = false;
+    LoadProjectFile(dir.file("lf.VRP"), dat, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(app.ProjKommentar, "Grüße aus Österreich");
+    EXPECT_EQ(dat, "a.vrd");
+    EXPECT_EQ(app.iModell, 12);
+    EXPECT_EQ(app.k[1], 1e-3);
+}
+
+TEST_F(ProjectFileTest, WriteFailureKeepsTheOldFile) {
+    MsgRecorder rec;
+    EXPECT_FALSE(WriteProjectFile(dir.file("fehlt/p.VRP")));
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Fehler beim Abspeichern der Sitzungs-Datei");
+    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+
+    writeFile(dir.file("alt.VRP"), "bleibt");
+    app.k[2] = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(WriteProjectFile(dir.file("alt.VRP")));
+    EXPECT_EQ(readFile(dir.file("alt.VRP")), "bleibt");
+}
+
+TEST_F(ProjectFileTest, CommentPreviewChangesNothing) {
+    MsgRecorder rec;
+    app.ProjKommentar = "aktuell";
+    std::string comment;
+    bool ok = false;
+    ReadFileComment(VARNOLT_TEST_DATA "/project_expected.VRP", comment, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(comment, "Projekt für Übung 4, Gruppe B");
+    EXPECT_EQ(app.ProjKommentar, "aktuell");
+    writeFile(dir.file("eine.VRP"), "nur eine Zeile\r\n");
+    ReadFileComment(dir.file("eine.VRP"), comment, ok);
+    EXPECT_FALSE(ok);
+    ReadFileComment(dir.file("fehlt.VRP"), comment, ok);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(rec.count(), 2u);
+    EXPECT_EQ(rec.last().title, "FEHLER");
+}
+
+TEST(StripPath, LastComponent) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Programme\\Daten\\a.VRD", "a.VRD"}, {"/home/u/b.vrd", "b.vrd"}, {"name.VRD", "name.VRD"},
+        {"C:\\Daten\\", ""}, {"", ""}, {"a/b\\c", "c"},
+    };
+    for (const auto& [path, name] : cases) EXPECT_EQ(StripPath(path), name) << path;
+}
+
+TEST(ModelNumbers, OneToEighteenAndTwenty) {
+    for (int n = -1; n <= 22; ++n) EXPECT_EQ(isModellNummer(n), (n >= 1 && n <= 18) || n == 20) << n;
+}
