@@ -1,6 +1,6 @@
 #include "shell/NumberText.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,8 +16,10 @@ NumberLocale gLocale;
 // Decimal digits of |x| rounded to sig significant digits: x = 0.d1d2d3... * 10^(exp10 + 1),
 // i.e. d1.d2d3... * 10^exp10. x must be finite and non-zero.
 void decimalDigits(double x, int sig, std::string& digits, int& exp10) {
+    // to_chars is independent of the C locale, which the GUI sets from the environment.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", sig - 1, std::fabs(x));
+    auto res = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(x), std::chars_format::scientific, sig - 1);
+    *res.ptr = '\0';
     digits.clear();
     const char* p = buf;
     for (; *p && *p != 'e'; ++p)
@@ -317,9 +319,11 @@ std::vector<std::string_view> sections(std::string_view pat) {
 
 double sevenDigits(float x) {
     if (!std::isfinite(x) || x == 0) return x;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(x));
-    return std::strtod(buf, nullptr);
+    char buf[48];
+    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(x), std::chars_format::scientific, 6);
+    double v = x;
+    std::from_chars(buf, res.ptr, v);
+    return v;
 }
 
 }  // namespace
@@ -373,9 +377,21 @@ double Val(std::string_view text, bool& ok) {
         while (j < n && text[j] >= '0' && text[j] <= '9') { ex += text[j++]; expDigits = true; }
         if (expDigits) num += ex;
     }
-    errno = 0;
-    double v = std::strtod(num.c_str(), nullptr);
-    if (!std::isfinite(v) || (errno == ERANGE && std::fabs(v) > 1.0)) return 0;
+    // from_chars reads "." whatever the C locale says; it does not take a "+".
+    const char* first = num.c_str();
+    if (*first == '+') ++first;
+    double v = 0;
+    auto res = std::from_chars(first, num.c_str() + num.size(), v);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Underflow reads as 0; overflow is not a number.
+        bool tiny = false;
+        for (std::size_t e = num.find_first_of("eE"); e != std::string::npos; e = std::string::npos)
+            tiny = num.find('-', e) != std::string::npos;
+        if (!tiny) return 0;
+        ok = true;
+        return 0;
+    }
+    if (res.ec != std::errc() || !std::isfinite(v)) return 0;
     ok = true;
     return v;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -192,4 +193,17 @@ TEST(IntegerRounding, HalfToEven) {
     EXPECT_EQ(CInt(1e9), 32767);
     EXPECT_EQ(CInt(-1e9), -32768);
     EXPECT_EQ(CInt(std::nan("")), 0);
+}
+
+TEST(NumberTexts, IndependentOfTheCLocale) {
+    // The GUI sets the C locale from the environment; a German one writes "1,5" with printf.
+    const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE"};
+    const char* set = nullptr;
+    for (const char* n : names)
+        if ((set = std::setlocale(LC_NUMERIC, n))) break;
+    if (!set) GTEST_SKIP() << "no German locale installed";
+    EXPECT_DOUBLE_EQ(Val("1.5"), 1.5);
+    EXPECT_EQ(Str(-1.5), "-1.5");
+    EXPECT_EQ(Format(4.625f, "0.00"), "4.63");
+    std::setlocale(LC_NUMERIC, "C");
 }
