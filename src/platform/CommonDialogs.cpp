@@ -1,12 +1,8 @@
 #include "platform/CommonDialogs.h"
 
 #include <QColorDialog>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 
-#include <memory>
 #include <utility>
 
 namespace vrn {
@@ -14,43 +10,7 @@ namespace vrn {
 namespace {
 ColourChooser gColour;
 FontChooser gFont;
-FileChooser gSave;
-FileChooser gOpen;
-
-QString afterChoice(const QString& file) {
-    if (!file.isEmpty()) QDir::setCurrent(QFileInfo(file).absolutePath());
-    return file;
-}
-
-QFileDialog* makeBox(const FileBoxRequest& r, QWidget* parent) {
-    auto* box = new QFileDialog(parent, r.title, r.folder);
-    box->setNameFilter(r.filter);
-    if (!r.defaultSuffix.isEmpty()) box->setDefaultSuffix(r.defaultSuffix);
-    if (!r.fileName.isEmpty()) box->selectFile(r.fileName);
-    return box;
-}
 }  // namespace
-
-QString chooseSaveFile(const FileBoxRequest& request, QWidget* parent) {
-    if (gSave) return afterChoice(gSave(request));
-    std::unique_ptr<QFileDialog> box(makeBox(request, parent));
-    box->setAcceptMode(QFileDialog::AcceptSave);
-    box->setFileMode(QFileDialog::AnyFile);
-    if (box->exec() != QDialog::Accepted || box->selectedFiles().isEmpty()) return QString();
-    return afterChoice(box->selectedFiles().first());
-}
-
-QString chooseOpenFile(const FileBoxRequest& request, QWidget* parent) {
-    if (gOpen) return afterChoice(gOpen(request));
-    std::unique_ptr<QFileDialog> box(makeBox(request, parent));
-    box->setAcceptMode(QFileDialog::AcceptOpen);
-    box->setFileMode(QFileDialog::ExistingFile);
-    if (box->exec() != QDialog::Accepted || box->selectedFiles().isEmpty()) return QString();
-    return afterChoice(box->selectedFiles().first());
-}
-
-FileChooser setSaveFileChooser(FileChooser c) { return std::exchange(gSave, std::move(c)); }
-FileChooser setOpenFileChooser(FileChooser c) { return std::exchange(gOpen, std::move(c)); }
 
 std::optional<QColor> chooseColour(const QColor& initial, QWidget* parent) {
     if (gColour) return gColour(initial);
