@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "platform/ChartModel.h"
+TEST(ChartModel, Placeholder) { EXPECT_TRUE(vrn::validChartModel(vrn::defaultChartModel())); }
