@@ -16,6 +16,13 @@ namespace {
 constexpr int kTickLength = 5;
 constexpr int kNumberGap = 3;
 
+// Height the x numbers take above the plot area when they stand at its top.
+int topNumbersHeight(const ChartModel& m) {
+    const ChartAxisData& x = m.axis(ChartAxis::X);
+    if (!x.shown || x.numberPlacement != kNumbersAtMaximum) return 0;
+    return QFontMetrics(chartFont(x.numberFont)).height() + 8;
+}
+
 // Pixel of a value on an axis; false when it cannot be drawn.
 bool pixelOf(const QCPAxis* axis, double v, double& px) {
     px = axis->coordToPixel(v);
@@ -70,7 +77,8 @@ QMargins ChartAxisPainter::minimumMargins(const ChartModel& m) {
     }
     const ChartAxisData& y = m.axis(ChartAxis::Y);
     if (y.shown && !y.title.empty() && y.titleOrientation == kTextHorizontal)
-        mg.setTop(std::max(mg.top(), QFontMetrics(chartFont(y.titleFont)).height() + 2 * kNumberGap));
+        mg.setTop(std::max(mg.top(),
+                           QFontMetrics(chartFont(y.titleFont)).height() + 2 * kNumberGap + topNumbersHeight(m)));
     return mg;
 }
 
@@ -132,7 +140,8 @@ void ChartAxisPainter::drawYAxis(QCPPainter* p, const QRect& r) {
         p->setPen(chartColour(a.titleColour >= 0 ? a.titleColour : model_->area.textColour));
         const int w = fm.horizontalAdvance(t);
         const double left = std::max(0.0, x - w / 2.0);
-        p->drawText(QRectF(left, r.top() - kNumberGap - fm.height(), w + 2, fm.height()), Qt::AlignLeft, t);
+        const double bottom = r.top() - kNumberGap - topNumbersHeight(*model_);
+        p->drawText(QRectF(left, bottom - fm.height(), w + 2, fm.height()), Qt::AlignLeft, t);
         p->setPen(QPen(fore, 1));
     }
     if (a.numberPlacement != kNumbersAtAxis) return;

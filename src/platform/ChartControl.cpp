@@ -46,8 +46,11 @@ void neutralAxis(QCPAxis* ax) {
     ax->setTickLabelPadding(kTickRoom);
 }
 
+// numbers: whether the axis shows numbers; numbers at the axis line are drawn
+// elsewhere, the edge axis then keeps room for them with invisible numbers.
 void applyAxis(QCPAxis* ax, const ChartAxisData& a, const ChartAreaData& area, bool visible, bool numbers,
                const std::string& title) {
+    const bool invisibleNumbers = numbers && a.numberPlacement == kNumbersAtAxis;
     ax->setVisible(visible);
     ax->setScaleType(a.logarithmic ? QCPAxis::stLogarithmic : QCPAxis::stLinear);
     const ChartRange r = chartDrawnRange(a);
@@ -55,7 +58,7 @@ void applyAxis(QCPAxis* ax, const ChartAxisData& a, const ChartAreaData& area, b
     ax->setTickLabels(numbers);
     ax->setLabel(toQ(title));
     ax->setTickLabelFont(chartFont(a.numberFont));
-    ax->setTickLabelColor(chartColour(area.textColour));
+    ax->setTickLabelColor(invisibleNumbers ? QColor(Qt::transparent) : chartColour(area.textColour));
     ax->setLabelFont(chartFont(a.titleFont));
     ax->setLabelColor(chartColour(a.titleColour >= 0 ? a.titleColour : area.textColour));
     ax->setTickLabelRotation(a.numberOrientation == kTextVertical ? -90 : 0);
@@ -171,12 +174,14 @@ void ChartControl::prepare(QSize size) {
     const ChartAxisData& ax = m_.axis(ChartAxis::X);
     const ChartAxisData& ay = m_.axis(ChartAxis::Y);
     const ChartAxisData& ay2 = m_.axis(ChartAxis::Y2);
-    applyAxis(plot_->xAxis, ax, m_.area, ax.shown, ax.numberPlacement == kNumbersAtMinimum, ax.title);
+    applyAxis(plot_->xAxis, ax, m_.area, ax.shown, ax.numberPlacement != kNumbersAtMaximum, ax.title);
     applyAxis(plot_->xAxis2, ax, m_.area, ax.shown && ax.numberPlacement == kNumbersAtMaximum, true, "");
-    applyAxis(plot_->yAxis, ay, m_.area, ay.shown, ay.numberPlacement == kNumbersAtMinimum,
+    applyAxis(plot_->yAxis, ay, m_.area, ay.shown, ay.numberPlacement != kNumbersAtMaximum,
               ay.titleOrientation == kTextVertical ? ay.title : std::string());
     applyAxis(plot_->yAxis2, ay, m_.area, ay.shown && ay.numberPlacement == kNumbersAtMaximum, true, "");
-    applyAxis(y2Axis_, ay2, m_.area, ay2.shown, true, ay2.title);
+    ChartAxisData y2 = ay2;
+    y2.numberPlacement = kNumbersAtMinimum;  // "Y2" stands at the right edge, its numbers beside it
+    applyAxis(y2Axis_, y2, m_.area, ay2.shown, true, ay2.title);
 
     plot_->setBackground(QBrush(chartColour(m_.sheet.backColour)));
     QCPAxisRect* rect = plot_->axisRect();
@@ -957,6 +962,10 @@ bool ChartControl::eventFilter(QObject* watched, QEvent* event) {
                 emit mouseReleased(me->button(), me->modifiers(), pos);
                 break;
             }
+            case QEvent::Paint:
+                // A paint before the queued redraw (a grab, an expose) shows the current chart.
+                if (dirty_ && batch_ == 0) replotNow();
+                break;
             case QEvent::KeyPress:
                 if (zoomDragging_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
                     zoomDragging_ = false;

@@ -246,7 +246,6 @@ std::vector<Token> tokenize(std::string_view v, int line) {
                 }
             }
             if (!closed) fail(line, "Text ohne schließendes Anführungszeichen.");
-            ++i;
             if (i < v.size() && v[i] != ' ' && v[i] != '\t') fail(line, "Ungültiger Wert.");
         } else {
             const std::size_t start = i;
@@ -339,8 +338,11 @@ public:
             if (end == std::string_view::npos) end = text.size();
             std::string_view l = text.substr(start, end - start);
             if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+            if (end == text.size()) {
+                if (!l.empty() || lines_.empty()) lines_.emplace_back(l);  // no empty line after the last line end
+                break;
+            }
             lines_.emplace_back(l);
-            if (end == text.size()) break;
             start = end + 1;
         }
     }
@@ -393,7 +395,8 @@ std::vector<std::string> Reader::textList(Fields& f) {
     std::vector<std::string> out;
     for (long long k = 0; k < count; ++k) {
         int n = 0;
-        Fields item(tokenize(take(n), n), n);
+        const std::string_view l = take(n);
+        Fields item(tokenize(l, n), n);
         out.push_back(item.text());
         item.end();
     }
@@ -407,7 +410,8 @@ void Reader::pointList(Fields& f, ChartSeriesData& s) {
     s.y.assign(static_cast<std::size_t>(count), kChartHole);
     for (long long k = 0; k < count; ++k) {
         int n = 0;
-        Fields p(tokenize(take(n), n), n);
+        const std::string_view l = take(n);
+        Fields p(tokenize(l, n), n);
         s.x[static_cast<std::size_t>(k)] = p.number();
         s.y[static_cast<std::size_t>(k)] = p.number();
         p.end();

@@ -469,6 +469,38 @@ TEST_F(Chart, SpacingGuardRefusesAndKeepsTheOldSpacing) {
     EXPECT_LE(chart.spacingPositions(ChartAxis::Y, ChartSpacing::Grid).size(), 1001u);
 }
 
+TEST_F(Chart, OriginAndNumberPlacementMoveAxisLinesAndNumbers) {
+    chart.beginUpdate();
+    chart.setPlotFrame(false);
+    chart.setAxisRange(ChartAxis::Y, -5, 5);
+    chart.setOriginPlacement(ChartAxis::Y, kOriginAtZero);     // the x axis at y = 0
+    chart.setNumberPlacement(ChartAxis::X, kNumbersAtAxis);    // its numbers beside it
+    chart.setOriginPlacement(ChartAxis::X, kOriginAtMaximum);  // the y axis at x = 10
+    chart.setNumberPlacement(ChartAxis::Y, kNumbersAtMaximum); // its numbers right of the plot area
+    chart.endUpdate();
+    const QImage img = chart.toImage();
+    test::saveScreenshot(&chart, "chart_origins");
+    const QRect r = chart.plotRect();
+    auto darkNear = [&](QPoint p, int rx, int ry) {
+        for (int dy = -ry; dy <= ry; ++dy)
+            for (int dx = -rx; dx <= rx; ++dx)
+                if (img.rect().contains(p + QPoint(dx, dy)) && qGray(img.pixel(p + QPoint(dx, dy))) < 128) return true;
+        return false;
+    };
+    // x axis line through y = 0, none along the bottom edge.
+    EXPECT_TRUE(darkNear(QPoint(at(3, 0).x(), at(3, 0).y()), 0, 1));
+    EXPECT_FALSE(darkNear(QPoint(at(3, 0).x(), r.bottom()), 0, 1));
+    // Numbers under the axis line at y = 0 (below the tick marks), none at the bottom.
+    EXPECT_TRUE(darkNear(QPoint(at(4, 0).x(), at(4, 0).y() + 14), 3, 6));
+    EXPECT_FALSE(darkNear(QPoint(at(4, 0).x(), r.bottom() + 14), 3, 6));
+    // y axis line at the right edge, none at the left edge.
+    EXPECT_TRUE(darkNear(QPoint(r.right(), at(0, 2.5).y()), 1, 0));
+    EXPECT_FALSE(darkNear(QPoint(r.left(), at(0, 2.5).y()), 1, 0));
+    // y numbers right of the plot area (4 at y = 4), none left of it.
+    EXPECT_TRUE(darkNear(QPoint(r.right() + 16, at(0, 4).y()), 6, 3));
+    EXPECT_FALSE(darkNear(QPoint(r.left() - 16, at(0, 4).y()), 6, 3));
+}
+
 // ---------------------------------------------------------------- logarithmic axes
 
 TEST_F(Chart, LogarithmicAxesRefuseNonPositiveRanges) {
@@ -709,4 +741,223 @@ TEST_F(Chart, CollapsedControlStillGivesAPicture) {
     EXPECT_EQ(chart.toImage().size(), QSize(800, 600));
     test::processEvents();
     EXPECT_EQ(chart.region(QPoint(5, 5)), ChartRegion::Elsewhere);
+}
+
+// ---------------------------------------------------------------- templates
+
+namespace {
+
+// Designs a chart through the component's own setters, touching every element.
+void designRichChart(ChartControl& c) {
+    c.beginUpdate();
+    c.setSeriesCount(1, 27);
+    c.setSeriesCount(2, 7);
+    c.setSheetBackColour(RGB(210, 210, 210));
+    c.setBorderType(9);
+    c.setBorderWidth(2);
+    c.setChartAreaBackColour(RGB(240, 240, 255));
+    c.setChartAreaTextColour(RGB(0, 0, 80));
+    c.setPlotBackColour(RGB(255, 255, 230));
+    c.setPlotFrame(true);
+    c.setPlotMargin(ChartSide::Left, 70);
+    c.setText(ChartTextBlock::Header, "Kopf\r\nzweite Zeile mit Umlauten: äöü ß");
+    c.setTextBorder(ChartTextBlock::Header, 1);
+    c.setTextFont(ChartTextBlock::Header, ChartFont{"Arial", 13, true, false, false, false});
+    c.setText(ChartTextBlock::Footer, "Zusatztext");
+    c.setTextLeft(ChartTextBlock::Footer, 120);
+    c.setTextBackColour(ChartTextBlock::Footer, 0xC0FFFF);
+    c.setTextColour(ChartTextBlock::Footer, RGB(128, 0, 0));
+    c.setLegendShown(true);
+    c.setLegendOrientation(kVertical);
+    c.setLegendBackColour(kChartTransparent);
+    c.setLegendTextColour(RGB(0, 0, 128));
+    c.setLegendFont(ChartFont{"Arial", 9, false, true, false, false});
+    c.setChartAreaWidth(480);
+    c.setAxisRange(ChartAxis::X, 0, 60);
+    c.setAxisDataMin(ChartAxis::X, 0);
+    c.setAxisDataMax(ChartAxis::X, 60);
+    c.setAxisRange(ChartAxis::Y, 0.001, 1);
+    c.setAxisLogarithmic(ChartAxis::Y, true);
+    c.setAxisRange(ChartAxis::Y2, 0.001, 1);
+    c.setAxisTitle(ChartAxis::X, "t/ s");
+    c.setAxisTitle(ChartAxis::Y, "c / (mol/l)");
+    c.setAxisTitleOrientation(ChartAxis::Y, kTextHorizontal);
+    c.setAxisNumberOrientation(ChartAxis::Y, kTextVertical);
+    c.setAxisTitleColour(ChartAxis::X, RGB(200, 0, 0));
+    c.setAxisNumberFont(ChartAxis::X, ChartFont{"Courier New", 10, false, false, false, false});
+    c.setGridPattern(ChartAxis::X, 4);
+    c.setGridPattern(ChartAxis::Y, 2);
+    c.setGridColour(ChartAxis::Y, RGB(143, 143, 143));
+    c.setSpacingAutomatic(ChartAxis::X, ChartSpacing::Grid, false);
+    c.setSpacing(ChartAxis::X, ChartSpacing::Grid, 7.5);
+    c.setNumberPlacement(ChartAxis::X, kNumbersAtMaximum);
+    c.setOriginPlacement(ChartAxis::X, kOriginAtValue);
+    c.setOrigin(ChartAxis::X, 12.5);
+    std::vector<double> t, a;
+    for (int i = 0; i <= 120; ++i) {
+        t.push_back(i * 0.5);
+        a.push_back(std::exp(-0.05 * i * 0.5));
+    }
+    a[10] = kChartHole;
+    c.setPoints(1, 1, t, a);
+    c.setStyle(1, 1, ChartSeriesStyle{3, kRed, 2, 4, kBlue, 7});
+    c.setSeriesLabel(1, 1, "c(A) ");
+    c.setPoints(1, 25, {0, 60}, {0.001, 1});
+    c.setDisplayState(1, 25, 2);
+    c.setPoints(2, 7, {5, 15, 25}, {0.8, 0.5, 0.3});
+    c.setStyle(2, 7, ChartSeriesStyle{1, 0, 1, 10, kGreen, 9});
+    c.setSeriesLabel(2, 7, "manuell");
+    c.setLabelText(1, "c(A) ");
+    c.setLabelPoint(1, 60);
+    c.setLabelBorder(1, 4);
+    c.setLabelBackColour(1, RGB(240, 240, 240));
+    c.setLabelFont(1, ChartFont{"Arial", 10, true, false, false, false});
+    c.setLabelText(26, "tau(A)");
+    c.attachLabel(26, 2, 7, 2);
+    c.endUpdate();
+}
+
+}  // namespace
+
+TEST_F(Chart, TemplateWrittenAndReadIntoAFreshChartGivesTheSameChart) {
+    designRichChart(chart);
+    test::TempFolder dir;
+    const QString path = QString::fromStdString(dir.file("vorlage.oc2"));
+    ASSERT_TRUE(chart.saveTemplate(path).ok);
+
+    ChartControl fresh;
+    fresh.resize(600, 400);
+    fresh.show();
+    const ChartTemplateResult r = fresh.loadTemplate(path);
+    ASSERT_TRUE(r.ok) << r.message;
+    const ChartModel& a = chart.model();
+    const ChartModel& b = fresh.model();
+    EXPECT_EQ(b.sheet, a.sheet);
+    EXPECT_EQ(b.area, a.area);
+    EXPECT_EQ(b.plot, a.plot);
+    for (ChartAxis ax : {ChartAxis::X, ChartAxis::Y, ChartAxis::Y2}) EXPECT_EQ(b.axis(ax), a.axis(ax)) << chartAxisName(ax);
+    EXPECT_EQ(b.text(ChartTextBlock::Header), a.text(ChartTextBlock::Header));
+    EXPECT_EQ(b.text(ChartTextBlock::Footer), a.text(ChartTextBlock::Footer));
+    EXPECT_EQ(b.legend, a.legend);
+    EXPECT_EQ(b.groups[0], a.groups[0]);
+    EXPECT_EQ(b.groups[1], a.groups[1]);
+    EXPECT_EQ(b.labels, a.labels);
+    // The read-back operations the chart window uses after loading.
+    EXPECT_EQ(fresh.seriesCount(1), 27);
+    EXPECT_EQ(fresh.pointCount(1, 1), 121);
+    EXPECT_EQ(fresh.pointCount(1, 2), 0);
+    EXPECT_EQ(fresh.pointCount(2, 7), 3);
+    EXPECT_EQ(fresh.axisMin(ChartAxis::X), 0);
+    EXPECT_EQ(fresh.axisMax(ChartAxis::X), 60);
+    EXPECT_EQ(fresh.axisMin(ChartAxis::Y), 0.001);
+    EXPECT_TRUE(fresh.axisLogarithmic(ChartAxis::Y));
+    EXPECT_EQ(fresh.y(1, 1, 11), kChartHole);
+    EXPECT_EQ(fresh.seriesLabel(2, 7), "manuell");
+    EXPECT_EQ(fresh.spacing(ChartAxis::X, ChartSpacing::Grid), 7.5);
+    // And the two charts look the same.
+    const QImage ia = chart.toImage(), ib = fresh.toImage();
+    test::saveScreenshot(&fresh, "chart_template_loaded");
+    EXPECT_EQ(ia, ib);
+}
+
+TEST_F(Chart, MalformedTemplateLeavesTheChartAsItWas) {
+    designRichChart(chart);
+    test::TempFolder dir;
+    const std::string good = dir.file("gut.oc2");
+    ASSERT_TRUE(chart.saveTemplate(QString::fromStdString(good)).ok);
+    std::string text = test::readFile(good);
+    const std::size_t at = text.find("series=27");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 9, "series=999");
+    const std::string bad = dir.file("kaputt.oc2");
+    test::writeFile(bad, text);
+
+    ChartControl other;
+    other.resize(600, 400);
+    other.setSeriesCount(1, 3);
+    other.setPoints(1, 2, {1, 2}, {3, 4});
+    other.setText(ChartTextBlock::Header, "bleibt");
+    const ChartModel before = other.model();
+    const QImage imageBefore = other.toImage();
+    const ChartTemplateResult r = other.loadTemplate(QString::fromStdString(bad));
+    EXPECT_FALSE(r.ok);
+    EXPECT_GT(r.line, 1);
+    EXPECT_NE(r.message.find("Zeile " + std::to_string(r.line) + ": Wert außerhalb des zulässigen Bereichs."),
+              std::string::npos)
+        << r.message;
+    EXPECT_EQ(other.model(), before);
+    EXPECT_EQ(other.toImage(), imageBefore);
+    EXPECT_FALSE(other.loadTemplate(QString::fromStdString(dir.file("fehlt.oc2"))).ok);
+    EXPECT_EQ(other.model(), before);
+}
+
+// ---------------------------------------------------------------- how the callers use it
+
+TEST_F(Chart, RangeSeriesIsKeptButNotDrawn) {
+    // The chart window keeps the requested corners as hidden series 25.
+    chart.beginUpdate();
+    chart.setAxisDataMin(ChartAxis::X, 0);
+    chart.setAxisDataMax(ChartAxis::X, 10);
+    chart.setAxisRange(ChartAxis::X, 0, 10);
+    chart.setAxisRange(ChartAxis::Y, 0, 1);
+    chart.setAxisRange(ChartAxis::Y2, 0, 1);
+    chart.setPointCount(1, 25, 2);
+    chart.setDisplayState(1, 25, 2);
+    chart.setPoint(1, 25, 1, 0, 0);
+    chart.setPoint(1, 25, 2, 10, 1);
+    chart.setLineColour(1, 25, kRed);
+    chart.endUpdate();
+    EXPECT_EQ(chart.axisMin(ChartAxis::X), 0);
+    EXPECT_EQ(chart.axisMax(ChartAxis::X), 10);
+    EXPECT_EQ(chart.axisMax(ChartAxis::Y2), 1);
+    EXPECT_EQ(chart.x(1, 25, 2), 10);
+    EXPECT_FALSE(colourAround(chart.toImage(), at(5, 0.5), kRed, 2));
+    EXPECT_EQ(chart.pick(1, at(10, 1)).series, -1);
+}
+
+TEST_F(Chart, DeletedCurveLeavesDrawingAndLegend) {
+    line(1, kRed, {0, 10}, {5, 5});
+    chart.setSeriesLabel(1, 1, "c(A) ");
+    chart.setLegendShown(true);
+    EXPECT_GT(chart.legendWidth(), 0);
+    chart.beginUpdate();
+    chart.setPointCount(1, 1, 0);
+    chart.setDisplayState(1, 1, 2);
+    chart.endUpdate();
+    EXPECT_EQ(chart.legendWidth(), 0);
+    EXPECT_FALSE(colourAround(chart.toImage(), at(5, 5), kRed, 2));
+    EXPECT_EQ(chart.seriesLabel(1, 1), "c(A) ");  // the text stays
+}
+
+TEST_F(Chart, MonteCarloCurveGrowsPointByPointAndANewRunDiscardsOldPoints) {
+    chart.setSeriesCount(1, 5);
+    chart.beginUpdate();
+    chart.setAxisRange(ChartAxis::X, 0, 100);
+    chart.setAxisRange(ChartAxis::Y, 0, 100);
+    chart.setStyle(1, 1, ChartSeriesStyle{2, 0, 1, 1, 0, 1});
+    chart.setDisplayState(1, 1, 1);
+    for (int i = 1; i <= 101; ++i) {
+        chart.setPointCount(1, 1, i);
+        chart.setPoint(1, 1, i, i - 1.0, 100 * std::exp(-0.05 * (i - 1)));
+    }
+    chart.setLabelText(1, "N(A)");
+    chart.attachLabel(1, 1, 1, 3);
+    chart.setLabelFont(1, ChartFont{"Arial", 9, false, false, false, false});
+    chart.endUpdate();
+    EXPECT_EQ(chart.pointCount(1, 1), 101);
+    EXPECT_EQ(chart.labelRect(1).bottomLeft(), at(2, 100 * std::exp(-0.1)) + QPoint(4, -4));
+
+    // Simulated points: the point count follows the point number.
+    for (int n = 1; n <= 5; ++n) {
+        chart.beginUpdate();
+        chart.setStyle(1, 3, ChartSeriesStyle{1, 0, 1, 2, RGB(255, 0, 0), 5});
+        chart.setPointCount(1, 3, n);
+        chart.setPoint(1, 3, n, n * 10.0, 50);
+        chart.endUpdate();
+    }
+    EXPECT_EQ(chart.pointCount(1, 3), 5);
+    chart.setPointCount(1, 3, 1);  // the next run starts with point 1
+    chart.setPoint(1, 3, 1, 1, 99);
+    EXPECT_EQ(chart.pointCount(1, 3), 1);
+    EXPECT_EQ(chart.y(1, 3, 1), 99);
 }
