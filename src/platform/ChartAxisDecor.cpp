@@ -32,11 +32,9 @@ bool pixelOf(const QCPAxis* axis, double v, double& px) {
 }  // namespace
 
 ChartGridLayer::ChartGridLayer(QCustomPlot* plot, const ChartModel* model, ChartAxes axes)
-    : QCPLayerable(plot, "grid"), model_(model), axes_(axes) {}
+    : ChartLayerable(plot, "grid", model, nullptr, false), axes_(axes) {}
 
 QRect ChartGridLayer::clipRect() const { return axes_.rect->rect(); }
-
-void ChartGridLayer::applyDefaultAntialiasingHint(QCPPainter* painter) const { painter->setAntialiasing(false); }
 
 void ChartGridLayer::draw(QCPPainter* p) {
     const QRect r = axes_.rect->rect();
@@ -55,7 +53,7 @@ void ChartGridLayer::draw(QCPPainter* p) {
 }
 
 ChartAxisPainter::ChartAxisPainter(QCustomPlot* plot, const ChartModel* model, ChartAxes axes)
-    : QCPLayerable(plot, "axes"), model_(model), axes_(axes) {}
+    : ChartLayerable(plot, "axes", model, nullptr, false), axes_(axes) {}
 
 QMargins ChartAxisPainter::minimumMargins(const ChartModel& m) {
     QMargins mg;
@@ -82,8 +80,6 @@ QMargins ChartAxisPainter::minimumMargins(const ChartModel& m) {
     return mg;
 }
 
-void ChartAxisPainter::applyDefaultAntialiasingHint(QCPPainter* painter) const { painter->setAntialiasing(false); }
-
 void ChartAxisPainter::draw(QCPPainter* p) {
     const QRect r = axes_.rect->rect();
     if (r.width() < 1 || r.height() < 1) return;
@@ -92,90 +88,69 @@ void ChartAxisPainter::draw(QCPPainter* p) {
         p->setBrush(Qt::NoBrush);
         p->drawRect(r.adjusted(0, 0, -1, -1));
     }
-    if (model_->axis(ChartAxis::X).shown) drawXAxis(p, r);
-    if (model_->axis(ChartAxis::Y).shown) drawYAxis(p, r);
-    if (model_->axis(ChartAxis::Y2).shown) drawY2Axis(p, r);
+    double at = 0;
+    // The x axis stands where "Y" has its origin, the y axis where "X" has it.
+    if (model_->axis(ChartAxis::X).shown && pixelOf(axes_.y, chartOriginValue(model_->axis(ChartAxis::Y)), at)) {
+        drawLineAndTicks(p, r, ChartAxis::X, at, +1);
+        drawNumbersAtAxis(p, ChartAxis::X, at);
+    }
+    if (model_->axis(ChartAxis::Y).shown && pixelOf(axes_.x, chartOriginValue(model_->axis(ChartAxis::X)), at)) {
+        drawLineAndTicks(p, r, ChartAxis::Y, at, -1);
+        drawNumbersAtAxis(p, ChartAxis::Y, at);
+        drawHorizontalYTitle(p, r, at);
+    }
+    if (model_->axis(ChartAxis::Y2).shown) drawLineAndTicks(p, r, ChartAxis::Y2, r.right(), +1);
 }
 
-void ChartAxisPainter::drawXAxis(QCPPainter* p, const QRect& r) {
-    const ChartAxisData& a = model_->axis(ChartAxis::X);
-    double y = 0;
-    if (!pixelOf(axes_.y, chartOriginValue(model_->axis(ChartAxis::Y)), y)) return;
-    const QColor fore = chartColour(model_->area.textColour);
-    p->setPen(QPen(fore, 1));
-    p->drawLine(QLineF(r.left(), y, r.right(), y));
-    for (double v : chartPositions(a, ChartSpacing::Tick)) {
-        double x = 0;
-        if (pixelOf(axes_.x, v, x)) p->drawLine(QLineF(x, y, x, y + kTickLength));
+void ChartAxisPainter::drawLineAndTicks(QCPPainter* p, const QRect& r, ChartAxis id, double at, int side) {
+    const bool horizontal = id == ChartAxis::X;
+    p->setPen(QPen(chartColour(model_->area.textColour), 1));
+    p->drawLine(horizontal ? QLineF(r.left(), at, r.right(), at) : QLineF(at, r.top(), at, r.bottom()));
+    const double end = at + side * kTickLength;
+    for (double v : chartPositions(model_->axis(id), ChartSpacing::Tick)) {
+        double px = 0;
+        if (pixelOf(axes_.of(id), v, px)) p->drawLine(horizontal ? QLineF(px, at, px, end) : QLineF(at, px, end, px));
     }
+}
+
+void ChartAxisPainter::drawNumbersAtAxis(QCPPainter* p, ChartAxis id, double at) {
+    const ChartAxisData& a = model_->axis(id);
     if (a.numberPlacement != kNumbersAtAxis) return;
     const QFont font = chartFont(a.numberFont);
     const QFontMetrics fm(font);
     p->setFont(font);
+    p->setPen(chartColour(model_->area.textColour));
+    const double h = fm.height();
     for (double v : chartPositions(a, ChartSpacing::Number)) {
-        double x = 0;
-        if (!pixelOf(axes_.x, v, x)) continue;
+        double px = 0;
+        if (!pixelOf(axes_.of(id), v, px)) continue;
         const QString t = toQ(Format(v));
-        const int w = fm.horizontalAdvance(t);
-        p->drawText(QRectF(x - w / 2.0 - 1, y + kTickLength + kNumberGap, w + 2, fm.height()), Qt::AlignCenter, t);
-    }
-}
-
-void ChartAxisPainter::drawYAxis(QCPPainter* p, const QRect& r) {
-    const ChartAxisData& a = model_->axis(ChartAxis::Y);
-    double x = 0;
-    if (!pixelOf(axes_.x, chartOriginValue(model_->axis(ChartAxis::X)), x)) return;
-    const QColor fore = chartColour(model_->area.textColour);
-    p->setPen(QPen(fore, 1));
-    p->drawLine(QLineF(x, r.top(), x, r.bottom()));
-    for (double v : chartPositions(a, ChartSpacing::Tick)) {
-        double y = 0;
-        if (pixelOf(axes_.y, v, y)) p->drawLine(QLineF(x - kTickLength, y, x, y));
-    }
-    if (!a.title.empty() && a.titleOrientation == kTextHorizontal) {
-        const QFont tf = chartFont(a.titleFont);
-        const QFontMetrics fm(tf);
-        const QString t = toQ(a.title);
-        p->setFont(tf);
-        p->setPen(chartColour(a.titleColour >= 0 ? a.titleColour : model_->area.textColour));
-        const int w = fm.horizontalAdvance(t);
-        const double left = std::max(0.0, x - w / 2.0);
-        const double bottom = r.top() - kNumberGap - topNumbersHeight(*model_);
-        p->drawText(QRectF(left, bottom - fm.height(), w + 2, fm.height()), Qt::AlignLeft, t);
-        p->setPen(QPen(fore, 1));
-    }
-    if (a.numberPlacement != kNumbersAtAxis) return;
-    const QFont font = chartFont(a.numberFont);
-    const QFontMetrics fm(font);
-    p->setFont(font);
-    for (double v : chartPositions(a, ChartSpacing::Number)) {
-        double y = 0;
-        if (!pixelOf(axes_.y, v, y)) continue;
-        const QString t = toQ(Format(v));
-        const int w = fm.horizontalAdvance(t);
-        const double right = x - kTickLength - kNumberGap;
-        if (a.numberOrientation == kTextVertical) {
+        const double w = fm.horizontalAdvance(t) + 2;
+        if (id == ChartAxis::X) {
+            p->drawText(QRectF(px - w / 2, at + kTickLength + kNumberGap, w, h), Qt::AlignCenter, t);
+        } else if (a.numberOrientation == kTextVertical) {
             p->save();
-            p->translate(right - fm.height() / 2.0, y);
+            p->translate(at - kTickLength - kNumberGap - h / 2, px);
             p->rotate(-90);
-            p->drawText(QRectF(-w / 2.0 - 1, -fm.height() / 2.0, w + 2, fm.height()), Qt::AlignCenter, t);
+            p->drawText(QRectF(-w / 2, -h / 2, w, h), Qt::AlignCenter, t);
             p->restore();
         } else {
-            p->drawText(QRectF(right - w - 2, y - fm.height() / 2.0, w + 2, fm.height()),
-                        Qt::AlignRight | Qt::AlignVCenter, t);
+            p->drawText(QRectF(at - kTickLength - kNumberGap - w, px - h / 2, w, h), Qt::AlignRight | Qt::AlignVCenter, t);
         }
     }
 }
 
-void ChartAxisPainter::drawY2Axis(QCPPainter* p, const QRect& r) {
-    const ChartAxisData& a = model_->axis(ChartAxis::Y2);
-    const double x = r.right();
-    p->setPen(QPen(chartColour(model_->area.textColour), 1));
-    p->drawLine(QLineF(x, r.top(), x, r.bottom()));
-    for (double v : chartPositions(a, ChartSpacing::Tick)) {
-        double y = 0;
-        if (pixelOf(axes_.y2, v, y)) p->drawLine(QLineF(x, y, x + kTickLength, y));
-    }
+void ChartAxisPainter::drawHorizontalYTitle(QCPPainter* p, const QRect& r, double x) {
+    const ChartAxisData& a = model_->axis(ChartAxis::Y);
+    if (a.title.empty() || a.titleOrientation != kTextHorizontal) return;
+    const QFont font = chartFont(a.titleFont);
+    const QFontMetrics fm(font);
+    const QString t = toQ(a.title);
+    p->setFont(font);
+    p->setPen(chartColour(a.titleColour >= 0 ? a.titleColour : model_->area.textColour));
+    const int w = fm.horizontalAdvance(t);
+    const double bottom = r.top() - kNumberGap - topNumbersHeight(*model_);
+    p->drawText(QRectF(std::max(0.0, x - w / 2.0), bottom - fm.height(), w + 2, fm.height()), Qt::AlignLeft, t);
 }
 
 }  // namespace vrn

@@ -6,9 +6,7 @@
 // numbers at the minimum or maximum edge and the titles.
 #pragma once
 
-#include <qcustomplot.h>
-
-#include "platform/ChartModel.h"
+#include "platform/ChartLayerable.h"
 
 namespace vrn {
 
@@ -21,21 +19,19 @@ struct ChartAxes {
     QCPAxis* of(ChartAxis a) const { return a == ChartAxis::X ? x : a == ChartAxis::Y ? y : y2; }
 };
 
-class ChartGridLayer : public QCPLayerable {
+class ChartGridLayer : public ChartLayerable {
 public:
     ChartGridLayer(QCustomPlot* plot, const ChartModel* model, ChartAxes axes);
 
 protected:
     QRect clipRect() const override;
-    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
     void draw(QCPPainter* painter) override;
 
 private:
-    const ChartModel* model_;
     ChartAxes axes_;
 };
 
-class ChartAxisPainter : public QCPLayerable {
+class ChartAxisPainter : public ChartLayerable {
 public:
     ChartAxisPainter(QCustomPlot* plot, const ChartModel* model, ChartAxes axes);
 
@@ -44,15 +40,16 @@ public:
     static QMargins minimumMargins(const ChartModel& model);
 
 protected:
-    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
     void draw(QCPPainter* painter) override;
 
 private:
-    void drawXAxis(QCPPainter* p, const QRect& r);
-    void drawYAxis(QCPPainter* p, const QRect& r);
-    void drawY2Axis(QCPPainter* p, const QRect& r);
+    // The axis line at a pixel across the plot area, tick marks pointing to
+    // the side given (+1 down or right, -1 up or left).
+    void drawLineAndTicks(QCPPainter* p, const QRect& r, ChartAxis id, double at, int side);
+    // Numbers of "X" under its line, of "Y" left of it.
+    void drawNumbersAtAxis(QCPPainter* p, ChartAxis id, double at);
+    void drawHorizontalYTitle(QCPPainter* p, const QRect& r, double x);
 
-    const ChartModel* model_;
     ChartAxes axes_;
 };
 

@@ -75,6 +75,7 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), m_(defaultChartMo
     plot_->legend->setVisible(false);
     plot_->setInteractions(QCP::Interactions());
     plot_->setFocusPolicy(Qt::ClickFocus);
+    plot_->setMouseTracking(true);  // moves without a button pressed reach mouseMoved too
     plot_->plotLayout()->setAutoMargins(QCP::msNone);
     plot_->addLayer("backdrop", plot_->layer("background"), QCustomPlot::limBelow);
     plot_->addLayer("points", plot_->layer("main"), QCustomPlot::limAbove);
@@ -125,7 +126,9 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), m_(defaultChartMo
 }
 
 ChartControl::~ChartControl() {
+    // The drawn elements read the model: they go while it is still there.
     for (auto& g : plots_) g.clear();
+    delete plot_;
 }
 
 // ---------------------------------------------------------------- redrawing
@@ -431,22 +434,12 @@ bool ChartControl::setStoreDataWithTemplate(int group, bool on) {
 
 // ---------------------------------------------------------------- labels
 
-std::string ChartControl::labelText(int n) const {
-    const ChartLabelData* l = labelAt(n);
-    return l ? l->text : std::string();
-}
+std::string ChartControl::labelText(int n) const { return labelValue(n, &ChartLabelData::text, std::string()); }
 bool ChartControl::setLabelText(int n, const std::string& text) {
-    ChartLabelData* l = labelAt(n);
-    return l && assign(l->text, text, true);
+    return setLabelField(n, &ChartLabelData::text, text, true);
 }
-bool ChartControl::labelShown(int n) const {
-    const ChartLabelData* l = labelAt(n);
-    return l && l->shown;
-}
-bool ChartControl::setLabelShown(int n, bool shown) {
-    ChartLabelData* l = labelAt(n);
-    return l && assign(l->shown, shown, true);
-}
+bool ChartControl::labelShown(int n) const { return labelValue(n, &ChartLabelData::shown, false); }
+bool ChartControl::setLabelShown(int n, bool shown) { return setLabelField(n, &ChartLabelData::shown, shown, true); }
 bool ChartControl::attachLabel(int n, int group, int series, int point) {
     ChartLabelData* l = labelAt(n);
     if (!l || group < 1 || group > kChartGroups || series < 1 || series > kChartMaxSeries) return false;
@@ -456,53 +449,27 @@ bool ChartControl::attachLabel(int n, int group, int series, int point) {
     changed();
     return true;
 }
-int ChartControl::labelPoint(int n) const {
-    const ChartLabelData* l = labelAt(n);
-    return l ? l->point : 0;
-}
+int ChartControl::labelPoint(int n) const { return labelValue(n, &ChartLabelData::point, 0); }
 bool ChartControl::setLabelPoint(int n, int point) {
-    ChartLabelData* l = labelAt(n);
-    return l && assign(l->point, std::clamp(point, 1, kChartMaxPoints), true);
+    return setLabelField(n, &ChartLabelData::point, std::clamp(point, 1, kChartMaxPoints), true);
 }
-int ChartControl::labelSeries(int n) const {
-    const ChartLabelData* l = labelAt(n);
-    return l ? l->series : 0;
-}
-int ChartControl::labelBorder(int n) const {
-    const ChartLabelData* l = labelAt(n);
-    return l ? l->border : 0;
-}
+int ChartControl::labelSeries(int n) const { return labelValue(n, &ChartLabelData::series, 0); }
+int ChartControl::labelBorder(int n) const { return labelValue(n, &ChartLabelData::border, 0); }
 bool ChartControl::setLabelBorder(int n, int code) {
-    ChartLabelData* l = labelAt(n);
-    return l && assign(l->border, code, validBorder(code));
+    return setLabelField(n, &ChartLabelData::border, code, validBorder(code));
 }
-Colour ChartControl::labelTextColour(int n) const {
-    const ChartLabelData* l = labelAt(n);
-    return l ? l->textColour : 0;
-}
+Colour ChartControl::labelTextColour(int n) const { return labelValue(n, &ChartLabelData::textColour, 0); }
 bool ChartControl::setLabelTextColour(int n, Colour c) {
-    ChartLabelData* l = labelAt(n);
-    return l && assign(l->textColour, c, validColour(c, false));
+    return setLabelField(n, &ChartLabelData::textColour, c, validColour(c, false));
 }
-Colour ChartControl::labelBackColour(int n) const {
-    const ChartLabelData* l = labelAt(n);
-    return l ? l->backColour : 0;
-}
+Colour ChartControl::labelBackColour(int n) const { return labelValue(n, &ChartLabelData::backColour, 0); }
 bool ChartControl::setLabelBackColour(int n, Colour c) {
-    ChartLabelData* l = labelAt(n);
-    return l && assign(l->backColour, c, validColour(c, true));
+    return setLabelField(n, &ChartLabelData::backColour, c, validColour(c, true));
 }
-ChartFont ChartControl::labelFont(int n) const {
-    const ChartLabelData* l = labelAt(n);
-    return l ? l->font : ChartFont{};
-}
-bool ChartControl::setLabelFont(int n, const ChartFont& f) {
-    ChartLabelData* l = labelAt(n);
-    return l && assign(l->font, f, validFont(f));
-}
+ChartFont ChartControl::labelFont(int n) const { return labelValue(n, &ChartLabelData::font, ChartFont{}); }
+bool ChartControl::setLabelFont(int n, const ChartFont& f) { return setLabelField(n, &ChartLabelData::font, f, validFont(f)); }
 bool ChartControl::setLabelOffset(int n, int pixels) {
-    ChartLabelData* l = labelAt(n);
-    return l && assign(l->offset, pixels, validLabelOffset(pixels));
+    return setLabelField(n, &ChartLabelData::offset, pixels, validLabelOffset(pixels));
 }
 QRect ChartControl::labelRect(int n) {
     ensureLaidOut();
@@ -526,19 +493,18 @@ int ChartControl::textTop(ChartTextBlock b) {
     const QRect r = b == ChartTextBlock::Header ? layout_.header : layout_.footer;
     return r.isNull() ? m_.text(b).top : r.top();
 }
-bool ChartControl::setTextLeft(ChartTextBlock b, int left) {
-    if (!validCoordinate(left)) return false;
-    m_.text(b).autoLeft = false;
-    m_.text(b).left = left;
+bool ChartControl::setFixedPosition(int& value, bool& automatic, int v) {
+    if (!validCoordinate(v)) return false;
+    automatic = false;
+    value = v;
     changed();
     return true;
 }
+bool ChartControl::setTextLeft(ChartTextBlock b, int left) {
+    return setFixedPosition(m_.text(b).left, m_.text(b).autoLeft, left);
+}
 bool ChartControl::setTextTop(ChartTextBlock b, int top) {
-    if (!validCoordinate(top)) return false;
-    m_.text(b).autoTop = false;
-    m_.text(b).top = top;
-    changed();
-    return true;
+    return setFixedPosition(m_.text(b).top, m_.text(b).autoTop, top);
 }
 bool ChartControl::setTextAutoPosition(ChartTextBlock b) {
     m_.text(b).autoLeft = m_.text(b).autoTop = true;
@@ -572,20 +538,8 @@ int ChartControl::legendTop() {
     layout_ = computeChartLayout(m_, size());
     return layout_.legend.isNull() ? m_.legend.top : layout_.legend.top();
 }
-bool ChartControl::setLegendLeft(int left) {
-    if (!validCoordinate(left)) return false;
-    m_.legend.autoLeft = false;
-    m_.legend.left = left;
-    changed();
-    return true;
-}
-bool ChartControl::setLegendTop(int top) {
-    if (!validCoordinate(top)) return false;
-    m_.legend.autoTop = false;
-    m_.legend.top = top;
-    changed();
-    return true;
-}
+bool ChartControl::setLegendLeft(int left) { return setFixedPosition(m_.legend.left, m_.legend.autoLeft, left); }
+bool ChartControl::setLegendTop(int top) { return setFixedPosition(m_.legend.top, m_.legend.autoTop, top); }
 bool ChartControl::setLegendAutoPosition() {
     m_.legend.autoLeft = m_.legend.autoTop = true;
     changed();
@@ -769,34 +723,17 @@ bool ChartControl::fixChartArea() {
     return true;
 }
 
-bool ChartControl::setChartAreaLeft(int v) {
-    if (!validCoordinate(v)) return false;
+bool ChartControl::setChartAreaValue(int ChartAreaData::*field, int v, bool valid) {
+    if (!valid) return false;
     fixChartArea();
-    m_.area.left = v;
+    m_.area.*field = v;
     changed();
     return true;
 }
-bool ChartControl::setChartAreaTop(int v) {
-    if (!validCoordinate(v)) return false;
-    fixChartArea();
-    m_.area.top = v;
-    changed();
-    return true;
-}
-bool ChartControl::setChartAreaWidth(int v) {
-    if (!validExtent(v)) return false;
-    fixChartArea();
-    m_.area.width = v;
-    changed();
-    return true;
-}
-bool ChartControl::setChartAreaHeight(int v) {
-    if (!validExtent(v)) return false;
-    fixChartArea();
-    m_.area.height = v;
-    changed();
-    return true;
-}
+bool ChartControl::setChartAreaLeft(int v) { return setChartAreaValue(&ChartAreaData::left, v, validCoordinate(v)); }
+bool ChartControl::setChartAreaTop(int v) { return setChartAreaValue(&ChartAreaData::top, v, validCoordinate(v)); }
+bool ChartControl::setChartAreaWidth(int v) { return setChartAreaValue(&ChartAreaData::width, v, validExtent(v)); }
+bool ChartControl::setChartAreaHeight(int v) { return setChartAreaValue(&ChartAreaData::height, v, validExtent(v)); }
 bool ChartControl::setChartAreaAutomatic() { return assign(m_.area.automatic, true, true); }
 Colour ChartControl::chartAreaBackColour() const { return m_.area.backColour; }
 bool ChartControl::setChartAreaBackColour(Colour c) { return assign(m_.area.backColour, c, validColour(c, false)); }

@@ -364,6 +364,18 @@ private:
         return true;
     }
     bool setStyleField(int group, int series, int ChartSeriesStyle::*field, int value, bool valid);
+    template <class T>
+    T labelValue(int n, T ChartLabelData::*field, T fallback) const {
+        const ChartLabelData* l = labelAt(n);
+        return l ? l->*field : fallback;
+    }
+    template <class T>
+    bool setLabelField(int n, T ChartLabelData::*field, const T& value, bool valid) {
+        ChartLabelData* l = labelAt(n);
+        return l && assign(l->*field, value, valid);
+    }
+    bool setChartAreaValue(int ChartAreaData::*field, int value, bool valid);
+    bool setFixedPosition(int& value, bool& automatic, int v);  // a position set by hand
 
     void syncPlot();        // model -> QCustomPlot, before each redraw
     void prepare(QSize size);  // layout for a size, before drawing at that size

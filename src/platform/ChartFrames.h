@@ -2,36 +2,26 @@
 // border of the whole control (ChartBorderPainter, above everything).
 #pragma once
 
-#include <qcustomplot.h>
-
-#include "platform/ChartLayout.h"
+#include "platform/ChartLayerable.h"
 
 namespace vrn {
 
-class ChartAreaPainter : public QCPLayerable {
+class ChartAreaPainter : public ChartLayerable {
 public:
-    ChartAreaPainter(QCustomPlot* plot, const ChartModel* model, const ChartLayout* layout, const QString& layer);
+    ChartAreaPainter(QCustomPlot* plot, const ChartModel* model, const ChartLayout* layout, const QString& layer)
+        : ChartLayerable(plot, layer, model, layout, false) {}
 
 protected:
-    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
     void draw(QCPPainter* painter) override;
-
-private:
-    const ChartModel* model_;
-    const ChartLayout* layout_;
 };
 
-class ChartBorderPainter : public QCPLayerable {
+class ChartBorderPainter : public ChartLayerable {
 public:
-    ChartBorderPainter(QCustomPlot* plot, const ChartModel* model, const ChartLayout* layout, const QString& layer);
+    ChartBorderPainter(QCustomPlot* plot, const ChartModel* model, const ChartLayout* layout, const QString& layer)
+        : ChartLayerable(plot, layer, model, layout, false) {}
 
 protected:
-    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
     void draw(QCPPainter* painter) override;
-
-private:
-    const ChartModel* model_;
-    const ChartLayout* layout_;
 };
 
 }  // namespace vrn

@@ -13,7 +13,7 @@ constexpr int kPadding = 2;
 }
 
 ChartLabelLayer::ChartLabelLayer(QCustomPlot* plot, const ChartModel* model, QCPAxisRect* rect)
-    : QCPLayerable(plot, "legend"), model_(model), rect_(rect) {}
+    : ChartLayerable(plot, "legend", model, nullptr, true), rect_(rect) {}
 
 QRect ChartLabelLayer::labelBox(const ChartModel& m, int n, const QCPAxisRect* rect) {
     if (n < 1 || n > kChartLabels || !rect) return QRect();
@@ -41,18 +41,12 @@ QRect ChartLabelLayer::labelBox(const ChartModel& m, int n, const QCPAxisRect* r
     return QRect(QPoint(left, bottom - size.height() + 1), size);
 }
 
-void ChartLabelLayer::applyDefaultAntialiasingHint(QCPPainter* painter) const { painter->setAntialiasing(true); }
-
 void ChartLabelLayer::draw(QCPPainter* p) {
     for (int n = 1; n <= kChartLabels; ++n) {
         const QRect box = labelBox(*model_, n, rect_);
         if (box.isNull()) continue;
         const ChartLabelData& l = model_->labels[static_cast<std::size_t>(n - 1)];
-        if (l.backColour >= 0) p->fillRect(box, chartColour(l.backColour));
-        drawChartBorder(p, box, l.border, 1, chartColour(l.textColour));
-        const int pad = chartBorderExtent(l.border, 1);
-        drawChartTextLines(p, box.adjusted(pad, pad, -pad, -pad), chartTextLines(l.text), chartFont(l.font),
-                           chartColour(l.textColour));
+        drawChartTextBox(p, box, l.text, l.font, l.textColour, l.backColour, l.border);
     }
 }
 

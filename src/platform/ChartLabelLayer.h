@@ -4,13 +4,11 @@
 // beyond the series' point count is taken as its last point.
 #pragma once
 
-#include <qcustomplot.h>
-
-#include "platform/ChartModel.h"
+#include "platform/ChartLayerable.h"
 
 namespace vrn {
 
-class ChartLabelLayer : public QCPLayerable {
+class ChartLabelLayer : public ChartLayerable {
 public:
     ChartLabelLayer(QCustomPlot* plot, const ChartModel* model, QCPAxisRect* rect);
 
@@ -18,11 +16,9 @@ public:
     static QRect labelBox(const ChartModel& model, int n, const QCPAxisRect* rect);
 
 protected:
-    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
     void draw(QCPPainter* painter) override;
 
 private:
-    const ChartModel* model_;
     QCPAxisRect* rect_;
 };
 

@@ -32,7 +32,7 @@ int entryWidth(const QFontMetrics& fm, const ChartLegendEntry& e) {
 }  // namespace
 
 ChartLegend::ChartLegend(QCustomPlot* plot, const ChartModel* model, const ChartLayout* layout)
-    : QCPLayerable(plot, "legend"), model_(model), layout_(layout) {}
+    : ChartLayerable(plot, "legend", model, layout, true) {}
 
 std::vector<ChartLegendEntry> ChartLegend::entries(const ChartModel& m) {
     std::vector<ChartLegendEntry> out;
@@ -66,8 +66,6 @@ QSize ChartLegend::measure(const ChartModel& m, const std::vector<ChartLegendEnt
     const int pad = kPadding + chartBorderExtent(m.legend.border, 1);
     return QSize(w + 2 * pad, h + 2 * pad);
 }
-
-void ChartLegend::applyDefaultAntialiasingHint(QCPPainter* painter) const { painter->setAntialiasing(true); }
 
 void ChartLegend::draw(QCPPainter* p) {
     const QRect box = layout_->legend;

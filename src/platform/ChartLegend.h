@@ -3,13 +3,11 @@
 // symbol and its text; stacked (vertical) or side by side (horizontal).
 #pragma once
 
-#include <qcustomplot.h>
-
-#include "platform/ChartLayout.h"
+#include "platform/ChartLayerable.h"
 
 namespace vrn {
 
-class ChartLegend : public QCPLayerable {
+class ChartLegend : public ChartLayerable {
 public:
     ChartLegend(QCustomPlot* plot, const ChartModel* model, const ChartLayout* layout);
 
@@ -17,12 +15,7 @@ public:
     static QSize measure(const ChartModel& model, const std::vector<ChartLegendEntry>& entries);
 
 protected:
-    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
     void draw(QCPPainter* painter) override;
-
-private:
-    const ChartModel* model_;
-    const ChartLayout* layout_;
 };
 
 }  // namespace vrn

@@ -14,7 +14,7 @@ constexpr int kPadding = 4;
 
 ChartTextBlockPainter::ChartTextBlockPainter(QCustomPlot* plot, const ChartModel* model,
                                              const ChartLayout* layout, ChartTextBlock which)
-    : QCPLayerable(plot, "legend"), model_(model), layout_(layout), which_(which) {}
+    : ChartLayerable(plot, "legend", model, layout, true), which_(which) {}
 
 QSize chartTextSize(const QStringList& lines, const QFont& font) {
     const QFontMetrics fm(font);
@@ -23,13 +23,19 @@ QSize chartTextSize(const QStringList& lines, const QFont& font) {
     return QSize(w, static_cast<int>(lines.size()) * fm.lineSpacing());
 }
 
-void drawChartTextLines(QPainter* p, const QRect& box, const QStringList& lines, const QFont& font,
-                        const QColor& colour) {
+void drawChartTextBox(QPainter* p, const QRect& outer, const std::string& text, const ChartFont& textFont,
+                      Colour textColour, Colour backColour, int border) {
+    if (backColour >= 0) p->fillRect(outer, chartColour(backColour));
+    drawChartBorder(p, outer, border, 1, chartColour(textColour));
+    const int pad = chartBorderExtent(border, 1);
+    const QRect box = outer.adjusted(pad, pad, -pad, -pad);
+    const QStringList lines = chartTextLines(text);
+    const QFont font = chartFont(textFont);
     const QFontMetrics fm(font);
     const int total = static_cast<int>(lines.size()) * fm.lineSpacing();
     int y = box.top() + (box.height() - total) / 2;
     p->setFont(font);
-    p->setPen(colour);
+    p->setPen(chartColour(textColour));
     for (const QString& l : lines) {
         p->drawText(QRect(box.left(), y, box.width(), fm.lineSpacing()), Qt::AlignHCenter | Qt::AlignVCenter, l);
         y += fm.lineSpacing();
@@ -43,19 +49,11 @@ QSize ChartTextBlockPainter::measure(const ChartTextBlockData& b) {
     return QSize(t.width() + 2 * pad, t.height() + 2 * pad);
 }
 
-void ChartTextBlockPainter::applyDefaultAntialiasingHint(QCPPainter* painter) const {
-    painter->setAntialiasing(true);
-}
-
 void ChartTextBlockPainter::draw(QCPPainter* p) {
     const QRect box = which_ == ChartTextBlock::Header ? layout_->header : layout_->footer;
     if (box.isNull()) return;
     const ChartTextBlockData& b = model_->text(which_);
-    if (b.backColour >= 0) p->fillRect(box, chartColour(b.backColour));
-    drawChartBorder(p, box, b.border, 1, chartColour(b.textColour));
-    const int pad = chartBorderExtent(b.border, 1);
-    drawChartTextLines(p, box.adjusted(pad, pad, -pad, -pad), chartTextLines(b.text), chartFont(b.font),
-                       chartColour(b.textColour));
+    drawChartTextBox(p, box, b.text, b.font, b.textColour, b.backColour, b.border);
 }
 
 }  // namespace vrn

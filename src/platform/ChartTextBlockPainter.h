@@ -2,13 +2,11 @@
 // lines of text centred in the block.
 #pragma once
 
-#include <qcustomplot.h>
-
-#include "platform/ChartLayout.h"
+#include "platform/ChartLayerable.h"
 
 namespace vrn {
 
-class ChartTextBlockPainter : public QCPLayerable {
+class ChartTextBlockPainter : public ChartLayerable {
 public:
     ChartTextBlockPainter(QCustomPlot* plot, const ChartModel* model, const ChartLayout* layout,
                           ChartTextBlock which);
@@ -17,18 +15,16 @@ public:
     static QSize measure(const ChartTextBlockData& block);
 
 protected:
-    void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
     void draw(QCPPainter* painter) override;
 
 private:
-    const ChartModel* model_;
-    const ChartLayout* layout_;
     ChartTextBlock which_;
 };
 
-// Draws lines of text centred in a box (shared by text blocks and labels).
-void drawChartTextLines(QPainter* painter, const QRect& box, const QStringList& lines, const QFont& font,
-                        const QColor& colour);
+// Draws a box of text (text blocks and labels): background unless
+// transparent (-1), border in the text colour, lines centred.
+void drawChartTextBox(QPainter* painter, const QRect& box, const std::string& text, const ChartFont& font,
+                      Colour textColour, Colour backColour, int border);
 // Size of lines of text in a font, without padding.
 QSize chartTextSize(const QStringList& lines, const QFont& font);
 

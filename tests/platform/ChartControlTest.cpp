@@ -19,6 +19,7 @@
 #include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
 #include "platform/ChartTemplate.h"
+#include "platform/ChartTicker.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -501,6 +502,24 @@ TEST_F(Chart, OriginAndNumberPlacementMoveAxisLinesAndNumbers) {
     EXPECT_FALSE(darkNear(QPoint(r.left() - 16, at(0, 4).y()), 6, 3));
 }
 
+TEST(ChartNumbers, AxisNumbersUseTheLocaleSeparator) {
+    ChartAxisData a;
+    a.min = 0;
+    a.max = 1;
+    ChartTicker ticker(&a);
+    QVector<double> ticks;
+    QVector<QString> labels;
+    {
+        test::NumberLocaleGuard comma(',', '.');
+        ticker.generate(QCPRange(0, 1), QLocale(), 'g', 6, ticks, nullptr, &labels);
+        EXPECT_EQ(labels, (QVector<QString>{"0", "0,2", "0,4", "0,6", "0,8", "1"}));
+    }
+    test::NumberLocaleGuard point('.', ',');
+    ticker.generate(QCPRange(0, 1), QLocale(), 'g', 6, ticks, nullptr, &labels);
+    EXPECT_EQ(labels, (QVector<QString>{"0", "0.2", "0.4", "0.6", "0.8", "1"}));
+    EXPECT_EQ(ticks.size(), 6);
+}
+
 // ---------------------------------------------------------------- logarithmic axes
 
 TEST_F(Chart, LogarithmicAxesRefuseNonPositiveRanges) {
@@ -634,6 +653,10 @@ TEST_F(Chart, MouseEventsArriveWithButtonsAndPixelPositions) {
     QSignalSpy pressed(&chart, &ChartControl::mousePressed);
     QSignalSpy moved(&chart, &ChartControl::mouseMoved);
     QSignalSpy released(&chart, &ChartControl::mouseReleased);
+    QTest::mouseMove(plot, QPoint(90, 110));  // hovering, no button
+    ASSERT_GE(moved.count(), 1);
+    EXPECT_EQ(moved.last().at(0).value<Qt::MouseButtons>(), Qt::NoButton);
+    EXPECT_EQ(moved.last().at(2).toPoint(), QPoint(90, 110));
     QTest::mousePress(plot, Qt::RightButton, Qt::ShiftModifier, QPoint(100, 120));
     QTest::mouseMove(plot, QPoint(110, 125));
     QTest::mouseRelease(plot, Qt::RightButton, Qt::ShiftModifier, QPoint(110, 125));

@@ -392,6 +392,16 @@ TEST(ChartTemplateFormat, FileIsLatin1WithCrLfAndNamesItsFormatFirst) {
     EXPECT_NE(text.find("1e+308"), std::string::npos);               // the hole
 }
 
+TEST(ChartTemplateFormat, NumbersAreWrittenWithAPointWhateverTheLocale) {
+    const std::string plain = writeChartTemplate(richModel());
+    test::NumberLocaleGuard comma(',', '.');
+    EXPECT_EQ(writeChartTemplate(richModel()), plain);
+    EXPECT_NE(plain.find("origin=4 3.14159"), std::string::npos);
+    ChartModel back;
+    ASSERT_TRUE(readChartTemplate(plain, back).ok);
+    EXPECT_EQ(back, richModel());
+}
+
 TEST(ChartTemplateFormat, LfOnlyAndUtf8FilesAreReadToo) {
     const ChartModel m = richModel();
     const std::string text = writeChartTemplate(m);
