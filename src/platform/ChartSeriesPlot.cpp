@@ -1,0 +1,41 @@
+#include "platform/ChartSeriesPlot.h"
+
+#include <limits>
+
+#include "platform/ChartStyle.h"
+
+namespace vrn {
+
+ChartSeriesPlot::ChartSeriesPlot(QCPAxis* x, QCPAxis* y, const QString& layer) : curve_(new QCPCurve(x, y)) {
+    curve_->setLayer(layer);
+    curve_->setScatterSkip(0);
+}
+
+ChartSeriesPlot::~ChartSeriesPlot() {
+    if (QCustomPlot* plot = curve_->parentPlot()) plot->removePlottable(curve_);
+}
+
+void ChartSeriesPlot::sync(const ChartSeriesData& s, bool xLog, bool yLog) {
+    curve_->setVisible(s.display == kSeriesShown);
+    const QPen pen = chartLinePen(s.style.linePattern, s.style.lineColour, s.style.lineWidth);
+    curve_->setPen(pen);
+    curve_->setLineStyle(pen.style() == Qt::NoPen ? QCPCurve::lsNone : QCPCurve::lsLine);
+    curve_->setScatterStyle(chartScatter(s.style));
+    if (!dataDirty_ && xLog == xLog_ && yLog == yLog_) return;
+    const double gap = std::numeric_limits<double>::quiet_NaN();
+    QVector<QCPCurveData> data;
+    const std::size_t n = std::min(s.x.size(), s.y.size());
+    data.reserve(static_cast<int>(n));
+    for (std::size_t i = 0; i < n; ++i) {
+        double x = s.x[i], y = s.y[i];
+        if (chartIsHole(x, y) || (xLog && x <= 0) || (yLog && y <= 0)) y = gap;
+        if (!std::isfinite(x)) x = gap;
+        data.append(QCPCurveData(static_cast<double>(i), x, y));
+    }
+    curve_->data()->set(data, true);
+    dataDirty_ = false;
+    xLog_ = xLog;
+    yLog_ = yLog;
+}
+
+}  // namespace vrn

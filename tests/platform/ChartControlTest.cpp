@@ -1,0 +1,986 @@
+// The chart component drawn offscreen: holes, batches, labels, spacings,
+// hit test, zoom, outputs, templates and a demonstration chart.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QSvgRenderer>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <cmath>
+
+#include "platform/ChartControl.h"
+#include "platform/ChartStyle.h"
+#include "platform/ChartTemplate.h"
+#include "platform/ChartTicker.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+constexpr Colour kRed = RGB(220, 0, 0);
+constexpr Colour kBlue = RGB(0, 0, 230);
+constexpr Colour kGreen = RGB(0, 160, 0);
+
+bool near(QRgb px, Colour c, int tol = 60) {
+    return std::abs(qRed(px) - redOf(c)) + std::abs(qGreen(px) - greenOf(c)) + std::abs(qBlue(px) - blueOf(c)) <= tol;
+}
+
+// Whether any pixel within r pixels of (x, y) has the colour.
+bool colourAround(const QImage& img, QPoint p, Colour c, int r = 2) {
+    for (int dy = -r; dy <= r; ++dy)
+        for (int dx = -r; dx <= r; ++dx) {
+            const QPoint q = p + QPoint(dx, dy);
+            if (img.rect().contains(q) && near(img.pixel(q), c)) return true;
+        }
+    return false;
+}
+
+// A plain chart: x and y 0..10, no frame, no border, white everywhere.
+class Chart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        chart.resize(600, 400);
+        chart.show();
+        chart.setAxisRange(ChartAxis::X, 0, 10);
+        chart.setAxisRange(ChartAxis::Y, 0, 10);
+        chart.setSeriesCount(1, 27);
+        chart.setSeriesCount(2, 7);
+        test::processEvents();
+    }
+
+    // Pixel of a data point, rounded as the chart rounds its labels.
+    QPoint at(double x, double y) {
+        const QPointF p = chart.toPixel(x, y);
+        return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+    }
+
+    void line(int series, Colour c, std::vector<double> xs, std::vector<double> ys, int width = 3) {
+        chart.setPoints(1, series, xs, ys);
+        chart.setLineColour(1, series, c);
+        chart.setLineWidth(1, series, width);
+    }
+
+    test::GuiTest env;
+    ChartControl chart;
+};
+
+}  // namespace
+
+TEST_F(Chart, DemonstrationRendersCurvesPointSetsLabelsLegendHeaderAndFooter) {
+    chart.beginUpdate();
+    chart.setText(ChartTextBlock::Header, "Konzentration vs. Zeit\r\nModell A => P");
+    chart.setText(ChartTextBlock::Footer, "kinet. Modell: A => P   (n = 1)");
+    chart.setTextBackColour(ChartTextBlock::Footer, 0xC0FFFF);
+    chart.setTextBorder(ChartTextBlock::Footer, 4);
+    chart.setAxisTitle(ChartAxis::X, "t/ s");
+    chart.setAxisTitle(ChartAxis::Y, "c(A), c(P) / (mol/l)");
+    chart.setGridPattern(ChartAxis::X, 4);
+    chart.setGridPattern(ChartAxis::Y, 4);
+    chart.setAxisRange(ChartAxis::Y, 0, 1);
+    std::vector<double> t, a, p;
+    for (int i = 0; i <= 200; ++i) {
+        t.push_back(i * 0.05);
+        a.push_back(std::exp(-0.3 * i * 0.05));
+        p.push_back(1 - a.back());
+    }
+    line(1, kRed, t, a);
+    line(2, kBlue, t, p);
+    chart.setSeriesLabel(1, 1, "c(A) ");
+    chart.setSeriesLabel(1, 2, "c(P) ");
+    chart.setLabelText(1, "c(A) ");
+    chart.setLabelPoint(1, 40);
+    chart.setLabelText(2, "c(P) ");
+    chart.setLabelPoint(2, 120);
+    chart.setLabelBorder(2, 4);
+    chart.setPoints(2, 1, {1, 3, 5, 7, 9}, {0.74, 0.41, 0.22, 0.12, 0.07});
+    chart.setLinePattern(2, 1, 1);
+    chart.setSymbolShape(2, 1, 2);
+    chart.setSymbolSize(2, 1, 9);
+    chart.setSymbolColour(2, 1, kGreen);
+    chart.setSeriesLabel(2, 1, "Messpunkte c(A)");
+    chart.setLegendShown(true);
+    chart.endUpdate();
+
+    const QImage img = chart.toImage();
+    const QString path = test::saveScreenshot(&chart, "chart_demonstration");
+    ASSERT_TRUE(QFile::exists(path));
+    ASSERT_EQ(img.size(), QSize(600, 400));
+    // The curves lie where their values are: c(A) red, c(P) blue.
+    for (double x : {2.0, 4.0, 8.0}) {
+        EXPECT_TRUE(colourAround(img, at(x, std::exp(-0.3 * x)), kRed)) << "c(A) at t = " << x;
+        EXPECT_TRUE(colourAround(img, at(x, 1 - std::exp(-0.3 * x)), kBlue)) << "c(P) at t = " << x;
+    }
+    EXPECT_TRUE(colourAround(img, at(5, 0.22), kGreen, 1));
+    // Header, footer, legend and labels are drawn.
+    EXPECT_GT(chart.textWidth(ChartTextBlock::Header), 0);
+    EXPECT_GT(chart.legendWidth(), 0);
+    EXPECT_FALSE(chart.labelRect(1).isNull());
+    EXPECT_FALSE(chart.labelRect(2).isNull());
+    const QRect footer(chart.textLeft(ChartTextBlock::Footer), chart.textTop(ChartTextBlock::Footer),
+                       chart.textWidth(ChartTextBlock::Footer), chart.textHeight(ChartTextBlock::Footer));
+    EXPECT_TRUE(near(img.pixel(footer.left() + 2, footer.center().y()), 0xC0FFFF, 3));
+}
+
+// ---------------------------------------------------------------- style codes
+
+TEST(ChartStyleCodes, ColoursKeepBlueInTheHighByte) {
+    struct Row {
+        Colour colour;
+        QColor q;
+    };
+    const Row rows[] = {
+        {0x000000, QColor(0, 0, 0)},      {0x0000FF, QColor(255, 0, 0)},  {0x00FF00, QColor(0, 255, 0)},
+        {0xFF0000, QColor(0, 0, 255)},    {0xC0FFFF, QColor(255, 255, 192)}, {RGB(1, 2, 3), QColor(1, 2, 3)},
+        {0xFFFFFF, QColor(255, 255, 255)},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(chartColour(r.colour), r.q) << std::hex << r.colour;
+        EXPECT_EQ(chartColourOf(r.q), r.colour) << std::hex << r.colour;
+    }
+    EXPECT_EQ(chartColour(kChartTransparent).alpha(), 0);
+    EXPECT_EQ(chartColourOf(QColor(Qt::transparent)), kChartTransparent);
+}
+
+TEST(ChartStyleCodes, LinePatternsGiveTheirPens) {
+    struct Row {
+        int code;
+        Qt::PenStyle style;
+    };
+    const Row rows[] = {{1, Qt::NoPen},      {2, Qt::SolidLine},     {3, Qt::CustomDashLine}, {4, Qt::DotLine},
+                        {5, Qt::CustomDashLine}, {6, Qt::CustomDashLine}, {7, Qt::DashDotLine}, {0, Qt::NoPen},
+                        {8, Qt::NoPen}};
+    for (const Row& r : rows) {
+        const QPen pen = chartLinePen(r.code, kRed, 2);
+        EXPECT_EQ(pen.style(), r.style) << "code " << r.code;
+        EXPECT_EQ(validLinePattern(r.code), r.code >= 1 && r.code <= 7) << "code " << r.code;
+        if (r.style != Qt::NoPen) {
+            EXPECT_EQ(pen.color(), QColor(220, 0, 0));
+        }
+    }
+}
+
+TEST(ChartStyleCodes, SymbolShapesGiveTheirScatterStyles) {
+    struct Row {
+        int code;
+        QCPScatterStyle::ScatterShape shape;
+        bool filled;
+    };
+    const Row rows[] = {
+        {1, QCPScatterStyle::ssNone, false},      {2, QCPScatterStyle::ssDisc, true},
+        {3, QCPScatterStyle::ssSquare, true},     {4, QCPScatterStyle::ssTriangle, true},
+        {5, QCPScatterStyle::ssDiamond, true},    {6, QCPScatterStyle::ssStar, false},
+        {7, QCPScatterStyle::ssCustom, false},    {8, QCPScatterStyle::ssCustom, false},
+        {9, QCPScatterStyle::ssCross, false},     {10, QCPScatterStyle::ssCircle, false},
+        {11, QCPScatterStyle::ssSquare, false},
+    };
+    for (const Row& r : rows) {
+        ChartSeriesStyle st;
+        st.symbolShape = r.code;
+        st.symbolColour = kBlue;
+        st.symbolSize = 8;
+        const QCPScatterStyle s = chartScatter(st);
+        EXPECT_EQ(s.shape(), r.shape) << "code " << r.code;
+        EXPECT_EQ(s.brush().style() != Qt::NoBrush, r.filled) << "code " << r.code;
+        if (r.code != 1) {
+            EXPECT_EQ(s.size(), 8);
+        }
+    }
+}
+
+TEST_F(Chart, SymbolsAreDrawnFilledOrOpenAsTheirCodeSays) {
+    // One point per code from 1 to 11, symbol size 14, no line.
+    struct Row {
+        int code;
+        bool anything;      // something is drawn near the point
+        bool centreFilled;  // the centre pixel has the symbol colour
+    };
+    const Row rows[] = {{1, false, false}, {2, true, true},  {3, true, true},  {4, true, true},
+                        {5, true, true},   {6, true, true},  {7, true, true},  {8, true, true},
+                        {9, true, true},   {10, true, false}, {11, true, false}};
+    chart.beginUpdate();
+    chart.setPlotFrame(false);
+    chart.setAxisShown(ChartAxis::X, false);
+    chart.setAxisShown(ChartAxis::Y, false);
+    chart.setAxisRange(ChartAxis::X, 0, 12);
+    for (const Row& r : rows) {
+        chart.setPoints(2, 1, {}, {});
+        chart.setSeriesCount(2, 11);
+        chart.setPoints(2, r.code, {static_cast<double>(r.code)}, {5});
+        chart.setStyle(2, r.code, ChartSeriesStyle{1, 0, 1, r.code, kBlue, 14});
+    }
+    chart.endUpdate();
+    const QImage img = chart.toImage();
+    test::saveScreenshot(&chart, "chart_symbols");
+    for (const Row& r : rows) {
+        const QPoint p = at(r.code, 5);
+        EXPECT_EQ(colourAround(img, p, kBlue, 8), r.anything) << "code " << r.code;
+        EXPECT_EQ(near(img.pixel(p), kBlue), r.centreFilled) << "code " << r.code;
+    }
+}
+
+TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
+    chart.beginUpdate();
+    chart.setPlotFrame(false);
+    chart.setAxisShown(ChartAxis::X, false);
+    chart.setAxisShown(ChartAxis::Y, false);
+    line(1, kRed, {0, 10}, {2, 2}, 2);
+    line(2, kRed, {0, 10}, {5, 5}, 2);
+    line(3, kRed, {0, 10}, {8, 8}, 2);
+    chart.setLinePattern(1, 1, 1);  // none
+    chart.setLinePattern(1, 2, 2);  // solid
+    chart.setLinePattern(1, 3, 4);  // dotted
+    chart.endUpdate();
+    const QImage img = chart.toImage();
+    test::saveScreenshot(&chart, "chart_patterns");
+    auto redRun = [&](double yv) {
+        int red = 0;
+        const QPoint a = at(1, yv), b = at(9, yv);
+        for (int x = a.x(); x <= b.x(); ++x)
+            if (colourAround(img, QPoint(x, a.y()), kRed, 1)) ++red;
+        return std::pair<int, int>(red, b.x() - a.x() + 1);
+    };
+    EXPECT_EQ(redRun(2).first, 0);
+    EXPECT_EQ(redRun(5).first, redRun(5).second);
+    const auto dotted = redRun(8);
+    EXPECT_GT(dotted.first, dotted.second / 4);
+    EXPECT_LT(dotted.first, dotted.second);
+}
+
+// ---------------------------------------------------------------- holes
+
+TEST_F(Chart, HolesAreNeitherDrawnNorJoinedNorPicked) {
+    line(1, kRed, {1, 2, 3, 4, 5, 6, 7, 8, 9}, {5, 5, 5, 5, kChartHole, 5, 5, 5, 5});
+    chart.setLinePattern(1, 1, 2);
+    chart.setPlotFrame(false);
+    const QImage img = chart.toImage();
+    EXPECT_TRUE(colourAround(img, at(2.5, 5), kRed, 1));
+    EXPECT_TRUE(colourAround(img, at(7.5, 5), kRed, 1));
+    EXPECT_FALSE(colourAround(img, at(4.5, 5), kRed, 1));  // no line into the hole
+    EXPECT_FALSE(colourAround(img, at(5.0, 5), kRed, 1));
+    EXPECT_FALSE(colourAround(img, at(5.5, 5), kRed, 1));
+    const ChartPick p = chart.pick(1, at(5, 5));
+    EXPECT_NE(p.point, 5);
+    EXPECT_EQ(p.series, 1);
+}
+
+TEST_F(Chart, GrownPointCountFillsHolesAndShrinkingDropsPoints) {
+    chart.setPoints(2, 3, {1, 2}, {3, 4});
+    ASSERT_TRUE(chart.setPointCount(2, 3, 4));
+    EXPECT_EQ(chart.pointCount(2, 3), 4);
+    EXPECT_EQ(chart.y(2, 3, 2), 4);
+    EXPECT_EQ(chart.y(2, 3, 3), kChartHole);
+    EXPECT_EQ(chart.y(2, 3, 4), kChartHole);
+    ASSERT_TRUE(chart.setPointCount(2, 3, 1));
+    ASSERT_TRUE(chart.setPointCount(2, 3, 2));
+    EXPECT_EQ(chart.x(2, 3, 1), 1);
+    EXPECT_EQ(chart.y(2, 3, 2), kChartHole);
+    EXPECT_EQ(chart.y(2, 3, 5), kChartHole);   // beyond the count
+    EXPECT_EQ(chart.y(2, 9, 1), kChartHole);   // no such series
+    // Not finite values become holes; unknown series and points are refused.
+    EXPECT_TRUE(chart.setY(2, 3, 1, std::nan("")));
+    EXPECT_EQ(chart.y(2, 3, 1), kChartHole);
+    EXPECT_FALSE(chart.setY(2, 3, 3, 1.0));
+    EXPECT_FALSE(chart.setY(2, 8, 1, 1.0));
+    EXPECT_FALSE(chart.setPointCount(1, 28, 1));
+    EXPECT_FALSE(chart.setPointCount(1, 1, kChartMaxPoints + 1));
+}
+
+TEST_F(Chart, CurveKeepsThePointOrderGiven) {
+    // A closed loop: x goes back, which a sorted graph could not draw.
+    chart.setPoints(1, 1, {2, 8, 8, 2, 2}, {2, 2, 8, 8, 2});
+    chart.setLineColour(1, 1, kRed);
+    chart.setLineWidth(1, 1, 3);
+    chart.setPlotFrame(false);
+    const QImage img = chart.toImage();
+    EXPECT_TRUE(colourAround(img, at(2, 5), kRed, 1));  // the closing edge at x = 2
+    EXPECT_TRUE(colourAround(img, at(8, 5), kRed, 1));
+    EXPECT_FALSE(colourAround(img, at(5, 5), kRed, 3));
+    EXPECT_EQ(chart.x(1, 1, 4), 2);
+    EXPECT_EQ(chart.y(1, 1, 4), 8);
+}
+
+// ---------------------------------------------------------------- batched update
+
+TEST_F(Chart, BatchedUpdateRedrawsOncePerOutermostBatch) {
+    test::processEvents();
+    const int before = chart.replotCount();
+    chart.beginUpdate();
+    chart.setPointCount(1, 1, 200);
+    for (int i = 1; i <= 200; ++i) chart.setPoint(1, 1, i, i * 0.05, std::sin(i * 0.05));
+    chart.beginUpdate();  // nested, e.g. the group's data switch
+    chart.setLineColour(1, 1, kBlue);
+    chart.endUpdate();
+    EXPECT_EQ(chart.replotCount(), before);
+    chart.endUpdate();
+    EXPECT_EQ(chart.replotCount(), before + 1);
+    test::processEvents();
+    EXPECT_EQ(chart.replotCount(), before + 1);
+
+    // Changes outside a batch are drawn together when the event loop runs.
+    for (int i = 1; i <= 50; ++i) chart.setY(1, 1, i, 0.5);
+    EXPECT_EQ(chart.replotCount(), before + 1);
+    test::processEvents();
+    EXPECT_EQ(chart.replotCount(), before + 2);
+
+    // An end without a begin does nothing harmful; the group switch is the same switch.
+    chart.endUpdate();
+    chart.setDataBatched(1, true);
+    chart.setY(1, 1, 1, 0.7);
+    chart.setBatched(false);
+    EXPECT_EQ(chart.replotCount(), before + 3);
+}
+
+// ---------------------------------------------------------------- labels
+
+TEST_F(Chart, LabelFollowsItsPointWhenTheDataChange) {
+    chart.setPoints(1, 3, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6});
+    chart.setLabelText(3, "c(C) ");
+    chart.setLabelPoint(3, 4);
+    EXPECT_EQ(chart.labelSeries(3), 3);  // label n starts on series n
+    const QRect before = chart.labelRect(3);
+    ASSERT_FALSE(before.isNull());
+    EXPECT_EQ(before.bottomLeft(), at(4, 4) + QPoint(4, -4));
+
+    chart.setY(1, 3, 4, 7);  // the attached point moves up
+    const QRect moved = chart.labelRect(3);
+    EXPECT_EQ(moved.bottomLeft(), at(4, 7) + QPoint(4, -4));
+
+    chart.setPointCount(1, 3, 2);  // fewer points: the label goes to the last one
+    EXPECT_EQ(chart.labelRect(3).bottomLeft(), at(2, 2) + QPoint(4, -4));
+    EXPECT_EQ(chart.labelPoint(3), 4);
+
+    chart.setLabelPoint(3, -7);  // an index below 1 is taken as 1
+    EXPECT_EQ(chart.labelPoint(3), 1);
+    EXPECT_EQ(chart.labelRect(3).bottomLeft(), at(1, 1) + QPoint(4, -4));
+
+    chart.setY(1, 3, 1, kChartHole);  // on a hole: not drawn
+    EXPECT_TRUE(chart.labelRect(3).isNull());
+    chart.setY(1, 3, 1, 1);
+    chart.setDisplayState(1, 3, 2);  // series hidden: not drawn
+    EXPECT_TRUE(chart.labelRect(3).isNull());
+    chart.setDisplayState(1, 3, 1);
+    chart.setLabelShown(3, false);
+    EXPECT_TRUE(chart.labelRect(3).isNull());
+    chart.setLabelShown(3, true);
+    ASSERT_TRUE(chart.attachLabel(3, 2, 5, 1));  // attached elsewhere: set 5 is empty
+    EXPECT_TRUE(chart.labelRect(3).isNull());
+    EXPECT_FALSE(chart.attachLabel(3, 3, 1, 1));
+    EXPECT_FALSE(chart.setLabelText(65, "x"));
+}
+
+// ---------------------------------------------------------------- spacings
+
+TEST_F(Chart, ThreeSpacingsGiveTheirOwnGridTickAndNumberPositions) {
+    chart.beginUpdate();
+    chart.setPlotFrame(false);
+    chart.setGridPattern(ChartAxis::X, 2);
+    chart.setGridColour(ChartAxis::X, kGreen);
+    ASSERT_TRUE(chart.setSpacingAutomatic(ChartAxis::X, ChartSpacing::Grid, false));
+    ASSERT_TRUE(chart.setSpacingAutomatic(ChartAxis::X, ChartSpacing::Tick, false));
+    ASSERT_TRUE(chart.setSpacingAutomatic(ChartAxis::X, ChartSpacing::Number, false));
+    ASSERT_TRUE(chart.setSpacing(ChartAxis::X, ChartSpacing::Grid, 2.5));
+    ASSERT_TRUE(chart.setSpacing(ChartAxis::X, ChartSpacing::Tick, 0.5));
+    ASSERT_TRUE(chart.setSpacing(ChartAxis::X, ChartSpacing::Number, 4));
+    chart.endUpdate();
+    EXPECT_EQ(chart.spacingPositions(ChartAxis::X, ChartSpacing::Grid), (std::vector<double>{0, 2.5, 5, 7.5, 10}));
+    EXPECT_EQ(chart.spacingPositions(ChartAxis::X, ChartSpacing::Number), (std::vector<double>{0, 4, 8}));
+    EXPECT_EQ(chart.spacingPositions(ChartAxis::X, ChartSpacing::Tick).size(), 21u);
+    EXPECT_DOUBLE_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Tick), 0.5);
+
+    const QImage img = chart.toImage();
+    test::saveScreenshot(&chart, "chart_spacings");
+    const QRect r = chart.plotRect();
+    const int mid = r.center().y();
+    // Grid lines at 2.5 and 7.5, none at 2 or 4.
+    EXPECT_TRUE(colourAround(img, QPoint(at(2.5, 5).x(), mid), kGreen, 1));
+    EXPECT_TRUE(colourAround(img, QPoint(at(7.5, 5).x(), mid), kGreen, 1));
+    EXPECT_FALSE(colourAround(img, QPoint(at(4, 5).x(), mid), kGreen, 1));
+    // Tick marks below the x axis at every half, e.g. 0.5 and 3.5.
+    const int below = r.bottom() + 3;
+    auto dark = [&](QPoint p) { return qGray(img.pixel(p)) < 128; };
+    auto tickAt = [&](double xv) {
+        const int x = at(xv, 0).x();
+        return dark(QPoint(x - 1, below)) || dark(QPoint(x, below)) || dark(QPoint(x + 1, below));
+    };
+    EXPECT_TRUE(tickAt(0.5));
+    EXPECT_TRUE(tickAt(3.5));
+    EXPECT_FALSE(dark(QPoint((at(0.5, 0).x() + at(1, 0).x()) / 2, below)));
+    // Numbers under 4 and 8, nothing under 2 or 6.
+    auto textUnder = [&](double xv) {
+        const int x = at(xv, 0).x();
+        for (int y = r.bottom() + 8; y < r.bottom() + 30; ++y)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (dark(QPoint(x + dx, y))) return true;
+        return false;
+    };
+    EXPECT_TRUE(textUnder(4));
+    EXPECT_TRUE(textUnder(8));
+    EXPECT_FALSE(textUnder(2));
+    EXPECT_FALSE(textUnder(6));
+}
+
+TEST_F(Chart, AutomaticSpacingsFollowTheRangeAndReadBack) {
+    EXPECT_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Number), 2);
+    EXPECT_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Grid), 2);
+    EXPECT_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Tick), 1);
+    chart.setAxisRange(ChartAxis::X, 0, 1);
+    EXPECT_DOUBLE_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Number), 0.2);
+    EXPECT_DOUBLE_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Tick), 0.1);
+    // A value set while automatic is kept for later but not used yet.
+    EXPECT_TRUE(chart.setSpacing(ChartAxis::X, ChartSpacing::Number, 0.25));
+    EXPECT_DOUBLE_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Number), 0.2);
+    // Switching the flag off fixes the spacing drawn until then.
+    chart.setSpacingAutomatic(ChartAxis::X, ChartSpacing::Number, false);
+    EXPECT_DOUBLE_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Number), 0.2);
+    chart.setAxisRange(ChartAxis::X, 0, 100);
+    EXPECT_DOUBLE_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Number), 0.2);
+    EXPECT_FALSE(chart.spacingAutomatic(ChartAxis::X, ChartSpacing::Number));
+}
+
+TEST_F(Chart, SpacingGuardRefusesAndKeepsTheOldSpacing) {
+    chart.setSpacingAutomatic(ChartAxis::Y, ChartSpacing::Grid, false);
+    ASSERT_TRUE(chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.5));
+    struct Row {
+        double value;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {0, false},       {-1, false},   {std::nan(""), false}, {INFINITY, false}, {-INFINITY, false},
+        {0.001, false},   {0.00999, false}, {0.01, true},       {10, true},        {1e6, true},
+    };
+    for (const Row& r : rows) {
+        chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.5);
+        EXPECT_EQ(chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, r.value), r.accepted) << r.value;
+        EXPECT_EQ(chart.spacing(ChartAxis::Y, ChartSpacing::Grid), r.accepted ? r.value : 0.5) << r.value;
+    }
+    // A range grown afterwards draws with the automatic spacing, the given one is kept.
+    chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.01);
+    chart.setAxisRange(ChartAxis::Y, 0, 1000);
+    EXPECT_EQ(chart.spacing(ChartAxis::Y, ChartSpacing::Grid), 200);
+    EXPECT_EQ(chart.model().axis(ChartAxis::Y).spacing[0].value, 0.01);
+    EXPECT_LE(chart.spacingPositions(ChartAxis::Y, ChartSpacing::Grid).size(), 1001u);
+}
+
+TEST_F(Chart, OriginAndNumberPlacementMoveAxisLinesAndNumbers) {
+    chart.beginUpdate();
+    chart.setPlotFrame(false);
+    chart.setAxisRange(ChartAxis::Y, -5, 5);
+    chart.setOriginPlacement(ChartAxis::Y, kOriginAtZero);     // the x axis at y = 0
+    chart.setNumberPlacement(ChartAxis::X, kNumbersAtAxis);    // its numbers beside it
+    chart.setOriginPlacement(ChartAxis::X, kOriginAtMaximum);  // the y axis at x = 10
+    chart.setNumberPlacement(ChartAxis::Y, kNumbersAtMaximum); // its numbers right of the plot area
+    chart.endUpdate();
+    const QImage img = chart.toImage();
+    test::saveScreenshot(&chart, "chart_origins");
+    const QRect r = chart.plotRect();
+    auto darkNear = [&](QPoint p, int rx, int ry) {
+        for (int dy = -ry; dy <= ry; ++dy)
+            for (int dx = -rx; dx <= rx; ++dx)
+                if (img.rect().contains(p + QPoint(dx, dy)) && qGray(img.pixel(p + QPoint(dx, dy))) < 128) return true;
+        return false;
+    };
+    // x axis line through y = 0, none along the bottom edge.
+    EXPECT_TRUE(darkNear(QPoint(at(3, 0).x(), at(3, 0).y()), 0, 1));
+    EXPECT_FALSE(darkNear(QPoint(at(3, 0).x(), r.bottom()), 0, 1));
+    // Numbers under the axis line at y = 0 (below the tick marks), none at the bottom.
+    EXPECT_TRUE(darkNear(QPoint(at(4, 0).x(), at(4, 0).y() + 14), 3, 6));
+    EXPECT_FALSE(darkNear(QPoint(at(4, 0).x(), r.bottom() + 14), 3, 6));
+    // y axis line at the right edge, none at the left edge.
+    EXPECT_TRUE(darkNear(QPoint(r.right(), at(0, 2.5).y()), 1, 0));
+    EXPECT_FALSE(darkNear(QPoint(r.left(), at(0, 2.5).y()), 1, 0));
+    // y numbers right of the plot area (4 at y = 4), none left of it.
+    EXPECT_TRUE(darkNear(QPoint(r.right() + 16, at(0, 4).y()), 6, 3));
+    EXPECT_FALSE(darkNear(QPoint(r.left() - 16, at(0, 4).y()), 6, 3));
+}
+
+TEST(ChartNumbers, AxisNumbersUseTheLocaleSeparator) {
+    ChartAxisData a;
+    a.min = 0;
+    a.max = 1;
+    ChartTicker ticker(&a);
+    QVector<double> ticks;
+    QVector<QString> labels;
+    {
+        test::NumberLocaleGuard comma(',', '.');
+        ticker.generate(QCPRange(0, 1), QLocale(), 'g', 6, ticks, nullptr, &labels);
+        EXPECT_EQ(labels, (QVector<QString>{"0", "0,2", "0,4", "0,6", "0,8", "1"}));
+    }
+    test::NumberLocaleGuard point('.', ',');
+    ticker.generate(QCPRange(0, 1), QLocale(), 'g', 6, ticks, nullptr, &labels);
+    EXPECT_EQ(labels, (QVector<QString>{"0", "0.2", "0.4", "0.6", "0.8", "1"}));
+    EXPECT_EQ(ticks.size(), 6);
+}
+
+// ---------------------------------------------------------------- logarithmic axes
+
+TEST_F(Chart, LogarithmicAxesRefuseNonPositiveRanges) {
+    EXPECT_FALSE(chart.setAxisLogarithmic(ChartAxis::X, true));  // 0 .. 10
+    EXPECT_FALSE(chart.axisLogarithmic(ChartAxis::X));
+    ASSERT_TRUE(chart.setAxisRange(ChartAxis::X, 1, 1000));
+    ASSERT_TRUE(chart.setAxisLogarithmic(ChartAxis::X, true));
+    EXPECT_FALSE(chart.setAxisMin(ChartAxis::X, 0));
+    EXPECT_FALSE(chart.setAxisMin(ChartAxis::X, -5));
+    EXPECT_FALSE(chart.setAxisRange(ChartAxis::X, -1, 10));
+    EXPECT_EQ(chart.axisMin(ChartAxis::X), 1);
+    EXPECT_EQ(chart.axisMax(ChartAxis::X), 1000);
+    EXPECT_EQ(chart.spacingPositions(ChartAxis::X, ChartSpacing::Number), (std::vector<double>{1, 10, 100, 1000}));
+    // Values <= 0 are not drawn and not picked on a logarithmic axis.
+    line(1, kRed, {0, 10, 100}, {5, 5, 5});
+    const QImage img = chart.toImage();
+    const QRect r = chart.plotRect();
+    const int y5 = at(0, 5).y();
+    const int x10 = r.left() + r.width() / 3, x100 = r.left() + 2 * r.width() / 3;
+    EXPECT_TRUE(colourAround(img, QPoint((x10 + x100) / 2, y5), kRed, 1));
+    EXPECT_FALSE(colourAround(img, QPoint(r.left() + 10, y5), kRed, 1));
+    EXPECT_EQ(chart.pick(1, QPoint(r.left(), y5)).point, 2);
+    ASSERT_TRUE(chart.setAxisLogarithmic(ChartAxis::X, false));
+    EXPECT_TRUE(chart.setAxisMin(ChartAxis::X, 0));
+}
+
+// ---------------------------------------------------------------- hit test
+
+TEST_F(Chart, HitTestReportsRegionsAndNearestPoints) {
+    chart.setText(ChartTextBlock::Header, "Kopftext");
+    chart.setText(ChartTextBlock::Footer, "Zusatztext");
+    chart.setPoints(1, 2, {1, 2, 3, 4}, {1, 2, 3, 4});
+    chart.setSeriesLabel(1, 2, "Kurve 2");
+    chart.setLegendShown(true);
+    chart.setPoints(2, 6, {6, 7}, {2, 2});
+    const QRect header(chart.textLeft(ChartTextBlock::Header), chart.textTop(ChartTextBlock::Header),
+                       chart.textWidth(ChartTextBlock::Header), chart.textHeight(ChartTextBlock::Header));
+    const QRect footer(chart.textLeft(ChartTextBlock::Footer), chart.textTop(ChartTextBlock::Footer),
+                       chart.textWidth(ChartTextBlock::Footer), chart.textHeight(ChartTextBlock::Footer));
+    const QRect legend(chart.legendLeft(), chart.legendTop(), chart.legendWidth(), chart.legendHeight());
+    EXPECT_EQ(chart.region(header.center()), ChartRegion::Header);
+    EXPECT_EQ(chart.region(footer.center()), ChartRegion::Footer);
+    EXPECT_EQ(chart.region(legend.center()), ChartRegion::Legend);
+    EXPECT_EQ(chart.region(chart.plotRect().center()), ChartRegion::PlotArea);
+    EXPECT_EQ(chart.region(QPoint(1, 1)), ChartRegion::Elsewhere);
+    EXPECT_EQ(static_cast<int>(ChartRegion::PlotArea), -100);
+    EXPECT_EQ(static_cast<int>(ChartRegion::Legend), -99);
+    EXPECT_EQ(static_cast<int>(ChartRegion::Header), -98);
+    EXPECT_EQ(static_cast<int>(ChartRegion::Footer), -97);
+
+    // Exactly on a point and 3 and 4 pixels off it.
+    chart.setAxisRange(ChartAxis::X, 0, 10);
+    const QRect r = chart.plotRect();
+    const QPointF on = chart.toPixel(3, 3);
+    EXPECT_NEAR(on.x(), r.left() + 0.3 * r.width(), 1e-9);
+    EXPECT_NEAR(chart.toValue(on).y(), 3, 1e-9);
+    const QPoint onPixel(static_cast<int>(on.x()), static_cast<int>(on.y()));
+    chart.setPoint(1, 2, 3, chart.toValue(onPixel).x(), chart.toValue(onPixel).y());
+    ChartPick p = chart.pick(1, onPixel);
+    EXPECT_EQ(p.series, 2);
+    EXPECT_EQ(p.point, 3);
+    EXPECT_EQ(p.distance, 0);
+    p = chart.pick(1, onPixel + QPoint(3, 4));
+    EXPECT_EQ(p.point, 3);
+    EXPECT_EQ(p.distance, 5);
+    p = chart.pick(2, at(7, 2) + QPoint(-2, 0));
+    EXPECT_EQ(p.series, 6);
+    EXPECT_EQ(p.point, 2);
+    EXPECT_NEAR(p.distance, 2, 1);
+    chart.setDisplayState(2, 6, 2);  // hidden sets are not picked
+    EXPECT_EQ(chart.pick(2, at(7, 2)).series, -1);
+    EXPECT_EQ(chart.pick(2, at(7, 2)).distance, -1);
+    EXPECT_EQ(chart.pick(3, at(7, 2)).series, -1);
+    chart.setAxisRange(ChartAxis::X, 0, 2.5);  // points outside the plot area are not picked
+    EXPECT_EQ(chart.pick(1, at(2.5, 4)).point, 2);
+}
+
+// ---------------------------------------------------------------- mouse and zoom
+
+TEST_F(Chart, ZoomIsAppliedBeforeItIsSignalled) {
+    auto* plot = chart.findChild<QCustomPlot*>();
+    ASSERT_NE(plot, nullptr);
+    std::vector<std::string> events;
+    double xMinAtSignal = -1, xMaxAtSignal = -1, yMaxAtRelease = -1;
+    QObject::connect(&chart, &ChartControl::zoomed, [&] {
+        events.push_back("zoomed");
+        xMinAtSignal = chart.axisMin(ChartAxis::X);
+        xMaxAtSignal = chart.axisMax(ChartAxis::X);
+    });
+    QObject::connect(&chart, &ChartControl::mouseReleased, [&](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+        events.push_back("released");
+        yMaxAtRelease = chart.axisMax(ChartAxis::Y);
+    });
+    QObject::connect(&chart, &ChartControl::mousePressed,
+                     [&](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) { events.push_back("pressed"); });
+
+    chart.setZoomArmed(true);
+    const QPoint from = at(2, 8), to = at(6, 4);
+    QTest::mousePress(plot, Qt::LeftButton, {}, from);
+    QTest::mouseMove(plot, to);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+    ASSERT_EQ(events, (std::vector<std::string>{"pressed", "zoomed", "released"}));
+    EXPECT_NEAR(xMinAtSignal, 2, 0.05);
+    EXPECT_NEAR(xMaxAtSignal, 6, 0.05);
+    EXPECT_NEAR(yMaxAtRelease, 8, 0.05);
+    EXPECT_NEAR(chart.axisMin(ChartAxis::Y), 4, 0.05);
+    EXPECT_NEAR(chart.axisMin(ChartAxis::Y2), chart.axisMin(ChartAxis::Y), 1e-9);
+
+    // Esc during the drag and a click without a frame zoom nothing.
+    events.clear();
+    QTest::mousePress(plot, Qt::LeftButton, {}, chart.plotRect().topLeft() + QPoint(10, 10));
+    QTest::keyClick(plot, Qt::Key_Escape);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, chart.plotRect().center());
+    QTest::mouseClick(plot, Qt::LeftButton, {}, chart.plotRect().center());
+    EXPECT_EQ(std::count(events.begin(), events.end(), "zoomed"), 0);
+    EXPECT_NEAR(chart.axisMax(ChartAxis::X), 6, 0.05);
+
+    // Disarmed, a drag zooms nothing; reset restores the range before the first zoom.
+    chart.setZoomArmed(false);
+    QTest::mousePress(plot, Qt::LeftButton, {}, from);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "zoomed"), 0);
+    EXPECT_TRUE(chart.resetZoom());
+    EXPECT_EQ(chart.axisMin(ChartAxis::X), 0);
+    EXPECT_EQ(chart.axisMax(ChartAxis::Y), 10);
+    EXPECT_FALSE(chart.resetZoom());
+}
+
+TEST_F(Chart, MouseEventsArriveWithButtonsAndPixelPositions) {
+    auto* plot = chart.findChild<QCustomPlot*>();
+    QSignalSpy pressed(&chart, &ChartControl::mousePressed);
+    QSignalSpy moved(&chart, &ChartControl::mouseMoved);
+    QSignalSpy released(&chart, &ChartControl::mouseReleased);
+    QTest::mouseMove(plot, QPoint(90, 110));  // hovering, no button
+    ASSERT_GE(moved.count(), 1);
+    EXPECT_EQ(moved.last().at(0).value<Qt::MouseButtons>(), Qt::NoButton);
+    EXPECT_EQ(moved.last().at(2).toPoint(), QPoint(90, 110));
+    QTest::mousePress(plot, Qt::RightButton, Qt::ShiftModifier, QPoint(100, 120));
+    QTest::mouseMove(plot, QPoint(110, 125));
+    QTest::mouseRelease(plot, Qt::RightButton, Qt::ShiftModifier, QPoint(110, 125));
+    ASSERT_EQ(pressed.count(), 1);
+    EXPECT_EQ(pressed.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(pressed.at(0).at(1).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
+    EXPECT_EQ(pressed.at(0).at(2).toPoint(), QPoint(100, 120));
+    ASSERT_GE(moved.count(), 1);
+    EXPECT_EQ(moved.last().at(2).toPoint(), QPoint(110, 125));
+    ASSERT_EQ(released.count(), 1);
+    EXPECT_EQ(released.at(0).at(2).toPoint(), QPoint(110, 125));
+}
+
+// ---------------------------------------------------------------- output
+
+namespace {
+
+// A light check of a PDF file: header, trailer, and the cross-reference
+// table where startxref says it is.
+bool pdfParses(const QByteArray& pdf) {
+    if (!pdf.startsWith("%PDF-") || !pdf.trimmed().endsWith("%%EOF")) return false;
+    const int sx = pdf.lastIndexOf("startxref");
+    if (sx < 0) return false;
+    bool ok = false;
+    const long long offset = pdf.mid(sx + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+    return ok && offset > 0 && offset < pdf.size() && pdf.mid(static_cast<int>(offset), 4) == "xref";
+}
+
+bool svgParses(const QByteArray& svg) {
+    QXmlStreamReader xml(svg);
+    bool sawSvg = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("svg")) sawSvg = true;
+    }
+    return !xml.hasError() && sawSvg && QSvgRenderer(svg).isValid();
+}
+
+}  // namespace
+
+TEST_F(Chart, EveryPictureIsWrittenAndReadable) {
+    line(1, kRed, {0, 10}, {0, 10});
+    test::TempFolder dir;
+    const QString base = QString::fromStdString(dir.str()) + "/bild";
+    ASSERT_TRUE(chart.savePicture(base + ".png", ChartPicture::Png));
+    ASSERT_TRUE(chart.savePicture(base + ".bmp", ChartPicture::Bmp));
+    ASSERT_TRUE(chart.savePicture(base + ".svg", ChartPicture::Svg));
+    ASSERT_TRUE(chart.savePicture(base + ".pdf", ChartPicture::Pdf));
+    for (const char* ext : {".png", ".bmp"}) {
+        QImage img(base + ext);
+        ASSERT_FALSE(img.isNull()) << ext;
+        EXPECT_EQ(img.size(), QSize(600, 400));
+        EXPECT_TRUE(colourAround(img, at(5, 5), kRed, 1)) << ext;
+    }
+    QFile svg(base + ".svg");
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svgParses(svg.readAll()));
+    QFile pdf(base + ".pdf");
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdfParses(pdf.readAll()));
+    EXPECT_FALSE(chart.savePicture(base + "/nicht/da.png", ChartPicture::Png));
+    EXPECT_FALSE(chart.savePicture(QString::fromStdString(dir.str()) + "/fehlt/bild.svg", ChartPicture::Svg));
+}
+
+TEST_F(Chart, ClipboardTakesABitmapOrAVectorPictureWithABitmap) {
+    line(1, kRed, {0, 10}, {0, 10});
+    QClipboard* cb = QGuiApplication::clipboard();
+    ASSERT_TRUE(chart.copyToClipboard(kClipboardBitmap));
+    EXPECT_FALSE(cb->image().isNull());
+    EXPECT_FALSE(cb->mimeData()->hasFormat("image/svg+xml"));
+    ASSERT_TRUE(chart.copyToClipboard(kClipboardVector));
+    const QMimeData* mime = cb->mimeData();
+    ASSERT_NE(mime, nullptr);
+    EXPECT_TRUE(mime->hasImage());
+    EXPECT_TRUE(svgParses(mime->data("image/svg+xml")));
+    EXPECT_FALSE(chart.copyToClipboard(2));
+}
+
+TEST_F(Chart, PrintsIntoABoxByItsScalingCode) {
+    line(1, kRed, {0, 10}, {0, 10});
+    test::TempFolder dir;
+    struct Row {
+        int scaling, width, height;
+        bool ok;
+    };
+    const Row rows[] = {{2, 1500, 0, true}, {3, 0, 900, true}, {5, 0, 0, true},
+                        {2, 0, 900, false}, {3, 1500, 0, false}, {4, 1500, 900, false}};
+    int k = 0;
+    for (const Row& r : rows) {
+        const QString path = QString::fromStdString(dir.file("druck" + std::to_string(k++) + ".pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        EXPECT_EQ(chart.print(printer, r.scaling, 300, 200, r.width, r.height), r.ok) << r.scaling;
+        if (!r.ok) continue;
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << r.scaling;
+        EXPECT_TRUE(pdfParses(f.readAll())) << r.scaling;
+    }
+}
+
+TEST_F(Chart, CollapsedControlStillGivesAPicture) {
+    chart.resize(0, 0);
+    line(1, kRed, {0, 10}, {0, 10});
+    EXPECT_EQ(chart.toImage().size(), QSize(800, 600));
+    test::processEvents();
+    EXPECT_EQ(chart.region(QPoint(5, 5)), ChartRegion::Elsewhere);
+}
+
+// ---------------------------------------------------------------- templates
+
+namespace {
+
+// Designs a chart through the component's own setters, touching every element.
+void designRichChart(ChartControl& c) {
+    c.beginUpdate();
+    c.setSeriesCount(1, 27);
+    c.setSeriesCount(2, 7);
+    c.setSheetBackColour(RGB(210, 210, 210));
+    c.setBorderType(9);
+    c.setBorderWidth(2);
+    c.setChartAreaBackColour(RGB(240, 240, 255));
+    c.setChartAreaTextColour(RGB(0, 0, 80));
+    c.setPlotBackColour(RGB(255, 255, 230));
+    c.setPlotFrame(true);
+    c.setPlotMargin(ChartSide::Left, 70);
+    c.setText(ChartTextBlock::Header, "Kopf\r\nzweite Zeile mit Umlauten: äöü ß");
+    c.setTextBorder(ChartTextBlock::Header, 1);
+    c.setTextFont(ChartTextBlock::Header, ChartFont{"Arial", 13, true, false, false, false});
+    c.setText(ChartTextBlock::Footer, "Zusatztext");
+    c.setTextLeft(ChartTextBlock::Footer, 120);
+    c.setTextBackColour(ChartTextBlock::Footer, 0xC0FFFF);
+    c.setTextColour(ChartTextBlock::Footer, RGB(128, 0, 0));
+    c.setLegendShown(true);
+    c.setLegendOrientation(kVertical);
+    c.setLegendBackColour(kChartTransparent);
+    c.setLegendTextColour(RGB(0, 0, 128));
+    c.setLegendFont(ChartFont{"Arial", 9, false, true, false, false});
+    c.setChartAreaWidth(480);
+    c.setAxisRange(ChartAxis::X, 0, 60);
+    c.setAxisDataMin(ChartAxis::X, 0);
+    c.setAxisDataMax(ChartAxis::X, 60);
+    c.setAxisRange(ChartAxis::Y, 0.001, 1);
+    c.setAxisLogarithmic(ChartAxis::Y, true);
+    c.setAxisRange(ChartAxis::Y2, 0.001, 1);
+    c.setAxisTitle(ChartAxis::X, "t/ s");
+    c.setAxisTitle(ChartAxis::Y, "c / (mol/l)");
+    c.setAxisTitleOrientation(ChartAxis::Y, kTextHorizontal);
+    c.setAxisNumberOrientation(ChartAxis::Y, kTextVertical);
+    c.setAxisTitleColour(ChartAxis::X, RGB(200, 0, 0));
+    c.setAxisNumberFont(ChartAxis::X, ChartFont{"Courier New", 10, false, false, false, false});
+    c.setGridPattern(ChartAxis::X, 4);
+    c.setGridPattern(ChartAxis::Y, 2);
+    c.setGridColour(ChartAxis::Y, RGB(143, 143, 143));
+    c.setSpacingAutomatic(ChartAxis::X, ChartSpacing::Grid, false);
+    c.setSpacing(ChartAxis::X, ChartSpacing::Grid, 7.5);
+    c.setNumberPlacement(ChartAxis::X, kNumbersAtMaximum);
+    c.setOriginPlacement(ChartAxis::X, kOriginAtValue);
+    c.setOrigin(ChartAxis::X, 12.5);
+    std::vector<double> t, a;
+    for (int i = 0; i <= 120; ++i) {
+        t.push_back(i * 0.5);
+        a.push_back(std::exp(-0.05 * i * 0.5));
+    }
+    a[10] = kChartHole;
+    c.setPoints(1, 1, t, a);
+    c.setStyle(1, 1, ChartSeriesStyle{3, kRed, 2, 4, kBlue, 7});
+    c.setSeriesLabel(1, 1, "c(A) ");
+    c.setPoints(1, 25, {0, 60}, {0.001, 1});
+    c.setDisplayState(1, 25, 2);
+    c.setPoints(2, 7, {5, 15, 25}, {0.8, 0.5, 0.3});
+    c.setStyle(2, 7, ChartSeriesStyle{1, 0, 1, 10, kGreen, 9});
+    c.setSeriesLabel(2, 7, "manuell");
+    c.setLabelText(1, "c(A) ");
+    c.setLabelPoint(1, 60);
+    c.setLabelBorder(1, 4);
+    c.setLabelBackColour(1, RGB(240, 240, 240));
+    c.setLabelFont(1, ChartFont{"Arial", 10, true, false, false, false});
+    c.setLabelText(26, "tau(A)");
+    c.attachLabel(26, 2, 7, 2);
+    c.endUpdate();
+}
+
+}  // namespace
+
+TEST_F(Chart, TemplateWrittenAndReadIntoAFreshChartGivesTheSameChart) {
+    designRichChart(chart);
+    test::TempFolder dir;
+    const QString path = QString::fromStdString(dir.file("vorlage.oc2"));
+    ASSERT_TRUE(chart.saveTemplate(path).ok);
+
+    ChartControl fresh;
+    fresh.resize(600, 400);
+    fresh.show();
+    const ChartTemplateResult r = fresh.loadTemplate(path);
+    ASSERT_TRUE(r.ok) << r.message;
+    const ChartModel& a = chart.model();
+    const ChartModel& b = fresh.model();
+    EXPECT_EQ(b.sheet, a.sheet);
+    EXPECT_EQ(b.area, a.area);
+    EXPECT_EQ(b.plot, a.plot);
+    for (ChartAxis ax : {ChartAxis::X, ChartAxis::Y, ChartAxis::Y2}) EXPECT_EQ(b.axis(ax), a.axis(ax)) << chartAxisName(ax);
+    EXPECT_EQ(b.text(ChartTextBlock::Header), a.text(ChartTextBlock::Header));
+    EXPECT_EQ(b.text(ChartTextBlock::Footer), a.text(ChartTextBlock::Footer));
+    EXPECT_EQ(b.legend, a.legend);
+    EXPECT_EQ(b.groups[0], a.groups[0]);
+    EXPECT_EQ(b.groups[1], a.groups[1]);
+    EXPECT_EQ(b.labels, a.labels);
+    // The read-back operations the chart window uses after loading.
+    EXPECT_EQ(fresh.seriesCount(1), 27);
+    EXPECT_EQ(fresh.pointCount(1, 1), 121);
+    EXPECT_EQ(fresh.pointCount(1, 2), 0);
+    EXPECT_EQ(fresh.pointCount(2, 7), 3);
+    EXPECT_EQ(fresh.axisMin(ChartAxis::X), 0);
+    EXPECT_EQ(fresh.axisMax(ChartAxis::X), 60);
+    EXPECT_EQ(fresh.axisMin(ChartAxis::Y), 0.001);
+    EXPECT_TRUE(fresh.axisLogarithmic(ChartAxis::Y));
+    EXPECT_EQ(fresh.y(1, 1, 11), kChartHole);
+    EXPECT_EQ(fresh.seriesLabel(2, 7), "manuell");
+    EXPECT_EQ(fresh.spacing(ChartAxis::X, ChartSpacing::Grid), 7.5);
+    // And the two charts look the same.
+    const QImage ia = chart.toImage(), ib = fresh.toImage();
+    test::saveScreenshot(&fresh, "chart_template_loaded");
+    EXPECT_EQ(ia, ib);
+}
+
+TEST_F(Chart, MalformedTemplateLeavesTheChartAsItWas) {
+    designRichChart(chart);
+    test::TempFolder dir;
+    const std::string good = dir.file("gut.oc2");
+    ASSERT_TRUE(chart.saveTemplate(QString::fromStdString(good)).ok);
+    std::string text = test::readFile(good);
+    const std::size_t at = text.find("series=27");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 9, "series=999");
+    const std::string bad = dir.file("kaputt.oc2");
+    test::writeFile(bad, text);
+
+    ChartControl other;
+    other.resize(600, 400);
+    other.setSeriesCount(1, 3);
+    other.setPoints(1, 2, {1, 2}, {3, 4});
+    other.setText(ChartTextBlock::Header, "bleibt");
+    const ChartModel before = other.model();
+    const QImage imageBefore = other.toImage();
+    const ChartTemplateResult r = other.loadTemplate(QString::fromStdString(bad));
+    EXPECT_FALSE(r.ok);
+    EXPECT_GT(r.line, 1);
+    EXPECT_NE(r.message.find("Zeile " + std::to_string(r.line) + ": Wert außerhalb des zulässigen Bereichs."),
+              std::string::npos)
+        << r.message;
+    EXPECT_EQ(other.model(), before);
+    EXPECT_EQ(other.toImage(), imageBefore);
+    EXPECT_FALSE(other.loadTemplate(QString::fromStdString(dir.file("fehlt.oc2"))).ok);
+    EXPECT_EQ(other.model(), before);
+}
+
+// ---------------------------------------------------------------- how the callers use it
+
+TEST_F(Chart, RangeSeriesIsKeptButNotDrawn) {
+    // The chart window keeps the requested corners as hidden series 25.
+    chart.beginUpdate();
+    chart.setAxisDataMin(ChartAxis::X, 0);
+    chart.setAxisDataMax(ChartAxis::X, 10);
+    chart.setAxisRange(ChartAxis::X, 0, 10);
+    chart.setAxisRange(ChartAxis::Y, 0, 1);
+    chart.setAxisRange(ChartAxis::Y2, 0, 1);
+    chart.setPointCount(1, 25, 2);
+    chart.setDisplayState(1, 25, 2);
+    chart.setPoint(1, 25, 1, 0, 0);
+    chart.setPoint(1, 25, 2, 10, 1);
+    chart.setLineColour(1, 25, kRed);
+    chart.endUpdate();
+    EXPECT_EQ(chart.axisMin(ChartAxis::X), 0);
+    EXPECT_EQ(chart.axisMax(ChartAxis::X), 10);
+    EXPECT_EQ(chart.axisMax(ChartAxis::Y2), 1);
+    EXPECT_EQ(chart.x(1, 25, 2), 10);
+    EXPECT_FALSE(colourAround(chart.toImage(), at(5, 0.5), kRed, 2));
+    EXPECT_EQ(chart.pick(1, at(10, 1)).series, -1);
+}
+
+TEST_F(Chart, DeletedCurveLeavesDrawingAndLegend) {
+    line(1, kRed, {0, 10}, {5, 5});
+    chart.setSeriesLabel(1, 1, "c(A) ");
+    chart.setLegendShown(true);
+    EXPECT_GT(chart.legendWidth(), 0);
+    chart.beginUpdate();
+    chart.setPointCount(1, 1, 0);
+    chart.setDisplayState(1, 1, 2);
+    chart.endUpdate();
+    EXPECT_EQ(chart.legendWidth(), 0);
+    EXPECT_FALSE(colourAround(chart.toImage(), at(5, 5), kRed, 2));
+    EXPECT_EQ(chart.seriesLabel(1, 1), "c(A) ");  // the text stays
+}
+
+TEST_F(Chart, MonteCarloCurveGrowsPointByPointAndANewRunDiscardsOldPoints) {
+    chart.setSeriesCount(1, 5);
+    chart.beginUpdate();
+    chart.setAxisRange(ChartAxis::X, 0, 100);
+    chart.setAxisRange(ChartAxis::Y, 0, 100);
+    chart.setStyle(1, 1, ChartSeriesStyle{2, 0, 1, 1, 0, 1});
+    chart.setDisplayState(1, 1, 1);
+    for (int i = 1; i <= 101; ++i) {
+        chart.setPointCount(1, 1, i);
+        chart.setPoint(1, 1, i, i - 1.0, 100 * std::exp(-0.05 * (i - 1)));
+    }
+    chart.setLabelText(1, "N(A)");
+    chart.attachLabel(1, 1, 1, 3);
+    chart.setLabelFont(1, ChartFont{"Arial", 9, false, false, false, false});
+    chart.endUpdate();
+    EXPECT_EQ(chart.pointCount(1, 1), 101);
+    EXPECT_EQ(chart.labelRect(1).bottomLeft(), at(2, 100 * std::exp(-0.1)) + QPoint(4, -4));
+
+    // Simulated points: the point count follows the point number.
+    for (int n = 1; n <= 5; ++n) {
+        chart.beginUpdate();
+        chart.setStyle(1, 3, ChartSeriesStyle{1, 0, 1, 2, RGB(255, 0, 0), 5});
+        chart.setPointCount(1, 3, n);
+        chart.setPoint(1, 3, n, n * 10.0, 50);
+        chart.endUpdate();
+    }
+    EXPECT_EQ(chart.pointCount(1, 3), 5);
+    chart.setPointCount(1, 3, 1);  // the next run starts with point 1
+    chart.setPoint(1, 3, 1, 1, 99);
+    EXPECT_EQ(chart.pointCount(1, 3), 1);
+    EXPECT_EQ(chart.y(1, 3, 1), 99);
+}

@@ -1,0 +1,545 @@
+// The chart's model without drawing: code tables, spacings, origins and the
+// template format written and read back.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "platform/ChartModel.h"
+#include "platform/ChartScale.h"
+#include "platform/ChartTemplate.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::nan("");
+
+ChartAxisData axis(double lo, double hi, bool log = false) {
+    ChartAxisData a;
+    a.min = lo;
+    a.max = hi;
+    a.logarithmic = log;
+    return a;
+}
+
+// A model in which nearly every value differs from the defaults.
+ChartModel richModel() {
+    ChartModel m = defaultChartModel();
+    m.sheet = {RGB(210, 210, 210), 9, 3};
+    m.area = {false, 12, 30, 480, 310, RGB(0, 0, 0), RGB(255, 255, 255)};
+    m.plot.backColour = RGB(250, 250, 240);
+    m.plot.frame = false;
+    m.plot.margins = {55, 17, 9, 44};
+    m.plot.autoMargins = {false, true, false, true};
+    ChartTextBlockData& h = m.text(ChartTextBlock::Header);
+    h.text = "Konzentration vs. Zeit\r\nA => P, \"Größe\" \\ 100 % → fertig\tTab";
+    h.autoLeft = false;
+    h.left = 123;
+    h.border = 4;
+    h.textColour = RGB(255, 255, 255);
+    h.backColour = RGB(0, 0, 0);
+    h.font = {"Courier New", 11.5, true, true, false, true};
+    ChartTextBlockData& f = m.text(ChartTextBlock::Footer);
+    f.text = "kinet. Modell: A => P\r\nk1 = 0,15";
+    f.shown = false;
+    f.autoTop = false;
+    f.top = -40;
+    f.backColour = 0xC0FFFF;
+    m.legend = {true, false, true, 470, 0, kHorizontal, 0, kChartTransparent, RGB(0, 0, 255),
+                ChartFont{"Arial", 9, false, true, true, false}};
+    ChartAxisData& x = m.axis(ChartAxis::X);
+    x.min = 0.1;
+    x.max = 1000;
+    x.dataMin = -1.0 / 3;
+    x.dataMax = 2.5e300;
+    x.logarithmic = true;
+    x.title = "t/ min";
+    x.numberOrientation = kTextVertical;
+    x.titleFont.size = 13;
+    x.numberFont.bold = true;
+    x.titleColour = RGB(1, 2, 3);
+    x.gridPattern = 4;
+    x.gridColour = RGB(130, 130, 130);
+    x.spacing = {ChartSpacingData{0.5, false}, ChartSpacingData{1.0 / 3, true}, ChartSpacingData{2, false}};
+    x.numberPlacement = kNumbersAtAxis;
+    x.originPlacement = kOriginAtValue;
+    x.origin = 3.14159;
+    ChartAxisData& y = m.axis(ChartAxis::Y);
+    y.min = 1;
+    y.max = -2;
+    y.title = "c(A)/ (mol/l)  ";
+    y.titleOrientation = kTextHorizontal;
+    y.numberPlacement = kNumbersAtMaximum;
+    y.originPlacement = kOriginAtZero;
+    m.axis(ChartAxis::Y2).shown = true;
+    m.axis(ChartAxis::Y2).min = -1e-300;
+    ChartGroupData& g1 = m.groups[0];
+    g1.series.resize(27);
+    g1.seriesLabels = {"c(A) ", "", "c(P) "};
+    g1.series[0].x = {0, 0.1, 0.2, 1.0 / 3, M_PI, 1e-300, 123456789.123456789, 5e-324};
+    g1.series[0].y = {1, 0.9, kChartHole, -0.0, 2.0 / 3, -1e300, 7, 8};
+    g1.series[0].style = {7, RGB(255, 0, 0), 3, 2, RGB(0, 128, 0), 11};
+    g1.series[24].x = {0, 10};
+    g1.series[24].y = {0, 1};
+    g1.series[24].display = kSeriesHidden;
+    g1.series[25].display = kSeriesHiddenToo;
+    ChartGroupData& g2 = m.groups[1];
+    g2.series.resize(7);
+    g2.storeData = true;
+    g2.seriesLabels = {"Messpunkte", "", "", "", "", "k-T", "manuell"};
+    g2.series[6].x = {1, 2, 3};
+    g2.series[6].y = {3, 2, 1};
+    g2.series[6].style = {1, 0, 1, 10, RGB(0, 0, 255), 6};
+    ChartLabelData& l = m.labels[25];
+    l.text = "Halbwertszeit";
+    l.shown = false;
+    l.group = 2;
+    l.series = 7;
+    l.point = 3;
+    l.border = 4;
+    l.textColour = RGB(255, 0, 0);
+    l.backColour = kChartTransparent;
+    l.font = {"Arial", 11, true, true, false, false};
+    l.offset = -12;
+    m.labels[0].text = " 1";
+    return m;
+}
+
+// Number (1-based) of the first line that starts with the prefix, after the
+// line that starts with after (when given).
+int lineOf(const std::string& text, const std::string& prefix, const std::string& after = "") {
+    int n = 0;
+    bool armed = after.empty();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        ++n;
+        const std::string l = text.substr(start, end - start);
+        if (armed && l.rfind(prefix, 0) == 0) return n;
+        if (!armed && l.rfind(after, 0) == 0) armed = true;
+        start = end + 1;
+    }
+    return -1;
+}
+
+// The text with line n replaced (n 1-based; the CR LF stays).
+std::string replaceLine(const std::string& text, int n, const std::string& by) {
+    std::size_t start = 0;
+    for (int k = 1; k < n; ++k) start = text.find('\n', start) + 1;
+    const std::size_t end = text.find("\r\n", start);
+    return text.substr(0, start) + by + text.substr(end);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- codes
+
+TEST(ChartCodes, AcceptedCodesAreExactlyTheTables) {
+    struct Row {
+        const char* what;
+        std::function<bool(int)> valid;
+        std::vector<int> accepted;
+    };
+    const Row rows[] = {
+        {"line pattern", validLinePattern, {1, 2, 3, 4, 5, 6, 7}},
+        {"symbol shape", validSymbolShape, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {"border", validBorder, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"display", validDisplay, {1, 2, 3}},
+        {"number placement", validNumberPlacement, {1, 2, 3}},
+        {"origin placement", validOriginPlacement, {1, 2, 3, 4}},
+        {"legend orientation", validOrientation, {1, 2}},
+        {"text orientation", validTextOrientation, {1, 2}},
+    };
+    for (const Row& r : rows)
+        for (int code = -2; code <= 14; ++code) {
+            const bool expected = std::find(r.accepted.begin(), r.accepted.end(), code) != r.accepted.end();
+            EXPECT_EQ(r.valid(code), expected) << r.what << " " << code;
+        }
+    // The codes the chart window passes: style lists, point shapes, frames.
+    for (int code : {1, 2, 4, 3, 7}) EXPECT_TRUE(validLinePattern(code));
+    for (int code : {2, 10, 4, 11, 6, 9, 3, 5, 7, 8, 1}) EXPECT_TRUE(validSymbolShape(code));
+    for (int code : {0, 1, 4, 9}) EXPECT_TRUE(validBorder(code));
+    EXPECT_EQ(kChartSymbols[1].code, 2);
+    EXPECT_TRUE(kChartSymbols[1].filled);
+    EXPECT_FALSE(kChartSymbols[9].filled);  // 10 "Kreis" is open
+}
+
+TEST(ChartCodes, ColoursAndAxisNames) {
+    EXPECT_TRUE(validColour(0, false));
+    EXPECT_TRUE(validColour(0xFFFFFF, false));
+    EXPECT_FALSE(validColour(0x1000000, false));
+    EXPECT_FALSE(validColour(-1, false));
+    EXPECT_TRUE(validColour(-1, true));
+    EXPECT_FALSE(validColour(-2, true));
+    ChartAxis a{};
+    EXPECT_TRUE(chartAxisByName("Y2", a));
+    EXPECT_EQ(a, ChartAxis::Y2);
+    EXPECT_FALSE(chartAxisByName("y", a));
+    EXPECT_FALSE(chartAxisByName("Y3", a));
+    EXPECT_STREQ(chartAxisName(ChartAxis::X), "X");
+}
+
+TEST(ChartCodes, HoleIsTheHoleValueOrAnythingNotFinite) {
+    EXPECT_TRUE(chartIsHole(1, 1E+308));
+    EXPECT_TRUE(chartIsHole(1, kInf));
+    EXPECT_TRUE(chartIsHole(kNaN, 1));
+    EXPECT_FALSE(chartIsHole(1, 1E+307));
+    EXPECT_FALSE(chartIsHole(1, -1E+308));
+}
+
+// ---------------------------------------------------------------- spacing
+
+TEST(ChartScale, AutomaticSpacingIsOneTwoOrFiveTimesAPowerOfTen) {
+    struct Row {
+        double lo, hi;
+        bool log;
+        double number, tick;
+    };
+    const Row rows[] = {
+        {0, 10, false, 2, 1},        {0, 1, false, 0.2, 0.1},      {0, 60, false, 10, 2},
+        {0, 100, false, 20, 10},     {-5, 5, false, 2, 1},         {0, 0.003, false, 5e-4, 1e-4},
+        {200, 1000, false, 100, 20}, {1, 1000, true, 1, 1},        {1e-5, 1e5, true, 2, 2},
+        {1, 1e40, true, 5, 5},
+    };
+    for (const Row& r : rows) {
+        const ChartRange range{r.lo, r.hi};
+        EXPECT_NEAR(chartAutoSpacing(range, r.log, ChartSpacing::Number), r.number, r.number * 1e-12) << r.lo << ".." << r.hi;
+        EXPECT_NEAR(chartAutoSpacing(range, r.log, ChartSpacing::Grid), r.number, r.number * 1e-12) << r.lo << ".." << r.hi;
+        EXPECT_NEAR(chartAutoSpacing(range, r.log, ChartSpacing::Tick), r.tick, r.tick * 1e-12) << r.lo << ".." << r.hi;
+    }
+}
+
+TEST(ChartScale, PositionsAreTheMultiplesInsideTheRange) {
+    struct Row {
+        double lo, hi;
+        bool log;
+        double spacing;
+        std::vector<double> positions;
+    };
+    const Row rows[] = {
+        {0, 10, false, 2.5, {0, 2.5, 5, 7.5, 10}},
+        {-1, 1, false, 0.5, {-1, -0.5, 0, 0.5, 1}},
+        {0.3, 1.1, false, 0.25, {0.5, 0.75, 1.0}},
+        {0, 1, false, 0.1, {0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0}},
+        {2, 3, false, 5, {}},
+        {1, 1000, true, 1, {1, 10, 100, 1000}},
+        {0.01, 100, true, 2, {0.01, 1, 100}},
+        {0, 10, false, 0, {}},
+        {0, 10, false, 0.001, {}},
+    };
+    for (const Row& r : rows) {
+        const std::vector<double> p = chartPositions(ChartRange{r.lo, r.hi}, r.log, r.spacing);
+        ASSERT_EQ(p.size(), r.positions.size()) << r.lo << ".." << r.hi << " by " << r.spacing;
+        for (std::size_t k = 0; k < p.size(); ++k) EXPECT_NEAR(p[k], r.positions[k], 1e-12 * (1 + std::fabs(p[k])));
+    }
+    EXPECT_EQ(chartPositions(ChartRange{0, 10}, false, 0.01).size(), 1001u);
+}
+
+TEST(ChartScale, GuardRefusesSpacingsThatAreNotPositiveFiniteOrTooDense) {
+    struct Row {
+        double lo, hi;
+        bool log;
+        double spacing;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {0, 10, false, 0, false},        {0, 10, false, -1, false},     {0, 10, false, kNaN, false},
+        {0, 10, false, kInf, false},     {0, 10, false, 0.01, true},    {0, 10, false, 0.00999, false},
+        {0, 10, false, 1e300, true},     {1, 1000, true, 0.003, true},  {1, 1000, true, 0.0029, false},
+        {-1e300, 1e300, false, 1e297, false}, {-1e300, 1e300, false, 1e298, true},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(chartSpacingAcceptable(ChartRange{r.lo, r.hi}, r.log, r.spacing), r.accepted)
+            << r.lo << ".." << r.hi << " by " << r.spacing;
+}
+
+TEST(ChartScale, SpacingInUseFallsBackWhenTheRangeGrew) {
+    ChartAxisData a = axis(0, 10);
+    a.spacing[0] = {0.5, false};
+    EXPECT_EQ(chartSpacingInUse(a, ChartSpacing::Grid), 0.5);
+    a.max = 10000;  // 0.5 would now give 20,000 lines
+    EXPECT_EQ(chartSpacingInUse(a, ChartSpacing::Grid), 2000);
+    a.spacing[0].automatic = true;
+    a.max = 10;
+    EXPECT_EQ(chartSpacingInUse(a, ChartSpacing::Grid), 2);
+}
+
+TEST(ChartScale, DrawnRangeIsAscendingAndNeverEmpty) {
+    struct Row {
+        double min, max;
+        bool log;
+        double lo, hi;
+    };
+    const Row rows[] = {
+        {0, 10, false, 0, 10}, {10, 0, false, 0, 10},  {0, 0, false, -1, 1},
+        {5, 5, false, 4.5, 5.5}, {10, 10, true, 1, 100}, {100, 1, true, 1, 100},
+    };
+    for (const Row& r : rows) {
+        const ChartRange d = chartDrawnRange(axis(r.min, r.max, r.log));
+        EXPECT_DOUBLE_EQ(d.lo, r.lo) << r.min << ".." << r.max;
+        EXPECT_DOUBLE_EQ(d.hi, r.hi) << r.min << ".." << r.max;
+    }
+}
+
+TEST(ChartScale, OriginValueByPlacementCode) {
+    struct Row {
+        double lo, hi;
+        bool log;
+        int code;
+        double origin;
+        double expected;
+    };
+    const Row rows[] = {
+        {-5, 5, false, 1, 0, 0},    {-5, 5, false, 2, 0, -5},   {-5, 5, false, 3, 0, 5},
+        {-5, 5, false, 4, 2, 2},    {-5, 5, false, 4, 10, 5},   {1, 10, false, 1, 0, 1},
+        {1, 100, true, 1, 0, 1},    {1, 100, true, 4, -3, 1},   {1, 100, true, 4, 10, 10},
+    };
+    for (const Row& r : rows) {
+        ChartAxisData a = axis(r.lo, r.hi, r.log);
+        a.originPlacement = r.code;
+        a.origin = r.origin;
+        EXPECT_DOUBLE_EQ(chartOriginValue(a), r.expected) << "code " << r.code << " origin " << r.origin;
+    }
+}
+
+// ---------------------------------------------------------------- model checks
+
+TEST(ChartModelCheck, DefaultAndRichModelsAreValidAndBrokenOnesNot) {
+    EXPECT_TRUE(validChartModel(defaultChartModel()));
+    EXPECT_TRUE(validChartModel(richModel()));
+    const std::vector<std::function<void(ChartModel&)>> breaks = {
+        [](ChartModel& m) { m.sheet.border = 10; },
+        [](ChartModel& m) { m.sheet.backColour = -1; },
+        [](ChartModel& m) { m.area.width = -3; },
+        [](ChartModel& m) { m.plot.margins[2] = 30000; },
+        [](ChartModel& m) { m.text(ChartTextBlock::Footer).font.size = 0; },
+        [](ChartModel& m) { m.legend.orientation = 3; },
+        [](ChartModel& m) { m.axis(ChartAxis::Y).max = kInf; },
+        [](ChartModel& m) { m.axis(ChartAxis::X).logarithmic = true; },  // range 0..10
+        [](ChartModel& m) { m.axis(ChartAxis::X).spacing[1].value = 0; },
+        [](ChartModel& m) { m.groups[1].series.resize(101); },
+        [](ChartModel& m) {
+            m.groups[0].series.resize(1);
+            m.groups[0].series[0].x = {1, 2};
+            m.groups[0].series[0].y = {1};
+        },
+        [](ChartModel& m) {
+            m.groups[0].series.resize(1);
+            m.groups[0].series[0].x = {kNaN};
+            m.groups[0].series[0].y = {1};
+        },
+        [](ChartModel& m) { m.labels[3].point = 0; },
+        [](ChartModel& m) { m.labels[3].font.name = "Ar\nial"; },
+    };
+    for (std::size_t k = 0; k < breaks.size(); ++k) {
+        ChartModel m = defaultChartModel();
+        breaks[k](m);
+        EXPECT_FALSE(validChartModel(m)) << "break " << k;
+    }
+}
+
+// ---------------------------------------------------------------- templates
+
+TEST(ChartTemplateFormat, WrittenAndReadBackGivesTheSameModelExactly) {
+    const ChartModel m = richModel();
+    const std::string text = writeChartTemplate(m);
+    ChartModel back = defaultChartModel();
+    const ChartTemplateResult r = readChartTemplate(text, back);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(back.sheet, m.sheet);
+    EXPECT_EQ(back.area, m.area);
+    EXPECT_EQ(back.plot, m.plot);
+    for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(back.axes[k], m.axes[k]) << "axis " << k;
+    EXPECT_EQ(back.texts[0], m.texts[0]);
+    EXPECT_EQ(back.texts[1], m.texts[1]);
+    EXPECT_EQ(back.legend, m.legend);
+    for (std::size_t g = 0; g < 2; ++g) {
+        EXPECT_EQ(back.groups[g].seriesLabels, m.groups[g].seriesLabels);
+        ASSERT_EQ(back.groups[g].series.size(), m.groups[g].series.size());
+        for (std::size_t s = 0; s < m.groups[g].series.size(); ++s)
+            EXPECT_EQ(back.groups[g].series[s], m.groups[g].series[s]) << "series " << g + 1 << " " << s + 1;
+    }
+    for (std::size_t k = 0; k < m.labels.size(); ++k) EXPECT_EQ(back.labels[k], m.labels[k]) << "label " << k + 1;
+    EXPECT_EQ(back, m);
+    // Bit for bit: -0, a third, the smallest subnormal and the hole.
+    const auto& x = back.groups[0].series[0].x;
+    EXPECT_EQ(x[3], 1.0 / 3);
+    EXPECT_EQ(x[7], 5e-324);
+    EXPECT_TRUE(std::signbit(back.groups[0].series[0].y[3]));
+    EXPECT_EQ(back.groups[0].series[0].y[2], kChartHole);
+    // Written again, the text is the same.
+    EXPECT_EQ(writeChartTemplate(back), text);
+}
+
+TEST(ChartTemplateFormat, FileIsLatin1WithCrLfAndNamesItsFormatFirst) {
+    const std::string text = writeChartTemplate(richModel());
+    EXPECT_EQ(text.rfind("VARNOLT-Diagrammvorlage 1\r\n", 0), 0u);
+    EXPECT_EQ(text.substr(text.size() - 7), "[end]\r\n");
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] == '\n') {
+            ASSERT_EQ(text[k - 1], '\r') << "at byte " << k;
+        }
+    }
+    EXPECT_NE(text.find("Gr\xF6\xDF" "e"), std::string::npos);       // ö and ß as Latin-1 bytes
+    EXPECT_NE(text.find("\\u{2192}"), std::string::npos);            // → escaped
+    EXPECT_NE(text.find("\\\"Gr"), std::string::npos);              // quote escaped
+    EXPECT_NE(text.find("\\r\\n"), std::string::npos);               // line break escaped
+    EXPECT_NE(text.find("1e+308"), std::string::npos);               // the hole
+}
+
+TEST(ChartTemplateFormat, NumbersAreWrittenWithAPointWhateverTheLocale) {
+    const std::string plain = writeChartTemplate(richModel());
+    test::NumberLocaleGuard comma(',', '.');
+    EXPECT_EQ(writeChartTemplate(richModel()), plain);
+    EXPECT_NE(plain.find("origin=4 3.14159"), std::string::npos);
+    ChartModel back;
+    ASSERT_TRUE(readChartTemplate(plain, back).ok);
+    EXPECT_EQ(back, richModel());
+}
+
+TEST(ChartTemplateFormat, LfOnlyAndUtf8FilesAreReadToo) {
+    const ChartModel m = richModel();
+    const std::string text = writeChartTemplate(m);
+    std::string lf, utf8;
+    for (char ch : text)
+        if (ch != '\r') lf += ch;
+    for (char ch : text) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            utf8 += ch;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (b >> 6));
+            utf8 += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    for (const std::string* t : {&lf, &utf8}) {
+        ChartModel back;
+        const ChartTemplateResult r = readChartTemplate(*t, back);
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(back, m);
+    }
+}
+
+TEST(ChartTemplateFormat, DataOfAGroupIsLeftOutWhenNotStored) {
+    ChartModel m = richModel();
+    m.groups[0].storeData = false;
+    ChartModel back;
+    ASSERT_TRUE(readChartTemplate(writeChartTemplate(m), back).ok);
+    EXPECT_EQ(back.groups[0].series.size(), 27u);
+    EXPECT_TRUE(back.groups[0].series[0].x.empty());
+    EXPECT_EQ(back.groups[0].series[0].style, m.groups[0].series[0].style);
+    EXPECT_EQ(back.groups[1], m.groups[1]);
+}
+
+TEST(ChartTemplateFormat, MalformedTemplatesAreRefusedNamingTheLine) {
+    const std::string good = writeChartTemplate(richModel());
+    struct Row {
+        const char* what;
+        std::function<std::string(int&)> make;  // the broken text; sets the expected line
+        const char* message;
+    };
+    auto at = [&](const std::string& prefix, const std::string& by, const std::string& after = "") {
+        return [=](int& line) {
+            line = lineOf(good, prefix, after);
+            return replaceLine(good, line, by);
+        };
+    };
+    const std::vector<Row> rows = {
+        {"other format", at("VARNOLT-Diagrammvorlage", "VARNOLT-Datensatz 1"), "keine VARNOLT-Diagrammvorlage"},
+        {"other version", at("VARNOLT-Diagrammvorlage", "VARNOLT-Diagrammvorlage 2"), "Version"},
+        {"empty file", [](int& line) { line = 1; return std::string(); }, "keine VARNOLT-Diagrammvorlage"},
+        {"not a number", at("background=", "background=abc", "[sheet]"), "Ungültiger Wert"},
+        {"colour too big", at("background=", "background=16777216", "[sheet]"), "außerhalb"},
+        {"unknown code", at("border=", "border=12", "[sheet]"), "außerhalb"},
+        {"too many series", at("series=", "series=101", "[group 1]"), "außerhalb"},
+        {"count not whole", at("series=", "series=2.5", "[group 1]"), "Ungültiger Wert"},
+        {"point not finite", at("0 1", "0 nan", "[series 1 1]"), "außerhalb"},
+        {"point too big", at("0 1", "0 1e999", "[series 1 1]"), "außerhalb"},
+        {"point missing y", at("0 1", "0", "[series 1 1]"), "Zu wenige Werte"},
+        {"extra value", at("frame=", "frame=0 1", "[plotarea]"), "Zu viele Werte"},
+        {"unknown key", at("frame=", "rahmen=0", "[plotarea]"), "Unbekannter Eintrag"},
+        {"duplicate key", at("frame=", "background=1", "[plotarea]"), "doppelt"},
+        {"log with zero", at("bounds=", "bounds=0 10", "[axis X]"), "logarithmische Achse"},
+        {"font size zero", at("font=", "font=\"Arial\" 0 0 0 0 0", "[legend]"), "außerhalb"},
+        {"bad escape", at("text=", "text=\"a\\qb\"", "[header]"), "Schreibweise"},
+        {"open quote", at("text=", "text=\"abc", "[header]"), "Anführungszeichen"},
+        {"text without quotes", at("text=", "text=abc", "[header]"), "Anführungszeichen"},
+        {"duplicate section", at("[footer]", "[header]"), "Abschnitt doppelt"},
+        {"unknown section", at("[label 64]", "[label 65]"), "Unbekannter Abschnitt"},
+        {"series beyond count", at("[series 2 1]", "[series 2 8]"), "außerhalb"},
+        {"line outside a section", at("[sheet]", "sheet"), "Abschnitt erwartet"},
+        {"line without a key", at("[end]", "zuletzt"), "Ungültige Zeile"},
+        {"points claimed beyond the list", at("points=", "points=9", "[series 1 1]"), "Ungültiger Wert"},
+    };
+    const ChartModel before = richModel();
+    for (const Row& r : rows) {
+        int line = 0;
+        const std::string broken = r.make(line);
+        ASSERT_GT(line, 0) << r.what;
+        ChartModel m = before;
+        const ChartTemplateResult res = readChartTemplate(broken, m);
+        EXPECT_FALSE(res.ok) << r.what;
+        EXPECT_EQ(m, before) << r.what;
+        if (std::string(r.what) == "points claimed beyond the list") {
+            EXPECT_EQ(res.line, lineOf(good, "[series 1 2]")) << r.what;
+        } else {
+            EXPECT_EQ(res.line, line) << r.what << ": " << res.message;
+        }
+        EXPECT_NE(res.message.find("Zeile " + std::to_string(res.line) + ": "), std::string::npos) << res.message;
+        EXPECT_NE(res.message.find(r.message), std::string::npos) << r.what << ": " << res.message;
+        EXPECT_EQ(res.message.rfind("Die Diagrammvorlage kann nicht geladen werden.\r\n", 0), 0u);
+    }
+}
+
+TEST(ChartTemplateFormat, TruncatedOrIncompleteTemplatesAreRefused) {
+    const std::string good = writeChartTemplate(richModel());
+    ChartModel m = richModel();
+    // Cut inside the points of series 1.
+    const std::size_t cut = good.find("0.2 1e+308");
+    ChartTemplateResult r = readChartTemplate(good.substr(0, cut), m);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("endet vorzeitig"), std::string::npos) << r.message;
+    // No closing section.
+    r = readChartTemplate(good.substr(0, good.size() - 7), m);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("endet vorzeitig"), std::string::npos) << r.message;
+    // A key left out: named at its section's line.
+    const int frameLine = lineOf(good, "frame=", "[plotarea]");
+    std::string withoutFrame = replaceLine(good, frameLine, "");
+    r = readChartTemplate(withoutFrame, m);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.line, lineOf(good, "[plotarea]"));
+    EXPECT_NE(r.message.find("Eintrag \"frame\" fehlt"), std::string::npos) << r.message;
+    // A whole section left out: named at the end.
+    const std::size_t a = good.find("[label 64]"), b = good.find("[end]");
+    r = readChartTemplate(good.substr(0, a) + good.substr(b), m);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("Abschnitt [label 64] fehlt"), std::string::npos) << r.message;
+    // Text after the end.
+    r = readChartTemplate(good + "mehr\r\n", m);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(m, richModel());
+}
+
+TEST(ChartTemplateFormat, FilesAreSavedWholeAndRefusedWhenUnreadable) {
+    test::TempFolder dir;
+    const std::string path = dir.file("vorlage.oc2");
+    ASSERT_TRUE(saveChartTemplate(path, richModel()).ok);
+    ASSERT_TRUE(saveChartTemplate(path, richModel()).ok);  // over an existing file
+    EXPECT_EQ(test::readFile(path), writeChartTemplate(richModel()));
+    ChartModel m;
+    ASSERT_TRUE(loadChartTemplate(path, m).ok);
+    EXPECT_EQ(m, richModel());
+
+    const ChartTemplateResult missing = loadChartTemplate(dir.file("fehlt.oc2"), m);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.line, 0);
+    EXPECT_NE(missing.message.find("nicht gelesen"), std::string::npos);
+    EXPECT_FALSE(saveChartTemplate(dir.file("kein/ordner/vorlage.oc2"), richModel()).ok);
+    EXPECT_EQ(m, richModel());
+}
