@@ -23,7 +23,9 @@
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
+#include "engine/frmKinModel.h"
 #include "shell/MainMenus.h"
+#include "shell/ProtName.h"
 #include "shell/StartUp.h"
 #include "shell/frmOption.h"
 #include "shell/frmPhantom.h"
@@ -144,8 +146,13 @@ void MDIVRN::MDIForm_Load() {
     mnuEdit->setEnabled(false);
     Picture1->hide();
 
-    // Step 13: the zero-size child window.
+    // Step 13: the zero-size child window, then the model window, open from the start.
     Forms::get<frmPhantom>().Show();
+    Forms::get<frmKinModel>().Show();
+
+    // Step 15: the first free protocol name of the day (the program folder
+    // becomes the current folder).
+    app.ProtDateiName = SetAutoProtName();
 
     // Step 16: the hint lines.
     for (int i = 0; i < 9; ++i) Label2[static_cast<std::size_t>(i)]->setText(kHintLines[static_cast<std::size_t>(i)]);
@@ -180,13 +187,6 @@ void MDIVRN::resizeEvent(QResizeEvent* event) {
 namespace vrn {
 
 // ---- menus ----
-
-namespace {
-QString baseName(const QString& name) {
-    const int p = name.indexOf('(');
-    return p < 0 ? name : name.left(p);
-}
-}  // namespace
 
 void MDIVRN::buildMenus() {
     auto build = [this](std::span<const MenuRow> rows, bool popups) {

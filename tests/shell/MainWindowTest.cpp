@@ -6,6 +6,10 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <QDate>
+#include <QRadioButton>
+
+#include "engine/frmKinModel.h"
 #include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "platform/Twips.h"
@@ -30,7 +34,15 @@ TEST_F(MainWindow, StartsWithCaptionAndStartValues) {
     EXPECT_EQ(app.k[1], 0.15);
     EXPECT_EQ(app.sZeiteinheit, "s");
     EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(app.iDiagrammTyp, 0);
+    // The model window is open from the start and has chosen model 2.
+    ASSERT_TRUE(IsFormLoaded<frmKinModel>());
+    EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked());
+    EXPECT_EQ(app.iDiagrammTyp, 2);
+    EXPECT_EQ(app.tEnd, 100.0f);
+    EXPECT_EQ(app.sSpeziesMaske, "10010");
+    // The first free protocol name of the day: yymmdd01.CSV.
+    const QString today = QDate::currentDate().toString("yyMMdd");
+    EXPECT_EQ(QString::fromStdString(app.ProtDateiName), today + "01.CSV");
     EXPECT_EQ(app.AppPath, env.folderStd());
     EXPECT_EQ(app.SessionDateiName, env.folderStd() + "/VrnLastSession.VRP");
     EXPECT_TRUE(IsFormLoaded<frmPhantom>());

@@ -1,0 +1,328 @@
+#include "engine/frmKinModel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "engine/ModelChoice.h"
+#include "engine/TimeUnits.h"
+#include "engine/frmmatrix.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "platform/Twips.h"
+#include "shell/AppState.h"
+#include "shell/CalcForm.h"
+#include "shell/Helpers.h"
+#include "shell/NumberText.h"
+
+namespace vrn {
+
+namespace {
+
+constexpr const char* kUnits[5] = {"s", "min", "h", "d", "a"};
+// Models of one reaction first, then the complex ones, as the window lists them.
+constexpr int kSimpleOrder[] = {1, 2, 3, 4, 5, 8, 12, 17, 16, 0};
+constexpr int kComplexOrder[] = {6, 7, 9, 11, 13, 14, 15, 18, 10};
+
+const char* const kKsiTip = "... beide nach rechts => ";
+
+}  // namespace
+
+frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
+    setCaption("  kinetisches Modell");
+    auto* outer = new QVBoxLayout(this);
+    outer->setSpacing(4);
+
+    auto* group = new QButtonGroup(this);
+    auto makeOption = [this, group](int index, QWidget* parent) {
+        const ModelDefaults* d = defaultsOf(modelOfOption(index));
+        auto* o = new QRadioButton(QString::fromUtf8(d->caption), parent);
+        o->setObjectName(QString("optTyp_%1").arg(index));
+        optTyp[static_cast<std::size_t>(index)] = o;
+        group->addButton(o, index);
+        connect(o, &QRadioButton::clicked, this, [this, index] { optTyp_Click(index); });
+        return o;
+    };
+
+    auto* simple = new QGroupBox(" einfache Reaktionen", this);
+    auto* sg = new QGridLayout(simple);
+    sg->setVerticalSpacing(1);
+    int row = 0;
+    for (int idx : kSimpleOrder) {
+        sg->addWidget(makeOption(idx, simple), row, 0);
+        if (idx == 0) {
+            auto* orderRow = new QHBoxLayout;
+            orderRow->addWidget(new QLabel("n =", simple));
+            txtOrdnung = new NumberField(simple);
+            txtOrdnung->setFixedWidth(60);
+            orderRow->addWidget(txtOrdnung);
+            orderRow->addWidget(new QLabel("( n >=  0 )", simple));
+            orderRow->addStretch(1);
+            sg->addLayout(orderRow, row, 1);
+        }
+        ++row;
+    }
+    outer->addWidget(simple);
+
+    auto* complexHead = new QLabel(" komplexe Reaktionen", this);
+    QFont hf = complexHead->font();
+    hf.setBold(true);
+    complexHead->setFont(hf);
+    outer->addWidget(complexHead);
+    auto* complex = new QWidget(this);
+    auto* cg = new QGridLayout(complex);
+    cg->setContentsMargins(8, 0, 8, 0);
+    cg->setVerticalSpacing(1);
+    lbl7 = new QLabel("A + B => C          A + C => P", complex);
+    lbl10 = new QLabel("E  + S <=> ES => P + E ", complex);
+    lbl13 = new QLabel("A + B => C <=> P", complex);
+    lbl18 = new QLabel("A + B <=> C => P ", complex);
+    row = 0;
+    for (int idx : kComplexOrder) {
+        cg->addWidget(makeOption(idx, complex), row, 0);
+        QLabel* scheme = idx == 7 ? lbl7 : idx == 10 ? lbl10 : idx == 13 ? lbl13 : idx == 18 ? lbl18 : nullptr;
+        if (scheme) cg->addWidget(scheme, row, 1);
+        ++row;
+    }
+    cg->setColumnStretch(1, 1);
+    outer->addWidget(complex);
+
+    auto* bottom = new QHBoxLayout;
+    auto* fraZeit = new QGroupBox("Zeit-Einheit", this);
+    auto* zl = new QHBoxLayout(fraZeit);
+    auto* unitGroup = new QButtonGroup(this);
+    for (int i = 0; i < 5; ++i) {
+        auto* o = new QRadioButton(kUnits[i], fraZeit);
+        o->setObjectName(QString("optZeit_%1").arg(i));
+        optZeit[static_cast<std::size_t>(i)] = o;
+        unitGroup->addButton(o, i);
+        zl->addWidget(o);
+        connect(o, &QRadioButton::clicked, this, [this, i] { optZeit_Click(i); });
+    }
+    bottom->addWidget(fraZeit);
+    cmdShowMatrix = new QPushButton("Stöchiometr. Matrix zeigen", this);
+    bottom->addWidget(cmdShowMatrix, 0, Qt::AlignBottom);
+    outer->addLayout(bottom);
+
+    lblRecalcTime = new QLabel(this);
+    lblRecalcTime->setWordWrap(true);
+    lblRecalcTime->setStyleSheet("color: #A00000;");
+    outer->addWidget(lblRecalcTime);
+
+    connect(cmdShowMatrix, &QPushButton::clicked, this, [this] { cmdShowMatrix_Click(); });
+    connect(txtOrdnung, &QLineEdit::textChanged, this, [this] { txtOrdnung_Change(); });
+    // A key typed into the order field chooses model 20.
+    txtOrdnung->onKeyPress = [this](int& key) {
+        if (key == 3 || key == 22) return;
+        Integer k = static_cast<Integer>(key);
+        if (!NumKeyFilter(k)) key = 0;
+        QMetaObject::invokeMethod(this, [this] {
+            optTyp[0]->setChecked(true);
+            optTyp_Click(0);
+        }, Qt::QueuedConnection);
+    };
+}
+
+void frmKinModel::Form_Load() {
+    // A unit change elsewhere (the data-set editor) marks the unit here too.
+    uiHooks().selectModelTimeUnit = [](int unit) {
+        if (frmKinModel* m = Forms::loaded<frmKinModel>()) m->optZeit_Click(unit);
+    };
+    adjustSize();
+    moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
+    txtOrdnung->setText(toQ(Str(app.nOrdnung)));
+    int unit = 0;
+    const std::string u = rtrim(app.sZeiteinheit);
+    for (int i = 0; i < 5; ++i)
+        if (u == kUnits[i]) unit = i;
+    optZeit[static_cast<std::size_t>(unit)]->setChecked(true);
+    optZeit_Click(unit);
+    optTyp_Click(optionOfModel(app.iModell));
+    UpdateUnitLabels();
+    showRecalcWarning();
+}
+
+void frmKinModel::Form_Activate() { showRecalcWarning(); }
+
+void frmKinModel::showRecalcWarning() {
+    lblRecalcTime->setText(app.nExpPunkte != 0 ? "Achtung: Jede Änderung der Zeiteinheit führt zu einer entsprechenden "
+                                                 "Umrechnung der Zeit-Spalte in der Datentabelle."
+                                               : "");
+}
+
+void frmKinModel::optTyp_Click(int Index) {
+    if (Index < 0 || Index > 18) return;
+    chooseModel(Index, static_cast<Single>(txtOrdnung->value()));
+    txtOrdnung->setEnabled(app.iModell == 20);
+
+    if (CalcForm* w = firstLoadedCalcForm({CalcForm::TimeDiagram, CalcForm::RKconti, CalcForm::Batch,
+                                           CalcForm::Rohrreaktor, CalcForm::Fitting}))
+        reconfigure(w);
+
+    for (QRadioButton* o : optTyp) {
+        QFont f("Arial", 8);
+        o->setFont(f);
+    }
+    QFont chosen("Arial", 9);
+    chosen.setBold(true);
+    optTyp[static_cast<std::size_t>(Index)]->setFont(chosen);
+    optTyp[static_cast<std::size_t>(Index)]->setChecked(true);
+    for (QLabel* l : {lbl7, lbl10, lbl13, lbl18}) {
+        QFont f = l->font();
+        f.setBold(false);
+        l->setFont(f);
+    }
+    QLabel* scheme = app.iModell == 7 ? lbl7 : app.iModell == 10 ? lbl10 : app.iModell == 13 ? lbl13
+                                                                          : app.iModell == 18 ? lbl18 : nullptr;
+    if (scheme) {
+        QFont f = scheme->font();
+        f.setBold(true);
+        scheme->setFont(f);
+    }
+    UpdateUnitLabels();
+    if (IsFormLoaded<frmmatrix>()) {
+        Forms::unload<frmmatrix>();
+        Forms::get<frmmatrix>().Show();
+    }
+}
+
+void frmKinModel::reconfigure(CalcForm* w) {
+    const int t = w->calcType();
+    const std::string& sm = app.sSpeziesMaske;
+    const std::string& km = app.sKonstMaske;
+    auto has = [](const std::string& mask, int i) {
+        return static_cast<int>(mask.size()) >= i && mask[static_cast<std::size_t>(i - 1)] == '1';
+    };
+    if (t == CalcForm::TimeDiagram) {
+        w->fraMichaelis->setVisible(app.iModell == 10);
+        w->lblMichaelisK->setVisible(app.iModell == 10);
+    }
+    for (int i = 5; i <= 9; ++i) {
+        w->Inp[static_cast<std::size_t>(i)]->setVisible(false);
+        w->lblStoff[static_cast<std::size_t>(i)]->setVisible(false);
+    }
+    for (int i = 1; i <= 5; ++i) {
+        const bool v = has(sm, i);
+        w->Inp[static_cast<std::size_t>(i - 1)]->setVisible(v);
+        w->lblStoff[static_cast<std::size_t>(i - 1)]->setVisible(v);
+        if (t >= 2 && t <= 4) {
+            w->Inp[static_cast<std::size_t>(i + 4)]->setVisible(v);
+            w->lblStoff[static_cast<std::size_t>(i + 4)]->setVisible(v);
+        }
+    }
+    app.UmsatzSoll = 0;
+    w->cmdShowKsi->setEnabled(false);
+    w->fraKsi->setVisible(false);
+    const QString tip = app.bEinfacheReaktion ? QString() : QString(kKsiTip);
+    for (QWidget* c : {static_cast<QWidget*>(w->cmdShowKsi), w->fraKsi, static_cast<QWidget*>(w->lblTextKsi_1),
+                       static_cast<QWidget*>(w->lblTextKsi_2)})
+        c->setToolTip(tip);
+    if (t >= 2 && t <= 4) w->SetFocus();
+
+    QString line = "kinet. Modell:  " + toQ(app.ModellName[static_cast<std::size_t>(app.iModell)]);
+    if (app.iModell == 20) line += " (n = " + toQ(Format(app.nOrdnung, "0.00")) + ")";
+    w->Label7->setText(line);
+
+    for (int i = 5; i <= 9; ++i) {
+        w->Inp[static_cast<std::size_t>(i)]->setReadOnly(true);
+        w->Inp[static_cast<std::size_t>(i)]->setText(" 0");
+    }
+    static const char* const letters[] = {"A", "B", "C", "P", "Q"};
+    for (int i = 0; i < 5; ++i) {
+        QString s = letters[i];
+        if (app.iModell == 10 && i < 3) s = i == 0 ? "E" : i == 1 ? "S" : "ES";
+        w->lblStoff[static_cast<std::size_t>(i)]->setText(s);
+        w->lblStoff[static_cast<std::size_t>(i + 5)]->setText(s);
+    }
+
+    w->Inp[11]->setVisible(has(km, 2));
+    w->Bz[6]->setVisible(w->Inp[11]->isVisibleTo(w));
+    w->unit2->setVisible(w->Inp[11]->isVisibleTo(w));
+    w->Inp[12]->setVisible(has(km, 3));
+    w->Bz[7]->setVisible(w->Inp[12]->isVisibleTo(w));
+    w->unit3->setVisible(w->Inp[12]->isVisibleTo(w));
+
+    const int mode = app.bAuswertungsart;
+    w->Bz[5]->setText(mode == 6 || mode == 7 ? "Arrhenius-A" : "k1");
+    w->Bz[6]->setText(mode == 2 ? "n" : (mode == 6 || mode == 7) ? "EA" : "k2");
+    switch (app.iModell) {
+        case 8: case 12: case 17:
+            w->Bz[5]->setText("k>");
+            w->Bz[6]->setText("k<");
+            break;
+        case 10: case 18: case 15:
+            w->Bz[5]->setText("k>");
+            w->Bz[6]->setText("k<");
+            w->Bz[7]->setText("k3");
+            break;
+        case 13: case 14:
+            w->Bz[5]->setText("k1");
+            w->Bz[6]->setText("k>");
+            w->Bz[7]->setText("k<");
+            break;
+        default: break;
+    }
+
+    // The catalyst default of the autocatalysis models does not survive a change
+    // to another model; the two autocatalysis models always start with it.
+    if (app.iModell == 5 || app.iModell == 16) {
+        if (app.c0[4] == 0) app.c0[4] = 0.002;
+    } else if (app.c0[4] == 0.002) {
+        app.c0[4] = 0;
+    }
+    for (int i = 0; i < 5; ++i)
+        w->Inp[static_cast<std::size_t>(i)]->setText(toQ(Str(static_cast<Single>(app.c0[static_cast<std::size_t>(i + 1)]))));
+    const bool arrh = mode == 6 || mode == 7;
+    w->Inp[10]->setText(toQ(Str(static_cast<Single>(arrh ? app.dblArrhA : app.k[1]))));
+    w->Inp[11]->setText(toQ(Str(static_cast<Single>(mode == 2 ? app.nOrdnung : arrh ? app.dblArrhEA : app.k[2]))));
+    w->Inp[12]->setText(toQ(Str(static_cast<Single>(app.k[3]))));
+    if (t == 1 || t == 5) w->Inp[14]->setText(toQ(Str(app.tEnd)));
+    else if (t == 3 || t == 4) w->Inp[14]->setText(toQ(Str(static_cast<Single>(app.tauVerweil))));
+
+    if (t == 5) {
+        for (int i = 1; i <= 5; ++i) {
+            QCheckBox* c = w->chkConcFQS[static_cast<std::size_t>(i)];
+            c->setVisible(has(sm, i));
+            c->setEnabled(app.bKonzDaten[static_cast<std::size_t>(i)]);
+            if (c->isEnabled()) c->setChecked(true);
+        }
+    }
+}
+
+void frmKinModel::optZeit_Click(int Index) {
+    if (Index < 0 || Index > 4) return;
+    const std::string u = rtrim(app.sZeiteinheit);
+    for (int i = 0; i < 5; ++i)
+        if (u == kUnits[i]) app.iZeitEinheit = static_cast<Integer>(i);
+    if (!choosingUnit_) {
+        choosingUnit_ = true;
+        setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
+        choosingUnit_ = false;
+    }
+    markTimeUnit(Index);
+}
+
+void frmKinModel::markTimeUnit(int index) {
+    for (int i = 0; i < 5; ++i) {
+        QFont f = optZeit[static_cast<std::size_t>(i)]->font();
+        f.setBold(i == index);
+        optZeit[static_cast<std::size_t>(i)]->setFont(f);
+    }
+    optZeit[static_cast<std::size_t>(index)]->setChecked(true);
+}
+
+void frmKinModel::cmdShowMatrix_Click() { Forms::get<frmmatrix>().Show(); }
+
+void frmKinModel::txtOrdnung_Change() {
+    QString t = txtOrdnung->text();
+    t.replace(',', '.');
+    app.nOrdnung = static_cast<Single>(Val(toStd(t)));
+}
+
+}  // namespace vrn

@@ -1,0 +1,54 @@
+// The model window: the choice of one of the 19 kinetic models, the order n
+// of model 20 and the time unit. Choosing a model sets the program-wide model
+// state and reconfigures the first open calculation window.
+#pragma once
+
+#include <array>
+
+#include "platform/Forms.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace vrn {
+
+class CalcForm;
+class NumberField;
+
+class frmKinModel : public VrnForm {
+    Q_OBJECT
+public:
+    frmKinModel();
+
+    // The model choice (index 0 = model 20).
+    void optTyp_Click(int Index);
+    // The time-unit choice.
+    void optZeit_Click(int Index);
+    void cmdShowMatrix_Click();
+    void txtOrdnung_Change();
+
+    std::array<QRadioButton*, 19> optTyp{};
+    std::array<QRadioButton*, 5> optZeit{};
+    NumberField* txtOrdnung = nullptr;
+    QLabel* lblRecalcTime = nullptr;
+    QPushButton* cmdShowMatrix = nullptr;
+    QLabel* lbl7 = nullptr;
+    QLabel* lbl10 = nullptr;
+    QLabel* lbl13 = nullptr;
+    QLabel* lbl18 = nullptr;
+
+    // Applies the current model to a calculation window (its shared controls).
+    static void reconfigure(CalcForm* w);
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+
+private:
+    void showRecalcWarning();
+    void markTimeUnit(int index);
+    bool choosingUnit_ = false;
+};
+
+}  // namespace vrn

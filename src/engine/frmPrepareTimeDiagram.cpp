@@ -1,0 +1,287 @@
+#include "engine/frmPrepareTimeDiagram.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "chart/ChartHooks.h"
+#include "chart/Grafik.h"
+#include "engine/Simulation.h"
+#include "engine/TimeDiagramInput.h"
+#include "engine/frmSimTabelle.h"
+#include "platform/MsgBox.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "platform/Twips.h"
+#include "shell/AppState.h"
+#include "shell/DataPreparation.h"
+#include "shell/Helpers.h"
+#include "shell/NumberText.h"
+
+namespace vrn {
+
+frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
+    setCaption("   Konzentrations-Zeit-Diagramm");
+    auto* outer = new QVBoxLayout(this);
+    Label7 = new QLabel(this);
+    QFont bold = Label7->font();
+    bold.setBold(true);
+    Label7->setFont(bold);
+    outer->addWidget(Label7);
+
+    auto* inputs = new QHBoxLayout;
+    auto* fraC = new QGroupBox("Vorgabe der Anfangs-  konz.  [c(i)(0)] = mol/l", this);
+    auto* gc = new QGridLayout(fraC);
+    static const char* const letters[] = {"A", "B", "C", "P", "Q"};
+    for (int i = 0; i < 5; ++i) {
+        lblStoff[static_cast<std::size_t>(i)] = new QLabel(letters[i], fraC);
+        Inp[static_cast<std::size_t>(i)] = new NumberField(fraC);
+        gc->addWidget(lblStoff[static_cast<std::size_t>(i)], i, 0);
+        gc->addWidget(Inp[static_cast<std::size_t>(i)], i, 1);
+    }
+    gc->setRowStretch(5, 1);
+    inputs->addWidget(fraC);
+
+    auto* right = new QVBoxLayout;
+    auto* fraK = new QGroupBox("Vorgabe der Geschwindigkeitskonstante(n)", this);
+    auto* gk = new QGridLayout(fraK);
+    unit1 = new QLabel("(1/s)", fraK);
+    unit2 = new QLabel("(1/s)", fraK);
+    unit3 = new QLabel("(1/s)", fraK);
+    QLabel* units[3] = {unit1, unit2, unit3};
+    for (int j = 0; j < 3; ++j) {
+        const int idx = 10 + j;
+        Bz[static_cast<std::size_t>(5 + j)] = new QLabel(QString("k%1/").arg(j + 1), fraK);
+        Inp[static_cast<std::size_t>(idx)] = new NumberField(fraK);
+        gk->addWidget(Bz[static_cast<std::size_t>(5 + j)], j, 0);
+        gk->addWidget(Inp[static_cast<std::size_t>(idx)], j, 1);
+        gk->addWidget(units[j], j, 2);
+    }
+    right->addWidget(fraK);
+    auto* fraT = new QGroupBox("Zeitachse", this);
+    auto* gt = new QHBoxLayout(fraT);
+    Bz[8] = new QLabel("t(max)/", fraT);
+    Inp[14] = new NumberField(fraT);
+    unit4 = new QLabel("s", fraT);
+    gt->addWidget(Bz[8]);
+    gt->addWidget(Inp[14]);
+    gt->addWidget(unit4);
+    right->addWidget(fraT);
+    inputs->addLayout(right);
+    outer->addLayout(inputs);
+
+    auto* checks = new QHBoxLayout;
+    chkDelDiagram = new QCheckBox("alte Kurven löschen", this);
+    chkMitPunkten = new QCheckBox("mit exper. Punkten", this);
+    checks->addWidget(chkDelDiagram);
+    checks->addWidget(chkMitPunkten);
+    checks->addStretch(1);
+    outer->addLayout(checks);
+
+    auto* buttons = new QHBoxLayout;
+    cmdDrawctDiagram = new QPushButton("c-t-Diagramm zeichnen", this);
+    cmdDrawctDiagram->setDefault(true);
+    cmdListe = new QPushButton("Werte- Tabelle ", this);
+    cmdClose = new QPushButton("Schließen <Esc>", this);
+    buttons->addWidget(cmdDrawctDiagram);
+    buttons->addWidget(cmdListe);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    outer->addLayout(buttons);
+
+    auto* mm = new QGroupBox("Michaelis-Menten", this);
+    fraMichaelis = mm;
+    auto* gm = new QGridLayout(mm);
+    cmdMMdiagram = new QPushButton("Diagramm  r(P)_=_Fu(S(0)) ", mm);
+    cmdMMdiagram->setToolTip(
+        "...stellt Abhängigkeit der Reaktionsgeschwindigkeit von der Substratkonzentration dar ");
+    cmdMichaelisListe = new QPushButton("Werte- Tabelle ", mm);
+    chkNormiert = new QCheckBox("x-Achse normiert", mm);
+    lblS0max = new QLabel("S(0),max/(mol/l) =", mm);
+    txtS0max = new NumberField(mm);
+    lblMichaelisK = new QLabel("Michaelis-Konstante", mm);
+    lblMichaelisK->setWordWrap(true);
+    gm->addWidget(cmdMMdiagram, 0, 0);
+    gm->addWidget(cmdMichaelisListe, 0, 1);
+    gm->addWidget(chkNormiert, 1, 0);
+    auto* s0 = new QHBoxLayout;
+    s0->addWidget(lblS0max);
+    s0->addWidget(txtS0max);
+    gm->addLayout(s0, 1, 1);
+    gm->addWidget(lblMichaelisK, 2, 0, 1, 2);
+    outer->addWidget(mm);
+
+    // Present but never shown here.
+    fraKsi = new QWidget(this);
+    fraKsi->setToolTip("fraKsi = dummy");
+    fraKsi->hide();
+    ensureSharedControls();
+    cmdShowKsi->setText("Zeige Ksi (hier unsichtbar)");
+
+    for (int i = 0; i < 17; ++i) {
+        NumberField* f = Inp[static_cast<std::size_t>(i)];
+        connect(f, &QLineEdit::textChanged, this, [this, i] { Inp_Change(i); });
+        // Enter moves to the field with the next number; where that one is
+        // hidden or missing, the focus stays.
+        f->onKeyPress = [this, i](int& key) {
+            if (key != 13) return;
+            key = 0;
+            if (i + 1 <= 16) {
+                NumberField* next = Inp[static_cast<std::size_t>(i + 1)];
+                if (next->isVisibleTo(this) && next->isEnabled()) next->setFocus(Qt::TabFocusReason);
+            }
+        };
+    }
+    connect(txtS0max, &QLineEdit::textChanged, this, [this] { txtS0max_Change(); });
+    connect(chkDelDiagram, &QCheckBox::clicked, this, [this] { chkDelDiagram_Click(); });
+    connect(chkMitPunkten, &QCheckBox::clicked, this, [this] { chkMitPunkten_Click(); });
+    connect(chkNormiert, &QCheckBox::clicked, this, [this] { chkNormiert_Click(); });
+    connect(cmdDrawctDiagram, &QPushButton::clicked, this, [this] { cmdDrawctDiagram_Click(); });
+    connect(cmdListe, &QPushButton::clicked, this, [this] { cmdListe_Click(); });
+    connect(cmdMMdiagram, &QPushButton::clicked, this, [this] { cmdMMdiagram_Click(); });
+    connect(cmdMichaelisListe, &QPushButton::clicked, this, [this] { cmdMichaelisListe_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+}
+
+void frmPrepareTimeDiagram::Form_Load() {
+    moveTwips(60, 0);
+    app.gMitMesspunkten = chkMitPunkten->isChecked();
+    chkMitPunkten->setEnabled(!app.bRateDiagramm);
+    chkDelDiagram->setChecked(app.bDelDiagram);
+    adjustSize();
+}
+
+void frmPrepareTimeDiagram::Form_Activate() {
+    UpdateUnitLabels();
+    app.bMMdiagramm = false;
+    fraMichaelis->setVisible(app.iModell == 10);
+    chkDelDiagram->setEnabled(app.gnKurven != 0 && chartWindowLoaded());
+    chkDelDiagram->setChecked(app.bDelDiagram);
+    chkNormiert->setChecked(app.bMMnormiert);
+    txtS0max->setEnabled(!app.bMMnormiert);
+    lblS0max->setEnabled(!app.bMMnormiert);
+    if (app.iModell == 20)
+        Label7->setText("kinet. Modell:  " + toQ(app.ModellName[20]) + " (n = " + toQ(Format(app.nOrdnung, "0.00")) + ")");
+    if (app.bRateDiagramm) {
+        app.gMitMesspunkten = false;
+        chkMitPunkten->setChecked(false);
+        setCaption("Reaktionsgeschwindigkeit-Zeit-Funktionen");
+        cmdDrawctDiagram->setText("r-t-Diagramm zeichnen");
+        cmdDrawctDiagram->setToolTip(" Reaktionsgeschwindigkeit(en) vs. Zeit ");
+        cmdListe->setToolTip(" Zeit | Reaktionsgeschwindigkeit(en) ");
+        chkMitPunkten->setEnabled(false);
+    } else {
+        setCaption("Konzentrations-Zeit-Funktionen");
+        cmdDrawctDiagram->setText("c-t-Diagramm zeichnen");
+        cmdDrawctDiagram->setToolTip(" Konzentration(en) vs. Zeit ");
+        cmdListe->setToolTip(" Zeit | Konzentration(en) ");
+        bool any = false;
+        for (int i = 1; i <= 5; ++i)
+            if (static_cast<int>(app.sSpeziesMaske.size()) >= i && app.sSpeziesMaske[static_cast<std::size_t>(i - 1)] == '1' &&
+                app.bKonzDaten[static_cast<std::size_t>(i)])
+                any = true;
+        chkMitPunkten->setEnabled(any);
+    }
+    txtS0max->setText(toQ(Str(app.S0max)));
+}
+
+void frmPrepareTimeDiagram::Inp_Change(int Index) {
+    if (Index < 10 || Index > 12) return;
+    const double v10 = Inp[10]->value();
+    if (!(v10 > 0)) return;
+    const double km = (Inp[11]->value() + Inp[12]->value()) / v10;
+    if (!std::isfinite(km)) return;
+    app.KMichaelis = static_cast<Single>(km);
+    lblMichaelisK->setText("Michaelis-Konstante KM = (k< + k3) / k> =" + toQ(Str(app.KMichaelis)) + "\r\n" +
+                           "(reale Größenordnung KM = 1E-2...1E-5)");
+}
+
+void frmPrepareTimeDiagram::txtS0max_Change() { app.S0max = static_cast<Single>(txtS0max->value()); }
+void frmPrepareTimeDiagram::chkDelDiagram_Click() { app.bDelDiagram = chkDelDiagram->isChecked(); }
+void frmPrepareTimeDiagram::chkMitPunkten_Click() { app.gMitMesspunkten = chkMitPunkten->isChecked(); }
+
+void frmPrepareTimeDiagram::chkNormiert_Click() {
+    const bool ticked = chkNormiert->isChecked();
+    txtS0max->setEnabled(!ticked);
+    lblS0max->setEnabled(!ticked);
+    chkNormiert->setToolTip(ticked ? " normierte Gleichung r(P)/r(P),max = Fu(S(0)/KM) "
+                                   : " Gleichung r(P)/r(P),max = Fu(S(0)) ");
+}
+
+bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
+    for (int i = 0; i < 5; ++i) app.c0[static_cast<std::size_t>(i + 1)] = Inp[static_cast<std::size_t>(i)]->value();
+    for (int j = 0; j < 3; ++j) app.k[static_cast<std::size_t>(j + 1)] = Inp[static_cast<std::size_t>(10 + j)]->value();
+    app.tEnd = static_cast<Single>(Inp[14]->value());
+    app.nSimPunkte = 200;
+    TimeDiagramVisibility shown;
+    shown.fieldB = Inp[1]->isVisibleTo(this);
+    shown.fieldK2 = Inp[11]->isVisibleTo(this);
+    shown.fieldK3 = Inp[12]->isVisibleTo(this);
+    const std::string m = checkTimeDiagramInputs(forList, shown);
+    if (m.empty()) return true;
+    MsgBox(m, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    return false;
+}
+
+void frmPrepareTimeDiagram::cmdDrawctDiagram_Click() {
+    if (!readAndCheck(false)) return;
+    Integer err = 0;
+    calc_diagramfunctioncT(app.iModell, err);
+    if (app.bDelDiagram || !chartWindowLoaded()) {
+        unloadChartWindow();
+        if (err != 0) return;
+        CalcDataRanges(app.iDiagrammTyp, app.gMitMesspunkten);
+        zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
+                      app.gMitMesspunkten);
+    } else {
+        if (err != 0) return;
+        zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
+                      app.gMitMesspunkten);
+        pressChartDraw();
+    }
+}
+
+void frmPrepareTimeDiagram::cmdListe_Click() {
+    if (!readAndCheck(true)) return;
+    const std::size_t n = static_cast<std::size_t>(app.nSimPunkte) + 3;
+    app.tSim.assign(n, 0.0);
+    for (auto* v : {&app.cSim_A, &app.cSim_B, &app.cSim_C, &app.cSim_P, &app.cSim_Q}) v->assign(n, 0.0);
+    for (auto* v : {&app.rSim_A, &app.rSim_B, &app.rSim_C, &app.rSim_P, &app.rSim_Q}) v->assign(n, 0.0f);
+    Integer err = 0;
+    calc_diagramfunctioncT(app.iModell, err);
+    if (err != 0) return;
+    Forms::unload<frmSimTabelle>();
+    frmSimTabelle& t = Forms::get<frmSimTabelle>();
+    t.setWindowModality(Qt::ApplicationModal);
+    t.Show();
+}
+
+void frmPrepareTimeDiagram::cmdMMdiagram_Click() {
+    app.bMMdiagramm = true;
+    app.bMMnormiert = chkNormiert->isChecked();
+    cmdDrawctDiagram_Click();
+    app.bMMdiagramm = false;
+}
+
+void frmPrepareTimeDiagram::cmdMichaelisListe_Click() {
+    app.bMMdiagramm = true;
+    cmdListe_Click();
+    app.bMMdiagramm = false;
+}
+
+void frmPrepareTimeDiagram::cmdClose_Click() { Unload(); }
+
+void frmPrepareTimeDiagram::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        cmdClose_Click();
+        return;
+    }
+    CalcForm::keyPressEvent(e);
+}
+
+}  // namespace vrn

@@ -1,0 +1,53 @@
+// The input window of the simulation: initial concentrations, rate constants
+// and end time of the chosen model; draws concentration-time or rate-time
+// diagrams, lists the value table, and for the enzyme model the
+// Michaelis-Menten curve.
+#pragma once
+
+#include "shell/CalcForm.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace vrn {
+
+class frmPrepareTimeDiagram : public CalcForm {
+    Q_OBJECT
+public:
+    frmPrepareTimeDiagram();
+
+    void Inp_Change(int Index);
+    void txtS0max_Change();
+    void chkDelDiagram_Click();
+    void chkMitPunkten_Click();
+    void chkNormiert_Click();
+    void cmdDrawctDiagram_Click();
+    void cmdListe_Click();
+    void cmdMMdiagram_Click();
+    void cmdMichaelisListe_Click();
+    void cmdClose_Click();
+
+    QCheckBox* chkDelDiagram = nullptr;
+    QCheckBox* chkMitPunkten = nullptr;
+    QPushButton* cmdDrawctDiagram = nullptr;
+    QPushButton* cmdListe = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QPushButton* cmdMMdiagram = nullptr;
+    QPushButton* cmdMichaelisListe = nullptr;
+    QCheckBox* chkNormiert = nullptr;
+    NumberField* txtS0max = nullptr;
+    QLabel* lblS0max = nullptr;
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    // Reads the fields into the model state and checks them; false (after the
+    // message) when a check fails.
+    bool readAndCheck(bool forList);
+};
+
+}  // namespace vrn

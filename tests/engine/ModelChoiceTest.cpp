@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/ModelChoice.h"
+#include "engine/Simulation.h"
+#include "engine/TimeDiagramInput.h"
+#include "engine/ValueTable.h"
+#include "shell/AppState.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+struct Expected {
+    int model;
+    const char* species;
+    const char* konst;
+    bool einfach, numerisch;
+    double k1, k2, k3;
+    double c0A, c0B, c0P;
+    float nuA1;  // coefficient of A (E) in reaction 1
+};
+
+// What choosing each model leaves in the state, starting from zero concentrations.
+const Expected kModels[] = {
+    {1, "10010", "100", true, false, 0.015, 0.2, 0, 1, 0, 0, -1},
+    {2, "10010", "100", true, false, 0.15, 0.2, 0, 1, 0, 0, -1},
+    {3, "10010", "100", true, false, 0.15, 0.2, 0, 1, 0, 0, -2},
+    {4, "11010", "100", true, false, 0.15, 0.2, 0, 1, 1, 0, -1},
+    {5, "10010", "100", true, false, 0.15, 0.2, 0, 1, 0, 0.002, -1},
+    {6, "10110", "110", false, false, 0.15, 0.1, 0, 1, 0, 0, -1},
+    {7, "11110", "110", false, true, 0.15, 0.05, 0, 1, 1, 0, -1},
+    {8, "10010", "110", true, false, 0.5, 0.1, 0, 1, 0, 0, -1},
+    {9, "11110", "110", false, true, 0.15, 0.1, 0, 1, 1, 0, -1},
+    {10, "11110", "111", false, true, 0.15, 0.1, 0.005, 1, 5, 0, -1},
+    {11, "10011", "110", false, false, 0.15, 0.05, 0, 1, 0, 0, -1},
+    {12, "11010", "110", true, false, 0.15, 0.01, 0, 1, 0.5, 0, -1},
+    {13, "11110", "111", false, true, 0.15, 0.1, 0.005, 1, 1, 0, -1},
+    {14, "10110", "111", false, true, 0.15, 0.1, 0.005, 1, 0, 0, -1},
+    {15, "10110", "111", false, true, 0.15, 0.1, 0.005, 1, 0, 0, -1},
+    {16, "10011", "100", true, false, 0.15, 0.2, 0, 1, 0, 0.002, -1},
+    {17, "11010", "110", true, false, 0.15, 0.01, 0, 1, 0.5, 0, -1},
+    {18, "11110", "111", false, true, 0.15, 0.1, 0.005, 1, 1, 0, -1},
+    {20, "10010", "100", true, true, 0.15, 0.2, 0, 1, 0, 0, -1.5f},
+};
+
+}  // namespace
+
+class ModelChoice : public ::testing::Test {
+protected:
+    void SetUp() override { resetAppState(""); }
+};
+
+TEST_F(ModelChoice, EveryModelSetsItsDefaultsMasksMatrixAndFlags) {
+    for (const Expected& e : kModels) {
+        resetAppState("");
+        app.iModell = 0;  // coming from no model
+        app.c0 = {};
+        app.tEnd = 0;
+        chooseModel(optionOfModel(e.model), 1.5f);
+        SCOPED_TRACE(e.model);
+        EXPECT_EQ(app.iModell, e.model);
+        EXPECT_EQ(app.iDiagrammTyp, e.model);
+        EXPECT_EQ(app.tEnd, 100.0f);
+        EXPECT_EQ(app.sSpeziesMaske, e.species);
+        EXPECT_EQ(app.sKonstMaske, e.konst);
+        EXPECT_EQ(app.bEinfacheReaktion, e.einfach);
+        EXPECT_EQ(app.bNumerisch, e.numerisch);
+        EXPECT_DOUBLE_EQ(app.k[1], e.k1);
+        EXPECT_DOUBLE_EQ(app.k[2], e.k2);
+        EXPECT_DOUBLE_EQ(app.k[3], e.k3);
+        EXPECT_DOUBLE_EQ(app.c0[1], e.c0A);
+        EXPECT_DOUBLE_EQ(app.c0[2], e.c0B);
+        EXPECT_DOUBLE_EQ(app.c0[4], e.c0P);
+        EXPECT_FLOAT_EQ(app.nu[1][1], e.nuA1);
+        EXPECT_FALSE(app.bMMdiagramm);
+    }
+}
+
+TEST_F(ModelChoice, RateDiagramKindsAndFittingModes) {
+    app.bRateDiagramm = true;
+    app.tEnd = 0;
+    app.iModell = 0;
+    chooseModel(7, 1.5f);
+    EXPECT_EQ(app.iDiagrammTyp, 57);
+    EXPECT_EQ(app.tEnd, 60.0f);
+
+    // A fitting mode keeps the fitting kind -9 and does not touch tEnd.
+    app.bRateDiagramm = false;
+    app.bAuswertungsart = 1;
+    app.iDiagrammTyp = -9;
+    app.tEnd = 0;
+    chooseModel(4, 1.5f);
+    EXPECT_EQ(app.iDiagrammTyp, -9);
+    EXPECT_EQ(app.tEnd, 0.0f);
+    app.iDiagrammTyp = -5;
+    chooseModel(6, 1.5f);
+    EXPECT_EQ(app.iDiagrammTyp, 6);
+
+    // Model 20 in the order fitting: k2 holds n, the constant mask shows it.
+    app.bAuswertungsart = 2;
+    chooseModel(0, 0.75f);
+    EXPECT_EQ(app.iModell, 20);
+    EXPECT_FLOAT_EQ(app.nOrdnung, 0.75f);
+    EXPECT_DOUBLE_EQ(app.k[2], 0.75);
+    EXPECT_EQ(app.sKonstMaske, "110");
+}
+
+TEST_F(ModelChoice, ChoosingTheSameModelKeepsTheRateConstants) {
+    app.iModell = 0;
+    chooseModel(8, 1.5f);
+    EXPECT_DOUBLE_EQ(app.k[1], 0.5);
+    app.k[1] = 0.77;  // typed by the user or loaded with a project
+    app.k[2] = 0.02;
+    chooseModel(8, 1.5f);
+    EXPECT_DOUBLE_EQ(app.k[1], 0.77);
+    EXPECT_DOUBLE_EQ(app.k[2], 0.02);
+    // Another model brings its defaults.
+    chooseModel(2, 1.5f);
+    EXPECT_DOUBLE_EQ(app.k[1], 0.15);
+    EXPECT_DOUBLE_EQ(app.k[2], 0.2);
+}
+
+TEST_F(ModelChoice, InitialConcentrationsOnlyWhereZero) {
+    app.iModell = 0;
+    app.c0 = {0, 0.3, 0, 0, 0, 0};
+    chooseModel(4, 1.5f);
+    EXPECT_DOUBLE_EQ(app.c0[1], 0.3);
+    EXPECT_DOUBLE_EQ(app.c0[2], 1.0);
+    app.c0[2] = 0.4;
+    chooseModel(10, 1.5f);
+    EXPECT_DOUBLE_EQ(app.c0[2], 0.4);  // S keeps the value that was there
+}
+
+TEST_F(ModelChoice, OptionIndexes) {
+    EXPECT_EQ(modelOfOption(0), 20);
+    EXPECT_EQ(optionOfModel(20), 0);
+    for (int m = 1; m <= 18; ++m) EXPECT_EQ(modelOfOption(optionOfModel(m)), m);
+    EXPECT_EQ(defaultsOf(19), nullptr);
+    EXPECT_EQ(modelDefaults().size(), 19u);
+    EXPECT_STREQ(defaultsOf(10)->caption, "Enzymvarnolt, MICHAELIS-MENTEN-Mechanismus");
+    EXPECT_STREQ(defaultsOf(20)->caption, "n-te Ordnung A => P ");
+}
+
+class TimeDiagramChecks : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetAppState("");
+        app.iModell = 4;
+        app.iDiagrammTyp = 4;
+        app.c0 = {0, 1, 1, 0, 0, 0};
+        app.k = {0, 0.15, 0.2, 0};
+        app.tEnd = 100;
+    }
+};
+
+TEST_F(TimeDiagramChecks, AllFailingLinesAtOnce) {
+    app.c0[1] = 0;
+    app.c0[2] = -1;
+    app.tEnd = 0;
+    app.k[1] = -0.1;
+    TimeDiagramVisibility shown{true, false, false};
+    EXPECT_EQ(checkTimeDiagramInputs(false, shown),
+              "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n"
+              "- noch keine Eingabe einer Anfangskonzentration c(B)(0)\r\n"
+              "- Zeit-Vorgabe nicht in Ordnung\r\n"
+              "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n");
+}
+
+TEST_F(TimeDiagramChecks, HiddenFieldsAreNotChecked) {
+    app.c0[2] = 0;
+    app.k[2] = 0;
+    app.k[3] = -1;
+    EXPECT_EQ(checkTimeDiagramInputs(false, {false, false, false}), "");
+    EXPECT_EQ(checkTimeDiagramInputs(true, {false, true, true}),
+              "- Geschwindigkeitskonstante k2 muss größer Null sein\r\n"
+              "- Geschwindigkeitskonstante k3 muss größer Null sein\r\n");
+}
+
+TEST_F(TimeDiagramChecks, AutocatalysisEnzymeAndOrder) {
+    app.iModell = 5;
+    app.c0[4] = 0;
+    EXPECT_EQ(checkTimeDiagramInputs(false, {}),
+              "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an \r\n");
+    EXPECT_EQ(checkTimeDiagramInputs(true, {}),
+              "- für Autokatalyse muss eine (geringe) Anfangskonzentration für P gegeben sein\r\n");
+    app.iModell = 10;
+    app.c0[2] = 0;
+    app.k[3] = 0.005;
+    EXPECT_EQ(checkTimeDiagramInputs(false, {true, true, true}),
+              "- noch keine Eingabe einer Anfangskonzentration c(S)(0)\r\n");
+    // n < 0 is refused for the concentration diagram of model 20 only.
+    app.iModell = 20;
+    app.nOrdnung = -0.5f;
+    app.iDiagrammTyp = 20;
+    EXPECT_EQ(checkTimeDiagramInputs(false, {}), "- nur n > 0 erlaubt\r\n");
+    app.iDiagrammTyp = 70;
+    EXPECT_EQ(checkTimeDiagramInputs(false, {}), "");
+    app.nOrdnung = 0;
+    app.iDiagrammTyp = 20;
+    EXPECT_EQ(checkTimeDiagramInputs(false, {}), "");
+}
+
+namespace {
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t p = text.find("\r\n", start);
+        out.push_back(text.substr(start, p == std::string::npos ? std::string::npos : p - start));
+        if (p == std::string::npos) break;
+        start = p + 2;
+    }
+    return out;
+}
+}  // namespace
+
+TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {
+    test::NumberLocaleGuard g('.', ',');
+    resetAppState("");
+    app.iModell = 2;
+    app.c0 = {0, 1, 0, 0, 0, 0};
+    app.k = {0, 0.15, 0, 0};
+    app.tEnd = 100;
+    Integer err = 0;
+    calc_diagramfunctioncT(2, err);
+    ASSERT_EQ(err, 0);
+    const auto l = lines(buildValueTable());
+    ASSERT_EQ(l.size(), 205u);  // empty, header, two empty, 201 rows
+    EXPECT_EQ(l[0], "");
+    EXPECT_EQ(l[1], "       t/s          \tcA/(mol/l)    \t              \t              \tcP/(mol/l)    ");
+    EXPECT_EQ(l[2], "");
+    EXPECT_EQ(l[3], "");
+    EXPECT_EQ(l[4], "      0.00          \t1             \t              \t              \t0             ");
+    // t = 0.5: cA = exp(-0.075)
+    EXPECT_EQ(l[5].substr(0, 20), "      0.50          ");
+    EXPECT_EQ(l[5].substr(21, 14), "0.9277435     ");
+    EXPECT_EQ(l[204].substr(0, 20), "      100.00        ");
+    for (std::size_t i = 4; i < l.size(); ++i) EXPECT_EQ(l[i].size(), 6u + 5 * 14 + 4) << i;
+}
+
+TEST(ValueTable, ColumnsRatesEnzymeAndComma) {
+    test::NumberLocaleGuard g(',', '.');
+    resetAppState("");
+    app.iModell = 11;
+    EXPECT_EQ(valueTableColumns(), (std::array<int, 4>{1, 0, 4, 5}));
+    app.iModell = 10;
+    app.bRateDiagramm = true;
+    app.sZeiteinheit = "min";
+    app.rSim_A.assign(201, -0.0125f);
+    app.tSim.assign(201, 1.5);
+    auto l = lines(buildValueTable());
+    // The rate header of ES in minutes is cut to 14 characters.
+    EXPECT_EQ(l[1], "       t/min        \trE/(mol/l/min)\trS/(mol/l/min)\trES/(mol/l/min\trP/(mol/l/min)");
+    EXPECT_EQ(l[4].substr(0, 20), "      1,50          ");
+    EXPECT_EQ(l[4].substr(21, 14), "-0,0125       ");
+    // The Michaelis-Menten table: only column 4.
+    app.bMMdiagramm = true;
+    app.bMMnormiert = true;
+    l = lines(buildValueTable());
+    EXPECT_EQ(l[1], "      S(0)/KM       \t              \t              \t              \trP/rP,max     ");
+}

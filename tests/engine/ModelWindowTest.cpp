@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "chart/ChartHooks.h"
+#include "engine/frmKinModel.h"
+#include "engine/frmPrepareTimeDiagram.h"
+#include "engine/frmSimTabelle.h"
+#include "engine/frmmatrix.h"
+#include "platform/Forms.h"
+#include "platform/NumberField.h"
+#include "platform/PrinterOutput.h"
+#include "shell/AppState.h"
+#include "shell/NumberText.h"
+#include "engine/ModelChoice.h"
+#include "shell/FileDialogs.h"
+#include "shell/TextFile.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+struct Shown {
+    int model;
+    const char* species;        // "1" where Inp(0..4) is shown
+    bool k2, k3;
+    const char* bz5;
+    const char* bz6;
+    const char* letters;        // lblStoff(0..2)
+};
+
+const Shown kShown[] = {
+    {1, "10010", false, false, "k1", "k2", "ABC"},   {2, "10010", false, false, "k1", "k2", "ABC"},
+    {4, "11010", false, false, "k1", "k2", "ABC"},   {6, "10110", true, false, "k1", "k2", "ABC"},
+    {8, "10010", true, false, "k>", "k<", "ABC"},    {10, "11110", true, true, "k>", "k<", "ESES"},
+    {11, "10011", true, false, "k1", "k2", "ABC"},   {13, "11110", true, true, "k1", "k>", "ABC"},
+    {15, "10110", true, true, "k>", "k<", "ABC"},    {17, "11010", true, false, "k>", "k<", "ABC"},
+    {20, "10010", false, false, "k1", "k2", "ABC"},
+};
+
+// Clicks a radio button on its indicator (the middle of a wide button is no hit).
+void click(QRadioButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); }
+
+}  // namespace
+
+class ModelWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        model = &Forms::get<frmKinModel>();
+        model->Show();
+    }
+    void TearDown() override {
+        chartHooks().zeigeDiagrammFenster = nullptr;
+        fileDialogHooks().askSaveFileName = nullptr;
+        setPrintToPdfFile(QString());
+    }
+    frmPrepareTimeDiagram& openTimeDiagram() {
+        auto& t = Forms::get<frmPrepareTimeDiagram>();
+        t.Show();
+        model->optTyp_Click(optionOfModelIndex(app.iModell));
+        return t;
+    }
+    static int optionOfModelIndex(int m) { return m == 20 ? 0 : m; }
+    test::GuiTest env;
+    frmKinModel* model = nullptr;
+};
+
+TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
+    auto& t = Forms::get<frmPrepareTimeDiagram>();
+    t.Show();
+    for (const Shown& e : kShown) {
+        SCOPED_TRACE(e.model);
+        click(model->optTyp[static_cast<std::size_t>(optionOfModelIndex(e.model))]);
+        EXPECT_EQ(app.iModell, e.model);
+        EXPECT_TRUE(model->optTyp[static_cast<std::size_t>(optionOfModelIndex(e.model))]->font().bold());
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(t.Inp[static_cast<std::size_t>(i)]->isVisibleTo(&t), e.species[i] == '1') << i;
+        EXPECT_EQ(t.Inp[11]->isVisibleTo(&t), e.k2);
+        EXPECT_EQ(t.Inp[12]->isVisibleTo(&t), e.k3);
+        EXPECT_EQ(t.unit2->isVisibleTo(&t), e.k2);
+        EXPECT_EQ(t.Bz[5]->text(), QString(e.bz5));
+        EXPECT_EQ(t.Bz[6]->text(), QString(e.bz6));
+        const QString letters = t.lblStoff[0]->text() + t.lblStoff[1]->text() + t.lblStoff[2]->text();
+        EXPECT_EQ(letters, QString(e.letters));
+        EXPECT_EQ(t.fraMichaelis->isVisibleTo(&t), e.model == 10);
+        QString line = "kinet. Modell:  " + QString::fromStdString(app.ModellName[static_cast<std::size_t>(e.model)]);
+        if (e.model == 20) line += " (n = 1.50)";
+        EXPECT_EQ(t.Label7->text(), line);
+        EXPECT_EQ(t.Inp[10]->text().toStdString(), Str(static_cast<Single>(app.k[1])));
+        EXPECT_EQ(model->txtOrdnung->isEnabled(), e.model == 20);
+    }
+}
+
+TEST_F(ModelWindows, UnitCaptionsOfModel17InMinutes) {
+    auto& t = openTimeDiagram();
+    click(model->optZeit[1]);
+    click(model->optTyp[17]);
+    EXPECT_EQ(t.unit1->text(), QString("/(l/(min*mol))"));
+    EXPECT_EQ(t.unit2->text(), QString("/(1/min)"));
+    EXPECT_EQ(t.unit4->text(), QString("min"));
+    EXPECT_TRUE(model->optZeit[1]->font().bold());
+}
+
+TEST_F(ModelWindows, SecondsToMinutesConvertsDataAndConstants) {
+    app.ExpDaten.assign(3, Messpunkt{});
+    app.nExpPunkte = 2;
+    app.ExpDaten[1].t = 120;
+    app.ExpDaten[2].t = 30;
+    app.k[1] = 0.15;
+    click(model->optZeit[1]);
+    EXPECT_EQ(app.sZeiteinheit, "min");
+    EXPECT_DOUBLE_EQ(app.ExpDaten[1].t, 2);
+    EXPECT_DOUBLE_EQ(app.ExpDaten[2].t, 0.5);
+    EXPECT_DOUBLE_EQ(app.k[1], 9);
+    // The unit already in force converts nothing.
+    click(model->optZeit[1]);
+    EXPECT_DOUBLE_EQ(app.k[1], 9);
+}
+
+TEST_F(ModelWindows, OrderFieldChoosesModel20) {
+    EXPECT_FALSE(model->txtOrdnung->isEnabled());
+    click(model->optTyp[0]);
+    ASSERT_TRUE(model->txtOrdnung->isEnabled());
+    click(model->optTyp[2]);
+    app.iModell = 2;
+    model->txtOrdnung->setEnabled(true);  // as while model 20 was chosen
+    model->txtOrdnung->setFocus();
+    model->txtOrdnung->selectAll();
+    QTest::keyClicks(model->txtOrdnung, "2,5");
+    QApplication::processEvents();
+    EXPECT_EQ(model->txtOrdnung->text(), QString("2.5"));
+    EXPECT_EQ(app.iModell, 20);
+    EXPECT_FLOAT_EQ(app.nOrdnung, 2.5f);
+    EXPECT_TRUE(model->optTyp[0]->isChecked());
+}
+
+TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
+    click(model->optTyp[10]);
+    QTest::mouseClick(model->cmdShowMatrix, Qt::LeftButton);
+    frmmatrix* m = Forms::loaded<frmmatrix>();
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->caption(), QString("  Stöchiometrische Matrix"));
+    EXPECT_EQ(m->speciesLabels[0]->text(), QString("E"));
+    EXPECT_EQ(m->speciesLabels[2]->text(), QString("ES"));
+    const QString gap(16, ' ');
+    EXPECT_EQ(m->rowLabels[0]->text(), "-1" + gap + " 1" + gap + " 1");
+    EXPECT_EQ(m->rowLabels[4]->text(), " 0" + gap + " 0" + gap + " 0");
+    // A new model reloads the open matrix window.
+    click(model->optTyp[2]);
+    test::processEvents();
+    m = Forms::loaded<frmmatrix>();
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->speciesLabels[0]->text(), QString("A"));
+    EXPECT_EQ(m->rowLabels[2]->text(), " 0" + gap + " 0" + gap + " 0");
+    EXPECT_EQ(m->Label10->text(), QString("A => P   (n = 1)"));
+}
+
+TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
+    click(model->optTyp[4]);
+    auto& t = openTimeDiagram();
+    int shown = 0;
+    chartHooks().zeigeDiagrammFenster = [&shown] { ++shown; return true; };
+    t.Inp[0]->setText("0");
+    t.Inp[1]->setText("1");
+    t.Inp[10]->setText("-0,1");
+    t.Inp[14]->setText("0");
+    app.tSim[1] = 42;
+    test::MsgRecorder rec;
+    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(rec.last().text,
+              "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n"
+              "- Zeit-Vorgabe nicht in Ordnung\r\n"
+              "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n");
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(app.tSim[1], 42);  // nothing computed
+}
+
+TEST_F(ModelWindows, TypedValuesDrawThroughTheChartRequest) {
+    click(model->optTyp[4]);
+    auto& t = openTimeDiagram();
+    int shown = 0;
+    chartHooks().zeigeDiagrammFenster = [&shown] { ++shown; return true; };
+    t.Inp[0]->setFocus();
+    t.Inp[0]->selectAll();
+    QTest::keyClicks(t.Inp[0], "0,5");
+    t.Inp[1]->setFocus();
+    t.Inp[1]->selectAll();
+    QTest::keyClicks(t.Inp[1], "0,5");
+    t.Inp[14]->setFocus();
+    t.Inp[14]->selectAll();
+    QTest::keyClicks(t.Inp[14], "50");
+    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+    EXPECT_EQ(shown, 1);
+    EXPECT_DOUBLE_EQ(app.c0[1], 0.5);
+    EXPECT_FLOAT_EQ(app.tEnd, 50);
+    EXPECT_EQ(app.gnKurvenOffen, 3);  // c(A), c(B), c(P)
+    EXPECT_EQ(app.iDiagrammTyp, 4);
+    // A + B => P with equal starts: cA = cA0 / (1 + k cA0 t)
+    EXPECT_NEAR(app.cSim_A[200], 0.5 / (1 + 0.15 * 0.5 * 50), 1e-12);
+    EXPECT_NEAR(app.tSim[200], 50, 1e-9);
+}
+
+TEST_F(ModelWindows, EnterMovesToTheNextShownField) {
+    click(model->optTyp[4]);
+    auto& t = openTimeDiagram();
+    QApplication::setActiveWindow(&t);
+    t.Inp[0]->setFocus();
+    QTest::keyClick(t.Inp[0], Qt::Key_Return);
+    EXPECT_TRUE(t.Inp[1]->hasFocus());
+    QTest::keyClick(t.Inp[1], Qt::Key_Return);  // C is hidden: the focus stays
+    EXPECT_TRUE(t.Inp[1]->hasFocus());
+    t.Inp[14]->setFocus();
+    QTest::keyClick(t.Inp[14], Qt::Key_Return);  // the last field keeps the focus
+    EXPECT_TRUE(t.Inp[14]->hasFocus());
+}
+
+TEST_F(ModelWindows, MichaelisConstantFollowsTheRateConstants) {
+    click(model->optTyp[10]);
+    auto& t = openTimeDiagram();
+    t.Inp[10]->setText("0.2");
+    t.Inp[11]->setText("0.1");
+    t.Inp[12]->setText("0.02");
+    EXPECT_FLOAT_EQ(app.KMichaelis, 0.6f);
+    EXPECT_TRUE(t.lblMichaelisK->text().startsWith("Michaelis-Konstante KM = (k< + k3) / k> = .6"));
+    t.Inp[10]->setText("0");
+    EXPECT_FLOAT_EQ(app.KMichaelis, 0.6f);
+}
+
+TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
+    click(model->optTyp[2]);
+    auto& t = openTimeDiagram();
+    t.Inp[0]->setText("1");
+    t.Inp[10]->setText("0.15");
+    t.Inp[14]->setText("100");
+    QTest::mouseClick(t.cmdListe, Qt::LeftButton);
+    frmSimTabelle* tab = Forms::loaded<frmSimTabelle>();
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(tab->caption(), QString("  Ergebnis der Modellrechnung"));
+    const QStringList lines = tab->txtSimTabelle->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 205);
+    EXPECT_TRUE(lines[4].startsWith("      0.00          \t1    "));
+    EXPECT_TRUE(lines[204].startsWith("      100.00        \t"));
+
+    const QString file = env.folder() + "/tabelle.TXT";
+    fileDialogHooks().askSaveFileName = [&file](const SaveBoxRequest& r, std::string& chosen) {
+        EXPECT_EQ(r.title, "Tabelle speichern unter ...");
+        chosen = file.toStdString();
+        return true;
+    };
+    QTest::mouseClick(tab->cmdSaveTable, Qt::LeftButton);
+    const std::string bytes = test::readFile(file.toStdString());
+    ASSERT_GT(bytes.size(), 1000u);
+    EXPECT_EQ(bytes.substr(0, 3), "\"\r\n");
+    EXPECT_EQ(bytes.substr(bytes.size() - 3), "\"\r\n");
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 205);
+    EXPECT_EQ(frmSimTabelle::TabDateiName, QString("tabelle.TXT"));
+
+    // A failed save says so.
+    fileDialogHooks().askSaveFileName = [this](const SaveBoxRequest&, std::string& chosen) {
+        chosen = (env.folder() + "/kein/ordner/x.TXT").toStdString();
+        return true;
+    };
+    test::MsgRecorder rec;
+    QTest::mouseClick(tab->cmdSaveTable, Qt::LeftButton);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Meldung von cmdSaveTable_Click");
+    // A cancelled save is silent.
+    fileDialogHooks().askSaveFileName = [](const SaveBoxRequest&, std::string&) { return false; };
+    QTest::mouseClick(tab->cmdSaveTable, Qt::LeftButton);
+    EXPECT_EQ(rec.count(), 1u);
+
+    const QString pdf = env.folder() + "/druck.pdf";
+    setPrintToPdfFile(pdf);
+    QTest::mouseClick(tab->cmdPrint, Qt::LeftButton);
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(5).startsWith("%PDF"));
+    EXPECT_GT(f.size(), 1000);
+
+    QTest::mouseClick(tab->cmdClipboard, Qt::LeftButton);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("\r\n       t/s"));
+}
+
+TEST_F(ModelWindows, Screenshots) {
+    click(model->optTyp[10]);
+    auto& t = openTimeDiagram();
+    QApplication::processEvents();
+    test::saveScreenshot(model, "model_window");
+    test::saveScreenshot(&t, "time_diagram_window");
+    QTest::mouseClick(model->cmdShowMatrix, Qt::LeftButton);
+    QApplication::processEvents();
+    test::saveScreenshot(Forms::loaded<frmmatrix>(), "matrix_window");
+}
