@@ -251,6 +251,7 @@ void MDIVRN::buildMenus() {
     setMenuHandler("mnuFenster", [this] { mnuFenster_Open(); });
     setMenuHandler("mnuEdit1", [this] { mnuEdit1_Open(); });
     setMenuHandler("mnuEdit2", [this] { mnuEdit2_Open(); });
+    connectDispatch();
 }
 
 QAction* MDIVRN::menuItem(const QString& name) const {

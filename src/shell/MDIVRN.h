@@ -77,6 +77,35 @@ public:
     QAction* mnuPaste2 = nullptr;
     QAction* mnuErase2 = nullptr;
 
+    // Menu handlers (items of control arrays receive their index).
+    void mnuLoadLastSession_Click();
+    void mnuLoadProject_Click();
+    void mnuSaveProject_Click();
+    void mnuNeudat_Click();
+    void mnuEdit_Click();
+    void mnuEditXY_Click();
+    void mnuExit_Click();
+    void mnuModel_Click();
+    void mnuExpctAuswertung_Open();
+    void mnuctAusw_Click(int i);
+    void mnuCtFitting_Click();
+    void mnuROFitting_Click();
+    void mnuNonIsothermFitting_Click(int i);
+    void mnuLambdaAusw_Click(int i);
+    void mnukT_Click(int i);
+    void mnuCalcTangente_Open();
+    void mnuSubTangente_Click(int i);
+    void mnuctGraph_Click();
+    void mnuvtGraph_Click();
+    void mnuSubMonteCarlo_Click(int i);
+    void mnuReaktor_Open();
+    void mnuReactor_Click(const QString& name);
+    void mnuToolArrhenius_Click();
+    void mnuToolEyring_Click();
+
+    // How the program ends after "Exit" (tests replace it).
+    static std::function<void()> endProgram;
+
     // Handlers of the items that need no other window.
     void cmdErstnutzer_Click();
     void mnuTip_Click();
@@ -88,11 +117,16 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void buildToolbar();
+    void connectDispatch();
+    void isothermFitting(int mode);
+    void reopenModelWindow();
+    void simulation(bool rate);
     void layoutHintPanel();
     void onMenu(const QString& name);
 

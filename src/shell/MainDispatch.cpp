@@ -1,0 +1,425 @@
+// The main window's menu items: each checks what its task needs, closes the
+// windows of competing tasks, sets the mode variables and opens its window
+// or chart.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QMenu>
+
+#include <filesystem>
+#include <set>
+
+#include "chart/ChartHooks.h"
+#include "chart/Grafik.h"
+#include "engine/InitialConcentrations.h"
+#include "engine/frmKinModel.h"
+#include "engine/frmPrepareTimeDiagram.h"
+#include "platform/Forms.h"
+#include "platform/HelpViewer.h"
+#include "platform/MsgBox.h"
+#include "platform/Paths.h"
+#include "shell/AppState.h"
+#include "shell/DataFile.h"
+#include "shell/DataPreparation.h"
+#include "shell/FileDialogs.h"
+#include "shell/MDIVRN.h"
+#include "shell/ProjectFile.h"
+#include "shell/TextFile.h"
+#include "shell/frmTip.h"
+
+namespace vrn {
+
+std::function<void()> MDIVRN::endProgram = [] { QCoreApplication::quit(); };
+
+namespace {
+
+const std::string kCrLf = "\r\n";
+const std::string kNeueingabe = "Geben Sie Daten im Dateneditor ein (=> Neueingabe).";
+const std::string kKeineCt = "Keine oder zuwenig experimentelle c-t-Daten." + kCrLf + kNeueingabe;
+const std::string kZuwenigCt = "Keine (oder zuwenig) experimentelle c-t-Daten." + kCrLf + kNeueingabe;
+
+// Items whose windows the program does not have: they stay disabled.
+const std::set<QString>& unavailableItems() {
+    static const std::set<QString> items = {
+        "mnuNeudat",           "mnuEdit",           "mnuEditXY",         "mnuCtFitting",
+        "mnuROFitting",        "mnuNonIsothermFitting(1)", "mnuNonIsothermFitting(2)",
+        "mnuSubTangente(1)",   "mnuSubTangente(2)", "mnuSubTangente(3)", "mnuSubTangente(4)",
+        "mnuSubTangente(5)",   "mnuSubMonteCarlo(0)", "mnuSubMonteCarlo(1)", "mnuBatchR",
+        "mnuRohrR",            "mnuKontRK",         "mnuToolArrhenius",  "mnuToolEyring",
+    };
+    return items;
+}
+
+void refuse(const std::string& text) { MsgBox(text, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich); }
+
+void closeTip() { Forms::unload<frmTip>(); }
+
+void openChart() {
+    zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
+                  app.gMitMesspunkten);
+}
+
+// A project names its data set without a folder. The name is looked for in
+// the current folder first; when it is not there but lies beside the project
+// file, that one is taken.
+std::string resolveDataName(const std::string& projectFile, const std::string& datName) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::is_regular_file(nativePath(datName), ec)) return datName;
+    const fs::path beside = fs::path(nativePath(projectFile)).parent_path() / nativePath(datName);
+    if (!beside.parent_path().empty() && fs::is_regular_file(beside, ec)) return beside.string();
+    return datName;
+}
+
+// Asks whether changed data are to be saved first; true when the caller may go on.
+bool changedDataSettled() {
+    if (!(app.bDatenGeaendert && app.nExpPunkte >= 1)) return true;
+    bool abort = false;
+    AskSaveChangedData(abort);
+    return !abort;
+}
+
+}  // namespace
+
+void MDIVRN::connectDispatch() {
+    auto on = [this](const QString& name, std::function<void()> f) {
+        setMenuHandler(name, std::move(f), !unavailableItems().count(name));
+        if (unavailableItems().count(name))
+            if (QAction* a = menuItem(name)) a->setEnabled(false);
+    };
+    on("mnuLoadLastSession", [this] { mnuLoadLastSession_Click(); });
+    on("mnuLoadProject", [this] { mnuLoadProject_Click(); });
+    on("mnuSaveProject", [this] { mnuSaveProject_Click(); });
+    on("mnuNeudat", [this] { mnuNeudat_Click(); });
+    on("mnuEdit", [this] { mnuEdit_Click(); });
+    on("mnuEditXY", [this] { mnuEditXY_Click(); });
+    on("mnuExit", [this] { mnuExit_Click(); });
+    on("mnuModel", [this] { mnuModel_Click(); });
+    on("mnuExpctAuswertung", [this] { mnuExpctAuswertung_Open(); });
+    for (int i = 1; i <= 4; ++i) on(QString("mnuctAusw(%1)").arg(i), [this, i] { mnuctAusw_Click(i); });
+    on("mnuCtFitting", [this] { mnuCtFitting_Click(); });
+    on("mnuROFitting", [this] { mnuROFitting_Click(); });
+    for (int i = 1; i <= 2; ++i)
+        on(QString("mnuNonIsothermFitting(%1)").arg(i), [this, i] { mnuNonIsothermFitting_Click(i); });
+    for (int i = 1; i <= 3; ++i) on(QString("mnuLambdaAusw(%1)").arg(i), [this, i] { mnuLambdaAusw_Click(i); });
+    for (int i = 1; i <= 2; ++i) on(QString("mnukT(%1)").arg(i), [this, i] { mnukT_Click(i); });
+    on("mnuCalcTangente", [this] { mnuCalcTangente_Open(); });
+    for (int i = 1; i <= 5; ++i) on(QString("mnuSubTangente(%1)").arg(i), [this, i] { mnuSubTangente_Click(i); });
+    on("mnuctGraph", [this] { mnuctGraph_Click(); });
+    on("mnuvtGraph", [this] { mnuvtGraph_Click(); });
+    for (int i = 0; i <= 1; ++i)
+        on(QString("mnuSubMonteCarlo(%1)").arg(i), [this, i] { mnuSubMonteCarlo_Click(i); });
+    on("mnuReaktor", [this] { mnuReaktor_Open(); });
+    for (const char* r : {"mnuBatchR", "mnuRohrR", "mnuKontRK"}) on(r, [this, r] { mnuReactor_Click(r); });
+    on("mnuToolArrhenius", [this] { mnuToolArrhenius_Click(); });
+    on("mnuToolEyring", [this] { mnuToolEyring_Click(); });
+    for (int pos : {2, 14, 16})
+        if (QAction* a = toolbarButton(pos)) a->setEnabled(false);
+}
+
+// ---- projects and data ----
+
+void MDIVRN::reopenModelWindow() {
+    Forms::unload<frmKinModel>();
+    Forms::get<frmKinModel>().Show();
+}
+
+namespace {
+std::string loadedText(const std::string& expDateiName) {
+    return "...Datenfile: " + StripPath(expDateiName) + kCrLf + kCrLf + "Die Tabelle der exper. Daten ist einsehbar unter" +
+           kCrLf + "\"Daten / exper. Daten Sichten/Editieren\"" + kCrLf + kCrLf +
+           "Sie können nun unter \"Versuchsauswertung\" die passende Methode" + kCrLf +
+           "zur Auswertung der geladenen experimentellen Daten auswählen.";
+}
+
+// Takes the data set a project names; returns the message text.
+std::string takeProjectData(const std::string& projectFile, const std::string& datName, QAction* mnuEdit) {
+    if (datName.empty()) return "...kein Datenfile";
+    app.ExpDateiName = resolveDataName(projectFile, datName);
+    if (mnuEdit && !unavailableItems().count("mnuEdit")) mnuEdit->setEnabled(true);
+    app.bDateiAnfuegen = false;
+    bool ok = false;
+    LoadDataFile(app.ExpDateiName, app.bDateiAnfuegen, ok);
+    const std::string m = loadedText(app.ExpDateiName);
+    PrepareExpDaten();
+    getAnfangskonzAusDaten();
+    return m;
+}
+}  // namespace
+
+void MDIVRN::mnuLoadLastSession_Click() {
+    if (!changedDataSettled()) return;
+    std::string datName;
+    bool ok = false;
+    LoadProjectFile(app.SessionDateiName, datName, ok);
+    if (!ok) return;
+    const std::string m = takeProjectData(app.SessionDateiName, datName, mnuEdit);
+    if (!unavailableItems().count("mnuNeudat")) mnuNeudat->setEnabled(true);
+    mnuSaveProject->setEnabled(true);
+    reopenModelWindow();
+    MsgBox(m, MsgButtons::OK, MsgIcon::Information, "geladen...");
+}
+
+void MDIVRN::mnuLoadProject_Click() {
+    if (!changedDataSettled()) return;
+    std::string fileName, datName;
+    bool ok = false, cancelled = false;
+    LoadProjectDialog(fileName, datName, ok, cancelled);
+    if (!ok) return;
+    if (!cancelled) {
+        if (!unavailableItems().count("mnuNeudat")) mnuNeudat->setEnabled(true);
+        mnuSaveProject->setEnabled(true);
+        const std::string m = takeProjectData(fileName, datName, mnuEdit);
+        MsgBox(m, MsgButtons::OK, MsgIcon::Information, "geladen...");
+    }
+    reopenModelWindow();
+}
+
+void MDIVRN::mnuSaveProject_Click() { SaveProjectAs(); }
+
+void MDIVRN::mnuNeudat_Click() {
+    if (!changedDataSettled()) return;
+    app.ExpDaten.assign(2, Messpunkt{});
+    app.nExpPunkte = 0;
+    app.LambdaInf = 0;
+    app.ExpDateiName.clear();
+}
+
+void MDIVRN::mnuEdit_Click() { closeTip(); }
+
+void MDIVRN::mnuEditXY_Click() {}
+
+void MDIVRN::mnuExit_Click() {
+    bool abort = false;
+    if (app.bDatenGeaendert && app.nExpPunkte >= 1) AskSaveChangedData(abort);
+    if (abort) return;
+    WriteProjectFile(app.SessionDateiName);
+    HtmlHelpCloseAll();
+    if (endProgram) endProgram();
+}
+
+void MDIVRN::closeEvent(QCloseEvent* event) {
+    // The close box saves nothing; the windows are closed with their own handlers.
+    for (VrnForm* f : Forms::all()) {
+        if (!f->Unload()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+// ---- model and simulation ----
+
+void MDIVRN::mnuModel_Click() {
+    closeTip();
+    if (frmKinModel* m = Forms::loaded<frmKinModel>()) {
+        m->Show();
+        m->SetFocus();
+    } else {
+        Forms::get<frmKinModel>().Show();
+    }
+}
+
+void MDIVRN::simulation(bool rate) {
+    closeTip();
+    app.bRateDiagramm = rate;
+    app.bAuswertungsart = 0;
+    frmPrepareTimeDiagram& t = Forms::get<frmPrepareTimeDiagram>();
+    t.Show();
+    t.chkMitPunkten->setEnabled(!rate);
+    reopenModelWindow();
+    if (frmPrepareTimeDiagram* w = Forms::loaded<frmPrepareTimeDiagram>(); w && w->isVisible()) w->SetFocus();
+}
+
+void MDIVRN::mnuctGraph_Click() { simulation(false); }
+void MDIVRN::mnuvtGraph_Click() { simulation(true); }
+
+// ---- evaluations ----
+
+void MDIVRN::mnuExpctAuswertung_Open() { app.bLambdaAuswertung = false; }
+
+void MDIVRN::mnuctAusw_Click(int i) {
+    closeTip();
+    app.bAuswertungsart = 0;
+    if (!app.bHatCTDaten) return refuse(kKeineCt);
+    if (app.nExpPunkte < (i == 4 ? 4 : 2)) return refuse(kZuwenigCt);
+    app.bGleicheC0 = false;
+    const Single a0 = app.c0Daten[1], b0 = app.c0Daten[2];
+    if (i != 3) {
+        if (a0 < 1e-8f) return refuse("Keine Anfangskonzentration c(A)(0) gefunden");
+    } else {
+        if (a0 < 1e-8f || b0 < 1e-8f)
+            return refuse("Es werden beide Anfangskonzentrationen c(A)(0) und c(B)(0) benötigt.");
+        app.bGleicheC0 = a0 == b0;
+    }
+    unloadChartWindow();
+    switch (i) {
+        case 1: app.iModell = 2; app.iDiagrammTyp = -5; break;
+        case 2: app.iModell = 3; app.iDiagrammTyp = -6; break;
+        case 3: app.iModell = 4; app.iDiagrammTyp = static_cast<Integer>(app.bGleicheC0 ? -6 : -8); break;
+        default: app.iDiagrammTyp = -7; break;
+    }
+    CalcDataRanges(app.iDiagrammTyp, true);
+    openChart();
+}
+
+void MDIVRN::mnuLambdaAusw_Click(int i) {
+    closeTip();
+    app.bAuswertungsart = 0;
+    if (!app.bHatLambdaDaten)
+        return refuse("Keine oder zuwenig experimentelle lambda-Daten." + kCrLf + kNeueingabe);
+    if (app.nExpPunkte < 2) return refuse("Keine (oder zuwenig) experimentelle lambda-t-Daten." + kCrLf + kNeueingabe);
+    const Single a0 = app.c0Daten[1], b0 = app.c0Daten[2];
+    if (i == 1) {
+        app.iModell = 2;
+        app.bGleicheC0 = false;
+    } else if (i == 2) {
+        if (a0 == 0)
+            return refuse("Für eine lambda-Auswertung nach 2. Ordnung muss" + kCrLf +
+                          "eine Anfangskonzentration für A gegegeben sein." + kCrLf + kCrLf +
+                          "Hinweis: Die Anfangskonzentration kann auch als p(A)(0)/kPa gegeben sein;" + kCrLf +
+                          "die Geschwindigkeitskonstante erhält dann die Einheit [k] = 1/( kPa s).");
+        app.iModell = 3;
+    } else {
+        if (a0 == 0 || b0 == 0)
+            return refuse("Für eine lambda-Auswertung müssen in diesem Fall" + kCrLf +
+                          "die Anfangskonzentrationen c(A)(0) und c(B)(0) gegegeben sein.");
+        app.bGleicheC0 = a0 == b0;
+        if (!app.bGleicheC0) return refuse("Im Augenblick wird nur die Variante c(A)(0) = c(B)(0) unterstützt.");
+        app.iModell = 4;
+    }
+    if (app.LambdaInf < 1e-8) return refuse("Keinen Wert lambda(t = infin) gefunden");
+    if (app.Lambda0 == 0) {
+        const std::string head = "Es wurde kein Anfangswert lambda(0) (lambda bei t = 0) gefunden." + kCrLf +
+                                 "Die Auswertung wird daher ohne diesen Wert mittels" + kCrLf;
+        if (i == 1)
+            MsgBox(head + "des Ausdrucks ln(lamba(infin.) - lambda) vorgenommen." + kCrLf +
+                       "Das  durch Extrapolation ermittelte lambda(0) wird angegeben." + kCrLf +
+                       "Die Anfangskonzentration c(A)(0) wird in diesem Fall auch nicht benötigt.",
+                   MsgButtons::OK, MsgIcon::Exclamation, "Hinweis zur Auswertung der lambda-Werte, 1. Ordnung");
+        else
+            MsgBox(head + "des Ausdrucks (lamba(inf)/(lambda(inf) - lambda)) vorgenommen." + kCrLf + kCrLf +
+                       "Beachten Sie aber:" + kCrLf +
+                       "Auch in diesem Fall wird die Anfangskonzentration c(A)(0) benötigt.",
+                   MsgButtons::OK, MsgIcon::Exclamation, "Hinweis zur Auswertung der lambda-Werte, 2. Ordnung");
+    }
+    app.bLambdaAuswertung = true;
+    if (i == 1) {
+        app.iDiagrammTyp = -10;
+        CalcLambdaRange1();
+    } else {
+        app.iDiagrammTyp = -11;
+        CalcLambdaRange2();
+    }
+    openChart();
+}
+
+void MDIVRN::isothermFitting(int mode) {
+    app.bAuswertungsart = static_cast<Byte>(mode);
+    closeTip();
+    if (app.bHatCTDaten && app.nExpPunkte < 2) return refuse(kZuwenigCt);
+    if (!app.bHatCTDaten) refuse(kKeineCt);
+    // The fitting window itself is not part of this program yet: the item is
+    // disabled and the chart of the measured points is not opened from here.
+    if (app.iDiagrammTyp == -9) app.iDiagrammTyp = app.iModell;
+}
+
+void MDIVRN::mnuCtFitting_Click() { isothermFitting(1); }
+void MDIVRN::mnuROFitting_Click() { isothermFitting(2); }
+
+void MDIVRN::mnuNonIsothermFitting_Click(int i) {
+    app.bAuswertungsart = static_cast<Byte>(i == 1 ? 6 : 7);
+    closeTip();
+    if (app.nKurvenTemp == 1)
+        MsgBox("Ein Datensatz mit nur einer Temperatur kann hier nicht zu einem " + kCrLf +
+                   "sinnvollen Ergebnis hinsichtlich ARRHENIUS- bzw. EYRING-Parametern führen.",
+               MsgButtons::OK, MsgIcon::Exclamation, "Warnung");
+    if (!app.bHatCTTDaten) {
+        refuse("Keine oder zuwenig experimentelle t-c-T-Daten." + kCrLf + kNeueingabe);
+    } else if (i == 2 && app.c0Daten[1] == 0) {
+        return refuse("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.");
+    }
+    if (app.iDiagrammTyp == -9) app.iDiagrammTyp = app.iModell;
+}
+
+void MDIVRN::mnukT_Click(int i) {
+    closeTip();
+    if (!app.bHatKTDaten) return refuse("Erst experimentelle Punkte k-T laden oder eingeben!");
+    std::vector<Messpunkt> work(app.ExpDaten.begin(),
+                                app.ExpDaten.begin() + std::min<std::size_t>(app.ExpDaten.size(),
+                                                                             static_cast<std::size_t>(app.nExpPunkte) + 1));
+    int P = 0, D = 0;
+    for (std::size_t a = 1; a < work.size(); ++a)
+        if (work[a].k > 0 && work[a].Temp > 0) ++P;
+    for (std::size_t a = 1; a < work.size(); ++a)
+        for (std::size_t b = a + 1; b < work.size(); ++b)
+            if (static_cast<Single>(work[b].Temp) > 0 && work[b].k == work[a].k && work[b].Temp == work[a].Temp) {
+                ++D;
+                work[b].k = 0;
+                work[b].Temp = 0;
+            }
+    std::string m;
+    if (P - D < 2) m = "mindestens zwei unterschiedliche Paare k - T nötig!";
+    if (app.nExpPunkte == 0)
+        m = "Keine Daten für k und T vorhanden." + kCrLf +
+            "Geben Sie experimentelle Daten im Dateneditor ein (=> Neueingabe)";
+    if (!m.empty()) return refuse(m);
+    if (app.nExpPunkte < 2) return refuse("es sind mindestens 2 Wertepaare notwendig");
+    unloadChartWindow();
+    app.iDiagrammTyp = static_cast<Integer>(i == 1 ? -3 : -4);
+    CalcDataRanges(app.iDiagrammTyp, true);
+    openChart();
+}
+
+void MDIVRN::mnuCalcTangente_Open() {
+    for (int i = 1; i <= 5; ++i) {
+        const QString name = QString("mnuSubTangente(%1)").arg(i);
+        if (QAction* a = menuItem(name))
+            a->setEnabled(app.bKonzDaten[static_cast<std::size_t>(i)] && !unavailableItems().count(name));
+    }
+}
+
+void MDIVRN::mnuSubTangente_Click(int i) {
+    unloadChartWindow();
+    app.bytTangStoff = static_cast<Byte>(i);
+    app.iDiagrammTyp = 100;
+    app.gMitMesspunkten = true;
+    Forms::unload<frmPrepareTimeDiagram>();
+    app.sngGlaettung = 0;
+    CalcTangenteRange(static_cast<Integer>(i));
+    openChart();
+}
+
+// ---- Monte Carlo, reactors, calculators ----
+
+void MDIVRN::mnuSubMonteCarlo_Click(int i) {
+    app.MCModus = static_cast<Byte>(i + 1);
+    closeTip();
+}
+
+void MDIVRN::mnuReaktor_Open() {
+    if (app.iModell == 0) refuse("vorher ein kinetisches Modell wählen!");
+}
+
+void MDIVRN::mnuReactor_Click(const QString&) {
+    closeTip();
+    Forms::unload<frmPrepareTimeDiagram>();
+}
+
+void MDIVRN::mnuToolArrhenius_Click() {
+    app.bytKTFunktion = 1;
+    app.bAuswertungsart = 0;
+    app.dblArrhEA = 0;
+    app.dblArrhA = 0;
+}
+
+void MDIVRN::mnuToolEyring_Click() {
+    app.bytKTFunktion = 2;
+    app.bAuswertungsart = 0;
+    app.dblEyrH = 0;
+    app.dblEyrS = 0;
+}
+
+}  // namespace vrn

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "chart/ChartHooks.h"
+#include "engine/frmKinModel.h"
+#include "engine/frmPrepareTimeDiagram.h"
+#include "platform/Forms.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "shell/AppState.h"
+#include "shell/DataPreparation.h"
+#include "shell/FileDialogs.h"
+#include "shell/MDIVRN.h"
+#include "shell/ProjectFile.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+void points(std::initializer_list<std::array<double, 4>> rows) {
+    // rows of t, cA, T, k
+    app.ExpDaten.assign(rows.size() + 1, Messpunkt{});
+    int i = 1;
+    for (const auto& r : rows) {
+        auto& p = app.ExpDaten[static_cast<std::size_t>(i++)];
+        p.t = r[0];
+        p.c[1] = r[1];
+        p.Temp = r[2];
+        p.k = r[3];
+    }
+    app.nExpPunkte = static_cast<Integer>(rows.size());
+}
+
+}  // namespace
+
+class Dispatch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        w = std::make_unique<MDIVRN>();
+        w->MDIForm_Load();
+        chartHooks().zeigeDiagrammFenster = [this] {
+            ++charts;
+            return true;
+        };
+        MDIVRN::endProgram = [this] { ++ends; };
+        for (const char* f : {"1st_order.VRP", "1st_order.VRD"})
+            QFile::copy(resourceFolder() + "/samples/" + f, env.folder() + "/" + f);
+    }
+    void TearDown() override {
+        chartHooks().zeigeDiagrammFenster = nullptr;
+        fileDialogHooks().openDialog = nullptr;
+        fileDialogHooks().askSaveFileName = nullptr;
+        MDIVRN::endProgram = [] {};
+    }
+    void loadFirstOrderProject() {
+        fileDialogHooks().openDialog = [this](OpenDialogRequest& r) {
+            r.fileName = "1st_order.VRP";
+            r.directory = env.folderStd();
+            return true;
+        };
+        rec.answer(MsgAnswer::OK);
+        w->clickMenu("mnuLoadProject");
+    }
+    test::GuiTest env;
+    std::unique_ptr<MDIVRN> w;
+    test::MsgRecorder rec;
+    int charts = 0;
+    int ends = 0;
+};
+
+TEST_F(Dispatch, RefusalsWithoutData) {
+    struct Case {
+        const char* item;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"mnuctAusw(1)", "Keine oder zuwenig experimentelle c-t-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe)."},
+        {"mnuLambdaAusw(1)", "Keine oder zuwenig experimentelle lambda-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe)."},
+        {"mnukT(1)", "Erst experimentelle Punkte k-T laden oder eingeben!"},
+        {"mnuCtFitting", "Keine oder zuwenig experimentelle c-t-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe)."},
+        {"mnuNonIsothermFitting(1)", "Keine oder zuwenig experimentelle t-c-T-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe)."},
+    };
+    for (const Case& c : cases) {
+        rec.clear();
+        w->clickMenu(c.item);
+        ASSERT_EQ(rec.count(), 1u) << c.item;
+        EXPECT_EQ(rec.last().text, c.text) << c.item;
+        EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+        EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    }
+    EXPECT_EQ(charts, 0);
+}
+
+TEST_F(Dispatch, ConcentrationEvaluationChecks) {
+    app.bHatCTDaten = true;
+    points({{0, 0.0, 0, 0}, {1, 0.5, 0, 0}});
+    app.c0Daten[1] = 0;
+    w->clickMenu("mnuctAusw(1)");
+    EXPECT_EQ(rec.last().text, "Keine Anfangskonzentration c(A)(0) gefunden");
+    w->clickMenu("mnuctAusw(3)");
+    EXPECT_EQ(rec.last().text, "Es werden beide Anfangskonzentrationen c(A)(0) und c(B)(0) benötigt.");
+    app.nExpPunkte = 1;
+    w->clickMenu("mnuctAusw(2)");
+    EXPECT_EQ(rec.last().text, "Keine (oder zuwenig) experimentelle c-t-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe).");
+
+    // A + B => P: equal starts give kind -6, different ones -8.
+    app.nExpPunkte = 2;
+    app.c0Daten[1] = 0.1f;
+    app.c0Daten[2] = 0.1f;
+    rec.clear();
+    w->clickMenu("mnuctAusw(3)");
+    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(app.iDiagrammTyp, -6);
+    EXPECT_EQ(app.iModell, 4);
+    EXPECT_TRUE(app.bGleicheC0);
+    app.c0Daten[2] = 0.2f;
+    w->clickMenu("mnuctAusw(3)");
+    EXPECT_EQ(app.iDiagrammTyp, -8);
+    EXPECT_FALSE(app.bGleicheC0);
+    EXPECT_EQ(charts, 2);
+}
+
+TEST_F(Dispatch, ConductivityChecksAndNotes) {
+    app.bHatLambdaDaten = true;
+    points({{0, 0.1, 0, 0}, {1, 0.05, 0, 0}});
+    app.c0Daten[1] = 0.1f;
+    app.c0Daten[2] = 0.2f;
+    w->clickMenu("mnuLambdaAusw(3)");
+    EXPECT_EQ(rec.last().text, "Im Augenblick wird nur die Variante c(A)(0) = c(B)(0) unterstützt.");
+    EXPECT_FALSE(app.bGleicheC0);
+    app.LambdaInf = 0;
+    w->clickMenu("mnuLambdaAusw(1)");
+    EXPECT_EQ(rec.last().text, "Keinen Wert lambda(t = infin) gefunden");
+    app.c0Daten[1] = 0;
+    w->clickMenu("mnuLambdaAusw(2)");
+    EXPECT_EQ(rec.last().text.substr(0, 48), "Für eine lambda-Auswertung nach 2. Ordnung muss");
+
+    // Without lambda(0) a note is shown and the evaluation goes on.
+    app.LambdaInf = 2;
+    app.Lambda0 = 0;
+    rec.clear();
+    w->clickMenu("mnuLambdaAusw(1)");
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Hinweis zur Auswertung der lambda-Werte, 1. Ordnung");
+    EXPECT_EQ(rec.last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(app.iDiagrammTyp, -10);
+    EXPECT_TRUE(app.bLambdaAuswertung);
+    EXPECT_EQ(charts, 1);
+}
+
+TEST_F(Dispatch, RateConstantTemperaturePairs) {
+    app.bHatKTDaten = true;
+    // Three identical pairs and one other: P = 4, D = 2, two distinct pairs.
+    points({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 320, 0.4}});
+    w->clickMenu("mnukT(1)");
+    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(app.iDiagrammTyp, -3);
+    EXPECT_EQ(charts, 1);
+    // Only one distinct pair.
+    points({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}});
+    w->clickMenu("mnukT(2)");
+    EXPECT_EQ(rec.last().text, "mindestens zwei unterschiedliche Paare k - T nötig!");
+    // An empty data set while k-T data are flagged.
+    app.nExpPunkte = 0;
+    w->clickMenu("mnukT(1)");
+    EXPECT_EQ(rec.last().text, "Keine Daten für k und T vorhanden.\r\nGeben Sie experimentelle Daten im Dateneditor ein (=> Neueingabe)");
+}
+
+TEST_F(Dispatch, ReactorsNeedAModel) {
+    app.iModell = 0;
+    w->clickMenu("mnuReaktor");
+    EXPECT_EQ(rec.last().text, "vorher ein kinetisches Modell wählen!");
+    EXPECT_FALSE(w->menuItem("mnuBatchR")->isEnabled());
+}
+
+TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
+    loadFirstOrderProject();
+    ASSERT_GE(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "geladen...");
+    EXPECT_EQ(rec.last().icon, MsgIcon::Information);
+    EXPECT_EQ(rec.last().text.substr(0, 27), "...Datenfile: 1st_order.VRD");
+    EXPECT_EQ(app.nExpPunkte, 25);
+    EXPECT_TRUE(app.bHatCTDaten);
+    EXPECT_EQ(app.sZeiteinheit, "min");
+    EXPECT_FLOAT_EQ(app.c0Daten[1], 0.05f);
+    EXPECT_TRUE(w->mnuSaveProject->isEnabled());
+    // The model window shows the loaded model and rate constant.
+    ASSERT_TRUE(IsFormLoaded<frmKinModel>());
+    EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked());
+    EXPECT_DOUBLE_EQ(app.k[1], 0.0215);
+
+    rec.clear();
+    w->clickMenu("mnuctAusw(1)");
+    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(app.iDiagrammTyp, -5);
+    EXPECT_EQ(app.iModell, 2);
+    EXPECT_EQ(charts, 1);
+    EXPECT_EQ(app.gnKurvenOffen, 1);
+    EXPECT_LT(app.tDiagramm.XMin, app.tDiagramm.XMax);
+}
+
+TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
+    points({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
+    app.bDatenGeaendert = true;
+    app.iModell = 8;
+    app.k = {0, 0.5, 0.125, 0};
+    QFile::remove(QString::fromStdString(app.SessionDateiName));
+
+    rec.answer(MsgAnswer::Cancel);
+    w->clickMenu("mnuExit");
+    EXPECT_EQ(ends, 0);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
+    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNoCancel);
+
+    rec.answer(MsgAnswer::No);
+    w->clickMenu("mnuExit");
+    EXPECT_EQ(ends, 1);
+    ASSERT_TRUE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
+
+    // Loading the session restores model and rate constants, also in the model window.
+    app.bDatenGeaendert = false;
+    app.iModell = 2;
+    app.k = {0, 0.15, 0, 0};
+    rec.answer(MsgAnswer::OK);
+    w->clickMenu("mnuLoadLastSession");
+    EXPECT_EQ(app.iModell, 8);
+    EXPECT_DOUBLE_EQ(app.k[1], 0.5);
+    EXPECT_DOUBLE_EQ(app.k[2], 0.125);
+    EXPECT_EQ(rec.last().title, "geladen...");
+    EXPECT_EQ(rec.last().text, "...kein Datenfile");
+    ASSERT_TRUE(IsFormLoaded<frmKinModel>());
+    EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[8]->isChecked());
+}
+
+TEST_F(Dispatch, LoadingAskToSaveChangedDataFirst) {
+    points({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
+    app.bDatenGeaendert = true;
+    int asked = 0;
+    fileDialogHooks().openDialog = [&asked](OpenDialogRequest&) {
+        ++asked;
+        return false;
+    };
+    rec.answer(MsgAnswer::Cancel);
+    w->clickMenu("mnuLoadProject");
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(app.nExpPunkte, 2);
+    EXPECT_EQ(rec.last().title, "WARNUNG");
+    rec.answer(MsgAnswer::Cancel);
+    w->clickMenu("mnuLoadLastSession");
+    EXPECT_EQ(app.nExpPunkte, 2);
+}
+
+TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
+    w->clickMenu("mnuvtGraph");
+    frmPrepareTimeDiagram* t = Forms::loaded<frmPrepareTimeDiagram>();
+    ASSERT_NE(t, nullptr);
+    EXPECT_TRUE(app.bRateDiagramm);
+    EXPECT_FALSE(t->chkMitPunkten->isEnabled());
+    EXPECT_EQ(app.iDiagrammTyp, 52);  // model 2 as rate diagram
+    w->clickMenu("mnuctGraph");
+    EXPECT_FALSE(app.bRateDiagramm);
+    EXPECT_EQ(app.iDiagrammTyp, 2);
+    EXPECT_EQ(t->Label7->text(), QString("kinet. Modell:  A => P   (n = 1)"));
+}
+
+TEST_F(Dispatch, WindowsOfLaterWorkStayDisabled) {
+    for (const char* item : {"mnuNeudat", "mnuEdit", "mnuEditXY", "mnuCtFitting", "mnuSubMonteCarlo(0)", "mnuBatchR",
+                             "mnuToolArrhenius"})
+        EXPECT_FALSE(w->menuItem(item)->isEnabled()) << item;
+    app.bKonzDaten[1] = true;
+    w->clickMenu("mnuCalcTangente");
+    EXPECT_FALSE(w->menuItem("mnuSubTangente(1)")->isEnabled());
+    for (const char* item : {"mnuctAusw(1)", "mnukT(1)", "mnuLambdaAusw(1)", "mnuctGraph", "mnuLoadProject", "mnuExit"})
+        EXPECT_TRUE(w->menuItem(item)->isEnabled()) << item;
+}
