@@ -6,6 +6,8 @@
 
 #include "platform/Twips.h"
 
+#include <algorithm>
+
 namespace vrn {
 
 namespace {
@@ -69,11 +71,23 @@ QWidget* VrnForm::frame() { return sub_ ? static_cast<QWidget*>(sub_.data()) : s
 
 void VrnForm::Show() {
     if (kind_ == Kind::MdiChild && !sub_ && Forms::mdiArea()) {
-        QSize sz = size();
+        const QSize sz = size();
+        const QPoint place = pos();
         sub_ = Forms::mdiArea()->addSubWindow(this);
         sub_->setAttribute(Qt::WA_DeleteOnClose, true);
         sub_->setWindowTitle(windowTitle());
+        if (!windowIcon().isNull()) sub_->setWindowIcon(windowIcon());
         if (sz.isValid()) sub_->resize(sub_->sizeHint().expandedTo(sz));
+        if (positioned_) {
+            // Keep the frame inside the MDI area where the area is large enough.
+            int x = place.x(), y = place.y();
+            if (Forms::mdiArea()->isVisible()) {
+                const QSize area = Forms::mdiArea()->viewport()->size();
+                x = std::max(0, std::min(x, area.width() - sub_->width()));
+                y = std::max(0, std::min(y, area.height() - sub_->height()));
+            }
+            sub_->move(x, y);
+        }
     }
     if (zeroSize_) {
         if (sub_) sub_->hide();
@@ -147,7 +161,10 @@ int VrnForm::twipsLeft() { return pixelsToTwipsX(frame()->x()); }
 int VrnForm::twipsTop() { return pixelsToTwipsY(frame()->y()); }
 int VrnForm::twipsWidth() { return pixelsToTwipsX(frame()->width()); }
 int VrnForm::twipsHeight() { return pixelsToTwipsY(frame()->height()); }
-void VrnForm::moveTwips(int left, int top) { frame()->move(twipsToPixelsX(left), twipsToPixelsY(top)); }
+void VrnForm::moveTwips(int left, int top) {
+    positioned_ = true;
+    frame()->move(twipsToPixelsX(left), twipsToPixelsY(top));
+}
 void VrnForm::resizeTwips(int width, int height) {
     frame()->resize(twipsToPixelsX(width), twipsToPixelsY(height));
 }

@@ -79,6 +79,7 @@ private:
     bool unloading_ = false;
     bool gone_ = false;
     bool zeroSize_ = false;
+    bool positioned_ = false;  // the window chose its own place before it was shown
 };
 
 class Forms {

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -36,7 +39,27 @@ void installBusyCursor() {
     };
 }
 
+namespace {
+// The program's icon: a flask-coloured "V" on a rounded square.
+QIcon programIcon() {
+    QPixmap pm(64, 64);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(20, 60, 120), 3));
+    p.setBrush(QColor(70, 130, 200));
+    p.drawRoundedRect(QRectF(3, 3, 58, 58), 12, 12);
+    QFont f("Arial", 34);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(pm.rect(), Qt::AlignCenter, "V");
+    return QIcon(pm);
+}
+}  // namespace
+
 void installPlatform(QApplication& qapp) {
+    QApplication::setWindowIcon(programIcon());
     if (QCoreApplication::applicationName().isEmpty() || QCoreApplication::applicationName() != "varnolt")
         QCoreApplication::setApplicationName("varnolt");
     auto* qtTr = new QTranslator(&qapp);

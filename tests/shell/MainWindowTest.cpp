@@ -99,9 +99,9 @@ TEST_F(MainWindow, DecimalCommaFromTheLocale) {
 
 TEST_F(MainWindow, Screenshot) {
     MDIVRN w;
-    w.MDIForm_Load();
-    w.Picture1->show();
+    w.resize(1000, 720);
     w.show();
+    w.MDIForm_Load();
     QApplication::processEvents();
     const QString path = test::saveScreenshot(&w, "main_window_start");
     QImage img(path);

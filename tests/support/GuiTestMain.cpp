@@ -11,6 +11,8 @@
 #include "platform/Paths.h"
 #include "shell/StartUp.h"
 
+#include "support/GuiTestSupport.h"
+
 namespace vrn::test {
 void installDefaultTestHandler();
 }
@@ -18,6 +20,7 @@ void installDefaultTestHandler();
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    vrn::test::rememberStartFolder();
     QStandardPaths::setTestModeEnabled(true);
     QApplication qapp(argc, argv);
     QCoreApplication::setApplicationName("varnolt");

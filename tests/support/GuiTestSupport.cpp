@@ -60,8 +60,19 @@ LocaleGuard::~LocaleGuard() {
     syncNumberLocale();
 }
 
+namespace {
+// The folder the test program started in; the program itself moves the
+// current folder into its program folder.
+QString& screenshotBase() {
+    static QString base = QDir::currentPath();
+    return base;
+}
+}  // namespace
+
+void rememberStartFolder() { screenshotBase(); }
+
 QString saveScreenshot(QWidget* w, const QString& name) {
-    const QString dir = QDir::currentPath() + "/screenshots";
+    const QString dir = screenshotBase() + "/screenshots";
     QDir().mkpath(dir);
     const QString path = dir + "/" + name + ".png";
     w->grab().save(path);

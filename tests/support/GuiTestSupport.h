@@ -43,6 +43,9 @@ private:
     QLocale old_;
 };
 
+// Remembers the folder the test program started in (screenshots go there).
+void rememberStartFolder();
+
 // Renders the widget (its frame when it has one) into a PNG in the build's
 // screenshot folder and returns the path.
 QString saveScreenshot(QWidget* w, const QString& name);
