@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -644,11 +645,14 @@ void frmGraph2D::Form_Load() {
     c.endUpdate();
 
     // Curve resolution.
-    Slider1_PunktDichte->setRange(20, 400);
-    Slider1_PunktDichte->setPageStep(50);
-    Slider1_PunktDichte->setTickInterval(50);
-    Slider1_PunktDichte->setTickPosition(QSlider::TicksBelow);
-    Slider1_PunktDichte->setValue(nAufloesung);
+    {
+        const QSignalBlocker still(Slider1_PunktDichte);
+        Slider1_PunktDichte->setRange(20, 400);
+        Slider1_PunktDichte->setPageStep(50);
+        Slider1_PunktDichte->setTickInterval(50);
+        Slider1_PunktDichte->setTickPosition(QSlider::TicksBelow);
+        Slider1_PunktDichte->setValue(nAufloesung);
+    }
     Slider1_PunktDichte_Change();
 
     // Menus.

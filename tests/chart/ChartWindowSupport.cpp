@@ -29,6 +29,8 @@ frmGraph2D& ChartWindowTest::simulationsDiagramm(int m, double cA, double cB, do
                                                  bool rate) {
     app.iModell = static_cast<Integer>(m);
     SetSpeziesMaske(app.iModell);
+    // As the model choice sets them.
+    app.bNumerisch = m == 7 || m == 9 || m == 10 || m == 13 || m == 14 || m == 15 || m == 18 || m == 20;
     app.c0 = {};
     app.c0[1] = cA;
     app.c0[2] = cB;
