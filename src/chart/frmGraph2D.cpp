@@ -219,6 +219,7 @@ void frmGraph2D::buildCurvePanel() {
         g->setHorizontalSpacing(8);
         auto* combo = new QComboBox(page);
         combo->setObjectName(QString("cmbKStil_%1").arg(n));
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         cmbKStil[u(n)] = combo;
         auto* farbe = new QPushButton(page);
         farbe->setObjectName(QString("cmdKurvenFarbe_%1").arg(n));
@@ -277,6 +278,7 @@ void frmGraph2D::buildCurvePanel() {
     cmdClipboard->setToolTip("...für Datenexport nach Excel / Origin ");
     cmbSep = new QComboBox(fraKurven);
     cmbSep->setObjectName("cmbSep");
+    cmbSep->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmdKurven_OK = new QPushButton("Schließen", fraKurven);
     cmdKurven_OK->setObjectName("cmdKurven_OK");
     buttons->addWidget(cmdDelKurv);
@@ -306,6 +308,7 @@ void frmGraph2D::buildPointPanel() {
         g->setHorizontalSpacing(8);
         cmbPunktStil[u(k)] = new QComboBox(page);
         cmbPunktStil[u(k)]->setObjectName(QString("cmbPunktStil_%1").arg(k));
+        cmbPunktStil[u(k)]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         cmdPunktFarbe[u(k)] = new QPushButton(page);
         cmdPunktFarbe[u(k)]->setFixedSize(28, 20);
         UpDown1_PointSize[u(k)] = new UpDown(page);

@@ -47,6 +47,7 @@ frmGraphCalc::frmGraphCalc() : VrnForm(Kind::Tool) {
 
     auto* g = new QGridLayout();
     g->setHorizontalSpacing(12);
+    g->setVerticalSpacing(4);
     for (int i = 0; i < 5; ++i) {
         lblRes[static_cast<std::size_t>(i)] = new QLabel(kNamen[i], this);
         auto* r = new QLabel(this);
@@ -87,10 +88,6 @@ frmGraphCalc::frmGraphCalc() : VrnForm(Kind::Tool) {
 }
 
 void frmGraphCalc::Form_Load() {
-    adjustSize();
-    const int top = screenHeightTwips() / 15;
-    const int left = screenWidthTwips() - pixelsToTwipsX(frameGeometry().width()) - 250;
-    moveTwips(left, top);
     txtX->setText("0");
     lblZeit->setText(toQ(app.sZeiteinheit));
     if (app.iModell == 10)
@@ -102,6 +99,10 @@ void frmGraphCalc::Form_Load() {
         lblResult[k]->setVisible(sichtbar);
         lblRes[k]->setVisible(sichtbar);
     }
+    adjustSize();
+    const int top = screenHeightTwips() / 15;
+    const int left = screenWidthTwips() - pixelsToTwipsX(frameGeometry().width()) - 250;
+    moveTwips(left, top);
 }
 
 void frmGraphCalc::cmdGraphCalcExec_Click() {

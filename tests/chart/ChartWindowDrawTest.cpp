@@ -272,3 +272,34 @@ TEST_F(ChartWindowTest, NumericalModelWithoutHalfLifeSaysItIsOutsideTheRange) {
     EXPECT_EQ(w.Chart2D1->pointCount(1, 26), 0);
     EXPECT_EQ(w.statusText(), QString("Halbwertszeit liegt nicht im Diagramm-Bereich"));
 }
+
+TEST_F(ChartWindowTest, ScreenshotsOfAnEvaluationAndOfTheCurvePanelInGerman) {
+    vrn::test::LocaleGuard de{QLocale(QLocale::German, QLocale::Germany)};
+    datensatz(13, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.08 * std::exp(-0.035 * p.t) * (1 + 0.01 * ((i % 3) - 1));
+    });
+    app.bAuswertungsart = 0;
+    frmGraph2D& w = datenDiagramm(-5);
+    vrn::test::processEvents();
+    vrn::test::saveScreenshot(&w, "chart_window_evaluation_de");
+    EXPECT_TRUE(w.statusText().startsWith("Berechnungsergebnis: k = 0,03"));
+    Forms::unload<frmGraph2D>();
+    vrn::test::processEvents();
+
+    datensatz(6, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+        p.c[4] = 0.1 - p.c[1];
+    });
+    app.gMitMesspunkten = true;
+    frmGraph2D& v = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    v.menuItem("mnuHalbA")->trigger();
+    v.menuItem("mnuAddLegend")->trigger();
+    vrn::test::processEvents();
+    vrn::test::saveScreenshot(&v, "chart_window_model2_de");
+    EXPECT_EQ(v.statusText(), QString("Halbwertszeit tau(A) = 4,62 s"));
+    v.mnuKurvenDesign_Click();
+    vrn::test::processEvents();
+    vrn::test::saveScreenshot(&v, "chart_window_curve_panel_de");
+}
