@@ -215,7 +215,9 @@ TEST_F(ChartWindowTest, AllesEmptiesTheChart) {
     w.menuItem("mnuDelTotal")->trigger();
     EXPECT_EQ(app.gnKurven, 0);
     for (int s = 1; s <= 27; ++s) {
-        if (s != 25) EXPECT_EQ(c.pointCount(1, s), 0) << "series " << s;
+        if (s != 25) {
+            EXPECT_EQ(c.pointCount(1, s), 0) << "series " << s;
+        }
     }
     for (int s = 1; s <= 7; ++s) EXPECT_EQ(c.pointCount(2, s), 0);
     for (const char* n : {"mnuDelHalbAB", "mnuDelLabels", "mnuDelLegend", "mnuDelLegendZeile", "mnuDelKurv"})
