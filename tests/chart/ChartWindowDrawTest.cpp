@@ -13,7 +13,9 @@
 
 #include "ChartWindowSupport.h"
 #include "chart/CurveSlots.h"
+#include "chart/Grafik.h"
 #include "chart/ToolFrame.h"
+#include "engine/Simulation.h"
 #include "platform/ChartControl.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
@@ -304,4 +306,96 @@ TEST_F(ChartWindowTest, ScreenshotsOfAnEvaluationAndOfTheCurvePanelInGerman) {
     v.mnuKurvenDesign_Click();
     vrn::test::processEvents();
     vrn::test::saveScreenshot(&v, "chart_window_curve_panel_de");
+}
+
+TEST_F(ChartWindowTest, ArrheniusPlotShowsTheActivationEnergy) {
+    vrn::test::LocaleGuard de{QLocale(QLocale::German, QLocale::Germany)};
+    // k = 1e7 exp(-50 kJ/mol / RT) at 300..350 K.
+    datensatz(6, [](Messpunkt& p, int i) {
+        p.Temp = 290 + 10.0 * i;
+        p.k = 1e7 * std::exp(-50000.0 / (8.3145 * p.Temp));
+    });
+    const double k1 = app.k[1];
+    frmGraph2D& w = datenDiagramm(-3);
+    EXPECT_EQ(w.Chart2D1->pointCount(2, 6), 6);
+    EXPECT_NEAR(w.Chart2D1->x(2, 6, 1), 1.0 / 300, 1e-8);
+    EXPECT_GE(w.Chart2D1->pointCount(1, 1), 121);
+    EXPECT_TRUE(w.statusText().startsWith("Berechnungsergebnis: EA/(kJ/mol) = 50,00;  A = ")) << w.statusText().toStdString();
+    EXPECT_EQ(app.k[1], k1);  // the Arrhenius plot leaves k1 alone
+    EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
+}
+
+TEST_F(ChartWindowTest, CriticalFailureStopsTheLoopAndFreesThePlace) {
+    // Kind -8 divides by c(A)(0) - c(B)(0): equal start values cannot be evaluated.
+    datensatz(5, [](Messpunkt& p, int i) {
+        p.t = 2.0 * (i - 1);
+        p.c[1] = 0.05 / (1 + 0.1 * p.t);
+        p.c[2] = 0.05 / (1 + 0.2 * p.t);  // equal at t = 0 only
+    });
+    vrn::test::MsgRecorder msgs;
+    frmGraph2D& w = datenDiagramm(-8);
+    ASSERT_GE(msgs.count(), 1u);
+    EXPECT_EQ(msgs.messages()[0].title, "ABBRUCH");
+    EXPECT_TRUE(msgs.messages()[0].text.rfind("Es ist ein kritischer Fehler aufgetreten:\r\n", 0) == 0);
+    EXPECT_EQ(w.bFehler, -1);
+    EXPECT_EQ(app.gnKurven, 0);
+    EXPECT_EQ(app.KurvenSlot[0], -1);
+    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 0);
+}
+
+TEST_F(ChartWindowTest, RefusedEvaluationDrawsNothing) {
+    datensatz(2, [](Messpunkt& p, int i) {
+        p.t = 2.0 * (i - 1);
+        p.c[1] = 0.05 * std::exp(-0.1 * p.t);
+    });
+    app.ExpDaten[2].aus = -1;  // one active point only
+    vrn::test::MsgRecorder msgs;
+    frmGraph2D& w = datenDiagramm(-5);
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().title, " Ausführung nicht möglich ");
+    EXPECT_EQ(app.gnKurven, 0);
+    EXPECT_EQ(app.gnKurvenOffen, 1);
+    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 0);
+}
+
+TEST_F(ChartWindowTest, CurveOutsideTheRangeIsWarnedAboutAndStillDrawn) {
+    app.Achsenbereich[2] = 1;  // y from 1 to 2, above every concentration
+    app.Achsenbereich[3] = 2;
+    app.iModell = 2;
+    app.c0 = {};
+    app.c0[1] = 0.1;
+    app.k[1] = 0.15;
+    app.tEnd = 20;
+    app.bAuswertungsart = 1;  // keeps the simulation from recomputing the ranges
+    Integer err = 0;
+    calc_diagramfunctioncT(2, err);
+    app.bAuswertungsart = 0;
+    app.iDiagrammTyp = 2;
+    app.Achsenbereich[0] = 0;
+    app.Achsenbereich[1] = 20;
+    vrn::test::MsgRecorder msgs;
+    zeigeDiagramm();
+    frmGraph2D* w = fenster();
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(msgs.count(), 2u);  // c(A) outside, and c(P) since nothing entered the range
+    EXPECT_EQ(msgs.last().text, "Kurve außerhalb des aktuellen Koordinatenfensters\r\n\r\nVergrößern Sie das Koordinatenfenster.");
+    EXPECT_EQ(msgs.last().title, "WARNUNG");
+    EXPECT_EQ(w->Chart2D1->pointCount(1, 1), 201);
+    EXPECT_EQ(w->Chart2D1->pointCount(1, 2), 201);
+}
+
+TEST_F(ChartWindowTest, MeasuredPointsOutsideASimulationChartGiveTheThreeLineWarning) {
+    datensatz(3, [](Messpunkt& p, int i) {
+        p.t = 100.0 + i;
+        p.c[1] = 0.05;
+    });
+    app.gMitMesspunkten = true;
+    vrn::test::MsgRecorder msgs;
+    simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().text,
+              "Alle experimentellen Punkte befinden sich außerhalb des Koordinatenbereichs des Diagramms\r\nPrüfen Sie, "
+              "ob die geladenen exper. Punkte zu diesem\r\nDiagramm passen bzw. vergrößern Sie den Koordinatenbereich.");
+    EXPECT_EQ(msgs.last().title, "Warnung");
+    EXPECT_EQ(fenster()->Chart2D1->pointCount(2, 1), 3);
 }

@@ -298,6 +298,14 @@ TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
     w.cmbSep->setCurrentIndex(2);
     w.cmbSep_Click();
     EXPECT_EQ(app.Trennzeichen, "\t");
+
+    // Each activation refreshes the list from the shared separator.
+    app.Trennzeichen = ";";
+    Forms::get<frmPhantom>().Show();
+    main->mdiArea->setActiveSubWindow(nullptr);
+    w.SetFocus();
+    vrn::test::processEvents();
+    EXPECT_EQ(w.cmbSep->currentText(), QString("Trennzeichen Semikolon"));
 }
 
 TEST_F(ChartWindowTest, WindowSizeFollowsTheScreenAndClosingRemembersTheLeftEdge) {
