@@ -252,6 +252,7 @@ private:
     void showPanel(ToolFrame* frame, QPushButton* cancel);
     void setEnabled(const QString& name, bool on);
     void halbwertszeit(int stoff);
+    void alleKurvenetiketts(bool zeigen);
     void applyDesignDefaults();
 
     std::map<QString, QAction*> actions_;

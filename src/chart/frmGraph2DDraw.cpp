@@ -371,26 +371,17 @@ void frmGraph2D::mnuDelLegendZeile_Click() {
            MsgButtons::OK, MsgIcon::Information, "Hinweis");
 }
 
-void frmGraph2D::mnuAddLabels_Click() {
-    setEnabled("mnuAddLabels", false);
-    setEnabled("mnuDelLabels", true);
-    ChartControl& c = *Chart2D1;
-    c.beginUpdate();
-    for (int i = 1; i <= kMaxKurven; ++i) {
-        c.setLabelShown(i, true);
-        chkEinzelLabelSichtbar[u(i)]->setChecked(true);
-    }
-    c.endUpdate();
-}
+void frmGraph2D::mnuAddLabels_Click() { alleKurvenetiketts(true); }
+void frmGraph2D::mnuDelLabels_Click() { alleKurvenetiketts(false); }
 
-void frmGraph2D::mnuDelLabels_Click() {
-    setEnabled("mnuDelLabels", false);
-    setEnabled("mnuAddLabels", true);
+void frmGraph2D::alleKurvenetiketts(bool zeigen) {
+    setEnabled("mnuAddLabels", !zeigen);
+    setEnabled("mnuDelLabels", zeigen);
     ChartControl& c = *Chart2D1;
     c.beginUpdate();
     for (int i = 1; i <= kMaxKurven; ++i) {
-        c.setLabelShown(i, false);
-        chkEinzelLabelSichtbar[u(i)]->setChecked(false);
+        c.setLabelShown(i, zeigen);
+        chkEinzelLabelSichtbar[u(i)]->setChecked(zeigen);
     }
     c.endUpdate();
 }

@@ -34,24 +34,6 @@
 using namespace vrn;
 using vrn::test::ChartWindowTest;
 
-namespace {
-
-// Finds an action by its caption path from the menu bar ("&Löschen...::Kurven::alle").
-QAction* byPath(QMenuBar* bar, const QString& path) {
-    QList<QAction*> actions = bar->actions();
-    QAction* found = nullptr;
-    for (const QString& part : path.split("::")) {
-        found = nullptr;
-        for (QAction* a : actions)
-            if (a->text() == part) found = a;
-        if (!found) return nullptr;
-        if (found->menu()) actions = found->menu()->actions();
-    }
-    return found;
-}
-
-}  // namespace
-
 TEST_F(ChartWindowTest, MenuBarHasEveryItemWithItsCaption) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     struct Item {
@@ -94,7 +76,7 @@ TEST_F(ChartWindowTest, MenuBarHasEveryItemWithItsCaption) {
         {"&Hauptmenü", "mnuHaupt", true},
     };
     for (const Item& i : items) {
-        QAction* a = byPath(w.menuBar, QString::fromUtf8(i.path));
+        QAction* a = vrn::test::menuActionByPath(w.menuBar, QString::fromUtf8(i.path));
         ASSERT_NE(a, nullptr) << i.path;
         EXPECT_EQ(a, w.menuItem(i.name)) << i.path;
         EXPECT_EQ(a->isEnabled(), i.enabled) << i.path;
