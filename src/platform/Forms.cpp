@@ -75,6 +75,11 @@ void VrnForm::Show() {
         const QPoint place = pos();
         sub_ = Forms::mdiArea()->addSubWindow(this);
         sub_->setAttribute(Qt::WA_DeleteOnClose, true);
+        // A child becomes active when the area activates its sub-window (the
+        // child itself gets no activation event of its own).
+        connect(Forms::mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+            if (w && w == sub_ && !gone_) Form_Activate();
+        });
         sub_->setWindowTitle(windowTitle());
         if (!windowIcon().isNull()) sub_->setWindowIcon(windowIcon());
         if (sz.isValid()) sub_->resize(sub_->sizeHint().expandedTo(sz));
@@ -146,7 +151,7 @@ void VrnForm::closeEvent(QCloseEvent* event) {
 }
 
 bool VrnForm::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && !gone_) Form_Activate();
+    if (e->type() == QEvent::WindowActivate && !gone_ && !sub_) Form_Activate();
     return QWidget::event(e);
 }
 

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "chart/frmGraph2D.h"
 #include "platform/MsgBoxQt.h"
 #include "shell/CalcForm.h"
 #include "shell/AppState.h"
@@ -70,6 +71,7 @@ void installPlatform(QApplication& qapp) {
     installBusyCursor();
     uiHooks().updateUnitLabels = updateUnitLabelsOfWindows;
     installFileDialogs();
+    installChartWindow();
 }
 
 }  // namespace vrn

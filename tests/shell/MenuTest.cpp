@@ -87,21 +87,6 @@ const Expected kTree[] = {
     {"&Hilfe::Tipps zeigen", "mnuTip", 10250},
 };
 
-// Finds the action by following captions from the menu bar.
-QAction* byPath(QMenuBar* bar, const QString& path) {
-    const QStringList parts = path.split("::");
-    QList<QAction*> actions = bar->actions();
-    QAction* found = nullptr;
-    for (const QString& part : parts) {
-        found = nullptr;
-        for (QAction* a : actions)
-            if (a->text() == part) found = a;
-        if (!found) return nullptr;
-        if (found->menu()) actions = found->menu()->actions();
-    }
-    return found;
-}
-
 }  // namespace
 
 class Menus : public ::testing::Test {
@@ -117,7 +102,7 @@ protected:
 
 TEST_F(Menus, EveryCaptionAndHelpContextOfTheTree) {
     for (const Expected& e : kTree) {
-        QAction* a = byPath(w->menuBar(), QString::fromUtf8(e.path));
+        QAction* a = vrn::test::menuActionByPath(w->menuBar(), QString::fromUtf8(e.path));
         ASSERT_NE(a, nullptr) << e.path;
         EXPECT_EQ(a->objectName(), QString(e.name)) << e.path;
         EXPECT_EQ(w->helpContext(e.name), e.help) << e.name;

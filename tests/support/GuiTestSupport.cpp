@@ -1,6 +1,9 @@
 #include "support/GuiTestSupport.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QDir>
 #include <QPixmap>
 #include <QWidget>
@@ -83,6 +86,19 @@ void processEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QAction* menuActionByPath(QMenuBar* bar, const QString& path) {
+    QList<QAction*> actions = bar->actions();
+    QAction* found = nullptr;
+    for (const QString& part : path.split("::")) {
+        found = nullptr;
+        for (QAction* a : actions)
+            if (a->text() == part) found = a;
+        if (!found) return nullptr;
+        if (found->menu()) actions = found->menu()->actions();
+    }
+    return found;
 }
 
 }  // namespace vrn::test

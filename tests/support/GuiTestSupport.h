@@ -10,6 +10,8 @@
 
 #include "support/TestSupport.h"
 
+class QAction;
+class QMenuBar;
 class QWidget;
 
 namespace vrn::test {
@@ -52,5 +54,8 @@ QString saveScreenshot(QWidget* w, const QString& name);
 
 // Lets queued events (deferred deletes among them) run.
 void processEvents();
+
+// The action reached by following captions from a menu bar ("&Daten::Exit"); null when none.
+QAction* menuActionByPath(QMenuBar* bar, const QString& path);
 
 }  // namespace vrn::test

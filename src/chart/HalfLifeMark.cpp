@@ -1,0 +1,46 @@
+#include "chart/HalfLifeMark.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "chart/ChartWindowTables.h"
+#include "engine/HalfLife.h"
+#include "shell/AppState.h"
+#include "shell/NumberText.h"
+
+namespace vrn {
+
+HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
+    const bool b = stoff == 2;
+    const char* name = b ? "tau(B)" : "tau(A)";
+    const int m = app.iModell;
+    const bool simuliert =
+        b ? std::find(kHalbwertszeitBSimuliert.begin(), kHalbwertszeitBSimuliert.end(), m) != kHalbwertszeitBSimuliert.end()
+          : std::find(kHalbwertszeitASimuliert.begin(), kHalbwertszeitASimuliert.end(), m) != kHalbwertszeitASimuliert.end();
+    double tau = 0;
+    if (simuliert) {
+        tau = b ? app.tHalbB_sim : app.tHalbA_sim;
+    } else {
+        const bool daten = app.iDiagrammTyp < 0;
+        const double cA = daten ? app.c0Daten[1] : app.c0[1];
+        const double cB = daten ? app.c0Daten[2] : app.c0[2];
+        const double cP = app.c0[4];
+        tau = b ? FuHalbwertszeitB(cA, cB, cP, app.k[1], app.k[2]) : FuHalbwertszeitA(cA, cB, cP, app.k[1], app.k[2]);
+    }
+
+    HalbwertszeitMarke r;
+    if (!std::isfinite(tau) || tau < 0) return r;
+    r.statusSetzen = true;
+    if (tau > 0) {
+        r.zeichnen = true;
+        r.tau = tau;
+        r.statusText = std::string("Halbwertszeit ") + name + " = " + Format(static_cast<Single>(tau), "#######0.00") + " " + app.sZeiteinheit;
+    } else if (!app.bNumerisch) {
+        r.statusText = std::string("Halbwertszeit ") + name + " kann unter diesen Bedingungen nicht erreicht werden";
+    } else {
+        r.statusText = "Halbwertszeit liegt nicht im Diagramm-Bereich";
+    }
+    return r;
+}
+
+}  // namespace vrn

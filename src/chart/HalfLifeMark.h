@@ -1,0 +1,32 @@
+// The half-life marks of the chart window: where the vertical line of A or B
+// stands and what the status bar says about it.
+#pragma once
+
+#include <string>
+
+#include "shell/Types.h"
+
+namespace vrn {
+
+struct HalbwertszeitMarke {
+    bool zeichnen = false;     // draw the mark at tau
+    double tau = 0;            // the half-life in the model's time unit
+    bool statusSetzen = false; // statusText replaces the status bar text
+    std::string statusText;
+};
+
+// The mark of species A (stoff 1) or B (stoff 2) for the shown chart.
+// Reads iModell, iDiagrammTyp, tHalbA_sim / tHalbB_sim for the numerically
+// integrated models (A: 7, 9, 10, 13, 14, 15, 18, 20; B: 7, 9, 10, 13, 18),
+// otherwise FuHalbwertszeitA / B of c(A), c(B) (c0 for kinds >= 0, c0Daten
+// for the evaluation kinds), c0(4), k(1), k(2); sZeiteinheit, bNumerisch.
+// tau > 0: drawn, status "Halbwertszeit tau(A) = " & Format(tau,
+// "#######0.00") & " " & sZeiteinheit. tau = 0: nothing drawn; status
+// "Halbwertszeit tau(A) kann unter diesen Bedingungen nicht erreicht werden"
+// (closed forms) or "Halbwertszeit liegt nicht im Diagramm-Bereich"
+// (simulated models). tau < 0 (the half-life function has shown its
+// message) or not finite: nothing drawn, the status bar keeps its text.
+// Writes nothing of the shared state.
+HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff);
+
+}  // namespace vrn

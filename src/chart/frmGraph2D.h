@@ -1,0 +1,273 @@
+// The chart window: an MDI child with its own menu bar, the chart component
+// Chart2D1, a status bar and seven movable tool frames. It draws the curves
+// of a chart request (up to 24 curve places), the measured point sets, the
+// linearised evaluation plots with their result line, the half-life marks,
+// and lets the user add and delete what it shows.
+//
+// It exists at most once. The chart module creates it through the hooks
+// that installChartWindow() installs (zeigeDiagramm); other windows press
+// its draw button (cmdDraw_Click) after they set gnKurvenOffen, call
+// DeleteCurves, zeigeExperPunkte and zeigeKurvenPunkte, and read Chart2D1.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "chart/PointSetTabs.h"
+#include "platform/Forms.h"
+#include "shell/Types.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+class QSlider;
+class QStatusBar;
+class QTabWidget;
+
+namespace vrn {
+
+class ChartControl;
+class NumberField;
+class ToolFrame;
+class UpDown;
+
+class frmGraph2D : public VrnForm {
+    Q_OBJECT
+public:
+    frmGraph2D();
+    ~frmGraph2D() override;
+
+    // ---- Procedures other windows call ------------------------------------
+    // Draws the pending curves (gnKurvenOffen of them) for iDiagrammTyp, each
+    // in the lowest free curve place. Stops at the 24-curve warning, at a
+    // refusal of the curve computation (its message is shown) and at a
+    // critical failure ("ABBRUCH"); a place reserved for a curve that is not
+    // drawn is freed again. Kinds -1, -2, -9 and 0 draw no curve: the pending
+    // count is cleared. Writes KurvenSlot, gnKurven, gnKurvenOffen, the
+    // status bar, and for the evaluation plots k(1), RegrA/B/R2 (through the
+    // curve computation) and the measured point sets.
+    void cmdDraw_Click();
+    // Deletes curve IX (1..24) or every curve (0) and frees the places. A
+    // free place or a number outside 0..24 changes nothing. The label of a
+    // deleted curve gets its number as text and is hidden.
+    void DeleteCurves(Integer IX);
+    // Writes the active measured points into the point sets of chart group 2
+    // for iDiagrammTyp (transformed for the linearised plots); bImBereich
+    // tells whether one of them lies inside the axis ranges. "Y2" takes the
+    // range of "Y".
+    void zeigeExperPunkte(bool& bImBereich);
+    // Writes a point list (element 0's x = count, points from 1) as curve nr
+    // of chart group 1 in the colour gFarbVorwahl and shows its label. A
+    // number outside 1..24 or a count beyond the list changes nothing.
+    void zeigeKurvenPunkte(Integer nr, const std::vector<XYPunkt>& pts);
+    // Hides the seven tool frames.
+    void versteckeWerkzeugRahmen();
+    // Carries XMin..YMax of tDiagramm into the axes (and the hidden range series 25).
+    void SetAchsenMinMax();
+    // "Messpunkte" under "Einfügen...": adds the measured points to the chart.
+    void mnuAddPunkte_Click();
+    // Applies the point-set tabs of a chart request (captions, shown tabs,
+    // legend texts, the legend and the current tab).
+    void punktTabsAnwenden(const PunktTabs& tabs);
+
+    // The text of the status bar StatusBar2.
+    QString statusText() const;
+    void setStatusText(const QString& text);
+
+    // ---- Handlers -----------------------------------------------------------
+    void Form_Resize();
+    void cmdClipboard_Click();
+    void cmdSingleCalc_Click();
+    void cmdArrhRechner_Click();
+    void cmbSep_Click();
+    void cmbKStil_Click(int index);
+    void cmbPunktStil_Click(int index);
+    void Slider1_PunktDichte_Change();
+    void cmdResolClose_Click();
+    void cmdCoord_OK_Click();
+    void cmdCoord_Esc_Click();
+    void optScaling_Click(int index);
+    void cmdKurven_OK_Click();
+    void cmdPunkte_OK_Click();
+    void cmdTabs_OK_Click();
+    void cmdPrint_Esc_Click();
+    // The white colour preset ("Gesamtblatt weiß").
+    void cmdFullWhite_Click();
+
+    // Legend and delete menus.
+    bool keineLegendentexte() const;
+    void mnuAddLegend_Click();
+    void mnuDelLegend_Click();
+    void mnuDelLegendZeile_Click();
+    void mnuAddLabels_Click();
+    void mnuDelLabels_Click();
+    void mnuDelMarkLabels_Click();
+    void mnuDelHalbAB_Click();
+    void mnuSubDelKurv_Click(int index);
+    void cmdDelKurv_Click();
+    void mnuSubDelPoints_Click(int index);
+    void cmdDelPoints_Click(int index);
+    void mnuDelTotal_Click();
+
+    // Half-life marks and the design frame.
+    void mnuHalbA_Click();
+    void mnuHalbB_Click();
+    void mnuDesignMore_Click();
+
+    // Menus that prepare their items before they drop down, and plain commands.
+    void mnuDesign_Click();
+    void mnuDelete_Click();
+    void mnuBildsenden_Click();
+    void mnuMark_Click();
+    void mnuKurvenDesign_Click();
+    void mnuPunktDesign_Click();
+    void mnuResolution_Click();
+    void mnuManuXY_Click();
+    void mnuHaupt_Click();
+
+    // The menu item or submenu of a control name ("mnuSubDelKurv(3)").
+    QAction* menuItem(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+    // Runs the handler of a menu item (or the preparation of a menu) as the user's choice would.
+    void clickMenu(const QString& name);
+
+    // Moves a tool frame as a drop on the chart does: its top-left corner to
+    // the drop point (twips of the chart) less the grip point, 250 twips lower.
+    void dropFrame(ToolFrame* frame, double dropXTwips, double dropYTwips);
+
+    // Opens the windows of other subsystems once they exist (null: the item
+    // or button stays disabled).
+    static std::function<void()>& xyEditorOeffnen();
+    static std::function<void()>& arrheniusRechnerOeffnen();
+
+    // ---- Controls (the names other windows and the handlers use) ---------------
+    QMenuBar* menuBar = nullptr;
+    ChartControl* Chart2D1 = nullptr;
+    QStatusBar* StatusBar2 = nullptr;
+    QPushButton* cmdDraw = nullptr;
+    QPushButton* cmdSingleCalc = nullptr;
+    QPushButton* cmdArrhRechner = nullptr;
+
+    ToolFrame* fraTabs = nullptr;
+    ToolFrame* fraKurven = nullptr;
+    ToolFrame* fraPunkte = nullptr;
+    ToolFrame* fraSchrift = nullptr;
+    ToolFrame* fraCoordInput = nullptr;
+    ToolFrame* fraPrintIt = nullptr;
+    ToolFrame* fraResolution = nullptr;
+
+    // Curve panel: one tab per curve 1..24 (index curve - 1).
+    QTabWidget* tabKurven = nullptr;
+    std::array<QComboBox*, 25> cmbKStil{};
+    std::array<QPushButton*, 25> cmdKurvenFarbe{};
+    std::array<UpDown*, 25> UpDown1_KBreite{};
+    std::array<QLabel*, 25> Label39{};
+    std::array<QLineEdit*, 25> txtLegendCurves{};
+    std::array<QCheckBox*, 24> chkLegend1{};  // 0..23
+    std::array<QLineEdit*, 25> txtLabel{};
+    std::array<QCheckBox*, 25> chkEinzelLabelSichtbar{};
+    std::array<QScrollBar*, 25> scrShiftLab{};
+    QPushButton* cmdDelKurv = nullptr;
+    QPushButton* cmdClipboard = nullptr;
+    QComboBox* cmbSep = nullptr;
+    QPushButton* cmdKurven_OK = nullptr;
+
+    // Point-set panel: one tab per set 1..7 (index set - 1).
+    QTabWidget* tabPunkte = nullptr;
+    std::array<QComboBox*, 8> cmbPunktStil{};
+    std::array<QPushButton*, 8> cmdPunktFarbe{};
+    std::array<UpDown*, 8> UpDown1_PointSize{};
+    std::array<QLabel*, 8> Label56{};
+    std::array<QLineEdit*, 8> txtLegendPoints{};
+    std::array<QCheckBox*, 8> chkLegend2{};
+    std::array<QPushButton*, 8> cmdDelPoints{};
+    QPushButton* cmdPunkte_OK = nullptr;
+
+    // Design panel.
+    QTabWidget* tabDesign = nullptr;
+    QCheckBox* chkLegend = nullptr;
+    QLineEdit* txtXOrigin = nullptr;
+    QLineEdit* txtYOrigin = nullptr;
+    QPushButton* cmdTabs_OK = nullptr;
+
+    // Coordinate panel.
+    std::array<NumberField*, 5> coord{};  // 1..4: x(min), x(max), y(min), y(max)
+    QPushButton* cmdCoord_OK = nullptr;
+    QPushButton* cmdCoord_Esc = nullptr;
+
+    // Output panel.
+    QLineEdit* txtTop_in_cm = nullptr;
+    QLineEdit* txtLeft_in_cm = nullptr;
+    QLineEdit* txtHeight_in_cm = nullptr;
+    QLineEdit* txtWidth_in_cm = nullptr;
+    QPushButton* cmdPrint_Esc = nullptr;
+
+    // Curve-resolution panel.
+    QSlider* Slider1_PunktDichte = nullptr;
+    QLabel* Label54 = nullptr;
+    QPushButton* cmdResolClose = nullptr;
+
+    // Text panel (its contents come with the text design).
+    QLabel* lblSchriftHinweis = nullptr;
+
+    // ---- Window state ---------------------------------------------------------------
+    Integer KurveNr = 0;       // the curve being drawn (1..24)
+    Integer nAufloesung = 300; // steps across the x range for computed curves
+    std::string FehlerText;    // text of the last critical failure
+    Integer bFehler = 0;       // -1 after a critical failure of the drawing loop
+    Colour LegBColor = 0;      // legend background when not transparent
+    Byte bytTextArt = 0;
+    Byte bytGitterStil = 4;
+    Byte bytGitterArt = 3;
+    Single sngGriffX = 0;      // grip point of the dragged frame (twips of the frame)
+    Single sngGriffY = 0;
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload(bool& cancel) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildWindow();
+    void buildCurvePanel();
+    void buildPointPanel();
+    void buildDesignPanel();
+    void buildSmallPanels();
+    void connectFrame(ToolFrame* frame);
+    void showPanel(ToolFrame* frame, QPushButton* cancel);
+    void setEnabled(const QString& name, bool on);
+    void halbwertszeit(int stoff);
+    void alleKurvenetiketts(bool zeigen);
+    void applyDesignDefaults();
+
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QMenu*> menus_;
+    std::map<QString, std::function<void()>> handlers_;
+    QLabel* statusLabel_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QWidget* buttonStrip_ = nullptr;
+    bool geometrySet_ = false;
+    int targetLeft_ = 0, targetTop_ = 0, targetWidth_ = 0, targetHeight_ = 0;  // twips
+};
+
+// Installs the chart hooks of the chart module (zeigeDiagrammFenster,
+// punktTabsAnwenden, fensterGeladen, fensterEntladen, zeichnen) so that
+// zeigeDiagramm opens and draws this window.
+void installChartWindow();
+
+}  // namespace vrn

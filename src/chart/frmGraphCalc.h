@@ -1,0 +1,43 @@
+// The single-point calculator ("  Einzelpunkt-Rechner"): the concentrations
+// of the current model's species at one typed time, opened from the chart
+// window's "Calc" button. A tool window.
+#pragma once
+
+#include <array>
+
+#include "platform/Forms.h"
+
+class QLabel;
+class QPushButton;
+
+namespace vrn {
+
+class NumberField;
+
+class frmGraphCalc : public VrnForm {
+    Q_OBJECT
+public:
+    frmGraphCalc();
+
+    // Reads t from txtX (decimal point only; empty counts as 0). A t beyond
+    // tEnd (compared in single precision) or below 0 only beeps. Otherwise
+    // shows c(1..5) of calc_functioncT_at_t(iModell, t) in the plain number
+    // form of a Single. When the computation fails, the result fields are
+    // emptied and a beep sounds: no number of an earlier time stays shown.
+    void cmdGraphCalcExec_Click();
+    void cmdCloseGraphCalc_Click();
+
+    QLabel* lblXEingabe = nullptr;
+    NumberField* txtX = nullptr;
+    QLabel* lblZeit = nullptr;
+    std::array<QLabel*, 5> lblRes{};     // species names
+    std::array<QLabel*, 5> lblResult{};  // results
+    QPushButton* cmdGraphCalcExec = nullptr;
+    QPushButton* cmdCloseGraphCalc = nullptr;
+
+protected:
+    void Form_Load() override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace vrn

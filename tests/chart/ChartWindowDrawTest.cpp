@@ -1,0 +1,401 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cmath>
+
+#include "ChartWindowSupport.h"
+#include "chart/CurveSlots.h"
+#include "chart/Grafik.h"
+#include "chart/ToolFrame.h"
+#include "engine/Simulation.h"
+#include "platform/ChartControl.h"
+#include "platform/Paths.h"
+#include "shell/AppState.h"
+#include "shell/NumberText.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::ChartWindowTest;
+
+namespace {
+
+// The points of curve s of chart group 1 equal the simulated arrays (as singles).
+void kurveGleichSimulation(const ChartControl& c, int serie, const std::vector<double>& t,
+                           const std::vector<double>& y) {
+    const ChartSeriesData& s = c.model().groups[0].series[static_cast<std::size_t>(serie - 1)];
+    ASSERT_EQ(s.x.size(), 201u);
+    for (std::size_t i = 0; i <= 200; ++i) {
+        EXPECT_EQ(s.x[i], static_cast<double>(static_cast<Single>(t[i]))) << "point " << i;
+        EXPECT_EQ(s.y[i], static_cast<double>(static_cast<Single>(y[i]))) << "point " << i;
+    }
+}
+
+}  // namespace
+
+TEST_F(ChartWindowTest, ModelFourDrawsThreeLabelledCurvesEqualToTheSimulation) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    const ChartControl& c = *w.Chart2D1;
+    EXPECT_EQ(app.gnKurven, 3);
+    EXPECT_EQ(app.gnKurvenOffen, 0);
+    kurveGleichSimulation(c, 1, app.tSim, app.cSim_A);
+    kurveGleichSimulation(c, 2, app.tSim, app.cSim_B);
+    kurveGleichSimulation(c, 3, app.tSim, app.cSim_P);
+    const char* namen[3] = {"c(A) ", "c(B) ", "c(P) "};
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(c.labelText(i), namen[i - 1]);
+        EXPECT_TRUE(c.labelShown(i));
+        EXPECT_EQ(c.seriesLabel(1, i), namen[i - 1]);
+        EXPECT_EQ(c.displayState(1, i), 1);
+        EXPECT_EQ(c.style(1, i).lineColour, RGB(0, 0, 255));
+        EXPECT_EQ(w.txtLegendCurves[static_cast<std::size_t>(i)]->text().toStdString(), namen[i - 1]);
+    }
+    EXPECT_EQ(c.pointCount(1, 4), 0);
+    EXPECT_EQ(c.text(ChartTextBlock::Header), "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P");
+    EXPECT_EQ(c.axisTitle(ChartAxis::X), "t/ s");
+    EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
+}
+
+TEST_F(ChartWindowTest, ScreenshotShowsTheCurvesInTheirColour) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    vrn::test::processEvents();
+    const QString path = vrn::test::saveScreenshot(&w, "chart_window_model4");
+    const QImage img(path);
+    ASSERT_FALSE(img.isNull());
+    const QImage chart = w.Chart2D1->grab().toImage();
+    int blau = 0;
+    for (int y = 0; y < chart.height(); ++y)
+        for (int x = 0; x < chart.width(); ++x) {
+            const QColor p = chart.pixelColor(x, y);
+            if (p.blue() > 200 && p.red() < 80 && p.green() < 80) ++blau;
+        }
+    EXPECT_GT(blau, 300);
+}
+
+TEST_F(ChartWindowTest, RateRequestDrawsTheRatesOfTheSpecies) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30, true);
+    const ChartControl& c = *w.Chart2D1;
+    const char* namen[3] = {"r(A) ", "r(B) ", "r(P) "};
+    const std::vector<Single>* r[3] = {&app.rSim_A, &app.rSim_B, &app.rSim_P};
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(c.labelText(i), namen[i - 1]);
+        const ChartSeriesData& s = c.model().groups[0].series[static_cast<std::size_t>(i - 1)];
+        ASSERT_EQ(s.y.size(), 201u);
+        for (std::size_t j = 0; j <= 200; ++j) EXPECT_EQ(s.y[j], static_cast<double>((*r[i - 1])[j]));
+    }
+    // dc/dt of A at t = 0: -k c(A) c(B).
+    EXPECT_NEAR(c.y(1, 1, 1), -0.5 * 0.1 * 0.15, 1e-6);
+    EXPECT_EQ(c.text(ChartTextBlock::Header), "Reaktionsgeschwindigkeiten r, Reaktion 2. Ordnung A + B => P");
+}
+
+TEST_F(ChartWindowTest, FirstOrderDataAsKindMinusFiveGivesLineResultAndK1) {
+    vrn::test::LocaleGuard de{QLocale(QLocale::German, QLocale::Germany)};
+    app.sZeiteinheit = "s";
+    datensatz(13, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.08 * std::exp(-0.035 * p.t);
+    });
+    app.k[1] = 0.15;
+    frmGraph2D& w = datenDiagramm(-5);
+    const ChartControl& c = *w.Chart2D1;
+
+    // The transformed points: ln c(A) over t in point set 1.
+    ASSERT_EQ(c.pointCount(2, 1), 13);
+    for (int i = 1; i <= 13; ++i) {
+        EXPECT_DOUBLE_EQ(c.x(2, 1, i), 5.0 * (i - 1));
+        EXPECT_NEAR(c.y(2, 1, i), std::log(0.08) - 0.035 * 5.0 * (i - 1), 1e-5);
+    }
+    EXPECT_TRUE(w.tabPunkte->isTabVisible(0));
+    EXPECT_EQ(w.tabPunkte->tabText(0), QString("Fu(c)"));
+    // The regression line spans the x axis and lies on the points.
+    const int n = c.pointCount(1, 1);
+    ASSERT_GE(n, 121);
+    EXPECT_DOUBLE_EQ(c.x(1, 1, 1), app.tDiagramm.XMin);
+    for (int i = 1; i <= n; i += 10)
+        EXPECT_NEAR(c.y(1, 1, i), std::log(0.08) - 0.035 * c.x(1, 1, i), 1e-4) << i;
+    EXPECT_EQ(app.gnKurven, 1);
+
+    EXPECT_NEAR(app.k[1], 0.035, 1e-6);
+    const QString status = w.statusText();
+    EXPECT_TRUE(status.startsWith("Berechnungsergebnis: k = 0,0")) << status.toStdString();
+    EXPECT_TRUE(status.endsWith("   (R^2 = 1,00000)")) << status.toStdString();
+    const QString zahl = status.mid(QString("Berechnungsergebnis: k = ").size()).section(' ', 0, 0);
+    EXPECT_NEAR(zahl.toStdString() == "" ? 0 : QLocale(QLocale::German).toDouble(zahl), 0.035, 1e-6);
+    EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
+}
+
+TEST_F(ChartWindowTest, TwentyFifthCurveIsRefusedAndNothingIsDrawn) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    for (int i = 0; i < 7; ++i) {
+        app.gnKurvenOffen = 3;
+        QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
+    }
+    ASSERT_EQ(app.gnKurven, 24);
+    const ChartModel vorher = w.Chart2D1->model();
+    vrn::test::MsgRecorder msgs;
+    app.gnKurvenOffen = 3;
+    QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().text, "Maximal 24 Kurven möglich\r\nLöschen Sie vorhandene Kurven");
+    EXPECT_EQ(msgs.last().title, "WARNUNG");
+    EXPECT_EQ(msgs.last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(app.gnKurven, 24);
+    EXPECT_EQ(app.gnKurvenOffen, 3);
+    EXPECT_TRUE(w.Chart2D1->model() == vorher);
+}
+
+TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    ChartControl& c = *w.Chart2D1;
+    w.clickMenu("mnuDelete");
+    EXPECT_TRUE(w.menuItem("mnuSubDelKurv(2)")->isEnabled());
+    EXPECT_FALSE(w.menuItem("mnuSubDelKurv(4)")->isEnabled());
+    w.menuItem("mnuSubDelKurv(2)")->trigger();
+    EXPECT_EQ(app.gnKurven, 2);
+    EXPECT_EQ(c.pointCount(1, 2), 0);
+    EXPECT_NE(c.displayState(1, 2), 1);
+    EXPECT_FALSE(c.labelShown(2));  // no label left on a curve that is gone
+    EXPECT_EQ(c.labelText(2), "2");
+    EXPECT_FALSE(w.menuItem("mnuSubDelKurv(2)")->isEnabled());
+
+    // Deleting the free place again, or a number that is no curve, changes nothing.
+    w.DeleteCurves(2);
+    w.DeleteCurves(30);
+    EXPECT_EQ(app.gnKurven, 2);
+
+    app.gnKurvenOffen = 1;  // model 4, one pending: species P
+    QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
+    EXPECT_EQ(app.gnKurven, 3);
+    EXPECT_EQ(app.KurvenSlot[1], 0);
+    EXPECT_EQ(c.labelText(2), "c(P) ");
+    EXPECT_TRUE(c.labelShown(2));
+    ASSERT_EQ(c.pointCount(1, 2), 201);
+    EXPECT_EQ(c.y(1, 2, 201), static_cast<double>(static_cast<Single>(app.cSim_P[200])));
+    EXPECT_GE(c.labelPoint(2), 1);
+    EXPECT_LE(c.labelPoint(2), 201);
+}
+
+TEST_F(ChartWindowTest, DeleteButtonActsOnlyOnACaptionThatNamesACurve) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    w.mnuKurvenDesign_Click();
+    ASSERT_TRUE(w.fraKurven->isVisible());
+    EXPECT_EQ(w.tabKurven->tabText(2), QString("K. 3"));
+    w.tabKurven->setTabText(2, "K. ");  // a caption without a number
+    w.tabKurven->setCurrentIndex(2);
+    QTest::mouseClick(w.cmdDelKurv, Qt::LeftButton);
+    EXPECT_EQ(app.gnKurven, 3);
+    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 201);
+
+    w.tabKurven->setTabText(2, "K. 3");
+    QTest::mouseClick(w.cmdDelKurv, Qt::LeftButton);
+    EXPECT_EQ(app.gnKurven, 2);
+    EXPECT_EQ(w.Chart2D1->pointCount(1, 3), 0);
+    EXPECT_FALSE(w.tabKurven->isTabVisible(2));
+}
+
+TEST_F(ChartWindowTest, AllesEmptiesTheChart) {
+    datensatz(5, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+    });
+    app.gMitMesspunkten = true;
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    ASSERT_EQ(c.pointCount(2, 1), 5);
+    w.menuItem("mnuHalbA")->trigger();
+    ASSERT_EQ(c.pointCount(1, 26), 2);
+    w.menuItem("mnuAddLegend")->trigger();
+    ASSERT_TRUE(c.legendShown());
+
+    w.menuItem("mnuDelTotal")->trigger();
+    EXPECT_EQ(app.gnKurven, 0);
+    for (int s = 1; s <= 27; ++s) {
+        if (s != 25) {
+            EXPECT_EQ(c.pointCount(1, s), 0) << "series " << s;
+        }
+    }
+    for (int s = 1; s <= 7; ++s) EXPECT_EQ(c.pointCount(2, s), 0);
+    for (const char* n : {"mnuDelHalbAB", "mnuDelLabels", "mnuDelLegend", "mnuDelLegendZeile", "mnuDelKurv"})
+        EXPECT_FALSE(w.menuItem(n)->isEnabled()) << n;
+    EXPECT_TRUE(w.statusText().isEmpty());
+    for (int s = 1; s <= 7; ++s) EXPECT_FALSE(w.tabPunkte->isTabVisible(s - 1));
+
+    // Drawing again starts at curve 1.
+    app.gnKurvenOffen = 2;
+    QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
+    EXPECT_EQ(app.gnKurven, 2);
+    EXPECT_EQ(c.pointCount(1, 1), 201);
+    EXPECT_EQ(c.labelText(1), "c(A) ");
+}
+
+TEST_F(ChartWindowTest, HalfLifeMarkOfModelTwoInBothLocales) {
+    struct Fall {
+        QLocale locale;
+        const char* text;
+    };
+    const Fall faelle[] = {{QLocale(QLocale::German, QLocale::Germany), "Halbwertszeit tau(A) = 4,62 s"},
+                           {QLocale(QLocale::English, QLocale::UnitedStates), "Halbwertszeit tau(A) = 4.62 s"}};
+    for (const Fall& f : faelle) {
+        vrn::test::LocaleGuard g{f.locale};
+        app.sZeiteinheit = "s";
+        frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+        EXPECT_TRUE(w.menuItem("mnuHalbA")->isEnabled());
+        EXPECT_FALSE(w.menuItem("mnuHalbB")->isEnabled());
+        EXPECT_FALSE(w.menuItem("mnuDelHalbAB")->isEnabled());
+        w.menuItem("mnuHalbA")->trigger();
+        const ChartControl& c = *w.Chart2D1;
+        ASSERT_EQ(c.pointCount(1, 26), 2);
+        EXPECT_NEAR(c.x(1, 26, 1), std::log(2.0) / 0.15, 1e-5);
+        EXPECT_NEAR(c.x(1, 26, 2), 4.621, 5e-4);
+        EXPECT_EQ(c.y(1, 26, 1), -10000);
+        EXPECT_EQ(c.y(1, 26, 2), 10000);
+        EXPECT_EQ(c.displayState(1, 26), 1);
+        EXPECT_EQ(w.statusText(), QString(f.text));
+        EXPECT_TRUE(w.menuItem("mnuDelHalbAB")->isEnabled());
+
+        w.menuItem("mnuDelHalbAB")->trigger();
+        EXPECT_EQ(c.pointCount(1, 26), 0);
+        EXPECT_TRUE(w.statusText().isEmpty());
+        Forms::unload<frmGraph2D>();
+        vrn::test::processEvents();
+    }
+}
+
+TEST_F(ChartWindowTest, NumericalModelWithoutHalfLifeSaysItIsOutsideTheRange) {
+    // Model 7 over a short time: A does not fall to half.
+    frmGraph2D& w = simulationsDiagramm(7, 0.1, 0.1, 0.01, 0.01, 1);
+    ASSERT_EQ(app.tHalbA_sim, 0);
+    w.menuItem("mnuHalbA")->trigger();
+    EXPECT_EQ(w.Chart2D1->pointCount(1, 26), 0);
+    EXPECT_EQ(w.statusText(), QString("Halbwertszeit liegt nicht im Diagramm-Bereich"));
+}
+
+TEST_F(ChartWindowTest, ScreenshotsOfAnEvaluationAndOfTheCurvePanelInGerman) {
+    vrn::test::LocaleGuard de{QLocale(QLocale::German, QLocale::Germany)};
+    datensatz(13, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.08 * std::exp(-0.035 * p.t) * (1 + 0.01 * ((i % 3) - 1));
+    });
+    app.bAuswertungsart = 0;
+    frmGraph2D& w = datenDiagramm(-5);
+    vrn::test::processEvents();
+    vrn::test::saveScreenshot(&w, "chart_window_evaluation_de");
+    EXPECT_TRUE(w.statusText().startsWith("Berechnungsergebnis: k = 0,03"));
+    Forms::unload<frmGraph2D>();
+    vrn::test::processEvents();
+
+    datensatz(6, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+        p.c[4] = 0.1 - p.c[1];
+    });
+    app.gMitMesspunkten = true;
+    frmGraph2D& v = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    v.menuItem("mnuHalbA")->trigger();
+    v.menuItem("mnuAddLegend")->trigger();
+    vrn::test::processEvents();
+    vrn::test::saveScreenshot(&v, "chart_window_model2_de");
+    EXPECT_EQ(v.statusText(), QString("Halbwertszeit tau(A) = 4,62 s"));
+    v.mnuKurvenDesign_Click();
+    vrn::test::processEvents();
+    vrn::test::saveScreenshot(&v, "chart_window_curve_panel_de");
+}
+
+TEST_F(ChartWindowTest, ArrheniusPlotShowsTheActivationEnergy) {
+    vrn::test::LocaleGuard de{QLocale(QLocale::German, QLocale::Germany)};
+    // k = 1e7 exp(-50 kJ/mol / RT) at 300..350 K.
+    datensatz(6, [](Messpunkt& p, int i) {
+        p.Temp = 290 + 10.0 * i;
+        p.k = 1e7 * std::exp(-50000.0 / (8.3145 * p.Temp));
+    });
+    const double k1 = app.k[1];
+    frmGraph2D& w = datenDiagramm(-3);
+    EXPECT_EQ(w.Chart2D1->pointCount(2, 6), 6);
+    EXPECT_NEAR(w.Chart2D1->x(2, 6, 1), 1.0 / 300, 1e-8);
+    EXPECT_GE(w.Chart2D1->pointCount(1, 1), 121);
+    EXPECT_TRUE(w.statusText().startsWith("Berechnungsergebnis: EA/(kJ/mol) = 50,00;  A = ")) << w.statusText().toStdString();
+    EXPECT_EQ(app.k[1], k1);  // the Arrhenius plot leaves k1 alone
+    EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
+}
+
+TEST_F(ChartWindowTest, CriticalFailureStopsTheLoopAndFreesThePlace) {
+    // Kind -8 divides by c(A)(0) - c(B)(0): equal start values cannot be evaluated.
+    datensatz(5, [](Messpunkt& p, int i) {
+        p.t = 2.0 * (i - 1);
+        p.c[1] = 0.05 / (1 + 0.1 * p.t);
+        p.c[2] = 0.05 / (1 + 0.2 * p.t);  // equal at t = 0 only
+    });
+    vrn::test::MsgRecorder msgs;
+    frmGraph2D& w = datenDiagramm(-8);
+    ASSERT_GE(msgs.count(), 1u);
+    EXPECT_EQ(msgs.messages()[0].title, "ABBRUCH");
+    EXPECT_TRUE(msgs.messages()[0].text.rfind("Es ist ein kritischer Fehler aufgetreten:\r\n", 0) == 0);
+    EXPECT_EQ(w.bFehler, -1);
+    EXPECT_EQ(app.gnKurven, 0);
+    EXPECT_EQ(app.KurvenSlot[0], -1);
+    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 0);
+}
+
+TEST_F(ChartWindowTest, RefusedEvaluationDrawsNothing) {
+    datensatz(2, [](Messpunkt& p, int i) {
+        p.t = 2.0 * (i - 1);
+        p.c[1] = 0.05 * std::exp(-0.1 * p.t);
+    });
+    app.ExpDaten[2].aus = -1;  // one active point only
+    vrn::test::MsgRecorder msgs;
+    frmGraph2D& w = datenDiagramm(-5);
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().title, " Ausführung nicht möglich ");
+    EXPECT_EQ(app.gnKurven, 0);
+    EXPECT_EQ(app.gnKurvenOffen, 1);
+    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 0);
+}
+
+TEST_F(ChartWindowTest, CurveOutsideTheRangeIsWarnedAboutAndStillDrawn) {
+    app.Achsenbereich[2] = 1;  // y from 1 to 2, above every concentration
+    app.Achsenbereich[3] = 2;
+    app.iModell = 2;
+    app.c0 = {};
+    app.c0[1] = 0.1;
+    app.k[1] = 0.15;
+    app.tEnd = 20;
+    app.bAuswertungsart = 1;  // keeps the simulation from recomputing the ranges
+    Integer err = 0;
+    calc_diagramfunctioncT(2, err);
+    app.bAuswertungsart = 0;
+    app.iDiagrammTyp = 2;
+    app.Achsenbereich[0] = 0;
+    app.Achsenbereich[1] = 20;
+    vrn::test::MsgRecorder msgs;
+    zeigeDiagramm();
+    frmGraph2D* w = fenster();
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(msgs.count(), 2u);  // c(A) outside, and c(P) since nothing entered the range
+    EXPECT_EQ(msgs.last().text, "Kurve außerhalb des aktuellen Koordinatenfensters\r\n\r\nVergrößern Sie das Koordinatenfenster.");
+    EXPECT_EQ(msgs.last().title, "WARNUNG");
+    EXPECT_EQ(w->Chart2D1->pointCount(1, 1), 201);
+    EXPECT_EQ(w->Chart2D1->pointCount(1, 2), 201);
+}
+
+TEST_F(ChartWindowTest, MeasuredPointsOutsideASimulationChartGiveTheThreeLineWarning) {
+    datensatz(3, [](Messpunkt& p, int i) {
+        p.t = 100.0 + i;
+        p.c[1] = 0.05;
+    });
+    app.gMitMesspunkten = true;
+    vrn::test::MsgRecorder msgs;
+    simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().text,
+              "Alle experimentellen Punkte befinden sich außerhalb des Koordinatenbereichs des Diagramms\r\nPrüfen Sie, "
+              "ob die geladenen exper. Punkte zu diesem\r\nDiagramm passen bzw. vergrößern Sie den Koordinatenbereich.");
+    EXPECT_EQ(msgs.last().title, "Warnung");
+    EXPECT_EQ(fenster()->Chart2D1->pointCount(2, 1), 3);
+}

@@ -1,0 +1,368 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cmath>
+
+#include "ChartWindowSupport.h"
+#include "chart/ChartHooks.h"
+#include "chart/CurveSlots.h"
+#include "chart/Grafik.h"
+#include "chart/ToolFrame.h"
+#include "chart/frmGraphCalc.h"
+#include "platform/ChartControl.h"
+#include "platform/Forms.h"
+#include "platform/Twips.h"
+#include "shell/AppState.h"
+#include "shell/frmPhantom.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::ChartWindowTest;
+
+TEST_F(ChartWindowTest, MenuBarHasEveryItemWithItsCaption) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    struct Item {
+        const char* path;
+        const char* name;
+        bool enabled;  // right after the chart opened
+    };
+    const Item items[] = {
+        {"  &Bild ...::... zur Zwischenablage", "mnuBild(1)", false},
+        {"  &Bild ...::... als Bildfile speichern (.BMP, .WMF)", "mnuBild(2)", false},
+        {"  &Bild ...::... zum Drucker", "mnuBild(3)", false},
+        {"  &Bild ...::... als *.OC2-File speichern", "mnuSaveOC2", false},
+        {"  &Bild ...::... importieren (*.OC2)", "mnuLoadOC2", false},
+        {"&Koordinaten", "mnuCoord", false},
+        {"&Einfügen...::Halbwertszeit A", "mnuHalbA", true},
+        {"&Einfügen...::Halbwertszeit B", "mnuHalbB", false},
+        {"&Einfügen...::Legende", "mnuAddLegend", true},
+        {"&Einfügen...::alle Kurvenetiketts", "mnuAddLabels", true},
+        {"&Einfügen...::Zusatztext", "mnuAddText", false},
+        {"&Einfügen...::Messpunkte", "mnuAddPunkte", false},
+        {"&Einfügen...::manuelle Kurve / Punkte (XY-Editor)", "mnuManuXY", false},
+        {"&Löschen...::Alles", "mnuDelTotal", true},
+        {"&Löschen...::Kurven::alle", "mnuSubDelKurv(0)", true},
+        {"&Löschen...::Kurven::Kurve 1", "mnuSubDelKurv(1)", false},
+        {"&Löschen...::Kurven::Kurve 24", "mnuSubDelKurv(24)", false},
+        {"&Löschen...::Mark. Halbwertszeiten", "mnuDelHalbAB", false},
+        {"&Löschen...::Markierungstexte", "mnuDelMarkLabels", true},
+        {"&Löschen...::einzelne Legendenzeilen", "mnuDelLegendZeile", false},
+        {"&Löschen...::gesamte Legende", "mnuDelLegend", false},
+        {"&Löschen...::alle Kurvenetiketts", "mnuDelLabels", true},
+        {"&Löschen...::Messpunkte::alle", "mnuSubDelPoints(0)", false},
+        {"&Löschen...::Messpunkte::Punktsatz k - T", "mnuSubDelPoints(6)", false},
+        {"&Löschen...::Messpunkte::Punktsatz \"Einfügen manuell\"", "mnuSubDelPoints(7)", false},
+        {"&Gestalten...::Kurven", "mnuKurvenDesign", false},
+        {"&Gestalten...::Messpunkte", "mnuPunktDesign", false},
+        {"&Gestalten...::Diagramm", "mnuDesignMore", false},
+        {"&Gestalten...::Beschriftungen::Kopftext", "mnuTextDesign(1)", false},
+        {"&Gestalten...::Beschriftungen::Kurvenetikett/Legende", "mnuTextDesign(5)", false},
+        {"&Kurven-Auflösung", "mnuResolution", false},
+        {"&Hauptmenü", "mnuHaupt", true},
+    };
+    for (const Item& i : items) {
+        QAction* a = vrn::test::menuActionByPath(w.menuBar, QString::fromUtf8(i.path));
+        ASSERT_NE(a, nullptr) << i.path;
+        EXPECT_EQ(a, w.menuItem(i.name)) << i.path;
+        EXPECT_EQ(a->isEnabled(), i.enabled) << i.path;
+    }
+    EXPECT_TRUE(w.menuItem("mnuDelKurv")->isEnabled());
+    EXPECT_FALSE(w.menuItem("mnuDelPoints")->isEnabled());
+}
+
+TEST_F(ChartWindowTest, DeleteMenuFollowsTheCurvePlacesAndPointSets) {
+    datensatz(4, [](Messpunkt& p, int i) {
+        p.t = 2.0 * i;
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+        p.c[4] = 0.1 - p.c[1];
+    });
+    app.gMitMesspunkten = true;
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    w.DeleteCurves(1);
+    w.clickMenu("mnuDelete");
+    EXPECT_FALSE(w.menuItem("mnuSubDelKurv(1)")->isEnabled());
+    EXPECT_TRUE(w.menuItem("mnuSubDelKurv(2)")->isEnabled());
+    EXPECT_TRUE(w.menuItem("mnuSubDelKurv(0)")->isEnabled());
+    EXPECT_TRUE(w.menuItem("mnuSubDelPoints(1)")->isEnabled());
+    EXPECT_FALSE(w.menuItem("mnuSubDelPoints(2)")->isEnabled());
+    EXPECT_TRUE(w.menuItem("mnuSubDelPoints(4)")->isEnabled());
+    EXPECT_TRUE(w.menuItem("mnuSubDelPoints(0)")->isEnabled());
+
+    w.menuItem("mnuSubDelPoints(4)")->trigger();
+    EXPECT_EQ(w.Chart2D1->pointCount(2, 4), 0);
+    EXPECT_FALSE(w.tabPunkte->isTabVisible(3));
+    EXPECT_FALSE(w.menuItem("mnuSubDelPoints(4)")->isEnabled());
+    EXPECT_EQ(w.Chart2D1->pointCount(2, 1), 4);
+}
+
+TEST_F(ChartWindowTest, DesignMenuKeepsThePanelItemsDisabledUntilThePanelsAreComplete) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    w.clickMenu("mnuDesign");
+    EXPECT_FALSE(w.menuItem("mnuKurvenDesign")->isEnabled());
+    EXPECT_FALSE(w.menuItem("mnuPunktDesign")->isEnabled());
+}
+
+TEST_F(ChartWindowTest, CurvePanelOpensAtTheFirstCurveWithItsStyle) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    w.DeleteCurves(1);
+    w.Chart2D1->setLinePattern(1, 3, 3);
+    w.mnuKurvenDesign_Click();
+    EXPECT_TRUE(w.fraKurven->isVisible());
+    EXPECT_EQ(w.tabKurven->currentIndex(), 1);
+    EXPECT_FALSE(w.tabKurven->isTabEnabled(0));
+    EXPECT_EQ(w.tabKurven->tabText(1), QString("K. 2"));
+    EXPECT_EQ(w.cmbKStil[3]->currentText(), QString("Kurve gestrichelt"));
+    EXPECT_EQ(w.cmbKStil[2]->currentText(), QString("Kurve normal"));
+    // Esc closes the panel.
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.fraKurven->isVisible());
+}
+
+TEST_F(ChartWindowTest, CurveGoesToTheClipboardInTheLocalesFormat) {
+    struct Fall {
+        QLocale locale;
+        const char* text;
+    };
+    const Fall faelle[] = {{QLocale(QLocale::German, QLocale::Germany), "0\t1\r\n0,5\t0,25\r\n0,1\t0,3333333\r\n"},
+                           {QLocale(QLocale::English, QLocale::UnitedStates), "0\t1\r\n0.5\t0.25\r\n0.1\t0.3333333\r\n"}};
+    for (const Fall& f : faelle) {
+        vrn::test::LocaleGuard g{f.locale};
+        frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+        std::vector<XYPunkt> pts(4);
+        pts[0].x = 3;
+        pts[1] = {0, 1, 0};
+        pts[2] = {0.5f, 0.25f, 0};
+        pts[3] = {0.1f, static_cast<Single>(1.0 / 3.0), 0};
+        Integer nr = 0, err = 0;
+        NeueKurveNr(nr, err);
+        ASSERT_EQ(nr, 3);
+        w.zeigeKurvenPunkte(nr, pts);
+        w.mnuKurvenDesign_Click();
+        w.tabKurven->setCurrentIndex(2);
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(w.cmdClipboard, Qt::LeftButton);
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), f.text);
+
+        // The first simulated curve: 201 lines, the first one "0 Tab 0,1".
+        w.tabKurven->setCurrentIndex(0);
+        QTest::mouseClick(w.cmdClipboard, Qt::LeftButton);
+        const QString text = QApplication::clipboard()->text();
+        EXPECT_EQ(text.count("\r\n"), 201);
+        EXPECT_TRUE(text.startsWith(QString("0\t0") + QLocale().decimalPoint() + "1\r\n")) << text.left(20).toStdString();
+        Forms::unload<frmGraph2D>();
+        vrn::test::processEvents();
+    }
+}
+
+TEST_F(ChartWindowTest, LegendNeedsALegendText) {
+    app.iDiagrammTyp = 51;
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    w.DeleteCurves(0);
+    for (int i = 1; i <= 24; ++i) w.Chart2D1->setSeriesLabel(1, i, "");
+    vrn::test::MsgRecorder msgs;
+    w.menuItem("mnuAddLegend")->trigger();
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().text, "keine Legendentexte angegeben\r\n\r\n==> gestalten Kurve\r\n==> gestalten Messpunkte");
+    EXPECT_EQ(msgs.last().title, " Ausführung nicht möglich ");
+    EXPECT_FALSE(w.Chart2D1->legendShown());
+
+    app.gnKurvenOffen = 2;
+    QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
+    w.menuItem("mnuAddLegend")->trigger();
+    EXPECT_TRUE(w.Chart2D1->legendShown());
+    EXPECT_TRUE(w.chkLegend->isChecked());
+    EXPECT_TRUE(w.chkLegend1[0]->isChecked());
+    EXPECT_TRUE(w.menuItem("mnuDelLegend")->isEnabled());
+    w.menuItem("mnuDelLegend")->trigger();
+    EXPECT_FALSE(w.Chart2D1->legendShown());
+    EXPECT_FALSE(w.chkLegend->isChecked());
+}
+
+TEST_F(ChartWindowTest, LabelsAreHiddenAndShownTogether) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    w.menuItem("mnuDelLabels")->trigger();
+    for (int i = 1; i <= 24; ++i) EXPECT_FALSE(w.Chart2D1->labelShown(i));
+    EXPECT_FALSE(w.chkEinzelLabelSichtbar[1]->isChecked());
+    EXPECT_TRUE(w.menuItem("mnuAddLabels")->isEnabled());
+    EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());
+    w.menuItem("mnuAddLabels")->trigger();
+    for (int i = 1; i <= 3; ++i) EXPECT_TRUE(w.Chart2D1->labelShown(i));
+    EXPECT_TRUE(w.chkEinzelLabelSichtbar[2]->isChecked());
+}
+
+TEST_F(ChartWindowTest, MeasuredPointsOfTheModelAndTheirRefusal) {
+    datensatz(6, [](Messpunkt& p, int i) {
+        p.t = 3.0 * (i - 1);
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+        p.c[2] = 0.15;
+        p.c[3] = 0.01;
+        p.c[4] = 0.1 - p.c[1];
+    });
+    app.ExpDaten[3].aus = -1;
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    EXPECT_TRUE(w.menuItem("mnuAddPunkte")->isEnabled());
+    w.menuItem("mnuAddPunkte")->trigger();
+    const ChartControl& c = *w.Chart2D1;
+    EXPECT_EQ(c.pointCount(2, 1), 6);
+    EXPECT_EQ(c.pointCount(2, 2), 6);
+    EXPECT_EQ(c.pointCount(2, 3), 0);  // C is not a species of model 4
+    EXPECT_EQ(c.pointCount(2, 4), 6);
+    EXPECT_EQ(c.y(2, 1, 3), kChartHole);  // the excluded point
+    EXPECT_DOUBLE_EQ(c.y(2, 1, 2), app.ExpDaten[2].c[1]);
+    EXPECT_TRUE(w.tabPunkte->isTabVisible(0));
+    EXPECT_FALSE(w.tabPunkte->isTabVisible(2));
+    EXPECT_TRUE(w.menuItem("mnuDelPoints")->isEnabled());
+
+    // A data set without concentrations of the chart's species is refused.
+    datensatz(3, [](Messpunkt& p, int i) {
+        p.Temp = 300 + i;
+        p.k = 0.1 * i;
+    });
+    vrn::test::MsgRecorder msgs;
+    w.mnuAddPunkte_Click();
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().text, "Für dieses Diagramm sind keine Konzentrations-Punkte geladen.\r\nLaden Sie "
+                                "Konzentrationsdaten oder benutzen Sie den Dateneditor für Neueingabe.");
+    EXPECT_EQ(msgs.last().icon, MsgIcon::Critical);
+}
+
+TEST_F(ChartWindowTest, DataOnlyKindShowsPointsAndWarnsWhenAllLieOutside) {
+    datensatz(4, [](Messpunkt& p, int i) {
+        p.t = 1.0 * i;
+        p.c[1] = 0.2 / i;
+        p.c[4] = 0.2 - p.c[1];
+    });
+    frmGraph2D& w = datenDiagramm(-1);
+    EXPECT_EQ(app.gnKurven, 0);
+    EXPECT_EQ(w.Chart2D1->pointCount(2, 1), 4);
+    EXPECT_EQ(w.Chart2D1->pointCount(2, 4), 4);
+    EXPECT_EQ(w.Chart2D1->pointCount(2, 2), 0);
+    EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
+    EXPECT_FALSE(w.cmdSingleCalc->isVisible());
+    Forms::unload<frmGraph2D>();
+    vrn::test::processEvents();
+
+    // Ranges that miss every point: the two-line warning.
+    app.Achsenbereich[0] = 100;
+    app.Achsenbereich[1] = 200;
+    app.iDiagrammTyp = -1;
+    vrn::test::MsgRecorder msgs;
+    zeigeDiagramm();
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().text, "Alle experimentellen Punkte befinden sich außerhalb des Koordinatenbereichs des "
+                                "Diagramms\r\nVergrößern Sie den Koordinatenbereich.");
+    EXPECT_EQ(msgs.last().title, "Warnung");
+}
+
+TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
+    app.Trennzeichen = ",";
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ASSERT_EQ(w.cmbSep->count(), 3);
+    EXPECT_EQ(w.cmbSep->itemText(0), QString("Trennzeichen Semikolon"));
+    EXPECT_EQ(w.cmbSep->currentText(), QString("Trennzeichen Komma"));
+    EXPECT_TRUE(w.cmdSingleCalc->isVisible());
+    EXPECT_FALSE(w.cmdArrhRechner->isVisible());
+    w.cmbSep->setCurrentIndex(2);
+    w.cmbSep_Click();
+    EXPECT_EQ(app.Trennzeichen, "\t");
+
+    // Each activation refreshes the list from the shared separator.
+    app.Trennzeichen = ";";
+    Forms::get<frmPhantom>().Show();
+    main->mdiArea->setActiveSubWindow(nullptr);
+    w.SetFocus();
+    vrn::test::processEvents();
+    EXPECT_EQ(w.cmbSep->currentText(), QString("Trennzeichen Semikolon"));
+}
+
+TEST_F(ChartWindowTest, WindowSizeFollowsTheScreenAndClosingRemembersTheLeftEdge) {
+    app.gGraphLeft = 300;
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    vrn::test::processEvents();
+    EXPECT_NEAR(w.twipsWidth(), 0.72 * screenWidthTwips(), 20);
+    EXPECT_NEAR(w.twipsHeight(), 0.75 * screenHeightTwips(), 20);
+    EXPECT_NEAR(w.twipsLeft(), 300, 15);
+    w.frame()->move(twipsToPixelsX(600), w.frame()->y());
+    Forms::unload<frmGraph2D>();
+    vrn::test::processEvents();
+    EXPECT_NEAR(app.gGraphLeft, 600, 15);
+
+    app.bAuswertungsart = 1;
+    frmGraph2D& v = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    vrn::test::processEvents();
+    EXPECT_NEAR(v.twipsWidth(), 0.68 * screenWidthTwips(), 20);
+}
+
+TEST_F(ChartWindowTest, ToolFramesAreDroppedOnTheChartAndHiddenTogether) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    vrn::test::processEvents();
+    ToolFrame* f = w.fraCoordInput;
+    f->show();
+    f->move(20, 40);
+    // Grab 105 x 45 twips into the frame, drop at chart point 2010 x 1005 twips.
+    const QPoint grip(twipsToPixelsX(105), twipsToPixelsY(45));
+    const QPoint drop(twipsToPixelsX(2010), twipsToPixelsY(1005));
+    QTest::mousePress(f, Qt::RightButton, Qt::NoModifier, grip);
+    QTest::mouseRelease(f, Qt::RightButton, Qt::NoModifier, f->mapFromGlobal(w.Chart2D1->mapToGlobal(drop)));
+    EXPECT_NEAR(pixelsToTwipsX(f->x()), 2010 - 105, 15);
+    EXPECT_NEAR(pixelsToTwipsY(f->y()), 1005 - 45 + 250, 15);
+
+    // A drop beside the chart leaves the frame where it is.
+    const QPoint vorher = f->pos();
+    QTest::mousePress(f, Qt::LeftButton, Qt::NoModifier, grip);
+    QTest::mouseRelease(f, Qt::LeftButton, Qt::NoModifier,
+                        f->mapFromGlobal(w.StatusBar2->mapToGlobal(QPoint(5, 5))));
+    EXPECT_EQ(f->pos(), vorher);
+    EXPECT_FALSE(w.fraPrintIt->draggable());
+
+    w.fraResolution->show();
+    w.fraTabs->show();
+    w.versteckeWerkzeugRahmen();
+    for (ToolFrame* t : {w.fraTabs, w.fraKurven, w.fraPunkte, w.fraSchrift, w.fraCoordInput, w.fraPrintIt, w.fraResolution})
+        EXPECT_FALSE(t->isVisible());
+    w.mnuResolution_Click();
+    EXPECT_TRUE(w.fraResolution->isVisible());
+    EXPECT_EQ(w.Label54->text(), QString("300"));
+    QTest::mouseClick(w.cmdResolClose, Qt::LeftButton);
+    EXPECT_FALSE(w.fraResolution->isVisible());
+}
+
+TEST_F(ChartWindowTest, MainMenuItemGivesTheMainWindowTheFocus) {
+    Forms::get<frmPhantom>().Show();
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ASSERT_NE(main->mdiArea->activeSubWindow(), nullptr);
+    w.menuItem("mnuHaupt")->trigger();
+    EXPECT_EQ(main->mdiArea->activeSubWindow(), nullptr);
+    EXPECT_TRUE(IsFormLoaded<frmGraph2D>());
+}
+
+TEST_F(ChartWindowTest, HooksOpenDrawAndUnloadTheWindow) {
+    EXPECT_FALSE(chartWindowLoaded());
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    EXPECT_TRUE(chartWindowLoaded());
+    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 201);
+    app.gnKurvenOffen = 1;
+    pressChartDraw();
+    EXPECT_EQ(app.gnKurven, 3);
+    // A second request with the window open draws nothing by itself.
+    zeigeDiagramm();
+    EXPECT_EQ(app.gnKurven, 3);
+    unloadChartWindow();
+    vrn::test::processEvents();
+    EXPECT_FALSE(chartWindowLoaded());
+}

@@ -1,0 +1,71 @@
+#include "ChartWindowSupport.h"
+
+#include "chart/Grafik.h"
+#include "engine/InitialConcentrations.h"
+#include "engine/Simulation.h"
+#include "platform/Forms.h"
+#include "shell/AppState.h"
+#include "shell/DataPreparation.h"
+
+namespace vrn::test {
+
+void ChartWindowTest::SetUp() {
+    main = std::make_unique<MDIVRN>();
+    main->resize(1100, 800);
+    main->show();
+    processEvents();
+}
+
+void ChartWindowTest::TearDown() {
+    Forms::destroyAll();
+    processEvents();
+    main.reset();
+    processEvents();
+}
+
+frmGraph2D* ChartWindowTest::fenster() { return Forms::loaded<frmGraph2D>(); }
+
+frmGraph2D& ChartWindowTest::simulationsDiagramm(int m, double cA, double cB, double k1, double k2, Single tEnd,
+                                                 bool rate) {
+    app.iModell = static_cast<Integer>(m);
+    SetSpeziesMaske(app.iModell);
+    // As the model choice sets them.
+    app.bNumerisch = m == 7 || m == 9 || m == 10 || m == 13 || m == 14 || m == 15 || m == 18 || m == 20;
+    app.c0 = {};
+    app.c0[1] = cA;
+    app.c0[2] = cB;
+    app.k = {};
+    app.k[1] = k1;
+    app.k[2] = k2;
+    app.tEnd = tEnd;
+    app.bRateDiagramm = rate;
+    Integer err = 0;
+    calc_diagramfunctioncT(app.iModell, err);
+    EXPECT_EQ(err, 0);
+    app.iDiagrammTyp = static_cast<Integer>(rate ? m + 50 : m);
+    zeigeDiagramm();
+    processEvents();
+    frmGraph2D* f = fenster();
+    EXPECT_NE(f, nullptr);
+    return *f;
+}
+
+void ChartWindowTest::datensatz(int n, const std::function<void(Messpunkt&, int)>& fill) {
+    app.ExpDaten.assign(static_cast<std::size_t>(n + 1), Messpunkt{});
+    app.nExpPunkte = static_cast<Integer>(n);
+    for (int i = 1; i <= n; ++i) fill(app.ExpDaten[static_cast<std::size_t>(i)], i);
+    PrepareExpDaten();
+    getAnfangskonzAusDaten();
+}
+
+frmGraph2D& ChartWindowTest::datenDiagramm(int kind) {
+    app.iDiagrammTyp = static_cast<Integer>(kind);
+    CalcDataRanges(app.iDiagrammTyp, false);
+    zeigeDiagramm();
+    processEvents();
+    frmGraph2D* f = fenster();
+    EXPECT_NE(f, nullptr);
+    return *f;
+}
+
+}  // namespace vrn::test

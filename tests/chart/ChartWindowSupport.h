@@ -1,0 +1,41 @@
+// Shared set-up of the chart-window tests: a main window with its MDI area,
+// a model simulated by the engine and opened through the chart request.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <memory>
+#include <ostream>
+
+#include "chart/frmGraph2D.h"
+#include "shell/MDIVRN.h"
+#include "support/GuiTestSupport.h"
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace vrn::test {
+
+class ChartWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Simulates model m from c0 (A, B) with k1, k2 over 0..tEnd and opens
+    // the chart of its concentrations (rate = false) or rates (rate = true).
+    frmGraph2D& simulationsDiagramm(int m, double cA, double cB, double k1, double k2, Single tEnd, bool rate = false);
+    // Opens the chart of diagram kind `kind` for the data set in ExpDaten
+    // (analysed, ranges computed) through the chart request.
+    frmGraph2D& datenDiagramm(int kind);
+    // Replaces the data set by n points made by fill(point, index 1..n).
+    static void datensatz(int n, const std::function<void(Messpunkt&, int)>& fill);
+
+    static frmGraph2D* fenster();
+
+    GuiTest env;
+    std::unique_ptr<MDIVRN> main;
+};
+
+}  // namespace vrn::test

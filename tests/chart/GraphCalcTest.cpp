@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <cmath>
+
+#include "ChartWindowSupport.h"
+#include "chart/frmGraphCalc.h"
+#include "platform/Forms.h"
+#include "platform/NumberField.h"
+#include "shell/AppState.h"
+#include "shell/NumberText.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::ChartWindowTest;
+
+namespace {
+
+frmGraphCalc& oeffne(frmGraph2D& w) {
+    QTest::mouseClick(w.cmdSingleCalc, Qt::LeftButton);
+    frmGraphCalc* f = Forms::loaded<frmGraphCalc>();
+    EXPECT_NE(f, nullptr);
+    return *f;
+}
+
+void tippe(frmGraphCalc& f, const char* text) {
+    f.txtX->clear();
+    QTest::keyClicks(f.txtX, text);
+    QTest::keyClick(f.txtX, Qt::Key_Return);
+}
+
+}  // namespace
+
+TEST_F(ChartWindowTest, CalculatorShowsTheConcentrationsAtATypedTime) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    frmGraphCalc& f = oeffne(w);
+    EXPECT_EQ(f.windowTitle(), QString("  Einzelpunkt-Rechner"));
+    EXPECT_EQ(f.txtX->text(), QString("0"));
+    EXPECT_EQ(f.lblZeit->text(), QString("s"));
+    EXPECT_TRUE(f.lblResult[0]->isVisibleTo(&f));
+    EXPECT_FALSE(f.lblResult[1]->isVisibleTo(&f));
+    EXPECT_TRUE(f.lblResult[3]->isVisibleTo(&f));
+    EXPECT_FALSE(f.lblRes[4]->isVisibleTo(&f));
+
+    tippe(f, "4,5");  // the comma becomes a point
+    EXPECT_EQ(f.txtX->text(), QString("4.5"));
+    const double cA = 0.1 * std::exp(-0.15 * 4.5);
+    EXPECT_EQ(f.lblResult[0]->text().toStdString(), Str(static_cast<Single>(cA)));
+    EXPECT_EQ(f.lblResult[3]->text().toStdString(), Str(static_cast<Single>(0.1 - cA)));
+    vrn::test::saveScreenshot(&f, "graph_calc");
+
+    // t = tEnd is accepted; beyond it and below 0 only a beep.
+    vrn::test::MsgRecorder msgs;
+    tippe(f, "20");
+    EXPECT_EQ(msgs.beeps(), 0);
+    const QString bei20 = f.lblResult[0]->text();
+    tippe(f, "20.01");
+    EXPECT_EQ(msgs.beeps(), 1);
+    tippe(f, "-1");
+    EXPECT_EQ(msgs.beeps(), 2);
+    EXPECT_EQ(f.lblResult[0]->text(), bei20);
+
+    QTest::mouseClick(f.cmdCloseGraphCalc, Qt::LeftButton);
+    vrn::test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmGraphCalc>());
+}
+
+TEST_F(ChartWindowTest, CalculatorShowsNoStaleNumbersWhenTheComputationFails) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    frmGraphCalc& f = oeffne(w);
+    tippe(f, "4");
+    ASSERT_FALSE(f.lblResult[0]->text().isEmpty());
+    // A numerically integrated model without a spline store cannot be evaluated.
+    app.iModell = 7;
+    app.sSpeziesMaske = "11110";
+    app.SplX.clear();
+    vrn::test::MsgRecorder msgs;
+    tippe(f, "5");
+    for (QLabel* l : f.lblResult) EXPECT_TRUE(l->text().isEmpty());
+    EXPECT_EQ(msgs.beeps(), 1);
+}
+
+TEST_F(ChartWindowTest, CalculatorNamesTheEnzymeSpecies) {
+    app.iModell = 10;
+    app.sSpeziesMaske = "11110";
+    frmGraphCalc& f = Forms::get<frmGraphCalc>();
+    EXPECT_EQ(f.lblRes[0]->text(), QString("c(E)"));
+    EXPECT_EQ(f.lblRes[1]->text(), QString("c(S)"));
+    EXPECT_EQ(f.lblRes[2]->text(), QString("c(ES)"));
+    EXPECT_EQ(f.lblRes[3]->text(), QString("c(P)"));
+}
