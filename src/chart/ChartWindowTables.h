@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "shell/MainMenus.h"
+#include "platform/MenuRows.h"
 
 namespace vrn {
 

@@ -30,6 +30,7 @@
 #include "chart/ToolFrame.h"
 #include "chart/frmGraphCalc.h"
 #include "platform/ChartControl.h"
+#include "platform/MenuTree.h"
 #include "platform/CommonDialogs.h"
 #include "platform/MsgBox.h"
 #include "platform/NumberField.h"
@@ -148,34 +149,10 @@ void frmGraph2D::buildWindow() {
 }
 
 void frmGraph2D::buildMenus() {
-    std::vector<QMenu*> stack(4, nullptr);
-    for (const MenuRow& r : chartMenuRows()) {
-        const QString name = QString::fromUtf8(r.name);
-        QMenu* parent = r.level > 0 ? stack[u(r.level - 1)] : nullptr;
-        if (!r.caption) {
-            if (parent) parent->addSeparator();
-            continue;
-        }
-        const QString text = QString::fromUtf8(r.caption);
-        QAction* action = nullptr;
-        if (r.flags & kMenu) {
-            QMenu* m = parent ? parent->addMenu(text) : menuBar->addMenu(text);
-            m->setObjectName(name);
-            menus_[name] = m;
-            action = m->menuAction();
-            stack[u(r.level)] = m;
-            connect(m, &QMenu::aboutToShow, this, [this, name] { clickMenu(name); });
-        } else {
-            action = parent ? parent->addAction(text) : menuBar->addAction(text);
-            connect(action, &QAction::triggered, this, [this, name] { clickMenu(name); });
-        }
-        action->setObjectName(name);
-        if (r.flags & kHidden) action->setVisible(false);
-        if (r.flags & kDisabled) action->setEnabled(false);
-        actions_[name] = action;
-    }
+    menus_ = new MenuTree(this);
+    menus_->build(chartMenuRows(), menuBar);
 
-    handlers_ = {
+    const std::pair<const char*, std::function<void()>> handlers[] = {
         {"mnuBildsenden", [this] { mnuBildsenden_Click(); }},
         {"mnuMark", [this] { mnuMark_Click(); }},
         {"mnuHalbA", [this] { mnuHalbA_Click(); }},
@@ -198,10 +175,11 @@ void frmGraph2D::buildMenus() {
         {"mnuResolution", [this] { mnuResolution_Click(); }},
         {"mnuHaupt", [this] { mnuHaupt_Click(); }},
     };
+    for (const auto& [name, handler] : handlers) menus_->setHandler(name, handler);
     for (int i = 0; i <= kMaxKurven; ++i)
-        handlers_[QString("mnuSubDelKurv(%1)").arg(i)] = [this, i] { mnuSubDelKurv_Click(i); };
+        menus_->setHandler(QString("mnuSubDelKurv(%1)").arg(i), [this, i] { mnuSubDelKurv_Click(i); });
     for (int i = 0; i <= kPunktSaetze; ++i)
-        handlers_[QString("mnuSubDelPoints(%1)").arg(i)] = [this, i] { mnuSubDelPoints_Click(i); };
+        menus_->setHandler(QString("mnuSubDelPoints(%1)").arg(i), [this, i] { mnuSubDelPoints_Click(i); });
 }
 
 void frmGraph2D::buildCurvePanel() {
@@ -831,20 +809,11 @@ void frmGraph2D::keyPressEvent(QKeyEvent* event) {
 
 // ---- menus and panels ----------------------------------------------------------------------
 
-QAction* frmGraph2D::menuItem(const QString& name) const {
-    auto it = actions_.find(name);
-    return it == actions_.end() ? nullptr : it->second;
-}
+QAction* frmGraph2D::menuItem(const QString& name) const { return menus_->item(name); }
 
-QMenu* frmGraph2D::menu(const QString& name) const {
-    auto it = menus_.find(name);
-    return it == menus_.end() ? nullptr : it->second;
-}
+QMenu* frmGraph2D::menu(const QString& name) const { return menus_->menu(name); }
 
-void frmGraph2D::clickMenu(const QString& name) {
-    auto it = handlers_.find(name);
-    if (it != handlers_.end() && it->second) it->second();
-}
+void frmGraph2D::clickMenu(const QString& name) { menus_->click(name); }
 
 void frmGraph2D::setEnabled(const QString& name, bool on) {
     if (QAction* a = menuItem(name)) a->setEnabled(on);

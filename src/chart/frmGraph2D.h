@@ -37,6 +37,8 @@ class QTabWidget;
 
 namespace vrn {
 
+class MenuTree;
+
 class ChartControl;
 class NumberField;
 class ToolFrame;
@@ -255,9 +257,7 @@ private:
     void alleKurvenetiketts(bool zeigen);
     void applyDesignDefaults();
 
-    std::map<QString, QAction*> actions_;
-    std::map<QString, QMenu*> menus_;
-    std::map<QString, std::function<void()>> handlers_;
+    MenuTree* menus_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QWidget* buttonStrip_ = nullptr;

@@ -146,6 +146,7 @@ frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
     connect(cmdMMdiagram, &QPushButton::clicked, this, [this] { cmdMMdiagram_Click(); });
     connect(cmdMichaelisListe, &QPushButton::clicked, this, [this] { cmdMichaelisListe_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    setCancelButton(cmdClose);
 }
 
 void frmPrepareTimeDiagram::Form_Load() {
@@ -276,12 +277,5 @@ void frmPrepareTimeDiagram::cmdMichaelisListe_Click() {
 
 void frmPrepareTimeDiagram::cmdClose_Click() { Unload(); }
 
-void frmPrepareTimeDiagram::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        cmdClose_Click();
-        return;
-    }
-    CalcForm::keyPressEvent(e);
-}
 
 }  // namespace vrn

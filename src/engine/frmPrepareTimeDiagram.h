@@ -42,7 +42,6 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     // Reads the fields into the model state and checks them; false (after the

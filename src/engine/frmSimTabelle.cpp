@@ -51,6 +51,7 @@ frmSimTabelle::frmSimTabelle() : VrnForm(Kind::Tool) {
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdSaveTable, &QPushButton::clicked, this, [this] { cmdSaveTable_Click(); });
     connect(cmdCloseSimTab, &QPushButton::clicked, this, [this] { cmdCloseSimTab_Click(); });
+    setCancelButton(cmdCloseSimTab);
 }
 
 void frmSimTabelle::Form_Load() {
@@ -118,12 +119,5 @@ void frmSimTabelle::cmdSaveTable_Click() {
 
 void frmSimTabelle::cmdCloseSimTab_Click() { Unload(); }
 
-void frmSimTabelle::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        cmdCloseSimTab_Click();
-        return;
-    }
-    VrnForm::keyPressEvent(e);
-}
 
 }  // namespace vrn

@@ -38,7 +38,6 @@ public:
 protected:
     void Form_Load() override;
     void resizeEvent(QResizeEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // Writes the table as one write-list record: a double quote, the text, a

@@ -44,6 +44,7 @@ frmmatrix::frmmatrix() : VrnForm(Kind::MdiChild) {
     Close = new QPushButton("Schließen <Esc>", this);
     outer->addWidget(Close, 0, Qt::AlignRight);
     connect(Close, &QPushButton::clicked, this, [this] { Unload(); });
+    setCancelButton(Close);
 }
 
 QString frmmatrix::rowText(int species) {
@@ -66,12 +67,5 @@ void frmmatrix::Form_Load() {
     }
 }
 
-void frmmatrix::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        Unload();
-        return;
-    }
-    VrnForm::keyPressEvent(e);
-}
 
 }  // namespace vrn

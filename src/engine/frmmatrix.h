@@ -25,7 +25,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void keyPressEvent(QKeyEvent* e) override;
 };
 
 }  // namespace vrn

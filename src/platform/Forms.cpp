@@ -1,6 +1,8 @@
 #include "platform/Forms.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -153,6 +155,22 @@ void VrnForm::closeEvent(QCloseEvent* event) {
 bool VrnForm::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && !gone_ && !sub_) Form_Activate();
     return QWidget::event(e);
+}
+
+void VrnForm::setCancelButton(QAbstractButton* b) { cancelButton_ = b; }
+void VrnForm::setDefaultButton(QAbstractButton* b) { defaultButton_ = b; }
+
+void VrnForm::keyPressEvent(QKeyEvent* event) {
+    auto usable = [](QAbstractButton* b) { return b && b->isVisible() && b->isEnabled(); };
+    if (event->key() == Qt::Key_Escape && usable(cancelButton_)) {
+        cancelButton_->click();
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && usable(defaultButton_)) {
+        defaultButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void VrnForm::setCaption(const QString& text) {

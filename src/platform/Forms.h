@@ -10,6 +10,7 @@
 #include <typeindex>
 #include <vector>
 
+class QAbstractButton;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -54,6 +55,11 @@ public:
 
     bool isUnloading() const { return unloading_; }
 
+    // Esc presses the cancel button, Enter the default button (when shown and
+    // enabled); keys that a control of the window takes itself never arrive here.
+    void setCancelButton(QAbstractButton* b);
+    void setDefaultButton(QAbstractButton* b);
+
     // A zero-size window: Show loads it into the MDI area but keeps its frame hidden.
     void setZeroSize(bool zero) { zeroSize_ = zero; }
 
@@ -71,6 +77,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void forget();
@@ -79,7 +86,9 @@ private:
     bool unloading_ = false;
     bool gone_ = false;
     bool zeroSize_ = false;
-    bool positioned_ = false;  // the window chose its own place before it was shown
+    bool positioned_ = false;
+    QPointer<QAbstractButton> cancelButton_;
+    QPointer<QAbstractButton> defaultButton_;  // the window chose its own place before it was shown
 };
 
 class Forms {

@@ -19,6 +19,7 @@
 
 #include "platform/Forms.h"
 #include "platform/HelpViewer.h"
+#include "platform/MenuTree.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "platform/Twips.h"
@@ -189,45 +190,9 @@ namespace vrn {
 // ---- menus ----
 
 void MDIVRN::buildMenus() {
-    auto build = [this](std::span<const MenuRow> rows, bool popups) {
-        std::vector<QMenu*> stack(8, nullptr);
-        std::vector<QString> names(8);
-        for (const MenuRow& r : rows) {
-            const QString name = QString::fromUtf8(r.name);
-            QMenu* parentMenu = r.level > 0 ? stack[static_cast<std::size_t>(r.level - 1)] : nullptr;
-            if (!r.caption) {
-                if (parentMenu) parentMenu->addSeparator();
-                continue;
-            }
-            const QString caption = QString::fromUtf8(r.caption);
-            QAction* action = nullptr;
-            if (r.flags & kMenu) {
-                QMenu* m = nullptr;
-                if (parentMenu) m = parentMenu->addMenu(caption);
-                else if (popups) m = new QMenu(caption, this);
-                else m = menuBar()->addMenu(caption);
-                m->setObjectName(name);
-                m->installEventFilter(this);
-                m->setToolTipsVisible(true);
-                menus_[name] = m;
-                action = m->menuAction();
-                stack[static_cast<std::size_t>(r.level)] = m;
-                connect(m, &QMenu::aboutToShow, this, [this, name] { onMenu(name); });
-            } else {
-                action = parentMenu ? parentMenu->addAction(caption) : menuBar()->addAction(caption);
-                connect(action, &QAction::triggered, this, [this, name] { onMenu(name); });
-            }
-            action->setObjectName(name);
-            if (r.flags & kHidden) action->setVisible(false);
-            if (r.flags & kDisabled) action->setEnabled(false);
-            actions_[name] = action;
-            if (r.helpContext) help_[name] = r.helpContext;
-            names[static_cast<std::size_t>(r.level)] = name;
-            if (r.level > 0) parentOf_[name] = names[static_cast<std::size_t>(r.level - 1)];
-        }
-    };
-    build(mainMenuRows(), false);
-    build(popupMenuRows(), true);
+    menus_ = new MenuTree(this);
+    menus_->build(mainMenuRows(), menuBar());
+    menus_->build(popupMenuRows(), nullptr);
 
     mnuEdit = menuItem("mnuEdit");
     mnuNeudat = menuItem("mnuNeudat");
@@ -254,49 +219,20 @@ void MDIVRN::buildMenus() {
     connectDispatch();
 }
 
-QAction* MDIVRN::menuItem(const QString& name) const {
-    auto it = actions_.find(name);
-    return it == actions_.end() ? nullptr : it->second;
-}
-
-QMenu* MDIVRN::menu(const QString& name) const {
-    auto it = menus_.find(name);
-    return it == menus_.end() ? nullptr : it->second;
-}
-
-int MDIVRN::helpContext(const QString& name) const {
-    QString n = name;
-    for (int guard = 0; guard < 8 && !n.isEmpty(); ++guard) {
-        auto it = help_.find(n);
-        if (it != help_.end()) return it->second;
-        auto p = parentOf_.find(n);
-        if (p == parentOf_.end()) break;
-        n = p->second;
-    }
-    return 0;
-}
+QAction* MDIVRN::menuItem(const QString& name) const { return menus_->item(name); }
+QMenu* MDIVRN::menu(const QString& name) const { return menus_->menu(name); }
+int MDIVRN::helpContext(const QString& name) const { return menus_->helpContext(name); }
 
 void MDIVRN::setMenuHandler(const QString& name, std::function<void()> handler, bool enable) {
-    handlers_[name] = std::move(handler);
-    if (QAction* a = menuItem(name); a && enable && !menus_.count(name)) a->setEnabled(true);
+    menus_->setHandler(name, std::move(handler));
+    if (QAction* a = menuItem(name); a && enable && !menu(name)) a->setEnabled(true);
 }
 
-void MDIVRN::onMenu(const QString& name) {
-    auto it = handlers_.find(name);
-    if (it != handlers_.end() && it->second) it->second();
-}
+void MDIVRN::onMenu(const QString& name) { menus_->click(name); }
 
 void MDIVRN::clickMenu(const QString& name) { onMenu(name); }
 
 bool MDIVRN::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        if (auto* m = qobject_cast<QMenu*>(watched)) {
-            QAction* a = m->activeAction();
-            const int ctx = helpContext(a ? a->objectName() : m->objectName());
-            if (ctx) HtmlHelp(ctx);
-            return true;
-        }
-    }
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == Picture1) {
             Picture1->hide();

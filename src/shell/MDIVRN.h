@@ -7,7 +7,6 @@
 
 #include <array>
 #include <functional>
-#include <map>
 
 class QAction;
 class QLabel;
@@ -17,6 +16,8 @@ class QPushButton;
 class QToolBar;
 
 namespace vrn {
+
+class MenuTree;
 
 class MDIVRN : public QMainWindow {
     Q_OBJECT
@@ -122,6 +123,7 @@ protected:
 
 private:
     void buildMenus();
+    MenuTree* menus_ = nullptr;
     void buildToolbar();
     void connectDispatch();
     void isothermFitting(int mode);
@@ -130,11 +132,6 @@ private:
     void layoutHintPanel();
     void onMenu(const QString& name);
 
-    std::map<QString, QAction*> actions_;
-    std::map<QString, QMenu*> menus_;
-    std::map<QString, int> help_;
-    std::map<QString, QString> parentOf_;
-    std::map<QString, std::function<void()>> handlers_;
     std::array<QAction*, 17> toolbar_{};
 };
 

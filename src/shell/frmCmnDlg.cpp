@@ -149,6 +149,8 @@ frmCmnDlg::frmCmnDlg() : VrnForm(Kind::Tool) {
     connect(filOpenList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) { filOpenList_DblClick(); });
     connect(cmdOpenOK, &QPushButton::clicked, this, [this] { cmdOpenOK_Click(); });
     connect(cmdOpenCancel, &QPushButton::clicked, this, [this] { cmdOpenCancel_Click(); });
+    setCancelButton(cmdOpenCancel);
+    setDefaultButton(cmdOpenOK);
     connect(cmdReturn, &QToolButton::clicked, this, [this] { cmdReturn_Click(); });
     filOpenList->installEventFilter(this);
 
@@ -429,17 +431,6 @@ void frmCmnDlg::cmdReturn_Click() {
     cmdOpenOK_Click();
 }
 
-void frmCmnDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        cmdOpenCancel_Click();
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        cmdOpenOK_Click();
-        return;
-    }
-    VrnForm::keyPressEvent(event);
-}
 
 void frmCmnDlg::closeEvent(QCloseEvent* event) {
     // The close box cancels like Esc; CmnDlgOpen unloads the window.

@@ -74,7 +74,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -42,6 +42,7 @@ frmCommentInput::frmCommentInput() : VrnForm(Kind::Tool) {
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdAbort, &QPushButton::clicked, this, [this] { cmdAbort_Click(); });
+    setCancelButton(cmdAbort);
     txtDatComm->installEventFilter(this);
 }
 
@@ -62,13 +63,6 @@ void frmCommentInput::cmdAbort_Click() {
     Unload();
 }
 
-void frmCommentInput::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        cmdAbort_Click();
-        return;
-    }
-    VrnForm::keyPressEvent(event);
-}
 
 bool frmCommentInput::eventFilter(QObject* watched, QEvent* event) {
     // The comment is a single line: Enter does nothing in the text box.

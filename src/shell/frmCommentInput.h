@@ -28,7 +28,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -77,6 +77,8 @@ frmOption::frmOption() : VrnForm(Kind::Tool) {
     connect(cmdPColor, &QPushButton::clicked, this, [this] { cmdPColor_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    setCancelButton(cmdClose);
+    setDefaultButton(cmdOK);
 }
 
 void frmOption::Form_Load() {
@@ -126,16 +128,5 @@ void frmOption::cmdOK_Click() {
 
 void frmOption::cmdClose_Click() { Unload(); }
 
-void frmOption::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        cmdClose_Click();
-        return;
-    }
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        cmdOK_Click();
-        return;
-    }
-    VrnForm::keyPressEvent(e);
-}
 
 }  // namespace vrn

@@ -48,7 +48,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void showColours();
