@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QCheckBox>
 #include <QLabel>
@@ -292,4 +293,19 @@ TEST_F(Dispatch, WindowsOfLaterWorkStayDisabled) {
     EXPECT_FALSE(w->menuItem("mnuSubTangente(1)")->isEnabled());
     for (const char* item : {"mnuctAusw(1)", "mnukT(1)", "mnuLambdaAusw(1)", "mnuctGraph", "mnuLoadProject", "mnuExit"})
         EXPECT_TRUE(w->menuItem(item)->isEnabled()) << item;
+}
+
+TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
+    // The session names a bare data-set file in the program folder, while the
+    // current folder is somewhere else (a save box chose another folder).
+    app.ExpDateiName = "1st_order.VRD";
+    app.iModell = 2;
+    ASSERT_TRUE(WriteProjectFile(app.SessionDateiName));
+    QDir(env.folder()).mkpath("anderswo");
+    QDir::setCurrent(env.folder() + "/anderswo");
+    rec.answer(MsgAnswer::OK);
+    w->clickMenu("mnuLoadLastSession");
+    EXPECT_EQ(rec.last().title, "geladen...");
+    EXPECT_EQ(app.nExpPunkte, 25);
+    EXPECT_EQ(StripPath(app.ExpDateiName), "1st_order.VRD");
 }
