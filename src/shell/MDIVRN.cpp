@@ -110,8 +110,8 @@ MDIVRN::MDIVRN() {
 
     Forms::setMdiArea(mdiArea);
     Forms::setMainWindow(this);
-    buildMenus();
     buildToolbar();
+    buildMenus();
     resize(1000, 720);
 }
 
@@ -336,13 +336,7 @@ void MDIVRN::mnuEdit2_Open() {
     mnuCopy2->setEnabled(app.nXYPunkte >= 1);
 }
 
-void MDIVRN::popupEdit1(const QPoint& globalPos) {
-    mnuEdit1->popup(globalPos);
-}
 
-void MDIVRN::popupEdit2(const QPoint& globalPos) {
-    mnuEdit2->popup(globalPos);
-}
 
 void MDIVRN::mnuTip_Click() {
     app.bTipsRequested = true;

@@ -41,9 +41,6 @@ public:
     int helpContext(const QString& name) const;
     // Runs the handler of a menu item as a click would (disabled items too).
     void clickMenu(const QString& name);
-    // Opens the popup menu of a grid at the mouse position (or pos).
-    void popupEdit1(const QPoint& globalPos);
-    void popupEdit2(const QPoint& globalPos);
     // Prepares the items of a popup as they are when it opens.
     void mnuEdit1_Open();
     void mnuEdit2_Open();
@@ -83,8 +80,6 @@ public:
     void mnuLoadProject_Click();
     void mnuSaveProject_Click();
     void mnuNeudat_Click();
-    void mnuEdit_Click();
-    void mnuEditXY_Click();
     void mnuExit_Click();
     void mnuModel_Click();
     void mnuExpctAuswertung_Open();
@@ -98,11 +93,7 @@ public:
     void mnuSubTangente_Click(int i);
     void mnuctGraph_Click();
     void mnuvtGraph_Click();
-    void mnuSubMonteCarlo_Click(int i);
     void mnuReaktor_Open();
-    void mnuReactor_Click(const QString& name);
-    void mnuToolArrhenius_Click();
-    void mnuToolEyring_Click();
 
     // How the program ends after "Exit" (tests replace it).
     static std::function<void()> endProgram;

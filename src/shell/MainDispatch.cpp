@@ -92,8 +92,6 @@ void MDIVRN::connectDispatch() {
     on("mnuLoadProject", [this] { mnuLoadProject_Click(); });
     on("mnuSaveProject", [this] { mnuSaveProject_Click(); });
     on("mnuNeudat", [this] { mnuNeudat_Click(); });
-    on("mnuEdit", [this] { mnuEdit_Click(); });
-    on("mnuEditXY", [this] { mnuEditXY_Click(); });
     on("mnuExit", [this] { mnuExit_Click(); });
     on("mnuModel", [this] { mnuModel_Click(); });
     on("mnuExpctAuswertung", [this] { mnuExpctAuswertung_Open(); });
@@ -108,12 +106,10 @@ void MDIVRN::connectDispatch() {
     for (int i = 1; i <= 5; ++i) on(QString("mnuSubTangente(%1)").arg(i), [this, i] { mnuSubTangente_Click(i); });
     on("mnuctGraph", [this] { mnuctGraph_Click(); });
     on("mnuvtGraph", [this] { mnuvtGraph_Click(); });
-    for (int i = 0; i <= 1; ++i)
-        on(QString("mnuSubMonteCarlo(%1)").arg(i), [this, i] { mnuSubMonteCarlo_Click(i); });
     on("mnuReaktor", [this] { mnuReaktor_Open(); });
-    for (const char* r : {"mnuBatchR", "mnuRohrR", "mnuKontRK"}) on(r, [this, r] { mnuReactor_Click(r); });
-    on("mnuToolArrhenius", [this] { mnuToolArrhenius_Click(); });
-    on("mnuToolEyring", [this] { mnuToolEyring_Click(); });
+    // The items of windows the program does not have stay disabled.
+    for (const QString& name : unavailableItems())
+        if (QAction* a = menuItem(name)) a->setEnabled(false);
     for (int pos : {2, 14, 16})
         if (QAction* a = toolbarButton(pos)) a->setEnabled(false);
 }
@@ -185,10 +181,6 @@ void MDIVRN::mnuNeudat_Click() {
     app.LambdaInf = 0;
     app.ExpDateiName.clear();
 }
-
-void MDIVRN::mnuEdit_Click() { closeTip(); }
-
-void MDIVRN::mnuEditXY_Click() {}
 
 void MDIVRN::mnuExit_Click() {
     bool abort = false;
@@ -392,34 +384,10 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     openChart();
 }
 
-// ---- Monte Carlo, reactors, calculators ----
-
-void MDIVRN::mnuSubMonteCarlo_Click(int i) {
-    app.MCModus = static_cast<Byte>(i + 1);
-    closeTip();
-}
+// ---- reactors ----
 
 void MDIVRN::mnuReaktor_Open() {
     if (app.iModell == 0) refuse("vorher ein kinetisches Modell wählen!");
-}
-
-void MDIVRN::mnuReactor_Click(const QString&) {
-    closeTip();
-    Forms::unload<frmPrepareTimeDiagram>();
-}
-
-void MDIVRN::mnuToolArrhenius_Click() {
-    app.bytKTFunktion = 1;
-    app.bAuswertungsart = 0;
-    app.dblArrhEA = 0;
-    app.dblArrhA = 0;
-}
-
-void MDIVRN::mnuToolEyring_Click() {
-    app.bytKTFunktion = 2;
-    app.bAuswertungsart = 0;
-    app.dblEyrH = 0;
-    app.dblEyrS = 0;
 }
 
 }  // namespace vrn

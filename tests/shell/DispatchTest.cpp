@@ -14,6 +14,7 @@
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "platform/Forms.h"
+#include "platform/HelpViewer.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
@@ -21,6 +22,7 @@
 #include "shell/FileDialogs.h"
 #include "shell/MDIVRN.h"
 #include "shell/ProjectFile.h"
+#include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -308,4 +310,52 @@ TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
     EXPECT_EQ(rec.last().title, "geladen...");
     EXPECT_EQ(app.nExpPunkte, 25);
     EXPECT_EQ(StripPath(app.ExpDateiName), "1st_order.VRD");
+}
+
+TEST_F(Dispatch, ExitClosesTheHelpAndTheCloseBoxSavesNothing) {
+    HtmlHelp(10260);
+    ASSERT_NE(helpBrowser(), nullptr);
+    w->clickMenu("mnuExit");
+    test::processEvents();
+    EXPECT_EQ(helpBrowser(), nullptr);
+    EXPECT_EQ(ends, 1);
+
+    QFile::remove(QString::fromStdString(app.SessionDateiName));
+    w->show();
+    EXPECT_TRUE(w->close());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
+    EXPECT_FALSE(IsFormLoaded<frmKinModel>());  // the windows were closed with it
+}
+
+TEST_F(Dispatch, NewDataSetAsksToSaveChangedDataFirst) {
+    points({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
+    app.bDatenGeaendert = true;
+    app.LambdaInf = 3;
+    rec.answer(MsgAnswer::Cancel);
+    w->clickMenu("mnuNeudat");
+    EXPECT_EQ(app.nExpPunkte, 2);
+    rec.answer(MsgAnswer::No);
+    w->clickMenu("mnuNeudat");
+    EXPECT_EQ(app.nExpPunkte, 0);
+    EXPECT_EQ(app.LambdaInf, 0);
+    EXPECT_EQ(app.ExpDateiName, "");
+}
+
+TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
+    std::string title;
+    fileDialogHooks().askSaveFileName = [&title](const SaveBoxRequest& r, std::string&) {
+        title = r.title;
+        return false;
+    };
+    w->toolbarButton(7)->trigger();
+    EXPECT_EQ(title, "aktuelles Projekt speichern unter ...");
+    EXPECT_FALSE(IsFormLoaded<frmTip>());  // a toolbar click closes the tips
+    app.iModell = 8;
+    app.k = {0, 0.5, 0.1, 0};
+    ASSERT_TRUE(WriteProjectFile(app.SessionDateiName));
+    app.iModell = 2;
+    rec.answer(MsgAnswer::OK);
+    w->toolbarButton(4)->trigger();
+    EXPECT_EQ(app.iModell, 8);
+    EXPECT_FALSE(w->toolbarButton(2)->isEnabled());
 }
