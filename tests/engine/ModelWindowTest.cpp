@@ -317,3 +317,33 @@ TEST_F(ModelWindows, Screenshots) {
     QApplication::processEvents();
     test::saveScreenshot(Forms::loaded<frmmatrix>(), "matrix_window");
 }
+
+TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
+    click(model->optTyp[10]);
+    auto& t = openTimeDiagram();
+    t.Inp[10]->setText("0.15");
+    t.Inp[11]->setText("0.1");
+    t.Inp[12]->setText("0.005");
+    QTest::mouseClick(t.cmdMMdiagram, Qt::LeftButton);
+    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_FALSE(app.bMMdiagramm);  // only while drawing
+    // Over c(S) up to S0max = 0.15 with KM = (k< + k3)/k> = 0.7: rP/rP,max = S/(KM + S).
+    int n = chart->Chart2D1->pointCount(1, 1);
+    ASSERT_GT(n, 1);
+    EXPECT_NEAR(chart->Chart2D1->x(1, 1, n), 0.15, 1e-6);
+    EXPECT_NEAR(chart->Chart2D1->y(1, 1, n), 0.15 / 0.85, 1e-5);
+    // Normalised axis: S/KM from 0 to 20, where x/(1 + x) reaches 20/21.
+    t.chkNormiert->click();
+    QTest::mouseClick(t.cmdMMdiagram, Qt::LeftButton);
+    chart = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(chart, nullptr);
+    n = chart->Chart2D1->pointCount(1, 1);
+    EXPECT_NEAR(chart->Chart2D1->x(1, 1, n), 20, 1e-4);
+    EXPECT_NEAR(chart->Chart2D1->y(1, 1, n), 20.0 / 21.0, 1e-5);
+
+    QTest::mouseClick(t.cmdMichaelisListe, Qt::LeftButton);
+    frmSimTabelle* tab = Forms::loaded<frmSimTabelle>();
+    ASSERT_NE(tab, nullptr);
+    EXPECT_TRUE(tab->txtSimTabelle->toPlainText().split('\n')[1].contains("rP/rP,max"));
+}
