@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 static void BM_PlainForm(benchmark::State& state) {
     double x = 0.123456789;

@@ -10,7 +10,7 @@
 #include "engine/Akima.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

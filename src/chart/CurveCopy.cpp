@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "chart/CurveSlots.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

@@ -4,7 +4,7 @@
 
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

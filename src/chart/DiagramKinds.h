@@ -5,7 +5,7 @@
 //   -10, -11 conductivity (lambda) evaluations
 #pragma once
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

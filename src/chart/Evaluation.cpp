@@ -6,7 +6,7 @@
 
 #include "chart/Linearisation.h"
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

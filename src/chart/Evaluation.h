@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "chart/Regress.h"
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

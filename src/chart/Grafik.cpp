@@ -7,7 +7,7 @@
 #include "chart/DiagramKinds.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

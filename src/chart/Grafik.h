@@ -15,7 +15,7 @@
 #include <string>
 
 #include "chart/PointSetTabs.h"
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

@@ -6,7 +6,7 @@
 #include "chart/ChartWindowTables.h"
 #include "engine/HalfLife.h"
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

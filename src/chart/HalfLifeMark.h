@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

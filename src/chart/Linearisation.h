@@ -3,7 +3,7 @@
 // says why a value is undefined instead of giving a non-finite number.
 #pragma once
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "chart/PointSetTabs.h"
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

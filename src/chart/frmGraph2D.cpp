@@ -39,7 +39,7 @@
 #include "platform/UpDown.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 #include "shell/frmPhantom.h"
 
 namespace vrn {

@@ -20,7 +20,7 @@
 
 #include "chart/PointSetTabs.h"
 #include "platform/Forms.h"
-#include "shell/Types.h"
+#include "base/Types.h"
 
 class QAction;
 class QCheckBox;

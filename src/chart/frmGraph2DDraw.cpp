@@ -25,7 +25,7 @@
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

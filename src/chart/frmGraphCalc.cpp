@@ -15,7 +15,7 @@
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

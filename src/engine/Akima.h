@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

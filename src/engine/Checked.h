@@ -9,7 +9,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

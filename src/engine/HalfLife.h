@@ -1,7 +1,7 @@
 // Half-lives of the reactants A and B for the model of the current diagram.
 #pragma once
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

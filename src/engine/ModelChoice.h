@@ -6,7 +6,7 @@
 #include <array>
 #include <span>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

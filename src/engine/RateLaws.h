@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

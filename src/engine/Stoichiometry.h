@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

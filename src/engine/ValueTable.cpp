@@ -1,7 +1,7 @@
 #include "engine/ValueTable.h"
 
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

@@ -19,7 +19,7 @@
 #include "shell/AppState.h"
 #include "shell/CalcForm.h"
 #include "shell/Helpers.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

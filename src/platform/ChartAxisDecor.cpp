@@ -7,7 +7,7 @@
 #include "platform/ChartScale.h"
 #include "platform/ChartStyle.h"
 #include "platform/Paths.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

@@ -11,7 +11,7 @@
 #include <system_error>
 #include <vector>
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

@@ -2,7 +2,7 @@
 
 #include "platform/ChartScale.h"
 #include "platform/Paths.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

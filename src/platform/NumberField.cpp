@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "shell/Helpers.h"
-#include "shell/NumberText.h"
+#include "base/NumKeyFilter.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

@@ -1,6 +1,6 @@
 #include "shell/AppState.h"
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

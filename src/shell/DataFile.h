@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

@@ -14,7 +14,7 @@
 // 26,27 lambda plot of second order.
 #pragma once
 
-#include "shell/Types.h"
+#include "base/Types.h"
 
 namespace vrn {
 

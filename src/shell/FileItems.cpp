@@ -5,7 +5,7 @@
 #include <limits>
 #include <system_error>
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

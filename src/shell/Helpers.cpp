@@ -50,13 +50,6 @@ void ClearExpDaten() {
     app.bDatenGeaendert = false;
 }
 
-bool NumKeyFilter(Integer& KeyAscii) {
-    const Integer key = KeyAscii;
-    if (KeyAscii == 44) KeyAscii = 46;
-    return (key >= 48 && key <= 57) || key == 69 || key == 101 || key == 44 || key == 45 ||
-           key == 46 || key == 13 || key == 8 || key == 127;
-}
-
 void SanduhrEin() {
     app.WaitCount = static_cast<Integer>(app.WaitCount + 1);
     if (app.WaitCount == 1) app.SavedMousePointer = static_cast<Integer>(currentPointer());

@@ -1,5 +1,5 @@
 // Small shared procedures of the application shell that need no window:
-// emptying the data set, the number-key filter, the busy cursor, unit texts,
+// emptying the data set, the busy cursor, unit texts,
 // path shortening and the file test.
 #pragma once
 
@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "shell/Types.h"
+#include "base/NumKeyFilter.h"
+#include "base/Types.h"
 
 namespace vrn {
 
@@ -31,11 +32,6 @@ constexpr int kHourglass = 11;
 // points 1..nExpPunkte, then nExpPunkte := 0, ExpDateiName := empty,
 // bDatenGeaendert := false. The array keeps its size.
 void ClearExpDaten();
-
-// Key filter of every number field. "," (44) is turned into "." (46).
-// True for digits, "E", "e", ",", "-", ".", Enter, Backspace and DEL (127);
-// false for every other key (callers let Ctrl+C and Ctrl+V pass first).
-bool NumKeyFilter(Integer& KeyAscii);
 
 // Busy cursor, nesting: the first level saves the screen's pointer, every
 // level sets the hourglass unless it is set already, the pointer comes back

@@ -8,7 +8,7 @@
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
 #include "shell/FileItems.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 #include "shell/TextFile.h"
 
 namespace vrn {

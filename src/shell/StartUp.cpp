@@ -15,7 +15,7 @@
 #include "shell/AppState.h"
 #include "shell/FileDialogsQt.h"
 #include "shell/Helpers.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 

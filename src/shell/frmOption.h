@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/Forms.h"
-#include "shell/Types.h"
+#include "base/Types.h"
 
 class QCheckBox;
 class QLabel;

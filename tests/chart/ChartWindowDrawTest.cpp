@@ -19,7 +19,7 @@
 #include "platform/ChartControl.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

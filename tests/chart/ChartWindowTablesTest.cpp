@@ -9,7 +9,7 @@
 #include "chart/CurveCopy.h"
 #include "chart/HalfLifeMark.h"
 #include "platform/MsgBox.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

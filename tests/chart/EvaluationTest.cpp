@@ -6,7 +6,7 @@
 #include "chart/CurveCompute.h"
 #include "chart/Evaluation.h"
 #include "platform/MsgBox.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

@@ -11,7 +11,7 @@
 #include "platform/Forms.h"
 #include "platform/NumberField.h"
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

@@ -21,7 +21,7 @@
 #include "platform/NumberField.h"
 #include "platform/PrinterOutput.h"
 #include "shell/AppState.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 #include "engine/ModelChoice.h"
 #include "shell/FileDialogs.h"
 #include "shell/TextFile.h"

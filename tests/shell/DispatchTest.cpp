@@ -10,7 +10,7 @@
 
 #include "chart/ChartHooks.h"
 #include "chart/frmGraph2D.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "platform/Forms.h"

@@ -10,25 +10,6 @@ using namespace vrn;
 using vrn::test::TempFolder;
 using vrn::test::writeFile;
 
-TEST(NumKeyFilter, AcceptedAndRefusedKeys) {
-    struct Case {
-        int key;
-        bool accepted;
-        int after;
-    };
-    const Case cases[] = {
-        {'0', true, '0'}, {'9', true, '9'}, {'E', true, 'E'}, {'e', true, 'e'}, {',', true, '.'},
-        {'-', true, '-'}, {'.', true, '.'}, {13, true, 13},   {8, true, 8},     {127, true, 127},
-        {'x', false, 'x'}, {' ', false, ' '}, {'+', false, '+'}, {3, false, 3},  {22, false, 22},
-        {'D', false, 'D'},
-    };
-    for (const auto& c : cases) {
-        Integer k = static_cast<Integer>(c.key);
-        EXPECT_EQ(NumKeyFilter(k), c.accepted) << c.key;
-        EXPECT_EQ(k, c.after) << c.key;
-    }
-}
-
 class BusyCursor : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -5,7 +5,7 @@
 #include <random>
 #include <sstream>
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vrn::test {
 

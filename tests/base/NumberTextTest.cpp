@@ -4,7 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/NumberText.h"
+#include "base/NumKeyFilter.h"
+#include "base/NumberText.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -206,4 +207,23 @@ TEST(NumberTexts, IndependentOfTheCLocale) {
     EXPECT_EQ(Str(-1.5), "-1.5");
     EXPECT_EQ(Format(4.625f, "0.00"), "4.63");
     std::setlocale(LC_NUMERIC, "C");
+}
+
+TEST(NumKeyFilter, AcceptedAndRefusedKeys) {
+    struct Case {
+        int key;
+        bool accepted;
+        int after;
+    };
+    const Case cases[] = {
+        {'0', true, '0'}, {'9', true, '9'}, {'E', true, 'E'}, {'e', true, 'e'}, {',', true, '.'},
+        {'-', true, '-'}, {'.', true, '.'}, {13, true, 13},   {8, true, 8},     {127, true, 127},
+        {'x', false, 'x'}, {' ', false, ' '}, {'+', false, '+'}, {3, false, 3},  {22, false, 22},
+        {'D', false, 'D'},
+    };
+    for (const auto& c : cases) {
+        Integer k = static_cast<Integer>(c.key);
+        EXPECT_EQ(NumKeyFilter(k), c.accepted) << c.key;
+        EXPECT_EQ(k, c.after) << c.key;
+    }
 }
