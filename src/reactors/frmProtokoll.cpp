@@ -18,6 +18,7 @@
 #include "reactors/StirredTank.h"
 #include "shell/AppState.h"
 #include "shell/CalcForm.h"
+#include "shell/Helpers.h"
 #include "shell/ProtName.h"
 
 namespace vrn {
@@ -35,6 +36,12 @@ const char* const kKommaWarnung =
     "ist Komma als Dateitrennzeichen nicht sinnvoll; der Clipboard-Inhalt\r\n"
     "ist nicht mehr Excel-kompatibel.\r\n"
     "Empfehlung: Semikolon";
+
+// The file name as the label shows it (a long path shortened, in full as tooltip).
+void showFileName(QLabel* l) {
+    l->setText(toQ(ShortenPath(app.ProtDateiName, 40)));
+    l->setToolTip(toQ(app.ProtDateiName));
+}
 
 CalcForm* protocolSource() {
     return firstLoadedCalcForm(
@@ -86,7 +93,7 @@ frmProtokoll::frmProtokoll() {
 
 void frmProtokoll::Form_Load() {
     cmdOpenNew->setText("schließen / neues File öffnen\nund Protokoll in Clipboard");
-    lblProtText2->setText(toQ(app.ProtDateiName));
+    showFileName(lblProtText2);
     cmdOpenNew->setEnabled(app.bProtOffen);
 
     app.Trennzeichen = ";";
@@ -151,7 +158,7 @@ void frmProtokoll::cmdOpenNew_Click() {
     const ReactorStatus s = closeProtocolFile(iProtQuelle, today(), clip);
     if (!s.ok) {
         showReactorStatus(s);
-        lblProtText2->setText(toQ(app.ProtDateiName));
+        showFileName(lblProtText2);
         return;
     }
     if (!clip.empty()) {
@@ -159,7 +166,7 @@ void frmProtokoll::cmdOpenNew_Click() {
         QApplication::clipboard()->setText(QString::fromStdString(clip));
     }
     cmdOpenNew->setEnabled(false);
-    lblProtText2->setText(toQ(app.ProtDateiName));
+    showFileName(lblProtText2);
 }
 
 void frmProtokoll::cmdClose_Click() { Unload(); }
