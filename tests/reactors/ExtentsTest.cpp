@@ -44,12 +44,3 @@ TEST(Extents, EveryModel) {
         EXPECT_NEAR(app.ksi[2], k.ksi2, 1e-12) << "model " << k.model;
     }
 }
-
-TEST(Extents, NoModelKeepsTheFirstExtent) {
-    setReactor(19, {0.1, 0, 0}, {1, 0, 0, 0, 0});
-    app.cAkt[A] = 0.5;
-    app.ksi = {0, 7, 3, 0};
-    calcKsi();
-    EXPECT_EQ(app.ksi[1], 7);
-    EXPECT_EQ(app.ksi[2], 0);
-}

@@ -1,5 +1,4 @@
-// Shared set-up of the reactor tests: the application state with a model's
-// feed and rate constants.
+// The application state with a model's feed and rate constants.
 #pragma once
 
 #include <array>
@@ -18,7 +17,7 @@ inline void setReactor(Integer model, std::array<double, 3> k, std::array<double
     for (std::size_t i = 0; i < 5; ++i) app.c0[i + 1] = c0[i];
 }
 
-// c0(i) − c(i) + tau·r(i) of every species, largest magnitude.
+// The largest c0(i) − c(i) + tau·r(i) of the five species.
 inline double worstBalance(Integer model, const Konz& c, double tau) {
     Konz r{};
     calc_dcdt(model, r, app.k, c);
