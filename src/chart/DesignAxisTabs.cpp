@@ -57,7 +57,6 @@ AxisTabs::AxisTabs(ChartControl& chart, QWidget* parent) : QObject(parent), char
     {
         auto* l = new QVBoxLayout(seiteSkalierung);
         auto modus = optionen<2>(QString(), {"automat.", "manuell"}, seiteSkalierung, true);
-        modus.rahmen->setFlat(true);
         optScaling = modus.opt;
         l->addWidget(modus.rahmen);
         auto* g = new QGridLayout();
@@ -85,6 +84,7 @@ AxisTabs::AxisTabs(ChartControl& chart, QWidget* parent) : QObject(parent), char
                 connect(f, &QLineEdit::textChanged, this, [this, a, k] { abstand_Change(a, k); });
             }
         }
+        g->setColumnStretch(3, 1);
         l->addLayout(g);
         l->addStretch(1);
         for (int i = 0; i < 2; ++i)
@@ -96,11 +96,11 @@ AxisTabs::AxisTabs(ChartControl& chart, QWidget* parent) : QObject(parent), char
     {
         auto* l = new QVBoxLayout(seiteUrsprung);
         auto modus = optionen<2>(QString(), {"autom. in den Achsen-Minima", "manuell"}, seiteUrsprung, true);
-        modus.rahmen->setFlat(true);
         optStandardOrigin = modus.opt;
         l->addWidget(modus.rahmen);
         fraOrigin = new QGroupBox(seiteUrsprung);
-        fraOrigin->setFlat(true);
+        fraOrigin->setStyleSheet("QGroupBox#fraOrigin { border: none; margin-top: 0px; }");
+        fraOrigin->setObjectName("fraOrigin");
         auto* h = new QHBoxLayout(fraOrigin);
         h->setContentsMargins(0, 0, 0, 0);
         fraYOrigin = ursprungRahmen("X-Achse", {"im Y-Minimum", "bei Y = 0", "im Y-Maximum", "bei Y ="}, optYOrigin,

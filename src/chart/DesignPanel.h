@@ -3,13 +3,19 @@
 // "Flächenfarben", "Ränder", "Legende", "Zeichenfläche", "Skalierung",
 // "Achs.-Ursprung", "Achs.-Ziffern", "Kurven-Etikett", "log <=> lin") and
 // "Schließen". The tabs' controls and handlers live in the four tab groups.
+// The eleven captions stand in two rows above the pages, so that all of them
+// can be read at once; tabDesign itself chooses the page.
 #pragma once
 
 #include "base/Types.h"
 #include "chart/ToolFrame.h"
 
+#include <array>
+
 class QPushButton;
+class QTabBar;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace vrn {
 
@@ -35,8 +41,16 @@ public:
     LegendLabelTabs* legende = nullptr;
     AxisTabs* achsen = nullptr;
 
+    // The rows of captions: tabs 0..5 and 6..10.
+    std::array<QTabBar*, 2> reihen{};
+    static constexpr int kErsteReihe = 6;
+
 signals:
     void schliessenGeklickt();
+
+private:
+    void reihenAbgleichen(int index);
+    QVBoxLayout* reihenLayout_ = nullptr;
 };
 
 }  // namespace vrn

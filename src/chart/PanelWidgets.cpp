@@ -58,6 +58,7 @@ std::optional<ChartFont> waehleSchrift(const ChartFont& start, QWidget* parent) 
 QGroupBox* optionRahmen(const QString& titel, std::initializer_list<const char*> texte, QRadioButton** ziel,
                         bool nebeneinander, QWidget* parent) {
     auto* box = new QGroupBox(titel, parent);
+    if (titel.isEmpty()) box->setStyleSheet("QGroupBox { border: none; margin-top: 0px; padding: 0px; }");
     QBoxLayout* l = nebeneinander ? static_cast<QBoxLayout*>(new QHBoxLayout(box)) : new QVBoxLayout(box);
     l->setContentsMargins(6, 4, 6, 4);
     l->setSpacing(nebeneinander ? 10 : 2);

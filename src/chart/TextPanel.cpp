@@ -82,10 +82,10 @@ TextPanel::TextPanel(ChartControl& chart, QWidget* parent) : ToolFrame("  Kopfte
     VScroll1 = new QScrollBar(Qt::Vertical, fraTextShift);
     VScroll1->setObjectName("VScroll1");
     VScroll1->setMinimumHeight(48);
-    gs->addWidget(VScroll1, 0, 0, 2, 1);
-    gs->addWidget(beschriftung("oben", fraTextShift), 0, 1);
-    gs->addWidget(HScroll1, 1, 1);
-    gs->addWidget(beschriftung("links", fraTextShift), 2, 1);
+    gs->addWidget(VScroll1, 0, 0, 2, 1, Qt::AlignHCenter);
+    gs->addWidget(HScroll1, 0, 1, Qt::AlignBottom);
+    gs->addWidget(beschriftung("links", fraTextShift), 1, 1, Qt::AlignHCenter | Qt::AlignTop);
+    gs->addWidget(beschriftung("oben", fraTextShift), 2, 0);
     outer->addWidget(fraTextShift, 0, 2, 2, 1);
 
     auto* farbe = new QHBoxLayout();
