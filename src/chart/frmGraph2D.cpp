@@ -237,7 +237,11 @@ void frmGraph2D::Form_Load() {
 
     ChartControl& c = *Chart2D1;
     c.beginUpdate();
-    auto place = [](QWidget* w, int left, int top) { w->move(twipsToPixelsX(left), twipsToPixelsY(top)); };
+    // Positions count from below the menu bar, where the window's client area begins.
+    const int menuHoehe = menuBar->sizeHint().height();
+    auto place = [menuHoehe](QWidget* w, int left, int top) {
+        w->move(twipsToPixelsX(left), twipsToPixelsY(top) + menuHoehe);
+    };
     place(fraCoordInput, 1460, 510);
     place(fraTabs, 0, 300);
     place(fraSchrift, 0, 1500);

@@ -25,6 +25,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
+#include "shell/DataPreparation.h"
 #include "shell/MDIVRN.h"
 #include "shell/StartUp.h"
 
@@ -37,6 +38,16 @@ void warte() {
 }
 
 frmGraph2D* diagramm() {
+    // A few measured points of A, so that the point-set panel has a set to show.
+    app.ExpDaten.assign(7, Messpunkt{});
+    app.nExpPunkte = 6;
+    for (int i = 1; i <= 6; ++i) {
+        Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.1 / (1 + 0.08 * p.t);
+    }
+    PrepareExpDaten();
+    app.gMitMesspunkten = true;
     app.iModell = 4;
     SetSpeziesMaske(app.iModell);
     app.c0 = {};
@@ -95,6 +106,8 @@ int main(int argc, char** argv) {
         bild("coord", [w] { w->mnuCoord_Click(); });
         bild("curves", [w] { w->openCurvePanelAt(2); });
         bild("text", [w] { w->mnuTextDesign_Click(4); });
+        bild("header", [w] { w->mnuTextDesign_Click(1); });
+        bild("points", [w] { w->openPointPanelAt(1); });
         bild("resolution", [w] { w->mnuResolution_Click(); });
         for (int t = 0; t < 11; ++t)
             bild(QString("design%1").arg(t, 2, 10, QChar('0')), [w, t] { w->openDesignTab(t); });
