@@ -86,6 +86,7 @@ void DesignPanel::reihenAbgleichen(int index) {
     }
     reihenLayout_->removeWidget(reihen[static_cast<std::size_t>(aktiv)]);
     reihenLayout_->addWidget(reihen[static_cast<std::size_t>(aktiv)]);
+    if (QLayout* l = QWidget::layout()) l->activate();
 }
 
 void DesignPanel::balkenAusChart() {

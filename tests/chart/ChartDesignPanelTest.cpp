@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -398,4 +399,116 @@ TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
     EXPECT_EQ(s->minimum(), 1);
     EXPECT_EQ(s->maximum(), 201);
     EXPECT_EQ(s->singleStep(), 3);
+}
+
+TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThem) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    ChartControl& c = *w.Chart2D1;
+    LegendLabelTabs& g = *w.designPanel->legende;
+    std::optional<QFont> schrift;
+    const FontChooser altSchrift = setFontChooser([&schrift](const QFont&) { return schrift; });
+    QFont serif("Liberation Serif");
+    serif.setPointSize(14);
+    serif.setBold(true);
+    serif.setItalic(true);
+
+    // Cancelled font boxes change nothing; a chosen font goes to the legend and to all 24 labels.
+    const ChartModel vorher = c.model();
+    for (QPushButton* b : {g.cmdLegFont, g.cmdFontLabel}) b->click();
+    EXPECT_TRUE(c.model() == vorher);
+    schrift = serif;
+    g.cmdLegFont->click();
+    g.cmdFontLabel->click();
+    for (const ChartFont& f : {c.legendFont(), c.labelFont(1), c.labelFont(24)}) {
+        EXPECT_EQ(f.name, "Liberation Serif");
+        EXPECT_EQ(f.size, 14);
+        EXPECT_TRUE(f.bold && f.italic);
+    }
+
+    // x-axis title: the numbers take the font, the title its name and size and the colour.
+    w.clickMenu("mnuTextDesign(3)");
+    const bool titelFett = c.axisTitleFont(ChartAxis::X).bold;
+    {
+        Farbwahl rot{kRot};
+        w.textPanel->cmdFont->click();
+    }
+    EXPECT_EQ(c.axisNumberFont(ChartAxis::X).name, "Liberation Serif");
+    EXPECT_TRUE(c.axisNumberFont(ChartAxis::X).italic);
+    EXPECT_EQ(c.axisTitleFont(ChartAxis::X).size, 14);
+    EXPECT_EQ(c.axisTitleFont(ChartAxis::X).bold, titelFett);
+    EXPECT_EQ(c.axisTitleColour(ChartAxis::X), kRot);
+    // The header: font chosen, colour box cancelled; then its background.
+    w.clickMenu("mnuTextDesign(1)");
+    const Colour kopfFarbe = c.textColour(ChartTextBlock::Header);
+    {
+        Farbwahl abbruch{std::nullopt};
+        w.textPanel->cmdFont->click();
+    }
+    EXPECT_EQ(c.textFont(ChartTextBlock::Header).name, "Liberation Serif");
+    EXPECT_EQ(c.textColour(ChartTextBlock::Header), kopfFarbe);
+    {
+        Farbwahl gelb{RGB(255, 255, 192)};
+        w.textPanel->cmdSchriftHFarbe->click();
+    }
+    EXPECT_EQ(c.textBackColour(ChartTextBlock::Header), RGB(255, 255, 192));
+    w.textPanel->VScroll1->setValue(60);
+    EXPECT_EQ(c.textTop(ChartTextBlock::Header), 60);
+    setFontChooser(altSchrift);
+
+    // "transparent" off restores the legend colour chosen last.
+    {
+        Farbwahl farbe{RGB(1, 2, 3)};
+        g.cmdLegBColor->click();
+        g.cmdLabelFColor->click();
+    }
+    EXPECT_EQ(c.legendBackColour(), RGB(1, 2, 3));
+    EXPECT_EQ(c.labelTextColour(17), RGB(1, 2, 3));
+    g.chkLegTransparent->click();
+    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
+    g.chkLegTransparent->click();
+    EXPECT_EQ(c.legendBackColour(), RGB(1, 2, 3));
+
+    // The legend bars place the legend.
+    c.setSeriesLabel(1, 1, "A");
+    w.legendeSchalten(true);
+    w.openDesignTab(4);
+    g.scrLegH->setValue(100);
+    g.scrlegV->setValue(50);
+    EXPECT_EQ(c.legendLeft(), 100);
+    EXPECT_EQ(c.legendTop(), 50);
+    EXPECT_EQ(g.scrLegH->maximum(), c.chartAreaWidth() + 100);
+}
+
+TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheirPage) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    {
+        Farbwahl gruen{RGB(0, 160, 0)};
+        QTest::mouseClick(w.cmdFarbVorwahl, Qt::LeftButton);
+    }
+    EXPECT_EQ(app.gFarbVorwahl, RGB(0, 160, 0));
+    EXPECT_EQ(c.style(1, 1).lineColour, kBlau);  // what is drawn stays
+    app.gnKurvenOffen = 1;
+    QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
+    EXPECT_EQ(c.style(1, app.gnKurven).lineColour, RGB(0, 160, 0));
+
+    // Each of the eleven captions opens its page; the row holding it stands next to the pages.
+    w.mnuDesignMore_Click();
+    DesignPanel& d = *w.designPanel;
+    for (int t = 0; t < 11; ++t) {
+        QTabBar* reihe = d.reihen[t < DesignPanel::kErsteReihe ? 0 : 1];
+        const int i = t < DesignPanel::kErsteReihe ? t : t - DesignPanel::kErsteReihe;
+        QTest::mouseClick(reihe, Qt::LeftButton, {}, reihe->tabRect(i).center());
+        EXPECT_EQ(w.tabDesign->currentIndex(), t);
+        EXPECT_GT(reihe->y(), d.reihen[t < DesignPanel::kErsteReihe ? 1 : 0]->y()) << t;
+    }
+    EXPECT_EQ(w.tabDesign->tabText(6), QString("Skalierung"));
+
+    // A label made visible offers "alle Kurvenetiketts" under "Löschen...".
+    w.menuItem("mnuDelLabels")->trigger();
+    EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());
+    w.openCurvePanelAt(1);
+    w.chkEinzelLabelSichtbar[1]->click();
+    EXPECT_TRUE(c.labelShown(1));
+    EXPECT_TRUE(w.menuItem("mnuDelLabels")->isEnabled());
 }
