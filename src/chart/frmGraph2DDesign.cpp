@@ -43,7 +43,6 @@ namespace {
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
-constexpr int kZoomKreuz = 2;  // the screen's mouse pointer while a zoom is armed
 constexpr int kDesignTabZeichenflaeche = 5;
 
 void bildschirmZeiger(int p) {
@@ -248,7 +247,7 @@ void frmGraph2D::optScaling_Click(int index) { designPanel->achsen->optScaling_C
 
 void frmGraph2D::cmdZoom_Click() {
     versteckeWerkzeugRahmen();
-    bildschirmZeiger(kZoomKreuz);
+    bildschirmZeiger(kCrossPointer);
     ChartControl& c = *Chart2D1;
     c.beginUpdate();
     c.setOriginPlacement(ChartAxis::X, kOriginAtMinimum);

@@ -2,6 +2,7 @@
 // and reset, and the spacing boxes of the chart window, driven as a user does.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +19,7 @@
 #include "platform/Forms.h"
 #include "platform/NumberField.h"
 #include "shell/AppState.h"
+#include "shell/Helpers.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -233,10 +235,12 @@ TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ChartControl& c = *w.Chart2D1;
     QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
+    EXPECT_EQ(uiHooks().getMousePointer(), kCrossPointer);
     ziehe(c, 5, 0.08, 10, 0.02);
     EXPECT_NEAR(c.axisMin(ChartAxis::X), 5, 0.2);
     EXPECT_NEAR(c.axisMax(ChartAxis::X), 10, 0.2);
     EXPECT_FALSE(c.zoomArmed());  // each zoom needs its own "Zoom"
+    EXPECT_EQ(uiHooks().getMousePointer(), 0);
 
     koordinaten(w, "1", "15", "0", ".09");
     QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
@@ -277,4 +281,26 @@ TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {
     EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
     EXPECT_FALSE(a.txtYTickValue->isEnabled());
     EXPECT_EQ(a.txtXGridValue->text(), QString(" 5"));  // 0..20 in steps of 5
+}
+
+TEST_F(ChartWindowTest, CoordinateFieldsShowPlainNumbersAndEnterGoesRound) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    koordinaten(w, "-2", "0,5", "-1E-7", "12345678");
+    w.clickMenu("mnuCoord");
+    const char* erwartet[5] = {"", "-2", " .5", "-1E-07", " 1.234568E+07"};
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(w.coord[static_cast<std::size_t>(i)]->text(), QString(erwartet[i]));
+    w.activateWindow();
+    QApplication::setActiveWindow(w.frame());
+    w.coord[4]->setFocus();
+    QTest::keyClick(w.coord[4], Qt::Key_Return);
+    EXPECT_TRUE(w.coord[1]->hasFocus());
+    EXPECT_TRUE(w.fraCoordInput->isVisible());  // Enter moves on, it does not confirm
+    QTest::keyClick(w.coord[1], Qt::Key_Return);
+    EXPECT_TRUE(w.coord[2]->hasFocus());
+    // A pasted comma ends the number there: 1,5 reads 1.
+    w.coord[2]->setText("1,5");
+    w.coord[1]->setText("-3");
+    QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
+    EXPECT_EQ(w.Chart2D1->axisMax(ChartAxis::X), 1);
+    EXPECT_EQ(w.Chart2D1->axisMin(ChartAxis::X), -3);
 }
