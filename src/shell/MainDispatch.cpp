@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <set>
+#include <type_traits>
 
 #include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
@@ -20,8 +21,12 @@
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
+#include "reactors/frmBatch.h"
 #include "reactors/frmProtokoll.h"
+#include "reactors/frmRKconti.h"
+#include "reactors/frmRohrreaktor.h"
 #include "shell/AppState.h"
+#include "shell/CalcForm.h"
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
@@ -47,8 +52,7 @@ const std::set<QString>& unavailableItems() {
         "mnuNeudat",           "mnuEdit",           "mnuEditXY",         "mnuCtFitting",
         "mnuROFitting",        "mnuNonIsothermFitting(1)", "mnuNonIsothermFitting(2)",
         "mnuSubTangente(1)",   "mnuSubTangente(2)", "mnuSubTangente(3)", "mnuSubTangente(4)",
-        "mnuSubTangente(5)",   "mnuBatchR",
-        "mnuRohrR",            "mnuKontRK",         "mnuToolArrhenius",  "mnuToolEyring",
+        "mnuSubTangente(5)",   "mnuToolArrhenius",  "mnuToolEyring",
     };
     return items;
 }
@@ -56,6 +60,29 @@ const std::set<QString>& unavailableItems() {
 void refuse(const std::string& text) { MsgBox(text, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich); }
 
 void closeTip() { Forms::unload<frmTip>(); }
+
+void closeReactorWindows() {
+    Forms::unload<frmBatch>();
+    Forms::unload<frmRohrreaktor>();
+    Forms::unload<frmRKconti>();
+}
+
+// A reactor item: closes the competing windows, shows its reactor window,
+// reopens the model window (which fills the reactor's fields) and focuses
+// the reactor.
+template <class W>
+void openReactor() {
+    closeTip();
+    Forms::unload<frmPrepareTimeDiagram>();
+    if (CalcForm* fitting = firstLoadedCalcForm({CalcForm::Fitting})) fitting->Unload();
+    if constexpr (!std::is_same_v<W, frmBatch>) Forms::unload<frmBatch>();
+    if constexpr (!std::is_same_v<W, frmRohrreaktor>) Forms::unload<frmRohrreaktor>();
+    if constexpr (!std::is_same_v<W, frmRKconti>) Forms::unload<frmRKconti>();
+    Forms::get<W>().Show();
+    Forms::unload<frmKinModel>();
+    Forms::get<frmKinModel>().Show();
+    if (W* w = Forms::loaded<W>()) w->SetFocus();
+}
 
 void openChart() {
     zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
@@ -109,6 +136,9 @@ void MDIVRN::connectDispatch() {
     on("mnuctGraph", [this] { mnuctGraph_Click(); });
     on("mnuvtGraph", [this] { mnuvtGraph_Click(); });
     on("mnuReaktor", [this] { mnuReaktor_Open(); });
+    on("mnuBatchR", [] { openReactor<frmBatch>(); });
+    on("mnuRohrR", [] { openReactor<frmRohrreaktor>(); });
+    on("mnuKontRK", [] { openReactor<frmRKconti>(); });
     for (int i = 0; i <= 1; ++i)
         on(QString("mnuSubMonteCarlo(%1)").arg(i), [this, i] { mnuSubMonteCarlo_Click(i); });
     // The items of windows the program does not have stay disabled.
@@ -221,6 +251,7 @@ void MDIVRN::mnuModel_Click() {
 
 void MDIVRN::simulation(bool rate) {
     closeTip();
+    closeReactorWindows();
     app.bRateDiagramm = rate;
     app.bAuswertungsart = 0;
     frmPrepareTimeDiagram& t = Forms::get<frmPrepareTimeDiagram>();
@@ -384,6 +415,7 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.iDiagrammTyp = 100;
     app.gMitMesspunkten = true;
     Forms::unload<frmPrepareTimeDiagram>();
+    closeReactorWindows();
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();
@@ -409,6 +441,8 @@ void MDIVRN::mnuSubMonteCarlo_Click(int Index) {
 
 void MDIVRN::mnuReaktor_Open() {
     if (app.iModell == 0) refuse("vorher ein kinetisches Modell wählen!");
+    for (const char* item : {"mnuBatchR", "mnuRohrR", "mnuKontRK"})
+        if (QAction* a = menuItem(item)) a->setEnabled(app.iModell != 0);
 }
 
 }  // namespace vrn

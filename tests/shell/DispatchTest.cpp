@@ -287,8 +287,7 @@ TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
 }
 
 TEST_F(Dispatch, WindowsOfLaterWorkStayDisabled) {
-    for (const char* item : {"mnuNeudat", "mnuEdit", "mnuEditXY", "mnuCtFitting", "mnuBatchR",
-                             "mnuToolArrhenius"})
+    for (const char* item : {"mnuNeudat", "mnuEdit", "mnuEditXY", "mnuCtFitting", "mnuToolArrhenius"})
         EXPECT_FALSE(w->menuItem(item)->isEnabled()) << item;
     app.bKonzDaten[1] = true;
     w->clickMenu("mnuCalcTangente");
