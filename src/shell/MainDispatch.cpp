@@ -42,11 +42,10 @@ const std::string kZuwenigCt = "Keine (oder zuwenig) experimentelle c-t-Daten." 
 // Items whose windows the program does not have: they stay disabled.
 const std::set<QString>& unavailableItems() {
     static const std::set<QString> items = {
-        "mnuNeudat",           "mnuEdit",           "mnuEditXY",         "mnuCtFitting",
+        "mnuEditXY",           "mnuCtFitting",
         "mnuROFitting",        "mnuNonIsothermFitting(1)", "mnuNonIsothermFitting(2)",
-        "mnuSubTangente(1)",   "mnuSubTangente(2)", "mnuSubTangente(3)", "mnuSubTangente(4)",
-        "mnuSubTangente(5)",   "mnuSubMonteCarlo(0)", "mnuSubMonteCarlo(1)", "mnuBatchR",
-        "mnuRohrR",            "mnuKontRK",         "mnuToolArrhenius",  "mnuToolEyring",
+        "mnuSubMonteCarlo(0)", "mnuSubMonteCarlo(1)", "mnuBatchR",
+        "mnuRohrR",            "mnuKontRK",
     };
     return items;
 }
@@ -92,6 +91,10 @@ void MDIVRN::connectDispatch() {
     on("mnuLoadProject", [this] { mnuLoadProject_Click(); });
     on("mnuSaveProject", [this] { mnuSaveProject_Click(); });
     on("mnuNeudat", [this] { mnuNeudat_Click(); });
+    on("mnuEdit", [this] { mnuEdit_Click(); });
+    on("mnuToolArrhenius", [this] { mnuToolKT_Click(1); });
+    on("mnuToolEyring", [this] { mnuToolKT_Click(2); });
+    connectDataEditorPopup();
     on("mnuExit", [this] { mnuExit_Click(); });
     on("mnuModel", [this] { mnuModel_Click(); });
     on("mnuExpctAuswertung", [this] { mnuExpctAuswertung_Open(); });
@@ -110,8 +113,6 @@ void MDIVRN::connectDispatch() {
     // The items of windows the program does not have stay disabled.
     for (const QString& name : unavailableItems())
         if (QAction* a = menuItem(name)) a->setEnabled(false);
-    for (int pos : {2, 14, 16})
-        if (QAction* a = toolbarButton(pos)) a->setEnabled(false);
 }
 
 // ---- projects and data ----
@@ -180,6 +181,7 @@ void MDIVRN::mnuNeudat_Click() {
     app.nExpPunkte = 0;
     app.LambdaInf = 0;
     app.ExpDateiName.clear();
+    showDataEditor();
 }
 
 void MDIVRN::mnuExit_Click() {
@@ -379,6 +381,7 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.iDiagrammTyp = 100;
     app.gMitMesspunkten = true;
     Forms::unload<frmPrepareTimeDiagram>();
+    showTangentWindow();
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();
