@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -57,7 +58,9 @@ TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
         EXPECT_EQ(d.Grid->cellText(0, 2), "leere Liste");
         EXPECT_TRUE(d.optInputMode[0]->isChecked());
         EXPECT_EQ(d.R1->title(), "Hinzufügen von Messpunkt #1");
-        if (!komma) EXPECT_FALSE(w->mnuEdit->isEnabled());
+        if (!komma) {
+            EXPECT_FALSE(w->mnuEdit->isEnabled());
+        }
 
         d.y[0]->setFocus();
         tippe(d.y[0], "10\n");
@@ -333,6 +336,14 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     };
     frmDatedit& neu = oeffne("mnuNeudat");
     klick(neu.cmdLoadFile);
+    EXPECT_FALSE(app.bDatenGeaendert);
+    klick(neu.cmdAddFile);
+    EXPECT_EQ(app.nExpPunkte, 6);
+    EXPECT_TRUE(app.bDatenGeaendert) << "the appended set is in no file";
+    EXPECT_EQ(neu.Grid->rowCount(), 6);
+    rec.answer(MsgAnswer::Yes);
+    neu.Grid->setSelectionRect(3, 0, 5, 10);
+    klick(neu.cmdErase);
     fileDialogHooks().openDialog = nullptr;
     fileDialogHooks().askSaveFileName = nullptr;
     EXPECT_EQ(zeiten(), (std::vector<double>{1, 2, 3})) << "loading converts nothing";
@@ -340,4 +351,28 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     EXPECT_EQ(neu.txtComment->text(), "Probe");
     EXPECT_EQ(neu.Grid->cellText(2, 3), "0.125         ");
     EXPECT_TRUE(w->mnukT[1]->isEnabled());
+}
+
+TEST_F(Datedit, OkWarnsOnNonIsothermalTimesAndThePopupFollowsTheData) {
+    setzeDaten({{0, 1, 300, 0}, {1.5, 0.5, 300, 0}, {0, 1, 320, 0}, {1.5, 0.3, 320, 0}});
+    frmDatedit& d = oeffne();
+    rec.answer(MsgAnswer::Yes);
+    klick(d.OK);
+    EXPECT_EQ(rec.last().title, " Warnung für nicht-isothermes Fitting ");
+    EXPECT_TRUE(IsFormLoaded<frmDatedit>()) << "Yes lets the user change the unit";
+    rec.answer(MsgAnswer::No);
+    klick(d.OK);
+    test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmDatedit>());
+    EXPECT_EQ(app.dblArrhA, 100.0);
+
+    // The grid's right button opens the popup; with no data and no text its items are disabled.
+    w->toolbarButton(2)->trigger();
+    frmDatedit* leer = Forms::loaded<frmDatedit>();
+    ASSERT_TRUE(leer);
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(leer->Grid->viewport(), Qt::RightButton, {}, zelle(*leer, 0, 2));
+    EXPECT_TRUE(w->mnuEdit1->isVisible());
+    for (QAction* a : {w->mnuCopy1, w->mnuPaste1, w->mnuErase1}) EXPECT_FALSE(a->isEnabled());
+    w->mnuEdit1->hide();
 }

@@ -63,7 +63,8 @@ TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
 
 TEST_F(Rechner, EyringStoresItsParametersAndShowsTheUnitsOfTheMode) {
     app.sZeiteinheit = "h";
-    frmArrheniusRechner& r = oeffne("mnuToolEyring");
+    w->toolbarButton(16)->trigger();
+    frmArrheniusRechner& r = *Forms::loaded<frmArrheniusRechner>();
     EXPECT_EQ(r.caption(), "Eyring-Rechner");
     EXPECT_EQ(r.txtInpArrh[3]->text(), " 2.083644E+10");
     rechne(r, "0", "0", "298.15");
