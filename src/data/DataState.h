@@ -19,6 +19,7 @@ struct DataState {
     double dblEyrS = 0;
     Single sngGlaettung = 0;          // smoothing of the tangent spline
     std::array<double, 4> RefWert{};  // parameter vector of the fitting window
+    Byte bytZeitEinheitIdx = 0;       // index 0..4 of sZeiteinheit, derived before each use
 
     // x-y editor list and file.
     std::vector<XYPunkt> XYDaten = std::vector<XYPunkt>(1);

@@ -4,6 +4,7 @@
 
 #include "base/NumberText.h"
 #include "data/FitObjective.h"
+#include "engine/TimeUnits.h"
 #include "shell/AppState.h"
 
 namespace vrn {
@@ -59,6 +60,14 @@ std::string fqsText(double fqs) {
 std::string stdAbwText(double sd) {
     if (sd == kKeineStdAbw || !std::isfinite(sd)) return "n. b.";
     return Format(std::fabs(sd), "0.0 E+##");
+}
+
+int leiteZeitEinheitIdxAb() {
+    std::string e = app.sZeiteinheit;
+    while (!e.empty() && e.back() == ' ') e.pop_back();
+    for (std::size_t i = 0; i < kZeiteinheitText.size(); ++i)
+        if (e == kZeiteinheitText[i]) app.bytZeitEinheitIdx = static_cast<Byte>(i);
+    return app.bytZeitEinheitIdx;
 }
 
 bool eyringEntropie(double p1, int einheit, double& S) {

@@ -37,6 +37,10 @@ std::string fqsText(double fqs);
 // not be computed (kKeineStdAbw or not finite).
 std::string stdAbwText(double sd);
 
+// Derives bytZeitEinheitIdx from the trimmed sZeiteinheit ("s", "min", "h",
+// "d", "a" give 0..4; another text leaves it) and returns it.
+int leiteZeitEinheitIdxAb();
+
 // S# in J/(mol K) from the Eyring factor p1, expressed in the time unit of
 // index einheit (0..4, Zeitfaktor); false (nothing written) when p1 <= 0 or
 // the result is not finite.

@@ -300,6 +300,7 @@ void frmFitting::Form_Load() {
 void frmFitting::Form_Activate() {
     UpdateUnitLabels();
     const std::string einheit = rtrim(app.sZeiteinheit);
+    leiteZeitEinheitIdxAb();
     Inp[14]->hide();
     if (app.iModell == 20)
         Label7->setText(q("kinet. Modell:  " + app.ModellName[20] + " (n = " + Format(app.nOrdnung, "0.00") + ")"));

@@ -59,16 +59,6 @@ void schreibe(Ziel z, double v) {
     }
 }
 
-// Index 0..4 of the time unit, derived before each use; another text keeps the last.
-int zeitEinheitIdx() {
-    static int idx = 0;
-    const std::string e = rtrim(app.sZeiteinheit);
-    static const char* const kEinheiten[] = {"s", "min", "h", "d", "a"};
-    for (int i = 0; i < 5; ++i)
-        if (e == kEinheiten[i]) idx = i;
-    return idx;
-}
-
 }  // namespace
 
 void frmFitting::leiteWeiter(int j) {
@@ -80,7 +70,7 @@ void frmFitting::leiteWeiter(int j) {
 
 void frmFitting::setzeEntropie(const char* muster) {
     double S = 0;
-    if (!eyringEntropie(app.dblEyrPar1, zeitEinheitIdx(), S)) return;
+    if (!eyringEntropie(app.dblEyrPar1, leiteZeitEinheitIdxAb(), S)) return;
     app.dblEyrS = S;
     lblAktEntropie->setText(toQ(" " + Format(static_cast<Single>(S), muster) + " J/(mol K)"));
 }
