@@ -1,5 +1,6 @@
 #include "data/frmFitting.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -294,6 +295,9 @@ void frmFitting::Form_Load() {
         if (modus_ == 2) app.RefWert[2] = app.nOrdnung;
         for (int j = 1; j <= 3; ++j) schreibeFeld(9 + j, app.RefWert[u(j)]);
     }
+    // The window takes the height of what this mode shows.
+    for (int i = 1; i <= 2; ++i) optkTFunktion[u(i)]->setVisible(modus_ > 5);
+    lblAktEntropie->setVisible(modus_ > 5 && app.bytKTFunktion == 2);
     adjustSize();
 }
 
@@ -370,6 +374,7 @@ void frmFitting::zeichne(bool nachFit) {
         return;
     }
     const bool aktiv = Forms::mdiArea() && frame() && static_cast<QWidget*>(Forms::mdiArea()->activeSubWindow()) == frame();
+    QPointer<QWidget> fokus = QApplication::focusWidget();
     if (!nachFit) zeigeStdAbw(false);
     app.gnKurven = 0;
     // The model curves are drawn anew; the measured points stay.
@@ -402,7 +407,11 @@ void frmFitting::zeichne(bool nachFit) {
         }
     }
     ZeigeFitErgebnis();
-    if (aktiv) SetFocus();
+    // The chart came to the front; this window keeps the focus where the user had it.
+    if (aktiv) {
+        SetFocus();
+        if (fokus && isAncestorOf(fokus)) fokus->setFocus();
+    }
 }
 
 void frmFitting::diagrammDaneben() {

