@@ -263,6 +263,9 @@ void frmFitting::schreibeFeld(int index, double v) {
 
 // ---- opening ---------------------------------------------------------------------
 
+// Opening: curves of 80 intervals, c0(1), c0(2) from the data set, the
+// species boxes by the model's mask and the data's columns, and the start
+// parameters (k1..k3, k1 and n, or 100 and 100 for the temperature function).
 void frmFitting::Form_Load() {
     modus_ = app.bAuswertungsart;
     app.nSimPunkte = 80;
@@ -301,6 +304,9 @@ void frmFitting::Form_Load() {
     adjustSize();
 }
 
+// Activation: unit captions, the frames the constant mask uses, and the
+// captions of the mode; in modes 6 and 7 parameter 2 is read back from the
+// temperature function's state and shown.
 void frmFitting::Form_Activate() {
     UpdateUnitLabels();
     const std::string einheit = rtrim(app.sZeiteinheit);
@@ -345,6 +351,7 @@ void frmFitting::Form_Activate() {
 
 // ---- drawing and results ------------------------------------------------------------
 
+// The check list of the redraw: every failing check as a line "- ..." and CR LF.
 QString frmFitting::pruefeEingaben() const {
     std::string m;
     auto zeile = [&m](const std::string& t) { m += t + kCrLf; };
@@ -365,6 +372,11 @@ QString frmFitting::pruefeEingaben() const {
 
 void frmFitting::cmdDrawNewCurve_Click() { zeichne(false); }
 
+// Reads tDiagramm.XMax into tEnd; after a failed check only its message. Else
+// the model is simulated (per isotherm with its k1 in modes 6 and 7) and drawn
+// anew in the chart window, which is opened when it is not; a failed
+// simulation shows the engine's message and draws nothing more. Then the
+// error sum and the footer.
 void frmFitting::zeichne(bool nachFit) {
     app.tEnd = app.tDiagramm.XMax;
     schreibeFeld(14, app.tEnd);
@@ -428,6 +440,7 @@ void frmFitting::diagrammDaneben() {
     cf->setGeometry(rechts, r.top(), breite, r.height());
 }
 
+// lblFQS from the shown error sum; the result text into the chart's footer.
 void frmFitting::ZeigeFitErgebnis() {
     lblFQS->setText(q(fqsText(CalcFQS_Messwerte(auswahl()))));
     if (frmGraph2D* g = Forms::loaded<frmGraph2D>()) {

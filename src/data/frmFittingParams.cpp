@@ -61,6 +61,7 @@ void schreibe(Ziel z, double v) {
 
 }  // namespace
 
+// RefWert(j) into its place in the shared state; the Eyring factor also sets S#.
 void frmFitting::leiteWeiter(int j) {
     if (j < 1 || j > 3) return;
     const Ziel z = zielVon(modus_, j);
@@ -68,6 +69,7 @@ void frmFitting::leiteWeiter(int j) {
     if (z == Ziel::EyrPar1) setzeEntropie("###.0");
 }
 
+// dblEyrS and its label from dblEyrPar1; nothing changes when S# cannot be formed.
 void frmFitting::setzeEntropie(const char* muster) {
     double S = 0;
     if (!eyringEntropie(app.dblEyrPar1, leiteZeitEinheitIdxAb(), S)) return;
@@ -88,6 +90,9 @@ void frmFitting::Inp_Change(int Index) {
 void frmFitting::SliderGrob_Change(int j) { sliderBewegt(j, true); }
 void frmFitting::SliderFein_Change(int j) { sliderBewegt(j, false); }
 
+// A jog move: p(j) changes by value per cent (coarse) or per mille (fine) of
+// itself, the curve is redrawn and the slider returns to 0 (that reset is
+// not a move).
 void frmFitting::sliderBewegt(int j, bool grobRegler) {
     if (j < 1 || j > 3) return;
     QSlider* s = grobRegler ? grob(j) : fein(j);
@@ -114,6 +119,10 @@ void frmFitting::sliderBewegt(int j, bool grobRegler) {
     bSliderReset = false;
 }
 
+// Refuses too few points that take part (and 2A => P without c(A)(0)); runs
+// the minimiser; a start that cannot be evaluated ends with one message and
+// the shown parameters; a limit is reported and its last accepted values are
+// taken over like a result.
 void frmFitting::cmdAutoFitting_Click() {
     SanduhrEin();
     cmdAutoFitting->setText("warte...");

@@ -257,7 +257,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
 
     QTest::mouseClick(f->cmdHelp, Qt::LeftButton);
     ASSERT_NE(helpBrowser(), nullptr);
-    EXPECT_TRUE(helpBrowser()->toPlainText().contains("Fitting"));
+    EXPECT_TRUE(helpBrowser()->toPlainText().contains("k-Fitting manuell / automatisch"));  // page 8501
 }
 
 // Model 13 from k = 1, 1, 1 on noisy data needs more evaluations than allowed.
