@@ -21,6 +21,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
+#include "reactors/frmProtokoll.h"
 #include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
@@ -208,6 +209,7 @@ void MDIVRN::mnuExit_Click() {
     bool abort = false;
     if (app.bDatenGeaendert && app.nExpPunkte >= 1) AskSaveChangedData(abort);
     if (abort) return;
+    frmProtokoll::closeAtExit();
     WriteProjectFile(app.SessionDateiName);
     HtmlHelpCloseAll();
     if (endProgram) endProgram();
