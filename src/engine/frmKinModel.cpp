@@ -282,8 +282,12 @@ void frmKinModel::reconfigure(CalcForm* w) {
     for (int i = 0; i < 5; ++i)
         w->Inp[static_cast<std::size_t>(i)]->setText(toQ(Str(static_cast<Single>(app.c0[static_cast<std::size_t>(i + 1)]))));
     const bool arrh = mode == 6 || mode == 7;
-    w->Inp[10]->setText(toQ(Str(static_cast<Single>(arrh ? app.dblArrhA : app.k[1]))));
-    w->Inp[11]->setText(toQ(Str(static_cast<Single>(mode == 2 ? app.nOrdnung : arrh ? app.dblArrhEA : app.k[2]))));
+    // In Eyring mode the fitting window's parameters are the Eyring factor and H#.
+    const bool eyring = arrh && app.bytKTFunktion == 2;
+    const double p1 = eyring ? app.dblEyrPar1 : arrh ? app.dblArrhA : app.k[1];
+    const double p2 = mode == 2 ? app.nOrdnung : eyring ? app.dblEyrH : arrh ? app.dblArrhEA : app.k[2];
+    w->Inp[10]->setText(toQ(Str(static_cast<Single>(p1))));
+    w->Inp[11]->setText(toQ(Str(static_cast<Single>(p2))));
     w->Inp[12]->setText(toQ(Str(static_cast<Single>(app.k[3]))));
     if (t == 1 || t == 5) w->Inp[14]->setText(toQ(Str(app.tEnd)));
     else if (t == 3 || t == 4) w->Inp[14]->setText(toQ(Str(static_cast<Single>(app.tauVerweil))));
