@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QStatusBar>
 
 #include <optional>
 #include <vector>
@@ -50,17 +50,18 @@ bool kurvenPunkt(const ChartPick& p) { return trifft(p) && p.series >= 1 && p.se
 
 }  // namespace
 
-// Puts the help button after the strip's buttons and the position labels at
-// its right end, and connects the chart's mouse events.
+// Puts the position labels at the right end of the button strip and the
+// help button at the right end of the status bar, and connects the chart's
+// mouse events.
 void frmGraph2D::buildMouse() {
-    auto* strip = static_cast<QHBoxLayout*>(buttonStrip_->layout());
-    cmdMsgDelPoint = new QPushButton("einzelne Kurvenpunkte löschen", buttonStrip_);
+    cmdMsgDelPoint = new QPushButton("einzelne Kurvenpunkte löschen", StatusBar2);
     cmdMsgDelPoint->setObjectName("cmdMsgDelPoint");
     cmdMsgDelPoint->setAutoDefault(false);
     cmdMsgDelPoint->setFocusPolicy(Qt::TabFocus);
-    strip->insertWidget(strip->count() - 1, cmdMsgDelPoint);  // before the closing stretch
+    StatusBar2->addPermanentWidget(cmdMsgDelPoint);
     connect(cmdMsgDelPoint, &QPushButton::clicked, this, [this] { cmdMsgDelPoint_Click(); });
 
+    auto* strip = static_cast<QHBoxLayout*>(buttonStrip_->layout());
     lblMausPosNr = new QLabel(buttonStrip_);
     lblMausPosNr->setObjectName("lblMausPosNr");
     lblMausPos = new QLabel(buttonStrip_);
@@ -143,26 +144,19 @@ void frmGraph2D::Chart2D1_MouseDown(Qt::MouseButton button, QPoint pos) {
             case ChartRegion::PlotArea: {
                 const ChartPick k = c.pick(1, pos);
                 if (kurvenPunkt(k)) {
-                    mnuKurvenDesign_Click();
-                    tabKurven->setCurrentIndex(k.series - 1);
+                    openCurvePanelAt(k.series);
                     return;
                 }
                 const ChartPick p = c.pick(2, pos);
-                if (!trifft(p)) {
+                if (trifft(p))
+                    openPointPanelAt(p.series);
+                else
                     mnuDesignMore_Click();
-                } else {
-                    tabPunkte->setCurrentIndex(p.series - 1);
-                    mnuPunktDesign_Click();
-                }
                 return;
             }
-            case ChartRegion::Legend:
-                mnuDesignMore_Click();
-                tabDesign->setCurrentIndex(kDesignTabLegende);
-                return;
-            // The text panel opens through its menu item's handler.
-            case ChartRegion::Header: clickMenu("mnuTextDesign(1)"); return;
-            case ChartRegion::Footer: clickMenu("mnuTextDesign(2)"); return;
+            case ChartRegion::Legend: openDesignTab(kDesignTabLegende); return;
+            case ChartRegion::Header: mnuTextDesign_Click(1); return;
+            case ChartRegion::Footer: mnuTextDesign_Click(2); return;
             default: return;
         }
     }

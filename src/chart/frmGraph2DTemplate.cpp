@@ -10,10 +10,8 @@
 #include "chart/PointSetTabs.h"
 #include "chart/TemplateRebuild.h"
 #include "chart/frmGraph2D.h"
-#include "base/NumberText.h"
 #include "platform/ChartControl.h"
 #include "platform/MsgBox.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
@@ -116,10 +114,7 @@ void frmGraph2D::vorlageUebernehmen() {
     d.XMax = static_cast<Single>(c.axisMax(ChartAxis::X));
     d.YMin = static_cast<Single>(c.axisMin(ChartAxis::Y));
     d.YMax = static_cast<Single>(c.axisMax(ChartAxis::Y));
-    coord[1]->setText(toQ(Str(d.XMin)));
-    coord[2]->setText(toQ(Str(d.XMax)));
-    coord[3]->setText(toQ(Str(d.YMin)));
-    coord[4]->setText(toQ(Str(d.YMax)));
+    mnuCoord_Click();
     cmdCoord_OK_Click();
     for (int i : {1, 0, 1, 0}) optScaling_Click(i);
 }

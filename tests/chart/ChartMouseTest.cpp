@@ -53,6 +53,9 @@ TEST_F(ChartMouseTest, HoverShowsTheNearPointInTheLocalesFormatWithItsPointer) {
         EXPECT_EQ(w.lblMausPosNr->text(), QString(" #3"));
         EXPECT_EQ(w.lblMausPos->text(), QString("  X = 15.000;      Y = 0.05").replace('.', p));
         EXPECT_EQ(w.Chart2D1->cursor().pixmap().toImage().pixelColor(24, 24), rot);
+        w.frame()->resize(983, 576);  // a 1366 x 768 screen
+        vrn::test::processEvents();
+        w.Chart2D1_MouseMove(at(15, 0.05));
         vrn::test::processEvents();
         vrn::test::saveScreenshot(&w, "chart_hover_point");
         Forms::unload<frmGraph2D>();
