@@ -43,7 +43,9 @@ void hintergrund(QLabel* l, Colour c) {
 // The pointer of a cursor file beside the program; nothing when it cannot be read.
 std::optional<QCursor> zeiger(const char* datei) { return loadCursorFile(resourceFolder() + "/" + datei); }
 
-bool trifft(const ChartPick& p) { return p.series != -1 && p.point != -1 && p.distance >= 0 && p.distance <= kPickAbstand; }
+bool trifft(const ChartPick& p) {
+    return p.series != -1 && p.point != -1 && p.distance >= 0 && p.distance <= kPickAbstand;
+}
 
 // A picked curve point: a user curve (1..24) within the pick distance.
 bool kurvenPunkt(const ChartPick& p) { return trifft(p) && p.series >= 1 && p.series <= kMaxKurven; }
@@ -178,24 +180,24 @@ void frmGraph2D::loescheKurvenPunkt(int series, int point) {
                               nl + nl + "Punkt x =" + Str(x) + ",  y =" + Str(y) + nl + "wirklich löschen?" + nl + nl;
     if (MsgBox(frage, MsgButtons::YesNo, MsgIcon::Question, "Löschen eines Kurvenpunktes") != MsgAnswer::Yes) return;
 
+    if (series < 1 || series > kMaxKurven) {
+        // A half-life mark keeps its style and its values (they lie beyond single precision).
+        std::vector<double> xs, ys;
+        for (int i = 1; i <= n; ++i) {
+            if (i == point) continue;
+            xs.push_back(c.x(1, series, i));
+            ys.push_back(c.y(1, series, i));
+        }
+        c.setPoints(1, series, xs, ys);
+        return;
+    }
     // The remaining points in single precision, element 0's x = their count.
     std::vector<XYPunkt> pts(1);
     pts[0].x = static_cast<Single>(n - 1);
-    for (int i = 1; i <= n; ++i) {
-        if (i == point) continue;
-        pts.push_back(XYPunkt{static_cast<Single>(c.x(1, series, i)), static_cast<Single>(c.y(1, series, i)), 0});
-    }
-    if (series >= 1 && series <= kMaxKurven) {
-        zeigeKurvenPunkte(static_cast<Integer>(series), pts);
-        return;
-    }
-    // A half-life mark keeps its style; only the point goes.
-    std::vector<double> xs, ys;
-    for (std::size_t i = 1; i < pts.size(); ++i) {
-        xs.push_back(pts[i].x);
-        ys.push_back(pts[i].y);
-    }
-    c.setPoints(1, series, xs, ys);
+    for (int i = 1; i <= n; ++i)
+        if (i != point)
+            pts.push_back(XYPunkt{static_cast<Single>(c.x(1, series, i)), static_cast<Single>(c.y(1, series, i)), 0});
+    zeigeKurvenPunkte(static_cast<Integer>(series), pts);
 }
 
 void frmGraph2D::Chart2D1_MouseUp(Qt::MouseButton button, QPoint) {

@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <vector>
 
 #include "chart/CurveSlots.h"
@@ -109,11 +112,17 @@ void frmGraph2D::vorlageUebernehmen() {
     }
     if (PunktSatzNr >= 1 && a.punktSatz[u(PunktSatzNr)]) tabPunkte->setCurrentIndex(PunktSatzNr - 1);
 
-    Diagramm& d = app.tDiagramm;
-    d.XMin = static_cast<Single>(c.axisMin(ChartAxis::X));
-    d.XMax = static_cast<Single>(c.axisMax(ChartAxis::X));
-    d.YMin = static_cast<Single>(c.axisMin(ChartAxis::Y));
-    d.YMax = static_cast<Single>(c.axisMax(ChartAxis::Y));
+    // Ranges beyond single precision are not taken over: the request's range then stays.
+    const std::array<Single, 4> b{
+        static_cast<Single>(c.axisMin(ChartAxis::X)), static_cast<Single>(c.axisMax(ChartAxis::X)),
+        static_cast<Single>(c.axisMin(ChartAxis::Y)), static_cast<Single>(c.axisMax(ChartAxis::Y))};
+    if (std::all_of(b.begin(), b.end(), [](Single v) { return std::isfinite(v); })) {
+        Diagramm& d = app.tDiagramm;
+        d.XMin = b[0];
+        d.XMax = b[1];
+        d.YMin = b[2];
+        d.YMax = b[3];
+    }
     mnuCoord_Click();
     cmdCoord_OK_Click();
     for (int i : {1, 0, 1, 0}) optScaling_Click(i);

@@ -139,6 +139,14 @@ TEST_F(ChartMouseTest, LeftClickAsksAndDeletesExactlyThatPoint) {
     EXPECT_EQ(QPointF(c.x(1, 24, 2), c.y(1, 24, 2)), QPointF(12.5, 0.02f));
     EXPECT_EQ(c.style(1, 24).lineColour, RGB(0, 128, 0));
 
+    // The middle point of a half-life mark goes; the mark keeps its ends and stays drawn.
+    w.mnuHalbA_Click();
+    const double tau = c.x(1, 26, 2);
+    msgs.answer(MsgAnswer::Yes);
+    QTest::mouseClick(plot(), Qt::LeftButton, {}, at(tau, 0));
+    ASSERT_EQ(c.pointCount(1, 26), 2);
+    EXPECT_EQ(QPointF(c.y(1, 26, 1), c.y(1, 26, 2)), QPointF(-1e300, 1e300));
+
     msgs.clear();
     QTest::mouseClick(plot(), Qt::LeftButton, {}, at(5, 0.005));  // far from every point: no question
     QTest::mouseClick(w.cmdMsgDelPoint, Qt::LeftButton);

@@ -20,7 +20,8 @@ struct Bild {
     // BGRA, row 0 at the top.
     std::array<std::array<std::uint32_t, kSize>, kSize> px{};
     void set(int x, int y, std::uint32_t argb) {
-        if (x >= 0 && x < kSize && y >= 0 && y < kSize) px[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = argb;
+        if (x >= 0 && x < kSize && y >= 0 && y < kSize)
+            px[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = argb;
     }
     std::uint32_t get(int x, int y) const {
         if (x < 0 || x >= kSize || y < 0 || y >= kSize) return 0;
