@@ -44,11 +44,9 @@ const std::string kZuwenigCt = "Keine (oder zuwenig) experimentelle c-t-Daten." 
 // Items whose windows the program does not have: they stay disabled.
 const std::set<QString>& unavailableItems() {
     static const std::set<QString> items = {
-        "mnuNeudat",           "mnuEdit",           "mnuEditXY",         "mnuCtFitting",
+        "mnuEditXY",           "mnuCtFitting",
         "mnuROFitting",        "mnuNonIsothermFitting(1)", "mnuNonIsothermFitting(2)",
-        "mnuSubTangente(1)",   "mnuSubTangente(2)", "mnuSubTangente(3)", "mnuSubTangente(4)",
-        "mnuSubTangente(5)",   "mnuBatchR",
-        "mnuRohrR",            "mnuKontRK",         "mnuToolArrhenius",  "mnuToolEyring",
+        "mnuBatchR",           "mnuRohrR",          "mnuKontRK",
     };
     return items;
 }
@@ -94,6 +92,10 @@ void MDIVRN::connectDispatch() {
     on("mnuLoadProject", [this] { mnuLoadProject_Click(); });
     on("mnuSaveProject", [this] { mnuSaveProject_Click(); });
     on("mnuNeudat", [this] { mnuNeudat_Click(); });
+    on("mnuEdit", [this] { mnuEdit_Click(); });
+    on("mnuToolArrhenius", [this] { mnuToolKT_Click(1); });
+    on("mnuToolEyring", [this] { mnuToolKT_Click(2); });
+    connectDataEditorPopup();
     on("mnuExit", [this] { mnuExit_Click(); });
     on("mnuModel", [this] { mnuModel_Click(); });
     on("mnuExpctAuswertung", [this] { mnuExpctAuswertung_Open(); });
@@ -114,8 +116,6 @@ void MDIVRN::connectDispatch() {
     // The items of windows the program does not have stay disabled.
     for (const QString& name : unavailableItems())
         if (QAction* a = menuItem(name)) a->setEnabled(false);
-    for (int pos : {2, 14, 16})
-        if (QAction* a = toolbarButton(pos)) a->setEnabled(false);
 }
 
 // ---- projects and data ----
@@ -184,6 +184,7 @@ void MDIVRN::mnuNeudat_Click() {
     app.nExpPunkte = 0;
     app.LambdaInf = 0;
     app.ExpDateiName.clear();
+    showDataEditor();
 }
 
 void MDIVRN::mnuExit_Click() {
@@ -384,6 +385,7 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.iDiagrammTyp = 100;
     app.gMitMesspunkten = true;
     Forms::unload<frmPrepareTimeDiagram>();
+    showTangentWindow();
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();

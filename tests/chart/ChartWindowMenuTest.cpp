@@ -269,7 +269,7 @@ TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
     EXPECT_EQ(w.cmbSep->itemText(0), QString("Trennzeichen Semikolon"));
     EXPECT_EQ(w.cmbSep->currentText(), QString("Trennzeichen Komma"));
     EXPECT_TRUE(w.cmdSingleCalc->isVisible());
-    EXPECT_FALSE(w.cmdArrhRechner->isVisible());
+    EXPECT_TRUE(w.cmdArrhRechner->isVisible());
     w.cmbSep->setCurrentIndex(2);
     w.cmbSep_Click();
     EXPECT_EQ(app.Trennzeichen, "\t");
