@@ -19,6 +19,7 @@
 
 #include <memory>
 
+#include "chart/ChartWindowTables.h"
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
 #include "shell/MDIVRN.h"
@@ -38,11 +39,11 @@ QString readUtf8(const QString& path, bool* valid = nullptr) {
     return text;
 }
 
-// Every context the program hands to the help: the menu table, the literal
+// Every context the program hands to the help: the menu tables, the literal
 // HtmlHelp calls of the sources and the five selections of the stirred tank.
 QSet<int> programContexts() {
     QSet<int> ctx;
-    for (auto rows : {mainMenuRows(), popupMenuRows()})
+    for (auto rows : {mainMenuRows(), popupMenuRows(), chartMenuRows()})
         for (const MenuRow& r : rows)
             if (r.helpContext) ctx.insert(r.helpContext);
     const QRegularExpression call(R"(HtmlHelp\(\s*(\d+))");
