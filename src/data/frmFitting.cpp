@@ -20,6 +20,7 @@
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/FitTexts.h"
+#include "data/frmArrheniusRechner.h"
 #include "engine/Simulation.h"
 #include "platform/ChartControl.h"
 #include "platform/HelpViewer.h"
@@ -419,6 +420,8 @@ void frmFitting::zeichne(bool nachFit) {
         }
     }
     ZeigeFitErgebnis();
+    // An open Arrhenius/Eyring calculator takes over the fitted temperature function.
+    if (modus_ == 6 || modus_ == 7) rechnerAuffrischen();
     // The chart came to the front; this window keeps the focus where the user had it.
     if (aktiv) {
         SetFocus();
@@ -472,6 +475,12 @@ void frmFitting::optkTFunktion_Click(int i) {
     leiteWeiter(1);
     leiteWeiter(2);
     Form_Activate();
+    rechnerAuffrischen();
+}
+
+void frmFitting::rechnerAuffrischen() {
+    // Its activation handler refills it; the focus stays with this window.
+    if (frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>()) r->Form_Activate();
 }
 
 void frmFitting::cmdHelp_Click() { HtmlHelp(8501); }

@@ -90,6 +90,9 @@ protected:
     void Form_Activate() override;
 
 private:
+    // Lets an open Arrhenius/Eyring calculator take over the shown temperature
+    // function and parameters from the shared state.
+    void rechnerAuffrischen();
     void buildParameterFrame(int j, QGroupBox* frame);
     QSlider* grob(int j) const;
     QSlider* fein(int j) const;

@@ -21,6 +21,7 @@
 #include "base/NumberText.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
+#include "data/frmArrheniusRechner.h"
 #include "data/frmFitting.h"
 #include "engine/ConcentrationAtTime.h"
 #include "engine/InitialConcentrations.h"
@@ -322,8 +323,14 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     EXPECT_NEAR(numberAfter(foot, ", EA ="), 60000, 6);
     EXPECT_TRUE(f->lblStdDev[2]->isVisible());
 
+    // An open calculator follows the switch to Eyring.
+    frmArrheniusRechner& rechner = Forms::get<frmArrheniusRechner>();
+    rechner.Show();
+    EXPECT_EQ(rechner.lblFormel->text(), "berechnet k = A exp(-EA / (R T))");
+
     // Eyring: S# follows from the factor, R ln(factor h / kB), in J/(mol K).
     QTest::mouseClick(f->optkTFunktion[2], Qt::LeftButton);
+    EXPECT_EQ(rechner.lblFormel->text(), "berechnet k = kB/h T exp(-H#/(R T)) exp(S#/R)");
     EXPECT_EQ(f->frak1->title(), "mol. Aktivierungs-Entropie s#");
     EXPECT_TRUE(f->lblAktEntropie->isVisible());
     type(f->Inp[10], "1");
