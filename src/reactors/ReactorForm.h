@@ -4,14 +4,10 @@
 // rules of the fields, the protocol hand-over and the picture.
 #pragma once
 
-#include <QString>
-
 #include "reactors/ReactorChecks.h"
 #include "reactors/ReactorRules.h"
 #include "shell/CalcForm.h"
 
-class QAbstractButton;
-class QGridLayout;
 class QHBoxLayout;
 class QRadioButton;
 

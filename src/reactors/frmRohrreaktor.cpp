@@ -139,7 +139,7 @@ void frmRohrreaktor::cmdCalc_Click() {
         }
         if (in.U > lim.Umax) {
             MsgBox(unreachableConversionText(lim.Umax), MsgButtons::OK, MsgIcon::Critical, kBatchTitel);
-            closingPart();
+            finishCalculation();
             return;
         }
         endless = in.U == lim.Umax;
@@ -162,14 +162,14 @@ void frmRohrreaktor::cmdCalc_Click() {
     if (out == CalcOutcome::EngineFailed) {
         showReactorStatus(failure);
         if (in.selection == 2) SanduhrAus();
-        else closingPart();
+        else finishCalculation();
         return;
     }
     if (out == CalcOutcome::NotReached) {
         clearResults({14, 15});
         zeichneRohrreaktor(0, true);
         MsgBox(kZeitNichtGefunden, MsgButtons::OK, MsgIcon::Critical, kBatchTitel);
-        closingPart();
+        finishCalculation();
         return;
     }
 
@@ -184,10 +184,10 @@ void frmRohrreaktor::cmdCalc_Click() {
     }
     finishResult();
     zeichneRohrreaktor(app.UmsatzSoll);
-    closingPart();
+    finishCalculation();
 }
 
-void frmRohrreaktor::closingPart() {
+void frmRohrreaktor::finishCalculation() {
     if (app.iModell == 7 && app.cAkt[B] < 0)
         MsgBox(kZuWenigBModell7Text, MsgButtons::OK, MsgIcon::Critical, kZuWenigBModell7Titel);
     enableProtocolAfterFirst();

@@ -34,8 +34,11 @@ protected:
     void Form_Activate() override;
 
 private:
-    // The end of every calculation that passed the check list.
-    void closingPart();
+    // The end of every calculation that passed the check list (except an
+    // engine failure inside the time search): the model-7 warning of a
+    // negative outlet c(B), the protocol button after the first calculation,
+    // the busy cursor off.
+    void finishCalculation();
 };
 
 }  // namespace vrn

@@ -65,8 +65,7 @@ TEST_F(TankWindow, ChoosingTwoGivenQuantities) {
     click(r.optCalcConti[3]);
     click(r.cmdHelp);
     ASSERT_NE(helpBrowser(), nullptr);
-    EXPECT_TRUE(helpBrowser()->source().toString().endsWith("/9003.html") ||
-                helpBrowser()->toPlainText().contains("Hilfe-Kontext 9003"));
+    EXPECT_TRUE(helpBrowser()->source().toString().endsWith("/9003.html"));
     HtmlHelpCloseAll();
 }
 
@@ -110,7 +109,9 @@ TEST_F(TankWindow, RefusalsAndFailures) {
         rec.clear();
         click(r.cmdCalc);
         ASSERT_EQ(rec.count(), 1u);
-        if (row.message) EXPECT_EQ(rec.last().text, row.message);
+        if (row.message) {
+            EXPECT_EQ(rec.last().text, row.message);
+        }
         EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
         EXPECT_EQ(r.Inp[5]->text(), outlet);
         EXPECT_EQ(app.iProtZeileQuelle, 0);
