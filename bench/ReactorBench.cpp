@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "reactors/BatchReactor.h"
+#include "reactors/ConversionSearch.h"
 #include "reactors/StirredTank.h"
 #include "shell/AppState.h"
 
@@ -64,5 +65,36 @@ void BM_StirredTank_Coupled_Model18_ConversionGiven(benchmark::State& state) {
     if (!ok) state.SkipWithError("stirred tank failed");
 }
 BENCHMARK(BM_StirredTank_Coupled_Model18_ConversionGiven)->Unit(benchmark::kMicrosecond);
+
+// The time of a wanted conversion: the search around the batch computation.
+void conversionSearch(benchmark::State& state, double U, CalcOutcome expected) {
+    bool ok = true;
+    for (auto _ : state) {
+        double t = 0;
+        ReactorStatus failure;
+        ok = batchResult(true, t, U, failure) == expected && ok;
+        benchmark::DoNotOptimize(t);
+    }
+    if (!ok) state.SkipWithError("conversion search gave another outcome");
+}
+
+void BM_ConversionSearch_ClosedForm_Model2(benchmark::State& state) {
+    setUp(2, {1000, 0, 0}, {1, 0, 0, 0, 0});
+    conversionSearch(state, 0.5, CalcOutcome::Done);
+}
+BENCHMARK(BM_ConversionSearch_ClosedForm_Model2)->Unit(benchmark::kMicrosecond);
+
+void BM_ConversionSearch_Integrated_Model9(benchmark::State& state) {
+    setUp(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0});
+    conversionSearch(state, 0.5, CalcOutcome::Done);
+}
+BENCHMARK(BM_ConversionSearch_Integrated_Model9)->Unit(benchmark::kMicrosecond);
+
+// Model 7 whose B runs out before the conversion: the search ends on the plateau.
+void BM_ConversionSearch_Unreachable_Model7(benchmark::State& state) {
+    setUp(7, {0.15, 0.05, 0}, {1, 0.2, 0, 0, 0});
+    conversionSearch(state, 0.5, CalcOutcome::NotReached);
+}
+BENCHMARK(BM_ConversionSearch_Unreachable_Model7)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

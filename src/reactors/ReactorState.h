@@ -20,11 +20,20 @@ struct ReactorState {
     double UmsatzSoll = 0;              // wanted conversion
     std::array<double, 4> ksi{};        // extents of reaction ksi(1..2); 0 and 3 carry no result
 
+    // The given quantity of each reactor window, kept between its openings.
+    Integer iInpSelBatch = 0;           // 0 t, 1 U(A)
+    Integer iInpSelRohr = 0;            // 0 t, 1 l, 2 U(A)
+    Integer iInpSelRKconti = 0;         // 0..4, which two of U(A), V, V*, t
+
     // The protocol: the row of the last calculation, the rows collected since
     // the last file was closed (ProtTabelle[0] is row 1), their count, whether
     // collected rows are not written yet, and the file name (a bare name
     // lies in the program folder).
     ProtRow ProtZeile{};
+    // The calculation window (its type 2..4) whose valid result ProtZeile
+    // holds; 0 while there is none (before the first result, and from the
+    // start of every calculation until it succeeds).
+    Integer iProtZeileQuelle = 0;
     std::vector<ProtTabRow> ProtTabelle;
     Integer nProtZeilen = 0;
     bool bProtOffen = false;

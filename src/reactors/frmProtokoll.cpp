@@ -107,6 +107,7 @@ void frmProtokoll::Form_Load() {
 
     source_ = protocolSource();
     iProtQuelle = source_ ? static_cast<Integer>(source_->calcType()) : Integer{0};
+    refreshRowButton();
     adjustSize();
 }
 
@@ -135,7 +136,18 @@ void frmProtokoll::cmbSep_Click(int index) {
     if (index >= 0 && index < 3) app.Trennzeichen = kSeparatoren[index].zeichen;
 }
 
+namespace {
+// A row of the last calculation of the source (any window's row when the
+// protocol has no source).
+bool validRow(Integer quelle) {
+    return app.iProtZeileQuelle != 0 && (quelle == 0 || app.iProtZeileQuelle == quelle);
+}
+}  // namespace
+
+void frmProtokoll::refreshRowButton() { cmdProtokoll->setEnabled(validRow(iProtQuelle)); }
+
 void frmProtokoll::cmdProtokoll_Click() {
+    if (!validRow(iProtQuelle)) return;
     if (app.Trennzeichen == "," && app.bDezimalKomma)
         MsgBox(kKommaWarnung, MsgButtons::OK, MsgIcon::Exclamation, "Warnung");
     if (!appendProtZeile()) {

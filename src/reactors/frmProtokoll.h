@@ -45,8 +45,13 @@ public:
     static std::string SetAutoProtName();
 
     // Adds app.ProtZeile to the protocol (a warning first when the separator
-    // is "," on a decimal-comma locale); enables cmdOpenNew.
+    // is "," on a decimal-comma locale); enables cmdOpenNew. Adds nothing
+    // unless the row holds a valid result of the source window.
     void cmdProtokoll_Click();
+    // "Ergebnis protokollieren" is enabled exactly while the row holds a
+    // valid result of the source window; the reactor windows call this after
+    // every calculation.
+    void refreshRowButton();
     // Writes an open protocol, copies the file to the clipboard with Tabs and
     // starts the next file. A failed write shows its message and keeps the
     // rows, the name and the enabled button.

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <set>
+#include <type_traits>
 
 #include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
@@ -21,7 +22,10 @@
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
+#include "reactors/frmBatch.h"
 #include "reactors/frmProtokoll.h"
+#include "reactors/frmRKconti.h"
+#include "reactors/frmRohrreaktor.h"
 #include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
@@ -45,7 +49,7 @@ const std::string kZuwenigCt = "Keine (oder zuwenig) experimentelle c-t-Daten." 
 // Items whose windows the program does not have: they stay disabled.
 const std::set<QString>& unavailableItems() {
     static const std::set<QString> items = {
-        "mnuEditXY",           "mnuBatchR",         "mnuRohrR",          "mnuKontRK",
+        "mnuEditXY",
     };
     return items;
 }
@@ -53,6 +57,29 @@ const std::set<QString>& unavailableItems() {
 void refuse(const std::string& text) { MsgBox(text, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich); }
 
 void closeTip() { Forms::unload<frmTip>(); }
+
+void closeReactorWindows() {
+    Forms::unload<frmBatch>();
+    Forms::unload<frmRohrreaktor>();
+    Forms::unload<frmRKconti>();
+}
+
+// A reactor item: closes the competing windows, shows its reactor window,
+// reopens the model window (which fills the reactor's fields) and focuses
+// the reactor.
+template <class W>
+void openReactor() {
+    closeTip();
+    Forms::unload<frmPrepareTimeDiagram>();
+    Forms::unload<frmFitting>();
+    if constexpr (!std::is_same_v<W, frmBatch>) Forms::unload<frmBatch>();
+    if constexpr (!std::is_same_v<W, frmRohrreaktor>) Forms::unload<frmRohrreaktor>();
+    if constexpr (!std::is_same_v<W, frmRKconti>) Forms::unload<frmRKconti>();
+    Forms::get<W>().Show();
+    Forms::unload<frmKinModel>();
+    Forms::get<frmKinModel>().Show();
+    if (W* w = Forms::loaded<W>()) w->SetFocus();
+}
 
 void openChart() {
     zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
@@ -129,6 +156,9 @@ void MDIVRN::connectDispatch() {
     on("mnuctGraph", [this] { mnuctGraph_Click(); });
     on("mnuvtGraph", [this] { mnuvtGraph_Click(); });
     on("mnuReaktor", [this] { mnuReaktor_Open(); });
+    on("mnuBatchR", [] { openReactor<frmBatch>(); });
+    on("mnuRohrR", [] { openReactor<frmRohrreaktor>(); });
+    on("mnuKontRK", [] { openReactor<frmRKconti>(); });
     for (int i = 0; i <= 1; ++i)
         on(QString("mnuSubMonteCarlo(%1)").arg(i), [this, i] { mnuSubMonteCarlo_Click(i); });
     // The items of windows the program does not have stay disabled.
@@ -240,6 +270,7 @@ void MDIVRN::mnuModel_Click() {
 
 void MDIVRN::simulation(bool rate) {
     closeTip();
+    closeReactorWindows();
     Forms::unload<frmFitting>();
     app.bRateDiagramm = rate;
     app.bAuswertungsart = 0;
@@ -344,6 +375,7 @@ void MDIVRN::isothermFitting(int mode) {
         app.iDiagrammTyp = -9;
         app.gMitMesspunkten = true;
         Forms::unload<frmPrepareTimeDiagram>();
+        closeReactorWindows();
         showFitting();
         if (mode == 2) app.iModell = 20;
         reopenModelWindow();
@@ -371,6 +403,7 @@ void MDIVRN::mnuNonIsothermFitting_Click(int i) {
         app.iDiagrammTyp = -9;
         app.gMitMesspunkten = true;
         Forms::unload<frmPrepareTimeDiagram>();
+        closeReactorWindows();
         if (i == 2 && app.c0Daten[1] == 0)
             return refuse("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.");
         app.iModell = static_cast<Integer>(i == 1 ? 2 : 3);
@@ -428,6 +461,7 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.iDiagrammTyp = 100;
     app.gMitMesspunkten = true;
     Forms::unload<frmPrepareTimeDiagram>();
+    closeReactorWindows();
     showTangentWindow();
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
@@ -454,6 +488,8 @@ void MDIVRN::mnuSubMonteCarlo_Click(int Index) {
 
 void MDIVRN::mnuReaktor_Open() {
     if (app.iModell == 0) refuse("vorher ein kinetisches Modell wählen!");
+    for (const char* item : {"mnuBatchR", "mnuRohrR", "mnuKontRK"})
+        if (QAction* a = menuItem(item)) a->setEnabled(app.iModell != 0);
 }
 
 }  // namespace vrn

@@ -35,10 +35,13 @@ public:
     }
 };
 
-// The result of the stirred tank with model 2 (k1 = 0.15) at V = 1, V* = 0.2 as its protocol row.
+// The result of the stirred tank with model 2 (k1 = 0.15) at V = 1, V* = 0.2
+// as its protocol row, valid as after a calculation.
 void tankResultRow() {
     const double u = 0.75 / 1.75;
     app.ProtZeile = {1, 0, 0, 0, 0, 1 / 1.75, 0, 0, u, 0, 0.15, 0, 0, u, 5, 0, 1, 0.2, u, 0};
+    app.iProtZeileQuelle = 2;
+    if (frmProtokoll* p = Forms::loaded<frmProtokoll>()) p->refreshRowButton();
 }
 
 }  // namespace

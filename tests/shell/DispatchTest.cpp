@@ -287,7 +287,7 @@ TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
 }
 
 TEST_F(Dispatch, WindowsOfLaterWorkStayDisabled) {
-    for (const char* item : {"mnuEdit", "mnuEditXY", "mnuBatchR"})
+    for (const char* item : {"mnuEdit", "mnuEditXY"})
         EXPECT_FALSE(w->menuItem(item)->isEnabled()) << item;
     for (const char* item : {"mnuctAusw(1)", "mnukT(1)", "mnuLambdaAusw(1)", "mnuctGraph", "mnuLoadProject", "mnuExit"})
         EXPECT_TRUE(w->menuItem(item)->isEnabled()) << item;
