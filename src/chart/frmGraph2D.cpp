@@ -77,6 +77,11 @@ std::function<void()>& frmGraph2D::xyEditorOeffnen() {
     return f;
 }
 
+std::function<void()>& frmGraph2D::xyEditorSchliessen() {
+    static std::function<void()> f;
+    return f;
+}
+
 std::function<void()>& frmGraph2D::arrheniusRechnerOeffnen() {
     static std::function<void()> f;
     return f;
@@ -91,6 +96,7 @@ frmGraph2D::frmGraph2D() : VrnForm(Kind::MdiChild) {
     buildPointPanel();
     buildDesignPanel();
     buildSmallPanels();
+    buildManuButtons();
     for (ToolFrame* f : {fraTabs, fraKurven, fraPunkte, fraSchrift, fraCoordInput, fraPrintIt, fraResolution})
         connectFrame(f);
 }
@@ -257,17 +263,21 @@ void frmGraph2D::buildCurvePanel() {
     cmbSep = new QComboBox(fraKurven);
     cmbSep->setObjectName("cmbSep");
     cmbSep->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cmdSaveCurveAsXY = new QPushButton("Kurve als XY speichern", fraKurven);
+    cmdSaveCurveAsXY->setObjectName("cmdSaveCurveAsXY");
     cmdKurven_OK = new QPushButton("Schließen", fraKurven);
     cmdKurven_OK->setObjectName("cmdKurven_OK");
     buttons->addWidget(cmdDelKurv);
     buttons->addWidget(cmdClipboard);
     buttons->addWidget(cmbSep);
+    buttons->addWidget(cmdSaveCurveAsXY);
     buttons->addStretch(1);
     buttons->addWidget(cmdKurven_OK);
     outer->addLayout(buttons);
     connect(cmdDelKurv, &QPushButton::clicked, this, [this] { cmdDelKurv_Click(); });
     connect(cmdClipboard, &QPushButton::clicked, this, [this] { cmdClipboard_Click(); });
     connect(cmbSep, &QComboBox::activated, this, [this] { cmbSep_Click(); });
+    connect(cmdSaveCurveAsXY, &QPushButton::clicked, this, [this] { cmdSaveCurveAsXY_Click(); });
     connect(cmdKurven_OK, &QPushButton::clicked, this, [this] { cmdKurven_OK_Click(); });
     fraKurven->adjustSize();
 }
