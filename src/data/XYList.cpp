@@ -61,6 +61,11 @@ void achse(double lo, double hi, Single& min, Single& max) {
     const double grenze = static_cast<double>(FLT_MAX);
     min = static_cast<Single>(std::clamp(a, -grenze, grenze));
     max = static_cast<Single>(std::clamp(b, -grenze, grenze));
+    // Near the smallest Singles 5 % may vanish: the axis still gets a width.
+    if (!(min < max)) {
+        min = std::nextafter(min, -FLT_MAX);
+        max = std::nextafter(max, FLT_MAX);
+    }
 }
 
 }  // namespace

@@ -98,6 +98,7 @@ TEST_F(XYListTest, ActivePointsAndTheirChartRange) {
         {{{-2, -10, 0}, {-2, 30, 0}}, -2.1f, -1.9f, -12, 32},
         {{{0, 1, 0}, {0, 2, 0}}, -1, 1, 0.95f, 2.05f},
         {{{-3.3e38f, 0, 0}, {3.3e38f, 1, 0}}, -FLT_MAX, FLT_MAX, -0.05f, 1.05f},
+        {{{1, 4.2e-45f, 0}, {1, 4.2e-45f, 0}}, 0.95f, 1.05f, 2.8e-45f, 5.6e-45f},  // 5 % of 3 steps vanishes
     };
     for (const Row& r : rows) {
         liste(r.pts);
@@ -107,6 +108,8 @@ TEST_F(XYListTest, ActivePointsAndTheirChartRange) {
         EXPECT_FLOAT_EQ(d.XMax, r.xMax);
         EXPECT_FLOAT_EQ(d.YMin, r.yMin);
         EXPECT_FLOAT_EQ(d.YMax, r.yMax);
+        EXPECT_LT(d.XMin, d.XMax);
+        EXPECT_LT(d.YMin, d.YMax);
         EXPECT_EQ(d.Kopftext, "experimentelle Punkte y(T)");
         EXPECT_EQ(d.XTitel, "T / K");
         EXPECT_EQ(d.YTitel, "y");
