@@ -94,6 +94,7 @@ public:
     void mnuctGraph_Click();
     void mnuvtGraph_Click();
     void mnuReaktor_Open();
+    void mnuSubMonteCarlo_Click(int Index);
 
     // How the program ends after "Exit" (tests replace it).
     static std::function<void()> endProgram;

@@ -15,6 +15,7 @@
 #include "engine/InitialConcentrations.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
+#include "montecarlo/frmMonteCarlo.h"
 #include "platform/Forms.h"
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
@@ -45,7 +46,7 @@ const std::set<QString>& unavailableItems() {
         "mnuNeudat",           "mnuEdit",           "mnuEditXY",         "mnuCtFitting",
         "mnuROFitting",        "mnuNonIsothermFitting(1)", "mnuNonIsothermFitting(2)",
         "mnuSubTangente(1)",   "mnuSubTangente(2)", "mnuSubTangente(3)", "mnuSubTangente(4)",
-        "mnuSubTangente(5)",   "mnuSubMonteCarlo(0)", "mnuSubMonteCarlo(1)", "mnuBatchR",
+        "mnuSubTangente(5)",   "mnuBatchR",
         "mnuRohrR",            "mnuKontRK",         "mnuToolArrhenius",  "mnuToolEyring",
     };
     return items;
@@ -107,6 +108,8 @@ void MDIVRN::connectDispatch() {
     on("mnuctGraph", [this] { mnuctGraph_Click(); });
     on("mnuvtGraph", [this] { mnuvtGraph_Click(); });
     on("mnuReaktor", [this] { mnuReaktor_Open(); });
+    for (int i = 0; i <= 1; ++i)
+        on(QString("mnuSubMonteCarlo(%1)").arg(i), [this, i] { mnuSubMonteCarlo_Click(i); });
     // The items of windows the program does not have stay disabled.
     for (const QString& name : unavailableItems())
         if (QAction* a = menuItem(name)) a->setEnabled(false);
@@ -382,6 +385,22 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();
+}
+
+// ---- Monte Carlo ----
+
+// The mode is fixed for the window's lifetime: the window is loaded anew.
+// A window that is going (its run stopped) is replaced at once.
+void MDIVRN::mnuSubMonteCarlo_Click(int Index) {
+    app.MCModus = static_cast<Byte>(Index + 1);
+    closeTip();
+    try {
+        Forms::unload<frmMonteCarlo>();
+        Forms::get<frmMonteCarlo>().Show();
+    } catch (const std::exception&) {
+        refuse("Das 2D-Graphikmodul ...\\olch2x8.ocx wurde bei der Installation nicht ordnungsgemäß registriert." +
+               kCrLf + "Bitte versuchen Sie eine manuelle Registrierung (s. unsere Website).");
+    }
 }
 
 // ---- reactors ----
