@@ -20,6 +20,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
+#include "reactors/frmProtokoll.h"
 #include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
@@ -189,6 +190,7 @@ void MDIVRN::mnuExit_Click() {
     bool abort = false;
     if (app.bDatenGeaendert && app.nExpPunkte >= 1) AskSaveChangedData(abort);
     if (abort) return;
+    frmProtokoll::closeAtExit();
     WriteProjectFile(app.SessionDateiName);
     HtmlHelpCloseAll();
     if (endProgram) endProgram();
