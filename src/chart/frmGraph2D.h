@@ -40,7 +40,13 @@ namespace vrn {
 class MenuTree;
 
 class ChartControl;
+class CoordPanel;
+class CurvePanel;
+class DesignPanel;
 class NumberField;
+class PointPanel;
+class ResolutionPanel;
+class TextPanel;
 class ToolFrame;
 class UpDown;
 
@@ -120,6 +126,28 @@ public:
     // The white colour preset ("Gesamtblatt weiß").
     void cmdFullWhite_Click();
 
+    // ---- Design panels (frmGraph2DDesign.cpp) -----------------------------------
+    // Entry points for whatever opens a panel (menus, a right click on the chart):
+    // the curve panel at curve n's tab (1..24; a free place keeps the first
+    // curve's tab), the point-set panel at set k's tab (1..7), the design panel
+    // at tab index t (0..10, 4 = "Legende"), the text panel for target 1..4
+    // (5 opens the curve panel).
+    void openCurvePanelAt(int n);
+    void openPointPanelAt(int k);
+    void openDesignTab(int t);
+    void mnuTextDesign_Click(int index);
+    void mnuAddText_Click();
+    void cmdSchriftFertig_Click();
+    void mnuCoord_Click();
+    // "Zoom": both origins at the minimum, the next left drag on the chart zooms.
+    void cmdZoom_Click();
+    // "Reset": the range in the coordinate boxes again (not the range before the first zoom).
+    void cmdZoomReset_Click();
+    // "Farb-Vorwahl": the colour of the next curve or point set.
+    void cmdFarbVorwahl_Click();
+    // Legend shown or hidden, with its menu items and every legend box of the panels.
+    void legendeSchalten(bool sichtbar);
+
     // Legend and delete menus.
     bool keineLegendentexte() const;
     void mnuAddLegend_Click();
@@ -185,6 +213,16 @@ public:
     ToolFrame* fraCoordInput = nullptr;
     ToolFrame* fraPrintIt = nullptr;
     ToolFrame* fraResolution = nullptr;
+    // The same panels with their own controls and handlers.
+    CurvePanel* kurvenPanel = nullptr;
+    PointPanel* punktePanel = nullptr;
+    DesignPanel* designPanel = nullptr;
+    TextPanel* textPanel = nullptr;
+    CoordPanel* coordPanel = nullptr;
+    ResolutionPanel* aufloesungPanel = nullptr;
+    QPushButton* cmdZoom = nullptr;
+    QPushButton* cmdZoomReset = nullptr;
+    QPushButton* cmdFarbVorwahl = nullptr;
 
     // Curve panel: one tab per curve 1..24 (index curve - 1).
     QTabWidget* tabKurven = nullptr;
@@ -238,9 +276,6 @@ public:
     QLabel* Label54 = nullptr;
     QPushButton* cmdResolClose = nullptr;
 
-    // Text panel (its contents come with the text design).
-    QLabel* lblSchriftHinweis = nullptr;
-
     // ---- Window state ---------------------------------------------------------------
     Integer KurveNr = 0;       // the curve being drawn (1..24)
     Integer nAufloesung = 300; // steps across the x range for computed curves
@@ -264,11 +299,10 @@ protected:
 private:
     void buildMenus();
     void buildWindow();
-    void buildCurvePanel();
-    void buildPointPanel();
-    void buildDesignPanel();
+    void buildDesignPanels();
     void buildSmallPanels();
     void buildManuButtons();
+    bool koordinatenUebernehmen();
     void connectFrame(ToolFrame* frame);
     void showPanel(ToolFrame* frame, QPushButton* cancel);
     void setEnabled(const QString& name, bool on);

@@ -10,10 +10,10 @@
 
 #include "chart/CurveCopy.h"
 #include "chart/CurveSlots.h"
+#include "chart/PanelWidgets.h"
 #include "chart/frmGraph2D.h"
 #include "data/XYFileDialogs.h"
 #include "platform/ChartControl.h"
-#include "platform/CommonDialogs.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
@@ -67,8 +67,7 @@ void frmGraph2D::cmdManuPoints_Click() {
         c.setSeriesLabel(2, kManu, kManuell);
         txtLegendPoints[kManu]->setText(kManuell);
     }
-    cmdPunktFarbe[kManu]->setStyleSheet(
-        QString("background-color: %1; border: 1px solid #606060;").arg(toQColor(app.gFarbVorwahl).name()));
+    setButtonColour(cmdPunktFarbe[kManu], app.gFarbVorwahl);
     std::vector<double> x, y;
     manuPunkte(x, y);
     c.beginUpdate();

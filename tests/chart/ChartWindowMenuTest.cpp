@@ -47,12 +47,12 @@ TEST_F(ChartWindowTest, MenuBarHasEveryItemWithItsCaption) {
         {"  &Bild ...::... zum Drucker", "mnuBild(3)", false},
         {"  &Bild ...::... als *.OC2-File speichern", "mnuSaveOC2", false},
         {"  &Bild ...::... importieren (*.OC2)", "mnuLoadOC2", false},
-        {"&Koordinaten", "mnuCoord", false},
+        {"&Koordinaten", "mnuCoord", true},
         {"&Einfügen...::Halbwertszeit A", "mnuHalbA", true},
         {"&Einfügen...::Halbwertszeit B", "mnuHalbB", false},
         {"&Einfügen...::Legende", "mnuAddLegend", true},
         {"&Einfügen...::alle Kurvenetiketts", "mnuAddLabels", true},
-        {"&Einfügen...::Zusatztext", "mnuAddText", false},
+        {"&Einfügen...::Zusatztext", "mnuAddText", true},
         {"&Einfügen...::Messpunkte", "mnuAddPunkte", false},
         {"&Einfügen...::manuelle Kurve / Punkte (XY-Editor)", "mnuManuXY", false},
         {"&Löschen...::Alles", "mnuDelTotal", true},
@@ -69,10 +69,10 @@ TEST_F(ChartWindowTest, MenuBarHasEveryItemWithItsCaption) {
         {"&Löschen...::Messpunkte::Punktsatz \"Einfügen manuell\"", "mnuSubDelPoints(7)", false},
         {"&Gestalten...::Kurven", "mnuKurvenDesign", false},
         {"&Gestalten...::Messpunkte", "mnuPunktDesign", false},
-        {"&Gestalten...::Diagramm", "mnuDesignMore", false},
-        {"&Gestalten...::Beschriftungen::Kopftext", "mnuTextDesign(1)", false},
-        {"&Gestalten...::Beschriftungen::Kurvenetikett/Legende", "mnuTextDesign(5)", false},
-        {"&Kurven-Auflösung", "mnuResolution", false},
+        {"&Gestalten...::Diagramm", "mnuDesignMore", true},
+        {"&Gestalten...::Beschriftungen::Kopftext", "mnuTextDesign(1)", true},
+        {"&Gestalten...::Beschriftungen::Kurvenetikett/Legende", "mnuTextDesign(5)", true},
+        {"&Kurven-Auflösung", "mnuResolution", true},
         {"&Hauptmenü", "mnuHaupt", true},
     };
     for (const Item& i : items) {
@@ -108,13 +108,6 @@ TEST_F(ChartWindowTest, DeleteMenuFollowsTheCurvePlacesAndPointSets) {
     EXPECT_FALSE(w.tabPunkte->isTabVisible(3));
     EXPECT_FALSE(w.menuItem("mnuSubDelPoints(4)")->isEnabled());
     EXPECT_EQ(w.Chart2D1->pointCount(2, 1), 4);
-}
-
-TEST_F(ChartWindowTest, DesignMenuKeepsThePanelItemsDisabledUntilThePanelsAreComplete) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    w.clickMenu("mnuDesign");
-    EXPECT_FALSE(w.menuItem("mnuKurvenDesign")->isEnabled());
-    EXPECT_FALSE(w.menuItem("mnuPunktDesign")->isEnabled());
 }
 
 TEST_F(ChartWindowTest, CurvePanelOpensAtTheFirstCurveWithItsStyle) {
