@@ -7,6 +7,7 @@
 
 #include "base/NumberText.h"
 #include "data/XYFile.h"
+#include "platform/GridText.h"
 #include "shell/AppState.h"
 
 namespace vrn {
@@ -20,28 +21,6 @@ int anzahl() { return std::clamp<int>(app.nXYPunkte, 0, static_cast<int>(app.XYD
 void setzeAnzahl(int n) {
     app.XYDaten.resize(u(n) + 1);
     app.nXYPunkte = static_cast<Integer>(n);
-}
-
-// Splits block text into rows (CR LF, CR or LF) and each row into cells (Tab).
-std::vector<std::vector<std::string_view>> bloecke(std::string_view text) {
-    std::vector<std::vector<std::string_view>> rows;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        const std::string_view row = text.substr(start, end == std::string_view::npos ? end : end - start);
-        std::vector<std::string_view> cells;
-        for (std::size_t a = 0;;) {
-            const std::size_t t = row.find('\t', a);
-            cells.push_back(row.substr(a, t == std::string_view::npos ? t : t - a));
-            if (t == std::string_view::npos) break;
-            a = t + 1;
-        }
-        rows.push_back(std::move(cells));
-        if (end == std::string_view::npos) break;
-        if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
-        start = end + 1;
-    }
-    return rows;
 }
 
 // The limits of one axis for the values lo..hi (5 % of the span added).
@@ -123,15 +102,15 @@ bool xyZellenNullen(int r1, int c1, int r2, int c2) {
 }
 
 int xyEinfuegen(std::string_view text, int zeile0, int spalte0) {
-    const auto rows = bloecke(text);
+    const BlockText rows = splitBlockText(text);
     const int nRows = static_cast<int>(rows.size());
-    if (zeile0 < 0 || zeile0 > anzahl() || zeile0 + nRows > kMaxXYPunkte) return 0;
+    if (nRows == 0 || zeile0 < 0 || zeile0 > anzahl() || zeile0 + nRows > kMaxXYPunkte) return 0;
     if (zeile0 + nRows > anzahl()) setzeAnzahl(zeile0 + nRows);
     const int ersteSpalte = std::max(spalte0, 2);
     for (int j = 0; j < nRows; ++j) {
         const auto& cells = rows[u(j)];
         for (std::size_t k = 0; k < cells.size() && ersteSpalte + static_cast<int>(k) <= 3; ++k) {
-            std::string t(cells[k]);
+            std::string t = cells[k];
             std::replace(t.begin(), t.end(), ',', '.');
             bool ok = false;
             const double v = Val(t, ok);

@@ -41,15 +41,15 @@ int xyZeilenEntfernen(int r1, int r2);
 // value was in the block.
 bool xyZellenNullen(int r1, int c1, int r2, int c2);
 
-// Pastes block text (rows split at CR LF, CR or LF, so a final line break
-// brings one empty row more; cells at Tab) with its first cell at grid row
+// Pastes block text (platform/GridText.h: rows end at CR LF, CR or LF, a
+// final line break adds no row; cells at Tab) with its first cell at grid row
 // zeile0 (0-based, point zeile0 + 1) and grid column spalte0 (a column left
 // of x counts as x). Cells beyond y are dropped. The list grows to at least
 // zeile0 + rows points (new points are active, (0, 0)). In each pasted cell
 // a decimal comma counts as a point; an empty cell gives 0, a cell without a
 // number or with a number a Single cannot hold leaves the value as it was.
-// Returns the number of rows pasted; 0, changing nothing, when the list would
-// grow beyond kMaxXYPunkte or the start is outside the grid.
+// Returns the number of rows pasted; 0, changing nothing, for an empty text,
+// when the list would grow beyond kMaxXYPunkte or the start is outside the grid.
 int xyEinfuegen(std::string_view text, int zeile0, int spalte0);
 
 // The active points (aus not -1) in list order, as handed to the chart:

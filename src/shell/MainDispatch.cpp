@@ -15,6 +15,7 @@
 #include "engine/InitialConcentrations.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
+#include "data/frmManuInput.h"
 #include "montecarlo/frmMonteCarlo.h"
 #include "platform/Forms.h"
 #include "platform/HelpViewer.h"
@@ -44,7 +45,7 @@ const std::string kZuwenigCt = "Keine (oder zuwenig) experimentelle c-t-Daten." 
 // Items whose windows the program does not have: they stay disabled.
 const std::set<QString>& unavailableItems() {
     static const std::set<QString> items = {
-        "mnuNeudat",           "mnuEdit",           "mnuEditXY",         "mnuCtFitting",
+        "mnuNeudat",           "mnuEdit",           "mnuCtFitting",
         "mnuROFitting",        "mnuNonIsothermFitting(1)", "mnuNonIsothermFitting(2)",
         "mnuSubTangente(1)",   "mnuSubTangente(2)", "mnuSubTangente(3)", "mnuSubTangente(4)",
         "mnuSubTangente(5)",   "mnuBatchR",
@@ -111,6 +112,18 @@ void MDIVRN::connectDispatch() {
     on("mnuReaktor", [this] { mnuReaktor_Open(); });
     for (int i = 0; i <= 1; ++i)
         on(QString("mnuSubMonteCarlo(%1)").arg(i), [this, i] { mnuSubMonteCarlo_Click(i); });
+    on("mnuEditXY", [this] { mnuEditXY_Click(); });
+    // The x-y editor's popup presses its buttons.
+    const std::pair<const char*, void (frmManuInput::*)()> popup2[] = {
+        {"mnuCopy2", &frmManuInput::cmdClipboard_Click},
+        {"mnuPaste2", &frmManuInput::cmdClipEinfuegen_Click},
+        {"mnuSubDelNull2", &frmManuInput::cmdEraseSelected_Click},
+        {"mnuSubDelLine2", &frmManuInput::cmdErase_Click},
+    };
+    for (const auto& [name, handler] : popup2)
+        on(name, [handler = handler] {
+            if (frmManuInput* f = Forms::loaded<frmManuInput>()) (f->*handler)();
+        });
     // The items of windows the program does not have stay disabled.
     for (const QString& name : unavailableItems())
         if (QAction* a = menuItem(name)) a->setEnabled(false);
@@ -387,6 +400,18 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();
+}
+
+// ---- x-y editor ----
+
+// A new editor each time; one with unsaved points that the user keeps stays.
+void MDIVRN::mnuEditXY_Click() {
+    closeTip();
+    if (!Forms::unload<frmManuInput>()) {
+        if (frmManuInput* f = Forms::loaded<frmManuInput>()) f->SetFocus();
+        return;
+    }
+    Forms::get<frmManuInput>().Show();
 }
 
 // ---- Monte Carlo ----

@@ -287,7 +287,7 @@ TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
 }
 
 TEST_F(Dispatch, WindowsOfLaterWorkStayDisabled) {
-    for (const char* item : {"mnuNeudat", "mnuEdit", "mnuEditXY", "mnuCtFitting", "mnuBatchR",
+    for (const char* item : {"mnuNeudat", "mnuEdit", "mnuCtFitting", "mnuBatchR",
                              "mnuToolArrhenius"})
         EXPECT_FALSE(w->menuItem(item)->isEnabled()) << item;
     app.bKonzDaten[1] = true;
