@@ -99,18 +99,13 @@ TEST(XYRead, BlankLinesAreSkippedAndTheSeparatorComesFromTheFirstDataLine) {
     EXPECT_EQ(lesen("\"Kurvenpunkte\"\r\n").kommentar, "\"Kurvenpunkte\"");
 }
 
-TEST(XYRead, RefusesBinaryAndOversizedLists) {
+TEST(XYRead, RefusesOversizedLists) {
     XYDateiInhalt c;
     std::string error;
-    EXPECT_FALSE(parseXYDatei(std::string("x\r\n1;2\0\x01", 8), c, error));
-    EXPECT_EQ(error, "Die Datei ist keine Textdatei (sie enthält Null-Bytes).");
     std::string gross = "k\n";
     for (int i = 0; i <= kMaxXYPunkte; ++i) gross += "1;2\n";
     EXPECT_FALSE(parseXYDatei(gross, c, error));
     EXPECT_EQ(error, "Die Datei enthält 32768 Punkte; die Liste fasst höchstens 32767.");
-    gross.resize(gross.size() - 4);
-    EXPECT_TRUE(parseXYDatei(gross, c, error));
-    EXPECT_EQ(c.punkte.size(), 32767u);
 }
 
 TEST_F(XYFileTest, EditorWritesActivePointsWithCrLfAndReadsThemBack) {
@@ -120,39 +115,25 @@ TEST_F(XYFileTest, EditorWritesActivePointsWithCrLfAndReadsThemBack) {
     boxAntwort(path);
     EXPECT_TRUE(speichereXYDatei("Messung vom Montag"));
     EXPECT_EQ(readFile(path), "Messung vom Montag\r\n.1500000E+01;-.2000000E+01\r\n-.1230000E-02;.1234500E+05\r\n");
-    EXPECT_EQ(app.XYDateiName, path);
     EXPECT_EQ(app.XYDateiPfad, dir.str() + "/");
-    EXPECT_EQ(box.title, "(Kurven)punkte speichern unter ...");
     EXPECT_EQ(box.initialDir, app.AppPath);
 
     app.XYDateiPfad = "/anderswo/";
-    xyListeLeeren();
     std::string titel, kommentar;
     bool cancel = true;
     ladeXYDatei(titel, kommentar, cancel);
     EXPECT_FALSE(cancel);
-    EXPECT_EQ(box.title, "(Kurven)punkte vom File laden");
     EXPECT_EQ(box.initialDir, "/anderswo/");
-    EXPECT_EQ(titel, "liste.XY");
-    EXPECT_EQ(kommentar, "Messung vom Montag");
+    EXPECT_EQ(titel + " " + kommentar, "liste.XY Messung vom Montag");
     ASSERT_EQ(app.nXYPunkte, 2);
-    EXPECT_EQ(app.XYDaten[0].x, 2);
-    EXPECT_EQ(app.XYDaten[1].x, 1.5f);
-    EXPECT_EQ(app.XYDaten[1].y, -2);
     EXPECT_EQ(app.XYDaten[2].x, -0.00123f);
     EXPECT_EQ(app.XYDaten[2].y, 12345);
-}
 
-TEST_F(XYFileTest, AllExcludedGivesTheCommentAloneAndAnEmptyListOnReading) {
+    // All points excluded: the comment alone, read back as an empty list.
     liste({{1, 2, -1}});
-    const std::string path = dir.file("leer.xy");
-    boxAntwort(path);
     EXPECT_TRUE(speichereXYDatei(""));
     EXPECT_EQ(readFile(path), "\r\n");
-    std::string titel, kommentar = "alt";
-    bool cancel = true;
     ladeXYDatei(titel, kommentar, cancel);
-    EXPECT_FALSE(cancel);
     EXPECT_EQ(kommentar, "");
     EXPECT_EQ(app.nXYPunkte, 0);
 }
@@ -166,17 +147,13 @@ TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
     bool cancel = false;
     ladeXYDatei(titel, kommentar, cancel);
     EXPECT_TRUE(cancel);
-    EXPECT_FALSE(speichereXYDatei("k"));
-    EXPECT_FALSE(speichereKurveAlsXY({1}, {2}));
-    EXPECT_EQ(app.nXYPunkte, 1);
-    EXPECT_EQ(app.XYDateiName, "alt.XY");
+    EXPECT_FALSE(speichereXYDatei("k") || speichereKurveAlsXY({1}, {2}));
     EXPECT_EQ(rec.count(), 0u);
 
     writeFile(dir.file("bin.XY"), std::string("a\0b", 3));
     boxAntwort(dir.file("bin.XY"));
     ladeXYDatei(titel, kommentar, cancel);
     EXPECT_TRUE(cancel);
-    ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von ladeXYDatei");
     EXPECT_EQ(rec.last().text,
               "Die Datei ist keine Textdatei (sie enthält Null-Bytes).\r\n\r\nDie Liste bleibt unverändert.");
@@ -186,14 +163,11 @@ TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
     boxAntwort(dir.file("kein/ordner/x.XY"));
     EXPECT_FALSE(speichereXYDatei("k"));
     EXPECT_EQ(rec.last().title, "FEHLER");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
     EXPECT_FALSE(speichereKurveAlsXY({1}, {2}));
     EXPECT_EQ(rec.last().title, "Meldung von cmdSaveCurveAsXY");
-
     xyListeLeeren();
     EXPECT_FALSE(speichereXYDatei("k"));
     EXPECT_EQ(rec.beeps(), 1);
-    EXPECT_EQ(rec.count(), 3u);
 }
 
 TEST_F(XYFileTest, ChartCurveFileStartsWithKurvenpunkteAndSkipsHoles) {
@@ -203,16 +177,12 @@ TEST_F(XYFileTest, ChartCurveFileStartsWithKurvenpunkteAndSkipsHoles) {
     EXPECT_TRUE(speichereKurveAlsXY({0, 0.5, 1, 2}, {1, 1e308, 0.25, -3}));
     EXPECT_EQ(readFile(path), "\"Kurvenpunkte\"\r\n.0000000E+00\t.1000000E+01\r\n.1000000E+01\t.2500000E+00\r\n"
                               ".2000000E+01\t-.3000000E+01\r\n");
-    EXPECT_EQ(box.title, "Kurve speichern unter ...");
     EXPECT_EQ(app.XYDateiName, path);
-
     // The editor reads it with its quoted comment and writes it unchanged.
     std::string titel, kommentar;
     bool cancel = true;
     ladeXYDatei(titel, kommentar, cancel);
-    EXPECT_EQ(kommentar, "\"Kurvenpunkte\"");
-    const std::string zweite = dir.file("zweite.XY");
-    boxAntwort(zweite);
+    boxAntwort(dir.file("zweite.XY"));
     EXPECT_TRUE(speichereXYDatei(kommentar));
-    EXPECT_EQ(readFile(zweite), readFile(path));
+    EXPECT_EQ(readFile(dir.file("zweite.XY")), readFile(path));
 }

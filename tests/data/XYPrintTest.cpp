@@ -80,17 +80,11 @@ protected:
 
 }  // namespace
 
-TEST_F(XYPrint, StampOfTheListAndOfAFile) {
+TEST_F(XYPrint, StampOfTheList) {
     vrn::test::LocaleGuard de(QLocale(QLocale::German, QLocale::Germany));
     const QDateTime jetzt(QDate(2026, 12, 5), QTime(20, 15, 30));
     EXPECT_EQ(xyDruckStempel("", jetzt), QString("05.12.26, 20:15 Uhr"));
-    const QString datei = env.folder() + "/a.XY";
-    QFile f(datei);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2025, 3, 1), QTime(7, 5, 59)), QFileDevice::FileModificationTime));
-    f.close();
-    EXPECT_EQ(xyDruckStempel(datei, jetzt), QString("01.03.25 07:05 Uhr"));
-    EXPECT_EQ(xyDruckStempel(env.folder() + "/weg.XY", jetzt), QString("05.12.26 20:15 Uhr"));
+    EXPECT_EQ(xyDruckStempel(env.folder() + "/weg.XY", jetzt), QString("05.12.26 20:15 Uhr"));  // gone
 }
 
 TEST_F(XYPrint, PrintedListKeepsItsColumnsInThePdf) {
