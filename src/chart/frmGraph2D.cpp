@@ -78,6 +78,7 @@ frmGraph2D::frmGraph2D() : VrnForm(Kind::MdiChild) {
     buildWindow();
     buildMenus();
     buildDesignPanels();
+    buildMouse();
     buildSmallPanels();
     buildManuButtons();
     for (ToolFrame* f : {fraTabs, fraKurven, fraPunkte, fraSchrift, fraCoordInput, fraPrintIt, fraResolution})
@@ -172,26 +173,7 @@ void frmGraph2D::buildMenus() {
 }
 
 void frmGraph2D::buildSmallPanels() {
-    // Output panel.
-    fraPrintIt = new ToolFrame("Bild drucken/speichern", false, this);
-    fraPrintIt->setObjectName("fraPrintIt");
-    auto* gp = new QGridLayout(fraPrintIt);
-    txtTop_in_cm = new QLineEdit(fraPrintIt);
-    txtLeft_in_cm = new QLineEdit(fraPrintIt);
-    txtHeight_in_cm = new QLineEdit(fraPrintIt);
-    txtWidth_in_cm = new QLineEdit(fraPrintIt);
-    const std::pair<const char*, QLineEdit*> felder[4] = {
-        {"oben (cm)", txtTop_in_cm}, {"links (cm)", txtLeft_in_cm}, {"Höhe (cm)", txtHeight_in_cm}, {"Breite (cm)", txtWidth_in_cm}};
-    for (int i = 0; i < 4; ++i) {
-        felder[i].second->setFixedWidth(60);
-        gp->addWidget(beschriftung(QString::fromUtf8(felder[i].first), fraPrintIt), i, 0);
-        gp->addWidget(felder[i].second, i, 1);
-    }
-    cmdPrint_Esc = new QPushButton("Abbrechen", fraPrintIt);
-    cmdPrint_Esc->setObjectName("cmdPrint_Esc");
-    gp->addWidget(cmdPrint_Esc, 4, 1);
-    connect(cmdPrint_Esc, &QPushButton::clicked, this, [this] { cmdPrint_Esc_Click(); });
-    fraPrintIt->adjustSize();
+    buildPrintPanel();
 }
 
 void frmGraph2D::connectFrame(ToolFrame* frame) {
@@ -364,11 +346,7 @@ void frmGraph2D::Form_Load() {
     LegBColor = c.chartAreaBackColour();
     bytGitterStil = 4;
 
-    // Output panel defaults.
-    txtTop_in_cm->setText(" 3");
-    txtLeft_in_cm->setText(" 3.5");
-    txtHeight_in_cm->setText(" 10");
-    txtWidth_in_cm->setText(" 15");
+    printPanelDefaults();
 
     cmdFullWhite_Click();
     c.endUpdate();

@@ -25,11 +25,13 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QRadioButton;
 class QScrollBar;
 class QSlider;
 class QStatusBar;
@@ -179,6 +181,42 @@ public:
     void mnuManuXY_Click();
     void mnuHaupt_Click();
 
+    // ---- Mouse on the chart (frmGraph2DMouse.cpp); positions in pixels of Chart2D1 ----
+    // Hover: number and coordinates of the curve point or measured point
+    // within 4 pixels in lblMausPosNr/lblMausPos with the curve or point
+    // pointer, else the hint of the region (plot area, legend, header, footer).
+    void Chart2D1_MouseMove(QPoint pos);
+    // Right button: opens the panel of what lies under the mouse. Left button
+    // (zoom not armed): asks to delete the curve point within 4 pixels.
+    void Chart2D1_MouseDown(Qt::MouseButton button, QPoint pos);
+    // Left button: the shown axis ranges go into tDiagramm and the zoom is
+    // disarmed; every release sets the screen's pointer back to the default.
+    void Chart2D1_MouseUp(Qt::MouseButton button, QPoint pos);
+    // Asks "Löschen eines Kurvenpunktes"; Yes removes exactly that point of
+    // the series of chart group 1. No, or a point that does not exist, changes nothing.
+    void loescheKurvenPunkt(int series, int point);
+    // Help button: how a single curve point is deleted.
+    void cmdMsgDelPoint_Click();
+
+    // ---- Output panel and templates (frmGraph2DOutput.cpp, frmGraph2DTemplate.cpp) ----
+    // Prepares fraPrintIt for output action index (1 clipboard, 2 picture
+    // file, 3 printer); a black plot area is questioned first (Cancel keeps all).
+    void mnuBild_Click(int index);
+    void cmbGraphFormat_Click();
+    // iBildFormat := the code of picture-file list entry listIndex.
+    void setzeBildFormat(int listIndex);
+    // Scaling option 4 "Vorgabe Breite", 3 "Vorgabe Höhe", 2 "A4-Format voll".
+    void optSM_Click(int index);
+    // Performs the prepared output and hides the panel; a failure is shown
+    // ("Meldung von cmdPrint_Click"), a cancelled save box or print dialog is not.
+    void cmdPrint_Click();
+    // Saves the chart as a template (*.oc2); a failure names the file and its reason.
+    void mnuSaveOC2_Click();
+    // Loads a template into this window and rebuilds the curve places, the
+    // point-set tabs, the delete menus and the axis ranges from it. A refused
+    // file is named with its reason and leaves the chart as it was.
+    void mnuLoadOC2_Click();
+
     // The menu item or submenu of a control name ("mnuSubDelKurv(3)").
     QAction* menuItem(const QString& name) const;
     QMenu* menu(const QString& name) const;
@@ -271,6 +309,21 @@ public:
     QLineEdit* txtWidth_in_cm = nullptr;
     QPushButton* cmdPrint_Esc = nullptr;
 
+    QGroupBox* frGraphFormat = nullptr;
+    QLabel* Label24 = nullptr;
+    QComboBox* cmbGraphFormat = nullptr;
+    QGroupBox* frPrintPos = nullptr;
+    QGroupBox* frPrintScaling = nullptr;
+    std::array<QRadioButton*, 5> optSM{};  // 4 "Vorgabe Breite", 3 "Vorgabe Höhe", 2 "A4-Format voll"
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QPushButton* cmdPrint = nullptr;
+
+    // Mouse position and hints, help on deleting a curve point.
+    QLabel* lblMausPos = nullptr;
+    QLabel* lblMausPosNr = nullptr;
+    QPushButton* cmdMsgDelPoint = nullptr;
+
     // Curve-resolution panel.
     QSlider* Slider1_PunktDichte = nullptr;
     QLabel* Label54 = nullptr;
@@ -287,6 +340,10 @@ public:
     Byte bytGitterArt = 3;
     Single sngGriffX = 0;      // grip point of the dragged frame (twips of the frame)
     Single sngGriffY = 0;
+    Integer iAusgabeArt = 0;     // output action of the panel: 1 clipboard, 2 picture file, 3 printer
+    Integer iBildFormat = 0;     // clipboard code (1, 3) or picture-file code (ChartOutputRules.h)
+    Integer iScalingMethode = 2; // print scaling: 2 given width, 3 given height, 5 whole sheet
+    Integer PunktSatzNr = 0;     // point set whose tab a template load selected
 
 protected:
     void Form_Load() override;
@@ -309,6 +366,11 @@ private:
     void halbwertszeit(int stoff);
     void alleKurvenetiketts(bool zeigen);
     void applyDesignDefaults();
+    void buildMouse();
+    void buildPrintPanel();
+    void printPanelDefaults();
+    void setMausHinweis(const QString& text, int colour);
+    void vorlageUebernehmen();
 
     MenuTree* menus_ = nullptr;
     QLabel* statusLabel_ = nullptr;

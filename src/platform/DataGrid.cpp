@@ -98,6 +98,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent) {
     setContextMenuPolicy(Qt::PreventContextMenu);
     setTabKeyNavigation(false);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);  // a cell shows what fits, without "..."
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(4);

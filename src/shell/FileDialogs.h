@@ -35,12 +35,12 @@ struct OpenDialogRequest {
 struct FileDialogHooks {
     // Shows the save box; true with the chosen full path, false when cancelled.
     std::function<bool(const SaveBoxRequest&, std::string& chosen)> askSaveFileName;
-    // Shows the platform's open box (title, proposed name, start folder and
-    // filter of the request; filters joined by ";;"); true with the chosen
-    // full path of an existing file, false when cancelled.
-    std::function<bool(const SaveBoxRequest&, std::string& chosen)> askOpenFileName;
     // Shows the open dialog modally; true when accepted (request updated).
     std::function<bool(OpenDialogRequest&)> openDialog;
+    // Shows the platform's open box (title, filter (several joined by ";;"),
+    // default extension, start folder and proposed name of the request; the
+    // file must exist); true with the chosen full path.
+    std::function<bool(const SaveBoxRequest&, std::string& chosen)> askOpenFileName;
     // Shows the comment window modally; it leaves the comment in ProjKommentar.
     std::function<void()> askProjectComment;
     // Today's date in the locale's short form.

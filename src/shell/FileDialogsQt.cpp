@@ -84,7 +84,8 @@ bool qtAskOpenFileName(const SaveBoxRequest& r, std::string& chosen) {
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setNameFilters(toQ(r.filter).split(";;"));
+    dlg.setDefaultSuffix(toQ(r.defaultExt));
+    dlg.setNameFilter(toQ(r.filter));
     const QString start = toQ(r.initialDir);
     if (!start.isEmpty() && QFileInfo(start).isDir()) dlg.setDirectory(start);
     if (!r.fileName.empty()) dlg.selectFile(toQ(r.fileName).replace('\\', '/'));

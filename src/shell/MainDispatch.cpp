@@ -12,6 +12,7 @@
 
 #include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
+#include "data/frmFitting.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
@@ -45,11 +46,7 @@ const std::string kZuwenigCt = "Keine (oder zuwenig) experimentelle c-t-Daten." 
 // Items whose windows the program does not have: they stay disabled.
 const std::set<QString>& unavailableItems() {
     static const std::set<QString> items = {
-        "mnuNeudat",           "mnuEdit",           "mnuCtFitting",
-        "mnuROFitting",        "mnuNonIsothermFitting(1)", "mnuNonIsothermFitting(2)",
-        "mnuSubTangente(1)",   "mnuSubTangente(2)", "mnuSubTangente(3)", "mnuSubTangente(4)",
-        "mnuSubTangente(5)",   "mnuBatchR",
-        "mnuRohrR",            "mnuKontRK",         "mnuToolArrhenius",  "mnuToolEyring",
+        "mnuBatchR",           "mnuRohrR",          "mnuKontRK",
     };
     return items;
 }
@@ -83,6 +80,25 @@ bool changedDataSettled() {
     return !abort;
 }
 
+// Shows the fitting window for the current evaluation mode; a window left
+// open for another mode is closed first, so that it starts afresh.
+void showFitting() {
+    if (frmFitting* f = Forms::loaded<frmFitting>(); f && f->modus() != app.bAuswertungsart) f->Unload();
+    Forms::get<frmFitting>().Show();
+}
+
+void focusFitting() {
+    if (frmFitting* f = Forms::loaded<frmFitting>()) f->SetFocus();
+}
+
+// The last step of the fitting items: the model curve is drawn into the chart.
+void drawFirstFittingCurve() {
+    if (app.iDiagrammTyp != -9) return;
+    app.iDiagrammTyp = app.iModell;
+    if (frmFitting* f = Forms::loaded<frmFitting>()) f->cmdDrawNewCurve_Click();
+    focusFitting();
+}
+
 }  // namespace
 
 void MDIVRN::connectDispatch() {
@@ -95,6 +111,10 @@ void MDIVRN::connectDispatch() {
     on("mnuLoadProject", [this] { mnuLoadProject_Click(); });
     on("mnuSaveProject", [this] { mnuSaveProject_Click(); });
     on("mnuNeudat", [this] { mnuNeudat_Click(); });
+    on("mnuEdit", [this] { mnuEdit_Click(); });
+    on("mnuToolArrhenius", [this] { mnuToolKT_Click(1); });
+    on("mnuToolEyring", [this] { mnuToolKT_Click(2); });
+    connectDataEditorPopup();
     on("mnuExit", [this] { mnuExit_Click(); });
     on("mnuModel", [this] { mnuModel_Click(); });
     on("mnuExpctAuswertung", [this] { mnuExpctAuswertung_Open(); });
@@ -127,8 +147,6 @@ void MDIVRN::connectDispatch() {
     // The items of windows the program does not have stay disabled.
     for (const QString& name : unavailableItems())
         if (QAction* a = menuItem(name)) a->setEnabled(false);
-    for (int pos : {2, 14, 16})
-        if (QAction* a = toolbarButton(pos)) a->setEnabled(false);
 }
 
 // ---- projects and data ----
@@ -197,6 +215,7 @@ void MDIVRN::mnuNeudat_Click() {
     app.nExpPunkte = 0;
     app.LambdaInf = 0;
     app.ExpDateiName.clear();
+    showDataEditor();
 }
 
 void MDIVRN::mnuExit_Click() {
@@ -234,6 +253,7 @@ void MDIVRN::mnuModel_Click() {
 
 void MDIVRN::simulation(bool rate) {
     closeTip();
+    Forms::unload<frmFitting>();
     app.bRateDiagramm = rate;
     app.bAuswertungsart = 0;
     frmPrepareTimeDiagram& t = Forms::get<frmPrepareTimeDiagram>();
@@ -330,10 +350,21 @@ void MDIVRN::isothermFitting(int mode) {
     app.bAuswertungsart = static_cast<Byte>(mode);
     closeTip();
     if (app.bHatCTDaten && app.nExpPunkte < 2) return refuse(kZuwenigCt);
-    if (!app.bHatCTDaten) refuse(kKeineCt);
-    // The fitting window itself is not part of this program yet: the item is
-    // disabled and the chart of the measured points is not opened from here.
-    if (app.iDiagrammTyp == -9) app.iDiagrammTyp = app.iModell;
+    if (!app.bHatCTDaten) {
+        refuse(kKeineCt);
+    } else {
+        unloadChartWindow();
+        app.iDiagrammTyp = -9;
+        app.gMitMesspunkten = true;
+        Forms::unload<frmPrepareTimeDiagram>();
+        showFitting();
+        if (mode == 2) app.iModell = 20;
+        reopenModelWindow();
+        focusFitting();
+        CalcDataRanges(-9, true);
+        openChart();
+    }
+    drawFirstFittingCurve();
 }
 
 void MDIVRN::mnuCtFitting_Click() { isothermFitting(1); }
@@ -348,10 +379,23 @@ void MDIVRN::mnuNonIsothermFitting_Click(int i) {
                MsgButtons::OK, MsgIcon::Exclamation, "Warnung");
     if (!app.bHatCTTDaten) {
         refuse("Keine oder zuwenig experimentelle t-c-T-Daten." + kCrLf + kNeueingabe);
-    } else if (i == 2 && app.c0Daten[1] == 0) {
-        return refuse("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.");
+    } else {
+        unloadChartWindow();
+        app.iDiagrammTyp = -9;
+        app.gMitMesspunkten = true;
+        Forms::unload<frmPrepareTimeDiagram>();
+        if (i == 2 && app.c0Daten[1] == 0)
+            return refuse("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.");
+        app.iModell = static_cast<Integer>(i == 1 ? 2 : 3);
+        // Without a chosen temperature function the fit starts with Arrhenius.
+        if (app.bytKTFunktion != 1 && app.bytKTFunktion != 2) app.bytKTFunktion = 1;
+        showFitting();
+        reopenModelWindow();
+        focusFitting();
+        CalcDataRanges(-9, true);
+        openChart();
     }
-    if (app.iDiagrammTyp == -9) app.iDiagrammTyp = app.iModell;
+    drawFirstFittingCurve();
 }
 
 void MDIVRN::mnukT_Click(int i) {
@@ -397,6 +441,7 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.iDiagrammTyp = 100;
     app.gMitMesspunkten = true;
     Forms::unload<frmPrepareTimeDiagram>();
+    showTangentWindow();
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();
