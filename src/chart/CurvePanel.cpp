@@ -98,18 +98,22 @@ CurvePanel::CurvePanel(ChartControl& chart, QWidget* parent)
     cmbSep = new QComboBox(this);
     cmbSep->setObjectName("cmbSep");
     cmbSep->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cmdSaveCurveAsXY = new QPushButton("Kurve als XY speichern", this);
+    cmdSaveCurveAsXY->setObjectName("cmdSaveCurveAsXY");
     cmdKurven_OK = new QPushButton("Schließen", this);
     cmdKurven_OK->setObjectName("cmdKurven_OK");
-    for (QPushButton* b : {cmdDelKurv, cmdClipboard, cmdKurven_OK}) b->setAutoDefault(false);
+    for (QPushButton* b : {cmdDelKurv, cmdClipboard, cmdSaveCurveAsXY, cmdKurven_OK}) b->setAutoDefault(false);
     buttons->addWidget(cmdDelKurv);
     buttons->addWidget(cmdClipboard);
     buttons->addWidget(cmbSep);
+    buttons->addWidget(cmdSaveCurveAsXY);
     buttons->addStretch(1);
     buttons->addWidget(cmdKurven_OK);
     outer->addLayout(buttons);
     connect(cmdDelKurv, &QPushButton::clicked, this, [this] { emit loeschenGeklickt(); });
     connect(cmdClipboard, &QPushButton::clicked, this, [this] { emit clipboardGeklickt(); });
     connect(cmbSep, &QComboBox::activated, this, [this] { emit trennzeichenGewaehlt(); });
+    connect(cmdSaveCurveAsXY, &QPushButton::clicked, this, [this] { emit speichernGeklickt(); });
     connect(cmdKurven_OK, &QPushButton::clicked, this, [this] { emit schliessenGeklickt(); });
     adjustSize();
 }

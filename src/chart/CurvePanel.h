@@ -1,7 +1,8 @@
 // The curve panel fraKurven ("Kurvengestaltung"): one tab per curve place
 // 1..24 with line style, colour, line width, legend text and legend switch,
 // label text, label switch and label position; below the tabs "Kurve
-// löschen", "Kurve in Clipboard", the separator list and "Schließen".
+// löschen", "Kurve in Clipboard", the separator list, "Kurve als XY
+// speichern" and "Schließen".
 //
 // The handlers here change the chart at once (no OK or Cancel); what
 // reaches beyond the chart (legend switches, menu items, deleting, copying)
@@ -58,6 +59,7 @@ public:
     QPushButton* cmdDelKurv = nullptr;
     QPushButton* cmdClipboard = nullptr;
     QComboBox* cmbSep = nullptr;
+    QPushButton* cmdSaveCurveAsXY = nullptr;
     QPushButton* cmdKurven_OK = nullptr;
 
 signals:
@@ -66,6 +68,7 @@ signals:
     void loeschenGeklickt();
     void clipboardGeklickt();
     void trennzeichenGewaehlt();
+    void speichernGeklickt();
     void schliessenGeklickt();
 
 private:

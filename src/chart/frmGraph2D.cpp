@@ -62,6 +62,11 @@ std::function<void()>& frmGraph2D::xyEditorOeffnen() {
     return f;
 }
 
+std::function<void()>& frmGraph2D::xyEditorSchliessen() {
+    static std::function<void()> f;
+    return f;
+}
+
 std::function<void()>& frmGraph2D::arrheniusRechnerOeffnen() {
     static std::function<void()> f;
     return f;
@@ -75,6 +80,7 @@ frmGraph2D::frmGraph2D() : VrnForm(Kind::MdiChild) {
     buildDesignPanels();
     buildMouse();
     buildSmallPanels();
+    buildManuButtons();
     for (ToolFrame* f : {fraTabs, fraKurven, fraPunkte, fraSchrift, fraCoordInput, fraPrintIt, fraResolution})
         connectFrame(f);
 }

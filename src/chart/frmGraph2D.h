@@ -83,6 +83,19 @@ public:
     void zeigeKurvenPunkte(Integer nr, const std::vector<XYPunkt>& pts);
     // Hides the seven tool frames.
     void versteckeWerkzeugRahmen();
+    // The x-y editor's active points (ManuXY) as point set 7 "manuell":
+    // Y2 takes the range of Y; when set 7 has points already, the question
+    // "Soll der bereits geladene manuelle Datensatz überschrieben werden?"
+    // (Yes/No, "Warnung") comes first and No closes the editor and keeps
+    // the set. The set takes the colour gFarbVorwahl and exactly the points
+    // of ManuXY.
+    void cmdManuPoints_Click();
+    // ManuXY as a new curve in the lowest free place (NeueKurveNr warns when
+    // all 24 are used).
+    void cmdManuKurve_Click();
+    // "Kurve als XY speichern": writes the curve of the selected curve tab
+    // as an x-y file (data/XYFileDialogs.h); beeps when the tab names no curve.
+    void cmdSaveCurveAsXY_Click();
     // Carries XMin..YMax of tDiagramm into the axes (and the hidden range series 25).
     void SetAchsenMinMax();
     // "Messpunkte" under "Einfügen...": adds the measured points to the chart.
@@ -217,6 +230,7 @@ public:
     // Opens the windows of other subsystems once they exist (null: the item
     // or button stays disabled).
     static std::function<void()>& xyEditorOeffnen();
+    static std::function<void()>& xyEditorSchliessen();
     static std::function<void()>& arrheniusRechnerOeffnen();
 
     // ---- Controls (the names other windows and the handlers use) ---------------
@@ -226,6 +240,9 @@ public:
     QPushButton* cmdDraw = nullptr;
     QPushButton* cmdSingleCalc = nullptr;
     QPushButton* cmdArrhRechner = nullptr;
+    // Hidden buttons the x-y editor presses.
+    QPushButton* cmdManuPoints = nullptr;
+    QPushButton* cmdManuKurve = nullptr;
 
     ToolFrame* fraTabs = nullptr;
     ToolFrame* fraKurven = nullptr;
@@ -259,6 +276,7 @@ public:
     QPushButton* cmdDelKurv = nullptr;
     QPushButton* cmdClipboard = nullptr;
     QComboBox* cmbSep = nullptr;
+    QPushButton* cmdSaveCurveAsXY = nullptr;
     QPushButton* cmdKurven_OK = nullptr;
 
     // Point-set panel: one tab per set 1..7 (index set - 1).
@@ -340,6 +358,7 @@ private:
     void buildWindow();
     void buildDesignPanels();
     void buildSmallPanels();
+    void buildManuButtons();
     bool koordinatenUebernehmen();
     void connectFrame(ToolFrame* frame);
     void showPanel(ToolFrame* frame, QPushButton* cancel);

@@ -71,12 +71,14 @@ void frmGraph2D::buildDesignPanels() {
     cmdDelKurv = kurvenPanel->cmdDelKurv;
     cmdClipboard = kurvenPanel->cmdClipboard;
     cmbSep = kurvenPanel->cmbSep;
+    cmdSaveCurveAsXY = kurvenPanel->cmdSaveCurveAsXY;
     cmdKurven_OK = kurvenPanel->cmdKurven_OK;
     connect(kurvenPanel, &CurvePanel::legendeGeklickt, this, [this](bool an) { legendeSchalten(an); });
     connect(kurvenPanel, &CurvePanel::menuSchalten, this, [this](const QString& n, bool an) { setEnabled(n, an); });
     connect(kurvenPanel, &CurvePanel::loeschenGeklickt, this, [this] { cmdDelKurv_Click(); });
     connect(kurvenPanel, &CurvePanel::clipboardGeklickt, this, [this] { cmdClipboard_Click(); });
     connect(kurvenPanel, &CurvePanel::trennzeichenGewaehlt, this, [this] { cmbSep_Click(); });
+    connect(kurvenPanel, &CurvePanel::speichernGeklickt, this, [this] { cmdSaveCurveAsXY_Click(); });
     connect(kurvenPanel, &CurvePanel::schliessenGeklickt, this, [this] { cmdKurven_OK_Click(); });
 
     punktePanel = new PointPanel(c, this);

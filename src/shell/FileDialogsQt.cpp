@@ -88,6 +88,7 @@ bool qtAskOpenFileName(const SaveBoxRequest& r, std::string& chosen) {
     dlg.setNameFilter(toQ(r.filter));
     const QString start = toQ(r.initialDir);
     if (!start.isEmpty() && QFileInfo(start).isDir()) dlg.setDirectory(start);
+    if (!r.fileName.empty()) dlg.selectFile(toQ(r.fileName).replace('\\', '/'));
     if (dlg.exec() != QDialog::Accepted) return false;
     const QStringList files = dlg.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty()) return false;
@@ -129,8 +130,8 @@ void qtAskProjectComment() { runModal(Forms::get<frmCommentInput>()); }
 void installFileDialogs() {
     FileDialogHooks& h = fileDialogHooks();
     h.askSaveFileName = qtAskSaveFileName;
-    h.openDialog = qtOpenDialog;
     h.askOpenFileName = qtAskOpenFileName;
+    h.openDialog = qtOpenDialog;
     h.askProjectComment = qtAskProjectComment;
     h.shortDateText = [] { return toStd(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)); };
 }

@@ -98,6 +98,7 @@ public:
     void mnuvtGraph_Click();
     void mnuReaktor_Open();
     void mnuSubMonteCarlo_Click(int Index);
+    void mnuEditXY_Click();
 
     // How the program ends after "Exit" (tests replace it).
     static std::function<void()> endProgram;

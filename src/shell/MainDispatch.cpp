@@ -8,7 +8,6 @@
 #include <QMenu>
 
 #include <filesystem>
-#include <set>
 #include <type_traits>
 
 #include "chart/ChartHooks.h"
@@ -17,6 +16,7 @@
 #include "engine/InitialConcentrations.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
+#include "data/frmManuInput.h"
 #include "montecarlo/frmMonteCarlo.h"
 #include "platform/Forms.h"
 #include "platform/HelpViewer.h"
@@ -46,13 +46,6 @@ const std::string kNeueingabe = "Geben Sie Daten im Dateneditor ein (=> Neueinga
 const std::string kKeineCt = "Keine oder zuwenig experimentelle c-t-Daten." + kCrLf + kNeueingabe;
 const std::string kZuwenigCt = "Keine (oder zuwenig) experimentelle c-t-Daten." + kCrLf + kNeueingabe;
 
-// Items whose windows the program does not have: they stay disabled.
-const std::set<QString>& unavailableItems() {
-    static const std::set<QString> items = {
-        "mnuEditXY",
-    };
-    return items;
-}
 
 void refuse(const std::string& text) { MsgBox(text, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich); }
 
@@ -128,11 +121,7 @@ void drawFirstFittingCurve() {
 }  // namespace
 
 void MDIVRN::connectDispatch() {
-    auto on = [this](const QString& name, std::function<void()> f) {
-        setMenuHandler(name, std::move(f), !unavailableItems().count(name));
-        if (unavailableItems().count(name))
-            if (QAction* a = menuItem(name)) a->setEnabled(false);
-    };
+    auto on = [this](const QString& name, std::function<void()> f) { setMenuHandler(name, std::move(f)); };
     on("mnuLoadLastSession", [this] { mnuLoadLastSession_Click(); });
     on("mnuLoadProject", [this] { mnuLoadProject_Click(); });
     on("mnuSaveProject", [this] { mnuSaveProject_Click(); });
@@ -161,9 +150,18 @@ void MDIVRN::connectDispatch() {
     on("mnuKontRK", [] { openReactor<frmRKconti>(); });
     for (int i = 0; i <= 1; ++i)
         on(QString("mnuSubMonteCarlo(%1)").arg(i), [this, i] { mnuSubMonteCarlo_Click(i); });
-    // The items of windows the program does not have stay disabled.
-    for (const QString& name : unavailableItems())
-        if (QAction* a = menuItem(name)) a->setEnabled(false);
+    on("mnuEditXY", [this] { mnuEditXY_Click(); });
+    // The x-y editor's popup presses its buttons.
+    const std::pair<const char*, void (frmManuInput::*)()> popup2[] = {
+        {"mnuCopy2", &frmManuInput::cmdClipboard_Click},
+        {"mnuPaste2", &frmManuInput::cmdClipEinfuegen_Click},
+        {"mnuSubDelNull2", &frmManuInput::cmdEraseSelected_Click},
+        {"mnuSubDelLine2", &frmManuInput::cmdErase_Click},
+    };
+    for (const auto& [name, handler] : popup2)
+        on(name, [handler = handler] {
+            if (frmManuInput* f = Forms::loaded<frmManuInput>()) (f->*handler)();
+        });
 }
 
 // ---- projects and data ----
@@ -185,7 +183,7 @@ std::string loadedText(const std::string& expDateiName) {
 std::string takeProjectData(const std::string& projectFile, const std::string& datName, QAction* mnuEdit) {
     if (datName.empty()) return "...kein Datenfile";
     app.ExpDateiName = resolveDataName(projectFile, datName);
-    if (mnuEdit && !unavailableItems().count("mnuEdit")) mnuEdit->setEnabled(true);
+    if (mnuEdit) mnuEdit->setEnabled(true);
     app.bDateiAnfuegen = false;
     bool ok = false;
     LoadDataFile(app.ExpDateiName, app.bDateiAnfuegen, ok);
@@ -203,7 +201,7 @@ void MDIVRN::mnuLoadLastSession_Click() {
     LoadProjectFile(app.SessionDateiName, datName, ok);
     if (!ok) return;
     const std::string m = takeProjectData(app.SessionDateiName, datName, mnuEdit);
-    if (!unavailableItems().count("mnuNeudat")) mnuNeudat->setEnabled(true);
+    mnuNeudat->setEnabled(true);
     mnuSaveProject->setEnabled(true);
     reopenModelWindow();
     MsgBox(m, MsgButtons::OK, MsgIcon::Information, "geladen...");
@@ -216,7 +214,7 @@ void MDIVRN::mnuLoadProject_Click() {
     LoadProjectDialog(fileName, datName, ok, cancelled);
     if (!ok) return;
     if (!cancelled) {
-        if (!unavailableItems().count("mnuNeudat")) mnuNeudat->setEnabled(true);
+        mnuNeudat->setEnabled(true);
         mnuSaveProject->setEnabled(true);
         const std::string m = takeProjectData(fileName, datName, mnuEdit);
         MsgBox(m, MsgButtons::OK, MsgIcon::Information, "geladen...");
@@ -451,7 +449,7 @@ void MDIVRN::mnuCalcTangente_Open() {
     for (int i = 1; i <= 5; ++i) {
         const QString name = QString("mnuSubTangente(%1)").arg(i);
         if (QAction* a = menuItem(name))
-            a->setEnabled(app.bKonzDaten[static_cast<std::size_t>(i)] && !unavailableItems().count(name));
+            a->setEnabled(app.bKonzDaten[static_cast<std::size_t>(i)]);
     }
 }
 
@@ -466,6 +464,18 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();
+}
+
+// ---- x-y editor ----
+
+// A new editor each time; one with unsaved points that the user keeps stays.
+void MDIVRN::mnuEditXY_Click() {
+    closeTip();
+    if (!Forms::unload<frmManuInput>()) {
+        if (frmManuInput* f = Forms::loaded<frmManuInput>()) f->SetFocus();
+        return;
+    }
+    Forms::get<frmManuInput>().Show();
 }
 
 // ---- Monte Carlo ----

@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include "chart/frmGraph2D.h"
+#include "data/frmManuInput.h"
 #include "platform/MsgBoxQt.h"
 #include "shell/CalcForm.h"
 #include "shell/AppState.h"
@@ -74,6 +75,7 @@ void installPlatform(QApplication& qapp) {
     uiHooks().updateUnitLabels = updateUnitLabelsOfWindows;
     installFileDialogs();
     installChartWindow();
+    installXYEditor();
 }
 
 }  // namespace vrn

@@ -54,7 +54,7 @@ TEST_F(ChartWindowTest, MenuBarHasEveryItemWithItsCaption) {
         {"&Einfügen...::alle Kurvenetiketts", "mnuAddLabels", true},
         {"&Einfügen...::Zusatztext", "mnuAddText", true},
         {"&Einfügen...::Messpunkte", "mnuAddPunkte", false},
-        {"&Einfügen...::manuelle Kurve / Punkte (XY-Editor)", "mnuManuXY", false},
+        {"&Einfügen...::manuelle Kurve / Punkte (XY-Editor)", "mnuManuXY", true},
         {"&Löschen...::Alles", "mnuDelTotal", true},
         {"&Löschen...::Kurven::alle", "mnuSubDelKurv(0)", true},
         {"&Löschen...::Kurven::Kurve 1", "mnuSubDelKurv(1)", false},

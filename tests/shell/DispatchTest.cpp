@@ -286,8 +286,8 @@ TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
     EXPECT_EQ(t->Label7->text(), QString("kinet. Modell:  A => P   (n = 1)"));
 }
 
-TEST_F(Dispatch, WindowsOfLaterWorkStayDisabled) {
-    for (const char* item : {"mnuEdit", "mnuEditXY"})
+TEST_F(Dispatch, ItemsAtStartWithoutData) {
+    for (const char* item : {"mnuEdit"})
         EXPECT_FALSE(w->menuItem(item)->isEnabled()) << item;
     for (const char* item : {"mnuctAusw(1)", "mnukT(1)", "mnuLambdaAusw(1)", "mnuctGraph", "mnuLoadProject", "mnuExit"})
         EXPECT_TRUE(w->menuItem(item)->isEnabled()) << item;

@@ -1,0 +1,74 @@
+// The x-y file ("XY-Textformat", *.XY; *.LRG files are read the same way).
+//
+//   line 1   a comment: the editor's comment box unchanged, or the chart's
+//            "Kurvenpunkte" in double quotes
+//   then     one line per point: x-text, separator, y-text
+//
+// Numbers are written as ".0000000E+00" (no digit before the point, seven
+// after it, "E", the exponent's sign and at least two digits) with a decimal
+// point whatever the locale. The separator is the one held in Trennzeichen
+// when the file is written (";", "," or Tab); the reader finds it again from
+// the first data line. Text follows shell/TextFile.h (CR LF, Latin-1).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/Types.h"
+
+namespace vrn {
+
+// The list holds at most this many points (nXYPunkte is 16-bit).
+inline constexpr int kMaxXYPunkte = 32767;
+// Largest x-y file the reader takes.
+inline constexpr std::size_t kMaxXYDateiBytes = 8u * 1024u * 1024u;
+// The chart's comment line, quotes included.
+inline constexpr const char* kKurvenKommentar = "\"Kurvenpunkte\"";
+
+// The number text of a file: 1.5 -> ".1500000E+01", -0.00123 ->
+// "-.1230000E-02", 0 -> ".0000000E+00". A Single is first rounded to its
+// seven significant digits.
+std::string xyZahlText(double v);
+std::string xyZahlText(float v);
+
+// The separator of a line: blank, ",", ";" and Tab are looked for in this
+// order and the last one found wins (Tab before ";" before "," before blank);
+// the empty text when the line holds none of them.
+std::string ermittleTrennzeichen(std::string_view zeile);
+
+// A point line split at the separator: x is the text before its first
+// occurrence, y the text up to the second one (a third column is dropped).
+// A decimal comma in either text counts as a point; a text without a leading
+// number gives 0, and so does a number beyond the range of a Single. A blank
+// separator also takes runs of blanks and blanks at both ends as one. A line
+// without the separator gives x = 0 and its own value as y.
+XYPunkt xyZeileLesen(std::string_view zeile, const std::string& trenn);
+
+// A file as read, not yet taken into the list.
+struct XYDateiInhalt {
+    std::string kommentar;        // line 1 as it stands
+    std::string trennzeichen;     // as found on the first data line
+    std::vector<XYPunkt> punkte;  // in file order, all active
+};
+
+// Reads the bytes of an x-y file. Blank lines are skipped; the separator is
+// taken from the first data line (from line 1 when there is none). An empty
+// file gives an empty list. False with a German failure text for bytes that
+// are no text (a NUL byte) or hold more than kMaxXYPunkte points.
+bool parseXYDatei(std::string_view bytes, XYDateiInhalt& out, std::string& error);
+// The same for the lines of a file already read (shell/TextFile.h).
+bool parseXYZeilen(const std::vector<std::string>& lines, XYDateiInhalt& out, std::string& error);
+
+// The lines of an editor's file: the comment, then points 1..n of punkte
+// (element 0 unused) that are not excluded, in list order.
+std::vector<std::string> formatXYDatei(const std::string& kommentar, const std::vector<XYPunkt>& punkte, int n,
+                                       const std::string& trenn);
+
+// The lines of a chart curve: kKurvenKommentar, then x(i), y(i) pairwise up
+// to the shorter list; a point whose x or y is not finite or is the chart's
+// hole (1E+308) is left out.
+std::vector<std::string> formatKurveXY(const std::vector<double>& x, const std::vector<double>& y,
+                                       const std::string& trenn);
+
+}  // namespace vrn

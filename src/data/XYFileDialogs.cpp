@@ -1,0 +1,82 @@
+#include "data/XYFileDialogs.h"
+
+#include "data/XYFile.h"
+#include "data/XYList.h"
+#include "platform/MsgBox.h"
+#include "shell/AppState.h"
+#include "shell/FileDialogs.h"
+#include "shell/ProjectFile.h"
+#include "shell/TextFile.h"
+
+namespace vrn {
+
+namespace {
+
+bool saveBox(const std::string& title, const std::string& folder, std::string& chosen) {
+    auto& hook = fileDialogHooks().askSaveFileName;
+    const SaveBoxRequest r{title, app.XYDateiName, folder, "XY", kXYFilterSpeichern};
+    return hook && hook(r, chosen) && !chosen.empty();
+}
+
+void folgeDatei(const std::string& path) {
+    app.XYDateiName = path;
+    app.XYDateiPfad = folderWithSeparator(path);
+}
+
+}  // namespace
+
+void ladeXYDatei(std::string& FileTitle, std::string& kommentar, bool& bCancel) {
+    bCancel = true;
+    auto& hook = fileDialogHooks().askOpenFileName;
+    const SaveBoxRequest r{"(Kurven)punkte vom File laden", app.XYDateiName, app.XYDateiPfad, "XY", kXYFilterLaden};
+    std::string chosen;
+    if (!hook || !hook(r, chosen) || chosen.empty()) return;
+    app.XYDateiPfad = folderWithSeparator(chosen);
+
+    std::vector<std::string> lines;
+    std::string error;
+    XYDateiInhalt inhalt;
+    if (readTextLines(chosen, lines, error, kMaxXYDateiBytes)) {
+        if (parseXYZeilen(lines, inhalt, error)) {
+            std::vector<XYPunkt> pts(1);
+            pts.insert(pts.end(), inhalt.punkte.begin(), inhalt.punkte.end());
+            xyListeSetzen(pts);
+            app.XYDateiName = chosen;
+            FileTitle = StripPath(chosen);
+            kommentar = inhalt.kommentar;
+            bCancel = false;
+            return;
+        }
+    }
+    showFailure("ladeXYDatei", error + "\r\n\r\nDie Liste bleibt unverändert.");
+}
+
+bool speichereXYDatei(const std::string& kommentar) {
+    if (app.nXYPunkte < 1) {
+        Beep();
+        return false;
+    }
+    std::string chosen;
+    if (!saveBox("(Kurven)punkte speichern unter ...", app.AppPath, chosen)) return false;
+    folgeDatei(chosen);
+    std::string error;
+    if (!writeTextLines(chosen, formatXYDatei(kommentar, app.XYDaten, app.nXYPunkte, app.Trennzeichen), error)) {
+        MsgBox(error, MsgButtons::OK, MsgIcon::Critical, "FEHLER");
+        return false;
+    }
+    return true;
+}
+
+bool speichereKurveAlsXY(const std::vector<double>& x, const std::vector<double>& y) {
+    std::string chosen;
+    if (!saveBox("Kurve speichern unter ...", app.XYDateiPfad, chosen)) return false;
+    folgeDatei(chosen);
+    std::string error;
+    if (!writeTextLines(chosen, formatKurveXY(x, y, app.Trennzeichen), error)) {
+        showFailure("cmdSaveCurveAsXY", error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vrn

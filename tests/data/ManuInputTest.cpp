@@ -1,0 +1,334 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include "chart/frmGraph2D.h"
+#include "data/frmManuInput.h"
+#include "platform/ChartControl.h"
+#include "platform/DataGrid.h"
+#include "platform/NumberField.h"
+#include "shell/AppState.h"
+#include "shell/FileDialogs.h"
+#include "shell/MDIVRN.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+using vrn::test::MsgRecorder;
+using vrn::test::processEvents;
+
+namespace {
+
+class XYEditor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fileDialogHooks() = {};  // every box is cancelled unless a test answers it
+        main = std::make_unique<MDIVRN>();
+        main->resize(1000, 720);
+        main->show();
+        processEvents();
+    }
+    void TearDown() override {
+        fileDialogHooks() = {};
+        Forms::destroyAll();
+        processEvents();
+        main.reset();
+        processEvents();
+    }
+    frmManuInput& oeffnen() {
+        main->clickMenu("mnuEditXY");
+        processEvents();
+        frmManuInput* f = Forms::loaded<frmManuInput>();
+        EXPECT_NE(f, nullptr);
+        return *f;
+    }
+    static void tippe(NumberField* w, const QString& text) {
+        w->setFocus();
+        w->selectAll();
+        QTest::keyClicks(w, text);
+    }
+    // Types x, Enter, y, Enter as the user does.
+    static void punkt(frmManuInput& f, const QString& x, const QString& y) {
+        tippe(f.y[0], x);
+        QTest::keyClick(f.y[0], Qt::Key_Return);
+        tippe(f.y[1], y);
+        QTest::keyClick(f.y[1], Qt::Key_Return);
+    }
+    static void einfuegen(frmManuInput& f, const QString& block) {
+        QApplication::clipboard()->setText(block);
+        QTest::mouseClick(f.cmdClipEinfuegen, Qt::LeftButton);
+    }
+    static void klickeZelle(DataGrid* g, int row, int col, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, m, g->visualItemRect(g->item(row, col)).center());
+    }
+    static QStringList spalte(DataGrid* g, int col) {
+        QStringList l;
+        for (int r = 0; r < g->rowCount(); ++r) l << g->cellText(r, col);
+        return l;
+    }
+
+    vrn::test::GuiTest env;
+    std::unique_ptr<MDIVRN> main;
+};
+
+}  // namespace
+
+TEST_F(XYEditor, TypedPointsAndEditedCellsInThePointAndTheCommaLocale) {
+    for (const QLocale& loc : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German, QLocale::Germany)}) {
+        vrn::test::LocaleGuard g(loc);
+        frmManuInput& f = oeffnen();
+        const QString komma = loc.decimalPoint();
+        EXPECT_EQ(f.caption(), QString("manuelle Dateneingabe"));
+        EXPECT_EQ(f.Grid->cellText(0, 2), QString("leere Liste"));
+        EXPECT_TRUE(f.optInputMode[0]->isChecked());
+        EXPECT_EQ(f.lblZeile->text(), QString("Zeile 1"));
+        EXPECT_FALSE(f.cmdSave->isEnabled());
+
+        punkt(f, "1,5", "2");
+        EXPECT_EQ(f.lblZeile->text(), QString("Zeile 2"));
+        EXPECT_TRUE(f.cmdSave->isEnabled());
+        EXPECT_FALSE(f.cmdDrawManu->isEnabled());
+        EXPECT_EQ(f.y[1]->text(), QString(" 2"));  // the new row is current
+
+        // "+" in the x box takes the point with the y shown.
+        tippe(f.y[0], "-0.25");
+        QTest::keyClick(f.y[0], Qt::Key_Plus);
+        EXPECT_EQ(spalte(f.Grid, 2), (QStringList{"1" + komma + "5", "-0" + komma + "25"}));
+        EXPECT_TRUE(f.cmdDrawManu->isEnabled());
+        // A value no Single holds is refused.
+        MsgRecorder rec;
+        tippe(f.y[0], "1e39");
+        QTest::mouseClick(f.OKinput, Qt::LeftButton);
+        EXPECT_EQ(rec.beeps(), 1);
+        EXPECT_EQ(app.nXYPunkte, 2);
+
+        // A cell takes "," and "." and shows the locale's separator.
+        app.bDezimalKomma = komma == ",";
+        f.Grid->setCurrentCell(0, 3);
+        f.Grid->setFocus();
+        QTest::keyClick(f.Grid, '1');
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClicks(editor, ",5x2");
+        EXPECT_EQ(editor->text(), "1" + komma + "52");
+        QTest::keyClick(editor, Qt::Key_Return);
+        processEvents();
+        EXPECT_FLOAT_EQ(app.XYDaten[1].y, 1.52f);
+        EXPECT_EQ(f.Grid->cellText(0, 3), "1" + komma + "52");
+        f.bXYGeaendert = false;
+        Forms::unload<frmManuInput>();
+        processEvents();
+    }
+}
+
+TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
+    frmManuInput& f = oeffnen();
+    einfuegen(f, "300\t0,5\r\n350\t0.5\r\n400\t0.5\r\n");
+    ASSERT_EQ(app.nXYPunkte, 3);
+    klickeZelle(f.Grid, 0, 1);
+    klickeZelle(f.Grid, 1, 1);
+    EXPECT_TRUE(f.Grid->isCellChecked(1, 1));
+    MsgRecorder rec;
+    QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().text, "Mindestens 2 aktive Punkte notwendig!");
+    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(Forms::loaded<frmGraph2D>(), nullptr);
+
+    klickeZelle(f.Grid, 0, 1);  // point 1 active again: 300 and 400 are drawn
+    QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(g, nullptr);
+    const ChartControl& c = *g->Chart2D1;
+    EXPECT_EQ(c.text(ChartTextBlock::Header), "experimentelle Punkte y(T)");
+    EXPECT_EQ(c.axisTitle(ChartAxis::X), "T / K");
+    EXPECT_EQ(c.axisTitle(ChartAxis::Y), "y");
+    EXPECT_FLOAT_EQ(c.axisMin(ChartAxis::X), 295);
+    EXPECT_FLOAT_EQ(c.axisMax(ChartAxis::X), 405);
+    EXPECT_FLOAT_EQ(c.axisMin(ChartAxis::Y), 0.475f);
+    EXPECT_FLOAT_EQ(c.axisMax(ChartAxis::Y), 0.525f);
+    EXPECT_EQ(c.pointCount(2, 7), 2);
+    EXPECT_EQ(c.pointCount(1, 1), 0);
+    EXPECT_FALSE(g->StatusBar2->isVisible());
+    EXPECT_FALSE(g->cmdDraw->isEnabled());
+
+    // The chart's separator list decides the editor's next file.
+    g->cmbSep->setCurrentIndex(1);
+    emit g->cmbSep->activated(1);
+    f.SetFocus();
+    processEvents();
+    EXPECT_EQ(f.cmbSep->currentText(), QString("Komma"));
+
+    // Drawing again asks; No keeps the chart's set and closes the editor
+    // (after the question for the unsaved points).
+    rec.answer(MsgAnswer::No);
+    rec.answer(MsgAnswer::No);
+    QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
+    ASSERT_EQ(rec.count(), 3u);
+    EXPECT_EQ(rec.messages()[1].text, "Soll der bereits geladene manuelle Datensatz überschrieben werden?\r\n");
+    EXPECT_EQ(rec.messages()[1].title, "Warnung");
+    EXPECT_EQ(rec.messages()[2].title, "WARNUNG");
+    processEvents();
+    EXPECT_EQ(Forms::loaded<frmManuInput>(), nullptr);
+    EXPECT_EQ(c.pointCount(2, 7), 2);
+    g->clickMenu("mnuManuXY");  // the chart opens a fresh editor
+    EXPECT_NE(Forms::loaded<frmManuInput>(), nullptr);
+    EXPECT_EQ(app.nXYPunkte, 0);
+}
+
+TEST_F(XYEditor, RemovesMarkedRowsAfterTheQuestion) {
+    frmManuInput& f = oeffnen();
+    QString block;
+    for (int i = 1; i <= 10; ++i) block += QString("%1\t%2\r\n").arg(i).arg(10 * i);
+    einfuegen(f, block);
+    ASSERT_EQ(app.nXYPunkte, 10);
+    klickeZelle(f.Grid, 2, 0);
+    klickeZelle(f.Grid, 4, 0, Qt::ShiftModifier);
+    MsgRecorder rec;
+    rec.answer(MsgAnswer::Yes);
+    QTest::mouseClick(f.cmdErase, Qt::LeftButton);
+    EXPECT_EQ(rec.last().text, "Zeilen 3 bis 5 wirklich löschen?");
+    EXPECT_EQ(spalte(f.Grid, 0), (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(spalte(f.Grid, 2), (QStringList{"1", "2", "6", "7", "8", "9", "10"}));
+
+    f.optDeleteXY[1]->click();
+    rec.answer(MsgAnswer::Yes);
+    QTest::mouseClick(f.cmdErase, Qt::LeftButton);
+    EXPECT_EQ(rec.last().text, "wirklich alles löschen?");
+    EXPECT_EQ(app.nXYPunkte, 0);
+    EXPECT_EQ(spalte(f.Grid, 2), QStringList{"leere Liste"});
+    EXPECT_TRUE(f.optInputMode[0]->isChecked());
+    EXPECT_EQ(f.lblZeile->text(), QString(" Zeile 1"));
+    EXPECT_FALSE(f.cmdErase->isEnabled());
+}
+
+TEST_F(XYEditor, ColumnArithmeticIsRefusedWholeOrDoneWhole) {
+    frmManuInput& f = oeffnen();
+    einfuegen(f, "1\t0\r\n2\t1");
+    f.bXYGeaendert = false;
+    QTest::mouseClick(f.cmdManip, Qt::LeftButton);
+    f.optManip[1]->click();
+    MsgRecorder rec;
+    QTest::mouseClick(f.cmdExecManip, Qt::LeftButton);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().text, "Ungültiger Prozeduraufruf oder ungültiges Argument\r\n"
+                               "Mit den vorliegenden Daten ist diese Aktion nicht ausführbar.");
+    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+    EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"0", "1"}));
+    EXPECT_FALSE(f.bXYGeaendert);
+    f.optManip[2]->click();
+    tippe(f.txtW, "2,5");  // the box turns the comma into a point
+    QTest::mouseClick(f.cmdExecManip, Qt::LeftButton);
+    EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"0", "2.5"}));
+    EXPECT_TRUE(f.bXYGeaendert);
+}
+
+TEST_F(XYEditor, ClosingWithUnsavedPointsAsksByTheButtonAndByTheFrame) {
+    frmManuInput& f = oeffnen();
+    punkt(f, "1", "2");
+    MsgRecorder rec;
+    rec.answer(MsgAnswer::Cancel);
+    QTest::mouseClick(f.cmdEsc, Qt::LeftButton);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().text, "Die Daten wurden noch nicht gespeichert.\r\n\r\nJetzt speichern?");
+    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(rec.last().title, "WARNUNG");
+    ASSERT_NE(Forms::loaded<frmManuInput>(), nullptr);
+
+    // Yes with a cancelled save box keeps the window and its list.
+    rec.answer(MsgAnswer::Yes);
+    f.frame()->close();
+    processEvents();
+    EXPECT_EQ(rec.count(), 2u);
+    ASSERT_NE(Forms::loaded<frmManuInput>(), nullptr);
+    EXPECT_EQ(app.nXYPunkte, 1);
+
+    const std::string path = env.folderStd() + "/neu.XY";
+    fileDialogHooks().askSaveFileName = [&path](const SaveBoxRequest&, std::string& chosen) {
+        chosen = path;
+        return true;
+    };
+    f.txtComment->setText("Versuch 7");
+    rec.answer(MsgAnswer::Yes);
+    f.frame()->close();
+    processEvents();
+    EXPECT_EQ(Forms::loaded<frmManuInput>(), nullptr);
+    EXPECT_EQ(vrn::test::readFile(path), "Versuch 7\r\n.1000000E+01;.2000000E+01\r\n");
+}
+
+TEST_F(XYEditor, LoadingAsksForUnsavedPointsAndACancelledBoxKeepsTheList) {
+    vrn::test::writeFile(env.folderStd() + "/a.XY", "\"Kurvenpunkte\"\r\n.1000000E+01;.2000000E+01\r\n3;4\r\n");
+    frmManuInput& f = oeffnen();
+    punkt(f, "7", "8");
+    std::string antwort;
+    fileDialogHooks().askOpenFileName = [&antwort](const SaveBoxRequest&, std::string& chosen) {
+        chosen = antwort;
+        return !antwort.empty();
+    };
+    MsgRecorder rec;
+    rec.answer(MsgAnswer::No);
+    QTest::mouseClick(f.cmdLoad, Qt::LeftButton);
+    EXPECT_EQ(rec.count(), 1u);
+    EXPECT_EQ(f.Grid->cellText(0, 2), QString("7"));
+
+    antwort = env.folderStd() + "/a.XY";
+    rec.answer(MsgAnswer::No);
+    QTest::mouseClick(f.cmdLoad, Qt::LeftButton);
+    EXPECT_EQ(f.caption(), QString("geladen: a.XY"));
+    EXPECT_EQ(f.txtComment->text(), QString("\"Kurvenpunkte\""));
+    EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"2", "4"}));
+    EXPECT_TRUE(f.optInputMode[1]->isChecked());
+    EXPECT_EQ(f.lblZeile->text(), QString("Zeile 1"));
+    EXPECT_FALSE(f.bXYGeaendert);
+}
+
+TEST_F(XYEditor, PopupOfTheMainWindowDrivesTheGrid) {
+    frmManuInput& f = oeffnen();
+    QApplication::clipboard()->clear();
+    main->mnuEdit2_Open();
+    EXPECT_FALSE(main->mnuCopy2->isEnabled());
+    EXPECT_FALSE(main->mnuErase2->isEnabled());
+    einfuegen(f, "1,5\t2\n3\t4\n5\t6");
+    main->mnuEdit2_Open();
+    EXPECT_TRUE(main->mnuCopy2->isEnabled());
+    f.Grid->setSelectionRect(0, 2, 1, 3);
+    main->menuItem("mnuCopy2")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("1.5\t2\r3\t4"));
+    main->menuItem("mnuSubDelNull2")->trigger();
+    EXPECT_EQ(spalte(f.Grid, 2), (QStringList{"0", "0", "5"}));
+    MsgRecorder rec;
+    main->menuItem("mnuSubDelLine2")->trigger();
+    EXPECT_EQ(rec.last().text, "Zeile 1 wirklich löschen?");  // the rebuilt grid marks row 1
+}
+
+TEST_F(XYEditor, ScreenshotsOfTheEditorWithTwentyPointsAndTheChartWithSetSeven) {
+    frmManuInput& f = oeffnen();
+    QString block;
+    for (int i = 0; i < 20; ++i) block += QString("%1\t%2\r\n").arg(290 + 5 * i).arg(0.02 * std::exp(-0.01 * 5 * i));
+    einfuegen(f, block);
+    klickeZelle(f.Grid, 3, 1);
+    QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
+    ASSERT_NE(Forms::loaded<frmGraph2D>(), nullptr);
+    EXPECT_EQ(Forms::loaded<frmGraph2D>()->Chart2D1->pointCount(2, 7), 19);
+    main->Picture1->hide();  // as after the start
+    for (QSize s : {QSize(1000, 720), QSize(1366, 768)}) {
+        main->resize(s);
+        f.SetFocus();
+        processEvents();
+        EXPECT_FALSE(vrn::test::saveScreenshot(main.get(), QString("xy_editor_%1").arg(s.width())).isEmpty());
+        Forms::loaded<frmGraph2D>()->SetFocus();
+        processEvents();
+        EXPECT_FALSE(vrn::test::saveScreenshot(main.get(), QString("xy_chart_%1").arg(s.width())).isEmpty());
+    }
+    f.bXYGeaendert = false;
+}

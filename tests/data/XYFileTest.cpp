@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include "data/XYFile.h"
+#include "data/XYFileDialogs.h"
+#include "data/XYList.h"
+#include "shell/AppState.h"
+#include "shell/FileDialogs.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::MsgRecorder;
+using vrn::test::readFile;
+using vrn::test::TempFolder;
+using vrn::test::writeFile;
+
+namespace {
+
+class XYFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetAppState(dir.str()); }
+    void TearDown() override { fileDialogHooks() = {}; }
+    // The next file box answers with this path (empty: cancelled).
+    void boxAntwort(const std::string& path) {
+        auto hook = [this, path](const SaveBoxRequest& r, std::string& chosen) {
+            box = r;
+            chosen = path;
+            return !path.empty();
+        };
+        fileDialogHooks().askOpenFileName = hook;
+        fileDialogHooks().askSaveFileName = hook;
+    }
+    static void liste(std::initializer_list<XYPunkt> pts) {
+        app.XYDaten.assign(1, XYPunkt{});
+        app.XYDaten.insert(app.XYDaten.end(), pts);
+        app.nXYPunkte = static_cast<Integer>(pts.size());
+    }
+    TempFolder dir;
+    SaveBoxRequest box;
+};
+
+XYDateiInhalt lesen(const std::string& bytes) {
+    XYDateiInhalt c;
+    std::string error;
+    EXPECT_TRUE(parseXYDatei(bytes, c, error)) << error;
+    return c;
+}
+
+}  // namespace
+
+TEST(XYNumberText, AlwaysWithAPointAndSevenDigits) {
+    struct Row {
+        double v;
+        const char* text;
+    };
+    const Row rows[] = {{1.5, ".1500000E+01"},   {0, ".0000000E+00"},      {-0.00123, "-.1230000E-02"},
+                        {12345, ".1234500E+05"}, {-2, "-.2000000E+01"},    {0.99999996, ".1000000E+01"},
+                        {2.5e-20, ".2500000E-19"}, {1.2345678e38, ".1234568E+39"}, {1e-300, ".1000000E-299"}};
+    for (char decimal : {'.', ','}) {
+        vrn::test::NumberLocaleGuard guard(decimal, decimal == '.' ? ',' : '.');
+        for (const Row& r : rows) EXPECT_EQ(xyZahlText(r.v), r.text) << r.v << " " << decimal;
+    }
+    EXPECT_EQ(xyZahlText(0.1f), ".1000000E+00");  // the Single's seven digits, not 0.100000001
+}
+
+TEST(XYSeparator, LastFoundOfBlankCommaSemicolonTabWins) {
+    const std::pair<const char*, const char*> rows[] = {
+        {".1000000E+01;.2000000E+01", ";"}, {"1 2", " "},   {"1,5 2,5", ","},
+        {"1 2\t3", "\t"},                   {"1;2,3 4", ";"}, {"1;2\t3", "\t"}, {"12345", ""}, {"", ""}};
+    for (const auto& [line, sep] : rows) EXPECT_EQ(ermittleTrennzeichen(line), sep) << line;
+}
+
+TEST(XYSeparator, LinesSplitAtTheFirstTwoSeparators) {
+    struct Row {
+        const char* line;
+        const char* sep;
+        Single x, y;
+    };
+    const Row rows[] = {{"1;2;3", ";", 1, 2},       {"1;", ";", 1, 0},           {"1,5;2,5", ";", 1.5f, 2.5f},
+                        {"1,5 2,5", ",", 1, 5},     {"  1.0   2.0  ", " ", 1, 2}, {"7", ";", 0, 7},
+                        {"x;y", ";", 0, 0},         {"3e39;-4", ";", 0, -4},     {"nan\tinf", "\t", 0, 0},
+                        {" 2.5e3\t-1E-3", "\t", 2500, -0.001f}, {"1;2", "", 0, 1}};
+    for (const Row& r : rows) {
+        const XYPunkt p = xyZeileLesen(r.line, r.sep);
+        EXPECT_EQ(p.x, r.x) << r.line;
+        EXPECT_EQ(p.y, r.y) << r.line;
+        EXPECT_EQ(p.aus, 0) << r.line;
+    }
+}
+
+TEST(XYRead, BlankLinesAreSkippedAndTheSeparatorComesFromTheFirstDataLine) {
+    const XYDateiInhalt c = lesen("Messung 3\r\n\r\n1,5\t2,5\r\n  \r\n3\t4;9\r\n");
+    EXPECT_EQ(c.kommentar, "Messung 3");
+    EXPECT_EQ(c.trennzeichen, "\t");
+    ASSERT_EQ(c.punkte.size(), 2u);
+    EXPECT_EQ(c.punkte[0].x, 1.5f);
+    EXPECT_EQ(c.punkte[1].y, 4.0f);  // "4;9": the leading number
+    EXPECT_TRUE(lesen("").punkte.empty());
+    EXPECT_TRUE(lesen("\"Kurvenpunkte\"\r\n").punkte.empty());
+    EXPECT_EQ(lesen("\"Kurvenpunkte\"\r\n").kommentar, "\"Kurvenpunkte\"");
+}
+
+TEST(XYRead, RefusesOversizedLists) {
+    XYDateiInhalt c;
+    std::string error;
+    std::string gross = "k\n";
+    for (int i = 0; i <= kMaxXYPunkte; ++i) gross += "1;2\n";
+    EXPECT_FALSE(parseXYDatei(gross, c, error));
+    EXPECT_EQ(error, "Die Datei enthält 32768 Punkte; die Liste fasst höchstens 32767.");
+}
+
+TEST_F(XYFileTest, EditorWritesActivePointsWithCrLfAndReadsThemBack) {
+    liste({{1.5f, -2, 0}, {3, 4, -1}, {-0.00123f, 12345, 0}});
+    app.Trennzeichen = ";";
+    const std::string path = dir.file("liste.XY");
+    boxAntwort(path);
+    EXPECT_TRUE(speichereXYDatei("Messung vom Montag"));
+    EXPECT_EQ(readFile(path), "Messung vom Montag\r\n.1500000E+01;-.2000000E+01\r\n-.1230000E-02;.1234500E+05\r\n");
+    EXPECT_EQ(app.XYDateiPfad, dir.str() + "/");
+    EXPECT_EQ(box.initialDir, app.AppPath);
+
+    app.XYDateiPfad = "/anderswo/";
+    std::string titel, kommentar;
+    bool cancel = true;
+    ladeXYDatei(titel, kommentar, cancel);
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(box.initialDir, "/anderswo/");
+    EXPECT_EQ(titel + " " + kommentar, "liste.XY Messung vom Montag");
+    ASSERT_EQ(app.nXYPunkte, 2);
+    EXPECT_EQ(app.XYDaten[2].x, -0.00123f);
+    EXPECT_EQ(app.XYDaten[2].y, 12345);
+
+    // All points excluded: the comment alone, read back as an empty list.
+    liste({{1, 2, -1}});
+    EXPECT_TRUE(speichereXYDatei(""));
+    EXPECT_EQ(readFile(path), "\r\n");
+    ladeXYDatei(titel, kommentar, cancel);
+    EXPECT_EQ(kommentar, "");
+    EXPECT_EQ(app.nXYPunkte, 0);
+}
+
+TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
+    liste({{1, 2, 0}});
+    app.XYDateiName = "alt.XY";
+    MsgRecorder rec;
+    boxAntwort("");
+    std::string titel, kommentar;
+    bool cancel = false;
+    ladeXYDatei(titel, kommentar, cancel);
+    EXPECT_TRUE(cancel);
+    EXPECT_FALSE(speichereXYDatei("k") || speichereKurveAlsXY({1}, {2}));
+    EXPECT_EQ(rec.count(), 0u);
+
+    writeFile(dir.file("bin.XY"), std::string("a\0b", 3));
+    boxAntwort(dir.file("bin.XY"));
+    ladeXYDatei(titel, kommentar, cancel);
+    EXPECT_TRUE(cancel);
+    EXPECT_EQ(rec.last().title, "Meldung von ladeXYDatei");
+    EXPECT_EQ(rec.last().text,
+              "Die Datei ist keine Textdatei (sie enthält Null-Bytes).\r\n\r\nDie Liste bleibt unverändert.");
+    EXPECT_EQ(app.nXYPunkte, 1);
+    EXPECT_EQ(app.XYDateiName, "alt.XY");
+
+    boxAntwort(dir.file("kein/ordner/x.XY"));
+    EXPECT_FALSE(speichereXYDatei("k"));
+    EXPECT_EQ(rec.last().title, "FEHLER");
+    EXPECT_FALSE(speichereKurveAlsXY({1}, {2}));
+    EXPECT_EQ(rec.last().title, "Meldung von cmdSaveCurveAsXY");
+    xyListeLeeren();
+    EXPECT_FALSE(speichereXYDatei("k"));
+    EXPECT_EQ(rec.beeps(), 1);
+}
+
+TEST_F(XYFileTest, ChartCurveFileStartsWithKurvenpunkteAndSkipsHoles) {
+    app.Trennzeichen = "\t";
+    const std::string path = dir.file("kurve.XY");
+    boxAntwort(path);
+    EXPECT_TRUE(speichereKurveAlsXY({0, 0.5, 1, 2}, {1, 1e308, 0.25, -3}));
+    EXPECT_EQ(readFile(path), "\"Kurvenpunkte\"\r\n.0000000E+00\t.1000000E+01\r\n.1000000E+01\t.2500000E+00\r\n"
+                              ".2000000E+01\t-.3000000E+01\r\n");
+    EXPECT_EQ(app.XYDateiName, path);
+    // The editor reads it with its quoted comment and writes it unchanged.
+    std::string titel, kommentar;
+    bool cancel = true;
+    ladeXYDatei(titel, kommentar, cancel);
+    boxAntwort(dir.file("zweite.XY"));
+    EXPECT_TRUE(speichereXYDatei(kommentar));
+    EXPECT_EQ(readFile(dir.file("zweite.XY")), readFile(path));
+}

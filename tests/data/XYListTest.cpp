@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "data/XYFile.h"
+#include "data/XYList.h"
+#include "data/XYOperations.h"
+#include "shell/AppState.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+class XYListTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetAppState(""); }
+    // Points (i, 10 i) for i = 1..n.
+    static void zehner(int n) {
+        xyListeLeeren();
+        for (int i = 1; i <= n; ++i) ASSERT_TRUE(xyPunktAnfuegen(i, 10 * i));
+    }
+    static void liste(std::initializer_list<XYPunkt> pts) {
+        std::vector<XYPunkt> v(1);
+        v.insert(v.end(), pts);
+        xyListeSetzen(v);
+    }
+    static std::vector<std::array<Single, 3>> inhalt() {
+        std::vector<std::array<Single, 3>> v;
+        for (int i = 1; i <= app.nXYPunkte; ++i) v.push_back({app.XYDaten[i].x, app.XYDaten[i].y, app.XYDaten[i].aus});
+        return v;
+    }
+};
+
+using Punkte = std::vector<std::array<Single, 3>>;
+
+}  // namespace
+
+TEST_F(XYListTest, PastedBlocks) {
+    struct Row {
+        const char* text;
+        int zeile0, spalte0;
+        int rows;
+        Punkte danach;
+    };
+    // Each case starts from the two points (1, 10), (2, 20).
+    const Row rows[] = {
+        {"5\t6\r\n7\t8\r\n", 2, 2, 2, {{1, 10, 0}, {2, 20, 0}, {5, 6, 0}, {7, 8, 0}}},
+        {"5\t6\r\n\r\n", 1, 2, 2, {{1, 10, 0}, {5, 6, 0}, {0, 0, 0}}},
+        {"1,5\t2,5", 0, 0, 1, {{1.5f, 2.5f, 0}, {2, 20, 0}}},
+        {"9\n8", 0, 3, 2, {{1, 9, 0}, {2, 8, 0}}},
+        {"x\ty\r\n\t4\t99", 0, 2, 2, {{1, 10, 0}, {0, 4, 0}}},
+        {"3e39\t-1e39", 1, 2, 1, {{1, 10, 0}, {2, 20, 0}}},
+    };
+    for (const Row& r : rows) {
+        zehner(2);
+        EXPECT_EQ(xyEinfuegen(r.text, r.zeile0, r.spalte0), r.rows) << r.text;
+        EXPECT_EQ(inhalt(), r.danach) << r.text;
+    }
+    zehner(2);
+    EXPECT_EQ(xyEinfuegen("1\n2", kMaxXYPunkte - 1, 2), 0);
+    EXPECT_EQ(app.nXYPunkte, 2);
+}
+
+TEST_F(XYListTest, ActivePointsAndTheirChartRange) {
+    liste({{300, 0.5f, 0}, {350, 0.5f, -1}, {400, 0.5f, 0}});
+    const std::vector<XYPunkt> manu = xyAktivePunkte();
+    ASSERT_EQ(manu.size(), 3u);
+    EXPECT_EQ(manu[0].x, 2);
+    EXPECT_EQ(manu[2].x, 400);
+    struct Row {
+        std::initializer_list<XYPunkt> pts;
+        Single xMin, xMax, yMin, yMax;
+    };
+    const Row rows[] = {
+        {{{300, 0.5f, 0}, {400, 0.5f, 0}}, 295, 405, 0.475f, 0.525f},
+        {{{300, 0, 0}, {400, 0, 0}}, 295, 405, -1, 1},
+        {{{-2, -10, 0}, {-2, 30, 0}}, -2.1f, -1.9f, -12, 32},
+        {{{0, 1, 0}, {0, 2, 0}}, -1, 1, 0.95f, 2.05f},
+        {{{-3.3e38f, 0, 0}, {3.3e38f, 1, 0}}, -FLT_MAX, FLT_MAX, -0.05f, 1.05f},
+        {{{1, 4.2e-45f, 0}, {1, 4.2e-45f, 0}}, 0.95f, 1.05f, 2.8e-45f, 5.6e-45f},  // 5 % of 3 steps vanishes
+    };
+    for (const Row& r : rows) {
+        liste(r.pts);
+        Diagramm d;
+        xyDiagrammAnfordern(xyAktivePunkte(), d);
+        EXPECT_FLOAT_EQ(d.XMin, r.xMin);
+        EXPECT_FLOAT_EQ(d.XMax, r.xMax);
+        EXPECT_FLOAT_EQ(d.YMin, r.yMin);
+        EXPECT_FLOAT_EQ(d.YMax, r.yMax);
+        EXPECT_LT(d.XMin, d.XMax);
+        EXPECT_LT(d.YMin, d.YMax);
+        EXPECT_EQ(d.Kopftext, "experimentelle Punkte y(T)");
+        EXPECT_EQ(d.XTitel, "T / K");
+        EXPECT_EQ(d.YTitel, "y");
+    }
+}
+
+TEST_F(XYListTest, SortingIsStableAndMovesWholeRecords) {
+    liste({{3, 1, 0}, {1, 2, -1}, {2, 3, 0}, {1, 0, 0}});
+    xySortieren(false);
+    EXPECT_EQ(inhalt(), (Punkte{{1, 2, -1}, {1, 0, 0}, {2, 3, 0}, {3, 1, 0}}));
+    xySortieren(true);
+    EXPECT_EQ(inhalt(), (Punkte{{1, 0, 0}, {3, 1, 0}, {1, 2, -1}, {2, 3, 0}}));
+    xyTauschen();
+    EXPECT_EQ(inhalt(), (Punkte{{0, 1, 0}, {1, 3, 0}, {2, 1, -1}, {3, 2, 0}}));
+}
+
+TEST_F(XYListTest, ColumnArithmeticRefusesBeforeChangingAnything) {
+    struct Row {
+        int art;
+        double W;
+        Punkte vorher, nachher;  // nachher empty: refused with the text
+        const char* fehler;
+    };
+    const Row rows[] = {
+        {1, 0, {{1, 2.718281828f, 0}, {2, 1, -1}}, {{1, 1, 0}, {2, 0, -1}}, ""},
+        {1, 0, {{1, 1, 0}, {2, 0, 0}}, {}, "Ungültiger Prozeduraufruf oder ungültiges Argument"},
+        {4, 0, {{1, 4, 0}, {2, 0, 0}}, {}, "Division durch Null"},
+        {4, 0, {{1, 4, 0}, {2, -0.5f, -1}}, {{1, 0.25f, 0}, {2, -2, -1}}, ""},
+        {0, 0, {{1, 0, 0}, {2, 100, 0}}, {}, "Überlauf"},  // e^100 is beyond a Single
+        {0, 0, {{1, 0, 0}, {2, -1, 0}}, {{1, 1, 0}, {2, 0.36787944f, 0}}, ""},
+        {2, 2, {{1, 4, 0}, {2, -0.5f, -1}}, {{1, 8, 0}, {2, -1, -1}}, ""},
+        {2, 1e30, {{1, 1e10f, 0}}, {}, "Überlauf"},
+        {5, 0, {{0.25f, 4, 0}, {-2, 1, -1}}, {{0.75f, 4, 0}, {3, 1, -1}}, ""},
+    };
+    for (const Row& r : rows) {
+        xyListeLeeren();
+        for (const auto& p : r.vorher) {
+            xyPunktAnfuegen(p[0], p[1]);
+            xyAusSetzen(app.nXYPunkte, p[2] != 0);
+        }
+        std::string fehler;
+        EXPECT_EQ(xyRechnen(r.art, r.W, fehler), !r.nachher.empty()) << kXYRechenArten[r.art];
+        EXPECT_EQ(fehler, r.fehler) << kXYRechenArten[r.art];
+        const Punkte erwartet = r.nachher.empty() ? r.vorher : r.nachher;
+        const Punkte ist = inhalt();
+        ASSERT_EQ(ist.size(), erwartet.size());
+        for (std::size_t i = 0; i < ist.size(); ++i)
+            for (std::size_t k = 0; k < 3; ++k) EXPECT_FLOAT_EQ(ist[i][k], erwartet[i][k]) << kXYRechenArten[r.art];
+    }
+}
+
+TEST_F(XYListTest, PrintedListHasItsColumns) {
+    liste({{1.5f, -0.25f, 0}, {-12345670, 300, -1}, {0, 1e-5f, 0}});
+    const std::vector<std::string> ohne = xyDruckliste("", false, "05.12.2026, 20:15 Uhr");
+    const std::vector<std::string> erwartet = {
+        "", "", "",
+        "            Liste XY-Daten vom 05.12.2026, 20:15 Uhr",
+        "",
+        "",
+        "           -----------------------------------",
+        "                    X            Y",
+        "           -----------------------------------",
+        "           1        1.5         -.25 ",
+        "           2       -1.234567E+07 ",
+        "                                 300 ",
+        "           3        0            1E-05 ",
+        "           -----------------------------------",
+    };
+    EXPECT_EQ(ohne, erwartet);
+}
