@@ -237,6 +237,11 @@ void MDIVRN::mnuExit_Click() {
     bool abort = false;
     if (app.bDatenGeaendert && app.nExpPunkte >= 1) AskSaveChangedData(abort);
     if (abort) return;
+    // An x-y list that was never saved would be lost as silently: ask as its own window does.
+    if (frmManuInput* xy = Forms::loaded<frmManuInput>(); xy && xy->bXYGeaendert && app.nXYPunkte >= 1) {
+        xy->XYSaveFrage(abort);
+        if (abort) return;
+    }
     frmProtokoll::closeAtExit();
     WriteProjectFile(app.SessionDateiName);
     HtmlHelpCloseAll();

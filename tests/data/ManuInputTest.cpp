@@ -332,3 +332,22 @@ TEST_F(XYEditor, ScreenshotsOfTheEditorWithTwentyPointsAndTheChartWithSetSeven) 
     }
     f.bXYGeaendert = false;
 }
+
+TEST_F(XYEditor, ExitAsksForUnsavedPointsAndCancelKeepsTheProgram) {
+    int ends = 0;
+    MDIVRN::endProgram = [&ends] { ++ends; };
+    frmManuInput& f = oeffnen();
+    punkt(f, "1", "2");
+    MsgRecorder rec;
+    rec.answer(MsgAnswer::Cancel);
+    main->clickMenu("mnuExit");
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().text, "Die Daten wurden noch nicht gespeichert.\r\n\r\nJetzt speichern?");
+    EXPECT_EQ(ends, 0);
+    EXPECT_EQ(app.nXYPunkte, 1);
+
+    rec.answer(MsgAnswer::No);
+    main->clickMenu("mnuExit");
+    EXPECT_EQ(ends, 1);
+    MDIVRN::endProgram = [] {};
+}
