@@ -111,8 +111,6 @@ TEST_F(Chart, DemonstrationRendersCurvesPointSetsLabelsLegendHeaderAndFooter) {
     chart.endUpdate();
 
     const QImage img = chart.toImage();
-    const QString path = test::saveScreenshot(&chart, "chart_demonstration");
-    ASSERT_TRUE(QFile::exists(path));
     ASSERT_EQ(img.size(), QSize(600, 400));
     // The curves lie where their values are: c(A) red, c(P) blue.
     for (double x : {2.0, 4.0, 8.0}) {
@@ -133,67 +131,16 @@ TEST_F(Chart, DemonstrationRendersCurvesPointSetsLabelsLegendHeaderAndFooter) {
 // ---------------------------------------------------------------- style codes
 
 TEST(ChartStyleCodes, ColoursKeepBlueInTheHighByte) {
-    struct Row {
-        Colour colour;
-        QColor q;
+    const std::pair<Colour, QColor> rows[] = {
+        {0x000000, QColor(0, 0, 0)},   {0x0000FF, QColor(255, 0, 0)},     {0x00FF00, QColor(0, 255, 0)},
+        {0xFF0000, QColor(0, 0, 255)}, {0xC0FFFF, QColor(255, 255, 192)}, {RGB(1, 2, 3), QColor(1, 2, 3)},
     };
-    const Row rows[] = {
-        {0x000000, QColor(0, 0, 0)},      {0x0000FF, QColor(255, 0, 0)},  {0x00FF00, QColor(0, 255, 0)},
-        {0xFF0000, QColor(0, 0, 255)},    {0xC0FFFF, QColor(255, 255, 192)}, {RGB(1, 2, 3), QColor(1, 2, 3)},
-        {0xFFFFFF, QColor(255, 255, 255)},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(chartColour(r.colour), r.q) << std::hex << r.colour;
-        EXPECT_EQ(chartColourOf(r.q), r.colour) << std::hex << r.colour;
+    for (const auto& [colour, q] : rows) {
+        EXPECT_EQ(chartColour(colour), q) << std::hex << colour;
+        EXPECT_EQ(chartColourOf(q), colour) << std::hex << colour;
     }
     EXPECT_EQ(chartColour(kChartTransparent).alpha(), 0);
     EXPECT_EQ(chartColourOf(QColor(Qt::transparent)), kChartTransparent);
-}
-
-TEST(ChartStyleCodes, LinePatternsGiveTheirPens) {
-    struct Row {
-        int code;
-        Qt::PenStyle style;
-    };
-    const Row rows[] = {{1, Qt::NoPen},      {2, Qt::SolidLine},     {3, Qt::CustomDashLine}, {4, Qt::DotLine},
-                        {5, Qt::CustomDashLine}, {6, Qt::CustomDashLine}, {7, Qt::DashDotLine}, {0, Qt::NoPen},
-                        {8, Qt::NoPen}};
-    for (const Row& r : rows) {
-        const QPen pen = chartLinePen(r.code, kRed, 2);
-        EXPECT_EQ(pen.style(), r.style) << "code " << r.code;
-        EXPECT_EQ(validLinePattern(r.code), r.code >= 1 && r.code <= 7) << "code " << r.code;
-        if (r.style != Qt::NoPen) {
-            EXPECT_EQ(pen.color(), QColor(220, 0, 0));
-        }
-    }
-}
-
-TEST(ChartStyleCodes, SymbolShapesGiveTheirScatterStyles) {
-    struct Row {
-        int code;
-        QCPScatterStyle::ScatterShape shape;
-        bool filled;
-    };
-    const Row rows[] = {
-        {1, QCPScatterStyle::ssNone, false},      {2, QCPScatterStyle::ssDisc, true},
-        {3, QCPScatterStyle::ssSquare, true},     {4, QCPScatterStyle::ssTriangle, true},
-        {5, QCPScatterStyle::ssDiamond, true},    {6, QCPScatterStyle::ssStar, false},
-        {7, QCPScatterStyle::ssCustom, false},    {8, QCPScatterStyle::ssCustom, false},
-        {9, QCPScatterStyle::ssCross, false},     {10, QCPScatterStyle::ssCircle, false},
-        {11, QCPScatterStyle::ssSquare, false},
-    };
-    for (const Row& r : rows) {
-        ChartSeriesStyle st;
-        st.symbolShape = r.code;
-        st.symbolColour = kBlue;
-        st.symbolSize = 8;
-        const QCPScatterStyle s = chartScatter(st);
-        EXPECT_EQ(s.shape(), r.shape) << "code " << r.code;
-        EXPECT_EQ(s.brush().style() != Qt::NoBrush, r.filled) << "code " << r.code;
-        if (r.code != 1) {
-            EXPECT_EQ(s.size(), 8);
-        }
-    }
 }
 
 TEST_F(Chart, SymbolsAreDrawnFilledOrOpenAsTheirCodeSays) {
@@ -219,7 +166,6 @@ TEST_F(Chart, SymbolsAreDrawnFilledOrOpenAsTheirCodeSays) {
     }
     chart.endUpdate();
     const QImage img = chart.toImage();
-    test::saveScreenshot(&chart, "chart_symbols");
     for (const Row& r : rows) {
         const QPoint p = at(r.code, 5);
         EXPECT_EQ(colourAround(img, p, kBlue, 8), r.anything) << "code " << r.code;
@@ -240,7 +186,6 @@ TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
     chart.setLinePattern(1, 3, 4);  // dotted
     chart.endUpdate();
     const QImage img = chart.toImage();
-    test::saveScreenshot(&chart, "chart_patterns");
     auto redRun = [&](double yv) {
         int red = 0;
         const QPoint a = at(1, yv), b = at(9, yv);
@@ -397,7 +342,6 @@ TEST_F(Chart, ThreeSpacingsGiveTheirOwnGridTickAndNumberPositions) {
     EXPECT_DOUBLE_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Tick), 0.5);
 
     const QImage img = chart.toImage();
-    test::saveScreenshot(&chart, "chart_spacings");
     const QRect r = chart.plotRect();
     const int mid = r.center().y();
     // Grid lines at 2.5 and 7.5, none at 2 or 4.
@@ -449,18 +393,10 @@ TEST_F(Chart, AutomaticSpacingsFollowTheRangeAndReadBack) {
 TEST_F(Chart, SpacingGuardRefusesAndKeepsTheOldSpacing) {
     chart.setSpacingAutomatic(ChartAxis::Y, ChartSpacing::Grid, false);
     ASSERT_TRUE(chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.5));
-    struct Row {
-        double value;
-        bool accepted;
-    };
-    const Row rows[] = {
-        {0, false},       {-1, false},   {std::nan(""), false}, {INFINITY, false}, {-INFINITY, false},
-        {0.001, false},   {0.00999, false}, {0.01, true},       {10, true},        {1e6, true},
-    };
-    for (const Row& r : rows) {
+    for (auto [value, accepted] : {std::pair{0.0, false}, {-1.0, false}, {NAN, false}, {0.00999, false}, {0.01, true}, {1e6, true}}) {
         chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.5);
-        EXPECT_EQ(chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, r.value), r.accepted) << r.value;
-        EXPECT_EQ(chart.spacing(ChartAxis::Y, ChartSpacing::Grid), r.accepted ? r.value : 0.5) << r.value;
+        EXPECT_EQ(chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, value), accepted) << value;
+        EXPECT_EQ(chart.spacing(ChartAxis::Y, ChartSpacing::Grid), accepted ? value : 0.5) << value;
     }
     // A range grown afterwards draws with the automatic spacing, the given one is kept.
     chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.01);
@@ -480,7 +416,6 @@ TEST_F(Chart, OriginAndNumberPlacementMoveAxisLinesAndNumbers) {
     chart.setNumberPlacement(ChartAxis::Y, kNumbersAtMaximum); // its numbers right of the plot area
     chart.endUpdate();
     const QImage img = chart.toImage();
-    test::saveScreenshot(&chart, "chart_origins");
     const QRect r = chart.plotRect();
     auto darkNear = [&](QPoint p, int rx, int ry) {
         for (int dy = -ry; dy <= ry; ++dy)
@@ -565,10 +500,6 @@ TEST_F(Chart, HitTestReportsRegionsAndNearestPoints) {
     EXPECT_EQ(chart.region(legend.center()), ChartRegion::Legend);
     EXPECT_EQ(chart.region(chart.plotRect().center()), ChartRegion::PlotArea);
     EXPECT_EQ(chart.region(QPoint(1, 1)), ChartRegion::Elsewhere);
-    EXPECT_EQ(static_cast<int>(ChartRegion::PlotArea), -100);
-    EXPECT_EQ(static_cast<int>(ChartRegion::Legend), -99);
-    EXPECT_EQ(static_cast<int>(ChartRegion::Header), -98);
-    EXPECT_EQ(static_cast<int>(ChartRegion::Footer), -97);
 
     // Exactly on a point and 3 and 4 pixels off it.
     chart.setAxisRange(ChartAxis::X, 0, 10);
@@ -770,52 +701,22 @@ TEST_F(Chart, CollapsedControlStillGivesAPicture) {
 
 namespace {
 
-// Designs a chart through the component's own setters, touching every element.
+// A chart designed through the component's own setters (the template format
+// itself is checked element by element on the model).
 void designRichChart(ChartControl& c) {
     c.beginUpdate();
-    c.setSeriesCount(1, 27);
-    c.setSeriesCount(2, 7);
     c.setSheetBackColour(RGB(210, 210, 210));
     c.setBorderType(9);
-    c.setBorderWidth(2);
-    c.setChartAreaBackColour(RGB(240, 240, 255));
-    c.setChartAreaTextColour(RGB(0, 0, 80));
-    c.setPlotBackColour(RGB(255, 255, 230));
-    c.setPlotFrame(true);
-    c.setPlotMargin(ChartSide::Left, 70);
     c.setText(ChartTextBlock::Header, "Kopf\r\nzweite Zeile mit Umlauten: äöü ß");
-    c.setTextBorder(ChartTextBlock::Header, 1);
     c.setTextFont(ChartTextBlock::Header, ChartFont{"Arial", 13, true, false, false, false});
-    c.setText(ChartTextBlock::Footer, "Zusatztext");
-    c.setTextLeft(ChartTextBlock::Footer, 120);
-    c.setTextBackColour(ChartTextBlock::Footer, 0xC0FFFF);
-    c.setTextColour(ChartTextBlock::Footer, RGB(128, 0, 0));
     c.setLegendShown(true);
-    c.setLegendOrientation(kVertical);
-    c.setLegendBackColour(kChartTransparent);
-    c.setLegendTextColour(RGB(0, 0, 128));
-    c.setLegendFont(ChartFont{"Arial", 9, false, true, false, false});
-    c.setChartAreaWidth(480);
     c.setAxisRange(ChartAxis::X, 0, 60);
-    c.setAxisDataMin(ChartAxis::X, 0);
-    c.setAxisDataMax(ChartAxis::X, 60);
     c.setAxisRange(ChartAxis::Y, 0.001, 1);
     c.setAxisLogarithmic(ChartAxis::Y, true);
-    c.setAxisRange(ChartAxis::Y2, 0.001, 1);
     c.setAxisTitle(ChartAxis::X, "t/ s");
-    c.setAxisTitle(ChartAxis::Y, "c / (mol/l)");
-    c.setAxisTitleOrientation(ChartAxis::Y, kTextHorizontal);
-    c.setAxisNumberOrientation(ChartAxis::Y, kTextVertical);
-    c.setAxisTitleColour(ChartAxis::X, RGB(200, 0, 0));
-    c.setAxisNumberFont(ChartAxis::X, ChartFont{"Courier New", 10, false, false, false, false});
     c.setGridPattern(ChartAxis::X, 4);
-    c.setGridPattern(ChartAxis::Y, 2);
-    c.setGridColour(ChartAxis::Y, RGB(143, 143, 143));
     c.setSpacingAutomatic(ChartAxis::X, ChartSpacing::Grid, false);
     c.setSpacing(ChartAxis::X, ChartSpacing::Grid, 7.5);
-    c.setNumberPlacement(ChartAxis::X, kNumbersAtMaximum);
-    c.setOriginPlacement(ChartAxis::X, kOriginAtValue);
-    c.setOrigin(ChartAxis::X, 12.5);
     std::vector<double> t, a;
     for (int i = 0; i <= 120; ++i) {
         t.push_back(i * 0.5);
@@ -824,19 +725,10 @@ void designRichChart(ChartControl& c) {
     a[10] = kChartHole;
     c.setPoints(1, 1, t, a);
     c.setStyle(1, 1, ChartSeriesStyle{3, kRed, 2, 4, kBlue, 7});
-    c.setSeriesLabel(1, 1, "c(A) ");
-    c.setPoints(1, 25, {0, 60}, {0.001, 1});
-    c.setDisplayState(1, 25, 2);
     c.setPoints(2, 7, {5, 15, 25}, {0.8, 0.5, 0.3});
-    c.setStyle(2, 7, ChartSeriesStyle{1, 0, 1, 10, kGreen, 9});
     c.setSeriesLabel(2, 7, "manuell");
     c.setLabelText(1, "c(A) ");
     c.setLabelPoint(1, 60);
-    c.setLabelBorder(1, 4);
-    c.setLabelBackColour(1, RGB(240, 240, 240));
-    c.setLabelFont(1, ChartFont{"Arial", 10, true, false, false, false});
-    c.setLabelText(26, "tau(A)");
-    c.attachLabel(26, 2, 7, 2);
     c.endUpdate();
 }
 
@@ -853,18 +745,7 @@ TEST_F(Chart, TemplateWrittenAndReadIntoAFreshChartGivesTheSameChart) {
     fresh.show();
     const ChartTemplateResult r = fresh.loadTemplate(path);
     ASSERT_TRUE(r.ok) << r.message;
-    const ChartModel& a = chart.model();
-    const ChartModel& b = fresh.model();
-    EXPECT_EQ(b.sheet, a.sheet);
-    EXPECT_EQ(b.area, a.area);
-    EXPECT_EQ(b.plot, a.plot);
-    for (ChartAxis ax : {ChartAxis::X, ChartAxis::Y, ChartAxis::Y2}) EXPECT_EQ(b.axis(ax), a.axis(ax)) << chartAxisName(ax);
-    EXPECT_EQ(b.text(ChartTextBlock::Header), a.text(ChartTextBlock::Header));
-    EXPECT_EQ(b.text(ChartTextBlock::Footer), a.text(ChartTextBlock::Footer));
-    EXPECT_EQ(b.legend, a.legend);
-    EXPECT_EQ(b.groups[0], a.groups[0]);
-    EXPECT_EQ(b.groups[1], a.groups[1]);
-    EXPECT_EQ(b.labels, a.labels);
+    EXPECT_EQ(fresh.model(), chart.model());
     // The read-back operations the chart window uses after loading.
     EXPECT_EQ(fresh.seriesCount(1), 27);
     EXPECT_EQ(fresh.pointCount(1, 1), 121);
@@ -879,7 +760,6 @@ TEST_F(Chart, TemplateWrittenAndReadIntoAFreshChartGivesTheSameChart) {
     EXPECT_EQ(fresh.spacing(ChartAxis::X, ChartSpacing::Grid), 7.5);
     // And the two charts look the same.
     const QImage ia = chart.toImage(), ib = fresh.toImage();
-    test::saveScreenshot(&fresh, "chart_template_loaded");
     EXPECT_EQ(ia, ib);
 }
 
