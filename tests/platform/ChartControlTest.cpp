@@ -15,6 +15,7 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <tuple>
 
 #include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
@@ -63,6 +64,13 @@ protected:
         return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
     }
 
+    // No frame and no axes: only what the series draw.
+    void bare() {
+        chart.setPlotFrame(false);
+        chart.setAxisShown(ChartAxis::X, false);
+        chart.setAxisShown(ChartAxis::Y, false);
+    }
+
     void line(int series, Colour c, std::vector<double> xs, std::vector<double> ys, int width = 3) {
         chart.setPoints(1, series, xs, ys);
         chart.setLineColour(1, series, c);
@@ -81,10 +89,6 @@ TEST_F(Chart, DemonstrationRendersCurvesPointSetsLabelsLegendHeaderAndFooter) {
     chart.setText(ChartTextBlock::Footer, "kinet. Modell: A => P   (n = 1)");
     chart.setTextBackColour(ChartTextBlock::Footer, 0xC0FFFF);
     chart.setTextBorder(ChartTextBlock::Footer, 4);
-    chart.setAxisTitle(ChartAxis::X, "t/ s");
-    chart.setAxisTitle(ChartAxis::Y, "c(A), c(P) / (mol/l)");
-    chart.setGridPattern(ChartAxis::X, 4);
-    chart.setGridPattern(ChartAxis::Y, 4);
     chart.setAxisRange(ChartAxis::Y, 0, 1);
     std::vector<double> t, a, p;
     for (int i = 0; i <= 200; ++i) {
@@ -145,39 +149,29 @@ TEST(ChartStyleCodes, ColoursKeepBlueInTheHighByte) {
 
 TEST_F(Chart, SymbolsAreDrawnFilledOrOpenAsTheirCodeSays) {
     // One point per code from 1 to 11, symbol size 14, no line.
-    struct Row {
-        int code;
-        bool anything;      // something is drawn near the point
-        bool centreFilled;  // the centre pixel has the symbol colour
-    };
-    const Row rows[] = {{1, false, false}, {2, true, true},  {3, true, true},  {4, true, true},
-                        {5, true, true},   {6, true, true},  {7, true, true},  {8, true, true},
-                        {9, true, true},   {10, true, false}, {11, true, false}};
+    // code, something drawn near the point, the centre pixel in the symbol colour
+    const std::tuple<int, bool, bool> rows[] = {{1, false, false}, {2, true, true},  {3, true, true},  {4, true, true},
+                                                {5, true, true},   {6, true, true},  {7, true, true},  {8, true, true},
+                                                {9, true, true},   {10, true, false}, {11, true, false}};
     chart.beginUpdate();
-    chart.setPlotFrame(false);
-    chart.setAxisShown(ChartAxis::X, false);
-    chart.setAxisShown(ChartAxis::Y, false);
+    bare();
     chart.setAxisRange(ChartAxis::X, 0, 12);
-    for (const Row& r : rows) {
-        chart.setPoints(2, 1, {}, {});
-        chart.setSeriesCount(2, 11);
-        chart.setPoints(2, r.code, {static_cast<double>(r.code)}, {5});
-        chart.setStyle(2, r.code, ChartSeriesStyle{1, 0, 1, r.code, kBlue, 14});
+    chart.setSeriesCount(2, 11);
+    for (const auto& [code, anything, filled] : rows) {
+        chart.setPoints(2, code, {static_cast<double>(code)}, {5});
+        chart.setStyle(2, code, ChartSeriesStyle{1, 0, 1, code, kBlue, 14});
     }
     chart.endUpdate();
     const QImage img = chart.toImage();
-    for (const Row& r : rows) {
-        const QPoint p = at(r.code, 5);
-        EXPECT_EQ(colourAround(img, p, kBlue, 8), r.anything) << "code " << r.code;
-        EXPECT_EQ(near(img.pixel(p), kBlue), r.centreFilled) << "code " << r.code;
+    for (const auto& [code, anything, filled] : rows) {
+        EXPECT_EQ(colourAround(img, at(code, 5), kBlue, 8), anything) << "code " << code;
+        EXPECT_EQ(near(img.pixel(at(code, 5)), kBlue), filled) << "code " << code;
     }
 }
 
 TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
     chart.beginUpdate();
-    chart.setPlotFrame(false);
-    chart.setAxisShown(ChartAxis::X, false);
-    chart.setAxisShown(ChartAxis::Y, false);
+    bare();
     line(1, kRed, {0, 10}, {2, 2}, 2);
     line(2, kRed, {0, 10}, {5, 5}, 2);
     line(3, kRed, {0, 10}, {8, 8}, 2);
@@ -796,28 +790,6 @@ TEST_F(Chart, MalformedTemplateLeavesTheChartAsItWas) {
 
 // ---------------------------------------------------------------- how the callers use it
 
-TEST_F(Chart, RangeSeriesIsKeptButNotDrawn) {
-    // The chart window keeps the requested corners as hidden series 25.
-    chart.beginUpdate();
-    chart.setAxisDataMin(ChartAxis::X, 0);
-    chart.setAxisDataMax(ChartAxis::X, 10);
-    chart.setAxisRange(ChartAxis::X, 0, 10);
-    chart.setAxisRange(ChartAxis::Y, 0, 1);
-    chart.setAxisRange(ChartAxis::Y2, 0, 1);
-    chart.setPointCount(1, 25, 2);
-    chart.setDisplayState(1, 25, 2);
-    chart.setPoint(1, 25, 1, 0, 0);
-    chart.setPoint(1, 25, 2, 10, 1);
-    chart.setLineColour(1, 25, kRed);
-    chart.endUpdate();
-    EXPECT_EQ(chart.axisMin(ChartAxis::X), 0);
-    EXPECT_EQ(chart.axisMax(ChartAxis::X), 10);
-    EXPECT_EQ(chart.axisMax(ChartAxis::Y2), 1);
-    EXPECT_EQ(chart.x(1, 25, 2), 10);
-    EXPECT_FALSE(colourAround(chart.toImage(), at(5, 0.5), kRed, 2));
-    EXPECT_EQ(chart.pick(1, at(10, 1)).series, -1);
-}
-
 TEST_F(Chart, DeletedCurveLeavesDrawingAndLegend) {
     line(1, kRed, {0, 10}, {5, 5});
     chart.setSeriesLabel(1, 1, "c(A) ");
@@ -832,35 +804,3 @@ TEST_F(Chart, DeletedCurveLeavesDrawingAndLegend) {
     EXPECT_EQ(chart.seriesLabel(1, 1), "c(A) ");  // the text stays
 }
 
-TEST_F(Chart, MonteCarloCurveGrowsPointByPointAndANewRunDiscardsOldPoints) {
-    chart.setSeriesCount(1, 5);
-    chart.beginUpdate();
-    chart.setAxisRange(ChartAxis::X, 0, 100);
-    chart.setAxisRange(ChartAxis::Y, 0, 100);
-    chart.setStyle(1, 1, ChartSeriesStyle{2, 0, 1, 1, 0, 1});
-    chart.setDisplayState(1, 1, 1);
-    for (int i = 1; i <= 101; ++i) {
-        chart.setPointCount(1, 1, i);
-        chart.setPoint(1, 1, i, i - 1.0, 100 * std::exp(-0.05 * (i - 1)));
-    }
-    chart.setLabelText(1, "N(A)");
-    chart.attachLabel(1, 1, 1, 3);
-    chart.setLabelFont(1, ChartFont{"Arial", 9, false, false, false, false});
-    chart.endUpdate();
-    EXPECT_EQ(chart.pointCount(1, 1), 101);
-    EXPECT_EQ(chart.labelRect(1).bottomLeft(), at(2, 100 * std::exp(-0.1)) + QPoint(4, -4));
-
-    // Simulated points: the point count follows the point number.
-    for (int n = 1; n <= 5; ++n) {
-        chart.beginUpdate();
-        chart.setStyle(1, 3, ChartSeriesStyle{1, 0, 1, 2, RGB(255, 0, 0), 5});
-        chart.setPointCount(1, 3, n);
-        chart.setPoint(1, 3, n, n * 10.0, 50);
-        chart.endUpdate();
-    }
-    EXPECT_EQ(chart.pointCount(1, 3), 5);
-    chart.setPointCount(1, 3, 1);  // the next run starts with point 1
-    chart.setPoint(1, 3, 1, 1, 99);
-    EXPECT_EQ(chart.pointCount(1, 3), 1);
-    EXPECT_EQ(chart.y(1, 3, 1), 99);
-}
