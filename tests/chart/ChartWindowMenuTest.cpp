@@ -112,29 +112,6 @@ TEST_F(ChartWindowTest, DeleteMenuFollowsTheCurvePlacesAndPointSets) {
     EXPECT_EQ(w.Chart2D1->pointCount(2, 1), 4);
 }
 
-TEST_F(ChartWindowTest, DesignMenuKeepsThePanelItemsDisabledUntilThePanelsAreComplete) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    w.clickMenu("mnuDesign");
-    EXPECT_FALSE(w.menuItem("mnuKurvenDesign")->isEnabled());
-    EXPECT_FALSE(w.menuItem("mnuPunktDesign")->isEnabled());
-}
-
-TEST_F(ChartWindowTest, CurvePanelOpensAtTheFirstCurveWithItsStyle) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    w.DeleteCurves(1);
-    w.Chart2D1->setLinePattern(1, 3, 3);
-    w.mnuKurvenDesign_Click();
-    EXPECT_TRUE(w.fraKurven->isVisible());
-    EXPECT_EQ(w.tabKurven->currentIndex(), 1);
-    EXPECT_FALSE(w.tabKurven->isTabEnabled(0));
-    EXPECT_EQ(w.tabKurven->tabText(1), QString("K. 2"));
-    EXPECT_EQ(w.cmbKStil[3]->currentText(), QString("Kurve gestrichelt"));
-    EXPECT_EQ(w.cmbKStil[2]->currentText(), QString("Kurve normal"));
-    // Esc closes the panel.
-    QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_FALSE(w.fraKurven->isVisible());
-}
-
 TEST_F(ChartWindowTest, CurveGoesToTheClipboardInTheLocalesFormat) {
     struct Fall {
         QLocale locale;
@@ -193,18 +170,6 @@ TEST_F(ChartWindowTest, LegendNeedsALegendText) {
     w.menuItem("mnuDelLegend")->trigger();
     EXPECT_FALSE(w.Chart2D1->legendShown());
     EXPECT_FALSE(w.chkLegend->isChecked());
-}
-
-TEST_F(ChartWindowTest, LabelsAreHiddenAndShownTogether) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    w.menuItem("mnuDelLabels")->trigger();
-    for (int i = 1; i <= 24; ++i) EXPECT_FALSE(w.Chart2D1->labelShown(i));
-    EXPECT_FALSE(w.chkEinzelLabelSichtbar[1]->isChecked());
-    EXPECT_TRUE(w.menuItem("mnuAddLabels")->isEnabled());
-    EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());
-    w.menuItem("mnuAddLabels")->trigger();
-    for (int i = 1; i <= 3; ++i) EXPECT_TRUE(w.Chart2D1->labelShown(i));
-    EXPECT_TRUE(w.chkEinzelLabelSichtbar[2]->isChecked());
 }
 
 TEST_F(ChartWindowTest, MeasuredPointsOfTheModelAndTheirRefusal) {
@@ -357,15 +322,6 @@ TEST_F(ChartWindowTest, ToolFramesAreDroppedOnTheChartAndHiddenTogether) {
     EXPECT_EQ(w.Label54->text(), QString("300"));
     QTest::mouseClick(w.cmdResolClose, Qt::LeftButton);
     EXPECT_FALSE(w.fraResolution->isVisible());
-}
-
-TEST_F(ChartWindowTest, MainMenuItemGivesTheMainWindowTheFocus) {
-    Forms::get<frmPhantom>().Show();
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ASSERT_NE(main->mdiArea->activeSubWindow(), nullptr);
-    w.menuItem("mnuHaupt")->trigger();
-    EXPECT_EQ(main->mdiArea->activeSubWindow(), nullptr);
-    EXPECT_TRUE(IsFormLoaded<frmGraph2D>());
 }
 
 TEST_F(ChartWindowTest, HooksOpenDrawAndUnloadTheWindow) {

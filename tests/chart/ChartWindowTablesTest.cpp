@@ -38,19 +38,6 @@ TEST(CurveCopy, CurveNumberOfATabCaption) {
 
 class HalfLifeMarks : public ChartTest {};
 
-TEST_F(HalfLifeMarks, ClosedFormModelTwo) {
-    NumberLocaleGuard komma(',', '.');
-    app.iModell = 2;
-    app.iDiagrammTyp = 2;
-    app.c0[1] = 0.1;
-    app.k[1] = 0.15;
-    app.sZeiteinheit = "min";
-    const HalbwertszeitMarke m = berechneHalbwertszeitMarke(1);
-    EXPECT_TRUE(m.zeichnen);
-    EXPECT_NEAR(m.tau, std::log(2.0) / 0.15, 1e-5);
-    EXPECT_EQ(m.statusText, "Halbwertszeit tau(A) = 4,62 min");
-}
-
 TEST_F(HalfLifeMarks, EvaluationKindsUseTheStartConcentrationsOfTheData) {
     NumberLocaleGuard punkt('.', ',');
     app.iModell = 4;

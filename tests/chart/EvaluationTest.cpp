@@ -78,21 +78,6 @@ TEST_F(EvaluationPlot, FirstOrderPlotRecoversTheRateConstant) {
     EXPECT_FLOAT_EQ(app.gRegrY[3], static_cast<Single>(std::log(0.1) - 0.15 * 4));
 }
 
-TEST_F(EvaluationPlot, ResultTextUsesTheLocaleSeparator) {
-    NumberLocaleGuard komma(',', '.');
-    ersteOrdnung(0.1, 0.15);
-    const KurvenErgebnis r = zeichne(-5);
-    EXPECT_TRUE(beginntMit(r.statusText, "Berechnungsergebnis: k = 0,15")) << r.statusText;
-    EXPECT_TRUE(endetMit(r.statusText, "   (R^2 = 1,00000)")) << r.statusText;
-}
-
-TEST_F(EvaluationPlot, KindMinusTenWithoutConductivityUsesTheConcentrations) {
-    ersteOrdnung(0.2, 0.04);
-    const KurvenErgebnis r = zeichne(-10);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
-    EXPECT_NEAR(app.k[1], 0.04, 1e-6);
-}
-
 TEST_F(EvaluationPlot, SecondOrderPlotHalvesTheSlopeFor2AUnlessStartsAreEqual) {
     // 2A => P: 1/c = 1/c0 + 2 k t.  A + B => P with equal starts: 1/c = 1/c0 + k t.
     for (bool gleich : {false, true}) {

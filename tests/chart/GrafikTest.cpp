@@ -434,23 +434,6 @@ TEST_F(ChartRequest, TangentKindShowsOnlyItsSpeciesAndSelectsIt) {
     EXPECT_FALSE(t.sichtbar[6].has_value());  // the request ends before the k-T tab
 }
 
-TEST_F(ChartRequest, ShowsTheWindowBeforeTheTabsAndHandsThemOver) {
-    std::vector<std::string> folge;
-    chartHooks().zeigeDiagrammFenster = [&] {
-        folge.push_back("fenster " + app.tDiagramm.Kopftext);
-        return true;
-    };
-    chartHooks().punktTabsAnwenden = [&](const PunktTabs& t) {
-        folge.push_back("tabs");
-        EXPECT_EQ(&t, &app.gPunktTabs);
-    };
-    app.iDiagrammTyp = -1;
-    zeigeDiagramm();
-    ASSERT_EQ(folge.size(), 2u);
-    EXPECT_EQ(folge[0], "fenster Messpunkte Konzentration vs. Zeit");
-    EXPECT_EQ(folge[1], "tabs");
-}
-
 TEST_F(ChartRequest, WindowThatCannotBeShownEndsTheRequestWithItsMessage) {
     MsgRecorder rec;
     bool tabs = false;

@@ -113,22 +113,6 @@ TEST_F(ModelWindows, UnitCaptionsOfModel17InMinutes) {
     EXPECT_TRUE(model->optZeit[1]->font().bold());
 }
 
-TEST_F(ModelWindows, SecondsToMinutesConvertsDataAndConstants) {
-    app.ExpDaten.assign(3, Messpunkt{});
-    app.nExpPunkte = 2;
-    app.ExpDaten[1].t = 120;
-    app.ExpDaten[2].t = 30;
-    app.k[1] = 0.15;
-    click(model->optZeit[1]);
-    EXPECT_EQ(app.sZeiteinheit, "min");
-    EXPECT_DOUBLE_EQ(app.ExpDaten[1].t, 2);
-    EXPECT_DOUBLE_EQ(app.ExpDaten[2].t, 0.5);
-    EXPECT_DOUBLE_EQ(app.k[1], 9);
-    // The unit already in force converts nothing.
-    click(model->optZeit[1]);
-    EXPECT_DOUBLE_EQ(app.k[1], 9);
-}
-
 TEST_F(ModelWindows, OrderFieldChoosesModel20) {
     EXPECT_FALSE(model->txtOrdnung->isEnabled());
     click(model->optTyp[0]);

@@ -128,57 +128,6 @@ TEST(NumericalSimulation, ToleranceOverAScanOfRateConstants) {
     EXPECT_EQ(rec.count(), 0u);
 }
 
-TEST(NumericalSimulation, AgainstClosedFormModels) {
-    struct Pair {
-        NumCase num;
-        Single n;
-        Integer closed;
-        std::array<double, 3> kClosed;
-        double tol;
-    };
-    const Pair pairs[] = {
-        {{20, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010"}, 1, 2, {0.15, 0, 0}, 1e-8},
-        {{20, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010"}, 2, 4, {0.15, 0, 0}, 1e-8},
-        {{14, {0.15, 0.1, 0}, {1, 0, 0, 0, 0}, 100, "10110"}, 1, 6, {0.15, 0.1, 0}, 1e-8},
-        {{15, {0.15, 0, 0.1}, {1, 0, 0, 0, 0}, 100, "10110"}, 1, 6, {0.15, 0.1, 0}, 1e-8},
-    };
-    for (const Pair& p : pairs) {
-        setUpModel(p.closed, p.kClosed, p.num.c0, p.num.tEnd);
-        if (p.closed == 4) app.c0[2] = app.c0[1];
-        ASSERT_EQ(simulate(p.closed), 0);
-        const std::vector<double> A = app.cSim_A, C = app.cSim_C, P = app.cSim_P;
-        const std::vector<double> t = app.tSim;
-        setUpModel(p.num.model, p.num.k, p.num.c0, p.num.tEnd, p.num.mask);
-        app.nOrdnung = p.n;
-        ASSERT_EQ(simulate(p.num.model), 0);
-        for (int j = 0; j <= 200; ++j) {
-            // The closed forms run on j·dtSim (dtSim in single precision), so
-            // compare at the integrator's times through the closed-form values.
-            ASSERT_NEAR(app.tSim[j], t[j], 1e-5);
-            EXPECT_NEAR(app.cSim_A[j], A[j], p.tol + 1e-5 * 0.15) << p.num.model << " at " << j;
-            EXPECT_NEAR(app.cSim_P[j], P[j], p.tol + 1e-5 * 0.15) << p.num.model << " at " << j;
-            if (p.closed == 6) { EXPECT_NEAR(app.cSim_C[j], C[j], p.tol + 1e-5 * 0.15); }
-        }
-    }
-}
-
-TEST(NumericalSimulation, ReducedModelsAgree) {
-    // 13 with k3 = 0 and 18 with k2 = 0 are model 9 (18's k3 as 9's k2).
-    setUpModel(9, {0.15, 0.1, 0}, {1, 0.8, 0, 0, 0}, 100, "11110");
-    ASSERT_EQ(simulate(9), 0);
-    const std::vector<double> ref[] = {{}, app.cSim_A, app.cSim_B, app.cSim_C, app.cSim_P};
-    for (auto [model, k] : {std::pair<Integer, std::array<double, 3>>{13, {0.15, 0.1, 0}}, {18, {0.15, 0, 0.1}}}) {
-        setUpModel(model, k, {1, 0.8, 0, 0, 0}, 100, "11110");
-        ASSERT_EQ(simulate(model), 0);
-        for (int j = 0; j <= 200; ++j)
-            for (int s = 1; s <= 4; ++s) EXPECT_NEAR(cSimOf(s)[j], ref[s][j], 1e-12) << model;
-    }
-    // Model 9 with A0 = B0: A = A0/(1 + k1·A0·t).
-    setUpModel(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 100, "11110");
-    ASSERT_EQ(simulate(9), 0);
-    for (int j = 0; j <= 200; ++j) EXPECT_NEAR(app.cSim_A[j], 1 / (1 + 0.15 * app.tSim[j]), 1e-8);
-}
-
 TEST(NumericalSimulation, SplineStore) {
     setUpModel(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 100, "10110");
     ASSERT_EQ(simulate(9), 0);
@@ -349,10 +298,4 @@ TEST(SimulationFailures, EndTimeMustGive200Steps) {
             EXPECT_EQ(app.nSimPunkte, 3);
         }
     }
-}
-
-TEST(Interpolation, StraightLine) {
-    EXPECT_FLOAT_EQ(interpolLinear(0.5, 10, 0.6, 8, 0.4), 9.0f);
-    EXPECT_FLOAT_EQ(interpolLinear(2, 1, 1, 3, 3), 2.0f);
-    EXPECT_THROW(interpolLinear(1, 1, 2, 3, 2), RuntimeFault);
 }

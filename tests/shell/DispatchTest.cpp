@@ -341,17 +341,6 @@ TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
     EXPECT_EQ(t->Label7->text(), QString("kinet. Modell:  A => P   (n = 1)"));
 }
 
-TEST_F(Dispatch, WindowsOfLaterWorkStayDisabled) {
-    for (const char* item : {"mnuNeudat", "mnuEdit", "mnuEditXY", "mnuCtFitting", "mnuSubMonteCarlo(0)", "mnuBatchR",
-                             "mnuToolArrhenius"})
-        EXPECT_FALSE(w->menuItem(item)->isEnabled()) << item;
-    app.bKonzDaten[1] = true;
-    w->clickMenu("mnuCalcTangente");
-    EXPECT_FALSE(w->menuItem("mnuSubTangente(1)")->isEnabled());
-    for (const char* item : {"mnuctAusw(1)", "mnukT(1)", "mnuLambdaAusw(1)", "mnuctGraph", "mnuLoadProject", "mnuExit"})
-        EXPECT_TRUE(w->menuItem(item)->isEnabled()) << item;
-}
-
 TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
     // The session names a bare data-set file in the program folder, while the
     // current folder is somewhere else (a save box chose another folder).
