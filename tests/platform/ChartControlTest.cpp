@@ -83,55 +83,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Chart, DemonstrationRendersCurvesPointSetsLabelsLegendHeaderAndFooter) {
-    chart.beginUpdate();
-    chart.setText(ChartTextBlock::Header, "Konzentration vs. Zeit\r\nModell A => P");
-    chart.setText(ChartTextBlock::Footer, "kinet. Modell: A => P   (n = 1)");
-    chart.setTextBackColour(ChartTextBlock::Footer, 0xC0FFFF);
-    chart.setTextBorder(ChartTextBlock::Footer, 4);
-    chart.setAxisRange(ChartAxis::Y, 0, 1);
-    std::vector<double> t, a, p;
-    for (int i = 0; i <= 200; ++i) {
-        t.push_back(i * 0.05);
-        a.push_back(std::exp(-0.3 * i * 0.05));
-        p.push_back(1 - a.back());
-    }
-    line(1, kRed, t, a);
-    line(2, kBlue, t, p);
-    chart.setSeriesLabel(1, 1, "c(A) ");
-    chart.setSeriesLabel(1, 2, "c(P) ");
-    chart.setLabelText(1, "c(A) ");
-    chart.setLabelPoint(1, 40);
-    chart.setLabelText(2, "c(P) ");
-    chart.setLabelPoint(2, 120);
-    chart.setLabelBorder(2, 4);
-    chart.setPoints(2, 1, {1, 3, 5, 7, 9}, {0.74, 0.41, 0.22, 0.12, 0.07});
-    chart.setLinePattern(2, 1, 1);
-    chart.setSymbolShape(2, 1, 2);
-    chart.setSymbolSize(2, 1, 9);
-    chart.setSymbolColour(2, 1, kGreen);
-    chart.setSeriesLabel(2, 1, "Messpunkte c(A)");
-    chart.setLegendShown(true);
-    chart.endUpdate();
-
-    const QImage img = chart.toImage();
-    ASSERT_EQ(img.size(), QSize(600, 400));
-    // The curves lie where their values are: c(A) red, c(P) blue.
-    for (double x : {2.0, 4.0, 8.0}) {
-        EXPECT_TRUE(colourAround(img, at(x, std::exp(-0.3 * x)), kRed)) << "c(A) at t = " << x;
-        EXPECT_TRUE(colourAround(img, at(x, 1 - std::exp(-0.3 * x)), kBlue)) << "c(P) at t = " << x;
-    }
-    EXPECT_TRUE(colourAround(img, at(5, 0.22), kGreen, 1));
-    // Header, footer, legend and labels are drawn.
-    EXPECT_GT(chart.textWidth(ChartTextBlock::Header), 0);
-    EXPECT_GT(chart.legendWidth(), 0);
-    EXPECT_FALSE(chart.labelRect(1).isNull());
-    EXPECT_FALSE(chart.labelRect(2).isNull());
-    const QRect footer(chart.textLeft(ChartTextBlock::Footer), chart.textTop(ChartTextBlock::Footer),
-                       chart.textWidth(ChartTextBlock::Footer), chart.textHeight(ChartTextBlock::Footer));
-    EXPECT_TRUE(near(img.pixel(footer.left() + 2, footer.center().y()), 0xC0FFFF, 3));
-}
-
 // ---------------------------------------------------------------- style codes
 
 TEST(ChartStyleCodes, ColoursKeepBlueInTheHighByte) {
@@ -382,22 +333,6 @@ TEST_F(Chart, AutomaticSpacingsFollowTheRangeAndReadBack) {
     chart.setAxisRange(ChartAxis::X, 0, 100);
     EXPECT_DOUBLE_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Number), 0.2);
     EXPECT_FALSE(chart.spacingAutomatic(ChartAxis::X, ChartSpacing::Number));
-}
-
-TEST_F(Chart, SpacingGuardRefusesAndKeepsTheOldSpacing) {
-    chart.setSpacingAutomatic(ChartAxis::Y, ChartSpacing::Grid, false);
-    ASSERT_TRUE(chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.5));
-    for (auto [value, accepted] : {std::pair{0.0, false}, {-1.0, false}, {NAN, false}, {0.00999, false}, {0.01, true}, {1e6, true}}) {
-        chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.5);
-        EXPECT_EQ(chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, value), accepted) << value;
-        EXPECT_EQ(chart.spacing(ChartAxis::Y, ChartSpacing::Grid), accepted ? value : 0.5) << value;
-    }
-    // A range grown afterwards draws with the automatic spacing, the given one is kept.
-    chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.01);
-    chart.setAxisRange(ChartAxis::Y, 0, 1000);
-    EXPECT_EQ(chart.spacing(ChartAxis::Y, ChartSpacing::Grid), 200);
-    EXPECT_EQ(chart.model().axis(ChartAxis::Y).spacing[0].value, 0.01);
-    EXPECT_LE(chart.spacingPositions(ChartAxis::Y, ChartSpacing::Grid).size(), 1001u);
 }
 
 TEST_F(Chart, OriginAndNumberPlacementMoveAxisLinesAndNumbers) {
@@ -755,37 +690,6 @@ TEST_F(Chart, TemplateWrittenAndReadIntoAFreshChartGivesTheSameChart) {
     // And the two charts look the same.
     const QImage ia = chart.toImage(), ib = fresh.toImage();
     EXPECT_EQ(ia, ib);
-}
-
-TEST_F(Chart, MalformedTemplateLeavesTheChartAsItWas) {
-    designRichChart(chart);
-    test::TempFolder dir;
-    const std::string good = dir.file("gut.oc2");
-    ASSERT_TRUE(chart.saveTemplate(QString::fromStdString(good)).ok);
-    std::string text = test::readFile(good);
-    const std::size_t at = text.find("series=27");
-    ASSERT_NE(at, std::string::npos);
-    text.replace(at, 9, "series=999");
-    const std::string bad = dir.file("kaputt.oc2");
-    test::writeFile(bad, text);
-
-    ChartControl other;
-    other.resize(600, 400);
-    other.setSeriesCount(1, 3);
-    other.setPoints(1, 2, {1, 2}, {3, 4});
-    other.setText(ChartTextBlock::Header, "bleibt");
-    const ChartModel before = other.model();
-    const QImage imageBefore = other.toImage();
-    const ChartTemplateResult r = other.loadTemplate(QString::fromStdString(bad));
-    EXPECT_FALSE(r.ok);
-    EXPECT_GT(r.line, 1);
-    EXPECT_NE(r.message.find("Zeile " + std::to_string(r.line) + ": Wert außerhalb des zulässigen Bereichs."),
-              std::string::npos)
-        << r.message;
-    EXPECT_EQ(other.model(), before);
-    EXPECT_EQ(other.toImage(), imageBefore);
-    EXPECT_FALSE(other.loadTemplate(QString::fromStdString(dir.file("fehlt.oc2"))).ok);
-    EXPECT_EQ(other.model(), before);
 }
 
 // ---------------------------------------------------------------- how the callers use it
