@@ -2,6 +2,7 @@
 // stands and what the status bar says about it.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "base/Types.h"
@@ -14,6 +15,11 @@ struct HalbwertszeitMarke {
     bool statusSetzen = false; // statusText replaces the status bar text
     std::string statusText;
 };
+
+// The y values of a mark's line (all at x = tau): it runs over the whole
+// plot height on a linear y axis and, from its second point on, on a
+// logarithmic one too (which leaves out the point below 0).
+inline constexpr std::array<double, 3> kMarkeY{-1e300, 1e-300, 1e300};
 
 // The mark of species A (stoff 1) or B (stoff 2) for the shown chart.
 // Reads iModell, iDiagrammTyp, tHalbA_sim / tHalbB_sim for the numerically

@@ -27,6 +27,8 @@
 #include "chart/ChartWindowTables.h"
 #include "chart/CurveSlots.h"
 #include "chart/Grafik.h"
+#include "chart/PanelWidgets.h"
+#include "chart/ResolutionPanel.h"
 #include "chart/ToolFrame.h"
 #include "chart/frmGraphCalc.h"
 #include "platform/ChartControl.h"
@@ -46,29 +48,12 @@ namespace vrn {
 
 namespace {
 
-// The design panels (curve and point-set design, text, coordinates, output,
-// resolution) are opened from the menus once their contents are complete;
-// until then the items that open them stay disabled.
-constexpr bool kGestaltungsPanelsFertig = false;
-
 constexpr const char* kOhneTextKeineLegende = " ohne Text kein Eintrag in die Legende! ";
 constexpr Colour kSchwarz = RGB(0, 0, 0);
 constexpr Colour kWeiss = RGB(255, 255, 255);
 constexpr Colour kHellrot = RGB(255, 0, 0);  // entry 12 of the standard 16-colour palette
-constexpr Colour kGitterGrau = RGB(143, 143, 143);
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
-
-void setButtonColour(QPushButton* b, Colour c) {
-    if (!b) return;
-    b->setStyleSheet(QString("background-color: %1; border: 1px solid #606060;").arg(toQColor(c).name()));
-}
-
-QLabel* beschriftung(const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
 
 }  // namespace
 
@@ -87,9 +72,8 @@ frmGraph2D::frmGraph2D() : VrnForm(Kind::MdiChild) {
     setCaption("2D-Diagramm");
     buildWindow();
     buildMenus();
-    buildCurvePanel();
-    buildPointPanel();
-    buildDesignPanel();
+    buildDesignPanels();
+    buildMouse();
     buildSmallPanels();
     for (ToolFrame* f : {fraTabs, fraKurven, fraPunkte, fraSchrift, fraCoordInput, fraPrintIt, fraResolution})
         connectFrame(f);
@@ -182,272 +166,8 @@ void frmGraph2D::buildMenus() {
         menus_->setHandler(QString("mnuSubDelPoints(%1)").arg(i), [this, i] { mnuSubDelPoints_Click(i); });
 }
 
-void frmGraph2D::buildCurvePanel() {
-    fraKurven = new ToolFrame("Kurvengestaltung", true, this);
-    fraKurven->setObjectName("fraKurven");
-    auto* outer = new QVBoxLayout(fraKurven);
-    tabKurven = new QTabWidget(fraKurven);
-    tabKurven->setObjectName("tabKurven");
-    tabKurven->setUsesScrollButtons(true);
-    outer->addWidget(tabKurven);
-    for (int n = 1; n <= kMaxKurven; ++n) {
-        auto* page = new QWidget(tabKurven);
-        auto* g = new QGridLayout(page);
-        g->setContentsMargins(6, 6, 6, 6);
-        g->setHorizontalSpacing(8);
-        auto* combo = new QComboBox(page);
-        combo->setObjectName(QString("cmbKStil_%1").arg(n));
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        cmbKStil[u(n)] = combo;
-        auto* farbe = new QPushButton(page);
-        farbe->setObjectName(QString("cmdKurvenFarbe_%1").arg(n));
-        farbe->setFixedSize(28, 20);
-        cmdKurvenFarbe[u(n)] = farbe;
-        auto* breite = new UpDown(page);
-        breite->setRange(1, 10);
-        UpDown1_KBreite[u(n)] = breite;
-        Label39[u(n)] = beschriftung("1", page);
-        breite->setBuddy(Label39[u(n)]);
-        txtLegendCurves[u(n)] = new QLineEdit(page);
-        txtLegendCurves[u(n)]->setObjectName(QString("txtLegendCurves_%1").arg(n));
-        chkLegend1[u(n - 1)] = new QCheckBox("sichtbar", page);
-        txtLabel[u(n)] = new QLineEdit(page);
-        txtLabel[u(n)]->setObjectName(QString("txtLabel_%1").arg(n));
-        chkEinzelLabelSichtbar[u(n)] = new QCheckBox("sichtbar", page);
-        scrShiftLab[u(n)] = new QScrollBar(Qt::Horizontal, page);
-        scrShiftLab[u(n)]->setRange(1, 1);
-
-        g->addWidget(beschriftung("Kurvenstil", page), 0, 0);
-        g->addWidget(combo, 0, 1);
-        g->addWidget(beschriftung("Farbe", page), 0, 2);
-        g->addWidget(farbe, 0, 3);
-        g->addWidget(beschriftung("Lin.-breite", page), 0, 4);
-        auto* bw = new QHBoxLayout();
-        bw->addWidget(breite);
-        bw->addWidget(Label39[u(n)]);
-        g->addLayout(bw, 0, 5);
-        g->addWidget(beschriftung("Legendentext", page), 1, 0);
-        g->addWidget(txtLegendCurves[u(n)], 1, 1, 1, 3);
-        g->addWidget(chkLegend1[u(n - 1)], 1, 4, 1, 2);
-        g->addWidget(beschriftung("Kurvenetikett:  Text", page), 2, 0);
-        g->addWidget(txtLabel[u(n)], 2, 1, 1, 3);
-        g->addWidget(chkEinzelLabelSichtbar[u(n)], 2, 4, 1, 2);
-        g->addWidget(beschriftung("Position", page), 3, 0);
-        g->addWidget(scrShiftLab[u(n)], 3, 1, 1, 5);
-        tabKurven->addTab(page, QString());
-
-        connect(combo, &QComboBox::activated, this, [this, n] { cmbKStil_Click(n); });
-        connect(txtLegendCurves[u(n)], &QLineEdit::textChanged, this, [this, n](const QString& t) {
-            // A legend text is kept only for a curve that has points.
-            if (Chart2D1->pointCount(1, n) >= 1) Chart2D1->setSeriesLabel(1, n, toStd(t));
-        });
-        connect(txtLabel[u(n)], &QLineEdit::textChanged, this,
-                [this, n](const QString& t) { Chart2D1->setLabelText(n, toStd(t)); });
-        connect(scrShiftLab[u(n)], &QScrollBar::valueChanged, this, [this, n](int v) {
-            if (Chart2D1->pointCount(1, n) >= 1) Chart2D1->setLabelPoint(n, v);
-        });
-    }
-
-    auto* buttons = new QHBoxLayout();
-    cmdDelKurv = new QPushButton("Kurve löschen", fraKurven);
-    cmdDelKurv->setObjectName("cmdDelKurv");
-    cmdClipboard = new QPushButton("Kurve in Clipboard", fraKurven);
-    cmdClipboard->setObjectName("cmdClipboard");
-    cmdClipboard->setToolTip("...für Datenexport nach Excel / Origin ");
-    cmbSep = new QComboBox(fraKurven);
-    cmbSep->setObjectName("cmbSep");
-    cmbSep->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    cmdKurven_OK = new QPushButton("Schließen", fraKurven);
-    cmdKurven_OK->setObjectName("cmdKurven_OK");
-    buttons->addWidget(cmdDelKurv);
-    buttons->addWidget(cmdClipboard);
-    buttons->addWidget(cmbSep);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdKurven_OK);
-    outer->addLayout(buttons);
-    connect(cmdDelKurv, &QPushButton::clicked, this, [this] { cmdDelKurv_Click(); });
-    connect(cmdClipboard, &QPushButton::clicked, this, [this] { cmdClipboard_Click(); });
-    connect(cmbSep, &QComboBox::activated, this, [this] { cmbSep_Click(); });
-    connect(cmdKurven_OK, &QPushButton::clicked, this, [this] { cmdKurven_OK_Click(); });
-    fraKurven->adjustSize();
-}
-
-void frmGraph2D::buildPointPanel() {
-    fraPunkte = new ToolFrame("Messpunkt-Gestaltung", true, this);
-    fraPunkte->setObjectName("fraPunkte");
-    auto* outer = new QVBoxLayout(fraPunkte);
-    tabPunkte = new QTabWidget(fraPunkte);
-    tabPunkte->setObjectName("tabPunkte");
-    outer->addWidget(tabPunkte);
-    for (int k = 1; k <= kPunktSaetze; ++k) {
-        auto* page = new QWidget(tabPunkte);
-        auto* g = new QGridLayout(page);
-        g->setContentsMargins(6, 6, 6, 6);
-        g->setHorizontalSpacing(8);
-        cmbPunktStil[u(k)] = new QComboBox(page);
-        cmbPunktStil[u(k)]->setObjectName(QString("cmbPunktStil_%1").arg(k));
-        cmbPunktStil[u(k)]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        cmdPunktFarbe[u(k)] = new QPushButton(page);
-        cmdPunktFarbe[u(k)]->setFixedSize(28, 20);
-        UpDown1_PointSize[u(k)] = new UpDown(page);
-        UpDown1_PointSize[u(k)]->setRange(1, 30);
-        Label56[u(k)] = beschriftung("6", page);
-        UpDown1_PointSize[u(k)]->setBuddy(Label56[u(k)]);
-        txtLegendPoints[u(k)] = new QLineEdit(page);
-        txtLegendPoints[u(k)]->setObjectName(QString("txtLegendPoints_%1").arg(k));
-        chkLegend2[u(k)] = new QCheckBox("Legende sichtbar", page);
-        cmdDelPoints[u(k)] = new QPushButton("Punktsatz löschen", page);
-        cmdDelPoints[u(k)]->setObjectName(QString("cmdDelPoints_%1").arg(k));
-
-        g->addWidget(beschriftung("Stil", page), 0, 0);
-        g->addWidget(cmbPunktStil[u(k)], 0, 1);
-        g->addWidget(beschriftung("Farbe", page), 0, 2);
-        g->addWidget(cmdPunktFarbe[u(k)], 0, 3);
-        g->addWidget(beschriftung("Größe", page), 0, 4);
-        auto* sw = new QHBoxLayout();
-        sw->addWidget(UpDown1_PointSize[u(k)]);
-        sw->addWidget(Label56[u(k)]);
-        g->addLayout(sw, 0, 5);
-        g->addWidget(beschriftung("Legendentext", page), 1, 0);
-        g->addWidget(txtLegendPoints[u(k)], 1, 1, 1, 3);
-        g->addWidget(chkLegend2[u(k)], 1, 4, 1, 2);
-        if (k == kPunktSatzKT) g->addWidget(beschriftung("Geschwindigkeitskonst. vs.Temperatur", page), 2, 0, 1, 4);
-        if (k == kPunktSatzManuell)
-            g->addWidget(beschriftung("Punkte aus dem XY-Editor (Menü Einfügen)", page), 2, 0, 1, 4);
-        g->addWidget(cmdDelPoints[u(k)], 2, 4, 1, 2);
-        tabPunkte->addTab(page, QString::fromUtf8(kPunktSatzTabs[u(k)]));
-        tabPunkte->setTabVisible(k - 1, false);
-
-        connect(cmbPunktStil[u(k)], &QComboBox::activated, this, [this, k] { cmbPunktStil_Click(k); });
-        connect(txtLegendPoints[u(k)], &QLineEdit::textChanged, this, [this, k](const QString& t) {
-            if (Chart2D1->pointCount(2, k) >= 1) Chart2D1->setSeriesLabel(2, k, toStd(t));
-        });
-        connect(cmdDelPoints[u(k)], &QPushButton::clicked, this, [this, k] { cmdDelPoints_Click(k); });
-    }
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    cmdPunkte_OK = new QPushButton("Schließen", fraPunkte);
-    cmdPunkte_OK->setObjectName("cmdPunkte_OK");
-    buttons->addWidget(cmdPunkte_OK);
-    outer->addLayout(buttons);
-    connect(cmdPunkte_OK, &QPushButton::clicked, this, [this] { cmdPunkte_OK_Click(); });
-    fraPunkte->adjustSize();
-}
-
-void frmGraph2D::buildDesignPanel() {
-    fraTabs = new ToolFrame("Diagramm-Einstellungen", true, this);
-    fraTabs->setObjectName("fraTabs");
-    auto* outer = new QVBoxLayout(fraTabs);
-    tabDesign = new QTabWidget(fraTabs);
-    tabDesign->setObjectName("tabDesign");
-    tabDesign->setUsesScrollButtons(true);
-    outer->addWidget(tabDesign);
-    for (std::size_t i = 0; i < kDesignTabs.size(); ++i) {
-        auto* page = new QWidget(tabDesign);
-        auto* l = new QVBoxLayout(page);
-        const QString name = QString::fromUtf8(kDesignTabs[i]);
-        if (name == "Legende") {
-            chkLegend = new QCheckBox("Sichtbar", page);
-            chkLegend->setObjectName("chkLegend");
-            l->addWidget(chkLegend);
-            l->addWidget(
-                beschriftung(" Legende nur sichtbar, wenn für mindestens eine Kurve Legendentext existiert ", page));
-        }
-        if (name == "Achs.-Ursprung") {
-            auto* g = new QGridLayout();
-            txtXOrigin = new QLineEdit(page);
-            txtYOrigin = new QLineEdit(page);
-            g->addWidget(beschriftung("bei X =", page), 0, 0);
-            g->addWidget(txtXOrigin, 0, 1);
-            g->addWidget(beschriftung("bei Y =", page), 1, 0);
-            g->addWidget(txtYOrigin, 1, 1);
-            l->addLayout(g);
-        }
-        l->addStretch(1);
-        tabDesign->addTab(page, name);
-    }
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    cmdTabs_OK = new QPushButton("Schließen", fraTabs);
-    cmdTabs_OK->setObjectName("cmdTabs_OK");
-    buttons->addWidget(cmdTabs_OK);
-    outer->addLayout(buttons);
-    connect(cmdTabs_OK, &QPushButton::clicked, this, [this] { cmdTabs_OK_Click(); });
-    fraTabs->adjustSize();
-}
-
 void frmGraph2D::buildSmallPanels() {
-    // Text panel: its fields come with the text design.
-    fraSchrift = new ToolFrame("  Kopftext  ", true, this);
-    fraSchrift->setObjectName("fraSchrift");
-    auto* ls = new QVBoxLayout(fraSchrift);
-    lblSchriftHinweis = beschriftung("Texte des Diagramms", fraSchrift);
-    ls->addWidget(lblSchriftHinweis);
-    fraSchrift->adjustSize();
-
-    // Coordinate panel.
-    fraCoordInput = new ToolFrame(" Diagramm-Koordinaten ", true, this);
-    fraCoordInput->setObjectName("fraCoordInput");
-    auto* gc = new QGridLayout(fraCoordInput);
-    const char* namen[5] = {"", "x(min)", "x(max)", "y(min)", "y(max)"};
-    for (int i = 1; i <= 4; ++i) {
-        coord[u(i)] = new NumberField(fraCoordInput);
-        coord[u(i)]->setObjectName(QString("coord_%1").arg(i));
-        coord[u(i)]->setFixedWidth(90);
-        gc->addWidget(beschriftung(namen[i], fraCoordInput), (i - 1) / 2 * 2, (i - 1) % 2);
-        gc->addWidget(coord[u(i)], (i - 1) / 2 * 2 + 1, (i - 1) % 2);
-    }
-    cmdCoord_OK = new QPushButton("OK", fraCoordInput);
-    cmdCoord_OK->setObjectName("cmdCoord_OK");
-    cmdCoord_Esc = new QPushButton("Abbrechen", fraCoordInput);
-    cmdCoord_Esc->setObjectName("cmdCoord_Esc");
-    gc->addWidget(cmdCoord_OK, 4, 0);
-    gc->addWidget(cmdCoord_Esc, 4, 1);
-    connect(cmdCoord_OK, &QPushButton::clicked, this, [this] { cmdCoord_OK_Click(); });
-    connect(cmdCoord_Esc, &QPushButton::clicked, this, [this] { cmdCoord_Esc_Click(); });
-    fraCoordInput->adjustSize();
-
-    // Output panel.
-    fraPrintIt = new ToolFrame("Bild drucken/speichern", false, this);
-    fraPrintIt->setObjectName("fraPrintIt");
-    auto* gp = new QGridLayout(fraPrintIt);
-    txtTop_in_cm = new QLineEdit(fraPrintIt);
-    txtLeft_in_cm = new QLineEdit(fraPrintIt);
-    txtHeight_in_cm = new QLineEdit(fraPrintIt);
-    txtWidth_in_cm = new QLineEdit(fraPrintIt);
-    const std::pair<const char*, QLineEdit*> felder[4] = {
-        {"oben (cm)", txtTop_in_cm}, {"links (cm)", txtLeft_in_cm}, {"Höhe (cm)", txtHeight_in_cm}, {"Breite (cm)", txtWidth_in_cm}};
-    for (int i = 0; i < 4; ++i) {
-        felder[i].second->setFixedWidth(60);
-        gp->addWidget(beschriftung(QString::fromUtf8(felder[i].first), fraPrintIt), i, 0);
-        gp->addWidget(felder[i].second, i, 1);
-    }
-    cmdPrint_Esc = new QPushButton("Abbrechen", fraPrintIt);
-    cmdPrint_Esc->setObjectName("cmdPrint_Esc");
-    gp->addWidget(cmdPrint_Esc, 4, 1);
-    connect(cmdPrint_Esc, &QPushButton::clicked, this, [this] { cmdPrint_Esc_Click(); });
-    fraPrintIt->adjustSize();
-
-    // Curve-resolution panel.
-    fraResolution = new ToolFrame("Kurven-Auflösung", true, this);
-    fraResolution->setObjectName("fraResolution");
-    auto* gr = new QGridLayout(fraResolution);
-    Slider1_PunktDichte = new QSlider(Qt::Horizontal, fraResolution);
-    Slider1_PunktDichte->setObjectName("Slider1_PunktDichte");
-    Slider1_PunktDichte->setMinimumWidth(180);
-    Label54 = beschriftung("300", fraResolution);
-    Label54->setObjectName("Label54");
-    cmdResolClose = new QPushButton("Schließen", fraResolution);
-    cmdResolClose->setObjectName("cmdResolClose");
-    gr->addWidget(beschriftung("berechnete Punkte pro Kurve ", fraResolution), 0, 0, 1, 3);
-    gr->addWidget(beschriftung("20", fraResolution), 1, 0);
-    gr->addWidget(Slider1_PunktDichte, 1, 1);
-    gr->addWidget(beschriftung("400", fraResolution), 1, 2);
-    gr->addWidget(Label54, 2, 1, Qt::AlignHCenter);
-    gr->addWidget(cmdResolClose, 3, 2);
-    connect(Slider1_PunktDichte, &QSlider::valueChanged, this, [this] { Slider1_PunktDichte_Change(); });
-    connect(cmdResolClose, &QPushButton::clicked, this, [this] { cmdResolClose_Click(); });
-    fraResolution->adjustSize();
+    buildPrintPanel();
 }
 
 void frmGraph2D::connectFrame(ToolFrame* frame) {
@@ -502,7 +222,11 @@ void frmGraph2D::Form_Load() {
 
     ChartControl& c = *Chart2D1;
     c.beginUpdate();
-    auto place = [](QWidget* w, int left, int top) { w->move(twipsToPixelsX(left), twipsToPixelsY(top)); };
+    // Positions count from below the menu bar, where the window's client area begins.
+    const int menuHoehe = menuBar->sizeHint().height();
+    auto place = [menuHoehe](QWidget* w, int left, int top) {
+        w->move(twipsToPixelsX(left), twipsToPixelsY(top) + menuHoehe);
+    };
     place(fraCoordInput, 1460, 510);
     place(fraTabs, 0, 300);
     place(fraSchrift, 0, 1500);
@@ -619,24 +343,13 @@ void frmGraph2D::Form_Load() {
     LegBColor = c.chartAreaBackColour();
     bytGitterStil = 4;
 
-    // Output panel defaults.
-    txtTop_in_cm->setText(" 3");
-    txtLeft_in_cm->setText(" 3.5");
-    txtHeight_in_cm->setText(" 10");
-    txtWidth_in_cm->setText(" 15");
+    printPanelDefaults();
 
     cmdFullWhite_Click();
     c.endUpdate();
 
     // Curve resolution.
-    {
-        const QSignalBlocker still(Slider1_PunktDichte);
-        Slider1_PunktDichte->setRange(20, 400);
-        Slider1_PunktDichte->setPageStep(50);
-        Slider1_PunktDichte->setTickInterval(50);
-        Slider1_PunktDichte->setTickPosition(QSlider::TicksBelow);
-        Slider1_PunktDichte->setValue(nAufloesung);
-    }
+    aufloesungPanel->einrichten(nAufloesung);
     Slider1_PunktDichte_Change();
 
     // Menus.
@@ -690,53 +403,6 @@ void frmGraph2D::Form_Load() {
         }
     }
     SanduhrAus();
-}
-
-void frmGraph2D::cmdFullWhite_Click() {
-    ChartControl& c = *Chart2D1;
-    c.beginUpdate();
-    c.setSheetBackColour(kWeiss);
-    for (ChartTextBlock b : {ChartTextBlock::Header, ChartTextBlock::Footer}) {
-        c.setTextColour(b, kSchwarz);
-        c.setTextBackColour(b, kWeiss);
-    }
-    c.setChartAreaBackColour(kWeiss);
-    c.setChartAreaTextColour(kSchwarz);
-    for (ChartAxis a : {ChartAxis::X, ChartAxis::Y}) {
-        c.setGridPattern(a, bytGitterStil);
-        c.setGridColour(a, kGitterGrau);
-    }
-    c.setPlotBackColour(kWeiss);
-    c.setLegendBackColour(kChartTransparent);
-    c.setLegendTextColour(kSchwarz);
-    c.endUpdate();
-}
-
-void frmGraph2D::applyDesignDefaults() {
-    // The design choices a fresh chart starts with: a complete dotted grid,
-    // no outer frame, horizontal y numbers and a vertical y title, a framed
-    // plot area, an unframed header, the axes crossing at their minima with
-    // the numbers there, automatic margins and an opaque legend.
-    ChartControl& c = *Chart2D1;
-    c.beginUpdate();
-    bytGitterArt = 3;
-    c.setGridPattern(ChartAxis::X, bytGitterStil);
-    c.setGridPattern(ChartAxis::Y, bytGitterStil);
-    c.setBorderType(0);
-    c.setAxisNumberOrientation(ChartAxis::Y, kTextHorizontal);
-    c.setAxisTitleOrientation(ChartAxis::Y, kTextVertical);
-    c.setPlotFrame(true);
-    c.setTextBorder(ChartTextBlock::Header, 0);
-    for (ChartAxis a : {ChartAxis::X, ChartAxis::Y}) {
-        c.setOriginPlacement(a, kOriginAtMinimum);
-        c.setNumberPlacement(a, kNumbersAtMinimum);
-    }
-    txtXOrigin->setText(toQ(Str(app.tDiagramm.XMin)));
-    txtYOrigin->setText(toQ(Str(app.tDiagramm.YMin)));
-    c.setPlotMarginsAutomatic(true);
-    c.setLegendBackColour(LegBColor);
-    c.endUpdate();
-    tabDesign->setCurrentIndex(5);
 }
 
 void frmGraph2D::Form_Activate() {
@@ -831,7 +497,7 @@ void frmGraph2D::showPanel(ToolFrame* frame, QPushButton* cancel) {
 
 void frmGraph2D::mnuDesign_Click() {
     versteckeWerkzeugRahmen();
-    setEnabled("mnuKurvenDesign", kGestaltungsPanelsFertig && app.gnKurven >= 1);
+    setEnabled("mnuKurvenDesign", app.gnKurven >= 1);
     bool punkte = false;
     if (app.bKTDiagramm) {
         punkte = app.bHatKTDaten;
@@ -839,7 +505,7 @@ void frmGraph2D::mnuDesign_Click() {
         for (int k = 1; k <= kPunktSaetze; ++k)
             if (Chart2D1->pointCount(2, k) >= 1) punkte = true;
     }
-    setEnabled("mnuPunktDesign", kGestaltungsPanelsFertig && punkte);
+    setEnabled("mnuPunktDesign", punkte);
 }
 
 void frmGraph2D::mnuDelete_Click() {
@@ -895,8 +561,6 @@ void frmGraph2D::mnuPunktDesign_Click() {
     Form_Activate();
 }
 
-void frmGraph2D::mnuDesignMore_Click() { showPanel(fraTabs, cmdTabs_OK); }
-
 void frmGraph2D::mnuResolution_Click() { showPanel(fraResolution, cmdResolClose); }
 
 void frmGraph2D::mnuManuXY_Click() {
@@ -912,7 +576,6 @@ void frmGraph2D::cmdResolClose_Click() { fraResolution->hide(); }
 void frmGraph2D::cmdKurven_OK_Click() { fraKurven->hide(); }
 void frmGraph2D::cmdPunkte_OK_Click() { fraPunkte->hide(); }
 void frmGraph2D::cmdTabs_OK_Click() { fraTabs->hide(); }
-void frmGraph2D::cmdCoord_Esc_Click() { fraCoordInput->hide(); }
 
 void frmGraph2D::Slider1_PunktDichte_Change() {
     nAufloesung = static_cast<Integer>(Slider1_PunktDichte->value());
@@ -924,22 +587,6 @@ void frmGraph2D::cmbSep_Click() {
     if (i >= 0 && u(i) < kTrennzeichen.size()) app.Trennzeichen = kTrennzeichen[u(i)].zeichen;
 }
 
-void frmGraph2D::cmbKStil_Click(int n) {
-    if (n < 1 || n > kMaxKurven) return;
-    const int i = cmbKStil[u(n)]->currentIndex();
-    if (i < 0 || u(i) >= kKurvenStile.size()) return;
-    const int code = kKurvenStile[u(i)].code;
-    Chart2D1->setLinePattern(1, n, code);
-    Chart2D1->setSymbolShape(1, n, symbolZumLinienstil(code));
-}
-
-void frmGraph2D::cmbPunktStil_Click(int k) {
-    if (k < 1 || k > kPunktSaetze) return;
-    const int i = cmbPunktStil[u(k)]->currentIndex();
-    if (i < 0 || u(i) >= kPunktStile.size()) return;
-    Chart2D1->setSymbolShape(2, k, kPunktStile[u(i)].code);
-}
-
 void frmGraph2D::cmdSingleCalc_Click() {
     frmGraphCalc& f = Forms::get<frmGraphCalc>();
     f.Show();
@@ -948,43 +595,6 @@ void frmGraph2D::cmdSingleCalc_Click() {
 
 void frmGraph2D::cmdArrhRechner_Click() {
     if (arrheniusRechnerOeffnen()) arrheniusRechnerOeffnen()();
-}
-
-void frmGraph2D::cmdCoord_OK_Click() {
-    const Single xMin = static_cast<Single>(coord[1]->value());
-    const Single xMax = static_cast<Single>(coord[2]->value());
-    const Single yMin = static_cast<Single>(coord[3]->value());
-    const Single yMax = static_cast<Single>(coord[4]->value());
-    if (xMin < xMax && yMin < yMax) {
-        app.tDiagramm.XMax = xMax;
-        app.tDiagramm.XMin = xMin;
-        app.tDiagramm.YMax = yMax;
-        app.tDiagramm.YMin = yMin;
-        fraCoordInput->hide();
-        SetAchsenMinMax();
-        speichereAchsenbereich(app.iDiagrammTyp, app.Achsenbereich, app.tDiagramm);
-    } else {
-        MsgBox("Untere Grenze muss kleiner als obere Grenze sein", MsgButtons::OK, MsgIcon::Critical, "EINGABE-FEHLER");
-        coord[1]->setText(toQ(Str(app.tDiagramm.XMin)));
-        coord[2]->setText(toQ(Str(app.tDiagramm.XMax)));
-        coord[3]->setText(toQ(Str(app.tDiagramm.YMin)));
-        coord[4]->setText(toQ(Str(app.tDiagramm.YMax)));
-    }
-    for (int i : {1, 0, 1, 0}) optScaling_Click(i);
-}
-
-void frmGraph2D::optScaling_Click(int index) {
-    if (index != 0 && index != 1) return;
-    ChartControl& c = *Chart2D1;
-    c.beginUpdate();
-    if (index == 1) {
-        for (ChartSpacing s : {ChartSpacing::Grid, ChartSpacing::Tick})
-            for (ChartAxis a : {ChartAxis::X, ChartAxis::Y}) c.setSpacingAutomatic(a, s, false);
-    } else {
-        for (ChartSpacing s : {ChartSpacing::Grid, ChartSpacing::Tick, ChartSpacing::Number})
-            for (ChartAxis a : {ChartAxis::X, ChartAxis::Y}) c.setSpacingAutomatic(a, s, true);
-    }
-    c.endUpdate();
 }
 
 void frmGraph2D::punktTabsAnwenden(const PunktTabs& t) {

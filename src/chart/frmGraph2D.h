@@ -25,11 +25,13 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QRadioButton;
 class QScrollBar;
 class QSlider;
 class QStatusBar;
@@ -40,7 +42,13 @@ namespace vrn {
 class MenuTree;
 
 class ChartControl;
+class CoordPanel;
+class CurvePanel;
+class DesignPanel;
 class NumberField;
+class PointPanel;
+class ResolutionPanel;
+class TextPanel;
 class ToolFrame;
 class UpDown;
 
@@ -107,6 +115,28 @@ public:
     // The white colour preset ("Gesamtblatt weiß").
     void cmdFullWhite_Click();
 
+    // ---- Design panels (frmGraph2DDesign.cpp) -----------------------------------
+    // Entry points for whatever opens a panel (menus, a right click on the chart):
+    // the curve panel at curve n's tab (1..24; a free place keeps the first
+    // curve's tab), the point-set panel at set k's tab (1..7), the design panel
+    // at tab index t (0..10, 4 = "Legende"), the text panel for target 1..4
+    // (5 opens the curve panel).
+    void openCurvePanelAt(int n);
+    void openPointPanelAt(int k);
+    void openDesignTab(int t);
+    void mnuTextDesign_Click(int index);
+    void mnuAddText_Click();
+    void cmdSchriftFertig_Click();
+    void mnuCoord_Click();
+    // "Zoom": both origins at the minimum, the next left drag on the chart zooms.
+    void cmdZoom_Click();
+    // "Reset": the range in the coordinate boxes again (not the range before the first zoom).
+    void cmdZoomReset_Click();
+    // "Farb-Vorwahl": the colour of the next curve or point set.
+    void cmdFarbVorwahl_Click();
+    // Legend shown or hidden, with its menu items and every legend box of the panels.
+    void legendeSchalten(bool sichtbar);
+
     // Legend and delete menus.
     bool keineLegendentexte() const;
     void mnuAddLegend_Click();
@@ -137,6 +167,42 @@ public:
     void mnuResolution_Click();
     void mnuManuXY_Click();
     void mnuHaupt_Click();
+
+    // ---- Mouse on the chart (frmGraph2DMouse.cpp); positions in pixels of Chart2D1 ----
+    // Hover: number and coordinates of the curve point or measured point
+    // within 4 pixels in lblMausPosNr/lblMausPos with the curve or point
+    // pointer, else the hint of the region (plot area, legend, header, footer).
+    void Chart2D1_MouseMove(QPoint pos);
+    // Right button: opens the panel of what lies under the mouse. Left button
+    // (zoom not armed): asks to delete the curve point within 4 pixels.
+    void Chart2D1_MouseDown(Qt::MouseButton button, QPoint pos);
+    // Left button: the shown axis ranges go into tDiagramm and the zoom is
+    // disarmed; every release sets the screen's pointer back to the default.
+    void Chart2D1_MouseUp(Qt::MouseButton button, QPoint pos);
+    // Asks "Löschen eines Kurvenpunktes"; Yes removes exactly that point of
+    // the series of chart group 1. No, or a point that does not exist, changes nothing.
+    void loescheKurvenPunkt(int series, int point);
+    // Help button: how a single curve point is deleted.
+    void cmdMsgDelPoint_Click();
+
+    // ---- Output panel and templates (frmGraph2DOutput.cpp, frmGraph2DTemplate.cpp) ----
+    // Prepares fraPrintIt for output action index (1 clipboard, 2 picture
+    // file, 3 printer); a black plot area is questioned first (Cancel keeps all).
+    void mnuBild_Click(int index);
+    void cmbGraphFormat_Click();
+    // iBildFormat := the code of picture-file list entry listIndex.
+    void setzeBildFormat(int listIndex);
+    // Scaling option 4 "Vorgabe Breite", 3 "Vorgabe Höhe", 2 "A4-Format voll".
+    void optSM_Click(int index);
+    // Performs the prepared output and hides the panel; a failure is shown
+    // ("Meldung von cmdPrint_Click"), a cancelled save box or print dialog is not.
+    void cmdPrint_Click();
+    // Saves the chart as a template (*.oc2); a failure names the file and its reason.
+    void mnuSaveOC2_Click();
+    // Loads a template into this window and rebuilds the curve places, the
+    // point-set tabs, the delete menus and the axis ranges from it. A refused
+    // file is named with its reason and leaves the chart as it was.
+    void mnuLoadOC2_Click();
 
     // The menu item or submenu of a control name ("mnuSubDelKurv(3)").
     QAction* menuItem(const QString& name) const;
@@ -169,6 +235,16 @@ public:
     ToolFrame* fraCoordInput = nullptr;
     ToolFrame* fraPrintIt = nullptr;
     ToolFrame* fraResolution = nullptr;
+    // The same panels with their own controls and handlers.
+    CurvePanel* kurvenPanel = nullptr;
+    PointPanel* punktePanel = nullptr;
+    DesignPanel* designPanel = nullptr;
+    TextPanel* textPanel = nullptr;
+    CoordPanel* coordPanel = nullptr;
+    ResolutionPanel* aufloesungPanel = nullptr;
+    QPushButton* cmdZoom = nullptr;
+    QPushButton* cmdZoomReset = nullptr;
+    QPushButton* cmdFarbVorwahl = nullptr;
 
     // Curve panel: one tab per curve 1..24 (index curve - 1).
     QTabWidget* tabKurven = nullptr;
@@ -216,13 +292,25 @@ public:
     QLineEdit* txtWidth_in_cm = nullptr;
     QPushButton* cmdPrint_Esc = nullptr;
 
+    QGroupBox* frGraphFormat = nullptr;
+    QLabel* Label24 = nullptr;
+    QComboBox* cmbGraphFormat = nullptr;
+    QGroupBox* frPrintPos = nullptr;
+    QGroupBox* frPrintScaling = nullptr;
+    std::array<QRadioButton*, 5> optSM{};  // 4 "Vorgabe Breite", 3 "Vorgabe Höhe", 2 "A4-Format voll"
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QPushButton* cmdPrint = nullptr;
+
+    // Mouse position and hints, help on deleting a curve point.
+    QLabel* lblMausPos = nullptr;
+    QLabel* lblMausPosNr = nullptr;
+    QPushButton* cmdMsgDelPoint = nullptr;
+
     // Curve-resolution panel.
     QSlider* Slider1_PunktDichte = nullptr;
     QLabel* Label54 = nullptr;
     QPushButton* cmdResolClose = nullptr;
-
-    // Text panel (its contents come with the text design).
-    QLabel* lblSchriftHinweis = nullptr;
 
     // ---- Window state ---------------------------------------------------------------
     Integer KurveNr = 0;       // the curve being drawn (1..24)
@@ -235,6 +323,10 @@ public:
     Byte bytGitterArt = 3;
     Single sngGriffX = 0;      // grip point of the dragged frame (twips of the frame)
     Single sngGriffY = 0;
+    Integer iAusgabeArt = 0;     // output action of the panel: 1 clipboard, 2 picture file, 3 printer
+    Integer iBildFormat = 0;     // clipboard code (1, 3) or picture-file code (ChartOutputRules.h)
+    Integer iScalingMethode = 2; // print scaling: 2 given width, 3 given height, 5 whole sheet
+    Integer PunktSatzNr = 0;     // point set whose tab a template load selected
 
 protected:
     void Form_Load() override;
@@ -247,16 +339,20 @@ protected:
 private:
     void buildMenus();
     void buildWindow();
-    void buildCurvePanel();
-    void buildPointPanel();
-    void buildDesignPanel();
+    void buildDesignPanels();
     void buildSmallPanels();
+    bool koordinatenUebernehmen();
     void connectFrame(ToolFrame* frame);
     void showPanel(ToolFrame* frame, QPushButton* cancel);
     void setEnabled(const QString& name, bool on);
     void halbwertszeit(int stoff);
     void alleKurvenetiketts(bool zeigen);
     void applyDesignDefaults();
+    void buildMouse();
+    void buildPrintPanel();
+    void printPanelDefaults();
+    void setMausHinweis(const QString& text, int colour);
+    void vorlageUebernehmen();
 
     MenuTree* menus_ = nullptr;
     QLabel* statusLabel_ = nullptr;

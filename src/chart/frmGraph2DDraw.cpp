@@ -357,12 +357,16 @@ void frmGraph2D::mnuAddLegend_Click() {
     setEnabled("mnuDelLegend", true);
     chkLegend->setChecked(true);
     for (QCheckBox* b : chkLegend1) b->setChecked(true);
+    for (QCheckBox* b : chkLegend2)
+        if (b) b->setChecked(true);
 }
 
 void frmGraph2D::mnuDelLegend_Click() {
     Chart2D1->setLegendShown(false);
     chkLegend->setChecked(false);
     for (QCheckBox* b : chkLegend1) b->setChecked(false);
+    for (QCheckBox* b : chkLegend2)
+        if (b) b->setChecked(false);
 }
 
 void frmGraph2D::mnuDelLegendZeile_Click() {
@@ -403,7 +407,7 @@ void frmGraph2D::halbwertszeit(int stoff) {
         c.setLinePattern(1, serie, 2);
         c.setSymbolShape(1, serie, 1);
         c.setDisplayState(1, serie, kSeriesShown);
-        c.setPoints(1, serie, {h.tau, h.tau}, {-10000.0, 10000.0});
+        c.setPoints(1, serie, {h.tau, h.tau, h.tau}, {kMarkeY.begin(), kMarkeY.end()});
     }
     if (h.statusSetzen) setStatusText(toQ(h.statusText));
     c.endUpdate();

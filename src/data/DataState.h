@@ -18,6 +18,7 @@ struct DataState {
     double dblEyrH = 0;
     double dblEyrS = 0;
     Single sngGlaettung = 0;          // smoothing of the tangent spline
+    Byte bytZeitEinheitIdx = 0;       // index 0..4 of sZeiteinheit, derived before each use
     std::array<double, 4> RefWert{};  // parameter vector of the fitting window
 
     // x-y editor list and file.

@@ -306,6 +306,9 @@ void storeAxisRanges(Integer model) {
     for (int i = 0; i < 6; ++i) app.Achsenbereich[i] = slot[u(i)];
 }
 
+int quietDepth = 0;
+std::string quietFailure;
+
 bool allFinite(const std::vector<double>& v) {
     return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
 }
@@ -371,10 +374,19 @@ void calc_diagramfunctioncT(Integer model, Integer& errFlag) {
         }
         if (app.bAuswertungsart == 0) storeAxisRanges(model);
     } catch (const RuntimeFault& f) {
-        showFailure("calc_diagramfunctioncT", f.text);
+        if (quietDepth > 0)
+            quietFailure = f.text;
+        else
+            showFailure("calc_diagramfunctioncT", f.text);
         errFlag = -1;
     }
 }
+
+QuietSimulation::QuietSimulation() {
+    if (quietDepth++ == 0) quietFailure.clear();
+}
+QuietSimulation::~QuietSimulation() { --quietDepth; }
+const std::string& QuietSimulation::failureText() const { return quietFailure; }
 
 bool simulationResultsFinite() {
     for (const auto* v : {&app.tSim, &app.cSim_A, &app.cSim_B, &app.cSim_C, &app.cSim_P, &app.cSim_Q, &app.SplX})

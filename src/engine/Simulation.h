@@ -1,6 +1,7 @@
 // Curve simulation of the kinetic models into the shared result arrays.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "base/Types.h"
@@ -45,6 +46,19 @@ namespace vrn {
 // returns at once: what was written before stays, nothing further is written,
 // and no non-finite number is ever stored.
 void calc_diagramfunctioncT(Integer model, Integer& errFlag);
+
+// While a QuietSimulation lives (a fit evaluates the model many times),
+// calc_diagramfunctioncT shows no message on a failure: it only sets its
+// error flag and keeps the failure text for the caller, who shows it once.
+class QuietSimulation {
+public:
+    QuietSimulation();
+    ~QuietSimulation();
+    QuietSimulation(const QuietSimulation&) = delete;
+    QuietSimulation& operator=(const QuietSimulation&) = delete;
+    // The text of the last failure while quiet; empty when there was none.
+    const std::string& failureText() const;
+};
 
 // The concentration curve cSim_A..cSim_Q and the rate curve rSim_A..rSim_Q
 // of species slot s (1..5 = A, B, C, P, Q; any other s gives Q's).

@@ -10,9 +10,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "data/DatasetOps.h"
+#include "data/frmDatedit.h"
 #include "engine/ModelChoice.h"
 #include "engine/TimeUnits.h"
 #include "engine/frmmatrix.h"
+#include "platform/DataGrid.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "platform/Twips.h"
@@ -279,8 +282,12 @@ void frmKinModel::reconfigure(CalcForm* w) {
     for (int i = 0; i < 5; ++i)
         w->Inp[static_cast<std::size_t>(i)]->setText(toQ(Str(static_cast<Single>(app.c0[static_cast<std::size_t>(i + 1)]))));
     const bool arrh = mode == 6 || mode == 7;
-    w->Inp[10]->setText(toQ(Str(static_cast<Single>(arrh ? app.dblArrhA : app.k[1]))));
-    w->Inp[11]->setText(toQ(Str(static_cast<Single>(mode == 2 ? app.nOrdnung : arrh ? app.dblArrhEA : app.k[2]))));
+    // In Eyring mode the fitting window's parameters are the Eyring factor and H#.
+    const bool eyring = arrh && app.bytKTFunktion == 2;
+    const double p1 = eyring ? app.dblEyrPar1 : arrh ? app.dblArrhA : app.k[1];
+    const double p2 = mode == 2 ? app.nOrdnung : eyring ? app.dblEyrH : arrh ? app.dblArrhEA : app.k[2];
+    w->Inp[10]->setText(toQ(Str(static_cast<Single>(p1))));
+    w->Inp[11]->setText(toQ(Str(static_cast<Single>(p2))));
     w->Inp[12]->setText(toQ(Str(static_cast<Single>(app.k[3]))));
     if (t == 1 || t == 5) w->Inp[14]->setText(toQ(Str(app.tEnd)));
     else if (t == 3 || t == 4) w->Inp[14]->setText(toQ(Str(static_cast<Single>(app.tauVerweil))));
@@ -306,6 +313,27 @@ void frmKinModel::optZeit_Click(int Index) {
         choosingUnit_ = false;
     }
     markTimeUnit(Index);
+    if (IsFormLoaded<frmDatedit>()) refillDatenGrid();
+}
+
+void frmKinModel::refillDatenGrid() {
+    // An empty data set keeps the editor's "leere Liste" row.
+    const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
+    if (n <= 0) return;
+    frmDatedit* d = Forms::loaded<frmDatedit>();
+    DataGrid* g = d->Grid;
+    d->Hide();
+    g->setRedraw(false);
+    g->clearRows();
+    for (int i = 1; i <= n; ++i) {
+        g->addRow(toQ(refillZeilentext(i, app.ExpDaten[static_cast<std::size_t>(i)])));
+        g->setCurrentCell(i - 1, 1);
+        g->setCellChecked(i - 1, 1, app.ExpDaten[static_cast<std::size_t>(i)].aus == -1);
+    }
+    g->setCurrentCell(0, 2);
+    g->showCell(0, 2);
+    g->setRedraw(true);
+    d->Show();
 }
 
 void frmKinModel::markTimeUnit(int index) {

@@ -47,6 +47,8 @@ protected:
 
 private:
     void showRecalcWarning();
+    // Writes the data set back into the data-set editor's grid after a unit change.
+    void refillDatenGrid();
     void markTimeUnit(int index);
     bool choosingUnit_ = false;
 };

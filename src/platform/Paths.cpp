@@ -52,4 +52,14 @@ QString prepareProgramFolder() {
     return folder;
 }
 
+QString writeFailureReason(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists() || !folder.isDir()) return "Der Ordner " + file.absolutePath() + " existiert nicht.";
+    if (file.isDir()) return "Unter diesem Namen besteht bereits ein Ordner.";
+    if (!folder.isWritable()) return "In den Ordner " + file.absolutePath() + " darf nicht geschrieben werden.";
+    if (file.exists() && !file.isWritable()) return "Die Datei ist schreibgeschützt.";
+    return "Die Datei kann dort nicht geschrieben werden.";
+}
+
 }  // namespace vrn

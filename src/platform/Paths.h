@@ -21,6 +21,11 @@ void setProgramFolder(const QString& folder);
 // projects and data sets into it. Returns the folder.
 QString prepareProgramFolder();
 
+// Why a file could not be written there, as a German sentence for the user:
+// the folder is missing, is not writable, the name is a folder, the file is
+// write-protected, or (none of these) the file could not be written.
+QString writeFailureReason(const QString& path);
+
 // Qt string <-> the core's UTF-8 strings.
 std::string toStd(const QString& s);
 QString toQ(const std::string& s);

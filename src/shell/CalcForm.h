@@ -47,6 +47,9 @@ public:
     QWidget* fraMichaelis = nullptr;
     QLabel* lblMichaelisK = nullptr;
     std::array<QCheckBox*, 6> chkConcFQS{};  // 1..5 used
+    // "Protokollieren" of the reactor windows (none elsewhere); the protocol
+    // window enables it again when it closes.
+    QPushButton* cmdProtocol = nullptr;
 
 protected:
     // Creates hidden stand-ins for every shared control the window did not

@@ -37,6 +37,9 @@ struct FileDialogHooks {
     std::function<bool(const SaveBoxRequest&, std::string& chosen)> askSaveFileName;
     // Shows the open dialog modally; true when accepted (request updated).
     std::function<bool(OpenDialogRequest&)> openDialog;
+    // Shows the platform's open box (title, filter, default extension, start
+    // folder of the request; the file must exist); true with the chosen full path.
+    std::function<bool(const SaveBoxRequest&, std::string& chosen)> askOpenFileName;
     // Shows the comment window modally; it leaves the comment in ProjKommentar.
     std::function<void()> askProjectComment;
     // Today's date in the locale's short form.

@@ -78,6 +78,23 @@ bool qtAskSaveFileName(const SaveBoxRequest& r, std::string& chosen) {
     return true;
 }
 
+bool qtAskOpenFileName(const SaveBoxRequest& r, std::string& chosen) {
+    QFileDialog dlg(Forms::mainWindow(), toQ(r.title));
+    dlg.setObjectName("OpenBox");
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setDefaultSuffix(toQ(r.defaultExt));
+    dlg.setNameFilter(toQ(r.filter));
+    const QString start = toQ(r.initialDir);
+    if (!start.isEmpty() && QFileInfo(start).isDir()) dlg.setDirectory(start);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    const QStringList files = dlg.selectedFiles();
+    if (files.isEmpty() || files.first().isEmpty()) return false;
+    chosen = toStd(files.first());
+    return true;
+}
+
 bool qtOpenDialog(OpenDialogRequest& r) {
     QPointer<frmCmnDlg> dlg(&Forms::get<frmCmnDlg>());
     dlg->Tag = "OPEN";
@@ -113,6 +130,7 @@ void installFileDialogs() {
     FileDialogHooks& h = fileDialogHooks();
     h.askSaveFileName = qtAskSaveFileName;
     h.openDialog = qtOpenDialog;
+    h.askOpenFileName = qtAskOpenFileName;
     h.askProjectComment = qtAskProjectComment;
     h.shortDateText = [] { return toStd(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)); };
 }

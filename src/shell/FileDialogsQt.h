@@ -18,6 +18,10 @@ void installFileDialogs();
 // name of the request; true with the chosen full path, false when cancelled.
 bool qtAskSaveFileName(const SaveBoxRequest& request, std::string& chosen);
 
+// The platform's open box for an existing file: title, filter, default
+// extension and start folder of the request; true with the chosen full path.
+bool qtAskOpenFileName(const SaveBoxRequest& request, std::string& chosen);
+
 // Runs the open dialog frmCmnDlg for CmnDlgOpen (sets it up, shows it modally,
 // reads the result and unloads it). True when a file was accepted.
 bool qtOpenDialog(OpenDialogRequest& request);

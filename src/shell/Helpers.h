@@ -27,6 +27,7 @@ struct UiHooks {
 UiHooks& uiHooks();
 
 constexpr int kHourglass = 11;
+constexpr int kCrossPointer = 2;  // the chart's zoom mode
 
 // Empties the measured data set: zeroes aus, t, c(1), c(2), k and Temp of
 // points 1..nExpPunkte, then nExpPunkte := 0, ExpDateiName := empty,

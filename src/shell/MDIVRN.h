@@ -80,6 +80,9 @@ public:
     void mnuLoadProject_Click();
     void mnuSaveProject_Click();
     void mnuNeudat_Click();
+    void mnuEdit_Click();
+    // "ARRHENIUS-Rechner" (1) and "EYRING-Rechner" (2).
+    void mnuToolKT_Click(int funktion);
     void mnuExit_Click();
     void mnuModel_Click();
     void mnuExpctAuswertung_Open();
@@ -94,6 +97,7 @@ public:
     void mnuctGraph_Click();
     void mnuvtGraph_Click();
     void mnuReaktor_Open();
+    void mnuSubMonteCarlo_Click(int Index);
 
     // How the program ends after "Exit" (tests replace it).
     static std::function<void()> endProgram;
@@ -119,6 +123,10 @@ private:
     void connectDispatch();
     void isothermFitting(int mode);
     void reopenModelWindow();
+    // The windows of the measured data (MainDataWindows.cpp).
+    void connectDataEditorPopup();
+    void showDataEditor();
+    void showTangentWindow();
     void simulation(bool rate);
     void layoutHintPanel();
     void onMenu(const QString& name);

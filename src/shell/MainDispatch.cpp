@@ -9,16 +9,23 @@
 
 #include <filesystem>
 #include <set>
+#include <type_traits>
 
 #include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
+#include "data/frmFitting.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
+#include "montecarlo/frmMonteCarlo.h"
 #include "platform/Forms.h"
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
+#include "reactors/frmBatch.h"
+#include "reactors/frmProtokoll.h"
+#include "reactors/frmRKconti.h"
+#include "reactors/frmRohrreaktor.h"
 #include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
@@ -42,11 +49,7 @@ const std::string kZuwenigCt = "Keine (oder zuwenig) experimentelle c-t-Daten." 
 // Items whose windows the program does not have: they stay disabled.
 const std::set<QString>& unavailableItems() {
     static const std::set<QString> items = {
-        "mnuNeudat",           "mnuEdit",           "mnuEditXY",         "mnuCtFitting",
-        "mnuROFitting",        "mnuNonIsothermFitting(1)", "mnuNonIsothermFitting(2)",
-        "mnuSubTangente(1)",   "mnuSubTangente(2)", "mnuSubTangente(3)", "mnuSubTangente(4)",
-        "mnuSubTangente(5)",   "mnuSubMonteCarlo(0)", "mnuSubMonteCarlo(1)", "mnuBatchR",
-        "mnuRohrR",            "mnuKontRK",         "mnuToolArrhenius",  "mnuToolEyring",
+        "mnuEditXY",
     };
     return items;
 }
@@ -54,6 +57,29 @@ const std::set<QString>& unavailableItems() {
 void refuse(const std::string& text) { MsgBox(text, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich); }
 
 void closeTip() { Forms::unload<frmTip>(); }
+
+void closeReactorWindows() {
+    Forms::unload<frmBatch>();
+    Forms::unload<frmRohrreaktor>();
+    Forms::unload<frmRKconti>();
+}
+
+// A reactor item: closes the competing windows, shows its reactor window,
+// reopens the model window (which fills the reactor's fields) and focuses
+// the reactor.
+template <class W>
+void openReactor() {
+    closeTip();
+    Forms::unload<frmPrepareTimeDiagram>();
+    Forms::unload<frmFitting>();
+    if constexpr (!std::is_same_v<W, frmBatch>) Forms::unload<frmBatch>();
+    if constexpr (!std::is_same_v<W, frmRohrreaktor>) Forms::unload<frmRohrreaktor>();
+    if constexpr (!std::is_same_v<W, frmRKconti>) Forms::unload<frmRKconti>();
+    Forms::get<W>().Show();
+    Forms::unload<frmKinModel>();
+    Forms::get<frmKinModel>().Show();
+    if (W* w = Forms::loaded<W>()) w->SetFocus();
+}
 
 void openChart() {
     zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
@@ -80,6 +106,25 @@ bool changedDataSettled() {
     return !abort;
 }
 
+// Shows the fitting window for the current evaluation mode; a window left
+// open for another mode is closed first, so that it starts afresh.
+void showFitting() {
+    if (frmFitting* f = Forms::loaded<frmFitting>(); f && f->modus() != app.bAuswertungsart) f->Unload();
+    Forms::get<frmFitting>().Show();
+}
+
+void focusFitting() {
+    if (frmFitting* f = Forms::loaded<frmFitting>()) f->SetFocus();
+}
+
+// The last step of the fitting items: the model curve is drawn into the chart.
+void drawFirstFittingCurve() {
+    if (app.iDiagrammTyp != -9) return;
+    app.iDiagrammTyp = app.iModell;
+    if (frmFitting* f = Forms::loaded<frmFitting>()) f->cmdDrawNewCurve_Click();
+    focusFitting();
+}
+
 }  // namespace
 
 void MDIVRN::connectDispatch() {
@@ -92,6 +137,10 @@ void MDIVRN::connectDispatch() {
     on("mnuLoadProject", [this] { mnuLoadProject_Click(); });
     on("mnuSaveProject", [this] { mnuSaveProject_Click(); });
     on("mnuNeudat", [this] { mnuNeudat_Click(); });
+    on("mnuEdit", [this] { mnuEdit_Click(); });
+    on("mnuToolArrhenius", [this] { mnuToolKT_Click(1); });
+    on("mnuToolEyring", [this] { mnuToolKT_Click(2); });
+    connectDataEditorPopup();
     on("mnuExit", [this] { mnuExit_Click(); });
     on("mnuModel", [this] { mnuModel_Click(); });
     on("mnuExpctAuswertung", [this] { mnuExpctAuswertung_Open(); });
@@ -107,11 +156,14 @@ void MDIVRN::connectDispatch() {
     on("mnuctGraph", [this] { mnuctGraph_Click(); });
     on("mnuvtGraph", [this] { mnuvtGraph_Click(); });
     on("mnuReaktor", [this] { mnuReaktor_Open(); });
+    on("mnuBatchR", [] { openReactor<frmBatch>(); });
+    on("mnuRohrR", [] { openReactor<frmRohrreaktor>(); });
+    on("mnuKontRK", [] { openReactor<frmRKconti>(); });
+    for (int i = 0; i <= 1; ++i)
+        on(QString("mnuSubMonteCarlo(%1)").arg(i), [this, i] { mnuSubMonteCarlo_Click(i); });
     // The items of windows the program does not have stay disabled.
     for (const QString& name : unavailableItems())
         if (QAction* a = menuItem(name)) a->setEnabled(false);
-    for (int pos : {2, 14, 16})
-        if (QAction* a = toolbarButton(pos)) a->setEnabled(false);
 }
 
 // ---- projects and data ----
@@ -194,12 +246,14 @@ void MDIVRN::mnuNeudat_Click() {
     app.nExpPunkte = 0;
     app.LambdaInf = 0;
     app.ExpDateiName.clear();
+    showDataEditor();
 }
 
 void MDIVRN::mnuExit_Click() {
     bool abort = false;
     if (app.bDatenGeaendert && app.nExpPunkte >= 1) AskSaveChangedData(abort);
     if (abort) return;
+    frmProtokoll::closeAtExit();
     WriteProjectFile(app.SessionDateiName);
     HtmlHelpCloseAll();
     if (endProgram) endProgram();
@@ -230,6 +284,8 @@ void MDIVRN::mnuModel_Click() {
 
 void MDIVRN::simulation(bool rate) {
     closeTip();
+    closeReactorWindows();
+    Forms::unload<frmFitting>();
     app.bRateDiagramm = rate;
     app.bAuswertungsart = 0;
     frmPrepareTimeDiagram& t = Forms::get<frmPrepareTimeDiagram>();
@@ -330,10 +386,22 @@ void MDIVRN::isothermFitting(int mode) {
     app.bAuswertungsart = static_cast<Byte>(mode);
     closeTip();
     if (app.bHatCTDaten && app.nExpPunkte < 2) return refuse(kZuwenigCt);
-    if (!app.bHatCTDaten) refuse(kKeineCt);
-    // The fitting window itself is not part of this program yet: the item is
-    // disabled and the chart of the measured points is not opened from here.
-    if (app.iDiagrammTyp == -9) app.iDiagrammTyp = app.iModell;
+    if (!app.bHatCTDaten) {
+        refuse(kKeineCt);
+    } else {
+        unloadChartWindow();
+        app.iDiagrammTyp = -9;
+        app.gMitMesspunkten = true;
+        Forms::unload<frmPrepareTimeDiagram>();
+        closeReactorWindows();
+        showFitting();
+        if (mode == 2) app.iModell = 20;
+        reopenModelWindow();
+        focusFitting();
+        CalcDataRanges(-9, true);
+        openChart();
+    }
+    drawFirstFittingCurve();
 }
 
 void MDIVRN::mnuCtFitting_Click() { isothermFitting(1); }
@@ -348,10 +416,24 @@ void MDIVRN::mnuNonIsothermFitting_Click(int i) {
                MsgButtons::OK, MsgIcon::Exclamation, "Warnung");
     if (!app.bHatCTTDaten) {
         refuse("Keine oder zuwenig experimentelle t-c-T-Daten." + kCrLf + kNeueingabe);
-    } else if (i == 2 && app.c0Daten[1] == 0) {
-        return refuse("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.");
+    } else {
+        unloadChartWindow();
+        app.iDiagrammTyp = -9;
+        app.gMitMesspunkten = true;
+        Forms::unload<frmPrepareTimeDiagram>();
+        closeReactorWindows();
+        if (i == 2 && app.c0Daten[1] == 0)
+            return refuse("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.");
+        app.iModell = static_cast<Integer>(i == 1 ? 2 : 3);
+        // Without a chosen temperature function the fit starts with Arrhenius.
+        if (app.bytKTFunktion != 1 && app.bytKTFunktion != 2) app.bytKTFunktion = 1;
+        showFitting();
+        reopenModelWindow();
+        focusFitting();
+        CalcDataRanges(-9, true);
+        openChart();
     }
-    if (app.iDiagrammTyp == -9) app.iDiagrammTyp = app.iModell;
+    drawFirstFittingCurve();
 }
 
 void MDIVRN::mnukT_Click(int i) {
@@ -397,15 +479,35 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.iDiagrammTyp = 100;
     app.gMitMesspunkten = true;
     Forms::unload<frmPrepareTimeDiagram>();
+    closeReactorWindows();
+    showTangentWindow();
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();
+}
+
+// ---- Monte Carlo ----
+
+// The mode is fixed for the window's lifetime: the window is loaded anew.
+// A window that is going (its run stopped) is replaced at once.
+void MDIVRN::mnuSubMonteCarlo_Click(int Index) {
+    app.MCModus = static_cast<Byte>(Index + 1);
+    closeTip();
+    try {
+        Forms::unload<frmMonteCarlo>();
+        Forms::get<frmMonteCarlo>().Show();
+    } catch (const std::exception&) {
+        refuse("Das 2D-Graphikmodul ...\\olch2x8.ocx wurde bei der Installation nicht ordnungsgemäß registriert." +
+               kCrLf + "Bitte versuchen Sie eine manuelle Registrierung (s. unsere Website).");
+    }
 }
 
 // ---- reactors ----
 
 void MDIVRN::mnuReaktor_Open() {
     if (app.iModell == 0) refuse("vorher ein kinetisches Modell wählen!");
+    for (const char* item : {"mnuBatchR", "mnuRohrR", "mnuKontRK"})
+        if (QAction* a = menuItem(item)) a->setEnabled(app.iModell != 0);
 }
 
 }  // namespace vrn

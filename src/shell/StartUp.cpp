@@ -32,11 +32,13 @@ void syncNumberLocale() {
 void installBusyCursor() {
     uiHooks().getMousePointer = [] {
         const QCursor* c = QGuiApplication::overrideCursor();
-        return (c && c->shape() == Qt::WaitCursor) ? kHourglass : 0;
+        if (!c) return 0;
+        return c->shape() == Qt::WaitCursor ? kHourglass : c->shape() == Qt::CrossCursor ? kCrossPointer : 0;
     };
     uiHooks().setMousePointer = [](int p) {
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
         if (p == kHourglass) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        if (p == kCrossPointer) QGuiApplication::setOverrideCursor(Qt::CrossCursor);
     };
 }
 

@@ -44,17 +44,17 @@ TEST_F(ChartWindowTest, MenuBarHasEveryItemWithItsCaption) {
         bool enabled;  // right after the chart opened
     };
     const Item items[] = {
-        {"  &Bild ...::... zur Zwischenablage", "mnuBild(1)", false},
-        {"  &Bild ...::... als Bildfile speichern (.BMP, .WMF)", "mnuBild(2)", false},
-        {"  &Bild ...::... zum Drucker", "mnuBild(3)", false},
-        {"  &Bild ...::... als *.OC2-File speichern", "mnuSaveOC2", false},
-        {"  &Bild ...::... importieren (*.OC2)", "mnuLoadOC2", false},
-        {"&Koordinaten", "mnuCoord", false},
+        {"  &Bild ...::... zur Zwischenablage", "mnuBild(1)", true},
+        {"  &Bild ...::... als Bildfile speichern (.BMP, .PNG, .SVG, .PDF)", "mnuBild(2)", true},
+        {"  &Bild ...::... zum Drucker", "mnuBild(3)", true},
+        {"  &Bild ...::... als *.OC2-File speichern", "mnuSaveOC2", true},
+        {"  &Bild ...::... importieren (*.OC2)", "mnuLoadOC2", true},
+        {"&Koordinaten", "mnuCoord", true},
         {"&Einfügen...::Halbwertszeit A", "mnuHalbA", true},
         {"&Einfügen...::Halbwertszeit B", "mnuHalbB", false},
         {"&Einfügen...::Legende", "mnuAddLegend", true},
         {"&Einfügen...::alle Kurvenetiketts", "mnuAddLabels", true},
-        {"&Einfügen...::Zusatztext", "mnuAddText", false},
+        {"&Einfügen...::Zusatztext", "mnuAddText", true},
         {"&Einfügen...::Messpunkte", "mnuAddPunkte", false},
         {"&Einfügen...::manuelle Kurve / Punkte (XY-Editor)", "mnuManuXY", false},
         {"&Löschen...::Alles", "mnuDelTotal", true},
@@ -71,10 +71,10 @@ TEST_F(ChartWindowTest, MenuBarHasEveryItemWithItsCaption) {
         {"&Löschen...::Messpunkte::Punktsatz \"Einfügen manuell\"", "mnuSubDelPoints(7)", false},
         {"&Gestalten...::Kurven", "mnuKurvenDesign", false},
         {"&Gestalten...::Messpunkte", "mnuPunktDesign", false},
-        {"&Gestalten...::Diagramm", "mnuDesignMore", false},
-        {"&Gestalten...::Beschriftungen::Kopftext", "mnuTextDesign(1)", false},
-        {"&Gestalten...::Beschriftungen::Kurvenetikett/Legende", "mnuTextDesign(5)", false},
-        {"&Kurven-Auflösung", "mnuResolution", false},
+        {"&Gestalten...::Diagramm", "mnuDesignMore", true},
+        {"&Gestalten...::Beschriftungen::Kopftext", "mnuTextDesign(1)", true},
+        {"&Gestalten...::Beschriftungen::Kurvenetikett/Legende", "mnuTextDesign(5)", true},
+        {"&Kurven-Auflösung", "mnuResolution", true},
         {"&Hauptmenü", "mnuHaupt", true},
     };
     for (const Item& i : items) {
@@ -110,6 +110,22 @@ TEST_F(ChartWindowTest, DeleteMenuFollowsTheCurvePlacesAndPointSets) {
     EXPECT_FALSE(w.tabPunkte->isTabVisible(3));
     EXPECT_FALSE(w.menuItem("mnuSubDelPoints(4)")->isEnabled());
     EXPECT_EQ(w.Chart2D1->pointCount(2, 1), 4);
+}
+
+TEST_F(ChartWindowTest, CurvePanelOpensAtTheFirstCurveWithItsStyle) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    w.DeleteCurves(1);
+    w.Chart2D1->setLinePattern(1, 3, 3);
+    w.mnuKurvenDesign_Click();
+    EXPECT_TRUE(w.fraKurven->isVisible());
+    EXPECT_EQ(w.tabKurven->currentIndex(), 1);
+    EXPECT_FALSE(w.tabKurven->isTabEnabled(0));
+    EXPECT_EQ(w.tabKurven->tabText(1), QString("K. 2"));
+    EXPECT_EQ(w.cmbKStil[3]->currentText(), QString("Kurve gestrichelt"));
+    EXPECT_EQ(w.cmbKStil[2]->currentText(), QString("Kurve normal"));
+    // Esc closes the panel.
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.fraKurven->isVisible());
 }
 
 TEST_F(ChartWindowTest, CurveGoesToTheClipboardInTheLocalesFormat) {
@@ -243,7 +259,7 @@ TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
     EXPECT_EQ(w.cmbSep->itemText(0), QString("Trennzeichen Semikolon"));
     EXPECT_EQ(w.cmbSep->currentText(), QString("Trennzeichen Komma"));
     EXPECT_TRUE(w.cmdSingleCalc->isVisible());
-    EXPECT_FALSE(w.cmdArrhRechner->isVisible());
+    EXPECT_TRUE(w.cmdArrhRechner->isVisible());
     w.cmbSep->setCurrentIndex(2);
     w.cmbSep_Click();
     EXPECT_EQ(app.Trennzeichen, "\t");

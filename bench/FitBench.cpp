@@ -1,0 +1,83 @@
+// Fitting: the minimiser alone on the NIST data set Misra1a (from its first
+// certified start), and a mode-1 fit of the three rate constants of an
+// integrated model (13: A + B => C <=> P) to 50 measured points of A, B, C, P.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "chart/Grafik.h"
+#include "data/FitObjective.h"
+#include "data/Marquardt.h"
+#include "engine/ConcentrationAtTime.h"
+#include "engine/Simulation.h"
+#include "shell/AppState.h"
+
+namespace {
+
+using namespace vrn;
+
+// Misra1a (NIST StRD): y = b1 (1 - exp(-b2 x)).
+constexpr double kX[] = {77.6, 114.9, 141.1, 190.8, 239.9, 289.0, 332.8, 378.4, 434.8, 477.3, 536.8, 593.1, 689.1, 760.0};
+constexpr double kY[] = {10.07, 14.73, 17.94, 23.93, 29.61, 35.18, 40.02, 44.82, 50.76, 55.05, 61.01, 66.4, 75.47, 81.78};
+
+void BM_Marquardt_Misra1a(benchmark::State& state) {
+    MarquardtProblem pr;
+    pr.nPar = 2;
+    pr.nPunkte = 14;
+    pr.lower = {-1e30, -1e30};
+    pr.upper = {1e30, 1e30};
+    pr.maxFunc = 1000;
+    pr.maxJac = 1000;
+    pr.sumOfSquares = [](const std::vector<double>& b, double& S) {
+        S = 0;
+        for (int i = 0; i < 14; ++i) S += std::pow(b[0] * (1 - std::exp(-b[1] * kX[i])) - kY[i], 2);
+        return true;
+    };
+    pr.row = [](int i, std::vector<double>& b, double& r, double* J) {
+        const double e = std::exp(-b[1] * kX[i]);
+        r = b[0] * (1 - e) - kY[i];
+        J[0] = 1 - e;
+        J[1] = b[0] * kX[i] * e;
+        return true;
+    };
+    MarquardtResult r;
+    for (auto _ : state) {
+        r = MarquardtNash(pr, {500, 0.0001});
+        benchmark::DoNotOptimize(r.p.data());
+    }
+    if (std::fabs(r.p[0] / 238.94212918 - 1) > 1e-6) state.SkipWithError("not converged");
+}
+BENCHMARK(BM_Marquardt_Misra1a)->Unit(benchmark::kMicrosecond);
+
+void BM_Fit_IntegratedModel13_ThreeConstants_50Points(benchmark::State& state) {
+    resetAppState("/tmp");
+    app.iModell = 13;
+    app.bAuswertungsart = 0;
+    SetSpeziesMaske(13);
+    app.k = {0, 0.3, 0.2, 0.1};
+    app.c0 = {0, 1, 1, 0, 0, 0};
+    app.tEnd = 20;
+    Integer err = 0;
+    calc_diagramfunctioncT(13, err);
+    app.ExpDaten.assign(51, Messpunkt{});
+    for (int i = 1; i <= 50; ++i) {
+        Messpunkt& m = app.ExpDaten[static_cast<std::size_t>(i)];
+        m.t = 0.4 * i;
+        Konz c{};
+        calc_functioncT_at_t(13, m.t, c, err);
+        for (int j = 1; j <= 5; ++j) m.c[static_cast<std::size_t>(j)] = c[static_cast<std::size_t>(j)] * (1 + 0.01 * std::sin(3.0 * i + j));
+    }
+    app.nExpPunkte = 50;
+    app.bAuswertungsart = 1;
+    FitAuswahl a;
+    a.stoff[1] = a.stoff[2] = a.stoff[3] = a.stoff[4] = true;
+    KinFitErgebnis e;
+    for (auto _ : state) {
+        e = MarquardtNashFitting(3, {0, 0.01, 0.02, 0.005}, a);
+        benchmark::DoNotOptimize(e.p.data());
+    }
+    if (e.bMaxIter || e.abgebrochen || std::fabs(e.p[1] / 0.3 - 1) > 0.01) state.SkipWithError("fit failed");
+}
+BENCHMARK(BM_Fit_IntegratedModel13_ThreeConstants_50Points)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,94 @@
+#include "chart/PanelWidgets.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QVariant>
+
+#include "platform/ChartStyle.h"
+#include "platform/CommonDialogs.h"
+
+namespace vrn {
+
+QLabel* beschriftung(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QPushButton* farbKnopf(const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setFixedSize(30, 20);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void setButtonColour(QPushButton* b, Colour c) {
+    if (!b) return;
+    b->setProperty("farbe", static_cast<int>(c));
+    b->setStyleSheet(QString("background-color: %1; border: 1px solid #606060;").arg(toQColor(c).name()));
+}
+
+Colour buttonColour(const QPushButton* b) {
+    const QVariant v = b ? b->property("farbe") : QVariant();
+    return v.isValid() ? static_cast<Colour>(v.toInt()) : kChartTransparent;
+}
+
+std::optional<Colour> waehleFarbe(Colour start, QWidget* parent) {
+    const std::optional<QColor> c = chooseColour(start < 0 ? QColor(Qt::white) : toQColor(start), parent);
+    if (!c || !c->isValid()) return std::nullopt;
+    return static_cast<Colour>(fromQColor(*c));
+}
+
+std::optional<ChartFont> waehleSchrift(const ChartFont& start, QWidget* parent) {
+    const std::optional<QFont> f = chooseFont(chartFont(start), parent);
+    if (!f) return std::nullopt;
+    ChartFont r = chartFontOf(*f);
+    if (!validFont(r)) return std::nullopt;
+    return r;
+}
+
+QGroupBox* optionRahmen(const QString& titel, std::initializer_list<const char*> texte, QRadioButton** ziel,
+                        bool nebeneinander, QWidget* parent) {
+    auto* box = new QGroupBox(titel, parent);
+    if (titel.isEmpty()) box->setStyleSheet("QGroupBox { border: none; margin-top: 0px; padding: 0px; }");
+    QBoxLayout* l = nebeneinander ? static_cast<QBoxLayout*>(new QHBoxLayout(box)) : new QVBoxLayout(box);
+    l->setContentsMargins(6, 4, 6, 4);
+    l->setSpacing(nebeneinander ? 10 : 2);
+    auto* gruppe = new QButtonGroup(box);
+    int i = 0;
+    for (const char* t : texte) {
+        auto* r = new QRadioButton(QString::fromUtf8(t), box);
+        gruppe->addButton(r, i);
+        l->addWidget(r);
+        ziel[i++] = r;
+    }
+    if (nebeneinander) l->addStretch(1);
+    return box;
+}
+
+void setzeBalken(QScrollBar* s, Balken b) {
+    const QSignalBlocker still(s);
+    s->setRange(b.min, b.max);
+    s->setSingleStep(b.schritt);
+    s->setPageStep(b.schritt * 5);
+}
+
+void setzeStill(QScrollBar* s, int value) {
+    const QSignalBlocker still(s);
+    s->setValue(value);
+}
+
+void setzeStill(QAbstractButton* b, bool checked) {
+    const QSignalBlocker still(b);
+    b->setChecked(checked);
+}
+
+}  // namespace vrn

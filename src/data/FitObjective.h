@@ -1,0 +1,116 @@
+// The fitting objective: residuals of the measured data set for the
+// parameter vector p(1..3) of the fitting window, per evaluation mode
+// bAuswertungsart:
+//   1  p = k1, k2, k3 of the current model, simulated by the engine
+//   2  p = k1 and the reaction order n of model 20 (stored as a Single), k3
+//   6  p = the two constants of k(T) (bytKTFunktion 1 Arrhenius A, EA;
+//      2 Eyring factor, H#), first order: r = exp(-k t) - c(A)
+//   7  the same for 2A => P: r = 1/(1/c0Daten(1) + 2 k t) - c(A)
+// and the kinetic adapter of the minimiser (bounds and limits per mode).
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "base/Types.h"
+#include "data/Marquardt.h"
+
+namespace vrn {
+
+// Gas constant of the temperature functions, J/(mol K).
+inline constexpr double kRGas = 8.3145;
+
+// Parameter vector p(1..3); element 0 is not used.
+using FitParameter = std::array<double, 4>;
+
+// What the fitting window lets the user choose.
+struct FitAuswahl {
+    std::array<bool, 6> stoff{};     // species 1..5 whose measured c take part (modes 1, 2)
+    std::array<bool, 4> bFixiert{};  // parameters 1..3 held fixed
+};
+
+// Bounds of parameters 1..3 (element j - 1) and the evaluation limits
+// (maxFunc = maxFuncProPar x nPar) of an evaluation mode: modes below 6
+// stop parameter 1 at 1e5, modes 6 and 7 at 1e18.
+struct FitGrenzen {
+    std::array<double, 3> lower, upper;
+    int maxFuncProPar;
+    int maxJac;
+};
+const FitGrenzen& fitGrenzen(int mode);
+
+// k(T) of the temperature function: p1 exp(-p2/(R T)) (Arrhenius) or
+// p1 T exp(-p2/(R T)) (Eyring, ktFunktion 2).
+double kVonT(double p1, double p2, double T, int ktFunktion);
+
+// True when point i (1..nExpPunkte) of ExpDaten takes part in the current
+// mode: not excluded, and in modes 6 and 7 with Temp > 0.
+bool punktNimmtTeil(int i);
+
+// The number of points that take part; in modes 1 and 2 none when no
+// species is chosen. This is what the degrees of freedom count.
+int teilnehmendePunkte(const FitAuswahl& a);
+
+// Objective procedures for one fit. Reads bAuswertungsart, bytKTFunktion,
+// iModell, ExpDaten(1..nExpPunkte), c0Daten(1); in modes 1 and 2 each
+// evaluation writes k(1..3) (and nOrdnung in mode 2) and may re-simulate the
+// model quietly (the simulation arrays then hold that run). Residual vectors
+// of the last few parameter vectors are kept, so one Jacobian costs one
+// evaluation per parameter and one at the point itself.
+class FitObjective {
+public:
+    explicit FitObjective(const FitAuswahl& a);
+
+    // FQS = the sum over the points of their residuals squared. False when
+    // the model cannot be evaluated at p (failed simulation, overflow, no
+    // start concentration in mode 7).
+    bool calcFQS_Marquardt(const FitParameter& p, double& FQS);
+    // The residual of point i (0 for a point that does not take part); in
+    // modes 1 and 2 the sum over the chosen species of |c(model) - c(point)|.
+    bool CalcResiduals(int i, const FitParameter& p, double& r);
+    // The residual r of point i and its derivatives J(1..nPar) by p(j):
+    // analytic in mode 6 with Arrhenius, else forward differences with the
+    // step (|p(j)| + 1.7e-7) x 1.7e-7. p is changed and restored.
+    bool CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, std::array<double, 4>& J);
+
+    // The text of the last failure (a simulation's own text, else a general one).
+    const std::string& fehlerText() const { return fehler_; }
+
+private:
+    bool residuenIsotherm(const FitParameter& p, std::vector<double>& r);
+    bool residuumNichtIsotherm(int i, const FitParameter& p, double& r);
+    const std::vector<double>* residuen(const FitParameter& p);
+
+    struct Eintrag {
+        FitParameter p{};
+        std::vector<double> r;
+        bool ok = false;
+        bool belegt = false;
+    };
+    FitAuswahl auswahl_;
+    std::array<Eintrag, 5> cache_;
+    std::size_t naechster_ = 0;
+    std::string fehler_;
+};
+
+// The error sum shown in the window for RefWert (modes 6, 7) or for the
+// current k and nOrdnung (modes 1, 2): the sum of squared deviations per
+// chosen species and point. A point whose model value cannot be computed
+// adds nothing. Reads the last simulation for the numerically solved models.
+double CalcFQS_Messwerte(const FitAuswahl& a);
+
+struct KinFitErgebnis {
+    FitParameter p{};       // fitted (or last accepted) parameters 1..nPar
+    FitParameter StdAbw{};  // standard deviations, kKeineStdAbw when unknown
+    double FQS = 0;         // the minimised sum at p
+    bool bMaxIter = false;  // an evaluation limit stopped the run
+    bool abgebrochen = false;  // the model cannot be evaluated at the start
+    std::string fehlerText;    // why, when abgebrochen
+};
+
+// Fits the first nPar parameters of `start` (1..3) to the data set in the
+// current mode; the others stay as they are. Simulations run quietly.
+KinFitErgebnis MarquardtNashFitting(int nPar, const FitParameter& start, const FitAuswahl& a);
+
+}  // namespace vrn

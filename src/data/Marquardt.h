@@ -1,0 +1,64 @@
+// Non-linear least squares with bounds and fixed parameters: a Marquardt
+// method in Nash's compact form (normal matrix packed as a lower triangle,
+// Cholesky solution, lambda and phi damping), extended by a box of bounds
+// and per-parameter masks. A parameter that reaches a bound is held there
+// until the gradient points back into the box.
+//
+// It knows nothing of what is fitted: the caller hands it the sizes, the
+// start vector, the bounds, the fixed flags, the evaluation limits and two
+// callbacks (the sum of squares; the residual and derivative row of one point).
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace vrn {
+
+// Standard deviation that could not be computed.
+inline constexpr double kKeineStdAbw = -9999;
+
+struct MarquardtProblem {
+    int nPar = 0;         // number of parameters, 1..25
+    int nPunkte = 0;      // points i = 0..nPunkte-1 handed to the row callback
+    int nTeilnehmend = -1;  // points that take part (degrees of freedom); -1: nPunkte
+    std::vector<double> lower, upper;  // bounds, nPar each
+    std::vector<bool> fixed;           // nPar flags; empty: none fixed
+    int maxFunc = 0;      // the run ends when the sum of squares was evaluated more often
+    int maxJac = 0;       // ... or the derivative rows were gathered more often
+
+    // Sum of squares at p (nPar values); false when it cannot be computed.
+    std::function<bool(const std::vector<double>& p, double& S)> sumOfSquares;
+    // Residual r and derivatives J[0..nPar-1] of point i at p; the callback
+    // may change p while it works but leaves it as it found it. False when
+    // the row cannot be computed.
+    std::function<bool(int i, std::vector<double>& p, double& r, double* J)> row;
+};
+
+enum class MarquardtEnde {
+    Konvergiert,  // no step changes a free parameter any more
+    Grenze,       // an evaluation limit stopped the run
+    Abbruch,      // the start cannot be evaluated, or the problem is malformed
+};
+
+struct MarquardtResult {
+    std::vector<double> p;   // the last accepted parameters (the start on Abbruch)
+    std::vector<double> sd;  // standard deviations: 0 for parameters that are fixed
+                             // or held at a bound; kKeineStdAbw when they cannot be
+                             // computed (too few points, singular matrix, a limit)
+    double S = 0;            // sum of squares at p (0 when even the start failed)
+    MarquardtEnde ende = MarquardtEnde::Abbruch;
+    int nFunc = 0;           // evaluations of the sum of squares
+    int nJac = 0;            // gatherings of the derivative rows
+};
+
+// Minimises the sum of squares from the start vector. A start outside the
+// bounds is moved onto the nearer bound and held there; a parameter whose
+// lower bound exceeds its upper one is treated as fixed. A trial whose sum
+// of squares or a Jacobian that cannot be computed or is not finite counts as
+// a rejected step (a Jacobian at an accepted point falls back to the point
+// before it); after 60 rejections in a row the run ends at the last accepted
+// point as if converged. A limit ends the run at the last accepted point,
+// never at a rejected trial or a probe.
+MarquardtResult MarquardtNash(const MarquardtProblem& problem, std::vector<double> start);
+
+}  // namespace vrn

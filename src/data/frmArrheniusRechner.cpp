@@ -1,0 +1,170 @@
+#include "data/frmArrheniusRechner.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "base/NumberText.h"
+#include "data/DatasetOps.h"
+#include "data/KTRechner.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "platform/Twips.h"
+#include "shell/AppState.h"
+#include "shell/Helpers.h"
+
+namespace vrn {
+
+namespace {
+
+// Focus selects the whole text of a box (the boxes have no key filter).
+class SelectOnFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn)
+            if (auto* le = qobject_cast<QLineEdit*>(o)) QTimer::singleShot(0, le, &QLineEdit::selectAll);
+        return false;
+    }
+};
+
+QString punkt(double v) { return toQ(Str(static_cast<Single>(v))); }
+
+}  // namespace
+
+frmArrheniusRechner::frmArrheniusRechner() : VrnForm(Kind::Tool) {
+    setObjectName("frmArrheniusRechner");
+    auto* g = new QGridLayout(this);
+    g->setHorizontalSpacing(6);
+    g->setVerticalSpacing(5);
+    auto* filter = new SelectOnFocus(this);
+    auto label = [this](const char* text = "") {
+        auto* l = new QLabel(text, this);
+        l->setTextFormat(Qt::PlainText);
+        return l;
+    };
+    lblFormel = label();
+    lblFormel->setWordWrap(true);
+    QFont fett = lblFormel->font();
+    fett.setBold(true);
+    lblFormel->setFont(fett);
+    g->addWidget(lblFormel, 0, 0, 1, 2);
+    lblk0 = label();
+    lblEA = label();
+    lblTK = label("T/K =");
+    lblk0Eyring = label();
+    QLabel* eingabe[] = {lblk0, lblEA, lblTK, lblk0Eyring};
+    for (int i = 0; i < 4; ++i) {
+        txtInpArrh[static_cast<std::size_t>(i)] = new QLineEdit(this);
+        txtInpArrh[static_cast<std::size_t>(i)]->setObjectName(QString("txtInpArrh_%1").arg(i));
+        txtInpArrh[static_cast<std::size_t>(i)]->installEventFilter(filter);
+        g->addWidget(eingabe[i], i + 1, 0, Qt::AlignRight);
+        g->addWidget(txtInpArrh[static_cast<std::size_t>(i)], i + 1, 1);
+    }
+    txtInpArrh[3]->setReadOnly(true);
+    lblUnitk0 = label();
+    lblUnitEA = label();
+    lblRO = label();
+    for (QLabel* l : {lblUnitk0, lblUnitEA, lblRO}) l->setWordWrap(true);
+    g->addWidget(lblUnitk0, 5, 0, 1, 2);
+    g->addWidget(lblUnitEA, 6, 0, 1, 2);
+    g->addWidget(lblRO, 7, 0, 1, 2);
+    cmdCalc = new QPushButton("Berechnen", this);
+    cmdCalc->setObjectName("cmdCalc");
+    g->addWidget(cmdCalc, 8, 0, 1, 2);
+    g->addWidget(label("k in eingestellter Zeiteinheit:"), 9, 0, 1, 2);
+    txtkResult = new QLineEdit(this);
+    txtksecResult = new QLineEdit(this);
+    lblkEinheit = label();
+    lblkEinheitsec = label();
+    for (QLineEdit* e : {txtkResult, txtksecResult}) {
+        e->setReadOnly(true);
+        e->setStyleSheet("background-color: #FFFFC0;");
+    }
+    g->addWidget(txtkResult, 10, 0);
+    g->addWidget(lblkEinheit, 10, 1);
+    g->addWidget(txtksecResult, 11, 0);
+    g->addWidget(lblkEinheitsec, 11, 1);
+    cmdClose = new QPushButton("Schließen", this);
+    cmdClose->setObjectName("cmdClose");
+    g->addWidget(cmdClose, 12, 0, 1, 2);
+    g->setRowStretch(13, 1);
+    connect(cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    setCancelButton(cmdClose);
+}
+
+// Size, and a place near the bottom right of the screen.
+void frmArrheniusRechner::Form_Load() {
+    resizeTwips(4296, 5220);
+    moveTwips(screenWidthTwips() - 4296 - 250, screenHeightTwips() - 5220 - 1700);
+    Form_Activate();
+}
+
+void frmArrheniusRechner::Form_Activate() {
+    txtInpArrh[2]->setText("298.15");
+    txtkResult->clear();
+    txtksecResult->clear();
+    const QString u = toQ(rtrim(app.sZeiteinheit));
+    if (app.bAuswertungsart == 7) {
+        lblkEinheit->setText("l/(mol " + u + ")");
+        lblkEinheitsec->setText("l/(mol s)");
+    } else if (app.bAuswertungsart == 6) {
+        lblkEinheit->setText("1/" + u);
+        lblkEinheitsec->setText("1/ s");
+    } else {
+        lblkEinheit->setText("((mol/l)^(1-n))/" + u);
+        lblkEinheitsec->setText("((mol/l)^(1-n))/s");
+    }
+    const bool eyring = app.bytKTFunktion == 2;
+    lblk0Eyring->setVisible(eyring);
+    txtInpArrh[3]->setVisible(eyring);
+    if (!eyring) {
+        setCaption("Arrhenius-Rechner");
+        lblFormel->setText("berechnet k = A exp(-EA / (R T))");
+        lblUnitEA->setText("EA   = mol. Aktivierungsenergie");
+        lblUnitk0->setText("[A]   = ((mol/l)^(1-n))/" + u + "     (Präexponentialfaktor)");
+        lblRO->setText("            (n = Reaktionsordnung)");
+        lblk0->setText("A =");
+        lblEA->setText("EA /J/mol =");
+        txtInpArrh[0]->setText(punkt(app.dblArrhA));
+        txtInpArrh[1]->setText(punkt(app.dblArrhEA));
+    } else {
+        setCaption("Eyring-Rechner");
+        lblFormel->setText("berechnet k = kB/h T exp(-H#/(R T)) exp(S#/R)");
+        lblRO->setText("   n = Reaktionsordnung");
+        lblk0Eyring->setText("kB/h /(1/(K s)) =");
+        lblUnitEA->setText("h# = mol. Aktivierungsenthalpie");
+        lblUnitk0->setText("s# = mol. Aktivierungsentropie");
+        lblk0->setText("s# /J/(mol K) =");
+        lblEA->setText("h# /J/mol  =");
+        txtInpArrh[0]->setText(punkt(app.dblEyrS));
+        txtInpArrh[1]->setText(punkt(app.dblEyrH));
+        txtInpArrh[3]->setText(punkt(kBdurchH()));
+    }
+}
+
+void frmArrheniusRechner::cmdCalc_Click() {
+    if (const int i = einheitIndex(app.sZeiteinheit); i >= 0) app.bytZeitEinheitIdx = static_cast<Byte>(i);
+    const double sekunde = app.Zeitfaktor[0][app.bytZeitEinheitIdx];
+    const double a = Val(toStd(txtInpArrh[0]->text()));
+    const double b = Val(toStd(txtInpArrh[1]->text()));
+    const double T = Val(toStd(txtInpArrh[2]->text()));
+    KTErgebnis r;
+    if (app.bytKTFunktion == 2) {
+        app.dblEyrS = a;
+        app.dblEyrH = b;
+        r = eyringK(a, b, T, sekunde);
+    } else {
+        r = arrheniusK(a, b, T, sekunde);
+    }
+    txtkResult->setText(r.ok ? punkt(r.k) : QString());
+    txtksecResult->setText(r.ok ? punkt(r.kSec) : QString());
+}
+
+void frmArrheniusRechner::cmdClose_Click() { Unload(); }
+
+}  // namespace vrn

@@ -1,0 +1,50 @@
+// The Arrhenius and Eyring calculator: k at a temperature T from A and EA
+// (Arrhenius) or from S# and H# (Eyring), shown in the set time unit and per
+// second. Which equation it uses is bytKTFunktion (1 Arrhenius, 2 Eyring);
+// every activation fills captions, units and inputs from the shared state.
+#pragma once
+
+#include <array>
+
+#include "platform/Forms.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vrn {
+
+class frmArrheniusRechner : public VrnForm {
+    Q_OBJECT
+public:
+    frmArrheniusRechner();
+
+    // Fills captions, units and inputs from the shared state (T := 298.15,
+    // results emptied). Runs at every activation.
+    void Form_Activate() override;
+    // Reads the inputs and shows k; T <= 0 or a result beyond the single
+    // range empties both result boxes. An Eyring calculation stores S# and H#.
+    void cmdCalc_Click();
+    void cmdClose_Click();
+
+    std::array<QLineEdit*, 4> txtInpArrh{};
+    QLineEdit* txtkResult = nullptr;
+    QLineEdit* txtksecResult = nullptr;
+    QLabel* lblFormel = nullptr;
+    QLabel* lblk0 = nullptr;
+    QLabel* lblEA = nullptr;
+    QLabel* lblTK = nullptr;
+    QLabel* lblk0Eyring = nullptr;
+    QLabel* lblUnitk0 = nullptr;
+    QLabel* lblUnitEA = nullptr;
+    QLabel* lblRO = nullptr;
+    QLabel* lblkEinheit = nullptr;
+    QLabel* lblkEinheitsec = nullptr;
+    QPushButton* cmdCalc = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+protected:
+    void Form_Load() override;
+};
+
+}  // namespace vrn

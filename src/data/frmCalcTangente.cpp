@@ -1,0 +1,148 @@
+#include "data/frmCalcTangente.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "base/NumberText.h"
+#include "chart/ChartHooks.h"
+#include "chart/frmGraph2D.h"
+#include "data/Tangente.h"
+#include "platform/MsgBox.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "platform/Twips.h"
+#include "shell/AppState.h"
+#include "shell/Helpers.h"
+
+namespace vrn {
+
+namespace {
+constexpr const char* kSpezies[] = {"", "A", "B", "C", "P", "Q"};
+
+QLineEdit* ergebnisFeld(QWidget* parent) {
+    auto* e = new QLineEdit(parent);
+    e->setReadOnly(true);
+    e->setStyleSheet("background-color: #FFFFC0;");
+    return e;
+}
+}  // namespace
+
+frmCalcTangente::frmCalcTangente() : VrnForm(Kind::Tool) {
+    setObjectName("frmCalcTangente");
+    setCaption("Reakt.-geschw. r(i) berechnen");
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 4, 0, 4);
+    fraTangente = new QGroupBox("Zeit-Vorgabe", this);
+    outer->addWidget(fraTangente);
+    auto* g = new QGridLayout(fraTangente);
+    g->setVerticalSpacing(5);
+
+    lblXEingabe = new QLabel(" t = ", fraTangente);
+    txtX = new NumberField(fraTangente);
+    txtX->setObjectName("txtX");
+    lblZeit = new QLabel(fraTangente);
+    cmdCalc = new QPushButton("Berechnen", fraTangente);
+    cmdCalc->setObjectName("cmdCalc");
+    g->addWidget(lblXEingabe, 0, 0, Qt::AlignRight);
+    g->addWidget(txtX, 0, 1);
+    g->addWidget(lblZeit, 0, 2);
+    g->addWidget(cmdCalc, 0, 3);
+
+    g->addWidget(new QLabel("Einzelwert-Berechnung", fraTangente), 1, 0, 1, 4);
+    txtyResult = ergebnisFeld(fraTangente);
+    txtyResult->setObjectName("txtyResult");
+    g->addWidget(new QLabel("Funktionswert c(i) = ", fraTangente), 2, 0, Qt::AlignRight);
+    g->addWidget(txtyResult, 2, 1);
+    g->addWidget(new QLabel("mol/l", fraTangente), 2, 2, 1, 2);
+    lblr = new QLabel(fraTangente);
+    txtyStrichResult = ergebnisFeld(fraTangente);
+    txtyStrichResult->setObjectName("txtyStrichResult");
+    Label4 = new QLabel(fraTangente);
+    g->addWidget(lblr, 3, 0, Qt::AlignRight);
+    g->addWidget(txtyStrichResult, 3, 1);
+    g->addWidget(Label4, 3, 2, 1, 2);
+
+    g->addWidget(new QLabel("Interpolationsverfahren: kubischer AKIMA-Spline", fraTangente), 4, 0, 1, 4);
+    g->addWidget(new QLabel("Glättung =>           (0 = ohne Glättung)", fraTangente), 5, 0, 1, 4);
+    SliderGlaettung = new QSlider(Qt::Horizontal, fraTangente);
+    SliderGlaettung->setObjectName("SliderGlaettung");
+    SliderGlaettung->setToolTip(" Glättung = 0 => Kurve verläuft exakt durch alle Messpunkte ");
+    SliderGlaettung->setTickPosition(QSlider::TicksBelow);
+    SliderGlaettung->setTickInterval(10);
+    g->addWidget(new QLabel("0", fraTangente), 6, 0, Qt::AlignRight);
+    g->addWidget(SliderGlaettung, 6, 1, 1, 2);
+    g->addWidget(new QLabel("100", fraTangente), 6, 3);
+    cmdClose = new QPushButton("Schließen", fraTangente);
+    cmdClose->setObjectName("cmdClose");
+    g->addWidget(cmdClose, 7, 3);
+    g->setColumnStretch(1, 1);
+
+    connect(cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    connect(SliderGlaettung, &QSlider::valueChanged, this, [this] { SliderGlaettung_Change(); });
+    // Enter computes; rejected keys are dropped by the field itself.
+    txtX->onKeyPress = [this](int& key) {
+        if (key == 13) {
+            key = 0;
+            cmdCalc_Click();
+        }
+    };
+    setCancelButton(cmdClose);
+}
+
+// Captions from the unit and the species; the slider starts at 0.
+void frmCalcTangente::Form_Load() {
+    const QString u = toQ(app.sZeiteinheit);
+    lblZeit->setText(u);
+    txtyResult->setText(" 0");
+    txtyStrichResult->setText(" 0");
+    Label4->setText("mol/(l " + u + ")");
+    const int s = app.bytTangStoff;
+    const QString x = s >= 1 && s <= 5 ? kSpezies[s] : "";
+    lblr->setText("r(" + x + ") = dc(" + x + ")/dt =  ");
+    SliderGlaettung->setRange(0, 100);
+    SliderGlaettung->setValue(0);
+    adjustSize();
+    moveTwips(0, 3000);
+}
+
+void frmCalcTangente::cmdCalc_Click() {
+    const double t = Val(toStd(txtX->text()));
+    const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
+    if (!zeitenStrengSteigend(app.ExpDaten, n)) {
+        MsgBox("Für die Tangentenmethode werden mindestens 3 Messpunkte mit streng ansteigenden Zeiten t "
+               "benötigt.\r\nSortieren Sie die Daten im Dateneditor nach der Zeit und entfernen Sie "
+               "doppelte Zeiten.",
+               MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
+    const auto w = tangentenWert(app.bytTangStoff, t, app.tDiagramm.XMax, n);
+    if (!w) return Beep();
+    txtyResult->setText(toQ(Str(static_cast<Single>(w->c))));
+    txtyStrichResult->setText(toQ(Str(static_cast<Single>(w->r))));
+    SetFocus();
+    txtX->setFocus();
+}
+
+void frmCalcTangente::SliderGlaettung_Change() {
+    const Single neu = static_cast<Single>(SliderGlaettung->value()) / 200.0f;
+    if (neu == app.sngGlaettung) return;
+    app.sngGlaettung = neu;
+    if (frmGraph2D* chart = Forms::loaded<frmGraph2D>()) {
+        app.gnKurvenOffen = 1;
+        chart->DeleteCurves(0);
+        chart->cmdDraw_Click();
+    }
+}
+
+void frmCalcTangente::cmdClose_Click() {
+    Unload();
+    unloadChartWindow();
+}
+
+}  // namespace vrn

@@ -1,0 +1,144 @@
+// The data-set editor: the measured data set ExpDaten as an 11-column grid
+// (number, exclusion mark, t, c(A)..c(Q), lambda, T, k), one row of nine
+// input boxes that appends a point (add mode) or overwrites the chosen one
+// (edit mode), the data set's comment, lambda after infinite time and time
+// unit, and the operations on marked rows and cells, the clipboard, the
+// data-set files and the drawing of the measured points.
+//
+// ExpDaten is the source of truth: every handler changes the data first and
+// then rewrites the affected grid row or rebuilds the grid. Every change of
+// the data marks the data set as changed (bDatenGeaendert).
+//
+// The main window's popup mnuEdit1 reaches the operations through
+// kopiereDatenInClipboard (cmdClipboard), cmdClipEinfuegen_Click,
+// loescheMarkierteWerte (cmdEraseSelected) and cmdErase_Click; the model
+// window rewrites the grid after a unit change of its own (refillDatenGrid).
+#pragma once
+
+#include <array>
+
+#include "base/Types.h"
+#include "platform/Forms.h"
+#include "shell/CalcForm.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vrn {
+
+class DataGrid;
+class NumberField;
+
+class frmDatedit : public VrnForm, public TimeUnitCaptions {
+    Q_OBJECT
+public:
+    frmDatedit();
+
+    // ---- Set-up and display (frmDatedit.cpp) ------------------------------
+    // Rebuilds the grid from ExpDaten (nothing with an empty data set), makes
+    // row 0, column 2 current and shows that point in the boxes.
+    void zeigeDatenImGrid();
+    // Copies the point of the grid's current row into the input boxes.
+    void zeigeMesspunktInEingabe();
+    // A cell picked with the mouse: edit mode on that point.
+    void waehlePunktZumEditieren();
+    void optInputMode_Click(int Index);
+    // Takes the input row: appends (add mode) or overwrites (edit mode); a
+    // row whose single-precision sum is not above 0, or with a value beyond
+    // its field's range, only beeps.
+    void OKinput_Click();
+    // Analyses the data set, warns on questionable non-isothermal times (Yes
+    // keeps the window open) and unloads the window.
+    void OK_Click();
+    void cmdEsc_Click();
+    // Converts the data set's times and k1..k3 to the unit Index and rebuilds the grid.
+    void optZeit_Click(int Index);
+    void setTimeUnitCaptions(const std::string& u) override;
+
+    // ---- Operations (frmDateditOps.cpp) ------------------------------------
+    void TSort_Click();
+    void TemperaturSort_Click();
+    void cmdAus_Click();
+    void loescheMarkierteWerte();
+    void cmdErase_Click();
+    void kopiereDatenInClipboard();
+    void cmdClipEinfuegen_Click();
+    // Key typed into a cell editor (Enter stores the cell into the point).
+    void pruefeZellTaste(int Row, int Col, int& KeyAscii);
+    void verarbeiteGridTaste(int& KeyCode, int Shift);
+    void zeigeGridPopup(int Button, int Shift, int X, int Y);
+    void cmdLoadFile_Click();
+    void cmdAddFile_Click();
+    void cmdSave_Click();
+    void cmdDraw_ct_Click();
+    void cmdDraw_Tk_Click();
+
+    // ---- Form-level state ------------------------------------------------------
+    bool bEditieren = false;
+    int iMesspunkt = 1;
+    bool bHinweisFaellig = true;
+
+    // ---- Controls -----------------------------------------------------------------
+    DataGrid* Grid = nullptr;
+    std::array<QLabel*, 10> lblKopf{};
+    std::array<NumberField*, 9> y{};
+    std::array<QLabel*, 7> Bz1{};
+    QLabel* Label2 = nullptr;
+    QPushButton* OKinput = nullptr;
+    QLabel* lblZeile = nullptr;
+    QLabel* lblZeile2 = nullptr;
+    QGroupBox* R1 = nullptr;
+    std::array<QRadioButton*, 2> optInputMode{};
+    NumberField* lambda_infin = nullptr;
+    QLabel* lblInfin = nullptr;
+    QLineEdit* txtComment = nullptr;
+    std::array<QRadioButton*, 5> optZeit{};
+    QLabel* lblRecalcTime = nullptr;
+    QPushButton* OK = nullptr;
+    QPushButton* cmdEsc = nullptr;
+    QPushButton* cmdLoadFile = nullptr;
+    QPushButton* cmdAddFile = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* TSort = nullptr;
+    QPushButton* TemperaturSort = nullptr;
+    QPushButton* cmdDraw_ct = nullptr;
+    QPushButton* cmdDraw_Tk = nullptr;
+    QPushButton* cmdAus = nullptr;
+    QPushButton* cmdErase = nullptr;
+    QPushButton* cmdClipEinfuegen = nullptr;
+    QPushButton* cmdClipboard = nullptr;      // hidden, pressed by the popup
+    QPushButton* cmdEraseSelected = nullptr;  // hidden, pressed by the popup
+    QWidget* Frame1 = nullptr;
+    QWidget* fraXYComment = nullptr;
+    QWidget* fraCmd = nullptr;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void buildGrid();
+    void buildInputRow();
+    void buildLowerFrames();
+    void connectControls();
+    // "(" & file name & ")" or "(unbenannt)".
+    QString namensTeil() const;
+    // Rewrites the back colours of columns 2, 8, 9, 10 of a grid row.
+    void setzeZeilenFarben(int row);
+    // The "leere Liste" row of an empty data set.
+    void zeigeLeereListe();
+    void waehleZeitOption(int index);
+    // Enables mnuEdit and the evaluation items of the main window.
+    void menueFreigeben(bool daten);
+    void markiereGeaendert();
+    bool filling_ = false;  // the window fills its own boxes (no change handlers)
+};
+
+// The back colours of the grid's columns 2 (t), 8 (lambda), 9 and 10 (T, k).
+inline constexpr Colour kFarbeZeit = RGB(240, 240, 240);
+inline constexpr Colour kFarbeLambda = RGB(220, 240, 220);
+inline constexpr Colour kFarbeKT = RGB(220, 220, 240);
+
+}  // namespace vrn

@@ -1,0 +1,493 @@
+#include "data/frmFitting.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "base/NumberText.h"
+#include "chart/ChartHooks.h"
+#include "chart/Grafik.h"
+#include "chart/frmGraph2D.h"
+#include "data/FitTexts.h"
+#include "data/frmArrheniusRechner.h"
+#include "engine/Simulation.h"
+#include "platform/ChartControl.h"
+#include "platform/HelpViewer.h"
+#include "platform/MsgBox.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "shell/AppState.h"
+#include "shell/DataPreparation.h"
+#include "shell/Helpers.h"
+
+namespace vrn {
+
+namespace {
+
+std::size_t u(int i) { return static_cast<std::size_t>(i); }
+
+const char* const kStoffe[] = {"A", "B", "C", "P", "Q"};
+const char* const kCrLf = "\r\n";
+constexpr Colour kFussFarbe = 0xC0FFFF;  // light yellow (&HC0FFFF)
+
+// The parameter fields drop Ctrl+C and Ctrl+V and offer no paste menu: only
+// keys that pass the number filter reach them.
+class ParameterFeld : public NumberField {
+public:
+    using NumberField::NumberField;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste) ||
+            event->matches(QKeySequence::Cut))
+            return;
+        NumberField::keyPressEvent(event);
+    }
+};
+
+bool zeichen(const std::string& maske, int i) {
+    return static_cast<int>(maske.size()) >= i && maske[u(i - 1)] == '1';
+}
+
+QString q(const std::string& s) { return toQ(s); }
+
+}  // namespace
+
+frmFitting::frmFitting() : CalcForm(Fitting) {
+    setCaption(" k-Fitting manuell / automatisch");
+    // Small type keeps the window narrow enough to stand beside its chart.
+    setFont(QFont("Arial", 8));
+    auto* outer = new QVBoxLayout(this);
+    outer->setSpacing(4);
+    outer->setContentsMargins(6, 6, 6, 6);
+
+    Label7 = new QLabel(this);
+    QFont bold = Label7->font();
+    bold.setBold(true);
+    Label7->setFont(bold);
+    outer->addWidget(Label7);
+
+    // Initial concentrations, taken from the data set and locked.
+    auto* fraC = new QGroupBox("Anfangskonzentrationen  [c0(i)] = mol/l", this);
+    auto* gc = new QGridLayout(fraC);
+    gc->setHorizontalSpacing(4);
+    gc->setVerticalSpacing(2);
+    for (int i = 0; i < 5; ++i) {
+        lblStoff[u(i)] = new QLabel(kStoffe[i], fraC);
+        Inp[u(i)] = new NumberField(fraC);
+        Inp[u(i)]->setComputed(true);
+        Inp[u(i)]->setFixedWidth(50);
+        gc->addWidget(lblStoff[u(i)], 0, 2 * i, Qt::AlignRight);
+        gc->addWidget(Inp[u(i)], 0, 2 * i + 1);
+    }
+    gc->setColumnStretch(10, 1);
+    Label22 = new QLabel("aus experimemtellen Daten", fraC);
+    gc->addWidget(Label22, 1, 0, 1, 11);
+    outer->addWidget(fraC);
+
+    auto* fraConc = new QGroupBox("Berücksichtigung folgender experimenteller Daten:", this);
+    auto* hc = new QHBoxLayout(fraConc);
+    hc->setContentsMargins(8, 2, 8, 4);
+    for (int i = 1; i <= 5; ++i) {
+        chkConcFQS[u(i)] = new QCheckBox(QString("c(%1)").arg(kStoffe[i - 1]), fraConc);
+        hc->addWidget(chkConcFQS[u(i)]);
+        connect(chkConcFQS[u(i)], &QCheckBox::clicked, this, [this, i] { chkConcFQS_Click(i); });
+    }
+    hc->addStretch(1);
+    outer->addWidget(fraConc);
+
+    frak1 = new QGroupBox("Geschwindigleitskonstante k1", this);
+    frak2 = new QGroupBox("Geschwindigleitskonstante k2", this);
+    frak3 = new QGroupBox("Geschwindigleitskonstante k3", this);
+    unit1 = new QLabel("/(1/s)", frak1);
+    unit2 = new QLabel("/(1/s)", frak2);
+    unit3 = new QLabel("/(1/s)", frak3);
+    for (int j = 1; j <= 3; ++j) {
+        buildParameterFrame(j, frak(j));
+        outer->addWidget(frak(j));
+    }
+
+    auto* kt = new QHBoxLayout;
+    auto* ktGroup = new QButtonGroup(this);
+    for (int i = 1; i <= 2; ++i) {
+        optkTFunktion[u(i)] = new QRadioButton(i == 1 ? "Arrhenius" : "Eyring", this);
+        ktGroup->addButton(optkTFunktion[u(i)], i);
+        kt->addWidget(optkTFunktion[u(i)]);
+        connect(optkTFunktion[u(i)], &QRadioButton::clicked, this, [this, i] { optkTFunktion_Click(i); });
+    }
+    lblAktEntropie = new QLabel(" s# /J/(mol K) ", this);
+    kt->addWidget(lblAktEntropie);
+    kt->addStretch(1);
+    outer->addLayout(kt);
+
+    fraFQS = new QGroupBox("Fehlerquadratsumme (FQS) des Fittings", this);
+    auto* hf = new QHBoxLayout(fraFQS);
+    hf->setContentsMargins(8, 2, 8, 4);
+    Label21 = new QLabel("FQS = ", fraFQS);
+    lblFQS = new QLabel(fraFQS);
+    lblFQS->setFont(bold);
+    lblFQS->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    hf->addWidget(Label21);
+    hf->addWidget(lblFQS, 1);
+    outer->addWidget(fraFQS);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(4);
+    cmdDrawNewCurve = new QPushButton("Zeichne Kurve", this);
+    cmdDrawNewCurve->setToolTip("...für die jeweils aktuellen Parameter ");
+    cmdAutoFitting = new QPushButton("Auto-   Fitting", this);
+    cmdHelp = new QPushButton("Hilfe", this);
+    cmdClose = new QPushButton("Schließen <Esc>", this);
+    buttons->addWidget(cmdDrawNewCurve, 0, 0);
+    buttons->addWidget(cmdAutoFitting, 0, 1);
+    buttons->addWidget(cmdHelp, 1, 0);
+    buttons->addWidget(cmdClose, 1, 1);
+    outer->addLayout(buttons);
+    outer->addStretch(1);
+
+    // Shared names that this window carries but never shows.
+    Inp[14] = new NumberField(this);
+    Inp[14]->hide();
+    chkDelDiagram = new QCheckBox("alte Kurven löschen (unsichtbar)", this);
+    chkDelDiagram->hide();
+    ensureSharedControls();
+    fraKsi->setToolTip("fraKsi = dummy");
+    cmdShowKsi->setText("Zeige Ksi (unsichtbar) für analogie der forms");
+    lblTextKsi_1->setText("dummy_1");
+    lblTextKsi_2->setText("dummy_2");
+
+    for (int i = 10; i <= 12; ++i)
+        connect(Inp[u(i)], &QLineEdit::textChanged, this, [this, i] { Inp_Change(i); });
+    connect(cmdDrawNewCurve, &QPushButton::clicked, this, [this] { cmdDrawNewCurve_Click(); });
+    connect(cmdAutoFitting, &QPushButton::clicked, this, [this] { cmdAutoFitting_Click(); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    setCancelButton(cmdClose);
+}
+
+void frmFitting::buildParameterFrame(int j, QGroupBox* frame) {
+    auto* g = new QGridLayout(frame);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(0);
+    g->setContentsMargins(8, 2, 8, 4);
+    Bz[u(4 + j)] = new QLabel(QString("k%1").arg(j), frame);
+    Inp[u(9 + j)] = new ParameterFeld(frame);
+    Inp[u(9 + j)]->setContextMenuPolicy(Qt::NoContextMenu);
+    Inp[u(9 + j)]->setAcceptDrops(false);
+    Inp[u(9 + j)]->setFixedWidth(86);
+    lblPlusMinus[u(j)] = new QLabel(QString::fromUtf8("±"), frame);
+    lblStdDev[u(j)] = new QLabel(frame);
+    chkFixed[u(j)] = new QCheckBox("fixiert", frame);
+    chkFixed[u(j)]->setToolTip(" den angegebenen Parameter nicht verändern ");
+    QLabel* unit = j == 1 ? unit1 : j == 2 ? unit2 : unit3;
+    auto* top = new QHBoxLayout;
+    top->setSpacing(4);
+    top->addWidget(Bz[u(4 + j)]);
+    top->addWidget(Inp[u(9 + j)]);
+    top->addWidget(unit);
+    top->addSpacing(4);
+    top->addWidget(lblPlusMinus[u(j)]);
+    top->addWidget(lblStdDev[u(j)]);
+    top->addStretch(1);
+    g->addLayout(top, 0, 0, 1, 2);
+
+    auto* grobRegler = new QSlider(Qt::Horizontal, frame);
+    grobRegler->setRange(-90, 900);
+    grobRegler->setSingleStep(5);
+    grobRegler->setPageStep(50);
+    grobRegler->setTickInterval(45);
+    grobRegler->setTickPosition(QSlider::TicksBelow);
+    grobRegler->setToolTip(" Grob-Regler ");
+    auto* feinRegler = new QSlider(Qt::Horizontal, frame);
+    feinRegler->setRange(-100, 100);
+    feinRegler->setSingleStep(1);
+    feinRegler->setPageStep(10);
+    feinRegler->setTickInterval(5);
+    feinRegler->setTickPosition(QSlider::TicksBelow);
+    feinRegler->setToolTip(" Fein-Regler ");
+    for (QSlider* s : {grobRegler, feinRegler}) {
+        s->setTracking(false);  // a drag counts once, when the slider is let go
+        s->setValue(0);
+    }
+    g->addWidget(grobRegler, 1, 0);
+    g->addWidget(feinRegler, 1, 1);
+    g->setColumnStretch(0, 3);
+    g->setColumnStretch(1, 2);
+    auto* skala = new QHBoxLayout;
+    QFont klein("Arial", 7);
+    for (const char* t : {"-10        Prozent", "0         Prozent", "+900"}) {
+        auto* l = new QLabel(t, frame);
+        l->setFont(klein);
+        skala->addWidget(l);
+        if (std::string(t) != "+900") skala->addStretch(1);
+    }
+    g->addLayout(skala, 2, 0);
+    g->addWidget(chkFixed[u(j)], 2, 1, Qt::AlignRight);
+
+    (j == 1 ? Sliderk1_grob : j == 2 ? Sliderk2_grob : Sliderk3_grob) = grobRegler;
+    (j == 1 ? Sliderk1_fein : j == 2 ? Sliderk2_fein : Sliderk3_fein) = feinRegler;
+    connect(grobRegler, &QSlider::valueChanged, this, [this, j] { SliderGrob_Change(j); });
+    connect(feinRegler, &QSlider::valueChanged, this, [this, j] { SliderFein_Change(j); });
+    connect(chkFixed[u(j)], &QCheckBox::clicked, this, [this, j] { chkFixed_Click(j); });
+}
+
+QSlider* frmFitting::grob(int j) const { return j == 1 ? Sliderk1_grob : j == 2 ? Sliderk2_grob : Sliderk3_grob; }
+QSlider* frmFitting::fein(int j) const { return j == 1 ? Sliderk1_fein : j == 2 ? Sliderk2_fein : Sliderk3_fein; }
+QGroupBox* frmFitting::frak(int j) const { return j == 1 ? frak1 : j == 2 ? frak2 : frak3; }
+
+FitAuswahl frmFitting::auswahl() const {
+    FitAuswahl a;
+    for (int i = 1; i <= 5; ++i) {
+        const QCheckBox* c = chkConcFQS[u(i)];
+        a.stoff[u(i)] = c->isVisibleTo(this) && c->isChecked();
+    }
+    for (int j = 1; j <= 3; ++j) a.bFixiert[u(j)] = bFixiert[u(j)];
+    return a;
+}
+
+void frmFitting::schreibeFeld(int index, double v) {
+    schreibt_ = true;
+    Inp[u(index)]->setText(q(std::fabs(v) <= 3.4e38 ? Str(static_cast<Single>(v)) : Str(v)));
+    schreibt_ = false;
+}
+
+// ---- opening ---------------------------------------------------------------------
+
+// Opening: curves of 80 intervals, c0(1), c0(2) from the data set, the
+// species boxes by the model's mask and the data's columns, and the start
+// parameters (k1..k3, k1 and n, or 100 and 100 for the temperature function).
+void frmFitting::Form_Load() {
+    modus_ = app.bAuswertungsart;
+    app.nSimPunkte = 80;
+    moveTwips(0, 0);
+    zeigeStdAbw(false);
+
+    app.c0[1] = app.c0Daten[1];
+    app.c0[2] = app.c0Daten[2];
+    for (int i = 0; i < 2; ++i) schreibeFeld(i, app.c0Daten[u(i + 1)]);
+
+    bSliderReset = false;
+    SetSpeziesMaske(app.iModell);
+    for (int i = 1; i <= 5; ++i) {
+        QCheckBox* c = chkConcFQS[u(i)];
+        const char* name = app.iModell == 10 && i <= 3 ? (i == 1 ? "E" : i == 2 ? "S" : "ES") : kStoffe[i - 1];
+        c->setText(QString("c(%1)").arg(name));
+        c->setVisible(zeichen(app.sSpeziesMaske, i));
+        c->setEnabled(app.bKonzDaten[u(i)]);
+        c->setChecked(c->isEnabled());
+    }
+
+    if (modus_ == 6 || modus_ == 7) {
+        app.RefWert[1] = app.RefWert[2] = 100;
+        for (int j = 1; j <= 2; ++j) {
+            schreibeFeld(9 + j, 100);
+            leiteWeiter(j);
+        }
+    } else {
+        for (int j = 1; j <= 3; ++j) app.RefWert[u(j)] = app.k[u(j)];
+        if (modus_ == 2) app.RefWert[2] = app.nOrdnung;
+        for (int j = 1; j <= 3; ++j) schreibeFeld(9 + j, app.RefWert[u(j)]);
+    }
+    // The window takes the height of what this mode shows.
+    for (int i = 1; i <= 2; ++i) optkTFunktion[u(i)]->setVisible(modus_ > 5);
+    lblAktEntropie->setVisible(modus_ > 5 && app.bytKTFunktion == 2);
+    adjustSize();
+}
+
+// Activation: unit captions, the frames the constant mask uses, and the
+// captions of the mode; in modes 6 and 7 parameter 2 is read back from the
+// temperature function's state and shown.
+void frmFitting::Form_Activate() {
+    UpdateUnitLabels();
+    const std::string einheit = rtrim(app.sZeiteinheit);
+    leiteZeitEinheitIdxAb();
+    Inp[14]->hide();
+    if (app.iModell == 20)
+        Label7->setText(q("kinet. Modell:  " + app.ModellName[20] + " (n = " + Format(app.nOrdnung, "0.00") + ")"));
+
+    const std::string& km = app.sKonstMaske;
+    frak2->setEnabled(zeichen(km, 2));
+    frak3->setEnabled(zeichen(km, 3));
+    Inp[11]->setVisible(zeichen(km, 2));
+    Bz[6]->setVisible(zeichen(km, 2));
+    Inp[12]->setVisible(zeichen(km, 3));
+    Bz[7]->setVisible(zeichen(km, 3));
+    const bool nichtIso = modus_ > 5;
+    for (int i = 1; i <= 2; ++i) optkTFunktion[u(i)]->setVisible(nichtIso);
+
+    const FitBeschriftung& b = fitBeschriftung(modus_, app.bytKTFunktion);
+    if (b.label7) Label7->setText(QString::fromUtf8(b.label7));
+    frak1->setTitle(QString::fromUtf8(b.frak1));
+    frak2->setTitle(QString::fromUtf8(b.frak2));
+    if (b.bz5) Bz[5]->setText(QString::fromUtf8(b.bz5));
+    if (b.unit1) unit1->setText(q(mitZeiteinheit(b.unit1, einheit)));
+    if (b.bz6) Bz[6]->setText(QString::fromUtf8(b.bz6));
+    if (b.unit2) unit2->setText(q(mitZeiteinheit(b.unit2, einheit)));
+    lblAktEntropie->setVisible(nichtIso && b.eyring);
+    if (nichtIso) {
+        const bool eyring = app.bytKTFunktion == 2;
+        if (app.bytKTFunktion == 1 || eyring) optkTFunktion[app.bytKTFunktion]->setChecked(true);
+        app.RefWert[2] = eyring ? app.dblEyrH : app.dblArrhEA;
+        schreibeFeld(11, app.RefWert[2]);
+        if (eyring && (app.RefWert[1] == 100 || !(app.RefWert[1] > 0)))
+            lblAktEntropie->setText(" s# / J/(mol K))");
+    }
+
+    cmdAutoFitting->setToolTip(nichtIso ? "" : " ein mehrmaliges Fitting kann u. U. das Ergebnis noch verbessern ");
+    for (int i = 10; i <= 11; ++i)
+        Inp[u(i)]->setToolTip(nichtIso ? " nur niedrige Startwerte führen zum Erfolg (teste 0|1|10|100) " : "");
+    for (int i = 1; i <= 3; ++i) lblStdDev[u(i)]->setToolTip(QString(" Standardabweichung des Parameters %1").arg(i));
+}
+
+// ---- drawing and results ------------------------------------------------------------
+
+// The check list of the redraw: every failing check as a line "- ..." and CR LF.
+QString frmFitting::pruefeEingaben() const {
+    std::string m;
+    auto zeile = [&m](const std::string& t) { m += t + kCrLf; };
+    if (app.c0[2] <= 0 && zeichen(app.sSpeziesMaske, 2))
+        zeile(app.iModell == 10 ? "- noch keine Eingabe einer Anfangskonzentration c(S)(0)"
+                                : "- noch keine Eingabe einer Anfangskonzentration c(B)(0)");
+    if ((app.iModell == 5 || app.iModell == 16) && app.c0[4] <= 0)
+        zeile("- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an ");
+    if (app.nOrdnung <= 0 && app.iDiagrammTyp == 20) zeile("- nur n > 0 erlaubt");
+    // In modes 6 and 7 k1 comes from the temperature function: its factor must be positive.
+    const double k1 = modus_ > 5 ? (app.bytKTFunktion == 2 ? app.dblEyrPar1 : app.dblArrhA) : app.k[1];
+    if (!(k1 > 0)) zeile("- Geschwindigkeitskonstante k1 muss größer Null sein");
+    if (zeichen(app.sKonstMaske, 2) && modus_ == 1 && app.k[2] <= 0)
+        zeile("- Geschwindigkeitskonstante k2 muss größer Null sein");
+    if (zeichen(app.sKonstMaske, 3) && app.k[3] <= 0) zeile("- Geschwindigkeitskonstante k3 muss größer Null sein");
+    return q(m);
+}
+
+void frmFitting::cmdDrawNewCurve_Click() { zeichne(false); }
+
+// Reads tDiagramm.XMax into tEnd; after a failed check only its message. Else
+// the model is simulated (per isotherm with its k1 in modes 6 and 7) and drawn
+// anew in the chart window, which is opened when it is not; a failed
+// simulation shows the engine's message and draws nothing more. Then the
+// error sum and the footer.
+void frmFitting::zeichne(bool nachFit) {
+    app.tEnd = app.tDiagramm.XMax;
+    schreibeFeld(14, app.tEnd);
+    const QString m = pruefeEingaben();
+    if (!m.isEmpty()) {
+        MsgBox(toStd(m), MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
+    const bool aktiv = Forms::mdiArea() && frame() && static_cast<QWidget*>(Forms::mdiArea()->activeSubWindow()) == frame();
+    QPointer<QWidget> fokus = QApplication::focusWidget();
+    if (!nachFit) zeigeStdAbw(false);
+    app.gnKurven = 0;
+    // The model curves are drawn anew; the measured points stay.
+    if (frmGraph2D* g = Forms::loaded<frmGraph2D>()) g->DeleteCurves(0);
+
+    auto zeigen = [this] {
+        CalcDataRanges(app.iDiagrammTyp, app.gMitMesspunkten);
+        zeigeDiagramm();
+        diagrammDaneben();
+    };
+    Integer err = 0;
+    if (modus_ == 6 || modus_ == 7) {
+        bool erste = true;
+        for (int i = 1; i <= app.nKurvenTemp && u(i) < app.gKurvenTemp.size(); ++i) {
+            const double T = app.gKurvenTemp[u(i)];
+            app.k[1] = app.bytKTFunktion == 2 ? kVonT(app.dblEyrPar1, app.dblEyrH, T, 2)
+                                               : kVonT(app.dblArrhA, app.dblArrhEA, T, 1);
+            calc_diagramfunctioncT(app.iModell, err);
+            if (err != 0) break;  // the engine has shown why; the other isotherms would fail alike
+            if (erste) zeigen();
+            erste = false;
+            pressChartDraw();
+            app.gnKurvenOffen = 1;
+        }
+    } else {
+        calc_diagramfunctioncT(app.iModell, err);
+        if (err == 0) {
+            zeigen();
+            pressChartDraw();
+        }
+    }
+    ZeigeFitErgebnis();
+    // An open Arrhenius/Eyring calculator takes over the fitted temperature function.
+    if (modus_ == 6 || modus_ == 7) rechnerAuffrischen();
+    // The chart came to the front; this window keeps the focus where the user had it.
+    if (aktiv) {
+        SetFocus();
+        if (fokus && isAncestorOf(fokus)) fokus->setFocus();
+    }
+}
+
+void frmFitting::diagrammDaneben() {
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    if (!g || g == angeordnet_) return;
+    angeordnet_ = g;
+    QWidget* cf = g->frame();
+    QWidget* mf = frame();
+    if (cf == g || mf == this || !cf->parentWidget()) return;
+    const int rechts = mf->geometry().right() + 1;
+    const QRect r = cf->geometry();
+    const int breite = cf->parentWidget()->width() - rechts;
+    if (r.left() >= rechts || breite < r.width() * 3 / 4) return;
+    cf->setGeometry(rechts, r.top(), breite, r.height());
+}
+
+// lblFQS from the shown error sum; the result text into the chart's footer.
+void frmFitting::ZeigeFitErgebnis() {
+    lblFQS->setText(q(fqsText(CalcFQS_Messwerte(auswahl()))));
+    if (frmGraph2D* g = Forms::loaded<frmGraph2D>()) {
+        g->Chart2D1->setText(ChartTextBlock::Footer, fitErgebnisText());
+        g->Chart2D1->setTextBackColour(ChartTextBlock::Footer, kFussFarbe);
+        g->Chart2D1->setTextShown(ChartTextBlock::Footer, true);
+    }
+}
+
+void frmFitting::zeigeStdAbw(bool zeigen) {
+    for (int i = 1; i <= 3; ++i) {
+        lblPlusMinus[u(i)]->setVisible(zeigen);
+        lblStdDev[u(i)]->setVisible(zeigen);
+    }
+}
+
+// ---- other handlers -------------------------------------------------------------------
+
+void frmFitting::chkFixed_Click(int i) {
+    if (i >= 1 && i <= 3) bFixiert[u(i)] = chkFixed[u(i)]->isChecked();
+}
+
+void frmFitting::chkConcFQS_Click(int) { ZeigeFitErgebnis(); }
+
+void frmFitting::optkTFunktion_Click(int i) {
+    if (i != 1 && i != 2) return;
+    app.bytKTFunktion = static_cast<Byte>(i);
+    // The shown parameters now belong to the chosen function.
+    leiteWeiter(1);
+    leiteWeiter(2);
+    Form_Activate();
+    rechnerAuffrischen();
+}
+
+void frmFitting::rechnerAuffrischen() {
+    // Its activation handler refills it; the focus stays with this window.
+    if (frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>()) r->Form_Activate();
+}
+
+void frmFitting::cmdHelp_Click() { HtmlHelp(8501); }
+
+void frmFitting::cmdClose_Click() {
+    Unload();
+    unloadChartWindow();
+}
+
+}  // namespace vrn

@@ -1,0 +1,179 @@
+// The parameters of the fitting window: typing, sliders, where each
+// parameter goes in the shared state, and the auto-fit.
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include <cmath>
+
+#include "base/NumberText.h"
+#include "data/FitTexts.h"
+#include "data/frmFitting.h"
+#include "platform/MsgBox.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "shell/AppState.h"
+#include "shell/Helpers.h"
+
+namespace vrn {
+
+namespace {
+
+std::size_t u(int i) { return static_cast<std::size_t>(i); }
+
+// Where p(1..3) go: the same rule in typing, sliders and after an auto-fit.
+enum class Ziel { K1, K2, K3, Ordnung, ArrhA, ArrhEA, EyrPar1, EyrH, Nichts };
+
+struct Weiterleitung {
+    int modus;
+    int kt;  // 0: any
+    Ziel p[3];
+};
+
+constexpr Weiterleitung kWeiterleitung[] = {
+    {1, 0, {Ziel::K1, Ziel::K2, Ziel::K3}},
+    {2, 0, {Ziel::K1, Ziel::Ordnung, Ziel::K3}},
+    {6, 2, {Ziel::EyrPar1, Ziel::EyrH, Ziel::Nichts}},
+    {7, 2, {Ziel::EyrPar1, Ziel::EyrH, Ziel::Nichts}},
+    {6, 0, {Ziel::ArrhA, Ziel::ArrhEA, Ziel::Nichts}},
+    {7, 0, {Ziel::ArrhA, Ziel::ArrhEA, Ziel::Nichts}},
+};
+
+Ziel zielVon(int modus, int j) {
+    for (const Weiterleitung& w : kWeiterleitung)
+        if (w.modus == modus && (w.kt == 0 || w.kt == app.bytKTFunktion)) return w.p[j - 1];
+    return Ziel::Nichts;
+}
+
+void schreibe(Ziel z, double v) {
+    switch (z) {
+        case Ziel::K1: app.k[1] = v; break;
+        case Ziel::K2: app.k[2] = v; break;
+        case Ziel::K3: app.k[3] = v; break;
+        case Ziel::Ordnung: app.nOrdnung = static_cast<Single>(v); break;
+        case Ziel::ArrhA: app.dblArrhA = v; break;
+        case Ziel::ArrhEA: app.dblArrhEA = v; break;
+        case Ziel::EyrPar1: app.dblEyrPar1 = v; break;
+        case Ziel::EyrH: app.dblEyrH = v; break;
+        case Ziel::Nichts: break;
+    }
+}
+
+}  // namespace
+
+// RefWert(j) into its place in the shared state; the Eyring factor also sets S#.
+void frmFitting::leiteWeiter(int j) {
+    if (j < 1 || j > 3) return;
+    const Ziel z = zielVon(modus_, j);
+    schreibe(z, app.RefWert[u(j)]);
+    if (z == Ziel::EyrPar1) setzeEntropie("###.0");
+}
+
+// dblEyrS and its label from dblEyrPar1; nothing changes when S# cannot be formed.
+void frmFitting::setzeEntropie(const char* muster) {
+    double S = 0;
+    if (!eyringEntropie(app.dblEyrPar1, leiteZeitEinheitIdxAb(), S)) return;
+    app.dblEyrS = S;
+    lblAktEntropie->setText(toQ(" " + Format(static_cast<Single>(S), muster) + " J/(mol K)"));
+}
+
+void frmFitting::Inp_Change(int Index) {
+    if (schreibt_ || Index < 10 || Index > 12) return;
+    const int j = Index - 9;
+    double v = Val(toStd(Inp[u(Index)]->text()));
+    if (v == 0) v = 1e-8;
+    app.RefWert[u(j)] = v;
+    leiteWeiter(j);
+    if (j == 1 && zielVon(modus_, 1) == Ziel::EyrPar1) app.dblEyrH = app.RefWert[2];
+}
+
+void frmFitting::SliderGrob_Change(int j) { sliderBewegt(j, true); }
+void frmFitting::SliderFein_Change(int j) { sliderBewegt(j, false); }
+
+// A jog move: p(j) changes by value per cent (coarse) or per mille (fine) of
+// itself, the curve is redrawn and the slider returns to 0 (that reset is
+// not a move).
+void frmFitting::sliderBewegt(int j, bool grobRegler) {
+    if (j < 1 || j > 3) return;
+    QSlider* s = grobRegler ? grob(j) : fein(j);
+    if (bSliderReset) {
+        bSliderReset = false;
+        return;
+    }
+    const int v = s->value();
+    if (v == 0) return;
+    app.tEnd = app.tDiagramm.XMax;
+    double& p = app.RefWert[u(j)];
+    const double neu = p + v * p / (grobRegler ? 100.0 : 1000.0);
+    if (std::isfinite(neu)) p = neu;
+    schreibeFeld(9 + j, p);
+    leiteWeiter(j);
+    if (zielVon(modus_, j) == Ziel::EyrPar1) {
+        setzeEntropie(grobRegler ? "###." : "###.0");
+        if (grobRegler) app.dblEyrH = app.RefWert[2];
+    }
+    if (app.iDiagrammTyp > 0) cmdDrawNewCurve_Click();
+    if (!(j == 1 && !grobRegler)) zeigeStdAbw(false);
+    bSliderReset = true;
+    s->setValue(0);
+    bSliderReset = false;
+}
+
+// Refuses too few points that take part (and 2A => P without c(A)(0)); runs
+// the minimiser; a start that cannot be evaluated ends with one message and
+// the shown parameters; a limit is reported and its last accepted values are
+// taken over like a result.
+void frmFitting::cmdAutoFitting_Click() {
+    SanduhrEin();
+    cmdAutoFitting->setText("warte...");
+    auto ende = [this] {
+        cmdAutoFitting->setText("Auto-   Fitting");
+        SanduhrAus();
+    };
+    int nPar = 0;
+    for (char c : app.sKonstMaske.substr(0, 3)) nPar += c == '1' ? 1 : 0;
+    nPar = std::max(nPar, 1);
+    const FitAuswahl a = auswahl();
+    if (teilnehmendePunkte(a) <= nPar) {
+        MsgBox("Die Zahl der Messpunkte muss größer als die Zahl der Parameter sein!\r\n"
+               "Ergänzen Sie die Daten im Dateneditor.",
+               MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return ende();
+    }
+    if (modus_ == 7 && !(app.c0Daten[1] > 0)) {
+        MsgBox("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.", MsgButtons::OK,
+               MsgIcon::Critical, kNichtMoeglich);
+        return ende();
+    }
+
+    const KinFitErgebnis e = MarquardtNashFitting(nPar, app.RefWert, a);
+    if (e.abgebrochen) {
+        // The evaluations changed the model constants: they go back to the shown parameters.
+        for (int j = 1; j <= 3; ++j) leiteWeiter(j);
+        MsgBox("Das Fitting ist mit diesen Startwerten nicht möglich:\r\n" + e.fehlerText +
+                   "\r\nVerbessern Sie die Startwerte durch Annäherung der Kurve(n) an die Messwerte.",
+               MsgButtons::OK, MsgIcon::Exclamation, "Parameter-Fitting");
+        return ende();
+    }
+    if (e.bMaxIter)
+        MsgBox("Maximale Iterationszahl erreicht.\r\nWiederholen Sie das Fitting und/oder verbessern Sie die\r\n"
+               "Startwerte durch Annäherung der Kurve(n) an die Messwerte.",
+               MsgButtons::OK, MsgIcon::Exclamation, "Parameter-Fitting");
+
+    for (int j = 1; j <= nPar; ++j) app.RefWert[u(j)] = e.p[u(j)];
+    for (int j = 1; j <= 3; ++j) {
+        if (modus_ == 2 && j == 3) continue;
+        leiteWeiter(j);
+    }
+    for (int j = 1; j <= 3; ++j) {
+        if (j > 1 && !(static_cast<int>(app.sKonstMaske.size()) >= j && app.sKonstMaske[u(j - 1)] == '1')) continue;
+        schreibeFeld(9 + j, app.RefWert[u(j)]);
+        lblPlusMinus[u(j)]->setVisible(true);
+        lblStdDev[u(j)]->setVisible(true);
+        lblStdDev[u(j)]->setText(toQ(stdAbwText(e.StdAbw[u(j)])));
+    }
+    zeichne(true);
+    ende();
+}
+
+}  // namespace vrn

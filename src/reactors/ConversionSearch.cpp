@@ -1,0 +1,120 @@
+#include "reactors/ConversionSearch.h"
+
+#include <cmath>
+
+#include "reactors/BatchReactor.h"
+#include "reactors/ReactorRules.h"
+#include "shell/AppState.h"
+
+namespace vrn {
+
+namespace {
+
+constexpr double kStartZeit = 5.0;
+constexpr int kMaxKlammerSchritte = 200;
+constexpr int kMaxVerengung = 200;
+constexpr double kRelBreite = 1e-12;
+// The conversion has reached its final value when three doublings in a row
+// change it by no more than this share.
+constexpr int kFlacheSchritte = 3;
+constexpr double kFlach = 1e-9;
+
+struct EngineFailure {
+    ReactorStatus status;
+};
+
+}  // namespace
+
+ConversionSearchResult searchConversionTime(double c0A, double U, const ReactorAtTime& reactor) {
+    ConversionSearchResult r;
+    // The conversion minus the wanted one at t.
+    auto g = [&](double t) {
+        Konz c{};
+        const ReactorStatus s = reactor(t, c);
+        if (!s.ok) throw EngineFailure{s};
+        return (c0A - c[A]) / c0A - U;
+    };
+    try {
+        double lo = kStartZeit, hi = kStartZeit;
+        double glo = g(lo), ghi = glo;
+        bool bracketed = false;
+        int flat = 0;  // doublings in a row that left the conversion as it was
+        for (int i = 0; i < kMaxKlammerSchritte && !bracketed && flat < kFlacheSchritte; ++i) {
+            if (ghi < 0) {
+                lo = hi;
+                glo = ghi;
+                hi = 2 * hi;
+                ghi = g(hi);
+                bracketed = ghi >= 0;
+                const double before = glo + U;
+                flat = std::fabs(ghi - glo) <= kFlach * std::fabs(before) ? flat + 1 : 0;
+            } else {
+                hi = lo;
+                ghi = glo;
+                lo = lo / 2;
+                glo = g(lo);
+                bracketed = glo < 0;
+            }
+        }
+        if (!bracketed || !std::isfinite(glo) || !std::isfinite(ghi)) return r;
+
+        // g(lo) < 0 <= g(hi); the regula falsi uses the values weighted
+        // (a side kept twice in a row has its value halved).
+        double wlo = glo, whi = ghi;
+        int side = 0;
+        for (int i = 0; i < kMaxVerengung && ghi != 0 && hi - lo > kRelBreite * hi; ++i) {
+            double t = hi - whi * (hi - lo) / (whi - wlo);
+            if (i % 3 == 2 || !(t > lo && t < hi)) t = lo + (hi - lo) / 2;
+            const double gt = g(t);
+            if (gt >= 0) {
+                hi = t;
+                ghi = whi = gt;
+                if (side == 1) wlo /= 2;
+                side = 1;
+            } else {
+                lo = t;
+                glo = wlo = gt;
+                if (side == -1) whi /= 2;
+                side = -1;
+            }
+        }
+        r.t = std::fabs(glo) < std::fabs(ghi) ? lo : hi;
+        const ReactorStatus s = reactor(r.t, r.c);
+        if (!s.ok) throw EngineFailure{s};
+        r.outcome = ConversionSearchResult::Found;
+    } catch (const EngineFailure& f) {
+        r = ConversionSearchResult{};
+        r.outcome = ConversionSearchResult::EngineFailed;
+        r.status = f.status;
+    }
+    return r;
+}
+
+CalcOutcome batchResult(bool conversionGiven, double& t, double U, ReactorStatus& failure) {
+    app.cAkt = Konz{};
+    Konz c{};
+    double time = t;
+    if (conversionGiven) {
+        const ConversionSearchResult r = searchConversionTime(
+            app.c0[A], U, [](double tt, Konz& cc) { return CalcBatchKessel(app.iModell, tt, cc); });
+        if (r.outcome == ConversionSearchResult::NotReached) return CalcOutcome::NotReached;
+        failure = r.status;
+        if (r.outcome == ConversionSearchResult::EngineFailed) return CalcOutcome::EngineFailed;
+        c = r.c;
+        time = r.t;
+    } else {
+        failure = CalcBatchKessel(app.iModell, time, c);
+        if (!failure.ok) return CalcOutcome::EngineFailed;
+    }
+    bool showable = showableAsSingle(time);
+    for (int i = 1; i <= 5; ++i) showable = showable && showableAsSingle(c[static_cast<std::size_t>(i)]);
+    if (!showable) {
+        failure = ReactorStatus::failure(kBatchFehlerText, kBatchFehlerTitel);
+        return CalcOutcome::EngineFailed;
+    }
+    app.cAkt = c;
+    t = time;
+    return CalcOutcome::Done;
+}
+
+}  // namespace vrn

@@ -1,0 +1,280 @@
+#include "reactors/StirredTank.h"
+
+#include <cmath>
+
+#include "engine/Checked.h"
+#include "platform/MsgBox.h"
+#include "reactors/CoupledSteadyState.h"
+#include "reactors/ReactorModels.h"
+#include "shell/AppState.h"
+
+namespace vrn {
+
+namespace {
+
+using namespace checked;
+
+std::size_t u(int i) { return static_cast<std::size_t>(i); }
+
+// The failure "no steady state found", raised inside and turned into the flag.
+struct NoSteadyState {};
+
+constexpr double kStartVersatz = 0.01;   // P and Q start above their feed in the c(A) iteration
+constexpr double kStartTeiler = 1.5;     // c(A) starts at c0(A) / 1.5
+constexpr double kSchrittA = 1e-7;       // difference step of the c(A) iteration
+constexpr double kSchrittC = 1e-6;       // difference step of the c(C) iteration
+constexpr int kMaxDurchlaeufeA = 500;
+constexpr int kMaxDurchlaeufeC = 10000;
+
+bool zuWenigBModel(Integer m) { return m == 4 || m == 9 || m == 10 || m == 12 || m == 13 || m == 18; }
+
+class SteadyState {
+public:
+    SteadyState(Integer model, const Konz& c0) : model_(model), c0_(c0) {
+        nuA_ = nuReaction1(model, A);
+        nuB_ = nuReaction1(model, B);
+        nuP_ = nuReaction1(model, P);
+        nuQ_ = nuReaction1(model, Q);
+        single_ = isSingleReaction(model);
+    }
+
+    // Rate of species slot s at the concentrations c.
+    double rate(int s, const Konz& c) const {
+        Konz r{};
+        if (!calc_dcdt(model_, r, app.k, c)) throw RuntimeFault{kUeberlauf};
+        return r[u(s)];
+    }
+
+    // U given: the outlet of A and B, the B check and the extent.
+    // Returns false when the feed of B does not suffice (zero: bNull).
+    bool conversionOutlet(double U, Konz& out, double& ksi1, bool& bNull) const {
+        ksi1 = div(c0_[A] * U, -nuA_);
+        out[A] = (1 - U) * c0_[A];
+        out[B] = c0_[B] + nuB_ * ksi1;
+        if (out[B] <= 0 && zuWenigBModel(model_)) {
+            bNull = out[B] == 0;
+            return false;
+        }
+        return true;
+    }
+
+    // U given, a model whose rate of A depends only on A (and B, P of
+    // reaction 1): the residence time from the rate at the outlet.
+    double residenceTime(double U, double ksi1, Konz& out) const {
+        if (single_) {
+            out[P] = c0_[P] + nuP_ * ksi1;
+            out[Q] = c0_[Q] + nuQ_ * ksi1;
+        }
+        const double r = rate(A, out);
+        if (r == 0) throw NoSteadyState{};
+        const double tau = div(c0_[A] * U, -r);
+        if (!(tau > 0)) throw NoSteadyState{};
+        return tau;
+    }
+
+    // Models 4 and 12 with tau given: the extent from the quadratic.
+    double quadraticExtent(double tau) const {
+        const double k1 = app.k[1], k2 = app.k[2];
+        double p, q;
+        if (model_ == 12) {
+            const double a = k1 - 4 * k2;
+            p = div(-k1 * c0_[A] - k1 * c0_[B] - 4 * k2 * c0_[P] - div(1, tau), a);
+            q = div(k1 * c0_[A] * c0_[B] - k2 * c0_[P] * c0_[P], a);
+        } else {
+            p = -c0_[A] - c0_[B] - div(1, k1 * tau);
+            q = c0_[A] * c0_[B];
+        }
+        const double D = finite(finite(p * p / 4) - q);
+        if (D <= 0) throw NoSteadyState{};
+        // The root away from zero directly, the other from the product of the
+        // roots, so that a small extent keeps its digits.
+        const double w = sqrt(D);
+        double x1, x2;
+        if (-p / 2 >= 0) {
+            x1 = -p / 2 + w;
+            x2 = div(q, x1);
+        } else {
+            x2 = -p / 2 - w;
+            x1 = div(q, x2);
+        }
+        return x1 <= c0_[A] ? x1 : x2;
+    }
+
+    // Newton on x = c(A) with tau fixed. Returns c(A); lastStep gets the last step.
+    double newtonA(double tau, Konz& out, double& lastStep) const {
+        out[C] = c0_[C];
+        out[P] = c0_[P] + kStartVersatz;
+        out[Q] = c0_[Q] + kStartVersatz;
+        double x = c0_[A] / kStartTeiler;
+        for (int n = 1; n <= kMaxDurchlaeufeA; ++n) {
+            out[A] = x;
+            const double ksi1 = div(c0_[A] - x, -nuA_);
+            out[B] = c0_[B] + nuB_ * ksi1;
+            out[P] = c0_[P] + nuP_ * ksi1;
+            const double r1 = rate(A, out);
+            out[A] = x + kSchrittA;
+            const double r2 = rate(A, out);
+            const double f1 = finite(c0_[A] - x + tau * r1);
+            const double f2 = finite(c0_[A] - (x + kSchrittA) + tau * r2);
+            const double d = (f2 - f1) / kSchrittA;
+            const double dx = d == 0 ? 0.1 : div(-f1, d);
+            x = finite(x + dx);
+            if (x < 0) x *= -0.1;
+            lastStep = dx;
+            if (x == 0 ? dx == 0 : std::fabs(dx / x) < 1e-8) return x;
+        }
+        throw NoSteadyState{};
+    }
+
+    // Several reactions: Newton on c(C) with tau fixed, P (and Q) from the
+    // balances of the extents. Its fixed point lies kSchrittC above the root.
+    void newtonC(double tau, double ksi1, double lastStep, Konz& out) const {
+        out[C] = c0_[C];
+        out[P] = c0_[P];
+        out[Q] = c0_[Q];
+        double step = lastStep;
+        for (int n = 1; n <= kMaxDurchlaeufeC; ++n) {
+            const double r1 = rate(C, out);
+            const double f1 = finite(c0_[C] - out[C] + tau * r1);
+            out[C] += kSchrittC;
+            Konz r{};
+            if (!calc_dcdt(model_, r, app.k, out)) throw RuntimeFault{kUeberlauf};
+            const double f2 = finite(c0_[C] - out[C] + tau * r[C]);
+            const double d = (f2 - f1) / kSchrittC;
+            const double dx = d == 0 ? step / 2 : div(-f1, d);
+            step = dx;
+            out[C] = finite(out[C] + dx);
+            if (model_ == 11) {
+                out[Q] = finite(c0_[Q] + tau * r[Q]);
+                out[P] = c0_[P] + c0_[A] - out[A] - out[Q] + c0_[Q];
+            } else {
+                out[P] = c0_[A] + c0_[C] + c0_[P] - out[A] - out[C];
+                out[Q] = c0_[Q];
+            }
+            if (out[C] == 0 ? dx == 0 : std::fabs(dx / out[C]) <= 1e-5) break;
+        }
+        out[B] = c0_[B] + nuB_ * ksi1;
+    }
+
+    // The outlet of B, P, Q from the extent of reaction 1 (single reactions),
+    // or the c(C) iteration (several).
+    void finish(double tau, double ksi1, double lastStep, Konz& out) const {
+        out[B] = c0_[B] + nuB_ * ksi1;
+        if (single_) {
+            out[P] = c0_[P] + nuP_ * ksi1;
+            out[Q] = c0_[Q] + nuQ_ * ksi1;
+        } else {
+            newtonC(tau, ksi1, lastStep, out);
+        }
+    }
+
+    double nuA() const { return nuA_; }
+
+private:
+    Integer model_;
+    const Konz& c0_;
+    double nuA_, nuB_, nuP_, nuQ_;
+    bool single_;
+};
+
+bool usableInputs(Integer model, Integer selection, double U, double V, double VPunkt, double tau) {
+    const int species = reactorSpeciesMask(model);
+    if (species == 0 || selection < 0 || selection > 4) return false;
+    for (int s = 1; s <= 5; ++s)
+        if ((species & (1 << s)) && !(std::isfinite(app.c0[u(s)]) && app.c0[u(s)] >= 0)) return false;
+    if (!(app.c0[A] > 0)) return false;
+    for (int i = 1; i <= reactorConstantCount(model); ++i)
+        if (!(std::isfinite(app.k[u(i)]) && app.k[u(i)] >= 0)) return false;
+    if (model == 20 && !std::isfinite(app.nOrdnung)) return false;
+    auto positive = [](double v) { return std::isfinite(v) && v > 0; };
+    switch (selection) {
+        case 0: return U > 0 && U < 1 && positive(V);
+        case 1: return U > 0 && U < 1 && positive(VPunkt);
+        case 2: return positive(V) && positive(VPunkt);
+        case 3: return positive(V) && positive(tau);
+        default: return positive(VPunkt) && positive(tau);
+    }
+}
+
+RKcontiStatus rechenFehler() {
+    RKcontiStatus s;
+    s.ok = false;
+    s.bRechenFehler = true;
+    s.text = kRechenFehlerText;
+    s.title = kNichtMoeglich;
+    return s;
+}
+
+}  // namespace
+
+RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V, double& VPunkt, double& tau,
+                          Konz& out) {
+    for (int i = 1; i <= 3; ++i) app.ksi[u(i)] = 0;
+    for (int s = 1; s <= 5; ++s) out[u(s)] = 0;
+    if (!usableInputs(model, selection, U, V, VPunkt, tau)) return rechenFehler();
+
+    const Konz c0 = app.c0;
+    const SteadyState tank(model, c0);
+    double u_ = U, v = V, vp = VPunkt, t = tau, ksi1 = 0;
+    Konz c{};
+    try {
+        if (selection <= 1) {
+            bool bNull = false;
+            if (!tank.conversionOutlet(u_, c, ksi1, bNull)) {
+                RKcontiStatus s;
+                s.ok = false;
+                s.bZuWenigB = true;
+                s.text = std::string(kZuWenigBText) + (bNull ? std::string("\r\n") + kZuWenigBNullText : "");
+                s.title = kNichtMoeglich;
+                return s;
+            }
+            if (isCoupledTankModel(model)) {
+                if (!coupledResidenceTime(model, c0, u_, t, c)) throw NoSteadyState{};
+            } else {
+                t = tank.residenceTime(u_, ksi1, c);
+            }
+            if (selection == 0) vp = div(v, t);
+            else v = finite(t * vp);
+            if (!isCoupledTankModel(model)) tank.finish(t, ksi1, 0, c);
+        } else {
+            if (selection == 2) t = div(v, vp);
+            else if (selection == 3) vp = div(v, t);
+            else v = finite(vp * t);
+            if (!(t > 0)) throw NoSteadyState{};
+            if (isCoupledTankModel(model)) {
+                if (!coupledOutlet(model, c0, t, c)) throw NoSteadyState{};
+                u_ = div(c0[A] - c[A], c0[A]);
+                if (!(u_ >= 0 && u_ <= 1)) throw NoSteadyState{};
+                ksi1 = div(u_ * c0[A], -tank.nuA());
+            } else {
+                double lastStep = 0;
+                if (model == 4 || model == 12) {
+                    ksi1 = tank.quadraticExtent(t);
+                    c[A] = c0[A] - ksi1;
+                    u_ = div(c0[A] - c[A], c0[A]);
+                } else {
+                    c[A] = tank.newtonA(t, c, lastStep);
+                    u_ = div(c0[A] - c[A], c0[A]);
+                    if (!(u_ >= 0 && u_ <= 1)) throw NoSteadyState{};
+                    ksi1 = div(u_ * c0[A], -tank.nuA());
+                }
+                tank.finish(t, ksi1, lastStep, c);
+            }
+        }
+        for (int s = 1; s <= 5; ++s) finite(c[u(s)]);
+        for (double x : {u_, v, vp, t, ksi1}) finite(x);
+    } catch (const NoSteadyState&) {
+        return rechenFehler();
+    } catch (const RuntimeFault&) {
+        return rechenFehler();
+    }
+    for (int s = 1; s <= 5; ++s) out[u(s)] = c[u(s)];
+    U = u_;
+    V = v;
+    VPunkt = vp;
+    tau = t;
+    app.ksi[1] = ksi1;
+    return {};
+}
+
+}  // namespace vrn

@@ -1,0 +1,53 @@
+// Steady state of an ideal isothermal continuous stirred-tank reactor.
+#pragma once
+
+#include "engine/RateLaws.h"
+#include "reactors/ReactorStatus.h"
+
+namespace vrn {
+
+// Texts of the two failures (title kNichtMoeglich, critical icon).
+inline constexpr const char* kZuWenigBText =
+    "Die Anfangskonzentration von B ist für den gewünschten Umsatz nicht ausreichend.";
+inline constexpr const char* kZuWenigBNullText = "(Die Endkonzentration von B darf nicht bis auf Null absinken.)";
+inline constexpr const char* kRechenFehlerText = "Berechnungsfehler aufgetreten.";
+
+// The outcome: ok, or one of the two failure flags with the text and title
+// of the box the window shows for it.
+struct RKcontiStatus : ReactorStatus {
+    bool bZuWenigB = false;      // the feed of B does not suffice for the wanted conversion
+    bool bRechenFehler = false;  // no steady state found
+};
+
+// The steady state of model `model` for the selection 0..4 of given quantities
+// (0: U and V, 1: U and V*, 2: V and V*, 3: V and tau, 4: V* and tau; the
+// other two are computed, tau = V / V*), from the feed app.c0(1..5) with
+// app.k(1..3) (model 20 also app.nOrdnung). Every outlet solves the balances
+// c0(i) − c(i) + tau·r(i) = 0 with the engine's rates r:
+// - U given: c(A) = (1 − U)·c0(A), tau = c0(A)·U / (−r(A)) at the outlet;
+// - models 4 and 12 with tau given: the root of the quadratic of the extent;
+// - models 7, 10, 15, 18 (A's rate depends on C): the balances of A and C
+//   (model 10: E and S) solved together by a damped two-dimensional Newton
+//   iteration on the extents of the two reactions; with U given, tau is the
+//   root of c(A)(tau) = (1 − U)·c0(A) between bracketing residence times;
+// - every other model: Newton on c(A) (at most 500 passes), then for the
+//   models with several reactions Newton on c(C) with tau fixed (its fixed
+//   point lies 1e-6 above the root; the balance of C holds to about 1e-5).
+// Extents count A with nu(A, 1) = −1 (2A => P: −2), model 20 included.
+//
+// Writes out(1..5) (cleared first), app.ksi(1) (app.ksi(1..3) cleared first)
+// and, on success, the computed two of U, V, VPunkt, tau. Failures (the
+// arguments keep their values, out stays 0):
+// - bZuWenigB: U given, model 4, 9, 10, 12, 13 or 18, and the B left over
+//   c0(B) + nu(B, 1)·ksi(1) <= 0; text kZuWenigBText, followed by CR LF and
+//   kZuWenigBNullText when it is exactly 0;
+// - bRechenFehler, text kRechenFehlerText: the rate of A at the wanted outlet
+//   is 0 or would need tau <= 0; a quadratic without two distinct real roots
+//   or with K = k1/k2 = 4 in model 12; a Newton iteration that does not
+//   converge or ends outside 0 <= U <= 1; a wanted conversion the coupled
+//   models do not reach; a negative or non-finite feed, rate constant or given
+//   quantity; a division by zero, overflow or any non-finite result.
+RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V, double& VPunkt, double& tau,
+                          Konz& out);
+
+}  // namespace vrn

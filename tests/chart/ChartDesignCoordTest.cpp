@@ -1,0 +1,306 @@
+// The coordinate panel, logarithmic axes, number and origin placement, zoom
+// and reset, and the spacing boxes of the chart window, driven as a user does.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <qcustomplot.h>
+
+#include "ChartWindowSupport.h"
+#include "chart/DesignAxisTabs.h"
+#include "chart/DesignPanel.h"
+#include "chart/Grafik.h"
+#include "chart/ToolFrame.h"
+#include "platform/ChartControl.h"
+#include "platform/Forms.h"
+#include "platform/NumberField.h"
+#include "shell/AppState.h"
+#include "shell/Helpers.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::ChartWindowTest;
+
+namespace {
+
+constexpr const char* kReihenfolge = "Untere Grenze muss kleiner als obere Grenze sein";
+constexpr const char* kZahlenbereich = "Die Grenzen müssen Zahlen zwischen -3.4E+38 und 3.4E+38 sein";
+constexpr const char* kLogMinimum = "Bei logarithmischer Achse muss die untere Grenze größer als 0 sein";
+
+void tippe(QLineEdit* f, const QString& text) {
+    f->selectAll();
+    QTest::keyClick(f, Qt::Key_Backspace);
+    QTest::keyClicks(f, text);
+}
+
+// Types the four bounds into the coordinate panel (opened from the menu) and presses "OK".
+void koordinaten(frmGraph2D& w, const QString& x0, const QString& x1, const QString& y0, const QString& y1) {
+    w.clickMenu("mnuCoord");
+    const QString t[4] = {x0, x1, y0, y1};
+    for (int i = 0; i < 4; ++i) tippe(w.coord[static_cast<std::size_t>(i + 1)], t[i]);
+    QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
+}
+
+struct Bereich {
+    double x0, x1, y0, y1;
+};
+Bereich bereich(const ChartControl& c) {
+    return {c.axisMin(ChartAxis::X), c.axisMax(ChartAxis::X), c.axisMin(ChartAxis::Y), c.axisMax(ChartAxis::Y)};
+}
+
+// A left drag on the chart between two points given in axis values.
+void ziehe(ChartControl& c, double xa, double ya, double xb, double yb) {
+    auto* plot = c.findChild<QCustomPlot*>();
+    ASSERT_NE(plot, nullptr);
+    const QPoint von = c.toPixel(xa, ya).toPoint(), bis = c.toPixel(xb, yb).toPoint();
+    QTest::mousePress(plot, Qt::LeftButton, {}, von);
+    QTest::mouseMove(plot, bis);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, bis);
+}
+
+}  // namespace
+
+TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    const Diagramm alt = app.tDiagramm;
+    const AchsenSpeicher altGespeichert = app.Achsenbereich;
+    w.clickMenu("mnuCoord");
+    EXPECT_TRUE(w.fraCoordInput->isVisible());
+    EXPECT_EQ(w.coord[1]->text(), QString(" 0"));
+    EXPECT_EQ(w.coord[2]->text(), QString(" 20"));
+    EXPECT_EQ(w.coord[4]->text(), QString(" .1"));
+
+    struct Fall {
+        const char *x0, *x1, *y0, *y1, *meldung;
+    };
+    const Fall falsch[] = {
+        {"5", "5", "0", ".1", kReihenfolge},       {"0", "20", ".2", ".1", kReihenfolge},
+        {"", "", "", "", kReihenfolge},            {"1e39", "2e39", "0", ".1", kZahlenbereich},
+        {"0", "1e400", "0", ".1", kZahlenbereich}, {"-9e99", "0", "0", ".1", kZahlenbereich},
+    };
+    for (const Fall& f : falsch) {
+        SCOPED_TRACE(f.x0);
+        vrn::test::MsgRecorder msgs;
+        koordinaten(w, f.x0, f.x1, f.y0, f.y1);
+        ASSERT_EQ(msgs.count(), 1u);
+        EXPECT_EQ(msgs.last().text, f.meldung);
+        EXPECT_EQ(msgs.last().title, "EINGABE-FEHLER");
+        EXPECT_EQ(msgs.last().icon, MsgIcon::Critical);
+        EXPECT_TRUE(w.fraCoordInput->isVisible());
+        EXPECT_EQ(w.coord[2]->text(), QString(" 20"));
+        EXPECT_EQ(w.coord[4]->text(), QString(" .1"));
+        EXPECT_EQ(app.tDiagramm.XMax, alt.XMax);
+        EXPECT_EQ(app.Achsenbereich.v, altGespeichert.v);
+        EXPECT_EQ(c.axisMax(ChartAxis::X), 20);
+    }
+
+    // "manuell" stays selected, yet after OK the spacing is automatic again.
+    AxisTabs& a = *w.designPanel->achsen;
+    a.optScaling[1]->click();
+    EXPECT_TRUE(a.txtXGridValue->isEnabled());
+    EXPECT_FALSE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
+    vrn::test::MsgRecorder msgs;
+    koordinaten(w, "2", "12", "0", "0,2");  // the typed comma becomes a point
+    EXPECT_EQ(msgs.count(), 0u);
+    EXPECT_FALSE(w.fraCoordInput->isVisible());
+    const Bereich b = bereich(c);
+    EXPECT_EQ(b.x0, 2);
+    EXPECT_EQ(b.x1, 12);
+    EXPECT_EQ(b.y1, 0.2f);
+    EXPECT_EQ(c.axisMax(ChartAxis::Y2), 0.2f);
+    EXPECT_EQ(app.tDiagramm.XMin, 2);
+    for (ChartAxis ax : {ChartAxis::X, ChartAxis::Y})
+        for (ChartSpacing k : {ChartSpacing::Grid, ChartSpacing::Tick, ChartSpacing::Number})
+            EXPECT_TRUE(c.spacingAutomatic(ax, k));
+    EXPECT_TRUE(a.optScaling[1]->isChecked());
+    EXPECT_FALSE(a.txtXGridValue->isEnabled());
+    EXPECT_EQ(a.txtXGridValue->text(), QString(" 2"));  // 2..12 in steps of 2
+
+    // The same kind drawn again comes with the range.
+    Forms::unload<frmGraph2D>();
+    vrn::test::processEvents();
+    zeigeDiagramm();
+    vrn::test::processEvents();
+    ASSERT_NE(fenster(), nullptr);
+    frmGraph2D& v = *fenster();
+    EXPECT_EQ(v.Chart2D1->axisMin(ChartAxis::X), 2);
+    EXPECT_EQ(v.Chart2D1->axisMax(ChartAxis::Y), 0.2f);
+    // Esc closes the panel without a change.
+    v.clickMenu("mnuCoord");
+    tippe(v.coord[2], "99");
+    QTest::keyClick(&v, Qt::Key_Escape);
+    EXPECT_FALSE(v.fraCoordInput->isVisible());
+    EXPECT_EQ(v.Chart2D1->axisMax(ChartAxis::X), 12);
+}
+
+TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    AxisTabs& a = *w.designPanel->achsen;
+    w.openDesignTab(10);
+    vrn::test::MsgRecorder msgs;
+    for (QPushButton* knopf : {a.cmdXLog, a.cmdYLog}) {  // both minima are 0
+        knopf->click();
+        ASSERT_EQ(msgs.count(), 1u);
+        EXPECT_EQ(msgs.last().text, kLogMinimum);
+        EXPECT_EQ(msgs.last().title, "EINGABE-FEHLER");
+        msgs.clear();
+    }
+    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::X));
+    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::Y));
+
+    koordinaten(w, "1", "20", ".001", ".1");
+    a.cmdYLog->click();
+    EXPECT_TRUE(c.axisLogarithmic(ChartAxis::Y));
+    EXPECT_TRUE(c.axisLogarithmic(ChartAxis::Y2));
+    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::X));
+    EXPECT_TRUE(c.spacingAutomatic(ChartAxis::Y, ChartSpacing::Grid));
+    a.cmdXLog->click();
+    EXPECT_TRUE(c.axisLogarithmic(ChartAxis::X));
+
+    // A minimum <= 0 is refused while the axis is logarithmic; the range stays.
+    koordinaten(w, "1", "20", "0", ".1");
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().text, kLogMinimum);
+    EXPECT_EQ(c.axisMin(ChartAxis::Y), 0.001f);
+    EXPECT_EQ(app.tDiagramm.YMin, 0.001f);
+
+    // Twice is linear again.
+    a.cmdYLog->click();
+    a.cmdXLog->click();
+    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::Y));
+    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::Y2));
+    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::X));
+}
+
+TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOriginsAtTheMinimum) {
+    vrn::test::LocaleGuard de{QLocale(QLocale::German, QLocale::Germany)};
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    AxisTabs& a = *w.designPanel->achsen;
+    koordinaten(w, ".5", "20", "-.25", ".1");
+    w.openDesignTab(8);
+    struct Fall {
+        QRadioButton* knopf;
+        ChartAxis achse;
+        int code;
+    };
+    const Fall ziffern[] = {{a.optXZiffern[1], ChartAxis::X, 1}, {a.optXZiffern[2], ChartAxis::X, 3},
+                            {a.optYZiffern[1], ChartAxis::Y, 1}, {a.optXZiffern[0], ChartAxis::X, 2}};
+    for (const Fall& f : ziffern) {
+        f.knopf->click();
+        EXPECT_EQ(c.numberPlacement(f.achse), f.code) << f.knopf->text().toStdString();
+    }
+
+    w.openDesignTab(7);
+    EXPECT_FALSE(a.fraOrigin->isVisible());
+    a.optStandardOrigin[1]->click();
+    EXPECT_TRUE(a.fraOrigin->isVisible());
+    EXPECT_TRUE(a.optXOrigin[0]->isChecked());
+    const Fall ursprung[] = {{a.optXOrigin[1], ChartAxis::X, 1}, {a.optYOrigin[2], ChartAxis::Y, 3},
+                             {a.optYOrigin[1], ChartAxis::Y, 1}};
+    for (const Fall& f : ursprung) {
+        f.knopf->click();
+        EXPECT_EQ(c.originPlacement(f.achse), f.code) << f.knopf->text().toStdString();
+    }
+    // "bei X =" crosses at the typed value; a text that is no number keeps it.
+    a.optXOrigin[3]->click();
+    tippe(a.txtXOrigin, "5");
+    EXPECT_EQ(c.originPlacement(ChartAxis::X), 4);
+    EXPECT_EQ(c.origin(ChartAxis::X), 5);
+    a.txtXOrigin->setText("1e999");
+    EXPECT_EQ(c.origin(ChartAxis::X), 5);
+
+    // Zoom: both axes cross at their minimum again.
+    QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
+    EXPECT_EQ(c.originPlacement(ChartAxis::X), 2);
+    EXPECT_EQ(c.originPlacement(ChartAxis::Y), 2);
+    EXPECT_FALSE(w.fraTabs->isVisible());
+    EXPECT_TRUE(c.zoomArmed());
+
+    // "autom. in den Achsen-Minima" writes the minima with a point whatever the locale.
+    w.openDesignTab(7);
+    a.optStandardOrigin[0]->click();
+    EXPECT_FALSE(a.fraOrigin->isVisible());
+    EXPECT_EQ(a.txtXOrigin->text(), QString(" .5"));
+    EXPECT_EQ(a.txtYOrigin->text(), QString("-.25"));
+}
+
+TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
+    EXPECT_EQ(uiHooks().getMousePointer(), kCrossPointer);
+    ziehe(c, 5, 0.08, 10, 0.02);
+    EXPECT_NEAR(c.axisMin(ChartAxis::X), 5, 0.2);
+    EXPECT_NEAR(c.axisMax(ChartAxis::X), 10, 0.2);
+    EXPECT_FALSE(c.zoomArmed());  // each zoom needs its own "Zoom"
+    EXPECT_EQ(uiHooks().getMousePointer(), 0);
+
+    koordinaten(w, "1", "15", "0", ".09");
+    QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
+    ziehe(c, 2, 0.06, 4, 0.03);
+    EXPECT_NEAR(c.axisMax(ChartAxis::X), 4, 0.2);
+    QTest::mouseClick(w.cmdZoomReset, Qt::LeftButton);
+    const Bereich b = bereich(c);
+    EXPECT_EQ(b.x0, 1);
+    EXPECT_EQ(b.x1, 15);
+    EXPECT_EQ(b.y1, 0.09f);
+    EXPECT_EQ(c.axisMax(ChartAxis::Y2), 0.09f);
+    EXPECT_FALSE(c.zoomArmed());
+    EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
+}
+
+TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    AxisTabs& a = *w.designPanel->achsen;
+    w.openDesignTab(6);
+    a.optScaling[1]->click();
+    a.txtXGridValue->setText("2,5");  // a pasted comma
+    EXPECT_EQ(a.txtXGridValue->text(), QString("2.5"));
+    EXPECT_EQ(c.spacing(ChartAxis::X, ChartSpacing::Grid), 2.5);
+    EXPECT_EQ(c.spacingPositions(ChartAxis::X, ChartSpacing::Grid).size(), 9u);  // 0, 2.5, ..., 20
+    for (const char* t : {"0", "-2", "abc", "", "0.0001", "1e400"}) {
+        a.txtXGridValue->setText(t);
+        EXPECT_EQ(c.spacing(ChartAxis::X, ChartSpacing::Grid), 2.5) << t;
+    }
+    // A tick change sends the number spacing again.
+    tippe(a.txtYZiffValue, ".05");
+    tippe(a.txtYTickValue, ".01");
+    EXPECT_EQ(c.spacing(ChartAxis::Y, ChartSpacing::Tick), 0.01);
+    EXPECT_EQ(c.spacing(ChartAxis::Y, ChartSpacing::Number), 0.05);
+    EXPECT_FALSE(c.spacingAutomatic(ChartAxis::Y, ChartSpacing::Number));
+
+    a.optScaling[0]->click();
+    EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
+    EXPECT_FALSE(a.txtYTickValue->isEnabled());
+    EXPECT_EQ(a.txtXGridValue->text(), QString(" 5"));  // 0..20 in steps of 5
+}
+
+TEST_F(ChartWindowTest, CoordinateFieldsShowPlainNumbersAndEnterGoesRound) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    koordinaten(w, "-2", "0,5", "-1E-7", "12345678");
+    w.clickMenu("mnuCoord");
+    const char* erwartet[5] = {"", "-2", " .5", "-1E-07", " 1.234568E+07"};
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(w.coord[static_cast<std::size_t>(i)]->text(), QString(erwartet[i]));
+    w.activateWindow();
+    QApplication::setActiveWindow(w.frame());
+    w.coord[4]->setFocus();
+    QTest::keyClick(w.coord[4], Qt::Key_Return);
+    EXPECT_TRUE(w.coord[1]->hasFocus());
+    EXPECT_TRUE(w.fraCoordInput->isVisible());  // Enter moves on, it does not confirm
+    QTest::keyClick(w.coord[1], Qt::Key_Return);
+    EXPECT_TRUE(w.coord[2]->hasFocus());
+    // A pasted comma ends the number there: 1,5 reads 1.
+    w.coord[2]->setText("1,5");
+    w.coord[1]->setText("-3");
+    QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
+    EXPECT_EQ(w.Chart2D1->axisMax(ChartAxis::X), 1);
+    EXPECT_EQ(w.Chart2D1->axisMin(ChartAxis::X), -3);
+}

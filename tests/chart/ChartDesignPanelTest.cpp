@@ -1,0 +1,514 @@
+// The curve, point-set, text and design panels of the chart window: what a
+// user chooses there reaches the chart at once, and a cancelled colour box
+// changes nothing.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+#include <optional>
+
+#include "ChartWindowSupport.h"
+#include "chart/CurvePanel.h"
+#include "chart/DesignColourTab.h"
+#include "chart/DesignLayoutTabs.h"
+#include "chart/DesignLegendTabs.h"
+#include "chart/DesignPanel.h"
+#include "chart/PanelWidgets.h"
+#include "chart/PointPanel.h"
+#include "chart/TextPanel.h"
+#include "chart/ToolFrame.h"
+#include "platform/ChartControl.h"
+#include "platform/CommonDialogs.h"
+#include "platform/NumberField.h"
+#include "platform/UpDown.h"
+#include "shell/AppState.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::ChartWindowTest;
+
+namespace {
+
+constexpr Colour kRot = RGB(255, 0, 0);
+constexpr Colour kBlau = RGB(0, 0, 255);
+
+// Answers every colour box with a colour, or cancels it (nullopt), for its lifetime.
+class Farbwahl {
+public:
+    explicit Farbwahl(std::optional<Colour> c) {
+        alt_ = setColourChooser([c](const QColor&) -> std::optional<QColor> {
+            if (!c) return std::nullopt;
+            return toQColor(*c);
+        });
+    }
+    ~Farbwahl() { setColourChooser(alt_); }
+
+private:
+    ColourChooser alt_;
+};
+
+// Drawn in (antialiased) red or green.
+bool roetlich(const QColor& p) { return p.red() - p.green() > 60 && p.red() - p.blue() > 60; }
+bool gruenlich(const QColor& p) { return p.green() - p.red() > 40 && p.green() - p.blue() > 40; }
+
+void waehle(QComboBox* box, int i) {
+    box->setCurrentIndex(i);
+    emit box->activated(i);
+}
+
+}  // namespace
+
+TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
+    datensatz(5, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+        p.c[4] = 0.1 - p.c[1];
+    });
+    app.gMitMesspunkten = true;
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    w.clickMenu("mnuDesign");
+    ASSERT_TRUE(w.menuItem("mnuKurvenDesign")->isEnabled());
+    w.menuItem("mnuKurvenDesign")->trigger();
+    ASSERT_TRUE(w.fraKurven->isVisible());
+    struct Stil {
+        const char* text;
+        int linie, symbol;
+    };
+    const Stil stile[] = {{"nur Einzelpunkte", 1, 2}, {"Kurve normal", 2, 1}, {"Kurve punktiert", 4, 1},
+                          {"Kurve gestrichelt", 3, 1}, {"Kurve strichpunkt.", 7, 1}};
+    for (int i = 0; i < 5; ++i) {
+        waehle(w.cmbKStil[2], i);
+        EXPECT_EQ(w.cmbKStil[2]->currentText(), QString::fromUtf8(stile[i].text));
+        EXPECT_EQ(c.style(1, 2).linePattern, stile[i].linie) << stile[i].text;
+        EXPECT_EQ(c.style(1, 2).symbolShape, stile[i].symbol) << stile[i].text;
+    }
+    w.UpDown1_KBreite[2]->upButton()->click();
+    EXPECT_EQ(w.Label39[2]->text(), QString("2"));
+    EXPECT_EQ(c.style(1, 2).lineWidth, 2);
+
+    // Point set i starts with symbol item i - 1.
+    const int symbole[] = {2, 10, 4, 11, 6, 9, 3};
+    for (int k = 1; k <= 7; ++k) {
+        EXPECT_EQ(w.cmbPunktStil[static_cast<std::size_t>(k)]->currentIndex(), k - 1);
+        EXPECT_EQ(c.style(2, k).symbolShape, symbole[k - 1]);
+    }
+    w.menuItem("mnuPunktDesign")->trigger();
+    ASSERT_TRUE(w.fraPunkte->isVisible());
+    waehle(w.cmbPunktStil[1], 10);  // "versteckt"
+    EXPECT_EQ(c.style(2, 1).symbolShape, 1);
+    EXPECT_EQ(c.style(2, 1).linePattern, 1);
+    w.UpDown1_PointSize[1]->downButton()->click();
+    EXPECT_EQ(c.style(2, 1).symbolSize, 5);
+}
+
+TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing) {
+    datensatz(5, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+    });
+    app.gMitMesspunkten = true;
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    ChartControl& c = *w.Chart2D1;
+    w.openCurvePanelAt(2);
+    EXPECT_EQ(w.tabKurven->currentIndex(), 1);
+    {
+        Farbwahl rot{kRot};
+        QTest::mouseClick(w.cmdKurvenFarbe[2], Qt::LeftButton);
+    }
+    EXPECT_EQ(c.style(1, 2).lineColour, kRot);
+    EXPECT_EQ(c.style(1, 2).symbolColour, kRot);
+    EXPECT_EQ(buttonColour(w.cmdKurvenFarbe[2]), kRot);
+    // The legend entry of curve 2 is drawn in red.
+    w.menuItem("mnuAddLegend")->trigger();
+    ASSERT_TRUE(c.legendShown());
+    const QImage bild = c.toImage();
+    const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+    ASSERT_GT(legende.width(), 0);
+    int rote = 0;
+    for (int y = legende.top(); y <= legende.bottom(); ++y)
+        for (int x = legende.left(); x <= legende.right(); ++x)
+            if (roetlich(bild.pixelColor(x, y))) ++rote;
+    EXPECT_GT(rote, 5);
+
+    // A cancelled colour box, after red was chosen elsewhere, changes nothing anywhere.
+    Farbwahl abbruch{std::nullopt};
+    const ChartModel vorher = c.model();
+    w.mnuPunktDesign_Click();
+    DesignPanel& d = *w.designPanel;
+    for (QPushButton* b : {w.cmdKurvenFarbe[3], w.cmdPunktFarbe[1], d.farben->cmdRandCol_out, d.farben->cmdRandCol_in,
+                           d.farben->cmdColor_in, d.farben->cmdGitterFarbe, d.legende->cmdLegBColor,
+                           d.legende->cmdLegFColor, d.legende->cmdLabelFColor, d.legende->cmdLabelBColor,
+                           w.textPanel->cmdSchriftHFarbe, w.cmdFarbVorwahl}) {
+        b->click();
+        EXPECT_TRUE(c.model() == vorher) << b->objectName().toStdString();
+    }
+    EXPECT_EQ(app.gFarbVorwahl, kBlau);
+    EXPECT_EQ(buttonColour(w.cmdKurvenFarbe[3]), kBlau);
+}
+
+TEST_F(ChartWindowTest, ColourPresetsSetTheirColoursAndMakeTheLegendTransparent) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    ColourTab& f = *w.designPanel->farben;
+    LayoutTabs& l = *w.designPanel->layout;
+    EXPECT_EQ(c.legendBackColour(), RGB(255, 255, 255));  // opaque at the start
+    w.openDesignTab(2);
+    f.cmdFullBlack->click();
+    EXPECT_EQ(c.sheetBackColour(), 0);
+    EXPECT_EQ(c.plotBackColour(), 0);
+    EXPECT_EQ(c.chartAreaTextColour(), RGB(255, 255, 255));
+    EXPECT_EQ(c.gridColour(ChartAxis::X), RGB(130, 130, 130));
+    EXPECT_EQ(c.gridColour(ChartAxis::Y), RGB(130, 130, 130));
+    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
+    EXPECT_EQ(c.legendTextColour(), RGB(255, 255, 255));
+    EXPECT_EQ(c.textColour(ChartTextBlock::Header), RGB(255, 255, 255));
+
+    c.setLegendBackColour(RGB(1, 2, 3));
+    f.cmdRandColGrau->click();
+    for (Colour grau : {c.sheetBackColour(), c.chartAreaBackColour(), c.textBackColour(ChartTextBlock::Footer)})
+        EXPECT_EQ(grau, RGB(210, 210, 210));
+    EXPECT_EQ(buttonColour(f.cmdRandCol_out), RGB(210, 210, 210));
+    EXPECT_EQ(c.plotBackColour(), 0);  // the plot area and the texts stay
+    EXPECT_EQ(c.chartAreaTextColour(), RGB(255, 255, 255));
+    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
+
+    // White shows both grids in the current pattern, even after "ohne Gitter".
+    l.opt1Gitter[0]->click();
+    c.setLegendBackColour(RGB(1, 2, 3));
+    f.cmdFullWhite->click();
+    EXPECT_EQ(c.gridPattern(ChartAxis::X), 4);
+    EXPECT_EQ(c.gridPattern(ChartAxis::Y), 4);
+    EXPECT_EQ(c.gridColour(ChartAxis::Y), RGB(143, 143, 143));
+    EXPECT_EQ(buttonColour(f.cmdGitterFarbe), RGB(143, 143, 143));
+    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
+    EXPECT_EQ(c.legendTextColour(), 0);
+    EXPECT_EQ(c.textColour(ChartTextBlock::Header), 0);
+}
+
+TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    LayoutTabs& l = *w.designPanel->layout;
+    LegendLabelTabs& g = *w.designPanel->legende;
+    EXPECT_EQ(c.gridPattern(ChartAxis::X), 4);  // a complete dotted grid at the start
+    struct Gitter {
+        int stil, art, x, y;
+    };
+    const Gitter gitter[] = {{1, 0, 1, 1}, {1, 3, 2, 2}, {0, 3, 4, 4}, {0, 1, 1, 4}, {1, 2, 2, 1}};
+    for (const Gitter& t : gitter) {
+        l.opt2Gitter[static_cast<std::size_t>(t.stil)]->click();
+        l.opt1Gitter[static_cast<std::size_t>(t.art)]->click();
+        EXPECT_EQ(c.gridPattern(ChartAxis::X), t.x) << t.stil << t.art;
+        EXPECT_EQ(c.gridPattern(ChartAxis::Y), t.y) << t.stil << t.art;
+    }
+    const int rahmen[] = {0, 1, 4, 9};
+    for (int i : {2, 1, 3, 0}) {
+        l.optFrameType[static_cast<std::size_t>(i)]->click();
+        EXPECT_EQ(c.borderType(), rahmen[i]);
+        EXPECT_EQ(l.UpDownRBreite->isEnabled(), i != 0);
+        EXPECT_EQ(l.labRBreite->isEnabled(), i != 0);
+    }
+    l.optFrameType[2]->click();
+    l.UpDownRBreite->upButton()->click();
+    EXPECT_EQ(c.borderWidth(), 2);
+    l.chkDiaFrame->click();
+    EXPECT_FALSE(c.plotFrame());
+    g.optLegOrient[0]->click();
+    EXPECT_EQ(c.legendOrientation(), 2);
+    g.chkLegFrame->click();
+    EXPECT_EQ(c.legendBorder(), 0);
+    g.chkLabelFrame->click();
+    EXPECT_EQ(c.labelBorder(24), 4);
+
+    // Margins: by hand only while "Ränder automatisch" is off.
+    w.openDesignTab(3);
+    EXPECT_FALSE(l.scrHL->isEnabled());
+    const int links = c.plotMargin(ChartSide::Left);
+    l.chkAutoRand->click();
+    EXPECT_TRUE(l.scrHL->isEnabled());
+    EXPECT_EQ(c.plotMargin(ChartSide::Left), links);
+    l.scrHU->setValue(90);
+    EXPECT_EQ(c.plotMargin(ChartSide::Bottom), 90);
+    EXPECT_FALSE(c.plotMarginAutomatic(ChartSide::Bottom));
+    l.chkAutoRand->click();
+    EXPECT_TRUE(c.plotMarginAutomatic(ChartSide::Bottom));
+}
+
+TEST_F(ChartWindowTest, ChartAreaKeepsItsFarEdgesAndTheLegendFollowsItsWidth) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    LayoutTabs& l = *w.designPanel->layout;
+    w.openDesignTab(5);
+    l.scrHLChartArea->setValue(20);
+    const int rechts = c.chartAreaLeft() + c.chartAreaWidth(), breite = c.chartAreaWidth();
+    l.scrHLChartArea->setValue(50);
+    EXPECT_EQ(c.chartAreaLeft(), 50);
+    EXPECT_EQ(c.chartAreaWidth(), breite - 30);
+    EXPECT_EQ(c.chartAreaLeft() + c.chartAreaWidth(), rechts);
+    l.scrVOChartArea->setValue(10);
+    const int unten = c.chartAreaTop() + c.chartAreaHeight();
+    l.scrVOChartArea->setValue(40);
+    EXPECT_EQ(c.chartAreaTop() + c.chartAreaHeight(), unten);
+    l.scrHChartArea->setValue(1000);
+    EXPECT_EQ(c.legendLeft(), 990);
+}
+
+TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
+    datensatz(5, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+    });
+    app.gMitMesspunkten = true;
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    ASSERT_EQ(c.pointCount(1, 5), 0);
+    w.txtLegendCurves[5]->setText("leer");
+    w.txtLegendPoints[3]->setText("leer");
+    EXPECT_EQ(c.seriesLabel(1, 5), "");
+    EXPECT_EQ(c.seriesLabel(2, 3), "");
+    w.txtLegendCurves[1]->setText("A-Kurve");
+    w.txtLegendPoints[1]->setText("A gemessen");
+    EXPECT_EQ(c.seriesLabel(1, 1), "A-Kurve");
+    EXPECT_EQ(c.seriesLabel(2, 1), "A gemessen");
+
+    w.openCurvePanelAt(1);
+    w.chkLegend1[0]->click();
+    EXPECT_TRUE(c.legendShown());
+    EXPECT_TRUE(w.chkLegend->isChecked());
+    EXPECT_TRUE(w.chkLegend2[4]->isChecked());
+    EXPECT_FALSE(w.menuItem("mnuAddLegend")->isEnabled());
+    EXPECT_TRUE(w.menuItem("mnuDelLegendZeile")->isEnabled());
+    w.openPointPanelAt(1);
+    EXPECT_EQ(w.tabPunkte->currentIndex(), 0);
+    w.chkLegend2[1]->click();
+    EXPECT_FALSE(c.legendShown());
+    EXPECT_FALSE(w.chkLegend1[23]->isChecked());
+    EXPECT_TRUE(w.menuItem("mnuAddLegend")->isEnabled());
+
+    // "alle unsichtbar" hides every label and unticks the curve boxes.
+    w.openDesignTab(9);
+    w.designPanel->legende->chkLabelNotVisible->click();
+    EXPECT_FALSE(c.labelShown(1));
+    EXPECT_FALSE(w.chkEinzelLabelSichtbar[1]->isChecked());
+    EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());
+}
+
+TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    TextPanel& t = *w.textPanel;
+    c.setText(ChartTextBlock::Header, "Kopf  ");
+    w.clickMenu("mnuTextDesign(1)");
+    ASSERT_TRUE(w.fraSchrift->isVisible());
+    EXPECT_EQ(w.fraSchrift->title(), QString("Kopftext gestalten"));
+    EXPECT_EQ(t.schrift->toPlainText(), QString("Kopf"));
+    EXPECT_EQ(c.text(ChartTextBlock::Header), "Kopf  ");  // opening changes nothing
+    QTest::keyClick(t.schrift, Qt::Key_Return);           // Enter alone starts no line
+    QTest::keyClick(t.schrift, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(t.schrift, "Zeile 2");
+    EXPECT_EQ(c.text(ChartTextBlock::Header), "Kopf\r\nZeile 2");
+    t.chkTextFrame->click();
+    EXPECT_EQ(c.textBorder(ChartTextBlock::Header), 4);
+    t.HScroll1->setValue(30);
+    EXPECT_EQ(c.textLeft(ChartTextBlock::Header), 30);
+
+    // The additional text: the insert item is offered exactly while it is empty.
+    EXPECT_TRUE(w.menuItem("mnuAddText")->isEnabled());
+    w.menuItem("mnuAddText")->trigger();
+    EXPECT_EQ(w.fraSchrift->title(), QString("Zusatztext gestalten"));
+    QTest::keyClicks(t.schrift, "x");
+    EXPECT_EQ(c.text(ChartTextBlock::Footer), "x");
+    EXPECT_FALSE(w.menuItem("mnuAddText")->isEnabled());
+    QTest::keyClick(t.schrift, Qt::Key_Backspace);
+    EXPECT_TRUE(w.menuItem("mnuAddText")->isEnabled());
+
+    w.clickMenu("mnuTextDesign(3)");
+    EXPECT_FALSE(t.HScroll1->isEnabled());
+    EXPECT_FALSE(t.chkTextFrame->isEnabled());
+    EXPECT_FALSE(t.fraYText->isEnabled());
+    t.schrift->setPlainText("Zeit");
+    EXPECT_EQ(c.axisTitle(ChartAxis::X), "Zeit");
+    c.setAxisTitle(ChartAxis::Y, "c  ");
+    w.clickMenu("mnuTextDesign(4)");
+    EXPECT_EQ(t.schrift->toPlainText(), QString("c  "));  // a y title keeps its blanks
+    EXPECT_TRUE(t.fraYText->isEnabled());
+    t.optOrientYAxText[0]->click();
+    t.optOrientYAxZiff[1]->click();
+    EXPECT_EQ(c.axisTitleOrientation(ChartAxis::Y), 1);
+    EXPECT_EQ(c.axisNumberOrientation(ChartAxis::Y), 2);
+    w.clickMenu("mnuTextDesign(5)");
+    EXPECT_FALSE(w.fraSchrift->isVisible());
+    EXPECT_TRUE(w.fraKurven->isVisible());
+}
+
+TEST_F(ChartWindowTest, HalfLifeMarkStaysVisibleOnALogarithmicAxis) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    const Colour gruen = RGB(0, 200, 0);
+    app.gFarbVorwahl = gruen;
+    w.clickMenu("mnuCoord");
+    w.coord[3]->setText(".001");
+    QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
+    w.designPanel->findChild<QPushButton*>("cmdYLog")->click();
+    ASSERT_TRUE(c.axisLogarithmic(ChartAxis::Y));
+    w.menuItem("mnuHalbA")->trigger();
+    const double tau = std::log(2.0) / 0.15;
+    // The green line runs through the plot from top to bottom at tau.
+    const QImage bild = c.toImage();
+    const QRect plot = c.plotRect();
+    const int x = static_cast<int>(std::lround(c.toPixel(tau, 0.01).x()));
+    for (int y = plot.top() + 3; y < plot.bottom() - 3; y += 20) {
+        bool gefunden = false;
+        for (int dx = -1; dx <= 1; ++dx) gefunden = gefunden || gruenlich(bild.pixelColor(x + dx, y));
+        EXPECT_TRUE(gefunden) << "y = " << y;
+    }
+}
+
+TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    w.clickMenu("mnuResolution");
+    ASSERT_TRUE(w.fraResolution->isVisible());
+    EXPECT_EQ(w.Slider1_PunktDichte->minimum(), 50);
+    EXPECT_EQ(w.Slider1_PunktDichte->maximum(), 400);
+    EXPECT_EQ(w.Label54->text(), QString("300"));
+    w.Slider1_PunktDichte->setValue(120);
+    EXPECT_EQ(w.nAufloesung, 120);
+    EXPECT_EQ(w.Label54->text(), QString("120"));
+
+    // The label bar of a curve runs over the curve's points.
+    ASSERT_EQ(w.Chart2D1->pointCount(1, 1), 201);
+    w.openCurvePanelAt(1);
+    QScrollBar* s = w.scrShiftLab[1];
+    s->setValue(40);
+    EXPECT_EQ(w.Chart2D1->labelPoint(1), 40);
+    EXPECT_EQ(s->minimum(), 1);
+    EXPECT_EQ(s->maximum(), 201);
+    EXPECT_EQ(s->singleStep(), 3);
+}
+
+TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThem) {
+    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    ChartControl& c = *w.Chart2D1;
+    LegendLabelTabs& g = *w.designPanel->legende;
+    std::optional<QFont> schrift;
+    const FontChooser altSchrift = setFontChooser([&schrift](const QFont&) { return schrift; });
+    QFont serif("Liberation Serif");
+    serif.setPointSize(14);
+    serif.setBold(true);
+    serif.setItalic(true);
+
+    // Cancelled font boxes change nothing; a chosen font goes to the legend and to all 24 labels.
+    const ChartModel vorher = c.model();
+    for (QPushButton* b : {g.cmdLegFont, g.cmdFontLabel}) b->click();
+    EXPECT_TRUE(c.model() == vorher);
+    schrift = serif;
+    g.cmdLegFont->click();
+    g.cmdFontLabel->click();
+    for (const ChartFont& f : {c.legendFont(), c.labelFont(1), c.labelFont(24)}) {
+        EXPECT_EQ(f.name, "Liberation Serif");
+        EXPECT_EQ(f.size, 14);
+        EXPECT_TRUE(f.bold && f.italic);
+    }
+
+    // x-axis title: the numbers take the font, the title its name and size and the colour.
+    w.clickMenu("mnuTextDesign(3)");
+    const bool titelFett = c.axisTitleFont(ChartAxis::X).bold;
+    {
+        Farbwahl rot{kRot};
+        w.textPanel->cmdFont->click();
+    }
+    EXPECT_EQ(c.axisNumberFont(ChartAxis::X).name, "Liberation Serif");
+    EXPECT_TRUE(c.axisNumberFont(ChartAxis::X).italic);
+    EXPECT_EQ(c.axisTitleFont(ChartAxis::X).size, 14);
+    EXPECT_EQ(c.axisTitleFont(ChartAxis::X).bold, titelFett);
+    EXPECT_EQ(c.axisTitleColour(ChartAxis::X), kRot);
+    // The header: font chosen, colour box cancelled; then its background.
+    w.clickMenu("mnuTextDesign(1)");
+    const Colour kopfFarbe = c.textColour(ChartTextBlock::Header);
+    {
+        Farbwahl abbruch{std::nullopt};
+        w.textPanel->cmdFont->click();
+    }
+    EXPECT_EQ(c.textFont(ChartTextBlock::Header).name, "Liberation Serif");
+    EXPECT_EQ(c.textColour(ChartTextBlock::Header), kopfFarbe);
+    {
+        Farbwahl gelb{RGB(255, 255, 192)};
+        w.textPanel->cmdSchriftHFarbe->click();
+    }
+    EXPECT_EQ(c.textBackColour(ChartTextBlock::Header), RGB(255, 255, 192));
+    w.textPanel->VScroll1->setValue(60);
+    EXPECT_EQ(c.textTop(ChartTextBlock::Header), 60);
+    setFontChooser(altSchrift);
+
+    // "transparent" off restores the legend colour chosen last.
+    {
+        Farbwahl farbe{RGB(1, 2, 3)};
+        g.cmdLegBColor->click();
+        g.cmdLabelFColor->click();
+    }
+    EXPECT_EQ(c.legendBackColour(), RGB(1, 2, 3));
+    EXPECT_EQ(c.labelTextColour(17), RGB(1, 2, 3));
+    g.chkLegTransparent->click();
+    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
+    g.chkLegTransparent->click();
+    EXPECT_EQ(c.legendBackColour(), RGB(1, 2, 3));
+
+    // The legend bars place the legend.
+    c.setSeriesLabel(1, 1, "A");
+    w.legendeSchalten(true);
+    w.openDesignTab(4);
+    g.scrLegH->setValue(100);
+    g.scrlegV->setValue(50);
+    EXPECT_EQ(c.legendLeft(), 100);
+    EXPECT_EQ(c.legendTop(), 50);
+    EXPECT_EQ(g.scrLegH->maximum(), c.chartAreaWidth() + 100);
+}
+
+TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheirPage) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    ChartControl& c = *w.Chart2D1;
+    {
+        Farbwahl gruen{RGB(0, 160, 0)};
+        QTest::mouseClick(w.cmdFarbVorwahl, Qt::LeftButton);
+    }
+    EXPECT_EQ(app.gFarbVorwahl, RGB(0, 160, 0));
+    EXPECT_EQ(c.style(1, 1).lineColour, kBlau);  // what is drawn stays
+    app.gnKurvenOffen = 1;
+    QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
+    EXPECT_EQ(c.style(1, app.gnKurven).lineColour, RGB(0, 160, 0));
+
+    // Each of the eleven captions opens its page; the row holding it stands next to the pages.
+    w.mnuDesignMore_Click();
+    DesignPanel& d = *w.designPanel;
+    for (int t = 0; t < 11; ++t) {
+        QTabBar* reihe = d.reihen[t < DesignPanel::kErsteReihe ? 0 : 1];
+        const int i = t < DesignPanel::kErsteReihe ? t : t - DesignPanel::kErsteReihe;
+        QTest::mouseClick(reihe, Qt::LeftButton, {}, reihe->tabRect(i).center());
+        EXPECT_EQ(w.tabDesign->currentIndex(), t);
+        EXPECT_GT(reihe->y(), d.reihen[t < DesignPanel::kErsteReihe ? 1 : 0]->y()) << t;
+    }
+    EXPECT_EQ(w.tabDesign->tabText(6), QString("Skalierung"));
+
+    // A label made visible offers "alle Kurvenetiketts" under "Löschen...".
+    w.menuItem("mnuDelLabels")->trigger();
+    EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());
+    w.openCurvePanelAt(1);
+    w.chkEinzelLabelSichtbar[1]->click();
+    EXPECT_TRUE(c.labelShown(1));
+    EXPECT_TRUE(w.menuItem("mnuDelLabels")->isEnabled());
+}

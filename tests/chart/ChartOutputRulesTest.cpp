@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "chart/ChartOutputRules.h"
+#include "chart/TemplateRebuild.h"
+
+using namespace vrn;
+
+// Hand-computed: (cm - 0.5) * 567 / twips per pixel for the margins and
+// cm * 567 / twips per pixel for the size, in single precision, half to even.
+TEST(PrintBox, CentimetresBecomePrinterPixels) {
+    struct Fall {
+        const char *left, *top, *width, *height;
+        double tpp;  // twips per pixel: 15 at 96 dpi, 2.4 at 600 dpi, 1.2 at 1200 dpi
+        DruckRahmen soll;
+    };
+    const Fall faelle[] = {
+        // 1701/15 = 113.4, 1417.5/15 = 94.5 -> 94, 8505/15 = 567, 5670/15 = 378
+        {" 3.5", " 3", " 15", " 10", 15, {113, 94, 567, 378}},
+        // 708.75, 590.625, 3543.75, 2362.5 -> 2362
+        {" 3.5", " 3", " 15", " 10", 2.4, {709, 591, 3544, 2362}},
+        // 1417.5 -> 1418, 1181.25, 7087.5 -> 7088, 4725
+        {" 3.5", " 3", " 15", " 10", 1.2, {1418, 1181, 7088, 4725}},
+        // "2,5" is 2 cm (the comma ends the number); no number is 0 cm: -0.5 cm.
+        {"2,5", "", "1e1", "abc", 15, {57, -19, 378, 0}},
+    };
+    for (const Fall& f : faelle) {
+        DruckRahmen b;
+        EXPECT_EQ(druckRahmen(f.left, f.top, f.width, f.height, kBlattVoll, f.tpp, f.tpp, b), "") << f.tpp;
+        EXPECT_EQ(b.left, f.soll.left) << f.tpp;
+        EXPECT_EQ(b.top, f.soll.top) << f.tpp;
+        EXPECT_EQ(b.width, f.soll.width) << f.tpp;
+        EXPECT_EQ(b.height, f.soll.height) << f.tpp;
+    }
+}
+
+TEST(PrintBox, RefusesWhatCannotBePrinted) {
+    struct Fall {
+        const char *width, *height;
+        int scaling;
+        double tpp;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {"0", "10", kVorgabeBreite, 15, "Die Breite muss größer als 0 cm sein."},
+        {"15", "0,9", kVorgabeHoehe, 15, "Die Höhe muss größer als 0 cm sein."},
+        {"15", "1e30", kVorgabeBreite, 15, "Position und Größe sind zu groß für den Drucker."},
+        {"15", "10", kVorgabeBreite, 0, "Die Auflösung des Druckers ist unbekannt."},
+        {"0", "0", kBlattVoll, 15, ""},  // the whole sheet needs neither
+    };
+    for (const Fall& f : faelle) {
+        DruckRahmen b{1, 2, 3, 4};
+        EXPECT_EQ(druckRahmen(" 3.5", " 3", f.width, f.height, f.scaling, f.tpp, f.tpp, b), f.meldung);
+        EXPECT_EQ(b.left, *f.meldung ? 1 : 113) << "unchanged on a refusal";
+    }
+}
+
+TEST(TemplateRebuild, PlacesAndPointSetsFollowTheLoadedChart) {
+    // Curves 1 and 3 of 27 series, point sets c(A) and k-T.
+    std::vector<int> kurven(27, 0);
+    kurven[0] = 201;
+    kurven[2] = 5;
+    const VorlagenAufbau a = vorlagenAufbau(kurven, {4, 0, 0, 0, 0, 6, 0}, 2);
+    EXPECT_EQ(a.gnKurven, 2);
+    EXPECT_EQ((std::array<Integer, 4>{a.KurvenSlot[0], a.KurvenSlot[1], a.KurvenSlot[2], a.KurvenSlot[23]}),
+              (std::array<Integer, 4>{0, -1, 0, -1}));
+    EXPECT_EQ(a.punktSatz, (std::array<bool, 8>{false, true, false, false, false, false, true, false}));
+    EXPECT_EQ(a.PunktSatzNr, 6);
+    // 30 full series give 24 places; without point sets the number stays.
+    const VorlagenAufbau voll = vorlagenAufbau(std::vector<int>(30, 1), {}, 3);
+    EXPECT_EQ(voll.gnKurven, 24);
+    EXPECT_EQ(voll.PunktSatzNr, 3);
+}

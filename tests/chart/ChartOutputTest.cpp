@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "ChartWindowSupport.h"
+#include "base/NumberText.h"
+#include "chart/ToolFrame.h"
+#include "platform/ChartControl.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "platform/PrinterOutput.h"
+#include "shell/AppState.h"
+#include "shell/FileDialogs.h"
+
+using namespace vrn;
+
+namespace {
+
+constexpr const char* kGruenImPdf = "0 0.501960813 0 SCN";  // stroke colour RGB(0, 128, 0)
+
+// The content streams of a PDF, inflated and joined.
+QByteArray pdfInhalt(const QByteArray& pdf) {
+    QByteArray out;
+    for (qsizetype pos = 0; (pos = pdf.indexOf("stream", pos)) >= 0;) {
+        qsizetype start = pos + 6;
+        while (start < pdf.size() && (pdf[start] == '\r' || pdf[start] == '\n')) ++start;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0) break;
+        out += qUncompress(QByteArray("\0\x40\0\0", 4) + pdf.mid(start, end - start));  // room for 4 MB
+        pos = end + 9;
+    }
+    return out;
+}
+
+QByteArray lies(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A folder this process cannot write into (root may write anywhere but /proc).
+QString gesperrterOrdner(const QString& base) {
+    const QString d = base + "/gesperrt";
+    QDir().mkpath(d);
+    QFile::setPermissions(d, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    return QFileInfo(d).isWritable() ? QString("/proc") : d;
+}
+
+class ChartOutputTest : public vrn::test::ChartWindowTest {
+protected:
+    void TearDown() override {
+        fileDialogHooks().askSaveFileName = nullptr;
+        fileDialogHooks().askOpenFileName = nullptr;
+        setPrintToPdfFile(QString());
+        ChartWindowTest::TearDown();
+    }
+    // Curves of model 2 drawn in green.
+    frmGraph2D& chart() {
+        app.gFarbVorwahl = RGB(0, 128, 0);
+        return simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    }
+    // The save and open boxes answer with this path (empty: cancelled) and keep the request.
+    void boxWaehlt(const QString& path) {
+        auto box = [this, path](const SaveBoxRequest& r, std::string& chosen) {
+            frage = r;
+            chosen = toStd(path);
+            return !path.isEmpty();
+        };
+        fileDialogHooks().askSaveFileName = box;
+        fileDialogHooks().askOpenFileName = box;
+    }
+    SaveBoxRequest frage;
+};
+
+}  // namespace
+
+TEST_F(ChartOutputTest, PictureFilesAreWrittenAndHoldTheCurves) {
+    frmGraph2D& w = chart();
+    const char* endungen[] = {"BMP", "PNG", "SVG", "PDF"};  // in list order
+    for (int i = 0; i < 4; ++i) {
+        w.clickMenu("mnuBild(2)");
+        EXPECT_EQ(w.fraPrintIt->title(), QString("Bildfile schreiben"));
+        EXPECT_EQ(w.cmbGraphFormat->currentText(), QString("Vektor-Grafik (.SVG)"));
+        if (i == 0) vrn::test::saveScreenshot(&w, "chart_file_panel");
+        w.cmbGraphFormat->setCurrentIndex(i);
+        w.cmbGraphFormat_Click();
+        const QString datei = env.folder() + "/bild." + endungen[i];
+        boxWaehlt(datei);
+        QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+        EXPECT_FALSE(w.fraPrintIt->isVisible());
+        EXPECT_EQ(frage.title, "Speichere Bild-File");
+        const QByteArray bytes = lies(datei);
+        if (i < 2) {
+            const QImage img = QImage::fromData(bytes, endungen[i]);
+            ASSERT_EQ(img.size(), w.Chart2D1->size()) << endungen[i];
+            int gruen = 0;  // the curves are drawn smoothed: shades of their green
+            for (int k = 0; k < img.width() * img.height(); ++k) {
+                const QColor p = img.pixelColor(k % img.width(), k / img.width());
+                gruen += p.green() > p.red() + 40 && p.green() > p.blue() + 40;
+            }
+            EXPECT_GT(gruen, 200) << endungen[i];
+        } else if (i == 2) {
+            EXPECT_TRUE(bytes.contains("<svg") && bytes.contains("stroke=\"#008000\""));
+        } else {
+            EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
+            EXPECT_TRUE(pdfInhalt(bytes).contains(kGruenImPdf));
+        }
+    }
+    // A cancelled save box writes nothing and says nothing; a failed save names the file.
+    vrn::test::MsgRecorder msgs;
+    w.clickMenu("mnuBild(2)");
+    boxWaehlt(QString());
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    EXPECT_EQ(msgs.count(), 0u);
+    const QString ziel = gesperrterOrdner(env.folder()) + "/bild.png";
+    w.clickMenu("mnuBild(2)");
+    boxWaehlt(ziel);
+    QTest::keyClick(w.cmbGraphFormat, Qt::Key_Return);  // Enter performs the output
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().title, "Meldung von cmdPrint_Click");
+    EXPECT_EQ(msgs.last().text.rfind("Das Bild kann nicht gespeichert werden.\r\nDatei: " + toStd(ziel) + "\r\n", 0), 0u)
+        << msgs.last().text;
+}
+
+TEST_F(ChartOutputTest, ClipboardTakesTheChosenPictureAfterTheBlackSheetQuestion) {
+    frmGraph2D& w = chart();
+    QClipboard* cb = QApplication::clipboard();
+    w.Chart2D1->setPlotBackColour(RGB(0, 0, 0));
+    vrn::test::MsgRecorder msgs;
+    msgs.answer(MsgAnswer::Cancel);
+    w.clickMenu("mnuBild(1)");
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().text, "Sie haben ein schwarzes Zeichenblatt gewählt.\n\r\n\rWollen Sie das wirklich so drucken?");
+    EXPECT_EQ(msgs.last().title, "WARNUNG");
+    EXPECT_FALSE(w.fraPrintIt->isVisible());  // Cancel prepares nothing
+
+    msgs.answer(MsgAnswer::OK);
+    w.clickMenu("mnuBild(1)");
+    EXPECT_EQ(w.fraPrintIt->title(), QString("zur Zwischenablage"));
+    EXPECT_EQ(w.cmbGraphFormat->currentText(), QString("Vektor-Grafik"));
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    EXPECT_TRUE(cb->mimeData()->data("image/svg+xml").contains("stroke=\"#008000\""));
+}
+
+TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
+    frmGraph2D& w = chart();
+    const QString pdf = env.folder() + "/druck.pdf";
+    setPrintToPdfFile(pdf);
+    w.clickMenu("mnuBild(3)");
+    EXPECT_EQ(w.fraPrintIt->title(), QString("Drucken"));
+    EXPECT_FALSE(w.frGraphFormat->isVisible());
+    EXPECT_FALSE(w.txtHeight_in_cm->isEnabled());  // "Vorgabe Breite"
+    main->resize(1000, 720);
+    vrn::test::processEvents();
+    vrn::test::saveScreenshot(&w, "chart_print_panel");
+
+    // A width of 0 cm is refused before anything is printed; the panel stays for a correction.
+    vrn::test::MsgRecorder msgs;
+    w.txtWidth_in_cm->setText("0");
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    ASSERT_EQ(msgs.count(), 1u);
+    EXPECT_EQ(msgs.last().text, "Die Breite muss größer als 0 cm sein.");
+    EXPECT_TRUE(w.fraPrintIt->isVisible());
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    QTest::mouseClick(w.optSM[2], Qt::LeftButton);  // "A4-Format voll" needs no width
+    EXPECT_FALSE(w.txtWidth_in_cm->isEnabled());
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    EXPECT_EQ(msgs.count(), 1u);
+    const QByteArray bytes = lies(pdf);
+    EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
+    EXPECT_TRUE(pdfInhalt(bytes).contains(kGruenImPdf));
+    EXPECT_FALSE(w.fraPrintIt->isVisible());
+}
+
+TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
+    datensatz(4, [](Messpunkt& p, int i) {
+        p.t = 4.0 * i;
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+        p.c[4] = 0.1 - p.c[1];
+    });
+    app.gMitMesspunkten = true;
+    frmGraph2D& alt = simulationsDiagramm(6, 0.1, 0, 0.15, 0.1, 30);  // curves of A, C, P; point sets c(A), c(P)
+    alt.DeleteCurves(2);
+    const ChartModel gespeichert = alt.Chart2D1->model();
+    const Diagramm bereich = app.tDiagramm;
+    QDir().mkpath(env.folder() + "/vorlagen");
+    const QString datei = env.folder() + "/vorlagen/vorlage.oc2";
+    boxWaehlt(datei);
+    alt.clickMenu("mnuSaveOC2");
+    EXPECT_EQ(frage.title, "Speichern dieser Diagrammgestaltung");
+    EXPECT_EQ(app.OC2DateiPfad, toStd(env.folder()) + "/vorlagen/");
+    Forms::unload<frmGraph2D>();
+    vrn::test::processEvents();
+
+    app.gMitMesspunkten = false;
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 40);
+    ChartControl& c = *w.Chart2D1;
+    vrn::test::MsgRecorder msgs;
+    w.clickMenu("mnuLoadOC2");
+    EXPECT_EQ(msgs.count(), 0u);
+    EXPECT_EQ(frage.title, "Laden einer abgespeicherten Diagrammvorlage");
+    EXPECT_EQ(frage.initialDir, toStd(env.folder()) + "/vorlagen/");
+    for (std::size_t g = 0; g < 2; ++g)  // every curve and point set with its points
+        for (std::size_t s = 0; s < gespeichert.groups[g].series.size(); ++s) {
+            EXPECT_EQ(c.model().groups[g].series[s].x, gespeichert.groups[g].series[s].x) << g << " " << s;
+            EXPECT_EQ(c.model().groups[g].series[s].y, gespeichert.groups[g].series[s].y) << g << " " << s;
+        }
+    EXPECT_EQ((std::array<Integer, 3>{app.KurvenSlot[0], app.KurvenSlot[1], app.KurvenSlot[2]}),
+              (std::array<Integer, 3>{0, -1, 0}));
+    EXPECT_EQ(app.gnKurven, 2);
+    for (int j = 1; j <= 7; ++j) {
+        EXPECT_EQ(w.tabPunkte->isTabVisible(j - 1), j == 1 || j == 4) << j;
+        EXPECT_EQ(w.menuItem(QString("mnuSubDelPoints(%1)").arg(j))->isEnabled(), j == 1 || j == 4) << j;
+        EXPECT_EQ(w.menuItem(QString("mnuSubDelKurv(%1)").arg(j))->isEnabled(), j == 1 || j == 3) << j;
+    }
+    EXPECT_EQ(w.tabPunkte->currentIndex(), 3);
+    EXPECT_TRUE(w.menuItem("mnuDelPoints")->isEnabled() && w.menuItem("mnuSubDelPoints(0)")->isEnabled());
+    EXPECT_EQ(app.tDiagramm.XMax, bereich.XMax);
+    EXPECT_EQ(app.tDiagramm.YMax, bereich.YMax);
+    EXPECT_EQ(w.coord[2]->text().toStdString(), Str(bereich.XMax));
+
+    app.gnKurvenOffen = 1;  // the next curve takes place 2
+    w.cmdDraw_Click();
+    EXPECT_EQ(app.KurvenSlot[1], 0);
+    EXPECT_GT(c.pointCount(1, 2), 0);
+}
+
+TEST_F(ChartOutputTest, ARefusedTemplateLeavesTheChartAsItWas) {
+    frmGraph2D& w = chart();
+    const QString gut = env.folder() + "/gut.oc2";
+    boxWaehlt(gut);
+    w.clickMenu("mnuSaveOC2");
+    const QByteArray bytes = lies(gut);
+    ASSERT_GT(bytes.size(), 1000);
+    w.DeleteCurves(2);
+    const ChartModel vorher = w.Chart2D1->model();
+    const auto plaetze = app.KurvenSlot;
+    const Diagramm bereich = app.tDiagramm;
+    const std::pair<const char*, QByteArray> faelle[] = {{"halb.oc2", bytes.left(bytes.size() / 2)},
+                                                         {"fremd.oc2", QByteArray("GIF89a\x01\x00", 8)}};
+    vrn::test::MsgRecorder msgs;
+    for (const auto& [name, inhalt] : faelle) {
+        const QString datei = env.folder() + "/" + name;
+        QFile out(datei);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(inhalt) == inhalt.size());
+        out.close();
+        boxWaehlt(datei);
+        w.clickMenu("mnuLoadOC2");
+        EXPECT_EQ(msgs.last().title, "Meldung von mnuLoadOC2_Click");
+        EXPECT_EQ(msgs.last().text.rfind(
+                      "Die Diagrammvorlage kann nicht geladen werden.\r\nDatei: " + toStd(datei) + "\r\nZeile", 0),
+                  0u)
+            << msgs.last().text;
+        EXPECT_TRUE(w.Chart2D1->model() == vorher) << name;
+        EXPECT_EQ(app.KurvenSlot, plaetze);
+        EXPECT_EQ(app.tDiagramm.XMax, bereich.XMax);
+    }
+    EXPECT_EQ(msgs.count(), 2u);
+    // A cancelled box says nothing and keeps the template folder.
+    const std::string pfad = app.OC2DateiPfad;
+    boxWaehlt(QString());
+    w.clickMenu("mnuLoadOC2");
+    w.clickMenu("mnuSaveOC2");
+    EXPECT_EQ(msgs.count(), 2u);
+    EXPECT_EQ(app.OC2DateiPfad, pfad);
+    // Saving where nothing may be written names the file.
+    const QString gesperrt = gesperrterOrdner(env.folder()) + "/v.oc2";
+    boxWaehlt(gesperrt);
+    w.clickMenu("mnuSaveOC2");
+    ASSERT_EQ(msgs.count(), 3u);
+    EXPECT_EQ(msgs.last().title, "Meldung von mnuSaveOC2_Click");
+    EXPECT_EQ(msgs.last().text.rfind("Die Diagrammvorlage kann nicht gespeichert werden.\r\nDatei: " + toStd(gesperrt), 0),
+              0u);
+}

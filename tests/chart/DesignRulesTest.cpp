@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "chart/DesignRules.h"
+
+using namespace vrn;
+
+namespace {
+
+constexpr const char* kReihenfolge = "Untere Grenze muss kleiner als obere Grenze sein";
+
+TEST(DesignRules, TypedRangesAreReadRoundedAndRefused) {
+    struct Fall {
+        std::array<std::string, 4> texte;
+        bool xLog, yLog;
+        KoordFehler fehler;
+        Single xMin, xMax, yMin, yMax;
+    };
+    const Fall faelle[] = {
+        {{" 0", " 20", " 0", " .1"}, false, false, KoordFehler::Keiner, 0, 20, 0, 0.1f},
+        {{"-2", "3.5E+1", "-1e-3", "1e3"}, false, false, KoordFehler::Keiner, -2, 35, -0.001f, 1000},
+        // Letters and an empty text read 0; a comma ends the number.
+        {{"abc", "1,5", "", "2"}, false, false, KoordFehler::Keiner, 0, 1, 0, 2},
+        {{"5", "5", "0", "1"}, false, false, KoordFehler::Reihenfolge},
+        {{"0", "1", "2", "1"}, false, false, KoordFehler::Reihenfolge},
+        {{"", "", "", ""}, false, false, KoordFehler::Reihenfolge},
+        // Equal once rounded to single precision.
+        {{"1", "1.00000001", "0", "1"}, false, false, KoordFehler::Reihenfolge},
+        {{"0", "3.4E+38", "0", "1"}, false, false, KoordFehler::Keiner, 0, 3.4e38f, 0, 1},
+        {{"1e39", "2e39", "0", "1"}, false, false, KoordFehler::Zahlenbereich},
+        {{"-1e39", "0", "0", "1"}, false, false, KoordFehler::Zahlenbereich},
+        {{"0", "1e400", "0", "1"}, false, false, KoordFehler::Zahlenbereich},
+        // Out of range goes before the order: "1e39" > "1" is no valid range either way.
+        {{"1e39", "1", "0", "1"}, false, false, KoordFehler::Zahlenbereich},
+        {{"0", "10", ".5", "2"}, true, false, KoordFehler::LogMinimum},
+        {{"1", "10", "-1", "2"}, false, true, KoordFehler::LogMinimum},
+        {{".1", "10", ".5", "2"}, true, true, KoordFehler::Keiner, 0.1f, 10, 0.5f, 2},
+        // The order is checked before the logarithmic minimum.
+        {{"0", "0", "1", "2"}, true, false, KoordFehler::Reihenfolge},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.texte[0] + " | " + f.texte[1] + " | " + f.texte[2] + " | " + f.texte[3]);
+        const KoordPruefung p = pruefeKoordinaten(f.texte, f.xLog, f.yLog);
+        EXPECT_EQ(p.fehler, f.fehler);
+        if (f.fehler != KoordFehler::Keiner) continue;
+        EXPECT_EQ(p.xMin, f.xMin);
+        EXPECT_EQ(p.xMax, f.xMax);
+        EXPECT_EQ(p.yMin, f.yMin);
+        EXPECT_EQ(p.yMax, f.yMax);
+    }
+    EXPECT_STREQ(koordMeldung(KoordFehler::Reihenfolge), kReihenfolge);
+    EXPECT_STREQ(koordMeldung(KoordFehler::Keiner), "");
+}
+
+TEST(DesignRules, SpacingBoxTakesOnlyPositiveSpacingsOfAtMostAThousandSteps) {
+    struct Fall {
+        const char* text;
+        ChartRange range;
+        bool log;
+        const char* gelesen;
+        std::optional<double> wert;
+    };
+    const Fall faelle[] = {
+        {"0,5", {0, 10}, false, "0.5", 0.5},
+        {" 2", {0, 10}, false, " 2", 2},
+        {"2,5,1", {0, 10}, false, "2.5.1", 2.5},
+        {"0.01", {0, 10}, false, "0.01", 0.01},    // 1,000 steps
+        {"0.001", {0, 10}, false, "0.001", std::nullopt},  // 10,000 steps
+        {"0", {0, 10}, false, "0", std::nullopt},
+        {"-1", {0, 10}, false, "-1", std::nullopt},
+        {"abc", {0, 10}, false, "abc", std::nullopt},
+        {"", {0, 10}, false, "", std::nullopt},
+        {"1e400", {0, 10}, false, "1e400", std::nullopt},
+        {"1", {1, 1000}, true, "1", 1},                      // a decade per step
+        {".001", {1, 1000}, true, ".001", std::nullopt},     // 3,000 steps
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.text);
+        const AbstandsEingabe e = leseAbstand(f.text, f.range, f.log);
+        EXPECT_EQ(e.text, f.gelesen);
+        EXPECT_EQ(e.wert, f.wert);
+    }
+}
+
+TEST(DesignRules, TextLinesGoBetweenTheBoxAndTheChart) {
+    EXPECT_EQ(zeilenFuerChart("Oben\nUnten"), "Oben\r\nUnten");
+    EXPECT_EQ(zeilenFuerChart("a\r\nb\n"), "a\r\nb\r\n");
+    EXPECT_EQ(zeilenFuerBox("a\r\nb\rc\nd"), "a\nb\nc\nd");
+    EXPECT_EQ(zeilenFuerBox(zeilenFuerChart("x\n\ny")), "x\n\ny");
+    EXPECT_EQ(ohneEndBlanks("Kopf  "), "Kopf");
+    EXPECT_EQ(ohneEndBlanks("   "), "");
+}
+
+TEST(DesignRules, FarEdgeStaysWhenTheNearEdgeMoves) {
+    // Left edge 20 -> 50 of an area 600 wide: 570 wide, right edge still at 620.
+    EXPECT_EQ(festeGegenkante(20, 600, 50), 570);
+    EXPECT_EQ(festeGegenkante(50, 570, 20), 600);
+    EXPECT_EQ(festeGegenkante(0, 10, 30), 0);  // never below zero
+    EXPECT_EQ(spinWert(" 2.5"), 2);             // half to even
+    EXPECT_EQ(spinWert("abc"), 0);
+}
+
+}  // namespace

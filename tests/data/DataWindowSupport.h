@@ -1,0 +1,31 @@
+// The main window with the measured-data windows, for the GUI tests of the
+// data-set editor, the calculator and the tangent window.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "shell/MDIVRN.h"
+#include "support/GuiTestSupport.h"
+
+namespace vrn::test {
+
+class DataWindows : public ::testing::Test {
+protected:
+    DataWindows();
+    ~DataWindows() override;
+
+    // Replaces the data set: rows of t, c(A), T, k (aus 0).
+    void setzeDaten(std::initializer_list<std::array<double, 4>> rows);
+    // A first-order set: c(A) = 0.1 exp(-0.1 t) at t = 0, 2, ..., 2 (n - 1).
+    void ersteOrdnung(int n);
+    // Types text into a widget key by key, as a user would.
+    static void tippe(QWidget* w, const QString& text);
+
+    GuiTest env;
+    std::unique_ptr<MDIVRN> w;
+    MsgRecorder rec;
+};
+
+}  // namespace vrn::test

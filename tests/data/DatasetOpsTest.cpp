@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "data/DatasetOps.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+Messpunkt punkt(double t, double cA, double T = 0, double k = 0, Integer aus = 0) {
+    Messpunkt p;
+    p.t = t;
+    p.c[1] = cA;
+    p.Temp = T;
+    p.k = k;
+    p.aus = aus;
+    return p;
+}
+
+std::vector<Messpunkt> daten(std::initializer_list<Messpunkt> pts) {
+    std::vector<Messpunkt> d(1);
+    d.insert(d.end(), pts);
+    return d;
+}
+
+}  // namespace
+
+TEST(DatasetOps, RowTextCutsEveryValueCellToFourteenCharacters) {
+    Messpunkt p = punkt(120, 5e-6, 298.15, 1.2345678901e-6, -1);
+    p.c[2] = 1e-5;
+    p.c[5] = 0.25;
+    p.lambda = 1.5f;
+    const std::string point = Zeilentext(7, p);
+    EXPECT_EQ(point, "7  \t\t120           \t5.000000E-06  \t1E-05         \t0             \t0             \t"
+                     "0.25          \t1.5           \t298.15        \t1.2345678901E-");
+    {
+        test::NumberLocaleGuard comma(',', '.');
+        p.t = 0.1f;
+        const std::string s = Zeilentext(1234, p);
+        EXPECT_EQ(s.substr(0, 24), "1234\t\t0,1           \t5,0");
+    }
+    EXPECT_EQ(refillZeilentext(7, p), "7   \t\t1.000000E-01  \t5.000000E-06  \t1.000000E-05  \t0.000000E+00  \t"
+                                      "0.000000E+00  \t2.500000E-01  \t1.500000E+00  \t298.15        \t1.234568E-06  ");
+}
+
+TEST(DatasetOps, CellsReadWithCommaOrPointAndSkipLeadingBlanks) {
+    const std::pair<const char*, double> cases[] = {
+        {" 1,5", 1.5}, {"\n\t 2", 2}, {"abc", 0}, {"", 0}, {"-3,25E+02", -325}, {"1.2345678901E-06", 1.2345678901e-6},
+        {"4 5", 4},
+    };
+    for (const auto& [text, want] : cases) EXPECT_DOUBLE_EQ(zellenWert(text), want) << text;
+}
+
+TEST(DatasetOps, InputRowNeedsAPositiveSingleSumAndValuesTheFieldsHold) {
+    struct Case {
+        Eingabezeile v;
+        bool ok;
+    };
+    const Case cases[] = {
+        {{0, 0, 0, 0, 0, 0, 0, 0, 0}, false},
+        {{0, 1, 0, 0, 0, 0, 0, 0, 0}, true},
+        {{-1, 1, 0, 0, 0, 0, 0, 0, 0}, false},    // sums to 0
+        {{5, -2, 0, 0, 0, 0, 0, 0, 0}, true},     // a negative value is allowed
+        {{1e-46, 0, 0, 0, 0, 0, 0, 0, 0}, false}, // 0 in single precision
+        {{1, 0, 0, 0, 0, 0, 1e39, 0, 0}, false},  // lambda beyond the single range
+        {{1e39, 0, 0, 0, 0, 0, 0, 0, 0}, false},  // t is shown in single precision
+    };
+    for (const Case& c : cases) EXPECT_EQ(eingabeAnnehmbar(c.v), c.ok) << c.v[0] << " " << c.v[1];
+    Messpunkt p = punkt(0, 0, 0, 0, -1);
+    eingabeInPunkt({1, 2, 3, 4, 5, 6, 7.25, 300, 0.5}, p);
+    EXPECT_EQ(punktAlsEingabe(p), (Eingabezeile{1, 2, 3, 4, 5, 6, 7.25, 300, 0.5}));
+    EXPECT_EQ(p.aus, -1) << "taking a row keeps the exclusion mark";
+}
+
+TEST(DatasetOps, SortIsStableAndMovesWholeRecords) {
+    auto d = daten({punkt(3, 0.1, 310), punkt(1, 0.2, 300, 0, -1), punkt(3, 0.3, 290, 0, -1), punkt(2, 0.4, 305)});
+    EXPECT_TRUE(sortiereMesspunkte(d, 4, false));
+    const double cByT[] = {0.2, 0.4, 0.1, 0.3};
+    const Integer ausByT[] = {-1, 0, 0, -1};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(d[static_cast<std::size_t>(i + 1)].c[1], cByT[i]);
+        EXPECT_EQ(d[static_cast<std::size_t>(i + 1)].aus, ausByT[i]);
+    }
+    EXPECT_FALSE(sortiereMesspunkte(d, 4, false)) << "a sorted set stays as it is";
+    EXPECT_TRUE(sortiereMesspunkte(d, 4, true));
+    EXPECT_EQ(d[1].Temp, 290);
+    EXPECT_EQ(d[4].Temp, 310);
+    EXPECT_FALSE(sortiereMesspunkte(d, 1, false));
+}
+
+TEST(DatasetOps, ZeroingTouchesOnlyMarkedFieldsOfExistingPoints) {
+    auto d = daten({punkt(1, 0.5, 300, 2), punkt(2, 0.4, 300, 2), punkt(3, 0.3, 300, 2)});
+    EXPECT_EQ(nulleZellen(d, 3, 5, 3, 1, 0), 4);  // rows 1..5, columns 0..3: t and c(A) of points 2 and 3
+    EXPECT_EQ(d[1].t, 1);
+    EXPECT_EQ(d[2].t, 0);
+    EXPECT_EQ(d[3].c[1], 0);
+    EXPECT_EQ(d[3].Temp, 300);
+    EXPECT_EQ(d.size(), 4u);
+    EXPECT_EQ(nulleZellen(d, 3, 0, 9, 0, 10), 2);
+    EXPECT_EQ(d[1].k, 0);
+}
+
+TEST(DatasetOps, RemovingRowsMovesTheLaterPointsUp) {
+    auto d = daten({punkt(1, 1), punkt(2, 2), punkt(3, 3), punkt(4, 4), punkt(5, 5)});
+    Integer n = 5;
+    EXPECT_FALSE(entfernePunkte(d, n, 0, 1));
+    EXPECT_FALSE(entfernePunkte(d, n, 4, 6));
+    EXPECT_FALSE(entfernePunkte(d, n, 3, 2));
+    ASSERT_TRUE(entfernePunkte(d, n, 2, 3));
+    EXPECT_EQ(n, 3);
+    EXPECT_EQ(d.size(), 4u);
+    EXPECT_EQ((std::array{d[1].t, d[2].t, d[3].t}), (std::array{1.0, 4.0, 5.0}));
+    ASSERT_TRUE(entfernePunkte(d, n, 1, 3));
+    EXPECT_EQ(n, 0);
+}
+
+TEST(DatasetOps, PasteReadsOnlyTheCellsOfTheBlock) {
+    // Three rows of nine numbers with decimal commas into an empty data set.
+    std::vector<Messpunkt> d(2);
+    Integer n = 0;
+    const BlockText drei = splitBlockText("0\t0,1\t0\t0\t0\t0\t1,5\t298\t0,01\r\n"
+                                          "10\t0,05\t0\t0\t0\t0\t2,5\t298\t0,01\r\n"
+                                          "20\t0,025\t0\t0\t0\t0\t3,5\t298\t0,01\r\n");
+    ASSERT_TRUE(fuegeBlockEin(d, n, 0, 2, drei));
+    ASSERT_EQ(n, 3);
+    EXPECT_EQ(punktAlsEingabe(d[2]), (Eingabezeile{10, 0.05, 0, 0, 0, 0, 2.5, 298, 0.01}));
+
+    // A block at the last row grows the set; the point outside keeps its exponent.
+    d[1].k = 1.2345678901e-6;
+    ASSERT_TRUE(fuegeBlockEin(d, n, 2, 9, splitBlockText("300\t0,5\textra\r400")));
+    EXPECT_EQ(n, 4);
+    EXPECT_EQ(d[1].k, 1.2345678901e-6);
+    EXPECT_EQ(d[3].Temp, 300);
+    EXPECT_EQ(d[3].k, 0.5);
+    EXPECT_EQ(d[3].t, 20);
+    EXPECT_EQ(d[4].Temp, 400);
+    EXPECT_EQ(d[4].aus, 0);
+
+    // Columns 0 and 1 are skipped; a value a field cannot hold is ignored.
+    ASSERT_TRUE(fuegeBlockEin(d, n, 0, 0, splitBlockText("99\tx\t7\t1e39\tabc")));
+    EXPECT_EQ(d[1].t, 7);
+    EXPECT_EQ(d[1].c[1], 0.1);
+    EXPECT_EQ(d[1].c[2], 0) << "a text reads as 0";
+
+    const auto vorher = d;
+    EXPECT_FALSE(fuegeBlockEin(d, n, 32767, 2, splitBlockText("1")));
+    EXPECT_EQ(n, 4);
+    EXPECT_EQ(d.size(), vorher.size());
+}
+
+TEST(DatasetOps, CountsForDrawingAndTheNonIsothermalWarning) {
+    const auto d = daten({punkt(-1, 0.5), punkt(0, 1e-46), punkt(0, 0.5, 300, 0.1, -1), punkt(5, 0.2, 310, 0.2, -1)});
+    EXPECT_EQ(zaehleCTPunkte(d, 4), 2);
+    EXPECT_EQ(zaehleKTPunkte(d, 4), 2);
+    EXPECT_FALSE(alleInaktiv(d, 4));
+    EXPECT_TRUE(alleInaktiv(daten({punkt(1, 1, 0, 0, -1)}), 1));
+    EXPECT_FALSE(alleInaktiv(d, 0));
+    const std::tuple<int, bool, double, bool> cases[] = {
+        {2, true, 1, false}, {2, true, 0.2, false}, {2, true, 1.5, true},
+        {2, true, 0.1, true}, {1, true, 1.5, false}, {2, false, 1.5, false},
+    };
+    for (const auto& [temps, ctt, tMax, warn] : cases) EXPECT_EQ(nichtIsothermWarnung(temps, ctt, tMax), warn) << tMax;
+    EXPECT_EQ(einheitIndex("min  "), 1);
+    EXPECT_EQ(einheitIndex("Jahr"), -1);
+}

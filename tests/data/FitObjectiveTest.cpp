@@ -1,0 +1,206 @@
+// The fitting objective over the engine: synthetic data sets from closed
+// forms are fitted back in each mode; points that do not take part; the
+// analytic Jacobian; quiet failures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EngineTestSupport.h"
+#include "data/FitObjective.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+struct Punkt {
+    double t, cA, T = 0, cP = 0;
+    Integer aus = 0;
+};
+
+void setData(const std::vector<Punkt>& pts) {
+    app.ExpDaten.assign(pts.size() + 1, Messpunkt{});
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        Messpunkt& m = app.ExpDaten[i + 1];
+        m.t = pts[i].t;
+        m.c[1] = pts[i].cA;
+        m.c[4] = pts[i].cP;
+        m.Temp = pts[i].T;
+        m.aus = pts[i].aus;
+    }
+    app.nExpPunkte = static_cast<Integer>(pts.size());
+}
+
+FitAuswahl species(std::initializer_list<int> s) {
+    FitAuswahl a;
+    for (int j : s) a.stoff[static_cast<std::size_t>(j)] = true;
+    return a;
+}
+
+// Three isotherms, c(A) from the given k(T) (first or second order).
+std::vector<Punkt> isotherms(const std::function<double(double)>& kOfT, int order, double c0) {
+    std::vector<Punkt> pts;
+    for (double T : {300.0, 310.0, 320.0})
+        for (int i = 1; i <= 8; ++i) {
+            const double t = 0.5 * i, k = kOfT(T);
+            pts.push_back({t, order == 1 ? std::exp(-k * t) : 1 / (1 / c0 + 2 * k * t), T});
+        }
+    return pts;
+}
+
+}  // namespace
+
+// Mode 1 on first-order data c = exp(-0.15 t) (closed form), mode 2 on
+// c = (1 + 0.1 t)^-2 (order 1.5, k = 0.2, model 20 integrated numerically).
+TEST(FitObjective, IsothermalFitsReturnTheConstantsOfTheirData) {
+    struct Case {
+        Integer model;
+        Byte mode;
+        int nPar;
+        double (*c)(double t);
+        double k, n, tolK, tolN;
+    };
+    const Case cases[] = {
+        {2, 1, 1, [](double t) { return std::exp(-0.15 * t); }, 0.15, 0, 0.15e-4, 0},
+        {20, 2, 2, [](double t) { return std::pow(1 + 0.1 * t, -2); }, 0.2, 1.5, 2e-4, 2e-3},
+    };
+    for (const Case& c : cases) {
+        test::MsgRecorder rec;
+        test::setUpModel(c.model, {0.1, 0, 0}, {1, 0, 0, 0, 0}, 20, "10010");
+        app.bAuswertungsart = c.mode;
+        std::vector<Punkt> pts;
+        for (int i = 0; i <= 20; ++i) pts.push_back({double(i), c.c(i)});
+        setData(pts);
+        const KinFitErgebnis e = MarquardtNashFitting(c.nPar, {0, 0.1, 1.0, 0}, species({1}));
+        EXPECT_FALSE(e.bMaxIter || e.abgebrochen);
+        EXPECT_NEAR(e.p[1], c.k, c.tolK);
+        EXPECT_NEAR(e.p[2], c.nPar == 2 ? c.n : 1.0, c.tolN);  // beyond nPar the start stays
+        EXPECT_EQ(rec.count(), 0u);
+    }
+    // The order is kept as a Single.
+    FitObjective o(species({1}));
+    double fqs = 0;
+    ASSERT_TRUE(o.calcFQS_Marquardt({0, 0.2, 1.1, 0}, fqs));
+    EXPECT_EQ(static_cast<double>(app.nOrdnung), 1.10000002384185791015625);
+    EXPECT_EQ(app.k[2], 1.1);
+}
+
+TEST(FitObjective, TemperatureFunctionsInModesSixAndSeven) {
+    struct Case {
+        const char* what;
+        Byte mode, kt;
+        double p1, p2, start1, start2, c0;
+    };
+    // 2A => P without a start concentration cannot be evaluated: the fit
+    // ends at once, at the start, without a message of its own.
+    const Case cases[] = {
+        {"Arrhenius, first order", 6, 1, 1e10, 60000, 1e9, 55000, 1},
+        {"Eyring, first order", 6, 2, 2e7, 58000, 1e7, 55000, 1},
+        {"Arrhenius, 2A => P", 7, 1, 1e10, 60000, 1e9, 55000, 0.5},
+        {"2A => P without c(A)(0)", 7, 1, 1e10, 60000, 1e9, 55000, 0},
+    };
+    for (const Case& c : cases) {
+        test::MsgRecorder rec;
+        test::setUpModel(c.mode == 6 ? 2 : 3, {0, 0, 0}, {c.c0, 0, 0, 0, 0}, 5, "10000");
+        app.bAuswertungsart = c.mode;
+        app.bytKTFunktion = c.kt;
+        app.c0Daten[1] = static_cast<Single>(c.c0);
+        setData(isotherms(
+            [&c](double T) { return c.p1 * (c.kt == 2 ? T : 1) * std::exp(-c.p2 / (8.3145 * T)); },
+            c.mode == 6 ? 1 : 2, c.c0 > 0 ? c.c0 : 0.5));
+        const KinFitErgebnis e = MarquardtNashFitting(2, {0, c.start1, c.start2, 0}, FitAuswahl{});
+        EXPECT_EQ(e.abgebrochen, c.c0 == 0) << c.what;
+        EXPECT_FALSE(e.bMaxIter) << c.what;
+        EXPECT_NEAR(e.p[1], c.c0 > 0 ? c.p1 : c.start1, 1e-4 * c.p1) << c.what;
+        EXPECT_NEAR(e.p[2], c.c0 > 0 ? c.p2 : c.start2, 1e-4 * c.p2) << c.what;
+        EXPECT_EQ(rec.count(), 0u);
+    }
+}
+
+TEST(FitObjective, AnalyticJacobianOfArrheniusEqualsDifferences) {
+    test::setUpModel(2, {0, 0, 0}, {1, 0, 0, 0, 0}, 5, "10000");
+    app.bAuswertungsart = 6;
+    app.bytKTFunktion = 1;
+    auto pts = isotherms([](double T) { return 3e9 * std::exp(-58000 / (8.3145 * T)); }, 1, 1);
+    pts.push_back({1, 0.5, 0});          // no temperature
+    pts.push_back({1, 0.5, 300, 0, -1});  // excluded
+    setData(pts);
+    FitObjective o(FitAuswahl{});
+    FitParameter p{0, 1e10, 60000, 0};
+    for (int i = 1; i <= app.nExpPunkte; ++i) {
+        double r = 0;
+        std::array<double, 4> J{};
+        ASSERT_TRUE(o.CalcAbleitungen(2, i, p, r, J));
+        for (int j = 1; j <= 2; ++j) {
+            const double h = 1e-6 * p[static_cast<std::size_t>(j)];
+            FitParameter lo = p, hi = p;
+            lo[static_cast<std::size_t>(j)] -= h;
+            hi[static_cast<std::size_t>(j)] += h;
+            double rl = 0, rh = 0;
+            ASSERT_TRUE(o.CalcResiduals(i, lo, rl));
+            ASSERT_TRUE(o.CalcResiduals(i, hi, rh));
+            EXPECT_NEAR(J[static_cast<std::size_t>(j)], (rh - rl) / (2 * h), 1e-6 * std::fabs(J[static_cast<std::size_t>(j)]) + 1e-14)
+                << "point " << i << ", parameter " << j;
+        }
+        if (i > 24) {
+            EXPECT_EQ(r, 0) << "a point that does not take part has no residual";
+        }
+    }
+}
+
+// Points without a temperature or excluded ones neither change the fit nor
+// count as degrees of freedom.
+TEST(FitObjective, OnlyPointsThatTakePartCount) {
+    test::setUpModel(2, {0, 0, 0}, {1, 0, 0, 0, 0}, 5, "10000");
+    app.bAuswertungsart = 6;
+    app.bytKTFunktion = 1;
+    auto pts = isotherms([](double T) { return 1e10 * std::exp(-60000 / (8.3145 * T)) * (T > 305 ? 1.01 : 1); }, 1, 1);
+    setData(pts);
+    const KinFitErgebnis clean = MarquardtNashFitting(2, {0, 1e9, 55000, 0}, FitAuswahl{});
+    for (int i = 0; i < 3; ++i) pts.push_back({1.0 + i, 0.9, 0});
+    pts.push_back({2, 0.1, 310, 0, -1});
+    setData(pts);
+    EXPECT_EQ(teilnehmendePunkte(FitAuswahl{}), 24);
+    const KinFitErgebnis more = MarquardtNashFitting(2, {0, 1e9, 55000, 0}, FitAuswahl{});
+    for (int j = 1; j <= 2; ++j) {
+        EXPECT_DOUBLE_EQ(more.p[static_cast<std::size_t>(j)], clean.p[static_cast<std::size_t>(j)]);
+        EXPECT_DOUBLE_EQ(more.StdAbw[static_cast<std::size_t>(j)], clean.StdAbw[static_cast<std::size_t>(j)]);
+        EXPECT_GT(clean.StdAbw[static_cast<std::size_t>(j)], 0);
+    }
+    // Isothermal modes: excluded points do not count, and nothing counts
+    // without a chosen species.
+    app.bAuswertungsart = 1;
+    EXPECT_EQ(teilnehmendePunkte(species({1})), 27);
+    EXPECT_EQ(teilnehmendePunkte(FitAuswahl{}), 0);
+}
+
+// One point's residual is the sum of the absolute deviations of its species,
+// squared by the minimiser; the shown sum squares each deviation.
+TEST(FitObjective, ShownErrorSumAndMinimisedSum) {
+    test::setUpModel(2, {0.2, 0, 0}, {1, 0, 0, 0, 0}, 10, "10010");
+    app.bAuswertungsart = 1;
+    const double dA[] = {0.01, -0.02, 0.03}, dP[] = {0.02, 0.01, -0.04};
+    std::vector<Punkt> pts;
+    for (int i = 0; i < 3; ++i) {
+        const double e = std::exp(-0.2 * (i + 1));
+        pts.push_back({double(i + 1), e + dA[i], 0, 1 - e + dP[i]});
+    }
+    setData(pts);
+    struct Case {
+        FitAuswahl a;
+        double shown, minimised;
+    };
+    const Case cases[] = {
+        {species({1}), 0.0014, 0.0014},
+        {species({4}), 0.0021, 0.0021},
+        {species({1, 4}), 0.0035, 0.03 * 0.03 + 0.03 * 0.03 + 0.07 * 0.07},
+        {FitAuswahl{}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        FitObjective o(c.a);
+        double fqs = 0;
+        ASSERT_TRUE(o.calcFQS_Marquardt({0, 0.2, 0, 0}, fqs));
+        EXPECT_NEAR(fqs, c.minimised, 1e-12);
+        EXPECT_NEAR(CalcFQS_Messwerte(c.a), c.shown, 1e-12);
+    }
+}

@@ -1,0 +1,161 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include <cmath>
+
+#include "base/NumberText.h"
+#include "chart/frmGraph2D.h"
+#include "data/DataWindowSupport.h"
+#include "data/frmArrheniusRechner.h"
+#include "data/frmCalcTangente.h"
+#include "platform/Forms.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "shell/AppState.h"
+
+using namespace vrn;
+
+class Rechner : public test::DataWindows {
+protected:
+    frmArrheniusRechner& oeffne(const char* item) {
+        w->clickMenu(item);
+        frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>();
+        EXPECT_TRUE(r);
+        return *r;
+    }
+    void rechne(frmArrheniusRechner& r, const char* a, const char* b, const char* T) {
+        for (auto [box, text] : {std::pair{r.txtInpArrh[0], a}, {r.txtInpArrh[1], b}, {r.txtInpArrh[2], T}}) {
+            box->clear();
+            tippe(box, text);
+        }
+        QTest::mouseClick(r.cmdCalc, Qt::LeftButton);
+    }
+    std::pair<QString, QString> ergebnis(frmArrheniusRechner& r) {
+        return {r.txtkResult->text(), r.txtksecResult->text()};
+    }
+};
+
+TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
+    app.dblArrhA = 5;
+    frmArrheniusRechner& r = oeffne("mnuToolArrhenius");
+    EXPECT_EQ(r.caption(), "Arrhenius-Rechner");
+    EXPECT_EQ(r.txtInpArrh[0]->text(), " 0") << "the item starts from A = 0";
+    EXPECT_FALSE(r.txtInpArrh[3]->isVisible());
+    EXPECT_EQ(r.lblkEinheit->text(), "((mol/l)^(1-n))/s");
+    rechne(r, "1e13", "1e5", "298.15");
+    EXPECT_EQ(ergebnis(r), std::pair(QString(" 3.025776E-05"), QString(" 3.025776E-05")));
+    app.sZeiteinheit = "min";
+    rechne(r, "1e13", "1e5", "298.15");
+    EXPECT_EQ(ergebnis(r), std::pair(QString(" 3.025776E-05"), QString(" 5.042959E-07")));
+    rechne(r, "2,5", "0", "300");
+    EXPECT_EQ(r.txtkResult->text(), " 2") << "a comma ends the number";
+    // T = 0 and an overflow empty the result boxes instead of keeping old values.
+    rechne(r, "1e13", "1e5", "0");
+    EXPECT_EQ(ergebnis(r), std::pair(QString(), QString()));
+    rechne(r, "1", "-1e7", "1");
+    EXPECT_EQ(ergebnis(r), std::pair(QString(), QString()));
+    EXPECT_EQ(app.dblArrhA, 0) << "an Arrhenius calculation keeps the shared A";
+}
+
+TEST_F(Rechner, EyringStoresItsParametersAndShowsTheUnitsOfTheMode) {
+    app.sZeiteinheit = "h";
+    w->toolbarButton(16)->trigger();
+    frmArrheniusRechner& r = *Forms::loaded<frmArrheniusRechner>();
+    EXPECT_EQ(r.caption(), "Eyring-Rechner");
+    EXPECT_EQ(r.txtInpArrh[3]->text(), " 2.083644E+10");
+    rechne(r, "0", "0", "298.15");
+    EXPECT_EQ(ergebnis(r), std::pair(QString(" 2.236458E+16"), QString(" 6.212384E+12")));
+    rechne(r, "-20", "80000", "310");
+    EXPECT_EQ(app.dblEyrS, -20);
+    EXPECT_EQ(app.dblEyrH, 80000);
+    const std::tuple<Byte, const char*, const char*> modes[] = {
+        {6, "1/h", "1/ s"}, {7, "l/(mol h)", "l/(mol s)"}, {0, "((mol/l)^(1-n))/h", "((mol/l)^(1-n))/s"}};
+    for (const auto& [mode, unit, sec] : modes) {
+        app.bAuswertungsart = mode;
+        r.Form_Activate();
+        EXPECT_EQ(r.lblkEinheit->text(), unit);
+        EXPECT_EQ(r.lblkEinheitsec->text(), sec);
+    }
+    EXPECT_EQ(r.txtInpArrh[0]->text(), "-20") << "the next activation shows the stored S#";
+    EXPECT_EQ(r.txtInpArrh[2]->text(), "298.15");
+
+    // The chart's button opens the calculator too.
+    Forms::unload<frmArrheniusRechner>();
+    test::processEvents();
+    frmGraph2D& g = Forms::get<frmGraph2D>();
+    g.Show();
+    QTest::mouseClick(g.cmdArrhRechner, Qt::LeftButton);
+    EXPECT_TRUE(IsFormLoaded<frmArrheniusRechner>());
+}
+
+class Tangente : public test::DataWindows {
+protected:
+    frmCalcTangente& oeffne(int species) {
+        app.bKonzDaten[static_cast<std::size_t>(species)] = true;
+        w->clickMenu(QString("mnuSubTangente(%1)").arg(species));
+        test::processEvents();
+        frmCalcTangente* t = Forms::loaded<frmCalcTangente>();
+        EXPECT_TRUE(t);
+        return *t;
+    }
+    void zeit(frmCalcTangente& t, const char* text) {
+        t.txtX->clear();
+        tippe(t.txtX, QString(text) + "\n");
+    }
+};
+
+TEST_F(Tangente, SlopeOfAFirstOrderSetIsMinusKTimesC) {
+    ersteOrdnung(21);  // t = 0..40, XMax = 42
+    frmCalcTangente& t = oeffne(1);
+    ASSERT_TRUE(IsFormLoaded<frmGraph2D>());
+    EXPECT_EQ(t.lblr->text(), "r(A) = dc(A)/dt =  ");
+    EXPECT_EQ(t.Label4->text(), "mol/(l s)");
+    for (double x : {0.0, 11.0, 42.0}) {
+        zeit(t, qPrintable(QString::number(x)));
+        const double c = 0.1 * std::exp(-0.1 * std::min(x, 40.0));
+        const double c0 = Val(toStd(t.txtyResult->text()));
+        const double r = Val(toStd(t.txtyStrichResult->text()));
+        if (x <= 40) {
+            EXPECT_NEAR(c0, c, 5e-4 * c) << x;
+            EXPECT_NEAR(r, -0.1 * c, 0.02 * 0.1 * c) << x;
+        } else {
+            EXPECT_LT(c0, 0.1 * std::exp(-4.0)) << "beyond the last point the spline goes on straight";
+        }
+    }
+    const int beeps = rec.beeps();
+    zeit(t, "42.01");
+    EXPECT_EQ(rec.beeps(), beeps + 1) << "a time slightly above XMax";
+    zeit(t, "-1");
+    EXPECT_EQ(rec.beeps(), beeps + 2);
+
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    t.SliderGlaettung->setValue(50);
+    EXPECT_EQ(app.sngGlaettung, 0.25f);
+    EXPECT_EQ(app.gnKurven, 1) << "the chart drew the smoothed spline anew";
+    EXPECT_EQ(Forms::loaded<frmGraph2D>(), g);
+
+    QTest::mouseClick(t.cmdClose, Qt::LeftButton);
+    test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmCalcTangente>());
+    EXPECT_FALSE(IsFormLoaded<frmGraph2D>());
+}
+
+TEST_F(Tangente, TimesThatDoNotIncreaseAreRefused) {
+    app.sZeiteinheit = "min";
+    setzeDaten({{0, 0, 0, 0}, {5, 0, 0, 0}, {5, 0, 0, 0}, {10, 0, 0, 0}});
+    for (int i = 1; i <= 4; ++i) app.ExpDaten[static_cast<std::size_t>(i)].c[4] = 0.01 * i;
+    frmCalcTangente& t = oeffne(4);
+    EXPECT_EQ(t.lblr->text(), "r(P) = dc(P)/dt =  ");
+    EXPECT_EQ(t.Label4->text(), "mol/(l min)");
+    rec.clear();
+    zeit(t, "2");
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().text, "Für die Tangentenmethode werden mindestens 3 Messpunkte mit streng ansteigenden "
+                               "Zeiten t benötigt.\r\nSortieren Sie die Daten im Dateneditor nach der Zeit und "
+                               "entfernen Sie doppelte Zeiten.");
+    EXPECT_EQ(t.txtyResult->text(), " 0");
+}

@@ -1,0 +1,345 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <functional>
+
+#include "engine/frmKinModel.h"
+#include "montecarlo/MCTeilchenfeld.h"
+#include "montecarlo/frmMonteCarlo.h"
+#include "platform/ChartControl.h"
+#include "platform/ChartStyle.h"
+#include "platform/CommonDialogs.h"
+#include "platform/HelpViewer.h"
+#include "shell/AppState.h"
+#include "shell/MDIVRN.h"
+#include "shell/frmOption.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+// Lets the event loop run until the condition holds or the time is up.
+bool warteBis(const std::function<bool()>& bedingung, int ms = 20000) {
+    QElapsedTimer t;
+    t.start();
+    while (!bedingung()) {
+        if (t.elapsed() > ms) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// Clicks a button; option buttons and check boxes on their indicator.
+void klick(QAbstractButton* b) {
+    if (qobject_cast<QPushButton*>(b)) QTest::mouseClick(b, Qt::LeftButton);
+    else QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+}
+
+bool fett(const QWidget* w) { return w->font().bold(); }
+
+QColor farbeVon(const frmMonteCarlo& mc, Long i) {
+    const MCBrettGeometrie& g = mc.Teilchenfeld->geometrie();
+    return mc.Teilchenfeld->bild().pixelColor(static_cast<int>(g.mitteX(i)), static_cast<int>(g.mitteY(i)));
+}
+
+// Every particle of the board shows the colour of its state.
+void pruefeBrett(const frmMonteCarlo& mc) {
+    int falsch = 0;
+    for (Long i = 1; i <= mc.lauf().N0(); ++i)
+        if (farbeVon(mc, i) != chartColour(mc.lauf().teilchen(i) == 1 ? app.Farbe1 : app.Farbe2)) ++falsch;
+    EXPECT_EQ(falsch, 0);
+}
+
+void pruefeZustand(const frmMonteCarlo& mc, bool laufend, bool goAn) {
+    EXPECT_EQ(mc.laeuft(), laufend);
+    for (QWidget* b : std::initializer_list<QWidget*>{mc.cmdClose, mc.cmdStart, mc.cmdHelp, mc.cmdRefresh, mc.Frame1})
+        EXPECT_EQ(b->isEnabled(), !laufend) << b->objectName().toStdString();
+    EXPECT_EQ(mc.cmdStop->isEnabled(), laufend);
+    EXPECT_EQ(mc.cmdContinue->isEnabled(), goAn);
+    EXPECT_EQ(mc.cmdClipboard->isVisible(), !laufend);
+}
+
+}  // namespace
+
+class MonteCarloWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frmMonteCarlo::pauseScale = 0.02;
+        w = std::make_unique<MDIVRN>();
+        w->resize(1000, 720);
+        w->show();
+        w->MDIForm_Load();
+    }
+    void TearDown() override { frmMonteCarlo::pauseScale = 1.0; }
+
+    frmMonteCarlo& oeffne(int modus) {
+        w->clickMenu(modus == 1 ? "mnuSubMonteCarlo(0)" : "mnuSubMonteCarlo(1)");
+        frmMonteCarlo* mc = Forms::loaded<frmMonteCarlo>();
+        EXPECT_NE(mc, nullptr);
+        mc->setRandomSource(std::make_unique<SeededRandom>(11));
+        QApplication::processEvents();
+        return *mc;
+    }
+    void stop(frmMonteCarlo& mc) {
+        klick(mc.cmdStop);
+        ASSERT_TRUE(warteBis([&] { return !mc.laeuft(); }));
+    }
+
+    test::GuiTest env;
+    std::unique_ptr<MDIVRN> w;
+};
+
+TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
+    ASSERT_TRUE(Forms::loaded<frmKinModel>()->isVisible());
+    frmMonteCarlo& mc = oeffne(1);
+    EXPECT_FALSE(Forms::loaded<frmKinModel>()->frame()->isVisible());
+    EXPECT_EQ(mc.caption(), QString("Varnolt als Zufallsspiel (Monte-Carlo-Simulation)"));
+    EXPECT_EQ(mc.Label3->text(), QString("Simulation einer Varnolt 1. Ordnung"));
+    EXPECT_TRUE(mc.PfeilHin->isVisible());
+    EXPECT_FALSE(mc.PfeilRueck->isVisible() || mc.Frame2->isVisible() || mc.lblBildText->isVisible());
+    EXPECT_TRUE(mc.optN0[2]->isChecked() && fett(mc.optN0[2]) && !fett(mc.optN0[0]));
+    EXPECT_EQ(mc.Teilchenfeld->geometrie().FeldSeite, 32);
+    pruefeBrett(mc);
+    EXPECT_EQ(farbeVon(mc, 1024), QColor(255, 0, 0));
+    pruefeZustand(mc, false, false);
+
+    const ChartControl& c = *mc.Chart2D2;
+    EXPECT_EQ(c.pointCount(1, 1), 0);
+    for (int s = 2; s <= 5; ++s) EXPECT_EQ(c.displayState(1, s), kSeriesHidden) << s;
+    EXPECT_EQ(c.text(ChartTextBlock::Header), "berechnet N(A) = N0 exp(-k t)");
+    EXPECT_EQ(c.text(ChartTextBlock::Footer), " o :   simuliert");
+    EXPECT_EQ(c.textColour(ChartTextBlock::Footer), app.Farbe1);
+    EXPECT_EQ(c.axisTitle(ChartAxis::Y), "Teilchenzahl  N(i) / N0 * 100%");
+    EXPECT_FALSE(c.axisShown(ChartAxis::Y2));
+    for (ChartAxis a : {ChartAxis::X, ChartAxis::Y})
+        EXPECT_TRUE(c.axisMin(a) == 0 && c.axisMax(a) == 100 && c.spacing(a, ChartSpacing::Grid) == 10);
+
+    klick(mc.cmdHelp);
+    ASSERT_NE(helpBrowser(), nullptr);
+    EXPECT_TRUE(helpBrowser()->source().toString().endsWith("/8000.html"));
+    HtmlHelpCloseAll();
+
+    QApplication::clipboard()->clear();
+    klick(mc.cmdClipboard);
+    const QMimeData* m = QApplication::clipboard()->mimeData();
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->hasImage() && m->data("image/svg+xml").contains("<svg"));
+}
+
+TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
+    frmMonteCarlo& mc = oeffne(2);
+    EXPECT_EQ(mc.Label3->text(), QString("Dynamisches Reaktionsgleichgewicht"));
+    EXPECT_TRUE(mc.PfeilRueck->isVisible() && mc.Frame2->isVisible());
+    EXPECT_TRUE(mc.optGK[0]->isChecked() && fett(mc.optGK[0]));
+    EXPECT_EQ(mc.optGK[0]->text(), QString("K = 0,5"));
+    EXPECT_EQ(mc.lblBildText->text(), QString("K = N(P) / N(A) = 0,5"));
+    EXPECT_EQ(mc.Chart2D2->text(ChartTextBlock::Header), "berechnet N(A) = N0 - N(A),eq {1 - exp[-N0 t k1/N(A),eq]}");
+
+    // Choosing K redraws the calculated curves: for K = 2 A tends to a third.
+    klick(mc.optGK[2]);
+    EXPECT_TRUE(fett(mc.optGK[2]) && !fett(mc.optGK[0]));
+    EXPECT_EQ(mc.lblBildText->text(), QString("K = N(P) / N(A) = 2"));
+    const ChartControl& c = *mc.Chart2D2;
+    ASSERT_EQ(c.pointCount(1, 1), 101);
+    EXPECT_NEAR(c.y(1, 1, 101), 33.33, 0.05);
+    EXPECT_NEAR(c.y(1, 2, 101), 66.67, 0.05);
+    EXPECT_EQ(c.labelText(2), "N(P) = N0 - N(A)");
+    EXPECT_EQ(c.labelPoint(1), 3);
+
+    klick(mc.cmdHelp);
+    ASSERT_NE(helpBrowser(), nullptr);
+    EXPECT_TRUE(helpBrowser()->source().toString().endsWith("/8001.html"));
+    HtmlHelpCloseAll();
+}
+
+TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
+    frmMonteCarlo& mc = oeffne(1);
+    klick(mc.optN0[0]);
+    const ChartControl& c = *mc.Chart2D2;
+    ASSERT_EQ(c.pointCount(1, 1), 101);
+    EXPECT_NEAR(c.y(1, 1, 101), 0.4, 0.01);
+
+    klick(mc.cmdStart);
+    pruefeZustand(mc, true, false);
+    ASSERT_TRUE(warteBis([&] { return !mc.laeuft(); }));
+    pruefeZustand(mc, false, false);
+
+    // The run ends after the complete block in which the last A went, or past
+    // 10 t(max) = 5500 draws; a point every 7 draws of t(max) = 550.
+    const Long n = mc.lauf().iPunkt();
+    EXPECT_TRUE(mc.lauf().nA() == 0 || mc.lauf().nZuege() > 5500);
+    EXPECT_EQ(mc.lauf().nZuege(), 7 * (n - 1));
+    ASSERT_EQ(c.pointCount(1, 3), n);
+    ASSERT_EQ(c.pointCount(1, 4), n);
+    EXPECT_TRUE(c.x(1, 3, 1) == 0 && c.y(1, 3, 1) == 100 && c.y(1, 4, 1) == 0);
+    EXPECT_NEAR(c.x(1, 3, n), 7 * (n - 1) / 5.5, 1e-3);
+    for (int i = 1; i <= n; ++i) EXPECT_NEAR(c.y(1, 3, i) + c.y(1, 4, i), 100, 1e-4);
+    EXPECT_EQ(c.y(1, 3, n), mc.lauf().nA());
+    EXPECT_EQ(c.style(1, 4).symbolColour, app.Farbe2);
+    pruefeBrett(mc);
+
+    // Refresh: all A again, the simulated points hidden.
+    klick(mc.cmdRefresh);
+    EXPECT_EQ(c.displayState(1, 3), kSeriesHidden);
+    EXPECT_EQ(mc.lauf().nA(), 100);
+    pruefeBrett(mc);
+}
+
+TEST_F(MonteCarloWindow, StopThenGoContinuesPointsAndDraws) {
+    frmMonteCarlo& mc = oeffne(2);
+    klick(mc.optN0[0]);
+    klick(mc.optGK[1]);
+    klick(mc.chkFlashOn);
+    EXPECT_FALSE(mc.bFlash);
+    klick(mc.cmdStart);
+    ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 6; }));
+    stop(mc);
+    pruefeZustand(mc, false, true);
+    EXPECT_FALSE(mc.Teilchenfeld->blitzAktiv());
+    const Long n = mc.lauf().iPunkt(), zuege = mc.lauf().nZuege();
+    const ChartControl& c = *mc.Chart2D2;
+    ASSERT_EQ(c.pointCount(1, 3), n);
+    const double letzterY = c.y(1, 3, n);
+    pruefeBrett(mc);
+
+    klick(mc.cmdContinue);
+    pruefeZustand(mc, true, false);
+    ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= n + 3; }));
+    stop(mc);
+    ASSERT_EQ(c.pointCount(1, 3), mc.lauf().iPunkt());
+    EXPECT_EQ(c.y(1, 3, n), letzterY);
+    // A fresh block after Go: point n + 1 stands 7 draws after the draws at Stop.
+    EXPECT_NEAR(c.x(1, 3, n + 1), (zuege + 7) / 5.5, 1e-3);
+    pruefeBrett(mc);
+
+    klick(mc.cmdStart);  // Start begins anew from all A and point 1
+    EXPECT_LE(mc.lauf().iPunkt(), 2);
+    stop(mc);
+}
+
+// Closing the window, choosing the menu again or "Exit" during a run end
+// the run; no draw runs on a window that is going.
+TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
+    auto warte = [](int ms) { warteBis([] { return false; }, ms); };
+    frmMonteCarlo* mc = &oeffne(2);
+    klick(mc->cmdStart);
+    ASSERT_TRUE(warteBis([&] { return mc->Teilchenfeld->blitzAktiv() && mc->lauf().iPunkt() >= 2; }));
+    mc->frame()->close();  // the close box
+    EXPECT_FALSE(IsFormLoaded<frmMonteCarlo>());
+    warte(100);
+    EXPECT_TRUE(Forms::loaded<frmKinModel>()->frame()->isVisible());
+
+    mc = &oeffne(2);
+    klick(mc->cmdStart);
+    ASSERT_TRUE(warteBis([&] { return mc->lauf().iPunkt() >= 2; }));
+    frmMonteCarlo& neu = oeffne(1);
+    ASSERT_NE(&neu, mc);
+    EXPECT_EQ(neu.modus(), 1);
+    warte(100);
+    pruefeZustand(neu, false, false);
+    EXPECT_EQ(neu.lauf().nZuege(), 0);
+
+    int ends = 0;
+    auto alt = MDIVRN::endProgram;
+    MDIVRN::endProgram = [&] { ++ends; };
+    klick(neu.cmdStart);
+    w->clickMenu("mnuExit");
+    MDIVRN::endProgram = alt;
+    EXPECT_EQ(ends, 1);
+    w.reset();  // what follows the end of the event loop
+    test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmMonteCarlo>());
+}
+
+TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
+    frmMonteCarlo& mc = oeffne(2);
+    klick(mc.optN0[0]);
+    klick(mc.cmdStart);
+    ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 3; }));
+    const QString farbeA = mc.lblA->styleSheet();
+    auto alt = setColourChooser([](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); });
+    w->clickMenu("mnuOption");
+    klick(Forms::loaded<frmOption>()->cmdAColor);
+    klick(Forms::loaded<frmOption>()->chkSolidPoints);
+    klick(Forms::loaded<frmOption>()->cmdOK);
+    setColourChooser(alt);
+    // The run goes on over its own board; its next point takes the new style.
+    EXPECT_TRUE(mc.laeuft());
+    EXPECT_EQ(mc.lblA->styleSheet(), farbeA);
+    EXPECT_EQ(mc.Chart2D2->displayState(1, 3), kSeriesShown);
+    const Long n = mc.lauf().iPunkt();
+    ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() > n; }));
+    EXPECT_EQ(mc.Chart2D2->style(1, 3), (ChartSeriesStyle{1, RGB(0, 128, 0), 1, 2, RGB(0, 128, 0), 7}));
+    stop(mc);
+
+    // Idle, the options' Refresh takes effect: labels and board in the new colour.
+    w->clickMenu("mnuOption");
+    klick(Forms::loaded<frmOption>()->cmdOK);
+    EXPECT_NE(mc.lblA->styleSheet(), farbeA);
+    EXPECT_EQ(mc.Chart2D2->displayState(1, 3), kSeriesHidden);
+    EXPECT_FALSE(mc.cmdContinue->isEnabled());
+    EXPECT_EQ(farbeVon(mc, 1), QColor(0, 128, 0));
+}
+
+TEST_F(MonteCarloWindow, LargeModeDrawsCellsInOneFilledSquare) {
+    frmMonteCarlo& mc = oeffne(2);
+    klick(mc.optN0[5]);
+    EXPECT_TRUE(mc.bGross);
+    // No grey board and no circles: the whole square is the colour of A.
+    const QImage& bild = mc.Teilchenfeld->bild();
+    const int r = MCTeilchenfeld::kRand, seite = static_cast<int>(mc.Teilchenfeld->geometrie().Seite);
+    int andere = 0;
+    for (int y = r; y < r + seite; y += 3)
+        for (int x = r; x < r + seite; x += 3) andere += bild.pixelColor(x, y) != QColor(255, 0, 0);
+    EXPECT_EQ(andere, 0);
+
+    klick(mc.optN0[4]);  // 9025 particles: cells of almost 4 pixels
+    klick(mc.chkFlashOn);
+    klick(mc.cmdStart);
+    ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 4; }));
+    stop(mc);
+    EXPECT_LT(mc.lauf().nA(), 9025);
+    pruefeBrett(mc);
+}
+
+// Screenshots of the window in normal and large mode, during and after a
+// run, at both screen sizes; nothing of the window may be cut off.
+TEST_F(MonteCarloWindow, Screenshots) {
+    frmMonteCarlo& mc = oeffne(2);
+    auto bild = [&](const QString& name) {
+        for (QWidget* k : mc.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(!k->isVisible() || mc.rect().contains(k->geometry())) << k->objectName().toStdString();
+        for (QGroupBox* f : {mc.Frame1, mc.Frame2}) EXPECT_GE(f->width(), f->sizeHint().width());
+        EXPECT_TRUE(w->mdiArea->rect().contains(mc.frame()->geometry()));
+        test::saveScreenshot(w.get(), name);
+    };
+    bild("montecarlo_open");
+    EXPECT_TRUE(mc.Chart2D2->labelRect(1).isNull());  // no label on the empty chart
+    for (QSize size : {QSize(1000, 720), QSize(1366, 768)}) {
+        w->resize(size);
+        QApplication::processEvents();
+        for (int option : {1, 5}) {
+            const QString name = QString(option == 5 ? "montecarlo_large_" : "montecarlo_") + "%1_" +
+                                 QString::number(size.width());
+            klick(mc.optN0[static_cast<std::size_t>(option)]);
+            mc.chkFlashOn->setChecked(option != 5);
+            klick(mc.cmdStart);
+            warteBis([&] { return mc.lauf().iPunkt() >= 30; });
+            bild(name.arg("running"));
+            stop(mc);
+            bild(name.arg("stopped"));
+        }
+    }
+}

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "platform/GridText.h"
+
+using namespace vrn;
+
+TEST(GridText, SplitsRowsAtEveryKindOfLineBreak) {
+    struct Case {
+        const char* text;
+        BlockText rows;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"a", {{"a"}}},
+        {"a\tb\tc", {{"a", "b", "c"}}},
+        {"a\tb\rc\td", {{"a", "b"}, {"c", "d"}}},
+        {"a\tb\r\nc\td", {{"a", "b"}, {"c", "d"}}},
+        {"a\tb\nc\td", {{"a", "b"}, {"c", "d"}}},
+        // One closing line break ends the last row; a second one is an empty row.
+        {"a\r\n", {{"a"}}},
+        {"a\n", {{"a"}}},
+        {"a\r\n\r\n", {{"a"}, {""}}},
+        {"\t", {{"", ""}}},
+        {"1,5\t\t2", {{"1,5", "", "2"}}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(splitBlockText(c.text), c.rows) << c.text;
+}
+
+TEST(GridText, JoinsWithTabsAndOneCarriageReturnBetweenRows) {
+    EXPECT_EQ(joinBlockText({{"1", "2", "3"}}), "1\t2\t3");
+    EXPECT_EQ(joinBlockText({{"1 ", ""}, {"2", "x"}}), "1 \t\r2\tx");
+    EXPECT_EQ(joinBlockText({}), "");
+    const std::string text = "a\tb\rc\td";
+    EXPECT_EQ(joinBlockText(splitBlockText(text)), text);
+}

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+
+#include "reactors/Protocol.h"
+#include "ReactorTestSupport.h"
+#include "support/TestSupport.h"
+
+using namespace vrn;
+using vrn::test::NumberLocaleGuard;
+using vrn::test::readFile;
+using vrn::test::setReactor;
+using vrn::test::TempFolder;
+
+namespace {
+
+const CalendarDate kDay{2024, 5, 7};
+
+
+
+// Two stirred-tank results of model 2 (k1 = 0.15, V* = 0.2, V = 1 and 2) as
+// the tank window leaves them in the protocol row.
+void twoTankRows() {
+    const double u1 = 0.75 / 1.75;
+    for (const ProtRow& z : {ProtRow{1, 0, 0, 0, 0, 1 / 1.75, 0, 0, u1, 0, 0.15, 0, 0, u1, 5, 0, 1, 0.2, u1, 0},
+                             ProtRow{1, 0, 0, 0, 0, 0.4, 0, 0, 0.6, 0, 0.15, 0, 0, 0.6, 10, 0, 2, 0.2, 0.6, 0}}) {
+        app.ProtZeile = z;
+        ASSERT_TRUE(appendProtZeile());
+    }
+}
+
+const char* const kUnitsSeconds =
+    "units: [c(i)] = mol/L   [k_1] = 1/s   [k_2] = L/(mol s)   [U(A)] = 1    [t] = s   [l] = m     [v] = m^3";
+
+}  // namespace
+
+// The stirred-tank example, written to its file and read back byte by byte.
+TEST(Protocol, StirredTankExampleUnderBothLocales) {
+    const std::pair<char, std::vector<std::string>> cases[] = {
+        {'.', {"1;0.5714286;0.4285714;0.15;0.4285714;5;1;0.2;0.4285714;", "1;0.4;0.6;0.15;0.6;10;2;0.2;0.6;"}},
+        {',', {"1;0,5714286;0,4285714;0,15;0,4285714;5;1;0,2;0,4285714;", "1;0,4;0,6;0,15;0,6;10;2;0,2;0,6;"}},
+    };
+    for (const auto& [decimal, rows] : cases) {
+        NumberLocaleGuard locale(decimal, decimal == '.' ? ',' : '.');
+        TempFolder dir;
+        setReactor(2, {0.15, 0, 0}, {1, 0, 0, 0, 0});
+        app.AppPath = dir.str();
+        app.ProtDateiName = "24050701.CSV";
+        twoTankRows();
+        EXPECT_EQ(app.nProtZeilen, 2);
+        EXPECT_TRUE(app.bProtOffen);
+        ASSERT_TRUE(writeProtocolFile(kQuelleRKconti, kDay).ok);
+        EXPECT_EQ(app.ProtDateiName, dir.file("24050701.CSV"));
+        const std::string want = std::string("VARNOLT: Kinetics of chemical reactions\r\n") +
+                                 "Protocol from 05-07-2024\r\n" +
+                                 "Calculation of a Continuous Stirred Tank Reactor (CSTR)\r\n" + kUnitsSeconds +
+                                 "\r\n        [ksi()] = kmol/m^3   (extent of reaction)\r\n\r\n" +
+                                 "c_A(A);c_E(A);c_E(P);k1;U(A);t; V; V*; ksi(1);\r\n" + rows[0] + "\r\n" +
+                                 rows[1] + "\r\n";
+        EXPECT_EQ(readFile(dir.file("24050701.CSV")), want);
+    }
+}
+
+TEST(Protocol, TitleAndUnitsFollowSourceAndTimeUnit) {
+    const std::vector<ProtTabRow> rows{ProtTabRow{1}};
+    EXPECT_EQ(protocolLines(rows, ";", kQuelleRohrreaktor, kDay, "s")[2], "Calculation of a Tubular Flow Reactor (TFR)");
+    const auto lines = protocolLines(rows, ";", kQuelleBatch, kDay, "min");
+    EXPECT_EQ(lines[2], "Calculation of a Batch Reactor");
+    EXPECT_EQ(lines[3], "units: [c(i)] = mol/L   [k_1] = 1/min   [k_2] = L/(mol min)   [U(A)] = 1    [t] = min   "
+                        "[l] = m     [v] = m^3");
+    EXPECT_EQ(protocolLines(rows, ";", kQuelleFitting, kDay, "s")[2], kUnitsSeconds);  // no title line
+}
+
+// A column is written when any of its values is not 0, even when they cancel.
+TEST(Protocol, ColumnsWithCancellingValuesStay) {
+    NumberLocaleGuard locale('.', ',');
+    ProtTabRow a{}, b{};
+    a[0] = b[0] = 1;
+    a[11] = 2.5f;
+    b[11] = -2.5f;
+    b[19] = 1e-5f;
+    const auto lines = protocolLines({a, b}, "\t", kQuelleBatch, kDay, "s");
+    EXPECT_EQ(lines[6], "c_A(A)\t k2\t ksi(2)\t");
+    EXPECT_EQ(lines[7], "1\t2.5\t0\t");
+    EXPECT_EQ(lines[8], "1\t-2.5\t1E-05\t");
+}
+
+TEST(Protocol, RowsOutsideASingleAreRefused) {
+    resetAppState("/tmp");
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), 1e300}) {
+        app.ProtZeile[14] = bad;
+        EXPECT_FALSE(appendProtZeile());
+        EXPECT_EQ(app.nProtZeilen + app.bProtOffen, 0);
+    }
+}
+
+// The name rule the main window and the protocol window share.
+TEST(Protocol, FirstFreeNameFromOne) {
+    std::set<std::string> files{"24050702.CSV"};
+    auto exists = [&files](const std::string& n) { return files.count(n) > 0; };
+    EXPECT_EQ(autoProtName(kDay, exists), "24050701.CSV");
+    files.insert("24050701.CSV");
+    EXPECT_EQ(autoProtName(kDay, exists), "24050703.CSV");
+    EXPECT_EQ(autoProtName(CalendarDate{2031, 12, 31}, exists), "31123101.CSV");
+}

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+
+#include "platform/Forms.h"
+#include "platform/Paths.h"
+#include "reactors/Protocol.h"
+#include "reactors/frmProtokoll.h"
+#include "shell/AppState.h"
+#include "shell/CalcForm.h"
+#include "shell/MDIVRN.h"
+#include "shell/ProtName.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+// A stand-in for the stirred-tank window: a calculation window of that type
+// with its protocol button.
+class TankStandIn : public CalcForm {
+public:
+    TankStandIn() : CalcForm(RKconti) {
+        cmdProtocol = new QPushButton("Protokollieren", this);
+        ensureSharedControls();
+    }
+};
+
+// The result of the stirred tank with model 2 (k1 = 0.15) at V = 1, V* = 0.2
+// as its protocol row, valid as after a calculation.
+void tankResultRow() {
+    const double u = 0.75 / 1.75;
+    app.ProtZeile = {1, 0, 0, 0, 0, 1 / 1.75, 0, 0, u, 0, 0.15, 0, 0, u, 5, 0, 1, 0.2, u, 0};
+    app.iProtZeileQuelle = 2;
+    if (frmProtokoll* p = Forms::loaded<frmProtokoll>()) p->refreshRowButton();
+}
+
+}  // namespace
+
+class ProtocolWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main = std::make_unique<MDIVRN>();
+        main->MDIForm_Load();
+        main->resize(1000, 720);
+        main->show();
+        MDIVRN::endProgram = [this] { ++ends; };
+        test::processEvents();
+        today_ = SetAutoProtName();
+        app.ProtDateiName = today_;
+    }
+    void TearDown() override {
+        MDIVRN::endProgram = [] {};
+        Forms::destroyAll();
+        main.reset();
+    }
+
+    TankStandIn& openTank() {
+        auto& t = Forms::get<TankStandIn>();
+        t.resize(560, 400);
+        t.Show();
+        t.frame()->move(10, 10);
+        t.cmdProtocol->setEnabled(false);  // as the reactor window does before it opens the protocol
+        return t;
+    }
+    frmProtokoll& openProtocol() {
+        auto& p = Forms::get<frmProtokoll>();
+        p.Show();
+        test::processEvents();
+        return p;
+    }
+    std::string file(const std::string& name) const { return env.folderStd() + "/" + name; }
+
+    test::GuiTest env;
+    std::unique_ptr<MDIVRN> main;
+    int ends = 0;
+    std::string today_;
+};
+
+TEST_F(ProtocolWindow, BesideTheTankCollectsWritesAndCopies) {
+    TankStandIn& tank = openTank();
+    app.Trennzeichen = "\t";
+    frmProtokoll& p = openProtocol();
+    EXPECT_EQ(p.caption(), "  Ergebnis-Protokoll schreiben");
+    EXPECT_EQ(p.iProtQuelle, 2);
+    EXPECT_EQ(app.Trennzeichen, ";");  // every opening starts with ";"
+    QStringList entries;
+    for (int i = 0; i < p.cmbSep->count(); ++i) entries << p.cmbSep->itemText(i);
+    EXPECT_EQ(entries, QStringList({"Semikolon", "Komma", "Tab"}));
+    EXPECT_EQ(p.cmbSep->currentIndex(), 0);
+    EXPECT_EQ(p.cmdOpenNew->text(), "schließen / neues File öffnen\nund Protokoll in Clipboard");
+    EXPECT_FALSE(p.cmdOpenNew->isEnabled());
+    EXPECT_EQ(p.lblProtText2->text(), toQ(today_));
+
+    // Bottom edges aligned, overlapping the tank's right edge by 40 twips (3 pixels).
+    const QRect t = tank.frame()->geometry(), g = p.frame()->geometry();
+    EXPECT_NEAR(g.left(), t.left() + t.width() - 3, 1);
+    EXPECT_NEAR(g.bottom(), t.bottom(), 1);
+
+    tankResultRow();
+    QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
+    EXPECT_TRUE(p.cmdOpenNew->isEnabled());
+    QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
+    EXPECT_EQ(app.nProtZeilen, 2);
+
+    main->resize(1000, 720);
+    test::processEvents();
+    test::saveScreenshot(main.get(), "protocol_window_1000x720");
+    main->resize(1366, 768);
+    test::processEvents();
+    test::saveScreenshot(main.get(), "protocol_window_1366x768");
+
+    QApplication::clipboard()->setText("alt");
+    QTest::mouseClick(p.cmdOpenNew, Qt::LeftButton);
+    EXPECT_FALSE(p.cmdOpenNew->isEnabled());
+    const std::string next = today_.substr(0, 6) + "02.CSV";
+    EXPECT_EQ(p.lblProtText2->text(), toQ(next));
+    const QString clip = QApplication::clipboard()->text();
+    EXPECT_TRUE(clip.startsWith("VARNOLT: Kinetics of chemical reactions\r\n"));
+    EXPECT_TRUE(clip.contains("Calculation of a Continuous Stirred Tank Reactor (CSTR)\r\n"));
+    EXPECT_TRUE(clip.contains("c_A(A)\tc_E(A)\tc_E(P)\tk1\tU(A)\tt\t V\t V*\t ksi(1)\t\r\n"));
+    EXPECT_FALSE(clip.contains(';'));
+    QFile written(toQ(file(today_)));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().count("1;0.5714286;0.4285714;0.15;0.4285714;5;1;0.2;0.4285714;\r\n"), 2);
+
+    // A third row goes into the next file, written on closing.
+    QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
+    QTest::mouseClick(p.cmdClose, Qt::LeftButton);
+    test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmProtokoll>());
+    EXPECT_TRUE(tank.cmdProtocol->isEnabled());
+    EXPECT_TRUE(std::filesystem::exists(file(next)));
+    EXPECT_FALSE(app.bProtOffen);
+    EXPECT_TRUE(test::unexpectedMessages().empty());
+}
+
+TEST_F(ProtocolWindow, CommaSeparatorWarnsOnADecimalCommaLocale) {
+    test::LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
+    app.bDezimalKomma = true;
+    frmProtokoll& p = openProtocol();
+    EXPECT_EQ(p.iProtQuelle, 0);
+    p.cmbSep->setFocus();
+    QTest::keyClick(p.cmbSep, Qt::Key_Down);
+    EXPECT_EQ(app.Trennzeichen, ",");
+    tankResultRow();
+    test::MsgRecorder rec;
+    QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Warnung");
+    EXPECT_EQ(rec.last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(rec.last().text,
+              "Bei Computereinstellung \"Deutschland\" (Dezimalzeichen Komma)\r\n"
+              "ist Komma als Dateitrennzeichen nicht sinnvoll; der Clipboard-Inhalt\r\n"
+              "ist nicht mehr Excel-kompatibel.\r\nEmpfehlung: Semikolon");
+    EXPECT_EQ(app.nProtZeilen, 1);  // added all the same
+    QTest::mouseClick(p.cmdOpenNew, Qt::LeftButton);
+    EXPECT_NE(test::readFile(file(today_)).find("\r\n1,0,5714286,0,4285714,0,15,"), std::string::npos);
+}
+
+TEST_F(ProtocolWindow, FailedWriteKeepsRowsAndButton) {
+    std::filesystem::create_directory(file(today_));
+    frmProtokoll& p = openProtocol();
+    tankResultRow();
+    QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
+    test::MsgRecorder rec;
+    QTest::mouseClick(p.cmdOpenNew, Qt::LeftButton);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Meldung von schreibProtFileAndClose");
+    EXPECT_NE(rec.last().text.find(today_), std::string::npos);
+    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    EXPECT_TRUE(p.cmdOpenNew->isEnabled());
+    EXPECT_TRUE(app.bProtOffen);
+    EXPECT_EQ(app.nProtZeilen, 1);
+    EXPECT_TRUE(p.lblProtText2->text().endsWith(toQ(today_)));
+}
+
+TEST_F(ProtocolWindow, ExitWritesAnOpenProtocol) {
+    frmProtokoll& p = openProtocol();
+    tankResultRow();
+    QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
+    main->clickMenu("mnuExit");
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(std::filesystem::exists(file(today_)));
+    EXPECT_FALSE(app.bProtOffen);
+
+    // Rows left open by an earlier window are written too.
+    test::processEvents();
+    app.ProtDateiName = "spaet.CSV";
+    ASSERT_TRUE(appendProtZeile());
+    main->clickMenu("mnuExit");
+    EXPECT_EQ(ends, 2);
+    EXPECT_TRUE(std::filesystem::exists(file("spaet.CSV")));
+}

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "reactors/BatchReactor.h"
+#include "reactors/ConversionSearch.h"
+#include "reactors/ReactorChecks.h"
+#include "reactors/ReactorRules.h"
+#include "ReactorTestSupport.h"
+
+using namespace vrn;
+using vrn::test::setReactor;
+
+TEST(ReactorRules, ConversionColour) {
+    // 127.5 rounds to the even 128; values outside 0..1 take the nearer end.
+    const std::pair<double, Colour> rows[] = {{0, RGB(255, 255, 0)},    {1, RGB(0, 255, 255)},
+                                              {0.5, RGB(128, 255, 128)}, {0.25, RGB(191, 255, 64)},
+                                              {-0.2, RGB(255, 255, 0)},  {1.3, RGB(0, 255, 255)},
+                                              {std::nan(""), RGB(255, 255, 0)}};
+    for (auto [x, c] : rows) EXPECT_EQ(conversionColour(x), c) << x;
+}
+
+TEST(ReactorRules, ProtocolRowTakesTheShownFieldsOfTheModel) {
+    FieldValues f{};
+    for (std::size_t i = 0; i < f.size(); ++i) f[i] = 100 + static_cast<double>(i);
+    // Model 2 (A, P and k1): the hidden fields of B, C, Q, k2 and k3 hold
+    // values of an earlier model, which must not reach the protocol.
+    const ProtRow tank = protocolRow(2, 2, f, 0.4, 0.7);
+    const ProtRow want{100, 0, 0, 103, 0, 105, 0, 0, 108, 0, 110, 0, 0, 113, 116, 0, 114, 115, 0.4, 0.7};
+    EXPECT_EQ(tank, want);
+    const ProtRow batch = protocolRow(3, 10, f, 1, 2);  // E, S, ES, P and k1..k3
+    const ProtRow wantBatch{100, 101, 102, 103, 0, 105, 106, 107, 108, 0, 110, 111, 112, 113, 114, 0, 0, 0, 1, 2};
+    EXPECT_EQ(batch, wantBatch);
+}
+
+TEST(ReactorRules, EquilibriumLimitIsTheEquilibriumConversion) {
+    struct Row {
+        Integer model;
+        double k1, k2, A0, B0, P0;
+    };
+    const Row rows[] = {
+        {8, 0.5, 0.5, 1, 0, 0}, {8, 0.5, 0.1, 1, 0, 0.1},  {12, 0.15, 0.01, 1, 0.5, 0},
+        {12, 0.4, 0.1, 1, 0.5, 0.2},  // K = 4: the equation is linear
+        {12, 1, 0.1, 1, 0.7, 0.3},    // K > 4
+        {17, 0.15, 0.01, 1, 0.5, 0},  {17, 2, 0.5, 0.3, 0.9, 0.05},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.model);
+        const Konz c0{0, r.A0, r.B0, 0, r.P0, 0};
+        const EquilibriumLimit lim = equilibriumLimit(r.model, c0, {0, r.k1, r.k2, 0});
+        ASSERT_TRUE(lim.real);
+        ASSERT_GE(lim.Umax, 0);
+        ASSERT_LE(lim.Umax, 1);
+        // At the limit the mixture is in equilibrium: its quotient equals K.
+        const double x = lim.Umax * r.A0, K = r.k1 / r.k2;
+        const double A = r.A0 - x, B = r.B0 - x;
+        const double q = r.model == 8 ? (r.P0 + x) / A
+                         : r.model == 12 ? std::pow(r.P0 + 2 * x, 2) / (A * B)
+                                         : (r.P0 + x) / (A * B);
+        EXPECT_NEAR(q, K, 1e-9 * K);
+    }
+    EXPECT_DOUBLE_EQ(equilibriumLimit(8, {0, 1, 0, 0, 0, 0}, {0, 0.5, 0.5, 0}).Umax, 0.5);
+    // A negative product feed leaves model 17 without a real equilibrium.
+    EXPECT_FALSE(equilibriumLimit(17, {0, 1, 1, 0, -5, 0}, {0, 1, 1, 0}).real);
+}
+
+namespace {
+
+// A first-order decay c(A) = exp(−k t) as the injected reactor, counting its calls.
+struct Decay {
+    double k;
+    int calls = 0;
+    double lastT = -1;
+    ReactorStatus operator()(double t, Konz& c) {
+        ++calls;
+        lastT = t;
+        c[A] = std::exp(-k * t);
+        return {};
+    }
+};
+
+ConversionSearchResult search(double U, ReactorAtTime r) { return searchConversionTime(1, U, std::move(r)); }
+
+}  // namespace
+
+TEST(ConversionSearch, FindsTheTimeOfFastAndSlowReactions) {
+    for (double k : {1e-4, 0.15, 1.2, 10.0, 1000.0, 1e6}) {
+        for (double U : {0.5, 0.9, 1e-6}) {
+            SCOPED_TRACE(k);
+            Decay d{k};
+            const ConversionSearchResult r = search(U, std::ref(d));
+            ASSERT_EQ(r.outcome, ConversionSearchResult::Found) << U;
+            const double t = -std::log1p(-U) / k;
+            EXPECT_NEAR(r.t, t, 1e-9 * t) << U;
+            // The concentrations belong to the time found.
+            EXPECT_EQ(d.lastT, r.t);
+            EXPECT_EQ(r.c[A], std::exp(-k * r.t));
+            EXPECT_LT(d.calls, 150);
+        }
+    }
+}
+
+TEST(ConversionSearch, EndsOnAPlateauAnEngineFailureOrAStep) {
+    // The conversion approaches 0.4 and never reaches 0.5.
+    int calls = 0;
+    auto plateau = [&calls](double t, Konz& c) {
+        ++calls;
+        c[A] = 0.6 + 0.4 * std::exp(-t);
+        return ReactorStatus{};
+    };
+    EXPECT_EQ(search(0.5, plateau).outcome, ConversionSearchResult::NotReached);
+    EXPECT_LT(calls, 12);
+
+    // A failure ends the search at once with the engine's status.
+    calls = 0;
+    auto failing = [&calls](double t, Konz& c) {
+        ++calls;
+        c[A] = std::exp(-1e-3 * t);
+        return t > 100 ? ReactorStatus::failure("kaputt", "Titel") : ReactorStatus{};
+    };
+    const ConversionSearchResult f = search(0.5, failing);
+    EXPECT_EQ(f.outcome, ConversionSearchResult::EngineFailed);
+    EXPECT_EQ(f.status.text, "kaputt");
+    EXPECT_EQ(calls, 6);  // 5, 10, 20, 40, 80, 160
+
+    // A conversion that jumps from 0 to 1 at t = 3: the jump is found.
+    auto jump = [](double t, Konz& c) {
+        c[A] = t < 3 ? 1 : 0;
+        return ReactorStatus{};
+    };
+    const ConversionSearchResult j = search(0.5, jump);
+    ASSERT_EQ(j.outcome, ConversionSearchResult::Found);
+    EXPECT_NEAR(j.t, 3, 1e-9);
+
+    // Nothing reacts at all.
+    EXPECT_EQ(search(0.5, [](double, Konz& c) { c[A] = 1; return ReactorStatus{}; }).outcome,
+              ConversionSearchResult::NotReached);
+}
+
+TEST(ConversionSearch, BatchResultWithTheEngine) {
+    double t = 0;
+    ReactorStatus failure;
+    for (double k1 : {0.15, 1.2, 1000.0}) {
+        setReactor(2, {k1, 0, 0}, {1, 0, 0, 0, 0});
+        app.cAkt = {0, 9, 9, 9, 9, 9};  // an earlier result must not survive
+        ASSERT_EQ(batchResult(true, t, 0.5, failure), CalcOutcome::Done);
+        EXPECT_NEAR(t, std::log(2.0) / k1, 1e-10 * t);
+        EXPECT_NEAR(app.cAkt[A], 0.5, 1e-12);
+        EXPECT_NEAR(app.cAkt[P], 0.5, 1e-12);
+        EXPECT_EQ(app.cAkt[B] + app.cAkt[C] + app.cAkt[Q], 0);
+    }
+
+    // Model 7 whose B runs out: A converts at most 2·c0(B) = 0.4.
+    setReactor(7, {0.15, 0.05, 0}, {1, 0.2, 0, 0, 0});
+    EXPECT_EQ(batchResult(true, t, 0.5, failure), CalcOutcome::NotReached);
+    t = 5;
+    ASSERT_EQ(batchResult(true, t, 0.3, failure), CalcOutcome::Done);
+    EXPECT_NEAR(1 - app.cAkt[A], 0.3, 1e-9);
+
+    // A result beyond the range of a Single fails like the engine.
+    setReactor(2, {0.15, 0, 0}, {1e300, 0, 0, 0, 0});
+    t = 5;
+    EXPECT_EQ(batchResult(false, t, 0, failure), CalcOutcome::EngineFailed);
+    EXPECT_EQ(failure.text, kBatchFehlerText);
+    EXPECT_EQ(failure.title, kBatchFehlerTitel);
+    EXPECT_EQ(t, 5);
+}

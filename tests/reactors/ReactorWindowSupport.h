@@ -1,0 +1,89 @@
+// The main window with a reactor window opened from its menu, and typing
+// into the reactor's fields as a user does.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+#include "base/NumberText.h"
+#include "engine/frmKinModel.h"
+#include "platform/Forms.h"
+#include "platform/NumberField.h"
+#include "platform/Twips.h"
+#include "reactors/ReactorDrawings.h"
+#include "reactors/ReactorPicture.h"
+#include "shell/AppState.h"
+#include "shell/MDIVRN.h"
+#include "support/GuiTestSupport.h"
+
+namespace vrn::test {
+
+class ReactorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main = std::make_unique<MDIVRN>();
+        main->MDIForm_Load();
+        main->resize(1000, 720);
+        main->show();
+        MDIVRN::endProgram = [] {};
+        processEvents();
+    }
+    void TearDown() override {
+        Forms::destroyAll();
+        main.reset();
+    }
+
+    // Chooses the model in the model window, as a click on its option does.
+    void chooseModel(int model) {
+        frmKinModel& m = Forms::get<frmKinModel>();
+        m.optTyp_Click(model == 20 ? 0 : model);
+        processEvents();
+    }
+    // Opens a reactor window from the menu with the model chosen.
+    template <class W>
+    W& open(const char* item, int model) {
+        app.iModell = static_cast<Integer>(model);
+        main->clickMenu(item);
+        chooseModel(model);
+        W* w = Forms::loaded<W>();
+        EXPECT_NE(w, nullptr);
+        return *w;
+    }
+
+    // Replaces the text of a field by typing.
+    static void type(NumberField* f, const QString& text) {
+        f->setFocus();
+        f->selectAll();
+        QTest::keyClick(f, Qt::Key_Backspace);
+        QTest::keyClicks(f, text);
+    }
+    static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
+
+    // Screenshots of the main window at 1000 x 720 and on a 1366 x 768 screen.
+    void screenshots(const QString& name) {
+        for (QSize size : {QSize(1000, 720), QSize(1366, 768)}) {
+            main->resize(size);
+            processEvents();
+            saveScreenshot(main.get(), QString("%1_%2x%3").arg(name).arg(size.width()).arg(size.height()));
+        }
+    }
+
+    // The colour shown at a point of the picture given in twips.
+    static QColor colourAt(ReactorPicture* pic, const QRect& area, int x, int y) {
+        const QImage img = pic->shown();
+        const int px = twipsToPixelsX((x - area.left()) * kBildMassstab);
+        const int py = twipsToPixelsY((y - area.top()) * kBildMassstab);
+        return QColor(img.pixel(px * img.width() / pic->width(), py * img.height() / pic->height()));
+    }
+
+    GuiTest env;
+    std::unique_ptr<MDIVRN> main;
+    MsgRecorder rec;
+};
+
+}  // namespace vrn::test

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "platform/HelpViewer.h"
+#include "reactors/frmRKconti.h"
+#include "reactors/ReactorWindowSupport.h"
+
+using namespace vrn;
+
+class TankWindow : public test::ReactorWindowTest {
+protected:
+    // Model 2 with V and V* given.
+    frmRKconti& firstOrder() {
+        frmRKconti& r = open<frmRKconti>("mnuKontRK", 2);
+        click(r.optCalcConti[2]);
+        type(r.Inp[14], "1");
+        type(r.Inp[15], "0.2");
+        return r;
+    }
+    QColor liquid(frmRKconti& r) { return colourAt(r.picReaktor, kKesselBild, 400, 3100); }
+};
+
+TEST_F(TankWindow, SteadyStateOfTheFirstOrderExample) {
+    test::LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));  // fields keep the point
+    frmRKconti& r = firstOrder();
+    EXPECT_EQ(r.caption(), "Kontinuierlicher Rührreaktor, isotherm");
+    EXPECT_FALSE(r.Timer1->isActive());
+    click(r.cmdCalc);
+    EXPECT_EQ(r.Inp[16]->text(), " 5");
+    EXPECT_EQ(r.Inp[5]->text(), " .5714286");  // 1 / (1 + k1·t)
+    EXPECT_EQ(r.Inp[13]->text(), " .4285714");
+    EXPECT_EQ(r.Inp[8]->text(), " .4285714");
+    EXPECT_EQ(liquid(r), QColor(146, 255, 109));
+    EXPECT_TRUE(r.Timer1->isActive());
+    EXPECT_EQ(r.Timer1->interval(), 80);
+    EXPECT_EQ(rec.count(), 0u);
+    click(r.cmdShowKsi);
+    EXPECT_EQ(r.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .4285714");
+
+    screenshots("tank_window");
+}
+
+TEST_F(TankWindow, ChoosingTwoGivenQuantities) {
+    frmRKconti& r = firstOrder();
+    click(r.cmdCalc);
+    // Selection 4: V* and t given, U and V computed.
+    click(r.optCalcConti[4]);
+    EXPECT_TRUE(r.optCalcConti[4]->font().bold());
+    for (int i = 13; i <= 16; ++i) {
+        const bool computed = i <= 14;
+        EXPECT_EQ(r.Inp[static_cast<std::size_t>(i)]->text() == " 0", computed) << i;
+        EXPECT_EQ(r.Inp[static_cast<std::size_t>(i)]->isReadOnly(), computed) << i;
+        EXPECT_EQ(r.Inp[static_cast<std::size_t>(i)]->styleSheet().contains("#FFFFC0"), computed) << i;
+    }
+    type(r.Inp[16], "5");
+    click(r.cmdCalc);
+    EXPECT_EQ(r.Inp[14]->text(), " 1");
+    EXPECT_EQ(r.Inp[13]->text(), " .4285714");
+
+    // Help on the way of computing, by selection.
+    click(r.optCalcConti[3]);
+    click(r.cmdHelp);
+    ASSERT_NE(helpBrowser(), nullptr);
+    EXPECT_TRUE(helpBrowser()->source().toString().endsWith("/9003.html"));
+    HtmlHelpCloseAll();
+}
+
+TEST_F(TankWindow, RefusalsAndFailures) {
+    // A first calculation that fails (K = 4 in A + B <=> 2P) still enables "Protokollieren".
+    frmRKconti& r = open<frmRKconti>("mnuKontRK", 12);
+    click(r.optCalcConti[2]);
+    for (auto [field, text] : {std::pair{10, "0.4"}, {11, "0.1"}, {14, "1"}, {15, "1"}}) type(r.Inp[field], text);
+    click(r.cmdCalc);
+    EXPECT_EQ(rec.last().text, "Berechnungsfehler aufgetreten.");
+    EXPECT_TRUE(r.cmdProtocol->isEnabled());
+    EXPECT_FALSE(r.cmdShowKsi->isEnabled());
+    struct Row {
+        int model, selection;
+        std::vector<std::pair<int, const char*>> fields;
+        const char* message;
+    };
+    const Row rows[] = {
+        {2, 0, {{13, "1"}, {14, "1"}}, "- Der Umsatz muss (0 < U <= 1) sein.\r\n"},
+        {2, 2, {{14, "1"}, {15, "0"}}, "- Der Volumenstrom muss größer Null sein.\r\n"},
+        {2, 2, {{14, ""}, {15, "-1"}},
+         "- Das Reaktionsvolumen muss größer Null sein.\r\n- Der Volumenstrom muss größer Null sein.\r\n"},
+        {2, 3, {{14, "1"}, {16, "abc"}}, "- Die Zeitangabe muss größer Null sein.\r\n"},
+        {16, 2, {{14, "1"}, {15, "1"}, {3, "0"}, {10, "0"}},
+         "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an\r\n"
+         "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n"},
+        {10, 2, {{14, "1"}, {15, "1"}, {0, "0"}, {1, "0"}},
+         "- Eingangskonzentration für Stoff A angeben!\r\n- Eingangskonzentration für Stoff S angeben!\r\n"},
+        // B insufficient for the conversion (the engine's refusal).
+        {4, 0, {{0, "1"}, {1, "0.5"}, {13, "0.5"}, {14, "1"}},
+         "Die Anfangskonzentration von B ist für den gewünschten Umsatz nicht ausreichend.\r\n"
+         "(Die Endkonzentration von B darf nicht bis auf Null absinken.)"},
+        {8, 0, {{13, "0.9"}, {14, "1"}}, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.model);
+        chooseModel(row.model);
+        click(r.optCalcConti[static_cast<std::size_t>(row.selection)]);
+        for (const auto& [field, text] : row.fields) type(r.Inp[static_cast<std::size_t>(field)], text);
+        const QString outlet = r.Inp[5]->text();
+        rec.clear();
+        click(r.cmdCalc);
+        ASSERT_EQ(rec.count(), 1u);
+        if (row.message) {
+            EXPECT_EQ(rec.last().text, row.message);
+        }
+        EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+        EXPECT_EQ(r.Inp[5]->text(), outlet);
+        EXPECT_EQ(app.iProtZeileQuelle, 0);
+    }
+    // Model 8 (k> = 0.5, k< = 0.1): at most U = 5/6.
+    EXPECT_EQ(rec.last().text.substr(rec.last().text.size() - 20), "(U(A)(max) = 0.8333)");
+
+    // Model 17 is not checked for c(B)(0): what follows is the engine's.
+    chooseModel(17);
+    click(r.optCalcConti[2]);
+    type(r.Inp[1], "0");
+    type(r.Inp[14], "1");
+    type(r.Inp[15], "1");
+    rec.clear();
+    click(r.cmdCalc);
+    for (const MsgRequest& m : rec.messages()) EXPECT_EQ(m.text, "Berechnungsfehler aufgetreten.");
+}
+
+TEST_F(TankWindow, StirrerRunsUntilTheUserChangesSomething) {
+    frmRKconti& r = firstOrder();
+    click(r.cmdCalc);
+    ASSERT_TRUE(r.Timer1->isActive());
+    const QImage wide = r.picReaktor->shown();
+    r.Timer1->stop();
+    r.RuehrerFaktor = 0.6f;
+    r.Timer1_Timer();
+    const QImage narrow = r.picReaktor->shown();
+    EXPECT_NE(narrow, wide);
+    r.Timer1_Timer();
+    EXPECT_EQ(r.picReaktor->shown(), wide);  // two steps bring the picture back
+
+    // A digit typed stops it with the blades left as they are.
+    click(r.cmdCalc);
+    r.Timer1_Timer();
+    QTest::keyClick(r.Inp[14], Qt::Key_5);
+    EXPECT_FALSE(r.Timer1->isActive());
+    EXPECT_EQ(r.picReaktor->shown(), narrow);
+    // Enter, or a key the filter refuses, does not.
+    type(r.Inp[14], "1");
+    click(r.cmdCalc);
+    QTest::keyClick(r.Inp[14], Qt::Key_Return);
+    QTest::keyClick(r.Inp[14], Qt::Key_X);
+    EXPECT_TRUE(r.Timer1->isActive());
+
+    // A change of selection stops it and shows the tank at conversion 0.
+    click(r.optCalcConti[2]);
+    EXPECT_FALSE(r.Timer1->isActive());
+    EXPECT_EQ(liquid(r), QColor(255, 255, 0));
+    // So does activation, and a refused calculation.
+    type(r.Inp[14], "1");
+    type(r.Inp[15], "0.2");
+    click(r.cmdCalc);
+    Forms::get<frmKinModel>().SetFocus();
+    r.SetFocus();
+    test::processEvents();
+    EXPECT_FALSE(r.Timer1->isActive());
+    EXPECT_EQ(liquid(r), QColor(255, 255, 0));
+    click(r.cmdCalc);
+    type(r.Inp[15], "0");
+    click(r.cmdCalc);
+    EXPECT_FALSE(r.Timer1->isActive());
+    click(r.cmdEsc);
+    test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmRKconti>());
+}
+
+TEST_F(TankWindow, EnterWrapsFromTheLastFieldToTheFirstShown) {
+    frmRKconti& r = open<frmRKconti>("mnuKontRK", 4);
+    QApplication::setActiveWindow(main.get());
+    r.Inp[16]->setFocus();
+    QTest::keyClick(r.Inp[16], Qt::Key_Return);
+    EXPECT_TRUE(r.Inp[1]->hasFocus());
+    chooseModel(2);
+    r.Inp[16]->setFocus();
+    QTest::keyClick(r.Inp[16], Qt::Key_Return);  // B is not shown
+    EXPECT_TRUE(r.Inp[16]->hasFocus());
+}

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <cmath>
+
+#include "reactors/frmRohrreaktor.h"
+#include "reactors/ReactorWindowSupport.h"
+
+using namespace vrn;
+
+class TubeWindow : public test::ReactorWindowTest {
+protected:
+    QColor outlet(frmRohrreaktor& r) { return colourAt(r.picReaktor, kRohrBild, 1550, 3900); }
+};
+
+TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
+    frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 2);
+    EXPECT_EQ(r.caption(), "Rohr-Reaktor, volumenbeständige Reaktion");
+    EXPECT_EQ(r.Inp[16]->text(), " 1");
+    EXPECT_EQ(r.Inp[14]->text(), " 5");
+    EXPECT_EQ(outlet(r), QColor(255, 255, 0));
+
+    click(r.optInpSelect[1]);
+    type(r.Inp[15], "2");
+    type(r.Inp[16], "0.5");
+    click(r.cmdCalc);
+    EXPECT_EQ(r.Inp[14]->text(), " 4");
+    EXPECT_EQ(r.Inp[5]->text(), " .5488116");  // exp(−0.6)
+    EXPECT_EQ(r.Inp[13]->text(), " .4511884");
+    EXPECT_EQ(outlet(r), QColor(140, 255, 115));
+
+    click(r.optInpSelect[0]);
+    EXPECT_FALSE(r.Inp[14]->isReadOnly());
+    EXPECT_TRUE(r.Inp[15]->isReadOnly());
+    type(r.Inp[14], "6");
+    click(r.cmdCalc);
+    EXPECT_EQ(r.Inp[15]->text(), " 3");
+
+    click(r.optInpSelect[2]);
+    type(r.Inp[13], "0.5");
+    click(r.cmdCalc);
+    EXPECT_EQ(r.Inp[14]->text(), " 4.620981");
+    EXPECT_EQ(r.Inp[15]->text(), " 2.310491");
+    EXPECT_EQ(r.Inp[5]->text(), " .5");
+    EXPECT_EQ(outlet(r), QColor(128, 255, 128));
+    EXPECT_EQ(rec.count(), 0u);
+
+    // The protocol row carries t in column 14 and l in column 15.
+    EXPECT_EQ(app.iProtZeileQuelle, 4);
+    EXPECT_FLOAT_EQ(static_cast<float>(app.ProtZeile[14]), 4.620981f);
+    EXPECT_FLOAT_EQ(static_cast<float>(app.ProtZeile[15]), 2.310491f);
+
+    screenshots("tube_window");
+}
+
+TEST_F(TubeWindow, RefusalsComeInOneBox) {
+    frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 8);
+    click(r.optInpSelect[1]);
+    type(r.Inp[16], "0");
+    type(r.Inp[15], "abc");
+    type(r.Inp[11], "0");
+    click(r.cmdCalc);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().text,
+              "- noch keine Eingabe der Fließgeschwindigkeit\r\n"
+              "- noch keine Eingabe der Rohrlänge\r\n"
+              "- Geschwindigkeitskonstante muss größer Null sein\r\n");
+    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+    EXPECT_EQ(r.Inp[5]->text(), " 0");
+    EXPECT_FALSE(r.cmdProtocol->isEnabled());
+
+    // Enter changes nothing here.
+    QApplication::setActiveWindow(main.get());
+    r.Inp[0]->setFocus();
+    QTest::keyClick(r.Inp[0], Qt::Key_Return);
+    EXPECT_TRUE(r.Inp[0]->hasFocus());
+}
+
+TEST_F(TubeWindow, TooLittleBInModel7) {
+    frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 7);
+    type(r.Inp[0], "1");
+    type(r.Inp[1], "0.2");
+    type(r.Inp[10], "0.15");
+    type(r.Inp[11], "0.05");
+    // B runs out before A reaches the conversion (at most 2·c(B)(0)): the
+    // search says so and empties the results.
+    click(r.optInpSelect[2]);
+    type(r.Inp[13], "0.5");
+    click(r.cmdCalc);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().text, "Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.");
+    EXPECT_EQ(rec.last().title, "keine Ausführung möglich");
+    EXPECT_EQ(r.Inp[5]->text(), "");
+    EXPECT_EQ(r.Inp[14]->text(), "");
+    EXPECT_EQ(app.iProtZeileQuelle, 0);
+    EXPECT_EQ(colourAt(r.picReaktor, kRohrBild, 1550, 3900), r.palette().color(r.backgroundRole()));
+    EXPECT_TRUE(r.cmdProtocol->isEnabled());  // the calculation came to its end
+
+    // B used up to a negative outlet: the warning follows the shown results.
+    QString shownB;
+    setMsgHandler([&](const MsgRequest& m) {
+        shownB = r.Inp[6]->text();
+        EXPECT_EQ(m.text, "Eingangskonzentration von B wurde zu niedrig gewählt");
+        EXPECT_EQ(m.title, "fehlerhaftes Ergebnis");
+        EXPECT_EQ(m.icon, MsgIcon::Critical);
+        return MsgAnswer::OK;
+    });
+    type(r.Inp[1], "0.6");
+    type(r.Inp[10], "200");
+    click(r.optInpSelect[0]);
+    type(r.Inp[14], "200");
+    click(r.cmdCalc);
+    EXPECT_TRUE(shownB.startsWith("-")) << shownB.toStdString();
+    EXPECT_EQ(app.iProtZeileQuelle, 4);
+}
