@@ -185,6 +185,10 @@ TEST(ClosedFormSimulation, TimesCountersAndEdgeCases) {
         EXPECT_EQ(app.rSim_A[j], over ? 0.0f : -0.15f) << t;
         EXPECT_EQ(app.rSim_P[j], over ? 0.0f : 0.15f) << t;
     }
+    // A + B => P with a rate constant of 1e30: over at once, B used up, A = A0 - B0.
+    setUpModel(4, {1e30, 0, 0}, {2, 1, 0, 0, 0}, 10);
+    ASSERT_EQ(simulate(4), 0);
+    EXPECT_EQ(std::tuple(app.cSim_A[200], app.cSim_B[200], app.cSim_P[200]), std::tuple(1.0, 0.0, 1.0));
     // A0 = B0 exactly: the equal-concentration form, B equals A.
     setUpModel(4, {0.15, 0, 0}, {0.8, 0.8, 0, 0, 0}, 100);
     ASSERT_EQ(simulate(4), 0);
