@@ -115,11 +115,7 @@ int main(int argc, char** argv) {
     if (auto* t = Forms::loaded<frmPrepareTimeDiagram>()) {
         t->cmdDrawctDiagram->click();
         shoot(&w, out, "03_main_chart_model2");
-        if (auto* chart = Forms::loaded<frmGraph2D>()) {
-            shoot(chart->frame(), out, "04_chart_model2");
-            shoot(chart->frame(), out, "05_chart_design_panel");
-            chart->versteckeWerkzeugRahmen();
-        }
+        if (auto* chart = Forms::loaded<frmGraph2D>()) shoot(chart->frame(), out, "04_chart_model2");
         t->cmdListe->click();
         if (auto* tab = Forms::loaded<frmSimTabelle>()) {
             shoot(tab->frame(), out, "06_value_table");
