@@ -116,7 +116,10 @@ bool LinRegress(const std::vector<Single>& X, const std::vector<Single>& Y, cons
         singulaer = true;
         return false;
     }
-    const double ym = swy / sw;
+    // Through the origin (no constant term) the centred R² compares the fit
+    // with a mean the model cannot reach and may exceed 1, as the documented
+    // formula does; that fit is measured against 0 instead (uncentred R²).
+    const double ym = ohneKonstante == 1 ? 0.0 : swy / sw;
     double ssReg = 0, ssTot = 0, ssRes = 0, ssRel = 0;
     for (int i = 1; i <= n; ++i) {
         const double w = at(W, i);

@@ -30,7 +30,10 @@ using RegrMatrix = std::array<std::array<double, kRegrMaxKoeff + 2>, kRegrMaxKoe
 //   s      = sqrt(SSres / (sum w - K)), the standard deviation of the fit;
 //   relAbw = sqrt(sum over y != 0 of w * ((y - yfit) / y)^2 / sum w);
 //   R2     = SSreg / SStot; 0 when all weighted y are equal (SStot = 0),
-//            so that no division by zero takes place.
+//            so that no division by zero takes place. Sums of squares about
+//            the weighted mean of y; with ohneKonstante = 1 about 0 (the
+//            uncentred R² = sum w*yfit^2 / sum w*y^2 of a fit through the
+//            origin, never above 1).
 //
 // Returns true when the coefficients are in M. Returns false and sets
 // singulaer to true, leaving s, relAbw and R2 untouched (M then holds no

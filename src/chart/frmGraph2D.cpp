@@ -74,7 +74,7 @@ std::function<void()>& frmGraph2D::arrheniusRechnerOeffnen() {
 
 frmGraph2D::frmGraph2D() : VrnForm(Kind::MdiChild) {
     setObjectName("frmGraph2D");
-    setCaption("Diagramm");
+    setCaption("2D-Diagramm");
     buildWindow();
     buildMenus();
     buildDesignPanels();
@@ -191,9 +191,12 @@ void frmGraph2D::connectFrame(ToolFrame* frame) {
 
 void frmGraph2D::dropFrame(ToolFrame* frame, double dropXTwips, double dropYTwips) {
     if (!frame || !frame->draggable()) return;
-    const double left = dropXTwips - sngGriffX;
-    const double top = dropYTwips - sngGriffY + 250;
-    frame->move(twipsToPixelsX(left), twipsToPixelsY(top));
+    // Documented as Y − grip + 250: 250 twips stood for the chart's place in
+    // the window. Here the chart's real offset is added, in one coordinate
+    // system (the window's, where the frame lives), so the frame lands under
+    // the outline the user dragged.
+    const QPoint chartAt = Chart2D1->mapTo(this, QPoint(0, 0));
+    frame->move(twipsToPixelsX(dropXTwips - sngGriffX) + chartAt.x(), twipsToPixelsY(dropYTwips - sngGriffY) + chartAt.y());
 }
 
 // ---- life cycle ------------------------------------------------------------------------
@@ -437,15 +440,11 @@ void frmGraph2D::showEvent(QShowEvent* event) {
     VrnForm::showEvent(event);
     if (geometrySet_ || targetWidth_ <= 0) return;
     geometrySet_ = true;
-    int left = twipsToPixelsX(targetLeft_), top = twipsToPixelsY(targetTop_);
-    const int width = twipsToPixelsX(targetWidth_), height = twipsToPixelsY(targetHeight_);
-    // Inside the main window's area the window keeps clear of its right and lower edges.
-    if (frame() != this && frame()->parentWidget()) {
-        const QSize area = frame()->parentWidget()->size();
-        if (left + width > area.width()) left = std::max(0, area.width() - width);
-        if (top + height > area.height()) top = std::max(0, area.height() - height);
-    }
-    frame()->setGeometry(left, top, width, height);
+    const QRect want(twipsToPixelsX(targetLeft_), twipsToPixelsY(targetTop_), twipsToPixelsX(targetWidth_),
+                     twipsToPixelsY(targetHeight_));
+    // The size comes from the screen; inside the main window's area the
+    // window is made to fit what the area shows, so that nothing is cut off.
+    frame()->setGeometry(frame() != this ? Forms::fitIntoMdiArea(want) : want);
     Form_Activate();
 }
 

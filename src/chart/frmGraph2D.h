@@ -224,7 +224,8 @@ public:
     void clickMenu(const QString& name);
 
     // Moves a tool frame as a drop on the chart does: its top-left corner to
-    // the drop point (twips of the chart) less the grip point, 250 twips lower.
+    // the drop point (twips of the chart) less the grip point, taken into the
+    // window's coordinates, so that the frame lands where its outline was.
     void dropFrame(ToolFrame* frame, double dropXTwips, double dropYTwips);
 
     // Opens the windows of other subsystems once they exist (null: the item

@@ -10,60 +10,51 @@ namespace {
 
 using namespace checked;
 
-// Roots r1 >= r2 of x² − 2·mid·x + prod = 0 given mid and the half distance
-// w >= 0; the root away from zero is formed directly and the other from the
-// product of the roots, so that neither loses digits by cancellation.
-void stableRoots(double mid, double w, double prod, double& r1, double& r2) {
-    if (mid > 0) {
-        r1 = finite(mid + w);
-        r2 = r1 != 0 ? div(prod, r1) : finite(mid - w);
-    } else if (mid < 0) {
-        r2 = finite(mid - w);
-        r1 = r2 != 0 ? div(prod, r2) : finite(mid + w);
-    } else {
-        r1 = w;
-        r2 = -w;
-    }
-}
-
 // 1 − e^(−x), exactly also for small x.
 double oneMinusExpNeg(double x) { return finite(-std::expm1(-x)); }
 
+// (1 − e^(−s·t)) / s, which tends to t as s goes to 0: exact for every s ≥ 0
+// (also s = 0), where the plain quotient loses every digit as s·t gets small.
+double growth(double s, double t) {
+    const double z = s * t;
+    if (z == 0) return t;
+    if (std::fabs(z) < 1e-3 || !std::isfinite(z)) return finite(t * (-std::expm1(-z) / z));
+    return div(-std::expm1(-z), s);
+}
+
 }  // namespace
 
-ReversibleExtent ReversibleExtent::model12(double A0, double B0, double P0, double k1, double k2) {
-    double a = k1 - 4 * k2;
-    if (a == 0) a = 1e-8;
-    const double b = -k1 * A0 - k1 * B0 - 4 * k2 * P0;
-    const double c = k1 * A0 * B0 - k2 * P0 * P0;
-    const double mid = div(-b, 2 * a);
-    const double w = sqrt(finite(div(b * b, 4 * a * a) - div(c, a)));
+// The extent solves the Riccati equation dx/dt = a·x² + b·x + c, x(0) = 0,
+// in the form x = 2·c·g / (1 + E − b·g) with s = √(b² − 4·a·c), E = e^(−s·t)
+// and g = (1 − E)/s. Unlike the form with the two roots of the quadratic it
+// holds a too: at a = k1 − 4·k2 = 0 (or within rounding of it) it is the
+// solution of the linear equation, so the model needs no stand-in value for
+// a there, and it never forms an exponential that grows with t.
+ReversibleExtent ReversibleExtent::riccati(double a, double b, double c) {
     ReversibleExtent e;
-    stableRoots(mid, w, div(c, a), e.r1, e.r2);
-    e.lambda = finite(a * (e.r1 - e.r2));
+    e.b = b;
+    e.c = c;
+    e.s = sqrt(finite(b * b - 4 * a * c));
     return e;
+}
+
+ReversibleExtent ReversibleExtent::model12(double A0, double B0, double P0, double k1, double k2) {
+    // The program documents a := 1e-8 where k1 = 4·k2 exactly, which misses
+    // the curve by percents when the constants themselves are that small; the
+    // form above is exact at any a, so none is put in.
+    return riccati(k1 - 4 * k2, -k1 * A0 - k1 * B0 - 4 * k2 * P0, k1 * A0 * B0 - k2 * P0 * P0);
 }
 
 ReversibleExtent ReversibleExtent::model17(double A0, double B0, double P0, double k1, double k2) {
-    const double p = div(-k1 * A0 - k1 * B0 - k2, k1);
-    const double q = div(k1 * A0 * B0 - k2 * P0, k1);
-    const double w = sqrt(finite(p * p / 4 - q));
-    ReversibleExtent e;
-    stableRoots(-p / 2, w, q, e.r1, e.r2);
-    e.lambda = finite(k1 * (e.r1 - e.r2));
-    return e;
+    // Roots of x² + p·x + q with p and q divided by k1: k1 = 0 stays a failure.
+    if (k1 == 0) throw RuntimeFault{kDivisionDurchNull};
+    return riccati(k1, -k1 * A0 - k1 * B0 - k2, k1 * A0 * B0 - k2 * P0);
 }
 
 double ReversibleExtent::at(double t) const {
-    const double x = finite(lambda * t);
-    if (x >= 0) {
-        const double e = std::exp(-x);
-        return div(r1 * r2 * oneMinusExpNeg(x), r1 - r2 * e);
-    }
-    // The same curve written with e^(lambda·t) < 1, so that no exponential
-    // overflows when the curve approaches its limit from the other side.
-    const double E = std::exp(x);
-    return div(r1 * r2 * std::expm1(x), r1 * E - r2);
+    const double g = growth(s, t);
+    const double E = std::exp(-s * t);
+    return div(finite(2 * c * g), finite(1 + E - b * g));
 }
 
 bool ClosedForm::covers(Integer model) {
@@ -130,8 +121,12 @@ void ClosedForm::at(double t, Konz& c) const {
             if (A0 == B0) {
                 x = (1 - div(1, k1 * A0 * t + 1)) * A0;
             } else {
-                const double E = exp(t * k1 * (A0 - B0));
-                x = div(A0 * B0 * (1 - E), B0 - E * A0);
+                // Documented as x = A0·B0·(1 − E)/(B0 − E·A0), E = e^(t·k1·(A0 − B0)),
+                // which overflows for A0 > B0 long before the curve ends. Both
+                // sides divided by E give the same curve with e^(−y), y ≥ 0.
+                const double y = finite(t * k1 * (A0 - B0));
+                if (y >= 0) x = div(A0 * B0 * oneMinusExpNeg(y), A0 - B0 * std::exp(-y));
+                else x = div(A0 * B0 * -std::expm1(y), B0 - A0 * std::exp(y));
             }
             a = A0 - x;
             b = B0 - x;
@@ -140,22 +135,29 @@ void ClosedForm::at(double t, Konz& c) const {
         }
         case 5:
         case 16: {
-            const double E = exp(t * k1 * (A0 + P0));
-            const double x = div(A0 * P0 * (E - 1), E * P0 + A0);
+            // Documented as x = A0·P0·(E − 1)/(E·P0 + A0), E = e^(t·k1·(A0 + P0)),
+            // which overflows although x tends to A0; divided by E it needs
+            // only e^(−y) for y ≥ 0.
+            const double y = finite(t * k1 * (A0 + P0));
+            const double x = y >= 0 ? div(A0 * P0 * oneMinusExpNeg(y), P0 + A0 * std::exp(-y))
+                                    : div(A0 * P0 * std::expm1(y), std::exp(y) * P0 + A0);
             a = A0 - x;
             p = P0 + x;
             q = Q0 + x;
             break;
         }
         case 6: {
-            const double k2s = k2 + 1e-12;
-            const double d = k2s - k1;
+            // Documented with k2 + 1e-12 in place of k2, so that k1 = k2 does not
+            // divide by zero; that shift is no small change for constants near
+            // 1e-12. Here (e1 − e2)/(k2 − k1) = e1·(1 − e^(−(k2 − k1)·t))/(k2 − k1)
+            // is taken in a form that tends to e1·t as the constants meet, so
+            // equal constants give the exact limit k1·A0·t·e^(−k1·t).
+            const double d = k2 - k1;
             const double e1 = exp(-k1 * t);
-            const double e2 = exp(-k2s * t);
-            // e1 − e2 without cancellation when the two constants are close.
-            const double diff = std::fabs(d * t) < 1 ? e1 * oneMinusExpNeg(d * t) : e1 - e2;
+            const double e2 = exp(-k2 * t);
+            const double quot = std::fabs(d * t) < 1 ? e1 * growth(d, t) : div(e1 - e2, d);
             a = A0 * e1;
-            cc = finite(div(k1 * A0, d) * diff) + C0 * e2;
+            cc = finite(k1 * A0 * quot) + C0 * e2;
             p = A0 - a - cc + C0 + P0;
             break;
         }

@@ -12,22 +12,19 @@
 namespace vrn {
 
 // Extent of the reversible second-order models (12: A + B <=> 2P,
-// 17: A + B <=> P): x(t) = r1·r2·(1 − e)/(r1 − r2·e), e = exp(−lambda·t),
-// where r1 >= r2 are the roots of dx/dt = 0 written as a quadratic in x.
+// 17: A + B <=> P): dx/dt = a·x² + b·x + c, x(0) = 0.
 struct ReversibleExtent {
-    double r1 = 0, r2 = 0, lambda = 0;
+    double b = 0, c = 0, s = 0;  // s = √(b² − 4·a·c)
 
-    // Model 12: a = k1 − 4·k2 (1e-8 when it is exactly 0), b = −k1·A0 − k1·B0
-    // − 4·k2·P0, c = k1·A0·B0 − k2·P0²; roots of a·x² + b·x + c, lambda = a·(r1 − r2).
-    // Throws RuntimeFault (negative discriminant, division by zero).
+    // Any a, also 0. Throws RuntimeFault for a negative discriminant.
+    static ReversibleExtent riccati(double a, double b, double c);
+    // Model 12: a = k1 − 4·k2, b = −k1·A0 − k1·B0 − 4·k2·P0, c = k1·A0·B0 − k2·P0².
     static ReversibleExtent model12(double A0, double B0, double P0, double k1, double k2);
-    // Model 17: roots of x² + p·x + q with p = (−k1·A0 − k1·B0 − k2)/k1,
-    // q = (k1·A0·B0 − k2·P0)/k1; lambda = k1·(r1 − r2). Throws RuntimeFault (k1 = 0, ...).
+    // Model 17: a = k1, b = −k1·A0 − k1·B0 − k2, c = k1·A0·B0 − k2·P0; k1 = 0
+    // throws RuntimeFault (division by zero) as the documented form does.
     static ReversibleExtent model17(double A0, double B0, double P0, double k1, double k2);
 
-    // x(t); for lambda·t < 0 evaluated in the equivalent form with
-    // exp(lambda·t), so no exponential overflows. Throws RuntimeFault on a
-    // zero denominator (a curve that leaves every bound) or overflow.
+    // x(t). Throws RuntimeFault when the curve leaves every bound before t.
     double at(double t) const;
 };
 

@@ -12,7 +12,14 @@ bool calc_dcdt(Integer model, Konz& dcdt, const Konstanten& k, const Konz& c) {
     const double k1 = k[1], k2 = k[2], k3 = k[3];
     double rA = 0, rB = 0, rC = 0, rP = 0, rQ = 0;
     switch (model) {
-        case 1: rA = -k1; rP = -rA; break;
+        case 1:
+            // Documented as −k1 whatever c(A); once A is used up the reaction
+            // has stopped, so the rate is 0 there (as model 20 does it).
+            if (c[1] > 0) {
+                rA = -k1;
+                rP = k1;
+            }
+            break;
         case 2: rA = -k1 * c[1]; rP = -rA; break;
         case 3: rA = -2 * k1 * c[1] * c[1]; rP = -0.5 * rA; break;
         case 4: rA = -k1 * c[1] * c[2]; rB = rA; rP = -rA; break;

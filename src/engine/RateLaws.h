@@ -21,7 +21,8 @@ using Konstanten = std::array<double, 4>;
 // with the rate constants k(1..3). Model 20 reads the reaction order
 // app.nOrdnung; nothing else of the shared state is read or written.
 // dcdt(1..5) are first set to 0; model 19 and numbers outside 1..20 leave them 0,
-// and so does model 20 when c(A) <= 0 (no power of a non-positive number).
+// and so do model 20 when c(A) <= 0 (no power of a non-positive number) and
+// model 1 when c(A) <= 0 (A is used up: the reaction has stopped).
 // Slots a model does not use are 0.
 // Returns false when a rate is not finite (overflow); the rates are written
 // all the same and the caller takes its failure path.

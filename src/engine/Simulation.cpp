@@ -7,6 +7,7 @@
 #include "engine/Checked.h"
 #include "engine/ClosedForms.h"
 #include "engine/RateLaws.h"
+#include "engine/Stoichiometry.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 
@@ -21,6 +22,7 @@ constexpr int kPunkte = kIntervalle + 1;
 constexpr int kMaxSubschritte = 32767;  // the substep count is a 16-bit Integer
 
 constexpr const char* kEndzeitUngueltig = "Die Endzeit muss eine Zahl größer als 0 sein.";
+constexpr const char* kEndzeitZuGross = "Die Endzeit ist zu groß: höchstens 3.4E+38.";
 constexpr const char* kEndzeitZuKlein = "Die Endzeit ist zu klein für 200 Zeitschritte.";
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
@@ -83,6 +85,7 @@ using State = std::array<double, 5>;
 
 struct Params {
     double k1, k2, k3, n;
+    double tiny;  // a component with |coarse| + |fine| below this has converged
 };
 
 // Right-hand sides of the integrated components (see RateLaws for the
@@ -156,7 +159,7 @@ bool rungeKutta(const State& y, double delta, int m, const Params& p, State& w) 
 }
 
 // Advances y by delta: the substep count m doubles until the coarse and the
-// fine trial agree (each integrated component: |c| + |f| < 1e-6, or
+// fine trial agree (each integrated component: |c| + |f| < p.tiny, or
 // |c − f| / (|c| + |f|) <= 1 %); then y takes every component of the fine
 // trial and m falls to a quarter (at least 1) for the next interval. A trial
 // that leaves the finite numbers (too few substeps for a stiff system) never
@@ -172,7 +175,7 @@ void advance(State& y, double delta, int& m, double& lastStep, const Params& p) 
         bool pass = coarseOk && fineOk;
         for (int i = 1; i <= componentsOf(M) && pass; ++i) {
             const double sum = std::fabs(fine[i]) + std::fabs(coarse[i]);
-            pass = sum < 1e-6 || std::fabs(coarse[u(i)] - fine[u(i)]) / sum <= 0.01;
+            pass = sum < p.tiny || std::fabs(coarse[u(i)] - fine[u(i)]) / sum <= 0.01;
         }
         if (pass) {
             y = fine;
@@ -194,7 +197,15 @@ void storeHalfLife(bool& found, Single& target, int j, const std::vector<double>
 template <int M>
 void integrate() {
     const auto& c0 = app.c0;
-    const Params p{app.k[1], app.k[2], app.k[3], static_cast<double>(app.nOrdnung)};
+    // The program documents a fixed 1e-6 mol/l below which a component counts
+    // as converged; that makes the accuracy depend on the concentration scale
+    // (a micromolar run would be steered by that bound alone and may even turn
+    // negative). The bound is taken relative to the largest start
+    // concentration instead, which leaves it at 1e-6 for concentrations near 1.
+    double scale = 0;
+    for (int s = 1; s <= 5; ++s) scale = std::max(scale, std::fabs(c0[u(s)]));
+    const double tiny = 1e-6 * (scale > 0 ? scale : 1.0);
+    const Params p{app.k[1], app.k[2], app.k[3], static_cast<double>(app.nOrdnung), tiny};
     State y{};
     y[1] = c0[1];
     y[2] = (M == 14 || M == 15) ? c0[3] : (M == 20 ? c0[4] : c0[2]);
@@ -266,11 +277,24 @@ void finishNumerical(Integer model) {
 
 // ---- Axis ranges -------------------------------------------------------------
 
-void storeAxisRanges() {
+// The species slots of a model (bits 1..5), from its stoichiometric matrix.
+int speciesOfModel(Integer model) {
+    int bits = 0;
+    for (const StoechEintrag& e : kStoechiometrie)
+        if (e.model == model) bits |= 1 << e.species;
+    return bits;
+}
+
+void storeAxisRanges(Integer model) {
+    // The program documents the largest value of all five curves, whatever the
+    // model; curves an earlier model left in the slots of species this model
+    // lacks then scale its chart. Only the model's own species count here.
+    const int species = speciesOfModel(model);
     double yMax = app.c0[1], rMin = 0, rMax = 0;
     for (int i = 0; i <= kIntervalle; ++i) {
-        for (int s = 2; s <= 5; ++s) yMax = std::max(yMax, cSimOf(s)[u(i)]);
         for (int s = 1; s <= 5; ++s) {
+            if (!(species & (1 << s))) continue;
+            if (s > 1) yMax = std::max(yMax, cSimOf(s)[u(i)]);
             const double r = rSimOf(s)[u(i)];
             rMax = std::max(rMax, r);
             rMin = std::min(rMin, r);
@@ -324,7 +348,7 @@ void calc_diagramfunctioncT(Integer model, Integer& errFlag) {
         const bool closed = ClosedForm::covers(model);
         const bool numerical = !mm && isNumericalModel(model);
         if (!resultArraysFit()) throw RuntimeFault{kIndexBereich};
-        if (!std::isfinite(app.tEnd)) throw RuntimeFault{kEndzeitUngueltig};
+        if (!std::isfinite(app.tEnd)) throw RuntimeFault{app.tEnd > 0 ? kEndzeitZuGross : kEndzeitUngueltig};
         for (int s = 1; s <= 5; ++s) finite(app.c0[u(s)]);
         const Single dt = app.tEnd / static_cast<Single>(kIntervalle);
         if (closed || numerical) {
@@ -348,7 +372,7 @@ void calc_diagramfunctioncT(Integer model, Integer& errFlag) {
             integrateModel(model);
             finishNumerical(model);
         }
-        if (app.bAuswertungsart == 0) storeAxisRanges();
+        if (app.bAuswertungsart == 0) storeAxisRanges(model);
     } catch (const RuntimeFault& f) {
         if (quietDepth > 0)
             quietFailure = f.text;

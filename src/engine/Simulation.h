@@ -25,7 +25,8 @@ namespace vrn {
 //   x = tSim(i)/KMichaelis (KMichaelis > 0 and not normalised) or x = tSim(i).
 // - Runge-Kutta (7, 9, 10, 13, 14, 15, 18, 20): exactly 201 points at times
 //   accumulated in steps of tEnd/200, classical 4th-order steps with step
-//   doubling (1 % between the coarse and the fine trial); the curves of
+//   doubling (1 % between the coarse and the fine trial, or both below
+//   1e-6 times the largest start concentration); the curves of
 //   slots A..P (14, 15: A, C, P; 20: A, P; cSim_Q gets a copy of cSim_C, 14
 //   and 15 leave a copy of C in cSim_B and of P in cSim_Q, 20 a copy of P in
 //   cSim_B), all five rSim_* at every point, cAkt(1..5) at the last point,
@@ -33,8 +34,8 @@ namespace vrn {
 //   spline store (201 points, SplX(0) = 201) with an Akima spline of every
 //   species whose character in sSpeziesMaske is "1".
 // - With bAuswertungsart = 0, Achsenbereich slots 0..5 (0 and tEnd; 0 and the
-//   largest of c0(1) and every cSim_B..cSim_Q value; the smallest and largest
-//   rSim_A..rSim_Q value widened by 5 %).
+//   largest of c0(1) and the values of the model's species B..Q; the
+//   smallest and largest rate of the model's species widened by 5 %).
 // Model 19 writes only the start values and the axis slots.
 //
 // errFlag := 0 on success. On failure (a tEnd <= 0 or too small to give 200

@@ -5,6 +5,9 @@
 
 namespace vrn {
 
+// The line for a t(max) too large to be stored.
+inline constexpr const char* kZeitZuGross = "- Zeit-Vorgabe zu groß: t(max) darf höchstens 3.4E+38 sein";
+
 struct TimeDiagramVisibility {
     bool fieldB = false;   // Inp(1) shown
     bool fieldK2 = false;  // Inp(11) shown

@@ -35,7 +35,16 @@ frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
     outer->addWidget(Label7);
 
     auto* inputs = new QHBoxLayout;
-    auto* fraC = new QGroupBox("Vorgabe der Anfangs-  konz.  [c(i)(0)] = mol/l", this);
+    // The caption takes two lines, which a frame title cannot: it stands as a
+    // label above a frame without title.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(2);
+    auto* fraCCaption = new QLabel(kFraCCaption, this);
+    fraCCaption->setObjectName("fraC_caption");
+    left->addWidget(fraCCaption);
+    auto* fraC = new QGroupBox(this);
+    fraC->setObjectName("fraC");
+    left->addWidget(fraC, 1);
     auto* gc = new QGridLayout(fraC);
     static const char* const letters[] = {"A", "B", "C", "P", "Q"};
     for (int i = 0; i < 5; ++i) {
@@ -45,7 +54,7 @@ frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
         gc->addWidget(Inp[static_cast<std::size_t>(i)], i, 1);
     }
     gc->setRowStretch(5, 1);
-    inputs->addWidget(fraC);
+    inputs->addLayout(left);
 
     auto* right = new QVBoxLayout;
     auto* fraK = new QGroupBox("Vorgabe der Geschwindigkeitskonstante(n)", this);

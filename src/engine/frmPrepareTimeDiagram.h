@@ -12,6 +12,9 @@ class QPushButton;
 
 namespace vrn {
 
+// Caption of the frame of the initial concentrations, on two lines.
+inline constexpr const char* kFraCCaption = "Vorgabe der Anfangs- \n konz.  [c(i)(0)] = mol/l";
+
 class frmPrepareTimeDiagram : public CalcForm {
     Q_OBJECT
 public:

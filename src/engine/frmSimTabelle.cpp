@@ -91,12 +91,13 @@ void frmSimTabelle::cmdPrint_Click() {
 }
 
 std::string writeValueTableFile(const std::string& path, const std::string& text) {
-    std::ofstream out(nativePath(path), std::ios::binary | std::ios::trunc);
-    if (!out) return "Die Datei " + path + " kann nicht geschrieben werden.";
-    out << encodeText("\"" + text + "\"\r\n");
-    out.close();
-    if (!out) return "Die Datei " + path + " konnte nicht vollständig geschrieben werden.";
-    return {};
+    std::string error;
+    try {
+        if (saveFileSafely(path, encodeText("\"" + text + "\"\r\n"), error)) return {};
+    } catch (const std::exception& e) {
+        error = exceptionText(e);
+    }
+    return error;
 }
 
 void frmSimTabelle::cmdSaveTable_Click() {

@@ -30,9 +30,13 @@ QRect ChartLabelLayer::labelBox(const ChartModel& m, int n, const QCPAxisRect* r
     const QCPAxis* ya = rect->axis(QCPAxis::atLeft);
     if ((xa->scaleType() == QCPAxis::stLogarithmic && x <= 0) || (ya->scaleType() == QCPAxis::stLogarithmic && y <= 0))
         return QRect();
+    // Inside the axis ranges, judged by value: QCustomPlot maps the upper end
+    // of a vertical axis one pixel above its rectangle (QRect::bottom() is
+    // top + height - 1), so a pixel test hid the label of a point at the top
+    // edge, such as c(P) of a first-order reaction near its end value.
+    if (!xa->range().contains(x) || !ya->range().contains(y)) return QRect();
     const double px = xa->coordToPixel(x), py = ya->coordToPixel(y);
-    if (!std::isfinite(px) || !std::isfinite(py) || !QRectF(rect->rect()).adjusted(-0.5, -0.5, 0.5, 0.5).contains(px, py))
-        return QRect();
+    if (!std::isfinite(px) || !std::isfinite(py)) return QRect();
     const QSize t = chartTextSize(chartTextLines(l.text), chartFont(l.font));
     const int pad = kPadding + chartBorderExtent(l.border, 1);
     const QSize size(t.width() + 2 * pad, t.height() + 2 * pad);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/NumberText.h"
+#include "base/SafeSave.h"
 
 namespace vrn {
 
@@ -723,29 +724,13 @@ ChartTemplateResult readChartTemplate(std::string_view bytes, ChartModel& model)
 
 ChartTemplateResult saveChartTemplate(const std::string& path, const ChartModel& model) {
     ChartTemplateResult result;
-    const std::string bytes = writeChartTemplate(model);
-    const std::filesystem::path target(path);
-    std::filesystem::path temp = target;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            result.message = "Die Diagrammvorlage kann nicht gespeichert werden.";
-            return result;
-        }
+    std::string error;
+    try {
+        result.ok = saveFileSafely(path, writeChartTemplate(model), error);
+    } catch (const std::exception& e) {
+        error = e.what();
     }
-    std::error_code ec;
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        result.message = "Die Diagrammvorlage kann nicht gespeichert werden.";
-        return result;
-    }
-    result.ok = true;
+    if (!result.ok) result.message = "Die Diagrammvorlage kann nicht gespeichert werden.\r\n" + error;
     return result;
 }
 

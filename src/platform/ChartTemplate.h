@@ -45,8 +45,8 @@ std::string writeChartTemplate(const ChartModel& model);
 // model is unchanged and the result names the line and the fault.
 ChartTemplateResult readChartTemplate(std::string_view bytes, ChartModel& model);
 
-// File versions. Saving writes a temporary file beside the target and
-// renames it, so a failed save leaves an existing file whole.
+// File versions. Saving goes through saveFileSafely (base/SafeSave.h): an
+// existing file is replaced only by a completely written one.
 ChartTemplateResult saveChartTemplate(const std::string& path, const ChartModel& model);
 ChartTemplateResult loadChartTemplate(const std::string& path, ChartModel& model);
 

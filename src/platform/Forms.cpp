@@ -1,6 +1,7 @@
 #include "platform/Forms.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -48,6 +49,19 @@ void Forms::destroyAll() {
 
 void Forms::setMdiArea(QMdiArea* area) { gMdi = area; }
 QMdiArea* Forms::mdiArea() { return gMdi.data(); }
+
+QRect Forms::fitIntoMdiArea(const QRect& frame) {
+    if (!gMdi || !gMdi->isVisible()) return frame;
+    // The area's size must be the laid-out one (the main window may just have
+    // been shown or resized).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QSize area = gMdi->viewport()->size();
+    if (area.width() <= 0 || area.height() <= 0) return frame;
+    QRect r(frame.topLeft(), frame.size().boundedTo(area));
+    r.moveLeft(std::max(0, std::min(r.left(), area.width() - r.width())));
+    r.moveTop(std::max(0, std::min(r.top(), area.height() - r.height())));
+    return r;
+}
 void Forms::setMainWindow(QWidget* w) { gMain = w; }
 QWidget* Forms::mainWindow() { return gMain.data(); }
 
@@ -84,17 +98,12 @@ void VrnForm::Show() {
         });
         sub_->setWindowTitle(windowTitle());
         if (!windowIcon().isNull()) sub_->setWindowIcon(windowIcon());
-        if (sz.isValid()) sub_->resize(sub_->sizeHint().expandedTo(sz));
-        if (positioned_) {
-            // Keep the frame inside the MDI area where the area is large enough.
-            int x = place.x(), y = place.y();
-            if (Forms::mdiArea()->isVisible()) {
-                const QSize area = Forms::mdiArea()->viewport()->size();
-                x = std::max(0, std::min(x, area.width() - sub_->width()));
-                y = std::max(0, std::min(y, area.height() - sub_->height()));
-            }
-            sub_->move(x, y);
-        }
+        // Every child opens inside the area it belongs to, as large as it
+        // asks but never larger than the area shows; the user may make it
+        // larger afterwards (the area then scrolls).
+        const QSize want = sz.isValid() ? sub_->sizeHint().expandedTo(sz) : sub_->size();
+        if (positioned_) sub_->setGeometry(Forms::fitIntoMdiArea(QRect(place, want)));
+        else sub_->resize(Forms::fitIntoMdiArea(QRect(QPoint(0, 0), want)).size());
     }
     if (zeroSize_) {
         if (sub_) sub_->hide();

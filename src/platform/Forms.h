@@ -121,6 +121,10 @@ public:
 
     static void setMdiArea(QMdiArea* area);
     static QMdiArea* mdiArea();
+    // A child window's frame geometry (pixels of the MDI area) made to fit the
+    // area: no larger than its visible part, and moved left and up so that it
+    // lies inside. Unchanged while the area has no size yet.
+    static QRect fitIntoMdiArea(const QRect& frame);
     // Owner of tool windows (the main window); may be null.
     static void setMainWindow(QWidget* w);
     static QWidget* mainWindow();

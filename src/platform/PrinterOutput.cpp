@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace vrn {
 
 namespace {
@@ -27,19 +29,52 @@ std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) {
     return printer;
 }
 
+QStringList printLines(const QString& text) {
+    QString all = text;
+    all.replace("\r\n", "\n");
+    QStringList lines = all.split('\n');
+    for (QString& line : lines) {
+        if (!line.contains('\t')) continue;
+        QString expanded;
+        for (QChar ch : line) {
+            if (ch == '\t') {
+                do expanded += ' ';
+                while (expanded.size() % 8 != 0);
+            } else {
+                expanded += ch;
+            }
+        }
+        line = expanded;
+    }
+    return lines;
+}
+
+QFont printFont(const QStringList& lines, const QFont& font, QPaintDevice* device, int pageWidth) {
+    QFont f = font;
+    for (double size = font.pointSizeF(); size >= 4; size -= 0.5) {
+        f.setPointSizeF(size);
+        const QFontMetrics fm(f, device);
+        int widest = 0;
+        for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
+        if (widest <= pageWidth) break;
+    }
+    return f;
+}
+
 bool printText(const QString& text, const QFont& font, QWidget* parent) {
     auto printer = choosePrinter(parent);
     if (!printer) return false;
+    const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+    const QStringList lines = printLines(text);
     QPainter p;
     if (!p.begin(printer.get())) return false;
-    p.setFont(font);
+    // Tabs are expanded to stops of 8 columns (zones of 14 put the last
+    // columns of a value table beyond an A4 page), and a text still wider
+    // than the page is printed smaller, so that every column is on it.
+    p.setFont(printFont(lines, font, printer.get(), page.width()));
     const QFontMetrics fm(p.font(), printer.get());
-    const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
     const int lineHeight = fm.lineSpacing();
     int y = fm.ascent();
-    QString all = text;
-    all.replace("\r\n", "\n");
-    const QStringList lines = all.split('\n');
     for (const QString& line : lines) {
         if (y > page.height() - fm.descent()) {
             if (!printer->newPage()) {
@@ -48,17 +83,7 @@ bool printText(const QString& text, const QFont& font, QWidget* parent) {
             }
             y = fm.ascent();
         }
-        // A Tab moves to the next print zone of 14 columns.
-        QString expanded;
-        for (QChar ch : line) {
-            if (ch == '\t') {
-                do expanded += ' ';
-                while (expanded.size() % 14 != 0);
-            } else {
-                expanded += ch;
-            }
-        }
-        p.drawText(0, y, expanded);
+        p.drawText(0, y, line);
         y += lineHeight;
     }
     return p.end();

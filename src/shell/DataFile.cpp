@@ -20,50 +20,60 @@ std::string oneLine(std::string s) {
     return s;
 }
 
-bool parseDataFileLines(const std::vector<std::string>& lines, DataFileContent& out, std::string& error) {
+// Reads the data set line by line; what is kept grows with the points, never
+// with blank lines or overlong lines of the file.
+bool parseDataFileLines(TextLineReader& reader, DataFileContent& out, std::string& error) {
     out = DataFileContent{};
-    if (lines.empty()) {
+    std::string head[4];
+    std::size_t got = 0;
+    while (got < 4 && reader.next(head[got])) ++got;
+    if (!reader.error().empty()) {
+        error = reader.error();
+        return false;
+    }
+    if (got == 0) {
         error = "Die Datei ist leer.";
         return false;
     }
-    if (lines.size() < 4) {
-        error = "Unerwartetes Dateiende: Zeile " + std::to_string(lines.size() + 1) +
-                " (Zahl der Messpunkte) fehlt.";
+    if (got < 4) {
+        error = "Unerwartetes Dateiende: Zeile " + std::to_string(got + 1) + " (Zahl der Messpunkte) fehlt.";
         return false;
     }
-    out.kommentar = lines[0];
-    out.zeiteinheit = readTextItem(lines[1]);
+    out.kommentar = head[0];
+    out.zeiteinheit = readTextItem(head[1]);
 
-    const auto countItems = splitItems(lines[3]);
-    if (countItems.size() != 1) {
+    if (countItems(head[3]) != 1) {
         error = "Zeile 4: Hier wird nur die Zahl der Messpunkte erwartet.";
         return false;
     }
     long n = 0;
-    const ItemError ce = readIntegerItem(countItems[0], 0, kMaxExpPunkte, n);
+    const ItemError ce = readIntegerItem(head[3], 0, kMaxExpPunkte, n);
     if (ce != ItemError::None) {
-        error = itemErrorText(ce, 4, 0, countItems[0]) + " Die Zahl der Messpunkte muss eine ganze Zahl von 0 bis " +
+        error = itemErrorText(ce, 4, 0, head[3]) + " Die Zahl der Messpunkte muss eine ganze Zahl von 0 bis " +
                 std::to_string(kMaxExpPunkte) + " sein.";
         return false;
     }
 
-    out.punkte.reserve(static_cast<std::size_t>(std::min<long>(n, static_cast<long>(lines.size()))));
-    out.lambdaInf.reserve(out.punkte.capacity());
-    std::size_t li = 4;
+    std::string line;
     for (long p = 0; p < n; ++p) {
-        while (li < lines.size() && trimBlanks(lines[li]).empty()) ++li;
-        if (li >= lines.size()) {
-            error = "Unerwartetes Dateiende: angegeben sind " + std::to_string(n) + " Messpunkte, die Datei enthält " +
-                    std::to_string(p) + ".";
+        bool more = false;
+        while ((more = reader.next(line)) && trimBlanks(line).empty()) {
+        }
+        if (!more) {
+            error = !reader.error().empty()
+                        ? reader.error()
+                        : "Unerwartetes Dateiende: angegeben sind " + std::to_string(n) +
+                              " Messpunkte, die Datei enthält " + std::to_string(p) + ".";
             return false;
         }
-        const int lineNo = static_cast<int>(li + 1);
-        const auto items = splitItems(lines[li]);
-        if (items.size() != kVrdItemsPerPoint) {
+        const int lineNo = static_cast<int>(reader.lineNumber());
+        const std::size_t count = countItems(line);
+        if (count != kVrdItemsPerPoint) {
             error = "Zeile " + std::to_string(lineNo) + ": " + std::to_string(kVrdItemsPerPoint) +
-                    " Werte erwartet, " + std::to_string(items.size()) + " gefunden.";
+                    " Werte erwartet, " + std::to_string(count) + " gefunden.";
             return false;
         }
+        const auto items = splitItems(line);
         Messpunkt m;
         Single lInf = 0;
         long aus = 0;
@@ -93,7 +103,6 @@ bool parseDataFileLines(const std::vector<std::string>& lines, DataFileContent& 
         m.aus = aus == 0 ? Integer{0} : Integer{-1};
         out.punkte.push_back(m);
         out.lambdaInf.push_back(lInf);
-        ++li;
     }
     return true;
 }
@@ -107,7 +116,8 @@ int zeitEinheitIndex(std::string_view unit) {
 }
 
 bool parseDataFile(std::string_view bytes, DataFileContent& out, std::string& error) {
-    return parseDataFileLines(splitLines(decodeText(bytes)), out, error);
+    TextLineReader reader;
+    return reader.openBytes(bytes, error) && parseDataFileLines(reader, out, error);
 }
 
 bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit, const Messpunkt* punkte, int n,
@@ -151,9 +161,9 @@ bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit
 bool prepareDataFileLoad(const std::string& fileName, bool append, PendingDataLoad& pending, std::string& error) {
     pending = PendingDataLoad{};
     pending.append = append;
-    std::vector<std::string> lines;
-    if (!readTextLines(fileName, lines, error)) return false;
-    if (!parseDataFileLines(lines, pending.content, error)) {
+    TextLineReader reader;
+    if (!reader.open(fileName, error)) return false;
+    if (!parseDataFileLines(reader, pending.content, error)) {
         error += "\r\n(Datei: " + fileName + ")";
         return false;
     }
@@ -199,20 +209,20 @@ bool prepareDataFileLoad(const std::string& fileName, bool append, PendingDataLo
 }
 
 void commitDataFile(PendingDataLoad& pending) {
+    // Everything that needs memory is made first; the state then changes by
+    // moves that cannot fail, so a lack of memory leaves the data set whole.
     auto& pts = pending.content.punkte;
     const int n = static_cast<int>(pts.size());
-    int m = 0;
-    if (pending.append) {
-        m = std::max<int>(0, app.nExpPunkte);
-    } else {
-        app.ExpKommentar = pending.content.kommentar;
-        app.ExpDaten.assign(2, Messpunkt{});
-    }
-    const std::size_t needed = static_cast<std::size_t>(m + n) + 1;
-    if (app.ExpDaten.size() < std::max<std::size_t>(needed, 2)) app.ExpDaten.resize(std::max<std::size_t>(needed, 2));
-    std::copy(pts.begin(), pts.end(), app.ExpDaten.begin() + m + 1);
+    const int m = pending.append ? std::max<int>(0, app.nExpPunkte) : 0;
+    std::vector<Messpunkt> daten;
+    if (pending.append) daten = app.ExpDaten;
+    daten.resize(std::max<std::size_t>(static_cast<std::size_t>(m + n) + 1, 2));
+    if (!pending.append) std::fill(daten.begin(), daten.end(), Messpunkt{});
+    std::copy(pts.begin(), pts.end(), daten.begin() + m + 1);
+    if (!pending.append) app.ExpKommentar.swap(pending.content.kommentar);
+    app.ExpDaten.swap(daten);
     app.nExpPunkte = static_cast<Integer>(m + n);
-    app.sZeiteinheit = pending.zeiteinheit;
+    app.sZeiteinheit.swap(pending.zeiteinheit);
     app.iZeitEinheit = pending.zeitEinheitIdx;
     app.Lambda0 = pending.lambda0;
     if (pending.lambdaInf) app.LambdaInf = *pending.lambdaInf;
@@ -223,42 +233,54 @@ void reportDataLoadFailure(const std::string& error) {
 }
 
 void LoadDataFile(const std::string& fileName, bool append, bool& ok) {
-    PendingDataLoad pending;
-    std::string error;
-    if (!prepareDataFileLoad(fileName, append, pending, error)) {
-        reportDataLoadFailure(error);
-        return;
+    try {
+        PendingDataLoad pending;
+        std::string error;
+        if (!prepareDataFileLoad(fileName, append, pending, error)) {
+            reportDataLoadFailure(error);
+            return;
+        }
+        commitDataFile(pending);
+        ok = true;
+    } catch (const std::exception& e) {
+        reportDataLoadFailure(exceptionText(e));
     }
-    commitDataFile(pending);
-    ok = true;
 }
 
 void WriteDataFile(const std::string& fileName, bool& ok) {
     ok = true;
-    const int n = std::clamp<int>(app.nExpPunkte, 0, static_cast<int>(app.ExpDaten.size()) - 1);
-    std::vector<std::string> lines;
     std::string error;
-    if (!formatDataFile(app.ExpKommentar, app.sZeiteinheit, app.ExpDaten.data() + 1, n, app.LambdaInf, lines, error) ||
-        !writeTextLines(fileName, lines, error)) {
-        showFailure("WriteDataFile", error);
-        ok = false;
+    try {
+        const int n = std::clamp<int>(app.nExpPunkte, 0, static_cast<int>(app.ExpDaten.size()) - 1);
+        std::vector<std::string> lines;
+        if (formatDataFile(app.ExpKommentar, app.sZeiteinheit, app.ExpDaten.data() + 1, n, app.LambdaInf, lines,
+                           error) &&
+            writeTextLines(fileName, lines, error))
+            return;
+    } catch (const std::exception& e) {
+        error = exceptionText(e);
     }
+    showFailure("WriteDataFile", error);
+    ok = false;
 }
 
 void ViewBatchFile(const std::string& fileName, std::string& firstLine, bool& ok) {
     ok = false;
-    std::vector<std::string> lines;
     std::string error;
-    if (!readFirstLines(fileName, 1, lines, error)) {
-        showFailure("ViewBatchFile", error);
-        return;
+    try {
+        std::vector<std::string> lines;
+        if (readFirstLines(fileName, 1, lines, error)) {
+            if (!lines.empty()) {
+                firstLine = lines[0];
+                ok = true;
+                return;
+            }
+            error = "Die Datei ist leer: " + fileName;
+        }
+    } catch (const std::exception& e) {
+        error = exceptionText(e);
     }
-    if (lines.empty()) {
-        showFailure("ViewBatchFile", "Die Datei ist leer: " + fileName);
-        return;
-    }
-    firstLine = lines[0];
-    ok = true;
+    showFailure("ViewBatchFile", error);
 }
 
 }  // namespace vrn

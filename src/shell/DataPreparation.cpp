@@ -101,7 +101,7 @@ void PrepareExpDaten(bool& hatCT, bool& hatKT, bool& hatCTT, Integer& nTemp, dou
     hatKT = nKT >= 2;
     hatCT = nCT >= 2 && sumT != 0;
     hatCTT = nCTT >= 3 && sumT != 0;
-    hatLambda = app.LambdaInf > 0 && sumLambda != 0;
+    hatLambda = app.LambdaInf > 0 && sumLambda > 0;
 
     for (int j = 1; j <= 5; ++j) {
         bool has = false;

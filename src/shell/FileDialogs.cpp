@@ -68,17 +68,21 @@ void LoadExpDataDialog(bool append, bool& ok, bool& cancelled) {
     if (cancelled) return;
     app.ExpDateiPfad = dir;
     if (name.empty()) return;
-    const std::string full = joinFolderName(dir, name);
-    PendingDataLoad pending;
-    std::string error;
-    if (!prepareDataFileLoad(full, append, pending, error)) {
-        reportDataLoadFailure(error);
-        return;
+    try {
+        std::string full = joinFolderName(dir, name);
+        PendingDataLoad pending;
+        std::string error;
+        if (!prepareDataFileLoad(full, append, pending, error)) {
+            reportDataLoadFailure(error);
+            return;
+        }
+        if (!append) ClearExpDaten();
+        app.ExpDateiName.swap(full);
+        commitDataFile(pending);
+        ok = true;
+    } catch (const std::exception& e) {
+        reportDataLoadFailure(exceptionText(e));
     }
-    if (!append) ClearExpDaten();
-    app.ExpDateiName = full;
-    commitDataFile(pending);
-    ok = true;
 }
 
 void SaveDataFileAs(bool& failed) {

@@ -1,5 +1,6 @@
 #include "shell/FileItems.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,6 +13,7 @@ namespace vrn {
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr long long kExponentCap = 1'000'000'000'000'000LL;
 
 std::string withoutLeadingBlank(std::string s) {
     if (!s.empty() && s.front() == ' ') s.erase(0, 1);
@@ -23,6 +25,11 @@ std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
+}
+
+std::size_t countItems(std::string_view line) {
+    if (trimBlanks(line).empty()) return 0;
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
 }
 
 std::vector<std::string_view> splitItems(std::string_view line) {
@@ -73,7 +80,9 @@ ItemError readDoubleItem(std::string_view item, double& v) {
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
         bool expDigit = false;
         while (i < s.size() && isDigit(s[i])) {
-            if (exponent < 1000000) exponent = exponent * 10 + (s[i] - '0');
+            // Counted on far beyond any digit count of an item, so that the
+            // decimal magnitude below is exact for every item of a file.
+            if (exponent < kExponentCap) exponent = exponent * 10 + (s[i] - '0');
             ++i;
             expDigit = true;
         }
@@ -131,7 +140,18 @@ ItemError readIntegerItem(std::string_view item, long lo, long hi, long& v) {
 }
 
 std::string readTextItem(std::string_view line) {
-    return std::string(trimBlanks(line.substr(0, line.find(','))));
+    // A byte-order mark (U+FEFF, a blank of no width) goes with the blanks, so
+    // that an item never starts with one: written as a file's first line it
+    // would be taken for the mark of the file and dropped.
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    std::string_view item = trimBlanks(line.substr(0, line.find(',')));
+    for (std::size_t before = 0; before != item.size();) {
+        before = item.size();
+        if (item.substr(0, 3) == bom) item.remove_prefix(3);
+        if (item.size() >= 3 && item.substr(item.size() - 3) == bom) item.remove_suffix(3);
+        item = trimBlanks(item);
+    }
+    return std::string(item);
 }
 
 std::string numberItem(double x) { return withoutLeadingBlank(Str(x)); }

@@ -21,6 +21,10 @@ namespace vrn {
 
 std::string_view trimBlanks(std::string_view s);
 
+// The number of items of a line (commas + 1; 0 for a blank line), without
+// splitting it.
+std::size_t countItems(std::string_view line);
+
 // The items of a line, each without the blanks around it. An empty line has
 // no items; "a,,b" has three, the middle one empty.
 std::vector<std::string_view> splitItems(std::string_view line);
@@ -33,7 +37,8 @@ ItemError readSingleItem(std::string_view item, Single& v);
 // An integer item: a number item whose value is a whole number in lo..hi.
 ItemError readIntegerItem(std::string_view item, long lo, long hi, long& v);
 
-// A text item: the line up to the first comma, without the blanks around it.
+// A text item: the line up to the first comma, without the blanks (and
+// byte-order marks) around it.
 std::string readTextItem(std::string_view line);
 
 std::string numberItem(double x);

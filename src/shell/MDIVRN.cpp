@@ -59,6 +59,7 @@ constexpr int kRevision = 0;
 MDIVRN* gMain = nullptr;
 constexpr int kHintLineHeight = 20;    // pixels
 constexpr int kHintDesignWidth = 960;  // pixels, lines 6 to 8
+constexpr int kToolbarSpacer = 8;      // pixels, one spacer position of the toolbar
 }  // namespace
 
 MDIVRN* MDIVRN::instance() { return gMain; }
@@ -104,6 +105,10 @@ MDIVRN::MDIVRN() {
     mdiArea = new QMdiArea(central);
     mdiArea->setObjectName("mdiArea");
     mdiArea->setBackground(QColor(128, 128, 128));
+    // A window the user makes larger than the area (or moves partly out of
+    // it) stays reachable: the area scrolls.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(Picture1);
     layout->addWidget(mdiArea, 1);
     setCentralWidget(central);
@@ -288,7 +293,11 @@ void MDIVRN::buildToolbar() {
         for (const Button& x : buttons)
             if (x.position == pos) b = &x;
         if (!b) {
-            if (pos == 3 || pos == 5 || pos == 8 || pos == 15) Toolbar1->insertSeparator(first);
+            // Every other position is a spacer: a gap of its own width.
+            auto* gap = new QWidget(Toolbar1);
+            gap->setFixedSize(kToolbarSpacer, 1);
+            QAction* a = Toolbar1->insertWidget(first, gap);
+            a->setObjectName(QString("Toolbar1_%1").arg(pos));
             continue;
         }
         QIcon icon = b->letters ? letterIcon(b->letters, pos == 14 ? QColor(200, 60, 40) : QColor(40, 90, 200))

@@ -180,14 +180,28 @@ std::string loadedText(const std::string& expDateiName) {
 }
 
 // Takes the data set a project names; returns the message text.
+// The program documents "...Datenfile: <name>" and the name as the data set's
+// also when the loader refused the file; the data set in memory is then still
+// the one before, so the name stays that one's (the last session written at
+// Exit names it) and the message says that the file was not loaded.
 std::string takeProjectData(const std::string& projectFile, const std::string& datName, QAction* mnuEdit) {
     if (datName.empty()) return "...kein Datenfile";
-    app.ExpDateiName = resolveDataName(projectFile, datName);
-    if (mnuEdit) mnuEdit->setEnabled(true);
+    const std::string name = resolveDataName(projectFile, datName);
     app.bDateiAnfuegen = false;
     bool ok = false;
-    LoadDataFile(app.ExpDateiName, app.bDateiAnfuegen, ok);
-    const std::string m = loadedText(app.ExpDateiName);
+    LoadDataFile(name, app.bDateiAnfuegen, ok);
+    std::string m;
+    if (ok) {
+        app.ExpDateiName = name;
+        m = loadedText(name);
+    } else {
+        m = "...Datenfile: " + StripPath(name) + " wurde nicht geladen." + kCrLf + kCrLf +
+            (app.nExpPunkte > 0 ? "Die bisherigen experimentellen Daten bleiben erhalten" +
+                                      (app.ExpDateiName.empty() ? std::string(".")
+                                                                : " (" + StripPath(app.ExpDateiName) + ").")
+                                : std::string("Es sind keine experimentellen Daten geladen."));
+    }
+    if (mnuEdit && (ok || app.nExpPunkte > 0)) mnuEdit->setEnabled(true);
     PrepareExpDaten();
     getAnfangskonzAusDaten();
     return m;
@@ -364,6 +378,10 @@ void MDIVRN::mnuLambdaAusw_Click(int i) {
         app.iDiagrammTyp = -11;
         CalcLambdaRange2();
     }
+    // Documented without closing an open chart first; an open chart is then
+    // only brought forward and draws nothing, while the model behind it has
+    // changed. Like every other evaluation, the item starts a new chart.
+    unloadChartWindow();
     openChart();
 }
 

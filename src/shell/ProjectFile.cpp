@@ -77,12 +77,13 @@ bool parseProjectLines(const std::vector<std::string>& lines, ProjectFileContent
         return false;
     }
     for (const LineRule& rule : kLineRules) {
-        const auto items = splitItems(lines[static_cast<std::size_t>(rule.line - 1)]);
-        if (static_cast<int>(items.size()) != rule.items) {
+        const std::string& line = lines[static_cast<std::size_t>(rule.line - 1)];
+        if (const std::size_t count = countItems(line); static_cast<int>(count) != rule.items) {
             error = "Zeile " + std::to_string(rule.line) + ": " + std::to_string(rule.items) + " Wert(e) erwartet, " +
-                    std::to_string(items.size()) + " gefunden.";
+                    std::to_string(count) + " gefunden.";
             return false;
         }
+        const auto items = splitItems(line);
         for (int i = 0; i < rule.items; ++i) {
             const std::string_view item = items[static_cast<std::size_t>(i)];
             ItemError e = ItemError::None;
@@ -111,10 +112,22 @@ bool parseProjectLines(const std::vector<std::string>& lines, ProjectFileContent
     return true;
 }
 
+// The first kVrpZeilen lines of a project file (the rest is never read).
+bool readProjectLines(TextLineReader& reader, std::vector<std::string>& lines, std::string& error) {
+    std::string line;
+    while (lines.size() < static_cast<std::size_t>(kVrpZeilen) && reader.next(line)) lines.push_back(line);
+    if (reader.error().empty()) return true;
+    error = reader.error();
+    return false;
+}
+
 }  // namespace
 
 bool parseProjectFile(std::string_view bytes, ProjectFileContent& out, std::string& error) {
-    return parseProjectLines(splitLines(decodeText(bytes)), out, error);
+    TextLineReader reader;
+    std::vector<std::string> lines;
+    return reader.openBytes(bytes, error) && readProjectLines(reader, lines, error) &&
+           parseProjectLines(lines, out, error);
 }
 
 bool formatProjectFile(const ProjectFileContent& c, std::vector<std::string>& lines, std::string& error) {
@@ -146,35 +159,46 @@ std::string StripPath(const std::string& path) {
 }
 
 bool WriteProjectFile(const std::string& fileName) {
-    if (endsWith(upper(fileName), "VRNLASTSESSION.VRP")) {
-        app.ProjKommentar = kSessionKommentar;
-    } else if (fileDialogHooks().askProjectComment) {
-        fileDialogHooks().askProjectComment();
-    }
-    ProjectFileContent c;
-    c.datum = fileDialogHooks().shortDateText ? fileDialogHooks().shortDateText() : defaultShortDate();
-    c.kommentar = app.ProjKommentar;
-    c.datName = StripPath(app.ExpDateiName);
-    c.modell = app.iModell;
-    c.k = {app.k[1], app.k[2], app.k[3]};
-    std::vector<std::string> lines;
     std::string error;
-    if (formatProjectFile(c, lines, error) && writeTextLines(fileName, lines, error)) return true;
+    try {
+        if (endsWith(upper(fileName), "VRNLASTSESSION.VRP")) {
+            app.ProjKommentar = kSessionKommentar;
+        } else if (fileDialogHooks().askProjectComment) {
+            fileDialogHooks().askProjectComment();
+        }
+        ProjectFileContent c;
+        c.datum = fileDialogHooks().shortDateText ? fileDialogHooks().shortDateText() : defaultShortDate();
+        c.kommentar = app.ProjKommentar;
+        c.datName = StripPath(app.ExpDateiName);
+        c.modell = app.iModell;
+        c.k = {app.k[1], app.k[2], app.k[3]};
+        std::vector<std::string> lines;
+        if (formatProjectFile(c, lines, error) && writeTextLines(fileName, lines, error)) return true;
+    } catch (const std::exception& e) {
+        error = exceptionText(e);
+    }
     MsgBox(error, MsgButtons::OK, MsgIcon::Critical, kProjektSpeicherFehler);
     return false;
 }
 
 void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok) {
-    std::vector<std::string> lines;
-    std::string error;
-    ProjectFileContent c;
-    if (readTextLines(fileName, lines, error, kMaxProjectFileBytes) && parseProjectLines(lines, c, error)) {
-        app.ProjKommentar = c.kommentar;
-        app.iModell = c.modell;
-        for (int i = 0; i < 3; ++i) app.k[static_cast<std::size_t>(i + 1)] = c.k[static_cast<std::size_t>(i)];
-        datName = c.datName;
-        ok = true;
-        return;
+    try {
+        std::vector<std::string> lines;
+        std::string error;
+        ProjectFileContent c;
+        TextLineReader reader;
+        if (reader.open(fileName, error, kMaxProjectFileBytes) && readProjectLines(reader, lines, error) &&
+            parseProjectLines(lines, c, error)) {
+            std::string name = c.datName;
+            app.ProjKommentar.swap(c.kommentar);
+            app.iModell = c.modell;
+            for (int i = 0; i < 3; ++i) app.k[static_cast<std::size_t>(i + 1)] = c.k[static_cast<std::size_t>(i)];
+            datName.swap(name);
+            ok = true;
+            return;
+        }
+    } catch (const std::exception&) {
+        // A project that cannot be read for lack of memory is refused like a broken one.
     }
     ok = false;
     MsgBox(kProjektFormatFehler, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
@@ -182,16 +206,21 @@ void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok
 
 void ReadFileComment(const std::string& fileName, std::string& comment, bool& ok) {
     ok = true;
-    std::vector<std::string> lines;
     std::string error;
-    if (readFirstLines(fileName, 2, lines, error) && lines.size() < 2)
-        error = "Unerwartetes Dateiende (der Kommentar in Zeile 2 fehlt): " + fileName;
-    if (!error.empty()) {
-        ok = false;
-        MsgBox(error, MsgButtons::OK, MsgIcon::Critical, "FEHLER");
-        return;
+    try {
+        std::vector<std::string> lines;
+        if (readFirstLines(fileName, 2, lines, error)) {
+            if (lines.size() >= 2) {
+                comment = lines[1];
+                return;
+            }
+            error = "Unerwartetes Dateiende (der Kommentar in Zeile 2 fehlt): " + fileName;
+        }
+    } catch (const std::exception& e) {
+        error = exceptionText(e);
     }
-    comment = lines[1];
+    ok = false;
+    MsgBox(error, MsgButtons::OK, MsgIcon::Critical, "FEHLER");
 }
 
 }  // namespace vrn

@@ -1,10 +1,14 @@
 #include "shell/TextFile.h"
 
+#include "base/SafeSave.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <system_error>
+
 
 namespace vrn {
 
@@ -125,26 +129,237 @@ std::string nativePath(const std::string& path) {
     return p;
 }
 
-std::string fileErrorText(int err, const std::string& path) {
-    switch (err) {
-        case ENOENT: return "Datei oder Pfad nicht gefunden: " + path;
-        case ENOTDIR: return "Pfad nicht gefunden: " + path;
-        case EACCES:
-        case EPERM: return "Zugriff verweigert: " + path;
-        case EISDIR: return "Das ist ein Ordner, keine Datei: " + path;
-        case ENOSPC: return "Kein Platz mehr auf dem Datenträger: " + path;
-        case EROFS: return "Der Datenträger ist schreibgeschützt: " + path;
-        case ENAMETOOLONG: return "Der Dateiname ist zu lang: " + path;
-        case EFBIG: return "Die Datei ist zu groß: " + path;
-        default: return "Datei-Ein-/Ausgabefehler: " + path;
-    }
+std::string exceptionText(const std::exception& e) {
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return "Nicht genügend Arbeitsspeicher; die Datei lässt sich nicht bearbeiten.";
+    return std::string("Unerwarteter Fehler: ") + e.what();
 }
+
 
 namespace {
 
-// Reads at most maxBytes + 1 bytes so that a caller can tell a file that is too large.
-bool readBytes(const std::string& path, std::size_t maxBytes, std::string& bytes, std::string& error) {
-    bytes.clear();
+// An incremental check of UTF-8: bytes are fed one at a time.
+class Utf8Check {
+public:
+    void feed(unsigned char c) {
+        if (!valid_) return;
+        if (need_ == 0) {
+            if (c < 0x80) return;
+            if (c >= 0xC2 && c <= 0xDF) start(1, c & 0x1Fu, 0x80);
+            else if (c >= 0xE0 && c <= 0xEF) start(2, c & 0x0Fu, 0x800);
+            else if (c >= 0xF0 && c <= 0xF4) start(3, c & 0x07u, 0x10000);
+            else valid_ = false;
+            return;
+        }
+        if ((c & 0xC0u) != 0x80u) {
+            valid_ = false;
+            return;
+        }
+        cp_ = (cp_ << 6) | (c & 0x3Fu);
+        if (--need_ == 0 && (cp_ < min_ || cp_ > 0x10FFFF || (cp_ >= 0xD800 && cp_ <= 0xDFFF))) valid_ = false;
+    }
+    bool valid() const { return valid_ && need_ == 0; }
+
+private:
+    void start(int need, unsigned cp, unsigned min) {
+        need_ = need;
+        cp_ = cp;
+        min_ = min;
+    }
+    bool valid_ = true;
+    int need_ = 0;
+    unsigned cp_ = 0, min_ = 0;
+};
+
+// The failure text for a text that starts with these bytes when it holds a
+// NUL byte: UTF-16 and UTF-32 are named, anything else is no text.
+std::string nulText(std::string_view head, std::size_t lineNo, const std::string& path) {
+    const auto b = [&](std::size_t i) { return i < head.size() ? static_cast<unsigned char>(head[i]) : 0x100u; };
+    const bool bom16 = (b(0) == 0xFF && b(1) == 0xFE) || (b(0) == 0xFE && b(1) == 0xFF);
+    const bool bom32 = (b(0) == 0 && b(1) == 0 && b(2) == 0xFE && b(3) == 0xFF) ||
+                       (b(0) == 0xFF && b(1) == 0xFE && b(2) == 0 && b(3) == 0);
+    // Without a byte-order mark: a first character of which one byte is NUL.
+    const bool wide = (b(0) == 0) != (b(1) == 0);
+    const std::string name = path.empty() ? std::string() : ": " + path;
+    if (bom32) return "Die Datei ist in UTF-32 kodiert" + name + "\r\n" + "Gelesen werden Textdateien in UTF-8 oder Latin-1 (ANSI); speichern Sie die Datei in einer dieser Kodierungen.";
+    if (bom16 || wide)
+        return "Die Datei ist in UTF-16 kodiert" + name + "\r\n" + "Gelesen werden Textdateien in UTF-8 oder Latin-1 (ANSI); speichern Sie die Datei in einer dieser Kodierungen.";
+    return "Zeile " + std::to_string(lineNo) + " enthält ein NUL-Zeichen; die Datei ist keine Textdatei" + name;
+}
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+}  // namespace
+
+TextLineReader::TextLineReader() = default;
+
+TextLineReader::~TextLineReader() {
+    if (file_) std::fclose(file_);
+}
+
+bool TextLineReader::readChunk() {
+    if (eof_) return false;
+    constexpr std::size_t kChunk = 65536;
+    if (pos_ > 0) {
+        buf_.erase(0, pos_);
+        pos_ = 0;
+    }
+    const std::size_t old = buf_.size();
+    std::size_t got = 0;
+    if (file_) {
+        buf_.resize(old + kChunk);
+        got = std::fread(buf_.data() + old, 1, kChunk, file_);
+        buf_.resize(old + got);
+        if (got < kChunk) {
+            eof_ = true;
+            if (std::ferror(file_)) {
+                error_ = fileErrorText(EIO, path_);
+                return false;
+            }
+        }
+    } else {
+        got = std::min(kChunk, memory_.size() - memoryPos_);
+        buf_.append(memory_.substr(memoryPos_, got));
+        memoryPos_ += got;
+        if (memoryPos_ == memory_.size()) eof_ = true;
+    }
+    return got > 0;
+}
+
+// First pass over the whole text: its size, its encoding and NUL bytes.
+bool TextLineReader::scan(std::size_t maxBytes) {
+    Utf8Check utf8;
+    std::string head;
+    std::size_t total = 0, lines = 1;
+    for (;;) {
+        const bool got = readChunk();
+        if (!error_.empty()) return false;
+        if (head.size() < 4) head.append(buf_.substr(0, 4 - head.size()));
+        for (char ch : buf_) {
+            if (ch == '\0') {
+                error_ = nulText(head, lines, path_);
+                return false;
+            }
+            if (ch == '\n') ++lines;
+            utf8.feed(static_cast<unsigned char>(ch));
+        }
+        total += buf_.size();
+        buf_.clear();
+        pos_ = 0;
+        if (total > maxBytes) {
+            error_ = "Die Datei ist zu groß: " + path_;
+            return false;
+        }
+        if (!got || eof_) break;
+    }
+    utf8_ = utf8.valid();
+    // Back to the start for the lines.
+    eof_ = false;
+    memoryPos_ = 0;
+    if (file_ && std::fseek(file_, 0, SEEK_SET) != 0) {
+        error_ = fileErrorText(EIO, path_);
+        return false;
+    }
+    return true;
+}
+
+bool TextLineReader::open(const std::string& path, std::string& error, std::size_t maxBytes) {
+    path_ = path;
+    if (path.empty()) {
+        error = error_ = "Kein Dateiname angegeben.";
+        return false;
+    }
+    const std::string p = nativePath(path);
+    std::error_code ec;
+    if (std::filesystem::is_directory(p, ec)) {
+        error = error_ = fileErrorText(EISDIR, path);
+        return false;
+    }
+    errno = 0;
+    file_ = std::fopen(p.c_str(), "rb");
+    if (!file_) {
+        error = error_ = fileErrorText(errno, path);
+        return false;
+    }
+    if (!scan(maxBytes)) {
+        error = error_;
+        return false;
+    }
+    return true;
+}
+
+bool TextLineReader::openBytes(std::string_view bytes, std::string& error) {
+    memory_ = bytes;
+    if (!scan(bytes.size())) {
+        error = error_;
+        return false;
+    }
+    return true;
+}
+
+bool TextLineReader::next(std::string& line) {
+    line.clear();
+    if (!error_.empty()) return false;
+    bool any = false;
+    for (;;) {
+        if (pos_ >= buf_.size() && !readChunk()) {
+            if (!error_.empty()) return false;
+            if (pos_ >= buf_.size()) break;
+        }
+        if (skipLf_) {
+            skipLf_ = false;
+            if (buf_[pos_] == '\n') {
+                ++pos_;
+                continue;
+            }
+        }
+        const std::size_t end = std::find_if(buf_.begin() + static_cast<std::ptrdiff_t>(pos_), buf_.end(), isLineEnd) -
+                                buf_.begin();
+        line.append(buf_, pos_, end - pos_);
+        any = any || end > pos_;
+        pos_ = end;
+        if (line.size() > kMaxTextLineBytes) {
+            error_ = "Zeile " + std::to_string(lineNo_ + 1) + " ist zu lang (mehr als " +
+                     std::to_string(kMaxTextLineBytes) + " Zeichen): " + path_;
+            line.clear();
+            return false;
+        }
+        if (end < buf_.size()) {
+            skipLf_ = buf_[end] == '\r';
+            ++pos_;
+            any = true;
+            break;
+        }
+    }
+    if (!any) return false;
+    ++lineNo_;
+    if (utf8_) {
+        // Byte-order marks at the start of a UTF-8 text are no part of it.
+        if (lineNo_ == 1)
+            while (line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
+    } else {
+        line = latin1ToUtf8(line);
+    }
+    return true;
+}
+
+bool readTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error,
+                   std::size_t maxBytes) {
+    TextLineReader reader;
+    if (!reader.open(path, error, maxBytes)) return false;
+    std::vector<std::string> read;
+    std::string line;
+    while (reader.next(line)) read.push_back(std::move(line));
+    if (!reader.error().empty()) {
+        error = reader.error();
+        return false;
+    }
+    lines = std::move(read);
+    return true;
+}
+
+bool readFirstLines(const std::string& path, std::size_t maxLines, std::vector<std::string>& lines,
+                    std::string& error, std::size_t maxBytes) {
     if (path.empty()) {
         error = "Kein Dateiname angegeben.";
         return false;
@@ -161,39 +376,12 @@ bool readBytes(const std::string& path, std::size_t maxBytes, std::string& bytes
         error = fileErrorText(errno, path);
         return false;
     }
-    char buf[65536];
-    while (bytes.size() <= maxBytes) {
-        const std::size_t want = std::min(sizeof buf, maxBytes + 1 - bytes.size());
-        const std::size_t got = std::fread(buf, 1, want, f.f);
-        bytes.append(buf, got);
-        if (got < want) break;
-    }
+    std::string bytes(maxBytes, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, maxBytes, f.f));
     if (std::ferror(f.f)) {
         error = fileErrorText(EIO, path);
         return false;
     }
-    return true;
-}
-
-}  // namespace
-
-bool readTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error,
-                   std::size_t maxBytes) {
-    std::string bytes;
-    if (!readBytes(path, maxBytes, bytes, error)) return false;
-    if (bytes.size() > maxBytes) {
-        error = "Die Datei ist zu groß: " + path;
-        return false;
-    }
-    lines = splitLines(decodeText(bytes));
-    return true;
-}
-
-bool readFirstLines(const std::string& path, std::size_t maxLines, std::vector<std::string>& lines,
-                    std::string& error, std::size_t maxBytes) {
-    std::string bytes;
-    if (!readBytes(path, maxBytes, bytes, error)) return false;
-    if (bytes.size() > maxBytes) bytes.resize(maxBytes);
     // Cut after the last complete line we need, so that decoding sees only those.
     std::size_t cut = 0, found = 0;
     for (std::size_t i = 0; i < bytes.size() && found < maxLines; ++i) {
@@ -204,34 +392,15 @@ bool readFirstLines(const std::string& path, std::size_t maxLines, std::vector<s
         }
     }
     if (found < maxLines) cut = bytes.size();
-    lines = splitLines(decodeText(std::string_view(bytes).substr(0, cut)));
+    const std::string_view shown = std::string_view(bytes).substr(0, cut);
+    if (const std::size_t nul = shown.find('\0'); nul != std::string_view::npos) {
+        error = nulText(shown, splitLines(shown.substr(0, nul)).size() + 1, path);
+        return false;
+    }
+    lines = splitLines(decodeText(shown));
     if (lines.size() > maxLines) lines.resize(maxLines);
     return true;
 }
-
-namespace {
-
-bool writeBytes(const std::string& path, const std::string& bytes, int& err) {
-    errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) {
-        err = errno;
-        return false;
-    }
-    const std::size_t put = std::fwrite(bytes.data(), 1, bytes.size(), f);
-    err = errno;
-    const bool flushed = std::fflush(f) == 0;
-    if (!flushed && err == 0) err = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!closed && err == 0) err = errno;
-    if (put != bytes.size() || !flushed || !closed) {
-        if (err == 0) err = EIO;
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 std::string encodeLines(const std::vector<std::string>& lines) {
     std::string text;
@@ -246,34 +415,7 @@ std::string encodeLines(const std::vector<std::string>& lines) {
 }
 
 bool writeTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
-    if (path.empty()) {
-        error = "Kein Dateiname angegeben.";
-        return false;
-    }
-    const std::string text = encodeLines(lines);
-    const std::string target = nativePath(path);
-    std::error_code ec;
-    if (std::filesystem::is_directory(target, ec)) {
-        error = fileErrorText(EISDIR, path);
-        return false;
-    }
-    const std::string temp = target + ".vrn-tmp";
-    int err = 0;
-    if (writeBytes(temp, text, err)) {
-        std::filesystem::rename(temp, target, ec);
-        if (!ec) return true;
-        std::filesystem::remove(temp, ec);
-    } else {
-        std::filesystem::remove(temp, ec);
-        // A folder where no new file may be made can still hold a writable target.
-        if (err != EACCES && err != EPERM && err != EROFS) {
-            error = fileErrorText(err, path);
-            return false;
-        }
-    }
-    if (writeBytes(target, text, err)) return true;
-    error = fileErrorText(err, path);
-    return false;
+    return saveFileSafely(path, encodeLines(lines), error);
 }
 
 }  // namespace vrn

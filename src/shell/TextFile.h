@@ -6,15 +6,20 @@
 // is written in UTF-8 instead, so that it reads back unchanged.
 // Reading: the bytes are taken as UTF-8 when they are valid UTF-8, otherwise
 // as Latin-1; byte-order marks at the start of UTF-8 are dropped; CR LF, LF alone and
-// CR alone all end a line. Inside the program every text is UTF-8.
+// CR alone all end a line. A file with a NUL byte is no text (UTF-16 and
+// UTF-32 are named as such). Inside the program every text is UTF-8.
 //
 // Failures come back as a German text for the user (never an exception).
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/SafeSave.h"
 
 namespace vrn {
 
@@ -40,8 +45,52 @@ std::vector<std::string> splitLines(std::string_view text);
 // "\" and "/" both separate folders in the program's paths; the file system wants "/".
 std::string nativePath(const std::string& path);
 
+// Largest line the readers take: no line of the program's files comes near it.
+inline constexpr std::size_t kMaxTextLineBytes = 1024u * 1024u;
+
+// Reads a text line by line, keeping only the line at hand: memory grows with
+// what the caller keeps, never with the file. The encoding is decided for the
+// whole text before the first line (rule above); a text with a NUL byte is
+// refused (one that starts as UTF-16 or UTF-32 is named so), as is a line
+// longer than kMaxTextLineBytes.
+class TextLineReader {
+public:
+    TextLineReader();
+    ~TextLineReader();
+    TextLineReader(const TextLineReader&) = delete;
+    TextLineReader& operator=(const TextLineReader&) = delete;
+
+    // Opens a file. False with a failure text when it cannot be opened or
+    // read, is larger than maxBytes or is no text of ours.
+    bool open(const std::string& path, std::string& error, std::size_t maxBytes = kMaxTextFileBytes);
+    // Reads the bytes of a text in memory (they must outlive the reader).
+    bool openBytes(std::string_view bytes, std::string& error);
+    // The next line (UTF-8, without its line end). False at the end of the
+    // text, or on a failure, which error() then names (empty at the end).
+    bool next(std::string& line);
+    const std::string& error() const { return error_; }
+    // Number of the line next() returned last (1 = the first line).
+    std::size_t lineNumber() const { return lineNo_; }
+
+private:
+    bool readChunk();
+    bool scan(std::size_t maxBytes);
+    std::FILE* file_ = nullptr;
+    std::string path_;
+    std::string_view memory_;
+    std::size_t memoryPos_ = 0;
+    std::string buf_;
+    std::size_t pos_ = 0;
+    bool eof_ = false;
+    bool skipLf_ = false;
+    bool utf8_ = true;
+    std::size_t lineNo_ = 0;
+    std::string error_;
+};
+
 // Reads a whole text file into lines (UTF-8). False with a failure text when
-// the file cannot be opened or read or is larger than maxBytes.
+// the file cannot be opened or read, is larger than maxBytes or is no text
+// (see TextLineReader).
 bool readTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error,
                    std::size_t maxBytes = kMaxTextFileBytes);
 
@@ -50,12 +99,13 @@ bool readTextLines(const std::string& path, std::vector<std::string>& lines, std
 bool readFirstLines(const std::string& path, std::size_t maxLines, std::vector<std::string>& lines,
                     std::string& error, std::size_t maxBytes = 64u * 1024u);
 
-// Writes the lines, each ended by CR LF. The file is first written beside the
-// target and then moved over it, so a failed write leaves an existing file as
-// it was. False with a failure text.
+// Writes the lines, each ended by CR LF, by saveFileSafely. False with a failure text.
 bool writeTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
 
-// The failure text for an errno value of an operation on path.
-std::string fileErrorText(int err, const std::string& path);
+// The failure text for an exception that a file procedure caught at its
+// boundary (memory exhausted, say), so that it can refuse instead of ending
+// the program.
+std::string exceptionText(const std::exception& e);
+
 
 }  // namespace vrn

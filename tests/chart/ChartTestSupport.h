@@ -19,6 +19,7 @@ protected:
     }
     void TearDown() override { chartHooks() = ChartHooks{}; }
 
+public:
     // Replaces the data set by n points made by fill(point, index 1..n).
     static void datensatz(int n, const std::function<void(Messpunkt&, int)>& fill) {
         app.ExpDaten.assign(static_cast<std::size_t>(n + 1), Messpunkt{});

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -60,23 +59,15 @@ TEST_F(ChartWindowTest, ModelFourDrawsThreeLabelledCurvesEqualToTheSimulation) {
     EXPECT_EQ(c.pointCount(1, 4), 0);
     EXPECT_EQ(c.text(ChartTextBlock::Header), "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P");
     EXPECT_EQ(c.axisTitle(ChartAxis::X), "t/ s");
-    EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
-}
-
-TEST_F(ChartWindowTest, ScreenshotShowsTheCurvesInTheirColour) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
+    for (int i = 1; i <= 3; ++i) EXPECT_FALSE(w.Chart2D1->labelRect(i).isNull()) << i;
+    // The first chart of the program (model 2 with its defaults): the c(P)
+    // label's point (t = 47, c(P) = 0.9991) lies at the top of the y range 0..1.
+    Forms::unload<frmGraph2D>();
     vrn::test::processEvents();
-    const QString path = vrn::test::saveScreenshot(&w, "chart_window_model4");
-    const QImage img(path);
-    ASSERT_FALSE(img.isNull());
-    const QImage chart = w.Chart2D1->grab().toImage();
-    int blau = 0;
-    for (int y = 0; y < chart.height(); ++y)
-        for (int x = 0; x < chart.width(); ++x) {
-            const QColor p = chart.pixelColor(x, y);
-            if (p.blue() > 200 && p.red() < 80 && p.green() < 80) ++blau;
-        }
-    EXPECT_GT(blau, 300);
+    frmGraph2D& v = simulationsDiagramm(2, 1, 0, 0.15, 0, 100);
+    EXPECT_GT(v.Chart2D1->y(1, 2, v.Chart2D1->labelPoint(2)), 0.999);
+    EXPECT_FALSE(v.Chart2D1->labelRect(2).isNull());
+    EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
 }
 
 TEST_F(ChartWindowTest, RateRequestDrawsTheRatesOfTheSpecies) {
@@ -182,24 +173,6 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
     EXPECT_LE(c.labelPoint(2), 201);
 }
 
-TEST_F(ChartWindowTest, DeleteButtonActsOnlyOnACaptionThatNamesACurve) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    w.mnuKurvenDesign_Click();
-    ASSERT_TRUE(w.fraKurven->isVisible());
-    EXPECT_EQ(w.tabKurven->tabText(2), QString("K. 3"));
-    w.tabKurven->setTabText(2, "K. ");  // a caption without a number
-    w.tabKurven->setCurrentIndex(2);
-    QTest::mouseClick(w.cmdDelKurv, Qt::LeftButton);
-    EXPECT_EQ(app.gnKurven, 3);
-    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 201);
-
-    w.tabKurven->setTabText(2, "K. 3");
-    QTest::mouseClick(w.cmdDelKurv, Qt::LeftButton);
-    EXPECT_EQ(app.gnKurven, 2);
-    EXPECT_EQ(w.Chart2D1->pointCount(1, 3), 0);
-    EXPECT_FALSE(w.tabKurven->isTabVisible(2));
-}
-
 TEST_F(ChartWindowTest, AllesEmptiesTheChart) {
     datensatz(5, [](Messpunkt& p, int i) {
         p.t = 5.0 * (i - 1);
@@ -264,46 +237,6 @@ TEST_F(ChartWindowTest, HalfLifeMarkOfModelTwoInBothLocales) {
         Forms::unload<frmGraph2D>();
         vrn::test::processEvents();
     }
-}
-
-TEST_F(ChartWindowTest, NumericalModelWithoutHalfLifeSaysItIsOutsideTheRange) {
-    // Model 7 over a short time: A does not fall to half.
-    frmGraph2D& w = simulationsDiagramm(7, 0.1, 0.1, 0.01, 0.01, 1);
-    ASSERT_EQ(app.tHalbA_sim, 0);
-    w.menuItem("mnuHalbA")->trigger();
-    EXPECT_EQ(w.Chart2D1->pointCount(1, 26), 0);
-    EXPECT_EQ(w.statusText(), QString("Halbwertszeit liegt nicht im Diagramm-Bereich"));
-}
-
-TEST_F(ChartWindowTest, ScreenshotsOfAnEvaluationAndOfTheCurvePanelInGerman) {
-    vrn::test::LocaleGuard de{QLocale(QLocale::German, QLocale::Germany)};
-    datensatz(13, [](Messpunkt& p, int i) {
-        p.t = 5.0 * (i - 1);
-        p.c[1] = 0.08 * std::exp(-0.035 * p.t) * (1 + 0.01 * ((i % 3) - 1));
-    });
-    app.bAuswertungsart = 0;
-    frmGraph2D& w = datenDiagramm(-5);
-    vrn::test::processEvents();
-    vrn::test::saveScreenshot(&w, "chart_window_evaluation_de");
-    EXPECT_TRUE(w.statusText().startsWith("Berechnungsergebnis: k = 0,03"));
-    Forms::unload<frmGraph2D>();
-    vrn::test::processEvents();
-
-    datensatz(6, [](Messpunkt& p, int i) {
-        p.t = 5.0 * (i - 1);
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-        p.c[4] = 0.1 - p.c[1];
-    });
-    app.gMitMesspunkten = true;
-    frmGraph2D& v = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    v.menuItem("mnuHalbA")->trigger();
-    v.menuItem("mnuAddLegend")->trigger();
-    vrn::test::processEvents();
-    vrn::test::saveScreenshot(&v, "chart_window_model2_de");
-    EXPECT_EQ(v.statusText(), QString("Halbwertszeit tau(A) = 4,62 s"));
-    v.mnuKurvenDesign_Click();
-    vrn::test::processEvents();
-    vrn::test::saveScreenshot(&v, "chart_window_curve_panel_de");
 }
 
 TEST_F(ChartWindowTest, ArrheniusPlotShowsTheActivationEnergy) {

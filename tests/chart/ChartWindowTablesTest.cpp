@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 #include <string>
 
 #include "ChartTestSupport.h"
@@ -16,63 +15,6 @@ using namespace vrn;
 using vrn::test::ChartTest;
 using vrn::test::MsgRecorder;
 using vrn::test::NumberLocaleGuard;
-
-TEST(ChartWindowTables, LineStylesMapToCodesAndBack) {
-    const std::pair<const char*, int> erwartet[] = {{"nur Einzelpunkte", 1}, {"Kurve normal", 2}, {"Kurve punktiert", 4},
-                                                    {"Kurve gestrichelt", 3}, {"Kurve strichpunkt.", 7}};
-    for (std::size_t i = 0; i < kKurvenStile.size(); ++i) {
-        EXPECT_STREQ(kKurvenStile[i].text, erwartet[i].first);
-        EXPECT_EQ(kKurvenStile[i].code, erwartet[i].second);
-        EXPECT_EQ(kurvenStilIndex(kKurvenStile[i].code), static_cast<int>(i));
-    }
-    for (int code : {5, 6, 0, 8, -1}) EXPECT_EQ(kurvenStilIndex(code), 0) << code;
-    EXPECT_EQ(symbolZumLinienstil(1), 2);
-    for (int code : {2, 3, 4, 7}) EXPECT_EQ(symbolZumLinienstil(code), 1);
-}
-
-TEST(ChartWindowTables, PointStylesCarryTheSymbolCodes) {
-    const int codes[] = {2, 10, 4, 11, 6, 9, 3, 5, 7, 8, 1};
-    std::set<int> gesehen;
-    for (std::size_t i = 0; i < kPunktStile.size(); ++i) {
-        EXPECT_EQ(kPunktStile[i].code, codes[i]) << kPunktStile[i].text;
-        gesehen.insert(kPunktStile[i].code);
-    }
-    EXPECT_EQ(gesehen.size(), 11u);
-    EXPECT_STREQ(kPunktStile[0].text, "Kreis voll");
-    EXPECT_STREQ(kPunktStile[10].text, "versteckt");
-}
-
-TEST(ChartWindowTables, SeparatorItems) {
-    EXPECT_EQ(trennzeichenIndex(";"), 0);
-    EXPECT_EQ(trennzeichenIndex(","), 1);
-    EXPECT_EQ(trennzeichenIndex("\t"), 2);
-    EXPECT_EQ(trennzeichenIndex(" "), 0);
-    EXPECT_EQ(trennzeichenIndex(""), 0);
-    EXPECT_STREQ(kTrennzeichen[1].text, "Trennzeichen Komma");
-}
-
-TEST(ChartWindowTables, HalfLifeItemsPerKind) {
-    for (int kind = -12; kind <= 101; ++kind) {
-        const bool a = (kind >= -8 && kind <= -5) || (kind >= 1 && kind <= 20) || (kind >= 51 && kind <= 70);
-        EXPECT_EQ(halbwertszeitAAngeboten(kind), a) << kind;
-    }
-    const std::set<int> b{-8, 4, 7, 9, 10, 12, 13, 17, 54, 57, 59, 60, 62, 63, 67, 68};
-    for (int kind = -12; kind <= 101; ++kind) EXPECT_EQ(halbwertszeitBAngeboten(kind), b.count(kind) == 1) << kind;
-}
-
-TEST(ChartWindowTables, MenuNamesAreUniqueAndArraysComplete) {
-    std::set<std::string> namen;
-    int kurven = 0, punkte = 0;
-    for (const MenuRow& r : chartMenuRows()) {
-        if (!r.caption) continue;
-        EXPECT_TRUE(namen.insert(r.name).second) << r.name;
-        const std::string n = r.name;
-        if (n.rfind("mnuSubDelKurv(", 0) == 0) ++kurven;
-        if (n.rfind("mnuSubDelPoints(", 0) == 0) ++punkte;
-    }
-    EXPECT_EQ(kurven, 25);
-    EXPECT_EQ(punkte, 8);
-}
 
 TEST(CurveCopy, LinesOfXTabYInTheLocalesForm) {
     NumberLocaleGuard komma(',', '.');
@@ -95,19 +37,6 @@ TEST(CurveCopy, CurveNumberOfATabCaption) {
 }
 
 class HalfLifeMarks : public ChartTest {};
-
-TEST_F(HalfLifeMarks, ClosedFormModelTwo) {
-    NumberLocaleGuard komma(',', '.');
-    app.iModell = 2;
-    app.iDiagrammTyp = 2;
-    app.c0[1] = 0.1;
-    app.k[1] = 0.15;
-    app.sZeiteinheit = "min";
-    const HalbwertszeitMarke m = berechneHalbwertszeitMarke(1);
-    EXPECT_TRUE(m.zeichnen);
-    EXPECT_NEAR(m.tau, std::log(2.0) / 0.15, 1e-5);
-    EXPECT_EQ(m.statusText, "Halbwertszeit tau(A) = 4,62 min");
-}
 
 TEST_F(HalfLifeMarks, EvaluationKindsUseTheStartConcentrationsOfTheData) {
     NumberLocaleGuard punkt('.', ',');

@@ -75,27 +75,6 @@ TEST_F(SpeciesCurves, SpeciesFollowThePendingCountPerModel) {
     }
 }
 
-TEST_F(SpeciesCurves, ModelFourDrawsLabelledCurvesEqualToTheSimulation) {
-    app.iModell = 4;
-    app.gnKurvenOffen = 3;
-    const char* labels[] = {"c(A) ", "c(B) ", "c(P) "};
-    const std::vector<double>* arrays[] = {&app.cSim_A, &app.cSim_B, &app.cSim_P};
-    for (int j = 0; j < 3; ++j) {
-        const KurvenErgebnis r = zeichne(4, j + 1);
-        ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
-        EXPECT_TRUE(r.setzeLabel);
-        EXPECT_EQ(r.labelText, labels[j]);
-        EXPECT_EQ(r.statusText, "");
-        EXPECT_FALSE(r.mitMesspunkten);
-        ASSERT_EQ(app.gKurvenPunkte[0].x, 201);
-        for (int i = 0; i <= 200; ++i) {
-            EXPECT_EQ(app.gKurvenPunkte[static_cast<std::size_t>(i + 1)].x, static_cast<Single>(app.tSim[static_cast<std::size_t>(i)]));
-            EXPECT_EQ(app.gKurvenPunkte[static_cast<std::size_t>(i + 1)].y,
-                      static_cast<Single>((*arrays[j])[static_cast<std::size_t>(i)]));
-        }
-    }
-}
-
 TEST_F(SpeciesCurves, LabelsOfRatesAndOfTheEnzymeModel) {
     struct Fall {
         int modell;
@@ -115,20 +94,6 @@ TEST_F(SpeciesCurves, LabelsOfRatesAndOfTheEnzymeModel) {
         app.gnKurvenOffen = static_cast<Integer>(f.labels.size());
         for (const auto& l : f.labels) EXPECT_EQ(zeichne(f.kind).labelText, l) << f.kind;
     }
-}
-
-TEST_F(SpeciesCurves, MichaelisMentenCurveIsTheUnlabelledRateOfP) {
-    app.iModell = 10;
-    app.bMMdiagramm = true;
-    app.gnKurvenOffen = 1;
-    achsen(0, 20, 50, 60);  // the curve lies outside; no warning for it
-    const KurvenErgebnis r = zeichne(10);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
-    EXPECT_TRUE(r.setzeLabel);
-    EXPECT_EQ(r.labelText, "");
-    EXPECT_FALSE(ausserhalb);
-    EXPECT_EQ(app.gKurvenPunkte[5].y, app.rSim_P[4]);
-    EXPECT_EQ(app.gnKurvenOffen, 0);
 }
 
 TEST_F(SpeciesCurves, NonIsothermalFittingDrawsSpeciesAOncePerIsotherm) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "ChartTestSupport.h"
 #include "chart/CurveCompute.h"
@@ -76,21 +77,6 @@ TEST_F(EvaluationPlot, FirstOrderPlotRecoversTheRateConstant) {
     // The regression tables hold the 11 points.
     ASSERT_EQ(app.gRegrX.size(), 12u);
     EXPECT_FLOAT_EQ(app.gRegrY[3], static_cast<Single>(std::log(0.1) - 0.15 * 4));
-}
-
-TEST_F(EvaluationPlot, ResultTextUsesTheLocaleSeparator) {
-    NumberLocaleGuard komma(',', '.');
-    ersteOrdnung(0.1, 0.15);
-    const KurvenErgebnis r = zeichne(-5);
-    EXPECT_TRUE(beginntMit(r.statusText, "Berechnungsergebnis: k = 0,15")) << r.statusText;
-    EXPECT_TRUE(endetMit(r.statusText, "   (R^2 = 1,00000)")) << r.statusText;
-}
-
-TEST_F(EvaluationPlot, KindMinusTenWithoutConductivityUsesTheConcentrations) {
-    ersteOrdnung(0.2, 0.04);
-    const KurvenErgebnis r = zeichne(-10);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
-    EXPECT_NEAR(app.k[1], 0.04, 1e-6);
 }
 
 TEST_F(EvaluationPlot, SecondOrderPlotHalvesTheSlopeFor2AUnlessStartsAreEqual) {
@@ -263,145 +249,89 @@ TEST_F(EvaluationPlot, UndefinedValueOfAnExcludedRowIsLeftOut) {
     EXPECT_NEAR(app.RegrB, 6000 * kGasR / 1000, 1e-2);
 }
 
+namespace {
+
+// Rows of t, c(A), c(B), T, k, lambda and the exclusion flag.
+using Zeilen = std::vector<std::array<double, 7>>;
+void zeilen(const Zeilen& rows) {
+    ChartTest::datensatz(static_cast<int>(rows.size()), [&](Messpunkt& p, int i) {
+        const auto& r = rows[static_cast<std::size_t>(i - 1)];
+        p.t = r[0];
+        p.c[1] = r[1];
+        p.c[2] = r[2];
+        p.Temp = r[3];
+        p.k = r[4];
+        p.lambda = static_cast<Single>(r[5]);
+        p.aus = static_cast<Integer>(r[6]);
+    });
+}
+
+}  // namespace
+
 TEST_F(EvaluationPlot, UndefinedValuesOfActiveRowsEndInTheCriticalPath) {
-    struct Fall {
-        const char* was;
-        int kind;
-        std::function<void()> daten;
-        const char* text;
-    };
-    const Fall faelle[] = {
-        {"Arrhenius with k = 0", -3,
-         [] {
-             datensatz(4, [](Messpunkt& p, int i) {
-                 p.Temp = 300.0 + 10 * i;
-                 p.k = i == 3 ? 0 : 1.0 * i;
-             });
-         },
+    const double c01 = static_cast<double>(0.1f);
+    // kind, rows, c(A)(0) of the data, lambda(inf), the failure text
+    const std::tuple<int, Zeilen, Single, double, const char*> faelle[] = {
+        {-3, {{0, 0, 0, 310, 1, 0, 0}, {0, 0, 0, 320, 2, 0, 0}, {0, 0, 0, 330, 0, 0, 0}, {0, 0, 0, 340, 4, 0, 0}}, 0, 0,
          "Logarithmus einer Zahl <= 0 (Messpunkt 3)"},
-        {"Eyring with k < 0", -4,
-         [] {
-             datensatz(4, [](Messpunkt& p, int i) {
-                 p.Temp = 300.0 + 10 * i;
-                 p.k = i == 2 ? -1 : 1.0 * i;
-             });
-         },
+        {-4, {{0, 0, 0, 310, 1, 0, 0}, {0, 0, 0, 320, -1, 0, 0}, {0, 0, 0, 330, 3, 0, 0}}, 0, 0,
          "Logarithmus einer Zahl <= 0 (Messpunkt 2)"},
-        {"Wilkinson with c(A) = c0", -7,
-         [] {
-             app.c0Daten[1] = 0.1f;
-             datensatz(4, [](Messpunkt& p, int i) {
-                 p.t = i;
-                 p.c[1] = i == 2 ? static_cast<double>(0.1f) : 0.05;
-             });
-         },
-         "Division durch Null (Messpunkt 2)"},
-        {"conductivity beyond lambda(inf)", -10,
-         [] {
-             app.bLambdaAuswertung = true;
-             app.LambdaInf = 2;
-             app.Lambda0 = 0;
-             datensatz(4, [](Messpunkt& p, int i) {
-                 p.t = i;
-                 p.lambda = i == 4 ? 2.5f : 1.0f + 0.1f * static_cast<Single>(i);
-             });
-         },
-         "Logarithmus einer Zahl <= 0 (Messpunkt 4)"},
-        {"second order conductivity at lambda(inf)", -11,
-         [] {
-             app.LambdaInf = 2;
-             app.Lambda0 = 0;
-             datensatz(4, [](Messpunkt& p, int i) {
-                 p.t = i;
-                 p.lambda = i == 1 ? 2.0f : 1.0f;
-             });
-         },
-         "Division durch Null (Messpunkt 1)"},
-        {"equal start concentrations for -8", -8,
-         [] {
-             datensatz(4, [](Messpunkt& p, int i) {
-                 p.t = i - 1;
-                 p.c[1] = 0.01 / i;
-                 p.c[2] = 0.01 / i;
-             });
-         },
+        {-7, {{1, 0.05, 0, 0, 0, 0, 0}, {2, c01, 0, 0, 0, 0, 0}, {3, 0.05, 0, 0, 0, 0, 0}}, 0.1f, 0,
+         "Division durch Null (Messpunkt 2)"},  // c(A) = c(A)(0)
+        {-10, {{1, 0, 0, 0, 0, 1.1, 0}, {2, 0, 0, 0, 0, 1.2, 0}, {3, 0, 0, 0, 0, 1.3, 0}, {4, 0, 0, 0, 0, 2.5, 0}}, 0, 2,
+         "Logarithmus einer Zahl <= 0 (Messpunkt 4)"},  // beyond lambda(inf)
+        {-11, {{1, 0, 0, 0, 0, 2, 0}, {2, 0, 0, 0, 0, 1, 0}, {3, 0, 0, 0, 0, 1, 0}}, 0, 2,
+         "Division durch Null (Messpunkt 1)"},  // at lambda(inf)
+        {-8, {{0, 0.01, 0.01, 0, 0, 0, 0}, {1, 0.005, 0.005, 0, 0, 0, 0}, {2, 0.003, 0.003, 0, 0, 0, 0}}, 0, 0,
          "Division durch Null: c(A) und c(B) bei t = 0 sind gleich oder fehlen im Datensatz"},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [kind, rows, c0, lambdaInf, text] : faelle) {
         resetAppState("");
         achsen(-1000, 1000, -1000, 1000);
-        f.daten();
+        zeilen(rows);
+        app.c0Daten[1] = c0;
+        app.LambdaInf = lambdaInf;
+        app.bLambdaAuswertung = kind == -10;
         app.k[1] = 0.15;
         app.RegrA = 7;
         app.RegrB = 8;
         app.RegrR2 = 0.5f;
         app.gKurvenPunkte[0].x = 3;
         MsgRecorder rec;
-        const KurvenErgebnis r = zeichne(f.kind);
-        EXPECT_EQ(r.ausgang, KurvenAusgang::Abbruch) << f.was;
-        EXPECT_EQ(r.fehlerText, f.text) << f.was;
-        EXPECT_EQ(r.statusText, "") << f.was;
-        EXPECT_EQ(rec.count(), 0u) << f.was;  // the drawing loop shows it
-        EXPECT_EQ(app.k[1], 0.15) << f.was;
-        EXPECT_EQ(app.RegrA, 7) << f.was;
-        EXPECT_EQ(app.RegrB, 8) << f.was;
-        EXPECT_EQ(app.RegrR2, 0.5f) << f.was;
-        EXPECT_EQ(app.gKurvenPunkte[0].x, 3) << f.was;
-        EXPECT_EQ(app.gnKurvenOffen, 1) << f.was;
+        const KurvenErgebnis r = zeichne(kind);
+        EXPECT_EQ(r.ausgang, KurvenAusgang::Abbruch) << kind;
+        EXPECT_EQ(r.fehlerText, text) << kind;
+        EXPECT_EQ(r.statusText, "") << kind;
+        EXPECT_EQ(rec.count(), 0u) << kind;  // the drawing loop shows it
+        // Nothing of the earlier result is touched.
+        EXPECT_EQ(std::tuple(app.k[1], app.RegrA, app.RegrB, app.RegrR2, app.gKurvenPunkte[0].x, app.gnKurvenOffen),
+                  std::tuple(0.15, 7.0, 8.0, 0.5f, 3.0f, Integer{1}))
+            << kind;
     }
 }
 
 TEST_F(EvaluationPlot, TooFewPointsOrEqualTimesAreRefused) {
-    struct Fall {
-        const char* was;
-        std::function<void()> daten;
-        const char* text;
+    const std::pair<Zeilen, const char*> faelle[] = {
+        {{}, kZuWenigePunkte},
+        {{{1, 0.1, 0, 0, 0, 0, 0}, {2, 0.05, 0, 0, 0, 0, -1}, {3, 0.03, 0, 0, 0, 0, -1}}, kZuWenigePunkte},  // one active
+        {{{1, 0, 0, 0, 0, 0, 0}, {2, 0.1, 0, 0, 0, 0, 0}, {3, 0, 0, 0, 0, 0, 0}}, kZuWenigePunkte},  // one passes the rows test
+        {{{5, 0.1, 0, 0, 0, 0, 0}, {5, 0.05, 0, 0, 0, 0, 0}, {5, 0.03, 0, 0, 0, 0, 0}}, kRegressionSingulaer},  // equal times
     };
-    const Fall faelle[] = {
-        {"no point", [] { datensatz(0, [](Messpunkt&, int) {}); }, kZuWenigePunkte},
-        {"one active point",
-         [] {
-             datensatz(3, [](Messpunkt& p, int i) {
-                 p.t = i;
-                 p.c[1] = 0.1 / i;
-                 p.aus = i == 1 ? 0 : -1;
-             });
-         },
-         kZuWenigePunkte},
-        {"one point passes the row test",
-         [] {
-             datensatz(3, [](Messpunkt& p, int i) {
-                 p.t = i;
-                 p.c[1] = i == 2 ? 0.1 : 0;
-             });
-         },
-         kZuWenigePunkte},
-        {"all at the same time",
-         [] {
-             datensatz(3, [](Messpunkt& p, int i) {
-                 p.t = 5;
-                 p.c[1] = 0.1 / i;
-             });
-         },
-         kRegressionSingulaer},
-    };
-    for (const auto& f : faelle) {
+    for (const auto& [rows, text] : faelle) {
         resetAppState("");
         achsen(-1000, 1000, -1000, 1000);
-        f.daten();
+        zeilen(rows);
         app.k[1] = 0.15;
         app.gKurvenPunkte[0].x = 3;
         MsgRecorder rec;
         const KurvenErgebnis r = zeichne(-5);
-        EXPECT_EQ(r.ausgang, KurvenAusgang::Verweigert) << f.was;
-        ASSERT_EQ(rec.count(), 1u) << f.was;
-        EXPECT_EQ(rec.last().text, f.text) << f.was;
-        EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ") << f.was;
-        EXPECT_EQ(rec.last().icon, MsgIcon::Critical) << f.was;
-        EXPECT_EQ(r.statusText, "") << f.was;
-        EXPECT_EQ(app.k[1], 0.15) << f.was;
-        EXPECT_EQ(app.gKurvenPunkte[0].x, 3) << f.was;
-        EXPECT_EQ(app.gnKurvenOffen, 1) << f.was;
+        EXPECT_EQ(r.ausgang, KurvenAusgang::Verweigert) << rows.size();
+        ASSERT_EQ(rec.count(), 1u) << rows.size();
+        EXPECT_EQ(rec.last().text, text);
+        EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+        EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+        EXPECT_EQ(r.statusText, "");
+        EXPECT_EQ(std::tuple(app.k[1], app.gKurvenPunkte[0].x, app.gnKurvenOffen), std::tuple(0.15, 3.0f, Integer{1}));
     }
 }
 

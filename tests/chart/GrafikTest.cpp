@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ChartTestSupport.h"
 #include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
@@ -187,53 +189,26 @@ TEST_F(ChartRequest, KindWithoutTitlesKeepsThePreviousTextsAndAsksForOneCurve) {
     }
 }
 
-TEST_F(ChartRequest, SpeciesMasksOfEveryKind) {
-    struct Fall {
-        int kind;
-        const char* spezies;
-        const char* konst;
-        bool kt;
+TEST_F(ChartRequest, SpeciesMasksOfTheDataKindsAndTheFittingModes) {
+    // The model kinds take their model's masks (checked with the model choice).
+    const std::tuple<int, int, const char*, const char*, bool> faelle[] = {
+        {0, -11, "10010", "000", false}, {0, -10, "10010", "000", false}, {0, -9, "11111", "000", false},
+        {0, -8, "00002", "000", false},  {0, -5, "00002", "000", false},  {0, -4, "00000", "000", true},
+        {0, -3, "00000", "000", true},   {0, -2, "00000", "000", true},   {0, -1, "11111", "000", false},
+        {0, 0, "00000", "000", false},   {0, 19, "00000", "000", false},  {0, 51, "00000", "000", false},
+        {0, 70, "00000", "000", false},  {0, 100, "00000", "000", false}, {0, -12, "00000", "000", false},
+        {0, 10, "11110", "111", false},  {6, 2, "10000", "110", false},   {7, 2, "10010", "100", false},
+        {7, 3, "10000", "110", false},   {6, 3, "10010", "100", false},   {2, 20, "10010", "110", false},
+        {1, 20, "10010", "100", false},  {6, 20, "10010", "100", false},  {6, 4, "11010", "100", false},
     };
-    const Fall faelle[] = {
-        {-11, "10010", "000", false}, {-10, "10010", "000", false}, {-9, "11111", "000", false},
-        {-8, "00002", "000", false},  {-7, "00002", "000", false},  {-6, "00002", "000", false},
-        {-5, "00002", "000", false},  {-4, "00000", "000", true},   {-3, "00000", "000", true},
-        {-2, "00000", "000", true},   {-1, "11111", "000", false},  {0, "00000", "000", false},
-        {1, "10010", "100", false},   {2, "10010", "100", false},   {3, "10010", "100", false},
-        {4, "11010", "100", false},   {5, "10010", "100", false},   {6, "10110", "110", false},
-        {7, "11110", "110", false},   {8, "10010", "110", false},   {9, "11110", "110", false},
-        {10, "11110", "111", false},  {11, "10011", "110", false},  {12, "11010", "110", false},
-        {13, "11110", "111", false},  {14, "10110", "111", false},  {15, "10110", "111", false},
-        {16, "10011", "100", false},  {17, "11010", "110", false},  {18, "11110", "111", false},
-        {19, "00000", "000", false},  {20, "10010", "100", false},  {51, "00000", "000", false},
-        {60, "00000", "000", false},  {70, "00000", "000", false},  {100, "00000", "000", false},
-        {-12, "00000", "000", false},
-    };
-    for (const auto& f : faelle) {
-        app.bKTDiagramm = !f.kt;
+    for (const auto& [modus, kind, spezies, konst, kt] : faelle) {
+        app.bAuswertungsart = static_cast<Byte>(modus);
+        app.bKTDiagramm = !kt;
         app.sSpeziesMaske = "xxxxx";
-        SetSpeziesMaske(static_cast<Integer>(f.kind));
-        EXPECT_EQ(app.sSpeziesMaske, f.spezies) << f.kind;
-        EXPECT_EQ(app.sKonstMaske, f.konst) << f.kind;
-        EXPECT_EQ(app.bKTDiagramm, f.kt) << f.kind;
-    }
-}
-
-TEST_F(ChartRequest, SpeciesMasksOfTheFittingModes) {
-    struct Fall {
-        int modus, kind;
-        const char* spezies;
-        const char* konst;
-    };
-    const Fall faelle[] = {
-        {6, 2, "10000", "110"}, {7, 2, "10010", "100"}, {7, 3, "10000", "110"}, {6, 3, "10010", "100"},
-        {2, 20, "10010", "110"}, {1, 20, "10010", "100"}, {6, 20, "10010", "100"}, {6, 4, "11010", "100"},
-    };
-    for (const auto& f : faelle) {
-        app.bAuswertungsart = static_cast<Byte>(f.modus);
-        SetSpeziesMaske(static_cast<Integer>(f.kind));
-        EXPECT_EQ(app.sSpeziesMaske, f.spezies) << f.modus << "/" << f.kind;
-        EXPECT_EQ(app.sKonstMaske, f.konst) << f.modus << "/" << f.kind;
+        SetSpeziesMaske(static_cast<Integer>(kind));
+        EXPECT_EQ(app.sSpeziesMaske, spezies) << modus << "/" << kind;
+        EXPECT_EQ(app.sKonstMaske, konst) << modus << "/" << kind;
+        EXPECT_EQ(app.bKTDiagramm, kt) << kind;
     }
 }
 
@@ -251,47 +226,31 @@ Diagramm bereich(Single xMin, Single xMax, Single yMin, Single yMax) {
 }  // namespace
 
 TEST_F(ChartRequest, StoredRangesUseTheSlotsOfTheirKind) {
-    struct Fall {
-        int kind;
-        int x0, x1, y0, y1;  // slots of XMin, XMax, YMin, YMax
-    };
-    const Fall faelle[] = {
+    // kind and the slots of XMin, XMax, YMin, YMax (-1: a kind without a range)
+    const std::array<int, 5> faelle[] = {
         {-11, 0, 1, 26, 27}, {-10, 0, 1, 24, 25}, {-8, 0, 1, 23, 22}, {-7, 0, 1, 21, 20}, {-6, 0, 1, 18, 19},
         {-5, 0, 1, 16, 17},  {-4, 10, 11, 14, 15}, {-3, 10, 11, 12, 13}, {-2, 6, 7, 8, 9},  {-1, 0, 1, 2, 3},
-        {-9, 0, 1, 2, 3},    {1, 0, 1, 2, 3},     {16, 0, 1, 2, 3},     {17, 0, 1, 2, 3},   {18, 0, 1, 2, 3},
-        {20, 0, 1, 2, 3},    {100, 0, 1, 2, 3},   {51, 0, 1, 4, 5},     {69, 0, 1, 4, 5},   {70, 0, 1, 4, 5},
+        {-9, 0, 1, 2, 3},    {1, 0, 1, 2, 3},     {18, 0, 1, 2, 3},     {20, 0, 1, 2, 3},   {100, 0, 1, 2, 3},
+        {51, 0, 1, 4, 5},    {70, 0, 1, 4, 5},    {0, -1}, {19, -1}, {71, -1}, {101, -1}, {-12, -1},
     };
     for (const auto& f : faelle) {
         AchsenSpeicher s;
-        speichereAchsenbereich(static_cast<Integer>(f.kind), s, bereich(1, 2, 3, 4));
-        EXPECT_EQ(s[f.x0], 1) << f.kind;
-        EXPECT_EQ(s[f.x1], 2) << f.kind;
-        EXPECT_EQ(s[f.y0], 3) << f.kind;
-        EXPECT_EQ(s[f.y1], 4) << f.kind;
+        speichereAchsenbereich(static_cast<Integer>(f[0]), s, bereich(1, 2, 3, 4));
         int gesetzt = 0;
         for (int i = 0; i < 32; ++i) gesetzt += s[i] != 0;
-        EXPECT_EQ(gesetzt, 4) << f.kind;
-
+        EXPECT_EQ(gesetzt, f[1] < 0 ? 0 : 4) << f[0];
+        if (f[1] < 0) {
+            for (int i = 0; i < 32; ++i) s[i] = 5;
+            Diagramm d = bereich(9, 10, 11, 12);
+            holeAchsenbereich(static_cast<Integer>(f[0]), s, d);
+            EXPECT_EQ(std::tuple(d.XMin, d.XMax, d.YMin, d.YMax), std::tuple(9, 10, 11, 12)) << f[0];
+            continue;
+        }
+        for (int k = 1; k <= 4; ++k) EXPECT_EQ(s[f[static_cast<std::size_t>(k)]], k) << f[0];
         Diagramm d = bereich(9, 9, 9, 9);
-        holeAchsenbereich(static_cast<Integer>(f.kind), s, d);
-        const Single breiter = f.kind == -4 ? 1.0f : 0.0f;
-        EXPECT_EQ(d.XMin, 1) << f.kind;
-        EXPECT_EQ(d.XMax, 2) << f.kind;
-        EXPECT_EQ(d.YMin, 3 - breiter) << f.kind;
-        EXPECT_EQ(d.YMax, 4 + breiter) << f.kind;
-    }
-}
-
-TEST_F(ChartRequest, KindsWithoutARangeStoreAndFetchNothing) {
-    for (int kind : {0, 19, 21, 71, 99, 101, -12}) {
-        AchsenSpeicher s;
-        speichereAchsenbereich(static_cast<Integer>(kind), s, bereich(1, 2, 3, 4));
-        for (int i = 0; i < 32; ++i) EXPECT_EQ(s[i], 0) << kind;
-        for (int i = 0; i < 32; ++i) s[i] = 5;
-        Diagramm d = bereich(9, 10, 11, 12);
-        holeAchsenbereich(static_cast<Integer>(kind), s, d);
-        EXPECT_EQ(d.XMin, 9);
-        EXPECT_EQ(d.YMax, 12);
+        holeAchsenbereich(static_cast<Integer>(f[0]), s, d);
+        const Single breiter = f[0] == -4 ? 1.0f : 0.0f;  // Eyring widens by one
+        EXPECT_EQ(std::tuple(d.XMin, d.XMax, d.YMin, d.YMax), std::tuple(1, 2, 3 - breiter, 4 + breiter)) << f[0];
     }
 }
 
@@ -473,23 +432,6 @@ TEST_F(ChartRequest, TangentKindShowsOnlyItsSpeciesAndSelectsIt) {
     EXPECT_EQ(t.aktuellerTab, 3);
     EXPECT_EQ(t.legendeSichtbar, false);
     EXPECT_FALSE(t.sichtbar[6].has_value());  // the request ends before the k-T tab
-}
-
-TEST_F(ChartRequest, ShowsTheWindowBeforeTheTabsAndHandsThemOver) {
-    std::vector<std::string> folge;
-    chartHooks().zeigeDiagrammFenster = [&] {
-        folge.push_back("fenster " + app.tDiagramm.Kopftext);
-        return true;
-    };
-    chartHooks().punktTabsAnwenden = [&](const PunktTabs& t) {
-        folge.push_back("tabs");
-        EXPECT_EQ(&t, &app.gPunktTabs);
-    };
-    app.iDiagrammTyp = -1;
-    zeigeDiagramm();
-    ASSERT_EQ(folge.size(), 2u);
-    EXPECT_EQ(folge[0], "fenster Messpunkte Konzentration vs. Zeit");
-    EXPECT_EQ(folge[1], "tabs");
 }
 
 TEST_F(ChartRequest, WindowThatCannotBeShownEndsTheRequestWithItsMessage) {

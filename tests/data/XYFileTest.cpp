@@ -150,13 +150,13 @@ TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
     EXPECT_FALSE(speichereXYDatei("k") || speichereKurveAlsXY({1}, {2}));
     EXPECT_EQ(rec.count(), 0u);
 
-    writeFile(dir.file("bin.XY"), std::string("a\0b", 3));
+    writeFile(dir.file("bin.XY"), std::string("ab\0c", 4));
     boxAntwort(dir.file("bin.XY"));
     ladeXYDatei(titel, kommentar, cancel);
     EXPECT_TRUE(cancel);
     EXPECT_EQ(rec.last().title, "Meldung von ladeXYDatei");
-    EXPECT_EQ(rec.last().text,
-              "Die Datei ist keine Textdatei (sie enthält Null-Bytes).\r\n\r\nDie Liste bleibt unverändert.");
+    EXPECT_EQ(rec.last().text, "Zeile 1 enthält ein NUL-Zeichen; die Datei ist keine Textdatei: " + dir.file("bin.XY") +
+                                   "\r\n\r\nDie Liste bleibt unverändert.");
     EXPECT_EQ(app.nXYPunkte, 1);
     EXPECT_EQ(app.XYDateiName, "alt.XY");
 

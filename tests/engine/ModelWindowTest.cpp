@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -98,7 +99,6 @@ TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
         QString line = "kinet. Modell:  " + QString::fromStdString(app.ModellName[static_cast<std::size_t>(e.model)]);
         if (e.model == 20) line += " (n = 1.50)";
         EXPECT_EQ(t.Label7->text(), line);
-        EXPECT_EQ(t.Inp[10]->text().toStdString(), Str(static_cast<Single>(app.k[1])));
         EXPECT_EQ(model->txtOrdnung->isEnabled(), e.model == 20);
     }
 }
@@ -111,22 +111,6 @@ TEST_F(ModelWindows, UnitCaptionsOfModel17InMinutes) {
     EXPECT_EQ(t.unit2->text(), QString("/(1/min)"));
     EXPECT_EQ(t.unit4->text(), QString("min"));
     EXPECT_TRUE(model->optZeit[1]->font().bold());
-}
-
-TEST_F(ModelWindows, SecondsToMinutesConvertsDataAndConstants) {
-    app.ExpDaten.assign(3, Messpunkt{});
-    app.nExpPunkte = 2;
-    app.ExpDaten[1].t = 120;
-    app.ExpDaten[2].t = 30;
-    app.k[1] = 0.15;
-    click(model->optZeit[1]);
-    EXPECT_EQ(app.sZeiteinheit, "min");
-    EXPECT_DOUBLE_EQ(app.ExpDaten[1].t, 2);
-    EXPECT_DOUBLE_EQ(app.ExpDaten[2].t, 0.5);
-    EXPECT_DOUBLE_EQ(app.k[1], 9);
-    // The unit already in force converts nothing.
-    click(model->optZeit[1]);
-    EXPECT_DOUBLE_EQ(app.k[1], 9);
 }
 
 TEST_F(ModelWindows, OrderFieldChoosesModel20) {
@@ -188,6 +172,19 @@ TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
               "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n");
     EXPECT_EQ(shown, 0);
     EXPECT_EQ(app.tSim[1], 42);  // nothing computed
+    // A t(max) too large to be stored is named as such.
+    t.Inp[0]->setText("1");
+    t.Inp[10]->setText("0.15");
+    t.Inp[14]->setText("1E300");
+    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+    EXPECT_EQ(rec.last().text, "- Zeit-Vorgabe zu groß: t(max) darf höchstens 3.4E+38 sein\r\n");
+    EXPECT_EQ(rec.count(), 2u);
+    EXPECT_EQ(shown, 0);
+    // The frame of the initial concentrations has its caption on two lines.
+    auto* caption = t.findChild<QLabel*>("fraC_caption");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->text(), QString("Vorgabe der Anfangs- \n konz.  [c(i)(0)] = mol/l"));
+    EXPECT_GT(caption->height(), 2 * caption->fontMetrics().height() - 2);
 }
 
 TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
@@ -307,15 +304,30 @@ TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("\r\n       t/s"));
 }
 
-TEST_F(ModelWindows, Screenshots) {
-    click(model->optTyp[10]);
+TEST_F(ModelWindows, PrintedTableHasEveryColumnOnAnA4Page) {
+    click(model->optTyp[11]);  // A => P; A => Q: columns 1, 3 and 4 in use
     auto& t = openTimeDiagram();
-    QApplication::processEvents();
-    test::saveScreenshot(model, "model_window");
-    test::saveScreenshot(&t, "time_diagram_window");
-    QTest::mouseClick(model->cmdShowMatrix, Qt::LeftButton);
-    QApplication::processEvents();
-    test::saveScreenshot(Forms::loaded<frmmatrix>(), "matrix_window");
+    QTest::mouseClick(t.cmdListe, Qt::LeftButton);
+    frmSimTabelle* tab = Forms::loaded<frmSimTabelle>();
+    ASSERT_NE(tab, nullptr);
+    const QStringList lines = printLines(tab->txtSimTabelle->toPlainText());
+    ASSERT_EQ(lines.size(), 205);
+    // Tab stops every 8 columns: the Q column starts at column 72.
+    EXPECT_EQ(lines[1].indexOf("cQ/(mol/l)"), 72);
+    EXPECT_EQ(lines[1].indexOf("cP/(mol/l)"), 56);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const int pageWidth = printer.pageLayout().paintRectPixels(printer.resolution()).width();
+    const QFont font = printFont(lines, QFont("Courier New", 10), &printer, pageWidth);
+    const QFontMetrics fm(font, &printer);
+    for (const QString& line : lines) EXPECT_LE(fm.horizontalAdvance(line), pageWidth) << line.toStdString();
+    EXPECT_GE(font.pointSizeF(), 8);  // still readable
+    // A page half as wide takes a smaller font, and the lines still fit.
+    const QFont small = printFont(lines, QFont("Courier New", 10), &printer, pageWidth / 2);
+    EXPECT_LT(small.pointSizeF(), font.pointSizeF());
+    for (const QString& line : lines) EXPECT_LE(QFontMetrics(small, &printer).horizontalAdvance(line), pageWidth / 2);
 }
 
 TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {

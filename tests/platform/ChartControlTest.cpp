@@ -15,6 +15,7 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <tuple>
 
 #include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
@@ -63,6 +64,13 @@ protected:
         return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
     }
 
+    // No frame and no axes: only what the series draw.
+    void bare() {
+        chart.setPlotFrame(false);
+        chart.setAxisShown(ChartAxis::X, false);
+        chart.setAxisShown(ChartAxis::Y, false);
+    }
+
     void line(int series, Colour c, std::vector<double> xs, std::vector<double> ys, int width = 3) {
         chart.setPoints(1, series, xs, ys);
         chart.setLineColour(1, series, c);
@@ -75,163 +83,46 @@ protected:
 
 }  // namespace
 
-TEST_F(Chart, DemonstrationRendersCurvesPointSetsLabelsLegendHeaderAndFooter) {
-    chart.beginUpdate();
-    chart.setText(ChartTextBlock::Header, "Konzentration vs. Zeit\r\nModell A => P");
-    chart.setText(ChartTextBlock::Footer, "kinet. Modell: A => P   (n = 1)");
-    chart.setTextBackColour(ChartTextBlock::Footer, 0xC0FFFF);
-    chart.setTextBorder(ChartTextBlock::Footer, 4);
-    chart.setAxisTitle(ChartAxis::X, "t/ s");
-    chart.setAxisTitle(ChartAxis::Y, "c(A), c(P) / (mol/l)");
-    chart.setGridPattern(ChartAxis::X, 4);
-    chart.setGridPattern(ChartAxis::Y, 4);
-    chart.setAxisRange(ChartAxis::Y, 0, 1);
-    std::vector<double> t, a, p;
-    for (int i = 0; i <= 200; ++i) {
-        t.push_back(i * 0.05);
-        a.push_back(std::exp(-0.3 * i * 0.05));
-        p.push_back(1 - a.back());
-    }
-    line(1, kRed, t, a);
-    line(2, kBlue, t, p);
-    chart.setSeriesLabel(1, 1, "c(A) ");
-    chart.setSeriesLabel(1, 2, "c(P) ");
-    chart.setLabelText(1, "c(A) ");
-    chart.setLabelPoint(1, 40);
-    chart.setLabelText(2, "c(P) ");
-    chart.setLabelPoint(2, 120);
-    chart.setLabelBorder(2, 4);
-    chart.setPoints(2, 1, {1, 3, 5, 7, 9}, {0.74, 0.41, 0.22, 0.12, 0.07});
-    chart.setLinePattern(2, 1, 1);
-    chart.setSymbolShape(2, 1, 2);
-    chart.setSymbolSize(2, 1, 9);
-    chart.setSymbolColour(2, 1, kGreen);
-    chart.setSeriesLabel(2, 1, "Messpunkte c(A)");
-    chart.setLegendShown(true);
-    chart.endUpdate();
-
-    const QImage img = chart.toImage();
-    const QString path = test::saveScreenshot(&chart, "chart_demonstration");
-    ASSERT_TRUE(QFile::exists(path));
-    ASSERT_EQ(img.size(), QSize(600, 400));
-    // The curves lie where their values are: c(A) red, c(P) blue.
-    for (double x : {2.0, 4.0, 8.0}) {
-        EXPECT_TRUE(colourAround(img, at(x, std::exp(-0.3 * x)), kRed)) << "c(A) at t = " << x;
-        EXPECT_TRUE(colourAround(img, at(x, 1 - std::exp(-0.3 * x)), kBlue)) << "c(P) at t = " << x;
-    }
-    EXPECT_TRUE(colourAround(img, at(5, 0.22), kGreen, 1));
-    // Header, footer, legend and labels are drawn.
-    EXPECT_GT(chart.textWidth(ChartTextBlock::Header), 0);
-    EXPECT_GT(chart.legendWidth(), 0);
-    EXPECT_FALSE(chart.labelRect(1).isNull());
-    EXPECT_FALSE(chart.labelRect(2).isNull());
-    const QRect footer(chart.textLeft(ChartTextBlock::Footer), chart.textTop(ChartTextBlock::Footer),
-                       chart.textWidth(ChartTextBlock::Footer), chart.textHeight(ChartTextBlock::Footer));
-    EXPECT_TRUE(near(img.pixel(footer.left() + 2, footer.center().y()), 0xC0FFFF, 3));
-}
-
 // ---------------------------------------------------------------- style codes
 
 TEST(ChartStyleCodes, ColoursKeepBlueInTheHighByte) {
-    struct Row {
-        Colour colour;
-        QColor q;
+    const std::pair<Colour, QColor> rows[] = {
+        {0x000000, QColor(0, 0, 0)},   {0x0000FF, QColor(255, 0, 0)},     {0x00FF00, QColor(0, 255, 0)},
+        {0xFF0000, QColor(0, 0, 255)}, {0xC0FFFF, QColor(255, 255, 192)}, {RGB(1, 2, 3), QColor(1, 2, 3)},
     };
-    const Row rows[] = {
-        {0x000000, QColor(0, 0, 0)},      {0x0000FF, QColor(255, 0, 0)},  {0x00FF00, QColor(0, 255, 0)},
-        {0xFF0000, QColor(0, 0, 255)},    {0xC0FFFF, QColor(255, 255, 192)}, {RGB(1, 2, 3), QColor(1, 2, 3)},
-        {0xFFFFFF, QColor(255, 255, 255)},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(chartColour(r.colour), r.q) << std::hex << r.colour;
-        EXPECT_EQ(chartColourOf(r.q), r.colour) << std::hex << r.colour;
+    for (const auto& [colour, q] : rows) {
+        EXPECT_EQ(chartColour(colour), q) << std::hex << colour;
+        EXPECT_EQ(chartColourOf(q), colour) << std::hex << colour;
     }
     EXPECT_EQ(chartColour(kChartTransparent).alpha(), 0);
     EXPECT_EQ(chartColourOf(QColor(Qt::transparent)), kChartTransparent);
 }
 
-TEST(ChartStyleCodes, LinePatternsGiveTheirPens) {
-    struct Row {
-        int code;
-        Qt::PenStyle style;
-    };
-    const Row rows[] = {{1, Qt::NoPen},      {2, Qt::SolidLine},     {3, Qt::CustomDashLine}, {4, Qt::DotLine},
-                        {5, Qt::CustomDashLine}, {6, Qt::CustomDashLine}, {7, Qt::DashDotLine}, {0, Qt::NoPen},
-                        {8, Qt::NoPen}};
-    for (const Row& r : rows) {
-        const QPen pen = chartLinePen(r.code, kRed, 2);
-        EXPECT_EQ(pen.style(), r.style) << "code " << r.code;
-        EXPECT_EQ(validLinePattern(r.code), r.code >= 1 && r.code <= 7) << "code " << r.code;
-        if (r.style != Qt::NoPen) {
-            EXPECT_EQ(pen.color(), QColor(220, 0, 0));
-        }
-    }
-}
-
-TEST(ChartStyleCodes, SymbolShapesGiveTheirScatterStyles) {
-    struct Row {
-        int code;
-        QCPScatterStyle::ScatterShape shape;
-        bool filled;
-    };
-    const Row rows[] = {
-        {1, QCPScatterStyle::ssNone, false},      {2, QCPScatterStyle::ssDisc, true},
-        {3, QCPScatterStyle::ssSquare, true},     {4, QCPScatterStyle::ssTriangle, true},
-        {5, QCPScatterStyle::ssDiamond, true},    {6, QCPScatterStyle::ssStar, false},
-        {7, QCPScatterStyle::ssCustom, false},    {8, QCPScatterStyle::ssCustom, false},
-        {9, QCPScatterStyle::ssCross, false},     {10, QCPScatterStyle::ssCircle, false},
-        {11, QCPScatterStyle::ssSquare, false},
-    };
-    for (const Row& r : rows) {
-        ChartSeriesStyle st;
-        st.symbolShape = r.code;
-        st.symbolColour = kBlue;
-        st.symbolSize = 8;
-        const QCPScatterStyle s = chartScatter(st);
-        EXPECT_EQ(s.shape(), r.shape) << "code " << r.code;
-        EXPECT_EQ(s.brush().style() != Qt::NoBrush, r.filled) << "code " << r.code;
-        if (r.code != 1) {
-            EXPECT_EQ(s.size(), 8);
-        }
-    }
-}
-
 TEST_F(Chart, SymbolsAreDrawnFilledOrOpenAsTheirCodeSays) {
     // One point per code from 1 to 11, symbol size 14, no line.
-    struct Row {
-        int code;
-        bool anything;      // something is drawn near the point
-        bool centreFilled;  // the centre pixel has the symbol colour
-    };
-    const Row rows[] = {{1, false, false}, {2, true, true},  {3, true, true},  {4, true, true},
-                        {5, true, true},   {6, true, true},  {7, true, true},  {8, true, true},
-                        {9, true, true},   {10, true, false}, {11, true, false}};
+    // code, something drawn near the point, the centre pixel in the symbol colour
+    const std::tuple<int, bool, bool> rows[] = {{1, false, false}, {2, true, true},  {3, true, true},  {4, true, true},
+                                                {5, true, true},   {6, true, true},  {7, true, true},  {8, true, true},
+                                                {9, true, true},   {10, true, false}, {11, true, false}};
     chart.beginUpdate();
-    chart.setPlotFrame(false);
-    chart.setAxisShown(ChartAxis::X, false);
-    chart.setAxisShown(ChartAxis::Y, false);
+    bare();
     chart.setAxisRange(ChartAxis::X, 0, 12);
-    for (const Row& r : rows) {
-        chart.setPoints(2, 1, {}, {});
-        chart.setSeriesCount(2, 11);
-        chart.setPoints(2, r.code, {static_cast<double>(r.code)}, {5});
-        chart.setStyle(2, r.code, ChartSeriesStyle{1, 0, 1, r.code, kBlue, 14});
+    chart.setSeriesCount(2, 11);
+    for (const auto& [code, anything, filled] : rows) {
+        chart.setPoints(2, code, {static_cast<double>(code)}, {5});
+        chart.setStyle(2, code, ChartSeriesStyle{1, 0, 1, code, kBlue, 14});
     }
     chart.endUpdate();
     const QImage img = chart.toImage();
-    test::saveScreenshot(&chart, "chart_symbols");
-    for (const Row& r : rows) {
-        const QPoint p = at(r.code, 5);
-        EXPECT_EQ(colourAround(img, p, kBlue, 8), r.anything) << "code " << r.code;
-        EXPECT_EQ(near(img.pixel(p), kBlue), r.centreFilled) << "code " << r.code;
+    for (const auto& [code, anything, filled] : rows) {
+        EXPECT_EQ(colourAround(img, at(code, 5), kBlue, 8), anything) << "code " << code;
+        EXPECT_EQ(near(img.pixel(at(code, 5)), kBlue), filled) << "code " << code;
     }
 }
 
 TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
     chart.beginUpdate();
-    chart.setPlotFrame(false);
-    chart.setAxisShown(ChartAxis::X, false);
-    chart.setAxisShown(ChartAxis::Y, false);
+    bare();
     line(1, kRed, {0, 10}, {2, 2}, 2);
     line(2, kRed, {0, 10}, {5, 5}, 2);
     line(3, kRed, {0, 10}, {8, 8}, 2);
@@ -240,7 +131,6 @@ TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
     chart.setLinePattern(1, 3, 4);  // dotted
     chart.endUpdate();
     const QImage img = chart.toImage();
-    test::saveScreenshot(&chart, "chart_patterns");
     auto redRun = [&](double yv) {
         int red = 0;
         const QPoint a = at(1, yv), b = at(9, yv);
@@ -397,7 +287,6 @@ TEST_F(Chart, ThreeSpacingsGiveTheirOwnGridTickAndNumberPositions) {
     EXPECT_DOUBLE_EQ(chart.spacing(ChartAxis::X, ChartSpacing::Tick), 0.5);
 
     const QImage img = chart.toImage();
-    test::saveScreenshot(&chart, "chart_spacings");
     const QRect r = chart.plotRect();
     const int mid = r.center().y();
     // Grid lines at 2.5 and 7.5, none at 2 or 4.
@@ -446,30 +335,6 @@ TEST_F(Chart, AutomaticSpacingsFollowTheRangeAndReadBack) {
     EXPECT_FALSE(chart.spacingAutomatic(ChartAxis::X, ChartSpacing::Number));
 }
 
-TEST_F(Chart, SpacingGuardRefusesAndKeepsTheOldSpacing) {
-    chart.setSpacingAutomatic(ChartAxis::Y, ChartSpacing::Grid, false);
-    ASSERT_TRUE(chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.5));
-    struct Row {
-        double value;
-        bool accepted;
-    };
-    const Row rows[] = {
-        {0, false},       {-1, false},   {std::nan(""), false}, {INFINITY, false}, {-INFINITY, false},
-        {0.001, false},   {0.00999, false}, {0.01, true},       {10, true},        {1e6, true},
-    };
-    for (const Row& r : rows) {
-        chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.5);
-        EXPECT_EQ(chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, r.value), r.accepted) << r.value;
-        EXPECT_EQ(chart.spacing(ChartAxis::Y, ChartSpacing::Grid), r.accepted ? r.value : 0.5) << r.value;
-    }
-    // A range grown afterwards draws with the automatic spacing, the given one is kept.
-    chart.setSpacing(ChartAxis::Y, ChartSpacing::Grid, 0.01);
-    chart.setAxisRange(ChartAxis::Y, 0, 1000);
-    EXPECT_EQ(chart.spacing(ChartAxis::Y, ChartSpacing::Grid), 200);
-    EXPECT_EQ(chart.model().axis(ChartAxis::Y).spacing[0].value, 0.01);
-    EXPECT_LE(chart.spacingPositions(ChartAxis::Y, ChartSpacing::Grid).size(), 1001u);
-}
-
 TEST_F(Chart, OriginAndNumberPlacementMoveAxisLinesAndNumbers) {
     chart.beginUpdate();
     chart.setPlotFrame(false);
@@ -480,7 +345,6 @@ TEST_F(Chart, OriginAndNumberPlacementMoveAxisLinesAndNumbers) {
     chart.setNumberPlacement(ChartAxis::Y, kNumbersAtMaximum); // its numbers right of the plot area
     chart.endUpdate();
     const QImage img = chart.toImage();
-    test::saveScreenshot(&chart, "chart_origins");
     const QRect r = chart.plotRect();
     auto darkNear = [&](QPoint p, int rx, int ry) {
         for (int dy = -ry; dy <= ry; ++dy)
@@ -565,10 +429,6 @@ TEST_F(Chart, HitTestReportsRegionsAndNearestPoints) {
     EXPECT_EQ(chart.region(legend.center()), ChartRegion::Legend);
     EXPECT_EQ(chart.region(chart.plotRect().center()), ChartRegion::PlotArea);
     EXPECT_EQ(chart.region(QPoint(1, 1)), ChartRegion::Elsewhere);
-    EXPECT_EQ(static_cast<int>(ChartRegion::PlotArea), -100);
-    EXPECT_EQ(static_cast<int>(ChartRegion::Legend), -99);
-    EXPECT_EQ(static_cast<int>(ChartRegion::Header), -98);
-    EXPECT_EQ(static_cast<int>(ChartRegion::Footer), -97);
 
     // Exactly on a point and 3 and 4 pixels off it.
     chart.setAxisRange(ChartAxis::X, 0, 10);
@@ -770,52 +630,22 @@ TEST_F(Chart, CollapsedControlStillGivesAPicture) {
 
 namespace {
 
-// Designs a chart through the component's own setters, touching every element.
+// A chart designed through the component's own setters (the template format
+// itself is checked element by element on the model).
 void designRichChart(ChartControl& c) {
     c.beginUpdate();
-    c.setSeriesCount(1, 27);
-    c.setSeriesCount(2, 7);
     c.setSheetBackColour(RGB(210, 210, 210));
     c.setBorderType(9);
-    c.setBorderWidth(2);
-    c.setChartAreaBackColour(RGB(240, 240, 255));
-    c.setChartAreaTextColour(RGB(0, 0, 80));
-    c.setPlotBackColour(RGB(255, 255, 230));
-    c.setPlotFrame(true);
-    c.setPlotMargin(ChartSide::Left, 70);
     c.setText(ChartTextBlock::Header, "Kopf\r\nzweite Zeile mit Umlauten: äöü ß");
-    c.setTextBorder(ChartTextBlock::Header, 1);
     c.setTextFont(ChartTextBlock::Header, ChartFont{"Arial", 13, true, false, false, false});
-    c.setText(ChartTextBlock::Footer, "Zusatztext");
-    c.setTextLeft(ChartTextBlock::Footer, 120);
-    c.setTextBackColour(ChartTextBlock::Footer, 0xC0FFFF);
-    c.setTextColour(ChartTextBlock::Footer, RGB(128, 0, 0));
     c.setLegendShown(true);
-    c.setLegendOrientation(kVertical);
-    c.setLegendBackColour(kChartTransparent);
-    c.setLegendTextColour(RGB(0, 0, 128));
-    c.setLegendFont(ChartFont{"Arial", 9, false, true, false, false});
-    c.setChartAreaWidth(480);
     c.setAxisRange(ChartAxis::X, 0, 60);
-    c.setAxisDataMin(ChartAxis::X, 0);
-    c.setAxisDataMax(ChartAxis::X, 60);
     c.setAxisRange(ChartAxis::Y, 0.001, 1);
     c.setAxisLogarithmic(ChartAxis::Y, true);
-    c.setAxisRange(ChartAxis::Y2, 0.001, 1);
     c.setAxisTitle(ChartAxis::X, "t/ s");
-    c.setAxisTitle(ChartAxis::Y, "c / (mol/l)");
-    c.setAxisTitleOrientation(ChartAxis::Y, kTextHorizontal);
-    c.setAxisNumberOrientation(ChartAxis::Y, kTextVertical);
-    c.setAxisTitleColour(ChartAxis::X, RGB(200, 0, 0));
-    c.setAxisNumberFont(ChartAxis::X, ChartFont{"Courier New", 10, false, false, false, false});
     c.setGridPattern(ChartAxis::X, 4);
-    c.setGridPattern(ChartAxis::Y, 2);
-    c.setGridColour(ChartAxis::Y, RGB(143, 143, 143));
     c.setSpacingAutomatic(ChartAxis::X, ChartSpacing::Grid, false);
     c.setSpacing(ChartAxis::X, ChartSpacing::Grid, 7.5);
-    c.setNumberPlacement(ChartAxis::X, kNumbersAtMaximum);
-    c.setOriginPlacement(ChartAxis::X, kOriginAtValue);
-    c.setOrigin(ChartAxis::X, 12.5);
     std::vector<double> t, a;
     for (int i = 0; i <= 120; ++i) {
         t.push_back(i * 0.5);
@@ -824,19 +654,10 @@ void designRichChart(ChartControl& c) {
     a[10] = kChartHole;
     c.setPoints(1, 1, t, a);
     c.setStyle(1, 1, ChartSeriesStyle{3, kRed, 2, 4, kBlue, 7});
-    c.setSeriesLabel(1, 1, "c(A) ");
-    c.setPoints(1, 25, {0, 60}, {0.001, 1});
-    c.setDisplayState(1, 25, 2);
     c.setPoints(2, 7, {5, 15, 25}, {0.8, 0.5, 0.3});
-    c.setStyle(2, 7, ChartSeriesStyle{1, 0, 1, 10, kGreen, 9});
     c.setSeriesLabel(2, 7, "manuell");
     c.setLabelText(1, "c(A) ");
     c.setLabelPoint(1, 60);
-    c.setLabelBorder(1, 4);
-    c.setLabelBackColour(1, RGB(240, 240, 240));
-    c.setLabelFont(1, ChartFont{"Arial", 10, true, false, false, false});
-    c.setLabelText(26, "tau(A)");
-    c.attachLabel(26, 2, 7, 2);
     c.endUpdate();
 }
 
@@ -853,18 +674,7 @@ TEST_F(Chart, TemplateWrittenAndReadIntoAFreshChartGivesTheSameChart) {
     fresh.show();
     const ChartTemplateResult r = fresh.loadTemplate(path);
     ASSERT_TRUE(r.ok) << r.message;
-    const ChartModel& a = chart.model();
-    const ChartModel& b = fresh.model();
-    EXPECT_EQ(b.sheet, a.sheet);
-    EXPECT_EQ(b.area, a.area);
-    EXPECT_EQ(b.plot, a.plot);
-    for (ChartAxis ax : {ChartAxis::X, ChartAxis::Y, ChartAxis::Y2}) EXPECT_EQ(b.axis(ax), a.axis(ax)) << chartAxisName(ax);
-    EXPECT_EQ(b.text(ChartTextBlock::Header), a.text(ChartTextBlock::Header));
-    EXPECT_EQ(b.text(ChartTextBlock::Footer), a.text(ChartTextBlock::Footer));
-    EXPECT_EQ(b.legend, a.legend);
-    EXPECT_EQ(b.groups[0], a.groups[0]);
-    EXPECT_EQ(b.groups[1], a.groups[1]);
-    EXPECT_EQ(b.labels, a.labels);
+    EXPECT_EQ(fresh.model(), chart.model());
     // The read-back operations the chart window uses after loading.
     EXPECT_EQ(fresh.seriesCount(1), 27);
     EXPECT_EQ(fresh.pointCount(1, 1), 121);
@@ -879,64 +689,10 @@ TEST_F(Chart, TemplateWrittenAndReadIntoAFreshChartGivesTheSameChart) {
     EXPECT_EQ(fresh.spacing(ChartAxis::X, ChartSpacing::Grid), 7.5);
     // And the two charts look the same.
     const QImage ia = chart.toImage(), ib = fresh.toImage();
-    test::saveScreenshot(&fresh, "chart_template_loaded");
     EXPECT_EQ(ia, ib);
 }
 
-TEST_F(Chart, MalformedTemplateLeavesTheChartAsItWas) {
-    designRichChart(chart);
-    test::TempFolder dir;
-    const std::string good = dir.file("gut.oc2");
-    ASSERT_TRUE(chart.saveTemplate(QString::fromStdString(good)).ok);
-    std::string text = test::readFile(good);
-    const std::size_t at = text.find("series=27");
-    ASSERT_NE(at, std::string::npos);
-    text.replace(at, 9, "series=999");
-    const std::string bad = dir.file("kaputt.oc2");
-    test::writeFile(bad, text);
-
-    ChartControl other;
-    other.resize(600, 400);
-    other.setSeriesCount(1, 3);
-    other.setPoints(1, 2, {1, 2}, {3, 4});
-    other.setText(ChartTextBlock::Header, "bleibt");
-    const ChartModel before = other.model();
-    const QImage imageBefore = other.toImage();
-    const ChartTemplateResult r = other.loadTemplate(QString::fromStdString(bad));
-    EXPECT_FALSE(r.ok);
-    EXPECT_GT(r.line, 1);
-    EXPECT_NE(r.message.find("Zeile " + std::to_string(r.line) + ": Wert außerhalb des zulässigen Bereichs."),
-              std::string::npos)
-        << r.message;
-    EXPECT_EQ(other.model(), before);
-    EXPECT_EQ(other.toImage(), imageBefore);
-    EXPECT_FALSE(other.loadTemplate(QString::fromStdString(dir.file("fehlt.oc2"))).ok);
-    EXPECT_EQ(other.model(), before);
-}
-
 // ---------------------------------------------------------------- how the callers use it
-
-TEST_F(Chart, RangeSeriesIsKeptButNotDrawn) {
-    // The chart window keeps the requested corners as hidden series 25.
-    chart.beginUpdate();
-    chart.setAxisDataMin(ChartAxis::X, 0);
-    chart.setAxisDataMax(ChartAxis::X, 10);
-    chart.setAxisRange(ChartAxis::X, 0, 10);
-    chart.setAxisRange(ChartAxis::Y, 0, 1);
-    chart.setAxisRange(ChartAxis::Y2, 0, 1);
-    chart.setPointCount(1, 25, 2);
-    chart.setDisplayState(1, 25, 2);
-    chart.setPoint(1, 25, 1, 0, 0);
-    chart.setPoint(1, 25, 2, 10, 1);
-    chart.setLineColour(1, 25, kRed);
-    chart.endUpdate();
-    EXPECT_EQ(chart.axisMin(ChartAxis::X), 0);
-    EXPECT_EQ(chart.axisMax(ChartAxis::X), 10);
-    EXPECT_EQ(chart.axisMax(ChartAxis::Y2), 1);
-    EXPECT_EQ(chart.x(1, 25, 2), 10);
-    EXPECT_FALSE(colourAround(chart.toImage(), at(5, 0.5), kRed, 2));
-    EXPECT_EQ(chart.pick(1, at(10, 1)).series, -1);
-}
 
 TEST_F(Chart, DeletedCurveLeavesDrawingAndLegend) {
     line(1, kRed, {0, 10}, {5, 5});
@@ -952,35 +708,3 @@ TEST_F(Chart, DeletedCurveLeavesDrawingAndLegend) {
     EXPECT_EQ(chart.seriesLabel(1, 1), "c(A) ");  // the text stays
 }
 
-TEST_F(Chart, MonteCarloCurveGrowsPointByPointAndANewRunDiscardsOldPoints) {
-    chart.setSeriesCount(1, 5);
-    chart.beginUpdate();
-    chart.setAxisRange(ChartAxis::X, 0, 100);
-    chart.setAxisRange(ChartAxis::Y, 0, 100);
-    chart.setStyle(1, 1, ChartSeriesStyle{2, 0, 1, 1, 0, 1});
-    chart.setDisplayState(1, 1, 1);
-    for (int i = 1; i <= 101; ++i) {
-        chart.setPointCount(1, 1, i);
-        chart.setPoint(1, 1, i, i - 1.0, 100 * std::exp(-0.05 * (i - 1)));
-    }
-    chart.setLabelText(1, "N(A)");
-    chart.attachLabel(1, 1, 1, 3);
-    chart.setLabelFont(1, ChartFont{"Arial", 9, false, false, false, false});
-    chart.endUpdate();
-    EXPECT_EQ(chart.pointCount(1, 1), 101);
-    EXPECT_EQ(chart.labelRect(1).bottomLeft(), at(2, 100 * std::exp(-0.1)) + QPoint(4, -4));
-
-    // Simulated points: the point count follows the point number.
-    for (int n = 1; n <= 5; ++n) {
-        chart.beginUpdate();
-        chart.setStyle(1, 3, ChartSeriesStyle{1, 0, 1, 2, RGB(255, 0, 0), 5});
-        chart.setPointCount(1, 3, n);
-        chart.setPoint(1, 3, n, n * 10.0, 50);
-        chart.endUpdate();
-    }
-    EXPECT_EQ(chart.pointCount(1, 3), 5);
-    chart.setPointCount(1, 3, 1);  // the next run starts with point 1
-    chart.setPoint(1, 3, 1, 1, 99);
-    EXPECT_EQ(chart.pointCount(1, 3), 1);
-    EXPECT_EQ(chart.y(1, 3, 1), 99);
-}

@@ -139,89 +139,40 @@ std::string replaceLine(const std::string& text, int n, const std::string& by) {
 
 // ---------------------------------------------------------------- codes
 
-TEST(ChartCodes, AcceptedCodesAreExactlyTheTables) {
-    struct Row {
-        const char* what;
-        std::function<bool(int)> valid;
-        std::vector<int> accepted;
-    };
-    const Row rows[] = {
-        {"line pattern", validLinePattern, {1, 2, 3, 4, 5, 6, 7}},
-        {"symbol shape", validSymbolShape, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
-        {"border", validBorder, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
-        {"display", validDisplay, {1, 2, 3}},
-        {"number placement", validNumberPlacement, {1, 2, 3}},
-        {"origin placement", validOriginPlacement, {1, 2, 3, 4}},
-        {"legend orientation", validOrientation, {1, 2}},
-        {"text orientation", validTextOrientation, {1, 2}},
-    };
-    for (const Row& r : rows)
-        for (int code = -2; code <= 14; ++code) {
-            const bool expected = std::find(r.accepted.begin(), r.accepted.end(), code) != r.accepted.end();
-            EXPECT_EQ(r.valid(code), expected) << r.what << " " << code;
-        }
-    // The codes the chart window passes: style lists, point shapes, frames.
-    for (int code : {1, 2, 4, 3, 7}) EXPECT_TRUE(validLinePattern(code));
-    for (int code : {2, 10, 4, 11, 6, 9, 3, 5, 7, 8, 1}) EXPECT_TRUE(validSymbolShape(code));
-    for (int code : {0, 1, 4, 9}) EXPECT_TRUE(validBorder(code));
-    EXPECT_EQ(kChartSymbols[1].code, 2);
-    EXPECT_TRUE(kChartSymbols[1].filled);
-    EXPECT_FALSE(kChartSymbols[9].filled);  // 10 "Kreis" is open
-}
-
-TEST(ChartCodes, ColoursAndAxisNames) {
-    EXPECT_TRUE(validColour(0, false));
-    EXPECT_TRUE(validColour(0xFFFFFF, false));
-    EXPECT_FALSE(validColour(0x1000000, false));
-    EXPECT_FALSE(validColour(-1, false));
-    EXPECT_TRUE(validColour(-1, true));
-    EXPECT_FALSE(validColour(-2, true));
+TEST(ChartCodes, ColoursAxisNamesAndHoles) {
+    for (auto [c, transparentAllowed, valid] : {std::tuple{0, false, true}, {0xFFFFFF, false, true}, {0x1000000, false, false},
+                                                {-1, false, false}, {-1, true, true}, {-2, true, false}})
+        EXPECT_EQ(validColour(c, transparentAllowed), valid) << c;
     ChartAxis a{};
     EXPECT_TRUE(chartAxisByName("Y2", a));
     EXPECT_EQ(a, ChartAxis::Y2);
     EXPECT_FALSE(chartAxisByName("y", a));
     EXPECT_FALSE(chartAxisByName("Y3", a));
-    EXPECT_STREQ(chartAxisName(ChartAxis::X), "X");
-}
-
-TEST(ChartCodes, HoleIsTheHoleValueOrAnythingNotFinite) {
-    EXPECT_TRUE(chartIsHole(1, 1E+308));
-    EXPECT_TRUE(chartIsHole(1, kInf));
-    EXPECT_TRUE(chartIsHole(kNaN, 1));
-    EXPECT_FALSE(chartIsHole(1, 1E+307));
-    EXPECT_FALSE(chartIsHole(1, -1E+308));
+    for (auto [x, y, hole] : {std::tuple{1.0, 1E+308, true}, {1.0, kInf, true}, {kNaN, 1.0, true},
+                              {1.0, 1E+307, false}, {1.0, -1E+308, false}})
+        EXPECT_EQ(chartIsHole(x, y), hole) << x << " " << y;
 }
 
 // ---------------------------------------------------------------- spacing
 
 TEST(ChartScale, AutomaticSpacingIsOneTwoOrFiveTimesAPowerOfTen) {
-    struct Row {
-        double lo, hi;
-        bool log;
-        double number, tick;
-    };
-    const Row rows[] = {
-        {0, 10, false, 2, 1},        {0, 1, false, 0.2, 0.1},      {0, 60, false, 10, 2},
-        {0, 100, false, 20, 10},     {-5, 5, false, 2, 1},         {0, 0.003, false, 5e-4, 1e-4},
-        {200, 1000, false, 100, 20}, {1, 1000, true, 1, 1},        {1e-5, 1e5, true, 2, 2},
+    // lo, hi, logarithmic, number and grid spacing, tick spacing
+    const std::tuple<double, double, bool, double, double> rows[] = {
+        {0, 10, false, 2, 1},        {0, 1, false, 0.2, 0.1},  {0, 60, false, 10, 2},
+        {0, 100, false, 20, 10},     {-5, 5, false, 2, 1},     {0, 0.003, false, 5e-4, 1e-4},
+        {200, 1000, false, 100, 20}, {1, 1000, true, 1, 1},    {1e-5, 1e5, true, 2, 2},
         {1, 1e40, true, 5, 5},
     };
-    for (const Row& r : rows) {
-        const ChartRange range{r.lo, r.hi};
-        EXPECT_NEAR(chartAutoSpacing(range, r.log, ChartSpacing::Number), r.number, r.number * 1e-12) << r.lo << ".." << r.hi;
-        EXPECT_NEAR(chartAutoSpacing(range, r.log, ChartSpacing::Grid), r.number, r.number * 1e-12) << r.lo << ".." << r.hi;
-        EXPECT_NEAR(chartAutoSpacing(range, r.log, ChartSpacing::Tick), r.tick, r.tick * 1e-12) << r.lo << ".." << r.hi;
+    for (const auto& [lo, hi, log, number, tick] : rows) {
+        const ChartRange range{lo, hi};
+        EXPECT_NEAR(chartAutoSpacing(range, log, ChartSpacing::Number), number, number * 1e-12) << lo << ".." << hi;
+        EXPECT_NEAR(chartAutoSpacing(range, log, ChartSpacing::Grid), number, number * 1e-12) << lo << ".." << hi;
+        EXPECT_NEAR(chartAutoSpacing(range, log, ChartSpacing::Tick), tick, tick * 1e-12) << lo << ".." << hi;
     }
 }
 
 TEST(ChartScale, PositionsAreTheMultiplesInsideTheRange) {
-    struct Row {
-        double lo, hi;
-        bool log;
-        double spacing;
-        std::vector<double> positions;
-    };
-    const Row rows[] = {
+    const std::tuple<double, double, bool, double, std::vector<double>> rows[] = {
         {0, 10, false, 2.5, {0, 2.5, 5, 7.5, 10}},
         {-1, 1, false, 0.5, {-1, -0.5, 0, 0.5, 1}},
         {0.3, 1.1, false, 0.25, {0.5, 0.75, 1.0}},
@@ -232,78 +183,54 @@ TEST(ChartScale, PositionsAreTheMultiplesInsideTheRange) {
         {0, 10, false, 0, {}},
         {0, 10, false, 0.001, {}},
     };
-    for (const Row& r : rows) {
-        const std::vector<double> p = chartPositions(ChartRange{r.lo, r.hi}, r.log, r.spacing);
-        ASSERT_EQ(p.size(), r.positions.size()) << r.lo << ".." << r.hi << " by " << r.spacing;
-        for (std::size_t k = 0; k < p.size(); ++k) EXPECT_NEAR(p[k], r.positions[k], 1e-12 * (1 + std::fabs(p[k])));
+    for (const auto& [lo, hi, log, spacing, positions] : rows) {
+        const std::vector<double> p = chartPositions(ChartRange{lo, hi}, log, spacing);
+        ASSERT_EQ(p.size(), positions.size()) << lo << ".." << hi << " by " << spacing;
+        for (std::size_t k = 0; k < p.size(); ++k) EXPECT_NEAR(p[k], positions[k], 1e-12 * (1 + std::fabs(p[k])));
     }
     EXPECT_EQ(chartPositions(ChartRange{0, 10}, false, 0.01).size(), 1001u);
 }
 
 TEST(ChartScale, GuardRefusesSpacingsThatAreNotPositiveFiniteOrTooDense) {
-    struct Row {
-        double lo, hi;
-        bool log;
-        double spacing;
-        bool accepted;
-    };
-    const Row rows[] = {
+    const std::tuple<double, double, bool, double, bool> rows[] = {
         {0, 10, false, 0, false},        {0, 10, false, -1, false},     {0, 10, false, kNaN, false},
         {0, 10, false, kInf, false},     {0, 10, false, 0.01, true},    {0, 10, false, 0.00999, false},
         {0, 10, false, 1e300, true},     {1, 1000, true, 0.003, true},  {1, 1000, true, 0.0029, false},
         {-1e300, 1e300, false, 1e297, false}, {-1e300, 1e300, false, 1e298, true},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(chartSpacingAcceptable(ChartRange{r.lo, r.hi}, r.log, r.spacing), r.accepted)
-            << r.lo << ".." << r.hi << " by " << r.spacing;
-}
-
-TEST(ChartScale, SpacingInUseFallsBackWhenTheRangeGrew) {
+    for (const auto& [lo, hi, log, spacing, accepted] : rows)
+        EXPECT_EQ(chartSpacingAcceptable(ChartRange{lo, hi}, log, spacing), accepted) << lo << ".." << hi << " by " << spacing;
     ChartAxisData a = axis(0, 10);
     a.spacing[0] = {0.5, false};
     EXPECT_EQ(chartSpacingInUse(a, ChartSpacing::Grid), 0.5);
-    a.max = 10000;  // 0.5 would now give 20,000 lines
+    a.max = 10000;  // 0.5 would now give 20,000 lines: the automatic spacing is drawn
     EXPECT_EQ(chartSpacingInUse(a, ChartSpacing::Grid), 2000);
     a.spacing[0].automatic = true;
     a.max = 10;
     EXPECT_EQ(chartSpacingInUse(a, ChartSpacing::Grid), 2);
 }
 
-TEST(ChartScale, DrawnRangeIsAscendingAndNeverEmpty) {
-    struct Row {
-        double min, max;
-        bool log;
-        double lo, hi;
-    };
-    const Row rows[] = {
+TEST(ChartScale, DrawnRangeAndOriginValue) {
+    const std::tuple<double, double, bool, double, double> ranges[] = {
         {0, 10, false, 0, 10}, {10, 0, false, 0, 10},  {0, 0, false, -1, 1},
         {5, 5, false, 4.5, 5.5}, {10, 10, true, 1, 100}, {100, 1, true, 1, 100},
     };
-    for (const Row& r : rows) {
-        const ChartRange d = chartDrawnRange(axis(r.min, r.max, r.log));
-        EXPECT_DOUBLE_EQ(d.lo, r.lo) << r.min << ".." << r.max;
-        EXPECT_DOUBLE_EQ(d.hi, r.hi) << r.min << ".." << r.max;
+    for (const auto& [min, max, log, lo, hi] : ranges) {
+        const ChartRange d = chartDrawnRange(axis(min, max, log));
+        EXPECT_DOUBLE_EQ(d.lo, lo) << min << ".." << max;
+        EXPECT_DOUBLE_EQ(d.hi, hi) << min << ".." << max;
     }
-}
-
-TEST(ChartScale, OriginValueByPlacementCode) {
-    struct Row {
-        double lo, hi;
-        bool log;
-        int code;
-        double origin;
-        double expected;
-    };
-    const Row rows[] = {
+    // lo, hi, logarithmic, placement code, origin, origin drawn
+    const std::tuple<double, double, bool, int, double, double> origins[] = {
         {-5, 5, false, 1, 0, 0},    {-5, 5, false, 2, 0, -5},   {-5, 5, false, 3, 0, 5},
         {-5, 5, false, 4, 2, 2},    {-5, 5, false, 4, 10, 5},   {1, 10, false, 1, 0, 1},
         {1, 100, true, 1, 0, 1},    {1, 100, true, 4, -3, 1},   {1, 100, true, 4, 10, 10},
     };
-    for (const Row& r : rows) {
-        ChartAxisData a = axis(r.lo, r.hi, r.log);
-        a.originPlacement = r.code;
-        a.origin = r.origin;
-        EXPECT_DOUBLE_EQ(chartOriginValue(a), r.expected) << "code " << r.code << " origin " << r.origin;
+    for (const auto& [lo, hi, log, code, origin, expected] : origins) {
+        ChartAxisData a = axis(lo, hi, log);
+        a.originPlacement = code;
+        a.origin = origin;
+        EXPECT_DOUBLE_EQ(chartOriginValue(a), expected) << "code " << code << " origin " << origin;
     }
 }
 
@@ -351,20 +278,6 @@ TEST(ChartTemplateFormat, WrittenAndReadBackGivesTheSameModelExactly) {
     ChartModel back = defaultChartModel();
     const ChartTemplateResult r = readChartTemplate(text, back);
     ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_EQ(back.sheet, m.sheet);
-    EXPECT_EQ(back.area, m.area);
-    EXPECT_EQ(back.plot, m.plot);
-    for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(back.axes[k], m.axes[k]) << "axis " << k;
-    EXPECT_EQ(back.texts[0], m.texts[0]);
-    EXPECT_EQ(back.texts[1], m.texts[1]);
-    EXPECT_EQ(back.legend, m.legend);
-    for (std::size_t g = 0; g < 2; ++g) {
-        EXPECT_EQ(back.groups[g].seriesLabels, m.groups[g].seriesLabels);
-        ASSERT_EQ(back.groups[g].series.size(), m.groups[g].series.size());
-        for (std::size_t s = 0; s < m.groups[g].series.size(); ++s)
-            EXPECT_EQ(back.groups[g].series[s], m.groups[g].series[s]) << "series " << g + 1 << " " << s + 1;
-    }
-    for (std::size_t k = 0; k < m.labels.size(); ++k) EXPECT_EQ(back.labels[k], m.labels[k]) << "label " << k + 1;
     EXPECT_EQ(back, m);
     // Bit for bit: -0, a third, the smallest subnormal and the hole.
     const auto& x = back.groups[0].series[0].x;

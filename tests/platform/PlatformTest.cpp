@@ -181,20 +181,6 @@ TEST_F(Platform, HelpShowsAPageOrANote) {
     EXPECT_EQ(helpBrowser(), nullptr);
 }
 
-TEST_F(Platform, SettingsRoundTrip) {
-    EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "1"), QString("1"));
-    SaveSetting("Options", "Show Tips at Startup", "0");
-    EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "1"), QString("0"));
-    SaveSetting("Options", "Show Tips at Startup", "1");
-}
-
-TEST_F(Platform, TwipsAt96Dpi) {
-    // The offscreen screen has 96 logical dpi: 15 twips per pixel.
-    EXPECT_DOUBLE_EQ(twipsPerPixelX(), 1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchX());
-    EXPECT_EQ(twipsToPixelsX(1440), static_cast<int>(QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
-    EXPECT_EQ(pixelsToTwipsX(twipsToPixelsX(3000)), 3000);
-}
-
 TEST_F(Platform, MessagesReachTheRecorder) {
     test::MsgRecorder rec;
     rec.answer(MsgAnswer::No);

@@ -134,15 +134,6 @@ TEST_F(DataFileTest, RoundTripKeepsEveryFieldInBothLocales) {
     }
 }
 
-TEST_F(DataFileTest, TimesAreNoLongerRoundedToSinglePrecision) {
-    setDataSet({punkt(1234.5678901, 0.1, 0, 0, 0, 0, 0)});
-    bool ok = false;
-    WriteDataFile(dir.file("t.VRD"), ok);
-    setDataSet({});
-    LoadDataFile(dir.file("t.VRD"), false, ok);
-    EXPECT_EQ(app.ExpDaten[1].t, 1234.5678901);
-}
-
 TEST_F(DataFileTest, LfOnlyBlankLinesAndOddItemFormsAreRead) {
     writeFile(dir.file("lf.VRD"),
               "Kommentar mit \xe4 und, Komma\n  d , egal\nKopf\n 3 \n"
@@ -337,17 +328,6 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
             EXPECT_EQ(app.ExpDateiName, "alt.VRD");
         }
     }
-}
-
-TEST_F(DataFileTest, MissingFileOrFolderIsReported) {
-    MsgRecorder rec;
-    bool ok = false;
-    LoadDataFile(dir.file("fehlt.VRD"), false, ok);
-    LoadDataFile(dir.str(), false, ok);
-    EXPECT_FALSE(ok);
-    ASSERT_EQ(rec.count(), 2u);
-    EXPECT_NE(rec.messages()[0].text.find("nicht gefunden"), std::string::npos);
-    EXPECT_NE(rec.messages()[1].text.find("Ordner"), std::string::npos);
 }
 
 TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {

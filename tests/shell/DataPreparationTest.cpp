@@ -61,6 +61,7 @@ TEST_F(Preparation, FlagsOfTheDataSet) {
         {"lambda", {{0, 0, 0, 0, 0, 2}, {1, 0, 0, 0, 0, 3}}, 5, false, false, false, true},
         {"lambda without inf", {{0, 0, 0, 0, 0, 2}, {1, 0, 0, 0, 0, 3}}, 0, false, false, false, false},
         {"lambda all zero", {{0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0}}, 5, false, false, false, false},
+        {"lambda summing to below 0", {{0, 0, 0, 0, 0, 2}, {1, 0, 0, 0, 0, -3}}, 5, false, false, false, false},
         {"empty", {}, 5, false, false, false, false},
     };
     for (const auto& c : cases) {

@@ -10,6 +10,7 @@
 
 #include "chart/ChartHooks.h"
 #include "chart/frmGraph2D.h"
+#include "platform/ChartControl.h"
 #include "base/NumberText.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
@@ -22,6 +23,7 @@
 #include "shell/FileDialogs.h"
 #include "shell/MDIVRN.h"
 #include "shell/ProjectFile.h"
+#include "shell/TextFile.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
 
@@ -215,11 +217,64 @@ TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
     // The chart shows the regression result; k(1) holds the rate constant found.
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
-    EXPECT_TRUE(chart->statusText().startsWith("Berechnungsergebnis: ")) << chart->statusText().toStdString();
-    EXPECT_NEAR(app.k[1], 0.0215, 0.0215 * 0.05);
-    EXPECT_TRUE(chart->statusText().contains(QString::fromStdString(Format(static_cast<Single>(app.k[1]), "0.0000")).left(5)) ||
-                chart->statusText().contains("k"));
-    test::saveScreenshot(chart->frame(), "evaluation_first_order_project");
+    // k and R² of ln c(A) over t of the 25 points, computed independently.
+    EXPECT_EQ(chart->statusText(), QString("Berechnungsergebnis: k = 0.02147612   (R^2 = 0.99979)"));
+    EXPECT_NEAR(app.k[1], 0.021476118, 1e-8);
+}
+
+TEST_F(Dispatch, ConductivityEvaluationDrawsAlsoWhileAChartIsOpen) {
+    realChart = true;
+    loadFirstOrderProject();
+    w->clickMenu("mnuctAusw(1)");
+    ASSERT_EQ(app.iDiagrammTyp, -5);
+    // lambda rises as A turns into P: lambda = 10 - 8·exp(-0.05 t), lambda(inf) = 10.
+    for (int i = 1; i <= app.nExpPunkte; ++i) {
+        Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
+        p.lambda = static_cast<Single>(10 - 8 * std::exp(-0.05 * p.t));
+    }
+    app.LambdaInf = 10;
+    PrepareExpDaten();
+    ASSERT_TRUE(app.bHatLambdaDaten);
+    rec.clear();
+    w->clickMenu("mnuLambdaAusw(1)");
+    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(app.iDiagrammTyp, -10);
+    EXPECT_EQ(chart->Chart2D1->text(ChartTextBlock::Header), "lambda-Versuchsdaten-Auswertung nach 1. Ordnung: A => P");
+    EXPECT_GT(chart->Chart2D1->pointCount(1, 1), 100);  // the regression line
+    EXPECT_NEAR(app.k[1], 0.05, 1e-5);
+    EXPECT_TRUE(chart->statusText().startsWith("Berechnungsergebnis: k = 0.05"));
+}
+
+TEST_F(Dispatch, RefusedDataFileOfAProjectIsNotNamedAsLoaded) {
+    realChart = false;
+    loadFirstOrderProject();
+    ASSERT_EQ(app.nExpPunkte, 25);
+    test::writeFile(env.folderStd() + "/kaputt.VRD", "k\r\ns\r\nh\r\n3\r\n1,2\r\n");
+    test::writeFile(env.folderStd() + "/kaputt.VRP",
+                    "d\r\nk\r\nkaputt.VRD\r\n 3 \r\n.1,0,0\r\n0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n");
+    fileDialogHooks().openDialog = [this](OpenDialogRequest& r) {
+        r.fileName = "kaputt.VRP";
+        r.directory = env.folderStd();
+        return true;
+    };
+    rec.clear();
+    rec.answer(MsgAnswer::OK);
+    rec.answer(MsgAnswer::OK);
+    w->clickMenu("mnuLoadProject");
+    ASSERT_EQ(rec.count(), 2u);
+    EXPECT_EQ(rec.messages()[0].title, "Meldung von LoadDataFile");
+    EXPECT_EQ(rec.last().title, "geladen...");
+    EXPECT_EQ(rec.last().text, "...Datenfile: kaputt.VRD wurde nicht geladen.\r\n\r\n"
+                               "Die bisherigen experimentellen Daten bleiben erhalten (1st_order.VRD).");
+    EXPECT_EQ(app.iModell, 3);  // the project itself was read
+    EXPECT_EQ(app.nExpPunkte, 25);
+    // The last session names the data set in memory, not the refused file.
+    w->clickMenu("mnuExit");
+    std::vector<std::string> lines;
+    std::string error;
+    ASSERT_TRUE(readTextLines(app.SessionDateiName, lines, error));
+    EXPECT_EQ(lines.at(2), "1st_order.VRD");
 }
 
 TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {

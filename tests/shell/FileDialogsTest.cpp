@@ -57,29 +57,6 @@ protected:
 
 }  // namespace
 
-TEST_F(FileDialogsTest, OpenDialogHandsBackNameAndFolderOnlyWhenAccepted) {
-    std::string name = "alt.VRD", folder = "/alt";
-    bool cancelled = false;
-    CmnDlgOpen(name, folder, "*.VRD", "Titel", cancelled);
-    EXPECT_TRUE(cancelled);
-    EXPECT_EQ(name, "alt.VRD");
-    EXPECT_EQ(folder, "/alt");
-    ASSERT_EQ(openRequests.size(), 1u);
-    EXPECT_EQ(openRequests[0].pattern, "*.VRD");
-    EXPECT_EQ(openRequests[0].title, "Titel");
-    openAnswer = true;
-    openName = "neu.VRD";
-    openDir = "/neu";
-    CmnDlgOpen(name, folder, "*.VRD", "Titel", cancelled);
-    EXPECT_FALSE(cancelled);
-    EXPECT_EQ(name, "neu.VRD");
-    EXPECT_EQ(folder, "/neu");
-
-    fileDialogHooks().openDialog = nullptr;  // no dialog at all: cancelled
-    CmnDlgOpen(name, folder, "", "", cancelled);
-    EXPECT_TRUE(cancelled);
-}
-
 TEST_F(FileDialogsTest, LoadingThroughTheDialogReplacesAndNamesTheDataSet) {
     writeFile(dir.file("zwei.VRD"), kZweiPunkte);
     app.ExpDateiName = "/irgendwo/vorher.VRD";

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <filesystem>
 
 #include "shell/AppState.h"
@@ -66,19 +68,10 @@ TEST_F(BusyCursor, SurplusCallRestoresAgain) {
 }
 
 TEST(RateConstantUnits, ByModelAndUnit) {
-    auto u = rateConstantUnits(17, "min");
-    EXPECT_EQ(u[0], "/(l/(min*mol))");
-    EXPECT_EQ(u[1], "/(1/min)");
-    EXPECT_EQ(u[2], "/(1/min)");
-    u = rateConstantUnits(1, "s  ");
-    EXPECT_EQ(u[0], "/(mol/(s*l))");
-    EXPECT_EQ(u[1], "/(1/s)");
-    u = rateConstantUnits(7, "h");
-    EXPECT_EQ(u[0], "/(l/(h*mol))");
-    EXPECT_EQ(u[1], "/(l/(h*mol))");
-    EXPECT_EQ(u[2], "/(1/h)");
-    u = rateConstantUnits(20, "s");
-    EXPECT_EQ(u[0], "");
+    // The window captions of model 17 in minutes are checked with the windows.
+    EXPECT_EQ(rateConstantUnits(1, "s  "), (std::array<std::string, 3>{"/(mol/(s*l))", "/(1/s)", "/(1/s)"}));
+    EXPECT_EQ(rateConstantUnits(7, "h"), (std::array<std::string, 3>{"/(l/(h*mol))", "/(l/(h*mol))", "/(1/h)"}));
+    EXPECT_EQ(rateConstantUnits(20, "s")[0], "");
     for (int m : {2, 5, 6, 8, 11, 14, 15, 16}) EXPECT_EQ(rateConstantUnits(m, "d")[0], "/(1/d)") << m;
     for (int m : {3, 4, 9, 10, 13, 18}) EXPECT_EQ(rateConstantUnits(m, "a")[0], "/(l/(a*mol))") << m;
 }
@@ -131,14 +124,13 @@ TEST(WildcardMatch, Patterns) {
 
 TEST(ClearExpDaten, EmptiesTheDataSet) {
     resetAppState("");
+    ClearExpDaten();  // on an empty data set
+    EXPECT_EQ(app.ExpDaten.size(), 2u);
     app.ExpDaten.assign(4, Messpunkt{});
     app.nExpPunkte = 3;
-    for (int i = 1; i <= 3; ++i) {
-        auto& p = app.ExpDaten[static_cast<std::size_t>(i)];
-        p.t = i;
-        p.c[1] = 1;
-        p.c[2] = 2;
-        p.c[3] = 3;
+    for (auto& p : app.ExpDaten) {
+        p.t = 1;
+        p.c = {0, 1, 2, 3, 0, 0};
         p.k = 4;
         p.Temp = 300;
         p.aus = -1;
@@ -152,21 +144,6 @@ TEST(ClearExpDaten, EmptiesTheDataSet) {
     EXPECT_FALSE(app.bDatenGeaendert);
     EXPECT_EQ(app.ExpDaten.size(), 4u);
     const auto& p = app.ExpDaten[2];
-    EXPECT_EQ(p.t, 0);
-    EXPECT_EQ(p.c[1], 0);
-    EXPECT_EQ(p.c[2], 0);
-    EXPECT_EQ(p.k, 0);
-    EXPECT_EQ(p.Temp, 0);
-    EXPECT_EQ(p.aus, 0);
-    EXPECT_EQ(p.c[3], 3);  // untouched fields keep their values
-    EXPECT_EQ(p.lambda, 7);
-}
-
-TEST(ClearExpDaten, OnAnEmptyDataSet) {
-    resetAppState("");
-    app.ExpDateiName = "a";
-    ClearExpDaten();
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(app.ExpDaten.size(), 2u);
-    EXPECT_EQ(app.ExpDateiName, "");
+    EXPECT_EQ(std::tuple(p.t, p.c[1], p.c[2], p.k, p.Temp, p.aus), std::tuple(0.0, 0.0, 0.0, 0.0, 0.0, Integer{0}));
+    EXPECT_EQ(std::tuple(p.c[3], p.lambda), std::tuple(3.0, 7.0f));  // untouched fields keep their values
 }

@@ -1,18 +1,22 @@
+// The main window: start-up, menu tree, toolbar, hint panel and popups.
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QMdiArea>
-#include <QPushButton>
-#include <QTest>
-#include <QToolBar>
-
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDate>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
 
 #include "engine/frmKinModel.h"
 #include "platform/Forms.h"
-#include "platform/Paths.h"
-#include "platform/Twips.h"
+#include "platform/HelpViewer.h"
 #include "shell/AppState.h"
 #include "shell/MDIVRN.h"
 #include "shell/frmPhantom.h"
@@ -20,20 +24,90 @@
 
 using namespace vrn;
 
+namespace {
+
+// The menu tree as the user sees it: caption path, control name, help context.
+const std::tuple<const char*, const char*, int> kTree[] = {
+    {"&Daten", "mnuDaten", 10070},
+    {"&Daten::letzte Sitzung laden", "mnuLoadLastSession", 10070},
+    {"&Daten::existierendes Projektfile laden", "mnuLoadProject", 10070},
+    {"&Daten::aktuelles Projekt speichern unter...", "mnuSaveProject", 10070},
+    {"&Daten::exper. Daten    NEU Eingabe / Laden", "mnuNeudat", 10130},
+    {"&Daten::exper. Daten    Sichten / Editieren", "mnuEdit", 10100},
+    {"&Daten::XY-Editor   (XY-Daten eingeben | laden)", "mnuEditXY", 10070},
+    {"&Daten::Exit", "mnuExit", 10110},
+    {"kinetisches &Modell", "mnuModel", 10240},
+    {"Versuchsauswertung::Auswertung c-&t-Daten    (isotherm)::grafische Auswertung für Konzentrations-Zeit-Daten "
+     "per Geradengleichung::... für 1. Ordnung  A => P",
+     "mnuctAusw(1)", 10030},
+    {"Versuchsauswertung::Auswertung c-&t-Daten    (isotherm)::grafische Auswertung für Konzentrations-Zeit-Daten "
+     "per Geradengleichung::... für 2. Ordnung  2 A => P",
+     "mnuctAusw(2)", 10040},
+    {"Versuchsauswertung::Auswertung c-&t-Daten    (isotherm)::grafische Auswertung für Konzentrations-Zeit-Daten "
+     "per Geradengleichung::... für 2. Ordnung  A + B => P ",
+     "mnuctAusw(3)", 10050},
+    {"Versuchsauswertung::Auswertung c-&t-Daten    (isotherm)::Fitting isotherm,  k,  entsprechend gewähltem Modell",
+     "mnuCtFitting", 0},
+    {"Versuchsauswertung::Auswertung c-&t-Daten    (isotherm)::Fitting isotherm,  k und Reaktionsordnung,  A => P",
+     "mnuROFitting", 0},
+    {"Versuchsauswertung::Auswertung c-t-T-Daten (nicht-isotherm) ::Fitting nicht-isotherm, 1. Ordnung   A => P, an  "
+     "t-c(A)-T-Daten",
+     "mnuNonIsothermFitting(1)", 0},
+    {"Versuchsauswertung::Auswertung c-t-T-Daten (nicht-isotherm) ::Fitting nicht-isotherm, 2. Ordnung 2A => P, an  "
+     "t-c(A)-T-Daten",
+     "mnuNonIsothermFitting(2)", 0},
+    {"Versuchsauswertung::graf. Auswertung für lambda(t)-Daten per Geradengleichung (isotherm)::... für 1. Ordnung  A "
+     "=> P",
+     "mnuLambdaAusw(1)", 0},
+    {"Versuchsauswertung::graf. Auswertung für lambda(t)-Daten per Geradengleichung (isotherm)::... für 2. Ordnung  A + "
+     "B => P ",
+     "mnuLambdaAusw(3)", 0},
+    {"Versuchsauswertung::Auswertung &k-T-Daten::nach ARRHENIUS-Gleichung", "mnukT(1)", 10300},
+    {"Versuchsauswertung::Auswertung &k-T-Daten::nach EYRING-Gleichung", "mnukT(2)", 10310},
+    {"Versuchsauswertung::grafikgestützte Berechnung von Reakt.-geschwindigkeiten aus c-t-Messpunkten::aus Messpunkten "
+     "c(Q) - t",
+     "mnuSubTangente(5)", 0},
+    {"Modell-&Simulation::Konzentrations-Zeit-Funktionen", "mnuctGraph", 0},
+    {"Modell-&Simulation::Geschwindigkeits-Zeit-Funktionen", "mnuvtGraph", 0},
+    {"Monte-&Carlo::Reaktion 1. Ordnung A => P", "mnuSubMonteCarlo(0)", 0},
+    {"Monte-&Carlo::Dynamisches Reaktionsgleichgewicht A <=> P", "mnuSubMonteCarlo(1)", 0},
+    {"&Reaktoren::Batch-Reaktor", "mnuBatchR", 0},
+    {"&Reaktoren::Rohrreaktor", "mnuRohrR", 0},
+    {"&Reaktoren::kontinuierlicher Rührkessel", "mnuKontRK", 0},
+    {"&Reaktoren::Rührkessel-Kaskade", "mnuKaskade", 0},
+    {"&Optionen::Optionen", "mnuOption", 0},
+    {"&Optionen::ARRHENIUS-Rechner", "mnuToolArrhenius", 0},
+    {"&Optionen::EYRING-Rechner", "mnuToolEyring", 0},
+    {"&Fenster", "mnuFenster", 0},
+    {"&Hilfe::über dieses Programm", "mnuAboutVrn", 10260},
+    {"&Hilfe::Hilfe", "mnuIndex", 10270},
+    {"&Hilfe::Tipps zeigen", "mnuTip", 10250},
+};
+
+QStringList names(const QList<QAction*>& actions, bool text = false) {
+    QStringList n;
+    for (QAction* a : actions) n << (a->isSeparator() ? "-" : text ? a->text() : a->objectName());
+    return n;
+}
+
+}  // namespace
+
 class MainWindow : public ::testing::Test {
 protected:
+    void SetUp() override {
+        w = std::make_unique<MDIVRN>();
+        w->show();
+        w->MDIForm_Load();
+    }
     test::GuiTest env;
+    std::unique_ptr<MDIVRN> w;
 };
 
 TEST_F(MainWindow, StartsWithCaptionAndStartValues) {
-    MDIVRN w;
-    w.show();
-    w.MDIForm_Load();
-    EXPECT_EQ(w.windowTitle(), QString("VARNOLT-3     Varnolt homogener chemischer Reaktionen"));
+    EXPECT_EQ(w->windowTitle(), QString("VARNOLT-3     Varnolt homogener chemischer Reaktionen"));
     EXPECT_EQ(app.iModell, 2);
     EXPECT_EQ(app.k[1], 0.15);
     EXPECT_EQ(app.sZeiteinheit, "s");
-    EXPECT_EQ(app.nExpPunkte, 0);
     // The model window is open from the start and has chosen model 2.
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
     EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked());
@@ -41,69 +115,107 @@ TEST_F(MainWindow, StartsWithCaptionAndStartValues) {
     EXPECT_EQ(app.tEnd, 100.0f);
     EXPECT_EQ(app.sSpeziesMaske, "10010");
     // The first free protocol name of the day: yymmdd01.CSV.
-    const QString today = QDate::currentDate().toString("yyMMdd");
-    EXPECT_EQ(QString::fromStdString(app.ProtDateiName), today + "01.CSV");
-    EXPECT_EQ(app.AppPath, env.folderStd());
+    EXPECT_EQ(QString::fromStdString(app.ProtDateiName), QDate::currentDate().toString("yyMMdd") + "01.CSV");
     EXPECT_EQ(app.SessionDateiName, env.folderStd() + "/VrnLastSession.VRP");
-    EXPECT_TRUE(IsFormLoaded<frmPhantom>());
     EXPECT_EQ(Forms::loaded<frmPhantom>()->caption(), QString("Hauptfenster"));
-    EXPECT_FALSE(w.Picture1->isVisible());
     EXPECT_TRUE(test::unexpectedMessages().empty());
-}
-
-TEST_F(MainWindow, HintLinesCarryTheirTexts) {
-    MDIVRN w;
-    w.MDIForm_Load();
-    EXPECT_EQ(w.Label1->text(), QString(" Falls Sie noch nicht mit VARNOLT vertraut sind: "));
-    EXPECT_EQ(w.Label2[3]->text(), QString("  Ein einfaches Beispiel:"));
-    EXPECT_TRUE(w.Label2[4]->text().startsWith("   (1) Laden Sie das Projektfile \"1st_order.VRP\"."));
-    EXPECT_TRUE(w.Label2[8]->text().startsWith("  - Für \"Monte-Carlo-Simulation\""));
-    EXPECT_EQ(w.cmdErstnutzer->text(), QString("Tip für Erstnutzer          (ein/aus)"));
-}
-
-TEST_F(MainWindow, ResizeKeepsTheHintButtonAtTheRightEnd) {
-    MDIVRN w;
-    w.MDIForm_Load();
-    w.show();
-    std::array<int, 3> kept{};
-    for (int i = 6; i <= 8; ++i) kept[static_cast<std::size_t>(i - 6)] = w.Label2[static_cast<std::size_t>(i)]->width();
-    for (int width : {900, 1200}) {
-        w.resize(width, 700);
-        QApplication::processEvents();
-        w.MDIForm_Resize();
-        const int gap = pixelsToTwipsX(w.width()) - pixelsToTwipsX(w.cmdErstnutzer->x()) -
-                        pixelsToTwipsX(w.cmdErstnutzer->width());
-        EXPECT_NEAR(gap, 200, 30) << width;
-        const int screenPx = twipsToPixelsX(screenWidthTwips());
-        for (int i = 0; i <= 5; ++i)
-            EXPECT_EQ(w.Label2[static_cast<std::size_t>(i)]->width(), std::min(screenPx, w.width() - 12));
-        for (int i = 6; i <= 8; ++i)
-            EXPECT_EQ(w.Label2[static_cast<std::size_t>(i)]->width(), kept[static_cast<std::size_t>(i - 6)]);
+    for (auto [locale, komma] : {std::pair{QLocale::German, true}, {QLocale::English, false}}) {
+        test::LocaleGuard g{QLocale(locale)};
+        MDIVRN v;
+        v.MDIForm_Load();
+        EXPECT_EQ(app.bDezimalKomma, komma);
     }
 }
 
-TEST_F(MainWindow, DecimalCommaFromTheLocale) {
-    {
-        test::LocaleGuard g{QLocale(QLocale::German, QLocale::Germany)};
-        MDIVRN w;
-        w.MDIForm_Load();
-        EXPECT_TRUE(app.bDezimalKomma);
+TEST_F(MainWindow, EveryCaptionAndHelpContextOfTheTree) {
+    for (const auto& [path, name, help] : kTree) {
+        QAction* a = test::menuActionByPath(w->menuBar(), QString::fromUtf8(path));
+        ASSERT_NE(a, nullptr) << path;
+        EXPECT_EQ(a->objectName(), QString(name)) << path;
+        EXPECT_EQ(w->helpContext(name), help) << name;
     }
-    {
-        test::LocaleGuard g{QLocale(QLocale::English, QLocale::UnitedStates)};
-        MDIVRN w;
-        w.MDIForm_Load();
-        EXPECT_FALSE(app.bDezimalKomma);
-    }
+    EXPECT_EQ(names(w->menuBar()->actions(), true),
+              (QStringList{"&Daten", "kinetisches &Modell", "Versuchsauswertung", "Modell-&Simulation", "Monte-&Carlo",
+                           "&Reaktoren", "&Optionen", "&Fenster", "&Hilfe"}));
+    EXPECT_EQ(names(w->menu("mnuDaten")->actions()),
+              (QStringList{"mnuLoadLastSession", "mnuLoadProject", "mnuSaveProject", "-", "mnuNeudat", "mnuEdit", "-",
+                           "mnuEditXY", "-", "mnuExit"}));
+    EXPECT_FALSE(w->mnuEdit->isEnabled());
+    EXPECT_FALSE(w->menuItem("mnuctAusw(4)")->isVisible());
+    EXPECT_FALSE(w->menuItem("mnuKaskade")->isEnabled());
 }
 
-TEST_F(MainWindow, Screenshot) {
-    MDIVRN w;
-    w.resize(1000, 720);
-    w.show();
-    w.MDIForm_Load();
+TEST_F(MainWindow, ToolbarButtonsStandAtTheirPositionsBetweenSpacers) {
+    // Positions 2, 4, 6, 7, 14 and 16 are buttons; 1, 3, 5, 8 to 13 and 15 spacers.
+    const std::pair<int, const char*> buttons[] = {
+        {2, " Neues Projekt  Versuchsauswertung "}, {4, " Letzte Sitzung laden "}, {6, " Existierendes Projekt laden "},
+        {7, " Aktuelles Projekt speichern "},       {14, "ARRHENIUS-Rechner"},      {16, "EYRING-Rechner"}};
+    for (const auto& [pos, tip] : buttons) EXPECT_EQ(w->toolbarButton(pos)->toolTip(), QString(tip)) << pos;
+    QStringList order;
+    for (QAction* a : w->Toolbar1->actions())
+        if (a->objectName().startsWith("Toolbar1_")) order << a->objectName().mid(9) + (w->Toolbar1->widgetForAction(a) && !a->icon().isNull() ? "" : "-");
+    EXPECT_EQ(order, (QStringList{"1-", "2", "3-", "4", "5-", "6", "7", "8-", "9-", "10-", "11-", "12-", "13-", "14",
+                                  "15-", "16"}));
+    // Six spacers lie between the save button and the calculators, one before the first button.
+    const int gap = w->Toolbar1->widgetForAction(w->toolbarButton(14))->x() -
+                    w->Toolbar1->widgetForAction(w->toolbarButton(7))->geometry().right();
+    const int one = w->Toolbar1->widgetForAction(w->toolbarButton(16))->x() -
+                    w->Toolbar1->widgetForAction(w->toolbarButton(14))->geometry().right();
+    EXPECT_GT(gap, 5 * one);
+    EXPECT_TRUE(w->toolbarButton(7)->isEnabled());
+}
+
+TEST_F(MainWindow, HelpHintPanelPopupsWindowListAndInfo) {
+    QMenu* hilfe = w->menu("mnuHelp");
+    hilfe->popup(QPoint(10, 10));
     QApplication::processEvents();
-    const QString path = test::saveScreenshot(&w, "main_window_start");
-    QImage img(path);
-    EXPECT_FALSE(img.isNull());
+    hilfe->setActiveAction(w->menuItem("mnuAboutVrn"));
+    QTest::keyClick(hilfe, Qt::Key_F1);  // F1 opens the help of the highlighted item
+    ASSERT_NE(helpBrowser(), nullptr);
+    EXPECT_TRUE(helpBrowser()->source().toString().endsWith("10260.html") ||
+                helpBrowser()->toPlainText().contains("10260"));
+    hilfe->hide();
+    HtmlHelpCloseAll();
+
+    EXPECT_EQ(w->cmdErstnutzer->text(), QString("Tip für Erstnutzer          (ein/aus)"));
+    EXPECT_EQ(w->Label1->text(), QString(" Falls Sie noch nicht mit VARNOLT vertraut sind: "));
+    EXPECT_EQ(w->Label2[3]->text(), QString("  Ein einfaches Beispiel:"));
+    EXPECT_FALSE(w->Picture1->isVisible());
+    for (bool shown : {true, false, true}) {
+        QTest::mouseClick(w->cmdErstnutzer, Qt::LeftButton);
+        EXPECT_EQ(w->Picture1->isVisible(), shown);
+    }
+    QTest::mouseClick(w->Label2[4], Qt::LeftButton);  // a click on a line hides the panel
+    EXPECT_FALSE(w->Picture1->isVisible());
+    // The hint button keeps to the right end, and no hint line is wider than the window.
+    for (int width : {900, 1200}) {
+        w->resize(width, 700);
+        QApplication::processEvents();
+        EXPECT_LE(w->cmdErstnutzer->geometry().right(), width - 5);
+        EXPECT_GT(w->cmdErstnutzer->geometry().right(), width - 30);
+        for (QLabel* l : w->Label2) EXPECT_LE(l->width(), std::max(width - 12, 960));
+    }
+
+    QApplication::clipboard()->clear();
+    app.nExpPunkte = 0;
+    w->mnuEdit1_Open();
+    EXPECT_EQ(names(w->mnuEdit1->actions(), true).mid(0, 3), (QStringList{"Kopieren", "Einfügen", "Löschen"}));
+    for (QAction* a : {w->mnuCopy1, w->mnuPaste1, w->mnuErase1}) EXPECT_FALSE(a->isEnabled());
+    QApplication::clipboard()->setText("1\t2");
+    app.nExpPunkte = 3;
+    w->mnuEdit1_Open();
+    for (QAction* a : {w->mnuCopy1, w->mnuPaste1, w->mnuErase1}) EXPECT_TRUE(a->isEnabled());
+    app.nXYPunkte = 0;
+    w->mnuEdit2_Open();
+    EXPECT_FALSE(w->mnuCopy2->isEnabled());
+    EXPECT_TRUE(w->mnuPaste2->isEnabled());
+
+    w->mnuFenster_Open();
+    for (const QString& t : names(w->menu("mnuFenster")->actions(), true))
+        EXPECT_FALSE(t.contains("Hauptfenster"));  // the zero-size window stays out
+    test::MsgRecorder rec;
+    w->mnuInfo_Click();
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_NE(rec.last().text.find("Version 3.3."), std::string::npos);
+    EXPECT_EQ(rec.last().icon, MsgIcon::Information);
 }

@@ -254,6 +254,3 @@ TEST(StripPath, LastComponent) {
     for (const auto& [path, name] : cases) EXPECT_EQ(StripPath(path), name) << path;
 }
 
-TEST(ModelNumbers, OneToEighteenAndTwenty) {
-    for (int n = -1; n <= 22; ++n) EXPECT_EQ(isModellNummer(n), (n >= 1 && n <= 18) || n == 20) << n;
-}

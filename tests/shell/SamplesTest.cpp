@@ -61,25 +61,6 @@ TEST(Samples, CommittedFilesAreTheGeneratorsOutput) {
     }
 }
 
-TEST(Samples, FirstOrderGivesItsRateConstant) {
-    loadSample("1st_order.VRP");
-    EXPECT_EQ(app.iModell, 2);
-    EXPECT_EQ(app.ProjKommentar, "Beispiel: Reaktion 1. Ordnung A => P");
-    EXPECT_EQ(app.sZeiteinheit, "min");
-    EXPECT_TRUE(app.bHatCTDaten);
-    EXPECT_FALSE(app.bHatKTDaten);
-    EXPECT_EQ(app.nKurvenTemp, 1);
-    EXPECT_EQ(app.c0Daten[1], 0.05f);
-    std::vector<double> t, y;
-    for (int i = 1; i <= app.nExpPunkte; ++i) {
-        t.push_back(app.ExpDaten[static_cast<std::size_t>(i)].t);
-        y.push_back(std::log(app.ExpDaten[static_cast<std::size_t>(i)].c[1]));
-    }
-    EXPECT_NEAR(-slope(t, y), samples::kFirstOrderK, 0.03 * samples::kFirstOrderK);
-    CalcDataRanges(-5, true);
-    EXPECT_FLOAT_EQ(app.Achsenbereich[1], 126.0f);
-}
-
 TEST(Samples, SecondOrderGivesItsRateConstantFromConcentrationAndConductivity) {
     loadSample("2nd_order.VRP");
     EXPECT_EQ(app.iModell, 4);

@@ -4,6 +4,10 @@
 #include <filesystem>
 #include <limits>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "shell/FileItems.h"
 #include "shell/TextFile.h"
 #include "support/TestSupport.h"
@@ -62,19 +66,28 @@ TEST(TextFiles, WriteReadBackAndFailures) {
     std::vector<std::string> lines;
     ASSERT_TRUE(readTextLines(dir.file("a.txt"), lines, error));
     EXPECT_EQ(lines, (std::vector<std::string>{"Zeile Ä", "zwei  Teile", ""}));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("a.txt.vrn-tmp")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no file left beside it";
 
-    EXPECT_FALSE(readTextLines(dir.file("fehlt.txt"), lines, error));
-    EXPECT_NE(error.find("nicht gefunden"), std::string::npos);
-    EXPECT_FALSE(readTextLines(dir.str(), lines, error));
-    EXPECT_NE(error.find("Ordner"), std::string::npos);
-    EXPECT_FALSE(writeTextLines(dir.file("nix/a.txt"), {"x"}, error));
-    EXPECT_NE(error.find("nicht gefunden"), std::string::npos);
-    EXPECT_FALSE(writeTextLines(dir.str(), {"x"}, error));
-
+    const std::pair<std::string, const char*> readFailures[] = {
+        {dir.file("fehlt.txt"), "nicht gefunden"}, {dir.str(), "Ordner"}, {dir.file("big.txt"), "zu groß"},
+        {dir.file("utf16.txt"), "Die Datei ist in UTF-16 kodiert"}, {dir.file("utf16be.txt"), "UTF-16"},
+        {dir.file("ohne-bom.txt"), "UTF-16"}, {dir.file("binaer.txt"), "Zeile 2 enthält ein NUL-Zeichen"},
+        {dir.file("lang.txt"), "Zeile 2 ist zu lang"},
+    };
     writeFile(dir.file("big.txt"), std::string(2000, 'x'));
-    EXPECT_FALSE(readTextLines(dir.file("big.txt"), lines, error, 1000));
-    EXPECT_NE(error.find("zu groß"), std::string::npos);
+    writeFile(dir.file("utf16.txt"), std::string("\xFF\xFEk\0o\0m\0\r\0\n\0", 12));
+    writeFile(dir.file("utf16be.txt"), std::string("\xFE\xFF\0k\0o", 6));
+    writeFile(dir.file("ohne-bom.txt"), std::string("k\0o\0", 4));
+    writeFile(dir.file("binaer.txt"), std::string("Text\r\nmit\0Null", 14));
+    writeFile(dir.file("lang.txt"), "kurz\n" + std::string(kMaxTextLineBytes + 1, 'x'));
+    for (const auto& [path, says] : readFailures) {
+        lines = {"bleibt"};
+        EXPECT_FALSE(readTextLines(path, lines, error, 1000 + kMaxTextLineBytes * 2 * (path == dir.file("lang.txt"))));
+        EXPECT_NE(error.find(says), std::string::npos) << error;
+        EXPECT_EQ(lines, std::vector<std::string>{"bleibt"});
+    }
+    for (const std::string& path : {dir.file("nix/a.txt"), dir.str()}) EXPECT_FALSE(writeTextLines(path, {"x"}, error));
+    EXPECT_NE(error.find("Ordner"), std::string::npos);
 }
 
 TEST(TextFiles, FirstLinesOnlyLookAtTheStart) {
@@ -86,6 +99,102 @@ TEST(TextFiles, FirstLinesOnlyLookAtTheStart) {
     EXPECT_EQ(lines, (std::vector<std::string>{"eins", "zwei"}));
     ASSERT_TRUE(readFirstLines(dir.file("b.txt"), 3, lines, error));
     EXPECT_EQ(lines.back(), "Kommentar ä");
+}
+
+TEST(TextFiles, LinesComeOneAtATimeOverChunkEnds) {
+    // CR LF split between two chunks of 64 KiB, LF alone, CR alone, no final line end.
+    std::string text = std::string(65535, 'a') + "\r\nb\nc\rd";
+    TextLineReader r;
+    std::string error, line;
+    ASSERT_TRUE(r.openBytes(text, error));
+    std::vector<std::string> got;
+    while (r.next(line)) got.push_back(line);
+    EXPECT_TRUE(r.error().empty());
+    EXPECT_EQ(got, (std::vector<std::string>{std::string(65535, 'a'), "b", "c", "d"}));
+    EXPECT_EQ(r.lineNumber(), 4u);
+}
+
+namespace {
+
+// Saves "neu" over path and tells whether it worked; the failure text in error.
+bool speichere(const std::string& path, std::string& error) { return writeTextLines(path, {"neu"}, error); }
+
+mode_t modus(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+}  // namespace
+
+TEST(SafeSaving, LinksPermissionsAndLeftOvers) {
+    TempFolder dir;
+    std::string error;
+    // Through a symbolic link: the target gets the text, the link stays a link.
+    writeFile(dir.file("ziel.VRD"), "alt");
+    std::filesystem::create_symlink("ziel.VRD", dir.file("link.VRD"));
+    ASSERT_TRUE(speichere(dir.file("link.VRD"), error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.VRD")));
+    EXPECT_EQ(readFile(dir.file("ziel.VRD")), "neu\r\n");
+    // The file keeps its permissions; a new file gets the usual ones.
+    ::chmod(dir.file("ziel.VRD").c_str(), 0640);
+    ASSERT_TRUE(speichere(dir.file("ziel.VRD"), error)) << error;
+    EXPECT_EQ(modus(dir.file("ziel.VRD")), 0640u);
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    ASSERT_TRUE(speichere(dir.file("frisch.VRD"), error));
+    EXPECT_EQ(modus(dir.file("frisch.VRD")), 0666u & ~mask);
+    // A folder named as a fixed temporary name would be, and a name of 250
+    // bytes, do not block saving.
+    std::filesystem::create_directory(dir.file("p.VRD.vrn-tmp"));
+    EXPECT_TRUE(speichere(dir.file("p.VRD"), error)) << error;
+    const std::string lang(246, 'n');
+    ASSERT_TRUE(speichere(dir.file(lang + ".VRD"), error)) << error;
+    EXPECT_EQ(readFile(dir.file(lang + ".VRD")), "neu\r\n");
+    // Nothing is left beside the files.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 6);
+}
+
+TEST(SafeSaving, ReadOnlyFileAndFolderAreRefusedAndTheOldFileStaysWhole) {
+    TempFolder dir;
+    std::string error;
+    writeFile(dir.file("fest.VRD"), "alt");
+    ::chmod(dir.file("fest.VRD").c_str(), 0444);
+    EXPECT_FALSE(speichere(dir.file("fest.VRD"), error));
+    EXPECT_EQ(error, "Die Datei ist schreibgeschützt: " + dir.file("fest.VRD") + "\r\nSie wurde nicht verändert.");
+    EXPECT_EQ(readFile(dir.file("fest.VRD")), "alt");
+    EXPECT_EQ(modus(dir.file("fest.VRD")), 0444u);
+
+    // A folder where no file may be made, with a file that may be written:
+    // never written in place. Run as an unprivileged user (root may write anywhere).
+    std::filesystem::create_directory(dir.file("zu"));
+    writeFile(dir.file("zu/d.VRD"), "alt");
+    ::chmod(dir.file("zu/d.VRD").c_str(), 0666);
+    ::chmod(dir.file("zu").c_str(), 0555);
+    ::chmod(dir.str().c_str(), 0755);
+    int fd[2];
+    ASSERT_EQ(::pipe(fd), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(fd[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+        std::string e;
+        const bool ok = speichere(dir.file("zu/d.VRD"), e);
+        (void)!::write(fd[1], e.data(), e.size());
+        ::_exit(ok ? 1 : 0);
+    }
+    ::close(fd[1]);
+    char buf[1024];
+    const ssize_t n = ::read(fd[0], buf, sizeof buf);
+    ::close(fd[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::chmod(dir.file("zu").c_str(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save must be refused";
+    EXPECT_NE(std::string(buf, n > 0 ? static_cast<std::size_t>(n) : 0).find("Im Ordner der Datei lässt sich keine neue Datei anlegen"),
+              std::string::npos);
+    EXPECT_EQ(readFile(dir.file("zu/d.VRD")), "alt");
 }
 
 TEST(FileItems, NumberItemsAreReadStrictly) {
@@ -105,6 +214,7 @@ TEST(FileItems, NumberItemsAreReadStrictly) {
         {"NaN", ItemError::NotANumber, 0},  {"inf", ItemError::NotANumber, 0}, {"-", ItemError::NotANumber, 0},
         {".", ItemError::NotANumber, 0},    {"1e", ItemError::NotANumber, 0},  {"1 2", ItemError::NotANumber, 0},
         {"0x10", ItemError::NotANumber, 0}, {"\"5\"", ItemError::NotANumber, 0}, {"1.2.3", ItemError::NotANumber, 0},
+        {"1e99999999999999999999", ItemError::OutOfRange, 0}, {"1e-99999999999999999999", ItemError::None, 0},
     };
     for (const auto& c : cases) {
         double v = inf;
@@ -112,6 +222,16 @@ TEST(FileItems, NumberItemsAreReadStrictly) {
         if (c.error == ItemError::None) EXPECT_EQ(v, c.value) << c.item;
         else EXPECT_EQ(v, inf) << c.item;  // untouched
     }
+    // Exponents beyond any count of digits: 0.(9 million zeros)1E88000000 is
+    // 10^78999999, no 0; 1(9 million zeros)E-88000000 is 10^-79000000, 0.
+    const std::string zeros(9'000'000, '0');
+    double v = inf;
+    EXPECT_EQ(readDoubleItem("0." + zeros + "1E88000000", v), ItemError::OutOfRange);
+    EXPECT_EQ(v, inf);
+    EXPECT_EQ(readDoubleItem("1" + zeros + "E-88000000", v), ItemError::None);
+    EXPECT_EQ(v, 0);
+    EXPECT_EQ(readDoubleItem("1" + zeros + "E-8999990", v), ItemError::None);
+    EXPECT_DOUBLE_EQ(v, 1e10);
 }
 
 TEST(FileItems, SinglesAndIntegersKeepTheirRange) {
@@ -148,6 +268,7 @@ TEST(FileItems, TextItemsAndSplitting) {
     EXPECT_EQ(readTextItem("s, weiteres"), "s");
     EXPECT_EQ(readTextItem("\"h\""), "\"h\"");
     EXPECT_EQ(readTextItem("\t"), "");
+    EXPECT_EQ(readTextItem("  \xEF\xBB\xBF 1.2.2024 \xEF\xBB\xBF, x"), "1.2.2024");  // byte-order marks go with the blanks
     using V = std::vector<std::string_view>;
     EXPECT_EQ(splitItems(" 1, 2 ,3 "), (V{"1", "2", "3"}));
     EXPECT_EQ(splitItems("1,,3"), (V{"1", "", "3"}));

@@ -36,18 +36,6 @@ protected:
     test::GuiTest env;
 };
 
-TEST_F(UnitLabels, Model17InMinutesOnTheTimeDiagram) {
-    app.sZeiteinheit = "min";
-    app.iModell = 17;
-    auto& w = Forms::get<TimeWin>();
-    UpdateUnitLabels();
-    EXPECT_EQ(w.unit1->text(), QString("/(l/(min*mol))"));
-    EXPECT_EQ(w.unit2->text(), QString("/(1/min)"));
-    EXPECT_EQ(w.unit3->text(), QString("/(1/min)"));
-    EXPECT_EQ(w.unit4->text(), QString("min"));
-    EXPECT_EQ(w.lblZeitEinheit->text(), QString(""));  // step 1 is for reactors and fitting only
-}
-
 TEST_F(UnitLabels, ReactorBeforeFittingAndTimeDiagramBeforeFitting) {
     app.sZeiteinheit = "h ";
     app.iModell = 7;

@@ -1,0 +1,98 @@
+// What reading a data-set file costs in memory, and that a lack of memory is
+// refused with a message. This program counts every allocation of its own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <tuple>
+
+#include "shell/AppState.h"
+#include "shell/DataFile.h"
+#include "shell/ProjectFile.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+std::size_t gNow = 0, gPeak = 0, gLimit = SIZE_MAX;
+
+void* allocate(std::size_t n) {
+    if (gNow + n > gLimit) throw std::bad_alloc();
+    auto* p = static_cast<std::size_t*>(std::malloc(n + sizeof(std::max_align_t)));
+    if (!p) throw std::bad_alloc();
+    *p = n;
+    gNow += n;
+    gPeak = std::max(gPeak, gNow);
+    return reinterpret_cast<char*>(p) + sizeof(std::max_align_t);
+}
+
+void release(void* q) noexcept {
+    if (!q) return;
+    auto* p = reinterpret_cast<std::size_t*>(static_cast<char*>(q) - sizeof(std::max_align_t));
+    gNow -= *p;
+    std::free(p);
+}
+
+}  // namespace
+
+void* operator new(std::size_t n) { return allocate(n); }
+void* operator new[](std::size_t n) { return allocate(n); }
+void operator delete(void* p) noexcept { release(p); }
+void operator delete[](void* p) noexcept { release(p); }
+void operator delete(void* p, std::size_t) noexcept { release(p); }
+void operator delete[](void* p, std::size_t) noexcept { release(p); }
+
+using namespace vrn;
+
+TEST(FileMemory, ReadingNeedsMemoryForWhatItKeepsNotForTheFile) {
+    test::TempFolder dir;
+    resetAppState(dir.str());
+    const std::string head = "k\r\ns\r\nh\r\n1\r\n";
+    const std::string point = "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    // 16 MB of line ends before the one point, a point line of 900,000
+    // commas, and one of 16 MB.
+    const std::tuple<std::string, bool, const char*> files[] = {
+        {head + std::string(16'000'000, '\n') + point, true, ""},
+        {head + std::string(900'000, ',') + "\r\n", false, "Zeile 5: 13 Werte erwartet, 900001 gefunden."},
+        {head + std::string(16'000'000, ',') + "\r\n", false, "Zeile 5 ist zu lang"}};
+    for (const auto& [bytes, loads, says] : files) {
+        test::writeFile(dir.file("gross.VRD"), bytes);
+        test::MsgRecorder rec;
+        bool ok = false;
+        const std::size_t before = gNow;
+        gPeak = gNow;
+        LoadDataFile(dir.file("gross.VRD"), false, ok);
+        EXPECT_EQ(ok, loads);
+        EXPECT_LT(gPeak - before, 4'000'000u) << "bytes allocated at the peak";
+        if (!loads) EXPECT_NE(rec.last().text.find(says), std::string::npos) << rec.last().text;
+    }
+}
+
+TEST(FileMemory, LackOfMemoryIsRefusedWithAMessage) {
+    test::TempFolder dir;
+    resetAppState(dir.str());
+    std::string bytes = "k\r\ns\r\nh\r\n30000\r\n";
+    for (int i = 0; i < 30000; ++i) bytes += "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    test::writeFile(dir.file("viel.VRD"), bytes);
+    test::writeFile(dir.file("p.VRP"), "d\r\nk\r\nviel.VRD\r\n 2 \r\n.1,0,0\r\n0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n");
+    test::MsgRecorder rec;
+    bool ok = false;
+    std::string datName;
+    LoadDataFile(dir.file("viel.VRD"), false, ok);
+    ASSERT_EQ(app.nExpPunkte, 30000);
+    gLimit = gNow + 100'000;  // too little for writing or reading 30000 points
+    EXPECT_NO_THROW(WriteDataFile(dir.file("neu.VRD"), ok));
+    EXPECT_FALSE(ok);
+    EXPECT_NO_THROW(LoadDataFile(dir.file("viel.VRD"), false, ok));
+    gLimit = gNow + 1000;
+    EXPECT_NO_THROW(LoadProjectFile(dir.file("p.VRP"), datName, ok));
+    gLimit = SIZE_MAX;
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(rec.count(), 3u);
+    EXPECT_EQ(rec.messages()[0].title, "Meldung von WriteDataFile");
+    EXPECT_EQ(rec.messages()[1].title, "Meldung von LoadDataFile");
+    for (int i : {0, 1}) EXPECT_NE(rec.messages()[static_cast<std::size_t>(i)].text.find("Nicht genügend Arbeitsspeicher"), std::string::npos);
+    EXPECT_EQ(app.nExpPunkte, 30000);  // the data set stays whole
+    EXPECT_FALSE(std::filesystem::exists(dir.file("neu.VRD")));
+    EXPECT_EQ(rec.messages()[2].text, "Projektfile hat falsches Format");
+}
