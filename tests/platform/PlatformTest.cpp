@@ -169,18 +169,6 @@ TEST_F(Platform, BusyCursorUsesTheOverrideCursor) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(Platform, HelpShowsAPageOrANote) {
-    HtmlHelp(987654);
-    ASSERT_NE(helpBrowser(), nullptr);
-    EXPECT_TRUE(helpBrowser()->toPlainText().contains("gibt es noch keine Hilfeseite"));
-    HtmlHelp(10270);
-    EXPECT_TRUE(QFile::exists(helpPagePath(10270)));
-    EXPECT_TRUE(helpBrowser()->toPlainText().contains("VARNOLT"));
-    HtmlHelpCloseAll();
-    test::processEvents();
-    EXPECT_EQ(helpBrowser(), nullptr);
-}
-
 TEST_F(Platform, MessagesReachTheRecorder) {
     test::MsgRecorder rec;
     rec.answer(MsgAnswer::No);

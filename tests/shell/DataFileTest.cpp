@@ -156,20 +156,6 @@ TEST_F(DataFileTest, LfOnlyBlankLinesAndOddItemFormsAreRead) {
     EXPECT_EQ(app.LambdaInf, 5.0);
 }
 
-TEST_F(DataFileTest, UnitIndexFollowsTheUnitText) {
-    const std::pair<const char*, int> units[] = {{"s", 0}, {"min", 1}, {"h", 2}, {"d", 3}, {"a", 4},
-                                                 {"Min", 0}, {"sec", 0}, {"", 0}};
-    for (const auto& [unit, index] : units) {
-        writeFile(dir.file("u.VRD"), std::string("k\r\n") + unit + "\r\nh\r\n0\r\n");
-        app.iZeitEinheit = 9;
-        bool ok = false;
-        LoadDataFile(dir.file("u.VRD"), false, ok);
-        ASSERT_TRUE(ok) << unit;
-        EXPECT_EQ(app.sZeiteinheit, unit);
-        EXPECT_EQ(app.iZeitEinheit, index) << unit;
-    }
-}
-
 TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
     // Lambda0: the last active point with t = 0; LambdaInf: the last positive value, else kept.
     writeFile(dir.file("l.VRD"),
@@ -349,18 +335,3 @@ TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {
     EXPECT_NE(rec.last().text.find("Messpunkt 2"), std::string::npos);
 }
 
-TEST_F(DataFileTest, PreviewReadsOnlyTheFirstLine) {
-    MsgRecorder rec;
-    std::string first = "unverändert";
-    bool ok = false;
-    ViewBatchFile(VARNOLT_TEST_DATA "/dataset_expected.VRD", first, ok);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(first, "Verseifung mit Ätzkali, Messung 3");
-    writeFile(dir.file("leer.VRD"), "");
-    first = "x";
-    ViewBatchFile(dir.file("leer.VRD"), first, ok);
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(first, "x");
-    ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "Meldung von ViewBatchFile");
-}
