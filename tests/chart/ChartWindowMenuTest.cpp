@@ -36,55 +36,18 @@
 using namespace vrn;
 using vrn::test::ChartWindowTest;
 
-TEST_F(ChartWindowTest, MenuBarHasEveryItemWithItsCaption) {
+TEST_F(ChartWindowTest, MenuItemsRightAfterTheChartOpened) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    struct Item {
-        const char* path;
-        const char* name;
-        bool enabled;  // right after the chart opened
-    };
-    const Item items[] = {
-        {"  &Bild ...::... zur Zwischenablage", "mnuBild(1)", true},
-        {"  &Bild ...::... als Bildfile speichern (.BMP, .PNG, .SVG, .PDF)", "mnuBild(2)", true},
-        {"  &Bild ...::... zum Drucker", "mnuBild(3)", true},
-        {"  &Bild ...::... als *.OC2-File speichern", "mnuSaveOC2", true},
-        {"  &Bild ...::... importieren (*.OC2)", "mnuLoadOC2", true},
-        {"&Koordinaten", "mnuCoord", true},
-        {"&Einfügen...::Halbwertszeit A", "mnuHalbA", true},
-        {"&Einfügen...::Halbwertszeit B", "mnuHalbB", false},
-        {"&Einfügen...::Legende", "mnuAddLegend", true},
-        {"&Einfügen...::alle Kurvenetiketts", "mnuAddLabels", true},
-        {"&Einfügen...::Zusatztext", "mnuAddText", true},
-        {"&Einfügen...::Messpunkte", "mnuAddPunkte", false},
-        {"&Einfügen...::manuelle Kurve / Punkte (XY-Editor)", "mnuManuXY", true},
-        {"&Löschen...::Alles", "mnuDelTotal", true},
-        {"&Löschen...::Kurven::alle", "mnuSubDelKurv(0)", true},
-        {"&Löschen...::Kurven::Kurve 1", "mnuSubDelKurv(1)", false},
-        {"&Löschen...::Kurven::Kurve 24", "mnuSubDelKurv(24)", false},
-        {"&Löschen...::Mark. Halbwertszeiten", "mnuDelHalbAB", false},
-        {"&Löschen...::Markierungstexte", "mnuDelMarkLabels", true},
-        {"&Löschen...::einzelne Legendenzeilen", "mnuDelLegendZeile", false},
-        {"&Löschen...::gesamte Legende", "mnuDelLegend", false},
-        {"&Löschen...::alle Kurvenetiketts", "mnuDelLabels", true},
-        {"&Löschen...::Messpunkte::alle", "mnuSubDelPoints(0)", false},
-        {"&Löschen...::Messpunkte::Punktsatz k - T", "mnuSubDelPoints(6)", false},
-        {"&Löschen...::Messpunkte::Punktsatz \"Einfügen manuell\"", "mnuSubDelPoints(7)", false},
-        {"&Gestalten...::Kurven", "mnuKurvenDesign", false},
-        {"&Gestalten...::Messpunkte", "mnuPunktDesign", false},
-        {"&Gestalten...::Diagramm", "mnuDesignMore", true},
-        {"&Gestalten...::Beschriftungen::Kopftext", "mnuTextDesign(1)", true},
-        {"&Gestalten...::Beschriftungen::Kurvenetikett/Legende", "mnuTextDesign(5)", true},
-        {"&Kurven-Auflösung", "mnuResolution", true},
-        {"&Hauptmenü", "mnuHaupt", true},
-    };
-    for (const Item& i : items) {
-        QAction* a = vrn::test::menuActionByPath(w.menuBar, QString::fromUtf8(i.path));
-        ASSERT_NE(a, nullptr) << i.path;
-        EXPECT_EQ(a, w.menuItem(i.name)) << i.path;
-        EXPECT_EQ(a->isEnabled(), i.enabled) << i.path;
-    }
-    EXPECT_TRUE(w.menuItem("mnuDelKurv")->isEnabled());
-    EXPECT_FALSE(w.menuItem("mnuDelPoints")->isEnabled());
+    for (const char* an : {"mnuBild(1)", "mnuBild(3)", "mnuLoadOC2", "mnuCoord", "mnuHalbA", "mnuAddLegend", "mnuAddText",
+                           "mnuManuXY", "mnuDelTotal", "mnuSubDelKurv(0)", "mnuDelMarkLabels", "mnuDelLabels",
+                           "mnuDesignMore", "mnuTextDesign(5)", "mnuResolution", "mnuHaupt", "mnuDelKurv"})
+        EXPECT_TRUE(w.menuItem(an)->isEnabled()) << an;
+    for (const char* aus : {"mnuHalbB", "mnuAddPunkte", "mnuSubDelKurv(1)", "mnuSubDelKurv(24)", "mnuDelHalbAB",
+                            "mnuDelLegendZeile", "mnuDelLegend", "mnuSubDelPoints(0)", "mnuSubDelPoints(7)",
+                            "mnuKurvenDesign", "mnuPunktDesign", "mnuDelPoints"})
+        EXPECT_FALSE(w.menuItem(aus)->isEnabled()) << aus;
+    EXPECT_EQ(vrn::test::menuActionByPath(w.menuBar, QString::fromUtf8("&Löschen...::Messpunkte::Punktsatz k - T")),
+              w.menuItem("mnuSubDelPoints(6)"));
 }
 
 TEST_F(ChartWindowTest, DeleteMenuFollowsTheCurvePlacesAndPointSets) {
