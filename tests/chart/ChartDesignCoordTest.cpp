@@ -14,7 +14,6 @@
 #include "chart/DesignAxisTabs.h"
 #include "chart/DesignPanel.h"
 #include "chart/Grafik.h"
-#include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
 #include "platform/Forms.h"
 #include "platform/NumberField.h"

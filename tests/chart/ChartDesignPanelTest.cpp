@@ -7,14 +7,11 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSlider>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -22,15 +19,12 @@
 #include <optional>
 
 #include "ChartWindowSupport.h"
-#include "chart/CurvePanel.h"
 #include "chart/DesignColourTab.h"
 #include "chart/DesignLayoutTabs.h"
 #include "chart/DesignLegendTabs.h"
 #include "chart/DesignPanel.h"
 #include "chart/PanelWidgets.h"
-#include "chart/PointPanel.h"
 #include "chart/TextPanel.h"
-#include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
 #include "platform/CommonDialogs.h"
 #include "platform/NumberField.h"

@@ -6,11 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
 
 #include "ChartWindowSupport.h"

@@ -1,24 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
 #include <cmath>
 
 #include "ChartWindowSupport.h"
-#include "chart/CurveSlots.h"
 #include "chart/Grafik.h"
-#include "chart/ToolFrame.h"
 #include "engine/Simulation.h"
 #include "platform/ChartControl.h"
-#include "platform/Paths.h"
 #include "shell/AppState.h"
-#include "base/NumberText.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

@@ -2,20 +2,14 @@
 
 #include <QScrollBar>
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
 #include <cmath>
@@ -25,7 +19,6 @@
 #include "chart/CurveSlots.h"
 #include "chart/Grafik.h"
 #include "chart/ToolFrame.h"
-#include "chart/frmGraphCalc.h"
 #include "platform/ChartControl.h"
 #include "platform/Forms.h"
 #include "platform/Twips.h"

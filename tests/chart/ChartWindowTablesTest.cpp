@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 
 #include "ChartTestSupport.h"
-#include "chart/ChartWindowTables.h"
 #include "chart/CurveCopy.h"
 #include "chart/HalfLifeMark.h"
-#include "platform/MsgBox.h"
 #include "base/NumberText.h"
 #include "support/TestSupport.h"
 

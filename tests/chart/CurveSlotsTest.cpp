@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "ChartTestSupport.h"
 #include "chart/CurveSlots.h"
-#include "platform/MsgBox.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

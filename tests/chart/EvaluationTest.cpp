@@ -6,7 +6,6 @@
 #include "ChartTestSupport.h"
 #include "chart/CurveCompute.h"
 #include "chart/Evaluation.h"
-#include "platform/MsgBox.h"
 #include "base/NumberText.h"
 #include "support/TestSupport.h"
 

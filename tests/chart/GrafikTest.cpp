@@ -5,7 +5,6 @@
 #include "ChartTestSupport.h"
 #include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
-#include "platform/MsgBox.h"
 #include "shell/AppState.h"
 #include "support/TestSupport.h"
 

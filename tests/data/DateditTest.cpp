@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,4 @@
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>

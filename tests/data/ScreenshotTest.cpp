@@ -1,5 +1,3 @@
-#include <QApplication>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 

@@ -22,10 +22,7 @@
 #include "platform/NumberField.h"
 #include "platform/PrinterOutput.h"
 #include "shell/AppState.h"
-#include "base/NumberText.h"
-#include "engine/ModelChoice.h"
 #include "shell/FileDialogs.h"
-#include "shell/TextFile.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

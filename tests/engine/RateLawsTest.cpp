@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "engine/RateLaws.h"
 #include "shell/AppState.h"

@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QElapsedTimer>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
-#include <QTextBrowser>
 
 #include <functional>
 

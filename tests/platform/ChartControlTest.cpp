@@ -2,8 +2,6 @@
 // hit test, zoom, outputs, templates and a demonstration chart.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
 #include <QImage>

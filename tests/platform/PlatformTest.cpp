@@ -3,20 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTest>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "platform/Forms.h"
-#include "platform/HelpViewer.h"
-#include "platform/MsgBox.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "platform/Settings.h"
-#include "platform/Twips.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
 #include "shell/MDIVRN.h"

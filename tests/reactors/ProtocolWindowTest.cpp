@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "platform/Forms.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
 
 #include <filesystem>
 
-#include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "reactors/Protocol.h"
 #include "reactors/frmProtokoll.h"

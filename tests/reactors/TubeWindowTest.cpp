@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include <cmath>
 
 #include "reactors/frmRohrreaktor.h"
 #include "reactors/ReactorWindowSupport.h"

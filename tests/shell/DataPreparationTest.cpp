@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "engine/InitialConcentrations.h"
 #include "shell/AppState.h"

@@ -1,22 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMenu>
 #include <QRadioButton>
 
 #include "chart/ChartHooks.h"
 #include "chart/frmGraph2D.h"
 #include "platform/ChartControl.h"
-#include "base/NumberText.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "platform/Forms.h"
 #include "platform/HelpViewer.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"

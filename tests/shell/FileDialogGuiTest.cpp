@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/Forms.h"
 #include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -16,10 +16,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <filesystem>
 #include <functional>
 
-#include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/DataFile.h"

@@ -3,9 +3,7 @@
 #include <filesystem>
 
 #include "shell/AppState.h"
-#include "shell/DataFile.h"
 #include "shell/FileDialogs.h"
-#include "shell/ProjectFile.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
