@@ -309,28 +309,6 @@ TEST_F(XYEditor, PopupOfTheMainWindowDrivesTheGrid) {
     EXPECT_EQ(rec.last().text, "Zeile 1 wirklich löschen?");  // the rebuilt grid marks row 1
 }
 
-TEST_F(XYEditor, ScreenshotsOfTheEditorWithTwentyPointsAndTheChartWithSetSeven) {
-    frmManuInput& f = oeffnen();
-    QString block;
-    for (int i = 0; i < 20; ++i) block += QString("%1\t%2\r\n").arg(290 + 5 * i).arg(0.02 * std::exp(-0.01 * 5 * i));
-    einfuegen(f, block);
-    klickeZelle(f.Grid, 3, 1);
-    QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
-    ASSERT_NE(Forms::loaded<frmGraph2D>(), nullptr);
-    EXPECT_EQ(Forms::loaded<frmGraph2D>()->Chart2D1->pointCount(2, 7), 19);
-    main->Picture1->hide();  // as after the start
-    for (QSize s : {QSize(1000, 720), QSize(1366, 768)}) {
-        main->resize(s);
-        f.SetFocus();
-        processEvents();
-        EXPECT_FALSE(vrn::test::saveScreenshot(main.get(), QString("xy_editor_%1").arg(s.width())).isEmpty());
-        Forms::loaded<frmGraph2D>()->SetFocus();
-        processEvents();
-        EXPECT_FALSE(vrn::test::saveScreenshot(main.get(), QString("xy_chart_%1").arg(s.width())).isEmpty());
-    }
-    f.bXYGeaendert = false;
-}
-
 TEST_F(XYEditor, ExitAsksForUnsavedPointsAndCancelKeepsTheProgram) {
     int ends = 0;
     MDIVRN::endProgram = [&ends] { ++ends; };

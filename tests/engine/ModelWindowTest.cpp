@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -321,6 +322,7 @@ TEST_F(ModelWindows, PrintedTableHasEveryColumnOnAnA4Page) {
     const QFontMetrics fm(font, &printer);
     for (const QString& line : lines) EXPECT_LE(fm.horizontalAdvance(line), pageWidth) << line.toStdString();
     EXPECT_GE(font.pointSizeF(), 8);  // still readable
+    EXPECT_TRUE(QFontInfo(font).fixedPitch());  // the columns stay aligned
     // A page half as wide takes a smaller font, and the lines still fit.
     const QFont small = printFont(lines, QFont("Courier New", 10), &printer, pageWidth / 2);
     EXPECT_LT(small.pointSizeF(), font.pointSizeF());
