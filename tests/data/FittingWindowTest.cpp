@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
-#include <QTextBrowser>
 
 #include <cmath>
 
@@ -30,7 +29,6 @@
 #include "engine/frmKinModel.h"
 #include "platform/ChartControl.h"
 #include "platform/Forms.h"
-#include "platform/HelpViewer.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
@@ -255,10 +253,6 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
                                "Die Endzeit muss eine Zahl größer als 0 sein.\r\n"
                                "Verbessern Sie die Startwerte durch Annäherung der Kurve(n) an die Messwerte.");
     EXPECT_EQ(app.k[1], 0.02);
-
-    QTest::mouseClick(f->cmdHelp, Qt::LeftButton);
-    ASSERT_NE(helpBrowser(), nullptr);
-    EXPECT_TRUE(helpBrowser()->toPlainText().contains("k-Fitting manuell / automatisch"));  // page 8501
 }
 
 // Model 13 from k = 1, 1, 1 on noisy data needs more evaluations than allowed.

@@ -188,17 +188,3 @@ TEST_F(BatchWindow, EquilibriumLimitInBothLocales) {
     }
 }
 
-TEST_F(BatchWindow, EnterMovesToTheNextShownField) {
-    frmBatch& b = open<frmBatch>("mnuBatchR", 4);
-    QApplication::setActiveWindow(main.get());
-    b.Inp[0]->setFocus();
-    QTest::keyClick(b.Inp[0], Qt::Key_Return);
-    EXPECT_TRUE(b.Inp[1]->hasFocus());
-    QTest::keyClick(b.Inp[1], Qt::Key_Return);  // C is not shown: the focus stays
-    EXPECT_TRUE(b.Inp[1]->hasFocus());
-    b.Inp[14]->setFocus();
-    QTest::keyClick(b.Inp[14], Qt::Key_Return);
-    EXPECT_TRUE(b.Inp[14]->hasFocus());
-    QTest::keyClicks(b.Inp[14], "+a");  // refused keys
-    EXPECT_EQ(b.Inp[14]->selectedText(), b.Inp[14]->text());
-}
