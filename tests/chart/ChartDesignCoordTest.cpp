@@ -87,9 +87,7 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
         vrn::test::MsgRecorder msgs;
         koordinaten(w, f.x0, f.x1, f.y0, f.y1);
         ASSERT_EQ(msgs.count(), 1u);
-        EXPECT_EQ(msgs.last().text, f.meldung);
-        EXPECT_EQ(msgs.last().title, "EINGABE-FEHLER");
-        EXPECT_EQ(msgs.last().icon, MsgIcon::Critical);
+        EXPECT_TRUE(vrn::test::isMessage(msgs.last(), f.meldung, "EINGABE-FEHLER", MsgIcon::Critical));
         EXPECT_TRUE(w.fraCoordInput->isVisible());
         EXPECT_EQ(w.coord[2]->text(), QString(" 20"));
         EXPECT_EQ(w.coord[4]->text(), QString(" .1"));

@@ -67,11 +67,7 @@ void waehle(QComboBox* box, int i) {
 }  // namespace
 
 TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
-    datensatz(5, [](Messpunkt& p, int i) {
-        p.t = 5.0 * (i - 1);
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-        p.c[4] = 0.1 - p.c[1];
-    });
+    abfall(5, 5, 0, true);
     app.gMitMesspunkten = true;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ChartControl& c = *w.Chart2D1;
@@ -111,10 +107,7 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
 }
 
 TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing) {
-    datensatz(5, [](Messpunkt& p, int i) {
-        p.t = 5.0 * (i - 1);
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-    });
+    abfall(5, 5);
     app.gMitMesspunkten = true;
     frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
     ChartControl& c = *w.Chart2D1;
@@ -263,10 +256,7 @@ TEST_F(ChartWindowTest, ChartAreaKeepsItsFarEdgesAndTheLegendFollowsItsWidth) {
 }
 
 TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
-    datensatz(5, [](Messpunkt& p, int i) {
-        p.t = 5.0 * (i - 1);
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-    });
+    abfall(5, 5);
     app.gMitMesspunkten = true;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ChartControl& c = *w.Chart2D1;

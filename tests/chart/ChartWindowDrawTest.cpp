@@ -153,10 +153,7 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
 }
 
 TEST_F(ChartWindowTest, AllesEmptiesTheChart) {
-    datensatz(5, [](Messpunkt& p, int i) {
-        p.t = 5.0 * (i - 1);
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-    });
+    abfall(5, 5);
     app.gMitMesspunkten = true;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ChartControl& c = *w.Chart2D1;

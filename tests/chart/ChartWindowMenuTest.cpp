@@ -44,11 +44,7 @@ TEST_F(ChartWindowTest, MenuItemsRightAfterTheChartOpened) {
 }
 
 TEST_F(ChartWindowTest, DeleteMenuFollowsTheCurvePlacesAndPointSets) {
-    datensatz(4, [](Messpunkt& p, int i) {
-        p.t = 2.0 * i;
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-        p.c[4] = 0.1 - p.c[1];
-    });
+    abfall(4, 2, 2, true);
     app.gMitMesspunkten = true;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     w.DeleteCurves(1);
