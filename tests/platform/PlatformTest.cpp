@@ -162,20 +162,6 @@ TEST_F(Platform, BusyCursorUsesTheOverrideCursor) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(Platform, MessagesReachTheRecorder) {
-    test::MsgRecorder rec;
-    rec.answer(MsgAnswer::No);
-    EXPECT_EQ(MsgBox("Frage?", MsgButtons::YesNoCancel, MsgIcon::Question, "WARNUNG"), MsgAnswer::No);
-    EXPECT_EQ(MsgBox("Noch eine", MsgButtons::YesNo), MsgAnswer::Yes);
-    showFailure("LoadDataFile", "Datei nicht gefunden");
-    ASSERT_EQ(rec.count(), 3u);
-    EXPECT_EQ(rec.messages()[0].title, "WARNUNG");
-    EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
-    Beep();
-    EXPECT_EQ(rec.beeps(), 1);
-}
-
 TEST_F(Platform, FirstStartCopiesTheSamples) {
     const QString folder = env.folder() + "/fresh";
     setProgramFolder(folder);

@@ -32,9 +32,8 @@ Messpunkt punkt(double t, double cA, double cB, double cP, double k, double T, S
 }
 
 void setDataSet(const std::vector<Messpunkt>& pts) {
-    app.ExpDaten.assign(pts.size() + 1, Messpunkt{});
-    for (std::size_t i = 0; i < pts.size(); ++i) app.ExpDaten[i + 1] = pts[i];
-    app.nExpPunkte = static_cast<Integer>(pts.size());
+    test::setDataSet(static_cast<int>(pts.size()),
+                     [&pts](Messpunkt& p, int i) { p = pts[static_cast<std::size_t>(i - 1)]; });
 }
 
 // The data set of the hand-written file tests/shell/data/dataset_expected.VRD.

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine/InitialConcentrations.h"
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
+#include "support/TestSupport.h"
 
 using namespace vrn;
 
@@ -17,18 +19,11 @@ struct Pt {
 };
 
 void setPoints(const std::vector<Pt>& pts) {
-    app.ExpDaten.assign(pts.size() + 1, Messpunkt{});
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-        Messpunkt& m = app.ExpDaten[i + 1];
-        m.t = pts[i].t;
-        m.c[1] = pts[i].cA;
-        m.c[2] = pts[i].cB;
-        m.Temp = pts[i].T;
-        m.k = pts[i].k;
-        m.lambda = pts[i].lambda;
-        m.aus = pts[i].aus;
-    }
-    app.nExpPunkte = static_cast<Integer>(pts.size());
+    test::setDataSet(static_cast<int>(pts.size()), [&pts](Messpunkt& m, int i) {
+        const Pt& p = pts[static_cast<std::size_t>(i - 1)];
+        std::tie(m.t, m.c[1], m.c[2], m.Temp, m.k) = std::tie(p.t, p.cA, p.cB, p.T, p.k);
+        std::tie(m.lambda, m.aus) = std::tie(p.lambda, p.aus);
+    });
     getAnfangskonzAusDaten();
 }
 

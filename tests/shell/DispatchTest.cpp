@@ -25,24 +25,6 @@
 
 using namespace vrn;
 
-namespace {
-
-void points(std::initializer_list<std::array<double, 4>> rows) {
-    // rows of t, cA, T, k
-    app.ExpDaten.assign(rows.size() + 1, Messpunkt{});
-    int i = 1;
-    for (const auto& r : rows) {
-        auto& p = app.ExpDaten[static_cast<std::size_t>(i++)];
-        p.t = r[0];
-        p.c[1] = r[1];
-        p.Temp = r[2];
-        p.k = r[3];
-    }
-    app.nExpPunkte = static_cast<Integer>(rows.size());
-}
-
-}  // namespace
-
 class Dispatch : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -106,7 +88,7 @@ TEST_F(Dispatch, RefusalsWithoutData) {
 
 TEST_F(Dispatch, ConcentrationEvaluationChecks) {
     app.bHatCTDaten = true;
-    points({{0, 0.0, 0, 0}, {1, 0.5, 0, 0}});
+    test::setDataRows({{0, 0.0, 0, 0}, {1, 0.5, 0, 0}});
     app.c0Daten[1] = 0;
     w->clickMenu("mnuctAusw(1)");
     EXPECT_EQ(rec.last().text, "Keine Anfangskonzentration c(A)(0) gefunden");
@@ -135,7 +117,7 @@ TEST_F(Dispatch, ConcentrationEvaluationChecks) {
 
 TEST_F(Dispatch, ConductivityChecksAndNotes) {
     app.bHatLambdaDaten = true;
-    points({{0, 0.1, 0, 0}, {1, 0.05, 0, 0}});
+    test::setDataRows({{0, 0.1, 0, 0}, {1, 0.05, 0, 0}});
     app.c0Daten[1] = 0.1f;
     app.c0Daten[2] = 0.2f;
     w->clickMenu("mnuLambdaAusw(3)");
@@ -164,13 +146,13 @@ TEST_F(Dispatch, ConductivityChecksAndNotes) {
 TEST_F(Dispatch, RateConstantTemperaturePairs) {
     app.bHatKTDaten = true;
     // Three identical pairs and one other: P = 4, D = 2, two distinct pairs.
-    points({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 320, 0.4}});
+    test::setDataRows({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 320, 0.4}});
     w->clickMenu("mnukT(1)");
     EXPECT_EQ(rec.count(), 0u);
     EXPECT_EQ(app.iDiagrammTyp, -3);
     EXPECT_EQ(charts, 1);
     // Only one distinct pair.
-    points({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}});
+    test::setDataRows({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}});
     w->clickMenu("mnukT(2)");
     EXPECT_EQ(rec.last().text, "mindestens zwei unterschiedliche Paare k - T nötig!");
     // An empty data set while k-T data are flagged.
@@ -270,7 +252,7 @@ TEST_F(Dispatch, RefusedDataFileOfAProjectIsNotNamedAsLoaded) {
 }
 
 TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
-    points({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
+    test::setDataRows({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
     app.bDatenGeaendert = true;
     app.iModell = 8;
     app.k = {0, 0.5, 0.125, 0};
@@ -303,7 +285,7 @@ TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
 }
 
 TEST_F(Dispatch, LoadingAskToSaveChangedDataFirst) {
-    points({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
+    test::setDataRows({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
     app.bDatenGeaendert = true;
     int asked = 0;
     fileDialogHooks().openDialog = [&asked](OpenDialogRequest&) {
@@ -369,7 +351,7 @@ TEST_F(Dispatch, ExitClosesTheHelpAndTheCloseBoxSavesNothing) {
 }
 
 TEST_F(Dispatch, NewDataSetAsksToSaveChangedDataFirst) {
-    points({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
+    test::setDataRows({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
     app.bDatenGeaendert = true;
     app.LambdaInf = 3;
     rec.answer(MsgAnswer::Cancel);

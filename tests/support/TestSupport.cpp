@@ -62,6 +62,16 @@ void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill) {
     for (int i = 1; i <= n; ++i) fill(app.ExpDaten[static_cast<std::size_t>(i)], i);
 }
 
+void setDataRows(std::initializer_list<std::array<double, 4>> rows) {
+    setDataSet(static_cast<int>(rows.size()), [&rows](Messpunkt& p, int i) {
+        const auto& r = *(rows.begin() + (i - 1));
+        p.t = r[0];
+        p.c[1] = r[1];
+        p.Temp = r[2];
+        p.k = r[3];
+    });
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream ss;

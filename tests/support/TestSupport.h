@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -67,6 +68,8 @@ private:
 
 // Replaces the data set (ExpDaten, nExpPunkte) by n points made by fill(point, index 1..n).
 void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill);
+// Replaces the data set by rows of t, c(A), T, k.
+void setDataRows(std::initializer_list<std::array<double, 4>> rows);
 
 // Reads a whole file as bytes.
 std::string readFile(const std::string& path);
