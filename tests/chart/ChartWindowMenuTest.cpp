@@ -292,18 +292,3 @@ TEST_F(ChartWindowTest, ToolFramesAreDroppedOnTheChartAndHiddenTogether) {
     EXPECT_FALSE(w.fraResolution->isVisible());
 }
 
-TEST_F(ChartWindowTest, HooksOpenDrawAndUnloadTheWindow) {
-    EXPECT_FALSE(chartWindowLoaded());
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    EXPECT_TRUE(chartWindowLoaded());
-    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 201);
-    app.gnKurvenOffen = 1;
-    pressChartDraw();
-    EXPECT_EQ(app.gnKurven, 3);
-    // A second request with the window open draws nothing by itself.
-    zeigeDiagramm();
-    EXPECT_EQ(app.gnKurven, 3);
-    unloadChartWindow();
-    vrn::test::processEvents();
-    EXPECT_FALSE(chartWindowLoaded());
-}

@@ -307,8 +307,6 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     type(f->Inp[10], "1");
     type(f->Inp[11], "1");
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
-    EXPECT_NEAR(app.dblArrhA, 1e10, 1e6);
-    EXPECT_NEAR(app.dblArrhEA, 60000, 6);
     const QString foot = footer();
     EXPECT_TRUE(foot.startsWith("kinet. Modell: A => P   (n = 1)\r\nArrhenius-A = ")) << foot.toStdString();
     EXPECT_NEAR(numberAfter(foot, "Arrhenius-A = "), 1e10, 1e6);

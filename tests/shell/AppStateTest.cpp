@@ -36,7 +36,6 @@ TEST(StartValues, ResetClearsEarlierWork) {
 TEST(StartValues, PathsInTheProgramFolder) {
     resetAppState("/home/u/.local/share/varnolt");
     EXPECT_EQ(app.SessionDateiName, "/home/u/.local/share/varnolt/VrnLastSession.VRP");
-    EXPECT_EQ(app.HelpFile, "/home/u/.local/share/varnolt/varnolt.chm");
     for (const std::string* p : {&app.ProjDateiPfad, &app.TabDateiPfad, &app.ExpDateiPfad, &app.OC2DateiPfad,
                                  &app.XYDateiPfad})
         EXPECT_EQ(*p, "/home/u/.local/share/varnolt");
@@ -50,9 +49,3 @@ TEST(StartValues, DecimalCommaFollowsTheLocale) {
     }
 }
 
-TEST(Colours, RgbHoldsBlueInTheHighByte) {
-    EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412);
-    EXPECT_EQ(redOf(0x563412), 0x12);
-    EXPECT_EQ(greenOf(0x563412), 0x34);
-    EXPECT_EQ(blueOf(0x563412), 0x56);
-}

@@ -120,30 +120,6 @@ TEST_F(Preparation, RangesOfAFirstOrderSeries) {
     EXPECT_NEAR(slot(19), 4 + 3.0 / 20, 1e-6);
 }
 
-TEST_F(Preparation, RangesOfKTData) {
-    setPoints({{0, 0, 0, 300, 1e-3}, {0, 0, 0, 320, 4e-3}});
-    for (Integer kind : {Integer{-3}, Integer{-4}}) {
-        CalcDataRanges(kind, true);
-        const double span = 300.0 - 320.0;  // T slots: 6 = 300, 7 = 320 before the margin
-        EXPECT_NEAR(slot(6), 300 + span / 20, 1e-3);
-        EXPECT_NEAR(slot(7), 320 - span / 20, 1e-3);
-        EXPECT_FLOAT_EQ(slot(8), -4e-3f / 20);
-        EXPECT_FLOAT_EQ(slot(9), 4e-3f * 21 / 20);
-        const double m10 = (1 / 300.0 - 1 / 320.0) / 20;
-        EXPECT_NEAR(slot(10), 1 / 320.0 - m10, 1e-8);
-        EXPECT_NEAR(slot(11), 1 / 300.0 + m10, 1e-8);
-        const double lk = std::log(4.0);
-        if (kind == -3) {
-            EXPECT_NEAR(slot(12), std::log(1e-3) - lk / 20, 1e-4);
-            EXPECT_NEAR(slot(13), std::log(4e-3) + lk / 20, 1e-4);
-        } else {
-            const double lo = std::log(1e-3 / 300), hi = std::log(4e-3 / 320);
-            EXPECT_NEAR(slot(14), lo - (hi - lo) / 20, 1e-4);
-            EXPECT_NEAR(slot(15), hi + (hi - lo) / 20, 1e-4);
-        }
-    }
-}
-
 TEST_F(Preparation, WilkinsonAndTwoSpeciesRanges) {
     // c0Daten(1) = 1: x = 1 - c(A); t/x = 2 at every point.
     setPoints({{0, 1, 2}, {1, 0.5, 1}, {2, 1.0 / 3.0, 0.5}});

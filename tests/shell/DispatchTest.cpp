@@ -161,13 +161,6 @@ TEST_F(Dispatch, RateConstantTemperaturePairs) {
     EXPECT_EQ(rec.last().text, "Keine Daten für k und T vorhanden.\r\nGeben Sie experimentelle Daten im Dateneditor ein (=> Neueingabe)");
 }
 
-TEST_F(Dispatch, ReactorsNeedAModel) {
-    app.iModell = 0;
-    w->clickMenu("mnuReaktor");
-    EXPECT_EQ(rec.last().text, "vorher ein kinetisches Modell wählen!");
-    EXPECT_FALSE(w->menuItem("mnuBatchR")->isEnabled());
-}
-
 TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
     realChart = true;
     loadFirstOrderProject();

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/Forms.h"
 #include <QLabel>
 
+#include "platform/Forms.h"
 #include "shell/AppState.h"
 #include "shell/CalcForm.h"
 #include "shell/Helpers.h"
