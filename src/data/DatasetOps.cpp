@@ -180,13 +180,4 @@ bool nichtIsothermWarnung(int nKurvenTemp, bool hatCTT, double tMax) {
     return nKurvenTemp > 1 && hatCTT && (tMax < 0.2 || tMax > 1);
 }
 
-int einheitIndex(const std::string& unit) {
-    static constexpr const char* kTexte[] = {"s", "min", "h", "d", "a"};
-    std::string s = unit;
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    for (int i = 0; i < 5; ++i)
-        if (s == kTexte[i]) return i;
-    return -1;
-}
-
 }  // namespace vrn

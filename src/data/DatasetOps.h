@@ -96,7 +96,4 @@ bool alleInaktiv(const std::vector<Messpunkt>& d, int n);
 // c-t-T data and a largest time outside 0.2..1 (both ends allowed).
 bool nichtIsothermWarnung(int nKurvenTemp, bool hatCTT, double tMax);
 
-// Index 0..4 of a unit text, trailing blanks removed; -1 for any other text.
-int einheitIndex(const std::string& unit);
-
 }  // namespace vrn

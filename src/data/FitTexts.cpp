@@ -63,10 +63,7 @@ std::string stdAbwText(double sd) {
 }
 
 int leiteZeitEinheitIdxAb() {
-    std::string e = app.sZeiteinheit;
-    while (!e.empty() && e.back() == ' ') e.pop_back();
-    for (std::size_t i = 0; i < kZeiteinheitText.size(); ++i)
-        if (e == kZeiteinheitText[i]) app.bytZeitEinheitIdx = static_cast<Byte>(i);
+    if (const int i = zeitEinheitIndex(app.sZeiteinheit); i >= 0) app.bytZeitEinheitIdx = static_cast<Byte>(i);
     return app.bytZeitEinheitIdx;
 }
 

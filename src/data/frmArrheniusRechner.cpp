@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "base/NumberText.h"
+#include "base/TimeUnitTexts.h"
 #include "data/DatasetOps.h"
 #include "data/KTRechner.h"
 #include "platform/NumberField.h"
@@ -148,7 +149,7 @@ void frmArrheniusRechner::Form_Activate() {
 }
 
 void frmArrheniusRechner::cmdCalc_Click() {
-    if (const int i = einheitIndex(app.sZeiteinheit); i >= 0) app.bytZeitEinheitIdx = static_cast<Byte>(i);
+    if (const int i = zeitEinheitIndex(app.sZeiteinheit); i >= 0) app.bytZeitEinheitIdx = static_cast<Byte>(i);
     const double sekunde = app.Zeitfaktor[0][app.bytZeitEinheitIdx];
     const double a = Val(toStd(txtInpArrh[0]->text()));
     const double b = Val(toStd(txtInpArrh[1]->text()));

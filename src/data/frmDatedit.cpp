@@ -328,7 +328,7 @@ void frmDatedit::Form_Load() {
         zeigeLeereListe();
         lblRecalcTime->clear();
     }
-    waehleZeitOption(std::max(0, einheitIndex(app.sZeiteinheit)));
+    waehleZeitOption(std::max(0, zeitEinheitIndex(app.sZeiteinheit)));
 }
 
 void frmDatedit::setTimeUnitCaptions(const std::string& u) {
@@ -518,7 +518,7 @@ void frmDatedit::waehleZeitOption(int index) {
 
 void frmDatedit::optZeit_Click(int Index) {
     if (Index < 0 || Index > 4) return;
-    if (const int alt = einheitIndex(app.sZeiteinheit); alt >= 0) app.iZeitEinheit = static_cast<Integer>(alt);
+    if (const int alt = zeitEinheitIndex(app.sZeiteinheit); alt >= 0) app.iZeitEinheit = static_cast<Integer>(alt);
     setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
     for (int i = 0; i < 5; ++i) {
         QFont f = optZeit[u(i)]->font();

@@ -3,12 +3,10 @@
 
 #include <array>
 
+#include "base/TimeUnitTexts.h"
 #include "base/Types.h"
 
 namespace vrn {
-
-// Unit texts by index: 0 "s", 1 "min", 2 "h", 3 "d", 4 "a" (a year of 365 days).
-inline constexpr std::array<const char*, 5> kZeiteinheitText{"s", "min", "h", "d", "a"};
 
 // Switches the time unit from `alt` to `neu` (indices as above):
 // 1. app.sZeiteinheit := the text of neu when neu is 0..4.

@@ -16,6 +16,7 @@
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "reactors/Extents.h"
+#include "reactors/ReactorTexts.h"
 #include "reactors/frmProtokoll.h"
 #include "shell/AppState.h"
 
@@ -130,6 +131,21 @@ QHBoxLayout* ReactorForm::makeButtonRow(std::initializer_list<QPushButton*> butt
     }
     row->addStretch(1);
     return row;
+}
+
+void ReactorForm::finishBatchOrTubeLayout(QGridLayout* outer, const std::vector<QRadioButton*>& options,
+                                          std::function<void(int)> onOption, std::function<void()> onCalc) {
+    cmdCalc = new QPushButton("Berechnen", this);
+    cmdProtocol->setToolTip(kProtocolTipBerechnen);
+    outer->addLayout(makeButtonRow({cmdCalc, cmdShowKsi, cmdProtocol, cmdEsc}), 3, 0, 1, 2);
+    outer->addWidget(makeKsiPanel(), 4, 0, 1, 2);
+    outer->setRowStretch(5, 1);
+    lblVPunktInput = new QLabel(this);
+    lblVPunktInput->hide();
+    ensureSharedControls();
+    for (std::size_t i = 0; i < options.size(); ++i)
+        connect(options[i], &QRadioButton::clicked, this, [onOption, i] { onOption(static_cast<int>(i)); });
+    connect(cmdCalc, &QPushButton::clicked, this, std::move(onCalc));
 }
 
 void ReactorForm::markOption(std::initializer_list<QRadioButton*> options, QRadioButton* chosen) {

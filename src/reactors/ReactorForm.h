@@ -4,10 +4,14 @@
 // rules of the fields, the protocol hand-over and the picture.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include "reactors/ReactorChecks.h"
 #include "reactors/ReactorRules.h"
 #include "shell/CalcForm.h"
 
+class QGridLayout;
 class QHBoxLayout;
 class QRadioButton;
 
@@ -53,6 +57,11 @@ protected:
     QWidget* makeKsiPanel();
     // A row of the window's buttons, left to right, stretched at the end.
     QHBoxLayout* makeButtonRow(std::initializer_list<QPushButton*> buttons);
+    // The batch and tube windows' last rows: "Berechnen", the extent and
+    // protocol buttons and "Schließen <Esc>" in row 3, the extent panel in
+    // row 4; connects the selection options and "Berechnen".
+    void finishBatchOrTubeLayout(QGridLayout* outer, const std::vector<QRadioButton*>& options,
+                                 std::function<void(int)> onOption, std::function<void()> onCalc);
     // The model line Label7 above everything, in bold.
     void makeModelLine();
     // Sets the chosen option of a group in bold.

@@ -60,19 +60,8 @@ frmRohrreaktor::frmRohrreaktor() : ReactorForm(Rohrreaktor, EnterRule::Ignored, 
     g->setColumnStretch(5, 1);
     outer->addWidget(fra, 2, 1);
 
-    cmdCalc = new QPushButton("Berechnen", this);
-    cmdProtocol->setToolTip(kProtocolTipBerechnen);
-    outer->addLayout(makeButtonRow({cmdCalc, cmdShowKsi, cmdProtocol, cmdEsc}), 3, 0, 1, 2);
-    outer->addWidget(makeKsiPanel(), 4, 0, 1, 2);
-    outer->setRowStretch(5, 1);
-    lblVPunktInput = new QLabel(this);
-    lblVPunktInput->hide();
-    ensureSharedControls();
-
-    for (int i = 0; i < 3; ++i)
-        connect(optInpSelect[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-                [this, i] { optInpSelect_Click(i); });
-    connect(cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
+    finishBatchOrTubeLayout(outer, {optInpSelect.begin(), optInpSelect.end()}, [this](int i) { optInpSelect_Click(i); },
+                            [this] { cmdCalc_Click(); });
 }
 
 void frmRohrreaktor::Form_Load() {

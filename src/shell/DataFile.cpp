@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/TimeUnitTexts.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 #include "shell/FileItems.h"
@@ -108,12 +109,6 @@ bool parseDataFileLines(TextLineReader& reader, DataFileContent& out, std::strin
 }
 
 }  // namespace
-
-int zeitEinheitIndex(std::string_view unit) {
-    for (int i = 0; i < 5; ++i)
-        if (unit == kZeiteinheiten[i]) return i;
-    return -1;
-}
 
 bool parseDataFile(std::string_view bytes, DataFileContent& out, std::string& error) {
     TextLineReader reader;

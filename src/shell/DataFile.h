@@ -29,10 +29,6 @@ inline constexpr const char* kVrdKopfzeile =
 inline constexpr int kMaxExpPunkte = 32767;
 inline constexpr int kVrdItemsPerPoint = 13;
 
-// The time units in their shared order; index = iZeitEinheit.
-inline constexpr const char* kZeiteinheiten[5] = {"s", "min", "h", "d", "a"};
-// Index of a unit text (exact, case matters), or -1 for any other text.
-int zeitEinheitIndex(std::string_view unit);
 
 // A data-set file as read, not yet taken into the program.
 struct DataFileContent {

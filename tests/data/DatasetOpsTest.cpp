@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/TimeUnitTexts.h"
 #include "data/DatasetOps.h"
 #include "support/TestSupport.h"
 
@@ -160,6 +161,6 @@ TEST(DatasetOps, CountsForDrawingAndTheNonIsothermalWarning) {
         {2, true, 0.1, true}, {1, true, 1.5, false}, {2, false, 1.5, false},
     };
     for (const auto& [temps, ctt, tMax, warn] : cases) EXPECT_EQ(nichtIsothermWarnung(temps, ctt, tMax), warn) << tMax;
-    EXPECT_EQ(einheitIndex("min  "), 1);
-    EXPECT_EQ(einheitIndex("Jahr"), -1);
+    EXPECT_EQ(zeitEinheitIndex("min  "), 1);
+    EXPECT_EQ(zeitEinheitIndex("Jahr"), -1);
 }
