@@ -210,6 +210,7 @@ TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
     EXPECT_EQ(app.ExpDaten[1].t, 180.0);
 }
 
+// Replacing, an unknown unit is kept as text with the index of seconds.
 TEST_F(DataFileTest, AppendingAnUnknownUnitIsRefused) {
     app.sZeiteinheit = "min";
     setDataSet({punkt(1, 0.5, 0, 0, 0, 0, 0)});
@@ -222,6 +223,8 @@ TEST_F(DataFileTest, AppendingAnUnknownUnitIsRefused) {
     EXPECT_EQ(app.sZeiteinheit, "min");
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_NE(rec.last().text.find("Wochen"), std::string::npos);
+    LoadDataFile(dir.file("x.VRD"), false, ok);
+    EXPECT_EQ(std::pair(app.sZeiteinheit, app.iZeitEinheit), std::pair(std::string("Wochen"), Integer{0}));
 }
 
 TEST_F(DataFileTest, AppendingBeyond32767PointsIsRefused) {
