@@ -274,99 +274,65 @@ void ladeFenster() {
     };
 }
 
+// The point-set tabs as the request leaves them, tab by tab: its caption when
+// shown ("/legend" when the legend text differs), "-caption" when hidden, "~"
+// when hidden with its caption untouched, "?" when not touched at all; then
+// the chart legend (L shown, l hidden) and the tab made current (@index).
+std::string reiter() {
+    const PunktTabs& t = app.gPunktTabs;
+    std::string s;
+    for (std::size_t i = 1; i <= 7; ++i) {
+        if (!t.sichtbar[i]) s += "?";
+        else if (!*t.sichtbar[i]) s += t.caption[i] ? "-" + *t.caption[i] : "~";
+        else s += t.caption[i].value_or("?") + (t.legende[i] != t.caption[i] ? "/" + t.legende[i].value_or("?") : "");
+        s += i < 7 ? "," : "";
+    }
+    if (t.legendeSichtbar) s += *t.legendeSichtbar ? " L" : " l";
+    if (t.chkLegend && t.chkLegend != t.legendeSichtbar) s += " !";  // the check box must mirror the legend
+    if (t.aktuellerTab) s += " @" + std::to_string(*t.aktuellerTab);
+    return s;
+}
+
 }  // namespace
 
-TEST_F(ChartRequest, ModelKindOneShowsTheLegendAndKindTwoHidesIt) {
-    ladeFenster();
-    app.bKonzDaten[1] = true;
-    app.iDiagrammTyp = 1;
-    zeigeDiagramm();
-    const PunktTabs& t = app.gPunktTabs;
-    EXPECT_EQ(t.sichtbar[1], true);
-    EXPECT_EQ(t.caption[1], "c(A)");
-    EXPECT_EQ(t.legende[1], "c(A)");
-    EXPECT_EQ(t.legendeSichtbar, true);
-    EXPECT_EQ(t.chkLegend, true);
-    for (int i = 2; i <= 5; ++i) EXPECT_EQ(t.sichtbar[static_cast<std::size_t>(i)], false) << i;
-    EXPECT_EQ(t.sichtbar[6], false);
-    EXPECT_EQ(t.caption[6], "");
-    EXPECT_FALSE(t.sichtbar[7].has_value());
-    EXPECT_FALSE(t.aktuellerTab.has_value());
-
-    app.iDiagrammTyp = 2;
-    zeigeDiagramm();
-    EXPECT_EQ(app.gPunktTabs.sichtbar[1], true);
-    EXPECT_EQ(app.gPunktTabs.legendeSichtbar, false);
-    EXPECT_EQ(app.gPunktTabs.chkLegend, false);
-}
-
-TEST_F(ChartRequest, TabsFollowMaskAndDataColumnsWithEnzymeNames) {
-    ladeFenster();
-    app.iModell = 10;
-    for (int i = 1; i <= 5; ++i) app.bKonzDaten[static_cast<std::size_t>(i)] = true;
-    app.bKonzDaten[3] = false;
-    app.iDiagrammTyp = 10;  // mask 11110
-    zeigeDiagramm();
-    const PunktTabs& t = app.gPunktTabs;
-    EXPECT_EQ(t.caption[1], "c(E)");
-    EXPECT_EQ(t.caption[2], "c(S)");
-    EXPECT_EQ(t.sichtbar[3], false);  // no data column
-    EXPECT_FALSE(t.caption[3].has_value());  // a hidden tab keeps its caption
-    EXPECT_EQ(t.caption[4], "c(P)");
-    EXPECT_EQ(t.sichtbar[5], false);  // not in the mask
-}
-
-TEST_F(ChartRequest, LinearisedPlotsShowOnlyTheFuncTab) {
-    ladeFenster();
-    app.bKonzDaten[1] = app.bKonzDaten[2] = true;
-    for (int kind : {-5, -6, -7, -8}) {
-        app.iDiagrammTyp = static_cast<Integer>(kind);
+TEST_F(ChartRequest, PointSetTabsFollowKindMaskDataColumnsAndKTData) {
+    struct Fall {
+        const char* was;
+        std::function<void()> stelle;
+        int kind;
+        const char* reiter;
+    };
+    const Fall faelle[] = {
+        {"model kind 1 shows the legend", [] { app.bKonzDaten[1] = true; }, 1, "c(A),~,~,~,~,-,? L"},
+        {"kind 2 hides it", [] { app.bKonzDaten[1] = true; }, 2, "c(A),~,~,~,~,-,? l"},
+        {"enzyme names, no column C, Q not in the mask",
+         [] {
+             app.iModell = 10;
+             app.bKonzDaten = {false, true, true, false, true, true};
+         },
+         10, "c(E),c(S),~,c(P),~,-,? l"},
+        {"linearised plots show the function tab only", [] { app.bKonzDaten[1] = app.bKonzDaten[2] = true; }, -5,
+         "Fu(c),-,-,-,-,-,? l"},
+        {"-6", [] { app.bKonzDaten[1] = app.bKonzDaten[2] = true; }, -6, "Fu(c),-,-,-,-,-,? l"},
+        {"-7", [] { app.bKonzDaten[1] = app.bKonzDaten[2] = true; }, -7, "Fu(c),-,-,-,-,-,? l"},
+        {"-8", [] { app.bKonzDaten[1] = app.bKonzDaten[2] = true; }, -8, "Fu(c),-,-,-,-,-,? l"},
+        {"k-T tab with k-T data", [] { app.bHatKTDaten = true; }, -3, "~,~,~,~,~,k-T,? l"},
+        {"no k-T tab without", [] {}, -3, "~,~,~,~,~,-,?"},
+        {"the tangent's species only, made current; the request ends before the k-T tab",
+         [] {
+             app.bytTangStoff = 4;
+             app.bKonzDaten[4] = app.bHatKTDaten = true;
+         },
+         100, "-,-,-,c(P),-,?,? l @3"},
+    };
+    for (const Fall& f : faelle) {
+        resetAppState("");
+        ladeFenster();
+        f.stelle();
+        app.iDiagrammTyp = static_cast<Integer>(f.kind);
         zeigeDiagramm();
-        const PunktTabs& t = app.gPunktTabs;
-        EXPECT_EQ(t.sichtbar[1], true) << kind;
-        EXPECT_EQ(t.caption[1], "Fu(c)") << kind;
-        EXPECT_EQ(t.legende[1], "Fu(c)") << kind;
-        EXPECT_EQ(t.legendeSichtbar, false) << kind;
-        for (int i = 2; i <= 6; ++i) {
-            EXPECT_EQ(t.sichtbar[static_cast<std::size_t>(i)], false) << kind << "/" << i;
-            EXPECT_EQ(t.caption[static_cast<std::size_t>(i)], "") << kind << "/" << i;
-        }
-        EXPECT_FALSE(t.sichtbar[7].has_value());
+        EXPECT_EQ(reiter(), f.reiter) << f.was;
     }
-}
-
-TEST_F(ChartRequest, KTTabOnlyForKTKindsWithKTData) {
-    ladeFenster();
-    app.bHatKTDaten = true;
-    app.iDiagrammTyp = -3;
-    zeigeDiagramm();
-    EXPECT_EQ(app.gPunktTabs.sichtbar[6], true);
-    EXPECT_EQ(app.gPunktTabs.caption[6], "k-T");
-    EXPECT_EQ(app.gPunktTabs.legende[6], "k-T");
-    EXPECT_EQ(app.gPunktTabs.legendeSichtbar, false);
-
-    app.bHatKTDaten = false;
-    zeigeDiagramm();
-    EXPECT_EQ(app.gPunktTabs.sichtbar[6], false);
-    EXPECT_EQ(app.gPunktTabs.caption[6], "");
-}
-
-TEST_F(ChartRequest, TangentKindShowsOnlyItsSpeciesAndSelectsIt) {
-    ladeFenster();
-    app.bytTangStoff = 4;
-    app.bKonzDaten[4] = true;
-    app.bHatKTDaten = true;
-    app.iDiagrammTyp = 100;
-    zeigeDiagramm();
-    const PunktTabs& t = app.gPunktTabs;
-    for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(t.sichtbar[static_cast<std::size_t>(i)], i == 4) << i;
-        EXPECT_EQ(t.caption[static_cast<std::size_t>(i)], i == 4 ? "c(P)" : "") << i;
-    }
-    EXPECT_EQ(t.legende[4], "c(P)");
-    EXPECT_EQ(t.aktuellerTab, 3);
-    EXPECT_EQ(t.legendeSichtbar, false);
-    EXPECT_FALSE(t.sichtbar[6].has_value());  // the request ends before the k-T tab
 }
 
 TEST_F(ChartRequest, WindowThatCannotBeShownEndsTheRequestWithItsMessage) {
