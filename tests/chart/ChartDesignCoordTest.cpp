@@ -14,7 +14,6 @@
 #include "chart/DesignAxisTabs.h"
 #include "chart/DesignPanel.h"
 #include "chart/Grafik.h"
-#include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
 #include "platform/Forms.h"
 #include "platform/NumberField.h"
@@ -78,19 +77,14 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
     struct Fall {
         const char *x0, *x1, *y0, *y1, *meldung;
     };
-    const Fall falsch[] = {
-        {"5", "5", "0", ".1", kReihenfolge},       {"0", "20", ".2", ".1", kReihenfolge},
-        {"", "", "", "", kReihenfolge},            {"1e39", "2e39", "0", ".1", kZahlenbereich},
-        {"0", "1e400", "0", ".1", kZahlenbereich}, {"-9e99", "0", "0", ".1", kZahlenbereich},
-    };
+    // The rules themselves are checked with the design rules.
+    const Fall falsch[] = {{"0", "20", ".2", ".1", kReihenfolge}, {"0", "1e400", "0", ".1", kZahlenbereich}};
     for (const Fall& f : falsch) {
         SCOPED_TRACE(f.x0);
         vrn::test::MsgRecorder msgs;
         koordinaten(w, f.x0, f.x1, f.y0, f.y1);
         ASSERT_EQ(msgs.count(), 1u);
-        EXPECT_EQ(msgs.last().text, f.meldung);
-        EXPECT_EQ(msgs.last().title, "EINGABE-FEHLER");
-        EXPECT_EQ(msgs.last().icon, MsgIcon::Critical);
+        EXPECT_TRUE(vrn::test::isMessage(msgs.last(), f.meldung, "EINGABE-FEHLER", MsgIcon::Critical));
         EXPECT_TRUE(w.fraCoordInput->isVisible());
         EXPECT_EQ(w.coord[2]->text(), QString(" 20"));
         EXPECT_EQ(w.coord[4]->text(), QString(" .1"));

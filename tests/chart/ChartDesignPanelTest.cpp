@@ -7,14 +7,11 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSlider>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -22,15 +19,12 @@
 #include <optional>
 
 #include "ChartWindowSupport.h"
-#include "chart/CurvePanel.h"
 #include "chart/DesignColourTab.h"
 #include "chart/DesignLayoutTabs.h"
 #include "chart/DesignLegendTabs.h"
 #include "chart/DesignPanel.h"
 #include "chart/PanelWidgets.h"
-#include "chart/PointPanel.h"
 #include "chart/TextPanel.h"
-#include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
 #include "platform/CommonDialogs.h"
 #include "platform/NumberField.h"
@@ -73,11 +67,7 @@ void waehle(QComboBox* box, int i) {
 }  // namespace
 
 TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
-    datensatz(5, [](Messpunkt& p, int i) {
-        p.t = 5.0 * (i - 1);
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-        p.c[4] = 0.1 - p.c[1];
-    });
+    abfall(5, 5, 0, true);
     app.gMitMesspunkten = true;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ChartControl& c = *w.Chart2D1;
@@ -85,28 +75,19 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
     ASSERT_TRUE(w.menuItem("mnuKurvenDesign")->isEnabled());
     w.menuItem("mnuKurvenDesign")->trigger();
     ASSERT_TRUE(w.fraKurven->isVisible());
-    struct Stil {
-        const char* text;
-        int linie, symbol;
-    };
-    const Stil stile[] = {{"nur Einzelpunkte", 1, 2}, {"Kurve normal", 2, 1}, {"Kurve punktiert", 4, 1},
-                          {"Kurve gestrichelt", 3, 1}, {"Kurve strichpunkt.", 7, 1}};
-    for (int i = 0; i < 5; ++i) {
-        waehle(w.cmbKStil[2], i);
-        EXPECT_EQ(w.cmbKStil[2]->currentText(), QString::fromUtf8(stile[i].text));
-        EXPECT_EQ(c.style(1, 2).linePattern, stile[i].linie) << stile[i].text;
-        EXPECT_EQ(c.style(1, 2).symbolShape, stile[i].symbol) << stile[i].text;
-    }
+    // Points without a line, or a dotted line without points (the codes are drawn by the chart).
+    waehle(w.cmbKStil[2], 0);
+    EXPECT_EQ(w.cmbKStil[2]->currentText(), QString("nur Einzelpunkte"));
+    EXPECT_EQ(std::pair(c.style(1, 2).linePattern, c.style(1, 2).symbolShape), std::pair(1, 2));
+    waehle(w.cmbKStil[2], 2);
+    EXPECT_EQ(w.cmbKStil[2]->currentText(), QString("Kurve punktiert"));
+    EXPECT_EQ(std::pair(c.style(1, 2).linePattern, c.style(1, 2).symbolShape), std::pair(4, 1));
     w.UpDown1_KBreite[2]->upButton()->click();
     EXPECT_EQ(w.Label39[2]->text(), QString("2"));
     EXPECT_EQ(c.style(1, 2).lineWidth, 2);
 
     // Point set i starts with symbol item i - 1.
-    const int symbole[] = {2, 10, 4, 11, 6, 9, 3};
-    for (int k = 1; k <= 7; ++k) {
-        EXPECT_EQ(w.cmbPunktStil[static_cast<std::size_t>(k)]->currentIndex(), k - 1);
-        EXPECT_EQ(c.style(2, k).symbolShape, symbole[k - 1]);
-    }
+    for (int k = 1; k <= 7; ++k) EXPECT_EQ(w.cmbPunktStil[static_cast<std::size_t>(k)]->currentIndex(), k - 1);
     w.menuItem("mnuPunktDesign")->trigger();
     ASSERT_TRUE(w.fraPunkte->isVisible());
     waehle(w.cmbPunktStil[1], 10);  // "versteckt"
@@ -117,10 +98,7 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
 }
 
 TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing) {
-    datensatz(5, [](Messpunkt& p, int i) {
-        p.t = 5.0 * (i - 1);
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-    });
+    abfall(5, 5);
     app.gMitMesspunkten = true;
     frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
     ChartControl& c = *w.Chart2D1;
@@ -172,11 +150,9 @@ TEST_F(ChartWindowTest, ColourPresetsSetTheirColoursAndMakeTheLegendTransparent)
     EXPECT_EQ(c.sheetBackColour(), 0);
     EXPECT_EQ(c.plotBackColour(), 0);
     EXPECT_EQ(c.chartAreaTextColour(), RGB(255, 255, 255));
-    EXPECT_EQ(c.gridColour(ChartAxis::X), RGB(130, 130, 130));
     EXPECT_EQ(c.gridColour(ChartAxis::Y), RGB(130, 130, 130));
     EXPECT_EQ(c.legendBackColour(), kChartTransparent);
     EXPECT_EQ(c.legendTextColour(), RGB(255, 255, 255));
-    EXPECT_EQ(c.textColour(ChartTextBlock::Header), RGB(255, 255, 255));
 
     c.setLegendBackColour(RGB(1, 2, 3));
     f.cmdRandColGrau->click();
@@ -191,12 +167,9 @@ TEST_F(ChartWindowTest, ColourPresetsSetTheirColoursAndMakeTheLegendTransparent)
     l.opt1Gitter[0]->click();
     c.setLegendBackColour(RGB(1, 2, 3));
     f.cmdFullWhite->click();
-    EXPECT_EQ(c.gridPattern(ChartAxis::X), 4);
-    EXPECT_EQ(c.gridPattern(ChartAxis::Y), 4);
-    EXPECT_EQ(c.gridColour(ChartAxis::Y), RGB(143, 143, 143));
+    EXPECT_EQ(std::pair(c.gridPattern(ChartAxis::X), c.gridPattern(ChartAxis::Y)), std::pair(4, 4));
     EXPECT_EQ(buttonColour(f.cmdGitterFarbe), RGB(143, 143, 143));
     EXPECT_EQ(c.legendBackColour(), kChartTransparent);
-    EXPECT_EQ(c.legendTextColour(), 0);
     EXPECT_EQ(c.textColour(ChartTextBlock::Header), 0);
 }
 
@@ -213,15 +186,13 @@ TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
     for (const Gitter& t : gitter) {
         l.opt2Gitter[static_cast<std::size_t>(t.stil)]->click();
         l.opt1Gitter[static_cast<std::size_t>(t.art)]->click();
-        EXPECT_EQ(c.gridPattern(ChartAxis::X), t.x) << t.stil << t.art;
-        EXPECT_EQ(c.gridPattern(ChartAxis::Y), t.y) << t.stil << t.art;
+        EXPECT_EQ(std::pair(c.gridPattern(ChartAxis::X), c.gridPattern(ChartAxis::Y)), std::pair(t.x, t.y)) << t.art;
     }
     const int rahmen[] = {0, 1, 4, 9};
     for (int i : {2, 1, 3, 0}) {
         l.optFrameType[static_cast<std::size_t>(i)]->click();
         EXPECT_EQ(c.borderType(), rahmen[i]);
         EXPECT_EQ(l.UpDownRBreite->isEnabled(), i != 0);
-        EXPECT_EQ(l.labRBreite->isEnabled(), i != 0);
     }
     l.optFrameType[2]->click();
     l.UpDownRBreite->upButton()->click();
@@ -255,10 +226,9 @@ TEST_F(ChartWindowTest, ChartAreaKeepsItsFarEdgesAndTheLegendFollowsItsWidth) {
     LayoutTabs& l = *w.designPanel->layout;
     w.openDesignTab(5);
     l.scrHLChartArea->setValue(20);
-    const int rechts = c.chartAreaLeft() + c.chartAreaWidth(), breite = c.chartAreaWidth();
+    const int rechts = c.chartAreaLeft() + c.chartAreaWidth();
     l.scrHLChartArea->setValue(50);
     EXPECT_EQ(c.chartAreaLeft(), 50);
-    EXPECT_EQ(c.chartAreaWidth(), breite - 30);
     EXPECT_EQ(c.chartAreaLeft() + c.chartAreaWidth(), rechts);
     l.scrVOChartArea->setValue(10);
     const int unten = c.chartAreaTop() + c.chartAreaHeight();
@@ -269,10 +239,7 @@ TEST_F(ChartWindowTest, ChartAreaKeepsItsFarEdgesAndTheLegendFollowsItsWidth) {
 }
 
 TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
-    datensatz(5, [](Messpunkt& p, int i) {
-        p.t = 5.0 * (i - 1);
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-    });
+    abfall(5, 5);
     app.gMitMesspunkten = true;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ChartControl& c = *w.Chart2D1;
@@ -383,8 +350,6 @@ TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     w.clickMenu("mnuResolution");
     ASSERT_TRUE(w.fraResolution->isVisible());
-    EXPECT_EQ(w.Slider1_PunktDichte->minimum(), 50);
-    EXPECT_EQ(w.Slider1_PunktDichte->maximum(), 400);
     EXPECT_EQ(w.Label54->text(), QString("300"));
     w.Slider1_PunktDichte->setValue(120);
     EXPECT_EQ(w.nAufloesung, 120);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 

@@ -6,11 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
 
 #include "ChartWindowSupport.h"
@@ -184,11 +182,7 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
 }
 
 TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
-    datensatz(4, [](Messpunkt& p, int i) {
-        p.t = 4.0 * i;
-        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
-        p.c[4] = 0.1 - p.c[1];
-    });
+    abfall(4, 4, 4, true);
     app.gMitMesspunkten = true;
     frmGraph2D& alt = simulationsDiagramm(6, 0.1, 0, 0.15, 0.1, 30);  // curves of A, C, P; point sets c(A), c(P)
     alt.DeleteCurves(2);

@@ -8,6 +8,7 @@
 
 #include "chart/ChartHooks.h"
 #include "shell/AppState.h"
+#include "support/TestSupport.h"
 
 namespace vrn::test {
 
@@ -20,12 +21,7 @@ protected:
     void TearDown() override { chartHooks() = ChartHooks{}; }
 
 public:
-    // Replaces the data set by n points made by fill(point, index 1..n).
-    static void datensatz(int n, const std::function<void(Messpunkt&, int)>& fill) {
-        app.ExpDaten.assign(static_cast<std::size_t>(n + 1), Messpunkt{});
-        app.nExpPunkte = static_cast<Integer>(n);
-        for (int i = 1; i <= n; ++i) fill(app.ExpDaten[static_cast<std::size_t>(i)], i);
-    }
+    static void datensatz(int n, const std::function<void(Messpunkt&, int)>& fill) { setDataSet(n, fill); }
 
     static void achsen(Single xMin, Single xMax, Single yMin, Single yMax) {
         app.tDiagramm.XMin = xMin;

@@ -1,5 +1,7 @@
 #include "ChartWindowSupport.h"
 
+#include <cmath>
+
 #include "chart/Grafik.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/Simulation.h"
@@ -51,11 +53,17 @@ frmGraph2D& ChartWindowTest::simulationsDiagramm(int m, double cA, double cB, do
 }
 
 void ChartWindowTest::datensatz(int n, const std::function<void(Messpunkt&, int)>& fill) {
-    app.ExpDaten.assign(static_cast<std::size_t>(n + 1), Messpunkt{});
-    app.nExpPunkte = static_cast<Integer>(n);
-    for (int i = 1; i <= n; ++i) fill(app.ExpDaten[static_cast<std::size_t>(i)], i);
+    setDataSet(n, fill);
     PrepareExpDaten();
     getAnfangskonzAusDaten();
+}
+
+void ChartWindowTest::abfall(int n, double dt, double t0, bool mitP) {
+    datensatz(n, [=](Messpunkt& p, int i) {
+        p.t = t0 + dt * (i - 1);
+        p.c[1] = 0.1 * std::exp(-0.15 * p.t);
+        if (mitP) p.c[4] = 0.1 - p.c[1];
+    });
 }
 
 frmGraph2D& ChartWindowTest::datenDiagramm(int kind) {

@@ -31,6 +31,8 @@ protected:
     frmGraph2D& datenDiagramm(int kind);
     // Replaces the data set by n points made by fill(point, index 1..n).
     static void datensatz(int n, const std::function<void(Messpunkt&, int)>& fill);
+    // Measured first-order decay c(A) = 0.1 exp(-0.15 t) at t = t0 + dt (i - 1), and c(P) = 0.1 - c(A) when asked.
+    static void abfall(int n, double dt, double t0 = 0, bool mitP = false);
 
     static frmGraph2D* fenster();
 

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
+#include <functional>
 
 #include "ChartTestSupport.h"
-#include "chart/ChartWindowTables.h"
 #include "chart/CurveCopy.h"
 #include "chart/HalfLifeMark.h"
-#include "platform/MsgBox.h"
 #include "base/NumberText.h"
 #include "support/TestSupport.h"
 
@@ -54,51 +52,40 @@ TEST_F(HalfLifeMarks, EvaluationKindsUseTheStartConcentrationsOfTheData) {
     EXPECT_EQ(m.statusText, "Halbwertszeit tau(A) = " + Format(static_cast<Single>(erwartet), "#######0.00") + " s");
 }
 
-TEST_F(HalfLifeMarks, SimulatedModelsReadTheCurveAndZeroSaysWhy) {
-    app.iModell = 7;
-    app.iDiagrammTyp = 7;
-    app.bNumerisch = true;
-    app.tHalbA_sim = 0;
-    HalbwertszeitMarke m = berechneHalbwertszeitMarke(1);
-    EXPECT_FALSE(m.zeichnen);
-    EXPECT_TRUE(m.statusSetzen);
-    EXPECT_EQ(m.statusText, "Halbwertszeit liegt nicht im Diagramm-Bereich");
-    app.tHalbB_sim = 3.25f;
-    m = berechneHalbwertszeitMarke(2);
-    EXPECT_TRUE(m.zeichnen);
-    EXPECT_FLOAT_EQ(static_cast<float>(m.tau), 3.25f);
-
-    // B of model 14 is simulated but has no curve value: the function beeps and gives 0.
-    app.iModell = 14;
-    app.iDiagrammTyp = 14;
-    MsgRecorder msgs;
-    m = berechneHalbwertszeitMarke(2);
-    EXPECT_FALSE(m.zeichnen);
-    EXPECT_EQ(m.statusText, "Halbwertszeit liegt nicht im Diagramm-Bereich");
-    EXPECT_EQ(msgs.beeps(), 1);
-}
-
-TEST_F(HalfLifeMarks, UnreachableEquilibriumDrawsNothingAndKeepsTheStatus) {
-    app.iModell = 8;
-    app.iDiagrammTyp = 8;
-    app.c0[1] = 0.1;
-    app.k[1] = 0.1;
-    app.k[2] = 0.5;  // equilibrium above c(A)(0)/2
-    MsgRecorder msgs;
-    const HalbwertszeitMarke m = berechneHalbwertszeitMarke(1);
-    EXPECT_FALSE(m.zeichnen);
-    EXPECT_FALSE(m.statusSetzen);
-    EXPECT_EQ(msgs.count(), 1u);
-}
-
-TEST_F(HalfLifeMarks, ClosedFormWithoutHalfLifeSaysItCannotBeReached) {
-    app.iModell = 4;
-    app.iDiagrammTyp = 4;
-    app.c0[1] = 0.1;
-    app.c0[2] = 0.04;  // B runs short first
-    app.k[1] = 0.5;
-    MsgRecorder msgs;
-    const HalbwertszeitMarke m = berechneHalbwertszeitMarke(1);
-    EXPECT_FALSE(m.zeichnen);
-    EXPECT_EQ(m.statusText, "Halbwertszeit tau(A) kann unter diesen Bedingungen nicht erreicht werden");
+// Marks that cannot be drawn say why in the status bar, or leave it to a message.
+TEST_F(HalfLifeMarks, SimulatedClosedFormAndEquilibriumCases) {
+    NumberLocaleGuard punkt('.', ',');
+    const std::string nichtImBereich = "Halbwertszeit liegt nicht im Diagramm-Bereich";
+    struct Fall {
+        const char* was;
+        Integer modell;
+        int stoff;
+        std::function<void()> stelle;
+        bool zeichnen, statusSetzen;
+        std::string status;
+        std::size_t meldungen;
+        int beeps;
+    };
+    const Fall faelle[] = {
+        {"simulated, not reached", 7, 1, [] { app.tHalbA_sim = 0; }, false, true, nichtImBereich, 0, 0},
+        {"simulated B", 7, 2, [] { app.tHalbB_sim = 3.25f; }, true, true, "Halbwertszeit tau(B) = 3.25 s", 0, 0},
+        {"B of model 14 has no curve value", 14, 2, [] {}, false, true, nichtImBereich, 0, 1},
+        {"equilibrium above c(A)(0)/2", 8, 1, [] { app.k = {0, 0.1, 0.5, 0}; }, false, false, "", 1, 0},
+        {"B runs short first", 4, 1, [] { app.c0[2] = 0.04; }, false, true,
+         "Halbwertszeit tau(A) kann unter diesen Bedingungen nicht erreicht werden", 0, 1},
+    };
+    for (const Fall& f : faelle) {
+        resetAppState("");
+        app.iModell = app.iDiagrammTyp = f.modell;
+        app.bNumerisch = f.modell == 7 || f.modell == 14;
+        app.c0[1] = 0.1;
+        app.k[1] = 0.5;
+        f.stelle();
+        MsgRecorder msgs;
+        const HalbwertszeitMarke m = berechneHalbwertszeitMarke(f.stoff);
+        EXPECT_EQ(std::pair(m.zeichnen, m.statusSetzen), std::pair(f.zeichnen, f.statusSetzen)) << f.was;
+        EXPECT_EQ(m.statusText, f.status) << f.was;
+        EXPECT_FLOAT_EQ(static_cast<float>(m.tau), f.zeichnen ? 3.25f : 0.0f) << f.was;
+        EXPECT_EQ(std::pair(msgs.count(), msgs.beeps()), std::pair(f.meldungen, f.beeps)) << f.was;
+    }
 }

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "ChartTestSupport.h"
 #include "chart/CurveSlots.h"
-#include "platform/MsgBox.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -46,9 +44,8 @@ TEST_F(CurvePlaces, TheTwentyFifthCurveIsRefused) {
     NeueKurveNr(nr, err);
     EXPECT_EQ(std::tuple(err, nr, app.gnKurven), std::tuple(Integer{-1}, Integer{24}, Integer{24}));
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Maximal 24 Kurven möglich\r\nLöschen Sie vorhandene Kurven");
-    EXPECT_EQ(rec.last().title, "WARNUNG");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(vrn::test::isMessage(rec.last(), "Maximal 24 Kurven möglich\r\nLöschen Sie vorhandene Kurven",
+                                         "WARNUNG", MsgIcon::Exclamation));
     // A count below the places in use never overwrites a curve.
     app.KurvenSlot.fill(0);
     app.gnKurven = 5;

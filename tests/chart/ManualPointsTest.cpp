@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
 #include "ChartWindowSupport.h"
-#include "chart/CurveSlots.h"
 #include "platform/ChartControl.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"

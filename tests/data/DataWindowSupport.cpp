@@ -24,27 +24,11 @@ DataWindows::~DataWindows() {
     processEvents();
 }
 
-void DataWindows::setzeDaten(std::initializer_list<std::array<double, 4>> rows) {
-    app.ExpDaten.assign(rows.size() + 1, Messpunkt{});
-    std::size_t i = 1;
-    for (const auto& r : rows) {
-        Messpunkt& p = app.ExpDaten[i++];
-        p.t = r[0];
-        p.c[1] = r[1];
-        p.Temp = r[2];
-        p.k = r[3];
-    }
-    app.nExpPunkte = static_cast<Integer>(rows.size());
-}
-
 void DataWindows::ersteOrdnung(int n) {
-    app.ExpDaten.assign(static_cast<std::size_t>(n) + 1, Messpunkt{});
-    for (int i = 1; i <= n; ++i) {
-        Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
+    setDataSet(n, [](Messpunkt& p, int i) {
         p.t = 2.0 * (i - 1);
         p.c[1] = 0.1 * std::exp(-0.1 * p.t);
-    }
-    app.nExpPunkte = static_cast<Integer>(n);
+    });
 }
 
 void DataWindows::tippe(QWidget* target, const QString& text) {

@@ -17,7 +17,7 @@ protected:
     ~DataWindows() override;
 
     // Replaces the data set: rows of t, c(A), T, k (aus 0).
-    void setzeDaten(std::initializer_list<std::array<double, 4>> rows);
+    static void setzeDaten(std::initializer_list<std::array<double, 4>> rows) { setDataRows(rows); }
     // A first-order set: c(A) = 0.1 exp(-0.1 t) at t = 0, 2, ..., 2 (n - 1).
     void ersteOrdnung(int n);
     // Types text into a widget key by key, as a user would.

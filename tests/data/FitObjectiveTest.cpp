@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "EngineTestSupport.h"
 #include "data/FitObjective.h"
@@ -19,16 +20,10 @@ struct Punkt {
 };
 
 void setData(const std::vector<Punkt>& pts) {
-    app.ExpDaten.assign(pts.size() + 1, Messpunkt{});
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-        Messpunkt& m = app.ExpDaten[i + 1];
-        m.t = pts[i].t;
-        m.c[1] = pts[i].cA;
-        m.c[4] = pts[i].cP;
-        m.Temp = pts[i].T;
-        m.aus = pts[i].aus;
-    }
-    app.nExpPunkte = static_cast<Integer>(pts.size());
+    test::setDataSet(static_cast<int>(pts.size()), [&pts](Messpunkt& m, int i) {
+        const Punkt& p = pts[static_cast<std::size_t>(i - 1)];
+        std::tie(m.t, m.c[1], m.c[4], m.Temp, m.aus) = std::tie(p.t, p.cA, p.cP, p.T, p.aus);
+    });
 }
 
 FitAuswahl species(std::initializer_list<int> s) {

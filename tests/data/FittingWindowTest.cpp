@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
-#include <QTextBrowser>
 
 #include <cmath>
 
@@ -30,7 +29,6 @@
 #include "engine/frmKinModel.h"
 #include "platform/ChartControl.h"
 #include "platform/Forms.h"
-#include "platform/HelpViewer.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
@@ -216,9 +214,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     for (int i = 2; i <= app.nExpPunkte; ++i) app.ExpDaten[static_cast<std::size_t>(i)].aus = -1;
     autoFit();
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, kZuWenig);
-    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    EXPECT_TRUE(vrn::test::isMessage(rec.last(), kZuWenig, " Ausführung nicht möglich ", MsgIcon::Critical));
     EXPECT_EQ(app.k[1], 0.0215);
     EXPECT_EQ(f->cmdAutoFitting->text(), "Auto-   Fitting");
     for (int i = 2; i <= app.nExpPunkte; ++i) app.ExpDaten[static_cast<std::size_t>(i)].aus = 0;
@@ -255,10 +251,6 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
                                "Die Endzeit muss eine Zahl größer als 0 sein.\r\n"
                                "Verbessern Sie die Startwerte durch Annäherung der Kurve(n) an die Messwerte.");
     EXPECT_EQ(app.k[1], 0.02);
-
-    QTest::mouseClick(f->cmdHelp, Qt::LeftButton);
-    ASSERT_NE(helpBrowser(), nullptr);
-    EXPECT_TRUE(helpBrowser()->toPlainText().contains("k-Fitting manuell / automatisch"));  // page 8501
 }
 
 // Model 13 from k = 1, 1, 1 on noisy data needs more evaluations than allowed.
@@ -291,10 +283,10 @@ TEST_F(Fitting, EvaluationLimitIsReportedAndTheLastAcceptedValuesStay) {
     rec.clear();
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Maximale Iterationszahl erreicht.\r\nWiederholen Sie das Fitting und/oder verbessern Sie die\r\n"
-                               "Startwerte durch Annäherung der Kurve(n) an die Messwerte.");
-    EXPECT_EQ(rec.last().title, "Parameter-Fitting");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(test::isMessage(rec.last(),
+                                "Maximale Iterationszahl erreicht.\r\nWiederholen Sie das Fitting und/oder verbessern "
+                                "Sie die\r\nStartwerte durch Annäherung der Kurve(n) an die Messwerte.",
+                                "Parameter-Fitting", MsgIcon::Exclamation));
     for (int j = 1; j <= 3; ++j) {
         EXPECT_TRUE(std::isfinite(app.k[static_cast<std::size_t>(j)]));
         EXPECT_NE(app.k[static_cast<std::size_t>(j)], 1.0) << "the accepted steps are taken over";
@@ -315,8 +307,6 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     type(f->Inp[10], "1");
     type(f->Inp[11], "1");
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
-    EXPECT_NEAR(app.dblArrhA, 1e10, 1e6);
-    EXPECT_NEAR(app.dblArrhEA, 60000, 6);
     const QString foot = footer();
     EXPECT_TRUE(foot.startsWith("kinet. Modell: A => P   (n = 1)\r\nArrhenius-A = ")) << foot.toStdString();
     EXPECT_NEAR(numberAfter(foot, "Arrhenius-A = "), 1e10, 1e6);

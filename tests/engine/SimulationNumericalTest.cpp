@@ -7,7 +7,6 @@
 
 #include "EngineTestSupport.h"
 #include "engine/Akima.h"
-#include "engine/Checked.h"
 #include "engine/Simulation.h"
 #include "support/TestSupport.h"
 

@@ -2,11 +2,11 @@
 // template format written and read back.
 #include <gtest/gtest.h>
 
+#include "platform/ChartModel.h"
 #include <cmath>
 #include <functional>
 #include <limits>
 
-#include "platform/ChartModel.h"
 #include "platform/ChartScale.h"
 #include "platform/ChartTemplate.h"
 #include "support/TestSupport.h"

@@ -3,20 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTest>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "platform/Forms.h"
-#include "platform/HelpViewer.h"
-#include "platform/MsgBox.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "platform/Settings.h"
-#include "platform/Twips.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
 #include "shell/MDIVRN.h"
@@ -167,32 +160,6 @@ TEST_F(Platform, BusyCursorUsesTheOverrideCursor) {
     EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
     SanduhrAus();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(Platform, HelpShowsAPageOrANote) {
-    HtmlHelp(987654);
-    ASSERT_NE(helpBrowser(), nullptr);
-    EXPECT_TRUE(helpBrowser()->toPlainText().contains("gibt es noch keine Hilfeseite"));
-    HtmlHelp(10270);
-    EXPECT_TRUE(QFile::exists(helpPagePath(10270)));
-    EXPECT_TRUE(helpBrowser()->toPlainText().contains("VARNOLT"));
-    HtmlHelpCloseAll();
-    test::processEvents();
-    EXPECT_EQ(helpBrowser(), nullptr);
-}
-
-TEST_F(Platform, MessagesReachTheRecorder) {
-    test::MsgRecorder rec;
-    rec.answer(MsgAnswer::No);
-    EXPECT_EQ(MsgBox("Frage?", MsgButtons::YesNoCancel, MsgIcon::Question, "WARNUNG"), MsgAnswer::No);
-    EXPECT_EQ(MsgBox("Noch eine", MsgButtons::YesNo), MsgAnswer::Yes);
-    showFailure("LoadDataFile", "Datei nicht gefunden");
-    ASSERT_EQ(rec.count(), 3u);
-    EXPECT_EQ(rec.messages()[0].title, "WARNUNG");
-    EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
-    Beep();
-    EXPECT_EQ(rec.beeps(), 1);
 }
 
 TEST_F(Platform, FirstStartCopiesTheSamples) {

@@ -89,9 +89,7 @@ TEST_F(BatchWindow, CheckListsRefuseBadInput) {
         rec.clear();
         click(b.cmdCalc);
         ASSERT_EQ(rec.count(), 1u);
-        EXPECT_EQ(rec.last().text, r.message);
-        EXPECT_EQ(rec.last().title, "keine Ausführung möglich");
-        EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+        EXPECT_TRUE(vrn::test::isMessage(rec.last(), r.message, "keine Ausführung möglich", MsgIcon::Critical));
         EXPECT_EQ(b.Inp[5]->text(), " 0");  // nothing computed
         EXPECT_EQ(app.iProtZeileQuelle, 0);
     }
@@ -188,17 +186,3 @@ TEST_F(BatchWindow, EquilibriumLimitInBothLocales) {
     }
 }
 
-TEST_F(BatchWindow, EnterMovesToTheNextShownField) {
-    frmBatch& b = open<frmBatch>("mnuBatchR", 4);
-    QApplication::setActiveWindow(main.get());
-    b.Inp[0]->setFocus();
-    QTest::keyClick(b.Inp[0], Qt::Key_Return);
-    EXPECT_TRUE(b.Inp[1]->hasFocus());
-    QTest::keyClick(b.Inp[1], Qt::Key_Return);  // C is not shown: the focus stays
-    EXPECT_TRUE(b.Inp[1]->hasFocus());
-    b.Inp[14]->setFocus();
-    QTest::keyClick(b.Inp[14], Qt::Key_Return);
-    EXPECT_TRUE(b.Inp[14]->hasFocus());
-    QTest::keyClicks(b.Inp[14], "+a");  // refused keys
-    EXPECT_EQ(b.Inp[14]->selectedText(), b.Inp[14]->text());
-}

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <set>
 
 #include "reactors/Protocol.h"
 #include "ReactorTestSupport.h"
@@ -16,8 +15,6 @@ using vrn::test::TempFolder;
 namespace {
 
 const CalendarDate kDay{2024, 5, 7};
-
-
 
 // Two stirred-tank results of model 2 (k1 = 0.15, V* = 0.2, V = 1 and 2) as
 // the tank window leaves them in the protocol row.
@@ -95,12 +92,3 @@ TEST(Protocol, RowsOutsideASingleAreRefused) {
     }
 }
 
-// The name rule the main window and the protocol window share.
-TEST(Protocol, FirstFreeNameFromOne) {
-    std::set<std::string> files{"24050702.CSV"};
-    auto exists = [&files](const std::string& n) { return files.count(n) > 0; };
-    EXPECT_EQ(autoProtName(kDay, exists), "24050701.CSV");
-    files.insert("24050701.CSV");
-    EXPECT_EQ(autoProtName(kDay, exists), "24050703.CSV");
-    EXPECT_EQ(autoProtName(CalendarDate{2031, 12, 31}, exists), "31123101.CSV");
-}

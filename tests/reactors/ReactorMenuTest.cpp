@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QLabel>
 
 #include "engine/frmPrepareTimeDiagram.h"

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <tuple>
 
-#include "platform/MsgBox.h"
 #include "reactors/StirredTank.h"
 #include "ReactorTestSupport.h"
 

@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTextBrowser>
 #include <QTimer>
 
-#include "platform/HelpViewer.h"
 #include "reactors/frmRKconti.h"
 #include "reactors/ReactorWindowSupport.h"
 
@@ -60,13 +58,6 @@ TEST_F(TankWindow, ChoosingTwoGivenQuantities) {
     click(r.cmdCalc);
     EXPECT_EQ(r.Inp[14]->text(), " 1");
     EXPECT_EQ(r.Inp[13]->text(), " .4285714");
-
-    // Help on the way of computing, by selection.
-    click(r.optCalcConti[3]);
-    click(r.cmdHelp);
-    ASSERT_NE(helpBrowser(), nullptr);
-    EXPECT_TRUE(helpBrowser()->source().toString().endsWith("/9003.html"));
-    HtmlHelpCloseAll();
 }
 
 TEST_F(TankWindow, RefusalsAndFailures) {

@@ -21,32 +21,11 @@ TEST(StartValues, TimeUnitTable) {
     EXPECT_NEAR(z[2][3] * z[3][4], z[2][4], 1e-18);
 }
 
-TEST(StartValues, ModelNames) {
+TEST(StartValues, ResetClearsEarlierWork) {
     resetAppState("/prog");
-    EXPECT_EQ(app.ModellName[0], "");
-    EXPECT_EQ(app.ModellName[19], "");
-    EXPECT_EQ(app.ModellName[2], "A => P   (n = 1)");
-    EXPECT_EQ(app.ModellName[4], "A + B => P   (n = 2)");
-    EXPECT_EQ(app.ModellName[10], "E + S <=> ES => P + E");
-    EXPECT_EQ(app.ModellName[16], "A => P + Q (Autokatalyse P)");
-    EXPECT_EQ(app.ModellName[20], "A => P, n-ter Ordnung ");
-    for (int i = 1; i <= 18; ++i) EXPECT_FALSE(app.ModellName[static_cast<std::size_t>(i)].empty()) << i;
-}
-
-TEST(StartValues, DefaultsAndSizes) {
-    resetAppState("/prog");
-    app.nExpPunkte = 5;  // earlier work is cleared by the next reset
+    app.nExpPunkte = 5;
     app.sSpeziesMaske = "11111";
     resetAppState("/prog");
-    EXPECT_EQ(app.iModell, 2);
-    EXPECT_FLOAT_EQ(app.nOrdnung, 1.5f);
-    EXPECT_EQ(app.k, (std::array<double, 4>{0, 0.15, 0, 0}));
-    EXPECT_FLOAT_EQ(app.S0max, 0.15f);
-    EXPECT_EQ(app.gFarbVorwahl, 0xFF0000);  // blue
-    EXPECT_EQ(app.Farbe1, RGB(255, 0, 0));
-    EXPECT_EQ(app.gGraphLeft, 3800);
-    EXPECT_EQ(app.sZeiteinheit, "s");
-    EXPECT_EQ(app.Trennzeichen, ";");
     EXPECT_EQ(app.nExpPunkte, 0);
     EXPECT_EQ(app.sSpeziesMaske, "00000");
     // Room for 201 simulated points and 2000 chart points.
@@ -57,7 +36,6 @@ TEST(StartValues, DefaultsAndSizes) {
 TEST(StartValues, PathsInTheProgramFolder) {
     resetAppState("/home/u/.local/share/varnolt");
     EXPECT_EQ(app.SessionDateiName, "/home/u/.local/share/varnolt/VrnLastSession.VRP");
-    EXPECT_EQ(app.HelpFile, "/home/u/.local/share/varnolt/varnolt.chm");
     for (const std::string* p : {&app.ProjDateiPfad, &app.TabDateiPfad, &app.ExpDateiPfad, &app.OC2DateiPfad,
                                  &app.XYDateiPfad})
         EXPECT_EQ(*p, "/home/u/.local/share/varnolt");
@@ -71,9 +49,3 @@ TEST(StartValues, DecimalCommaFollowsTheLocale) {
     }
 }
 
-TEST(Colours, RgbHoldsBlueInTheHighByte) {
-    EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412);
-    EXPECT_EQ(redOf(0x563412), 0x12);
-    EXPECT_EQ(greenOf(0x563412), 0x34);
-    EXPECT_EQ(blueOf(0x563412), 0x56);
-}

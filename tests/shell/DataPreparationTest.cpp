@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <tuple>
 
 #include "engine/InitialConcentrations.h"
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
+#include "support/TestSupport.h"
 
 using namespace vrn;
 
@@ -18,18 +19,11 @@ struct Pt {
 };
 
 void setPoints(const std::vector<Pt>& pts) {
-    app.ExpDaten.assign(pts.size() + 1, Messpunkt{});
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-        Messpunkt& m = app.ExpDaten[i + 1];
-        m.t = pts[i].t;
-        m.c[1] = pts[i].cA;
-        m.c[2] = pts[i].cB;
-        m.Temp = pts[i].T;
-        m.k = pts[i].k;
-        m.lambda = pts[i].lambda;
-        m.aus = pts[i].aus;
-    }
-    app.nExpPunkte = static_cast<Integer>(pts.size());
+    test::setDataSet(static_cast<int>(pts.size()), [&pts](Messpunkt& m, int i) {
+        const Pt& p = pts[static_cast<std::size_t>(i - 1)];
+        std::tie(m.t, m.c[1], m.c[2], m.Temp, m.k) = std::tie(p.t, p.cA, p.cB, p.T, p.k);
+        std::tie(m.lambda, m.aus) = std::tie(p.lambda, p.aus);
+    });
     getAnfangskonzAusDaten();
 }
 
@@ -124,30 +118,6 @@ TEST_F(Preparation, RangesOfAFirstOrderSeries) {
     EXPECT_NEAR(slot(17), m, 1e-6);
     EXPECT_NEAR(slot(18), 1 - 3.0 / 20, 1e-6);
     EXPECT_NEAR(slot(19), 4 + 3.0 / 20, 1e-6);
-}
-
-TEST_F(Preparation, RangesOfKTData) {
-    setPoints({{0, 0, 0, 300, 1e-3}, {0, 0, 0, 320, 4e-3}});
-    for (Integer kind : {Integer{-3}, Integer{-4}}) {
-        CalcDataRanges(kind, true);
-        const double span = 300.0 - 320.0;  // T slots: 6 = 300, 7 = 320 before the margin
-        EXPECT_NEAR(slot(6), 300 + span / 20, 1e-3);
-        EXPECT_NEAR(slot(7), 320 - span / 20, 1e-3);
-        EXPECT_FLOAT_EQ(slot(8), -4e-3f / 20);
-        EXPECT_FLOAT_EQ(slot(9), 4e-3f * 21 / 20);
-        const double m10 = (1 / 300.0 - 1 / 320.0) / 20;
-        EXPECT_NEAR(slot(10), 1 / 320.0 - m10, 1e-8);
-        EXPECT_NEAR(slot(11), 1 / 300.0 + m10, 1e-8);
-        const double lk = std::log(4.0);
-        if (kind == -3) {
-            EXPECT_NEAR(slot(12), std::log(1e-3) - lk / 20, 1e-4);
-            EXPECT_NEAR(slot(13), std::log(4e-3) + lk / 20, 1e-4);
-        } else {
-            const double lo = std::log(1e-3 / 300), hi = std::log(4e-3 / 320);
-            EXPECT_NEAR(slot(14), lo - (hi - lo) / 20, 1e-4);
-            EXPECT_NEAR(slot(15), hi + (hi - lo) / 20, 1e-4);
-        }
-    }
 }
 
 TEST_F(Preparation, WilkinsonAndTwoSpeciesRanges) {

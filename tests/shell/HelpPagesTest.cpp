@@ -17,7 +17,6 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
-#include <memory>
 
 #include "chart/ChartWindowTables.h"
 #include "platform/HelpViewer.h"

@@ -67,15 +67,6 @@ TEST_F(BusyCursor, SurplusCallRestoresAgain) {
     EXPECT_EQ(pointer, 1);
 }
 
-TEST(RateConstantUnits, ByModelAndUnit) {
-    // The window captions of model 17 in minutes are checked with the windows.
-    EXPECT_EQ(rateConstantUnits(1, "s  "), (std::array<std::string, 3>{"/(mol/(s*l))", "/(1/s)", "/(1/s)"}));
-    EXPECT_EQ(rateConstantUnits(7, "h"), (std::array<std::string, 3>{"/(l/(h*mol))", "/(l/(h*mol))", "/(1/h)"}));
-    EXPECT_EQ(rateConstantUnits(20, "s")[0], "");
-    for (int m : {2, 5, 6, 8, 11, 14, 15, 16}) EXPECT_EQ(rateConstantUnits(m, "d")[0], "/(1/d)") << m;
-    for (int m : {3, 4, 9, 10, 13, 18}) EXPECT_EQ(rateConstantUnits(m, "a")[0], "/(l/(a*mol))") << m;
-}
-
 TEST(ShortenPath, Examples) {
     const std::string p = "C:\\Programme\\Daten\\Laborwerte\\Versuche";
     ASSERT_EQ(p.size(), 38u);
@@ -84,9 +75,7 @@ TEST(ShortenPath, Examples) {
     EXPECT_EQ(ShortenPath(p, 38), p);
     EXPECT_EQ(ShortenPath(p, 60), p);
     EXPECT_EQ(ShortenPath("/home/anna/messungen/2026/reihe1/kinetik.vrd", 20), "/ho.../kinetik.vrd");
-}
-
-TEST(ShortenPath, NoSeparatorInTheTail) {
+    // No separator in the tail.
     EXPECT_EQ(ShortenPath("C:\\abcdefghijklmnopqrstuvwxyz", 10), "C:\\...");
     EXPECT_EQ(ShortenPath("", 10), "");
     EXPECT_EQ(ShortenPath("abcdefghijklmnop", 6), "abc...");

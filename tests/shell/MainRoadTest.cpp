@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -10,7 +9,6 @@
 
 #include "platform/CommonDialogs.h"
 #include "platform/Forms.h"
-#include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "platform/UpDown.h"
 #include "shell/AppState.h"

@@ -2,10 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QMenuBar>
 #include <QDir>
-#include <QPixmap>
 #include <QWidget>
 
 #include <vector>

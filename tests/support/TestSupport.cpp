@@ -49,6 +49,29 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ec);
 }
 
+::testing::AssertionResult isMessage(const MsgRequest& m, const std::string& text, const std::string& title,
+                                     MsgIcon icon) {
+    if (m.text == text && m.title == title && m.icon == icon) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "message \"" << m.text << "\" titled \"" << m.title << "\", icon "
+                                         << static_cast<int>(m.icon);
+}
+
+void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill) {
+    app.ExpDaten.assign(static_cast<std::size_t>(n + 1), Messpunkt{});
+    app.nExpPunkte = static_cast<Integer>(n);
+    for (int i = 1; i <= n; ++i) fill(app.ExpDaten[static_cast<std::size_t>(i)], i);
+}
+
+void setDataRows(std::initializer_list<std::array<double, 4>> rows) {
+    setDataSet(static_cast<int>(rows.size()), [&rows](Messpunkt& p, int i) {
+        const auto& r = *(rows.begin() + (i - 1));
+        p.t = r[0];
+        p.c[1] = r[1];
+        p.Temp = r[2];
+        p.k = r[3];
+    });
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream ss;

@@ -2,12 +2,17 @@
 // a number-locale guard and a temporary folder.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <array>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/MsgBox.h"
+#include "shell/AppState.h"
 
 namespace vrn::test {
 
@@ -56,6 +61,15 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Whether a message box showed exactly this text, title and icon; the failure names what differs.
+::testing::AssertionResult isMessage(const MsgRequest& m, const std::string& text, const std::string& title,
+                                     MsgIcon icon);
+
+// Replaces the data set (ExpDaten, nExpPunkte) by n points made by fill(point, index 1..n).
+void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill);
+// Replaces the data set by rows of t, c(A), T, k.
+void setDataRows(std::initializer_list<std::array<double, 4>> rows);
 
 // Reads a whole file as bytes.
 std::string readFile(const std::string& path);
