@@ -76,7 +76,8 @@ bool parseDataFileLines(TextLineReader& reader, DataFileContent& out, std::strin
         }
         const auto items = splitItems(line);
         Messpunkt m;
-        Single lInf = 0;
+        Single lInfSingle = 0;
+        double lInf = 0;
         long aus = 0;
         ItemError e = ItemError::None;
         int bad = 0;
@@ -93,7 +94,11 @@ bool parseDataFileLines(TextLineReader& reader, DataFileContent& out, std::strin
         dbl(6, m.k);
         dbl(7, m.Temp);
         sgl(8, m.lambda);
-        sgl(9, lInf);
+        // lambda(inf) must fit a Single like the point's lambda, but its value
+        // is kept as written: passing it through a Single would turn 1.82
+        // into 1.82000005245209 at the next save.
+        sgl(9, lInfSingle);
+        dbl(9, lInf);
         sgl(10, m.res3);
         sgl(11, m.res4);
         if (e == ItemError::None && (e = readIntegerItem(items[12], -32768, 32767, aus)) != ItemError::None) bad = 12;

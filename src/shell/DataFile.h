@@ -35,7 +35,7 @@ struct DataFileContent {
     std::string kommentar;
     std::string zeiteinheit;
     std::vector<Messpunkt> punkte;      // the n points, in file order
-    std::vector<Single> lambdaInf;      // lambda(inf) of each point line
+    std::vector<double> lambdaInf;      // lambda(inf) of each point line
 };
 
 // Reads the text of a data-set file. False with a German failure text (which

@@ -70,8 +70,7 @@ TEST_F(DataFileTest, HandWrittenFileIsWrittenExactlyAndReadBack) {
     EXPECT_EQ(rec.count(), 0u);
     EXPECT_EQ(app.iZeitEinheit, 1);
     EXPECT_EQ(app.Lambda0, static_cast<double>(4.96f));
-    EXPECT_EQ(app.LambdaInf, static_cast<double>(1.82f));  // passes through single precision ...
-    app.LambdaInf = 1.82;                                   // ... and would be written with all its digits
+    EXPECT_EQ(app.LambdaInf, 1.82);  // kept as written, not widened from a Single
     WriteDataFile(dir.file("again.VRD"), ok);
     EXPECT_EQ(readFile(dir.file("again.VRD")), readFile(VARNOLT_TEST_DATA "/dataset_expected.VRD"));
 }

@@ -68,7 +68,7 @@ TEST(Samples, SecondOrderGivesItsRateConstantFromConcentrationAndConductivity) {
     EXPECT_TRUE(app.bHatLambdaDaten);
     EXPECT_EQ(app.c0Daten[1], app.c0Daten[2]);  // the evaluation of A + B => P with equal start values
     EXPECT_EQ(app.Lambda0, static_cast<double>(4.96f));
-    EXPECT_EQ(app.LambdaInf, static_cast<double>(1.82f));
+    EXPECT_EQ(app.LambdaInf, 1.82);
     std::vector<double> t, yc, yl;
     const double c0 = app.c0Daten[1];
     for (int i = 1; i <= app.nExpPunkte; ++i) {
