@@ -41,7 +41,6 @@ TEST_F(ReactorMenu, ItemsOpenOneReactorAndTheModelFillsIt) {
     EXPECT_EQ(b.lblStoff[7]->text(), "ES");
     EXPECT_TRUE(b.Inp[12]->isVisibleTo(&b));
     EXPECT_EQ(b.Bz[5]->text(), "k>");
-    test::saveScreenshot(main.get(), "batch_window_enzyme_1000x720");
     chooseModel(20);
     b.SetFocus();
     test::processEvents();

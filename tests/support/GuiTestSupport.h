@@ -52,6 +52,10 @@ void rememberStartFolder();
 // screenshot folder and returns the path.
 QString saveScreenshot(QWidget* w, const QString& name);
 
+// Whether every visible control of the window lies inside it and shows its
+// caption or title whole; the failure names the first control that does not.
+::testing::AssertionResult fitsItsWindow(QWidget* window);
+
 // Lets queued events (deferred deletes among them) run.
 void processEvents();
 
