@@ -8,8 +8,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartTest;
-using vrn::test::MsgRecorder;
+using namespace vrn::test;
 
 namespace {
 

@@ -9,8 +9,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartTest;
-using vrn::test::MsgRecorder;
+using namespace vrn::test;
 
 namespace {
 

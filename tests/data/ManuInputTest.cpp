@@ -21,8 +21,7 @@
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
-using vrn::test::MsgRecorder;
-using vrn::test::processEvents;
+using namespace vrn::test;
 
 namespace {
 

@@ -26,7 +26,6 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     click(r.cmdCalc);
     EXPECT_EQ(r.Inp[14]->text(), " 4");
     EXPECT_EQ(r.Inp[5]->text(), " .5488116");  // exp(−0.6)
-    EXPECT_EQ(r.Inp[13]->text(), " .4511884");
     EXPECT_EQ(outlet(r), QColor(140, 255, 115));
 
     click(r.optInpSelect[0]);
@@ -40,8 +39,6 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     type(r.Inp[13], "0.5");
     click(r.cmdCalc);
     EXPECT_EQ(r.Inp[14]->text(), " 4.620981");
-    EXPECT_EQ(r.Inp[15]->text(), " 2.310491");
-    EXPECT_EQ(r.Inp[5]->text(), " .5");
     EXPECT_EQ(outlet(r), QColor(128, 255, 128));
     EXPECT_EQ(rec.count(), 0u);
 
@@ -49,8 +46,6 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     EXPECT_EQ(app.iProtZeileQuelle, 4);
     EXPECT_FLOAT_EQ(static_cast<float>(app.ProtZeile[14]), 4.620981f);
     EXPECT_FLOAT_EQ(static_cast<float>(app.ProtZeile[15]), 2.310491f);
-
-    screenshots("tube_window");
 }
 
 TEST_F(TubeWindow, RefusalsComeInOneBox) {
