@@ -575,23 +575,20 @@ TEST_F(Chart, ClipboardTakesABitmapOrAVectorPictureWithABitmap) {
 TEST_F(Chart, PrintsIntoABoxByItsScalingCode) {
     line(1, kRed, {0, 10}, {0, 10});
     test::TempFolder dir;
-    struct Row {
-        int scaling, width, height;
-        bool ok;
-    };
-    const Row rows[] = {{2, 1500, 0, true}, {3, 0, 900, true}, {5, 0, 0, true},
+    // scaling, width, height, ok
+    const std::tuple<int, int, int, bool> rows[] = {{2, 1500, 0, true}, {3, 0, 900, true}, {5, 0, 0, true},
                         {2, 0, 900, false}, {3, 1500, 0, false}, {4, 1500, 900, false}};
     int k = 0;
-    for (const Row& r : rows) {
+    for (const auto& [scaling, width, height, ok] : rows) {
         const QString path = QString::fromStdString(dir.file("druck" + std::to_string(k++) + ".pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        EXPECT_EQ(chart.print(printer, r.scaling, 300, 200, r.width, r.height), r.ok) << r.scaling;
-        if (!r.ok) continue;
+        EXPECT_EQ(chart.print(printer, scaling, 300, 200, width, height), ok) << scaling;
+        if (!ok) continue;
         QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << r.scaling;
-        EXPECT_TRUE(pdfParses(f.readAll())) << r.scaling;
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << scaling;
+        EXPECT_TRUE(pdfParses(f.readAll())) << scaling;
     }
 }
 
