@@ -81,7 +81,7 @@ std::string fitErgebnisText() {
     const std::string kopf = "kinet. Modell: " + app.ModellName[static_cast<std::size_t>(app.iModell)] + "\r\n";
     const int modus = app.bAuswertungsart;
     const std::string& km = app.sKonstMaske;
-    auto hat = [&km](std::size_t i) { return km.size() > i && km[i] == '1'; };
+    auto hat = [&](std::size_t i) { return km.size() > i && km[i] == '1'; };
     if (modus == 6 || modus == 7) {
         if (app.bytKTFunktion == 2)
             return kopf + "Eyring: S# = " + zahl(app.dblEyrS) + " J/(mol K), H# =" + zahl(app.dblEyrH) + " J/mol";
