@@ -16,7 +16,7 @@ TEST(DesignRules, TypedRangesAreReadRoundedAndRefused) {
         std::array<std::string, 4> texte;
         bool xLog, yLog;
         KoordFehler fehler;
-        Single xMin, xMax, yMin, yMax;
+        Single xMin = 0, xMax = 0, yMin = 0, yMax = 0;  // only when accepted
     };
     const Fall faelle[] = {
         {{" 0", " 20", " 0", " .1"}, false, false, KoordFehler::Keiner, 0, 20, 0, 0.1f},
