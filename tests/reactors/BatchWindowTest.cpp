@@ -146,36 +146,31 @@ TEST_F(BatchWindow, HugeValuesAreComputedOrRefusedByTheEngine) {
     }
 }
 
-TEST_F(BatchWindow, EquilibriumLimitInBothLocales) {
-    for (const QLocale& locale : {QLocale(QLocale::C), QLocale(QLocale::German, QLocale::Germany)}) {
-        test::LocaleGuard guard(locale);
-        const bool comma = locale.language() == QLocale::German;
-        frmBatch& b = open<frmBatch>("mnuBatchR", 8);
-        type(b.Inp[10], comma ? "0,5" : "0.5");
-        type(b.Inp[11], "0.5");
-        EXPECT_EQ(b.Inp[10]->text(), "0.5");  // a typed comma becomes a point
-        type(b.Inp[3], "0");
-        click(b.optInpSelect[1]);
-        type(b.Inp[13], "0.5000001");
-        rec.clear();
-        click(b.cmdCalc);
-        ASSERT_EQ(rec.count(), 1u);
-        EXPECT_EQ(rec.last().title, "keine Ausführung möglich");
-        const std::string end = comma ? "(U(A)(max) = 0,500)" : "(U(A)(max) = 0.500)";
-        EXPECT_EQ(rec.last().text.substr(rec.last().text.size() - end.size()), end);
-        EXPECT_EQ(rec.last().text.rfind("- der Vorgabe-Umsatz U(A) kann bei dieser Gleichgewichtsreaktion\r\n", 0), 0u);
+// In the comma locale; the point locale is every other reactor test's.
+TEST_F(BatchWindow, EquilibriumLimitInTheCommaLocale) {
+    test::LocaleGuard guard(QLocale(QLocale::German, QLocale::Germany));
+    frmBatch& b = open<frmBatch>("mnuBatchR", 8);
+    type(b.Inp[10], "0,5");
+    type(b.Inp[11], "0.5");
+    EXPECT_EQ(b.Inp[10]->text(), "0.5");  // a typed comma becomes a point
+    type(b.Inp[3], "0");
+    click(b.optInpSelect[1]);
+    type(b.Inp[13], "0.5000001");
+    rec.clear();
+    click(b.cmdCalc);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "keine Ausführung möglich");
+    const std::string end = "(U(A)(max) = 0,500)";
+    EXPECT_EQ(rec.last().text.substr(rec.last().text.size() - end.size()), end);
+    EXPECT_EQ(rec.last().text.rfind("- der Vorgabe-Umsatz U(A) kann bei dieser Gleichgewichtsreaktion\r\n", 0), 0u);
 
-        // The limit itself passes the check; it is approached without end, so no time reaches it.
-        type(b.Inp[13], "0.5");
-        click(b.cmdCalc);
-        EXPECT_EQ(rec.last().text, "Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.");
-        EXPECT_EQ(b.Inp[14]->text(), "");
-        EXPECT_EQ(b.Inp[5]->text(), "");
-        type(b.Inp[13], "0.4");
-        click(b.cmdCalc);
-        EXPECT_EQ(b.Inp[14]->text().toStdString(), Str(static_cast<Single>(std::log(5.0))));  // (k1 + k2)·t = ln 5
-        Forms::unload<frmBatch>();
-        test::processEvents();
-    }
+    // The limit itself passes the check; it is approached without end, so no time reaches it.
+    type(b.Inp[13], "0.5");
+    click(b.cmdCalc);
+    EXPECT_EQ(rec.last().text, "Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.");
+    EXPECT_EQ(b.Inp[14]->text(), "");
+    EXPECT_EQ(b.Inp[5]->text(), "");
+    type(b.Inp[13], "0.4");
+    click(b.cmdCalc);
+    EXPECT_EQ(b.Inp[14]->text().toStdString(), Str(static_cast<Single>(std::log(5.0))));  // (k1 + k2)·t = ln 5
 }
-
