@@ -92,11 +92,6 @@ protected:
         return Forms::loaded<frmFitting>();
     }
 
-    static void type(NumberField* f, const QString& keys) {
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClicks(f, keys);
-    }
     static int curves() {
         int n = 0;
         for (Integer s : app.KurvenSlot) n += s == 0 ? 1 : 0;
@@ -143,16 +138,16 @@ TEST_F(Fitting, TypingSlidersFixedAndAutoFitInTheCommaLocale) {
     EXPECT_EQ(curves(), 2);  // c(A) and c(P) over the measured points
 
     // Typing: a comma becomes a point, letters and pasting are refused; 0 is kept as 1e-8.
-    type(f->Inp[10], "0,03x");
+    test::typeInto(f->Inp[10], "0,03x");
     EXPECT_EQ(f->Inp[10]->text(), "0.03");
     EXPECT_EQ(app.k[1], 0.03);
     QApplication::clipboard()->setText("777");
     QTest::keyClick(f->Inp[10], Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(f->Inp[10]->text(), "0.03");
-    type(f->Inp[10], "0");
+    test::typeInto(f->Inp[10], "0");
     EXPECT_EQ(app.k[1], 1e-8);
     EXPECT_EQ(app.RefWert[1], 1e-8);
-    type(f->Inp[10], "0.02");
+    test::typeInto(f->Inp[10], "0.02");
 
     // Coarse slider to +900: k x 10, back to 0; to -90: k / 10; fine slider to +100: k x 1.1.
     struct Move {
@@ -229,7 +224,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
 
     // A negative constant is refused by the redraw, with the check's own line.
     const int before = curves();
-    type(f->Inp[10], "-1");
+    test::typeInto(f->Inp[10], "-1");
     rec.clear();
     QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
@@ -237,7 +232,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     EXPECT_EQ(curves(), before);
 
     // An end time of 0 makes every simulation of a fit fail; one message, the constant stays.
-    type(f->Inp[10], "0.02");
+    test::typeInto(f->Inp[10], "0.02");
     app.iModell = 20;  // integrated numerically
     app.nOrdnung = 1;
     app.tEnd = 0;
@@ -277,7 +272,7 @@ TEST_F(Fitting, EvaluationLimitIsReportedAndTheLastAcceptedValuesStay) {
     w->clickMenu("mnuCtFitting");
     frmFitting* f = Forms::loaded<frmFitting>();
     ASSERT_NE(f, nullptr);
-    for (int i = 10; i <= 12; ++i) type(f->Inp[static_cast<std::size_t>(i)], "1");
+    for (int i = 10; i <= 12; ++i) test::typeInto(f->Inp[static_cast<std::size_t>(i)], "1");
     rec.clear();
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
@@ -302,8 +297,8 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     EXPECT_EQ(f->Inp[10]->text(), " 100");
     EXPECT_EQ(curves(), 3);  // one curve per isotherm
 
-    type(f->Inp[10], "1");
-    type(f->Inp[11], "1");
+    test::typeInto(f->Inp[10], "1");
+    test::typeInto(f->Inp[11], "1");
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     const QString foot = footer();
     EXPECT_TRUE(foot.startsWith("kinet. Modell: A => P   (n = 1)\r\nArrhenius-A = ")) << foot.toStdString();
@@ -321,8 +316,8 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     EXPECT_EQ(rechner.lblFormel->text(), "berechnet k = kB/h T exp(-H#/(R T)) exp(S#/R)");
     EXPECT_EQ(f->frak1->title(), "mol. Aktivierungs-Entropie s#");
     EXPECT_TRUE(f->lblAktEntropie->isVisible());
-    type(f->Inp[10], "1");
-    type(f->Inp[11], "1");
+    test::typeInto(f->Inp[10], "1");
+    test::typeInto(f->Inp[11], "1");
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     const double S = 8.3145 * std::log(app.dblEyrPar1 * 6.62618e-34 / 1.38066e-23);
     EXPECT_NEAR(app.dblEyrS, S, 1e-9 * std::fabs(S));

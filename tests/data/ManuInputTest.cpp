@@ -48,16 +48,11 @@ protected:
         EXPECT_NE(f, nullptr);
         return *f;
     }
-    static void tippe(NumberField* w, const QString& text) {
-        w->setFocus();
-        w->selectAll();
-        QTest::keyClicks(w, text);
-    }
     // Types x, Enter, y, Enter as the user does.
     static void punkt(frmManuInput& f, const QString& x, const QString& y) {
-        tippe(f.y[0], x);
+        typeInto(f.y[0], x);
         QTest::keyClick(f.y[0], Qt::Key_Return);
-        tippe(f.y[1], y);
+        typeInto(f.y[1], y);
         QTest::keyClick(f.y[1], Qt::Key_Return);
     }
     static void einfuegen(frmManuInput& f, const QString& block) {
@@ -96,13 +91,13 @@ TEST_F(XYEditor, TypedPointsAndEditedCellsInTheCommaLocale) {
     EXPECT_EQ(f.y[1]->text(), QString(" 2"));  // the new row is current
 
     // "+" in the x box takes the point with the y shown.
-    tippe(f.y[0], "-0.25");
+    typeInto(f.y[0], "-0.25");
     QTest::keyClick(f.y[0], Qt::Key_Plus);
     EXPECT_EQ(spalte(f.Grid, 2), (QStringList{"1,5", "-0,25"}));
     EXPECT_TRUE(f.cmdDrawManu->isEnabled());
     // A value no Single holds is refused.
     MsgRecorder rec;
-    tippe(f.y[0], "1e39");
+    typeInto(f.y[0], "1e39");
     QTest::mouseClick(f.OKinput, Qt::LeftButton);
     EXPECT_EQ(rec.beeps(), 1);
     EXPECT_EQ(app.nXYPunkte, 2);
@@ -215,7 +210,7 @@ TEST_F(XYEditor, ColumnArithmeticIsRefusedWholeOrDoneWhole) {
     EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"0", "1"}));
     EXPECT_FALSE(f.bXYGeaendert);
     f.optManip[2]->click();
-    tippe(f.txtW, "2,5");  // the box turns the comma into a point
+    typeInto(f.txtW, "2,5");  // the box turns the comma into a point
     QTest::mouseClick(f.cmdExecManip, Qt::LeftButton);
     EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"0", "2.5"}));
     EXPECT_TRUE(f.bXYGeaendert);

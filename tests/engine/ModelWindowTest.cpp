@@ -48,9 +48,6 @@ const Shown kShown[] = {
     {20, "10010", false, false, "k1", "k2", "ABC"},
 };
 
-// Clicks a radio button on its indicator (the middle of a wide button is no hit).
-void click(QRadioButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); }
-
 }  // namespace
 
 class ModelWindows : public ::testing::Test {
@@ -81,7 +78,7 @@ TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
     t.Show();
     for (const Shown& e : kShown) {
         SCOPED_TRACE(e.model);
-        click(model->optTyp[static_cast<std::size_t>(optionOfModelIndex(e.model))]);
+        test::clickButton(model->optTyp[static_cast<std::size_t>(optionOfModelIndex(e.model))]);
         EXPECT_EQ(app.iModell, e.model);
         EXPECT_TRUE(model->optTyp[static_cast<std::size_t>(optionOfModelIndex(e.model))]->font().bold());
         for (int i = 0; i < 5; ++i)
@@ -103,8 +100,8 @@ TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
 
 TEST_F(ModelWindows, UnitCaptionsOfModel17InMinutes) {
     auto& t = openTimeDiagram();
-    click(model->optZeit[1]);
-    click(model->optTyp[17]);
+    test::clickButton(model->optZeit[1]);
+    test::clickButton(model->optTyp[17]);
     EXPECT_EQ(t.unit1->text(), QString("/(l/(min*mol))"));
     EXPECT_EQ(t.unit2->text(), QString("/(1/min)"));
     EXPECT_EQ(t.unit4->text(), QString("min"));
@@ -113,9 +110,9 @@ TEST_F(ModelWindows, UnitCaptionsOfModel17InMinutes) {
 
 TEST_F(ModelWindows, OrderFieldChoosesModel20) {
     EXPECT_FALSE(model->txtOrdnung->isEnabled());
-    click(model->optTyp[0]);
+    test::clickButton(model->optTyp[0]);
     ASSERT_TRUE(model->txtOrdnung->isEnabled());
-    click(model->optTyp[2]);
+    test::clickButton(model->optTyp[2]);
     app.iModell = 2;
     model->txtOrdnung->setEnabled(true);  // as while model 20 was chosen
     model->txtOrdnung->setFocus();
@@ -129,7 +126,7 @@ TEST_F(ModelWindows, OrderFieldChoosesModel20) {
 }
 
 TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
-    click(model->optTyp[10]);
+    test::clickButton(model->optTyp[10]);
     QTest::mouseClick(model->cmdShowMatrix, Qt::LeftButton);
     frmmatrix* m = Forms::loaded<frmmatrix>();
     ASSERT_NE(m, nullptr);
@@ -140,7 +137,7 @@ TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
     EXPECT_EQ(m->rowLabels[0]->text(), "-1" + gap + " 1" + gap + " 1");
     EXPECT_EQ(m->rowLabels[4]->text(), " 0" + gap + " 0" + gap + " 0");
     // A new model reloads the open matrix window.
-    click(model->optTyp[2]);
+    test::clickButton(model->optTyp[2]);
     test::processEvents();
     m = Forms::loaded<frmmatrix>();
     ASSERT_NE(m, nullptr);
@@ -150,7 +147,7 @@ TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
 }
 
 TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
-    click(model->optTyp[4]);
+    test::clickButton(model->optTyp[4]);
     auto& t = openTimeDiagram();
     int shown = 0;
     chartHooks().zeigeDiagrammFenster = [&shown] { ++shown; return true; };
@@ -177,7 +174,7 @@ TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
 }
 
 TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
-    click(model->optTyp[4]);
+    test::clickButton(model->optTyp[4]);
     auto& t = openTimeDiagram();
     QApplication::setActiveWindow(&t);
     for (auto [field, text] : {std::pair{0, "0,5"}, std::pair{1, "0,5"}, std::pair{14, "50"}}) {
@@ -211,7 +208,7 @@ TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
 }
 
 TEST_F(ModelWindows, EnterMovesToTheNextShownField) {
-    click(model->optTyp[4]);
+    test::clickButton(model->optTyp[4]);
     auto& t = openTimeDiagram();
     QApplication::setActiveWindow(&t);
     t.Inp[0]->setFocus();
@@ -225,7 +222,7 @@ TEST_F(ModelWindows, EnterMovesToTheNextShownField) {
 }
 
 TEST_F(ModelWindows, MichaelisConstantFollowsTheRateConstants) {
-    click(model->optTyp[10]);
+    test::clickButton(model->optTyp[10]);
     auto& t = openTimeDiagram();
     t.Inp[10]->setText("0.2");
     t.Inp[11]->setText("0.1");
@@ -237,7 +234,7 @@ TEST_F(ModelWindows, MichaelisConstantFollowsTheRateConstants) {
 }
 
 TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
-    click(model->optTyp[2]);
+    test::clickButton(model->optTyp[2]);
     auto& t = openTimeDiagram();
     t.Inp[0]->setText("1");
     t.Inp[10]->setText("0.15");
@@ -290,7 +287,7 @@ TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
 }
 
 TEST_F(ModelWindows, PrintedTableHasEveryColumnOnAnA4Page) {
-    click(model->optTyp[11]);  // A => P; A => Q: columns 1, 3 and 4 in use
+    test::clickButton(model->optTyp[11]);  // A => P; A => Q: columns 1, 3 and 4 in use
     auto& t = openTimeDiagram();
     QTest::mouseClick(t.cmdListe, Qt::LeftButton);
     frmSimTabelle* tab = Forms::loaded<frmSimTabelle>();
@@ -317,7 +314,7 @@ TEST_F(ModelWindows, PrintedTableHasEveryColumnOnAnA4Page) {
 }
 
 TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
-    click(model->optTyp[10]);
+    test::clickButton(model->optTyp[10]);
     auto& t = openTimeDiagram();
     t.Inp[10]->setText("0.15");
     t.Inp[11]->setText("0.1");

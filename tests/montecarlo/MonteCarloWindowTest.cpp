@@ -34,12 +34,6 @@ bool warteBis(const std::function<bool()>& bedingung, int ms = 20000) {
     return true;
 }
 
-// Clicks a button; option buttons and check boxes on their indicator.
-void klick(QAbstractButton* b) {
-    if (qobject_cast<QPushButton*>(b)) QTest::mouseClick(b, Qt::LeftButton);
-    else QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-}
-
 bool fett(const QWidget* w) { return w->font().bold(); }
 
 QColor farbeVon(const frmMonteCarlo& mc, Long i) {
@@ -86,7 +80,7 @@ protected:
         return *mc;
     }
     void stop(frmMonteCarlo& mc) {
-        klick(mc.cmdStop);
+        test::clickButton(mc.cmdStop);
         ASSERT_TRUE(warteBis([&] { return !mc.laeuft(); }));
     }
 
@@ -121,7 +115,7 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
         EXPECT_TRUE(c.axisMin(a) == 0 && c.axisMax(a) == 100 && c.spacing(a, ChartSpacing::Grid) == 10);
 
     QApplication::clipboard()->clear();
-    klick(mc.cmdClipboard);
+    test::clickButton(mc.cmdClipboard);
     const QMimeData* m = QApplication::clipboard()->mimeData();
     ASSERT_NE(m, nullptr);
     EXPECT_TRUE(m->hasImage() && m->data("image/svg+xml").contains("<svg"));
@@ -137,7 +131,7 @@ TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
     EXPECT_EQ(mc.Chart2D2->text(ChartTextBlock::Header), "berechnet N(A) = N0 - N(A),eq {1 - exp[-N0 t k1/N(A),eq]}");
 
     // Choosing K redraws the calculated curves: for K = 2 A tends to a third (the curves are checked in the core).
-    klick(mc.optGK[2]);
+    test::clickButton(mc.optGK[2]);
     EXPECT_TRUE(fett(mc.optGK[2]) && !fett(mc.optGK[0]));
     EXPECT_EQ(mc.lblBildText->text(), QString("K = N(P) / N(A) = 2"));
     const ChartControl& c = *mc.Chart2D2;
@@ -148,11 +142,11 @@ TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
 
 TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
     frmMonteCarlo& mc = oeffne(1);
-    klick(mc.optN0[0]);
+    test::clickButton(mc.optN0[0]);
     const ChartControl& c = *mc.Chart2D2;
     ASSERT_EQ(c.pointCount(1, 1), 101);  // the calculated curve, checked with the curves
 
-    klick(mc.cmdStart);
+    test::clickButton(mc.cmdStart);
     pruefeZustand(mc, true, false);
     ASSERT_TRUE(warteBis([&] { return !mc.laeuft(); }));
     pruefeZustand(mc, false, false);
@@ -172,7 +166,7 @@ TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
     pruefeBrett(mc);
 
     // Refresh: all A again, the simulated points hidden.
-    klick(mc.cmdRefresh);
+    test::clickButton(mc.cmdRefresh);
     EXPECT_EQ(c.displayState(1, 3), kSeriesHidden);
     EXPECT_EQ(mc.lauf().nA(), 100);
     pruefeBrett(mc);
@@ -180,11 +174,11 @@ TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
 
 TEST_F(MonteCarloWindow, StopThenGoContinuesPointsAndDraws) {
     frmMonteCarlo& mc = oeffne(2);
-    klick(mc.optN0[0]);
-    klick(mc.optGK[1]);
-    klick(mc.chkFlashOn);
+    test::clickButton(mc.optN0[0]);
+    test::clickButton(mc.optGK[1]);
+    test::clickButton(mc.chkFlashOn);
     EXPECT_FALSE(mc.bFlash);
-    klick(mc.cmdStart);
+    test::clickButton(mc.cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 6; }));
     stop(mc);
     pruefeZustand(mc, false, true);
@@ -195,7 +189,7 @@ TEST_F(MonteCarloWindow, StopThenGoContinuesPointsAndDraws) {
     const double letzterY = c.y(1, 3, n);
     pruefeBrett(mc);
 
-    klick(mc.cmdContinue);
+    test::clickButton(mc.cmdContinue);
     pruefeZustand(mc, true, false);
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= n + 3; }));
     stop(mc);
@@ -205,7 +199,7 @@ TEST_F(MonteCarloWindow, StopThenGoContinuesPointsAndDraws) {
     EXPECT_NEAR(c.x(1, 3, n + 1), (zuege + 7) / 5.5, 1e-3);
     pruefeBrett(mc);
 
-    klick(mc.cmdStart);  // Start begins anew from all A and point 1
+    test::clickButton(mc.cmdStart);  // Start begins anew from all A and point 1
     EXPECT_LE(mc.lauf().iPunkt(), 2);
     stop(mc);
 }
@@ -215,7 +209,7 @@ TEST_F(MonteCarloWindow, StopThenGoContinuesPointsAndDraws) {
 TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
     auto warte = [](int ms) { warteBis([] { return false; }, ms); };
     frmMonteCarlo* mc = &oeffne(2);
-    klick(mc->cmdStart);
+    test::clickButton(mc->cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc->Teilchenfeld->blitzAktiv() && mc->lauf().iPunkt() >= 2; }));
     mc->frame()->close();  // the close box
     EXPECT_FALSE(IsFormLoaded<frmMonteCarlo>());
@@ -223,7 +217,7 @@ TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
     EXPECT_TRUE(Forms::loaded<frmKinModel>()->frame()->isVisible());
 
     mc = &oeffne(2);
-    klick(mc->cmdStart);
+    test::clickButton(mc->cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc->lauf().iPunkt() >= 2; }));
     frmMonteCarlo& neu = oeffne(1);
     ASSERT_NE(&neu, mc);
@@ -235,7 +229,7 @@ TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
     int ends = 0;
     auto alt = MDIVRN::endProgram;
     MDIVRN::endProgram = [&] { ++ends; };
-    klick(neu.cmdStart);
+    test::clickButton(neu.cmdStart);
     w->clickMenu("mnuExit");
     MDIVRN::endProgram = alt;
     EXPECT_EQ(ends, 1);
@@ -246,15 +240,15 @@ TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
 
 TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
     frmMonteCarlo& mc = oeffne(2);
-    klick(mc.optN0[0]);
-    klick(mc.cmdStart);
+    test::clickButton(mc.optN0[0]);
+    test::clickButton(mc.cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 3; }));
     const QString farbeA = mc.lblA->styleSheet();
     auto alt = setColourChooser([](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); });
     w->clickMenu("mnuOption");
-    klick(Forms::loaded<frmOption>()->cmdAColor);
-    klick(Forms::loaded<frmOption>()->chkSolidPoints);
-    klick(Forms::loaded<frmOption>()->cmdOK);
+    test::clickButton(Forms::loaded<frmOption>()->cmdAColor);
+    test::clickButton(Forms::loaded<frmOption>()->chkSolidPoints);
+    test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     setColourChooser(alt);
     // The run goes on over its own board; its next point takes the new style.
     EXPECT_TRUE(mc.laeuft());
@@ -267,7 +261,7 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
 
     // Idle, the options' Refresh takes effect: labels and board in the new colour.
     w->clickMenu("mnuOption");
-    klick(Forms::loaded<frmOption>()->cmdOK);
+    test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     EXPECT_NE(mc.lblA->styleSheet(), farbeA);
     EXPECT_EQ(mc.Chart2D2->displayState(1, 3), kSeriesHidden);
     EXPECT_FALSE(mc.cmdContinue->isEnabled());
@@ -276,7 +270,7 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
 
 TEST_F(MonteCarloWindow, LargeModeDrawsCellsInOneFilledSquare) {
     frmMonteCarlo& mc = oeffne(2);
-    klick(mc.optN0[5]);
+    test::clickButton(mc.optN0[5]);
     EXPECT_TRUE(mc.bGross);
     // No grey board and no circles: the whole square is the colour of A.
     const QImage& bild = mc.Teilchenfeld->bild();
@@ -286,9 +280,9 @@ TEST_F(MonteCarloWindow, LargeModeDrawsCellsInOneFilledSquare) {
         for (int x = r; x < r + seite; x += 3) andere += bild.pixelColor(x, y) != QColor(255, 0, 0);
     EXPECT_EQ(andere, 0);
 
-    klick(mc.optN0[4]);  // 9025 particles: cells of almost 4 pixels
-    klick(mc.chkFlashOn);
-    klick(mc.cmdStart);
+    test::clickButton(mc.optN0[4]);  // 9025 particles: cells of almost 4 pixels
+    test::clickButton(mc.chkFlashOn);
+    test::clickButton(mc.cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 4; }));
     stop(mc);
     EXPECT_LT(mc.lauf().nA(), 9025);

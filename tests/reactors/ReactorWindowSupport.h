@@ -55,14 +55,6 @@ protected:
         return *w;
     }
 
-    // Replaces the text of a field by typing.
-    static void type(NumberField* f, const QString& text) {
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClick(f, Qt::Key_Backspace);
-        QTest::keyClicks(f, text);
-    }
-    static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
 
     // The colour shown at a point of the picture given in twips.
     static QColor colourAt(ReactorPicture* pic, const QRect& area, int x, int y) {
@@ -78,3 +70,6 @@ protected:
 };
 
 }  // namespace vrn::test
+
+using vrn::test::clickButton;
+using vrn::test::typeInto;

@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTest>
 #include <QWidget>
 
 #include <vector>
@@ -114,6 +117,18 @@ int captionMargin(const QWidget* c) {
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+void typeInto(QLineEdit* field, const QString& keys) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, keys);
+}
+
+void clickButton(QAbstractButton* b) {
+    if (qobject_cast<QPushButton*>(b)) QTest::mouseClick(b, Qt::LeftButton);
+    else QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
 }
 
 void processEvents() {
