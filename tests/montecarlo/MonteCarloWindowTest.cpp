@@ -151,15 +151,11 @@ TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
     ASSERT_TRUE(warteBis([&] { return !mc.laeuft(); }));
     pruefeZustand(mc, false, false);
 
-    // The run ends after the complete block in which the last A went, or past
-    // 10 t(max) = 5500 draws; a point every 7 draws of t(max) = 550.
+    // Every point of the run is drawn (when the run ends is the core tests').
     const Long n = mc.lauf().iPunkt();
-    EXPECT_TRUE(mc.lauf().nA() == 0 || mc.lauf().nZuege() > 5500);
-    EXPECT_EQ(mc.lauf().nZuege(), 7 * (n - 1));
     ASSERT_EQ(c.pointCount(1, 3), n);
     ASSERT_EQ(c.pointCount(1, 4), n);
     EXPECT_TRUE(c.x(1, 3, 1) == 0 && c.y(1, 3, 1) == 100 && c.y(1, 4, 1) == 0);
-    EXPECT_NEAR(c.x(1, 3, n), 7 * (n - 1) / 5.5, 1e-3);
     for (int i = 1; i <= n; ++i) EXPECT_NEAR(c.y(1, 3, i) + c.y(1, 4, i), 100, 1e-4);
     EXPECT_EQ(c.y(1, 3, n), mc.lauf().nA());
     EXPECT_EQ(c.style(1, 4).symbolColour, app.Farbe2);
@@ -183,7 +179,7 @@ TEST_F(MonteCarloWindow, StopThenGoContinuesPointsAndDraws) {
     stop(mc);
     pruefeZustand(mc, false, true);
     EXPECT_FALSE(mc.Teilchenfeld->blitzAktiv());
-    const Long n = mc.lauf().iPunkt(), zuege = mc.lauf().nZuege();
+    const Long n = mc.lauf().iPunkt();
     const ChartControl& c = *mc.Chart2D2;
     ASSERT_EQ(c.pointCount(1, 3), n);
     const double letzterY = c.y(1, 3, n);
@@ -195,8 +191,6 @@ TEST_F(MonteCarloWindow, StopThenGoContinuesPointsAndDraws) {
     stop(mc);
     ASSERT_EQ(c.pointCount(1, 3), mc.lauf().iPunkt());
     EXPECT_EQ(c.y(1, 3, n), letzterY);
-    // A fresh block after Go: point n + 1 stands 7 draws after the draws at Stop.
-    EXPECT_NEAR(c.x(1, 3, n + 1), (zuege + 7) / 5.5, 1e-3);
     pruefeBrett(mc);
 
     test::clickButton(mc.cmdStart);  // Start begins anew from all A and point 1
