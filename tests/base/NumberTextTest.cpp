@@ -210,20 +210,16 @@ TEST(NumberTexts, IndependentOfTheCLocale) {
 }
 
 TEST(NumKeyFilter, AcceptedAndRefusedKeys) {
-    struct Case {
-        int key;
-        bool accepted;
-        int after;
-    };
-    const Case cases[] = {
+    // key, accepted, after
+    const std::tuple<int, bool, int> cases[] = {
         {'0', true, '0'}, {'9', true, '9'}, {'E', true, 'E'}, {'e', true, 'e'}, {',', true, '.'},
         {'-', true, '-'}, {'.', true, '.'}, {13, true, 13},   {8, true, 8},     {127, true, 127},
         {'x', false, 'x'}, {' ', false, ' '}, {'+', false, '+'}, {3, false, 3},  {22, false, 22},
         {'D', false, 'D'},
     };
-    for (const auto& c : cases) {
-        Integer k = static_cast<Integer>(c.key);
-        EXPECT_EQ(NumKeyFilter(k), c.accepted) << c.key;
-        EXPECT_EQ(k, c.after) << c.key;
+    for (const auto& [key, accepted, after] : cases) {
+        Integer k = static_cast<Integer>(key);
+        EXPECT_EQ(NumKeyFilter(k), accepted) << key;
+        EXPECT_EQ(k, after) << key;
     }
 }

@@ -30,17 +30,11 @@ constexpr const char* kReihenfolge = "Untere Grenze muss kleiner als obere Grenz
 constexpr const char* kZahlenbereich = "Die Grenzen müssen Zahlen zwischen -3.4E+38 und 3.4E+38 sein";
 constexpr const char* kLogMinimum = "Bei logarithmischer Achse muss die untere Grenze größer als 0 sein";
 
-void tippe(QLineEdit* f, const QString& text) {
-    f->selectAll();
-    QTest::keyClick(f, Qt::Key_Backspace);
-    QTest::keyClicks(f, text);
-}
-
 // Types the four bounds into the coordinate panel (opened from the menu) and presses "OK".
 void koordinaten(frmGraph2D& w, const QString& x0, const QString& x1, const QString& y0, const QString& y1) {
     w.clickMenu("mnuCoord");
     const QString t[4] = {x0, x1, y0, y1};
-    for (int i = 0; i < 4; ++i) tippe(w.coord[static_cast<std::size_t>(i + 1)], t[i]);
+    for (int i = 0; i < 4; ++i) vrn::test::typeInto(w.coord[static_cast<std::size_t>(i + 1)], t[i]);
     QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
 }
 
@@ -126,7 +120,7 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
     EXPECT_EQ(v.Chart2D1->axisMax(ChartAxis::Y), 0.2f);
     // Esc closes the panel without a change.
     v.clickMenu("mnuCoord");
-    tippe(v.coord[2], "99");
+    vrn::test::typeInto(v.coord[2], "99");
     QTest::keyClick(&v, Qt::Key_Escape);
     EXPECT_FALSE(v.fraCoordInput->isVisible());
     EXPECT_EQ(v.Chart2D1->axisMax(ChartAxis::X), 12);
@@ -204,7 +198,7 @@ TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOrigin
     }
     // "bei X =" crosses at the typed value; a text that is no number keeps it.
     a.optXOrigin[3]->click();
-    tippe(a.txtXOrigin, "5");
+    vrn::test::typeInto(a.txtXOrigin, "5");
     EXPECT_EQ(c.originPlacement(ChartAxis::X), 4);
     EXPECT_EQ(c.origin(ChartAxis::X), 5);
     a.txtXOrigin->setText("1e999");
@@ -265,8 +259,8 @@ TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {
         EXPECT_EQ(c.spacing(ChartAxis::X, ChartSpacing::Grid), 2.5) << t;
     }
     // A tick change sends the number spacing again.
-    tippe(a.txtYZiffValue, ".05");
-    tippe(a.txtYTickValue, ".01");
+    vrn::test::typeInto(a.txtYZiffValue, ".05");
+    vrn::test::typeInto(a.txtYTickValue, ".01");
     EXPECT_EQ(c.spacing(ChartAxis::Y, ChartSpacing::Tick), 0.01);
     EXPECT_EQ(c.spacing(ChartAxis::Y, ChartSpacing::Number), 0.05);
     EXPECT_FALSE(c.spacingAutomatic(ChartAxis::Y, ChartSpacing::Number));

@@ -179,14 +179,13 @@ TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
     LayoutTabs& l = *w.designPanel->layout;
     LegendLabelTabs& g = *w.designPanel->legende;
     EXPECT_EQ(c.gridPattern(ChartAxis::X), 4);  // a complete dotted grid at the start
-    struct Gitter {
-        int stil, art, x, y;
-    };
-    const Gitter gitter[] = {{1, 0, 1, 1}, {1, 3, 2, 2}, {0, 3, 4, 4}, {0, 1, 1, 4}, {1, 2, 2, 1}};
-    for (const Gitter& t : gitter) {
-        l.opt2Gitter[static_cast<std::size_t>(t.stil)]->click();
-        l.opt1Gitter[static_cast<std::size_t>(t.art)]->click();
-        EXPECT_EQ(std::pair(c.gridPattern(ChartAxis::X), c.gridPattern(ChartAxis::Y)), std::pair(t.x, t.y)) << t.art;
+    // stil, art, x, y
+    const std::tuple<int, int, int, int> gitter[] = {
+        {1, 0, 1, 1}, {1, 3, 2, 2}, {0, 3, 4, 4}, {0, 1, 1, 4}, {1, 2, 2, 1}};
+    for (const auto& [stil, art, x, y] : gitter) {
+        l.opt2Gitter[static_cast<std::size_t>(stil)]->click();
+        l.opt1Gitter[static_cast<std::size_t>(art)]->click();
+        EXPECT_EQ(std::pair(c.gridPattern(ChartAxis::X), c.gridPattern(ChartAxis::Y)), std::pair(x, y)) << art;
     }
     const int rahmen[] = {0, 1, 4, 9};
     for (int i : {2, 1, 3, 0}) {

@@ -34,23 +34,18 @@ TEST(PrintBox, CentimetresBecomePrinterPixels) {
 }
 
 TEST(PrintBox, RefusesWhatCannotBePrinted) {
-    struct Fall {
-        const char *width, *height;
-        int scaling;
-        double tpp;
-        const char* meldung;
-    };
-    const Fall faelle[] = {
+    // width, height, scaling, tpp, meldung
+    const std::tuple<const char*, const char*, int, double, const char*> faelle[] = {
         {"0", "10", kVorgabeBreite, 15, "Die Breite muss größer als 0 cm sein."},
         {"15", "0,9", kVorgabeHoehe, 15, "Die Höhe muss größer als 0 cm sein."},
         {"15", "1e30", kVorgabeBreite, 15, "Position und Größe sind zu groß für den Drucker."},
         {"15", "10", kVorgabeBreite, 0, "Die Auflösung des Druckers ist unbekannt."},
         {"0", "0", kBlattVoll, 15, ""},  // the whole sheet needs neither
     };
-    for (const Fall& f : faelle) {
+    for (const auto& [width, height, scaling, tpp, meldung] : faelle) {
         DruckRahmen b{1, 2, 3, 4};
-        EXPECT_EQ(druckRahmen(" 3.5", " 3", f.width, f.height, f.scaling, f.tpp, f.tpp, b), f.meldung);
-        EXPECT_EQ(b.left, *f.meldung ? 1 : 113) << "unchanged on a refusal";
+        EXPECT_EQ(druckRahmen(" 3.5", " 3", width, height, scaling, tpp, tpp, b), meldung);
+        EXPECT_EQ(b.left, *meldung ? 1 : 113) << "unchanged on a refusal";
     }
 }
 

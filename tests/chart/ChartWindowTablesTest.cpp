@@ -10,9 +10,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartTest;
-using vrn::test::MsgRecorder;
-using vrn::test::NumberLocaleGuard;
+using namespace vrn::test;
 
 TEST(CurveCopy, LinesOfXTabYInTheLocalesForm) {
     NumberLocaleGuard komma(',', '.');

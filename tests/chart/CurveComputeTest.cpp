@@ -8,8 +8,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartTest;
-using vrn::test::MsgRecorder;
+using namespace vrn::test;
 
 namespace {
 
@@ -121,21 +120,18 @@ TEST_F(SpeciesCurves, OnlySpeciesATestsTheYRange) {
 }
 
 TEST_F(SpeciesCurves, CountsThatDrawNothing) {
-    struct Fall {
-        int kind;
-        int vorher, nachher;
-    };
-    const Fall faelle[] = {
+    // kind, vorher, nachher
+    const std::tuple<int, int, int> faelle[] = {
         {2, 0, 0}, {2, 3, 2}, {2, -4, 0}, {4, 4, 3}, {19, 2, 1}, {69, 1, 0},
         {-9, 1, 0}, {-2, 1, 0}, {-1, 2, 1}, {0, 1, 0}, {0, 0, 0},
     };
-    for (const auto& f : faelle) {
-        app.gnKurvenOffen = static_cast<Integer>(f.vorher);
+    for (const auto& [kind, vorher, nachher] : faelle) {
+        app.gnKurvenOffen = static_cast<Integer>(vorher);
         app.gKurvenPunkte[0].x = 99;
-        const KurvenErgebnis r = zeichne(f.kind);
-        EXPECT_EQ(r.ausgang, KurvenAusgang::Keine) << f.kind << "/" << f.vorher;
-        EXPECT_EQ(app.gnKurvenOffen, f.nachher) << f.kind << "/" << f.vorher;
-        EXPECT_EQ(app.gKurvenPunkte[0].x, 0) << f.kind;
+        const KurvenErgebnis r = zeichne(kind);
+        EXPECT_EQ(r.ausgang, KurvenAusgang::Keine) << kind << "/" << vorher;
+        EXPECT_EQ(app.gnKurvenOffen, nachher) << kind << "/" << vorher;
+        EXPECT_EQ(app.gKurvenPunkte[0].x, 0) << kind;
     }
 }
 

@@ -6,8 +6,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartTest;
-using vrn::test::MsgRecorder;
+using namespace vrn::test;
 
 class CurvePlaces : public ChartTest {};
 

@@ -16,7 +16,7 @@ TEST(DesignRules, TypedRangesAreReadRoundedAndRefused) {
         std::array<std::string, 4> texte;
         bool xLog, yLog;
         KoordFehler fehler;
-        Single xMin, xMax, yMin, yMax;
+        Single xMin = 0, xMax = 0, yMin = 0, yMax = 0;  // only when accepted
     };
     const Fall faelle[] = {
         {{" 0", " 20", " 0", " .1"}, false, false, KoordFehler::Keiner, 0, 20, 0, 0.1f},
@@ -55,14 +55,8 @@ TEST(DesignRules, TypedRangesAreReadRoundedAndRefused) {
 }
 
 TEST(DesignRules, SpacingBoxTakesOnlyPositiveSpacingsOfAtMostAThousandSteps) {
-    struct Fall {
-        const char* text;
-        ChartRange range;
-        bool log;
-        const char* gelesen;
-        std::optional<double> wert;
-    };
-    const Fall faelle[] = {
+    // text, range, log, gelesen, wert
+    const std::tuple<const char*, ChartRange, bool, const char*, std::optional<double>> faelle[] = {
         {"0,5", {0, 10}, false, "0.5", 0.5},
         {" 2", {0, 10}, false, " 2", 2},
         {"2,5,1", {0, 10}, false, "2.5.1", 2.5},
@@ -76,11 +70,11 @@ TEST(DesignRules, SpacingBoxTakesOnlyPositiveSpacingsOfAtMostAThousandSteps) {
         {"1", {1, 1000}, true, "1", 1},                      // a decade per step
         {".001", {1, 1000}, true, ".001", std::nullopt},     // 3,000 steps
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.text);
-        const AbstandsEingabe e = leseAbstand(f.text, f.range, f.log);
-        EXPECT_EQ(e.text, f.gelesen);
-        EXPECT_EQ(e.wert, f.wert);
+    for (const auto& [text, range, log, gelesen, wert] : faelle) {
+        SCOPED_TRACE(text);
+        const AbstandsEingabe e = leseAbstand(text, range, log);
+        EXPECT_EQ(e.text, gelesen);
+        EXPECT_EQ(e.wert, wert);
     }
 }
 

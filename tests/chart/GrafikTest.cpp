@@ -9,8 +9,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartTest;
-using vrn::test::MsgRecorder;
+using namespace vrn::test;
 
 namespace {
 
@@ -313,8 +312,6 @@ TEST_F(ChartRequest, PointSetTabsFollowKindMaskDataColumnsAndKTData) {
          10, "c(E),c(S),~,c(P),~,-,? l"},
         {"linearised plots show the function tab only", [] { app.bKonzDaten[1] = app.bKonzDaten[2] = true; }, -5,
          "Fu(c),-,-,-,-,-,? l"},
-        {"-6", [] { app.bKonzDaten[1] = app.bKonzDaten[2] = true; }, -6, "Fu(c),-,-,-,-,-,? l"},
-        {"-7", [] { app.bKonzDaten[1] = app.bKonzDaten[2] = true; }, -7, "Fu(c),-,-,-,-,-,? l"},
         {"-8", [] { app.bKonzDaten[1] = app.bKonzDaten[2] = true; }, -8, "Fu(c),-,-,-,-,-,? l"},
         {"k-T tab with k-T data", [] { app.bHatKTDaten = true; }, -3, "~,~,~,~,~,k-T,? l"},
         {"no k-T tab without", [] {}, -3, "~,~,~,~,~,-,?"},

@@ -53,11 +53,8 @@ TEST(DatasetOps, CellsReadWithCommaOrPointAndSkipLeadingBlanks) {
 }
 
 TEST(DatasetOps, InputRowNeedsAPositiveSingleSumAndValuesTheFieldsHold) {
-    struct Case {
-        Eingabezeile v;
-        bool ok;
-    };
-    const Case cases[] = {
+    // v, ok
+    const std::pair<Eingabezeile, bool> cases[] = {
         {{0, 0, 0, 0, 0, 0, 0, 0, 0}, false},
         {{0, 1, 0, 0, 0, 0, 0, 0, 0}, true},
         {{-1, 1, 0, 0, 0, 0, 0, 0, 0}, false},    // sums to 0
@@ -66,7 +63,7 @@ TEST(DatasetOps, InputRowNeedsAPositiveSingleSumAndValuesTheFieldsHold) {
         {{1, 0, 0, 0, 0, 0, 1e39, 0, 0}, false},  // lambda beyond the single range
         {{1e39, 0, 0, 0, 0, 0, 0, 0, 0}, false},  // t is shown in single precision
     };
-    for (const Case& c : cases) EXPECT_EQ(eingabeAnnehmbar(c.v), c.ok) << c.v[0] << " " << c.v[1];
+    for (const auto& [v, ok] : cases) EXPECT_EQ(eingabeAnnehmbar(v), ok) << v[0] << " " << v[1];
     Messpunkt p = punkt(0, 0, 0, 0, -1);
     eingabeInPunkt({1, 2, 3, 4, 5, 6, 7.25, 300, 0.5}, p);
     EXPECT_EQ(punktAlsEingabe(p), (Eingabezeile{1, 2, 3, 4, 5, 6, 7.25, 300, 0.5}));

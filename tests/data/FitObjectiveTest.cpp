@@ -181,21 +181,18 @@ TEST(FitObjective, ShownErrorSumAndMinimisedSum) {
         pts.push_back({double(i + 1), e + dA[i], 0, 1 - e + dP[i]});
     }
     setData(pts);
-    struct Case {
-        FitAuswahl a;
-        double shown, minimised;
-    };
-    const Case cases[] = {
+    // a, shown, minimised
+    const std::tuple<FitAuswahl, double, double> cases[] = {
         {species({1}), 0.0014, 0.0014},
         {species({4}), 0.0021, 0.0021},
         {species({1, 4}), 0.0035, 0.03 * 0.03 + 0.03 * 0.03 + 0.07 * 0.07},
         {FitAuswahl{}, 0, 0},
     };
-    for (const Case& c : cases) {
-        FitObjective o(c.a);
+    for (const auto& [a, shown, minimised] : cases) {
+        FitObjective o(a);
         double fqs = 0;
         ASSERT_TRUE(o.calcFQS_Marquardt({0, 0.2, 0, 0}, fqs));
-        EXPECT_NEAR(fqs, c.minimised, 1e-12);
-        EXPECT_NEAR(CalcFQS_Messwerte(c.a), c.shown, 1e-12);
+        EXPECT_NEAR(fqs, minimised, 1e-12);
+        EXPECT_NEAR(CalcFQS_Messwerte(a), shown, 1e-12);
     }
 }

@@ -92,11 +92,6 @@ protected:
         return Forms::loaded<frmFitting>();
     }
 
-    static void type(NumberField* f, const QString& keys) {
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClicks(f, keys);
-    }
     static int curves() {
         int n = 0;
         for (Integer s : app.KurvenSlot) n += s == 0 ? 1 : 0;
@@ -127,82 +122,80 @@ bool matches(const QString& text, const QString& pattern) {
 
 }  // namespace
 
-TEST_F(Fitting, TypingSlidersFixedAndAutoFitInPointAndCommaLocales) {
-    for (const QLocale& loc : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German, QLocale::Germany)}) {
-        test::LocaleGuard guard(loc);
-        const QString sep = loc.decimalPoint();
-        frmFitting* f = openFirstOrder();
-        ASSERT_NE(f, nullptr);
-        frmGraph2D* chart = Forms::loaded<frmGraph2D>();
-        ASSERT_NE(chart, nullptr);
-        EXPECT_EQ(f->Label7->text(), "kinet. Modell:  A => P   (n = 1)");
-        EXPECT_EQ(f->Inp[10]->text(), " .0215");
-        EXPECT_EQ(f->Inp[0]->text(), " .05");  // c(A)(0) from the data set
-        EXPECT_TRUE(f->chkConcFQS[1]->isChecked() && f->chkConcFQS[4]->isChecked());
-        EXPECT_FALSE(f->chkConcFQS[2]->isVisibleTo(f));
-        EXPECT_FALSE(f->frak2->isEnabled());
-        EXPECT_EQ(curves(), 2);  // c(A) and c(P) over the measured points
+// In the comma locale; the point locale is every other fitting test's.
+TEST_F(Fitting, TypingSlidersFixedAndAutoFitInTheCommaLocale) {
+    test::LocaleGuard guard(QLocale(QLocale::German, QLocale::Germany));
+    frmFitting* f = openFirstOrder();
+    ASSERT_NE(f, nullptr);
+    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(f->Label7->text(), "kinet. Modell:  A => P   (n = 1)");
+    EXPECT_EQ(f->Inp[10]->text(), " .0215");
+    EXPECT_EQ(f->Inp[0]->text(), " .05");  // c(A)(0) from the data set
+    EXPECT_TRUE(f->chkConcFQS[1]->isChecked() && f->chkConcFQS[4]->isChecked());
+    EXPECT_FALSE(f->chkConcFQS[2]->isVisibleTo(f));
+    EXPECT_FALSE(f->frak2->isEnabled());
+    EXPECT_EQ(curves(), 2);  // c(A) and c(P) over the measured points
 
-        // Typing: a comma becomes a point, letters and pasting are refused; 0 is kept as 1e-8.
-        type(f->Inp[10], "0,03x");
-        EXPECT_EQ(f->Inp[10]->text(), "0.03");
-        EXPECT_EQ(app.k[1], 0.03);
-        QApplication::clipboard()->setText("777");
-        QTest::keyClick(f->Inp[10], Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(f->Inp[10]->text(), "0.03");
-        type(f->Inp[10], "0");
-        EXPECT_EQ(app.k[1], 1e-8);
-        EXPECT_EQ(app.RefWert[1], 1e-8);
-        type(f->Inp[10], "0.02");
+    // Typing: a comma becomes a point, letters and pasting are refused; 0 is kept as 1e-8.
+    test::typeInto(f->Inp[10], "0,03x");
+    EXPECT_EQ(f->Inp[10]->text(), "0.03");
+    EXPECT_EQ(app.k[1], 0.03);
+    QApplication::clipboard()->setText("777");
+    QTest::keyClick(f->Inp[10], Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f->Inp[10]->text(), "0.03");
+    test::typeInto(f->Inp[10], "0");
+    EXPECT_EQ(app.k[1], 1e-8);
+    EXPECT_EQ(app.RefWert[1], 1e-8);
+    test::typeInto(f->Inp[10], "0.02");
 
-        // Coarse slider to +900: k x 10, back to 0; to -90: k / 10; fine slider to +100: k x 1.1.
-        struct Move {
-            QSlider* slider;
-            Qt::Key key;
-            double k;
-        };
-        const Move moves[] = {{f->Sliderk1_grob, Qt::Key_End, 0.2}, {f->Sliderk1_grob, Qt::Key_Home, 0.02},
-                              {f->Sliderk1_fein, Qt::Key_End, 0.022}, {f->Sliderk1_grob, Qt::Key_PageUp, 0.033}};
-        for (const Move& m : moves) {
-            QTest::keyClick(m.slider, m.key);
-            EXPECT_NEAR(app.k[1], m.k, 1e-15);
-            EXPECT_EQ(m.slider->value(), 0);
-            EXPECT_EQ(f->Inp[10]->text(), toQ(Str(static_cast<Single>(m.k))));
-            EXPECT_EQ(curves(), 2) << "the curves are drawn anew, not added";
-        }
-        const std::string fqsAt033 = toStd(f->lblFQS->text());
-
-        // Fixed: the auto-fit leaves k1 where it is.
-        QTest::mouseClick(f->chkFixed[1], Qt::LeftButton);
-        EXPECT_TRUE(f->bFixiert[1]);
-        QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
-        EXPECT_NEAR(app.k[1], 0.033, 1e-15);
-        EXPECT_EQ(toStd(f->lblFQS->text()), fqsAt033);
-        QTest::mouseClick(f->chkFixed[1], Qt::LeftButton);
-        EXPECT_FALSE(f->bFixiert[1]);
-
-        // The auto-fit finds the constant the data were made with (1.5 % scatter).
-        QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
-        EXPECT_NEAR(app.k[1], 0.0215, 0.0215 * 0.01);
-        EXPECT_EQ(f->cmdAutoFitting->text(), "Auto-   Fitting");
-        EXPECT_NEAR(Val(toStd(f->Inp[10]->text())), app.k[1], 5e-7 * app.k[1]);  // 7 digits
-        EXPECT_TRUE(f->lblPlusMinus[1]->isVisible());
-        EXPECT_TRUE(matches(f->lblStdDev[1]->text(), "^[1-9][" + sep + "][0-9] E-[0-9]+$"));
-        EXPECT_TRUE(matches(f->lblFQS->text(), "^[1-9][" + sep + "][0-9]{4} E-[0-9]+$"));
-        const QString foot = footer();
-        EXPECT_TRUE(foot.startsWith("kinet. Modell: A => P   (n = 1)\r\nk1 =0" + sep + "02")) << foot.toStdString();
-        EXPECT_NEAR(numberAfter(foot, "k1 ="), app.k[1], 1e-8);
-        EXPECT_EQ(chart->Chart2D1->textBackColour(ChartTextBlock::Footer), RGB(255, 255, 192));
-        EXPECT_TRUE(rec.messages().empty());
-
-        // A slider move hides the standard deviations again (all but the fine slider of k1).
-        QTest::keyClick(f->Sliderk1_grob, Qt::Key_PageDown);
-        EXPECT_FALSE(f->lblStdDev[1]->isVisible());
-        QTest::mouseClick(f->cmdClose, Qt::LeftButton);
-        test::processEvents();
-        EXPECT_FALSE(IsFormLoaded<frmFitting>());
-        EXPECT_FALSE(IsFormLoaded<frmGraph2D>());
+    // Coarse slider to +900: k x 10, back to 0; to -90: k / 10; fine slider to +100: k x 1.1.
+    struct Move {
+        QSlider* slider;
+        Qt::Key key;
+        double k;
+    };
+    const Move moves[] = {{f->Sliderk1_grob, Qt::Key_End, 0.2}, {f->Sliderk1_grob, Qt::Key_Home, 0.02},
+                          {f->Sliderk1_fein, Qt::Key_End, 0.022}, {f->Sliderk1_grob, Qt::Key_PageUp, 0.033}};
+    for (const Move& m : moves) {
+        QTest::keyClick(m.slider, m.key);
+        EXPECT_NEAR(app.k[1], m.k, 1e-15);
+        EXPECT_EQ(m.slider->value(), 0);
+        EXPECT_EQ(f->Inp[10]->text(), toQ(Str(static_cast<Single>(m.k))));
+        EXPECT_EQ(curves(), 2) << "the curves are drawn anew, not added";
     }
+    const std::string fqsAt033 = toStd(f->lblFQS->text());
+
+    // Fixed: the auto-fit leaves k1 where it is.
+    QTest::mouseClick(f->chkFixed[1], Qt::LeftButton);
+    EXPECT_TRUE(f->bFixiert[1]);
+    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+    EXPECT_NEAR(app.k[1], 0.033, 1e-15);
+    EXPECT_EQ(toStd(f->lblFQS->text()), fqsAt033);
+    QTest::mouseClick(f->chkFixed[1], Qt::LeftButton);
+    EXPECT_FALSE(f->bFixiert[1]);
+
+    // The auto-fit finds the constant the data were made with (1.5 % scatter).
+    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+    EXPECT_NEAR(app.k[1], 0.0215, 0.0215 * 0.01);
+    EXPECT_EQ(f->cmdAutoFitting->text(), "Auto-   Fitting");
+    EXPECT_NEAR(Val(toStd(f->Inp[10]->text())), app.k[1], 5e-7 * app.k[1]);  // 7 digits
+    EXPECT_TRUE(f->lblPlusMinus[1]->isVisible());
+    EXPECT_TRUE(matches(f->lblStdDev[1]->text(), "^[1-9],[0-9] E-[0-9]+$"));
+    EXPECT_TRUE(matches(f->lblFQS->text(), "^[1-9],[0-9]{4} E-[0-9]+$"));
+    const QString foot = footer();
+    EXPECT_TRUE(foot.startsWith("kinet. Modell: A => P   (n = 1)\r\nk1 =0,02")) << foot.toStdString();
+    EXPECT_NEAR(numberAfter(foot, "k1 ="), app.k[1], 1e-8);
+    EXPECT_EQ(chart->Chart2D1->textBackColour(ChartTextBlock::Footer), RGB(255, 255, 192));
+    EXPECT_TRUE(rec.messages().empty());
+
+    // A slider move hides the standard deviations again (all but the fine slider of k1).
+    QTest::keyClick(f->Sliderk1_grob, Qt::Key_PageDown);
+    EXPECT_FALSE(f->lblStdDev[1]->isVisible());
+    QTest::mouseClick(f->cmdClose, Qt::LeftButton);
+    test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmFitting>());
+    EXPECT_FALSE(IsFormLoaded<frmGraph2D>());
 }
 
 TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
@@ -231,7 +224,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
 
     // A negative constant is refused by the redraw, with the check's own line.
     const int before = curves();
-    type(f->Inp[10], "-1");
+    test::typeInto(f->Inp[10], "-1");
     rec.clear();
     QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
@@ -239,7 +232,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     EXPECT_EQ(curves(), before);
 
     // An end time of 0 makes every simulation of a fit fail; one message, the constant stays.
-    type(f->Inp[10], "0.02");
+    test::typeInto(f->Inp[10], "0.02");
     app.iModell = 20;  // integrated numerically
     app.nOrdnung = 1;
     app.tEnd = 0;
@@ -279,7 +272,7 @@ TEST_F(Fitting, EvaluationLimitIsReportedAndTheLastAcceptedValuesStay) {
     w->clickMenu("mnuCtFitting");
     frmFitting* f = Forms::loaded<frmFitting>();
     ASSERT_NE(f, nullptr);
-    for (int i = 10; i <= 12; ++i) type(f->Inp[static_cast<std::size_t>(i)], "1");
+    for (int i = 10; i <= 12; ++i) test::typeInto(f->Inp[static_cast<std::size_t>(i)], "1");
     rec.clear();
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
@@ -304,8 +297,8 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     EXPECT_EQ(f->Inp[10]->text(), " 100");
     EXPECT_EQ(curves(), 3);  // one curve per isotherm
 
-    type(f->Inp[10], "1");
-    type(f->Inp[11], "1");
+    test::typeInto(f->Inp[10], "1");
+    test::typeInto(f->Inp[11], "1");
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     const QString foot = footer();
     EXPECT_TRUE(foot.startsWith("kinet. Modell: A => P   (n = 1)\r\nArrhenius-A = ")) << foot.toStdString();
@@ -323,14 +316,13 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     EXPECT_EQ(rechner.lblFormel->text(), "berechnet k = kB/h T exp(-H#/(R T)) exp(S#/R)");
     EXPECT_EQ(f->frak1->title(), "mol. Aktivierungs-Entropie s#");
     EXPECT_TRUE(f->lblAktEntropie->isVisible());
-    type(f->Inp[10], "1");
-    type(f->Inp[11], "1");
+    test::typeInto(f->Inp[10], "1");
+    test::typeInto(f->Inp[11], "1");
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     const double S = 8.3145 * std::log(app.dblEyrPar1 * 6.62618e-34 / 1.38066e-23);
     EXPECT_NEAR(app.dblEyrS, S, 1e-9 * std::fabs(S));
     EXPECT_NEAR(numberAfter(f->lblAktEntropie->text(), " "), S, 0.051);
     EXPECT_NEAR(numberAfter(footer(), "Eyring: S# = "), S, 1e-4 * std::fabs(S));
-    EXPECT_NEAR(numberAfter(footer(), "H# ="), app.dblEyrH, 1e-4 * app.dblEyrH);
     EXPECT_TRUE(test::unexpectedMessages().empty());
 
     // Without a temperature no point takes part.

@@ -13,22 +13,18 @@ std::string text(double v) { return Str(static_cast<Single>(v)); }
 // Hand-computed: 1e13 * exp(-100000 / (8.3145 * 298.15)) = 3.025776e-05;
 // kB/h * 298.15 = 2.083644e10 * 298.15 = 6.212384e12 per second.
 TEST(KTRechner, ArrheniusAndEyringGiveTheHandComputedConstants) {
-    struct Case {
-        bool eyring;
-        double a, b, T, second;
-        const char *k, *kSec;
-    };
-    const Case cases[] = {
+    // eyring, a, b, T, second, k, kSec
+    const std::tuple<bool, double, double, double, double, const char*, const char*> cases[] = {
         {false, 1e13, 1e5, 298.15, 1, " 3.025776E-05", " 3.025776E-05"},
         {false, 1e13, 1e5, 298.15, 1.0 / 60, " 3.025776E-05", " 5.042959E-07"},
         {true, 0, 0, 298.15, 1.0 / 3600, " 2.236458E+16", " 6.212384E+12"},
         {false, 2, 0, 300, 1, " 2", " 2"},
     };
-    for (const Case& c : cases) {
-        const KTErgebnis r = c.eyring ? eyringK(c.a, c.b, c.T, c.second) : arrheniusK(c.a, c.b, c.T, c.second);
+    for (const auto& [eyring, a, b, T, second, k, kSec] : cases) {
+        const KTErgebnis r = eyring ? eyringK(a, b, T, second) : arrheniusK(a, b, T, second);
         ASSERT_TRUE(r.ok);
-        EXPECT_EQ(text(r.k), c.k);
-        EXPECT_EQ(text(r.kSec), c.kSec);
+        EXPECT_EQ(text(r.k), k);
+        EXPECT_EQ(text(r.kSec), kSec);
     }
     EXPECT_EQ(text(kBdurchH()), " 2.083644E+10");
 }

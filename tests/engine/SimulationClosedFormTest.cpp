@@ -55,7 +55,9 @@ TEST(ClosedFormSimulation, CurvesBalancesAndRates) {
             for (int s = 1; s <= 5; ++s) {
                 if (!modelHas(cc.model, s)) continue;
                 // Model 5 writes Q = Q0 + x as model 16 does, outside its rate law.
-                if (!(cc.model == 5 && s == 5)) EXPECT_NEAR(c[s], ref[j][s], 1e-7) << "point " << j << " slot " << s;
+                if (!(cc.model == 5 && s == 5)) {
+                    EXPECT_NEAR(c[s], ref[j][s], 1e-7) << "point " << j << " slot " << s;
+                }
                 EXPECT_EQ(rSimOf(s)[j], static_cast<Single>(d[s]));
             }
             const double A = c[1], B = c[2], C = c[3], P = c[4], Q = c[5];
@@ -77,7 +79,9 @@ TEST(ClosedFormSimulation, CurvesBalancesAndRates) {
             EXPECT_GE(A, -1e-15);
         }
         for (int s = 1; s <= 5; ++s)
-            if (modelHas(cc.model, s)) EXPECT_EQ(app.cAkt[s], cSimOf(s)[200]) << "cAkt holds the last point";
+            if (modelHas(cc.model, s)) {
+                EXPECT_EQ(app.cAkt[s], cSimOf(s)[200]) << "cAkt holds the last point";
+            }
     }
     EXPECT_EQ(rec.count(), 0u);
 }
@@ -138,8 +142,12 @@ TEST(ClosedFormSimulation, AgreesWithAnalyticSolutions) {
             f(app.tSim[j], A, B, C, P);
             EXPECT_NEAR(app.cSim_A[j], A, 1e-13) << mc.model << " at " << j;
             EXPECT_NEAR(app.cSim_P[j], P, 1e-13) << mc.model << " at " << j;
-            if (modelHas(mc.model, 2)) EXPECT_NEAR(app.cSim_B[j], B, 1e-13);
-            if (modelHas(mc.model, 3)) EXPECT_NEAR(app.cSim_C[j], C, 1e-13) << mc.model << " at " << j;
+            if (modelHas(mc.model, 2)) {
+                EXPECT_NEAR(app.cSim_B[j], B, 1e-13);
+            }
+            if (modelHas(mc.model, 3)) {
+                EXPECT_NEAR(app.cSim_C[j], C, 1e-13) << mc.model << " at " << j;
+            }
         }
     }
 }
@@ -149,7 +157,7 @@ TEST(ClosedFormSimulation, ReversibleSecondOrderAtKOneEqualFourKTwo) {
     // obeys dx/dt = b·x + c, x = (c/(−b))·(1 − e^(b·t)) — for ordinary
     // constants and for constants near 1e-8, where a stand-in of 1e-8 for the
     // vanishing term would miss by percents.
-    for (const auto [k1, k2, tEnd] : {std::tuple{0.4, 0.1, 100.0f}, std::tuple{4e-8, 1e-8, 1e9f}}) {
+    for (const auto& [k1, k2, tEnd] : {std::tuple{0.4, 0.1, 100.0f}, std::tuple{4e-8, 1e-8, 1e9f}}) {
         setUpModel(12, {k1, k2, 0}, {1, 0.5, 0, 0.2, 0}, tEnd);
         ASSERT_EQ(simulate(12), 0);
         const double b = -k1 * 1.5 - 4 * k2 * 0.2, c = k1 * 0.5 - k2 * 0.04;
@@ -181,7 +189,9 @@ TEST(ClosedFormSimulation, TimesCountersAndEdgeCases) {
         const double t = app.tSim[j];
         const bool over = 1 - 0.15 * t < 0;
         EXPECT_NEAR(app.cSim_A[j], over ? 0.0 : 1 - 0.15 * t, 1e-15);
-        if (over) EXPECT_EQ(app.cSim_P[j], 1.25);
+        if (over) {
+            EXPECT_EQ(app.cSim_P[j], 1.25);
+        }
         EXPECT_EQ(app.rSim_A[j], over ? 0.0f : -0.15f) << t;
         EXPECT_EQ(app.rSim_P[j], over ? 0.0f : 0.15f) << t;
     }

@@ -50,7 +50,9 @@ TEST(NumericalSimulation, CurvesSlotsBalancesAndRates) {
         for (int j = 0; j <= 200; ++j) {
             EXPECT_NEAR(app.tSim[j], j * (nc.tEnd / 200.0), 1e-12 * nc.tEnd);
             for (int s = 1; s <= 5; ++s)
-                if (modelHas(nc.model, s)) EXPECT_NEAR(cSimOf(s)[j], ref[j][s], nc.tol * scale) << j << " slot " << s;
+                if (modelHas(nc.model, s)) {
+                    EXPECT_NEAR(cSimOf(s)[j], ref[j][s], nc.tol * scale) << j << " slot " << s;
+                }
             Konz c{0, app.cSim_A[j], app.cSim_B[j], app.cSim_C[j], app.cSim_P[j], app.cSim_Q[j]}, d;
             calc_dcdt(nc.model, d, app.k, c);
             for (int s = 1; s <= 5; ++s) EXPECT_EQ(rSimOf(s)[j], static_cast<Single>(d[s]));
@@ -67,11 +69,15 @@ TEST(NumericalSimulation, CurvesSlotsBalancesAndRates) {
                 case 20: EXPECT_NEAR(A + P, c0[1] + c0[4], 1e-13); break;
                 default:
                     EXPECT_NEAR(A + C + P, c0[1] + c0[3] + c0[4], 1e-13);
-                    if (modelHas(nc.model, 2)) EXPECT_NEAR(A - B, c0[1] - c0[2], 1e-13);
+                    if (modelHas(nc.model, 2)) {
+                        EXPECT_NEAR(A - B, c0[1] - c0[2], 1e-13);
+                    }
             }
         }
         EXPECT_EQ(app.cSim_Q, nc.model == 14 || nc.model == 15 ? app.cSim_P : app.cSim_C);
-        if (nc.model == 14 || nc.model == 15) EXPECT_EQ(app.cSim_B, app.cSim_C);
+        if (nc.model == 14 || nc.model == 15) {
+            EXPECT_EQ(app.cSim_B, app.cSim_C);
+        }
         if (nc.model == 20) {
             EXPECT_EQ(app.cSim_B, app.cSim_P);
             EXPECT_EQ(std::count(app.cSim_C.begin(), app.cSim_C.begin() + 201, app.c0[3]), 201);

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QGroupBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -33,12 +32,6 @@ bool warteBis(const std::function<bool()>& bedingung, int ms = 20000) {
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return true;
-}
-
-// Clicks a button; option buttons and check boxes on their indicator.
-void klick(QAbstractButton* b) {
-    if (qobject_cast<QPushButton*>(b)) QTest::mouseClick(b, Qt::LeftButton);
-    else QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
 }
 
 bool fett(const QWidget* w) { return w->font().bold(); }
@@ -87,7 +80,7 @@ protected:
         return *mc;
     }
     void stop(frmMonteCarlo& mc) {
-        klick(mc.cmdStop);
+        test::clickButton(mc.cmdStop);
         ASSERT_TRUE(warteBis([&] { return !mc.laeuft(); }));
     }
 
@@ -111,6 +104,7 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
 
     const ChartControl& c = *mc.Chart2D2;
     EXPECT_EQ(c.pointCount(1, 1), 0);
+    EXPECT_TRUE(mc.Chart2D2->labelRect(1).isNull());  // no label on the empty chart
     for (int s = 2; s <= 5; ++s) EXPECT_EQ(c.displayState(1, s), kSeriesHidden) << s;
     EXPECT_EQ(c.text(ChartTextBlock::Header), "berechnet N(A) = N0 exp(-k t)");
     EXPECT_EQ(c.text(ChartTextBlock::Footer), " o :   simuliert");
@@ -121,7 +115,7 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
         EXPECT_TRUE(c.axisMin(a) == 0 && c.axisMax(a) == 100 && c.spacing(a, ChartSpacing::Grid) == 10);
 
     QApplication::clipboard()->clear();
-    klick(mc.cmdClipboard);
+    test::clickButton(mc.cmdClipboard);
     const QMimeData* m = QApplication::clipboard()->mimeData();
     ASSERT_NE(m, nullptr);
     EXPECT_TRUE(m->hasImage() && m->data("image/svg+xml").contains("<svg"));
@@ -137,7 +131,7 @@ TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
     EXPECT_EQ(mc.Chart2D2->text(ChartTextBlock::Header), "berechnet N(A) = N0 - N(A),eq {1 - exp[-N0 t k1/N(A),eq]}");
 
     // Choosing K redraws the calculated curves: for K = 2 A tends to a third (the curves are checked in the core).
-    klick(mc.optGK[2]);
+    test::clickButton(mc.optGK[2]);
     EXPECT_TRUE(fett(mc.optGK[2]) && !fett(mc.optGK[0]));
     EXPECT_EQ(mc.lblBildText->text(), QString("K = N(P) / N(A) = 2"));
     const ChartControl& c = *mc.Chart2D2;
@@ -148,31 +142,27 @@ TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
 
 TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
     frmMonteCarlo& mc = oeffne(1);
-    klick(mc.optN0[0]);
+    test::clickButton(mc.optN0[0]);
     const ChartControl& c = *mc.Chart2D2;
     ASSERT_EQ(c.pointCount(1, 1), 101);  // the calculated curve, checked with the curves
 
-    klick(mc.cmdStart);
+    test::clickButton(mc.cmdStart);
     pruefeZustand(mc, true, false);
     ASSERT_TRUE(warteBis([&] { return !mc.laeuft(); }));
     pruefeZustand(mc, false, false);
 
-    // The run ends after the complete block in which the last A went, or past
-    // 10 t(max) = 5500 draws; a point every 7 draws of t(max) = 550.
+    // Every point of the run is drawn (when the run ends is the core tests').
     const Long n = mc.lauf().iPunkt();
-    EXPECT_TRUE(mc.lauf().nA() == 0 || mc.lauf().nZuege() > 5500);
-    EXPECT_EQ(mc.lauf().nZuege(), 7 * (n - 1));
     ASSERT_EQ(c.pointCount(1, 3), n);
     ASSERT_EQ(c.pointCount(1, 4), n);
     EXPECT_TRUE(c.x(1, 3, 1) == 0 && c.y(1, 3, 1) == 100 && c.y(1, 4, 1) == 0);
-    EXPECT_NEAR(c.x(1, 3, n), 7 * (n - 1) / 5.5, 1e-3);
     for (int i = 1; i <= n; ++i) EXPECT_NEAR(c.y(1, 3, i) + c.y(1, 4, i), 100, 1e-4);
     EXPECT_EQ(c.y(1, 3, n), mc.lauf().nA());
     EXPECT_EQ(c.style(1, 4).symbolColour, app.Farbe2);
     pruefeBrett(mc);
 
     // Refresh: all A again, the simulated points hidden.
-    klick(mc.cmdRefresh);
+    test::clickButton(mc.cmdRefresh);
     EXPECT_EQ(c.displayState(1, 3), kSeriesHidden);
     EXPECT_EQ(mc.lauf().nA(), 100);
     pruefeBrett(mc);
@@ -180,32 +170,30 @@ TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
 
 TEST_F(MonteCarloWindow, StopThenGoContinuesPointsAndDraws) {
     frmMonteCarlo& mc = oeffne(2);
-    klick(mc.optN0[0]);
-    klick(mc.optGK[1]);
-    klick(mc.chkFlashOn);
+    test::clickButton(mc.optN0[0]);
+    test::clickButton(mc.optGK[1]);
+    test::clickButton(mc.chkFlashOn);
     EXPECT_FALSE(mc.bFlash);
-    klick(mc.cmdStart);
+    test::clickButton(mc.cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 6; }));
     stop(mc);
     pruefeZustand(mc, false, true);
     EXPECT_FALSE(mc.Teilchenfeld->blitzAktiv());
-    const Long n = mc.lauf().iPunkt(), zuege = mc.lauf().nZuege();
+    const Long n = mc.lauf().iPunkt();
     const ChartControl& c = *mc.Chart2D2;
     ASSERT_EQ(c.pointCount(1, 3), n);
     const double letzterY = c.y(1, 3, n);
     pruefeBrett(mc);
 
-    klick(mc.cmdContinue);
+    test::clickButton(mc.cmdContinue);
     pruefeZustand(mc, true, false);
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= n + 3; }));
     stop(mc);
     ASSERT_EQ(c.pointCount(1, 3), mc.lauf().iPunkt());
     EXPECT_EQ(c.y(1, 3, n), letzterY);
-    // A fresh block after Go: point n + 1 stands 7 draws after the draws at Stop.
-    EXPECT_NEAR(c.x(1, 3, n + 1), (zuege + 7) / 5.5, 1e-3);
     pruefeBrett(mc);
 
-    klick(mc.cmdStart);  // Start begins anew from all A and point 1
+    test::clickButton(mc.cmdStart);  // Start begins anew from all A and point 1
     EXPECT_LE(mc.lauf().iPunkt(), 2);
     stop(mc);
 }
@@ -215,7 +203,7 @@ TEST_F(MonteCarloWindow, StopThenGoContinuesPointsAndDraws) {
 TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
     auto warte = [](int ms) { warteBis([] { return false; }, ms); };
     frmMonteCarlo* mc = &oeffne(2);
-    klick(mc->cmdStart);
+    test::clickButton(mc->cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc->Teilchenfeld->blitzAktiv() && mc->lauf().iPunkt() >= 2; }));
     mc->frame()->close();  // the close box
     EXPECT_FALSE(IsFormLoaded<frmMonteCarlo>());
@@ -223,7 +211,7 @@ TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
     EXPECT_TRUE(Forms::loaded<frmKinModel>()->frame()->isVisible());
 
     mc = &oeffne(2);
-    klick(mc->cmdStart);
+    test::clickButton(mc->cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc->lauf().iPunkt() >= 2; }));
     frmMonteCarlo& neu = oeffne(1);
     ASSERT_NE(&neu, mc);
@@ -235,7 +223,7 @@ TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
     int ends = 0;
     auto alt = MDIVRN::endProgram;
     MDIVRN::endProgram = [&] { ++ends; };
-    klick(neu.cmdStart);
+    test::clickButton(neu.cmdStart);
     w->clickMenu("mnuExit");
     MDIVRN::endProgram = alt;
     EXPECT_EQ(ends, 1);
@@ -246,15 +234,15 @@ TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
 
 TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
     frmMonteCarlo& mc = oeffne(2);
-    klick(mc.optN0[0]);
-    klick(mc.cmdStart);
+    test::clickButton(mc.optN0[0]);
+    test::clickButton(mc.cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 3; }));
     const QString farbeA = mc.lblA->styleSheet();
     auto alt = setColourChooser([](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); });
     w->clickMenu("mnuOption");
-    klick(Forms::loaded<frmOption>()->cmdAColor);
-    klick(Forms::loaded<frmOption>()->chkSolidPoints);
-    klick(Forms::loaded<frmOption>()->cmdOK);
+    test::clickButton(Forms::loaded<frmOption>()->cmdAColor);
+    test::clickButton(Forms::loaded<frmOption>()->chkSolidPoints);
+    test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     setColourChooser(alt);
     // The run goes on over its own board; its next point takes the new style.
     EXPECT_TRUE(mc.laeuft());
@@ -267,7 +255,7 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
 
     // Idle, the options' Refresh takes effect: labels and board in the new colour.
     w->clickMenu("mnuOption");
-    klick(Forms::loaded<frmOption>()->cmdOK);
+    test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     EXPECT_NE(mc.lblA->styleSheet(), farbeA);
     EXPECT_EQ(mc.Chart2D2->displayState(1, 3), kSeriesHidden);
     EXPECT_FALSE(mc.cmdContinue->isEnabled());
@@ -276,7 +264,7 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
 
 TEST_F(MonteCarloWindow, LargeModeDrawsCellsInOneFilledSquare) {
     frmMonteCarlo& mc = oeffne(2);
-    klick(mc.optN0[5]);
+    test::clickButton(mc.optN0[5]);
     EXPECT_TRUE(mc.bGross);
     // No grey board and no circles: the whole square is the colour of A.
     const QImage& bild = mc.Teilchenfeld->bild();
@@ -286,41 +274,11 @@ TEST_F(MonteCarloWindow, LargeModeDrawsCellsInOneFilledSquare) {
         for (int x = r; x < r + seite; x += 3) andere += bild.pixelColor(x, y) != QColor(255, 0, 0);
     EXPECT_EQ(andere, 0);
 
-    klick(mc.optN0[4]);  // 9025 particles: cells of almost 4 pixels
-    klick(mc.chkFlashOn);
-    klick(mc.cmdStart);
+    test::clickButton(mc.optN0[4]);  // 9025 particles: cells of almost 4 pixels
+    test::clickButton(mc.chkFlashOn);
+    test::clickButton(mc.cmdStart);
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 4; }));
     stop(mc);
     EXPECT_LT(mc.lauf().nA(), 9025);
     pruefeBrett(mc);
-}
-
-// Screenshots of the window in normal and large mode, during and after a
-// run, at both screen sizes; nothing of the window may be cut off.
-TEST_F(MonteCarloWindow, Screenshots) {
-    frmMonteCarlo& mc = oeffne(2);
-    auto bild = [&](const QString& name) {
-        for (QWidget* k : mc.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            EXPECT_TRUE(!k->isVisible() || mc.rect().contains(k->geometry())) << k->objectName().toStdString();
-        for (QGroupBox* f : {mc.Frame1, mc.Frame2}) EXPECT_GE(f->width(), f->sizeHint().width());
-        EXPECT_TRUE(w->mdiArea->rect().contains(mc.frame()->geometry()));
-        test::saveScreenshot(w.get(), name);
-    };
-    bild("montecarlo_open");
-    EXPECT_TRUE(mc.Chart2D2->labelRect(1).isNull());  // no label on the empty chart
-    for (QSize size : {QSize(1000, 720), QSize(1366, 768)}) {
-        w->resize(size);
-        QApplication::processEvents();
-        for (int option : {1, 5}) {
-            const QString name = QString(option == 5 ? "montecarlo_large_" : "montecarlo_") + "%1_" +
-                                 QString::number(size.width());
-            klick(mc.optN0[static_cast<std::size_t>(option)]);
-            mc.chkFlashOn->setChecked(option != 5);
-            klick(mc.cmdStart);
-            warteBis([&] { return mc.lauf().iPunkt() >= 30; });
-            bild(name.arg("running"));
-            stop(mc);
-            bild(name.arg("stopped"));
-        }
-    }
 }

@@ -285,8 +285,29 @@ TEST(ChartTemplateFormat, WrittenAndReadBackGivesTheSameModelExactly) {
     EXPECT_EQ(x[7], 5e-324);
     EXPECT_TRUE(std::signbit(back.groups[0].series[0].y[3]));
     EXPECT_EQ(back.groups[0].series[0].y[2], kChartHole);
-    // Written again, the text is the same.
+    // Written again, the text is the same, and so it is in a comma locale.
     EXPECT_EQ(writeChartTemplate(back), text);
+    test::NumberLocaleGuard comma(',', '.');
+    EXPECT_EQ(writeChartTemplate(m), text);
+    EXPECT_NE(text.find("origin=4 3.14159"), std::string::npos);
+    // Files with LF alone or in UTF-8 are read too.
+    std::string lf, utf8;
+    for (char ch : text) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (ch != '\r') lf += ch;
+        if (b < 0x80) {
+            utf8 += ch;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (b >> 6));
+            utf8 += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    for (const std::string* t : {&lf, &utf8}) {
+        ChartModel again;
+        const ChartTemplateResult ra = readChartTemplate(*t, again);
+        ASSERT_TRUE(ra.ok) << ra.message;
+        EXPECT_EQ(again, m);
+    }
 }
 
 TEST(ChartTemplateFormat, FileIsLatin1WithCrLfAndNamesItsFormatFirst) {
@@ -303,39 +324,6 @@ TEST(ChartTemplateFormat, FileIsLatin1WithCrLfAndNamesItsFormatFirst) {
     EXPECT_NE(text.find("\\\"Gr"), std::string::npos);              // quote escaped
     EXPECT_NE(text.find("\\r\\n"), std::string::npos);               // line break escaped
     EXPECT_NE(text.find("1e+308"), std::string::npos);               // the hole
-}
-
-TEST(ChartTemplateFormat, NumbersAreWrittenWithAPointWhateverTheLocale) {
-    const std::string plain = writeChartTemplate(richModel());
-    test::NumberLocaleGuard comma(',', '.');
-    EXPECT_EQ(writeChartTemplate(richModel()), plain);
-    EXPECT_NE(plain.find("origin=4 3.14159"), std::string::npos);
-    ChartModel back;
-    ASSERT_TRUE(readChartTemplate(plain, back).ok);
-    EXPECT_EQ(back, richModel());
-}
-
-TEST(ChartTemplateFormat, LfOnlyAndUtf8FilesAreReadToo) {
-    const ChartModel m = richModel();
-    const std::string text = writeChartTemplate(m);
-    std::string lf, utf8;
-    for (char ch : text)
-        if (ch != '\r') lf += ch;
-    for (char ch : text) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) {
-            utf8 += ch;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (b >> 6));
-            utf8 += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    for (const std::string* t : {&lf, &utf8}) {
-        ChartModel back;
-        const ChartTemplateResult r = readChartTemplate(*t, back);
-        ASSERT_TRUE(r.ok) << r.message;
-        EXPECT_EQ(back, m);
-    }
 }
 
 TEST(ChartTemplateFormat, DataOfAGroupIsLeftOutWhenNotStored) {
@@ -411,32 +399,24 @@ TEST(ChartTemplateFormat, MalformedTemplatesAreRefusedNamingTheLine) {
 
 TEST(ChartTemplateFormat, TruncatedOrIncompleteTemplatesAreRefused) {
     const std::string good = writeChartTemplate(richModel());
-    ChartModel m = richModel();
-    // Cut inside the points of series 1.
-    const std::size_t cut = good.find("0.2 1e+308");
-    ChartTemplateResult r = readChartTemplate(good.substr(0, cut), m);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("endet vorzeitig"), std::string::npos) << r.message;
-    // No closing section.
-    r = readChartTemplate(good.substr(0, good.size() - 7), m);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("endet vorzeitig"), std::string::npos) << r.message;
-    // A key left out: named at its section's line.
     const int frameLine = lineOf(good, "frame=", "[plotarea]");
-    std::string withoutFrame = replaceLine(good, frameLine, "");
-    r = readChartTemplate(withoutFrame, m);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.line, lineOf(good, "[plotarea]"));
-    EXPECT_NE(r.message.find("Eintrag \"frame\" fehlt"), std::string::npos) << r.message;
-    // A whole section left out: named at the end.
-    const std::size_t a = good.find("[label 64]"), b = good.find("[end]");
-    r = readChartTemplate(good.substr(0, a) + good.substr(b), m);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("Abschnitt [label 64] fehlt"), std::string::npos) << r.message;
-    // Text after the end.
-    r = readChartTemplate(good + "mehr\r\n", m);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(m, richModel());
+    const std::pair<std::string, const char*> rows[] = {
+        {good.substr(0, good.find("0.2 1e+308")), "endet vorzeitig"},  // cut inside the points of series 1
+        {good.substr(0, good.size() - 7), "endet vorzeitig"},          // no closing section
+        {replaceLine(good, frameLine, ""), "Eintrag \"frame\" fehlt"},
+        {good.substr(0, good.find("[label 64]")) + good.substr(good.find("[end]")), "Abschnitt [label 64] fehlt"},
+        {good + "mehr\r\n", ""},  // text after the end
+    };
+    for (const auto& [text, message] : rows) {
+        ChartModel m = richModel();
+        const ChartTemplateResult r = readChartTemplate(text, m);
+        EXPECT_FALSE(r.ok) << message;
+        EXPECT_NE(r.message.find(message), std::string::npos) << r.message;
+        EXPECT_EQ(m, richModel());
+    }
+    // A key left out is named at its section's line.
+    ChartModel m;
+    EXPECT_EQ(readChartTemplate(std::get<0>(rows[2]), m).line, lineOf(good, "[plotarea]"));
 }
 
 TEST(ChartTemplateFormat, FilesAreSavedWholeAndRefusedWhenUnreadable) {

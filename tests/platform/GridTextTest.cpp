@@ -5,11 +5,8 @@
 using namespace vrn;
 
 TEST(GridText, SplitsRowsAtEveryKindOfLineBreak) {
-    struct Case {
-        const char* text;
-        BlockText rows;
-    };
-    const Case cases[] = {
+    // text, rows
+    const std::pair<const char*, BlockText> cases[] = {
         {"", {}},
         {"a", {{"a"}}},
         {"a\tb\tc", {{"a", "b", "c"}}},
@@ -23,7 +20,7 @@ TEST(GridText, SplitsRowsAtEveryKindOfLineBreak) {
         {"\t", {{"", ""}}},
         {"1,5\t\t2", {{"1,5", "", "2"}}},
     };
-    for (const Case& c : cases) EXPECT_EQ(splitBlockText(c.text), c.rows) << c.text;
+    for (const auto& [text, rows] : cases) EXPECT_EQ(splitBlockText(text), rows) << text;
 }
 
 TEST(GridText, JoinsWithTabsAndOneCarriageReturnBetweenRows) {

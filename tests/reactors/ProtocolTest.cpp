@@ -7,10 +7,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::NumberLocaleGuard;
-using vrn::test::readFile;
-using vrn::test::setReactor;
-using vrn::test::TempFolder;
+using namespace vrn::test;
 
 namespace {
 

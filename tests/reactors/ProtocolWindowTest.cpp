@@ -111,13 +111,6 @@ TEST_F(ProtocolWindow, BesideTheTankCollectsWritesAndCopies) {
     QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
     EXPECT_EQ(app.nProtZeilen, 2);
 
-    main->resize(1000, 720);
-    test::processEvents();
-    test::saveScreenshot(main.get(), "protocol_window_1000x720");
-    main->resize(1366, 768);
-    test::processEvents();
-    test::saveScreenshot(main.get(), "protocol_window_1366x768");
-
     QApplication::clipboard()->setText("alt");
     QTest::mouseClick(p.cmdOpenNew, Qt::LeftButton);
     EXPECT_FALSE(p.cmdOpenNew->isEnabled());

@@ -41,7 +41,6 @@ TEST_F(ReactorMenu, ItemsOpenOneReactorAndTheModelFillsIt) {
     EXPECT_EQ(b.lblStoff[7]->text(), "ES");
     EXPECT_TRUE(b.Inp[12]->isVisibleTo(&b));
     EXPECT_EQ(b.Bz[5]->text(), "k>");
-    test::saveScreenshot(main.get(), "batch_window_enzyme_1000x720");
     chooseModel(20);
     b.SetFocus();
     test::processEvents();
@@ -73,26 +72,26 @@ TEST_F(ReactorMenu, TwoTankResultsAndOneBatchResultInTheProtocol) {
     chooseModel(4);
     frmRKconti& t = open<frmRKconti>("mnuKontRK", 2);
     EXPECT_EQ(t.Inp[1]->text(), " 1");
-    click(t.optCalcConti[2]);
-    type(t.Inp[14], "1");
-    type(t.Inp[15], "0.2");
-    click(t.cmdCalc);
-    click(t.cmdProtocol);
+    clickButton(t.optCalcConti[2]);
+    typeInto(t.Inp[14], "1");
+    typeInto(t.Inp[15], "0.2");
+    clickButton(t.cmdCalc);
+    clickButton(t.cmdProtocol);
     frmProtokoll* p = Forms::loaded<frmProtokoll>();
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->iProtQuelle, 2);
-    click(p->cmdProtokoll);
-    type(t.Inp[15], "0.5");
-    click(t.cmdCalc);
+    clickButton(p->cmdProtokoll);
+    typeInto(t.Inp[15], "0.5");
+    clickButton(t.cmdCalc);
     EXPECT_FALSE(t.cmdProtocol->isEnabled());  // until the protocol window closes
-    click(p->cmdProtokoll);
+    clickButton(p->cmdProtokoll);
     // A refused calculation leaves nothing to add.
-    type(t.Inp[15], "0");
-    click(t.cmdCalc);
+    typeInto(t.Inp[15], "0");
+    clickButton(t.cmdCalc);
     EXPECT_FALSE(p->cmdProtokoll->isEnabled());
     p->cmdProtokoll_Click();
     EXPECT_EQ(app.nProtZeilen, 2);
-    click(p->cmdClose);
+    clickButton(p->cmdClose);
     test::processEvents();
     EXPECT_TRUE(t.cmdProtocol->isEnabled());
 
@@ -105,15 +104,15 @@ TEST_F(ReactorMenu, TwoTankResultsAndOneBatchResultInTheProtocol) {
         << tank;
 
     frmBatch& b = open<frmBatch>("mnuBatchR", 2);
-    click(b.optInpSelect[0]);
-    type(b.Inp[14], "5");
-    click(b.cmdCalc);
-    click(b.cmdProtocol);
+    clickButton(b.optInpSelect[0]);
+    typeInto(b.Inp[14], "5");
+    clickButton(b.cmdCalc);
+    clickButton(b.cmdProtocol);
     p = Forms::loaded<frmProtokoll>();
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->iProtQuelle, 3);
-    click(p->cmdProtokoll);
-    click(b.cmdEsc);  // closes the protocol window too
+    clickButton(p->cmdProtokoll);
+    clickButton(b.cmdEsc);  // closes the protocol window too
     test::processEvents();
     EXPECT_FALSE(IsFormLoaded<frmProtokoll>());
     const std::string batch = protocolFile(env, first.substr(0, 6) + "02.CSV");

@@ -55,23 +55,6 @@ protected:
         return *w;
     }
 
-    // Replaces the text of a field by typing.
-    static void type(NumberField* f, const QString& text) {
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClick(f, Qt::Key_Backspace);
-        QTest::keyClicks(f, text);
-    }
-    static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
-
-    // Screenshots of the main window at 1000 x 720 and on a 1366 x 768 screen.
-    void screenshots(const QString& name) {
-        for (QSize size : {QSize(1000, 720), QSize(1366, 768)}) {
-            main->resize(size);
-            processEvents();
-            saveScreenshot(main.get(), QString("%1_%2x%3").arg(name).arg(size.width()).arg(size.height()));
-        }
-    }
 
     // The colour shown at a point of the picture given in twips.
     static QColor colourAt(ReactorPicture* pic, const QRect& area, int x, int y) {
@@ -87,3 +70,6 @@ protected:
 };
 
 }  // namespace vrn::test
+
+using vrn::test::clickButton;
+using vrn::test::typeInto;

@@ -7,8 +7,7 @@
 #include "ReactorTestSupport.h"
 
 using namespace vrn;
-using vrn::test::setReactor;
-using vrn::test::worstBalance;
+using namespace vrn::test;
 
 namespace {
 

@@ -14,9 +14,9 @@ protected:
     // Model 2 with V and V* given.
     frmRKconti& firstOrder() {
         frmRKconti& r = open<frmRKconti>("mnuKontRK", 2);
-        click(r.optCalcConti[2]);
-        type(r.Inp[14], "1");
-        type(r.Inp[15], "0.2");
+        clickButton(r.optCalcConti[2]);
+        typeInto(r.Inp[14], "1");
+        typeInto(r.Inp[15], "0.2");
         return r;
     }
     QColor liquid(frmRKconti& r) { return colourAt(r.picReaktor, kKesselBild, 400, 3100); }
@@ -27,7 +27,7 @@ TEST_F(TankWindow, SteadyStateOfTheFirstOrderExample) {
     frmRKconti& r = firstOrder();
     EXPECT_EQ(r.caption(), "Kontinuierlicher Rührreaktor, isotherm");
     EXPECT_FALSE(r.Timer1->isActive());
-    click(r.cmdCalc);
+    clickButton(r.cmdCalc);
     EXPECT_EQ(r.Inp[16]->text(), " 5");
     EXPECT_EQ(r.Inp[5]->text(), " .5714286");  // 1 / (1 + k1·t)
     EXPECT_EQ(r.Inp[13]->text(), " .4285714");
@@ -36,17 +36,15 @@ TEST_F(TankWindow, SteadyStateOfTheFirstOrderExample) {
     EXPECT_TRUE(r.Timer1->isActive());
     EXPECT_EQ(r.Timer1->interval(), 80);
     EXPECT_EQ(rec.count(), 0u);
-    click(r.cmdShowKsi);
+    clickButton(r.cmdShowKsi);
     EXPECT_EQ(r.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .4285714");
-
-    screenshots("tank_window");
 }
 
 TEST_F(TankWindow, ChoosingTwoGivenQuantities) {
     frmRKconti& r = firstOrder();
-    click(r.cmdCalc);
+    clickButton(r.cmdCalc);
     // Selection 4: V* and t given, U and V computed.
-    click(r.optCalcConti[4]);
+    clickButton(r.optCalcConti[4]);
     EXPECT_TRUE(r.optCalcConti[4]->font().bold());
     for (int i = 13; i <= 16; ++i) {
         const bool computed = i <= 14;
@@ -54,8 +52,8 @@ TEST_F(TankWindow, ChoosingTwoGivenQuantities) {
         EXPECT_EQ(r.Inp[static_cast<std::size_t>(i)]->isReadOnly(), computed) << i;
         EXPECT_EQ(r.Inp[static_cast<std::size_t>(i)]->styleSheet().contains("#FFFFC0"), computed) << i;
     }
-    type(r.Inp[16], "5");
-    click(r.cmdCalc);
+    typeInto(r.Inp[16], "5");
+    clickButton(r.cmdCalc);
     EXPECT_EQ(r.Inp[14]->text(), " 1");
     EXPECT_EQ(r.Inp[13]->text(), " .4285714");
 }
@@ -63,18 +61,14 @@ TEST_F(TankWindow, ChoosingTwoGivenQuantities) {
 TEST_F(TankWindow, RefusalsAndFailures) {
     // A first calculation that fails (K = 4 in A + B <=> 2P) still enables "Protokollieren".
     frmRKconti& r = open<frmRKconti>("mnuKontRK", 12);
-    click(r.optCalcConti[2]);
-    for (auto [field, text] : {std::pair{10, "0.4"}, {11, "0.1"}, {14, "1"}, {15, "1"}}) type(r.Inp[field], text);
-    click(r.cmdCalc);
+    clickButton(r.optCalcConti[2]);
+    for (auto [field, text] : {std::pair{10, "0.4"}, {11, "0.1"}, {14, "1"}, {15, "1"}}) typeInto(r.Inp[field], text);
+    clickButton(r.cmdCalc);
     EXPECT_EQ(rec.last().text, "Berechnungsfehler aufgetreten.");
     EXPECT_TRUE(r.cmdProtocol->isEnabled());
     EXPECT_FALSE(r.cmdShowKsi->isEnabled());
-    struct Row {
-        int model, selection;
-        std::vector<std::pair<int, const char*>> fields;
-        const char* message;
-    };
-    const Row rows[] = {
+    // model, selection, typed fields, message (none: checked below)
+    const std::tuple<int, std::size_t, std::vector<std::pair<std::size_t, const char*>>, const char*> rows[] = {
         {2, 0, {{13, "1"}, {14, "1"}}, "- Der Umsatz muss (0 < U <= 1) sein.\r\n"},
         {2, 2, {{14, "1"}, {15, "0"}}, "- Der Volumenstrom muss größer Null sein.\r\n"},
         {2, 2, {{14, ""}, {15, "-1"}},
@@ -91,18 +85,16 @@ TEST_F(TankWindow, RefusalsAndFailures) {
          "(Die Endkonzentration von B darf nicht bis auf Null absinken.)"},
         {8, 0, {{13, "0.9"}, {14, "1"}}, nullptr},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.model);
-        chooseModel(row.model);
-        click(r.optCalcConti[static_cast<std::size_t>(row.selection)]);
-        for (const auto& [field, text] : row.fields) type(r.Inp[static_cast<std::size_t>(field)], text);
+    for (const auto& [model, selection, fields, message] : rows) {
+        SCOPED_TRACE(model);
+        chooseModel(model);
+        clickButton(r.optCalcConti[selection]);
+        for (const auto& [field, text] : fields) typeInto(r.Inp[field], text);
         const QString outlet = r.Inp[5]->text();
         rec.clear();
-        click(r.cmdCalc);
+        clickButton(r.cmdCalc);
         ASSERT_EQ(rec.count(), 1u);
-        if (row.message) {
-            EXPECT_EQ(rec.last().text, row.message);
-        }
+        EXPECT_EQ(rec.last().text, message ? std::string(message) : rec.last().text);
         EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
         EXPECT_EQ(r.Inp[5]->text(), outlet);
         EXPECT_EQ(app.iProtZeileQuelle, 0);
@@ -112,18 +104,18 @@ TEST_F(TankWindow, RefusalsAndFailures) {
 
     // Model 17 is not checked for c(B)(0): what follows is the engine's.
     chooseModel(17);
-    click(r.optCalcConti[2]);
-    type(r.Inp[1], "0");
-    type(r.Inp[14], "1");
-    type(r.Inp[15], "1");
+    clickButton(r.optCalcConti[2]);
+    typeInto(r.Inp[1], "0");
+    typeInto(r.Inp[14], "1");
+    typeInto(r.Inp[15], "1");
     rec.clear();
-    click(r.cmdCalc);
+    clickButton(r.cmdCalc);
     for (const MsgRequest& m : rec.messages()) EXPECT_EQ(m.text, "Berechnungsfehler aufgetreten.");
 }
 
 TEST_F(TankWindow, StirrerRunsUntilTheUserChangesSomething) {
     frmRKconti& r = firstOrder();
-    click(r.cmdCalc);
+    clickButton(r.cmdCalc);
     ASSERT_TRUE(r.Timer1->isActive());
     const QImage wide = r.picReaktor->shown();
     r.Timer1->stop();
@@ -135,36 +127,36 @@ TEST_F(TankWindow, StirrerRunsUntilTheUserChangesSomething) {
     EXPECT_EQ(r.picReaktor->shown(), wide);  // two steps bring the picture back
 
     // A digit typed stops it with the blades left as they are.
-    click(r.cmdCalc);
+    clickButton(r.cmdCalc);
     r.Timer1_Timer();
     QTest::keyClick(r.Inp[14], Qt::Key_5);
     EXPECT_FALSE(r.Timer1->isActive());
     EXPECT_EQ(r.picReaktor->shown(), narrow);
     // Enter, or a key the filter refuses, does not.
-    type(r.Inp[14], "1");
-    click(r.cmdCalc);
+    typeInto(r.Inp[14], "1");
+    clickButton(r.cmdCalc);
     QTest::keyClick(r.Inp[14], Qt::Key_Return);
     QTest::keyClick(r.Inp[14], Qt::Key_X);
     EXPECT_TRUE(r.Timer1->isActive());
 
     // A change of selection stops it and shows the tank at conversion 0.
-    click(r.optCalcConti[2]);
+    clickButton(r.optCalcConti[2]);
     EXPECT_FALSE(r.Timer1->isActive());
     EXPECT_EQ(liquid(r), QColor(255, 255, 0));
     // So does activation, and a refused calculation.
-    type(r.Inp[14], "1");
-    type(r.Inp[15], "0.2");
-    click(r.cmdCalc);
+    typeInto(r.Inp[14], "1");
+    typeInto(r.Inp[15], "0.2");
+    clickButton(r.cmdCalc);
     Forms::get<frmKinModel>().SetFocus();
     r.SetFocus();
     test::processEvents();
     EXPECT_FALSE(r.Timer1->isActive());
     EXPECT_EQ(liquid(r), QColor(255, 255, 0));
-    click(r.cmdCalc);
-    type(r.Inp[15], "0");
-    click(r.cmdCalc);
+    clickButton(r.cmdCalc);
+    typeInto(r.Inp[15], "0");
+    clickButton(r.cmdCalc);
     EXPECT_FALSE(r.Timer1->isActive());
-    click(r.cmdEsc);
+    clickButton(r.cmdEsc);
     test::processEvents();
     EXPECT_FALSE(IsFormLoaded<frmRKconti>());
 }

@@ -64,23 +64,20 @@ protected:
 };
 
 TEST_F(Dispatch, RefusalsWithoutData) {
-    struct Case {
-        const char* item;
-        std::string text;
-    };
-    const Case cases[] = {
+    // item, text
+    const std::pair<const char*, std::string> cases[] = {
         {"mnuctAusw(1)", "Keine oder zuwenig experimentelle c-t-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe)."},
         {"mnuLambdaAusw(1)", "Keine oder zuwenig experimentelle lambda-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe)."},
         {"mnukT(1)", "Erst experimentelle Punkte k-T laden oder eingeben!"},
         {"mnuCtFitting", "Keine oder zuwenig experimentelle c-t-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe)."},
         {"mnuNonIsothermFitting(1)", "Keine oder zuwenig experimentelle t-c-T-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe)."},
     };
-    for (const Case& c : cases) {
+    for (const auto& [item, text] : cases) {
         rec.clear();
-        w->clickMenu(c.item);
-        ASSERT_EQ(rec.count(), 1u) << c.item;
-        EXPECT_TRUE(vrn::test::isMessage(rec.last(), c.text,
-                                         " Ausführung nicht möglich ", MsgIcon::Critical)) << c.item;
+        w->clickMenu(item);
+        ASSERT_EQ(rec.count(), 1u) << item;
+        EXPECT_TRUE(vrn::test::isMessage(rec.last(), text,
+                                         " Ausführung nicht möglich ", MsgIcon::Critical)) << item;
     }
     EXPECT_EQ(charts, 0);
 }

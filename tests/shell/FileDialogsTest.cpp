@@ -7,10 +7,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::MsgRecorder;
-using vrn::test::readFile;
-using vrn::test::TempFolder;
-using vrn::test::writeFile;
+using namespace vrn::test;
 
 namespace {
 

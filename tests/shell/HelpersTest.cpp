@@ -9,8 +9,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::TempFolder;
-using vrn::test::writeFile;
+using namespace vrn::test;
 
 class BusyCursor : public ::testing::Test {
 protected:

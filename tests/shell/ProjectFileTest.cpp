@@ -8,10 +8,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::MsgRecorder;
-using vrn::test::readFile;
-using vrn::test::TempFolder;
-using vrn::test::writeFile;
+using namespace vrn::test;
 
 namespace {
 
@@ -142,11 +139,8 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
     for (int i = 0; i < 2000; ++i) binary.push_back(static_cast<char>((i * 131 + 7) & 0xFF));
     std::string fifteen;
     for (int i = 0; i < 15; ++i) fifteen += "x\r\n";
-    struct Case {
-        const char* what;
-        std::string bytes;
-    };
-    const Case cases[] = {
+    // what, bytes
+    const std::pair<const char*, std::string> cases[] = {
         {"empty", ""},
         {"truncated", project("a.VRD", " 2 ", ".5,0,0").substr(0, 60)},
         {"model 19", project("a.VRD", " 19 ", ".5,0,0")},
@@ -166,13 +160,13 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
         {"all text", fifteen},
         {"binary", binary},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, bytes] : cases) {
+        SCOPED_TRACE(what);
         resetAppState(dir.str());
         app.ProjKommentar = "alt";
         app.iModell = 7;
         app.k = {0, 1, 2, 3};
-        writeFile(dir.file("bad.VRP"), c.bytes);
+        writeFile(dir.file("bad.VRP"), bytes);
         MsgRecorder rec;
         std::string dat = "vorher";
         bool ok = true;

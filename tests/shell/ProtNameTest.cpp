@@ -7,8 +7,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::TempFolder;
-using vrn::test::writeFile;
+using namespace vrn::test;
 
 TEST(ProtName, FirstFreeNameOfTheDay) {
     TempFolder dir;

@@ -12,9 +12,7 @@
 #include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::readFile;
-using vrn::test::TempFolder;
-using vrn::test::writeFile;
+using namespace vrn::test;
 
 TEST(TextEncoding, Utf8IsTakenWhenValidElseLatin1) {
     struct Case {

@@ -1,9 +1,17 @@
 #include "support/GuiTestSupport.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QMenuBar>
+#include <QCheckBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTest>
 #include <QWidget>
 
 #include <vector>
@@ -78,6 +86,49 @@ QString saveScreenshot(QWidget* w, const QString& name) {
     const QString path = dir + "/" + name + ".png";
     w->grab().save(path);
     return path;
+}
+
+namespace {
+// Room a caption needs beside its text: the indicator of option buttons and
+// check boxes, the frame of buttons and group titles.
+int captionMargin(const QWidget* c) {
+    if (qobject_cast<const QCheckBox*>(c) || qobject_cast<const QRadioButton*>(c)) return 18;
+    if (qobject_cast<const QLabel*>(c)) return 0;
+    return 4;
+}
+}  // namespace
+
+::testing::AssertionResult fitsItsWindow(QWidget* window) {
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(window) || c->isWindow()) continue;
+        const QString name = c->objectName() + " (" + c->metaObject()->className() + ")";
+        if (!window->rect().contains(QRect(c->mapTo(window, QPoint(0, 0)), c->size())))
+            return ::testing::AssertionFailure() << name.toStdString() << " lies outside its window";
+        QString text;
+        if (const auto* l = qobject_cast<QLabel*>(c); l && !l->wordWrap() && l->textFormat() != Qt::RichText)
+            text = l->text();
+        else if (const auto* b = qobject_cast<QAbstractButton*>(c))
+            text = b->text();
+        else if (const auto* g = qobject_cast<QGroupBox*>(c))
+            text = g->title();
+        for (const QString& line : text.remove('&').split('\n')) {
+            if (c->fontMetrics().horizontalAdvance(line) + captionMargin(c) > c->width())
+                return ::testing::AssertionFailure() << name.toStdString() << " cuts \"" << line.toStdString() << '"';
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+void typeInto(QLineEdit* field, const QString& keys) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, keys);
+}
+
+void clickButton(QAbstractButton* b) {
+    if (qobject_cast<QPushButton*>(b)) QTest::mouseClick(b, Qt::LeftButton);
+    else QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
 }
 
 void processEvents() {

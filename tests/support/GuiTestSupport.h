@@ -10,7 +10,9 @@
 
 #include "support/TestSupport.h"
 
+class QAbstractButton;
 class QAction;
+class QLineEdit;
 class QMenuBar;
 class QWidget;
 
@@ -51,6 +53,15 @@ void rememberStartFolder();
 // Renders the widget (its frame when it has one) into a PNG in the build's
 // screenshot folder and returns the path.
 QString saveScreenshot(QWidget* w, const QString& name);
+
+// Whether every visible control of the window lies inside it and shows its
+// caption or title whole; the failure names the first control that does not.
+::testing::AssertionResult fitsItsWindow(QWidget* window);
+
+// Replaces the text of a field by typing, as a user does: focus, select all, erase, the keys.
+void typeInto(QLineEdit* field, const QString& keys);
+// Clicks a button; option buttons and check boxes on their indicator (the middle of a wide one is no hit).
+void clickButton(QAbstractButton* b);
 
 // Lets queued events (deferred deletes among them) run.
 void processEvents();
