@@ -56,7 +56,7 @@ QLabel* fest(QLabel* l, int twips) {
 
 }  // namespace
 
-frmDatedit::frmDatedit() : VrnForm(Kind::MdiChild) {
+frmDatedit::frmDatedit() : GridEditorForm(Kind::MdiChild) {
     setObjectName("frmDatedit");
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
@@ -285,8 +285,8 @@ void frmDatedit::connectControls() {
     on(cmdAus, &frmDatedit::cmdAus_Click);
     on(cmdErase, &frmDatedit::cmdErase_Click);
     on(cmdClipEinfuegen, &frmDatedit::cmdClipEinfuegen_Click);
-    on(cmdClipboard, &frmDatedit::kopiereDatenInClipboard);
-    on(cmdEraseSelected, &frmDatedit::loescheMarkierteWerte);
+    on(cmdClipboard, &frmDatedit::cmdClipboard_Click);
+    on(cmdEraseSelected, &frmDatedit::cmdEraseSelected_Click);
 }
 
 // ---- set-up ----

@@ -10,15 +10,14 @@
 // the data marks the data set as changed (bDatenGeaendert).
 //
 // The main window's popup mnuEdit1 reaches the operations through
-// kopiereDatenInClipboard (cmdClipboard), cmdClipEinfuegen_Click,
-// loescheMarkierteWerte (cmdEraseSelected) and cmdErase_Click; the model
+// the handlers of its shared editor buttons (data/GridEditorForm.h); the model
 // window rewrites the grid after a unit change of its own (refillDatenGrid).
 #pragma once
 
 #include <array>
 
 #include "base/Types.h"
-#include "platform/Forms.h"
+#include "data/GridEditorForm.h"
 #include "shell/CalcForm.h"
 
 class QGroupBox;
@@ -32,7 +31,7 @@ namespace vrn {
 class DataGrid;
 class NumberField;
 
-class frmDatedit : public VrnForm, public TimeUnitCaptions {
+class frmDatedit : public GridEditorForm, public TimeUnitCaptions {
     Q_OBJECT
 public:
     frmDatedit();
@@ -62,10 +61,10 @@ public:
     void TSort_Click();
     void TemperaturSort_Click();
     void cmdAus_Click();
-    void loescheMarkierteWerte();
-    void cmdErase_Click();
-    void kopiereDatenInClipboard();
-    void cmdClipEinfuegen_Click();
+    void cmdEraseSelected_Click() override;
+    void cmdErase_Click() override;
+    void cmdClipboard_Click() override;
+    void cmdClipEinfuegen_Click() override;
     // Key typed into a cell editor (Enter stores the cell into the point).
     void pruefeZellTaste(int Row, int Col, int& KeyAscii);
     void verarbeiteGridTaste(int& KeyCode, int Shift);
@@ -77,40 +76,27 @@ public:
     void cmdDraw_Tk_Click();
 
     // ---- Form-level state ------------------------------------------------------
-    bool bEditieren = false;
     int iMesspunkt = 1;
     bool bHinweisFaellig = true;
 
     // ---- Controls -----------------------------------------------------------------
-    DataGrid* Grid = nullptr;
     std::array<QLabel*, 10> lblKopf{};
     std::array<NumberField*, 9> y{};
     std::array<QLabel*, 7> Bz1{};
     QLabel* Label2 = nullptr;
-    QPushButton* OKinput = nullptr;
-    QLabel* lblZeile = nullptr;
     QLabel* lblZeile2 = nullptr;
     QGroupBox* R1 = nullptr;
-    std::array<QRadioButton*, 2> optInputMode{};
     NumberField* lambda_infin = nullptr;
     QLabel* lblInfin = nullptr;
-    QLineEdit* txtComment = nullptr;
     std::array<QRadioButton*, 5> optZeit{};
     QLabel* lblRecalcTime = nullptr;
     QPushButton* OK = nullptr;
-    QPushButton* cmdEsc = nullptr;
     QPushButton* cmdLoadFile = nullptr;
     QPushButton* cmdAddFile = nullptr;
-    QPushButton* cmdSave = nullptr;
     QPushButton* TSort = nullptr;
     QPushButton* TemperaturSort = nullptr;
     QPushButton* cmdDraw_ct = nullptr;
     QPushButton* cmdDraw_Tk = nullptr;
-    QPushButton* cmdAus = nullptr;
-    QPushButton* cmdErase = nullptr;
-    QPushButton* cmdClipEinfuegen = nullptr;
-    QPushButton* cmdClipboard = nullptr;      // hidden, pressed by the popup
-    QPushButton* cmdEraseSelected = nullptr;  // hidden, pressed by the popup
     QWidget* Frame1 = nullptr;
     QWidget* fraXYComment = nullptr;
     QWidget* fraCmd = nullptr;

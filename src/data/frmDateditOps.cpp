@@ -63,7 +63,7 @@ void frmDatedit::cmdAus_Click() {
 
 // ---- marked cells and rows ----
 
-void frmDatedit::loescheMarkierteWerte() {
+void frmDatedit::cmdEraseSelected_Click() {
     if (app.nExpPunkte == 0) return;
     const DataGrid::Rect r = Grid->selectionRect();
     if (r.row1 < 0) return;
@@ -103,7 +103,7 @@ void frmDatedit::cmdErase_Click() {
 
 // ---- clipboard ----
 
-void frmDatedit::kopiereDatenInClipboard() {
+void frmDatedit::cmdClipboard_Click() {
     const QString text = Grid->selectionText();
     QApplication::clipboard()->clear();
     QApplication::clipboard()->setText(text);
@@ -170,13 +170,13 @@ void frmDatedit::pruefeZellTaste(int Row, int Col, int& KeyAscii) {
 void frmDatedit::verarbeiteGridTaste(int& KeyCode, int Shift) {
     if (KeyCode == 67 && Shift == 2) {
         KeyCode = 0;
-        kopiereDatenInClipboard();
+        cmdClipboard_Click();
     } else if (KeyCode == 86 && Shift == 2) {
         KeyCode = 0;
         cmdClipEinfuegen_Click();
     } else if (KeyCode == 46) {
         KeyCode = 0;
-        loescheMarkierteWerte();
+        cmdEraseSelected_Click();
     }
 }
 

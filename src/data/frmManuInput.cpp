@@ -55,7 +55,7 @@ QString zellText(Single v) { return toQ(Format(v)); }
 
 }  // namespace
 
-frmManuInput::frmManuInput() : VrnForm(Kind::MdiChild) {
+frmManuInput::frmManuInput() : GridEditorForm(Kind::MdiChild) {
     setObjectName("frmManuInput");
     buildWindow();
 }

@@ -10,7 +10,7 @@
 
 #include <array>
 
-#include "platform/Forms.h"
+#include "data/GridEditorForm.h"
 
 class QComboBox;
 class QGroupBox;
@@ -24,7 +24,7 @@ namespace vrn {
 class DataGrid;
 class NumberField;
 
-class frmManuInput : public VrnForm {
+class frmManuInput : public GridEditorForm {
     Q_OBJECT
 public:
     frmManuInput();
@@ -40,10 +40,10 @@ public:
     void optInputMode_Click(int Index);
     void OKinput_Click();
     void cmdAus_Click();
-    void cmdErase_Click();
-    void cmdEraseSelected_Click();
-    void cmdClipboard_Click();
-    void cmdClipEinfuegen_Click();
+    void cmdErase_Click() override;
+    void cmdEraseSelected_Click() override;
+    void cmdClipboard_Click() override;
+    void cmdClipEinfuegen_Click() override;
     void cmdLoad_Click();
     void cmdSave_Click();
     void cmdEsc_Click();
@@ -65,17 +65,10 @@ public:
     void zeigeXYImGrid();
 
     // ---- Controls ------------------------------------------------------------
-    DataGrid* Grid = nullptr;
     QLabel* lblAus = nullptr;  // heading of the "aus" column
-    std::array<QRadioButton*, 2> optInputMode{};
-    QLabel* lblZeile = nullptr;
     std::array<NumberField*, 2> y{};  // 0: x, 1: y
-    QPushButton* OKinput = nullptr;
-    QPushButton* cmdAus = nullptr;
     std::array<QRadioButton*, 2> optDeleteXY{};  // 0 marked rows, 1 all
-    QPushButton* cmdErase = nullptr;
     QPushButton* cmdLoad = nullptr;
-    QPushButton* cmdClipEinfuegen = nullptr;
     QPushButton* cmdManip = nullptr;
     QGroupBox* fraManipulation = nullptr;
     std::array<QRadioButton*, 6> optManip{};
@@ -90,15 +83,8 @@ public:
     QPushButton* cmdDrawManu = nullptr;
     std::array<QRadioButton*, 2> optIsPoints{};  // 0 as a curve, 1 as points
     QComboBox* cmbSep = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QLineEdit* txtComment = nullptr;
-    QPushButton* cmdEsc = nullptr;
-    // Pressed from the main window's popup menu only.
-    QPushButton* cmdClipboard = nullptr;
-    QPushButton* cmdEraseSelected = nullptr;
 
     // ---- Window state --------------------------------------------------------
-    bool bEditieren = false;   // input mode: false add, true edit the current point
     bool bXYGeaendert = false; // the list has changes that were not saved
     double dblXEingabe = 0;
     double dblYEingabe = 0;

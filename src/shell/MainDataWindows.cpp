@@ -1,12 +1,13 @@
 // The main window's items that open the windows of the measured data: the
-// data-set editor, its grid popup, the tangent window and the Arrhenius and
-// Eyring calculator.
+// data-set editor, the grid popups of both editors, the tangent window and
+// the Arrhenius and Eyring calculator.
 #include <QAction>
 
 #include "chart/frmGraph2D.h"
 #include "data/frmArrheniusRechner.h"
 #include "data/frmCalcTangente.h"
 #include "data/frmDatedit.h"
+#include "data/frmManuInput.h"
 #include "platform/Forms.h"
 #include "shell/AppState.h"
 #include "shell/MDIVRN.h"
@@ -15,17 +16,26 @@
 namespace vrn {
 
 namespace {
-// Runs an operation of the loaded data-set editor (the popup's items press its buttons).
-void editor(void (frmDatedit::*op)()) {
-    if (frmDatedit* d = Forms::loaded<frmDatedit>()) (d->*op)();
+// The items of a grid popup press these buttons of its editor when it is loaded.
+constexpr std::pair<const char*, void (GridEditorForm::*)()> kPopupItems[] = {
+    {"mnuCopy", &GridEditorForm::cmdClipboard_Click},
+    {"mnuPaste", &GridEditorForm::cmdClipEinfuegen_Click},
+    {"mnuSubDelNull", &GridEditorForm::cmdEraseSelected_Click},
+    {"mnuSubDelLine", &GridEditorForm::cmdErase_Click},
+};
+
+template <class Editor>
+void connectPopup(MDIVRN& w, const char* suffix) {
+    for (const auto& [name, op] : kPopupItems)
+        w.setMenuHandler(QString(name) + suffix, [op = op] {
+            if (Editor* e = Forms::loaded<Editor>()) (e->*op)();
+        });
 }
 }  // namespace
 
 void MDIVRN::connectDataEditorPopup() {
-    setMenuHandler("mnuCopy1", [] { editor(&frmDatedit::kopiereDatenInClipboard); });
-    setMenuHandler("mnuPaste1", [] { editor(&frmDatedit::cmdClipEinfuegen_Click); });
-    setMenuHandler("mnuSubDelNull1", [] { editor(&frmDatedit::loescheMarkierteWerte); });
-    setMenuHandler("mnuSubDelLine1", [] { editor(&frmDatedit::cmdErase_Click); });
+    connectPopup<frmDatedit>(*this, "1");
+    connectPopup<frmManuInput>(*this, "2");
     frmGraph2D::arrheniusRechnerOeffnen() = [] { Forms::get<frmArrheniusRechner>().Show(); };
 }
 

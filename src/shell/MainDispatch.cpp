@@ -151,17 +151,6 @@ void MDIVRN::connectDispatch() {
     for (int i = 0; i <= 1; ++i)
         on(QString("mnuSubMonteCarlo(%1)").arg(i), [this, i] { mnuSubMonteCarlo_Click(i); });
     on("mnuEditXY", [this] { mnuEditXY_Click(); });
-    // The x-y editor's popup presses its buttons.
-    const std::pair<const char*, void (frmManuInput::*)()> popup2[] = {
-        {"mnuCopy2", &frmManuInput::cmdClipboard_Click},
-        {"mnuPaste2", &frmManuInput::cmdClipEinfuegen_Click},
-        {"mnuSubDelNull2", &frmManuInput::cmdEraseSelected_Click},
-        {"mnuSubDelLine2", &frmManuInput::cmdErase_Click},
-    };
-    for (const auto& [name, handler] : popup2)
-        on(name, [handler = handler] {
-            if (frmManuInput* f = Forms::loaded<frmManuInput>()) (f->*handler)();
-        });
 }
 
 // ---- projects and data ----
