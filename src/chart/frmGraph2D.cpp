@@ -23,17 +23,20 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/NumberText.h"
 #include "chart/ChartHooks.h"
 #include "chart/ChartWindowTables.h"
+#include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"
 #include "chart/Grafik.h"
 #include "chart/PanelWidgets.h"
+#include "chart/PointPanel.h"
 #include "chart/ResolutionPanel.h"
 #include "chart/ToolFrame.h"
 #include "chart/frmGraphCalc.h"
 #include "platform/ChartControl.h"
-#include "platform/MenuTree.h"
 #include "platform/CommonDialogs.h"
+#include "platform/MenuTree.h"
 #include "platform/MsgBox.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
@@ -41,7 +44,6 @@
 #include "platform/UpDown.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
-#include "base/NumberText.h"
 #include "shell/frmPhantom.h"
 
 namespace vrn {
@@ -253,19 +255,19 @@ void frmGraph2D::Form_Load() {
         c.setPointCount(1, i, 0);
         c.setDisplayState(1, i, kSeriesHidden);
         c.addSeriesLabel(1, "");
-        setButtonColour(cmdKurvenFarbe[u(i)], app.gFarbVorwahl);
+        setButtonColour(kurvenPanel->cmdKurvenFarbe[u(i)], app.gFarbVorwahl);
         c.setLineColour(1, i, app.gFarbVorwahl);
         c.setSymbolColour(1, i, app.gFarbVorwahl);
         c.setSymbolShape(1, i, 1);
         c.setSymbolSize(1, i, 1);
-        cmbKStil[u(i)]->clear();
-        for (const StilEintrag& s : kKurvenStile) cmbKStil[u(i)]->addItem(QString::fromUtf8(s.text));
-        cmbKStil[u(i)]->setCurrentIndex(1);
+        kurvenPanel->cmbKStil[u(i)]->clear();
+        for (const StilEintrag& s : kKurvenStile) kurvenPanel->cmbKStil[u(i)]->addItem(QString::fromUtf8(s.text));
+        kurvenPanel->cmbKStil[u(i)]->setCurrentIndex(1);
         cmbKStil_Click(i);
-        UpDown1_KBreite[u(i)]->setValue(1);
-        Label39[u(i)]->setText("1");
-        tabKurven->setTabText(i - 1, QString());
-        tabKurven->setTabVisible(i - 1, false);
+        kurvenPanel->UpDown1_KBreite[u(i)]->setValue(1);
+        kurvenPanel->Label39[u(i)]->setText("1");
+        kurvenPanel->tabKurven->setTabText(i - 1, QString());
+        kurvenPanel->tabKurven->setTabVisible(i - 1, false);
         app.KurvenSlot[u(i - 1)] = -1;
     }
     for (int i = 26; i <= 27; ++i) {
@@ -286,7 +288,7 @@ void frmGraph2D::Form_Load() {
         setEnabled(QString("mnuSubDelPoints(%1)").arg(i), false);
         c.setPointCount(2, i, 0);
         c.addSeriesLabel(2, "");
-        txtLegendPoints[u(i)]->setToolTip(kOhneTextKeineLegende);
+        punktePanel->txtLegendPoints[u(i)]->setToolTip(kOhneTextKeineLegende);
         ChartSeriesStyle s;
         s.linePattern = 1;
         s.symbolShape = 1;
@@ -294,12 +296,12 @@ void frmGraph2D::Form_Load() {
         s.lineColour = app.gFarbVorwahl;
         s.symbolColour = app.gFarbVorwahl;
         c.setStyle(2, i, s);
-        setButtonColour(cmdPunktFarbe[u(i)], app.gFarbVorwahl);
-        UpDown1_PointSize[u(i)]->setValue(6);
-        Label56[u(i)]->setText("6");
-        cmbPunktStil[u(i)]->clear();
-        for (const StilEintrag& s2 : kPunktStile) cmbPunktStil[u(i)]->addItem(QString::fromUtf8(s2.text));
-        cmbPunktStil[u(i)]->setCurrentIndex(i - 1);
+        setButtonColour(punktePanel->cmdPunktFarbe[u(i)], app.gFarbVorwahl);
+        punktePanel->UpDown1_PointSize[u(i)]->setValue(6);
+        punktePanel->Label56[u(i)]->setText("6");
+        punktePanel->cmbPunktStil[u(i)]->clear();
+        for (const StilEintrag& s2 : kPunktStile) punktePanel->cmbPunktStil[u(i)]->addItem(QString::fromUtf8(s2.text));
+        punktePanel->cmbPunktStil[u(i)]->setCurrentIndex(i - 1);
         cmbPunktStil_Click(i);
     }
 
@@ -327,12 +329,12 @@ void frmGraph2D::Form_Load() {
     for (int i = 1; i <= kMaxKurven; ++i) {
         c.setLabelText(i, Str(i));
         c.attachLabel(i, 1, i, 1);
-        txtLabel[u(i)]->setText(toQ(Str(i)));
+        kurvenPanel->txtLabel[u(i)]->setText(toQ(Str(i)));
         c.setLabelTextColour(i, kSchwarz);
         c.setLabelBackColour(i, kWeiss);
         c.setLabelFont(i, ChartFont{"Arial", labelSize, false, false, false, false});
-        txtLegendCurves[u(i)]->setToolTip(kOhneTextKeineLegende);
-        chkEinzelLabelSichtbar[u(i)]->setChecked(true);
+        kurvenPanel->txtLegendCurves[u(i)]->setToolTip(kOhneTextKeineLegende);
+        kurvenPanel->chkEinzelLabelSichtbar[u(i)]->setChecked(true);
     }
     for (int i = 26; i <= 27; ++i) {
         c.attachLabel(i, 1, i, 1);
@@ -418,15 +420,15 @@ void frmGraph2D::Form_Activate() {
     if (!app.bKTDiagramm) {
         for (int i = 1; i <= 5; ++i)
             if (u(i) <= app.sSpeziesMaske.size() && app.sSpeziesMaske[u(i - 1)] == '1' && app.bKonzDaten[u(i)])
-                tabPunkte->setTabVisible(i - 1, true);
+                punktePanel->tabPunkte->setTabVisible(i - 1, true);
     } else {
-        tabPunkte->setTabVisible(kPunktSatzKT - 1, true);
+        punktePanel->tabPunkte->setTabVisible(kPunktSatzKT - 1, true);
     }
     cmdSingleCalc->setEnabled(!(app.iModell == 10 && app.bMMdiagramm));
-    tabPunkte->setTabVisible(kPunktSatzManuell - 1, Chart2D1->pointCount(2, kPunktSatzManuell) >= 1);
-    cmbSep->clear();
-    for (const auto& e : kTrennzeichen) cmbSep->addItem(QString::fromUtf8(e.text));
-    cmbSep->setCurrentIndex(trennzeichenIndex(app.Trennzeichen));
+    punktePanel->tabPunkte->setTabVisible(kPunktSatzManuell - 1, Chart2D1->pointCount(2, kPunktSatzManuell) >= 1);
+    kurvenPanel->cmbSep->clear();
+    for (const auto& e : kTrennzeichen) kurvenPanel->cmbSep->addItem(QString::fromUtf8(e.text));
+    kurvenPanel->cmbSep->setCurrentIndex(trennzeichenIndex(app.Trennzeichen));
     cmdArrhRechner->setVisible(static_cast<bool>(arrheniusRechnerOeffnen()));
     setEnabled("mnuManuXY", static_cast<bool>(xyEditorOeffnen()));
 }
@@ -538,22 +540,22 @@ void frmGraph2D::mnuKurvenDesign_Click() {
     int erster = -1;
     for (int n = 1; n <= kMaxKurven; ++n) {
         if (app.KurvenSlot[u(n - 1)] != 0) {
-            tabKurven->setTabEnabled(n - 1, false);
-            setButtonColour(cmdKurvenFarbe[u(n)], app.gFarbVorwahl);
+            kurvenPanel->tabKurven->setTabEnabled(n - 1, false);
+            setButtonColour(kurvenPanel->cmdKurvenFarbe[u(n)], app.gFarbVorwahl);
             continue;
         }
         if (erster < 0) erster = n;
-        tabKurven->setTabVisible(n - 1, true);
-        tabKurven->setTabEnabled(n - 1, true);
-        setButtonColour(cmdKurvenFarbe[u(n)], c.style(1, n).lineColour);
-        tabKurven->setTabText(n - 1, QString("K. %1").arg(n));
-        cmbKStil[u(n)]->setCurrentIndex(kurvenStilIndex(c.style(1, n).linePattern));
+        kurvenPanel->tabKurven->setTabVisible(n - 1, true);
+        kurvenPanel->tabKurven->setTabEnabled(n - 1, true);
+        setButtonColour(kurvenPanel->cmdKurvenFarbe[u(n)], c.style(1, n).lineColour);
+        kurvenPanel->tabKurven->setTabText(n - 1, QString("K. %1").arg(n));
+        kurvenPanel->cmbKStil[u(n)]->setCurrentIndex(kurvenStilIndex(c.style(1, n).linePattern));
         cmbKStil_Click(n);
     }
     c.endUpdate();
-    if (erster > 0) tabKurven->setCurrentIndex(erster - 1);
+    if (erster > 0) kurvenPanel->tabKurven->setCurrentIndex(erster - 1);
     fraKurven->adjustSize();
-    showPanel(fraKurven, cmdKurven_OK);
+    showPanel(fraKurven, kurvenPanel->cmdKurven_OK);
 }
 
 void frmGraph2D::mnuPunktDesign_Click() {
@@ -561,9 +563,10 @@ void frmGraph2D::mnuPunktDesign_Click() {
     ChartControl& c = *Chart2D1;
     c.beginUpdate();
     for (int k = 1; k <= kPunktSaetze; ++k)
-        setButtonColour(cmdPunktFarbe[u(k)], c.pointCount(2, k) >= 1 ? c.style(2, k).symbolColour : app.gFarbVorwahl);
+        setButtonColour(punktePanel->cmdPunktFarbe[u(k)],
+                        c.pointCount(2, k) >= 1 ? c.style(2, k).symbolColour : app.gFarbVorwahl);
     c.endUpdate();
-    showPanel(fraPunkte, cmdPunkte_OK);
+    showPanel(fraPunkte, punktePanel->cmdPunkte_OK);
     Form_Activate();
 }
 
@@ -589,7 +592,7 @@ void frmGraph2D::Slider1_PunktDichte_Change() {
 }
 
 void frmGraph2D::cmbSep_Click() {
-    const int i = cmbSep->currentIndex();
+    const int i = kurvenPanel->cmbSep->currentIndex();
     if (i >= 0 && u(i) < kTrennzeichen.size()) app.Trennzeichen = kTrennzeichen[u(i)].zeichen;
 }
 
@@ -605,14 +608,14 @@ void frmGraph2D::cmdArrhRechner_Click() {
 
 void frmGraph2D::punktTabsAnwenden(const PunktTabs& t) {
     for (int i = 1; i <= kPunktSaetze; ++i) {
-        if (t.caption[u(i)]) tabPunkte->setTabText(i - 1, toQ(*t.caption[u(i)]));
-        if (t.sichtbar[u(i)]) tabPunkte->setTabVisible(i - 1, *t.sichtbar[u(i)]);
-        if (t.legende[u(i)]) txtLegendPoints[u(i)]->setText(toQ(*t.legende[u(i)]));
+        if (t.caption[u(i)]) punktePanel->tabPunkte->setTabText(i - 1, toQ(*t.caption[u(i)]));
+        if (t.sichtbar[u(i)]) punktePanel->tabPunkte->setTabVisible(i - 1, *t.sichtbar[u(i)]);
+        if (t.legende[u(i)]) punktePanel->txtLegendPoints[u(i)]->setText(toQ(*t.legende[u(i)]));
     }
     if (t.legendeSichtbar) Chart2D1->setLegendShown(*t.legendeSichtbar);
     if (t.chkLegend) chkLegend->setChecked(*t.chkLegend);
-    if (t.aktuellerTab && *t.aktuellerTab >= 0 && *t.aktuellerTab < tabPunkte->count())
-        tabPunkte->setCurrentIndex(*t.aktuellerTab);
+    if (t.aktuellerTab && *t.aktuellerTab >= 0 && *t.aktuellerTab < punktePanel->tabPunkte->count())
+        punktePanel->tabPunkte->setCurrentIndex(*t.aktuellerTab);
 }
 
 QString frmGraph2D::statusText() const { return statusLabel_->text(); }

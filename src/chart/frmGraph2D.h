@@ -263,33 +263,8 @@ public:
     QPushButton* cmdZoomReset = nullptr;
     QPushButton* cmdFarbVorwahl = nullptr;
 
-    // Curve panel: one tab per curve 1..24 (index curve - 1).
-    QTabWidget* tabKurven = nullptr;
-    std::array<QComboBox*, 25> cmbKStil{};
-    std::array<QPushButton*, 25> cmdKurvenFarbe{};
-    std::array<UpDown*, 25> UpDown1_KBreite{};
-    std::array<QLabel*, 25> Label39{};
-    std::array<QLineEdit*, 25> txtLegendCurves{};
-    std::array<QCheckBox*, 24> chkLegend1{};  // 0..23
-    std::array<QLineEdit*, 25> txtLabel{};
-    std::array<QCheckBox*, 25> chkEinzelLabelSichtbar{};
-    std::array<QScrollBar*, 25> scrShiftLab{};
-    QPushButton* cmdDelKurv = nullptr;
-    QPushButton* cmdClipboard = nullptr;
-    QComboBox* cmbSep = nullptr;
-    QPushButton* cmdSaveCurveAsXY = nullptr;
-    QPushButton* cmdKurven_OK = nullptr;
-
-    // Point-set panel: one tab per set 1..7 (index set - 1).
-    QTabWidget* tabPunkte = nullptr;
-    std::array<QComboBox*, 8> cmbPunktStil{};
-    std::array<QPushButton*, 8> cmdPunktFarbe{};
-    std::array<UpDown*, 8> UpDown1_PointSize{};
-    std::array<QLabel*, 8> Label56{};
-    std::array<QLineEdit*, 8> txtLegendPoints{};
-    std::array<QCheckBox*, 8> chkLegend2{};
-    std::array<QPushButton*, 8> cmdDelPoints{};
-    QPushButton* cmdPunkte_OK = nullptr;
+    // The curve panel's controls (tabKurven, cmbKStil, cmdKurvenFarbe, ...) are
+    // kurvenPanel's, the point-set panel's (tabPunkte, cmbPunktStil, ...) punktePanel's.
 
     // Design panel.
     QTabWidget* tabDesign = nullptr;

@@ -58,21 +58,6 @@ void frmGraph2D::buildDesignPanels() {
 
     kurvenPanel = new CurvePanel(c, this);
     fraKurven = kurvenPanel;
-    tabKurven = kurvenPanel->tabKurven;
-    cmbKStil = kurvenPanel->cmbKStil;
-    cmdKurvenFarbe = kurvenPanel->cmdKurvenFarbe;
-    UpDown1_KBreite = kurvenPanel->UpDown1_KBreite;
-    Label39 = kurvenPanel->Label39;
-    txtLegendCurves = kurvenPanel->txtLegendCurves;
-    chkLegend1 = kurvenPanel->chkLegend1;
-    txtLabel = kurvenPanel->txtLabel;
-    chkEinzelLabelSichtbar = kurvenPanel->chkEinzelLabelSichtbar;
-    scrShiftLab = kurvenPanel->scrShiftLab;
-    cmdDelKurv = kurvenPanel->cmdDelKurv;
-    cmdClipboard = kurvenPanel->cmdClipboard;
-    cmbSep = kurvenPanel->cmbSep;
-    cmdSaveCurveAsXY = kurvenPanel->cmdSaveCurveAsXY;
-    cmdKurven_OK = kurvenPanel->cmdKurven_OK;
     connect(kurvenPanel, &CurvePanel::legendeGeklickt, this, [this](bool an) { legendeSchalten(an); });
     connect(kurvenPanel, &CurvePanel::menuSchalten, this, [this](const QString& n, bool an) { setEnabled(n, an); });
     connect(kurvenPanel, &CurvePanel::loeschenGeklickt, this, [this] { cmdDelKurv_Click(); });
@@ -83,15 +68,6 @@ void frmGraph2D::buildDesignPanels() {
 
     punktePanel = new PointPanel(c, this);
     fraPunkte = punktePanel;
-    tabPunkte = punktePanel->tabPunkte;
-    cmbPunktStil = punktePanel->cmbPunktStil;
-    cmdPunktFarbe = punktePanel->cmdPunktFarbe;
-    UpDown1_PointSize = punktePanel->UpDown1_PointSize;
-    Label56 = punktePanel->Label56;
-    txtLegendPoints = punktePanel->txtLegendPoints;
-    chkLegend2 = punktePanel->chkLegend2;
-    cmdDelPoints = punktePanel->cmdDelPoints;
-    cmdPunkte_OK = punktePanel->cmdPunkte_OK;
     connect(punktePanel, &PointPanel::legendeGeklickt, this, [this](bool an) { legendeSchalten(an); });
     connect(punktePanel, &PointPanel::loeschenGeklickt, this, [this](int k) { cmdDelPoints_Click(k); });
     connect(punktePanel, &PointPanel::schliessenGeklickt, this, [this] { cmdPunkte_OK_Click(); });
@@ -107,7 +83,7 @@ void frmGraph2D::buildDesignPanels() {
     connect(designPanel->legende, &LegendLabelTabs::etikettsUnsichtbar, this, [this](bool unsichtbar) {
         if (unsichtbar)
             for (int n = 1; n <= kMaxKurven; ++n) {
-                chkEinzelLabelSichtbar[u(n)]->setChecked(false);
+                kurvenPanel->chkEinzelLabelSichtbar[u(n)]->setChecked(false);
                 kurvenPanel->chkEinzelLabelSichtbar_Click(n);
             }
         setEnabled("mnuDelLabels", !unsichtbar);
@@ -178,11 +154,12 @@ void frmGraph2D::mnuDesignMore_Click() {
 
 void frmGraph2D::openCurvePanelAt(int n) {
     mnuKurvenDesign_Click();
-    if (n >= 1 && n <= kMaxKurven && tabKurven->isTabEnabled(n - 1)) tabKurven->setCurrentIndex(n - 1);
+    if (n >= 1 && n <= kMaxKurven && kurvenPanel->tabKurven->isTabEnabled(n - 1))
+        kurvenPanel->tabKurven->setCurrentIndex(n - 1);
 }
 
 void frmGraph2D::openPointPanelAt(int k) {
-    if (k >= 1 && k <= kPunktSaetze) tabPunkte->setCurrentIndex(k - 1);
+    if (k >= 1 && k <= kPunktSaetze) punktePanel->tabPunkte->setCurrentIndex(k - 1);
     mnuPunktDesign_Click();
 }
 
@@ -289,8 +266,8 @@ void frmGraph2D::legendeSchalten(bool sichtbar) {
     setEnabled("mnuDelLegendZeile", sichtbar);
     setEnabled("mnuAddLegend", !sichtbar);
     chkLegend->setChecked(sichtbar);
-    for (QCheckBox* b : chkLegend1) b->setChecked(sichtbar);
-    for (int k = 1; k <= kPunktSaetze; ++k) chkLegend2[u(k)]->setChecked(sichtbar);
+    for (QCheckBox* b : kurvenPanel->chkLegend1) b->setChecked(sichtbar);
+    for (int k = 1; k <= kPunktSaetze; ++k) punktePanel->chkLegend2[u(k)]->setChecked(sichtbar);
 }
 
 // ---- the design a fresh chart starts with -----------------------------------------------------

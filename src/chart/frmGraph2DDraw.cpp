@@ -12,12 +12,15 @@
 
 #include <algorithm>
 
+#include "base/NumberText.h"
 #include "chart/ChartWindowTables.h"
 #include "chart/CurveCompute.h"
 #include "chart/CurveCopy.h"
+#include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"
 #include "chart/HalfLifeMark.h"
 #include "chart/MeasuredPoints.h"
+#include "chart/PointPanel.h"
 #include "chart/ToolFrame.h"
 #include "chart/frmGraph2D.h"
 #include "platform/ChartControl.h"
@@ -25,7 +28,6 @@
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
-#include "base/NumberText.h"
 
 namespace vrn {
 
@@ -97,7 +99,7 @@ void frmGraph2D::cmdDraw_Click() {
                    MsgButtons::OK, MsgIcon::Exclamation, "WARNUNG");
         if (r.setzeLabel) {
             c.setLabelText(nr, r.labelText);
-            txtLabel[u(nr)]->setText(toQ(r.labelText));
+            kurvenPanel->txtLabel[u(nr)]->setText(toQ(r.labelText));
         }
 
         c.beginUpdate();
@@ -106,10 +108,10 @@ void frmGraph2D::cmdDraw_Click() {
         c.setLineColour(1, nr, app.gFarbVorwahl);
         const Long index = labelPunktIndex(pts, app.tDiagramm.XMax, KurveNr, m);
         c.attachLabel(nr, 1, nr, std::max<Long>(1, index));
-        scrShiftLab[u(nr)]->setRange(1, std::max(1, n));
-        scrShiftLab[u(nr)]->setValue(c.labelPoint(nr));
+        kurvenPanel->scrShiftLab[u(nr)]->setRange(1, std::max(1, n));
+        kurvenPanel->scrShiftLab[u(nr)]->setValue(c.labelPoint(nr));
         c.setSeriesLabel(1, nr, c.labelText(nr));
-        txtLegendCurves[u(nr)]->setText(toQ(c.seriesLabel(1, nr)));
+        kurvenPanel->txtLegendCurves[u(nr)]->setText(toQ(c.seriesLabel(1, nr)));
         zeigeKurvenPunkte(KurveNr, pts);
         if (c.labelShown(nr)) setEnabled("mnuDelLabels", true);
         c.endUpdate();
@@ -171,9 +173,9 @@ void frmGraph2D::mnuAddPunkte_Click() {
     c.beginUpdate();
     for (int i = 1; i <= kPunktSaetze; ++i) {
         const bool hatPunkte = c.pointCount(2, i) >= 1;
-        tabPunkte->setTabVisible(i - 1, hatPunkte);
+        punktePanel->tabPunkte->setTabVisible(i - 1, hatPunkte);
         if (hatPunkte) {
-            c.setSeriesLabel(2, i, toStd(txtLegendPoints[u(i)]->text()));
+            c.setSeriesLabel(2, i, toStd(punktePanel->txtLegendPoints[u(i)]->text()));
             c.setSymbolColour(2, i, app.gFarbVorwahl);
         }
     }
@@ -219,9 +221,9 @@ void frmGraph2D::SetAchsenMinMax() {
 }
 
 void frmGraph2D::cmdClipboard_Click() {
-    const int n = tabKurven->currentIndex();
+    const int n = kurvenPanel->tabKurven->currentIndex();
     if (n < 0) return;
-    const Integer k = kurvenNummerAusTitel(toStd(tabKurven->tabText(n)));
+    const Integer k = kurvenNummerAusTitel(toStd(kurvenPanel->tabKurven->tabText(n)));
     if (k < 1) return;  // the caption names no curve: nothing to copy
     const ChartModel& m = Chart2D1->model();
     if (m.groups[0].series.size() < u(k)) return;
@@ -247,7 +249,7 @@ void frmGraph2D::DeleteCurves(Integer IX) {
         // A free place is no curve: nothing to delete, the count stays.
         if (!KurveFreigeben(IX)) return;
         c.beginUpdate();
-        tabKurven->setTabVisible(IX - 1, false);
+        kurvenPanel->tabKurven->setTabVisible(IX - 1, false);
         if (app.gnKurven == 0) {
             fraKurven->hide();
             setEnabled("mnuDelKurv", false);
@@ -274,10 +276,10 @@ void frmGraph2D::DeleteCurves(Integer IX) {
 void frmGraph2D::mnuSubDelKurv_Click(int index) { DeleteCurves(static_cast<Integer>(index)); }
 
 void frmGraph2D::cmdDelKurv_Click() {
-    const int n = tabKurven->currentIndex();
+    const int n = kurvenPanel->tabKurven->currentIndex();
     if (n < 0) return;
     // Only a caption that names a curve deletes it; never all curves.
-    const Integer k = kurvenNummerAusTitel(toStd(tabKurven->tabText(n)));
+    const Integer k = kurvenNummerAusTitel(toStd(kurvenPanel->tabKurven->tabText(n)));
     if (k >= 1) mnuSubDelKurv_Click(k);
 }
 
@@ -293,13 +295,13 @@ void frmGraph2D::mnuSubDelPoints_Click(int index) {
         for (int i = 1; i <= kPunktSaetze; ++i) {
             c.setPointCount(2, i, 0);
             c.addSeriesLabel(2, "");
-            tabPunkte->setTabVisible(i - 1, false);
+            punktePanel->tabPunkte->setTabVisible(i - 1, false);
         }
     } else {
         c.setPointCount(2, index, 0);
         c.setSeriesLabel(2, index, "");
         setEnabled(QString("mnuSubDelPoints(%1)").arg(index), false);
-        tabPunkte->setTabVisible(index - 1, false);
+        punktePanel->tabPunkte->setTabVisible(index - 1, false);
     }
     c.endUpdate();
 }
@@ -342,7 +344,7 @@ void frmGraph2D::mnuDelMarkLabels_Click() {
 bool frmGraph2D::keineLegendentexte() const {
     std::string alle;
     for (int i = 1; i <= kMaxKurven; ++i) alle += Chart2D1->seriesLabel(1, i);
-    for (int i = 1; i <= kPunktSaetze; ++i) alle += toStd(txtLegendPoints[u(i)]->text());
+    for (int i = 1; i <= kPunktSaetze; ++i) alle += toStd(punktePanel->txtLegendPoints[u(i)]->text());
     return alle.empty();
 }
 
@@ -356,16 +358,16 @@ void frmGraph2D::mnuAddLegend_Click() {
     Chart2D1->setLegendShown(true);
     setEnabled("mnuDelLegend", true);
     chkLegend->setChecked(true);
-    for (QCheckBox* b : chkLegend1) b->setChecked(true);
-    for (QCheckBox* b : chkLegend2)
+    for (QCheckBox* b : kurvenPanel->chkLegend1) b->setChecked(true);
+    for (QCheckBox* b : punktePanel->chkLegend2)
         if (b) b->setChecked(true);
 }
 
 void frmGraph2D::mnuDelLegend_Click() {
     Chart2D1->setLegendShown(false);
     chkLegend->setChecked(false);
-    for (QCheckBox* b : chkLegend1) b->setChecked(false);
-    for (QCheckBox* b : chkLegend2)
+    for (QCheckBox* b : kurvenPanel->chkLegend1) b->setChecked(false);
+    for (QCheckBox* b : punktePanel->chkLegend2)
         if (b) b->setChecked(false);
 }
 
@@ -385,7 +387,7 @@ void frmGraph2D::alleKurvenetiketts(bool zeigen) {
     c.beginUpdate();
     for (int i = 1; i <= kMaxKurven; ++i) {
         c.setLabelShown(i, zeigen);
-        chkEinzelLabelSichtbar[u(i)]->setChecked(zeigen);
+        kurvenPanel->chkEinzelLabelSichtbar[u(i)]->setChecked(zeigen);
     }
     c.endUpdate();
 }

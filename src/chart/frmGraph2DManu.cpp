@@ -9,8 +9,10 @@
 #include <cmath>
 
 #include "chart/CurveCopy.h"
+#include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"
 #include "chart/PanelWidgets.h"
+#include "chart/PointPanel.h"
 #include "chart/frmGraph2D.h"
 #include "data/XYFileDialogs.h"
 #include "platform/ChartControl.h"
@@ -62,12 +64,12 @@ void frmGraph2D::cmdManuPoints_Click() {
         }
     } else {
         setEnabled("mnuDelTotal", true);
-        tabPunkte->setTabVisible(kManu - 1, true);
-        tabPunkte->setCurrentIndex(kManu - 1);
+        punktePanel->tabPunkte->setTabVisible(kManu - 1, true);
+        punktePanel->tabPunkte->setCurrentIndex(kManu - 1);
         c.setSeriesLabel(2, kManu, kManuell);
-        txtLegendPoints[kManu]->setText(kManuell);
+        punktePanel->txtLegendPoints[kManu]->setText(kManuell);
     }
-    setButtonColour(cmdPunktFarbe[kManu], app.gFarbVorwahl);
+    setButtonColour(punktePanel->cmdPunktFarbe[kManu], app.gFarbVorwahl);
     std::vector<double> x, y;
     manuPunkte(x, y);
     c.beginUpdate();
@@ -90,8 +92,8 @@ void frmGraph2D::cmdManuKurve_Click() {
 }
 
 void frmGraph2D::cmdSaveCurveAsXY_Click() {
-    const int tab = tabKurven->currentIndex();
-    const Integer k = tab < 0 ? Integer{0} : kurvenNummerAusTitel(toStd(tabKurven->tabText(tab)));
+    const int tab = kurvenPanel->tabKurven->currentIndex();
+    const Integer k = tab < 0 ? Integer{0} : kurvenNummerAusTitel(toStd(kurvenPanel->tabKurven->tabText(tab)));
     const auto& serien = Chart2D1->model().groups[0].series;
     if (k < 1 || app.KurvenSlot[static_cast<std::size_t>(k - 1)] != 0 || serien.size() < static_cast<std::size_t>(k)) {
         Beep();

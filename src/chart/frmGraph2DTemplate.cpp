@@ -9,7 +9,9 @@
 #include <cmath>
 #include <vector>
 
+#include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"
+#include "chart/PointPanel.h"
 #include "chart/PointSetTabs.h"
 #include "chart/TemplateRebuild.h"
 #include "chart/frmGraph2D.h"
@@ -104,13 +106,13 @@ void frmGraph2D::vorlageUebernehmen() {
 
     PunktSatzNr = a.PunktSatzNr;
     for (int j = 1; j <= kPunktSaetze; ++j) {
-        tabPunkte->setTabVisible(j - 1, a.punktSatz[u(j)]);
+        punktePanel->tabPunkte->setTabVisible(j - 1, a.punktSatz[u(j)]);
         setEnabled(QString("mnuSubDelPoints(%1)").arg(j), a.punktSatz[u(j)]);
         if (a.punktSatz[u(j)]) {
             for (const char* n : {"mnuDelTotal", "mnuDelPoints", "mnuSubDelPoints(0)"}) setEnabled(n, true);
         }
     }
-    if (PunktSatzNr >= 1 && a.punktSatz[u(PunktSatzNr)]) tabPunkte->setCurrentIndex(PunktSatzNr - 1);
+    if (PunktSatzNr >= 1 && a.punktSatz[u(PunktSatzNr)]) punktePanel->tabPunkte->setCurrentIndex(PunktSatzNr - 1);
 
     // Ranges beyond single precision are not taken over: the request's range then stays.
     const std::array<Single, 4> b{

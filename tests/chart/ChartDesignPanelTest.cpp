@@ -19,11 +19,13 @@
 #include <optional>
 
 #include "ChartWindowSupport.h"
+#include "chart/CurvePanel.h"
 #include "chart/DesignColourTab.h"
 #include "chart/DesignLayoutTabs.h"
 #include "chart/DesignLegendTabs.h"
 #include "chart/DesignPanel.h"
 #include "chart/PanelWidgets.h"
+#include "chart/PointPanel.h"
 #include "chart/TextPanel.h"
 #include "platform/ChartControl.h"
 #include "platform/CommonDialogs.h"
@@ -76,24 +78,25 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
     w.menuItem("mnuKurvenDesign")->trigger();
     ASSERT_TRUE(w.fraKurven->isVisible());
     // Points without a line, or a dotted line without points (the codes are drawn by the chart).
-    waehle(w.cmbKStil[2], 0);
-    EXPECT_EQ(w.cmbKStil[2]->currentText(), QString("nur Einzelpunkte"));
+    waehle(w.kurvenPanel->cmbKStil[2], 0);
+    EXPECT_EQ(w.kurvenPanel->cmbKStil[2]->currentText(), QString("nur Einzelpunkte"));
     EXPECT_EQ(std::pair(c.style(1, 2).linePattern, c.style(1, 2).symbolShape), std::pair(1, 2));
-    waehle(w.cmbKStil[2], 2);
-    EXPECT_EQ(w.cmbKStil[2]->currentText(), QString("Kurve punktiert"));
+    waehle(w.kurvenPanel->cmbKStil[2], 2);
+    EXPECT_EQ(w.kurvenPanel->cmbKStil[2]->currentText(), QString("Kurve punktiert"));
     EXPECT_EQ(std::pair(c.style(1, 2).linePattern, c.style(1, 2).symbolShape), std::pair(4, 1));
-    w.UpDown1_KBreite[2]->upButton()->click();
-    EXPECT_EQ(w.Label39[2]->text(), QString("2"));
+    w.kurvenPanel->UpDown1_KBreite[2]->upButton()->click();
+    EXPECT_EQ(w.kurvenPanel->Label39[2]->text(), QString("2"));
     EXPECT_EQ(c.style(1, 2).lineWidth, 2);
 
     // Point set i starts with symbol item i - 1.
-    for (int k = 1; k <= 7; ++k) EXPECT_EQ(w.cmbPunktStil[static_cast<std::size_t>(k)]->currentIndex(), k - 1);
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_EQ(w.punktePanel->cmbPunktStil[static_cast<std::size_t>(k)]->currentIndex(), k - 1);
     w.menuItem("mnuPunktDesign")->trigger();
     ASSERT_TRUE(w.fraPunkte->isVisible());
-    waehle(w.cmbPunktStil[1], 10);  // "versteckt"
+    waehle(w.punktePanel->cmbPunktStil[1], 10);  // "versteckt"
     EXPECT_EQ(c.style(2, 1).symbolShape, 1);
     EXPECT_EQ(c.style(2, 1).linePattern, 1);
-    w.UpDown1_PointSize[1]->downButton()->click();
+    w.punktePanel->UpDown1_PointSize[1]->downButton()->click();
     EXPECT_EQ(c.style(2, 1).symbolSize, 5);
 }
 
@@ -103,14 +106,14 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
     frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
     ChartControl& c = *w.Chart2D1;
     w.openCurvePanelAt(2);
-    EXPECT_EQ(w.tabKurven->currentIndex(), 1);
+    EXPECT_EQ(w.kurvenPanel->tabKurven->currentIndex(), 1);
     {
         Farbwahl rot{kRot};
-        QTest::mouseClick(w.cmdKurvenFarbe[2], Qt::LeftButton);
+        QTest::mouseClick(w.kurvenPanel->cmdKurvenFarbe[2], Qt::LeftButton);
     }
     EXPECT_EQ(c.style(1, 2).lineColour, kRot);
     EXPECT_EQ(c.style(1, 2).symbolColour, kRot);
-    EXPECT_EQ(buttonColour(w.cmdKurvenFarbe[2]), kRot);
+    EXPECT_EQ(buttonColour(w.kurvenPanel->cmdKurvenFarbe[2]), kRot);
     // The legend entry of curve 2 is drawn in red.
     w.menuItem("mnuAddLegend")->trigger();
     ASSERT_TRUE(c.legendShown());
@@ -128,15 +131,15 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
     const ChartModel vorher = c.model();
     w.mnuPunktDesign_Click();
     DesignPanel& d = *w.designPanel;
-    for (QPushButton* b : {w.cmdKurvenFarbe[3], w.cmdPunktFarbe[1], d.farben->cmdRandCol_out, d.farben->cmdRandCol_in,
-                           d.farben->cmdColor_in, d.farben->cmdGitterFarbe, d.legende->cmdLegBColor,
-                           d.legende->cmdLegFColor, d.legende->cmdLabelFColor, d.legende->cmdLabelBColor,
-                           w.textPanel->cmdSchriftHFarbe, w.cmdFarbVorwahl}) {
+    for (QPushButton* b : {w.kurvenPanel->cmdKurvenFarbe[3], w.punktePanel->cmdPunktFarbe[1], d.farben->cmdRandCol_out,
+                           d.farben->cmdRandCol_in, d.farben->cmdColor_in, d.farben->cmdGitterFarbe,
+                           d.legende->cmdLegBColor, d.legende->cmdLegFColor, d.legende->cmdLabelFColor,
+                           d.legende->cmdLabelBColor, w.textPanel->cmdSchriftHFarbe, w.cmdFarbVorwahl}) {
         b->click();
         EXPECT_TRUE(c.model() == vorher) << b->objectName().toStdString();
     }
     EXPECT_EQ(app.gFarbVorwahl, kBlau);
-    EXPECT_EQ(buttonColour(w.cmdKurvenFarbe[3]), kBlau);
+    EXPECT_EQ(buttonColour(w.kurvenPanel->cmdKurvenFarbe[3]), kBlau);
 }
 
 TEST_F(ChartWindowTest, ColourPresetsSetTheirColoursAndMakeTheLegendTransparent) {
@@ -243,34 +246,34 @@ TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ChartControl& c = *w.Chart2D1;
     ASSERT_EQ(c.pointCount(1, 5), 0);
-    w.txtLegendCurves[5]->setText("leer");
-    w.txtLegendPoints[3]->setText("leer");
+    w.kurvenPanel->txtLegendCurves[5]->setText("leer");
+    w.punktePanel->txtLegendPoints[3]->setText("leer");
     EXPECT_EQ(c.seriesLabel(1, 5), "");
     EXPECT_EQ(c.seriesLabel(2, 3), "");
-    w.txtLegendCurves[1]->setText("A-Kurve");
-    w.txtLegendPoints[1]->setText("A gemessen");
+    w.kurvenPanel->txtLegendCurves[1]->setText("A-Kurve");
+    w.punktePanel->txtLegendPoints[1]->setText("A gemessen");
     EXPECT_EQ(c.seriesLabel(1, 1), "A-Kurve");
     EXPECT_EQ(c.seriesLabel(2, 1), "A gemessen");
 
     w.openCurvePanelAt(1);
-    w.chkLegend1[0]->click();
+    w.kurvenPanel->chkLegend1[0]->click();
     EXPECT_TRUE(c.legendShown());
     EXPECT_TRUE(w.chkLegend->isChecked());
-    EXPECT_TRUE(w.chkLegend2[4]->isChecked());
+    EXPECT_TRUE(w.punktePanel->chkLegend2[4]->isChecked());
     EXPECT_FALSE(w.menuItem("mnuAddLegend")->isEnabled());
     EXPECT_TRUE(w.menuItem("mnuDelLegendZeile")->isEnabled());
     w.openPointPanelAt(1);
-    EXPECT_EQ(w.tabPunkte->currentIndex(), 0);
-    w.chkLegend2[1]->click();
+    EXPECT_EQ(w.punktePanel->tabPunkte->currentIndex(), 0);
+    w.punktePanel->chkLegend2[1]->click();
     EXPECT_FALSE(c.legendShown());
-    EXPECT_FALSE(w.chkLegend1[23]->isChecked());
+    EXPECT_FALSE(w.kurvenPanel->chkLegend1[23]->isChecked());
     EXPECT_TRUE(w.menuItem("mnuAddLegend")->isEnabled());
 
     // "alle unsichtbar" hides every label and unticks the curve boxes.
     w.openDesignTab(9);
     w.designPanel->legende->chkLabelNotVisible->click();
     EXPECT_FALSE(c.labelShown(1));
-    EXPECT_FALSE(w.chkEinzelLabelSichtbar[1]->isChecked());
+    EXPECT_FALSE(w.kurvenPanel->chkEinzelLabelSichtbar[1]->isChecked());
     EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());
 }
 
@@ -357,7 +360,7 @@ TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
     // The label bar of a curve runs over the curve's points.
     ASSERT_EQ(w.Chart2D1->pointCount(1, 1), 201);
     w.openCurvePanelAt(1);
-    QScrollBar* s = w.scrShiftLab[1];
+    QScrollBar* s = w.kurvenPanel->scrShiftLab[1];
     s->setValue(40);
     EXPECT_EQ(w.Chart2D1->labelPoint(1), 40);
     EXPECT_EQ(s->minimum(), 1);
@@ -472,7 +475,7 @@ TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheir
     w.menuItem("mnuDelLabels")->trigger();
     EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());
     w.openCurvePanelAt(1);
-    w.chkEinzelLabelSichtbar[1]->click();
+    w.kurvenPanel->chkEinzelLabelSichtbar[1]->click();
     EXPECT_TRUE(c.labelShown(1));
     EXPECT_TRUE(w.menuItem("mnuDelLabels")->isEnabled());
 }

@@ -6,6 +6,8 @@
 #include <qcustomplot.h>
 
 #include "ChartWindowSupport.h"
+#include "chart/CurvePanel.h"
+#include "chart/PointPanel.h"
 #include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
 #include "shell/AppState.h"
@@ -54,7 +56,7 @@ TEST_F(ChartMouseTest, HoverShowsTheNearPointInTheLocalesFormatWithItsPointer) {
 TEST_F(ChartMouseTest, HintsAndRightClicksFollowTheRegionUnderTheMouse) {
     frmGraph2D& w = chart();
     ChartControl& c = *w.Chart2D1;
-    w.tabPunkte->setTabVisible(2, true);
+    w.punktePanel->tabPunkte->setTabVisible(2, true);
     const QRect kopf(c.textLeft(ChartTextBlock::Header), c.textTop(ChartTextBlock::Header),
                      c.textWidth(ChartTextBlock::Header), c.textHeight(ChartTextBlock::Header));
     const QPoint legende = QRect(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight()).center();
@@ -69,8 +71,8 @@ TEST_F(ChartMouseTest, HintsAndRightClicksFollowTheRegionUnderTheMouse) {
     };
     const QColor grau(224, 224, 224), gruen(192, 255, 192);
     const Fall faelle[] = {
-        {at(12.5, 0.02), nullptr, {}, Qt::BitmapCursor, w.fraKurven, w.tabKurven, 23},
-        {at(15, 0.05), nullptr, {}, Qt::BitmapCursor, w.fraPunkte, w.tabPunkte, 2},
+        {at(12.5, 0.02), nullptr, {}, Qt::BitmapCursor, w.fraKurven, w.kurvenPanel->tabKurven, 23},
+        {at(15, 0.05), nullptr, {}, Qt::BitmapCursor, w.fraPunkte, w.punktePanel->tabPunkte, 2},
         {at(5, 0.005), " Klick rechts: Gestaltung", grau, Qt::ArrowCursor, w.fraTabs, nullptr, 0},
         {legende, " Klick rechts: Legende editieren, verschieben", gruen, Qt::SizeVerCursor, w.fraTabs, w.tabDesign, 4},
         {kopf.center(), " Klick rechts: Text editieren, verschieben", gruen, Qt::SizeVerCursor, nullptr, nullptr, 0},

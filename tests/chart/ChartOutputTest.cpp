@@ -13,6 +13,8 @@
 
 #include "ChartWindowSupport.h"
 #include "base/NumberText.h"
+#include "chart/CurvePanel.h"
+#include "chart/PointPanel.h"
 #include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
 #include "platform/NumberField.h"
@@ -214,11 +216,11 @@ TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
               (std::array<Integer, 3>{0, -1, 0}));
     EXPECT_EQ(app.gnKurven, 2);
     for (int j = 1; j <= 7; ++j) {
-        EXPECT_EQ(w.tabPunkte->isTabVisible(j - 1), j == 1 || j == 4) << j;
+        EXPECT_EQ(w.punktePanel->tabPunkte->isTabVisible(j - 1), j == 1 || j == 4) << j;
         EXPECT_EQ(w.menuItem(QString("mnuSubDelPoints(%1)").arg(j))->isEnabled(), j == 1 || j == 4) << j;
         EXPECT_EQ(w.menuItem(QString("mnuSubDelKurv(%1)").arg(j))->isEnabled(), j == 1 || j == 3) << j;
     }
-    EXPECT_EQ(w.tabPunkte->currentIndex(), 3);
+    EXPECT_EQ(w.punktePanel->tabPunkte->currentIndex(), 3);
     EXPECT_TRUE(w.menuItem("mnuDelPoints")->isEnabled() && w.menuItem("mnuSubDelPoints(0)")->isEnabled());
     EXPECT_EQ(app.tDiagramm.XMax, bereich.XMax);
     EXPECT_EQ(app.tDiagramm.YMax, bereich.YMax);

@@ -7,7 +7,9 @@
 #include <cmath>
 
 #include "ChartWindowSupport.h"
+#include "chart/CurvePanel.h"
 #include "chart/Grafik.h"
+#include "chart/PointPanel.h"
 #include "engine/Simulation.h"
 #include "platform/ChartControl.h"
 #include "shell/AppState.h"
@@ -44,7 +46,7 @@ TEST_F(ChartWindowTest, ModelFourDrawsThreeLabelledCurvesEqualToTheSimulation) {
         EXPECT_EQ(c.labelText(i), namen[i - 1]);
         EXPECT_TRUE(c.labelShown(i));
         EXPECT_EQ(c.seriesLabel(1, i), namen[i - 1]);
-        EXPECT_EQ(w.txtLegendCurves[static_cast<std::size_t>(i)]->text().toStdString(), namen[i - 1]);
+        EXPECT_EQ(w.kurvenPanel->txtLegendCurves[static_cast<std::size_t>(i)]->text().toStdString(), namen[i - 1]);
     }
     EXPECT_EQ(c.pointCount(1, 4), 0);
     EXPECT_EQ(c.text(ChartTextBlock::Header), "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P");
@@ -85,7 +87,7 @@ TEST_F(ChartWindowTest, FirstOrderDataAsKindMinusFiveGivesLineResultAndK1) {
 
     // The transformed points and the line; their values are the evaluation's, the comma the window's.
     EXPECT_EQ(w.Chart2D1->pointCount(2, 1), 13);
-    EXPECT_EQ(w.tabPunkte->tabText(0), QString("Fu(c)"));
+    EXPECT_EQ(w.punktePanel->tabPunkte->tabText(0), QString("Fu(c)"));
     EXPECT_GE(w.Chart2D1->pointCount(1, 1), 121);
     EXPECT_TRUE(w.statusText().startsWith("Berechnungsergebnis: k = 0,035")) << w.statusText().toStdString();
     EXPECT_TRUE(w.statusText().endsWith("   (R^2 = 1,00000)")) << w.statusText().toStdString();
@@ -158,7 +160,7 @@ TEST_F(ChartWindowTest, AllesEmptiesTheChart) {
     for (const char* n : {"mnuDelHalbAB", "mnuDelLabels", "mnuDelLegend", "mnuDelLegendZeile", "mnuDelKurv"})
         EXPECT_FALSE(w.menuItem(n)->isEnabled()) << n;
     EXPECT_TRUE(w.statusText().isEmpty());
-    for (int s = 1; s <= 7; ++s) EXPECT_FALSE(w.tabPunkte->isTabVisible(s - 1));
+    for (int s = 1; s <= 7; ++s) EXPECT_FALSE(w.punktePanel->tabPunkte->isTabVisible(s - 1));
 
     // Drawing again starts at curve 1.
     app.gnKurvenOffen = 2;

@@ -1,23 +1,24 @@
 #include <gtest/gtest.h>
 
-#include <QScrollBar>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QStatusBar>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 
 #include <cmath>
 
 #include "ChartWindowSupport.h"
 #include "chart/ChartHooks.h"
+#include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"
 #include "chart/Grafik.h"
+#include "chart/PointPanel.h"
 #include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
 #include "platform/Forms.h"
@@ -56,7 +57,7 @@ TEST_F(ChartWindowTest, DeleteMenuFollowsTheCurvePlacesAndPointSets) {
 
     w.menuItem("mnuSubDelPoints(4)")->trigger();
     EXPECT_EQ(w.Chart2D1->pointCount(2, 4), 0);
-    EXPECT_FALSE(w.tabPunkte->isTabVisible(3));
+    EXPECT_FALSE(w.punktePanel->tabPunkte->isTabVisible(3));
     EXPECT_FALSE(w.menuItem("mnuSubDelPoints(4)")->isEnabled());
     EXPECT_EQ(w.Chart2D1->pointCount(2, 1), 4);
 }
@@ -67,11 +68,11 @@ TEST_F(ChartWindowTest, CurvePanelOpensAtTheFirstCurveWithItsStyle) {
     w.Chart2D1->setLinePattern(1, 3, 3);
     w.mnuKurvenDesign_Click();
     EXPECT_TRUE(w.fraKurven->isVisible());
-    EXPECT_EQ(w.tabKurven->currentIndex(), 1);
-    EXPECT_FALSE(w.tabKurven->isTabEnabled(0));
-    EXPECT_EQ(w.tabKurven->tabText(1), QString("K. 2"));
-    EXPECT_EQ(w.cmbKStil[3]->currentText(), QString("Kurve gestrichelt"));
-    EXPECT_EQ(w.cmbKStil[2]->currentText(), QString("Kurve normal"));
+    EXPECT_EQ(w.kurvenPanel->tabKurven->currentIndex(), 1);
+    EXPECT_FALSE(w.kurvenPanel->tabKurven->isTabEnabled(0));
+    EXPECT_EQ(w.kurvenPanel->tabKurven->tabText(1), QString("K. 2"));
+    EXPECT_EQ(w.kurvenPanel->cmbKStil[3]->currentText(), QString("Kurve gestrichelt"));
+    EXPECT_EQ(w.kurvenPanel->cmbKStil[2]->currentText(), QString("Kurve normal"));
     // Esc closes the panel.
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_FALSE(w.fraKurven->isVisible());
@@ -86,9 +87,9 @@ TEST_F(ChartWindowTest, CurveGoesToTheClipboardInTheLocalesFormat) {
     ASSERT_EQ(nr, 3);
     w.zeigeKurvenPunkte(nr, {{2, 0, 0}, {0, 1, 0}, {0.5f, 0.25f, 0}});
     w.mnuKurvenDesign_Click();
-    w.tabKurven->setCurrentIndex(2);
+    w.kurvenPanel->tabKurven->setCurrentIndex(2);
     QApplication::clipboard()->clear();
-    QTest::mouseClick(w.cmdClipboard, Qt::LeftButton);
+    QTest::mouseClick(w.kurvenPanel->cmdClipboard, Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "0\t1\r\n0,5\t0,25\r\n");
 }
 
@@ -109,7 +110,7 @@ TEST_F(ChartWindowTest, LegendNeedsALegendText) {
     w.menuItem("mnuAddLegend")->trigger();
     EXPECT_TRUE(w.Chart2D1->legendShown());
     EXPECT_TRUE(w.chkLegend->isChecked());
-    EXPECT_TRUE(w.chkLegend1[0]->isChecked());
+    EXPECT_TRUE(w.kurvenPanel->chkLegend1[0]->isChecked());
     EXPECT_TRUE(w.menuItem("mnuDelLegend")->isEnabled());
     w.menuItem("mnuDelLegend")->trigger();
     EXPECT_FALSE(w.Chart2D1->legendShown());
@@ -132,8 +133,8 @@ TEST_F(ChartWindowTest, MeasuredPointsOfTheModelAndTheirRefusal) {
     EXPECT_EQ(c.pointCount(2, 1), 6);
     EXPECT_EQ(c.pointCount(2, 3), 0);  // C is not a species of model 4
     EXPECT_EQ(c.y(2, 1, 3), kChartHole);  // the excluded point
-    EXPECT_TRUE(w.tabPunkte->isTabVisible(0));
-    EXPECT_FALSE(w.tabPunkte->isTabVisible(2));
+    EXPECT_TRUE(w.punktePanel->tabPunkte->isTabVisible(0));
+    EXPECT_FALSE(w.punktePanel->tabPunkte->isTabVisible(2));
     EXPECT_TRUE(w.menuItem("mnuDelPoints")->isEnabled());
 
     // A data set without concentrations of the chart's species is refused.
@@ -179,12 +180,12 @@ TEST_F(ChartWindowTest, DataOnlyKindShowsPointsAndWarnsWhenAllLieOutside) {
 TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
     app.Trennzeichen = ",";
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ASSERT_EQ(w.cmbSep->count(), 3);
-    EXPECT_EQ(w.cmbSep->itemText(0), QString("Trennzeichen Semikolon"));
-    EXPECT_EQ(w.cmbSep->currentText(), QString("Trennzeichen Komma"));
+    ASSERT_EQ(w.kurvenPanel->cmbSep->count(), 3);
+    EXPECT_EQ(w.kurvenPanel->cmbSep->itemText(0), QString("Trennzeichen Semikolon"));
+    EXPECT_EQ(w.kurvenPanel->cmbSep->currentText(), QString("Trennzeichen Komma"));
     EXPECT_TRUE(w.cmdSingleCalc->isVisible());
     EXPECT_TRUE(w.cmdArrhRechner->isVisible());
-    w.cmbSep->setCurrentIndex(2);
+    w.kurvenPanel->cmbSep->setCurrentIndex(2);
     w.cmbSep_Click();
     EXPECT_EQ(app.Trennzeichen, "\t");
 
@@ -194,7 +195,7 @@ TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
     main->mdiArea->setActiveSubWindow(nullptr);
     w.SetFocus();
     vrn::test::processEvents();
-    EXPECT_EQ(w.cmbSep->currentText(), QString("Trennzeichen Semikolon"));
+    EXPECT_EQ(w.kurvenPanel->cmbSep->currentText(), QString("Trennzeichen Semikolon"));
 }
 
 TEST_F(ChartWindowTest, WindowFitsTheAreaAndClosingRemembersTheLeftEdge) {

@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include "ChartWindowSupport.h"
+#include "chart/CurvePanel.h"
+#include "chart/PointPanel.h"
 #include "platform/ChartControl.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
@@ -42,8 +44,8 @@ TEST_F(ChartWindowTest, ManualPointsBecomeSetSevenAndAreOverwrittenOnlyWhenTheUs
     EXPECT_EQ(punkte(c, 2, 7, false), (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(punkte(c, 2, 7, true), (std::vector<double>{0.05f, 0.07f, 0.02f}));
     EXPECT_EQ(c.style(2, 7).symbolColour, RGB(0, 128, 0));
-    EXPECT_TRUE(w.tabPunkte->isTabVisible(6));
-    EXPECT_EQ(w.txtLegendPoints[7]->text(), QString("manuell"));
+    EXPECT_TRUE(w.punktePanel->tabPunkte->isTabVisible(6));
+    EXPECT_EQ(w.punktePanel->txtLegendPoints[7]->text(), QString("manuell"));
     EXPECT_EQ(c.seriesLabel(2, 7), "manuell");
     EXPECT_TRUE(w.menuItem("mnuSubDelPoints(7)")->isEnabled());
     EXPECT_EQ(c.axisMin(ChartAxis::Y2), c.axisMin(ChartAxis::Y));
@@ -79,11 +81,11 @@ TEST_F(ChartWindowTest, CurveIsSavedAsXYWithTheSeparatorOfTheList) {
         return true;
     };
     w.mnuKurvenDesign_Click();
-    w.tabKurven->setCurrentIndex(2);
-    w.cmbSep->setCurrentIndex(1);
-    w.cmbSep->activated(1);
+    w.kurvenPanel->tabKurven->setCurrentIndex(2);
+    w.kurvenPanel->cmbSep->setCurrentIndex(1);
+    w.kurvenPanel->cmbSep->activated(1);
     EXPECT_EQ(app.Trennzeichen, ",");
-    QTest::mouseClick(w.cmdSaveCurveAsXY, Qt::LeftButton);
+    QTest::mouseClick(w.kurvenPanel->cmdSaveCurveAsXY, Qt::LeftButton);
     EXPECT_EQ(vrn::test::readFile(path), "\"Kurvenpunkte\"\r\n.0000000E+00,.1000000E+01\r\n.5000000E+00,-.2000000E+01\r\n");
 
     fileDialogHooks().askSaveFileName = nullptr;

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "chart/CurvePanel.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmManuInput.h"
 #include "platform/ChartControl.h"
@@ -146,8 +147,8 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
     EXPECT_FALSE(g->cmdDraw->isEnabled());
 
     // The chart's separator list decides the editor's next file.
-    g->cmbSep->setCurrentIndex(1);
-    emit g->cmbSep->activated(1);
+    g->kurvenPanel->cmbSep->setCurrentIndex(1);
+    emit g->kurvenPanel->cmbSep->activated(1);
     f.SetFocus();
     processEvents();
     EXPECT_EQ(f.cmbSep->currentText(), QString("Komma"));
