@@ -24,8 +24,8 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/Helpers.h"
-#include "shell/MDIVRN.h"
 #include "shell/ProjectFile.h"
+#include "shell/WindowHooks.h"
 
 namespace vrn {
 
@@ -66,6 +66,30 @@ frmDatedit::frmDatedit() : GridEditorForm(Kind::MdiChild) {
     buildLowerFrames();
     connectControls();
     setCancelButton(cmdEsc);
+    windowHooks().datenGridNeuFuellen = [this] { refillDatenGrid(); };
+}
+
+frmDatedit::~frmDatedit() {
+    if (windowHooks().datenGridNeuFuellen) windowHooks().datenGridNeuFuellen = nullptr;
+}
+
+void frmDatedit::refillDatenGrid() {
+    // An empty data set keeps the "leere Liste" row.
+    const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
+    if (n <= 0) return;
+    DataGrid* g = Grid;
+    Hide();
+    g->setRedraw(false);
+    g->clearRows();
+    for (int i = 1; i <= n; ++i) {
+        g->addRow(toQ(refillZeilentext(i, app.ExpDaten[static_cast<std::size_t>(i)])));
+        g->setCurrentCell(i - 1, 1);
+        g->setCellChecked(i - 1, 1, app.ExpDaten[static_cast<std::size_t>(i)].aus == -1);
+    }
+    g->setCurrentCell(0, 2);
+    g->showCell(0, 2);
+    g->setRedraw(true);
+    Show();
 }
 
 void frmDatedit::buildGrid() {
@@ -419,12 +443,10 @@ void frmDatedit::optInputMode_Click(int Index) {
 }
 
 void frmDatedit::menueFreigeben(bool daten) {
-    MDIVRN* m = MDIVRN::instance();
-    if (!m) return;
-    m->mnuEdit->setEnabled(daten);
+    enableMenuItem("mnuEdit", daten);
     if (!daten) return;
-    for (int i = 1; i <= 4; ++i) m->mnuctAusw[u(i)]->setEnabled(true);
-    for (int i = 1; i <= 2; ++i) m->mnukT[u(i)]->setEnabled(true);
+    for (int i = 1; i <= 4; ++i) enableMenuItem(QString("mnuctAusw(%1)").arg(i), true);
+    for (int i = 1; i <= 2; ++i) enableMenuItem(QString("mnukT(%1)").arg(i), true);
 }
 
 void frmDatedit::markiereGeaendert() { app.bDatenGeaendert = true; }
@@ -480,7 +502,7 @@ void frmDatedit::OKinput_Click() {
     }
     if (y[0]->isVisible()) y[0]->setFocus();
     markiereGeaendert();
-    if (MDIVRN* m = MDIVRN::instance()) m->mnuEdit->setEnabled(true);
+    enableMenuItem("mnuEdit", true);
 }
 
 // ---- OK, cancel, time unit ----

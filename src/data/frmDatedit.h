@@ -11,7 +11,8 @@
 //
 // The main window's popup mnuEdit1 reaches the operations through
 // the handlers of its shared editor buttons (data/GridEditorForm.h); the model
-// window rewrites the grid after a unit change of its own (refillDatenGrid).
+// window rewrites the grid after a unit change of its own (refillDatenGrid,
+// reached through the window hooks).
 #pragma once
 
 #include <array>
@@ -35,6 +36,7 @@ class frmDatedit : public GridEditorForm, public TimeUnitCaptions {
     Q_OBJECT
 public:
     frmDatedit();
+    ~frmDatedit() override;
 
     // ---- Set-up and display (frmDatedit.cpp) ------------------------------
     // Rebuilds the grid from ExpDaten (nothing with an empty data set), makes
@@ -56,6 +58,9 @@ public:
     // Converts the data set's times and k1..k3 to the unit Index and rebuilds the grid.
     void optZeit_Click(int Index);
     void setTimeUnitCaptions(const std::string& u) override;
+    // Rewrites the grid from ExpDaten after the model window changed the time
+    // unit (refillDatenGrid of the model window); nothing with an empty data set.
+    void refillDatenGrid();
 
     // ---- Operations (frmDateditOps.cpp) ------------------------------------
     void TSort_Click();

@@ -27,7 +27,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
-#include "shell/MDIVRN.h"
+#include "shell/WindowHooks.h"
 
 namespace vrn {
 
@@ -182,10 +182,7 @@ void frmDatedit::verarbeiteGridTaste(int& KeyCode, int Shift) {
 
 void frmDatedit::zeigeGridPopup(int Button, int /*Shift*/, int /*X*/, int /*Y*/) {
     if (Button != 2) return;
-    MDIVRN* m = MDIVRN::instance();
-    if (!m || !m->mnuEdit1) return;
-    m->mnuEdit1_Open();
-    m->mnuEdit1->popup(QCursor::pos());
+    showPopupMenu("mnuEdit1", QCursor::pos());
 }
 
 // ---- data-set files ----

@@ -25,7 +25,7 @@
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
-#include "shell/MDIVRN.h"
+#include "shell/WindowHooks.h"
 
 namespace vrn {
 
@@ -475,8 +475,7 @@ void frmManuInput::connectGrid() {
     Grid->onMouseDown = [this](int button, int, int x, int y) {
         gedrueckteZeile_ = Grid->rowAt(y);
         gedrueckteSpalte_ = Grid->columnAt(x);
-        MDIVRN* m = MDIVRN::instance();
-        if (button == 2 && m && m->mnuEdit2) m->mnuEdit2->popup(Grid->viewport()->mapToGlobal(QPoint(x, y)));
+        if (button == 2) showPopupMenu("mnuEdit2", Grid->viewport()->mapToGlobal(QPoint(x, y)));
     };
 }
 

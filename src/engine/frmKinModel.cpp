@@ -10,18 +10,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "data/DatasetOps.h"
-#include "data/frmDatedit.h"
 #include "engine/ModelChoice.h"
 #include "engine/TimeUnits.h"
 #include "engine/frmmatrix.h"
-#include "platform/DataGrid.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
 #include "shell/CalcForm.h"
 #include "shell/Helpers.h"
+#include "shell/WindowHooks.h"
 #include "base/NumberText.h"
 
 namespace vrn {
@@ -313,28 +311,10 @@ void frmKinModel::optZeit_Click(int Index) {
         choosingUnit_ = false;
     }
     markTimeUnit(Index);
-    if (IsFormLoaded<frmDatedit>()) refillDatenGrid();
+    if (dataEditorLoaded()) refillDatenGrid();
 }
 
-void frmKinModel::refillDatenGrid() {
-    // An empty data set keeps the editor's "leere Liste" row.
-    const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
-    if (n <= 0) return;
-    frmDatedit* d = Forms::loaded<frmDatedit>();
-    DataGrid* g = d->Grid;
-    d->Hide();
-    g->setRedraw(false);
-    g->clearRows();
-    for (int i = 1; i <= n; ++i) {
-        g->addRow(toQ(refillZeilentext(i, app.ExpDaten[static_cast<std::size_t>(i)])));
-        g->setCurrentCell(i - 1, 1);
-        g->setCellChecked(i - 1, 1, app.ExpDaten[static_cast<std::size_t>(i)].aus == -1);
-    }
-    g->setCurrentCell(0, 2);
-    g->showCell(0, 2);
-    g->setRedraw(true);
-    d->Show();
-}
+void frmKinModel::refillDatenGrid() { refillDataEditorGrid(); }
 
 void frmKinModel::markTimeUnit(int index) {
     for (int i = 0; i < 5; ++i) {

@@ -10,7 +10,7 @@
 #include <ostream>
 
 #include "chart/frmGraph2D.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 // Readable QString values in failure messages.

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 namespace vrn::test {

@@ -34,7 +34,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
 

@@ -18,7 +18,7 @@
 #include "platform/NumberField.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

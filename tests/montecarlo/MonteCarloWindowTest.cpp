@@ -15,7 +15,7 @@
 #include "platform/ChartStyle.h"
 #include "platform/CommonDialogs.h"
 #include "shell/AppState.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "shell/frmOption.h"
 #include "support/GuiTestSupport.h"
 

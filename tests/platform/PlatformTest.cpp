@@ -12,7 +12,7 @@
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

@@ -16,7 +16,7 @@
 #include "reactors/frmProtokoll.h"
 #include "shell/AppState.h"
 #include "shell/CalcForm.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "shell/ProtName.h"
 #include "support/GuiTestSupport.h"
 

@@ -18,7 +18,7 @@
 #include "reactors/ReactorDrawings.h"
 #include "reactors/ReactorPicture.h"
 #include "shell/AppState.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 namespace vrn::test {

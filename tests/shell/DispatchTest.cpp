@@ -17,7 +17,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"
 #include "shell/frmTip.h"

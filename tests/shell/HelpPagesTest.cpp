@@ -21,8 +21,8 @@
 #include "chart/ChartWindowTables.h"
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
-#include "shell/MDIVRN.h"
-#include "shell/MainMenus.h"
+#include "app/MDIVRN.h"
+#include "app/MainMenus.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

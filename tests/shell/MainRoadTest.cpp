@@ -15,7 +15,7 @@
 #include "platform/Forms.h"
 #include "platform/NumberField.h"
 #include "shell/AppState.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
 

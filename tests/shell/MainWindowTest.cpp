@@ -16,7 +16,7 @@
 #include "engine/frmKinModel.h"
 #include "platform/Forms.h"
 #include "shell/AppState.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "shell/frmPhantom.h"
 #include "support/GuiTestSupport.h"
 

@@ -12,7 +12,7 @@
 #include "platform/Settings.h"
 #include "platform/UpDown.h"
 #include "shell/AppState.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "shell/frmOption.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"

@@ -20,7 +20,7 @@
 #include "reactors/frmRKconti.h"
 #include "reactors/frmRohrreaktor.h"
 #include "shell/AppState.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Paths.h"
-#include "shell/StartUp.h"
+#include "app/StartUp.h"
 
 #include "support/GuiTestSupport.h"
 

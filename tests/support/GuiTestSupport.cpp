@@ -19,7 +19,7 @@
 #include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
-#include "shell/StartUp.h"
+#include "app/StartUp.h"
 
 namespace vrn::test {
 

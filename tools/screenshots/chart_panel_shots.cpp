@@ -26,8 +26,8 @@
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
-#include "shell/MDIVRN.h"
-#include "shell/StartUp.h"
+#include "app/MDIVRN.h"
+#include "app/StartUp.h"
 
 using namespace vrn;
 

@@ -23,8 +23,8 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
-#include "shell/MDIVRN.h"
-#include "shell/StartUp.h"
+#include "app/MDIVRN.h"
+#include "app/StartUp.h"
 #include "shell/frmTip.h"
 
 using namespace vrn;

@@ -32,8 +32,8 @@
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
-#include "shell/MDIVRN.h"
-#include "shell/StartUp.h"
+#include "app/MDIVRN.h"
+#include "app/StartUp.h"
 #include "shell/frmOption.h"
 #include "shell/frmTip.h"
 

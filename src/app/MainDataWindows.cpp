@@ -10,7 +10,7 @@
 #include "data/frmManuInput.h"
 #include "platform/Forms.h"
 #include "shell/AppState.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "shell/frmTip.h"
 
 namespace vrn {

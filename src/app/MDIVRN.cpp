@@ -1,4 +1,4 @@
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,9 +25,10 @@
 #include "platform/Twips.h"
 #include "shell/AppState.h"
 #include "engine/frmKinModel.h"
-#include "shell/MainMenus.h"
+#include "app/MainMenus.h"
 #include "shell/ProtName.h"
-#include "shell/StartUp.h"
+#include "shell/WindowHooks.h"
+#include "app/StartUp.h"
 #include "shell/frmOption.h"
 #include "shell/frmPhantom.h"
 #include "shell/frmTip.h"
@@ -118,9 +119,19 @@ MDIVRN::MDIVRN() {
     buildToolbar();
     buildMenus();
     resize(1000, 720);
+
+    windowHooks().menuePunktFreigeben = [this](const QString& name, bool enabled) {
+        if (QAction* a = menuItem(name)) a->setEnabled(enabled);
+    };
+    windowHooks().popupZeigen = [this](const QString& name, const QPoint& pos) {
+        if (name == "mnuEdit1") mnuEdit1_Open();
+        if (QMenu* m = menu(name)) m->popup(pos);
+    };
 }
 
 MDIVRN::~MDIVRN() {
+    windowHooks().menuePunktFreigeben = nullptr;
+    windowHooks().popupZeigen = nullptr;
     Forms::destroyAll();
     Forms::setMdiArea(nullptr);
     Forms::setMainWindow(nullptr);

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "shell/MDIVRN.h"
-#include "shell/StartUp.h"
+#include "app/MDIVRN.h"
+#include "app/StartUp.h"
 
 int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);

@@ -1,4 +1,4 @@
-#include "shell/MainMenus.h"
+#include "app/MainMenus.h"
 
 namespace vrn {
 

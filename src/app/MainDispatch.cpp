@@ -30,7 +30,7 @@
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
-#include "shell/MDIVRN.h"
+#include "app/MDIVRN.h"
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"
 #include "shell/frmTip.h"

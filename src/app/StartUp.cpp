@@ -1,4 +1,4 @@
-#include "shell/StartUp.h"
+#include "app/StartUp.h"
 
 #include <QApplication>
 #include <QCursor>
