@@ -100,7 +100,9 @@ public:
     void mnuSubMonteCarlo_Click(int Index);
     void mnuEditXY_Click();
 
-    // How the program ends after "Exit" (tests replace it).
+    // How the program ends after "Exit": the event loop ends without closing
+    // any window, so no window's closing handler asks anything (tests may
+    // replace it).
     static std::function<void()> endProgram;
 
     // Handlers of the items that need no other window.

@@ -37,7 +37,9 @@
 
 namespace vrn {
 
-std::function<void()> MDIVRN::endProgram = [] { QCoreApplication::quit(); };
+// Leaves the event loop at once: quit() would first close every window, and
+// their closing handlers would ask again what Exit has just asked.
+std::function<void()> MDIVRN::endProgram = [] { QCoreApplication::exit(0); };
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "base/NumberText.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -407,6 +409,12 @@ std::int16_t CInt(double x) {
     if (r > 32767) return 32767;
     if (r < -32768) return -32768;
     return static_cast<std::int16_t>(r);
+}
+
+double ValEingabe(std::string_view text) {
+    std::string t(text);
+    std::replace(t.begin(), t.end(), ',', '.');
+    return Val(t);
 }
 
 }  // namespace vrn

@@ -75,6 +75,10 @@ double Val(std::string_view text);
 // in range: ok is false for a text with no leading number or out of range.
 double Val(std::string_view text, bool& ok);
 
+// Reading of a number a person typed or pasted: every "," stands for the
+// decimal point ("2,5e10" -> 2.5e10), then as Val.
+double ValEingabe(std::string_view text);
+
 // Rounds half to even into the 16-bit range; values outside are clamped.
 std::int16_t CInt(double x);
 

@@ -22,6 +22,7 @@
 #include "platform/ChartControl.h"
 #include "platform/MenuTree.h"
 #include "platform/MsgBox.h"
+#include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "platform/PrinterOutput.h"
 #include "shell/AppState.h"
@@ -83,9 +84,9 @@ void frmGraph2D::buildPrintPanel() {
     frPrintPos = new QGroupBox("Position", fraPrintIt);
     frPrintPos->setObjectName("frPrintPos");
     auto* gp = new QGridLayout(frPrintPos);
-    txtLeft_in_cm = new QLineEdit(frPrintPos);
+    txtLeft_in_cm = new NumberField(frPrintPos);
     txtLeft_in_cm->setObjectName("txtLeft_in_cm");
-    txtTop_in_cm = new QLineEdit(frPrintPos);
+    txtTop_in_cm = new NumberField(frPrintPos);
     txtTop_in_cm->setObjectName("txtTop_in_cm");
     cmZeile(gp, 0, text("Rand links  =", frPrintPos), txtLeft_in_cm, frPrintPos);
     cmZeile(gp, 1, text("Rand oben =", frPrintPos), txtTop_in_cm, frPrintPos);
@@ -102,9 +103,9 @@ void frmGraph2D::buildPrintPanel() {
         gs->addWidget(optSM[u(index)], zeile++, 0, 1, 3);
         connect(optSM[u(index)], &QRadioButton::clicked, this, [this, i = index] { optSM_Click(i); });
     }
-    txtWidth_in_cm = new QLineEdit(frPrintScaling);
+    txtWidth_in_cm = new NumberField(frPrintScaling);
     txtWidth_in_cm->setObjectName("txtWidth_in_cm");
-    txtHeight_in_cm = new QLineEdit(frPrintScaling);
+    txtHeight_in_cm = new NumberField(frPrintScaling);
     txtHeight_in_cm->setObjectName("txtHeight_in_cm");
     Label8 = text("Breite =", frPrintScaling);
     Label9 = text("Höhe  =", frPrintScaling);

@@ -151,9 +151,9 @@ void frmArrheniusRechner::Form_Activate() {
 void frmArrheniusRechner::cmdCalc_Click() {
     if (const int i = zeitEinheitIndex(app.sZeiteinheit); i >= 0) app.bytZeitEinheitIdx = static_cast<Byte>(i);
     const double sekunde = app.Zeitfaktor[0][app.bytZeitEinheitIdx];
-    const double a = Val(toStd(txtInpArrh[0]->text()));
-    const double b = Val(toStd(txtInpArrh[1]->text()));
-    const double T = Val(toStd(txtInpArrh[2]->text()));
+    const double a = ValEingabe(toStd(txtInpArrh[0]->text()));
+    const double b = ValEingabe(toStd(txtInpArrh[1]->text()));
+    const double T = ValEingabe(toStd(txtInpArrh[2]->text()));
     KTErgebnis r;
     if (app.bytKTFunktion == 2) {
         app.dblEyrS = a;

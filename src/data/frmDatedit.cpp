@@ -75,6 +75,7 @@ frmDatedit::~frmDatedit() {
 
 void frmDatedit::refillDatenGrid() {
     // An empty data set keeps the "leere Liste" row.
+    markiereZeitOption(std::max(0, zeitEinheitIndex(app.sZeiteinheit)));
     const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
     if (n <= 0) return;
     DataGrid* g = Grid;
@@ -86,9 +87,12 @@ void frmDatedit::refillDatenGrid() {
         g->setCurrentCell(i - 1, 1);
         g->setCellChecked(i - 1, 1, app.ExpDaten[static_cast<std::size_t>(i)].aus == -1);
     }
+    g->setRedraw(true);
+    // The same cell call as the window's own filler: the boxes and
+    // iMesspunkt follow the new unit.
     g->setCurrentCell(0, 2);
     g->showCell(0, 2);
-    g->setRedraw(true);
+    zeigeMesspunktInEingabe();
     Show();
 }
 
@@ -538,16 +542,20 @@ void frmDatedit::waehleZeitOption(int index) {
     optZeit_Click(index);
 }
 
-void frmDatedit::optZeit_Click(int Index) {
-    if (Index < 0 || Index > 4) return;
-    if (const int alt = zeitEinheitIndex(app.sZeiteinheit); alt >= 0) app.iZeitEinheit = static_cast<Integer>(alt);
-    setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
+void frmDatedit::markiereZeitOption(int Index) {
     for (int i = 0; i < 5; ++i) {
         QFont f = optZeit[u(i)]->font();
         f.setBold(i == Index);
         optZeit[u(i)]->setFont(f);
     }
     optZeit[u(Index)]->setChecked(true);
+}
+
+void frmDatedit::optZeit_Click(int Index) {
+    if (Index < 0 || Index > 4) return;
+    if (const int alt = zeitEinheitIndex(app.sZeiteinheit); alt >= 0) app.iZeitEinheit = static_cast<Integer>(alt);
+    setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
+    markiereZeitOption(Index);
     zeigeDatenImGrid();
 }
 

@@ -121,6 +121,8 @@ private:
     // The "leere Liste" row of an empty data set.
     void zeigeLeereListe();
     void waehleZeitOption(int index);
+    // The unit option Index chosen and in bold (nothing converted).
+    void markiereZeitOption(int Index);
     // Enables mnuEdit and the evaluation items of the main window.
     void menueFreigeben(bool daten);
     void markiereGeaendert();

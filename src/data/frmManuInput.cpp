@@ -124,11 +124,15 @@ QWidget* frmManuInput::buildInputPanel() {
             (i == 0 ? dblXEingabe : dblYEingabe) = Val(toStd(t));
         });
     }
-    // "+" takes the point; Enter in the y box too, and the x box gets the focus again.
+    // "+" takes the point; Enter goes from the x box to the y box, and Enter
+    // in the y box takes the point and gives the x box the focus again.
     y[0]->onKeyPress = [this](int& key) {
         if (key == '+') {
             key = 0;
             OKinput_Click();
+        } else if (key == 13) {
+            key = 0;
+            y[1]->setFocus(Qt::TabFocusReason);
         }
     };
     y[1]->onKeyPress = [this](int& key) {

@@ -289,6 +289,7 @@ void frmKinModel::reconfigure(CalcForm* w) {
     w->Inp[12]->setText(toQ(Str(static_cast<Single>(app.k[3]))));
     if (t == 1 || t == 5) w->Inp[14]->setText(toQ(Str(app.tEnd)));
     else if (t == 3 || t == 4) w->Inp[14]->setText(toQ(Str(static_cast<Single>(app.tauVerweil))));
+    w->modelReconfigured();
 
     if (t == 5) {
         for (int i = 1; i <= 5; ++i) {

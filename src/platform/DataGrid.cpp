@@ -1,5 +1,7 @@
 #include "platform/DataGrid.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -40,6 +42,20 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
+        if (e->matches(QKeySequence::Paste)) {
+            // A pasted number comes in as if typed: each character through
+            // the cell's key handler; anything it refuses drops the paste.
+            const QString t = QApplication::clipboard()->text().trimmed();
+            QString keys;
+            for (const QChar c : t) {
+                int k = c.unicode();
+                grid_->editorKey(k);
+                if (k <= 0 || k > 0xFFFF) return;
+                keys += QChar(static_cast<char16_t>(k));
+            }
+            insert(keys);
+            return;
+        }
         if (e->key() == Qt::Key_Backspace) {
             int k = 8;
             grid_->editorKey(k);
@@ -256,6 +272,12 @@ void DataGrid::setSelectionRect(int row1, int col1, int row2, int col2) {
     const QItemSelection sel(model()->index(std::min(row1, row2), std::min(col1, col2)),
                              model()->index(std::max(row1, row2), std::max(col1, col2)));
     sm->select(sel, QItemSelectionModel::ClearAndSelect);
+}
+
+void DataGrid::setCurrentCell(int row, int col) {
+    if (!inside(row, col)) return;
+    const QModelIndex idx = model()->index(row, col);
+    selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
 }
 
 void DataGrid::showCell(int row, int col) {

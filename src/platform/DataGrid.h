@@ -18,7 +18,8 @@
 // Editing (when editable): typing a character, F2 or a double click opens the
 // cell editor on a non-fixed cell. Every character typed goes first through
 // onKeyPressEdit, which may change or swallow it (a swallowed first key opens
-// no editor). Enter, Tab or leaving the cell writes the editor's text into the
+// no editor); Ctrl+V in the open editor sends the clipboard's text through it
+// character by character and drops the whole paste when one is swallowed. Enter, Tab or leaving the cell writes the editor's text into the
 // cell and then reports key 13 through onKeyPressEdit; Esc closes the editor
 // and keeps the old text, reporting nothing.
 //
@@ -79,8 +80,11 @@ public:
     bool isCellChecked(int row, int col) const;
 
     // ---- Current cell and selection -----------------------------------------
-    // currentRow()/currentColumn() and setCurrentCell(row, col) of
-    // QTableWidget serve: setting the current cell selects that cell alone.
+    // currentRow()/currentColumn() of QTableWidget serve. Setting the current
+    // cell from code selects that cell alone, whatever keys are held at the
+    // time (QTableWidget's own call would extend the selection while Shift is
+    // down); ignored outside the grid.
+    void setCurrentCell(int row, int col);
     struct Rect {
         int row1 = -1, col1 = -1, row2 = -1, col2 = -1;
     };

@@ -1,6 +1,7 @@
 #include "platform/NumberField.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -12,8 +13,6 @@ namespace vrn {
 const char* const kInputFieldStyle = "";
 const char* const kComputedFieldStyle = "background-color: #FFFFC0;";
 
-NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {}
-NumberField::NumberField(const QString& text, QWidget* parent) : QLineEdit(text, parent) {}
 
 void NumberField::setComputed(bool computed) {
     computed_ = computed;
@@ -23,8 +22,51 @@ void NumberField::setComputed(bool computed) {
 
 double NumberField::value() const { return Val(text().toStdString()); }
 
+NumberField::NumberField(QWidget* parent) : QLineEdit(parent) { watchEdits(); }
+NumberField::NumberField(const QString& text, QWidget* parent) : QLineEdit(text, parent) { watchEdits(); }
+
+void NumberField::watchEdits() {
+    // Whatever way a comma comes in (the context menu's paste, a drop), it
+    // stands for the decimal point.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
+        if (!t.contains(',')) return;
+        const int pos = cursorPosition();
+        QString p = t;
+        p.replace(',', '.');
+        setText(p);
+        setCursorPosition(pos);
+    });
+}
+
+QString NumberField::pastedNumber(const QString& clip) {
+    const QString t = clip.trimmed();
+    if (t.isEmpty() || t.size() > 64) return {};
+    QString out;
+    for (const QChar c : t) {
+        if (c.unicode() > 127) return {};
+        Integer k = static_cast<Integer>(c.unicode());
+        if (k == 13 || k == 8 || k == 127 || !NumKeyFilter(k)) return {};
+        out += QChar(k);
+    }
+    bool ok = false;
+    Val(out.toStdString(), ok);
+    return ok ? out : QString();
+}
+
+void NumberField::pasteNumber() {
+    if (isReadOnly()) return;
+    const QString t = pastedNumber(QApplication::clipboard()->text());
+    if (!t.isEmpty()) insert(t);
+}
+
 void NumberField::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste)) {
+    if (event->matches(QKeySequence::Paste)) {
+        int key = 22;
+        if (onKeyPress) onKeyPress(key);
+        if (key != 0) pasteNumber();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -61,8 +103,16 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
 
 void NumberField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (event->reason() == Qt::MouseFocusReason) selectOnRelease_ = true;
+    // The click that brought the focus (whatever the reason Qt gives, an
+    // activated window among them) must not put the cursor into the text.
+    justFocused_ = true;
+    QTimer::singleShot(0, this, [this] { justFocused_ = false; });
     selectAll();
+}
+
+void NumberField::mousePressEvent(QMouseEvent* event) {
+    selectOnRelease_ = justFocused_ && event->button() == Qt::LeftButton;
+    QLineEdit::mousePressEvent(event);
 }
 
 void NumberField::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,7 +1,9 @@
 // The number field every numeric text box uses: keys are filtered through
-// NumKeyFilter ("," typed becomes "."), Ctrl+C and Ctrl+V pass, refused keys
-// are dropped, Enter moves to the next field, focus selects the whole text.
-// A computed field is light yellow and locked.
+// NumKeyFilter ("," typed becomes "."), Ctrl+C and Ctrl+A pass, refused keys
+// are dropped, Enter moves to the next field, focus (by Tab or by a click)
+// selects the whole text. Ctrl+V pastes the clipboard's number with its
+// decimal comma turned into a point; a clipboard text that is no number is
+// refused like a refused key. A computed field is light yellow and locked.
 #pragma once
 
 #include <QLineEdit>
@@ -23,8 +25,13 @@ public:
     // The leading-number reading of the text.
     double value() const;
 
+    // The number of a pasted text: blanks and line breaks around it dropped,
+    // "," turned into "."; empty when the text holds anything the key filter
+    // refuses or no number.
+    static QString pastedNumber(const QString& clip);
+
     // Lets the owner see each key first (as a key handler would); set key to 0
-    // to drop it. Runs before the filter.
+    // to drop it. Runs before the filter; Ctrl+V comes as 22.
     std::function<void(int& key)> onKeyPress;
 
 signals:
@@ -33,10 +40,14 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void watchEdits();
+    void pasteNumber();
     bool computed_ = false;
+    bool justFocused_ = false;
     bool selectOnRelease_ = false;
 };
 

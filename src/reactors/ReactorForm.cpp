@@ -202,9 +202,17 @@ void ReactorForm::startCalculation() {
     if (frmProtokoll* p = Forms::loaded<frmProtokoll>()) p->refreshRowButton();
 }
 
+void ReactorForm::modelReconfigured() {
+    for (std::size_t i = 13; i <= 16; ++i)
+        if (Inp[i]->isComputed() && !(i == 14 && calcType() != RKconti)) Inp[i]->setText(" 0");
+    showNoResult();
+}
+
 void ReactorForm::finishResult() {
     calcKsi();
     cmdShowKsi->setEnabled(true);
+    // An open extent panel shows the extents of this result.
+    if (!fraKsi->isHidden()) cmdShowKsi_Click();
     app.ProtZeile = protocolRow(calcType(), app.iModell, fieldValues(), app.ksi[1], app.ksi[2]);
     app.iProtZeileQuelle = static_cast<Integer>(calcType());
     if (frmProtokoll* p = Forms::loaded<frmProtokoll>()) p->refreshRowButton();

@@ -93,6 +93,12 @@ protected:
     // Activation: the model line of model 20 with its order.
     void showOrderInModelLine();
 
+    // A new model or project: the computed fields (the time of the batch and
+    // tube windows excepted, which the model window fills) show " 0" and the
+    // picture shows no conversion (showNoResult).
+    void modelReconfigured() override;
+    virtual void showNoResult() = 0;
+
     // Closing takes the protocol window with it.
     void Form_Unload(bool& cancel) override;
     // Called for every key the number filter accepts, except Enter.

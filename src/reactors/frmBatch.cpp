@@ -66,19 +66,25 @@ void frmBatch::Form_Load() {
 }
 
 void frmBatch::Form_Activate() {
-    markOption({optInpSelect[0], optInpSelect[1]}, optInpSelect[static_cast<std::size_t>(app.iInpSelBatch)]);
-    optInpSelect_Click(app.iInpSelBatch);
+    applySelection(app.iInpSelBatch, app.tauVerweil != shownTau_);
     showOrderInModelLine();
     zeichneBatchReaktor(0);
 }
 
-void frmBatch::optInpSelect_Click(int Index) {
+void frmBatch::optInpSelect_Click(int Index) { applySelection(Index, true); }
+
+void frmBatch::applySelection(int Index, bool withTime) {
     if (Index < 0 || Index > 1) return;
     app.iInpSelBatch = static_cast<Integer>(Index);
     markOption({optInpSelect[0], optInpSelect[1]}, optInpSelect[static_cast<std::size_t>(Index)]);
     setGiven(Inp[13], Index == 1);
     setGiven(Inp[14], Index == 0);
-    if (Index != 1) showValue(Inp[14], app.tauVerweil);
+    if (Index != 1 && withTime) showTime();
+}
+
+void frmBatch::showTime() {
+    showValue(Inp[14], app.tauVerweil);
+    shownTau_ = app.tauVerweil;
 }
 
 void frmBatch::zeichneBatchReaktor(double x) {
@@ -95,6 +101,7 @@ void frmBatch::cmdCalc_Click() {
     ReactorInput in = readFeedAndConstants();
     in.selection = app.iInpSelBatch;
     app.tauVerweil = in.t = Inp[14]->value();
+    shownTau_ = app.tauVerweil;
     app.UmsatzSoll = in.U = Inp[13]->value();
 
     const std::string list = batchCheckList(in);
@@ -122,6 +129,8 @@ void frmBatch::cmdCalc_Click() {
     const CalcOutcome out =
         endless ? CalcOutcome::NotReached : batchResult(in.selection == 1, app.tauVerweil, app.UmsatzSoll, failure);
     SanduhrAus();
+    // The search leaves its last trial in tauVerweil: not a time to show later.
+    shownTau_ = app.tauVerweil;
     if (out == CalcOutcome::EngineFailed) {
         showReactorStatus(failure);
         return;
@@ -135,7 +144,7 @@ void frmBatch::cmdCalc_Click() {
 
     showOutlet();
     if (in.selection == 1) {
-        showValue(Inp[14], app.tauVerweil);
+        showTime();
     } else {
         app.UmsatzSoll = (app.c0[A] - app.cAkt[A]) / app.c0[A];
         showValue(Inp[13], app.UmsatzSoll);

@@ -27,7 +27,18 @@ public:
 
 protected:
     void Form_Load() override;
+    // Marks the given quantity again and redraws the vessel empty of result.
+    // A time the user typed and has not yet computed stays in Inp(14); only a
+    // time changed elsewhere since the window last showed or read it is shown.
     void Form_Activate() override;
+    void showNoResult() override { zeichneBatchReaktor(0); }
+
+private:
+    // The given quantity Index; with withTime, Inp(14) shows tauVerweil.
+    void applySelection(int Index, bool withTime);
+    // Writes tauVerweil into Inp(14) and remembers it.
+    void showTime();
+    double shownTau_ = 0;  // the tauVerweil that Inp(14) was last filled from or read into
 };
 
 }  // namespace vrn

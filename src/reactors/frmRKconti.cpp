@@ -117,6 +117,11 @@ void frmRKconti::Form_Activate() {
     zeichneRuehrkessel(0);
 }
 
+void frmRKconti::showNoResult() {
+    Timer1->stop();
+    zeichneRuehrkessel(0);
+}
+
 void frmRKconti::Form_Unload(bool& cancel) {
     Timer1->stop();
     ReactorForm::Form_Unload(cancel);

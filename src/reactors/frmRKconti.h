@@ -42,6 +42,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+    void showNoResult() override;
     void Form_Unload(bool& cancel) override;
     void acceptedKey() override;
 

@@ -32,6 +32,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+    void showNoResult() override { zeichneRohrreaktor(0); }
 
 private:
     // The end of every calculation that passed the check list (except an

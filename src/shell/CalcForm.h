@@ -30,6 +30,11 @@ public:
 
     CalcType calcType() const { return type_; }
 
+    // Called by the model window after it has set this window up for the
+    // chosen model (a model choice, a project or session load): a window
+    // clears what it still shows of a former result.
+    virtual void modelReconfigured() {}
+
     std::array<NumberField*, 17> Inp{};      // 0..4 c0, 5..9 outlet c, 10..12 k1..k3, 14 time
     std::array<QLabel*, 10> lblStoff{};
     std::array<QLabel*, 9> Bz{};             // 5..7 rate constants, 8 time

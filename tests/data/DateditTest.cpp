@@ -335,3 +335,76 @@ TEST_F(Datedit, OkWarnsOnNonIsothermalTimesAndThePopupFollowsTheData) {
     for (QAction* a : {w->mnuCopy1, w->mnuPaste1, w->mnuErase1}) EXPECT_FALSE(a->isEnabled());
     w->mnuEdit1->hide();
 }
+
+// A number pasted with Ctrl+V keeps its decimal comma's meaning; a text that is
+// no number is refused, in the boxes as in a cell's editor.
+TEST_F(Datedit, PastedNumbersReadTheirDecimalComma) {
+    setzeDaten({{0, 0.1, 0, 0}, {10, 0.05, 0, 0}});
+    frmDatedit& d = oeffne();
+    QTest::mouseClick(d.Grid->viewport(), Qt::LeftButton, {}, zelle(d, 1, 3));
+    QTest::mouseClick(d.y[1], Qt::LeftButton);
+    QApplication::clipboard()->setText("0,0741\r\n");
+    QTest::keyClick(d.y[1], Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d.y[1]->text(), "0.0741");
+    QTest::keyClick(d.y[1], Qt::Key_Return);
+    QApplication::clipboard()->setText("etwa 3");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d.y[2]->text(), " 0") << "no number: the paste is refused";
+    test::clickButton(d.OKinput);
+    EXPECT_EQ(app.ExpDaten[2].c[1], 0.0741);
+    EXPECT_EQ(app.ExpDaten[2].c[2], 0);
+
+    // The cell editor: "2,5" pasted is 2.5, a pasted word leaves the cell as it was.
+    for (const auto& [clip, t] : {std::pair{"2,5", 2.5}, {"zwei", 2.5}}) {
+        d.Grid->setFocus();
+        QTest::mouseClick(d.Grid->viewport(), Qt::LeftButton, {}, zelle(d, 0, 2));
+        QTest::keyClick(d.Grid, Qt::Key_F2);
+        QApplication::clipboard()->setText(clip);
+        QWidget* editor = QApplication::focusWidget();
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_Return);
+        test::processEvents();
+        EXPECT_EQ(app.ExpDaten[1].t, t) << clip;
+    }
+}
+
+// "+" typed as a US keyboard types it (Shift held) takes the rows; the grid then
+// marks only the new current cell, so removing asks for that row alone.
+TEST_F(Datedit, RowsTakenWithShiftPlusMarkNothingButTheCurrentCell) {
+    frmDatedit& d = oeffne("mnuNeudat");
+    for (const char* t : {"1", "2", "3"}) {
+        QTest::mouseClick(d.y[0], Qt::LeftButton);
+        QTest::keyClicks(d.y[0], t);
+        QTest::keyClick(d.y[0], Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), "0.5");
+        QTest::keyClick(QApplication::focusWidget(), '+', Qt::ShiftModifier);
+    }
+    ASSERT_EQ(app.nExpPunkte, 3);
+    EXPECT_EQ(zeiten(), (std::vector<double>{1, 2, 3}));
+    rec.answer(MsgAnswer::No);
+    test::clickButton(d.cmdErase);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().text, "Zeile 3 wirklich entfernen?");
+    EXPECT_EQ(app.nExpPunkte, 3);
+}
+
+// A unit chosen in the model window reaches the editor's boxes, its point
+// number and its own unit option, so that taking the row stores what is shown.
+TEST_F(Datedit, BoxesFollowAUnitChosenInTheModelWindow) {
+    setzeDaten({{30, 0.1, 0, 0}, {60, 0.05, 0, 0}, {120, 0.025, 0, 0}});
+    frmDatedit& d = oeffne();
+    QTest::mouseClick(d.Grid->viewport(), Qt::LeftButton, {}, zelle(d, 2, 2));
+    EXPECT_EQ(d.y[0]->text(), " 120");
+    frmKinModel* m = Forms::loaded<frmKinModel>();
+    ASSERT_TRUE(m);
+    test::clickButton(m->optZeit[1]);
+    EXPECT_EQ(d.Grid->cellText(2, 2), "2.000000E+00  ");
+    EXPECT_EQ(d.y[0]->text(), " .5") << "row 0 is current again";
+    EXPECT_EQ(d.iMesspunkt, 1);
+    EXPECT_TRUE(d.optZeit[1]->isChecked());
+    EXPECT_TRUE(d.optZeit[1]->font().bold());
+    EXPECT_FALSE(d.optZeit[0]->font().bold());
+    test::clickButton(d.OKinput);
+    EXPECT_EQ(zeiten(), (std::vector<double>{0.5, 1, 2}));
+}

@@ -8,14 +8,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QFile>
 #include <QTest>
+#include <QTimer>
 
 #include "chart/CurvePanel.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmManuInput.h"
+#include "engine/frmKinModel.h"
 #include "platform/ChartControl.h"
 #include "platform/DataGrid.h"
 #include "platform/NumberField.h"
+#include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
 #include "app/MDIVRN.h"
@@ -25,6 +29,18 @@ using namespace vrn;
 using namespace vrn::test;
 
 namespace {
+
+// The program's own ending, as it stands before any test replaces it.
+std::function<void()>& programmEndeSpeicher() {
+    static std::function<void()> ende;
+    return ende;
+}
+const std::function<void()>& programmEnde() { return programmEndeSpeicher(); }
+class EndeMerken : public ::testing::Environment {
+public:
+    void SetUp() override { programmEndeSpeicher() = MDIVRN::endProgram; }
+};
+[[maybe_unused]] const auto* const kEndeMerken = ::testing::AddGlobalTestEnvironment(new EndeMerken);
 
 class XYEditor : public ::testing::Test {
 protected:
@@ -49,12 +65,15 @@ protected:
         EXPECT_NE(f, nullptr);
         return *f;
     }
-    // Types x, Enter, y, Enter as the user does.
+    // Types x, Enter, y, Enter as the user does: the keys for y go wherever
+    // Enter in the x box put the focus.
     static void punkt(frmManuInput& f, const QString& x, const QString& y) {
         typeInto(f.y[0], x);
         QTest::keyClick(f.y[0], Qt::Key_Return);
-        typeInto(f.y[1], y);
-        QTest::keyClick(f.y[1], Qt::Key_Return);
+        QWidget* danach = QApplication::focusWidget();
+        ASSERT_NE(danach, nullptr);
+        QTest::keyClicks(danach, y);
+        QTest::keyClick(danach, Qt::Key_Return);
     }
     static void einfuegen(frmManuInput& f, const QString& block) {
         QApplication::clipboard()->setText(block);
@@ -295,9 +314,11 @@ TEST_F(XYEditor, PopupOfTheMainWindowDrivesTheGrid) {
     EXPECT_EQ(rec.last().text, "Zeile 1 wirklich löschen?");  // the rebuilt grid marks row 1
 }
 
-TEST_F(XYEditor, ExitAsksForUnsavedPointsAndCancelKeepsTheProgram) {
-    int ends = 0;
-    MDIVRN::endProgram = [&ends] { ++ends; };
+// Exit asks once per unsaved thing. "Abbrechen" leaves every window and writes
+// nothing; after "Nein" the program's own ending runs in its event loop and no
+// window's closing handler asks again.
+TEST_F(XYEditor, ExitAsksOnceAndNoEndsTheProgram) {
+    main->clickMenu("mnuModel");
     frmManuInput& f = oeffnen();
     punkt(f, "1", "2");
     MsgRecorder rec;
@@ -305,11 +326,64 @@ TEST_F(XYEditor, ExitAsksForUnsavedPointsAndCancelKeepsTheProgram) {
     main->clickMenu("mnuExit");
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().text, "Die Daten wurden noch nicht gespeichert.\r\n\r\nJetzt speichern?");
-    EXPECT_EQ(ends, 0);
     EXPECT_EQ(app.nXYPunkte, 1);
+    EXPECT_NE(Forms::loaded<frmKinModel>(), nullptr);
+    EXPECT_FALSE(QFile::exists(toQ(app.SessionDateiName)));
 
+    rec.clear();
     rec.answer(MsgAnswer::No);
-    main->clickMenu("mnuExit");
-    EXPECT_EQ(ends, 1);
+    rec.answer(MsgAnswer::Cancel);  // the answer a second question would get
+    MDIVRN::endProgram = programmEnde();
+    QTimer schutz;  // ends a loop that Exit failed to end
+    schutz.setSingleShot(true);
+    QObject::connect(&schutz, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    schutz.start(5000);
+    QTimer::singleShot(0, main.get(), [this] { main->clickMenu("mnuExit"); });
+    const int rc = QApplication::exec();
     MDIVRN::endProgram = [] {};
+    EXPECT_EQ(rc, 0) << "Exit ended the event loop";
+    EXPECT_EQ(rec.count(), 1u) << "no window asked again";
+    EXPECT_NE(Forms::loaded<frmKinModel>(), nullptr) << "no window was closed on the way";
+    EXPECT_TRUE(QFile::exists(toQ(app.SessionDateiName)));
+}
+
+// Enter goes x -> y -> take; a pasted x keeps its decimal comma; points taken
+// with "+" as a US keyboard types it mark only the new row; Ctrl+A and a click
+// into a box select its text, so that typing replaces it.
+TEST_F(XYEditor, KeysOfTheInputBoxesAsTheUserPressesThem) {
+    frmManuInput& f = oeffnen();
+    QTest::mouseClick(f.y[0], Qt::LeftButton);
+    QApplication::clipboard()->setText("1,5");
+    QTest::keyClick(f.y[0], Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(f.y[0], Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), f.y[1]);
+    QTest::keyClicks(f.y[1], "298.15");
+    QTest::keyClick(f.y[1], '+', Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f.y[0]);
+    QTest::keyClicks(f.y[0], "2");
+    QTest::keyClick(f.y[0], '+', Qt::ShiftModifier);
+    ASSERT_EQ(app.nXYPunkte, 2);
+    EXPECT_EQ(app.XYDaten[1].x, 1.5f);
+    EXPECT_EQ(app.XYDaten[2].x, 2.0f);
+    EXPECT_EQ(app.XYDaten[2].y, 298.15f);
+    MsgRecorder rec;
+    rec.answer(MsgAnswer::No);
+    QTest::mouseClick(f.cmdErase, Qt::LeftButton);
+    EXPECT_EQ(rec.last().text, "Zeile 2 wirklich löschen?");
+
+    // Edit point 2: a click into the y box, a second click that puts the
+    // cursor into the text, Ctrl+A, "310".
+    klickeZelle(f.Grid, 1, 2);
+    clickButton(f.optInputMode[1]);
+    QTest::mouseClick(f.y[1], Qt::LeftButton);
+    QTest::mouseClick(f.y[1], Qt::LeftButton, {}, QPoint(f.y[1]->width() - 4, f.y[1]->height() / 2));
+    QTest::keyClick(f.y[1], Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(f.y[1], "310");
+    QTest::keyClick(f.y[1], Qt::Key_Return);
+    EXPECT_EQ(app.XYDaten[2].y, 310.0f);
+    // A click from the grid into the x box selects its text as well.
+    QTest::mouseClick(f.Grid->viewport(), Qt::LeftButton);
+    QTest::mouseClick(f.y[0], Qt::LeftButton);
+    QTest::keyClicks(f.y[0], "4");
+    EXPECT_EQ(f.y[0]->text(), "4");
 }

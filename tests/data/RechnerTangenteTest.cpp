@@ -47,8 +47,9 @@ TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
     app.sZeiteinheit = "min";
     rechne(r, "1e13", "1e5", "298.15");
     EXPECT_EQ(ergebnis(r), std::pair(QString(" 3.025776E-05"), QString(" 5.042959E-07")));
-    rechne(r, "2,5", "0", "300");
-    EXPECT_EQ(r.txtkResult->text(), " 2") << "a comma ends the number";
+    app.sZeiteinheit = "s";
+    rechne(r, "2,5e10", "100000", "298,15");
+    EXPECT_EQ(r.txtkResult->text(), " 7.564439E-08") << "a decimal comma stands for the point";
     // T = 0 and an overflow empty the result boxes instead of keeping old values.
     rechne(r, "1e13", "1e5", "0");
     EXPECT_EQ(ergebnis(r), std::pair(QString(), QString()));

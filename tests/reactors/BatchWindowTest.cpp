@@ -5,8 +5,11 @@
 #include <QLabel>
 
 #include <cmath>
+#include <functional>
 
 #include "reactors/frmBatch.h"
+#include "reactors/frmRKconti.h"
+#include "reactors/frmRohrreaktor.h"
 #include "reactors/ReactorWindowSupport.h"
 
 using namespace vrn;
@@ -87,14 +90,12 @@ TEST_F(BatchWindow, CheckListsRefuseBadInput) {
         EXPECT_EQ(app.iProtZeileQuelle, 0);
     }
 
-    // A pasted comma stays in the field and ends the number there: 0,5 reads as 0.
+    // A pasted decimal comma is the decimal point.
     clickButton(b.optInpSelect[1]);
     QApplication::clipboard()->setText("0,5");
     b.Inp[13]->selectAll();
     QTest::keyClick(b.Inp[13], Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(b.Inp[13]->text(), "0,5");
-    clickButton(b.cmdCalc);
-    EXPECT_EQ(rec.last().text, umsatz);
+    EXPECT_EQ(b.Inp[13]->text(), "0.5");
 
     // Every line of the enzyme model at once, each on its own line.
     chooseModel(10);
@@ -173,4 +174,37 @@ TEST_F(BatchWindow, EquilibriumLimitInTheCommaLocale) {
     typeInto(b.Inp[13], "0.4");
     clickButton(b.cmdCalc);
     EXPECT_EQ(b.Inp[14]->text().toStdString(), Str(static_cast<Single>(std::log(5.0))));  // (k1 + k2)·t = ln 5
+}
+
+// A time typed and not yet computed survives a click into the model window and
+// a click back, in each reactor window; "Berechnen" then computes with it.
+TEST_F(BatchWindow, ATypedTimeSurvivesASwitchToTheModelWindowAndBack) {
+    struct Row {
+        const char* name;
+        std::function<ReactorForm&()> open;
+        std::size_t field;
+        const char* U;  // U(A) at t = 20 with k1 = 0.15
+    };
+    const Row rows[] = {
+        {"batch", [this]() -> ReactorForm& { return firstOrder(); }, 14, " .950213"},
+        {"tube", [this]() -> ReactorForm& { return open<frmRohrreaktor>("mnuRohrR", 2); }, 14, " .950213"},
+        {"tank", [this]() -> ReactorForm& {
+             frmRKconti& r = open<frmRKconti>("mnuKontRK", 2);
+             clickButton(r.optCalcConti[3]);
+             typeInto(r.Inp[14], "1");
+             return r;
+         }, 16, " .75"},
+    };
+    for (const Row& row : rows) {
+        ReactorForm& r = row.open();
+        typeInto(r.Inp[row.field], "20");
+        QWidget* modell = Forms::get<frmKinModel>().frame();
+        QTest::mouseClick(modell, Qt::LeftButton, {}, QPoint(modell->width() / 2, 4));
+        EXPECT_NE(QApplication::focusWidget(), r.Inp[row.field]) << row.name;
+        QTest::mouseClick(r.frame(), Qt::LeftButton, {}, QPoint(r.frame()->width() / 2, 4));
+        clickButton(r.cmdCalc);
+        EXPECT_EQ(r.Inp[row.field]->text(), "20") << row.name;
+        EXPECT_EQ(r.Inp[13]->text(), row.U) << row.name;
+    }
+    EXPECT_EQ(rec.count(), 0u);
 }

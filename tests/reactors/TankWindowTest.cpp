@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QTimer>
 
+#include "platform/Paths.h"
 #include "reactors/frmRKconti.h"
+#include "shell/FileDialogs.h"
 #include "reactors/ReactorWindowSupport.h"
 
 using namespace vrn;
@@ -171,4 +174,40 @@ TEST_F(TankWindow, EnterWrapsFromTheLastFieldToTheFirstShown) {
     r.Inp[16]->setFocus();
     QTest::keyClick(r.Inp[16], Qt::Key_Return);  // B is not shown
     EXPECT_TRUE(r.Inp[16]->hasFocus());
+}
+
+// Nothing shown belongs to an older result: the open extent panel follows each
+// new result, and a loaded project clears the computed fields and the liquid.
+TEST_F(TankWindow, NothingShownBelongsToAnOlderResult) {
+    frmRKconti& r = open<frmRKconti>("mnuKontRK", 2);
+    clickButton(r.optCalcConti[3]);
+    typeInto(r.Inp[14], "1");
+    typeInto(r.Inp[16], "5");
+    clickButton(r.cmdCalc);
+    clickButton(r.cmdShowKsi);
+    EXPECT_EQ(r.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .4285714");
+    typeInto(r.Inp[16], "20");
+    clickButton(r.cmdCalc);
+    EXPECT_EQ(r.Inp[13]->text(), " .75");
+    EXPECT_EQ(r.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .75");
+
+    for (const char* f : {"1st_order.VRP", "1st_order.VRD"})
+        QFile::copy(resourceFolder() + "/samples/" + f, env.folder() + "/" + f);
+    fileDialogHooks().openDialog = [this](OpenDialogRequest& q) {
+        q.fileName = "1st_order.VRP";
+        q.directory = env.folderStd();
+        return true;
+    };
+    rec.answer(MsgAnswer::OK);
+    main->clickMenu("mnuLoadProject");
+    fileDialogHooks().openDialog = nullptr;
+    test::processEvents();
+    ASSERT_EQ(Forms::loaded<frmRKconti>(), &r);
+    EXPECT_EQ(r.Inp[10]->text(), " .0215") << "the project's k1";
+    EXPECT_EQ(r.Inp[13]->text(), " 0");
+    EXPECT_EQ(r.Inp[15]->text(), " 0");
+    EXPECT_EQ(r.Inp[5]->text(), " 0");
+    EXPECT_FALSE(r.fraKsi->isVisible());
+    EXPECT_FALSE(r.Timer1->isActive());
+    EXPECT_EQ(liquid(r), QColor(255, 255, 0));
 }
