@@ -81,12 +81,12 @@ void frmDatedit::refillDatenGrid() {
     DataGrid* g = Grid;
     Hide();
     g->setRedraw(false);
-    g->clearRows();
-    for (int i = 1; i <= n; ++i) {
-        g->addRow(toQ(refillZeilentext(i, app.ExpDaten[static_cast<std::size_t>(i)])));
-        g->setCurrentCell(i - 1, 1);
-        g->setCellChecked(i - 1, 1, app.ExpDaten[static_cast<std::size_t>(i)].aus == -1);
-    }
+    // Row texts are made as the rows come into view.
+    g->setRows(n, [](int r) {
+        const std::size_t i = static_cast<std::size_t>(r) + 1;
+        return i < app.ExpDaten.size() ? toQ(refillZeilentext(r + 1, app.ExpDaten[i])) : QString();
+    });
+    for (int i = 1; i <= n; ++i) g->setCellChecked(i - 1, 1, app.ExpDaten[static_cast<std::size_t>(i)].aus == -1);
     g->setRedraw(true);
     // The same cell call as the window's own filler: the boxes and
     // iMesspunkt follow the new unit.
@@ -356,7 +356,14 @@ void frmDatedit::Form_Load() {
         zeigeLeereListe();
         lblRecalcTime->clear();
     }
-    waehleZeitOption(std::max(0, zeitEinheitIndex(app.sZeiteinheit)));
+    // The unit in force is only marked (the grid is filled once); an unknown
+    // unit text becomes "s".
+    if (const int unit = zeitEinheitIndex(app.sZeiteinheit); unit >= 0) {
+        app.iZeitEinheit = static_cast<Integer>(unit);
+        markiereZeitOption(unit);
+    } else {
+        waehleZeitOption(0);
+    }
 }
 
 void frmDatedit::setTimeUnitCaptions(const std::string& u) {
@@ -383,9 +390,12 @@ void frmDatedit::zeigeDatenImGrid() {
     const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
     if (n <= 0) return;
     Grid->setRedraw(false);
-    Grid->clearRows();
+    // Row texts are made as the rows come into view.
+    Grid->setRows(n, [](int r) {
+        const std::size_t i = u(r) + 1;
+        return i < app.ExpDaten.size() ? toQ(Zeilentext(r + 1, app.ExpDaten[i])) : QString();
+    });
     for (int i = 1; i <= n; ++i) {
-        Grid->addRow(toQ(Zeilentext(i, app.ExpDaten[u(i)])));
         Grid->setCellChecked(i - 1, 1, app.ExpDaten[u(i)].aus == -1);
         setzeZeilenFarben(i - 1);
     }

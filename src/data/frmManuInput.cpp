@@ -391,12 +391,14 @@ void frmManuInput::zeigeXYImGrid() {
     if (n < 1) {
         leereListeZeigen();
     } else {
-        Grid->clearRows();
-        for (int i = 1; i <= n; ++i) {
-            const XYPunkt& p = app.XYDaten[static_cast<std::size_t>(i)];
-            Grid->addRow(QString("%1\t\t%2\t%3").arg(i).arg(zellText(p.x), zellText(p.y)));
-            Grid->setCellChecked(i - 1, 1, p.aus == -1);
-        }
+        // Row texts are made as the rows come into view.
+        Grid->setRows(n, [](int r) {
+            const std::size_t i = static_cast<std::size_t>(r) + 1;
+            if (i >= app.XYDaten.size()) return QString();
+            const XYPunkt& p = app.XYDaten[i];
+            return QString("%1\t\t%2\t%3").arg(r + 1).arg(zellText(p.x), zellText(p.y));
+        });
+        for (int i = 1; i <= n; ++i) Grid->setCellChecked(i - 1, 1, app.XYDaten[static_cast<std::size_t>(i)].aus == -1);
     }
     Grid->setCurrentCell(0, 2);
     Grid->setRedraw(true);

@@ -1,5 +1,6 @@
 #include "engine/Akima.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/MsgBox.h"
@@ -184,10 +185,22 @@ std::optional<double> AkimaSplineWert(Integer mode, Integer j, double x, Integer
     const auto& b = B[u(j)];
     if (x >= X[u(n)]) return mode == 0 ? a[u(n)] + (x - X[u(n)]) * b[u(n)] : b[u(n)];
     if (x < X[1]) return mode == 0 ? a[1] + (x - X[1]) * b[1] : b[1];
-    int i = 1;
-    while (i <= n - 1 && x >= X[u(i + 1)]) ++i;
-    while (i >= 1 && x < X[u(i)]) --i;
+    // The interval: the last knot at or below x (the knots increase strictly,
+    // so it is the one a walk from the first knot finds). Reads at increasing
+    // x, as a fit reads its data, find it at the last interval or the next;
+    // any other x is found by halving.
+    thread_local int letztes = 1;
+    int i = letztes;
+    const auto drin = [&](int k) { return k >= 1 && k <= n - 1 && X[u(k)] <= x && x < X[u(k + 1)]; };
+    if (!drin(i)) {
+        ++i;
+        if (!drin(i)) {
+            const auto knots = X.begin() + 1;
+            i = static_cast<int>(std::upper_bound(knots, knots + n, x) - X.begin()) - 1;
+        }
+    }
     if (i < 1 || i > n - 1) return std::nullopt;
+    letztes = i;
     const double dx = x - X[u(i)];
     return mode == 0 ? AkimaPolynom(j, static_cast<Integer>(i), dx, D, C, B, A)
                      : AkimaPolynomAbleitung(j, static_cast<Integer>(i), dx, D, C, B, A);

@@ -1,6 +1,8 @@
 #include "platform/DataGrid.h"
 
+#include <QAbstractTableModel>
 #include <QApplication>
+#include <QBrush>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -10,6 +12,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/GridText.h"
 #include "platform/Paths.h"
@@ -19,7 +22,6 @@ namespace vrn {
 
 namespace {
 
-constexpr int kOwnColourRole = Qt::UserRole + 1;
 const QColor kFixedColour(212, 208, 200);  // the grey of fixed cells
 
 // Qt key -> classic key code.
@@ -104,9 +106,170 @@ private:
     DataGrid* grid_;
 };
 
+
 }  // namespace
 
-DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent) {
+// The cells behind the view. A row holds its cells once they are loaded (from
+// addRow, or from the row function when the row is first needed), its own
+// back colours and its check mark.
+class GridModel : public QAbstractTableModel {
+public:
+    explicit GridModel(DataGrid* grid) : QAbstractTableModel(grid), grid_(grid) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols_; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) return {};
+        const int r = index.row(), c = index.column();
+        switch (role) {
+            case Qt::DisplayRole:
+            case Qt::EditRole:
+                return c == grid_->checkCol_ ? QVariant() : QVariant(text(r, c));
+            case Qt::BackgroundRole: {
+                const Colour own = colour(r, c);
+                if (own >= 0) return QBrush(QColor(redOf(own), greenOf(own), blueOf(own)));
+                if (c < grid_->fixed_) return QBrush(kFixedColour);
+                return {};
+            }
+            case Qt::CheckStateRole:
+                if (c != grid_->checkCol_) return {};
+                return static_cast<int>(rows_[static_cast<std::size_t>(r)].checked ? Qt::Checked : Qt::Unchecked);
+            case Qt::TextAlignmentRole:
+                return QVariant(static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter));
+            default:
+                return {};
+        }
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (!index.isValid() || role != Qt::EditRole) return false;
+        setText(index.row(), index.column(), value.toString());
+        return true;
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        if (!index.isValid()) return Qt::NoItemFlags;
+        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (grid_->editableCell(index.row(), index.column())) f |= Qt::ItemIsEditable;
+        return f;
+    }
+
+    void setColumns(int n) {
+        n = std::max(0, n);
+        if (n > cols_) {
+            beginInsertColumns({}, cols_, n - 1);
+            cols_ = n;
+            endInsertColumns();
+        } else if (n < cols_) {
+            beginRemoveColumns({}, n, cols_ - 1);
+            cols_ = n;
+            for (Row& row : rows_)
+                if (row.cells.size() > n) row.cells.resize(n);
+            endRemoveColumns();
+        }
+    }
+
+    void clear() {
+        if (rows_.empty()) {
+            source_ = nullptr;
+            return;
+        }
+        beginRemoveRows({}, 0, static_cast<int>(rows_.size()) - 1);
+        rows_.clear();
+        rows_.shrink_to_fit();
+        source_ = nullptr;
+        endRemoveRows();
+    }
+
+    void append(const QString& tabText) {
+        const int r = static_cast<int>(rows_.size());
+        beginInsertRows({}, r, r);
+        Row row;
+        row.cells = cellsOf(tabText);
+        row.loaded = true;
+        rows_.push_back(std::move(row));
+        endInsertRows();
+    }
+
+    void setRows(int count, DataGrid::RowText rowText) {
+        clear();
+        count = std::max(0, count);
+        if (count == 0) return;
+        beginInsertRows({}, 0, count - 1);
+        source_ = std::move(rowText);
+        rows_.resize(static_cast<std::size_t>(count));
+        endInsertRows();
+    }
+
+    QString text(int r, int c) const {
+        const Row& row = load(r);
+        return c < row.cells.size() ? row.cells.at(c) : QString();
+    }
+    void setText(int r, int c, const QString& t) {
+        Row& row = load(r);
+        if (row.cells.size() < cols_) row.cells.resize(cols_);
+        row.cells[c] = c == grid_->checkCol_ ? QString() : t;
+        changed(r, c);
+    }
+    Colour colour(int r, int c) const {
+        for (const auto& [col, colour] : rows_[static_cast<std::size_t>(r)].colours)
+            if (col == c) return colour;
+        return -1;
+    }
+    void setColour(int r, int c, Colour colour) {
+        auto& list = rows_[static_cast<std::size_t>(r)].colours;
+        auto it = std::find_if(list.begin(), list.end(), [c](const auto& e) { return e.first == c; });
+        if (it != list.end()) it->second = colour;
+        else list.emplace_back(static_cast<std::int16_t>(c), colour);
+        changed(r, c);
+    }
+    bool checked(int r) const { return rows_[static_cast<std::size_t>(r)].checked; }
+    void setChecked(int r, bool on) {
+        rows_[static_cast<std::size_t>(r)].checked = on;
+        if (grid_->checkCol_ >= 0) changed(r, grid_->checkCol_);
+    }
+    // Everything may look different (columns restyled, redraw back on).
+    void allChanged() {
+        if (!rows_.empty() && cols_ > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, cols_ - 1));
+    }
+
+private:
+    struct Row {
+        QStringList cells;
+        std::vector<std::pair<std::int16_t, Colour>> colours;
+        bool loaded = false;
+        bool checked = false;
+    };
+
+    QStringList cellsOf(const QString& tabText) const {
+        QStringList cells = tabText.split('\t');
+        if (cells.size() > cols_) cells.resize(cols_);
+        if (grid_->checkCol_ >= 0 && grid_->checkCol_ < cells.size()) cells[grid_->checkCol_].clear();
+        return cells;
+    }
+    Row& load(int r) const {
+        Row& row = rows_[static_cast<std::size_t>(r)];
+        if (!row.loaded) {
+            row.loaded = true;
+            if (source_) row.cells = cellsOf(source_(r));
+        }
+        return row;
+    }
+    void changed(int r, int c) {
+        if (grid_->redraw_) emit dataChanged(index(r, c), index(r, c));
+    }
+
+    DataGrid* grid_;
+    int cols_ = 0;
+    mutable std::vector<Row> rows_;
+    DataGrid::RowText source_;
+};
+
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+    setModel(model_);
     setItemDelegate(new GridDelegate(this));
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -118,19 +281,21 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(4);
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int, int, int, int) {
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex&, const QModelIndex&) {
         if (redraw_ && onRowColChange) onRowColChange();
     });
     setGridFont(font().family(), font().pointSize());
 }
 
+DataGrid::~DataGrid() = default;
+
 // ---- layout ----
 
 void DataGrid::setColumnCountWithWidths(int count) {
     const int old = columnCount();
-    setColumnCount(std::max(0, count));
+    model_->setColumns(count);
     for (int c = old; c < count; ++c) setColumnWidthTwips(c, 1500);
-    restyleColumns();
 }
 
 void DataGrid::setColumnWidthTwips(int col, int twips) { setColumnWidth(col, twipsToPixelsX(twips)); }
@@ -139,7 +304,7 @@ int DataGrid::columnWidthTwips(int col) const { return pixelsToTwipsX(columnWidt
 
 void DataGrid::setFixedColumns(int n) {
     fixed_ = std::max(0, n);
-    restyleColumns();
+    model_->allChanged();
 }
 
 void DataGrid::setGridFont(const QString& family, int points) {
@@ -151,114 +316,82 @@ void DataGrid::setGridFont(const QString& family, int points) {
 
 void DataGrid::setCheckBoxColumn(int col) {
     checkCol_ = col;
-    restyleColumns();
+    model_->allChanged();
 }
 
 void DataGrid::setEditable(bool editable) {
     editable_ = editable;
-    restyleColumns();
+    model_->allChanged();
 }
 
 // ---- cells ----
+
+int DataGrid::rowCount() const { return model_->rowCount(); }
+int DataGrid::columnCount() const { return model_->columnCount(); }
 
 bool DataGrid::inside(int row, int col) const {
     return row >= 0 && col >= 0 && row < rowCount() && col < columnCount();
 }
 
-void DataGrid::styleCell(QTableWidgetItem* item, int col) {
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (editable_ && col >= fixed_ && col != checkCol_) f |= Qt::ItemIsEditable;
-    item->setFlags(f);
-    item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const QVariant own = item->data(kOwnColourRole);
-    if (own.isValid()) item->setBackground(QColor(redOf(own.toInt()), greenOf(own.toInt()), blueOf(own.toInt())));
-    else if (col < fixed_) item->setBackground(kFixedColour);
-    else item->setData(Qt::BackgroundRole, QVariant());
-    if (col == checkCol_) {
-        if (!item->data(Qt::CheckStateRole).isValid()) item->setCheckState(Qt::Unchecked);
-    } else {
-        item->setData(Qt::CheckStateRole, QVariant());
-    }
+bool DataGrid::editableCell(int row, int col) const {
+    return editable_ && inside(row, col) && col >= fixed_ && col != checkCol_;
 }
 
-void DataGrid::restyleColumns() {
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            if (QTableWidgetItem* it = item(r, c)) styleCell(it, c);
-}
+void DataGrid::clearRows() { model_->clear(); }
 
-QTableWidgetItem* DataGrid::cell(int row, int col) {
-    if (!inside(row, col)) return nullptr;
-    QTableWidgetItem* it = item(row, col);
-    if (!it) {
-        it = new QTableWidgetItem;
-        styleCell(it, col);
-        setItem(row, col, it);
-    }
-    return it;
-}
+void DataGrid::addRow(const QString& tabText) { model_->append(tabText); }
 
-void DataGrid::clearRows() { setRowCount(0); }
-
-void DataGrid::addRow(const QString& tabText) {
-    const int r = rowCount();
-    setRowCount(r + 1);
-    const QStringList cells = tabText.split('\t');
-    for (int c = 0; c < columnCount(); ++c) {
-        QTableWidgetItem* it = cell(r, c);
-        it->setText(c < cells.size() && c != checkCol_ ? cells.at(c) : QString());
-    }
-}
+void DataGrid::setRows(int count, RowText rowText) { model_->setRows(count, std::move(rowText)); }
 
 QString DataGrid::cellText(int row, int col) const {
-    if (!inside(row, col)) return {};
-    const QTableWidgetItem* it = item(row, col);
-    return it ? it->text() : QString();
+    if (!inside(row, col) || col == checkCol_) return {};
+    return model_->text(row, col);
 }
 
 void DataGrid::setCellText(int row, int col, const QString& text) {
-    if (QTableWidgetItem* it = cell(row, col)) it->setText(col == checkCol_ ? QString() : text);
+    if (inside(row, col)) model_->setText(row, col, text);
 }
 
 void DataGrid::setCellBackColour(int row, int col, Colour c) {
-    if (QTableWidgetItem* it = cell(row, col)) {
-        it->setData(kOwnColourRole, static_cast<int>(c));
-        styleCell(it, col);
-    }
+    if (inside(row, col)) model_->setColour(row, col, c);
 }
 
-Colour DataGrid::cellBackColour(int row, int col) const {
-    if (!inside(row, col)) return -1;
-    const QTableWidgetItem* it = item(row, col);
-    const QVariant v = it ? it->data(kOwnColourRole) : QVariant();
-    return v.isValid() ? static_cast<Colour>(v.toInt()) : -1;
-}
+Colour DataGrid::cellBackColour(int row, int col) const { return inside(row, col) ? model_->colour(row, col) : -1; }
 
 void DataGrid::setCellChecked(int row, int col, bool checked) {
-    if (QTableWidgetItem* it = cell(row, col)) it->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    if (inside(row, col) && col == checkCol_) model_->setChecked(row, checked);
 }
 
 bool DataGrid::isCellChecked(int row, int col) const {
-    if (!inside(row, col)) return false;
-    const QTableWidgetItem* it = item(row, col);
-    return it && it->data(Qt::CheckStateRole).isValid() && it->checkState() == Qt::Checked;
+    return inside(row, col) && col == checkCol_ && model_->checked(row);
 }
 
 // ---- current cell and selection ----
 
+int DataGrid::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+int DataGrid::currentColumn() const { return currentIndex().isValid() ? currentIndex().column() : -1; }
+
+void DataGrid::setCurrentCell(int row, int col) {
+    if (!inside(row, col)) return;
+    selectionModel()->setCurrentIndex(model_->index(row, col), QItemSelectionModel::ClearAndSelect);
+}
+
+QRect DataGrid::cellRect(int row, int col) const {
+    return inside(row, col) ? visualRect(model_->index(row, col)) : QRect();
+}
+
 DataGrid::Rect DataGrid::selectionRect() const {
-    const auto ranges = selectedRanges();
-    if (ranges.isEmpty()) {
+    const QItemSelection sel = selectionModel()->selection();
+    if (sel.isEmpty()) {
         if (currentRow() < 0 || currentColumn() < 0) return {};
         return {currentRow(), currentColumn(), currentRow(), currentColumn()};
     }
-    Rect r{ranges.first().topRow(), ranges.first().leftColumn(), ranges.first().bottomRow(),
-           ranges.first().rightColumn()};
-    for (const QTableWidgetSelectionRange& s : ranges) {
-        r.row1 = std::min(r.row1, s.topRow());
-        r.col1 = std::min(r.col1, s.leftColumn());
-        r.row2 = std::max(r.row2, s.bottomRow());
-        r.col2 = std::max(r.col2, s.rightColumn());
+    Rect r{sel.first().top(), sel.first().left(), sel.first().bottom(), sel.first().right()};
+    for (const QItemSelectionRange& s : sel) {
+        r.row1 = std::min(r.row1, s.top());
+        r.col1 = std::min(r.col1, s.left());
+        r.row2 = std::max(r.row2, s.bottom());
+        r.col2 = std::max(r.col2, s.right());
     }
     return r;
 }
@@ -268,20 +401,14 @@ void DataGrid::setSelectionRect(int row1, int col1, int row2, int col2) {
     row2 = std::clamp(row2, 0, rowCount() - 1);
     col2 = std::clamp(col2, 0, columnCount() - 1);
     QItemSelectionModel* sm = selectionModel();
-    sm->setCurrentIndex(model()->index(row1, col1), QItemSelectionModel::NoUpdate);
-    const QItemSelection sel(model()->index(std::min(row1, row2), std::min(col1, col2)),
-                             model()->index(std::max(row1, row2), std::max(col1, col2)));
+    sm->setCurrentIndex(model_->index(row1, col1), QItemSelectionModel::NoUpdate);
+    const QItemSelection sel(model_->index(std::min(row1, row2), std::min(col1, col2)),
+                             model_->index(std::max(row1, row2), std::max(col1, col2)));
     sm->select(sel, QItemSelectionModel::ClearAndSelect);
 }
 
-void DataGrid::setCurrentCell(int row, int col) {
-    if (!inside(row, col)) return;
-    const QModelIndex idx = model()->index(row, col);
-    selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
-}
-
 void DataGrid::showCell(int row, int col) {
-    if (inside(row, col)) scrollTo(model()->index(row, col));
+    if (inside(row, col)) scrollTo(model_->index(row, col));
 }
 
 // ---- block text ----
@@ -310,8 +437,10 @@ void DataGrid::setSelectionText(const QString& text) {
 // ---- updating ----
 
 void DataGrid::setRedraw(bool on) {
+    const bool was = redraw_;
     redraw_ = on;
     setUpdatesEnabled(on);
+    if (on && !was) viewport()->update();
 }
 
 // ---- keys ----
@@ -359,19 +488,18 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
     if (plain && !t.isEmpty() && t.at(0).unicode() > 32 && t.at(0).unicode() != 127) {
         event->accept();
         const int r = currentRow(), c = currentColumn();
-        QTableWidgetItem* it = inside(r, c) ? item(r, c) : nullptr;
-        if (!it || !(it->flags() & Qt::ItemIsEditable)) return;
+        if (!editableCell(r, c)) return;
         int k = t.at(0).unicode();
         if (onKeyPressEdit) onKeyPressEdit(r, c, k);
         if (k <= 0 || k > 0xFFFF) return;
         // The editor opened by typing starts with the typed character.
-        if (QAbstractItemView::edit(model()->index(r, c), EditKeyPressed, nullptr) && editor_) {
+        if (QAbstractItemView::edit(model_->index(r, c), EditKeyPressed, nullptr) && editor_) {
             editor_->setText(QString(QChar(static_cast<char16_t>(k))));
             editor_->end(false);
         }
         return;
     }
-    QTableWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
@@ -379,7 +507,7 @@ void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
     editRow_ = editCol_ = -1;
     // Tab and Backtab end the edit like Enter; the current cell stays.
     const bool revert = hint == QAbstractItemDelegate::RevertModelCache;
-    QTableWidget::closeEditor(editor, revert ? hint : QAbstractItemDelegate::NoHint);
+    QTableView::closeEditor(editor, revert ? hint : QAbstractItemDelegate::NoHint);
     if (!revert && r >= 0 && onKeyPressEdit) {
         int k = 13;
         onKeyPressEdit(r, c, k);
@@ -416,7 +544,7 @@ void DataGrid::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     if (button == 1 && idx.isValid() && onCellPicked) onCellPicked();
 }
 
@@ -427,7 +555,7 @@ void DataGrid::mouseMoveEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    QTableWidget::mouseMoveEvent(event);
+    QTableView::mouseMoveEvent(event);
 }
 
 void DataGrid::mouseReleaseEvent(QMouseEvent* event) {
@@ -436,7 +564,7 @@ void DataGrid::mouseReleaseEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    QTableWidget::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
 }
 
 }  // namespace vrn

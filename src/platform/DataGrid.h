@@ -1,6 +1,9 @@
-// The data grid of the editors: a table of text cells over QTableWidget that
-// only shows what its owner puts in. The owner's data stay the source of
-// truth; the grid reports what the user does through five notifications.
+// The data grid of the editors: a table of text cells (a table model under a
+// QTableView) that only shows what its owner puts in. The owner's data stay
+// the source of truth; the grid reports what the user does through five
+// notifications. Rows may be given as texts or by a function that makes a
+// row's text when the row is first shown or read, so that a large list costs
+// only the rows in view.
 //
 // Layout: columns with widths in twips, leading fixed columns (grey, never
 // edited; a click in one of them marks whole rows), one optional check-box
@@ -8,7 +11,8 @@
 // headers are hidden (the editors put their titles above the grid).
 //
 // Cells: addRow() appends a row from one text whose cells are separated by
-// Tab; cell text, back colour and check mark are read and written by row and
+// Tab; setRows() replaces every row by rows whose texts come from a function
+// of the row; cell text, back colour and check mark are read and written by row and
 // column (0-based). The current cell and the selection rectangle are read and
 // set; selectionText() gives the selection as block text (platform/GridText.h:
 // the cells exactly as shown, Tab between cells, CR between rows) and
@@ -37,7 +41,7 @@
 #pragma once
 
 #include <QPointer>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <functional>
 
@@ -47,10 +51,13 @@ class QLineEdit;
 
 namespace vrn {
 
-class DataGrid : public QTableWidget {
+class GridModel;
+
+class DataGrid : public QTableView {
     Q_OBJECT
 public:
     explicit DataGrid(QWidget* parent = nullptr);
+    ~DataGrid() override;
 
     // ---- Layout ---------------------------------------------------------
     void setColumnCountWithWidths(int count);  // new columns get 1500 twips
@@ -71,6 +78,13 @@ public:
     // Appends a row; cells from the Tab-separated text, missing cells empty,
     // cells beyond the last column dropped.
     void addRow(const QString& tabText);
+    // Replaces every row by `count` rows (at least 0) whose Tab-separated
+    // texts rowText(row) gives; it is asked once per row, when the row is
+    // first shown or read, and later changes of a cell stay with the grid.
+    using RowText = std::function<QString(int row)>;
+    void setRows(int count, RowText rowText);
+    int rowCount() const;
+    int columnCount() const;
     QString cellText(int row, int col) const;         // "" outside the grid
     void setCellText(int row, int col, const QString& text);  // ignored outside
     void setCellBackColour(int row, int col, Colour c);
@@ -80,11 +94,14 @@ public:
     bool isCellChecked(int row, int col) const;
 
     // ---- Current cell and selection -----------------------------------------
-    // currentRow()/currentColumn() of QTableWidget serve. Setting the current
-    // cell from code selects that cell alone, whatever keys are held at the
-    // time (QTableWidget's own call would extend the selection while Shift is
-    // down); ignored outside the grid.
+    // The current cell (-1 when there is none). Setting it from code selects
+    // that cell alone, whatever keys are held at the time; ignored outside the
+    // grid.
+    int currentRow() const;
+    int currentColumn() const;
     void setCurrentCell(int row, int col);
+    // Where a cell is drawn in the viewport (empty outside the grid).
+    QRect cellRect(int row, int col) const;
     struct Rect {
         int row1 = -1, col1 = -1, row2 = -1, col2 = -1;
     };
@@ -131,12 +148,12 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
-    QTableWidgetItem* cell(int row, int col);
-    void styleCell(QTableWidgetItem* item, int col);
-    void restyleColumns();
+    friend class GridModel;
     void selectRows(int anchor, int row);
     bool inside(int row, int col) const;
+    bool editableCell(int row, int col) const;
 
+    GridModel* model_ = nullptr;
     int fixed_ = 0;
     int checkCol_ = -1;
     bool editable_ = true;

@@ -40,7 +40,7 @@ protected:
         EXPECT_TRUE(d);
         return *d;
     }
-    QPoint zelle(frmDatedit& d, int r, int c) { return d.Grid->visualItemRect(d.Grid->item(r, c)).center(); }
+    QPoint zelle(frmDatedit& d, int r, int c) { return d.Grid->cellRect(r, c).center(); }
 };
 
 // The rule for the row sum is the data set's; here Enter, "+" and the hint.

@@ -80,7 +80,7 @@ protected:
         QTest::mouseClick(f.cmdClipEinfuegen, Qt::LeftButton);
     }
     static void klickeZelle(DataGrid* g, int row, int col, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, m, g->visualItemRect(g->item(row, col)).center());
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, m, g->cellRect(row, col).center());
     }
     static QStringList spalte(DataGrid* g, int col) {
         QStringList l;

@@ -31,7 +31,7 @@ protected:
             if (key == '.') key = ',';
         };
     }
-    QPoint centre(int r, int c) { return g.visualItemRect(g.item(r, c)).center(); }
+    QPoint centre(int r, int c) { return g.cellRect(r, c).center(); }
     struct Edit {
         int row, col, key;
         QString textThen;
