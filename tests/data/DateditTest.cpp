@@ -408,3 +408,47 @@ TEST_F(Datedit, BoxesFollowAUnitChosenInTheModelWindow) {
     test::clickButton(d.OKinput);
     EXPECT_EQ(zeiten(), (std::vector<double>{0.5, 1, 2}));
 }
+
+// The largest data set a file holds: scrolled to its end with Ctrl+End, a
+// cell is edited, a block pasted and the last rows removed there.
+TEST_F(Datedit, LargestDataSetIsEditedAtItsEnd) {
+    test::setDataSet(32767, [](Messpunkt& p, int i) {
+        p.t = i;
+        p.c[1] = 0.5;
+    });
+    frmDatedit& d = oeffne();
+    ASSERT_EQ(d.Grid->rowCount(), 32767);
+    auto ansEnde = [&] {
+        d.Grid->setFocus();
+        QTest::keyClick(d.Grid, Qt::Key_End, Qt::ControlModifier);
+        const int letzte = app.nExpPunkte - 1;
+        EXPECT_EQ(d.Grid->currentRow(), letzte);
+        EXPECT_TRUE(d.Grid->viewport()->rect().contains(zelle(d, letzte, 2)));
+    };
+    ansEnde();
+    EXPECT_EQ(d.Grid->cellText(32766, 0), "32767");
+    QTest::mouseClick(d.Grid->viewport(), Qt::LeftButton, {}, zelle(d, 32766, 2));
+    tippe(d.Grid, "5");
+    tippe(QApplication::focusWidget(), "\n");
+    test::processEvents();
+    EXPECT_EQ(app.ExpDaten[32767].t, 5);
+    EXPECT_EQ(d.Grid->cellText(32766, 2), "5");
+
+    QTest::mouseClick(d.Grid->viewport(), Qt::LeftButton, {}, zelle(d, 32765, 2));
+    QApplication::clipboard()->setText("7\t0,25\r\n8\t0,125");
+    QTest::keyClick(d.Grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(app.nExpPunkte, 32767);
+    EXPECT_EQ(app.ExpDaten[32766].t, 7);
+    EXPECT_EQ(app.ExpDaten[32767].c[1], 0.125);
+
+    ansEnde();
+    EXPECT_EQ(d.Grid->cellText(32766, 3), "0.125         ");
+    QTest::mouseClick(d.Grid->viewport(), Qt::LeftButton, {}, zelle(d, 32765, 0));
+    QTest::mouseClick(d.Grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, zelle(d, 32766, 0));
+    rec.answer(MsgAnswer::Yes);
+    test::clickButton(d.cmdErase);
+    EXPECT_EQ(rec.last().text, "Zeilen 32766 bis 32767 wirklich entfernen?");
+    EXPECT_EQ(app.nExpPunkte, 32765);
+    EXPECT_EQ(d.Grid->rowCount(), 32765);
+    ansEnde();
+}
