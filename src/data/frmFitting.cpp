@@ -388,6 +388,9 @@ void frmFitting::zeichne(bool nachFit) {
     }
     const bool aktiv = Forms::mdiArea() && frame() && static_cast<QWidget*>(Forms::mdiArea()->activeSubWindow()) == frame();
     QPointer<QWidget> fokus = QApplication::focusWidget();
+    // The open chart is redrawn once, when everything below is in it.
+    const QPointer<frmGraph2D> einmal = Forms::loaded<frmGraph2D>();
+    if (einmal) einmal->Chart2D1->beginUpdate();
     if (!nachFit) zeigeStdAbw(false);
     app.gnKurven = 0;
     // The model curves are drawn anew; the measured points stay.
@@ -420,6 +423,7 @@ void frmFitting::zeichne(bool nachFit) {
         }
     }
     ZeigeFitErgebnis();
+    if (einmal) einmal->Chart2D1->endUpdate();
     // An open Arrhenius/Eyring calculator takes over the fitted temperature function.
     if (modus_ == 6 || modus_ == 7) rechnerAuffrischen();
     // The chart came to the front; this window keeps the focus where the user had it.

@@ -1,12 +1,67 @@
 #include "platform/ChartSeriesPlot.h"
 
+#include <cmath>
 #include <limits>
+#include <vector>
 
 #include "platform/ChartStyle.h"
 
 namespace vrn {
 
-ChartSeriesPlot::ChartSeriesPlot(QCPAxis* x, QCPAxis* y, const QString& layer) : curve_(new QCPCurve(x, y)) {
+namespace {
+
+// Up to this many symbols are drawn one by one as the style says (smooth
+// edges); a larger set is stamped from one image of the symbol drawn without
+// antialiasing, once per pixel that a symbol lands on.
+constexpr int kEinzelnBis = 3000;
+
+class ScatterCurve : public QCPCurve {
+public:
+    using QCPCurve::QCPCurve;
+
+protected:
+    void drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,
+                         const QCPScatterStyle& style) const override {
+        // Vector output (PDF, SVG, printer) keeps every symbol as a shape.
+        if (points.size() <= kEinzelnBis || painter->modes().testFlag(QCPPainter::pmVectorized) ||
+            painter->modes().testFlag(QCPPainter::pmNoCaching) || style.isNone()) {
+            QCPCurve::drawScatterPlot(painter, points, style);
+            return;
+        }
+        const double penWidth = std::max(1.0, style.isPenDefined() ? style.pen().widthF() : pen().widthF());
+        const int half = static_cast<int>(std::ceil(style.size() / 2 + penWidth)) + 1;
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap stamp(QSize(2 * half + 1, 2 * half + 1) * ratio);
+        stamp.setDevicePixelRatio(ratio);
+        stamp.fill(Qt::transparent);
+        {
+            QCPPainter p(&stamp);
+            p.setAntialiasing(false);
+            style.applyTo(&p, pen());
+            style.drawShape(&p, half, half);
+        }
+        // One stamp per pixel: later points on a pixel already stamped add nothing.
+        QRectF box;
+        for (const QPointF& pt : points)
+            if (std::isfinite(pt.x()) && std::isfinite(pt.y())) box |= QRectF(pt, QSizeF(1, 1));
+        const int x0 = static_cast<int>(std::floor(box.left())), y0 = static_cast<int>(std::floor(box.top()));
+        const int w = static_cast<int>(std::ceil(box.width())) + 1, h = static_cast<int>(std::ceil(box.height())) + 1;
+        std::vector<bool> belegt(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+        for (const QPointF& pt : points) {
+            if (!std::isfinite(pt.x()) || !std::isfinite(pt.y())) continue;
+            const int px = static_cast<int>(std::lround(pt.x())), py = static_cast<int>(std::lround(pt.y()));
+            const std::size_t at = static_cast<std::size_t>(py - y0) * static_cast<std::size_t>(w) +
+                                   static_cast<std::size_t>(px - x0);
+            if (px < x0 || py < y0 || px - x0 >= w || py - y0 >= h || belegt[at]) continue;
+            belegt[at] = true;
+            painter->drawPixmap(px - half, py - half, stamp);
+        }
+    }
+};
+
+}  // namespace
+
+ChartSeriesPlot::ChartSeriesPlot(QCPAxis* x, QCPAxis* y, const QString& layer) : curve_(new ScatterCurve(x, y)) {
     curve_->setLayer(layer);
     curve_->setScatterSkip(0);
 }

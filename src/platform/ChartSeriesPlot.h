@@ -1,7 +1,9 @@
 // One series of the chart drawn by a QCPCurve, which keeps the points in the
 // order given (a QCPGraph would sort them by x). Holes, points that are not
 // finite and, on a logarithmic axis, values <= 0 become gaps: neither the
-// point nor a line to it is drawn.
+// point nor a line to it is drawn. Large point sets draw their symbols from
+// one image of the symbol, once per pixel, so that tens of thousands of
+// points cost little more than the pixels they cover.
 #pragma once
 
 #include <qcustomplot.h>

@@ -366,3 +366,18 @@ TEST_F(Fitting, ReactionOrderOfTheFirstOrderSample) {
     EXPECT_NEAR(numberAfter(footer(), ", n ="), app.nOrdnung, 1e-6);
     EXPECT_NEAR(numberAfter(footer(), "k1 ="), app.k[1], 1e-6 * app.k[1]);
 }
+
+// "Zeichne Kurve" redraws the chart once, with the points and the new curve.
+TEST_F(Fitting, DrawingTheCurveRedrawsTheChartOnce) {
+    frmFitting* f = openFirstOrder();
+    ASSERT_NE(f, nullptr);
+    test::processEvents();
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(g, nullptr);
+    const int vorher = g->Chart2D1->replotCount();
+    QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
+    test::processEvents();
+    EXPECT_EQ(g->Chart2D1->replotCount(), vorher + 1);
+    EXPECT_EQ(g->Chart2D1->pointCount(2, 1), 25);
+    EXPECT_GT(g->Chart2D1->pointCount(1, 1), 0);
+}
