@@ -23,8 +23,7 @@ protected:
     void drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,
                          const QCPScatterStyle& style) const override {
         // Vector output (PDF, SVG, printer) keeps every symbol as a shape.
-        if (points.size() <= kEinzelnBis || painter->modes().testFlag(QCPPainter::pmVectorized) ||
-            painter->modes().testFlag(QCPPainter::pmNoCaching) || style.isNone()) {
+        if (points.size() <= kEinzelnBis || painter->modes().testFlag(QCPPainter::pmVectorized) || style.isNone()) {
             QCPCurve::drawScatterPlot(painter, points, style);
             return;
         }

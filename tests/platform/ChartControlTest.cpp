@@ -126,6 +126,26 @@ TEST_F(Chart, SymbolsAreDrawnFilledOrOpenAsTheirCodeSays) {
     }
 }
 
+// A set of tens of thousands of points, most on one pixel: every point still
+// shows its symbol, and nothing is drawn where no point lies.
+TEST_F(Chart, LargePointSetsShowEverySymbol) {
+    std::vector<double> x(20000, 2.0), y(20000, 2.0);
+    for (int i = 0; i < 6; ++i) {
+        x[static_cast<std::size_t>(i)] = 3 + i;
+        y[static_cast<std::size_t>(i)] = 5;
+    }
+    chart.beginUpdate();
+    bare();
+    chart.setSeriesCount(2, 1);
+    chart.setPoints(2, 1, x, y);
+    chart.setStyle(2, 1, ChartSeriesStyle{1, 0, 1, 2, kBlue, 8});
+    chart.endUpdate();
+    const QImage img = chart.toImage();
+    EXPECT_TRUE(near(img.pixel(at(2, 2)), kBlue));
+    for (int i = 0; i < 6; ++i) EXPECT_TRUE(near(img.pixel(at(3 + i, 5)), kBlue)) << i;
+    EXPECT_FALSE(colourAround(img, at(6, 8), kBlue, 6));
+}
+
 TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
     chart.beginUpdate();
     bare();
