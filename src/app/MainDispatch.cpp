@@ -114,7 +114,10 @@ void focusFitting() {
 void drawFirstFittingCurve() {
     if (app.iDiagrammTyp != -9) return;
     app.iDiagrammTyp = app.iModell;
-    if (frmFitting* f = Forms::loaded<frmFitting>()) f->cmdDrawNewCurve_Click();
+    if (frmFitting* f = Forms::loaded<frmFitting>()) {
+        f->diagrammUebernehmen();
+        f->cmdDrawNewCurve_Click();
+    }
     focusFitting();
 }
 

@@ -30,6 +30,11 @@ public:
 
     CalcType calcType() const { return type_; }
 
+    // The model window calls these around its reconfiguring of this window
+    // after a model choice; the shared model state is the chosen one already.
+    virtual void vorModellUmstellung() {}
+    virtual void nachModellUmstellung() {}
+
     std::array<NumberField*, 17> Inp{};      // 0..4 c0, 5..9 outlet c, 10..12 k1..k3, 14 time
     std::array<QLabel*, 10> lblStoff{};
     std::array<QLabel*, 9> Bz{};             // 5..7 rate constants, 8 time
