@@ -12,6 +12,7 @@
 
 #include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
+#include "data/frmCalcTangente.h"
 #include "data/frmFitting.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/frmKinModel.h"
@@ -479,6 +480,7 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();
+    if (frmCalcTangente* t = Forms::loaded<frmCalcTangente>()) t->diagrammUebernehmen();
 }
 
 // ---- x-y editor ----

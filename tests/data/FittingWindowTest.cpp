@@ -133,13 +133,14 @@ protected:
         return f;
     }
 
-    // The user goes back to the fitting window through the "Fenster" menu.
-    void backToFitting() {
+    // The user switches windows through the "Fenster" menu.
+    void switchTo(const QString& caption) {
         w->clickMenu("mnuFenster");
         for (QAction* a : w->menu("mnuFenster")->actions())
-            if (a->text().contains("k-Fitting")) a->trigger();
+            if (a->text().contains(caption)) a->trigger();
         test::processEvents();
     }
+    void backToFitting() { switchTo("k-Fitting"); }
 
     static int curves() {
         int n = 0;
@@ -545,6 +546,20 @@ TEST_F(Fitting, CalculatorBesideTheNonIsothermalFitChangesNothing) {
         expectSame(vorher, blick(f));
         EXPECT_TRUE(rec.messages().empty());
     }
+
+    // An Eyring calculator left open beside the Arrhenius fit computes by
+    // Eyring, as it shows, after the fit took its Arrhenius back.
+    w->clickMenu("mnuToolEyring");
+    frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>();
+    ASSERT_NE(r, nullptr);
+    switchTo("2D-Diagramm");
+    backToFitting();
+    EXPECT_EQ(app.bytKTFunktion, 1);
+    for (auto [box, text] : {std::pair{r->txtInpArrh[0], "0"}, {r->txtInpArrh[1], "0"}, {r->txtInpArrh[2], "298.15"}})
+        test::typeInto(box, text);
+    QTest::mouseClick(r->cmdCalc, Qt::LeftButton);
+    EXPECT_EQ(r->caption(), "Eyring-Rechner");
+    EXPECT_EQ(r->txtksecResult->text(), " 6.212384E+12");
 }
 
 // The data-set editor's "OK" on the unchanged three-isotherm set: A and EA
@@ -564,4 +579,56 @@ TEST_F(Fitting, EditorBesideTheNonIsothermalFitChangesNothing) {
     QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
     expectSame(vorher, blick(f));
     EXPECT_TRUE(rec.messages().empty());
+}
+
+// What another window changes in what the window fits, it follows visibly:
+// a point changed in the data-set editor (c0 field, measured points, error
+// sum), the time unit chosen in the model window (k1 converted, the same fit
+// in other numbers), another model chosen there (the fit of the order becomes
+// the fit of the rate constant of A => P).
+TEST_F(Fitting, FollowsTheDataSetTheTimeUnitAndTheModelChoice) {
+    frmFitting* f = fitOrder();
+    ASSERT_NE(f, nullptr);
+    auto hoechsterPunkt = [] {
+        const ChartControl& c = *Forms::loaded<frmGraph2D>()->Chart2D1;
+        double m = 0;
+        for (int i = 0; i <= c.pointCount(2, 1); ++i)
+            if (c.y(2, 1, i) < 1e300) m = std::max(m, c.y(2, 1, i));
+        return m;
+    };
+    EXPECT_NEAR(hoechsterPunkt(), 0.05, 1e-7);
+    const QString fqs = f->lblFQS->text();
+
+    // Point 1 (t = 0) gets c(A) = 0.06 in the editor.
+    w->clickMenu("mnuEdit");
+    frmDatedit* d = Forms::loaded<frmDatedit>();
+    ASSERT_NE(d, nullptr);
+    test::typeInto(d->y[1], "0.06");
+    QTest::mouseClick(d->OKinput, Qt::LeftButton);
+    QTest::mouseClick(d->OK, Qt::LeftButton);
+    test::processEvents();
+    rec.clear();  // the editor's note on temperatures
+    backToFitting();
+    EXPECT_EQ(f->Inp[0]->text(), " .06");
+    EXPECT_NEAR(hoechsterPunkt(), 0.06, 1e-7);
+    EXPECT_NE(f->lblFQS->text(), fqs);
+    const double k = Val(toStd(f->Inp[10]->text()));
+    const double fqsNeu = CalcFQS_Messwerte(f->auswahl());
+
+    // Seconds instead of minutes: k1 per second, the same fit.
+    test::clickButton(Forms::loaded<frmKinModel>()->optZeit[0]);
+    EXPECT_NEAR(Val(toStd(f->Inp[10]->text())), k / 60, 1e-6 * k / 60);
+    backToFitting();
+    EXPECT_NEAR(CalcFQS_Messwerte(f->auswahl()), fqsNeu, 1e-4 * fqsNeu);
+
+    // Model 2 in the model window.
+    test::clickButton(Forms::loaded<frmKinModel>()->optTyp[2]);
+    EXPECT_EQ(f->modus(), 1);
+    EXPECT_EQ(f->Label7->text(), "kinet. Modell:  A => P   (n = 1)");
+    EXPECT_FALSE(f->frak2->isEnabled());
+    EXPECT_EQ(f->frak2->title(), "Geschwindigleitskonstante k2");
+    EXPECT_EQ(toQ(Forms::loaded<frmGraph2D>()->Chart2D1->text(ChartTextBlock::Header)),
+              "Messpunkte Konzentration vs. Zeit, k-Fitting");
+    EXPECT_EQ(app.iModell, 2);
+    for (const auto& m : rec.messages()) ADD_FAILURE() << m.title << ": " << m.text;
 }
