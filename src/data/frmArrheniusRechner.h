@@ -27,8 +27,6 @@ public:
     void Form_Activate() override;
     // Takes over the shared temperature function (bytKTFunktion) and refills.
     void funktionUebernehmen();
-    // The equation it shows and computes with: 1 Arrhenius, 2 Eyring.
-    int funktion() const { return funktion_; }
     // Reads the inputs and shows k; T <= 0 or a result beyond the single
     // range empties both result boxes. An Eyring calculation stores S# and H#.
     void cmdCalc_Click();
@@ -54,7 +52,7 @@ protected:
     void Form_Load() override;
 
 private:
-    int funktion_ = 1;
+    int funktion_ = 1;  // the equation it shows and computes with: 1 Arrhenius, 2 Eyring
 };
 
 }  // namespace vrn

@@ -76,9 +76,8 @@ public:
     void cmdHelp_Click();
     void cmdClose_Click();
 
-    // The evaluation mode and the model the window fits.
+    // The evaluation mode the window fits in.
     int modus() const { return modus_; }
-    int modell() const { return modell_; }
     // What the objective reads of the window: species boxes and fixed flags.
     FitAuswahl auswahl() const;
 
