@@ -517,8 +517,10 @@ void frmFitting::nachModellUmstellung() {
         if (eigenesDiagramm()) unloadChartWindow();
         diagramm_ = nullptr;
     }
+    const bool neu = modellNeu_;
     modellNeu_ = false;
     beschriften();
+    if (neu) adjustSize();  // the temperature function may have gone with the mode
     if (anders && gezeichnet_) zeichne(false);
 }
 
