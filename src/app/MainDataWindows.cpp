@@ -52,7 +52,9 @@ void MDIVRN::mnuEdit_Click() {
     if (app.nExpPunkte > 0) showDataEditor();
 }
 
+// The window is loaded anew, so that it shows the species just chosen.
 void MDIVRN::showTangentWindow() {
+    Forms::unload<frmCalcTangente>();
     frmCalcTangente& t = Forms::get<frmCalcTangente>();
     t.Show();
     t.SetFocus();

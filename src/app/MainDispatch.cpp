@@ -12,6 +12,7 @@
 
 #include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
+#include "data/frmCalcTangente.h"
 #include "data/frmFitting.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/frmKinModel.h"
@@ -116,7 +117,10 @@ void focusFitting() {
 void drawFirstFittingCurve() {
     if (app.iDiagrammTyp != -9) return;
     app.iDiagrammTyp = app.iModell;
-    if (frmFitting* f = Forms::loaded<frmFitting>()) f->cmdDrawNewCurve_Click();
+    if (frmFitting* f = Forms::loaded<frmFitting>()) {
+        f->diagrammUebernehmen();
+        f->cmdDrawNewCurve_Click();
+    }
     focusFitting();
 }
 
@@ -478,6 +482,7 @@ void MDIVRN::mnuSubTangente_Click(int i) {
     app.sngGlaettung = 0;
     CalcTangenteRange(static_cast<Integer>(i));
     openChart();
+    if (frmCalcTangente* t = Forms::loaded<frmCalcTangente>()) t->diagrammUebernehmen();
 }
 
 // ---- x-y editor ----

@@ -100,8 +100,14 @@ frmArrheniusRechner::frmArrheniusRechner() : VrnForm(Kind::Tool) {
 
 // Size, and a place near the bottom right of the screen.
 void frmArrheniusRechner::Form_Load() {
+    funktion_ = app.bytKTFunktion == 2 ? 2 : 1;
     resizeTwips(4296, 5220);
     moveTwips(screenWidthTwips() - 4296 - 250, screenHeightTwips() - 5220 - 1700);
+    Form_Activate();
+}
+
+void frmArrheniusRechner::funktionUebernehmen() {
+    funktion_ = app.bytKTFunktion == 2 ? 2 : 1;
     Form_Activate();
 }
 
@@ -120,7 +126,7 @@ void frmArrheniusRechner::Form_Activate() {
         lblkEinheit->setText("((mol/l)^(1-n))/" + u);
         lblkEinheitsec->setText("((mol/l)^(1-n))/s");
     }
-    const bool eyring = app.bytKTFunktion == 2;
+    const bool eyring = funktion_ == 2;
     lblk0Eyring->setVisible(eyring);
     txtInpArrh[3]->setVisible(eyring);
     if (!eyring) {
@@ -155,7 +161,7 @@ void frmArrheniusRechner::cmdCalc_Click() {
     const double b = ValEingabe(toStd(txtInpArrh[1]->text()));
     const double T = ValEingabe(toStd(txtInpArrh[2]->text()));
     KTErgebnis r;
-    if (app.bytKTFunktion == 2) {
+    if (funktion_ == 2) {
         app.dblEyrS = a;
         app.dblEyrH = b;
         r = eyringK(a, b, T, sekunde);

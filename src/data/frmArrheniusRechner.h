@@ -1,7 +1,10 @@
 // The Arrhenius and Eyring calculator: k at a temperature T from A and EA
 // (Arrhenius) or from S# and H# (Eyring), shown in the set time unit and per
-// second. Which equation it uses is bytKTFunktion (1 Arrhenius, 2 Eyring);
-// every activation fills captions, units and inputs from the shared state.
+// second. Which equation it uses is bytKTFunktion (1 Arrhenius, 2 Eyring) as
+// it was when the calculator was opened, or when the fitting window handed
+// its function over; it keeps that equation while other windows change the
+// shared choice, so that it computes what it shows. Every activation fills
+// captions, units and inputs from the shared state.
 #pragma once
 
 #include <array>
@@ -22,6 +25,8 @@ public:
     // Fills captions, units and inputs from the shared state (T := 298.15,
     // results emptied). Runs at every activation.
     void Form_Activate() override;
+    // Takes over the shared temperature function (bytKTFunktion) and refills.
+    void funktionUebernehmen();
     // Reads the inputs and shows k; T <= 0 or a result beyond the single
     // range empties both result boxes. An Eyring calculation stores S# and H#.
     void cmdCalc_Click();
@@ -45,6 +50,9 @@ public:
 
 protected:
     void Form_Load() override;
+
+private:
+    int funktion_ = 1;  // the equation it shows and computes with: 1 Arrhenius, 2 Eyring
 };
 
 }  // namespace vrn

@@ -10,6 +10,8 @@
 
 #include "base/NumberText.h"
 #include "chart/ChartHooks.h"
+#include "chart/DiagramKinds.h"
+#include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/Tangente.h"
 #include "platform/MsgBox.h"
@@ -17,6 +19,7 @@
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
+#include "shell/DataPreparation.h"
 #include "shell/Helpers.h"
 
 namespace vrn {
@@ -97,18 +100,48 @@ frmCalcTangente::frmCalcTangente() : VrnForm(Kind::Tool) {
 
 // Captions from the unit and the species; the slider starts at 0.
 void frmCalcTangente::Form_Load() {
-    const QString u = toQ(app.sZeiteinheit);
-    lblZeit->setText(u);
+    stoff_ = app.bytTangStoff;
+    glaettung_ = 0;
+    setTimeUnitCaptions(app.sZeiteinheit);
     txtyResult->setText(" 0");
     txtyStrichResult->setText(" 0");
-    Label4->setText("mol/(l " + u + ")");
-    const int s = app.bytTangStoff;
+    const int s = stoff_;
     const QString x = s >= 1 && s <= 5 ? kSpezies[s] : "";
     lblr->setText("r(" + x + ") = dc(" + x + ")/dt =  ");
     SliderGlaettung->setRange(0, 100);
     SliderGlaettung->setValue(0);
     adjustSize();
     moveTwips(0, 3000);
+}
+
+void frmCalcTangente::setTimeUnitCaptions(const std::string& u) {
+    lblZeit->setText(toQ(u));
+    Label4->setText(toQ("mol/(l " + u + ")"));
+}
+
+void frmCalcTangente::diagrammUebernehmen() {
+    diagramm_ = Forms::loaded<frmGraph2D>();
+    daten_ = Datenstand::jetzt();
+}
+
+bool frmCalcTangente::eigenesDiagramm() const {
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    return g && static_cast<QWidget*>(g) == diagramm_ && daten_ == Datenstand::jetzt();
+}
+
+void frmCalcTangente::diagrammSichern() {
+    app.bytTangStoff = static_cast<Byte>(stoff_);
+    app.sngGlaettung = glaettung_;
+    if (!eigenesDiagramm()) {
+        // As the tangent items open it: the spline of the species over its measured points.
+        unloadChartWindow();
+        app.gMitMesspunkten = true;
+        app.iDiagrammTyp = kDiagTangente;
+        CalcTangenteRange(static_cast<Integer>(stoff_));
+        zeigeDiagramm();
+        diagrammUebernehmen();
+    }
+    app.iDiagrammTyp = kDiagTangente;
 }
 
 void frmCalcTangente::cmdCalc_Click() {
@@ -121,7 +154,8 @@ void frmCalcTangente::cmdCalc_Click() {
                MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
-    const auto w = tangentenWert(app.bytTangStoff, t, app.tDiagramm.XMax, n);
+    diagrammSichern();
+    const auto w = tangentenWert(stoff_, t, app.tDiagramm.XMax, n);
     if (!w) return Beep();
     txtyResult->setText(toQ(Str(static_cast<Single>(w->c))));
     txtyStrichResult->setText(toQ(Str(static_cast<Single>(w->r))));
@@ -129,10 +163,16 @@ void frmCalcTangente::cmdCalc_Click() {
     txtX->setFocus();
 }
 
+// Another window's chart is not drawn into: the spline chart comes back.
 void frmCalcTangente::SliderGlaettung_Change() {
     const Single neu = static_cast<Single>(SliderGlaettung->value()) / 200.0f;
-    if (neu == app.sngGlaettung) return;
+    if (neu == glaettung_) return;
+    glaettung_ = neu;
     app.sngGlaettung = neu;
+    if (!Forms::loaded<frmGraph2D>()) return;
+    const bool eigenes = eigenesDiagramm();
+    diagrammSichern();
+    if (!eigenes) return;  // drawn anew, with the new smoothing
     if (frmGraph2D* chart = Forms::loaded<frmGraph2D>()) {
         app.gnKurvenOffen = 1;
         chart->DeleteCurves(0);
@@ -141,8 +181,9 @@ void frmCalcTangente::SliderGlaettung_Change() {
 }
 
 void frmCalcTangente::cmdClose_Click() {
+    const bool mitDiagramm = eigenesDiagramm();
     Unload();
-    unloadChartWindow();
+    if (mitDiagramm) unloadChartWindow();
 }
 
 }  // namespace vrn

@@ -2,9 +2,21 @@
 // r(i) = dc(i)/dt of the Akima spline that the chart of kind 100 drew through
 // the measured curve of species bytTangStoff, and a slider that smooths that
 // spline (the chart redraws it).
+//
+// The chart window is one for all windows: others (the fitting window, the
+// evaluations) may take it over while this window stays open. So the window
+// keeps its species, its smoothing and its chart as its own: before it
+// computes or smooths it sets the shared values from them, and when its chart
+// is not the open one, or the data set changed since it was drawn, it draws
+// its chart anew first, so that the values come from the spline it shows.
 #pragma once
 
+#include <QPointer>
+
+#include "base/Types.h"
+#include "data/Datenstand.h"
 #include "platform/Forms.h"
+#include "shell/CalcForm.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,10 +28,15 @@ namespace vrn {
 
 class NumberField;
 
-class frmCalcTangente : public VrnForm {
+class frmCalcTangente : public VrnForm, public TimeUnitCaptions {
     Q_OBJECT
 public:
     frmCalcTangente();
+
+    // The chart the main window has just opened for this window (kind 100)
+    // becomes its chart.
+    void diagrammUebernehmen();
+    void setTimeUnitCaptions(const std::string& u) override;
 
     // Shows c and r at the time in txtX; a time outside 0..XMax beeps; a data
     // set whose times do not strictly increase is refused with a message.
@@ -27,7 +44,7 @@ public:
     // sngGlaettung := slider / 200; when it changed and the chart is loaded,
     // the chart deletes its curves and draws the spline anew.
     void SliderGlaettung_Change();
-    // Unloads this window and the chart window.
+    // Unloads this window and its chart window (another window's chart stays).
     void cmdClose_Click();
 
     QGroupBox* fraTangente = nullptr;
@@ -44,6 +61,17 @@ public:
 
 protected:
     void Form_Load() override;
+
+private:
+    bool eigenesDiagramm() const;
+    // The shared values of the tangent method from the window's own; its
+    // chart is drawn anew when it is not the open one or the data changed.
+    void diagrammSichern();
+
+    int stoff_ = 0;
+    Single glaettung_ = 0;
+    QPointer<QWidget> diagramm_;
+    Datenstand daten_;
 };
 
 }  // namespace vrn

@@ -16,11 +16,14 @@
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
+#include "base/TimeUnitTexts.h"
 #include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/FitTexts.h"
 #include "data/frmArrheniusRechner.h"
+#include "engine/InitialConcentrations.h"
+#include "engine/ModelChoice.h"
 #include "engine/Simulation.h"
 #include "platform/ChartControl.h"
 #include "platform/HelpViewer.h"
@@ -269,24 +272,22 @@ void frmFitting::schreibeFeld(int index, double v) {
 // parameters (k1..k3, k1 and n, or 100 and 100 for the temperature function).
 void frmFitting::Form_Load() {
     modus_ = app.bAuswertungsart;
+    modell_ = app.iModell;
+    ktFunktion_ = app.bytKTFunktion == 2 ? 2 : 1;
+    einheit_ = rtrim(app.sZeiteinheit);
+    daten_ = Datenstand::jetzt();
     app.nSimPunkte = 80;
     moveTwips(0, 0);
     zeigeStdAbw(false);
 
     app.c0[1] = app.c0Daten[1];
     app.c0[2] = app.c0Daten[2];
+    for (int i = 1; i <= 5; ++i) c0_[u(i)] = app.c0[u(i)];
     for (int i = 0; i < 2; ++i) schreibeFeld(i, app.c0Daten[u(i + 1)]);
 
     bSliderReset = false;
     SetSpeziesMaske(app.iModell);
-    for (int i = 1; i <= 5; ++i) {
-        QCheckBox* c = chkConcFQS[u(i)];
-        const char* name = app.iModell == 10 && i <= 3 ? (i == 1 ? "E" : i == 2 ? "S" : "ES") : kStoffe[i - 1];
-        c->setText(QString("c(%1)").arg(name));
-        c->setVisible(zeichen(app.sSpeziesMaske, i));
-        c->setEnabled(app.bKonzDaten[u(i)]);
-        c->setChecked(c->isEnabled());
-    }
+    speziesBoxen(false);
 
     if (modus_ == 6 || modus_ == 7) {
         app.RefWert[1] = app.RefWert[2] = 100;
@@ -305,18 +306,243 @@ void frmFitting::Form_Load() {
     adjustSize();
 }
 
-// Activation: unit captions, the frames the constant mask uses, and the
-// captions of the mode; in modes 6 and 7 parameter 2 is read back from the
-// temperature function's state and shown.
+// The species boxes: shown for the species of the model, enabled for those
+// the data set has, and then ticked; with `behalten` a box that was enabled
+// before keeps the user's choice.
+void frmFitting::speziesBoxen(bool behalten) {
+    const std::string sm = masken().first;
+    for (int i = 1; i <= 5; ++i) {
+        QCheckBox* c = chkConcFQS[u(i)];
+        const char* name = modell_ == 10 && i <= 3 ? (i == 1 ? "E" : i == 2 ? "S" : "ES") : kStoffe[i - 1];
+        c->setText(QString("c(%1)").arg(name));
+        c->setVisible(zeichen(sm, i));
+        const bool vorher = c->isEnabled();
+        c->setEnabled(app.bKonzDaten[u(i)]);
+        if (!behalten || !vorher || !c->isEnabled()) c->setChecked(c->isEnabled());
+    }
+}
+
+// ---- the window's own evaluation and the shared state ---------------------------------
+
+std::pair<std::string, std::string> frmFitting::masken() const {
+    const std::string spezies = app.sSpeziesMaske, konst = app.sKonstMaske;
+    const bool kt = app.bKTDiagramm;
+    const Byte modus = app.bAuswertungsart;
+    app.bAuswertungsart = static_cast<Byte>(modus_);
+    SetSpeziesMaske(static_cast<Integer>(modell_));
+    std::pair<std::string, std::string> r{app.sSpeziesMaske, app.sKonstMaske};
+    app.sSpeziesMaske = spezies;
+    app.sKonstMaske = konst;
+    app.bKTDiagramm = kt;
+    app.bAuswertungsart = modus;
+    return r;
+}
+
+bool frmFitting::eigenesDiagramm() const {
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    return g && static_cast<QWidget*>(g) == diagramm_;
+}
+
+void frmFitting::gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen) {
+    folgeEinheit();
+    const bool neueDaten = folgeDaten();
+    app.bAuswertungsart = static_cast<Byte>(modus_);
+    if (app.iModell != modell_) {
+        app.iModell = static_cast<Integer>(modell_);
+        if (const ModelDefaults* d = defaultsOf(modell_)) {
+            app.bNumerisch = d->numerisch;
+            app.bEinfacheReaktion = d->einfach;
+        }
+    }
+    if (modus_ > 5) app.bytKTFunktion = static_cast<Byte>(ktFunktion_);
+    for (int j = 1; j <= 3; ++j) leiteWeiter(j);
+    for (int i = 1; i <= 5; ++i) app.c0[u(i)] = c0_[u(i)];
+    app.nSimPunkte = 80;
+    // The masks and the kind belong to the open chart: they are this window's
+    // when it draws, or when the open chart is its own.
+    if (zeichnen || eigenesDiagramm()) {
+        SetSpeziesMaske(static_cast<Integer>(modell_));
+        if (gezeichnet_) {
+            app.iDiagrammTyp = static_cast<Integer>(modell_);
+            app.gMitMesspunkten = true;
+            // The model curve ends where the time axis of the window's chart ends.
+            app.tEnd = eigenesDiagramm() ? app.tDiagramm.XMax : bereich_.XMax;
+        }
+    }
+    if (!neueDaten) return;
+    if (nachzeichnen && gezeichnet_) zeichne(false);
+    else if (!zeichnen) ZeigeFitErgebnis();
+}
+
+// The parameters per time (rate constants, A, the Eyring factor) are
+// converted from the unit they were given in to the one set now.
+void frmFitting::folgeEinheit() {
+    const std::string neu = rtrim(app.sZeiteinheit);
+    if (einheit_.empty() || neu == einheit_) return;
+    const int alt = zeitEinheitIndex(einheit_), jetzt = zeitEinheitIndex(neu);
+    einheit_ = neu;
+    if (alt < 0 || jetzt < 0) return;
+    const double f = app.Zeitfaktor[u(alt)][u(jetzt)];
+    if (!(f > 0) || !std::isfinite(f)) return;
+    for (int j = 1; j <= 3; ++j) {
+        if (!proZeit(j)) continue;
+        const double v = app.RefWert[u(j)] / f;
+        if (!std::isfinite(v)) continue;
+        app.RefWert[u(j)] = v;
+        schreibeFeld(9 + j, v);
+        leiteWeiter(j);
+    }
+}
+
+bool frmFitting::folgeDaten() {
+    Datenstand jetzt = Datenstand::jetzt();
+    if (jetzt == daten_) return false;
+    daten_ = std::move(jetzt);
+    PrepareExpDaten();
+    getAnfangskonzAusDaten();
+    for (int i = 1; i <= 2; ++i) {
+        c0_[u(i)] = app.c0Daten[u(i)];
+        app.c0[u(i)] = c0_[u(i)];
+        schreibeFeld(i - 1, c0_[u(i)]);
+    }
+    speziesBoxen(true);
+    if (eigenesDiagramm()) unloadChartWindow();
+    diagramm_ = nullptr;
+    // The ranges of the new points, as the fitting items compute them.
+    const Byte modus = app.bAuswertungsart;
+    app.bAuswertungsart = static_cast<Byte>(modus_);
+    CalcDataRanges(-9, true);
+    app.bAuswertungsart = modus;
+    Diagramm d = bereich_;
+    holeAchsenbereich(-9, app.Achsenbereich, d);
+    bereich_ = d;
+    return true;
+}
+
+void frmFitting::setTimeUnitCaptions(const std::string&) {
+    if (einheit_.empty()) return;  // not loaded yet
+    folgeEinheit();
+    beschriften();
+}
+
+void frmFitting::diagrammUebernehmen() {
+    folgeDaten();
+    merkeDiagramm(Forms::loaded<frmGraph2D>());
+    bereichMerken();
+    gezeichnet_ = true;
+}
+
+void frmFitting::merkeDiagramm(QWidget* g) {
+    diagramm_ = g;
+    if (!g) return;
+    // When the chart goes (closed, or replaced by another window's), the
+    // ranges the user last gave it are kept for the next drawing.
+    if (auto* f = qobject_cast<VrnForm*>(g))
+        connect(f, &VrnForm::unloaded, this, [this, c = QPointer<QWidget>(g)] {
+            if (c && c == diagramm_) bereichMerken();
+        });
+}
+
+void frmFitting::bereichMerken() {
+    bereich_.XMin = app.tDiagramm.XMin;
+    bereich_.XMax = app.tDiagramm.XMax;
+    bereich_.YMin = app.tDiagramm.YMin;
+    bereich_.YMax = app.tDiagramm.YMax;
+}
+
+void frmFitting::oeffneDiagramm() {
+    unloadChartWindow();
+    app.iDiagrammTyp = -9;
+    app.gMitMesspunkten = true;
+    Diagramm& d = app.tDiagramm;
+    d.XMin = bereich_.XMin;
+    d.XMax = bereich_.XMax;
+    d.YMin = bereich_.YMin;
+    d.YMax = bereich_.YMax;
+    speichereAchsenbereich(-9, app.Achsenbereich, d);
+    zeigeDiagramm();
+    app.iDiagrammTyp = static_cast<Integer>(modell_);
+    SetSpeziesMaske(static_cast<Integer>(modell_));
+    merkeDiagramm(Forms::loaded<frmGraph2D>());
+}
+
+// ---- the model window --------------------------------------------------------------------
+
+void frmFitting::vorModellUmstellung() {
+    umstellung_ = true;
+    modellNeu_ = app.iModell != modell_;
+    gemerkt_ = app.RefWert;
+    if (!modellNeu_) {
+        // The fields are rewritten from the shared state: with this window's values.
+        app.bAuswertungsart = static_cast<Byte>(modus_);
+        for (int j = 1; j <= 3; ++j)
+            if (!istOrdnung(j)) leiteWeiter(j);
+        return;
+    }
+    // A mode of one model (the order of model 20, k(T) of models 2 and 3)
+    // becomes the fitting of the rate constants of the chosen model.
+    const int modell = app.iModell;
+    if ((modus_ == 2 && modell != 20) || (modus_ == 6 && modell != 2) || (modus_ == 7 && modell != 3)) modus_ = 1;
+    modell_ = modell;
+    app.bAuswertungsart = static_cast<Byte>(modus_);
+    SetSpeziesMaske(static_cast<Integer>(modell_));
+}
+
+void frmFitting::nachModellUmstellung() {
+    umstellung_ = false;
+    bool anders = modellNeu_;
+    for (int i = 1; i <= 5; ++i) {
+        anders = anders || c0_[u(i)] != app.c0[u(i)];
+        c0_[u(i)] = app.c0[u(i)];
+    }
+    if (!modellNeu_) {
+        // Parameters keep their full value; the order is the model window's.
+        for (int j = 1; j <= 3; ++j) {
+            if (istOrdnung(j)) {
+                anders = anders || static_cast<Single>(app.RefWert[u(j)]) != app.nOrdnung;
+                app.RefWert[u(j)] = app.nOrdnung;
+            } else {
+                app.RefWert[u(j)] = gemerkt_[u(j)];
+            }
+            leiteWeiter(j);
+        }
+    } else {
+        for (int j = 1; j <= 3; ++j) app.RefWert[u(j)] = app.k[u(j)];
+        if (modus_ == 2) app.RefWert[2] = app.nOrdnung;
+        for (int j = 1; j <= 3; ++j) schreibeFeld(9 + j, app.RefWert[u(j)]);
+        speziesBoxen(false);
+        zeigeStdAbw(false);
+        for (int i = 1; i <= 2; ++i) optkTFunktion[u(i)]->setVisible(modus_ > 5);
+        // The chart is opened anew for the new model.
+        if (eigenesDiagramm()) unloadChartWindow();
+        diagramm_ = nullptr;
+    }
+    const bool neu = modellNeu_;
+    modellNeu_ = false;
+    beschriften();
+    if (neu) adjustSize();  // the temperature function may have gone with the mode
+    if (anders && gezeichnet_) zeichne(false);
+}
+
+// Activation: the shared state from the window's own, then the captions.
 void frmFitting::Form_Activate() {
+    gemeinsameWerteSetzen(false, true);
     UpdateUnitLabels();
+    beschriften();
+}
+
+// Unit captions, the frames the constant mask uses, the captions of the mode
+// and, in modes 6 and 7, parameter 2 and the temperature function.
+void frmFitting::beschriften() {
     const std::string einheit = rtrim(app.sZeiteinheit);
     leiteZeitEinheitIdxAb();
     Inp[14]->hide();
-    if (app.iModell == 20)
+    if (modell_ == 20)
         Label7->setText(q("kinet. Modell:  " + app.ModellName[20] + " (n = " + Format(app.nOrdnung, "0.00") + ")"));
+    else
+        Label7->setText(q("kinet. Modell:  " + app.ModellName[u(modell_)]));
 
-    const std::string& km = app.sKonstMaske;
+    const std::string km = masken().second;
     frak2->setEnabled(zeichen(km, 2));
     frak3->setEnabled(zeichen(km, 3));
     Inp[11]->setVisible(zeichen(km, 2));
@@ -326,7 +552,7 @@ void frmFitting::Form_Activate() {
     const bool nichtIso = modus_ > 5;
     for (int i = 1; i <= 2; ++i) optkTFunktion[u(i)]->setVisible(nichtIso);
 
-    const FitBeschriftung& b = fitBeschriftung(modus_, app.bytKTFunktion);
+    const FitBeschriftung& b = fitBeschriftung(modus_, ktFunktion_);
     if (b.label7) Label7->setText(QString::fromUtf8(b.label7));
     frak1->setTitle(QString::fromUtf8(b.frak1));
     frak2->setTitle(QString::fromUtf8(b.frak2));
@@ -336,9 +562,8 @@ void frmFitting::Form_Activate() {
     if (b.unit2) unit2->setText(q(mitZeiteinheit(b.unit2, einheit)));
     lblAktEntropie->setVisible(nichtIso && b.eyring);
     if (nichtIso) {
-        const bool eyring = app.bytKTFunktion == 2;
-        if (app.bytKTFunktion == 1 || eyring) optkTFunktion[app.bytKTFunktion]->setChecked(true);
-        app.RefWert[2] = eyring ? app.dblEyrH : app.dblArrhEA;
+        const bool eyring = ktFunktion_ == 2;
+        optkTFunktion[u(ktFunktion_)]->setChecked(true);
         schreibeFeld(11, app.RefWert[2]);
         if (eyring && (app.RefWert[1] == 100 || !(app.RefWert[1] > 0)))
             lblAktEntropie->setText(" s# / J/(mol K))");
@@ -379,13 +604,18 @@ void frmFitting::cmdDrawNewCurve_Click() { zeichne(false); }
 // simulation shows the engine's message and draws nothing more. Then the
 // error sum and the footer.
 void frmFitting::zeichne(bool nachFit) {
-    app.tEnd = app.tDiagramm.XMax;
+    if (!gezeichnet_) diagrammUebernehmen();
+    gemeinsameWerteSetzen(true);
+    // Another window's chart, or none: this window's chart opens anew with its ranges.
+    const bool eigenes = eigenesDiagramm();
+    app.tEnd = eigenes ? app.tDiagramm.XMax : bereich_.XMax;
     schreibeFeld(14, app.tEnd);
     const QString m = pruefeEingaben();
     if (!m.isEmpty()) {
         MsgBox(toStd(m), MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
+    if (!eigenes) oeffneDiagramm();
     const bool aktiv = Forms::mdiArea() && frame() && static_cast<QWidget*>(Forms::mdiArea()->activeSubWindow()) == frame();
     QPointer<QWidget> fokus = QApplication::focusWidget();
     // The open chart is redrawn once, when everything below is in it.
@@ -422,6 +652,7 @@ void frmFitting::zeichne(bool nachFit) {
             pressChartDraw();
         }
     }
+    if (eigenesDiagramm()) bereichMerken();
     ZeigeFitErgebnis();
     if (einmal) einmal->Chart2D1->endUpdate();
     // An open Arrhenius/Eyring calculator takes over the fitted temperature function.
@@ -450,7 +681,8 @@ void frmFitting::diagrammDaneben() {
 // lblFQS from the shown error sum; the result text into the chart's footer.
 void frmFitting::ZeigeFitErgebnis() {
     lblFQS->setText(q(fqsText(CalcFQS_Messwerte(auswahl()))));
-    if (frmGraph2D* g = Forms::loaded<frmGraph2D>()) {
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    if (g && eigenesDiagramm()) {
         g->Chart2D1->setText(ChartTextBlock::Footer, fitErgebnisText());
         g->Chart2D1->setTextBackColour(ChartTextBlock::Footer, kFussFarbe);
         g->Chart2D1->setTextShown(ChartTextBlock::Footer, true);
@@ -470,28 +702,35 @@ void frmFitting::chkFixed_Click(int i) {
     if (i >= 1 && i <= 3) bFixiert[u(i)] = chkFixed[u(i)]->isChecked();
 }
 
-void frmFitting::chkConcFQS_Click(int) { ZeigeFitErgebnis(); }
+void frmFitting::chkConcFQS_Click(int) {
+    gemeinsameWerteSetzen(false);
+    ZeigeFitErgebnis();
+}
 
 void frmFitting::optkTFunktion_Click(int i) {
     if (i != 1 && i != 2) return;
+    gemeinsameWerteSetzen(false);
+    ktFunktion_ = i;
     app.bytKTFunktion = static_cast<Byte>(i);
     // The shown parameters now belong to the chosen function.
     leiteWeiter(1);
     leiteWeiter(2);
-    Form_Activate();
+    beschriften();
     rechnerAuffrischen();
 }
 
 void frmFitting::rechnerAuffrischen() {
-    // Its activation handler refills it; the focus stays with this window.
-    if (frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>()) r->Form_Activate();
+    // It refills itself; the focus stays with this window.
+    if (frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>()) r->funktionUebernehmen();
 }
 
 void frmFitting::cmdHelp_Click() { HtmlHelp(8501); }
 
+// Closes the window and its chart (another window's chart stays).
 void frmFitting::cmdClose_Click() {
+    const bool mitDiagramm = eigenesDiagramm();
     Unload();
-    unloadChartWindow();
+    if (mitDiagramm) unloadChartWindow();
 }
 
 }  // namespace vrn

@@ -10,12 +10,25 @@
 // Arrhenius, 2 Eyring) for A => P of first order and 2A => P. It is
 // calculation window number 5: the model window reconfigures it through the
 // shared control names.
+//
+// Other windows stay open beside it and rewrite the shared state it computes
+// from. So the window keeps its evaluation as its own (mode, model, diagram
+// kind, temperature function, parameters, initial concentrations, the ranges
+// of its chart) and sets the shared values from it before it computes or
+// draws and when it is activated; what its fields show is what it computes
+// with. What another window changes in what it fits it follows visibly: a
+// data set changed in the editor, another time unit, another model chosen in
+// the model window.
 #pragma once
 
 #include <QPointer>
 
 #include <array>
+#include <string>
+#include <utility>
 
+#include "base/Types.h"
+#include "data/Datenstand.h"
 #include "data/FitObjective.h"
 #include "shell/CalcForm.h"
 
@@ -28,10 +41,22 @@ class QSlider;
 
 namespace vrn {
 
-class frmFitting : public CalcForm {
+class frmFitting : public CalcForm, public TimeUnitCaptions {
     Q_OBJECT
 public:
     frmFitting();
+
+    // The chart the main window has just opened for this window (measured
+    // points, kind -9) becomes its chart, with the ranges of that request.
+    void diagrammUebernehmen();
+    // Around the model window's reconfiguring: the same model again keeps the
+    // parameters (the order of model 20 comes from the model window); another
+    // model is taken over (modes 2, 6 and 7 become mode 1 unless it is their
+    // model), with the model window's constants, and drawn.
+    void vorModellUmstellung() override;
+    void nachModellUmstellung() override;
+    // Another time unit: the parameters per time are converted as k1..k3 are.
+    void setTimeUnitCaptions(const std::string& u) override;
 
     // ---- Handlers -----------------------------------------------------------
     // Typing into Inp(10..12): the parameter is read (decimal point only), 0
@@ -51,7 +76,7 @@ public:
     void cmdHelp_Click();
     void cmdClose_Click();
 
-    // The evaluation mode the window was opened for.
+    // The evaluation mode the window fits in.
     int modus() const { return modus_; }
     // What the objective reads of the window: species boxes and fixed flags.
     FitAuswahl auswahl() const;
@@ -90,7 +115,30 @@ protected:
     void Form_Activate() override;
 
 private:
-    // Lets an open Arrhenius/Eyring calculator take over the shown temperature
+    // The shared state from the window's own: mode, model, temperature
+    // function, parameters, initial concentrations; the masks and the diagram
+    // kind too when it draws, or when its chart is the open one. Follows a
+    // changed time unit and data set first; after a changed data set the
+    // activation redraws.
+    void gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen = false);
+    void folgeEinheit();
+    // True when the data set changed since the window last worked with it:
+    // data analysis, c0 fields, species boxes and chart ranges are renewed
+    // and the window's chart is closed (the next drawing opens it with the
+    // new points).
+    bool folgeDaten();
+    // Captions, shown rows and parameter 2 of the mode (the activation's work).
+    void beschriften();
+    // Species and constant mask of the window's model in its mode.
+    std::pair<std::string, std::string> masken() const;
+    void speziesBoxen(bool behalten);
+    bool eigenesDiagramm() const;
+    // Opens the window's chart as the fitting items do (measured points,
+    // its ranges); another window's chart is closed first.
+    void oeffneDiagramm();
+    void merkeDiagramm(QWidget* g);
+    void bereichMerken();
+    // Lets an open Arrhenius/Eyring calculator take over the temperature
     // function and parameters from the shared state.
     void rechnerAuffrischen();
     void buildParameterFrame(int j, QGroupBox* frame);
@@ -101,6 +149,10 @@ private:
     void schreibeFeld(int index, double v);
     // p(j) into the shared state as the mode's routing says.
     void leiteWeiter(int j);
+    // p(j) is a quantity per time (a rate constant, A, the Eyring factor);
+    // p(j) is the reaction order.
+    bool proZeit(int j) const;
+    bool istOrdnung(int j) const;
     void setzeEntropie(const char* muster);
     void zeigeStdAbw(bool zeigen);
     // The redraw; after an auto-fit the standard deviations stay shown.
@@ -114,6 +166,17 @@ private:
     void diagrammDaneben();
 
     int modus_ = 0;
+    int modell_ = 0;
+    int ktFunktion_ = 1;
+    std::array<double, 6> c0_{};  // 1..5
+    std::string einheit_;         // time unit of the parameters
+    Datenstand daten_;
+    bool gezeichnet_ = false;     // the window has a chart of its own (kind = its model)
+    QPointer<QWidget> diagramm_;  // that chart while it is loaded
+    Diagramm bereich_;            // its ranges
+    bool umstellung_ = false;     // the model window is rewriting the fields
+    bool modellNeu_ = false;
+    std::array<double, 4> gemerkt_{};
     bool schreibt_ = false;
     QPointer<QWidget> angeordnet_;
 };

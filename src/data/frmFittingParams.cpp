@@ -39,9 +39,9 @@ constexpr Weiterleitung kWeiterleitung[] = {
     {7, 0, {Ziel::ArrhA, Ziel::ArrhEA, Ziel::Nichts}},
 };
 
-Ziel zielVon(int modus, int j) {
+Ziel zielVon(int modus, int kt, int j) {
     for (const Weiterleitung& w : kWeiterleitung)
-        if (w.modus == modus && (w.kt == 0 || w.kt == app.bytKTFunktion)) return w.p[j - 1];
+        if (w.modus == modus && (w.kt == 0 || w.kt == kt)) return w.p[j - 1];
     return Ziel::Nichts;
 }
 
@@ -64,10 +64,17 @@ void schreibe(Ziel z, double v) {
 // RefWert(j) into its place in the shared state; the Eyring factor also sets S#.
 void frmFitting::leiteWeiter(int j) {
     if (j < 1 || j > 3) return;
-    const Ziel z = zielVon(modus_, j);
+    const Ziel z = zielVon(modus_, ktFunktion_, j);
     schreibe(z, app.RefWert[u(j)]);
     if (z == Ziel::EyrPar1) setzeEntropie("###.0");
 }
+
+bool frmFitting::proZeit(int j) const {
+    const Ziel z = zielVon(modus_, ktFunktion_, j);
+    return z == Ziel::K1 || z == Ziel::K2 || z == Ziel::K3 || z == Ziel::ArrhA || z == Ziel::EyrPar1;
+}
+
+bool frmFitting::istOrdnung(int j) const { return zielVon(modus_, ktFunktion_, j) == Ziel::Ordnung; }
 
 // dblEyrS and its label from dblEyrPar1; nothing changes when S# cannot be formed.
 void frmFitting::setzeEntropie(const char* muster) {
@@ -78,13 +85,13 @@ void frmFitting::setzeEntropie(const char* muster) {
 }
 
 void frmFitting::Inp_Change(int Index) {
-    if (schreibt_ || Index < 10 || Index > 12) return;
+    if (schreibt_ || umstellung_ || Index < 10 || Index > 12) return;
     const int j = Index - 9;
     double v = Val(toStd(Inp[u(Index)]->text()));
     if (v == 0) v = 1e-8;
     app.RefWert[u(j)] = v;
     leiteWeiter(j);
-    if (j == 1 && zielVon(modus_, 1) == Ziel::EyrPar1) app.dblEyrH = app.RefWert[2];
+    if (j == 1 && zielVon(modus_, ktFunktion_, 1) == Ziel::EyrPar1) app.dblEyrH = app.RefWert[2];
 }
 
 void frmFitting::SliderGrob_Change(int j) { sliderBewegt(j, true); }
@@ -102,17 +109,18 @@ void frmFitting::sliderBewegt(int j, bool grobRegler) {
     }
     const int v = s->value();
     if (v == 0) return;
-    app.tEnd = app.tDiagramm.XMax;
+    gemeinsameWerteSetzen(true);
     double& p = app.RefWert[u(j)];
     const double neu = p + v * p / (grobRegler ? 100.0 : 1000.0);
     if (std::isfinite(neu)) p = neu;
     schreibeFeld(9 + j, p);
     leiteWeiter(j);
-    if (zielVon(modus_, j) == Ziel::EyrPar1) {
+    if (zielVon(modus_, ktFunktion_, j) == Ziel::EyrPar1) {
         setzeEntropie(grobRegler ? "###." : "###.0");
         if (grobRegler) app.dblEyrH = app.RefWert[2];
     }
-    if (app.iDiagrammTyp > 0) cmdDrawNewCurve_Click();
+    // Before the window's first curve (the chart shows the measured points only) a move does not draw.
+    if (gezeichnet_) cmdDrawNewCurve_Click();
     if (!(j == 1 && !grobRegler)) zeigeStdAbw(false);
     bSliderReset = true;
     s->setValue(0);
@@ -130,8 +138,10 @@ void frmFitting::cmdAutoFitting_Click() {
         cmdAutoFitting->setText("Auto-   Fitting");
         SanduhrAus();
     };
+    gemeinsameWerteSetzen(true);
+    const std::string km = masken().second;
     int nPar = 0;
-    for (char c : app.sKonstMaske.substr(0, 3)) nPar += c == '1' ? 1 : 0;
+    for (char c : km.substr(0, 3)) nPar += c == '1' ? 1 : 0;
     nPar = std::max(nPar, 1);
     const FitAuswahl a = auswahl();
     if (teilnehmendePunkte(a) <= nPar) {
@@ -166,7 +176,7 @@ void frmFitting::cmdAutoFitting_Click() {
         leiteWeiter(j);
     }
     for (int j = 1; j <= 3; ++j) {
-        if (j > 1 && !(static_cast<int>(app.sKonstMaske.size()) >= j && app.sKonstMaske[u(j - 1)] == '1')) continue;
+        if (j > 1 && !(static_cast<int>(km.size()) >= j && km[u(j - 1)] == '1')) continue;
         schreibeFeld(9 + j, app.RefWert[u(j)]);
         lblPlusMinus[u(j)]->setVisible(true);
         lblStdDev[u(j)]->setVisible(true);

@@ -163,8 +163,11 @@ void frmKinModel::optTyp_Click(int Index) {
     txtOrdnung->setEnabled(app.iModell == 20);
 
     if (CalcForm* w = firstLoadedCalcForm({CalcForm::TimeDiagram, CalcForm::RKconti, CalcForm::Batch,
-                                           CalcForm::Rohrreaktor, CalcForm::Fitting}))
+                                           CalcForm::Rohrreaktor, CalcForm::Fitting})) {
+        w->vorModellUmstellung();
         reconfigure(w);
+        w->nachModellUmstellung();
+    }
 
     for (QRadioButton* o : optTyp) {
         QFont f("Arial", 8);

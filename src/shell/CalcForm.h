@@ -34,6 +34,10 @@ public:
     // chosen model (a model choice, a project or session load): a window
     // clears what it still shows of a former result.
     virtual void modelReconfigured() {}
+    // The model window calls these around its reconfiguring of this window
+    // after a model choice; the shared model state is the chosen one already.
+    virtual void vorModellUmstellung() {}
+    virtual void nachModellUmstellung() {}
 
     std::array<NumberField*, 17> Inp{};      // 0..4 c0, 5..9 outlet c, 10..12 k1..k3, 14 time
     std::array<QLabel*, 10> lblStoff{};

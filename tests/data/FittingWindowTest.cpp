@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
+#include <QMenu>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,7 +21,10 @@
 #include "base/NumberText.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
+#include "data/FitObjective.h"
 #include "data/frmArrheniusRechner.h"
+#include "data/frmCalcTangente.h"
+#include "data/frmDatedit.h"
 #include "data/frmFitting.h"
 #include "engine/ConcentrationAtTime.h"
 #include "engine/InitialConcentrations.h"
@@ -92,6 +96,52 @@ protected:
         return Forms::loaded<frmFitting>();
     }
 
+    // The sample project fitted for k1 and the reaction order, from k1 = 0.0215 and n = 1.5.
+    frmFitting* fitOrder() {
+        openFirstOrder();
+        w->clickMenu("mnuROFitting");
+        frmFitting* f = Forms::loaded<frmFitting>();
+        if (!f) return nullptr;
+        test::typeInto(f->Inp[10], "0.0215");
+        test::typeInto(f->Inp[11], "1.5");
+        QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+        return f;
+    }
+
+    // Three isotherms of A => P made with A = 1e6 1/s and EA = 30000 J/mol (1 % scatter),
+    // t = 0..1 s; mode 6 with those constants typed in.
+    frmFitting* fitNonIsothermal() {
+        app.ExpDaten.assign(1, Messpunkt{});
+        int i = 0;
+        for (double T : {290.0, 300.0, 310.0})
+            for (int j = 0; j <= 10; ++j) {
+                Messpunkt m;
+                m.t = 0.1 * j;
+                m.Temp = T;
+                m.c[1] = std::exp(-1e6 * std::exp(-30000 / (8.3145 * T)) * m.t) * (1 + 0.01 * std::sin(++i));
+                app.ExpDaten.push_back(m);
+            }
+        app.nExpPunkte = static_cast<Integer>(app.ExpDaten.size() - 1);
+        PrepareExpDaten();
+        getAnfangskonzAusDaten();
+        w->clickMenu("mnuNonIsothermFitting(1)");
+        frmFitting* f = Forms::loaded<frmFitting>();
+        if (!f) return nullptr;
+        test::typeInto(f->Inp[10], "1000000");
+        test::typeInto(f->Inp[11], "30000");
+        QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
+        return f;
+    }
+
+    // The user switches windows through the "Fenster" menu.
+    void switchTo(const QString& caption) {
+        w->clickMenu("mnuFenster");
+        for (QAction* a : w->menu("mnuFenster")->actions())
+            if (a->text().contains(caption)) a->trigger();
+        test::processEvents();
+    }
+    void backToFitting() { switchTo("k-Fitting"); }
+
     static int curves() {
         int n = 0;
         for (Integer s : app.KurvenSlot) n += s == 0 ? 1 : 0;
@@ -118,6 +168,43 @@ double numberAfter(const QString& text, const QString& marker) {
 
 bool matches(const QString& text, const QString& pattern) {
     return QRegularExpression(pattern).match(text).hasMatch();
+}
+
+// What the fitting window shows and computes with: the error sum (shown and
+// exact), the parameter fields, the model line, the chart's title, the rows
+// the constant mask enables and the temperature function.
+struct Blick {
+    double fqs = 0;
+    QString fqsText, p1, p2, modell, titel;
+    bool zeile2 = false, zeile3 = false, arrhenius = false, eyring = false;
+};
+
+Blick blick(frmFitting* f) {
+    Blick b;
+    b.fqs = CalcFQS_Messwerte(f->auswahl());
+    b.fqsText = f->lblFQS->text();
+    b.p1 = f->Inp[10]->text();
+    b.p2 = f->Inp[11]->text();
+    b.modell = f->Label7->text();
+    if (frmGraph2D* g = Forms::loaded<frmGraph2D>()) b.titel = toQ(g->Chart2D1->text(ChartTextBlock::Header));
+    b.zeile2 = f->frak2->isEnabled();
+    b.zeile3 = f->frak3->isEnabled();
+    b.arrhenius = f->optkTFunktion[1]->isChecked();
+    b.eyring = f->optkTFunktion[2]->isChecked();
+    return b;
+}
+
+void expectSame(const Blick& vorher, const Blick& nachher) {
+    EXPECT_NEAR(nachher.fqs, vorher.fqs, 1e-12 * vorher.fqs);
+    EXPECT_EQ(nachher.fqsText, vorher.fqsText);
+    EXPECT_EQ(nachher.p1, vorher.p1);
+    EXPECT_EQ(nachher.p2, vorher.p2);
+    EXPECT_EQ(nachher.modell, vorher.modell);
+    EXPECT_EQ(nachher.titel, vorher.titel);
+    EXPECT_EQ(nachher.zeile2, vorher.zeile2);
+    EXPECT_EQ(nachher.zeile3, vorher.zeile3);
+    EXPECT_EQ(nachher.arrhenius, vorher.arrhenius);
+    EXPECT_EQ(nachher.eyring, vorher.eyring);
 }
 
 }  // namespace
@@ -231,11 +318,13 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     EXPECT_EQ(rec.last().text, "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n");
     EXPECT_EQ(curves(), before);
 
-    // An end time of 0 makes every simulation of a fit fail; one message, the constant stays.
+    // A numerically solved model (n-th order, chosen in the model window) on a
+    // chart whose time axis ends at 0: every simulation of a fit fails; one
+    // message, the constant stays.
+    test::clickButton(Forms::loaded<frmKinModel>()->optTyp[0]);
+    EXPECT_EQ(f->Label7->text(), "kinet. Modell:  A => P, n-ter Ordnung  (n = 1.50)");
     test::typeInto(f->Inp[10], "0.02");
-    app.iModell = 20;  // integrated numerically
-    app.nOrdnung = 1;
-    app.tEnd = 0;
+    app.tDiagramm.XMax = 0;
     rec.clear();
     autoFit();
     ASSERT_EQ(rec.count(), 1u);
@@ -380,4 +469,181 @@ TEST_F(Fitting, DrawingTheCurveRedrawsTheChartOnce) {
     EXPECT_EQ(g->Chart2D1->replotCount(), vorher + 1);
     EXPECT_EQ(g->Chart2D1->pointCount(2, 1), 25);
     EXPECT_GT(g->Chart2D1->pointCount(1, 1), 0);
+}
+
+// ---- other windows beside the fitting window ----------------------------------------
+
+// The tangent method on c(A) and its "Schließen", then "Zeichne Kurve": the fit
+// of the order (mode 2) and the non-isothermal fit (mode 6) draw as before.
+TEST_F(Fitting, TangentWindowBesideChangesNothingInTheFit) {
+    for (int modus : {2, 6}) {
+        SCOPED_TRACE(modus);
+        frmFitting* f = modus == 2 ? fitOrder() : fitNonIsothermal();
+        ASSERT_NE(f, nullptr);
+        const Blick vorher = blick(f);
+        EXPECT_EQ(vorher.titel, modus == 2 ? "Messpunkte Konzentration vs. Zeit, Reaktionsordnung-Fitting"
+                                           : "Messpunkte Konzentration vs. Zeit, 1. Ordng, nicht-isotherm");
+        EXPECT_EQ(vorher.zeile2, true);
+        w->clickMenu("mnuSubTangente(1)");
+        frmCalcTangente* t = Forms::loaded<frmCalcTangente>();
+        ASSERT_NE(t, nullptr);
+        QTest::mouseClick(t->cmdClose, Qt::LeftButton);
+        test::processEvents();
+        backToFitting();
+        rec.clear();  // the spline through three isotherms was refused
+        QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
+        expectSame(vorher, blick(f));
+        for (const auto& m : rec.messages()) ADD_FAILURE() << m.text;
+    }
+}
+
+// "... für 1. Ordnung  A => P" leaves the fitting window open; its next
+// "Zeichne Kurve" draws the fit of the order again, not the linear plot.
+TEST_F(Fitting, LinearEvaluationBesideChangesNothingInTheFit) {
+    frmFitting* f = fitOrder();
+    ASSERT_NE(f, nullptr);
+    const Blick vorher = blick(f);
+    const Single n = app.nOrdnung;
+    EXPECT_NEAR(n, 1.03, 0.01);
+    w->clickMenu("mnuctAusw(1)");
+    ASSERT_EQ(toQ(Forms::loaded<frmGraph2D>()->Chart2D1->text(ChartTextBlock::Header)),
+              "Versuchsdaten-Auswertung nach 1. Ordnung: A => P");
+    backToFitting();
+    QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
+    expectSame(vorher, blick(f));
+    EXPECT_EQ(app.nOrdnung, n);
+    EXPECT_EQ(app.iModell, 20);
+}
+
+// The data-set editor's "OK" and the Arrhenius calculator set the evaluation
+// mode to 0; the next auto-fit still fits the order, with the same result as
+// the same fit without them.
+TEST_F(Fitting, EditorOrCalculatorBesideTheOrderFitChangeNothing) {
+    for (const char* umweg : {"mnuEdit", "mnuToolArrhenius"}) {
+        SCOPED_TRACE(umweg);
+        frmFitting* f = fitOrder();
+        ASSERT_NE(f, nullptr);
+        const Blick vorher = blick(f);
+        const Single n = app.nOrdnung;
+        test::typeInto(f->Inp[10], "0.0215");
+        test::typeInto(f->Inp[11], "1.5");
+        w->clickMenu(umweg);
+        if (frmDatedit* d = Forms::loaded<frmDatedit>()) QTest::mouseClick(d->OK, Qt::LeftButton);
+        if (frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>()) QTest::mouseClick(r->cmdClose, Qt::LeftButton);
+        test::processEvents();
+        backToFitting();
+        QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+        expectSame(vorher, blick(f));
+        EXPECT_EQ(app.nOrdnung, n);
+        EXPECT_NE(f->Inp[11]->text(), " 1.5");
+        EXPECT_TRUE(f->lblStdDev[2]->isVisible());
+    }
+}
+
+// Opening and closing the Arrhenius or the Eyring calculator beside the
+// non-isothermal fit: "Zeichne Kurve" draws with the shown A and EA by
+// Arrhenius, as before.
+TEST_F(Fitting, CalculatorBesideTheNonIsothermalFitChangesNothing) {
+    for (const char* rechner : {"mnuToolArrhenius", "mnuToolEyring"}) {
+        SCOPED_TRACE(rechner);
+        frmFitting* f = fitNonIsothermal();
+        ASSERT_NE(f, nullptr);
+        const Blick vorher = blick(f);
+        EXPECT_TRUE(vorher.arrhenius);
+        rec.clear();
+        w->clickMenu(rechner);
+        frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>();
+        ASSERT_NE(r, nullptr);
+        QTest::mouseClick(r->cmdClose, Qt::LeftButton);
+        test::processEvents();
+        backToFitting();
+        QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
+        expectSame(vorher, blick(f));
+        EXPECT_TRUE(rec.messages().empty());
+    }
+
+    // An Eyring calculator left open beside the Arrhenius fit computes by
+    // Eyring, as it shows, after the fit took its Arrhenius back.
+    w->clickMenu("mnuToolEyring");
+    frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>();
+    ASSERT_NE(r, nullptr);
+    switchTo("2D-Diagramm");
+    backToFitting();
+    EXPECT_EQ(app.bytKTFunktion, 1);
+    for (auto [box, text] : {std::pair{r->txtInpArrh[0], "0"}, {r->txtInpArrh[1], "0"}, {r->txtInpArrh[2], "298.15"}})
+        test::typeInto(box, text);
+    QTest::mouseClick(r->cmdCalc, Qt::LeftButton);
+    EXPECT_EQ(r->caption(), "Eyring-Rechner");
+    EXPECT_EQ(r->txtksecResult->text(), " 6.212384E+12");
+}
+
+// The data-set editor's "OK" on the unchanged three-isotherm set: A and EA
+// stay as the fields show them, and so does the drawing.
+TEST_F(Fitting, EditorBesideTheNonIsothermalFitChangesNothing) {
+    frmFitting* f = fitNonIsothermal();
+    ASSERT_NE(f, nullptr);
+    const Blick vorher = blick(f);
+    EXPECT_EQ(vorher.p1, "1000000");
+    rec.clear();
+    w->clickMenu("mnuEdit");
+    frmDatedit* d = Forms::loaded<frmDatedit>();
+    ASSERT_NE(d, nullptr);
+    QTest::mouseClick(d->OK, Qt::LeftButton);
+    test::processEvents();
+    backToFitting();
+    QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
+    expectSame(vorher, blick(f));
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+// What another window changes in what the window fits, it follows visibly:
+// a point changed in the data-set editor (c0 field, measured points, error
+// sum), the time unit chosen in the model window (k1 converted, the same fit
+// in other numbers), another model chosen there (the fit of the order becomes
+// the fit of the rate constant of A => P).
+TEST_F(Fitting, FollowsTheDataSetTheTimeUnitAndTheModelChoice) {
+    frmFitting* f = fitOrder();
+    ASSERT_NE(f, nullptr);
+    auto hoechsterPunkt = [] {
+        const ChartControl& c = *Forms::loaded<frmGraph2D>()->Chart2D1;
+        double m = 0;
+        for (int i = 0; i <= c.pointCount(2, 1); ++i)
+            if (c.y(2, 1, i) < 1e300) m = std::max(m, c.y(2, 1, i));
+        return m;
+    };
+    EXPECT_NEAR(hoechsterPunkt(), 0.05, 1e-7);
+    const QString fqs = f->lblFQS->text();
+
+    // Point 1 (t = 0) gets c(A) = 0.06 in the editor.
+    w->clickMenu("mnuEdit");
+    frmDatedit* d = Forms::loaded<frmDatedit>();
+    ASSERT_NE(d, nullptr);
+    test::typeInto(d->y[1], "0.06");
+    QTest::mouseClick(d->OKinput, Qt::LeftButton);
+    QTest::mouseClick(d->OK, Qt::LeftButton);
+    test::processEvents();
+    rec.clear();  // the editor's note on temperatures
+    backToFitting();
+    EXPECT_EQ(f->Inp[0]->text(), " .06");
+    EXPECT_NEAR(hoechsterPunkt(), 0.06, 1e-7);
+    EXPECT_NE(f->lblFQS->text(), fqs);
+    const double k = Val(toStd(f->Inp[10]->text()));
+    const double fqsNeu = CalcFQS_Messwerte(f->auswahl());
+
+    // Seconds instead of minutes: k1 per second, the same fit.
+    test::clickButton(Forms::loaded<frmKinModel>()->optZeit[0]);
+    EXPECT_NEAR(Val(toStd(f->Inp[10]->text())), k / 60, 1e-6 * k / 60);
+    backToFitting();
+    EXPECT_NEAR(CalcFQS_Messwerte(f->auswahl()), fqsNeu, 1e-4 * fqsNeu);
+
+    // Model 2 in the model window.
+    test::clickButton(Forms::loaded<frmKinModel>()->optTyp[2]);
+    EXPECT_EQ(f->modus(), 1);
+    EXPECT_EQ(f->Label7->text(), "kinet. Modell:  A => P   (n = 1)");
+    EXPECT_FALSE(f->frak2->isEnabled());
+    EXPECT_EQ(f->frak2->title(), "Geschwindigleitskonstante k2");
+    EXPECT_EQ(toQ(Forms::loaded<frmGraph2D>()->Chart2D1->text(ChartTextBlock::Header)),
+              "Messpunkte Konzentration vs. Zeit, k-Fitting");
+    EXPECT_EQ(app.iModell, 2);
+    for (const auto& m : rec.messages()) ADD_FAILURE() << m.title << ": " << m.text;
 }

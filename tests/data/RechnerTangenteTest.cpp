@@ -10,10 +10,13 @@
 #include "data/DataWindowSupport.h"
 #include "data/frmArrheniusRechner.h"
 #include "data/frmCalcTangente.h"
+#include "engine/InitialConcentrations.h"
+#include "platform/ChartControl.h"
 #include "platform/Forms.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
+#include "shell/DataPreparation.h"
 
 using namespace vrn;
 
@@ -149,4 +152,38 @@ TEST_F(Tangente, TimesThatDoNotIncreaseAreRefused) {
                                "Zeiten t benötigt.\r\nSortieren Sie die Daten im Dateneditor nach der Zeit und "
                                "entfernen Sie doppelte Zeiten.");
     EXPECT_EQ(t.txtyResult->text(), " 0");
+}
+
+// A linear evaluation takes the chart over while the tangent window stays
+// open: the slider then draws the window's own spline anew instead of drawing
+// into the other chart, and "Berechnen" reads the spline the window shows.
+// Another species from the menu relabels the window.
+TEST_F(Tangente, KeepsItsSplineWhileAnotherWindowTakesTheChart) {
+    test::setDataSet(21, [](Messpunkt& p, int i) {
+        p.t = 2.0 * (i - 1);
+        p.c[1] = 0.1 * std::exp(-0.1 * p.t) * (1 + 0.03 * std::sin(i));
+        p.c[4] = 0.1 - p.c[1];
+    });
+    PrepareExpDaten();
+    getAnfangskonzAusDaten();
+    auto titel = [] { return toQ(Forms::loaded<frmGraph2D>()->Chart2D1->text(ChartTextBlock::Header)); };
+    frmCalcTangente& t = oeffne(1);
+    t.SliderGlaettung->setValue(50);
+    zeit(t, "11");
+    const QString c = t.txtyResult->text(), r = t.txtyStrichResult->text();
+    t.SliderGlaettung->setValue(0);
+    zeit(t, "11");
+    ASSERT_NE(t.txtyResult->text(), c) << "the smoothing changes the spline";
+
+    w->clickMenu("mnuctAusw(1)");
+    ASSERT_EQ(titel(), "Versuchsdaten-Auswertung nach 1. Ordnung: A => P");
+    t.SliderGlaettung->setValue(50);
+    EXPECT_EQ(titel(), "Konzentration c(A) vs. Zeit");
+    zeit(t, "11");
+    EXPECT_EQ(t.txtyResult->text(), c);
+    EXPECT_EQ(t.txtyStrichResult->text(), r);
+
+    frmCalcTangente& p = oeffne(4);
+    EXPECT_EQ(p.lblr->text(), "r(P) = dc(P)/dt =  ");
+    EXPECT_EQ(titel(), "Konzentration c(P) vs. Zeit");
 }
