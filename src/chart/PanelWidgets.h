@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -27,6 +28,8 @@ namespace vrn {
 
 // A label that shows its text as it stands.
 QLabel* beschriftung(const QString& text, QWidget* parent);
+// Runs handler when the left mouse button is released over the label.
+void beiKlick(QLabel* label, std::function<void()> handler);
 
 // A small button whose back colour shows a colour.
 QPushButton* farbKnopf(const QString& name, QWidget* parent);

@@ -1,12 +1,41 @@
 #include "platform/ChartSeriesPlot.h"
 
+#include <cmath>
 #include <limits>
 
 #include "platform/ChartStyle.h"
 
 namespace vrn {
 
-ChartSeriesPlot::ChartSeriesPlot(QCPAxis* x, QCPAxis* y, const QString& layer) : curve_(new QCPCurve(x, y)) {
+namespace {
+
+// A curve whose symbols are drawn whole at the plot frame: a point on the
+// frame (a measured point at t = 0 in the corner of the plot, say) shows its
+// full symbol, while the lines stay clipped to the plot area.
+class FrameCurve : public QCPCurve {
+public:
+    FrameCurve(QCPAxis* x, QCPAxis* y) : QCPCurve(x, y) {}
+
+protected:
+    void drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,
+                         const QCPScatterStyle& style) const override {
+        // Only points inside the plot area (its frame included) have a symbol.
+        const QRectF inside = QRectF(clipRect()).adjusted(-1, -1, 1, 1);
+        QVector<QPointF> shown;
+        shown.reserve(points.size());
+        for (const QPointF& p : points)
+            if (inside.contains(p)) shown.append(p);
+        const int reach = static_cast<int>(std::ceil(style.size() / 2.0 + style.pen().widthF())) + 1;
+        painter->save();
+        painter->setClipRect(clipRect().adjusted(-reach, -reach - 1, reach, reach - 1));
+        QCPCurve::drawScatterPlot(painter, shown, style);
+        painter->restore();
+    }
+};
+
+}  // namespace
+
+ChartSeriesPlot::ChartSeriesPlot(QCPAxis* x, QCPAxis* y, const QString& layer) : curve_(new FrameCurve(x, y)) {
     curve_->setLayer(layer);
     curve_->setScatterSkip(0);
 }

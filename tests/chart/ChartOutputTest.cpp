@@ -164,14 +164,17 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     vrn::test::processEvents();
     vrn::test::saveScreenshot(&w, "chart_print_panel");
 
-    // A width of 0 cm is refused before anything is printed; the panel stays for a correction.
+    // A width of 0 cm is refused before anything is printed; the panel closes
+    // as after every output, and keeps the values for the next one.
     vrn::test::MsgRecorder msgs;
     w.txtWidth_in_cm->setText("0");
     QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
     ASSERT_EQ(msgs.count(), 1u);
     EXPECT_EQ(msgs.last().text, "Die Breite muss größer als 0 cm sein.");
-    EXPECT_TRUE(w.fraPrintIt->isVisible());
+    EXPECT_FALSE(w.fraPrintIt->isVisible());
     EXPECT_FALSE(QFile::exists(pdf));
+    w.clickMenu("mnuBild(3)");
+    EXPECT_EQ(w.txtWidth_in_cm->text(), QString("0"));
 
     QTest::mouseClick(w.optSM[2], Qt::LeftButton);  // "A4-Format voll" needs no width
     EXPECT_FALSE(w.txtWidth_in_cm->isEnabled());
