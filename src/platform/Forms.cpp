@@ -115,10 +115,12 @@ QPoint Forms::besideInMdiArea(const QRect& source, QSize own, int overlap, const
         QRect(QPoint(source.right() + 1 - own.width(), source.top() - own.height()), own),
         QRect(QPoint(source.left() - own.width(), source.bottom() + 1 - own.height()), own),
     };
+    // The overlap with the source's right edge is wanted; anything more is not.
+    const QRect body = source.adjusted(0, 0, -std::max(0, overlap), 0);
     for (QRect c : candidates) {
         c.moveLeft(std::max(0, c.left()));
         c.moveTop(std::max(0, c.top()));
-        if (whole.contains(c) && !c.intersects(source)) return c.topLeft();
+        if (whole.contains(c) && !c.intersects(body)) return c.topLeft();
     }
     // No free place: search the area, bottom right first.
     const auto covered = [](const QRect& a, const QRect& b) {
@@ -132,7 +134,7 @@ QPoint Forms::besideInMdiArea(const QRect& source, QSize own, int overlap, const
             const QRect c(QPoint(x, y), own);
             long long controls = 0;
             for (const QRect& k : keep) controls += covered(c, k);
-            const long long src = covered(c, source);
+            const long long src = covered(c, body);
             if (bestControls < 0 || controls < bestControls || (controls == bestControls && src < bestSource)) {
                 bestControls = controls;
                 bestSource = src;

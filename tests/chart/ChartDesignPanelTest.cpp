@@ -303,6 +303,13 @@ TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
     QTest::keyClicks(t.schrift, "x");
     EXPECT_EQ(c.text(ChartTextBlock::Footer), "x");
     EXPECT_FALSE(w.menuItem("mnuAddText")->isEnabled());
+    // "gerahmt" now frames the additional text and leaves the header as it is.
+    EXPECT_FALSE(t.chkTextFrame->isChecked());
+    t.chkTextFrame->click();
+    EXPECT_EQ(c.textBorder(ChartTextBlock::Footer), 4);
+    t.chkTextFrame->click();
+    EXPECT_EQ(c.textBorder(ChartTextBlock::Footer), 0);
+    EXPECT_EQ(c.textBorder(ChartTextBlock::Header), 4);
     QTest::keyClick(t.schrift, Qt::Key_Backspace);
     EXPECT_TRUE(w.menuItem("mnuAddText")->isEnabled());
 

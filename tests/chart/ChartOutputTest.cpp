@@ -186,6 +186,34 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     EXPECT_FALSE(w.fraPrintIt->isVisible());
 }
 
+// Printouts that differ in one box only: the scaling method decides whether that box counts.
+TEST_F(ChartOutputTest, GivenHeightPrintsByTheHeightBoxAndGivenWidthByTheWidthBox) {
+    frmGraph2D& w = chart();
+    int n = 0;
+    // The page's drawing after typing the width under "Vorgabe Breite" and the height under "Vorgabe Höhe".
+    auto drucke = [&](QRadioButton* methode, const char* breite, const char* hoehe) {
+        const QString pdf = env.folder() + QString("/druck%1.pdf").arg(++n);
+        setPrintToPdfFile(pdf);
+        w.clickMenu("mnuBild(3)");
+        vrn::test::clickButton(w.optSM[4]);
+        vrn::test::typeInto(w.txtWidth_in_cm, breite);
+        vrn::test::clickButton(w.optSM[3]);
+        vrn::test::typeInto(w.txtHeight_in_cm, hoehe);
+        vrn::test::clickButton(methode);
+        QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+        setPrintToPdfFile(QString());
+        const QByteArray inhalt = pdfInhalt(lies(pdf));
+        EXPECT_TRUE(inhalt.contains(kGruenImPdf));
+        return inhalt;
+    };
+    QRadioButton* hoehe = w.optSM[3];
+    QRadioButton* breite = w.optSM[4];
+    EXPECT_NE(drucke(hoehe, "15", "5"), drucke(hoehe, "15", "8"));
+    EXPECT_EQ(drucke(hoehe, "10", "5"), drucke(hoehe, "15", "5"));
+    EXPECT_NE(drucke(breite, "10", "5"), drucke(breite, "15", "5"));
+    EXPECT_EQ(drucke(breite, "15", "5"), drucke(breite, "15", "8"));
+}
+
 TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     abfall(4, 4, 4, true);
     app.gMitMesspunkten = true;
