@@ -1,6 +1,11 @@
 #include "chart/PanelWidgets.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,6 +48,18 @@ private:
     std::function<void()> handler_;
 };
 }  // namespace
+
+void breitFuerEintraege(QComboBox* combo) {
+    int breite = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        breite = std::max(breite, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    QStyleOptionComboBox opt;
+    opt.initFrom(combo);
+    opt.frame = combo->hasFrame();
+    const QSize s = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &opt,
+                                                     QSize(breite + 2, combo->fontMetrics().height()), combo);
+    combo->setMinimumWidth(s.width());
+}
 
 void beiKlick(QLabel* label, std::function<void()> handler) {
     label->installEventFilter(new KlickFilter(label, std::move(handler)));

@@ -536,9 +536,27 @@ void frmGraph2D::versteckeWerkzeugRahmen() {
 }
 
 void frmGraph2D::showPanel(ToolFrame* frame, QPushButton* cancel) {
+    panelEinpassen(frame);
     frame->show();
     frame->raise();
     cancelButton_ = cancel;
+}
+
+// A panel lies whole inside the window, below its menu bar and buttons. A
+// window too small for it (one that stands beside a narrow working window,
+// say) grows inside the main window's area until the panel fits.
+void frmGraph2D::panelEinpassen(ToolFrame* panel) {
+    const QSize noetig = panel->size();
+    const int oben = chartTop();
+    const int fehltBreite = noetig.width() - width(), fehltHoehe = noetig.height() - (height() - oben);
+    if (fehltBreite > 0 || fehltHoehe > 0) {
+        QRect g = frame()->geometry();
+        g.setWidth(g.width() + std::max(0, fehltBreite));
+        g.setHeight(g.height() + std::max(0, fehltHoehe));
+        frame()->setGeometry(frame() != this ? Forms::fitIntoMdiArea(g) : g);
+    }
+    panel->move(std::clamp(panel->x(), 0, std::max(0, width() - noetig.width())),
+                std::clamp(panel->y(), oben, std::max(oben, height() - noetig.height())));
 }
 
 void frmGraph2D::mnuDesign_Click() {

@@ -344,6 +344,7 @@ private:
     bool koordinatenUebernehmen();
     void connectFrame(ToolFrame* frame);
     void showPanel(ToolFrame* frame, QPushButton* cancel);
+    void panelEinpassen(ToolFrame* panel);
     void setEnabled(const QString& name, bool on);
     void halbwertszeit(int stoff);
     void alleKurvenetiketts(bool zeigen);

@@ -18,6 +18,7 @@
 
 #include "chart/ChartOutputRules.h"
 #include "chart/ToolFrame.h"
+#include "chart/PanelWidgets.h"
 #include "chart/frmGraph2D.h"
 #include "platform/ChartControl.h"
 #include "platform/MenuTree.h"
@@ -174,10 +175,16 @@ void frmGraph2D::mnuBild_Click(int index) {
         cmbGraphFormat->setCurrentIndex(kBildDateiVorwahl);
         cmbGraphFormat_Click();
     }
+    // Laid out anew for the entries just filled in (the panel is hidden, so
+    // the pending layout requests have not run yet).
+    breitFuerEintraege(cmbGraphFormat);
     fraPrintIt->adjustSize();
     // The panel keeps to the chart's top left corner, below the menu bar and the buttons.
     fraPrintIt->move(0, chartTop());
     showPanel(fraPrintIt, cmdPrint_Esc);
+    // Shown, the panel's layout knows the new entries: it takes its size for them.
+    fraPrintIt->adjustSize();
+    panelEinpassen(fraPrintIt);
     cmdPrint->setFocus();
 }
 

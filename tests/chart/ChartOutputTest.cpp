@@ -219,6 +219,13 @@ TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     app.gMitMesspunkten = true;
     frmGraph2D& alt = simulationsDiagramm(6, 0.1, 0, 0.15, 0.1, 30);  // curves of A, C, P; point sets c(A), c(P)
     alt.DeleteCurves(2);
+    // Saved from a large window with a header, a legend and labels.
+    alt.frame()->resize(1050, 720);
+    alt.Chart2D1->setText(ChartTextBlock::Header, "Folgereaktion\r\nzweite Zeile");
+    vrn::test::typeInto(alt.kurvenPanel->txtLegendCurves[1], "c(A)");
+    alt.legendeSchalten(true);
+    alt.Chart2D1->setLabelText(3, "c(P) ");
+    vrn::test::processEvents();
     const ChartModel gespeichert = alt.Chart2D1->model();
     const Diagramm bereich = app.tDiagramm;
     QDir().mkpath(env.folder() + "/vorlagen");
@@ -233,9 +240,35 @@ TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     app.gMitMesspunkten = false;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 40);
     ChartControl& c = *w.Chart2D1;
+    w.frame()->resize(620, 460);  // loaded into a smaller window
+    vrn::test::processEvents();
     vrn::test::MsgRecorder msgs;
     w.clickMenu("mnuLoadOC2");
     EXPECT_EQ(msgs.count(), 0u);
+    // The whole chart comes back: bounds, labels, texts, legend, styles and the
+    // chart area, which is laid out anew for this window. Only the spacings
+    // are the ones the confirmation of the ranges leaves (automatic).
+    ChartModel geladen = c.model();
+    for (std::size_t k = 0; k < 3; ++k) {
+        for (const ChartSpacingData& a : geladen.axes[k].spacing) EXPECT_TRUE(a.automatic);
+        geladen.axes[k].spacing = gespeichert.axes[k].spacing;
+    }
+    EXPECT_TRUE(geladen == gespeichert);
+    EXPECT_EQ(c.labelText(3), "c(P) ");
+    EXPECT_EQ(c.axisMax(ChartAxis::X), gespeichert.axis(ChartAxis::X).max);
+    c.replotNow();
+    const QRect flaeche(c.chartAreaLeft(), c.chartAreaTop(), c.chartAreaWidth(), c.chartAreaHeight());
+    const QRect kopf(c.textLeft(ChartTextBlock::Header), c.textTop(ChartTextBlock::Header),
+                     c.textWidth(ChartTextBlock::Header), c.textHeight(ChartTextBlock::Header));
+    const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+    EXPECT_TRUE(c.rect().contains(flaeche)) << flaeche.right() << " " << c.width();
+    EXPECT_TRUE(c.rect().contains(kopf));
+    EXPECT_NEAR(kopf.center().x(), flaeche.center().x(), 2);
+    EXPECT_FALSE(legende.isEmpty());
+    EXPECT_TRUE(c.rect().contains(legende));
+    EXPECT_FALSE(legende.intersects(c.plotRect()));
+    EXPECT_FALSE(kopf.intersects(c.plotRect()));
+    vrn::test::saveScreenshot(&w, "chart_template_smaller_window");
     EXPECT_EQ(frage.title, "Laden einer abgespeicherten Diagrammvorlage");
     EXPECT_EQ(frage.initialDir, toStd(env.folder()) + "/vorlagen/");
     for (std::size_t g = 0; g < 2; ++g)  // every curve and point set with its points
