@@ -132,7 +132,6 @@ void frmGraph2D::buildWindow() {
     connect(cmdDraw, &QPushButton::clicked, this, [this] { cmdDraw_Click(); });
     connect(cmdSingleCalc, &QPushButton::clicked, this, [this] { cmdSingleCalc_Click(); });
     connect(cmdArrhRechner, &QPushButton::clicked, this, [this] { cmdArrhRechner_Click(); });
-    connect(cmdEscGraph, &QPushButton::clicked, this, [this] { cmdEscGraph_Click(); });
 
     Chart2D1 = new ChartControl(this);
     Chart2D1->setObjectName("Chart2D1");
@@ -153,6 +152,7 @@ void frmGraph2D::buildWindow() {
     cmdEscGraph->setObjectName("cmdEscGraph");
     cmdEscGraph->setAutoDefault(false);
     cmdEscGraph->setFocusPolicy(Qt::TabFocus);
+    connect(cmdEscGraph, &QPushButton::clicked, this, [this] { cmdEscGraph_Click(); });
 }
 
 void frmGraph2D::buildMenus() {

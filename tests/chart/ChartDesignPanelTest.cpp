@@ -478,6 +478,14 @@ TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheir
     }
     EXPECT_EQ(w.tabDesign->tabText(6), QString("Skalierung"));
 
+    // A click on the label " Farb-Vorwahl" chooses the preset as the button does.
+    {
+        Farbwahl rot{RGB(200, 0, 0)};
+        QTest::mouseClick(w.Label49, Qt::LeftButton);
+    }
+    EXPECT_EQ(app.gFarbVorwahl, RGB(200, 0, 0));
+    EXPECT_EQ(buttonColour(w.cmdFarbVorwahl), RGB(200, 0, 0));
+
     // A label made visible offers "alle Kurvenetiketts" under "Löschen...".
     w.menuItem("mnuDelLabels")->trigger();
     EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());

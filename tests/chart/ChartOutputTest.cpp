@@ -9,7 +9,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "ChartWindowSupport.h"
 #include "base/NumberText.h"
@@ -186,6 +188,21 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     EXPECT_FALSE(w.fraPrintIt->isVisible());
 }
 
+TEST_F(ChartOutputTest, CancelledPrintDialogClosesThePanelToo) {
+    frmGraph2D& w = chart();
+    setPrintToPdfFile(QString());  // the real print dialog
+    w.clickMenu("mnuBild(3)");
+    bool gefragt = false;
+    QTimer::singleShot(0, [&gefragt] {
+        QWidget* d = QApplication::activeModalWidget();
+        gefragt = d != nullptr;
+        if (d) QTest::keyClick(d, Qt::Key_Escape);
+    });
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    EXPECT_TRUE(gefragt);
+    EXPECT_FALSE(w.fraPrintIt->isVisible());
+}
+
 // Printouts that differ in one box only: the scaling method decides whether that box counts.
 TEST_F(ChartOutputTest, GivenHeightPrintsByTheHeightBoxAndGivenWidthByTheWidthBox) {
     frmGraph2D& w = chart();
@@ -255,6 +272,10 @@ TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     }
     EXPECT_TRUE(geladen == gespeichert);
     EXPECT_EQ(c.labelText(3), "c(P) ");
+    // The label bar of a curve brought in by the template runs over its points.
+    ASSERT_GT(c.pointCount(1, 3), 1);
+    EXPECT_EQ(w.kurvenPanel->scrShiftLab[3]->minimum(), 1);
+    EXPECT_EQ(w.kurvenPanel->scrShiftLab[3]->maximum(), c.pointCount(1, 3));
     EXPECT_EQ(c.axisMax(ChartAxis::X), gespeichert.axis(ChartAxis::X).max);
     c.replotNow();
     const QRect flaeche(c.chartAreaLeft(), c.chartAreaTop(), c.chartAreaWidth(), c.chartAreaHeight());

@@ -198,6 +198,24 @@ TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
     EXPECT_EQ(w.kurvenPanel->cmbSep->currentText(), QString("Trennzeichen Semikolon"));
 }
 
+TEST_F(ChartWindowTest, EscClosesTheOpenPanelFirstThenTheWindow) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    EXPECT_EQ(w.cmdEscGraph->text(), QString("Schließen <Esc>"));
+    w.clickMenu("mnuCoord");
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.fraCoordInput->isVisible());
+    ASSERT_NE(fenster(), nullptr);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_EQ(fenster(), nullptr);
+    vrn::test::processEvents();
+
+    frmGraph2D& v = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    v.frame()->move(twipsToPixelsX(900), 0);
+    QTest::mouseClick(v.cmdEscGraph, Qt::LeftButton);
+    EXPECT_EQ(fenster(), nullptr);
+    EXPECT_NEAR(app.gGraphLeft, 900, 15);
+}
+
 TEST_F(ChartWindowTest, WindowFitsTheAreaAndClosingRemembersTheLeftEdge) {
     // A main window lower than 3/4 of the screen: the chart window is sized
     // from the area, so that its status line stays visible.
