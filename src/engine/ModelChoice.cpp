@@ -18,7 +18,7 @@ constexpr ModelDefaults kModels[] = {
     {7, 7, "Konkurrierende Folgereaktion  2. Ordnung", false, true, 0.15, 0.05, 0, 1, 1, 0},
     {8, 8, "Umkehrbare Reaktion 1.Ordnung A <=> P", true, false, 0.5, 0.1, 0, 1, 0, 0},
     {9, 9, "Folgereaktion 2. Ordnung  A + B => C => P", false, true, 0.15, 0.1, 0, 1, 1, 0},
-    {10, 10, "Enzymkinetik, MICHAELIS-MENTEN-Mechanismus", false, true, 0.15, 0.1, 0.005, 1, 5, 0},
+    {10, 10, "Enzymvarnolt, MICHAELIS-MENTEN-Mechanismus", false, true, 0.15, 0.1, 0.005, 1, 5, 0},
     {11, 11, "Parallelreaktion  A => P; A => Q", false, false, 0.15, 0.05, 0, 1, 0, 0},
     {12, 12, "Umkehrbare Reaktion 2. Ordnung  A + B <=> 2P", true, false, 0.15, 0.01, 0, 1, 0.5, 0},
     {13, 13, "Folgereaktion 2. Ord. mit nachgelagertem Gleichgewicht", false, true, 0.15, 0.1, 0.005, 1, 1, 0},
