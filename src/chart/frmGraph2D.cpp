@@ -510,9 +510,15 @@ void frmGraph2D::Form_Resize() {
 
 void frmGraph2D::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        // Esc closes the open panel; with none open it closes the window.
-        if (cancelButton_ && cancelButton_->isVisible()) cancelButton_->click();
-        else cmdEscGraph->click();
+        // Esc ends an armed zoom, else closes the open panel; with none open it closes the window.
+        if (Chart2D1->zoomArmed()) {
+            Chart2D1->setZoomArmed(false);
+            if (uiHooks().setMousePointer) uiHooks().setMousePointer(0);
+        } else if (cancelButton_ && cancelButton_->isVisible()) {
+            cancelButton_->click();
+        } else {
+            cmdEscGraph->click();
+        }
         return;
     }
     VrnForm::keyPressEvent(event);

@@ -205,6 +205,10 @@ TEST_F(ChartWindowTest, EscClosesTheOpenPanelFirstThenTheWindow) {
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_FALSE(w.fraCoordInput->isVisible());
     ASSERT_NE(fenster(), nullptr);
+    QTest::mouseClick(w.cmdZoom, Qt::LeftButton);  // an armed zoom ends first
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.Chart2D1->zoomArmed());
+    ASSERT_NE(fenster(), nullptr);
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_EQ(fenster(), nullptr);
     vrn::test::processEvents();

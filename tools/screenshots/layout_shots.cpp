@@ -30,6 +30,7 @@
 #include "data/frmCalcTangente.h"
 #include "data/frmFitting.h"
 #include "engine/frmPrepareTimeDiagram.h"
+#include "montecarlo/frmMonteCarlo.h"
 #include "platform/ChartControl.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
@@ -201,6 +202,14 @@ int main(int argc, char* argv[]) {
         };
         g->mnuLoadOC2_Click();
         g->SetFocus();
+    });
+    shoot(folder, "montecarlo_labels", main, [](MDIVRN& w) {
+        w.clickMenu("mnuSubMonteCarlo(0)");
+        settle();
+        if (frmMonteCarlo* mc = Forms::loaded<frmMonteCarlo>()) {
+            mc->calcUndPlotMCKurve(1);
+            mc->calcUndPlotMCKurve(2);
+        }
     });
     return 0;
 }
