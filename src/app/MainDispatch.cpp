@@ -338,14 +338,14 @@ void MDIVRN::mnuLambdaAusw_Click(int i) {
     } else if (i == 2) {
         if (a0 == 0)
             return refuse("Für eine lambda-Auswertung nach 2. Ordnung muss" + kCrLf +
-                          "eine Anfangskonzentration für A gegegeben sein." + kCrLf + kCrLf +
+                          "eine Anfangskonzentration für A gegeben sein." + kCrLf + kCrLf +
                           "Hinweis: Die Anfangskonzentration kann auch als p(A)(0)/kPa gegeben sein;" + kCrLf +
                           "die Geschwindigkeitskonstante erhält dann die Einheit [k] = 1/( kPa s).");
         app.iModell = 3;
     } else {
         if (a0 == 0 || b0 == 0)
             return refuse("Für eine lambda-Auswertung müssen in diesem Fall" + kCrLf +
-                          "die Anfangskonzentrationen c(A)(0) und c(B)(0) gegegeben sein.");
+                          "die Anfangskonzentrationen c(A)(0) und c(B)(0) gegeben sein.");
         app.bGleicheC0 = a0 == b0;
         if (!app.bGleicheC0) return refuse("Im Augenblick wird nur die Variante c(A)(0) = c(B)(0) unterstützt.");
         app.iModell = 4;
@@ -355,12 +355,12 @@ void MDIVRN::mnuLambdaAusw_Click(int i) {
         const std::string head = "Es wurde kein Anfangswert lambda(0) (lambda bei t = 0) gefunden." + kCrLf +
                                  "Die Auswertung wird daher ohne diesen Wert mittels" + kCrLf;
         if (i == 1)
-            MsgBox(head + "des Ausdrucks ln(lamba(infin.) - lambda) vorgenommen." + kCrLf +
+            MsgBox(head + "des Ausdrucks ln(lambda(infin.) - lambda) vorgenommen." + kCrLf +
                        "Das  durch Extrapolation ermittelte lambda(0) wird angegeben." + kCrLf +
                        "Die Anfangskonzentration c(A)(0) wird in diesem Fall auch nicht benötigt.",
                    MsgButtons::OK, MsgIcon::Exclamation, "Hinweis zur Auswertung der lambda-Werte, 1. Ordnung");
         else
-            MsgBox(head + "des Ausdrucks (lamba(inf)/(lambda(inf) - lambda)) vorgenommen." + kCrLf + kCrLf +
+            MsgBox(head + "des Ausdrucks (lambda(inf)/(lambda(inf) - lambda)) vorgenommen." + kCrLf + kCrLf +
                        "Beachten Sie aber:" + kCrLf +
                        "Auch in diesem Fall wird die Anfangskonzentration c(A)(0) benötigt.",
                    MsgButtons::OK, MsgIcon::Exclamation, "Hinweis zur Auswertung der lambda-Werte, 2. Ordnung");

@@ -98,6 +98,10 @@ CurvePanel::CurvePanel(ChartControl& chart, QWidget* parent)
     cmbSep = new QComboBox(this);
     cmbSep->setObjectName("cmbSep");
     cmbSep->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Filled now so that the panel is laid out for its longest entry; each
+    // activation of the window fills it again.
+    for (const auto& e : kTrennzeichen) cmbSep->addItem(QString::fromUtf8(e.text));
+    breitFuerEintraege(cmbSep);
     cmdSaveCurveAsXY = new QPushButton("Kurve als XY speichern", this);
     cmdSaveCurveAsXY->setObjectName("cmdSaveCurveAsXY");
     cmdKurven_OK = new QPushButton("Schließen", this);

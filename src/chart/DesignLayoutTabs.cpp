@@ -104,7 +104,7 @@ LayoutTabs::LayoutTabs(ChartControl& chart, Byte& gitterStil, Byte& gitterArt, Q
         l->addWidget(chkAutoRand);
         frRandBreite = new QGroupBox("Breite ändern", seiteRaender);
         auto* g = new QGridLayout(frRandBreite);
-        const char* texte[5] = {"Randbreite links", "Randbreite rechts", "Randbteite oben", "Randbreite unten",
+        const char* texte[5] = {"Randbreite links", "Randbreite rechts", "Randbreite oben", "Randbreite unten",
                                 " -   +"};
         for (int i = 0; i < 5; ++i) lb[u(i)] = beschriftung(texte[i], frRandBreite);
         scrHL = balken("scrHL", frRandBreite);

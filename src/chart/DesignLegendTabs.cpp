@@ -154,6 +154,8 @@ void LegendLabelTabs::optLegOrient_Click(int index) {
 void LegendLabelTabs::scrLegH_Change() {
     setzeBalken(scrLegH, legendeLinks(chart_.chartAreaWidth()));
     chart_.setLegendLeft(scrLegH->value());
+    // A legend placed by hand gives its room back to the chart area: the range follows.
+    setzeBalken(scrLegH, legendeLinks(chart_.chartAreaWidth()));
 }
 
 void LegendLabelTabs::scrlegV_Change() {

@@ -1,9 +1,15 @@
 #include "chart/PanelWidgets.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -20,6 +26,44 @@ QLabel* beschriftung(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setTextFormat(Qt::PlainText);
     return l;
+}
+
+namespace {
+class KlickFilter : public QObject {
+public:
+    KlickFilter(QLabel* label, std::function<void()> handler) : QObject(label), handler_(std::move(handler)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* me = static_cast<QMouseEvent*>(event);
+            auto* l = static_cast<QLabel*>(watched);
+            if (me->button() == Qt::LeftButton && l->rect().contains(me->position().toPoint()) && l->isEnabled()) {
+                handler_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> handler_;
+};
+}  // namespace
+
+void breitFuerEintraege(QComboBox* combo) {
+    int breite = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        breite = std::max(breite, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    QStyleOptionComboBox opt;
+    opt.initFrom(combo);
+    opt.frame = combo->hasFrame();
+    const QSize s = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &opt,
+                                                     QSize(breite + 2, combo->fontMetrics().height()), combo);
+    combo->setMinimumWidth(s.width());
+}
+
+void beiKlick(QLabel* label, std::function<void()> handler) {
+    label->installEventFilter(new KlickFilter(label, std::move(handler)));
+    label->setCursor(Qt::PointingHandCursor);
 }
 
 QPushButton* farbKnopf(const QString& name, QWidget* parent) {

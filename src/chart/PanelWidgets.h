@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -16,6 +17,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -27,6 +29,10 @@ namespace vrn {
 
 // A label that shows its text as it stands.
 QLabel* beschriftung(const QString& text, QWidget* parent);
+// Makes a combo box at least as wide as its widest entry needs.
+void breitFuerEintraege(QComboBox* combo);
+// Runs handler when the left mouse button is released over the label.
+void beiKlick(QLabel* label, std::function<void()> handler);
 
 // A small button whose back colour shows a colour.
 QPushButton* farbKnopf(const QString& name, QWidget* parent);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -83,8 +84,15 @@ frmGraph2D::frmGraph2D() : VrnForm(Kind::MdiChild) {
     buildMouse();
     buildSmallPanels();
     buildManuButtons();
+    StatusBar2->addPermanentWidget(cmdEscGraph);
     for (ToolFrame* f : {fraTabs, fraKurven, fraPunkte, fraSchrift, fraCoordInput, fraPrintIt, fraResolution})
         connectFrame(f);
+    // The buttons above the chart as wide as their captions, so that the row
+    // fits a chart that stands beside another window.
+    for (QPushButton* b : buttonStrip_->findChildren<QPushButton*>())
+        if (!b->text().isEmpty()) b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 14);
+    // The menu titles close together, so that the menu bar fits such a chart too.
+    menuBar->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 5px; }");
 }
 
 frmGraph2D::~frmGraph2D() = default;
@@ -104,7 +112,7 @@ void frmGraph2D::buildWindow() {
     buttonStrip_ = new QWidget(this);
     auto* strip = new QHBoxLayout(buttonStrip_);
     strip->setContentsMargins(4, 2, 4, 2);
-    strip->setSpacing(6);
+    strip->setSpacing(3);
     cmdDraw = new QPushButton("Zeichne Kurve", buttonStrip_);
     cmdDraw->setObjectName("cmdDraw");
     cmdDraw->setToolTip(" zeichnet die noch ausstehenden Kurven ");
@@ -138,6 +146,13 @@ void frmGraph2D::buildWindow() {
     statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StatusBar2->addWidget(statusLabel_, 1);
     layout->addWidget(StatusBar2);
+    // The close button stands at the right end of the status bar, where it
+    // takes no room from the buttons above the chart.
+    cmdEscGraph = new QPushButton("Schließen <Esc>", StatusBar2);
+    cmdEscGraph->setObjectName("cmdEscGraph");
+    cmdEscGraph->setAutoDefault(false);
+    cmdEscGraph->setFocusPolicy(Qt::TabFocus);
+    connect(cmdEscGraph, &QPushButton::clicked, this, [this] { cmdEscGraph_Click(); });
 }
 
 void frmGraph2D::buildMenus() {
@@ -191,6 +206,10 @@ void frmGraph2D::connectFrame(ToolFrame* frame) {
     });
 }
 
+int frmGraph2D::chartTop() const {
+    return menuBar->sizeHint().height() + buttonStrip_->sizeHint().height();
+}
+
 void frmGraph2D::dropFrame(ToolFrame* frame, double dropXTwips, double dropYTwips) {
     if (!frame || !frame->draggable()) return;
     // Documented as Y − grip + 250: 250 twips stood for the chart's place in
@@ -215,25 +234,20 @@ void frmGraph2D::Form_Load() {
     setEnabled("mnuDelPoints", false);
     nAufloesung = 300;
 
-    // Geometry (twips); applied when the window is first shown.
-    const double sw = screenWidthTwips(), sh = screenHeightTwips();
-    targetTop_ = 500;
-    targetHeight_ = static_cast<int>(std::lround(0.75 * sh));
-    if (app.bAuswertungsart != 0) {
-        targetWidth_ = static_cast<int>(std::lround(0.68 * sw));
-        targetLeft_ = static_cast<int>(sw) - targetWidth_ - 50;
-    } else {
-        targetLeft_ = app.gGraphLeft;
-        targetWidth_ = static_cast<int>(std::lround(0.72 * sw));
-    }
-    resize(twipsToPixelsX(targetWidth_), twipsToPixelsY(targetHeight_));
+    // Geometry: applied when the window is first shown (see showEvent). The
+    // window the user works in (the fitting or tangent window, say) is the
+    // one active now; the chart keeps clear of it.
+    arbeitsFenster_ = Forms::workWindow();
+    resize(twipsToPixelsX(static_cast<int>(std::lround(0.72 * screenWidthTwips()))),
+           twipsToPixelsY(static_cast<int>(std::lround(0.75 * screenHeightTwips()))));
 
     ChartControl& c = *Chart2D1;
     c.beginUpdate();
-    // Positions count from below the menu bar, where the window's client area begins.
-    const int menuHoehe = menuBar->sizeHint().height();
-    auto place = [menuHoehe](QWidget* w, int left, int top) {
-        w->move(twipsToPixelsX(left), twipsToPixelsY(top) + menuHoehe);
+    // The panels float over the chart: their positions count from the
+    // chart's top edge (312 twips below the client area's top), and none
+    // lies over the menu bar or the row of buttons above the chart.
+    auto place = [this](QWidget* w, int left, int top) {
+        w->move(twipsToPixelsX(left), chartTop() + std::max(0, twipsToPixelsY(top - 312)));
     };
     place(fraCoordInput, 1460, 510);
     place(fraTabs, 0, 300);
@@ -438,15 +452,40 @@ void frmGraph2D::Form_Unload(bool& /*cancel*/) {
     app.gGraphLeft = CInt(twipsLeft());
 }
 
+// Size and place from the area the window lives in (the main window's MDI
+// area; the screen when there is none), in the proportions of the chart
+// window: 0.75 of the height, 500 twips from the top; in an evaluation 0.68
+// of the width at the right edge, else 0.72 of the width at the remembered
+// left position. It keeps clear of the window the user works in, so that
+// both stay readable side by side.
+QRect frmGraph2D::wunschGeometrie() {
+    QSize area = Forms::mdiAreaSize();
+    const bool imBereich = !area.isEmpty() && frame() != this;
+    if (!imBereich) area = QSize(twipsToPixelsX(screenWidthTwips()), twipsToPixelsY(screenHeightTwips()));
+    const int top = twipsToPixelsY(500);
+    const int height = static_cast<int>(std::lround(0.75 * area.height()));
+    int width = 0, left = 0;
+    if (app.bAuswertungsart != 0) {
+        width = static_cast<int>(std::lround(0.68 * area.width()));
+        left = area.width() - width - twipsToPixelsX(50);
+    } else {
+        width = static_cast<int>(std::lround(0.72 * area.width()));
+        left = twipsToPixelsX(app.gGraphLeft);
+    }
+    QRect want(left, top, width, height);
+    if (!imBereich) return want;
+    want = Forms::fitIntoMdiArea(want);
+    if (arbeitsFenster_ && arbeitsFenster_ != this)
+        if (const QRect other = Forms::frameInMdiArea(arbeitsFenster_); !other.isNull())
+            want = Forms::clearOf(want, other);
+    return want;
+}
+
 void frmGraph2D::showEvent(QShowEvent* event) {
     VrnForm::showEvent(event);
-    if (geometrySet_ || targetWidth_ <= 0) return;
+    if (geometrySet_) return;
     geometrySet_ = true;
-    const QRect want(twipsToPixelsX(targetLeft_), twipsToPixelsY(targetTop_), twipsToPixelsX(targetWidth_),
-                     twipsToPixelsY(targetHeight_));
-    // The size comes from the screen; inside the main window's area the
-    // window is made to fit what the area shows, so that nothing is cut off.
-    frame()->setGeometry(frame() != this ? Forms::fitIntoMdiArea(want) : want);
+    frame()->setGeometry(wunschGeometrie());
     Form_Activate();
 }
 
@@ -456,25 +495,30 @@ void frmGraph2D::resizeEvent(QResizeEvent* event) {
 }
 
 void frmGraph2D::Form_Resize() {
+    // The chart fills the window between the button row and the status bar.
+    // Its chart area is laid out for the chart's size: it fills the chart and
+    // leaves room for the header, the additional text and the legend, which
+    // stands right of it, in the middle of its height. So these take their
+    // room from the plot and never cover its frame, titles or numbers, also
+    // when they change later (a second header line, the fitting result).
     ChartControl& c = *Chart2D1;
     c.beginUpdate();
-    const int w = c.width(), h = c.height();
-    if (w > 10) {
-        const int areaWidth = static_cast<int>(std::nearbyint(w * 0.84));
-        c.setChartAreaWidth(std::max(0, std::min(areaWidth, w - c.chartAreaLeft() - 2)));
-        c.setLegendLeft(c.chartAreaWidth() - 10);
-    }
-    if (h > 10) {
-        const int areaHeight = static_cast<int>(std::nearbyint(h * 0.89));
-        c.setChartAreaHeight(std::max(0, std::min(areaHeight, h - c.chartAreaTop() - 4)));
-        c.setLegendTop(static_cast<int>(std::nearbyint(c.chartAreaHeight() / 2.0)));
-    }
+    c.setChartAreaAutomatic();
+    c.setLegendAutoPosition();
     c.endUpdate();
 }
 
 void frmGraph2D::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && cancelButton_ && cancelButton_->isVisible()) {
-        cancelButton_->click();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // Esc ends an armed zoom, else closes the open panel; with none open it closes the window.
+        if (Chart2D1->zoomArmed()) {
+            Chart2D1->setZoomArmed(false);
+            if (uiHooks().setMousePointer) uiHooks().setMousePointer(0);
+        } else if (cancelButton_ && cancelButton_->isVisible()) {
+            cancelButton_->click();
+        } else {
+            cmdEscGraph->click();
+        }
         return;
     }
     VrnForm::keyPressEvent(event);
@@ -498,9 +542,27 @@ void frmGraph2D::versteckeWerkzeugRahmen() {
 }
 
 void frmGraph2D::showPanel(ToolFrame* frame, QPushButton* cancel) {
+    panelEinpassen(frame);
     frame->show();
     frame->raise();
     cancelButton_ = cancel;
+}
+
+// A panel lies whole inside the window, below its menu bar and buttons. A
+// window too small for it (one that stands beside a narrow working window,
+// say) grows inside the main window's area until the panel fits.
+void frmGraph2D::panelEinpassen(ToolFrame* panel) {
+    const QSize noetig = panel->size();
+    const int oben = chartTop();
+    const int fehltBreite = noetig.width() - width(), fehltHoehe = noetig.height() - (height() - oben);
+    if (fehltBreite > 0 || fehltHoehe > 0) {
+        QRect g = frame()->geometry();
+        g.setWidth(g.width() + std::max(0, fehltBreite));
+        g.setHeight(g.height() + std::max(0, fehltHoehe));
+        frame()->setGeometry(frame() != this ? Forms::fitIntoMdiArea(g) : g);
+    }
+    panel->move(std::clamp(panel->x(), 0, std::max(0, width() - noetig.width())),
+                std::clamp(panel->y(), oben, std::max(oben, height() - noetig.height())));
 }
 
 void frmGraph2D::mnuDesign_Click() {
@@ -581,6 +643,7 @@ void frmGraph2D::mnuHaupt_Click() {
 }
 
 void frmGraph2D::cmdPrint_Esc_Click() { fraPrintIt->hide(); }
+void frmGraph2D::cmdEscGraph_Click() { Unload(); }
 void frmGraph2D::cmdResolClose_Click() { fraResolution->hide(); }
 void frmGraph2D::cmdKurven_OK_Click() { fraKurven->hide(); }
 void frmGraph2D::cmdPunkte_OK_Click() { fraPunkte->hide(); }

@@ -125,6 +125,7 @@ public:
     void cmdPunkte_OK_Click();
     void cmdTabs_OK_Click();
     void cmdPrint_Esc_Click();
+    void cmdEscGraph_Click();
     // The white colour preset ("Gesamtblatt weiß").
     void cmdFullWhite_Click();
 
@@ -147,6 +148,8 @@ public:
     void cmdZoomReset_Click();
     // "Farb-Vorwahl": the colour of the next curve or point set.
     void cmdFarbVorwahl_Click();
+    // A click on the label " Farb-Vorwahl" beside the preset button does the same.
+    void Label49_Click();
     // Legend shown or hidden, with its menu items and every legend box of the panels.
     void legendeSchalten(bool sichtbar);
 
@@ -262,6 +265,9 @@ public:
     QPushButton* cmdZoom = nullptr;
     QPushButton* cmdZoomReset = nullptr;
     QPushButton* cmdFarbVorwahl = nullptr;
+    QLabel* Label49 = nullptr;
+    // "Schließen <Esc>": closes the chart window (Esc closes an open panel first).
+    QPushButton* cmdEscGraph = nullptr;
 
     // The curve panel's controls (tabKurven, cmbKStil, cmdKurvenFarbe, ...) are
     // kurvenPanel's, the point-set panel's (tabPunkte, cmbPunktStil, ...) punktePanel's.
@@ -338,6 +344,7 @@ private:
     bool koordinatenUebernehmen();
     void connectFrame(ToolFrame* frame);
     void showPanel(ToolFrame* frame, QPushButton* cancel);
+    void panelEinpassen(ToolFrame* panel);
     void setEnabled(const QString& name, bool on);
     void halbwertszeit(int stoff);
     void alleKurvenetiketts(bool zeigen);
@@ -347,13 +354,16 @@ private:
     void printPanelDefaults();
     void setMausHinweis(const QString& text, int colour);
     void vorlageUebernehmen();
+    // Where the chart begins in the window (pixels), below the menu bar and the button row.
+    int chartTop() const;
+    QRect wunschGeometrie();
 
     MenuTree* menus_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QWidget* buttonStrip_ = nullptr;
     bool geometrySet_ = false;
-    int targetLeft_ = 0, targetTop_ = 0, targetWidth_ = 0, targetHeight_ = 0;  // twips
+    QPointer<VrnForm> arbeitsFenster_;  // the window the user worked in when the chart opened
 };
 
 // Installs the chart hooks of the chart module (zeigeDiagrammFenster,

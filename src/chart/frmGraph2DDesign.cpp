@@ -118,16 +118,18 @@ void frmGraph2D::buildDesignPanels() {
     cmdZoomReset = new QPushButton("Reset", buttonStrip_);
     cmdZoomReset->setObjectName("cmdZoomReset");
     cmdFarbVorwahl = farbKnopf("cmdFarbVorwahl", buttonStrip_);
-    auto* label49 = beschriftung(" Farb-Vorwahl", buttonStrip_);
+    Label49 = beschriftung(" Farb-Vorwahl", buttonStrip_);
+    Label49->setObjectName("Label49");
+    beiKlick(Label49, [this] { Label49_Click(); });
     int at = strip->count() - 1;  // before the stretch
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdZoom, cmdZoomReset, cmdFarbVorwahl, label49}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdZoom, cmdZoomReset, cmdFarbVorwahl, static_cast<QWidget*>(Label49)}) {
         if (auto* b = qobject_cast<QPushButton*>(w)) {
             b->setAutoDefault(false);
             b->setFocusPolicy(Qt::TabFocus);
         }
         strip->insertWidget(at++, w);
     }
-    strip->insertSpacing(strip->indexOf(cmdFarbVorwahl), 12);
+    strip->insertSpacing(strip->indexOf(cmdFarbVorwahl), 8);
     connect(cmdZoom, &QPushButton::clicked, this, [this] { cmdZoom_Click(); });
     connect(cmdZoomReset, &QPushButton::clicked, this, [this] { cmdZoomReset_Click(); });
     connect(cmdFarbVorwahl, &QPushButton::clicked, this, [this] { cmdFarbVorwahl_Click(); });
@@ -254,6 +256,8 @@ void frmGraph2D::cmdFarbVorwahl_Click() {
     if (const std::optional<Colour> c = waehleFarbe(app.gFarbVorwahl, this)) app.gFarbVorwahl = *c;
     setButtonColour(cmdFarbVorwahl, app.gFarbVorwahl);
 }
+
+void frmGraph2D::Label49_Click() { cmdFarbVorwahl_Click(); }
 
 void frmGraph2D::cmdFullWhite_Click() { designPanel->farben->cmdFullWhite_Click(); }
 

@@ -55,6 +55,7 @@ void frmGraph2D::cmdManuPoints_Click() {
     ChartControl& c = *Chart2D1;
     c.setAxisMax(ChartAxis::Y2, c.axisMax(ChartAxis::Y));
     c.setAxisMin(ChartAxis::Y2, c.axisMin(ChartAxis::Y));
+    PunktSatzNr = kManu;
     if (c.pointCount(2, kManu) >= 1) {
         const MsgAnswer a = MsgBox("Soll der bereits geladene manuelle Datensatz überschrieben werden?" + app.CrLf,
                                    MsgButtons::YesNo, MsgIcon::Exclamation, "Warnung");

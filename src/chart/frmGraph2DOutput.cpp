@@ -18,6 +18,7 @@
 
 #include "chart/ChartOutputRules.h"
 #include "chart/ToolFrame.h"
+#include "chart/PanelWidgets.h"
 #include "chart/frmGraph2D.h"
 #include "platform/ChartControl.h"
 #include "platform/MenuTree.h"
@@ -175,10 +176,16 @@ void frmGraph2D::mnuBild_Click(int index) {
         cmbGraphFormat->setCurrentIndex(kBildDateiVorwahl);
         cmbGraphFormat_Click();
     }
+    // Laid out anew for the entries just filled in (the panel is hidden, so
+    // the pending layout requests have not run yet).
+    breitFuerEintraege(cmbGraphFormat);
     fraPrintIt->adjustSize();
-    // The panel keeps to the top left corner below the menu bar.
-    fraPrintIt->move(0, menuBar->geometry().bottom() + 1);
+    // The panel keeps to the chart's top left corner, below the menu bar and the buttons.
+    fraPrintIt->move(0, chartTop());
     showPanel(fraPrintIt, cmdPrint_Esc);
+    // Shown, the panel's layout knows the new entries: it takes its size for them.
+    fraPrintIt->adjustSize();
+    panelEinpassen(fraPrintIt);
     cmdPrint->setFocus();
 }
 
@@ -206,15 +213,15 @@ void frmGraph2D::optSM_Click(int index) {
 
 void frmGraph2D::cmdPrint_Click() {
     if (!fraPrintIt->isVisible()) return;
+    // In every case the panel is hidden at the end; a new output starts again from the menu.
+    fraPrintIt->hide();
     const std::string crlf = app.CrLf;
     switch (iAusgabeArt) {
         case kAusgabeClipboard:
-            fraPrintIt->hide();
             if (!Chart2D1->copyToClipboard(iBildFormat))
                 showFailure("cmdPrint_Click", "Das Diagramm kann nicht in die Zwischenablage kopiert werden.");
             return;
         case kAusgabeDatei: {
-            fraPrintIt->hide();
             const FormatEintrag* f = bildDateiFormat(iBildFormat);
             if (!f) return;
             SaveBoxRequest r;
@@ -234,7 +241,6 @@ void frmGraph2D::cmdPrint_Click() {
             std::unique_ptr<QPrinter> printer = choosePrinter(this);
             if (!printer) return;  // print dialog cancelled
             if (!printer->isValid()) {
-                fraPrintIt->hide();
                 showFailure("cmdPrint_Click", "Es ist kein Drucker verfügbar.");
                 return;
             }
@@ -244,11 +250,9 @@ void frmGraph2D::cmdPrint_Click() {
                             toStd(txtHeight_in_cm->text()), iScalingMethode, kTwipsProZoll / printer->logicalDpiX(),
                             kTwipsProZoll / printer->logicalDpiY(), box);
             if (!fehler.empty()) {
-                // The panel stays open so that the values can be corrected.
                 MsgBox(fehler, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
                 return;
             }
-            fraPrintIt->hide();
             // The printer's own margin is 0.5 cm, the part the box leaves out.
             printer->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
             if (!Chart2D1->print(*printer, iScalingMethode, static_cast<int>(box.left), static_cast<int>(box.top),
@@ -257,7 +261,7 @@ void frmGraph2D::cmdPrint_Click() {
                                                   "Prüfen Sie den Drucker bzw. die Druckdatei.");
             return;
         }
-        default: fraPrintIt->hide(); return;
+        default: return;
     }
 }
 

@@ -2,6 +2,7 @@
 // its points, and loading a template into the open window, after which the
 // window takes over the template's curve places, point sets and axis ranges.
 #include <QAction>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 
 #include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"
+#include "chart/PanelWidgets.h"
 #include "chart/PointPanel.h"
 #include "chart/PointSetTabs.h"
 #include "chart/TemplateRebuild.h"
@@ -78,6 +80,8 @@ void frmGraph2D::mnuLoadOC2_Click() {
     }
     app.OC2DateiPfad = folderWithSeparator(datei);
     vorlageUebernehmen();
+    // The template was laid out for the window it was saved in: lay it out for this one.
+    Form_Resize();
     c.endUpdate();
 }
 
@@ -101,8 +105,12 @@ void frmGraph2D::vorlageUebernehmen() {
         setEnabled("mnuDelKurv", true);
         setEnabled("mnuSubDelKurv(0)", true);
     }
-    for (int i = 1; i <= kMaxKurven; ++i)
+    for (int i = 1; i <= kMaxKurven; ++i) {
         setEnabled(QString("mnuSubDelKurv(%1)").arg(i), a.KurvenSlot[u(i - 1)] == 0);
+        // The label's "Position" bar runs over the points of the loaded curve.
+        setzeBalken(kurvenPanel->scrShiftLab[u(i)], {1, std::max(1, c.pointCount(1, i)), 3});
+        setzeStill(kurvenPanel->scrShiftLab[u(i)], c.labelPoint(i));
+    }
 
     PunktSatzNr = a.PunktSatzNr;
     for (int j = 1; j <= kPunktSaetze; ++j) {

@@ -11,7 +11,7 @@ namespace vrn {
 
 namespace {
 
-constexpr const char* kK1 = "Geschwindigleitskonstante k1";
+constexpr const char* kK1 = "Geschwindigkeitskonstante k1";
 constexpr const char* kArrhA = "Arrhenius-Präexponentialfaktor A";
 constexpr const char* kEyrS = "mol. Aktivierungs-Entropie s#";
 constexpr const char* kEyrH = "mol. Aktivierungs-Enthalpie h#";
@@ -19,7 +19,7 @@ constexpr const char* kModell6 = " kinet. Modell: A => P, 1. Ord.";
 constexpr const char* kModell7 = " kinet. Modell: 2A => P, 2. Ord.";
 
 constexpr FitBeschriftung kZeilen[] = {
-    {1, 0, nullptr, kK1, "Geschwindigleitskonstante k2", nullptr, nullptr, nullptr, nullptr, false},
+    {1, 0, nullptr, kK1, "Geschwindigkeitskonstante k2", nullptr, nullptr, nullptr, nullptr, false},
     {2, 0, "kin. Modell: A => P, Fitting der Rkt.-ordnung", kK1, "Reaktionsordnung n", nullptr, nullptr, "n", "",
      false},
     {6, 1, kModell6, kArrhA, "mol. Aktivierungsenergie EA", "A", "/(1/%u)", "", "EA /(J/mol)", false},

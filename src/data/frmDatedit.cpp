@@ -242,7 +242,7 @@ void frmDatedit::buildLowerFrames() {
     TemperaturSort = knopf("&Temperatur-Sortieren", "TemperaturSort");
     cmdDraw_ct = knopf("zeichne &c-t-Punkte", "cmdDraw_ct");
     cmdDraw_Tk = knopf("zeichne &k-T-Punkte", "cmdDraw_Tk");
-    cmdAus = knopf("Zeile aktiv/inaktiv", "cmdAus", "... schließt Zeile von Grafiik und Fitting aus ");
+    cmdAus = knopf("Zeile aktiv/inaktiv", "cmdAus", "... schließt Zeile von Grafik und Fitting aus ");
     cmdErase = knopf("markierte Zeilen &entfernen", "cmdErase");
     cmdClipEinfuegen = knopf("Clipboard einfügen", "cmdClipEinfuegen", " ... oder <Strg><V> ");
     OK = knopf("OK", "OK");

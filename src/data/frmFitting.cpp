@@ -95,7 +95,7 @@ frmFitting::frmFitting() : CalcForm(Fitting) {
         gc->addWidget(Inp[u(i)], 0, 2 * i + 1);
     }
     gc->setColumnStretch(10, 1);
-    Label22 = new QLabel("aus experimemtellen Daten", fraC);
+    Label22 = new QLabel("aus experimentellen Daten", fraC);
     gc->addWidget(Label22, 1, 0, 1, 11);
     outer->addWidget(fraC);
 
@@ -110,9 +110,9 @@ frmFitting::frmFitting() : CalcForm(Fitting) {
     hc->addStretch(1);
     outer->addWidget(fraConc);
 
-    frak1 = new QGroupBox("Geschwindigleitskonstante k1", this);
-    frak2 = new QGroupBox("Geschwindigleitskonstante k2", this);
-    frak3 = new QGroupBox("Geschwindigleitskonstante k3", this);
+    frak1 = new QGroupBox("Geschwindigkeitskonstante k1", this);
+    frak2 = new QGroupBox("Geschwindigkeitskonstante k2", this);
+    frak3 = new QGroupBox("Geschwindigkeitskonstante k3", this);
     unit1 = new QLabel("/(1/s)", frak1);
     unit2 = new QLabel("/(1/s)", frak2);
     unit3 = new QLabel("/(1/s)", frak3);

@@ -40,9 +40,18 @@ QRect ChartLabelLayer::labelBox(const ChartModel& m, int n, const QCPAxisRect* r
     const QSize t = chartTextSize(chartTextLines(l.text), chartFont(l.font));
     const int pad = kPadding + chartBorderExtent(l.border, 1);
     const QSize size(t.width() + 2 * pad, t.height() + 2 * pad);
-    const int left = static_cast<int>(std::lround(px)) + l.offset;
-    const int bottom = static_cast<int>(std::lround(py)) - l.offset;
-    return QRect(QPoint(left, bottom - size.height() + 1), size);
+    const int ix = static_cast<int>(std::lround(px)), iy = static_cast<int>(std::lround(py));
+    QRect box(QPoint(ix + l.offset, iy - l.offset - size.height() + 1), size);
+    // The label stays inside the plot area, clear of its frame and of the
+    // axis numbers beside it: at the top edge it goes below its point, at the
+    // right edge to the left of it.
+    const QRect plot = rect->rect().adjusted(2, 2, -2, -2);
+    if (box.top() < plot.top()) box.moveTop(iy + l.offset);
+    if (box.right() > plot.right()) box.moveRight(ix - l.offset);
+    if (box.bottom() > plot.bottom()) box.moveBottom(plot.bottom());
+    if (box.left() < plot.left()) box.moveLeft(plot.left());
+    if (box.top() < plot.top()) box.moveTop(plot.top());
+    return box;
 }
 
 void ChartLabelLayer::draw(QCPPainter* p) {

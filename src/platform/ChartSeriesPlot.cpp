@@ -10,7 +10,11 @@ namespace vrn {
 
 namespace {
 
-// Up to this many symbols are drawn one by one as the style says (smooth
+// A curve whose symbols are drawn whole at the plot frame: a point on the
+// frame (a measured point at t = 0 in the corner of the plot, say) shows its
+// full symbol, while the lines stay clipped to the plot area.
+//
+// Up to kEinzelnBis symbols are drawn one by one as the style says (smooth
 // edges); a larger set is stamped from one image of the symbol drawn without
 // antialiasing, once per pixel that a symbol lands on.
 constexpr int kEinzelnBis = 3000;
@@ -22,13 +26,27 @@ public:
 protected:
     void drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,
                          const QCPScatterStyle& style) const override {
-        // Vector output (PDF, SVG, printer) keeps every symbol as a shape.
-        if (points.size() <= kEinzelnBis || painter->modes().testFlag(QCPPainter::pmVectorized) || style.isNone()) {
-            QCPCurve::drawScatterPlot(painter, points, style);
-            return;
-        }
+        // Only points inside the plot area (its frame included) have a symbol.
+        const QRectF inside = QRectF(clipRect()).adjusted(-1, -1, 1, 1);
+        QVector<QPointF> shown;
+        shown.reserve(points.size());
+        for (const QPointF& p : points)
+            if (inside.contains(p)) shown.append(p);
         const double penWidth = std::max(1.0, style.isPenDefined() ? style.pen().widthF() : pen().widthF());
-        const int half = static_cast<int>(std::ceil(style.size() / 2 + penWidth)) + 1;
+        const int reach = static_cast<int>(std::ceil(style.size() / 2.0 + penWidth)) + 1;
+        painter->save();
+        painter->setClipRect(clipRect().adjusted(-reach, -reach - 1, reach, reach - 1));
+        // Vector output (PDF, SVG, printer) keeps every symbol as a shape.
+        if (shown.size() <= kEinzelnBis || painter->modes().testFlag(QCPPainter::pmVectorized) || style.isNone())
+            QCPCurve::drawScatterPlot(painter, shown, style);
+        else
+            stampSymbols(painter, shown, style, reach);
+        painter->restore();
+    }
+
+private:
+    void stampSymbols(QCPPainter* painter, const QVector<QPointF>& points, const QCPScatterStyle& style,
+                      int half) const {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         QPixmap stamp(QSize(2 * half + 1, 2 * half + 1) * ratio);
         stamp.setDevicePixelRatio(ratio);
@@ -41,17 +59,16 @@ protected:
         }
         // One stamp per pixel: later points on a pixel already stamped add nothing.
         QRectF box;
-        for (const QPointF& pt : points)
-            if (std::isfinite(pt.x()) && std::isfinite(pt.y())) box |= QRectF(pt, QSizeF(1, 1));
+        for (const QPointF& pt : points) box |= QRectF(pt, QSizeF(1, 1));
         const int x0 = static_cast<int>(std::floor(box.left())), y0 = static_cast<int>(std::floor(box.top()));
         const int w = static_cast<int>(std::ceil(box.width())) + 1, h = static_cast<int>(std::ceil(box.height())) + 1;
         std::vector<bool> belegt(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
         for (const QPointF& pt : points) {
-            if (!std::isfinite(pt.x()) || !std::isfinite(pt.y())) continue;
             const int px = static_cast<int>(std::lround(pt.x())), py = static_cast<int>(std::lround(pt.y()));
+            if (px < x0 || py < y0 || px - x0 >= w || py - y0 >= h) continue;
             const std::size_t at = static_cast<std::size_t>(py - y0) * static_cast<std::size_t>(w) +
                                    static_cast<std::size_t>(px - x0);
-            if (px < x0 || py < y0 || px - x0 >= w || py - y0 >= h || belegt[at]) continue;
+            if (belegt[at]) continue;
             belegt[at] = true;
             painter->drawPixmap(px - half, py - half, stamp);
         }

@@ -16,6 +16,7 @@ namespace vrn {
 namespace {
 QPointer<QMdiArea> gMdi;
 QPointer<QWidget> gMain;
+QPointer<VrnForm> gWork;
 }  // namespace
 
 std::map<std::type_index, QPointer<VrnForm>>& Forms::registry() {
@@ -62,6 +63,87 @@ QRect Forms::fitIntoMdiArea(const QRect& frame) {
     r.moveTop(std::max(0, std::min(r.top(), area.height() - r.height())));
     return r;
 }
+VrnForm* Forms::workWindow() { return gWork.data(); }
+
+QRect Forms::frameInMdiArea(VrnForm* f) {
+    if (!f || !gMdi || !f->frame()->isVisible()) return {};
+    QWidget* fr = f->frame();
+    QWidget* view = gMdi->viewport();
+    if (fr->parentWidget() == view) return fr->geometry();
+    const QPoint at = view->mapFromGlobal(fr->mapToGlobal(QPoint(0, 0)));
+    // A tool window's frame decoration lies around its widget.
+    const QRect outer = fr->frameGeometry();
+    const QPoint deco = fr->geometry().topLeft() - outer.topLeft();
+    return QRect(at - deco, outer.size());
+}
+
+QSize Forms::mdiAreaSize() {
+    if (!gMdi || !gMdi->isVisible()) return {};
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QSize area = gMdi->viewport()->size();
+    return area.width() > 0 && area.height() > 0 ? area : QSize();
+}
+
+QRect Forms::clearOf(const QRect& want, const QRect& other) {
+    const QSize area = mdiAreaSize();
+    if (area.isEmpty() || !want.intersects(other)) return want;
+    const QRect inside = fitIntoMdiArea(want);
+    if (!inside.intersects(other)) return inside;
+    // Right of the other window: as wide as wanted when there is room.
+    QRect right = inside;
+    right.setLeft(other.right() + 1);
+    right.setWidth(std::min(want.width(), area.width() - right.left()));
+    // Below it: as high as wanted when there is room.
+    QRect below = inside;
+    below.setTop(other.bottom() + 1);
+    below.setHeight(std::min(want.height(), area.height() - below.top()));
+    const auto size = [](const QRect& r) {
+        return r.width() > 0 && r.height() > 0 ? static_cast<long long>(r.width()) * r.height() : 0LL;
+    };
+    if (size(right) == 0 && size(below) == 0) return inside;
+    return size(right) >= size(below) ? right : below;
+}
+
+QPoint Forms::besideInMdiArea(const QRect& source, QSize own, int overlap, const std::vector<QRect>& keep) {
+    const QSize area = mdiAreaSize();
+    const QRect atRight(QPoint(source.right() + 1 - overlap, source.bottom() + 1 - own.height()), own);
+    if (area.isEmpty()) return atRight.topLeft();
+    const QRect whole(QPoint(0, 0), area);
+    const QRect candidates[] = {
+        atRight,
+        QRect(QPoint(source.right() + 1 - own.width(), source.bottom() + 1), own),
+        QRect(QPoint(source.right() + 1 - own.width(), source.top() - own.height()), own),
+        QRect(QPoint(source.left() - own.width(), source.bottom() + 1 - own.height()), own),
+    };
+    // The overlap with the source's right edge is wanted; anything more is not.
+    const QRect body = source.adjusted(0, 0, -std::max(0, overlap), 0);
+    for (QRect c : candidates) {
+        c.moveLeft(std::max(0, c.left()));
+        c.moveTop(std::max(0, c.top()));
+        if (whole.contains(c) && !c.intersects(body)) return c.topLeft();
+    }
+    // No free place: search the area, bottom right first.
+    const auto covered = [](const QRect& a, const QRect& b) {
+        const QRect i = a.intersected(b);
+        return i.isEmpty() ? 0LL : static_cast<long long>(i.width()) * i.height();
+    };
+    QPoint best = fitIntoMdiArea(atRight).topLeft();
+    long long bestControls = -1, bestSource = -1;
+    for (int y = std::max(0, area.height() - own.height()); y >= 0; y -= 2)
+        for (int x = std::max(0, area.width() - own.width()); x >= 0; x -= 4) {
+            const QRect c(QPoint(x, y), own);
+            long long controls = 0;
+            for (const QRect& k : keep) controls += covered(c, k);
+            const long long src = covered(c, body);
+            if (bestControls < 0 || controls < bestControls || (controls == bestControls && src < bestSource)) {
+                bestControls = controls;
+                bestSource = src;
+                best = c.topLeft();
+            }
+        }
+    return best;
+}
+
 void Forms::setMainWindow(QWidget* w) { gMain = w; }
 QWidget* Forms::mainWindow() { return gMain.data(); }
 
@@ -94,7 +176,10 @@ void VrnForm::Show() {
         // A child becomes active when the area activates its sub-window (the
         // child itself gets no activation event of its own).
         connect(Forms::mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-            if (w && w == sub_ && !gone_) Form_Activate();
+            if (w && w == sub_ && !gone_) {
+                if (!zeroSize_) gWork = this;
+                Form_Activate();
+            }
         });
         sub_->setWindowTitle(windowTitle());
         if (!windowIcon().isNull()) sub_->setWindowIcon(windowIcon());
@@ -110,6 +195,7 @@ void VrnForm::Show() {
         else hide();
         return;
     }
+    gWork = this;
     if (sub_) {
         sub_->show();
         show();
@@ -127,6 +213,7 @@ void VrnForm::Hide() {
 }
 
 void VrnForm::SetFocus() {
+    if (!zeroSize_) gWork = this;
     if (sub_ && Forms::mdiArea()) Forms::mdiArea()->setActiveSubWindow(sub_);
     frame()->raise();
     frame()->activateWindow();
@@ -162,7 +249,10 @@ void VrnForm::closeEvent(QCloseEvent* event) {
 }
 
 bool VrnForm::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && !gone_ && !sub_) Form_Activate();
+    if (e->type() == QEvent::WindowActivate && !gone_ && !sub_) {
+        if (!zeroSize_) gWork = this;
+        Form_Activate();
+    }
     return QWidget::event(e);
 }
 

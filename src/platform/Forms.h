@@ -125,6 +125,28 @@ public:
     // area: no larger than its visible part, and moved left and up so that it
     // lies inside. Unchanged while the area has no size yet.
     static QRect fitIntoMdiArea(const QRect& frame);
+    // The size of the MDI area's visible part (pixels); empty while there is
+    // no area or it has no size yet.
+    static QSize mdiAreaSize();
+    // A child frame wanted at `want` made to keep clear of `other` (the
+    // window the user works in): it moves right of `other` or below it,
+    // giving up width or height as the area demands, whichever leaves it
+    // the larger part of its wanted size. Unchanged when they do not overlap
+    // or there is no area.
+    static QRect clearOf(const QRect& want, const QRect& other);
+    // The window the user works in: the one shown or activated last (a
+    // zero-size window never counts); null when it is gone.
+    static VrnForm* workWindow();
+    // The frame of a window in pixels of the MDI area's visible part (also
+    // for a tool window that floats over it); null when it is not shown.
+    static QRect frameInMdiArea(VrnForm* f);
+    // Where a child frame of size `own` goes beside `source`: right of it
+    // with the bottom edges aligned (overlapping it by `overlap` pixels), else
+    // below it, else above it, else left of it. When none of these lies
+    // inside the area, the place inside the area that covers none (or the
+    // least) of the source's controls `keep`, then the least of the source,
+    // nearest the bottom right.
+    static QPoint besideInMdiArea(const QRect& source, QSize own, int overlap = 0, const std::vector<QRect>& keep = {});
     // Owner of tool windows (the main window); may be null.
     static void setMainWindow(QWidget* w);
     static QWidget* mainWindow();

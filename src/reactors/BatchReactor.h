@@ -8,7 +8,7 @@
 namespace vrn {
 
 // Text and title of every failure of CalcBatchKessel.
-inline constexpr const char* kBatchFehlerText = "numerischer Fehler aufgetreten\r\nÜberprüfen Sie die die Eingabewerte";
+inline constexpr const char* kBatchFehlerText = "numerischer Fehler aufgetreten\r\nÜberprüfen Sie die Eingabewerte";
 inline constexpr const char* kBatchFehlerTitel = "Meldung von CalcBatchKessel";
 
 // The concentrations of model `model` after the time t, from the feed

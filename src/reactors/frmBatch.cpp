@@ -34,7 +34,7 @@ frmBatch::frmBatch() : ReactorForm(Batch, EnterRule::NextField, 15) {
     auto* g = new QGridLayout(fra);
     g->addWidget(new QLabel("Vorgabe der  ", fra), 0, 0);
     optInpSelect[0] = new QRadioButton("Reaktionszeit", fra);
-    optInpSelect[1] = new QRadioButton(" Umsatz U/A)", fra);
+    optInpSelect[1] = new QRadioButton(" Umsatz U(A)", fra);
     lblZeitEinheit = new QLabel(fra);
     g->addWidget(optInpSelect[0], 0, 1);
     g->addWidget(new QLabel("t /", fra), 0, 2, Qt::AlignRight);

@@ -17,7 +17,7 @@ class frmBatch : public ReactorForm {
 public:
     frmBatch();
 
-    // 0 "Reaktionszeit" (t given), 1 " Umsatz U/A)" (U(A) given).
+    // 0 "Reaktionszeit" (t given), 1 " Umsatz U(A)" (U(A) given).
     std::array<QRadioButton*, 2> optInpSelect{};
 
     void optInpSelect_Click(int Index);

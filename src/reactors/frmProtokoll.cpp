@@ -53,6 +53,8 @@ CalcForm* protocolSource() {
 frmProtokoll::frmProtokoll() {
     setCaption("  Ergebnis-Protokoll schreiben");
     auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 6);
+    outer->setSpacing(6);
 
     cmdProtokoll = new QPushButton("Ergebnis protokollieren", this);
     cmdProtokoll->setMinimumHeight(36);
@@ -121,14 +123,22 @@ void frmProtokoll::showEvent(QShowEvent* e) {
 
 void frmProtokoll::placeBesideSource() {
     if (!source_) return;
-    int left = source_->twipsLeft() + source_->twipsWidth() - 40;
-    int top = source_->twipsTop() + source_->twipsHeight() - twipsHeight();
-    // Keep the frame inside the area that holds it.
-    const QWidget* area = Forms::mdiArea() ? Forms::mdiArea()->viewport() : nullptr;
-    if (area && area->isVisible()) {
-        left = std::min(left, pixelsToTwipsX(area->width()) - twipsWidth());
-        top = std::min(top, pixelsToTwipsY(area->height()) - twipsHeight());
+    // Right of the source with the bottom edges aligned, overlapping its
+    // frame by 40 twips; where the area has no room for that, below, above
+    // or left of it, so that the source's results stay in view.
+    if (frame() != this && source_->frame() != source_) {
+        const QRect src = source_->frame()->geometry();
+        // The source's controls (fields, labels, buttons, drawing) stay in view where the area allows.
+        std::vector<QRect> controls;
+        for (QWidget* w : source_->findChildren<QWidget*>())
+            if (w->isVisibleTo(source_) && w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
+                controls.emplace_back(source_->mapTo(source_->frame()->parentWidget(), w->mapTo(source_, QPoint(0, 0))),
+                                      w->size());
+        frame()->move(Forms::besideInMdiArea(src, frame()->size(), twipsToPixelsX(40), controls));
+        return;
     }
+    const int left = source_->twipsLeft() + source_->twipsWidth() - 40;
+    const int top = source_->twipsTop() + source_->twipsHeight() - twipsHeight();
     moveTwips(std::max(0, left), std::max(0, top));
 }
 

@@ -54,7 +54,7 @@ frmRohrreaktor::frmRohrreaktor() : ReactorForm(Rohrreaktor, EnterRule::Ignored, 
     g->addWidget(optInpSelect[2], 2, 0);
     g->addWidget(Inp[13], 2, 3);
     g->addWidget(new QLabel("(0 < U(A) < 1)", fra), 2, 4);
-    g->addWidget(new QLabel("Srömungsgeschwindigkeit", fra), 3, 0);
+    g->addWidget(new QLabel("Strömungsgeschwindigkeit", fra), 3, 0);
     g->addWidget(new QLabel("v /(m/s)", fra), 3, 1, 1, 2, Qt::AlignRight);
     g->addWidget(Inp[16], 3, 3);
     g->setColumnStretch(5, 1);

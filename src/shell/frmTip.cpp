@@ -67,7 +67,7 @@ frmTip::frmTip() : VrnForm(Kind::Tool) {
     outer->addLayout(top, 1);
 
     chkLoadTipsAtStartup = new QCheckBox(
-        "Dieses Fenster  bei jedem Start anzeigen     (Das Fenster bleibt  immer über den Hauprmenüpunkt "
+        "Dieses Fenster  bei jedem Start anzeigen     (Das Fenster bleibt  immer über den Hauptmenüpunkt "
         "\"Hilfe\" zugänglich.) ",
         this);
     chkLoadTipsAtStartup->setStyleSheet("QCheckBox { font-size: 8pt; }");

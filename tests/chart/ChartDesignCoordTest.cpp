@@ -148,8 +148,16 @@ TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
     EXPECT_TRUE(c.axisLogarithmic(ChartAxis::Y2));
     EXPECT_FALSE(c.axisLogarithmic(ChartAxis::X));
     EXPECT_TRUE(c.spacingAutomatic(ChartAxis::Y, ChartSpacing::Grid));
+    // A spacing typed by hand goes back to automatic when "log X" is pressed.
+    vrn::test::clickButton(a.optScaling[1]);
+    vrn::test::typeInto(a.txtXGridValue, "5");
+    ASSERT_FALSE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
+    ASSERT_EQ(c.spacing(ChartAxis::X, ChartSpacing::Grid), 5);
     a.cmdXLog->click();
     EXPECT_TRUE(c.axisLogarithmic(ChartAxis::X));
+    for (ChartSpacing k : {ChartSpacing::Grid, ChartSpacing::Tick, ChartSpacing::Number})
+        EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, k));
+    EXPECT_FALSE(a.txtXGridValue->isEnabled());
 
     // A minimum <= 0 is refused while the axis is logarithmic; the range stays.
     koordinaten(w, "1", "20", "0", ".1");

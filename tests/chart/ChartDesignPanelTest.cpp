@@ -303,6 +303,13 @@ TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
     QTest::keyClicks(t.schrift, "x");
     EXPECT_EQ(c.text(ChartTextBlock::Footer), "x");
     EXPECT_FALSE(w.menuItem("mnuAddText")->isEnabled());
+    // "gerahmt" now frames the additional text and leaves the header as it is.
+    EXPECT_FALSE(t.chkTextFrame->isChecked());
+    t.chkTextFrame->click();
+    EXPECT_EQ(c.textBorder(ChartTextBlock::Footer), 4);
+    t.chkTextFrame->click();
+    EXPECT_EQ(c.textBorder(ChartTextBlock::Footer), 0);
+    EXPECT_EQ(c.textBorder(ChartTextBlock::Header), 4);
     QTest::keyClick(t.schrift, Qt::Key_Backspace);
     EXPECT_TRUE(w.menuItem("mnuAddText")->isEnabled());
 
@@ -470,6 +477,14 @@ TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheir
         EXPECT_GT(reihe->y(), d.reihen[t < DesignPanel::kErsteReihe ? 1 : 0]->y()) << t;
     }
     EXPECT_EQ(w.tabDesign->tabText(6), QString("Skalierung"));
+
+    // A click on the label " Farb-Vorwahl" chooses the preset as the button does.
+    {
+        Farbwahl rot{RGB(200, 0, 0)};
+        QTest::mouseClick(w.Label49, Qt::LeftButton);
+    }
+    EXPECT_EQ(app.gFarbVorwahl, RGB(200, 0, 0));
+    EXPECT_EQ(buttonColour(w.cmdFarbVorwahl), RGB(200, 0, 0));
 
     // A label made visible offers "alle Kurvenetiketts" under "Löschen...".
     w.menuItem("mnuDelLabels")->trigger();

@@ -39,7 +39,11 @@ protected:
 TEST_F(ChartMouseTest, HoverShowsTheNearPointInTheLocalesFormatWithItsPointer) {
     vrn::test::LocaleGuard g{QLocale(QLocale::German, QLocale::Germany)};
     frmGraph2D& w = chart();
+    QTest::mouseMove(plot(), at(7.5, 0.08, {5, 0}));  // five pixels off is too far
+    EXPECT_FALSE(w.lblMausPosNr->isVisible());
+    EXPECT_EQ(w.lblMausPos->text(), QString(" Klick rechts: Gestaltung"));
     QTest::mouseMove(plot(), at(7.5, 0.08, {3, 0}));  // three pixels off still counts
+    EXPECT_TRUE(w.lblMausPosNr->isVisible());
     EXPECT_EQ(w.lblMausPosNr->text(), QString(" #24"));
     EXPECT_EQ(w.lblMausPos->text(), QString("  X = 7,500;      Y = 0,08"));
     const QCursor kurve = w.Chart2D1->cursor();
@@ -112,6 +116,8 @@ TEST_F(ChartMouseTest, LeftClickAsksAndDeletesExactlyThatPoint) {
     ChartControl& c = *w.Chart2D1;
     vrn::test::MsgRecorder msgs;
     msgs.answer(MsgAnswer::No);
+    QTest::mouseClick(plot(), Qt::LeftButton, {}, at(7.5, 0.08, {0, 5}));  // too far: nothing asked
+    EXPECT_EQ(msgs.count(), 0u);
     QTest::mouseClick(plot(), Qt::LeftButton, {}, at(7.5, 0.08, {0, 2}));
     ASSERT_EQ(msgs.count(), 1u);
     EXPECT_EQ(msgs.last().title, "Löschen eines Kurvenpunktes");

@@ -9,7 +9,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "ChartWindowSupport.h"
 #include "base/NumberText.h"
@@ -164,14 +166,17 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     vrn::test::processEvents();
     vrn::test::saveScreenshot(&w, "chart_print_panel");
 
-    // A width of 0 cm is refused before anything is printed; the panel stays for a correction.
+    // A width of 0 cm is refused before anything is printed; the panel closes
+    // as after every output, and keeps the values for the next one.
     vrn::test::MsgRecorder msgs;
     w.txtWidth_in_cm->setText("0");
     QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
     ASSERT_EQ(msgs.count(), 1u);
     EXPECT_EQ(msgs.last().text, "Die Breite muss größer als 0 cm sein.");
-    EXPECT_TRUE(w.fraPrintIt->isVisible());
+    EXPECT_FALSE(w.fraPrintIt->isVisible());
     EXPECT_FALSE(QFile::exists(pdf));
+    w.clickMenu("mnuBild(3)");
+    EXPECT_EQ(w.txtWidth_in_cm->text(), QString("0"));
 
     QTest::mouseClick(w.optSM[2], Qt::LeftButton);  // "A4-Format voll" needs no width
     EXPECT_FALSE(w.txtWidth_in_cm->isEnabled());
@@ -183,11 +188,61 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     EXPECT_FALSE(w.fraPrintIt->isVisible());
 }
 
+TEST_F(ChartOutputTest, CancelledPrintDialogClosesThePanelToo) {
+    frmGraph2D& w = chart();
+    setPrintToPdfFile(QString());  // the real print dialog
+    w.clickMenu("mnuBild(3)");
+    bool gefragt = false;
+    QTimer::singleShot(0, [&gefragt] {
+        QWidget* d = QApplication::activeModalWidget();
+        gefragt = d != nullptr;
+        if (d) QTest::keyClick(d, Qt::Key_Escape);
+    });
+    QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+    EXPECT_TRUE(gefragt);
+    EXPECT_FALSE(w.fraPrintIt->isVisible());
+}
+
+// Printouts that differ in one box only: the scaling method decides whether that box counts.
+TEST_F(ChartOutputTest, GivenHeightPrintsByTheHeightBoxAndGivenWidthByTheWidthBox) {
+    frmGraph2D& w = chart();
+    int n = 0;
+    // The page's drawing after typing the width under "Vorgabe Breite" and the height under "Vorgabe Höhe".
+    auto drucke = [&](QRadioButton* methode, const char* breite, const char* hoehe) {
+        const QString pdf = env.folder() + QString("/druck%1.pdf").arg(++n);
+        setPrintToPdfFile(pdf);
+        w.clickMenu("mnuBild(3)");
+        vrn::test::clickButton(w.optSM[4]);
+        vrn::test::typeInto(w.txtWidth_in_cm, breite);
+        vrn::test::clickButton(w.optSM[3]);
+        vrn::test::typeInto(w.txtHeight_in_cm, hoehe);
+        vrn::test::clickButton(methode);
+        QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+        setPrintToPdfFile(QString());
+        const QByteArray inhalt = pdfInhalt(lies(pdf));
+        EXPECT_TRUE(inhalt.contains(kGruenImPdf));
+        return inhalt;
+    };
+    QRadioButton* hoehe = w.optSM[3];
+    QRadioButton* breite = w.optSM[4];
+    EXPECT_NE(drucke(hoehe, "15", "5"), drucke(hoehe, "15", "8"));
+    EXPECT_EQ(drucke(hoehe, "10", "5"), drucke(hoehe, "15", "5"));
+    EXPECT_NE(drucke(breite, "10", "5"), drucke(breite, "15", "5"));
+    EXPECT_EQ(drucke(breite, "15", "5"), drucke(breite, "15", "8"));
+}
+
 TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     abfall(4, 4, 4, true);
     app.gMitMesspunkten = true;
     frmGraph2D& alt = simulationsDiagramm(6, 0.1, 0, 0.15, 0.1, 30);  // curves of A, C, P; point sets c(A), c(P)
     alt.DeleteCurves(2);
+    // Saved from a large window with a header, a legend and labels.
+    alt.frame()->resize(1050, 720);
+    alt.Chart2D1->setText(ChartTextBlock::Header, "Folgereaktion\r\nzweite Zeile");
+    vrn::test::typeInto(alt.kurvenPanel->txtLegendCurves[1], "c(A)");
+    alt.legendeSchalten(true);
+    alt.Chart2D1->setLabelText(3, "c(P) ");
+    vrn::test::processEvents();
     const ChartModel gespeichert = alt.Chart2D1->model();
     const Diagramm bereich = app.tDiagramm;
     QDir().mkpath(env.folder() + "/vorlagen");
@@ -202,9 +257,39 @@ TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     app.gMitMesspunkten = false;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 40);
     ChartControl& c = *w.Chart2D1;
+    w.frame()->resize(620, 460);  // loaded into a smaller window
+    vrn::test::processEvents();
     vrn::test::MsgRecorder msgs;
     w.clickMenu("mnuLoadOC2");
     EXPECT_EQ(msgs.count(), 0u);
+    // The whole chart comes back: bounds, labels, texts, legend, styles and the
+    // chart area, which is laid out anew for this window. Only the spacings
+    // are the ones the confirmation of the ranges leaves (automatic).
+    ChartModel geladen = c.model();
+    for (std::size_t k = 0; k < 3; ++k) {
+        for (const ChartSpacingData& a : geladen.axes[k].spacing) EXPECT_TRUE(a.automatic);
+        geladen.axes[k].spacing = gespeichert.axes[k].spacing;
+    }
+    EXPECT_TRUE(geladen == gespeichert);
+    EXPECT_EQ(c.labelText(3), "c(P) ");
+    // The label bar of a curve brought in by the template runs over its points.
+    ASSERT_GT(c.pointCount(1, 3), 1);
+    EXPECT_EQ(w.kurvenPanel->scrShiftLab[3]->minimum(), 1);
+    EXPECT_EQ(w.kurvenPanel->scrShiftLab[3]->maximum(), c.pointCount(1, 3));
+    EXPECT_EQ(c.axisMax(ChartAxis::X), gespeichert.axis(ChartAxis::X).max);
+    c.replotNow();
+    const QRect flaeche(c.chartAreaLeft(), c.chartAreaTop(), c.chartAreaWidth(), c.chartAreaHeight());
+    const QRect kopf(c.textLeft(ChartTextBlock::Header), c.textTop(ChartTextBlock::Header),
+                     c.textWidth(ChartTextBlock::Header), c.textHeight(ChartTextBlock::Header));
+    const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+    EXPECT_TRUE(c.rect().contains(flaeche)) << flaeche.right() << " " << c.width();
+    EXPECT_TRUE(c.rect().contains(kopf));
+    EXPECT_NEAR(kopf.center().x(), flaeche.center().x(), 2);
+    EXPECT_FALSE(legende.isEmpty());
+    EXPECT_TRUE(c.rect().contains(legende));
+    EXPECT_FALSE(legende.intersects(c.plotRect()));
+    EXPECT_FALSE(kopf.intersects(c.plotRect()));
+    vrn::test::saveScreenshot(&w, "chart_template_smaller_window");
     EXPECT_EQ(frage.title, "Laden einer abgespeicherten Diagrammvorlage");
     EXPECT_EQ(frage.initialDir, toStd(env.folder()) + "/vorlagen/");
     for (std::size_t g = 0; g < 2; ++g)  // every curve and point set with its points

@@ -198,9 +198,31 @@ TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
     EXPECT_EQ(w.kurvenPanel->cmbSep->currentText(), QString("Trennzeichen Semikolon"));
 }
 
+TEST_F(ChartWindowTest, EscClosesTheOpenPanelFirstThenTheWindow) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    EXPECT_EQ(w.cmdEscGraph->text(), QString("Schließen <Esc>"));
+    w.clickMenu("mnuCoord");
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.fraCoordInput->isVisible());
+    ASSERT_NE(fenster(), nullptr);
+    QTest::mouseClick(w.cmdZoom, Qt::LeftButton);  // an armed zoom ends first
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.Chart2D1->zoomArmed());
+    ASSERT_NE(fenster(), nullptr);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_EQ(fenster(), nullptr);
+    vrn::test::processEvents();
+
+    frmGraph2D& v = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    v.frame()->move(twipsToPixelsX(900), 0);
+    QTest::mouseClick(v.cmdEscGraph, Qt::LeftButton);
+    EXPECT_EQ(fenster(), nullptr);
+    EXPECT_NEAR(app.gGraphLeft, 900, 15);
+}
+
 TEST_F(ChartWindowTest, WindowFitsTheAreaAndClosingRemembersTheLeftEdge) {
-    // A main window lower than 3/4 of the screen: the chart window is made to
-    // fit the area, so that its status line stays visible.
+    // A main window lower than 3/4 of the screen: the chart window is sized
+    // from the area, so that its status line stays visible.
     main->resize(1000, 500);
     vrn::test::processEvents();
     app.gGraphLeft = 300;
@@ -210,7 +232,8 @@ TEST_F(ChartWindowTest, WindowFitsTheAreaAndClosingRemembersTheLeftEdge) {
     ASSERT_LT(area.height(), twipsToPixelsY(screenHeightTwips()) * 3 / 4);
     EXPECT_TRUE(area.contains(w.frame()->geometry())) << w.frame()->geometry().height() << " " << area.height();
     EXPECT_TRUE(area.contains(QRect(w.StatusBar2->mapTo(main->mdiArea->viewport(), QPoint(0, 0)), w.StatusBar2->size())));
-    EXPECT_NEAR(w.twipsWidth(), 0.72 * screenWidthTwips(), 20);
+    EXPECT_NEAR(w.frame()->width(), 0.72 * area.width(), 1);
+    EXPECT_NEAR(w.frame()->height(), 0.75 * area.height(), 1);
     EXPECT_NEAR(w.twipsLeft(), 300, 15);
     // Made larger by the user, the window is reached by scrolling the area.
     EXPECT_FALSE(main->mdiArea->verticalScrollBar()->isVisible());
@@ -225,7 +248,9 @@ TEST_F(ChartWindowTest, WindowFitsTheAreaAndClosingRemembersTheLeftEdge) {
     app.bAuswertungsart = 1;
     frmGraph2D& v = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     vrn::test::processEvents();
-    EXPECT_NEAR(v.twipsWidth(), 0.68 * screenWidthTwips(), 20);
+    // An evaluation chart stands at the area's right edge.
+    EXPECT_NEAR(v.frame()->width(), 0.68 * area.width(), 1);
+    EXPECT_NEAR(v.frame()->geometry().right() + 1, area.width() - twipsToPixelsX(50), 1);
     EXPECT_EQ(v.caption(), QString("2D-Diagramm"));
 }
 

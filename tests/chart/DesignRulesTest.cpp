@@ -78,22 +78,4 @@ TEST(DesignRules, SpacingBoxTakesOnlyPositiveSpacingsOfAtMostAThousandSteps) {
     }
 }
 
-TEST(DesignRules, TextLinesGoBetweenTheBoxAndTheChart) {
-    EXPECT_EQ(zeilenFuerChart("Oben\nUnten"), "Oben\r\nUnten");
-    EXPECT_EQ(zeilenFuerChart("a\r\nb\n"), "a\r\nb\r\n");
-    EXPECT_EQ(zeilenFuerBox("a\r\nb\rc\nd"), "a\nb\nc\nd");
-    EXPECT_EQ(zeilenFuerBox(zeilenFuerChart("x\n\ny")), "x\n\ny");
-    EXPECT_EQ(ohneEndBlanks("Kopf  "), "Kopf");
-    EXPECT_EQ(ohneEndBlanks("   "), "");
-}
-
-TEST(DesignRules, FarEdgeStaysWhenTheNearEdgeMoves) {
-    // Left edge 20 -> 50 of an area 600 wide: 570 wide, right edge still at 620.
-    EXPECT_EQ(festeGegenkante(20, 600, 50), 570);
-    EXPECT_EQ(festeGegenkante(50, 570, 20), 600);
-    EXPECT_EQ(festeGegenkante(0, 10, 30), 0);  // never below zero
-    EXPECT_EQ(spinWert(" 2.5"), 2);             // half to even
-    EXPECT_EQ(spinWert("abc"), 0);
-}
-
 }  // namespace

@@ -49,6 +49,7 @@ TEST_F(ChartWindowTest, ManualPointsBecomeSetSevenAndAreOverwrittenOnlyWhenTheUs
     EXPECT_EQ(c.seriesLabel(2, 7), "manuell");
     EXPECT_TRUE(w.menuItem("mnuSubDelPoints(7)")->isEnabled());
     EXPECT_EQ(c.axisMin(ChartAxis::Y2), c.axisMin(ChartAxis::Y));
+    EXPECT_EQ(w.PunktSatzNr, 7);  // the current point set
 
     // The second time asks; Yes replaces every point, also by a shorter list.
     rec.answer(MsgAnswer::Yes);

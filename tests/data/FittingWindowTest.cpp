@@ -641,7 +641,7 @@ TEST_F(Fitting, FollowsTheDataSetTheTimeUnitAndTheModelChoice) {
     EXPECT_EQ(f->modus(), 1);
     EXPECT_EQ(f->Label7->text(), "kinet. Modell:  A => P   (n = 1)");
     EXPECT_FALSE(f->frak2->isEnabled());
-    EXPECT_EQ(f->frak2->title(), "Geschwindigleitskonstante k2");
+    EXPECT_EQ(f->frak2->title(), "Geschwindigkeitskonstante k2");
     EXPECT_EQ(toQ(Forms::loaded<frmGraph2D>()->Chart2D1->text(ChartTextBlock::Header)),
               "Messpunkte Konzentration vs. Zeit, k-Fitting");
     EXPECT_EQ(app.iModell, 2);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
+
+#include <map>
 
 #include "data/XYDruck.h"
 #include "data/XYList.h"
@@ -12,6 +15,43 @@
 using namespace vrn;
 
 namespace {
+
+// The text of a PDF page as Qt's PDF writer puts it: glyphs shown one by one
+// (<gid> Tj), each line starting with a move that goes down; the glyphs are
+// mapped back to characters through the font's ToUnicode table.
+QString pdfText(const QByteArray& pdf) {
+    QByteArray inhalt;
+    for (qsizetype pos = 0; (pos = pdf.indexOf("stream", pos)) >= 0;) {
+        qsizetype start = pos + 6;
+        while (start < pdf.size() && (pdf[start] == '\r' || pdf[start] == '\n')) ++start;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0) break;
+        const QByteArray roh = pdf.mid(start, end - start);
+        const bool zlib = roh.startsWith('\x78');
+        inhalt += zlib ? qUncompress(QByteArray("\0\x40\0\0", 4) + roh) : roh;
+        inhalt += '\n';
+        pos = end + 9;
+    }
+    std::map<int, QChar> zeichen;
+    const QRegularExpression bereich(R"(<([0-9A-F]{4})> <([0-9A-F]{4})> (\[[^\]]*\]|<[0-9A-F]{4}>))");
+    for (const auto& m : bereich.globalMatch(QString::fromLatin1(inhalt))) {
+        const int von = m.captured(1).toInt(nullptr, 16), bis = m.captured(2).toInt(nullptr, 16);
+        QStringList ziele = m.captured(3).remove('[').remove(']').remove('<').split('>', Qt::SkipEmptyParts);
+        for (int g = von; g <= bis; ++g) {
+            const QString z = ziele.size() == 1 ? ziele[0] : ziele.value(g - von);
+            const int code = z.trimmed().toInt(nullptr, 16) + (ziele.size() == 1 ? g - von : 0);
+            zeichen[g] = code == '\t' ? QChar(' ') : QChar(code);  // the blank's glyph maps to Tab
+        }
+    }
+    QString text;
+    const QRegularExpression schritt(R"((-?[0-9.]+) (-?[0-9.]+) Td <([0-9A-F]{4})> Tj)");
+    for (const auto& m : schritt.globalMatch(QString::fromLatin1(inhalt))) {
+        if (m.captured(2).toDouble() != 0 && !text.isEmpty()) text += '\n';
+        const auto it = zeichen.find(m.captured(3).toInt(nullptr, 16));
+        text += it == zeichen.end() ? QChar('?') : it->second;
+    }
+    return text;
+}
 
 class XYPrint : public ::testing::Test {
 protected:
@@ -27,10 +67,13 @@ TEST_F(XYPrint, StampOfTheList) {
     EXPECT_EQ(xyDruckStempel(env.folder() + "/weg.XY", jetzt), QString("05.12.26 20:15 Uhr"));  // gone
 }
 
-// The lines themselves are checked with the list; here they reach the printer.
-TEST_F(XYPrint, ListIsPrintedOnOnePage) {
+// The list reaches the printer as the user sees it: one page with the file's
+// name and every point in the locale's numbers, in its columns.
+TEST_F(XYPrint, ListIsPrintedOnOnePageWithItsPoints) {
+    vrn::test::LocaleGuard de(QLocale(QLocale::German, QLocale::Germany));
     xyListeLeeren();
     xyPunktAnfuegen(1.5, -0.25);
+    xyPunktAnfuegen(300, 12345.67);
     app.XYDateiName = toStd(env.folder()) + "/messung.xy";
     const QString pdf = env.folder() + "/liste.pdf";
     setPrintToPdfFile(pdf);
@@ -38,5 +81,11 @@ TEST_F(XYPrint, ListIsPrintedOnOnePage) {
     setPrintToPdfFile(QString());
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll().count("/Type /Page\n"), 1);
+    const QByteArray bytes = f.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
+    const QStringList zeilen = pdfText(bytes).split('\n');
+    EXPECT_TRUE(zeilen.contains("            Liste von XY-Datenfile " + (env.folder() + "/MESSUNG.XY").toUpper()))
+        << pdfText(bytes).toStdString();
+    EXPECT_TRUE(zeilen.contains("           1        1,5         -,25 ")) << pdfText(bytes).toStdString();
+    EXPECT_TRUE(zeilen.contains("           2        300          12345,67 ")) << pdfText(bytes).toStdString();
 }

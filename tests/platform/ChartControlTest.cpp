@@ -146,6 +146,26 @@ TEST_F(Chart, LargePointSetsShowEverySymbol) {
     EXPECT_FALSE(colourAround(img, at(6, 8), kBlue, 6));
 }
 
+// A measured point in the plot's corner (t = 0 at the top of the range) is
+// drawn whole over the frame; a line stays inside the plot area, and a point
+// outside the ranges has no symbol.
+TEST_F(Chart, SymbolsOnTheFrameAreDrawnWholeAndLinesStayInside) {
+    chart.beginUpdate();
+    chart.setPoints(2, 1, {0, 10, 11}, {10, 0, 5});
+    chart.setStyle(2, 1, ChartSeriesStyle{1, 0, 1, 2, kBlue, 12});
+    line(1, kRed, {-5, 5}, {5, 5}, 3);
+    chart.setLinePattern(1, 1, 2);
+    chart.endUpdate();
+    const QImage img = chart.toImage();
+    const QRect plot = chart.plotRect();
+    // Outside the frame, up and left of the corner point, and down and right of the other.
+    EXPECT_TRUE(near(img.pixel(at(0, 10) + QPoint(-3, -3)), kBlue)) << plot.left() << " " << at(0, 10).x();
+    EXPECT_TRUE(near(img.pixel(at(10, 0) + QPoint(3, 3)), kBlue));
+    EXPECT_FALSE(colourAround(img, at(11, 5), kBlue, 4));
+    EXPECT_TRUE(colourAround(img, at(2, 5), kRed, 1));
+    EXPECT_FALSE(colourAround(img, QPoint(plot.left() - 4, at(0, 5).y()), kRed, 1));
+}
+
 TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
     chart.beginUpdate();
     bare();
@@ -256,6 +276,28 @@ TEST_F(Chart, BatchedUpdateRedrawsOncePerOutermostBatch) {
 }
 
 // ---------------------------------------------------------------- labels
+
+// A label stays inside the plot area, clear of the frame and of the numbers
+// beside it: at the top edge below its point, at the right edge left of it.
+TEST_F(Chart, LabelsStayInsideThePlotAtItsEdges) {
+    chart.setPoints(1, 3, {2, 9.9, 5}, {10, 5, 5});
+    chart.setLabelText(3, "N(A)");
+    const QRect plot = chart.plotRect();
+    // point, label's corner at the point's offset
+    const std::tuple<int, QPoint (*)(const QRect&), QPoint> faelle[] = {
+        {1, [](const QRect& r) { return r.topLeft(); }, QPoint(4, 4)},        // top edge: below
+        {2, [](const QRect& r) { return r.bottomRight(); }, QPoint(-4, -4)},  // right edge: left
+        {3, [](const QRect& r) { return r.bottomLeft(); }, QPoint(4, -4)},    // inside: above right
+    };
+    const double xs[] = {2, 9.9, 5}, ys[] = {10, 5, 5};
+    for (const auto& [punkt, ecke, versatz] : faelle) {
+        chart.setLabelPoint(3, punkt);
+        const QRect r = chart.labelRect(3);
+        ASSERT_FALSE(r.isNull()) << punkt;
+        EXPECT_TRUE(plot.adjusted(1, 1, -1, -1).contains(r)) << punkt;
+        EXPECT_EQ(ecke(r), at(xs[punkt - 1], ys[punkt - 1]) + versatz) << punkt;
+    }
+}
 
 TEST_F(Chart, LabelFollowsItsPointWhenTheDataChange) {
     chart.setPoints(1, 3, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6});

@@ -137,22 +137,6 @@ std::string replaceLine(const std::string& text, int n, const std::string& by) {
 
 }  // namespace
 
-// ---------------------------------------------------------------- codes
-
-TEST(ChartCodes, ColoursAxisNamesAndHoles) {
-    for (auto [c, transparentAllowed, valid] : {std::tuple{0, false, true}, {0xFFFFFF, false, true}, {0x1000000, false, false},
-                                                {-1, false, false}, {-1, true, true}, {-2, true, false}})
-        EXPECT_EQ(validColour(c, transparentAllowed), valid) << c;
-    ChartAxis a{};
-    EXPECT_TRUE(chartAxisByName("Y2", a));
-    EXPECT_EQ(a, ChartAxis::Y2);
-    EXPECT_FALSE(chartAxisByName("y", a));
-    EXPECT_FALSE(chartAxisByName("Y3", a));
-    for (auto [x, y, hole] : {std::tuple{1.0, 1E+308, true}, {1.0, kInf, true}, {kNaN, 1.0, true},
-                              {1.0, 1E+307, false}, {1.0, -1E+308, false}})
-        EXPECT_EQ(chartIsHole(x, y), hole) << x << " " << y;
-}
-
 // ---------------------------------------------------------------- spacing
 
 TEST(ChartScale, AutomaticSpacingIsOneTwoOrFiveTimesAPowerOfTen) {
@@ -356,6 +340,9 @@ TEST(ChartTemplateFormat, MalformedTemplatesAreRefusedNamingTheLine) {
         {"empty file", [](int& line) { line = 1; return std::string(); }, "keine VARNOLT-Diagrammvorlage"},
         {"not a number", at("background=", "background=abc", "[sheet]"), "Ungültiger Wert"},
         {"colour too big", at("background=", "background=16777216", "[sheet]"), "außerhalb"},
+        {"sheet cannot be transparent", at("background=", "background=-1", "[sheet]"), "außerhalb"},
+        {"axis named in lower case", at("[axis Y]", "[axis y]"), "Unbekannter Abschnitt"},
+        {"no such axis", at("[axis Y2]", "[axis Y3]"), "Unbekannter Abschnitt"},
         {"unknown code", at("border=", "border=12", "[sheet]"), "außerhalb"},
         {"too many series", at("series=", "series=101", "[group 1]"), "außerhalb"},
         {"count not whole", at("series=", "series=2.5", "[group 1]"), "Ungültiger Wert"},

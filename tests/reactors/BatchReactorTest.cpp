@@ -155,7 +155,7 @@ TEST(BatchReactor, FailuresLeaveTheResultAndNameTheirText) {
         Konz c = kSentinel;
         const ReactorStatus s = CalcBatchKessel(k.model, k.t, c);
         EXPECT_EQ(s.errFlag(), -1) << k.what;
-        EXPECT_EQ(s.text, "numerischer Fehler aufgetreten\r\nÜberprüfen Sie die die Eingabewerte") << k.what;
+        EXPECT_EQ(s.text, "numerischer Fehler aufgetreten\r\nÜberprüfen Sie die Eingabewerte") << k.what;
         EXPECT_EQ(s.title, "Meldung von CalcBatchKessel") << k.what;
         EXPECT_EQ(c, kSentinel) << k.what;
     }

@@ -140,7 +140,7 @@ TEST_F(BatchWindow, HugeValuesAreComputedOrRefusedByTheEngine) {
         rec.clear();
         clickButton(b.cmdCalc);
         ASSERT_EQ(rec.count(), 1u);
-        EXPECT_EQ(rec.last().text, "numerischer Fehler aufgetreten\r\nÜberprüfen Sie die die Eingabewerte");
+        EXPECT_EQ(rec.last().text, "numerischer Fehler aufgetreten\r\nÜberprüfen Sie die Eingabewerte");
         EXPECT_EQ(rec.last().title, "Meldung von CalcBatchKessel");
         EXPECT_EQ(b.Inp[13]->text(), " 1");
         EXPECT_EQ(app.iProtZeileQuelle, 0);

@@ -20,19 +20,6 @@ TEST(ReactorRules, ConversionColour) {
     for (auto [x, c] : rows) EXPECT_EQ(conversionColour(x), c) << x;
 }
 
-TEST(ReactorRules, ProtocolRowTakesTheShownFieldsOfTheModel) {
-    FieldValues f{};
-    for (std::size_t i = 0; i < f.size(); ++i) f[i] = 100 + static_cast<double>(i);
-    // Model 2 (A, P and k1): the hidden fields of B, C, Q, k2 and k3 hold
-    // values of an earlier model, which must not reach the protocol.
-    const ProtRow tank = protocolRow(2, 2, f, 0.4, 0.7);
-    const ProtRow want{100, 0, 0, 103, 0, 105, 0, 0, 108, 0, 110, 0, 0, 113, 116, 0, 114, 115, 0.4, 0.7};
-    EXPECT_EQ(tank, want);
-    const ProtRow batch = protocolRow(3, 10, f, 1, 2);  // E, S, ES, P and k1..k3
-    const ProtRow wantBatch{100, 101, 102, 103, 0, 105, 106, 107, 108, 0, 110, 111, 112, 113, 114, 0, 0, 0, 1, 2};
-    EXPECT_EQ(batch, wantBatch);
-}
-
 TEST(ReactorRules, EquilibriumLimitIsTheEquilibriumConversion) {
     struct Row {
         Integer model;

@@ -6,14 +6,25 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 
+#include <cmath>
 #include <functional>
 
+#include "chart/ToolFrame.h"
+#include "chart/frmGraph2D.h"
+#include "data/frmCalcTangente.h"
 #include "data/frmDatedit.h"
+#include "data/frmFitting.h"
+#include "engine/frmPrepareTimeDiagram.h"
+#include "platform/ChartControl.h"
+#include "shell/DataPreparation.h"
 #include "engine/frmKinModel.h"
 #include "montecarlo/frmMonteCarlo.h"
 #include "platform/DataGrid.h"
+#include "platform/NumberField.h"
 #include "platform/Forms.h"
 #include "reactors/frmBatch.h"
 #include "reactors/frmProtokoll.h"
@@ -40,7 +51,180 @@ std::function<VrnForm*(MDIVRN&)> opens(const char* item, std::function<void(W&)>
     };
 }
 
+// A first-order decay measured at 13 times, with c(P); analysed as after loading.
+void messreihe() {
+    test::setDataSet(13, [](Messpunkt& p, int i) {
+        p.t = 5.0 * (i - 1);
+        p.c[1] = 0.05 * std::exp(-0.02 * p.t);
+        p.c[4] = 0.05 - p.c[1];
+    });
+    PrepareExpDaten();
+}
+
+// The main window at the given size, loaded as at start-up.
+std::unique_ptr<MDIVRN> hauptfenster(QSize size) {
+    auto main = std::make_unique<MDIVRN>();
+    MDIVRN::endProgram = [] {};
+    main->MDIForm_Load();
+    main->resize(size);
+    main->show();
+    test::processEvents();
+    return main;
+}
+
+const QSize kGroessen[] = {QSize(1000, 720), QSize(1366, 768), QSize(1600, 1000)};
+
+QString marke(const char* name, QSize size) {
+    return QString("%1_%2x%3").arg(name).arg(size.width()).arg(size.height());
+}
+
 }  // namespace
+
+// The window a user works in and the window it acts on stand side by side,
+// both whole inside the main window's area, at the default size, on a
+// 1366 x 768 screen and in a large (maximised) main window.
+TEST(WindowLayout, WorkingWindowsStandBesideTheWindowsTheyActOn) {
+    for (const QSize size : kGroessen) {
+        SCOPED_TRACE(marke("", size).toStdString());
+        test::GuiTest env;
+        std::unique_ptr<MDIVRN> main = hauptfenster(size);
+        const QRect area = main->mdiArea->viewport()->rect();
+        messreihe();
+
+        // Fitting: the chart right of the fitting window, its footer below the plot.
+        main->clickMenu("mnuCtFitting");
+        test::processEvents();
+        frmFitting* fit = Forms::loaded<frmFitting>();
+        frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+        ASSERT_TRUE(fit && chart);
+        fit->cmdAutoFitting->click();
+        test::processEvents();
+        for (VrnForm* f : std::initializer_list<VrnForm*>{fit, chart}) {
+            EXPECT_TRUE(area.contains(f->frame()->geometry())) << f->objectName().toStdString();
+            EXPECT_TRUE(test::fitsItsWindow(f)) << f->objectName().toStdString();
+        }
+        EXPECT_FALSE(fit->frame()->geometry().intersects(chart->frame()->geometry()));
+        test::saveScreenshot(main.get(), marke("beside_fitting", size));
+        main->clickMenu("mnuSubTangente(1)");
+        test::processEvents();
+
+        // Tangent: the small window floats at the left; the chart keeps clear of it.
+        frmCalcTangente* tangente = Forms::loaded<frmCalcTangente>();
+        chart = Forms::loaded<frmGraph2D>();
+        ASSERT_TRUE(tangente && chart);
+        EXPECT_TRUE(area.contains(chart->frame()->geometry()));
+        const QRect klein(main->mdiArea->viewport()->mapFromGlobal(tangente->mapToGlobal(QPoint(0, 0))),
+                          tangente->size());
+        EXPECT_FALSE(klein.intersects(chart->frame()->geometry()))
+            << klein.right() << " " << chart->frame()->geometry().left();
+        EXPECT_TRUE(test::fitsItsWindow(tangente));
+        Forms::destroyAll();
+        test::processEvents();
+
+        // The stirred tank and its protocol: no field, label or button of the tank is covered.
+        main->clickMenu("mnuKontRK");
+        test::processEvents();
+        frmRKconti* tank = Forms::loaded<frmRKconti>();
+        ASSERT_NE(tank, nullptr);
+        tank->optCalcConti[2]->click();
+        test::typeInto(tank->Inp[14], "1");
+        test::typeInto(tank->Inp[15], "0.2");
+        tank->cmdCalc->click();
+        tank->cmdProtocol->click();
+        test::processEvents();
+        frmProtokoll* prot = Forms::loaded<frmProtokoll>();
+        ASSERT_NE(prot, nullptr);
+        const QRect p = prot->frame()->geometry();
+        EXPECT_TRUE(area.contains(p));
+        for (QWidget* c : tank->findChildren<QWidget*>()) {
+            if (!c->isVisibleTo(tank) || !c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty()) continue;
+            const QRect r(c->mapTo(main->mdiArea->viewport(), QPoint(0, 0)), c->size());
+            EXPECT_FALSE(r.intersects(p)) << c->objectName().toStdString() << " " << c->metaObject()->className();
+        }
+        test::saveScreenshot(main.get(), marke("beside_tank", size));
+        Forms::destroyAll();
+        test::processEvents();
+    }
+}
+
+// The chart's tool frames and design tabs: every control inside its frame
+// with its caption and its combo entries whole, every frame inside the chart
+// window below its menu bar and buttons; header, additional text and legend
+// take their room from the plot and cover none of its frame, titles or numbers.
+TEST(WindowLayout, ChartPanelsAndTextsFitTheChartWindow) {
+    for (const QSize size : {QSize(1000, 720), QSize(1366, 768)}) {
+        SCOPED_TRACE(marke("", size).toStdString());
+        test::GuiTest env;
+        std::unique_ptr<MDIVRN> main = hauptfenster(size);
+        messreihe();
+        main->clickMenu("mnuctGraph");
+        test::processEvents();
+        frmPrepareTimeDiagram* zeit = Forms::loaded<frmPrepareTimeDiagram>();
+        ASSERT_NE(zeit, nullptr);
+        zeit->cmdDrawctDiagram->click();
+        test::processEvents();
+        frmGraph2D* w = Forms::loaded<frmGraph2D>();
+        ASSERT_NE(w, nullptr);
+        w->clickMenu("mnuAddPunkte");
+        test::processEvents();
+        EXPECT_TRUE(test::fitsItsWindow(w));
+        const int oben = w->Chart2D1->mapTo(w, QPoint(0, 0)).y();
+
+        const std::pair<const char*, std::function<void()>> panels[] = {
+            {"design", [w] { w->openDesignTab(0); }},        {"design_legend", [w] { w->openDesignTab(4); }},
+            {"design_margins", [w] { w->openDesignTab(5); }}, {"design_axes", [w] { w->openDesignTab(10); }},
+            {"curves", [w] { w->mnuKurvenDesign_Click(); }}, {"points", [w] { w->openPointPanelAt(1); }},
+            {"text", [w] { w->mnuTextDesign_Click(1); }},    {"y_title", [w] { w->mnuTextDesign_Click(4); }},
+            {"coordinates", [w] { w->mnuCoord_Click(); }},   {"clipboard", [w] { w->mnuBild_Click(1); }},
+            {"picture_file", [w] { w->mnuBild_Click(2); }},  {"printer", [w] { w->mnuBild_Click(3); }},
+            {"resolution", [w] { w->mnuResolution_Click(); }},
+        };
+        for (const auto& [name, open] : panels) {
+            SCOPED_TRACE(name);
+            w->versteckeWerkzeugRahmen();
+            open();
+            test::processEvents();
+            std::vector<ToolFrame*> offen;
+            for (ToolFrame* f : w->findChildren<ToolFrame*>())
+                if (f->isVisible()) offen.push_back(f);
+            ASSERT_EQ(offen.size(), 1u);
+            ToolFrame* f = offen[0];
+            EXPECT_TRUE(test::fitsItsWindow(f));
+            EXPECT_TRUE(w->rect().contains(f->geometry())) << f->objectName().toStdString();
+            EXPECT_GE(f->y(), oben) << f->objectName().toStdString();
+            for (int t = 0; f == w->fraTabs && t < w->tabDesign->count(); ++t) {
+                w->tabDesign->setCurrentIndex(t);
+                EXPECT_TRUE(test::fitsItsWindow(f)) << t;
+            }
+            test::saveScreenshot(w, marke(name, size));
+        }
+        w->versteckeWerkzeugRahmen();
+
+        // A two-line header, an additional text with a double frame and a legend.
+        ChartControl& c = *w->Chart2D1;
+        c.setText(ChartTextBlock::Header, "Konzentrations-Zeit-Diagramm\r\nzweite Zeile");
+        c.setText(ChartTextBlock::Footer, "Zusatztext\r\nin zwei Zeilen");
+        c.setTextBorder(ChartTextBlock::Footer, 9);
+        c.setSeriesLabel(1, 1, "c(A)");
+        w->legendeSchalten(true);
+        c.replotNow();
+        const QRect flaeche(c.chartAreaLeft(), c.chartAreaTop(), c.chartAreaWidth(), c.chartAreaHeight());
+        const QRect kopf(c.textLeft(ChartTextBlock::Header), c.textTop(ChartTextBlock::Header),
+                         c.textWidth(ChartTextBlock::Header), c.textHeight(ChartTextBlock::Header));
+        const QRect fuss(c.textLeft(ChartTextBlock::Footer), c.textTop(ChartTextBlock::Footer),
+                         c.textWidth(ChartTextBlock::Footer), c.textHeight(ChartTextBlock::Footer));
+        const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+        for (const QRect& r : {kopf, fuss, legende}) {
+            EXPECT_FALSE(r.isEmpty());
+            EXPECT_TRUE(c.rect().contains(r));
+            EXPECT_FALSE(r.intersects(flaeche)) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+        }
+        EXPECT_TRUE(flaeche.contains(c.plotRect()));
+        test::saveScreenshot(w, marke("chart_texts", size));
+        Forms::destroyAll();
+        test::processEvents();
+    }
+}
 
 TEST(WindowLayout, EveryWindowFitsAtBothSizes) {
     const std::pair<const char*, std::function<VrnForm*(MDIVRN&)>> windows[] = {

@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -114,6 +117,18 @@ int captionMargin(const QWidget* c) {
         for (const QString& line : text.remove('&').split('\n')) {
             if (c->fontMetrics().horizontalAdvance(line) + captionMargin(c) > c->width())
                 return ::testing::AssertionFailure() << name.toStdString() << " cuts \"" << line.toStdString() << '"';
+        }
+        // A combo box shows each of its entries whole when it is chosen.
+        if (const auto* cb = qobject_cast<QComboBox*>(c)) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(cb);
+            opt.editable = cb->isEditable();
+            opt.frame = cb->hasFrame();
+            const QRect field = cb->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, cb);
+            for (int i = 0; i < cb->count(); ++i)
+                if (cb->fontMetrics().horizontalAdvance(cb->itemText(i)) > field.width())
+                    return ::testing::AssertionFailure() << name.toStdString() << " cuts \""
+                                                         << cb->itemText(i).toStdString() << '"';
         }
     }
     return ::testing::AssertionSuccess();

@@ -1,0 +1,215 @@
+// layout_shots <folder> <main w> <main h> [screen w screen h]
+//
+// Renders, inside a main window of the given size on an offscreen screen, the
+// windows a user works with side by side: the fitting window beside its
+// chart, the tangent window beside its chart, the stirred tank with its
+// protocol window, a chart with a two-line header, an additional text and a
+// legend, and a template saved from a large window loaded into a smaller one.
+// Writes layout_<view>_<main w>x<main h>.png. A tool for looking at the
+// windows, not a test: it checks nothing.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+#include "app/MDIVRN.h"
+#include "app/StartUp.h"
+#include "chart/CurvePanel.h"
+#include "chart/frmGraph2D.h"
+#include "data/frmCalcTangente.h"
+#include "data/frmFitting.h"
+#include "engine/frmPrepareTimeDiagram.h"
+#include "montecarlo/frmMonteCarlo.h"
+#include "platform/ChartControl.h"
+#include "platform/Forms.h"
+#include "platform/MsgBox.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "reactors/frmProtokoll.h"
+#include "reactors/frmRKconti.h"
+#include "shell/AppState.h"
+#include "shell/FileDialogs.h"
+#include "shell/frmTip.h"
+
+using namespace vrn;
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+}
+
+void loadSample(MDIVRN& w) {
+    fileDialogHooks().openDialog = [](OpenDialogRequest& r) {
+        r.fileName = "1st_order.VRP";
+        r.directory = toStd(programFolder());
+        return true;
+    };
+    w.clickMenu("mnuLoadProject");
+    settle();
+}
+
+void shoot(const QString& folder, const QString& view, QSize main, const std::function<void(MDIVRN&)>& steps) {
+    MDIVRN w;
+    MDIVRN::endProgram = [] {};
+    w.resize(main);
+    w.show();
+    w.MDIForm_Load();
+    Forms::unload<frmTip>();
+    settle();
+    steps(w);
+    settle();
+    const QString out = folder + QString("/layout_%1_%2x%3.png").arg(view).arg(main.width()).arg(main.height());
+    // Tool windows float over the main window: paint them where they stand.
+    QPixmap pic = w.grab();
+    QPainter p(&pic);
+    for (VrnForm* f : Forms::all())
+        if (f->kind() == VrnForm::Kind::Tool && f->isVisible()) {
+            const QPoint at = w.mapFromGlobal(f->mapToGlobal(QPoint(0, 0)));
+            p.fillRect(QRect(at - QPoint(1, 22), f->size() + QSize(2, 23)), QColor(70, 110, 160));
+            p.setPen(Qt::white);
+            p.drawText(QRect(at - QPoint(-6, 22), QSize(f->width(), 22)), Qt::AlignVCenter, f->caption());
+            p.drawPixmap(at, f->grab());
+        }
+    p.end();
+    if (pic.save(out)) std::printf("%s\n", qPrintable(out));
+    Forms::destroyAll();
+    settle();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 4) {
+        std::printf("layout_shots <folder> <main width> <main height> [screen width screen height]\n");
+        return 2;
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QSize main(std::atoi(argv[2]), std::atoi(argv[3]));
+    const QSize screen = argc >= 6 ? QSize(std::atoi(argv[4]), std::atoi(argv[5])) : main.expandedTo(QSize(1366, 768));
+    QDir().mkpath(folder);
+    QTemporaryDir dir;
+    const QString config = dir.path() + "/screen.json";
+    QFile f(config);
+    if (!f.open(QIODevice::WriteOnly)) return 1;
+    f.write(QString(R"({"screens":[{"name":"s","x":0,"y":0,"width":%1,"height":%2,"logicalDpi":96}]})")
+                .arg(screen.width())
+                .arg(screen.height())
+                .toUtf8());
+    f.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+    int qargc = 1;
+    QApplication qapp(qargc, argv);
+    QCoreApplication::setApplicationName("varnolt");
+    setResourceFolder(VARNOLT_SOURCE_RESOURCES);
+    installPlatform(qapp);
+    setMsgHandler([](const MsgRequest& r) {
+        std::printf("message: %s\n", r.text.c_str());
+        return firstAnswer(r.buttons);
+    });
+    QFile::copy(resourceFolder() + "/samples/1st_order.VRP", programFolder() + "/1st_order.VRP");
+    QFile::copy(resourceFolder() + "/samples/1st_order.VRD", programFolder() + "/1st_order.VRD");
+
+    shoot(folder, "fitting", main, [](MDIVRN& w) {
+        loadSample(w);
+        w.clickMenu("mnuCtFitting");
+        settle();
+        if (frmFitting* fit = Forms::loaded<frmFitting>()) {
+            fit->cmdAutoFitting_Click();
+            fit->SetFocus();
+        }
+    });
+    shoot(folder, "tangent", main, [](MDIVRN& w) {
+        loadSample(w);
+        w.clickMenu("mnuSubTangente(1)");
+        settle();
+        if (frmCalcTangente* t = Forms::loaded<frmCalcTangente>()) {
+            t->txtX->setText("2");
+            t->cmdCalc_Click();
+            t->SetFocus();
+        }
+    });
+    shoot(folder, "tank_protocol", main, [](MDIVRN& w) {
+        w.clickMenu("mnuKontRK");
+        settle();
+        frmRKconti* r = Forms::loaded<frmRKconti>();
+        if (!r) return;
+        r->optCalcConti[2]->click();
+        r->Inp[14]->setText("1");
+        r->Inp[15]->setText("0.2");
+        r->cmdCalc->click();
+        settle();
+        r->cmdProtocol->click();
+        settle();
+    });
+    shoot(folder, "chart_texts", main, [](MDIVRN& w) {
+        w.clickMenu("mnuctGraph");
+        settle();
+        if (auto* t = Forms::loaded<frmPrepareTimeDiagram>()) t->cmdDrawctDiagram->click();
+        settle();
+        frmGraph2D* g = Forms::loaded<frmGraph2D>();
+        if (!g) return;
+        ChartControl& c = *g->Chart2D1;
+        c.setText(ChartTextBlock::Header, "Konzentrations-Zeit-Diagramm\r\nA => P   (n = 1), k1 = 0.15 1/s");
+        c.setText(ChartTextBlock::Footer, "Zusatztext: Messreihe vom 12. Mai, 25 °C");
+        c.setTextBorder(ChartTextBlock::Footer, 9);
+        g->kurvenPanel->txtLegendCurves[1]->setText("c(A)");
+        g->kurvenPanel->txtLegendCurves[2]->setText("c(P)");
+        g->legendeSchalten(true);
+        g->SetFocus();
+    });
+    shoot(folder, "template_smaller", main, [&folder](MDIVRN& w) {
+        w.clickMenu("mnuctGraph");
+        settle();
+        if (auto* t = Forms::loaded<frmPrepareTimeDiagram>()) t->cmdDrawctDiagram->click();
+        settle();
+        frmGraph2D* g = Forms::loaded<frmGraph2D>();
+        if (!g) return;
+        ChartControl& c = *g->Chart2D1;
+        c.setText(ChartTextBlock::Header, "Vorlage aus einem großen Fenster");
+        g->kurvenPanel->txtLegendCurves[1]->setText("c(A)");
+        g->kurvenPanel->txtLegendCurves[2]->setText("c(P)");
+        g->legendeSchalten(true);
+        // Saved from a large window, loaded into a smaller one.
+        g->frame()->resize(1300, 900);
+        settle();
+        const std::string file = toStd(folder + "/vorlage.oc2");
+        fileDialogHooks().askSaveFileName = [file](const SaveBoxRequest&, std::string& chosen) {
+            chosen = file;
+            return true;
+        };
+        g->mnuSaveOC2_Click();
+        g->frame()->setGeometry(QRect(494, 40, 500, 430));
+        settle();
+        fileDialogHooks().askOpenFileName = [file](const SaveBoxRequest&, std::string& chosen) {
+            chosen = file;
+            return true;
+        };
+        g->mnuLoadOC2_Click();
+        g->SetFocus();
+    });
+    shoot(folder, "montecarlo_labels", main, [](MDIVRN& w) {
+        w.clickMenu("mnuSubMonteCarlo(0)");
+        settle();
+        if (frmMonteCarlo* mc = Forms::loaded<frmMonteCarlo>()) {
+            mc->calcUndPlotMCKurve(1);
+            mc->calcUndPlotMCKurve(2);
+        }
+    });
+    return 0;
+}
