@@ -7,6 +7,7 @@
 #include "reactors/ReactorChecks.h"
 #include "reactors/ReactorRules.h"
 #include "ReactorTestSupport.h"
+#include "shell/AppState.h"
 
 using namespace vrn;
 using vrn::test::setReactor;
@@ -31,6 +32,21 @@ TEST(ReactorRules, ProtocolRowTakesTheShownFieldsOfTheModel) {
     const ProtRow batch = protocolRow(3, 10, f, 1, 2);  // E, S, ES, P and k1..k3
     const ProtRow wantBatch{100, 101, 102, 103, 0, 105, 106, 107, 108, 0, 110, 111, 112, 113, 114, 0, 0, 0, 1, 2};
     EXPECT_EQ(batch, wantBatch);
+}
+
+TEST(ReactorRules, TubeLengthTakesTheResidenceTimeInSeconds) {
+    resetAppState("/tmp");
+    struct Row {
+        const char* unit;
+        double t, v, l;  // t in the unit, v in m/s, l in m
+    };
+    const Row rows[] = {{"s", 10, 1, 10},       {"min", 10, 1, 600},     {"h", 10, 1, 36000},
+                        {"min ", 2.5, 0.2, 30}, {"h", 0.5, 0.01, 18},    {"d", 1, 0.001, 86.4},
+                        {"a", 1, 1e-6, 31.536}, {"Tage", 3, 2, 6}};  // an unknown unit counts as seconds
+    for (const Row& r : rows) {
+        EXPECT_NEAR(tubeLength(r.t, r.v, r.unit), r.l, 1e-12 * r.l) << r.unit;
+        EXPECT_NEAR(tubeResidenceTime(r.l, r.v, r.unit), r.t, 1e-12 * r.t) << r.unit;
+    }
 }
 
 TEST(ReactorRules, EquilibriumLimitIsTheEquilibriumConversion) {
