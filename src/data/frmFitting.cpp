@@ -386,6 +386,8 @@ void frmFitting::zeichne(bool nachFit) {
         MsgBox(toStd(m), MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
+    // The simulations (one per isotherm) can take a while.
+    SanduhrEin();
     const bool aktiv = Forms::mdiArea() && frame() && static_cast<QWidget*>(Forms::mdiArea()->activeSubWindow()) == frame();
     QPointer<QWidget> fokus = QApplication::focusWidget();
     if (!nachFit) zeigeStdAbw(false);
@@ -427,6 +429,7 @@ void frmFitting::zeichne(bool nachFit) {
         SetFocus();
         if (fokus && isAncestorOf(fokus)) fokus->setFocus();
     }
+    SanduhrAus();
 }
 
 void frmFitting::diagrammDaneben() {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCursor>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmArrheniusRechner.h"
@@ -365,4 +367,21 @@ TEST_F(Fitting, ReactionOrderOfTheFirstOrderSample) {
     EXPECT_EQ(app.nOrdnung, static_cast<Single>(app.RefWert[2]));
     EXPECT_NEAR(numberAfter(footer(), ", n ="), app.nOrdnung, 1e-6);
     EXPECT_NEAR(numberAfter(footer(), "k1 ="), app.k[1], 1e-6 * app.k[1]);
+}
+
+// A redraw simulates and draws under the hourglass; the pointer comes back after it.
+TEST_F(Fitting, RedrawWorksUnderTheHourglass) {
+    frmFitting* f = openFirstOrder();
+    ASSERT_NE(f, nullptr);
+    bool wartet = false;
+    const auto zeige = chartHooks().zeigeDiagrammFenster;
+    chartHooks().zeigeDiagrammFenster = [&wartet, zeige] {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        wartet = c && c->shape() == Qt::WaitCursor;
+        return zeige();
+    };
+    QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
+    chartHooks().zeigeDiagrammFenster = zeige;
+    EXPECT_TRUE(wartet);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
