@@ -440,7 +440,8 @@ private:
     void section(const std::string& name, int line);
     void runKeys(int sectionLine, const std::vector<Key>& keys);
     std::vector<std::string> textList(Fields& f);
-    void pointList(Fields& f, ChartSeriesData& s);
+    // The points of a series; a group that keeps no points (storeData=0) has none.
+    void pointList(Fields& f, ChartSeriesData& s, bool stored);
 
     LineSource& src_;
     std::string cur_, ahead_;
@@ -496,9 +497,10 @@ std::vector<std::string> Reader::textList(Fields& f) {
     return out;
 }
 
-void Reader::pointList(Fields& f, ChartSeriesData& s) {
+void Reader::pointList(Fields& f, ChartSeriesData& s, bool stored) {
     const auto count = f.integer(0, kChartMaxPoints);
     f.end();
+    if (count > 0 && !stored) fail(f.line(), "Punkte in einer Gruppe, die keine Punkte speichert (storeData=0).");
     s.x.assign(static_cast<std::size_t>(count), 0.0);
     s.y.assign(static_cast<std::size_t>(count), kChartHole);
     for (long long k = 0; k < count; ++k) {
@@ -668,7 +670,7 @@ void Reader::section(const std::string& name, int line) {
                  s.style.symbolColour = f.colour(false);
                  s.style.symbolSize = f.checked(validSymbolSize);
              }},
-            {"points", [&](Fields& f) { pointList(f, s); }},
+            {"points", [&](Fields& f) { pointList(f, s, grp.storeData); }},
         });
     } else if (kind == "label" && numbers.size() == 1 && numbers[0] >= 1 && numbers[0] <= kChartLabels) {
         ChartLabelData& l = m_.labels[static_cast<std::size_t>(numbers[0] - 1)];

@@ -404,6 +404,12 @@ TEST(ChartTemplateFormat, MalformedTemplatesAreRefusedNamingTheLine) {
         {"line outside a section", at("[sheet]", "sheet"), "Abschnitt erwartet"},
         {"line without a key", at("[end]", "zuletzt"), "Ungültige Zeile"},
         {"points claimed beyond the list", at("points=", "points=9", "[series 1 1]"), "Ungültiger Wert"},
+        {"points in a group that stores none",
+         [&](int& line) {
+             line = lineOf(good, "points=", "[series 1 1]");
+             return replaceLine(good, lineOf(good, "storeData=", "[group 1]"), "storeData=0");
+         },
+         "(storeData=0)"},
     };
     const ChartModel before = richModel();
     for (const Row& r : rows) {
