@@ -21,6 +21,7 @@ std::string fileErrorText(int err, const std::string& path) {
         case EROFS: return "Der Datenträger ist schreibgeschützt: " + path;
         case ENAMETOOLONG: return "Der Dateiname ist zu lang: " + path;
         case EFBIG: return "Die Datei ist zu groß: " + path;
+        case ELOOP: return "Die symbolischen Verknüpfungen des Pfads bilden eine Schleife: " + path;
         default: return "Datei-Ein-/Ausgabefehler: " + path;
     }
 }
@@ -39,7 +40,7 @@ bool resolveLinks(std::filesystem::path& p, std::string& error, const std::strin
         }
         p = to.is_absolute() ? to : p.parent_path() / to;
     }
-    error = "Zu viele symbolische Verknüpfungen: " + shown;
+    error = fileErrorText(ELOOP, shown);
     return false;
 }
 

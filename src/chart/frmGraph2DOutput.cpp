@@ -232,9 +232,10 @@ void frmGraph2D::cmdPrint_Click() {
             std::string chosen;
             auto& box = fileDialogHooks().askSaveFileName;
             if (!box || !box(r, chosen) || chosen.empty()) return;  // cancelled: nothing written
-            if (!Chart2D1->savePicture(toQ(chosen), bildFormat(iBildFormat)))
-                showFailure("cmdPrint_Click", "Das Bild kann nicht gespeichert werden." + crlf + "Datei: " + chosen +
-                                                  crlf + toStd(writeFailureReason(toQ(chosen))));
+            QString why;
+            if (!Chart2D1->savePicture(toQ(chosen), bildFormat(iBildFormat), &why))
+                showFailure("cmdPrint_Click",
+                            "Das Bild kann nicht gespeichert werden." + crlf + "Datei: " + chosen + crlf + toStd(why));
             return;
         }
         case kAusgabeDrucker: {

@@ -122,11 +122,12 @@ void frmGraph2D::vorlageUebernehmen() {
     }
     if (PunktSatzNr >= 1 && a.punktSatz[u(PunktSatzNr)]) punktePanel->tabPunkte->setCurrentIndex(PunktSatzNr - 1);
 
-    // Ranges beyond single precision are not taken over: the request's range then stays.
+    // Ranges beyond single precision, or too narrow for it, are not taken
+    // over: the request's range then stays.
     const std::array<Single, 4> b{
         static_cast<Single>(c.axisMin(ChartAxis::X)), static_cast<Single>(c.axisMax(ChartAxis::X)),
         static_cast<Single>(c.axisMin(ChartAxis::Y)), static_cast<Single>(c.axisMax(ChartAxis::Y))};
-    if (std::all_of(b.begin(), b.end(), [](Single v) { return std::isfinite(v); })) {
+    if (std::all_of(b.begin(), b.end(), [](Single v) { return std::isfinite(v); }) && b[0] < b[1] && b[2] < b[3]) {
         Diagramm& d = app.tDiagramm;
         d.XMin = b[0];
         d.XMax = b[1];

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cctype>
 #include <cmath>
 
 #include "base/NumberText.h"
 #include "platform/ChartModel.h"
+#include "shell/FileItems.h"
 #include "shell/TextFile.h"
 
 namespace vrn {
@@ -20,12 +22,27 @@ std::string mitPunkt(std::string s) {
     return s;
 }
 
-// The value of one column text: a decimal comma counts as a point; no
-// leading number, or a number beyond a Single, gives 0.
-Single spaltenWert(std::string_view text) {
-    const double v = Val(mitPunkt(std::string(text)));
-    if (!(std::fabs(v) <= static_cast<double>(FLT_MAX))) return 0;
-    return static_cast<Single>(v);
+// The value of one column text: a decimal comma counts as a point, the
+// leading number counts, an empty text gives 0. A text without a leading
+// number, or with one beyond the range of a Single, is refused.
+ItemError spaltenWert(std::string_view text, Single& v) {
+    const std::string t = mitPunkt(std::string(trimBlanks(text)));
+    if (t.empty()) {
+        v = 0;
+        return ItemError::None;
+    }
+    bool ok = false;
+    const double d = Val(t, ok);
+    if (ok && std::fabs(d) <= static_cast<double>(FLT_MAX)) {
+        v = static_cast<Single>(d);
+        return ItemError::None;
+    }
+    // A number that begins like one but does not fit is out of range; anything else is no number.
+    const std::size_t a = t.find_first_not_of("+-");
+    const bool zahl = a != std::string::npos && a <= 1 &&
+                      (std::isdigit(static_cast<unsigned char>(t[a])) ||
+                       (t[a] == '.' && a + 1 < t.size() && std::isdigit(static_cast<unsigned char>(t[a + 1]))));
+    return zahl ? ItemError::OutOfRange : ItemError::NotANumber;
 }
 
 bool istLeer(std::string_view zeile) {
@@ -44,18 +61,33 @@ std::string ermittleTrennzeichen(std::string_view zeile) {
     return t;
 }
 
-XYPunkt xyZeileLesen(std::string_view zeile, const std::string& trenn) {
+bool xyZeileLesen(std::string_view zeile, const std::string& trenn, int zeilenNr, XYPunkt& p, std::string& error) {
     if (trenn == " ") {
         const std::size_t a = zeile.find_first_not_of(' ');
-        if (a == std::string_view::npos) return {};
-        zeile = zeile.substr(a, zeile.find_last_not_of(' ') - a + 1);
+        zeile = a == std::string_view::npos ? std::string_view() : zeile.substr(a, zeile.find_last_not_of(' ') - a + 1);
     }
     const std::size_t p1 = trenn.empty() ? std::string_view::npos : zeile.find(trenn);
-    if (p1 == std::string_view::npos) return XYPunkt{0, spaltenWert(zeile), 0};
-    std::size_t rest = p1 + trenn.size();
-    if (trenn == " ") rest = std::min(zeile.size(), zeile.find_first_not_of(' ', rest));
-    const std::string_view y = zeile.substr(rest);
-    return XYPunkt{spaltenWert(zeile.substr(0, p1)), spaltenWert(y.substr(0, y.find(trenn))), 0};
+    std::string_view xText, yText = zeile;
+    if (p1 != std::string_view::npos) {
+        xText = zeile.substr(0, p1);
+        std::size_t rest = p1 + trenn.size();
+        if (trenn == " ") rest = std::min(zeile.size(), zeile.find_first_not_of(' ', rest));
+        yText = zeile.substr(rest);
+        yText = yText.substr(0, yText.find(trenn));
+    }
+    XYPunkt q{0, 0, 0};
+    ItemError e = spaltenWert(xText, q.x);
+    int wert = 1;
+    if (e == ItemError::None) {
+        e = spaltenWert(yText, q.y);
+        wert = 2;
+    }
+    if (e != ItemError::None) {
+        error = itemErrorText(e, zeilenNr, wert, wert == 1 ? xText : yText);
+        return false;
+    }
+    p = q;
+    return true;
 }
 
 bool parseXYDatei(std::string_view bytes, XYDateiInhalt& out, std::string& error) {
@@ -83,9 +115,18 @@ bool parseXYZeilen(const std::vector<std::string>& lines, XYDateiInhalt& out, st
                 std::to_string(kMaxXYPunkte) + ".";
         return false;
     }
-    out.punkte.reserve(daten);
-    for (std::size_t i = 1; i < lines.size(); ++i)
-        if (!istLeer(lines[i])) out.punkte.push_back(xyZeileLesen(lines[i], out.trennzeichen));
+    std::vector<XYPunkt> punkte;
+    punkte.reserve(daten);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (istLeer(lines[i])) continue;
+        XYPunkt p;
+        if (!xyZeileLesen(lines[i], out.trennzeichen, static_cast<int>(i + 1), p, error)) {
+            out = XYDateiInhalt{};
+            return false;
+        }
+        punkte.push_back(p);
+    }
+    out.punkte = std::move(punkte);
     return true;
 }
 

@@ -39,11 +39,13 @@ std::string ermittleTrennzeichen(std::string_view zeile);
 
 // A point line split at the separator: x is the text before its first
 // occurrence, y the text up to the second one (a third column is dropped).
-// A decimal comma in either text counts as a point; a text without a leading
-// number gives 0, and so does a number beyond the range of a Single. A blank
-// separator also takes runs of blanks and blanks at both ends as one. A line
-// without the separator gives x = 0 and its own value as y.
-XYPunkt xyZeileLesen(std::string_view zeile, const std::string& trenn);
+// A decimal comma in either text counts as a point and the leading number
+// counts; an empty text gives 0. A blank separator also takes runs of blanks
+// and blanks at both ends as one. A line without the separator gives x = 0
+// and its own value as y. A text without a leading number, or with one
+// beyond the range of a Single ("1e999", "nan"), is refused: false, p
+// unchanged, and error names line zeilenNr, the value (1 x, 2 y) and its text.
+bool xyZeileLesen(std::string_view zeile, const std::string& trenn, int zeilenNr, XYPunkt& p, std::string& error);
 
 // A file as read, not yet taken into the list.
 struct XYDateiInhalt {
@@ -55,7 +57,8 @@ struct XYDateiInhalt {
 // Reads the bytes of an x-y file. Blank lines are skipped; the separator is
 // taken from the first data line (from line 1 when there is none). An empty
 // file gives an empty list. False with a German failure text for bytes that
-// are no text (a NUL byte) or hold more than kMaxXYPunkte points.
+// are no text (a NUL byte), hold more than kMaxXYPunkte points or a value
+// that xyZeileLesen refuses.
 bool parseXYDatei(std::string_view bytes, XYDateiInhalt& out, std::string& error);
 // The same for the lines of a file already read (shell/TextFile.h).
 bool parseXYZeilen(const std::vector<std::string>& lines, XYDateiInhalt& out, std::string& error);

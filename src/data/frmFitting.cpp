@@ -615,6 +615,8 @@ void frmFitting::zeichne(bool nachFit) {
         MsgBox(toStd(m), MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
+    // Opening the chart and the simulations (one per isotherm) can take a while.
+    SanduhrEin();
     if (!eigenes) oeffneDiagramm();
     const bool aktiv = Forms::mdiArea() && frame() && static_cast<QWidget*>(Forms::mdiArea()->activeSubWindow()) == frame();
     QPointer<QWidget> fokus = QApplication::focusWidget();
@@ -662,6 +664,7 @@ void frmFitting::zeichne(bool nachFit) {
         SetFocus();
         if (fokus && isAncestorOf(fokus)) fokus->setFocus();
     }
+    SanduhrAus();
 }
 
 void frmFitting::diagrammDaneben() {

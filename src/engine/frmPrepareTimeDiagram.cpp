@@ -240,20 +240,23 @@ bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
 
 void frmPrepareTimeDiagram::cmdDrawctDiagram_Click() {
     if (!readAndCheck(false)) return;
+    // A numerical simulation can take a while: the hourglass shows until the chart stands.
+    SanduhrEin();
     Integer err = 0;
     calc_diagramfunctioncT(app.iModell, err);
     if (app.bDelDiagram || !chartWindowLoaded()) {
         unloadChartWindow();
-        if (err != 0) return;
-        CalcDataRanges(app.iDiagrammTyp, app.gMitMesspunkten);
-        zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
-                      app.gMitMesspunkten);
-    } else {
-        if (err != 0) return;
+        if (err == 0) {
+            CalcDataRanges(app.iDiagrammTyp, app.gMitMesspunkten);
+            zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
+                          app.gMitMesspunkten);
+        }
+    } else if (err == 0) {
         zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
                       app.gMitMesspunkten);
         pressChartDraw();
     }
+    SanduhrAus();
 }
 
 void frmPrepareTimeDiagram::cmdListe_Click() {
@@ -263,7 +266,9 @@ void frmPrepareTimeDiagram::cmdListe_Click() {
     for (auto* v : {&app.cSim_A, &app.cSim_B, &app.cSim_C, &app.cSim_P, &app.cSim_Q}) v->assign(n, 0.0);
     for (auto* v : {&app.rSim_A, &app.rSim_B, &app.rSim_C, &app.rSim_P, &app.rSim_Q}) v->assign(n, 0.0f);
     Integer err = 0;
+    SanduhrEin();
     calc_diagramfunctioncT(app.iModell, err);
+    SanduhrAus();
     if (err != 0) return;
     Forms::unload<frmSimTabelle>();
     frmSimTabelle& t = Forms::get<frmSimTabelle>();

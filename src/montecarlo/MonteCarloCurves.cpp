@@ -42,7 +42,7 @@ void mcInProzent(std::vector<XYPunkt>& kurve, const MCSkalen& s) {
 
 std::string mcFormelText(int modus) {
     return modus == 1 ? "berechnet N(A) = N0 exp(-k t)"
-                      : "berechnet N(A) = N0 - N(A),eq {1 - exp[-N0 t k1/N(A),eq]}";
+                      : "berechnet N(A) = N0 - N(P),eq {1 - exp[-N0 t k1/N(P),eq]}";
 }
 
 }  // namespace vrn

@@ -31,7 +31,8 @@ std::vector<XYPunkt> calcMCKurve(int species, int modus, Long N0, Single K, Long
 // Rescales a curve in place to per cent: x / xProzent, y / yProzent.
 void mcInProzent(std::vector<XYPunkt>& kurve, const MCSkalen& s);
 
-// The header line of the chart: the formula of the mode.
+// The header line of the chart: the formula of the mode, with the number of
+// P particles at equilibrium, N(P),eq = K N0 / (K + 1), as the curve uses it.
 std::string mcFormelText(int modus);
 
 }  // namespace vrn

@@ -943,9 +943,9 @@ bool ChartControl::copyToClipboard(int format) {
     return true;
 }
 
-bool ChartControl::savePicture(const QString& path, ChartPicture format) {
+bool ChartControl::savePicture(const QString& path, ChartPicture format, QString* error) {
     const ChartRenderer render = [this](QCPPainter* p, QSize size) { renderTo(p, size); };
-    return saveChartPicture(render, outputSize(), path, format);
+    return saveChartPicture(render, outputSize(), path, format, error);
 }
 
 bool ChartControl::print(QPrinter& printer, int scaling, int left, int top, int width, int height) {

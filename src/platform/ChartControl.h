@@ -314,7 +314,8 @@ public:
     // Pictures have the control's size (800 x 600 when it is smaller than 50 x 50).
     QImage toImage();
     bool copyToClipboard(int format);  // 1 bitmap, 3 vector (SVG plus a bitmap)
-    bool savePicture(const QString& path, ChartPicture format);
+    // Writes the picture whole or not at all; *error (when given) says why it failed.
+    bool savePicture(const QString& path, ChartPicture format, QString* error = nullptr);
     // Prints into a box on the printer's page (printer pixels); the scaling
     // code says which of width and height count: 2 the width (height by the
     // chart's proportions), 3 the height, 5 the whole printable page.

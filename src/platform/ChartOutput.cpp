@@ -1,7 +1,6 @@
 #include "platform/ChartOutput.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -9,6 +8,7 @@
 
 #include <qcustomplot.h>
 
+#include "base/SafeSave.h"
 #include "platform/ChartControl.h"
 
 namespace vrn {
@@ -43,46 +43,60 @@ QByteArray renderChartSvg(const ChartRenderer& render, QSize size) {
 
 namespace {
 
-bool writePdf(const ChartRenderer& render, QSize size, const QString& path) {
-    QPdfWriter pdf(path);
-    pdf.setResolution(96);
-    pdf.setCreator("VARNOLT");
-    pdf.setTitle("VARNOLT-Diagramm");
-    const QSizeF points(size.width() * 72.0 / 96.0, size.height() * 72.0 / 96.0);
-    pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QCPPainter painter;
-    if (!painter.begin(&pdf)) return false;
-    render(&painter, size);
-    return painter.end();
+// The chart as a PDF of one page of its size; empty on failure.
+QByteArray renderChartPdf(const ChartRenderer& render, QSize size) {
+    if (size.isEmpty()) return QByteArray();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(96);
+        pdf.setCreator("VARNOLT");
+        pdf.setTitle("VARNOLT-Diagramm");
+        const QSizeF points(size.width() * 72.0 / 96.0, size.height() * 72.0 / 96.0);
+        pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QCPPainter painter;
+        if (!painter.begin(&pdf)) return QByteArray();
+        render(&painter, size);
+        if (!painter.end()) return QByteArray();
+    }  // the writer finishes the file when it goes
+    return bytes;
+}
+
+QByteArray bitmapBytes(const ChartRenderer& render, QSize size, const char* format) {
+    const QImage image = renderChartImage(render, size);
+    if (image.isNull()) return QByteArray();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, format) ? bytes : QByteArray();
 }
 
 }  // namespace
 
-bool saveChartPicture(const ChartRenderer& render, QSize size, const QString& path, ChartPicture format) {
+bool saveChartPicture(const ChartRenderer& render, QSize size, const QString& path, ChartPicture format,
+                      QString* error) {
+    // The whole picture is made in memory first; only a complete one goes to disk.
+    QByteArray bytes;
     switch (format) {
-        case ChartPicture::Bmp: {
-            const QImage image = renderChartImage(render, size);
-            return !image.isNull() && image.save(path, "BMP");
-        }
-        case ChartPicture::Png: {
-            const QImage image = renderChartImage(render, size);
-            return !image.isNull() && image.save(path, "PNG");
-        }
-        case ChartPicture::Svg: {
-            const QByteArray svg = renderChartSvg(render, size);
-            if (svg.isEmpty()) return false;
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-            const bool ok = f.write(svg) == svg.size();
-            return f.flush() && ok;
-        }
-        case ChartPicture::Pdf: {
-            const bool ok = writePdf(render, size, path);
-            return ok && QFile::exists(path) && QFile(path).size() > 0;
-        }
+        case ChartPicture::Bmp: bytes = bitmapBytes(render, size, "BMP"); break;
+        case ChartPicture::Png: bytes = bitmapBytes(render, size, "PNG"); break;
+        case ChartPicture::Svg: bytes = renderChartSvg(render, size); break;
+        case ChartPicture::Pdf: bytes = renderChartPdf(render, size); break;
     }
-    return false;
+    if (bytes.isEmpty()) {
+        if (error) *error = "Das Bild lässt sich in diesem Format nicht erzeugen.";
+        return false;
+    }
+    std::string why;
+    if (!saveFileSafely(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                        why)) {
+        if (error) *error = QString::fromStdString(why);
+        return false;
+    }
+    return true;
 }
 
 bool printChart(const ChartRenderer& render, QSize size, QPrinter& printer, int scaling, const QRect& box) {

@@ -1,15 +1,18 @@
 #include "platform/ChartTemplate.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
+#include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <set>
 #include <sstream>
 #include <system_error>
 #include <vector>
+
+#include <sys/stat.h>
 
 #include "base/NumberText.h"
 #include "base/SafeSave.h"
@@ -330,23 +333,80 @@ private:
     int line_;
 };
 
+// The lines of a template, read a piece at a time: only the line at hand is
+// kept, however large the file. Latin-1 is decided once for the whole text
+// (a UTF-8 byte-order mark at its start says UTF-8 instead); every line comes
+// out in UTF-8 without its line end (CR LF or LF). A line with a NUL byte, a
+// line longer than kMaxLineBytes and a failed read are faults.
+class LineSource {
+public:
+    explicit LineSource(std::string_view bytes) : memory_(bytes) {}
+    LineSource(std::FILE* file, std::string path) : file_(file), path_(std::move(path)) {}
+
+    // The next line; false at the end of the text (no empty line follows the last line end).
+    bool next(std::string& line) {
+        line.clear();
+        bool any = false;
+        for (;;) {
+            if (pos_ == buf_.size() && !fill()) break;
+            const std::size_t nl = buf_.find('\n', pos_);
+            const std::size_t end = nl == std::string::npos ? buf_.size() : nl;
+            line.append(buf_, pos_, end - pos_);
+            any = true;
+            if (count_ == 0 && line.size() > kMaxFirstLineBytes)
+                fail(1, "Die Datei ist keine VARNOLT-Diagrammvorlage.");  // no need to read on
+            if (line.size() > kMaxLineBytes) fail(count_ + 1, "Die Zeile ist zu lang.");
+            pos_ = nl == std::string::npos ? end : nl + 1;
+            if (nl != std::string::npos) break;
+        }
+        if (!any) return false;
+        ++count_;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find('\0') != std::string::npos)
+            fail(count_, "Die Zeile enthält ein NUL-Zeichen; die Datei ist keine Diagrammvorlage.");
+        if (count_ == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+            utf8_ = true;
+            while (line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
+        }
+        if (!utf8_) line = latin1ToUtf8(line);
+        else if (!isValidUtf8(line)) fail(count_, "Ungültiges Zeichen (die Datei ist als UTF-8 gekennzeichnet).");
+        return true;
+    }
+    // Lines read so far.
+    int count() const { return count_; }
+
+private:
+    static constexpr std::size_t kMaxLineBytes = 4u * 1024u * 1024u;
+    static constexpr std::size_t kMaxFirstLineBytes = 4096;  // the format's name and version
+    static constexpr std::size_t kChunk = 65536;
+
+    bool fill() {
+        buf_.clear();
+        pos_ = 0;
+        if (file_) {
+            buf_.resize(kChunk);
+            const std::size_t got = std::fread(buf_.data(), 1, kChunk, file_);
+            buf_.resize(got);
+            if (got < kChunk && std::ferror(file_)) fail(0, fileErrorText(EIO, path_));
+        } else {
+            buf_.assign(memory_.substr(0, kChunk));
+            memory_.remove_prefix(buf_.size());
+        }
+        return !buf_.empty();
+    }
+
+    std::string_view memory_;
+    std::FILE* file_ = nullptr;
+    std::string path_;
+    std::string buf_;
+    std::size_t pos_ = 0;
+    int count_ = 0;
+    bool utf8_ = false;
+};
+
 class Reader {
 public:
-    explicit Reader(std::string_view text) {
-        std::size_t start = 0;
-        while (start <= text.size()) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string_view::npos) end = text.size();
-            std::string_view l = text.substr(start, end - start);
-            if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-            if (end == text.size()) {
-                if (!l.empty() || lines_.empty()) lines_.emplace_back(l);  // no empty line after the last line end
-                break;
-            }
-            lines_.emplace_back(l);
-            start = end + 1;
-        }
-    }
+    explicit Reader(LineSource& source) : src_(source) {}
 
     ChartModel read();
 
@@ -357,32 +417,65 @@ private:
         Handler handler;
     };
 
-    bool atEnd() const { return next_ >= lines_.size(); }
-    // The next line and its number; the file ending here is a fault.
-    std::string_view take(int& number) {
-        if (atEnd()) fail(static_cast<int>(lines_.size()), "Die Datei endet vorzeitig.");
-        number = static_cast<int>(next_) + 1;
-        return lines_[next_++];
+    // The line after the one taken last, or nullptr at the end of the file.
+    const std::string* peek() {
+        if (!haveAhead_ && !ended_) {
+            haveAhead_ = src_.next(ahead_);
+            ended_ = !haveAhead_;
+        }
+        return haveAhead_ ? &ahead_ : nullptr;
+    }
+    bool atEnd() { return peek() == nullptr; }
+    // The next line and its number; the file ending here is a fault. The
+    // text stays valid until the next line is taken.
+    const std::string& take(int& number) {
+        if (atEnd()) fail(src_.count(), "Die Datei endet vorzeitig.");
+        cur_.swap(ahead_);
+        haveAhead_ = false;
+        number = src_.count();
+        return cur_;
     }
 
     void header();
     void section(const std::string& name, int line);
     void runKeys(int sectionLine, const std::vector<Key>& keys);
     std::vector<std::string> textList(Fields& f);
-    void pointList(Fields& f, ChartSeriesData& s);
+    // The points of a series; a group that keeps no points (storeData=0) has none.
+    void pointList(Fields& f, ChartSeriesData& s, bool stored);
 
-    std::vector<std::string> lines_;
-    std::size_t next_ = 0;
+    LineSource& src_;
+    std::string cur_, ahead_;
+    bool haveAhead_ = false, ended_ = false;
     ChartModel m_ = defaultChartModel();
     std::set<std::string> done_;
     std::array<bool, kChartGroups> groupRead_{};
     std::array<int, 3> boundsLine_{};
 };
 
+// A name from the file as a message shows it: at most 40 characters, control
+// characters as "?".
+std::string shownName(std::string_view name) {
+    std::string out;
+    std::size_t i = 0, chars = 0;
+    while (i < name.size() && chars < 40) {
+        const std::size_t at = i;
+        char32_t cp = 0;
+        if (!decodeUtf8(name, i, cp)) {
+            ++i;
+            cp = U'?';
+        }
+        if (cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) out += '?';
+        else out.append(name.substr(at, i - at));
+        ++chars;
+    }
+    if (i < name.size()) out += "...";
+    return out;
+}
+
 void Reader::header() {
+    if (atEnd()) fail(1, "Die Datei ist keine VARNOLT-Diagrammvorlage.");
     int n = 0;
-    std::string_view first = take(n);
-    if (first.size() >= 3 && first.substr(0, 3) == "\xEF\xBB\xBF") first.remove_prefix(3);
+    const std::string_view first = take(n);
     const std::string prefix = std::string(kChartTemplateFormat) + " ";
     if (first.substr(0, prefix.size()) != prefix) fail(n, "Die Datei ist keine VARNOLT-Diagrammvorlage.");
     const std::string_view version = first.substr(prefix.size());
@@ -404,9 +497,10 @@ std::vector<std::string> Reader::textList(Fields& f) {
     return out;
 }
 
-void Reader::pointList(Fields& f, ChartSeriesData& s) {
+void Reader::pointList(Fields& f, ChartSeriesData& s, bool stored) {
     const auto count = f.integer(0, kChartMaxPoints);
     f.end();
+    if (count > 0 && !stored) fail(f.line(), "Punkte in einer Gruppe, die keine Punkte speichert (storeData=0).");
     s.x.assign(static_cast<std::size_t>(count), 0.0);
     s.y.assign(static_cast<std::size_t>(count), kChartHole);
     for (long long k = 0; k < count; ++k) {
@@ -421,7 +515,7 @@ void Reader::pointList(Fields& f, ChartSeriesData& s) {
 
 void Reader::runKeys(int sectionLine, const std::vector<Key>& keys) {
     std::set<std::string> seen;
-    while (!atEnd() && !(lines_[next_].size() > 0 && lines_[next_][0] == '[')) {
+    while (!atEnd() && !(!peek()->empty() && peek()->front() == '[')) {
         int n = 0;
         const std::string_view l = take(n);
         if (l.empty()) continue;
@@ -431,7 +525,7 @@ void Reader::runKeys(int sectionLine, const std::vector<Key>& keys) {
         const Key* key = nullptr;
         for (const Key& k : keys)
             if (name == k.name) key = &k;
-        if (!key) fail(n, "Unbekannter Eintrag \"" + name + "\".");
+        if (!key) fail(n, "Unbekannter Eintrag \"" + shownName(name) + "\".");
         if (!seen.insert(name).second) fail(n, "Eintrag \"" + name + "\" doppelt.");
         Fields f(tokenize(l.substr(eq + 1), n), n);
         key->handler(f);
@@ -545,6 +639,7 @@ void Reader::section(const std::string& name, int line) {
         });
         if (a.logarithmic && (!validBound(a.min, true) || !validBound(a.max, true)))
             fail(boundsLine, "Eine logarithmische Achse braucht einen positiven Bereich.");
+        if (!(a.min < a.max)) fail(boundsLine, "Untere Grenze muss kleiner als obere Grenze sein.");
     } else if (kind == "group" && numbers.size() == 1 && numbers[0] >= 1 && numbers[0] <= kChartGroups) {
         const auto g = static_cast<std::size_t>(numbers[0] - 1);
         ChartGroupData& grp = m_.groups[g];
@@ -575,7 +670,7 @@ void Reader::section(const std::string& name, int line) {
                  s.style.symbolColour = f.colour(false);
                  s.style.symbolSize = f.checked(validSymbolSize);
              }},
-            {"points", [&](Fields& f) { pointList(f, s); }},
+            {"points", [&](Fields& f) { pointList(f, s, grp.storeData); }},
         });
     } else if (kind == "label" && numbers.size() == 1 && numbers[0] >= 1 && numbers[0] <= kChartLabels) {
         ChartLabelData& l = m_.labels[static_cast<std::size_t>(numbers[0] - 1)];
@@ -619,7 +714,7 @@ ChartModel Reader::read() {
         for (std::size_t s = 1; s <= m_.groups[static_cast<std::size_t>(g - 1)].series.size(); ++s)
             required.push_back("series " + std::to_string(g) + " " + std::to_string(s));
     for (int k = 1; k <= kChartLabels; ++k) required.push_back("label " + std::to_string(k));
-    const int last = static_cast<int>(lines_.size());
+    const int last = src_.count();
     for (const std::string& r : required)
         if (!done_.count(r)) fail(last, "Abschnitt [" + r + "] fehlt.");
     return std::move(m_);
@@ -706,11 +801,12 @@ std::string writeChartTemplate(const ChartModel& m) {
     return w.take();
 }
 
-ChartTemplateResult readChartTemplate(std::string_view bytes, ChartModel& model) {
+namespace {
+
+ChartTemplateResult readTemplate(LineSource& source, ChartModel& model) {
     ChartTemplateResult result;
     try {
-        const std::string text = isValidUtf8(bytes) ? std::string(bytes) : latin1ToUtf8(bytes);
-        Reader reader(text);
+        Reader reader(source);
         model = reader.read();
         result.ok = true;
     } catch (const Fault& f) {
@@ -720,6 +816,13 @@ ChartTemplateResult readChartTemplate(std::string_view bytes, ChartModel& model)
         result.message = faultMessage(0, "Zu wenig Speicher.");
     }
     return result;
+}
+
+}  // namespace
+
+ChartTemplateResult readChartTemplate(std::string_view bytes, ChartModel& model) {
+    LineSource source(bytes);
+    return readTemplate(source, model);
 }
 
 ChartTemplateResult saveChartTemplate(const std::string& path, const ChartModel& model) {
@@ -735,22 +838,34 @@ ChartTemplateResult saveChartTemplate(const std::string& path, const ChartModel&
 }
 
 ChartTemplateResult loadChartTemplate(const std::string& path, ChartModel& model) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(std::filesystem::path(path), ec);
-    if (!in || ec || size > kMaxFileBytes) {
-        ChartTemplateResult r;
-        r.message = faultMessage(0, "Die Datei kann nicht gelesen werden.");
+    ChartTemplateResult r;
+    std::string native = path;  // "\\" separates folders in old names too
+    for (char& ch : native)
+        if (ch == '\\') ch = '/';
+    // Only a plain file is opened (a folder or a pipe would not end or not read).
+    struct stat st {};
+    int err = 0;
+    if (path.empty()) err = ENOENT;
+    else if (::stat(native.c_str(), &st) != 0) err = errno;
+    else if (S_ISDIR(st.st_mode)) err = EISDIR;
+    if (err == 0 && !S_ISREG(st.st_mode)) {
+        r.message = faultMessage(0, "Das ist keine gewöhnliche Datei: " + path);
         return r;
     }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    if (in.gcount() != static_cast<std::streamsize>(size)) {
-        ChartTemplateResult r;
-        r.message = faultMessage(0, "Die Datei kann nicht gelesen werden.");
+    if (err == 0 && static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes) {
+        r.message = faultMessage(0, "Die Datei ist zu groß: " + path);
         return r;
     }
-    return readChartTemplate(bytes, model);
+    errno = 0;
+    std::FILE* f = err == 0 ? std::fopen(native.c_str(), "rb") : nullptr;
+    if (!f) {
+        r.message = faultMessage(0, fileErrorText(err != 0 ? err : (errno != 0 ? errno : EIO), path));
+        return r;
+    }
+    LineSource source(f, path);
+    r = readTemplate(source, model);
+    std::fclose(f);
+    return r;
 }
 
 }  // namespace vrn

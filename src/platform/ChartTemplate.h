@@ -13,13 +13,18 @@
 // escapes \\ \" \r \n \t and \u{hex} (for characters outside Latin-1 and
 // control characters). "points=n" and "seriesLabels=n" are followed by n
 // lines, "x y" per point and one quoted text per legend text.
-// Written in Latin-1 with CR LF; read as UTF-8 when the bytes are valid
-// UTF-8, else as Latin-1; LF-only lines are read too.
+// Written in Latin-1 with CR LF and read in Latin-1 again, whatever its bytes
+// look like, so that every text comes back as saved (the Latin-1 bytes of
+// "Maß²" happen to be valid UTF-8 too). Only a file that starts with a UTF-8
+// byte-order mark, which an editor may have added, is read as UTF-8. LF-only
+// lines are read too.
 //
-// A reader never trusts the file: every section and key must be present
-// exactly once, counts and numbers must lie in the model's ranges, and the
-// first fault ends the reading with a message naming its line. On a refusal
-// the model passed in is left as it was.
+// A reader never trusts the file: it reads line by line and keeps only what
+// it takes into the model, refuses a file that is no template at its first
+// line, requires every section and key exactly once, counts and numbers in the
+// model's ranges and axes whose minimum lies below their maximum (and above 0
+// when logarithmic); the first fault ends the reading with a message naming
+// its line. On a refusal the model passed in is left as it was.
 #pragma once
 
 #include <string>
@@ -46,7 +51,9 @@ std::string writeChartTemplate(const ChartModel& model);
 ChartTemplateResult readChartTemplate(std::string_view bytes, ChartModel& model);
 
 // File versions. Saving goes through saveFileSafely (base/SafeSave.h): an
-// existing file is replaced only by a completely written one.
+// existing file is replaced only by a completely written one. A file that
+// cannot be read is refused with its reason (line 0): missing, a folder, no
+// permission, a loop of symbolic links, larger than 256 MB.
 ChartTemplateResult saveChartTemplate(const std::string& path, const ChartModel& model);
 ChartTemplateResult loadChartTemplate(const std::string& path, ChartModel& model);
 

@@ -4,7 +4,9 @@
 #include <cfloat>
 #include <cmath>
 
+#include "base/TimeUnitTexts.h"
 #include "reactors/ReactorModels.h"
+#include "shell/AppState.h"
 
 namespace vrn {
 
@@ -23,6 +25,22 @@ constexpr std::array<std::array<int, kProtSpaltenZahl>, 3> kSpaltenFelder = {{
 int channel(double v) { return static_cast<int>(std::nearbyint(v * 255)); }
 
 }  // namespace
+
+namespace {
+// Seconds in one time unit of the text (1 for a text that names none).
+double sekundenJeEinheit(const std::string& zeiteinheit) {
+    const int i = zeitEinheitIndex(zeiteinheit);
+    return i < 0 ? 1.0 : app.Zeitfaktor[static_cast<std::size_t>(i)][0];
+}
+}  // namespace
+
+double tubeLength(double t, double v, const std::string& zeiteinheit) {
+    return t * sekundenJeEinheit(zeiteinheit) * v;
+}
+
+double tubeResidenceTime(double l, double v, const std::string& zeiteinheit) {
+    return l / v / sekundenJeEinheit(zeiteinheit);
+}
 
 Colour conversionColour(double x) {
     if (!std::isfinite(x)) x = 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "base/Types.h"
 #include "reactors/ReactorState.h"
@@ -25,6 +26,13 @@ using FieldValues = std::array<double, 17>;
 // columns of rate constants the model does not use stay 0, whatever their
 // (hidden) fields hold.
 ProtRow protocolRow(int window, Integer model, const FieldValues& fields, double ksi1, double ksi2);
+
+// The tube's length l = t·v in m, with the residence time t in the time unit
+// `zeiteinheit` ("s", "min", "h", "d", "a"; trailing blanks ignored, any
+// other text counts as "s") taken in seconds and v in m/s.
+double tubeLength(double t, double v, const std::string& zeiteinheit);
+// The residence time l / v (l in m, v in m/s) in the time unit `zeiteinheit`.
+double tubeResidenceTime(double l, double v, const std::string& zeiteinheit);
 
 // True when v is finite and within the range of a Single, so that a field
 // can show it.

@@ -12,6 +12,7 @@
 #include "reactors/ConversionSearch.h"
 #include "reactors/ReactorDrawings.h"
 #include "reactors/ReactorPicture.h"
+#include "reactors/ReactorRules.h"
 #include "reactors/ReactorTexts.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
@@ -134,15 +135,16 @@ void frmRohrreaktor::cmdCalc_Click() {
         endless = in.U == lim.Umax;
     }
 
-    if (in.selection == 0) lRohr = app.tauVerweil * vFliess;
-    if (in.selection == 1) app.tauVerweil = lRohr / vFliess;
+    // l in m and v in m/s; t in the model's time unit.
+    if (in.selection == 0) lRohr = tubeLength(app.tauVerweil, vFliess, app.sZeiteinheit);
+    if (in.selection == 1) app.tauVerweil = tubeResidenceTime(lRohr, vFliess, app.sZeiteinheit);
     // A length or time a field cannot show fails like the engine.
     ReactorStatus failure = ReactorStatus::failure(kBatchFehlerText, kBatchFehlerTitel);
     CalcOutcome out = endless ? CalcOutcome::NotReached : CalcOutcome::EngineFailed;
     if (!endless && showableAsSingle(lRohr) && showableAsSingle(app.tauVerweil))
         out = batchResult(in.selection == 2, app.tauVerweil, app.UmsatzSoll, failure);
     if (out == CalcOutcome::Done && in.selection == 2) {
-        lRohr = app.tauVerweil * vFliess;
+        lRohr = tubeLength(app.tauVerweil, vFliess, app.sZeiteinheit);
         if (!showableAsSingle(lRohr)) {
             out = CalcOutcome::EngineFailed;
             failure = ReactorStatus::failure(kBatchFehlerText, kBatchFehlerTitel);

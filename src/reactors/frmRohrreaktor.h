@@ -1,5 +1,5 @@
 // The tubular reactor window "Rohr-Reaktor, volumenbeständige Reaktion":
-// plug flow, l = t·v; the outlet is that of a batch reactor after the
+// plug flow, l = t·v (t taken in seconds); the outlet is that of a batch reactor after the
 // residence time t. One of t, the tube length l or the conversion U(A) is
 // given; a meander picture shows the outlet's conversion as colour.
 #pragma once

@@ -1,11 +1,10 @@
 #include "shell/frmTip.h"
 
 #include <QCheckBox>
-#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -17,6 +16,7 @@
 #include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
+#include "shell/TextFile.h"
 
 namespace vrn {
 
@@ -26,13 +26,8 @@ double clockRandom() {
     return std::uniform_real_distribution<double>(0.0, 1.0)(gen);
 }
 
-// A text file read as UTF-8 when it is valid UTF-8, else as Latin-1.
-QString decodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString s = utf8.decode(bytes);
-    if (!utf8.hasError()) return s;
-    return QString::fromLatin1(bytes);
-}
+// Largest tips file read: the shipped one holds 22 tips in less than 3 KB.
+constexpr std::size_t kMaxTipsBytes = 1024u * 1024u;
 }  // namespace
 
 std::function<double()> frmTip::random = clockRandom;
@@ -124,13 +119,26 @@ void frmTip::cmdTipsZeigen_Click() {
 }
 
 bool frmTip::LoadTips(const QString& fileName) {
-    if (fileName.isEmpty()) return false;
-    QFile f(fileName);
-    if (!f.exists() || !f.open(QIODevice::ReadOnly)) return false;
-    QString text = decodeText(f.readAll());
-    text.replace("\r\n", "\n");
-    if (text.endsWith('\n')) text.chop(1);
-    tips = text.isEmpty() ? QStringList() : text.split('\n');
+    if (fileName.isEmpty() || !QFileInfo::exists(fileName)) return false;
+    // A file that cannot be read as text (too large, no text, no permission)
+    // leaves the window without a tip; the program goes on.
+    QStringList read;
+    bool readable = false;
+    try {
+        TextLineReader reader;
+        std::string error, line;
+        if (reader.open(toStd(fileName), error, kMaxTipsBytes)) {
+            while (reader.next(line)) read.append(QString::fromStdString(line));
+            readable = reader.error().empty();
+        }
+    } catch (const std::exception&) {
+        readable = false;
+    }
+    if (!readable) {
+        read.clear();
+        lblTipText->clear();
+    }
+    tips = read;
     NextTip();
     return true;
 }

@@ -19,7 +19,10 @@ class frmTip : public VrnForm {
 public:
     frmTip();
 
-    // Reads the tips file, one tip per line; true when it was read.
+    // Reads the tips file, one tip per line (UTF-8 when valid, else Latin-1);
+    // false when there is no such file. A file that cannot be read as text
+    // (larger than 1 MB, no text, unreadable) gives no tips and an empty tip
+    // text, and counts as read.
     bool LoadTips(const QString& fileName);
     void DisplayCurrentTip();
     void NextTip();

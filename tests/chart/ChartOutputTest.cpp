@@ -328,10 +328,23 @@ TEST_F(ChartOutputTest, ARefusedTemplateLeavesTheChartAsItWas) {
     const ChartModel vorher = w.Chart2D1->model();
     const auto plaetze = app.KurvenSlot;
     const Diagramm bereich = app.tDiagramm;
-    const std::pair<const char*, QByteArray> faelle[] = {{"halb.oc2", bytes.left(bytes.size() / 2)},
-                                                         {"fremd.oc2", QByteArray("GIF89a\x01\x00", 8)}};
+    // The bounds of an axis replaced: the line number is where the "bounds=" line stands.
+    auto grenzen = [&](const char* achse, const char* neu, std::string& zeile) {
+        const qsizetype at = bytes.indexOf("bounds=", bytes.indexOf(achse));
+        zeile = "Zeile " + std::to_string(bytes.left(at).count('\n') + 1) + ": ";
+        QByteArray b = bytes;
+        return b.replace(at, bytes.indexOf('\r', at) - at, neu);
+    };
+    std::string zeileX, zeileY;
+    const QByteArray rueckwaerts = grenzen("[axis X]", "bounds=100 0", zeileX);
+    const QByteArray gleich = grenzen("[axis Y]", "bounds=5 5", zeileY);
+    const std::tuple<const char*, QByteArray, std::string> faelle[] = {
+        {"halb.oc2", bytes.left(bytes.size() / 2), ""},
+        {"fremd.oc2", QByteArray("GIF89a\x01\x00", 8), ""},
+        {"rueckwaerts.oc2", rueckwaerts, zeileX + "Untere Grenze muss kleiner als obere Grenze sein."},
+        {"gleich.oc2", gleich, zeileY + "Untere Grenze muss kleiner als obere Grenze sein."}};
     vrn::test::MsgRecorder msgs;
-    for (const auto& [name, inhalt] : faelle) {
+    for (const auto& [name, inhalt, grund] : faelle) {
         const QString datei = env.folder() + "/" + name;
         QFile out(datei);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(inhalt) == inhalt.size());
@@ -343,23 +356,30 @@ TEST_F(ChartOutputTest, ARefusedTemplateLeavesTheChartAsItWas) {
                       "Die Diagrammvorlage kann nicht geladen werden.\r\nDatei: " + toStd(datei) + "\r\nZeile", 0),
                   0u)
             << msgs.last().text;
+        if (!grund.empty()) {
+            EXPECT_EQ(msgs.last().text,
+                      "Die Diagrammvorlage kann nicht geladen werden.\r\nDatei: " + toStd(datei) + "\r\n" + grund);
+        }
         EXPECT_TRUE(w.Chart2D1->model() == vorher) << name;
         EXPECT_EQ(app.KurvenSlot, plaetze);
-        EXPECT_EQ(app.tDiagramm.XMax, bereich.XMax);
+        EXPECT_EQ((std::array<Single, 4>{app.tDiagramm.XMin, app.tDiagramm.XMax, app.tDiagramm.YMin, app.tDiagramm.YMax}),
+                  (std::array<Single, 4>{bereich.XMin, bereich.XMax, bereich.YMin, bereich.YMax}))
+            << name;
+        EXPECT_FALSE(w.fraCoordInput->isVisible()) << name;
     }
-    EXPECT_EQ(msgs.count(), 2u);
+    EXPECT_EQ(msgs.count(), 4u);
     // A cancelled box says nothing and keeps the template folder.
     const std::string pfad = app.OC2DateiPfad;
     boxWaehlt(QString());
     w.clickMenu("mnuLoadOC2");
     w.clickMenu("mnuSaveOC2");
-    EXPECT_EQ(msgs.count(), 2u);
+    EXPECT_EQ(msgs.count(), 4u);
     EXPECT_EQ(app.OC2DateiPfad, pfad);
     // Saving where nothing may be written names the file.
     const QString gesperrt = gesperrterOrdner(env.folder()) + "/v.oc2";
     boxWaehlt(gesperrt);
     w.clickMenu("mnuSaveOC2");
-    ASSERT_EQ(msgs.count(), 3u);
+    ASSERT_EQ(msgs.count(), 5u);
     EXPECT_EQ(msgs.last().title, "Meldung von mnuSaveOC2_Click");
     EXPECT_EQ(msgs.last().text.rfind("Die Diagrammvorlage kann nicht gespeichert werden.\r\nDatei: " + toStd(gesperrt), 0),
               0u);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCursor>
 #include <QFile>
 #include <QGroupBox>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/FitObjective.h"
@@ -646,4 +648,21 @@ TEST_F(Fitting, FollowsTheDataSetTheTimeUnitAndTheModelChoice) {
               "Messpunkte Konzentration vs. Zeit, k-Fitting");
     EXPECT_EQ(app.iModell, 2);
     for (const auto& m : rec.messages()) ADD_FAILURE() << m.title << ": " << m.text;
+}
+
+// A redraw simulates and draws under the hourglass; the pointer comes back after it.
+TEST_F(Fitting, RedrawWorksUnderTheHourglass) {
+    frmFitting* f = openFirstOrder();
+    ASSERT_NE(f, nullptr);
+    bool wartet = false;
+    const auto zeige = chartHooks().zeigeDiagrammFenster;
+    chartHooks().zeigeDiagrammFenster = [&wartet, zeige] {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        wartet = c && c->shape() == Qt::WaitCursor;
+        return zeige();
+    };
+    QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
+    chartHooks().zeigeDiagrammFenster = zeige;
+    EXPECT_TRUE(wartet);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

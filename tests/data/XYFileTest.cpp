@@ -74,13 +74,32 @@ TEST(XYSeparator, LinesSplitAtTheFirstTwoSeparators) {
     };
     const Row rows[] = {{"1;2;3", ";", 1, 2},       {"1;", ";", 1, 0},           {"1,5;2,5", ";", 1.5f, 2.5f},
                         {"1,5 2,5", ",", 1, 5},     {"  1.0   2.0  ", " ", 1, 2}, {"7", ";", 0, 7},
-                        {"x;y", ";", 0, 0},         {"3e39;-4", ";", 0, -4},     {"nan\tinf", "\t", 0, 0},
-                        {" 2.5e3\t-1E-3", "\t", 2500, -0.001f}, {"1;2", "", 0, 1}};
+                        {"1e-50;3", ";", 0, 3},     {" 2.5e3\t-1E-3", "\t", 2500, -0.001f}, {"1;2", "", 0, 1}};
     for (const Row& r : rows) {
-        const XYPunkt p = xyZeileLesen(r.line, r.sep);
+        XYPunkt p{9, 9, 9};
+        std::string error;
+        ASSERT_TRUE(xyZeileLesen(r.line, r.sep, 2, p, error)) << r.line << ": " << error;
         EXPECT_EQ(p.x, r.x) << r.line;
         EXPECT_EQ(p.y, r.y) << r.line;
         EXPECT_EQ(p.aus, 0) << r.line;
+    }
+}
+
+TEST(XYSeparator, AValueThatIsNoNumberIsRefusedByLineAndValue) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"1e999;3", "Zeile 5, Wert 1: \"1e999\" liegt außerhalb des zulässigen Bereichs."},
+        {"4;nan", "Zeile 5, Wert 2: \"nan\" ist keine gültige Zahl."},
+        {"3e39;-4", "Zeile 5, Wert 1: \"3e39\" liegt außerhalb des zulässigen Bereichs."},
+        {"2;-1E+40", "Zeile 5, Wert 2: \"-1E+40\" liegt außerhalb des zulässigen Bereichs."},
+        {"inf;1", "Zeile 5, Wert 1: \"inf\" ist keine gültige Zahl."},
+        {"x;y", "Zeile 5, Wert 1: \"x\" ist keine gültige Zahl."},
+        {"Zeit", "Zeile 5, Wert 2: \"Zeit\" ist keine gültige Zahl."}};
+    for (const auto& [line, message] : rows) {
+        XYPunkt p{9, 9, 9};
+        std::string error;
+        EXPECT_FALSE(xyZeileLesen(line, ";", 5, p, error)) << line;
+        EXPECT_EQ(error, message);
+        EXPECT_EQ(p.x, 9) << line;
     }
 }
 
@@ -165,6 +184,26 @@ TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
     xyListeLeeren();
     EXPECT_FALSE(speichereXYDatei("k"));
     EXPECT_EQ(rec.beeps(), 1);
+}
+
+TEST_F(XYFileTest, AFileWithAValueThatIsNoNumberLeavesTheListAsItWas) {
+    liste({{1, 2, 0}, {3, 4, -1}});
+    app.XYDateiName = "alt.XY";
+    writeFile(dir.file("fehler.XY"), "Messung\r\n1;3\r\n\r\n1e999;3\r\n4;5\r\n");
+    boxAntwort(dir.file("fehler.XY"));
+    MsgRecorder rec;
+    std::string titel = "alt", kommentar = "k";
+    bool cancel = false;
+    ladeXYDatei(titel, kommentar, cancel);
+    EXPECT_TRUE(cancel);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Meldung von ladeXYDatei");
+    EXPECT_EQ(rec.last().text, "Zeile 4, Wert 1: \"1e999\" liegt außerhalb des zulässigen Bereichs.\r\n\r\n"
+                               "Die Liste bleibt unverändert.");
+    EXPECT_EQ(titel + kommentar + app.XYDateiName, "altkalt.XY");
+    ASSERT_EQ(app.nXYPunkte, 2);
+    EXPECT_EQ(app.XYDaten[1].x, 1);
+    EXPECT_EQ(app.XYDaten[2].aus, -1);
 }
 
 TEST_F(XYFileTest, ChartCurveFileStartsWithKurvenpunkteAndSkipsHoles) {

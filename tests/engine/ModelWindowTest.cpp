@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCursor>
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
@@ -337,4 +338,19 @@ TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
     frmSimTabelle* tab = Forms::loaded<frmSimTabelle>();
     ASSERT_NE(tab, nullptr);
     EXPECT_TRUE(tab->txtSimTabelle->toPlainText().split('\n')[1].contains("rP/rP,max"));
+}
+
+// The simulation and the chart are made under the hourglass; the pointer comes back after them.
+TEST_F(ModelWindows, DrawingWorksUnderTheHourglass) {
+    test::clickButton(model->optTyp[9]);
+    auto& t = openTimeDiagram();
+    bool wartet = false;
+    chartHooks().zeigeDiagrammFenster = [&wartet, show = savedShow] {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        wartet = c && c->shape() == Qt::WaitCursor;
+        return show();
+    };
+    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+    EXPECT_TRUE(wartet);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

@@ -128,7 +128,8 @@ TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
     EXPECT_TRUE(mc.optGK[0]->isChecked() && fett(mc.optGK[0]));
     EXPECT_EQ(mc.optGK[0]->text(), QString("K = 0,5"));
     EXPECT_EQ(mc.lblBildText->text(), QString("K = N(P) / N(A) = 0,5"));
-    EXPECT_EQ(mc.Chart2D2->text(ChartTextBlock::Header), "berechnet N(A) = N0 - N(A),eq {1 - exp[-N0 t k1/N(A),eq]}");
+    // The header names N(P),eq = K N0 / (K + 1), the quantity the curve uses.
+    EXPECT_EQ(mc.Chart2D2->text(ChartTextBlock::Header), "berechnet N(A) = N0 - N(P),eq {1 - exp[-N0 t k1/N(P),eq]}");
 
     // Choosing K redraws the calculated curves: for K = 2 A tends to a third (the curves are checked in the core).
     test::clickButton(mc.optGK[2]);

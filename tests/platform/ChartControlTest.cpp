@@ -12,8 +12,13 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <QDir>
+
+#include <csignal>
 #include <cmath>
 #include <tuple>
+
+#include <sys/resource.h>
 
 #include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
@@ -618,6 +623,40 @@ TEST_F(Chart, EveryPictureIsWrittenAndReadable) {
     EXPECT_TRUE(pdfParses(pdf.readAll()));
     EXPECT_FALSE(chart.savePicture(base + "/nicht/da.png", ChartPicture::Png));
     EXPECT_FALSE(chart.savePicture(QString::fromStdString(dir.str()) + "/fehlt/bild.svg", ChartPicture::Svg));
+}
+
+TEST_F(Chart, APictureThatDoesNotFitIsReportedAndTheOldFileStaysWhole) {
+    line(1, kRed, {0, 10}, {0, 10});
+    test::TempFolder dir;
+    // The old file: 200 KB that a failed save must leave byte for byte.
+    std::string old(200'000, '\0');
+    for (std::size_t i = 0; i < old.size(); ++i) old[i] = static_cast<char>((i * 7919) % 251);
+    constexpr rlim_t kLimit = 1024;  // bytes a file may have: every picture needs more
+    const std::pair<const char*, ChartPicture> rows[] = {
+        {"bild.bmp", ChartPicture::Bmp}, {"bild.png", ChartPicture::Png},
+        {"bild.svg", ChartPicture::Svg}, {"bild.pdf", ChartPicture::Pdf}};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& [name, format] : rows) {
+        const QString path = QString::fromStdString(dir.file(name));
+        ASSERT_TRUE(chart.savePicture(path, format));
+        ASSERT_GT(QFile(path).size(), static_cast<qint64>(kLimit)) << name;
+        test::writeFile(dir.file(name), old);
+        rlimit before{};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        rlimit small = before;
+        small.rlim_cur = kLimit;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString why;
+        const bool saved = chart.savePicture(path, format, &why);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        EXPECT_FALSE(saved) << name;
+        EXPECT_EQ(why.toStdString(),
+                  "Die Datei ist zu groß: " + dir.file(name) + "\r\nDie vorhandene Datei blieb unverändert.");
+        EXPECT_TRUE(test::readFile(dir.file(name)) == old) << name << " changed";
+    }
+    std::signal(SIGXFSZ, oldHandler);
+    // Nothing is left beside the pictures.
+    EXPECT_EQ(QDir(QString::fromStdString(dir.str())).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }
 
 TEST_F(Chart, ClipboardTakesABitmapOrAVectorPictureWithABitmap) {

@@ -4,12 +4,15 @@
 
 #include "platform/ChartModel.h"
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <limits>
 
 #include "platform/ChartScale.h"
 #include "platform/ChartTemplate.h"
 #include "support/TestSupport.h"
+
+#include <unistd.h>
 
 using namespace vrn;
 
@@ -69,8 +72,8 @@ ChartModel richModel() {
     x.originPlacement = kOriginAtValue;
     x.origin = 3.14159;
     ChartAxisData& y = m.axis(ChartAxis::Y);
-    y.min = 1;
-    y.max = -2;
+    y.min = -2;
+    y.max = 1;
     y.title = "c(A)/ (mol/l)  ";
     y.titleOrientation = kTextHorizontal;
     y.numberPlacement = kNumbersAtMaximum;
@@ -274,8 +277,8 @@ TEST(ChartTemplateFormat, WrittenAndReadBackGivesTheSameModelExactly) {
     test::NumberLocaleGuard comma(',', '.');
     EXPECT_EQ(writeChartTemplate(m), text);
     EXPECT_NE(text.find("origin=4 3.14159"), std::string::npos);
-    // Files with LF alone or in UTF-8 are read too.
-    std::string lf, utf8;
+    // Files with LF alone, or in UTF-8 behind a byte-order mark, are read too.
+    std::string lf, utf8 = "\xEF\xBB\xBF";
     for (char ch : text) {
         const auto b = static_cast<unsigned char>(ch);
         if (ch != '\r') lf += ch;
@@ -308,6 +311,27 @@ TEST(ChartTemplateFormat, FileIsLatin1WithCrLfAndNamesItsFormatFirst) {
     EXPECT_NE(text.find("\\\"Gr"), std::string::npos);              // quote escaped
     EXPECT_NE(text.find("\\r\\n"), std::string::npos);               // line break escaped
     EXPECT_NE(text.find("1e+308"), std::string::npos);               // the hole
+}
+
+TEST(ChartTemplateFormat, EveryTextComesBackAsSaved) {
+    // Each alone in its file: the Latin-1 bytes of the first three are valid UTF-8 as well.
+    const char* texts[] = {"Maß²", "Ö°C", "Ã¤", "µmol/l", "c(A) in µmol/l bei 25 °C, Maß² Ö Ã¤ ß → €"};
+    test::TempFolder dir;
+    for (const char* t : texts) {
+        ChartModel m = defaultChartModel();
+        m.text(ChartTextBlock::Header).text = t;
+        m.axis(ChartAxis::Y).title = t;
+        m.labels[4].text = t;
+        m.groups[0].seriesLabels = {t};
+        m.legend.font.name = t;
+        const std::string path = dir.file("texte.oc2");
+        ASSERT_TRUE(saveChartTemplate(path, m).ok);
+        ChartModel back;
+        const ChartTemplateResult r = loadChartTemplate(path, back);
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(back.text(ChartTextBlock::Header).text, t);
+        EXPECT_EQ(back, m) << t;
+    }
 }
 
 TEST(ChartTemplateFormat, DataOfAGroupIsLeftOutWhenNotStored) {
@@ -353,6 +377,10 @@ TEST(ChartTemplateFormat, MalformedTemplatesAreRefusedNamingTheLine) {
         {"unknown key", at("frame=", "rahmen=0", "[plotarea]"), "Unbekannter Eintrag"},
         {"duplicate key", at("frame=", "background=1", "[plotarea]"), "doppelt"},
         {"log with zero", at("bounds=", "bounds=0 10", "[axis X]"), "logarithmische Achse"},
+        {"reversed bounds", at("bounds=", "bounds=100 0", "[axis Y]"), "Untere Grenze muss kleiner als obere Grenze sein."},
+        {"equal bounds", at("bounds=", "bounds=5 5", "[axis Y2]"), "Untere Grenze muss kleiner als obere Grenze sein."},
+        {"key with control bytes", at("frame=", "ra\x01hmen\x7F=0", "[plotarea]"), "Unbekannter Eintrag \"ra?hmen?\"."},
+        {"NUL byte in a key", at("frame=", std::string("fr\0ame=0", 8), "[plotarea]"), "NUL-Zeichen"},
         {"font size zero", at("font=", "font=\"Arial\" 0 0 0 0 0", "[legend]"), "außerhalb"},
         {"bad escape", at("text=", "text=\"a\\qb\"", "[header]"), "Schreibweise"},
         {"open quote", at("text=", "text=\"abc", "[header]"), "Anführungszeichen"},
@@ -363,6 +391,12 @@ TEST(ChartTemplateFormat, MalformedTemplatesAreRefusedNamingTheLine) {
         {"line outside a section", at("[sheet]", "sheet"), "Abschnitt erwartet"},
         {"line without a key", at("[end]", "zuletzt"), "Ungültige Zeile"},
         {"points claimed beyond the list", at("points=", "points=9", "[series 1 1]"), "Ungültiger Wert"},
+        {"points in a group that stores none",
+         [&](int& line) {
+             line = lineOf(good, "points=", "[series 1 1]");
+             return replaceLine(good, lineOf(good, "storeData=", "[group 1]"), "storeData=0");
+         },
+         "(storeData=0)"},
     };
     const ChartModel before = richModel();
     for (const Row& r : rows) {
@@ -416,10 +450,25 @@ TEST(ChartTemplateFormat, FilesAreSavedWholeAndRefusedWhenUnreadable) {
     ASSERT_TRUE(loadChartTemplate(path, m).ok);
     EXPECT_EQ(m, richModel());
 
-    const ChartTemplateResult missing = loadChartTemplate(dir.file("fehlt.oc2"), m);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.line, 0);
-    EXPECT_NE(missing.message.find("nicht gelesen"), std::string::npos);
+    // What cannot be read is refused with its reason.
+    std::filesystem::create_directory(dir.file("ordner.oc2"));
+    std::filesystem::create_symlink(dir.file("b.oc2"), dir.file("a.oc2"));
+    std::filesystem::create_symlink(dir.file("a.oc2"), dir.file("b.oc2"));
+    test::writeFile(dir.file("gesperrt.oc2"), test::readFile(path));
+    std::filesystem::permissions(dir.file("gesperrt.oc2"), std::filesystem::perms::none);
+    // root reads every file of its own, but not a write-only setting of the kernel
+    const std::string gesperrt = ::geteuid() == 0 ? "/proc/sys/vm/compact_memory" : dir.file("gesperrt.oc2");
+    const std::pair<std::string, std::string> rows[] = {
+        {dir.file("fehlt.oc2"), "Datei oder Pfad nicht gefunden: "},
+        {dir.file("ordner.oc2"), "Das ist ein Ordner, keine Datei: "},
+        {gesperrt, "Zugriff verweigert: "},
+        {dir.file("a.oc2"), "Die symbolischen Verknüpfungen des Pfads bilden eine Schleife: "}};
+    for (const auto& [file, reason] : rows) {
+        const ChartTemplateResult r = loadChartTemplate(file, m);
+        EXPECT_FALSE(r.ok) << file;
+        EXPECT_EQ(r.line, 0);
+        EXPECT_EQ(r.message, "Die Diagrammvorlage kann nicht geladen werden.\r\n" + reason + file);
+    }
     EXPECT_FALSE(saveChartTemplate(dir.file("kein/ordner/vorlage.oc2"), richModel()).ok);
     EXPECT_EQ(m, richModel());
 }

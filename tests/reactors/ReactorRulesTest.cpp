@@ -7,6 +7,7 @@
 #include "reactors/ReactorChecks.h"
 #include "reactors/ReactorRules.h"
 #include "ReactorTestSupport.h"
+#include "shell/AppState.h"
 
 using namespace vrn;
 using vrn::test::setReactor;
@@ -18,6 +19,21 @@ TEST(ReactorRules, ConversionColour) {
                                               {-0.2, RGB(255, 255, 0)},  {1.3, RGB(0, 255, 255)},
                                               {std::nan(""), RGB(255, 255, 0)}};
     for (auto [x, c] : rows) EXPECT_EQ(conversionColour(x), c) << x;
+}
+
+TEST(ReactorRules, TubeLengthTakesTheResidenceTimeInSeconds) {
+    resetAppState("/tmp");
+    struct Row {
+        const char* unit;
+        double t, v, l;  // t in the unit, v in m/s, l in m
+    };
+    const Row rows[] = {{"s", 10, 1, 10},       {"min", 10, 1, 600},     {"h", 10, 1, 36000},
+                        {"min ", 2.5, 0.2, 30}, {"h", 0.5, 0.01, 18},    {"d", 1, 0.001, 86.4},
+                        {"a", 1, 1e-6, 31.536}, {"Tage", 3, 2, 6}};  // an unknown unit counts as seconds
+    for (const Row& r : rows) {
+        EXPECT_NEAR(tubeLength(r.t, r.v, r.unit), r.l, 1e-12 * r.l) << r.unit;
+        EXPECT_NEAR(tubeResidenceTime(r.l, r.v, r.unit), r.t, 1e-12 * r.t) << r.unit;
+    }
 }
 
 TEST(ReactorRules, EquilibriumLimitIsTheEquilibriumConversion) {

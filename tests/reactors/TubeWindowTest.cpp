@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 
 
 #include "reactors/frmRohrreaktor.h"
@@ -46,6 +47,37 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     EXPECT_EQ(app.iProtZeileQuelle, 4);
     EXPECT_FLOAT_EQ(static_cast<float>(app.ProtZeile[14]), 4.620981f);
     EXPECT_FLOAT_EQ(static_cast<float>(app.ProtZeile[15]), 2.310491f);
+}
+
+TEST_F(TubeWindow, TheLengthIsInMetresWhateverTheTimeUnit) {
+    frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 2);
+    frmKinModel& m = Forms::get<frmKinModel>();
+    struct Row {
+        int unit;           // option of the model window
+        const char* shown;  // unit beside t
+        const char* t;
+        const char* v;
+        const char* l;      // l = t (in s) · v
+    };
+    const Row rows[] = {{1, "min", "10", "1", " 600"}, {2, "h", "10", "1", " 36000"},
+                        {0, "s", "10", "1", " 10"},    {1, "min", "2.5", "0.2", " 30"}};
+    for (const Row& row : rows) {
+        clickButton(m.optZeit[static_cast<std::size_t>(row.unit)]);
+        EXPECT_EQ(r.lblZeitEinheit->text(), QString(row.shown));
+        clickButton(r.optInpSelect[0]);
+        typeInto(r.Inp[14], row.t);
+        typeInto(r.Inp[16], row.v);
+        clickButton(r.cmdCalc);
+        EXPECT_EQ(r.Inp[15]->text(), QString(row.l)) << row.shown;
+        EXPECT_FLOAT_EQ(static_cast<float>(app.ProtZeile[15]), QString(row.l).toFloat()) << row.shown;
+        EXPECT_FLOAT_EQ(static_cast<float>(app.ProtZeile[14]), QString(row.t).toFloat()) << row.shown;
+        // And back: the given length gives the time in the model's unit.
+        clickButton(r.optInpSelect[1]);
+        typeInto(r.Inp[14], "0");
+        clickButton(r.cmdCalc);
+        EXPECT_EQ(r.Inp[14]->text(), QString(" ") + row.t) << row.shown;
+    }
+    EXPECT_EQ(rec.count(), 0u);
 }
 
 TEST_F(TubeWindow, RefusalsComeInOneBox) {

@@ -7,6 +7,7 @@
 #include <new>
 #include <tuple>
 
+#include "platform/ChartTemplate.h"
 #include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/ProjectFile.h"
@@ -67,6 +68,26 @@ TEST(FileMemory, ReadingNeedsMemoryForWhatItKeepsNotForTheFile) {
         if (!loads) {
             EXPECT_NE(rec.last().text.find(says), std::string::npos) << rec.last().text;
         }
+    }
+}
+
+TEST(FileMemory, AChartTemplateIsReadWithBoundedMemory) {
+    test::TempFolder dir;
+    const std::string head = "VARNOLT-Diagrammvorlage 1\r\n";
+    // 20 MB of line ends, 4 MB of them behind the template's first line, and 20 MB without a line end.
+    const std::pair<std::string, const char*> files[] = {
+        {std::string(20'000'000, '\n'), "Zeile 1: Die Datei ist keine VARNOLT-Diagrammvorlage."},
+        {head + std::string(4'000'000, '\n'), "Zeile 4000001: Die Datei endet vorzeitig."},
+        {std::string(20'000'000, 'x'), "Zeile 1: Die Datei ist keine VARNOLT-Diagrammvorlage."}};
+    for (const auto& [bytes, says] : files) {
+        test::writeFile(dir.file("gross.oc2"), bytes);
+        ChartModel m = defaultChartModel();
+        const std::size_t before = gNow;
+        gPeak = gNow;
+        const ChartTemplateResult r = loadChartTemplate(dir.file("gross.oc2"), m);
+        EXPECT_LT(gPeak - before, 1'000'000u) << "bytes allocated at the peak";
+        EXPECT_FALSE(r.ok);
+        EXPECT_NE(r.message.find(says), std::string::npos) << r.message;
     }
 }
 

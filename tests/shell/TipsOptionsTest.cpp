@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -9,6 +10,7 @@
 
 #include "platform/CommonDialogs.h"
 #include "platform/Forms.h"
+#include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "platform/UpDown.h"
 #include "shell/AppState.h"
@@ -87,6 +89,30 @@ TEST_F(Tips, LatinOneFileIsReadAndAMissingOneNamed) {
     EXPECT_TRUE(e.lblTipText->text().startsWith("Die Datei VRNTIPS_E.TXT wurde nicht gefunden "));
     QTest::mouseClick(e.cmdNextTip, Qt::LeftButton);
     EXPECT_TRUE(e.lblTipText->text().startsWith("Die Datei VRNTIPS_E.TXT"));
+}
+
+TEST_F(Tips, ATipsFileThatCannotBeReadLeavesTheWindowEmptyAndTheProgramStarts) {
+    // 2 MB of line ends: far beyond any tips file, two million empty tips if taken.
+    const QString resources = resourceFolder();
+    setResourceFolder(env.folder());
+    test::writeFile(env.folderStd() + "/VRNTIPS.TXT", std::string(2'000'000, '\n'));
+    {
+        MDIVRN w;
+        w.MDIForm_Load();
+        frmTip* t = Forms::loaded<frmTip>();
+        ASSERT_NE(t, nullptr);
+        EXPECT_TRUE(t->isVisible());
+        EXPECT_TRUE(t->tips.isEmpty());
+        EXPECT_EQ(t->lblTipText->text(), QString());
+        QTest::mouseClick(t->cmdNextTip, Qt::LeftButton);
+        EXPECT_EQ(t->lblTipText->text(), QString());
+        // A folder in the file's place reads no better.
+        t->tips = {"alt"};
+        QDir().mkpath(env.folder() + "/ordner.txt");
+        EXPECT_TRUE(t->LoadTips(env.folder() + "/ordner.txt"));
+        EXPECT_TRUE(t->tips.isEmpty() && t->lblTipText->text().isEmpty());
+    }
+    setResourceFolder(resources);
 }
 
 namespace {
