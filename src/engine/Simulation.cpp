@@ -197,20 +197,22 @@ void storeHalfLife(bool& found, Single& target, int j, const std::vector<double>
 template <int M>
 void integrate() {
     const auto& c0 = app.c0;
-    // The program documents a fixed 1e-6 mol/l below which a component counts
-    // as converged; that makes the accuracy depend on the concentration scale
-    // (a micromolar run would be steered by that bound alone and may even turn
-    // negative). The bound is taken relative to the largest start
-    // concentration instead, which leaves it at 1e-6 for concentrations near 1.
-    double scale = 0;
-    for (int s = 1; s <= 5; ++s) scale = std::max(scale, std::fabs(c0[u(s)]));
-    const double tiny = 1e-6 * (scale > 0 ? scale : 1.0);
-    const Params p{app.k[1], app.k[2], app.k[3], static_cast<double>(app.nOrdnung), tiny};
     State y{};
     y[1] = c0[1];
     y[2] = (M == 14 || M == 15) ? c0[3] : (M == 20 ? c0[4] : c0[2]);
     y[3] = (M == 14 || M == 15) ? c0[4] : c0[3];
     y[4] = c0[4];
+    // The program documents a fixed 1e-6 mol/l below which a component counts
+    // as converged; that makes the accuracy depend on the concentration scale
+    // (a micromolar run would be steered by that bound alone and may even turn
+    // negative). The bound is taken relative to the largest start
+    // concentration of the components integrated here, which leaves it at
+    // 1e-6 for concentrations near 1; a feed of a species the model lacks
+    // (left from another model) does not loosen it.
+    double scale = 0;
+    for (int i = 1; i <= componentsOf(M); ++i) scale = std::max(scale, std::fabs(y[u(i)]));
+    const double tiny = 1e-6 * (scale > 0 ? scale : 1.0);
+    const Params p{app.k[1], app.k[2], app.k[3], static_cast<double>(app.nOrdnung), tiny};
     const double delta = static_cast<double>(app.tEnd) / kIntervalle;
     int m = 1;
     double t = 0;
