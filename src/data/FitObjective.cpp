@@ -58,6 +58,12 @@ int teilnehmendePunkte(const FitAuswahl& a) {
 
 FitObjective::FitObjective(const FitAuswahl& a) : auswahl_(a) {}
 
+bool FitObjective::eineArt() const {
+    int arten = 0;
+    for (int j = 1; j <= 5; ++j) arten += auswahl_.stoff[u(j)] ? 1 : 0;
+    return arten == 1;
+}
+
 bool FitObjective::residuumNichtIsotherm(int i, const FitParameter& p, double& r) {
     r = 0;
     if (!punktNimmtTeil(i)) return true;
@@ -78,9 +84,9 @@ bool FitObjective::residuumNichtIsotherm(int i, const FitParameter& p, double& r
     return false;
 }
 
-bool FitObjective::residuenIsotherm(const FitParameter& p, std::vector<double>& r) {
+bool FitObjective::residuenIsotherm(const FitParameter& p, Abweichungen& d) {
     const int n = punktZahl();
-    r.assign(u(n + 1), 0.0);
+    d.assign(u(n + 1), std::array<double, 6>{});
     setzeKonstanten(p);
     if (isNumericalModel(app.iModell)) {
         QuietSimulation quiet;
@@ -91,6 +97,7 @@ bool FitObjective::residuenIsotherm(const FitParameter& p, std::vector<double>& 
             return false;
         }
     }
+    const bool signiert = eineArt();
     for (int i = 1; i <= n; ++i) {
         if (!punktNimmtTeil(i)) continue;
         const Messpunkt& m = app.ExpDaten[u(i)];
@@ -101,36 +108,42 @@ bool FitObjective::residuenIsotherm(const FitParameter& p, std::vector<double>& 
             fehler_ = kNichtBerechenbar;
             return false;
         }
+        auto& zeile = d[u(i)];
         double s = 0;
-        for (int j = 1; j <= 5; ++j)
-            if (auswahl_.stoff[u(j)]) s += std::fabs(cm[u(j)] - m.c[u(j)]);
+        for (int j = 1; j <= 5; ++j) {
+            if (!auswahl_.stoff[u(j)]) continue;
+            zeile[u(j)] = cm[u(j)] - m.c[u(j)];
+            // One species: its signed deviation; several: the sum of the
+            // absolute deviations, as the program has always fitted them.
+            s += signiert ? zeile[u(j)] : std::fabs(zeile[u(j)]);
+        }
         if (!std::isfinite(s)) {
             fehler_ = kNichtBerechenbar;
             return false;
         }
-        r[u(i)] = s;
+        zeile[0] = s;
     }
     return true;
 }
 
-const std::vector<double>* FitObjective::residuen(const FitParameter& p) {
+const FitObjective::Abweichungen* FitObjective::residuen(const FitParameter& p) {
     auto gleich = [&p](const Eintrag& e) { return e.belegt && e.p[1] == p[1] && e.p[2] == p[2] && e.p[3] == p[3]; };
     for (const Eintrag& e : cache_)
-        if (gleich(e)) return e.ok ? &e.r : nullptr;
+        if (gleich(e)) return e.ok ? &e.d : nullptr;
     Eintrag& e = cache_[naechster_];
     naechster_ = (naechster_ + 1) % cache_.size();
     e.p = p;
     e.belegt = true;
-    e.ok = residuenIsotherm(p, e.r);
-    return e.ok ? &e.r : nullptr;
+    e.ok = residuenIsotherm(p, e.d);
+    return e.ok ? &e.d : nullptr;
 }
 
 bool FitObjective::CalcResiduals(int i, const FitParameter& p, double& r) {
     r = 0;
     if (nichtIsotherm()) return residuumNichtIsotherm(i, p, r);
-    const std::vector<double>* v = residuen(p);
-    if (!v) return false;
-    if (i >= 1 && u(i) < v->size()) r = (*v)[u(i)];
+    const Abweichungen* d = residuen(p);
+    if (!d) return false;
+    if (i >= 1 && u(i) < d->size()) r = (*d)[u(i)][0];
     return true;
 }
 
@@ -158,16 +171,42 @@ bool FitObjective::CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, 
         J[2] = -p[1] * J[1] / RT;
         return CalcResiduals(i, p, r);
     }
+    const bool isotherm = !nichtIsotherm();
     for (int j = 1; j <= nPar; ++j) {
         const double s = p[u(j)];
         const double h = (std::fabs(s) + kDiffSchritt) * kDiffSchritt;
-        double r2 = 0;
+        // The model sees the order of mode 2 as a Single: divide by the
+        // change it really took, not by h (a few units of the last place).
+        const double schritt = isotherm && app.bAuswertungsart == 2 && j == 2
+                                   ? static_cast<double>(static_cast<Single>(s + h)) - static_cast<Single>(s)
+                                   : h;
         if (!CalcResiduals(i, p, r)) return false;
+        if (!isotherm) {
+            double r2 = 0;
+            p[u(j)] = s + h;
+            const bool ok = CalcResiduals(i, p, r2);
+            p[u(j)] = s;
+            if (!ok) return false;
+            J[u(j)] = (r2 - r) / h;
+            continue;
+        }
+        if (schritt == 0) continue;  // the model cannot see a change this small
+        const Abweichungen* d0 = residuen(p);
+        std::array<double, 6> vorher = (*d0)[u(i)];
         p[u(j)] = s + h;
-        const bool ok = CalcResiduals(i, p, r2);
+        const Abweichungen* d1 = residuen(p);
         p[u(j)] = s;
-        if (!ok) return false;
-        J[u(j)] = (r2 - r) / h;
+        if (!d1) return false;
+        const std::array<double, 6>& nachher = (*d1)[u(i)];
+        double dr = 0;
+        for (int k = 1; k <= 5; ++k) {
+            if (!auswahl_.stoff[u(k)]) continue;
+            // A single species counts signed; several with the sign each
+            // deviation has at p (forward from 0).
+            const double a = vorher[u(k)], b = nachher[u(k)];
+            dr += eineArt() || a > 0 ? b - a : a < 0 ? a - b : std::fabs(b);
+        }
+        J[u(j)] = dr / schritt;
     }
     return true;
 }

@@ -67,24 +67,34 @@ public:
     // start concentration in mode 7).
     bool calcFQS_Marquardt(const FitParameter& p, double& FQS);
     // The residual of point i (0 for a point that does not take part); in
-    // modes 1 and 2 the sum over the chosen species of |c(model) - c(point)|.
+    // modes 1 and 2 the sum over the chosen species of |c(model) - c(point)|,
+    // with a single chosen species its signed deviation c(model) - c(point)
+    // (the same square, without a kink at 0).
     bool CalcResiduals(int i, const FitParameter& p, double& r);
     // The residual r of point i and its derivatives J(1..nPar) by p(j):
     // analytic in mode 6 with Arrhenius, else forward differences with the
-    // step (|p(j)| + 1.7e-7) x 1.7e-7. p is changed and restored.
+    // step (|p(j)| + 1.7e-7) x 1.7e-7, divided by the change the model really
+    // saw (the order of mode 2 is a Single). In modes 1 and 2 each species'
+    // deviation is differenced and counted with the sign it has at p, so a
+    // step never straddles the kink of |.|. p is changed and restored.
     bool CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, std::array<double, 4>& J);
 
     // The text of the last failure (a simulation's own text, else a general one).
     const std::string& fehlerText() const { return fehler_; }
 
 private:
-    bool residuenIsotherm(const FitParameter& p, std::vector<double>& r);
+    // Signed deviations c(model) - c(point) of the chosen species 1..5 at
+    // every point (element 0 of each row: the point's residual).
+    using Abweichungen = std::vector<std::array<double, 6>>;
+
+    bool eineArt() const;  // exactly one species chosen
+    bool residuenIsotherm(const FitParameter& p, Abweichungen& d);
     bool residuumNichtIsotherm(int i, const FitParameter& p, double& r);
-    const std::vector<double>* residuen(const FitParameter& p);
+    const Abweichungen* residuen(const FitParameter& p);
 
     struct Eintrag {
         FitParameter p{};
-        std::vector<double> r;
+        Abweichungen d;
         bool ok = false;
         bool belegt = false;
     };

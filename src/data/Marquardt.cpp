@@ -19,6 +19,7 @@ constexpr double kPhi = 1;
 constexpr double kEps = 3e-16;         // machine precision as the method counts it
 constexpr double kProbe = 1.7320508e-7;  // 10 * sqrt(kEps)
 constexpr int kMaxAblehnungen = 60;
+constexpr double kSchrittEnde = 1.5e-8;  // about the root of the machine precision
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
@@ -28,6 +29,7 @@ struct Lauf {
     int n = 0;
     std::vector<double> a, c, cAlt, v, vAlt, delta, J, X, XAlt;
     std::vector<int> mask, maskAlt;
+    std::vector<int> schnitt;  // the bound (kUnten, kOben) that cut the trial step, else 0
 
     explicit Lauf(int nPar)
         : n(nPar),
@@ -41,7 +43,8 @@ struct Lauf {
           X(u(nPar)),
           XAlt(u(nPar)),
           mask(u(nPar)),
-          maskAlt(u(nPar)) {}
+          maskAlt(u(nPar)),
+          schnitt(u(nPar)) {}
 
     int m(int j) const { return mask[u(j - 1)]; }
 
@@ -227,6 +230,20 @@ MarquardtResult MarquardtNash(const MarquardtProblem& pr, std::vector<double> p)
                 ablehnen = !(gtp <= 0) || !finite(L.delta);
             }
             if (!ablehnen) {
+                // A free parameter that sits on a bound while its step points
+                // out of the box is held there and the step is solved again
+                // without it; otherwise it would cut every step to nothing.
+                bool gehalten = false;
+                for (int j = 0; j < n; ++j) {
+                    const double d = L.delta[u(j)];
+                    if (L.mask[u(j)] != kFrei || d == 0) continue;
+                    if (d < 0 ? L.X[u(j)] <= lo[u(j)] : L.X[u(j)] >= hi[u(j)]) {
+                        L.mask[u(j)] = d < 0 ? kUnten : kOben;
+                        L.v[u(j)] = 0;
+                        gehalten = true;
+                    }
+                }
+                if (gehalten) continue;
                 double t = 1;
                 for (int j = 0; j < n; ++j) {
                     const double d = L.delta[u(j)];
@@ -236,8 +253,17 @@ MarquardtResult MarquardtNash(const MarquardtProblem& pr, std::vector<double> p)
                 }
                 int count = 0;
                 for (int j = 0; j < n; ++j) {
+                    L.schnitt[u(j)] = 0;
                     if (L.mask[u(j)] == kFix) continue;
-                    p[u(j)] = L.X[u(j)] + t * L.delta[u(j)];
+                    const double d = L.delta[u(j)];
+                    const double grenze = d <= 0 ? lo[u(j)] : hi[u(j)];
+                    // The parameter whose bound cut the step lands exactly on it.
+                    if (d != 0 && (grenze - L.X[u(j)]) / d == t) {
+                        p[u(j)] = grenze;
+                        L.schnitt[u(j)] = d < 0 ? kUnten : kOben;
+                    } else {
+                        p[u(j)] = L.X[u(j)] + t * d;
+                    }
                     if (p[u(j)] + 10 == L.X[u(j)] + 10) {
                         p[u(j)] = L.X[u(j)];
                         ++count;
@@ -255,9 +281,26 @@ MarquardtResult MarquardtNash(const MarquardtProblem& pr, std::vector<double> p)
                         if (L.mask[u(j)] <= 0) continue;
                         if (p[u(j)] - lo[u(j)] <= (std::fabs(lo[u(j)]) + kEps) * kEps) L.mask[u(j)] = kUnten;
                         if (hi[u(j)] - p[u(j)] <= (std::fabs(hi[u(j)]) + kEps) * kEps) L.mask[u(j)] = kOben;
+                        if (L.schnitt[u(j)] != 0) L.mask[u(j)] = L.schnitt[u(j)];
                     }
                     S = St;
                     angenommen = true;
+                    // A step that had to be damped to half the Gauss-Newton
+                    // step or less and still moves no parameter by more than
+                    // kSchrittEnde of itself ends the run: it creeps along a
+                    // kink of the sum of squares (the sum of absolute
+                    // deviations of several species has them), and every
+                    // further step only shrinks, far below the precision a
+                    // parameter is shown with.
+                    bool kriecht = lambda >= 1;
+                    for (int j = 0; j < n && kriecht; ++j)
+                        kriecht = std::fabs(p[u(j)] - L.X[u(j)]) <= kSchrittEnde * (std::fabs(L.X[u(j)]) + 1e-7);
+                    if (kriecht) {
+                        L.X = p;
+                        Fmin = S;
+                        konvergiert = true;
+                        break;
+                    }
                     continue;
                 }
             }

@@ -53,7 +53,13 @@ struct MarquardtResult {
 
 // Minimises the sum of squares from the start vector. A start outside the
 // bounds is moved onto the nearer bound and held there; a parameter whose
-// lower bound exceeds its upper one is treated as fixed. A trial whose sum
+// lower bound exceeds its upper one is treated as fixed. A step cut short by
+// a bound puts that parameter exactly on the bound, where it is held until
+// the gradient points back into the box; a free parameter on a bound whose
+// step points out of the box is held and the step solved without it. The run
+// has converged when a trial step changes no free parameter (in the sum
+// with 10), or when a step accepted with lambda >= 1 moves no parameter by
+// more than 1.5e-8 of its value (plus 1e-7). A trial whose sum
 // of squares or a Jacobian that cannot be computed or is not finite counts as
 // a rejected step (a Jacobian at an accepted point falls back to the point
 // before it); after 60 rejections in a row the run ends at the last accepted

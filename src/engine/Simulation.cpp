@@ -80,8 +80,8 @@ void simulateMichaelisMenten() {
 
 // ---- Runge-Kutta integration with step doubling ----------------------------
 
-// Integrated state y(1..4); element 0 unused.
-using State = std::array<double, 5>;
+// Integrated state: components 1..4 of the model at indices 0..3.
+using State = std::array<double, 4>;
 
 struct Params {
     double k1, k2, k3, n;
@@ -93,44 +93,44 @@ struct Params {
 template <int M>
 inline void rhs(const State& y, State& f, const Params& p) {
     const double k1 = p.k1, k2 = p.k2, k3 = p.k3;
-    f[1] = f[2] = f[3] = f[4] = 0;
+    f[0] = f[1] = f[2] = f[3] = 0;
     if constexpr (M == 7) {
-        f[1] = -k1 * y[1] * y[2] - k2 * y[1] * y[3];
-        f[2] = -k1 * y[1] * y[2];
-        f[3] = k1 * y[1] * y[2] - k2 * y[1] * y[3];
-        f[4] = k2 * y[1] * y[3];
+        f[0] = -k1 * y[0] * y[1] - k2 * y[0] * y[2];
+        f[1] = -k1 * y[0] * y[1];
+        f[2] = k1 * y[0] * y[1] - k2 * y[0] * y[2];
+        f[3] = k2 * y[0] * y[2];
     } else if constexpr (M == 9) {
-        f[1] = -k1 * y[1] * y[2];
-        f[2] = f[1];
-        f[3] = k1 * y[1] * y[2] - k2 * y[3];
-        f[4] = k2 * y[3];
+        f[0] = -k1 * y[0] * y[1];
+        f[1] = f[0];
+        f[2] = k1 * y[0] * y[1] - k2 * y[2];
+        f[3] = k2 * y[2];
     } else if constexpr (M == 10) {
-        f[1] = -k1 * y[1] * y[2] + k2 * y[3] + k3 * y[3];
-        f[2] = -k1 * y[1] * y[2] + k2 * y[3];
-        f[3] = k1 * y[1] * y[2] - k2 * y[3] - k3 * y[3];
-        f[4] = k3 * y[3];
-    } else if constexpr (M == 13) {
-        f[1] = -k1 * y[1] * y[2];
-        f[2] = f[1];
-        f[3] = k1 * y[1] * y[2] - k2 * y[3] + k3 * y[4];
-        f[4] = k2 * y[3] - k3 * y[4];
-    } else if constexpr (M == 18) {
-        f[1] = -k1 * y[1] * y[2] + k2 * y[3];
-        f[2] = f[1];
-        f[3] = k1 * y[1] * y[2] - k2 * y[3] - k3 * y[3];
-        f[4] = k3 * y[3];
-    } else if constexpr (M == 14) {  // A, C, P
-        f[1] = -k1 * y[1];
-        f[2] = k1 * y[1] - k2 * y[2] + k3 * y[3];
-        f[3] = k2 * y[2] - k3 * y[3];
-    } else if constexpr (M == 15) {  // A, C, P
-        f[1] = -k1 * y[1] + k2 * y[2];
-        f[2] = k1 * y[1] - k2 * y[2] - k3 * y[2];
+        f[0] = -k1 * y[0] * y[1] + k2 * y[2] + k3 * y[2];
+        f[1] = -k1 * y[0] * y[1] + k2 * y[2];
+        f[2] = k1 * y[0] * y[1] - k2 * y[2] - k3 * y[2];
         f[3] = k3 * y[2];
+    } else if constexpr (M == 13) {
+        f[0] = -k1 * y[0] * y[1];
+        f[1] = f[0];
+        f[2] = k1 * y[0] * y[1] - k2 * y[2] + k3 * y[3];
+        f[3] = k2 * y[2] - k3 * y[3];
+    } else if constexpr (M == 18) {
+        f[0] = -k1 * y[0] * y[1] + k2 * y[2];
+        f[1] = f[0];
+        f[2] = k1 * y[0] * y[1] - k2 * y[2] - k3 * y[2];
+        f[3] = k3 * y[2];
+    } else if constexpr (M == 14) {  // A, C, P
+        f[0] = -k1 * y[0];
+        f[1] = k1 * y[0] - k2 * y[1] + k3 * y[2];
+        f[2] = k2 * y[1] - k3 * y[2];
+    } else if constexpr (M == 15) {  // A, C, P
+        f[0] = -k1 * y[0] + k2 * y[1];
+        f[1] = k1 * y[0] - k2 * y[1] - k3 * y[1];
+        f[2] = k3 * y[1];
     } else if constexpr (M == 20) {  // A, P
-        if (y[1] >= 0) {
-            f[1] = -k1 * std::pow(y[1], p.n);
-            f[2] = -f[1];
+        if (y[0] >= 0) {
+            f[0] = -k1 * std::pow(y[0], p.n);
+            f[1] = -f[0];
         }
     }
 }
@@ -146,14 +146,14 @@ bool rungeKutta(const State& y, double delta, int m, const Params& p, State& w) 
     w = y;
     for (int step = 0; step < m; ++step) {
         rhs<M>(w, s1, p);
-        for (int i = 1; i <= 4; ++i) z[i] = w[i] + h * s1[i] / 2;
+        for (int i = 0; i < 4; ++i) z[i] = w[i] + h * s1[i] / 2;
         rhs<M>(z, s2, p);
-        for (int i = 1; i <= 4; ++i) z[i] = w[i] + h * s2[i] / 2;
+        for (int i = 0; i < 4; ++i) z[i] = w[i] + h * s2[i] / 2;
         rhs<M>(z, s3, p);
-        for (int i = 1; i <= 4; ++i) z[i] = w[i] + h * s3[i];
+        for (int i = 0; i < 4; ++i) z[i] = w[i] + h * s3[i];
         rhs<M>(z, s4, p);
-        for (int i = 1; i <= 4; ++i) w[i] += h * (s1[i] + 2 * s2[i] + 2 * s3[i] + s4[i]) / 6;
-        if (!std::isfinite(w[1] + w[2] + w[3] + w[4])) return false;
+        for (int i = 0; i < 4; ++i) w[i] += h * (s1[i] + 2 * s2[i] + 2 * s3[i] + s4[i]) / 6;
+        if (!std::isfinite(w[0] + w[1] + w[2] + w[3])) return false;
     }
     return true;
 }
@@ -173,8 +173,8 @@ void advance(State& y, double delta, int& m, double& lastStep, const Params& p) 
         m *= 2;
         const bool fineOk = rungeKutta<M>(y, delta, m, p, fine);
         bool pass = coarseOk && fineOk;
-        for (int i = 1; i <= componentsOf(M) && pass; ++i) {
-            const double sum = std::fabs(fine[i]) + std::fabs(coarse[i]);
+        for (int i = 0; i < componentsOf(M) && pass; ++i) {
+            const double sum = std::fabs(fine[u(i)]) + std::fabs(coarse[u(i)]);
             pass = sum < p.tiny || std::fabs(coarse[u(i)] - fine[u(i)]) / sum <= 0.01;
         }
         if (pass) {
@@ -197,20 +197,22 @@ void storeHalfLife(bool& found, Single& target, int j, const std::vector<double>
 template <int M>
 void integrate() {
     const auto& c0 = app.c0;
+    State y{};
+    y[0] = c0[1];
+    y[1] = (M == 14 || M == 15) ? c0[3] : (M == 20 ? c0[4] : c0[2]);
+    y[2] = (M == 14 || M == 15) ? c0[4] : c0[3];
+    y[3] = c0[4];
     // The program documents a fixed 1e-6 mol/l below which a component counts
     // as converged; that makes the accuracy depend on the concentration scale
     // (a micromolar run would be steered by that bound alone and may even turn
     // negative). The bound is taken relative to the largest start
-    // concentration instead, which leaves it at 1e-6 for concentrations near 1.
+    // concentration of the components integrated here, which leaves it at
+    // 1e-6 for concentrations near 1; a feed of a species the model lacks
+    // (left from another model) does not loosen it.
     double scale = 0;
-    for (int s = 1; s <= 5; ++s) scale = std::max(scale, std::fabs(c0[u(s)]));
+    for (int i = 0; i < componentsOf(M); ++i) scale = std::max(scale, std::fabs(y[u(i)]));
     const double tiny = 1e-6 * (scale > 0 ? scale : 1.0);
     const Params p{app.k[1], app.k[2], app.k[3], static_cast<double>(app.nOrdnung), tiny};
-    State y{};
-    y[1] = c0[1];
-    y[2] = (M == 14 || M == 15) ? c0[3] : (M == 20 ? c0[4] : c0[2]);
-    y[3] = (M == 14 || M == 15) ? c0[4] : c0[3];
-    y[4] = c0[4];
     const double delta = static_cast<double>(app.tEnd) / kIntervalle;
     int m = 1;
     double t = 0;
@@ -222,7 +224,7 @@ void integrate() {
             t += delta;
         }
         app.tSim[u(j)] = t;
-        for (int s = 1; s <= 4; ++s) cSimOf(s)[u(j)] = y[u(s)];
+        for (int s = 1; s <= 4; ++s) cSimOf(s)[u(j)] = y[u(s - 1)];
         storeHalfLife(foundA, app.tHalbA_sim, j, app.cSim_A, c0[1] / 2);
         storeHalfLife(foundB, app.tHalbB_sim, j, app.cSim_B, c0[2] / 2);
     }

@@ -26,13 +26,13 @@ namespace vrn {
 // - Runge-Kutta (7, 9, 10, 13, 14, 15, 18, 20): exactly 201 points at times
 //   accumulated in steps of tEnd/200, classical 4th-order steps with step
 //   doubling (1 % between the coarse and the fine trial, or both below
-//   1e-6 times the largest start concentration); the curves of
-//   slots A..P (14, 15: A, C, P; 20: A, P; cSim_Q gets a copy of cSim_C, 14
-//   and 15 leave a copy of C in cSim_B and of P in cSim_Q, 20 a copy of P in
-//   cSim_B), all five rSim_* at every point, cAkt(1..5) at the last point,
-//   dtSim = the last inner step, the half-lives read off the curves, and the
-//   spline store (201 points, SplX(0) = 201) with an Akima spline of every
-//   species whose character in sSpeziesMaske is "1".
+//   1e-6 times the largest start concentration of the integrated species);
+//   the curves of slots A..P (14, 15: A, C, P; 20: A, P; cSim_Q gets a copy
+//   of cSim_C, 14 and 15 leave a copy of C in cSim_B and of P in cSim_Q, 20 a
+//   copy of P in cSim_B), all five rSim_* at every point, cAkt(1..5) at the
+//   last point, dtSim = the last inner step, the half-lives read off the
+//   curves, and the spline store (201 points, SplX(0) = 201) with an Akima
+//   spline of every species whose character in sSpeziesMaske is "1".
 // - With bAuswertungsart = 0, Achsenbereich slots 0..5 (0 and tEnd; 0 and the
 //   largest of c0(1) and the values of the model's species B..Q; the
 //   smallest and largest rate of the model's species widened by 5 %).

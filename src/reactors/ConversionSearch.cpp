@@ -44,7 +44,14 @@ ConversionSearchResult searchConversionTime(double c0A, double U, const ReactorA
                 lo = hi;
                 glo = ghi;
                 hi = 2 * hi;
-                ghi = g(hi);
+                try {
+                    ghi = g(hi);
+                } catch (const EngineFailure&) {
+                    // Every time the engine could compute stays below the
+                    // conversion: it is not reached (for example the enzyme
+                    // of model 10, which is set free again in the end).
+                    return r;
+                }
                 bracketed = ghi >= 0;
                 const double before = glo + U;
                 flat = std::fabs(ghi - glo) <= kFlach * std::fabs(before) ? flat + 1 : 0;

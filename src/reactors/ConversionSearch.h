@@ -26,9 +26,11 @@ struct ConversionSearchResult {
 // crosses U, then the crossing is narrowed by regula falsi (Illinois, every
 // third step a bisection) to 1e-12 of t or until the conversion matches U.
 // One more call at the found t gives c. NotReached when no crossing was
-// found, or when the conversion stays below U through three doublings in a
+// found, when the conversion stays below U through three doublings in a
 // row that change it by no more than 1e-9 of itself (it has reached its end
-// value); EngineFailed with the engine's status as soon as a call fails.
+// value), or when the engine fails at a doubled time while every earlier
+// time stayed below U; EngineFailed with the engine's status as soon as any
+// other call fails.
 ConversionSearchResult searchConversionTime(double c0A, double U, const ReactorAtTime& reactor);
 
 // The result the batch and tubular windows show, with the model app.iModell:

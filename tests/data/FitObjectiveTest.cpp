@@ -196,3 +196,110 @@ TEST(FitObjective, ShownErrorSumAndMinimisedSum) {
         EXPECT_NEAR(CalcFQS_Messwerte(a), shown, 1e-12);
     }
 }
+
+// With one species the residual is its signed deviation (same square, no
+// kink); with several, the derivative counts each deviation with the sign it
+// has at p, so a step that crosses 0 does not flip it. Model 2, c(A) =
+// exp(-k t), c(P) = 1 - exp(-k t), at k = 0.2 where c(A) fits exactly (one
+// species) or lies 1e-13 above its point while c(P) lies 0.05 below.
+TEST(FitObjective, DeviationsKeepTheirSign) {
+    test::setUpModel(2, {0.2, 0, 0}, {1, 0, 0, 0, 0}, 10, "10010");
+    app.bAuswertungsart = 1;
+    for (bool beide : {false, true}) {
+        std::vector<Punkt> pts;
+        for (int i = 1; i <= 3; ++i) {
+            const double e = std::exp(-0.2 * i);
+            pts.push_back({double(i), e - (beide ? 1e-13 : 0), 0, 1 - e + 0.05});
+        }
+        setData(pts);
+        FitObjective o(beide ? species({1, 4}) : species({1}));
+        for (int i = 1; i <= 3; ++i) {
+            const double dAdk = -i * std::exp(-0.2 * i);  // dc(A)/dk; dc(P)/dk = -dc(A)/dk
+            FitParameter p{0, 0.2, 0, 0};
+            double r = 0;
+            std::array<double, 4> J{};
+            ASSERT_TRUE(o.CalcAbleitungen(1, i, p, r, J));
+            EXPECT_NEAR(J[1], beide ? 2 * dAdk : dAdk, 1e-5 * std::fabs(dAdk)) << i;
+            if (!beide) {
+                ASSERT_TRUE(o.CalcResiduals(i, {0, 0.25, 0, 0}, r));
+                EXPECT_NEAR(r, std::exp(-0.25 * i) - std::exp(-0.2 * i), 1e-15) << i;  // below its point
+            }
+        }
+    }
+}
+
+// Mode 2 keeps the order n as a Single; its derivative is divided by the
+// change n really took. The standard deviations of k1 and n against a
+// reference in double precision from the closed form of order n,
+// c(A) = (1 + (n - 1) k t)^(1/(1 - n)), at the fitted k1 and n.
+TEST(FitObjective, StandardDeviationOfTheOrder) {
+    test::MsgRecorder rec;
+    for (double n0 : {1.5, 2.2}) {
+        test::setUpModel(20, {0.1, 0, 0}, {1, 0, 0, 0, 0}, 20, "10010");
+        app.bAuswertungsart = 2;
+        auto cA = [](double t, double k, double n) { return std::pow(1 + (n - 1) * k * t, 1 / (1 - n)); };
+        std::vector<Punkt> pts;
+        for (int i = 1; i <= 20; ++i) pts.push_back({double(i), cA(i, 0.2, n0) * (1 + 0.01 * std::sin(3.0 * i))});
+        setData(pts);
+        const KinFitErgebnis e = MarquardtNashFitting(2, {0, 0.1, 1.2, 0}, species({1}));
+        ASSERT_FALSE(e.bMaxIter || e.abgebrochen);
+        const double k = e.p[1], n = static_cast<Single>(e.p[2]);
+        // J'J and the sum of squares by central differences of the closed form.
+        double a11 = 0, a12 = 0, a22 = 0, S = 0;
+        for (const Punkt& q : pts) {
+            const double hk = 1e-6 * k, hn = 1e-6 * n;
+            const double jk = (cA(q.t, k + hk, n) - cA(q.t, k - hk, n)) / (2 * hk);
+            const double jn = (cA(q.t, k, n + hn) - cA(q.t, k, n - hn)) / (2 * hn);
+            a11 += jk * jk;
+            a12 += jk * jn;
+            a22 += jn * jn;
+            S += std::pow(cA(q.t, k, n) - q.cA, 2);
+        }
+        const double s2 = S / (20 - 2), det = a11 * a22 - a12 * a12;
+        SCOPED_TRACE(n0);
+        EXPECT_NEAR(e.StdAbw[1], std::sqrt(s2 * a22 / det), 0.01 * std::sqrt(s2 * a22 / det));
+        EXPECT_NEAR(e.StdAbw[2], std::sqrt(s2 * a11 / det), 0.01 * std::sqrt(s2 * a11 / det));
+    }
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+// Model 13 (A + B => C <=> P, k = 0.3, 0.2, 0.1) on 50 and 1000 points with
+// 1 % scatter, all four species, from (0.01, 0.02, 0.005): the first steps
+// run k3 into its lower bound, the sum of absolute deviations has kinks, and
+// the fit still ends at the constants of its data, before any limit.
+TEST(FitObjective, FitThroughABoundAndOverKinks) {
+    test::MsgRecorder rec;
+    // The rate law integrated by fixed Runge-Kutta steps of 1e-3.
+    auto rates = [](const std::array<double, 4>& c) {
+        const double r1 = 0.3 * c[0] * c[1], r2 = 0.2 * c[2] - 0.1 * c[3];
+        return std::array<double, 4>{-r1, -r1, r1 - r2, r2};
+    };
+    std::vector<std::array<double, 4>> ref{{1, 1, 0, 0}};
+    for (int s = 1; s <= 20000; ++s) {
+        const auto& c = ref.back();
+        auto step = [&c](const std::array<double, 4>& d, double f) {
+            std::array<double, 4> z{};
+            for (std::size_t i = 0; i < 4; ++i) z[i] = c[i] + f * d[i];
+            return z;
+        };
+        const auto k1 = rates(c), k2 = rates(step(k1, 5e-4)), k3 = rates(step(k2, 5e-4)), k4 = rates(step(k3, 1e-3));
+        std::array<double, 4> n{};
+        for (std::size_t i = 0; i < 4; ++i) n[i] = c[i] + 1e-3 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]) / 6;
+        ref.push_back(n);
+    }
+    for (int n : {50, 1000}) {
+        test::setUpModel(13, {0.1, 0.1, 0.1}, {1, 1, 0, 0, 0}, 20, "11110");
+        app.bAuswertungsart = 1;
+        test::setDataSet(n, [n, &ref](Messpunkt& m, int i) {
+            m.t = 20.0 * i / n;
+            for (int j = 1; j <= 4; ++j)
+                m.c[j] = ref[static_cast<std::size_t>(20000 * i / n)][static_cast<std::size_t>(j - 1)] * (1 + 0.01 * std::sin(3.0 * i + j));
+        });
+        const KinFitErgebnis e = MarquardtNashFitting(3, {0, 0.01, 0.02, 0.005}, species({1, 2, 3, 4}));
+        EXPECT_FALSE(e.bMaxIter || e.abgebrochen) << n;
+        EXPECT_NEAR(e.p[1], 0.3, 0.003) << n;
+        EXPECT_NEAR(e.p[2], 0.2, 0.004) << n;
+        EXPECT_NEAR(e.p[3], 0.1, 0.002) << n;
+    }
+    EXPECT_EQ(rec.count(), 0u);
+}

@@ -4,7 +4,9 @@
 #include <limits>
 #include <tuple>
 
+#include "engine/LinearModelSolutions.h"
 #include "reactors/BatchReactor.h"
+#include "reactors/ConversionSearch.h"
 #include "ReactorTestSupport.h"
 
 using namespace vrn;
@@ -100,6 +102,51 @@ TEST(BatchReactor, OrderNAgainstItsClosedForms) {
         EXPECT_GE(c[A], 0) << tt;
         EXPECT_LT(c[A], 1e-6) << tt;
         EXPECT_NEAR(c[A] + c[P], 1.0, 1e-12) << tt;
+    }
+}
+
+// Far into the tail (k·t up to 1e6, intervals of k·t/150): a step that
+// overshoots c(A) below 0 is not accurate and is refined, so A follows
+// 1/(1/A0 + k t) and A0 exp(-k t) and never drops to 0 early; A + P stays.
+TEST(BatchReactor, OrderNFarIntoTheTail) {
+    for (Single n : {1.0f, 2.0f}) {
+        for (double kt : {1.0, 10.0, 100.0, 600.0, 1e4, 1e6}) {
+            setReactor(20, {0.15, 0, 0}, {1, 0, 0, 0.5, 0}, n);
+            const Konz c = batch(20, kt / 0.15);
+            const double want = n == 1 ? std::exp(-kt) : 1 / (1 + kt);
+            EXPECT_NEAR(c[A], want, 2e-6 * want + 1e-12) << "n " << n << ", k t " << kt;
+            EXPECT_GE(c[A], 0);
+            EXPECT_NEAR(c[A] + c[P], 1.5, 1e-14);
+        }
+    }
+    // The time of a conversion of 0.9999 and 0.999999: t = (1/(1 - U) - 1)/(k A0).
+    for (double U : {0.9999, 0.999999}) {
+        setReactor(20, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 2.0f);
+        double t = 0;
+        ReactorStatus failure;
+        ASSERT_EQ(batchResult(true, t, U, failure), CalcOutcome::Done) << U;
+        const double want = (1 / (1 - U) - 1) / 0.15;
+        EXPECT_NEAR(t, want, 1e-6 * want) << U;
+    }
+}
+
+// The step control takes its scale from the species the model integrates: a
+// feed of 1 mol/l of B beside a nanomolar A0 does not loosen it.
+TEST(BatchReactor, UnusedFeedDoesNotLoosenTheStepControl) {
+    for (Integer model : {Integer{14}, Integer{15}, Integer{20}}) {
+        const double A0 = model == 20 ? 1e-7 : 1e-9, k1 = 10, k2 = 5, k3 = 1;
+        setReactor(model, {k1, k2, k3}, {A0, 1, 0, 0, 0}, 1.0f);
+        for (double t : {1.0, 10.0, 100.0}) {
+            const Konz c = batch(model, t);
+            const test::ACP want = model == 14   ? test::consecutiveWithEquilibrium(t, A0, 0, 0, k1, k2, k3)
+                                   : model == 15 ? test::preEquilibrium(t, A0, 0, 0, k1, k2, k3)
+                                                 : test::ACP{A0 * std::exp(-k1 * t), 0, A0 * (1 - std::exp(-k1 * t))};
+            EXPECT_NEAR(c[A], want[0], 1e-6 * A0) << model << " at " << t;
+            if (model != 20) {
+                EXPECT_NEAR(c[C], want[1], 1e-6 * A0) << model << " at " << t;
+            }
+            EXPECT_NEAR(c[P], want[2], 1e-6 * A0) << model << " at " << t;
+        }
     }
 }
 

@@ -208,3 +208,20 @@ TEST_F(BatchWindow, ATypedTimeSurvivesASwitchToTheModelWindowAndBack) {
     }
     EXPECT_EQ(rec.count(), 0u);
 }
+
+// The enzyme of model 10 is bound for a while and set free again: a
+// conversion of E of 0.5 is never reached, and the search says so.
+TEST_F(BatchWindow, UnreachableConversionSaysSo) {
+    frmBatch& b = open<frmBatch>("mnuBatchR", 10);
+    clickButton(b.optInpSelect[1]);
+    const std::pair<std::size_t, const char*> typed[] = {{0, "0.01"}, {1, "1"},    {10, "0.15"},
+                                                         {11, "0.1"}, {12, "0.2"}, {13, "0.5"}};
+    for (const auto& [field, text] : typed) typeInto(b.Inp[field], text);
+    rec.clear();
+    clickButton(b.cmdCalc);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_TRUE(vrn::test::isMessage(rec.last(), "Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.",
+                                     "keine Ausführung möglich", MsgIcon::Critical));
+    EXPECT_EQ(b.Inp[14]->text(), "");
+    EXPECT_EQ(b.Inp[5]->text(), "");
+}

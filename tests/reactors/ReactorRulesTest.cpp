@@ -114,17 +114,22 @@ TEST(ConversionSearch, EndsOnAPlateauAnEngineFailureOrAStep) {
     EXPECT_EQ(search(0.5, plateau).outcome, ConversionSearchResult::NotReached);
     EXPECT_LT(calls, 12);
 
-    // A failure ends the search at once with the engine's status.
-    calls = 0;
-    auto failing = [&calls](double t, Konz& c) {
-        ++calls;
-        c[A] = std::exp(-1e-3 * t);
-        return t > 100 ? ReactorStatus::failure("kaputt", "Titel") : ReactorStatus{};
-    };
-    const ConversionSearchResult f = search(0.5, failing);
-    EXPECT_EQ(f.outcome, ConversionSearchResult::EngineFailed);
-    EXPECT_EQ(f.status.text, "kaputt");
-    EXPECT_EQ(calls, 6);  // 5, 10, 20, 40, 80, 160
+    // A failure at the start or while the crossing is narrowed ends the
+    // search at once with the engine's status; one at a doubled time, with
+    // every earlier time below the conversion, means it was not reached.
+    for (double failsFrom : {0.0, 100.0, 650.0}) {
+        calls = 0;
+        auto failing = [&calls, failsFrom](double t, Konz& c) {
+            ++calls;
+            c[A] = std::exp(-1e-3 * t);
+            return t > failsFrom && t < 1280 ? ReactorStatus::failure("kaputt", "Titel") : ReactorStatus{};
+        };
+        const ConversionSearchResult f = search(0.5, failing);
+        EXPECT_EQ(f.outcome, failsFrom == 100 ? ConversionSearchResult::NotReached
+                                              : ConversionSearchResult::EngineFailed) << failsFrom;
+        EXPECT_EQ(f.status.text, failsFrom == 100 ? "" : "kaputt") << failsFrom;
+        EXPECT_EQ(calls, failsFrom == 0 ? 1 : failsFrom == 100 ? 6 : 10) << failsFrom;  // 5, 10, ..., 160; ..., 1280, 709
+    }
 
     // A conversion that jumps from 0 to 1 at t = 3: the jump is found.
     auto jump = [](double t, Konz& c) {
