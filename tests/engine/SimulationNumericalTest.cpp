@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <tuple>
 
 #include "EngineTestSupport.h"
 #include "LinearModelSolutions.h"
 #include "engine/Akima.h"
+#include "engine/ModelChoice.h"
 #include "engine/Simulation.h"
 #include "support/TestSupport.h"
 
@@ -336,3 +339,71 @@ TEST(SimulationFailures, EndTimeMustGive200Steps) {
         }
     }
 }
+
+namespace {
+
+// FNV-1a over the bytes of every value added.
+struct Fingerprint {
+    std::uint64_t h = 14695981039346656037ull;
+    template <class T>
+    void add(T v) {
+        unsigned char b[sizeof v];
+        std::memcpy(b, &v, sizeof v);
+        for (unsigned char c : b) h = (h ^ c) * 1099511628211ull;
+    }
+};
+
+}  // namespace
+
+// Every model at the defaults of its choice (A0 = 1, tEnd = 100, order 1.5):
+// the curves, rates, half-lives and last step, to the last bit, as they were
+// computed before stiff runs got their own integrator (none of these is
+// stiff). The fingerprint covers tSim and cSim_*, rSim_* at points 0..200.
+TEST(NumericalSimulation, NineteenModelsAtTheirDefaultsAsBefore) {
+    struct Row {
+        Integer model;
+        std::uint64_t fingerprint;
+        double cAEnd;  // c(A) at t = 100, to see at a glance what moved
+    };
+    const Row rows[] = {
+        {1, 0xd25ef7798892d80cull, 0x0p+0},
+        {2, 0xb0db00a4873792afull, 0x1.4875ca22p-22},
+        {3, 0x6057042b7451315ull, 0x1.084210842108p-5},
+        {4, 0x14d537e2527485e9ull, 0x1p-4},
+        {5, 0x50bd888d5f752a7eull, 0x1.37dbb074c8p-13},
+        {6, 0x6db20ce6fcc42928ull, 0x1.4875ca227ec38p-22},
+        {7, 0x9a8ff0fe158782f6ull, 0x1.05d17898dad1dp-10},
+        {8, 0x35e18920b4cacf3aull, 0x1.5555555555554p-3},
+        {9, 0x6e20febe077eaf1ull, 0x1.000000075a722p-4},
+        {10, 0x84fba05d1ef96837ull, 0x1.42938377a0d33p-3},
+        {11, 0x3457702c99b310f0ull, 0x1.1b48655f37267p-29},
+        {12, 0x609f6d70cca0bae4ull, 0x1.2954aab2f2202p-1},
+        {13, 0x36eb74eba32cc844ull, 0x1.000000075a722p-4},
+        {14, 0x836d817132a14d8eull, 0x1.4875cf9ff1fc3p-22},
+        {15, 0xb0563a63f3eec715ull, 0x1.37838bdaa6f01p-2},
+        {16, 0xb556210305769547ull, 0x1.37dbb074c8p-13},
+        {17, 0x41b8318cb573beeeull, 0x1.1b83d08a8220ep-1},
+        {18, 0xce454180a658c1e8ull, 0x1.e8e1e3f552e3p-2},
+        {20, 0x3cba2f221df9a004ull, 0x1.c5894d2be25cp-7},
+    };
+    for (const Row& r : rows) {
+        resetAppState("/prog");
+        chooseModel(optionOfModel(r.model), 1.5f);
+        ASSERT_EQ(simulate(r.model), 0) << r.model;
+        Fingerprint f;
+        for (int j = 0; j <= 200; ++j) {
+            f.add(app.tSim[j]);
+            for (int s = 1; s <= 5; ++s) {
+                f.add(cSimOf(s)[j]);
+                f.add(rSimOf(s)[j]);
+            }
+        }
+        f.add(app.tHalbA_sim);
+        f.add(app.tHalbB_sim);
+        f.add(app.dtSim);
+        EXPECT_EQ(f.h, r.fingerprint) << "model " << r.model << ": {" << r.model << ", 0x" << std::hex << f.h
+                                      << "ull, " << std::hexfloat << app.cSim_A[200] << "},";
+        EXPECT_EQ(app.cSim_A[200], r.cAEnd) << r.model;
+    }
+}
+
