@@ -49,6 +49,14 @@ void BM_Simulation_Stiff_Model10(benchmark::State& state) {
 }
 BENCHMARK(BM_Simulation_Stiff_Model10)->Unit(benchmark::kMicrosecond);
 
+// The constants of a real enzyme: E0 = 1e-3 mol/l, S0 = 1 mol/l, k1 = 1e6
+// l/(mol s), k2 = 1e3 /s, k3 = 1e2 /s.
+void BM_Simulation_Stiff_Enzyme(benchmark::State& state) {
+    setUp(10, {1e6, 1e3, 1e2}, {1e-3, 1, 0, 0, 0}, "11110");
+    simulate(state, 10);
+}
+BENCHMARK(BM_Simulation_Stiff_Enzyme)->Unit(benchmark::kMicrosecond);
+
 // A decaying curve of 201 points in curve 1 of the spline store.
 void fillSplineStore() {
     resetAppState("/tmp");

@@ -1,6 +1,7 @@
 // Fitting: the minimiser alone on the NIST data set Misra1a (from its first
-// certified start), and a mode-1 fit of the three rate constants of an
-// integrated model (13: A + B => C <=> P) to 50 measured points of A, B, C, P.
+// certified start), and mode-1 fits of the three rate constants of an
+// integrated model (13: A + B => C <=> P) and of the stiff enzyme model (10)
+// to 50 measured points of four species.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -84,5 +85,41 @@ void BM_Fit_IntegratedModel13_ThreeConstants(benchmark::State& state) {
     if (e.abgebrochen) state.SkipWithError("fit failed");
 }
 BENCHMARK(BM_Fit_IntegratedModel13_ThreeConstants)->Arg(50)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// The same fit for the stiff enzyme model (10: k1 = 1e3, E0 = 1, S0 = 5) to
+// 50 points of E, S, ES, P; k1 and k2 enter the curves only through
+// KM = (k2 + k3)/k1, which the fit finds with k3.
+void BM_Fit_StiffModel10_ThreeConstants_50Points(benchmark::State& state) {
+    resetAppState("/tmp");
+    app.iModell = 10;
+    app.bAuswertungsart = 0;
+    SetSpeziesMaske(10);
+    app.k = {0, 1e3, 0.1, 0.005};
+    app.c0 = {0, 1, 5, 0, 0, 0};
+    app.tEnd = 100;
+    Integer err = 0;
+    calc_diagramfunctioncT(10, err);
+    app.ExpDaten.assign(51, Messpunkt{});
+    for (int i = 1; i <= 50; ++i) {
+        Messpunkt& m = app.ExpDaten[static_cast<std::size_t>(i)];
+        m.t = 2.0 * i;
+        Konz c{};
+        calc_functioncT_at_t(10, m.t, c, err);
+        for (int j = 1; j <= 5; ++j) m.c[static_cast<std::size_t>(j)] = c[static_cast<std::size_t>(j)] * (1 + 0.01 * std::sin(3.0 * i + j));
+    }
+    app.nExpPunkte = 50;
+    app.bAuswertungsart = 1;
+    FitAuswahl a;
+    a.stoff[1] = a.stoff[2] = a.stoff[3] = a.stoff[4] = true;
+    KinFitErgebnis e;
+    for (auto _ : state) {
+        e = MarquardtNashFitting(3, {0, 500, 0.05, 0.01}, a);
+        benchmark::DoNotOptimize(e.p.data());
+    }
+    const double KM = (e.p[2] + e.p[3]) / e.p[1];
+    if (e.bMaxIter || e.abgebrochen || std::fabs(KM / 1.05e-4 - 1) > 0.01 || std::fabs(e.p[3] / 0.005 - 1) > 0.01)
+        state.SkipWithError("fit failed");
+}
+BENCHMARK(BM_Fit_StiffModel10_ThreeConstants_50Points)->Unit(benchmark::kMillisecond);
 
 }  // namespace

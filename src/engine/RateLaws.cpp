@@ -124,6 +124,71 @@ bool calc_dcdt(Integer model, Konz& dcdt, const Konstanten& k, const Konz& c) {
     return std::isfinite(rA) && std::isfinite(rB) && std::isfinite(rC) && std::isfinite(rP) && std::isfinite(rQ);
 }
 
+bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c) {
+    for (Konz& row : J) row.fill(0);
+    const double k1 = k[1], k2 = k[2], k3 = k[3];
+    const double A = c[1], B = c[2], C = c[3];
+    // Rows of the species that react by k1·A·B (models 9, 13, 18: A and B alike).
+    auto bimolecular = [&](double dC) {
+        J[1][1] = J[2][1] = -k1 * B;
+        J[1][2] = J[2][2] = -k1 * A;
+        J[1][3] = J[2][3] = dC;
+        J[3][1] = k1 * B;
+        J[3][2] = k1 * A;
+    };
+    switch (model) {
+        case 7:
+            J[1][1] = -k1 * B - k2 * C; J[1][2] = -k1 * A; J[1][3] = -k2 * A;
+            J[2][1] = -k1 * B;          J[2][2] = -k1 * A;
+            J[3][1] = k1 * B - k2 * C;  J[3][2] = k1 * A;  J[3][3] = -k2 * A;
+            J[4][1] = k2 * C;                              J[4][3] = k2 * A;
+            break;
+        case 9:
+            bimolecular(0);
+            J[3][3] = -k2;
+            J[4][3] = k2;
+            break;
+        case 10:  // E, S, ES, P
+            J[1][1] = -k1 * B; J[1][2] = -k1 * A; J[1][3] = k2 + k3;
+            J[2][1] = -k1 * B; J[2][2] = -k1 * A; J[2][3] = k2;
+            J[3][1] = k1 * B;  J[3][2] = k1 * A;  J[3][3] = -k2 - k3;
+            J[4][3] = k3;
+            break;
+        case 13:
+            bimolecular(0);
+            J[3][3] = -k2; J[3][4] = k3;
+            J[4][3] = k2;  J[4][4] = -k3;
+            break;
+        case 14:
+            J[1][1] = -k1;
+            J[3][1] = k1; J[3][3] = -k2; J[3][4] = k3;
+            J[4][3] = k2; J[4][4] = -k3;
+            break;
+        case 15:
+            J[1][1] = -k1; J[1][3] = k2;
+            J[3][1] = k1;  J[3][3] = -k2 - k3;
+            J[4][3] = k3;
+            break;
+        case 18:
+            bimolecular(k2);
+            J[3][3] = -k2 - k3;
+            J[4][3] = k3;
+            break;
+        case 20:
+            if (A > 0) {
+                const double n = static_cast<double>(app.nOrdnung);
+                J[1][1] = -k1 * n * std::pow(A, n - 1);
+                J[4][1] = -J[1][1];
+            }
+            break;
+        default: break;
+    }
+    for (const Konz& row : J)
+        for (double v : row)
+            if (!std::isfinite(v)) return false;
+    return true;
+}
+
 bool isNumericalModel(Integer model) {
     switch (model) {
         case 7: case 9: case 10: case 13: case 14: case 15: case 18: case 20: return true;

@@ -28,6 +28,16 @@ using Konstanten = std::array<double, 4>;
 // all the same and the caller takes its failure path.
 bool calc_dcdt(Integer model, Konz& dcdt, const Konstanten& k, const Konz& c);
 
+// The Jacobian of the rates: J[i][j] = d(dc(i)/dt)/dc(j), i, j = 1..5
+// (row and column 0 unused).
+using Jacobi = std::array<Konz, 6>;
+
+// The Jacobian of the rate laws of an integrated model (7, 9, 10, 13, 14,
+// 15, 18, 20; model 20 reads app.nOrdnung and has none at c(A) <= 0, where
+// its rate stops) at the concentrations c(1..5) with k(1..3). J is cleared
+// first; other models leave it 0. Returns false when an entry is not finite.
+bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c);
+
 // True for the models whose curves are integrated numerically (7, 9, 10, 13,
 // 14, 15, 18, 20); the others (except 19) have closed forms.
 bool isNumericalModel(Integer model);

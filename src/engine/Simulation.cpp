@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "engine/Akima.h"
 #include "engine/Checked.h"
 #include "engine/ClosedForms.h"
 #include "engine/RateLaws.h"
+#include "engine/StiffIntegrator.h"
 #include "engine/Stoichiometry.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
@@ -19,7 +21,6 @@ using namespace checked;
 
 constexpr int kIntervalle = 200;
 constexpr int kPunkte = kIntervalle + 1;
-constexpr int kMaxSubschritte = 32767;  // the substep count is a 16-bit Integer
 
 constexpr const char* kEndzeitUngueltig = "Die Endzeit muss eine Zahl größer als 0 sein.";
 constexpr const char* kEndzeitZuGross = "Die Endzeit ist zu groß: höchstens 3.4E+38.";
@@ -163,13 +164,14 @@ bool rungeKutta(const State& y, double delta, int m, const Params& p, State& w) 
 // |c − f| / (|c| + |f|) <= 1 %); then y takes every component of the fine
 // trial and m falls to a quarter (at least 1) for the next interval. A trial
 // that leaves the finite numbers (too few substeps for a stiff system) never
-// agrees, so m doubles on; a count beyond the 16-bit range fails.
+// agrees, so m doubles on. Returns false, y untouched, when the interval
+// would need more than kSteifeSchritte substeps.
 template <int M>
-void advance(State& y, double delta, int& m, double& lastStep, const Params& p) {
+bool advance(State& y, double delta, int& m, double& lastStep, const Params& p) {
     State coarse, fine;
     bool coarseOk = rungeKutta<M>(y, delta, m, p, coarse);
     for (;;) {
-        if (m > kMaxSubschritte / 2) throw RuntimeFault{kUeberlauf};
+        if (2 * m > kSteifeSchritte) return false;
         m *= 2;
         const bool fineOk = rungeKutta<M>(y, delta, m, p, fine);
         bool pass = coarseOk && fineOk;
@@ -181,7 +183,7 @@ void advance(State& y, double delta, int& m, double& lastStep, const Params& p) 
             y = fine;
             lastStep = delta / m;
             m = std::max(1, m / 4);
-            return;
+            return true;
         }
         coarse = fine;
         coarseOk = fineOk;
@@ -218,9 +220,31 @@ void integrate() {
     double t = 0;
     double lastStep = delta;
     bool foundA = false, foundB = false;
+    // The species slot of each integrated component.
+    constexpr std::array<int, 4> slot = M == 14 || M == 15 ? std::array<int, 4>{1, 3, 4, 0}
+                                        : M == 20          ? std::array<int, 4>{1, 4, 0, 0}
+                                                           : std::array<int, 4>{1, 2, 3, 4};
+    // Where an interval needs more substeps than the explicit rule should
+    // spend, that interval and the rest of the run go to the implicit
+    // integrator.
+    std::unique_ptr<StiffIntegrator> steif;
     for (int j = 0; j <= kIntervalle; ++j) {
         if (j > 0) {
-            advance<M>(y, delta, m, lastStep, p);
+            if (!steif && !advance<M>(y, delta, m, lastStep, p)) {
+                Konz c = c0;
+                int slots = 0;
+                for (int i = 0; i < componentsOf(M); ++i) {
+                    c[u(slot[u(i)])] = y[u(i)];
+                    slots |= 1 << slot[u(i)];
+                }
+                steif = std::make_unique<StiffIntegrator>(static_cast<Integer>(M), app.k, slots, c, t);
+            }
+            if (steif) {
+                Konz c{};
+                if (!steif->advanceTo(t + delta, c)) throw RuntimeFault{kUeberlauf};
+                for (int i = 0; i < componentsOf(M); ++i) y[u(i)] = c[u(slot[u(i)])];
+                lastStep = steif->lastStep();
+            }
             t += delta;
         }
         app.tSim[u(j)] = t;

@@ -27,6 +27,8 @@ namespace vrn {
 //   accumulated in steps of tEnd/200, classical 4th-order steps with step
 //   doubling (1 % between the coarse and the fine trial, or both below
 //   1e-6 times the largest start concentration of the integrated species);
+//   an interval that needs more than kSteifeSchritte substeps, and the rest
+//   of the run, are finished by the implicit integrator (StiffIntegrator);
 //   the curves of slots A..P (14, 15: A, C, P; 20: A, P; cSim_Q gets a copy
 //   of cSim_C, 14 and 15 leave a copy of C in cSim_B and of P in cSim_Q, 20 a
 //   copy of P in cSim_B), all five rSim_* at every point, cAkt(1..5) at the
@@ -40,8 +42,8 @@ namespace vrn {
 //
 // errFlag := 0 on success. On failure (a tEnd <= 0 or too small to give 200
 // distinct time steps; overflow; division by zero; a square root of a
-// negative number; result arrays smaller than 201 points; a substep count
-// beyond the 16-bit range) it shows the failure text in a message titled
+// negative number; result arrays smaller than 201 points; a stiff run the
+// implicit integrator cannot finish, "Überlauf") it shows the failure text in a message titled
 // "Meldung von calc_diagramfunctioncT" (critical icon), sets errFlag := -1 and
 // returns at once: what was written before stays, nothing further is written,
 // and no non-finite number is ever stored.

@@ -5,6 +5,7 @@
 
 #include "engine/Checked.h"
 #include "engine/ClosedForms.h"
+#include "engine/StiffIntegrator.h"
 #include "reactors/ReactorModels.h"
 #include "shell/AppState.h"
 
@@ -13,7 +14,6 @@ namespace vrn {
 namespace {
 
 constexpr int kIntervalle = 150;
-constexpr int kMaxSchritte = 16384;  // the step count is a 16-bit Integer and doubles
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
@@ -91,11 +91,12 @@ double convergedBelow(Integer model) {
     return 1e-6 * (scale > 0 ? scale : 1.0);
 }
 
-// Integrates from the feed over t; throws RuntimeFault when an interval needs
-// more than kMaxSchritte steps (a trial that overflows never agrees). Apart
-// from a reaction that really ends at 0, the trials are compared as they
-// come: if both were cut at 0 they would agree however inaccurate they are.
-// Only the accepted state is cut.
+// Integrates from the feed over t. Apart from a reaction that really ends at
+// 0, the trials are compared as they come: if both were cut at 0 they would
+// agree however inaccurate they are. Only the accepted state is cut. Where an
+// interval needs more than kSteifeSchritte steps, that interval and the rest
+// of the time go to the implicit integrator. Throws RuntimeFault when that
+// cannot go on either (a trial that overflows never agrees).
 Konz integrate(Integer model, double t) {
     Konz y = app.c0;
     if (t == 0) return y;
@@ -106,13 +107,23 @@ Konz integrate(Integer model, double t) {
     for (int j = 0; j < kIntervalle; ++j) {
         Konz coarse, fine;
         bool coarseOk = rungeKutta(model, y, H, n, coarse);
+        bool steif = false;
         for (;;) {
-            if (n > kMaxSchritte / 2) throw RuntimeFault{kUeberlauf};
+            if (2 * n > kSteifeSchritte) {
+                steif = true;
+                break;
+            }
             n *= 2;
             const bool fineOk = rungeKutta(model, y, H, n, fine);
             if (coarseOk && fineOk && agree(coarse, fine, tiny)) break;
             coarse = fine;
             coarseOk = fineOk;
+        }
+        if (steif) {
+            StiffIntegrator implicit(model, app.k, integratedSlots(model), y, j * H);
+            if (!implicit.advanceTo(t, y)) throw RuntimeFault{kUeberlauf};
+            app.dtSim = implicit.lastStep();
+            return y;
         }
         y = fine;
         if (model == 20 && y[A] < 0) cutAtZero(y);

@@ -19,16 +19,18 @@ inline constexpr const char* kBatchFehlerTitel = "Meldung von CalcBatchKessel";
 // over 150 equal intervals, each by classical Runge-Kutta steps whose count
 // doubles until two trials agree to 1 % in every component of at least 1e-6
 // times the largest feed of the integrated species, and falls to a quarter
-// for the next interval; app.dtSim is left holding the last inner step.
-// c(A) of model 20 never ends below 0. t = 0 gives the feed.
+// for the next interval; an interval that needs more than kSteifeSchritte
+// steps, and the rest of the time, go to the implicit integrator
+// (StiffIntegrator). app.dtSim is left holding the last inner step. c(A) of
+// model 20 never ends below 0. t = 0 gives the feed.
 //
 // Writes only the model's own slots of result (closed forms as the engine's
 // ClosedForm::writes; 7, 9, 10, 13, 18: A..P; 14, 15: A, C, P; 20: A, P), and
 // only on success; model 19 and numbers outside 1..20 write nothing and
 // succeed. Fails (kBatchFehlerText, result untouched) on a negative or
 // non-finite t, a negative or non-finite feed or rate constant the model
-// uses, a division by zero, a square root of a negative number, an overflow,
-// or more than 16384 steps needed in one interval.
+// uses, a division by zero, a square root of a negative number, or an
+// overflow that neither integrator can get past.
 ReactorStatus CalcBatchKessel(Integer model, double t, Konz& result);
 
 }  // namespace vrn
