@@ -2,7 +2,7 @@
 //
 // Renders, inside a main window of the given size on an offscreen screen, the
 // windows a user works with side by side: the fitting window beside its
-// chart, the tangent window beside its chart, the stirred tank with its
+// chart (the sample data set, and three isotherms fitted by Arrhenius), the tangent window beside its chart, the stirred tank with its
 // protocol window, a chart with a two-line header, an additional text and a
 // legend, and a template saved from a large window loaded into a smaller one.
 // Writes layout_<view>_<main w>x<main h>.png. A tool for looking at the
@@ -19,6 +19,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -39,6 +40,7 @@
 #include "reactors/frmProtokoll.h"
 #include "reactors/frmRKconti.h"
 #include "shell/AppState.h"
+#include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
 #include "shell/frmTip.h"
 
@@ -61,6 +63,32 @@ void loadSample(MDIVRN& w) {
     };
     w.clickMenu("mnuLoadProject");
     settle();
+}
+
+// The concentration-time chart of the default model, drawn from the time-diagram window.
+frmGraph2D* openTimeChart(MDIVRN& w) {
+    w.clickMenu("mnuctGraph");
+    settle();
+    if (auto* t = Forms::loaded<frmPrepareTimeDiagram>()) t->cmdDrawctDiagram->click();
+    settle();
+    return Forms::loaded<frmGraph2D>();
+}
+
+// Three isotherms of A => P with A = 1e10 1/s, EA = 60000 J/mol, 1 % scatter.
+void threeIsotherms() {
+    app.ExpDaten.assign(1, Messpunkt{});
+    for (double T : {300.0, 310.0, 320.0})
+        for (int i = 0; i <= 8; ++i) {
+            Messpunkt m;
+            m.t = 0.5 * i;
+            m.Temp = T;
+            m.c[1] = std::exp(-1e10 * std::exp(-60000 / (8.3145 * T)) * m.t) * (1 + 0.01 * std::sin(7.0 * i + T));
+            app.ExpDaten.push_back(m);
+        }
+    app.nExpPunkte = static_cast<Integer>(app.ExpDaten.size() - 1);
+    app.ExpDaten.push_back(Messpunkt{});
+    PrepareExpDaten();
+    app.c0Daten[1] = 1;
 }
 
 void shoot(const QString& folder, const QString& view, QSize main, const std::function<void(MDIVRN&)>& steps) {
@@ -134,6 +162,17 @@ int main(int argc, char* argv[]) {
             fit->SetFocus();
         }
     });
+    shoot(folder, "fitting_arrhenius", main, [](MDIVRN& w) {
+        threeIsotherms();
+        w.clickMenu("mnuNonIsothermFitting(1)");
+        settle();
+        if (frmFitting* fit = Forms::loaded<frmFitting>()) {
+            fit->Inp[10]->setText("1");
+            fit->Inp[11]->setText("1");
+            fit->cmdAutoFitting_Click();
+            fit->SetFocus();
+        }
+    });
     shoot(folder, "tangent", main, [](MDIVRN& w) {
         loadSample(w);
         w.clickMenu("mnuSubTangente(1)");
@@ -158,11 +197,7 @@ int main(int argc, char* argv[]) {
         settle();
     });
     shoot(folder, "chart_texts", main, [](MDIVRN& w) {
-        w.clickMenu("mnuctGraph");
-        settle();
-        if (auto* t = Forms::loaded<frmPrepareTimeDiagram>()) t->cmdDrawctDiagram->click();
-        settle();
-        frmGraph2D* g = Forms::loaded<frmGraph2D>();
+        frmGraph2D* g = openTimeChart(w);
         if (!g) return;
         ChartControl& c = *g->Chart2D1;
         c.setText(ChartTextBlock::Header, "Konzentrations-Zeit-Diagramm\r\nA => P   (n = 1), k1 = 0.15 1/s");
@@ -174,11 +209,7 @@ int main(int argc, char* argv[]) {
         g->SetFocus();
     });
     shoot(folder, "template_smaller", main, [&folder](MDIVRN& w) {
-        w.clickMenu("mnuctGraph");
-        settle();
-        if (auto* t = Forms::loaded<frmPrepareTimeDiagram>()) t->cmdDrawctDiagram->click();
-        settle();
-        frmGraph2D* g = Forms::loaded<frmGraph2D>();
+        frmGraph2D* g = openTimeChart(w);
         if (!g) return;
         ChartControl& c = *g->Chart2D1;
         c.setText(ChartTextBlock::Header, "Vorlage aus einem großen Fenster");
