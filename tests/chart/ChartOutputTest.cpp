@@ -31,20 +31,6 @@ namespace {
 
 constexpr const char* kGruenImPdf = "0 0.501960813 0 SCN";  // stroke colour RGB(0, 128, 0)
 
-// The content streams of a PDF, inflated and joined.
-QByteArray pdfInhalt(const QByteArray& pdf) {
-    QByteArray out;
-    for (qsizetype pos = 0; (pos = pdf.indexOf("stream", pos)) >= 0;) {
-        qsizetype start = pos + 6;
-        while (start < pdf.size() && (pdf[start] == '\r' || pdf[start] == '\n')) ++start;
-        const qsizetype end = pdf.indexOf("endstream", start);
-        if (end < 0) break;
-        out += qUncompress(QByteArray("\0\x40\0\0", 4) + pdf.mid(start, end - start));  // room for 4 MB
-        pos = end + 9;
-    }
-    return out;
-}
-
 QByteArray lies(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -61,8 +47,6 @@ QString gesperrterOrdner(const QString& base) {
 class ChartOutputTest : public vrn::test::ChartWindowTest {
 protected:
     void TearDown() override {
-        fileDialogHooks().askSaveFileName = nullptr;
-        fileDialogHooks().askOpenFileName = nullptr;
         setPrintToPdfFile(QString());
         ChartWindowTest::TearDown();
     }
@@ -72,15 +56,7 @@ protected:
         return simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     }
     // The save and open boxes answer with this path (empty: cancelled) and keep the request.
-    void boxWaehlt(const QString& path) {
-        auto box = [this, path](const SaveBoxRequest& r, std::string& chosen) {
-            frage = r;
-            chosen = toStd(path);
-            return !path.isEmpty();
-        };
-        fileDialogHooks().askSaveFileName = box;
-        fileDialogHooks().askOpenFileName = box;
-    }
+    void boxWaehlt(const QString& path) { vrn::test::answerFileBoxes(toStd(path), &frage); }
     SaveBoxRequest frage;
 };
 
@@ -115,7 +91,7 @@ TEST_F(ChartOutputTest, PictureFilesAreWrittenAndHoldTheCurves) {
             EXPECT_TRUE(bytes.contains("<svg") && bytes.contains("stroke=\"#008000\""));
         } else {
             EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
-            EXPECT_TRUE(pdfInhalt(bytes).contains(kGruenImPdf));
+            EXPECT_TRUE(vrn::test::pdfContent(bytes).contains(kGruenImPdf));
         }
     }
     // A cancelled save box writes nothing and says nothing; a failed save names the file.
@@ -184,7 +160,7 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     EXPECT_EQ(msgs.count(), 1u);
     const QByteArray bytes = lies(pdf);
     EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
-    EXPECT_TRUE(pdfInhalt(bytes).contains(kGruenImPdf));
+    EXPECT_TRUE(vrn::test::pdfContent(bytes).contains(kGruenImPdf));
     EXPECT_FALSE(w.fraPrintIt->isVisible());
 }
 
@@ -219,7 +195,7 @@ TEST_F(ChartOutputTest, GivenHeightPrintsByTheHeightBoxAndGivenWidthByTheWidthBo
         vrn::test::clickButton(methode);
         QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
         setPrintToPdfFile(QString());
-        const QByteArray inhalt = pdfInhalt(lies(pdf));
+        const QByteArray inhalt = vrn::test::pdfContent(lies(pdf));
         EXPECT_TRUE(inhalt.contains(kGruenImPdf));
         return inhalt;
     };

@@ -77,10 +77,7 @@ TEST_F(ChartWindowTest, CurveIsSavedAsXYWithTheSeparatorOfTheList) {
     manu({{0, 1}, {0.5f, -2}});
     w.cmdManuKurve->click();
     const std::string path = env.folderStd() + "/kurve.XY";
-    fileDialogHooks().askSaveFileName = [&path](const SaveBoxRequest&, std::string& chosen) {
-        chosen = path;
-        return true;
-    };
+    vrn::test::answerFileBoxes(path);
     w.mnuKurvenDesign_Click();
     w.kurvenPanel->tabKurven->setCurrentIndex(2);
     w.kurvenPanel->cmbSep->setCurrentIndex(1);
@@ -88,6 +85,4 @@ TEST_F(ChartWindowTest, CurveIsSavedAsXYWithTheSeparatorOfTheList) {
     EXPECT_EQ(app.Trennzeichen, ",");
     QTest::mouseClick(w.kurvenPanel->cmdSaveCurveAsXY, Qt::LeftButton);
     EXPECT_EQ(vrn::test::readFile(path), "\"Kurvenpunkte\"\r\n.0000000E+00,.1000000E+01\r\n.5000000E+00,-.2000000E+01\r\n");
-
-    fileDialogHooks().askSaveFileName = nullptr;
 }

@@ -277,22 +277,14 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     app.sZeiteinheit = "min";
     app.ExpKommentar = "Probe";
     frmDatedit& d = oeffne();
-    const std::string file = env.folderStd() + "/probe.VRD";
-    fileDialogHooks().askSaveFileName = [&](const SaveBoxRequest&, std::string& chosen) {
-        chosen = file;
-        return true;
-    };
+    test::answerFileBoxes(env.folderStd() + "/probe.VRD");
     app.bDatenGeaendert = true;
     test::clickButton(d.cmdSave);
     EXPECT_FALSE(app.bDatenGeaendert);
     EXPECT_EQ(d.caption(), "(probe.VRD) Experimentelle Daten, Editieren von Messpunkten  ");
 
     app.sZeiteinheit = "s";
-    fileDialogHooks().openDialog = [&](OpenDialogRequest& r) {
-        r.fileName = "probe.VRD";
-        r.directory = env.folderStd();
-        return true;
-    };
+    test::answerOpenDialog("probe.VRD", env.folderStd());
     frmDatedit& neu = oeffne("mnuNeudat");
     test::clickButton(neu.cmdLoadFile);
     EXPECT_FALSE(app.bDatenGeaendert);
@@ -303,8 +295,6 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     rec.answer(MsgAnswer::Yes);
     neu.Grid->setSelectionRect(3, 0, 5, 10);
     test::clickButton(neu.cmdErase);
-    fileDialogHooks().openDialog = nullptr;
-    fileDialogHooks().askSaveFileName = nullptr;
     EXPECT_EQ(zeiten(), (std::vector<double>{1, 2, 3})) << "loading converts nothing";
     EXPECT_TRUE(neu.optZeit[1]->isChecked());
     EXPECT_EQ(neu.txtComment->text(), "Probe");

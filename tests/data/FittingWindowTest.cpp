@@ -59,43 +59,36 @@ protected:
         w->show();
         w->MDIForm_Load();
         Forms::unload<frmTip>();
-        for (const char* f : {"1st_order.VRP", "1st_order.VRD"})
-            QFile::copy(resourceFolder() + "/samples/" + f, env.folder() + "/" + f);
     }
-    void TearDown() override { fileDialogHooks().openDialog = nullptr; }
 
     // The sample project: A => P, k = 0.0215 1/min, 25 points of c(A) and c(P).
     frmFitting* openFirstOrder() {
-        fileDialogHooks().openDialog = [this](OpenDialogRequest& r) {
-            r.fileName = "1st_order.VRP";
-            r.directory = env.folderStd();
-            return true;
-        };
-        rec.answer(MsgAnswer::OK);
-        w->clickMenu("mnuLoadProject");
+        test::loadFirstOrderSample(*w, env.folder());
         w->clickMenu("mnuCtFitting");
         rec.clear();
         return Forms::loaded<frmFitting>();
     }
 
-    // Three isotherms of A => P, k = 1e10 exp(-60000/(R T)) 1/s, and two points without temperature.
-    frmFitting* openThreeIsotherms(int item) {
+    // Isotherms at the temperatures, n + 1 points at t = 0, dt, ..., each c(A) = f(t, T), then the
+    // points without temperature; opens the non-isothermal fit of the item.
+    frmFitting* isotherms(std::initializer_list<double> temps, int n, double dt,
+                          const std::function<double(double, double)>& f, std::initializer_list<double> ohneT, int item) {
         app.ExpDaten.assign(1, Messpunkt{});
-        for (double T : {300.0, 310.0, 320.0})
-            for (int i = 0; i <= 8; ++i) {
-                Messpunkt m;
-                m.t = 0.5 * i;
-                m.Temp = T;
-                const double k = 1e10 * std::exp(-60000 / (8.3145 * T));
-                m.c[1] = item == 1 ? std::exp(-k * m.t) : 1 / (1 / 0.5 + 2 * k * m.t);
-                app.ExpDaten.push_back(m);
-            }
-        for (double t : {1.0, 2.0}) app.ExpDaten.push_back(Messpunkt{t, {0, 0.3}});
+        for (double T : temps)
+            for (int i = 0; i <= n; ++i) app.ExpDaten.push_back(Messpunkt{dt * i, {0, f(dt * i, T)}, T});
+        for (double t : ohneT) app.ExpDaten.push_back(Messpunkt{t, {0, 0.3}});
         app.nExpPunkte = static_cast<Integer>(app.ExpDaten.size() - 1);
         PrepareExpDaten();
         getAnfangskonzAusDaten();
         w->clickMenu(QString("mnuNonIsothermFitting(%1)").arg(item));
         return Forms::loaded<frmFitting>();
+    }
+    // Three isotherms of A => P, k = 1e10 exp(-60000/(R T)) 1/s, and two points without temperature.
+    frmFitting* openThreeIsotherms(int item) {
+        return isotherms({300, 310, 320}, 8, 0.5, [item](double t, double T) {
+            const double k = 1e10 * std::exp(-60000 / (8.3145 * T));
+            return item == 1 ? std::exp(-k * t) : 1 / (1 / 0.5 + 2 * k * t);
+        }, {1, 2}, item);
     }
 
     // The sample project fitted for k1 and the reaction order, from k1 = 0.0215 and n = 1.5.
@@ -113,21 +106,10 @@ protected:
     // Three isotherms of A => P made with A = 1e6 1/s and EA = 30000 J/mol (1 % scatter),
     // t = 0..1 s; mode 6 with those constants typed in.
     frmFitting* fitNonIsothermal() {
-        app.ExpDaten.assign(1, Messpunkt{});
         int i = 0;
-        for (double T : {290.0, 300.0, 310.0})
-            for (int j = 0; j <= 10; ++j) {
-                Messpunkt m;
-                m.t = 0.1 * j;
-                m.Temp = T;
-                m.c[1] = std::exp(-1e6 * std::exp(-30000 / (8.3145 * T)) * m.t) * (1 + 0.01 * std::sin(++i));
-                app.ExpDaten.push_back(m);
-            }
-        app.nExpPunkte = static_cast<Integer>(app.ExpDaten.size() - 1);
-        PrepareExpDaten();
-        getAnfangskonzAusDaten();
-        w->clickMenu("mnuNonIsothermFitting(1)");
-        frmFitting* f = Forms::loaded<frmFitting>();
+        frmFitting* f = isotherms({290, 300, 310}, 10, 0.1, [&i](double t, double T) {
+            return std::exp(-1e6 * std::exp(-30000 / (8.3145 * T)) * t) * (1 + 0.01 * std::sin(++i));
+        }, {}, 1);
         if (!f) return nullptr;
         test::typeInto(f->Inp[10], "1000000");
         test::typeInto(f->Inp[11], "30000");
@@ -654,15 +636,7 @@ TEST_F(Fitting, FollowsTheDataSetTheTimeUnitAndTheModelChoice) {
 TEST_F(Fitting, RedrawWorksUnderTheHourglass) {
     frmFitting* f = openFirstOrder();
     ASSERT_NE(f, nullptr);
-    bool wartet = false;
-    const auto zeige = chartHooks().zeigeDiagrammFenster;
-    chartHooks().zeigeDiagrammFenster = [&wartet, zeige] {
-        const QCursor* c = QGuiApplication::overrideCursor();
-        wartet = c && c->shape() == Qt::WaitCursor;
-        return zeige();
-    };
-    QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
-    chartHooks().zeigeDiagrammFenster = zeige;
+    const bool wartet = test::chartShownUnderTheHourglass([f] { QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton); });
     EXPECT_TRUE(wartet);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

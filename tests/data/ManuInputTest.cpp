@@ -52,7 +52,6 @@ protected:
         processEvents();
     }
     void TearDown() override {
-        fileDialogHooks() = {};
         Forms::destroyAll();
         processEvents();
         main.reset();
@@ -257,10 +256,7 @@ TEST_F(XYEditor, ClosingWithUnsavedPointsAsksByTheButtonAndByTheFrame) {
     EXPECT_EQ(app.nXYPunkte, 1);
 
     const std::string path = env.folderStd() + "/neu.XY";
-    fileDialogHooks().askSaveFileName = [&path](const SaveBoxRequest&, std::string& chosen) {
-        chosen = path;
-        return true;
-    };
+    answerFileBoxes(path);
     f.txtComment->setText("Versuch 7");
     rec.answer(MsgAnswer::Yes);
     f.frame()->close();
@@ -273,18 +269,13 @@ TEST_F(XYEditor, LoadingAsksForUnsavedPointsAndACancelledBoxKeepsTheList) {
     vrn::test::writeFile(env.folderStd() + "/a.XY", "\"Kurvenpunkte\"\r\n.1000000E+01;.2000000E+01\r\n3;4\r\n");
     frmManuInput& f = oeffnen();
     punkt(f, "7", "8");
-    std::string antwort;
-    fileDialogHooks().askOpenFileName = [&antwort](const SaveBoxRequest&, std::string& chosen) {
-        chosen = antwort;
-        return !antwort.empty();
-    };
     MsgRecorder rec;
     rec.answer(MsgAnswer::No);
-    QTest::mouseClick(f.cmdLoad, Qt::LeftButton);
+    QTest::mouseClick(f.cmdLoad, Qt::LeftButton);  // no file chosen
     EXPECT_EQ(rec.count(), 1u);
     EXPECT_EQ(f.Grid->cellText(0, 2), QString("7"));
 
-    antwort = env.folderStd() + "/a.XY";
+    answerFileBoxes(env.folderStd() + "/a.XY");
     rec.answer(MsgAnswer::No);
     QTest::mouseClick(f.cmdLoad, Qt::LeftButton);
     EXPECT_EQ(f.caption(), QString("geladen: a.XY"));

@@ -15,23 +15,15 @@ namespace {
 class XYFileTest : public ::testing::Test {
 protected:
     void SetUp() override { resetAppState(dir.str()); }
-    void TearDown() override { fileDialogHooks() = {}; }
     // The next file box answers with this path (empty: cancelled).
-    void boxAntwort(const std::string& path) {
-        auto hook = [this, path](const SaveBoxRequest& r, std::string& chosen) {
-            box = r;
-            chosen = path;
-            return !path.empty();
-        };
-        fileDialogHooks().askOpenFileName = hook;
-        fileDialogHooks().askSaveFileName = hook;
-    }
+    void boxAntwort(const std::string& path) { answerFileBoxes(path, &box); }
     static void liste(std::initializer_list<XYPunkt> pts) {
         app.XYDaten.assign(1, XYPunkt{});
         app.XYDaten.insert(app.XYDaten.end(), pts);
         app.nXYPunkte = static_cast<Integer>(pts.size());
     }
     TempFolder dir;
+    Restore<FileDialogHooks> hooks{fileDialogHooks()};
     SaveBoxRequest box;
 };
 

@@ -56,11 +56,7 @@ protected:
         model = &Forms::get<frmKinModel>();
         model->Show();
     }
-    void TearDown() override {
-        chartHooks().zeigeDiagrammFenster = savedShow;
-        fileDialogHooks().askSaveFileName = nullptr;
-        setPrintToPdfFile(QString());
-    }
+    void TearDown() override { setPrintToPdfFile(QString()); }
     frmPrepareTimeDiagram& openTimeDiagram() {
         auto& t = Forms::get<frmPrepareTimeDiagram>();
         t.Show();
@@ -70,7 +66,6 @@ protected:
     static int optionOfModelIndex(int m) { return m == 20 ? 0 : m; }
     test::GuiTest env;
     frmKinModel* model = nullptr;
-    std::function<bool()> savedShow = chartHooks().zeigeDiagrammFenster;
 };
 
 TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
@@ -247,12 +242,10 @@ TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
     ASSERT_EQ(lines.size(), 205);  // the lines themselves are checked with the value table
 
     const QString file = env.folder() + "/tabelle.TXT";
-    fileDialogHooks().askSaveFileName = [&file](const SaveBoxRequest& r, std::string& chosen) {
-        EXPECT_EQ(r.title, "Tabelle speichern unter ...");
-        chosen = file.toStdString();
-        return true;
-    };
+    SaveBoxRequest box;
+    test::answerFileBoxes(file.toStdString(), &box);
     QTest::mouseClick(tab->cmdSaveTable, Qt::LeftButton);
+    EXPECT_EQ(box.title, "Tabelle speichern unter ...");
     const std::string bytes = test::readFile(file.toStdString());
     ASSERT_GT(bytes.size(), 1000u);
     EXPECT_EQ(bytes.substr(0, 3), "\"\r\n");
@@ -260,17 +253,13 @@ TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 205);
     EXPECT_EQ(frmSimTabelle::TabDateiName, QString("tabelle.TXT"));
 
-    // A failed save says so.
-    fileDialogHooks().askSaveFileName = [this](const SaveBoxRequest&, std::string& chosen) {
-        chosen = (env.folder() + "/kein/ordner/x.TXT").toStdString();
-        return true;
-    };
+    // A failed save says so; a cancelled one is silent.
+    test::answerFileBoxes(env.folderStd() + "/kein/ordner/x.TXT");
     test::MsgRecorder rec;
     QTest::mouseClick(tab->cmdSaveTable, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von cmdSaveTable_Click");
-    // A cancelled save is silent.
-    fileDialogHooks().askSaveFileName = [](const SaveBoxRequest&, std::string&) { return false; };
+    test::answerFileBoxes("");
     QTest::mouseClick(tab->cmdSaveTable, Qt::LeftButton);
     EXPECT_EQ(rec.count(), 1u);
 
@@ -344,13 +333,6 @@ TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
 TEST_F(ModelWindows, DrawingWorksUnderTheHourglass) {
     test::clickButton(model->optTyp[9]);
     auto& t = openTimeDiagram();
-    bool wartet = false;
-    chartHooks().zeigeDiagrammFenster = [&wartet, show = savedShow] {
-        const QCursor* c = QGuiApplication::overrideCursor();
-        wartet = c && c->shape() == Qt::WaitCursor;
-        return show();
-    };
-    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
-    EXPECT_TRUE(wartet);
+    EXPECT_TRUE(test::chartShownUnderTheHourglass([&t] { QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton); }));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

@@ -227,16 +227,7 @@ TEST_F(TankWindow, NothingShownBelongsToAnOlderResult) {
     EXPECT_EQ(r.Inp[13]->text(), " .75");
     EXPECT_EQ(r.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .75");
 
-    for (const char* f : {"1st_order.VRP", "1st_order.VRD"})
-        QFile::copy(resourceFolder() + "/samples/" + f, env.folder() + "/" + f);
-    fileDialogHooks().openDialog = [this](OpenDialogRequest& q) {
-        q.fileName = "1st_order.VRP";
-        q.directory = env.folderStd();
-        return true;
-    };
-    rec.answer(MsgAnswer::OK);
-    main->clickMenu("mnuLoadProject");
-    fileDialogHooks().openDialog = nullptr;
+    test::loadFirstOrderSample(*main, env.folder());
     test::processEvents();
     ASSERT_EQ(Forms::loaded<frmRKconti>(), &r);
     EXPECT_EQ(r.Inp[10]->text(), " .0215") << "the project's k1";

@@ -36,24 +36,9 @@ protected:
             return realChart && savedShow ? savedShow() : true;
         };
         MDIVRN::endProgram = [this] { ++ends; };
-        for (const char* f : {"1st_order.VRP", "1st_order.VRD"})
-            QFile::copy(resourceFolder() + "/samples/" + f, env.folder() + "/" + f);
     }
-    void TearDown() override {
-        chartHooks().zeigeDiagrammFenster = savedShow;
-        fileDialogHooks().openDialog = nullptr;
-        fileDialogHooks().askSaveFileName = nullptr;
-        MDIVRN::endProgram = [] {};
-    }
-    void loadFirstOrderProject() {
-        fileDialogHooks().openDialog = [this](OpenDialogRequest& r) {
-            r.fileName = "1st_order.VRP";
-            r.directory = env.folderStd();
-            return true;
-        };
-        rec.answer(MsgAnswer::OK);
-        w->clickMenu("mnuLoadProject");
-    }
+    void TearDown() override { MDIVRN::endProgram = [] {}; }
+    void loadFirstOrderProject() { test::loadFirstOrderSample(*w, env.folder()); }
     test::GuiTest env;
     std::unique_ptr<MDIVRN> w;
     test::MsgRecorder rec;
@@ -216,11 +201,7 @@ TEST_F(Dispatch, RefusedDataFileOfAProjectIsNotNamedAsLoaded) {
     test::writeFile(env.folderStd() + "/kaputt.VRD", "k\r\ns\r\nh\r\n3\r\n1,2\r\n");
     test::writeFile(env.folderStd() + "/kaputt.VRP",
                     "d\r\nk\r\nkaputt.VRD\r\n 3 \r\n.1,0,0\r\n0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n");
-    fileDialogHooks().openDialog = [this](OpenDialogRequest& r) {
-        r.fileName = "kaputt.VRP";
-        r.directory = env.folderStd();
-        return true;
-    };
+    test::answerOpenDialog("kaputt.VRP", env.folderStd());
     rec.clear();
     rec.answer(MsgAnswer::OK);
     rec.answer(MsgAnswer::OK);
@@ -312,6 +293,7 @@ TEST_F(Dispatch, ItemsAtStartWithoutData) {
 TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
     // The session names a bare data-set file in the program folder, while the
     // current folder is somewhere else (a save box chose another folder).
+    QFile::copy(resourceFolder() + "/samples/1st_order.VRD", env.folder() + "/1st_order.VRD");
     app.ExpDateiName = "1st_order.VRD";
     app.iModell = 2;
     ASSERT_TRUE(WriteProjectFile(app.SessionDateiName));

@@ -45,7 +45,6 @@ QStringList listed(QListWidget* list) {
 class FileDialogGui : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedHooks = fileDialogHooks();
         savedCwd = QDir::currentPath();
         installFileDialogs();
         root = env.folder() + "/daten";
@@ -56,10 +55,7 @@ protected:
         write("projekt.VRP", kProjekt);
         write("notiz.txt", "nichts");
     }
-    void TearDown() override {
-        fileDialogHooks() = savedHooks;
-        QDir::setCurrent(savedCwd);
-    }
+    void TearDown() override { QDir::setCurrent(savedCwd); }
     void write(const QString& name, const std::string& bytes) { test::writeFile(toStd(root + "/" + name), bytes); }
 
     // Runs the open dialog through CmnDlgOpen while `drive` acts on the open window.
@@ -83,7 +79,6 @@ protected:
 
     test::GuiTest env;
     test::MsgRecorder rec;
-    FileDialogHooks savedHooks;
     QString savedCwd;
     QString root;
 };

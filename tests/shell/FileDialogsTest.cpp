@@ -18,7 +18,6 @@ const std::string kZweiPunkte =
 class FileDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedHooks = fileDialogHooks();
         savedCwd = std::filesystem::current_path();
         resetAppState(dir.str());
         auto& h = fileDialogHooks();
@@ -37,12 +36,9 @@ protected:
         h.askProjectComment = [] { app.ProjKommentar = "eingetippt"; };
         h.shortDateText = [] { return std::string("03.04.2024"); };
     }
-    void TearDown() override {
-        fileDialogHooks() = savedHooks;
-        std::filesystem::current_path(savedCwd);
-    }
+    void TearDown() override { std::filesystem::current_path(savedCwd); }
     TempFolder dir;
-    FileDialogHooks savedHooks;
+    Restore<FileDialogHooks> savedHooks{fileDialogHooks()};
     std::filesystem::path savedCwd;
     std::vector<OpenDialogRequest> openRequests;
     std::vector<SaveBoxRequest> saveRequests;

@@ -12,16 +12,6 @@ using namespace vrn::test;
 
 namespace {
 
-// Replaces the dialog hooks for one test and restores them after.
-class HookGuard {
-public:
-    HookGuard() : saved_(fileDialogHooks()) {}
-    ~HookGuard() { fileDialogHooks() = saved_; }
-
-private:
-    FileDialogHooks saved_;
-};
-
 class ProjectFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -32,7 +22,7 @@ protected:
             app.ProjKommentar = typedComment;
         };
     }
-    HookGuard hooks;
+    Restore<FileDialogHooks> hooks{fileDialogHooks()};
     TempFolder dir;
     int commentAsked = 0;
     std::string typedComment;

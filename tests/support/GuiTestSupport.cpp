@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
+#include <QFile>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QDir>
@@ -22,6 +24,7 @@
 #include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
+#include "app/MDIVRN.h"
 #include "app/StartUp.h"
 
 namespace vrn::test {
@@ -144,6 +147,41 @@ void typeInto(QLineEdit* field, const QString& keys) {
 void clickButton(QAbstractButton* b) {
     if (qobject_cast<QPushButton*>(b)) QTest::mouseClick(b, Qt::LeftButton);
     else QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+}
+
+void loadFirstOrderSample(MDIVRN& w, const QString& folder) {
+    for (const char* ext : {".VRP", ".VRD"})
+        QFile::copy(resourceFolder() + "/samples/1st_order" + ext, folder + "/1st_order" + ext);
+    answerOpenDialog("1st_order.VRP", toStd(folder));
+    w.clickMenu("mnuLoadProject");
+}
+
+bool chartShownUnderTheHourglass(const std::function<void()>& step) {
+    bool waiting = false;
+    const auto show = chartHooks().zeigeDiagrammFenster;
+    chartHooks().zeigeDiagrammFenster = [&waiting, show] {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        waiting = c && c->shape() == Qt::WaitCursor;
+        return show();
+    };
+    step();
+    chartHooks().zeigeDiagrammFenster = show;
+    return waiting;
+}
+
+QByteArray pdfContent(const QByteArray& pdf) {
+    QByteArray out;
+    for (qsizetype pos = 0; (pos = pdf.indexOf("stream", pos)) >= 0;) {
+        qsizetype start = pos + 6;
+        while (start < pdf.size() && (pdf[start] == '\r' || pdf[start] == '\n')) ++start;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0) break;
+        const QByteArray raw = pdf.mid(start, end - start);
+        out += raw.startsWith('\x78') ? qUncompress(QByteArray("\0\x40\0\0", 4) + raw) : raw;  // room for 4 MB
+        out += '\n';
+        pos = end + 9;
+    }
+    return out;
 }
 
 void processEvents() {

@@ -6,15 +6,22 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
+#include "chart/ChartHooks.h"
 #include "support/TestSupport.h"
 
 class QAbstractButton;
+class QByteArray;
 class QAction;
 class QLineEdit;
 class QMenuBar;
 class QWidget;
+
+namespace vrn {
+class MDIVRN;
+}
 
 namespace vrn::test {
 
@@ -25,7 +32,8 @@ const std::vector<MsgRequest>& unexpectedMessages();
 void clearUnexpectedMessages();
 
 // Each GUI test starts from here: resets the state with a fresh temporary
-// program folder and deletes every window left over.
+// program folder and deletes every window left over; the file dialogs and the
+// chart hooks a test replaces come back at its end.
 class GuiTest {
 public:
     GuiTest();
@@ -35,6 +43,8 @@ public:
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
+    Restore<FileDialogHooks> dialogs_{fileDialogHooks()};
+    Restore<ChartHooks> chart_{chartHooks()};
 };
 
 // Sets QLocale's default (and the program's number separators) for its lifetime.
@@ -62,6 +72,16 @@ QString saveScreenshot(QWidget* w, const QString& name);
 void typeInto(QLineEdit* field, const QString& keys);
 // Clicks a button; option buttons and check boxes on their indicator (the middle of a wide one is no hit).
 void clickButton(QAbstractButton* b);
+
+// Copies the sample project "1st_order" (A => P, k = 0.0215 1/min, 25 points)
+// into the folder and loads it through the main window's "Projekt laden".
+void loadFirstOrderSample(MDIVRN& w, const QString& folder);
+
+// Runs the user's step; true when the chart window was shown under the hourglass.
+bool chartShownUnderTheHourglass(const std::function<void()>& step);
+
+// The content streams of a PDF, inflated where compressed, one after the other.
+QByteArray pdfContent(const QByteArray& pdf);
 
 // Lets queued events (deferred deletes among them) run.
 void processEvents();

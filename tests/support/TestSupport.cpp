@@ -72,6 +72,24 @@ void setDataRows(std::initializer_list<std::array<double, 4>> rows) {
     });
 }
 
+void answerFileBoxes(const std::string& path, SaveBoxRequest* asked) {
+    auto box = [path, asked](const SaveBoxRequest& r, std::string& chosen) {
+        if (asked) *asked = r;
+        chosen = path;
+        return !path.empty();
+    };
+    fileDialogHooks().askSaveFileName = box;
+    fileDialogHooks().askOpenFileName = box;
+}
+
+void answerOpenDialog(const std::string& name, const std::string& folder) {
+    fileDialogHooks().openDialog = [name, folder](OpenDialogRequest& r) {
+        r.fileName = name;
+        r.directory = folder;
+        return true;
+    };
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream ss;

@@ -13,6 +13,7 @@
 
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
+#include "shell/FileDialogs.h"
 
 namespace vrn::test {
 
@@ -37,6 +38,20 @@ private:
     std::deque<MsgAnswer> script_;
     std::vector<MsgRequest> messages_;
     int beeps_ = 0;
+};
+
+// Gives a variable its present value back at the end of the scope.
+template <class T>
+class Restore {
+public:
+    explicit Restore(T& v) : ref_(v), saved_(v) {}
+    ~Restore() { ref_ = saved_; }
+    Restore(const Restore&) = delete;
+    Restore& operator=(const Restore&) = delete;
+
+private:
+    T& ref_;
+    T saved_;
 };
 
 // Sets the number separators for the lifetime of the guard.
@@ -70,6 +85,11 @@ private:
 void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill);
 // Replaces the data set by rows of t, c(A), T, k.
 void setDataRows(std::initializer_list<std::array<double, 4>> rows);
+
+// The save and open boxes answer with this path (empty: cancelled); each request is kept in *asked.
+void answerFileBoxes(const std::string& path, SaveBoxRequest* asked = nullptr);
+// The open dialog answers with this bare name in this folder.
+void answerOpenDialog(const std::string& name, const std::string& folder);
 
 // Reads a whole file as bytes.
 std::string readFile(const std::string& path);
