@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -15,11 +14,8 @@
 #include "chart/DesignPanel.h"
 #include "chart/Grafik.h"
 #include "platform/ChartControl.h"
-#include "platform/Forms.h"
 #include "platform/NumberField.h"
-#include "shell/AppState.h"
 #include "shell/Helpers.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using vrn::test::ChartWindowTest;

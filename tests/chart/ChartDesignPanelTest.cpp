@@ -31,8 +31,6 @@
 #include "platform/CommonDialogs.h"
 #include "platform/NumberField.h"
 #include "platform/UpDown.h"
-#include "shell/AppState.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using vrn::test::ChartWindowTest;

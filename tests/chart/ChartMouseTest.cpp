@@ -8,9 +8,7 @@
 #include "ChartWindowSupport.h"
 #include "chart/CurvePanel.h"
 #include "chart/PointPanel.h"
-#include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
-#include "shell/AppState.h"
 
 using namespace vrn;
 

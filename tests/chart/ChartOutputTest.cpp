@@ -17,13 +17,10 @@
 #include "base/NumberText.h"
 #include "chart/CurvePanel.h"
 #include "chart/PointPanel.h"
-#include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "platform/PrinterOutput.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 
 using namespace vrn;
 

@@ -12,8 +12,6 @@
 #include "chart/PointPanel.h"
 #include "engine/Simulation.h"
 #include "platform/ChartControl.h"
-#include "shell/AppState.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using vrn::test::ChartWindowTest;

@@ -14,18 +14,13 @@
 #include <cmath>
 
 #include "ChartWindowSupport.h"
-#include "chart/ChartHooks.h"
 #include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"
 #include "chart/Grafik.h"
 #include "chart/PointPanel.h"
-#include "chart/ToolFrame.h"
 #include "platform/ChartControl.h"
-#include "platform/Forms.h"
 #include "platform/Twips.h"
-#include "shell/AppState.h"
 #include "shell/frmPhantom.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using vrn::test::ChartWindowTest;

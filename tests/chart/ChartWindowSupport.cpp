@@ -5,8 +5,6 @@
 #include "chart/Grafik.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/Simulation.h"
-#include "platform/Forms.h"
-#include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 
 namespace vrn::test {

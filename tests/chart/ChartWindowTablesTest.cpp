@@ -7,7 +7,6 @@
 #include "chart/CurveCopy.h"
 #include "chart/HalfLifeMark.h"
 #include "base/NumberText.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using namespace vrn::test;

@@ -5,7 +5,6 @@
 #include "ChartTestSupport.h"
 #include "chart/CurveCompute.h"
 #include "chart/CurveSlots.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using namespace vrn::test;

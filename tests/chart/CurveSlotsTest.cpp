@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-
 #include "ChartTestSupport.h"
 #include "chart/CurveSlots.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using namespace vrn::test;

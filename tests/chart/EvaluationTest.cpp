@@ -7,7 +7,6 @@
 #include "chart/CurveCompute.h"
 #include "chart/Evaluation.h"
 #include "base/NumberText.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using namespace vrn::test;

@@ -3,10 +3,7 @@
 #include <tuple>
 
 #include "ChartTestSupport.h"
-#include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
-#include "shell/AppState.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using namespace vrn::test;

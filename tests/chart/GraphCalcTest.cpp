@@ -8,11 +8,8 @@
 
 #include "ChartWindowSupport.h"
 #include "chart/frmGraphCalc.h"
-#include "platform/Forms.h"
 #include "platform/NumberField.h"
-#include "shell/AppState.h"
 #include "base/NumberText.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using vrn::test::ChartWindowTest;

@@ -9,9 +9,6 @@
 #include "chart/CurvePanel.h"
 #include "chart/PointPanel.h"
 #include "platform/ChartControl.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using vrn::test::ChartWindowTest;

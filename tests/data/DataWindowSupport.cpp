@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "platform/Forms.h"
-#include "shell/AppState.h"
 
 namespace vrn::test {
 

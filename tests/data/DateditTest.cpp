@@ -14,10 +14,7 @@
 #include "engine/frmKinModel.h"
 #include "platform/ChartControl.h"
 #include "platform/DataGrid.h"
-#include "platform/Forms.h"
 #include "platform/NumberField.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 
 using namespace vrn;
 

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCursor>
-#include <QFile>
 #include <QGroupBox>
 #include <QMenu>
 #include <QLabel>
@@ -20,10 +18,8 @@
 #include <cmath>
 
 #include "base/NumberText.h"
-#include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
-#include "data/FitObjective.h"
 #include "data/frmArrheniusRechner.h"
 #include "data/frmCalcTangente.h"
 #include "data/frmDatedit.h"
@@ -34,12 +30,9 @@
 #include "engine/Simulation.h"
 #include "engine/frmKinModel.h"
 #include "platform/ChartControl.h"
-#include "platform/Forms.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
 #include "shell/DataPreparation.h"
-#include "shell/FileDialogs.h"
 #include "app/MDIVRN.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"

@@ -20,8 +20,6 @@
 #include "platform/DataGrid.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 

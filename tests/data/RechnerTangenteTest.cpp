@@ -12,10 +12,8 @@
 #include "data/frmCalcTangente.h"
 #include "engine/InitialConcentrations.h"
 #include "platform/ChartControl.h"
-#include "platform/Forms.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 
 using namespace vrn;

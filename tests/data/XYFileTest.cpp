@@ -3,8 +3,6 @@
 #include "data/XYFile.h"
 #include "data/XYFileDialogs.h"
 #include "data/XYList.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

@@ -3,7 +3,6 @@
 #include "data/XYFile.h"
 #include "data/XYList.h"
 #include "data/XYOperations.h"
-#include "shell/AppState.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

@@ -9,7 +9,6 @@
 #include "data/XYList.h"
 #include "platform/Paths.h"
 #include "platform/PrinterOutput.h"
-#include "shell/AppState.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

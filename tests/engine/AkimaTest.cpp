@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "engine/Akima.h"
-#include "shell/AppState.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

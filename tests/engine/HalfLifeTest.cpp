@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "EngineTestSupport.h"
 #include "engine/ClosedForms.h"
 #include "engine/HalfLife.h"
 #include "support/TestSupport.h"

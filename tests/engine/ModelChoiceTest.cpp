@@ -7,7 +7,6 @@
 #include "engine/Simulation.h"
 #include "engine/TimeDiagramInput.h"
 #include "engine/ValueTable.h"
-#include "shell/AppState.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

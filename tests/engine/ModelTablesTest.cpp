@@ -5,7 +5,6 @@
 #include "engine/RateLaws.h"
 #include "engine/Stoichiometry.h"
 #include "engine/TimeUnits.h"
-#include "shell/AppState.h"
 #include "shell/Helpers.h"
 #include "support/TestSupport.h"
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCursor>
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
@@ -13,18 +12,14 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "chart/ChartHooks.h"
 #include "chart/frmGraph2D.h"
 #include "engine/frmKinModel.h"
 #include "platform/ChartControl.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "engine/frmSimTabelle.h"
 #include "engine/frmmatrix.h"
-#include "platform/Forms.h"
 #include "platform/NumberField.h"
 #include "platform/PrinterOutput.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

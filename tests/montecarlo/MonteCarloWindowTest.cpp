@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMimeData>
-#include <QPushButton>
-#include <QTest>
 
 #include <functional>
 
@@ -14,9 +12,7 @@
 #include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
 #include "platform/CommonDialogs.h"
-#include "shell/AppState.h"
 #include "app/MDIVRN.h"
-#include "shell/frmOption.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

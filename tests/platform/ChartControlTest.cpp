@@ -22,7 +22,6 @@
 
 #include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
-#include "platform/ChartTemplate.h"
 #include "platform/ChartTicker.h"
 #include "support/GuiTestSupport.h"
 

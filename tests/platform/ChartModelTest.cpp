@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ChartModel.h"
+
 #include <cmath>
 #include <filesystem>
 #include <functional>

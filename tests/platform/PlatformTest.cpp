@@ -10,7 +10,6 @@
 #include "platform/Forms.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
 #include "shell/Helpers.h"
 #include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"

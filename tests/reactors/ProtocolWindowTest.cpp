@@ -10,14 +10,11 @@
 
 #include <filesystem>
 
-#include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "reactors/Protocol.h"
 #include "reactors/frmProtokoll.h"
-#include "shell/AppState.h"
 #include "shell/CalcForm.h"
 #include "app/MDIVRN.h"
-#include "shell/ProtName.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

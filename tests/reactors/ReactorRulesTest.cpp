@@ -7,7 +7,6 @@
 #include "reactors/ReactorChecks.h"
 #include "reactors/ReactorRules.h"
 #include "ReactorTestSupport.h"
-#include "shell/AppState.h"
 
 using namespace vrn;
 using vrn::test::setReactor;

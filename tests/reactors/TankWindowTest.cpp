@@ -2,14 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLabel>
 #include <QTimer>
 
-#include "platform/Paths.h"
 #include "reactors/frmProtokoll.h"
 #include "reactors/frmRKconti.h"
-#include "shell/FileDialogs.h"
 #include "reactors/ReactorWindowSupport.h"
 
 using namespace vrn;

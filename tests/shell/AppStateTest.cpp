@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "shell/AppState.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

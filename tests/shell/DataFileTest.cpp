@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "support/TestSupport.h"
 

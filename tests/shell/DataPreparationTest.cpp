@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "engine/InitialConcentrations.h"
-#include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "support/TestSupport.h"
 

@@ -6,17 +6,13 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "chart/ChartHooks.h"
 #include "chart/frmGraph2D.h"
 #include "platform/ChartControl.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
-#include "platform/Forms.h"
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
 #include "shell/DataPreparation.h"
-#include "shell/FileDialogs.h"
 #include "app/MDIVRN.h"
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"

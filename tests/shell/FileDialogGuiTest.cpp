@@ -17,10 +17,7 @@
 
 #include <functional>
 
-#include "platform/Forms.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "shell/FileDialogsQt.h"
 #include "shell/ProjectFile.h"
 #include "shell/frmCmnDlg.h"

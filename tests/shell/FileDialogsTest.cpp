@@ -2,8 +2,6 @@
 
 #include <filesystem>
 
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;

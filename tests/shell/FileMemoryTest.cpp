@@ -8,7 +8,6 @@
 #include <tuple>
 
 #include "platform/ChartTemplate.h"
-#include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/ProjectFile.h"
 #include "support/TestSupport.h"

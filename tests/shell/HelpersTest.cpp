@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "shell/AppState.h"
 #include "shell/Helpers.h"
 #include "support/TestSupport.h"
 

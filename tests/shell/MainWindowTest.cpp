@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QDate>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,8 +13,6 @@
 #include <QToolBar>
 
 #include "engine/frmKinModel.h"
-#include "platform/Forms.h"
-#include "shell/AppState.h"
 #include "app/MDIVRN.h"
 #include "shell/frmPhantom.h"
 #include "support/GuiTestSupport.h"

@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "shell/ProjectFile.h"
 #include "support/TestSupport.h"
 

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "shell/AppState.h"
 #include "shell/ProtName.h"
 #include "support/TestSupport.h"
 

@@ -5,7 +5,6 @@
 
 #include "SampleData.h"
 #include "engine/InitialConcentrations.h"
-#include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
 #include "shell/ProjectFile.h"

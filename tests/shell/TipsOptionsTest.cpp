@@ -9,11 +9,9 @@
 #include <QToolButton>
 
 #include "platform/CommonDialogs.h"
-#include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "platform/UpDown.h"
-#include "shell/AppState.h"
 #include "app/MDIVRN.h"
 #include "shell/frmOption.h"
 #include "shell/frmTip.h"

@@ -2,8 +2,6 @@
 
 #include <QLabel>
 
-#include "platform/Forms.h"
-#include "shell/AppState.h"
 #include "shell/CalcForm.h"
 #include "shell/Helpers.h"
 #include "support/GuiTestSupport.h"

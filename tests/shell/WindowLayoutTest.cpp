@@ -5,10 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 
 #include <cmath>
 #include <functional>
@@ -25,12 +23,10 @@
 #include "montecarlo/frmMonteCarlo.h"
 #include "platform/DataGrid.h"
 #include "platform/NumberField.h"
-#include "platform/Forms.h"
 #include "reactors/frmBatch.h"
 #include "reactors/frmProtokoll.h"
 #include "reactors/frmRKconti.h"
 #include "reactors/frmRohrreaktor.h"
-#include "shell/AppState.h"
 #include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
