@@ -116,7 +116,7 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
     w.menuItem("mnuAddLegend")->trigger();
     ASSERT_TRUE(c.legendShown());
     const QImage bild = c.toImage();
-    const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+    const QRect legende = vrn::test::legendRect(c);
     ASSERT_GT(legende.width(), 0);
     int rote = 0;
     for (int y = legende.top(); y <= legende.bottom(); ++y)

@@ -59,9 +59,8 @@ TEST_F(ChartMouseTest, HintsAndRightClicksFollowTheRegionUnderTheMouse) {
     frmGraph2D& w = chart();
     ChartControl& c = *w.Chart2D1;
     w.punktePanel->tabPunkte->setTabVisible(2, true);
-    const QRect kopf(c.textLeft(ChartTextBlock::Header), c.textTop(ChartTextBlock::Header),
-                     c.textWidth(ChartTextBlock::Header), c.textHeight(ChartTextBlock::Header));
-    const QPoint legende = QRect(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight()).center();
+    const QRect kopf = vrn::test::textRect(c, ChartTextBlock::Header);
+    const QPoint legende = vrn::test::legendRect(c).center();
     struct Fall {
         QPoint pos;
         const char* hinweis;  // nullptr: no hint (coordinates or nothing)
@@ -103,7 +102,7 @@ TEST_F(ChartMouseTest, HintsAndRightClicksFollowTheRegionUnderTheMouse) {
     w.frame()->resize(983, 576);
     vrn::test::processEvents();
     c.replotNow();
-    w.Chart2D1_MouseMove(QRect(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight()).center());
+    w.Chart2D1_MouseMove(vrn::test::legendRect(c).center());
     vrn::test::processEvents();
     EXPECT_EQ(w.lblMausPos->width(), w.lblMausPos->sizeHint().width());  // the hint is not cut
     vrn::test::saveScreenshot(&w, "chart_hint_legend");

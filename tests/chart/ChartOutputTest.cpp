@@ -252,9 +252,7 @@ TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     EXPECT_EQ(c.axisMax(ChartAxis::X), gespeichert.axis(ChartAxis::X).max);
     c.replotNow();
     const QRect flaeche(c.chartAreaLeft(), c.chartAreaTop(), c.chartAreaWidth(), c.chartAreaHeight());
-    const QRect kopf(c.textLeft(ChartTextBlock::Header), c.textTop(ChartTextBlock::Header),
-                     c.textWidth(ChartTextBlock::Header), c.textHeight(ChartTextBlock::Header));
-    const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+    const QRect kopf = vrn::test::textRect(c, ChartTextBlock::Header), legende = vrn::test::legendRect(c);
     EXPECT_TRUE(c.rect().contains(flaeche)) << flaeche.right() << " " << c.width();
     EXPECT_TRUE(c.rect().contains(kopf));
     EXPECT_NEAR(kopf.center().x(), flaeche.center().x(), 2);

@@ -205,11 +205,8 @@ TEST(WindowLayout, ChartPanelsAndTextsFitTheChartWindow) {
         w->legendeSchalten(true);
         c.replotNow();
         const QRect flaeche(c.chartAreaLeft(), c.chartAreaTop(), c.chartAreaWidth(), c.chartAreaHeight());
-        const QRect kopf(c.textLeft(ChartTextBlock::Header), c.textTop(ChartTextBlock::Header),
-                         c.textWidth(ChartTextBlock::Header), c.textHeight(ChartTextBlock::Header));
-        const QRect fuss(c.textLeft(ChartTextBlock::Footer), c.textTop(ChartTextBlock::Footer),
-                         c.textWidth(ChartTextBlock::Footer), c.textHeight(ChartTextBlock::Footer));
-        const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+        const QRect kopf = test::textRect(c, ChartTextBlock::Header);
+        const QRect fuss = test::textRect(c, ChartTextBlock::Footer), legende = test::legendRect(c);
         for (const QRect& r : {kopf, fuss, legende}) {
             EXPECT_FALSE(r.isEmpty());
             EXPECT_TRUE(c.rect().contains(r));

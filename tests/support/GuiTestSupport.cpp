@@ -184,6 +184,17 @@ QByteArray pdfContent(const QByteArray& pdf) {
     return out;
 }
 
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QRect textRect(ChartControl& c, ChartTextBlock b) {
+    return QRect(c.textLeft(b), c.textTop(b), c.textWidth(b), c.textHeight(b));
+}
+
+QRect legendRect(ChartControl& c) { return QRect(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight()); }
+
 void processEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "chart/ChartHooks.h"
+#include "platform/ChartControl.h"
 #include "support/TestSupport.h"
 
 class QAbstractButton;
@@ -82,6 +83,13 @@ bool chartShownUnderTheHourglass(const std::function<void()>& step);
 
 // The content streams of a PDF, inflated where compressed, one after the other.
 QByteArray pdfContent(const QByteArray& pdf);
+
+// The whole file as bytes (empty when it cannot be read).
+QByteArray readBytes(const QString& path);
+
+// Where the chart draws a text block and its legend.
+QRect textRect(ChartControl& c, ChartTextBlock b);
+QRect legendRect(ChartControl& c);
 
 // Lets queued events (deferred deletes among them) run.
 void processEvents();
