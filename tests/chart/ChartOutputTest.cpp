@@ -43,10 +43,7 @@ QString gesperrterOrdner(const QString& base) {
 
 class ChartOutputTest : public vrn::test::ChartWindowTest {
 protected:
-    void TearDown() override {
-        setPrintToPdfFile(QString());
-        ChartWindowTest::TearDown();
-    }
+    void TearDown() override { setPrintToPdfFile(QString()); }
     // Curves of model 2 drawn in green.
     frmGraph2D& chart() {
         app.gFarbVorwahl = RGB(0, 128, 0);

@@ -9,20 +9,6 @@
 
 namespace vrn::test {
 
-void ChartWindowTest::SetUp() {
-    main = std::make_unique<MDIVRN>();
-    main->resize(1100, 800);
-    main->show();
-    processEvents();
-}
-
-void ChartWindowTest::TearDown() {
-    Forms::destroyAll();
-    processEvents();
-    main.reset();
-    processEvents();
-}
-
 frmGraph2D* ChartWindowTest::fenster() { return Forms::loaded<frmGraph2D>(); }
 
 frmGraph2D& ChartWindowTest::simulationsDiagramm(int m, double cA, double cB, double k1, double k2, Single tEnd,

@@ -18,10 +18,9 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace vrn::test {
 
-class ChartWindowTest : public ::testing::Test {
+class ChartWindowTest : public MainWindowTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    ChartWindowTest() : MainWindowTest(false, {1100, 800}) {}
 
     // Simulates model m from c0 (A, B) with k1, k2 over 0..tEnd and opens
     // the chart of its concentrations (rate = false) or rates (rate = true).
@@ -35,9 +34,6 @@ protected:
     static void abfall(int n, double dt, double t0 = 0, bool mitP = false);
 
     static frmGraph2D* fenster();
-
-    GuiTest env;
-    std::unique_ptr<MDIVRN> main;
 };
 
 }  // namespace vrn::test

@@ -9,20 +9,6 @@
 
 namespace vrn::test {
 
-DataWindows::DataWindows() {
-    w = std::make_unique<MDIVRN>();
-    w->MDIForm_Load();
-    w->show();
-    w->activateWindow();
-    QApplication::setActiveWindow(w.get());
-    processEvents();
-}
-
-DataWindows::~DataWindows() {
-    Forms::destroyAll();
-    processEvents();
-}
-
 void DataWindows::ersteOrdnung(int n) {
     setDataSet(n, [](Messpunkt& p, int i) {
         p.t = 2.0 * (i - 1);

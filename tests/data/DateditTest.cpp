@@ -31,7 +31,7 @@ std::vector<double> zeiten() {
 class Datedit : public test::DataWindows {
 protected:
     frmDatedit& oeffne(const char* item = "mnuEdit") {
-        w->clickMenu(item);
+        main->clickMenu(item);
         test::processEvents();
         frmDatedit* d = Forms::loaded<frmDatedit>();
         EXPECT_TRUE(d);
@@ -47,7 +47,7 @@ TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     EXPECT_EQ(d.Grid->cellText(0, 2), "leere Liste");
     EXPECT_TRUE(d.optInputMode[0]->isChecked());
     EXPECT_EQ(d.R1->title(), "Hinzufügen von Messpunkt #1");
-    EXPECT_FALSE(w->mnuEdit->isEnabled());
+    EXPECT_FALSE(main->mnuEdit->isEnabled());
 
     d.y[0]->setFocus();
     tippe(d.y[0], "10\n");
@@ -59,7 +59,7 @@ TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     EXPECT_EQ(d.Grid->cellText(0, 3), "1.5           ");
     EXPECT_EQ(d.R1->title(), "Hinzufügen von Messpunkt #2");
     EXPECT_TRUE(app.bDatenGeaendert);
-    EXPECT_TRUE(w->mnuEdit->isEnabled());
+    EXPECT_TRUE(main->mnuEdit->isEnabled());
 
     d.y[8]->setFocus();
     QTest::keyClick(d.y[8], Qt::Key_Return);
@@ -89,7 +89,7 @@ TEST_F(Datedit, CopiedBlocksHaveTabsBetweenCellsAndOneCarriageReturnBetweenRows)
     QTest::keyClick(d.Grid, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "0             \t0.1           \t0             ");
     d.Grid->setSelectionRect(0, 0, 1, 10);
-    w->clickMenu("mnuCopy1");
+    main->clickMenu("mnuCopy1");
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("1  \t\t0             \t0.1"));
 }
 
@@ -128,7 +128,7 @@ TEST_F(Datedit, RemovingMarkedRowsAsksAndLeavesTheOthers) {
 
     d.Grid->setSelectionRect(0, 0, 2, 10);
     rec.answer(MsgAnswer::Yes);
-    w->clickMenu("mnuSubDelLine1");
+    main->clickMenu("mnuSubDelLine1");
     EXPECT_EQ(rec.last().text, "Zeilen 1 bis 3 wirklich entfernen?");
     EXPECT_EQ(app.nExpPunkte, 0);
     EXPECT_EQ(d.Grid->cellText(0, 2), "leere Liste");
@@ -168,7 +168,7 @@ TEST_F(Datedit, EveryChangeOfTheDataMarksTheDataSetChanged) {
          }},
         {"paste", [&] {
              QApplication::clipboard()->setText("5");
-             w->clickMenu("mnuPaste1");
+             main->clickMenu("mnuPaste1");
          }},
         {"remove", [&] {
              d.Grid->setSelectionRect(2, 0, 2, 10);
@@ -186,7 +186,7 @@ TEST_F(Datedit, EveryChangeOfTheDataMarksTheDataSetChanged) {
     EXPECT_EQ(app.nExpPunkte, 2);
     rec.clear();
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuNeudat");
+    main->clickMenu("mnuNeudat");
     EXPECT_EQ(rec.last().text, "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?");
     EXPECT_EQ(app.nExpPunkte, 2);
 }
@@ -296,7 +296,7 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     EXPECT_TRUE(neu.optZeit[1]->isChecked());
     EXPECT_EQ(neu.txtComment->text(), "Probe");
     EXPECT_EQ(neu.Grid->cellText(2, 3), "0.125         ");
-    EXPECT_TRUE(w->mnukT[1]->isEnabled());
+    EXPECT_TRUE(main->mnukT[1]->isEnabled());
 }
 
 TEST_F(Datedit, OkWarnsOnNonIsothermalTimesAndThePopupFollowsTheData) {
@@ -313,14 +313,14 @@ TEST_F(Datedit, OkWarnsOnNonIsothermalTimesAndThePopupFollowsTheData) {
     EXPECT_EQ(app.dblArrhA, 100.0);
 
     // The grid's right button opens the popup; with no data and no text its items are disabled.
-    w->toolbarButton(2)->trigger();
+    main->toolbarButton(2)->trigger();
     frmDatedit* leer = Forms::loaded<frmDatedit>();
     ASSERT_TRUE(leer);
     QApplication::clipboard()->clear();
     QTest::mouseClick(leer->Grid->viewport(), Qt::RightButton, {}, zelle(*leer, 0, 2));
-    EXPECT_TRUE(w->mnuEdit1->isVisible());
-    for (QAction* a : {w->mnuCopy1, w->mnuPaste1, w->mnuErase1}) EXPECT_FALSE(a->isEnabled());
-    w->mnuEdit1->hide();
+    EXPECT_TRUE(main->mnuEdit1->isVisible());
+    for (QAction* a : {main->mnuCopy1, main->mnuPaste1, main->mnuErase1}) EXPECT_FALSE(a->isEnabled());
+    main->mnuEdit1->hide();
 }
 
 // A number pasted with Ctrl+V keeps its decimal comma's meaning; a text that is

@@ -44,20 +44,14 @@ namespace {
 const std::string kZuWenig =
     "Die Zahl der Messpunkte muss größer als die Zahl der Parameter sein!\r\nErgänzen Sie die Daten im Dateneditor.";
 
-class Fitting : public ::testing::Test {
+class Fitting : public test::MainWindowTest {
 protected:
-    void SetUp() override {
-        w = std::make_unique<MDIVRN>();
-        w->resize(1000, 720);
-        w->show();
-        w->MDIForm_Load();
-        Forms::unload<frmTip>();
-    }
+    void SetUp() override { Forms::unload<frmTip>(); }
 
     // The sample project: A => P, k = 0.0215 1/min, 25 points of c(A) and c(P).
     frmFitting* openFirstOrder() {
-        test::loadFirstOrderSample(*w, env.folder());
-        w->clickMenu("mnuCtFitting");
+        test::loadFirstOrderSample(*main, env.folder());
+        main->clickMenu("mnuCtFitting");
         rec.clear();
         return Forms::loaded<frmFitting>();
     }
@@ -73,7 +67,7 @@ protected:
         app.nExpPunkte = static_cast<Integer>(app.ExpDaten.size() - 1);
         PrepareExpDaten();
         getAnfangskonzAusDaten();
-        w->clickMenu(QString("mnuNonIsothermFitting(%1)").arg(item));
+        main->clickMenu(QString("mnuNonIsothermFitting(%1)").arg(item));
         return Forms::loaded<frmFitting>();
     }
     // Three isotherms of A => P, k = 1e10 exp(-60000/(R T)) 1/s, and two points without temperature.
@@ -87,7 +81,7 @@ protected:
     // The sample project fitted for k1 and the reaction order, from k1 = 0.0215 and n = 1.5.
     frmFitting* fitOrder() {
         openFirstOrder();
-        w->clickMenu("mnuROFitting");
+        main->clickMenu("mnuROFitting");
         frmFitting* f = Forms::loaded<frmFitting>();
         if (!f) return nullptr;
         test::typeInto(f->Inp[10], "0.0215");
@@ -112,8 +106,8 @@ protected:
 
     // The user switches windows through the "Fenster" menu.
     void switchTo(const QString& caption) {
-        w->clickMenu("mnuFenster");
-        for (QAction* a : w->menu("mnuFenster")->actions())
+        main->clickMenu("mnuFenster");
+        for (QAction* a : main->menu("mnuFenster")->actions())
             if (a->text().contains(caption)) a->trigger();
         test::processEvents();
     }
@@ -129,8 +123,6 @@ protected:
         return g ? toQ(g->Chart2D1->text(ChartTextBlock::Footer)) : QString();
     }
 
-    test::GuiTest env;
-    std::unique_ptr<MDIVRN> w;
     test::MsgRecorder rec;
 };
 
@@ -335,7 +327,7 @@ TEST_F(Fitting, EvaluationLimitIsReportedAndTheLastAcceptedValuesStay) {
     PrepareExpDaten();
     getAnfangskonzAusDaten();
     Forms::get<frmKinModel>().optTyp_Click(optionOfModel(13));
-    w->clickMenu("mnuCtFitting");
+    main->clickMenu("mnuCtFitting");
     frmFitting* f = Forms::loaded<frmFitting>();
     ASSERT_NE(f, nullptr);
     for (int i = 10; i <= 12; ++i) test::typeInto(f->Inp[static_cast<std::size_t>(i)], "1");
@@ -411,7 +403,7 @@ TEST_F(Fitting, SecondOrderNeedsItsStartConcentration) {
     EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
 
     // Another task closes the window.
-    w->clickMenu("mnuctGraph");
+    main->clickMenu("mnuctGraph");
     test::processEvents();
     EXPECT_FALSE(IsFormLoaded<frmFitting>());
 }
@@ -419,7 +411,7 @@ TEST_F(Fitting, SecondOrderNeedsItsStartConcentration) {
 // The order of first-order data comes out as 1 (within the scatter of the sample).
 TEST_F(Fitting, ReactionOrderOfTheFirstOrderSample) {
     openFirstOrder();
-    w->clickMenu("mnuROFitting");
+    main->clickMenu("mnuROFitting");
     frmFitting* f = Forms::loaded<frmFitting>();
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(app.iModell, 20);
@@ -461,7 +453,7 @@ TEST_F(Fitting, TangentWindowBesideChangesNothingInTheFit) {
         EXPECT_EQ(vorher.titel, modus == 2 ? "Messpunkte Konzentration vs. Zeit, Reaktionsordnung-Fitting"
                                            : "Messpunkte Konzentration vs. Zeit, 1. Ordng, nicht-isotherm");
         EXPECT_EQ(vorher.zeile2, true);
-        w->clickMenu("mnuSubTangente(1)");
+        main->clickMenu("mnuSubTangente(1)");
         frmCalcTangente* t = Forms::loaded<frmCalcTangente>();
         ASSERT_NE(t, nullptr);
         QTest::mouseClick(t->cmdClose, Qt::LeftButton);
@@ -482,7 +474,7 @@ TEST_F(Fitting, LinearEvaluationBesideChangesNothingInTheFit) {
     const Blick vorher = blick(f);
     const Single n = app.nOrdnung;
     EXPECT_NEAR(n, 1.01, 0.01);
-    w->clickMenu("mnuctAusw(1)");
+    main->clickMenu("mnuctAusw(1)");
     ASSERT_EQ(toQ(Forms::loaded<frmGraph2D>()->Chart2D1->text(ChartTextBlock::Header)),
               "Versuchsdaten-Auswertung nach 1. Ordnung: A => P");
     backToFitting();
@@ -504,7 +496,7 @@ TEST_F(Fitting, EditorOrCalculatorBesideTheOrderFitChangeNothing) {
         const Single n = app.nOrdnung;
         test::typeInto(f->Inp[10], "0.0215");
         test::typeInto(f->Inp[11], "1.5");
-        w->clickMenu(umweg);
+        main->clickMenu(umweg);
         if (frmDatedit* d = Forms::loaded<frmDatedit>()) QTest::mouseClick(d->OK, Qt::LeftButton);
         if (frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>()) QTest::mouseClick(r->cmdClose, Qt::LeftButton);
         test::processEvents();
@@ -528,7 +520,7 @@ TEST_F(Fitting, CalculatorBesideTheNonIsothermalFitChangesNothing) {
         const Blick vorher = blick(f);
         EXPECT_TRUE(vorher.arrhenius);
         rec.clear();
-        w->clickMenu(rechner);
+        main->clickMenu(rechner);
         frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>();
         ASSERT_NE(r, nullptr);
         QTest::mouseClick(r->cmdClose, Qt::LeftButton);
@@ -541,7 +533,7 @@ TEST_F(Fitting, CalculatorBesideTheNonIsothermalFitChangesNothing) {
 
     // An Eyring calculator left open beside the Arrhenius fit computes by
     // Eyring, as it shows, after the fit took its Arrhenius back.
-    w->clickMenu("mnuToolEyring");
+    main->clickMenu("mnuToolEyring");
     frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>();
     ASSERT_NE(r, nullptr);
     switchTo("2D-Diagramm");
@@ -562,7 +554,7 @@ TEST_F(Fitting, EditorBesideTheNonIsothermalFitChangesNothing) {
     const Blick vorher = blick(f);
     EXPECT_EQ(vorher.p1, "1000000");
     rec.clear();
-    w->clickMenu("mnuEdit");
+    main->clickMenu("mnuEdit");
     frmDatedit* d = Forms::loaded<frmDatedit>();
     ASSERT_NE(d, nullptr);
     QTest::mouseClick(d->OK, Qt::LeftButton);
@@ -592,7 +584,7 @@ TEST_F(Fitting, FollowsTheDataSetTheTimeUnitAndTheModelChoice) {
     const QString fqs = f->lblFQS->text();
 
     // Point 1 (t = 0) gets c(A) = 0.06 in the editor.
-    w->clickMenu("mnuEdit");
+    main->clickMenu("mnuEdit");
     frmDatedit* d = Forms::loaded<frmDatedit>();
     ASSERT_NE(d, nullptr);
     test::typeInto(d->y[1], "0.06");

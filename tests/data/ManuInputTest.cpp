@@ -40,21 +40,10 @@ public:
 };
 [[maybe_unused]] const auto* const kEndeMerken = ::testing::AddGlobalTestEnvironment(new EndeMerken);
 
-class XYEditor : public ::testing::Test {
+class XYEditor : public MainWindowTest {
 protected:
-    void SetUp() override {
-        fileDialogHooks() = {};  // every box is cancelled unless a test answers it
-        main = std::make_unique<MDIVRN>();
-        main->resize(1000, 720);
-        main->show();
-        processEvents();
-    }
-    void TearDown() override {
-        Forms::destroyAll();
-        processEvents();
-        main.reset();
-        processEvents();
-    }
+    XYEditor() : MainWindowTest(false) {}
+    void SetUp() override { fileDialogHooks() = {}; }  // every box is cancelled unless a test answers it
     frmManuInput& oeffnen() {
         main->clickMenu("mnuEditXY");
         processEvents();
@@ -84,9 +73,6 @@ protected:
         for (int r = 0; r < g->rowCount(); ++r) l << g->cellText(r, col);
         return l;
     }
-
-    vrn::test::GuiTest env;
-    std::unique_ptr<MDIVRN> main;
 };
 
 }  // namespace

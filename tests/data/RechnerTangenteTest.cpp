@@ -21,7 +21,7 @@ using namespace vrn;
 class Rechner : public test::DataWindows {
 protected:
     frmArrheniusRechner& oeffne(const char* item) {
-        w->clickMenu(item);
+        main->clickMenu(item);
         frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>();
         EXPECT_TRUE(r);
         return *r;
@@ -61,7 +61,7 @@ TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
 
 TEST_F(Rechner, EyringStoresItsParametersAndShowsTheUnitsOfTheMode) {
     app.sZeiteinheit = "h";
-    w->toolbarButton(16)->trigger();
+    main->toolbarButton(16)->trigger();
     frmArrheniusRechner& r = *Forms::loaded<frmArrheniusRechner>();
     EXPECT_EQ(r.caption(), "Eyring-Rechner");
     EXPECT_EQ(r.txtInpArrh[3]->text(), " 2.083644E+10");
@@ -94,7 +94,7 @@ class Tangente : public test::DataWindows {
 protected:
     frmCalcTangente& oeffne(int species) {
         app.bKonzDaten[static_cast<std::size_t>(species)] = true;
-        w->clickMenu(QString("mnuSubTangente(%1)").arg(species));
+        main->clickMenu(QString("mnuSubTangente(%1)").arg(species));
         test::processEvents();
         frmCalcTangente* t = Forms::loaded<frmCalcTangente>();
         EXPECT_TRUE(t);
@@ -173,7 +173,7 @@ TEST_F(Tangente, KeepsItsSplineWhileAnotherWindowTakesTheChart) {
     zeit(t, "11");
     ASSERT_NE(t.txtyResult->text(), c) << "the smoothing changes the spline";
 
-    w->clickMenu("mnuctAusw(1)");
+    main->clickMenu("mnuctAusw(1)");
     ASSERT_EQ(titel(), "Versuchsdaten-Auswertung nach 1. Ordnung: A => P");
     t.SliderGlaettung->setValue(50);
     EXPECT_EQ(titel(), "Konzentration c(A) vs. Zeit");

@@ -30,7 +30,7 @@ bool warteBis(const std::function<bool()>& bedingung, int ms = 20000) {
     return true;
 }
 
-bool fett(const QWidget* w) { return w->font().bold(); }
+bool fett(const QWidget* x) { return x->font().bold(); }
 
 QColor farbeVon(const frmMonteCarlo& mc, Long i) {
     const MCBrettGeometrie& g = mc.Teilchenfeld->geometrie();
@@ -56,19 +56,13 @@ void pruefeZustand(const frmMonteCarlo& mc, bool laufend, bool goAn) {
 
 }  // namespace
 
-class MonteCarloWindow : public ::testing::Test {
+class MonteCarloWindow : public test::MainWindowTest {
 protected:
-    void SetUp() override {
-        frmMonteCarlo::pauseScale = 0.02;
-        w = std::make_unique<MDIVRN>();
-        w->resize(1000, 720);
-        w->show();
-        w->MDIForm_Load();
-    }
+    void SetUp() override { frmMonteCarlo::pauseScale = 0.02; }
     void TearDown() override { frmMonteCarlo::pauseScale = 1.0; }
 
     frmMonteCarlo& oeffne(int modus) {
-        w->clickMenu(modus == 1 ? "mnuSubMonteCarlo(0)" : "mnuSubMonteCarlo(1)");
+        main->clickMenu(modus == 1 ? "mnuSubMonteCarlo(0)" : "mnuSubMonteCarlo(1)");
         frmMonteCarlo* mc = Forms::loaded<frmMonteCarlo>();
         EXPECT_NE(mc, nullptr);
         mc->setRandomSource(std::make_unique<SeededRandom>(11));
@@ -79,9 +73,6 @@ protected:
         test::clickButton(mc.cmdStop);
         ASSERT_TRUE(warteBis([&] { return !mc.laeuft(); }));
     }
-
-    test::GuiTest env;
-    std::unique_ptr<MDIVRN> w;
 };
 
 TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
@@ -221,10 +212,10 @@ TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
     auto alt = MDIVRN::endProgram;
     MDIVRN::endProgram = [&] { ++ends; };
     test::clickButton(neu.cmdStart);
-    w->clickMenu("mnuExit");
+    main->clickMenu("mnuExit");
     MDIVRN::endProgram = alt;
     EXPECT_EQ(ends, 1);
-    w.reset();  // what follows the end of the event loop
+    main.reset();  // what follows the end of the event loop
     test::processEvents();
     EXPECT_FALSE(IsFormLoaded<frmMonteCarlo>());
 }
@@ -236,7 +227,7 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 3; }));
     const QString farbeA = mc.lblA->styleSheet();
     auto alt = setColourChooser([](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); });
-    w->clickMenu("mnuOption");
+    main->clickMenu("mnuOption");
     test::clickButton(Forms::loaded<frmOption>()->cmdAColor);
     test::clickButton(Forms::loaded<frmOption>()->chkSolidPoints);
     test::clickButton(Forms::loaded<frmOption>()->cmdOK);
@@ -251,7 +242,7 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
     stop(mc);
 
     // Idle, the options' Refresh takes effect: labels and board in the new colour.
-    w->clickMenu("mnuOption");
+    main->clickMenu("mnuOption");
     test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     EXPECT_NE(mc.lblA->styleSheet(), farbeA);
     EXPECT_EQ(mc.Chart2D2->displayState(1, 3), kSeriesHidden);

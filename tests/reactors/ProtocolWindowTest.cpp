@@ -42,23 +42,14 @@ void tankResultRow() {
 
 }  // namespace
 
-class ProtocolWindow : public ::testing::Test {
+class ProtocolWindow : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        main = std::make_unique<MDIVRN>();
-        main->MDIForm_Load();
-        main->resize(1000, 720);
-        main->show();
         MDIVRN::endProgram = [this] { ++ends; };
-        test::processEvents();
         today_ = SetAutoProtName();
         app.ProtDateiName = today_;
     }
-    void TearDown() override {
-        MDIVRN::endProgram = [] {};
-        Forms::destroyAll();
-        main.reset();
-    }
+    void TearDown() override { MDIVRN::endProgram = [] {}; }
 
     TankStandIn& openTank() {
         auto& t = Forms::get<TankStandIn>();
@@ -76,8 +67,6 @@ protected:
     }
     std::string file(const std::string& name) const { return env.folderStd() + "/" + name; }
 
-    test::GuiTest env;
-    std::unique_ptr<MDIVRN> main;
     int ends = 0;
     std::string today_;
 };

@@ -23,20 +23,9 @@
 
 namespace vrn::test {
 
-class ReactorWindowTest : public ::testing::Test {
+class ReactorWindowTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        main = std::make_unique<MDIVRN>();
-        main->MDIForm_Load();
-        main->resize(1000, 720);
-        main->show();
-        MDIVRN::endProgram = [] {};
-        processEvents();
-    }
-    void TearDown() override {
-        Forms::destroyAll();
-        main.reset();
-    }
+    void SetUp() override { MDIVRN::endProgram = [] {}; }
 
     // Chooses the model in the model window, as a click on its option does.
     void chooseModel(int model) {
@@ -64,8 +53,6 @@ protected:
         return QColor(img.pixel(px * img.width() / pic->width(), py * img.height() / pic->height()));
     }
 
-    GuiTest env;
-    std::unique_ptr<MDIVRN> main;
     MsgRecorder rec;
 };
 

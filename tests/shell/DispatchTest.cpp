@@ -21,11 +21,9 @@
 
 using namespace vrn;
 
-class Dispatch : public ::testing::Test {
+class Dispatch : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        w = std::make_unique<MDIVRN>();
-        w->MDIForm_Load();
         savedShow = chartHooks().zeigeDiagrammFenster;
         chartHooks().zeigeDiagrammFenster = [this] {
             ++charts;
@@ -34,9 +32,7 @@ protected:
         MDIVRN::endProgram = [this] { ++ends; };
     }
     void TearDown() override { MDIVRN::endProgram = [] {}; }
-    void loadFirstOrderProject() { test::loadFirstOrderSample(*w, env.folder()); }
-    test::GuiTest env;
-    std::unique_ptr<MDIVRN> w;
+    void loadFirstOrderProject() { test::loadFirstOrderSample(*main, env.folder()); }
     test::MsgRecorder rec;
     int charts = 0;
     int ends = 0;
@@ -55,7 +51,7 @@ TEST_F(Dispatch, RefusalsWithoutData) {
     };
     for (const auto& [item, text] : cases) {
         rec.clear();
-        w->clickMenu(item);
+        main->clickMenu(item);
         ASSERT_EQ(rec.count(), 1u) << item;
         EXPECT_TRUE(vrn::test::isMessage(rec.last(), text,
                                          " Ausführung nicht möglich ", MsgIcon::Critical)) << item;
@@ -67,12 +63,12 @@ TEST_F(Dispatch, ConcentrationEvaluationChecks) {
     app.bHatCTDaten = true;
     test::setDataRows({{0, 0.0, 0, 0}, {1, 0.5, 0, 0}});
     app.c0Daten[1] = 0;
-    w->clickMenu("mnuctAusw(1)");
+    main->clickMenu("mnuctAusw(1)");
     EXPECT_EQ(rec.last().text, "Keine Anfangskonzentration c(A)(0) gefunden");
-    w->clickMenu("mnuctAusw(3)");
+    main->clickMenu("mnuctAusw(3)");
     EXPECT_EQ(rec.last().text, "Es werden beide Anfangskonzentrationen c(A)(0) und c(B)(0) benötigt.");
     app.nExpPunkte = 1;
-    w->clickMenu("mnuctAusw(2)");
+    main->clickMenu("mnuctAusw(2)");
     EXPECT_EQ(rec.last().text, "Keine (oder zuwenig) experimentelle c-t-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe).");
 
     // A + B => P: equal starts give kind -6, different ones -8.
@@ -80,13 +76,13 @@ TEST_F(Dispatch, ConcentrationEvaluationChecks) {
     app.c0Daten[1] = 0.1f;
     app.c0Daten[2] = 0.1f;
     rec.clear();
-    w->clickMenu("mnuctAusw(3)");
+    main->clickMenu("mnuctAusw(3)");
     EXPECT_EQ(rec.count(), 0u);
     EXPECT_EQ(app.iDiagrammTyp, -6);
     EXPECT_EQ(app.iModell, 4);
     EXPECT_TRUE(app.bGleicheC0);
     app.c0Daten[2] = 0.2f;
-    w->clickMenu("mnuctAusw(3)");
+    main->clickMenu("mnuctAusw(3)");
     EXPECT_EQ(app.iDiagrammTyp, -8);
     EXPECT_FALSE(app.bGleicheC0);
     EXPECT_EQ(charts, 2);
@@ -97,21 +93,21 @@ TEST_F(Dispatch, ConductivityChecksAndNotes) {
     test::setDataRows({{0, 0.1, 0, 0}, {1, 0.05, 0, 0}});
     app.c0Daten[1] = 0.1f;
     app.c0Daten[2] = 0.2f;
-    w->clickMenu("mnuLambdaAusw(3)");
+    main->clickMenu("mnuLambdaAusw(3)");
     EXPECT_EQ(rec.last().text, "Im Augenblick wird nur die Variante c(A)(0) = c(B)(0) unterstützt.");
     EXPECT_FALSE(app.bGleicheC0);
     app.LambdaInf = 0;
-    w->clickMenu("mnuLambdaAusw(1)");
+    main->clickMenu("mnuLambdaAusw(1)");
     EXPECT_EQ(rec.last().text, "Keinen Wert lambda(t = infin) gefunden");
     app.c0Daten[1] = 0;
-    w->clickMenu("mnuLambdaAusw(2)");
+    main->clickMenu("mnuLambdaAusw(2)");
     EXPECT_EQ(rec.last().text.substr(0, 48), "Für eine lambda-Auswertung nach 2. Ordnung muss");
 
     // Without lambda(0) a note is shown and the evaluation goes on.
     app.LambdaInf = 2;
     app.Lambda0 = 0;
     rec.clear();
-    w->clickMenu("mnuLambdaAusw(1)");
+    main->clickMenu("mnuLambdaAusw(1)");
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Hinweis zur Auswertung der lambda-Werte, 1. Ordnung");
     EXPECT_EQ(rec.last().icon, MsgIcon::Exclamation);
@@ -124,17 +120,17 @@ TEST_F(Dispatch, RateConstantTemperaturePairs) {
     app.bHatKTDaten = true;
     // Three identical pairs and one other: P = 4, D = 2, two distinct pairs.
     test::setDataRows({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 320, 0.4}});
-    w->clickMenu("mnukT(1)");
+    main->clickMenu("mnukT(1)");
     EXPECT_EQ(rec.count(), 0u);
     EXPECT_EQ(app.iDiagrammTyp, -3);
     EXPECT_EQ(charts, 1);
     // Only one distinct pair.
     test::setDataRows({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}});
-    w->clickMenu("mnukT(2)");
+    main->clickMenu("mnukT(2)");
     EXPECT_EQ(rec.last().text, "mindestens zwei unterschiedliche Paare k - T nötig!");
     // An empty data set while k-T data are flagged.
     app.nExpPunkte = 0;
-    w->clickMenu("mnukT(1)");
+    main->clickMenu("mnukT(1)");
     EXPECT_EQ(rec.last().text, "Keine Daten für k und T vorhanden.\r\nGeben Sie experimentelle Daten im Dateneditor ein (=> Neueingabe)");
 }
 
@@ -146,14 +142,14 @@ TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
     EXPECT_EQ(rec.last().icon, MsgIcon::Information);
     EXPECT_EQ(rec.last().text.substr(0, 27), "...Datenfile: 1st_order.VRD");
     EXPECT_EQ(app.nExpPunkte, 25);
-    EXPECT_TRUE(w->mnuSaveProject->isEnabled());
+    EXPECT_TRUE(main->mnuSaveProject->isEnabled());
     // The model window shows the loaded model and rate constant.
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
     EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked());
     EXPECT_DOUBLE_EQ(app.k[1], 0.0215);
 
     rec.clear();
-    w->clickMenu("mnuctAusw(1)");
+    main->clickMenu("mnuctAusw(1)");
     EXPECT_EQ(rec.count(), 0u);
     EXPECT_EQ(app.iDiagrammTyp, -5);
     EXPECT_EQ(app.iModell, 2);
@@ -169,7 +165,7 @@ TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
 TEST_F(Dispatch, ConductivityEvaluationDrawsAlsoWhileAChartIsOpen) {
     realChart = true;
     loadFirstOrderProject();
-    w->clickMenu("mnuctAusw(1)");
+    main->clickMenu("mnuctAusw(1)");
     ASSERT_EQ(app.iDiagrammTyp, -5);
     // lambda rises as A turns into P: lambda = 10 - 8·exp(-0.05 t), lambda(inf) = 10.
     for (int i = 1; i <= app.nExpPunkte; ++i) {
@@ -180,7 +176,7 @@ TEST_F(Dispatch, ConductivityEvaluationDrawsAlsoWhileAChartIsOpen) {
     PrepareExpDaten();
     ASSERT_TRUE(app.bHatLambdaDaten);
     rec.clear();
-    w->clickMenu("mnuLambdaAusw(1)");
+    main->clickMenu("mnuLambdaAusw(1)");
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(app.iDiagrammTyp, -10);
@@ -201,7 +197,7 @@ TEST_F(Dispatch, RefusedDataFileOfAProjectIsNotNamedAsLoaded) {
     rec.clear();
     rec.answer(MsgAnswer::OK);
     rec.answer(MsgAnswer::OK);
-    w->clickMenu("mnuLoadProject");
+    main->clickMenu("mnuLoadProject");
     ASSERT_EQ(rec.count(), 2u);
     EXPECT_EQ(rec.messages()[0].title, "Meldung von LoadDataFile");
     EXPECT_EQ(rec.last().title, "geladen...");
@@ -210,7 +206,7 @@ TEST_F(Dispatch, RefusedDataFileOfAProjectIsNotNamedAsLoaded) {
     EXPECT_EQ(app.iModell, 3);  // the project itself was read
     EXPECT_EQ(app.nExpPunkte, 25);
     // The last session names the data set in memory, not the refused file.
-    w->clickMenu("mnuExit");
+    main->clickMenu("mnuExit");
     std::vector<std::string> lines;
     std::string error;
     ASSERT_TRUE(readTextLines(app.SessionDateiName, lines, error));
@@ -225,13 +221,13 @@ TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
     QFile::remove(QString::fromStdString(app.SessionDateiName));
 
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuExit");
+    main->clickMenu("mnuExit");
     EXPECT_EQ(ends, 0);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
     EXPECT_EQ(rec.last().buttons, MsgButtons::YesNoCancel);
 
     rec.answer(MsgAnswer::No);
-    w->clickMenu("mnuExit");
+    main->clickMenu("mnuExit");
     EXPECT_EQ(ends, 1);
     ASSERT_TRUE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
 
@@ -240,7 +236,7 @@ TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
     app.iModell = 2;
     app.k = {0, 0.15, 0, 0};
     rec.answer(MsgAnswer::OK);
-    w->clickMenu("mnuLoadLastSession");
+    main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(app.iModell, 8);
     EXPECT_DOUBLE_EQ(app.k[1], 0.5);
     EXPECT_DOUBLE_EQ(app.k[2], 0.125);
@@ -259,23 +255,23 @@ TEST_F(Dispatch, LoadingAskToSaveChangedDataFirst) {
         return false;
     };
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuLoadProject");
+    main->clickMenu("mnuLoadProject");
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(app.nExpPunkte, 2);
     EXPECT_EQ(rec.last().title, "WARNUNG");
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuLoadLastSession");
+    main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(app.nExpPunkte, 2);
 }
 
 TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
-    w->clickMenu("mnuvtGraph");
+    main->clickMenu("mnuvtGraph");
     frmPrepareTimeDiagram* t = Forms::loaded<frmPrepareTimeDiagram>();
     ASSERT_NE(t, nullptr);
     EXPECT_TRUE(app.bRateDiagramm);
     EXPECT_FALSE(t->chkMitPunkten->isEnabled());
     EXPECT_EQ(app.iDiagrammTyp, 52);  // model 2 as rate diagram
-    w->clickMenu("mnuctGraph");
+    main->clickMenu("mnuctGraph");
     EXPECT_FALSE(app.bRateDiagramm);
     EXPECT_EQ(app.iDiagrammTyp, 2);
     EXPECT_EQ(t->Label7->text(), QString("kinet. Modell:  A => P   (n = 1)"));
@@ -283,7 +279,7 @@ TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
 
 TEST_F(Dispatch, ItemsAtStartWithoutData) {
     for (const char* item : {"mnuctAusw(1)", "mnukT(1)", "mnuLambdaAusw(1)", "mnuctGraph", "mnuLoadProject", "mnuExit"})
-        EXPECT_TRUE(w->menuItem(item)->isEnabled()) << item;
+        EXPECT_TRUE(main->menuItem(item)->isEnabled()) << item;
 }
 
 TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
@@ -296,7 +292,7 @@ TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
     QDir(env.folder()).mkpath("anderswo");
     QDir::setCurrent(env.folder() + "/anderswo");
     rec.answer(MsgAnswer::OK);
-    w->clickMenu("mnuLoadLastSession");
+    main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(rec.last().title, "geladen...");
     EXPECT_EQ(app.nExpPunkte, 25);
     EXPECT_EQ(StripPath(app.ExpDateiName), "1st_order.VRD");
@@ -305,14 +301,14 @@ TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
 TEST_F(Dispatch, ExitClosesTheHelpAndTheCloseBoxSavesNothing) {
     HtmlHelp(10260);
     ASSERT_NE(helpBrowser(), nullptr);
-    w->clickMenu("mnuExit");
+    main->clickMenu("mnuExit");
     test::processEvents();
     EXPECT_EQ(helpBrowser(), nullptr);
     EXPECT_EQ(ends, 1);
 
     QFile::remove(QString::fromStdString(app.SessionDateiName));
-    w->show();
-    EXPECT_TRUE(w->close());
+    main->show();
+    EXPECT_TRUE(main->close());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
     EXPECT_FALSE(IsFormLoaded<frmKinModel>());  // the windows were closed with it
 }
@@ -322,10 +318,10 @@ TEST_F(Dispatch, NewDataSetAsksToSaveChangedDataFirst) {
     app.bDatenGeaendert = true;
     app.LambdaInf = 3;
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuNeudat");
+    main->clickMenu("mnuNeudat");
     EXPECT_EQ(app.nExpPunkte, 2);
     rec.answer(MsgAnswer::No);
-    w->clickMenu("mnuNeudat");
+    main->clickMenu("mnuNeudat");
     EXPECT_EQ(app.nExpPunkte, 0);
     EXPECT_EQ(app.LambdaInf, 0);
     EXPECT_EQ(app.ExpDateiName, "");
@@ -337,7 +333,7 @@ TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
         title = r.title;
         return false;
     };
-    w->toolbarButton(7)->trigger();
+    main->toolbarButton(7)->trigger();
     EXPECT_EQ(title, "aktuelles Projekt speichern unter ...");
     EXPECT_FALSE(IsFormLoaded<frmTip>());  // a toolbar click closes the tips
     app.iModell = 8;
@@ -345,6 +341,6 @@ TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
     ASSERT_TRUE(WriteProjectFile(app.SessionDateiName));
     app.iModell = 2;
     rec.answer(MsgAnswer::OK);
-    w->toolbarButton(4)->trigger();
+    main->toolbarButton(4)->trigger();
     EXPECT_EQ(app.iModell, 8);
 }

@@ -62,6 +62,22 @@ GuiTest::~GuiTest() {
     processEvents();
 }
 
+MainWindowTest::MainWindowTest(bool load, QSize size) : main(std::make_unique<MDIVRN>()) {
+    if (load) main->MDIForm_Load();
+    main->resize(size);
+    main->show();
+    main->activateWindow();
+    QApplication::setActiveWindow(main.get());
+    processEvents();
+}
+
+MainWindowTest::~MainWindowTest() {
+    Forms::destroyAll();
+    processEvents();
+    main.reset();
+    processEvents();
+}
+
 QString GuiTest::folder() const { return dir_->path() + "/prog"; }
 std::string GuiTest::folderStd() const { return toStd(folder()); }
 

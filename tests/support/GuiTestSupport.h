@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -46,6 +47,16 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
     Restore<FileDialogHooks> dialogs_{fileDialogHooks()};
     Restore<ChartHooks> chart_{chartHooks()};
+};
+
+// A test with the main window loaded as at start-up (load) and shown at the
+// size, made the active window; at its end every window is gone.
+class MainWindowTest : public ::testing::Test {
+protected:
+    explicit MainWindowTest(bool load = true, QSize size = {1000, 720});
+    ~MainWindowTest() override;
+    GuiTest env;
+    std::unique_ptr<MDIVRN> main;
 };
 
 // Sets QLocale's default (and the program's number separators) for its lifetime.
