@@ -43,17 +43,18 @@ constexpr Colour kBlau = RGB(0, 0, 255);
 // Answers every colour box with a colour, or cancels it (nullopt), for its lifetime.
 class Farbwahl {
 public:
-    explicit Farbwahl(std::optional<Colour> c) {
-        alt_ = setColourChooser([c](const QColor&) -> std::optional<QColor> {
-            if (!c) return std::nullopt;
-            return toQColor(*c);
-        });
-    }
+    explicit Farbwahl(std::optional<Colour> c)
+        : alt_(setColourChooser([c](const QColor&) { return c ? std::optional(toQColor(*c)) : std::nullopt; })) {}
     ~Farbwahl() { setColourChooser(alt_); }
 
 private:
     ColourChooser alt_;
 };
+// The user's step with every colour box answered so.
+void mitFarbe(std::optional<Colour> c, const std::function<void()>& schritt) {
+    Farbwahl f{c};
+    schritt();
+}
 
 // Drawn in (antialiased) red or green.
 bool roetlich(const QColor& p) { return p.red() - p.green() > 60 && p.red() - p.blue() > 60; }
@@ -105,10 +106,7 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
     ChartControl& c = *w.Chart2D1;
     w.openCurvePanelAt(2);
     EXPECT_EQ(w.kurvenPanel->tabKurven->currentIndex(), 1);
-    {
-        Farbwahl rot{kRot};
-        QTest::mouseClick(w.kurvenPanel->cmdKurvenFarbe[2], Qt::LeftButton);
-    }
+    mitFarbe(kRot, [&] { QTest::mouseClick(w.kurvenPanel->cmdKurvenFarbe[2], Qt::LeftButton); });
     EXPECT_EQ(c.style(1, 2).lineColour, kRot);
     EXPECT_EQ(c.style(1, 2).symbolColour, kRot);
     EXPECT_EQ(buttonColour(w.kurvenPanel->cmdKurvenFarbe[2]), kRot);
@@ -118,11 +116,7 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
     const QImage bild = c.toImage();
     const QRect legende = vrn::test::legendRect(c);
     ASSERT_GT(legende.width(), 0);
-    int rote = 0;
-    for (int y = legende.top(); y <= legende.bottom(); ++y)
-        for (int x = legende.left(); x <= legende.right(); ++x)
-            if (roetlich(bild.pixelColor(x, y))) ++rote;
-    EXPECT_GT(rote, 5);
+    EXPECT_GT(vrn::test::countPixels(bild.copy(legende), roetlich), 5);
 
     // A cancelled colour box, after red was chosen elsewhere, changes nothing anywhere.
     Farbwahl abbruch{std::nullopt};
@@ -346,11 +340,8 @@ TEST_F(ChartWindowTest, HalfLifeMarkStaysVisibleOnALogarithmicAxis) {
     const QImage bild = c.toImage();
     const QRect plot = c.plotRect();
     const int x = static_cast<int>(std::lround(c.toPixel(tau, 0.01).x()));
-    for (int y = plot.top() + 3; y < plot.bottom() - 3; y += 20) {
-        bool gefunden = false;
-        for (int dx = -1; dx <= 1; ++dx) gefunden = gefunden || gruenlich(bild.pixelColor(x + dx, y));
-        EXPECT_TRUE(gefunden) << "y = " << y;
-    }
+    for (int y = plot.top() + 3; y < plot.bottom() - 3; y += 20)
+        EXPECT_GT(vrn::test::countPixels(bild.copy(x - 1, y, 3, 1), gruenlich), 0) << "y = " << y;
 }
 
 TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
@@ -379,10 +370,7 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
     LegendLabelTabs& g = *w.designPanel->legende;
     std::optional<QFont> schrift;
     const FontChooser altSchrift = setFontChooser([&schrift](const QFont&) { return schrift; });
-    QFont serif("Liberation Serif");
-    serif.setPointSize(14);
-    serif.setBold(true);
-    serif.setItalic(true);
+    const QFont serif("Liberation Serif", 14, QFont::Bold, true);
 
     // Cancelled font boxes change nothing; a chosen font goes to the legend and to all 24 labels.
     const ChartModel vorher = c.model();
@@ -400,10 +388,7 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
     // x-axis title: the numbers take the font, the title its name and size and the colour.
     w.clickMenu("mnuTextDesign(3)");
     const bool titelFett = c.axisTitleFont(ChartAxis::X).bold;
-    {
-        Farbwahl rot{kRot};
-        w.textPanel->cmdFont->click();
-    }
+    mitFarbe(kRot, [&] { w.textPanel->cmdFont->click(); });
     EXPECT_EQ(c.axisNumberFont(ChartAxis::X).name, "Liberation Serif");
     EXPECT_TRUE(c.axisNumberFont(ChartAxis::X).italic);
     EXPECT_EQ(c.axisTitleFont(ChartAxis::X).size, 14);
@@ -412,27 +397,17 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
     // The header: font chosen, colour box cancelled; then its background.
     w.clickMenu("mnuTextDesign(1)");
     const Colour kopfFarbe = c.textColour(ChartTextBlock::Header);
-    {
-        Farbwahl abbruch{std::nullopt};
-        w.textPanel->cmdFont->click();
-    }
+    mitFarbe(std::nullopt, [&] { w.textPanel->cmdFont->click(); });
     EXPECT_EQ(c.textFont(ChartTextBlock::Header).name, "Liberation Serif");
     EXPECT_EQ(c.textColour(ChartTextBlock::Header), kopfFarbe);
-    {
-        Farbwahl gelb{RGB(255, 255, 192)};
-        w.textPanel->cmdSchriftHFarbe->click();
-    }
+    mitFarbe(RGB(255, 255, 192), [&] { w.textPanel->cmdSchriftHFarbe->click(); });
     EXPECT_EQ(c.textBackColour(ChartTextBlock::Header), RGB(255, 255, 192));
     w.textPanel->VScroll1->setValue(60);
     EXPECT_EQ(c.textTop(ChartTextBlock::Header), 60);
     setFontChooser(altSchrift);
 
     // "transparent" off restores the legend colour chosen last.
-    {
-        Farbwahl farbe{RGB(1, 2, 3)};
-        g.cmdLegBColor->click();
-        g.cmdLabelFColor->click();
-    }
+    mitFarbe(RGB(1, 2, 3), [&] { g.cmdLegBColor->click(); g.cmdLabelFColor->click(); });
     EXPECT_EQ(c.legendBackColour(), RGB(1, 2, 3));
     EXPECT_EQ(c.labelTextColour(17), RGB(1, 2, 3));
     g.chkLegTransparent->click();
@@ -454,10 +429,7 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
 TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheirPage) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ChartControl& c = *w.Chart2D1;
-    {
-        Farbwahl gruen{RGB(0, 160, 0)};
-        QTest::mouseClick(w.cmdFarbVorwahl, Qt::LeftButton);
-    }
+    mitFarbe(RGB(0, 160, 0), [&] { QTest::mouseClick(w.cmdFarbVorwahl, Qt::LeftButton); });
     EXPECT_EQ(app.gFarbVorwahl, RGB(0, 160, 0));
     EXPECT_EQ(c.style(1, 1).lineColour, kBlau);  // what is drawn stays
     app.gnKurvenOffen = 1;
@@ -477,10 +449,7 @@ TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheir
     EXPECT_EQ(w.tabDesign->tabText(6), QString("Skalierung"));
 
     // A click on the label " Farb-Vorwahl" chooses the preset as the button does.
-    {
-        Farbwahl rot{RGB(200, 0, 0)};
-        QTest::mouseClick(w.Label49, Qt::LeftButton);
-    }
+    mitFarbe(RGB(200, 0, 0), [&] { QTest::mouseClick(w.Label49, Qt::LeftButton); });
     EXPECT_EQ(app.gFarbVorwahl, RGB(200, 0, 0));
     EXPECT_EQ(buttonColour(w.cmdFarbVorwahl), RGB(200, 0, 0));
 

@@ -22,11 +22,3 @@ TEST(GridText, SplitsRowsAtEveryKindOfLineBreak) {
     };
     for (const auto& [text, rows] : cases) EXPECT_EQ(splitBlockText(text), rows) << text;
 }
-
-TEST(GridText, JoinsWithTabsAndOneCarriageReturnBetweenRows) {
-    EXPECT_EQ(joinBlockText({{"1", "2", "3"}}), "1\t2\t3");
-    EXPECT_EQ(joinBlockText({{"1 ", ""}, {"2", "x"}}), "1 \t\r2\tx");
-    EXPECT_EQ(joinBlockText({}), "");
-    const std::string text = "a\tb\rc\td";
-    EXPECT_EQ(joinBlockText(splitBlockText(text)), text);
-}

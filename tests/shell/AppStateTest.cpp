@@ -4,22 +4,6 @@
 
 using namespace vrn;
 
-TEST(StartValues, TimeUnitTable) {
-    resetAppState("/prog");
-    const auto& z = app.Zeitfaktor;
-    EXPECT_EQ(z[1][0], 60);
-    EXPECT_DOUBLE_EQ(z[0][1], 1.0 / 60);
-    EXPECT_EQ(z[4][0], 31536000);
-    EXPECT_EQ(z[3][4] * 365, 1);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(z[i][i], 1);
-        for (int j = 0; j < 5; ++j) EXPECT_NEAR(z[i][j] * z[j][i], 1.0, 1e-15) << i << "," << j;
-    }
-    // Chains agree: s -> h equals s -> min -> h.
-    EXPECT_NEAR(z[0][1] * z[1][2], z[0][2], 1e-18);
-    EXPECT_NEAR(z[2][3] * z[3][4], z[2][4], 1e-18);
-}
-
 TEST(StartValues, ResetClearsEarlierWork) {
     resetAppState("/prog");
     app.nExpPunkte = 5;

@@ -11,6 +11,7 @@
 #include <QStyleOptionComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -203,6 +204,13 @@ QByteArray pdfContent(const QByteArray& pdf) {
 QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int countPixels(const QImage& img, const std::function<bool(const QColor&)>& is) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += is(img.pixelColor(x, y)) ? 1 : 0;
+    return n;
 }
 
 QRect textRect(ChartControl& c, ChartTextBlock b) {

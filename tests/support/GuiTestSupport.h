@@ -16,6 +16,8 @@
 
 class QAbstractButton;
 class QByteArray;
+class QColor;
+class QImage;
 class QAction;
 class QLineEdit;
 class QMenuBar;
@@ -97,6 +99,9 @@ QByteArray pdfContent(const QByteArray& pdf);
 
 // The whole file as bytes (empty when it cannot be read).
 QByteArray readBytes(const QString& path);
+
+// How many pixels of the picture are such that is(colour) holds.
+int countPixels(const QImage& img, const std::function<bool(const QColor&)>& is);
 
 // Where the chart draws a text block and its legend.
 QRect textRect(ChartControl& c, ChartTextBlock b);
