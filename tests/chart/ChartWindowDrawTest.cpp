@@ -16,61 +16,45 @@
 using namespace vrn;
 using vrn::test::ChartWindowTest;
 
-namespace {
-
-// The points of curve s of chart group 1 equal the simulated arrays (as singles).
-void kurveGleichSimulation(const ChartControl& c, int serie, const std::vector<double>& t,
-                           const std::vector<double>& y) {
-    const ChartSeriesData& s = c.model().groups[0].series[static_cast<std::size_t>(serie - 1)];
-    ASSERT_EQ(s.x.size(), 201u);
-    for (std::size_t i = 0; i <= 200; ++i) {
-        EXPECT_EQ(s.x[i], static_cast<double>(static_cast<Single>(t[i]))) << "point " << i;
-        EXPECT_EQ(s.y[i], static_cast<double>(static_cast<Single>(y[i]))) << "point " << i;
-    }
-}
-
-}  // namespace
-
+// Model 4 drawn as concentrations and as rates: three labelled curves whose
+// points are the simulated arrays (as singles).
 TEST_F(ChartWindowTest, ModelFourDrawsThreeLabelledCurvesEqualToTheSimulation) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    const ChartControl& c = *w.Chart2D1;
-    EXPECT_EQ(app.gnKurven, 3);
-    EXPECT_EQ(app.gnKurvenOffen, 0);
-    kurveGleichSimulation(c, 1, app.tSim, app.cSim_A);
-    kurveGleichSimulation(c, 2, app.tSim, app.cSim_B);
-    kurveGleichSimulation(c, 3, app.tSim, app.cSim_P);
-    const char* namen[3] = {"c(A) ", "c(B) ", "c(P) "};
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(c.labelText(i), namen[i - 1]);
-        EXPECT_TRUE(c.labelShown(i));
-        EXPECT_EQ(c.seriesLabel(1, i), namen[i - 1]);
-        EXPECT_EQ(w.kurvenPanel->txtLegendCurves[static_cast<std::size_t>(i)]->text().toStdString(), namen[i - 1]);
+    for (bool rate : {false, true}) {
+        SCOPED_TRACE(rate);
+        frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30, rate);
+        const ChartControl& c = *w.Chart2D1;
+        EXPECT_EQ(app.gnKurven, 3);
+        EXPECT_EQ(app.gnKurvenOffen, 0);
+        const char* namen[3] = {"c(A) ", "c(B) ", "c(P) "};
+        const std::vector<double>* cs[3] = {&app.cSim_A, &app.cSim_B, &app.cSim_P};
+        const std::vector<Single>* rs[3] = {&app.rSim_A, &app.rSim_B, &app.rSim_P};
+        for (int i = 1; i <= 3; ++i) {
+            const std::string name = (rate ? "r" : "c") + std::string(namen[i - 1]).substr(1);
+            EXPECT_EQ(c.labelText(i), name);
+            EXPECT_TRUE(c.labelShown(i));
+            EXPECT_EQ(c.seriesLabel(1, i), name);
+            EXPECT_EQ(w.kurvenPanel->txtLegendCurves[static_cast<std::size_t>(i)]->text().toStdString(), name);
+            const ChartSeriesData& s = c.model().groups[0].series[static_cast<std::size_t>(i - 1)];
+            ASSERT_EQ(s.x.size(), 201u);
+            for (std::size_t j = 0; j <= 200; ++j) {
+                EXPECT_EQ(s.x[j], static_cast<double>(static_cast<Single>(app.tSim[j]))) << "point " << j;
+                EXPECT_EQ(s.y[j], rate ? static_cast<double>((*rs[i - 1])[j])
+                                       : static_cast<double>(static_cast<Single>((*cs[i - 1])[j]))) << "point " << j;
+            }
+        }
+        EXPECT_EQ(c.pointCount(1, 4), 0);
+        EXPECT_EQ(c.text(ChartTextBlock::Header), rate ? "Reaktionsgeschwindigkeiten r, Reaktion 2. Ordnung A + B => P"
+                                                       : "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P");
+        EXPECT_EQ(c.axisTitle(ChartAxis::X), "t/ s");
+        Forms::unload<frmGraph2D>();
+        vrn::test::processEvents();
     }
-    EXPECT_EQ(c.pointCount(1, 4), 0);
-    EXPECT_EQ(c.text(ChartTextBlock::Header), "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P");
-    EXPECT_EQ(c.axisTitle(ChartAxis::X), "t/ s");
     // The first chart of the program (model 2 with its defaults): the c(P)
     // label's point (t = 47, c(P) = 0.9991) lies at the top of the y range 0..1.
-    Forms::unload<frmGraph2D>();
-    vrn::test::processEvents();
     frmGraph2D& v = simulationsDiagramm(2, 1, 0, 0.15, 0, 100);
     EXPECT_GT(v.Chart2D1->y(1, 2, v.Chart2D1->labelPoint(2)), 0.999);
     EXPECT_FALSE(v.Chart2D1->labelRect(2).isNull());
     EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
-}
-
-TEST_F(ChartWindowTest, RateRequestDrawsTheRatesOfTheSpecies) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30, true);
-    const ChartControl& c = *w.Chart2D1;
-    const char* namen[3] = {"r(A) ", "r(B) ", "r(P) "};
-    const std::vector<Single>* r[3] = {&app.rSim_A, &app.rSim_B, &app.rSim_P};
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(c.labelText(i), namen[i - 1]);
-        const ChartSeriesData& s = c.model().groups[0].series[static_cast<std::size_t>(i - 1)];
-        ASSERT_EQ(s.y.size(), 201u);
-        for (std::size_t j = 0; j <= 200; ++j) EXPECT_EQ(s.y[j], static_cast<double>((*r[i - 1])[j]));
-    }
-    EXPECT_EQ(c.text(ChartTextBlock::Header), "Reaktionsgeschwindigkeiten r, Reaktion 2. Ordnung A + B => P");
 }
 
 TEST_F(ChartWindowTest, FirstOrderDataAsKindMinusFiveGivesLineResultAndK1) {

@@ -4,17 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include <memory>
-#include <ostream>
 
 #include "chart/frmGraph2D.h"
 #include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace vrn::test {
 

@@ -146,34 +146,19 @@ struct Blick {
     double fqs = 0;
     QString fqsText, p1, p2, modell, titel;
     bool zeile2 = false, zeile3 = false, arrhenius = false, eyring = false;
+    auto gezeigt() const { return std::tie(fqsText, p1, p2, modell, titel, zeile2, zeile3, arrhenius, eyring); }
 };
 
 Blick blick(frmFitting* f) {
-    Blick b;
-    b.fqs = CalcFQS_Messwerte(f->auswahl());
-    b.fqsText = f->lblFQS->text();
-    b.p1 = f->Inp[10]->text();
-    b.p2 = f->Inp[11]->text();
-    b.modell = f->Label7->text();
-    if (frmGraph2D* g = Forms::loaded<frmGraph2D>()) b.titel = toQ(g->Chart2D1->text(ChartTextBlock::Header));
-    b.zeile2 = f->frak2->isEnabled();
-    b.zeile3 = f->frak3->isEnabled();
-    b.arrhenius = f->optkTFunktion[1]->isChecked();
-    b.eyring = f->optkTFunktion[2]->isChecked();
-    return b;
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    return {CalcFQS_Messwerte(f->auswahl()), f->lblFQS->text(), f->Inp[10]->text(), f->Inp[11]->text(),
+            f->Label7->text(), g ? toQ(g->Chart2D1->text(ChartTextBlock::Header)) : QString(), f->frak2->isEnabled(),
+            f->frak3->isEnabled(), f->optkTFunktion[1]->isChecked(), f->optkTFunktion[2]->isChecked()};
 }
 
 void expectSame(const Blick& vorher, const Blick& nachher) {
     EXPECT_NEAR(nachher.fqs, vorher.fqs, 1e-12 * vorher.fqs);
-    EXPECT_EQ(nachher.fqsText, vorher.fqsText);
-    EXPECT_EQ(nachher.p1, vorher.p1);
-    EXPECT_EQ(nachher.p2, vorher.p2);
-    EXPECT_EQ(nachher.modell, vorher.modell);
-    EXPECT_EQ(nachher.titel, vorher.titel);
-    EXPECT_EQ(nachher.zeile2, vorher.zeile2);
-    EXPECT_EQ(nachher.zeile3, vorher.zeile3);
-    EXPECT_EQ(nachher.arrhenius, vorher.arrhenius);
-    EXPECT_EQ(nachher.eyring, vorher.eyring);
+    EXPECT_EQ(nachher.gezeigt(), vorher.gezeigt());
 }
 
 }  // namespace
@@ -313,17 +298,14 @@ TEST_F(Fitting, EvaluationLimitIsReportedAndTheLastAcceptedValuesStay) {
     app.c0 = {0, 1, 1, 0, 0, 0};
     app.tEnd = 20;
     ASSERT_EQ([] { Integer e = 0; calc_diagramfunctioncT(13, e); return e; }(), 0);
-    app.ExpDaten.assign(1, Messpunkt{});
-    for (int i = 0; i <= 20; ++i) {
-        Messpunkt m;
+    test::setDataSet(21, [](Messpunkt& m, int n) {
+        const int i = n - 1;
         m.t = i;
         Konz c{};
         Integer e = 0;
         calc_functioncT_at_t(13, m.t, c, e);
         for (std::size_t j = 1; j <= 5; ++j) m.c[j] = c[j] * (1 + (i == 0 ? 0 : 0.02 * std::sin(3.0 * i + j)));
-        app.ExpDaten.push_back(m);
-    }
-    app.nExpPunkte = 21;
+    });
     PrepareExpDaten();
     getAnfangskonzAusDaten();
     Forms::get<frmKinModel>().optTyp_Click(optionOfModel(13));

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "chart/ChartHooks.h"
 #include "platform/ChartControl.h"
@@ -22,6 +23,9 @@ class QAction;
 class QLineEdit;
 class QMenuBar;
 class QWidget;
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace vrn {
 class MDIVRN;
