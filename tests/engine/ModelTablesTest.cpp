@@ -78,14 +78,13 @@ TEST(Stoichiometry, OrderOfModel20AndNoModel) {
 namespace {
 
 struct HookGuard {
-    UiHooks saved = uiHooks();
+    Restore<UiHooks> saved{uiHooks()};
     int labels = 0;
     std::vector<int> selected;
     HookGuard() {
         uiHooks().updateUnitLabels = [this] { ++labels; };
         uiHooks().selectModelTimeUnit = [this](int u) { selected.push_back(u); };
     }
-    ~HookGuard() { uiHooks() = saved; }
 };
 
 void points(std::initializer_list<double> times) {
@@ -165,10 +164,7 @@ TEST(TimeUnits, NoPointsAndOverflow) {
 }
 
 TEST(InitialConcentrations, FromTheFirstStartPoint) {
-    struct Row {
-        double t, c1;
-        Integer aus;
-    };
+    using Row = std::tuple<double, double, Integer>;  // t, c(A), aus
     const std::pair<std::vector<Row>, double> cases[] = {
         {{}, 0},                                                                  // empty data set
         {{{1, 0.9, 0}, {2, 0.8, 0}}, 0},                                          // measurements start later
@@ -185,9 +181,9 @@ TEST(InitialConcentrations, FromTheFirstStartPoint) {
         app.nExpPunkte = static_cast<Integer>(rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {
             Messpunkt& p = app.ExpDaten[i + 1];
-            p.t = rows[i].t;
-            p.aus = rows[i].aus;
-            for (std::size_t s = 1; s <= 5; ++s) p.c[s] = rows[i].c1 / static_cast<double>(s);
+            const auto [t, c1, aus] = rows[i];
+            std::tie(p.t, p.aus) = std::tie(t, aus);
+            for (std::size_t s = 1; s <= 5; ++s) p.c[s] = c1 / static_cast<double>(s);
         }
         app.c0Daten = {7, 7, 7, 7, 7, 7};
         getAnfangskonzAusDaten();

@@ -13,18 +13,7 @@ namespace {
 
 Messpunkt punkt(double t, double cA, double cB, double cP, double k, double T, Single lambda, Single res3 = 0,
                 Single res4 = 0, Integer aus = 0) {
-    Messpunkt m;
-    m.t = t;
-    m.c[1] = cA;
-    m.c[2] = cB;
-    m.c[4] = cP;
-    m.k = k;
-    m.Temp = T;
-    m.lambda = lambda;
-    m.res3 = res3;
-    m.res4 = res4;
-    m.aus = aus;
-    return m;
+    return Messpunkt{t, {0, cA, cB, 0, cP, 0}, T, k, lambda, res3, res4, aus};
 }
 
 void setDataSet(const std::vector<Messpunkt>& pts) {
@@ -243,12 +232,8 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
     const std::string p = "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919 + 13) & 0xFF));
-    struct Case {
-        const char* what;
-        std::string bytes;
-        const char* says;  // part of the message
-    };
-    const Case cases[] = {
+    // what, bytes, part of the message
+    const std::tuple<const char*, std::string, const char*> cases[] = {
         {"empty file", "", "leer"},
         {"truncated before the count", "neu\r\ns\r\n", "Zeile 3"},
         {"no count line", head, "Zeile 4"},
@@ -269,9 +254,13 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
         {"too many items", head + "1\r\n1,1,0,0,0,0,0,0,0,0,0,0,0,0\r\n", "13 Werte erwartet, 14"},
         {"binary", binary, "Zeile"},
     };
+    const auto zustand = [] {
+        return std::tuple(app.nExpPunkte, app.ExpDaten[2].c[1], app.ExpKommentar, app.sZeiteinheit, app.iZeitEinheit,
+                          app.Lambda0, app.LambdaInf, app.bDatenGeaendert, app.ExpDateiName);
+    };
     for (bool append : {false, true}) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(std::string(c.what) + (append ? " (append)" : " (replace)"));
+        for (const auto& [what, bytes, says] : cases) {
+            SCOPED_TRACE(std::string(what) + (append ? " (append)" : " (replace)"));
             resetAppState(dir.str());
             app.ExpKommentar = "alt";
             app.sZeiteinheit = "h";
@@ -281,7 +270,8 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
             app.bDatenGeaendert = true;
             app.ExpDateiName = "alt.VRD";
             setDataSet({punkt(0, 1, 0, 0, 0, 0, 3), punkt(2, 0.5, 0, 0, 0, 0, 4)});
-            writeFile(dir.file("bad.VRD"), c.bytes);
+            writeFile(dir.file("bad.VRD"), bytes);
+            const auto vorher = zustand();
             MsgRecorder rec;
             bool ok = false;
             LoadDataFile(dir.file("bad.VRD"), append, ok);
@@ -289,17 +279,9 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
             ASSERT_EQ(rec.count(), 1u);
             EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
             EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
-            EXPECT_NE(rec.last().text.find(c.says), std::string::npos) << rec.last().text;
+            EXPECT_NE(rec.last().text.find(says), std::string::npos) << rec.last().text;
             EXPECT_NE(rec.last().text.find("Der Datensatz wurde nicht verändert."), std::string::npos);
-            EXPECT_EQ(app.nExpPunkte, 2);
-            EXPECT_EQ(app.ExpDaten[2].c[1], 0.5);
-            EXPECT_EQ(app.ExpKommentar, "alt");
-            EXPECT_EQ(app.sZeiteinheit, "h");
-            EXPECT_EQ(app.iZeitEinheit, 2);
-            EXPECT_EQ(app.Lambda0, 3.0);
-            EXPECT_EQ(app.LambdaInf, 7.0);
-            EXPECT_TRUE(app.bDatenGeaendert);
-            EXPECT_EQ(app.ExpDateiName, "alt.VRD");
+            EXPECT_EQ(zustand(), vorher);
         }
     }
 }

@@ -96,11 +96,8 @@ TEST_F(FileDialogsTest, FailedOrCancelledLoadKeepsTheDataSet) {
     EXPECT_FALSE(ok);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
-    EXPECT_EQ(app.nExpPunkte, 1);
-    EXPECT_EQ(app.ExpDaten[1].c[1], 0.7);
-    EXPECT_EQ(app.ExpKommentar, "alt");
-    EXPECT_EQ(app.ExpDateiName, "alt.VRD");
-    EXPECT_TRUE(app.bDatenGeaendert);
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDaten[1].c[1], app.ExpKommentar, app.ExpDateiName, app.bDatenGeaendert),
+              std::tuple(1, 0.7, "alt", "alt.VRD", true));
     EXPECT_EQ(app.ExpDateiPfad, dir.str() + "/");  // where the user went is remembered
 }
 
@@ -137,31 +134,25 @@ TEST_F(FileDialogsTest, SavingNamesTheDataSetOnlyWhenWritten) {
 }
 
 TEST_F(FileDialogsTest, AskingToSaveChangedData) {
-    struct Case {
-        MsgAnswer answer;
-        std::string saveTo;
-        bool abort;
-        bool written;
-    };
-    const Case cases[] = {
+    // answer, file chosen in the save box, abort, written
+    const std::tuple<MsgAnswer, std::string, bool, bool> cases[] = {
         {MsgAnswer::No, "", false, false},
         {MsgAnswer::Cancel, "", true, false},
         {MsgAnswer::Yes, "", true, false},  // the save box was cancelled
         {MsgAnswer::Yes, "gesichert.VRD", false, true},
     };
-    for (const auto& c : cases) {
+    for (const auto& [answer, saveTo, aborts, written] : cases) {
         MsgRecorder rec;
-        rec.answer(c.answer);
-        saveAnswer = c.saveTo.empty() ? "" : dir.file(c.saveTo);
-        bool abort = !c.abort;
+        rec.answer(answer);
+        saveAnswer = saveTo.empty() ? "" : dir.file(saveTo);
+        bool abort = !aborts;
         AskSaveChangedData(abort);
-        EXPECT_EQ(abort, c.abort);
+        EXPECT_EQ(abort, aborts);
         ASSERT_GE(rec.count(), 1u);
-        EXPECT_EQ(rec.messages()[0].text, "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?");
-        EXPECT_EQ(rec.messages()[0].title, "WARNUNG");
+        EXPECT_TRUE(isMessage(rec.messages()[0], "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?", "WARNUNG",
+                              MsgIcon::Exclamation));
         EXPECT_EQ(rec.messages()[0].buttons, MsgButtons::YesNoCancel);
-        EXPECT_EQ(rec.messages()[0].icon, MsgIcon::Exclamation);
-        EXPECT_EQ(std::filesystem::exists(dir.file("gesichert.VRD")), c.written);
+        EXPECT_EQ(std::filesystem::exists(dir.file("gesichert.VRD")), written);
     }
 }
 
@@ -210,10 +201,8 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
 }
 
 TEST(FolderNames, JoinAndSplit) {
-    EXPECT_EQ(joinFolderName("/a/b", "c.VRD"), "/a/b/c.VRD");
-    EXPECT_EQ(joinFolderName("/a/b/", "c.VRD"), "/a/b/c.VRD");
-    EXPECT_EQ(joinFolderName("C:\\x\\", "c.VRD"), "C:\\x\\c.VRD");
-    EXPECT_EQ(joinFolderName("", "c.VRD"), "c.VRD");
+    for (auto [folder, joined] : {std::pair{"/a/b", "/a/b/c.VRD"}, {"/a/b/", "/a/b/c.VRD"}, {"C:\\x\\", "C:\\x\\c.VRD"}, {"", "c.VRD"}})
+        EXPECT_EQ(joinFolderName(folder, "c.VRD"), joined);
     EXPECT_EQ(folderWithSeparator("/a/b/c.VRD"), "/a/b/");
     EXPECT_EQ(folderWithSeparator("c.VRD"), "");
 }

@@ -15,15 +15,9 @@ protected:
     void SetUp() override {
         resetAppState("");
         uiHooks().getMousePointer = [this] { return pointer; };
-        uiHooks().setMousePointer = [this](int p) {
-            pointer = p;
-            ++sets;
-        };
+        uiHooks().setMousePointer = [this](int p) { pointer = p; ++sets; };
     }
-    void TearDown() override {
-        uiHooks().getMousePointer = nullptr;
-        uiHooks().setMousePointer = nullptr;
-    }
+    Restore<UiHooks> hooks{uiHooks()};
     int pointer = 0;
     int sets = 0;
 };
@@ -70,8 +64,7 @@ TEST(ShortenPath, Examples) {
     ASSERT_EQ(p.size(), 38u);
     EXPECT_EQ(ShortenPath(p, 20), "C:\\...\\Versuche");
     EXPECT_EQ(ShortenPath(p, 30), "C:\\...\\Laborwerte\\Versuche");
-    EXPECT_EQ(ShortenPath(p, 38), p);
-    EXPECT_EQ(ShortenPath(p, 60), p);
+    for (int n : {38, 60}) EXPECT_EQ(ShortenPath(p, n), p);
     EXPECT_EQ(ShortenPath("/home/anna/messungen/2026/reihe1/kinetik.vrd", 20), "/ho.../kinetik.vrd");
     // No separator in the tail.
     EXPECT_EQ(ShortenPath("C:\\abcdefghijklmnopqrstuvwxyz", 10), "C:\\...");
@@ -101,12 +94,9 @@ TEST(FileExists, BareNamesLookInTheProgramFolder) {
 }
 
 TEST(WildcardMatch, Patterns) {
-    EXPECT_TRUE(wildcardMatch("*.vrd", "Probe.VRD"));
-    EXPECT_TRUE(wildcardMatch("*", ""));
-    EXPECT_TRUE(wildcardMatch("a*b*c", "aXXbYYc"));
-    EXPECT_FALSE(wildcardMatch("a*b*c", "aXXbYY"));
-    EXPECT_TRUE(wildcardMatch("?x", "ax"));
-    EXPECT_FALSE(wildcardMatch("?x", "x"));
+    for (auto [pattern, name, match] : {std::tuple{"*.vrd", "Probe.VRD", true}, {"*", "", true}, {"a*b*c", "aXXbYYc", true},
+                                        {"a*b*c", "aXXbYY", false}, {"?x", "ax", true}, {"?x", "x", false}})
+        EXPECT_EQ(wildcardMatch(pattern, name), match) << pattern << " " << name;
 }
 
 TEST(ClearExpDaten, EmptiesTheDataSet) {
@@ -115,14 +105,7 @@ TEST(ClearExpDaten, EmptiesTheDataSet) {
     EXPECT_EQ(app.ExpDaten.size(), 2u);
     app.ExpDaten.assign(4, Messpunkt{});
     app.nExpPunkte = 3;
-    for (auto& p : app.ExpDaten) {
-        p.t = 1;
-        p.c = {0, 1, 2, 3, 0, 0};
-        p.k = 4;
-        p.Temp = 300;
-        p.aus = -1;
-        p.lambda = 7;
-    }
+    for (auto& p : app.ExpDaten) p = Messpunkt{1, {0, 1, 2, 3, 0, 0}, 300, 4, 7, 0, 0, -1};
     app.ExpDateiName = "x.VRD";
     app.bDatenGeaendert = true;
     ClearExpDaten();

@@ -161,13 +161,8 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
         LoadProjectFile(dir.file("bad.VRP"), dat, ok);
         EXPECT_FALSE(ok);
         ASSERT_EQ(rec.count(), 1u);
-        EXPECT_TRUE(vrn::test::isMessage(rec.last(), "Projektfile hat falsches Format",
-                                             " Ausführung nicht möglich ", MsgIcon::Critical));
-        EXPECT_EQ(app.ProjKommentar, "alt");
-        EXPECT_EQ(app.iModell, 7);
-        EXPECT_EQ(app.k[1], 1.0);
-        EXPECT_EQ(app.k[3], 3.0);
-        EXPECT_EQ(dat, "vorher");
+        EXPECT_TRUE(isMessage(rec.last(), "Projektfile hat falsches Format", " Ausführung nicht möglich ", MsgIcon::Critical));
+        EXPECT_EQ(std::tuple(app.ProjKommentar, app.iModell, app.k, dat), std::tuple("alt", 7, std::array<double, 4>{0, 1, 2, 3}, "vorher"));
     }
     MsgRecorder rec;
     std::string dat;
