@@ -26,10 +26,8 @@ TEST(PrintBox, CentimetresBecomePrinterPixels) {
     for (const Fall& f : faelle) {
         DruckRahmen b;
         EXPECT_EQ(druckRahmen(f.left, f.top, f.width, f.height, kBlattVoll, f.tpp, f.tpp, b), "") << f.tpp;
-        EXPECT_EQ(b.left, f.soll.left) << f.tpp;
-        EXPECT_EQ(b.top, f.soll.top) << f.tpp;
-        EXPECT_EQ(b.width, f.soll.width) << f.tpp;
-        EXPECT_EQ(b.height, f.soll.height) << f.tpp;
+        EXPECT_EQ(std::tuple(b.left, b.top, b.width, b.height),
+                  std::tuple(f.soll.left, f.soll.top, f.soll.width, f.soll.height)) << f.tpp;
     }
 }
 

@@ -73,11 +73,7 @@ TEST_F(CurvePlaces, RegressionLineSpansTheXAxis) {
         {0, 1, 121, 120 * static_cast<double>(1.0f / 120.0f)},
     };
     for (const auto& [xMin, xMax, punkte, letztesX] : faelle) {
-        Diagramm d;
-        d.XMin = xMin;
-        d.XMax = xMax;
-        d.YMin = -100;
-        d.YMax = 100;
+        const Diagramm d{xMin, -100, xMax, 100};
         std::vector<XYPunkt> pts;
         bool aus = true;
         ASSERT_TRUE(CalcRegressKurve(1.0, 2.0, d, pts, aus));
@@ -89,9 +85,7 @@ TEST_F(CurvePlaces, RegressionLineSpansTheXAxis) {
         EXPECT_EQ(std::pair(pts[1].x, pts[1].y), std::pair(xMin, 1.0f));
     }
     // Outside the y range, or touching YMax only (strict bounds): the flag stays.
-    Diagramm d;
-    d.XMax = 10;
-    d.YMax = 1;
+    Diagramm d{0, 0, 10, 1};
     std::vector<XYPunkt> pts(3);
     for (double a : {5.0, 1.0}) {
         bool aus = true;

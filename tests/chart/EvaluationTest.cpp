@@ -13,10 +13,6 @@ using namespace vrn::test;
 
 namespace {
 
-bool beginntMit(const std::string& s, const std::string& p) { return s.compare(0, p.size(), p) == 0; }
-bool endetMit(const std::string& s, const std::string& p) {
-    return s.size() >= p.size() && s.compare(s.size() - p.size(), p.size(), p) == 0;
-}
 // The number that follows `nach` in a status text (point locale).
 double zahlNach(const std::string& s, const std::string& nach) {
     const auto pos = s.find(nach);
@@ -58,8 +54,8 @@ TEST_F(EvaluationPlot, FirstOrderPlotRecoversTheRateConstant) {
     EXPECT_NEAR(app.RegrB, -0.15, 1e-6);
     EXPECT_NEAR(app.RegrA, std::log(0.1), 1e-6);
     EXPECT_NEAR(app.RegrR2, 1.0, 1e-6);
-    EXPECT_TRUE(beginntMit(r.statusText, "Berechnungsergebnis: k = 0.15")) << r.statusText;
-    EXPECT_TRUE(endetMit(r.statusText, "   (R^2 = 1.00000)")) << r.statusText;
+    EXPECT_TRUE(r.statusText.starts_with("Berechnungsergebnis: k = 0.15")) << r.statusText;
+    EXPECT_TRUE(r.statusText.ends_with("   (R^2 = 1.00000)")) << r.statusText;
     EXPECT_TRUE(r.mitMesspunkten);
     EXPECT_FALSE(r.setzeLabel);
     EXPECT_EQ(app.gnKurvenOffen, 0);
@@ -118,7 +114,7 @@ TEST_F(EvaluationPlot, WilkinsonGivesOrderAndRateConstantButLeavesKOne) {
     const KurvenErgebnis r = zeichne(-7);
     ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
     const double kErwartet = (1 / a) / std::sqrt(c0);
-    EXPECT_TRUE(beginntMit(r.statusText, "Berechnungsergebnis: n = 1.5;  k = ")) << r.statusText;
+    EXPECT_TRUE(r.statusText.starts_with("Berechnungsergebnis: n = 1.5;  k = ")) << r.statusText;
     EXPECT_NEAR(zahlNach(r.statusText, "k = "), kErwartet, 1e-5);
     EXPECT_NEAR(app.RegrA, kErwartet, 1e-5);
     EXPECT_EQ(app.k[1], 0.15);
@@ -135,9 +131,9 @@ TEST_F(EvaluationPlot, ArrheniusRecoversActivationEnergyAndFactor) {
     app.k[1] = 0.15;
     const KurvenErgebnis r = zeichne(-3);
     ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
-    EXPECT_TRUE(beginntMit(r.statusText, "Berechnungsergebnis: EA/(kJ/mol) = 50.00;  A = ")) << r.statusText;
+    EXPECT_TRUE(r.statusText.starts_with("Berechnungsergebnis: EA/(kJ/mol) = 50.00;  A = ")) << r.statusText;
     EXPECT_NEAR(zahlNach(r.statusText, "A = ") / A, 1, 1e-3);
-    EXPECT_TRUE(endetMit(r.statusText, "   (R^2 = 1.00000)")) << r.statusText;
+    EXPECT_TRUE(r.statusText.ends_with("   (R^2 = 1.00000)")) << r.statusText;
     EXPECT_NEAR(app.RegrB, 50.0, 1e-3);
     EXPECT_EQ(app.k[1], 0.15);
 }
@@ -191,31 +187,25 @@ TEST_F(EvaluationPlot, FirstOrderConductivityWithAndWithoutLambdaZero) {
 TEST_F(EvaluationPlot, SecondOrderConductivity) {
     // c / c0 = 1 / (1 + s c0 t); (inf - lambda) / (inf - l0) = c / c0.
     const double inf = 4, c0 = 0.1, k = 0.5;
-    struct Fall {
-        const char* was;
-        int modell;
-        double l0;
-        double steigung;  // of 1/c
-    };
-    const Fall faelle[] = {
+    // what, model, lambda(0), slope of 1/c
+    const std::tuple<const char*, int, double, double> faelle[] = {
         {"A + B with lambda(0)", 4, 0.5, k},
         {"2A with lambda(0)", 3, 0.5, 2 * k},
         {"A + B without lambda(0)", 4, 0, k},
         {"2A without lambda(0)", 3, 0, 2 * k},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [was, modell, l0, steigung] : faelle) {
         datensatz(10, [&](Messpunkt& p, int i) {
             p.t = 3.0 * i;
-            const double rel = 1 / (1 + f.steigung * c0 * p.t);
-            p.lambda = static_cast<Single>(inf - (inf - f.l0) * rel);
+            p.lambda = static_cast<Single>(inf - (inf - l0) / (1 + steigung * c0 * p.t));
         });
-        app.iModell = static_cast<Integer>(f.modell);
+        app.iModell = static_cast<Integer>(modell);
         app.LambdaInf = inf;
-        app.Lambda0 = f.l0;
+        app.Lambda0 = l0;
         app.c0Daten[1] = static_cast<Single>(c0);
         const KurvenErgebnis r = zeichne(-11);
-        ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve) << f.was;
-        EXPECT_NEAR(app.k[1], k, 1e-4) << f.was;
+        ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve) << was;
+        EXPECT_NEAR(app.k[1], k, 1e-4) << was;
     }
 }
 
@@ -252,13 +242,7 @@ using Zeilen = std::vector<std::array<double, 7>>;
 void zeilen(const Zeilen& rows) {
     ChartTest::datensatz(static_cast<int>(rows.size()), [&](Messpunkt& p, int i) {
         const auto& r = rows[static_cast<std::size_t>(i - 1)];
-        p.t = r[0];
-        p.c[1] = r[1];
-        p.c[2] = r[2];
-        p.Temp = r[3];
-        p.k = r[4];
-        p.lambda = static_cast<Single>(r[5]);
-        p.aus = static_cast<Integer>(r[6]);
+        p = Messpunkt{r[0], {0, r[1], r[2]}, r[3], r[4], static_cast<Single>(r[5]), 0, 0, static_cast<Integer>(r[6])};
     });
 }
 

@@ -10,17 +10,10 @@ using namespace vrn::test;
 
 namespace {
 
-struct TitelFall {
-    int kind;
-    int kurven;
-    const char* kopf;
-    const char* x;
-    const char* y;
-};
-
 // Time unit "min" throughout, so that the unit is seen in the titles; one
-// kind of each family (the texts of every kind are the table of the code).
-const TitelFall kTitelFaelle[] = {
+// kind of each family (the texts of every kind are the table of the code):
+// kind, curves, header, x title, y title.
+const std::tuple<int, int, const char*, const char*, const char*> kTitelFaelle[] = {
     {-10, 1, "lambda-Versuchsdaten-Auswertung nach 1. Ordnung: A => P", "t/ min",
      "ln ((lambda(inf)-lambda)/(lambda(inf)-lambda(0)))"},
     {-5, 1, "Versuchsdaten-Auswertung nach 1. Ordnung: A => P", "t/ min", "ln(c(A)/ (mol/l))"},
@@ -40,15 +33,13 @@ TEST_F(ChartRequest, TitlesAndCurveCountOfTheKinds) {
     app.sZeiteinheit = "min";
     app.Lambda0 = 0.5;
     app.iModell = 4;
-    for (const auto& f : kTitelFaelle) {
-        app.iDiagrammTyp = static_cast<Integer>(f.kind);
+    for (const auto& [kind, kurven, kopf, x, y] : kTitelFaelle) {
+        app.iDiagrammTyp = static_cast<Integer>(kind);
         app.gnKurvenOffen = 0;
         zeigeDiagramm();
-        EXPECT_EQ(app.gnKurvenOffen, f.kurven) << f.kind;
-        EXPECT_EQ(app.tDiagramm.Kopftext, f.kopf) << f.kind;
-        EXPECT_EQ(app.tDiagramm.XTitel, f.x) << f.kind;
-        EXPECT_EQ(app.tDiagramm.YTitel, f.y) << f.kind;
-        EXPECT_EQ(app.DiaTitel[0], f.kopf) << f.kind;
+        EXPECT_EQ(std::tuple(app.gnKurvenOffen, app.tDiagramm.Kopftext, app.tDiagramm.XTitel, app.tDiagramm.YTitel),
+                  std::tuple(kurven, kopf, x, y)) << kind;
+        EXPECT_EQ(app.DiaTitel[0], kopf) << kind;
     }
 }
 
@@ -103,10 +94,8 @@ TEST_F(ChartRequest, TitleVariantsFollowModeModelAndFlags) {
         f.stelle();
         app.iDiagrammTyp = static_cast<Integer>(f.kind);
         zeigeDiagramm();
-        EXPECT_EQ(app.gnKurvenOffen, f.kurven) << f.was;
-        EXPECT_EQ(app.tDiagramm.Kopftext, f.kopf) << f.was;
-        EXPECT_EQ(app.tDiagramm.XTitel, f.x) << f.was;
-        EXPECT_EQ(app.tDiagramm.YTitel, f.y) << f.was;
+        EXPECT_EQ(std::tuple(app.gnKurvenOffen, app.tDiagramm.Kopftext, app.tDiagramm.XTitel, app.tDiagramm.YTitel),
+                  std::tuple(f.kurven, f.kopf, f.x, f.y)) << f.was;
     }
 }
 
@@ -145,14 +134,7 @@ TEST_F(ChartRequest, SpeciesMasksOfTheDataKindsAndTheFittingModes) {
 
 namespace {
 
-Diagramm bereich(Single xMin, Single xMax, Single yMin, Single yMax) {
-    Diagramm d;
-    d.XMin = xMin;
-    d.XMax = xMax;
-    d.YMin = yMin;
-    d.YMax = yMax;
-    return d;
-}
+Diagramm bereich(Single xMin, Single xMax, Single yMin, Single yMax) { return Diagramm{xMin, yMin, xMax, yMax}; }
 
 }  // namespace
 
@@ -192,21 +174,17 @@ TEST_F(ChartRequest, WilkinsonLimitsComeBackUnchangedAtTheNextOpening) {
     EXPECT_EQ(app.Achsenbereich[21], 10);
     app.tDiagramm = Diagramm{};
     zeigeDiagramm();
-    EXPECT_EQ(app.tDiagramm.YMin, 10);
-    EXPECT_EQ(app.tDiagramm.YMax, 80);
-    EXPECT_EQ(app.tDiagramm.XMax, 50);
+    EXPECT_EQ(std::tuple(app.tDiagramm.YMin, app.tDiagramm.YMax, app.tDiagramm.XMax), std::tuple(10, 80, 50));
 }
 
 TEST_F(ChartRequest, EyringRangeWidensByOneAtEachOpeningAndConfirming) {
     app.iDiagrammTyp = -4;
     speichereAchsenbereich(-4, app.Achsenbereich, bereich(0.003f, 0.0035f, -10, -5));
     zeigeDiagramm();
-    EXPECT_EQ(app.tDiagramm.YMin, -11);
-    EXPECT_EQ(app.tDiagramm.YMax, -4);
+    EXPECT_EQ(std::pair(app.tDiagramm.YMin, app.tDiagramm.YMax), std::pair(-11.0f, -4.0f));
     speichereAchsenbereich(-4, app.Achsenbereich, app.tDiagramm);  // confirmed as shown
     zeigeDiagramm();
-    EXPECT_EQ(app.tDiagramm.YMin, -12);
-    EXPECT_EQ(app.tDiagramm.YMax, -3);
+    EXPECT_EQ(std::pair(app.tDiagramm.YMin, app.tDiagramm.YMax), std::pair(-12.0f, -3.0f));
     EXPECT_FLOAT_EQ(app.tDiagramm.XMin, 0.003f);
 }
 
@@ -219,21 +197,15 @@ TEST_F(ChartRequest, MichaelisMentenPlotHasFixedRanges) {
         app.bMMnormiert = true;
         Diagramm d;
         holeAchsenbereich(static_cast<Integer>(kind), app.Achsenbereich, d);
-        EXPECT_EQ(d.XMin, 0);
-        EXPECT_EQ(d.XMax, 20);
-        EXPECT_EQ(d.YMin, 0);
-        EXPECT_EQ(d.YMax, 1);
+        EXPECT_EQ(std::tuple(d.XMin, d.XMax, d.YMin, d.YMax), std::tuple(0, 20, 0, 1));
         app.bMMnormiert = false;
         holeAchsenbereich(static_cast<Integer>(kind), app.Achsenbereich, d);
         EXPECT_FLOAT_EQ(d.XMax, 0.15f);
     }
     // The store keeps the typed limits in the plot's own slots ...
     speichereAchsenbereich(10, app.Achsenbereich, bereich(1, 2, 3, 4));
-    EXPECT_EQ(app.Achsenbereich[30], 1);
-    EXPECT_EQ(app.Achsenbereich[31], 2);
-    EXPECT_EQ(app.Achsenbereich[28], 3);
-    EXPECT_EQ(app.Achsenbereich[29], 4);
-    EXPECT_EQ(app.Achsenbereich[0], 7);
+    const auto& a = app.Achsenbereich;
+    EXPECT_EQ(std::tuple(a[30], a[31], a[28], a[29], a[0]), std::tuple(1, 2, 3, 4, 7));
     // ... and the fetch still shows the fixed ranges.
     app.bMMnormiert = true;
     Diagramm d;
@@ -344,7 +316,5 @@ TEST_F(ChartRequest, WindowThatCannotBeShownEndsTheRequestWithItsMessage) {
     EXPECT_FALSE(tabs);
     EXPECT_EQ(app.gPunktTabs.caption[1], "alt");
     // What was written before the window stays.
-    EXPECT_EQ(app.gnKurvenOffen, 3);
-    EXPECT_EQ(app.tDiagramm.XMin, 2);
-    EXPECT_EQ(app.tDiagramm.XTitel, "t/ s");
+    EXPECT_EQ(std::tuple(app.gnKurvenOffen, app.tDiagramm.XMin, app.tDiagramm.XTitel), std::tuple(3, 2, "t/ s"));
 }

@@ -60,19 +60,16 @@ TEST_F(MeasuredPoints, DataKindWritesTheColumnsPresentAndSkipsExcludedPoints) {
     EXPECT_EQ(p.y, app.ExpDaten[3].c[4]);  // untransformed values keep double precision
 }
 
-TEST_F(MeasuredPoints, ModelKindsFollowTheirMask) {
+// Model kinds follow their mask, the fitting kind the masks of the model.
+TEST_F(MeasuredPoints, ModelAndFittingKindsFollowTheMasks) {
     for (int s = 1; s <= 5; ++s) app.bKonzDaten[static_cast<std::size_t>(s)] = s != 5;
     SetSpeziesMaske(4);  // 11010, as the chart window's load handler sets it
     EXPECT_EQ(beschriebeneSaetze(punkte(4)), (std::vector<int>{1, 2, 4}));
-}
-
-TEST_F(MeasuredPoints, FittingKindTakesTheMasksOfTheModel) {
-    for (int s = 1; s <= 5; ++s) app.bKonzDaten[static_cast<std::size_t>(s)] = true;
+    app.bKonzDaten[5] = true;
     app.iModell = 6;
     SetSpeziesMaske(-9);
     EXPECT_EQ(beschriebeneSaetze(punkte(-9)), (std::vector<int>{1, 3, 4}));
-    EXPECT_EQ(app.sSpeziesMaske, "10110");
-    EXPECT_EQ(app.sKonstMaske, "110");
+    EXPECT_EQ(std::pair(app.sSpeziesMaske, app.sKonstMaske), std::pair(std::string("10110"), std::string("110")));
 }
 
 TEST_F(MeasuredPoints, TangentKindWritesItsSpeciesOnly) {
@@ -150,13 +147,8 @@ TEST_F(MeasuredPoints, InRangeRuleIncludesTheBounds) {
 
 TEST_F(MeasuredPoints, RateKindsAndAnEmptyDataSetWriteNothing) {
     for (int s = 1; s <= 5; ++s) app.bKonzDaten[static_cast<std::size_t>(s)] = true;
-    for (int kind : {51, 60, 70, 0, 19}) {
-        const auto r = punkte(kind);
-        EXPECT_TRUE(beschriebeneSaetze(r).empty()) << kind;
-        EXPECT_FALSE(r.bImBereich) << kind;
-    }
-    app.nExpPunkte = 0;
-    for (int kind : {-1, -2, -5, 2, 100}) {
+    for (int kind : {51, 60, 70, 0, 19, -1, -2, -5, 2, 100}) {
+        if (kind == -1) app.nExpPunkte = 0;  // the rest with an empty data set
         const auto r = punkte(kind);
         EXPECT_TRUE(beschriebeneSaetze(r).empty()) << kind;
         EXPECT_FALSE(r.bImBereich) << kind;
