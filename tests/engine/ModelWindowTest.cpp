@@ -28,11 +28,9 @@ namespace {
 
 struct Shown {
     int model;
-    const char* species;        // "1" where Inp(0..4) is shown
+    const char* species;  // "1" where Inp(0..4) is shown
     bool k2, k3;
-    const char* bz5;
-    const char* bz6;
-    const char* letters;        // lblStoff(0..2)
+    const char *bz5, *bz6, *letters;  // letters: lblStoff(0..2)
 };
 
 // One model of each kind of field set; the masks of every model are the model choice's.
@@ -57,6 +55,18 @@ protected:
         t.Show();
         model->optTyp_Click(optionOfModelIndex(app.iModell));
         return t;
+    }
+    // The model clicked in the model window, the time diagram opened and the fields typed (pasted whole).
+    frmPrepareTimeDiagram& zeitDiagramm(int m, std::initializer_list<std::pair<int, const char*>> felder = {}) {
+        test::clickButton(model->optTyp[static_cast<std::size_t>(m)]);
+        auto& t = openTimeDiagram();
+        for (auto [feld, text] : felder) t.Inp[static_cast<std::size_t>(feld)]->setText(text);
+        return t;
+    }
+    // The value table opened with its button.
+    frmSimTabelle* tabelle(frmPrepareTimeDiagram& t) {
+        QTest::mouseClick(t.cmdListe, Qt::LeftButton);
+        return Forms::loaded<frmSimTabelle>();
     }
     static int optionOfModelIndex(int m) { return m == 20 ? 0 : m; }
     test::GuiTest env;
@@ -105,9 +115,7 @@ TEST_F(ModelWindows, OrderFieldChoosesModel20) {
     test::clickButton(model->optTyp[2]);
     app.iModell = 2;
     model->txtOrdnung->setEnabled(true);  // as while model 20 was chosen
-    model->txtOrdnung->setFocus();
-    model->txtOrdnung->selectAll();
-    QTest::keyClicks(model->txtOrdnung, "2,5");
+    test::typeInto(model->txtOrdnung, "2,5");
     QApplication::processEvents();
     EXPECT_EQ(model->txtOrdnung->text(), QString("2.5"));
     EXPECT_EQ(app.iModell, 20);
@@ -137,14 +145,9 @@ TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
 }
 
 TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
-    test::clickButton(model->optTyp[4]);
-    auto& t = openTimeDiagram();
+    auto& t = zeitDiagramm(4, {{0, "0"}, {1, "1"}, {10, "-0,1"}, {14, "0"}});
     int shown = 0;
     chartHooks().zeigeDiagrammFenster = [&shown] { ++shown; return true; };
-    t.Inp[0]->setText("0");
-    t.Inp[1]->setText("1");
-    t.Inp[10]->setText("-0,1");
-    t.Inp[14]->setText("0");
     app.tSim[1] = 42;
     test::MsgRecorder rec;
     QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
@@ -164,15 +167,10 @@ TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
 }
 
 TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
-    test::clickButton(model->optTyp[4]);
-    auto& t = openTimeDiagram();
+    auto& t = zeitDiagramm(4);
     QApplication::setActiveWindow(&t);
-    for (auto [field, text] : {std::pair{0, "0,5"}, std::pair{1, "0,5"}, std::pair{14, "50"}}) {
-        NumberField* f = t.Inp[static_cast<std::size_t>(field)];
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClicks(f, text);
-    }
+    for (auto [field, text] : {std::pair{0, "0,5"}, std::pair{1, "0,5"}, std::pair{14, "50"}})
+        test::typeInto(t.Inp[static_cast<std::size_t>(field)], text);
     EXPECT_EQ(t.Inp[0]->text(), QString("0.5"));
     QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
     EXPECT_DOUBLE_EQ(app.c0[1], 0.5);
@@ -198,8 +196,7 @@ TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
 }
 
 TEST_F(ModelWindows, EnterMovesToTheNextShownField) {
-    test::clickButton(model->optTyp[4]);
-    auto& t = openTimeDiagram();
+    auto& t = zeitDiagramm(4);
     QApplication::setActiveWindow(&t);
     t.Inp[0]->setFocus();
     QTest::keyClick(t.Inp[0], Qt::Key_Return);
@@ -212,11 +209,7 @@ TEST_F(ModelWindows, EnterMovesToTheNextShownField) {
 }
 
 TEST_F(ModelWindows, MichaelisConstantFollowsTheRateConstants) {
-    test::clickButton(model->optTyp[10]);
-    auto& t = openTimeDiagram();
-    t.Inp[10]->setText("0.2");
-    t.Inp[11]->setText("0.1");
-    t.Inp[12]->setText("0.02");
+    auto& t = zeitDiagramm(10, {{10, "0.2"}, {11, "0.1"}, {12, "0.02"}});
     EXPECT_FLOAT_EQ(app.KMichaelis, 0.6f);
     EXPECT_TRUE(t.lblMichaelisK->text().startsWith("Michaelis-Konstante KM = (k< + k3) / k> = .6"));
     t.Inp[10]->setText("0");
@@ -224,13 +217,8 @@ TEST_F(ModelWindows, MichaelisConstantFollowsTheRateConstants) {
 }
 
 TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
-    test::clickButton(model->optTyp[2]);
-    auto& t = openTimeDiagram();
-    t.Inp[0]->setText("1");
-    t.Inp[10]->setText("0.15");
-    t.Inp[14]->setText("100");
-    QTest::mouseClick(t.cmdListe, Qt::LeftButton);
-    frmSimTabelle* tab = Forms::loaded<frmSimTabelle>();
+    auto& t = zeitDiagramm(2, {{0, "1"}, {10, "0.15"}, {14, "100"}});
+    frmSimTabelle* tab = tabelle(t);
     ASSERT_NE(tab, nullptr);
     EXPECT_EQ(tab->caption(), QString("  Ergebnis der Modellrechnung"));
     const QStringList lines = tab->txtSimTabelle->toPlainText().split('\n');
@@ -271,10 +259,8 @@ TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
 }
 
 TEST_F(ModelWindows, PrintedTableHasEveryColumnOnAnA4Page) {
-    test::clickButton(model->optTyp[11]);  // A => P; A => Q: columns 1, 3 and 4 in use
-    auto& t = openTimeDiagram();
-    QTest::mouseClick(t.cmdListe, Qt::LeftButton);
-    frmSimTabelle* tab = Forms::loaded<frmSimTabelle>();
+    auto& t = zeitDiagramm(11);  // A => P; A => Q: columns 1, 3 and 4 in use
+    frmSimTabelle* tab = tabelle(t);
     ASSERT_NE(tab, nullptr);
     const QStringList lines = printLines(tab->txtSimTabelle->toPlainText());
     ASSERT_EQ(lines.size(), 205);
@@ -298,11 +284,7 @@ TEST_F(ModelWindows, PrintedTableHasEveryColumnOnAnA4Page) {
 }
 
 TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
-    test::clickButton(model->optTyp[10]);
-    auto& t = openTimeDiagram();
-    t.Inp[10]->setText("0.15");
-    t.Inp[11]->setText("0.1");
-    t.Inp[12]->setText("0.005");
+    auto& t = zeitDiagramm(10, {{10, "0.15"}, {11, "0.1"}, {12, "0.005"}});
     QTest::mouseClick(t.cmdMMdiagram, Qt::LeftButton);
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
@@ -326,8 +308,7 @@ TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
 
 // The simulation and the chart are made under the hourglass; the pointer comes back after them.
 TEST_F(ModelWindows, DrawingWorksUnderTheHourglass) {
-    test::clickButton(model->optTyp[9]);
-    auto& t = openTimeDiagram();
+    auto& t = zeitDiagramm(9);
     EXPECT_TRUE(test::chartShownUnderTheHourglass([&t] { QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton); }));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

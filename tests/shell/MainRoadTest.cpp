@@ -44,13 +44,9 @@ TEST(MainRoad, StartChooseAModelAndDrawItsCurves) {
 
     t->Inp[10]->setText("0,3");  // a pasted comma ends the number: k1 = 0
     QApplication::setActiveWindow(t->frame());
-    t->Inp[10]->setFocus();
-    t->Inp[10]->selectAll();
-    QTest::keyClicks(t->Inp[10], "0,3");
+    test::typeInto(t->Inp[10], "0,3");
     EXPECT_EQ(t->Inp[10]->text(), QString("0.3"));
-    t->Inp[14]->setFocus();
-    t->Inp[14]->selectAll();
-    QTest::keyClicks(t->Inp[14], "30");
+    test::typeInto(t->Inp[14], "30");
     QTest::mouseClick(t->cmdDrawctDiagram, Qt::LeftButton);
 
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
