@@ -31,6 +31,18 @@ void setExpectedDataSet() {
                 punkt(120.125, 1.5e-5, 0, 0, 0.11, 300, 1.8205f, -2.5f, 1e-7f, -1)});
 }
 
+// LoadDataFile and WriteDataFile with their flag (false before the call) as the result.
+bool laden(const std::string& path, bool append) {
+    bool ok = false;
+    LoadDataFile(path, append, ok);
+    return ok;
+}
+bool schreiben(const std::string& path) {
+    bool ok = false;
+    WriteDataFile(path, ok);
+    return ok;
+}
+
 class DataFileTest : public ::testing::Test {
 protected:
     void SetUp() override { resetAppState(dir.str()); }
@@ -43,20 +55,17 @@ protected:
 // the reader takes from it gives the same file again.
 TEST_F(DataFileTest, HandWrittenFileIsWrittenExactlyAndReadBack) {
     setExpectedDataSet();
-    bool ok = false;
-    WriteDataFile(dir.file("out.VRD"), ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(schreiben(dir.file("out.VRD")));
     EXPECT_EQ(readFile(dir.file("out.VRD")), readFile(VARNOLT_TEST_DATA "/dataset_expected.VRD"));
 
     resetAppState(dir.str());
     MsgRecorder rec;
-    LoadDataFile(VARNOLT_TEST_DATA "/dataset_expected.VRD", false, ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(laden(VARNOLT_TEST_DATA "/dataset_expected.VRD", false));
     EXPECT_EQ(rec.count(), 0u);
     EXPECT_EQ(app.iZeitEinheit, 1);
     EXPECT_EQ(app.Lambda0, static_cast<double>(4.96f));
     EXPECT_EQ(app.LambdaInf, 1.82);  // kept as written, not widened from a Single
-    WriteDataFile(dir.file("again.VRD"), ok);
+    ASSERT_TRUE(schreiben(dir.file("again.VRD")));
     EXPECT_EQ(readFile(dir.file("again.VRD")), readFile(VARNOLT_TEST_DATA "/dataset_expected.VRD"));
 }
 
@@ -77,13 +86,10 @@ TEST_F(DataFileTest, RoundTripKeepsEveryFieldInBothLocales) {
             pts.push_back(m);
         }
         setDataSet(pts);
-        bool ok = false;
-        WriteDataFile(dir.file("rt.VRD"), ok);
-        ASSERT_TRUE(ok);
+        ASSERT_TRUE(schreiben(dir.file("rt.VRD")));
         const auto saved = app.ExpDaten;
         resetAppState(dir.str());
-        LoadDataFile(dir.file("rt.VRD"), false, ok);
-        ASSERT_TRUE(ok);
+        ASSERT_TRUE(laden(dir.file("rt.VRD"), false));
         ASSERT_EQ(app.nExpPunkte, 50);
         EXPECT_EQ(app.ExpKommentar, "Messreihe 7, Probe 3 (Größe: 5 €)");
         EXPECT_EQ(app.sZeiteinheit, "h");
@@ -116,9 +122,7 @@ TEST_F(DataFileTest, LfOnlyBlankLinesAndOddItemFormsAreRead) {
               "2.,3e-1,0,0,0,0,0,0,4,0,0,0,0\n"
               "was hier noch steht, wird nicht gelesen\n");
     MsgRecorder rec;
-    bool ok = false;
-    LoadDataFile(dir.file("lf.VRD"), false, ok);
-    ASSERT_TRUE(ok) << (rec.count() ? rec.last().text : "");
+    ASSERT_TRUE(laden(dir.file("lf.VRD"), false)) << (rec.count() ? rec.last().text : "");
     EXPECT_EQ(app.ExpKommentar, "Kommentar mit ä und, Komma");
     EXPECT_EQ(app.sZeiteinheit, "d");
     EXPECT_EQ(app.iZeitEinheit, 3);
@@ -139,14 +143,12 @@ TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
               "5,1,0,0,0,0,0,0,9,4,0,0,0\r\n"
               "6,1,0,0,0,0,0,0,9,-2,0,0,0\r\n");
     app.LambdaInf = 99;
-    bool ok = false;
-    LoadDataFile(dir.file("l.VRD"), false, ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(laden(dir.file("l.VRD"), false));
     EXPECT_EQ(app.Lambda0, 7.0);
     EXPECT_EQ(app.LambdaInf, 4.0);
 
     writeFile(dir.file("m.VRD"), "k\r\ns\r\nh\r\n1\r\n3,1,0,0,0,0,0,0,7,0,0,0,0\r\n");
-    LoadDataFile(dir.file("m.VRD"), false, ok);
+    ASSERT_TRUE(laden(dir.file("m.VRD"), false));
     EXPECT_EQ(app.Lambda0, 0.0);
     EXPECT_EQ(app.LambdaInf, 4.0);  // no positive lambda(inf): kept
 }
@@ -156,14 +158,10 @@ TEST_F(DataFileTest, EmptyFileCountZero) {
     setDataSet({punkt(1, 1, 0, 0, 0, 0, 0), punkt(2, 1, 0, 0, 0, 0, 0)});
     app.sZeiteinheit = "min";
     app.Lambda0 = 3;
-    bool ok = false;
-    LoadDataFile(dir.file("leer.VRD"), true, ok);  // append: points unchanged
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(laden(dir.file("leer.VRD"), true));  // append: points unchanged
     EXPECT_EQ(app.nExpPunkte, 2);
     EXPECT_EQ(app.Lambda0, 0.0);
-    ok = false;
-    LoadDataFile(dir.file("leer.VRD"), false, ok);  // replace: empty data set
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(laden(dir.file("leer.VRD"), false));  // replace: empty data set
     EXPECT_EQ(app.nExpPunkte, 0);
     EXPECT_EQ(app.ExpKommentar, "nichts");
 }
@@ -175,9 +173,7 @@ TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
     setDataSet({punkt(1, 0.5, 0, 0, 0, 0, 0), punkt(2, 0.25, 0, 0, 0, 0, 0)});
     writeFile(dir.file("sek.VRD"), "zweite\r\ns\r\nh\r\n2\r\n180,.125,0,0,0,0,0,0,0,0,0,0,0\r\n"
                                    "240,.0625,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    bool ok = false;
-    LoadDataFile(dir.file("sek.VRD"), true, ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(laden(dir.file("sek.VRD"), true));
     ASSERT_EQ(app.nExpPunkte, 4);
     EXPECT_EQ(app.ExpKommentar, "erste Reihe");  // the comment of an appended file is dropped
     EXPECT_EQ(app.sZeiteinheit, "min");
@@ -189,7 +185,7 @@ TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
 
     // Into an empty data set the file's unit is taken over.
     setDataSet({});
-    LoadDataFile(dir.file("sek.VRD"), true, ok);
+    ASSERT_TRUE(laden(dir.file("sek.VRD"), true));
     EXPECT_EQ(app.sZeiteinheit, "s");
     EXPECT_EQ(app.ExpDaten[1].t, 180.0);
 }
@@ -200,14 +196,12 @@ TEST_F(DataFileTest, AppendingAnUnknownUnitIsRefused) {
     setDataSet({punkt(1, 0.5, 0, 0, 0, 0, 0)});
     writeFile(dir.file("x.VRD"), "k\r\nWochen\r\nh\r\n1\r\n1,1,0,0,0,0,0,0,0,0,0,0,0\r\n");
     MsgRecorder rec;
-    bool ok = false;
-    LoadDataFile(dir.file("x.VRD"), true, ok);
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(laden(dir.file("x.VRD"), true));
     EXPECT_EQ(app.nExpPunkte, 1);
     EXPECT_EQ(app.sZeiteinheit, "min");
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_NE(rec.last().text.find("Wochen"), std::string::npos);
-    LoadDataFile(dir.file("x.VRD"), false, ok);
+    ASSERT_TRUE(laden(dir.file("x.VRD"), false));
     EXPECT_EQ(std::pair(app.sZeiteinheit, app.iZeitEinheit), std::pair(std::string("Wochen"), Integer{0}));
 }
 
@@ -217,9 +211,7 @@ TEST_F(DataFileTest, AppendingBeyond32767PointsIsRefused) {
     writeFile(dir.file("drei.VRD"), text);
     setDataSet(std::vector<Messpunkt>(32765, punkt(1, 1, 0, 0, 0, 0, 0)));
     MsgRecorder rec;
-    bool ok = false;
-    LoadDataFile(dir.file("drei.VRD"), true, ok);
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(laden(dir.file("drei.VRD"), true));
     EXPECT_EQ(app.nExpPunkte, 32765);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_NE(rec.last().text.find("32767"), std::string::npos);
@@ -273,9 +265,7 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
             writeFile(dir.file("bad.VRD"), bytes);
             const auto vorher = zustand();
             MsgRecorder rec;
-            bool ok = false;
-            LoadDataFile(dir.file("bad.VRD"), append, ok);
-            EXPECT_FALSE(ok);
+            EXPECT_FALSE(laden(dir.file("bad.VRD"), append));
             ASSERT_EQ(rec.count(), 1u);
             EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
             EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
@@ -290,8 +280,7 @@ TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {
     setExpectedDataSet();
     MsgRecorder rec;
     bool ok = true;
-    WriteDataFile(dir.file("kein/Ordner.VRD"), ok);
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(schreiben(dir.file("kein/Ordner.VRD")));
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von WriteDataFile");
 
@@ -299,8 +288,7 @@ TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {
     writeFile(dir.file("alt.VRD"), "bleibt");
     app.ExpDaten[2].k = std::numeric_limits<double>::quiet_NaN();
     ok = true;
-    WriteDataFile(dir.file("alt.VRD"), ok);
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(schreiben(dir.file("alt.VRD")));
     EXPECT_EQ(readFile(dir.file("alt.VRD")), "bleibt");
     EXPECT_NE(rec.last().text.find("Messpunkt 2"), std::string::npos);
 }

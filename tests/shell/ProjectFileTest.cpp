@@ -10,6 +10,13 @@ using namespace vrn::test;
 
 namespace {
 
+// LoadProjectFile with its flag (vorher before the call) as the result.
+bool projekt(const std::string& path, std::string& dat, bool vorher = false) {
+    bool ok = vorher;
+    LoadProjectFile(path, dat, ok);
+    return ok;
+}
+
 class ProjectFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -46,9 +53,7 @@ TEST_F(ProjectFileTest, WritesExactlyTheHandWrittenFile) {
 TEST_F(ProjectFileTest, ReadsTheHandWrittenFile) {
     MsgRecorder rec;
     std::string dat = "vorher";
-    bool ok = false;
-    LoadProjectFile(VARNOLT_TEST_DATA "/project_expected.VRP", dat, ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(projekt(VARNOLT_TEST_DATA "/project_expected.VRP", dat));
     EXPECT_EQ(rec.count(), 0u);
     EXPECT_EQ(dat, "messung3.VRD");
     EXPECT_EQ(app.ProjKommentar, "Projekt für Übung 4, Gruppe B");
@@ -72,9 +77,7 @@ TEST_F(ProjectFileTest, RoundTripInBothLocales) {
             app.k = {};
             app.ProjKommentar.clear();
             std::string dat;
-            bool ok = false;
-            LoadProjectFile(dir.file("rt.VRP"), dat, ok);
-            ASSERT_TRUE(ok);
+            ASSERT_TRUE(projekt(dir.file("rt.VRP"), dat));
             EXPECT_EQ(app.iModell, model);
             EXPECT_NEAR(app.k[1], 1.0 / 3.0, 1e-15);
             EXPECT_EQ(app.k[2], -2.5e-12);
@@ -97,9 +100,7 @@ TEST_F(ProjectFileTest, LastSessionCarriesItsOwnComment) {
     // A project without data set loads; the caller then reports that there is no data file.
     app.iModell = 5;
     std::string dat = "x";
-    bool ok = false;
-    LoadProjectFile(dir.file("vrnlastsession.vrp"), dat, ok);
-    EXPECT_TRUE(ok);
+    EXPECT_TRUE(projekt(dir.file("vrnlastsession.vrp"), dat));
     EXPECT_EQ(dat, "");
     EXPECT_EQ(app.iModell, 2);
     EXPECT_EQ(app.k[1], 0.15);
@@ -113,9 +114,7 @@ TEST_F(ProjectFileTest, DataNameExtensionIsTestedInUpperCase) {
         app.iModell = 3;
         MsgRecorder rec;
         std::string dat = "vorher";
-        bool ok = !accepted;
-        LoadProjectFile(dir.file("n.VRP"), dat, ok);
-        EXPECT_EQ(ok, accepted) << name;
+        EXPECT_EQ(projekt(dir.file("n.VRP"), dat, !accepted), accepted) << name;
         EXPECT_EQ(app.iModell, accepted ? 8 : 3) << name;
         EXPECT_EQ(dat, accepted ? name : "vorher");
     }
@@ -157,27 +156,21 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
         writeFile(dir.file("bad.VRP"), bytes);
         MsgRecorder rec;
         std::string dat = "vorher";
-        bool ok = true;
-        LoadProjectFile(dir.file("bad.VRP"), dat, ok);
-        EXPECT_FALSE(ok);
+        EXPECT_FALSE(projekt(dir.file("bad.VRP"), dat, true));
         ASSERT_EQ(rec.count(), 1u);
         EXPECT_TRUE(isMessage(rec.last(), "Projektfile hat falsches Format", " Ausführung nicht möglich ", MsgIcon::Critical));
         EXPECT_EQ(std::tuple(app.ProjKommentar, app.iModell, app.k, dat), std::tuple("alt", 7, std::array<double, 4>{0, 1, 2, 3}, "vorher"));
     }
     MsgRecorder rec;
     std::string dat;
-    bool ok = true;
-    LoadProjectFile(dir.file("fehlt.VRP"), dat, ok);
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(projekt(dir.file("fehlt.VRP"), dat, true));
     EXPECT_EQ(rec.last().text, "Projektfile hat falsches Format");
 }
 
 TEST_F(ProjectFileTest, LfOnlyAndLatin1AreRead) {
     writeFile(dir.file("lf.VRP"), "1.2.24\nGr\xfc\xdf" "e aus \xd6sterreich\n\"a.vrd\"\n 12 \n1E-3,2,3\n0\n0\n0\n0\n0,0,0,0\n0\n0\n0,0\nx\nx");
     std::string dat;
-    bool ok = false;
-    LoadProjectFile(dir.file("lf.VRP"), dat, ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(projekt(dir.file("lf.VRP"), dat));
     EXPECT_EQ(app.ProjKommentar, "Grüße aus Österreich");
     EXPECT_EQ(dat, "a.vrd");
     EXPECT_EQ(app.iModell, 12);
