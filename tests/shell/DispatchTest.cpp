@@ -53,8 +53,7 @@ TEST_F(Dispatch, RefusalsWithoutData) {
         rec.clear();
         main->clickMenu(item);
         ASSERT_EQ(rec.count(), 1u) << item;
-        EXPECT_TRUE(vrn::test::isMessage(rec.last(), text,
-                                         " Ausführung nicht möglich ", MsgIcon::Critical)) << item;
+        EXPECT_TRUE(test::isMessage(rec.last(), text, " Ausführung nicht möglich ", MsgIcon::Critical)) << item;
     }
     EXPECT_EQ(charts, 0);
 }
@@ -77,14 +76,10 @@ TEST_F(Dispatch, ConcentrationEvaluationChecks) {
     app.c0Daten[2] = 0.1f;
     rec.clear();
     main->clickMenu("mnuctAusw(3)");
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(app.iDiagrammTyp, -6);
-    EXPECT_EQ(app.iModell, 4);
-    EXPECT_TRUE(app.bGleicheC0);
+    EXPECT_EQ(std::tuple(rec.count(), app.iDiagrammTyp, app.iModell, app.bGleicheC0), std::tuple(0u, -6, 4, true));
     app.c0Daten[2] = 0.2f;
     main->clickMenu("mnuctAusw(3)");
-    EXPECT_EQ(app.iDiagrammTyp, -8);
-    EXPECT_FALSE(app.bGleicheC0);
+    EXPECT_EQ(std::pair(app.iDiagrammTyp, app.bGleicheC0), std::pair(Integer{-8}, false));
     EXPECT_EQ(charts, 2);
 }
 
@@ -111,9 +106,7 @@ TEST_F(Dispatch, ConductivityChecksAndNotes) {
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Hinweis zur Auswertung der lambda-Werte, 1. Ordnung");
     EXPECT_EQ(rec.last().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(app.iDiagrammTyp, -10);
-    EXPECT_TRUE(app.bLambdaAuswertung);
-    EXPECT_EQ(charts, 1);
+    EXPECT_EQ(std::tuple(app.iDiagrammTyp, app.bLambdaAuswertung, charts), std::tuple(-10, true, 1));
 }
 
 TEST_F(Dispatch, RateConstantTemperaturePairs) {
@@ -121,9 +114,7 @@ TEST_F(Dispatch, RateConstantTemperaturePairs) {
     // Three identical pairs and one other: P = 4, D = 2, two distinct pairs.
     test::setDataRows({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 320, 0.4}});
     main->clickMenu("mnukT(1)");
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(app.iDiagrammTyp, -3);
-    EXPECT_EQ(charts, 1);
+    EXPECT_EQ(std::tuple(rec.count(), app.iDiagrammTyp, charts), std::tuple(0u, -3, 1));
     // Only one distinct pair.
     test::setDataRows({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}});
     main->clickMenu("mnukT(2)");
@@ -138,9 +129,8 @@ TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
     realChart = true;
     loadFirstOrderProject();
     ASSERT_GE(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "geladen...");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Information);
-    EXPECT_EQ(rec.last().text.substr(0, 27), "...Datenfile: 1st_order.VRD");
+    EXPECT_EQ(std::pair(rec.last().title, rec.last().icon), std::pair(std::string("geladen..."), MsgIcon::Information));
+    EXPECT_TRUE(rec.last().text.starts_with("...Datenfile: 1st_order.VRD"));
     EXPECT_EQ(app.nExpPunkte, 25);
     EXPECT_TRUE(main->mnuSaveProject->isEnabled());
     // The model window shows the loaded model and rate constant.
@@ -150,10 +140,7 @@ TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
 
     rec.clear();
     main->clickMenu("mnuctAusw(1)");
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(app.iDiagrammTyp, -5);
-    EXPECT_EQ(app.iModell, 2);
-    EXPECT_EQ(charts, 1);
+    EXPECT_EQ(std::tuple(rec.count(), app.iDiagrammTyp, app.iModell, charts), std::tuple(0u, -5, 2, 1));
     // The chart shows the regression result; k(1) holds the rate constant found.
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
@@ -237,11 +224,8 @@ TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
     app.k = {0, 0.15, 0, 0};
     rec.answer(MsgAnswer::OK);
     main->clickMenu("mnuLoadLastSession");
-    EXPECT_EQ(app.iModell, 8);
-    EXPECT_DOUBLE_EQ(app.k[1], 0.5);
-    EXPECT_DOUBLE_EQ(app.k[2], 0.125);
-    EXPECT_EQ(rec.last().title, "geladen...");
-    EXPECT_EQ(rec.last().text, "...kein Datenfile");
+    EXPECT_EQ(std::tuple(app.iModell, app.k[1], app.k[2]), std::tuple(8, 0.5, 0.125));
+    EXPECT_EQ(std::pair(rec.last().title, rec.last().text), std::pair(std::string("geladen..."), std::string("...kein Datenfile")));
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
     EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[8]->isChecked());
 }
@@ -322,9 +306,7 @@ TEST_F(Dispatch, NewDataSetAsksToSaveChangedDataFirst) {
     EXPECT_EQ(app.nExpPunkte, 2);
     rec.answer(MsgAnswer::No);
     main->clickMenu("mnuNeudat");
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(app.LambdaInf, 0);
-    EXPECT_EQ(app.ExpDateiName, "");
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.LambdaInf, app.ExpDateiName), std::tuple(0, 0.0, ""));
 }
 
 TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
