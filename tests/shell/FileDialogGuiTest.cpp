@@ -55,17 +55,23 @@ protected:
     void TearDown() override { QDir::setCurrent(savedCwd); }
     void write(const QString& name, const std::string& bytes) { test::writeFile(toStd(root + "/" + name), bytes); }
 
+    // `drive` acts on the open dialog as soon as it shows (ran: whether it did).
+    static void onDialog(const std::function<void(frmCmnDlg&)>& drive, bool* ran = nullptr) {
+        QTimer::singleShot(0, [drive, ran] {
+            frmCmnDlg* dlg = Forms::loaded<frmCmnDlg>();
+            ASSERT_NE(dlg, nullptr);
+            if (ran) *ran = true;
+            drive(*dlg);
+        });
+    }
     // Runs the open dialog through CmnDlgOpen while `drive` acts on the open window.
     bool runDialog(std::string& name, std::string& folder, const std::string& pattern,
                    const std::function<void(frmCmnDlg&)>& drive) {
         bool ran = false;
-        QTimer::singleShot(0, [&] {
-            frmCmnDlg* dlg = Forms::loaded<frmCmnDlg>();
-            ASSERT_NE(dlg, nullptr);
-            ran = true;
-            drive(*dlg);
-            if (dlg->isVisible()) QTest::keyClick(dlg->txtOpenFile, Qt::Key_Escape);
-        });
+        onDialog([&drive](frmCmnDlg& dlg) {
+            drive(dlg);
+            if (dlg.isVisible()) QTest::keyClick(dlg.txtOpenFile, Qt::Key_Escape);
+        }, &ran);
         bool cancelled = false;
         CmnDlgOpen(name, folder, pattern, "Titel des Dialogs", cancelled);
         EXPECT_TRUE(ran);
@@ -207,10 +213,8 @@ TEST_F(FileDialogGui, DeleteAsksFirst) {
         EXPECT_EQ(listed(d.filOpenList), (QStringList{"b.vrd", "Messung.VRD"}));
     });
     ASSERT_EQ(rec.count(), 2u);
-    EXPECT_EQ(rec.last().text, "File a.VRD wirklich löschen?");
-    EXPECT_EQ(rec.last().title, "Löschen von Dateien bestätigen");
+    EXPECT_TRUE(test::isMessage(rec.last(), "File a.VRD wirklich löschen?", "Löschen von Dateien bestätigen", MsgIcon::Question));
     EXPECT_EQ(rec.last().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(rec.last().icon, MsgIcon::Question);
     EXPECT_FALSE(QFileInfo::exists(root + "/a.VRD"));
 }
 
@@ -250,12 +254,10 @@ TEST_F(FileDialogGui, MissingStartFolderIsSkippedAndATypedMissingFolderIsReporte
 
 TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
     app.ExpDateiPfad = toStd(root);
-    QTimer::singleShot(0, [&] {
-        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->caption(), QString("Laden experimenteller Daten"));
-        d->txtOpenFile->setText("a.VRD");
-        d->cmdOpenOK->click();
+    onDialog([](frmCmnDlg& d) {
+        EXPECT_EQ(d.caption(), QString("Laden experimenteller Daten"));
+        d.txtOpenFile->setText("a.VRD");
+        d.cmdOpenOK->click();
     });
     bool ok = false, cancelled = true;
     LoadExpDataDialog(false, ok, cancelled);
@@ -264,11 +266,9 @@ TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
     EXPECT_EQ(app.ExpDateiName, toStd(root + "/a.VRD"));
 
     // The project dialog, cancelled with the close box.
-    QTimer::singleShot(0, [&] {
-        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->caption(), QString("Projekt laden (*.VRP)"));
-        d->close();
+    onDialog([](frmCmnDlg& d) {
+        EXPECT_EQ(d.caption(), QString("Projekt laden (*.VRP)"));
+        d.close();
     });
     std::string file, dat;
     LoadProjectDialog(file, dat, ok, cancelled);
@@ -279,13 +279,9 @@ TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
 }
 
 TEST_F(FileDialogGui, CommentWindowOkAbortAndEnter) {
-    struct Case {
-        const char* typed;
-        bool ok;
-        const char* comment;
-    };
-    const Case cases[] = {{"Messung vom Dienstag", true, "Messung vom Dienstag"}, {"wird verworfen", false, ""}};
-    for (const auto& c : cases) {
+    // typed, OK (else Abbrechen), the comment then
+    for (const auto& c : {std::tuple{"Messung vom Dienstag", true, "Messung vom Dienstag"}, {"wird verworfen", false, ""}}) {
+        const auto& [typed, ok, comment] = c;
         app.ProjKommentar = "alter Kommentar";
         QTimer::singleShot(0, [&] {
             frmCommentInput* f = Forms::loaded<frmCommentInput>();
@@ -294,17 +290,17 @@ TEST_F(FileDialogGui, CommentWindowOkAbortAndEnter) {
             EXPECT_EQ(f->lblTex2->text(), QString("<Abbrechen> = kein Kommentar"));
             EXPECT_EQ(f->txtDatComm->text(), QString("alter Kommentar"));
             f->txtDatComm->clear();
-            QTest::keyClicks(f->txtDatComm, c.typed);
+            QTest::keyClicks(f->txtDatComm, typed);
             QTest::keyClick(f->txtDatComm, Qt::Key_Return);  // swallowed
             EXPECT_TRUE(f->isVisible());
-            (c.ok ? f->cmdOK : f->cmdAbort)->click();
+            (ok ? f->cmdOK : f->cmdAbort)->click();
         });
         ASSERT_TRUE(WriteProjectFile(toStd(root + "/kommentar.VRP")));
-        EXPECT_EQ(app.ProjKommentar, c.comment);
-        std::string comment;
-        bool ok = false;
-        ReadFileComment(toStd(root + "/kommentar.VRP"), comment, ok);
-        EXPECT_EQ(comment, c.comment);
+        EXPECT_EQ(app.ProjKommentar, comment);
+        std::string gelesen;
+        bool gelesenOk = false;
+        ReadFileComment(toStd(root + "/kommentar.VRP"), gelesen, gelesenOk);
+        EXPECT_EQ(gelesen, comment);
         test::processEvents();
         EXPECT_FALSE(IsFormLoaded<frmCommentInput>());
     }
@@ -359,12 +355,10 @@ TEST_F(FileDialogGui, FirstSampleProjectLoadsFromAFreshProgramFolder) {
     resetAppState(toStd(prog));
     QDir::setCurrent(prog);
     // As the hint panel says: load the project "1st_order.VRP".
-    QTimer::singleShot(0, [&] {
-        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(listed(d->filOpenList), (QStringList{"1st_order.VRP", "2nd_order.VRP", "kT_Arrhenius.VRP"}));
-        d->txtOpenFile->setText("1st_order.VRP");
-        QTest::keyClick(d->txtOpenFile, Qt::Key_Return);
+    onDialog([](frmCmnDlg& d) {
+        EXPECT_EQ(listed(d.filOpenList), (QStringList{"1st_order.VRP", "2nd_order.VRP", "kT_Arrhenius.VRP"}));
+        d.txtOpenFile->setText("1st_order.VRP");
+        QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
     });
     std::string file, dat;
     bool ok = false, cancelled = true;
