@@ -35,80 +35,37 @@ ChartModel richModel() {
     ChartModel m = defaultChartModel();
     m.sheet = {RGB(210, 210, 210), 9, 3};
     m.area = {false, 12, 30, 480, 310, RGB(0, 0, 0), RGB(255, 255, 255)};
-    m.plot.backColour = RGB(250, 250, 240);
-    m.plot.frame = false;
-    m.plot.margins = {55, 17, 9, 44};
-    m.plot.autoMargins = {false, true, false, true};
-    ChartTextBlockData& h = m.text(ChartTextBlock::Header);
-    h.text = "Konzentration vs. Zeit\r\nA => P, \"Größe\" \\ 100 % → fertig\tTab";
-    h.autoLeft = false;
-    h.left = 123;
-    h.border = 4;
-    h.textColour = RGB(255, 255, 255);
-    h.backColour = RGB(0, 0, 0);
-    h.font = {"Courier New", 11.5, true, true, false, true};
-    ChartTextBlockData& f = m.text(ChartTextBlock::Footer);
-    f.text = "kinet. Modell: A => P\r\nk1 = 0,15";
-    f.shown = false;
-    f.autoTop = false;
-    f.top = -40;
-    f.backColour = 0xC0FFFF;
+    m.plot = {RGB(250, 250, 240), false, {55, 17, 9, 44}, {false, true, false, true}};
+    m.text(ChartTextBlock::Header) = {.text = "Konzentration vs. Zeit\r\nA => P, \"Größe\" \\ 100 % → fertig\tTab",
+                                      .autoLeft = false, .left = 123, .border = 4, .textColour = RGB(255, 255, 255),
+                                      .backColour = RGB(0, 0, 0), .font = {"Courier New", 11.5, true, true, false, true}};
+    m.text(ChartTextBlock::Footer) = {
+        .text = "kinet. Modell: A => P\r\nk1 = 0,15", .shown = false, .autoTop = false, .top = -40, .backColour = 0xC0FFFF};
     m.legend = {true, false, true, 470, 0, kHorizontal, 0, kChartTransparent, RGB(0, 0, 255),
                 ChartFont{"Arial", 9, false, true, true, false}};
-    ChartAxisData& x = m.axis(ChartAxis::X);
-    x.min = 0.1;
-    x.max = 1000;
-    x.dataMin = -1.0 / 3;
-    x.dataMax = 2.5e300;
-    x.logarithmic = true;
-    x.title = "t/ min";
-    x.numberOrientation = kTextVertical;
-    x.titleFont.size = 13;
-    x.numberFont.bold = true;
-    x.titleColour = RGB(1, 2, 3);
-    x.gridPattern = 4;
-    x.gridColour = RGB(130, 130, 130);
-    x.spacing = {ChartSpacingData{0.5, false}, ChartSpacingData{1.0 / 3, true}, ChartSpacingData{2, false}};
-    x.numberPlacement = kNumbersAtAxis;
-    x.originPlacement = kOriginAtValue;
-    x.origin = 3.14159;
-    ChartAxisData& y = m.axis(ChartAxis::Y);
-    y.min = -2;
-    y.max = 1;
-    y.title = "c(A)/ (mol/l)  ";
-    y.titleOrientation = kTextHorizontal;
-    y.numberPlacement = kNumbersAtMaximum;
-    y.originPlacement = kOriginAtZero;
+    m.axis(ChartAxis::X) = {.min = 0.1, .max = 1000, .dataMin = -1.0 / 3, .dataMax = 2.5e300, .logarithmic = true,
+                            .title = "t/ min", .numberOrientation = kTextVertical, .titleFont = {.size = 13},
+                            .numberFont = {.bold = true}, .titleColour = RGB(1, 2, 3), .gridPattern = 4,
+                            .gridColour = RGB(130, 130, 130),
+                            .spacing = {ChartSpacingData{0.5, false}, ChartSpacingData{1.0 / 3, true}, ChartSpacingData{2, false}},
+                            .numberPlacement = kNumbersAtAxis, .originPlacement = kOriginAtValue, .origin = 3.14159};
+    m.axis(ChartAxis::Y) = {.min = -2, .max = 1, .title = "c(A)/ (mol/l)  ", .titleOrientation = kTextHorizontal,
+                            .numberPlacement = kNumbersAtMaximum, .originPlacement = kOriginAtZero};
     m.axis(ChartAxis::Y2).shown = true;
     m.axis(ChartAxis::Y2).min = -1e-300;
     ChartGroupData& g1 = m.groups[0];
     g1.series.resize(27);
     g1.seriesLabels = {"c(A) ", "", "c(P) "};
-    g1.series[0].x = {0, 0.1, 0.2, 1.0 / 3, M_PI, 1e-300, 123456789.123456789, 5e-324};
-    g1.series[0].y = {1, 0.9, kChartHole, -0.0, 2.0 / 3, -1e300, 7, 8};
-    g1.series[0].style = {7, RGB(255, 0, 0), 3, 2, RGB(0, 128, 0), 11};
-    g1.series[24].x = {0, 10};
-    g1.series[24].y = {0, 1};
-    g1.series[24].display = kSeriesHidden;
+    g1.series[0] = {{0, 0.1, 0.2, 1.0 / 3, M_PI, 1e-300, 123456789.123456789, 5e-324},
+                    {1, 0.9, kChartHole, -0.0, 2.0 / 3, -1e300, 7, 8}, kSeriesShown, {7, RGB(255, 0, 0), 3, 2, RGB(0, 128, 0), 11}};
+    g1.series[24] = {{0, 10}, {0, 1}, kSeriesHidden};
     g1.series[25].display = kSeriesHiddenToo;
     ChartGroupData& g2 = m.groups[1];
     g2.series.resize(7);
     g2.storeData = true;
     g2.seriesLabels = {"Messpunkte", "", "", "", "", "k-T", "manuell"};
-    g2.series[6].x = {1, 2, 3};
-    g2.series[6].y = {3, 2, 1};
-    g2.series[6].style = {1, 0, 1, 10, RGB(0, 0, 255), 6};
-    ChartLabelData& l = m.labels[25];
-    l.text = "Halbwertszeit";
-    l.shown = false;
-    l.group = 2;
-    l.series = 7;
-    l.point = 3;
-    l.border = 4;
-    l.textColour = RGB(255, 0, 0);
-    l.backColour = kChartTransparent;
-    l.font = {"Arial", 11, true, true, false, false};
-    l.offset = -12;
+    g2.series[6] = {{1, 2, 3}, {3, 2, 1}, kSeriesShown, {1, 0, 1, 10, RGB(0, 0, 255), 6}};
+    m.labels[25] = {"Halbwertszeit", false, 2, 7, 3, 4, RGB(255, 0, 0), kChartTransparent, {"Arial", 11, true, true, false, false}, -12};
     m.labels[0].text = " 1";
     return m;
 }
