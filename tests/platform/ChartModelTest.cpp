@@ -50,7 +50,8 @@ ChartModel richModel() {
                             .spacing = {ChartSpacingData{0.5, false}, ChartSpacingData{1.0 / 3, true}, ChartSpacingData{2, false}},
                             .numberPlacement = kNumbersAtAxis, .originPlacement = kOriginAtValue, .origin = 3.14159};
     m.axis(ChartAxis::Y) = {.min = -2, .max = 1, .title = "c(A)/ (mol/l)  ", .titleOrientation = kTextHorizontal,
-                            .numberPlacement = kNumbersAtMaximum, .originPlacement = kOriginAtZero};
+                            .titleFont = {}, .numberFont = {}, .numberPlacement = kNumbersAtMaximum,
+                            .originPlacement = kOriginAtZero};
     m.axis(ChartAxis::Y2).shown = true;
     m.axis(ChartAxis::Y2).min = -1e-300;
     ChartGroupData& g1 = m.groups[0];
@@ -58,7 +59,7 @@ ChartModel richModel() {
     g1.seriesLabels = {"c(A) ", "", "c(P) "};
     g1.series[0] = {{0, 0.1, 0.2, 1.0 / 3, M_PI, 1e-300, 123456789.123456789, 5e-324},
                     {1, 0.9, kChartHole, -0.0, 2.0 / 3, -1e300, 7, 8}, kSeriesShown, {7, RGB(255, 0, 0), 3, 2, RGB(0, 128, 0), 11}};
-    g1.series[24] = {{0, 10}, {0, 1}, kSeriesHidden};
+    g1.series[24] = {{0, 10}, {0, 1}, kSeriesHidden, {}};
     g1.series[25].display = kSeriesHiddenToo;
     ChartGroupData& g2 = m.groups[1];
     g2.series.resize(7);
