@@ -210,16 +210,13 @@ TEST_F(Chart, HolesAreNeitherDrawnNorJoinedNorPicked) {
 TEST_F(Chart, GrownPointCountFillsHolesAndShrinkingDropsPoints) {
     chart.setPoints(2, 3, {1, 2}, {3, 4});
     ASSERT_TRUE(chart.setPointCount(2, 3, 4));
-    EXPECT_EQ(chart.pointCount(2, 3), 4);
-    EXPECT_EQ(chart.y(2, 3, 2), 4);
-    EXPECT_EQ(chart.y(2, 3, 3), kChartHole);
-    EXPECT_EQ(chart.y(2, 3, 4), kChartHole);
+    EXPECT_EQ(std::tuple(chart.pointCount(2, 3), chart.y(2, 3, 2), chart.y(2, 3, 3), chart.y(2, 3, 4)),
+              std::tuple(4, 4.0, kChartHole, kChartHole));
     ASSERT_TRUE(chart.setPointCount(2, 3, 1));
     ASSERT_TRUE(chart.setPointCount(2, 3, 2));
-    EXPECT_EQ(chart.x(2, 3, 1), 1);
-    EXPECT_EQ(chart.y(2, 3, 2), kChartHole);
-    EXPECT_EQ(chart.y(2, 3, 5), kChartHole);   // beyond the count
-    EXPECT_EQ(chart.y(2, 9, 1), kChartHole);   // no such series
+    // The point dropped, one beyond the count and one of no series are holes.
+    EXPECT_EQ(std::tuple(chart.x(2, 3, 1), chart.y(2, 3, 2), chart.y(2, 3, 5), chart.y(2, 9, 1)),
+              std::tuple(1.0, kChartHole, kChartHole, kChartHole));
     // Not finite values become holes; unknown series and points are refused.
     EXPECT_TRUE(chart.setY(2, 3, 1, std::nan("")));
     EXPECT_EQ(chart.y(2, 3, 1), kChartHole);
@@ -363,10 +360,7 @@ TEST_F(Chart, ThreeSpacingsGiveTheirOwnGridTickAndNumberPositions) {
     EXPECT_FALSE(darkAround(img, QPoint((at(0.5, 0).x() + at(1, 0).x()) / 2, below), 0, 0));
     // Numbers under 4 and 8, nothing under 2 or 6.
     auto textUnder = [&](double xv) { return darkAround(img, QPoint(at(xv, 0).x(), r.bottom() + 19), 2, 11); };
-    EXPECT_TRUE(textUnder(4));
-    EXPECT_TRUE(textUnder(8));
-    EXPECT_FALSE(textUnder(2));
-    EXPECT_FALSE(textUnder(6));
+    for (auto [xv, text] : {std::pair{4.0, true}, {8.0, true}, {2.0, false}, {6.0, false}}) EXPECT_EQ(textUnder(xv), text) << xv;
 }
 
 // The automatic values themselves are checked with the scale.
@@ -434,8 +428,7 @@ TEST_F(Chart, LogarithmicAxesRefuseNonPositiveRanges) {
     EXPECT_FALSE(chart.setAxisMin(ChartAxis::X, 0));
     EXPECT_FALSE(chart.setAxisMin(ChartAxis::X, -5));
     EXPECT_FALSE(chart.setAxisRange(ChartAxis::X, -1, 10));
-    EXPECT_EQ(chart.axisMin(ChartAxis::X), 1);
-    EXPECT_EQ(chart.axisMax(ChartAxis::X), 1000);
+    EXPECT_EQ(std::pair(chart.axisMin(ChartAxis::X), chart.axisMax(ChartAxis::X)), std::pair(1.0, 1000.0));
     EXPECT_EQ(chart.spacingPositions(ChartAxis::X, ChartSpacing::Number), (std::vector<double>{1, 10, 100, 1000}));
     // Values <= 0 are not drawn and not picked on a logarithmic axis.
     line(1, kRed, {0, 10, 100}, {5, 5, 5});
@@ -474,12 +467,9 @@ TEST_F(Chart, HitTestReportsRegionsAndNearestPoints) {
     const QPoint onPixel(static_cast<int>(on.x()), static_cast<int>(on.y()));
     chart.setPoint(1, 2, 3, chart.toValue(onPixel).x(), chart.toValue(onPixel).y());
     ChartPick p = chart.pick(1, onPixel);
-    EXPECT_EQ(p.series, 2);
-    EXPECT_EQ(p.point, 3);
-    EXPECT_EQ(p.distance, 0);
+    EXPECT_EQ(std::tuple(p.series, p.point, p.distance), std::tuple(2, 3, 0));
     p = chart.pick(1, onPixel + QPoint(3, 4));
-    EXPECT_EQ(p.point, 3);
-    EXPECT_EQ(p.distance, 5);
+    EXPECT_EQ(std::pair(p.point, p.distance), std::pair(3, 5));
     p = chart.pick(2, at(7, 2) + QPoint(-2, 0));
     EXPECT_EQ(p.series, 6);
     EXPECT_EQ(p.point, 2);
@@ -538,8 +528,7 @@ TEST_F(Chart, ZoomIsAppliedBeforeItIsSignalled) {
     QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
     EXPECT_EQ(std::count(events.begin(), events.end(), "zoomed"), 0);
     EXPECT_TRUE(chart.resetZoom());
-    EXPECT_EQ(chart.axisMin(ChartAxis::X), 0);
-    EXPECT_EQ(chart.axisMax(ChartAxis::Y), 10);
+    EXPECT_EQ(std::pair(chart.axisMin(ChartAxis::X), chart.axisMax(ChartAxis::Y)), std::pair(0.0, 10.0));
     EXPECT_FALSE(chart.resetZoom());
 }
 

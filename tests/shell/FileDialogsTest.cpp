@@ -57,23 +57,17 @@ TEST_F(FileDialogsTest, LoadingThroughTheDialogReplacesAndNamesTheDataSet) {
     bool ok = false, cancelled = true;
     LoadExpDataDialog(false, ok, cancelled);
     ASSERT_EQ(openRequests.size(), 1u);
-    EXPECT_EQ(openRequests[0].pattern, "*.VRD");
-    EXPECT_EQ(openRequests[0].fileName, "vorher.VRD");
-    EXPECT_EQ(openRequests[0].directory, "/irgendwo");
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(app.nExpPunkte, 2);
-    EXPECT_EQ(app.ExpDateiName, dir.file("zwei.VRD"));
-    EXPECT_EQ(app.ExpDateiPfad, dir.str());
-    EXPECT_FALSE(app.bDatenGeaendert);
+    const OpenDialogRequest& r = openRequests[0];
+    EXPECT_EQ(std::tuple(r.pattern, r.fileName, r.directory), std::tuple("*.VRD", "vorher.VRD", "/irgendwo"));
+    EXPECT_EQ(std::tuple(ok, app.nExpPunkte, app.ExpDateiName, app.ExpDateiPfad, app.bDatenGeaendert),
+              std::tuple(true, 2, dir.file("zwei.VRD"), dir.str(), false));
 
     // Appending: the other title, the points go after the present ones, the data set takes the new name.
     writeFile(dir.file("mehr.VRD"), kZweiPunkte);
     openName = "mehr.VRD";
     LoadExpDataDialog(true, ok, cancelled);
     EXPECT_EQ(openRequests.back().title, "Daten aus gewähltem File anfügen");
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(app.nExpPunkte, 4);
-    EXPECT_EQ(app.ExpDateiName, dir.file("mehr.VRD"));
+    EXPECT_EQ(std::tuple(ok, app.nExpPunkte, app.ExpDateiName), std::tuple(true, 4, dir.file("mehr.VRD")));
 }
 
 TEST_F(FileDialogsTest, FailedOrCancelledLoadKeepsTheDataSet) {
@@ -116,10 +110,8 @@ TEST_F(FileDialogsTest, SavingNamesTheDataSetOnlyWhenWritten) {
 
     saveAnswer = dir.file("unter/neu.VRD");
     SaveDataFileAs(failed);
-    EXPECT_FALSE(failed);
-    EXPECT_EQ(app.ExpDateiName, dir.file("unter/neu.VRD"));
-    EXPECT_EQ(app.ExpDateiPfad, dir.file("unter/"));
-    EXPECT_FALSE(app.bDatenGeaendert);
+    EXPECT_EQ(std::tuple(failed, app.ExpDateiName, app.ExpDateiPfad, app.bDatenGeaendert),
+              std::tuple(false, dir.file("unter/neu.VRD"), dir.file("unter/"), false));
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir.file("unter")));
     EXPECT_EQ(readFile(dir.file("unter/neu.VRD")).substr(0, 8), "k\r\ns\r\nt,");
 
@@ -164,14 +156,12 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
     app.iModell = 6;
     app.k = {0, 0.2, 0.05, 0};
     EXPECT_FALSE(SaveProjectAs());  // cancelled: nothing written, nothing shown
-    EXPECT_EQ(saveRequests.back().fileName, "alt.VRP");
-    EXPECT_EQ(saveRequests.back().defaultExt, "VRP");
+    EXPECT_EQ(std::tuple(saveRequests.back().fileName, saveRequests.back().defaultExt), std::tuple("alt.VRP", "VRP"));
 
     saveAnswer = dir.file("proj/neu.VRP");
     EXPECT_TRUE(SaveProjectAs());
-    EXPECT_EQ(app.ProjDateiPfad, dir.file("proj/"));
-    EXPECT_EQ(app.ProjDateiName, "alt.VRP");  // not changed by saving
-    EXPECT_EQ(app.ProjKommentar, "eingetippt");
+    // The name is not changed by saving.
+    EXPECT_EQ(std::tuple(app.ProjDateiPfad, app.ProjDateiName, app.ProjKommentar), std::tuple(dir.file("proj/"), "alt.VRP", "eingetippt"));
     EXPECT_EQ(readFile(dir.file("proj/neu.VRP")).substr(0, 35), "03.04.2024\r\neingetippt\r\ndaten.VRD\r\n");
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir.file("proj")));
 
@@ -180,24 +170,15 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
     std::string file, dat;
     bool ok = true, cancelled = false;
     LoadProjectDialog(file, dat, ok, cancelled);  // cancelled
-    EXPECT_FALSE(ok);
-    EXPECT_TRUE(cancelled);
-    EXPECT_EQ(openRequests.back().pattern, "*.VRP");
-    EXPECT_EQ(openRequests.back().fileName, "alt.VRP");
-    EXPECT_EQ(app.iModell, 2);
+    EXPECT_EQ(std::tuple(ok, cancelled, app.iModell), std::tuple(false, true, 2));
+    EXPECT_EQ(std::tuple(openRequests.back().pattern, openRequests.back().fileName), std::tuple("*.VRP", "alt.VRP"));
 
     openAnswer = true;
     openName = "neu.VRP";
     openDir = dir.file("proj");
     LoadProjectDialog(file, dat, ok, cancelled);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(file, dir.file("proj/neu.VRP"));
-    EXPECT_EQ(dat, "daten.VRD");
-    EXPECT_EQ(app.iModell, 6);
-    EXPECT_EQ(app.k[2], 0.05);
-    EXPECT_EQ(app.ProjKommentar, "eingetippt");
-    EXPECT_EQ(app.ProjDateiName, "neu.VRP");
-    EXPECT_EQ(app.ProjDateiPfad, dir.file("proj"));
+    EXPECT_EQ(std::tuple(ok, file, dat, app.iModell, app.k[2], app.ProjKommentar, app.ProjDateiName, app.ProjDateiPfad),
+              std::tuple(true, dir.file("proj/neu.VRP"), "daten.VRD", 6, 0.05, "eingetippt", "neu.VRP", dir.file("proj")));
 }
 
 TEST(FolderNames, JoinAndSplit) {

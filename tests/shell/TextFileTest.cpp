@@ -47,12 +47,9 @@ TEST(TextEncoding, WrittenInLatin1UnlessACharacterIsMissing) {
 
 TEST(TextLines, EveryLineEndIsRead) {
     using V = std::vector<std::string>;
-    EXPECT_EQ(splitLines("a\r\nb\r\n"), (V{"a", "b"}));
-    EXPECT_EQ(splitLines("a\nb"), (V{"a", "b"}));
-    EXPECT_EQ(splitLines("a\rb\r"), (V{"a", "b"}));
-    EXPECT_EQ(splitLines("a\r\n\r\nb"), (V{"a", "", "b"}));
-    EXPECT_EQ(splitLines(""), V{});
-    EXPECT_EQ(splitLines("\r\n"), V{""});
+    for (const auto& [text, lines] : {std::pair<const char*, V>{"a\r\nb\r\n", {"a", "b"}}, {"a\nb", {"a", "b"}},
+                                      {"a\rb\r", {"a", "b"}}, {"a\r\n\r\nb", {"a", "", "b"}}, {"", {}}, {"\r\n", {""}}})
+        EXPECT_EQ(splitLines(text), lines) << text;
 }
 
 TEST(TextFiles, WriteReadBackAndFailures) {
@@ -233,38 +230,32 @@ TEST(FileItems, NumberItemsAreReadStrictly) {
 
 TEST(FileItems, SinglesAndIntegersKeepTheirRange) {
     Single f = 0;
-    EXPECT_EQ(readSingleItem("3.4e38", f), ItemError::None);
-    EXPECT_EQ(readSingleItem("1e39", f), ItemError::OutOfRange);
-    EXPECT_EQ(readSingleItem("-1e39", f), ItemError::OutOfRange);
-    long n = 0;
-    EXPECT_EQ(readIntegerItem("32767", 0, 32767, n), ItemError::None);
-    EXPECT_EQ(n, 32767);
-    EXPECT_EQ(readIntegerItem("1e3", 0, 32767, n), ItemError::None);
-    EXPECT_EQ(n, 1000);
-    EXPECT_EQ(readIntegerItem("32768", 0, 32767, n), ItemError::OutOfRange);
-    EXPECT_EQ(readIntegerItem("-1", 0, 32767, n), ItemError::OutOfRange);
-    EXPECT_EQ(readIntegerItem("2.5", 0, 32767, n), ItemError::NotANumber);
+    for (auto [text, e] : {std::pair{"3.4e38", ItemError::None}, {"1e39", ItemError::OutOfRange}, {"-1e39", ItemError::OutOfRange}})
+        EXPECT_EQ(readSingleItem(text, f), e) << text;
+    // text, error, the value read (0: none)
+    for (auto [text, e, value] : {std::tuple{"32767", ItemError::None, 32767L}, {"1e3", ItemError::None, 1000L},
+                                  {"32768", ItemError::OutOfRange, 0L}, {"-1", ItemError::OutOfRange, 0L},
+                                  {"2.5", ItemError::NotANumber, 0L}}) {
+        long n = 0;
+        EXPECT_EQ(readIntegerItem(text, 0, 32767, n), e) << text;
+        if (value) EXPECT_EQ(n, value) << text;
+    }
 }
 
 TEST(FileItems, WrittenInThePlainFormWithoutBlank) {
-    EXPECT_EQ(numberItem(0.15), ".15");
-    EXPECT_EQ(numberItem(-2.5), "-2.5");
-    EXPECT_EQ(numberItem(1.5e-5), "1.5E-05");
-    EXPECT_EQ(numberItem(0.0), "0");
-    EXPECT_EQ(numberItem(1.0 / 3.0), ".333333333333333");
-    EXPECT_EQ(numberItem(1.0f / 3.0f), ".3333333");
-    EXPECT_EQ(numberItem(-1), "-1");
-    EXPECT_EQ(numberItem(32767), "32767");
+    const std::pair<std::string, const char*> items[] = {
+        {numberItem(0.15), ".15"}, {numberItem(-2.5), "-2.5"}, {numberItem(1.5e-5), "1.5E-05"}, {numberItem(0.0), "0"},
+        {numberItem(1.0 / 3.0), ".333333333333333"}, {numberItem(1.0f / 3.0f), ".3333333"}, {numberItem(-1), "-1"},
+        {numberItem(32767), "32767"}};
+    for (const auto& [item, text] : items) EXPECT_EQ(item, text);
     // Whatever the locale.
     test::NumberLocaleGuard comma(',', '.');
     EXPECT_EQ(numberItem(298.15), "298.15");
 }
 
 TEST(FileItems, TextItemsAndSplitting) {
-    EXPECT_EQ(readTextItem("  min  "), "min");
-    EXPECT_EQ(readTextItem("s, weiteres"), "s");
-    EXPECT_EQ(readTextItem("\"h\""), "\"h\"");
-    EXPECT_EQ(readTextItem("\t"), "");
+    for (auto [item, text] : {std::pair{"  min  ", "min"}, {"s, weiteres", "s"}, {"\"h\"", "\"h\""}, {"\t", ""}})
+        EXPECT_EQ(readTextItem(item), text) << item;
     EXPECT_EQ(readTextItem("  \xEF\xBB\xBF 1.2.2024 \xEF\xBB\xBF, x"), "1.2.2024");  // byte-order marks go with the blanks
     using V = std::vector<std::string_view>;
     EXPECT_EQ(splitItems(" 1, 2 ,3 "), (V{"1", "2", "3"}));
