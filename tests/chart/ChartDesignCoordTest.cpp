@@ -34,11 +34,9 @@ void koordinaten(frmGraph2D& w, const QString& x0, const QString& x1, const QStr
     QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
 }
 
-struct Bereich {
-    double x0, x1, y0, y1;
-};
-Bereich bereich(const ChartControl& c) {
-    return {c.axisMin(ChartAxis::X), c.axisMax(ChartAxis::X), c.axisMin(ChartAxis::Y), c.axisMax(ChartAxis::Y)};
+// The x bounds, the y maximum and the y2 maximum shown.
+std::tuple<double, double, double, double> bereich(const ChartControl& c) {
+    return {c.axisMin(ChartAxis::X), c.axisMax(ChartAxis::X), c.axisMax(ChartAxis::Y), c.axisMax(ChartAxis::Y2)};
 }
 
 // A left drag on the chart between two points given in axis values.
@@ -60,9 +58,7 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
     const AchsenSpeicher altGespeichert = app.Achsenbereich;
     w.clickMenu("mnuCoord");
     EXPECT_TRUE(w.fraCoordInput->isVisible());
-    EXPECT_EQ(w.coord[1]->text(), QString(" 0"));
-    EXPECT_EQ(w.coord[2]->text(), QString(" 20"));
-    EXPECT_EQ(w.coord[4]->text(), QString(" .1"));
+    EXPECT_EQ(std::tuple(w.coord[1]->text(), w.coord[2]->text(), w.coord[4]->text()), std::tuple(" 0", " 20", " .1"));
 
     struct Fall {
         const char *x0, *x1, *y0, *y1, *meldung;
@@ -76,11 +72,9 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
         ASSERT_EQ(msgs.count(), 1u);
         EXPECT_TRUE(vrn::test::isMessage(msgs.last(), f.meldung, "EINGABE-FEHLER", MsgIcon::Critical));
         EXPECT_TRUE(w.fraCoordInput->isVisible());
-        EXPECT_EQ(w.coord[2]->text(), QString(" 20"));
-        EXPECT_EQ(w.coord[4]->text(), QString(" .1"));
-        EXPECT_EQ(app.tDiagramm.XMax, alt.XMax);
-        EXPECT_EQ(app.Achsenbereich.v, altGespeichert.v);
-        EXPECT_EQ(c.axisMax(ChartAxis::X), 20);
+        EXPECT_EQ(std::tuple(w.coord[2]->text(), w.coord[4]->text()), std::tuple(" 20", " .1"));
+        EXPECT_EQ(std::tuple(app.tDiagramm.XMax, app.Achsenbereich.v, c.axisMax(ChartAxis::X)),
+                  std::tuple(alt.XMax, altGespeichert.v, 20.0));
     }
 
     // "manuell" stays selected, yet after OK the spacing is automatic again.
@@ -92,11 +86,7 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
     koordinaten(w, "2", "12", "0", "0,2");  // the typed comma becomes a point
     EXPECT_EQ(msgs.count(), 0u);
     EXPECT_FALSE(w.fraCoordInput->isVisible());
-    const Bereich b = bereich(c);
-    EXPECT_EQ(b.x0, 2);
-    EXPECT_EQ(b.x1, 12);
-    EXPECT_EQ(b.y1, 0.2f);
-    EXPECT_EQ(c.axisMax(ChartAxis::Y2), 0.2f);
+    EXPECT_EQ(bereich(c), std::tuple(2, 12, 0.2f, 0.2f));
     EXPECT_EQ(app.tDiagramm.XMin, 2);
     for (ChartAxis ax : {ChartAxis::X, ChartAxis::Y})
         for (ChartSpacing k : {ChartSpacing::Grid, ChartSpacing::Tick, ChartSpacing::Number})
@@ -128,21 +118,20 @@ TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
     AxisTabs& a = *w.designPanel->achsen;
     w.openDesignTab(10);
     vrn::test::MsgRecorder msgs;
+    const auto logarithmisch = [&c] {
+        return std::tuple(c.axisLogarithmic(ChartAxis::X), c.axisLogarithmic(ChartAxis::Y), c.axisLogarithmic(ChartAxis::Y2));
+    };
     for (QPushButton* knopf : {a.cmdXLog, a.cmdYLog}) {  // both minima are 0
         knopf->click();
         ASSERT_EQ(msgs.count(), 1u);
-        EXPECT_EQ(msgs.last().text, kLogMinimum);
-        EXPECT_EQ(msgs.last().title, "EINGABE-FEHLER");
+        EXPECT_EQ(std::tuple(msgs.last().text, msgs.last().title), std::tuple(kLogMinimum, "EINGABE-FEHLER"));
         msgs.clear();
     }
-    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::X));
-    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::Y));
+    EXPECT_EQ(logarithmisch(), std::tuple(false, false, false));
 
     koordinaten(w, "1", "20", ".001", ".1");
     a.cmdYLog->click();
-    EXPECT_TRUE(c.axisLogarithmic(ChartAxis::Y));
-    EXPECT_TRUE(c.axisLogarithmic(ChartAxis::Y2));
-    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::X));
+    EXPECT_EQ(logarithmisch(), std::tuple(false, true, true));
     EXPECT_TRUE(c.spacingAutomatic(ChartAxis::Y, ChartSpacing::Grid));
     // A spacing typed by hand goes back to automatic when "log X" is pressed.
     vrn::test::clickButton(a.optScaling[1]);
@@ -159,15 +148,12 @@ TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
     koordinaten(w, "1", "20", "0", ".1");
     ASSERT_EQ(msgs.count(), 1u);
     EXPECT_EQ(msgs.last().text, kLogMinimum);
-    EXPECT_EQ(c.axisMin(ChartAxis::Y), 0.001f);
-    EXPECT_EQ(app.tDiagramm.YMin, 0.001f);
+    EXPECT_EQ(std::tuple(c.axisMin(ChartAxis::Y), app.tDiagramm.YMin), std::tuple(0.001f, 0.001f));
 
     // Twice is linear again.
     a.cmdYLog->click();
     a.cmdXLog->click();
-    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::Y));
-    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::Y2));
-    EXPECT_FALSE(c.axisLogarithmic(ChartAxis::X));
+    EXPECT_EQ(logarithmisch(), std::tuple(false, false, false));
 }
 
 TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOriginsAtTheMinimum) {
@@ -210,17 +196,14 @@ TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOrigin
 
     // Zoom: both axes cross at their minimum again.
     QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
-    EXPECT_EQ(c.originPlacement(ChartAxis::X), 2);
-    EXPECT_EQ(c.originPlacement(ChartAxis::Y), 2);
-    EXPECT_FALSE(w.fraTabs->isVisible());
-    EXPECT_TRUE(c.zoomArmed());
+    EXPECT_EQ(std::tuple(c.originPlacement(ChartAxis::X), c.originPlacement(ChartAxis::Y), w.fraTabs->isVisible(), c.zoomArmed()),
+              std::tuple(2, 2, false, true));
 
     // "autom. in den Achsen-Minima" writes the minima with a point whatever the locale.
     w.openDesignTab(7);
     a.optStandardOrigin[0]->click();
     EXPECT_FALSE(a.fraOrigin->isVisible());
-    EXPECT_EQ(a.txtXOrigin->text(), QString(" .5"));
-    EXPECT_EQ(a.txtYOrigin->text(), QString("-.25"));
+    EXPECT_EQ(std::tuple(a.txtXOrigin->text(), a.txtYOrigin->text()), std::tuple(" .5", "-.25"));
 }
 
 TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
@@ -239,11 +222,7 @@ TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
     ziehe(c, 2, 0.06, 4, 0.03);
     EXPECT_NEAR(c.axisMax(ChartAxis::X), 4, 0.2);
     QTest::mouseClick(w.cmdZoomReset, Qt::LeftButton);
-    const Bereich b = bereich(c);
-    EXPECT_EQ(b.x0, 1);
-    EXPECT_EQ(b.x1, 15);
-    EXPECT_EQ(b.y1, 0.09f);
-    EXPECT_EQ(c.axisMax(ChartAxis::Y2), 0.09f);
+    EXPECT_EQ(bereich(c), std::tuple(1, 15, 0.09f, 0.09f));
     EXPECT_FALSE(c.zoomArmed());
     EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
 }
@@ -265,9 +244,8 @@ TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {
     // A tick change sends the number spacing again.
     vrn::test::typeInto(a.txtYZiffValue, ".05");
     vrn::test::typeInto(a.txtYTickValue, ".01");
-    EXPECT_EQ(c.spacing(ChartAxis::Y, ChartSpacing::Tick), 0.01);
-    EXPECT_EQ(c.spacing(ChartAxis::Y, ChartSpacing::Number), 0.05);
-    EXPECT_FALSE(c.spacingAutomatic(ChartAxis::Y, ChartSpacing::Number));
+    EXPECT_EQ(std::tuple(c.spacing(ChartAxis::Y, ChartSpacing::Tick), c.spacing(ChartAxis::Y, ChartSpacing::Number),
+                         c.spacingAutomatic(ChartAxis::Y, ChartSpacing::Number)), std::tuple(0.01, 0.05, false));
 
     a.optScaling[0]->click();
     EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));

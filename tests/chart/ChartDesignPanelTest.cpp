@@ -107,9 +107,8 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
     w.openCurvePanelAt(2);
     EXPECT_EQ(w.kurvenPanel->tabKurven->currentIndex(), 1);
     mitFarbe(kRot, [&] { QTest::mouseClick(w.kurvenPanel->cmdKurvenFarbe[2], Qt::LeftButton); });
-    EXPECT_EQ(c.style(1, 2).lineColour, kRot);
-    EXPECT_EQ(c.style(1, 2).symbolColour, kRot);
-    EXPECT_EQ(buttonColour(w.kurvenPanel->cmdKurvenFarbe[2]), kRot);
+    EXPECT_EQ(std::tuple(c.style(1, 2).lineColour, c.style(1, 2).symbolColour, buttonColour(w.kurvenPanel->cmdKurvenFarbe[2])),
+              std::tuple(kRot, kRot, kRot));
     // The legend entry of curve 2 is drawn in red.
     w.menuItem("mnuAddLegend")->trigger();
     ASSERT_TRUE(c.legendShown());
@@ -142,30 +141,26 @@ TEST_F(ChartWindowTest, ColourPresetsSetTheirColoursAndMakeTheLegendTransparent)
     EXPECT_EQ(c.legendBackColour(), RGB(255, 255, 255));  // opaque at the start
     w.openDesignTab(2);
     f.cmdFullBlack->click();
-    EXPECT_EQ(c.sheetBackColour(), 0);
-    EXPECT_EQ(c.plotBackColour(), 0);
-    EXPECT_EQ(c.chartAreaTextColour(), RGB(255, 255, 255));
-    EXPECT_EQ(c.gridColour(ChartAxis::Y), RGB(130, 130, 130));
-    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
-    EXPECT_EQ(c.legendTextColour(), RGB(255, 255, 255));
+    EXPECT_EQ(std::tuple(c.sheetBackColour(), c.plotBackColour(), c.chartAreaTextColour(), c.gridColour(ChartAxis::Y),
+                         c.legendBackColour(), c.legendTextColour()),
+              std::tuple(0, 0, RGB(255, 255, 255), RGB(130, 130, 130), kChartTransparent, RGB(255, 255, 255)));
 
     c.setLegendBackColour(RGB(1, 2, 3));
     f.cmdRandColGrau->click();
     for (Colour grau : {c.sheetBackColour(), c.chartAreaBackColour(), c.textBackColour(ChartTextBlock::Footer)})
         EXPECT_EQ(grau, RGB(210, 210, 210));
     EXPECT_EQ(buttonColour(f.cmdRandCol_out), RGB(210, 210, 210));
-    EXPECT_EQ(c.plotBackColour(), 0);  // the plot area and the texts stay
-    EXPECT_EQ(c.chartAreaTextColour(), RGB(255, 255, 255));
-    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
+    // The plot area and the texts stay.
+    EXPECT_EQ(std::tuple(c.plotBackColour(), c.chartAreaTextColour(), c.legendBackColour()),
+              std::tuple(0, RGB(255, 255, 255), kChartTransparent));
 
     // White shows both grids in the current pattern, even after "ohne Gitter".
     l.opt1Gitter[0]->click();
     c.setLegendBackColour(RGB(1, 2, 3));
     f.cmdFullWhite->click();
     EXPECT_EQ(std::pair(c.gridPattern(ChartAxis::X), c.gridPattern(ChartAxis::Y)), std::pair(4, 4));
-    EXPECT_EQ(buttonColour(f.cmdGitterFarbe), RGB(143, 143, 143));
-    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
-    EXPECT_EQ(c.textColour(ChartTextBlock::Header), 0);
+    EXPECT_EQ(std::tuple(buttonColour(f.cmdGitterFarbe), c.legendBackColour(), c.textColour(ChartTextBlock::Header)),
+              std::tuple(RGB(143, 143, 143), kChartTransparent, 0));
 }
 
 TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
@@ -249,24 +244,20 @@ TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
 
     w.openCurvePanelAt(1);
     w.kurvenPanel->chkLegend1[0]->click();
-    EXPECT_TRUE(c.legendShown());
-    EXPECT_TRUE(w.chkLegend->isChecked());
-    EXPECT_TRUE(w.punktePanel->chkLegend2[4]->isChecked());
-    EXPECT_FALSE(w.menuItem("mnuAddLegend")->isEnabled());
-    EXPECT_TRUE(w.menuItem("mnuDelLegendZeile")->isEnabled());
+    EXPECT_EQ(std::tuple(c.legendShown(), w.chkLegend->isChecked(), w.punktePanel->chkLegend2[4]->isChecked(),
+                         w.menuItem("mnuAddLegend")->isEnabled(), w.menuItem("mnuDelLegendZeile")->isEnabled()),
+              std::tuple(true, true, true, false, true));
     w.openPointPanelAt(1);
     EXPECT_EQ(w.punktePanel->tabPunkte->currentIndex(), 0);
     w.punktePanel->chkLegend2[1]->click();
-    EXPECT_FALSE(c.legendShown());
-    EXPECT_FALSE(w.kurvenPanel->chkLegend1[23]->isChecked());
-    EXPECT_TRUE(w.menuItem("mnuAddLegend")->isEnabled());
+    EXPECT_EQ(std::tuple(c.legendShown(), w.kurvenPanel->chkLegend1[23]->isChecked(), w.menuItem("mnuAddLegend")->isEnabled()),
+              std::tuple(false, false, true));
 
     // "alle unsichtbar" hides every label and unticks the curve boxes.
     w.openDesignTab(9);
     w.designPanel->legende->chkLabelNotVisible->click();
-    EXPECT_FALSE(c.labelShown(1));
-    EXPECT_FALSE(w.kurvenPanel->chkEinzelLabelSichtbar[1]->isChecked());
-    EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());
+    EXPECT_EQ(std::tuple(c.labelShown(1), w.kurvenPanel->chkEinzelLabelSichtbar[1]->isChecked(),
+                         w.menuItem("mnuDelLabels")->isEnabled()), std::tuple(false, false, false));
 }
 
 TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
@@ -306,9 +297,7 @@ TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
     EXPECT_TRUE(w.menuItem("mnuAddText")->isEnabled());
 
     w.clickMenu("mnuTextDesign(3)");
-    EXPECT_FALSE(t.HScroll1->isEnabled());
-    EXPECT_FALSE(t.chkTextFrame->isEnabled());
-    EXPECT_FALSE(t.fraYText->isEnabled());
+    for (QWidget* aus : std::initializer_list<QWidget*>{t.HScroll1, t.chkTextFrame, t.fraYText}) EXPECT_FALSE(aus->isEnabled());
     t.schrift->setPlainText("Zeit");
     EXPECT_EQ(c.axisTitle(ChartAxis::X), "Zeit");
     c.setAxisTitle(ChartAxis::Y, "c  ");
@@ -358,10 +347,7 @@ TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
     w.openCurvePanelAt(1);
     QScrollBar* s = w.kurvenPanel->scrShiftLab[1];
     s->setValue(40);
-    EXPECT_EQ(w.Chart2D1->labelPoint(1), 40);
-    EXPECT_EQ(s->minimum(), 1);
-    EXPECT_EQ(s->maximum(), 201);
-    EXPECT_EQ(s->singleStep(), 3);
+    EXPECT_EQ(std::tuple(w.Chart2D1->labelPoint(1), s->minimum(), s->maximum(), s->singleStep()), std::tuple(40, 1, 201, 3));
 }
 
 TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThem) {
@@ -380,20 +366,16 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
     g.cmdLegFont->click();
     g.cmdFontLabel->click();
     for (const ChartFont& f : {c.legendFont(), c.labelFont(1), c.labelFont(24)}) {
-        EXPECT_EQ(f.name, "Liberation Serif");
-        EXPECT_EQ(f.size, 14);
-        EXPECT_TRUE(f.bold && f.italic);
+        EXPECT_EQ(std::tuple(f.name, f.size, f.bold, f.italic), std::tuple("Liberation Serif", 14, true, true));
     }
 
     // x-axis title: the numbers take the font, the title its name and size and the colour.
     w.clickMenu("mnuTextDesign(3)");
     const bool titelFett = c.axisTitleFont(ChartAxis::X).bold;
     mitFarbe(kRot, [&] { w.textPanel->cmdFont->click(); });
-    EXPECT_EQ(c.axisNumberFont(ChartAxis::X).name, "Liberation Serif");
-    EXPECT_TRUE(c.axisNumberFont(ChartAxis::X).italic);
-    EXPECT_EQ(c.axisTitleFont(ChartAxis::X).size, 14);
-    EXPECT_EQ(c.axisTitleFont(ChartAxis::X).bold, titelFett);
-    EXPECT_EQ(c.axisTitleColour(ChartAxis::X), kRot);
+    const ChartFont zahlen = c.axisNumberFont(ChartAxis::X), titel = c.axisTitleFont(ChartAxis::X);
+    EXPECT_EQ(std::tuple(zahlen.name, zahlen.italic, titel.size, titel.bold, c.axisTitleColour(ChartAxis::X)),
+              std::tuple("Liberation Serif", true, 14, titelFett, kRot));
     // The header: font chosen, colour box cancelled; then its background.
     w.clickMenu("mnuTextDesign(1)");
     const Colour kopfFarbe = c.textColour(ChartTextBlock::Header);
@@ -421,9 +403,7 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
     w.openDesignTab(4);
     g.scrLegH->setValue(100);
     g.scrlegV->setValue(50);
-    EXPECT_EQ(c.legendLeft(), 100);
-    EXPECT_EQ(c.legendTop(), 50);
-    EXPECT_EQ(g.scrLegH->maximum(), c.chartAreaWidth() + 100);
+    EXPECT_EQ(std::tuple(c.legendLeft(), c.legendTop(), g.scrLegH->maximum()), std::tuple(100, 50, c.chartAreaWidth() + 100));
 }
 
 TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheirPage) {
