@@ -81,19 +81,14 @@ TEST(DatasetOps, SortIsStableAndMovesWholeRecords) {
     }
     EXPECT_FALSE(sortiereMesspunkte(d, 4, false)) << "a sorted set stays as it is";
     EXPECT_TRUE(sortiereMesspunkte(d, 4, true));
-    EXPECT_EQ(d[1].Temp, 290);
-    EXPECT_EQ(d[4].Temp, 310);
+    EXPECT_EQ(std::pair(d[1].Temp, d[4].Temp), std::pair(290.0, 310.0));
     EXPECT_FALSE(sortiereMesspunkte(d, 1, false));
 }
 
 TEST(DatasetOps, ZeroingTouchesOnlyMarkedFieldsOfExistingPoints) {
     auto d = daten({punkt(1, 0.5, 300, 2), punkt(2, 0.4, 300, 2), punkt(3, 0.3, 300, 2)});
     EXPECT_EQ(nulleZellen(d, 3, 5, 3, 1, 0), 4);  // rows 1..5, columns 0..3: t and c(A) of points 2 and 3
-    EXPECT_EQ(d[1].t, 1);
-    EXPECT_EQ(d[2].t, 0);
-    EXPECT_EQ(d[3].c[1], 0);
-    EXPECT_EQ(d[3].Temp, 300);
-    EXPECT_EQ(d.size(), 4u);
+    EXPECT_EQ(std::tuple(d[1].t, d[2].t, d[3].c[1], d[3].Temp, d.size()), std::tuple(1, 0, 0, 300, 4u));
     EXPECT_EQ(nulleZellen(d, 3, 0, 9, 0, 10), 2);
     EXPECT_EQ(d[1].k, 0);
 }
@@ -101,12 +96,9 @@ TEST(DatasetOps, ZeroingTouchesOnlyMarkedFieldsOfExistingPoints) {
 TEST(DatasetOps, RemovingRowsMovesTheLaterPointsUp) {
     auto d = daten({punkt(1, 1), punkt(2, 2), punkt(3, 3), punkt(4, 4), punkt(5, 5)});
     Integer n = 5;
-    EXPECT_FALSE(entfernePunkte(d, n, 0, 1));
-    EXPECT_FALSE(entfernePunkte(d, n, 4, 6));
-    EXPECT_FALSE(entfernePunkte(d, n, 3, 2));
+    for (auto [von, bis] : {std::pair{0, 1}, {4, 6}, {3, 2}}) EXPECT_FALSE(entfernePunkte(d, n, von, bis)) << von << ".." << bis;
     ASSERT_TRUE(entfernePunkte(d, n, 2, 3));
-    EXPECT_EQ(n, 3);
-    EXPECT_EQ(d.size(), 4u);
+    EXPECT_EQ(std::pair(n, d.size()), std::pair(Integer{3}, std::size_t{4}));
     EXPECT_EQ((std::array{d[1].t, d[2].t, d[3].t}), (std::array{1.0, 4.0, 5.0}));
     ASSERT_TRUE(entfernePunkte(d, n, 1, 3));
     EXPECT_EQ(n, 0);
@@ -126,13 +118,7 @@ TEST(DatasetOps, PasteReadsOnlyTheCellsOfTheBlock) {
     // A block at the last row grows the set; the point outside keeps its exponent.
     d[1].k = 1.2345678901e-6;
     ASSERT_TRUE(fuegeBlockEin(d, n, 2, 9, splitBlockText("300\t0,5\textra\r400")));
-    EXPECT_EQ(n, 4);
-    EXPECT_EQ(d[1].k, 1.2345678901e-6);
-    EXPECT_EQ(d[3].Temp, 300);
-    EXPECT_EQ(d[3].k, 0.5);
-    EXPECT_EQ(d[3].t, 20);
-    EXPECT_EQ(d[4].Temp, 400);
-    EXPECT_EQ(d[4].aus, 0);
+    EXPECT_EQ(std::tuple(n, d[1].k, d[3].Temp, d[3].k, d[3].t, d[4].Temp, d[4].aus), std::tuple(4, 1.2345678901e-6, 300, 0.5, 20, 400, 0));
 
     // Columns 0 and 1 are skipped; a value a field cannot hold is ignored.
     ASSERT_TRUE(fuegeBlockEin(d, n, 0, 0, splitBlockText("99\tx\t7\t1e39\tabc")));
@@ -148,8 +134,7 @@ TEST(DatasetOps, PasteReadsOnlyTheCellsOfTheBlock) {
 
 TEST(DatasetOps, CountsForDrawingAndTheNonIsothermalWarning) {
     const auto d = daten({punkt(-1, 0.5), punkt(0, 1e-46), punkt(0, 0.5, 300, 0.1, -1), punkt(5, 0.2, 310, 0.2, -1)});
-    EXPECT_EQ(zaehleCTPunkte(d, 4), 2);
-    EXPECT_EQ(zaehleKTPunkte(d, 4), 2);
+    EXPECT_EQ(std::pair(zaehleCTPunkte(d, 4), zaehleKTPunkte(d, 4)), std::pair(2, 2));
     EXPECT_FALSE(alleInaktiv(d, 4));
     EXPECT_TRUE(alleInaktiv(daten({punkt(1, 1, 0, 0, -1)}), 1));
     EXPECT_FALSE(alleInaktiv(d, 0));

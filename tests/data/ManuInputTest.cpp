@@ -81,17 +81,13 @@ protected:
 TEST_F(XYEditor, TypedPointsAndEditedCellsInTheCommaLocale) {
     vrn::test::LocaleGuard g(QLocale(QLocale::German, QLocale::Germany));
     frmManuInput& f = oeffnen();
-    EXPECT_EQ(f.caption(), QString("manuelle Dateneingabe"));
-    EXPECT_EQ(f.Grid->cellText(0, 2), QString("leere Liste"));
-    EXPECT_TRUE(f.optInputMode[0]->isChecked());
-    EXPECT_EQ(f.lblZeile->text(), QString("Zeile 1"));
-    EXPECT_FALSE(f.cmdSave->isEnabled());
+    EXPECT_EQ(std::tuple(f.caption(), f.Grid->cellText(0, 2), f.optInputMode[0]->isChecked(), f.lblZeile->text(),
+                         f.cmdSave->isEnabled()), std::tuple("manuelle Dateneingabe", "leere Liste", true, "Zeile 1", false));
 
     punkt(f, "1,5", "2");
-    EXPECT_EQ(f.lblZeile->text(), QString("Zeile 2"));
-    EXPECT_TRUE(f.cmdSave->isEnabled());
-    EXPECT_FALSE(f.cmdDrawManu->isEnabled());
-    EXPECT_EQ(f.y[1]->text(), QString(" 2"));  // the new row is current
+    // The new row is current.
+    EXPECT_EQ(std::tuple(f.lblZeile->text(), f.cmdSave->isEnabled(), f.cmdDrawManu->isEnabled(), f.y[1]->text()),
+              std::tuple("Zeile 2", true, false, " 2"));
 
     // "+" in the x box takes the point with the y shown.
     typeInto(f.y[0], "-0.25");
@@ -139,14 +135,11 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
     ASSERT_NE(g, nullptr);
     const ChartControl& c = *g->Chart2D1;
-    EXPECT_EQ(c.text(ChartTextBlock::Header), "experimentelle Punkte y(T)");
-    EXPECT_EQ(c.axisTitle(ChartAxis::X), "T / K");
-    EXPECT_EQ(c.axisTitle(ChartAxis::Y), "y");
+    EXPECT_EQ(std::tuple(c.text(ChartTextBlock::Header), c.axisTitle(ChartAxis::X), c.axisTitle(ChartAxis::Y)),
+              std::tuple("experimentelle Punkte y(T)", "T / K", "y"));
     EXPECT_FLOAT_EQ(c.axisMax(ChartAxis::X), 405);  // the range rule is checked with the list
-    EXPECT_EQ(c.pointCount(2, 7), 2);
-    EXPECT_EQ(c.pointCount(1, 1), 0);
-    EXPECT_FALSE(g->StatusBar2->isVisible());
-    EXPECT_FALSE(g->cmdDraw->isEnabled());
+    EXPECT_EQ(std::tuple(c.pointCount(2, 7), c.pointCount(1, 1), g->StatusBar2->isVisible(), g->cmdDraw->isEnabled()),
+              std::tuple(2, 0, false, false));
 
     // The chart's separator list decides the editor's next file.
     g->kurvenPanel->cmbSep->setCurrentIndex(1);
@@ -161,9 +154,8 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
     rec.answer(MsgAnswer::No);
     QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 3u);
-    EXPECT_EQ(rec.messages()[1].text, "Soll der bereits geladene manuelle Datensatz überschrieben werden?\r\n");
-    EXPECT_EQ(rec.messages()[1].title, "Warnung");
-    EXPECT_EQ(rec.messages()[2].title, "WARNUNG");
+    EXPECT_EQ(std::tuple(rec.messages()[1].text, rec.messages()[1].title, rec.messages()[2].title),
+              std::tuple("Soll der bereits geladene manuelle Datensatz überschrieben werden?\r\n", "Warnung", "WARNUNG"));
     processEvents();
     EXPECT_EQ(Forms::loaded<frmManuInput>(), nullptr);
     EXPECT_EQ(c.pointCount(2, 7), 2);
@@ -190,12 +182,9 @@ TEST_F(XYEditor, RemovesMarkedRowsAfterTheQuestion) {
     f.optDeleteXY[1]->click();
     rec.answer(MsgAnswer::Yes);
     QTest::mouseClick(f.cmdErase, Qt::LeftButton);
-    EXPECT_EQ(rec.last().text, "wirklich alles löschen?");
-    EXPECT_EQ(app.nXYPunkte, 0);
-    EXPECT_EQ(spalte(f.Grid, 2), QStringList{"leere Liste"});
-    EXPECT_TRUE(f.optInputMode[0]->isChecked());
-    EXPECT_EQ(f.lblZeile->text(), QString(" Zeile 1"));
-    EXPECT_FALSE(f.cmdErase->isEnabled());
+    EXPECT_EQ(std::tuple(rec.last().text, app.nXYPunkte, spalte(f.Grid, 2), f.optInputMode[0]->isChecked(),
+                         f.lblZeile->text(), f.cmdErase->isEnabled()),
+              std::tuple("wirklich alles löschen?", 0, QStringList{"leere Liste"}, true, " Zeile 1", false));
 }
 
 TEST_F(XYEditor, ColumnArithmeticIsRefusedWholeOrDoneWhole) {
@@ -226,9 +215,8 @@ TEST_F(XYEditor, ClosingWithUnsavedPointsAsksByTheButtonAndByTheFrame) {
     rec.answer(MsgAnswer::Cancel);
     QTest::mouseClick(f.cmdEsc, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Die Daten wurden noch nicht gespeichert.\r\n\r\nJetzt speichern?");
-    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(rec.last().title, "WARNUNG");
+    EXPECT_EQ(std::tuple(rec.last().text, rec.last().buttons, rec.last().title),
+              std::tuple("Die Daten wurden noch nicht gespeichert.\r\n\r\nJetzt speichern?", MsgButtons::YesNoCancel, "WARNUNG"));
     ASSERT_NE(Forms::loaded<frmManuInput>(), nullptr);
 
     // Yes with a cancelled save box keeps the window and its list.
@@ -262,12 +250,9 @@ TEST_F(XYEditor, LoadingAsksForUnsavedPointsAndACancelledBoxKeepsTheList) {
     answerFileBoxes(env.folderStd() + "/a.XY");
     rec.answer(MsgAnswer::No);
     QTest::mouseClick(f.cmdLoad, Qt::LeftButton);
-    EXPECT_EQ(f.caption(), QString("geladen: a.XY"));
-    EXPECT_EQ(f.txtComment->text(), QString("\"Kurvenpunkte\""));
-    EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"2", "4"}));
-    EXPECT_TRUE(f.optInputMode[1]->isChecked());
-    EXPECT_EQ(f.lblZeile->text(), QString("Zeile 1"));
-    EXPECT_FALSE(f.bXYGeaendert);
+    EXPECT_EQ(std::tuple(f.caption(), f.txtComment->text(), spalte(f.Grid, 3), f.optInputMode[1]->isChecked(),
+                         f.lblZeile->text(), f.bXYGeaendert),
+              std::tuple("geladen: a.XY", "\"Kurvenpunkte\"", QStringList{"2", "4"}, true, "Zeile 1", false));
 }
 
 TEST_F(XYEditor, PopupOfTheMainWindowDrivesTheGrid) {
