@@ -87,9 +87,8 @@ TEST_F(ChartWindowTest, TwentyFifthCurveIsRefusedAndNothingIsDrawn) {
     vrn::test::MsgRecorder msgs;
     app.gnKurvenOffen = 3;
     QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
-    EXPECT_EQ(msgs.count(), 1u);  // its text is checked with the curve places
-    EXPECT_EQ(app.gnKurven, 24);
-    EXPECT_EQ(app.gnKurvenOffen, 3);
+    // The message's text is checked with the curve places.
+    EXPECT_EQ(std::tuple(msgs.count(), app.gnKurven, app.gnKurvenOffen), std::tuple(1u, 24, 3));
     EXPECT_TRUE(w.Chart2D1->model() == vorher);
 }
 
@@ -103,9 +102,8 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
     EXPECT_EQ(app.gnKurven, 2);
     EXPECT_EQ(c.pointCount(1, 2), 0);
     EXPECT_NE(c.displayState(1, 2), 1);
-    EXPECT_FALSE(c.labelShown(2));  // no label left on a curve that is gone
-    EXPECT_EQ(c.labelText(2), "2");
-    EXPECT_FALSE(w.menuItem("mnuSubDelKurv(2)")->isEnabled());
+    // No label is left on a curve that is gone.
+    EXPECT_EQ(std::tuple(c.labelShown(2), c.labelText(2), w.menuItem("mnuSubDelKurv(2)")->isEnabled()), std::tuple(false, "2", false));
 
     // Deleting the free place again, or a number that is no curve, changes nothing.
     w.DeleteCurves(2);
@@ -114,10 +112,7 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
 
     app.gnKurvenOffen = 1;  // model 4, one pending: species P
     QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
-    EXPECT_EQ(app.gnKurven, 3);
-    EXPECT_EQ(app.KurvenSlot[1], 0);
-    EXPECT_EQ(c.labelText(2), "c(P) ");
-    EXPECT_TRUE(c.labelShown(2));
+    EXPECT_EQ(std::tuple(app.gnKurven, app.KurvenSlot[1], c.labelText(2), c.labelShown(2)), std::tuple(3, 0, "c(P) ", true));
     ASSERT_EQ(c.pointCount(1, 2), 201);
     EXPECT_EQ(c.y(1, 2, 201), static_cast<double>(static_cast<Single>(app.cSim_P[200])));
     EXPECT_GE(c.labelPoint(2), 1);
@@ -147,9 +142,7 @@ TEST_F(ChartWindowTest, AllesEmptiesTheChart) {
     // Drawing again starts at curve 1.
     app.gnKurvenOffen = 2;
     QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
-    EXPECT_EQ(app.gnKurven, 2);
-    EXPECT_EQ(c.pointCount(1, 1), 201);
-    EXPECT_EQ(c.labelText(1), "c(A) ");
+    EXPECT_EQ(std::tuple(app.gnKurven, c.pointCount(1, 1), c.labelText(1)), std::tuple(2, 201, "c(A) "));
 }
 
 // The mark's numbers in both locales are checked with the half-life tables.
@@ -192,10 +185,7 @@ TEST_F(ChartWindowTest, CriticalFailureStopsTheLoopAndFreesThePlace) {
     ASSERT_GE(msgs.count(), 1u);
     EXPECT_EQ(msgs.messages()[0].title, "ABBRUCH");
     EXPECT_TRUE(msgs.messages()[0].text.rfind("Es ist ein kritischer Fehler aufgetreten:\r\n", 0) == 0);
-    EXPECT_EQ(w.bFehler, -1);
-    EXPECT_EQ(app.gnKurven, 0);
-    EXPECT_EQ(app.KurvenSlot[0], -1);
-    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 0);
+    EXPECT_EQ(std::tuple(w.bFehler, app.gnKurven, app.KurvenSlot[0], w.Chart2D1->pointCount(1, 1)), std::tuple(-1, 0, -1, 0));
 }
 
 TEST_F(ChartWindowTest, RefusedEvaluationDrawsNothing) {
@@ -207,10 +197,8 @@ TEST_F(ChartWindowTest, RefusedEvaluationDrawsNothing) {
     vrn::test::MsgRecorder msgs;
     frmGraph2D& w = datenDiagramm(-5);
     ASSERT_EQ(msgs.count(), 1u);
-    EXPECT_EQ(msgs.last().title, " Ausführung nicht möglich ");
-    EXPECT_EQ(app.gnKurven, 0);
-    EXPECT_EQ(app.gnKurvenOffen, 1);
-    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 0);
+    EXPECT_EQ(std::tuple(msgs.last().title, app.gnKurven, app.gnKurvenOffen, w.Chart2D1->pointCount(1, 1)),
+              std::tuple(" Ausführung nicht möglich ", 0, 1, 0));
 }
 
 TEST_F(ChartWindowTest, CurveOutsideTheRangeIsWarnedAboutAndStillDrawn) {
@@ -233,10 +221,9 @@ TEST_F(ChartWindowTest, CurveOutsideTheRangeIsWarnedAboutAndStillDrawn) {
     frmGraph2D* w = fenster();
     ASSERT_NE(w, nullptr);
     ASSERT_EQ(msgs.count(), 2u);  // c(A) outside, and c(P) since nothing entered the range
-    EXPECT_EQ(msgs.last().text, "Kurve außerhalb des aktuellen Koordinatenfensters\r\n\r\nVergrößern Sie das Koordinatenfenster.");
-    EXPECT_EQ(msgs.last().title, "WARNUNG");
-    EXPECT_EQ(w->Chart2D1->pointCount(1, 1), 201);
-    EXPECT_EQ(w->Chart2D1->pointCount(1, 2), 201);
+    EXPECT_EQ(std::tuple(msgs.last().text, msgs.last().title, w->Chart2D1->pointCount(1, 1), w->Chart2D1->pointCount(1, 2)),
+              std::tuple("Kurve außerhalb des aktuellen Koordinatenfensters\r\n\r\nVergrößern Sie das Koordinatenfenster.",
+                         "WARNUNG", 201, 201));
 }
 
 TEST_F(ChartWindowTest, MeasuredPointsOutsideASimulationChartGiveTheThreeLineWarning) {

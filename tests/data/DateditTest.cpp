@@ -43,11 +43,9 @@ protected:
 // The rule for the row sum is the data set's; here Enter, "+" and the hint.
 TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     frmDatedit& d = oeffne("mnuNeudat");
-    EXPECT_EQ(d.caption(), "(unbenannt) Eingabe von Messpunkten  ");
-    EXPECT_EQ(d.Grid->cellText(0, 2), "leere Liste");
-    EXPECT_TRUE(d.optInputMode[0]->isChecked());
-    EXPECT_EQ(d.R1->title(), "Hinzufügen von Messpunkt #1");
-    EXPECT_FALSE(main->mnuEdit->isEnabled());
+    EXPECT_EQ(std::tuple(d.caption(), d.Grid->cellText(0, 2), d.optInputMode[0]->isChecked(), d.R1->title(),
+                         main->mnuEdit->isEnabled()),
+              std::tuple("(unbenannt) Eingabe von Messpunkten  ", "leere Liste", true, "Hinzufügen von Messpunkt #1", false));
 
     d.y[0]->setFocus();
     tippe(d.y[0], "10\n");
@@ -55,11 +53,8 @@ TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     d.y[1]->selectAll();
     tippe(d.y[1], "1,5+");
     ASSERT_EQ(app.nExpPunkte, 1);
-    EXPECT_EQ(app.ExpDaten[1].c[1], 1.5);
-    EXPECT_EQ(d.Grid->cellText(0, 3), "1.5           ");
-    EXPECT_EQ(d.R1->title(), "Hinzufügen von Messpunkt #2");
-    EXPECT_TRUE(app.bDatenGeaendert);
-    EXPECT_TRUE(main->mnuEdit->isEnabled());
+    EXPECT_EQ(std::tuple(app.ExpDaten[1].c[1], d.Grid->cellText(0, 3), d.R1->title(), app.bDatenGeaendert, main->mnuEdit->isEnabled()),
+              std::tuple(1.5, "1.5           ", "Hinzufügen von Messpunkt #2", true, true));
 
     d.y[8]->setFocus();
     QTest::keyClick(d.y[8], Qt::Key_Return);
@@ -78,8 +73,7 @@ TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     test::clickButton(d.OKinput);
     test::clickButton(d.OKinput);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "einmaliger Hinweis");
-    EXPECT_EQ(app.nExpPunkte, 3);
+    EXPECT_EQ(std::tuple(rec.last().title, app.nExpPunkte), std::tuple("einmaliger Hinweis", 3));
 }
 
 TEST_F(Datedit, CopiedBlocksHaveTabsBetweenCellsAndOneCarriageReturnBetweenRows) {
@@ -117,10 +111,8 @@ TEST_F(Datedit, RemovingMarkedRowsAsksAndLeavesTheOthers) {
     rec.answer(MsgAnswer::No);
     test::clickButton(d.cmdErase);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Zeilen 2 bis 3 wirklich entfernen?");
-    EXPECT_EQ(rec.last().title, "WARNUNG");
-    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(app.nExpPunkte, 5);
+    EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, rec.last().buttons, app.nExpPunkte),
+              std::tuple("Zeilen 2 bis 3 wirklich entfernen?", "WARNUNG", MsgButtons::YesNo, 5));
     rec.answer(MsgAnswer::Yes);
     test::clickButton(d.cmdErase);
     EXPECT_EQ(zeiten(), (std::vector<double>{1, 4, 5}));
@@ -129,9 +121,8 @@ TEST_F(Datedit, RemovingMarkedRowsAsksAndLeavesTheOthers) {
     d.Grid->setSelectionRect(0, 0, 2, 10);
     rec.answer(MsgAnswer::Yes);
     main->clickMenu("mnuSubDelLine1");
-    EXPECT_EQ(rec.last().text, "Zeilen 1 bis 3 wirklich entfernen?");
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(d.Grid->cellText(0, 2), "leere Liste");
+    EXPECT_EQ(std::tuple(rec.last().text, app.nExpPunkte, d.Grid->cellText(0, 2)),
+              std::tuple("Zeilen 1 bis 3 wirklich entfernen?", 0, "leere Liste"));
     const int beeps = rec.beeps();
     test::clickButton(d.cmdErase);
     EXPECT_EQ(rec.beeps(), beeps + 1);
@@ -209,8 +200,7 @@ TEST_F(Datedit, UnitOptionsConvertTimesAndTheModelsConstants) {
     ASSERT_TRUE(m);
     test::clickButton(m->optZeit[0]);
     EXPECT_EQ(zeiten(), (std::vector<double>{120, 240}));
-    EXPECT_EQ(d.Grid->cellText(1, 2), "2.400000E+02  ");
-    EXPECT_EQ(d.Bz1[2]->text(), "Zeit t/s");
+    EXPECT_EQ(std::tuple(d.Grid->cellText(1, 2), d.Bz1[2]->text()), std::tuple("2.400000E+02  ", "Zeit t/s"));
 }
 
 TEST_F(Datedit, DrawingButtonsOpenTheChartOrRefuseWordForWord) {
@@ -233,8 +223,7 @@ TEST_F(Datedit, DrawingButtonsOpenTheChartOrRefuseWordForWord) {
         rec.clear();
         test::clickButton(d.*c.button);
         ASSERT_EQ(rec.count(), 1u) << c.text;
-        EXPECT_EQ(rec.last().text, c.text);
-        EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+        EXPECT_EQ(std::tuple(rec.last().text, rec.last().title), std::tuple(c.text, " Ausführung nicht möglich "));
         EXPECT_FALSE(IsFormLoaded<frmGraph2D>());
     }
     ersteOrdnung(10);
@@ -242,8 +231,7 @@ TEST_F(Datedit, DrawingButtonsOpenTheChartOrRefuseWordForWord) {
     test::processEvents();
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
     ASSERT_TRUE(g);
-    EXPECT_EQ(app.iDiagrammTyp, -1);
-    EXPECT_EQ(g->Chart2D1->pointCount(2, 1), 10);
+    EXPECT_EQ(std::tuple(app.iDiagrammTyp, g->Chart2D1->pointCount(2, 1)), std::tuple(-1, 10));
 }
 
 TEST_F(Datedit, EnterInACellStoresTheTypedNumber) {
@@ -255,18 +243,14 @@ TEST_F(Datedit, EnterInACellStoresTheTypedNumber) {
     tippe(d.Grid, "1");
     tippe(QApplication::focusWidget(), ",5\n");
     test::processEvents();
-    EXPECT_EQ(app.ExpDaten[2].t, 1.5);
-    EXPECT_EQ(d.Grid->cellText(1, 2), "1,5");
-    EXPECT_EQ(d.y[0]->text(), "1.5");
+    EXPECT_EQ(std::tuple(app.ExpDaten[2].t, d.Grid->cellText(1, 2), d.y[0]->text()), std::tuple(1.5, "1,5", "1.5"));
     // A value beyond the field's range beeps and the cell shows the stored value.
     const int beeps = rec.beeps();
     d.Grid->setCurrentCell(0, 8);
     tippe(d.Grid, "1");
     tippe(QApplication::focusWidget(), "e39\n");
     test::processEvents();
-    EXPECT_EQ(rec.beeps(), beeps + 1);
-    EXPECT_EQ(app.ExpDaten[1].lambda, 0);
-    EXPECT_EQ(d.Grid->cellText(0, 8), "0             ");
+    EXPECT_EQ(std::tuple(rec.beeps(), app.ExpDaten[1].lambda, d.Grid->cellText(0, 8)), std::tuple(beeps + 1, 0, "0             "));
 }
 
 TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
@@ -293,10 +277,8 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     neu.Grid->setSelectionRect(3, 0, 5, 10);
     test::clickButton(neu.cmdErase);
     EXPECT_EQ(zeiten(), (std::vector<double>{1, 2, 3})) << "loading converts nothing";
-    EXPECT_TRUE(neu.optZeit[1]->isChecked());
-    EXPECT_EQ(neu.txtComment->text(), "Probe");
-    EXPECT_EQ(neu.Grid->cellText(2, 3), "0.125         ");
-    EXPECT_TRUE(main->mnukT[1]->isEnabled());
+    EXPECT_EQ(std::tuple(neu.optZeit[1]->isChecked(), neu.txtComment->text(), neu.Grid->cellText(2, 3), main->mnukT[1]->isEnabled()),
+              std::tuple(true, "Probe", "0.125         ", true));
 }
 
 TEST_F(Datedit, OkWarnsOnNonIsothermalTimesAndThePopupFollowsTheData) {

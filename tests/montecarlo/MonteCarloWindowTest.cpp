@@ -93,11 +93,9 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
     EXPECT_EQ(c.pointCount(1, 1), 0);
     EXPECT_TRUE(mc.Chart2D2->labelRect(1).isNull());  // no label on the empty chart
     for (int s = 2; s <= 5; ++s) EXPECT_EQ(c.displayState(1, s), kSeriesHidden) << s;
-    EXPECT_EQ(c.text(ChartTextBlock::Header), "berechnet N(A) = N0 exp(-k t)");
-    EXPECT_EQ(c.text(ChartTextBlock::Footer), " o :   simuliert");
-    EXPECT_EQ(c.textColour(ChartTextBlock::Footer), app.Farbe1);
-    EXPECT_EQ(c.axisTitle(ChartAxis::Y), "Teilchenzahl  N(i) / N0 * 100%");
-    EXPECT_FALSE(c.axisShown(ChartAxis::Y2));
+    EXPECT_EQ(std::tuple(c.text(ChartTextBlock::Header), c.text(ChartTextBlock::Footer), c.textColour(ChartTextBlock::Footer),
+                         c.axisTitle(ChartAxis::Y), c.axisShown(ChartAxis::Y2)),
+              std::tuple("berechnet N(A) = N0 exp(-k t)", " o :   simuliert", app.Farbe1, "Teilchenzahl  N(i) / N0 * 100%", false));
     for (ChartAxis a : {ChartAxis::X, ChartAxis::Y})
         EXPECT_TRUE(c.axisMin(a) == 0 && c.axisMax(a) == 100 && c.spacing(a, ChartSpacing::Grid) == 10);
 
