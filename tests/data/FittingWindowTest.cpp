@@ -170,13 +170,11 @@ TEST_F(Fitting, TypingSlidersFixedAndAutoFitInTheCommaLocale) {
     ASSERT_NE(f, nullptr);
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
-    EXPECT_EQ(f->Label7->text(), "kinet. Modell:  A => P   (n = 1)");
-    EXPECT_EQ(f->Inp[10]->text(), " .0215");
-    EXPECT_EQ(f->Inp[0]->text(), " .05");  // c(A)(0) from the data set
+    // c(A)(0) from the data set; the curves c(A) and c(P) over the measured points.
+    EXPECT_EQ(std::tuple(f->Label7->text(), f->Inp[10]->text(), f->Inp[0]->text(), curves()),
+              std::tuple("kinet. Modell:  A => P   (n = 1)", " .0215", " .05", 2));
     EXPECT_TRUE(f->chkConcFQS[1]->isChecked() && f->chkConcFQS[4]->isChecked());
-    EXPECT_FALSE(f->chkConcFQS[2]->isVisibleTo(f));
-    EXPECT_FALSE(f->frak2->isEnabled());
-    EXPECT_EQ(curves(), 2);  // c(A) and c(P) over the measured points
+    EXPECT_FALSE(f->chkConcFQS[2]->isVisibleTo(f) || f->frak2->isEnabled());
 
     // Typing: a comma becomes a point, letters and pasting are refused; 0 is kept as 1e-8.
     test::typeInto(f->Inp[10], "0,03x");
@@ -249,8 +247,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     autoFit();
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_TRUE(vrn::test::isMessage(rec.last(), kZuWenig, " Ausführung nicht möglich ", MsgIcon::Critical));
-    EXPECT_EQ(app.k[1], 0.0215);
-    EXPECT_EQ(f->cmdAutoFitting->text(), "Auto-   Fitting");
+    EXPECT_EQ(std::tuple(app.k[1], f->cmdAutoFitting->text()), std::tuple(0.0215, "Auto-   Fitting"));
     for (int i = 2; i <= app.nExpPunkte; ++i) app.ExpDaten[static_cast<std::size_t>(i)].aus = 0;
 
     // No species chosen: no point takes part.
@@ -259,8 +256,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     rec.clear();
     autoFit();
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, kZuWenig);
-    EXPECT_EQ(f->lblFQS->text(), "0.0000 E+0");
+    EXPECT_EQ(std::tuple(rec.last().text, f->lblFQS->text()), std::tuple(kZuWenig, "0.0000 E+0"));
     QTest::mouseClick(f->chkConcFQS[1], Qt::LeftButton);
 
     // A negative constant is refused by the redraw, with the check's own line.
@@ -269,8 +265,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     rec.clear();
     QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n");
-    EXPECT_EQ(curves(), before);
+    EXPECT_EQ(std::tuple(rec.last().text, curves()), std::tuple("- Geschwindigkeitskonstante k1 muss größer Null sein\r\n", before));
 
     // A numerically solved model (n-th order, chosen in the model window) on a
     // chart whose time axis ends at 0: every simulation of a fit fails; one
@@ -331,11 +326,9 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     test::LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
     frmFitting* f = openThreeIsotherms(1);
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->Label7->text(), " kinet. Modell: A => P, 1. Ord.");
-    EXPECT_EQ(f->frak1->title(), "Arrhenius-Präexponentialfaktor A");
-    EXPECT_EQ(f->unit1->text(), "/(1/s)");
-    EXPECT_EQ(f->Inp[10]->text(), " 100");
-    EXPECT_EQ(curves(), 3);  // one curve per isotherm
+    // One curve per isotherm.
+    EXPECT_EQ(std::tuple(f->Label7->text(), f->frak1->title(), f->unit1->text(), f->Inp[10]->text(), curves()),
+              std::tuple(" kinet. Modell: A => P, 1. Ord.", "Arrhenius-Präexponentialfaktor A", "/(1/s)", " 100", 3));
 
     test::typeInto(f->Inp[10], "1");
     test::typeInto(f->Inp[11], "1");
@@ -353,9 +346,8 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
 
     // Eyring: S# follows from the factor, R ln(factor h / kB), in J/(mol K).
     QTest::mouseClick(f->optkTFunktion[2], Qt::LeftButton);
-    EXPECT_EQ(rechner.lblFormel->text(), "berechnet k = kB/h T exp(-H#/(R T)) exp(S#/R)");
-    EXPECT_EQ(f->frak1->title(), "mol. Aktivierungs-Entropie s#");
-    EXPECT_TRUE(f->lblAktEntropie->isVisible());
+    EXPECT_EQ(std::tuple(rechner.lblFormel->text(), f->frak1->title(), f->lblAktEntropie->isVisible()),
+              std::tuple("berechnet k = kB/h T exp(-H#/(R T)) exp(S#/R)", "mol. Aktivierungs-Entropie s#", true));
     test::typeInto(f->Inp[10], "1");
     test::typeInto(f->Inp[11], "1");
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
@@ -381,8 +373,8 @@ TEST_F(Fitting, SecondOrderNeedsItsStartConcentration) {
     rec.clear();
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.");
-    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+    EXPECT_EQ(std::tuple(rec.last().text, rec.last().title),
+              std::tuple("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.", " Ausführung nicht möglich "));
 
     // Another task closes the window.
     main->clickMenu("mnuctGraph");
@@ -396,9 +388,8 @@ TEST_F(Fitting, ReactionOrderOfTheFirstOrderSample) {
     main->clickMenu("mnuROFitting");
     frmFitting* f = Forms::loaded<frmFitting>();
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(app.iModell, 20);
-    EXPECT_EQ(f->Label7->text(), "kin. Modell: A => P, Fitting der Rkt.-ordnung");
-    EXPECT_EQ(f->frak2->title(), "Reaktionsordnung n");
+    EXPECT_EQ(std::tuple(app.iModell, f->Label7->text(), f->frak2->title()),
+              std::tuple(20, "kin. Modell: A => P, Fitting der Rkt.-ordnung", "Reaktionsordnung n"));
     QTest::mouseClick(f->chkConcFQS[4], Qt::LeftButton);  // c(A) alone
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     EXPECT_NEAR(app.nOrdnung, 1.0, 0.05);

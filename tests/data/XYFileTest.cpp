@@ -95,11 +95,9 @@ TEST(XYSeparator, AValueThatIsNoNumberIsRefusedByLineAndValue) {
 
 TEST(XYRead, BlankLinesAreSkippedAndTheSeparatorComesFromTheFirstDataLine) {
     const XYDateiInhalt c = lesen("Messung 3\r\n\r\n1,5\t2,5\r\n  \r\n3\t4;9\r\n");
-    EXPECT_EQ(c.kommentar, "Messung 3");
-    EXPECT_EQ(c.trennzeichen, "\t");
     ASSERT_EQ(c.punkte.size(), 2u);
-    EXPECT_EQ(c.punkte[0].x, 1.5f);
-    EXPECT_EQ(c.punkte[1].y, 4.0f);  // "4;9": the leading number
+    // "4;9": the leading number.
+    EXPECT_EQ(std::tuple(c.kommentar, c.trennzeichen, c.punkte[0].x, c.punkte[1].y), std::tuple("Messung 3", "\t", 1.5f, 4.0f));
     EXPECT_TRUE(lesen("").punkte.empty());
     EXPECT_TRUE(lesen("\"Kurvenpunkte\"\r\n").punkte.empty());
     EXPECT_EQ(lesen("\"Kurvenpunkte\"\r\n").kommentar, "\"Kurvenpunkte\"");
@@ -121,8 +119,7 @@ TEST_F(XYFileTest, EditorWritesActivePointsWithCrLfAndReadsThemBack) {
     boxAntwort(path);
     EXPECT_TRUE(speichereXYDatei("Messung vom Montag"));
     EXPECT_EQ(readFile(path), "Messung vom Montag\r\n.1500000E+01;-.2000000E+01\r\n-.1230000E-02;.1234500E+05\r\n");
-    EXPECT_EQ(app.XYDateiPfad, dir.str() + "/");
-    EXPECT_EQ(box.initialDir, app.AppPath);
+    EXPECT_EQ(std::tuple(app.XYDateiPfad, box.initialDir), std::tuple(dir.str() + "/", app.AppPath));
 
     app.XYDateiPfad = "/anderswo/";
     std::string titel, kommentar;
@@ -132,8 +129,7 @@ TEST_F(XYFileTest, EditorWritesActivePointsWithCrLfAndReadsThemBack) {
     EXPECT_EQ(box.initialDir, "/anderswo/");
     EXPECT_EQ(titel + " " + kommentar, "liste.XY Messung vom Montag");
     ASSERT_EQ(app.nXYPunkte, 2);
-    EXPECT_EQ(app.XYDaten[2].x, -0.00123f);
-    EXPECT_EQ(app.XYDaten[2].y, 12345);
+    EXPECT_EQ(std::tuple(app.XYDaten[2].x, app.XYDaten[2].y), std::tuple(-0.00123f, 12345));
 
     // All points excluded: the comment alone, read back as an empty list.
     liste({{1, 2, -1}});
@@ -192,8 +188,7 @@ TEST_F(XYFileTest, AFileWithAValueThatIsNoNumberLeavesTheListAsItWas) {
                                "Die Liste bleibt unverändert.");
     EXPECT_EQ(titel + kommentar + app.XYDateiName, "altkalt.XY");
     ASSERT_EQ(app.nXYPunkte, 2);
-    EXPECT_EQ(app.XYDaten[1].x, 1);
-    EXPECT_EQ(app.XYDaten[2].aus, -1);
+    EXPECT_EQ(std::tuple(app.XYDaten[1].x, app.XYDaten[2].aus), std::tuple(1, -1));
 }
 
 TEST_F(XYFileTest, ChartCurveFileStartsWithKurvenpunkteAndSkipsHoles) {

@@ -26,30 +26,23 @@ protected:
 
 TEST_F(BatchWindow, ReactionTimeGivenAndConversionGiven) {
     frmBatch& b = firstOrder();
-    EXPECT_EQ(b.caption(), "Batch-Reaktor, isotherm");
-    EXPECT_EQ(b.Label7->text(), "kinet. Modell:  A => P   (n = 1)");
-    EXPECT_EQ(liquid(b), QColor(255, 255, 0));
-    EXPECT_FALSE(b.cmdProtocol->isEnabled());
+    EXPECT_EQ(std::tuple(b.caption(), b.Label7->text(), liquid(b), b.cmdProtocol->isEnabled()),
+              std::tuple("Batch-Reaktor, isotherm", "kinet. Modell:  A => P   (n = 1)", QColor(255, 255, 0), false));
     clickButton(b.optInpSelect[0]);
     typeInto(b.Inp[14], "5");
     clickButton(b.cmdCalc);
-    EXPECT_EQ(b.Inp[13]->text(), " .5276334");  // 1 − exp(−0.75)
-    EXPECT_EQ(liquid(b), QColor(120, 255, 135));
-    EXPECT_TRUE(b.cmdProtocol->isEnabled());
+    // U = 1 − exp(−0.75)
+    EXPECT_EQ(std::tuple(b.Inp[13]->text(), liquid(b), b.cmdProtocol->isEnabled()), std::tuple(" .5276334", QColor(120, 255, 135), true));
 
     clickButton(b.optInpSelect[1]);
-    EXPECT_FALSE(b.Inp[13]->isReadOnly());
-    EXPECT_TRUE(b.Inp[14]->isReadOnly());
-    EXPECT_TRUE(b.optInpSelect[1]->font().bold());
+    EXPECT_EQ(std::tuple(b.Inp[13]->isReadOnly(), b.Inp[14]->isReadOnly(), b.optInpSelect[1]->font().bold()), std::tuple(false, true, true));
     typeInto(b.Inp[13], "0.5");
     clickButton(b.cmdCalc);
-    EXPECT_EQ(b.Inp[14]->text(), " 4.620981");  // ln 2 / k1
-    EXPECT_EQ(b.Inp[5]->text(), " .5");
-    EXPECT_EQ(liquid(b), QColor(128, 255, 128));
+    // t = ln 2 / k1
+    EXPECT_EQ(std::tuple(b.Inp[14]->text(), b.Inp[5]->text(), liquid(b)), std::tuple(" 4.620981", " .5", QColor(128, 255, 128)));
     clickButton(b.cmdShowKsi);
-    EXPECT_EQ(b.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .5");
-    EXPECT_FALSE(b.lblTextKsi_2->isVisibleTo(&b));
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(b.lblTextKsi_1->text(), b.lblTextKsi_2->isVisibleTo(&b), rec.count()),
+              std::tuple("ksi(1)/(kmol/m^3) = .5", false, 0u));
 
     // Activation draws the vessel anew at conversion 0; the results stay.
     Forms::get<frmKinModel>().SetFocus();
@@ -86,8 +79,7 @@ TEST_F(BatchWindow, CheckListsRefuseBadInput) {
         clickButton(b.cmdCalc);
         ASSERT_EQ(rec.count(), 1u);
         EXPECT_TRUE(vrn::test::isMessage(rec.last(), message, "keine Ausführung möglich", MsgIcon::Critical));
-        EXPECT_EQ(b.Inp[5]->text(), " 0");  // nothing computed
-        EXPECT_EQ(app.iProtZeileQuelle, 0);
+        EXPECT_EQ(std::tuple(b.Inp[5]->text(), app.iProtZeileQuelle), std::tuple(" 0", 0));  // nothing computed
     }
 
     // A pasted decimal comma is the decimal point.
@@ -140,10 +132,8 @@ TEST_F(BatchWindow, HugeValuesAreComputedOrRefusedByTheEngine) {
         rec.clear();
         clickButton(b.cmdCalc);
         ASSERT_EQ(rec.count(), 1u);
-        EXPECT_EQ(rec.last().text, "numerischer Fehler aufgetreten\r\nÜberprüfen Sie die Eingabewerte");
-        EXPECT_EQ(rec.last().title, "Meldung von CalcBatchKessel");
-        EXPECT_EQ(b.Inp[13]->text(), " 1");
-        EXPECT_EQ(app.iProtZeileQuelle, 0);
+        EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, b.Inp[13]->text(), app.iProtZeileQuelle),
+                  std::tuple("numerischer Fehler aufgetreten\r\nÜberprüfen Sie die Eingabewerte", "Meldung von CalcBatchKessel", " 1", 0));
     }
 }
 
@@ -168,9 +158,8 @@ TEST_F(BatchWindow, EquilibriumLimitInTheCommaLocale) {
     // The limit itself passes the check; it is approached without end, so no time reaches it.
     typeInto(b.Inp[13], "0.5");
     clickButton(b.cmdCalc);
-    EXPECT_EQ(rec.last().text, "Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.");
-    EXPECT_EQ(b.Inp[14]->text(), "");
-    EXPECT_EQ(b.Inp[5]->text(), "");
+    EXPECT_EQ(std::tuple(rec.last().text, b.Inp[14]->text(), b.Inp[5]->text()),
+              std::tuple("Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.", "", ""));
     typeInto(b.Inp[13], "0.4");
     clickButton(b.cmdCalc);
     EXPECT_EQ(b.Inp[14]->text().toStdString(), Str(static_cast<Single>(std::log(5.0))));  // (k1 + k2)·t = ln 5

@@ -75,16 +75,13 @@ TEST_F(ProtocolWindow, BesideTheTankCollectsWritesAndCopies) {
     TankStandIn& tank = openTank();
     app.Trennzeichen = "\t";
     frmProtokoll& p = openProtocol();
-    EXPECT_EQ(p.caption(), "  Ergebnis-Protokoll schreiben");
-    EXPECT_EQ(p.iProtQuelle, 2);
-    EXPECT_EQ(app.Trennzeichen, ";");  // every opening starts with ";"
+    // Every opening starts with ";".
+    EXPECT_EQ(std::tuple(p.caption(), p.iProtQuelle, app.Trennzeichen), std::tuple("  Ergebnis-Protokoll schreiben", 2, ";"));
     QStringList entries;
     for (int i = 0; i < p.cmbSep->count(); ++i) entries << p.cmbSep->itemText(i);
-    EXPECT_EQ(entries, QStringList({"Semikolon", "Komma", "Tab"}));
-    EXPECT_EQ(p.cmbSep->currentIndex(), 0);
-    EXPECT_EQ(p.cmdOpenNew->text(), "schließen / neues File öffnen\nund Protokoll in Clipboard");
-    EXPECT_FALSE(p.cmdOpenNew->isEnabled());
-    EXPECT_EQ(p.lblProtText2->text(), toQ(today_));
+    EXPECT_EQ(std::tuple(entries, p.cmbSep->currentIndex(), p.cmdOpenNew->text(), p.cmdOpenNew->isEnabled(), p.lblProtText2->text()),
+              std::tuple(QStringList({"Semikolon", "Komma", "Tab"}), 0,
+                         "schließen / neues File öffnen\nund Protokoll in Clipboard", false, toQ(today_)));
 
     // Bottom edges aligned, overlapping the tank's right edge by 40 twips (3 pixels).
     const QRect t = tank.frame()->geometry(), g = p.frame()->geometry();
@@ -114,10 +111,8 @@ TEST_F(ProtocolWindow, BesideTheTankCollectsWritesAndCopies) {
     QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
     QTest::mouseClick(p.cmdClose, Qt::LeftButton);
     test::processEvents();
-    EXPECT_FALSE(IsFormLoaded<frmProtokoll>());
-    EXPECT_TRUE(tank.cmdProtocol->isEnabled());
-    EXPECT_TRUE(std::filesystem::exists(file(next)));
-    EXPECT_FALSE(app.bProtOffen);
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmProtokoll>(), tank.cmdProtocol->isEnabled(), std::filesystem::exists(file(next)),
+                         app.bProtOffen), std::tuple(false, true, true, false));
     EXPECT_TRUE(test::unexpectedMessages().empty());
 }
 
@@ -153,10 +148,8 @@ TEST_F(ProtocolWindow, FailedWriteKeepsRowsAndButton) {
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von schreibProtFileAndClose");
     EXPECT_NE(rec.last().text.find(today_), std::string::npos);
-    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
-    EXPECT_TRUE(p.cmdOpenNew->isEnabled());
-    EXPECT_TRUE(app.bProtOffen);
-    EXPECT_EQ(app.nProtZeilen, 1);
+    EXPECT_EQ(std::tuple(rec.last().icon, p.cmdOpenNew->isEnabled(), app.bProtOffen, app.nProtZeilen),
+              std::tuple(MsgIcon::Critical, true, true, 1));
     EXPECT_TRUE(p.lblProtText2->text().endsWith(toQ(today_)));
 }
 

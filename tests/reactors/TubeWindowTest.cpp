@@ -16,18 +16,15 @@ protected:
 
 TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 2);
-    EXPECT_EQ(r.caption(), "Rohr-Reaktor, volumenbeständige Reaktion");
-    EXPECT_EQ(r.Inp[16]->text(), " 1");
-    EXPECT_EQ(r.Inp[14]->text(), " 5");
-    EXPECT_EQ(outlet(r), QColor(255, 255, 0));
+    EXPECT_EQ(std::tuple(r.caption(), r.Inp[16]->text(), r.Inp[14]->text(), outlet(r)),
+              std::tuple("Rohr-Reaktor, volumenbeständige Reaktion", " 1", " 5", QColor(255, 255, 0)));
 
     clickButton(r.optInpSelect[1]);
     typeInto(r.Inp[15], "2");
     typeInto(r.Inp[16], "0.5");
     clickButton(r.cmdCalc);
-    EXPECT_EQ(r.Inp[14]->text(), " 4");
-    EXPECT_EQ(r.Inp[5]->text(), " .5488116");  // exp(−0.6)
-    EXPECT_EQ(outlet(r), QColor(140, 255, 115));
+    // c(A) = exp(−0.6)
+    EXPECT_EQ(std::tuple(r.Inp[14]->text(), r.Inp[5]->text(), outlet(r)), std::tuple(" 4", " .5488116", QColor(140, 255, 115)));
 
     clickButton(r.optInpSelect[0]);
     EXPECT_FALSE(r.Inp[14]->isReadOnly());
@@ -39,9 +36,7 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     clickButton(r.optInpSelect[2]);
     typeInto(r.Inp[13], "0.5");
     clickButton(r.cmdCalc);
-    EXPECT_EQ(r.Inp[14]->text(), " 4.620981");
-    EXPECT_EQ(outlet(r), QColor(128, 255, 128));
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(r.Inp[14]->text(), outlet(r), rec.count()), std::tuple(" 4.620981", QColor(128, 255, 128), 0u));
 
     // The protocol row carries t in column 14 and l in column 15.
     EXPECT_EQ(app.iProtZeileQuelle, 4);
@@ -92,9 +87,7 @@ TEST_F(TubeWindow, RefusalsComeInOneBox) {
               "- noch keine Eingabe der Fließgeschwindigkeit\r\n"
               "- noch keine Eingabe der Rohrlänge\r\n"
               "- Geschwindigkeitskonstante muss größer Null sein\r\n");
-    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
-    EXPECT_EQ(r.Inp[5]->text(), " 0");
-    EXPECT_FALSE(r.cmdProtocol->isEnabled());
+    EXPECT_EQ(std::tuple(rec.last().title, r.Inp[5]->text(), r.cmdProtocol->isEnabled()), std::tuple(" Ausführung nicht möglich ", " 0", false));
 
     // Enter changes nothing here.
     QApplication::setActiveWindow(main.get());
@@ -115,11 +108,8 @@ TEST_F(TubeWindow, TooLittleBInModel7) {
     typeInto(r.Inp[13], "0.5");
     clickButton(r.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.");
-    EXPECT_EQ(rec.last().title, "keine Ausführung möglich");
-    EXPECT_EQ(r.Inp[5]->text(), "");
-    EXPECT_EQ(r.Inp[14]->text(), "");
-    EXPECT_EQ(app.iProtZeileQuelle, 0);
+    EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, r.Inp[5]->text(), r.Inp[14]->text(), app.iProtZeileQuelle),
+              std::tuple("Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.", "keine Ausführung möglich", "", "", 0));
     EXPECT_EQ(colourAt(r.picReaktor, kRohrBild, 1550, 3900), r.palette().color(r.backgroundRole()));
     EXPECT_TRUE(r.cmdProtocol->isEnabled());  // the calculation came to its end
 

@@ -25,9 +25,7 @@ protected:
 TEST_F(BusyCursor, NestedBracketsRestoreOnlyAtTheOuterEnd) {
     pointer = 3;
     SanduhrEin();
-    EXPECT_EQ(pointer, kHourglass);
-    EXPECT_TRUE(app.bBusy);
-    EXPECT_EQ(app.SavedMousePointer, 3);
+    EXPECT_EQ(std::tuple(pointer, app.bBusy, app.SavedMousePointer), std::tuple(kHourglass, true, 3));
     SanduhrEin();
     EXPECT_EQ(app.WaitCount, 2);
     EXPECT_EQ(pointer, kHourglass);
@@ -35,9 +33,7 @@ TEST_F(BusyCursor, NestedBracketsRestoreOnlyAtTheOuterEnd) {
     EXPECT_EQ(pointer, kHourglass);
     EXPECT_TRUE(app.bBusy);
     SanduhrAus();
-    EXPECT_EQ(pointer, 3);
-    EXPECT_FALSE(app.bBusy);
-    EXPECT_EQ(app.WaitCount, 0);
+    EXPECT_EQ(std::tuple(pointer, app.bBusy, app.WaitCount), std::tuple(3, false, 0));
 }
 
 TEST_F(BusyCursor, HourglassAlreadySetLeavesBusyFlag) {
@@ -67,9 +63,8 @@ TEST(ShortenPath, Examples) {
     for (int n : {38, 60}) EXPECT_EQ(ShortenPath(p, n), p);
     EXPECT_EQ(ShortenPath("/home/anna/messungen/2026/reihe1/kinetik.vrd", 20), "/ho.../kinetik.vrd");
     // No separator in the tail.
-    EXPECT_EQ(ShortenPath("C:\\abcdefghijklmnopqrstuvwxyz", 10), "C:\\...");
-    EXPECT_EQ(ShortenPath("", 10), "");
-    EXPECT_EQ(ShortenPath("abcdefghijklmnop", 6), "abc...");
+    for (auto [path, n, kurz] : {std::tuple{"C:\\abcdefghijklmnopqrstuvwxyz", 10, "C:\\..."}, {"", 10, ""}, {"abcdefghijklmnop", 6, "abc..."}})
+        EXPECT_EQ(ShortenPath(path, n), kurz) << path;
 }
 
 TEST(FileExists, BareNamesLookInTheProgramFolder) {
@@ -78,19 +73,12 @@ TEST(FileExists, BareNamesLookInTheProgramFolder) {
     writeFile(dir.file("data.VRD"), "x");
     std::filesystem::create_directory(dir.path() / "sub.VRD");
     writeFile(dir.file(".hidden"), "x");
-    EXPECT_TRUE(FileExists("data.VRD"));
-    EXPECT_TRUE(FileExists(dir.file("data.VRD")));
-    EXPECT_FALSE(FileExists("missing.VRD"));
-    EXPECT_FALSE(FileExists(""));
-    EXPECT_FALSE(FileExists("sub.VRD"));  // a directory
-    EXPECT_FALSE(FileExists(".hidden"));
-    EXPECT_TRUE(FileExists("*.vrd"));
-    EXPECT_TRUE(FileExists("da?a.VRD"));
-    EXPECT_FALSE(FileExists("*.VRP"));
-    EXPECT_FALSE(FileExists("/no/such/folder/x.txt"));
-    // Backslashes work as separators too.
-    std::string back = dir.str() + "\\data.VRD";
-    EXPECT_TRUE(FileExists(back));
+    // "sub.VRD" is a folder; backslashes work as separators too.
+    for (const std::string& da : {std::string("data.VRD"), dir.file("data.VRD"), std::string("*.vrd"), std::string("da?a.VRD"),
+                                  dir.str() + "\\data.VRD"})
+        EXPECT_TRUE(FileExists(da)) << da;
+    for (const char* fehlt : {"missing.VRD", "", "sub.VRD", ".hidden", "*.VRP", "/no/such/folder/x.txt"})
+        EXPECT_FALSE(FileExists(fehlt)) << fehlt;
 }
 
 TEST(WildcardMatch, Patterns) {
@@ -109,10 +97,7 @@ TEST(ClearExpDaten, EmptiesTheDataSet) {
     app.ExpDateiName = "x.VRD";
     app.bDatenGeaendert = true;
     ClearExpDaten();
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(app.ExpDateiName, "");
-    EXPECT_FALSE(app.bDatenGeaendert);
-    EXPECT_EQ(app.ExpDaten.size(), 4u);
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDateiName, app.bDatenGeaendert, app.ExpDaten.size()), std::tuple(0, "", false, 4u));
     const auto& p = app.ExpDaten[2];
     EXPECT_EQ(std::tuple(p.t, p.c[1], p.c[2], p.k, p.Temp, p.aus), std::tuple(0.0, 0.0, 0.0, 0.0, 0.0, Integer{0}));
     EXPECT_EQ(std::tuple(p.c[3], p.lambda), std::tuple(3.0, 7.0f));  // untouched fields keep their values

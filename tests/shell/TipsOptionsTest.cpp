@@ -137,9 +137,7 @@ TEST_F(Options, OkTakesOverSpeedSizeShapeAndColours) {
     w.clickMenu("mnuOption");
     frmOption* o = Forms::loaded<frmOption>();
     ASSERT_NE(o, nullptr);
-    EXPECT_EQ(o->caption(), QString("   Optionen"));
-    EXPECT_EQ(app.PunktGroesse, 7);
-    EXPECT_EQ(o->Label56->text(), QString("7"));
+    EXPECT_EQ(std::tuple(o->caption(), app.PunktGroesse, o->Label56->text()), std::tuple("   Optionen", 7, "7"));
     o->Slider_geschwindigkeit->setValue(5);
     QTest::mouseClick(o->UpDown1_PointSize->upButton(), Qt::LeftButton);
     QTest::mouseClick(o->UpDown1_PointSize->upButton(), Qt::LeftButton);
@@ -152,14 +150,8 @@ TEST_F(Options, OkTakesOverSpeedSizeShapeAndColours) {
     setColourChooser(old);
     QTest::mouseClick(o->cmdOK, Qt::LeftButton);
     EXPECT_FLOAT_EQ(app.MCSpeed, 5.0f / 12.0f);
-    EXPECT_EQ(app.PunktGroesse, 9);
-    EXPECT_TRUE(app.bSolidPoints);
-    EXPECT_EQ(app.Farbe1, RGB(0, 128, 0));
-    EXPECT_EQ(app.Farbe2, RGB(0, 0, 255));
-    EXPECT_EQ(mc.size, 9);
-    EXPECT_EQ(mc.shape, 2);
-    EXPECT_EQ(mc.refreshes, 1);
-    EXPECT_FALSE(IsFormLoaded<frmOption>());
+    EXPECT_EQ(std::tuple(app.PunktGroesse, app.bSolidPoints, app.Farbe1, app.Farbe2), std::tuple(9, true, RGB(0, 128, 0), RGB(0, 0, 255)));
+    EXPECT_EQ(std::tuple(mc.size, mc.shape, mc.refreshes, IsFormLoaded<frmOption>()), std::tuple(9, 2, 1, false));
 
     // Reopening puts the slider back to 5.
     w.clickMenu("mnuOption");
@@ -173,7 +165,5 @@ TEST_F(Options, CancelKeepsEverything) {
     o.Slider_geschwindigkeit->setValue(3);
     QTest::mouseClick(o.chkSolidPoints, Qt::LeftButton);
     QTest::keyClick(&o, Qt::Key_Escape);
-    EXPECT_EQ(app.MCSpeed, 0);
-    EXPECT_FALSE(app.bSolidPoints);
-    EXPECT_FALSE(IsFormLoaded<frmOption>());
+    EXPECT_EQ(std::tuple(app.MCSpeed, app.bSolidPoints, IsFormLoaded<frmOption>()), std::tuple(0, false, false));
 }
