@@ -32,10 +32,7 @@ TEST_F(ModelChoice, EveryModelSetsItsKindStartValuesAndFlags) {
         app.tEnd = 0;
         chooseModel(optionOfModel(m), 1.5f);
         SCOPED_TRACE(m);
-        EXPECT_EQ(app.iModell, m);
-        EXPECT_EQ(app.iDiagrammTyp, m);
-        EXPECT_EQ(app.tEnd, 100.0f);
-        EXPECT_EQ(app.bNumerisch, numerisch.count(m) == 1);
+        EXPECT_EQ(std::tuple(app.iModell, app.iDiagrammTyp, app.tEnd, app.bNumerisch), std::tuple(m, m, 100.0f, numerisch.count(m) == 1));
         EXPECT_GT(app.c0[1], 0);
         EXPECT_GT(app.k[1], 0);
         EXPECT_FALSE(app.bMMdiagramm);
@@ -65,10 +62,7 @@ TEST_F(ModelChoice, RateDiagramKindsAndFittingModes) {
     // Model 20 in the order fitting: k2 holds n, the constant mask shows it.
     app.bAuswertungsart = 2;
     chooseModel(0, 0.75f);
-    EXPECT_EQ(app.iModell, 20);
-    EXPECT_FLOAT_EQ(app.nOrdnung, 0.75f);
-    EXPECT_DOUBLE_EQ(app.k[2], 0.75);
-    EXPECT_EQ(app.sKonstMaske, "110");
+    EXPECT_EQ(std::tuple(app.iModell, app.nOrdnung, app.k[2], app.sKonstMaske), std::tuple(20, 0.75f, 0.75, "110"));
 }
 
 TEST_F(ModelChoice, ChoosingTheSameModelKeepsTheRateConstants) {
@@ -195,11 +189,9 @@ TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {
     ASSERT_EQ(err, 0);
     const auto l = lines(buildValueTable());
     ASSERT_EQ(l.size(), 205u);  // empty, header, two empty, 201 rows
-    EXPECT_EQ(l[0], "");
-    EXPECT_EQ(l[1], "       t/s          \tcA/(mol/l)    \t              \t              \tcP/(mol/l)    ");
-    EXPECT_EQ(l[2], "");
-    EXPECT_EQ(l[3], "");
-    EXPECT_EQ(l[4], "      0.00          \t1             \t              \t              \t0             ");
+    EXPECT_EQ(std::vector(l.begin(), l.begin() + 5),
+              (std::vector<std::string>{"", "       t/s          \tcA/(mol/l)    \t              \t              \tcP/(mol/l)    ", "", "",
+                                        "      0.00          \t1             \t              \t              \t0             "}));
     // t = 0.5: cA = exp(-0.075)
     EXPECT_EQ(l[5].substr(0, 20), "      0.50          ");
     EXPECT_EQ(l[5].substr(21, 14), "0.9277435     ");

@@ -83,11 +83,8 @@ TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
         EXPECT_TRUE(model->optTyp[static_cast<std::size_t>(optionOfModelIndex(e.model))]->font().bold());
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(t.Inp[static_cast<std::size_t>(i)]->isVisibleTo(&t), e.species[i] == '1') << i;
-        EXPECT_EQ(t.Inp[11]->isVisibleTo(&t), e.k2);
-        EXPECT_EQ(t.Inp[12]->isVisibleTo(&t), e.k3);
-        EXPECT_EQ(t.unit2->isVisibleTo(&t), e.k2);
-        EXPECT_EQ(t.Bz[5]->text(), QString(e.bz5));
-        EXPECT_EQ(t.Bz[6]->text(), QString(e.bz6));
+        EXPECT_EQ(std::tuple(t.Inp[11]->isVisibleTo(&t), t.Inp[12]->isVisibleTo(&t), t.unit2->isVisibleTo(&t), t.Bz[5]->text(),
+                             t.Bz[6]->text()), std::tuple(e.k2, e.k3, e.k2, e.bz5, e.bz6));
         const QString letters = t.lblStoff[0]->text() + t.lblStoff[1]->text() + t.lblStoff[2]->text();
         EXPECT_EQ(letters, QString(e.letters));
         EXPECT_EQ(t.fraMichaelis->isVisibleTo(&t), e.model == 10);
@@ -102,9 +99,7 @@ TEST_F(ModelWindows, UnitCaptionsOfModel17InMinutes) {
     auto& t = openTimeDiagram();
     test::clickButton(model->optZeit[1]);
     test::clickButton(model->optTyp[17]);
-    EXPECT_EQ(t.unit1->text(), QString("/(l/(min*mol))"));
-    EXPECT_EQ(t.unit2->text(), QString("/(1/min)"));
-    EXPECT_EQ(t.unit4->text(), QString("min"));
+    EXPECT_EQ(std::tuple(t.unit1->text(), t.unit2->text(), t.unit4->text()), std::tuple("/(l/(min*mol))", "/(1/min)", "min"));
     EXPECT_TRUE(model->optZeit[1]->font().bold());
 }
 
@@ -117,10 +112,8 @@ TEST_F(ModelWindows, OrderFieldChoosesModel20) {
     model->txtOrdnung->setEnabled(true);  // as while model 20 was chosen
     test::typeInto(model->txtOrdnung, "2,5");
     QApplication::processEvents();
-    EXPECT_EQ(model->txtOrdnung->text(), QString("2.5"));
-    EXPECT_EQ(app.iModell, 20);
-    EXPECT_FLOAT_EQ(app.nOrdnung, 2.5f);
-    EXPECT_TRUE(model->optTyp[0]->isChecked());
+    EXPECT_EQ(std::tuple(model->txtOrdnung->text(), app.iModell, app.nOrdnung, model->optTyp[0]->isChecked()),
+              std::tuple("2.5", 20, 2.5f, true));
 }
 
 TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
@@ -128,9 +121,8 @@ TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
     QTest::mouseClick(model->cmdShowMatrix, Qt::LeftButton);
     frmmatrix* m = Forms::loaded<frmmatrix>();
     ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->caption(), QString("  Stöchiometrische Matrix"));
-    EXPECT_EQ(m->speciesLabels[0]->text(), QString("E"));
-    EXPECT_EQ(m->speciesLabels[2]->text(), QString("ES"));
+    EXPECT_EQ(std::tuple(m->caption(), m->speciesLabels[0]->text(), m->speciesLabels[2]->text()),
+              std::tuple("  Stöchiometrische Matrix", "E", "ES"));
     const QString gap(16, ' ');
     EXPECT_EQ(m->rowLabels[0]->text(), "-1" + gap + " 1" + gap + " 1");
     EXPECT_EQ(m->rowLabels[4]->text(), " 0" + gap + " 0" + gap + " 0");
@@ -139,9 +131,8 @@ TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
     test::processEvents();
     m = Forms::loaded<frmmatrix>();
     ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->speciesLabels[0]->text(), QString("A"));
-    EXPECT_EQ(m->rowLabels[2]->text(), " 0" + gap + " 0" + gap + " 0");
-    EXPECT_EQ(m->Label10->text(), QString("A => P   (n = 1)"));
+    EXPECT_EQ(std::tuple(m->speciesLabels[0]->text(), m->rowLabels[2]->text(), m->Label10->text()),
+              std::tuple("A", " 0" + gap + " 0" + gap + " 0", "A => P   (n = 1)"));
 }
 
 TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
@@ -231,9 +222,8 @@ TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
     EXPECT_EQ(box.title, "Tabelle speichern unter ...");
     const std::string bytes = test::readFile(file.toStdString());
     ASSERT_GT(bytes.size(), 1000u);
-    EXPECT_EQ(bytes.substr(0, 3), "\"\r\n");
-    EXPECT_EQ(bytes.substr(bytes.size() - 3), "\"\r\n");
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 205);
+    EXPECT_EQ(std::tuple(bytes.substr(0, 3), bytes.substr(bytes.size() - 3), std::count(bytes.begin(), bytes.end(), '\n')),
+              std::tuple("\"\r\n", "\"\r\n", 205));
     EXPECT_EQ(frmSimTabelle::TabDateiName, QString("tabelle.TXT"));
 
     // A failed save says so; a cancelled one is silent.

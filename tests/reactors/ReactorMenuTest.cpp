@@ -28,19 +28,15 @@ TEST_F(ReactorMenu, ItemsOpenOneReactorAndTheModelFillsIt) {
     ASSERT_TRUE(IsFormLoaded<frmPrepareTimeDiagram>());
     frmBatch& b = open<frmBatch>("mnuBatchR", 4);
     EXPECT_FALSE(IsFormLoaded<frmPrepareTimeDiagram>());
-    EXPECT_EQ(b.Label7->text(), "kinet. Modell:  A + B => P   (n = 2)");
-    EXPECT_TRUE(b.Inp[1]->isVisibleTo(&b));
-    EXPECT_TRUE(b.Inp[6]->isVisibleTo(&b));
-    EXPECT_FALSE(b.Inp[2]->isVisibleTo(&b));
-    EXPECT_FALSE(b.Inp[11]->isVisibleTo(&b));
-    EXPECT_EQ(b.Inp[14]->text(), " 5");  // the shared reaction time
-    EXPECT_EQ(b.unit1->text(), "/(l/(s*mol))");
+    // B and its outlet shown, C and k2 not; the shared reaction time.
+    EXPECT_EQ(std::tuple(b.Inp[1]->isVisibleTo(&b), b.Inp[6]->isVisibleTo(&b), b.Inp[2]->isVisibleTo(&b), b.Inp[11]->isVisibleTo(&b)),
+              std::tuple(true, true, false, false));
+    EXPECT_EQ(std::tuple(b.Label7->text(), b.Inp[14]->text(), b.unit1->text()),
+              std::tuple("kinet. Modell:  A + B => P   (n = 2)", " 5", "/(l/(s*mol))"));
 
     chooseModel(10);
-    EXPECT_EQ(b.lblStoff[1]->text(), "S");
-    EXPECT_EQ(b.lblStoff[7]->text(), "ES");
-    EXPECT_TRUE(b.Inp[12]->isVisibleTo(&b));
-    EXPECT_EQ(b.Bz[5]->text(), "k>");
+    EXPECT_EQ(std::tuple(b.lblStoff[1]->text(), b.lblStoff[7]->text(), b.Inp[12]->isVisibleTo(&b), b.Bz[5]->text()),
+              std::tuple("S", "ES", true, "k>"));
     chooseModel(20);
     b.SetFocus();
     test::processEvents();
@@ -51,8 +47,7 @@ TEST_F(ReactorMenu, ItemsOpenOneReactorAndTheModelFillsIt) {
     EXPECT_EQ(r.Label7->text(), "kinet. Modell:  A => P   (n = 1)");
     frmRKconti& t = open<frmRKconti>("mnuKontRK", 11);
     EXPECT_FALSE(IsFormLoaded<frmRohrreaktor>());
-    EXPECT_TRUE(t.Inp[9]->isVisibleTo(&t));
-    EXPECT_EQ(t.lblVPunktInput->text(), "V* /m^3/s");
+    EXPECT_EQ(std::tuple(t.Inp[9]->isVisibleTo(&t), t.lblVPunktInput->text()), std::tuple(true, "V* /m^3/s"));
     main->clickMenu("mnuctGraph");
     EXPECT_FALSE(IsFormLoaded<frmRKconti>());
 }

@@ -32,16 +32,12 @@ QStringList names(const QList<QAction*>& actions, bool text = false) {
 class MainWindow : public test::MainWindowTest {};
 
 TEST_F(MainWindow, StartsWithCaptionAndStartValues) {
-    EXPECT_EQ(main->windowTitle(), QString("VARNOLT-3     Varnolt homogener chemischer Reaktionen"));
-    EXPECT_EQ(app.iModell, 2);
-    EXPECT_EQ(app.k[1], 0.15);
-    EXPECT_EQ(app.sZeiteinheit, "s");
+    EXPECT_EQ(std::tuple(main->windowTitle(), app.iModell, app.k[1], app.sZeiteinheit),
+              std::tuple("VARNOLT-3     Varnolt homogener chemischer Reaktionen", 2, 0.15, "s"));
     // The model window is open from the start and has chosen model 2.
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
-    EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked());
-    EXPECT_EQ(app.iDiagrammTyp, 2);
-    EXPECT_EQ(app.tEnd, 100.0f);
-    EXPECT_EQ(app.sSpeziesMaske, "10010");
+    EXPECT_EQ(std::tuple(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked(), app.iDiagrammTyp, app.tEnd, app.sSpeziesMaske),
+              std::tuple(true, 2, 100.0f, "10010"));
     // The first free protocol name of the day: yymmdd01.CSV.
     EXPECT_EQ(QString::fromStdString(app.ProtDateiName), QDate::currentDate().toString("yyMMdd") + "01.CSV");
     EXPECT_EQ(app.SessionDateiName, env.folderStd() + "/VrnLastSession.VRP");
@@ -62,9 +58,8 @@ TEST_F(MainWindow, MenuBarOrderAndStartStates) {
     EXPECT_EQ(names(main->menu("mnuDaten")->actions()),
               (QStringList{"mnuLoadLastSession", "mnuLoadProject", "mnuSaveProject", "-", "mnuNeudat", "mnuEdit", "-",
                            "mnuEditXY", "-", "mnuExit"}));
-    EXPECT_FALSE(main->mnuEdit->isEnabled());
-    EXPECT_FALSE(main->menuItem("mnuctAusw(4)")->isVisible());
-    EXPECT_FALSE(main->menuItem("mnuKaskade")->isEnabled());
+    EXPECT_FALSE(main->mnuEdit->isEnabled() || main->menuItem("mnuctAusw(4)")->isVisible() ||
+                 main->menuItem("mnuKaskade")->isEnabled());
 }
 
 TEST_F(MainWindow, ToolbarButtonsStandAtTheirPositionsBetweenSpacers) {
@@ -84,9 +79,9 @@ TEST_F(MainWindow, ToolbarButtonsStandAtTheirPositionsBetweenSpacers) {
 }
 
 TEST_F(MainWindow, HintPanelPopupsWindowListAndInfo) {
-    EXPECT_EQ(main->cmdErstnutzer->text(), QString("Tip für Erstnutzer          (ein/aus)"));
-    EXPECT_EQ(main->Label1->text(), QString(" Falls Sie noch nicht mit VARNOLT vertraut sind: "));
-    EXPECT_EQ(main->Label2[3]->text(), QString("  Ein einfaches Beispiel:"));
+    EXPECT_EQ(std::tuple(main->cmdErstnutzer->text(), main->Label1->text(), main->Label2[3]->text()),
+              std::tuple("Tip für Erstnutzer          (ein/aus)", " Falls Sie noch nicht mit VARNOLT vertraut sind: ",
+                         "  Ein einfaches Beispiel:"));
     EXPECT_FALSE(main->Picture1->isVisible());
     for (bool shown : {true, false, true}) {
         QTest::mouseClick(main->cmdErstnutzer, Qt::LeftButton);
