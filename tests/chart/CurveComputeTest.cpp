@@ -87,9 +87,7 @@ TEST_F(SpeciesCurves, NonIsothermalFittingDrawsSpeciesAOncePerIsotherm) {
         app.gnKurvenOffen = 2;
         const KurvenErgebnis r = zeichne(2, nr);
         ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
-        EXPECT_EQ(speziesVon(false), A);
-        EXPECT_EQ(r.labelText, nr == 1 ? "T/K = 298" : "T/K = 1,310");
-        EXPECT_EQ(app.gnKurvenOffen, 0);
+        EXPECT_EQ(std::tuple(speziesVon(false), r.labelText, app.gnKurvenOffen), std::tuple(A, nr == 1 ? "T/K = 298" : "T/K = 1,310", 0));
     }
     // A curve number without an isotherm keeps the species name.
     app.gnKurvenOffen = 1;
@@ -129,9 +127,8 @@ TEST_F(SpeciesCurves, UnusableSimulationEndsInTheCriticalPath) {
     app.gnKurvenOffen = 2;
     app.cSim_A[17] = std::nan("");
     KurvenErgebnis r = zeichne(2);
-    EXPECT_EQ(r.ausgang, KurvenAusgang::Abbruch);
-    EXPECT_EQ(r.fehlerText, "Ungültiger Wert in den Simulationsergebnissen (Punkt 17)");
-    EXPECT_EQ(app.gnKurvenOffen, 2);
+    EXPECT_EQ(std::tuple(r.ausgang, r.fehlerText, app.gnKurvenOffen),
+              std::tuple(KurvenAusgang::Abbruch, "Ungültiger Wert in den Simulationsergebnissen (Punkt 17)", 2));
 
     app.nSimPunkte = 500;  // more points than the arrays hold
     r = zeichne(2);
@@ -159,10 +156,7 @@ TEST_F(TangentCurve, SplineIsSampledFromZeroWithHalfTheResolutionStep) {
     achsen(0, 100, 0, 1);
     const KurvenErgebnis r = zeichne();
     ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
-    EXPECT_FALSE(r.setzeLabel);
-    EXPECT_EQ(r.statusText, "");
-    EXPECT_FALSE(ausserhalb);
-    EXPECT_EQ(app.gnKurvenOffen, 0);
+    EXPECT_EQ(std::tuple(r.setzeLabel, r.statusText, ausserhalb, app.gnKurvenOffen), std::tuple(false, "", false, 0));
     ASSERT_EQ(app.gKurvenPunkte[0].x, 601);  // twice the resolution's steps, both ends included
     EXPECT_EQ(app.gKurvenPunkte[1].x, 0);
     EXPECT_NEAR(app.gKurvenPunkte[601].x, 100, 1e-3);
@@ -171,8 +165,7 @@ TEST_F(TangentCurve, SplineIsSampledFromZeroWithHalfTheResolutionStep) {
         EXPECT_NEAR(p.y, 0.01 + 0.002 * p.x, 1e-6) << i;  // Akima keeps a straight line straight
     }
     // The spline store holds the spline for the tangent window.
-    EXPECT_EQ(app.SplX[0], 11);
-    EXPECT_EQ(app.SplX[11], 100);
+    EXPECT_EQ(std::pair(app.SplX[0], app.SplX[11]), std::pair(11.0, 100.0));
     EXPECT_NEAR(app.SplKoeffB[4][5], 0.002, 1e-12);
 }
 
@@ -200,9 +193,7 @@ TEST_F(TangentCurve, RefusedSplineLeavesTheStoreAndTheCount) {
     const KurvenErgebnis r = zeichne();
     EXPECT_EQ(r.ausgang, KurvenAusgang::Verweigert);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "Meldung von CalcAkimaSpline");
-    EXPECT_EQ(app.SplX, (std::vector<double>{5, 1, 2}));
-    EXPECT_EQ(app.gnKurvenOffen, 1);
+    EXPECT_EQ(std::tuple(rec.last().title, app.SplX, app.gnKurvenOffen), std::tuple("Meldung von CalcAkimaSpline", std::vector<double>{5, 1, 2}, 1));
 }
 
 TEST_F(TangentCurve, InvalidRangeOrSpeciesEndInTheCriticalPath) {

@@ -56,10 +56,7 @@ TEST_F(EvaluationPlot, FirstOrderPlotRecoversTheRateConstant) {
     EXPECT_NEAR(app.RegrR2, 1.0, 1e-6);
     EXPECT_TRUE(r.statusText.starts_with("Berechnungsergebnis: k = 0.15")) << r.statusText;
     EXPECT_TRUE(r.statusText.ends_with("   (R^2 = 1.00000)")) << r.statusText;
-    EXPECT_TRUE(r.mitMesspunkten);
-    EXPECT_FALSE(r.setzeLabel);
-    EXPECT_EQ(app.gnKurvenOffen, 0);
-    EXPECT_FALSE(ausserhalb);
+    EXPECT_EQ(std::tuple(r.mitMesspunkten, r.setzeLabel, app.gnKurvenOffen, ausserhalb), std::tuple(true, false, 0, false));
     // The line over [-1000, 1000]: 121 or 122 points, on y = ln c0 - k t.
     const int n = static_cast<int>(app.gKurvenPunkte[0].x);
     EXPECT_GE(n, 121);
@@ -117,8 +114,7 @@ TEST_F(EvaluationPlot, WilkinsonGivesOrderAndRateConstantButLeavesKOne) {
     EXPECT_TRUE(r.statusText.starts_with("Berechnungsergebnis: n = 1.5;  k = ")) << r.statusText;
     EXPECT_NEAR(zahlNach(r.statusText, "k = "), kErwartet, 1e-5);
     EXPECT_NEAR(app.RegrA, kErwartet, 1e-5);
-    EXPECT_EQ(app.k[1], 0.15);
-    EXPECT_EQ(app.gRegrX.size(), 9u);  // 8 rows after t = 0
+    EXPECT_EQ(std::tuple(app.k[1], app.gRegrX.size()), std::tuple(0.15, 9u));  // 8 rows after t = 0
 }
 
 TEST_F(EvaluationPlot, ArrheniusRecoversActivationEnergyAndFactor) {

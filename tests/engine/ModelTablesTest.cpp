@@ -122,10 +122,8 @@ TEST(TimeUnits, ChangingTheUnitConvertsTimesAndRateConstants) {
         EXPECT_NEAR(app.ExpDaten[2].t, c.t2, 1e-12 * c.t2) << c.to;
         EXPECT_NEAR(app.k[1], c.k1, 1e-12 * c.k1) << c.to;
         EXPECT_NEAR(app.k[3] / app.k[1], 40, 1e-12) << "every constant alike";
-        EXPECT_EQ(app.ExpDaten[1].t, 0);
-        EXPECT_EQ(app.tEnd, 100);  // nothing else converted
-        EXPECT_EQ(app.ExpDaten[2].k, 0.5);
-        EXPECT_EQ(app.ExpDaten[2].c[1], 0.25);
+        // Nothing else converted.
+        EXPECT_EQ(std::tuple(app.ExpDaten[1].t, app.tEnd, app.ExpDaten[2].k, app.ExpDaten[2].c[1]), std::tuple(0, 100, 0.5, 0.25));
         EXPECT_EQ(hooks.labels, 1) << c.to;
         EXPECT_EQ(hooks.selected, c.to <= 4 ? std::vector<int>{c.to} : std::vector<int>{}) << c.to;
     }
@@ -156,11 +154,8 @@ TEST(TimeUnits, NoPointsAndOverflow) {
     points({1e302, 5});
     setZeiteinheit(0, 4);  // years to seconds
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "Meldung von setZeiteinheit");
-    EXPECT_EQ(rec.last().text, "Überlauf");
-    EXPECT_EQ(app.sZeiteinheit, "s");
-    EXPECT_EQ(app.ExpDaten[2].t, 5);
-    EXPECT_EQ(app.k[1], 0.15);
+    EXPECT_EQ(std::tuple(rec.last().title, rec.last().text), std::tuple("Meldung von setZeiteinheit", "Überlauf"));
+    EXPECT_EQ(std::tuple(app.sZeiteinheit, app.ExpDaten[2].t, app.k[1]), std::tuple("s", 5, 0.15));
 }
 
 TEST(InitialConcentrations, FromTheFirstStartPoint) {
