@@ -35,16 +35,14 @@ XYDateiInhalt lesen(const std::string& bytes) {
 }  // namespace
 
 TEST(XYNumberText, AlwaysWithAPointAndSevenDigits) {
-    struct Row {
-        double v;
-        const char* text;
-    };
-    const Row rows[] = {{1.5, ".1500000E+01"},   {0, ".0000000E+00"},      {-0.00123, "-.1230000E-02"},
-                        {12345, ".1234500E+05"}, {-2, "-.2000000E+01"},    {0.99999996, ".1000000E+01"},
-                        {2.5e-20, ".2500000E-19"}, {1.2345678e38, ".1234568E+39"}, {1e-300, ".1000000E-299"}};
+    // v, text
+    const std::pair<double, const char*> rows[] = {
+        {1.5, ".1500000E+01"},   {0, ".0000000E+00"},      {-0.00123, "-.1230000E-02"},
+        {12345, ".1234500E+05"}, {-2, "-.2000000E+01"},    {0.99999996, ".1000000E+01"},
+        {2.5e-20, ".2500000E-19"}, {1.2345678e38, ".1234568E+39"}, {1e-300, ".1000000E-299"}};
     for (char decimal : {'.', ','}) {
         vrn::test::NumberLocaleGuard guard(decimal, decimal == '.' ? ',' : '.');
-        for (const Row& r : rows) EXPECT_EQ(xyZahlText(r.v), r.text) << r.v << " " << decimal;
+        for (const auto& [v, text] : rows) EXPECT_EQ(xyZahlText(v), text) << v << " " << decimal;
     }
     EXPECT_EQ(xyZahlText(0.1f), ".1000000E+00");  // the Single's seven digits, not 0.100000001
 }
@@ -57,21 +55,18 @@ TEST(XYSeparator, LastFoundOfBlankCommaSemicolonTabWins) {
 }
 
 TEST(XYSeparator, LinesSplitAtTheFirstTwoSeparators) {
-    struct Row {
-        const char* line;
-        const char* sep;
-        Single x, y;
-    };
-    const Row rows[] = {{"1;2;3", ";", 1, 2},       {"1;", ";", 1, 0},           {"1,5;2,5", ";", 1.5f, 2.5f},
-                        {"1,5 2,5", ",", 1, 5},     {"  1.0   2.0  ", " ", 1, 2}, {"7", ";", 0, 7},
-                        {"1e-50;3", ";", 0, 3},     {" 2.5e3\t-1E-3", "\t", 2500, -0.001f}, {"1;2", "", 0, 1}};
-    for (const Row& r : rows) {
+    // line, sep, x, y
+    const std::tuple<const char*, const char*, Single, Single> rows[] = {
+        {"1;2;3", ";", 1, 2},       {"1;", ";", 1, 0},           {"1,5;2,5", ";", 1.5f, 2.5f},
+        {"1,5 2,5", ",", 1, 5},     {"  1.0   2.0  ", " ", 1, 2}, {"7", ";", 0, 7},
+        {"1e-50;3", ";", 0, 3},     {" 2.5e3\t-1E-3", "\t", 2500, -0.001f}, {"1;2", "", 0, 1}};
+    for (const auto& [line, sep, x, y] : rows) {
         XYPunkt p{9, 9, 9};
         std::string error;
-        ASSERT_TRUE(xyZeileLesen(r.line, r.sep, 2, p, error)) << r.line << ": " << error;
-        EXPECT_EQ(p.x, r.x) << r.line;
-        EXPECT_EQ(p.y, r.y) << r.line;
-        EXPECT_EQ(p.aus, 0) << r.line;
+        ASSERT_TRUE(xyZeileLesen(line, sep, 2, p, error)) << line << ": " << error;
+        EXPECT_EQ(p.x, x) << line;
+        EXPECT_EQ(p.y, y) << line;
+        EXPECT_EQ(p.aus, 0) << line;
     }
 }
 

@@ -144,18 +144,16 @@ TEST(Akima, SmoothingReplacesTheValues) {
 
 TEST(Akima, RefusalsChangeNothing) {
     MsgRecorder rec;
-    struct Bad {
-        std::vector<double> x, y;
-    };
-    const Bad bad[] = {
+    // x and y of the points
+    const std::pair<std::vector<double>, std::vector<double>> bad[] = {
         {{0, 1}, {1, 2}},                         // fewer than 3 points
         {{0, 1, 1, 2}, {1, 2, 3, 4}},             // equal x
         {{0, 2, 1, 3}, {1, 2, 3, 4}},             // falling x
         {{0, 1, 2, 3}, {1, std::nan(""), 3, 4}},  // not a number
         {{0, 1, std::numeric_limits<double>::infinity(), 3}, {1, 2, 3, 4}},
     };
-    for (const Bad& b : bad) {
-        fill(1, b.x, b.y);
+    for (const auto& [xs, ys] : bad) {
+        fill(1, xs, ys);
         app.SplKoeffB[1].assign(app.SplKoeffB[1].size(), 7.0);
         const auto x = app.SplX;
         const auto y = app.SplY;

@@ -22,16 +22,13 @@ TEST(ReactorRules, ConversionColour) {
 
 TEST(ReactorRules, TubeLengthTakesTheResidenceTimeInSeconds) {
     resetAppState("/tmp");
-    struct Row {
-        const char* unit;
-        double t, v, l;  // t in the unit, v in m/s, l in m
-    };
-    const Row rows[] = {{"s", 10, 1, 10},       {"min", 10, 1, 600},     {"h", 10, 1, 36000},
-                        {"min ", 2.5, 0.2, 30}, {"h", 0.5, 0.01, 18},    {"d", 1, 0.001, 86.4},
-                        {"a", 1, 1e-6, 31.536}, {"Tage", 3, 2, 6}};  // an unknown unit counts as seconds
-    for (const Row& r : rows) {
-        EXPECT_NEAR(tubeLength(r.t, r.v, r.unit), r.l, 1e-12 * r.l) << r.unit;
-        EXPECT_NEAR(tubeResidenceTime(r.l, r.v, r.unit), r.t, 1e-12 * r.t) << r.unit;
+    // unit, t in the unit, v in m/s, l in m; an unknown unit counts as seconds
+    const std::tuple<const char*, double, double, double> rows[] = {
+        {"s", 10, 1, 10},       {"min", 10, 1, 600},     {"h", 10, 1, 36000},  {"min ", 2.5, 0.2, 30},
+        {"h", 0.5, 0.01, 18},   {"d", 1, 0.001, 86.4},   {"a", 1, 1e-6, 31.536}, {"Tage", 3, 2, 6}};
+    for (const auto& [unit, t, v, l] : rows) {
+        EXPECT_NEAR(tubeLength(t, v, unit), l, 1e-12 * l) << unit;
+        EXPECT_NEAR(tubeResidenceTime(l, v, unit), t, 1e-12 * t) << unit;
     }
 }
 

@@ -15,11 +15,8 @@ using namespace vrn;
 using namespace vrn::test;
 
 TEST(TextEncoding, Utf8IsTakenWhenValidElseLatin1) {
-    struct Case {
-        std::string bytes;
-        std::string text;
-    };
-    const Case cases[] = {
+    // bytes, text
+    const std::pair<std::string, std::string> cases[] = {
         {"plain ascii", "plain ascii"},
         {"Gr\xC3\xB6\xC3\x9F" "e", "Größe"},          // valid UTF-8 stays
         {"Gr\xF6\xDF" "e", "Größe"},                  // Latin-1 is converted
@@ -31,7 +28,7 @@ TEST(TextEncoding, Utf8IsTakenWhenValidElseLatin1) {
         {"\xE2\x82\xAC 5", "€ 5"},
         {std::string("a\0b", 3), std::string("a\0b", 3)},
     };
-    for (const auto& c : cases) EXPECT_EQ(decodeText(c.bytes), c.text) << c.bytes;
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(decodeText(bytes), text) << bytes;
 }
 
 TEST(TextEncoding, WrittenInLatin1UnlessACharacterIsMissing) {
