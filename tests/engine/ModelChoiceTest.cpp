@@ -11,10 +11,6 @@
 
 using namespace vrn;
 
-namespace {
-
-}  // namespace
-
 class ModelChoice : public ::testing::Test {
 protected:
     void SetUp() override { resetAppState(""); }
@@ -89,12 +85,6 @@ TEST_F(ModelChoice, InitialConcentrationsOnlyWhereZero) {
     app.c0[2] = 0.4;
     chooseModel(10, 1.5f);
     EXPECT_DOUBLE_EQ(app.c0[2], 0.4);  // S keeps the value that was there
-}
-
-TEST_F(ModelChoice, OptionIndexes) {
-    EXPECT_EQ(modelOfOption(0), 20);
-    for (int m = 1; m <= 18; ++m) EXPECT_EQ(modelOfOption(optionOfModel(m)), m);
-    EXPECT_EQ(defaultsOf(19), nullptr);
 }
 
 class TimeDiagramChecks : public ::testing::Test {

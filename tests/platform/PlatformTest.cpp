@@ -136,16 +136,6 @@ TEST_F(Platform, NumberFieldFiltersKeysSelectsAllOnFocusAndShowsComputedFields) 
     EXPECT_EQ(b->text(), QString("2.5"));
 }
 
-// The nesting itself is checked with the shell's hooks.
-TEST_F(Platform, BusyCursorUsesTheOverrideCursor) {
-    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    SanduhrEin();
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    SanduhrAus();
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
 TEST_F(Platform, FirstStartCopiesTheSamples) {
     const QString folder = env.folder() + "/fresh";
     setProgramFolder(folder);

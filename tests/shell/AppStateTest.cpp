@@ -23,12 +23,3 @@ TEST(StartValues, PathsInTheProgramFolder) {
                                  &app.XYDateiPfad})
         EXPECT_EQ(*p, "/home/u/.local/share/varnolt");
 }
-
-TEST(StartValues, DecimalCommaFollowsTheLocale) {
-    for (auto [decimal, group] : {std::pair{',', '.'}, {'.', ','}}) {
-        vrn::test::NumberLocaleGuard g(decimal, group);
-        resetAppState("");
-        EXPECT_EQ(app.bDezimalKomma, decimal == ',');
-    }
-}
-
