@@ -28,10 +28,6 @@ namespace {
 
 constexpr const char* kGruenImPdf = "0 0.501960813 0 SCN";  // stroke colour RGB(0, 128, 0)
 
-QByteArray lies(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A folder this process cannot write into (root may write anywhere but /proc).
 QString gesperrterOrdner(const QString& base) {
@@ -71,7 +67,7 @@ TEST_F(ChartOutputTest, PictureFilesAreWrittenAndHoldTheCurves) {
         QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
         EXPECT_FALSE(w.fraPrintIt->isVisible());
         EXPECT_EQ(frage.title, "Speichere Bild-File");
-        const QByteArray bytes = lies(datei);
+        const QByteArray bytes = vrn::test::readBytes(datei);
         if (i < 2) {
             const QImage img = QImage::fromData(bytes, endungen[i]);
             ASSERT_EQ(img.size(), w.Chart2D1->size()) << endungen[i];
@@ -149,7 +145,7 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     EXPECT_FALSE(w.txtWidth_in_cm->isEnabled());
     QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
     EXPECT_EQ(msgs.count(), 1u);
-    const QByteArray bytes = lies(pdf);
+    const QByteArray bytes = vrn::test::readBytes(pdf);
     EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
     EXPECT_TRUE(vrn::test::pdfContent(bytes).contains(kGruenImPdf));
     EXPECT_FALSE(w.fraPrintIt->isVisible());
@@ -186,7 +182,7 @@ TEST_F(ChartOutputTest, GivenHeightPrintsByTheHeightBoxAndGivenWidthByTheWidthBo
         vrn::test::clickButton(methode);
         QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
         setPrintToPdfFile(QString());
-        const QByteArray inhalt = vrn::test::pdfContent(lies(pdf));
+        const QByteArray inhalt = vrn::test::pdfContent(vrn::test::readBytes(pdf));
         EXPECT_TRUE(inhalt.contains(kGruenImPdf));
         return inhalt;
     };
@@ -287,7 +283,7 @@ TEST_F(ChartOutputTest, ARefusedTemplateLeavesTheChartAsItWas) {
     const QString gut = env.folder() + "/gut.oc2";
     boxWaehlt(gut);
     w.clickMenu("mnuSaveOC2");
-    const QByteArray bytes = lies(gut);
+    const QByteArray bytes = vrn::test::readBytes(gut);
     ASSERT_GT(bytes.size(), 1000);
     w.DeleteCurves(2);
     const ChartModel vorher = w.Chart2D1->model();
@@ -311,9 +307,7 @@ TEST_F(ChartOutputTest, ARefusedTemplateLeavesTheChartAsItWas) {
     vrn::test::MsgRecorder msgs;
     for (const auto& [name, inhalt, grund] : faelle) {
         const QString datei = env.folder() + "/" + name;
-        QFile out(datei);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(inhalt) == inhalt.size());
-        out.close();
+        vrn::test::writeFile(toStd(datei), inhalt.toStdString());
         boxWaehlt(datei);
         w.clickMenu("mnuLoadOC2");
         EXPECT_EQ(msgs.last().title, "Meldung von mnuLoadOC2_Click");

@@ -189,19 +189,14 @@ TEST_F(Fitting, TypingSlidersFixedAndAutoFitInTheCommaLocale) {
     test::typeInto(f->Inp[10], "0.02");
 
     // Coarse slider to +900: k x 10, back to 0; to -90: k / 10; fine slider to +100: k x 1.1.
-    struct Move {
-        QSlider* slider;
-        Qt::Key key;
-        double k;
-    };
-    const Move moves[] = {{f->Sliderk1_grob, Qt::Key_End, 0.2}, {f->Sliderk1_grob, Qt::Key_Home, 0.02},
-                          {f->Sliderk1_fein, Qt::Key_End, 0.022}, {f->Sliderk1_grob, Qt::Key_PageUp, 0.033}};
-    for (const Move& m : moves) {
-        QTest::keyClick(m.slider, m.key);
-        EXPECT_NEAR(app.k[1], m.k, 1e-15);
-        EXPECT_EQ(m.slider->value(), 0);
-        EXPECT_EQ(f->Inp[10]->text(), toQ(Str(static_cast<Single>(m.k))));
-        EXPECT_EQ(curves(), 2) << "the curves are drawn anew, not added";
+    // slider, key, k then
+    const std::tuple<QSlider*, Qt::Key, double> moves[] = {{f->Sliderk1_grob, Qt::Key_End, 0.2}, {f->Sliderk1_grob, Qt::Key_Home, 0.02},
+                                                           {f->Sliderk1_fein, Qt::Key_End, 0.022}, {f->Sliderk1_grob, Qt::Key_PageUp, 0.033}};
+    for (const auto& [slider, key, k] : moves) {
+        QTest::keyClick(slider, key);
+        EXPECT_NEAR(app.k[1], k, 1e-15);
+        EXPECT_EQ(std::tuple(slider->value(), f->Inp[10]->text(), curves()), std::tuple(0, toQ(Str(static_cast<Single>(k))), 2))
+            << "the curves are drawn anew, not added";
     }
     const std::string fqsAt033 = toStd(f->lblFQS->text());
 

@@ -103,9 +103,7 @@ TEST_F(ProtocolWindow, BesideTheTankCollectsWritesAndCopies) {
     EXPECT_TRUE(clip.startsWith("VARNOLT: Kinetics of chemical reactions\r\n"));  // the lines as in the file, with tabs
     EXPECT_TRUE(clip.contains("c_A(A)\tc_E(A)\tc_E(P)\tk1\tU(A)\tt\t V\t V*\t ksi(1)\t\r\n"));
     EXPECT_FALSE(clip.contains(';'));
-    QFile written(toQ(file(today_)));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll().count("1;0.5714286;0.4285714;0.15;0.4285714;5;1;0.2;0.4285714;\r\n"), 2);
+    EXPECT_EQ(test::readBytes(toQ(file(today_))).count("1;0.5714286;0.4285714;0.15;0.4285714;5;1;0.2;0.4285714;\r\n"), 2);
 
     // A third row goes into the next file, written on closing.
     QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
