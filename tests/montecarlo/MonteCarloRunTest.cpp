@@ -53,15 +53,11 @@ struct Spiel {
 }  // namespace
 
 TEST(MonteCarloDraw, PicksParticlesOneToN0) {
-    struct Case {
-        Long N0;
-        double u;
-        Long expected;
-    };
-    for (const Case c : {Case{100, 0.0, 1}, Case{100, 0.00999, 1}, Case{100, 0.01, 2}, Case{100, 0.5, 51},
-                         Case{100, 0.999999, 100}, Case{100, 1.0, 100}, Case{100, -0.2, 1}, Case{100, std::nan(""), 1},
-                         Case{90000, 0.99999999, 90000}, Case{0, 0.5, 0}})
-        EXPECT_EQ(drawParticle(c.N0, c.u), c.expected) << c.N0 << " " << c.u;
+    // N0, u, the particle drawn
+    for (auto [N0, u, expected] : {std::tuple<Long, double, Long>{100, 0.0, 1}, {100, 0.00999, 1}, {100, 0.01, 2}, {100, 0.5, 51},
+                                   {100, 0.999999, 100}, {100, 1.0, 100}, {100, -0.2, 1}, {100, std::nan(""), 1},
+                                   {90000, 0.99999999, 90000}, {0, 0.5, 0}})
+        EXPECT_EQ(drawParticle(N0, u), expected) << N0 << " " << u;
 }
 
 TEST(MonteCarloFirstOrder, HitOnPCountsAsDrawWithoutPause) {
@@ -226,17 +222,10 @@ TEST(MonteCarloBoard, ParticlesFillRowsFromTheTopLeft) {
     EXPECT_EQ(g.FeldSeite, 10);
     EXPECT_DOUBLE_EQ(g.Radius, 10 / 2.3);
     EXPECT_DOUBLE_EQ(g.BlitzRadius, 1.5 * 10 / 2.3);
-    struct Case {
-        Long i;
-        int zeile, spalte;
-        double x, y;
-    };
-    for (const Case c : {Case{1, 1, 1, 25, 35}, Case{9, 1, 9, 105, 35}, Case{10, 1, 10, 115, 35},
-                         Case{11, 2, 1, 25, 45}, Case{55, 6, 5, 65, 85}, Case{100, 10, 10, 115, 125}}) {
-        EXPECT_TRUE(g.zeile(c.i) == c.zeile && g.spalte(c.i) == c.spalte) << c.i;
-        EXPECT_DOUBLE_EQ(g.mitteX(c.i), c.x) << c.i;
-        EXPECT_DOUBLE_EQ(g.mitteY(c.i), c.y) << c.i;
-    }
+    // particle, row, column, centre
+    for (auto [i, zeile, spalte, x, y] : {std::tuple<Long, int, int, double, double>{1, 1, 1, 25, 35}, {9, 1, 9, 105, 35},
+                                          {10, 1, 10, 115, 35}, {11, 2, 1, 25, 45}, {55, 6, 5, 65, 85}, {100, 10, 10, 115, 125}})
+        EXPECT_EQ(std::tuple(g.zeile(i), g.spalte(i), g.mitteX(i), g.mitteY(i)), std::tuple(zeile, spalte, x, y)) << i;
     // Large mode, 90000 particles on a side of 600: cells of 2 less the gap at
     // the right and top; the flash covers three cells (1.5 for fewer particles).
     const MCBrettGeometrie gross = mcBrettGeometrie(90000, true, 0, 0, 600);
