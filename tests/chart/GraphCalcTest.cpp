@@ -34,13 +34,9 @@ void tippe(frmGraphCalc& f, const char* text) {
 TEST_F(ChartWindowTest, CalculatorShowsTheConcentrationsAtATypedTime) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     frmGraphCalc& f = oeffne(w);
-    EXPECT_EQ(f.windowTitle(), QString("  Einzelpunkt-Rechner"));
-    EXPECT_EQ(f.txtX->text(), QString("0"));
-    EXPECT_EQ(f.lblZeit->text(), QString("s"));
-    EXPECT_TRUE(f.lblResult[0]->isVisibleTo(&f));
-    EXPECT_FALSE(f.lblResult[1]->isVisibleTo(&f));
-    EXPECT_TRUE(f.lblResult[3]->isVisibleTo(&f));
-    EXPECT_FALSE(f.lblRes[4]->isVisibleTo(&f));
+    EXPECT_EQ(std::tuple(f.windowTitle(), f.txtX->text(), f.lblZeit->text()), std::tuple("  Einzelpunkt-Rechner", "0", "s"));
+    EXPECT_EQ(std::tuple(f.lblResult[0]->isVisibleTo(&f), f.lblResult[1]->isVisibleTo(&f), f.lblResult[3]->isVisibleTo(&f),
+                         f.lblRes[4]->isVisibleTo(&f)), std::tuple(true, false, true, false));
 
     tippe(f, "4,5");  // the comma becomes a point
     EXPECT_EQ(f.txtX->text(), QString("4.5"));
@@ -84,8 +80,6 @@ TEST_F(ChartWindowTest, CalculatorNamesTheEnzymeSpecies) {
     app.iModell = 10;
     app.sSpeziesMaske = "11110";
     frmGraphCalc& f = Forms::get<frmGraphCalc>();
-    EXPECT_EQ(f.lblRes[0]->text(), QString("c(E)"));
-    EXPECT_EQ(f.lblRes[1]->text(), QString("c(S)"));
-    EXPECT_EQ(f.lblRes[2]->text(), QString("c(ES)"));
-    EXPECT_EQ(f.lblRes[3]->text(), QString("c(P)"));
+    EXPECT_EQ(std::tuple(f.lblRes[0]->text(), f.lblRes[1]->text(), f.lblRes[2]->text(), f.lblRes[3]->text()),
+              std::tuple("c(E)", "c(S)", "c(ES)", "c(P)"));
 }

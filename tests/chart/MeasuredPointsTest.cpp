@@ -50,11 +50,9 @@ TEST_F(MeasuredPoints, DataKindWritesTheColumnsPresentAndSkipsExcludedPoints) {
     app.bKonzDaten[1] = app.bKonzDaten[4] = true;
     app.ExpDaten[2].aus = -1;
     const auto r = punkte(-1);
-    EXPECT_EQ(beschriebeneSaetze(r), (std::vector<int>{1, 4}));
-    EXPECT_EQ(indizes(r, 1), (std::vector<int>{1, 3, 4}));
-    EXPECT_EQ(indizes(r, 4), (std::vector<int>{1, 3, 4}));
-    EXPECT_EQ(r.nPunkte, 4);
-    EXPECT_TRUE(r.bImBereich);
+    using V = std::vector<int>;
+    EXPECT_EQ(std::tuple(beschriebeneSaetze(r), indizes(r, 1), indizes(r, 4), r.nPunkte, r.bImBereich),
+              std::tuple(V{1, 4}, V{1, 3, 4}, V{1, 3, 4}, 4, true));
     const ExperPunkt& p = r.satz[4][1];
     EXPECT_EQ(p.x, 20);
     EXPECT_EQ(p.y, app.ExpDaten[3].c[4]);  // untransformed values keep double precision
@@ -85,9 +83,8 @@ TEST_F(MeasuredPoints, TemperatureKinds) {
     app.ExpDaten[2].k = 0;
     app.ExpDaten[4].Temp = 0;
     auto r = punkte(-2);
-    EXPECT_EQ(indizes(r, 6), (std::vector<int>{1, 2, 3}));  // k = 0 is written
-    EXPECT_EQ(r.satz[6][0].x, 300);
-    EXPECT_EQ(r.satz[6][0].y, 0.01);
+    // k = 0 is written.
+    EXPECT_EQ(std::tuple(indizes(r, 6), r.satz[6][0].x, r.satz[6][0].y), std::tuple(std::vector<int>{1, 2, 3}, 300, 0.01));
     for (int kind : {-3, -4}) {
         r = punkte(kind);
         EXPECT_EQ(beschriebeneSaetze(r), (std::vector<int>{6})) << kind;

@@ -81,10 +81,7 @@ TEST_F(XYListTest, ActivePointsAndTheirChartRange) {
         liste(r.pts);
         Diagramm d;
         xyDiagrammAnfordern(xyAktivePunkte(), d);
-        EXPECT_FLOAT_EQ(d.XMin, r.xMin);
-        EXPECT_FLOAT_EQ(d.XMax, r.xMax);
-        EXPECT_FLOAT_EQ(d.YMin, r.yMin);
-        EXPECT_FLOAT_EQ(d.YMax, r.yMax);
+        for (auto [ist, soll] : {std::pair{d.XMin, r.xMin}, {d.XMax, r.xMax}, {d.YMin, r.yMin}, {d.YMax, r.yMax}}) EXPECT_FLOAT_EQ(ist, soll);
     }
 }
 

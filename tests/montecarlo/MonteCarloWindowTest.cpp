@@ -49,9 +49,8 @@ void pruefeZustand(const frmMonteCarlo& mc, bool laufend, bool goAn) {
     EXPECT_EQ(mc.laeuft(), laufend);
     for (QWidget* b : std::initializer_list<QWidget*>{mc.cmdClose, mc.cmdStart, mc.cmdHelp, mc.cmdRefresh, mc.Frame1})
         EXPECT_EQ(b->isEnabled(), !laufend) << b->objectName().toStdString();
-    EXPECT_EQ(mc.cmdStop->isEnabled(), laufend);
-    EXPECT_EQ(mc.cmdContinue->isEnabled(), goAn);
-    EXPECT_EQ(mc.cmdClipboard->isVisible(), !laufend);
+    EXPECT_EQ(std::tuple(mc.cmdStop->isEnabled(), mc.cmdContinue->isEnabled(), mc.cmdClipboard->isVisible()),
+              std::tuple(laufend, goAn, !laufend));
 }
 
 }  // namespace
@@ -79,8 +78,8 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
     ASSERT_TRUE(Forms::loaded<frmKinModel>()->isVisible());
     frmMonteCarlo& mc = oeffne(1);
     EXPECT_FALSE(Forms::loaded<frmKinModel>()->frame()->isVisible());
-    EXPECT_EQ(mc.caption(), QString("Varnolt als Zufallsspiel (Monte-Carlo-Simulation)"));
-    EXPECT_EQ(mc.Label3->text(), QString("Simulation einer Varnolt 1. Ordnung"));
+    EXPECT_EQ(std::tuple(mc.caption(), mc.Label3->text()),
+              std::tuple("Varnolt als Zufallsspiel (Monte-Carlo-Simulation)", "Simulation einer Varnolt 1. Ordnung"));
     EXPECT_TRUE(mc.PfeilHin->isVisible());
     EXPECT_FALSE(mc.PfeilRueck->isVisible() || mc.Frame2->isVisible() || mc.lblBildText->isVisible());
     EXPECT_TRUE(mc.optN0[2]->isChecked() && fett(mc.optN0[2]) && !fett(mc.optN0[0]));
@@ -108,11 +107,10 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
 
 TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
     frmMonteCarlo& mc = oeffne(2);
-    EXPECT_EQ(mc.Label3->text(), QString("Dynamisches Reaktionsgleichgewicht"));
     EXPECT_TRUE(mc.PfeilRueck->isVisible() && mc.Frame2->isVisible());
     EXPECT_TRUE(mc.optGK[0]->isChecked() && fett(mc.optGK[0]));
-    EXPECT_EQ(mc.optGK[0]->text(), QString("K = 0,5"));
-    EXPECT_EQ(mc.lblBildText->text(), QString("K = N(P) / N(A) = 0,5"));
+    EXPECT_EQ(std::tuple(mc.Label3->text(), mc.optGK[0]->text(), mc.lblBildText->text()),
+              std::tuple("Dynamisches Reaktionsgleichgewicht", "K = 0,5", "K = N(P) / N(A) = 0,5"));
     // The header names N(P),eq = K N0 / (K + 1), the quantity the curve uses.
     EXPECT_EQ(mc.Chart2D2->text(ChartTextBlock::Header), "berechnet N(A) = N0 - N(P),eq {1 - exp[-N0 t k1/N(P),eq]}");
 
@@ -122,8 +120,7 @@ TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
     EXPECT_EQ(mc.lblBildText->text(), QString("K = N(P) / N(A) = 2"));
     const ChartControl& c = *mc.Chart2D2;
     EXPECT_NEAR(c.y(1, 1, 101), 33.33, 0.05);
-    EXPECT_EQ(c.labelText(2), "N(P) = N0 - N(A)");
-    EXPECT_EQ(c.labelPoint(1), 3);
+    EXPECT_EQ(std::tuple(c.labelText(2), c.labelPoint(1)), std::tuple("N(P) = N0 - N(A)", 3));
 }
 
 TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
@@ -231,9 +228,7 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
     test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     setColourChooser(alt);
     // The run goes on over its own board; its next point takes the new style.
-    EXPECT_TRUE(mc.laeuft());
-    EXPECT_EQ(mc.lblA->styleSheet(), farbeA);
-    EXPECT_EQ(mc.Chart2D2->displayState(1, 3), kSeriesShown);
+    EXPECT_EQ(std::tuple(mc.laeuft(), mc.lblA->styleSheet(), mc.Chart2D2->displayState(1, 3)), std::tuple(true, farbeA, kSeriesShown));
     const Long n = mc.lauf().iPunkt();
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() > n; }));
     EXPECT_EQ(mc.Chart2D2->style(1, 3), (ChartSeriesStyle{1, RGB(0, 128, 0), 1, 2, RGB(0, 128, 0), 7}));
@@ -243,9 +238,8 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
     main->clickMenu("mnuOption");
     test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     EXPECT_NE(mc.lblA->styleSheet(), farbeA);
-    EXPECT_EQ(mc.Chart2D2->displayState(1, 3), kSeriesHidden);
-    EXPECT_FALSE(mc.cmdContinue->isEnabled());
-    EXPECT_EQ(farbeVon(mc, 1), QColor(0, 128, 0));
+    EXPECT_EQ(std::tuple(mc.Chart2D2->displayState(1, 3), mc.cmdContinue->isEnabled(), farbeVon(mc, 1)),
+              std::tuple(kSeriesHidden, false, QColor(0, 128, 0)));
 }
 
 TEST_F(MonteCarloWindow, LargeModeDrawsCellsInOneFilledSquare) {

@@ -55,9 +55,7 @@ TEST_F(Grid, RowsFromTabTextWithCheckBoxAndColours) {
     EXPECT_TRUE(g.isCellChecked(1, 1));
     EXPECT_FALSE(g.isCellChecked(0, 1));
     g.setCellBackColour(0, 2, RGB(240, 240, 240));
-    EXPECT_EQ(g.cellBackColour(0, 2), RGB(240, 240, 240));
-    EXPECT_EQ(g.cellBackColour(0, 3), -1);
-    EXPECT_EQ(g.cellText(9, 9), "");
+    EXPECT_EQ(std::tuple(g.cellBackColour(0, 2), g.cellBackColour(0, 3), g.cellText(9, 9)), std::tuple(RGB(240, 240, 240), -1, ""));
     g.clearRows();
     EXPECT_EQ(g.rowCount(), 0);
 }
@@ -96,10 +94,8 @@ TEST_F(Grid, TypedKeysPassTheHandlerAndEnterReportsAfterTheCellHoldsTheText) {
     test::processEvents();
     EXPECT_EQ(g.cellText(1, 2), "1,5");
     ASSERT_EQ(edits.size(), 5u);
-    EXPECT_EQ(edits.back().key, 13);
-    EXPECT_EQ(edits.back().textThen, "1,5") << "the cell holds the text when Enter is reported";
-    EXPECT_EQ(edits.back().row, 1);
-    EXPECT_EQ(edits.back().col, 2);
+    // The cell holds the text when Enter is reported.
+    EXPECT_EQ(std::tuple(edits.back().key, edits.back().textThen, edits.back().row, edits.back().col), std::tuple(13, "1,5", 1, 2));
 
     // Esc keeps the old text and reports nothing; a swallowed first key opens no editor.
     edits.clear();
@@ -156,10 +152,7 @@ TEST_F(Grid, MouseMarksRowsPicksCellsAndRightButtonKeepsTheSelection) {
     r = g.selectionRect();
     EXPECT_EQ((std::array{r.row1, r.row2}), (std::array{1, 2})) << "the right button leaves the selection";
     QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centre(0, 4));
-    EXPECT_EQ(g.currentRow(), 0);
-    EXPECT_EQ(g.currentColumn(), 4);
-    EXPECT_EQ(picked, 3);
-    EXPECT_EQ(buttons, (std::vector<int>{1, 1, 2, 1}));
+    EXPECT_EQ(std::tuple(g.currentRow(), g.currentColumn(), picked, buttons), std::tuple(0, 4, 3, std::vector<int>{1, 1, 2, 1}));
     EXPECT_GT(changes, 0);
 
     // While redraw is off, moving the current cell reports nothing.

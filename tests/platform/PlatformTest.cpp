@@ -47,16 +47,12 @@ protected:
 TEST_F(Platform, RegistryNeverCreatesOnTheLoadedTest) {
     MDIVRN main;
     frmProbe::created = frmProbe::destroyed = 0;
-    EXPECT_FALSE(IsFormLoaded<frmProbe>());
-    EXPECT_EQ(Forms::loaded<frmProbe>(), nullptr);
-    EXPECT_EQ(frmProbe::created, 0);
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmProbe>(), Forms::loaded<frmProbe>(), frmProbe::created), std::tuple(false, nullptr, 0));
 
     frmProbe& f = Forms::get<frmProbe>();
-    EXPECT_EQ(f.loads, 1);
-    EXPECT_TRUE(IsFormLoaded<frmProbe>());
-    EXPECT_TRUE(IsFormLoaded(&f));
-    EXPECT_EQ(&Forms::get<frmProbe>(), &f);  // at most once
-    EXPECT_EQ(frmProbe::created, 1);
+    // Created at most once.
+    EXPECT_EQ(std::tuple(f.loads, IsFormLoaded<frmProbe>(), IsFormLoaded(&f), &Forms::get<frmProbe>(), frmProbe::created),
+              std::tuple(1, true, true, &f, 1));
 
     f.Show();
     ASSERT_NE(f.frame(), &f);  // lives in an MDI sub-window
@@ -88,9 +84,7 @@ TEST_F(Platform, ToolWindowsFloatAboveTheMainWindow) {
     MDIVRN main;
     frmTool& t = Forms::get<frmTool>();
     t.Show();
-    EXPECT_EQ(t.frame(), &t);
-    EXPECT_TRUE(t.windowFlags() & Qt::Tool);
-    EXPECT_EQ(t.parentWidget(), &main);
+    EXPECT_EQ(std::tuple(t.frame(), t.windowFlags().testFlag(Qt::Tool), t.parentWidget()), std::tuple(&t, true, &main));
     EXPECT_TRUE(t.Unload());
 }
 

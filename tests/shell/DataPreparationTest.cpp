@@ -62,10 +62,8 @@ TEST_F(Preparation, FlagsOfTheDataSet) {
         app.LambdaInf = c.lambdaInf;
         setPoints(c.pts);
         PrepareExpDaten();
-        EXPECT_EQ(app.bHatCTDaten, c.ct);
-        EXPECT_EQ(app.bHatKTDaten, c.kt);
-        EXPECT_EQ(app.bHatCTTDaten, c.ctt);
-        EXPECT_EQ(app.bHatLambdaDaten, c.lambda);
+        EXPECT_EQ(std::tuple(app.bHatCTDaten, app.bHatKTDaten, app.bHatCTTDaten, app.bHatLambdaDaten),
+                  std::tuple(c.ct, c.kt, c.ctt, c.lambda));
     }
 }
 
@@ -88,8 +86,7 @@ TEST_F(Preparation, Isotherms) {
     setPoints({{1, 1, 0, 310}, {1, 1, 0, 300.012}, {1, 1, 0, 300}, {1, 1, 0, 300.005}, {1, 1, 0, 0}});
     PrepareExpDaten();
     ASSERT_EQ(app.nKurvenTemp, 2);
-    EXPECT_EQ(app.gKurvenTemp[1], 300.0f);
-    EXPECT_EQ(app.gKurvenTemp[2], 310.0f);
+    EXPECT_EQ(std::pair(app.gKurvenTemp[1], app.gKurvenTemp[2]), std::pair(300.0f, 310.0f));
 
     std::vector<Pt> thirty;
     for (int i = 0; i < 30; ++i) thirty.push_back({1, 1, 0, 280.0 + i});
@@ -108,10 +105,7 @@ TEST_F(Preparation, Isotherms) {
 TEST_F(Preparation, RangesOfAFirstOrderSeries) {
     setPoints({{0.5, 1}, {1, 0.5}, {2, 0.25}});
     CalcDataRanges(-5, true);
-    EXPECT_FLOAT_EQ(slot(0), 0);
-    EXPECT_FLOAT_EQ(slot(1), 2.1f);
-    EXPECT_FLOAT_EQ(slot(2), 0);
-    EXPECT_FLOAT_EQ(slot(3), 1);
+    EXPECT_EQ(std::tuple(slot(0), slot(1), slot(2), slot(3)), std::tuple(0, 2.1f, 0, 1));
     const double m = std::log(4.0) / 20;
     EXPECT_NEAR(slot(16), std::log(0.25) - m, 1e-6);
     EXPECT_NEAR(slot(17), m, 1e-6);
@@ -176,10 +170,7 @@ TEST_F(Preparation, HugeValuesStayFinite) {
 TEST_F(Preparation, TangentRange) {
     setPoints({{0, 1, 0.2}, {4, 0.5, 0.6}});
     CalcTangenteRange(2);
-    EXPECT_FLOAT_EQ(slot(0), 0);
-    EXPECT_FLOAT_EQ(slot(1), 4.2f);
-    EXPECT_FLOAT_EQ(slot(2), 0);
-    EXPECT_FLOAT_EQ(slot(3), 0.63f);
+    EXPECT_EQ(std::tuple(slot(0), slot(1), slot(2), slot(3)), std::tuple(0, 4.2f, 0, 0.63f));
     app.Achsenbereich[1] = 99;
     CalcTangenteRange(0);
     CalcTangenteRange(6);
