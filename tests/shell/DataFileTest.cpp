@@ -190,31 +190,25 @@ TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
     EXPECT_EQ(app.ExpDaten[1].t, 180.0);
 }
 
-// Replacing, an unknown unit is kept as text with the index of seconds.
-TEST_F(DataFileTest, AppendingAnUnknownUnitIsRefused) {
-    app.sZeiteinheit = "min";
-    setDataSet({punkt(1, 0.5, 0, 0, 0, 0, 0)});
-    writeFile(dir.file("x.VRD"), "k\r\nWochen\r\nh\r\n1\r\n1,1,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    MsgRecorder rec;
-    EXPECT_FALSE(laden(dir.file("x.VRD"), true));
-    EXPECT_EQ(app.nExpPunkte, 1);
-    EXPECT_EQ(app.sZeiteinheit, "min");
-    ASSERT_EQ(rec.count(), 1u);
-    EXPECT_NE(rec.last().text.find("Wochen"), std::string::npos);
+// Appending is refused for a unit the program does not know and beyond 32767
+// points; replacing, an unknown unit is kept as text with the index of seconds.
+TEST_F(DataFileTest, AppendingAnUnknownUnitOrBeyond32767PointsIsRefused) {
+    const std::string p = "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    // file, its bytes, points before, part of the message
+    const std::tuple<const char*, std::string, int, const char*> faelle[] = {
+        {"x.VRD", "k\r\nWochen\r\nh\r\n1\r\n" + p, 1, "Wochen"}, {"drei.VRD", "k\r\ns\r\nh\r\n3\r\n" + p + p + p, 32765, "32767"}};
+    for (const auto& [name, bytes, n, says] : faelle) {
+        app.sZeiteinheit = "min";
+        setDataSet(std::vector<Messpunkt>(static_cast<std::size_t>(n), punkt(1, 0.5, 0, 0, 0, 0, 0)));
+        writeFile(dir.file(name), bytes);
+        MsgRecorder rec;
+        EXPECT_FALSE(laden(dir.file(name), true));
+        EXPECT_EQ(std::tuple(app.nExpPunkte, app.sZeiteinheit), std::tuple(n, "min"));
+        ASSERT_EQ(rec.count(), 1u);
+        EXPECT_NE(rec.last().text.find(says), std::string::npos) << rec.last().text;
+    }
     ASSERT_TRUE(laden(dir.file("x.VRD"), false));
     EXPECT_EQ(std::pair(app.sZeiteinheit, app.iZeitEinheit), std::pair(std::string("Wochen"), Integer{0}));
-}
-
-TEST_F(DataFileTest, AppendingBeyond32767PointsIsRefused) {
-    std::string text = "k\r\ns\r\nh\r\n3\r\n";
-    for (int i = 0; i < 3; ++i) text += "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
-    writeFile(dir.file("drei.VRD"), text);
-    setDataSet(std::vector<Messpunkt>(32765, punkt(1, 1, 0, 0, 0, 0, 0)));
-    MsgRecorder rec;
-    EXPECT_FALSE(laden(dir.file("drei.VRD"), true));
-    EXPECT_EQ(app.nExpPunkte, 32765);
-    ASSERT_EQ(rec.count(), 1u);
-    EXPECT_NE(rec.last().text.find("32767"), std::string::npos);
 }
 
 // Every bad file ends in "Meldung von LoadDataFile" and changes nothing, whether

@@ -50,17 +50,19 @@ TEST_F(ProjectFileTest, WritesExactlyTheHandWrittenFile) {
     EXPECT_EQ(readFile(dir.file("p.VRP")), readFile(VARNOLT_TEST_DATA "/project_expected.VRP"));
 }
 
-TEST_F(ProjectFileTest, ReadsTheHandWrittenFile) {
-    MsgRecorder rec;
-    std::string dat = "vorher";
-    ASSERT_TRUE(projekt(VARNOLT_TEST_DATA "/project_expected.VRP", dat));
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(dat, "messung3.VRD");
-    EXPECT_EQ(app.ProjKommentar, "Projekt für Übung 4, Gruppe B");
-    EXPECT_EQ(app.iModell, 4);
-    EXPECT_EQ(app.k[1], 0.11);
-    EXPECT_EQ(app.k[2], 0.0);
-    EXPECT_EQ(app.k[3], 2.5e-5);
+// The hand-written file, and one with LF alone in Latin-1.
+TEST_F(ProjectFileTest, ReadsTheHandWrittenFileAndLfOnlyLatin1) {
+    writeFile(dir.file("lf.VRP"), "1.2.24\nGr\xfc\xdf" "e aus \xd6sterreich\n\"a.vrd\"\n 12 \n1E-3,2,3\n0\n0\n0\n0\n0,0,0,0\n0\n0\n0,0\nx\nx");
+    // file, data set, comment, model, k
+    const std::tuple<std::string, const char*, const char*, int, std::array<double, 4>> faelle[] = {
+        {VARNOLT_TEST_DATA "/project_expected.VRP", "messung3.VRD", "Projekt für Übung 4, Gruppe B", 4, {0, 0.11, 0, 2.5e-5}},
+        {dir.file("lf.VRP"), "a.vrd", "Grüße aus Österreich", 12, {0, 1e-3, 2, 3}}};
+    for (const auto& [file, datensatz, kommentar, modell, k] : faelle) {
+        MsgRecorder rec;
+        std::string dat = "vorher";
+        ASSERT_TRUE(projekt(file, dat));
+        EXPECT_EQ(std::tuple(rec.count(), dat, app.ProjKommentar, app.iModell, app.k), std::tuple(0u, datensatz, kommentar, modell, k));
+    }
 }
 
 TEST_F(ProjectFileTest, RoundTripInBothLocales) {
@@ -165,16 +167,6 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
     std::string dat;
     EXPECT_FALSE(projekt(dir.file("fehlt.VRP"), dat, true));
     EXPECT_EQ(rec.last().text, "Projektfile hat falsches Format");
-}
-
-TEST_F(ProjectFileTest, LfOnlyAndLatin1AreRead) {
-    writeFile(dir.file("lf.VRP"), "1.2.24\nGr\xfc\xdf" "e aus \xd6sterreich\n\"a.vrd\"\n 12 \n1E-3,2,3\n0\n0\n0\n0\n0,0,0,0\n0\n0\n0,0\nx\nx");
-    std::string dat;
-    ASSERT_TRUE(projekt(dir.file("lf.VRP"), dat));
-    EXPECT_EQ(app.ProjKommentar, "Grüße aus Österreich");
-    EXPECT_EQ(dat, "a.vrd");
-    EXPECT_EQ(app.iModell, 12);
-    EXPECT_EQ(app.k[1], 1e-3);
 }
 
 TEST_F(ProjectFileTest, WriteFailureKeepsTheOldFile) {
