@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <cmath>
 #include <limits>

@@ -1,11 +1,5 @@
 // The coordinate panel, logarithmic axes, number and origin placement, zoom
 // and reset, and the spacing boxes of the chart window, driven as a user does.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include <qcustomplot.h>
 
@@ -13,8 +7,6 @@
 #include "chart/DesignAxisTabs.h"
 #include "chart/DesignPanel.h"
 #include "chart/Grafik.h"
-#include "platform/ChartControl.h"
-#include "platform/NumberField.h"
 #include "shell/Helpers.h"
 
 using namespace vrn;

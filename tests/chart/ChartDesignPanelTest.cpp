@@ -1,18 +1,11 @@
 // The curve, point-set, text and design panels of the chart window: what a
 // user chooses there reaches the chart at once, and a cancelled colour box
 // changes nothing.
-#include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QImage>
-#include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
-#include <QTest>
 #include <QToolButton>
 
 #include <cmath>
@@ -27,9 +20,7 @@
 #include "chart/PanelWidgets.h"
 #include "chart/PointPanel.h"
 #include "chart/TextPanel.h"
-#include "platform/ChartControl.h"
 #include "platform/CommonDialogs.h"
-#include "platform/NumberField.h"
 #include "platform/UpDown.h"
 
 using namespace vrn;

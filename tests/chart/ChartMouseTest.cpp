@@ -1,14 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <QTabWidget>
-#include <QTest>
 
 #include <qcustomplot.h>
 
 #include "ChartWindowSupport.h"
 #include "chart/CurvePanel.h"
 #include "chart/PointPanel.h"
-#include "platform/ChartControl.h"
 
 using namespace vrn;
 

@@ -1,24 +1,14 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QTest>
 #include <QTimer>
 
 #include "ChartWindowSupport.h"
 #include "base/NumberText.h"
 #include "chart/CurvePanel.h"
 #include "chart/PointPanel.h"
-#include "platform/ChartControl.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "platform/PrinterOutput.h"
 
@@ -27,7 +17,6 @@ using namespace vrn;
 namespace {
 
 constexpr const char* kGruenImPdf = "0 0.501960813 0 SCN";  // stroke colour RGB(0, 128, 0)
-
 
 // A folder this process cannot write into (root may write anywhere but /proc).
 QString gesperrterOrdner(const QString& base) {

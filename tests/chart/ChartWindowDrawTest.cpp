@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include <cmath>
 
 #include "ChartWindowSupport.h"
@@ -11,7 +5,6 @@
 #include "chart/Grafik.h"
 #include "chart/PointPanel.h"
 #include "engine/Simulation.h"
-#include "platform/ChartControl.h"
 
 using namespace vrn;
 using vrn::test::ChartWindowTest;

@@ -1,15 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
 #include <QMdiArea>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTest>
 
 #include <cmath>
 
@@ -18,7 +9,6 @@
 #include "chart/CurveSlots.h"
 #include "chart/Grafik.h"
 #include "chart/PointPanel.h"
-#include "platform/ChartControl.h"
 #include "platform/Twips.h"
 #include "shell/frmPhantom.h"
 

@@ -2,14 +2,8 @@
 // a model simulated by the engine and opened through the chart request.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "chart/frmGraph2D.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
-
 
 namespace vrn::test {
 

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <functional>
 
 #include "ChartTestSupport.h"
 #include "chart/CurveCopy.h"

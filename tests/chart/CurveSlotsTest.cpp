@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "ChartTestSupport.h"
 #include "chart/CurveSlots.h"
 

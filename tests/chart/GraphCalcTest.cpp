@@ -1,14 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
 #include <cmath>
 
 #include "ChartWindowSupport.h"
 #include "chart/frmGraphCalc.h"
-#include "platform/NumberField.h"
 #include "base/NumberText.h"
 
 using namespace vrn;

@@ -1,14 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include "ChartWindowSupport.h"
 #include "chart/CurvePanel.h"
 #include "chart/PointPanel.h"
-#include "platform/ChartControl.h"
 
 using namespace vrn;
 using vrn::test::ChartWindowTest;

@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-
 #include "ChartTestSupport.h"
 #include "chart/Grafik.h"
 #include "chart/MeasuredPoints.h"

@@ -1,11 +1,6 @@
 #include "data/DataWindowSupport.h"
 
-#include <QApplication>
-#include <QTest>
-
 #include <cmath>
-
-#include "platform/Forms.h"
 
 namespace vrn::test {
 

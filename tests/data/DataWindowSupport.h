@@ -2,11 +2,6 @@
 // data-set editor, the calculator and the tangent window.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 namespace vrn::test {

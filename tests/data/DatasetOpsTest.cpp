@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "base/TimeUnitTexts.h"
 #include "data/DatasetOps.h"
 #include "support/TestSupport.h"

@@ -1,20 +1,12 @@
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include "chart/frmGraph2D.h"
 #include "data/DataWindowSupport.h"
 #include "data/frmDatedit.h"
 #include "engine/frmKinModel.h"
-#include "platform/ChartControl.h"
 #include "platform/DataGrid.h"
-#include "platform/NumberField.h"
 
 using namespace vrn;
 

@@ -1,19 +1,11 @@
 // The fitting window driven as a user would: opened from the main menu,
 // typing, sliders, "fixiert", "Zeichne Kurve", "Auto-   Fitting", refusals,
 // the limit warning, the results in the window and in the chart's footer.
-#include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QGroupBox>
 #include <QMenu>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QTest>
 
 #include <cmath>
 
@@ -29,11 +21,8 @@
 #include "engine/ModelChoice.h"
 #include "engine/Simulation.h"
 #include "engine/frmKinModel.h"
-#include "platform/ChartControl.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/DataPreparation.h"
-#include "app/MDIVRN.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
 

@@ -1,26 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QFile>
-#include <QTest>
 #include <QTimer>
 
 #include "chart/CurvePanel.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmManuInput.h"
 #include "engine/frmKinModel.h"
-#include "platform/ChartControl.h"
 #include "platform/DataGrid.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

@@ -1,7 +1,4 @@
-#include <QLabel>
-#include <QPushButton>
 #include <QSlider>
-#include <QTest>
 
 #include <cmath>
 
@@ -11,8 +8,6 @@
 #include "data/frmArrheniusRechner.h"
 #include "data/frmCalcTangente.h"
 #include "engine/InitialConcentrations.h"
-#include "platform/ChartControl.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/DataPreparation.h"
 

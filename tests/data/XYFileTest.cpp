@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "data/XYFile.h"
 #include "data/XYFileDialogs.h"
 #include "data/XYList.h"

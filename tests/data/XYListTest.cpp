@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "data/XYFile.h"
 #include "data/XYList.h"
 #include "data/XYOperations.h"

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QRegularExpression>
 

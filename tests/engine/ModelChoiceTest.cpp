@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <set>
-#include <string>
 
 #include "engine/ModelChoice.h"
 #include "engine/Simulation.h"

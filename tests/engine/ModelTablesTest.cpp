@@ -1,5 +1,4 @@
 // Stoichiometric matrix, time units and start concentrations of the data set.
-#include <gtest/gtest.h>
 
 #include "engine/InitialConcentrations.h"
 #include "engine/RateLaws.h"

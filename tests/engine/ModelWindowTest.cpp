@@ -1,24 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QFile>
 #include <QFontInfo>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include "chart/frmGraph2D.h"
 #include "engine/frmKinModel.h"
-#include "platform/ChartControl.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "engine/frmSimTabelle.h"
 #include "engine/frmmatrix.h"
-#include "platform/NumberField.h"
 #include "platform/PrinterOutput.h"
 #include "support/GuiTestSupport.h"
 

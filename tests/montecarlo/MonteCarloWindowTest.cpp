@@ -1,18 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QMimeData>
-
-#include <functional>
 
 #include "engine/frmKinModel.h"
 #include "montecarlo/MCTeilchenfeld.h"
 #include "montecarlo/frmMonteCarlo.h"
-#include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
 #include "platform/CommonDialogs.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

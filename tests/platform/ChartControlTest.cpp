@@ -1,15 +1,12 @@
 // The chart component drawn offscreen: holes, batches, labels, spacings,
 // hit test, zoom, outputs, templates and a demonstration chart.
-#include <gtest/gtest.h>
 
-#include <QClipboard>
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QSvgRenderer>
-#include <QTest>
 #include <QXmlStreamReader>
 
 #include <QDir>
@@ -20,7 +17,6 @@
 
 #include <sys/resource.h>
 
-#include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
 #include "platform/ChartTicker.h"
 #include "support/GuiTestSupport.h"

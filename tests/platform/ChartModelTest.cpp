@@ -1,12 +1,9 @@
 // The chart's model without drawing: code tables, spacings, origins and the
 // template format written and read back.
-#include <gtest/gtest.h>
 
 #include "platform/ChartModel.h"
 
 #include <cmath>
-#include <filesystem>
-#include <functional>
 #include <limits>
 
 #include "platform/ChartScale.h"

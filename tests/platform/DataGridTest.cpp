@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
-
 #include "platform/DataGrid.h"
 #include "support/GuiTestSupport.h"
 

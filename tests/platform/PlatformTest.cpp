@@ -1,17 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QMdiArea>
-#include <QTest>
 #include <QVBoxLayout>
 
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/Helpers.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

@@ -1,11 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-
 #include <cmath>
-#include <functional>
 
 #include "reactors/frmBatch.h"
 #include "reactors/frmRKconti.h"

@@ -1,12 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 #include <filesystem>
 
@@ -14,7 +6,6 @@
 #include "reactors/Protocol.h"
 #include "reactors/frmProtokoll.h"
 #include "shell/CalcForm.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

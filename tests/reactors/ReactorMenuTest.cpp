@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-
 #include "engine/frmPrepareTimeDiagram.h"
 #include "reactors/frmBatch.h"
 #include "reactors/frmProtokoll.h"

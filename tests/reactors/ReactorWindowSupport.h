@@ -4,21 +4,12 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
-#include <memory>
 
 #include "base/NumberText.h"
 #include "engine/frmKinModel.h"
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
 #include "platform/Twips.h"
 #include "reactors/ReactorDrawings.h"
 #include "reactors/ReactorPicture.h"
-#include "shell/AppState.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 namespace vrn::test {
@@ -43,7 +34,6 @@ protected:
         EXPECT_NE(w, nullptr);
         return *w;
     }
-
 
     // The colour shown at a point of the picture given in twips.
     static QColor colourAt(ReactorPicture* pic, const QRect& area, int x, int y) {

@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
 #include <QTimer>
 
 #include "reactors/frmProtokoll.h"

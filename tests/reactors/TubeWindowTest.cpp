@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-
-
 #include "reactors/frmRohrreaktor.h"
 #include "reactors/ReactorWindowSupport.h"
 

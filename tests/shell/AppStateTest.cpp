@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "support/TestSupport.h"
 
 using namespace vrn;

@@ -1,19 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
-#include <QCheckBox>
-#include <QLabel>
-#include <QRadioButton>
 
 #include "chart/frmGraph2D.h"
-#include "platform/ChartControl.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
 #include "shell/DataPreparation.h"
-#include "app/MDIVRN.h"
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"
 #include "shell/frmTip.h"

@@ -1,21 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStorageInfo>
-#include <QTest>
 #include <QTimer>
 #include <QToolButton>
-
-#include <functional>
 
 #include "platform/Paths.h"
 #include "shell/FileDialogsQt.h"

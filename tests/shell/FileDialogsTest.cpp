@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 #include "support/TestSupport.h"
 
 using namespace vrn;

@@ -1,9 +1,7 @@
 // What reading a data-set file costs in memory, and that a lack of memory is
 // refused with a message. This program counts every allocation of its own.
-#include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <new>
 #include <tuple>
 

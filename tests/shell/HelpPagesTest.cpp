@@ -1,27 +1,21 @@
 // The help pages as the program reaches them: a titled page behind every help
 // context that a menu or window passes, links that stay inside the folder, an
 // index that links every page, F1 in the menus and the viewer's history.
-#include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QMenu>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
-
 
 #include "chart/ChartWindowTables.h"
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
-#include "app/MDIVRN.h"
 #include "app/MainMenus.h"
 #include "support/GuiTestSupport.h"
 

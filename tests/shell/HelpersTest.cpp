@@ -1,8 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <tuple>
-
-#include <filesystem>
 
 #include "shell/Helpers.h"
 #include "support/TestSupport.h"

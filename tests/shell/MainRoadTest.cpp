@@ -1,19 +1,9 @@
 // The program's main road, walked as a user would: start, choose a model,
 // enter values, draw its curves.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include "chart/frmGraph2D.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
-#include "platform/ChartControl.h"
-#include "platform/NumberField.h"
-#include "app/MDIVRN.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
 

@@ -1,19 +1,11 @@
 // The main window: start-up, menu tree, toolbar, hint panel and popups.
-#include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QDate>
-#include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <QToolBar>
 
 #include "engine/frmKinModel.h"
-#include "app/MDIVRN.h"
 #include "shell/frmPhantom.h"
 #include "support/GuiTestSupport.h"
 

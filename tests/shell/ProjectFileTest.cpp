@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <limits>
 
 #include "shell/ProjectFile.h"

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 #include "shell/ProtName.h"
 #include "support/TestSupport.h"
 

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <vector>
 
 #include "SampleData.h"
 #include "engine/InitialConcentrations.h"

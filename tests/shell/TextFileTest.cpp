@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <limits>
 
 #include <sys/stat.h>

@@ -1,18 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <QCheckBox>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QSlider>
-#include <QTest>
 #include <QToolButton>
 
 #include "platform/CommonDialogs.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "platform/UpDown.h"
-#include "app/MDIVRN.h"
 #include "shell/frmOption.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-
 #include "shell/CalcForm.h"
 #include "shell/Helpers.h"
 #include "support/GuiTestSupport.h"

@@ -2,14 +2,10 @@
 // and on a 1366 x 768 screen: every control inside its window with its caption
 // whole, and the window inside the main window's area. The pictures are kept
 // for looking at.
-#include <gtest/gtest.h>
 
 #include <QMdiArea>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include <cmath>
-#include <functional>
 
 #include "chart/ToolFrame.h"
 #include "chart/frmGraph2D.h"
@@ -17,17 +13,14 @@
 #include "data/frmDatedit.h"
 #include "data/frmFitting.h"
 #include "engine/frmPrepareTimeDiagram.h"
-#include "platform/ChartControl.h"
 #include "shell/DataPreparation.h"
 #include "engine/frmKinModel.h"
 #include "montecarlo/frmMonteCarlo.h"
 #include "platform/DataGrid.h"
-#include "platform/NumberField.h"
 #include "reactors/frmBatch.h"
 #include "reactors/frmProtokoll.h"
 #include "reactors/frmRKconti.h"
 #include "reactors/frmRohrreaktor.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

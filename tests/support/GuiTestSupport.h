@@ -1,18 +1,32 @@
 // Helpers of the GUI tests: a clean application state with a temporary
 // program folder, the locale for a test, and rendering a widget to PNG.
+// It brings the Qt test and widget headers and the program's headers that
+// every GUI test uses.
 #pragma once
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 #include <memory>
 #include <ostream>
 
+#include "app/MDIVRN.h"
 #include "chart/ChartHooks.h"
 #include "platform/ChartControl.h"
+#include "platform/Forms.h"
+#include "platform/NumberField.h"
 #include "support/TestSupport.h"
 
 class QAbstractButton;
@@ -20,16 +34,11 @@ class QByteArray;
 class QColor;
 class QImage;
 class QAction;
-class QLineEdit;
 class QMenuBar;
 class QWidget;
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
-namespace vrn {
-class MDIVRN;
-}
 
 namespace vrn::test {
 
