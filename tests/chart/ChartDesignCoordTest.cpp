@@ -44,8 +44,7 @@ void ziehe(ChartControl& c, double xa, double ya, double xb, double yb) {
 }  // namespace
 
 TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     const Diagramm alt = app.tDiagramm;
     const AchsenSpeicher altGespeichert = app.Achsenbereich;
     w.clickMenu("mnuCoord");
@@ -105,8 +104,7 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
 }
 
 TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     AxisTabs& a = *w.designPanel->achsen;
     w.openDesignTab(10);
     vrn::test::MsgRecorder msgs;
@@ -150,8 +148,7 @@ TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
 
 TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOriginsAtTheMinimum) {
     vrn::test::LocaleGuard de{QLocale(QLocale::German, QLocale::Germany)};
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     AxisTabs& a = *w.designPanel->achsen;
     koordinaten(w, ".5", "20", "-.25", ".1");
     w.openDesignTab(8);
@@ -199,8 +196,7 @@ TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOrigin
 }
 
 TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
     EXPECT_EQ(uiHooks().getMousePointer(), kCrossPointer);
     ziehe(c, 5, 0.08, 10, 0.02);
@@ -220,8 +216,7 @@ TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
 }
 
 TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     AxisTabs& a = *w.designPanel->achsen;
     w.openDesignTab(6);
     a.optScaling[1]->click();

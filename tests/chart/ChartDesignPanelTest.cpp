@@ -61,8 +61,7 @@ void waehle(QComboBox* box, int i) {
 TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
     abfall(5, 5, 0, true);
     app.gMitMesspunkten = true;
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     w.clickMenu("mnuDesign");
     ASSERT_TRUE(w.menuItem("mnuKurvenDesign")->isEnabled());
     w.menuItem("mnuKurvenDesign")->trigger();
@@ -93,8 +92,7 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
 TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing) {
     abfall(5, 5);
     app.gMitMesspunkten = true;
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(4, 0.1, 0.15, 0.5, 0, 30);
     w.openCurvePanelAt(2);
     EXPECT_EQ(w.kurvenPanel->tabKurven->currentIndex(), 1);
     mitFarbe(kRot, [&] { QTest::mouseClick(w.kurvenPanel->cmdKurvenFarbe[2], Qt::LeftButton); });
@@ -125,8 +123,7 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
 }
 
 TEST_F(ChartWindowTest, ColourPresetsSetTheirColoursAndMakeTheLegendTransparent) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     ColourTab& f = *w.designPanel->farben;
     LayoutTabs& l = *w.designPanel->layout;
     EXPECT_EQ(c.legendBackColour(), RGB(255, 255, 255));  // opaque at the start
@@ -155,8 +152,7 @@ TEST_F(ChartWindowTest, ColourPresetsSetTheirColoursAndMakeTheLegendTransparent)
 }
 
 TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     LayoutTabs& l = *w.designPanel->layout;
     LegendLabelTabs& g = *w.designPanel->legende;
     EXPECT_EQ(c.gridPattern(ChartAxis::X), 4);  // a complete dotted grid at the start
@@ -201,8 +197,7 @@ TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
 }
 
 TEST_F(ChartWindowTest, ChartAreaKeepsItsFarEdgesAndTheLegendFollowsItsWidth) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     LayoutTabs& l = *w.designPanel->layout;
     w.openDesignTab(5);
     l.scrHLChartArea->setValue(20);
@@ -221,8 +216,7 @@ TEST_F(ChartWindowTest, ChartAreaKeepsItsFarEdgesAndTheLegendFollowsItsWidth) {
 TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
     abfall(5, 5);
     app.gMitMesspunkten = true;
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     ASSERT_EQ(c.pointCount(1, 5), 0);
     w.kurvenPanel->txtLegendCurves[5]->setText("leer");
     w.punktePanel->txtLegendPoints[3]->setText("leer");
@@ -252,8 +246,7 @@ TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
 }
 
 TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     TextPanel& t = *w.textPanel;
     c.setText(ChartTextBlock::Header, "Kopf  ");
     w.clickMenu("mnuTextDesign(1)");
@@ -305,8 +298,7 @@ TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
 }
 
 TEST_F(ChartWindowTest, HalfLifeMarkStaysVisibleOnALogarithmicAxis) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     const Colour gruen = RGB(0, 200, 0);
     app.gFarbVorwahl = gruen;
     w.clickMenu("mnuCoord");
@@ -342,8 +334,7 @@ TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
 }
 
 TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThem) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(4, 0.1, 0.15, 0.5, 0, 30);
     LegendLabelTabs& g = *w.designPanel->legende;
     std::optional<QFont> schrift;
     const FontChooser altSchrift = setFontChooser([&schrift](const QFont&) { return schrift; });
@@ -398,8 +389,7 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
 }
 
 TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheirPage) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     mitFarbe(RGB(0, 160, 0), [&] { QTest::mouseClick(w.cmdFarbVorwahl, Qt::LeftButton); });
     EXPECT_EQ(app.gFarbVorwahl, RGB(0, 160, 0));
     EXPECT_EQ(c.style(1, 1).lineColour, kBlau);  // what is drawn stays

@@ -207,8 +207,7 @@ TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     vrn::test::processEvents();
 
     app.gMitMesspunkten = false;
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 40);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 40);
     w.frame()->resize(620, 460);  // loaded into a smaller window
     vrn::test::processEvents();
     vrn::test::MsgRecorder msgs;

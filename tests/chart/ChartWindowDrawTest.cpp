@@ -14,8 +14,7 @@ using vrn::test::ChartWindowTest;
 TEST_F(ChartWindowTest, ModelFourDrawsThreeLabelledCurvesEqualToTheSimulation) {
     for (bool rate : {false, true}) {
         SCOPED_TRACE(rate);
-        frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30, rate);
-        const ChartControl& c = *w.Chart2D1;
+        auto [w, c] = diagramm(4, 0.1, 0.15, 0.5, 0, 30, rate);
         EXPECT_EQ(app.gnKurven, 3);
         EXPECT_EQ(app.gnKurvenOffen, 0);
         const char* namen[3] = {"c(A) ", "c(B) ", "c(P) "};
@@ -86,8 +85,7 @@ TEST_F(ChartWindowTest, TwentyFifthCurveIsRefusedAndNothingIsDrawn) {
 }
 
 TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(4, 0.1, 0.15, 0.5, 0, 30);
     w.clickMenu("mnuDelete");
     EXPECT_TRUE(w.menuItem("mnuSubDelKurv(2)")->isEnabled());
     EXPECT_FALSE(w.menuItem("mnuSubDelKurv(4)")->isEnabled());
@@ -115,8 +113,7 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
 TEST_F(ChartWindowTest, AllesEmptiesTheChart) {
     abfall(5, 5);
     app.gMitMesspunkten = true;
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     ASSERT_EQ(c.pointCount(2, 1), 5);
     w.menuItem("mnuHalbA")->trigger();
     ASSERT_EQ(c.pointCount(1, 26), 3);

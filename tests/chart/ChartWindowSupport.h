@@ -14,6 +14,12 @@ protected:
     // Simulates model m from c0 (A, B) with k1, k2 over 0..tEnd and opens
     // the chart of its concentrations (rate = false) or rates (rate = true).
     frmGraph2D& simulationsDiagramm(int m, double cA, double cB, double k1, double k2, Single tEnd, bool rate = false);
+    // The same chart window with its chart control.
+    std::pair<frmGraph2D&, ChartControl&> diagramm(int m, double cA, double cB, double k1, double k2, Single tEnd,
+                                                   bool rate = false) {
+        frmGraph2D& w = simulationsDiagramm(m, cA, cB, k1, k2, tEnd, rate);
+        return {w, *w.Chart2D1};
+    }
     // Opens the chart of diagram kind `kind` for the data set in ExpDaten
     // (analysed, ranges computed) through the chart request.
     frmGraph2D& datenDiagramm(int kind);

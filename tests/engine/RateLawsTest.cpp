@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "engine/RateLaws.h"
 #include "shell/AppState.h"
 
