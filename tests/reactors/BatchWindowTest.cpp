@@ -63,10 +63,7 @@ TEST_F(BatchWindow, CheckListsRefuseBadInput) {
     for (const auto& [option, field, text, message] : rows) {
         SCOPED_TRACE(text);
         clickButton(b.optInpSelect[option]);
-        typeInto(b.Inp[0], "1");
-        typeInto(b.Inp[10], "0.15");
-        typeInto(b.Inp[13], "0.5");
-        typeInto(b.Inp[14], "5");
+        tippe(b, {{0, "1"}, {10, "0.15"}, {13, "0.5"}, {14, "5"}});
         typeInto(b.Inp[field], text);
         rec.clear();
         clickButton(b.cmdCalc);
@@ -98,9 +95,7 @@ TEST_F(BatchWindow, CheckListsRefuseBadInput) {
     // Model 4 needs more B than the conversion consumes (U·c(A)(0) = c(B)(0) is refused).
     chooseModel(4);
     clickButton(b.optInpSelect[1]);
-    typeInto(b.Inp[0], "1");
-    typeInto(b.Inp[1], "0.5");
-    typeInto(b.Inp[13], "0.5");
+    tippe(b, {{0, "1"}, {1, "0.5"}, {13, "0.5"}});
     clickButton(b.cmdCalc);
     EXPECT_EQ(rec.last().text, "Für den gewünschten Umsatz muss die Vorgabe-Konzentration von B >  .5 sein.\r\n");
     EXPECT_EQ(rec.last().title, "keine Ausführung möglich");
@@ -134,8 +129,7 @@ TEST_F(BatchWindow, HugeValuesAreComputedOrRefusedByTheEngine) {
 TEST_F(BatchWindow, EquilibriumLimitInTheCommaLocale) {
     test::LocaleGuard guard(QLocale(QLocale::German, QLocale::Germany));
     frmBatch& b = open<frmBatch>("mnuBatchR", 8);
-    typeInto(b.Inp[10], "0,5");
-    typeInto(b.Inp[11], "0.5");
+    tippe(b, {{10, "0,5"}, {11, "0.5"}});
     EXPECT_EQ(b.Inp[10]->text(), "0.5");  // a typed comma becomes a point
     typeInto(b.Inp[3], "0");
     clickButton(b.optInpSelect[1]);
@@ -196,9 +190,7 @@ TEST_F(BatchWindow, ATypedTimeSurvivesASwitchToTheModelWindowAndBack) {
 TEST_F(BatchWindow, UnreachableConversionSaysSo) {
     frmBatch& b = open<frmBatch>("mnuBatchR", 10);
     clickButton(b.optInpSelect[1]);
-    const std::pair<std::size_t, const char*> typed[] = {{0, "0.01"}, {1, "1"},    {10, "0.15"},
-                                                         {11, "0.1"}, {12, "0.2"}, {13, "0.5"}};
-    for (const auto& [field, text] : typed) typeInto(b.Inp[field], text);
+    tippe(b, {{0, "0.01"}, {1, "1"}, {10, "0.15"}, {11, "0.1"}, {12, "0.2"}, {13, "0.5"}});
     rec.clear();
     clickButton(b.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);

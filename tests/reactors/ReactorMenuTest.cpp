@@ -64,8 +64,7 @@ TEST_F(ReactorMenu, TwoTankResultsAndOneBatchResultInTheProtocol) {
     frmRKconti& t = open<frmRKconti>("mnuKontRK", 2);
     EXPECT_EQ(t.Inp[1]->text(), " 1");
     clickButton(t.optCalcConti[2]);
-    typeInto(t.Inp[14], "1");
-    typeInto(t.Inp[15], "0.2");
+    tippe(t, {{14, "1"}, {15, "0.2"}});
     clickButton(t.cmdCalc);
     clickButton(t.cmdProtocol);
     frmProtokoll* p = Forms::loaded<frmProtokoll>();

@@ -35,6 +35,11 @@ protected:
         return *w;
     }
 
+    // Types each text into its field, as a user does.
+    static void tippe(ReactorForm& r, std::initializer_list<std::pair<std::size_t, const char*>> felder) {
+        for (auto [feld, text] : felder) typeInto(r.Inp[feld], text);
+    }
+
     // The colour shown at a point of the picture given in twips.
     static QColor colourAt(ReactorPicture* pic, const QRect& area, int x, int y) {
         const QImage img = pic->shown();

@@ -12,8 +12,7 @@ protected:
     frmRKconti& firstOrder() {
         frmRKconti& r = open<frmRKconti>("mnuKontRK", 2);
         clickButton(r.optCalcConti[2]);
-        typeInto(r.Inp[14], "1");
-        typeInto(r.Inp[15], "0.2");
+        tippe(r, {{14, "1"}, {15, "0.2"}});
         return r;
     }
     QColor liquid(frmRKconti& r) { return colourAt(r.picReaktor, kKesselBild, 400, 3100); }
@@ -56,7 +55,7 @@ TEST_F(TankWindow, RefusalsAndFailures) {
     // A first calculation that fails (K = 4 in A + B <=> 2P) still enables "Protokollieren".
     frmRKconti& r = open<frmRKconti>("mnuKontRK", 12);
     clickButton(r.optCalcConti[2]);
-    for (auto [field, text] : {std::pair{10, "0.4"}, {11, "0.1"}, {14, "1"}, {15, "1"}}) typeInto(r.Inp[field], text);
+    tippe(r, {{10, "0.4"}, {11, "0.1"}, {14, "1"}, {15, "1"}});
     clickButton(r.cmdCalc);
     EXPECT_EQ(std::tuple(rec.last().text, r.cmdProtocol->isEnabled(), r.cmdShowKsi->isEnabled()),
               std::tuple("Berechnungsfehler aufgetreten.", true, false));
@@ -98,9 +97,7 @@ TEST_F(TankWindow, RefusalsAndFailures) {
     // Model 17 is not checked for c(B)(0): what follows is the engine's.
     chooseModel(17);
     clickButton(r.optCalcConti[2]);
-    typeInto(r.Inp[1], "0");
-    typeInto(r.Inp[14], "1");
-    typeInto(r.Inp[15], "1");
+    tippe(r, {{1, "0"}, {14, "1"}, {15, "1"}});
     rec.clear();
     clickButton(r.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);
@@ -110,18 +107,14 @@ TEST_F(TankWindow, RefusalsAndFailures) {
 // Fields of an earlier model stay typed but hidden; the protocol takes only those of the model shown.
 TEST_F(TankWindow, ProtocolTakesOnlyTheFieldsOfTheModelShown) {
     frmRKconti& r = open<frmRKconti>("mnuKontRK", 7);  // A + B => C; A + C => P: B and k2 shown
-    typeInto(r.Inp[1], "0.5");
-    typeInto(r.Inp[11], "0.05");
+    tippe(r, {{1, "0.5"}, {11, "0.05"}});
     chooseModel(2);
     for (std::size_t verborgen : {1u, 11u}) {  // B and k2: hidden, not empty
         ASSERT_FALSE(r.Inp[verborgen]->isVisible());
         ASSERT_NE(Val(r.Inp[verborgen]->text().toStdString()), 0) << verborgen;
     }
     clickButton(r.optCalcConti[2]);
-    typeInto(r.Inp[0], "1");
-    typeInto(r.Inp[10], "0.15");
-    typeInto(r.Inp[14], "1");
-    typeInto(r.Inp[15], "0.2");
+    tippe(r, {{0, "1"}, {10, "0.15"}, {14, "1"}, {15, "0.2"}});
     clickButton(r.cmdCalc);
     ASSERT_EQ(r.Inp[16]->text(), " 5");
     clickButton(r.cmdProtocol);
@@ -169,8 +162,7 @@ TEST_F(TankWindow, StirrerRunsUntilTheUserChangesSomething) {
     EXPECT_FALSE(r.Timer1->isActive());
     EXPECT_EQ(liquid(r), QColor(255, 255, 0));
     // So does activation, and a refused calculation.
-    typeInto(r.Inp[14], "1");
-    typeInto(r.Inp[15], "0.2");
+    tippe(r, {{14, "1"}, {15, "0.2"}});
     clickButton(r.cmdCalc);
     Forms::get<frmKinModel>().SetFocus();
     r.SetFocus();
@@ -203,8 +195,7 @@ TEST_F(TankWindow, EnterWrapsFromTheLastFieldToTheFirstShown) {
 TEST_F(TankWindow, NothingShownBelongsToAnOlderResult) {
     frmRKconti& r = open<frmRKconti>("mnuKontRK", 2);
     clickButton(r.optCalcConti[3]);
-    typeInto(r.Inp[14], "1");
-    typeInto(r.Inp[16], "5");
+    tippe(r, {{14, "1"}, {16, "5"}});
     clickButton(r.cmdCalc);
     clickButton(r.cmdShowKsi);
     EXPECT_EQ(r.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .4285714");

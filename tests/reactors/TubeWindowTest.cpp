@@ -14,8 +14,7 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
               std::tuple("Rohr-Reaktor, volumenbeständige Reaktion", " 1", " 5", QColor(255, 255, 0)));
 
     clickButton(r.optInpSelect[1]);
-    typeInto(r.Inp[15], "2");
-    typeInto(r.Inp[16], "0.5");
+    tippe(r, {{15, "2"}, {16, "0.5"}});
     clickButton(r.cmdCalc);
     // c(A) = exp(−0.6)
     EXPECT_EQ(std::tuple(r.Inp[14]->text(), r.Inp[5]->text(), outlet(r)), std::tuple(" 4", " .5488116", QColor(140, 255, 115)));
@@ -72,9 +71,7 @@ TEST_F(TubeWindow, TheLengthIsInMetresWhateverTheTimeUnit) {
 TEST_F(TubeWindow, RefusalsComeInOneBox) {
     frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 8);
     clickButton(r.optInpSelect[1]);
-    typeInto(r.Inp[16], "0");
-    typeInto(r.Inp[15], "abc");
-    typeInto(r.Inp[11], "0");
+    tippe(r, {{16, "0"}, {15, "abc"}, {11, "0"}});
     clickButton(r.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().text,
@@ -92,10 +89,7 @@ TEST_F(TubeWindow, RefusalsComeInOneBox) {
 
 TEST_F(TubeWindow, TooLittleBInModel7) {
     frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 7);
-    typeInto(r.Inp[0], "1");
-    typeInto(r.Inp[1], "0.2");
-    typeInto(r.Inp[10], "0.15");
-    typeInto(r.Inp[11], "0.05");
+    tippe(r, {{0, "1"}, {1, "0.2"}, {10, "0.15"}, {11, "0.05"}});
     // B runs out before A reaches the conversion (at most 2·c(B)(0)): the
     // search says so and empties the results.
     clickButton(r.optInpSelect[2]);
@@ -115,8 +109,7 @@ TEST_F(TubeWindow, TooLittleBInModel7) {
                                              "fehlerhaftes Ergebnis", MsgIcon::Critical));
         return MsgAnswer::OK;
     });
-    typeInto(r.Inp[1], "0.6");
-    typeInto(r.Inp[10], "200");
+    tippe(r, {{1, "0.6"}, {10, "200"}});
     clickButton(r.optInpSelect[0]);
     typeInto(r.Inp[14], "200");
     clickButton(r.cmdCalc);
