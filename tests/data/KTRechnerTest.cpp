@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "base/Types.h"
 #include "data/KTRechner.h"
 
 using namespace vrn;

@@ -1,4 +1,3 @@
-#include <QSlider>
 
 #include <cmath>
 

@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPrinter>

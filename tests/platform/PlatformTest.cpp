@@ -3,7 +3,6 @@
 #include <QVBoxLayout>
 
 #include "platform/Paths.h"
-#include "shell/Helpers.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;

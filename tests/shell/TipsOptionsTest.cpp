@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QSlider>
 #include <QToolButton>
 
 #include "platform/CommonDialogs.h"
