@@ -1,6 +1,4 @@
 #include <clocale>
-#include <cmath>
-#include <limits>
 
 #include "base/NumKeyFilter.h"
 #include "base/NumberText.h"

@@ -8,7 +8,6 @@
 #include <QTabBar>
 #include <QToolButton>
 
-#include <cmath>
 #include <optional>
 
 #include "ChartWindowSupport.h"

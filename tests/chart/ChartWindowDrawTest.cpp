@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "ChartWindowSupport.h"
 #include "chart/CurvePanel.h"
 #include "chart/Grafik.h"

@@ -2,8 +2,6 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
-#include <cmath>
-
 #include "ChartWindowSupport.h"
 #include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"

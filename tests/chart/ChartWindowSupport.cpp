@@ -1,7 +1,5 @@
 #include "ChartWindowSupport.h"
 
-#include <cmath>
-
 #include "chart/Grafik.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/Simulation.h"

@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "ChartTestSupport.h"
 #include "chart/CurveCopy.h"
 #include "chart/HalfLifeMark.h"

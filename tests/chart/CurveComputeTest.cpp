@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "ChartTestSupport.h"
 #include "chart/CurveCompute.h"
 #include "chart/CurveSlots.h"

@@ -1,6 +1,3 @@
-#include <cmath>
-#include <tuple>
-
 #include "ChartTestSupport.h"
 #include "chart/CurveCompute.h"
 #include "chart/Evaluation.h"

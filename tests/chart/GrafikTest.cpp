@@ -1,5 +1,3 @@
-#include <tuple>
-
 #include "ChartTestSupport.h"
 #include "chart/Grafik.h"
 

@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "ChartWindowSupport.h"
 #include "chart/frmGraphCalc.h"
 #include "base/NumberText.h"

@@ -1,7 +1,5 @@
 #include "data/DataWindowSupport.h"
 
-#include <cmath>
-
 namespace vrn::test {
 
 void DataWindows::ersteOrdnung(int n) {

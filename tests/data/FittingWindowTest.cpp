@@ -7,8 +7,6 @@
 #include <QRegularExpression>
 #include <QSlider>
 
-#include <cmath>
-
 #include "base/NumberText.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"

@@ -1,6 +1,3 @@
-
-#include <cmath>
-
 #include "base/NumberText.h"
 #include "chart/frmGraph2D.h"
 #include "data/DataWindowSupport.h"

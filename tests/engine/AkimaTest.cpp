@@ -1,6 +1,3 @@
-#include <cmath>
-#include <tuple>
-
 #include "engine/Akima.h"
 #include "support/TestSupport.h"
 

@@ -1,6 +1,3 @@
-#include <cmath>
-#include <tuple>
-
 #include "EngineTestSupport.h"
 #include "engine/ConcentrationAtTime.h"
 #include "engine/Simulation.h"

@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "engine/ClosedForms.h"
 #include "engine/HalfLife.h"
 #include "support/TestSupport.h"

@@ -12,8 +12,6 @@
 #include <QDir>
 
 #include <csignal>
-#include <cmath>
-#include <tuple>
 
 #include <sys/resource.h>
 

@@ -3,9 +3,6 @@
 
 #include "platform/ChartModel.h"
 
-#include <cmath>
-#include <limits>
-
 #include "platform/ChartScale.h"
 #include "platform/ChartTemplate.h"
 #include "support/TestSupport.h"

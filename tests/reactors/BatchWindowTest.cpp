@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "reactors/frmBatch.h"
 #include "reactors/frmRKconti.h"
 #include "reactors/frmRohrreaktor.h"

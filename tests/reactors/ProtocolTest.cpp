@@ -1,5 +1,3 @@
-#include <limits>
-
 #include "reactors/Protocol.h"
 #include "ReactorTestSupport.h"
 #include "support/TestSupport.h"

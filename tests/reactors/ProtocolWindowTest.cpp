@@ -1,6 +1,3 @@
-
-#include <filesystem>
-
 #include "platform/Paths.h"
 #include "reactors/Protocol.h"
 #include "reactors/frmProtokoll.h"

@@ -1,6 +1,3 @@
-#include <cmath>
-#include <limits>
-
 #include "shell/DataFile.h"
 #include "support/TestSupport.h"
 

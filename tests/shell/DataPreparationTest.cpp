@@ -1,6 +1,3 @@
-#include <cmath>
-#include <tuple>
-
 #include "engine/InitialConcentrations.h"
 #include "shell/DataPreparation.h"
 #include "support/TestSupport.h"

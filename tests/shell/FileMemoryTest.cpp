@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <new>
-#include <tuple>
 
 #include "platform/ChartTemplate.h"
 #include "shell/DataFile.h"

@@ -1,5 +1,3 @@
-#include <tuple>
-
 #include "shell/Helpers.h"
 #include "support/TestSupport.h"
 

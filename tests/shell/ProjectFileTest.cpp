@@ -1,5 +1,3 @@
-#include <limits>
-
 #include "shell/ProjectFile.h"
 #include "support/TestSupport.h"
 

@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "SampleData.h"
 #include "engine/InitialConcentrations.h"
 #include "shell/DataFile.h"

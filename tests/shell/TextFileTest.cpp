@@ -1,5 +1,3 @@
-#include <limits>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -5,8 +5,6 @@
 
 #include <QMdiArea>
 
-#include <cmath>
-
 #include "chart/ToolFrame.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmCalcTangente.h"

@@ -1,14 +1,18 @@
 // Helpers shared by the tests: a message recorder with scripted answers,
-// a number-locale guard and a temporary folder.
+// a number-locale guard and a temporary folder. It brings the standard
+// headers the tests use throughout (maths, limits, tuples, containers).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/MsgBox.h"
