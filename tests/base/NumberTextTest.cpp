@@ -95,9 +95,8 @@ TEST(PatternForm, EveryPatternOfTheProgram) {
 
 TEST(PatternForm, SingleRoundsOnItsSevenDigitsAndNonFiniteValuesAreNamed) {
     NumberLocaleGuard g('.', ',');
-    EXPECT_EQ(Format(4.625f, "0.00"), "4.63");
-    EXPECT_EQ(Format(2.675f, "0.00"), "2.68");
-    EXPECT_EQ(Format(4.621f, "#######0.00"), "4.62");
+    EXPECT_EQ(std::tuple(Format(4.625f, "0.00"), Format(2.675f, "0.00"), Format(4.621f, "#######0.00")),
+              std::tuple("4.63", "2.68", "4.62"));
     EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), "0.00"), "Inf");
     EXPECT_EQ(Str(std::numeric_limits<double>::quiet_NaN()), "NaN");
 }
@@ -141,8 +140,7 @@ TEST(NumberTexts, IndependentOfTheCLocale) {
         if ((set = std::setlocale(LC_NUMERIC, n))) break;
     if (!set) GTEST_SKIP() << "no German locale installed";
     EXPECT_DOUBLE_EQ(Val("1.5"), 1.5);
-    EXPECT_EQ(Str(-1.5), "-1.5");
-    EXPECT_EQ(Format(4.625f, "0.00"), "4.63");
+    EXPECT_EQ(std::tuple(Str(-1.5), Format(4.625f, "0.00")), std::tuple("-1.5", "4.63"));
     std::setlocale(LC_NUMERIC, "C");
 }
 

@@ -75,15 +75,13 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
     EXPECT_FALSE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
     vrn::test::MsgRecorder msgs;
     koordinaten(w, "2", "12", "0", "0,2");  // the typed comma becomes a point
-    EXPECT_EQ(msgs.count(), 0u);
-    EXPECT_FALSE(w.fraCoordInput->isVisible());
+    EXPECT_EQ(std::tuple(msgs.count(), w.fraCoordInput->isVisible()), std::tuple(0u, false));
     EXPECT_EQ(bereich(c), std::tuple(2, 12, 0.2f, 0.2f));
     EXPECT_EQ(app.tDiagramm.XMin, 2);
     for (ChartAxis ax : {ChartAxis::X, ChartAxis::Y})
         for (ChartSpacing k : {ChartSpacing::Grid, ChartSpacing::Tick, ChartSpacing::Number})
             EXPECT_TRUE(c.spacingAutomatic(ax, k));
-    EXPECT_TRUE(a.optScaling[1]->isChecked());
-    EXPECT_FALSE(a.txtXGridValue->isEnabled());
+    EXPECT_EQ(std::tuple(a.optScaling[1]->isChecked(), a.txtXGridValue->isEnabled()), std::tuple(true, false));
     EXPECT_EQ(a.txtXGridValue->text(), QString(" 2"));  // 2..12 in steps of 2
 
     // The same kind drawn again comes with the range.
@@ -93,14 +91,12 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
     vrn::test::processEvents();
     ASSERT_NE(fenster(), nullptr);
     frmGraph2D& v = *fenster();
-    EXPECT_EQ(v.Chart2D1->axisMin(ChartAxis::X), 2);
-    EXPECT_EQ(v.Chart2D1->axisMax(ChartAxis::Y), 0.2f);
+    EXPECT_EQ(std::tuple(v.Chart2D1->axisMin(ChartAxis::X), v.Chart2D1->axisMax(ChartAxis::Y)), std::tuple(2, 0.2f));
     // Esc closes the panel without a change.
     v.clickMenu("mnuCoord");
     vrn::test::typeInto(v.coord[2], "99");
     QTest::keyClick(&v, Qt::Key_Escape);
-    EXPECT_FALSE(v.fraCoordInput->isVisible());
-    EXPECT_EQ(v.Chart2D1->axisMax(ChartAxis::X), 12);
+    EXPECT_EQ(std::tuple(v.fraCoordInput->isVisible(), v.Chart2D1->axisMax(ChartAxis::X)), std::tuple(false, 12));
 }
 
 TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
@@ -167,8 +163,7 @@ TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOrigin
     w.openDesignTab(7);
     EXPECT_FALSE(a.fraOrigin->isVisible());
     a.optStandardOrigin[1]->click();
-    EXPECT_TRUE(a.fraOrigin->isVisible());
-    EXPECT_TRUE(a.optXOrigin[0]->isChecked());
+    EXPECT_EQ(std::tuple(a.fraOrigin->isVisible(), a.optXOrigin[0]->isChecked()), std::tuple(true, true));
     const Fall ursprung[] = {{a.optXOrigin[1], ChartAxis::X, 1}, {a.optYOrigin[2], ChartAxis::Y, 3},
                              {a.optYOrigin[1], ChartAxis::Y, 1}};
     for (const Fall& f : ursprung) {
@@ -178,8 +173,7 @@ TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOrigin
     // "bei X =" crosses at the typed value; a text that is no number keeps it.
     a.optXOrigin[3]->click();
     vrn::test::typeInto(a.txtXOrigin, "5");
-    EXPECT_EQ(c.originPlacement(ChartAxis::X), 4);
-    EXPECT_EQ(c.origin(ChartAxis::X), 5);
+    EXPECT_EQ(std::tuple(c.originPlacement(ChartAxis::X), c.origin(ChartAxis::X)), std::tuple(4, 5));
     a.txtXOrigin->setText("1e999");
     EXPECT_EQ(c.origin(ChartAxis::X), 5);
 
@@ -258,6 +252,5 @@ TEST_F(ChartWindowTest, CoordinateFieldsShowPlainNumbersAndEnterGoesRound) {
     w.coord[2]->setText("1,5");
     w.coord[1]->setText("-3");
     QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
-    EXPECT_EQ(w.Chart2D1->axisMax(ChartAxis::X), 1);
-    EXPECT_EQ(w.Chart2D1->axisMin(ChartAxis::X), -3);
+    EXPECT_EQ(std::tuple(w.Chart2D1->axisMax(ChartAxis::X), w.Chart2D1->axisMin(ChartAxis::X)), std::tuple(1, -3));
 }

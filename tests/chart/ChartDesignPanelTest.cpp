@@ -73,8 +73,7 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
     EXPECT_EQ(w.kurvenPanel->cmbKStil[2]->currentText(), QString("Kurve punktiert"));
     EXPECT_EQ(std::pair(c.style(1, 2).linePattern, c.style(1, 2).symbolShape), std::pair(4, 1));
     w.kurvenPanel->UpDown1_KBreite[2]->upButton()->click();
-    EXPECT_EQ(w.kurvenPanel->Label39[2]->text(), QString("2"));
-    EXPECT_EQ(c.style(1, 2).lineWidth, 2);
+    EXPECT_EQ(std::tuple(w.kurvenPanel->Label39[2]->text(), c.style(1, 2).lineWidth), std::tuple(QString("2"), 2));
 
     // Point set i starts with symbol item i - 1.
     for (int k = 1; k <= 7; ++k)
@@ -82,8 +81,7 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
     w.menuItem("mnuPunktDesign")->trigger();
     ASSERT_TRUE(w.fraPunkte->isVisible());
     waehle(w.punktePanel->cmbPunktStil[1], 10);  // "versteckt"
-    EXPECT_EQ(c.style(2, 1).symbolShape, 1);
-    EXPECT_EQ(c.style(2, 1).linePattern, 1);
+    EXPECT_EQ(std::tuple(c.style(2, 1).symbolShape, c.style(2, 1).linePattern), std::tuple(1, 1));
     w.punktePanel->UpDown1_PointSize[1]->downButton()->click();
     EXPECT_EQ(c.style(2, 1).symbolSize, 5);
 }
@@ -117,8 +115,7 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
         b->click();
         EXPECT_TRUE(c.model() == vorher) << b->objectName().toStdString();
     }
-    EXPECT_EQ(app.gFarbVorwahl, kBlau);
-    EXPECT_EQ(buttonColour(w.kurvenPanel->cmdKurvenFarbe[3]), kBlau);
+    EXPECT_EQ(std::tuple(app.gFarbVorwahl, buttonColour(w.kurvenPanel->cmdKurvenFarbe[3])), std::tuple(kBlau, kBlau));
 }
 
 TEST_F(ChartWindowTest, ColourPresetsSetTheirColoursAndMakeTheLegendTransparent) {
@@ -166,8 +163,7 @@ TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
     const int rahmen[] = {0, 1, 4, 9};
     for (int i : {2, 1, 3, 0}) {
         l.optFrameType[static_cast<std::size_t>(i)]->click();
-        EXPECT_EQ(c.borderType(), rahmen[i]);
-        EXPECT_EQ(l.UpDownRBreite->isEnabled(), i != 0);
+        EXPECT_EQ(std::tuple(c.borderType(), l.UpDownRBreite->isEnabled()), std::tuple(rahmen[i], i != 0));
     }
     l.optFrameType[2]->click();
     l.UpDownRBreite->upButton()->click();
@@ -186,8 +182,7 @@ TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
     EXPECT_FALSE(l.scrHL->isEnabled());
     const int links = c.plotMargin(ChartSide::Left);
     l.chkAutoRand->click();
-    EXPECT_TRUE(l.scrHL->isEnabled());
-    EXPECT_EQ(c.plotMargin(ChartSide::Left), links);
+    EXPECT_EQ(std::tuple(l.scrHL->isEnabled(), c.plotMargin(ChartSide::Left)), std::tuple(true, links));
     l.scrHU->setValue(90);
     EXPECT_EQ(c.plotMargin(ChartSide::Bottom), 90);
     EXPECT_FALSE(c.plotMarginAutomatic(ChartSide::Bottom));
@@ -202,8 +197,7 @@ TEST_F(ChartWindowTest, ChartAreaKeepsItsFarEdgesAndTheLegendFollowsItsWidth) {
     l.scrHLChartArea->setValue(20);
     const int rechts = c.chartAreaLeft() + c.chartAreaWidth();
     l.scrHLChartArea->setValue(50);
-    EXPECT_EQ(c.chartAreaLeft(), 50);
-    EXPECT_EQ(c.chartAreaLeft() + c.chartAreaWidth(), rechts);
+    EXPECT_EQ(std::tuple(c.chartAreaLeft(), c.chartAreaLeft() + c.chartAreaWidth()), std::tuple(50, rechts));
     l.scrVOChartArea->setValue(10);
     const int unten = c.chartAreaTop() + c.chartAreaHeight();
     l.scrVOChartArea->setValue(40);
@@ -219,12 +213,10 @@ TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
     ASSERT_EQ(c.pointCount(1, 5), 0);
     w.kurvenPanel->txtLegendCurves[5]->setText("leer");
     w.punktePanel->txtLegendPoints[3]->setText("leer");
-    EXPECT_EQ(c.seriesLabel(1, 5), "");
-    EXPECT_EQ(c.seriesLabel(2, 3), "");
+    EXPECT_EQ(std::tuple(c.seriesLabel(1, 5), c.seriesLabel(2, 3)), std::tuple("", ""));
     w.kurvenPanel->txtLegendCurves[1]->setText("A-Kurve");
     w.punktePanel->txtLegendPoints[1]->setText("A gemessen");
-    EXPECT_EQ(c.seriesLabel(1, 1), "A-Kurve");
-    EXPECT_EQ(c.seriesLabel(2, 1), "A gemessen");
+    EXPECT_EQ(std::tuple(c.seriesLabel(1, 1), c.seriesLabel(2, 1)), std::tuple("A-Kurve", "A gemessen"));
 
     w.openCurvePanelAt(1);
     w.kurvenPanel->chkLegend1[0]->click();
@@ -321,8 +313,7 @@ TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
     ASSERT_TRUE(w.fraResolution->isVisible());
     EXPECT_EQ(w.Label54->text(), QString("300"));
     w.Slider1_PunktDichte->setValue(120);
-    EXPECT_EQ(w.nAufloesung, 120);
-    EXPECT_EQ(w.Label54->text(), QString("120"));
+    EXPECT_EQ(std::tuple(w.nAufloesung, w.Label54->text()), std::tuple(120, QString("120")));
 
     // The label bar of a curve runs over the curve's points.
     ASSERT_EQ(w.Chart2D1->pointCount(1, 1), 201);
@@ -371,8 +362,7 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
 
     // "transparent" off restores the legend colour chosen last.
     mitFarbe(RGB(1, 2, 3), [&] { g.cmdLegBColor->click(); g.cmdLabelFColor->click(); });
-    EXPECT_EQ(c.legendBackColour(), RGB(1, 2, 3));
-    EXPECT_EQ(c.labelTextColour(17), RGB(1, 2, 3));
+    EXPECT_EQ(std::tuple(c.legendBackColour(), c.labelTextColour(17)), std::tuple(RGB(1, 2, 3), RGB(1, 2, 3)));
     g.chkLegTransparent->click();
     EXPECT_EQ(c.legendBackColour(), kChartTransparent);
     g.chkLegTransparent->click();

@@ -13,16 +13,13 @@ TEST_F(ChartWindowTest, ModelFourDrawsThreeLabelledCurvesEqualToTheSimulation) {
     for (bool rate : {false, true}) {
         SCOPED_TRACE(rate);
         auto [w, c] = diagramm(4, 0.1, 0.15, 0.5, 0, 30, rate);
-        EXPECT_EQ(app.gnKurven, 3);
-        EXPECT_EQ(app.gnKurvenOffen, 0);
+        EXPECT_EQ(std::tuple(app.gnKurven, app.gnKurvenOffen), std::tuple(3, 0));
         const char* namen[3] = {"c(A) ", "c(B) ", "c(P) "};
         const std::vector<double>* cs[3] = {&app.cSim_A, &app.cSim_B, &app.cSim_P};
         const std::vector<Single>* rs[3] = {&app.rSim_A, &app.rSim_B, &app.rSim_P};
         for (int i = 1; i <= 3; ++i) {
             const std::string name = (rate ? "r" : "c") + std::string(namen[i - 1]).substr(1);
-            EXPECT_EQ(c.labelText(i), name);
-            EXPECT_TRUE(c.labelShown(i));
-            EXPECT_EQ(c.seriesLabel(1, i), name);
+            EXPECT_EQ(std::tuple(c.labelText(i), c.labelShown(i), c.seriesLabel(1, i)), std::tuple(name, true, name));
             EXPECT_EQ(w.kurvenPanel->txtLegendCurves[static_cast<std::size_t>(i)]->text().toStdString(), name);
             const ChartSeriesData& s = c.model().groups[0].series[static_cast<std::size_t>(i - 1)];
             ASSERT_EQ(s.x.size(), 201u);
@@ -88,8 +85,7 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
     EXPECT_TRUE(w.menuItem("mnuSubDelKurv(2)")->isEnabled());
     EXPECT_FALSE(w.menuItem("mnuSubDelKurv(4)")->isEnabled());
     w.menuItem("mnuSubDelKurv(2)")->trigger();
-    EXPECT_EQ(app.gnKurven, 2);
-    EXPECT_EQ(c.pointCount(1, 2), 0);
+    EXPECT_EQ(std::tuple(app.gnKurven, c.pointCount(1, 2)), std::tuple(2, 0));
     EXPECT_NE(c.displayState(1, 2), 1);
     // No label is left on a curve that is gone.
     EXPECT_EQ(std::tuple(c.labelShown(2), c.labelText(2), w.menuItem("mnuSubDelKurv(2)")->isEnabled()), std::tuple(false, "2", false));
@@ -143,8 +139,7 @@ TEST_F(ChartWindowTest, HalfLifeMarkOfModelTwoComesAndGoesWithItsMenuItems) {
     EXPECT_EQ(w.statusText(), QString("Halbwertszeit tau(A) = 4.62 s"));
     EXPECT_TRUE(w.menuItem("mnuDelHalbAB")->isEnabled());
     w.menuItem("mnuDelHalbAB")->trigger();
-    EXPECT_EQ(c.pointCount(1, 26), 0);
-    EXPECT_TRUE(w.statusText().isEmpty());
+    EXPECT_EQ(std::tuple(c.pointCount(1, 26), w.statusText().isEmpty()), std::tuple(0, true));
 }
 
 TEST_F(ChartWindowTest, ArrheniusPlotShowsTheActivationEnergy) {
@@ -226,6 +221,5 @@ TEST_F(ChartWindowTest, MeasuredPointsOutsideASimulationChartGiveTheThreeLineWar
     EXPECT_EQ(msgs.last().text,
               "Alle experimentellen Punkte befinden sich außerhalb des Koordinatenbereichs des Diagramms\r\nPrüfen Sie, "
               "ob die geladenen exper. Punkte zu diesem\r\nDiagramm passen bzw. vergrößern Sie den Koordinatenbereich.");
-    EXPECT_EQ(msgs.last().title, "Warnung");
-    EXPECT_EQ(fenster()->Chart2D1->pointCount(2, 1), 3);
+    EXPECT_EQ(std::tuple(msgs.last().title, fenster()->Chart2D1->pointCount(2, 1)), std::tuple("Warnung", 3));
 }

@@ -90,8 +90,7 @@ TEST_F(ChartWindowTest, LegendNeedsALegendText) {
     EXPECT_EQ(std::tuple(w.Chart2D1->legendShown(), w.chkLegend->isChecked(), w.kurvenPanel->chkLegend1[0]->isChecked(),
                          w.menuItem("mnuDelLegend")->isEnabled()), std::tuple(true, true, true, true));
     w.menuItem("mnuDelLegend")->trigger();
-    EXPECT_FALSE(w.Chart2D1->legendShown());
-    EXPECT_FALSE(w.chkLegend->isChecked());
+    EXPECT_EQ(std::tuple(w.Chart2D1->legendShown(), w.chkLegend->isChecked()), std::tuple(false, false));
 }
 
 TEST_F(ChartWindowTest, MeasuredPointsOfTheModelAndTheirRefusal) {
@@ -238,8 +237,7 @@ TEST_F(ChartWindowTest, ToolFramesAreDroppedOnTheChartAndHiddenTogether) {
     const QPoint drop = w.Chart2D1->mapToGlobal(QPoint(twipsToPixelsX(2010), twipsToPixelsY(1005)));
     QTest::mousePress(f, Qt::RightButton, Qt::NoModifier, grip);
     QTest::mouseRelease(f, Qt::RightButton, Qt::NoModifier, f->mapFromGlobal(drop));
-    EXPECT_EQ(f->pos(), w.mapFromGlobal(drop) - grip);
-    EXPECT_EQ(f->mapToGlobal(grip), drop);
+    EXPECT_EQ(std::tuple(f->pos(), f->mapToGlobal(grip)), std::tuple(w.mapFromGlobal(drop) - grip, drop));
 
     // A drop beside the chart leaves the frame where it is.
     const QPoint vorher = f->pos();
@@ -255,8 +253,7 @@ TEST_F(ChartWindowTest, ToolFramesAreDroppedOnTheChartAndHiddenTogether) {
     for (ToolFrame* t : {w.fraTabs, w.fraKurven, w.fraPunkte, w.fraSchrift, w.fraCoordInput, w.fraPrintIt, w.fraResolution})
         EXPECT_FALSE(t->isVisible());
     w.mnuResolution_Click();
-    EXPECT_TRUE(w.fraResolution->isVisible());
-    EXPECT_EQ(w.Label54->text(), QString("300"));
+    EXPECT_EQ(std::tuple(w.fraResolution->isVisible(), w.Label54->text()), std::tuple(true, QString("300")));
     QTest::mouseClick(w.cmdResolClose, Qt::LeftButton);
     EXPECT_FALSE(w.fraResolution->isVisible());
 }

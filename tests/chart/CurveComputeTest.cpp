@@ -128,8 +128,7 @@ TEST_F(SpeciesCurves, UnusableSimulationEndsInTheCriticalPath) {
 
     app.nSimPunkte = 500;  // more points than the arrays hold
     r = zeichne(2);
-    EXPECT_EQ(r.ausgang, KurvenAusgang::Abbruch);
-    EXPECT_EQ(app.gnKurvenOffen, 2);
+    EXPECT_EQ(std::tuple(r.ausgang, app.gnKurvenOffen), std::tuple(KurvenAusgang::Abbruch, 2));
 }
 
 class TangentCurve : public ChartTest {

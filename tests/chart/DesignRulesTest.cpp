@@ -70,8 +70,7 @@ TEST(DesignRules, SpacingBoxTakesOnlyPositiveSpacingsOfAtMostAThousandSteps) {
     for (const auto& [text, range, log, gelesen, wert] : faelle) {
         SCOPED_TRACE(text);
         const AbstandsEingabe e = leseAbstand(text, range, log);
-        EXPECT_EQ(e.text, gelesen);
-        EXPECT_EQ(e.wert, wert);
+        EXPECT_EQ(std::tuple(e.text, e.wert), std::tuple(gelesen, wert));
     }
 }
 

@@ -120,14 +120,12 @@ TEST(DatasetOps, PasteReadsOnlyTheCellsOfTheBlock) {
 
     // Columns 0 and 1 are skipped; a value a field cannot hold is ignored.
     ASSERT_TRUE(fuegeBlockEin(d, n, 0, 0, splitBlockText("99\tx\t7\t1e39\tabc")));
-    EXPECT_EQ(d[1].t, 7);
-    EXPECT_EQ(d[1].c[1], 0.1);
+    EXPECT_EQ(std::tuple(d[1].t, d[1].c[1]), std::tuple(7, 0.1));
     EXPECT_EQ(d[1].c[2], 0) << "a text reads as 0";
 
     const auto vorher = d;
     EXPECT_FALSE(fuegeBlockEin(d, n, 32767, 2, splitBlockText("1")));
-    EXPECT_EQ(n, 4);
-    EXPECT_EQ(d.size(), vorher.size());
+    EXPECT_EQ(std::tuple(n, d.size()), std::tuple(4, vorher.size()));
 }
 
 TEST(DatasetOps, CountsForDrawingAndTheNonIsothermalWarning) {
@@ -141,6 +139,5 @@ TEST(DatasetOps, CountsForDrawingAndTheNonIsothermalWarning) {
         {2, true, 0.1, true}, {1, true, 1.5, false}, {2, false, 1.5, false},
     };
     for (const auto& [temps, ctt, tMax, warn] : cases) EXPECT_EQ(nichtIsothermWarnung(temps, ctt, tMax), warn) << tMax;
-    EXPECT_EQ(zeitEinheitIndex("min  "), 1);
-    EXPECT_EQ(zeitEinheitIndex("Jahr"), -1);
+    EXPECT_EQ(std::tuple(zeitEinheitIndex("min  "), zeitEinheitIndex("Jahr")), std::tuple(1, -1));
 }

@@ -34,8 +34,7 @@ TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
     frmArrheniusRechner& r = oeffne("mnuToolArrhenius");
     EXPECT_EQ(r.caption(), "Arrhenius-Rechner");
     EXPECT_EQ(r.txtInpArrh[0]->text(), " 0") << "the item starts from A = 0";
-    EXPECT_FALSE(r.txtInpArrh[3]->isVisible());
-    EXPECT_EQ(r.lblkEinheit->text(), "((mol/l)^(1-n))/s");
+    EXPECT_EQ(std::tuple(r.txtInpArrh[3]->isVisible(), r.lblkEinheit->text()), std::tuple(false, "((mol/l)^(1-n))/s"));
     app.sZeiteinheit = "min";
     rechne(r, "1e13", "1e5", "298.15");
     EXPECT_EQ(ergebnis(r), std::pair(QString(" 3.025776E-05"), QString(" 5.042959E-07")));
@@ -54,20 +53,17 @@ TEST_F(Rechner, EyringStoresItsParametersAndShowsTheUnitsOfTheMode) {
     app.sZeiteinheit = "h";
     main->toolbarButton(16)->trigger();
     frmArrheniusRechner& r = *Forms::loaded<frmArrheniusRechner>();
-    EXPECT_EQ(r.caption(), "Eyring-Rechner");
-    EXPECT_EQ(r.txtInpArrh[3]->text(), " 2.083644E+10");
+    EXPECT_EQ(std::tuple(r.caption(), r.txtInpArrh[3]->text()), std::tuple("Eyring-Rechner", " 2.083644E+10"));
     rechne(r, "0", "0", "298.15");
     EXPECT_EQ(ergebnis(r), std::pair(QString(" 2.236458E+16"), QString(" 6.212384E+12")));
     rechne(r, "-20", "80000", "310");
-    EXPECT_EQ(app.dblEyrS, -20);
-    EXPECT_EQ(app.dblEyrH, 80000);
+    EXPECT_EQ(std::tuple(app.dblEyrS, app.dblEyrH), std::tuple(-20, 80000));
     const std::tuple<Byte, const char*, const char*> modes[] = {
         {6, "1/h", "1/ s"}, {7, "l/(mol h)", "l/(mol s)"}, {0, "((mol/l)^(1-n))/h", "((mol/l)^(1-n))/s"}};
     for (const auto& [mode, unit, sec] : modes) {
         app.bAuswertungsart = mode;
         r.Form_Activate();
-        EXPECT_EQ(r.lblkEinheit->text(), unit);
-        EXPECT_EQ(r.lblkEinheitsec->text(), sec);
+        EXPECT_EQ(std::tuple(r.lblkEinheit->text(), r.lblkEinheitsec->text()), std::tuple(unit, sec));
     }
     EXPECT_EQ(r.txtInpArrh[0]->text(), "-20") << "the next activation shows the stored S#";
     EXPECT_EQ(r.txtInpArrh[2]->text(), "298.15");

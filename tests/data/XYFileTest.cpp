@@ -129,8 +129,7 @@ TEST_F(XYFileTest, EditorWritesActivePointsWithCrLfAndReadsThemBack) {
     EXPECT_TRUE(speichereXYDatei(""));
     EXPECT_EQ(readFile(path), "\r\n");
     ladeXYDatei(titel, kommentar, cancel);
-    EXPECT_EQ(kommentar, "");
-    EXPECT_EQ(app.nXYPunkte, 0);
+    EXPECT_EQ(std::tuple(kommentar, app.nXYPunkte), std::tuple("", 0));
 }
 
 TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
@@ -152,8 +151,7 @@ TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
     EXPECT_EQ(rec.last().title, "Meldung von ladeXYDatei");
     EXPECT_EQ(rec.last().text, "Zeile 1 enthält ein NUL-Zeichen; die Datei ist keine Textdatei: " + dir.file("bin.XY") +
                                    "\r\n\r\nDie Liste bleibt unverändert.");
-    EXPECT_EQ(app.nXYPunkte, 1);
-    EXPECT_EQ(app.XYDateiName, "alt.XY");
+    EXPECT_EQ(std::tuple(app.nXYPunkte, app.XYDateiName), std::tuple(1, "alt.XY"));
 
     boxAntwort(dir.file("kein/ordner/x.XY"));
     EXPECT_FALSE(speichereXYDatei("k"));

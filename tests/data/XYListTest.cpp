@@ -61,8 +61,7 @@ TEST_F(XYListTest, ActivePointsAndTheirChartRange) {
     liste({{300, 0.5f, 0}, {350, 0.5f, -1}, {400, 0.5f, 0}});
     const std::vector<XYPunkt> manu = xyAktivePunkte();
     ASSERT_EQ(manu.size(), 3u);
-    EXPECT_EQ(manu[0].x, 2);
-    EXPECT_EQ(manu[2].x, 400);
+    EXPECT_EQ(std::tuple(manu[0].x, manu[2].x), std::tuple(2, 400));
     struct Row {
         std::initializer_list<XYPunkt> pts;
         Single xMin, xMax, yMin, yMax;

@@ -62,9 +62,7 @@ TEST(Akima, CornerTakesTheMeanSlope) {
     // Two segments of slope 1, then two of slope 3: both weights are 0 at the corner.
     fill(2, {0, 1, 2, 3, 4}, {0, 1, 2, 5, 8});
     ASSERT_TRUE(build(2));
-    EXPECT_EQ(app.SplKoeffB[2][3], 2);
-    EXPECT_EQ(app.SplKoeffB[2][1], 1);
-    EXPECT_EQ(app.SplKoeffB[2][5], 3);
+    EXPECT_EQ(std::tuple(app.SplKoeffB[2][3], app.SplKoeffB[2][1], app.SplKoeffB[2][5]), std::tuple(2, 1, 3));
     EXPECT_NEAR(value(2, 0.5), 0.5, 1e-15);  // the straight pieces stay straight
     EXPECT_NEAR(value(2, 3.5), 6.5, 1e-15);
 }
@@ -153,8 +151,7 @@ TEST(Akima, RefusalsChangeNothing) {
         const auto x = app.SplX;
         const auto y = app.SplY;
         EXPECT_FALSE(build(1, 0.3f));
-        EXPECT_EQ(app.SplKoeffB[1][1], 7.0);
-        EXPECT_EQ(app.SplX, x);
+        EXPECT_EQ(std::tuple(app.SplKoeffB[1][1], app.SplX), std::tuple(7.0, x));
         for (std::size_t i = 0; i < x.size(); ++i) EXPECT_TRUE(std::isnan(y[1][i]) || app.SplY[1][i] == y[1][i]) << i;
         ASSERT_FALSE(rec.messages().empty());
         EXPECT_EQ(rec.last().title, "Meldung von CalcAkimaSpline");

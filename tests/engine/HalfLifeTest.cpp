@@ -53,8 +53,7 @@ TEST(HalfLife, FormulasByDiagramKind) {
     };
     for (const Case& c : cases)
         EXPECT_FLOAT_EQ(halfA(c.kind, c.cA0, c.cB0, c.cP0, c.k1, c.k2), static_cast<Single>(c.expected)) << c.kind;
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(rec.beeps(), 0);
+    EXPECT_EQ(std::tuple(rec.count(), rec.beeps()), std::tuple(0u, 0));
 }
 
 TEST(HalfLife, ReactantRunsShort) {
@@ -70,8 +69,7 @@ TEST(HalfLife, ReactantRunsShort) {
     EXPECT_FLOAT_EQ(halfB(-8, 0.5, 0.5, 0, 0.2, 0), 10.0f);
     // Kinds without a formula for B beep and give 0.
     for (Integer kind : {2, 8, 14, 15, 20, -5}) EXPECT_EQ(halfB(kind, 1, 1, 0, 0.15, 0.1), 0);
-    EXPECT_EQ(rec.beeps(), 8);
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(rec.beeps(), rec.count()), std::tuple(8, 0u));
 }
 
 TEST(HalfLife, ReversibleFirstOrder) {
@@ -176,8 +174,7 @@ TEST(HalfLife, RuntimeFailures) {
     EXPECT_EQ(halfA(17, 1, 0.5, 0, 0.15, 0), -1);  // k2 = 0: K = k1/0
     EXPECT_EQ(rec.last().text, "Division durch Null");
     EXPECT_EQ(halfB(12, 1, 0.5, 0, 0.15, 0), -1);
-    EXPECT_EQ(rec.last().title, "Meldung von FuHalbwertszeitB");
-    EXPECT_EQ(rec.count(), 4u);
+    EXPECT_EQ(std::tuple(rec.last().title, rec.count()), std::tuple("Meldung von FuHalbwertszeitB", 4u));
     // A negative time is no half-life.
     EXPECT_EQ(halfA(2, 1, 0, 0, -0.15, 0), 0);
 }

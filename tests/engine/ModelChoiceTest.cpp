@@ -37,8 +37,7 @@ TEST_F(ModelChoice, RateDiagramKindsAndFittingModes) {
     app.tEnd = 0;
     app.iModell = 0;
     chooseModel(7, 1.5f);
-    EXPECT_EQ(app.iDiagrammTyp, 57);
-    EXPECT_EQ(app.tEnd, 60.0f);
+    EXPECT_EQ(std::tuple(app.iDiagrammTyp, app.tEnd), std::tuple(57, 60.0f));
 
     // A fitting mode keeps the fitting kind -9 and does not touch tEnd.
     app.bRateDiagramm = false;
@@ -46,8 +45,7 @@ TEST_F(ModelChoice, RateDiagramKindsAndFittingModes) {
     app.iDiagrammTyp = -9;
     app.tEnd = 0;
     chooseModel(4, 1.5f);
-    EXPECT_EQ(app.iDiagrammTyp, -9);
-    EXPECT_EQ(app.tEnd, 0.0f);
+    EXPECT_EQ(std::tuple(app.iDiagrammTyp, app.tEnd), std::tuple(-9, 0.0f));
     app.iDiagrammTyp = -5;
     chooseModel(6, 1.5f);
     EXPECT_EQ(app.iDiagrammTyp, 6);
@@ -180,9 +178,8 @@ TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {
               (std::vector<std::string>{"", "       t/s          \tcA/(mol/l)    \t              \t              \tcP/(mol/l)    ", "", "",
                                         "      0.00          \t1             \t              \t              \t0             "}));
     // t = 0.5: cA = exp(-0.075)
-    EXPECT_EQ(l[5].substr(0, 20), "      0.50          ");
-    EXPECT_EQ(l[5].substr(21, 14), "0.9277435     ");
-    EXPECT_EQ(l[204].substr(0, 20), "      100.00        ");
+    EXPECT_EQ(std::tuple(l[5].substr(0, 20), l[5].substr(21, 14), l[204].substr(0, 20)),
+              std::tuple("      0.50          ", "0.9277435     ", "      100.00        "));
     for (std::size_t i = 4; i < l.size(); ++i) EXPECT_EQ(l[i].size(), 6u + 5 * 14 + 4) << i;
 }
 

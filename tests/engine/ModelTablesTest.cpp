@@ -64,8 +64,7 @@ TEST(Stoichiometry, OrderOfModel20AndNoModel) {
     resetAppState("/prog");
     app.iModell = 20;
     SetStoechiometrie(1.5f);
-    EXPECT_EQ(app.nu[1][1], -1.5f);
-    EXPECT_EQ(app.nu[4][1], 1.0f);
+    EXPECT_EQ(std::tuple(app.nu[1][1], app.nu[4][1]), std::tuple(-1.5f, 1.0f));
     for (Integer model : {10, 19, 0, 21, -2}) {
         app.iModell = model;
         SetStoechiometrie(1);

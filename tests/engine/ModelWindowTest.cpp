@@ -74,12 +74,10 @@ TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
         EXPECT_EQ(std::tuple(t.Inp[11]->isVisibleTo(&t), t.Inp[12]->isVisibleTo(&t), t.unit2->isVisibleTo(&t), t.Bz[5]->text(),
                              t.Bz[6]->text()), std::tuple(e.k2, e.k3, e.k2, e.bz5, e.bz6));
         const QString letters = t.lblStoff[0]->text() + t.lblStoff[1]->text() + t.lblStoff[2]->text();
-        EXPECT_EQ(letters, QString(e.letters));
-        EXPECT_EQ(t.fraMichaelis->isVisibleTo(&t), e.model == 10);
+        EXPECT_EQ(std::tuple(letters, t.fraMichaelis->isVisibleTo(&t)), std::tuple(QString(e.letters), e.model == 10));
         QString line = "kinet. Modell:  " + QString::fromStdString(app.ModellName[static_cast<std::size_t>(e.model)]);
         if (e.model == 20) line += " (n = 1.50)";
-        EXPECT_EQ(t.Label7->text(), line);
-        EXPECT_EQ(model->txtOrdnung->isEnabled(), e.model == 20);
+        EXPECT_EQ(std::tuple(t.Label7->text(), model->txtOrdnung->isEnabled()), std::tuple(line, e.model == 20));
     }
 }
 
@@ -242,8 +240,7 @@ TEST_F(ModelWindows, PrintedTableHasEveryColumnOnAnA4Page) {
     const QStringList lines = printLines(tab->txtSimTabelle->toPlainText());
     ASSERT_EQ(lines.size(), 205);
     // Tab stops every 8 columns: the Q column starts at column 72.
-    EXPECT_EQ(lines[1].indexOf("cQ/(mol/l)"), 72);
-    EXPECT_EQ(lines[1].indexOf("cP/(mol/l)"), 56);
+    EXPECT_EQ(std::tuple(lines[1].indexOf("cQ/(mol/l)"), lines[1].indexOf("cP/(mol/l)")), std::tuple(72, 56));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));

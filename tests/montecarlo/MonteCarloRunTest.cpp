@@ -68,9 +68,8 @@ TEST(MonteCarloFirstOrder, HitOnPCountsAsDrawWithoutPause) {
     EXPECT_TRUE(z.teilchen == 42 && z.umgewandelt && !z.istA && z.pause);
     z = s.lauf.zug(s.rng);
     EXPECT_FALSE(z.umgewandelt || z.pause);
-    EXPECT_EQ(s.lauf.nZuege(), 2);
-    EXPECT_EQ(s.lauf.nA(), 99);
-    EXPECT_TRUE(s.lauf.teilchen(42) == 0 && s.lauf.teilchen(41) == 1);
+    EXPECT_EQ(std::tuple(s.lauf.nZuege(), s.lauf.nA(), s.lauf.teilchen(42) == 0 && s.lauf.teilchen(41) == 1),
+              std::tuple(2, 99, true));
 }
 
 TEST(MonteCarloFirstOrder, EndsOnlyAfterTheBlockThatTakesTheLastA) {
@@ -87,8 +86,7 @@ TEST(MonteCarloFirstOrder, EndsOnlyAfterTheBlockThatTakesTheLastA) {
     EXPECT_EQ(s.lauf.nA(), 0);
     const MCZug z = s.lauf.zug(s.rng);
     EXPECT_TRUE(z.punkt && z.ende);
-    EXPECT_EQ(s.lauf.nZuege(), 105);
-    EXPECT_EQ(s.lauf.iPunkt(), 16);
+    EXPECT_EQ(std::tuple(s.lauf.nZuege(), s.lauf.iPunkt()), std::tuple(105, 16));
     // Go with no A left does nothing.
     EXPECT_FALSE(s.lauf.fortsetzen(s.rng));
     EXPECT_EQ(s.rng.reseeds, 1);
@@ -99,8 +97,7 @@ TEST(MonteCarloFirstOrder, EndsAfterTheFirstBlockBeyondTenTimesTmax) {
     // the run goes on to the first block end above 5500 draws: 786 x 7 = 5502.
     Spiel s(kMCErsteOrdnung);
     EXPECT_EQ(s.bisEnde(10000), 5502);
-    EXPECT_EQ(s.lauf.iPunkt(), 787);
-    EXPECT_EQ(s.lauf.nA(), 99);
+    EXPECT_EQ(std::tuple(s.lauf.iPunkt(), s.lauf.nA()), std::tuple(787, 99));
 }
 
 TEST(MonteCarloFirstOrder, GoContinuesPointNumberAndDrawCountWithAFreshBlock) {
@@ -112,12 +109,10 @@ TEST(MonteCarloFirstOrder, GoContinuesPointNumberAndDrawCountWithAFreshBlock) {
     EXPECT_EQ(s.rng.reseeds, 2);
     s.rng.pick({11});
     s.lauf.zug(s.rng);
-    EXPECT_EQ(s.lauf.nZuege(), 11);
-    EXPECT_EQ(s.lauf.nA(), 89);
+    EXPECT_EQ(std::tuple(s.lauf.nZuege(), s.lauf.nA()), std::tuple(11, 89));
     for (int n = 0; n < 5; ++n) EXPECT_FALSE(s.lauf.zug(s.rng).punkt);
     EXPECT_TRUE(s.lauf.zug(s.rng).punkt);  // the 7th draw after Go closes the block
-    EXPECT_EQ(s.lauf.nZuege(), 17);
-    EXPECT_EQ(s.lauf.iPunkt(), 3);
+    EXPECT_EQ(std::tuple(s.lauf.nZuege(), s.lauf.iPunkt()), std::tuple(17, 3));
     // Start begins again from all A.
     s.lauf.start(kMCErsteOrdnung, s.rng);
     EXPECT_TRUE(s.lauf.nA() == 100 && s.lauf.nZuege() == 0 && s.lauf.iPunkt() == 1 && s.lauf.teilchen(5) == 1);

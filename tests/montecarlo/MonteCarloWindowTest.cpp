@@ -133,14 +133,12 @@ TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
     ASSERT_EQ(c.pointCount(1, 4), n);
     EXPECT_TRUE(c.x(1, 3, 1) == 0 && c.y(1, 3, 1) == 100 && c.y(1, 4, 1) == 0);
     for (int i = 1; i <= n; ++i) EXPECT_NEAR(c.y(1, 3, i) + c.y(1, 4, i), 100, 1e-4);
-    EXPECT_EQ(c.y(1, 3, n), mc.lauf().nA());
-    EXPECT_EQ(c.style(1, 4).symbolColour, app.Farbe2);
+    EXPECT_EQ(std::tuple(c.y(1, 3, n), c.style(1, 4).symbolColour), std::tuple(mc.lauf().nA(), app.Farbe2));
     pruefeBrett(mc);
 
     // Refresh: all A again, the simulated points hidden.
     test::clickButton(mc.cmdRefresh);
-    EXPECT_EQ(c.displayState(1, 3), kSeriesHidden);
-    EXPECT_EQ(mc.lauf().nA(), 100);
+    EXPECT_EQ(std::tuple(c.displayState(1, 3), mc.lauf().nA()), std::tuple(kSeriesHidden, 100));
     pruefeBrett(mc);
 }
 

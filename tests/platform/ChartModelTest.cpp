@@ -221,8 +221,7 @@ TEST(ChartTemplateFormat, WrittenAndReadBackGivesTheSameModelExactly) {
     EXPECT_EQ(back, m);
     // Bit for bit: -0, a third, the smallest subnormal and the hole.
     const auto& x = back.groups[0].series[0].x;
-    EXPECT_EQ(x[3], 1.0 / 3);
-    EXPECT_EQ(x[7], 5e-324);
+    EXPECT_EQ(std::tuple(x[3], x[7]), std::tuple(1.0 / 3, 5e-324));
     EXPECT_TRUE(std::signbit(back.groups[0].series[0].y[3]));
     EXPECT_EQ(back.groups[0].series[0].y[2], kChartHole);
     // Written again, the text is the same, and so it is in a comma locale.
@@ -292,8 +291,7 @@ TEST(ChartTemplateFormat, DataOfAGroupIsLeftOutWhenNotStored) {
     m.groups[0].storeData = false;
     ChartModel back;
     ASSERT_TRUE(readChartTemplate(writeChartTemplate(m), back).ok);
-    EXPECT_EQ(back.groups[0].series.size(), 27u);
-    EXPECT_TRUE(back.groups[0].series[0].x.empty());
+    EXPECT_EQ(std::tuple(back.groups[0].series.size(), back.groups[0].series[0].x.empty()), std::tuple(27u, true));
     EXPECT_EQ(back.groups[0].series[0].style, m.groups[0].series[0].style);
     EXPECT_EQ(back.groups[1], m.groups[1]);
 }

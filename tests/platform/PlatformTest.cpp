@@ -52,8 +52,7 @@ TEST_F(Platform, RegistryNeverCreatesOnTheLoadedTest) {
     EXPECT_TRUE(f.Unload());
     EXPECT_FALSE(IsFormLoaded<frmProbe>());
     test::processEvents();
-    EXPECT_EQ(frmProbe::destroyed, 1);
-    EXPECT_TRUE(main.mdiArea->subWindowList().isEmpty());
+    EXPECT_EQ(std::tuple(frmProbe::destroyed, main.mdiArea->subWindowList().isEmpty()), std::tuple(1, true));
 }
 
 TEST_F(Platform, UnloadHandlerCanKeepTheWindow) {

@@ -143,8 +143,7 @@ TEST_F(ProtocolWindow, ExitWritesAnOpenProtocol) {
     tankResultRow();
     QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
     main->clickMenu("mnuExit");
-    EXPECT_EQ(ends, 1);
-    EXPECT_TRUE(std::filesystem::exists(file(today_)));
+    EXPECT_EQ(std::tuple(ends, std::filesystem::exists(file(today_))), std::tuple(1, true));
     EXPECT_FALSE(app.bProtOffen);
 
     // Rows left open by an earlier window are written too.
@@ -152,6 +151,5 @@ TEST_F(ProtocolWindow, ExitWritesAnOpenProtocol) {
     app.ProtDateiName = "spaet.CSV";
     ASSERT_TRUE(appendProtZeile());
     main->clickMenu("mnuExit");
-    EXPECT_EQ(ends, 2);
-    EXPECT_TRUE(std::filesystem::exists(file("spaet.CSV")));
+    EXPECT_EQ(std::tuple(ends, std::filesystem::exists(file("spaet.CSV"))), std::tuple(2, true));
 }

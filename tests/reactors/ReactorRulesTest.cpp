@@ -92,8 +92,7 @@ TEST(ConversionSearch, FindsTheTimeOfFastAndSlowReactions) {
             const double t = -std::log1p(-U) / k;
             EXPECT_NEAR(r.t, t, 1e-9 * t) << U;
             // The concentrations belong to the time found.
-            EXPECT_EQ(d.lastT, r.t);
-            EXPECT_EQ(r.c[A], std::exp(-k * r.t));
+            EXPECT_EQ(std::tuple(d.lastT, r.c[A]), std::tuple(r.t, std::exp(-k * r.t)));
             EXPECT_LT(d.calls, 150);
         }
     }
@@ -165,7 +164,5 @@ TEST(ConversionSearch, BatchResultWithTheEngine) {
     setReactor(2, {0.15, 0, 0}, {1e300, 0, 0, 0, 0});
     t = 5;
     EXPECT_EQ(batchResult(false, t, 0, failure), CalcOutcome::EngineFailed);
-    EXPECT_EQ(failure.text, kBatchFehlerText);
-    EXPECT_EQ(failure.title, kBatchFehlerTitel);
-    EXPECT_EQ(t, 5);
+    EXPECT_EQ(std::tuple(failure.text, failure.title, t), std::tuple(kBatchFehlerText, kBatchFehlerTitel, 5));
 }

@@ -7,8 +7,7 @@ TEST(StartValues, ResetClearsEarlierWork) {
     app.nExpPunkte = 5;
     app.sSpeziesMaske = "11111";
     resetAppState("/prog");
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(app.sSpeziesMaske, "00000");
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.sSpeziesMaske), std::tuple(0, "00000"));
     // Room for 201 simulated points and 2000 chart points.
     EXPECT_EQ(app.tSim.size() + app.cSim_Q.size() + app.rSim_A.size(), 3 * 201u);
     EXPECT_EQ(app.gKurvenPunkte.size(), 2001u);

@@ -56,9 +56,7 @@ TEST_F(DataFileTest, HandWrittenFileIsWrittenExactlyAndReadBack) {
     resetAppState(dir.str());
     MsgRecorder rec;
     ASSERT_TRUE(laden(VARNOLT_TEST_DATA "/dataset_expected.VRD", false));
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(app.iZeitEinheit, 1);
-    EXPECT_EQ(app.Lambda0, static_cast<double>(4.96f));
+    EXPECT_EQ(std::tuple(rec.count(), app.iZeitEinheit, app.Lambda0), std::tuple(0u, 1, static_cast<double>(4.96f)));
     EXPECT_EQ(app.LambdaInf, 1.82);  // kept as written, not widened from a Single
     ASSERT_TRUE(schreiben(dir.file("again.VRD")));
     EXPECT_EQ(readFile(dir.file("again.VRD")), readFile(VARNOLT_TEST_DATA "/dataset_expected.VRD"));
@@ -86,10 +84,8 @@ TEST_F(DataFileTest, RoundTripKeepsEveryFieldInBothLocales) {
         resetAppState(dir.str());
         ASSERT_TRUE(laden(dir.file("rt.VRD"), false));
         ASSERT_EQ(app.nExpPunkte, 50);
-        EXPECT_EQ(app.ExpKommentar, "Messreihe 7, Probe 3 (Größe: 5 €)");
-        EXPECT_EQ(app.sZeiteinheit, "h");
-        EXPECT_EQ(app.iZeitEinheit, 2);
-        EXPECT_EQ(app.LambdaInf, 12.5);
+        EXPECT_EQ(std::tuple(app.ExpKommentar, app.sZeiteinheit, app.iZeitEinheit, app.LambdaInf),
+                  std::tuple("Messreihe 7, Probe 3 (Größe: 5 €)", "h", 2, 12.5));
         for (int i = 1; i <= 50; ++i) {
             const Messpunkt& a = saved[static_cast<std::size_t>(i)];
             const Messpunkt& b = app.ExpDaten[static_cast<std::size_t>(i)];
@@ -118,15 +114,12 @@ TEST_F(DataFileTest, LfOnlyBlankLinesAndOddItemFormsAreRead) {
               "was hier noch steht, wird nicht gelesen\n");
     MsgRecorder rec;
     ASSERT_TRUE(laden(dir.file("lf.VRD"), false)) << (rec.count() ? rec.last().text : "");
-    EXPECT_EQ(app.ExpKommentar, "Kommentar mit ä und, Komma");
-    EXPECT_EQ(app.sZeiteinheit, "d");
-    EXPECT_EQ(app.iZeitEinheit, 3);
+    EXPECT_EQ(std::tuple(app.ExpKommentar, app.sZeiteinheit, app.iZeitEinheit),
+              std::tuple("Kommentar mit ä und, Komma", "d", 3));
     ASSERT_EQ(app.nExpPunkte, 3);
     EXPECT_EQ(app.ExpDaten[2].t, 0.15);
     EXPECT_EQ(app.ExpDaten[2].aus, -1);  // any flag other than 0 excludes the point
-    EXPECT_EQ(app.ExpDaten[3].t, 2.0);
-    EXPECT_EQ(app.Lambda0, 2.0);
-    EXPECT_EQ(app.LambdaInf, 5.0);
+    EXPECT_EQ(std::tuple(app.ExpDaten[3].t, app.Lambda0, app.LambdaInf), std::tuple(2.0, 2.0, 5.0));
 }
 
 TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
@@ -139,8 +132,7 @@ TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
               "6,1,0,0,0,0,0,0,9,-2,0,0,0\r\n");
     app.LambdaInf = 99;
     ASSERT_TRUE(laden(dir.file("l.VRD"), false));
-    EXPECT_EQ(app.Lambda0, 7.0);
-    EXPECT_EQ(app.LambdaInf, 4.0);
+    EXPECT_EQ(std::tuple(app.Lambda0, app.LambdaInf), std::tuple(7.0, 4.0));
 
     writeFile(dir.file("m.VRD"), "k\r\ns\r\nh\r\n1\r\n3,1,0,0,0,0,0,0,7,0,0,0,0\r\n");
     ASSERT_TRUE(laden(dir.file("m.VRD"), false));
@@ -154,11 +146,9 @@ TEST_F(DataFileTest, EmptyFileCountZero) {
     app.sZeiteinheit = "min";
     app.Lambda0 = 3;
     ASSERT_TRUE(laden(dir.file("leer.VRD"), true));  // append: points unchanged
-    EXPECT_EQ(app.nExpPunkte, 2);
-    EXPECT_EQ(app.Lambda0, 0.0);
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.Lambda0), std::tuple(2, 0.0));
     ASSERT_TRUE(laden(dir.file("leer.VRD"), false));  // replace: empty data set
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(app.ExpKommentar, "nichts");
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpKommentar), std::tuple(0, "nichts"));
 }
 
 TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
@@ -171,9 +161,7 @@ TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
     ASSERT_TRUE(laden(dir.file("sek.VRD"), true));
     ASSERT_EQ(app.nExpPunkte, 4);
     EXPECT_EQ(app.ExpKommentar, "erste Reihe");  // the comment of an appended file is dropped
-    EXPECT_EQ(app.sZeiteinheit, "min");
-    EXPECT_EQ(app.iZeitEinheit, 1);
-    EXPECT_EQ(app.ExpDaten[1].t, 1.0);
+    EXPECT_EQ(std::tuple(app.sZeiteinheit, app.iZeitEinheit, app.ExpDaten[1].t), std::tuple("min", 1, 1.0));
     EXPECT_DOUBLE_EQ(app.ExpDaten[3].t, 3.0);
     EXPECT_DOUBLE_EQ(app.ExpDaten[4].t, 4.0);
     EXPECT_EQ(app.ExpDaten[4].c[1], 0.0625);
@@ -181,8 +169,7 @@ TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
     // Into an empty data set the file's unit is taken over.
     setDataSet({});
     ASSERT_TRUE(laden(dir.file("sek.VRD"), true));
-    EXPECT_EQ(app.sZeiteinheit, "s");
-    EXPECT_EQ(app.ExpDaten[1].t, 180.0);
+    EXPECT_EQ(std::tuple(app.sZeiteinheit, app.ExpDaten[1].t), std::tuple("s", 180.0));
 }
 
 // Appending is refused for a unit the program does not know and beyond 32767
@@ -268,7 +255,6 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
 TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {
     setExpectedDataSet();
     MsgRecorder rec;
-    bool ok = true;
     EXPECT_FALSE(schreiben(dir.file("kein/Ordner.VRD")));
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von WriteDataFile");
@@ -276,7 +262,6 @@ TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {
     // An existing file is not touched when a value cannot be written.
     writeFile(dir.file("alt.VRD"), "bleibt");
     app.ExpDaten[2].k = std::numeric_limits<double>::quiet_NaN();
-    ok = true;
     EXPECT_FALSE(schreiben(dir.file("alt.VRD")));
     EXPECT_EQ(readFile(dir.file("alt.VRD")), "bleibt");
     EXPECT_NE(rec.last().text.find("Messpunkt 2"), std::string::npos);

@@ -93,8 +93,7 @@ TEST_F(Preparation, Isotherms) {
 
     setPoints({});
     PrepareExpDaten();
-    EXPECT_EQ(app.nKurvenTemp, 0);
-    EXPECT_EQ(app.tMaxDaten, 0.0);
+    EXPECT_EQ(std::tuple(app.nKurvenTemp, app.tMaxDaten), std::tuple(0, 0.0));
 }
 
 TEST_F(Preparation, RangesOfAFirstOrderSeries) {

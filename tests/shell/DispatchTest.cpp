@@ -72,8 +72,7 @@ TEST_F(Dispatch, ConcentrationEvaluationChecks) {
     EXPECT_EQ(std::tuple(rec.count(), app.iDiagrammTyp, app.iModell, app.bGleicheC0), std::tuple(0u, -6, 4, true));
     app.c0Daten[2] = 0.2f;
     main->clickMenu("mnuctAusw(3)");
-    EXPECT_EQ(std::pair(app.iDiagrammTyp, app.bGleicheC0), std::pair(Integer{-8}, false));
-    EXPECT_EQ(charts, 2);
+    EXPECT_EQ(std::tuple(app.iDiagrammTyp, app.bGleicheC0, charts), std::tuple(Integer{-8}, false, 2));
 }
 
 TEST_F(Dispatch, ConductivityChecksAndNotes) {
@@ -97,9 +96,8 @@ TEST_F(Dispatch, ConductivityChecksAndNotes) {
     rec.clear();
     main->clickMenu("mnuLambdaAusw(1)");
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "Hinweis zur Auswertung der lambda-Werte, 1. Ordnung");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(std::tuple(app.iDiagrammTyp, app.bLambdaAuswertung, charts), std::tuple(-10, true, 1));
+    EXPECT_EQ(std::tuple(rec.last().title, rec.last().icon, app.iDiagrammTyp, app.bLambdaAuswertung, charts),
+              std::tuple("Hinweis zur Auswertung der lambda-Werte, 1. Ordnung", MsgIcon::Exclamation, -10, true, 1));
 }
 
 TEST_F(Dispatch, RateConstantTemperaturePairs) {
@@ -202,9 +200,8 @@ TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
 
     rec.answer(MsgAnswer::Cancel);
     main->clickMenu("mnuExit");
-    EXPECT_EQ(ends, 0);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
-    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(std::tuple(ends, QFile::exists(QString::fromStdString(app.SessionDateiName)), rec.last().buttons),
+              std::tuple(0, false, MsgButtons::YesNoCancel));
 
     rec.answer(MsgAnswer::No);
     main->clickMenu("mnuExit");
@@ -233,9 +230,7 @@ TEST_F(Dispatch, LoadingAskToSaveChangedDataFirst) {
     };
     rec.answer(MsgAnswer::Cancel);
     main->clickMenu("mnuLoadProject");
-    EXPECT_EQ(asked, 0);
-    EXPECT_EQ(app.nExpPunkte, 2);
-    EXPECT_EQ(rec.last().title, "WARNUNG");
+    EXPECT_EQ(std::tuple(asked, app.nExpPunkte, rec.last().title), std::tuple(0, 2, "WARNUNG"));
     rec.answer(MsgAnswer::Cancel);
     main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(app.nExpPunkte, 2);
@@ -271,8 +266,7 @@ TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
     rec.answer(MsgAnswer::OK);
     main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(rec.last().title, "geladen...");
-    EXPECT_EQ(app.nExpPunkte, 25);
-    EXPECT_EQ(StripPath(app.ExpDateiName), "1st_order.VRD");
+    EXPECT_EQ(std::tuple(app.nExpPunkte, StripPath(app.ExpDateiName)), std::tuple(25, "1st_order.VRD"));
 }
 
 TEST_F(Dispatch, ExitClosesTheHelpAndTheCloseBoxSavesNothing) {
@@ -280,8 +274,7 @@ TEST_F(Dispatch, ExitClosesTheHelpAndTheCloseBoxSavesNothing) {
     ASSERT_NE(helpBrowser(), nullptr);
     main->clickMenu("mnuExit");
     test::processEvents();
-    EXPECT_EQ(helpBrowser(), nullptr);
-    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(std::tuple(helpBrowser(), ends), std::tuple(nullptr, 1));
 
     QFile::remove(QString::fromStdString(app.SessionDateiName));
     main->show();

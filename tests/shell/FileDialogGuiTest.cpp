@@ -129,9 +129,7 @@ TEST_F(FileDialogGui, TypedNameOfAListedFileIsAccepted) {
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
     });
     EXPECT_TRUE(accepted);
-    EXPECT_EQ(name, "Messung.VRD");
-    EXPECT_EQ(folder, toStd(root));
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(name, folder, rec.count()), std::tuple("Messung.VRD", toStd(root), 0u));
 }
 
 TEST_F(FileDialogGui, EnterOnAHighlightedFileOrADoubleClickAccepts) {
@@ -157,22 +155,19 @@ TEST_F(FileDialogGui, PreviewShowsTheCommentButChangesNoState) {
     runDialog(name, folder, "*.*", [&](frmCmnDlg& d) {
         d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("projekt.VRP"));
         EXPECT_EQ(d.txtOpenFile->text(), QString("projekt.VRP"));
-        EXPECT_EQ(d.Text1->toPlainText(), QString("Kommentar des Projekts"));
-        EXPECT_EQ(d.lblFileComment->text(), QString("Projekt-Kommentar"));
-        EXPECT_TRUE(d.lblFileComment->isVisible());
+        EXPECT_EQ(std::tuple(d.Text1->toPlainText(), d.lblFileComment->text(), d.lblFileComment->isVisible()),
+                  std::tuple(QString("Kommentar des Projekts"), QString("Projekt-Kommentar"), true));
         EXPECT_TRUE(d.Text1->isEnabled());
         d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("a.VRD"));
         EXPECT_EQ(d.Text1->toPlainText(), QString("Kommentar des Datensatzes"));
         EXPECT_EQ(d.lblFileComment->text(), QString("Datei-Kommentar:"));
         d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("notiz.txt"));
-        EXPECT_FALSE(d.lblFileComment->isVisible());
-        EXPECT_FALSE(d.Text1->isEnabled());
+        EXPECT_EQ(std::tuple(d.lblFileComment->isVisible(), d.Text1->isEnabled()), std::tuple(false, false));
         QTest::keyClick(d.filOpenList, Qt::Key_Escape);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(app.ProjKommentar, "aktuelles Projekt");
-    EXPECT_EQ(app.ExpKommentar, "aktueller Datensatz");
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(app.ProjKommentar, app.ExpKommentar, rec.count()),
+              std::tuple("aktuelles Projekt", "aktueller Datensatz", 0u));
 }
 
 TEST_F(FileDialogGui, BrokenFilesInThePreviewSayWhy) {
@@ -204,8 +199,7 @@ TEST_F(FileDialogGui, DeleteAsksFirst) {
     });
     ASSERT_EQ(rec.count(), 2u);
     EXPECT_TRUE(test::isMessage(rec.last(), "File a.VRD wirklich löschen?", "Löschen von Dateien bestätigen", MsgIcon::Question));
-    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNo);
-    EXPECT_FALSE(QFileInfo::exists(root + "/a.VRD"));
+    EXPECT_EQ(std::tuple(rec.last().buttons, QFileInfo::exists(root + "/a.VRD")), std::tuple(MsgButtons::YesNo, false));
 }
 
 TEST_F(FileDialogGui, ParentFolderAndRoot) {
@@ -235,8 +229,7 @@ TEST_F(FileDialogGui, MissingStartFolderIsSkippedAndATypedMissingFolderIsReporte
         EXPECT_EQ(d.dirPath(), root);  // the current folder stays
         d.txtOpenFile->setText(root + "/nix/da.VRD");
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(d.dirPath(), root);
+        EXPECT_EQ(std::tuple(d.isVisible(), d.dirPath()), std::tuple(true, root));
     });
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_NE(rec.last().text.find("Pfad nicht gefunden"), std::string::npos);
@@ -252,8 +245,7 @@ TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
     bool ok = false, cancelled = true;
     LoadExpDataDialog(false, ok, cancelled);
     EXPECT_TRUE(ok);
-    EXPECT_EQ(app.nExpPunkte, 2);
-    EXPECT_EQ(app.ExpDateiName, toStd(root + "/a.VRD"));
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDateiName), std::tuple(2, toStd(root + "/a.VRD")));
 
     // The project dialog, cancelled with the close box.
     onDialog([](frmCmnDlg& d) {

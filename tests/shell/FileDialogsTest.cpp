@@ -180,6 +180,5 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
 TEST(FolderNames, JoinAndSplit) {
     for (auto [folder, joined] : {std::pair{"/a/b", "/a/b/c.VRD"}, {"/a/b/", "/a/b/c.VRD"}, {"C:\\x\\", "C:\\x\\c.VRD"}, {"", "c.VRD"}})
         EXPECT_EQ(joinFolderName(folder, "c.VRD"), joined);
-    EXPECT_EQ(folderWithSeparator("/a/b/c.VRD"), "/a/b/");
-    EXPECT_EQ(folderWithSeparator("c.VRD"), "");
+    EXPECT_EQ(std::tuple(folderWithSeparator("/a/b/c.VRD"), folderWithSeparator("c.VRD")), std::tuple("/a/b/", ""));
 }

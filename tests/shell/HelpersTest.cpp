@@ -21,8 +21,7 @@ TEST_F(BusyCursor, NestedBracketsRestoreOnlyAtTheOuterEnd) {
     SanduhrEin();
     EXPECT_EQ(std::tuple(pointer, app.bBusy, app.SavedMousePointer), std::tuple(kHourglass, true, 3));
     SanduhrEin();
-    EXPECT_EQ(app.WaitCount, 2);
-    EXPECT_EQ(pointer, kHourglass);
+    EXPECT_EQ(std::tuple(app.WaitCount, pointer), std::tuple(2, kHourglass));
     SanduhrAus();
     EXPECT_EQ(pointer, kHourglass);
     EXPECT_TRUE(app.bBusy);
@@ -45,8 +44,7 @@ TEST_F(BusyCursor, SurplusCallRestoresAgain) {
     SanduhrAus();
     pointer = 5;
     SanduhrAus();
-    EXPECT_EQ(app.WaitCount, -1);
-    EXPECT_EQ(pointer, 1);
+    EXPECT_EQ(std::tuple(app.WaitCount, pointer), std::tuple(-1, 1));
 }
 
 TEST(ShortenPath, Examples) {

@@ -78,10 +78,8 @@ TEST_F(ProjectFileTest, RoundTripInBothLocales) {
             ASSERT_TRUE(projekt(dir.file("rt.VRP"), dat));
             EXPECT_EQ(app.iModell, model);
             EXPECT_NEAR(app.k[1], 1.0 / 3.0, 1e-15);
-            EXPECT_EQ(app.k[2], -2.5e-12);
-            EXPECT_EQ(app.k[3], 123456.789);
-            EXPECT_EQ(app.ProjKommentar, "Reihe 2, mit Komma; Ölbad 60 °C");
-            EXPECT_EQ(dat, "Daten, Teil 2.vrd");
+            EXPECT_EQ(std::tuple(app.k[2], app.k[3], app.ProjKommentar, dat),
+                      std::tuple(-2.5e-12, 123456.789, "Reihe 2, mit Komma; Ölbad 60 °C", "Daten, Teil 2.vrd"));
         }
     }
 }
@@ -90,8 +88,7 @@ TEST_F(ProjectFileTest, LastSessionCarriesItsOwnComment) {
     app.ProjKommentar = "mein Projekt";
     app.ExpDateiName.clear();
     ASSERT_TRUE(WriteProjectFile(dir.file("vrnlastsession.vrp")));
-    EXPECT_EQ(commentAsked, 0);
-    EXPECT_EQ(app.ProjKommentar, "VARNOLT last session");
+    EXPECT_EQ(std::tuple(commentAsked, app.ProjKommentar), std::tuple(0, "VARNOLT last session"));
     const std::string text = readFile(dir.file("vrnlastsession.vrp"));
     EXPECT_EQ(text.substr(0, text.find("\r\n 2 ")), "01.02.2024\r\nVARNOLT last session\r\n");
 
@@ -99,9 +96,7 @@ TEST_F(ProjectFileTest, LastSessionCarriesItsOwnComment) {
     app.iModell = 5;
     std::string dat = "x";
     EXPECT_TRUE(projekt(dir.file("vrnlastsession.vrp"), dat));
-    EXPECT_EQ(dat, "");
-    EXPECT_EQ(app.iModell, 2);
-    EXPECT_EQ(app.k[1], 0.15);
+    EXPECT_EQ(std::tuple(dat, app.iModell, app.k[1]), std::tuple("", 2, 0.15));
 }
 
 TEST_F(ProjectFileTest, DataNameExtensionIsTestedInUpperCase) {

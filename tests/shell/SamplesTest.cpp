@@ -61,8 +61,7 @@ TEST(Samples, SecondOrderGivesItsRateConstantFromConcentrationAndConductivity) {
     EXPECT_TRUE(app.bHatCTDaten);
     EXPECT_TRUE(app.bHatLambdaDaten);
     EXPECT_EQ(app.c0Daten[1], app.c0Daten[2]);  // the evaluation of A + B => P with equal start values
-    EXPECT_EQ(app.Lambda0, static_cast<double>(4.96f));
-    EXPECT_EQ(app.LambdaInf, 1.82);
+    EXPECT_EQ(std::tuple(app.Lambda0, app.LambdaInf), std::tuple(static_cast<double>(4.96f), 1.82));
     std::vector<double> t, yc, yl;
     const double c0 = app.c0Daten[1];
     for (int i = 1; i <= app.nExpPunkte; ++i) {

@@ -25,20 +25,17 @@ protected:
 
 TEST_F(Tips, TheShippedFileHasTwentyTwoTipsAndNextCycles) {
     frmTip& t = Forms::get<frmTip>();
-    EXPECT_EQ(t.caption(), QString("   22 Tipps zur Arbeit mit VARNOLT"));
-    EXPECT_EQ(t.tips.size(), 22);
+    EXPECT_EQ(std::tuple(t.caption(), t.tips.size()), std::tuple(QString("   22 Tipps zur Arbeit mit VARNOLT"), 22));
     for (const QString& tip : t.tips) EXPECT_FALSE(tip.trimmed().isEmpty());
     // Random 0 picks tip 1; loading has already moved on by one.
-    EXPECT_EQ(t.CurrentTip, 1);
-    EXPECT_TRUE(t.lblTipText->text().contains("kinetisches Modell"));
+    EXPECT_EQ(std::tuple(t.CurrentTip, t.lblTipText->text().contains("kinetisches Modell")), std::tuple(1, true));
     t.Show();
     t.tips = {"eins", "zwei", "drei"};
     t.CurrentTip = 2;
     t.DisplayCurrentTip();
     for (const char* next : {"drei", "eins", "zwei"}) {
         QTest::mouseClick(t.cmdNextTip, Qt::LeftButton);
-        EXPECT_EQ(t.lblTipText->text(), QString(next));
-        EXPECT_FALSE(t.lblTipdesTages->isVisible());
+        EXPECT_EQ(std::tuple(t.lblTipText->text(), t.lblTipdesTages->isVisible()), std::tuple(QString(next), false));
     }
 }
 
