@@ -105,7 +105,8 @@ TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
     w.openDesignTab(10);
     vrn::test::MsgRecorder msgs;
     const auto logarithmisch = [&c] {
-        return std::tuple(c.axisLogarithmic(ChartAxis::X), c.axisLogarithmic(ChartAxis::Y), c.axisLogarithmic(ChartAxis::Y2));
+        return std::tuple(c.axisLogarithmic(ChartAxis::X), c.axisLogarithmic(ChartAxis::Y),
+                          c.axisLogarithmic(ChartAxis::Y2));
     };
     for (QPushButton* knopf : {a.cmdXLog, a.cmdYLog}) {  // both minima are 0
         knopf->click();
@@ -179,7 +180,8 @@ TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOrigin
 
     // Zoom: both axes cross at their minimum again.
     QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
-    EXPECT_EQ(std::tuple(c.originPlacement(ChartAxis::X), c.originPlacement(ChartAxis::Y), w.fraTabs->isVisible(), c.zoomArmed()),
+    EXPECT_EQ(std::tuple(c.originPlacement(ChartAxis::X), c.originPlacement(ChartAxis::Y), w.fraTabs->isVisible(),
+                         c.zoomArmed()),
               std::tuple(2, 2, false, true));
 
     // "autom. in den Achsen-Minima" writes the minima with a point whatever the locale.

@@ -93,7 +93,8 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
     w.openCurvePanelAt(2);
     EXPECT_EQ(w.kurvenPanel->tabKurven->currentIndex(), 1);
     mitFarbe(kRot, [&] { QTest::mouseClick(w.kurvenPanel->cmdKurvenFarbe[2], Qt::LeftButton); });
-    EXPECT_EQ(std::tuple(c.style(1, 2).lineColour, c.style(1, 2).symbolColour, buttonColour(w.kurvenPanel->cmdKurvenFarbe[2])),
+    EXPECT_EQ(std::tuple(c.style(1, 2).lineColour, c.style(1, 2).symbolColour,
+                         buttonColour(w.kurvenPanel->cmdKurvenFarbe[2])),
               std::tuple(kRot, kRot, kRot));
     // The legend entry of curve 2 is drawn in red.
     w.menuItem("mnuAddLegend")->trigger();
@@ -226,7 +227,8 @@ TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
     w.openPointPanelAt(1);
     EXPECT_EQ(w.punktePanel->tabPunkte->currentIndex(), 0);
     w.punktePanel->chkLegend2[1]->click();
-    EXPECT_EQ(std::tuple(c.legendShown(), w.kurvenPanel->chkLegend1[23]->isChecked(), w.menuItem("mnuAddLegend")->isEnabled()),
+    EXPECT_EQ(std::tuple(c.legendShown(), w.kurvenPanel->chkLegend1[23]->isChecked(),
+                         w.menuItem("mnuAddLegend")->isEnabled()),
               std::tuple(false, false, true));
 
     // "alle unsichtbar" hides every label and unticks the curve boxes.
@@ -272,7 +274,8 @@ TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
     EXPECT_TRUE(w.menuItem("mnuAddText")->isEnabled());
 
     w.clickMenu("mnuTextDesign(3)");
-    for (QWidget* aus : std::initializer_list<QWidget*>{t.HScroll1, t.chkTextFrame, t.fraYText}) EXPECT_FALSE(aus->isEnabled());
+    for (QWidget* aus : std::initializer_list<QWidget*>{t.HScroll1, t.chkTextFrame, t.fraYText})
+        EXPECT_FALSE(aus->isEnabled());
     t.schrift->setPlainText("Zeit");
     EXPECT_EQ(c.axisTitle(ChartAxis::X), "Zeit");
     c.setAxisTitle(ChartAxis::Y, "c  ");
@@ -320,7 +323,8 @@ TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
     w.openCurvePanelAt(1);
     QScrollBar* s = w.kurvenPanel->scrShiftLab[1];
     s->setValue(40);
-    EXPECT_EQ(std::tuple(w.Chart2D1->labelPoint(1), s->minimum(), s->maximum(), s->singleStep()), std::tuple(40, 1, 201, 3));
+    EXPECT_EQ(std::tuple(w.Chart2D1->labelPoint(1), s->minimum(), s->maximum(), s->singleStep()),
+              std::tuple(40, 1, 201, 3));
 }
 
 TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThem) {
@@ -374,7 +378,8 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
     w.openDesignTab(4);
     g.scrLegH->setValue(100);
     g.scrlegV->setValue(50);
-    EXPECT_EQ(std::tuple(c.legendLeft(), c.legendTop(), g.scrLegH->maximum()), std::tuple(100, 50, c.chartAreaWidth() + 100));
+    EXPECT_EQ(std::tuple(c.legendLeft(), c.legendTop(), g.scrLegH->maximum()),
+              std::tuple(100, 50, c.chartAreaWidth() + 100));
 }
 
 TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheirPage) {

@@ -95,7 +95,8 @@ TEST_F(ChartOutputTest, ClipboardTakesTheChosenPictureAfterTheBlackSheetQuestion
     w.clickMenu("mnuBild(1)");
     ASSERT_EQ(msgs.count(), 1u);
     EXPECT_EQ(std::tuple(msgs.last().text, msgs.last().title),
-              std::tuple("Sie haben ein schwarzes Zeichenblatt gewählt.\n\r\n\rWollen Sie das wirklich so drucken?", "WARNUNG"));
+              std::tuple("Sie haben ein schwarzes Zeichenblatt gewählt.\n\r\n\rWollen Sie das wirklich so drucken?",
+                         "WARNUNG"));
     EXPECT_FALSE(w.fraPrintIt->isVisible());  // Cancel prepares nothing
 
     msgs.answer(MsgAnswer::OK);

@@ -88,7 +88,8 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
     EXPECT_EQ(std::tuple(app.gnKurven, c.pointCount(1, 2)), std::tuple(2, 0));
     EXPECT_NE(c.displayState(1, 2), 1);
     // No label is left on a curve that is gone.
-    EXPECT_EQ(std::tuple(c.labelShown(2), c.labelText(2), w.menuItem("mnuSubDelKurv(2)")->isEnabled()), std::tuple(false, "2", false));
+    EXPECT_EQ(std::tuple(c.labelShown(2), c.labelText(2), w.menuItem("mnuSubDelKurv(2)")->isEnabled()),
+              std::tuple(false, "2", false));
 
     // Deleting the free place again, or a number that is no curve, changes nothing.
     w.DeleteCurves(2);
@@ -97,7 +98,8 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
 
     app.gnKurvenOffen = 1;  // model 4, one pending: species P
     QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
-    EXPECT_EQ(std::tuple(app.gnKurven, app.KurvenSlot[1], c.labelText(2), c.labelShown(2)), std::tuple(3, 0, "c(P) ", true));
+    EXPECT_EQ(std::tuple(app.gnKurven, app.KurvenSlot[1], c.labelText(2), c.labelShown(2)),
+              std::tuple(3, 0, "c(P) ", true));
     ASSERT_EQ(c.pointCount(1, 2), 201);
     EXPECT_EQ(c.y(1, 2, 201), static_cast<double>(static_cast<Single>(app.cSim_P[200])));
     EXPECT_GE(c.labelPoint(2), 1);
@@ -168,7 +170,8 @@ TEST_F(ChartWindowTest, CriticalFailureStopsTheLoopAndFreesThePlace) {
     ASSERT_GE(msgs.count(), 1u);
     EXPECT_EQ(msgs.messages()[0].title, "ABBRUCH");
     EXPECT_TRUE(msgs.messages()[0].text.rfind("Es ist ein kritischer Fehler aufgetreten:\r\n", 0) == 0);
-    EXPECT_EQ(std::tuple(w.bFehler, app.gnKurven, app.KurvenSlot[0], w.Chart2D1->pointCount(1, 1)), std::tuple(-1, 0, -1, 0));
+    EXPECT_EQ(std::tuple(w.bFehler, app.gnKurven, app.KurvenSlot[0], w.Chart2D1->pointCount(1, 1)),
+              std::tuple(-1, 0, -1, 0));
 }
 
 TEST_F(ChartWindowTest, RefusedEvaluationDrawsNothing) {
@@ -204,9 +207,10 @@ TEST_F(ChartWindowTest, CurveOutsideTheRangeIsWarnedAboutAndStillDrawn) {
     frmGraph2D* w = fenster();
     ASSERT_NE(w, nullptr);
     ASSERT_EQ(msgs.count(), 2u);  // c(A) outside, and c(P) since nothing entered the range
-    EXPECT_EQ(std::tuple(msgs.last().text, msgs.last().title, w->Chart2D1->pointCount(1, 1), w->Chart2D1->pointCount(1, 2)),
-              std::tuple("Kurve außerhalb des aktuellen Koordinatenfensters\r\n\r\nVergrößern Sie das Koordinatenfenster.",
-                         "WARNUNG", 201, 201));
+    EXPECT_EQ(
+        std::tuple(msgs.last().text, msgs.last().title, w->Chart2D1->pointCount(1, 1), w->Chart2D1->pointCount(1, 2)),
+        std::tuple("Kurve außerhalb des aktuellen Koordinatenfensters\r\n\r\nVergrößern Sie das Koordinatenfenster.",
+                   "WARNUNG", 201, 201));
 }
 
 TEST_F(ChartWindowTest, MeasuredPointsOutsideASimulationChartGiveTheThreeLineWarning) {

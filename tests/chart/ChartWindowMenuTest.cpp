@@ -33,8 +33,8 @@ TEST_F(ChartWindowTest, DeleteMenuFollowsTheCurvePlacesAndPointSets) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     w.DeleteCurves(1);
     w.clickMenu("mnuDelete");
-    for (auto [item, an] : {std::pair{"mnuSubDelKurv(1)", false}, {"mnuSubDelKurv(2)", true}, {"mnuSubDelPoints(2)", false},
-                            {"mnuSubDelPoints(4)", true}})
+    for (auto [item, an] : {std::pair{"mnuSubDelKurv(1)", false}, {"mnuSubDelKurv(2)", true},
+                            {"mnuSubDelPoints(2)", false}, {"mnuSubDelPoints(4)", true}})
         EXPECT_EQ(w.menuItem(item)->isEnabled(), an) << item;
 
     w.menuItem("mnuSubDelPoints(4)")->trigger();
@@ -81,7 +81,8 @@ TEST_F(ChartWindowTest, LegendNeedsALegendText) {
     w.menuItem("mnuAddLegend")->trigger();
     ASSERT_EQ(msgs.count(), 1u);
     EXPECT_EQ(std::tuple(msgs.last().text, msgs.last().title),
-              std::tuple("keine Legendentexte angegeben\r\n\r\n==> gestalten Kurve\r\n==> gestalten Messpunkte", " Ausführung nicht möglich "));
+              std::tuple("keine Legendentexte angegeben\r\n\r\n==> gestalten Kurve\r\n==> gestalten Messpunkte",
+                         " Ausführung nicht möglich "));
     EXPECT_FALSE(w.Chart2D1->legendShown());
 
     app.gnKurvenOffen = 2;
@@ -107,9 +108,10 @@ TEST_F(ChartWindowTest, MeasuredPointsOfTheModelAndTheirRefusal) {
     w.menuItem("mnuAddPunkte")->trigger();
     const ChartControl& c = *w.Chart2D1;
     // No C: it is not a species of model 4; the excluded point is a hole.
-    EXPECT_EQ(std::tuple(c.pointCount(2, 1), c.pointCount(2, 3), c.y(2, 1, 3), w.punktePanel->tabPunkte->isTabVisible(0),
-                         w.punktePanel->tabPunkte->isTabVisible(2), w.menuItem("mnuDelPoints")->isEnabled()),
-              std::tuple(6, 0, kChartHole, true, false, true));
+    EXPECT_EQ(
+        std::tuple(c.pointCount(2, 1), c.pointCount(2, 3), c.y(2, 1, 3), w.punktePanel->tabPunkte->isTabVisible(0),
+                   w.punktePanel->tabPunkte->isTabVisible(2), w.menuItem("mnuDelPoints")->isEnabled()),
+        std::tuple(6, 0, kChartHole, true, false, true));
 
     // A data set without concentrations of the chart's species is refused.
     datensatz(3, [](Messpunkt& p, int i) {
@@ -131,7 +133,8 @@ TEST_F(ChartWindowTest, DataOnlyKindShowsPointsAndWarnsWhenAllLieOutside) {
         p.c[4] = 0.2 - p.c[1];
     });
     frmGraph2D& w = datenDiagramm(-1);
-    EXPECT_EQ(std::tuple(app.gnKurven, w.Chart2D1->pointCount(2, 1), w.Chart2D1->pointCount(2, 4)), std::tuple(0, 4, 4));
+    EXPECT_EQ(std::tuple(app.gnKurven, w.Chart2D1->pointCount(2, 1), w.Chart2D1->pointCount(2, 4)),
+              std::tuple(0, 4, 4));
     EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
     EXPECT_FALSE(w.cmdSingleCalc->isVisible());
     Forms::unload<frmGraph2D>();
@@ -153,8 +156,9 @@ TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
     app.Trennzeichen = ",";
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ASSERT_EQ(w.kurvenPanel->cmbSep->count(), 3);
-    EXPECT_EQ(std::tuple(w.kurvenPanel->cmbSep->itemText(0), w.kurvenPanel->cmbSep->currentText(), w.cmdSingleCalc->isVisible(),
-                         w.cmdArrhRechner->isVisible()), std::tuple("Trennzeichen Semikolon", "Trennzeichen Komma", true, true));
+    EXPECT_EQ(std::tuple(w.kurvenPanel->cmbSep->itemText(0), w.kurvenPanel->cmbSep->currentText(),
+                         w.cmdSingleCalc->isVisible(), w.cmdArrhRechner->isVisible()),
+              std::tuple("Trennzeichen Semikolon", "Trennzeichen Komma", true, true));
     w.kurvenPanel->cmbSep->setCurrentIndex(2);
     w.cmbSep_Click();
     EXPECT_EQ(app.Trennzeichen, "\t");

@@ -46,8 +46,9 @@ protected:
 
 TEST_F(SpeciesCurves, SpeciesFollowThePendingCountPerModel) {
     // kind, the species drawn for counts n, n-1, ..., 1
-    const std::pair<int, std::vector<int>> faelle[] = {{2, {A, P}},     {4, {A, B, P}},  {6, {A, C, P}},  {10, {A, B, C, P}},
-                                                       {16, {A, P, Q}}, {54, {A, B, P}}, {61, {A, P, Q}}, {70, {A, P}}};
+    const std::pair<int, std::vector<int>> faelle[] = {{2, {A, P}},        {4, {A, B, P}},  {6, {A, C, P}},
+                                                       {10, {A, B, C, P}}, {16, {A, P, Q}}, {54, {A, B, P}},
+                                                       {61, {A, P, Q}},    {70, {A, P}}};
     for (const auto& [kind, spezies] : faelle) {
         app.bRateDiagramm = kind > 50;
         app.gnKurvenOffen = static_cast<Integer>(spezies.size());
@@ -83,7 +84,8 @@ TEST_F(SpeciesCurves, NonIsothermalFittingDrawsSpeciesAOncePerIsotherm) {
         app.gnKurvenOffen = 2;
         const KurvenErgebnis r = zeichne(2, nr);
         ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
-        EXPECT_EQ(std::tuple(speziesVon(false), r.labelText, app.gnKurvenOffen), std::tuple(A, nr == 1 ? "T/K = 298" : "T/K = 1,310", 0));
+        EXPECT_EQ(std::tuple(speziesVon(false), r.labelText, app.gnKurvenOffen),
+                  std::tuple(A, nr == 1 ? "T/K = 298" : "T/K = 1,310", 0));
     }
     // A curve number without an isotherm keeps the species name.
     app.gnKurvenOffen = 1;
@@ -188,7 +190,8 @@ TEST_F(TangentCurve, RefusedSplineLeavesTheStoreAndTheCount) {
     const KurvenErgebnis r = zeichne();
     EXPECT_EQ(r.ausgang, KurvenAusgang::Verweigert);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(std::tuple(rec.last().title, app.SplX, app.gnKurvenOffen), std::tuple("Meldung von CalcAkimaSpline", std::vector<double>{5, 1, 2}, 1));
+    EXPECT_EQ(std::tuple(rec.last().title, app.SplX, app.gnKurvenOffen),
+              std::tuple("Meldung von CalcAkimaSpline", std::vector<double>{5, 1, 2}, 1));
 }
 
 TEST_F(TangentCurve, InvalidRangeOrSpeciesEndInTheCriticalPath) {

@@ -51,7 +51,8 @@ TEST_F(EvaluationPlot, FirstOrderPlotRecoversTheRateConstant) {
     EXPECT_NEAR(app.RegrR2, 1.0, 1e-6);
     EXPECT_TRUE(r.statusText.starts_with("Berechnungsergebnis: k = 0.15")) << r.statusText;
     EXPECT_TRUE(r.statusText.ends_with("   (R^2 = 1.00000)")) << r.statusText;
-    EXPECT_EQ(std::tuple(r.mitMesspunkten, r.setzeLabel, app.gnKurvenOffen, ausserhalb), std::tuple(true, false, 0, false));
+    EXPECT_EQ(std::tuple(r.mitMesspunkten, r.setzeLabel, app.gnKurvenOffen, ausserhalb),
+              std::tuple(true, false, 0, false));
     // The line over [-1000, 1000]: 121 or 122 points, on y = ln c0 - k t.
     const int n = static_cast<int>(app.gKurvenPunkte[0].x);
     EXPECT_GE(n, 121);

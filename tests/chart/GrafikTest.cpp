@@ -130,7 +130,9 @@ TEST_F(ChartRequest, SpeciesMasksOfTheDataKindsAndTheFittingModes) {
 
 namespace {
 
-Diagramm bereich(Single xMin, Single xMax, Single yMin, Single yMax) { return Diagramm{xMin, yMin, xMax, yMax, {}, {}, {}}; }
+Diagramm bereich(Single xMin, Single xMax, Single yMin, Single yMax) {
+    return Diagramm{xMin, yMin, xMax, yMax, {}, {}, {}};
+}
 
 }  // namespace
 

@@ -25,9 +25,11 @@ void tippe(frmGraphCalc& f, const char* text) {
 TEST_F(ChartWindowTest, CalculatorShowsTheConcentrationsAtATypedTime) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     frmGraphCalc& f = oeffne(w);
-    EXPECT_EQ(std::tuple(f.windowTitle(), f.txtX->text(), f.lblZeit->text()), std::tuple("  Einzelpunkt-Rechner", "0", "s"));
-    EXPECT_EQ(std::tuple(f.lblResult[0]->isVisibleTo(&f), f.lblResult[1]->isVisibleTo(&f), f.lblResult[3]->isVisibleTo(&f),
-                         f.lblRes[4]->isVisibleTo(&f)), std::tuple(true, false, true, false));
+    EXPECT_EQ(std::tuple(f.windowTitle(), f.txtX->text(), f.lblZeit->text()),
+              std::tuple("  Einzelpunkt-Rechner", "0", "s"));
+    EXPECT_EQ(std::tuple(f.lblResult[0]->isVisibleTo(&f), f.lblResult[1]->isVisibleTo(&f),
+                         f.lblResult[3]->isVisibleTo(&f), f.lblRes[4]->isVisibleTo(&f)),
+              std::tuple(true, false, true, false));
 
     tippe(f, "4,5");  // the comma becomes a point
     EXPECT_EQ(f.txtX->text(), QString("4.5"));

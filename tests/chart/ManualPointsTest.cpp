@@ -32,8 +32,9 @@ TEST_F(ChartWindowTest, ManualPointsBecomeSetSevenAndAreOverwrittenOnlyWhenTheUs
     EXPECT_EQ(std::tuple(rec.count(), punkte(c, 2, 7, false), punkte(c, 2, 7, true), c.style(2, 7).symbolColour),
               std::tuple(0u, std::vector<double>{1, 2, 3}, std::vector<double>{0.05f, 0.07f, 0.02f}, RGB(0, 128, 0)));
     // Its tab, legend text and delete item; the current point set.
-    EXPECT_EQ(std::tuple(w.punktePanel->tabPunkte->isTabVisible(6), w.punktePanel->txtLegendPoints[7]->text(), c.seriesLabel(2, 7),
-                         w.menuItem("mnuSubDelPoints(7)")->isEnabled(), w.PunktSatzNr), std::tuple(true, "manuell", "manuell", true, 7));
+    EXPECT_EQ(std::tuple(w.punktePanel->tabPunkte->isTabVisible(6), w.punktePanel->txtLegendPoints[7]->text(),
+                         c.seriesLabel(2, 7), w.menuItem("mnuSubDelPoints(7)")->isEnabled(), w.PunktSatzNr),
+              std::tuple(true, "manuell", "manuell", true, 7));
     EXPECT_EQ(c.axisMin(ChartAxis::Y2), c.axisMin(ChartAxis::Y));
 
     // The second time asks; Yes replaces every point, also by a shorter list.

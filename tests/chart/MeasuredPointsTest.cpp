@@ -81,7 +81,8 @@ TEST_F(MeasuredPoints, TemperatureKinds) {
     app.ExpDaten[4].Temp = 0;
     auto r = punkte(-2);
     // k = 0 is written.
-    EXPECT_EQ(std::tuple(indizes(r, 6), r.satz[6][0].x, r.satz[6][0].y), std::tuple(std::vector<int>{1, 2, 3}, 300, 0.01));
+    EXPECT_EQ(std::tuple(indizes(r, 6), r.satz[6][0].x, r.satz[6][0].y),
+              std::tuple(std::vector<int>{1, 2, 3}, 300, 0.01));
     for (int kind : {-3, -4}) {
         r = punkte(kind);
         EXPECT_EQ(beschriebeneSaetze(r), (std::vector<int>{6})) << kind;

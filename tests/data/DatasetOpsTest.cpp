@@ -94,7 +94,8 @@ TEST(DatasetOps, ZeroingTouchesOnlyMarkedFieldsOfExistingPoints) {
 TEST(DatasetOps, RemovingRowsMovesTheLaterPointsUp) {
     auto d = daten({punkt(1, 1), punkt(2, 2), punkt(3, 3), punkt(4, 4), punkt(5, 5)});
     Integer n = 5;
-    for (auto [von, bis] : {std::pair{0, 1}, {4, 6}, {3, 2}}) EXPECT_FALSE(entfernePunkte(d, n, von, bis)) << von << ".." << bis;
+    for (auto [von, bis] : {std::pair{0, 1}, {4, 6}, {3, 2}})
+        EXPECT_FALSE(entfernePunkte(d, n, von, bis)) << von << ".." << bis;
     ASSERT_TRUE(entfernePunkte(d, n, 2, 3));
     EXPECT_EQ(std::pair(n, d.size()), std::pair(Integer{3}, std::size_t{4}));
     EXPECT_EQ((std::array{d[1].t, d[2].t, d[3].t}), (std::array{1.0, 4.0, 5.0}));
@@ -116,7 +117,8 @@ TEST(DatasetOps, PasteReadsOnlyTheCellsOfTheBlock) {
     // A block at the last row grows the set; the point outside keeps its exponent.
     d[1].k = 1.2345678901e-6;
     ASSERT_TRUE(fuegeBlockEin(d, n, 2, 9, splitBlockText("300\t0,5\textra\r400")));
-    EXPECT_EQ(std::tuple(n, d[1].k, d[3].Temp, d[3].k, d[3].t, d[4].Temp, d[4].aus), std::tuple(4, 1.2345678901e-6, 300, 0.5, 20, 400, 0));
+    EXPECT_EQ(std::tuple(n, d[1].k, d[3].Temp, d[3].k, d[3].t, d[4].Temp, d[4].aus),
+              std::tuple(4, 1.2345678901e-6, 300, 0.5, 20, 400, 0));
 
     // Columns 0 and 1 are skipped; a value a field cannot hold is ignored.
     ASSERT_TRUE(fuegeBlockEin(d, n, 0, 0, splitBlockText("99\tx\t7\t1e39\tabc")));

@@ -35,9 +35,10 @@ protected:
 // The rule for the row sum is the data set's; here Enter, "+" and the hint.
 TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     frmDatedit& d = oeffne("mnuNeudat");
-    EXPECT_EQ(std::tuple(d.caption(), d.Grid->cellText(0, 2), d.optInputMode[0]->isChecked(), d.R1->title(),
-                         main->mnuEdit->isEnabled()),
-              std::tuple("(unbenannt) Eingabe von Messpunkten  ", "leere Liste", true, "Hinzufügen von Messpunkt #1", false));
+    EXPECT_EQ(
+        std::tuple(d.caption(), d.Grid->cellText(0, 2), d.optInputMode[0]->isChecked(), d.R1->title(),
+                   main->mnuEdit->isEnabled()),
+        std::tuple("(unbenannt) Eingabe von Messpunkten  ", "leere Liste", true, "Hinzufügen von Messpunkt #1", false));
 
     d.y[0]->setFocus();
     tippe(d.y[0], "10\n");
@@ -45,7 +46,8 @@ TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     d.y[1]->selectAll();
     tippe(d.y[1], "1,5+");
     ASSERT_EQ(app.nExpPunkte, 1);
-    EXPECT_EQ(std::tuple(app.ExpDaten[1].c[1], d.Grid->cellText(0, 3), d.R1->title(), app.bDatenGeaendert, main->mnuEdit->isEnabled()),
+    EXPECT_EQ(std::tuple(app.ExpDaten[1].c[1], d.Grid->cellText(0, 3), d.R1->title(), app.bDatenGeaendert,
+                         main->mnuEdit->isEnabled()),
               std::tuple(1.5, "1.5           ", "Hinzufügen von Messpunkt #2", true, true));
 
     d.y[8]->setFocus();
@@ -242,7 +244,8 @@ TEST_F(Datedit, EnterInACellStoresTheTypedNumber) {
     tippe(d.Grid, "1");
     tippe(QApplication::focusWidget(), "e39\n");
     test::processEvents();
-    EXPECT_EQ(std::tuple(rec.beeps(), app.ExpDaten[1].lambda, d.Grid->cellText(0, 8)), std::tuple(beeps + 1, 0, "0             "));
+    EXPECT_EQ(std::tuple(rec.beeps(), app.ExpDaten[1].lambda, d.Grid->cellText(0, 8)),
+              std::tuple(beeps + 1, 0, "0             "));
 }
 
 TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
@@ -269,7 +272,8 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     neu.Grid->setSelectionRect(3, 0, 5, 10);
     test::clickButton(neu.cmdErase);
     EXPECT_EQ(zeiten(), (std::vector<double>{1, 2, 3})) << "loading converts nothing";
-    EXPECT_EQ(std::tuple(neu.optZeit[1]->isChecked(), neu.txtComment->text(), neu.Grid->cellText(2, 3), main->mnukT[1]->isEnabled()),
+    EXPECT_EQ(std::tuple(neu.optZeit[1]->isChecked(), neu.txtComment->text(), neu.Grid->cellText(2, 3),
+                         main->mnukT[1]->isEnabled()),
               std::tuple(true, "Probe", "0.125         ", true));
 }
 

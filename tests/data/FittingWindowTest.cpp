@@ -46,7 +46,8 @@ protected:
     // Isotherms at the temperatures, n + 1 points at t = 0, dt, ..., each c(A) = f(t, T), then the
     // points without temperature; opens the non-isothermal fit of the item.
     frmFitting* isotherms(std::initializer_list<double> temps, int n, double dt,
-                          const std::function<double(double, double)>& f, std::initializer_list<double> ohneT, int item) {
+                          const std::function<double(double, double)>& f, std::initializer_list<double> ohneT,
+                          int item) {
         app.ExpDaten.assign(1, Messpunkt{});
         for (double T : temps)
             for (int i = 0; i <= n; ++i) app.ExpDaten.push_back(Messpunkt{dt * i, {0, f(dt * i, T)}, T});
@@ -177,12 +178,15 @@ TEST_F(Fitting, TypingSlidersFixedAndAutoFitInTheCommaLocale) {
 
     // Coarse slider to +900: k x 10, back to 0; to -90: k / 10; fine slider to +100: k x 1.1.
     // slider, key, k then
-    const std::tuple<QSlider*, Qt::Key, double> moves[] = {{f->Sliderk1_grob, Qt::Key_End, 0.2}, {f->Sliderk1_grob, Qt::Key_Home, 0.02},
-                                                           {f->Sliderk1_fein, Qt::Key_End, 0.022}, {f->Sliderk1_grob, Qt::Key_PageUp, 0.033}};
+    const std::tuple<QSlider*, Qt::Key, double> moves[] = {{f->Sliderk1_grob, Qt::Key_End, 0.2},
+                                                           {f->Sliderk1_grob, Qt::Key_Home, 0.02},
+                                                           {f->Sliderk1_fein, Qt::Key_End, 0.022},
+                                                           {f->Sliderk1_grob, Qt::Key_PageUp, 0.033}};
     for (const auto& [slider, key, k] : moves) {
         QTest::keyClick(slider, key);
         EXPECT_NEAR(app.k[1], k, 1e-15);
-        EXPECT_EQ(std::tuple(slider->value(), f->Inp[10]->text(), curves()), std::tuple(0, toQ(Str(static_cast<Single>(k))), 2))
+        EXPECT_EQ(std::tuple(slider->value(), f->Inp[10]->text(), curves()),
+                  std::tuple(0, toQ(Str(static_cast<Single>(k))), 2))
             << "the curves are drawn anew, not added";
     }
     const std::string fqsAt033 = toStd(f->lblFQS->text());
@@ -247,7 +251,8 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     rec.clear();
     QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(std::tuple(rec.last().text, curves()), std::tuple("- Geschwindigkeitskonstante k1 muss größer Null sein\r\n", before));
+    EXPECT_EQ(std::tuple(rec.last().text, curves()),
+              std::tuple("- Geschwindigkeitskonstante k1 muss größer Null sein\r\n", before));
 
     // A numerically solved model (n-th order, chosen in the model window) on a
     // chart whose time axis ends at 0: every simulation of a fit fails; one
@@ -356,7 +361,8 @@ TEST_F(Fitting, SecondOrderNeedsItsStartConcentration) {
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(std::tuple(rec.last().text, rec.last().title),
-              std::tuple("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.", " Ausführung nicht möglich "));
+              std::tuple("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.",
+                         " Ausführung nicht möglich "));
 
     // Another task closes the window.
     main->clickMenu("mnuctGraph");
@@ -576,7 +582,8 @@ TEST_F(Fitting, FollowsTheDataSetTheTimeUnitAndTheModelChoice) {
 TEST_F(Fitting, RedrawWorksUnderTheHourglass) {
     frmFitting* f = openFirstOrder();
     ASSERT_NE(f, nullptr);
-    const bool wartet = test::chartShownUnderTheHourglass([f] { QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton); });
+    const bool wartet =
+        test::chartShownUnderTheHourglass([f] { QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton); });
     EXPECT_TRUE(wartet);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

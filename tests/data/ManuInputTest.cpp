@@ -69,7 +69,8 @@ TEST_F(XYEditor, TypedPointsAndEditedCellsInTheCommaLocale) {
     vrn::test::LocaleGuard g(QLocale(QLocale::German, QLocale::Germany));
     frmManuInput& f = oeffnen();
     EXPECT_EQ(std::tuple(f.caption(), f.Grid->cellText(0, 2), f.optInputMode[0]->isChecked(), f.lblZeile->text(),
-                         f.cmdSave->isEnabled()), std::tuple("manuelle Dateneingabe", "leere Liste", true, "Zeile 1", false));
+                         f.cmdSave->isEnabled()),
+              std::tuple("manuelle Dateneingabe", "leere Liste", true, "Zeile 1", false));
 
     punkt(f, "1,5", "2");
     // The new row is current.
@@ -141,8 +142,9 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
     rec.answer(MsgAnswer::No);
     QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 3u);
-    EXPECT_EQ(std::tuple(rec.messages()[1].text, rec.messages()[1].title, rec.messages()[2].title),
-              std::tuple("Soll der bereits geladene manuelle Datensatz überschrieben werden?\r\n", "Warnung", "WARNUNG"));
+    EXPECT_EQ(
+        std::tuple(rec.messages()[1].text, rec.messages()[1].title, rec.messages()[2].title),
+        std::tuple("Soll der bereits geladene manuelle Datensatz überschrieben werden?\r\n", "Warnung", "WARNUNG"));
     processEvents();
     EXPECT_EQ(Forms::loaded<frmManuInput>(), nullptr);
     EXPECT_EQ(c.pointCount(2, 7), 2);
@@ -203,7 +205,8 @@ TEST_F(XYEditor, ClosingWithUnsavedPointsAsksByTheButtonAndByTheFrame) {
     QTest::mouseClick(f.cmdEsc, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(std::tuple(rec.last().text, rec.last().buttons, rec.last().title),
-              std::tuple("Die Daten wurden noch nicht gespeichert.\r\n\r\nJetzt speichern?", MsgButtons::YesNoCancel, "WARNUNG"));
+              std::tuple("Die Daten wurden noch nicht gespeichert.\r\n\r\nJetzt speichern?", MsgButtons::YesNoCancel,
+                         "WARNUNG"));
     ASSERT_NE(Forms::loaded<frmManuInput>(), nullptr);
 
     // Yes with a cancelled save box keeps the window and its list.

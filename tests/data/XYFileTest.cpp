@@ -90,7 +90,8 @@ TEST(XYRead, BlankLinesAreSkippedAndTheSeparatorComesFromTheFirstDataLine) {
     const XYDateiInhalt c = lesen("Messung 3\r\n\r\n1,5\t2,5\r\n  \r\n3\t4;9\r\n");
     ASSERT_EQ(c.punkte.size(), 2u);
     // "4;9": the leading number.
-    EXPECT_EQ(std::tuple(c.kommentar, c.trennzeichen, c.punkte[0].x, c.punkte[1].y), std::tuple("Messung 3", "\t", 1.5f, 4.0f));
+    EXPECT_EQ(std::tuple(c.kommentar, c.trennzeichen, c.punkte[0].x, c.punkte[1].y),
+              std::tuple("Messung 3", "\t", 1.5f, 4.0f));
     EXPECT_TRUE(lesen("").punkte.empty());
     EXPECT_TRUE(lesen("\"Kurvenpunkte\"\r\n").punkte.empty());
     EXPECT_EQ(lesen("\"Kurvenpunkte\"\r\n").kommentar, "\"Kurvenpunkte\"");

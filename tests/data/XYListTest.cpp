@@ -78,7 +78,8 @@ TEST_F(XYListTest, ActivePointsAndTheirChartRange) {
         liste(r.pts);
         Diagramm d;
         xyDiagrammAnfordern(xyAktivePunkte(), d);
-        for (auto [ist, soll] : {std::pair{d.XMin, r.xMin}, {d.XMax, r.xMax}, {d.YMin, r.yMin}, {d.YMax, r.yMax}}) EXPECT_FLOAT_EQ(ist, soll);
+        for (auto [ist, soll] : {std::pair{d.XMin, r.xMin}, {d.XMax, r.xMax}, {d.YMin, r.yMin}, {d.YMax, r.yMax}})
+            EXPECT_FLOAT_EQ(ist, soll);
     }
 }
 

@@ -79,7 +79,8 @@ TEST(ConcentrationAtTime, NumericalModelsReadTheSplines) {
     for (int j = 0; j <= 200; j += 13) {
         const Konz c = at(9, app.tSim[j], fehler);
         EXPECT_EQ(fehler, 0);
-        for (auto [ist, soll] : {std::pair{c[1], app.cSim_A[j]}, {c[3], app.cSim_C[j]}, {c[4], app.cSim_P[j]}}) EXPECT_NEAR(ist, soll, 1e-15);
+        for (auto [ist, soll] : {std::pair{c[1], app.cSim_A[j]}, {c[3], app.cSim_C[j]}, {c[4], app.cSim_P[j]}})
+            EXPECT_NEAR(ist, soll, 1e-15);
         EXPECT_EQ(std::pair(c[2], c[5]), std::pair(-7.0, -7.0));  // B and Q are not in the mask
     }
     // Between the points: the analytic A = 1/(1 + k1·t).

@@ -25,7 +25,8 @@ TEST_F(ModelChoice, EveryModelSetsItsKindStartValuesAndFlags) {
         app.tEnd = 0;
         chooseModel(optionOfModel(m), 1.5f);
         SCOPED_TRACE(m);
-        EXPECT_EQ(std::tuple(app.iModell, app.iDiagrammTyp, app.tEnd, app.bNumerisch), std::tuple(m, m, 100.0f, numerisch.count(m) == 1));
+        EXPECT_EQ(std::tuple(app.iModell, app.iDiagrammTyp, app.tEnd, app.bNumerisch),
+                  std::tuple(m, m, 100.0f, numerisch.count(m) == 1));
         EXPECT_GT(app.c0[1], 0);
         EXPECT_GT(app.k[1], 0);
         EXPECT_FALSE(app.bMMdiagramm);
@@ -175,8 +176,9 @@ TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {
     const auto l = lines(buildValueTable());
     ASSERT_EQ(l.size(), 205u);  // empty, header, two empty, 201 rows
     EXPECT_EQ(std::vector(l.begin(), l.begin() + 5),
-              (std::vector<std::string>{"", "       t/s          \tcA/(mol/l)    \t              \t              \tcP/(mol/l)    ", "", "",
-                                        "      0.00          \t1             \t              \t              \t0             "}));
+              (std::vector<std::string>{
+                  "", "       t/s          \tcA/(mol/l)    \t              \t              \tcP/(mol/l)    ", "", "",
+                  "      0.00          \t1             \t              \t              \t0             "}));
     // t = 0.5: cA = exp(-0.075)
     EXPECT_EQ(std::tuple(l[5].substr(0, 20), l[5].substr(21, 14), l[204].substr(0, 20)),
               std::tuple("      0.50          ", "0.9277435     ", "      100.00        "));

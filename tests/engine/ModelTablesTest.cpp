@@ -121,7 +121,8 @@ TEST(TimeUnits, ChangingTheUnitConvertsTimesAndRateConstants) {
         EXPECT_NEAR(app.k[1], c.k1, 1e-12 * c.k1) << c.to;
         EXPECT_NEAR(app.k[3] / app.k[1], 40, 1e-12) << "every constant alike";
         // Nothing else converted.
-        EXPECT_EQ(std::tuple(app.ExpDaten[1].t, app.tEnd, app.ExpDaten[2].k, app.ExpDaten[2].c[1]), std::tuple(0, 100, 0.5, 0.25));
+        EXPECT_EQ(std::tuple(app.ExpDaten[1].t, app.tEnd, app.ExpDaten[2].k, app.ExpDaten[2].c[1]),
+                  std::tuple(0, 100, 0.5, 0.25));
         EXPECT_EQ(hooks.labels, 1) << c.to;
         EXPECT_EQ(hooks.selected, c.to <= 4 ? std::vector<int>{c.to} : std::vector<int>{}) << c.to;
     }

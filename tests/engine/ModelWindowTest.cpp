@@ -71,8 +71,9 @@ TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
         EXPECT_TRUE(model->optTyp[static_cast<std::size_t>(optionOfModelIndex(e.model))]->font().bold());
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(t.Inp[static_cast<std::size_t>(i)]->isVisibleTo(&t), e.species[i] == '1') << i;
-        EXPECT_EQ(std::tuple(t.Inp[11]->isVisibleTo(&t), t.Inp[12]->isVisibleTo(&t), t.unit2->isVisibleTo(&t), t.Bz[5]->text(),
-                             t.Bz[6]->text()), std::tuple(e.k2, e.k3, e.k2, e.bz5, e.bz6));
+        EXPECT_EQ(std::tuple(t.Inp[11]->isVisibleTo(&t), t.Inp[12]->isVisibleTo(&t), t.unit2->isVisibleTo(&t),
+                             t.Bz[5]->text(), t.Bz[6]->text()),
+                  std::tuple(e.k2, e.k3, e.k2, e.bz5, e.bz6));
         const QString letters = t.lblStoff[0]->text() + t.lblStoff[1]->text() + t.lblStoff[2]->text();
         EXPECT_EQ(std::tuple(letters, t.fraMichaelis->isVisibleTo(&t)), std::tuple(QString(e.letters), e.model == 10));
         QString line = "kinet. Modell:  " + QString::fromStdString(app.ModellName[static_cast<std::size_t>(e.model)]);
@@ -85,7 +86,8 @@ TEST_F(ModelWindows, UnitCaptionsOfModel17InMinutes) {
     auto& t = openTimeDiagram();
     test::clickButton(model->optZeit[1]);
     test::clickButton(model->optTyp[17]);
-    EXPECT_EQ(std::tuple(t.unit1->text(), t.unit2->text(), t.unit4->text()), std::tuple("/(l/(min*mol))", "/(1/min)", "min"));
+    EXPECT_EQ(std::tuple(t.unit1->text(), t.unit2->text(), t.unit4->text()),
+              std::tuple("/(l/(min*mol))", "/(1/min)", "min"));
     EXPECT_TRUE(model->optZeit[1]->font().bold());
 }
 
@@ -208,8 +210,9 @@ TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
     EXPECT_EQ(box.title, "Tabelle speichern unter ...");
     const std::string bytes = test::readFile(file.toStdString());
     ASSERT_GT(bytes.size(), 1000u);
-    EXPECT_EQ(std::tuple(bytes.substr(0, 3), bytes.substr(bytes.size() - 3), std::count(bytes.begin(), bytes.end(), '\n')),
-              std::tuple("\"\r\n", "\"\r\n", 205));
+    EXPECT_EQ(
+        std::tuple(bytes.substr(0, 3), bytes.substr(bytes.size() - 3), std::count(bytes.begin(), bytes.end(), '\n')),
+        std::tuple("\"\r\n", "\"\r\n", 205));
     EXPECT_EQ(frmSimTabelle::TabDateiName, QString("tabelle.TXT"));
 
     // A failed save says so; a cancelled one is silent.

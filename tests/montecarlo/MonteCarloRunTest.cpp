@@ -54,9 +54,9 @@ struct Spiel {
 
 TEST(MonteCarloDraw, PicksParticlesOneToN0) {
     // N0, u, the particle drawn
-    for (auto [N0, u, expected] : {std::tuple<Long, double, Long>{100, 0.0, 1}, {100, 0.00999, 1}, {100, 0.01, 2}, {100, 0.5, 51},
-                                   {100, 0.999999, 100}, {100, 1.0, 100}, {100, -0.2, 1}, {100, std::nan(""), 1},
-                                   {90000, 0.99999999, 90000}, {0, 0.5, 0}})
+    for (auto [N0, u, expected] : {std::tuple<Long, double, Long>{100, 0.0, 1}, {100, 0.00999, 1}, {100, 0.01, 2},
+                                   {100, 0.5, 51}, {100, 0.999999, 100}, {100, 1.0, 100}, {100, -0.2, 1},
+                                   {100, std::nan(""), 1}, {90000, 0.99999999, 90000}, {0, 0.5, 0}})
         EXPECT_EQ(drawParticle(N0, u), expected) << N0 << " " << u;
 }
 
@@ -218,8 +218,9 @@ TEST(MonteCarloBoard, ParticlesFillRowsFromTheTopLeft) {
     EXPECT_DOUBLE_EQ(g.Radius, 10 / 2.3);
     EXPECT_DOUBLE_EQ(g.BlitzRadius, 1.5 * 10 / 2.3);
     // particle, row, column, centre
-    for (auto [i, zeile, spalte, x, y] : {std::tuple<Long, int, int, double, double>{1, 1, 1, 25, 35}, {9, 1, 9, 105, 35},
-                                          {10, 1, 10, 115, 35}, {11, 2, 1, 25, 45}, {55, 6, 5, 65, 85}, {100, 10, 10, 115, 125}})
+    for (auto [i, zeile, spalte, x, y] : {std::tuple<Long, int, int, double, double>{1, 1, 1, 25, 35},
+                                          {9, 1, 9, 105, 35}, {10, 1, 10, 115, 35}, {11, 2, 1, 25, 45},
+                                          {55, 6, 5, 65, 85}, {100, 10, 10, 115, 125}})
         EXPECT_EQ(std::tuple(g.zeile(i), g.spalte(i), g.mitteX(i), g.mitteY(i)), std::tuple(zeile, spalte, x, y)) << i;
     // Large mode, 90000 particles on a side of 600: cells of 2 less the gap at
     // the right and top; the flash covers three cells (1.5 for fewer particles).

@@ -85,9 +85,10 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
     EXPECT_EQ(c.pointCount(1, 1), 0);
     EXPECT_TRUE(mc.Chart2D2->labelRect(1).isNull());  // no label on the empty chart
     for (int s = 2; s <= 5; ++s) EXPECT_EQ(c.displayState(1, s), kSeriesHidden) << s;
-    EXPECT_EQ(std::tuple(c.text(ChartTextBlock::Header), c.text(ChartTextBlock::Footer), c.textColour(ChartTextBlock::Footer),
-                         c.axisTitle(ChartAxis::Y), c.axisShown(ChartAxis::Y2)),
-              std::tuple("berechnet N(A) = N0 exp(-k t)", " o :   simuliert", app.Farbe1, "Teilchenzahl  N(i) / N0 * 100%", false));
+    EXPECT_EQ(std::tuple(c.text(ChartTextBlock::Header), c.text(ChartTextBlock::Footer),
+                         c.textColour(ChartTextBlock::Footer), c.axisTitle(ChartAxis::Y), c.axisShown(ChartAxis::Y2)),
+              std::tuple("berechnet N(A) = N0 exp(-k t)", " o :   simuliert", app.Farbe1,
+                         "Teilchenzahl  N(i) / N0 * 100%", false));
     for (ChartAxis a : {ChartAxis::X, ChartAxis::Y})
         EXPECT_TRUE(c.axisMin(a) == 0 && c.axisMax(a) == 100 && c.spacing(a, ChartSpacing::Grid) == 10);
 
@@ -219,7 +220,8 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
     test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     setColourChooser(alt);
     // The run goes on over its own board; its next point takes the new style.
-    EXPECT_EQ(std::tuple(mc.laeuft(), mc.lblA->styleSheet(), mc.Chart2D2->displayState(1, 3)), std::tuple(true, farbeA, kSeriesShown));
+    EXPECT_EQ(std::tuple(mc.laeuft(), mc.lblA->styleSheet(), mc.Chart2D2->displayState(1, 3)),
+              std::tuple(true, farbeA, kSeriesShown));
     const Long n = mc.lauf().iPunkt();
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() > n; }));
     EXPECT_EQ(mc.Chart2D2->style(1, 3), (ChartSeriesStyle{1, RGB(0, 128, 0), 1, 2, RGB(0, 128, 0), 7}));

@@ -352,7 +352,8 @@ TEST_F(Chart, ThreeSpacingsGiveTheirOwnGridTickAndNumberPositions) {
     EXPECT_FALSE(darkAround(img, QPoint((at(0.5, 0).x() + at(1, 0).x()) / 2, below), 0, 0));
     // Numbers under 4 and 8, nothing under 2 or 6.
     auto textUnder = [&](double xv) { return darkAround(img, QPoint(at(xv, 0).x(), r.bottom() + 19), 2, 11); };
-    for (auto [xv, text] : {std::pair{4.0, true}, {8.0, true}, {2.0, false}, {6.0, false}}) EXPECT_EQ(textUnder(xv), text) << xv;
+    for (auto [xv, text] : {std::pair{4.0, true}, {8.0, true}, {2.0, false}, {6.0, false}})
+        EXPECT_EQ(textUnder(xv), text) << xv;
 }
 
 // The automatic values themselves are checked with the scale.

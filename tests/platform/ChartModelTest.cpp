@@ -32,16 +32,18 @@ ChartModel richModel() {
     m.plot = {RGB(250, 250, 240), false, {55, 17, 9, 44}, {false, true, false, true}};
     m.text(ChartTextBlock::Header) = {.text = "Konzentration vs. Zeit\r\nA => P, \"Größe\" \\ 100 % → fertig\tTab",
                                       .autoLeft = false, .left = 123, .border = 4, .textColour = RGB(255, 255, 255),
-                                      .backColour = RGB(0, 0, 0), .font = {"Courier New", 11.5, true, true, false, true}};
-    m.text(ChartTextBlock::Footer) = {
-        .text = "kinet. Modell: A => P\r\nk1 = 0,15", .shown = false, .autoTop = false, .top = -40, .backColour = 0xC0FFFF};
+                                      .backColour = RGB(0, 0, 0),
+                                      .font = {"Courier New", 11.5, true, true, false, true}};
+    m.text(ChartTextBlock::Footer) = {.text = "kinet. Modell: A => P\r\nk1 = 0,15", .shown = false, .autoTop = false,
+                                      .top = -40, .backColour = 0xC0FFFF};
     m.legend = {true, false, true, 470, 0, kHorizontal, 0, kChartTransparent, RGB(0, 0, 255),
                 ChartFont{"Arial", 9, false, true, true, false}};
     m.axis(ChartAxis::X) = {.min = 0.1, .max = 1000, .dataMin = -1.0 / 3, .dataMax = 2.5e300, .logarithmic = true,
                             .title = "t/ min", .numberOrientation = kTextVertical, .titleFont = {.size = 13},
                             .numberFont = {.bold = true}, .titleColour = RGB(1, 2, 3), .gridPattern = 4,
                             .gridColour = RGB(130, 130, 130),
-                            .spacing = {ChartSpacingData{0.5, false}, ChartSpacingData{1.0 / 3, true}, ChartSpacingData{2, false}},
+                            .spacing = {ChartSpacingData{0.5, false}, ChartSpacingData{1.0 / 3, true},
+                                        ChartSpacingData{2, false}},
                             .numberPlacement = kNumbersAtAxis, .originPlacement = kOriginAtValue, .origin = 3.14159};
     m.axis(ChartAxis::Y) = {.min = -2, .max = 1, .title = "c(A)/ (mol/l)  ", .titleOrientation = kTextHorizontal,
                             .titleFont = {}, .numberFont = {}, .numberPlacement = kNumbersAtMaximum,
@@ -52,7 +54,8 @@ ChartModel richModel() {
     g1.series.resize(27);
     g1.seriesLabels = {"c(A) ", "", "c(P) "};
     g1.series[0] = {{0, 0.1, 0.2, 1.0 / 3, M_PI, 1e-300, 123456789.123456789, 5e-324},
-                    {1, 0.9, kChartHole, -0.0, 2.0 / 3, -1e300, 7, 8}, kSeriesShown, {7, RGB(255, 0, 0), 3, 2, RGB(0, 128, 0), 11}};
+                    {1, 0.9, kChartHole, -0.0, 2.0 / 3, -1e300, 7, 8}, kSeriesShown,
+                    {7, RGB(255, 0, 0), 3, 2, RGB(0, 128, 0), 11}};
     g1.series[24] = {{0, 10}, {0, 1}, kSeriesHidden, {}};
     g1.series[25].display = kSeriesHiddenToo;
     ChartGroupData& g2 = m.groups[1];
@@ -60,7 +63,8 @@ ChartModel richModel() {
     g2.storeData = true;
     g2.seriesLabels = {"Messpunkte", "", "", "", "", "k-T", "manuell"};
     g2.series[6] = {{1, 2, 3}, {3, 2, 1}, kSeriesShown, {1, 0, 1, 10, RGB(0, 0, 255), 6}};
-    m.labels[25] = {"Halbwertszeit", false, 2, 7, 3, 4, RGB(255, 0, 0), kChartTransparent, {"Arial", 11, true, true, false, false}, -12};
+    m.labels[25] = {"Halbwertszeit", false, 2, 7, 3, 4, RGB(255, 0, 0), kChartTransparent,
+                    {"Arial", 11, true, true, false, false}, -12};
     m.labels[0].text = " 1";
     return m;
 }

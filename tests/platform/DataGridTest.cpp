@@ -46,7 +46,8 @@ TEST_F(Grid, RowsFromTabTextWithCheckBoxAndColours) {
     g.setCellChecked(1, 1, true);
     EXPECT_EQ(std::tuple(g.isCellChecked(1, 1), g.isCellChecked(0, 1)), std::tuple(true, false));
     g.setCellBackColour(0, 2, RGB(240, 240, 240));
-    EXPECT_EQ(std::tuple(g.cellBackColour(0, 2), g.cellBackColour(0, 3), g.cellText(9, 9)), std::tuple(RGB(240, 240, 240), -1, ""));
+    EXPECT_EQ(std::tuple(g.cellBackColour(0, 2), g.cellBackColour(0, 3), g.cellText(9, 9)),
+              std::tuple(RGB(240, 240, 240), -1, ""));
     g.clearRows();
     EXPECT_EQ(g.rowCount(), 0);
 }
@@ -85,7 +86,8 @@ TEST_F(Grid, TypedKeysPassTheHandlerAndEnterReportsAfterTheCellHoldsTheText) {
     EXPECT_EQ(g.cellText(1, 2), "1,5");
     ASSERT_EQ(edits.size(), 5u);
     // The cell holds the text when Enter is reported.
-    EXPECT_EQ(std::tuple(edits.back().key, edits.back().textThen, edits.back().row, edits.back().col), std::tuple(13, "1,5", 1, 2));
+    EXPECT_EQ(std::tuple(edits.back().key, edits.back().textThen, edits.back().row, edits.back().col),
+              std::tuple(13, "1,5", 1, 2));
 
     // Esc keeps the old text and reports nothing; a swallowed first key opens no editor.
     edits.clear();
@@ -139,7 +141,8 @@ TEST_F(Grid, MouseMarksRowsPicksCellsAndRightButtonKeepsTheSelection) {
     r = g.selectionRect();
     EXPECT_EQ((std::array{r.row1, r.row2}), (std::array{1, 2})) << "the right button leaves the selection";
     QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centre(0, 4));
-    EXPECT_EQ(std::tuple(g.currentRow(), g.currentColumn(), picked, buttons), std::tuple(0, 4, 3, std::vector<int>{1, 1, 2, 1}));
+    EXPECT_EQ(std::tuple(g.currentRow(), g.currentColumn(), picked, buttons),
+              std::tuple(0, 4, 3, std::vector<int>{1, 1, 2, 1}));
     EXPECT_GT(changes, 0);
 
     // While redraw is off, moving the current cell reports nothing.

@@ -38,12 +38,14 @@ protected:
 TEST_F(Platform, RegistryNeverCreatesOnTheLoadedTest) {
     MDIVRN main;
     frmProbe::created = frmProbe::destroyed = 0;
-    EXPECT_EQ(std::tuple(IsFormLoaded<frmProbe>(), Forms::loaded<frmProbe>(), frmProbe::created), std::tuple(false, nullptr, 0));
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmProbe>(), Forms::loaded<frmProbe>(), frmProbe::created),
+              std::tuple(false, nullptr, 0));
 
     frmProbe& f = Forms::get<frmProbe>();
     // Created at most once.
-    EXPECT_EQ(std::tuple(f.loads, IsFormLoaded<frmProbe>(), IsFormLoaded(&f), &Forms::get<frmProbe>(), frmProbe::created),
-              std::tuple(1, true, true, &f, 1));
+    EXPECT_EQ(
+        std::tuple(f.loads, IsFormLoaded<frmProbe>(), IsFormLoaded(&f), &Forms::get<frmProbe>(), frmProbe::created),
+        std::tuple(1, true, true, &f, 1));
 
     f.Show();
     ASSERT_NE(f.frame(), &f);  // lives in an MDI sub-window

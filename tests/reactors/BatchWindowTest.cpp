@@ -23,14 +23,17 @@ TEST_F(BatchWindow, ReactionTimeGivenAndConversionGiven) {
     typeInto(b.Inp[14], "5");
     clickButton(b.cmdCalc);
     // U = 1 − exp(−0.75)
-    EXPECT_EQ(std::tuple(b.Inp[13]->text(), liquid(b), b.cmdProtocol->isEnabled()), std::tuple(" .5276334", QColor(120, 255, 135), true));
+    EXPECT_EQ(std::tuple(b.Inp[13]->text(), liquid(b), b.cmdProtocol->isEnabled()),
+              std::tuple(" .5276334", QColor(120, 255, 135), true));
 
     clickButton(b.optInpSelect[1]);
-    EXPECT_EQ(std::tuple(b.Inp[13]->isReadOnly(), b.Inp[14]->isReadOnly(), b.optInpSelect[1]->font().bold()), std::tuple(false, true, true));
+    EXPECT_EQ(std::tuple(b.Inp[13]->isReadOnly(), b.Inp[14]->isReadOnly(), b.optInpSelect[1]->font().bold()),
+              std::tuple(false, true, true));
     typeInto(b.Inp[13], "0.5");
     clickButton(b.cmdCalc);
     // t = ln 2 / k1
-    EXPECT_EQ(std::tuple(b.Inp[14]->text(), b.Inp[5]->text(), liquid(b)), std::tuple(" 4.620981", " .5", QColor(128, 255, 128)));
+    EXPECT_EQ(std::tuple(b.Inp[14]->text(), b.Inp[5]->text(), liquid(b)),
+              std::tuple(" 4.620981", " .5", QColor(128, 255, 128)));
     clickButton(b.cmdShowKsi);
     EXPECT_EQ(std::tuple(b.lblTextKsi_1->text(), b.lblTextKsi_2->isVisibleTo(&b), rec.count()),
               std::tuple("ksi(1)/(kmol/m^3) = .5", false, 0u));
@@ -119,7 +122,8 @@ TEST_F(BatchWindow, HugeValuesAreComputedOrRefusedByTheEngine) {
         clickButton(b.cmdCalc);
         ASSERT_EQ(rec.count(), 1u);
         EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, b.Inp[13]->text(), app.iProtZeileQuelle),
-                  std::tuple("numerischer Fehler aufgetreten\r\nÜberprüfen Sie die Eingabewerte", "Meldung von CalcBatchKessel", " 1", 0));
+                  std::tuple("numerischer Fehler aufgetreten\r\nÜberprüfen Sie die Eingabewerte",
+                             "Meldung von CalcBatchKessel", " 1", 0));
     }
 }
 

@@ -71,7 +71,8 @@ TEST(Protocol, ColumnsWithCancellingValuesStay) {
     b[11] = -2.5f;
     b[19] = 1e-5f;
     const auto lines = protocolLines({a, b}, "\t", kQuelleBatch, kDay, "s");
-    EXPECT_EQ(std::tuple(lines[6], lines[7], lines[8]), std::tuple("c_A(A)\t k2\t ksi(2)\t", "1\t2.5\t0\t", "1\t-2.5\t1E-05\t"));
+    EXPECT_EQ(std::tuple(lines[6], lines[7], lines[8]),
+              std::tuple("c_A(A)\t k2\t ksi(2)\t", "1\t2.5\t0\t", "1\t-2.5\t1E-05\t"));
 }
 
 TEST(Protocol, RowsOutsideASingleAreRefused) {

@@ -63,10 +63,12 @@ TEST_F(ProtocolWindow, BesideTheTankCollectsWritesAndCopies) {
     app.Trennzeichen = "\t";
     frmProtokoll& p = openProtocol();
     // Every opening starts with ";".
-    EXPECT_EQ(std::tuple(p.caption(), p.iProtQuelle, app.Trennzeichen), std::tuple("  Ergebnis-Protokoll schreiben", 2, ";"));
+    EXPECT_EQ(std::tuple(p.caption(), p.iProtQuelle, app.Trennzeichen),
+              std::tuple("  Ergebnis-Protokoll schreiben", 2, ";"));
     QStringList entries;
     for (int i = 0; i < p.cmbSep->count(); ++i) entries << p.cmbSep->itemText(i);
-    EXPECT_EQ(std::tuple(entries, p.cmbSep->currentIndex(), p.cmdOpenNew->text(), p.cmdOpenNew->isEnabled(), p.lblProtText2->text()),
+    EXPECT_EQ(std::tuple(entries, p.cmbSep->currentIndex(), p.cmdOpenNew->text(), p.cmdOpenNew->isEnabled(),
+                         p.lblProtText2->text()),
               std::tuple(QStringList({"Semikolon", "Komma", "Tab"}), 0,
                          "schließen / neues File öffnen\nund Protokoll in Clipboard", false, toQ(today_)));
 
@@ -90,14 +92,16 @@ TEST_F(ProtocolWindow, BesideTheTankCollectsWritesAndCopies) {
     EXPECT_TRUE(clip.startsWith("VARNOLT: Kinetics of chemical reactions\r\n"));  // the lines as in the file, with tabs
     EXPECT_TRUE(clip.contains("c_A(A)\tc_E(A)\tc_E(P)\tk1\tU(A)\tt\t V\t V*\t ksi(1)\t\r\n"));
     EXPECT_FALSE(clip.contains(';'));
-    EXPECT_EQ(test::readBytes(toQ(file(today_))).count("1;0.5714286;0.4285714;0.15;0.4285714;5;1;0.2;0.4285714;\r\n"), 2);
+    EXPECT_EQ(test::readBytes(toQ(file(today_))).count("1;0.5714286;0.4285714;0.15;0.4285714;5;1;0.2;0.4285714;\r\n"),
+              2);
 
     // A third row goes into the next file, written on closing.
     QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
     QTest::mouseClick(p.cmdClose, Qt::LeftButton);
     test::processEvents();
-    EXPECT_EQ(std::tuple(IsFormLoaded<frmProtokoll>(), tank.cmdProtocol->isEnabled(), std::filesystem::exists(file(next)),
-                         app.bProtOffen), std::tuple(false, true, true, false));
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmProtokoll>(), tank.cmdProtocol->isEnabled(),
+                         std::filesystem::exists(file(next)), app.bProtOffen),
+              std::tuple(false, true, true, false));
     EXPECT_TRUE(test::unexpectedMessages().empty());
 }
 

@@ -25,7 +25,8 @@ TEST_F(ReactorMenu, ItemsOpenOneReactorAndTheModelFillsIt) {
     frmBatch& b = open<frmBatch>("mnuBatchR", 4);
     EXPECT_FALSE(IsFormLoaded<frmPrepareTimeDiagram>());
     // B and its outlet shown, C and k2 not; the shared reaction time.
-    EXPECT_EQ(std::tuple(b.Inp[1]->isVisibleTo(&b), b.Inp[6]->isVisibleTo(&b), b.Inp[2]->isVisibleTo(&b), b.Inp[11]->isVisibleTo(&b)),
+    EXPECT_EQ(std::tuple(b.Inp[1]->isVisibleTo(&b), b.Inp[6]->isVisibleTo(&b), b.Inp[2]->isVisibleTo(&b),
+                         b.Inp[11]->isVisibleTo(&b)),
               std::tuple(true, true, false, false));
     EXPECT_EQ(std::tuple(b.Label7->text(), b.Inp[14]->text(), b.unit1->text()),
               std::tuple("kinet. Modell:  A + B => P   (n = 2)", " 5", "/(l/(s*mol))"));

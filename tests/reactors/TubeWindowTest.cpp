@@ -17,7 +17,8 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     tippe(r, {{15, "2"}, {16, "0.5"}});
     clickButton(r.cmdCalc);
     // c(A) = exp(−0.6)
-    EXPECT_EQ(std::tuple(r.Inp[14]->text(), r.Inp[5]->text(), outlet(r)), std::tuple(" 4", " .5488116", QColor(140, 255, 115)));
+    EXPECT_EQ(std::tuple(r.Inp[14]->text(), r.Inp[5]->text(), outlet(r)),
+              std::tuple(" 4", " .5488116", QColor(140, 255, 115)));
 
     clickButton(r.optInpSelect[0]);
     EXPECT_FALSE(r.Inp[14]->isReadOnly());
@@ -29,7 +30,8 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     clickButton(r.optInpSelect[2]);
     typeInto(r.Inp[13], "0.5");
     clickButton(r.cmdCalc);
-    EXPECT_EQ(std::tuple(r.Inp[14]->text(), outlet(r), rec.count()), std::tuple(" 4.620981", QColor(128, 255, 128), 0u));
+    EXPECT_EQ(std::tuple(r.Inp[14]->text(), outlet(r), rec.count()),
+              std::tuple(" 4.620981", QColor(128, 255, 128), 0u));
 
     // The protocol row carries t in column 14 and l in column 15.
     EXPECT_EQ(app.iProtZeileQuelle, 4);
@@ -78,7 +80,8 @@ TEST_F(TubeWindow, RefusalsComeInOneBox) {
               "- noch keine Eingabe der Fließgeschwindigkeit\r\n"
               "- noch keine Eingabe der Rohrlänge\r\n"
               "- Geschwindigkeitskonstante muss größer Null sein\r\n");
-    EXPECT_EQ(std::tuple(rec.last().title, r.Inp[5]->text(), r.cmdProtocol->isEnabled()), std::tuple(" Ausführung nicht möglich ", " 0", false));
+    EXPECT_EQ(std::tuple(rec.last().title, r.Inp[5]->text(), r.cmdProtocol->isEnabled()),
+              std::tuple(" Ausführung nicht möglich ", " 0", false));
 
     // Enter changes nothing here.
     QApplication::setActiveWindow(main.get());
@@ -97,7 +100,8 @@ TEST_F(TubeWindow, TooLittleBInModel7) {
     clickButton(r.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, r.Inp[5]->text(), r.Inp[14]->text(), app.iProtZeileQuelle),
-              std::tuple("Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.", "keine Ausführung möglich", "", "", 0));
+              std::tuple("Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.", "keine Ausführung möglich",
+                         "", "", 0));
     EXPECT_EQ(colourAt(r.picReaktor, kRohrBild, 1550, 3900), r.palette().color(r.backgroundRole()));
     EXPECT_TRUE(r.cmdProtocol->isEnabled());  // the calculation came to its end
 

@@ -178,7 +178,8 @@ TEST_F(DataFileTest, AppendingAnUnknownUnitOrBeyond32767PointsIsRefused) {
     const std::string p = "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
     // file, its bytes, points before, part of the message
     const std::tuple<const char*, std::string, int, const char*> faelle[] = {
-        {"x.VRD", "k\r\nWochen\r\nh\r\n1\r\n" + p, 1, "Wochen"}, {"drei.VRD", "k\r\ns\r\nh\r\n3\r\n" + p + p + p, 32765, "32767"}};
+        {"x.VRD", "k\r\nWochen\r\nh\r\n1\r\n" + p, 1, "Wochen"},
+        {"drei.VRD", "k\r\ns\r\nh\r\n3\r\n" + p + p + p, 32765, "32767"}};
     for (const auto& [name, bytes, n, says] : faelle) {
         app.sZeiteinheit = "min";
         setDataSet(std::vector<Messpunkt>(static_cast<std::size_t>(n), punkt(1, 0.5, 0, 0, 0, 0, 0)));

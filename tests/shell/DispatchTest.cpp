@@ -215,7 +215,8 @@ TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
     rec.answer(MsgAnswer::OK);
     main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(std::tuple(app.iModell, app.k[1], app.k[2]), std::tuple(8, 0.5, 0.125));
-    EXPECT_EQ(std::pair(rec.last().title, rec.last().text), std::pair(std::string("geladen..."), std::string("...kein Datenfile")));
+    EXPECT_EQ(std::pair(rec.last().title, rec.last().text),
+              std::pair(std::string("geladen..."), std::string("...kein Datenfile")));
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
     EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[8]->isChecked());
 }

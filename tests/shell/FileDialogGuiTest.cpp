@@ -198,7 +198,8 @@ TEST_F(FileDialogGui, DeleteAsksFirst) {
         EXPECT_EQ(listed(d.filOpenList), (QStringList{"b.vrd", "Messung.VRD"}));
     });
     ASSERT_EQ(rec.count(), 2u);
-    EXPECT_TRUE(test::isMessage(rec.last(), "File a.VRD wirklich löschen?", "Löschen von Dateien bestätigen", MsgIcon::Question));
+    EXPECT_TRUE(test::isMessage(rec.last(), "File a.VRD wirklich löschen?", "Löschen von Dateien bestätigen",
+                                MsgIcon::Question));
     EXPECT_EQ(std::tuple(rec.last().buttons, QFileInfo::exists(root + "/a.VRD")), std::tuple(MsgButtons::YesNo, false));
 }
 
@@ -262,7 +263,8 @@ TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
 
 TEST_F(FileDialogGui, CommentWindowOkAbortAndEnter) {
     // typed, OK (else Abbrechen), the comment then
-    for (const auto& c : {std::tuple{"Messung vom Dienstag", true, "Messung vom Dienstag"}, {"wird verworfen", false, ""}}) {
+    for (const auto& c :
+         {std::tuple{"Messung vom Dienstag", true, "Messung vom Dienstag"}, {"wird verworfen", false, ""}}) {
         const auto& [typed, ok, comment] = c;
         app.ProjKommentar = "alter Kommentar";
         QTimer::singleShot(0, [&] {

@@ -137,8 +137,8 @@ TEST_F(FileDialogsTest, AskingToSaveChangedData) {
         AskSaveChangedData(abort);
         EXPECT_EQ(abort, aborts);
         ASSERT_GE(rec.count(), 1u);
-        EXPECT_TRUE(isMessage(rec.messages()[0], "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?", "WARNUNG",
-                              MsgIcon::Exclamation));
+        EXPECT_TRUE(isMessage(rec.messages()[0], "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?",
+                              "WARNUNG", MsgIcon::Exclamation));
         EXPECT_EQ(rec.messages()[0].buttons, MsgButtons::YesNoCancel);
         EXPECT_EQ(std::filesystem::exists(dir.file("gesichert.VRD")), written);
     }
@@ -157,7 +157,8 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
     saveAnswer = dir.file("proj/neu.VRP");
     EXPECT_TRUE(SaveProjectAs());
     // The name is not changed by saving.
-    EXPECT_EQ(std::tuple(app.ProjDateiPfad, app.ProjDateiName, app.ProjKommentar), std::tuple(dir.file("proj/"), "alt.VRP", "eingetippt"));
+    EXPECT_EQ(std::tuple(app.ProjDateiPfad, app.ProjDateiName, app.ProjKommentar),
+              std::tuple(dir.file("proj/"), "alt.VRP", "eingetippt"));
     EXPECT_EQ(readFile(dir.file("proj/neu.VRP")).substr(0, 35), "03.04.2024\r\neingetippt\r\ndaten.VRD\r\n");
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir.file("proj")));
 
@@ -173,12 +174,14 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
     openName = "neu.VRP";
     openDir = dir.file("proj");
     LoadProjectDialog(file, dat, ok, cancelled);
-    EXPECT_EQ(std::tuple(ok, file, dat, app.iModell, app.k[2], app.ProjKommentar, app.ProjDateiName, app.ProjDateiPfad),
-              std::tuple(true, dir.file("proj/neu.VRP"), "daten.VRD", 6, 0.05, "eingetippt", "neu.VRP", dir.file("proj")));
+    EXPECT_EQ(
+        std::tuple(ok, file, dat, app.iModell, app.k[2], app.ProjKommentar, app.ProjDateiName, app.ProjDateiPfad),
+        std::tuple(true, dir.file("proj/neu.VRP"), "daten.VRD", 6, 0.05, "eingetippt", "neu.VRP", dir.file("proj")));
 }
 
 TEST(FolderNames, JoinAndSplit) {
-    for (auto [folder, joined] : {std::pair{"/a/b", "/a/b/c.VRD"}, {"/a/b/", "/a/b/c.VRD"}, {"C:\\x\\", "C:\\x\\c.VRD"}, {"", "c.VRD"}})
+    for (auto [folder, joined] :
+         {std::pair{"/a/b", "/a/b/c.VRD"}, {"/a/b/", "/a/b/c.VRD"}, {"C:\\x\\", "C:\\x\\c.VRD"}, {"", "c.VRD"}})
         EXPECT_EQ(joinFolderName(folder, "c.VRD"), joined);
     EXPECT_EQ(std::tuple(folderWithSeparator("/a/b/c.VRD"), folderWithSeparator("c.VRD")), std::tuple("/a/b/", ""));
 }

@@ -55,7 +55,8 @@ TEST(ShortenPath, Examples) {
     for (int n : {38, 60}) EXPECT_EQ(ShortenPath(p, n), p);
     EXPECT_EQ(ShortenPath("/home/anna/messungen/2026/reihe1/kinetik.vrd", 20), "/ho.../kinetik.vrd");
     // No separator in the tail.
-    for (auto [path, n, kurz] : {std::tuple{"C:\\abcdefghijklmnopqrstuvwxyz", 10, "C:\\..."}, {"", 10, ""}, {"abcdefghijklmnop", 6, "abc..."}})
+    for (auto [path, n, kurz] :
+         {std::tuple{"C:\\abcdefghijklmnopqrstuvwxyz", 10, "C:\\..."}, {"", 10, ""}, {"abcdefghijklmnop", 6, "abc..."}})
         EXPECT_EQ(ShortenPath(path, n), kurz) << path;
 }
 
@@ -66,16 +67,17 @@ TEST(FileExists, BareNamesLookInTheProgramFolder) {
     std::filesystem::create_directory(dir.path() / "sub.VRD");
     writeFile(dir.file(".hidden"), "x");
     // "sub.VRD" is a folder; backslashes work as separators too.
-    for (const std::string& da : {std::string("data.VRD"), dir.file("data.VRD"), std::string("*.vrd"), std::string("da?a.VRD"),
-                                  dir.str() + "\\data.VRD"})
+    for (const std::string& da : {std::string("data.VRD"), dir.file("data.VRD"), std::string("*.vrd"),
+                                  std::string("da?a.VRD"), dir.str() + "\\data.VRD"})
         EXPECT_TRUE(FileExists(da)) << da;
     for (const char* fehlt : {"missing.VRD", "", "sub.VRD", ".hidden", "*.VRP", "/no/such/folder/x.txt"})
         EXPECT_FALSE(FileExists(fehlt)) << fehlt;
 }
 
 TEST(WildcardMatch, Patterns) {
-    for (auto [pattern, name, match] : {std::tuple{"*.vrd", "Probe.VRD", true}, {"*", "", true}, {"a*b*c", "aXXbYYc", true},
-                                        {"a*b*c", "aXXbYY", false}, {"?x", "ax", true}, {"?x", "x", false}})
+    for (auto [pattern, name, match] : {std::tuple{"*.vrd", "Probe.VRD", true}, {"*", "", true},
+                                        {"a*b*c", "aXXbYYc", true}, {"a*b*c", "aXXbYY", false}, {"?x", "ax", true},
+                                        {"?x", "x", false}})
         EXPECT_EQ(wildcardMatch(pattern, name), match) << pattern << " " << name;
 }
 
@@ -89,7 +91,8 @@ TEST(ClearExpDaten, EmptiesTheDataSet) {
     app.ExpDateiName = "x.VRD";
     app.bDatenGeaendert = true;
     ClearExpDaten();
-    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDateiName, app.bDatenGeaendert, app.ExpDaten.size()), std::tuple(0, "", false, 4u));
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDateiName, app.bDatenGeaendert, app.ExpDaten.size()),
+              std::tuple(0, "", false, 4u));
     const auto& p = app.ExpDaten[2];
     EXPECT_EQ(std::tuple(p.t, p.c[1], p.c[2], p.k, p.Temp, p.aus), std::tuple(0.0, 0.0, 0.0, 0.0, 0.0, Integer{0}));
     EXPECT_EQ(std::tuple(p.c[3], p.lambda), std::tuple(3.0, 7.0f));  // untouched fields keep their values

@@ -28,8 +28,9 @@ TEST_F(MainWindow, StartsWithCaptionAndStartValues) {
               std::tuple("VARNOLT-3     Varnolt homogener chemischer Reaktionen", 2, 0.15, "s"));
     // The model window is open from the start and has chosen model 2.
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
-    EXPECT_EQ(std::tuple(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked(), app.iDiagrammTyp, app.tEnd, app.sSpeziesMaske),
-              std::tuple(true, 2, 100.0f, "10010"));
+    EXPECT_EQ(
+        std::tuple(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked(), app.iDiagrammTyp, app.tEnd, app.sSpeziesMaske),
+        std::tuple(true, 2, 100.0f, "10010"));
     // The first free protocol name of the day: yymmdd01.CSV.
     EXPECT_EQ(QString::fromStdString(app.ProtDateiName), QDate::currentDate().toString("yyMMdd") + "01.CSV");
     EXPECT_EQ(app.SessionDateiName, env.folderStd() + "/VrnLastSession.VRP");
@@ -58,7 +59,8 @@ TEST_F(MainWindow, ToolbarButtonsStandAtTheirPositionsBetweenSpacers) {
     // Positions 2, 4, 6, 7, 14 and 16 are buttons; 1, 3, 5, 8 to 13 and 15 spacers.
     QStringList order;
     for (QAction* a : main->Toolbar1->actions())
-        if (a->objectName().startsWith("Toolbar1_")) order << a->objectName().mid(9) + (main->Toolbar1->widgetForAction(a) && !a->icon().isNull() ? "" : "-");
+        if (a->objectName().startsWith("Toolbar1_"))
+            order << a->objectName().mid(9) + (main->Toolbar1->widgetForAction(a) && !a->icon().isNull() ? "" : "-");
     EXPECT_EQ(order, (QStringList{"1-", "2", "3-", "4", "5-", "6", "7", "8-", "9-", "10-", "11-", "12-", "13-", "14",
                                   "15-", "16"}));
     // Six spacers lie between the save button and the calculators, one before the first button.

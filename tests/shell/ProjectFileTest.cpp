@@ -51,13 +51,15 @@ TEST_F(ProjectFileTest, ReadsTheHandWrittenFileAndLfOnlyLatin1) {
     writeFile(dir.file("lf.VRP"), "1.2.24\nGr\xfc\xdf" "e aus \xd6sterreich\n\"a.vrd\"\n 12 \n1E-3,2,3\n0\n0\n0\n0\n0,0,0,0\n0\n0\n0,0\nx\nx");
     // file, data set, comment, model, k
     const std::tuple<std::string, const char*, const char*, int, std::array<double, 4>> faelle[] = {
-        {VARNOLT_TEST_DATA "/project_expected.VRP", "messung3.VRD", "Projekt für Übung 4, Gruppe B", 4, {0, 0.11, 0, 2.5e-5}},
+        {VARNOLT_TEST_DATA "/project_expected.VRP", "messung3.VRD", "Projekt für Übung 4, Gruppe B", 4,
+         {0, 0.11, 0, 2.5e-5}},
         {dir.file("lf.VRP"), "a.vrd", "Grüße aus Österreich", 12, {0, 1e-3, 2, 3}}};
     for (const auto& [file, datensatz, kommentar, modell, k] : faelle) {
         MsgRecorder rec;
         std::string dat = "vorher";
         ASSERT_TRUE(projekt(file, dat));
-        EXPECT_EQ(std::tuple(rec.count(), dat, app.ProjKommentar, app.iModell, app.k), std::tuple(0u, datensatz, kommentar, modell, k));
+        EXPECT_EQ(std::tuple(rec.count(), dat, app.ProjKommentar, app.iModell, app.k),
+                  std::tuple(0u, datensatz, kommentar, modell, k));
     }
 }
 
@@ -151,8 +153,10 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
         std::string dat = "vorher";
         EXPECT_FALSE(projekt(dir.file("bad.VRP"), dat, true));
         ASSERT_EQ(rec.count(), 1u);
-        EXPECT_TRUE(isMessage(rec.last(), "Projektfile hat falsches Format", " Ausführung nicht möglich ", MsgIcon::Critical));
-        EXPECT_EQ(std::tuple(app.ProjKommentar, app.iModell, app.k, dat), std::tuple("alt", 7, std::array<double, 4>{0, 1, 2, 3}, "vorher"));
+        EXPECT_TRUE(
+            isMessage(rec.last(), "Projektfile hat falsches Format", " Ausführung nicht möglich ", MsgIcon::Critical));
+        EXPECT_EQ(std::tuple(app.ProjKommentar, app.iModell, app.k, dat),
+                  std::tuple("alt", 7, std::array<double, 4>{0, 1, 2, 3}, "vorher"));
     }
     MsgRecorder rec;
     std::string dat;

@@ -220,7 +220,8 @@ TEST(FileItems, NumberItemsAreReadStrictly) {
 
 TEST(FileItems, SinglesAndIntegersKeepTheirRange) {
     Single f = 0;
-    for (auto [text, e] : {std::pair{"3.4e38", ItemError::None}, {"1e39", ItemError::OutOfRange}, {"-1e39", ItemError::OutOfRange}})
+    for (auto [text, e] :
+         {std::pair{"3.4e38", ItemError::None}, {"1e39", ItemError::OutOfRange}, {"-1e39", ItemError::OutOfRange}})
         EXPECT_EQ(readSingleItem(text, f), e) << text;
     // text, error, the value read (a refusal leaves the variable as it was)
     for (auto [text, e, value] : {std::tuple{"32767", ItemError::None, 32767L}, {"1e3", ItemError::None, 1000L},

@@ -139,7 +139,8 @@ TEST_F(Options, OkTakesOverSpeedSizeShapeAndColours) {
     setColourChooser(old);
     QTest::mouseClick(o->cmdOK, Qt::LeftButton);
     EXPECT_FLOAT_EQ(app.MCSpeed, 5.0f / 12.0f);
-    EXPECT_EQ(std::tuple(app.PunktGroesse, app.bSolidPoints, app.Farbe1, app.Farbe2), std::tuple(9, true, RGB(0, 128, 0), RGB(0, 0, 255)));
+    EXPECT_EQ(std::tuple(app.PunktGroesse, app.bSolidPoints, app.Farbe1, app.Farbe2),
+              std::tuple(9, true, RGB(0, 128, 0), RGB(0, 0, 255)));
     EXPECT_EQ(std::tuple(mc.size, mc.shape, mc.refreshes, IsFormLoaded<frmOption>()), std::tuple(9, 2, 1, false));
 
     // Reopening puts the slider back to 5.

@@ -37,7 +37,8 @@ TEST_F(UnitLabels, ReactorBeforeFittingAndTimeDiagramBeforeFitting) {
     auto& batch = Forms::get<BatchWin>();
     UpdateUnitLabels();
     // Step 1 takes the reactor window only.
-    EXPECT_EQ(std::tuple(batch.lblZeitEinheit->text(), batch.lblVPunktInput->text(), batch.unit1->text(), batch.unit2->text()),
+    EXPECT_EQ(std::tuple(batch.lblZeitEinheit->text(), batch.lblVPunktInput->text(), batch.unit1->text(),
+                         batch.unit2->text()),
               std::tuple("h", "V* /m^3/h", "/(l/(h*mol))", "/(l/(h*mol))"));
     EXPECT_EQ(fit.lblZeitEinheit->text(), QString(""));
     // Step 2 takes the fitting window when no time diagram is open.
@@ -58,7 +59,8 @@ TEST_F(UnitLabels, KesselComesFirstAndEditorsFollow) {
     auto& kessel = Forms::get<KesselWin>();
     auto& ed = Forms::get<EditorProbe>();
     UpdateUnitLabels();
-    EXPECT_EQ(std::tuple(kessel.unit1->text(), batch.unit1->text(), ed.caption), std::tuple("/(mol/(d*l))", "", "Zeit t/d"));
+    EXPECT_EQ(std::tuple(kessel.unit1->text(), batch.unit1->text(), ed.caption),
+              std::tuple("/(mol/(d*l))", "", "Zeit t/d"));
 }
 
 TEST_F(UnitLabels, NoWindowOpenChangesNothing) {
