@@ -51,17 +51,15 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
     EXPECT_TRUE(w.fraCoordInput->isVisible());
     EXPECT_EQ(std::tuple(w.coord[1]->text(), w.coord[2]->text(), w.coord[4]->text()), std::tuple(" 0", " 20", " .1"));
 
-    struct Fall {
-        const char *x0, *x1, *y0, *y1, *meldung;
-    };
-    // The rules themselves are checked with the design rules.
-    const Fall falsch[] = {{"0", "20", ".2", ".1", kReihenfolge}, {"0", "1e400", "0", ".1", kZahlenbereich}};
-    for (const Fall& f : falsch) {
-        SCOPED_TRACE(f.x0);
+    // The rules themselves are checked with the design rules; x0, x1, y0, y1, message.
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> falsch[] = {
+        {"0", "20", ".2", ".1", kReihenfolge}, {"0", "1e400", "0", ".1", kZahlenbereich}};
+    for (const auto& [x0, x1, y0, y1, meldung] : falsch) {
+        SCOPED_TRACE(x0);
         vrn::test::MsgRecorder msgs;
-        koordinaten(w, f.x0, f.x1, f.y0, f.y1);
+        koordinaten(w, x0, x1, y0, y1);
         ASSERT_EQ(msgs.count(), 1u);
-        EXPECT_TRUE(vrn::test::isMessage(msgs.last(), f.meldung, "EINGABE-FEHLER", MsgIcon::Critical));
+        EXPECT_TRUE(vrn::test::isMessage(msgs.last(), meldung, "EINGABE-FEHLER", MsgIcon::Critical));
         EXPECT_TRUE(w.fraCoordInput->isVisible());
         EXPECT_EQ(std::tuple(w.coord[2]->text(), w.coord[4]->text()), std::tuple(" 20", " .1"));
         EXPECT_EQ(std::tuple(app.tDiagramm.XMax, app.Achsenbereich.v, c.axisMax(ChartAxis::X)),
@@ -149,16 +147,12 @@ TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOrigin
     AxisTabs& a = *w.designPanel->achsen;
     koordinaten(w, ".5", "20", "-.25", ".1");
     w.openDesignTab(8);
-    struct Fall {
-        QRadioButton* knopf;
-        ChartAxis achse;
-        int code;
-    };
+    using Fall = std::tuple<QRadioButton*, ChartAxis, int>;  // button, axis, code
     const Fall ziffern[] = {{a.optXZiffern[1], ChartAxis::X, 1}, {a.optXZiffern[2], ChartAxis::X, 3},
                             {a.optYZiffern[1], ChartAxis::Y, 1}, {a.optXZiffern[0], ChartAxis::X, 2}};
-    for (const Fall& f : ziffern) {
-        f.knopf->click();
-        EXPECT_EQ(c.numberPlacement(f.achse), f.code) << f.knopf->text().toStdString();
+    for (const auto& [knopf, achse, code] : ziffern) {
+        knopf->click();
+        EXPECT_EQ(c.numberPlacement(achse), code) << knopf->text().toStdString();
     }
 
     w.openDesignTab(7);
@@ -167,9 +161,9 @@ TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOrigin
     EXPECT_EQ(std::tuple(a.fraOrigin->isVisible(), a.optXOrigin[0]->isChecked()), std::tuple(true, true));
     const Fall ursprung[] = {{a.optXOrigin[1], ChartAxis::X, 1}, {a.optYOrigin[2], ChartAxis::Y, 3},
                              {a.optYOrigin[1], ChartAxis::Y, 1}};
-    for (const Fall& f : ursprung) {
-        f.knopf->click();
-        EXPECT_EQ(c.originPlacement(f.achse), f.code) << f.knopf->text().toStdString();
+    for (const auto& [knopf, achse, code] : ursprung) {
+        knopf->click();
+        EXPECT_EQ(c.originPlacement(achse), code) << knopf->text().toStdString();
     }
     // "bei X =" crosses at the typed value; a text that is no number keeps it.
     a.optXOrigin[3]->click();

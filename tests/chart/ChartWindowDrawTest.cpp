@@ -30,8 +30,9 @@ TEST_F(ChartWindowTest, ModelFourDrawsThreeLabelledCurvesEqualToTheSimulation) {
             }
         }
         EXPECT_EQ(c.pointCount(1, 4), 0);
-        EXPECT_EQ(c.text(ChartTextBlock::Header), rate ? "Reaktionsgeschwindigkeiten r, Reaktion 2. Ordnung A + B => P"
-                                                       : "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P");
+        EXPECT_EQ(c.text(ChartTextBlock::Header),
+                  rate ? "Reaktionsgeschwindigkeiten r, Reaktion 2. Ordnung A + B => P"
+                       : "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P");
         EXPECT_EQ(c.axisTitle(ChartAxis::X), "t/ s");
         Forms::unload<frmGraph2D>();
         vrn::test::processEvents();

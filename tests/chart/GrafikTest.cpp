@@ -40,16 +40,8 @@ TEST_F(ChartRequest, TitlesAndCurveCountOfTheKinds) {
 }
 
 TEST_F(ChartRequest, TitleVariantsFollowModeModelAndFlags) {
-    struct Fall {
-        const char* was;
-        std::function<void()> stelle;
-        int kind;
-        int kurven;
-        const char* kopf;
-        const char* x;
-        const char* y;
-    };
-    const Fall faelle[] = {
+    // was, stelle, kind, kurven, kopf, x, y
+    const std::tuple<const char*, std::function<void()>, int, int, const char*, const char*, const char*> faelle[] = {
         {"-11 of 2A => P without lambda(0)", [] { app.iModell = 3; app.Lambda0 = 0; }, -11, 1,
          "lambda-Versuchsdaten-Auswertung nach 2. Ordnung: 2A => P", "t/ s", "lambda(inf) / (lambda(inf)-lambda)"},
         {"-10 without lambda(0)", [] { app.Lambda0 = 0; }, -10, 1,
@@ -85,13 +77,13 @@ TEST_F(ChartRequest, TitleVariantsFollowModeModelAndFlags) {
         {"100 species C", [] { app.bytTangStoff = 3; }, 100, 1, "Konzentration c(C) vs. Zeit", "t/ s",
          "c(C)/ (mol/l)"},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [was, stelle, kind, kurven, kopf, x, y] : faelle) {
         resetAppState("");
-        f.stelle();
-        app.iDiagrammTyp = static_cast<Integer>(f.kind);
+        stelle();
+        app.iDiagrammTyp = static_cast<Integer>(kind);
         zeigeDiagramm();
         EXPECT_EQ(std::tuple(app.gnKurvenOffen, app.tDiagramm.Kopftext, app.tDiagramm.XTitel, app.tDiagramm.YTitel),
-                  std::tuple(f.kurven, f.kopf, f.x, f.y)) << f.was;
+                  std::tuple(kurven, kopf, x, y)) << was;
     }
 }
 
@@ -262,13 +254,8 @@ std::string reiter() {
 }  // namespace
 
 TEST_F(ChartRequest, PointSetTabsFollowKindMaskDataColumnsAndKTData) {
-    struct Fall {
-        const char* was;
-        std::function<void()> stelle;
-        int kind;
-        const char* reiter;
-    };
-    const Fall faelle[] = {
+    // was, stelle, kind, the tabs
+    const std::tuple<const char*, std::function<void()>, int, const char*> faelle[] = {
         {"model kind 1 shows the legend", [] { app.bKonzDaten[1] = true; }, 1, "c(A),~,~,~,~,-,? L"},
         {"kind 2 hides it", [] { app.bKonzDaten[1] = true; }, 2, "c(A),~,~,~,~,-,? l"},
         {"enzyme names, no column C, Q not in the mask",
@@ -289,13 +276,13 @@ TEST_F(ChartRequest, PointSetTabsFollowKindMaskDataColumnsAndKTData) {
          },
          100, "-,-,-,c(P),-,?,? l @3"},
     };
-    for (const Fall& f : faelle) {
+    for (const auto& [was, stelle, kind, tabs] : faelle) {
         resetAppState("");
         ladeFenster();
-        f.stelle();
-        app.iDiagrammTyp = static_cast<Integer>(f.kind);
+        stelle();
+        app.iDiagrammTyp = static_cast<Integer>(kind);
         zeigeDiagramm();
-        EXPECT_EQ(reiter(), f.reiter) << f.was;
+        EXPECT_EQ(reiter(), tabs) << was;
     }
 }
 

@@ -62,9 +62,7 @@ TEST(XYSeparator, LinesSplitAtTheFirstTwoSeparators) {
         XYPunkt p{9, 9, 9};
         std::string error;
         ASSERT_TRUE(xyZeileLesen(line, sep, 2, p, error)) << line << ": " << error;
-        EXPECT_EQ(p.x, x) << line;
-        EXPECT_EQ(p.y, y) << line;
-        EXPECT_EQ(p.aus, 0) << line;
+        EXPECT_EQ(std::tuple(p.x, p.y, p.aus), std::tuple(x, y, 0)) << line;
     }
 }
 

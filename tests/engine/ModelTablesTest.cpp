@@ -101,30 +101,26 @@ void points(std::initializer_list<double> times) {
 }  // namespace
 
 TEST(TimeUnits, ChangingTheUnitConvertsTimesAndRateConstants) {
-    struct Case {
-        Integer to, from;
-        double t2, k1;  // point 2 (120 of the old unit) and k1 (0.15 per old unit) afterwards
-        const char* text;
-    };
-    const Case cases[] = {
+    // to, from, point 2 (120 of the old unit) and k1 (0.15 per old unit) afterwards, the unit's text
+    const std::tuple<Integer, Integer, double, double, const char*> cases[] = {
         {1, 0, 2, 9, "min"},          {0, 1, 7200, 0.0025, "s"},       {3, 2, 5, 3.6, "d"},
         {4, 3, 120.0 / 365, 54.75, "a"}, {2, 2, 120, 0.15, "h"},          // the same unit: the text only
         {7, 0, 120, 0.15, "s"},          {1, -1, 120, 0.15, "min"},      // a unit outside the table
     };
-    for (const Case& c : cases) {
+    for (const auto& [to, from, t2, k1, text] : cases) {
         points({0, 120});
         app.tEnd = 100;
         HookGuard hooks;
-        setZeiteinheit(c.to, c.from);
-        EXPECT_EQ(app.sZeiteinheit, c.text) << c.to;
-        EXPECT_NEAR(app.ExpDaten[2].t, c.t2, 1e-12 * c.t2) << c.to;
-        EXPECT_NEAR(app.k[1], c.k1, 1e-12 * c.k1) << c.to;
+        setZeiteinheit(to, from);
+        EXPECT_EQ(app.sZeiteinheit, text) << to;
+        EXPECT_NEAR(app.ExpDaten[2].t, t2, 1e-12 * t2) << to;
+        EXPECT_NEAR(app.k[1], k1, 1e-12 * k1) << to;
         EXPECT_NEAR(app.k[3] / app.k[1], 40, 1e-12) << "every constant alike";
         // Nothing else converted.
         EXPECT_EQ(std::tuple(app.ExpDaten[1].t, app.tEnd, app.ExpDaten[2].k, app.ExpDaten[2].c[1]),
                   std::tuple(0, 100, 0.5, 0.25));
-        EXPECT_EQ(hooks.labels, 1) << c.to;
-        EXPECT_EQ(hooks.selected, c.to <= 4 ? std::vector<int>{c.to} : std::vector<int>{}) << c.to;
+        EXPECT_EQ(hooks.labels, 1) << to;
+        EXPECT_EQ(hooks.selected, to <= 4 ? std::vector<int>{to} : std::vector<int>{}) << to;
     }
 }
 

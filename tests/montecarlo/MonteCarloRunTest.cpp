@@ -119,15 +119,9 @@ TEST(MonteCarloFirstOrder, GoContinuesPointNumberAndDrawCountWithAFreshBlock) {
     EXPECT_FALSE(s.lauf.start(3, s.rng));  // no other mode
 }
 
-// Each row: K, the particles drawn, and after each draw whether it changed.
+// Each row: K, the particles drawn, after each draw whether it changed, and the A left.
 TEST(MonteCarloEquilibrium, RulesOfK) {
-    struct Case {
-        Single K;
-        std::vector<Long> draws;
-        std::vector<bool> changed;
-        Long nA;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<Single, std::vector<Long>, std::vector<bool>, Long> cases[] = {
         // K = 0.5: hits on A convert the 1st, 3rd, 5th ...; a hit on P always
         // converts back and does not touch the counter.
         {0.5f, {1, 2, 3, 1, 4, 5, 6}, {true, false, true, true, false, true, false}, 98},
@@ -138,16 +132,16 @@ TEST(MonteCarloEquilibrium, RulesOfK) {
         // Any other K changes nothing.
         {1.5f, {1, 2}, {false, false}, 100},
     };
-    for (const Case& c : cases) {
-        Spiel s(kMCGleichgewicht, c.K);
-        for (std::size_t n = 0; n < c.draws.size(); ++n) {
-            s.rng.pick({c.draws[n]});
+    for (const auto& [K, draws, changed, nA] : cases) {
+        Spiel s(kMCGleichgewicht, K);
+        for (std::size_t n = 0; n < draws.size(); ++n) {
+            s.rng.pick({draws[n]});
             const MCZug z = s.lauf.zug(s.rng);
-            EXPECT_EQ(z.umgewandelt, c.changed[n]) << "K " << c.K << " draw " << n + 1;
+            EXPECT_EQ(z.umgewandelt, changed[n]) << "K " << K << " draw " << n + 1;
             EXPECT_TRUE(z.pause);  // the equilibrium pauses after every draw
-            EXPECT_EQ(z.istA, s.lauf.teilchen(c.draws[n]) == 1);
+            EXPECT_EQ(z.istA, s.lauf.teilchen(draws[n]) == 1);
         }
-        EXPECT_EQ(s.lauf.nA(), c.nA) << "K " << c.K;
+        EXPECT_EQ(s.lauf.nA(), nA) << "K " << K;
     }
 }
 

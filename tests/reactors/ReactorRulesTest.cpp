@@ -33,29 +33,26 @@ TEST(ReactorRules, TubeLengthTakesTheResidenceTimeInSeconds) {
 }
 
 TEST(ReactorRules, EquilibriumLimitIsTheEquilibriumConversion) {
-    struct Row {
-        Integer model;
-        double k1, k2, A0, B0, P0;
-    };
-    const Row rows[] = {
+    // model, k1, k2, A0, B0, P0
+    const std::tuple<Integer, double, double, double, double, double> rows[] = {
         {8, 0.5, 0.5, 1, 0, 0}, {8, 0.5, 0.1, 1, 0, 0.1},  {12, 0.15, 0.01, 1, 0.5, 0},
         {12, 0.4, 0.1, 1, 0.5, 0.2},  // K = 4: the equation is linear
         {12, 1, 0.1, 1, 0.7, 0.3},    // K > 4
         {17, 0.15, 0.01, 1, 0.5, 0},  {17, 2, 0.5, 0.3, 0.9, 0.05},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.model);
-        const Konz c0{0, r.A0, r.B0, 0, r.P0, 0};
-        const EquilibriumLimit lim = equilibriumLimit(r.model, c0, {0, r.k1, r.k2, 0});
+    for (const auto& [model, k1, k2, A0, B0, P0] : rows) {
+        SCOPED_TRACE(model);
+        const Konz c0{0, A0, B0, 0, P0, 0};
+        const EquilibriumLimit lim = equilibriumLimit(model, c0, {0, k1, k2, 0});
         ASSERT_TRUE(lim.real);
         ASSERT_GE(lim.Umax, 0);
         ASSERT_LE(lim.Umax, 1);
         // At the limit the mixture is in equilibrium: its quotient equals K.
-        const double x = lim.Umax * r.A0, K = r.k1 / r.k2;
-        const double A = r.A0 - x, B = r.B0 - x;
-        const double q = r.model == 8 ? (r.P0 + x) / A
-                         : r.model == 12 ? std::pow(r.P0 + 2 * x, 2) / (A * B)
-                                         : (r.P0 + x) / (A * B);
+        const double x = lim.Umax * A0, K = k1 / k2;
+        const double A = A0 - x, B = B0 - x;
+        const double q = model == 8    ? (P0 + x) / A
+                         : model == 12 ? std::pow(P0 + 2 * x, 2) / (A * B)
+                                       : (P0 + x) / (A * B);
         EXPECT_NEAR(q, K, 1e-9 * K);
     }
     EXPECT_DOUBLE_EQ(equilibriumLimit(8, {0, 1, 0, 0, 0, 0}, {0, 0.5, 0.5, 0}).Umax, 0.5);
