@@ -63,10 +63,8 @@ TEST_F(SpeciesCurves, SpeciesFollowThePendingCountPerModel) {
 TEST_F(SpeciesCurves, LabelsOfRatesAndOfTheEnzymeModel) {
     // model, rate, kind, labels
     const std::tuple<int, bool, int, std::vector<std::string>> faelle[] = {
-        {10, true, 60, {"r(E) ", "r(S) ", "r(ES) ", "r(P) "}},
-        {10, false, 10, {"c(E) ", "c(S) ", "c(ES) ", "c(P) "}},
-        {11, true, 61, {"r(A) ", "r(P) ", "r(Q) "}},
-        {16, false, 16, {"c(A) ", "c(P) ", "c(Q) "}},
+        {10, true, 60, {"r(E) ", "r(S) ", "r(ES) ", "r(P) "}}, {10, false, 10, {"c(E) ", "c(S) ", "c(ES) ", "c(P) "}},
+        {11, true, 61, {"r(A) ", "r(P) ", "r(Q) "}}, {16, false, 16, {"c(A) ", "c(P) ", "c(Q) "}},
     };
     for (const auto& [modell, rate, kind, labels] : faelle) {
         app.iModell = static_cast<Integer>(modell);

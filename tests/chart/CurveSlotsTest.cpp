@@ -66,8 +66,7 @@ TEST_F(CurvePlaces, LabelPointStaysOnTheCurve) {
 
 TEST_F(CurvePlaces, RegressionLineSpansTheXAxis) {
     const std::tuple<Single, Single, int, double> faelle[] = {
-        {0, 60, 122, 60.5},
-        {0, 1, 121, 120 * static_cast<double>(1.0f / 120.0f)},
+        {0, 60, 122, 60.5}, {0, 1, 121, 120 * static_cast<double>(1.0f / 120.0f)},
     };
     for (const auto& [xMin, xMax, punkte, letztesX] : faelle) {
         const Diagramm d{xMin, -100, xMax, 100, {}, {}, {}};

@@ -28,6 +28,12 @@ protected:
         ausserhalb = true;
         return zeichneKurve(static_cast<Integer>(kind), 1, 300, ausserhalb);
     }
+    // Draws a kind whose evaluation must give its line.
+    KurvenErgebnis linie(int kind) {
+        KurvenErgebnis r = zeichne(kind);
+        EXPECT_EQ(r.ausgang, KurvenAusgang::Kurve) << kind;
+        return r;
+    }
     // First-order decay c = c0 exp(-k t), t = 0, 2, ..., 20.
     static void ersteOrdnung(double c0, double k) {
         datensatz(11, [=](Messpunkt& p, int i) {
@@ -43,8 +49,7 @@ protected:
 TEST_F(EvaluationPlot, FirstOrderPlotRecoversTheRateConstant) {
     ersteOrdnung(0.1, 0.15);
     app.k[1] = 99;
-    const KurvenErgebnis r = zeichne(-5);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    const KurvenErgebnis r = linie(-5);
     EXPECT_NEAR(app.k[1], 0.15, 1e-6);
     EXPECT_NEAR(app.RegrB, -0.15, 1e-6);
     EXPECT_NEAR(app.RegrA, std::log(0.1), 1e-6);
@@ -73,8 +78,7 @@ TEST_F(EvaluationPlot, SecondOrderPlotHalvesTheSlopeFor2AUnlessStartsAreEqual) {
             p.c[1] = 1 / (1 / c0 + steigung * p.t);
         });
         app.bGleicheC0 = gleich;
-        const KurvenErgebnis r = zeichne(-6);
-        ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+        const KurvenErgebnis r = linie(-6);
         EXPECT_NEAR(app.k[1], k, 1e-5) << gleich;
         EXPECT_NEAR(zahlNach(r.statusText, "k = "), k, 1e-5) << r.statusText;
     }
@@ -89,8 +93,7 @@ TEST_F(EvaluationPlot, UnequalStartsDivideTheSlopeByTheStartDifference) {
         p.c[2] = (a0 - b0) * b0 / (a0 * e - b0);
         p.c[1] = p.c[2] + (a0 - b0);
     });
-    const KurvenErgebnis r = zeichne(-8);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    linie(-8);
     EXPECT_NEAR(app.RegrB, (a0 - b0) * k, 1e-6);
     EXPECT_NEAR(app.k[1], k, 1e-3);
 }
@@ -104,8 +107,7 @@ TEST_F(EvaluationPlot, WilkinsonGivesOrderAndRateConstantButLeavesKOne) {
     });
     app.c0Daten[1] = static_cast<Single>(c0);
     app.k[1] = 0.15;
-    const KurvenErgebnis r = zeichne(-7);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    const KurvenErgebnis r = linie(-7);
     const double kErwartet = (1 / a) / std::sqrt(c0);
     EXPECT_TRUE(r.statusText.starts_with("Berechnungsergebnis: n = 1.5;  k = ")) << r.statusText;
     EXPECT_NEAR(zahlNach(r.statusText, "k = "), kErwartet, 1e-5);
@@ -121,8 +123,7 @@ TEST_F(EvaluationPlot, ArrheniusRecoversActivationEnergyAndFactor) {
     });
     achsen(0.0029f, 0.0035f, -10, 10);
     app.k[1] = 0.15;
-    const KurvenErgebnis r = zeichne(-3);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    const KurvenErgebnis r = linie(-3);
     EXPECT_TRUE(r.statusText.starts_with("Berechnungsergebnis: EA/(kJ/mol) = 50.00;  A = ")) << r.statusText;
     EXPECT_NEAR(zahlNach(r.statusText, "A = ") / A, 1, 1e-3);
     EXPECT_TRUE(r.statusText.ends_with("   (R^2 = 1.00000)")) << r.statusText;
@@ -138,8 +139,7 @@ TEST_F(EvaluationPlot, EyringRecoversActivationEnthalpyAndEntropy) {
         p.k = kBoltzmann / kPlanck * p.Temp * std::exp(S / kGasR) * std::exp(-H / (kGasR * p.Temp));
     });
     achsen(0.0029f, 0.0034f, -30, 0);
-    const KurvenErgebnis r = zeichne(-4);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    const KurvenErgebnis r = linie(-4);
     EXPECT_EQ(r.statusText,
               "Resultat: h#/(kJ/mol) = 60,00;  s#/(J/mol*K) = -20,0, Achtung: s# ist nur korrekt, wenn für k gilt "
               "[t] = s   (R^2 = 1,00000)");
@@ -161,16 +161,14 @@ TEST_F(EvaluationPlot, FirstOrderConductivityWithAndWithoutLambdaZero) {
 
     daten(0);
     app.Lambda0 = l0;
-    KurvenErgebnis r = zeichne(-10);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    KurvenErgebnis r = linie(-10);
     EXPECT_NEAR(app.k[1], k, 1e-5);
     EXPECT_EQ(r.statusText.find("extrapol"), std::string::npos);
 
     daten(1);  // no row at t = 0: lambda(0) is extrapolated
     app.Lambda0 = 0;
     for (int kind : {-10, -5}) {
-        r = zeichne(kind);
-        ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve) << kind;
+        r = linie(kind);
         EXPECT_NEAR(app.k[1], k, 1e-5) << kind;
         EXPECT_NEAR(zahlNach(r.statusText, ", lambda(0), extrapol. = "), l0, 1e-4) << r.statusText;
     }
@@ -181,9 +179,7 @@ TEST_F(EvaluationPlot, SecondOrderConductivity) {
     const double inf = 4, c0 = 0.1, k = 0.5;
     // what, model, lambda(0), slope of 1/c
     const std::tuple<const char*, int, double, double> faelle[] = {
-        {"A + B with lambda(0)", 4, 0.5, k},
-        {"2A with lambda(0)", 3, 0.5, 2 * k},
-        {"A + B without lambda(0)", 4, 0, k},
+        {"A + B with lambda(0)", 4, 0.5, k}, {"2A with lambda(0)", 3, 0.5, 2 * k}, {"A + B without lambda(0)", 4, 0, k},
         {"2A without lambda(0)", 3, 0, 2 * k},
     };
     for (const auto& [was, modell, l0, steigung] : faelle) {
@@ -195,8 +191,7 @@ TEST_F(EvaluationPlot, SecondOrderConductivity) {
         app.LambdaInf = inf;
         app.Lambda0 = l0;
         app.c0Daten[1] = static_cast<Single>(c0);
-        const KurvenErgebnis r = zeichne(-11);
-        ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve) << was;
+        linie(-11);
         EXPECT_NEAR(app.k[1], k, 1e-4) << was;
     }
 }
@@ -205,8 +200,7 @@ TEST_F(EvaluationPlot, ExcludedRowsGoIntoTheTablesWithWeightZero) {
     ersteOrdnung(0.1, 0.15);
     app.ExpDaten[4].c[1] = 0.5;  // an outlier ...
     app.ExpDaten[4].aus = -1;    // ... that is excluded
-    const KurvenErgebnis r = zeichne(-5);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    linie(-5);
     EXPECT_NEAR(app.k[1], 0.15, 1e-6);
     ASSERT_EQ(app.gRegrW.size(), 12u);
     EXPECT_EQ(std::tuple(app.gRegrW[4], app.gRegrW[5]), std::tuple(0.0f, 1.0f));
@@ -220,8 +214,7 @@ TEST_F(EvaluationPlot, UndefinedValueOfAnExcludedRowIsLeftOut) {
     });
     app.ExpDaten[3].k = 0;
     app.ExpDaten[3].aus = -1;
-    const KurvenErgebnis r = zeichne(-3);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    linie(-3);
     EXPECT_EQ(app.gRegrX.size(), 5u);
     EXPECT_NEAR(app.RegrB, 6000 * kGasR / 1000, 1e-2);
 }
@@ -309,8 +302,7 @@ TEST_F(EvaluationPlot, EqualYValuesDrawTheLineWithoutRSquared) {
         p.c[1] = 0.25;
     });
     app.bGleicheC0 = true;
-    const KurvenErgebnis r = zeichne(-6);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    const KurvenErgebnis r = linie(-6);
     EXPECT_EQ(r.statusText.find("R^2"), std::string::npos) << r.statusText;
     EXPECT_NEAR(app.k[1], 0, 1e-9);
     EXPECT_EQ(app.RegrR2, 0);
@@ -320,8 +312,7 @@ TEST_F(EvaluationPlot, EqualYValuesDrawTheLineWithoutRSquared) {
 TEST_F(EvaluationPlot, LineOutsideTheYRangeKeepsTheWarningFlag) {
     ersteOrdnung(0.1, 0.15);
     achsen(0, 20, 10, 20);  // ln c is negative
-    const KurvenErgebnis r = zeichne(-5);
-    ASSERT_EQ(r.ausgang, KurvenAusgang::Kurve);
+    linie(-5);
     EXPECT_TRUE(ausserhalb);
 }
 

@@ -102,10 +102,9 @@ std::string replaceLine(const std::string& text, int n, const std::string& by) {
 TEST(ChartScale, AutomaticSpacingIsOneTwoOrFiveTimesAPowerOfTen) {
     // lo, hi, logarithmic, number and grid spacing, tick spacing
     const std::tuple<double, double, bool, double, double> rows[] = {
-        {0, 10, false, 2, 1},        {0, 1, false, 0.2, 0.1},  {0, 60, false, 10, 2},
-        {0, 100, false, 20, 10},     {-5, 5, false, 2, 1},     {0, 0.003, false, 5e-4, 1e-4},
-        {200, 1000, false, 100, 20}, {1, 1000, true, 1, 1},    {1e-5, 1e5, true, 2, 2},
-        {1, 1e40, true, 5, 5},
+        {0, 10, false, 2, 1}, {0, 1, false, 0.2, 0.1}, {0, 60, false, 10, 2}, {0, 100, false, 20, 10},
+        {-5, 5, false, 2, 1}, {0, 0.003, false, 5e-4, 1e-4}, {200, 1000, false, 100, 20}, {1, 1000, true, 1, 1},
+        {1e-5, 1e5, true, 2, 2}, {1, 1e40, true, 5, 5},
     };
     for (const auto& [lo, hi, log, number, tick] : rows) {
         const ChartRange range{lo, hi};
@@ -117,14 +116,10 @@ TEST(ChartScale, AutomaticSpacingIsOneTwoOrFiveTimesAPowerOfTen) {
 
 TEST(ChartScale, PositionsAreTheMultiplesInsideTheRange) {
     const std::tuple<double, double, bool, double, std::vector<double>> rows[] = {
-        {0, 10, false, 2.5, {0, 2.5, 5, 7.5, 10}},
-        {-1, 1, false, 0.5, {-1, -0.5, 0, 0.5, 1}},
+        {0, 10, false, 2.5, {0, 2.5, 5, 7.5, 10}}, {-1, 1, false, 0.5, {-1, -0.5, 0, 0.5, 1}},
         {0.3, 1.1, false, 0.25, {0.5, 0.75, 1.0}},
-        {0, 1, false, 0.1, {0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0}},
-        {2, 3, false, 5, {}},
-        {1, 1000, true, 1, {1, 10, 100, 1000}},
-        {0.01, 100, true, 2, {0.01, 1, 100}},
-        {0, 10, false, 0, {}},
+        {0, 1, false, 0.1, {0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0}}, {2, 3, false, 5, {}},
+        {1, 1000, true, 1, {1, 10, 100, 1000}}, {0.01, 100, true, 2, {0.01, 1, 100}}, {0, 10, false, 0, {}},
         {0, 10, false, 0.001, {}},
     };
     for (const auto& [lo, hi, log, spacing, positions] : rows) {

@@ -123,24 +123,17 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
     for (int i = 0; i < 15; ++i) fifteen += "x\r\n";
     // what, bytes
     const std::pair<const char*, std::string> cases[] = {
-        {"empty", ""},
-        {"truncated", project("a.VRD", " 2 ", ".5,0,0").substr(0, 60)},
-        {"model 19", project("a.VRD", " 19 ", ".5,0,0")},
-        {"model 0", project("a.VRD", " 0 ", ".5,0,0")},
-        {"model 21", project("a.VRD", " 21 ", ".5,0,0")},
-        {"model -1", project("a.VRD", "-1", ".5,0,0")},
-        {"model 70000", project("a.VRD", "70000", ".5,0,0")},
-        {"model 2.5", project("a.VRD", "2.5", ".5,0,0")},
-        {"model text", project("a.VRD", "zwei", ".5,0,0")},
-        {"k NaN", project("a.VRD", " 2 ", "NaN,0,0")},
-        {"k inf", project("a.VRD", " 2 ", ".5,1e999,0")},
-        {"two k", project("a.VRD", " 2 ", ".5,0")},
+        {"empty", ""}, {"truncated", project("a.VRD", " 2 ", ".5,0,0").substr(0, 60)},
+        {"model 19", project("a.VRD", " 19 ", ".5,0,0")}, {"model 0", project("a.VRD", " 0 ", ".5,0,0")},
+        {"model 21", project("a.VRD", " 21 ", ".5,0,0")}, {"model -1", project("a.VRD", "-1", ".5,0,0")},
+        {"model 70000", project("a.VRD", "70000", ".5,0,0")}, {"model 2.5", project("a.VRD", "2.5", ".5,0,0")},
+        {"model text", project("a.VRD", "zwei", ".5,0,0")}, {"k NaN", project("a.VRD", " 2 ", "NaN,0,0")},
+        {"k inf", project("a.VRD", " 2 ", ".5,1e999,0")}, {"two k", project("a.VRD", " 2 ", ".5,0")},
         {"four k", project("a.VRD", " 2 ", ".5,0,0,0")},
         {"reserved text", project("a.VRD", " 2 ", ".5,0,0", "0\r\n0\r\nabc\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n")},
         {"reserved single too big", project("a.VRD", " 2 ", ".5,0,0", "0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n1e40\r\n0\r\n0,0\r\nx\r\nx\r\n")},
         {"14 lines", project("a.VRD", " 2 ", ".5,0,0", "0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\n")},
-        {"all text", fifteen},
-        {"binary", binary},
+        {"all text", fifteen}, {"binary", binary},
     };
     for (const auto& [what, bytes] : cases) {
         SCOPED_TRACE(what);
