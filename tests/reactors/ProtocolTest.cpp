@@ -38,8 +38,7 @@ TEST(Protocol, StirredTankExampleUnderBothLocales) {
         app.AppPath = dir.str();
         app.ProtDateiName = "24050701.CSV";
         twoTankRows();
-        EXPECT_EQ(app.nProtZeilen, 2);
-        EXPECT_TRUE(app.bProtOffen);
+        EXPECT_EQ(std::tuple(app.nProtZeilen, app.bProtOffen), std::tuple(2, true));
         ASSERT_TRUE(writeProtocolFile(kQuelleRKconti, kDay).ok);
         EXPECT_EQ(app.ProtDateiName, dir.file("24050701.CSV"));
         const std::string want = std::string("VARNOLT: Kinetics of chemical reactions\r\n") +

@@ -49,12 +49,6 @@ TEST_F(ReactorMenu, ItemsOpenOneReactorAndTheModelFillsIt) {
     EXPECT_FALSE(IsFormLoaded<frmRKconti>());
 }
 
-namespace {
-std::string protocolFile(const test::GuiTest& env, const std::string& name) {
-    return test::readFile(env.folderStd() + "/" + name);
-}
-}  // namespace
-
 TEST_F(ReactorMenu, TwoTankResultsAndOneBatchResultInTheProtocol) {
     const std::string first = SetAutoProtName();
     app.ProtDateiName = first;
@@ -86,7 +80,7 @@ TEST_F(ReactorMenu, TwoTankResultsAndOneBatchResultInTheProtocol) {
     test::processEvents();
     EXPECT_TRUE(t.cmdProtocol->isEnabled());
 
-    const std::string tank = protocolFile(env, first);
+    const std::string tank = test::readFile(env.folderStd() + "/" + first);
     EXPECT_NE(tank.find("\r\nCalculation of a Continuous Stirred Tank Reactor (CSTR)\r\n"), std::string::npos);
     EXPECT_NE(tank.find("\r\n\r\nc_A(A);c_E(A);c_E(P);k1;U(A);t; V; V*; ksi(1);\r\n"
                         "1;0.5714286;0.4285714;0.15;0.4285714;5;1;0.2;0.4285714;\r\n"
@@ -106,7 +100,7 @@ TEST_F(ReactorMenu, TwoTankResultsAndOneBatchResultInTheProtocol) {
     clickButton(b.cmdEsc);  // closes the protocol window too
     test::processEvents();
     EXPECT_FALSE(IsFormLoaded<frmProtokoll>());
-    const std::string batch = protocolFile(env, first.substr(0, 6) + "02.CSV");
+    const std::string batch = test::readFile(env.folderStd() + "/" + first.substr(0, 6) + "02.CSV");
     EXPECT_NE(batch.find("\r\nCalculation of a Batch Reactor\r\n"), std::string::npos);
     EXPECT_NE(batch.find("\r\n\r\nc_A(A);c_E(A);c_E(P);k1;U(A);t; ksi(1);\r\n"
                          "1;0.4723665;0.5276334;0.15;0.5276334;5;0.5276334;\r\n"),

@@ -241,12 +241,10 @@ TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
     main->clickMenu("mnuvtGraph");
     frmPrepareTimeDiagram* t = Forms::loaded<frmPrepareTimeDiagram>();
     ASSERT_NE(t, nullptr);
-    EXPECT_TRUE(app.bRateDiagramm);
-    EXPECT_FALSE(t->chkMitPunkten->isEnabled());
+    EXPECT_EQ(std::tuple(app.bRateDiagramm, t->chkMitPunkten->isEnabled()), std::tuple(true, false));
     EXPECT_EQ(app.iDiagrammTyp, 52);  // model 2 as rate diagram
     main->clickMenu("mnuctGraph");
-    EXPECT_FALSE(app.bRateDiagramm);
-    EXPECT_EQ(app.iDiagrammTyp, 2);
+    EXPECT_EQ(std::tuple(app.bRateDiagramm, app.iDiagrammTyp), std::tuple(false, 2));
     EXPECT_EQ(t->Label7->text(), QString("kinet. Modell:  A => P   (n = 1)"));
 }
 

@@ -23,8 +23,7 @@ TEST_F(BusyCursor, NestedBracketsRestoreOnlyAtTheOuterEnd) {
     SanduhrEin();
     EXPECT_EQ(std::tuple(app.WaitCount, pointer), std::tuple(2, kHourglass));
     SanduhrAus();
-    EXPECT_EQ(pointer, kHourglass);
-    EXPECT_TRUE(app.bBusy);
+    EXPECT_EQ(std::tuple(pointer, app.bBusy), std::tuple(kHourglass, true));
     SanduhrAus();
     EXPECT_EQ(std::tuple(pointer, app.bBusy, app.WaitCount), std::tuple(3, false, 0));
 }
@@ -32,8 +31,7 @@ TEST_F(BusyCursor, NestedBracketsRestoreOnlyAtTheOuterEnd) {
 TEST_F(BusyCursor, HourglassAlreadySetLeavesBusyFlag) {
     pointer = kHourglass;
     SanduhrEin();
-    EXPECT_FALSE(app.bBusy);
-    EXPECT_EQ(sets, 0);
+    EXPECT_EQ(std::tuple(app.bBusy, sets), std::tuple(false, 0));
     SanduhrAus();
     EXPECT_EQ(pointer, kHourglass);  // the saved pointer was the hourglass
 }
