@@ -109,8 +109,7 @@ TEST_F(Datedit, RemovingMarkedRowsAsksAndLeavesTheOthers) {
               std::tuple("Zeilen 2 bis 3 wirklich entfernen?", "WARNUNG", MsgButtons::YesNo, 5));
     rec.answer(MsgAnswer::Yes);
     test::clickButton(d.cmdErase);
-    EXPECT_EQ(zeiten(), (std::vector<double>{1, 4, 5}));
-    EXPECT_EQ(d.Grid->cellText(2, 0), "3  ");
+    EXPECT_EQ(std::tuple(zeiten(), d.Grid->cellText(2, 0)), std::tuple((std::vector<double>{1, 4, 5}), "3  "));
 
     d.Grid->setSelectionRect(0, 0, 2, 10);
     rec.answer(MsgAnswer::Yes);
@@ -129,16 +128,14 @@ TEST_F(Datedit, SortIsStableAndMovesTheExclusionMarkWithItsPoint) {
     test::clickButton(d.cmdAus);
     EXPECT_EQ(app.ExpDaten[3].aus, -1);
     test::clickButton(d.TSort);
-    EXPECT_TRUE(d.Grid->isCellChecked(3, 1));
-    EXPECT_FALSE(d.Grid->isCellChecked(2, 1));
+    EXPECT_EQ(std::tuple(d.Grid->isCellChecked(3, 1), d.Grid->isCellChecked(2, 1)), std::tuple(true, false));
     test::clickButton(d.TemperaturSort);
     EXPECT_TRUE(d.Grid->isCellChecked(1, 1));
     // Toggling twice restores the point.
     QTest::mouseClick(d.Grid->viewport(), Qt::LeftButton, {}, zelle(d, 1, 2));
     test::clickButton(d.cmdAus);
     test::clickButton(d.cmdAus);
-    EXPECT_EQ(app.ExpDaten[2].aus, -1);
-    EXPECT_TRUE(d.Grid->isCellChecked(1, 1));
+    EXPECT_EQ(std::tuple(app.ExpDaten[2].aus, d.Grid->isCellChecked(1, 1)), std::tuple(-1, true));
 }
 
 TEST_F(Datedit, EveryChangeOfTheDataMarksTheDataSetChanged) {
@@ -167,8 +164,7 @@ TEST_F(Datedit, EveryChangeOfTheDataMarksTheDataSetChanged) {
         EXPECT_TRUE(app.bDatenGeaendert) << name;
     }
     EXPECT_EQ(app.ExpDaten[1].k, 0) << "Delete zeroed the marked k cell";
-    EXPECT_EQ(app.ExpDaten[1].t, 5);
-    EXPECT_EQ(app.nExpPunkte, 2);
+    EXPECT_EQ(std::tuple(app.ExpDaten[1].t, app.nExpPunkte), std::tuple(5, 2));
     rec.clear();
     rec.answer(MsgAnswer::Cancel);
     main->clickMenu("mnuNeudat");
@@ -184,8 +180,7 @@ TEST_F(Datedit, UnitOptionsConvertTimesAndTheModelsConstants) {
     EXPECT_EQ(zeiten(), (std::vector<double>{2, 4}));
     EXPECT_DOUBLE_EQ(app.k[1], 9);
     EXPECT_EQ(app.ExpDaten[1].k, 0.5) << "the data set's k column stays";
-    EXPECT_EQ(d.Grid->cellText(0, 2), "2             ");
-    EXPECT_EQ(d.lblKopf[5]->text(), "  Zeit t/min");
+    EXPECT_EQ(std::tuple(d.Grid->cellText(0, 2), d.lblKopf[5]->text()), std::tuple("2             ", "  Zeit t/min"));
     test::clickButton(d.optZeit[1]);
     EXPECT_EQ(zeiten(), (std::vector<double>{2, 4})) << "the unit in force converts nothing";
 

@@ -166,14 +166,12 @@ TEST_F(Fitting, TypingSlidersFixedAndAutoFitInTheCommaLocale) {
 
     // Typing: a comma becomes a point, letters and pasting are refused; 0 is kept as 1e-8.
     test::typeInto(f->Inp[10], "0,03x");
-    EXPECT_EQ(f->Inp[10]->text(), "0.03");
-    EXPECT_EQ(app.k[1], 0.03);
+    EXPECT_EQ(std::tuple(f->Inp[10]->text(), app.k[1]), std::tuple("0.03", 0.03));
     QApplication::clipboard()->setText("777");
     QTest::keyClick(f->Inp[10], Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(f->Inp[10]->text(), "0.03");
     test::typeInto(f->Inp[10], "0");
-    EXPECT_EQ(app.k[1], 1e-8);
-    EXPECT_EQ(app.RefWert[1], 1e-8);
+    EXPECT_EQ(std::tuple(app.k[1], app.RefWert[1]), std::tuple(1e-8, 1e-8));
     test::typeInto(f->Inp[10], "0.02");
 
     // Coarse slider to +900: k x 10, back to 0; to -90: k / 10; fine slider to +100: k x 1.1.

@@ -86,8 +86,7 @@ TEST_F(XYEditor, TypedPointsAndEditedCellsInTheCommaLocale) {
     MsgRecorder rec;
     typeInto(f.y[0], "1e39");
     QTest::mouseClick(f.OKinput, Qt::LeftButton);
-    EXPECT_EQ(rec.beeps(), 1);
-    EXPECT_EQ(app.nXYPunkte, 2);
+    EXPECT_EQ(std::tuple(rec.beeps(), app.nXYPunkte), std::tuple(1, 2));
 
     // A cell takes "," and "." and shows the locale's separator.
     app.bDezimalKomma = true;
@@ -188,13 +187,11 @@ TEST_F(XYEditor, ColumnArithmeticIsRefusedWholeOrDoneWhole) {
     EXPECT_EQ(rec.last().text, "Ungültiger Prozeduraufruf oder ungültiges Argument\r\n"
                                "Mit den vorliegenden Daten ist diese Aktion nicht ausführbar.");
     EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
-    EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"0", "1"}));
-    EXPECT_FALSE(f.bXYGeaendert);
+    EXPECT_EQ(std::tuple(spalte(f.Grid, 3), f.bXYGeaendert), std::tuple((QStringList{"0", "1"}), false));
     f.optManip[2]->click();
     typeInto(f.txtW, "2,5");  // the box turns the comma into a point
     QTest::mouseClick(f.cmdExecManip, Qt::LeftButton);
-    EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"0", "2.5"}));
-    EXPECT_TRUE(f.bXYGeaendert);
+    EXPECT_EQ(std::tuple(spalte(f.Grid, 3), f.bXYGeaendert), std::tuple((QStringList{"0", "2.5"}), true));
 }
 
 TEST_F(XYEditor, ClosingWithUnsavedPointsAsksByTheButtonAndByTheFrame) {
@@ -234,8 +231,7 @@ TEST_F(XYEditor, LoadingAsksForUnsavedPointsAndACancelledBoxKeepsTheList) {
     MsgRecorder rec;
     rec.answer(MsgAnswer::No);
     QTest::mouseClick(f.cmdLoad, Qt::LeftButton);  // no file chosen
-    EXPECT_EQ(rec.count(), 1u);
-    EXPECT_EQ(f.Grid->cellText(0, 2), QString("7"));
+    EXPECT_EQ(std::tuple(rec.count(), f.Grid->cellText(0, 2)), std::tuple(1u, QString("7")));
 
     answerFileBoxes(env.folderStd() + "/a.XY");
     rec.answer(MsgAnswer::No);
@@ -249,8 +245,7 @@ TEST_F(XYEditor, PopupOfTheMainWindowDrivesTheGrid) {
     frmManuInput& f = oeffnen();
     QApplication::clipboard()->clear();
     main->mnuEdit2_Open();
-    EXPECT_FALSE(main->mnuCopy2->isEnabled());
-    EXPECT_FALSE(main->mnuErase2->isEnabled());
+    EXPECT_EQ(std::tuple(main->mnuCopy2->isEnabled(), main->mnuErase2->isEnabled()), std::tuple(false, false));
     einfuegen(f, "1,5\t2\n3\t4\n5\t6");
     main->mnuEdit2_Open();
     EXPECT_TRUE(main->mnuCopy2->isEnabled());
