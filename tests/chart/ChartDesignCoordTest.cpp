@@ -10,7 +10,6 @@
 #include "shell/Helpers.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 namespace {
 

@@ -23,7 +23,6 @@
 #include "platform/UpDown.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 namespace {
 

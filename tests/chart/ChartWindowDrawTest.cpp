@@ -5,7 +5,6 @@
 #include "engine/Simulation.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 // Model 4 drawn as concentrations and as rates: three labelled curves whose
 // points are the simulated arrays (as singles).

@@ -11,7 +11,6 @@
 #include "shell/frmPhantom.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 TEST_F(ChartWindowTest, MenuItemsRightAfterTheChartOpened) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);

@@ -32,3 +32,6 @@ protected:
 };
 
 }  // namespace vrn::test
+
+// The chart window tests name their fixture without its namespace.
+using vrn::test::ChartWindowTest;

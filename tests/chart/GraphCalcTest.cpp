@@ -3,7 +3,6 @@
 #include "base/NumberText.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "chart/PointPanel.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "engine/Simulation.h"
 #include "engine/TimeDiagramInput.h"
 #include "engine/ValueTable.h"
+#include "shell/TextFile.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -64,20 +65,16 @@ TEST_F(ModelChoice, ChoosingTheSameModelKeepsTheRateConstants) {
     app.k[1] = 0.77;  // typed by the user or loaded with a project
     app.k[2] = 0.02;
     chooseModel(8, 1.5f);
-    EXPECT_DOUBLE_EQ(app.k[1], 0.77);
-    EXPECT_DOUBLE_EQ(app.k[2], 0.02);
-    // Another model brings its defaults.
-    chooseModel(2, 1.5f);
-    EXPECT_DOUBLE_EQ(app.k[1], 0.15);
-    EXPECT_DOUBLE_EQ(app.k[2], 0.2);
+    EXPECT_EQ(std::pair(app.k[1], app.k[2]), std::pair(0.77, 0.02));
+    chooseModel(2, 1.5f);  // another model brings its defaults
+    EXPECT_EQ(std::pair(app.k[1], app.k[2]), std::pair(0.15, 0.2));
 }
 
 TEST_F(ModelChoice, InitialConcentrationsOnlyWhereZero) {
     app.iModell = 0;
     app.c0 = {0, 0.3, 0, 0, 0, 0};
     chooseModel(4, 1.5f);
-    EXPECT_DOUBLE_EQ(app.c0[1], 0.3);
-    EXPECT_DOUBLE_EQ(app.c0[2], 1.0);
+    EXPECT_EQ(std::pair(app.c0[1], app.c0[2]), std::pair(0.3, 1.0));
     app.c0[2] = 0.4;
     chooseModel(10, 1.5f);
     EXPECT_DOUBLE_EQ(app.c0[2], 0.4);  // S keeps the value that was there
@@ -149,20 +146,6 @@ TEST_F(TimeDiagramChecks, AutocatalysisEnzymeAndOrder) {
     EXPECT_EQ(checkTimeDiagramInputs(false, {}), "");
 }
 
-namespace {
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t p = text.find("\r\n", start);
-        out.push_back(text.substr(start, p == std::string::npos ? std::string::npos : p - start));
-        if (p == std::string::npos) break;
-        start = p + 2;
-    }
-    return out;
-}
-}  // namespace
-
 TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {
     test::NumberLocaleGuard g('.', ',');
     resetAppState("");
@@ -173,7 +156,7 @@ TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {
     Integer err = 0;
     calc_diagramfunctioncT(2, err);
     ASSERT_EQ(err, 0);
-    const auto l = lines(buildValueTable());
+    const auto l = splitLines(buildValueTable());
     ASSERT_EQ(l.size(), 205u);  // empty, header, two empty, 201 rows
     EXPECT_EQ(std::vector(l.begin(), l.begin() + 5),
               (std::vector<std::string>{
@@ -195,14 +178,14 @@ TEST(ValueTable, ColumnsRatesEnzymeAndComma) {
     app.sZeiteinheit = "min";
     app.rSim_A.assign(201, -0.0125f);
     app.tSim.assign(201, 1.5);
-    auto l = lines(buildValueTable());
+    auto l = splitLines(buildValueTable());
     // The rate header of ES in minutes is cut to 14 characters.
     EXPECT_EQ(l[1], "       t/min        \trE/(mol/l/min)\trS/(mol/l/min)\trES/(mol/l/min\trP/(mol/l/min)");
-    EXPECT_EQ(l[4].substr(0, 20), "      1,50          ");
-    EXPECT_EQ(l[4].substr(21, 14), "-0,0125       ");
+    EXPECT_EQ(std::tuple(l[4].substr(0, 20), l[4].substr(21, 14)),
+              std::tuple("      1,50          ", "-0,0125       "));
     // The Michaelis-Menten table: only column 4.
     app.bMMdiagramm = true;
     app.bMMnormiert = true;
-    l = lines(buildValueTable());
+    l = splitLines(buildValueTable());
     EXPECT_EQ(l[1], "      S(0)/KM       \t              \t              \t              \trP/rP,max     ");
 }
