@@ -72,9 +72,7 @@ TEST(Akima, BeyondTheEndsAStraightLine) {
     ASSERT_TRUE(build(4));
     const double a1 = app.SplKoeffA[4][1], b1 = app.SplKoeffB[4][1];
     const double an = app.SplKoeffA[4][5], bn = app.SplKoeffB[4][5];
-    EXPECT_EQ(an, 0.5);
-    EXPECT_EQ(value(4, 7), an);  // exactly at the last point
-    EXPECT_EQ(value(4, 7, 1), bn);
+    EXPECT_EQ(std::tuple(an, value(4, 7), value(4, 7, 1)), std::tuple(0.5, an, bn));  // exactly at the last point
     for (double d : {0.1, 1.0, 10.0, 1000.0}) {
         EXPECT_NEAR(value(4, 7 + d), an + d * bn, 1e-13 * (1 + d));
         EXPECT_EQ(value(4, 7 + d, 1), bn);
@@ -82,9 +80,7 @@ TEST(Akima, BeyondTheEndsAStraightLine) {
         EXPECT_EQ(value(4, 1 - d, 1), b1);
     }
     // Inside, the spline passes through every point.
-    const double xs[] = {1, 2, 4, 5};
-    const double ys[] = {1, 4, 2, 3};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(value(4, xs[i]), ys[i]);
+    for (auto [xv, yv] : {std::pair{1.0, 1.0}, {2.0, 4.0}, {4.0, 2.0}, {5.0, 3.0}}) EXPECT_EQ(value(4, xv), yv);
 }
 
 TEST(Akima, SmoothCurveIsFollowedClosely) {
@@ -154,12 +150,12 @@ TEST(Akima, RefusalsChangeNothing) {
         EXPECT_EQ(std::tuple(app.SplKoeffB[1][1], app.SplX), std::tuple(7.0, x));
         for (std::size_t i = 0; i < x.size(); ++i) EXPECT_TRUE(std::isnan(y[1][i]) || app.SplY[1][i] == y[1][i]) << i;
         ASSERT_FALSE(rec.messages().empty());
-        EXPECT_EQ(rec.last().title, "Meldung von CalcAkimaSpline");
-        EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+        EXPECT_EQ(std::tuple(rec.last().title, rec.last().icon),
+                  std::tuple("Meldung von CalcAkimaSpline", MsgIcon::Critical));
     }
-    EXPECT_EQ(rec.count(), 5u);
-    EXPECT_EQ(rec.messages()[0].text, "Für einen Spline sind mindestens 3 Punkte nötig.");
-    EXPECT_EQ(rec.messages()[1].text, "Die x-Werte der Punkte müssen streng ansteigen.");
+    EXPECT_EQ(std::tuple(rec.count(), rec.messages()[0].text, rec.messages()[1].text),
+              std::tuple(5u, "Für einen Spline sind mindestens 3 Punkte nötig.",
+                         "Die x-Werte der Punkte müssen streng ansteigen."));
     // Tables too small for the extension by two points at each end.
     fill(1, {0, 1, 2, 3}, {0, 1, 0, 1});
     app.SplKoeffC[1].resize(7);

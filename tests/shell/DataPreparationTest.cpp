@@ -31,13 +31,8 @@ protected:
 }  // namespace
 
 TEST_F(Preparation, FlagsOfTheDataSet) {
-    struct Case {
-        const char* what;
-        std::vector<Pt> pts;
-        double lambdaInf;
-        bool ct, kt, ctt, lambda;
-    };
-    const Case cases[] = {
+    // what, pts, lambdaInf, ct, kt, ctt, lambda
+    const std::tuple<const char*, std::vector<Pt>, double, bool, bool, bool, bool> cases[] = {
         {"c-t", {{0, 1}, {1, 0.5}, {2, 0.25}}, 0, true, false, false, false},
         {"one c(A)", {{0, 1}, {1, 0}}, 0, false, false, false, false},
         {"two c(A), both at t = 0", {{0, 1}, {0, 0.5}}, 0, false, false, false, false},
@@ -52,13 +47,13 @@ TEST_F(Preparation, FlagsOfTheDataSet) {
         {"lambda summing to below 0", {{0, 0, 0, 0, 0, 2}, {1, 0, 0, 0, 0, -3}}, 5, false, false, false, false},
         {"empty", {}, 5, false, false, false, false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        app.LambdaInf = c.lambdaInf;
-        setPoints(c.pts);
+    for (const auto& [what, pts, lambdaInf, ct, kt, ctt, lambda] : cases) {
+        SCOPED_TRACE(what);
+        app.LambdaInf = lambdaInf;
+        setPoints(pts);
         PrepareExpDaten();
         EXPECT_EQ(std::tuple(app.bHatCTDaten, app.bHatKTDaten, app.bHatCTTDaten, app.bHatLambdaDaten),
-                  std::tuple(c.ct, c.kt, c.ctt, c.lambda));
+                  std::tuple(ct, kt, ctt, lambda));
     }
 }
 

@@ -182,13 +182,9 @@ TEST(SafeSaving, ReadOnlyFileAndFolderAreRefusedAndTheOldFileStaysWhole) {
 }
 
 TEST(FileItems, NumberItemsAreReadStrictly) {
-    struct Case {
-        const char* item;
-        ItemError error;
-        double value;
-    };
     const double inf = std::numeric_limits<double>::infinity();
-    const Case cases[] = {
+    // item, error, value
+    const std::tuple<const char*, ItemError, double> cases[] = {
         {"0", ItemError::None, 0},          {".5", ItemError::None, 0.5},      {"-.5", ItemError::None, -0.5},
         {"5.", ItemError::None, 5},         {"+2", ItemError::None, 2},        {" 298.15 ", ItemError::None, 298.15},
         {"1.5E-05", ItemError::None, 1.5e-5}, {"1e3", ItemError::None, 1000}, {"2.5D+2", ItemError::None, 250},
@@ -200,11 +196,10 @@ TEST(FileItems, NumberItemsAreReadStrictly) {
         {"0x10", ItemError::NotANumber, 0}, {"\"5\"", ItemError::NotANumber, 0}, {"1.2.3", ItemError::NotANumber, 0},
         {"1e99999999999999999999", ItemError::OutOfRange, 0}, {"1e-99999999999999999999", ItemError::None, 0},
     };
-    for (const auto& c : cases) {
+    for (const auto& [item, error, value] : cases) {
         double v = inf;
-        EXPECT_EQ(readDoubleItem(c.item, v), c.error) << c.item;
-        if (c.error == ItemError::None) EXPECT_EQ(v, c.value) << c.item;
-        else EXPECT_EQ(v, inf) << c.item;  // untouched
+        EXPECT_EQ(readDoubleItem(item, v), error) << item;
+        EXPECT_EQ(v, error == ItemError::None ? value : inf) << item;  // a refusal leaves it untouched
     }
     // Exponents beyond any count of digits: 0.(9 million zeros)1E88000000 is
     // 10^78999999, no 0; 1(9 million zeros)E-88000000 is 10^-79000000, 0.
