@@ -46,9 +46,8 @@ protected:
 
 TEST_F(SpeciesCurves, SpeciesFollowThePendingCountPerModel) {
     // kind, the species drawn for counts n, n-1, ..., 1
-    const std::pair<int, std::vector<int>> faelle[] = {{2, {A, P}},        {4, {A, B, P}},  {6, {A, C, P}},
-                                                       {10, {A, B, C, P}}, {16, {A, P, Q}}, {54, {A, B, P}},
-                                                       {61, {A, P, Q}},    {70, {A, P}}};
+    const std::pair<int, std::vector<int>> faelle[] = {{2, {A, P}}, {4, {A, B, P}}, {6, {A, C, P}}, {10, {A, B, C, P}},
+                                                       {16, {A, P, Q}}, {54, {A, B, P}}, {61, {A, P, Q}}, {70, {A, P}}};
     for (const auto& [kind, spezies] : faelle) {
         app.bRateDiagramm = kind > 50;
         app.gnKurvenOffen = static_cast<Integer>(spezies.size());

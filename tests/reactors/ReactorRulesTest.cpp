@@ -13,10 +13,9 @@ using vrn::test::setReactor;
 
 TEST(ReactorRules, ConversionColour) {
     // 127.5 rounds to the even 128; values outside 0..1 take the nearer end.
-    const std::pair<double, Colour> rows[] = {{0, RGB(255, 255, 0)},    {1, RGB(0, 255, 255)},
-                                              {0.5, RGB(128, 255, 128)}, {0.25, RGB(191, 255, 64)},
-                                              {-0.2, RGB(255, 255, 0)},  {1.3, RGB(0, 255, 255)},
-                                              {std::nan(""), RGB(255, 255, 0)}};
+    const std::pair<double, Colour> rows[] = {{0, RGB(255, 255, 0)}, {1, RGB(0, 255, 255)}, {0.5, RGB(128, 255, 128)},
+                                              {0.25, RGB(191, 255, 64)}, {-0.2, RGB(255, 255, 0)},
+                                              {1.3, RGB(0, 255, 255)}, {std::nan(""), RGB(255, 255, 0)}};
     for (auto [x, c] : rows) EXPECT_EQ(conversionColour(x), c) << x;
 }
 
