@@ -225,8 +225,8 @@ TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {
 
     a.optScaling[0]->click();
     EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
-    EXPECT_FALSE(a.txtYTickValue->isEnabled());
-    EXPECT_EQ(a.txtXGridValue->text(), QString(" 5"));  // 0..20 in steps of 5
+    // The x grid box shows 0..20 in steps of 5.
+    EXPECT_EQ(std::tuple(a.txtYTickValue->isEnabled(), a.txtXGridValue->text()), std::tuple(false, QString(" 5")));
 }
 
 TEST_F(ChartWindowTest, CoordinateFieldsShowPlainNumbersAndEnterGoesRound) {
@@ -239,8 +239,8 @@ TEST_F(ChartWindowTest, CoordinateFieldsShowPlainNumbersAndEnterGoesRound) {
     QApplication::setActiveWindow(w.frame());
     w.coord[4]->setFocus();
     QTest::keyClick(w.coord[4], Qt::Key_Return);
-    EXPECT_TRUE(w.coord[1]->hasFocus());
-    EXPECT_TRUE(w.fraCoordInput->isVisible());  // Enter moves on, it does not confirm
+    // Enter moves on, it does not confirm.
+    EXPECT_EQ(std::tuple(w.coord[1]->hasFocus(), w.fraCoordInput->isVisible()), std::tuple(true, true));
     QTest::keyClick(w.coord[1], Qt::Key_Return);
     EXPECT_TRUE(w.coord[2]->hasFocus());
     // A pasted comma ends the number there: 1,5 reads 1.

@@ -160,8 +160,7 @@ TEST_F(ChartRequest, StoredRangesUseTheSlotsOfTheirKind) {
 TEST_F(ChartRequest, WilkinsonLimitsComeBackUnchangedAtTheNextOpening) {
     app.iDiagrammTyp = -7;
     speichereAchsenbereich(-7, app.Achsenbereich, bereich(0, 50, 10, 80));
-    EXPECT_EQ(app.Achsenbereich[20], 80);  // maximum first
-    EXPECT_EQ(app.Achsenbereich[21], 10);
+    EXPECT_EQ(std::tuple(app.Achsenbereich[20], app.Achsenbereich[21]), std::tuple(80, 10));  // maximum first
     app.tDiagramm = Diagramm{};
     zeigeDiagramm();
     EXPECT_EQ(std::tuple(app.tDiagramm.YMin, app.tDiagramm.YMax, app.tDiagramm.XMax), std::tuple(10, 80, 50));

@@ -136,8 +136,7 @@ TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
                                 "- Zeit-Vorgabe nicht in Ordnung\r\n"
                                 "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n",
                                 " Ausführung nicht möglich ", MsgIcon::Critical));
-    EXPECT_EQ(shown, 0);
-    EXPECT_EQ(app.tSim[1], 42);  // nothing computed
+    EXPECT_EQ(std::tuple(shown, app.tSim[1]), std::tuple(0, 42));  // nothing computed
     // The frame of the initial concentrations has its caption on two lines.
     auto* caption = t.findChild<QLabel*>("fraC_caption");
     ASSERT_NE(caption, nullptr);
@@ -156,8 +155,7 @@ TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
     EXPECT_FLOAT_EQ(app.tEnd, 50);
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
-    EXPECT_EQ(app.gnKurven, 3);  // c(A), c(B), c(P)
-    EXPECT_EQ(app.gnKurvenOffen, 0);
+    EXPECT_EQ(std::tuple(app.gnKurven, app.gnKurvenOffen), std::tuple(3, 0));  // c(A), c(B), c(P)
     const int n = chart->Chart2D1->pointCount(1, 1);
     ASSERT_GT(n, 1);
     EXPECT_NEAR(chart->Chart2D1->y(1, 1, n), static_cast<float>(app.cSim_A[200]), 1e-6);

@@ -82,8 +82,8 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
     pruefeZustand(mc, false, false);
 
     const ChartControl& c = *mc.Chart2D2;
-    EXPECT_EQ(c.pointCount(1, 1), 0);
-    EXPECT_TRUE(mc.Chart2D2->labelRect(1).isNull());  // no label on the empty chart
+    // No label on the empty chart.
+    EXPECT_EQ(std::tuple(c.pointCount(1, 1), mc.Chart2D2->labelRect(1).isNull()), std::tuple(0, true));
     for (int s = 2; s <= 5; ++s) EXPECT_EQ(c.displayState(1, s), kSeriesHidden) << s;
     EXPECT_EQ(std::tuple(c.text(ChartTextBlock::Header), c.text(ChartTextBlock::Footer),
                          c.textColour(ChartTextBlock::Footer), c.axisTitle(ChartAxis::Y), c.axisShown(ChartAxis::Y2)),

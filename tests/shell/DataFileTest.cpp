@@ -117,9 +117,9 @@ TEST_F(DataFileTest, LfOnlyBlankLinesAndOddItemFormsAreRead) {
     EXPECT_EQ(std::tuple(app.ExpKommentar, app.sZeiteinheit, app.iZeitEinheit),
               std::tuple("Kommentar mit ä und, Komma", "d", 3));
     ASSERT_EQ(app.nExpPunkte, 3);
-    EXPECT_EQ(app.ExpDaten[2].t, 0.15);
-    EXPECT_EQ(app.ExpDaten[2].aus, -1);  // any flag other than 0 excludes the point
-    EXPECT_EQ(std::tuple(app.ExpDaten[3].t, app.Lambda0, app.LambdaInf), std::tuple(2.0, 2.0, 5.0));
+    // Point 2 is excluded: any flag other than 0 excludes the point.
+    EXPECT_EQ(std::tuple(app.ExpDaten[2].t, app.ExpDaten[2].aus, app.ExpDaten[3].t, app.Lambda0, app.LambdaInf),
+              std::tuple(0.15, -1, 2.0, 2.0, 5.0));
 }
 
 TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
@@ -136,8 +136,7 @@ TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
 
     writeFile(dir.file("m.VRD"), "k\r\ns\r\nh\r\n1\r\n3,1,0,0,0,0,0,0,7,0,0,0,0\r\n");
     ASSERT_TRUE(laden(dir.file("m.VRD"), false));
-    EXPECT_EQ(app.Lambda0, 0.0);
-    EXPECT_EQ(app.LambdaInf, 4.0);  // no positive lambda(inf): kept
+    EXPECT_EQ(std::tuple(app.Lambda0, app.LambdaInf), std::tuple(0.0, 4.0));  // no positive lambda(inf): kept
 }
 
 TEST_F(DataFileTest, EmptyFileCountZero) {

@@ -62,8 +62,7 @@ TEST_F(Preparation, LambdaZeroLargestTimeAndColumns) {
                {7.5, 0, 0, 0, 0, 0.5f, -1}});
     app.ExpDaten[3].c[5] = 0.1;
     PrepareExpDaten();
-    EXPECT_EQ(app.Lambda0, 1.5);  // the last active point at t = 0
-    EXPECT_EQ(app.tMaxDaten, 7.5);
+    EXPECT_EQ(std::tuple(app.Lambda0, app.tMaxDaten), std::tuple(1.5, 7.5));  // the last active point at t = 0
     const bool expected[6] = {false, true, true, false, false, true};
     for (int j = 1; j <= 5; ++j) EXPECT_EQ(app.bKonzDaten[static_cast<std::size_t>(j)], expected[j]) << j;
 

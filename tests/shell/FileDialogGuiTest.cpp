@@ -113,8 +113,8 @@ TEST_F(FileDialogGui, UnknownNameIsNotFoundAndTheDialogStays) {
         EXPECT_EQ(d.filOpenList->count(), 3);
     });
     EXPECT_FALSE(accepted);
-    EXPECT_EQ(name, "vorher.VRD");  // Esc: the caller's name and folder stay
-    EXPECT_EQ(folder, toStd(root));
+    // Esc: the caller's name and folder stay.
+    EXPECT_EQ(std::tuple(name, folder), std::tuple("vorher.VRD", toStd(root)));
 }
 
 TEST_F(FileDialogGui, TypedNameOfAListedFileIsAccepted) {
@@ -306,9 +306,9 @@ TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
     SaveDataFileAs(failed);
     EXPECT_FALSE(failed);
     EXPECT_EQ(title, QString("Datenfile speichern unter ..."));
-    EXPECT_EQ(filter, QString("Datenfile (*.VRD *.vrd)"));
-    EXPECT_EQ(app.ExpDateiName, toStd(root + "/unter/gespeichert.VRD"));  // the default extension
-    EXPECT_TRUE(QFileInfo::exists(root + "/unter/gespeichert.VRD"));
+    // The box adds the default extension.
+    EXPECT_EQ(std::tuple(filter, app.ExpDateiName, QFileInfo::exists(root + "/unter/gespeichert.VRD")),
+              std::tuple(QString("Datenfile (*.VRD *.vrd)"), toStd(root + "/unter/gespeichert.VRD"), true));
     EXPECT_EQ(QDir::currentPath(), root + "/unter");
 
     // Saving over it asks first; "Nein" keeps the box open, then it is cancelled.

@@ -117,8 +117,8 @@ TEST_F(FileDialogsTest, SavingNamesTheDataSetOnlyWhenWritten) {
     SaveDataFileAs(failed);
     EXPECT_TRUE(failed);
     EXPECT_EQ(rec.last().title, "Meldung von WriteDataFile");
-    EXPECT_EQ(app.ExpDateiName, dir.file("unter/neu.VRD"));  // a failed save does not rename
-    EXPECT_TRUE(app.bDatenGeaendert);
+    // A failed save does not rename.
+    EXPECT_EQ(std::tuple(app.ExpDateiName, app.bDatenGeaendert), std::tuple(dir.file("unter/neu.VRD"), true));
 }
 
 TEST_F(FileDialogsTest, AskingToSaveChangedData) {

@@ -57,9 +57,9 @@ TEST(Samples, CommittedFilesAreTheGeneratorsOutput) {
 
 TEST(Samples, SecondOrderGivesItsRateConstantFromConcentrationAndConductivity) {
     loadSample("2nd_order.VRP");
-    EXPECT_EQ(std::tuple(app.iModell, app.bHatCTDaten, app.bHatLambdaDaten), std::tuple(4, true, true));
-    EXPECT_EQ(app.c0Daten[1], app.c0Daten[2]);  // the evaluation of A + B => P with equal start values
-    EXPECT_EQ(std::tuple(app.Lambda0, app.LambdaInf), std::tuple(static_cast<double>(4.96f), 1.82));
+    // Equal start values: A + B => P is evaluated with c(A)(0) = c(B)(0).
+    EXPECT_EQ(std::tuple(app.iModell, app.bHatCTDaten, app.bHatLambdaDaten, app.c0Daten[1], app.Lambda0, app.LambdaInf),
+              std::tuple(4, true, true, app.c0Daten[2], static_cast<double>(4.96f), 1.82));
     std::vector<double> t, yc, yl;
     const double c0 = app.c0Daten[1];
     for (int i = 1; i <= app.nExpPunkte; ++i) {
