@@ -54,8 +54,7 @@ TEST_F(ChartOutputTest, PictureFilesAreWrittenAndHoldTheCurves) {
         const QString datei = env.folder() + "/bild." + endungen[i];
         boxWaehlt(datei);
         QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
-        EXPECT_FALSE(w.fraPrintIt->isVisible());
-        EXPECT_EQ(frage.title, "Speichere Bild-File");
+        EXPECT_EQ(std::tuple(w.fraPrintIt->isVisible(), frage.title), std::tuple(false, "Speichere Bild-File"));
         const QByteArray bytes = vrn::test::readBytes(datei);
         if (i < 2) {
             const QImage img = QImage::fromData(bytes, endungen[i]);
@@ -112,8 +111,7 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     const QString pdf = env.folder() + "/druck.pdf";
     setPrintToPdfFile(pdf);
     w.clickMenu("mnuBild(3)");
-    EXPECT_EQ(w.fraPrintIt->title(), QString("Drucken"));
-    EXPECT_FALSE(w.frGraphFormat->isVisible());
+    EXPECT_EQ(std::tuple(w.fraPrintIt->title(), w.frGraphFormat->isVisible()), std::tuple(QString("Drucken"), false));
     EXPECT_FALSE(w.txtHeight_in_cm->isEnabled());  // "Vorgabe Breite"
     main->resize(1000, 720);
     vrn::test::processEvents();
@@ -125,9 +123,8 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     w.txtWidth_in_cm->setText("0");
     QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
     ASSERT_EQ(msgs.count(), 1u);
-    EXPECT_EQ(msgs.last().text, "Die Breite muss größer als 0 cm sein.");
-    EXPECT_FALSE(w.fraPrintIt->isVisible());
-    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(std::tuple(msgs.last().text, w.fraPrintIt->isVisible(), QFile::exists(pdf)),
+              std::tuple("Die Breite muss größer als 0 cm sein.", false, false));
     w.clickMenu("mnuBild(3)");
     EXPECT_EQ(w.txtWidth_in_cm->text(), QString("0"));
 

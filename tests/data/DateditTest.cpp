@@ -282,8 +282,7 @@ TEST_F(Datedit, OkWarnsOnNonIsothermalTimesAndThePopupFollowsTheData) {
     rec.answer(MsgAnswer::No);
     test::clickButton(d.OK);
     test::processEvents();
-    EXPECT_FALSE(IsFormLoaded<frmDatedit>());
-    EXPECT_EQ(app.dblArrhA, 100.0);
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmDatedit>(), app.dblArrhA), std::tuple(false, 100.0));
 
     // The grid's right button opens the popup; with no data and no text its items are disabled.
     main->toolbarButton(2)->trigger();

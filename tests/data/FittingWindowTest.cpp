@@ -217,8 +217,7 @@ TEST_F(Fitting, TypingSlidersFixedAndAutoFitInTheCommaLocale) {
     EXPECT_FALSE(f->lblStdDev[1]->isVisible());
     QTest::mouseClick(f->cmdClose, Qt::LeftButton);
     test::processEvents();
-    EXPECT_FALSE(IsFormLoaded<frmFitting>());
-    EXPECT_FALSE(IsFormLoaded<frmGraph2D>());
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmFitting>(), IsFormLoaded<frmGraph2D>()), std::tuple(false, false));
 }
 
 TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {

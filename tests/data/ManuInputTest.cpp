@@ -145,8 +145,7 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
         std::tuple(rec.messages()[1].text, rec.messages()[1].title, rec.messages()[2].title),
         std::tuple("Soll der bereits geladene manuelle Datensatz überschrieben werden?\r\n", "Warnung", "WARNUNG"));
     processEvents();
-    EXPECT_EQ(Forms::loaded<frmManuInput>(), nullptr);
-    EXPECT_EQ(c.pointCount(2, 7), 2);
+    EXPECT_EQ(std::tuple(Forms::loaded<frmManuInput>(), c.pointCount(2, 7)), std::tuple(nullptr, 2));
     g->clickMenu("mnuManuXY");  // the chart opens a fresh editor
     EXPECT_NE(Forms::loaded<frmManuInput>(), nullptr);
     EXPECT_EQ(app.nXYPunkte, 0);

@@ -119,8 +119,7 @@ TEST_F(Tangente, SlopeOfAFirstOrderSetIsMinusKTimesC) {
 
     QTest::mouseClick(t.cmdClose, Qt::LeftButton);
     test::processEvents();
-    EXPECT_FALSE(IsFormLoaded<frmCalcTangente>());
-    EXPECT_FALSE(IsFormLoaded<frmGraph2D>());
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmCalcTangente>(), IsFormLoaded<frmGraph2D>()), std::tuple(false, false));
 }
 
 TEST_F(Tangente, TimesThatDoNotIncreaseAreRefused) {

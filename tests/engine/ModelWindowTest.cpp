@@ -168,8 +168,7 @@ TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
     EXPECT_FALSE(app.bDelDiagram);
     t.Inp[10]->setText("0.3");
     QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
-    EXPECT_EQ(Forms::loaded<frmGraph2D>(), chart);
-    EXPECT_EQ(app.gnKurven, 6);
+    EXPECT_EQ(std::tuple(Forms::loaded<frmGraph2D>(), app.gnKurven), std::tuple(chart, 6));
 }
 
 TEST_F(ModelWindows, EnterMovesToTheNextShownField) {

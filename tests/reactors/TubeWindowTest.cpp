@@ -21,8 +21,7 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
               std::tuple(" 4", " .5488116", QColor(140, 255, 115)));
 
     clickButton(r.optInpSelect[0]);
-    EXPECT_FALSE(r.Inp[14]->isReadOnly());
-    EXPECT_TRUE(r.Inp[15]->isReadOnly());
+    EXPECT_EQ(std::tuple(r.Inp[14]->isReadOnly(), r.Inp[15]->isReadOnly()), std::tuple(false, true));
     typeInto(r.Inp[14], "6");
     clickButton(r.cmdCalc);
     EXPECT_EQ(r.Inp[15]->text(), " 3");

@@ -122,8 +122,7 @@ TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
     ASSERT_GE(rec.count(), 1u);
     EXPECT_EQ(std::pair(rec.last().title, rec.last().icon), std::pair(std::string("geladen..."), MsgIcon::Information));
     EXPECT_TRUE(rec.last().text.starts_with("...Datenfile: 1st_order.VRD"));
-    EXPECT_EQ(app.nExpPunkte, 25);
-    EXPECT_TRUE(main->mnuSaveProject->isEnabled());
+    EXPECT_EQ(std::tuple(app.nExpPunkte, main->mnuSaveProject->isEnabled()), std::tuple(25, true));
     // The model window shows the loaded model and rate constant.
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
     EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked());
@@ -300,8 +299,8 @@ TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
         return false;
     };
     main->toolbarButton(7)->trigger();
-    EXPECT_EQ(title, "aktuelles Projekt speichern unter ...");
-    EXPECT_FALSE(IsFormLoaded<frmTip>());  // a toolbar click closes the tips
+    // A toolbar click closes the tips.
+    EXPECT_EQ(std::tuple(title, IsFormLoaded<frmTip>()), std::tuple("aktuelles Projekt speichern unter ...", false));
     app.iModell = 8;
     app.k = {0, 0.5, 0.1, 0};
     ASSERT_TRUE(WriteProjectFile(app.SessionDateiName));

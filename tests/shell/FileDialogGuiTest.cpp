@@ -82,17 +82,15 @@ TEST_F(FileDialogGui, ListsMatchingFilesWhateverTheirCaseAndTypedPatterns) {
     std::string name = "", folder = toStd(root);
     runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
         EXPECT_EQ(d.caption(), QString("Titel des Dialogs"));
-        EXPECT_EQ(listed(d.filOpenList), (QStringList{"a.VRD", "b.vrd", "Messung.VRD"}));
-        EXPECT_EQ(d.txtOpenFile->text(), QString("*.VRD"));
-        EXPECT_TRUE(listed(d.dirOpenList).contains("unter"));
+        EXPECT_EQ(std::tuple(listed(d.filOpenList), d.txtOpenFile->text(), listed(d.dirOpenList).contains("unter")),
+                  std::tuple((QStringList{"a.VRD", "b.vrd", "Messung.VRD"}), QString("*.VRD"), true));
         EXPECT_TRUE(d.lblOpenPath->text().endsWith("daten"));
         EXPECT_FALSE(d.lblFileComment->isVisible());
         d.txtOpenFile->clear();
         QTest::keyClicks(d.txtOpenFile, "*.vrp");
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(listed(d.filOpenList), QStringList{"projekt.VRP"});
-        EXPECT_EQ(d.txtOpenFile->text(), QString("*.VRP"));
+        EXPECT_EQ(std::tuple(d.isVisible(), listed(d.filOpenList), d.txtOpenFile->text()),
+                  std::tuple(true, QStringList{"projekt.VRP"}, QString("*.VRP")));
         d.txtOpenFile->setText("?.*");
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
         EXPECT_EQ(listed(d.filOpenList), (QStringList{"a.VRD", "b.vrd"}));
@@ -109,8 +107,7 @@ TEST_F(FileDialogGui, UnknownNameIsNotFoundAndTheDialogStays) {
         EXPECT_TRUE(d.isVisible());
         ASSERT_EQ(rec.count(), 1u);
         EXPECT_TRUE(vrn::test::isMessage(rec.last(), "Datei nicht gefunden", "Titel des Dialogs", MsgIcon::Critical));
-        EXPECT_EQ(d.pattern(), QString("*.VRD"));
-        EXPECT_EQ(d.filOpenList->count(), 3);
+        EXPECT_EQ(std::tuple(d.pattern(), d.filOpenList->count()), std::tuple(QString("*.VRD"), 3));
     });
     EXPECT_FALSE(accepted);
     // Esc: the caller's name and folder stay.
@@ -122,9 +119,8 @@ TEST_F(FileDialogGui, TypedNameOfAListedFileIsAccepted) {
     const bool accepted = runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
         d.txtOpenFile->setText(root + "/unter");  // a folder moves the lists
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
-        EXPECT_EQ(d.dirPath(), root + "/unter");
-        EXPECT_EQ(d.txtOpenFile->text(), QString("*.VRD"));
-        EXPECT_EQ(d.filOpenList->count(), 0);
+        EXPECT_EQ(std::tuple(d.dirPath(), d.txtOpenFile->text(), d.filOpenList->count()),
+                  std::tuple(root + "/unter", QString("*.VRD"), 0));
         d.txtOpenFile->setText("../messung.vrd");  // another case still finds the file
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
     });
@@ -207,8 +203,7 @@ TEST_F(FileDialogGui, ParentFolderAndRoot) {
     std::string name, folder = toStd(root + "/unter");
     runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
         d.cmdReturn->click();
-        EXPECT_EQ(d.dirPath(), root);
-        EXPECT_EQ(d.filOpenList->count(), 3);
+        EXPECT_EQ(std::tuple(d.dirPath(), d.filOpenList->count()), std::tuple(root, 3));
         EXPECT_TRUE(d.setDirPath("/"));
         d.cmdReturn->click();
         EXPECT_EQ(d.dirPath(), QString("/"));

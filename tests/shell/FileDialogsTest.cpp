@@ -101,8 +101,7 @@ TEST_F(FileDialogsTest, SavingNamesTheDataSetOnlyWhenWritten) {
     SaveDataFileAs(failed);  // cancelled
     EXPECT_TRUE(failed);
     ASSERT_EQ(saveRequests.size(), 1u);
-    EXPECT_EQ(saveRequests[0].fileName, "vorher.VRD");
-    EXPECT_EQ(saveRequests[0].initialDir, dir.str());
+    EXPECT_EQ(std::tuple(saveRequests[0].fileName, saveRequests[0].initialDir), std::tuple("vorher.VRD", dir.str()));
 
     saveAnswer = dir.file("unter/neu.VRD");
     SaveDataFileAs(failed);

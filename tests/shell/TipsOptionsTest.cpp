@@ -52,8 +52,7 @@ TEST_F(Tips, SwitchIsStoredAndHonouredAtStart) {
     {
         MDIVRN w;
         w.MDIForm_Load();
-        EXPECT_FALSE(IsFormLoaded<frmTip>());
-        EXPECT_TRUE(app.bNoTipsAtStart);
+        EXPECT_EQ(std::tuple(IsFormLoaded<frmTip>(), app.bNoTipsAtStart), std::tuple(false, true));
         // The menu item shows the tips anyway and switches them on again.
         w.clickMenu("mnuTip");
         ASSERT_TRUE(IsFormLoaded<frmTip>());
