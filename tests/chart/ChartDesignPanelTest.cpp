@@ -168,14 +168,11 @@ TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
     l.optFrameType[2]->click();
     l.UpDownRBreite->upButton()->click();
     EXPECT_EQ(c.borderWidth(), 2);
-    l.chkDiaFrame->click();
-    EXPECT_FALSE(c.plotFrame());
-    g.optLegOrient[0]->click();
-    EXPECT_EQ(c.legendOrientation(), 2);
-    g.chkLegFrame->click();
-    EXPECT_EQ(c.legendBorder(), 0);
-    g.chkLabelFrame->click();
-    EXPECT_EQ(c.labelBorder(24), 4);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{l.chkDiaFrame, g.optLegOrient[0], g.chkLegFrame,
+                                                                      g.chkLabelFrame})
+        b->click();
+    EXPECT_EQ(std::tuple(c.plotFrame(), c.legendOrientation(), c.legendBorder(), c.labelBorder(24)),
+              std::tuple(false, 2, 0, 4));
 
     // Margins: by hand only while "Ränder automatisch" is off.
     w.openDesignTab(3);

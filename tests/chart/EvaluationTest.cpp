@@ -289,8 +289,8 @@ TEST_F(EvaluationPlot, TooFewPointsOrEqualTimesAreRefused) {
         MsgRecorder rec;
         const KurvenErgebnis r = zeichne(-5);
         EXPECT_EQ(r.ausgang, KurvenAusgang::Verweigert) << rows.size();
-        ASSERT_EQ(rec.count(), 1u) << rows.size();
-        EXPECT_TRUE(vrn::test::isMessage(rec.last(), text, " Ausführung nicht möglich ", MsgIcon::Critical));
+        EXPECT_TRUE(vrn::test::isOnlyMessage(rec, text, " Ausführung nicht möglich ", MsgIcon::Critical))
+            << rows.size();
         EXPECT_EQ(r.statusText, "");
         EXPECT_EQ(std::tuple(app.k[1], app.gKurvenPunkte[0].x, app.gnKurvenOffen), std::tuple(0.15, 3.0f, Integer{1}));
     }

@@ -56,6 +56,12 @@ TempFolder::~TempFolder() {
                                          << static_cast<int>(m.icon);
 }
 
+::testing::AssertionResult isOnlyMessage(const MsgRecorder& rec, const std::string& text, const std::string& title,
+                                         MsgIcon icon) {
+    if (rec.count() != 1) return ::testing::AssertionFailure() << rec.count() << " messages instead of one";
+    return isMessage(rec.last(), text, title, icon);
+}
+
 void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill) {
     app.ExpDaten.assign(static_cast<std::size_t>(n + 1), Messpunkt{});
     app.nExpPunkte = static_cast<Integer>(n);

@@ -84,6 +84,9 @@ private:
 // Whether a message box showed exactly this text, title and icon; the failure names what differs.
 ::testing::AssertionResult isMessage(const MsgRequest& m, const std::string& text, const std::string& title,
                                      MsgIcon icon);
+// Whether the recorder holds exactly one message box, and that one with this text, title and icon.
+::testing::AssertionResult isOnlyMessage(const MsgRecorder& rec, const std::string& text, const std::string& title,
+                                         MsgIcon icon);
 
 // Replaces the data set (ExpDaten, nExpPunkte) by n points made by fill(point, index 1..n).
 void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill);
