@@ -78,10 +78,7 @@ TEST_F(Grid, TypedKeysPassTheHandlerAndEnterReportsAfterTheCellHoldsTheText) {
     QTest::keyClick(&g, Qt::Key_1);
     QWidget* ed = QApplication::focusWidget();
     ASSERT_TRUE(qobject_cast<QLineEdit*>(ed));
-    QTest::keyClick(ed, Qt::Key_Period);
-    QTest::keyClick(ed, Qt::Key_X);
-    QTest::keyClick(ed, Qt::Key_5);
-    QTest::keyClick(ed, Qt::Key_Return);
+    for (Qt::Key k : {Qt::Key_Period, Qt::Key_X, Qt::Key_5, Qt::Key_Return}) QTest::keyClick(ed, k);
     test::processEvents();
     EXPECT_EQ(g.cellText(1, 2), "1,5");
     ASSERT_EQ(edits.size(), 5u);
@@ -109,12 +106,10 @@ TEST_F(Grid, KeysOnTheGridAreReportedInClassicCodes) {
     std::vector<std::pair<int, int>> keys;
     g.onKeyDown = [&](int& code, int shift) { keys.push_back({code, shift}); };
     g.setCurrentCell(0, 2);
-    QTest::keyClick(&g, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(&g, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(&g, Qt::Key_Delete);
-    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
-    const std::vector<std::pair<int, int>> want{{67, 2}, {86, 2}, {46, 0}, {40, 1}};
-    EXPECT_EQ(keys, want);
+    for (auto [k, m] : {std::pair{Qt::Key_C, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier},
+                        {Qt::Key_Delete, Qt::NoModifier}, {Qt::Key_Down, Qt::ShiftModifier}})
+        QTest::keyClick(&g, k, m);
+    EXPECT_EQ(keys, (std::vector<std::pair<int, int>>{{67, 2}, {86, 2}, {46, 0}, {40, 1}}));
     EXPECT_EQ(g.cellText(0, 2), "a1") << "Delete is the owner's to handle";
     // A swallowed key does not move the current cell.
     g.onKeyDown = [](int& code, int) { code = 0; };
