@@ -7,13 +7,7 @@ using namespace vrn;
 namespace {
 
 Messpunkt punkt(double t, double cA, double T = 0, double k = 0, Integer aus = 0) {
-    Messpunkt p;
-    p.t = t;
-    p.c[1] = cA;
-    p.Temp = T;
-    p.k = k;
-    p.aus = aus;
-    return p;
+    return Messpunkt{t, {0, cA, 0, 0, 0, 0}, T, k, 0, 0, 0, aus};
 }
 
 std::vector<Messpunkt> daten(std::initializer_list<Messpunkt> pts) {
@@ -71,12 +65,8 @@ TEST(DatasetOps, InputRowNeedsAPositiveSingleSumAndValuesTheFieldsHold) {
 TEST(DatasetOps, SortIsStableAndMovesWholeRecords) {
     auto d = daten({punkt(3, 0.1, 310), punkt(1, 0.2, 300, 0, -1), punkt(3, 0.3, 290, 0, -1), punkt(2, 0.4, 305)});
     EXPECT_TRUE(sortiereMesspunkte(d, 4, false));
-    const double cByT[] = {0.2, 0.4, 0.1, 0.3};
-    const Integer ausByT[] = {-1, 0, 0, -1};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(d[static_cast<std::size_t>(i + 1)].c[1], cByT[i]);
-        EXPECT_EQ(d[static_cast<std::size_t>(i + 1)].aus, ausByT[i]);
-    }
+    EXPECT_EQ((std::array{d[1].c[1], d[2].c[1], d[3].c[1], d[4].c[1]}), (std::array{0.2, 0.4, 0.1, 0.3}));
+    EXPECT_EQ((std::array{d[1].aus, d[2].aus, d[3].aus, d[4].aus}), (std::array<Integer, 4>{-1, 0, 0, -1}));
     EXPECT_FALSE(sortiereMesspunkte(d, 4, false)) << "a sorted set stays as it is";
     EXPECT_TRUE(sortiereMesspunkte(d, 4, true));
     EXPECT_EQ(std::pair(d[1].Temp, d[4].Temp), std::pair(290.0, 310.0));
@@ -133,9 +123,8 @@ TEST(DatasetOps, PasteReadsOnlyTheCellsOfTheBlock) {
 TEST(DatasetOps, CountsForDrawingAndTheNonIsothermalWarning) {
     const auto d = daten({punkt(-1, 0.5), punkt(0, 1e-46), punkt(0, 0.5, 300, 0.1, -1), punkt(5, 0.2, 310, 0.2, -1)});
     EXPECT_EQ(std::pair(zaehleCTPunkte(d, 4), zaehleKTPunkte(d, 4)), std::pair(2, 2));
-    EXPECT_FALSE(alleInaktiv(d, 4));
-    EXPECT_TRUE(alleInaktiv(daten({punkt(1, 1, 0, 0, -1)}), 1));
-    EXPECT_FALSE(alleInaktiv(d, 0));
+    EXPECT_EQ(std::tuple(alleInaktiv(d, 4), alleInaktiv(daten({punkt(1, 1, 0, 0, -1)}), 1), alleInaktiv(d, 0)),
+              std::tuple(false, true, false));
     const std::tuple<int, bool, double, bool> cases[] = {
         {2, true, 1, false}, {2, true, 0.2, false}, {2, true, 1.5, true},
         {2, true, 0.1, true}, {1, true, 1.5, false}, {2, false, 1.5, false},

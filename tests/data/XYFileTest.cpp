@@ -117,9 +117,8 @@ TEST_F(XYFileTest, EditorWritesActivePointsWithCrLfAndReadsThemBack) {
     std::string titel, kommentar;
     bool cancel = true;
     ladeXYDatei(titel, kommentar, cancel);
-    EXPECT_FALSE(cancel);
-    EXPECT_EQ(box.initialDir, "/anderswo/");
-    EXPECT_EQ(titel + " " + kommentar, "liste.XY Messung vom Montag");
+    EXPECT_EQ(std::tuple(cancel, box.initialDir, titel + " " + kommentar),
+              std::tuple(false, "/anderswo/", "liste.XY Messung vom Montag"));
     ASSERT_EQ(app.nXYPunkte, 2);
     EXPECT_EQ(std::tuple(app.XYDaten[2].x, app.XYDaten[2].y), std::tuple(-0.00123f, 12345));
 
@@ -146,8 +145,7 @@ TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
     writeFile(dir.file("bin.XY"), std::string("ab\0c", 4));
     boxAntwort(dir.file("bin.XY"));
     ladeXYDatei(titel, kommentar, cancel);
-    EXPECT_TRUE(cancel);
-    EXPECT_EQ(rec.last().title, "Meldung von ladeXYDatei");
+    EXPECT_EQ(std::tuple(cancel, rec.last().title), std::tuple(true, "Meldung von ladeXYDatei"));
     EXPECT_EQ(rec.last().text, "Zeile 1 enthält ein NUL-Zeichen; die Datei ist keine Textdatei: " + dir.file("bin.XY") +
                                    "\r\n\r\nDie Liste bleibt unverändert.");
     EXPECT_EQ(std::tuple(app.nXYPunkte, app.XYDateiName), std::tuple(1, "alt.XY"));
