@@ -97,8 +97,7 @@ TEST_F(Tangente, SlopeOfAFirstOrderSetIsMinusKTimesC) {
     ersteOrdnung(21);  // t = 0..40, XMax = 42
     frmCalcTangente& t = oeffne(1);
     ASSERT_TRUE(IsFormLoaded<frmGraph2D>());
-    EXPECT_EQ(t.lblr->text(), "r(A) = dc(A)/dt =  ");
-    EXPECT_EQ(t.Label4->text(), "mol/(l s)");
+    EXPECT_EQ(std::tuple(t.lblr->text(), t.Label4->text()), std::tuple("r(A) = dc(A)/dt =  ", "mol/(l s)"));
     zeit(t, "11");
     const double c = 0.1 * std::exp(-1.1);
     EXPECT_NEAR(Val(toStd(t.txtyResult->text())), c, 5e-4 * c);
@@ -127,8 +126,7 @@ TEST_F(Tangente, TimesThatDoNotIncreaseAreRefused) {
     setzeDaten({{0, 0, 0, 0}, {5, 0, 0, 0}, {5, 0, 0, 0}, {10, 0, 0, 0}});
     for (int i = 1; i <= 4; ++i) app.ExpDaten[static_cast<std::size_t>(i)].c[4] = 0.01 * i;
     frmCalcTangente& t = oeffne(4);
-    EXPECT_EQ(t.lblr->text(), "r(P) = dc(P)/dt =  ");
-    EXPECT_EQ(t.Label4->text(), "mol/(l min)");
+    EXPECT_EQ(std::tuple(t.lblr->text(), t.Label4->text()), std::tuple("r(P) = dc(P)/dt =  ", "mol/(l min)"));
     rec.clear();
     zeit(t, "2");
     ASSERT_EQ(rec.count(), 1u);

@@ -342,8 +342,7 @@ TEST_F(FileDialogGui, FirstSampleProjectLoadsFromAFreshProgramFolder) {
     bool ok = false, cancelled = true;
     LoadProjectDialog(file, dat, ok, cancelled);
     ASSERT_TRUE(ok);
-    EXPECT_EQ(dat, "1st_order.VRD");
-    EXPECT_EQ(app.ProjKommentar, "Beispiel: Reaktion 1. Ordnung A => P");
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(dat, app.ProjKommentar, rec.count()),
+              std::tuple("1st_order.VRD", "Beispiel: Reaktion 1. Ordnung A => P", 0u));
     setProgramFolder(env.folder());
 }

@@ -29,8 +29,7 @@ TEST(MainRoad, StartChooseAModelAndDrawItsCurves) {
 
     QRadioButton* folge = model->optTyp[6];  // A => C => P
     QTest::mouseClick(folge, Qt::LeftButton, {}, QPoint(8, folge->height() / 2));
-    EXPECT_EQ(app.iModell, 6);
-    EXPECT_EQ(t->Label7->text(), QString("kinet. Modell:  A => C => P"));
+    EXPECT_EQ(std::tuple(app.iModell, t->Label7->text()), std::tuple(6, QString("kinet. Modell:  A => C => P")));
 
     t->Inp[10]->setText("0,3");  // a pasted comma ends the number: k1 = 0
     QApplication::setActiveWindow(t->frame());

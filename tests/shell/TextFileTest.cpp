@@ -146,8 +146,7 @@ TEST(SafeSaving, ReadOnlyFileAndFolderAreRefusedAndTheOldFileStaysWhole) {
     ::chmod(dir.file("fest.VRD").c_str(), 0444);
     EXPECT_FALSE(speichere(dir.file("fest.VRD"), error));
     EXPECT_EQ(error, "Die Datei ist schreibgeschützt: " + dir.file("fest.VRD") + "\r\nSie wurde nicht verändert.");
-    EXPECT_EQ(readFile(dir.file("fest.VRD")), "alt");
-    EXPECT_EQ(modus(dir.file("fest.VRD")), 0444u);
+    EXPECT_EQ(std::tuple(readFile(dir.file("fest.VRD")), modus(dir.file("fest.VRD"))), std::tuple("alt", 0444u));
 
     // A folder where no file may be made, with a file that may be written:
     // never written in place. Run as an unprivileged user (root may write anywhere).
