@@ -247,8 +247,7 @@ TEST_F(ChartWindowTest, ToolFramesAreDroppedOnTheChartAndHiddenTogether) {
     QTest::mousePress(f, Qt::LeftButton, Qt::NoModifier, grip);
     QTest::mouseRelease(f, Qt::LeftButton, Qt::NoModifier,
                         f->mapFromGlobal(w.StatusBar2->mapToGlobal(QPoint(5, 5))));
-    EXPECT_EQ(f->pos(), vorher);
-    EXPECT_FALSE(w.fraPrintIt->draggable());
+    EXPECT_EQ(std::tuple(f->pos(), w.fraPrintIt->draggable()), std::tuple(vorher, false));
 
     w.fraResolution->show();
     w.fraTabs->show();

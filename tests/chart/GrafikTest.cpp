@@ -114,9 +114,8 @@ TEST_F(ChartRequest, SpeciesMasksOfTheDataKindsAndTheFittingModes) {
         app.bKTDiagramm = !kt;
         app.sSpeziesMaske = "xxxxx";
         SetSpeziesMaske(static_cast<Integer>(kind));
-        EXPECT_EQ(app.sSpeziesMaske, spezies) << modus << "/" << kind;
-        EXPECT_EQ(app.sKonstMaske, konst) << modus << "/" << kind;
-        EXPECT_EQ(app.bKTDiagramm, kt) << kind;
+        EXPECT_EQ(std::tuple(app.sSpeziesMaske, app.sKonstMaske, app.bKTDiagramm), std::tuple(spezies, konst, kt))
+            << modus << "/" << kind;
     }
 }
 

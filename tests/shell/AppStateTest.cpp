@@ -9,8 +9,8 @@ TEST(StartValues, ResetClearsEarlierWork) {
     resetAppState("/prog");
     EXPECT_EQ(std::tuple(app.nExpPunkte, app.sSpeziesMaske), std::tuple(0, "00000"));
     // Room for 201 simulated points and 2000 chart points.
-    EXPECT_EQ(app.tSim.size() + app.cSim_Q.size() + app.rSim_A.size(), 3 * 201u);
-    EXPECT_EQ(app.gKurvenPunkte.size(), 2001u);
+    EXPECT_EQ(std::tuple(app.tSim.size(), app.cSim_Q.size(), app.rSim_A.size(), app.gKurvenPunkte.size()),
+              std::tuple(201u, 201u, 201u, 2001u));
 }
 
 TEST(StartValues, PathsInTheProgramFolder) {
