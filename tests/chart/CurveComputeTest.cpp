@@ -112,9 +112,8 @@ TEST_F(SpeciesCurves, CountsThatDrawNothing) {
         app.gnKurvenOffen = static_cast<Integer>(vorher);
         app.gKurvenPunkte[0].x = 99;
         const KurvenErgebnis r = zeichne(kind);
-        EXPECT_EQ(r.ausgang, KurvenAusgang::Keine) << kind << "/" << vorher;
-        EXPECT_EQ(app.gnKurvenOffen, nachher) << kind << "/" << vorher;
-        EXPECT_EQ(app.gKurvenPunkte[0].x, 0) << kind;
+        EXPECT_EQ(std::tuple(r.ausgang, app.gnKurvenOffen, app.gKurvenPunkte[0].x),
+                  std::tuple(KurvenAusgang::Keine, nachher, 0)) << kind << "/" << vorher;
     }
 }
 
