@@ -270,8 +270,9 @@ TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
     EXPECT_TRUE(w.menuItem("mnuAddText")->isEnabled());
 
     w.clickMenu("mnuTextDesign(3)");
-    for (QWidget* aus : std::initializer_list<QWidget*>{t.HScroll1, t.chkTextFrame, t.fraYText})
-        EXPECT_FALSE(aus->isEnabled());
+    EXPECT_FALSE(t.HScroll1->isEnabled());
+    EXPECT_FALSE(t.chkTextFrame->isEnabled());
+    EXPECT_FALSE(t.fraYText->isEnabled());
     t.schrift->setPlainText("Zeit");
     EXPECT_EQ(c.axisTitle(ChartAxis::X), "Zeit");
     c.setAxisTitle(ChartAxis::Y, "c  ");

@@ -293,7 +293,9 @@ TEST_F(ChartOutputTest, ARefusedTemplateLeavesTheChartAsItWas) {
     vrn::test::MsgRecorder msgs;
     for (const auto& [name, inhalt, grund] : faelle) {
         const QString datei = env.folder() + "/" + name;
-        vrn::test::writeFile(toStd(datei), inhalt.toStdString());
+        QFile out(datei);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(inhalt) == inhalt.size());
+        out.close();
         boxWaehlt(datei);
         w.clickMenu("mnuLoadOC2");
         EXPECT_EQ(msgs.last().title, "Meldung von mnuLoadOC2_Click");

@@ -176,7 +176,8 @@ TEST_F(XYFileTest, AFileWithAValueThatIsNoNumberLeavesTheListAsItWas) {
                                "Die Liste bleibt unverändert.");
     EXPECT_EQ(titel + kommentar + app.XYDateiName, "altkalt.XY");
     ASSERT_EQ(app.nXYPunkte, 2);
-    EXPECT_EQ(std::tuple(app.XYDaten[1].x, app.XYDaten[2].aus), std::tuple(1, -1));
+    EXPECT_EQ(app.XYDaten[1].x, 1);
+    EXPECT_EQ(app.XYDaten[2].aus, -1);
 }
 
 TEST_F(XYFileTest, ChartCurveFileStartsWithKurvenpunkteAndSkipsHoles) {

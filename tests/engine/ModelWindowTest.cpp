@@ -280,6 +280,8 @@ TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
 // The simulation and the chart are made under the hourglass; the pointer comes back after them.
 TEST_F(ModelWindows, DrawingWorksUnderTheHourglass) {
     auto& t = zeitDiagramm(9);
-    EXPECT_TRUE(test::chartShownUnderTheHourglass([&t] { QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton); }));
+    const bool wartet =
+        test::chartShownUnderTheHourglass([&t] { QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton); });
+    EXPECT_TRUE(wartet);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
