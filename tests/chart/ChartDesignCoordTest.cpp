@@ -202,8 +202,7 @@ TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
     EXPECT_NEAR(c.axisMax(ChartAxis::X), 4, 0.2);
     QTest::mouseClick(w.cmdZoomReset, Qt::LeftButton);
     EXPECT_EQ(bereich(c), std::tuple(1, 15, 0.09f, 0.09f));
-    EXPECT_FALSE(c.zoomArmed());
-    EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
+    EXPECT_EQ(std::tuple(c.zoomArmed(), c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid)), std::tuple(false, true));
 }
 
 TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {

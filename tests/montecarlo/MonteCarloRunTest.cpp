@@ -85,8 +85,7 @@ TEST(MonteCarloFirstOrder, EndsOnlyAfterTheBlockThatTakesTheLastA) {
     }
     EXPECT_EQ(s.lauf.nA(), 0);
     const MCZug z = s.lauf.zug(s.rng);
-    EXPECT_TRUE(z.punkt && z.ende);
-    EXPECT_EQ(std::tuple(s.lauf.nZuege(), s.lauf.iPunkt()), std::tuple(105, 16));
+    EXPECT_EQ(std::tuple(z.punkt, z.ende, s.lauf.nZuege(), s.lauf.iPunkt()), std::tuple(true, true, 105, 16));
     // Go with no A left does nothing.
     EXPECT_FALSE(s.lauf.fortsetzen(s.rng));
     EXPECT_EQ(s.rng.reseeds, 1);

@@ -176,8 +176,7 @@ TEST(ChartScale, DrawnRangeAndOriginValue) {
 // ---------------------------------------------------------------- model checks
 
 TEST(ChartModelCheck, DefaultAndRichModelsAreValidAndBrokenOnesNot) {
-    EXPECT_TRUE(validChartModel(defaultChartModel()));
-    EXPECT_TRUE(validChartModel(richModel()));
+    EXPECT_EQ(std::tuple(validChartModel(defaultChartModel()), validChartModel(richModel())), std::tuple(true, true));
     const std::vector<std::function<void(ChartModel&)>> breaks = {
         [](ChartModel& m) { m.sheet.border = 10; },
         [](ChartModel& m) { m.sheet.backColour = -1; },

@@ -123,8 +123,7 @@ TEST_F(FileDialogGui, TypedNameOfAListedFileIsAccepted) {
         d.txtOpenFile->setText("../messung.vrd");  // another case still finds the file
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
     });
-    EXPECT_TRUE(accepted);
-    EXPECT_EQ(std::tuple(name, folder, rec.count()), std::tuple("Messung.VRD", toStd(root), 0u));
+    EXPECT_EQ(std::tuple(accepted, name, folder, rec.count()), std::tuple(true, "Messung.VRD", toStd(root), 0u));
 }
 
 TEST_F(FileDialogGui, EnterOnAHighlightedFileOrADoubleClickAccepts) {
@@ -239,8 +238,7 @@ TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
     });
     bool ok = false, cancelled = true;
     LoadExpDataDialog(false, ok, cancelled);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDateiName), std::tuple(2, toStd(root + "/a.VRD")));
+    EXPECT_EQ(std::tuple(ok, app.nExpPunkte, app.ExpDateiName), std::tuple(true, 2, toStd(root + "/a.VRD")));
 
     // The project dialog, cancelled with the close box.
     onDialog([](frmCmnDlg& d) {
@@ -249,8 +247,7 @@ TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
     });
     std::string file, dat;
     LoadProjectDialog(file, dat, ok, cancelled);
-    EXPECT_TRUE(cancelled);
-    EXPECT_FALSE(ok);
+    EXPECT_EQ(std::tuple(cancelled, ok), std::tuple(true, false));
     test::processEvents();
     EXPECT_FALSE(IsFormLoaded<frmCmnDlg>());
 }
@@ -298,8 +295,7 @@ TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
     });
     bool failed = true;
     SaveDataFileAs(failed);
-    EXPECT_FALSE(failed);
-    EXPECT_EQ(title, QString("Datenfile speichern unter ..."));
+    EXPECT_EQ(std::tuple(failed, title), std::tuple(false, QString("Datenfile speichern unter ...")));
     // The box adds the default extension.
     EXPECT_EQ(std::tuple(filter, app.ExpDateiName, QFileInfo::exists(root + "/unter/gespeichert.VRD")),
               std::tuple(QString("Datenfile (*.VRD *.vrd)"), toStd(root + "/unter/gespeichert.VRD"), true));
@@ -323,8 +319,7 @@ TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
         static_cast<QDialog*>(box)->accept();
     });
     SaveDataFileAs(failed);
-    EXPECT_TRUE(asked);
-    EXPECT_TRUE(failed);
+    EXPECT_EQ(std::tuple(asked, failed), std::tuple(true, true));
 }
 
 TEST_F(FileDialogGui, FirstSampleProjectLoadsFromAFreshProgramFolder) {

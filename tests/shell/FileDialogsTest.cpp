@@ -74,8 +74,7 @@ TEST_F(FileDialogsTest, FailedOrCancelledLoadKeepsTheDataSet) {
     app.bDatenGeaendert = true;
     bool ok = true, cancelled = false;
     LoadExpDataDialog(false, ok, cancelled);  // cancelled
-    EXPECT_FALSE(ok);
-    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(std::tuple(ok, cancelled), std::tuple(false, true));
 
     writeFile(dir.file("kaputt.VRD"), "k\r\ns\r\nh\r\n3\r\n");
     openAnswer = true;
