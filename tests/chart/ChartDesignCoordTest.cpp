@@ -1,12 +1,5 @@
 // The coordinate panel, logarithmic axes, number and origin placement, zoom
 // and reset, and the spacing boxes of the chart window, driven as a user does.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include <qcustomplot.h>
 
@@ -14,15 +7,9 @@
 #include "chart/DesignAxisTabs.h"
 #include "chart/DesignPanel.h"
 #include "chart/Grafik.h"
-#include "platform/ChartControl.h"
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
-#include "shell/AppState.h"
 #include "shell/Helpers.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 namespace {
 
@@ -38,11 +25,9 @@ void koordinaten(frmGraph2D& w, const QString& x0, const QString& x1, const QStr
     QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
 }
 
-struct Bereich {
-    double x0, x1, y0, y1;
-};
-Bereich bereich(const ChartControl& c) {
-    return {c.axisMin(ChartAxis::X), c.axisMax(ChartAxis::X), c.axisMin(ChartAxis::Y), c.axisMax(ChartAxis::Y)};
+// The x bounds, the y maximum and the y2 maximum shown.
+std::tuple<double, double, double, double> bereich(const ChartControl& c) {
+    return {c.axisMin(ChartAxis::X), c.axisMax(ChartAxis::X), c.axisMax(ChartAxis::Y), c.axisMax(ChartAxis::Y2)};
 }
 
 // A left drag on the chart between two points given in axis values.
@@ -58,33 +43,25 @@ void ziehe(ChartControl& c, double xa, double ya, double xb, double yb) {
 }  // namespace
 
 TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     const Diagramm alt = app.tDiagramm;
     const AchsenSpeicher altGespeichert = app.Achsenbereich;
     w.clickMenu("mnuCoord");
     EXPECT_TRUE(w.fraCoordInput->isVisible());
-    EXPECT_EQ(w.coord[1]->text(), QString(" 0"));
-    EXPECT_EQ(w.coord[2]->text(), QString(" 20"));
-    EXPECT_EQ(w.coord[4]->text(), QString(" .1"));
+    EXPECT_EQ(std::tuple(w.coord[1]->text(), w.coord[2]->text(), w.coord[4]->text()), std::tuple(" 0", " 20", " .1"));
 
-    struct Fall {
-        const char *x0, *x1, *y0, *y1, *meldung;
-    };
-    // The rules themselves are checked with the design rules.
-    const Fall falsch[] = {{"0", "20", ".2", ".1", kReihenfolge}, {"0", "1e400", "0", ".1", kZahlenbereich}};
-    for (const Fall& f : falsch) {
-        SCOPED_TRACE(f.x0);
+    // The rules themselves are checked with the design rules; x0, x1, y0, y1, message.
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> falsch[] = {
+        {"0", "20", ".2", ".1", kReihenfolge}, {"0", "1e400", "0", ".1", kZahlenbereich}};
+    for (const auto& [x0, x1, y0, y1, meldung] : falsch) {
+        SCOPED_TRACE(x0);
         vrn::test::MsgRecorder msgs;
-        koordinaten(w, f.x0, f.x1, f.y0, f.y1);
-        ASSERT_EQ(msgs.count(), 1u);
-        EXPECT_TRUE(vrn::test::isMessage(msgs.last(), f.meldung, "EINGABE-FEHLER", MsgIcon::Critical));
+        koordinaten(w, x0, x1, y0, y1);
+        EXPECT_TRUE(vrn::test::isOnlyMessage(msgs, meldung, "EINGABE-FEHLER", MsgIcon::Critical));
         EXPECT_TRUE(w.fraCoordInput->isVisible());
-        EXPECT_EQ(w.coord[2]->text(), QString(" 20"));
-        EXPECT_EQ(w.coord[4]->text(), QString(" .1"));
-        EXPECT_EQ(app.tDiagramm.XMax, alt.XMax);
-        EXPECT_EQ(app.Achsenbereich.v, altGespeichert.v);
-        EXPECT_EQ(c.axisMax(ChartAxis::X), 20);
+        EXPECT_EQ(std::tuple(w.coord[2]->text(), w.coord[4]->text()), std::tuple(" 20", " .1"));
+        EXPECT_EQ(std::tuple(app.tDiagramm.XMax, app.Achsenbereich.v, c.axisMax(ChartAxis::X)),
+                  std::tuple(alt.XMax, altGespeichert.v, 20.0));
     }
 
     // "manuell" stays selected, yet after OK the spacing is automatic again.
@@ -94,19 +71,13 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
     EXPECT_FALSE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
     vrn::test::MsgRecorder msgs;
     koordinaten(w, "2", "12", "0", "0,2");  // the typed comma becomes a point
-    EXPECT_EQ(msgs.count(), 0u);
-    EXPECT_FALSE(w.fraCoordInput->isVisible());
-    const Bereich b = bereich(c);
-    EXPECT_EQ(b.x0, 2);
-    EXPECT_EQ(b.x1, 12);
-    EXPECT_EQ(b.y1, 0.2f);
-    EXPECT_EQ(c.axisMax(ChartAxis::Y2), 0.2f);
+    EXPECT_EQ(std::tuple(msgs.count(), w.fraCoordInput->isVisible()), std::tuple(0u, false));
+    EXPECT_EQ(bereich(c), std::tuple(2, 12, 0.2f, 0.2f));
     EXPECT_EQ(app.tDiagramm.XMin, 2);
     for (ChartAxis ax : {ChartAxis::X, ChartAxis::Y})
         for (ChartSpacing k : {ChartSpacing::Grid, ChartSpacing::Tick, ChartSpacing::Number})
             EXPECT_TRUE(c.spacingAutomatic(ax, k));
-    EXPECT_TRUE(a.optScaling[1]->isChecked());
-    EXPECT_FALSE(a.txtXGridValue->isEnabled());
+    EXPECT_EQ(std::tuple(a.optScaling[1]->isChecked(), a.txtXGridValue->isEnabled()), std::tuple(true, false));
     EXPECT_EQ(a.txtXGridValue->text(), QString(" 2"));  // 2..12 in steps of 2
 
     // The same kind drawn again comes with the range.
@@ -116,19 +87,16 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
     vrn::test::processEvents();
     ASSERT_NE(fenster(), nullptr);
     frmGraph2D& v = *fenster();
-    EXPECT_EQ(v.Chart2D1->axisMin(ChartAxis::X), 2);
-    EXPECT_EQ(v.Chart2D1->axisMax(ChartAxis::Y), 0.2f);
+    EXPECT_EQ(std::tuple(v.Chart2D1->axisMin(ChartAxis::X), v.Chart2D1->axisMax(ChartAxis::Y)), std::tuple(2, 0.2f));
     // Esc closes the panel without a change.
     v.clickMenu("mnuCoord");
     vrn::test::typeInto(v.coord[2], "99");
     QTest::keyClick(&v, Qt::Key_Escape);
-    EXPECT_FALSE(v.fraCoordInput->isVisible());
-    EXPECT_EQ(v.Chart2D1->axisMax(ChartAxis::X), 12);
+    EXPECT_EQ(std::tuple(v.fraCoordInput->isVisible(), v.Chart2D1->axisMax(ChartAxis::X)), std::tuple(false, 12));
 }
 
 TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     AxisTabs& a = *w.designPanel->achsen;
     w.openDesignTab(10);
     vrn::test::MsgRecorder msgs;
@@ -176,60 +144,50 @@ TEST_F(ChartWindowTest, LogarithmicAxesToggleAndRefuseBoundsAtOrBelowZero) {
 
 TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOriginsAtTheMinimum) {
     vrn::test::LocaleGuard de{QLocale(QLocale::German, QLocale::Germany)};
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     AxisTabs& a = *w.designPanel->achsen;
     koordinaten(w, ".5", "20", "-.25", ".1");
     w.openDesignTab(8);
-    struct Fall {
-        QRadioButton* knopf;
-        ChartAxis achse;
-        int code;
-    };
+    using Fall = std::tuple<QRadioButton*, ChartAxis, int>;  // button, axis, code
     const Fall ziffern[] = {{a.optXZiffern[1], ChartAxis::X, 1}, {a.optXZiffern[2], ChartAxis::X, 3},
                             {a.optYZiffern[1], ChartAxis::Y, 1}, {a.optXZiffern[0], ChartAxis::X, 2}};
-    for (const Fall& f : ziffern) {
-        f.knopf->click();
-        EXPECT_EQ(c.numberPlacement(f.achse), f.code) << f.knopf->text().toStdString();
+    for (const auto& [knopf, achse, code] : ziffern) {
+        knopf->click();
+        EXPECT_EQ(c.numberPlacement(achse), code) << knopf->text().toStdString();
     }
 
     w.openDesignTab(7);
     EXPECT_FALSE(a.fraOrigin->isVisible());
     a.optStandardOrigin[1]->click();
-    EXPECT_TRUE(a.fraOrigin->isVisible());
-    EXPECT_TRUE(a.optXOrigin[0]->isChecked());
+    EXPECT_EQ(std::tuple(a.fraOrigin->isVisible(), a.optXOrigin[0]->isChecked()), std::tuple(true, true));
     const Fall ursprung[] = {{a.optXOrigin[1], ChartAxis::X, 1}, {a.optYOrigin[2], ChartAxis::Y, 3},
                              {a.optYOrigin[1], ChartAxis::Y, 1}};
-    for (const Fall& f : ursprung) {
-        f.knopf->click();
-        EXPECT_EQ(c.originPlacement(f.achse), f.code) << f.knopf->text().toStdString();
+    for (const auto& [knopf, achse, code] : ursprung) {
+        knopf->click();
+        EXPECT_EQ(c.originPlacement(achse), code) << knopf->text().toStdString();
     }
     // "bei X =" crosses at the typed value; a text that is no number keeps it.
     a.optXOrigin[3]->click();
     vrn::test::typeInto(a.txtXOrigin, "5");
-    EXPECT_EQ(c.originPlacement(ChartAxis::X), 4);
-    EXPECT_EQ(c.origin(ChartAxis::X), 5);
+    EXPECT_EQ(std::tuple(c.originPlacement(ChartAxis::X), c.origin(ChartAxis::X)), std::tuple(4, 5));
     a.txtXOrigin->setText("1e999");
     EXPECT_EQ(c.origin(ChartAxis::X), 5);
 
     // Zoom: both axes cross at their minimum again.
     QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
-    EXPECT_EQ(c.originPlacement(ChartAxis::X), 2);
-    EXPECT_EQ(c.originPlacement(ChartAxis::Y), 2);
-    EXPECT_FALSE(w.fraTabs->isVisible());
-    EXPECT_TRUE(c.zoomArmed());
+    EXPECT_EQ(std::tuple(c.originPlacement(ChartAxis::X), c.originPlacement(ChartAxis::Y), w.fraTabs->isVisible(),
+                         c.zoomArmed()),
+              std::tuple(2, 2, false, true));
 
     // "autom. in den Achsen-Minima" writes the minima with a point whatever the locale.
     w.openDesignTab(7);
     a.optStandardOrigin[0]->click();
     EXPECT_FALSE(a.fraOrigin->isVisible());
-    EXPECT_EQ(a.txtXOrigin->text(), QString(" .5"));
-    EXPECT_EQ(a.txtYOrigin->text(), QString("-.25"));
+    EXPECT_EQ(std::tuple(a.txtXOrigin->text(), a.txtYOrigin->text()), std::tuple(" .5", "-.25"));
 }
 
 TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
     EXPECT_EQ(uiHooks().getMousePointer(), kCrossPointer);
     ziehe(c, 5, 0.08, 10, 0.02);
@@ -243,18 +201,12 @@ TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
     ziehe(c, 2, 0.06, 4, 0.03);
     EXPECT_NEAR(c.axisMax(ChartAxis::X), 4, 0.2);
     QTest::mouseClick(w.cmdZoomReset, Qt::LeftButton);
-    const Bereich b = bereich(c);
-    EXPECT_EQ(b.x0, 1);
-    EXPECT_EQ(b.x1, 15);
-    EXPECT_EQ(b.y1, 0.09f);
-    EXPECT_EQ(c.axisMax(ChartAxis::Y2), 0.09f);
-    EXPECT_FALSE(c.zoomArmed());
-    EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
+    EXPECT_EQ(bereich(c), std::tuple(1, 15, 0.09f, 0.09f));
+    EXPECT_EQ(std::tuple(c.zoomArmed(), c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid)), std::tuple(false, true));
 }
 
 TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     AxisTabs& a = *w.designPanel->achsen;
     w.openDesignTab(6);
     a.optScaling[1]->click();
@@ -269,14 +221,13 @@ TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {
     // A tick change sends the number spacing again.
     vrn::test::typeInto(a.txtYZiffValue, ".05");
     vrn::test::typeInto(a.txtYTickValue, ".01");
-    EXPECT_EQ(c.spacing(ChartAxis::Y, ChartSpacing::Tick), 0.01);
-    EXPECT_EQ(c.spacing(ChartAxis::Y, ChartSpacing::Number), 0.05);
-    EXPECT_FALSE(c.spacingAutomatic(ChartAxis::Y, ChartSpacing::Number));
+    EXPECT_EQ(std::tuple(c.spacing(ChartAxis::Y, ChartSpacing::Tick), c.spacing(ChartAxis::Y, ChartSpacing::Number),
+                         c.spacingAutomatic(ChartAxis::Y, ChartSpacing::Number)), std::tuple(0.01, 0.05, false));
 
     a.optScaling[0]->click();
     EXPECT_TRUE(c.spacingAutomatic(ChartAxis::X, ChartSpacing::Grid));
-    EXPECT_FALSE(a.txtYTickValue->isEnabled());
-    EXPECT_EQ(a.txtXGridValue->text(), QString(" 5"));  // 0..20 in steps of 5
+    // The x grid box shows 0..20 in steps of 5.
+    EXPECT_EQ(std::tuple(a.txtYTickValue->isEnabled(), a.txtXGridValue->text()), std::tuple(false, QString(" 5")));
 }
 
 TEST_F(ChartWindowTest, CoordinateFieldsShowPlainNumbersAndEnterGoesRound) {
@@ -289,14 +240,13 @@ TEST_F(ChartWindowTest, CoordinateFieldsShowPlainNumbersAndEnterGoesRound) {
     QApplication::setActiveWindow(w.frame());
     w.coord[4]->setFocus();
     QTest::keyClick(w.coord[4], Qt::Key_Return);
-    EXPECT_TRUE(w.coord[1]->hasFocus());
-    EXPECT_TRUE(w.fraCoordInput->isVisible());  // Enter moves on, it does not confirm
+    // Enter moves on, it does not confirm.
+    EXPECT_EQ(std::tuple(w.coord[1]->hasFocus(), w.fraCoordInput->isVisible()), std::tuple(true, true));
     QTest::keyClick(w.coord[1], Qt::Key_Return);
     EXPECT_TRUE(w.coord[2]->hasFocus());
     // A pasted comma ends the number there: 1,5 reads 1.
     w.coord[2]->setText("1,5");
     w.coord[1]->setText("-3");
     QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
-    EXPECT_EQ(w.Chart2D1->axisMax(ChartAxis::X), 1);
-    EXPECT_EQ(w.Chart2D1->axisMin(ChartAxis::X), -3);
+    EXPECT_EQ(std::tuple(w.Chart2D1->axisMax(ChartAxis::X), w.Chart2D1->axisMin(ChartAxis::X)), std::tuple(1, -3));
 }

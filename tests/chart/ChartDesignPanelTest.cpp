@@ -1,21 +1,13 @@
 // The curve, point-set, text and design panels of the chart window: what a
 // user chooses there reaches the chart at once, and a cancelled colour box
 // changes nothing.
-#include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QImage>
-#include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
-#include <QTest>
 #include <QToolButton>
 
-#include <cmath>
 #include <optional>
 
 #include "ChartWindowSupport.h"
@@ -27,15 +19,10 @@
 #include "chart/PanelWidgets.h"
 #include "chart/PointPanel.h"
 #include "chart/TextPanel.h"
-#include "platform/ChartControl.h"
 #include "platform/CommonDialogs.h"
-#include "platform/NumberField.h"
 #include "platform/UpDown.h"
-#include "shell/AppState.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 namespace {
 
@@ -45,17 +32,18 @@ constexpr Colour kBlau = RGB(0, 0, 255);
 // Answers every colour box with a colour, or cancels it (nullopt), for its lifetime.
 class Farbwahl {
 public:
-    explicit Farbwahl(std::optional<Colour> c) {
-        alt_ = setColourChooser([c](const QColor&) -> std::optional<QColor> {
-            if (!c) return std::nullopt;
-            return toQColor(*c);
-        });
-    }
+    explicit Farbwahl(std::optional<Colour> c)
+        : alt_(setColourChooser([c](const QColor&) { return c ? std::optional(toQColor(*c)) : std::nullopt; })) {}
     ~Farbwahl() { setColourChooser(alt_); }
 
 private:
     ColourChooser alt_;
 };
+// The user's step with every colour box answered so.
+void mitFarbe(std::optional<Colour> c, const std::function<void()>& schritt) {
+    Farbwahl f{c};
+    schritt();
+}
 
 // Drawn in (antialiased) red or green.
 bool roetlich(const QColor& p) { return p.red() - p.green() > 60 && p.red() - p.blue() > 60; }
@@ -71,8 +59,7 @@ void waehle(QComboBox* box, int i) {
 TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
     abfall(5, 5, 0, true);
     app.gMitMesspunkten = true;
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     w.clickMenu("mnuDesign");
     ASSERT_TRUE(w.menuItem("mnuKurvenDesign")->isEnabled());
     w.menuItem("mnuKurvenDesign")->trigger();
@@ -85,8 +72,7 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
     EXPECT_EQ(w.kurvenPanel->cmbKStil[2]->currentText(), QString("Kurve punktiert"));
     EXPECT_EQ(std::pair(c.style(1, 2).linePattern, c.style(1, 2).symbolShape), std::pair(4, 1));
     w.kurvenPanel->UpDown1_KBreite[2]->upButton()->click();
-    EXPECT_EQ(w.kurvenPanel->Label39[2]->text(), QString("2"));
-    EXPECT_EQ(c.style(1, 2).lineWidth, 2);
+    EXPECT_EQ(std::tuple(w.kurvenPanel->Label39[2]->text(), c.style(1, 2).lineWidth), std::tuple(QString("2"), 2));
 
     // Point set i starts with symbol item i - 1.
     for (int k = 1; k <= 7; ++k)
@@ -94,8 +80,7 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
     w.menuItem("mnuPunktDesign")->trigger();
     ASSERT_TRUE(w.fraPunkte->isVisible());
     waehle(w.punktePanel->cmbPunktStil[1], 10);  // "versteckt"
-    EXPECT_EQ(c.style(2, 1).symbolShape, 1);
-    EXPECT_EQ(c.style(2, 1).linePattern, 1);
+    EXPECT_EQ(std::tuple(c.style(2, 1).symbolShape, c.style(2, 1).linePattern), std::tuple(1, 1));
     w.punktePanel->UpDown1_PointSize[1]->downButton()->click();
     EXPECT_EQ(c.style(2, 1).symbolSize, 5);
 }
@@ -103,28 +88,20 @@ TEST_F(ChartWindowTest, CurveAndPointStylesMapToTheChartCodes) {
 TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing) {
     abfall(5, 5);
     app.gMitMesspunkten = true;
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(4, 0.1, 0.15, 0.5, 0, 30);
     w.openCurvePanelAt(2);
     EXPECT_EQ(w.kurvenPanel->tabKurven->currentIndex(), 1);
-    {
-        Farbwahl rot{kRot};
-        QTest::mouseClick(w.kurvenPanel->cmdKurvenFarbe[2], Qt::LeftButton);
-    }
-    EXPECT_EQ(c.style(1, 2).lineColour, kRot);
-    EXPECT_EQ(c.style(1, 2).symbolColour, kRot);
-    EXPECT_EQ(buttonColour(w.kurvenPanel->cmdKurvenFarbe[2]), kRot);
+    mitFarbe(kRot, [&] { QTest::mouseClick(w.kurvenPanel->cmdKurvenFarbe[2], Qt::LeftButton); });
+    EXPECT_EQ(std::tuple(c.style(1, 2).lineColour, c.style(1, 2).symbolColour,
+                         buttonColour(w.kurvenPanel->cmdKurvenFarbe[2])),
+              std::tuple(kRot, kRot, kRot));
     // The legend entry of curve 2 is drawn in red.
     w.menuItem("mnuAddLegend")->trigger();
     ASSERT_TRUE(c.legendShown());
     const QImage bild = c.toImage();
-    const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+    const QRect legende = vrn::test::legendRect(c);
     ASSERT_GT(legende.width(), 0);
-    int rote = 0;
-    for (int y = legende.top(); y <= legende.bottom(); ++y)
-        for (int x = legende.left(); x <= legende.right(); ++x)
-            if (roetlich(bild.pixelColor(x, y))) ++rote;
-    EXPECT_GT(rote, 5);
+    EXPECT_GT(vrn::test::countPixels(bild.copy(legende), roetlich), 5);
 
     // A cancelled colour box, after red was chosen elsewhere, changes nothing anywhere.
     Farbwahl abbruch{std::nullopt};
@@ -138,47 +115,40 @@ TEST_F(ChartWindowTest, ChosenColourShowsOnCurveAndLegendAndCancelChangesNothing
         b->click();
         EXPECT_TRUE(c.model() == vorher) << b->objectName().toStdString();
     }
-    EXPECT_EQ(app.gFarbVorwahl, kBlau);
-    EXPECT_EQ(buttonColour(w.kurvenPanel->cmdKurvenFarbe[3]), kBlau);
+    EXPECT_EQ(std::tuple(app.gFarbVorwahl, buttonColour(w.kurvenPanel->cmdKurvenFarbe[3])), std::tuple(kBlau, kBlau));
 }
 
 TEST_F(ChartWindowTest, ColourPresetsSetTheirColoursAndMakeTheLegendTransparent) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     ColourTab& f = *w.designPanel->farben;
     LayoutTabs& l = *w.designPanel->layout;
     EXPECT_EQ(c.legendBackColour(), RGB(255, 255, 255));  // opaque at the start
     w.openDesignTab(2);
     f.cmdFullBlack->click();
-    EXPECT_EQ(c.sheetBackColour(), 0);
-    EXPECT_EQ(c.plotBackColour(), 0);
-    EXPECT_EQ(c.chartAreaTextColour(), RGB(255, 255, 255));
-    EXPECT_EQ(c.gridColour(ChartAxis::Y), RGB(130, 130, 130));
-    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
-    EXPECT_EQ(c.legendTextColour(), RGB(255, 255, 255));
+    EXPECT_EQ(std::tuple(c.sheetBackColour(), c.plotBackColour(), c.chartAreaTextColour(), c.gridColour(ChartAxis::Y),
+                         c.legendBackColour(), c.legendTextColour()),
+              std::tuple(0, 0, RGB(255, 255, 255), RGB(130, 130, 130), kChartTransparent, RGB(255, 255, 255)));
 
     c.setLegendBackColour(RGB(1, 2, 3));
     f.cmdRandColGrau->click();
     for (Colour grau : {c.sheetBackColour(), c.chartAreaBackColour(), c.textBackColour(ChartTextBlock::Footer)})
         EXPECT_EQ(grau, RGB(210, 210, 210));
     EXPECT_EQ(buttonColour(f.cmdRandCol_out), RGB(210, 210, 210));
-    EXPECT_EQ(c.plotBackColour(), 0);  // the plot area and the texts stay
-    EXPECT_EQ(c.chartAreaTextColour(), RGB(255, 255, 255));
-    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
+    // The plot area and the texts stay.
+    EXPECT_EQ(std::tuple(c.plotBackColour(), c.chartAreaTextColour(), c.legendBackColour()),
+              std::tuple(0, RGB(255, 255, 255), kChartTransparent));
 
     // White shows both grids in the current pattern, even after "ohne Gitter".
     l.opt1Gitter[0]->click();
     c.setLegendBackColour(RGB(1, 2, 3));
     f.cmdFullWhite->click();
     EXPECT_EQ(std::pair(c.gridPattern(ChartAxis::X), c.gridPattern(ChartAxis::Y)), std::pair(4, 4));
-    EXPECT_EQ(buttonColour(f.cmdGitterFarbe), RGB(143, 143, 143));
-    EXPECT_EQ(c.legendBackColour(), kChartTransparent);
-    EXPECT_EQ(c.textColour(ChartTextBlock::Header), 0);
+    EXPECT_EQ(std::tuple(buttonColour(f.cmdGitterFarbe), c.legendBackColour(), c.textColour(ChartTextBlock::Header)),
+              std::tuple(RGB(143, 143, 143), kChartTransparent, 0));
 }
 
 TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     LayoutTabs& l = *w.designPanel->layout;
     LegendLabelTabs& g = *w.designPanel->legende;
     EXPECT_EQ(c.gridPattern(ChartAxis::X), 4);  // a complete dotted grid at the start
@@ -193,28 +163,23 @@ TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
     const int rahmen[] = {0, 1, 4, 9};
     for (int i : {2, 1, 3, 0}) {
         l.optFrameType[static_cast<std::size_t>(i)]->click();
-        EXPECT_EQ(c.borderType(), rahmen[i]);
-        EXPECT_EQ(l.UpDownRBreite->isEnabled(), i != 0);
+        EXPECT_EQ(std::tuple(c.borderType(), l.UpDownRBreite->isEnabled()), std::tuple(rahmen[i], i != 0));
     }
     l.optFrameType[2]->click();
     l.UpDownRBreite->upButton()->click();
     EXPECT_EQ(c.borderWidth(), 2);
-    l.chkDiaFrame->click();
-    EXPECT_FALSE(c.plotFrame());
-    g.optLegOrient[0]->click();
-    EXPECT_EQ(c.legendOrientation(), 2);
-    g.chkLegFrame->click();
-    EXPECT_EQ(c.legendBorder(), 0);
-    g.chkLabelFrame->click();
-    EXPECT_EQ(c.labelBorder(24), 4);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{l.chkDiaFrame, g.optLegOrient[0], g.chkLegFrame,
+                                                                      g.chkLabelFrame})
+        b->click();
+    EXPECT_EQ(std::tuple(c.plotFrame(), c.legendOrientation(), c.legendBorder(), c.labelBorder(24)),
+              std::tuple(false, 2, 0, 4));
 
     // Margins: by hand only while "Ränder automatisch" is off.
     w.openDesignTab(3);
     EXPECT_FALSE(l.scrHL->isEnabled());
     const int links = c.plotMargin(ChartSide::Left);
     l.chkAutoRand->click();
-    EXPECT_TRUE(l.scrHL->isEnabled());
-    EXPECT_EQ(c.plotMargin(ChartSide::Left), links);
+    EXPECT_EQ(std::tuple(l.scrHL->isEnabled(), c.plotMargin(ChartSide::Left)), std::tuple(true, links));
     l.scrHU->setValue(90);
     EXPECT_EQ(c.plotMargin(ChartSide::Bottom), 90);
     EXPECT_FALSE(c.plotMarginAutomatic(ChartSide::Bottom));
@@ -223,15 +188,13 @@ TEST_F(ChartWindowTest, GridFrameLegendAndMarginOptionsPassTheirCodes) {
 }
 
 TEST_F(ChartWindowTest, ChartAreaKeepsItsFarEdgesAndTheLegendFollowsItsWidth) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     LayoutTabs& l = *w.designPanel->layout;
     w.openDesignTab(5);
     l.scrHLChartArea->setValue(20);
     const int rechts = c.chartAreaLeft() + c.chartAreaWidth();
     l.scrHLChartArea->setValue(50);
-    EXPECT_EQ(c.chartAreaLeft(), 50);
-    EXPECT_EQ(c.chartAreaLeft() + c.chartAreaWidth(), rechts);
+    EXPECT_EQ(std::tuple(c.chartAreaLeft(), c.chartAreaLeft() + c.chartAreaWidth()), std::tuple(50, rechts));
     l.scrVOChartArea->setValue(10);
     const int unten = c.chartAreaTop() + c.chartAreaHeight();
     l.scrVOChartArea->setValue(40);
@@ -243,43 +206,36 @@ TEST_F(ChartWindowTest, ChartAreaKeepsItsFarEdgesAndTheLegendFollowsItsWidth) {
 TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
     abfall(5, 5);
     app.gMitMesspunkten = true;
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     ASSERT_EQ(c.pointCount(1, 5), 0);
     w.kurvenPanel->txtLegendCurves[5]->setText("leer");
     w.punktePanel->txtLegendPoints[3]->setText("leer");
-    EXPECT_EQ(c.seriesLabel(1, 5), "");
-    EXPECT_EQ(c.seriesLabel(2, 3), "");
+    EXPECT_EQ(std::tuple(c.seriesLabel(1, 5), c.seriesLabel(2, 3)), std::tuple("", ""));
     w.kurvenPanel->txtLegendCurves[1]->setText("A-Kurve");
     w.punktePanel->txtLegendPoints[1]->setText("A gemessen");
-    EXPECT_EQ(c.seriesLabel(1, 1), "A-Kurve");
-    EXPECT_EQ(c.seriesLabel(2, 1), "A gemessen");
+    EXPECT_EQ(std::tuple(c.seriesLabel(1, 1), c.seriesLabel(2, 1)), std::tuple("A-Kurve", "A gemessen"));
 
     w.openCurvePanelAt(1);
     w.kurvenPanel->chkLegend1[0]->click();
-    EXPECT_TRUE(c.legendShown());
-    EXPECT_TRUE(w.chkLegend->isChecked());
-    EXPECT_TRUE(w.punktePanel->chkLegend2[4]->isChecked());
-    EXPECT_FALSE(w.menuItem("mnuAddLegend")->isEnabled());
-    EXPECT_TRUE(w.menuItem("mnuDelLegendZeile")->isEnabled());
+    EXPECT_EQ(std::tuple(c.legendShown(), w.chkLegend->isChecked(), w.punktePanel->chkLegend2[4]->isChecked(),
+                         w.menuItem("mnuAddLegend")->isEnabled(), w.menuItem("mnuDelLegendZeile")->isEnabled()),
+              std::tuple(true, true, true, false, true));
     w.openPointPanelAt(1);
     EXPECT_EQ(w.punktePanel->tabPunkte->currentIndex(), 0);
     w.punktePanel->chkLegend2[1]->click();
-    EXPECT_FALSE(c.legendShown());
-    EXPECT_FALSE(w.kurvenPanel->chkLegend1[23]->isChecked());
-    EXPECT_TRUE(w.menuItem("mnuAddLegend")->isEnabled());
+    EXPECT_EQ(std::tuple(c.legendShown(), w.kurvenPanel->chkLegend1[23]->isChecked(),
+                         w.menuItem("mnuAddLegend")->isEnabled()),
+              std::tuple(false, false, true));
 
     // "alle unsichtbar" hides every label and unticks the curve boxes.
     w.openDesignTab(9);
     w.designPanel->legende->chkLabelNotVisible->click();
-    EXPECT_FALSE(c.labelShown(1));
-    EXPECT_FALSE(w.kurvenPanel->chkEinzelLabelSichtbar[1]->isChecked());
-    EXPECT_FALSE(w.menuItem("mnuDelLabels")->isEnabled());
+    EXPECT_EQ(std::tuple(c.labelShown(1), w.kurvenPanel->chkEinzelLabelSichtbar[1]->isChecked(),
+                         w.menuItem("mnuDelLabels")->isEnabled()), std::tuple(false, false, false));
 }
 
 TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     TextPanel& t = *w.textPanel;
     c.setText(ChartTextBlock::Header, "Kopf  ");
     w.clickMenu("mnuTextDesign(1)");
@@ -333,8 +289,7 @@ TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {
 }
 
 TEST_F(ChartWindowTest, HalfLifeMarkStaysVisibleOnALogarithmicAxis) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     const Colour gruen = RGB(0, 200, 0);
     app.gFarbVorwahl = gruen;
     w.clickMenu("mnuCoord");
@@ -348,11 +303,8 @@ TEST_F(ChartWindowTest, HalfLifeMarkStaysVisibleOnALogarithmicAxis) {
     const QImage bild = c.toImage();
     const QRect plot = c.plotRect();
     const int x = static_cast<int>(std::lround(c.toPixel(tau, 0.01).x()));
-    for (int y = plot.top() + 3; y < plot.bottom() - 3; y += 20) {
-        bool gefunden = false;
-        for (int dx = -1; dx <= 1; ++dx) gefunden = gefunden || gruenlich(bild.pixelColor(x + dx, y));
-        EXPECT_TRUE(gefunden) << "y = " << y;
-    }
+    for (int y = plot.top() + 3; y < plot.bottom() - 3; y += 20)
+        EXPECT_GT(vrn::test::countPixels(bild.copy(x - 1, y, 3, 1), gruenlich), 0) << "y = " << y;
 }
 
 TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
@@ -361,30 +313,23 @@ TEST_F(ChartWindowTest, ResolutionSliderAndLabelPositionBar) {
     ASSERT_TRUE(w.fraResolution->isVisible());
     EXPECT_EQ(w.Label54->text(), QString("300"));
     w.Slider1_PunktDichte->setValue(120);
-    EXPECT_EQ(w.nAufloesung, 120);
-    EXPECT_EQ(w.Label54->text(), QString("120"));
+    EXPECT_EQ(std::tuple(w.nAufloesung, w.Label54->text()), std::tuple(120, QString("120")));
 
     // The label bar of a curve runs over the curve's points.
     ASSERT_EQ(w.Chart2D1->pointCount(1, 1), 201);
     w.openCurvePanelAt(1);
     QScrollBar* s = w.kurvenPanel->scrShiftLab[1];
     s->setValue(40);
-    EXPECT_EQ(w.Chart2D1->labelPoint(1), 40);
-    EXPECT_EQ(s->minimum(), 1);
-    EXPECT_EQ(s->maximum(), 201);
-    EXPECT_EQ(s->singleStep(), 3);
+    EXPECT_EQ(std::tuple(w.Chart2D1->labelPoint(1), s->minimum(), s->maximum(), s->singleStep()),
+              std::tuple(40, 1, 201, 3));
 }
 
 TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThem) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(4, 0.1, 0.15, 0.5, 0, 30);
     LegendLabelTabs& g = *w.designPanel->legende;
     std::optional<QFont> schrift;
     const FontChooser altSchrift = setFontChooser([&schrift](const QFont&) { return schrift; });
-    QFont serif("Liberation Serif");
-    serif.setPointSize(14);
-    serif.setBold(true);
-    serif.setItalic(true);
+    const QFont serif("Liberation Serif", 14, QFont::Bold, true);
 
     // Cancelled font boxes change nothing; a chosen font goes to the legend and to all 24 labels.
     const ChartModel vorher = c.model();
@@ -394,49 +339,31 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
     g.cmdLegFont->click();
     g.cmdFontLabel->click();
     for (const ChartFont& f : {c.legendFont(), c.labelFont(1), c.labelFont(24)}) {
-        EXPECT_EQ(f.name, "Liberation Serif");
-        EXPECT_EQ(f.size, 14);
-        EXPECT_TRUE(f.bold && f.italic);
+        EXPECT_EQ(std::tuple(f.name, f.size, f.bold, f.italic), std::tuple("Liberation Serif", 14, true, true));
     }
 
     // x-axis title: the numbers take the font, the title its name and size and the colour.
     w.clickMenu("mnuTextDesign(3)");
     const bool titelFett = c.axisTitleFont(ChartAxis::X).bold;
-    {
-        Farbwahl rot{kRot};
-        w.textPanel->cmdFont->click();
-    }
-    EXPECT_EQ(c.axisNumberFont(ChartAxis::X).name, "Liberation Serif");
-    EXPECT_TRUE(c.axisNumberFont(ChartAxis::X).italic);
-    EXPECT_EQ(c.axisTitleFont(ChartAxis::X).size, 14);
-    EXPECT_EQ(c.axisTitleFont(ChartAxis::X).bold, titelFett);
-    EXPECT_EQ(c.axisTitleColour(ChartAxis::X), kRot);
+    mitFarbe(kRot, [&] { w.textPanel->cmdFont->click(); });
+    const ChartFont zahlen = c.axisNumberFont(ChartAxis::X), titel = c.axisTitleFont(ChartAxis::X);
+    EXPECT_EQ(std::tuple(zahlen.name, zahlen.italic, titel.size, titel.bold, c.axisTitleColour(ChartAxis::X)),
+              std::tuple("Liberation Serif", true, 14, titelFett, kRot));
     // The header: font chosen, colour box cancelled; then its background.
     w.clickMenu("mnuTextDesign(1)");
     const Colour kopfFarbe = c.textColour(ChartTextBlock::Header);
-    {
-        Farbwahl abbruch{std::nullopt};
-        w.textPanel->cmdFont->click();
-    }
+    mitFarbe(std::nullopt, [&] { w.textPanel->cmdFont->click(); });
     EXPECT_EQ(c.textFont(ChartTextBlock::Header).name, "Liberation Serif");
     EXPECT_EQ(c.textColour(ChartTextBlock::Header), kopfFarbe);
-    {
-        Farbwahl gelb{RGB(255, 255, 192)};
-        w.textPanel->cmdSchriftHFarbe->click();
-    }
+    mitFarbe(RGB(255, 255, 192), [&] { w.textPanel->cmdSchriftHFarbe->click(); });
     EXPECT_EQ(c.textBackColour(ChartTextBlock::Header), RGB(255, 255, 192));
     w.textPanel->VScroll1->setValue(60);
     EXPECT_EQ(c.textTop(ChartTextBlock::Header), 60);
     setFontChooser(altSchrift);
 
     // "transparent" off restores the legend colour chosen last.
-    {
-        Farbwahl farbe{RGB(1, 2, 3)};
-        g.cmdLegBColor->click();
-        g.cmdLabelFColor->click();
-    }
-    EXPECT_EQ(c.legendBackColour(), RGB(1, 2, 3));
-    EXPECT_EQ(c.labelTextColour(17), RGB(1, 2, 3));
+    mitFarbe(RGB(1, 2, 3), [&] { g.cmdLegBColor->click(); g.cmdLabelFColor->click(); });
+    EXPECT_EQ(std::tuple(c.legendBackColour(), c.labelTextColour(17)), std::tuple(RGB(1, 2, 3), RGB(1, 2, 3)));
     g.chkLegTransparent->click();
     EXPECT_EQ(c.legendBackColour(), kChartTransparent);
     g.chkLegTransparent->click();
@@ -448,18 +375,13 @@ TEST_F(ChartWindowTest, FontsColoursAndLegendPlaceReachTheChartAndCancelKeepsThe
     w.openDesignTab(4);
     g.scrLegH->setValue(100);
     g.scrlegV->setValue(50);
-    EXPECT_EQ(c.legendLeft(), 100);
-    EXPECT_EQ(c.legendTop(), 50);
-    EXPECT_EQ(g.scrLegH->maximum(), c.chartAreaWidth() + 100);
+    EXPECT_EQ(std::tuple(c.legendLeft(), c.legendTop(), g.scrLegH->maximum()),
+              std::tuple(100, 50, c.chartAreaWidth() + 100));
 }
 
 TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheirPage) {
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
-    {
-        Farbwahl gruen{RGB(0, 160, 0)};
-        QTest::mouseClick(w.cmdFarbVorwahl, Qt::LeftButton);
-    }
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
+    mitFarbe(RGB(0, 160, 0), [&] { QTest::mouseClick(w.cmdFarbVorwahl, Qt::LeftButton); });
     EXPECT_EQ(app.gFarbVorwahl, RGB(0, 160, 0));
     EXPECT_EQ(c.style(1, 1).lineColour, kBlau);  // what is drawn stays
     app.gnKurvenOffen = 1;
@@ -479,10 +401,7 @@ TEST_F(ChartWindowTest, PresetColourGoesToTheNextCurveAndTabsOfBothRowsOpenTheir
     EXPECT_EQ(w.tabDesign->tabText(6), QString("Skalierung"));
 
     // A click on the label " Farb-Vorwahl" chooses the preset as the button does.
-    {
-        Farbwahl rot{RGB(200, 0, 0)};
-        QTest::mouseClick(w.Label49, Qt::LeftButton);
-    }
+    mitFarbe(RGB(200, 0, 0), [&] { QTest::mouseClick(w.Label49, Qt::LeftButton); });
     EXPECT_EQ(app.gFarbVorwahl, RGB(200, 0, 0));
     EXPECT_EQ(buttonColour(w.cmdFarbVorwahl), RGB(200, 0, 0));
 

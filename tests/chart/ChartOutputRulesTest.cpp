@@ -8,12 +8,8 @@ using namespace vrn;
 // Hand-computed: (cm - 0.5) * 567 / twips per pixel for the margins and
 // cm * 567 / twips per pixel for the size, in single precision, half to even.
 TEST(PrintBox, CentimetresBecomePrinterPixels) {
-    struct Fall {
-        const char *left, *top, *width, *height;
-        double tpp;  // twips per pixel: 15 at 96 dpi, 2.4 at 600 dpi, 1.2 at 1200 dpi
-        DruckRahmen soll;
-    };
-    const Fall faelle[] = {
+    // left, top, width, height, twips per pixel (15 at 96 dpi, 2.4 at 600 dpi, 1.2 at 1200 dpi), the box
+    const std::tuple<const char*, const char*, const char*, const char*, double, DruckRahmen> faelle[] = {
         // 1701/15 = 113.4, 1417.5/15 = 94.5 -> 94, 8505/15 = 567, 5670/15 = 378
         {" 3.5", " 3", " 15", " 10", 15, {113, 94, 567, 378}},
         // 708.75, 590.625, 3543.75, 2362.5 -> 2362
@@ -23,13 +19,11 @@ TEST(PrintBox, CentimetresBecomePrinterPixels) {
         // "2,5" is 2 cm (the comma ends the number); no number is 0 cm: -0.5 cm.
         {"2,5", "", "1e1", "abc", 15, {57, -19, 378, 0}},
     };
-    for (const Fall& f : faelle) {
+    for (const auto& [left, top, width, height, tpp, soll] : faelle) {
         DruckRahmen b;
-        EXPECT_EQ(druckRahmen(f.left, f.top, f.width, f.height, kBlattVoll, f.tpp, f.tpp, b), "") << f.tpp;
-        EXPECT_EQ(b.left, f.soll.left) << f.tpp;
-        EXPECT_EQ(b.top, f.soll.top) << f.tpp;
-        EXPECT_EQ(b.width, f.soll.width) << f.tpp;
-        EXPECT_EQ(b.height, f.soll.height) << f.tpp;
+        EXPECT_EQ(druckRahmen(left, top, width, height, kBlattVoll, tpp, tpp, b), "") << tpp;
+        EXPECT_EQ(std::tuple(b.left, b.top, b.width, b.height),
+                  std::tuple(soll.left, soll.top, soll.width, soll.height)) << tpp;
     }
 }
 
@@ -62,6 +56,5 @@ TEST(TemplateRebuild, PlacesAndPointSetsFollowTheLoadedChart) {
     EXPECT_EQ(a.PunktSatzNr, 6);
     // 30 full series give 24 places; without point sets the number stays.
     const VorlagenAufbau voll = vorlagenAufbau(std::vector<int>(30, 1), {}, 3);
-    EXPECT_EQ(voll.gnKurven, 24);
-    EXPECT_EQ(voll.PunktSatzNr, 3);
+    EXPECT_EQ(std::tuple(voll.gnKurven, voll.PunktSatzNr), std::tuple(24, 3));
 }

@@ -1,54 +1,22 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QTest>
 #include <QTimer>
 
 #include "ChartWindowSupport.h"
 #include "base/NumberText.h"
 #include "chart/CurvePanel.h"
 #include "chart/PointPanel.h"
-#include "chart/ToolFrame.h"
-#include "platform/ChartControl.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "platform/PrinterOutput.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 
 using namespace vrn;
 
 namespace {
 
 constexpr const char* kGruenImPdf = "0 0.501960813 0 SCN";  // stroke colour RGB(0, 128, 0)
-
-// The content streams of a PDF, inflated and joined.
-QByteArray pdfInhalt(const QByteArray& pdf) {
-    QByteArray out;
-    for (qsizetype pos = 0; (pos = pdf.indexOf("stream", pos)) >= 0;) {
-        qsizetype start = pos + 6;
-        while (start < pdf.size() && (pdf[start] == '\r' || pdf[start] == '\n')) ++start;
-        const qsizetype end = pdf.indexOf("endstream", start);
-        if (end < 0) break;
-        out += qUncompress(QByteArray("\0\x40\0\0", 4) + pdf.mid(start, end - start));  // room for 4 MB
-        pos = end + 9;
-    }
-    return out;
-}
-
-QByteArray lies(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A folder this process cannot write into (root may write anywhere but /proc).
 QString gesperrterOrdner(const QString& base) {
@@ -60,27 +28,14 @@ QString gesperrterOrdner(const QString& base) {
 
 class ChartOutputTest : public vrn::test::ChartWindowTest {
 protected:
-    void TearDown() override {
-        fileDialogHooks().askSaveFileName = nullptr;
-        fileDialogHooks().askOpenFileName = nullptr;
-        setPrintToPdfFile(QString());
-        ChartWindowTest::TearDown();
-    }
+    void TearDown() override { setPrintToPdfFile(QString()); }
     // Curves of model 2 drawn in green.
     frmGraph2D& chart() {
         app.gFarbVorwahl = RGB(0, 128, 0);
         return simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     }
     // The save and open boxes answer with this path (empty: cancelled) and keep the request.
-    void boxWaehlt(const QString& path) {
-        auto box = [this, path](const SaveBoxRequest& r, std::string& chosen) {
-            frage = r;
-            chosen = toStd(path);
-            return !path.isEmpty();
-        };
-        fileDialogHooks().askSaveFileName = box;
-        fileDialogHooks().askOpenFileName = box;
-    }
+    void boxWaehlt(const QString& path) { vrn::test::answerFileBoxes(toStd(path), &frage); }
     SaveBoxRequest frage;
 };
 
@@ -99,23 +54,19 @@ TEST_F(ChartOutputTest, PictureFilesAreWrittenAndHoldTheCurves) {
         const QString datei = env.folder() + "/bild." + endungen[i];
         boxWaehlt(datei);
         QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
-        EXPECT_FALSE(w.fraPrintIt->isVisible());
-        EXPECT_EQ(frage.title, "Speichere Bild-File");
-        const QByteArray bytes = lies(datei);
+        EXPECT_EQ(std::tuple(w.fraPrintIt->isVisible(), frage.title), std::tuple(false, "Speichere Bild-File"));
+        const QByteArray bytes = vrn::test::readBytes(datei);
         if (i < 2) {
             const QImage img = QImage::fromData(bytes, endungen[i]);
             ASSERT_EQ(img.size(), w.Chart2D1->size()) << endungen[i];
-            int gruen = 0;  // the curves are drawn smoothed: shades of their green
-            for (int k = 0; k < img.width() * img.height(); ++k) {
-                const QColor p = img.pixelColor(k % img.width(), k / img.width());
-                gruen += p.green() > p.red() + 40 && p.green() > p.blue() + 40;
-            }
-            EXPECT_GT(gruen, 200) << endungen[i];
+            // The curves are drawn smoothed: shades of their green.
+            const auto gruen = [](const QColor& p) { return p.green() > p.red() + 40 && p.green() > p.blue() + 40; };
+            EXPECT_GT(vrn::test::countPixels(img, gruen), 200) << endungen[i];
         } else if (i == 2) {
             EXPECT_TRUE(bytes.contains("<svg") && bytes.contains("stroke=\"#008000\""));
         } else {
             EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
-            EXPECT_TRUE(pdfInhalt(bytes).contains(kGruenImPdf));
+            EXPECT_TRUE(vrn::test::pdfContent(bytes).contains(kGruenImPdf));
         }
     }
     // A cancelled save box writes nothing and says nothing; a failed save names the file.
@@ -142,8 +93,9 @@ TEST_F(ChartOutputTest, ClipboardTakesTheChosenPictureAfterTheBlackSheetQuestion
     msgs.answer(MsgAnswer::Cancel);
     w.clickMenu("mnuBild(1)");
     ASSERT_EQ(msgs.count(), 1u);
-    EXPECT_EQ(msgs.last().text, "Sie haben ein schwarzes Zeichenblatt gewählt.\n\r\n\rWollen Sie das wirklich so drucken?");
-    EXPECT_EQ(msgs.last().title, "WARNUNG");
+    EXPECT_EQ(std::tuple(msgs.last().text, msgs.last().title),
+              std::tuple("Sie haben ein schwarzes Zeichenblatt gewählt.\n\r\n\rWollen Sie das wirklich so drucken?",
+                         "WARNUNG"));
     EXPECT_FALSE(w.fraPrintIt->isVisible());  // Cancel prepares nothing
 
     msgs.answer(MsgAnswer::OK);
@@ -159,8 +111,7 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     const QString pdf = env.folder() + "/druck.pdf";
     setPrintToPdfFile(pdf);
     w.clickMenu("mnuBild(3)");
-    EXPECT_EQ(w.fraPrintIt->title(), QString("Drucken"));
-    EXPECT_FALSE(w.frGraphFormat->isVisible());
+    EXPECT_EQ(std::tuple(w.fraPrintIt->title(), w.frGraphFormat->isVisible()), std::tuple(QString("Drucken"), false));
     EXPECT_FALSE(w.txtHeight_in_cm->isEnabled());  // "Vorgabe Breite"
     main->resize(1000, 720);
     vrn::test::processEvents();
@@ -172,9 +123,8 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     w.txtWidth_in_cm->setText("0");
     QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
     ASSERT_EQ(msgs.count(), 1u);
-    EXPECT_EQ(msgs.last().text, "Die Breite muss größer als 0 cm sein.");
-    EXPECT_FALSE(w.fraPrintIt->isVisible());
-    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(std::tuple(msgs.last().text, w.fraPrintIt->isVisible(), QFile::exists(pdf)),
+              std::tuple("Die Breite muss größer als 0 cm sein.", false, false));
     w.clickMenu("mnuBild(3)");
     EXPECT_EQ(w.txtWidth_in_cm->text(), QString("0"));
 
@@ -182,9 +132,9 @@ TEST_F(ChartOutputTest, PrintingGivesOnePageWithTheChart) {
     EXPECT_FALSE(w.txtWidth_in_cm->isEnabled());
     QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
     EXPECT_EQ(msgs.count(), 1u);
-    const QByteArray bytes = lies(pdf);
+    const QByteArray bytes = vrn::test::readBytes(pdf);
     EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
-    EXPECT_TRUE(pdfInhalt(bytes).contains(kGruenImPdf));
+    EXPECT_TRUE(vrn::test::pdfContent(bytes).contains(kGruenImPdf));
     EXPECT_FALSE(w.fraPrintIt->isVisible());
 }
 
@@ -219,7 +169,7 @@ TEST_F(ChartOutputTest, GivenHeightPrintsByTheHeightBoxAndGivenWidthByTheWidthBo
         vrn::test::clickButton(methode);
         QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
         setPrintToPdfFile(QString());
-        const QByteArray inhalt = pdfInhalt(lies(pdf));
+        const QByteArray inhalt = vrn::test::pdfContent(vrn::test::readBytes(pdf));
         EXPECT_TRUE(inhalt.contains(kGruenImPdf));
         return inhalt;
     };
@@ -255,8 +205,7 @@ TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     vrn::test::processEvents();
 
     app.gMitMesspunkten = false;
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 40);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 40);
     w.frame()->resize(620, 460);  // loaded into a smaller window
     vrn::test::processEvents();
     vrn::test::MsgRecorder msgs;
@@ -279,9 +228,7 @@ TEST_F(ChartOutputTest, TemplateRoundTripRebuildsTheChartWindow) {
     EXPECT_EQ(c.axisMax(ChartAxis::X), gespeichert.axis(ChartAxis::X).max);
     c.replotNow();
     const QRect flaeche(c.chartAreaLeft(), c.chartAreaTop(), c.chartAreaWidth(), c.chartAreaHeight());
-    const QRect kopf(c.textLeft(ChartTextBlock::Header), c.textTop(ChartTextBlock::Header),
-                     c.textWidth(ChartTextBlock::Header), c.textHeight(ChartTextBlock::Header));
-    const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+    const QRect kopf = vrn::test::textRect(c, ChartTextBlock::Header), legende = vrn::test::legendRect(c);
     EXPECT_TRUE(c.rect().contains(flaeche)) << flaeche.right() << " " << c.width();
     EXPECT_TRUE(c.rect().contains(kopf));
     EXPECT_NEAR(kopf.center().x(), flaeche.center().x(), 2);
@@ -322,7 +269,7 @@ TEST_F(ChartOutputTest, ARefusedTemplateLeavesTheChartAsItWas) {
     const QString gut = env.folder() + "/gut.oc2";
     boxWaehlt(gut);
     w.clickMenu("mnuSaveOC2");
-    const QByteArray bytes = lies(gut);
+    const QByteArray bytes = vrn::test::readBytes(gut);
     ASSERT_GT(bytes.size(), 1000);
     w.DeleteCurves(2);
     const ChartModel vorher = w.Chart2D1->model();

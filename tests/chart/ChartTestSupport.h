@@ -2,12 +2,7 @@
 // measured data set built from closed-form laws.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include "chart/ChartHooks.h"
-#include "shell/AppState.h"
 #include "support/TestSupport.h"
 
 namespace vrn::test {

@@ -1,78 +1,47 @@
-#include <gtest/gtest.h>
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <cmath>
-
 #include "ChartWindowSupport.h"
 #include "chart/CurvePanel.h"
 #include "chart/Grafik.h"
 #include "chart/PointPanel.h"
 #include "engine/Simulation.h"
-#include "platform/ChartControl.h"
-#include "shell/AppState.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
-namespace {
-
-// The points of curve s of chart group 1 equal the simulated arrays (as singles).
-void kurveGleichSimulation(const ChartControl& c, int serie, const std::vector<double>& t,
-                           const std::vector<double>& y) {
-    const ChartSeriesData& s = c.model().groups[0].series[static_cast<std::size_t>(serie - 1)];
-    ASSERT_EQ(s.x.size(), 201u);
-    for (std::size_t i = 0; i <= 200; ++i) {
-        EXPECT_EQ(s.x[i], static_cast<double>(static_cast<Single>(t[i]))) << "point " << i;
-        EXPECT_EQ(s.y[i], static_cast<double>(static_cast<Single>(y[i]))) << "point " << i;
-    }
-}
-
-}  // namespace
-
+// Model 4 drawn as concentrations and as rates: three labelled curves whose
+// points are the simulated arrays (as singles).
 TEST_F(ChartWindowTest, ModelFourDrawsThreeLabelledCurvesEqualToTheSimulation) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    const ChartControl& c = *w.Chart2D1;
-    EXPECT_EQ(app.gnKurven, 3);
-    EXPECT_EQ(app.gnKurvenOffen, 0);
-    kurveGleichSimulation(c, 1, app.tSim, app.cSim_A);
-    kurveGleichSimulation(c, 2, app.tSim, app.cSim_B);
-    kurveGleichSimulation(c, 3, app.tSim, app.cSim_P);
-    const char* namen[3] = {"c(A) ", "c(B) ", "c(P) "};
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(c.labelText(i), namen[i - 1]);
-        EXPECT_TRUE(c.labelShown(i));
-        EXPECT_EQ(c.seriesLabel(1, i), namen[i - 1]);
-        EXPECT_EQ(w.kurvenPanel->txtLegendCurves[static_cast<std::size_t>(i)]->text().toStdString(), namen[i - 1]);
+    for (bool rate : {false, true}) {
+        SCOPED_TRACE(rate);
+        auto [w, c] = diagramm(4, 0.1, 0.15, 0.5, 0, 30, rate);
+        EXPECT_EQ(std::tuple(app.gnKurven, app.gnKurvenOffen), std::tuple(3, 0));
+        const char* namen[3] = {"c(A) ", "c(B) ", "c(P) "};
+        const std::vector<double>* cs[3] = {&app.cSim_A, &app.cSim_B, &app.cSim_P};
+        const std::vector<Single>* rs[3] = {&app.rSim_A, &app.rSim_B, &app.rSim_P};
+        for (int i = 1; i <= 3; ++i) {
+            const std::string name = (rate ? "r" : "c") + std::string(namen[i - 1]).substr(1);
+            EXPECT_EQ(std::tuple(c.labelText(i), c.labelShown(i), c.seriesLabel(1, i)), std::tuple(name, true, name));
+            EXPECT_EQ(w.kurvenPanel->txtLegendCurves[static_cast<std::size_t>(i)]->text().toStdString(), name);
+            const ChartSeriesData& s = c.model().groups[0].series[static_cast<std::size_t>(i - 1)];
+            ASSERT_EQ(s.x.size(), 201u);
+            for (std::size_t j = 0; j <= 200; ++j) {
+                EXPECT_EQ(s.x[j], static_cast<double>(static_cast<Single>(app.tSim[j]))) << "point " << j;
+                EXPECT_EQ(s.y[j], rate ? static_cast<double>((*rs[i - 1])[j])
+                                       : static_cast<double>(static_cast<Single>((*cs[i - 1])[j]))) << "point " << j;
+            }
+        }
+        EXPECT_EQ(c.pointCount(1, 4), 0);
+        EXPECT_EQ(c.text(ChartTextBlock::Header),
+                  rate ? "Reaktionsgeschwindigkeiten r, Reaktion 2. Ordnung A + B => P"
+                       : "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P");
+        EXPECT_EQ(c.axisTitle(ChartAxis::X), "t/ s");
+        Forms::unload<frmGraph2D>();
+        vrn::test::processEvents();
     }
-    EXPECT_EQ(c.pointCount(1, 4), 0);
-    EXPECT_EQ(c.text(ChartTextBlock::Header), "Konzentrationsverlauf für die Reaktion 2. Ordnung A + B => P");
-    EXPECT_EQ(c.axisTitle(ChartAxis::X), "t/ s");
     // The first chart of the program (model 2 with its defaults): the c(P)
     // label's point (t = 47, c(P) = 0.9991) lies at the top of the y range 0..1.
-    Forms::unload<frmGraph2D>();
-    vrn::test::processEvents();
     frmGraph2D& v = simulationsDiagramm(2, 1, 0, 0.15, 0, 100);
     EXPECT_GT(v.Chart2D1->y(1, 2, v.Chart2D1->labelPoint(2)), 0.999);
     EXPECT_FALSE(v.Chart2D1->labelRect(2).isNull());
     EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
-}
-
-TEST_F(ChartWindowTest, RateRequestDrawsTheRatesOfTheSpecies) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30, true);
-    const ChartControl& c = *w.Chart2D1;
-    const char* namen[3] = {"r(A) ", "r(B) ", "r(P) "};
-    const std::vector<Single>* r[3] = {&app.rSim_A, &app.rSim_B, &app.rSim_P};
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(c.labelText(i), namen[i - 1]);
-        const ChartSeriesData& s = c.model().groups[0].series[static_cast<std::size_t>(i - 1)];
-        ASSERT_EQ(s.y.size(), 201u);
-        for (std::size_t j = 0; j <= 200; ++j) EXPECT_EQ(s.y[j], static_cast<double>((*r[i - 1])[j]));
-    }
-    EXPECT_EQ(c.text(ChartTextBlock::Header), "Reaktionsgeschwindigkeiten r, Reaktion 2. Ordnung A + B => P");
 }
 
 TEST_F(ChartWindowTest, FirstOrderDataAsKindMinusFiveGivesLineResultAndK1) {
@@ -105,25 +74,22 @@ TEST_F(ChartWindowTest, TwentyFifthCurveIsRefusedAndNothingIsDrawn) {
     vrn::test::MsgRecorder msgs;
     app.gnKurvenOffen = 3;
     QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
-    EXPECT_EQ(msgs.count(), 1u);  // its text is checked with the curve places
-    EXPECT_EQ(app.gnKurven, 24);
-    EXPECT_EQ(app.gnKurvenOffen, 3);
+    // The message's text is checked with the curve places.
+    EXPECT_EQ(std::tuple(msgs.count(), app.gnKurven, app.gnKurvenOffen), std::tuple(1u, 24, 3));
     EXPECT_TRUE(w.Chart2D1->model() == vorher);
 }
 
 TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
-    frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(4, 0.1, 0.15, 0.5, 0, 30);
     w.clickMenu("mnuDelete");
     EXPECT_TRUE(w.menuItem("mnuSubDelKurv(2)")->isEnabled());
     EXPECT_FALSE(w.menuItem("mnuSubDelKurv(4)")->isEnabled());
     w.menuItem("mnuSubDelKurv(2)")->trigger();
-    EXPECT_EQ(app.gnKurven, 2);
-    EXPECT_EQ(c.pointCount(1, 2), 0);
+    EXPECT_EQ(std::tuple(app.gnKurven, c.pointCount(1, 2)), std::tuple(2, 0));
     EXPECT_NE(c.displayState(1, 2), 1);
-    EXPECT_FALSE(c.labelShown(2));  // no label left on a curve that is gone
-    EXPECT_EQ(c.labelText(2), "2");
-    EXPECT_FALSE(w.menuItem("mnuSubDelKurv(2)")->isEnabled());
+    // No label is left on a curve that is gone.
+    EXPECT_EQ(std::tuple(c.labelShown(2), c.labelText(2), w.menuItem("mnuSubDelKurv(2)")->isEnabled()),
+              std::tuple(false, "2", false));
 
     // Deleting the free place again, or a number that is no curve, changes nothing.
     w.DeleteCurves(2);
@@ -132,10 +98,8 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
 
     app.gnKurvenOffen = 1;  // model 4, one pending: species P
     QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
-    EXPECT_EQ(app.gnKurven, 3);
-    EXPECT_EQ(app.KurvenSlot[1], 0);
-    EXPECT_EQ(c.labelText(2), "c(P) ");
-    EXPECT_TRUE(c.labelShown(2));
+    EXPECT_EQ(std::tuple(app.gnKurven, app.KurvenSlot[1], c.labelText(2), c.labelShown(2)),
+              std::tuple(3, 0, "c(P) ", true));
     ASSERT_EQ(c.pointCount(1, 2), 201);
     EXPECT_EQ(c.y(1, 2, 201), static_cast<double>(static_cast<Single>(app.cSim_P[200])));
     EXPECT_GE(c.labelPoint(2), 1);
@@ -145,8 +109,7 @@ TEST_F(ChartWindowTest, DeletedPlaceIsTakenByTheNextCurve) {
 TEST_F(ChartWindowTest, AllesEmptiesTheChart) {
     abfall(5, 5);
     app.gMitMesspunkten = true;
-    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
-    ChartControl& c = *w.Chart2D1;
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     ASSERT_EQ(c.pointCount(2, 1), 5);
     w.menuItem("mnuHalbA")->trigger();
     ASSERT_EQ(c.pointCount(1, 26), 3);
@@ -165,9 +128,7 @@ TEST_F(ChartWindowTest, AllesEmptiesTheChart) {
     // Drawing again starts at curve 1.
     app.gnKurvenOffen = 2;
     QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
-    EXPECT_EQ(app.gnKurven, 2);
-    EXPECT_EQ(c.pointCount(1, 1), 201);
-    EXPECT_EQ(c.labelText(1), "c(A) ");
+    EXPECT_EQ(std::tuple(app.gnKurven, c.pointCount(1, 1), c.labelText(1)), std::tuple(2, 201, "c(A) "));
 }
 
 // The mark's numbers in both locales are checked with the half-life tables.
@@ -180,8 +141,7 @@ TEST_F(ChartWindowTest, HalfLifeMarkOfModelTwoComesAndGoesWithItsMenuItems) {
     EXPECT_EQ(w.statusText(), QString("Halbwertszeit tau(A) = 4.62 s"));
     EXPECT_TRUE(w.menuItem("mnuDelHalbAB")->isEnabled());
     w.menuItem("mnuDelHalbAB")->trigger();
-    EXPECT_EQ(c.pointCount(1, 26), 0);
-    EXPECT_TRUE(w.statusText().isEmpty());
+    EXPECT_EQ(std::tuple(c.pointCount(1, 26), w.statusText().isEmpty()), std::tuple(0, true));
 }
 
 TEST_F(ChartWindowTest, ArrheniusPlotShowsTheActivationEnergy) {
@@ -194,8 +154,8 @@ TEST_F(ChartWindowTest, ArrheniusPlotShowsTheActivationEnergy) {
     frmGraph2D& w = datenDiagramm(-3);
     EXPECT_EQ(w.Chart2D1->pointCount(2, 6), 6);
     EXPECT_TRUE(w.statusText().startsWith("Berechnungsergebnis: EA/(kJ/mol) = 50.00;  A = ")) << w.statusText().toStdString();
-    EXPECT_EQ(app.k[1], k1);  // the Arrhenius plot leaves k1 alone
-    EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
+    // The Arrhenius plot leaves k1 alone.
+    EXPECT_EQ(std::tuple(app.k[1], vrn::test::unexpectedMessages().empty()), std::tuple(k1, true));
 }
 
 TEST_F(ChartWindowTest, CriticalFailureStopsTheLoopAndFreesThePlace) {
@@ -210,10 +170,8 @@ TEST_F(ChartWindowTest, CriticalFailureStopsTheLoopAndFreesThePlace) {
     ASSERT_GE(msgs.count(), 1u);
     EXPECT_EQ(msgs.messages()[0].title, "ABBRUCH");
     EXPECT_TRUE(msgs.messages()[0].text.rfind("Es ist ein kritischer Fehler aufgetreten:\r\n", 0) == 0);
-    EXPECT_EQ(w.bFehler, -1);
-    EXPECT_EQ(app.gnKurven, 0);
-    EXPECT_EQ(app.KurvenSlot[0], -1);
-    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 0);
+    EXPECT_EQ(std::tuple(w.bFehler, app.gnKurven, app.KurvenSlot[0], w.Chart2D1->pointCount(1, 1)),
+              std::tuple(-1, 0, -1, 0));
 }
 
 TEST_F(ChartWindowTest, RefusedEvaluationDrawsNothing) {
@@ -225,10 +183,8 @@ TEST_F(ChartWindowTest, RefusedEvaluationDrawsNothing) {
     vrn::test::MsgRecorder msgs;
     frmGraph2D& w = datenDiagramm(-5);
     ASSERT_EQ(msgs.count(), 1u);
-    EXPECT_EQ(msgs.last().title, " Ausführung nicht möglich ");
-    EXPECT_EQ(app.gnKurven, 0);
-    EXPECT_EQ(app.gnKurvenOffen, 1);
-    EXPECT_EQ(w.Chart2D1->pointCount(1, 1), 0);
+    EXPECT_EQ(std::tuple(msgs.last().title, app.gnKurven, app.gnKurvenOffen, w.Chart2D1->pointCount(1, 1)),
+              std::tuple(" Ausführung nicht möglich ", 0, 1, 0));
 }
 
 TEST_F(ChartWindowTest, CurveOutsideTheRangeIsWarnedAboutAndStillDrawn) {
@@ -251,10 +207,10 @@ TEST_F(ChartWindowTest, CurveOutsideTheRangeIsWarnedAboutAndStillDrawn) {
     frmGraph2D* w = fenster();
     ASSERT_NE(w, nullptr);
     ASSERT_EQ(msgs.count(), 2u);  // c(A) outside, and c(P) since nothing entered the range
-    EXPECT_EQ(msgs.last().text, "Kurve außerhalb des aktuellen Koordinatenfensters\r\n\r\nVergrößern Sie das Koordinatenfenster.");
-    EXPECT_EQ(msgs.last().title, "WARNUNG");
-    EXPECT_EQ(w->Chart2D1->pointCount(1, 1), 201);
-    EXPECT_EQ(w->Chart2D1->pointCount(1, 2), 201);
+    EXPECT_EQ(
+        std::tuple(msgs.last().text, msgs.last().title, w->Chart2D1->pointCount(1, 1), w->Chart2D1->pointCount(1, 2)),
+        std::tuple("Kurve außerhalb des aktuellen Koordinatenfensters\r\n\r\nVergrößern Sie das Koordinatenfenster.",
+                   "WARNUNG", 201, 201));
 }
 
 TEST_F(ChartWindowTest, MeasuredPointsOutsideASimulationChartGiveTheThreeLineWarning) {
@@ -269,6 +225,5 @@ TEST_F(ChartWindowTest, MeasuredPointsOutsideASimulationChartGiveTheThreeLineWar
     EXPECT_EQ(msgs.last().text,
               "Alle experimentellen Punkte befinden sich außerhalb des Koordinatenbereichs des Diagramms\r\nPrüfen Sie, "
               "ob die geladenen exper. Punkte zu diesem\r\nDiagramm passen bzw. vergrößern Sie den Koordinatenbereich.");
-    EXPECT_EQ(msgs.last().title, "Warnung");
-    EXPECT_EQ(fenster()->Chart2D1->pointCount(2, 1), 3);
+    EXPECT_EQ(std::tuple(msgs.last().title, fenster()->Chart2D1->pointCount(2, 1)), std::tuple("Warnung", 3));
 }

@@ -1,34 +1,16 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
 #include <QMdiArea>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTest>
-
-#include <cmath>
 
 #include "ChartWindowSupport.h"
-#include "chart/ChartHooks.h"
 #include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"
 #include "chart/Grafik.h"
 #include "chart/PointPanel.h"
-#include "chart/ToolFrame.h"
-#include "platform/ChartControl.h"
-#include "platform/Forms.h"
 #include "platform/Twips.h"
-#include "shell/AppState.h"
 #include "shell/frmPhantom.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 TEST_F(ChartWindowTest, MenuItemsRightAfterTheChartOpened) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
@@ -50,16 +32,14 @@ TEST_F(ChartWindowTest, DeleteMenuFollowsTheCurvePlacesAndPointSets) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     w.DeleteCurves(1);
     w.clickMenu("mnuDelete");
-    EXPECT_FALSE(w.menuItem("mnuSubDelKurv(1)")->isEnabled());
-    EXPECT_TRUE(w.menuItem("mnuSubDelKurv(2)")->isEnabled());
-    EXPECT_FALSE(w.menuItem("mnuSubDelPoints(2)")->isEnabled());
-    EXPECT_TRUE(w.menuItem("mnuSubDelPoints(4)")->isEnabled());
+    for (auto [item, an] : {std::pair{"mnuSubDelKurv(1)", false}, {"mnuSubDelKurv(2)", true},
+                            {"mnuSubDelPoints(2)", false}, {"mnuSubDelPoints(4)", true}})
+        EXPECT_EQ(w.menuItem(item)->isEnabled(), an) << item;
 
     w.menuItem("mnuSubDelPoints(4)")->trigger();
-    EXPECT_EQ(w.Chart2D1->pointCount(2, 4), 0);
-    EXPECT_FALSE(w.punktePanel->tabPunkte->isTabVisible(3));
-    EXPECT_FALSE(w.menuItem("mnuSubDelPoints(4)")->isEnabled());
-    EXPECT_EQ(w.Chart2D1->pointCount(2, 1), 4);
+    EXPECT_EQ(std::tuple(w.Chart2D1->pointCount(2, 4), w.punktePanel->tabPunkte->isTabVisible(3),
+                         w.menuItem("mnuSubDelPoints(4)")->isEnabled(), w.Chart2D1->pointCount(2, 1)),
+              std::tuple(0, false, false, 4));
 }
 
 TEST_F(ChartWindowTest, CurvePanelOpensAtTheFirstCurveWithItsStyle) {
@@ -67,12 +47,10 @@ TEST_F(ChartWindowTest, CurvePanelOpensAtTheFirstCurveWithItsStyle) {
     w.DeleteCurves(1);
     w.Chart2D1->setLinePattern(1, 3, 3);
     w.mnuKurvenDesign_Click();
-    EXPECT_TRUE(w.fraKurven->isVisible());
-    EXPECT_EQ(w.kurvenPanel->tabKurven->currentIndex(), 1);
-    EXPECT_FALSE(w.kurvenPanel->tabKurven->isTabEnabled(0));
-    EXPECT_EQ(w.kurvenPanel->tabKurven->tabText(1), QString("K. 2"));
-    EXPECT_EQ(w.kurvenPanel->cmbKStil[3]->currentText(), QString("Kurve gestrichelt"));
-    EXPECT_EQ(w.kurvenPanel->cmbKStil[2]->currentText(), QString("Kurve normal"));
+    const auto* k = w.kurvenPanel;
+    EXPECT_EQ(std::tuple(w.fraKurven->isVisible(), k->tabKurven->currentIndex(), k->tabKurven->isTabEnabled(0),
+                         k->tabKurven->tabText(1), k->cmbKStil[3]->currentText(), k->cmbKStil[2]->currentText()),
+              std::tuple(true, 1, false, "K. 2", "Kurve gestrichelt", "Kurve normal"));
     // Esc closes the panel.
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_FALSE(w.fraKurven->isVisible());
@@ -101,20 +79,18 @@ TEST_F(ChartWindowTest, LegendNeedsALegendText) {
     vrn::test::MsgRecorder msgs;
     w.menuItem("mnuAddLegend")->trigger();
     ASSERT_EQ(msgs.count(), 1u);
-    EXPECT_EQ(msgs.last().text, "keine Legendentexte angegeben\r\n\r\n==> gestalten Kurve\r\n==> gestalten Messpunkte");
-    EXPECT_EQ(msgs.last().title, " Ausführung nicht möglich ");
+    EXPECT_EQ(std::tuple(msgs.last().text, msgs.last().title),
+              std::tuple("keine Legendentexte angegeben\r\n\r\n==> gestalten Kurve\r\n==> gestalten Messpunkte",
+                         " Ausführung nicht möglich "));
     EXPECT_FALSE(w.Chart2D1->legendShown());
 
     app.gnKurvenOffen = 2;
     QTest::mouseClick(w.cmdDraw, Qt::LeftButton);
     w.menuItem("mnuAddLegend")->trigger();
-    EXPECT_TRUE(w.Chart2D1->legendShown());
-    EXPECT_TRUE(w.chkLegend->isChecked());
-    EXPECT_TRUE(w.kurvenPanel->chkLegend1[0]->isChecked());
-    EXPECT_TRUE(w.menuItem("mnuDelLegend")->isEnabled());
+    EXPECT_EQ(std::tuple(w.Chart2D1->legendShown(), w.chkLegend->isChecked(), w.kurvenPanel->chkLegend1[0]->isChecked(),
+                         w.menuItem("mnuDelLegend")->isEnabled()), std::tuple(true, true, true, true));
     w.menuItem("mnuDelLegend")->trigger();
-    EXPECT_FALSE(w.Chart2D1->legendShown());
-    EXPECT_FALSE(w.chkLegend->isChecked());
+    EXPECT_EQ(std::tuple(w.Chart2D1->legendShown(), w.chkLegend->isChecked()), std::tuple(false, false));
 }
 
 TEST_F(ChartWindowTest, MeasuredPointsOfTheModelAndTheirRefusal) {
@@ -130,12 +106,11 @@ TEST_F(ChartWindowTest, MeasuredPointsOfTheModelAndTheirRefusal) {
     EXPECT_TRUE(w.menuItem("mnuAddPunkte")->isEnabled());
     w.menuItem("mnuAddPunkte")->trigger();
     const ChartControl& c = *w.Chart2D1;
-    EXPECT_EQ(c.pointCount(2, 1), 6);
-    EXPECT_EQ(c.pointCount(2, 3), 0);  // C is not a species of model 4
-    EXPECT_EQ(c.y(2, 1, 3), kChartHole);  // the excluded point
-    EXPECT_TRUE(w.punktePanel->tabPunkte->isTabVisible(0));
-    EXPECT_FALSE(w.punktePanel->tabPunkte->isTabVisible(2));
-    EXPECT_TRUE(w.menuItem("mnuDelPoints")->isEnabled());
+    // No C: it is not a species of model 4; the excluded point is a hole.
+    EXPECT_EQ(
+        std::tuple(c.pointCount(2, 1), c.pointCount(2, 3), c.y(2, 1, 3), w.punktePanel->tabPunkte->isTabVisible(0),
+                   w.punktePanel->tabPunkte->isTabVisible(2), w.menuItem("mnuDelPoints")->isEnabled()),
+        std::tuple(6, 0, kChartHole, true, false, true));
 
     // A data set without concentrations of the chart's species is refused.
     datensatz(3, [](Messpunkt& p, int i) {
@@ -157,9 +132,8 @@ TEST_F(ChartWindowTest, DataOnlyKindShowsPointsAndWarnsWhenAllLieOutside) {
         p.c[4] = 0.2 - p.c[1];
     });
     frmGraph2D& w = datenDiagramm(-1);
-    EXPECT_EQ(app.gnKurven, 0);
-    EXPECT_EQ(w.Chart2D1->pointCount(2, 1), 4);
-    EXPECT_EQ(w.Chart2D1->pointCount(2, 4), 4);
+    EXPECT_EQ(std::tuple(app.gnKurven, w.Chart2D1->pointCount(2, 1), w.Chart2D1->pointCount(2, 4)),
+              std::tuple(0, 4, 4));
     EXPECT_TRUE(vrn::test::unexpectedMessages().empty());
     EXPECT_FALSE(w.cmdSingleCalc->isVisible());
     Forms::unload<frmGraph2D>();
@@ -181,10 +155,9 @@ TEST_F(ChartWindowTest, ActivationFillsTheSeparatorListAndTheButtons) {
     app.Trennzeichen = ",";
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     ASSERT_EQ(w.kurvenPanel->cmbSep->count(), 3);
-    EXPECT_EQ(w.kurvenPanel->cmbSep->itemText(0), QString("Trennzeichen Semikolon"));
-    EXPECT_EQ(w.kurvenPanel->cmbSep->currentText(), QString("Trennzeichen Komma"));
-    EXPECT_TRUE(w.cmdSingleCalc->isVisible());
-    EXPECT_TRUE(w.cmdArrhRechner->isVisible());
+    EXPECT_EQ(std::tuple(w.kurvenPanel->cmbSep->itemText(0), w.kurvenPanel->cmbSep->currentText(),
+                         w.cmdSingleCalc->isVisible(), w.cmdArrhRechner->isVisible()),
+              std::tuple("Trennzeichen Semikolon", "Trennzeichen Komma", true, true));
     w.kurvenPanel->cmbSep->setCurrentIndex(2);
     w.cmbSep_Click();
     EXPECT_EQ(app.Trennzeichen, "\t");
@@ -267,16 +240,14 @@ TEST_F(ChartWindowTest, ToolFramesAreDroppedOnTheChartAndHiddenTogether) {
     const QPoint drop = w.Chart2D1->mapToGlobal(QPoint(twipsToPixelsX(2010), twipsToPixelsY(1005)));
     QTest::mousePress(f, Qt::RightButton, Qt::NoModifier, grip);
     QTest::mouseRelease(f, Qt::RightButton, Qt::NoModifier, f->mapFromGlobal(drop));
-    EXPECT_EQ(f->pos(), w.mapFromGlobal(drop) - grip);
-    EXPECT_EQ(f->mapToGlobal(grip), drop);
+    EXPECT_EQ(std::tuple(f->pos(), f->mapToGlobal(grip)), std::tuple(w.mapFromGlobal(drop) - grip, drop));
 
     // A drop beside the chart leaves the frame where it is.
     const QPoint vorher = f->pos();
     QTest::mousePress(f, Qt::LeftButton, Qt::NoModifier, grip);
     QTest::mouseRelease(f, Qt::LeftButton, Qt::NoModifier,
                         f->mapFromGlobal(w.StatusBar2->mapToGlobal(QPoint(5, 5))));
-    EXPECT_EQ(f->pos(), vorher);
-    EXPECT_FALSE(w.fraPrintIt->draggable());
+    EXPECT_EQ(std::tuple(f->pos(), w.fraPrintIt->draggable()), std::tuple(vorher, false));
 
     w.fraResolution->show();
     w.fraTabs->show();
@@ -284,8 +255,7 @@ TEST_F(ChartWindowTest, ToolFramesAreDroppedOnTheChartAndHiddenTogether) {
     for (ToolFrame* t : {w.fraTabs, w.fraKurven, w.fraPunkte, w.fraSchrift, w.fraCoordInput, w.fraPrintIt, w.fraResolution})
         EXPECT_FALSE(t->isVisible());
     w.mnuResolution_Click();
-    EXPECT_TRUE(w.fraResolution->isVisible());
-    EXPECT_EQ(w.Label54->text(), QString("300"));
+    EXPECT_EQ(std::tuple(w.fraResolution->isVisible(), w.Label54->text()), std::tuple(true, QString("300")));
     QTest::mouseClick(w.cmdResolClose, Qt::LeftButton);
     EXPECT_FALSE(w.fraResolution->isVisible());
 }

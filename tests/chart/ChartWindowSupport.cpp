@@ -1,29 +1,11 @@
 #include "ChartWindowSupport.h"
 
-#include <cmath>
-
 #include "chart/Grafik.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/Simulation.h"
-#include "platform/Forms.h"
-#include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 
 namespace vrn::test {
-
-void ChartWindowTest::SetUp() {
-    main = std::make_unique<MDIVRN>();
-    main->resize(1100, 800);
-    main->show();
-    processEvents();
-}
-
-void ChartWindowTest::TearDown() {
-    Forms::destroyAll();
-    processEvents();
-    main.reset();
-    processEvents();
-}
 
 frmGraph2D* ChartWindowTest::fenster() { return Forms::loaded<frmGraph2D>(); }
 

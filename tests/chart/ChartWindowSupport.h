@@ -2,30 +2,24 @@
 // a model simulated by the engine and opened through the chart request.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QString>
-
-#include <memory>
-#include <ostream>
-
 #include "chart/frmGraph2D.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace vrn::test {
 
-class ChartWindowTest : public ::testing::Test {
+class ChartWindowTest : public MainWindowTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    ChartWindowTest() : MainWindowTest(false, {1100, 800}) {}
 
     // Simulates model m from c0 (A, B) with k1, k2 over 0..tEnd and opens
     // the chart of its concentrations (rate = false) or rates (rate = true).
     frmGraph2D& simulationsDiagramm(int m, double cA, double cB, double k1, double k2, Single tEnd, bool rate = false);
+    // The same chart window with its chart control.
+    std::pair<frmGraph2D&, ChartControl&> diagramm(int m, double cA, double cB, double k1, double k2, Single tEnd,
+                                                   bool rate = false) {
+        frmGraph2D& w = simulationsDiagramm(m, cA, cB, k1, k2, tEnd, rate);
+        return {w, *w.Chart2D1};
+    }
     // Opens the chart of diagram kind `kind` for the data set in ExpDaten
     // (analysed, ranges computed) through the chart request.
     frmGraph2D& datenDiagramm(int kind);
@@ -35,9 +29,9 @@ protected:
     static void abfall(int n, double dt, double t0 = 0, bool mitP = false);
 
     static frmGraph2D* fenster();
-
-    GuiTest env;
-    std::unique_ptr<MDIVRN> main;
 };
 
 }  // namespace vrn::test
+
+// The chart window tests name their fixture without its namespace.
+using vrn::test::ChartWindowTest;

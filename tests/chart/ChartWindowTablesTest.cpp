@@ -1,13 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <functional>
-
 #include "ChartTestSupport.h"
 #include "chart/CurveCopy.h"
 #include "chart/HalfLifeMark.h"
 #include "base/NumberText.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
 using namespace vrn::test;
@@ -54,36 +48,27 @@ TEST_F(HalfLifeMarks, EvaluationKindsUseTheStartConcentrationsOfTheData) {
 TEST_F(HalfLifeMarks, SimulatedClosedFormAndEquilibriumCases) {
     NumberLocaleGuard punkt('.', ',');
     const std::string nichtImBereich = "Halbwertszeit liegt nicht im Diagramm-Bereich";
-    struct Fall {
-        const char* was;
-        Integer modell;
-        int stoff;
-        std::function<void()> stelle;
-        bool zeichnen, statusSetzen;
-        std::string status;
-        std::size_t meldungen;
-        int beeps;
-    };
+    // was, modell, stoff, stelle, zeichnen, statusSetzen, status, meldungen, beeps
+    using Fall = std::tuple<const char*, Integer, int, std::function<void()>, bool, bool, std::string, size_t, int>;
     const Fall faelle[] = {
         {"simulated, not reached", 7, 1, [] { app.tHalbA_sim = 0; }, false, true, nichtImBereich, 0, 0},
         {"simulated B", 7, 2, [] { app.tHalbB_sim = 3.25f; }, true, true, "Halbwertszeit tau(B) = 3.25 s", 0, 0},
         {"B of model 14 has no curve value", 14, 2, [] {}, false, true, nichtImBereich, 0, 1},
         {"equilibrium above c(A)(0)/2", 8, 1, [] { app.k = {0, 0.1, 0.5, 0}; }, false, false, "", 1, 0},
         {"B runs short first", 4, 1, [] { app.c0[2] = 0.04; }, false, true,
-         "Halbwertszeit tau(A) kann unter diesen Bedingungen nicht erreicht werden", 0, 1},
-    };
-    for (const Fall& f : faelle) {
+         "Halbwertszeit tau(A) kann unter diesen Bedingungen nicht erreicht werden", 0, 1}};
+    for (const auto& [was, modell, stoff, stelle, zeichnen, statusSetzen, status, meldungen, beeps] : faelle) {
         resetAppState("");
-        app.iModell = app.iDiagrammTyp = f.modell;
-        app.bNumerisch = f.modell == 7 || f.modell == 14;
+        app.iModell = app.iDiagrammTyp = modell;
+        app.bNumerisch = modell == 7 || modell == 14;
         app.c0[1] = 0.1;
         app.k[1] = 0.5;
-        f.stelle();
+        stelle();
         MsgRecorder msgs;
-        const HalbwertszeitMarke m = berechneHalbwertszeitMarke(f.stoff);
-        EXPECT_EQ(std::pair(m.zeichnen, m.statusSetzen), std::pair(f.zeichnen, f.statusSetzen)) << f.was;
-        EXPECT_EQ(m.statusText, f.status) << f.was;
-        EXPECT_FLOAT_EQ(static_cast<float>(m.tau), f.zeichnen ? 3.25f : 0.0f) << f.was;
-        EXPECT_EQ(std::pair(msgs.count(), msgs.beeps()), std::pair(f.meldungen, f.beeps)) << f.was;
+        const HalbwertszeitMarke m = berechneHalbwertszeitMarke(stoff);
+        EXPECT_EQ(std::pair(m.zeichnen, m.statusSetzen), std::pair(zeichnen, statusSetzen)) << was;
+        EXPECT_EQ(m.statusText, status) << was;
+        EXPECT_FLOAT_EQ(static_cast<float>(m.tau), zeichnen ? 3.25f : 0.0f) << was;
+        EXPECT_EQ(std::pair(msgs.count(), msgs.beeps()), std::pair(meldungen, beeps)) << was;
     }
 }

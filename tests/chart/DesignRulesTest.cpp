@@ -45,10 +45,7 @@ TEST(DesignRules, TypedRangesAreReadRoundedAndRefused) {
         const KoordPruefung p = pruefeKoordinaten(f.texte, f.xLog, f.yLog);
         EXPECT_EQ(p.fehler, f.fehler);
         if (f.fehler != KoordFehler::Keiner) continue;
-        EXPECT_EQ(p.xMin, f.xMin);
-        EXPECT_EQ(p.xMax, f.xMax);
-        EXPECT_EQ(p.yMin, f.yMin);
-        EXPECT_EQ(p.yMax, f.yMax);
+        EXPECT_EQ(std::tuple(p.xMin, p.xMax, p.yMin, p.yMax), std::tuple(f.xMin, f.xMax, f.yMin, f.yMax));
     }
     EXPECT_STREQ(koordMeldung(KoordFehler::Reihenfolge), kReihenfolge);
     EXPECT_STREQ(koordMeldung(KoordFehler::Keiner), "");
@@ -73,8 +70,7 @@ TEST(DesignRules, SpacingBoxTakesOnlyPositiveSpacingsOfAtMostAThousandSteps) {
     for (const auto& [text, range, log, gelesen, wert] : faelle) {
         SCOPED_TRACE(text);
         const AbstandsEingabe e = leseAbstand(text, range, log);
-        EXPECT_EQ(e.text, gelesen);
-        EXPECT_EQ(e.wert, wert);
+        EXPECT_EQ(std::tuple(e.text, e.wert), std::tuple(gelesen, wert));
     }
 }
 

@@ -1,21 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
-#include <cmath>
-
 #include "ChartWindowSupport.h"
 #include "chart/frmGraphCalc.h"
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
-#include "shell/AppState.h"
 #include "base/NumberText.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 namespace {
 
@@ -37,13 +24,11 @@ void tippe(frmGraphCalc& f, const char* text) {
 TEST_F(ChartWindowTest, CalculatorShowsTheConcentrationsAtATypedTime) {
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     frmGraphCalc& f = oeffne(w);
-    EXPECT_EQ(f.windowTitle(), QString("  Einzelpunkt-Rechner"));
-    EXPECT_EQ(f.txtX->text(), QString("0"));
-    EXPECT_EQ(f.lblZeit->text(), QString("s"));
-    EXPECT_TRUE(f.lblResult[0]->isVisibleTo(&f));
-    EXPECT_FALSE(f.lblResult[1]->isVisibleTo(&f));
-    EXPECT_TRUE(f.lblResult[3]->isVisibleTo(&f));
-    EXPECT_FALSE(f.lblRes[4]->isVisibleTo(&f));
+    EXPECT_EQ(std::tuple(f.windowTitle(), f.txtX->text(), f.lblZeit->text()),
+              std::tuple("  Einzelpunkt-Rechner", "0", "s"));
+    EXPECT_EQ(std::tuple(f.lblResult[0]->isVisibleTo(&f), f.lblResult[1]->isVisibleTo(&f),
+                         f.lblResult[3]->isVisibleTo(&f), f.lblRes[4]->isVisibleTo(&f)),
+              std::tuple(true, false, true, false));
 
     tippe(f, "4,5");  // the comma becomes a point
     EXPECT_EQ(f.txtX->text(), QString("4.5"));
@@ -60,8 +45,7 @@ TEST_F(ChartWindowTest, CalculatorShowsTheConcentrationsAtATypedTime) {
     tippe(f, "20.01");
     EXPECT_EQ(msgs.beeps(), 1);
     tippe(f, "-1");
-    EXPECT_EQ(msgs.beeps(), 2);
-    EXPECT_EQ(f.lblResult[0]->text(), bei20);
+    EXPECT_EQ(std::tuple(msgs.beeps(), f.lblResult[0]->text()), std::tuple(2, bei20));
 
     QTest::mouseClick(f.cmdCloseGraphCalc, Qt::LeftButton);
     vrn::test::processEvents();
@@ -87,8 +71,6 @@ TEST_F(ChartWindowTest, CalculatorNamesTheEnzymeSpecies) {
     app.iModell = 10;
     app.sSpeziesMaske = "11110";
     frmGraphCalc& f = Forms::get<frmGraphCalc>();
-    EXPECT_EQ(f.lblRes[0]->text(), QString("c(E)"));
-    EXPECT_EQ(f.lblRes[1]->text(), QString("c(S)"));
-    EXPECT_EQ(f.lblRes[2]->text(), QString("c(ES)"));
-    EXPECT_EQ(f.lblRes[3]->text(), QString("c(P)"));
+    EXPECT_EQ(std::tuple(f.lblRes[0]->text(), f.lblRes[1]->text(), f.lblRes[2]->text(), f.lblRes[3]->text()),
+              std::tuple("c(E)", "c(S)", "c(ES)", "c(P)"));
 }

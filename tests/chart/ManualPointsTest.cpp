@@ -1,20 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include "ChartWindowSupport.h"
 #include "chart/CurvePanel.h"
 #include "chart/PointPanel.h"
-#include "platform/ChartControl.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
-#include "support/TestSupport.h"
 
 using namespace vrn;
-using vrn::test::ChartWindowTest;
 
 namespace {
 
@@ -40,16 +28,13 @@ TEST_F(ChartWindowTest, ManualPointsBecomeSetSevenAndAreOverwrittenOnlyWhenTheUs
     manu({{1, 0.05f}, {2, 0.07f}, {3, 0.02f}});
     w.cmdManuPoints->click();
     const ChartControl& c = *w.Chart2D1;
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(punkte(c, 2, 7, false), (std::vector<double>{1, 2, 3}));
-    EXPECT_EQ(punkte(c, 2, 7, true), (std::vector<double>{0.05f, 0.07f, 0.02f}));
-    EXPECT_EQ(c.style(2, 7).symbolColour, RGB(0, 128, 0));
-    EXPECT_TRUE(w.punktePanel->tabPunkte->isTabVisible(6));
-    EXPECT_EQ(w.punktePanel->txtLegendPoints[7]->text(), QString("manuell"));
-    EXPECT_EQ(c.seriesLabel(2, 7), "manuell");
-    EXPECT_TRUE(w.menuItem("mnuSubDelPoints(7)")->isEnabled());
+    EXPECT_EQ(std::tuple(rec.count(), punkte(c, 2, 7, false), punkte(c, 2, 7, true), c.style(2, 7).symbolColour),
+              std::tuple(0u, std::vector<double>{1, 2, 3}, std::vector<double>{0.05f, 0.07f, 0.02f}, RGB(0, 128, 0)));
+    // Its tab, legend text and delete item; the current point set.
+    EXPECT_EQ(std::tuple(w.punktePanel->tabPunkte->isTabVisible(6), w.punktePanel->txtLegendPoints[7]->text(),
+                         c.seriesLabel(2, 7), w.menuItem("mnuSubDelPoints(7)")->isEnabled(), w.PunktSatzNr),
+              std::tuple(true, "manuell", "manuell", true, 7));
     EXPECT_EQ(c.axisMin(ChartAxis::Y2), c.axisMin(ChartAxis::Y));
-    EXPECT_EQ(w.PunktSatzNr, 7);  // the current point set
 
     // The second time asks; Yes replaces every point, also by a shorter list.
     rec.answer(MsgAnswer::Yes);
@@ -77,10 +62,7 @@ TEST_F(ChartWindowTest, CurveIsSavedAsXYWithTheSeparatorOfTheList) {
     manu({{0, 1}, {0.5f, -2}});
     w.cmdManuKurve->click();
     const std::string path = env.folderStd() + "/kurve.XY";
-    fileDialogHooks().askSaveFileName = [&path](const SaveBoxRequest&, std::string& chosen) {
-        chosen = path;
-        return true;
-    };
+    vrn::test::answerFileBoxes(path);
     w.mnuKurvenDesign_Click();
     w.kurvenPanel->tabKurven->setCurrentIndex(2);
     w.kurvenPanel->cmbSep->setCurrentIndex(1);
@@ -88,6 +70,4 @@ TEST_F(ChartWindowTest, CurveIsSavedAsXYWithTheSeparatorOfTheList) {
     EXPECT_EQ(app.Trennzeichen, ",");
     QTest::mouseClick(w.kurvenPanel->cmdSaveCurveAsXY, Qt::LeftButton);
     EXPECT_EQ(vrn::test::readFile(path), "\"Kurvenpunkte\"\r\n.0000000E+00,.1000000E+01\r\n.5000000E+00,-.2000000E+01\r\n");
-
-    fileDialogHooks().askSaveFileName = nullptr;
 }

@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-
 #include "ChartTestSupport.h"
 #include "chart/Grafik.h"
 #include "chart/MeasuredPoints.h"
@@ -50,29 +47,24 @@ TEST_F(MeasuredPoints, DataKindWritesTheColumnsPresentAndSkipsExcludedPoints) {
     app.bKonzDaten[1] = app.bKonzDaten[4] = true;
     app.ExpDaten[2].aus = -1;
     const auto r = punkte(-1);
-    EXPECT_EQ(beschriebeneSaetze(r), (std::vector<int>{1, 4}));
-    EXPECT_EQ(indizes(r, 1), (std::vector<int>{1, 3, 4}));
-    EXPECT_EQ(indizes(r, 4), (std::vector<int>{1, 3, 4}));
-    EXPECT_EQ(r.nPunkte, 4);
-    EXPECT_TRUE(r.bImBereich);
+    using V = std::vector<int>;
+    EXPECT_EQ(std::tuple(beschriebeneSaetze(r), indizes(r, 1), indizes(r, 4), r.nPunkte, r.bImBereich),
+              std::tuple(V{1, 4}, V{1, 3, 4}, V{1, 3, 4}, 4, true));
     const ExperPunkt& p = r.satz[4][1];
-    EXPECT_EQ(p.x, 20);
-    EXPECT_EQ(p.y, app.ExpDaten[3].c[4]);  // untransformed values keep double precision
+    // Untransformed values keep double precision.
+    EXPECT_EQ(std::tuple(p.x, p.y), std::tuple(20, app.ExpDaten[3].c[4]));
 }
 
-TEST_F(MeasuredPoints, ModelKindsFollowTheirMask) {
+// Model kinds follow their mask, the fitting kind the masks of the model.
+TEST_F(MeasuredPoints, ModelAndFittingKindsFollowTheMasks) {
     for (int s = 1; s <= 5; ++s) app.bKonzDaten[static_cast<std::size_t>(s)] = s != 5;
     SetSpeziesMaske(4);  // 11010, as the chart window's load handler sets it
     EXPECT_EQ(beschriebeneSaetze(punkte(4)), (std::vector<int>{1, 2, 4}));
-}
-
-TEST_F(MeasuredPoints, FittingKindTakesTheMasksOfTheModel) {
-    for (int s = 1; s <= 5; ++s) app.bKonzDaten[static_cast<std::size_t>(s)] = true;
+    app.bKonzDaten[5] = true;
     app.iModell = 6;
     SetSpeziesMaske(-9);
     EXPECT_EQ(beschriebeneSaetze(punkte(-9)), (std::vector<int>{1, 3, 4}));
-    EXPECT_EQ(app.sSpeziesMaske, "10110");
-    EXPECT_EQ(app.sKonstMaske, "110");
+    EXPECT_EQ(std::pair(app.sSpeziesMaske, app.sKonstMaske), std::pair(std::string("10110"), std::string("110")));
 }
 
 TEST_F(MeasuredPoints, TangentKindWritesItsSpeciesOnly) {
@@ -88,9 +80,9 @@ TEST_F(MeasuredPoints, TemperatureKinds) {
     app.ExpDaten[2].k = 0;
     app.ExpDaten[4].Temp = 0;
     auto r = punkte(-2);
-    EXPECT_EQ(indizes(r, 6), (std::vector<int>{1, 2, 3}));  // k = 0 is written
-    EXPECT_EQ(r.satz[6][0].x, 300);
-    EXPECT_EQ(r.satz[6][0].y, 0.01);
+    // k = 0 is written.
+    EXPECT_EQ(std::tuple(indizes(r, 6), r.satz[6][0].x, r.satz[6][0].y),
+              std::tuple(std::vector<int>{1, 2, 3}, 300, 0.01));
     for (int kind : {-3, -4}) {
         r = punkte(kind);
         EXPECT_EQ(beschriebeneSaetze(r), (std::vector<int>{6})) << kind;
@@ -139,8 +131,7 @@ TEST_F(MeasuredPoints, InRangeRuleIncludesTheBounds) {
     app.bKonzDaten[1] = true;
     achsen(100, 200, 0, 1);  // every t lies below XMin
     auto r = punkte(-1);
-    EXPECT_EQ(r.satz[1].size(), 4u);  // written all the same
-    EXPECT_FALSE(r.bImBereich);
+    EXPECT_EQ(std::tuple(r.satz[1].size(), r.bImBereich), std::tuple(4u, false));  // written all the same
     achsen(-5, 0, 0.1f, 0.2f);  // point 1 at x = XMax, y = 0.1 = YMin (in single precision)
     r = punkte(-1);
     EXPECT_TRUE(r.bImBereich);
@@ -150,15 +141,9 @@ TEST_F(MeasuredPoints, InRangeRuleIncludesTheBounds) {
 
 TEST_F(MeasuredPoints, RateKindsAndAnEmptyDataSetWriteNothing) {
     for (int s = 1; s <= 5; ++s) app.bKonzDaten[static_cast<std::size_t>(s)] = true;
-    for (int kind : {51, 60, 70, 0, 19}) {
+    for (int kind : {51, 60, 70, 0, 19, -1, -2, -5, 2, 100}) {
+        if (kind == -1) app.nExpPunkte = 0;  // the rest with an empty data set
         const auto r = punkte(kind);
-        EXPECT_TRUE(beschriebeneSaetze(r).empty()) << kind;
-        EXPECT_FALSE(r.bImBereich) << kind;
-    }
-    app.nExpPunkte = 0;
-    for (int kind : {-1, -2, -5, 2, 100}) {
-        const auto r = punkte(kind);
-        EXPECT_TRUE(beschriebeneSaetze(r).empty()) << kind;
-        EXPECT_FALSE(r.bImBereich) << kind;
+        EXPECT_EQ(std::tuple(beschriebeneSaetze(r).empty(), r.bImBereich), std::tuple(true, false)) << kind;
     }
 }

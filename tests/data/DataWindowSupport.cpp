@@ -1,28 +1,6 @@
 #include "data/DataWindowSupport.h"
 
-#include <QApplication>
-#include <QTest>
-
-#include <cmath>
-
-#include "platform/Forms.h"
-#include "shell/AppState.h"
-
 namespace vrn::test {
-
-DataWindows::DataWindows() {
-    w = std::make_unique<MDIVRN>();
-    w->MDIForm_Load();
-    w->show();
-    w->activateWindow();
-    QApplication::setActiveWindow(w.get());
-    processEvents();
-}
-
-DataWindows::~DataWindows() {
-    Forms::destroyAll();
-    processEvents();
-}
 
 void DataWindows::ersteOrdnung(int n) {
     setDataSet(n, [](Messpunkt& p, int i) {

@@ -2,20 +2,12 @@
 // data-set editor, the calculator and the tangent window.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 namespace vrn::test {
 
-class DataWindows : public ::testing::Test {
+class DataWindows : public MainWindowTest {
 protected:
-    DataWindows();
-    ~DataWindows() override;
-
     // Replaces the data set: rows of t, c(A), T, k (aus 0).
     static void setzeDaten(std::initializer_list<std::array<double, 4>> rows) { setDataRows(rows); }
     // A first-order set: c(A) = 0.1 exp(-0.1 t) at t = 0, 2, ..., 2 (n - 1).
@@ -23,8 +15,6 @@ protected:
     // Types text into a widget key by key, as a user would.
     static void tippe(QWidget* w, const QString& text);
 
-    GuiTest env;
-    std::unique_ptr<MDIVRN> w;
     MsgRecorder rec;
 };
 

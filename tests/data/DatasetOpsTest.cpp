@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "base/TimeUnitTexts.h"
 #include "data/DatasetOps.h"
 #include "support/TestSupport.h"
@@ -9,13 +7,7 @@ using namespace vrn;
 namespace {
 
 Messpunkt punkt(double t, double cA, double T = 0, double k = 0, Integer aus = 0) {
-    Messpunkt p;
-    p.t = t;
-    p.c[1] = cA;
-    p.Temp = T;
-    p.k = k;
-    p.aus = aus;
-    return p;
+    return Messpunkt{t, {0, cA, 0, 0, 0, 0}, T, k, 0, 0, 0, aus};
 }
 
 std::vector<Messpunkt> daten(std::initializer_list<Messpunkt> pts) {
@@ -73,27 +65,18 @@ TEST(DatasetOps, InputRowNeedsAPositiveSingleSumAndValuesTheFieldsHold) {
 TEST(DatasetOps, SortIsStableAndMovesWholeRecords) {
     auto d = daten({punkt(3, 0.1, 310), punkt(1, 0.2, 300, 0, -1), punkt(3, 0.3, 290, 0, -1), punkt(2, 0.4, 305)});
     EXPECT_TRUE(sortiereMesspunkte(d, 4, false));
-    const double cByT[] = {0.2, 0.4, 0.1, 0.3};
-    const Integer ausByT[] = {-1, 0, 0, -1};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(d[static_cast<std::size_t>(i + 1)].c[1], cByT[i]);
-        EXPECT_EQ(d[static_cast<std::size_t>(i + 1)].aus, ausByT[i]);
-    }
+    EXPECT_EQ((std::array{d[1].c[1], d[2].c[1], d[3].c[1], d[4].c[1]}), (std::array{0.2, 0.4, 0.1, 0.3}));
+    EXPECT_EQ((std::array{d[1].aus, d[2].aus, d[3].aus, d[4].aus}), (std::array<Integer, 4>{-1, 0, 0, -1}));
     EXPECT_FALSE(sortiereMesspunkte(d, 4, false)) << "a sorted set stays as it is";
     EXPECT_TRUE(sortiereMesspunkte(d, 4, true));
-    EXPECT_EQ(d[1].Temp, 290);
-    EXPECT_EQ(d[4].Temp, 310);
+    EXPECT_EQ(std::pair(d[1].Temp, d[4].Temp), std::pair(290.0, 310.0));
     EXPECT_FALSE(sortiereMesspunkte(d, 1, false));
 }
 
 TEST(DatasetOps, ZeroingTouchesOnlyMarkedFieldsOfExistingPoints) {
     auto d = daten({punkt(1, 0.5, 300, 2), punkt(2, 0.4, 300, 2), punkt(3, 0.3, 300, 2)});
     EXPECT_EQ(nulleZellen(d, 3, 5, 3, 1, 0), 4);  // rows 1..5, columns 0..3: t and c(A) of points 2 and 3
-    EXPECT_EQ(d[1].t, 1);
-    EXPECT_EQ(d[2].t, 0);
-    EXPECT_EQ(d[3].c[1], 0);
-    EXPECT_EQ(d[3].Temp, 300);
-    EXPECT_EQ(d.size(), 4u);
+    EXPECT_EQ(std::tuple(d[1].t, d[2].t, d[3].c[1], d[3].Temp, d.size()), std::tuple(1, 0, 0, 300, 4u));
     EXPECT_EQ(nulleZellen(d, 3, 0, 9, 0, 10), 2);
     EXPECT_EQ(d[1].k, 0);
 }
@@ -101,12 +84,10 @@ TEST(DatasetOps, ZeroingTouchesOnlyMarkedFieldsOfExistingPoints) {
 TEST(DatasetOps, RemovingRowsMovesTheLaterPointsUp) {
     auto d = daten({punkt(1, 1), punkt(2, 2), punkt(3, 3), punkt(4, 4), punkt(5, 5)});
     Integer n = 5;
-    EXPECT_FALSE(entfernePunkte(d, n, 0, 1));
-    EXPECT_FALSE(entfernePunkte(d, n, 4, 6));
-    EXPECT_FALSE(entfernePunkte(d, n, 3, 2));
+    for (auto [von, bis] : {std::pair{0, 1}, {4, 6}, {3, 2}})
+        EXPECT_FALSE(entfernePunkte(d, n, von, bis)) << von << ".." << bis;
     ASSERT_TRUE(entfernePunkte(d, n, 2, 3));
-    EXPECT_EQ(n, 3);
-    EXPECT_EQ(d.size(), 4u);
+    EXPECT_EQ(std::pair(n, d.size()), std::pair(Integer{3}, std::size_t{4}));
     EXPECT_EQ((std::array{d[1].t, d[2].t, d[3].t}), (std::array{1.0, 4.0, 5.0}));
     ASSERT_TRUE(entfernePunkte(d, n, 1, 3));
     EXPECT_EQ(n, 0);
@@ -126,38 +107,28 @@ TEST(DatasetOps, PasteReadsOnlyTheCellsOfTheBlock) {
     // A block at the last row grows the set; the point outside keeps its exponent.
     d[1].k = 1.2345678901e-6;
     ASSERT_TRUE(fuegeBlockEin(d, n, 2, 9, splitBlockText("300\t0,5\textra\r400")));
-    EXPECT_EQ(n, 4);
-    EXPECT_EQ(d[1].k, 1.2345678901e-6);
-    EXPECT_EQ(d[3].Temp, 300);
-    EXPECT_EQ(d[3].k, 0.5);
-    EXPECT_EQ(d[3].t, 20);
-    EXPECT_EQ(d[4].Temp, 400);
-    EXPECT_EQ(d[4].aus, 0);
+    EXPECT_EQ(std::tuple(n, d[1].k, d[3].Temp, d[3].k, d[3].t, d[4].Temp, d[4].aus),
+              std::tuple(4, 1.2345678901e-6, 300, 0.5, 20, 400, 0));
 
     // Columns 0 and 1 are skipped; a value a field cannot hold is ignored.
     ASSERT_TRUE(fuegeBlockEin(d, n, 0, 0, splitBlockText("99\tx\t7\t1e39\tabc")));
-    EXPECT_EQ(d[1].t, 7);
-    EXPECT_EQ(d[1].c[1], 0.1);
+    EXPECT_EQ(std::tuple(d[1].t, d[1].c[1]), std::tuple(7, 0.1));
     EXPECT_EQ(d[1].c[2], 0) << "a text reads as 0";
 
     const auto vorher = d;
     EXPECT_FALSE(fuegeBlockEin(d, n, 32767, 2, splitBlockText("1")));
-    EXPECT_EQ(n, 4);
-    EXPECT_EQ(d.size(), vorher.size());
+    EXPECT_EQ(std::tuple(n, d.size()), std::tuple(4, vorher.size()));
 }
 
 TEST(DatasetOps, CountsForDrawingAndTheNonIsothermalWarning) {
     const auto d = daten({punkt(-1, 0.5), punkt(0, 1e-46), punkt(0, 0.5, 300, 0.1, -1), punkt(5, 0.2, 310, 0.2, -1)});
-    EXPECT_EQ(zaehleCTPunkte(d, 4), 2);
-    EXPECT_EQ(zaehleKTPunkte(d, 4), 2);
-    EXPECT_FALSE(alleInaktiv(d, 4));
-    EXPECT_TRUE(alleInaktiv(daten({punkt(1, 1, 0, 0, -1)}), 1));
-    EXPECT_FALSE(alleInaktiv(d, 0));
+    EXPECT_EQ(std::pair(zaehleCTPunkte(d, 4), zaehleKTPunkte(d, 4)), std::pair(2, 2));
+    EXPECT_EQ(std::tuple(alleInaktiv(d, 4), alleInaktiv(daten({punkt(1, 1, 0, 0, -1)}), 1), alleInaktiv(d, 0)),
+              std::tuple(false, true, false));
     const std::tuple<int, bool, double, bool> cases[] = {
         {2, true, 1, false}, {2, true, 0.2, false}, {2, true, 1.5, true},
         {2, true, 0.1, true}, {1, true, 1.5, false}, {2, false, 1.5, false},
     };
     for (const auto& [temps, ctt, tMax, warn] : cases) EXPECT_EQ(nichtIsothermWarnung(temps, ctt, tMax), warn) << tMax;
-    EXPECT_EQ(zeitEinheitIndex("min  "), 1);
-    EXPECT_EQ(zeitEinheitIndex("Jahr"), -1);
+    EXPECT_EQ(std::tuple(zeitEinheitIndex("min  "), zeitEinheitIndex("Jahr")), std::tuple(1, -1));
 }

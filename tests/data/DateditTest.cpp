@@ -1,23 +1,12 @@
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include "chart/frmGraph2D.h"
 #include "data/DataWindowSupport.h"
 #include "data/frmDatedit.h"
 #include "engine/frmKinModel.h"
-#include "platform/ChartControl.h"
 #include "platform/DataGrid.h"
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 
 using namespace vrn;
 
@@ -34,7 +23,7 @@ std::vector<double> zeiten() {
 class Datedit : public test::DataWindows {
 protected:
     frmDatedit& oeffne(const char* item = "mnuEdit") {
-        w->clickMenu(item);
+        main->clickMenu(item);
         test::processEvents();
         frmDatedit* d = Forms::loaded<frmDatedit>();
         EXPECT_TRUE(d);
@@ -46,11 +35,10 @@ protected:
 // The rule for the row sum is the data set's; here Enter, "+" and the hint.
 TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     frmDatedit& d = oeffne("mnuNeudat");
-    EXPECT_EQ(d.caption(), "(unbenannt) Eingabe von Messpunkten  ");
-    EXPECT_EQ(d.Grid->cellText(0, 2), "leere Liste");
-    EXPECT_TRUE(d.optInputMode[0]->isChecked());
-    EXPECT_EQ(d.R1->title(), "Hinzufügen von Messpunkt #1");
-    EXPECT_FALSE(w->mnuEdit->isEnabled());
+    EXPECT_EQ(
+        std::tuple(d.caption(), d.Grid->cellText(0, 2), d.optInputMode[0]->isChecked(), d.R1->title(),
+                   main->mnuEdit->isEnabled()),
+        std::tuple("(unbenannt) Eingabe von Messpunkten  ", "leere Liste", true, "Hinzufügen von Messpunkt #1", false));
 
     d.y[0]->setFocus();
     tippe(d.y[0], "10\n");
@@ -58,11 +46,9 @@ TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     d.y[1]->selectAll();
     tippe(d.y[1], "1,5+");
     ASSERT_EQ(app.nExpPunkte, 1);
-    EXPECT_EQ(app.ExpDaten[1].c[1], 1.5);
-    EXPECT_EQ(d.Grid->cellText(0, 3), "1.5           ");
-    EXPECT_EQ(d.R1->title(), "Hinzufügen von Messpunkt #2");
-    EXPECT_TRUE(app.bDatenGeaendert);
-    EXPECT_TRUE(w->mnuEdit->isEnabled());
+    EXPECT_EQ(std::tuple(app.ExpDaten[1].c[1], d.Grid->cellText(0, 3), d.R1->title(), app.bDatenGeaendert,
+                         main->mnuEdit->isEnabled()),
+              std::tuple(1.5, "1.5           ", "Hinzufügen von Messpunkt #2", true, true));
 
     d.y[8]->setFocus();
     QTest::keyClick(d.y[8], Qt::Key_Return);
@@ -81,8 +67,7 @@ TEST_F(Datedit, EmptySetOpensInAddModeAndTypedRowsAreAppended) {
     test::clickButton(d.OKinput);
     test::clickButton(d.OKinput);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "einmaliger Hinweis");
-    EXPECT_EQ(app.nExpPunkte, 3);
+    EXPECT_EQ(std::tuple(rec.last().title, app.nExpPunkte), std::tuple("einmaliger Hinweis", 3));
 }
 
 TEST_F(Datedit, CopiedBlocksHaveTabsBetweenCellsAndOneCarriageReturnBetweenRows) {
@@ -92,7 +77,7 @@ TEST_F(Datedit, CopiedBlocksHaveTabsBetweenCellsAndOneCarriageReturnBetweenRows)
     QTest::keyClick(d.Grid, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "0             \t0.1           \t0             ");
     d.Grid->setSelectionRect(0, 0, 1, 10);
-    w->clickMenu("mnuCopy1");
+    main->clickMenu("mnuCopy1");
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("1  \t\t0             \t0.1"));
 }
 
@@ -120,21 +105,17 @@ TEST_F(Datedit, RemovingMarkedRowsAsksAndLeavesTheOthers) {
     rec.answer(MsgAnswer::No);
     test::clickButton(d.cmdErase);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Zeilen 2 bis 3 wirklich entfernen?");
-    EXPECT_EQ(rec.last().title, "WARNUNG");
-    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(app.nExpPunkte, 5);
+    EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, rec.last().buttons, app.nExpPunkte),
+              std::tuple("Zeilen 2 bis 3 wirklich entfernen?", "WARNUNG", MsgButtons::YesNo, 5));
     rec.answer(MsgAnswer::Yes);
     test::clickButton(d.cmdErase);
-    EXPECT_EQ(zeiten(), (std::vector<double>{1, 4, 5}));
-    EXPECT_EQ(d.Grid->cellText(2, 0), "3  ");
+    EXPECT_EQ(std::tuple(zeiten(), d.Grid->cellText(2, 0)), std::tuple((std::vector<double>{1, 4, 5}), "3  "));
 
     d.Grid->setSelectionRect(0, 0, 2, 10);
     rec.answer(MsgAnswer::Yes);
-    w->clickMenu("mnuSubDelLine1");
-    EXPECT_EQ(rec.last().text, "Zeilen 1 bis 3 wirklich entfernen?");
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(d.Grid->cellText(0, 2), "leere Liste");
+    main->clickMenu("mnuSubDelLine1");
+    EXPECT_EQ(std::tuple(rec.last().text, app.nExpPunkte, d.Grid->cellText(0, 2)),
+              std::tuple("Zeilen 1 bis 3 wirklich entfernen?", 0, "leere Liste"));
     const int beeps = rec.beeps();
     test::clickButton(d.cmdErase);
     EXPECT_EQ(rec.beeps(), beeps + 1);
@@ -147,16 +128,14 @@ TEST_F(Datedit, SortIsStableAndMovesTheExclusionMarkWithItsPoint) {
     test::clickButton(d.cmdAus);
     EXPECT_EQ(app.ExpDaten[3].aus, -1);
     test::clickButton(d.TSort);
-    EXPECT_TRUE(d.Grid->isCellChecked(3, 1));
-    EXPECT_FALSE(d.Grid->isCellChecked(2, 1));
+    EXPECT_EQ(std::tuple(d.Grid->isCellChecked(3, 1), d.Grid->isCellChecked(2, 1)), std::tuple(true, false));
     test::clickButton(d.TemperaturSort);
     EXPECT_TRUE(d.Grid->isCellChecked(1, 1));
     // Toggling twice restores the point.
     QTest::mouseClick(d.Grid->viewport(), Qt::LeftButton, {}, zelle(d, 1, 2));
     test::clickButton(d.cmdAus);
     test::clickButton(d.cmdAus);
-    EXPECT_EQ(app.ExpDaten[2].aus, -1);
-    EXPECT_TRUE(d.Grid->isCellChecked(1, 1));
+    EXPECT_EQ(std::tuple(app.ExpDaten[2].aus, d.Grid->isCellChecked(1, 1)), std::tuple(-1, true));
 }
 
 TEST_F(Datedit, EveryChangeOfTheDataMarksTheDataSetChanged) {
@@ -171,7 +150,7 @@ TEST_F(Datedit, EveryChangeOfTheDataMarksTheDataSetChanged) {
          }},
         {"paste", [&] {
              QApplication::clipboard()->setText("5");
-             w->clickMenu("mnuPaste1");
+             main->clickMenu("mnuPaste1");
          }},
         {"remove", [&] {
              d.Grid->setSelectionRect(2, 0, 2, 10);
@@ -185,11 +164,10 @@ TEST_F(Datedit, EveryChangeOfTheDataMarksTheDataSetChanged) {
         EXPECT_TRUE(app.bDatenGeaendert) << name;
     }
     EXPECT_EQ(app.ExpDaten[1].k, 0) << "Delete zeroed the marked k cell";
-    EXPECT_EQ(app.ExpDaten[1].t, 5);
-    EXPECT_EQ(app.nExpPunkte, 2);
+    EXPECT_EQ(std::tuple(app.ExpDaten[1].t, app.nExpPunkte), std::tuple(5, 2));
     rec.clear();
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuNeudat");
+    main->clickMenu("mnuNeudat");
     EXPECT_EQ(rec.last().text, "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?");
     EXPECT_EQ(app.nExpPunkte, 2);
 }
@@ -202,8 +180,7 @@ TEST_F(Datedit, UnitOptionsConvertTimesAndTheModelsConstants) {
     EXPECT_EQ(zeiten(), (std::vector<double>{2, 4}));
     EXPECT_DOUBLE_EQ(app.k[1], 9);
     EXPECT_EQ(app.ExpDaten[1].k, 0.5) << "the data set's k column stays";
-    EXPECT_EQ(d.Grid->cellText(0, 2), "2             ");
-    EXPECT_EQ(d.lblKopf[5]->text(), "  Zeit t/min");
+    EXPECT_EQ(std::tuple(d.Grid->cellText(0, 2), d.lblKopf[5]->text()), std::tuple("2             ", "  Zeit t/min"));
     test::clickButton(d.optZeit[1]);
     EXPECT_EQ(zeiten(), (std::vector<double>{2, 4})) << "the unit in force converts nothing";
 
@@ -212,8 +189,7 @@ TEST_F(Datedit, UnitOptionsConvertTimesAndTheModelsConstants) {
     ASSERT_TRUE(m);
     test::clickButton(m->optZeit[0]);
     EXPECT_EQ(zeiten(), (std::vector<double>{120, 240}));
-    EXPECT_EQ(d.Grid->cellText(1, 2), "2.400000E+02  ");
-    EXPECT_EQ(d.Bz1[2]->text(), "Zeit t/s");
+    EXPECT_EQ(std::tuple(d.Grid->cellText(1, 2), d.Bz1[2]->text()), std::tuple("2.400000E+02  ", "Zeit t/s"));
 }
 
 TEST_F(Datedit, DrawingButtonsOpenTheChartOrRefuseWordForWord) {
@@ -236,8 +212,7 @@ TEST_F(Datedit, DrawingButtonsOpenTheChartOrRefuseWordForWord) {
         rec.clear();
         test::clickButton(d.*c.button);
         ASSERT_EQ(rec.count(), 1u) << c.text;
-        EXPECT_EQ(rec.last().text, c.text);
-        EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+        EXPECT_EQ(std::tuple(rec.last().text, rec.last().title), std::tuple(c.text, " Ausführung nicht möglich "));
         EXPECT_FALSE(IsFormLoaded<frmGraph2D>());
     }
     ersteOrdnung(10);
@@ -245,8 +220,7 @@ TEST_F(Datedit, DrawingButtonsOpenTheChartOrRefuseWordForWord) {
     test::processEvents();
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
     ASSERT_TRUE(g);
-    EXPECT_EQ(app.iDiagrammTyp, -1);
-    EXPECT_EQ(g->Chart2D1->pointCount(2, 1), 10);
+    EXPECT_EQ(std::tuple(app.iDiagrammTyp, g->Chart2D1->pointCount(2, 1)), std::tuple(-1, 10));
 }
 
 TEST_F(Datedit, EnterInACellStoresTheTypedNumber) {
@@ -258,18 +232,15 @@ TEST_F(Datedit, EnterInACellStoresTheTypedNumber) {
     tippe(d.Grid, "1");
     tippe(QApplication::focusWidget(), ",5\n");
     test::processEvents();
-    EXPECT_EQ(app.ExpDaten[2].t, 1.5);
-    EXPECT_EQ(d.Grid->cellText(1, 2), "1,5");
-    EXPECT_EQ(d.y[0]->text(), "1.5");
+    EXPECT_EQ(std::tuple(app.ExpDaten[2].t, d.Grid->cellText(1, 2), d.y[0]->text()), std::tuple(1.5, "1,5", "1.5"));
     // A value beyond the field's range beeps and the cell shows the stored value.
     const int beeps = rec.beeps();
     d.Grid->setCurrentCell(0, 8);
     tippe(d.Grid, "1");
     tippe(QApplication::focusWidget(), "e39\n");
     test::processEvents();
-    EXPECT_EQ(rec.beeps(), beeps + 1);
-    EXPECT_EQ(app.ExpDaten[1].lambda, 0);
-    EXPECT_EQ(d.Grid->cellText(0, 8), "0             ");
+    EXPECT_EQ(std::tuple(rec.beeps(), app.ExpDaten[1].lambda, d.Grid->cellText(0, 8)),
+              std::tuple(beeps + 1, 0, "0             "));
 }
 
 TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
@@ -277,22 +248,14 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     app.sZeiteinheit = "min";
     app.ExpKommentar = "Probe";
     frmDatedit& d = oeffne();
-    const std::string file = env.folderStd() + "/probe.VRD";
-    fileDialogHooks().askSaveFileName = [&](const SaveBoxRequest&, std::string& chosen) {
-        chosen = file;
-        return true;
-    };
+    test::answerFileBoxes(env.folderStd() + "/probe.VRD");
     app.bDatenGeaendert = true;
     test::clickButton(d.cmdSave);
     EXPECT_FALSE(app.bDatenGeaendert);
     EXPECT_EQ(d.caption(), "(probe.VRD) Experimentelle Daten, Editieren von Messpunkten  ");
 
     app.sZeiteinheit = "s";
-    fileDialogHooks().openDialog = [&](OpenDialogRequest& r) {
-        r.fileName = "probe.VRD";
-        r.directory = env.folderStd();
-        return true;
-    };
+    test::answerOpenDialog("probe.VRD", env.folderStd());
     frmDatedit& neu = oeffne("mnuNeudat");
     test::clickButton(neu.cmdLoadFile);
     EXPECT_FALSE(app.bDatenGeaendert);
@@ -303,13 +266,10 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     rec.answer(MsgAnswer::Yes);
     neu.Grid->setSelectionRect(3, 0, 5, 10);
     test::clickButton(neu.cmdErase);
-    fileDialogHooks().openDialog = nullptr;
-    fileDialogHooks().askSaveFileName = nullptr;
     EXPECT_EQ(zeiten(), (std::vector<double>{1, 2, 3})) << "loading converts nothing";
-    EXPECT_TRUE(neu.optZeit[1]->isChecked());
-    EXPECT_EQ(neu.txtComment->text(), "Probe");
-    EXPECT_EQ(neu.Grid->cellText(2, 3), "0.125         ");
-    EXPECT_TRUE(w->mnukT[1]->isEnabled());
+    EXPECT_EQ(std::tuple(neu.optZeit[1]->isChecked(), neu.txtComment->text(), neu.Grid->cellText(2, 3),
+                         main->mnukT[1]->isEnabled()),
+              std::tuple(true, "Probe", "0.125         ", true));
 }
 
 TEST_F(Datedit, OkWarnsOnNonIsothermalTimesAndThePopupFollowsTheData) {
@@ -322,18 +282,17 @@ TEST_F(Datedit, OkWarnsOnNonIsothermalTimesAndThePopupFollowsTheData) {
     rec.answer(MsgAnswer::No);
     test::clickButton(d.OK);
     test::processEvents();
-    EXPECT_FALSE(IsFormLoaded<frmDatedit>());
-    EXPECT_EQ(app.dblArrhA, 100.0);
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmDatedit>(), app.dblArrhA), std::tuple(false, 100.0));
 
     // The grid's right button opens the popup; with no data and no text its items are disabled.
-    w->toolbarButton(2)->trigger();
+    main->toolbarButton(2)->trigger();
     frmDatedit* leer = Forms::loaded<frmDatedit>();
     ASSERT_TRUE(leer);
     QApplication::clipboard()->clear();
     QTest::mouseClick(leer->Grid->viewport(), Qt::RightButton, {}, zelle(*leer, 0, 2));
-    EXPECT_TRUE(w->mnuEdit1->isVisible());
-    for (QAction* a : {w->mnuCopy1, w->mnuPaste1, w->mnuErase1}) EXPECT_FALSE(a->isEnabled());
-    w->mnuEdit1->hide();
+    EXPECT_TRUE(main->mnuEdit1->isVisible());
+    for (QAction* a : {main->mnuCopy1, main->mnuPaste1, main->mnuErase1}) EXPECT_FALSE(a->isEnabled());
+    main->mnuEdit1->hide();
 }
 
 // A number pasted with Ctrl+V keeps its decimal comma's meaning; a text that is

@@ -1,28 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QFile>
-#include <QTest>
 #include <QTimer>
 
 #include "chart/CurvePanel.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmManuInput.h"
 #include "engine/frmKinModel.h"
-#include "platform/ChartControl.h"
 #include "platform/DataGrid.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -42,22 +27,10 @@ public:
 };
 [[maybe_unused]] const auto* const kEndeMerken = ::testing::AddGlobalTestEnvironment(new EndeMerken);
 
-class XYEditor : public ::testing::Test {
+class XYEditor : public MainWindowTest {
 protected:
-    void SetUp() override {
-        fileDialogHooks() = {};  // every box is cancelled unless a test answers it
-        main = std::make_unique<MDIVRN>();
-        main->resize(1000, 720);
-        main->show();
-        processEvents();
-    }
-    void TearDown() override {
-        fileDialogHooks() = {};
-        Forms::destroyAll();
-        processEvents();
-        main.reset();
-        processEvents();
-    }
+    XYEditor() : MainWindowTest(false) {}
+    void SetUp() override { fileDialogHooks() = {}; }  // every box is cancelled unless a test answers it
     frmManuInput& oeffnen() {
         main->clickMenu("mnuEditXY");
         processEvents();
@@ -87,9 +60,6 @@ protected:
         for (int r = 0; r < g->rowCount(); ++r) l << g->cellText(r, col);
         return l;
     }
-
-    vrn::test::GuiTest env;
-    std::unique_ptr<MDIVRN> main;
 };
 
 }  // namespace
@@ -98,17 +68,14 @@ protected:
 TEST_F(XYEditor, TypedPointsAndEditedCellsInTheCommaLocale) {
     vrn::test::LocaleGuard g(QLocale(QLocale::German, QLocale::Germany));
     frmManuInput& f = oeffnen();
-    EXPECT_EQ(f.caption(), QString("manuelle Dateneingabe"));
-    EXPECT_EQ(f.Grid->cellText(0, 2), QString("leere Liste"));
-    EXPECT_TRUE(f.optInputMode[0]->isChecked());
-    EXPECT_EQ(f.lblZeile->text(), QString("Zeile 1"));
-    EXPECT_FALSE(f.cmdSave->isEnabled());
+    EXPECT_EQ(std::tuple(f.caption(), f.Grid->cellText(0, 2), f.optInputMode[0]->isChecked(), f.lblZeile->text(),
+                         f.cmdSave->isEnabled()),
+              std::tuple("manuelle Dateneingabe", "leere Liste", true, "Zeile 1", false));
 
     punkt(f, "1,5", "2");
-    EXPECT_EQ(f.lblZeile->text(), QString("Zeile 2"));
-    EXPECT_TRUE(f.cmdSave->isEnabled());
-    EXPECT_FALSE(f.cmdDrawManu->isEnabled());
-    EXPECT_EQ(f.y[1]->text(), QString(" 2"));  // the new row is current
+    // The new row is current.
+    EXPECT_EQ(std::tuple(f.lblZeile->text(), f.cmdSave->isEnabled(), f.cmdDrawManu->isEnabled(), f.y[1]->text()),
+              std::tuple("Zeile 2", true, false, " 2"));
 
     // "+" in the x box takes the point with the y shown.
     typeInto(f.y[0], "-0.25");
@@ -119,8 +86,7 @@ TEST_F(XYEditor, TypedPointsAndEditedCellsInTheCommaLocale) {
     MsgRecorder rec;
     typeInto(f.y[0], "1e39");
     QTest::mouseClick(f.OKinput, Qt::LeftButton);
-    EXPECT_EQ(rec.beeps(), 1);
-    EXPECT_EQ(app.nXYPunkte, 2);
+    EXPECT_EQ(std::tuple(rec.beeps(), app.nXYPunkte), std::tuple(1, 2));
 
     // A cell takes "," and "." and shows the locale's separator.
     app.bDezimalKomma = true;
@@ -146,9 +112,8 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
     EXPECT_TRUE(f.Grid->isCellChecked(1, 1));
     MsgRecorder rec;
     QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
-    ASSERT_EQ(rec.count(), 1u);
-    EXPECT_TRUE(vrn::test::isMessage(rec.last(), "Mindestens 2 aktive Punkte notwendig!",
-                                         " Ausführung nicht möglich ", MsgIcon::Critical));
+    EXPECT_TRUE(vrn::test::isOnlyMessage(rec, "Mindestens 2 aktive Punkte notwendig!", " Ausführung nicht möglich ",
+                                         MsgIcon::Critical));
     EXPECT_EQ(Forms::loaded<frmGraph2D>(), nullptr);
 
     klickeZelle(f.Grid, 0, 1);  // point 1 active again: 300 and 400 are drawn
@@ -156,14 +121,11 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
     ASSERT_NE(g, nullptr);
     const ChartControl& c = *g->Chart2D1;
-    EXPECT_EQ(c.text(ChartTextBlock::Header), "experimentelle Punkte y(T)");
-    EXPECT_EQ(c.axisTitle(ChartAxis::X), "T / K");
-    EXPECT_EQ(c.axisTitle(ChartAxis::Y), "y");
+    EXPECT_EQ(std::tuple(c.text(ChartTextBlock::Header), c.axisTitle(ChartAxis::X), c.axisTitle(ChartAxis::Y)),
+              std::tuple("experimentelle Punkte y(T)", "T / K", "y"));
     EXPECT_FLOAT_EQ(c.axisMax(ChartAxis::X), 405);  // the range rule is checked with the list
-    EXPECT_EQ(c.pointCount(2, 7), 2);
-    EXPECT_EQ(c.pointCount(1, 1), 0);
-    EXPECT_FALSE(g->StatusBar2->isVisible());
-    EXPECT_FALSE(g->cmdDraw->isEnabled());
+    EXPECT_EQ(std::tuple(c.pointCount(2, 7), c.pointCount(1, 1), g->StatusBar2->isVisible(), g->cmdDraw->isEnabled()),
+              std::tuple(2, 0, false, false));
 
     // The chart's separator list decides the editor's next file.
     g->kurvenPanel->cmbSep->setCurrentIndex(1);
@@ -178,12 +140,11 @@ TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
     rec.answer(MsgAnswer::No);
     QTest::mouseClick(f.cmdDrawManu, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 3u);
-    EXPECT_EQ(rec.messages()[1].text, "Soll der bereits geladene manuelle Datensatz überschrieben werden?\r\n");
-    EXPECT_EQ(rec.messages()[1].title, "Warnung");
-    EXPECT_EQ(rec.messages()[2].title, "WARNUNG");
+    EXPECT_EQ(
+        std::tuple(rec.messages()[1].text, rec.messages()[1].title, rec.messages()[2].title),
+        std::tuple("Soll der bereits geladene manuelle Datensatz überschrieben werden?\r\n", "Warnung", "WARNUNG"));
     processEvents();
-    EXPECT_EQ(Forms::loaded<frmManuInput>(), nullptr);
-    EXPECT_EQ(c.pointCount(2, 7), 2);
+    EXPECT_EQ(std::tuple(Forms::loaded<frmManuInput>(), c.pointCount(2, 7)), std::tuple(nullptr, 2));
     g->clickMenu("mnuManuXY");  // the chart opens a fresh editor
     EXPECT_NE(Forms::loaded<frmManuInput>(), nullptr);
     EXPECT_EQ(app.nXYPunkte, 0);
@@ -207,12 +168,9 @@ TEST_F(XYEditor, RemovesMarkedRowsAfterTheQuestion) {
     f.optDeleteXY[1]->click();
     rec.answer(MsgAnswer::Yes);
     QTest::mouseClick(f.cmdErase, Qt::LeftButton);
-    EXPECT_EQ(rec.last().text, "wirklich alles löschen?");
-    EXPECT_EQ(app.nXYPunkte, 0);
-    EXPECT_EQ(spalte(f.Grid, 2), QStringList{"leere Liste"});
-    EXPECT_TRUE(f.optInputMode[0]->isChecked());
-    EXPECT_EQ(f.lblZeile->text(), QString(" Zeile 1"));
-    EXPECT_FALSE(f.cmdErase->isEnabled());
+    EXPECT_EQ(std::tuple(rec.last().text, app.nXYPunkte, spalte(f.Grid, 2), f.optInputMode[0]->isChecked(),
+                         f.lblZeile->text(), f.cmdErase->isEnabled()),
+              std::tuple("wirklich alles löschen?", 0, QStringList{"leere Liste"}, true, " Zeile 1", false));
 }
 
 TEST_F(XYEditor, ColumnArithmeticIsRefusedWholeOrDoneWhole) {
@@ -227,13 +185,11 @@ TEST_F(XYEditor, ColumnArithmeticIsRefusedWholeOrDoneWhole) {
     EXPECT_EQ(rec.last().text, "Ungültiger Prozeduraufruf oder ungültiges Argument\r\n"
                                "Mit den vorliegenden Daten ist diese Aktion nicht ausführbar.");
     EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
-    EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"0", "1"}));
-    EXPECT_FALSE(f.bXYGeaendert);
+    EXPECT_EQ(std::tuple(spalte(f.Grid, 3), f.bXYGeaendert), std::tuple((QStringList{"0", "1"}), false));
     f.optManip[2]->click();
     typeInto(f.txtW, "2,5");  // the box turns the comma into a point
     QTest::mouseClick(f.cmdExecManip, Qt::LeftButton);
-    EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"0", "2.5"}));
-    EXPECT_TRUE(f.bXYGeaendert);
+    EXPECT_EQ(std::tuple(spalte(f.Grid, 3), f.bXYGeaendert), std::tuple((QStringList{"0", "2.5"}), true));
 }
 
 TEST_F(XYEditor, ClosingWithUnsavedPointsAsksByTheButtonAndByTheFrame) {
@@ -243,9 +199,9 @@ TEST_F(XYEditor, ClosingWithUnsavedPointsAsksByTheButtonAndByTheFrame) {
     rec.answer(MsgAnswer::Cancel);
     QTest::mouseClick(f.cmdEsc, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Die Daten wurden noch nicht gespeichert.\r\n\r\nJetzt speichern?");
-    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(rec.last().title, "WARNUNG");
+    EXPECT_EQ(std::tuple(rec.last().text, rec.last().buttons, rec.last().title),
+              std::tuple("Die Daten wurden noch nicht gespeichert.\r\n\r\nJetzt speichern?", MsgButtons::YesNoCancel,
+                         "WARNUNG"));
     ASSERT_NE(Forms::loaded<frmManuInput>(), nullptr);
 
     // Yes with a cancelled save box keeps the window and its list.
@@ -257,10 +213,7 @@ TEST_F(XYEditor, ClosingWithUnsavedPointsAsksByTheButtonAndByTheFrame) {
     EXPECT_EQ(app.nXYPunkte, 1);
 
     const std::string path = env.folderStd() + "/neu.XY";
-    fileDialogHooks().askSaveFileName = [&path](const SaveBoxRequest&, std::string& chosen) {
-        chosen = path;
-        return true;
-    };
+    answerFileBoxes(path);
     f.txtComment->setText("Versuch 7");
     rec.answer(MsgAnswer::Yes);
     f.frame()->close();
@@ -273,34 +226,24 @@ TEST_F(XYEditor, LoadingAsksForUnsavedPointsAndACancelledBoxKeepsTheList) {
     vrn::test::writeFile(env.folderStd() + "/a.XY", "\"Kurvenpunkte\"\r\n.1000000E+01;.2000000E+01\r\n3;4\r\n");
     frmManuInput& f = oeffnen();
     punkt(f, "7", "8");
-    std::string antwort;
-    fileDialogHooks().askOpenFileName = [&antwort](const SaveBoxRequest&, std::string& chosen) {
-        chosen = antwort;
-        return !antwort.empty();
-    };
     MsgRecorder rec;
     rec.answer(MsgAnswer::No);
-    QTest::mouseClick(f.cmdLoad, Qt::LeftButton);
-    EXPECT_EQ(rec.count(), 1u);
-    EXPECT_EQ(f.Grid->cellText(0, 2), QString("7"));
+    QTest::mouseClick(f.cmdLoad, Qt::LeftButton);  // no file chosen
+    EXPECT_EQ(std::tuple(rec.count(), f.Grid->cellText(0, 2)), std::tuple(1u, QString("7")));
 
-    antwort = env.folderStd() + "/a.XY";
+    answerFileBoxes(env.folderStd() + "/a.XY");
     rec.answer(MsgAnswer::No);
     QTest::mouseClick(f.cmdLoad, Qt::LeftButton);
-    EXPECT_EQ(f.caption(), QString("geladen: a.XY"));
-    EXPECT_EQ(f.txtComment->text(), QString("\"Kurvenpunkte\""));
-    EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"2", "4"}));
-    EXPECT_TRUE(f.optInputMode[1]->isChecked());
-    EXPECT_EQ(f.lblZeile->text(), QString("Zeile 1"));
-    EXPECT_FALSE(f.bXYGeaendert);
+    EXPECT_EQ(std::tuple(f.caption(), f.txtComment->text(), spalte(f.Grid, 3), f.optInputMode[1]->isChecked(),
+                         f.lblZeile->text(), f.bXYGeaendert),
+              std::tuple("geladen: a.XY", "\"Kurvenpunkte\"", QStringList{"2", "4"}, true, "Zeile 1", false));
 }
 
 TEST_F(XYEditor, PopupOfTheMainWindowDrivesTheGrid) {
     frmManuInput& f = oeffnen();
     QApplication::clipboard()->clear();
     main->mnuEdit2_Open();
-    EXPECT_FALSE(main->mnuCopy2->isEnabled());
-    EXPECT_FALSE(main->mnuErase2->isEnabled());
+    EXPECT_EQ(std::tuple(main->mnuCopy2->isEnabled(), main->mnuErase2->isEnabled()), std::tuple(false, false));
     einfuegen(f, "1,5\t2\n3\t4\n5\t6");
     main->mnuEdit2_Open();
     EXPECT_TRUE(main->mnuCopy2->isEnabled());

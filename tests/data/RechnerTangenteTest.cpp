@@ -1,21 +1,10 @@
-#include <QLabel>
-#include <QPushButton>
-#include <QSlider>
-#include <QTest>
-
-#include <cmath>
-
 #include "base/NumberText.h"
 #include "chart/frmGraph2D.h"
 #include "data/DataWindowSupport.h"
 #include "data/frmArrheniusRechner.h"
 #include "data/frmCalcTangente.h"
 #include "engine/InitialConcentrations.h"
-#include "platform/ChartControl.h"
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 
 using namespace vrn;
@@ -23,7 +12,7 @@ using namespace vrn;
 class Rechner : public test::DataWindows {
 protected:
     frmArrheniusRechner& oeffne(const char* item) {
-        w->clickMenu(item);
+        main->clickMenu(item);
         frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>();
         EXPECT_TRUE(r);
         return *r;
@@ -45,8 +34,7 @@ TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
     frmArrheniusRechner& r = oeffne("mnuToolArrhenius");
     EXPECT_EQ(r.caption(), "Arrhenius-Rechner");
     EXPECT_EQ(r.txtInpArrh[0]->text(), " 0") << "the item starts from A = 0";
-    EXPECT_FALSE(r.txtInpArrh[3]->isVisible());
-    EXPECT_EQ(r.lblkEinheit->text(), "((mol/l)^(1-n))/s");
+    EXPECT_EQ(std::tuple(r.txtInpArrh[3]->isVisible(), r.lblkEinheit->text()), std::tuple(false, "((mol/l)^(1-n))/s"));
     app.sZeiteinheit = "min";
     rechne(r, "1e13", "1e5", "298.15");
     EXPECT_EQ(ergebnis(r), std::pair(QString(" 3.025776E-05"), QString(" 5.042959E-07")));
@@ -63,22 +51,19 @@ TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
 
 TEST_F(Rechner, EyringStoresItsParametersAndShowsTheUnitsOfTheMode) {
     app.sZeiteinheit = "h";
-    w->toolbarButton(16)->trigger();
+    main->toolbarButton(16)->trigger();
     frmArrheniusRechner& r = *Forms::loaded<frmArrheniusRechner>();
-    EXPECT_EQ(r.caption(), "Eyring-Rechner");
-    EXPECT_EQ(r.txtInpArrh[3]->text(), " 2.083644E+10");
+    EXPECT_EQ(std::tuple(r.caption(), r.txtInpArrh[3]->text()), std::tuple("Eyring-Rechner", " 2.083644E+10"));
     rechne(r, "0", "0", "298.15");
     EXPECT_EQ(ergebnis(r), std::pair(QString(" 2.236458E+16"), QString(" 6.212384E+12")));
     rechne(r, "-20", "80000", "310");
-    EXPECT_EQ(app.dblEyrS, -20);
-    EXPECT_EQ(app.dblEyrH, 80000);
+    EXPECT_EQ(std::tuple(app.dblEyrS, app.dblEyrH), std::tuple(-20, 80000));
     const std::tuple<Byte, const char*, const char*> modes[] = {
         {6, "1/h", "1/ s"}, {7, "l/(mol h)", "l/(mol s)"}, {0, "((mol/l)^(1-n))/h", "((mol/l)^(1-n))/s"}};
     for (const auto& [mode, unit, sec] : modes) {
         app.bAuswertungsart = mode;
         r.Form_Activate();
-        EXPECT_EQ(r.lblkEinheit->text(), unit);
-        EXPECT_EQ(r.lblkEinheitsec->text(), sec);
+        EXPECT_EQ(std::tuple(r.lblkEinheit->text(), r.lblkEinheitsec->text()), std::tuple(unit, sec));
     }
     EXPECT_EQ(r.txtInpArrh[0]->text(), "-20") << "the next activation shows the stored S#";
     EXPECT_EQ(r.txtInpArrh[2]->text(), "298.15");
@@ -96,7 +81,7 @@ class Tangente : public test::DataWindows {
 protected:
     frmCalcTangente& oeffne(int species) {
         app.bKonzDaten[static_cast<std::size_t>(species)] = true;
-        w->clickMenu(QString("mnuSubTangente(%1)").arg(species));
+        main->clickMenu(QString("mnuSubTangente(%1)").arg(species));
         test::processEvents();
         frmCalcTangente* t = Forms::loaded<frmCalcTangente>();
         EXPECT_TRUE(t);
@@ -112,8 +97,7 @@ TEST_F(Tangente, SlopeOfAFirstOrderSetIsMinusKTimesC) {
     ersteOrdnung(21);  // t = 0..40, XMax = 42
     frmCalcTangente& t = oeffne(1);
     ASSERT_TRUE(IsFormLoaded<frmGraph2D>());
-    EXPECT_EQ(t.lblr->text(), "r(A) = dc(A)/dt =  ");
-    EXPECT_EQ(t.Label4->text(), "mol/(l s)");
+    EXPECT_EQ(std::tuple(t.lblr->text(), t.Label4->text()), std::tuple("r(A) = dc(A)/dt =  ", "mol/(l s)"));
     zeit(t, "11");
     const double c = 0.1 * std::exp(-1.1);
     EXPECT_NEAR(Val(toStd(t.txtyResult->text())), c, 5e-4 * c);
@@ -134,8 +118,7 @@ TEST_F(Tangente, SlopeOfAFirstOrderSetIsMinusKTimesC) {
 
     QTest::mouseClick(t.cmdClose, Qt::LeftButton);
     test::processEvents();
-    EXPECT_FALSE(IsFormLoaded<frmCalcTangente>());
-    EXPECT_FALSE(IsFormLoaded<frmGraph2D>());
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmCalcTangente>(), IsFormLoaded<frmGraph2D>()), std::tuple(false, false));
 }
 
 TEST_F(Tangente, TimesThatDoNotIncreaseAreRefused) {
@@ -143,8 +126,7 @@ TEST_F(Tangente, TimesThatDoNotIncreaseAreRefused) {
     setzeDaten({{0, 0, 0, 0}, {5, 0, 0, 0}, {5, 0, 0, 0}, {10, 0, 0, 0}});
     for (int i = 1; i <= 4; ++i) app.ExpDaten[static_cast<std::size_t>(i)].c[4] = 0.01 * i;
     frmCalcTangente& t = oeffne(4);
-    EXPECT_EQ(t.lblr->text(), "r(P) = dc(P)/dt =  ");
-    EXPECT_EQ(t.Label4->text(), "mol/(l min)");
+    EXPECT_EQ(std::tuple(t.lblr->text(), t.Label4->text()), std::tuple("r(P) = dc(P)/dt =  ", "mol/(l min)"));
     rec.clear();
     zeit(t, "2");
     ASSERT_EQ(rec.count(), 1u);
@@ -175,7 +157,7 @@ TEST_F(Tangente, KeepsItsSplineWhileAnotherWindowTakesTheChart) {
     zeit(t, "11");
     ASSERT_NE(t.txtyResult->text(), c) << "the smoothing changes the spline";
 
-    w->clickMenu("mnuctAusw(1)");
+    main->clickMenu("mnuctAusw(1)");
     ASSERT_EQ(titel(), "Versuchsdaten-Auswertung nach 1. Ordnung: A => P");
     t.SliderGlaettung->setValue(50);
     EXPECT_EQ(titel(), "Konzentration c(A) vs. Zeit");

@@ -1,10 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "data/XYFile.h"
 #include "data/XYFileDialogs.h"
 #include "data/XYList.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -15,23 +11,15 @@ namespace {
 class XYFileTest : public ::testing::Test {
 protected:
     void SetUp() override { resetAppState(dir.str()); }
-    void TearDown() override { fileDialogHooks() = {}; }
     // The next file box answers with this path (empty: cancelled).
-    void boxAntwort(const std::string& path) {
-        auto hook = [this, path](const SaveBoxRequest& r, std::string& chosen) {
-            box = r;
-            chosen = path;
-            return !path.empty();
-        };
-        fileDialogHooks().askOpenFileName = hook;
-        fileDialogHooks().askSaveFileName = hook;
-    }
+    void boxAntwort(const std::string& path) { answerFileBoxes(path, &box); }
     static void liste(std::initializer_list<XYPunkt> pts) {
         app.XYDaten.assign(1, XYPunkt{});
         app.XYDaten.insert(app.XYDaten.end(), pts);
         app.nXYPunkte = static_cast<Integer>(pts.size());
     }
     TempFolder dir;
+    Restore<FileDialogHooks> hooks{fileDialogHooks()};
     SaveBoxRequest box;
 };
 
@@ -45,16 +33,14 @@ XYDateiInhalt lesen(const std::string& bytes) {
 }  // namespace
 
 TEST(XYNumberText, AlwaysWithAPointAndSevenDigits) {
-    struct Row {
-        double v;
-        const char* text;
-    };
-    const Row rows[] = {{1.5, ".1500000E+01"},   {0, ".0000000E+00"},      {-0.00123, "-.1230000E-02"},
-                        {12345, ".1234500E+05"}, {-2, "-.2000000E+01"},    {0.99999996, ".1000000E+01"},
-                        {2.5e-20, ".2500000E-19"}, {1.2345678e38, ".1234568E+39"}, {1e-300, ".1000000E-299"}};
+    // v, text
+    const std::pair<double, const char*> rows[] = {
+        {1.5, ".1500000E+01"},   {0, ".0000000E+00"},      {-0.00123, "-.1230000E-02"},
+        {12345, ".1234500E+05"}, {-2, "-.2000000E+01"},    {0.99999996, ".1000000E+01"},
+        {2.5e-20, ".2500000E-19"}, {1.2345678e38, ".1234568E+39"}, {1e-300, ".1000000E-299"}};
     for (char decimal : {'.', ','}) {
         vrn::test::NumberLocaleGuard guard(decimal, decimal == '.' ? ',' : '.');
-        for (const Row& r : rows) EXPECT_EQ(xyZahlText(r.v), r.text) << r.v << " " << decimal;
+        for (const auto& [v, text] : rows) EXPECT_EQ(xyZahlText(v), text) << v << " " << decimal;
     }
     EXPECT_EQ(xyZahlText(0.1f), ".1000000E+00");  // the Single's seven digits, not 0.100000001
 }
@@ -67,21 +53,16 @@ TEST(XYSeparator, LastFoundOfBlankCommaSemicolonTabWins) {
 }
 
 TEST(XYSeparator, LinesSplitAtTheFirstTwoSeparators) {
-    struct Row {
-        const char* line;
-        const char* sep;
-        Single x, y;
-    };
-    const Row rows[] = {{"1;2;3", ";", 1, 2},       {"1;", ";", 1, 0},           {"1,5;2,5", ";", 1.5f, 2.5f},
-                        {"1,5 2,5", ",", 1, 5},     {"  1.0   2.0  ", " ", 1, 2}, {"7", ";", 0, 7},
-                        {"1e-50;3", ";", 0, 3},     {" 2.5e3\t-1E-3", "\t", 2500, -0.001f}, {"1;2", "", 0, 1}};
-    for (const Row& r : rows) {
+    // line, sep, x, y
+    const std::tuple<const char*, const char*, Single, Single> rows[] = {
+        {"1;2;3", ";", 1, 2},       {"1;", ";", 1, 0},           {"1,5;2,5", ";", 1.5f, 2.5f},
+        {"1,5 2,5", ",", 1, 5},     {"  1.0   2.0  ", " ", 1, 2}, {"7", ";", 0, 7},
+        {"1e-50;3", ";", 0, 3},     {" 2.5e3\t-1E-3", "\t", 2500, -0.001f}, {"1;2", "", 0, 1}};
+    for (const auto& [line, sep, x, y] : rows) {
         XYPunkt p{9, 9, 9};
         std::string error;
-        ASSERT_TRUE(xyZeileLesen(r.line, r.sep, 2, p, error)) << r.line << ": " << error;
-        EXPECT_EQ(p.x, r.x) << r.line;
-        EXPECT_EQ(p.y, r.y) << r.line;
-        EXPECT_EQ(p.aus, 0) << r.line;
+        ASSERT_TRUE(xyZeileLesen(line, sep, 2, p, error)) << line << ": " << error;
+        EXPECT_EQ(std::tuple(p.x, p.y, p.aus), std::tuple(x, y, 0)) << line;
     }
 }
 
@@ -105,11 +86,10 @@ TEST(XYSeparator, AValueThatIsNoNumberIsRefusedByLineAndValue) {
 
 TEST(XYRead, BlankLinesAreSkippedAndTheSeparatorComesFromTheFirstDataLine) {
     const XYDateiInhalt c = lesen("Messung 3\r\n\r\n1,5\t2,5\r\n  \r\n3\t4;9\r\n");
-    EXPECT_EQ(c.kommentar, "Messung 3");
-    EXPECT_EQ(c.trennzeichen, "\t");
     ASSERT_EQ(c.punkte.size(), 2u);
-    EXPECT_EQ(c.punkte[0].x, 1.5f);
-    EXPECT_EQ(c.punkte[1].y, 4.0f);  // "4;9": the leading number
+    // "4;9": the leading number.
+    EXPECT_EQ(std::tuple(c.kommentar, c.trennzeichen, c.punkte[0].x, c.punkte[1].y),
+              std::tuple("Messung 3", "\t", 1.5f, 4.0f));
     EXPECT_TRUE(lesen("").punkte.empty());
     EXPECT_TRUE(lesen("\"Kurvenpunkte\"\r\n").punkte.empty());
     EXPECT_EQ(lesen("\"Kurvenpunkte\"\r\n").kommentar, "\"Kurvenpunkte\"");
@@ -131,27 +111,23 @@ TEST_F(XYFileTest, EditorWritesActivePointsWithCrLfAndReadsThemBack) {
     boxAntwort(path);
     EXPECT_TRUE(speichereXYDatei("Messung vom Montag"));
     EXPECT_EQ(readFile(path), "Messung vom Montag\r\n.1500000E+01;-.2000000E+01\r\n-.1230000E-02;.1234500E+05\r\n");
-    EXPECT_EQ(app.XYDateiPfad, dir.str() + "/");
-    EXPECT_EQ(box.initialDir, app.AppPath);
+    EXPECT_EQ(std::tuple(app.XYDateiPfad, box.initialDir), std::tuple(dir.str() + "/", app.AppPath));
 
     app.XYDateiPfad = "/anderswo/";
     std::string titel, kommentar;
     bool cancel = true;
     ladeXYDatei(titel, kommentar, cancel);
-    EXPECT_FALSE(cancel);
-    EXPECT_EQ(box.initialDir, "/anderswo/");
-    EXPECT_EQ(titel + " " + kommentar, "liste.XY Messung vom Montag");
+    EXPECT_EQ(std::tuple(cancel, box.initialDir, titel + " " + kommentar),
+              std::tuple(false, "/anderswo/", "liste.XY Messung vom Montag"));
     ASSERT_EQ(app.nXYPunkte, 2);
-    EXPECT_EQ(app.XYDaten[2].x, -0.00123f);
-    EXPECT_EQ(app.XYDaten[2].y, 12345);
+    EXPECT_EQ(std::tuple(app.XYDaten[2].x, app.XYDaten[2].y), std::tuple(-0.00123f, 12345));
 
     // All points excluded: the comment alone, read back as an empty list.
     liste({{1, 2, -1}});
     EXPECT_TRUE(speichereXYDatei(""));
     EXPECT_EQ(readFile(path), "\r\n");
     ladeXYDatei(titel, kommentar, cancel);
-    EXPECT_EQ(kommentar, "");
-    EXPECT_EQ(app.nXYPunkte, 0);
+    EXPECT_EQ(std::tuple(kommentar, app.nXYPunkte), std::tuple("", 0));
 }
 
 TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
@@ -169,12 +145,10 @@ TEST_F(XYFileTest, CancelledOrFailedBoxesChangeNothing) {
     writeFile(dir.file("bin.XY"), std::string("ab\0c", 4));
     boxAntwort(dir.file("bin.XY"));
     ladeXYDatei(titel, kommentar, cancel);
-    EXPECT_TRUE(cancel);
-    EXPECT_EQ(rec.last().title, "Meldung von ladeXYDatei");
+    EXPECT_EQ(std::tuple(cancel, rec.last().title), std::tuple(true, "Meldung von ladeXYDatei"));
     EXPECT_EQ(rec.last().text, "Zeile 1 enthält ein NUL-Zeichen; die Datei ist keine Textdatei: " + dir.file("bin.XY") +
                                    "\r\n\r\nDie Liste bleibt unverändert.");
-    EXPECT_EQ(app.nXYPunkte, 1);
-    EXPECT_EQ(app.XYDateiName, "alt.XY");
+    EXPECT_EQ(std::tuple(app.nXYPunkte, app.XYDateiName), std::tuple(1, "alt.XY"));
 
     boxAntwort(dir.file("kein/ordner/x.XY"));
     EXPECT_FALSE(speichereXYDatei("k"));

@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "data/XYFile.h"
 #include "data/XYList.h"
 #include "data/XYOperations.h"
-#include "shell/AppState.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -18,9 +15,9 @@ protected:
         xyListeLeeren();
         for (int i = 1; i <= n; ++i) ASSERT_TRUE(xyPunktAnfuegen(i, 10 * i));
     }
-    static void liste(std::initializer_list<XYPunkt> pts) {
+    static void liste(const std::vector<XYPunkt>& pts) {
         std::vector<XYPunkt> v(1);
-        v.insert(v.end(), pts);
+        v.insert(v.end(), pts.begin(), pts.end());
         xyListeSetzen(v);
     }
     static std::vector<std::array<Single, 3>> inhalt() {
@@ -35,25 +32,18 @@ using Punkte = std::vector<std::array<Single, 3>>;
 }  // namespace
 
 TEST_F(XYListTest, PastedBlocks) {
-    struct Row {
-        const char* text;
-        int zeile0, spalte0;
-        int rows;
-        Punkte danach;
-    };
     // Each case starts from the two points (1, 10), (2, 20).
-    const Row rows[] = {
+    // text, zeile0, spalte0, the rows taken, danach
+    const std::tuple<const char*, int, int, int, Punkte> rows[] = {
         {"5\t6\r\n7\t8\r\n", 2, 2, 2, {{1, 10, 0}, {2, 20, 0}, {5, 6, 0}, {7, 8, 0}}},
         {"5\t6\r\n\r\n", 1, 2, 2, {{1, 10, 0}, {5, 6, 0}, {0, 0, 0}}},
-        {"1,5\t2,5", 0, 0, 1, {{1.5f, 2.5f, 0}, {2, 20, 0}}},
-        {"9\n8", 0, 3, 2, {{1, 9, 0}, {2, 8, 0}}},
-        {"x\ty\r\n\t4\t99", 0, 2, 2, {{1, 10, 0}, {0, 4, 0}}},
-        {"3e39\t-1e39", 1, 2, 1, {{1, 10, 0}, {2, 20, 0}}},
+        {"1,5\t2,5", 0, 0, 1, {{1.5f, 2.5f, 0}, {2, 20, 0}}}, {"9\n8", 0, 3, 2, {{1, 9, 0}, {2, 8, 0}}},
+        {"x\ty\r\n\t4\t99", 0, 2, 2, {{1, 10, 0}, {0, 4, 0}}}, {"3e39\t-1e39", 1, 2, 1, {{1, 10, 0}, {2, 20, 0}}},
     };
-    for (const Row& r : rows) {
+    for (const auto& [text, zeile0, spalte0, genommen, danach] : rows) {
         zehner(2);
-        EXPECT_EQ(xyEinfuegen(r.text, r.zeile0, r.spalte0), r.rows) << r.text;
-        EXPECT_EQ(inhalt(), r.danach) << r.text;
+        EXPECT_EQ(xyEinfuegen(text, zeile0, spalte0), genommen) << text;
+        EXPECT_EQ(inhalt(), danach) << text;
     }
     zehner(2);
     EXPECT_EQ(xyEinfuegen("1\n2", kMaxXYPunkte - 1, 2), 0);
@@ -64,13 +54,9 @@ TEST_F(XYListTest, ActivePointsAndTheirChartRange) {
     liste({{300, 0.5f, 0}, {350, 0.5f, -1}, {400, 0.5f, 0}});
     const std::vector<XYPunkt> manu = xyAktivePunkte();
     ASSERT_EQ(manu.size(), 3u);
-    EXPECT_EQ(manu[0].x, 2);
-    EXPECT_EQ(manu[2].x, 400);
-    struct Row {
-        std::initializer_list<XYPunkt> pts;
-        Single xMin, xMax, yMin, yMax;
-    };
-    const Row rows[] = {
+    EXPECT_EQ(std::tuple(manu[0].x, manu[2].x), std::tuple(2, 400));
+    // pts, xMin, xMax, yMin, yMax
+    const std::tuple<std::vector<XYPunkt>, Single, Single, Single, Single> rows[] = {
         {{{300, 0.5f, 0}, {400, 0.5f, 0}}, 295, 405, 0.475f, 0.525f},
         {{{300, 0, 0}, {400, 0, 0}}, 295, 405, -1, 1},
         {{{-2, -10, 0}, {-2, 30, 0}}, -2.1f, -1.9f, -12, 32},
@@ -78,14 +64,12 @@ TEST_F(XYListTest, ActivePointsAndTheirChartRange) {
         {{{-3.3e38f, 0, 0}, {3.3e38f, 1, 0}}, -FLT_MAX, FLT_MAX, -0.05f, 1.05f},
         {{{1, 4.2e-45f, 0}, {1, 4.2e-45f, 0}}, 0.95f, 1.05f, 2.8e-45f, 5.6e-45f},  // 5 % of 3 steps vanishes
     };
-    for (const Row& r : rows) {
-        liste(r.pts);
+    for (const auto& [pts, xMin, xMax, yMin, yMax] : rows) {
+        liste(pts);
         Diagramm d;
         xyDiagrammAnfordern(xyAktivePunkte(), d);
-        EXPECT_FLOAT_EQ(d.XMin, r.xMin);
-        EXPECT_FLOAT_EQ(d.XMax, r.xMax);
-        EXPECT_FLOAT_EQ(d.YMin, r.yMin);
-        EXPECT_FLOAT_EQ(d.YMax, r.yMax);
+        for (auto [ist, soll] : {std::pair{d.XMin, xMin}, {d.XMax, xMax}, {d.YMin, yMin}, {d.YMax, yMax}})
+            EXPECT_FLOAT_EQ(ist, soll);
     }
 }
 
@@ -100,13 +84,8 @@ TEST_F(XYListTest, SortingIsStableAndMovesWholeRecords) {
 }
 
 TEST_F(XYListTest, ColumnArithmeticRefusesBeforeChangingAnything) {
-    struct Row {
-        int art;
-        double W;
-        Punkte vorher, nachher;  // nachher empty: refused with the text
-        const char* fehler;
-    };
-    const Row rows[] = {
+    // art, W, vorher, nachher (empty: refused with the text), the text
+    const std::tuple<int, double, Punkte, Punkte, const char*> rows[] = {
         {1, 0, {{1, 2.718281828f, 0}, {2, 1, -1}}, {{1, 1, 0}, {2, 0, -1}}, ""},
         {1, 0, {{1, 1, 0}, {2, 0, 0}}, {}, "Ungültiger Prozeduraufruf oder ungültiges Argument"},
         {4, 0, {{1, 4, 0}, {2, 0, 0}}, {}, "Division durch Null"},
@@ -117,20 +96,20 @@ TEST_F(XYListTest, ColumnArithmeticRefusesBeforeChangingAnything) {
         {2, 1e30, {{1, 1e10f, 0}}, {}, "Überlauf"},
         {5, 0, {{0.25f, 4, 0}, {-2, 1, -1}}, {{0.75f, 4, 0}, {3, 1, -1}}, ""},
     };
-    for (const Row& r : rows) {
+    for (const auto& [art, W, vorher, nachher, text] : rows) {
         xyListeLeeren();
-        for (const auto& p : r.vorher) {
+        for (const auto& p : vorher) {
             xyPunktAnfuegen(p[0], p[1]);
             xyAusSetzen(app.nXYPunkte, p[2] != 0);
         }
         std::string fehler;
-        EXPECT_EQ(xyRechnen(r.art, r.W, fehler), !r.nachher.empty()) << kXYRechenArten[r.art];
-        EXPECT_EQ(fehler, r.fehler) << kXYRechenArten[r.art];
-        const Punkte erwartet = r.nachher.empty() ? r.vorher : r.nachher;
+        EXPECT_EQ(xyRechnen(art, W, fehler), !nachher.empty()) << kXYRechenArten[art];
+        EXPECT_EQ(fehler, text) << kXYRechenArten[art];
+        const Punkte erwartet = nachher.empty() ? vorher : nachher;
         const Punkte ist = inhalt();
         ASSERT_EQ(ist.size(), erwartet.size());
         for (std::size_t i = 0; i < ist.size(); ++i)
-            for (std::size_t k = 0; k < 3; ++k) EXPECT_FLOAT_EQ(ist[i][k], erwartet[i][k]) << kXYRechenArten[r.art];
+            for (std::size_t k = 0; k < 3; ++k) EXPECT_FLOAT_EQ(ist[i][k], erwartet[i][k]) << kXYRechenArten[art];
     }
 }
 

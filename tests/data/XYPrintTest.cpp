@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QFile>
 #include <QRegularExpression>
 
 #include <map>
@@ -9,7 +6,6 @@
 #include "data/XYList.h"
 #include "platform/Paths.h"
 #include "platform/PrinterOutput.h"
-#include "shell/AppState.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -20,18 +16,7 @@ namespace {
 // (<gid> Tj), each line starting with a move that goes down; the glyphs are
 // mapped back to characters through the font's ToUnicode table.
 QString pdfText(const QByteArray& pdf) {
-    QByteArray inhalt;
-    for (qsizetype pos = 0; (pos = pdf.indexOf("stream", pos)) >= 0;) {
-        qsizetype start = pos + 6;
-        while (start < pdf.size() && (pdf[start] == '\r' || pdf[start] == '\n')) ++start;
-        const qsizetype end = pdf.indexOf("endstream", start);
-        if (end < 0) break;
-        const QByteArray roh = pdf.mid(start, end - start);
-        const bool zlib = roh.startsWith('\x78');
-        inhalt += zlib ? qUncompress(QByteArray("\0\x40\0\0", 4) + roh) : roh;
-        inhalt += '\n';
-        pos = end + 9;
-    }
+    const QByteArray inhalt = vrn::test::pdfContent(pdf);
     std::map<int, QChar> zeichen;
     const QRegularExpression bereich(R"(<([0-9A-F]{4})> <([0-9A-F]{4})> (\[[^\]]*\]|<[0-9A-F]{4}>))");
     for (const auto& m : bereich.globalMatch(QString::fromLatin1(inhalt))) {

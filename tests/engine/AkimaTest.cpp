@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <tuple>
-
 #include "engine/Akima.h"
-#include "shell/AppState.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -68,9 +62,7 @@ TEST(Akima, CornerTakesTheMeanSlope) {
     // Two segments of slope 1, then two of slope 3: both weights are 0 at the corner.
     fill(2, {0, 1, 2, 3, 4}, {0, 1, 2, 5, 8});
     ASSERT_TRUE(build(2));
-    EXPECT_EQ(app.SplKoeffB[2][3], 2);
-    EXPECT_EQ(app.SplKoeffB[2][1], 1);
-    EXPECT_EQ(app.SplKoeffB[2][5], 3);
+    EXPECT_EQ(std::tuple(app.SplKoeffB[2][3], app.SplKoeffB[2][1], app.SplKoeffB[2][5]), std::tuple(2, 1, 3));
     EXPECT_NEAR(value(2, 0.5), 0.5, 1e-15);  // the straight pieces stay straight
     EXPECT_NEAR(value(2, 3.5), 6.5, 1e-15);
 }
@@ -80,9 +72,7 @@ TEST(Akima, BeyondTheEndsAStraightLine) {
     ASSERT_TRUE(build(4));
     const double a1 = app.SplKoeffA[4][1], b1 = app.SplKoeffB[4][1];
     const double an = app.SplKoeffA[4][5], bn = app.SplKoeffB[4][5];
-    EXPECT_EQ(an, 0.5);
-    EXPECT_EQ(value(4, 7), an);  // exactly at the last point
-    EXPECT_EQ(value(4, 7, 1), bn);
+    EXPECT_EQ(std::tuple(an, value(4, 7), value(4, 7, 1)), std::tuple(0.5, an, bn));  // exactly at the last point
     for (double d : {0.1, 1.0, 10.0, 1000.0}) {
         EXPECT_NEAR(value(4, 7 + d), an + d * bn, 1e-13 * (1 + d));
         EXPECT_EQ(value(4, 7 + d, 1), bn);
@@ -90,9 +80,7 @@ TEST(Akima, BeyondTheEndsAStraightLine) {
         EXPECT_EQ(value(4, 1 - d, 1), b1);
     }
     // Inside, the spline passes through every point.
-    const double xs[] = {1, 2, 4, 5};
-    const double ys[] = {1, 4, 2, 3};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(value(4, xs[i]), ys[i]);
+    for (auto [xv, yv] : {std::pair{1.0, 1.0}, {2.0, 4.0}, {4.0, 2.0}, {5.0, 3.0}}) EXPECT_EQ(value(4, xv), yv);
 }
 
 TEST(Akima, SmoothCurveIsFollowedClosely) {
@@ -145,32 +133,29 @@ TEST(Akima, SmoothingReplacesTheValues) {
 
 TEST(Akima, RefusalsChangeNothing) {
     MsgRecorder rec;
-    struct Bad {
-        std::vector<double> x, y;
-    };
-    const Bad bad[] = {
+    // x and y of the points
+    const std::pair<std::vector<double>, std::vector<double>> bad[] = {
         {{0, 1}, {1, 2}},                         // fewer than 3 points
         {{0, 1, 1, 2}, {1, 2, 3, 4}},             // equal x
         {{0, 2, 1, 3}, {1, 2, 3, 4}},             // falling x
         {{0, 1, 2, 3}, {1, std::nan(""), 3, 4}},  // not a number
         {{0, 1, std::numeric_limits<double>::infinity(), 3}, {1, 2, 3, 4}},
     };
-    for (const Bad& b : bad) {
-        fill(1, b.x, b.y);
+    for (const auto& [xs, ys] : bad) {
+        fill(1, xs, ys);
         app.SplKoeffB[1].assign(app.SplKoeffB[1].size(), 7.0);
         const auto x = app.SplX;
         const auto y = app.SplY;
         EXPECT_FALSE(build(1, 0.3f));
-        EXPECT_EQ(app.SplKoeffB[1][1], 7.0);
-        EXPECT_EQ(app.SplX, x);
+        EXPECT_EQ(std::tuple(app.SplKoeffB[1][1], app.SplX), std::tuple(7.0, x));
         for (std::size_t i = 0; i < x.size(); ++i) EXPECT_TRUE(std::isnan(y[1][i]) || app.SplY[1][i] == y[1][i]) << i;
         ASSERT_FALSE(rec.messages().empty());
-        EXPECT_EQ(rec.last().title, "Meldung von CalcAkimaSpline");
-        EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
+        EXPECT_EQ(std::tuple(rec.last().title, rec.last().icon),
+                  std::tuple("Meldung von CalcAkimaSpline", MsgIcon::Critical));
     }
-    EXPECT_EQ(rec.count(), 5u);
-    EXPECT_EQ(rec.messages()[0].text, "Für einen Spline sind mindestens 3 Punkte nötig.");
-    EXPECT_EQ(rec.messages()[1].text, "Die x-Werte der Punkte müssen streng ansteigen.");
+    EXPECT_EQ(std::tuple(rec.count(), rec.messages()[0].text, rec.messages()[1].text),
+              std::tuple(5u, "Für einen Spline sind mindestens 3 Punkte nötig.",
+                         "Die x-Werte der Punkte müssen streng ansteigen."));
     // Tables too small for the extension by two points at each end.
     fill(1, {0, 1, 2, 3}, {0, 1, 0, 1});
     app.SplKoeffC[1].resize(7);

@@ -1,20 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <set>
-#include <string>
 
 #include "engine/ModelChoice.h"
 #include "engine/Simulation.h"
 #include "engine/TimeDiagramInput.h"
 #include "engine/ValueTable.h"
-#include "shell/AppState.h"
+#include "shell/TextFile.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
-
-namespace {
-
-}  // namespace
 
 class ModelChoice : public ::testing::Test {
 protected:
@@ -33,10 +26,8 @@ TEST_F(ModelChoice, EveryModelSetsItsKindStartValuesAndFlags) {
         app.tEnd = 0;
         chooseModel(optionOfModel(m), 1.5f);
         SCOPED_TRACE(m);
-        EXPECT_EQ(app.iModell, m);
-        EXPECT_EQ(app.iDiagrammTyp, m);
-        EXPECT_EQ(app.tEnd, 100.0f);
-        EXPECT_EQ(app.bNumerisch, numerisch.count(m) == 1);
+        EXPECT_EQ(std::tuple(app.iModell, app.iDiagrammTyp, app.tEnd, app.bNumerisch),
+                  std::tuple(m, m, 100.0f, numerisch.count(m) == 1));
         EXPECT_GT(app.c0[1], 0);
         EXPECT_GT(app.k[1], 0);
         EXPECT_FALSE(app.bMMdiagramm);
@@ -48,8 +39,7 @@ TEST_F(ModelChoice, RateDiagramKindsAndFittingModes) {
     app.tEnd = 0;
     app.iModell = 0;
     chooseModel(7, 1.5f);
-    EXPECT_EQ(app.iDiagrammTyp, 57);
-    EXPECT_EQ(app.tEnd, 60.0f);
+    EXPECT_EQ(std::tuple(app.iDiagrammTyp, app.tEnd), std::tuple(57, 60.0f));
 
     // A fitting mode keeps the fitting kind -9 and does not touch tEnd.
     app.bRateDiagramm = false;
@@ -57,8 +47,7 @@ TEST_F(ModelChoice, RateDiagramKindsAndFittingModes) {
     app.iDiagrammTyp = -9;
     app.tEnd = 0;
     chooseModel(4, 1.5f);
-    EXPECT_EQ(app.iDiagrammTyp, -9);
-    EXPECT_EQ(app.tEnd, 0.0f);
+    EXPECT_EQ(std::tuple(app.iDiagrammTyp, app.tEnd), std::tuple(-9, 0.0f));
     app.iDiagrammTyp = -5;
     chooseModel(6, 1.5f);
     EXPECT_EQ(app.iDiagrammTyp, 6);
@@ -66,10 +55,7 @@ TEST_F(ModelChoice, RateDiagramKindsAndFittingModes) {
     // Model 20 in the order fitting: k2 holds n, the constant mask shows it.
     app.bAuswertungsart = 2;
     chooseModel(0, 0.75f);
-    EXPECT_EQ(app.iModell, 20);
-    EXPECT_FLOAT_EQ(app.nOrdnung, 0.75f);
-    EXPECT_DOUBLE_EQ(app.k[2], 0.75);
-    EXPECT_EQ(app.sKonstMaske, "110");
+    EXPECT_EQ(std::tuple(app.iModell, app.nOrdnung, app.k[2], app.sKonstMaske), std::tuple(20, 0.75f, 0.75, "110"));
 }
 
 TEST_F(ModelChoice, ChoosingTheSameModelKeepsTheRateConstants) {
@@ -79,29 +65,19 @@ TEST_F(ModelChoice, ChoosingTheSameModelKeepsTheRateConstants) {
     app.k[1] = 0.77;  // typed by the user or loaded with a project
     app.k[2] = 0.02;
     chooseModel(8, 1.5f);
-    EXPECT_DOUBLE_EQ(app.k[1], 0.77);
-    EXPECT_DOUBLE_EQ(app.k[2], 0.02);
-    // Another model brings its defaults.
-    chooseModel(2, 1.5f);
-    EXPECT_DOUBLE_EQ(app.k[1], 0.15);
-    EXPECT_DOUBLE_EQ(app.k[2], 0.2);
+    EXPECT_EQ(std::pair(app.k[1], app.k[2]), std::pair(0.77, 0.02));
+    chooseModel(2, 1.5f);  // another model brings its defaults
+    EXPECT_EQ(std::pair(app.k[1], app.k[2]), std::pair(0.15, 0.2));
 }
 
 TEST_F(ModelChoice, InitialConcentrationsOnlyWhereZero) {
     app.iModell = 0;
     app.c0 = {0, 0.3, 0, 0, 0, 0};
     chooseModel(4, 1.5f);
-    EXPECT_DOUBLE_EQ(app.c0[1], 0.3);
-    EXPECT_DOUBLE_EQ(app.c0[2], 1.0);
+    EXPECT_EQ(std::pair(app.c0[1], app.c0[2]), std::pair(0.3, 1.0));
     app.c0[2] = 0.4;
     chooseModel(10, 1.5f);
     EXPECT_DOUBLE_EQ(app.c0[2], 0.4);  // S keeps the value that was there
-}
-
-TEST_F(ModelChoice, OptionIndexes) {
-    EXPECT_EQ(modelOfOption(0), 20);
-    for (int m = 1; m <= 18; ++m) EXPECT_EQ(modelOfOption(optionOfModel(m)), m);
-    EXPECT_EQ(defaultsOf(19), nullptr);
 }
 
 class TimeDiagramChecks : public ::testing::Test {
@@ -170,20 +146,6 @@ TEST_F(TimeDiagramChecks, AutocatalysisEnzymeAndOrder) {
     EXPECT_EQ(checkTimeDiagramInputs(false, {}), "");
 }
 
-namespace {
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t p = text.find("\r\n", start);
-        out.push_back(text.substr(start, p == std::string::npos ? std::string::npos : p - start));
-        if (p == std::string::npos) break;
-        start = p + 2;
-    }
-    return out;
-}
-}  // namespace
-
 TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {
     test::NumberLocaleGuard g('.', ',');
     resetAppState("");
@@ -194,17 +156,15 @@ TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {
     Integer err = 0;
     calc_diagramfunctioncT(2, err);
     ASSERT_EQ(err, 0);
-    const auto l = lines(buildValueTable());
+    const auto l = splitLines(buildValueTable());
     ASSERT_EQ(l.size(), 205u);  // empty, header, two empty, 201 rows
-    EXPECT_EQ(l[0], "");
-    EXPECT_EQ(l[1], "       t/s          \tcA/(mol/l)    \t              \t              \tcP/(mol/l)    ");
-    EXPECT_EQ(l[2], "");
-    EXPECT_EQ(l[3], "");
-    EXPECT_EQ(l[4], "      0.00          \t1             \t              \t              \t0             ");
+    EXPECT_EQ(std::vector(l.begin(), l.begin() + 5),
+              (std::vector<std::string>{
+                  "", "       t/s          \tcA/(mol/l)    \t              \t              \tcP/(mol/l)    ", "", "",
+                  "      0.00          \t1             \t              \t              \t0             "}));
     // t = 0.5: cA = exp(-0.075)
-    EXPECT_EQ(l[5].substr(0, 20), "      0.50          ");
-    EXPECT_EQ(l[5].substr(21, 14), "0.9277435     ");
-    EXPECT_EQ(l[204].substr(0, 20), "      100.00        ");
+    EXPECT_EQ(std::tuple(l[5].substr(0, 20), l[5].substr(21, 14), l[204].substr(0, 20)),
+              std::tuple("      0.50          ", "0.9277435     ", "      100.00        "));
     for (std::size_t i = 4; i < l.size(); ++i) EXPECT_EQ(l[i].size(), 6u + 5 * 14 + 4) << i;
 }
 
@@ -218,14 +178,14 @@ TEST(ValueTable, ColumnsRatesEnzymeAndComma) {
     app.sZeiteinheit = "min";
     app.rSim_A.assign(201, -0.0125f);
     app.tSim.assign(201, 1.5);
-    auto l = lines(buildValueTable());
+    auto l = splitLines(buildValueTable());
     // The rate header of ES in minutes is cut to 14 characters.
     EXPECT_EQ(l[1], "       t/min        \trE/(mol/l/min)\trS/(mol/l/min)\trES/(mol/l/min\trP/(mol/l/min)");
-    EXPECT_EQ(l[4].substr(0, 20), "      1,50          ");
-    EXPECT_EQ(l[4].substr(21, 14), "-0,0125       ");
+    EXPECT_EQ(std::tuple(l[4].substr(0, 20), l[4].substr(21, 14)),
+              std::tuple("      1,50          ", "-0,0125       "));
     // The Michaelis-Menten table: only column 4.
     app.bMMdiagramm = true;
     app.bMMnormiert = true;
-    l = lines(buildValueTable());
+    l = splitLines(buildValueTable());
     EXPECT_EQ(l[1], "      S(0)/KM       \t              \t              \t              \trP/rP,max     ");
 }

@@ -1,11 +1,9 @@
 // Stoichiometric matrix, time units and start concentrations of the data set.
-#include <gtest/gtest.h>
 
 #include "engine/InitialConcentrations.h"
 #include "engine/RateLaws.h"
 #include "engine/Stoichiometry.h"
 #include "engine/TimeUnits.h"
-#include "shell/AppState.h"
 #include "shell/Helpers.h"
 #include "support/TestSupport.h"
 
@@ -66,8 +64,7 @@ TEST(Stoichiometry, OrderOfModel20AndNoModel) {
     resetAppState("/prog");
     app.iModell = 20;
     SetStoechiometrie(1.5f);
-    EXPECT_EQ(app.nu[1][1], -1.5f);
-    EXPECT_EQ(app.nu[4][1], 1.0f);
+    EXPECT_EQ(std::tuple(app.nu[1][1], app.nu[4][1]), std::tuple(-1.5f, 1.0f));
     for (Integer model : {10, 19, 0, 21, -2}) {
         app.iModell = model;
         SetStoechiometrie(1);
@@ -79,14 +76,13 @@ TEST(Stoichiometry, OrderOfModel20AndNoModel) {
 namespace {
 
 struct HookGuard {
-    UiHooks saved = uiHooks();
+    Restore<UiHooks> saved{uiHooks()};
     int labels = 0;
     std::vector<int> selected;
     HookGuard() {
         uiHooks().updateUnitLabels = [this] { ++labels; };
         uiHooks().selectModelTimeUnit = [this](int u) { selected.push_back(u); };
     }
-    ~HookGuard() { uiHooks() = saved; }
 };
 
 void points(std::initializer_list<double> times) {
@@ -105,31 +101,26 @@ void points(std::initializer_list<double> times) {
 }  // namespace
 
 TEST(TimeUnits, ChangingTheUnitConvertsTimesAndRateConstants) {
-    struct Case {
-        Integer to, from;
-        double t2, k1;  // point 2 (120 of the old unit) and k1 (0.15 per old unit) afterwards
-        const char* text;
-    };
-    const Case cases[] = {
+    // to, from, point 2 (120 of the old unit) and k1 (0.15 per old unit) afterwards, the unit's text
+    const std::tuple<Integer, Integer, double, double, const char*> cases[] = {
         {1, 0, 2, 9, "min"},          {0, 1, 7200, 0.0025, "s"},       {3, 2, 5, 3.6, "d"},
         {4, 3, 120.0 / 365, 54.75, "a"}, {2, 2, 120, 0.15, "h"},          // the same unit: the text only
         {7, 0, 120, 0.15, "s"},          {1, -1, 120, 0.15, "min"},      // a unit outside the table
     };
-    for (const Case& c : cases) {
+    for (const auto& [to, from, t2, k1, text] : cases) {
         points({0, 120});
         app.tEnd = 100;
         HookGuard hooks;
-        setZeiteinheit(c.to, c.from);
-        EXPECT_EQ(app.sZeiteinheit, c.text) << c.to;
-        EXPECT_NEAR(app.ExpDaten[2].t, c.t2, 1e-12 * c.t2) << c.to;
-        EXPECT_NEAR(app.k[1], c.k1, 1e-12 * c.k1) << c.to;
+        setZeiteinheit(to, from);
+        EXPECT_EQ(app.sZeiteinheit, text) << to;
+        EXPECT_NEAR(app.ExpDaten[2].t, t2, 1e-12 * t2) << to;
+        EXPECT_NEAR(app.k[1], k1, 1e-12 * k1) << to;
         EXPECT_NEAR(app.k[3] / app.k[1], 40, 1e-12) << "every constant alike";
-        EXPECT_EQ(app.ExpDaten[1].t, 0);
-        EXPECT_EQ(app.tEnd, 100);  // nothing else converted
-        EXPECT_EQ(app.ExpDaten[2].k, 0.5);
-        EXPECT_EQ(app.ExpDaten[2].c[1], 0.25);
-        EXPECT_EQ(hooks.labels, 1) << c.to;
-        EXPECT_EQ(hooks.selected, c.to <= 4 ? std::vector<int>{c.to} : std::vector<int>{}) << c.to;
+        // Nothing else converted.
+        EXPECT_EQ(std::tuple(app.ExpDaten[1].t, app.tEnd, app.ExpDaten[2].k, app.ExpDaten[2].c[1]),
+                  std::tuple(0, 100, 0.5, 0.25));
+        EXPECT_EQ(hooks.labels, 1) << to;
+        EXPECT_EQ(hooks.selected, to <= 4 ? std::vector<int>{to} : std::vector<int>{}) << to;
     }
 }
 
@@ -158,18 +149,12 @@ TEST(TimeUnits, NoPointsAndOverflow) {
     points({1e302, 5});
     setZeiteinheit(0, 4);  // years to seconds
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "Meldung von setZeiteinheit");
-    EXPECT_EQ(rec.last().text, "Überlauf");
-    EXPECT_EQ(app.sZeiteinheit, "s");
-    EXPECT_EQ(app.ExpDaten[2].t, 5);
-    EXPECT_EQ(app.k[1], 0.15);
+    EXPECT_EQ(std::tuple(rec.last().title, rec.last().text), std::tuple("Meldung von setZeiteinheit", "Überlauf"));
+    EXPECT_EQ(std::tuple(app.sZeiteinheit, app.ExpDaten[2].t, app.k[1]), std::tuple("s", 5, 0.15));
 }
 
 TEST(InitialConcentrations, FromTheFirstStartPoint) {
-    struct Row {
-        double t, c1;
-        Integer aus;
-    };
+    using Row = std::tuple<double, double, Integer>;  // t, c(A), aus
     const std::pair<std::vector<Row>, double> cases[] = {
         {{}, 0},                                                                  // empty data set
         {{{1, 0.9, 0}, {2, 0.8, 0}}, 0},                                          // measurements start later
@@ -186,9 +171,9 @@ TEST(InitialConcentrations, FromTheFirstStartPoint) {
         app.nExpPunkte = static_cast<Integer>(rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {
             Messpunkt& p = app.ExpDaten[i + 1];
-            p.t = rows[i].t;
-            p.aus = rows[i].aus;
-            for (std::size_t s = 1; s <= 5; ++s) p.c[s] = rows[i].c1 / static_cast<double>(s);
+            const auto [t, c1, aus] = rows[i];
+            std::tie(p.t, p.aus) = std::tie(t, aus);
+            for (std::size_t s = 1; s <= 5; ++s) p.c[s] = c1 / static_cast<double>(s);
         }
         app.c0Daten = {7, 7, 7, 7, 7, 7};
         getAnfangskonzAusDaten();

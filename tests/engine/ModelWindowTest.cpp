@@ -1,30 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QCursor>
-#include <QFile>
 #include <QFontInfo>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
-#include "chart/ChartHooks.h"
 #include "chart/frmGraph2D.h"
 #include "engine/frmKinModel.h"
-#include "platform/ChartControl.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "engine/frmSimTabelle.h"
 #include "engine/frmmatrix.h"
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
 #include "platform/PrinterOutput.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -33,11 +16,9 @@ namespace {
 
 struct Shown {
     int model;
-    const char* species;        // "1" where Inp(0..4) is shown
+    const char* species;  // "1" where Inp(0..4) is shown
     bool k2, k3;
-    const char* bz5;
-    const char* bz6;
-    const char* letters;        // lblStoff(0..2)
+    const char *bz5, *bz6, *letters;  // letters: lblStoff(0..2)
 };
 
 // One model of each kind of field set; the masks of every model are the model choice's.
@@ -56,21 +37,28 @@ protected:
         model = &Forms::get<frmKinModel>();
         model->Show();
     }
-    void TearDown() override {
-        chartHooks().zeigeDiagrammFenster = savedShow;
-        fileDialogHooks().askSaveFileName = nullptr;
-        setPrintToPdfFile(QString());
-    }
+    void TearDown() override { setPrintToPdfFile(QString()); }
     frmPrepareTimeDiagram& openTimeDiagram() {
         auto& t = Forms::get<frmPrepareTimeDiagram>();
         t.Show();
         model->optTyp_Click(optionOfModelIndex(app.iModell));
         return t;
     }
+    // The model clicked in the model window, the time diagram opened and the fields typed (pasted whole).
+    frmPrepareTimeDiagram& zeitDiagramm(int m, std::initializer_list<std::pair<int, const char*>> felder = {}) {
+        test::clickButton(model->optTyp[static_cast<std::size_t>(m)]);
+        auto& t = openTimeDiagram();
+        for (auto [feld, text] : felder) t.Inp[static_cast<std::size_t>(feld)]->setText(text);
+        return t;
+    }
+    // The value table opened with its button.
+    frmSimTabelle* tabelle(frmPrepareTimeDiagram& t) {
+        QTest::mouseClick(t.cmdListe, Qt::LeftButton);
+        return Forms::loaded<frmSimTabelle>();
+    }
     static int optionOfModelIndex(int m) { return m == 20 ? 0 : m; }
     test::GuiTest env;
     frmKinModel* model = nullptr;
-    std::function<bool()> savedShow = chartHooks().zeigeDiagrammFenster;
 };
 
 TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
@@ -83,18 +71,14 @@ TEST_F(ModelWindows, EveryModelReconfiguresTheTimeDiagramWindow) {
         EXPECT_TRUE(model->optTyp[static_cast<std::size_t>(optionOfModelIndex(e.model))]->font().bold());
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(t.Inp[static_cast<std::size_t>(i)]->isVisibleTo(&t), e.species[i] == '1') << i;
-        EXPECT_EQ(t.Inp[11]->isVisibleTo(&t), e.k2);
-        EXPECT_EQ(t.Inp[12]->isVisibleTo(&t), e.k3);
-        EXPECT_EQ(t.unit2->isVisibleTo(&t), e.k2);
-        EXPECT_EQ(t.Bz[5]->text(), QString(e.bz5));
-        EXPECT_EQ(t.Bz[6]->text(), QString(e.bz6));
+        EXPECT_EQ(std::tuple(t.Inp[11]->isVisibleTo(&t), t.Inp[12]->isVisibleTo(&t), t.unit2->isVisibleTo(&t),
+                             t.Bz[5]->text(), t.Bz[6]->text()),
+                  std::tuple(e.k2, e.k3, e.k2, e.bz5, e.bz6));
         const QString letters = t.lblStoff[0]->text() + t.lblStoff[1]->text() + t.lblStoff[2]->text();
-        EXPECT_EQ(letters, QString(e.letters));
-        EXPECT_EQ(t.fraMichaelis->isVisibleTo(&t), e.model == 10);
+        EXPECT_EQ(std::tuple(letters, t.fraMichaelis->isVisibleTo(&t)), std::tuple(QString(e.letters), e.model == 10));
         QString line = "kinet. Modell:  " + QString::fromStdString(app.ModellName[static_cast<std::size_t>(e.model)]);
         if (e.model == 20) line += " (n = 1.50)";
-        EXPECT_EQ(t.Label7->text(), line);
-        EXPECT_EQ(model->txtOrdnung->isEnabled(), e.model == 20);
+        EXPECT_EQ(std::tuple(t.Label7->text(), model->txtOrdnung->isEnabled()), std::tuple(line, e.model == 20));
     }
 }
 
@@ -102,9 +86,8 @@ TEST_F(ModelWindows, UnitCaptionsOfModel17InMinutes) {
     auto& t = openTimeDiagram();
     test::clickButton(model->optZeit[1]);
     test::clickButton(model->optTyp[17]);
-    EXPECT_EQ(t.unit1->text(), QString("/(l/(min*mol))"));
-    EXPECT_EQ(t.unit2->text(), QString("/(1/min)"));
-    EXPECT_EQ(t.unit4->text(), QString("min"));
+    EXPECT_EQ(std::tuple(t.unit1->text(), t.unit2->text(), t.unit4->text()),
+              std::tuple("/(l/(min*mol))", "/(1/min)", "min"));
     EXPECT_TRUE(model->optZeit[1]->font().bold());
 }
 
@@ -115,14 +98,10 @@ TEST_F(ModelWindows, OrderFieldChoosesModel20) {
     test::clickButton(model->optTyp[2]);
     app.iModell = 2;
     model->txtOrdnung->setEnabled(true);  // as while model 20 was chosen
-    model->txtOrdnung->setFocus();
-    model->txtOrdnung->selectAll();
-    QTest::keyClicks(model->txtOrdnung, "2,5");
+    test::typeInto(model->txtOrdnung, "2,5");
     QApplication::processEvents();
-    EXPECT_EQ(model->txtOrdnung->text(), QString("2.5"));
-    EXPECT_EQ(app.iModell, 20);
-    EXPECT_FLOAT_EQ(app.nOrdnung, 2.5f);
-    EXPECT_TRUE(model->optTyp[0]->isChecked());
+    EXPECT_EQ(std::tuple(model->txtOrdnung->text(), app.iModell, app.nOrdnung, model->optTyp[0]->isChecked()),
+              std::tuple("2.5", 20, 2.5f, true));
 }
 
 TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
@@ -130,9 +109,8 @@ TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
     QTest::mouseClick(model->cmdShowMatrix, Qt::LeftButton);
     frmmatrix* m = Forms::loaded<frmmatrix>();
     ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->caption(), QString("  Stöchiometrische Matrix"));
-    EXPECT_EQ(m->speciesLabels[0]->text(), QString("E"));
-    EXPECT_EQ(m->speciesLabels[2]->text(), QString("ES"));
+    EXPECT_EQ(std::tuple(m->caption(), m->speciesLabels[0]->text(), m->speciesLabels[2]->text()),
+              std::tuple("  Stöchiometrische Matrix", "E", "ES"));
     const QString gap(16, ' ');
     EXPECT_EQ(m->rowLabels[0]->text(), "-1" + gap + " 1" + gap + " 1");
     EXPECT_EQ(m->rowLabels[4]->text(), " 0" + gap + " 0" + gap + " 0");
@@ -141,31 +119,23 @@ TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
     test::processEvents();
     m = Forms::loaded<frmmatrix>();
     ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->speciesLabels[0]->text(), QString("A"));
-    EXPECT_EQ(m->rowLabels[2]->text(), " 0" + gap + " 0" + gap + " 0");
-    EXPECT_EQ(m->Label10->text(), QString("A => P   (n = 1)"));
+    EXPECT_EQ(std::tuple(m->speciesLabels[0]->text(), m->rowLabels[2]->text(), m->Label10->text()),
+              std::tuple("A", " 0" + gap + " 0" + gap + " 0", "A => P   (n = 1)"));
 }
 
 TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
-    test::clickButton(model->optTyp[4]);
-    auto& t = openTimeDiagram();
+    auto& t = zeitDiagramm(4, {{0, "0"}, {1, "1"}, {10, "-0,1"}, {14, "0"}});
     int shown = 0;
     chartHooks().zeigeDiagrammFenster = [&shown] { ++shown; return true; };
-    t.Inp[0]->setText("0");
-    t.Inp[1]->setText("1");
-    t.Inp[10]->setText("-0,1");
-    t.Inp[14]->setText("0");
     app.tSim[1] = 42;
     test::MsgRecorder rec;
     QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
-    ASSERT_EQ(rec.count(), 1u);
-    EXPECT_TRUE(test::isMessage(rec.last(),
-                                "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n"
-                                "- Zeit-Vorgabe nicht in Ordnung\r\n"
-                                "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n",
-                                " Ausführung nicht möglich ", MsgIcon::Critical));
-    EXPECT_EQ(shown, 0);
-    EXPECT_EQ(app.tSim[1], 42);  // nothing computed
+    EXPECT_TRUE(test::isOnlyMessage(rec,
+                                    "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n"
+                                    "- Zeit-Vorgabe nicht in Ordnung\r\n"
+                                    "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n",
+                                    " Ausführung nicht möglich ", MsgIcon::Critical));
+    EXPECT_EQ(std::tuple(shown, app.tSim[1]), std::tuple(0, 42));  // nothing computed
     // The frame of the initial concentrations has its caption on two lines.
     auto* caption = t.findChild<QLabel*>("fraC_caption");
     ASSERT_NE(caption, nullptr);
@@ -174,23 +144,17 @@ TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
 }
 
 TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
-    test::clickButton(model->optTyp[4]);
-    auto& t = openTimeDiagram();
+    auto& t = zeitDiagramm(4);
     QApplication::setActiveWindow(&t);
-    for (auto [field, text] : {std::pair{0, "0,5"}, std::pair{1, "0,5"}, std::pair{14, "50"}}) {
-        NumberField* f = t.Inp[static_cast<std::size_t>(field)];
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClicks(f, text);
-    }
+    for (auto [field, text] : {std::pair{0, "0,5"}, std::pair{1, "0,5"}, std::pair{14, "50"}})
+        test::typeInto(t.Inp[static_cast<std::size_t>(field)], text);
     EXPECT_EQ(t.Inp[0]->text(), QString("0.5"));
     QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
     EXPECT_DOUBLE_EQ(app.c0[1], 0.5);
     EXPECT_FLOAT_EQ(app.tEnd, 50);
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
-    EXPECT_EQ(app.gnKurven, 3);  // c(A), c(B), c(P)
-    EXPECT_EQ(app.gnKurvenOffen, 0);
+    EXPECT_EQ(std::tuple(app.gnKurven, app.gnKurvenOffen), std::tuple(3, 0));  // c(A), c(B), c(P)
     const int n = chart->Chart2D1->pointCount(1, 1);
     ASSERT_GT(n, 1);
     EXPECT_NEAR(chart->Chart2D1->y(1, 1, n), static_cast<float>(app.cSim_A[200]), 1e-6);
@@ -203,30 +167,22 @@ TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
     EXPECT_FALSE(app.bDelDiagram);
     t.Inp[10]->setText("0.3");
     QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
-    EXPECT_EQ(Forms::loaded<frmGraph2D>(), chart);
-    EXPECT_EQ(app.gnKurven, 6);
+    EXPECT_EQ(std::tuple(Forms::loaded<frmGraph2D>(), app.gnKurven), std::tuple(chart, 6));
 }
 
 TEST_F(ModelWindows, EnterMovesToTheNextShownField) {
-    test::clickButton(model->optTyp[4]);
-    auto& t = openTimeDiagram();
+    auto& t = zeitDiagramm(4);
     QApplication::setActiveWindow(&t);
-    t.Inp[0]->setFocus();
-    QTest::keyClick(t.Inp[0], Qt::Key_Return);
-    EXPECT_TRUE(t.Inp[1]->hasFocus());
-    QTest::keyClick(t.Inp[1], Qt::Key_Return);  // C is hidden: the focus stays
-    EXPECT_TRUE(t.Inp[1]->hasFocus());
-    t.Inp[14]->setFocus();
-    QTest::keyClick(t.Inp[14], Qt::Key_Return);  // the last field keeps the focus
-    EXPECT_TRUE(t.Inp[14]->hasFocus());
+    // field left, field reached: C is hidden, so B keeps the focus; so does the last field
+    for (auto [von, nach] : {std::pair<std::size_t, std::size_t>{0, 1}, {1, 1}, {14, 14}}) {
+        t.Inp[von]->setFocus();
+        QTest::keyClick(t.Inp[von], Qt::Key_Return);
+        EXPECT_TRUE(t.Inp[nach]->hasFocus()) << von;
+    }
 }
 
 TEST_F(ModelWindows, MichaelisConstantFollowsTheRateConstants) {
-    test::clickButton(model->optTyp[10]);
-    auto& t = openTimeDiagram();
-    t.Inp[10]->setText("0.2");
-    t.Inp[11]->setText("0.1");
-    t.Inp[12]->setText("0.02");
+    auto& t = zeitDiagramm(10, {{10, "0.2"}, {11, "0.1"}, {12, "0.02"}});
     EXPECT_FLOAT_EQ(app.KMichaelis, 0.6f);
     EXPECT_TRUE(t.lblMichaelisK->text().startsWith("Michaelis-Konstante KM = (k< + k3) / k> = .6"));
     t.Inp[10]->setText("0");
@@ -234,69 +190,54 @@ TEST_F(ModelWindows, MichaelisConstantFollowsTheRateConstants) {
 }
 
 TEST_F(ModelWindows, ValueTableOfModel2SavedAndPrinted) {
-    test::clickButton(model->optTyp[2]);
-    auto& t = openTimeDiagram();
-    t.Inp[0]->setText("1");
-    t.Inp[10]->setText("0.15");
-    t.Inp[14]->setText("100");
-    QTest::mouseClick(t.cmdListe, Qt::LeftButton);
-    frmSimTabelle* tab = Forms::loaded<frmSimTabelle>();
+    auto& t = zeitDiagramm(2, {{0, "1"}, {10, "0.15"}, {14, "100"}});
+    frmSimTabelle* tab = tabelle(t);
     ASSERT_NE(tab, nullptr);
     EXPECT_EQ(tab->caption(), QString("  Ergebnis der Modellrechnung"));
     const QStringList lines = tab->txtSimTabelle->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 205);  // the lines themselves are checked with the value table
 
     const QString file = env.folder() + "/tabelle.TXT";
-    fileDialogHooks().askSaveFileName = [&file](const SaveBoxRequest& r, std::string& chosen) {
-        EXPECT_EQ(r.title, "Tabelle speichern unter ...");
-        chosen = file.toStdString();
-        return true;
-    };
+    SaveBoxRequest box;
+    test::answerFileBoxes(file.toStdString(), &box);
     QTest::mouseClick(tab->cmdSaveTable, Qt::LeftButton);
+    EXPECT_EQ(box.title, "Tabelle speichern unter ...");
     const std::string bytes = test::readFile(file.toStdString());
     ASSERT_GT(bytes.size(), 1000u);
-    EXPECT_EQ(bytes.substr(0, 3), "\"\r\n");
-    EXPECT_EQ(bytes.substr(bytes.size() - 3), "\"\r\n");
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 205);
+    EXPECT_EQ(
+        std::tuple(bytes.substr(0, 3), bytes.substr(bytes.size() - 3), std::count(bytes.begin(), bytes.end(), '\n')),
+        std::tuple("\"\r\n", "\"\r\n", 205));
     EXPECT_EQ(frmSimTabelle::TabDateiName, QString("tabelle.TXT"));
 
-    // A failed save says so.
-    fileDialogHooks().askSaveFileName = [this](const SaveBoxRequest&, std::string& chosen) {
-        chosen = (env.folder() + "/kein/ordner/x.TXT").toStdString();
-        return true;
-    };
+    // A failed save says so; a cancelled one is silent.
+    test::answerFileBoxes(env.folderStd() + "/kein/ordner/x.TXT");
     test::MsgRecorder rec;
     QTest::mouseClick(tab->cmdSaveTable, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von cmdSaveTable_Click");
-    // A cancelled save is silent.
-    fileDialogHooks().askSaveFileName = [](const SaveBoxRequest&, std::string&) { return false; };
+    test::answerFileBoxes("");
     QTest::mouseClick(tab->cmdSaveTable, Qt::LeftButton);
     EXPECT_EQ(rec.count(), 1u);
 
     const QString pdf = env.folder() + "/druck.pdf";
     setPrintToPdfFile(pdf);
     QTest::mouseClick(tab->cmdPrint, Qt::LeftButton);
-    QFile f(pdf);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.read(5).startsWith("%PDF"));
-    EXPECT_GT(f.size(), 1000);
+    const QByteArray gedruckt = test::readBytes(pdf);
+    EXPECT_TRUE(gedruckt.startsWith("%PDF"));
+    EXPECT_GT(gedruckt.size(), 1000);
 
     QTest::mouseClick(tab->cmdClipboard, Qt::LeftButton);
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("\r\n       t/s"));
 }
 
 TEST_F(ModelWindows, PrintedTableHasEveryColumnOnAnA4Page) {
-    test::clickButton(model->optTyp[11]);  // A => P; A => Q: columns 1, 3 and 4 in use
-    auto& t = openTimeDiagram();
-    QTest::mouseClick(t.cmdListe, Qt::LeftButton);
-    frmSimTabelle* tab = Forms::loaded<frmSimTabelle>();
+    auto& t = zeitDiagramm(11);  // A => P; A => Q: columns 1, 3 and 4 in use
+    frmSimTabelle* tab = tabelle(t);
     ASSERT_NE(tab, nullptr);
     const QStringList lines = printLines(tab->txtSimTabelle->toPlainText());
     ASSERT_EQ(lines.size(), 205);
     // Tab stops every 8 columns: the Q column starts at column 72.
-    EXPECT_EQ(lines[1].indexOf("cQ/(mol/l)"), 72);
-    EXPECT_EQ(lines[1].indexOf("cP/(mol/l)"), 56);
+    EXPECT_EQ(std::tuple(lines[1].indexOf("cQ/(mol/l)"), lines[1].indexOf("cP/(mol/l)")), std::tuple(72, 56));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -314,11 +255,7 @@ TEST_F(ModelWindows, PrintedTableHasEveryColumnOnAnA4Page) {
 }
 
 TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
-    test::clickButton(model->optTyp[10]);
-    auto& t = openTimeDiagram();
-    t.Inp[10]->setText("0.15");
-    t.Inp[11]->setText("0.1");
-    t.Inp[12]->setText("0.005");
+    auto& t = zeitDiagramm(10, {{10, "0.15"}, {11, "0.1"}, {12, "0.005"}});
     QTest::mouseClick(t.cmdMMdiagram, Qt::LeftButton);
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
@@ -342,15 +279,9 @@ TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
 
 // The simulation and the chart are made under the hourglass; the pointer comes back after them.
 TEST_F(ModelWindows, DrawingWorksUnderTheHourglass) {
-    test::clickButton(model->optTyp[9]);
-    auto& t = openTimeDiagram();
-    bool wartet = false;
-    chartHooks().zeigeDiagrammFenster = [&wartet, show = savedShow] {
-        const QCursor* c = QGuiApplication::overrideCursor();
-        wartet = c && c->shape() == Qt::WaitCursor;
-        return show();
-    };
-    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+    auto& t = zeitDiagramm(9);
+    const bool wartet =
+        test::chartShownUnderTheHourglass([&t] { QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton); });
     EXPECT_TRUE(wartet);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

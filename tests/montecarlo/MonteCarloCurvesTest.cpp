@@ -38,18 +38,15 @@ TEST(MonteCarloCurves, DecayOf100EndsNearFourTenthsOfAPerCent) {
 }
 
 TEST(MonteCarloCurves, EquilibriumTendsToOneOverKPlusOneAndPMirrorsA) {
-    struct Case {
-        Single K;
-        double endA;  // per cent of A at t(max)
-    };
-    for (const Case c : {Case{0.5f, 66.67}, Case{1.0f, 50.0}, Case{2.0f, 33.33}})
+    // K, per cent of A at t(max)
+    for (auto [K, endA] : {std::pair{0.5f, 66.67}, {1.0f, 50.0}, {2.0f, 33.33}})
         for (const MCBrett& b : kMCBretter) {
-            const auto a = kurveInProzent(1, 2, b, c.K);
-            const auto p = kurveInProzent(2, 2, b, c.K);
+            const auto a = kurveInProzent(1, 2, b, K);
+            const auto p = kurveInProzent(2, 2, b, K);
             ASSERT_EQ(a.size(), p.size());
             EXPECT_FLOAT_EQ(a[1].y, 100.0f);
             EXPECT_FLOAT_EQ(p[1].y, 0.0f);
-            EXPECT_NEAR(a.back().y, c.endA, 0.05) << "K " << c.K << " N0 " << b.N0;
+            EXPECT_NEAR(a.back().y, endA, 0.05) << "K " << K << " N0 " << b.N0;
             for (std::size_t i = 1; i < a.size(); ++i) {
                 EXPECT_NEAR(a[i].y + p[i].y, 100.0f, 0.01f);
                 if (i > 1) {

@@ -53,15 +53,11 @@ struct Spiel {
 }  // namespace
 
 TEST(MonteCarloDraw, PicksParticlesOneToN0) {
-    struct Case {
-        Long N0;
-        double u;
-        Long expected;
-    };
-    for (const Case c : {Case{100, 0.0, 1}, Case{100, 0.00999, 1}, Case{100, 0.01, 2}, Case{100, 0.5, 51},
-                         Case{100, 0.999999, 100}, Case{100, 1.0, 100}, Case{100, -0.2, 1}, Case{100, std::nan(""), 1},
-                         Case{90000, 0.99999999, 90000}, Case{0, 0.5, 0}})
-        EXPECT_EQ(drawParticle(c.N0, c.u), c.expected) << c.N0 << " " << c.u;
+    // N0, u, the particle drawn
+    for (auto [N0, u, expected] : {std::tuple<Long, double, Long>{100, 0.0, 1}, {100, 0.00999, 1}, {100, 0.01, 2},
+                                   {100, 0.5, 51}, {100, 0.999999, 100}, {100, 1.0, 100}, {100, -0.2, 1},
+                                   {100, std::nan(""), 1}, {90000, 0.99999999, 90000}, {0, 0.5, 0}})
+        EXPECT_EQ(drawParticle(N0, u), expected) << N0 << " " << u;
 }
 
 TEST(MonteCarloFirstOrder, HitOnPCountsAsDrawWithoutPause) {
@@ -72,9 +68,8 @@ TEST(MonteCarloFirstOrder, HitOnPCountsAsDrawWithoutPause) {
     EXPECT_TRUE(z.teilchen == 42 && z.umgewandelt && !z.istA && z.pause);
     z = s.lauf.zug(s.rng);
     EXPECT_FALSE(z.umgewandelt || z.pause);
-    EXPECT_EQ(s.lauf.nZuege(), 2);
-    EXPECT_EQ(s.lauf.nA(), 99);
-    EXPECT_TRUE(s.lauf.teilchen(42) == 0 && s.lauf.teilchen(41) == 1);
+    EXPECT_EQ(std::tuple(s.lauf.nZuege(), s.lauf.nA(), s.lauf.teilchen(42) == 0 && s.lauf.teilchen(41) == 1),
+              std::tuple(2, 99, true));
 }
 
 TEST(MonteCarloFirstOrder, EndsOnlyAfterTheBlockThatTakesTheLastA) {
@@ -90,9 +85,7 @@ TEST(MonteCarloFirstOrder, EndsOnlyAfterTheBlockThatTakesTheLastA) {
     }
     EXPECT_EQ(s.lauf.nA(), 0);
     const MCZug z = s.lauf.zug(s.rng);
-    EXPECT_TRUE(z.punkt && z.ende);
-    EXPECT_EQ(s.lauf.nZuege(), 105);
-    EXPECT_EQ(s.lauf.iPunkt(), 16);
+    EXPECT_EQ(std::tuple(z.punkt, z.ende, s.lauf.nZuege(), s.lauf.iPunkt()), std::tuple(true, true, 105, 16));
     // Go with no A left does nothing.
     EXPECT_FALSE(s.lauf.fortsetzen(s.rng));
     EXPECT_EQ(s.rng.reseeds, 1);
@@ -103,8 +96,7 @@ TEST(MonteCarloFirstOrder, EndsAfterTheFirstBlockBeyondTenTimesTmax) {
     // the run goes on to the first block end above 5500 draws: 786 x 7 = 5502.
     Spiel s(kMCErsteOrdnung);
     EXPECT_EQ(s.bisEnde(10000), 5502);
-    EXPECT_EQ(s.lauf.iPunkt(), 787);
-    EXPECT_EQ(s.lauf.nA(), 99);
+    EXPECT_EQ(std::tuple(s.lauf.iPunkt(), s.lauf.nA()), std::tuple(787, 99));
 }
 
 TEST(MonteCarloFirstOrder, GoContinuesPointNumberAndDrawCountWithAFreshBlock) {
@@ -116,27 +108,19 @@ TEST(MonteCarloFirstOrder, GoContinuesPointNumberAndDrawCountWithAFreshBlock) {
     EXPECT_EQ(s.rng.reseeds, 2);
     s.rng.pick({11});
     s.lauf.zug(s.rng);
-    EXPECT_EQ(s.lauf.nZuege(), 11);
-    EXPECT_EQ(s.lauf.nA(), 89);
+    EXPECT_EQ(std::tuple(s.lauf.nZuege(), s.lauf.nA()), std::tuple(11, 89));
     for (int n = 0; n < 5; ++n) EXPECT_FALSE(s.lauf.zug(s.rng).punkt);
     EXPECT_TRUE(s.lauf.zug(s.rng).punkt);  // the 7th draw after Go closes the block
-    EXPECT_EQ(s.lauf.nZuege(), 17);
-    EXPECT_EQ(s.lauf.iPunkt(), 3);
+    EXPECT_EQ(std::tuple(s.lauf.nZuege(), s.lauf.iPunkt()), std::tuple(17, 3));
     // Start begins again from all A.
     s.lauf.start(kMCErsteOrdnung, s.rng);
     EXPECT_TRUE(s.lauf.nA() == 100 && s.lauf.nZuege() == 0 && s.lauf.iPunkt() == 1 && s.lauf.teilchen(5) == 1);
     EXPECT_FALSE(s.lauf.start(3, s.rng));  // no other mode
 }
 
-// Each row: K, the particles drawn, and after each draw whether it changed.
+// Each row: K, the particles drawn, after each draw whether it changed, and the A left.
 TEST(MonteCarloEquilibrium, RulesOfK) {
-    struct Case {
-        Single K;
-        std::vector<Long> draws;
-        std::vector<bool> changed;
-        Long nA;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<Single, std::vector<Long>, std::vector<bool>, Long> cases[] = {
         // K = 0.5: hits on A convert the 1st, 3rd, 5th ...; a hit on P always
         // converts back and does not touch the counter.
         {0.5f, {1, 2, 3, 1, 4, 5, 6}, {true, false, true, true, false, true, false}, 98},
@@ -147,16 +131,16 @@ TEST(MonteCarloEquilibrium, RulesOfK) {
         // Any other K changes nothing.
         {1.5f, {1, 2}, {false, false}, 100},
     };
-    for (const Case& c : cases) {
-        Spiel s(kMCGleichgewicht, c.K);
-        for (std::size_t n = 0; n < c.draws.size(); ++n) {
-            s.rng.pick({c.draws[n]});
+    for (const auto& [K, draws, changed, nA] : cases) {
+        Spiel s(kMCGleichgewicht, K);
+        for (std::size_t n = 0; n < draws.size(); ++n) {
+            s.rng.pick({draws[n]});
             const MCZug z = s.lauf.zug(s.rng);
-            EXPECT_EQ(z.umgewandelt, c.changed[n]) << "K " << c.K << " draw " << n + 1;
+            EXPECT_EQ(z.umgewandelt, changed[n]) << "K " << K << " draw " << n + 1;
             EXPECT_TRUE(z.pause);  // the equilibrium pauses after every draw
-            EXPECT_EQ(z.istA, s.lauf.teilchen(c.draws[n]) == 1);
+            EXPECT_EQ(z.istA, s.lauf.teilchen(draws[n]) == 1);
         }
-        EXPECT_EQ(s.lauf.nA(), c.nA) << "K " << c.K;
+        EXPECT_EQ(s.lauf.nA(), nA) << "K " << K;
     }
 }
 
@@ -226,17 +210,11 @@ TEST(MonteCarloBoard, ParticlesFillRowsFromTheTopLeft) {
     EXPECT_EQ(g.FeldSeite, 10);
     EXPECT_DOUBLE_EQ(g.Radius, 10 / 2.3);
     EXPECT_DOUBLE_EQ(g.BlitzRadius, 1.5 * 10 / 2.3);
-    struct Case {
-        Long i;
-        int zeile, spalte;
-        double x, y;
-    };
-    for (const Case c : {Case{1, 1, 1, 25, 35}, Case{9, 1, 9, 105, 35}, Case{10, 1, 10, 115, 35},
-                         Case{11, 2, 1, 25, 45}, Case{55, 6, 5, 65, 85}, Case{100, 10, 10, 115, 125}}) {
-        EXPECT_TRUE(g.zeile(c.i) == c.zeile && g.spalte(c.i) == c.spalte) << c.i;
-        EXPECT_DOUBLE_EQ(g.mitteX(c.i), c.x) << c.i;
-        EXPECT_DOUBLE_EQ(g.mitteY(c.i), c.y) << c.i;
-    }
+    // particle, row, column, centre
+    for (auto [i, zeile, spalte, x, y] : {std::tuple<Long, int, int, double, double>{1, 1, 1, 25, 35},
+                                          {9, 1, 9, 105, 35}, {10, 1, 10, 115, 35}, {11, 2, 1, 25, 45},
+                                          {55, 6, 5, 65, 85}, {100, 10, 10, 115, 125}})
+        EXPECT_EQ(std::tuple(g.zeile(i), g.spalte(i), g.mitteX(i), g.mitteY(i)), std::tuple(zeile, spalte, x, y)) << i;
     // Large mode, 90000 particles on a side of 600: cells of 2 less the gap at
     // the right and top; the flash covers three cells (1.5 for fewer particles).
     const MCBrettGeometrie gross = mcBrettGeometrie(90000, true, 0, 0, 600);

@@ -1,22 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QMimeData>
-#include <QPushButton>
-#include <QTest>
-
-#include <functional>
 
 #include "engine/frmKinModel.h"
 #include "montecarlo/MCTeilchenfeld.h"
 #include "montecarlo/frmMonteCarlo.h"
-#include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
 #include "platform/CommonDialogs.h"
-#include "shell/AppState.h"
-#include "app/MDIVRN.h"
-#include "shell/frmOption.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -34,7 +23,7 @@ bool warteBis(const std::function<bool()>& bedingung, int ms = 20000) {
     return true;
 }
 
-bool fett(const QWidget* w) { return w->font().bold(); }
+bool fett(const QWidget* x) { return x->font().bold(); }
 
 QColor farbeVon(const frmMonteCarlo& mc, Long i) {
     const MCBrettGeometrie& g = mc.Teilchenfeld->geometrie();
@@ -53,26 +42,19 @@ void pruefeZustand(const frmMonteCarlo& mc, bool laufend, bool goAn) {
     EXPECT_EQ(mc.laeuft(), laufend);
     for (QWidget* b : std::initializer_list<QWidget*>{mc.cmdClose, mc.cmdStart, mc.cmdHelp, mc.cmdRefresh, mc.Frame1})
         EXPECT_EQ(b->isEnabled(), !laufend) << b->objectName().toStdString();
-    EXPECT_EQ(mc.cmdStop->isEnabled(), laufend);
-    EXPECT_EQ(mc.cmdContinue->isEnabled(), goAn);
-    EXPECT_EQ(mc.cmdClipboard->isVisible(), !laufend);
+    EXPECT_EQ(std::tuple(mc.cmdStop->isEnabled(), mc.cmdContinue->isEnabled(), mc.cmdClipboard->isVisible()),
+              std::tuple(laufend, goAn, !laufend));
 }
 
 }  // namespace
 
-class MonteCarloWindow : public ::testing::Test {
+class MonteCarloWindow : public test::MainWindowTest {
 protected:
-    void SetUp() override {
-        frmMonteCarlo::pauseScale = 0.02;
-        w = std::make_unique<MDIVRN>();
-        w->resize(1000, 720);
-        w->show();
-        w->MDIForm_Load();
-    }
+    void SetUp() override { frmMonteCarlo::pauseScale = 0.02; }
     void TearDown() override { frmMonteCarlo::pauseScale = 1.0; }
 
     frmMonteCarlo& oeffne(int modus) {
-        w->clickMenu(modus == 1 ? "mnuSubMonteCarlo(0)" : "mnuSubMonteCarlo(1)");
+        main->clickMenu(modus == 1 ? "mnuSubMonteCarlo(0)" : "mnuSubMonteCarlo(1)");
         frmMonteCarlo* mc = Forms::loaded<frmMonteCarlo>();
         EXPECT_NE(mc, nullptr);
         mc->setRandomSource(std::make_unique<SeededRandom>(11));
@@ -83,17 +65,14 @@ protected:
         test::clickButton(mc.cmdStop);
         ASSERT_TRUE(warteBis([&] { return !mc.laeuft(); }));
     }
-
-    test::GuiTest env;
-    std::unique_ptr<MDIVRN> w;
 };
 
 TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
     ASSERT_TRUE(Forms::loaded<frmKinModel>()->isVisible());
     frmMonteCarlo& mc = oeffne(1);
     EXPECT_FALSE(Forms::loaded<frmKinModel>()->frame()->isVisible());
-    EXPECT_EQ(mc.caption(), QString("Varnolt als Zufallsspiel (Monte-Carlo-Simulation)"));
-    EXPECT_EQ(mc.Label3->text(), QString("Simulation einer Varnolt 1. Ordnung"));
+    EXPECT_EQ(std::tuple(mc.caption(), mc.Label3->text()),
+              std::tuple("Varnolt als Zufallsspiel (Monte-Carlo-Simulation)", "Simulation einer Varnolt 1. Ordnung"));
     EXPECT_TRUE(mc.PfeilHin->isVisible());
     EXPECT_FALSE(mc.PfeilRueck->isVisible() || mc.Frame2->isVisible() || mc.lblBildText->isVisible());
     EXPECT_TRUE(mc.optN0[2]->isChecked() && fett(mc.optN0[2]) && !fett(mc.optN0[0]));
@@ -103,14 +82,13 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
     pruefeZustand(mc, false, false);
 
     const ChartControl& c = *mc.Chart2D2;
-    EXPECT_EQ(c.pointCount(1, 1), 0);
-    EXPECT_TRUE(mc.Chart2D2->labelRect(1).isNull());  // no label on the empty chart
+    // No label on the empty chart.
+    EXPECT_EQ(std::tuple(c.pointCount(1, 1), mc.Chart2D2->labelRect(1).isNull()), std::tuple(0, true));
     for (int s = 2; s <= 5; ++s) EXPECT_EQ(c.displayState(1, s), kSeriesHidden) << s;
-    EXPECT_EQ(c.text(ChartTextBlock::Header), "berechnet N(A) = N0 exp(-k t)");
-    EXPECT_EQ(c.text(ChartTextBlock::Footer), " o :   simuliert");
-    EXPECT_EQ(c.textColour(ChartTextBlock::Footer), app.Farbe1);
-    EXPECT_EQ(c.axisTitle(ChartAxis::Y), "Teilchenzahl  N(i) / N0 * 100%");
-    EXPECT_FALSE(c.axisShown(ChartAxis::Y2));
+    EXPECT_EQ(std::tuple(c.text(ChartTextBlock::Header), c.text(ChartTextBlock::Footer),
+                         c.textColour(ChartTextBlock::Footer), c.axisTitle(ChartAxis::Y), c.axisShown(ChartAxis::Y2)),
+              std::tuple("berechnet N(A) = N0 exp(-k t)", " o :   simuliert", app.Farbe1,
+                         "Teilchenzahl  N(i) / N0 * 100%", false));
     for (ChartAxis a : {ChartAxis::X, ChartAxis::Y})
         EXPECT_TRUE(c.axisMin(a) == 0 && c.axisMax(a) == 100 && c.spacing(a, ChartSpacing::Grid) == 10);
 
@@ -123,11 +101,10 @@ TEST_F(MonteCarloWindow, OpensInModeOneWithAFullBoardAndAnEmptyChart) {
 
 TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
     frmMonteCarlo& mc = oeffne(2);
-    EXPECT_EQ(mc.Label3->text(), QString("Dynamisches Reaktionsgleichgewicht"));
     EXPECT_TRUE(mc.PfeilRueck->isVisible() && mc.Frame2->isVisible());
     EXPECT_TRUE(mc.optGK[0]->isChecked() && fett(mc.optGK[0]));
-    EXPECT_EQ(mc.optGK[0]->text(), QString("K = 0,5"));
-    EXPECT_EQ(mc.lblBildText->text(), QString("K = N(P) / N(A) = 0,5"));
+    EXPECT_EQ(std::tuple(mc.Label3->text(), mc.optGK[0]->text(), mc.lblBildText->text()),
+              std::tuple("Dynamisches Reaktionsgleichgewicht", "K = 0,5", "K = N(P) / N(A) = 0,5"));
     // The header names N(P),eq = K N0 / (K + 1), the quantity the curve uses.
     EXPECT_EQ(mc.Chart2D2->text(ChartTextBlock::Header), "berechnet N(A) = N0 - N(P),eq {1 - exp[-N0 t k1/N(P),eq]}");
 
@@ -137,8 +114,7 @@ TEST_F(MonteCarloWindow, OpensInModeTwoWithTheKFrameAndFollowsK) {
     EXPECT_EQ(mc.lblBildText->text(), QString("K = N(P) / N(A) = 2"));
     const ChartControl& c = *mc.Chart2D2;
     EXPECT_NEAR(c.y(1, 1, 101), 33.33, 0.05);
-    EXPECT_EQ(c.labelText(2), "N(P) = N0 - N(A)");
-    EXPECT_EQ(c.labelPoint(1), 3);
+    EXPECT_EQ(std::tuple(c.labelText(2), c.labelPoint(1)), std::tuple("N(P) = N0 - N(A)", 3));
 }
 
 TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
@@ -158,14 +134,12 @@ TEST_F(MonteCarloWindow, DecayOfOneHundredRunsToItsEnd) {
     ASSERT_EQ(c.pointCount(1, 4), n);
     EXPECT_TRUE(c.x(1, 3, 1) == 0 && c.y(1, 3, 1) == 100 && c.y(1, 4, 1) == 0);
     for (int i = 1; i <= n; ++i) EXPECT_NEAR(c.y(1, 3, i) + c.y(1, 4, i), 100, 1e-4);
-    EXPECT_EQ(c.y(1, 3, n), mc.lauf().nA());
-    EXPECT_EQ(c.style(1, 4).symbolColour, app.Farbe2);
+    EXPECT_EQ(std::tuple(c.y(1, 3, n), c.style(1, 4).symbolColour), std::tuple(mc.lauf().nA(), app.Farbe2));
     pruefeBrett(mc);
 
     // Refresh: all A again, the simulated points hidden.
     test::clickButton(mc.cmdRefresh);
-    EXPECT_EQ(c.displayState(1, 3), kSeriesHidden);
-    EXPECT_EQ(mc.lauf().nA(), 100);
+    EXPECT_EQ(std::tuple(c.displayState(1, 3), mc.lauf().nA()), std::tuple(kSeriesHidden, 100));
     pruefeBrett(mc);
 }
 
@@ -225,10 +199,10 @@ TEST_F(MonteCarloWindow, ClosingChoosingTheMenuOrExitDuringARunEndIt) {
     auto alt = MDIVRN::endProgram;
     MDIVRN::endProgram = [&] { ++ends; };
     test::clickButton(neu.cmdStart);
-    w->clickMenu("mnuExit");
+    main->clickMenu("mnuExit");
     MDIVRN::endProgram = alt;
     EXPECT_EQ(ends, 1);
-    w.reset();  // what follows the end of the event loop
+    main.reset();  // what follows the end of the event loop
     test::processEvents();
     EXPECT_FALSE(IsFormLoaded<frmMonteCarlo>());
 }
@@ -240,27 +214,25 @@ TEST_F(MonteCarloWindow, OptionsRefreshIsIgnoredWhileARunIsGoing) {
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() >= 3; }));
     const QString farbeA = mc.lblA->styleSheet();
     auto alt = setColourChooser([](const QColor&) { return std::optional<QColor>(QColor(0, 128, 0)); });
-    w->clickMenu("mnuOption");
+    main->clickMenu("mnuOption");
     test::clickButton(Forms::loaded<frmOption>()->cmdAColor);
     test::clickButton(Forms::loaded<frmOption>()->chkSolidPoints);
     test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     setColourChooser(alt);
     // The run goes on over its own board; its next point takes the new style.
-    EXPECT_TRUE(mc.laeuft());
-    EXPECT_EQ(mc.lblA->styleSheet(), farbeA);
-    EXPECT_EQ(mc.Chart2D2->displayState(1, 3), kSeriesShown);
+    EXPECT_EQ(std::tuple(mc.laeuft(), mc.lblA->styleSheet(), mc.Chart2D2->displayState(1, 3)),
+              std::tuple(true, farbeA, kSeriesShown));
     const Long n = mc.lauf().iPunkt();
     ASSERT_TRUE(warteBis([&] { return mc.lauf().iPunkt() > n; }));
     EXPECT_EQ(mc.Chart2D2->style(1, 3), (ChartSeriesStyle{1, RGB(0, 128, 0), 1, 2, RGB(0, 128, 0), 7}));
     stop(mc);
 
     // Idle, the options' Refresh takes effect: labels and board in the new colour.
-    w->clickMenu("mnuOption");
+    main->clickMenu("mnuOption");
     test::clickButton(Forms::loaded<frmOption>()->cmdOK);
     EXPECT_NE(mc.lblA->styleSheet(), farbeA);
-    EXPECT_EQ(mc.Chart2D2->displayState(1, 3), kSeriesHidden);
-    EXPECT_FALSE(mc.cmdContinue->isEnabled());
-    EXPECT_EQ(farbeVon(mc, 1), QColor(0, 128, 0));
+    EXPECT_EQ(std::tuple(mc.Chart2D2->displayState(1, 3), mc.cmdContinue->isEnabled(), farbeVon(mc, 1)),
+              std::tuple(kSeriesHidden, false, QColor(0, 128, 0)));
 }
 
 TEST_F(MonteCarloWindow, LargeModeDrawsCellsInOneFilledSquare) {

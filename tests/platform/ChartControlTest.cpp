@@ -1,28 +1,21 @@
 // The chart component drawn offscreen: holes, batches, labels, spacings,
 // hit test, zoom, outputs, templates and a demonstration chart.
-#include <gtest/gtest.h>
 
-#include <QClipboard>
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QSvgRenderer>
-#include <QTest>
 #include <QXmlStreamReader>
 
 #include <QDir>
 
 #include <csignal>
-#include <cmath>
-#include <tuple>
 
 #include <sys/resource.h>
 
-#include "platform/ChartControl.h"
 #include "platform/ChartStyle.h"
-#include "platform/ChartTemplate.h"
 #include "platform/ChartTicker.h"
 #include "support/GuiTestSupport.h"
 
@@ -82,10 +75,12 @@ protected:
         chart.setAxisShown(ChartAxis::Y, false);
     }
 
-    void line(int series, Colour c, std::vector<double> xs, std::vector<double> ys, int width = 3) {
+    // Curve `series` through the points, in the colour and width, with the line pattern when one is given.
+    void line(int series, Colour c, std::vector<double> xs, std::vector<double> ys, int width = 3, int pattern = 0) {
         chart.setPoints(1, series, xs, ys);
         chart.setLineColour(1, series, c);
         chart.setLineWidth(1, series, width);
+        if (pattern) chart.setLinePattern(1, series, pattern);
     }
 
     test::GuiTest env;
@@ -158,8 +153,7 @@ TEST_F(Chart, SymbolsOnTheFrameAreDrawnWholeAndLinesStayInside) {
     chart.beginUpdate();
     chart.setPoints(2, 1, {0, 10, 11}, {10, 0, 5});
     chart.setStyle(2, 1, ChartSeriesStyle{1, 0, 1, 2, kBlue, 12});
-    line(1, kRed, {-5, 5}, {5, 5}, 3);
-    chart.setLinePattern(1, 1, 2);
+    line(1, kRed, {-5, 5}, {5, 5}, 3, 2);
     chart.endUpdate();
     const QImage img = chart.toImage();
     const QRect plot = chart.plotRect();
@@ -174,12 +168,9 @@ TEST_F(Chart, SymbolsOnTheFrameAreDrawnWholeAndLinesStayInside) {
 TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
     chart.beginUpdate();
     bare();
-    line(1, kRed, {0, 10}, {2, 2}, 2);
-    line(2, kRed, {0, 10}, {5, 5}, 2);
-    line(3, kRed, {0, 10}, {8, 8}, 2);
-    chart.setLinePattern(1, 1, 1);  // none
-    chart.setLinePattern(1, 2, 2);  // solid
-    chart.setLinePattern(1, 3, 4);  // dotted
+    line(1, kRed, {0, 10}, {2, 2}, 2, 1);  // none
+    line(2, kRed, {0, 10}, {5, 5}, 2, 2);  // solid
+    line(3, kRed, {0, 10}, {8, 8}, 2, 4);  // dotted
     chart.endUpdate();
     const QImage img = chart.toImage();
     auto redRun = [&](double yv) {
@@ -189,8 +180,7 @@ TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
             if (colourAround(img, QPoint(x, a.y()), kRed, 1)) ++red;
         return std::pair<int, int>(red, b.x() - a.x() + 1);
     };
-    EXPECT_EQ(redRun(2).first, 0);
-    EXPECT_EQ(redRun(5).first, redRun(5).second);
+    EXPECT_EQ(std::tuple(redRun(2).first, redRun(5).first), std::tuple(0, redRun(5).second));
     const auto dotted = redRun(8);
     EXPECT_GT(dotted.first, dotted.second / 4);
     EXPECT_LT(dotted.first, dotted.second);
@@ -199,15 +189,12 @@ TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {
 // ---------------------------------------------------------------- holes
 
 TEST_F(Chart, HolesAreNeitherDrawnNorJoinedNorPicked) {
-    line(1, kRed, {1, 2, 3, 4, 5, 6, 7, 8, 9}, {5, 5, 5, 5, kChartHole, 5, 5, 5, 5});
-    chart.setLinePattern(1, 1, 2);
+    line(1, kRed, {1, 2, 3, 4, 5, 6, 7, 8, 9}, {5, 5, 5, 5, kChartHole, 5, 5, 5, 5}, 3, 2);
     chart.setPlotFrame(false);
     const QImage img = chart.toImage();
     EXPECT_TRUE(colourAround(img, at(2.5, 5), kRed, 1));
     EXPECT_TRUE(colourAround(img, at(7.5, 5), kRed, 1));
-    EXPECT_FALSE(colourAround(img, at(4.5, 5), kRed, 1));  // no line into the hole
-    EXPECT_FALSE(colourAround(img, at(5.0, 5), kRed, 1));
-    EXPECT_FALSE(colourAround(img, at(5.5, 5), kRed, 1));
+    for (double x : {4.5, 5.0, 5.5}) EXPECT_FALSE(colourAround(img, at(x, 5), kRed, 1)) << x;  // no line into the hole
     const ChartPick p = chart.pick(1, at(5, 5));
     EXPECT_NE(p.point, 5);
     EXPECT_EQ(p.series, 1);
@@ -216,16 +203,13 @@ TEST_F(Chart, HolesAreNeitherDrawnNorJoinedNorPicked) {
 TEST_F(Chart, GrownPointCountFillsHolesAndShrinkingDropsPoints) {
     chart.setPoints(2, 3, {1, 2}, {3, 4});
     ASSERT_TRUE(chart.setPointCount(2, 3, 4));
-    EXPECT_EQ(chart.pointCount(2, 3), 4);
-    EXPECT_EQ(chart.y(2, 3, 2), 4);
-    EXPECT_EQ(chart.y(2, 3, 3), kChartHole);
-    EXPECT_EQ(chart.y(2, 3, 4), kChartHole);
+    EXPECT_EQ(std::tuple(chart.pointCount(2, 3), chart.y(2, 3, 2), chart.y(2, 3, 3), chart.y(2, 3, 4)),
+              std::tuple(4, 4.0, kChartHole, kChartHole));
     ASSERT_TRUE(chart.setPointCount(2, 3, 1));
     ASSERT_TRUE(chart.setPointCount(2, 3, 2));
-    EXPECT_EQ(chart.x(2, 3, 1), 1);
-    EXPECT_EQ(chart.y(2, 3, 2), kChartHole);
-    EXPECT_EQ(chart.y(2, 3, 5), kChartHole);   // beyond the count
-    EXPECT_EQ(chart.y(2, 9, 1), kChartHole);   // no such series
+    // The point dropped, one beyond the count and one of no series are holes.
+    EXPECT_EQ(std::tuple(chart.x(2, 3, 1), chart.y(2, 3, 2), chart.y(2, 3, 5), chart.y(2, 9, 1)),
+              std::tuple(1.0, kChartHole, kChartHole, kChartHole));
     // Not finite values become holes; unknown series and points are refused.
     EXPECT_TRUE(chart.setY(2, 3, 1, std::nan("")));
     EXPECT_EQ(chart.y(2, 3, 1), kChartHole);
@@ -237,16 +221,13 @@ TEST_F(Chart, GrownPointCountFillsHolesAndShrinkingDropsPoints) {
 
 TEST_F(Chart, CurveKeepsThePointOrderGiven) {
     // A closed loop: x goes back, which a sorted graph could not draw.
-    chart.setPoints(1, 1, {2, 8, 8, 2, 2}, {2, 2, 8, 8, 2});
-    chart.setLineColour(1, 1, kRed);
-    chart.setLineWidth(1, 1, 3);
+    line(1, kRed, {2, 8, 8, 2, 2}, {2, 2, 8, 8, 2});
     chart.setPlotFrame(false);
     const QImage img = chart.toImage();
     EXPECT_TRUE(colourAround(img, at(2, 5), kRed, 1));  // the closing edge at x = 2
     EXPECT_TRUE(colourAround(img, at(8, 5), kRed, 1));
     EXPECT_FALSE(colourAround(img, at(5, 5), kRed, 3));
-    EXPECT_EQ(chart.x(1, 1, 4), 2);
-    EXPECT_EQ(chart.y(1, 1, 4), 8);
+    EXPECT_EQ(std::tuple(chart.x(1, 1, 4), chart.y(1, 1, 4)), std::tuple(2, 8));
 }
 
 // ---------------------------------------------------------------- batched update
@@ -371,10 +352,8 @@ TEST_F(Chart, ThreeSpacingsGiveTheirOwnGridTickAndNumberPositions) {
     EXPECT_FALSE(darkAround(img, QPoint((at(0.5, 0).x() + at(1, 0).x()) / 2, below), 0, 0));
     // Numbers under 4 and 8, nothing under 2 or 6.
     auto textUnder = [&](double xv) { return darkAround(img, QPoint(at(xv, 0).x(), r.bottom() + 19), 2, 11); };
-    EXPECT_TRUE(textUnder(4));
-    EXPECT_TRUE(textUnder(8));
-    EXPECT_FALSE(textUnder(2));
-    EXPECT_FALSE(textUnder(6));
+    for (auto [xv, text] : {std::pair{4.0, true}, {8.0, true}, {2.0, false}, {6.0, false}})
+        EXPECT_EQ(textUnder(xv), text) << xv;
 }
 
 // The automatic values themselves are checked with the scale.
@@ -424,15 +403,12 @@ TEST(ChartNumbers, AxisNumbersUseTheLocaleSeparator) {
     ChartTicker ticker(&a);
     QVector<double> ticks;
     QVector<QString> labels;
-    {
-        test::NumberLocaleGuard comma(',', '.');
+    for (char d : {',', '.'}) {
+        test::NumberLocaleGuard g(d, d == '.' ? ',' : '.');
         ticker.generate(QCPRange(0, 1), QLocale(), 'g', 6, ticks, nullptr, &labels);
-        EXPECT_EQ(labels, (QVector<QString>{"0", "0,2", "0,4", "0,6", "0,8", "1"}));
+        EXPECT_EQ(labels.join(' '), QString("0 0x2 0x4 0x6 0x8 1").replace('x', d));
+        EXPECT_EQ(ticks.size(), 6);
     }
-    test::NumberLocaleGuard point('.', ',');
-    ticker.generate(QCPRange(0, 1), QLocale(), 'g', 6, ticks, nullptr, &labels);
-    EXPECT_EQ(labels, (QVector<QString>{"0", "0.2", "0.4", "0.6", "0.8", "1"}));
-    EXPECT_EQ(ticks.size(), 6);
 }
 
 // ---------------------------------------------------------------- logarithmic axes
@@ -445,8 +421,7 @@ TEST_F(Chart, LogarithmicAxesRefuseNonPositiveRanges) {
     EXPECT_FALSE(chart.setAxisMin(ChartAxis::X, 0));
     EXPECT_FALSE(chart.setAxisMin(ChartAxis::X, -5));
     EXPECT_FALSE(chart.setAxisRange(ChartAxis::X, -1, 10));
-    EXPECT_EQ(chart.axisMin(ChartAxis::X), 1);
-    EXPECT_EQ(chart.axisMax(ChartAxis::X), 1000);
+    EXPECT_EQ(std::pair(chart.axisMin(ChartAxis::X), chart.axisMax(ChartAxis::X)), std::pair(1.0, 1000.0));
     EXPECT_EQ(chart.spacingPositions(ChartAxis::X, ChartSpacing::Number), (std::vector<double>{1, 10, 100, 1000}));
     // Values <= 0 are not drawn and not picked on a logarithmic axis.
     line(1, kRed, {0, 10, 100}, {5, 5, 5});
@@ -470,14 +445,9 @@ TEST_F(Chart, HitTestReportsRegionsAndNearestPoints) {
     chart.setSeriesLabel(1, 2, "Kurve 2");
     chart.setLegendShown(true);
     chart.setPoints(2, 6, {6, 7}, {2, 2});
-    const QRect header(chart.textLeft(ChartTextBlock::Header), chart.textTop(ChartTextBlock::Header),
-                       chart.textWidth(ChartTextBlock::Header), chart.textHeight(ChartTextBlock::Header));
-    const QRect footer(chart.textLeft(ChartTextBlock::Footer), chart.textTop(ChartTextBlock::Footer),
-                       chart.textWidth(ChartTextBlock::Footer), chart.textHeight(ChartTextBlock::Footer));
-    const QRect legend(chart.legendLeft(), chart.legendTop(), chart.legendWidth(), chart.legendHeight());
-    EXPECT_EQ(chart.region(header.center()), ChartRegion::Header);
-    EXPECT_EQ(chart.region(footer.center()), ChartRegion::Footer);
-    EXPECT_EQ(chart.region(legend.center()), ChartRegion::Legend);
+    EXPECT_EQ(chart.region(test::textRect(chart, ChartTextBlock::Header).center()), ChartRegion::Header);
+    EXPECT_EQ(chart.region(test::textRect(chart, ChartTextBlock::Footer).center()), ChartRegion::Footer);
+    EXPECT_EQ(chart.region(test::legendRect(chart).center()), ChartRegion::Legend);
     EXPECT_EQ(chart.region(chart.plotRect().center()), ChartRegion::PlotArea);
     EXPECT_EQ(chart.region(QPoint(1, 1)), ChartRegion::Elsewhere);
 
@@ -490,20 +460,15 @@ TEST_F(Chart, HitTestReportsRegionsAndNearestPoints) {
     const QPoint onPixel(static_cast<int>(on.x()), static_cast<int>(on.y()));
     chart.setPoint(1, 2, 3, chart.toValue(onPixel).x(), chart.toValue(onPixel).y());
     ChartPick p = chart.pick(1, onPixel);
-    EXPECT_EQ(p.series, 2);
-    EXPECT_EQ(p.point, 3);
-    EXPECT_EQ(p.distance, 0);
+    EXPECT_EQ(std::tuple(p.series, p.point, p.distance), std::tuple(2, 3, 0));
     p = chart.pick(1, onPixel + QPoint(3, 4));
-    EXPECT_EQ(p.point, 3);
-    EXPECT_EQ(p.distance, 5);
+    EXPECT_EQ(std::pair(p.point, p.distance), std::pair(3, 5));
     p = chart.pick(2, at(7, 2) + QPoint(-2, 0));
-    EXPECT_EQ(p.series, 6);
-    EXPECT_EQ(p.point, 2);
+    EXPECT_EQ(std::tuple(p.series, p.point), std::tuple(6, 2));
     EXPECT_NEAR(p.distance, 2, 1);
     chart.setDisplayState(2, 6, 2);  // hidden sets are not picked
-    EXPECT_EQ(chart.pick(2, at(7, 2)).series, -1);
-    EXPECT_EQ(chart.pick(2, at(7, 2)).distance, -1);
-    EXPECT_EQ(chart.pick(3, at(7, 2)).series, -1);
+    const ChartPick versteckt = chart.pick(2, at(7, 2));
+    EXPECT_EQ(std::tuple(versteckt.series, versteckt.distance, chart.pick(3, at(7, 2)).series), std::tuple(-1, -1, -1));
     chart.setAxisRange(ChartAxis::X, 0, 2.5);  // points outside the plot area are not picked
     EXPECT_EQ(chart.pick(1, at(2.5, 4)).point, 2);
 }
@@ -554,8 +519,7 @@ TEST_F(Chart, ZoomIsAppliedBeforeItIsSignalled) {
     QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
     EXPECT_EQ(std::count(events.begin(), events.end(), "zoomed"), 0);
     EXPECT_TRUE(chart.resetZoom());
-    EXPECT_EQ(chart.axisMin(ChartAxis::X), 0);
-    EXPECT_EQ(chart.axisMax(ChartAxis::Y), 10);
+    EXPECT_EQ(std::pair(chart.axisMin(ChartAxis::X), chart.axisMax(ChartAxis::Y)), std::pair(0.0, 10.0));
     EXPECT_FALSE(chart.resetZoom());
 }
 
@@ -605,22 +569,17 @@ TEST_F(Chart, EveryPictureIsWrittenAndReadable) {
     line(1, kRed, {0, 10}, {0, 10});
     test::TempFolder dir;
     const QString base = QString::fromStdString(dir.str()) + "/bild";
-    ASSERT_TRUE(chart.savePicture(base + ".png", ChartPicture::Png));
-    ASSERT_TRUE(chart.savePicture(base + ".bmp", ChartPicture::Bmp));
-    ASSERT_TRUE(chart.savePicture(base + ".svg", ChartPicture::Svg));
-    ASSERT_TRUE(chart.savePicture(base + ".pdf", ChartPicture::Pdf));
+    for (auto [ext, format] : {std::pair{".png", ChartPicture::Png}, {".bmp", ChartPicture::Bmp},
+                               {".svg", ChartPicture::Svg}, {".pdf", ChartPicture::Pdf}})
+        ASSERT_TRUE(chart.savePicture(base + ext, format)) << ext;
     for (const char* ext : {".png", ".bmp"}) {
         QImage img(base + ext);
         ASSERT_FALSE(img.isNull()) << ext;
         EXPECT_EQ(img.size(), QSize(600, 400));
         EXPECT_TRUE(colourAround(img, at(5, 5), kRed, 1)) << ext;
     }
-    QFile svg(base + ".svg");
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(svgParses(svg.readAll()));
-    QFile pdf(base + ".pdf");
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdfParses(pdf.readAll()));
+    EXPECT_TRUE(svgParses(test::readBytes(base + ".svg")));
+    EXPECT_TRUE(pdfParses(test::readBytes(base + ".pdf")));
     EXPECT_FALSE(chart.savePicture(base + "/nicht/da.png", ChartPicture::Png));
     EXPECT_FALSE(chart.savePicture(QString::fromStdString(dir.str()) + "/fehlt/bild.svg", ChartPicture::Svg));
 }
@@ -663,13 +622,11 @@ TEST_F(Chart, ClipboardTakesABitmapOrAVectorPictureWithABitmap) {
     line(1, kRed, {0, 10}, {0, 10});
     QClipboard* cb = QGuiApplication::clipboard();
     ASSERT_TRUE(chart.copyToClipboard(kClipboardBitmap));
-    EXPECT_FALSE(cb->image().isNull());
-    EXPECT_FALSE(cb->mimeData()->hasFormat("image/svg+xml"));
+    EXPECT_EQ(std::tuple(cb->image().isNull(), cb->mimeData()->hasFormat("image/svg+xml")), std::tuple(false, false));
     ASSERT_TRUE(chart.copyToClipboard(kClipboardVector));
     const QMimeData* mime = cb->mimeData();
     ASSERT_NE(mime, nullptr);
-    EXPECT_TRUE(mime->hasImage());
-    EXPECT_TRUE(svgParses(mime->data("image/svg+xml")));
+    EXPECT_EQ(std::tuple(mime->hasImage(), svgParses(mime->data("image/svg+xml"))), std::tuple(true, true));
     EXPECT_FALSE(chart.copyToClipboard(2));
 }
 
@@ -686,10 +643,7 @@ TEST_F(Chart, PrintsIntoABoxByItsScalingCode) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         EXPECT_EQ(chart.print(printer, scaling, 300, 200, width, height), ok) << scaling;
-        if (!ok) continue;
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << scaling;
-        EXPECT_TRUE(pdfParses(f.readAll())) << scaling;
+        EXPECT_EQ(pdfParses(test::readBytes(path)), ok) << scaling;  // a refused print writes no page
     }
 }
 
@@ -749,11 +703,8 @@ TEST_F(Chart, TemplateWrittenAndReadIntoAFreshChartGivesTheSameChart) {
     fresh.show();
     const ChartTemplateResult r = fresh.loadTemplate(path);
     ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_EQ(fresh.model(), chart.model());
-    EXPECT_EQ(fresh.pointCount(1, 1), 121);
-    // And the two charts look the same.
-    const QImage ia = chart.toImage(), ib = fresh.toImage();
-    EXPECT_EQ(ia, ib);
+    EXPECT_EQ(std::tuple(fresh.model(), fresh.pointCount(1, 1)), std::tuple(chart.model(), 121));
+    EXPECT_EQ(chart.toImage(), fresh.toImage());  // and the two charts look the same
 }
 
 // ---------------------------------------------------------------- how the callers use it
@@ -767,8 +718,7 @@ TEST_F(Chart, DeletedCurveLeavesDrawingAndLegend) {
     chart.setPointCount(1, 1, 0);
     chart.setDisplayState(1, 1, 2);
     chart.endUpdate();
-    EXPECT_EQ(chart.legendWidth(), 0);
-    EXPECT_FALSE(colourAround(chart.toImage(), at(5, 5), kRed, 2));
+    EXPECT_EQ(std::tuple(chart.legendWidth(), colourAround(chart.toImage(), at(5, 5), kRed, 2)), std::tuple(0, false));
     EXPECT_EQ(chart.seriesLabel(1, 1), "c(A) ");  // the text stays
 }
 

@@ -1,12 +1,7 @@
 // The chart's model without drawing: code tables, spacings, origins and the
 // template format written and read back.
-#include <gtest/gtest.h>
 
 #include "platform/ChartModel.h"
-#include <cmath>
-#include <filesystem>
-#include <functional>
-#include <limits>
 
 #include "platform/ChartScale.h"
 #include "platform/ChartTemplate.h"
@@ -34,80 +29,42 @@ ChartModel richModel() {
     ChartModel m = defaultChartModel();
     m.sheet = {RGB(210, 210, 210), 9, 3};
     m.area = {false, 12, 30, 480, 310, RGB(0, 0, 0), RGB(255, 255, 255)};
-    m.plot.backColour = RGB(250, 250, 240);
-    m.plot.frame = false;
-    m.plot.margins = {55, 17, 9, 44};
-    m.plot.autoMargins = {false, true, false, true};
-    ChartTextBlockData& h = m.text(ChartTextBlock::Header);
-    h.text = "Konzentration vs. Zeit\r\nA => P, \"Größe\" \\ 100 % → fertig\tTab";
-    h.autoLeft = false;
-    h.left = 123;
-    h.border = 4;
-    h.textColour = RGB(255, 255, 255);
-    h.backColour = RGB(0, 0, 0);
-    h.font = {"Courier New", 11.5, true, true, false, true};
-    ChartTextBlockData& f = m.text(ChartTextBlock::Footer);
-    f.text = "kinet. Modell: A => P\r\nk1 = 0,15";
-    f.shown = false;
-    f.autoTop = false;
-    f.top = -40;
-    f.backColour = 0xC0FFFF;
+    m.plot = {RGB(250, 250, 240), false, {55, 17, 9, 44}, {false, true, false, true}};
+    m.text(ChartTextBlock::Header) = {.text = "Konzentration vs. Zeit\r\nA => P, \"Größe\" \\ 100 % → fertig\tTab",
+                                      .autoLeft = false, .left = 123, .border = 4, .textColour = RGB(255, 255, 255),
+                                      .backColour = RGB(0, 0, 0),
+                                      .font = {"Courier New", 11.5, true, true, false, true}};
+    m.text(ChartTextBlock::Footer) = {.text = "kinet. Modell: A => P\r\nk1 = 0,15", .shown = false, .autoTop = false,
+                                      .top = -40, .backColour = 0xC0FFFF};
     m.legend = {true, false, true, 470, 0, kHorizontal, 0, kChartTransparent, RGB(0, 0, 255),
                 ChartFont{"Arial", 9, false, true, true, false}};
-    ChartAxisData& x = m.axis(ChartAxis::X);
-    x.min = 0.1;
-    x.max = 1000;
-    x.dataMin = -1.0 / 3;
-    x.dataMax = 2.5e300;
-    x.logarithmic = true;
-    x.title = "t/ min";
-    x.numberOrientation = kTextVertical;
-    x.titleFont.size = 13;
-    x.numberFont.bold = true;
-    x.titleColour = RGB(1, 2, 3);
-    x.gridPattern = 4;
-    x.gridColour = RGB(130, 130, 130);
-    x.spacing = {ChartSpacingData{0.5, false}, ChartSpacingData{1.0 / 3, true}, ChartSpacingData{2, false}};
-    x.numberPlacement = kNumbersAtAxis;
-    x.originPlacement = kOriginAtValue;
-    x.origin = 3.14159;
-    ChartAxisData& y = m.axis(ChartAxis::Y);
-    y.min = -2;
-    y.max = 1;
-    y.title = "c(A)/ (mol/l)  ";
-    y.titleOrientation = kTextHorizontal;
-    y.numberPlacement = kNumbersAtMaximum;
-    y.originPlacement = kOriginAtZero;
+    m.axis(ChartAxis::X) = {.min = 0.1, .max = 1000, .dataMin = -1.0 / 3, .dataMax = 2.5e300, .logarithmic = true,
+                            .title = "t/ min", .numberOrientation = kTextVertical, .titleFont = {.size = 13},
+                            .numberFont = {.bold = true}, .titleColour = RGB(1, 2, 3), .gridPattern = 4,
+                            .gridColour = RGB(130, 130, 130),
+                            .spacing = {ChartSpacingData{0.5, false}, ChartSpacingData{1.0 / 3, true},
+                                        ChartSpacingData{2, false}},
+                            .numberPlacement = kNumbersAtAxis, .originPlacement = kOriginAtValue, .origin = 3.14159};
+    m.axis(ChartAxis::Y) = {.min = -2, .max = 1, .title = "c(A)/ (mol/l)  ", .titleOrientation = kTextHorizontal,
+                            .titleFont = {}, .numberFont = {}, .numberPlacement = kNumbersAtMaximum,
+                            .originPlacement = kOriginAtZero};
     m.axis(ChartAxis::Y2).shown = true;
     m.axis(ChartAxis::Y2).min = -1e-300;
     ChartGroupData& g1 = m.groups[0];
     g1.series.resize(27);
     g1.seriesLabels = {"c(A) ", "", "c(P) "};
-    g1.series[0].x = {0, 0.1, 0.2, 1.0 / 3, M_PI, 1e-300, 123456789.123456789, 5e-324};
-    g1.series[0].y = {1, 0.9, kChartHole, -0.0, 2.0 / 3, -1e300, 7, 8};
-    g1.series[0].style = {7, RGB(255, 0, 0), 3, 2, RGB(0, 128, 0), 11};
-    g1.series[24].x = {0, 10};
-    g1.series[24].y = {0, 1};
-    g1.series[24].display = kSeriesHidden;
+    g1.series[0] = {{0, 0.1, 0.2, 1.0 / 3, M_PI, 1e-300, 123456789.123456789, 5e-324},
+                    {1, 0.9, kChartHole, -0.0, 2.0 / 3, -1e300, 7, 8}, kSeriesShown,
+                    {7, RGB(255, 0, 0), 3, 2, RGB(0, 128, 0), 11}};
+    g1.series[24] = {{0, 10}, {0, 1}, kSeriesHidden, {}};
     g1.series[25].display = kSeriesHiddenToo;
     ChartGroupData& g2 = m.groups[1];
     g2.series.resize(7);
     g2.storeData = true;
     g2.seriesLabels = {"Messpunkte", "", "", "", "", "k-T", "manuell"};
-    g2.series[6].x = {1, 2, 3};
-    g2.series[6].y = {3, 2, 1};
-    g2.series[6].style = {1, 0, 1, 10, RGB(0, 0, 255), 6};
-    ChartLabelData& l = m.labels[25];
-    l.text = "Halbwertszeit";
-    l.shown = false;
-    l.group = 2;
-    l.series = 7;
-    l.point = 3;
-    l.border = 4;
-    l.textColour = RGB(255, 0, 0);
-    l.backColour = kChartTransparent;
-    l.font = {"Arial", 11, true, true, false, false};
-    l.offset = -12;
+    g2.series[6] = {{1, 2, 3}, {3, 2, 1}, kSeriesShown, {1, 0, 1, 10, RGB(0, 0, 255), 6}};
+    m.labels[25] = {"Halbwertszeit", false, 2, 7, 3, 4, RGB(255, 0, 0), kChartTransparent,
+                    {"Arial", 11, true, true, false, false}, -12};
     m.labels[0].text = " 1";
     return m;
 }
@@ -145,10 +102,9 @@ std::string replaceLine(const std::string& text, int n, const std::string& by) {
 TEST(ChartScale, AutomaticSpacingIsOneTwoOrFiveTimesAPowerOfTen) {
     // lo, hi, logarithmic, number and grid spacing, tick spacing
     const std::tuple<double, double, bool, double, double> rows[] = {
-        {0, 10, false, 2, 1},        {0, 1, false, 0.2, 0.1},  {0, 60, false, 10, 2},
-        {0, 100, false, 20, 10},     {-5, 5, false, 2, 1},     {0, 0.003, false, 5e-4, 1e-4},
-        {200, 1000, false, 100, 20}, {1, 1000, true, 1, 1},    {1e-5, 1e5, true, 2, 2},
-        {1, 1e40, true, 5, 5},
+        {0, 10, false, 2, 1}, {0, 1, false, 0.2, 0.1}, {0, 60, false, 10, 2}, {0, 100, false, 20, 10},
+        {-5, 5, false, 2, 1}, {0, 0.003, false, 5e-4, 1e-4}, {200, 1000, false, 100, 20}, {1, 1000, true, 1, 1},
+        {1e-5, 1e5, true, 2, 2}, {1, 1e40, true, 5, 5},
     };
     for (const auto& [lo, hi, log, number, tick] : rows) {
         const ChartRange range{lo, hi};
@@ -160,14 +116,10 @@ TEST(ChartScale, AutomaticSpacingIsOneTwoOrFiveTimesAPowerOfTen) {
 
 TEST(ChartScale, PositionsAreTheMultiplesInsideTheRange) {
     const std::tuple<double, double, bool, double, std::vector<double>> rows[] = {
-        {0, 10, false, 2.5, {0, 2.5, 5, 7.5, 10}},
-        {-1, 1, false, 0.5, {-1, -0.5, 0, 0.5, 1}},
+        {0, 10, false, 2.5, {0, 2.5, 5, 7.5, 10}}, {-1, 1, false, 0.5, {-1, -0.5, 0, 0.5, 1}},
         {0.3, 1.1, false, 0.25, {0.5, 0.75, 1.0}},
-        {0, 1, false, 0.1, {0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0}},
-        {2, 3, false, 5, {}},
-        {1, 1000, true, 1, {1, 10, 100, 1000}},
-        {0.01, 100, true, 2, {0.01, 1, 100}},
-        {0, 10, false, 0, {}},
+        {0, 1, false, 0.1, {0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0}}, {2, 3, false, 5, {}},
+        {1, 1000, true, 1, {1, 10, 100, 1000}}, {0.01, 100, true, 2, {0.01, 1, 100}}, {0, 10, false, 0, {}},
         {0, 10, false, 0.001, {}},
     };
     for (const auto& [lo, hi, log, spacing, positions] : rows) {
@@ -224,8 +176,7 @@ TEST(ChartScale, DrawnRangeAndOriginValue) {
 // ---------------------------------------------------------------- model checks
 
 TEST(ChartModelCheck, DefaultAndRichModelsAreValidAndBrokenOnesNot) {
-    EXPECT_TRUE(validChartModel(defaultChartModel()));
-    EXPECT_TRUE(validChartModel(richModel()));
+    EXPECT_EQ(std::tuple(validChartModel(defaultChartModel()), validChartModel(richModel())), std::tuple(true, true));
     const std::vector<std::function<void(ChartModel&)>> breaks = {
         [](ChartModel& m) { m.sheet.border = 10; },
         [](ChartModel& m) { m.sheet.backColour = -1; },
@@ -268,8 +219,7 @@ TEST(ChartTemplateFormat, WrittenAndReadBackGivesTheSameModelExactly) {
     EXPECT_EQ(back, m);
     // Bit for bit: -0, a third, the smallest subnormal and the hole.
     const auto& x = back.groups[0].series[0].x;
-    EXPECT_EQ(x[3], 1.0 / 3);
-    EXPECT_EQ(x[7], 5e-324);
+    EXPECT_EQ(std::tuple(x[3], x[7]), std::tuple(1.0 / 3, 5e-324));
     EXPECT_TRUE(std::signbit(back.groups[0].series[0].y[3]));
     EXPECT_EQ(back.groups[0].series[0].y[2], kChartHole);
     // Written again, the text is the same, and so it is in a comma locale.
@@ -339,8 +289,7 @@ TEST(ChartTemplateFormat, DataOfAGroupIsLeftOutWhenNotStored) {
     m.groups[0].storeData = false;
     ChartModel back;
     ASSERT_TRUE(readChartTemplate(writeChartTemplate(m), back).ok);
-    EXPECT_EQ(back.groups[0].series.size(), 27u);
-    EXPECT_TRUE(back.groups[0].series[0].x.empty());
+    EXPECT_EQ(std::tuple(back.groups[0].series.size(), back.groups[0].series[0].x.empty()), std::tuple(27u, true));
     EXPECT_EQ(back.groups[0].series[0].style, m.groups[0].series[0].style);
     EXPECT_EQ(back.groups[1], m.groups[1]);
 }

@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
-
 #include "platform/DataGrid.h"
 #include "support/GuiTestSupport.h"
 
@@ -46,18 +40,14 @@ protected:
 TEST_F(Grid, RowsFromTabTextWithCheckBoxAndColours) {
     g.addRow("4\tignored\tonly");
     g.addRow("5\t\t1\t2\t3\t4\t5\t6");
-    EXPECT_EQ(g.rowCount(), 5);
-    EXPECT_EQ(g.cellText(3, 2), "only");
-    EXPECT_EQ(g.cellText(3, 3), "");
+    EXPECT_EQ(std::tuple(g.rowCount(), g.cellText(3, 2), g.cellText(3, 3)), std::tuple(5, "only", ""));
     EXPECT_EQ(g.cellText(3, 1), "") << "the check-box column shows no text";
     EXPECT_EQ(g.cellText(4, 5), "4") << "cells beyond the last column are dropped";
     g.setCellChecked(1, 1, true);
-    EXPECT_TRUE(g.isCellChecked(1, 1));
-    EXPECT_FALSE(g.isCellChecked(0, 1));
+    EXPECT_EQ(std::tuple(g.isCellChecked(1, 1), g.isCellChecked(0, 1)), std::tuple(true, false));
     g.setCellBackColour(0, 2, RGB(240, 240, 240));
-    EXPECT_EQ(g.cellBackColour(0, 2), RGB(240, 240, 240));
-    EXPECT_EQ(g.cellBackColour(0, 3), -1);
-    EXPECT_EQ(g.cellText(9, 9), "");
+    EXPECT_EQ(std::tuple(g.cellBackColour(0, 2), g.cellBackColour(0, 3), g.cellText(9, 9)),
+              std::tuple(RGB(240, 240, 240), -1, ""));
     g.clearRows();
     EXPECT_EQ(g.rowCount(), 0);
 }
@@ -76,8 +66,7 @@ TEST_F(Grid, SelectionTextHasTabsBetweenCellsAndOneCarriageReturnBetweenRows) {
 TEST_F(Grid, BlockTextFillsTheSelectionOnly) {
     g.setSelectionRect(0, 3, 1, 4);
     g.setSelectionText("X\tY\tZ\r\nU\r\nbeyond");
-    EXPECT_EQ(g.cellText(0, 3), "X");
-    EXPECT_EQ(g.cellText(0, 4), "Y");
+    EXPECT_EQ(std::tuple(g.cellText(0, 3), g.cellText(0, 4)), std::tuple("X", "Y"));
     EXPECT_EQ(g.cellText(0, 5), "d1") << "text beyond the selection is ignored";
     EXPECT_EQ(g.cellText(1, 3), "U");
     EXPECT_EQ(g.cellText(1, 4), "c2") << "a short row leaves the rest of the block";
@@ -89,25 +78,20 @@ TEST_F(Grid, TypedKeysPassTheHandlerAndEnterReportsAfterTheCellHoldsTheText) {
     QTest::keyClick(&g, Qt::Key_1);
     QWidget* ed = QApplication::focusWidget();
     ASSERT_TRUE(qobject_cast<QLineEdit*>(ed));
-    QTest::keyClick(ed, Qt::Key_Period);
-    QTest::keyClick(ed, Qt::Key_X);
-    QTest::keyClick(ed, Qt::Key_5);
-    QTest::keyClick(ed, Qt::Key_Return);
+    for (Qt::Key k : {Qt::Key_Period, Qt::Key_X, Qt::Key_5, Qt::Key_Return}) QTest::keyClick(ed, k);
     test::processEvents();
     EXPECT_EQ(g.cellText(1, 2), "1,5");
     ASSERT_EQ(edits.size(), 5u);
-    EXPECT_EQ(edits.back().key, 13);
-    EXPECT_EQ(edits.back().textThen, "1,5") << "the cell holds the text when Enter is reported";
-    EXPECT_EQ(edits.back().row, 1);
-    EXPECT_EQ(edits.back().col, 2);
+    // The cell holds the text when Enter is reported.
+    EXPECT_EQ(std::tuple(edits.back().key, edits.back().textThen, edits.back().row, edits.back().col),
+              std::tuple(13, "1,5", 1, 2));
 
     // Esc keeps the old text and reports nothing; a swallowed first key opens no editor.
     edits.clear();
     QTest::keyClick(&g, Qt::Key_7);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     test::processEvents();
-    EXPECT_EQ(g.cellText(1, 2), "1,5");
-    EXPECT_EQ(edits.size(), 1u);
+    EXPECT_EQ(std::tuple(g.cellText(1, 2), edits.size()), std::tuple("1,5", 1u));
     QTest::keyClick(&g, Qt::Key_X);
     EXPECT_EQ(QApplication::focusWidget(), &g);
 
@@ -115,20 +99,17 @@ TEST_F(Grid, TypedKeysPassTheHandlerAndEnterReportsAfterTheCellHoldsTheText) {
     edits.clear();
     g.setCurrentCell(1, 0);
     QTest::keyClick(&g, Qt::Key_9);
-    EXPECT_TRUE(edits.empty());
-    EXPECT_EQ(g.cellText(1, 0), "2");
+    EXPECT_EQ(std::tuple(edits.empty(), g.cellText(1, 0)), std::tuple(true, "2"));
 }
 
 TEST_F(Grid, KeysOnTheGridAreReportedInClassicCodes) {
     std::vector<std::pair<int, int>> keys;
     g.onKeyDown = [&](int& code, int shift) { keys.push_back({code, shift}); };
     g.setCurrentCell(0, 2);
-    QTest::keyClick(&g, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(&g, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(&g, Qt::Key_Delete);
-    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
-    const std::vector<std::pair<int, int>> want{{67, 2}, {86, 2}, {46, 0}, {40, 1}};
-    EXPECT_EQ(keys, want);
+    for (auto [k, m] : {std::pair{Qt::Key_C, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier},
+                        {Qt::Key_Delete, Qt::NoModifier}, {Qt::Key_Down, Qt::ShiftModifier}})
+        QTest::keyClick(&g, k, m);
+    EXPECT_EQ(keys, (std::vector<std::pair<int, int>>{{67, 2}, {86, 2}, {46, 0}, {40, 1}}));
     EXPECT_EQ(g.cellText(0, 2), "a1") << "Delete is the owner's to handle";
     // A swallowed key does not move the current cell.
     g.onKeyDown = [](int& code, int) { code = 0; };
@@ -149,17 +130,14 @@ TEST_F(Grid, MouseMarksRowsPicksCellsAndRightButtonKeepsTheSelection) {
     EXPECT_EQ((std::array{r.row1, r.col1, r.row2, r.col2}), (std::array{1, 2, 1, 5}));
     QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::ShiftModifier, centre(2, 1));
     r = g.selectionRect();
-    EXPECT_EQ((std::array{r.row1, r.row2}), (std::array{1, 2}));
-    EXPECT_EQ(g.currentRow(), 1);
+    EXPECT_EQ(std::tuple((std::array{r.row1, r.row2}), g.currentRow()), std::tuple((std::array{1, 2}), 1));
 
     QTest::mouseClick(g.viewport(), Qt::RightButton, {}, centre(0, 4));
     r = g.selectionRect();
     EXPECT_EQ((std::array{r.row1, r.row2}), (std::array{1, 2})) << "the right button leaves the selection";
     QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centre(0, 4));
-    EXPECT_EQ(g.currentRow(), 0);
-    EXPECT_EQ(g.currentColumn(), 4);
-    EXPECT_EQ(picked, 3);
-    EXPECT_EQ(buttons, (std::vector<int>{1, 1, 2, 1}));
+    EXPECT_EQ(std::tuple(g.currentRow(), g.currentColumn(), picked, buttons),
+              std::tuple(0, 4, 3, std::vector<int>{1, 1, 2, 1}));
     EXPECT_GT(changes, 0);
 
     // While redraw is off, moving the current cell reports nothing.

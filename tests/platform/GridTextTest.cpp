@@ -7,26 +7,11 @@ using namespace vrn;
 TEST(GridText, SplitsRowsAtEveryKindOfLineBreak) {
     // text, rows
     const std::pair<const char*, BlockText> cases[] = {
-        {"", {}},
-        {"a", {{"a"}}},
-        {"a\tb\tc", {{"a", "b", "c"}}},
-        {"a\tb\rc\td", {{"a", "b"}, {"c", "d"}}},
-        {"a\tb\r\nc\td", {{"a", "b"}, {"c", "d"}}},
-        {"a\tb\nc\td", {{"a", "b"}, {"c", "d"}}},
+        {"", {}}, {"a", {{"a"}}}, {"a\tb\tc", {{"a", "b", "c"}}}, {"a\tb\rc\td", {{"a", "b"}, {"c", "d"}}},
+        {"a\tb\r\nc\td", {{"a", "b"}, {"c", "d"}}}, {"a\tb\nc\td", {{"a", "b"}, {"c", "d"}}},
         // One closing line break ends the last row; a second one is an empty row.
-        {"a\r\n", {{"a"}}},
-        {"a\n", {{"a"}}},
-        {"a\r\n\r\n", {{"a"}, {""}}},
-        {"\t", {{"", ""}}},
+        {"a\r\n", {{"a"}}}, {"a\n", {{"a"}}}, {"a\r\n\r\n", {{"a"}, {""}}}, {"\t", {{"", ""}}},
         {"1,5\t\t2", {{"1,5", "", "2"}}},
     };
     for (const auto& [text, rows] : cases) EXPECT_EQ(splitBlockText(text), rows) << text;
-}
-
-TEST(GridText, JoinsWithTabsAndOneCarriageReturnBetweenRows) {
-    EXPECT_EQ(joinBlockText({{"1", "2", "3"}}), "1\t2\t3");
-    EXPECT_EQ(joinBlockText({{"1 ", ""}, {"2", "x"}}), "1 \t\r2\tx");
-    EXPECT_EQ(joinBlockText({}), "");
-    const std::string text = "a\tb\rc\td";
-    EXPECT_EQ(joinBlockText(splitBlockText(text)), text);
 }

@@ -1,18 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QMdiArea>
-#include <QTest>
 #include <QVBoxLayout>
 
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
-#include "shell/Helpers.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -48,16 +38,14 @@ protected:
 TEST_F(Platform, RegistryNeverCreatesOnTheLoadedTest) {
     MDIVRN main;
     frmProbe::created = frmProbe::destroyed = 0;
-    EXPECT_FALSE(IsFormLoaded<frmProbe>());
-    EXPECT_EQ(Forms::loaded<frmProbe>(), nullptr);
-    EXPECT_EQ(frmProbe::created, 0);
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmProbe>(), Forms::loaded<frmProbe>(), frmProbe::created),
+              std::tuple(false, nullptr, 0));
 
     frmProbe& f = Forms::get<frmProbe>();
-    EXPECT_EQ(f.loads, 1);
-    EXPECT_TRUE(IsFormLoaded<frmProbe>());
-    EXPECT_TRUE(IsFormLoaded(&f));
-    EXPECT_EQ(&Forms::get<frmProbe>(), &f);  // at most once
-    EXPECT_EQ(frmProbe::created, 1);
+    // Created at most once.
+    EXPECT_EQ(
+        std::tuple(f.loads, IsFormLoaded<frmProbe>(), IsFormLoaded(&f), &Forms::get<frmProbe>(), frmProbe::created),
+        std::tuple(1, true, true, &f, 1));
 
     f.Show();
     ASSERT_NE(f.frame(), &f);  // lives in an MDI sub-window
@@ -66,8 +54,7 @@ TEST_F(Platform, RegistryNeverCreatesOnTheLoadedTest) {
     EXPECT_TRUE(f.Unload());
     EXPECT_FALSE(IsFormLoaded<frmProbe>());
     test::processEvents();
-    EXPECT_EQ(frmProbe::destroyed, 1);
-    EXPECT_TRUE(main.mdiArea->subWindowList().isEmpty());
+    EXPECT_EQ(std::tuple(frmProbe::destroyed, main.mdiArea->subWindowList().isEmpty()), std::tuple(1, true));
 }
 
 TEST_F(Platform, UnloadHandlerCanKeepTheWindow) {
@@ -89,9 +76,7 @@ TEST_F(Platform, ToolWindowsFloatAboveTheMainWindow) {
     MDIVRN main;
     frmTool& t = Forms::get<frmTool>();
     t.Show();
-    EXPECT_EQ(t.frame(), &t);
-    EXPECT_TRUE(t.windowFlags() & Qt::Tool);
-    EXPECT_EQ(t.parentWidget(), &main);
+    EXPECT_EQ(std::tuple(t.frame(), t.windowFlags().testFlag(Qt::Tool), t.parentWidget()), std::tuple(&t, true, &main));
     EXPECT_TRUE(t.Unload());
 }
 
@@ -135,16 +120,6 @@ TEST_F(Platform, NumberFieldFiltersKeysSelectsAllOnFocusAndShowsComputedFields) 
     EXPECT_TRUE(b->isReadOnly());
     QTest::keyClicks(b, "9");
     EXPECT_EQ(b->text(), QString("2.5"));
-}
-
-// The nesting itself is checked with the shell's hooks.
-TEST_F(Platform, BusyCursorUsesTheOverrideCursor) {
-    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    SanduhrEin();
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    SanduhrAus();
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(Platform, FirstStartCopiesTheSamples) {

@@ -8,12 +8,8 @@ using vrn::test::setReactor;
 
 // Extents from hand-made feeds and outlets, model by model.
 TEST(Extents, EveryModel) {
-    struct Case {
-        Integer model;
-        std::array<double, 5> c0, c;  // A, B, C, P, Q
-        double ksi1, ksi2;
-    };
-    const Case cases[] = {
+    // model, c0, c, ksi1, ksi2
+    const std::tuple<Integer, std::array<double, 5>, std::array<double, 5>, double, double> cases[] = {
         {1, {1, 0, 0, 0.1, 0}, {0.6, 0, 0, 0.5, 0}, 0.4, 0},
         {2, {1, 0, 0, 0, 0}, {0.25, 0, 0, 0.75, 0}, 0.75, 0},
         {3, {1, 0, 0, 0, 0}, {0.4, 0, 0, 0.3, 0}, 0.3, 0},  // 2A => P: half the A used
@@ -35,12 +31,12 @@ TEST(Extents, EveryModel) {
         {18, {1, 1, 0, 0, 0}, {0.3, 0.3, 0.2, 0.5, 0}, 0.7, 0.5},
         {20, {1, 0, 0, 0, 0}, {0.35, 0, 0, 0.65, 0}, 0.65, 0},  // order n: still the A used
     };
-    for (const Case& k : cases) {
-        setReactor(k.model, {0.1, 0.1, 0.1}, k.c0, 2.5f);
-        for (std::size_t i = 0; i < 5; ++i) app.cAkt[i + 1] = k.c[i];
+    for (const auto& [model, c0, c, ksi1, ksi2] : cases) {
+        setReactor(model, {0.1, 0.1, 0.1}, c0, 2.5f);
+        for (std::size_t i = 0; i < 5; ++i) app.cAkt[i + 1] = c[i];
         app.ksi = {0, 9, 9, 9};
         calcKsi();
-        EXPECT_NEAR(app.ksi[1], k.ksi1, 1e-12) << "model " << k.model;
-        EXPECT_NEAR(app.ksi[2], k.ksi2, 1e-12) << "model " << k.model;
+        EXPECT_NEAR(app.ksi[1], ksi1, 1e-12) << "model " << model;
+        EXPECT_NEAR(app.ksi[2], ksi2, 1e-12) << "model " << model;
     }
 }

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <limits>
-
 #include "reactors/Protocol.h"
 #include "ReactorTestSupport.h"
 #include "support/TestSupport.h"
@@ -42,8 +38,7 @@ TEST(Protocol, StirredTankExampleUnderBothLocales) {
         app.AppPath = dir.str();
         app.ProtDateiName = "24050701.CSV";
         twoTankRows();
-        EXPECT_EQ(app.nProtZeilen, 2);
-        EXPECT_TRUE(app.bProtOffen);
+        EXPECT_EQ(std::tuple(app.nProtZeilen, app.bProtOffen), std::tuple(2, true));
         ASSERT_TRUE(writeProtocolFile(kQuelleRKconti, kDay).ok);
         EXPECT_EQ(app.ProtDateiName, dir.file("24050701.CSV"));
         const std::string want = std::string("VARNOLT: Kinetics of chemical reactions\r\n") +
@@ -75,9 +70,8 @@ TEST(Protocol, ColumnsWithCancellingValuesStay) {
     b[11] = -2.5f;
     b[19] = 1e-5f;
     const auto lines = protocolLines({a, b}, "\t", kQuelleBatch, kDay, "s");
-    EXPECT_EQ(lines[6], "c_A(A)\t k2\t ksi(2)\t");
-    EXPECT_EQ(lines[7], "1\t2.5\t0\t");
-    EXPECT_EQ(lines[8], "1\t-2.5\t1E-05\t");
+    EXPECT_EQ(std::tuple(lines[6], lines[7], lines[8]),
+              std::tuple("c_A(A)\t k2\t ksi(2)\t", "1\t2.5\t0\t", "1\t-2.5\t1E-05\t"));
 }
 
 TEST(Protocol, RowsOutsideASingleAreRefused) {

@@ -1,23 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
-#include <filesystem>
-
-#include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "reactors/Protocol.h"
 #include "reactors/frmProtokoll.h"
-#include "shell/AppState.h"
 #include "shell/CalcForm.h"
-#include "app/MDIVRN.h"
-#include "shell/ProtName.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -45,23 +29,14 @@ void tankResultRow() {
 
 }  // namespace
 
-class ProtocolWindow : public ::testing::Test {
+class ProtocolWindow : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        main = std::make_unique<MDIVRN>();
-        main->MDIForm_Load();
-        main->resize(1000, 720);
-        main->show();
         MDIVRN::endProgram = [this] { ++ends; };
-        test::processEvents();
         today_ = SetAutoProtName();
         app.ProtDateiName = today_;
     }
-    void TearDown() override {
-        MDIVRN::endProgram = [] {};
-        Forms::destroyAll();
-        main.reset();
-    }
+    void TearDown() override { MDIVRN::endProgram = [] {}; }
 
     TankStandIn& openTank() {
         auto& t = Forms::get<TankStandIn>();
@@ -79,8 +54,6 @@ protected:
     }
     std::string file(const std::string& name) const { return env.folderStd() + "/" + name; }
 
-    test::GuiTest env;
-    std::unique_ptr<MDIVRN> main;
     int ends = 0;
     std::string today_;
 };
@@ -89,16 +62,15 @@ TEST_F(ProtocolWindow, BesideTheTankCollectsWritesAndCopies) {
     TankStandIn& tank = openTank();
     app.Trennzeichen = "\t";
     frmProtokoll& p = openProtocol();
-    EXPECT_EQ(p.caption(), "  Ergebnis-Protokoll schreiben");
-    EXPECT_EQ(p.iProtQuelle, 2);
-    EXPECT_EQ(app.Trennzeichen, ";");  // every opening starts with ";"
+    // Every opening starts with ";".
+    EXPECT_EQ(std::tuple(p.caption(), p.iProtQuelle, app.Trennzeichen),
+              std::tuple("  Ergebnis-Protokoll schreiben", 2, ";"));
     QStringList entries;
     for (int i = 0; i < p.cmbSep->count(); ++i) entries << p.cmbSep->itemText(i);
-    EXPECT_EQ(entries, QStringList({"Semikolon", "Komma", "Tab"}));
-    EXPECT_EQ(p.cmbSep->currentIndex(), 0);
-    EXPECT_EQ(p.cmdOpenNew->text(), "schließen / neues File öffnen\nund Protokoll in Clipboard");
-    EXPECT_FALSE(p.cmdOpenNew->isEnabled());
-    EXPECT_EQ(p.lblProtText2->text(), toQ(today_));
+    EXPECT_EQ(std::tuple(entries, p.cmbSep->currentIndex(), p.cmdOpenNew->text(), p.cmdOpenNew->isEnabled(),
+                         p.lblProtText2->text()),
+              std::tuple(QStringList({"Semikolon", "Komma", "Tab"}), 0,
+                         "schließen / neues File öffnen\nund Protokoll in Clipboard", false, toQ(today_)));
 
     // Bottom edges aligned, overlapping the tank's right edge by 40 twips (3 pixels).
     const QRect t = tank.frame()->geometry(), g = p.frame()->geometry();
@@ -120,18 +92,16 @@ TEST_F(ProtocolWindow, BesideTheTankCollectsWritesAndCopies) {
     EXPECT_TRUE(clip.startsWith("VARNOLT: Kinetics of chemical reactions\r\n"));  // the lines as in the file, with tabs
     EXPECT_TRUE(clip.contains("c_A(A)\tc_E(A)\tc_E(P)\tk1\tU(A)\tt\t V\t V*\t ksi(1)\t\r\n"));
     EXPECT_FALSE(clip.contains(';'));
-    QFile written(toQ(file(today_)));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll().count("1;0.5714286;0.4285714;0.15;0.4285714;5;1;0.2;0.4285714;\r\n"), 2);
+    EXPECT_EQ(test::readBytes(toQ(file(today_))).count("1;0.5714286;0.4285714;0.15;0.4285714;5;1;0.2;0.4285714;\r\n"),
+              2);
 
     // A third row goes into the next file, written on closing.
     QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
     QTest::mouseClick(p.cmdClose, Qt::LeftButton);
     test::processEvents();
-    EXPECT_FALSE(IsFormLoaded<frmProtokoll>());
-    EXPECT_TRUE(tank.cmdProtocol->isEnabled());
-    EXPECT_TRUE(std::filesystem::exists(file(next)));
-    EXPECT_FALSE(app.bProtOffen);
+    EXPECT_EQ(std::tuple(IsFormLoaded<frmProtokoll>(), tank.cmdProtocol->isEnabled(),
+                         std::filesystem::exists(file(next)), app.bProtOffen),
+              std::tuple(false, true, true, false));
     EXPECT_TRUE(test::unexpectedMessages().empty());
 }
 
@@ -146,12 +116,11 @@ TEST_F(ProtocolWindow, CommaSeparatorWarnsOnADecimalCommaLocale) {
     tankResultRow();
     test::MsgRecorder rec;
     QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
-    ASSERT_EQ(rec.count(), 1u);
-    EXPECT_TRUE(test::isMessage(rec.last(),
-                                "Bei Computereinstellung \"Deutschland\" (Dezimalzeichen Komma)\r\n"
-                                "ist Komma als Dateitrennzeichen nicht sinnvoll; der Clipboard-Inhalt\r\n"
-                                "ist nicht mehr Excel-kompatibel.\r\nEmpfehlung: Semikolon",
-                                "Warnung", MsgIcon::Exclamation));
+    EXPECT_TRUE(test::isOnlyMessage(rec,
+                                    "Bei Computereinstellung \"Deutschland\" (Dezimalzeichen Komma)\r\n"
+                                    "ist Komma als Dateitrennzeichen nicht sinnvoll; der Clipboard-Inhalt\r\n"
+                                    "ist nicht mehr Excel-kompatibel.\r\nEmpfehlung: Semikolon",
+                                    "Warnung", MsgIcon::Exclamation));
     EXPECT_EQ(app.nProtZeilen, 1);  // added all the same
     QTest::mouseClick(p.cmdOpenNew, Qt::LeftButton);
     EXPECT_NE(test::readFile(file(today_)).find("\r\n1,0,5714286,0,4285714,0,15,"), std::string::npos);
@@ -167,10 +136,8 @@ TEST_F(ProtocolWindow, FailedWriteKeepsRowsAndButton) {
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von schreibProtFileAndClose");
     EXPECT_NE(rec.last().text.find(today_), std::string::npos);
-    EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
-    EXPECT_TRUE(p.cmdOpenNew->isEnabled());
-    EXPECT_TRUE(app.bProtOffen);
-    EXPECT_EQ(app.nProtZeilen, 1);
+    EXPECT_EQ(std::tuple(rec.last().icon, p.cmdOpenNew->isEnabled(), app.bProtOffen, app.nProtZeilen),
+              std::tuple(MsgIcon::Critical, true, true, 1));
     EXPECT_TRUE(p.lblProtText2->text().endsWith(toQ(today_)));
 }
 
@@ -179,15 +146,12 @@ TEST_F(ProtocolWindow, ExitWritesAnOpenProtocol) {
     tankResultRow();
     QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
     main->clickMenu("mnuExit");
-    EXPECT_EQ(ends, 1);
-    EXPECT_TRUE(std::filesystem::exists(file(today_)));
-    EXPECT_FALSE(app.bProtOffen);
+    EXPECT_EQ(std::tuple(ends, std::filesystem::exists(file(today_)), app.bProtOffen), std::tuple(1, true, false));
 
     // Rows left open by an earlier window are written too.
     test::processEvents();
     app.ProtDateiName = "spaet.CSV";
     ASSERT_TRUE(appendProtZeile());
     main->clickMenu("mnuExit");
-    EXPECT_EQ(ends, 2);
-    EXPECT_TRUE(std::filesystem::exists(file("spaet.CSV")));
+    EXPECT_EQ(std::tuple(ends, std::filesystem::exists(file("spaet.CSV"))), std::tuple(2, true));
 }

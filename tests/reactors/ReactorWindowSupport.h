@@ -4,39 +4,19 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
-#include <memory>
 
 #include "base/NumberText.h"
 #include "engine/frmKinModel.h"
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
 #include "platform/Twips.h"
 #include "reactors/ReactorDrawings.h"
 #include "reactors/ReactorPicture.h"
-#include "shell/AppState.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 namespace vrn::test {
 
-class ReactorWindowTest : public ::testing::Test {
+class ReactorWindowTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        main = std::make_unique<MDIVRN>();
-        main->MDIForm_Load();
-        main->resize(1000, 720);
-        main->show();
-        MDIVRN::endProgram = [] {};
-        processEvents();
-    }
-    void TearDown() override {
-        Forms::destroyAll();
-        main.reset();
-    }
+    void SetUp() override { MDIVRN::endProgram = [] {}; }
 
     // Chooses the model in the model window, as a click on its option does.
     void chooseModel(int model) {
@@ -55,6 +35,10 @@ protected:
         return *w;
     }
 
+    // Types each text into its field, as a user does.
+    static void tippe(ReactorForm& r, std::initializer_list<std::pair<std::size_t, const char*>> felder) {
+        for (auto [feld, text] : felder) typeInto(r.Inp[feld], text);
+    }
 
     // The colour shown at a point of the picture given in twips.
     static QColor colourAt(ReactorPicture* pic, const QRect& area, int x, int y) {
@@ -64,8 +48,6 @@ protected:
         return QColor(img.pixel(px * img.width() / pic->width(), py * img.height() / pic->height()));
     }
 
-    GuiTest env;
-    std::unique_ptr<MDIVRN> main;
     MsgRecorder rec;
 };
 

@@ -58,16 +58,9 @@ TEST(StirredTank, FirstOrderForEverySelection) {
 
 // Outlets with hand-solved balances (tau = V / V*).
 TEST(StirredTank, ClosedFormOutlets) {
-    struct Case {
-        Integer model;
-        std::array<double, 3> k;
-        std::array<double, 5> c0;
-        double tau;
-        Konz want;
-        double tol;
-    };
+    // model, k, c0, tau, the outlet, tolerance
     const double third = 1.0 / 3;
-    const Case cases[] = {
+    const std::tuple<Integer, std::array<double, 3>, std::array<double, 5>, double, Konz, double> cases[] = {
         // 1 − A = A²
         {3, {0.25, 0, 0}, {1, 0, 0, 0.1, 0}, 2, {0, 0.6180339887, 0, 0, 0.1 + 0.1909830056, 0}, 1e-9},
         // 1 − A = A (1 + A)
@@ -80,12 +73,12 @@ TEST(StirredTank, ClosedFormOutlets) {
         // x = tau (2 (1 − x)² − 0.25 (2x)²): x² − 5x + 2 = 0
         {12, {2, 0.25, 0}, {1, 1, 0, 0, 0}, 1, {0, 0.5615528128, 0.5615528128, 0, 0.8768943744, 0}, 1e-9},
     };
-    for (const Case& k : cases) {
-        setReactor(k.model, k.k, k.c0);
-        const Outcome o = tankOk(k.model, 3, {0, 1, 0, k.tau});
-        for (int s : {A, B, P, Q}) EXPECT_NEAR(o.c[s], k.want[s], k.tol) << "model " << k.model << " slot " << s;
-        if (k.model == 6) {
-            EXPECT_NEAR(o.c[C], k.want[C], k.tol);
+    for (const auto& [model, ks, c0, tau, want, tol] : cases) {
+        setReactor(model, ks, c0);
+        const Outcome o = tankOk(model, 3, {0, 1, 0, tau});
+        for (int s : {A, B, P, Q}) EXPECT_NEAR(o.c[s], want[s], tol) << "model " << model << " slot " << s;
+        if (model == 6) {
+            EXPECT_NEAR(o.c[C], want[C], tol);
         }
         EXPECT_NEAR(o.q.U, 1 - o.c[A], 1e-12);
     }
@@ -105,29 +98,23 @@ TEST(StirredTank, OrderNCountsAOnceInTheExtent) {
 // Every species balance of the models whose rate of A depends on C, with
 // tau given and with U given, at the models' default inputs.
 TEST(StirredTank, CoupledModelsMeetEveryBalance) {
-    struct Case {
-        Integer model;
-        std::array<double, 3> k;
-        std::array<double, 5> c0;
-    };
-    const Case cases[] = {
-        {7, {0.15, 0.05, 0}, {1, 1, 0, 0, 0}},
-        {10, {0.15, 0.1, 0.005}, {1, 5, 0, 0, 0}},
-        {15, {0.15, 0.1, 0.005}, {1, 0, 0, 0, 0}},
-        {18, {0.15, 0.1, 0.005}, {1, 1, 0, 0, 0}},
+    // model, k, c0
+    const std::tuple<Integer, std::array<double, 3>, std::array<double, 5>> cases[] = {
+        {7, {0.15, 0.05, 0}, {1, 1, 0, 0, 0}}, {10, {0.15, 0.1, 0.005}, {1, 5, 0, 0, 0}},
+        {15, {0.15, 0.1, 0.005}, {1, 0, 0, 0, 0}}, {18, {0.15, 0.1, 0.005}, {1, 1, 0, 0, 0}},
         {18, {50, 0.5, 3}, {1, 2, 0.2, 0, 0}},
     };
-    for (const Case& k : cases) {
-        setReactor(k.model, k.k, k.c0);
-        Outcome o = tankOk(k.model, 2, {0, 1, 0.2, 0});
-        EXPECT_LE(worstBalance(k.model, o.c, 5), 1e-9) << k.model;
-        for (int s = 1; s <= 5; ++s) EXPECT_GE(o.c[s], 0) << k.model;
-        if (k.model == 10) continue;  // its "conversion" is the bound enzyme
-        o = tankOk(k.model, 0, {0.5, 1, 0, 0});
-        EXPECT_NEAR(o.c[A], 0.5, 1e-12) << k.model;
+    for (const auto& [model, ks, c0] : cases) {
+        setReactor(model, ks, c0);
+        Outcome o = tankOk(model, 2, {0, 1, 0.2, 0});
+        EXPECT_LE(worstBalance(model, o.c, 5), 1e-9) << model;
+        for (int s = 1; s <= 5; ++s) EXPECT_GE(o.c[s], 0) << model;
+        if (model == 10) continue;  // its "conversion" is the bound enzyme
+        o = tankOk(model, 0, {0.5, 1, 0, 0});
+        EXPECT_NEAR(o.c[A], 0.5, 1e-12) << model;
         EXPECT_GT(o.q.tau, 0);
         EXPECT_NEAR(o.q.VPunkt, 1 / o.q.tau, 1e-12);
-        EXPECT_LE(worstBalance(k.model, o.c, o.q.tau), 1e-9) << k.model;
+        EXPECT_LE(worstBalance(model, o.c, o.q.tau), 1e-9) << model;
     }
     // Model 15 is linear: A = A0 (1 + tau (k2 + k3)) / ((1 + tau k1)(1 + tau (k2 + k3)) − tau² k1 k2).
     setReactor(15, {0.15, 0.1, 0.005}, {1, 0, 0, 0, 0});
@@ -163,15 +150,8 @@ TEST(StirredTank, TooLittleB) {
 }
 
 TEST(StirredTank, CalculationFailures) {
-    struct Case {
-        const char* what;
-        Integer model;
-        std::array<double, 3> k;
-        std::array<double, 5> c0;
-        Integer selection;
-        Given g;
-    };
-    const Case cases[] = {
+    // what, model, k, c0, selection, the given quantities
+    const std::tuple<const char*, Integer, std::array<double, 3>, std::array<double, 5>, Integer, Given> cases[] = {
         {"K = 4 in model 12", 12, {0.4, 0.1, 0}, {1, 1, 0, 0, 0}, 2, {0, 1, 0.2, 0}},
         {"zero order cannot reach a steady state", 1, {0.5, 0, 0}, {1, 0, 0, 0, 0}, 3, {0, 1, 0, 5}},
         {"no rate of A", 2, {0, 0, 0}, {1, 0, 0, 0, 0}, 0, {0.5, 1, 0, 0}},
@@ -183,14 +163,13 @@ TEST(StirredTank, CalculationFailures) {
         {"negative constant", 9, {0.15, -0.1, 0}, {1, 1, 0, 0, 0}, 2, {0, 1, 0.2, 0}},
         {"overflowing rates", 3, {1e300, 0, 0}, {1e10, 0, 0, 0, 0}, 3, {0, 1, 0, 1e300}},
     };
-    for (const Case& k : cases) {
-        setReactor(k.model, k.k, k.c0);
+    for (const auto& [what, model, ks, c0, selection, g] : cases) {
+        setReactor(model, ks, c0);
         app.ksi = {0, 9, 9, 9};
-        const Outcome o = tank(k.model, k.selection, k.g);
-        EXPECT_TRUE(o.status.bRechenFehler && !o.status.bZuWenigB) << k.what;
+        const Outcome o = tank(model, selection, g);
+        EXPECT_TRUE(o.status.bRechenFehler && !o.status.bZuWenigB) << what;
         EXPECT_EQ(o.status.text + "|" + o.status.title, "Berechnungsfehler aufgetreten.| Ausführung nicht möglich ");
-        EXPECT_EQ(o.c, Konz{}) << k.what;
-        EXPECT_EQ(app.ksi[1] + app.ksi[2] + app.ksi[3], 0) << k.what;
-        EXPECT_EQ(o.q.tied(), k.g.tied()) << k.what;  // the given and computed quantities unchanged
+        EXPECT_EQ(std::tuple(o.c, app.ksi[1] + app.ksi[2] + app.ksi[3]), std::tuple(Konz{}, 0)) << what;
+        EXPECT_EQ(o.q.tied(), g.tied()) << what;  // the given and computed quantities unchanged
     }
 }

@@ -1,15 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QFile>
-#include <QLabel>
 #include <QTimer>
 
-#include "platform/Paths.h"
 #include "reactors/frmProtokoll.h"
 #include "reactors/frmRKconti.h"
-#include "shell/FileDialogs.h"
 #include "reactors/ReactorWindowSupport.h"
 
 using namespace vrn;
@@ -20,8 +12,7 @@ protected:
     frmRKconti& firstOrder() {
         frmRKconti& r = open<frmRKconti>("mnuKontRK", 2);
         clickButton(r.optCalcConti[2]);
-        typeInto(r.Inp[14], "1");
-        typeInto(r.Inp[15], "0.2");
+        tippe(r, {{14, "1"}, {15, "0.2"}});
         return r;
     }
     QColor liquid(frmRKconti& r) { return colourAt(r.picReaktor, kKesselBild, 400, 3100); }
@@ -33,14 +24,11 @@ TEST_F(TankWindow, SteadyStateOfTheFirstOrderExample) {
     EXPECT_EQ(r.caption(), "Kontinuierlicher Rührreaktor, isotherm");
     EXPECT_FALSE(r.Timer1->isActive());
     clickButton(r.cmdCalc);
-    EXPECT_EQ(r.Inp[16]->text(), " 5");
-    EXPECT_EQ(r.Inp[5]->text(), " .5714286");  // 1 / (1 + k1·t)
-    EXPECT_EQ(r.Inp[13]->text(), " .4285714");
-    EXPECT_EQ(r.Inp[8]->text(), " .4285714");
-    EXPECT_EQ(liquid(r), QColor(146, 255, 109));
-    EXPECT_TRUE(r.Timer1->isActive());
-    EXPECT_EQ(r.Timer1->interval(), 80);
-    EXPECT_EQ(rec.count(), 0u);
+    // t, c(A) = 1 / (1 + k1·t), U, c(P)
+    EXPECT_EQ(std::tuple(r.Inp[16]->text(), r.Inp[5]->text(), r.Inp[13]->text(), r.Inp[8]->text()),
+              std::tuple(" 5", " .5714286", " .4285714", " .4285714"));
+    EXPECT_EQ(std::tuple(liquid(r), r.Timer1->isActive(), r.Timer1->interval(), rec.count()),
+              std::tuple(QColor(146, 255, 109), true, 80, 0u));
     clickButton(r.cmdShowKsi);
     EXPECT_EQ(r.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .4285714");
 }
@@ -59,19 +47,17 @@ TEST_F(TankWindow, ChoosingTwoGivenQuantities) {
     }
     typeInto(r.Inp[16], "5");
     clickButton(r.cmdCalc);
-    EXPECT_EQ(r.Inp[14]->text(), " 1");
-    EXPECT_EQ(r.Inp[13]->text(), " .4285714");
+    EXPECT_EQ(std::tuple(r.Inp[14]->text(), r.Inp[13]->text()), std::tuple(" 1", " .4285714"));
 }
 
 TEST_F(TankWindow, RefusalsAndFailures) {
     // A first calculation that fails (K = 4 in A + B <=> 2P) still enables "Protokollieren".
     frmRKconti& r = open<frmRKconti>("mnuKontRK", 12);
     clickButton(r.optCalcConti[2]);
-    for (auto [field, text] : {std::pair{10, "0.4"}, {11, "0.1"}, {14, "1"}, {15, "1"}}) typeInto(r.Inp[field], text);
+    tippe(r, {{10, "0.4"}, {11, "0.1"}, {14, "1"}, {15, "1"}});
     clickButton(r.cmdCalc);
-    EXPECT_EQ(rec.last().text, "Berechnungsfehler aufgetreten.");
-    EXPECT_TRUE(r.cmdProtocol->isEnabled());
-    EXPECT_FALSE(r.cmdShowKsi->isEnabled());
+    EXPECT_EQ(std::tuple(rec.last().text, r.cmdProtocol->isEnabled(), r.cmdShowKsi->isEnabled()),
+              std::tuple("Berechnungsfehler aufgetreten.", true, false));
     // model, selection, typed fields, message
     const std::tuple<int, std::size_t, std::vector<std::pair<std::size_t, const char*>>, const char*> rows[] = {
         {2, 0, {{13, "1"}, {14, "1"}}, "- Der Umsatz muss (0 < U <= 1) sein.\r\n"},
@@ -103,18 +89,14 @@ TEST_F(TankWindow, RefusalsAndFailures) {
         rec.clear();
         clickButton(r.cmdCalc);
         ASSERT_EQ(rec.count(), 1u);
-        EXPECT_EQ(rec.last().text, message);
-        EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
-        EXPECT_EQ(r.Inp[5]->text(), outlet);
-        EXPECT_EQ(app.iProtZeileQuelle, 0);
+        EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, r.Inp[5]->text(), app.iProtZeileQuelle),
+                  std::tuple(message, " Ausführung nicht möglich ", outlet, 0));
     }
 
     // Model 17 is not checked for c(B)(0): what follows is the engine's.
     chooseModel(17);
     clickButton(r.optCalcConti[2]);
-    typeInto(r.Inp[1], "0");
-    typeInto(r.Inp[14], "1");
-    typeInto(r.Inp[15], "1");
+    tippe(r, {{1, "0"}, {14, "1"}, {15, "1"}});
     rec.clear();
     clickButton(r.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);
@@ -124,18 +106,14 @@ TEST_F(TankWindow, RefusalsAndFailures) {
 // Fields of an earlier model stay typed but hidden; the protocol takes only those of the model shown.
 TEST_F(TankWindow, ProtocolTakesOnlyTheFieldsOfTheModelShown) {
     frmRKconti& r = open<frmRKconti>("mnuKontRK", 7);  // A + B => C; A + C => P: B and k2 shown
-    typeInto(r.Inp[1], "0.5");
-    typeInto(r.Inp[11], "0.05");
+    tippe(r, {{1, "0.5"}, {11, "0.05"}});
     chooseModel(2);
     for (std::size_t verborgen : {1u, 11u}) {  // B and k2: hidden, not empty
         ASSERT_FALSE(r.Inp[verborgen]->isVisible());
         ASSERT_NE(Val(r.Inp[verborgen]->text().toStdString()), 0) << verborgen;
     }
     clickButton(r.optCalcConti[2]);
-    typeInto(r.Inp[0], "1");
-    typeInto(r.Inp[10], "0.15");
-    typeInto(r.Inp[14], "1");
-    typeInto(r.Inp[15], "0.2");
+    tippe(r, {{0, "1"}, {10, "0.15"}, {14, "1"}, {15, "0.2"}});
     clickButton(r.cmdCalc);
     ASSERT_EQ(r.Inp[16]->text(), " 5");
     clickButton(r.cmdProtocol);
@@ -169,8 +147,7 @@ TEST_F(TankWindow, StirrerRunsUntilTheUserChangesSomething) {
     clickButton(r.cmdCalc);
     r.Timer1_Timer();
     QTest::keyClick(r.Inp[14], Qt::Key_5);
-    EXPECT_FALSE(r.Timer1->isActive());
-    EXPECT_EQ(r.picReaktor->shown(), narrow);
+    EXPECT_EQ(std::tuple(r.Timer1->isActive(), r.picReaktor->shown()), std::tuple(false, narrow));
     // Enter, or a key the filter refuses, does not.
     typeInto(r.Inp[14], "1");
     clickButton(r.cmdCalc);
@@ -180,17 +157,14 @@ TEST_F(TankWindow, StirrerRunsUntilTheUserChangesSomething) {
 
     // A change of selection stops it and shows the tank at conversion 0.
     clickButton(r.optCalcConti[2]);
-    EXPECT_FALSE(r.Timer1->isActive());
-    EXPECT_EQ(liquid(r), QColor(255, 255, 0));
+    EXPECT_EQ(std::tuple(r.Timer1->isActive(), liquid(r)), std::tuple(false, QColor(255, 255, 0)));
     // So does activation, and a refused calculation.
-    typeInto(r.Inp[14], "1");
-    typeInto(r.Inp[15], "0.2");
+    tippe(r, {{14, "1"}, {15, "0.2"}});
     clickButton(r.cmdCalc);
     Forms::get<frmKinModel>().SetFocus();
     r.SetFocus();
     test::processEvents();
-    EXPECT_FALSE(r.Timer1->isActive());
-    EXPECT_EQ(liquid(r), QColor(255, 255, 0));
+    EXPECT_EQ(std::tuple(r.Timer1->isActive(), liquid(r)), std::tuple(false, QColor(255, 255, 0)));
     clickButton(r.cmdCalc);
     typeInto(r.Inp[15], "0");
     clickButton(r.cmdCalc);
@@ -217,8 +191,7 @@ TEST_F(TankWindow, EnterWrapsFromTheLastFieldToTheFirstShown) {
 TEST_F(TankWindow, NothingShownBelongsToAnOlderResult) {
     frmRKconti& r = open<frmRKconti>("mnuKontRK", 2);
     clickButton(r.optCalcConti[3]);
-    typeInto(r.Inp[14], "1");
-    typeInto(r.Inp[16], "5");
+    tippe(r, {{14, "1"}, {16, "5"}});
     clickButton(r.cmdCalc);
     clickButton(r.cmdShowKsi);
     EXPECT_EQ(r.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .4285714");
@@ -227,16 +200,7 @@ TEST_F(TankWindow, NothingShownBelongsToAnOlderResult) {
     EXPECT_EQ(r.Inp[13]->text(), " .75");
     EXPECT_EQ(r.lblTextKsi_1->text(), "ksi(1)/(kmol/m^3) = .75");
 
-    for (const char* f : {"1st_order.VRP", "1st_order.VRD"})
-        QFile::copy(resourceFolder() + "/samples/" + f, env.folder() + "/" + f);
-    fileDialogHooks().openDialog = [this](OpenDialogRequest& q) {
-        q.fileName = "1st_order.VRP";
-        q.directory = env.folderStd();
-        return true;
-    };
-    rec.answer(MsgAnswer::OK);
-    main->clickMenu("mnuLoadProject");
-    fileDialogHooks().openDialog = nullptr;
+    test::loadFirstOrderSample(*main, env.folder());
     test::processEvents();
     ASSERT_EQ(Forms::loaded<frmRKconti>(), &r);
     EXPECT_EQ(r.Inp[10]->text(), " .0215") << "the project's k1";

@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-
-
 #include "reactors/frmRohrreaktor.h"
 #include "reactors/ReactorWindowSupport.h"
 
@@ -16,22 +10,18 @@ protected:
 
 TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 2);
-    EXPECT_EQ(r.caption(), "Rohr-Reaktor, volumenbeständige Reaktion");
-    EXPECT_EQ(r.Inp[16]->text(), " 1");
-    EXPECT_EQ(r.Inp[14]->text(), " 5");
-    EXPECT_EQ(outlet(r), QColor(255, 255, 0));
+    EXPECT_EQ(std::tuple(r.caption(), r.Inp[16]->text(), r.Inp[14]->text(), outlet(r)),
+              std::tuple("Rohr-Reaktor, volumenbeständige Reaktion", " 1", " 5", QColor(255, 255, 0)));
 
     clickButton(r.optInpSelect[1]);
-    typeInto(r.Inp[15], "2");
-    typeInto(r.Inp[16], "0.5");
+    tippe(r, {{15, "2"}, {16, "0.5"}});
     clickButton(r.cmdCalc);
-    EXPECT_EQ(r.Inp[14]->text(), " 4");
-    EXPECT_EQ(r.Inp[5]->text(), " .5488116");  // exp(−0.6)
-    EXPECT_EQ(outlet(r), QColor(140, 255, 115));
+    // c(A) = exp(−0.6)
+    EXPECT_EQ(std::tuple(r.Inp[14]->text(), r.Inp[5]->text(), outlet(r)),
+              std::tuple(" 4", " .5488116", QColor(140, 255, 115)));
 
     clickButton(r.optInpSelect[0]);
-    EXPECT_FALSE(r.Inp[14]->isReadOnly());
-    EXPECT_TRUE(r.Inp[15]->isReadOnly());
+    EXPECT_EQ(std::tuple(r.Inp[14]->isReadOnly(), r.Inp[15]->isReadOnly()), std::tuple(false, true));
     typeInto(r.Inp[14], "6");
     clickButton(r.cmdCalc);
     EXPECT_EQ(r.Inp[15]->text(), " 3");
@@ -39,9 +29,8 @@ TEST_F(TubeWindow, GivenTimeLengthOrConversion) {
     clickButton(r.optInpSelect[2]);
     typeInto(r.Inp[13], "0.5");
     clickButton(r.cmdCalc);
-    EXPECT_EQ(r.Inp[14]->text(), " 4.620981");
-    EXPECT_EQ(outlet(r), QColor(128, 255, 128));
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(r.Inp[14]->text(), outlet(r), rec.count()),
+              std::tuple(" 4.620981", QColor(128, 255, 128), 0u));
 
     // The protocol row carries t in column 14 and l in column 15.
     EXPECT_EQ(app.iProtZeileQuelle, 4);
@@ -83,18 +72,15 @@ TEST_F(TubeWindow, TheLengthIsInMetresWhateverTheTimeUnit) {
 TEST_F(TubeWindow, RefusalsComeInOneBox) {
     frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 8);
     clickButton(r.optInpSelect[1]);
-    typeInto(r.Inp[16], "0");
-    typeInto(r.Inp[15], "abc");
-    typeInto(r.Inp[11], "0");
+    tippe(r, {{16, "0"}, {15, "abc"}, {11, "0"}});
     clickButton(r.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().text,
               "- noch keine Eingabe der Fließgeschwindigkeit\r\n"
               "- noch keine Eingabe der Rohrlänge\r\n"
               "- Geschwindigkeitskonstante muss größer Null sein\r\n");
-    EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
-    EXPECT_EQ(r.Inp[5]->text(), " 0");
-    EXPECT_FALSE(r.cmdProtocol->isEnabled());
+    EXPECT_EQ(std::tuple(rec.last().title, r.Inp[5]->text(), r.cmdProtocol->isEnabled()),
+              std::tuple(" Ausführung nicht möglich ", " 0", false));
 
     // Enter changes nothing here.
     QApplication::setActiveWindow(main.get());
@@ -105,21 +91,16 @@ TEST_F(TubeWindow, RefusalsComeInOneBox) {
 
 TEST_F(TubeWindow, TooLittleBInModel7) {
     frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 7);
-    typeInto(r.Inp[0], "1");
-    typeInto(r.Inp[1], "0.2");
-    typeInto(r.Inp[10], "0.15");
-    typeInto(r.Inp[11], "0.05");
+    tippe(r, {{0, "1"}, {1, "0.2"}, {10, "0.15"}, {11, "0.05"}});
     // B runs out before A reaches the conversion (at most 2·c(B)(0)): the
     // search says so and empties the results.
     clickButton(r.optInpSelect[2]);
     typeInto(r.Inp[13], "0.5");
     clickButton(r.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.");
-    EXPECT_EQ(rec.last().title, "keine Ausführung möglich");
-    EXPECT_EQ(r.Inp[5]->text(), "");
-    EXPECT_EQ(r.Inp[14]->text(), "");
-    EXPECT_EQ(app.iProtZeileQuelle, 0);
+    EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, r.Inp[5]->text(), r.Inp[14]->text(), app.iProtZeileQuelle),
+              std::tuple("Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.", "keine Ausführung möglich",
+                         "", "", 0));
     EXPECT_EQ(colourAt(r.picReaktor, kRohrBild, 1550, 3900), r.palette().color(r.backgroundRole()));
     EXPECT_TRUE(r.cmdProtocol->isEnabled());  // the calculation came to its end
 
@@ -131,8 +112,7 @@ TEST_F(TubeWindow, TooLittleBInModel7) {
                                              "fehlerhaftes Ergebnis", MsgIcon::Critical));
         return MsgAnswer::OK;
     });
-    typeInto(r.Inp[1], "0.6");
-    typeInto(r.Inp[10], "200");
+    tippe(r, {{1, "0.6"}, {10, "200"}});
     clickButton(r.optInpSelect[0]);
     typeInto(r.Inp[14], "200");
     clickButton(r.cmdCalc);

@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
-
-#include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "support/TestSupport.h"
 
@@ -14,18 +8,7 @@ namespace {
 
 Messpunkt punkt(double t, double cA, double cB, double cP, double k, double T, Single lambda, Single res3 = 0,
                 Single res4 = 0, Integer aus = 0) {
-    Messpunkt m;
-    m.t = t;
-    m.c[1] = cA;
-    m.c[2] = cB;
-    m.c[4] = cP;
-    m.k = k;
-    m.Temp = T;
-    m.lambda = lambda;
-    m.res3 = res3;
-    m.res4 = res4;
-    m.aus = aus;
-    return m;
+    return Messpunkt{t, {0, cA, cB, 0, cP, 0}, T, k, lambda, res3, res4, aus};
 }
 
 void setDataSet(const std::vector<Messpunkt>& pts) {
@@ -43,6 +26,18 @@ void setExpectedDataSet() {
                 punkt(120.125, 1.5e-5, 0, 0, 0.11, 300, 1.8205f, -2.5f, 1e-7f, -1)});
 }
 
+// LoadDataFile and WriteDataFile with their flag (false before the call) as the result.
+bool laden(const std::string& path, bool append) {
+    bool ok = false;
+    LoadDataFile(path, append, ok);
+    return ok;
+}
+bool schreiben(const std::string& path) {
+    bool ok = false;
+    WriteDataFile(path, ok);
+    return ok;
+}
+
 class DataFileTest : public ::testing::Test {
 protected:
     void SetUp() override { resetAppState(dir.str()); }
@@ -55,20 +50,15 @@ protected:
 // the reader takes from it gives the same file again.
 TEST_F(DataFileTest, HandWrittenFileIsWrittenExactlyAndReadBack) {
     setExpectedDataSet();
-    bool ok = false;
-    WriteDataFile(dir.file("out.VRD"), ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(schreiben(dir.file("out.VRD")));
     EXPECT_EQ(readFile(dir.file("out.VRD")), readFile(VARNOLT_TEST_DATA "/dataset_expected.VRD"));
 
     resetAppState(dir.str());
     MsgRecorder rec;
-    LoadDataFile(VARNOLT_TEST_DATA "/dataset_expected.VRD", false, ok);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(app.iZeitEinheit, 1);
-    EXPECT_EQ(app.Lambda0, static_cast<double>(4.96f));
+    ASSERT_TRUE(laden(VARNOLT_TEST_DATA "/dataset_expected.VRD", false));
+    EXPECT_EQ(std::tuple(rec.count(), app.iZeitEinheit, app.Lambda0), std::tuple(0u, 1, static_cast<double>(4.96f)));
     EXPECT_EQ(app.LambdaInf, 1.82);  // kept as written, not widened from a Single
-    WriteDataFile(dir.file("again.VRD"), ok);
+    ASSERT_TRUE(schreiben(dir.file("again.VRD")));
     EXPECT_EQ(readFile(dir.file("again.VRD")), readFile(VARNOLT_TEST_DATA "/dataset_expected.VRD"));
 }
 
@@ -89,18 +79,13 @@ TEST_F(DataFileTest, RoundTripKeepsEveryFieldInBothLocales) {
             pts.push_back(m);
         }
         setDataSet(pts);
-        bool ok = false;
-        WriteDataFile(dir.file("rt.VRD"), ok);
-        ASSERT_TRUE(ok);
+        ASSERT_TRUE(schreiben(dir.file("rt.VRD")));
         const auto saved = app.ExpDaten;
         resetAppState(dir.str());
-        LoadDataFile(dir.file("rt.VRD"), false, ok);
-        ASSERT_TRUE(ok);
+        ASSERT_TRUE(laden(dir.file("rt.VRD"), false));
         ASSERT_EQ(app.nExpPunkte, 50);
-        EXPECT_EQ(app.ExpKommentar, "Messreihe 7, Probe 3 (Größe: 5 €)");
-        EXPECT_EQ(app.sZeiteinheit, "h");
-        EXPECT_EQ(app.iZeitEinheit, 2);
-        EXPECT_EQ(app.LambdaInf, 12.5);
+        EXPECT_EQ(std::tuple(app.ExpKommentar, app.sZeiteinheit, app.iZeitEinheit, app.LambdaInf),
+                  std::tuple("Messreihe 7, Probe 3 (Größe: 5 €)", "h", 2, 12.5));
         for (int i = 1; i <= 50; ++i) {
             const Messpunkt& a = saved[static_cast<std::size_t>(i)];
             const Messpunkt& b = app.ExpDaten[static_cast<std::size_t>(i)];
@@ -128,18 +113,13 @@ TEST_F(DataFileTest, LfOnlyBlankLinesAndOddItemFormsAreRead) {
               "2.,3e-1,0,0,0,0,0,0,4,0,0,0,0\n"
               "was hier noch steht, wird nicht gelesen\n");
     MsgRecorder rec;
-    bool ok = false;
-    LoadDataFile(dir.file("lf.VRD"), false, ok);
-    ASSERT_TRUE(ok) << (rec.count() ? rec.last().text : "");
-    EXPECT_EQ(app.ExpKommentar, "Kommentar mit ä und, Komma");
-    EXPECT_EQ(app.sZeiteinheit, "d");
-    EXPECT_EQ(app.iZeitEinheit, 3);
+    ASSERT_TRUE(laden(dir.file("lf.VRD"), false)) << (rec.count() ? rec.last().text : "");
+    EXPECT_EQ(std::tuple(app.ExpKommentar, app.sZeiteinheit, app.iZeitEinheit),
+              std::tuple("Kommentar mit ä und, Komma", "d", 3));
     ASSERT_EQ(app.nExpPunkte, 3);
-    EXPECT_EQ(app.ExpDaten[2].t, 0.15);
-    EXPECT_EQ(app.ExpDaten[2].aus, -1);  // any flag other than 0 excludes the point
-    EXPECT_EQ(app.ExpDaten[3].t, 2.0);
-    EXPECT_EQ(app.Lambda0, 2.0);
-    EXPECT_EQ(app.LambdaInf, 5.0);
+    // Point 2 is excluded: any flag other than 0 excludes the point.
+    EXPECT_EQ(std::tuple(app.ExpDaten[2].t, app.ExpDaten[2].aus, app.ExpDaten[3].t, app.Lambda0, app.LambdaInf),
+              std::tuple(0.15, -1, 2.0, 2.0, 5.0));
 }
 
 TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
@@ -151,16 +131,12 @@ TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
               "5,1,0,0,0,0,0,0,9,4,0,0,0\r\n"
               "6,1,0,0,0,0,0,0,9,-2,0,0,0\r\n");
     app.LambdaInf = 99;
-    bool ok = false;
-    LoadDataFile(dir.file("l.VRD"), false, ok);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(app.Lambda0, 7.0);
-    EXPECT_EQ(app.LambdaInf, 4.0);
+    ASSERT_TRUE(laden(dir.file("l.VRD"), false));
+    EXPECT_EQ(std::tuple(app.Lambda0, app.LambdaInf), std::tuple(7.0, 4.0));
 
     writeFile(dir.file("m.VRD"), "k\r\ns\r\nh\r\n1\r\n3,1,0,0,0,0,0,0,7,0,0,0,0\r\n");
-    LoadDataFile(dir.file("m.VRD"), false, ok);
-    EXPECT_EQ(app.Lambda0, 0.0);
-    EXPECT_EQ(app.LambdaInf, 4.0);  // no positive lambda(inf): kept
+    ASSERT_TRUE(laden(dir.file("m.VRD"), false));
+    EXPECT_EQ(std::tuple(app.Lambda0, app.LambdaInf), std::tuple(0.0, 4.0));  // no positive lambda(inf): kept
 }
 
 TEST_F(DataFileTest, EmptyFileCountZero) {
@@ -168,16 +144,10 @@ TEST_F(DataFileTest, EmptyFileCountZero) {
     setDataSet({punkt(1, 1, 0, 0, 0, 0, 0), punkt(2, 1, 0, 0, 0, 0, 0)});
     app.sZeiteinheit = "min";
     app.Lambda0 = 3;
-    bool ok = false;
-    LoadDataFile(dir.file("leer.VRD"), true, ok);  // append: points unchanged
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(app.nExpPunkte, 2);
-    EXPECT_EQ(app.Lambda0, 0.0);
-    ok = false;
-    LoadDataFile(dir.file("leer.VRD"), false, ok);  // replace: empty data set
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(app.ExpKommentar, "nichts");
+    ASSERT_TRUE(laden(dir.file("leer.VRD"), true));  // append: points unchanged
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.Lambda0), std::tuple(2, 0.0));
+    ASSERT_TRUE(laden(dir.file("leer.VRD"), false));  // replace: empty data set
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpKommentar), std::tuple(0, "nichts"));
 }
 
 TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
@@ -187,54 +157,40 @@ TEST_F(DataFileTest, AppendingConvertsTimesIntoThePresentUnit) {
     setDataSet({punkt(1, 0.5, 0, 0, 0, 0, 0), punkt(2, 0.25, 0, 0, 0, 0, 0)});
     writeFile(dir.file("sek.VRD"), "zweite\r\ns\r\nh\r\n2\r\n180,.125,0,0,0,0,0,0,0,0,0,0,0\r\n"
                                    "240,.0625,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    bool ok = false;
-    LoadDataFile(dir.file("sek.VRD"), true, ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(laden(dir.file("sek.VRD"), true));
     ASSERT_EQ(app.nExpPunkte, 4);
     EXPECT_EQ(app.ExpKommentar, "erste Reihe");  // the comment of an appended file is dropped
-    EXPECT_EQ(app.sZeiteinheit, "min");
-    EXPECT_EQ(app.iZeitEinheit, 1);
-    EXPECT_EQ(app.ExpDaten[1].t, 1.0);
+    EXPECT_EQ(std::tuple(app.sZeiteinheit, app.iZeitEinheit, app.ExpDaten[1].t), std::tuple("min", 1, 1.0));
     EXPECT_DOUBLE_EQ(app.ExpDaten[3].t, 3.0);
     EXPECT_DOUBLE_EQ(app.ExpDaten[4].t, 4.0);
     EXPECT_EQ(app.ExpDaten[4].c[1], 0.0625);
 
     // Into an empty data set the file's unit is taken over.
     setDataSet({});
-    LoadDataFile(dir.file("sek.VRD"), true, ok);
-    EXPECT_EQ(app.sZeiteinheit, "s");
-    EXPECT_EQ(app.ExpDaten[1].t, 180.0);
+    ASSERT_TRUE(laden(dir.file("sek.VRD"), true));
+    EXPECT_EQ(std::tuple(app.sZeiteinheit, app.ExpDaten[1].t), std::tuple("s", 180.0));
 }
 
-// Replacing, an unknown unit is kept as text with the index of seconds.
-TEST_F(DataFileTest, AppendingAnUnknownUnitIsRefused) {
-    app.sZeiteinheit = "min";
-    setDataSet({punkt(1, 0.5, 0, 0, 0, 0, 0)});
-    writeFile(dir.file("x.VRD"), "k\r\nWochen\r\nh\r\n1\r\n1,1,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    MsgRecorder rec;
-    bool ok = false;
-    LoadDataFile(dir.file("x.VRD"), true, ok);
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(app.nExpPunkte, 1);
-    EXPECT_EQ(app.sZeiteinheit, "min");
-    ASSERT_EQ(rec.count(), 1u);
-    EXPECT_NE(rec.last().text.find("Wochen"), std::string::npos);
-    LoadDataFile(dir.file("x.VRD"), false, ok);
+// Appending is refused for a unit the program does not know and beyond 32767
+// points; replacing, an unknown unit is kept as text with the index of seconds.
+TEST_F(DataFileTest, AppendingAnUnknownUnitOrBeyond32767PointsIsRefused) {
+    const std::string p = "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    // file, its bytes, points before, part of the message
+    const std::tuple<const char*, std::string, int, const char*> faelle[] = {
+        {"x.VRD", "k\r\nWochen\r\nh\r\n1\r\n" + p, 1, "Wochen"},
+        {"drei.VRD", "k\r\ns\r\nh\r\n3\r\n" + p + p + p, 32765, "32767"}};
+    for (const auto& [name, bytes, n, says] : faelle) {
+        app.sZeiteinheit = "min";
+        setDataSet(std::vector<Messpunkt>(static_cast<std::size_t>(n), punkt(1, 0.5, 0, 0, 0, 0, 0)));
+        writeFile(dir.file(name), bytes);
+        MsgRecorder rec;
+        EXPECT_FALSE(laden(dir.file(name), true));
+        EXPECT_EQ(std::tuple(app.nExpPunkte, app.sZeiteinheit), std::tuple(n, "min"));
+        ASSERT_EQ(rec.count(), 1u);
+        EXPECT_NE(rec.last().text.find(says), std::string::npos) << rec.last().text;
+    }
+    ASSERT_TRUE(laden(dir.file("x.VRD"), false));
     EXPECT_EQ(std::pair(app.sZeiteinheit, app.iZeitEinheit), std::pair(std::string("Wochen"), Integer{0}));
-}
-
-TEST_F(DataFileTest, AppendingBeyond32767PointsIsRefused) {
-    std::string text = "k\r\ns\r\nh\r\n3\r\n";
-    for (int i = 0; i < 3; ++i) text += "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
-    writeFile(dir.file("drei.VRD"), text);
-    setDataSet(std::vector<Messpunkt>(32765, punkt(1, 1, 0, 0, 0, 0, 0)));
-    MsgRecorder rec;
-    bool ok = false;
-    LoadDataFile(dir.file("drei.VRD"), true, ok);
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(app.nExpPunkte, 32765);
-    ASSERT_EQ(rec.count(), 1u);
-    EXPECT_NE(rec.last().text.find("32767"), std::string::npos);
 }
 
 // Every bad file ends in "Meldung von LoadDataFile" and changes nothing, whether
@@ -244,12 +200,8 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
     const std::string p = "1,1,0,0,0,0,0,0,0,0,0,0,0\r\n";
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919 + 13) & 0xFF));
-    struct Case {
-        const char* what;
-        std::string bytes;
-        const char* says;  // part of the message
-    };
-    const Case cases[] = {
+    // what, bytes, part of the message
+    const std::tuple<const char*, std::string, const char*> cases[] = {
         {"empty file", "", "leer"},
         {"truncated before the count", "neu\r\ns\r\n", "Zeile 3"},
         {"no count line", head, "Zeile 4"},
@@ -270,9 +222,13 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
         {"too many items", head + "1\r\n1,1,0,0,0,0,0,0,0,0,0,0,0,0\r\n", "13 Werte erwartet, 14"},
         {"binary", binary, "Zeile"},
     };
+    const auto zustand = [] {
+        return std::tuple(app.nExpPunkte, app.ExpDaten[2].c[1], app.ExpKommentar, app.sZeiteinheit, app.iZeitEinheit,
+                          app.Lambda0, app.LambdaInf, app.bDatenGeaendert, app.ExpDateiName);
+    };
     for (bool append : {false, true}) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(std::string(c.what) + (append ? " (append)" : " (replace)"));
+        for (const auto& [what, bytes, says] : cases) {
+            SCOPED_TRACE(std::string(what) + (append ? " (append)" : " (replace)"));
             resetAppState(dir.str());
             app.ExpKommentar = "alt";
             app.sZeiteinheit = "h";
@@ -282,25 +238,16 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
             app.bDatenGeaendert = true;
             app.ExpDateiName = "alt.VRD";
             setDataSet({punkt(0, 1, 0, 0, 0, 0, 3), punkt(2, 0.5, 0, 0, 0, 0, 4)});
-            writeFile(dir.file("bad.VRD"), c.bytes);
+            writeFile(dir.file("bad.VRD"), bytes);
+            const auto vorher = zustand();
             MsgRecorder rec;
-            bool ok = false;
-            LoadDataFile(dir.file("bad.VRD"), append, ok);
-            EXPECT_FALSE(ok);
+            EXPECT_FALSE(laden(dir.file("bad.VRD"), append));
             ASSERT_EQ(rec.count(), 1u);
             EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
             EXPECT_EQ(rec.last().icon, MsgIcon::Critical);
-            EXPECT_NE(rec.last().text.find(c.says), std::string::npos) << rec.last().text;
+            EXPECT_NE(rec.last().text.find(says), std::string::npos) << rec.last().text;
             EXPECT_NE(rec.last().text.find("Der Datensatz wurde nicht verändert."), std::string::npos);
-            EXPECT_EQ(app.nExpPunkte, 2);
-            EXPECT_EQ(app.ExpDaten[2].c[1], 0.5);
-            EXPECT_EQ(app.ExpKommentar, "alt");
-            EXPECT_EQ(app.sZeiteinheit, "h");
-            EXPECT_EQ(app.iZeitEinheit, 2);
-            EXPECT_EQ(app.Lambda0, 3.0);
-            EXPECT_EQ(app.LambdaInf, 7.0);
-            EXPECT_TRUE(app.bDatenGeaendert);
-            EXPECT_EQ(app.ExpDateiName, "alt.VRD");
+            EXPECT_EQ(zustand(), vorher);
         }
     }
 }
@@ -308,18 +255,14 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
 TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {
     setExpectedDataSet();
     MsgRecorder rec;
-    bool ok = true;
-    WriteDataFile(dir.file("kein/Ordner.VRD"), ok);
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(schreiben(dir.file("kein/Ordner.VRD")));
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von WriteDataFile");
 
     // An existing file is not touched when a value cannot be written.
     writeFile(dir.file("alt.VRD"), "bleibt");
     app.ExpDaten[2].k = std::numeric_limits<double>::quiet_NaN();
-    ok = true;
-    WriteDataFile(dir.file("alt.VRD"), ok);
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(schreiben(dir.file("alt.VRD")));
     EXPECT_EQ(readFile(dir.file("alt.VRD")), "bleibt");
     EXPECT_NE(rec.last().text.find("Messpunkt 2"), std::string::npos);
 }

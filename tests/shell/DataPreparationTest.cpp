@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <tuple>
-
 #include "engine/InitialConcentrations.h"
-#include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "support/TestSupport.h"
 
@@ -37,13 +31,8 @@ protected:
 }  // namespace
 
 TEST_F(Preparation, FlagsOfTheDataSet) {
-    struct Case {
-        const char* what;
-        std::vector<Pt> pts;
-        double lambdaInf;
-        bool ct, kt, ctt, lambda;
-    };
-    const Case cases[] = {
+    // what, pts, lambdaInf, ct, kt, ctt, lambda
+    const std::tuple<const char*, std::vector<Pt>, double, bool, bool, bool, bool> cases[] = {
         {"c-t", {{0, 1}, {1, 0.5}, {2, 0.25}}, 0, true, false, false, false},
         {"one c(A)", {{0, 1}, {1, 0}}, 0, false, false, false, false},
         {"two c(A), both at t = 0", {{0, 1}, {0, 0.5}}, 0, false, false, false, false},
@@ -58,15 +47,13 @@ TEST_F(Preparation, FlagsOfTheDataSet) {
         {"lambda summing to below 0", {{0, 0, 0, 0, 0, 2}, {1, 0, 0, 0, 0, -3}}, 5, false, false, false, false},
         {"empty", {}, 5, false, false, false, false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        app.LambdaInf = c.lambdaInf;
-        setPoints(c.pts);
+    for (const auto& [what, pts, lambdaInf, ct, kt, ctt, lambda] : cases) {
+        SCOPED_TRACE(what);
+        app.LambdaInf = lambdaInf;
+        setPoints(pts);
         PrepareExpDaten();
-        EXPECT_EQ(app.bHatCTDaten, c.ct);
-        EXPECT_EQ(app.bHatKTDaten, c.kt);
-        EXPECT_EQ(app.bHatCTTDaten, c.ctt);
-        EXPECT_EQ(app.bHatLambdaDaten, c.lambda);
+        EXPECT_EQ(std::tuple(app.bHatCTDaten, app.bHatKTDaten, app.bHatCTTDaten, app.bHatLambdaDaten),
+                  std::tuple(ct, kt, ctt, lambda));
     }
 }
 
@@ -75,8 +62,7 @@ TEST_F(Preparation, LambdaZeroLargestTimeAndColumns) {
                {7.5, 0, 0, 0, 0, 0.5f, -1}});
     app.ExpDaten[3].c[5] = 0.1;
     PrepareExpDaten();
-    EXPECT_EQ(app.Lambda0, 1.5);  // the last active point at t = 0
-    EXPECT_EQ(app.tMaxDaten, 7.5);
+    EXPECT_EQ(std::tuple(app.Lambda0, app.tMaxDaten), std::tuple(1.5, 7.5));  // the last active point at t = 0
     const bool expected[6] = {false, true, true, false, false, true};
     for (int j = 1; j <= 5; ++j) EXPECT_EQ(app.bKonzDaten[static_cast<std::size_t>(j)], expected[j]) << j;
 
@@ -89,8 +75,7 @@ TEST_F(Preparation, Isotherms) {
     setPoints({{1, 1, 0, 310}, {1, 1, 0, 300.012}, {1, 1, 0, 300}, {1, 1, 0, 300.005}, {1, 1, 0, 0}});
     PrepareExpDaten();
     ASSERT_EQ(app.nKurvenTemp, 2);
-    EXPECT_EQ(app.gKurvenTemp[1], 300.0f);
-    EXPECT_EQ(app.gKurvenTemp[2], 310.0f);
+    EXPECT_EQ(std::pair(app.gKurvenTemp[1], app.gKurvenTemp[2]), std::pair(300.0f, 310.0f));
 
     std::vector<Pt> thirty;
     for (int i = 0; i < 30; ++i) thirty.push_back({1, 1, 0, 280.0 + i});
@@ -102,17 +87,13 @@ TEST_F(Preparation, Isotherms) {
 
     setPoints({});
     PrepareExpDaten();
-    EXPECT_EQ(app.nKurvenTemp, 0);
-    EXPECT_EQ(app.tMaxDaten, 0.0);
+    EXPECT_EQ(std::tuple(app.nKurvenTemp, app.tMaxDaten), std::tuple(0, 0.0));
 }
 
 TEST_F(Preparation, RangesOfAFirstOrderSeries) {
     setPoints({{0.5, 1}, {1, 0.5}, {2, 0.25}});
     CalcDataRanges(-5, true);
-    EXPECT_FLOAT_EQ(slot(0), 0);
-    EXPECT_FLOAT_EQ(slot(1), 2.1f);
-    EXPECT_FLOAT_EQ(slot(2), 0);
-    EXPECT_FLOAT_EQ(slot(3), 1);
+    EXPECT_EQ(std::tuple(slot(0), slot(1), slot(2), slot(3)), std::tuple(0, 2.1f, 0, 1));
     const double m = std::log(4.0) / 20;
     EXPECT_NEAR(slot(16), std::log(0.25) - m, 1e-6);
     EXPECT_NEAR(slot(17), m, 1e-6);
@@ -177,10 +158,7 @@ TEST_F(Preparation, HugeValuesStayFinite) {
 TEST_F(Preparation, TangentRange) {
     setPoints({{0, 1, 0.2}, {4, 0.5, 0.6}});
     CalcTangenteRange(2);
-    EXPECT_FLOAT_EQ(slot(0), 0);
-    EXPECT_FLOAT_EQ(slot(1), 4.2f);
-    EXPECT_FLOAT_EQ(slot(2), 0);
-    EXPECT_FLOAT_EQ(slot(3), 0.63f);
+    EXPECT_EQ(std::tuple(slot(0), slot(1), slot(2), slot(3)), std::tuple(0, 4.2f, 0, 0.63f));
     app.Achsenbereich[1] = 99;
     CalcTangenteRange(0);
     CalcTangenteRange(6);

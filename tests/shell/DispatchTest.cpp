@@ -1,23 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
-#include <QCheckBox>
-#include <QLabel>
-#include <QRadioButton>
 
-#include "chart/ChartHooks.h"
 #include "chart/frmGraph2D.h"
-#include "platform/ChartControl.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
-#include "platform/Forms.h"
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
 #include "shell/DataPreparation.h"
-#include "shell/FileDialogs.h"
-#include "app/MDIVRN.h"
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"
 #include "shell/frmTip.h"
@@ -25,37 +14,18 @@
 
 using namespace vrn;
 
-class Dispatch : public ::testing::Test {
+class Dispatch : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        w = std::make_unique<MDIVRN>();
-        w->MDIForm_Load();
         savedShow = chartHooks().zeigeDiagrammFenster;
         chartHooks().zeigeDiagrammFenster = [this] {
             ++charts;
             return realChart && savedShow ? savedShow() : true;
         };
         MDIVRN::endProgram = [this] { ++ends; };
-        for (const char* f : {"1st_order.VRP", "1st_order.VRD"})
-            QFile::copy(resourceFolder() + "/samples/" + f, env.folder() + "/" + f);
     }
-    void TearDown() override {
-        chartHooks().zeigeDiagrammFenster = savedShow;
-        fileDialogHooks().openDialog = nullptr;
-        fileDialogHooks().askSaveFileName = nullptr;
-        MDIVRN::endProgram = [] {};
-    }
-    void loadFirstOrderProject() {
-        fileDialogHooks().openDialog = [this](OpenDialogRequest& r) {
-            r.fileName = "1st_order.VRP";
-            r.directory = env.folderStd();
-            return true;
-        };
-        rec.answer(MsgAnswer::OK);
-        w->clickMenu("mnuLoadProject");
-    }
-    test::GuiTest env;
-    std::unique_ptr<MDIVRN> w;
+    void TearDown() override { MDIVRN::endProgram = [] {}; }
+    void loadFirstOrderProject() { test::loadFirstOrderSample(*main, env.folder()); }
     test::MsgRecorder rec;
     int charts = 0;
     int ends = 0;
@@ -74,10 +44,8 @@ TEST_F(Dispatch, RefusalsWithoutData) {
     };
     for (const auto& [item, text] : cases) {
         rec.clear();
-        w->clickMenu(item);
-        ASSERT_EQ(rec.count(), 1u) << item;
-        EXPECT_TRUE(vrn::test::isMessage(rec.last(), text,
-                                         " Ausführung nicht möglich ", MsgIcon::Critical)) << item;
+        main->clickMenu(item);
+        EXPECT_TRUE(test::isOnlyMessage(rec, text, " Ausführung nicht möglich ", MsgIcon::Critical)) << item;
     }
     EXPECT_EQ(charts, 0);
 }
@@ -86,12 +54,12 @@ TEST_F(Dispatch, ConcentrationEvaluationChecks) {
     app.bHatCTDaten = true;
     test::setDataRows({{0, 0.0, 0, 0}, {1, 0.5, 0, 0}});
     app.c0Daten[1] = 0;
-    w->clickMenu("mnuctAusw(1)");
+    main->clickMenu("mnuctAusw(1)");
     EXPECT_EQ(rec.last().text, "Keine Anfangskonzentration c(A)(0) gefunden");
-    w->clickMenu("mnuctAusw(3)");
+    main->clickMenu("mnuctAusw(3)");
     EXPECT_EQ(rec.last().text, "Es werden beide Anfangskonzentrationen c(A)(0) und c(B)(0) benötigt.");
     app.nExpPunkte = 1;
-    w->clickMenu("mnuctAusw(2)");
+    main->clickMenu("mnuctAusw(2)");
     EXPECT_EQ(rec.last().text, "Keine (oder zuwenig) experimentelle c-t-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe).");
 
     // A + B => P: equal starts give kind -6, different ones -8.
@@ -99,16 +67,11 @@ TEST_F(Dispatch, ConcentrationEvaluationChecks) {
     app.c0Daten[1] = 0.1f;
     app.c0Daten[2] = 0.1f;
     rec.clear();
-    w->clickMenu("mnuctAusw(3)");
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(app.iDiagrammTyp, -6);
-    EXPECT_EQ(app.iModell, 4);
-    EXPECT_TRUE(app.bGleicheC0);
+    main->clickMenu("mnuctAusw(3)");
+    EXPECT_EQ(std::tuple(rec.count(), app.iDiagrammTyp, app.iModell, app.bGleicheC0), std::tuple(0u, -6, 4, true));
     app.c0Daten[2] = 0.2f;
-    w->clickMenu("mnuctAusw(3)");
-    EXPECT_EQ(app.iDiagrammTyp, -8);
-    EXPECT_FALSE(app.bGleicheC0);
-    EXPECT_EQ(charts, 2);
+    main->clickMenu("mnuctAusw(3)");
+    EXPECT_EQ(std::tuple(app.iDiagrammTyp, app.bGleicheC0, charts), std::tuple(Integer{-8}, false, 2));
 }
 
 TEST_F(Dispatch, ConductivityChecksAndNotes) {
@@ -116,44 +79,39 @@ TEST_F(Dispatch, ConductivityChecksAndNotes) {
     test::setDataRows({{0, 0.1, 0, 0}, {1, 0.05, 0, 0}});
     app.c0Daten[1] = 0.1f;
     app.c0Daten[2] = 0.2f;
-    w->clickMenu("mnuLambdaAusw(3)");
+    main->clickMenu("mnuLambdaAusw(3)");
     EXPECT_EQ(rec.last().text, "Im Augenblick wird nur die Variante c(A)(0) = c(B)(0) unterstützt.");
     EXPECT_FALSE(app.bGleicheC0);
     app.LambdaInf = 0;
-    w->clickMenu("mnuLambdaAusw(1)");
+    main->clickMenu("mnuLambdaAusw(1)");
     EXPECT_EQ(rec.last().text, "Keinen Wert lambda(t = infin) gefunden");
     app.c0Daten[1] = 0;
-    w->clickMenu("mnuLambdaAusw(2)");
+    main->clickMenu("mnuLambdaAusw(2)");
     EXPECT_EQ(rec.last().text.substr(0, 48), "Für eine lambda-Auswertung nach 2. Ordnung muss");
 
     // Without lambda(0) a note is shown and the evaluation goes on.
     app.LambdaInf = 2;
     app.Lambda0 = 0;
     rec.clear();
-    w->clickMenu("mnuLambdaAusw(1)");
+    main->clickMenu("mnuLambdaAusw(1)");
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "Hinweis zur Auswertung der lambda-Werte, 1. Ordnung");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(app.iDiagrammTyp, -10);
-    EXPECT_TRUE(app.bLambdaAuswertung);
-    EXPECT_EQ(charts, 1);
+    EXPECT_EQ(std::tuple(rec.last().title, rec.last().icon, app.iDiagrammTyp, app.bLambdaAuswertung, charts),
+              std::tuple("Hinweis zur Auswertung der lambda-Werte, 1. Ordnung", MsgIcon::Exclamation, -10, true, 1));
 }
 
 TEST_F(Dispatch, RateConstantTemperaturePairs) {
     app.bHatKTDaten = true;
     // Three identical pairs and one other: P = 4, D = 2, two distinct pairs.
     test::setDataRows({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 300, 0.1}, {0, 0, 320, 0.4}});
-    w->clickMenu("mnukT(1)");
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(app.iDiagrammTyp, -3);
-    EXPECT_EQ(charts, 1);
+    main->clickMenu("mnukT(1)");
+    EXPECT_EQ(std::tuple(rec.count(), app.iDiagrammTyp, charts), std::tuple(0u, -3, 1));
     // Only one distinct pair.
     test::setDataRows({{0, 0, 300, 0.1}, {0, 0, 300, 0.1}});
-    w->clickMenu("mnukT(2)");
+    main->clickMenu("mnukT(2)");
     EXPECT_EQ(rec.last().text, "mindestens zwei unterschiedliche Paare k - T nötig!");
     // An empty data set while k-T data are flagged.
     app.nExpPunkte = 0;
-    w->clickMenu("mnukT(1)");
+    main->clickMenu("mnukT(1)");
     EXPECT_EQ(rec.last().text, "Keine Daten für k und T vorhanden.\r\nGeben Sie experimentelle Daten im Dateneditor ein (=> Neueingabe)");
 }
 
@@ -161,22 +119,17 @@ TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
     realChart = true;
     loadFirstOrderProject();
     ASSERT_GE(rec.count(), 1u);
-    EXPECT_EQ(rec.last().title, "geladen...");
-    EXPECT_EQ(rec.last().icon, MsgIcon::Information);
-    EXPECT_EQ(rec.last().text.substr(0, 27), "...Datenfile: 1st_order.VRD");
-    EXPECT_EQ(app.nExpPunkte, 25);
-    EXPECT_TRUE(w->mnuSaveProject->isEnabled());
+    EXPECT_EQ(std::pair(rec.last().title, rec.last().icon), std::pair(std::string("geladen..."), MsgIcon::Information));
+    EXPECT_TRUE(rec.last().text.starts_with("...Datenfile: 1st_order.VRD"));
+    EXPECT_EQ(std::tuple(app.nExpPunkte, main->mnuSaveProject->isEnabled()), std::tuple(25, true));
     // The model window shows the loaded model and rate constant.
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
     EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked());
     EXPECT_DOUBLE_EQ(app.k[1], 0.0215);
 
     rec.clear();
-    w->clickMenu("mnuctAusw(1)");
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(app.iDiagrammTyp, -5);
-    EXPECT_EQ(app.iModell, 2);
-    EXPECT_EQ(charts, 1);
+    main->clickMenu("mnuctAusw(1)");
+    EXPECT_EQ(std::tuple(rec.count(), app.iDiagrammTyp, app.iModell, charts), std::tuple(0u, -5, 2, 1));
     // The chart shows the regression result; k(1) holds the rate constant found.
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
@@ -188,7 +141,7 @@ TEST_F(Dispatch, LinearEvaluationOfTheFirstOrderProject) {
 TEST_F(Dispatch, ConductivityEvaluationDrawsAlsoWhileAChartIsOpen) {
     realChart = true;
     loadFirstOrderProject();
-    w->clickMenu("mnuctAusw(1)");
+    main->clickMenu("mnuctAusw(1)");
     ASSERT_EQ(app.iDiagrammTyp, -5);
     // lambda rises as A turns into P: lambda = 10 - 8·exp(-0.05 t), lambda(inf) = 10.
     for (int i = 1; i <= app.nExpPunkte; ++i) {
@@ -199,7 +152,7 @@ TEST_F(Dispatch, ConductivityEvaluationDrawsAlsoWhileAChartIsOpen) {
     PrepareExpDaten();
     ASSERT_TRUE(app.bHatLambdaDaten);
     rec.clear();
-    w->clickMenu("mnuLambdaAusw(1)");
+    main->clickMenu("mnuLambdaAusw(1)");
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(app.iDiagrammTyp, -10);
@@ -216,24 +169,19 @@ TEST_F(Dispatch, RefusedDataFileOfAProjectIsNotNamedAsLoaded) {
     test::writeFile(env.folderStd() + "/kaputt.VRD", "k\r\ns\r\nh\r\n3\r\n1,2\r\n");
     test::writeFile(env.folderStd() + "/kaputt.VRP",
                     "d\r\nk\r\nkaputt.VRD\r\n 3 \r\n.1,0,0\r\n0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n");
-    fileDialogHooks().openDialog = [this](OpenDialogRequest& r) {
-        r.fileName = "kaputt.VRP";
-        r.directory = env.folderStd();
-        return true;
-    };
+    test::answerOpenDialog("kaputt.VRP", env.folderStd());
     rec.clear();
     rec.answer(MsgAnswer::OK);
     rec.answer(MsgAnswer::OK);
-    w->clickMenu("mnuLoadProject");
+    main->clickMenu("mnuLoadProject");
     ASSERT_EQ(rec.count(), 2u);
     EXPECT_EQ(rec.messages()[0].title, "Meldung von LoadDataFile");
     EXPECT_EQ(rec.last().title, "geladen...");
     EXPECT_EQ(rec.last().text, "...Datenfile: kaputt.VRD wurde nicht geladen.\r\n\r\n"
                                "Die bisherigen experimentellen Daten bleiben erhalten (1st_order.VRD).");
-    EXPECT_EQ(app.iModell, 3);  // the project itself was read
-    EXPECT_EQ(app.nExpPunkte, 25);
+    EXPECT_EQ(std::tuple(app.iModell, app.nExpPunkte), std::tuple(3, 25));  // the project itself was read
     // The last session names the data set in memory, not the refused file.
-    w->clickMenu("mnuExit");
+    main->clickMenu("mnuExit");
     std::vector<std::string> lines;
     std::string error;
     ASSERT_TRUE(readTextLines(app.SessionDateiName, lines, error));
@@ -248,13 +196,12 @@ TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
     QFile::remove(QString::fromStdString(app.SessionDateiName));
 
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuExit");
-    EXPECT_EQ(ends, 0);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
-    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNoCancel);
+    main->clickMenu("mnuExit");
+    EXPECT_EQ(std::tuple(ends, QFile::exists(QString::fromStdString(app.SessionDateiName)), rec.last().buttons),
+              std::tuple(0, false, MsgButtons::YesNoCancel));
 
     rec.answer(MsgAnswer::No);
-    w->clickMenu("mnuExit");
+    main->clickMenu("mnuExit");
     EXPECT_EQ(ends, 1);
     ASSERT_TRUE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
 
@@ -263,12 +210,10 @@ TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
     app.iModell = 2;
     app.k = {0, 0.15, 0, 0};
     rec.answer(MsgAnswer::OK);
-    w->clickMenu("mnuLoadLastSession");
-    EXPECT_EQ(app.iModell, 8);
-    EXPECT_DOUBLE_EQ(app.k[1], 0.5);
-    EXPECT_DOUBLE_EQ(app.k[2], 0.125);
-    EXPECT_EQ(rec.last().title, "geladen...");
-    EXPECT_EQ(rec.last().text, "...kein Datenfile");
+    main->clickMenu("mnuLoadLastSession");
+    EXPECT_EQ(std::tuple(app.iModell, app.k[1], app.k[2]), std::tuple(8, 0.5, 0.125));
+    EXPECT_EQ(std::pair(rec.last().title, rec.last().text),
+              std::pair(std::string("geladen..."), std::string("...kein Datenfile")));
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
     EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[8]->isChecked());
 }
@@ -282,59 +227,54 @@ TEST_F(Dispatch, LoadingAskToSaveChangedDataFirst) {
         return false;
     };
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuLoadProject");
-    EXPECT_EQ(asked, 0);
-    EXPECT_EQ(app.nExpPunkte, 2);
-    EXPECT_EQ(rec.last().title, "WARNUNG");
+    main->clickMenu("mnuLoadProject");
+    EXPECT_EQ(std::tuple(asked, app.nExpPunkte, rec.last().title), std::tuple(0, 2, "WARNUNG"));
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuLoadLastSession");
+    main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(app.nExpPunkte, 2);
 }
 
 TEST_F(Dispatch, SimulationItemsOpenTheTimeDiagram) {
-    w->clickMenu("mnuvtGraph");
+    main->clickMenu("mnuvtGraph");
     frmPrepareTimeDiagram* t = Forms::loaded<frmPrepareTimeDiagram>();
     ASSERT_NE(t, nullptr);
-    EXPECT_TRUE(app.bRateDiagramm);
-    EXPECT_FALSE(t->chkMitPunkten->isEnabled());
+    EXPECT_EQ(std::tuple(app.bRateDiagramm, t->chkMitPunkten->isEnabled()), std::tuple(true, false));
     EXPECT_EQ(app.iDiagrammTyp, 52);  // model 2 as rate diagram
-    w->clickMenu("mnuctGraph");
-    EXPECT_FALSE(app.bRateDiagramm);
-    EXPECT_EQ(app.iDiagrammTyp, 2);
+    main->clickMenu("mnuctGraph");
+    EXPECT_EQ(std::tuple(app.bRateDiagramm, app.iDiagrammTyp), std::tuple(false, 2));
     EXPECT_EQ(t->Label7->text(), QString("kinet. Modell:  A => P   (n = 1)"));
 }
 
 TEST_F(Dispatch, ItemsAtStartWithoutData) {
     for (const char* item : {"mnuctAusw(1)", "mnukT(1)", "mnuLambdaAusw(1)", "mnuctGraph", "mnuLoadProject", "mnuExit"})
-        EXPECT_TRUE(w->menuItem(item)->isEnabled()) << item;
+        EXPECT_TRUE(main->menuItem(item)->isEnabled()) << item;
 }
 
 TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
     // The session names a bare data-set file in the program folder, while the
     // current folder is somewhere else (a save box chose another folder).
+    QFile::copy(resourceFolder() + "/samples/1st_order.VRD", env.folder() + "/1st_order.VRD");
     app.ExpDateiName = "1st_order.VRD";
     app.iModell = 2;
     ASSERT_TRUE(WriteProjectFile(app.SessionDateiName));
     QDir(env.folder()).mkpath("anderswo");
     QDir::setCurrent(env.folder() + "/anderswo");
     rec.answer(MsgAnswer::OK);
-    w->clickMenu("mnuLoadLastSession");
+    main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(rec.last().title, "geladen...");
-    EXPECT_EQ(app.nExpPunkte, 25);
-    EXPECT_EQ(StripPath(app.ExpDateiName), "1st_order.VRD");
+    EXPECT_EQ(std::tuple(app.nExpPunkte, StripPath(app.ExpDateiName)), std::tuple(25, "1st_order.VRD"));
 }
 
 TEST_F(Dispatch, ExitClosesTheHelpAndTheCloseBoxSavesNothing) {
     HtmlHelp(10260);
     ASSERT_NE(helpBrowser(), nullptr);
-    w->clickMenu("mnuExit");
+    main->clickMenu("mnuExit");
     test::processEvents();
-    EXPECT_EQ(helpBrowser(), nullptr);
-    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(std::tuple(helpBrowser(), ends), std::tuple(nullptr, 1));
 
     QFile::remove(QString::fromStdString(app.SessionDateiName));
-    w->show();
-    EXPECT_TRUE(w->close());
+    main->show();
+    EXPECT_TRUE(main->close());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(app.SessionDateiName)));
     EXPECT_FALSE(IsFormLoaded<frmKinModel>());  // the windows were closed with it
 }
@@ -344,13 +284,11 @@ TEST_F(Dispatch, NewDataSetAsksToSaveChangedDataFirst) {
     app.bDatenGeaendert = true;
     app.LambdaInf = 3;
     rec.answer(MsgAnswer::Cancel);
-    w->clickMenu("mnuNeudat");
+    main->clickMenu("mnuNeudat");
     EXPECT_EQ(app.nExpPunkte, 2);
     rec.answer(MsgAnswer::No);
-    w->clickMenu("mnuNeudat");
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(app.LambdaInf, 0);
-    EXPECT_EQ(app.ExpDateiName, "");
+    main->clickMenu("mnuNeudat");
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.LambdaInf, app.ExpDateiName), std::tuple(0, 0.0, ""));
 }
 
 TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
@@ -359,14 +297,14 @@ TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
         title = r.title;
         return false;
     };
-    w->toolbarButton(7)->trigger();
-    EXPECT_EQ(title, "aktuelles Projekt speichern unter ...");
-    EXPECT_FALSE(IsFormLoaded<frmTip>());  // a toolbar click closes the tips
+    main->toolbarButton(7)->trigger();
+    // A toolbar click closes the tips.
+    EXPECT_EQ(std::tuple(title, IsFormLoaded<frmTip>()), std::tuple("aktuelles Projekt speichern unter ...", false));
     app.iModell = 8;
     app.k = {0, 0.5, 0.1, 0};
     ASSERT_TRUE(WriteProjectFile(app.SessionDateiName));
     app.iModell = 2;
     rec.answer(MsgAnswer::OK);
-    w->toolbarButton(4)->trigger();
+    main->toolbarButton(4)->trigger();
     EXPECT_EQ(app.iModell, 8);
 }

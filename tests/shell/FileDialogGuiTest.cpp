@@ -1,26 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStorageInfo>
-#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
-#include <functional>
-
-#include "platform/Forms.h"
 #include "platform/Paths.h"
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "shell/FileDialogsQt.h"
 #include "shell/ProjectFile.h"
 #include "shell/frmCmnDlg.h"
@@ -45,7 +32,6 @@ QStringList listed(QListWidget* list) {
 class FileDialogGui : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedHooks = fileDialogHooks();
         savedCwd = QDir::currentPath();
         installFileDialogs();
         root = env.folder() + "/daten";
@@ -56,23 +42,26 @@ protected:
         write("projekt.VRP", kProjekt);
         write("notiz.txt", "nichts");
     }
-    void TearDown() override {
-        fileDialogHooks() = savedHooks;
-        QDir::setCurrent(savedCwd);
-    }
+    void TearDown() override { QDir::setCurrent(savedCwd); }
     void write(const QString& name, const std::string& bytes) { test::writeFile(toStd(root + "/" + name), bytes); }
 
+    // `drive` acts on the open dialog as soon as it shows (ran: whether it did).
+    static void onDialog(const std::function<void(frmCmnDlg&)>& drive, bool* ran = nullptr) {
+        QTimer::singleShot(0, [drive, ran] {
+            frmCmnDlg* dlg = Forms::loaded<frmCmnDlg>();
+            ASSERT_NE(dlg, nullptr);
+            if (ran) *ran = true;
+            drive(*dlg);
+        });
+    }
     // Runs the open dialog through CmnDlgOpen while `drive` acts on the open window.
     bool runDialog(std::string& name, std::string& folder, const std::string& pattern,
                    const std::function<void(frmCmnDlg&)>& drive) {
         bool ran = false;
-        QTimer::singleShot(0, [&] {
-            frmCmnDlg* dlg = Forms::loaded<frmCmnDlg>();
-            ASSERT_NE(dlg, nullptr);
-            ran = true;
-            drive(*dlg);
-            if (dlg->isVisible()) QTest::keyClick(dlg->txtOpenFile, Qt::Key_Escape);
-        });
+        onDialog([&drive](frmCmnDlg& dlg) {
+            drive(dlg);
+            if (dlg.isVisible()) QTest::keyClick(dlg.txtOpenFile, Qt::Key_Escape);
+        }, &ran);
         bool cancelled = false;
         CmnDlgOpen(name, folder, pattern, "Titel des Dialogs", cancelled);
         EXPECT_TRUE(ran);
@@ -83,7 +72,6 @@ protected:
 
     test::GuiTest env;
     test::MsgRecorder rec;
-    FileDialogHooks savedHooks;
     QString savedCwd;
     QString root;
 };
@@ -94,17 +82,15 @@ TEST_F(FileDialogGui, ListsMatchingFilesWhateverTheirCaseAndTypedPatterns) {
     std::string name = "", folder = toStd(root);
     runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
         EXPECT_EQ(d.caption(), QString("Titel des Dialogs"));
-        EXPECT_EQ(listed(d.filOpenList), (QStringList{"a.VRD", "b.vrd", "Messung.VRD"}));
-        EXPECT_EQ(d.txtOpenFile->text(), QString("*.VRD"));
-        EXPECT_TRUE(listed(d.dirOpenList).contains("unter"));
+        EXPECT_EQ(std::tuple(listed(d.filOpenList), d.txtOpenFile->text(), listed(d.dirOpenList).contains("unter")),
+                  std::tuple((QStringList{"a.VRD", "b.vrd", "Messung.VRD"}), QString("*.VRD"), true));
         EXPECT_TRUE(d.lblOpenPath->text().endsWith("daten"));
         EXPECT_FALSE(d.lblFileComment->isVisible());
         d.txtOpenFile->clear();
         QTest::keyClicks(d.txtOpenFile, "*.vrp");
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(listed(d.filOpenList), QStringList{"projekt.VRP"});
-        EXPECT_EQ(d.txtOpenFile->text(), QString("*.VRP"));
+        EXPECT_EQ(std::tuple(d.isVisible(), listed(d.filOpenList), d.txtOpenFile->text()),
+                  std::tuple(true, QStringList{"projekt.VRP"}, QString("*.VRP")));
         d.txtOpenFile->setText("?.*");
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
         EXPECT_EQ(listed(d.filOpenList), (QStringList{"a.VRD", "b.vrd"}));
@@ -119,14 +105,12 @@ TEST_F(FileDialogGui, UnknownNameIsNotFoundAndTheDialogStays) {
         d.txtOpenFile->setText("gibtsnicht.VRD");
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
         EXPECT_TRUE(d.isVisible());
-        ASSERT_EQ(rec.count(), 1u);
-        EXPECT_TRUE(vrn::test::isMessage(rec.last(), "Datei nicht gefunden", "Titel des Dialogs", MsgIcon::Critical));
-        EXPECT_EQ(d.pattern(), QString("*.VRD"));
-        EXPECT_EQ(d.filOpenList->count(), 3);
+        EXPECT_TRUE(vrn::test::isOnlyMessage(rec, "Datei nicht gefunden", "Titel des Dialogs", MsgIcon::Critical));
+        EXPECT_EQ(std::tuple(d.pattern(), d.filOpenList->count()), std::tuple(QString("*.VRD"), 3));
     });
     EXPECT_FALSE(accepted);
-    EXPECT_EQ(name, "vorher.VRD");  // Esc: the caller's name and folder stay
-    EXPECT_EQ(folder, toStd(root));
+    // Esc: the caller's name and folder stay.
+    EXPECT_EQ(std::tuple(name, folder), std::tuple("vorher.VRD", toStd(root)));
 }
 
 TEST_F(FileDialogGui, TypedNameOfAListedFileIsAccepted) {
@@ -134,16 +118,12 @@ TEST_F(FileDialogGui, TypedNameOfAListedFileIsAccepted) {
     const bool accepted = runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
         d.txtOpenFile->setText(root + "/unter");  // a folder moves the lists
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
-        EXPECT_EQ(d.dirPath(), root + "/unter");
-        EXPECT_EQ(d.txtOpenFile->text(), QString("*.VRD"));
-        EXPECT_EQ(d.filOpenList->count(), 0);
+        EXPECT_EQ(std::tuple(d.dirPath(), d.txtOpenFile->text(), d.filOpenList->count()),
+                  std::tuple(root + "/unter", QString("*.VRD"), 0));
         d.txtOpenFile->setText("../messung.vrd");  // another case still finds the file
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
     });
-    EXPECT_TRUE(accepted);
-    EXPECT_EQ(name, "Messung.VRD");
-    EXPECT_EQ(folder, toStd(root));
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(accepted, name, folder, rec.count()), std::tuple(true, "Messung.VRD", toStd(root), 0u));
 }
 
 TEST_F(FileDialogGui, EnterOnAHighlightedFileOrADoubleClickAccepts) {
@@ -169,22 +149,19 @@ TEST_F(FileDialogGui, PreviewShowsTheCommentButChangesNoState) {
     runDialog(name, folder, "*.*", [&](frmCmnDlg& d) {
         d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("projekt.VRP"));
         EXPECT_EQ(d.txtOpenFile->text(), QString("projekt.VRP"));
-        EXPECT_EQ(d.Text1->toPlainText(), QString("Kommentar des Projekts"));
-        EXPECT_EQ(d.lblFileComment->text(), QString("Projekt-Kommentar"));
-        EXPECT_TRUE(d.lblFileComment->isVisible());
+        EXPECT_EQ(std::tuple(d.Text1->toPlainText(), d.lblFileComment->text(), d.lblFileComment->isVisible()),
+                  std::tuple(QString("Kommentar des Projekts"), QString("Projekt-Kommentar"), true));
         EXPECT_TRUE(d.Text1->isEnabled());
         d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("a.VRD"));
         EXPECT_EQ(d.Text1->toPlainText(), QString("Kommentar des Datensatzes"));
         EXPECT_EQ(d.lblFileComment->text(), QString("Datei-Kommentar:"));
         d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("notiz.txt"));
-        EXPECT_FALSE(d.lblFileComment->isVisible());
-        EXPECT_FALSE(d.Text1->isEnabled());
+        EXPECT_EQ(std::tuple(d.lblFileComment->isVisible(), d.Text1->isEnabled()), std::tuple(false, false));
         QTest::keyClick(d.filOpenList, Qt::Key_Escape);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(app.ProjKommentar, "aktuelles Projekt");
-    EXPECT_EQ(app.ExpKommentar, "aktueller Datensatz");
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(app.ProjKommentar, app.ExpKommentar, rec.count()),
+              std::tuple("aktuelles Projekt", "aktueller Datensatz", 0u));
 }
 
 TEST_F(FileDialogGui, BrokenFilesInThePreviewSayWhy) {
@@ -215,19 +192,16 @@ TEST_F(FileDialogGui, DeleteAsksFirst) {
         EXPECT_EQ(listed(d.filOpenList), (QStringList{"b.vrd", "Messung.VRD"}));
     });
     ASSERT_EQ(rec.count(), 2u);
-    EXPECT_EQ(rec.last().text, "File a.VRD wirklich löschen?");
-    EXPECT_EQ(rec.last().title, "Löschen von Dateien bestätigen");
-    EXPECT_EQ(rec.last().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(rec.last().icon, MsgIcon::Question);
-    EXPECT_FALSE(QFileInfo::exists(root + "/a.VRD"));
+    EXPECT_TRUE(test::isMessage(rec.last(), "File a.VRD wirklich löschen?", "Löschen von Dateien bestätigen",
+                                MsgIcon::Question));
+    EXPECT_EQ(std::tuple(rec.last().buttons, QFileInfo::exists(root + "/a.VRD")), std::tuple(MsgButtons::YesNo, false));
 }
 
 TEST_F(FileDialogGui, ParentFolderAndRoot) {
     std::string name, folder = toStd(root + "/unter");
     runDialog(name, folder, "*.VRD", [&](frmCmnDlg& d) {
         d.cmdReturn->click();
-        EXPECT_EQ(d.dirPath(), root);
-        EXPECT_EQ(d.filOpenList->count(), 3);
+        EXPECT_EQ(std::tuple(d.dirPath(), d.filOpenList->count()), std::tuple(root, 3));
         EXPECT_TRUE(d.setDirPath("/"));
         d.cmdReturn->click();
         EXPECT_EQ(d.dirPath(), QString("/"));
@@ -249,8 +223,7 @@ TEST_F(FileDialogGui, MissingStartFolderIsSkippedAndATypedMissingFolderIsReporte
         EXPECT_EQ(d.dirPath(), root);  // the current folder stays
         d.txtOpenFile->setText(root + "/nix/da.VRD");
         QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(d.dirPath(), root);
+        EXPECT_EQ(std::tuple(d.isVisible(), d.dirPath()), std::tuple(true, root));
     });
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_NE(rec.last().text.find("Pfad nicht gefunden"), std::string::npos);
@@ -258,42 +231,32 @@ TEST_F(FileDialogGui, MissingStartFolderIsSkippedAndATypedMissingFolderIsReporte
 
 TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
     app.ExpDateiPfad = toStd(root);
-    QTimer::singleShot(0, [&] {
-        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->caption(), QString("Laden experimenteller Daten"));
-        d->txtOpenFile->setText("a.VRD");
-        d->cmdOpenOK->click();
+    onDialog([](frmCmnDlg& d) {
+        EXPECT_EQ(d.caption(), QString("Laden experimenteller Daten"));
+        d.txtOpenFile->setText("a.VRD");
+        d.cmdOpenOK->click();
     });
     bool ok = false, cancelled = true;
     LoadExpDataDialog(false, ok, cancelled);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(app.nExpPunkte, 2);
-    EXPECT_EQ(app.ExpDateiName, toStd(root + "/a.VRD"));
+    EXPECT_EQ(std::tuple(ok, app.nExpPunkte, app.ExpDateiName), std::tuple(true, 2, toStd(root + "/a.VRD")));
 
     // The project dialog, cancelled with the close box.
-    QTimer::singleShot(0, [&] {
-        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->caption(), QString("Projekt laden (*.VRP)"));
-        d->close();
+    onDialog([](frmCmnDlg& d) {
+        EXPECT_EQ(d.caption(), QString("Projekt laden (*.VRP)"));
+        d.close();
     });
     std::string file, dat;
     LoadProjectDialog(file, dat, ok, cancelled);
-    EXPECT_TRUE(cancelled);
-    EXPECT_FALSE(ok);
+    EXPECT_EQ(std::tuple(cancelled, ok), std::tuple(true, false));
     test::processEvents();
     EXPECT_FALSE(IsFormLoaded<frmCmnDlg>());
 }
 
 TEST_F(FileDialogGui, CommentWindowOkAbortAndEnter) {
-    struct Case {
-        const char* typed;
-        bool ok;
-        const char* comment;
-    };
-    const Case cases[] = {{"Messung vom Dienstag", true, "Messung vom Dienstag"}, {"wird verworfen", false, ""}};
-    for (const auto& c : cases) {
+    // typed, OK (else Abbrechen), the comment then
+    for (const auto& c :
+         {std::tuple{"Messung vom Dienstag", true, "Messung vom Dienstag"}, {"wird verworfen", false, ""}}) {
+        const auto& [typed, ok, comment] = c;
         app.ProjKommentar = "alter Kommentar";
         QTimer::singleShot(0, [&] {
             frmCommentInput* f = Forms::loaded<frmCommentInput>();
@@ -302,17 +265,17 @@ TEST_F(FileDialogGui, CommentWindowOkAbortAndEnter) {
             EXPECT_EQ(f->lblTex2->text(), QString("<Abbrechen> = kein Kommentar"));
             EXPECT_EQ(f->txtDatComm->text(), QString("alter Kommentar"));
             f->txtDatComm->clear();
-            QTest::keyClicks(f->txtDatComm, c.typed);
+            QTest::keyClicks(f->txtDatComm, typed);
             QTest::keyClick(f->txtDatComm, Qt::Key_Return);  // swallowed
             EXPECT_TRUE(f->isVisible());
-            (c.ok ? f->cmdOK : f->cmdAbort)->click();
+            (ok ? f->cmdOK : f->cmdAbort)->click();
         });
         ASSERT_TRUE(WriteProjectFile(toStd(root + "/kommentar.VRP")));
-        EXPECT_EQ(app.ProjKommentar, c.comment);
-        std::string comment;
-        bool ok = false;
-        ReadFileComment(toStd(root + "/kommentar.VRP"), comment, ok);
-        EXPECT_EQ(comment, c.comment);
+        EXPECT_EQ(app.ProjKommentar, comment);
+        std::string gelesen;
+        bool gelesenOk = false;
+        ReadFileComment(toStd(root + "/kommentar.VRP"), gelesen, gelesenOk);
+        EXPECT_EQ(gelesen, comment);
         test::processEvents();
         EXPECT_FALSE(IsFormLoaded<frmCommentInput>());
     }
@@ -332,11 +295,10 @@ TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
     });
     bool failed = true;
     SaveDataFileAs(failed);
-    EXPECT_FALSE(failed);
-    EXPECT_EQ(title, QString("Datenfile speichern unter ..."));
-    EXPECT_EQ(filter, QString("Datenfile (*.VRD *.vrd)"));
-    EXPECT_EQ(app.ExpDateiName, toStd(root + "/unter/gespeichert.VRD"));  // the default extension
-    EXPECT_TRUE(QFileInfo::exists(root + "/unter/gespeichert.VRD"));
+    EXPECT_EQ(std::tuple(failed, title), std::tuple(false, QString("Datenfile speichern unter ...")));
+    // The box adds the default extension.
+    EXPECT_EQ(std::tuple(filter, app.ExpDateiName, QFileInfo::exists(root + "/unter/gespeichert.VRD")),
+              std::tuple(QString("Datenfile (*.VRD *.vrd)"), toStd(root + "/unter/gespeichert.VRD"), true));
     EXPECT_EQ(QDir::currentPath(), root + "/unter");
 
     // Saving over it asks first; "Nein" keeps the box open, then it is cancelled.
@@ -357,8 +319,7 @@ TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
         static_cast<QDialog*>(box)->accept();
     });
     SaveDataFileAs(failed);
-    EXPECT_TRUE(asked);
-    EXPECT_TRUE(failed);
+    EXPECT_EQ(std::tuple(asked, failed), std::tuple(true, true));
 }
 
 TEST_F(FileDialogGui, FirstSampleProjectLoadsFromAFreshProgramFolder) {
@@ -367,19 +328,16 @@ TEST_F(FileDialogGui, FirstSampleProjectLoadsFromAFreshProgramFolder) {
     resetAppState(toStd(prog));
     QDir::setCurrent(prog);
     // As the hint panel says: load the project "1st_order.VRP".
-    QTimer::singleShot(0, [&] {
-        frmCmnDlg* d = Forms::loaded<frmCmnDlg>();
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(listed(d->filOpenList), (QStringList{"1st_order.VRP", "2nd_order.VRP", "kT_Arrhenius.VRP"}));
-        d->txtOpenFile->setText("1st_order.VRP");
-        QTest::keyClick(d->txtOpenFile, Qt::Key_Return);
+    onDialog([](frmCmnDlg& d) {
+        EXPECT_EQ(listed(d.filOpenList), (QStringList{"1st_order.VRP", "2nd_order.VRP", "kT_Arrhenius.VRP"}));
+        d.txtOpenFile->setText("1st_order.VRP");
+        QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
     });
     std::string file, dat;
     bool ok = false, cancelled = true;
     LoadProjectDialog(file, dat, ok, cancelled);
     ASSERT_TRUE(ok);
-    EXPECT_EQ(dat, "1st_order.VRD");
-    EXPECT_EQ(app.ProjKommentar, "Beispiel: Reaktion 1. Ordnung A => P");
-    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(dat, app.ProjKommentar, rec.count()),
+              std::tuple("1st_order.VRD", "Beispiel: Reaktion 1. Ordnung A => P", 0u));
     setProgramFolder(env.folder());
 }

@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -18,7 +12,6 @@ const std::string kZweiPunkte =
 class FileDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedHooks = fileDialogHooks();
         savedCwd = std::filesystem::current_path();
         resetAppState(dir.str());
         auto& h = fileDialogHooks();
@@ -37,12 +30,9 @@ protected:
         h.askProjectComment = [] { app.ProjKommentar = "eingetippt"; };
         h.shortDateText = [] { return std::string("03.04.2024"); };
     }
-    void TearDown() override {
-        fileDialogHooks() = savedHooks;
-        std::filesystem::current_path(savedCwd);
-    }
+    void TearDown() override { std::filesystem::current_path(savedCwd); }
     TempFolder dir;
-    FileDialogHooks savedHooks;
+    Restore<FileDialogHooks> savedHooks{fileDialogHooks()};
     std::filesystem::path savedCwd;
     std::vector<OpenDialogRequest> openRequests;
     std::vector<SaveBoxRequest> saveRequests;
@@ -63,23 +53,17 @@ TEST_F(FileDialogsTest, LoadingThroughTheDialogReplacesAndNamesTheDataSet) {
     bool ok = false, cancelled = true;
     LoadExpDataDialog(false, ok, cancelled);
     ASSERT_EQ(openRequests.size(), 1u);
-    EXPECT_EQ(openRequests[0].pattern, "*.VRD");
-    EXPECT_EQ(openRequests[0].fileName, "vorher.VRD");
-    EXPECT_EQ(openRequests[0].directory, "/irgendwo");
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(app.nExpPunkte, 2);
-    EXPECT_EQ(app.ExpDateiName, dir.file("zwei.VRD"));
-    EXPECT_EQ(app.ExpDateiPfad, dir.str());
-    EXPECT_FALSE(app.bDatenGeaendert);
+    const OpenDialogRequest& r = openRequests[0];
+    EXPECT_EQ(std::tuple(r.pattern, r.fileName, r.directory), std::tuple("*.VRD", "vorher.VRD", "/irgendwo"));
+    EXPECT_EQ(std::tuple(ok, app.nExpPunkte, app.ExpDateiName, app.ExpDateiPfad, app.bDatenGeaendert),
+              std::tuple(true, 2, dir.file("zwei.VRD"), dir.str(), false));
 
     // Appending: the other title, the points go after the present ones, the data set takes the new name.
     writeFile(dir.file("mehr.VRD"), kZweiPunkte);
     openName = "mehr.VRD";
     LoadExpDataDialog(true, ok, cancelled);
     EXPECT_EQ(openRequests.back().title, "Daten aus gewähltem File anfügen");
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(app.nExpPunkte, 4);
-    EXPECT_EQ(app.ExpDateiName, dir.file("mehr.VRD"));
+    EXPECT_EQ(std::tuple(ok, app.nExpPunkte, app.ExpDateiName), std::tuple(true, 4, dir.file("mehr.VRD")));
 }
 
 TEST_F(FileDialogsTest, FailedOrCancelledLoadKeepsTheDataSet) {
@@ -90,8 +74,7 @@ TEST_F(FileDialogsTest, FailedOrCancelledLoadKeepsTheDataSet) {
     app.bDatenGeaendert = true;
     bool ok = true, cancelled = false;
     LoadExpDataDialog(false, ok, cancelled);  // cancelled
-    EXPECT_FALSE(ok);
-    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(std::tuple(ok, cancelled), std::tuple(false, true));
 
     writeFile(dir.file("kaputt.VRD"), "k\r\ns\r\nh\r\n3\r\n");
     openAnswer = true;
@@ -102,11 +85,8 @@ TEST_F(FileDialogsTest, FailedOrCancelledLoadKeepsTheDataSet) {
     EXPECT_FALSE(ok);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
-    EXPECT_EQ(app.nExpPunkte, 1);
-    EXPECT_EQ(app.ExpDaten[1].c[1], 0.7);
-    EXPECT_EQ(app.ExpKommentar, "alt");
-    EXPECT_EQ(app.ExpDateiName, "alt.VRD");
-    EXPECT_TRUE(app.bDatenGeaendert);
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDaten[1].c[1], app.ExpKommentar, app.ExpDateiName, app.bDatenGeaendert),
+              std::tuple(1, 0.7, "alt", "alt.VRD", true));
     EXPECT_EQ(app.ExpDateiPfad, dir.str() + "/");  // where the user went is remembered
 }
 
@@ -120,15 +100,12 @@ TEST_F(FileDialogsTest, SavingNamesTheDataSetOnlyWhenWritten) {
     SaveDataFileAs(failed);  // cancelled
     EXPECT_TRUE(failed);
     ASSERT_EQ(saveRequests.size(), 1u);
-    EXPECT_EQ(saveRequests[0].fileName, "vorher.VRD");
-    EXPECT_EQ(saveRequests[0].initialDir, dir.str());
+    EXPECT_EQ(std::tuple(saveRequests[0].fileName, saveRequests[0].initialDir), std::tuple("vorher.VRD", dir.str()));
 
     saveAnswer = dir.file("unter/neu.VRD");
     SaveDataFileAs(failed);
-    EXPECT_FALSE(failed);
-    EXPECT_EQ(app.ExpDateiName, dir.file("unter/neu.VRD"));
-    EXPECT_EQ(app.ExpDateiPfad, dir.file("unter/"));
-    EXPECT_FALSE(app.bDatenGeaendert);
+    EXPECT_EQ(std::tuple(failed, app.ExpDateiName, app.ExpDateiPfad, app.bDatenGeaendert),
+              std::tuple(false, dir.file("unter/neu.VRD"), dir.file("unter/"), false));
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir.file("unter")));
     EXPECT_EQ(readFile(dir.file("unter/neu.VRD")).substr(0, 8), "k\r\ns\r\nt,");
 
@@ -138,36 +115,30 @@ TEST_F(FileDialogsTest, SavingNamesTheDataSetOnlyWhenWritten) {
     SaveDataFileAs(failed);
     EXPECT_TRUE(failed);
     EXPECT_EQ(rec.last().title, "Meldung von WriteDataFile");
-    EXPECT_EQ(app.ExpDateiName, dir.file("unter/neu.VRD"));  // a failed save does not rename
-    EXPECT_TRUE(app.bDatenGeaendert);
+    // A failed save does not rename.
+    EXPECT_EQ(std::tuple(app.ExpDateiName, app.bDatenGeaendert), std::tuple(dir.file("unter/neu.VRD"), true));
 }
 
 TEST_F(FileDialogsTest, AskingToSaveChangedData) {
-    struct Case {
-        MsgAnswer answer;
-        std::string saveTo;
-        bool abort;
-        bool written;
-    };
-    const Case cases[] = {
+    // answer, file chosen in the save box, abort, written
+    const std::tuple<MsgAnswer, std::string, bool, bool> cases[] = {
         {MsgAnswer::No, "", false, false},
         {MsgAnswer::Cancel, "", true, false},
         {MsgAnswer::Yes, "", true, false},  // the save box was cancelled
         {MsgAnswer::Yes, "gesichert.VRD", false, true},
     };
-    for (const auto& c : cases) {
+    for (const auto& [answer, saveTo, aborts, written] : cases) {
         MsgRecorder rec;
-        rec.answer(c.answer);
-        saveAnswer = c.saveTo.empty() ? "" : dir.file(c.saveTo);
-        bool abort = !c.abort;
+        rec.answer(answer);
+        saveAnswer = saveTo.empty() ? "" : dir.file(saveTo);
+        bool abort = !aborts;
         AskSaveChangedData(abort);
-        EXPECT_EQ(abort, c.abort);
+        EXPECT_EQ(abort, aborts);
         ASSERT_GE(rec.count(), 1u);
-        EXPECT_EQ(rec.messages()[0].text, "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?");
-        EXPECT_EQ(rec.messages()[0].title, "WARNUNG");
+        EXPECT_TRUE(isMessage(rec.messages()[0], "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?",
+                              "WARNUNG", MsgIcon::Exclamation));
         EXPECT_EQ(rec.messages()[0].buttons, MsgButtons::YesNoCancel);
-        EXPECT_EQ(rec.messages()[0].icon, MsgIcon::Exclamation);
-        EXPECT_EQ(std::filesystem::exists(dir.file("gesichert.VRD")), c.written);
+        EXPECT_EQ(std::filesystem::exists(dir.file("gesichert.VRD")), written);
     }
 }
 
@@ -179,14 +150,13 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
     app.iModell = 6;
     app.k = {0, 0.2, 0.05, 0};
     EXPECT_FALSE(SaveProjectAs());  // cancelled: nothing written, nothing shown
-    EXPECT_EQ(saveRequests.back().fileName, "alt.VRP");
-    EXPECT_EQ(saveRequests.back().defaultExt, "VRP");
+    EXPECT_EQ(std::tuple(saveRequests.back().fileName, saveRequests.back().defaultExt), std::tuple("alt.VRP", "VRP"));
 
     saveAnswer = dir.file("proj/neu.VRP");
     EXPECT_TRUE(SaveProjectAs());
-    EXPECT_EQ(app.ProjDateiPfad, dir.file("proj/"));
-    EXPECT_EQ(app.ProjDateiName, "alt.VRP");  // not changed by saving
-    EXPECT_EQ(app.ProjKommentar, "eingetippt");
+    // The name is not changed by saving.
+    EXPECT_EQ(std::tuple(app.ProjDateiPfad, app.ProjDateiName, app.ProjKommentar),
+              std::tuple(dir.file("proj/"), "alt.VRP", "eingetippt"));
     EXPECT_EQ(readFile(dir.file("proj/neu.VRP")).substr(0, 35), "03.04.2024\r\neingetippt\r\ndaten.VRD\r\n");
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir.file("proj")));
 
@@ -195,31 +165,21 @@ TEST_F(FileDialogsTest, SavingAndLoadingAProject) {
     std::string file, dat;
     bool ok = true, cancelled = false;
     LoadProjectDialog(file, dat, ok, cancelled);  // cancelled
-    EXPECT_FALSE(ok);
-    EXPECT_TRUE(cancelled);
-    EXPECT_EQ(openRequests.back().pattern, "*.VRP");
-    EXPECT_EQ(openRequests.back().fileName, "alt.VRP");
-    EXPECT_EQ(app.iModell, 2);
+    EXPECT_EQ(std::tuple(ok, cancelled, app.iModell), std::tuple(false, true, 2));
+    EXPECT_EQ(std::tuple(openRequests.back().pattern, openRequests.back().fileName), std::tuple("*.VRP", "alt.VRP"));
 
     openAnswer = true;
     openName = "neu.VRP";
     openDir = dir.file("proj");
     LoadProjectDialog(file, dat, ok, cancelled);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(file, dir.file("proj/neu.VRP"));
-    EXPECT_EQ(dat, "daten.VRD");
-    EXPECT_EQ(app.iModell, 6);
-    EXPECT_EQ(app.k[2], 0.05);
-    EXPECT_EQ(app.ProjKommentar, "eingetippt");
-    EXPECT_EQ(app.ProjDateiName, "neu.VRP");
-    EXPECT_EQ(app.ProjDateiPfad, dir.file("proj"));
+    EXPECT_EQ(
+        std::tuple(ok, file, dat, app.iModell, app.k[2], app.ProjKommentar, app.ProjDateiName, app.ProjDateiPfad),
+        std::tuple(true, dir.file("proj/neu.VRP"), "daten.VRD", 6, 0.05, "eingetippt", "neu.VRP", dir.file("proj")));
 }
 
 TEST(FolderNames, JoinAndSplit) {
-    EXPECT_EQ(joinFolderName("/a/b", "c.VRD"), "/a/b/c.VRD");
-    EXPECT_EQ(joinFolderName("/a/b/", "c.VRD"), "/a/b/c.VRD");
-    EXPECT_EQ(joinFolderName("C:\\x\\", "c.VRD"), "C:\\x\\c.VRD");
-    EXPECT_EQ(joinFolderName("", "c.VRD"), "c.VRD");
-    EXPECT_EQ(folderWithSeparator("/a/b/c.VRD"), "/a/b/");
-    EXPECT_EQ(folderWithSeparator("c.VRD"), "");
+    for (auto [folder, joined] :
+         {std::pair{"/a/b", "/a/b/c.VRD"}, {"/a/b/", "/a/b/c.VRD"}, {"C:\\x\\", "C:\\x\\c.VRD"}, {"", "c.VRD"}})
+        EXPECT_EQ(joinFolderName(folder, "c.VRD"), joined);
+    EXPECT_EQ(std::tuple(folderWithSeparator("/a/b/c.VRD"), folderWithSeparator("c.VRD")), std::tuple("/a/b/", ""));
 }

@@ -1,14 +1,10 @@
 // What reading a data-set file costs in memory, and that a lack of memory is
 // refused with a message. This program counts every allocation of its own.
-#include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <new>
-#include <tuple>
 
 #include "platform/ChartTemplate.h"
-#include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/ProjectFile.h"
 #include "support/TestSupport.h"

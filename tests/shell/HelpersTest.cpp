@@ -1,10 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <tuple>
-
-#include <filesystem>
-
-#include "shell/AppState.h"
 #include "shell/Helpers.h"
 #include "support/TestSupport.h"
 
@@ -16,15 +9,9 @@ protected:
     void SetUp() override {
         resetAppState("");
         uiHooks().getMousePointer = [this] { return pointer; };
-        uiHooks().setMousePointer = [this](int p) {
-            pointer = p;
-            ++sets;
-        };
+        uiHooks().setMousePointer = [this](int p) { pointer = p; ++sets; };
     }
-    void TearDown() override {
-        uiHooks().getMousePointer = nullptr;
-        uiHooks().setMousePointer = nullptr;
-    }
+    Restore<UiHooks> hooks{uiHooks()};
     int pointer = 0;
     int sets = 0;
 };
@@ -32,26 +19,19 @@ protected:
 TEST_F(BusyCursor, NestedBracketsRestoreOnlyAtTheOuterEnd) {
     pointer = 3;
     SanduhrEin();
-    EXPECT_EQ(pointer, kHourglass);
-    EXPECT_TRUE(app.bBusy);
-    EXPECT_EQ(app.SavedMousePointer, 3);
+    EXPECT_EQ(std::tuple(pointer, app.bBusy, app.SavedMousePointer), std::tuple(kHourglass, true, 3));
     SanduhrEin();
-    EXPECT_EQ(app.WaitCount, 2);
-    EXPECT_EQ(pointer, kHourglass);
+    EXPECT_EQ(std::tuple(app.WaitCount, pointer), std::tuple(2, kHourglass));
     SanduhrAus();
-    EXPECT_EQ(pointer, kHourglass);
-    EXPECT_TRUE(app.bBusy);
+    EXPECT_EQ(std::tuple(pointer, app.bBusy), std::tuple(kHourglass, true));
     SanduhrAus();
-    EXPECT_EQ(pointer, 3);
-    EXPECT_FALSE(app.bBusy);
-    EXPECT_EQ(app.WaitCount, 0);
+    EXPECT_EQ(std::tuple(pointer, app.bBusy, app.WaitCount), std::tuple(3, false, 0));
 }
 
 TEST_F(BusyCursor, HourglassAlreadySetLeavesBusyFlag) {
     pointer = kHourglass;
     SanduhrEin();
-    EXPECT_FALSE(app.bBusy);
-    EXPECT_EQ(sets, 0);
+    EXPECT_EQ(std::tuple(app.bBusy, sets), std::tuple(false, 0));
     SanduhrAus();
     EXPECT_EQ(pointer, kHourglass);  // the saved pointer was the hourglass
 }
@@ -62,22 +42,19 @@ TEST_F(BusyCursor, SurplusCallRestoresAgain) {
     SanduhrAus();
     pointer = 5;
     SanduhrAus();
-    EXPECT_EQ(app.WaitCount, -1);
-    EXPECT_EQ(pointer, 1);
+    EXPECT_EQ(std::tuple(app.WaitCount, pointer), std::tuple(-1, 1));
 }
 
 TEST(ShortenPath, Examples) {
     const std::string p = "C:\\Programme\\Daten\\Laborwerte\\Versuche";
     ASSERT_EQ(p.size(), 38u);
-    EXPECT_EQ(ShortenPath(p, 20), "C:\\...\\Versuche");
-    EXPECT_EQ(ShortenPath(p, 30), "C:\\...\\Laborwerte\\Versuche");
-    EXPECT_EQ(ShortenPath(p, 38), p);
-    EXPECT_EQ(ShortenPath(p, 60), p);
-    EXPECT_EQ(ShortenPath("/home/anna/messungen/2026/reihe1/kinetik.vrd", 20), "/ho.../kinetik.vrd");
-    // No separator in the tail.
-    EXPECT_EQ(ShortenPath("C:\\abcdefghijklmnopqrstuvwxyz", 10), "C:\\...");
-    EXPECT_EQ(ShortenPath("", 10), "");
-    EXPECT_EQ(ShortenPath("abcdefghijklmnop", 6), "abc...");
+    // path, length, shortened; the last three have no separator in the tail
+    for (auto [path, n, kurz] : {std::tuple{p, 20, "C:\\...\\Versuche"}, {p, 30, "C:\\...\\Laborwerte\\Versuche"},
+                                 {p, 38, p.c_str()}, {p, 60, p.c_str()},
+                                 {"/home/anna/messungen/2026/reihe1/kinetik.vrd", 20, "/ho.../kinetik.vrd"},
+                                 {"C:\\abcdefghijklmnopqrstuvwxyz", 10, "C:\\..."}, {"", 10, ""},
+                                 {"abcdefghijklmnop", 6, "abc..."}})
+        EXPECT_EQ(ShortenPath(path, n), kurz) << path;
 }
 
 TEST(FileExists, BareNamesLookInTheProgramFolder) {
@@ -86,28 +63,19 @@ TEST(FileExists, BareNamesLookInTheProgramFolder) {
     writeFile(dir.file("data.VRD"), "x");
     std::filesystem::create_directory(dir.path() / "sub.VRD");
     writeFile(dir.file(".hidden"), "x");
-    EXPECT_TRUE(FileExists("data.VRD"));
-    EXPECT_TRUE(FileExists(dir.file("data.VRD")));
-    EXPECT_FALSE(FileExists("missing.VRD"));
-    EXPECT_FALSE(FileExists(""));
-    EXPECT_FALSE(FileExists("sub.VRD"));  // a directory
-    EXPECT_FALSE(FileExists(".hidden"));
-    EXPECT_TRUE(FileExists("*.vrd"));
-    EXPECT_TRUE(FileExists("da?a.VRD"));
-    EXPECT_FALSE(FileExists("*.VRP"));
-    EXPECT_FALSE(FileExists("/no/such/folder/x.txt"));
-    // Backslashes work as separators too.
-    std::string back = dir.str() + "\\data.VRD";
-    EXPECT_TRUE(FileExists(back));
+    // "sub.VRD" is a folder; backslashes work as separators too.
+    for (const std::string& da : {std::string("data.VRD"), dir.file("data.VRD"), std::string("*.vrd"),
+                                  std::string("da?a.VRD"), dir.str() + "\\data.VRD"})
+        EXPECT_TRUE(FileExists(da)) << da;
+    for (const char* fehlt : {"missing.VRD", "", "sub.VRD", ".hidden", "*.VRP", "/no/such/folder/x.txt"})
+        EXPECT_FALSE(FileExists(fehlt)) << fehlt;
 }
 
 TEST(WildcardMatch, Patterns) {
-    EXPECT_TRUE(wildcardMatch("*.vrd", "Probe.VRD"));
-    EXPECT_TRUE(wildcardMatch("*", ""));
-    EXPECT_TRUE(wildcardMatch("a*b*c", "aXXbYYc"));
-    EXPECT_FALSE(wildcardMatch("a*b*c", "aXXbYY"));
-    EXPECT_TRUE(wildcardMatch("?x", "ax"));
-    EXPECT_FALSE(wildcardMatch("?x", "x"));
+    for (auto [pattern, name, match] : {std::tuple{"*.vrd", "Probe.VRD", true}, {"*", "", true},
+                                        {"a*b*c", "aXXbYYc", true}, {"a*b*c", "aXXbYY", false}, {"?x", "ax", true},
+                                        {"?x", "x", false}})
+        EXPECT_EQ(wildcardMatch(pattern, name), match) << pattern << " " << name;
 }
 
 TEST(ClearExpDaten, EmptiesTheDataSet) {
@@ -116,21 +84,12 @@ TEST(ClearExpDaten, EmptiesTheDataSet) {
     EXPECT_EQ(app.ExpDaten.size(), 2u);
     app.ExpDaten.assign(4, Messpunkt{});
     app.nExpPunkte = 3;
-    for (auto& p : app.ExpDaten) {
-        p.t = 1;
-        p.c = {0, 1, 2, 3, 0, 0};
-        p.k = 4;
-        p.Temp = 300;
-        p.aus = -1;
-        p.lambda = 7;
-    }
+    for (auto& p : app.ExpDaten) p = Messpunkt{1, {0, 1, 2, 3, 0, 0}, 300, 4, 7, 0, 0, -1};
     app.ExpDateiName = "x.VRD";
     app.bDatenGeaendert = true;
     ClearExpDaten();
-    EXPECT_EQ(app.nExpPunkte, 0);
-    EXPECT_EQ(app.ExpDateiName, "");
-    EXPECT_FALSE(app.bDatenGeaendert);
-    EXPECT_EQ(app.ExpDaten.size(), 4u);
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDateiName, app.bDatenGeaendert, app.ExpDaten.size()),
+              std::tuple(0, "", false, 4u));
     const auto& p = app.ExpDaten[2];
     EXPECT_EQ(std::tuple(p.t, p.c[1], p.c[2], p.k, p.Temp, p.aus), std::tuple(0.0, 0.0, 0.0, 0.0, 0.0, Integer{0}));
     EXPECT_EQ(std::tuple(p.c[3], p.lambda), std::tuple(3.0, 7.0f));  // untouched fields keep their values

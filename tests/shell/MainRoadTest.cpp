@@ -1,21 +1,9 @@
 // The program's main road, walked as a user would: start, choose a model,
 // enter values, draw its curves.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include "chart/frmGraph2D.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
-#include "platform/ChartControl.h"
-#include "platform/Forms.h"
-#include "platform/NumberField.h"
-#include "shell/AppState.h"
-#include "app/MDIVRN.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
 
@@ -41,18 +29,13 @@ TEST(MainRoad, StartChooseAModelAndDrawItsCurves) {
 
     QRadioButton* folge = model->optTyp[6];  // A => C => P
     QTest::mouseClick(folge, Qt::LeftButton, {}, QPoint(8, folge->height() / 2));
-    EXPECT_EQ(app.iModell, 6);
-    EXPECT_EQ(t->Label7->text(), QString("kinet. Modell:  A => C => P"));
+    EXPECT_EQ(std::tuple(app.iModell, t->Label7->text()), std::tuple(6, QString("kinet. Modell:  A => C => P")));
 
     t->Inp[10]->setText("0,3");  // a pasted comma ends the number: k1 = 0
     QApplication::setActiveWindow(t->frame());
-    t->Inp[10]->setFocus();
-    t->Inp[10]->selectAll();
-    QTest::keyClicks(t->Inp[10], "0,3");
+    test::typeInto(t->Inp[10], "0,3");
     EXPECT_EQ(t->Inp[10]->text(), QString("0.3"));
-    t->Inp[14]->setFocus();
-    t->Inp[14]->selectAll();
-    QTest::keyClicks(t->Inp[14], "30");
+    test::typeInto(t->Inp[14], "30");
     QTest::mouseClick(t->cmdDrawctDiagram, Qt::LeftButton);
 
     frmGraph2D* chart = Forms::loaded<frmGraph2D>();

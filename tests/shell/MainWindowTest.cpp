@@ -1,22 +1,11 @@
 // The main window: start-up, menu tree, toolbar, hint panel and popups.
-#include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QDate>
-#include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <QToolBar>
 
 #include "engine/frmKinModel.h"
-#include "platform/Forms.h"
-#include "shell/AppState.h"
-#include "app/MDIVRN.h"
 #include "shell/frmPhantom.h"
 #include "support/GuiTestSupport.h"
 
@@ -32,28 +21,16 @@ QStringList names(const QList<QAction*>& actions, bool text = false) {
 
 }  // namespace
 
-class MainWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        w = std::make_unique<MDIVRN>();
-        w->show();
-        w->MDIForm_Load();
-    }
-    test::GuiTest env;
-    std::unique_ptr<MDIVRN> w;
-};
+class MainWindow : public test::MainWindowTest {};
 
 TEST_F(MainWindow, StartsWithCaptionAndStartValues) {
-    EXPECT_EQ(w->windowTitle(), QString("VARNOLT-3     Varnolt homogener chemischer Reaktionen"));
-    EXPECT_EQ(app.iModell, 2);
-    EXPECT_EQ(app.k[1], 0.15);
-    EXPECT_EQ(app.sZeiteinheit, "s");
+    EXPECT_EQ(std::tuple(main->windowTitle(), app.iModell, app.k[1], app.sZeiteinheit),
+              std::tuple("VARNOLT-3     Varnolt homogener chemischer Reaktionen", 2, 0.15, "s"));
     // The model window is open from the start and has chosen model 2.
     ASSERT_TRUE(IsFormLoaded<frmKinModel>());
-    EXPECT_TRUE(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked());
-    EXPECT_EQ(app.iDiagrammTyp, 2);
-    EXPECT_EQ(app.tEnd, 100.0f);
-    EXPECT_EQ(app.sSpeziesMaske, "10010");
+    EXPECT_EQ(
+        std::tuple(Forms::loaded<frmKinModel>()->optTyp[2]->isChecked(), app.iDiagrammTyp, app.tEnd, app.sSpeziesMaske),
+        std::tuple(true, 2, 100.0f, "10010"));
     // The first free protocol name of the day: yymmdd01.CSV.
     EXPECT_EQ(QString::fromStdString(app.ProtDateiName), QDate::currentDate().toString("yyMMdd") + "01.CSV");
     EXPECT_EQ(app.SessionDateiName, env.folderStd() + "/VrnLastSession.VRP");
@@ -68,72 +45,71 @@ TEST_F(MainWindow, StartsWithCaptionAndStartValues) {
 }
 
 TEST_F(MainWindow, MenuBarOrderAndStartStates) {
-    EXPECT_EQ(names(w->menuBar()->actions(), true),
+    EXPECT_EQ(names(main->menuBar()->actions(), true),
               (QStringList{"&Daten", "kinetisches &Modell", "Versuchsauswertung", "Modell-&Simulation", "Monte-&Carlo",
                            "&Reaktoren", "&Optionen", "&Fenster", "&Hilfe"}));
-    EXPECT_EQ(names(w->menu("mnuDaten")->actions()),
+    EXPECT_EQ(names(main->menu("mnuDaten")->actions()),
               (QStringList{"mnuLoadLastSession", "mnuLoadProject", "mnuSaveProject", "-", "mnuNeudat", "mnuEdit", "-",
                            "mnuEditXY", "-", "mnuExit"}));
-    EXPECT_FALSE(w->mnuEdit->isEnabled());
-    EXPECT_FALSE(w->menuItem("mnuctAusw(4)")->isVisible());
-    EXPECT_FALSE(w->menuItem("mnuKaskade")->isEnabled());
+    EXPECT_FALSE(main->mnuEdit->isEnabled() || main->menuItem("mnuctAusw(4)")->isVisible() ||
+                 main->menuItem("mnuKaskade")->isEnabled());
 }
 
 TEST_F(MainWindow, ToolbarButtonsStandAtTheirPositionsBetweenSpacers) {
     // Positions 2, 4, 6, 7, 14 and 16 are buttons; 1, 3, 5, 8 to 13 and 15 spacers.
     QStringList order;
-    for (QAction* a : w->Toolbar1->actions())
-        if (a->objectName().startsWith("Toolbar1_")) order << a->objectName().mid(9) + (w->Toolbar1->widgetForAction(a) && !a->icon().isNull() ? "" : "-");
+    for (QAction* a : main->Toolbar1->actions())
+        if (a->objectName().startsWith("Toolbar1_"))
+            order << a->objectName().mid(9) + (main->Toolbar1->widgetForAction(a) && !a->icon().isNull() ? "" : "-");
     EXPECT_EQ(order, (QStringList{"1-", "2", "3-", "4", "5-", "6", "7", "8-", "9-", "10-", "11-", "12-", "13-", "14",
                                   "15-", "16"}));
     // Six spacers lie between the save button and the calculators, one before the first button.
-    const int gap = w->Toolbar1->widgetForAction(w->toolbarButton(14))->x() -
-                    w->Toolbar1->widgetForAction(w->toolbarButton(7))->geometry().right();
-    const int one = w->Toolbar1->widgetForAction(w->toolbarButton(16))->x() -
-                    w->Toolbar1->widgetForAction(w->toolbarButton(14))->geometry().right();
+    const int gap = main->Toolbar1->widgetForAction(main->toolbarButton(14))->x() -
+                    main->Toolbar1->widgetForAction(main->toolbarButton(7))->geometry().right();
+    const int one = main->Toolbar1->widgetForAction(main->toolbarButton(16))->x() -
+                    main->Toolbar1->widgetForAction(main->toolbarButton(14))->geometry().right();
     EXPECT_GT(gap, 5 * one);
-    EXPECT_TRUE(w->toolbarButton(7)->isEnabled());
+    EXPECT_TRUE(main->toolbarButton(7)->isEnabled());
 }
 
 TEST_F(MainWindow, HintPanelPopupsWindowListAndInfo) {
-    EXPECT_EQ(w->cmdErstnutzer->text(), QString("Tip für Erstnutzer          (ein/aus)"));
-    EXPECT_EQ(w->Label1->text(), QString(" Falls Sie noch nicht mit VARNOLT vertraut sind: "));
-    EXPECT_EQ(w->Label2[3]->text(), QString("  Ein einfaches Beispiel:"));
-    EXPECT_FALSE(w->Picture1->isVisible());
+    EXPECT_EQ(std::tuple(main->cmdErstnutzer->text(), main->Label1->text(), main->Label2[3]->text()),
+              std::tuple("Tip für Erstnutzer          (ein/aus)", " Falls Sie noch nicht mit VARNOLT vertraut sind: ",
+                         "  Ein einfaches Beispiel:"));
+    EXPECT_FALSE(main->Picture1->isVisible());
     for (bool shown : {true, false, true}) {
-        QTest::mouseClick(w->cmdErstnutzer, Qt::LeftButton);
-        EXPECT_EQ(w->Picture1->isVisible(), shown);
+        QTest::mouseClick(main->cmdErstnutzer, Qt::LeftButton);
+        EXPECT_EQ(main->Picture1->isVisible(), shown);
     }
-    QTest::mouseClick(w->Label2[4], Qt::LeftButton);  // a click on a line hides the panel
-    EXPECT_FALSE(w->Picture1->isVisible());
+    QTest::mouseClick(main->Label2[4], Qt::LeftButton);  // a click on a line hides the panel
+    EXPECT_FALSE(main->Picture1->isVisible());
     // The hint button keeps to the right end, and no hint line is wider than the window.
     for (int width : {900, 1200}) {
-        w->resize(width, 700);
+        main->resize(width, 700);
         QApplication::processEvents();
-        EXPECT_LE(w->cmdErstnutzer->geometry().right(), width - 5);
-        EXPECT_GT(w->cmdErstnutzer->geometry().right(), width - 30);
-        for (QLabel* l : w->Label2) EXPECT_LE(l->width(), std::max(width - 12, 960));
+        EXPECT_LE(main->cmdErstnutzer->geometry().right(), width - 5);
+        EXPECT_GT(main->cmdErstnutzer->geometry().right(), width - 30);
+        for (QLabel* l : main->Label2) EXPECT_LE(l->width(), std::max(width - 12, 960));
     }
 
     QApplication::clipboard()->clear();
     app.nExpPunkte = 0;
-    w->mnuEdit1_Open();
-    EXPECT_EQ(names(w->mnuEdit1->actions(), true).mid(0, 3), (QStringList{"Kopieren", "Einfügen", "Löschen"}));
-    for (QAction* a : {w->mnuCopy1, w->mnuPaste1, w->mnuErase1}) EXPECT_FALSE(a->isEnabled());
+    main->mnuEdit1_Open();
+    EXPECT_EQ(names(main->mnuEdit1->actions(), true).mid(0, 3), (QStringList{"Kopieren", "Einfügen", "Löschen"}));
+    for (QAction* a : {main->mnuCopy1, main->mnuPaste1, main->mnuErase1}) EXPECT_FALSE(a->isEnabled());
     QApplication::clipboard()->setText("1\t2");
     app.nExpPunkte = 3;
-    w->mnuEdit1_Open();
-    for (QAction* a : {w->mnuCopy1, w->mnuPaste1, w->mnuErase1}) EXPECT_TRUE(a->isEnabled());
+    main->mnuEdit1_Open();
+    for (QAction* a : {main->mnuCopy1, main->mnuPaste1, main->mnuErase1}) EXPECT_TRUE(a->isEnabled());
     app.nXYPunkte = 0;
-    w->mnuEdit2_Open();
-    EXPECT_FALSE(w->mnuCopy2->isEnabled());
-    EXPECT_TRUE(w->mnuPaste2->isEnabled());
+    main->mnuEdit2_Open();
+    EXPECT_EQ(std::tuple(main->mnuCopy2->isEnabled(), main->mnuPaste2->isEnabled()), std::tuple(false, true));
 
-    w->mnuFenster_Open();
-    for (const QString& t : names(w->menu("mnuFenster")->actions(), true))
+    main->mnuFenster_Open();
+    for (const QString& t : names(main->menu("mnuFenster")->actions(), true))
         EXPECT_FALSE(t.contains("Hauptfenster"));  // the zero-size window stays out
     test::MsgRecorder rec;
-    w->mnuInfo_Click();
+    main->mnuInfo_Click();
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_NE(rec.last().text.find("Version 3.3."), std::string::npos);
     EXPECT_EQ(rec.last().icon, MsgIcon::Information);

@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <limits>
-
-#include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "shell/ProjectFile.h"
 #include "support/TestSupport.h"
 
@@ -12,15 +6,12 @@ using namespace vrn::test;
 
 namespace {
 
-// Replaces the dialog hooks for one test and restores them after.
-class HookGuard {
-public:
-    HookGuard() : saved_(fileDialogHooks()) {}
-    ~HookGuard() { fileDialogHooks() = saved_; }
-
-private:
-    FileDialogHooks saved_;
-};
+// LoadProjectFile with its flag (vorher before the call) as the result.
+bool projekt(const std::string& path, std::string& dat, bool vorher = false) {
+    bool ok = vorher;
+    LoadProjectFile(path, dat, ok);
+    return ok;
+}
 
 class ProjectFileTest : public ::testing::Test {
 protected:
@@ -32,7 +23,7 @@ protected:
             app.ProjKommentar = typedComment;
         };
     }
-    HookGuard hooks;
+    Restore<FileDialogHooks> hooks{fileDialogHooks()};
     TempFolder dir;
     int commentAsked = 0;
     std::string typedComment;
@@ -55,19 +46,21 @@ TEST_F(ProjectFileTest, WritesExactlyTheHandWrittenFile) {
     EXPECT_EQ(readFile(dir.file("p.VRP")), readFile(VARNOLT_TEST_DATA "/project_expected.VRP"));
 }
 
-TEST_F(ProjectFileTest, ReadsTheHandWrittenFile) {
-    MsgRecorder rec;
-    std::string dat = "vorher";
-    bool ok = false;
-    LoadProjectFile(VARNOLT_TEST_DATA "/project_expected.VRP", dat, ok);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(rec.count(), 0u);
-    EXPECT_EQ(dat, "messung3.VRD");
-    EXPECT_EQ(app.ProjKommentar, "Projekt für Übung 4, Gruppe B");
-    EXPECT_EQ(app.iModell, 4);
-    EXPECT_EQ(app.k[1], 0.11);
-    EXPECT_EQ(app.k[2], 0.0);
-    EXPECT_EQ(app.k[3], 2.5e-5);
+// The hand-written file, and one with LF alone in Latin-1.
+TEST_F(ProjectFileTest, ReadsTheHandWrittenFileAndLfOnlyLatin1) {
+    writeFile(dir.file("lf.VRP"), "1.2.24\nGr\xfc\xdf" "e aus \xd6sterreich\n\"a.vrd\"\n 12 \n1E-3,2,3\n0\n0\n0\n0\n0,0,0,0\n0\n0\n0,0\nx\nx");
+    // file, data set, comment, model, k
+    const std::tuple<std::string, const char*, const char*, int, std::array<double, 4>> faelle[] = {
+        {VARNOLT_TEST_DATA "/project_expected.VRP", "messung3.VRD", "Projekt für Übung 4, Gruppe B", 4,
+         {0, 0.11, 0, 2.5e-5}},
+        {dir.file("lf.VRP"), "a.vrd", "Grüße aus Österreich", 12, {0, 1e-3, 2, 3}}};
+    for (const auto& [file, datensatz, kommentar, modell, k] : faelle) {
+        MsgRecorder rec;
+        std::string dat = "vorher";
+        ASSERT_TRUE(projekt(file, dat));
+        EXPECT_EQ(std::tuple(rec.count(), dat, app.ProjKommentar, app.iModell, app.k),
+                  std::tuple(0u, datensatz, kommentar, modell, k));
+    }
 }
 
 TEST_F(ProjectFileTest, RoundTripInBothLocales) {
@@ -84,15 +77,11 @@ TEST_F(ProjectFileTest, RoundTripInBothLocales) {
             app.k = {};
             app.ProjKommentar.clear();
             std::string dat;
-            bool ok = false;
-            LoadProjectFile(dir.file("rt.VRP"), dat, ok);
-            ASSERT_TRUE(ok);
+            ASSERT_TRUE(projekt(dir.file("rt.VRP"), dat));
             EXPECT_EQ(app.iModell, model);
             EXPECT_NEAR(app.k[1], 1.0 / 3.0, 1e-15);
-            EXPECT_EQ(app.k[2], -2.5e-12);
-            EXPECT_EQ(app.k[3], 123456.789);
-            EXPECT_EQ(app.ProjKommentar, "Reihe 2, mit Komma; Ölbad 60 °C");
-            EXPECT_EQ(dat, "Daten, Teil 2.vrd");
+            EXPECT_EQ(std::tuple(app.k[2], app.k[3], app.ProjKommentar, dat),
+                      std::tuple(-2.5e-12, 123456.789, "Reihe 2, mit Komma; Ölbad 60 °C", "Daten, Teil 2.vrd"));
         }
     }
 }
@@ -101,20 +90,15 @@ TEST_F(ProjectFileTest, LastSessionCarriesItsOwnComment) {
     app.ProjKommentar = "mein Projekt";
     app.ExpDateiName.clear();
     ASSERT_TRUE(WriteProjectFile(dir.file("vrnlastsession.vrp")));
-    EXPECT_EQ(commentAsked, 0);
-    EXPECT_EQ(app.ProjKommentar, "VARNOLT last session");
+    EXPECT_EQ(std::tuple(commentAsked, app.ProjKommentar), std::tuple(0, "VARNOLT last session"));
     const std::string text = readFile(dir.file("vrnlastsession.vrp"));
     EXPECT_EQ(text.substr(0, text.find("\r\n 2 ")), "01.02.2024\r\nVARNOLT last session\r\n");
 
     // A project without data set loads; the caller then reports that there is no data file.
     app.iModell = 5;
     std::string dat = "x";
-    bool ok = false;
-    LoadProjectFile(dir.file("vrnlastsession.vrp"), dat, ok);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(dat, "");
-    EXPECT_EQ(app.iModell, 2);
-    EXPECT_EQ(app.k[1], 0.15);
+    EXPECT_TRUE(projekt(dir.file("vrnlastsession.vrp"), dat));
+    EXPECT_EQ(std::tuple(dat, app.iModell, app.k[1]), std::tuple("", 2, 0.15));
 }
 
 TEST_F(ProjectFileTest, DataNameExtensionIsTestedInUpperCase) {
@@ -125,9 +109,7 @@ TEST_F(ProjectFileTest, DataNameExtensionIsTestedInUpperCase) {
         app.iModell = 3;
         MsgRecorder rec;
         std::string dat = "vorher";
-        bool ok = !accepted;
-        LoadProjectFile(dir.file("n.VRP"), dat, ok);
-        EXPECT_EQ(ok, accepted) << name;
+        EXPECT_EQ(projekt(dir.file("n.VRP"), dat, !accepted), accepted) << name;
         EXPECT_EQ(app.iModell, accepted ? 8 : 3) << name;
         EXPECT_EQ(dat, accepted ? name : "vorher");
     }
@@ -141,24 +123,17 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
     for (int i = 0; i < 15; ++i) fifteen += "x\r\n";
     // what, bytes
     const std::pair<const char*, std::string> cases[] = {
-        {"empty", ""},
-        {"truncated", project("a.VRD", " 2 ", ".5,0,0").substr(0, 60)},
-        {"model 19", project("a.VRD", " 19 ", ".5,0,0")},
-        {"model 0", project("a.VRD", " 0 ", ".5,0,0")},
-        {"model 21", project("a.VRD", " 21 ", ".5,0,0")},
-        {"model -1", project("a.VRD", "-1", ".5,0,0")},
-        {"model 70000", project("a.VRD", "70000", ".5,0,0")},
-        {"model 2.5", project("a.VRD", "2.5", ".5,0,0")},
-        {"model text", project("a.VRD", "zwei", ".5,0,0")},
-        {"k NaN", project("a.VRD", " 2 ", "NaN,0,0")},
-        {"k inf", project("a.VRD", " 2 ", ".5,1e999,0")},
-        {"two k", project("a.VRD", " 2 ", ".5,0")},
+        {"empty", ""}, {"truncated", project("a.VRD", " 2 ", ".5,0,0").substr(0, 60)},
+        {"model 19", project("a.VRD", " 19 ", ".5,0,0")}, {"model 0", project("a.VRD", " 0 ", ".5,0,0")},
+        {"model 21", project("a.VRD", " 21 ", ".5,0,0")}, {"model -1", project("a.VRD", "-1", ".5,0,0")},
+        {"model 70000", project("a.VRD", "70000", ".5,0,0")}, {"model 2.5", project("a.VRD", "2.5", ".5,0,0")},
+        {"model text", project("a.VRD", "zwei", ".5,0,0")}, {"k NaN", project("a.VRD", " 2 ", "NaN,0,0")},
+        {"k inf", project("a.VRD", " 2 ", ".5,1e999,0")}, {"two k", project("a.VRD", " 2 ", ".5,0")},
         {"four k", project("a.VRD", " 2 ", ".5,0,0,0")},
         {"reserved text", project("a.VRD", " 2 ", ".5,0,0", "0\r\n0\r\nabc\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n")},
         {"reserved single too big", project("a.VRD", " 2 ", ".5,0,0", "0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n1e40\r\n0\r\n0,0\r\nx\r\nx\r\n")},
         {"14 lines", project("a.VRD", " 2 ", ".5,0,0", "0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\n")},
-        {"all text", fifteen},
-        {"binary", binary},
+        {"all text", fifteen}, {"binary", binary},
     };
     for (const auto& [what, bytes] : cases) {
         SCOPED_TRACE(what);
@@ -169,36 +144,17 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
         writeFile(dir.file("bad.VRP"), bytes);
         MsgRecorder rec;
         std::string dat = "vorher";
-        bool ok = true;
-        LoadProjectFile(dir.file("bad.VRP"), dat, ok);
-        EXPECT_FALSE(ok);
+        EXPECT_FALSE(projekt(dir.file("bad.VRP"), dat, true));
         ASSERT_EQ(rec.count(), 1u);
-        EXPECT_TRUE(vrn::test::isMessage(rec.last(), "Projektfile hat falsches Format",
-                                             " Ausführung nicht möglich ", MsgIcon::Critical));
-        EXPECT_EQ(app.ProjKommentar, "alt");
-        EXPECT_EQ(app.iModell, 7);
-        EXPECT_EQ(app.k[1], 1.0);
-        EXPECT_EQ(app.k[3], 3.0);
-        EXPECT_EQ(dat, "vorher");
+        EXPECT_TRUE(
+            isMessage(rec.last(), "Projektfile hat falsches Format", " Ausführung nicht möglich ", MsgIcon::Critical));
+        EXPECT_EQ(std::tuple(app.ProjKommentar, app.iModell, app.k, dat),
+                  std::tuple("alt", 7, std::array<double, 4>{0, 1, 2, 3}, "vorher"));
     }
     MsgRecorder rec;
     std::string dat;
-    bool ok = true;
-    LoadProjectFile(dir.file("fehlt.VRP"), dat, ok);
-    EXPECT_FALSE(ok);
+    EXPECT_FALSE(projekt(dir.file("fehlt.VRP"), dat, true));
     EXPECT_EQ(rec.last().text, "Projektfile hat falsches Format");
-}
-
-TEST_F(ProjectFileTest, LfOnlyAndLatin1AreRead) {
-    writeFile(dir.file("lf.VRP"), "1.2.24\nGr\xfc\xdf" "e aus \xd6sterreich\n\"a.vrd\"\n 12 \n1E-3,2,3\n0\n0\n0\n0\n0,0,0,0\n0\n0\n0,0\nx\nx");
-    std::string dat;
-    bool ok = false;
-    LoadProjectFile(dir.file("lf.VRP"), dat, ok);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(app.ProjKommentar, "Grüße aus Österreich");
-    EXPECT_EQ(dat, "a.vrd");
-    EXPECT_EQ(app.iModell, 12);
-    EXPECT_EQ(app.k[1], 1e-3);
 }
 
 TEST_F(ProjectFileTest, WriteFailureKeepsTheOldFile) {

@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "shell/AppState.h"
 #include "shell/ProtName.h"
 #include "support/TestSupport.h"
 

@@ -1,11 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <vector>
-
 #include "SampleData.h"
 #include "engine/InitialConcentrations.h"
-#include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
 #include "shell/ProjectFile.h"
@@ -63,12 +57,9 @@ TEST(Samples, CommittedFilesAreTheGeneratorsOutput) {
 
 TEST(Samples, SecondOrderGivesItsRateConstantFromConcentrationAndConductivity) {
     loadSample("2nd_order.VRP");
-    EXPECT_EQ(app.iModell, 4);
-    EXPECT_TRUE(app.bHatCTDaten);
-    EXPECT_TRUE(app.bHatLambdaDaten);
-    EXPECT_EQ(app.c0Daten[1], app.c0Daten[2]);  // the evaluation of A + B => P with equal start values
-    EXPECT_EQ(app.Lambda0, static_cast<double>(4.96f));
-    EXPECT_EQ(app.LambdaInf, 1.82);
+    // Equal start values: A + B => P is evaluated with c(A)(0) = c(B)(0).
+    EXPECT_EQ(std::tuple(app.iModell, app.bHatCTDaten, app.bHatLambdaDaten, app.c0Daten[1], app.Lambda0, app.LambdaInf),
+              std::tuple(4, true, true, app.c0Daten[2], static_cast<double>(4.96f), 1.82));
     std::vector<double> t, yc, yl;
     const double c0 = app.c0Daten[1];
     for (int i = 1; i <= app.nExpPunkte; ++i) {
@@ -83,9 +74,7 @@ TEST(Samples, SecondOrderGivesItsRateConstantFromConcentrationAndConductivity) {
 
 TEST(Samples, ArrheniusDataGiveTheActivationEnergy) {
     loadSample("kT_Arrhenius.VRP");
-    EXPECT_TRUE(app.bHatKTDaten);
-    EXPECT_FALSE(app.bHatCTDaten);
-    EXPECT_EQ(app.nKurvenTemp, 6);
+    EXPECT_EQ(std::tuple(app.bHatKTDaten, app.bHatCTDaten, app.nKurvenTemp), std::tuple(true, false, 6));
     std::vector<double> x, y;
     for (int i = 1; i <= app.nExpPunkte; ++i) {
         const Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];

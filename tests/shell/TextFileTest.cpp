@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <limits>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,11 +10,8 @@ using namespace vrn;
 using namespace vrn::test;
 
 TEST(TextEncoding, Utf8IsTakenWhenValidElseLatin1) {
-    struct Case {
-        std::string bytes;
-        std::string text;
-    };
-    const Case cases[] = {
+    // bytes, text
+    const std::pair<std::string, std::string> cases[] = {
         {"plain ascii", "plain ascii"},
         {"Gr\xC3\xB6\xC3\x9F" "e", "Größe"},          // valid UTF-8 stays
         {"Gr\xF6\xDF" "e", "Größe"},                  // Latin-1 is converted
@@ -31,7 +23,7 @@ TEST(TextEncoding, Utf8IsTakenWhenValidElseLatin1) {
         {"\xE2\x82\xAC 5", "€ 5"},
         {std::string("a\0b", 3), std::string("a\0b", 3)},
     };
-    for (const auto& c : cases) EXPECT_EQ(decodeText(c.bytes), c.text) << c.bytes;
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(decodeText(bytes), text) << bytes;
 }
 
 TEST(TextEncoding, WrittenInLatin1UnlessACharacterIsMissing) {
@@ -40,19 +32,15 @@ TEST(TextEncoding, WrittenInLatin1UnlessACharacterIsMissing) {
     EXPECT_EQ(decodeText(encodeText("Ätzkali über 5 °C")), "Ätzkali über 5 °C");
     EXPECT_EQ(decodeText(encodeText("Preis 5 €, Größe")), "Preis 5 €, Größe");
     // Latin-1 bytes that would read back as UTF-8: written in UTF-8.
-    EXPECT_EQ(encodeText("Ã¤"), "Ã¤");
-    EXPECT_EQ(decodeText(encodeText("Ã¤")), "Ã¤");
+    EXPECT_EQ(std::tuple(encodeText("Ã¤"), decodeText(encodeText("Ã¤"))), std::tuple("Ã¤", "Ã¤"));
     EXPECT_EQ(encodeLines({"Ã¤", "ÿ"}), "\xC3\xA4\r\n\xFF\r\n");  // the file as a whole is not UTF-8
 }
 
 TEST(TextLines, EveryLineEndIsRead) {
     using V = std::vector<std::string>;
-    EXPECT_EQ(splitLines("a\r\nb\r\n"), (V{"a", "b"}));
-    EXPECT_EQ(splitLines("a\nb"), (V{"a", "b"}));
-    EXPECT_EQ(splitLines("a\rb\r"), (V{"a", "b"}));
-    EXPECT_EQ(splitLines("a\r\n\r\nb"), (V{"a", "", "b"}));
-    EXPECT_EQ(splitLines(""), V{});
-    EXPECT_EQ(splitLines("\r\n"), V{""});
+    for (const auto& [text, lines] : {std::pair<const char*, V>{"a\r\nb\r\n", {"a", "b"}}, {"a\nb", {"a", "b"}},
+                                      {"a\rb\r", {"a", "b"}}, {"a\r\n\r\nb", {"a", "", "b"}}, {"", {}}, {"\r\n", {""}}})
+        EXPECT_EQ(splitLines(text), lines) << text;
 }
 
 TEST(TextFiles, WriteReadBackAndFailures) {
@@ -106,9 +94,8 @@ TEST(TextFiles, LinesComeOneAtATimeOverChunkEnds) {
     ASSERT_TRUE(r.openBytes(text, error));
     std::vector<std::string> got;
     while (r.next(line)) got.push_back(line);
-    EXPECT_TRUE(r.error().empty());
-    EXPECT_EQ(got, (std::vector<std::string>{std::string(65535, 'a'), "b", "c", "d"}));
-    EXPECT_EQ(r.lineNumber(), 4u);
+    EXPECT_EQ(std::tuple(r.error().empty(), got, r.lineNumber()),
+              std::tuple(true, (std::vector<std::string>{std::string(65535, 'a'), "b", "c", "d"}), 4u));
 }
 
 namespace {
@@ -159,8 +146,7 @@ TEST(SafeSaving, ReadOnlyFileAndFolderAreRefusedAndTheOldFileStaysWhole) {
     ::chmod(dir.file("fest.VRD").c_str(), 0444);
     EXPECT_FALSE(speichere(dir.file("fest.VRD"), error));
     EXPECT_EQ(error, "Die Datei ist schreibgeschützt: " + dir.file("fest.VRD") + "\r\nSie wurde nicht verändert.");
-    EXPECT_EQ(readFile(dir.file("fest.VRD")), "alt");
-    EXPECT_EQ(modus(dir.file("fest.VRD")), 0444u);
+    EXPECT_EQ(std::tuple(readFile(dir.file("fest.VRD")), modus(dir.file("fest.VRD"))), std::tuple("alt", 0444u));
 
     // A folder where no file may be made, with a file that may be written:
     // never written in place. Run as an unprivileged user (root may write anywhere).
@@ -195,13 +181,9 @@ TEST(SafeSaving, ReadOnlyFileAndFolderAreRefusedAndTheOldFileStaysWhole) {
 }
 
 TEST(FileItems, NumberItemsAreReadStrictly) {
-    struct Case {
-        const char* item;
-        ItemError error;
-        double value;
-    };
     const double inf = std::numeric_limits<double>::infinity();
-    const Case cases[] = {
+    // item, error, value
+    const std::tuple<const char*, ItemError, double> cases[] = {
         {"0", ItemError::None, 0},          {".5", ItemError::None, 0.5},      {"-.5", ItemError::None, -0.5},
         {"5.", ItemError::None, 5},         {"+2", ItemError::None, 2},        {" 298.15 ", ItemError::None, 298.15},
         {"1.5E-05", ItemError::None, 1.5e-5}, {"1e3", ItemError::None, 1000}, {"2.5D+2", ItemError::None, 250},
@@ -213,11 +195,10 @@ TEST(FileItems, NumberItemsAreReadStrictly) {
         {"0x10", ItemError::NotANumber, 0}, {"\"5\"", ItemError::NotANumber, 0}, {"1.2.3", ItemError::NotANumber, 0},
         {"1e99999999999999999999", ItemError::OutOfRange, 0}, {"1e-99999999999999999999", ItemError::None, 0},
     };
-    for (const auto& c : cases) {
+    for (const auto& [item, error, value] : cases) {
         double v = inf;
-        EXPECT_EQ(readDoubleItem(c.item, v), c.error) << c.item;
-        if (c.error == ItemError::None) EXPECT_EQ(v, c.value) << c.item;
-        else EXPECT_EQ(v, inf) << c.item;  // untouched
+        EXPECT_EQ(readDoubleItem(item, v), error) << item;
+        EXPECT_EQ(v, error == ItemError::None ? value : inf) << item;  // a refusal leaves it untouched
     }
     // Exponents beyond any count of digits: 0.(9 million zeros)1E88000000 is
     // 10^78999999, no 0; 1(9 million zeros)E-88000000 is 10^-79000000, 0.
@@ -233,42 +214,36 @@ TEST(FileItems, NumberItemsAreReadStrictly) {
 
 TEST(FileItems, SinglesAndIntegersKeepTheirRange) {
     Single f = 0;
-    EXPECT_EQ(readSingleItem("3.4e38", f), ItemError::None);
-    EXPECT_EQ(readSingleItem("1e39", f), ItemError::OutOfRange);
-    EXPECT_EQ(readSingleItem("-1e39", f), ItemError::OutOfRange);
-    long n = 0;
-    EXPECT_EQ(readIntegerItem("32767", 0, 32767, n), ItemError::None);
-    EXPECT_EQ(n, 32767);
-    EXPECT_EQ(readIntegerItem("1e3", 0, 32767, n), ItemError::None);
-    EXPECT_EQ(n, 1000);
-    EXPECT_EQ(readIntegerItem("32768", 0, 32767, n), ItemError::OutOfRange);
-    EXPECT_EQ(readIntegerItem("-1", 0, 32767, n), ItemError::OutOfRange);
-    EXPECT_EQ(readIntegerItem("2.5", 0, 32767, n), ItemError::NotANumber);
+    for (auto [text, e] :
+         {std::pair{"3.4e38", ItemError::None}, {"1e39", ItemError::OutOfRange}, {"-1e39", ItemError::OutOfRange}})
+        EXPECT_EQ(readSingleItem(text, f), e) << text;
+    // text, error, the value read (a refusal leaves the variable as it was)
+    for (auto [text, e, value] : {std::tuple{"32767", ItemError::None, 32767L}, {"1e3", ItemError::None, 1000L},
+                                  {"32768", ItemError::OutOfRange, 0L}, {"-1", ItemError::OutOfRange, 0L},
+                                  {"2.5", ItemError::NotANumber, 0L}}) {
+        long n = 0;
+        EXPECT_EQ(readIntegerItem(text, 0, 32767, n), e) << text;
+        EXPECT_EQ(n, value) << text;
+    }
 }
 
 TEST(FileItems, WrittenInThePlainFormWithoutBlank) {
-    EXPECT_EQ(numberItem(0.15), ".15");
-    EXPECT_EQ(numberItem(-2.5), "-2.5");
-    EXPECT_EQ(numberItem(1.5e-5), "1.5E-05");
-    EXPECT_EQ(numberItem(0.0), "0");
-    EXPECT_EQ(numberItem(1.0 / 3.0), ".333333333333333");
-    EXPECT_EQ(numberItem(1.0f / 3.0f), ".3333333");
-    EXPECT_EQ(numberItem(-1), "-1");
-    EXPECT_EQ(numberItem(32767), "32767");
+    const std::pair<std::string, const char*> items[] = {
+        {numberItem(0.15), ".15"}, {numberItem(-2.5), "-2.5"}, {numberItem(1.5e-5), "1.5E-05"}, {numberItem(0.0), "0"},
+        {numberItem(1.0 / 3.0), ".333333333333333"}, {numberItem(1.0f / 3.0f), ".3333333"}, {numberItem(-1), "-1"},
+        {numberItem(32767), "32767"}};
+    for (const auto& [item, text] : items) EXPECT_EQ(item, text);
     // Whatever the locale.
     test::NumberLocaleGuard comma(',', '.');
     EXPECT_EQ(numberItem(298.15), "298.15");
 }
 
 TEST(FileItems, TextItemsAndSplitting) {
-    EXPECT_EQ(readTextItem("  min  "), "min");
-    EXPECT_EQ(readTextItem("s, weiteres"), "s");
-    EXPECT_EQ(readTextItem("\"h\""), "\"h\"");
-    EXPECT_EQ(readTextItem("\t"), "");
+    for (auto [item, text] : {std::pair{"  min  ", "min"}, {"s, weiteres", "s"}, {"\"h\"", "\"h\""}, {"\t", ""}})
+        EXPECT_EQ(readTextItem(item), text) << item;
     EXPECT_EQ(readTextItem("  \xEF\xBB\xBF 1.2.2024 \xEF\xBB\xBF, x"), "1.2.2024");  // byte-order marks go with the blanks
     using V = std::vector<std::string_view>;
-    EXPECT_EQ(splitItems(" 1, 2 ,3 "), (V{"1", "2", "3"}));
-    EXPECT_EQ(splitItems("1,,3"), (V{"1", "", "3"}));
-    EXPECT_EQ(splitItems("   "), V{});
+    EXPECT_EQ(std::tuple(splitItems(" 1, 2 ,3 "), splitItems("1,,3"), splitItems("   ")),
+              std::tuple((V{"1", "2", "3"}), (V{"1", "", "3"}), V{}));
     EXPECT_EQ(itemErrorText(ItemError::NotANumber, 7, 3, " abc "), "Zeile 7, Wert 3: \"abc\" ist keine gültige Zahl.");
 }

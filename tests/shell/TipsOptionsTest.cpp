@@ -1,20 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <QCheckBox>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
-#include <QSlider>
-#include <QTest>
 #include <QToolButton>
 
 #include "platform/CommonDialogs.h"
-#include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "platform/UpDown.h"
-#include "shell/AppState.h"
-#include "app/MDIVRN.h"
 #include "shell/frmOption.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
@@ -35,20 +25,17 @@ protected:
 
 TEST_F(Tips, TheShippedFileHasTwentyTwoTipsAndNextCycles) {
     frmTip& t = Forms::get<frmTip>();
-    EXPECT_EQ(t.caption(), QString("   22 Tipps zur Arbeit mit VARNOLT"));
-    EXPECT_EQ(t.tips.size(), 22);
+    EXPECT_EQ(std::tuple(t.caption(), t.tips.size()), std::tuple(QString("   22 Tipps zur Arbeit mit VARNOLT"), 22));
     for (const QString& tip : t.tips) EXPECT_FALSE(tip.trimmed().isEmpty());
     // Random 0 picks tip 1; loading has already moved on by one.
-    EXPECT_EQ(t.CurrentTip, 1);
-    EXPECT_TRUE(t.lblTipText->text().contains("kinetisches Modell"));
+    EXPECT_EQ(std::tuple(t.CurrentTip, t.lblTipText->text().contains("kinetisches Modell")), std::tuple(1, true));
     t.Show();
     t.tips = {"eins", "zwei", "drei"};
     t.CurrentTip = 2;
     t.DisplayCurrentTip();
     for (const char* next : {"drei", "eins", "zwei"}) {
         QTest::mouseClick(t.cmdNextTip, Qt::LeftButton);
-        EXPECT_EQ(t.lblTipText->text(), QString(next));
-        EXPECT_FALSE(t.lblTipdesTages->isVisible());
+        EXPECT_EQ(std::tuple(t.lblTipText->text(), t.lblTipdesTages->isVisible()), std::tuple(QString(next), false));
     }
 }
 
@@ -65,8 +52,7 @@ TEST_F(Tips, SwitchIsStoredAndHonouredAtStart) {
     {
         MDIVRN w;
         w.MDIForm_Load();
-        EXPECT_FALSE(IsFormLoaded<frmTip>());
-        EXPECT_TRUE(app.bNoTipsAtStart);
+        EXPECT_EQ(std::tuple(IsFormLoaded<frmTip>(), app.bNoTipsAtStart), std::tuple(false, true));
         // The menu item shows the tips anyway and switches them on again.
         w.clickMenu("mnuTip");
         ASSERT_TRUE(IsFormLoaded<frmTip>());
@@ -139,9 +125,7 @@ TEST_F(Options, OkTakesOverSpeedSizeShapeAndColours) {
     w.clickMenu("mnuOption");
     frmOption* o = Forms::loaded<frmOption>();
     ASSERT_NE(o, nullptr);
-    EXPECT_EQ(o->caption(), QString("   Optionen"));
-    EXPECT_EQ(app.PunktGroesse, 7);
-    EXPECT_EQ(o->Label56->text(), QString("7"));
+    EXPECT_EQ(std::tuple(o->caption(), app.PunktGroesse, o->Label56->text()), std::tuple("   Optionen", 7, "7"));
     o->Slider_geschwindigkeit->setValue(5);
     QTest::mouseClick(o->UpDown1_PointSize->upButton(), Qt::LeftButton);
     QTest::mouseClick(o->UpDown1_PointSize->upButton(), Qt::LeftButton);
@@ -154,14 +138,9 @@ TEST_F(Options, OkTakesOverSpeedSizeShapeAndColours) {
     setColourChooser(old);
     QTest::mouseClick(o->cmdOK, Qt::LeftButton);
     EXPECT_FLOAT_EQ(app.MCSpeed, 5.0f / 12.0f);
-    EXPECT_EQ(app.PunktGroesse, 9);
-    EXPECT_TRUE(app.bSolidPoints);
-    EXPECT_EQ(app.Farbe1, RGB(0, 128, 0));
-    EXPECT_EQ(app.Farbe2, RGB(0, 0, 255));
-    EXPECT_EQ(mc.size, 9);
-    EXPECT_EQ(mc.shape, 2);
-    EXPECT_EQ(mc.refreshes, 1);
-    EXPECT_FALSE(IsFormLoaded<frmOption>());
+    EXPECT_EQ(std::tuple(app.PunktGroesse, app.bSolidPoints, app.Farbe1, app.Farbe2),
+              std::tuple(9, true, RGB(0, 128, 0), RGB(0, 0, 255)));
+    EXPECT_EQ(std::tuple(mc.size, mc.shape, mc.refreshes, IsFormLoaded<frmOption>()), std::tuple(9, 2, 1, false));
 
     // Reopening puts the slider back to 5.
     w.clickMenu("mnuOption");
@@ -175,7 +154,5 @@ TEST_F(Options, CancelKeepsEverything) {
     o.Slider_geschwindigkeit->setValue(3);
     QTest::mouseClick(o.chkSolidPoints, Qt::LeftButton);
     QTest::keyClick(&o, Qt::Key_Escape);
-    EXPECT_EQ(app.MCSpeed, 0);
-    EXPECT_FALSE(app.bSolidPoints);
-    EXPECT_FALSE(IsFormLoaded<frmOption>());
+    EXPECT_EQ(std::tuple(app.MCSpeed, app.bSolidPoints, IsFormLoaded<frmOption>()), std::tuple(0, false, false));
 }

@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-
-#include "platform/Forms.h"
-#include "shell/AppState.h"
 #include "shell/CalcForm.h"
 #include "shell/Helpers.h"
 #include "support/GuiTestSupport.h"
@@ -43,10 +37,9 @@ TEST_F(UnitLabels, ReactorBeforeFittingAndTimeDiagramBeforeFitting) {
     auto& batch = Forms::get<BatchWin>();
     UpdateUnitLabels();
     // Step 1 takes the reactor window only.
-    EXPECT_EQ(batch.lblZeitEinheit->text(), QString("h"));
-    EXPECT_EQ(batch.lblVPunktInput->text(), QString("V* /m^3/h"));
-    EXPECT_EQ(batch.unit1->text(), QString("/(l/(h*mol))"));
-    EXPECT_EQ(batch.unit2->text(), QString("/(l/(h*mol))"));
+    EXPECT_EQ(std::tuple(batch.lblZeitEinheit->text(), batch.lblVPunktInput->text(), batch.unit1->text(),
+                         batch.unit2->text()),
+              std::tuple("h", "V* /m^3/h", "/(l/(h*mol))", "/(l/(h*mol))"));
     EXPECT_EQ(fit.lblZeitEinheit->text(), QString(""));
     // Step 2 takes the fitting window when no time diagram is open.
     EXPECT_EQ(fit.unit1->text(), QString("/(l/(h*mol))"));
@@ -54,9 +47,9 @@ TEST_F(UnitLabels, ReactorBeforeFittingAndTimeDiagramBeforeFitting) {
     app.sZeiteinheit = "s";
     auto& time = Forms::get<TimeWin>();
     UpdateUnitLabels();
-    EXPECT_EQ(time.unit1->text(), QString("/(l/(s*mol))"));
-    EXPECT_EQ(fit.unit1->text(), QString("/(l/(h*mol))"));  // untouched now
-    EXPECT_EQ(batch.lblZeitEinheit->text(), QString("s"));
+    // The fitting window is untouched now.
+    EXPECT_EQ(std::tuple(time.unit1->text(), fit.unit1->text(), batch.lblZeitEinheit->text()),
+              std::tuple("/(l/(s*mol))", "/(l/(h*mol))", "s"));
 }
 
 TEST_F(UnitLabels, KesselComesFirstAndEditorsFollow) {
@@ -66,9 +59,8 @@ TEST_F(UnitLabels, KesselComesFirstAndEditorsFollow) {
     auto& kessel = Forms::get<KesselWin>();
     auto& ed = Forms::get<EditorProbe>();
     UpdateUnitLabels();
-    EXPECT_EQ(kessel.unit1->text(), QString("/(mol/(d*l))"));
-    EXPECT_EQ(batch.unit1->text(), QString(""));
-    EXPECT_EQ(ed.caption, QString("Zeit t/d"));
+    EXPECT_EQ(std::tuple(kessel.unit1->text(), batch.unit1->text(), ed.caption),
+              std::tuple("/(mol/(d*l))", "", "Zeit t/d"));
 }
 
 TEST_F(UnitLabels, NoWindowOpenChangesNothing) {

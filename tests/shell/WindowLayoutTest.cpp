@@ -2,16 +2,8 @@
 // and on a 1366 x 768 screen: every control inside its window with its caption
 // whole, and the window inside the main window's area. The pictures are kept
 // for looking at.
-#include <gtest/gtest.h>
 
 #include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-
-#include <cmath>
-#include <functional>
 
 #include "chart/ToolFrame.h"
 #include "chart/frmGraph2D.h"
@@ -19,19 +11,14 @@
 #include "data/frmDatedit.h"
 #include "data/frmFitting.h"
 #include "engine/frmPrepareTimeDiagram.h"
-#include "platform/ChartControl.h"
 #include "shell/DataPreparation.h"
 #include "engine/frmKinModel.h"
 #include "montecarlo/frmMonteCarlo.h"
 #include "platform/DataGrid.h"
-#include "platform/NumberField.h"
-#include "platform/Forms.h"
 #include "reactors/frmBatch.h"
 #include "reactors/frmProtokoll.h"
 #include "reactors/frmRKconti.h"
 #include "reactors/frmRohrreaktor.h"
-#include "shell/AppState.h"
-#include "app/MDIVRN.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -209,11 +196,8 @@ TEST(WindowLayout, ChartPanelsAndTextsFitTheChartWindow) {
         w->legendeSchalten(true);
         c.replotNow();
         const QRect flaeche(c.chartAreaLeft(), c.chartAreaTop(), c.chartAreaWidth(), c.chartAreaHeight());
-        const QRect kopf(c.textLeft(ChartTextBlock::Header), c.textTop(ChartTextBlock::Header),
-                         c.textWidth(ChartTextBlock::Header), c.textHeight(ChartTextBlock::Header));
-        const QRect fuss(c.textLeft(ChartTextBlock::Footer), c.textTop(ChartTextBlock::Footer),
-                         c.textWidth(ChartTextBlock::Footer), c.textHeight(ChartTextBlock::Footer));
-        const QRect legende(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight());
+        const QRect kopf = test::textRect(c, ChartTextBlock::Header);
+        const QRect fuss = test::textRect(c, ChartTextBlock::Footer), legende = test::legendRect(c);
         for (const QRect& r : {kopf, fuss, legende}) {
             EXPECT_FALSE(r.isEmpty());
             EXPECT_TRUE(c.rect().contains(r));

@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
+#include <QFile>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +25,7 @@
 #include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
+#include "app/MDIVRN.h"
 #include "app/StartUp.h"
 
 namespace vrn::test {
@@ -56,6 +60,22 @@ GuiTest::GuiTest() : dir_(std::make_unique<QTemporaryDir>()) {
 
 GuiTest::~GuiTest() {
     Forms::destroyAll();
+    processEvents();
+}
+
+MainWindowTest::MainWindowTest(bool load, QSize size) : main(std::make_unique<MDIVRN>()) {
+    if (load) main->MDIForm_Load();
+    main->resize(size);
+    main->show();
+    main->activateWindow();
+    QApplication::setActiveWindow(main.get());
+    processEvents();
+}
+
+MainWindowTest::~MainWindowTest() {
+    Forms::destroyAll();
+    processEvents();
+    main.reset();
     processEvents();
 }
 
@@ -145,6 +165,59 @@ void clickButton(QAbstractButton* b) {
     if (qobject_cast<QPushButton*>(b)) QTest::mouseClick(b, Qt::LeftButton);
     else QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
 }
+
+void loadFirstOrderSample(MDIVRN& w, const QString& folder) {
+    for (const char* ext : {".VRP", ".VRD"})
+        QFile::copy(resourceFolder() + "/samples/1st_order" + ext, folder + "/1st_order" + ext);
+    answerOpenDialog("1st_order.VRP", toStd(folder));
+    w.clickMenu("mnuLoadProject");
+}
+
+bool chartShownUnderTheHourglass(const std::function<void()>& step) {
+    bool waiting = false;
+    const auto show = chartHooks().zeigeDiagrammFenster;
+    chartHooks().zeigeDiagrammFenster = [&waiting, show] {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        waiting = c && c->shape() == Qt::WaitCursor;
+        return show();
+    };
+    step();
+    chartHooks().zeigeDiagrammFenster = show;
+    return waiting;
+}
+
+QByteArray pdfContent(const QByteArray& pdf) {
+    QByteArray out;
+    for (qsizetype pos = 0; (pos = pdf.indexOf("stream", pos)) >= 0;) {
+        qsizetype start = pos + 6;
+        while (start < pdf.size() && (pdf[start] == '\r' || pdf[start] == '\n')) ++start;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0) break;
+        const QByteArray raw = pdf.mid(start, end - start);
+        out += raw.startsWith('\x78') ? qUncompress(QByteArray("\0\x40\0\0", 4) + raw) : raw;  // room for 4 MB
+        out += '\n';
+        pos = end + 9;
+    }
+    return out;
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int countPixels(const QImage& img, const std::function<bool(const QColor&)>& is) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += is(img.pixelColor(x, y)) ? 1 : 0;
+    return n;
+}
+
+QRect textRect(ChartControl& c, ChartTextBlock b) {
+    return QRect(c.textLeft(b), c.textTop(b), c.textWidth(b), c.textHeight(b));
+}
+
+QRect legendRect(ChartControl& c) { return QRect(c.legendLeft(), c.legendTop(), c.legendWidth(), c.legendHeight()); }
 
 void processEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

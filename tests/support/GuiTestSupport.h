@@ -1,20 +1,44 @@
 // Helpers of the GUI tests: a clean application state with a temporary
 // program folder, the locale for a test, and rendering a widget to PNG.
+// It brings the Qt test and widget headers and the program's headers that
+// every GUI test uses.
 #pragma once
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include <functional>
 #include <memory>
+#include <ostream>
 
+#include "app/MDIVRN.h"
+#include "chart/ChartHooks.h"
+#include "platform/ChartControl.h"
+#include "platform/Forms.h"
+#include "platform/NumberField.h"
 #include "support/TestSupport.h"
 
 class QAbstractButton;
+class QByteArray;
+class QColor;
+class QImage;
 class QAction;
-class QLineEdit;
 class QMenuBar;
 class QWidget;
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace vrn::test {
 
@@ -25,7 +49,8 @@ const std::vector<MsgRequest>& unexpectedMessages();
 void clearUnexpectedMessages();
 
 // Each GUI test starts from here: resets the state with a fresh temporary
-// program folder and deletes every window left over.
+// program folder and deletes every window left over; the file dialogs and the
+// chart hooks a test replaces come back at its end.
 class GuiTest {
 public:
     GuiTest();
@@ -35,6 +60,18 @@ public:
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
+    Restore<FileDialogHooks> dialogs_{fileDialogHooks()};
+    Restore<ChartHooks> chart_{chartHooks()};
+};
+
+// A test with the main window loaded as at start-up (load) and shown at the
+// size, made the active window; at its end every window is gone.
+class MainWindowTest : public ::testing::Test {
+protected:
+    explicit MainWindowTest(bool load = true, QSize size = {1000, 720});
+    ~MainWindowTest() override;
+    GuiTest env;
+    std::unique_ptr<MDIVRN> main;
 };
 
 // Sets QLocale's default (and the program's number separators) for its lifetime.
@@ -62,6 +99,26 @@ QString saveScreenshot(QWidget* w, const QString& name);
 void typeInto(QLineEdit* field, const QString& keys);
 // Clicks a button; option buttons and check boxes on their indicator (the middle of a wide one is no hit).
 void clickButton(QAbstractButton* b);
+
+// Copies the sample project "1st_order" (A => P, k = 0.0215 1/min, 25 points)
+// into the folder and loads it through the main window's "Projekt laden".
+void loadFirstOrderSample(MDIVRN& w, const QString& folder);
+
+// Runs the user's step; true when the chart window was shown under the hourglass.
+bool chartShownUnderTheHourglass(const std::function<void()>& step);
+
+// The content streams of a PDF, inflated where compressed, one after the other.
+QByteArray pdfContent(const QByteArray& pdf);
+
+// The whole file as bytes (empty when it cannot be read).
+QByteArray readBytes(const QString& path);
+
+// How many pixels of the picture are such that is(colour) holds.
+int countPixels(const QImage& img, const std::function<bool(const QColor&)>& is);
+
+// Where the chart draws a text block and its legend.
+QRect textRect(ChartControl& c, ChartTextBlock b);
+QRect legendRect(ChartControl& c);
 
 // Lets queued events (deferred deletes among them) run.
 void processEvents();

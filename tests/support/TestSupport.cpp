@@ -56,6 +56,12 @@ TempFolder::~TempFolder() {
                                          << static_cast<int>(m.icon);
 }
 
+::testing::AssertionResult isOnlyMessage(const MsgRecorder& rec, const std::string& text, const std::string& title,
+                                         MsgIcon icon) {
+    if (rec.count() != 1) return ::testing::AssertionFailure() << rec.count() << " messages instead of one";
+    return isMessage(rec.last(), text, title, icon);
+}
+
 void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill) {
     app.ExpDaten.assign(static_cast<std::size_t>(n + 1), Messpunkt{});
     app.nExpPunkte = static_cast<Integer>(n);
@@ -70,6 +76,24 @@ void setDataRows(std::initializer_list<std::array<double, 4>> rows) {
         p.Temp = r[2];
         p.k = r[3];
     });
+}
+
+void answerFileBoxes(const std::string& path, SaveBoxRequest* asked) {
+    auto box = [path, asked](const SaveBoxRequest& r, std::string& chosen) {
+        if (asked) *asked = r;
+        chosen = path;
+        return !path.empty();
+    };
+    fileDialogHooks().askSaveFileName = box;
+    fileDialogHooks().askOpenFileName = box;
+}
+
+void answerOpenDialog(const std::string& name, const std::string& folder) {
+    fileDialogHooks().openDialog = [name, folder](OpenDialogRequest& r) {
+        r.fileName = name;
+        r.directory = folder;
+        return true;
+    };
 }
 
 std::string readFile(const std::string& path) {

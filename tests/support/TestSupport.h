@@ -1,18 +1,23 @@
 // Helpers shared by the tests: a message recorder with scripted answers,
-// a number-locale guard and a temporary folder.
+// a number-locale guard and a temporary folder. It brings the standard
+// headers the tests use throughout (maths, limits, tuples, containers).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
+#include "shell/FileDialogs.h"
 
 namespace vrn::test {
 
@@ -37,6 +42,20 @@ private:
     std::deque<MsgAnswer> script_;
     std::vector<MsgRequest> messages_;
     int beeps_ = 0;
+};
+
+// Gives a variable its present value back at the end of the scope.
+template <class T>
+class Restore {
+public:
+    explicit Restore(T& v) : ref_(v), saved_(v) {}
+    ~Restore() { ref_ = saved_; }
+    Restore(const Restore&) = delete;
+    Restore& operator=(const Restore&) = delete;
+
+private:
+    T& ref_;
+    T saved_;
 };
 
 // Sets the number separators for the lifetime of the guard.
@@ -65,11 +84,19 @@ private:
 // Whether a message box showed exactly this text, title and icon; the failure names what differs.
 ::testing::AssertionResult isMessage(const MsgRequest& m, const std::string& text, const std::string& title,
                                      MsgIcon icon);
+// Whether the recorder holds exactly one message box, and that one with this text, title and icon.
+::testing::AssertionResult isOnlyMessage(const MsgRecorder& rec, const std::string& text, const std::string& title,
+                                         MsgIcon icon);
 
 // Replaces the data set (ExpDaten, nExpPunkte) by n points made by fill(point, index 1..n).
 void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill);
 // Replaces the data set by rows of t, c(A), T, k.
 void setDataRows(std::initializer_list<std::array<double, 4>> rows);
+
+// The save and open boxes answer with this path (empty: cancelled); each request is kept in *asked.
+void answerFileBoxes(const std::string& path, SaveBoxRequest* asked = nullptr);
+// The open dialog answers with this bare name in this folder.
+void answerOpenDialog(const std::string& name, const std::string& folder);
 
 // Reads a whole file as bytes.
 std::string readFile(const std::string& path);
