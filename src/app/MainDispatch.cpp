@@ -109,6 +109,16 @@ void showFitting() {
     Forms::get<frmFitting>().Show();
 }
 
+// The fitting items start from a closed chart, time-diagram and reactor
+// windows, and ask for the fitting chart with the measured points.
+void clearForFitting() {
+    unloadChartWindow();
+    app.iDiagrammTyp = -9;
+    app.gMitMesspunkten = true;
+    Forms::unload<frmPrepareTimeDiagram>();
+    closeReactorWindows();
+}
+
 void focusFitting() {
     if (frmFitting* f = Forms::loaded<frmFitting>()) f->SetFocus();
 }
@@ -387,11 +397,7 @@ void MDIVRN::isothermFitting(int mode) {
     if (!app.bHatCTDaten) {
         refuse(kKeineCt);
     } else {
-        unloadChartWindow();
-        app.iDiagrammTyp = -9;
-        app.gMitMesspunkten = true;
-        Forms::unload<frmPrepareTimeDiagram>();
-        closeReactorWindows();
+        clearForFitting();
         showFitting();
         if (mode == 2) app.iModell = 20;
         reopenModelWindow();
@@ -415,11 +421,7 @@ void MDIVRN::mnuNonIsothermFitting_Click(int i) {
     if (!app.bHatCTTDaten) {
         refuse("Keine oder zuwenig experimentelle t-c-T-Daten." + kCrLf + kNeueingabe);
     } else {
-        unloadChartWindow();
-        app.iDiagrammTyp = -9;
-        app.gMitMesspunkten = true;
-        Forms::unload<frmPrepareTimeDiagram>();
-        closeReactorWindows();
+        clearForFitting();
         if (i == 2 && app.c0Daten[1] == 0)
             return refuse("Für diesen Fall muss die Anfangskonzentration c(A)(0) gegeben sein.");
         app.iModell = static_cast<Integer>(i == 1 ? 2 : 3);

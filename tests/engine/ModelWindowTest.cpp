@@ -277,6 +277,29 @@ TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
     EXPECT_TRUE(tab->txtSimTabelle->toPlainText().split('\n')[1].contains("rP/rP,max"));
 }
 
+// Textbook enzyme constants typed into the time-diagram window give a chart,
+// not a refusal: E0 = 1e-3, S0 = 1, k1 = 1e6, k2 = 1e3, k3 = 1e2. With
+// vmax = k3 E0 = 0.1 mol/(l s) and KM = 1.1e-3 the substrate is gone after
+// about 10 s, so at t = 30 s nearly all of it is product, and E + ES = E0.
+TEST_F(ModelWindows, TextbookEnzymeConstantsDrawTheirCurves) {
+    auto& t = zeitDiagramm(10);
+    QApplication::setActiveWindow(&t);
+    const std::pair<std::size_t, const char*> typed[] = {{0, "1e-3"}, {1, "1"},   {10, "1e6"},
+                                                         {11, "1e3"}, {12, "1e2"}, {14, "30"}};
+    for (auto [field, text] : typed) test::typeInto(t.Inp[field], text);
+    test::MsgRecorder rec;
+    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+    EXPECT_EQ(rec.count(), 0u);
+    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(app.gnKurven, 4);  // E, S, ES, P
+    EXPECT_NEAR(app.cSim_P[200], 1.0, 1e-6);
+    EXPECT_NEAR(app.cSim_A[200] + app.cSim_C[200], 1e-3, 1e-12);
+    const int n = chart->Chart2D1->pointCount(1, 4);
+    ASSERT_GT(n, 1);
+    EXPECT_NEAR(chart->Chart2D1->y(1, 4, n), 1.0, 1e-6);
+}
+
 // The simulation and the chart are made under the hourglass; the pointer comes back after them.
 TEST_F(ModelWindows, DrawingWorksUnderTheHourglass) {
     auto& t = zeitDiagramm(9);
