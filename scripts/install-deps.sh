@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libqcustomplot-dev qt6-translations-l10n
   libgl-dev
-  libsundials-dev
+  libgsl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth
 )

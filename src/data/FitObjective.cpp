@@ -6,6 +6,7 @@
 #include "engine/ConcentrationAtTime.h"
 #include "engine/RateLaws.h"
 #include "engine/Simulation.h"
+#include "engine/StiffIntegrator.h"
 #include "shell/AppState.h"
 
 namespace vrn {
@@ -126,24 +127,25 @@ bool FitObjective::residuenIsotherm(const FitParameter& p, Abweichungen& d) {
     return true;
 }
 
-const FitObjective::Abweichungen* FitObjective::residuen(const FitParameter& p) {
+const FitObjective::Eintrag* FitObjective::residuen(const FitParameter& p) {
     auto gleich = [&p](const Eintrag& e) { return e.belegt && e.p[1] == p[1] && e.p[2] == p[2] && e.p[3] == p[3]; };
     for (const Eintrag& e : cache_)
-        if (gleich(e)) return e.ok ? &e.d : nullptr;
+        if (gleich(e)) return e.ok ? &e : nullptr;
     Eintrag& e = cache_[naechster_];
     naechster_ = (naechster_ + 1) % cache_.size();
     e.p = p;
     e.belegt = true;
     e.ok = residuenIsotherm(p, e.d);
-    return e.ok ? &e.d : nullptr;
+    e.implizit = e.ok && isNumericalModel(app.iModell) && lastSimulationImplicit();
+    return e.ok ? &e : nullptr;
 }
 
 bool FitObjective::CalcResiduals(int i, const FitParameter& p, double& r) {
     r = 0;
     if (nichtIsotherm()) return residuumNichtIsotherm(i, p, r);
-    const Abweichungen* d = residuen(p);
-    if (!d) return false;
-    if (i >= 1 && u(i) < d->size()) r = (*d)[u(i)][0];
+    const Eintrag* e = residuen(p);
+    if (!e) return false;
+    if (i >= 1 && u(i) < e->d.size()) r = e->d[u(i)][0];
     return true;
 }
 
@@ -172,39 +174,60 @@ bool FitObjective::CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, 
         return CalcResiduals(i, p, r);
     }
     const bool isotherm = !nichtIsotherm();
-    for (int j = 1; j <= nPar; ++j) {
-        const double s = p[u(j)];
-        const double h = (std::fabs(s) + kDiffSchritt) * kDiffSchritt;
-        // The model sees the order of mode 2 as a Single: divide by the
-        // change it really took, not by h (a few units of the last place).
-        const double schritt = isotherm && app.bAuswertungsart == 2 && j == 2
-                                   ? static_cast<double>(static_cast<Single>(s + h)) - static_cast<Single>(s)
-                                   : h;
-        if (!CalcResiduals(i, p, r)) return false;
-        if (!isotherm) {
+    if (!CalcResiduals(i, p, r)) return false;
+    if (!isotherm) {
+        for (int j = 1; j <= nPar; ++j) {
+            const double s = p[u(j)];
+            const double h = (std::fabs(s) + kDiffSchritt) * kDiffSchritt;
             double r2 = 0;
             p[u(j)] = s + h;
             const bool ok = CalcResiduals(i, p, r2);
             p[u(j)] = s;
             if (!ok) return false;
             J[u(j)] = (r2 - r) / h;
-            continue;
         }
+        return true;
+    }
+    const Eintrag* e0 = residuen(p);
+    if (!e0) return false;
+    const std::array<double, 6> vorher = e0->d[u(i)];
+    // A run of the implicit integrator carries its tolerance as noise that
+    // moves with the parameters at the level of kSteifRelTol: differences
+    // over 1.7e-7 of a parameter would pick it up by percents. Its
+    // derivatives are central, with the step that balances that noise
+    // against the curvature (the cube root of the tolerance).
+    const bool zentral = e0->implizit;
+    const double rel = zentral ? std::cbrt(kSteifRelTol) : kDiffSchritt;
+    for (int j = 1; j <= nPar; ++j) {
+        const double s = p[u(j)];
+        const double h = (std::fabs(s) + kDiffSchritt) * rel;
+        const double links = zentral ? s - h : s;
+        // The model sees the order of mode 2 as a Single: divide by the
+        // change it really took, not by h (a few units of the last place).
+        const double schritt = app.bAuswertungsart == 2 && j == 2
+                                   ? static_cast<double>(static_cast<Single>(s + h)) - static_cast<Single>(links)
+                                   : zentral ? 2 * h : h;
         if (schritt == 0) continue;  // the model cannot see a change this small
-        const Abweichungen* d0 = residuen(p);
-        std::array<double, 6> vorher = (*d0)[u(i)];
+        std::array<double, 6> unten = vorher;
+        if (zentral) {
+            p[u(j)] = links;
+            const Eintrag* e = residuen(p);
+            p[u(j)] = s;
+            if (!e) return false;
+            unten = e->d[u(i)];
+        }
         p[u(j)] = s + h;
-        const Abweichungen* d1 = residuen(p);
+        const Eintrag* e1 = residuen(p);
         p[u(j)] = s;
-        if (!d1) return false;
-        const std::array<double, 6>& nachher = (*d1)[u(i)];
+        if (!e1) return false;
+        const std::array<double, 6>& oben = e1->d[u(i)];
         double dr = 0;
         for (int k = 1; k <= 5; ++k) {
             if (!auswahl_.stoff[u(k)]) continue;
             // A single species counts signed; several with the sign each
             // deviation has at p (forward from 0).
-            const double a = vorher[u(k)], b = nachher[u(k)];
-            dr += eineArt() || a > 0 ? b - a : a < 0 ? a - b : std::fabs(b);
+            const double a = vorher[u(k)], d = oben[u(k)] - unten[u(k)];
+            dr += eineArt() || a > 0 ? d : a < 0 ? -d : std::fabs(d);
         }
         J[u(j)] = dr / schritt;
     }

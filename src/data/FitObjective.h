@@ -74,9 +74,12 @@ public:
     // The residual r of point i and its derivatives J(1..nPar) by p(j):
     // analytic in mode 6 with Arrhenius, else forward differences with the
     // step (|p(j)| + 1.7e-7) x 1.7e-7, divided by the change the model really
-    // saw (the order of mode 2 is a Single). In modes 1 and 2 each species'
-    // deviation is differenced and counted with the sign it has at p, so a
-    // step never straddles the kink of |.|. p is changed and restored.
+    // saw (the order of mode 2 is a Single). A model run that went to the
+    // implicit integrator is differenced centrally with the step
+    // (|p(j)| + 1.7e-7) x cbrt(kSteifRelTol), which its tolerance does not
+    // disturb. In modes 1 and 2 each species' deviation is differenced and
+    // counted with the sign it has at p, so a step never straddles the kink
+    // of |.|. p is changed and restored.
     bool CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, std::array<double, 4>& J);
 
     // The text of the last failure (a simulation's own text, else a general one).
@@ -88,18 +91,22 @@ private:
     using Abweichungen = std::vector<std::array<double, 6>>;
 
     bool eineArt() const;  // exactly one species chosen
-    bool residuenIsotherm(const FitParameter& p, Abweichungen& d);
-    bool residuumNichtIsotherm(int i, const FitParameter& p, double& r);
-    const Abweichungen* residuen(const FitParameter& p);
-
     struct Eintrag {
         FitParameter p{};
         Abweichungen d;
         bool ok = false;
         bool belegt = false;
+        bool implizit = false;  // the simulation went to the implicit integrator
     };
+
+    bool residuenIsotherm(const FitParameter& p, Abweichungen& d);
+    bool residuumNichtIsotherm(int i, const FitParameter& p, double& r);
+    const Eintrag* residuen(const FitParameter& p);
+
     FitAuswahl auswahl_;
-    std::array<Eintrag, 5> cache_;
+    // Room for a point and the six neighbours of a central Jacobian of three
+    // parameters, so that one Jacobian simulates each vector once.
+    std::array<Eintrag, 8> cache_;
     std::size_t naechster_ = 0;
     std::string fehler_;
 };

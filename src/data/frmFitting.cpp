@@ -24,6 +24,7 @@
 #include "data/frmArrheniusRechner.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/ModelChoice.h"
+#include "engine/ModelFacts.h"
 #include "engine/Simulation.h"
 #include "platform/ChartControl.h"
 #include "platform/HelpViewer.h"
@@ -350,7 +351,7 @@ void frmFitting::gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen) {
     if (app.iModell != modell_) {
         app.iModell = static_cast<Integer>(modell_);
         if (const ModelDefaults* d = defaultsOf(modell_)) {
-            app.bNumerisch = d->numerisch;
+            app.bNumerisch = isNumericalModel(modell_);
             app.bEinfacheReaktion = d->einfach;
         }
     }

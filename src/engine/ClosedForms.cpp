@@ -66,16 +66,12 @@ bool ClosedForm::covers(Integer model) {
 
 namespace {
 
-// Species slots of each closed form as bits 1..5 = A, B, C, P, Q.
+// Species slots of each closed form as bits 1..5 = A, B, C, P, Q: those of
+// the model, and model 5 (the autocatalysis of model 16 without its Q) writes
+// Q as model 16 does.
 int speciesBits(Integer model) {
-    constexpr int AP = (1 << A) | (1 << P);
-    switch (model) {
-        case 1: case 2: case 3: case 8: return AP;
-        case 4: case 12: case 17: return AP | (1 << B);
-        case 5: case 11: case 16: return AP | (1 << Q);
-        case 6: return AP | (1 << C);
-        default: return 0;
-    }
+    if (!ClosedForm::covers(model)) return 0;
+    return modelSpecies(model) | (model == 5 ? 1 << Q : 0);
 }
 
 }  // namespace

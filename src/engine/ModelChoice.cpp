@@ -1,7 +1,7 @@
 #include "engine/ModelChoice.h"
 
 #include "chart/Grafik.h"
-#include "engine/Stoichiometry.h"
+#include "engine/ModelFacts.h"
 #include "shell/AppState.h"
 
 namespace vrn {
@@ -9,25 +9,25 @@ namespace vrn {
 namespace {
 
 constexpr ModelDefaults kModels[] = {
-    {1, 1, "0. Ordnung A => P", true, false, 0.015, 0.2, 0, 1, 0, 0},
-    {2, 2, "1. Ordnung A => P", true, false, 0.15, 0.2, 0, 1, 0, 0},
-    {3, 3, "2. Ordnung 2A => P", true, false, 0.15, 0.2, 0, 1, 0, 0},
-    {4, 4, "2. Ordnung A + B => P", true, false, 0.15, 0.2, 0, 1, 1, 0},
-    {5, 5, "Autokatalyse A => P", true, false, 0.15, 0.2, 0, 1, 0, 0.002},
-    {6, 6, "Folgereaktion 1. Ordnung  A => C => P", false, false, 0.15, 0.1, 0, 1, 0, 0},
-    {7, 7, "Konkurrierende Folgereaktion  2. Ordnung", false, true, 0.15, 0.05, 0, 1, 1, 0},
-    {8, 8, "Umkehrbare Reaktion 1.Ordnung A <=> P", true, false, 0.5, 0.1, 0, 1, 0, 0},
-    {9, 9, "Folgereaktion 2. Ordnung  A + B => C => P", false, true, 0.15, 0.1, 0, 1, 1, 0},
-    {10, 10, "Enzymvarnolt, MICHAELIS-MENTEN-Mechanismus", false, true, 0.15, 0.1, 0.005, 1, 5, 0},
-    {11, 11, "Parallelreaktion  A => P; A => Q", false, false, 0.15, 0.05, 0, 1, 0, 0},
-    {12, 12, "Umkehrbare Reaktion 2. Ordnung  A + B <=> 2P", true, false, 0.15, 0.01, 0, 1, 0.5, 0},
-    {13, 13, "Folgereaktion 2. Ord. mit nachgelagertem Gleichgewicht", false, true, 0.15, 0.1, 0.005, 1, 1, 0},
-    {14, 14, "Folgereaktion 1. Ordnung  mit Gleichgewicht A => C <=> P", false, true, 0.15, 0.1, 0.005, 1, 0, 0},
-    {15, 15, "Folgereaktion 1. Ordnung  mit Gleichgewicht A <=> C => P", false, true, 0.15, 0.1, 0.005, 1, 0, 0},
-    {16, 16, "Autokatalyse A => P + Q   (Katalysator = P)", true, false, 0.15, 0.2, 0, 1, 0, 0.002},
-    {17, 17, "Umkehrbare Reaktion 2. Ordnung  A + B <=> P", true, false, 0.15, 0.01, 0, 1, 0.5, 0},
-    {18, 18, "Folgereaktion 2. Ordnung mit vorgelagertem Gleichgewicht", false, true, 0.15, 0.1, 0.005, 1, 1, 0},
-    {20, 0, "n-te Ordnung A => P ", true, true, 0.15, 0.2, 0, 1, 0, 0},
+    {1, 1, "0. Ordnung A => P", true, 0.015, 0.2, 0, 1, 0, 0},
+    {2, 2, "1. Ordnung A => P", true, 0.15, 0.2, 0, 1, 0, 0},
+    {3, 3, "2. Ordnung 2A => P", true, 0.15, 0.2, 0, 1, 0, 0},
+    {4, 4, "2. Ordnung A + B => P", true, 0.15, 0.2, 0, 1, 1, 0},
+    {5, 5, "Autokatalyse A => P", true, 0.15, 0.2, 0, 1, 0, 0.002},
+    {6, 6, "Folgereaktion 1. Ordnung  A => C => P", false, 0.15, 0.1, 0, 1, 0, 0},
+    {7, 7, "Konkurrierende Folgereaktion  2. Ordnung", false, 0.15, 0.05, 0, 1, 1, 0},
+    {8, 8, "Umkehrbare Reaktion 1.Ordnung A <=> P", true, 0.5, 0.1, 0, 1, 0, 0},
+    {9, 9, "Folgereaktion 2. Ordnung  A + B => C => P", false, 0.15, 0.1, 0, 1, 1, 0},
+    {10, 10, "Enzymvarnolt, MICHAELIS-MENTEN-Mechanismus", false, 0.15, 0.1, 0.005, 1, 5, 0},
+    {11, 11, "Parallelreaktion  A => P; A => Q", false, 0.15, 0.05, 0, 1, 0, 0},
+    {12, 12, "Umkehrbare Reaktion 2. Ordnung  A + B <=> 2P", true, 0.15, 0.01, 0, 1, 0.5, 0},
+    {13, 13, "Folgereaktion 2. Ord. mit nachgelagertem Gleichgewicht", false, 0.15, 0.1, 0.005, 1, 1, 0},
+    {14, 14, "Folgereaktion 1. Ordnung  mit Gleichgewicht A => C <=> P", false, 0.15, 0.1, 0.005, 1, 0, 0},
+    {15, 15, "Folgereaktion 1. Ordnung  mit Gleichgewicht A <=> C => P", false, 0.15, 0.1, 0.005, 1, 0, 0},
+    {16, 16, "Autokatalyse A => P + Q   (Katalysator = P)", true, 0.15, 0.2, 0, 1, 0, 0.002},
+    {17, 17, "Umkehrbare Reaktion 2. Ordnung  A + B <=> P", true, 0.15, 0.01, 0, 1, 0.5, 0},
+    {18, 18, "Folgereaktion 2. Ordnung mit vorgelagertem Gleichgewicht", false, 0.15, 0.1, 0.005, 1, 1, 0},
+    {20, 0, "n-te Ordnung A => P ", true, 0.15, 0.2, 0, 1, 0, 0},
 };
 
 }  // namespace
@@ -68,7 +68,7 @@ void chooseModel(int index, Single ordnung) {
     const ModelDefaults* d = defaultsOf(app.iModell);
     if (!d) return;
     app.bEinfacheReaktion = d->einfach;
-    app.bNumerisch = d->numerisch;
+    app.bNumerisch = isNumericalModel(app.iModell);
     if (newModel) {
         app.k[1] = d->k1;
         app.k[2] = d->k2;

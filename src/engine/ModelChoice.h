@@ -15,7 +15,6 @@ struct ModelDefaults {
     Integer optIndex;       // option button index (model 20 has index 0)
     const char* caption;    // option button caption
     bool einfach;           // bEinfacheReaktion
-    bool numerisch;         // bNumerisch
     double k1, k2, k3;
     double c0A, c0B, c0P;   // set only where the current value is exactly 0 (0 = leave)
 };

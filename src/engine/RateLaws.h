@@ -3,12 +3,15 @@
 // Models: 1..18 and 20 (there is no model 19). Species slots 1..5 = A, B, C,
 // P, Q (model 10: E, S, ES, P); rate constants k(1..3) (k> and k< of an
 // equilibrium are k1 and k2; in models 13 and 14 the equilibrium is the second
-// step, k2 forward and k3 back).
+// step, k2 forward and k3 back). The laws themselves stand once, in
+// RateLawOf.h; these are their run-time entries. Both are pure: they read
+// nothing of the shared state.
 #pragma once
 
 #include <array>
 
 #include "base/Types.h"
+#include "engine/ModelFacts.h"
 
 namespace vrn {
 
@@ -18,28 +21,25 @@ using Konz = std::array<double, 6>;
 using Konstanten = std::array<double, 4>;
 
 // The rates dc(i)/dt, i = 1..5, of model `model` at the concentrations c(1..5)
-// with the rate constants k(1..3). Model 20 reads the reaction order
-// app.nOrdnung; nothing else of the shared state is read or written.
-// dcdt(1..5) are first set to 0; model 19 and numbers outside 1..20 leave them 0,
+// with the rate constants k(1..3); `ordnung` is the reaction order of model
+// 20 (callers pass app.nOrdnung), the other models do not read it.
+// dcdt(1..5) are all written; model 19 and numbers outside 1..20 leave them 0,
 // and so do model 20 when c(A) <= 0 (no power of a non-positive number) and
 // model 1 when c(A) <= 0 (A is used up: the reaction has stopped).
-// Slots a model does not use are 0.
+// Slots a model does not use are 0. c and dcdt may be the same array.
 // Returns false when a rate is not finite (overflow); the rates are written
 // all the same and the caller takes its failure path.
-bool calc_dcdt(Integer model, Konz& dcdt, const Konstanten& k, const Konz& c);
+bool calc_dcdt(Integer model, Konz& dcdt, const Konstanten& k, const Konz& c, double ordnung);
 
 // The Jacobian of the rates: J[i][j] = d(dc(i)/dt)/dc(j), i, j = 1..5
 // (row and column 0 unused).
 using Jacobi = std::array<Konz, 6>;
 
 // The Jacobian of the rate laws of an integrated model (7, 9, 10, 13, 14,
-// 15, 18, 20; model 20 reads app.nOrdnung and has none at c(A) <= 0, where
-// its rate stops) at the concentrations c(1..5) with k(1..3). J is cleared
-// first; other models leave it 0. Returns false when an entry is not finite.
-bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c);
-
-// True for the models whose curves are integrated numerically (7, 9, 10, 13,
-// 14, 15, 18, 20); the others (except 19) have closed forms.
-bool isNumericalModel(Integer model);
+// 15, 18, 20; model 20 with its order `ordnung`, and none at c(A) <= 0,
+// where its rate stops) at the concentrations c(1..5) with k(1..3),
+// differentiated from the same laws calc_dcdt evaluates. Other models leave
+// J all 0. Returns false when an entry is not finite.
+bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c, double ordnung);
 
 }  // namespace vrn

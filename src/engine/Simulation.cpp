@@ -8,8 +8,8 @@
 #include "engine/Checked.h"
 #include "engine/ClosedForms.h"
 #include "engine/RateLaws.h"
+#include "engine/ExplicitIntegrator.h"
 #include "engine/StiffIntegrator.h"
-#include "engine/Stoichiometry.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 
@@ -28,6 +28,9 @@ constexpr const char* kEndzeitZuKlein = "Die Endzeit ist zu klein für 200 Zeits
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
+// Whether the last numerical run went to the implicit integrator.
+bool lastImplicit = false;
+
 bool resultArraysFit() {
     if (app.tSim.size() < u(kPunkte)) return false;
     for (int s = 1; s <= 5; ++s)
@@ -38,7 +41,7 @@ bool resultArraysFit() {
 // Rates of the concentrations c at one point, as Singles; throws on overflow.
 std::array<Single, 6> ratesAt(Integer model, const Konz& c) {
     Konz dcdt{};
-    if (!calc_dcdt(model, dcdt, app.k, c)) throw RuntimeFault{kUeberlauf};
+    if (!calc_dcdt(model, dcdt, app.k, c, static_cast<double>(app.nOrdnung))) throw RuntimeFault{kUeberlauf};
     std::array<Single, 6> r{};
     for (int s = 1; s <= 5; ++s) r[u(s)] = single(dcdt[u(s)]);
     return r;
@@ -79,116 +82,7 @@ void simulateMichaelisMenten() {
     }
 }
 
-// ---- Runge-Kutta integration with step doubling ----------------------------
-
-// Integrated state: components 1..4 of the model at indices 0..3.
-using State = std::array<double, 4>;
-
-struct Params {
-    double k1, k2, k3, n;
-    double tiny;  // a component with |coarse| + |fine| below this has converged
-};
-
-// Right-hand sides of the integrated components (see RateLaws for the
-// full-species form); components a model does not integrate have derivative 0.
-template <int M>
-inline void rhs(const State& y, State& f, const Params& p) {
-    const double k1 = p.k1, k2 = p.k2, k3 = p.k3;
-    f[0] = f[1] = f[2] = f[3] = 0;
-    if constexpr (M == 7) {
-        f[0] = -k1 * y[0] * y[1] - k2 * y[0] * y[2];
-        f[1] = -k1 * y[0] * y[1];
-        f[2] = k1 * y[0] * y[1] - k2 * y[0] * y[2];
-        f[3] = k2 * y[0] * y[2];
-    } else if constexpr (M == 9) {
-        f[0] = -k1 * y[0] * y[1];
-        f[1] = f[0];
-        f[2] = k1 * y[0] * y[1] - k2 * y[2];
-        f[3] = k2 * y[2];
-    } else if constexpr (M == 10) {
-        f[0] = -k1 * y[0] * y[1] + k2 * y[2] + k3 * y[2];
-        f[1] = -k1 * y[0] * y[1] + k2 * y[2];
-        f[2] = k1 * y[0] * y[1] - k2 * y[2] - k3 * y[2];
-        f[3] = k3 * y[2];
-    } else if constexpr (M == 13) {
-        f[0] = -k1 * y[0] * y[1];
-        f[1] = f[0];
-        f[2] = k1 * y[0] * y[1] - k2 * y[2] + k3 * y[3];
-        f[3] = k2 * y[2] - k3 * y[3];
-    } else if constexpr (M == 18) {
-        f[0] = -k1 * y[0] * y[1] + k2 * y[2];
-        f[1] = f[0];
-        f[2] = k1 * y[0] * y[1] - k2 * y[2] - k3 * y[2];
-        f[3] = k3 * y[2];
-    } else if constexpr (M == 14) {  // A, C, P
-        f[0] = -k1 * y[0];
-        f[1] = k1 * y[0] - k2 * y[1] + k3 * y[2];
-        f[2] = k2 * y[1] - k3 * y[2];
-    } else if constexpr (M == 15) {  // A, C, P
-        f[0] = -k1 * y[0] + k2 * y[1];
-        f[1] = k1 * y[0] - k2 * y[1] - k3 * y[1];
-        f[2] = k3 * y[1];
-    } else if constexpr (M == 20) {  // A, P
-        if (y[0] >= 0) {
-            f[0] = -k1 * std::pow(y[0], p.n);
-            f[1] = -f[0];
-        }
-    }
-}
-
-constexpr int componentsOf(int M) { return (M == 14 || M == 15) ? 3 : (M == 20 ? 2 : 4); }
-
-// m classical Runge-Kutta steps of size delta/m from y into w. Returns false
-// (and stops early) when the state leaves the finite numbers.
-template <int M>
-bool rungeKutta(const State& y, double delta, int m, const Params& p, State& w) {
-    const double h = delta / m;
-    State s1, s2, s3, s4, z;
-    w = y;
-    for (int step = 0; step < m; ++step) {
-        rhs<M>(w, s1, p);
-        for (int i = 0; i < 4; ++i) z[i] = w[i] + h * s1[i] / 2;
-        rhs<M>(z, s2, p);
-        for (int i = 0; i < 4; ++i) z[i] = w[i] + h * s2[i] / 2;
-        rhs<M>(z, s3, p);
-        for (int i = 0; i < 4; ++i) z[i] = w[i] + h * s3[i];
-        rhs<M>(z, s4, p);
-        for (int i = 0; i < 4; ++i) w[i] += h * (s1[i] + 2 * s2[i] + 2 * s3[i] + s4[i]) / 6;
-        if (!std::isfinite(w[0] + w[1] + w[2] + w[3])) return false;
-    }
-    return true;
-}
-
-// Advances y by delta: the substep count m doubles until the coarse and the
-// fine trial agree (each integrated component: |c| + |f| < p.tiny, or
-// |c − f| / (|c| + |f|) <= 1 %); then y takes every component of the fine
-// trial and m falls to a quarter (at least 1) for the next interval. A trial
-// that leaves the finite numbers (too few substeps for a stiff system) never
-// agrees, so m doubles on. Returns false, y untouched, when the interval
-// would need more than kSteifeSchritte substeps.
-template <int M>
-bool advance(State& y, double delta, int& m, double& lastStep, const Params& p) {
-    State coarse, fine;
-    bool coarseOk = rungeKutta<M>(y, delta, m, p, coarse);
-    for (;;) {
-        if (2 * m > kSteifeSchritte) return false;
-        m *= 2;
-        const bool fineOk = rungeKutta<M>(y, delta, m, p, fine);
-        bool pass = coarseOk && fineOk;
-        for (int i = 0; i < componentsOf(M) && pass; ++i) {
-            const double sum = std::fabs(fine[u(i)]) + std::fabs(coarse[u(i)]);
-            pass = sum < p.tiny || std::fabs(coarse[u(i)] - fine[u(i)]) / sum <= 0.01;
-        }
-        if (pass) {
-            y = fine;
-            lastStep = delta / m;
-            m = std::max(1, m / 4);
-            return true;
-        }
-        coarse = fine;
-        coarseOk = fineOk;
-    }
-}
+// ---- Numerical integration -------------------------------------------------
 
 void storeHalfLife(bool& found, Single& target, int j, const std::vector<double>& curve, double half) {
     if (found || j == 0 || !(curve[u(j)] < half)) return;
@@ -196,77 +90,46 @@ void storeHalfLife(bool& found, Single& target, int j, const std::vector<double>
     found = true;
 }
 
-template <int M>
-void integrate() {
+// 201 points at times accumulated in steps of tEnd/200. The explicit rule
+// takes the intervals it can; the first it cannot take, and the rest of the
+// run, go to the implicit integrator. The integrated slots are stored in
+// cSim_A..cSim_P in their order (14, 15: A, C, P; 20: A, P); the arrays
+// after them keep their own start values (14, 15: P; 20: C, P), as
+// finishNumerical expects them.
+void integrateModel(Integer model) {
     const auto& c0 = app.c0;
-    State y{};
-    y[0] = c0[1];
-    y[1] = (M == 14 || M == 15) ? c0[3] : (M == 20 ? c0[4] : c0[2]);
-    y[2] = (M == 14 || M == 15) ? c0[4] : c0[3];
-    y[3] = c0[4];
-    // The program documents a fixed 1e-6 mol/l below which a component counts
-    // as converged; that makes the accuracy depend on the concentration scale
-    // (a micromolar run would be steered by that bound alone and may even turn
-    // negative). The bound is taken relative to the largest start
-    // concentration of the components integrated here, which leaves it at
-    // 1e-6 for concentrations near 1; a feed of a species the model lacks
-    // (left from another model) does not loosen it.
-    double scale = 0;
-    for (int i = 0; i < componentsOf(M); ++i) scale = std::max(scale, std::fabs(y[u(i)]));
-    const double tiny = 1e-6 * (scale > 0 ? scale : 1.0);
-    const Params p{app.k[1], app.k[2], app.k[3], static_cast<double>(app.nOrdnung), tiny};
+    const IntegratedSlots slots = integratedSlots(model);
+    std::array<double, 4> stored{c0[1], c0[2], c0[3], c0[4]};
+    const double n = static_cast<double>(app.nOrdnung);
+    Konz y = c0;
+    ExplicitIntegrator rule(model, app.k, n, y);
+    std::unique_ptr<StiffIntegrator> steif;
     const double delta = static_cast<double>(app.tEnd) / kIntervalle;
-    int m = 1;
     double t = 0;
     double lastStep = delta;
     bool foundA = false, foundB = false;
-    // The species slot of each integrated component.
-    constexpr std::array<int, 4> slot = M == 14 || M == 15 ? std::array<int, 4>{1, 3, 4, 0}
-                                        : M == 20          ? std::array<int, 4>{1, 4, 0, 0}
-                                                           : std::array<int, 4>{1, 2, 3, 4};
-    // Where an interval needs more substeps than the explicit rule should
-    // spend, that interval and the rest of the run go to the implicit
-    // integrator.
-    std::unique_ptr<StiffIntegrator> steif;
     for (int j = 0; j <= kIntervalle; ++j) {
         if (j > 0) {
-            if (!steif && !advance<M>(y, delta, m, lastStep, p)) {
-                Konz c = c0;
-                int slots = 0;
-                for (int i = 0; i < componentsOf(M); ++i) {
-                    c[u(slot[u(i)])] = y[u(i)];
-                    slots |= 1 << slot[u(i)];
-                }
-                steif = std::make_unique<StiffIntegrator>(static_cast<Integer>(M), app.k, slots, c, t);
+            if (!steif) {
+                if (rule.advance(y, delta))
+                    lastStep = rule.lastStep();
+                else
+                    steif = std::make_unique<StiffIntegrator>(model, app.k, n, y, t);
             }
             if (steif) {
-                Konz c{};
-                if (!steif->advanceTo(t + delta, c)) throw RuntimeFault{kUeberlauf};
-                for (int i = 0; i < componentsOf(M); ++i) y[u(i)] = c[u(slot[u(i)])];
+                if (!steif->advanceTo(t + delta, y)) throw RuntimeFault{steif->failureText()};
                 lastStep = steif->lastStep();
             }
             t += delta;
         }
         app.tSim[u(j)] = t;
-        for (int s = 1; s <= 4; ++s) cSimOf(s)[u(j)] = y[u(s - 1)];
+        for (int i = 0; i < slots.n; ++i) stored[u(i)] = y[u(slots.slot[u(i)])];
+        for (int i = 0; i < 4; ++i) cSimOf(i + 1)[u(j)] = stored[u(i)];
         storeHalfLife(foundA, app.tHalbA_sim, j, app.cSim_A, c0[1] / 2);
         storeHalfLife(foundB, app.tHalbB_sim, j, app.cSim_B, c0[2] / 2);
     }
     app.dtSim = lastStep;
-}
-
-void integrateModel(Integer model) {
-    switch (model) {
-        case 7: integrate<7>(); break;
-        case 9: integrate<9>(); break;
-        case 10: integrate<10>(); break;
-        case 13: integrate<13>(); break;
-        case 14: integrate<14>(); break;
-        case 15: integrate<15>(); break;
-        case 18: integrate<18>(); break;
-        case 20: integrate<20>(); break;
-        default: break;
-    }
+    lastImplicit = steif != nullptr;
 }
 
 // Curves into their slots, rates at every point, the spline store.
@@ -303,19 +166,11 @@ void finishNumerical(Integer model) {
 
 // ---- Axis ranges -------------------------------------------------------------
 
-// The species slots of a model (bits 1..5), from its stoichiometric matrix.
-int speciesOfModel(Integer model) {
-    int bits = 0;
-    for (const StoechEintrag& e : kStoechiometrie)
-        if (e.model == model) bits |= 1 << e.species;
-    return bits;
-}
-
 void storeAxisRanges(Integer model) {
     // The program documents the largest value of all five curves, whatever the
     // model; curves an earlier model left in the slots of species this model
     // lacks then scale its chart. Only the model's own species count here.
-    const int species = speciesOfModel(model);
+    const int species = modelSpecies(model);
     double yMax = app.c0[1], rMin = 0, rMax = 0;
     for (int i = 0; i <= kIntervalle; ++i) {
         for (int s = 1; s <= 5; ++s) {
@@ -368,7 +223,10 @@ Single interpolLinear(double x, double y1, double x1, double y2, double x2) {
     return single(y1 + div((x - x1) * (y2 - y1), x2 - x1));
 }
 
+bool lastSimulationImplicit() { return lastImplicit; }
+
 void calc_diagramfunctioncT(Integer model, Integer& errFlag) {
+    lastImplicit = false;
     try {
         const bool mm = model == 10 && app.bMMdiagramm;
         const bool closed = ClosedForm::covers(model);
@@ -400,6 +258,7 @@ void calc_diagramfunctioncT(Integer model, Integer& errFlag) {
         }
         if (app.bAuswertungsart == 0) storeAxisRanges(model);
     } catch (const RuntimeFault& f) {
+        lastImplicit = false;
         if (quietDepth > 0)
             quietFailure = f.text;
         else

@@ -24,11 +24,12 @@ namespace vrn {
 //   bMMnormiert, else S0max/200; tSim(i) = i·dtSim; rSim_P(i) = x/(1 + x) with
 //   x = tSim(i)/KMichaelis (KMichaelis > 0 and not normalised) or x = tSim(i).
 // - Runge-Kutta (7, 9, 10, 13, 14, 15, 18, 20): exactly 201 points at times
-//   accumulated in steps of tEnd/200, classical 4th-order steps with step
-//   doubling (1 % between the coarse and the fine trial, or both below
-//   1e-6 times the largest start concentration of the integrated species);
-//   an interval that needs more than kSteifeSchritte substeps, and the rest
-//   of the run, are finished by the implicit integrator (StiffIntegrator);
+//   accumulated in steps of tEnd/200, by the explicit rule (ExplicitIntegrator:
+//   classical 4th-order steps with step doubling); an interval the rule cannot
+//   take (too many substeps, or a substep beyond its stability limit), and
+//   the rest of the run, are finished by the implicit integrator
+//   (StiffIntegrator); order n < 1 of model 20 leaves A exactly 0 once it is
+//   used up, P keeping the sum;
 //   the curves of slots A..P (14, 15: A, C, P; 20: A, P; cSim_Q gets a copy
 //   of cSim_C, 14 and 15 leave a copy of C in cSim_B and of P in cSim_Q, 20 a
 //   copy of P in cSim_B), all five rSim_* at every point, cAkt(1..5) at the
@@ -43,7 +44,8 @@ namespace vrn {
 // errFlag := 0 on success. On failure (a tEnd <= 0 or too small to give 200
 // distinct time steps; overflow; division by zero; a square root of a
 // negative number; result arrays smaller than 201 points; a stiff run the
-// implicit integrator cannot finish, "Überlauf") it shows the failure text in a message titled
+// implicit integrator cannot finish, with its reason) it shows the failure
+// text in a message titled
 // "Meldung von calc_diagramfunctioncT" (critical icon), sets errFlag := -1 and
 // returns at once: what was written before stays, nothing further is written,
 // and no non-finite number is ever stored.
@@ -61,6 +63,11 @@ public:
     // The text of the last failure while quiet; empty when there was none.
     const std::string& failureText() const;
 };
+
+// True when the last successful simulation of a numerically integrated model
+// was finished by the implicit integrator (its curves then carry that
+// integrator's tolerance, kSteifRelTol, rather than the explicit rule's).
+bool lastSimulationImplicit();
 
 // The concentration curve cSim_A..cSim_Q and the rate curve rSim_A..rSim_Q
 // of species slot s (1..5 = A, B, C, P, Q; any other s gives Q's).

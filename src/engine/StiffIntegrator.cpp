@@ -1,147 +1,177 @@
 #include "engine/StiffIntegrator.h"
 
-#include <cvode/cvode.h>
-#include <nvector/nvector_serial.h>
-#include <sunlinsol/sunlinsol_dense.h>
-#include <sunmatrix/sunmatrix_dense.h>
+#include <gsl/gsl_errno.h>
+#include <gsl/gsl_odeiv2.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <vector>
+
+#include "engine/Checked.h"
+#include "engine/GslQuiet.h"
 
 namespace vrn {
 
 namespace {
 
-constexpr double kRelTol = 1e-10;
-constexpr double kAbsTol = 1e-12;  // times the concentration scale
-constexpr long kMaxSchritte = 1000000;
+constexpr double kAbsTol = 1e-16;  // times the scale of each species
+constexpr unsigned long kMaxSchritte = 1000000;
+
+constexpr const char* kSchrittweite =
+    "Die Integration kommt nicht weiter: die Schrittweite wird kleiner als die Rechengenauigkeit.";
+constexpr const char* kZuVieleSchritte = "Die Integration braucht mehr als 1000000 Schritte.";
+
+std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
 }  // namespace
 
 struct StiffIntegrator::Impl {
     Integer model;
     Konstanten k;
-    Konz c;                      // the state of every slot; the integrated ones follow y
-    std::array<int, 5> slot{};   // component i of y is slot slot[i]
-    int n = 0;
-    SUNContext ctx = nullptr;
-    N_Vector y = nullptr;
-    SUNMatrix A = nullptr;
-    SUNLinearSolver LS = nullptr;
-    void* mem = nullptr;
+    double n;
+    Konz c;  // every slot; the integrated ones follow y
+    IntegratedSlots slots;
+    std::vector<double> y, scale;
+    gsl_odeiv2_system sys{};
+    gsl_odeiv2_driver* driver = nullptr;
     double t = 0;
+    bool started = false;
     bool failed = false;
+    const char* why = nullptr;
+    bool rateFailed = false;
 
-    // The full concentration vector with the components of v.
-    Konz full(N_Vector v) const {
+    // The full concentration vector with the components of v, below 0 taken as 0.
+    Konz clipped(const double* v) const {
         Konz x = c;
-        for (int i = 0; i < n; ++i) x[static_cast<std::size_t>(slot[static_cast<std::size_t>(i)])] = NV_Ith_S(v, i);
+        for (int i = 0; i < slots.n; ++i) x[u(slots.slot[u(i)])] = std::max(0.0, v[i]);
         return x;
     }
 
-    // Failures are reported through advanceTo; CVODE writes nothing itself.
-    static void silent(int, const char*, const char*, char*, void*) {}
-
-    static int rhs(sunrealtype, N_Vector v, N_Vector dv, void* data) {
-        const Impl& self = *static_cast<const Impl*>(data);
+    static int rhs(double, const double v[], double dv[], void* data) {
+        Impl& self = *static_cast<Impl*>(data);
         Konz d{};
-        if (!calc_dcdt(self.model, d, self.k, self.full(v))) return -1;
-        for (int i = 0; i < self.n; ++i) NV_Ith_S(dv, i) = d[static_cast<std::size_t>(self.slot[static_cast<std::size_t>(i)])];
-        return 0;
+        if (!calc_dcdt(self.model, d, self.k, self.clipped(v), self.n)) {
+            self.rateFailed = true;
+            return GSL_EBADFUNC;
+        }
+        for (int i = 0; i < self.slots.n; ++i) dv[i] = d[u(self.slots.slot[u(i)])];
+        return GSL_SUCCESS;
     }
 
-    static int jac(sunrealtype, N_Vector v, N_Vector, SUNMatrix J, void* data, N_Vector, N_Vector, N_Vector) {
-        const Impl& self = *static_cast<const Impl*>(data);
-        Jacobi d{};
-        if (!calc_jacobian(self.model, d, self.k, self.full(v))) return -1;
-        for (int i = 0; i < self.n; ++i)
-            for (int j = 0; j < self.n; ++j)
-                SM_ELEMENT_D(J, i, j) = d[static_cast<std::size_t>(self.slot[static_cast<std::size_t>(i)])]
-                                         [static_cast<std::size_t>(self.slot[static_cast<std::size_t>(j)])];
-        return 0;
+    static int jac(double, const double v[], double* dfdy, double dfdt[], void* data) {
+        Impl& self = *static_cast<Impl*>(data);
+        Jacobi J{};
+        if (!calc_jacobian(self.model, J, self.k, self.clipped(v), self.n)) {
+            self.rateFailed = true;
+            return GSL_EBADFUNC;
+        }
+        const int m = self.slots.n;
+        for (int i = 0; i < m; ++i) {
+            dfdt[i] = 0;
+            for (int j = 0; j < m; ++j)
+                // A component held at 0 does not move the rates.
+                dfdy[i * m + j] = v[j] < 0 ? 0 : J[u(self.slots.slot[u(i)])][u(self.slots.slot[u(j)])];
+        }
+        return GSL_SUCCESS;
     }
 
     ~Impl() {
-        if (mem) CVodeFree(&mem);
-        if (LS) SUNLinSolFree(LS);
-        if (A) SUNMatDestroy(A);
-        if (y) N_VDestroy(y);
-        if (ctx) SUNContext_Free(&ctx);
+        if (driver) gsl_odeiv2_driver_free(driver);
     }
 };
 
-StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, int slots, const Konz& c, double t0)
+StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0)
     : impl_(std::make_unique<Impl>()) {
+    gslQuiet();
     Impl& m = *impl_;
     m.model = model;
     m.k = k;
+    m.n = ordnung;
     m.c = c;
     m.t = t0;
-    double scale = 0;
-    for (int s = 1; s <= 5; ++s) {
-        if (!(slots & (1 << s))) continue;
-        m.slot[static_cast<std::size_t>(m.n++)] = s;
-        scale = std::max(scale, std::fabs(c[static_cast<std::size_t>(s)]));
-    }
-    const auto ok = [&m](bool good) {
-        if (!good) m.failed = true;
-        return good;
-    };
-    if (!ok(m.n > 0 && SUNContext_Create(nullptr, &m.ctx) == 0)) return;
-    m.y = N_VNew_Serial(m.n, m.ctx);
-    if (!ok(m.y != nullptr)) return;
-    for (int i = 0; i < m.n; ++i) NV_Ith_S(m.y, i) = c[static_cast<std::size_t>(m.slot[static_cast<std::size_t>(i)])];
-    m.mem = CVodeCreate(CV_BDF, m.ctx);
-    if (!ok(m.mem != nullptr && CVodeInit(m.mem, Impl::rhs, t0, m.y) == CV_SUCCESS)) return;
-    if (!ok(CVodeSetErrHandlerFn(m.mem, Impl::silent, nullptr) == CV_SUCCESS &&
-            CVodeSetUserData(m.mem, &m) == CV_SUCCESS &&
-            CVodeSStolerances(m.mem, kRelTol, kAbsTol * (scale > 0 ? scale : 1.0)) == CV_SUCCESS &&
-            CVodeSetMaxNumSteps(m.mem, kMaxSchritte) == CV_SUCCESS))
+    m.slots = integratedSlots(model);
+    if (m.slots.n == 0) {
+        m.failed = true;
+        m.why = kUngueltigesArgument;
         return;
-    m.A = SUNDenseMatrix(m.n, m.n, m.ctx);
-    m.LS = m.A ? SUNLinSol_Dense(m.y, m.A, m.ctx) : nullptr;
-    ok(m.LS != nullptr && CVodeSetLinearSolver(m.mem, m.LS, m.A) == CV_SUCCESS &&
-       CVodeSetJacFn(m.mem, Impl::jac) == CV_SUCCESS);
+    }
+    double smallest = 0;
+    for (int i = 0; i < m.slots.n; ++i) {
+        const double a = std::fabs(c[u(m.slots.slot[u(i)])]);
+        if (a > 0 && (smallest == 0 || a < smallest)) smallest = a;
+    }
+    if (smallest == 0) smallest = 1;
+    for (int i = 0; i < m.slots.n; ++i) {
+        const double a = std::fabs(c[u(m.slots.slot[u(i)])]);
+        m.y.push_back(c[u(m.slots.slot[u(i)])]);
+        m.scale.push_back(kAbsTol * std::max(a, smallest));
+    }
+    m.sys = gsl_odeiv2_system{&Impl::rhs, &Impl::jac, static_cast<std::size_t>(m.slots.n), &m};
 }
 
 StiffIntegrator::~StiffIntegrator() = default;
 
 bool StiffIntegrator::advanceTo(double t, Konz& c) {
     Impl& m = *impl_;
-    if (m.failed || !(t >= m.t)) return false;
+    if (m.failed) return false;
+    if (!(t >= m.t)) {
+        m.failed = true;
+        m.why = kUngueltigesArgument;
+        return false;
+    }
     if (t > m.t) {
-        sunrealtype reached = m.t;
-        if (CVode(m.mem, t, m.y, &reached, CV_NORMAL) < 0) {
+        if (!m.started) {
+            // A first step a little below the fastest time scale of the start.
+            Jacobi J{};
+            double norm = 0;
+            if (calc_jacobian(m.model, J, m.k, m.clipped(m.y.data()), m.n))
+                for (int i = 0; i < m.slots.n; ++i) {
+                    double row = 0;
+                    for (int j = 0; j < m.slots.n; ++j) row += std::fabs(J[u(m.slots.slot[u(i)])][u(m.slots.slot[u(j)])]);
+                    norm = std::max(norm, row);
+                }
+            const double h0 = std::min(1e-3 * (t - m.t), norm > 0 ? 1e-3 / norm : 1e-3 * (t - m.t));
+            m.driver = gsl_odeiv2_driver_alloc_scaled_new(&m.sys, gsl_odeiv2_step_msbdf, h0, 1.0, kSteifRelTol, 1.0,
+                                                          0.0, m.scale.data());
+            if (!m.driver) {
+                m.failed = true;
+                m.why = kZuVieleSchritte;
+                return false;
+            }
+            gsl_odeiv2_driver_set_nmax(m.driver, kMaxSchritte);
+            m.started = true;
+        }
+        double reached = m.t;
+        const int status = gsl_odeiv2_driver_apply(m.driver, &reached, t, m.y.data());
+        if (status != GSL_SUCCESS) {
             m.failed = true;
+            m.why = m.rateFailed ? kUeberlauf : status == GSL_EMAXITER ? kZuVieleSchritte : kSchrittweite;
             return false;
         }
         m.t = t;
     }
-    Konz x = m.full(m.y);
-    for (int i = 0; i < m.n; ++i) {
-        if (!std::isfinite(x[static_cast<std::size_t>(m.slot[static_cast<std::size_t>(i)])])) {
+    Konz x = c;
+    for (int i = 0; i < m.slots.n; ++i) {
+        const double v = m.y[u(i)];
+        if (!std::isfinite(v)) {
             m.failed = true;
+            m.why = kUeberlauf;
             return false;
         }
+        x[u(m.slots.slot[u(i)])] = v;
     }
     // Below 0 A of model 20 has no rate: a step past the point where it runs
     // out ends there, P keeping the sum.
-    if (m.model == 20 && x[1] < 0) {
-        x[4] += x[1];
-        x[1] = 0;
+    if (m.model == 20 && x[A] < 0) {
+        x[P] += x[A];
+        x[A] = 0;
     }
-    for (int i = 0; i < m.n; ++i) {
-        const auto s = static_cast<std::size_t>(m.slot[static_cast<std::size_t>(i)]);
-        c[s] = x[s];
-    }
+    for (int i = 0; i < m.slots.n; ++i) c[u(m.slots.slot[u(i)])] = x[u(m.slots.slot[u(i)])];
     return true;
 }
 
-double StiffIntegrator::lastStep() const {
-    sunrealtype h = 0;
-    if (impl_->mem) CVodeGetLastStep(impl_->mem, &h);
-    return h;
-}
+const char* StiffIntegrator::failureText() const { return impl_->why ? impl_->why : kUeberlauf; }
+
+double StiffIntegrator::lastStep() const { return impl_->driver ? impl_->driver->h : 0; }
 
 }  // namespace vrn

@@ -42,7 +42,7 @@ double norm2(const Vec2& v) { return v[0] * v[0] + v[1] * v[1]; }
 class Tank {
 public:
     Tank(Integer model, const NetReactions& net, const Konz& c0) : model_(model), net_(net), c0_(c0) {
-        used_ = reactorSpeciesMask(model);
+        used_ = modelSpecies(model);
         for (int s = 1; s <= 5; ++s)
             if (used_ & (1 << s)) scale_ = std::max(scale_, c0[u(s)]);
     }
@@ -65,7 +65,7 @@ public:
     bool residual(const Vec2& x, double tau, Vec2& f) const {
         const Konz c = conc(x);
         Konz r{};
-        if (!calc_dcdt(model_, r, app.k, c)) return false;
+        if (!calc_dcdt(model_, r, app.k, c, static_cast<double>(app.nOrdnung))) return false;
         f[0] = c0_[u(net_.s1)] - c[u(net_.s1)] + tau * r[u(net_.s1)];
         f[1] = c0_[u(net_.s2)] - c[u(net_.s2)] + tau * r[u(net_.s2)];
         return std::isfinite(f[0]) && std::isfinite(f[1]);
@@ -194,7 +194,7 @@ bool coupledResidenceTime(Integer model, const Konz& c0, double U, double& tau, 
 
     // First guess: the residence time the feed's rate of A would need.
     Konz r{};
-    calc_dcdt(model, r, app.k, c0);
+    calc_dcdt(model, r, app.k, c0, static_cast<double>(app.nOrdnung));
     double hi = (r[A] < 0 && std::isfinite(r[A])) ? U * c0[A] / -r[A] : 1.0;
     if (!(hi > 0 && std::isfinite(hi))) hi = 1.0;
 

@@ -54,13 +54,13 @@ ProtRow protocolRow(int window, Integer model, const FieldValues& fields, double
     const auto& felder = kSpaltenFelder[static_cast<std::size_t>(window - 2)];
     for (std::size_t col = 0; col < row.size(); ++col)
         if (felder[col] >= 0) row[col] = fields[static_cast<std::size_t>(felder[col])];
-    const int species = reactorSpeciesMask(model);
+    const int species = modelSpecies(model);
     for (int s = 1; s <= 5; ++s) {
         if (species & (1 << s)) continue;
         row[static_cast<std::size_t>(s - 1)] = 0;
         row[static_cast<std::size_t>(s + 4)] = 0;
     }
-    for (int j = reactorConstantCount(model) + 1; j <= 3; ++j) row[static_cast<std::size_t>(9 + j)] = 0;
+    for (int j = modelConstantCount(model) + 1; j <= 3; ++j) row[static_cast<std::size_t>(9 + j)] = 0;
     row[18] = ksi1;
     row[19] = ksi2;
     return row;

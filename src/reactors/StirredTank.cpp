@@ -41,7 +41,7 @@ public:
     // Rate of species slot s at the concentrations c.
     double rate(int s, const Konz& c) const {
         Konz r{};
-        if (!calc_dcdt(model_, r, app.k, c)) throw RuntimeFault{kUeberlauf};
+        if (!calc_dcdt(model_, r, app.k, c, static_cast<double>(app.nOrdnung))) throw RuntimeFault{kUeberlauf};
         return r[u(s)];
     }
 
@@ -138,7 +138,7 @@ public:
             const double f1 = finite(c0_[C] - out[C] + tau * r1);
             out[C] += kSchrittC;
             Konz r{};
-            if (!calc_dcdt(model_, r, app.k, out)) throw RuntimeFault{kUeberlauf};
+            if (!calc_dcdt(model_, r, app.k, out, static_cast<double>(app.nOrdnung))) throw RuntimeFault{kUeberlauf};
             const double f2 = finite(c0_[C] - out[C] + tau * r[C]);
             const double d = (f2 - f1) / kSchrittC;
             const double dx = d == 0 ? step / 2 : div(-f1, d);
@@ -178,12 +178,12 @@ private:
 };
 
 bool usableInputs(Integer model, Integer selection, double U, double V, double VPunkt, double tau) {
-    const int species = reactorSpeciesMask(model);
+    const int species = modelSpecies(model);
     if (species == 0 || selection < 0 || selection > 4) return false;
     for (int s = 1; s <= 5; ++s)
         if ((species & (1 << s)) && !(std::isfinite(app.c0[u(s)]) && app.c0[u(s)] >= 0)) return false;
     if (!(app.c0[A] > 0)) return false;
-    for (int i = 1; i <= reactorConstantCount(model); ++i)
+    for (int i = 1; i <= modelConstantCount(model); ++i)
         if (!(std::isfinite(app.k[u(i)]) && app.k[u(i)] >= 0)) return false;
     if (model == 20 && !std::isfinite(app.nOrdnung)) return false;
     auto positive = [](double v) { return std::isfinite(v) && v > 0; };

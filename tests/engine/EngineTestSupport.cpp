@@ -42,7 +42,7 @@ std::vector<Konz> referenceSolution(Integer model, int substeps) {
     std::vector<Konz> out{c};
     auto f = [&](const Konz& y) {
         Konz d{};
-        calc_dcdt(model, d, app.k, y);
+        calc_dcdt(model, d, app.k, y, static_cast<double>(app.nOrdnung));
         return d;
     };
     auto axpy = [](const Konz& y, double a, const Konz& d) {

@@ -1,11 +1,15 @@
 // An independent solution of the enzyme mechanism E + S <=> ES => P + E,
 // written here from its rate law for checking stiff runs: implicit Euler
 // (stable however fast the binding is) on the two free unknowns S and ES,
-// with E = E0 + ES0 - ES and P from the balance of S; the first output
-// interval on a geometrically graded grid that resolves the binding; three
-// step widths extrapolated to third order (Richardson).
+// with E = E0 + ES0 - ES and P from the balance of S. Each step solves for
+// the one root S >= 0 of the step equation (eliminating ES), so a step
+// across the exhaustion of the substrate can never land on the spurious
+// negative branch. The step width adapts: one, two and four steps over h,
+// extrapolated to third order (Richardson), accepted when the second- and
+// third-order results agree to a small fraction of E0 in ES and of S0 in S.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -16,46 +20,93 @@ struct EnzymeCase {
     double E0, S0, k1, k2, k3;
 };
 
-// E, S, ES, P (slots 1..4 of Konz order, element 0 unused) at t = j·tEnd/200, j = 0..200.
-inline std::vector<std::array<double, 5>> enzymeReference(const EnzymeCase& c, double tEnd) {
-    const double Et = c.E0;  // ES0 = 0, P0 = 0
-    auto run = [&](int sub) {
-        std::vector<std::array<double, 2>> out{{c.S0, 0}};
-        double S = c.S0, z = 0;
-        const double D = tEnd / 200;
-        const double g = std::pow(1e8, 1.0 / (sub - 1));  // last step 1e8 times the first
-        const double first = D * (g - 1) / (std::pow(g, sub) - 1);
-        for (int j = 0; j < 200; ++j) {
-            for (int i = 0; i < sub; ++i) {
-                const double h = j == 0 ? first * std::pow(g, i) : D / sub;
-                double Sn = S, zn = z;
-                for (int it = 0; it < 50; ++it) {  // Newton on Y - Y(old) - h f(Y) = 0
-                    const double E = Et - zn;
-                    const double fS = -c.k1 * E * Sn + c.k2 * zn, fz = c.k1 * E * Sn - (c.k2 + c.k3) * zn;
-                    const double F1 = Sn - S - h * fS, F2 = zn - z - h * fz;
-                    const double a11 = 1 + h * c.k1 * E, a12 = -h * (c.k1 * Sn + c.k2);
-                    const double a21 = -h * c.k1 * E, a22 = 1 + h * (c.k1 * Sn + c.k2 + c.k3);
-                    const double det = a11 * a22 - a12 * a21;
-                    const double dS = (F1 * a22 - F2 * a12) / det, dz = (a11 * F2 - a21 * F1) / det;
-                    Sn -= dS;
-                    zn -= dz;
-                    if (std::fabs(dS) + std::fabs(dz) < 1e-15 * (1 + std::fabs(Sn) + std::fabs(zn))) break;
-                }
-                S = Sn;
-                z = zn;
-            }
-            out.push_back({S, z});
-        }
-        return out;
+namespace detail {
+
+// (S, ES) after one implicit Euler step of width h from (S, z): with ES
+// eliminated, the root s >= 0 of g(s) = s - S + h k1 (E0 - ES(s)) s - h k2 ES(s),
+// ES(s) = (z + h k1 E0 s) / (1 + h (k1 s + k2 + k3)); g(0) <= 0 and g grows
+// without bound, so a bracket exists. Newton, kept inside the bracket.
+inline std::array<double, 2> enzymeEulerStep(const EnzymeCase& c, double S, double z, double h) {
+    const double a = h * c.k1 * c.E0, K = h * (c.k2 + c.k3);
+    const auto zOf = [&](double s) { return (z + a * s) / (1 + K + h * c.k1 * s); };
+    const auto g = [&](double s) {
+        const double zz = zOf(s);
+        return s - S + h * c.k1 * (c.E0 - zz) * s - h * c.k2 * zz;
     };
-    const auto a = run(200), b = run(400), d = run(800);
+    const auto dg = [&](double s) {
+        const double den = 1 + K + h * c.k1 * s;
+        const double dz = (a * (1 + K) - z * h * c.k1) / (den * den);
+        return 1 + h * c.k1 * (c.E0 - zOf(s)) - h * c.k1 * s * dz - h * c.k2 * dz;
+    };
+    if (g(0) >= 0) return {0, zOf(0)};
+    double lo = 0, hi = S + z + c.E0;
+    while (g(hi) < 0) hi *= 2;
+    double s = std::min(S, hi);
+    for (int it = 0; it < 500; ++it) {
+        const double gs = g(s);
+        (gs < 0 ? lo : hi) = s;
+        double next = s - gs / dg(s);
+        if (!(next > lo && next < hi)) next = lo > 0 && hi / lo > 4 ? std::sqrt(lo * hi) : lo == 0 ? hi / 1024 : 0.5 * (lo + hi);
+        if (std::fabs(next - s) <= 1e-15 * s || !(next > lo && next < hi)) {
+            s = next > lo && next < hi ? next : s;
+            break;
+        }
+        s = next;
+    }
+    return {s, zOf(s)};
+}
+
+}  // namespace detail
+
+// E, S, ES, P (slots 1..4 of Konz order, element 0 unused) at the given times
+// (rising, from 0; ES0 = P0 = 0). tol is the error allowed per step, as a
+// fraction of E0 in ES and of S0 in S; a smaller one gains nothing (the
+// error estimate then meets the rounding of the sums), a larger one is
+// faster for checks of 1e-3 E0.
+inline std::vector<std::array<double, 5>> enzymeReferenceAt(const EnzymeCase& c, const std::vector<double>& times,
+                                                            double tol = 1e-10) {
+    using State = std::array<double, 2>;
+    // n implicit Euler steps of width h/n from y.
+    const auto euler = [&c](State y, double h, int n) {
+        for (int i = 0; i < n; ++i) y = detail::enzymeEulerStep(c, y[0], y[1], h / n);
+        return y;
+    };
     std::vector<std::array<double, 5>> ref;
-    for (std::size_t j = 0; j <= 200; ++j) {
-        std::array<double, 2> x{};
-        for (std::size_t q = 0; q < 2; ++q) x[q] = (4 * (2 * d[j][q] - b[j][q]) - (2 * b[j][q] - a[j][q])) / 3;
-        ref.push_back({0, Et - x[1], x[0], x[1], c.S0 - x[0] - x[1]});
+    State y{c.S0, 0};
+    double t = 0;
+    double h = 1e-3 / (c.k1 * (c.E0 + c.S0) + c.k2 + c.k3);
+    for (double tOut : times) {
+        while (t < tOut) {
+            const double step = std::min(h, tOut - t);
+            // 1, 2 and 4 steps, extrapolated to third order (the error of
+            // implicit Euler has every power of h); the difference of the
+            // last two columns estimates the error.
+            const State a = euler(y, step, 1), b = euler(y, step, 2), d = euler(y, step, 4);
+            State x2, x3;
+            double err = 0;
+            for (std::size_t q = 0; q < 2; ++q) {
+                const double ab = 2 * b[q] - a[q], bd = 2 * d[q] - b[q];
+                x3[q] = (4 * bd - ab) / 3;
+                x2[q] = bd;
+                err = std::max(err, std::fabs(x3[q] - x2[q]) / (q == 0 ? c.S0 : c.E0));
+            }
+            if (err <= tol || step < 1e-14 * std::max(t, 1e-300)) {
+                y = {std::max(0.0, x3[0]), std::clamp(x3[1], 0.0, c.E0)};
+                t = step == tOut - t ? tOut : t + step;
+            }
+            const double grow = err > 0 ? 0.9 * std::cbrt(tol / err) : 4;
+            h = step * std::clamp(grow, 0.2, 4.0);
+        }
+        ref.push_back({0, c.E0 - y[1], y[0], y[1], c.S0 - y[0] - y[1]});
     }
     return ref;
+}
+
+// The same at t = j·tEnd/200, j = 0..200.
+inline std::vector<std::array<double, 5>> enzymeReference(const EnzymeCase& c, double tEnd, double tol = 1e-10) {
+    std::vector<double> times;
+    for (int j = 0; j <= 200; ++j) times.push_back(tEnd * j / 200);
+    return enzymeReferenceAt(c, times, tol);
 }
 
 }  // namespace vrn::test

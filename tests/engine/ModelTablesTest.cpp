@@ -46,7 +46,7 @@ TEST(Stoichiometry, MatrixTimesReactionRatesGivesTheRateLaws) {
         app.iModell = model;
         SetStoechiometrie(1);
         Konz d;
-        calc_dcdt(model, d, k, c);
+        calc_dcdt(model, d, k, c, 1);
         const auto r = reactionRates(model, c, k);
         for (std::size_t i = 0; i <= 5; ++i) {
             EXPECT_EQ(app.nu[i][0], 9) << "column 0 is not written";

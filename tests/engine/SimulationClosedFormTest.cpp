@@ -51,7 +51,7 @@ TEST(ClosedFormSimulation, CurvesBalancesAndRates) {
         const auto& c0 = app.c0;
         for (int j = 0; j <= 200; ++j) {
             Konz c{0, app.cSim_A[j], app.cSim_B[j], app.cSim_C[j], app.cSim_P[j], app.cSim_Q[j]}, d;
-            calc_dcdt(cc.model, d, app.k, c);
+            calc_dcdt(cc.model, d, app.k, c, static_cast<double>(app.nOrdnung));
             for (int s = 1; s <= 5; ++s) {
                 if (!modelHas(cc.model, s)) continue;
                 // Model 5 writes Q = Q0 + x as model 16 does, outside its rate law.

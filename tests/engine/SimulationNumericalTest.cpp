@@ -59,7 +59,7 @@ TEST(NumericalSimulation, CurvesSlotsBalancesAndRates) {
                     EXPECT_NEAR(cSimOf(s)[j], ref[j][s], nc.tol * scale) << j << " slot " << s;
                 }
             Konz c{0, app.cSim_A[j], app.cSim_B[j], app.cSim_C[j], app.cSim_P[j], app.cSim_Q[j]}, d;
-            calc_dcdt(nc.model, d, app.k, c);
+            calc_dcdt(nc.model, d, app.k, c, static_cast<double>(app.nOrdnung));
             for (int s = 1; s <= 5; ++s) EXPECT_EQ(rSimOf(s)[j], static_cast<Single>(d[s]));
             const double A = c[1], B = c[2], C = c[3], P = c[4];
             switch (nc.model) {

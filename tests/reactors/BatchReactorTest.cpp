@@ -72,7 +72,7 @@ TEST(BatchReactor, ReversibleSecondOrderFollowsItsRateLaw) {
         const double t = 1.5, h = 1e-4;
         const Konz c = batch(model, t), before = batch(model, t - h), after = batch(model, t + h);
         Konz r{};
-        calc_dcdt(model, r, app.k, c);
+        calc_dcdt(model, r, app.k, c, static_cast<double>(app.nOrdnung));
         for (int s : {A, B, P}) EXPECT_NEAR((after[s] - before[s]) / (2 * h), r[s], 1e-7) << model;
         EXPECT_DOUBLE_EQ(batch(model, 0)[P], 0.1);
         const Konz end = batch(model, 1e4);

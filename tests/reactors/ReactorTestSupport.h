@@ -20,7 +20,7 @@ inline void setReactor(Integer model, std::array<double, 3> k, std::array<double
 // The largest c0(i) − c(i) + tau·r(i) of the five species.
 inline double worstBalance(Integer model, const Konz& c, double tau) {
     Konz r{};
-    calc_dcdt(model, r, app.k, c);
+    calc_dcdt(model, r, app.k, c, static_cast<double>(app.nOrdnung));
     double worst = 0;
     for (std::size_t i = 1; i <= 5; ++i) worst = std::max(worst, std::abs(app.c0[i] - c[i] + tau * r[i]));
     return worst;
