@@ -14,7 +14,8 @@ namespace vrn {
 
 namespace {
 
-constexpr double kAbsTol = 1e-16;  // times the scale of each species
+constexpr double kAbsTol = 1e-16;      // times the scale of each species
+constexpr double kAusRauschen = 1e-12;  // a result this far below 0 (times the scale) is 0
 constexpr unsigned long kMaxSchritte = 1000000;
 
 constexpr const char* kSchrittweite =
@@ -152,12 +153,14 @@ bool StiffIntegrator::advanceTo(double t, Konz& c) {
     }
     Konz x = c;
     for (int i = 0; i < m.slots.n; ++i) {
-        const double v = m.y[u(i)];
+        double v = m.y[u(i)];
         if (!std::isfinite(v)) {
             m.failed = true;
             m.why = kUeberlauf;
             return false;
         }
+        // What lies below 0 by no more than the integrator's own noise is 0.
+        if (v < 0 && v >= -kAusRauschen * m.scale[u(i)] / kAbsTol) v = 0;
         x[u(m.slots.slot[u(i)])] = v;
     }
     // Below 0 A of model 20 has no rate: a step past the point where it runs

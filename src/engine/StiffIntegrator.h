@@ -21,9 +21,9 @@ public:
     // `model` (7, 9, 10, 13, 14, 15, 18 or 20; model 20 with the order
     // `ordnung`) with the rate constants k. Only the model's integrated slots
     // are integrated; the others keep their values.
-    // Tolerances: kSteifRelTol relative and, per species, 1e-12 times its own
+    // Tolerances: kSteifRelTol relative and, per species, 1e-16 times its own
     // start concentration, or for a species that starts below the smallest
-    // positive start concentration of the run, 1e-12 times that (so an
+    // positive start concentration of the run, 1e-16 times that (so an
     // enzyme at 1e-7 mol/l beside a substrate at 1 mol/l is followed as
     // closely as the substrate). The rates are evaluated with concentrations
     // below 0 taken as 0, so a species that runs out (the substrate near
@@ -34,7 +34,8 @@ public:
     StiffIntegrator& operator=(const StiffIntegrator&) = delete;
 
     // Advances to t (not before the current time) and writes the integrated
-    // slots of c; a result below 0 within the tolerance is written as 0
+    // slots of c; a result below 0 by at most 1e-12 of the species' scale
+    // above is written as 0
     // (model 20: A that has run out is 0 and P keeps the sum). Returns false
     // (c untouched) when the integrator cannot go on: failureText() then
     // says why; it cannot be advanced again after that.

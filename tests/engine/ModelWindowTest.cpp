@@ -300,6 +300,27 @@ TEST_F(ModelWindows, TextbookEnzymeConstantsDrawTheirCurves) {
     EXPECT_NEAR(chart->Chart2D1->y(1, 4, n), 1.0, 1e-6);
 }
 
+// A tightly binding enzyme typed in (k1 = 1e9, K_M = 2e-9 mol/l, E0 = 1e-7,
+// S0 = 1, 1.5e7 s): the substrate lasts 1e7 s, then the enzyme is free
+// again. The chart shows the four curves, no message.
+TEST_F(ModelWindows, TightBindingEnzymeDrawsItsCurves) {
+    auto& t = zeitDiagramm(10);
+    QApplication::setActiveWindow(&t);
+    const std::pair<std::size_t, const char*> typed[] = {{0, "1e-7"}, {1, "1"}, {10, "1e9"},
+                                                         {11, "1"},   {12, "1"}, {14, "1.5e7"}};
+    for (auto [field, text] : typed) test::typeInto(t.Inp[field], text);
+    test::MsgRecorder rec;
+    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+    EXPECT_EQ(rec.count(), 0u);
+    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(app.gnKurven, 4);
+    const int n = chart->Chart2D1->pointCount(1, 1);
+    ASSERT_GT(n, 1);
+    EXPECT_NEAR(chart->Chart2D1->y(1, 1, n), 1e-7, 1e-10);  // E at the end
+    EXPECT_NEAR(chart->Chart2D1->y(1, 4, n), 1.0, 1e-6);    // P at the end
+}
+
 // The simulation and the chart are made under the hourglass; the pointer comes back after them.
 TEST_F(ModelWindows, DrawingWorksUnderTheHourglass) {
     auto& t = zeitDiagramm(9);

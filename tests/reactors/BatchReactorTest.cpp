@@ -237,3 +237,39 @@ TEST(BatchReactor, FailuresLeaveTheResultAndNameTheirText) {
         EXPECT_EQ(c, kSentinel);
     }
 }
+
+// Tightly binding enzymes (K_M = 2e-9 mol/l) at and beyond the time their
+// substrate lasts, against the reference written from the rate law: every
+// species within 1e-6 of S0, E and ES within 1e-6 of E0; the end time does
+// not decide on success down to its last bit.
+TEST(BatchReactor, TightBindingEnzyme) {
+    const std::tuple<test::EnzymeCase, double> cases[] = {
+        {{1e-5, 1, 1e9, 1, 1}, 1.5e5},
+        {{1e-4, 1, 1e8, 1, 1}, 15000.002072326584},
+        {{1e-4, 1, 1e8, 1, 1}, 15000.002072326582},
+        {{1e-7, 1, 1e9, 1, 1}, 5e6},
+    };
+    for (const auto& [e, t] : cases) {
+        SCOPED_TRACE(testing::Message() << "E0 " << e.E0 << ", t " << t);
+        setReactor(10, {e.k1, e.k2, e.k3}, {e.E0, e.S0, 0, 0, 0});
+        const Konz c = batch(10, t);
+        const auto ref = test::enzymeReferenceAt(e, {0, t});
+        for (std::size_t s = 1; s <= 4; ++s) EXPECT_NEAR(c[s], ref[1][s], 1e-6 * (s == 1 || s == 3 ? e.E0 : e.S0)) << s;
+        EXPECT_GE(c[B], 0);
+    }
+}
+
+// Order 0.55 uses A up at t = 1/0.45: from there A is exactly 0 and P holds
+// all of it; before, A = (1 - 0.45 t)^(1/0.45).
+TEST(BatchReactor, OrderBelowOneEndsAtZero) {
+    for (double t : {1.0, 2.222, 2.3, 5.0}) {
+        setReactor(20, {1, 0, 0}, {1, 0, 0, 0, 0}, 0.55f);
+        const Konz c = batch(20, t);
+        EXPECT_NEAR(c[A], std::pow(std::max(0.0, 1 - 0.45 * t), 1 / 0.45), 1e-6) << t;
+        EXPECT_GE(c[A], 0) << t;
+        EXPECT_NEAR(c[A] + c[P], 1, 1e-13) << t;
+        if (t > 2.23) {
+            EXPECT_EQ(c[A], 0) << t;
+        }
+    }
+}

@@ -193,3 +193,20 @@ TEST_F(BatchWindow, UnreachableConversionSaysSo) {
     EXPECT_EQ(b.Inp[14]->text(), "");
     EXPECT_EQ(b.Inp[5]->text(), "");
 }
+
+// A tightly binding enzyme (k1 = 1e9, K_M = 2e-9 mol/l) with E0 = 1e-5 and
+// S0 = 1 after 1.5e5 s, half again the time its substrate lasts: computed
+// without a message, the substrate used up and the enzyme free again.
+TEST_F(BatchWindow, TightBindingEnzymeToExhaustion) {
+    frmBatch& b = open<frmBatch>("mnuBatchR", 10);
+    clickButton(b.optInpSelect[0]);
+    tippe(b, {{0, "1e-5"}, {1, "1"}, {10, "1e9"}, {11, "1"}, {12, "1"}, {14, "1.5e5"}});
+    clickButton(b.cmdCalc);
+    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_NEAR(app.cAkt[1], 1e-5, 1e-14);
+    EXPECT_NEAR(app.cAkt[4], 1, 1e-9);
+    EXPECT_GE(app.cAkt[2], 0);
+    // E, S, ES, P at the outlet
+    EXPECT_EQ(std::tuple(b.Inp[5]->text(), b.Inp[6]->text(), b.Inp[7]->text(), b.Inp[8]->text()),
+              std::tuple(" 1E-05", " 0", " 0", " 1"));
+}
