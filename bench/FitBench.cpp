@@ -92,7 +92,7 @@ void BM_Fit_IntegratedModel13_ThreeConstants(benchmark::State& state) {
     state.counters["maxIter"] = e.bMaxIter;
     if (e.abgebrochen) state.SkipWithError("fit failed");
 }
-BENCHMARK(BM_Fit_IntegratedModel13_ThreeConstants)->Arg(50)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Fit_IntegratedModel13_ThreeConstants)->Arg(50)->Arg(5000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 // The same fit for the stiff enzyme model (10: k1 = 1e3, E0 = 1, S0 = 5) to
 // 50 points of E, S, ES, P; k1 and k2 enter the curves only through

@@ -194,40 +194,30 @@ bool FitObjective::CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, 
     // A run of the implicit integrator carries its tolerance as noise that
     // moves with the parameters at the level of kSteifRelTol: differences
     // over 1.7e-7 of a parameter would pick it up by percents. Its
-    // derivatives are central, with the step that balances that noise
-    // against the curvature (the cube root of the tolerance).
-    const bool zentral = e0->implizit;
-    const double rel = zentral ? std::cbrt(kSteifRelTol) : kDiffSchritt;
+    // differences take the step that balances that noise against the
+    // curvature, the square root of the tolerance.
+    const double rel = e0->implizit ? std::sqrt(kSteifRelTol) : kDiffSchritt;
     for (int j = 1; j <= nPar; ++j) {
         const double s = p[u(j)];
         const double h = (std::fabs(s) + kDiffSchritt) * rel;
-        const double links = zentral ? s - h : s;
         // The model sees the order of mode 2 as a Single: divide by the
         // change it really took, not by h (a few units of the last place).
         const double schritt = app.bAuswertungsart == 2 && j == 2
-                                   ? static_cast<double>(static_cast<Single>(s + h)) - static_cast<Single>(links)
-                                   : zentral ? 2 * h : h;
+                                   ? static_cast<double>(static_cast<Single>(s + h)) - static_cast<Single>(s)
+                                   : h;
         if (schritt == 0) continue;  // the model cannot see a change this small
-        std::array<double, 6> unten = vorher;
-        if (zentral) {
-            p[u(j)] = links;
-            const Eintrag* e = residuen(p);
-            p[u(j)] = s;
-            if (!e) return false;
-            unten = e->d[u(i)];
-        }
         p[u(j)] = s + h;
         const Eintrag* e1 = residuen(p);
         p[u(j)] = s;
         if (!e1) return false;
-        const std::array<double, 6>& oben = e1->d[u(i)];
+        const std::array<double, 6>& nachher = e1->d[u(i)];
         double dr = 0;
         for (int k = 1; k <= 5; ++k) {
             if (!auswahl_.stoff[u(k)]) continue;
             // A single species counts signed; several with the sign each
             // deviation has at p (forward from 0).
-            const double a = vorher[u(k)], d = oben[u(k)] - unten[u(k)];
-            dr += eineArt() || a > 0 ? d : a < 0 ? -d : std::fabs(d);
+            const double a = vorher[u(k)], b = nachher[u(k)];
+            dr += eineArt() || a > 0 ? b - a : a < 0 ? a - b : std::fabs(b);
         }
         J[u(j)] = dr / schritt;
     }

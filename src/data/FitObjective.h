@@ -75,9 +75,9 @@ public:
     // analytic in mode 6 with Arrhenius, else forward differences with the
     // step (|p(j)| + 1.7e-7) x 1.7e-7, divided by the change the model really
     // saw (the order of mode 2 is a Single). A model run that went to the
-    // implicit integrator is differenced centrally with the step
-    // (|p(j)| + 1.7e-7) x cbrt(kSteifRelTol), which its tolerance does not
-    // disturb. In modes 1 and 2 each species' deviation is differenced and
+    // implicit integrator is differenced with the step (|p(j)| + 1.7e-7) x
+    // sqrt(kSteifRelTol), which its tolerance does not disturb. In modes 1
+    // and 2 each species' deviation is differenced and
     // counted with the sign it has at p, so a step never straddles the kink
     // of |.|. p is changed and restored.
     bool CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, std::array<double, 4>& J);
@@ -104,9 +104,9 @@ private:
     const Eintrag* residuen(const FitParameter& p);
 
     FitAuswahl auswahl_;
-    // Room for a point and the six neighbours of a central Jacobian of three
-    // parameters, so that one Jacobian simulates each vector once.
-    std::array<Eintrag, 8> cache_;
+    // Room for a point and its three neighbours of a Jacobian, so that one
+    // Jacobian simulates each parameter vector once.
+    std::array<Eintrag, 5> cache_;
     std::size_t naechster_ = 0;
     std::string fehler_;
 };

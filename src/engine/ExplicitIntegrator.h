@@ -52,18 +52,22 @@ public:
     double lastStep() const { return lastStep_; }
 
     struct Rule;
+    // The Jacobian of the integrated components alone (row and column i:
+    // the i-th integrated slot).
+    using Teiljacobi = std::array<std::array<double, 5>, 5>;
 
 private:
     std::unique_ptr<Rule> rule_;
     int m_ = 1;
     double lastStep_ = 0;
     bool (*advance_)(ExplicitIntegrator&, Konz&, double) = nullptr;
-    Jacobi startJ_{};       // the Jacobian at lastEnd_, the start of the next interval
-    Konz lastEnd_{};
-    bool haveStartJ_ = false;
+    double startNorm_ = 0;  // the row-sum norm of the Jacobian at lastEnd_,
+    Konz lastEnd_{};        // the start of the next interval
+    bool haveStartNorm_ = false;
 
     // True when a substep of width h is stable at the start and at the end
     // of the interval (see advance).
+    template <int M>
     bool stable(const Konz& start, const Konz& end, double h);
     template <int M>
     static bool advanceModel(ExplicitIntegrator& self, Konz& y, double delta);

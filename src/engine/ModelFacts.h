@@ -11,21 +11,38 @@
 
 namespace vrn {
 
+namespace detail {
+
+// Per model number 0..20: the species (bits 1..5) and the number of rate
+// constants, read off the stoichiometric table once, at compile time.
+struct FactsRow {
+    int species = 0;
+    int constants = 0;
+};
+
+constexpr std::array<FactsRow, 21> factsTable() {
+    std::array<FactsRow, 21> t{};
+    for (const StoechEintrag& e : kStoechiometrie) {
+        FactsRow& r = t[static_cast<std::size_t>(e.model)];
+        r.species |= 1 << e.species;
+        if (e.reaction > r.constants) r.constants = e.reaction;
+    }
+    return t;
+}
+
+inline constexpr std::array<FactsRow, 21> kFacts = factsTable();
+
+}  // namespace detail
+
 // Species slots 1..5 (A, B, C, P, Q; model 10: E, S, ES, P) the model has, as
 // bits 1..5 (1 << A ...); 0 for 19 and numbers outside 1..20.
 constexpr int modelSpecies(int model) {
-    int bits = 0;
-    for (const StoechEintrag& e : kStoechiometrie)
-        if (e.model == model) bits |= 1 << e.species;
-    return bits;
+    return model >= 0 && model <= 20 ? detail::kFacts[static_cast<std::size_t>(model)].species : 0;
 }
 
 // Number of rate constants k1, k2, k3 the model uses (0 for no model).
 constexpr int modelConstantCount(int model) {
-    int n = 0;
-    for (const StoechEintrag& e : kStoechiometrie)
-        if (e.model == model && e.reaction > n) n = e.reaction;
-    return n;
+    return model >= 0 && model <= 20 ? detail::kFacts[static_cast<std::size_t>(model)].constants : 0;
 }
 
 // True for the models whose curves are integrated numerically (7, 9, 10,

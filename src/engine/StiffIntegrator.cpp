@@ -14,7 +14,7 @@ namespace vrn {
 
 namespace {
 
-constexpr double kAbsTol = 1e-16;      // times the scale of each species
+constexpr double kAbsTol = 1e-14;      // times the scale of each species
 constexpr double kAusRauschen = 1e-12;  // a result this far below 0 (times the scale) is 0
 constexpr unsigned long kMaxSchritte = 1000000;
 

@@ -21,9 +21,9 @@ public:
     // `model` (7, 9, 10, 13, 14, 15, 18 or 20; model 20 with the order
     // `ordnung`) with the rate constants k. Only the model's integrated slots
     // are integrated; the others keep their values.
-    // Tolerances: kSteifRelTol relative and, per species, 1e-16 times its own
+    // Tolerances: kSteifRelTol relative and, per species, 1e-14 times its own
     // start concentration, or for a species that starts below the smallest
-    // positive start concentration of the run, 1e-16 times that (so an
+    // positive start concentration of the run, 1e-14 times that (so an
     // enzyme at 1e-7 mol/l beside a substrate at 1 mol/l is followed as
     // closely as the substrate). The rates are evaluated with concentrations
     // below 0 taken as 0, so a species that runs out (the substrate near
