@@ -116,8 +116,8 @@ TEST_F(SettingsStore, WhatCannotBeWrittenKeepsItsOldFileAndSaysWhy) {
         {"loop of symbolic links", [&] { std::filesystem::create_symlink("varnolt.ini", file); },
          "Die symbolischen Verknüpfungen des Pfads bilden eine Schleife: " + file,
          [&] {
-             EXPECT_TRUE(std::filesystem::is_symlink(file));
-             EXPECT_EQ(std::filesystem::read_symlink(file), "varnolt.ini");
+             std::error_code ec;
+             EXPECT_EQ(std::filesystem::read_symlink(file, ec), "varnolt.ini");
          }},
         {"folder", [&] { std::filesystem::create_directory(file); }, "Das ist ein Ordner, keine Datei: " + file,
          [&] { EXPECT_TRUE(std::filesystem::is_directory(file)); }},
