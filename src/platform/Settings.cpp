@@ -153,7 +153,8 @@ bool SaveSetting(const QString& section, const QString& key, const QString& valu
         const std::filesystem::path folder = std::filesystem::path(toStd(path)).parent_path();
         std::filesystem::create_directories(folder, ec);
         if (ec) why = fileErrorText(ec.value(), folder.string());
-        ok = !ec && saveFileSafely(toStd(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), why);
+        const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        ok = !ec && saveFileSafely(toStd(path), text, why);
     }
     if (!ok && error) *error = why;
     return ok;

@@ -202,7 +202,8 @@ TEST_F(FileDialogGui, APipeBehindAListedNameIsRefusedAtOnceByThePreviewAndTheLoa
             d.txtOpenFile->setText("*.*");
             QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
             d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("rohr.VRP"));
-            EXPECT_TRUE(test::isMessage(rec.last(), "Das ist keine gewöhnliche Datei: " + vrp, "FEHLER", MsgIcon::Critical));
+            EXPECT_TRUE(
+                test::isMessage(rec.last(), "Das ist keine gewöhnliche Datei: " + vrp, "FEHLER", MsgIcon::Critical));
             EXPECT_EQ(std::tuple(d.lblFileComment->isVisible(), d.Text1->isEnabled(), d.Text1->toPlainText()),
                       std::tuple(false, false, QString()));
             rec.clear();
@@ -212,8 +213,9 @@ TEST_F(FileDialogGui, APipeBehindAListedNameIsRefusedAtOnceByThePreviewAndTheLoa
         LoadExpDataDialog(false, ok, cancelled);
     })) << "the preview or the load waited for a writer";
     EXPECT_EQ(std::tuple(ok, cancelled), std::tuple(false, false));
-    EXPECT_TRUE(test::isOnlyMessage(rec, "Das ist keine gewöhnliche Datei: " + vrd + "\r\n\r\nDer Datensatz wurde nicht verändert.",
-                                    "Meldung von LoadDataFile", MsgIcon::Critical));
+    EXPECT_TRUE(test::isOnlyMessage(
+        rec, "Das ist keine gewöhnliche Datei: " + vrd + "\r\n\r\nDer Datensatz wurde nicht verändert.",
+        "Meldung von LoadDataFile", MsgIcon::Critical));
     EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDaten[3].t, app.ExpKommentar, app.ExpDateiName),
               std::tuple(3, 3.0, "aktueller Datensatz", "alt.VRD"));
 }

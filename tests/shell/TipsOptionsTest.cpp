@@ -175,10 +175,9 @@ TEST_F(Tips, AStoreThatCannotBeWrittenIsNamedOnceAndLeftAsItWas) {
         EXPECT_TRUE(rohr.endsAlone([&] { w.MDIForm_Load(); })) << "the settings waited for a writer";
         ASSERT_TRUE(IsFormLoaded<frmTip>());
         EXPECT_TRUE(Forms::loaded<frmTip>()->isVisible());
-        EXPECT_TRUE(test::isOnlyMessage(rec,
-                                        "Die Einstellung lässt sich nicht speichern.\r\nDas ist keine gewöhnliche Datei: " +
-                                            store.file(),
-                                        "Meldung von chkLoadTipsAtStartup_Click", MsgIcon::Critical));
+        EXPECT_TRUE(test::isOnlyMessage(
+            rec, "Die Einstellung lässt sich nicht speichern.\r\nDas ist keine gewöhnliche Datei: " + store.file(),
+            "Meldung von chkLoadTipsAtStartup_Click", MsgIcon::Critical));
     }
     EXPECT_EQ(std::filesystem::status(store.file()).type(), std::filesystem::file_type::fifo);
 }
