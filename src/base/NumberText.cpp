@@ -386,16 +386,42 @@ double Val(std::string_view text, bool& ok) {
     auto res = std::from_chars(first, num.c_str() + num.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
         // Underflow reads as 0; overflow is not a number.
-        bool tiny = false;
-        for (std::size_t e = num.find_first_of("eE"); e != std::string::npos; e = std::string::npos)
-            tiny = num.find('-', e) != std::string::npos;
-        if (!tiny) return 0;
-        ok = true;
+        ok = decimalUnderflow(num);
         return 0;
     }
     if (res.ec != std::errc() || !std::isfinite(v)) return 0;
     ok = true;
     return v;
+}
+
+bool decimalUnderflow(std::string_view s) {
+    const auto digit = [&](std::size_t i) { return i < s.size() && s[i] >= '0' && s[i] <= '9'; };
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    // Decimal exponent of the first significant digit, from the digits ...
+    long long intDigits = 0, leadingZeros = 0;
+    bool significant = false;
+    for (; digit(i); ++i) {
+        significant = significant || s[i] != '0';
+        if (significant) ++intDigits;
+    }
+    if (i < s.size() && s[i] == '.')
+        for (++i; digit(i); ++i) {
+            if (s[i] != '0') significant = true;
+            else if (!significant) ++leadingZeros;
+        }
+    if (!significant) return true;  // zero is never too large
+    // ... and the exponent, counted on far beyond any length of a text.
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        const bool negative = i < s.size() && s[i] == '-';
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+        for (; digit(i); ++i)
+            if (exponent < 1'000'000'000'000'000LL) exponent = exponent * 10 + (s[i] - '0');
+        if (negative) exponent = -exponent;
+    }
+    return (intDigits > 0 ? intDigits - 1 : -(leadingZeros + 1)) + exponent < 0;
 }
 
 double Val(std::string_view text) {

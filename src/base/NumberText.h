@@ -31,8 +31,10 @@
 //   optional sign, digits, one "." and digits, and an optional exponent
 //   ("E"/"e"/"D"/"d", optional sign, digits) are read up to the first
 //   character that cannot continue the number. "1,5" -> 1, "" -> 0,
-//   " 12abc" -> 12, "-" -> 0. A number beyond the range of a Double reads 0;
-//   the result is always finite.
+//   " 12abc" -> 12, "-" -> 0. A number too large for a Double reads 0 and
+//   counts as out of range; one too small for it reads 0 and counts as read,
+//   whether written with an exponent ("1E-400") or without ("0.000...01"),
+//   as in every file reader of the program; the result is always finite.
 //
 // Integer rounding (CInt) is half to even: 2.5 -> 2, 3.5 -> 4.
 #pragma once
@@ -74,6 +76,12 @@ double Val(std::string_view text);
 // Like Val, but reports whether a number was read at all and whether it was
 // in range: ok is false for a text with no leading number or out of range.
 double Val(std::string_view text, bool& ok);
+
+// For a decimal number text (optional sign, digits, ".", digits, optional
+// "E"/"e" exponent) that std::from_chars finds out of range: whether it is
+// too small rather than too large, i.e. whether its first significant digit
+// stands behind the decimal point ("0.0001E-400", "0.<400 zeros>1", "1e-400").
+bool decimalUnderflow(std::string_view number);
 
 // Reading of a number a person typed or pasted: every "," stands for the
 // decimal point ("2,5e10" -> 2.5e10), then as Val.

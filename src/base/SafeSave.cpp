@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/PlainFile.h"
+
 namespace vrn {
 
 std::string fileErrorText(int err, const std::string& path) {
@@ -79,7 +81,7 @@ bool saveFileSafely(const std::string& path, std::string_view bytes, std::string
             return false;
         }
         if (!S_ISREG(st.st_mode)) {
-            error = "Das ist keine gewöhnliche Datei: " + path;
+            error = notPlainFileText(path);
             return false;
         }
         // No write permission for anyone: the owner made the file read-only,

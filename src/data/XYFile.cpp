@@ -90,44 +90,46 @@ bool xyZeileLesen(std::string_view zeile, const std::string& trenn, int zeilenNr
     return true;
 }
 
-bool parseXYDatei(std::string_view bytes, XYDateiInhalt& out, std::string& error) {
-    return parseXYZeilen(splitLines(decodeText(bytes)), out, error);
-}
-
-bool parseXYZeilen(const std::vector<std::string>& lines, XYDateiInhalt& out, std::string& error) {
-    for (const std::string& l : lines)
-        if (l.find('\0') != std::string::npos) {
-            error = "Die Datei ist keine Textdatei (sie enthält Null-Bytes).";
+bool leseXYDatei(TextLineReader& reader, XYDateiInhalt& out, std::string& error) {
+    XYDateiInhalt c;
+    std::string zeile;
+    if (reader.next(zeile)) {
+        c.kommentar = zeile;
+        // Data lines are counted to the end even past the list's size, so
+        // that the message names them all; the first refused value is kept
+        // for the message until then.
+        std::size_t daten = 0;
+        std::string refused;
+        while (reader.next(zeile)) {
+            if (istLeer(zeile)) continue;
+            if (daten++ == 0) c.trennzeichen = ermittleTrennzeichen(zeile);
+            if (daten > static_cast<std::size_t>(kMaxXYPunkte) || !refused.empty()) continue;
+            XYPunkt p;
+            if (xyZeileLesen(zeile, c.trennzeichen, static_cast<int>(reader.lineNumber()), p, refused))
+                c.punkte.push_back(p);
+        }
+        if (daten == 0) c.trennzeichen = ermittleTrennzeichen(c.kommentar);
+        if (reader.error().empty() && daten > static_cast<std::size_t>(kMaxXYPunkte)) {
+            error = "Die Datei enthält " + std::to_string(daten) + " Punkte; die Liste fasst höchstens " +
+                    std::to_string(kMaxXYPunkte) + ".";
             return false;
         }
-    out = XYDateiInhalt{};
-    if (lines.empty()) return true;
-    out.kommentar = lines[0];
-    std::size_t daten = 0;
-    for (std::size_t i = 1; i < lines.size(); ++i)
-        if (!istLeer(lines[i])) {
-            if (daten == 0) out.trennzeichen = ermittleTrennzeichen(lines[i]);
-            ++daten;
+        if (reader.error().empty() && !refused.empty()) {
+            error = refused;
+            return false;
         }
-    if (daten == 0) out.trennzeichen = ermittleTrennzeichen(lines[0]);
-    if (daten > static_cast<std::size_t>(kMaxXYPunkte)) {
-        error = "Die Datei enthält " + std::to_string(daten) + " Punkte; die Liste fasst höchstens " +
-                std::to_string(kMaxXYPunkte) + ".";
+    }
+    if (!reader.error().empty()) {
+        error = reader.error();
         return false;
     }
-    std::vector<XYPunkt> punkte;
-    punkte.reserve(daten);
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (istLeer(lines[i])) continue;
-        XYPunkt p;
-        if (!xyZeileLesen(lines[i], out.trennzeichen, static_cast<int>(i + 1), p, error)) {
-            out = XYDateiInhalt{};
-            return false;
-        }
-        punkte.push_back(p);
-    }
-    out.punkte = std::move(punkte);
+    out = std::move(c);
     return true;
+}
+
+bool parseXYDatei(std::string_view bytes, XYDateiInhalt& out, std::string& error) {
+    TextLineReader reader;
+    return reader.openBytes(bytes, error) && leseXYDatei(reader, out, error);
 }
 
 std::vector<std::string> formatXYDatei(const std::string& kommentar, const std::vector<XYPunkt>& punkte, int n,

@@ -19,6 +19,8 @@
 
 namespace vrn {
 
+class TextLineReader;
+
 // The list holds at most this many points (nXYPunkte is 16-bit).
 inline constexpr int kMaxXYPunkte = 32767;
 // Largest x-y file the reader takes.
@@ -54,14 +56,16 @@ struct XYDateiInhalt {
     std::vector<XYPunkt> punkte;  // in file order, all active
 };
 
-// Reads the bytes of an x-y file. Blank lines are skipped; the separator is
-// taken from the first data line (from line 1 when there is none). An empty
-// file gives an empty list. False with a German failure text for bytes that
-// are no text (a NUL byte), hold more than kMaxXYPunkte points or a value
-// that xyZeileLesen refuses.
+// Reads an x-y file line by line from an opened reader, keeping only the
+// points: memory grows with the points, never with the lines (a file of
+// line ends costs nothing). Blank lines are skipped; the separator is taken
+// from the first data line (from line 1 when there is none). An empty file
+// gives an empty list. False with a German failure text for a text the
+// reader refuses (a NUL byte, a line too long), more than kMaxXYPunkte points
+// or a value that xyZeileLesen refuses; out is then left as it was.
+bool leseXYDatei(TextLineReader& reader, XYDateiInhalt& out, std::string& error);
+// The same for the bytes of a file.
 bool parseXYDatei(std::string_view bytes, XYDateiInhalt& out, std::string& error);
-// The same for the lines of a file already read (shell/TextFile.h).
-bool parseXYZeilen(const std::vector<std::string>& lines, XYDateiInhalt& out, std::string& error);
 
 // The lines of an editor's file: the comment, then points 1..n of punkte
 // (element 0 unused) that are not excluded, in list order.

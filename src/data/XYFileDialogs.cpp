@@ -33,11 +33,12 @@ void ladeXYDatei(std::string& FileTitle, std::string& kommentar, bool& bCancel) 
     if (!hook || !hook(r, chosen) || chosen.empty()) return;
     app.XYDateiPfad = folderWithSeparator(chosen);
 
-    std::vector<std::string> lines;
+    // Read line by line: only the points are kept, whatever the number of lines.
     std::string error;
     XYDateiInhalt inhalt;
-    if (readTextLines(chosen, lines, error, kMaxXYDateiBytes)) {
-        if (parseXYZeilen(lines, inhalt, error)) {
+    TextLineReader reader;
+    if (reader.open(chosen, error, kMaxXYDateiBytes)) {
+        if (leseXYDatei(reader, inhalt, error)) {
             std::vector<XYPunkt> pts(1);
             pts.insert(pts.end(), inhalt.punkte.begin(), inhalt.punkte.end());
             xyListeSetzen(pts);

@@ -12,9 +12,8 @@
 #include <system_error>
 #include <vector>
 
-#include <sys/stat.h>
-
 #include "base/NumberText.h"
+#include "base/PlainFile.h"
 #include "base/SafeSave.h"
 
 namespace vrn {
@@ -292,8 +291,12 @@ public:
         const Token& t = next(false);
         double v = 0;
         auto r = std::from_chars(t.text.data(), t.text.data() + t.text.size(), v);
+        const bool whole = r.ptr == t.text.data() + t.text.size();
+        // Too small for a Double reads as 0, as in every reader of the program.
+        if (r.ec == std::errc::result_out_of_range && whole && decimalUnderflow(t.text))
+            return !t.text.empty() && t.text[0] == '-' ? -0.0 : 0.0;
         if (r.ec == std::errc::result_out_of_range) fail(line_, "Wert außerhalb des zulässigen Bereichs.");
-        if (r.ec != std::errc() || r.ptr != t.text.data() + t.text.size()) fail(line_, "Ungültiger Wert.");
+        if (r.ec != std::errc() || !whole) fail(line_, "Ungültiger Wert.");
         if (!std::isfinite(v)) fail(line_, "Wert außerhalb des zulässigen Bereichs.");
         return v;
     }
@@ -839,27 +842,17 @@ ChartTemplateResult saveChartTemplate(const std::string& path, const ChartModel&
 
 ChartTemplateResult loadChartTemplate(const std::string& path, ChartModel& model) {
     ChartTemplateResult r;
-    std::string native = path;  // "\\" separates folders in old names too
-    for (char& ch : native)
-        if (ch == '\\') ch = '/';
     // Only a plain file is opened (a folder or a pipe would not end or not read).
-    struct stat st {};
-    int err = 0;
-    if (path.empty()) err = ENOENT;
-    else if (::stat(native.c_str(), &st) != 0) err = errno;
-    else if (S_ISDIR(st.st_mode)) err = EISDIR;
-    if (err == 0 && !S_ISREG(st.st_mode)) {
-        r.message = faultMessage(0, "Das ist keine gewöhnliche Datei: " + path);
-        return r;
-    }
-    if (err == 0 && static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes) {
-        r.message = faultMessage(0, "Die Datei ist zu groß: " + path);
-        return r;
-    }
-    errno = 0;
-    std::FILE* f = err == 0 ? std::fopen(native.c_str(), "rb") : nullptr;
+    std::string error;
+    std::uintmax_t size = 0;
+    std::FILE* f = path.empty() ? nullptr : openPlainFile(path, error, &size);
     if (!f) {
-        r.message = faultMessage(0, fileErrorText(err != 0 ? err : (errno != 0 ? errno : EIO), path));
+        r.message = faultMessage(0, path.empty() ? fileErrorText(ENOENT, path) : error);
+        return r;
+    }
+    if (size > kMaxFileBytes) {
+        std::fclose(f);
+        r.message = faultMessage(0, "Die Datei ist zu groß: " + path);
         return r;
     }
     LineSource source(f, path);

@@ -95,23 +95,28 @@ ReactorStatus writeProtocolFile(int quelle, const CalendarDate& datum) {
 }
 
 bool protocolClipboardText(const std::string& path, const std::string& trenn, std::string& text) {
-    std::vector<std::string> lines;
-    std::string error;
-    if (!readTextLines(path, lines, error)) return false;
-    text.clear();
-    for (const std::string& line : lines) text += line + "\r\n";
-    if (!trenn.empty() && trenn != "\t") {
-        std::string out;
-        for (std::size_t i = 0; i < text.size();) {
-            if (text.compare(i, trenn.size(), trenn) == 0) {
-                out += '\t';
-                i += trenn.size();
-            } else {
-                out += text[i++];
+    // Line by line into the text: memory grows with the text, not with a list of its lines.
+    TextLineReader reader;
+    std::string error, line, out;
+    if (!reader.open(path, error)) return false;
+    const bool tauschen = !trenn.empty() && trenn != "\t";
+    while (reader.next(line)) {
+        if (!tauschen) {
+            out += line;
+        } else {
+            for (std::size_t i = 0; i < line.size();) {
+                if (line.compare(i, trenn.size(), trenn) == 0) {
+                    out += '\t';
+                    i += trenn.size();
+                } else {
+                    out += line[i++];
+                }
             }
         }
-        text = out;
+        out += "\r\n";
     }
+    if (!reader.error().empty()) return false;
+    text = std::move(out);
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cmath>
 #include <ctime>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
@@ -182,13 +184,22 @@ bool WriteProjectFile(const std::string& fileName) {
 }
 
 void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok) {
+    std::string why;
     try {
         std::vector<std::string> lines;
         std::string error;
         ProjectFileContent c;
         TextLineReader reader;
-        if (reader.open(fileName, error, kMaxProjectFileBytes) && readProjectLines(reader, lines, error) &&
-            parseProjectLines(lines, c, error)) {
+        const bool opened = reader.open(fileName, error, kMaxProjectFileBytes);
+        // Something other than a plain file in the file's place (a pipe, a
+        // folder, a loop of links) is named; a missing file is not.
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        const std::string p = nativePath(fileName);
+        if (!opened && fs::symlink_status(p, ec).type() != fs::file_type::not_found &&
+            fs::status(p, ec).type() != fs::file_type::regular)
+            why = error;
+        if (opened && readProjectLines(reader, lines, error) && parseProjectLines(lines, c, error)) {
             std::string name = c.datName;
             app.ProjKommentar.swap(c.kommentar);
             app.iModell = c.modell;
@@ -201,7 +212,8 @@ void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok
         // A project that cannot be read for lack of memory is refused like a broken one.
     }
     ok = false;
-    MsgBox(kProjektFormatFehler, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    MsgBox(why.empty() ? std::string(kProjektFormatFehler) : std::string(kProjektFormatFehler) + "\r\n\r\n" + why,
+           MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
 }
 
 void ReadFileComment(const std::string& fileName, std::string& comment, bool& ok) {

@@ -63,7 +63,8 @@ bool WriteProjectFile(const std::string& fileName);
 // data-set name is returned in datName; ok := true. On any failure (missing
 // file, wrong format, see parseProjectFile) nothing changes, datName keeps its
 // value, ok := false and "Projektfile hat falsches Format" is shown (title
-// " Ausführung nicht möglich ").
+// " Ausführung nicht möglich "); when something other than a plain file
+// stands in the file's place (a named pipe, a folder), the reason follows.
 void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok);
 
 // Line 2 of a project file for the open dialog's preview; changes no state.

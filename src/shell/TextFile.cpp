@@ -1,13 +1,12 @@
 #include "shell/TextFile.h"
 
+#include "base/PlainFile.h"
 #include "base/SafeSave.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <new>
-#include <system_error>
 
 
 namespace vrn {
@@ -269,16 +268,9 @@ bool TextLineReader::open(const std::string& path, std::string& error, std::size
         error = error_ = "Kein Dateiname angegeben.";
         return false;
     }
-    const std::string p = nativePath(path);
-    std::error_code ec;
-    if (std::filesystem::is_directory(p, ec)) {
-        error = error_ = fileErrorText(EISDIR, path);
-        return false;
-    }
-    errno = 0;
-    file_ = std::fopen(p.c_str(), "rb");
+    file_ = openPlainFile(path, error_);
     if (!file_) {
-        error = error_ = fileErrorText(errno, path);
+        error = error_;
         return false;
     }
     if (!scan(maxBytes)) {
@@ -364,18 +356,8 @@ bool readFirstLines(const std::string& path, std::size_t maxLines, std::vector<s
         error = "Kein Dateiname angegeben.";
         return false;
     }
-    const std::string p = nativePath(path);
-    std::error_code ec;
-    if (std::filesystem::is_directory(p, ec)) {
-        error = fileErrorText(EISDIR, path);
-        return false;
-    }
-    errno = 0;
-    FileCloser f{std::fopen(p.c_str(), "rb")};
-    if (!f.f) {
-        error = fileErrorText(errno, path);
-        return false;
-    }
+    FileCloser f{openPlainFile(path, error)};
+    if (!f.f) return false;
     std::string bytes(maxBytes, '\0');
     bytes.resize(std::fread(bytes.data(), 1, maxBytes, f.f));
     if (std::ferror(f.f)) {

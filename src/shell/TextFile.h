@@ -60,8 +60,9 @@ public:
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
 
-    // Opens a file. False with a failure text when it cannot be opened or
-    // read, is larger than maxBytes or is no text of ours.
+    // Opens a file. False with a failure text when it is no plain file (a
+    // folder, a named pipe, a device: refused at once, see base/PlainFile.h),
+    // cannot be opened or read, is larger than maxBytes or is no text of ours.
     bool open(const std::string& path, std::string& error, std::size_t maxBytes = kMaxTextFileBytes);
     // Reads the bytes of a text in memory (they must outlive the reader).
     bool openBytes(std::string_view bytes, std::string& error);
@@ -90,12 +91,15 @@ private:
 
 // Reads a whole text file into lines (UTF-8). False with a failure text when
 // the file cannot be opened or read, is larger than maxBytes or is no text
-// (see TextLineReader).
+// (see TextLineReader). Every line is kept, an empty one too, so memory grows
+// with the number of lines: a reader that keeps less goes through
+// TextLineReader.
 bool readTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error,
                    std::size_t maxBytes = kMaxTextFileBytes);
 
 // Reads only the first maxLines lines (for previews); at most maxBytes bytes are
-// looked at. False with a failure text when the file cannot be opened or read.
+// looked at. False with a failure text when the file is no plain file or
+// cannot be opened or read.
 bool readFirstLines(const std::string& path, std::size_t maxLines, std::vector<std::string>& lines,
                     std::string& error, std::size_t maxBytes = 64u * 1024u);
 

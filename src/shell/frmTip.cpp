@@ -12,6 +12,7 @@
 #include <cmath>
 #include <random>
 
+#include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
@@ -120,23 +121,28 @@ void frmTip::cmdTipsZeigen_Click() {
 
 bool frmTip::LoadTips(const QString& fileName) {
     if (fileName.isEmpty() || !QFileInfo::exists(fileName)) return false;
-    // A file that cannot be read as text (too large, no text, no permission)
-    // leaves the window without a tip; the program goes on.
+    // A file that cannot be read as text (no plain file, too large, no text,
+    // no permission) leaves the window without a tip and says why; the
+    // program goes on.
     QStringList read;
     bool readable = false;
+    std::string error;
     try {
         TextLineReader reader;
-        std::string error, line;
+        std::string line;
         if (reader.open(toStd(fileName), error, kMaxTipsBytes)) {
             while (reader.next(line)) read.append(QString::fromStdString(line));
             readable = reader.error().empty();
+            if (!readable) error = reader.error();
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         readable = false;
+        error = exceptionText(e);
     }
     if (!readable) {
         read.clear();
         lblTipText->clear();
+        showFailure("LoadTips", error);
     }
     tips = read;
     NextTip();
@@ -159,7 +165,10 @@ void frmTip::cmdNextTip_Click() {
 }
 
 void frmTip::chkLoadTipsAtStartup_Click() {
-    SaveSetting("Options", "Show Tips at Startup", chkLoadTipsAtStartup->isChecked() ? "1" : "0");
+    // A store that cannot be written is named once for this click; the program goes on.
+    std::string error;
+    if (!SaveSetting("Options", "Show Tips at Startup", chkLoadTipsAtStartup->isChecked() ? "1" : "0", &error))
+        showFailure("chkLoadTipsAtStartup_Click", "Die Einstellung lässt sich nicht speichern.\r\n" + error);
 }
 
 void frmTip::cmdOK_Click() { Unload(); }

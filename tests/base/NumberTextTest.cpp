@@ -103,6 +103,20 @@ TEST(LeadingNumber, NeverNonFinite) {
     EXPECT_FALSE(ok);
 }
 
+TEST(LeadingNumber, TooSmallForADoubleReadsZeroWithOrWithoutAnExponent) {
+    const std::string zeros(400, '0');
+    // text, read as a number (false: too large)
+    const std::pair<std::string, bool> cases[] = {
+        {"1e-400", true},           {"0." + zeros + "1", true}, {"-0." + zeros + "1", true},
+        {"." + zeros + "5E+3", true}, {"1" + zeros + "e-800", true}, {"1e-99999999999999999999", true},
+        {"1" + zeros, false},      {"1e400", false},           {"0." + zeros + "1e800", false}};
+    for (const auto& [text, read] : cases) {
+        bool ok = !read;
+        EXPECT_EQ(Val(text, ok), 0) << text;
+        EXPECT_EQ(ok, read) << text;
+    }
+}
+
 TEST(LeadingNumber, ReadsBackThePlainForm) {
     for (double x : {0.002, -1.5, 1e-5, 6.02214076e23, 123456.789, 0.15}) EXPECT_DOUBLE_EQ(Val(Str(x)), x);
 }

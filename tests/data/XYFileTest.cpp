@@ -1,6 +1,8 @@
 #include "data/XYFile.h"
 #include "data/XYFileDialogs.h"
 #include "data/XYList.h"
+#include "shell/DataFile.h"
+#include "shell/ProjectFile.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -81,6 +83,40 @@ TEST(XYSeparator, AValueThatIsNoNumberIsRefusedByLineAndValue) {
         EXPECT_FALSE(xyZeileLesen(line, ";", 5, p, error)) << line;
         EXPECT_EQ(error, message);
         EXPECT_EQ(p.x, 9) << line;
+    }
+}
+
+// A value below the smallest Single reads 0 in the x-y file as in the data-set
+// and project files, with or without an exponent; one beyond the largest is
+// refused by all three.
+TEST(XYRead, AValueBelowTheSmallestSingleReadsZeroAsInEveryReader) {
+    const std::string zeros(400, '0');
+    // text, read (false: refused as out of range)
+    const std::pair<std::string, bool> cases[] = {{"0." + zeros + "1", true}, {"1e-400", true},
+                                                 {"-0." + zeros + "1", true}, {"1e-50", true},
+                                                 {"1" + zeros, false},        {"1e400", false}};
+    for (const auto& [text, read] : cases) {
+        SCOPED_TRACE(text);
+        XYPunkt p{9, 9, 9};
+        std::string error;
+        EXPECT_EQ(xyZeileLesen(text + ";" + text, ";", 2, p, error), read) << error;
+        if (read) {
+            EXPECT_EQ(std::tuple(p.x, p.y), std::tuple(0.0f, 0.0f));
+        }
+        // The data set: c(A) a Double, lambda a Single.
+        DataFileContent d;
+        const std::string vrd = "k\r\ns\r\nh\r\n1\r\n0," + text + ",0,0,0,0,0,0," + text + ",0,0,0,0\r\n";
+        EXPECT_EQ(parseDataFile(vrd, d, error), read) << error;
+        if (read) {
+            EXPECT_EQ(std::tuple(d.punkte[0].c[1] < 1e-49, d.punkte[0].lambda), std::tuple(true, 0.0f));
+        }
+        ProjectFileContent c;
+        const std::string vrp = "d\r\nk\r\na.VRD\r\n 2 \r\n" + text +
+                                ",0,0\r\n0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n";
+        EXPECT_EQ(parseProjectFile(vrp, c, error), read) << error;
+        if (read) {
+            EXPECT_LT(c.k[0], 1e-49);
+        }
     }
 }
 
@@ -178,6 +214,34 @@ TEST_F(XYFileTest, AFileWithAValueThatIsNoNumberLeavesTheListAsItWas) {
     ASSERT_EQ(app.nXYPunkte, 2);
     EXPECT_EQ(app.XYDaten[1].x, 1);
     EXPECT_EQ(app.XYDaten[2].aus, -1);
+}
+
+// A pipe, a folder or a loop of links picked in the file box is refused at
+// once with the reason; the list stays, nothing waits for a writer.
+TEST_F(XYFileTest, APipeOrAFolderPickedInTheBoxIsRefusedAtOnce) {
+    Fifo rohr(dir.file("rohr.XY"));
+    std::filesystem::create_directory(dir.file("ordner.XY"));
+    std::filesystem::create_symlink("schleife.XY", dir.file("schleife.XY"));
+    const std::pair<std::string, std::string> cases[] = {
+        {rohr.path(), "Das ist keine gewöhnliche Datei: " + rohr.path()},
+        {dir.file("ordner.XY"), "Das ist ein Ordner, keine Datei: " + dir.file("ordner.XY")},
+        {dir.file("schleife.XY"),
+         "Die symbolischen Verknüpfungen des Pfads bilden eine Schleife: " + dir.file("schleife.XY")}};
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        liste({{1, 2, 0}, {3, 4, -1}});
+        app.XYDateiName = "alt.XY";
+        boxAntwort(path);
+        MsgRecorder rec;
+        std::string titel = "alt", kommentar = "k";
+        bool cancel = false;
+        EXPECT_TRUE(rohr.endsAlone([&] { ladeXYDatei(titel, kommentar, cancel); })) << "the reader waited for a writer";
+        EXPECT_TRUE(cancel);
+        EXPECT_TRUE(isOnlyMessage(rec, reason + "\r\n\r\nDie Liste bleibt unverändert.", "Meldung von ladeXYDatei",
+                                  MsgIcon::Critical));
+        EXPECT_EQ(std::tuple(titel, kommentar, app.XYDateiName, app.nXYPunkte, app.XYDaten[2].y, app.XYDaten[2].aus),
+                  std::tuple("alt", "k", "alt.XY", 2, 4.0f, -1));
+    }
 }
 
 TEST_F(XYFileTest, ChartCurveFileStartsWithKurvenpunkteAndSkipsHoles) {

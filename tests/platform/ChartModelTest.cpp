@@ -367,6 +367,23 @@ TEST(ChartTemplateFormat, MalformedTemplatesAreRefusedNamingTheLine) {
     }
 }
 
+// Too small for a Double reads 0, as in the program's other readers, whether
+// written with an exponent or without.
+TEST(ChartTemplateFormat, AValueTooSmallForADoubleReadsZero) {
+    const std::string good = writeChartTemplate(richModel());
+    const int line = lineOf(good, "0 1", "[series 1 1]");
+    const std::string zeros(400, '0');
+    for (const std::string& tiny : {std::string("1e-400"), "0." + zeros + "1", "-0." + zeros + "1"}) {
+        ChartModel m = defaultChartModel();
+        const ChartTemplateResult r = readChartTemplate(replaceLine(good, line, tiny + " " + tiny), m);
+        ASSERT_TRUE(r.ok) << tiny << ": " << r.message;
+        ChartModel want = richModel();
+        want.groups[0].series[0].x[0] = 0;
+        want.groups[0].series[0].y[0] = 0;
+        EXPECT_EQ(m, want) << tiny;
+    }
+}
+
 TEST(ChartTemplateFormat, TruncatedOrIncompleteTemplatesAreRefused) {
     const std::string good = writeChartTemplate(richModel());
     const int frameLine = lineOf(good, "frame=", "[plotarea]");

@@ -74,6 +74,31 @@ TEST(Protocol, ColumnsWithCancellingValuesStay) {
               std::tuple("c_A(A)\t k2\t ksi(2)\t", "1\t2.5\t0\t", "1\t-2.5\t1E-05\t"));
 }
 
+// A pipe or a folder where the protocol file should be: the read-back for the
+// clipboard ends at once with nothing, and the next name follows.
+TEST(Protocol, ReadingBackAPipeOrAFolderEndsAtOnceWithAnEmptyClipboard) {
+    TempFolder dir;
+    resetAppState(dir.str());
+    app.AppPath = dir.str();
+    Fifo rohr(dir.file("24050701.CSV"));
+    std::filesystem::create_directory(dir.file("24050702.CSV"));
+    for (const char* name : {"24050701.CSV", "24050702.CSV"}) {
+        SCOPED_TRACE(name);
+        std::string text = "alt", clipboard = "alt";
+        bool read = true;
+        ReactorStatus s;
+        app.ProtDateiName = name;
+        app.bProtOffen = false;
+        EXPECT_TRUE(rohr.endsAlone([&] {
+            read = protocolClipboardText(dir.file(name), ";", text);
+            s = closeProtocolFile(kQuelleBatch, kDay, clipboard);
+        })) << "the read-back waited for a writer";
+        EXPECT_EQ(std::tuple(read, text, s.ok, clipboard), std::tuple(false, "alt", true, ""));
+        EXPECT_NE(app.ProtDateiName, name);
+    }
+    EXPECT_EQ(std::filesystem::status(rohr.path()).type(), std::filesystem::file_type::fifo);
+}
+
 TEST(Protocol, RowsOutsideASingleAreRefused) {
     resetAppState("/tmp");
     for (double bad : {std::numeric_limits<double>::quiet_NaN(), 1e300}) {

@@ -252,6 +252,37 @@ TEST_F(DataFileTest, BadFilesChangeNothing) {
     }
 }
 
+// A pipe, a folder or a loop of links in the file's place is refused at
+// once, whether it replaces or appends; nothing waits for a writer.
+TEST_F(DataFileTest, APipeOrAFolderInTheFilesPlaceIsRefusedAtOnceAndChangesNothing) {
+    Fifo rohr(dir.file("rohr.VRD"));
+    std::filesystem::create_directory(dir.file("ordner.VRD"));
+    std::filesystem::create_symlink("schleife.VRD", dir.file("schleife.VRD"));
+    const std::pair<std::string, std::string> cases[] = {
+        {rohr.path(), "Das ist keine gewöhnliche Datei: " + rohr.path()},
+        {dir.file("ordner.VRD"), "Das ist ein Ordner, keine Datei: " + dir.file("ordner.VRD")},
+        {dir.file("schleife.VRD"),
+         "Die symbolischen Verknüpfungen des Pfads bilden eine Schleife: " + dir.file("schleife.VRD")}};
+    for (bool append : {false, true}) {
+        for (const auto& [path, reason] : cases) {
+            SCOPED_TRACE(path + (append ? " (append)" : " (replace)"));
+            resetAppState(dir.str());
+            app.ExpKommentar = "alt";
+            app.ExpDateiName = "alt.VRD";
+            app.LambdaInf = 7;
+            setDataSet({punkt(0, 1, 0, 0, 0, 0, 3), punkt(2, 0.5, 0, 0, 0, 0, 4)});
+            MsgRecorder rec;
+            bool loaded = true;
+            EXPECT_TRUE(rohr.endsAlone([&] { loaded = laden(path, append); })) << "the reader waited for a writer";
+            EXPECT_FALSE(loaded);
+            EXPECT_TRUE(isOnlyMessage(rec, reason + "\r\n\r\nDer Datensatz wurde nicht verändert.",
+                                      "Meldung von LoadDataFile", MsgIcon::Critical));
+            EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDaten[2].c[1], app.ExpKommentar, app.ExpDateiName, app.LambdaInf),
+                      std::tuple(2, 0.5, "alt", "alt.VRD", 7.0));
+        }
+    }
+}
+
 TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {
     setExpectedDataSet();
     MsgRecorder rec;

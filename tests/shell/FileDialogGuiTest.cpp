@@ -179,6 +179,47 @@ TEST_F(FileDialogGui, BrokenFilesInThePreviewSayWhy) {
     EXPECT_EQ(rec.messages()[1].title, "FEHLER");
 }
 
+// A named pipe behind a listed name: the preview names it and shows nothing,
+// and typing the name loads nothing; nothing waits for a writer.
+TEST_F(FileDialogGui, APipeBehindAListedNameIsRefusedAtOnceByThePreviewAndTheLoad) {
+    test::Fifo rohr(toStd(root + "/rohr"));
+    QFile::link("rohr", root + "/rohr.VRD");
+    QFile::link("rohr", root + "/rohr.VRP");
+    const std::string vrd = toStd(root + "/rohr.VRD"), vrp = toStd(root + "/rohr.VRP");
+    app.ExpDateiPfad = toStd(root);
+    app.ExpKommentar = "aktueller Datensatz";
+    test::setDataSet(3, [](Messpunkt& p, int i) { p.t = i; });
+    app.ExpDateiName = "alt.VRD";
+    bool ok = true, cancelled = true;
+    EXPECT_TRUE(rohr.endsAlone([&] {
+        onDialog([&](frmCmnDlg& d) {
+            d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("rohr.VRD"));
+            ASSERT_EQ(d.txtOpenFile->text(), QString("rohr.VRD"));
+            EXPECT_TRUE(test::isOnlyMessage(rec, "Das ist keine gewöhnliche Datei: " + vrd, "Meldung von ViewBatchFile",
+                                            MsgIcon::Critical));
+            EXPECT_EQ(std::tuple(d.lblFileComment->isVisible(), d.Text1->isEnabled(), d.Text1->toPlainText()),
+                      std::tuple(false, false, QString()));
+            d.txtOpenFile->setText("*.*");
+            QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+            d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("rohr.VRP"));
+            EXPECT_TRUE(
+                test::isMessage(rec.last(), "Das ist keine gewöhnliche Datei: " + vrp, "FEHLER", MsgIcon::Critical));
+            EXPECT_EQ(std::tuple(d.lblFileComment->isVisible(), d.Text1->isEnabled(), d.Text1->toPlainText()),
+                      std::tuple(false, false, QString()));
+            rec.clear();
+            d.txtOpenFile->setText("rohr.VRD");
+            QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+        });
+        LoadExpDataDialog(false, ok, cancelled);
+    })) << "the preview or the load waited for a writer";
+    EXPECT_EQ(std::tuple(ok, cancelled), std::tuple(false, false));
+    EXPECT_TRUE(test::isOnlyMessage(
+        rec, "Das ist keine gewöhnliche Datei: " + vrd + "\r\n\r\nDer Datensatz wurde nicht verändert.",
+        "Meldung von LoadDataFile", MsgIcon::Critical));
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDaten[3].t, app.ExpKommentar, app.ExpDateiName),
+              std::tuple(3, 3.0, "aktueller Datensatz", "alt.VRD"));
+}
+
 TEST_F(FileDialogGui, DeleteAsksFirst) {
     std::string name, folder = toStd(root);
     rec.answer(MsgAnswer::No);

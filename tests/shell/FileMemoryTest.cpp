@@ -1,43 +1,11 @@
 // What reading a data-set file costs in memory, and that a lack of memory is
 // refused with a message. This program counts every allocation of its own.
 
-#include <cstdlib>
-#include <new>
-
 #include "platform/ChartTemplate.h"
 #include "shell/DataFile.h"
 #include "shell/ProjectFile.h"
+#include "support/CountingAllocator.h"
 #include "support/TestSupport.h"
-
-namespace {
-
-std::size_t gNow = 0, gPeak = 0, gLimit = SIZE_MAX;
-
-void* allocate(std::size_t n) {
-    if (gNow + n > gLimit) throw std::bad_alloc();
-    auto* p = static_cast<std::size_t*>(std::malloc(n + sizeof(std::max_align_t)));
-    if (!p) throw std::bad_alloc();
-    *p = n;
-    gNow += n;
-    gPeak = std::max(gPeak, gNow);
-    return reinterpret_cast<char*>(p) + sizeof(std::max_align_t);
-}
-
-void release(void* q) noexcept {
-    if (!q) return;
-    auto* p = reinterpret_cast<std::size_t*>(static_cast<char*>(q) - sizeof(std::max_align_t));
-    gNow -= *p;
-    std::free(p);
-}
-
-}  // namespace
-
-void* operator new(std::size_t n) { return allocate(n); }
-void* operator new[](std::size_t n) { return allocate(n); }
-void operator delete(void* p) noexcept { release(p); }
-void operator delete[](void* p) noexcept { release(p); }
-void operator delete(void* p, std::size_t) noexcept { release(p); }
-void operator delete[](void* p, std::size_t) noexcept { release(p); }
 
 using namespace vrn;
 
@@ -56,11 +24,11 @@ TEST(FileMemory, ReadingNeedsMemoryForWhatItKeepsNotForTheFile) {
         test::writeFile(dir.file("gross.VRD"), bytes);
         test::MsgRecorder rec;
         bool ok = false;
-        const std::size_t before = gNow;
-        gPeak = gNow;
+        const std::size_t before = test::heap::now();
+        test::heap::resetPeak();
         LoadDataFile(dir.file("gross.VRD"), false, ok);
         EXPECT_EQ(ok, loads);
-        EXPECT_LT(gPeak - before, 4'000'000u) << "bytes allocated at the peak";
+        EXPECT_LT(test::heap::peak() - before, 4'000'000u) << "bytes allocated at the peak";
         if (!loads) {
             EXPECT_NE(rec.last().text.find(says), std::string::npos) << rec.last().text;
         }
@@ -78,10 +46,10 @@ TEST(FileMemory, AChartTemplateIsReadWithBoundedMemory) {
     for (const auto& [bytes, says] : files) {
         test::writeFile(dir.file("gross.oc2"), bytes);
         ChartModel m = defaultChartModel();
-        const std::size_t before = gNow;
-        gPeak = gNow;
+        const std::size_t before = test::heap::now();
+        test::heap::resetPeak();
         const ChartTemplateResult r = loadChartTemplate(dir.file("gross.oc2"), m);
-        EXPECT_LT(gPeak - before, 1'000'000u) << "bytes allocated at the peak";
+        EXPECT_LT(test::heap::peak() - before, 1'000'000u) << "bytes allocated at the peak";
         EXPECT_FALSE(r.ok);
         EXPECT_NE(r.message.find(says), std::string::npos) << r.message;
     }
@@ -99,13 +67,13 @@ TEST(FileMemory, LackOfMemoryIsRefusedWithAMessage) {
     std::string datName;
     LoadDataFile(dir.file("viel.VRD"), false, ok);
     ASSERT_EQ(app.nExpPunkte, 30000);
-    gLimit = gNow + 100'000;  // too little for writing or reading 30000 points
+    test::heap::setLimit(test::heap::now() + 100'000);  // too little for writing or reading 30000 points
     EXPECT_NO_THROW(WriteDataFile(dir.file("neu.VRD"), ok));
     EXPECT_FALSE(ok);
     EXPECT_NO_THROW(LoadDataFile(dir.file("viel.VRD"), false, ok));
-    gLimit = gNow + 1000;
+    test::heap::setLimit(test::heap::now() + 1000);
     EXPECT_NO_THROW(LoadProjectFile(dir.file("p.VRP"), datName, ok));
-    gLimit = SIZE_MAX;
+    test::heap::setLimit(SIZE_MAX);
     EXPECT_FALSE(ok);
     ASSERT_EQ(rec.count(), 3u);
     EXPECT_EQ(rec.messages()[0].title, "Meldung von WriteDataFile");

@@ -157,6 +157,29 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
     EXPECT_EQ(rec.last().text, "Projektfile hat falsches Format");
 }
 
+TEST_F(ProjectFileTest, APipeOrAFolderInTheFilesPlaceIsRefusedAtOnceWithTheReason) {
+    Fifo rohr(dir.file("rohr.VRP"));
+    std::filesystem::create_directory(dir.file("ordner.VRP"));
+    const std::pair<std::string, std::string> cases[] = {
+        {rohr.path(), "Das ist keine gewöhnliche Datei: " + rohr.path()},
+        {dir.file("ordner.VRP"), "Das ist ein Ordner, keine Datei: " + dir.file("ordner.VRP")}};
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        app.ProjKommentar = "alt";
+        app.iModell = 7;
+        app.k = {0, 1, 2, 3};
+        MsgRecorder rec;
+        std::string dat = "vorher";
+        bool loaded = true;
+        EXPECT_TRUE(rohr.endsAlone([&] { loaded = projekt(path, dat, true); })) << "the reader waited for a writer";
+        EXPECT_FALSE(loaded);
+        EXPECT_TRUE(isOnlyMessage(rec, "Projektfile hat falsches Format\r\n\r\n" + reason, " Ausführung nicht möglich ",
+                                  MsgIcon::Critical));
+        EXPECT_EQ(std::tuple(app.ProjKommentar, app.iModell, app.k, dat),
+                  std::tuple("alt", 7, std::array<double, 4>{0, 1, 2, 3}, "vorher"));
+    }
+}
+
 TEST_F(ProjectFileTest, WriteFailureKeepsTheOldFile) {
     MsgRecorder rec;
     EXPECT_FALSE(WriteProjectFile(dir.file("fehlt/p.VRP")));

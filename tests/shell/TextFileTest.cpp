@@ -98,6 +98,34 @@ TEST(TextFiles, LinesComeOneAtATimeOverChunkEnds) {
               std::tuple(true, (std::vector<std::string>{std::string(65535, 'a'), "b", "c", "d"}), 4u));
 }
 
+TEST(TextFiles, APipeAFolderADeviceOrALinkLoopIsRefusedAtOnce) {
+    TempFolder dir;
+    Fifo rohr(dir.file("rohr.txt"));
+    std::filesystem::create_symlink("rohr.txt", dir.file("zum-rohr.txt"));
+    std::filesystem::create_symlink("schleife-b.txt", dir.file("schleife-a.txt"));
+    std::filesystem::create_symlink("schleife-a.txt", dir.file("schleife-b.txt"));
+    // path, failure text
+    const std::pair<std::string, std::string> cases[] = {
+        {rohr.path(), "Das ist keine gewöhnliche Datei: " + rohr.path()},
+        {dir.file("zum-rohr.txt"), "Das ist keine gewöhnliche Datei: " + dir.file("zum-rohr.txt")},
+        {"/dev/null", "Das ist keine gewöhnliche Datei: /dev/null"},
+        {dir.str(), "Das ist ein Ordner, keine Datei: " + dir.str()},
+        {dir.file("schleife-a.txt"),
+         "Die symbolischen Verknüpfungen des Pfads bilden eine Schleife: " + dir.file("schleife-a.txt")}};
+    for (const auto& [path, says] : cases) {
+        std::vector<std::string> lines{"bleibt"}, first{"bleibt"};
+        std::string error, firstError;
+        bool read = true, previewed = true;
+        EXPECT_TRUE(rohr.endsAlone([&] {
+            read = readTextLines(path, lines, error);
+            previewed = readFirstLines(path, 2, first, firstError);
+        })) << path << ": the reader waited for a writer";
+        EXPECT_EQ(std::tuple(read, error, lines), std::tuple(false, says, std::vector<std::string>{"bleibt"}));
+        EXPECT_EQ(std::tuple(previewed, firstError, first), std::tuple(false, says, std::vector<std::string>{"bleibt"}));
+    }
+    EXPECT_EQ(std::filesystem::status(rohr.path()).type(), std::filesystem::file_type::fifo);
+}
+
 namespace {
 
 // Saves "neu" over path and tells whether it worked; the failure text in error.

@@ -1,5 +1,8 @@
 #include <QDir>
+#include <QFileInfo>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 #include "platform/CommonDialogs.h"
 #include "platform/Paths.h"
@@ -99,6 +102,84 @@ TEST_F(Tips, ATipsFileThatCannotBeReadLeavesTheWindowEmptyAndTheProgramStarts) {
         EXPECT_TRUE(t->tips.isEmpty() && t->lblTipText->text().isEmpty());
     }
     setResourceFolder(resources);
+}
+
+// A named pipe in place of the tips file: the start-up does not wait for a
+// writer, says why and shows the window without a tip.
+TEST_F(Tips, APipeInPlaceOfTheTipsFileIsRefusedAtOnce) {
+    const QString resources = resourceFolder();
+    setResourceFolder(env.folder());
+    test::Fifo rohr(env.folderStd() + "/VRNTIPS.TXT");
+    test::MsgRecorder rec;
+    {
+        MDIVRN w;
+        EXPECT_TRUE(rohr.endsAlone([&] { w.MDIForm_Load(); })) << "the tips window waited for a writer";
+        frmTip* t = Forms::loaded<frmTip>();
+        ASSERT_NE(t, nullptr);
+        EXPECT_TRUE(t->isVisible());
+        EXPECT_EQ(std::tuple(t->tips.size(), t->lblTipText->text()), std::tuple(0, QString()));
+        EXPECT_TRUE(test::isOnlyMessage(rec, "Das ist keine gewöhnliche Datei: " + rohr.path(), "Meldung von LoadTips",
+                                        MsgIcon::Critical));
+    }
+    setResourceFolder(resources);
+}
+
+namespace {
+
+// Puts the settings store into a folder of the test for its lifetime.
+class StoreIn {
+public:
+    explicit StoreIn(const std::string& folder)
+        : saved_(QFileInfo(QFileInfo(settingsFilePath()).absolutePath()).absolutePath()) {
+        setSettingsFolder(QString::fromStdString(folder));
+        QDir().mkpath(QFileInfo(settingsFilePath()).absolutePath());
+    }
+    ~StoreIn() { setSettingsFolder(saved_); }
+    std::string file() const { return toStd(settingsFilePath()); }
+
+private:
+    QString saved_;
+};
+
+}  // namespace
+
+// The switch cannot be stored (a read-only store, a pipe in its place): the
+// tips window says so once per click and goes on; the store stays as it was.
+TEST_F(Tips, AStoreThatCannotBeWrittenIsNamedOnceAndLeftAsItWas) {
+    test::TempFolder dir;
+    StoreIn store(dir.str());
+    const std::string alt = "[Options]\nShow%20Tips%20at%20Startup=1\n";
+    test::writeFile(store.file(), alt);
+    ::chmod(store.file().c_str(), 0444);
+    test::MsgRecorder rec;
+    frmTip& t = Forms::get<frmTip>();
+    t.Show();
+    EXPECT_EQ(rec.count(), 0u) << "the stored value is already 1: nothing to write";
+    QTest::mouseClick(t.chkLoadTipsAtStartup, Qt::LeftButton);
+    EXPECT_TRUE(test::isOnlyMessage(rec,
+                                    "Die Einstellung lässt sich nicht speichern.\r\nDie Datei ist schreibgeschützt: " +
+                                        store.file() + "\r\nSie wurde nicht verändert.",
+                                    "Meldung von chkLoadTipsAtStartup_Click", MsgIcon::Critical));
+    struct stat st {};
+    ::stat(store.file().c_str(), &st);
+    EXPECT_EQ(std::tuple(test::readFile(store.file()), st.st_mode & 07777, t.isVisible()), std::tuple(alt, 0444u, true));
+    t.Unload();
+    test::processEvents();
+
+    // A pipe in the store's place: the start-up reads the default and names the pipe when it stores the switch.
+    std::filesystem::remove(store.file());
+    test::Fifo rohr(store.file());
+    rec.clear();
+    {
+        MDIVRN w;
+        EXPECT_TRUE(rohr.endsAlone([&] { w.MDIForm_Load(); })) << "the settings waited for a writer";
+        ASSERT_TRUE(IsFormLoaded<frmTip>());
+        EXPECT_TRUE(Forms::loaded<frmTip>()->isVisible());
+        EXPECT_TRUE(test::isOnlyMessage(
+            rec, "Die Einstellung lässt sich nicht speichern.\r\nDas ist keine gewöhnliche Datei: " + store.file(),
+            "Meldung von chkLoadTipsAtStartup_Click", MsgIcon::Critical));
+    }
+    EXPECT_EQ(std::filesystem::status(store.file()).type(), std::filesystem::file_type::fifo);
 }
 
 namespace {

@@ -2,13 +2,13 @@
 // mode for standard paths, the settings store in a temporary folder, the
 // resources from the source tree and a message handler that never blocks.
 #include <QApplication>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "platform/Paths.h"
+#include "platform/Settings.h"
 #include "app/StartUp.h"
 
 #include "support/GuiTestSupport.h"
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QCoreApplication::setApplicationName("varnolt");
     QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    vrn::setSettingsFolder(settingsDir.path());
     vrn::setResourceFolder(VARNOLT_SOURCE_RESOURCES);
     vrn::installPlatform(qapp);
     vrn::test::installDefaultTestHandler();

@@ -1,9 +1,17 @@
 #include "support/TestSupport.h"
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <fstream>
+#include <mutex>
 #include <random>
 #include <sstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "base/NumberText.h"
 
@@ -76,6 +84,41 @@ void setDataRows(std::initializer_list<std::array<double, 4>> rows) {
         p.Temp = r[2];
         p.k = r[3];
     });
+}
+
+Fifo::Fifo(std::string path) : path_(std::move(path)) {
+    if (::mkfifo(path_.c_str(), 0644) != 0) ADD_FAILURE() << "no named pipe made at " << path_;
+}
+
+Fifo::~Fifo() { ::unlink(path_.c_str()); }
+
+bool Fifo::endsAlone(const std::function<void()>& step, int limitSeconds) const {
+    std::mutex m;
+    std::condition_variable cv;
+    bool done = false, helped = false;
+    std::thread guard([&] {
+        std::unique_lock<std::mutex> lock(m);
+        if (cv.wait_for(lock, std::chrono::seconds(limitSeconds), [&] { return done; })) return;
+        helped = true;
+        // Opening both ends never blocks; the reader waiting to open the pipe
+        // goes on, and once the guard has closed it again, reads its end.
+        while (!done) {
+            lock.unlock();
+            const int fd = ::open(path_.c_str(), O_RDWR | O_NONBLOCK);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            if (fd >= 0) ::close(fd);
+            lock.lock();
+            cv.wait_for(lock, std::chrono::milliseconds(50), [&] { return done; });
+        }
+    });
+    step();
+    {
+        std::lock_guard<std::mutex> lock(m);
+        done = true;
+    }
+    cv.notify_all();
+    guard.join();
+    return !helped;
 }
 
 void answerFileBoxes(const std::string& path, SaveBoxRequest* asked) {

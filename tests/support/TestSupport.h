@@ -98,6 +98,26 @@ void answerFileBoxes(const std::string& path, SaveBoxRequest* asked = nullptr);
 // The open dialog answers with this bare name in this folder.
 void answerOpenDialog(const std::string& name, const std::string& folder);
 
+// A named pipe for the tests of the readers, with a guard against a reader
+// that waits on it for a writer: a step run through endsAlone() that has not
+// ended after the time limit gets the pipe opened by the guard (for reading
+// and writing, which never blocks) and closed again, until it ends; a reader
+// waiting to open then sees an empty pipe, so that the test fails instead of
+// hanging.
+class Fifo {
+public:
+    explicit Fifo(std::string path);
+    ~Fifo();
+    Fifo(const Fifo&) = delete;
+    Fifo& operator=(const Fifo&) = delete;
+    const std::string& path() const { return path_; }
+    // Runs the step; true when it ended on its own, within the limit.
+    bool endsAlone(const std::function<void()>& step, int limitSeconds = 5) const;
+
+private:
+    std::string path_;
+};
+
 // Reads a whole file as bytes.
 std::string readFile(const std::string& path);
 // Writes bytes to a file.

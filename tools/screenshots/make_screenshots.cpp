@@ -14,7 +14,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -30,6 +29,7 @@
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
+#include "platform/Settings.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
 #include "app/MDIVRN.h"
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication qapp(argc, argv);
     QCoreApplication::setApplicationName("varnolt");
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, work.path());
+    setSettingsFolder(work.path());
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(out);
 

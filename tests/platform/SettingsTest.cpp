@@ -1,0 +1,197 @@
+// The settings store: what is stored comes back, in the file QSettings keeps;
+// a store that cannot be written keeps its old file and names the reason;
+// nothing waits on a pipe in its place.
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <algorithm>
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/Paths.h"
+#include "platform/Settings.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+using namespace vrn::test;
+
+namespace {
+
+const char* const kSection = "Options";
+const char* const kKey = "Show Tips at Startup";
+const std::string kAlt = "[Options]\nShow%20Tips%20at%20Startup=1\n";
+
+// The names in a folder, whatever they are.
+std::vector<std::string> names(const std::string& folder) {
+    std::vector<std::string> all;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) all.push_back(e.path().filename().string());
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+mode_t modus(const std::string& path) {
+    struct stat st {};
+    ::lstat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+// The store in a folder of the test (reachable by every user, for the run as
+// another user below).
+class SettingsStore : public ::testing::Test {
+protected:
+    SettingsStore() : saved_(QFileInfo(QFileInfo(settingsFilePath()).absolutePath()).absolutePath()) {
+        ::chmod(dir.str().c_str(), 0755);
+        setSettingsFolder(QString::fromStdString(dir.str()));
+        folder = dir.file("varnolt");
+        file = folder + "/varnolt.ini";
+    }
+    ~SettingsStore() override {
+        ::chmod(folder.c_str(), 0755);
+        setSettingsFolder(saved_);
+    }
+    // Saves "0" and returns the reason it failed ("" when saved).
+    static std::string speichern() {
+        std::string why;
+        return SaveSetting(kSection, kKey, "0", &why) ? std::string() : why;
+    }
+    GuiTest env;
+    TempFolder dir;
+    std::string folder, file;
+
+private:
+    QString saved_;
+};
+
+}  // namespace
+
+TEST_F(SettingsStore, StoredValuesComeBackFromTheFileQSettingsKeeps) {
+    EXPECT_EQ(toStd(settingsFilePath()), file);
+    EXPECT_EQ(GetSetting(kSection, kKey, "1"), QString("1"));  // nothing stored yet: the default
+    ASSERT_EQ(speichern(), "");
+    EXPECT_EQ(GetSetting(kSection, kKey, "1"), QString("0"));
+    // The file is the one QSettings keeps for the program, in its format;
+    // another key of the file stays when the switch is stored again.
+    {
+        QSettings qt(QSettings::IniFormat, QSettings::UserScope, "varnolt", "varnolt");
+        EXPECT_EQ(toStd(qt.fileName()), file);
+        EXPECT_EQ(qt.value("Options/Show Tips at Startup").toString(), QString("0"));
+    }
+    writeFile(file, readFile(file) + "[Fremd]\nSchl%FCssel=\"Wert, mit Komma\"\n");
+    ASSERT_TRUE(SaveSetting(kSection, kKey, "1"));
+    QSettings qt(QString::fromStdString(file), QSettings::IniFormat);
+    EXPECT_EQ(std::tuple(qt.value("Options/Show Tips at Startup").toString(), qt.value("Fremd/Schlüssel").toString()),
+              std::tuple(QString("1"), QString("Wert, mit Komma")));
+    // Storing the value the file holds writes nothing: a read-only file is fine then.
+    ::chmod(file.c_str(), 0444);
+    EXPECT_TRUE(SaveSetting(kSection, kKey, "1"));
+    // Nothing is left beside the file.
+    EXPECT_EQ(names(folder), std::vector<std::string>{"varnolt.ini"});
+}
+
+TEST_F(SettingsStore, WhatCannotBeWrittenKeepsItsOldFileAndSaysWhy) {
+    std::filesystem::create_directories(folder);
+    // what, how the store's place is made, the reason, what must stay
+    struct Row {
+        const char* what;
+        std::function<void()> make;
+        std::string reason;
+        std::function<void()> stays;
+    };
+    const std::vector<Row> rows = {
+        {"read-only file",
+         [&] {
+             writeFile(file, kAlt);
+             ::chmod(file.c_str(), 0444);
+         },
+         "Die Datei ist schreibgeschützt: " + file + "\r\nSie wurde nicht verändert.",
+         [&] {
+             EXPECT_EQ(std::tuple(readFile(file), modus(file)), std::tuple(kAlt, 0444u));
+             EXPECT_EQ(GetSetting(kSection, kKey, "x"), QString("1"));
+         }},
+        {"loop of symbolic links", [&] { std::filesystem::create_symlink("varnolt.ini", file); },
+         "Die symbolischen Verknüpfungen des Pfads bilden eine Schleife: " + file,
+         [&] {
+             std::error_code ec;
+             EXPECT_EQ(std::filesystem::read_symlink(file, ec), "varnolt.ini");
+         }},
+        {"folder", [&] { std::filesystem::create_directory(file); }, "Das ist ein Ordner, keine Datei: " + file,
+         [&] { EXPECT_TRUE(std::filesystem::is_directory(file)); }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        std::filesystem::remove_all(file);
+        r.make();
+        EXPECT_EQ(speichern(), r.reason);
+        r.stays();
+        EXPECT_EQ(GetSetting(kSection, kKey, "x"), QString(std::string(r.what) == "read-only file" ? "1" : "x"));
+        EXPECT_EQ(names(folder), std::vector<std::string>{"varnolt.ini"});
+    }
+}
+
+TEST_F(SettingsStore, APipeInTheStoresPlaceIsNeverWaitedFor) {
+    std::filesystem::create_directories(folder);
+    Fifo rohr(file);
+    std::string why;
+    QString read;
+    EXPECT_TRUE(rohr.endsAlone([&] {
+        read = GetSetting(kSection, kKey, "1");
+        why = speichern();
+    })) << "the store waited for a writer";
+    EXPECT_EQ(std::tuple(read, why), std::tuple(QString("1"), "Das ist keine gewöhnliche Datei: " + file));
+    EXPECT_EQ(std::filesystem::status(file).type(), std::filesystem::file_type::fifo);
+}
+
+TEST_F(SettingsStore, AFullDiskKeepsTheOldFile) {
+    std::filesystem::create_directories(folder);
+    writeFile(file, kAlt);
+    // No file may grow beyond 8 bytes: every write of the store fails as on a full disk.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    rlimit small = before;
+    small.rlim_cur = 8;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string why = speichern();
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_NE(why.find("Die Datei ist zu groß: "), std::string::npos) << why;
+    EXPECT_EQ(readFile(file), kAlt);
+    EXPECT_EQ(GetSetting(kSection, kKey, "x"), QString("1"));
+    EXPECT_EQ(names(folder), std::vector<std::string>{"varnolt.ini"});
+}
+
+// A folder where no file may be made, with a file that may be written: the
+// store is never written in place. Run as an unprivileged user (root may write anywhere).
+TEST_F(SettingsStore, AReadOnlyFolderKeepsTheOldFile) {
+    std::filesystem::create_directories(folder);
+    writeFile(file, kAlt);
+    ::chmod(file.c_str(), 0666);
+    ::chmod(folder.c_str(), 0555);
+    int fd[2];
+    ASSERT_EQ(::pipe(fd), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(fd[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+        const std::string why = speichern();
+        (void)!::write(fd[1], why.data(), why.size());
+        ::_exit(why.empty() ? 1 : 0);
+    }
+    ::close(fd[1]);
+    std::string why;
+    char buf[1024];
+    for (ssize_t n; (n = ::read(fd[0], buf, sizeof buf)) > 0;) why.append(buf, static_cast<std::size_t>(n));
+    ::close(fd[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save must be refused";
+    const std::string says = "Im Ordner der Datei lässt sich keine neue Datei anlegen (Zugriff verweigert: " + folder;
+    EXPECT_EQ(why.rfind(says + ")", 0), 0u) << why;
+    EXPECT_EQ(readFile(file), kAlt);
+}
