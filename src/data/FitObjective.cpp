@@ -57,7 +57,10 @@ int teilnehmendePunkte(const FitAuswahl& a) {
     return n;
 }
 
-FitObjective::FitObjective(const FitAuswahl& a) : auswahl_(a) {}
+FitObjective::FitObjective(const FitAuswahl& a) : auswahl_(a) {
+    for (int j = 1; j <= 5; ++j)
+        if (a.stoff[u(j)]) arten_.push_back(u(j));
+}
 
 bool FitObjective::eineArt() const {
     int arten = 0;
@@ -87,7 +90,9 @@ bool FitObjective::residuumNichtIsotherm(int i, const FitParameter& p, double& r
 
 bool FitObjective::residuenIsotherm(const FitParameter& p, Abweichungen& d) {
     const int n = punktZahl();
-    d.assign(u(n + 1), std::array<double, 6>{});
+    // Rows of points that take no part, and slots of species not chosen,
+    // stay 0 in every entry: they are never written.
+    if (d.size() != u(n + 1)) d.assign(u(n + 1), std::array<double, 6>{});
     setzeKonstanten(p);
     if (isNumericalModel(app.iModell)) {
         QuietSimulation quiet;
@@ -98,45 +103,66 @@ bool FitObjective::residuenIsotherm(const FitParameter& p, Abweichungen& d) {
             return false;
         }
     }
+    if (messung_.anzahl != n) messungLesen(n);
     const bool signiert = eineArt();
-    for (int i = 1; i <= n; ++i) {
-        if (!punktNimmtTeil(i)) continue;
-        const Messpunkt& m = app.ExpDaten[u(i)];
-        Konz cm{};
-        Integer err = 0;
-        calc_functioncT_at_t(app.iModell, m.t, cm, err);
-        if (err != 0) {
-            fehler_ = kNichtBerechenbar;
-            return false;
-        }
-        auto& zeile = d[u(i)];
+    const std::size_t nArten = arten_.size();
+    // The model at every measured time, the chosen species only.
+    const double* c = messung_.c.data();
+    bool endlich = true;
+    const bool gelesen = messung_.modell->read(app.iModell, [&](std::size_t q, const double* cm) {
+        auto& zeile = d[u(messung_.punkt[q])];
+        const double* gemessen = c + q * nArten;
         double s = 0;
-        for (int j = 1; j <= 5; ++j) {
-            if (!auswahl_.stoff[u(j)]) continue;
-            zeile[u(j)] = cm[u(j)] - m.c[u(j)];
+        for (std::size_t a = 0; a < nArten; ++a) {
+            const std::size_t j = arten_[a];
+            zeile[j] = cm[a] - gemessen[a];
             // One species: its signed deviation; several: the sum of the
             // absolute deviations, as the program has always fitted them.
-            s += signiert ? zeile[u(j)] : std::fabs(zeile[u(j)]);
-        }
-        if (!std::isfinite(s)) {
-            fehler_ = kNichtBerechenbar;
-            return false;
+            s += signiert ? zeile[j] : std::fabs(zeile[j]);
         }
         zeile[0] = s;
+        endlich = std::isfinite(s);
+        return endlich;
+    });
+    if (!gelesen || !endlich) {
+        fehler_ = kNichtBerechenbar;
+        return false;
     }
     return true;
 }
 
+void FitObjective::messungLesen(int n) {
+    Messung& m = messung_;
+    m = Messung{};
+    m.anzahl = n;
+    std::vector<double> t;
+    for (int i = 1; i <= n; ++i) {
+        const Messpunkt& x = app.ExpDaten[u(i)];
+        if (x.aus == -1) continue;  // takes no part
+        m.punkt.push_back(i);
+        t.push_back(x.t);
+        for (std::size_t j : arten_) m.c.push_back(x.c[j]);
+    }
+    m.modell = std::make_shared<ConcentrationsAtTimes>(std::move(t), arten_);
+}
+
 const FitObjective::Eintrag* FitObjective::residuen(const FitParameter& p) {
     auto gleich = [&p](const Eintrag& e) { return e.belegt && e.p[1] == p[1] && e.p[2] == p[2] && e.p[3] == p[3]; };
+    // A sum of squares asks for the same vector point after point.
+    if (zuletzt_ && gleich(*zuletzt_)) return zuletzt_->ok ? zuletzt_ : nullptr;
     for (const Eintrag& e : cache_)
-        if (gleich(e)) return e.ok ? &e : nullptr;
+        if (gleich(e)) {
+            zuletzt_ = &e;
+            return e.ok ? &e : nullptr;
+        }
     Eintrag& e = cache_[naechster_];
     naechster_ = (naechster_ + 1) % cache_.size();
+    ++stand_;
     e.p = p;
     e.belegt = true;
     e.ok = residuenIsotherm(p, e.d);
     e.implizit = e.ok && isNumericalModel(app.iModell) && lastSimulationImplicit();
+    zuletzt_ = &e;
     return e.ok ? &e : nullptr;
 }
 
@@ -151,7 +177,14 @@ bool FitObjective::CalcResiduals(int i, const FitParameter& p, double& r) {
 
 bool FitObjective::calcFQS_Marquardt(const FitParameter& p, double& FQS) {
     FQS = 0;
-    if (!nichtIsotherm()) setzeKonstanten(p);
+    if (!nichtIsotherm()) {
+        setzeKonstanten(p);
+        const Eintrag* e = residuen(p);
+        if (!e) return false;
+        const int n = std::min(punktZahl(), static_cast<int>(e->d.size()) - 1);
+        for (int i = 1; i <= n; ++i) FQS += e->d[u(i)][0] * e->d[u(i)][0];
+        return std::isfinite(FQS);
+    }
     for (int i = 1; i <= punktZahl(); ++i) {
         double r = 0;
         if (!CalcResiduals(i, p, r)) return false;
@@ -174,6 +207,7 @@ bool FitObjective::CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, 
         return CalcResiduals(i, p, r);
     }
     const bool isotherm = !nichtIsotherm();
+    if (isotherm && jacobiGueltig(nPar, p)) return jacobiZeile(nPar, i, r, J);
     if (!CalcResiduals(i, p, r)) return false;
     if (!isotherm) {
         for (int j = 1; j <= nPar; ++j) {
@@ -188,39 +222,110 @@ bool FitObjective::CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, 
         }
         return true;
     }
-    const Eintrag* e0 = residuen(p);
-    if (!e0) return false;
-    const std::array<double, 6> vorher = e0->d[u(i)];
+    // The rows of one Jacobian all differ the same vectors: found once, and
+    // kept while no vector of the cache is replaced.
+    JacobiVektoren& v = jacobi_;
+    v.gueltig = false;
+    v.basis = residuen(p);
+    if (!v.basis) return false;
     // A run of the implicit integrator carries its tolerance as noise that
     // moves with the parameters at the level of kSteifRelTol: differences
     // over 1.7e-7 of a parameter would pick it up by percents. Its
     // differences take the step that balances that noise against the
     // curvature, the square root of the tolerance.
-    const double rel = e0->implizit ? std::sqrt(kSteifRelTol) : kDiffSchritt;
+    const double rel = v.basis->implizit ? std::sqrt(kSteifRelTol) : kDiffSchritt;
     for (int j = 1; j <= nPar; ++j) {
         const double s = p[u(j)];
         const double h = (std::fabs(s) + kDiffSchritt) * rel;
         // The model sees the order of mode 2 as a Single: divide by the
         // change it really took, not by h (a few units of the last place).
-        const double schritt = app.bAuswertungsart == 2 && j == 2
-                                   ? static_cast<double>(static_cast<Single>(s + h)) - static_cast<Single>(s)
-                                   : h;
-        if (schritt == 0) continue;  // the model cannot see a change this small
+        v.schritt[u(j)] = app.bAuswertungsart == 2 && j == 2
+                              ? static_cast<double>(static_cast<Single>(s + h)) - static_cast<Single>(s)
+                              : h;
+        v.nachbar[u(j)] = nullptr;
+        if (v.schritt[u(j)] == 0) continue;  // the model cannot see a change this small
         p[u(j)] = s + h;
-        const Eintrag* e1 = residuen(p);
+        v.nachbar[u(j)] = residuen(p);
         p[u(j)] = s;
-        if (!e1) return false;
-        const std::array<double, 6>& nachher = e1->d[u(i)];
-        double dr = 0;
-        for (int k = 1; k <= 5; ++k) {
-            if (!auswahl_.stoff[u(k)]) continue;
-            // A single species counts signed; several with the sign each
-            // deviation has at p (forward from 0).
-            const double a = vorher[u(k)], b = nachher[u(k)];
-            dr += eineArt() || a > 0 ? b - a : a < 0 ? a - b : std::fabs(b);
-        }
-        J[u(j)] = dr / schritt;
+        if (!v.nachbar[u(j)]) return false;
     }
+    // The neighbours may have replaced the point itself in the cache.
+    v.basis = residuen(p);
+    if (!v.basis) return false;
+    v.p = p;
+    v.nPar = nPar;
+    v.stand = stand_;
+    v.gueltig = true;
+    return jacobiZeile(nPar, i, r, J);
+}
+
+void FitObjective::jacobiZeilen(std::size_t von, std::size_t bis, double* r, double* J) const {
+    const JacobiVektoren& v = jacobi_;
+    const std::size_t nPar = u(v.nPar);
+    const std::array<double, 6>* d0 = v.basis->d.data();
+    std::array<const std::array<double, 6>*, 3> d1{};
+    for (std::size_t j = 1; j <= nPar; ++j)
+        if (v.nachbar[j]) d1[j - 1] = v.nachbar[j]->d.data();
+    bis = std::min(bis, v.basis->d.size());
+    const std::size_t* arten = arten_.data();
+    const std::size_t nArten = arten_.size();
+    for (std::size_t i = von; i < bis; ++i, J += nPar) {
+        const std::array<double, 6>& vorher = d0[i];
+        r[i - von] = vorher[0];
+        for (std::size_t j = 0; j < nPar; ++j) {
+            if (!d1[j]) {
+                J[j] = 0;  // the model cannot see a step this small
+                continue;
+            }
+            const std::array<double, 6>& nachher = d1[j][i];
+            double dr = 0;
+            if (nArten == 1) {
+                // A single species counts signed.
+                dr = nachher[arten[0]] - vorher[arten[0]];
+            } else {
+                for (std::size_t s = 0; s < nArten; ++s) {
+                    // Several species count with the sign each deviation
+                    // has at p (forward from 0): b - a, a - b = -(b - a),
+                    // or |b| = |b - a| where a is 0.
+                    const std::size_t k = arten[s];
+                    const double a = vorher[k], d = nachher[k] - a;
+                    dr += a > 0 ? d : a < 0 ? -d : std::fabs(d);
+                }
+            }
+            J[j] = dr / v.schritt[j + 1];
+        }
+    }
+}
+
+bool FitObjective::alleAbleitungen(int nPar, int nPunkte, FitParameter& p, std::vector<double>& r,
+                                   std::vector<double>& J) {
+    r.resize(u(nPunkte));
+    J.resize(u(nPunkte) * u(nPar));
+    std::array<double, 4> Jk{};
+    for (int i = 1; i <= nPunkte; ++i) {
+        if (!nichtIsotherm() && i > 1 && jacobiGueltig(nPar, p) && u(nPunkte) < jacobi_.basis->d.size()) {
+            // The rest of the rows straight from the vectors of the first.
+            jacobiZeilen(u(i), u(nPunkte) + 1, r.data() + (i - 1), J.data() + u(i - 1) * u(nPar));
+            return true;
+        }
+        if (!CalcAbleitungen(nPar, i, p, r[u(i - 1)], Jk)) return false;
+        for (int j = 1; j <= nPar; ++j) J[u(i - 1) * u(nPar) + u(j - 1)] = Jk[u(j)];
+    }
+    return true;
+}
+
+bool FitObjective::jacobiGueltig(int nPar, const FitParameter& p) const {
+    const JacobiVektoren& v = jacobi_;
+    return v.gueltig && v.stand == stand_ && v.nPar == nPar && v.p == p;
+}
+
+bool FitObjective::jacobiZeile(int nPar, int i, double& r, std::array<double, 4>& J) const {
+    J.fill(0);
+    r = 0;
+    if (i < 1 || u(i) >= jacobi_.basis->d.size()) return true;
+    std::array<double, 3> Ji{};
+    jacobiZeilen(u(i), u(i) + 1, &r, Ji.data());
+    for (int j = 1; j <= nPar; ++j) J[u(j)] = Ji[u(j - 1)];
     return true;
 }
 
@@ -235,6 +340,7 @@ double CalcFQS_Messwerte(const FitAuswahl& a) {
         }
         return fqs;
     }
+    ConcentrationReader modell(app.iModell);
     for (int j = 1; j <= 5; ++j) {
         if (!a.stoff[u(j)]) continue;
         for (int i = 1; i <= n; ++i) {
@@ -242,7 +348,7 @@ double CalcFQS_Messwerte(const FitAuswahl& a) {
             if (m.aus == -1) continue;
             Konz cm{};
             Integer err = 0;
-            calc_functioncT_at_t(app.iModell, m.t, cm, err);
+            modell.at(m.t, cm, err);
             const double d = cm[u(j)] - m.c[u(j)];
             if (err == 0 && std::isfinite(d * d)) fqs += d * d;
         }
@@ -280,6 +386,10 @@ KinFitErgebnis MarquardtNashFitting(int nPar, const FitParameter& start, const F
         const bool ok = ziel.CalcAbleitungen(nPar, i + 1, q, r, Jk);
         for (int j = 1; j <= nPar; ++j) J[j - 1] = Jk[u(j)];
         return ok;
+    };
+    pr.rows = [&](std::vector<double>& p, std::vector<double>& r, std::vector<double>& J) {
+        nach(p);
+        return ziel.alleAbleitungen(nPar, pr.nPunkte, q, r, J);
     };
 
     std::vector<double> p0(start.begin() + 1, start.begin() + 1 + nPar);

@@ -10,11 +10,13 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/Types.h"
 #include "data/Marquardt.h"
+#include "engine/ConcentrationAtTime.h"
 
 namespace vrn {
 
@@ -82,6 +84,10 @@ public:
     // of |.|. p is changed and restored.
     bool CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, std::array<double, 4>& J);
 
+    // CalcAbleitungen of the points 1..nPunkte at once: the residual of
+    // point i into r[i - 1], its derivatives into J[(i - 1)·nPar + j - 1].
+    bool alleAbleitungen(int nPar, int nPunkte, FitParameter& p, std::vector<double>& r, std::vector<double>& J);
+
     // The text of the last failure (a simulation's own text, else a general one).
     const std::string& fehlerText() const { return fehler_; }
 
@@ -103,11 +109,48 @@ private:
     bool residuumNichtIsotherm(int i, const FitParameter& p, double& r);
     const Eintrag* residuen(const FitParameter& p);
 
+    // The vectors of the Jacobian last gathered: the point p, its
+    // neighbours p + h e(j) (none where the model cannot see the step) and
+    // the steps; valid while stand_ is unchanged.
+    struct JacobiVektoren {
+        FitParameter p{};
+        int nPar = 0;
+        const Eintrag* basis = nullptr;
+        std::array<const Eintrag*, 4> nachbar{};
+        std::array<double, 4> schritt{};
+        unsigned long stand = 0;
+        bool gueltig = false;
+    };
+
+    // The points that take part, read once from the data set (which does
+    // not change while a fit runs): their numbers, times and the measured
+    // values of the chosen species (those of one point in a row).
+    struct Messung {
+        int anzahl = -1;  // nExpPunkte when read
+        std::vector<int> punkt;
+        std::vector<double> c;
+        std::shared_ptr<ConcentrationsAtTimes> modell;  // reads the model at their times
+    };
+    void messungLesen(int n);
+    // True when jacobi_ holds the vectors of a Jacobian at p.
+    bool jacobiGueltig(int nPar, const FitParameter& p) const;
+    // Rows von..bis-1 of the Jacobian whose vectors jacobi_ holds: the
+    // residual of row i into r[i - von], its derivative by p(j) into
+    // J[(i - von)·nPar + j - 1].
+    void jacobiZeilen(std::size_t von, std::size_t bis, double* r, double* J) const;
+    // Row i of it: the residual r and J(1..nPar).
+    bool jacobiZeile(int nPar, int i, double& r, std::array<double, 4>& J) const;
+
     FitAuswahl auswahl_;
+    std::vector<std::size_t> arten_;  // the chosen species, in slot order
+    Messung messung_;
     // Room for a point and its three neighbours of a Jacobian, so that one
     // Jacobian simulates each parameter vector once.
     std::array<Eintrag, 5> cache_;
     std::size_t naechster_ = 0;
+    const Eintrag* zuletzt_ = nullptr;  // the entry residuen() returned last
+    unsigned long stand_ = 0;           // counts the entries replaced
+    JacobiVektoren jacobi_;
     std::string fehler_;
 };
 

@@ -30,6 +30,7 @@ struct Lauf {
     std::vector<double> a, c, cAlt, v, vAlt, delta, J, X, XAlt;
     std::vector<int> mask, maskAlt;
     std::vector<int> schnitt;  // the bound (kUnten, kOben) that cut the trial step, else 0
+    std::vector<double> r, Jalle;  // every row at once (MarquardtProblem::rows)
 
     explicit Lauf(int nPar)
         : n(nPar),
@@ -92,6 +93,28 @@ struct Lauf {
         }
     }
 };
+
+// The rows r[i], J[i·n .. i·n + n - 1] of a Jacobian of n <= 3 parameters
+// into the gradient v and the packed normal matrix a (both 0 before), the
+// sums in row order as the row-by-row gathering forms them, in registers.
+// False at the first row that is not finite.
+bool sammleKlein(int n, int nPunkte, const double* r, const double* J, std::vector<double>& v, std::vector<double>& a) {
+    double sv[3] = {0, 0, 0}, sa[7] = {0, 0, 0, 0, 0, 0, 0};
+    bool ok = true;
+    for (int i = 0; i < nPunkte && ok; ++i, J += n) {
+        ok = std::isfinite(r[i]);
+        for (int j = 0; j < n; ++j) ok = ok && std::isfinite(J[j]);
+        if (!ok) break;
+        for (int j = 1; j <= n; ++j) {
+            sv[j - 1] += J[j - 1] * r[i];
+            const int q = j * (j - 1) / 2;
+            for (int k = 1; k <= j; ++k) sa[q + k] += J[j - 1] * J[k - 1];
+        }
+    }
+    for (int j = 0; j < n; ++j) v[u(j)] = sv[j];
+    for (int q = 1; q <= n * (n + 1) / 2; ++q) a[u(q)] = sa[q];
+    return ok;
+}
 
 bool finite(const std::vector<double>& v) {
     for (double x : v)
@@ -165,13 +188,29 @@ MarquardtResult MarquardtNash(const MarquardtProblem& pr, std::vector<double> p)
         std::fill(L.a.begin(), L.a.end(), 0.0);
         std::fill(L.v.begin(), L.v.end(), 0.0);
         bool jacOk = true;
-        for (int i = 0; i < pr.nPunkte && jacOk; ++i) {
-            double r = 0;
-            jacOk = pr.row(i, p, r, L.J.data()) && std::isfinite(r) && finite(L.J);
-            for (int j = 1; j <= n && jacOk; ++j) {
-                L.v[u(j - 1)] += L.J[u(j - 1)] * r;
+        // Row i of the Jacobian into the gradient v and the normal matrix a.
+        const auto sammle = [&L, n](double r, const double* J) {
+            if (!std::isfinite(r)) return false;
+            for (int j = 0; j < n; ++j)
+                if (!std::isfinite(J[j])) return false;
+            for (int j = 1; j <= n; ++j) {
+                L.v[u(j - 1)] += J[j - 1] * r;
                 const int q = j * (j - 1) / 2;
-                for (int k = 1; k <= j; ++k) L.a[u(q + k)] += L.J[u(j - 1)] * L.J[u(k - 1)];
+                for (int k = 1; k <= j; ++k) L.a[u(q + k)] += J[j - 1] * J[k - 1];
+            }
+            return true;
+        };
+        if (pr.rows) {
+            jacOk = pr.rows(p, L.r, L.Jalle) && L.r.size() >= u(pr.nPunkte) &&
+                    L.Jalle.size() >= u(pr.nPunkte) * u(n);
+            if (jacOk && n <= 3)
+                jacOk = sammleKlein(n, pr.nPunkte, L.r.data(), L.Jalle.data(), L.v, L.a);
+            else
+                for (int i = 0; i < pr.nPunkte && jacOk; ++i) jacOk = sammle(L.r[u(i)], L.Jalle.data() + u(i) * u(n));
+        } else {
+            for (int i = 0; i < pr.nPunkte && jacOk; ++i) {
+                double r = 0;
+                jacOk = pr.row(i, p, r, L.J.data()) && sammle(r, L.J.data());
             }
         }
         jacOk = jacOk && finite(L.a) && finite(L.v);

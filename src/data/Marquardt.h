@@ -32,6 +32,11 @@ struct MarquardtProblem {
     // may change p while it works but leaves it as it found it. False when
     // the row cannot be computed.
     std::function<bool(int i, std::vector<double>& p, double& r, double* J)> row;
+    // Optional: every row at once, the residuals into r[0..nPunkte-1] and the
+    // derivatives of point i into J[i·nPar .. i·nPar + nPar - 1], the numbers
+    // row() gives (which a caller with many points gathers faster in one
+    // pass). Set, it is used for the Jacobians instead of row().
+    std::function<bool(std::vector<double>& p, std::vector<double>& r, std::vector<double>& J)> rows;
 };
 
 enum class MarquardtEnde {

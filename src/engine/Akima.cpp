@@ -174,36 +174,59 @@ double AkimaPolynomAbleitung(Integer j, Integer i, double dx, const SplTable& D,
     return (3 * D[u(j)][u(i)] * dx + 2 * C[u(j)][u(i)]) * dx + B[u(j)][u(i)];
 }
 
-std::optional<double> AkimaSplineWert(Integer mode, Integer j, double x, Integer n, const std::vector<double>& X,
-                                      const SplTable&, const SplTable& D, const SplTable& C, const SplTable& B,
-                                      const SplTable& A) {
-    if (mode != 0 && mode != 1) return std::nullopt;
-    if (!std::isfinite(x) || n < 1 || j < 0 || j > 5 || X.size() <= u(n)) return std::nullopt;
-    for (const SplTable* t : {&D, &C, &B, &A})
-        if (tooSmall(*t, j, u(n + 1))) return std::nullopt;
-    const auto& a = A[u(j)];
-    const auto& b = B[u(j)];
-    if (x >= X[u(n)]) return mode == 0 ? a[u(n)] + (x - X[u(n)]) * b[u(n)] : b[u(n)];
-    if (x < X[1]) return mode == 0 ? a[1] + (x - X[1]) * b[1] : b[1];
+AkimaLeser::AkimaLeser(Integer n, const std::vector<double>& X, const SplTable& D, const SplTable& C,
+                       const SplTable& B, const SplTable& A, const std::array<bool, 6>& werte)
+    : n_(n), X_(X) {
+    for (int j = 0; j <= 5; ++j) {
+        bool ok = n >= 1;
+        for (const SplTable* t : {&D, &C, &B, &A}) ok = ok && !tooSmall(*t, j, u(n + 1));
+        if (ok) kurve_[u(j)] = {D[u(j)].data(), C[u(j)].data(), B[u(j)].data(), A[u(j)].data()};
+    }
+    for (std::size_t j = 1; j <= 5 && !abbruch_; ++j) {
+        if (!werte[j]) continue;
+        if (kurve_[j].a)
+            gewaehlt_[nGewaehlt_++] = j;
+        else
+            abbruch_ = true;
+    }
+}
+
+bool AkimaLeser::suche(double x) {
+    lage_ = Lage::Nirgends;
+    if (!std::isfinite(x) || n_ < 1 || X_.size() <= u(n_)) return false;
+    x_ = x;
+    if (x >= X_[u(n_)]) {
+        lage_ = Lage::Oben;
+        return true;
+    }
+    if (x < X_[1]) {
+        lage_ = Lage::Unten;
+        return true;
+    }
     // The interval: the last knot at or below x (the knots increase strictly,
-    // so it is the one a walk from the first knot finds). Reads at increasing
-    // x, as a fit reads its data, find it at the last interval or the next;
-    // any other x is found by halving.
-    thread_local int letztes = 1;
-    int i = letztes;
-    const auto drin = [&](int k) { return k >= 1 && k <= n - 1 && X[u(k)] <= x && x < X[u(k + 1)]; };
+    // so it is the one a walk from the first knot finds).
+    const int n = n_;
+    const auto drin = [&](int k) { return k >= 1 && k <= n - 1 && X_[u(k)] <= x && x < X_[u(k + 1)]; };
+    int i = i_;
     if (!drin(i)) {
         ++i;
         if (!drin(i)) {
-            const auto knots = X.begin() + 1;
-            i = static_cast<int>(std::upper_bound(knots, knots + n, x) - X.begin()) - 1;
+            const auto knots = X_.begin() + 1;
+            i = static_cast<int>(std::upper_bound(knots, knots + n, x) - X_.begin()) - 1;
         }
     }
-    if (i < 1 || i > n - 1) return std::nullopt;
-    letztes = i;
-    const double dx = x - X[u(i)];
-    return mode == 0 ? AkimaPolynom(j, static_cast<Integer>(i), dx, D, C, B, A)
-                     : AkimaPolynomAbleitung(j, static_cast<Integer>(i), dx, D, C, B, A);
+    if (i < 1 || i > n - 1) return false;
+    i_ = i;
+    lage_ = Lage::Innen;
+    return true;
+}
+
+std::optional<double> AkimaSplineWert(Integer mode, Integer j, double x, Integer n, const std::vector<double>& X,
+                                      const SplTable&, const SplTable& D, const SplTable& C, const SplTable& B,
+                                      const SplTable& A) {
+    AkimaLeser leser(n, X, D, C, B, A);
+    if (!leser.finde(x)) return std::nullopt;
+    return leser.wert(mode, j);
 }
 
 }  // namespace vrn

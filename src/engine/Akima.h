@@ -10,6 +10,8 @@
 // A + B*dx + C*dx^2 + D*dx^3 with dx = x - X(i).
 #pragma once
 
+#include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -56,6 +58,107 @@ void AkimaRandpunkte(Integer j, Integer n, std::vector<double>& X, SplTable& Y, 
 std::optional<double> AkimaSplineWert(Integer mode, Integer j, double x, Integer n, const std::vector<double>& X,
                                       const SplTable& Y, const SplTable& D, const SplTable& C, const SplTable& B,
                                       const SplTable& A);
+
+// Reads the splines of one store at many x, as a fit reads its data: the
+// tables are checked once, and an x above the last one read finds its
+// interval at the last one or the next (any other by halving). Each value is
+// the one AkimaSplineWert gives, to the last bit. The tables must outlive
+// the reader and stay unchanged while it reads.
+class AkimaLeser {
+public:
+    // The curves j = 1..5 marked in `werte` are the ones werte() reads.
+    AkimaLeser(Integer n, const std::vector<double>& X, const SplTable& D, const SplTable& C, const SplTable& B,
+               const SplTable& A, const std::array<bool, 6>& werte = {});
+
+    // Places the reader at x; false (nothing can be read there) for a
+    // non-finite x, n < 1 or X smaller than n + 1 points.
+    bool finde(double x) {
+        // Reads at rising x stay in the interval found last most of the time.
+        if (lage_ == Lage::Innen && X_[static_cast<std::size_t>(i_)] <= x && x < X_[static_cast<std::size_t>(i_ + 1)]) {
+            x_ = x;
+            return true;
+        }
+        return suche(x);
+    }
+    // Value (mode 0) or slope (mode 1) of curve j at the x found last; empty
+    // for another mode, a curve outside 0..5 or whose tables are smaller than
+    // n + 1 points, or when no x was found.
+    std::optional<double> wert(Integer mode, Integer j) const {
+        if ((mode != 0 && mode != 1) || j < 0 || j > 5 || lage_ == Lage::Nirgends) return std::nullopt;
+        const Kurve& k = kurve_[static_cast<std::size_t>(j)];
+        if (!k.a) return std::nullopt;
+        if (lage_ != Lage::Innen) {
+            // Beyond the ends: the straight continuation with the end slope.
+            const std::size_t e = lage_ == Lage::Oben ? static_cast<std::size_t>(n_) : 1;
+            return mode == 0 ? k.a[e] + (x_ - X_[e]) * k.b[e] : k.b[e];
+        }
+        const auto i = static_cast<std::size_t>(i_);
+        const double dx = x_ - X_[i];
+        return mode == 0 ? ((k.d[i] * dx + k.c[i]) * dx + k.b[i]) * dx + k.a[i]
+                         : (3 * k.d[i] * dx + 2 * k.c[i]) * dx + k.b[i];
+    }
+
+    // The values of the curves chosen when the reader was made (see the
+    // constructor) at the x found last, into c(j) in slot order, each as
+    // wert(0, j) gives it. False at the first that cannot be read or is not
+    // finite (the ones before it are written).
+    bool werte(std::array<double, 6>& c) const {
+        if (lage_ == Lage::Innen) {
+            const auto i = static_cast<std::size_t>(i_);
+            const double dx = x_ - X_[i];
+            for (std::size_t q = 0; q < nGewaehlt_; ++q) {
+                const std::size_t j = gewaehlt_[q];
+                const Kurve& k = kurve_[j];
+                const double v = ((k.d[i] * dx + k.c[i]) * dx + k.b[i]) * dx + k.a[i];
+                if (!std::isfinite(v)) return false;
+                c[j] = v;
+            }
+            return !abbruch_;
+        }
+        if (lage_ == Lage::Nirgends) return nGewaehlt_ == 0 && !abbruch_;
+        // Beyond the ends: the straight continuation with the end slope.
+        const std::size_t e = lage_ == Lage::Oben ? static_cast<std::size_t>(n_) : 1;
+        for (std::size_t q = 0; q < nGewaehlt_; ++q) {
+            const std::size_t j = gewaehlt_[q];
+            const Kurve& k = kurve_[j];
+            const double v = k.a[e] + (x_ - X_[e]) * k.b[e];
+            if (!std::isfinite(v)) return false;
+            c[j] = v;
+        }
+        return !abbruch_;
+    }
+
+    // Where the x found last lies: its interval i (1..n-1), 0 below the
+    // first knot, n at or above the last; -1 when none was found.
+    int stelle() const {
+        switch (lage_) {
+            case Lage::Innen: return i_;
+            case Lage::Unten: return 0;
+            case Lage::Oben: return n_;
+            default: return -1;
+        }
+    }
+
+    // The coefficient rows of one curve; null where its tables are too small.
+    struct Kurve {
+        const double *d = nullptr, *c = nullptr, *b = nullptr, *a = nullptr;
+    };
+    // Those of curve j (0..5).
+    const Kurve& kurve(std::size_t j) const { return kurve_[j]; }
+
+private:
+    enum class Lage { Nirgends, Unten, Innen, Oben };
+    bool suche(double x);
+    Integer n_;
+    const std::vector<double>& X_;
+    std::array<Kurve, 6> kurve_{};
+    std::array<std::size_t, 5> gewaehlt_{};  // the readable curves werte() reads, in slot order
+    std::size_t nGewaehlt_ = 0;
+    bool abbruch_ = false;  // a curve to read after them cannot be read
+    int i_ = 1;  // the interval of the x found last, when inside
+    double x_ = 0;
+    Lage lage_ = Lage::Nirgends;
+};
 
 // ((D·dx + C)·dx + B)·dx + A of interval i of curve j.
 double AkimaPolynom(Integer j, Integer i, double dx, const SplTable& D, const SplTable& C, const SplTable& B,

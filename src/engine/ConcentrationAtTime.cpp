@@ -1,41 +1,101 @@
 #include "engine/ConcentrationAtTime.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "engine/Akima.h"
 #include "engine/Checked.h"
-#include "engine/ClosedForms.h"
 #include "shell/AppState.h"
 
 namespace vrn {
 
-void calc_functioncT_at_t(Integer model, double t, Konz& c, Integer& fehler) {
-    fehler = 0;
+ConcentrationReader::ConcentrationReader(Integer model) : ConcentrationReader(model, {true, true, true, true, true, true}) {}
+
+ConcentrationReader::ConcentrationReader(Integer model, const std::array<bool, 6>& nur) {
     if (ClosedForm::covers(model)) {
         try {
-            ClosedForm(model, app.c0, app.k).at(checked::finite(t), c);
+            form_.emplace(model, app.c0, app.k);
+            art_ = Art::Geschlossen;
         } catch (const RuntimeFault&) {
-            fehler = -1;
+            art_ = Art::Fehler;
         }
         return;
     }
     if (!isNumericalModel(model) || app.bMMdiagramm) return;
     if (app.SplX.empty() || !std::isfinite(app.SplX[0]) || std::fabs(app.SplX[0]) > 32767) {
-        fehler = -1;
+        art_ = Art::Fehler;
         return;
     }
     const auto n = static_cast<Integer>(std::lround(app.SplX[0]));
+    std::array<bool, 6> splined{};  // the species read off the splines
     const std::string& mask = app.sSpeziesMaske;
-    for (int j = 1; j <= 5 && static_cast<std::size_t>(j) <= mask.size(); ++j) {
-        if (mask[static_cast<std::size_t>(j - 1)] != '1') continue;
-        const auto v = AkimaSplineWert(0, static_cast<Integer>(j), t, n, app.SplX, app.SplY, app.SplKoeffD,
-                                       app.SplKoeffC, app.SplKoeffB, app.SplKoeffA);
-        if (!v || !std::isfinite(*v)) {
+    for (int j = 1; j <= 5 && static_cast<std::size_t>(j) <= mask.size(); ++j)
+        splined[static_cast<std::size_t>(j)] = nur[static_cast<std::size_t>(j)] && mask[static_cast<std::size_t>(j - 1)] == '1';
+    leser_.emplace(n, app.SplX, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA, splined);
+    art_ = Art::Spline;
+}
+
+void ConcentrationReader::sonstAt(double t, Konz& c, Integer& fehler) const {
+    fehler = 0;
+    if (art_ == Art::Fehler) {
+        fehler = -1;
+    } else if (art_ == Art::Geschlossen) {
+        try {
+            form_->at(checked::finite(t), c);
+        } catch (const RuntimeFault&) {
             fehler = -1;
-            return;
         }
-        c[static_cast<std::size_t>(j)] = *v;
     }
+}
+
+ConcentrationsAtTimes::ConcentrationsAtTimes(std::vector<double> times, std::vector<std::size_t> species)
+    : t_(std::move(times)), arten_(std::move(species)) {}
+
+ConcentrationsAtTimes::Weg ConcentrationsAtTimes::vorbereiten(Integer model) {
+    if (ClosedForm::covers(model)) {
+        try {
+            form_.emplace(model, app.c0, app.k);
+        } catch (const RuntimeFault&) {
+            return Weg::Fehler;
+        }
+        return Weg::Geschlossen;
+    }
+    if (!isNumericalModel(model) || app.bMMdiagramm || arten_.empty()) return Weg::Null;
+    if (app.SplX.empty() || !std::isfinite(app.SplX[0]) || std::fabs(app.SplX[0]) > 32767) return Weg::Fehler;
+    const auto n = static_cast<Integer>(std::lround(app.SplX[0]));
+    if (n < 1 || app.SplX.size() <= static_cast<std::size_t>(n)) return Weg::Fehler;
+    AkimaLeser leser(n, app.SplX, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA);
+    // The places of the times, found again only where the knots moved.
+    const auto knoten = app.SplX.begin() + 1;
+    if (!std::equal(knoten_.begin(), knoten_.end(), knoten, knoten + n)) {
+        knoten_.assign(knoten, knoten + n);
+        e_.assign(t_.size(), 0);
+        innen_.assign(t_.size(), 0);
+        alleGefunden_ = true;
+        for (std::size_t q = 0; q < t_.size(); ++q) {
+            if (!leser.finde(t_[q])) {
+                alleGefunden_ = false;
+                continue;
+            }
+            const int e = leser.stelle();
+            innen_[q] = e >= 1 && e < n;
+            e_[q] = e == 0 ? 1 : e;
+        }
+    }
+    if (!alleGefunden_) return Weg::Fehler;
+    X_ = app.SplX.data();
+    const std::string& mask = app.sSpeziesMaske;
+    for (std::size_t s = 0; s < std::min<std::size_t>(arten_.size(), 5); ++s) {
+        const std::size_t j = arten_[s];
+        kurven_[s] = {};
+        if (j < 1 || j > mask.size() || mask[j - 1] != '1') continue;
+        kurven_[s] = leser.kurve(j);
+        if (!kurven_[s].a) return Weg::Fehler;
+    }
+    return Weg::Spline;
+}
+
+void calc_functioncT_at_t(Integer model, double t, Konz& c, Integer& fehler) {
+    ConcentrationReader(model).at(t, c, fehler);
 }
 
 }  // namespace vrn

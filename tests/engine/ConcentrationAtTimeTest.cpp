@@ -123,3 +123,42 @@ TEST(ConcentrationAtTime, FailuresAreQuiet) {
     at(2, 1, fehler);
     EXPECT_EQ(std::tuple(fehler, rec.count()), std::tuple(0, 0u));
 }
+
+// The concentrations at a fixed list of times (a fit's measured times) are
+// those calc_functioncT_at_t gives, to the last bit: times in any order,
+// before 0 and beyond the end, a species without a curve (0), and anew
+// after a simulation over another end time (other knots) and after one of a
+// closed-form model.
+TEST(ConcentrationAtTime, ManyTimesAsOneByOne) {
+    const std::vector<double> times{50, 3.25, 0, 99.999, 100, 130, -5, 3.25, 61.7};
+    const std::vector<std::size_t> species{1, 3, 4, 5};
+    ConcentrationsAtTimes many(times, species);
+    const auto check = [&](Integer model) {
+        std::vector<double> got;
+        ASSERT_TRUE(many.read(model, [&got](std::size_t, const double* v) {
+            got.insert(got.end(), v, v + 4);
+            return true;
+        }));
+        ASSERT_EQ(got.size(), times.size() * 4);
+        for (std::size_t q = 0; q < times.size(); ++q) {
+            Integer fehler = 0;
+            Konz c{};
+            calc_functioncT_at_t(model, times[q], c, fehler);
+            ASSERT_EQ(fehler, 0);
+            for (std::size_t s = 0; s < 4; ++s) EXPECT_EQ(got[q * 4 + s], c[species[s]]) << "t " << times[q] << ", slot " << species[s];
+        }
+    };
+    setUpModel(13, {0.15, 0.1, 0.005}, {1, 1, 0, 0, 0}, 100, "11110");
+    simulateOk(13);
+    check(13);
+    app.tEnd = 60;
+    simulateOk(13);
+    check(13);
+    setUpModel(2, {0.15, 0, 0}, {1, 0, 0, 0, 0}, 100, "10010");
+    check(2);
+    // A time the splines cannot place ends the read.
+    setUpModel(9, {0.15, 0.1, 0}, {1, 1, 0, 0, 0}, 100, "11110");
+    simulateOk(9);
+    ConcentrationsAtTimes bad({1, NAN}, {1});
+    EXPECT_FALSE(bad.read(9, [](std::size_t, const double*) { return true; }));
+}
