@@ -3,6 +3,7 @@
 // the limit warning, the results in the window and in the chart's footer.
 
 #include <QGroupBox>
+#include <QImage>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSlider>
@@ -19,6 +20,7 @@
 #include "engine/ModelChoice.h"
 #include "engine/Simulation.h"
 #include "engine/frmKinModel.h"
+#include "platform/ChartStyle.h"
 #include "platform/Paths.h"
 #include "shell/DataPreparation.h"
 #include "shell/frmTip.h"
@@ -582,4 +584,61 @@ TEST_F(Fitting, RedrawWorksUnderTheHourglass) {
         test::chartShownUnderTheHourglass([f] { QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton); });
     EXPECT_TRUE(wartet);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// ---- what the user sees: the corner point, the ± after a unit change ------------------------
+
+namespace {
+
+// N2O5 decomposing at 45 °C: t/s and c(A)/(mol/l). The first point is the
+// largest and the earliest, so the data range puts it on the plot's top-left
+// corner: y(max) = 2.33 exactly (no margin) and x(min) = 0.
+void n2o5() {
+    const double t[] = {0, 184, 319, 526, 867, 1198, 1877, 2315, 3144};
+    const double c[] = {2.33, 2.08, 1.91, 1.67, 1.36, 1.11, 0.72, 0.55, 0.34};
+    test::setDataSet(9, [&](Messpunkt& p, int i) {
+        p.t = t[i - 1];
+        p.c[1] = c[i - 1];
+    });
+    PrepareExpDaten();
+    getAnfangskonzAusDaten();
+}
+
+// Pixels of the point set's symbol colour in a square of side 2 r + 1 around
+// the point (x, y) of the rendered chart.
+int symbolPixels(frmGraph2D* g, double x, double y, int r = 3) {
+    ChartControl& c = *g->Chart2D1;
+    c.replotNow();
+    const QImage img = c.grab().toImage();
+    const QColor farbe = chartColour(c.style(2, 1).symbolColour);
+    const QPoint p = c.toPixel(x, y).toPoint();
+    int n = 0;
+    for (int dy = -r; dy <= r; ++dy)
+        for (int dx = -r; dx <= r; ++dx) {
+            const QPoint q = p + QPoint(dx, dy);
+            if (img.rect().contains(q) && img.pixelColor(q) == farbe) ++n;
+        }
+    return n;
+}
+
+}  // namespace
+
+// The first point of the decay lies on the corner of the plot: its symbol is
+// painted as fully as that of a point inside, also after the auto-fit.
+TEST_F(Fitting, PointOnTheTopLeftCornerIsDrawn) {
+    n2o5();
+    main->clickMenu("mnuCtFitting");
+    frmFitting* f = Forms::loaded<frmFitting>();
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    ASSERT_TRUE(f && g);
+    EXPECT_EQ(std::tuple(g->Chart2D1->axisMax(ChartAxis::Y), g->Chart2D1->axisMin(ChartAxis::X)),
+              std::tuple(static_cast<double>(2.33f), 0.0));
+    const int innen = symbolPixels(g, 184, 2.08);
+    EXPECT_GT(innen, 10);
+    // Of the corner symbol a quarter lies inside the plot; the rest on and beyond its frame.
+    EXPECT_GE(symbolPixels(g, 0, 2.33), innen / 2) << "no symbol on the corner";
+    test::typeInto(f->Inp[10], "0.001");
+    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+    EXPECT_NEAR(app.k[1], 6.220292e-4, 1e-9);
+    EXPECT_GE(symbolPixels(g, 0, 2.33), innen / 2) << "no symbol on the corner after the fit";
 }
