@@ -642,3 +642,26 @@ TEST_F(Fitting, PointOnTheTopLeftCornerIsDrawn) {
     EXPECT_NEAR(app.k[1], 6.220292e-4, 1e-9);
     EXPECT_GE(symbolPixels(g, 0, 2.33), innen / 2) << "no symbol on the corner after the fit";
 }
+
+// After the auto-fit in seconds the user chooses "min" in the model window:
+// k1 and its ± are shown per minute, both 60 times the values per second.
+TEST_F(Fitting, StandardDeviationFollowsTheTimeUnit) {
+    test::LocaleGuard guard(QLocale(QLocale::German, QLocale::Germany));
+    n2o5();
+    main->clickMenu("mnuCtFitting");
+    frmFitting* f = Forms::loaded<frmFitting>();
+    ASSERT_NE(f, nullptr);
+    test::typeInto(f->Inp[10], "0.001");
+    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+    EXPECT_EQ(std::tuple(f->Inp[10]->text(), f->lblStdDev[1]->isVisible(), f->lblStdDev[1]->text()),
+              std::tuple(" .0006220292", true, "1,9 E-6"));
+    test::clickButton(Forms::loaded<frmKinModel>()->optZeit[1]);
+    EXPECT_EQ(app.sZeiteinheit, "min");
+    EXPECT_EQ(f->Inp[10]->text(), " .03732176");
+    EXPECT_TRUE(f->lblStdDev[1]->isVisible());
+    EXPECT_EQ(f->lblStdDev[1]->text(), "1,1 E-4") << "the ± of the seconds beside k1 per minute";
+    // Back in the fitting window the curve is drawn anew for the converted times: a ± still shown is per minute.
+    backToFitting();
+    EXPECT_EQ(f->Inp[10]->text(), " .03732176");
+    EXPECT_TRUE(!f->lblStdDev[1]->isVisible() || f->lblStdDev[1]->text() == "1,1 E-4");
+}
