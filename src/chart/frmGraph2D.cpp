@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -57,6 +58,41 @@ constexpr Colour kWeiss = RGB(255, 255, 255);
 constexpr Colour kHellrot = RGB(255, 0, 0);  // entry 12 of the standard 16-colour palette
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
+
+// The status line with the result of an evaluation: a text wider than the
+// room beside the buttons wraps at its blanks onto further lines, and the
+// status bar grows by them, so that every number is read whole. Its width is
+// what the bar leaves it; its height follows from the text at that width.
+class StatusZeile : public QLabel {
+public:
+    explicit StatusZeile(QWidget* parent) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(true);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+    void zeige(const QString& text) {
+        setText(text);
+        passeHoeheAn();
+    }
+    bool hasHeightForWidth() const override { return false; }
+    QSize sizeHint() const override { return {0, hoehe_}; }
+    QSize minimumSizeHint() const override { return {0, hoehe_}; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        passeHoeheAn();
+    }
+
+private:
+    void passeHoeheAn() {
+        const int h = std::max(fontMetrics().height(), QLabel::heightForWidth(std::max(1, width())));
+        if (h == hoehe_) return;
+        hoehe_ = h;
+        updateGeometry();
+    }
+    int hoehe_ = 0;
+};
 
 }  // namespace
 
@@ -140,9 +176,8 @@ void frmGraph2D::buildWindow() {
     StatusBar2 = new QStatusBar(this);
     StatusBar2->setObjectName("StatusBar2");
     StatusBar2->setSizeGripEnabled(false);
-    statusLabel_ = new QLabel(StatusBar2);
+    statusLabel_ = new StatusZeile(StatusBar2);
     statusLabel_->setObjectName("StatusBar2Text");
-    statusLabel_->setTextFormat(Qt::PlainText);
     statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StatusBar2->addWidget(statusLabel_, 1);
     layout->addWidget(StatusBar2);
@@ -682,7 +717,7 @@ void frmGraph2D::punktTabsAnwenden(const PunktTabs& t) {
 }
 
 QString frmGraph2D::statusText() const { return statusLabel_->text(); }
-void frmGraph2D::setStatusText(const QString& text) { statusLabel_->setText(text); }
+void frmGraph2D::setStatusText(const QString& text) { static_cast<StatusZeile*>(statusLabel_)->zeige(text); }
 
 // ---- hooks of the chart module ----------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 // for looking at.
 
 #include <QMdiArea>
+#include <QStatusBar>
 
 #include "chart/ToolFrame.h"
 #include "chart/frmGraph2D.h"
@@ -254,6 +255,44 @@ TEST(WindowLayout, EveryWindowFitsAtBothSizes) {
             test::saveScreenshot(&main, tag);
             Forms::destroyAll();
             test::processEvents();
+        }
+    }
+}
+
+// The results of the Arrhenius and the Eyring evaluation in the chart's
+// status bar, read whole at the chart's opening size, with the main window at
+// its default size and maximised on a 1366 x 768 screen.
+TEST(WindowLayout, EvaluationResultsAreReadWholeInTheStatusBar) {
+    test::LocaleGuard guard(QLocale(QLocale::German, QLocale::Germany));
+    for (const QSize size : {QSize(1000, 720), QSize(1366, 740)}) {
+        SCOPED_TRACE(marke("", size).toStdString());
+        test::GuiTest env;
+        std::unique_ptr<MDIVRN> main = hauptfenster(size);
+        // k = A exp(-EA / (R T)) with A = 3.816322E+13 1/s and EA = 102.90 kJ/mol at 298 .. 338 K.
+        test::setDataSet(5, [](Messpunkt& p, int i) {
+            p.Temp = 288 + 10 * i;
+            p.k = 3.816322e13 * std::exp(-102900 / (8.3145 * p.Temp));
+        });
+        PrepareExpDaten();
+        // menu item, the result's beginning, its end
+        const std::tuple<const char*, const char*, const char*> faelle[] = {
+            {"mnukT(1)", "Berechnungsergebnis: EA/(kJ/mol) = 102,90;  A = 3,8163", "E+13   (R^2 = 1,00000)"},
+            {"mnukT(2)", "Resultat: h#/(kJ/mol) = 100,", ", Achtung: s# ist nur korrekt, wenn für k gilt [t] = s   (R^2 = "},
+        };
+        for (const auto& [item, anfang, ende] : faelle) {
+            SCOPED_TRACE(item);
+            main->clickMenu(item);
+            test::processEvents();
+            frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+            ASSERT_NE(chart, nullptr);
+            EXPECT_TRUE(main->mdiArea->viewport()->rect().contains(chart->frame()->geometry()));
+            QLabel* zeile = chart->StatusBar2->findChild<QLabel*>("StatusBar2Text");
+            ASSERT_NE(zeile, nullptr);
+            const QString text = zeile->text();
+            EXPECT_TRUE(text.startsWith(QString::fromUtf8(anfang))) << text.toStdString();
+            EXPECT_TRUE(text.contains(QString::fromUtf8(ende))) << text.toStdString();
+            EXPECT_TRUE(test::showsWhole(zeile));
+            test::saveScreenshot(main.get(), marke(std::string(item) == "mnukT(1)" ? "arrhenius" : "eyring", size));
         }
     }
 }
