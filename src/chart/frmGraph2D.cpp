@@ -492,7 +492,10 @@ void frmGraph2D::Form_Unload(bool& /*cancel*/) {
 // window: 0.75 of the height, 500 twips from the top; in an evaluation 0.68
 // of the width at the right edge, else 0.72 of the width at the remembered
 // left position. It keeps clear of the window the user works in, so that
-// both stay readable side by side.
+// both stay readable side by side, and leaves the controls of the other
+// windows open beside it free (the fitting window's, say, while a tangent or
+// a linear evaluation is drawn), where the area has room for that; the model
+// window, open behind all others, it may cover.
 QRect frmGraph2D::wunschGeometrie() {
     QSize area = Forms::mdiAreaSize();
     const bool imBereich = !area.isEmpty() && frame() != this;
@@ -510,10 +513,20 @@ QRect frmGraph2D::wunschGeometrie() {
     QRect want(left, top, width, height);
     if (!imBereich) return want;
     want = Forms::fitIntoMdiArea(want);
+    std::vector<QRect> frames, controls;
     if (arbeitsFenster_ && arbeitsFenster_ != this)
-        if (const QRect other = Forms::frameInMdiArea(arbeitsFenster_); !other.isNull())
+        if (const QRect other = Forms::frameInMdiArea(arbeitsFenster_); !other.isNull()) {
             want = Forms::clearOf(want, other);
-    return want;
+            // A tool window floats over the chart: the chart keeps clear of all of it.
+            frames.push_back(other);
+            if (arbeitsFenster_->kind() == Kind::Tool) controls.push_back(other);
+        }
+    for (VrnForm* f : Forms::all()) {
+        if (f == this || f->kind() != Kind::MdiChild || f->mayBeCovered() || !f->frame()->isVisible()) continue;
+        frames.push_back(Forms::frameInMdiArea(f));
+        for (const QRect& c : Forms::controlsInMdiArea(f)) controls.push_back(c);
+    }
+    return Forms::keepControlsFree(want, frames, controls);
 }
 
 void frmGraph2D::showEvent(QShowEvent* event) {

@@ -4,6 +4,8 @@
 
 #include <QGroupBox>
 #include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSlider>
@@ -664,4 +666,59 @@ TEST_F(Fitting, StandardDeviationFollowsTheTimeUnit) {
     backToFitting();
     EXPECT_EQ(f->Inp[10]->text(), " .03732176");
     EXPECT_TRUE(!f->lblStdDev[1]->isVisible() || f->lblStdDev[1]->text() == "1,1 E-4");
+}
+
+// ---- windows opened beside the fitting window --------------------------------------------
+
+namespace {
+
+// The windows above `unten` (MDI children later in the stacking order, every
+// tool window) whose frame covers a part of the widget, by caption.
+QStringList verdecken(VrnForm* unten, QWidget* w) {
+    QMdiArea* area = Forms::mdiArea();
+    const QRect r(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
+    const QList<QMdiSubWindow*> stapel = area->subWindowList(QMdiArea::StackingOrder);
+    const qsizetype ab = stapel.indexOf(qobject_cast<QMdiSubWindow*>(unten->frame()));
+    QStringList oben;
+    for (VrnForm* f : Forms::all()) {
+        if (f == unten || !f->frame()->isVisible()) continue;
+        auto* sub = qobject_cast<QMdiSubWindow*>(f->frame());
+        if (sub && stapel.indexOf(sub) < ab) continue;
+        if (Forms::frameInMdiArea(f).intersects(r)) oben << f->caption();
+    }
+    return oben;
+}
+
+}  // namespace
+
+// With the default main window centred on a 1366 x 768 screen, the tangent
+// window and its chart, then the linear evaluation's chart, opened while the
+// fitting window stays open: none covers the fitting window's
+// "Auto-   Fitting" or "Schließen <Esc>".
+TEST_F(Fitting, WindowsOpenedBesideKeepTheFittingButtonsFree) {
+    main->move((1366 - 1000) / 2, (768 - 720) / 2);
+    test::processEvents();
+    frmFitting* f = openFirstOrder();
+    ASSERT_NE(f, nullptr);
+    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+    test::processEvents();
+    const std::pair<const char*, std::function<void()>> schritte[] = {
+        {"mnuSubTangente(1)", [] {}},
+        {"mnuctAusw(1)",
+         [] {
+             if (frmCalcTangente* t = Forms::loaded<frmCalcTangente>()) QTest::mouseClick(t->cmdClose, Qt::LeftButton);
+             test::processEvents();
+         }},
+    };
+    for (const auto& [item, vorher] : schritte) {
+        SCOPED_TRACE(item);
+        vorher();
+        main->clickMenu(item);
+        test::processEvents();
+        ASSERT_TRUE(Forms::loaded<frmGraph2D>());
+        EXPECT_TRUE(Forms::loaded<frmFitting>()->isVisible());
+        for (QWidget* knopf : {static_cast<QWidget*>(f->cmdAutoFitting), static_cast<QWidget*>(f->cmdClose)})
+            EXPECT_EQ(verdecken(f, knopf), QStringList()) << static_cast<QPushButton*>(knopf)->text().toStdString();
+        test::saveScreenshot(main.get(), QString("beside_fitting_%1").arg(QString(item).remove('(').remove(')')));
+    }
 }
