@@ -12,6 +12,8 @@
 #include <QStyle>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -61,6 +63,7 @@ MDIVRN* gMain = nullptr;
 constexpr int kHintLineHeight = 20;    // pixels
 constexpr int kHintDesignWidth = 960;  // pixels, lines 6 to 8
 constexpr int kToolbarSpacer = 8;      // pixels, one spacer position of the toolbar
+constexpr QSize kStartSize(1000, 720);  // pixels, client area of the first window
 }  // namespace
 
 MDIVRN* MDIVRN::instance() { return gMain; }
@@ -118,7 +121,7 @@ MDIVRN::MDIVRN() {
     Forms::setMainWindow(this);
     buildToolbar();
     buildMenus();
-    resize(1000, 720);
+    sizeToScreen();
 
     windowHooks().menuePunktFreigeben = [this](const QString& name, bool enabled) {
         if (QAction* a = menuItem(name)) a->setEnabled(enabled);
@@ -197,6 +200,45 @@ void MDIVRN::MDIForm_Resize() {
 void MDIVRN::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     MDIForm_Resize();
+}
+
+void MDIVRN::sizeToScreen() {
+    QScreen* s = screen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    // Before the window is shown it has no frame yet; once shown, the frame
+    // the window system gave it.
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    const QSize client(std::min(kStartSize.width(), area.width() - frame.left() - frame.right()),
+                       std::min(kStartSize.height(), area.height() - frame.top() - frame.bottom()));
+    if (client.width() < 1 || client.height() < 1) return;
+    const bool smaller = client.width() < width() || client.height() < height();
+    resize(client);
+    startSize_ = size();
+    if (!isVisible()) return;  // the window system places it when it is shown
+    // The windows opened at the start keep inside the smaller area.
+    if (smaller)
+        for (QMdiSubWindow* w : mdiArea->subWindowList())
+            if (w->isVisible()) w->setGeometry(Forms::fitIntoMdiArea(w->geometry()));
+    const QRect f = frameGeometry();
+    if (area.contains(f)) return;
+    move(std::clamp(f.left(), area.left(), std::max(area.left(), area.right() + 1 - f.width())),
+         std::clamp(f.top(), area.top(), std::max(area.top(), area.bottom() + 1 - f.height())));
+}
+
+void MDIVRN::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // The frame is known once the window system has shown the window, with
+    // some window managers a moment later: the size is checked at both times,
+    // as long as nobody gave the window another size.
+    for (int ms : {0, 300})
+        QTimer::singleShot(ms, this, [this] {
+            if (size() == startSize_ && !isMaximized() && !isFullScreen()) sizeToScreen();
+        });
 }
 
 }  // namespace vrn

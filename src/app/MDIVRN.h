@@ -32,6 +32,12 @@ public:
     void MDIForm_Load();
     // Keeps the hint button at the right end of the toolbar and widens the hint lines.
     void MDIForm_Resize();
+    // The size of the first window from the available area of its screen,
+    // the frame included: a client area of 1000 x 720 where that fits, else
+    // as much as fits; a frame that reaches beyond the area is moved into it.
+    // Runs when the window is made and again once it is shown (when the
+    // frame is known), unless the window was given another size meanwhile.
+    void sizeToScreen();
 
     // The action of a menu item or submenu by its control name ("mnuctAusw(1)").
     QAction* menuItem(const QString& name) const;
@@ -116,6 +122,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -135,6 +142,8 @@ private:
     void onMenu(const QString& name);
 
     std::array<QAction*, 17> toolbar_{};
+    QSize startSize_;  // the size sizeToScreen gave the window
+    bool shownOnce_ = false;
 };
 
 // The caption of the main window.

@@ -241,7 +241,14 @@ void MDIVRN::mnuLoadProject_Click() {
     reopenModelWindow();
 }
 
-void MDIVRN::mnuSaveProject_Click() { SaveProjectAs(); }
+// A project names the data set by its file: a data set typed or changed and
+// not saved yet is offered for saving first, so that the project does not
+// name no file (or the file's older contents). Cancel, or a save that did not
+// happen, ends the project save.
+void MDIVRN::mnuSaveProject_Click() {
+    if (!changedDataSettled()) return;
+    SaveProjectAs();
+}
 
 void MDIVRN::mnuNeudat_Click() {
     if (!changedDataSettled()) return;

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -57,6 +58,41 @@ constexpr Colour kWeiss = RGB(255, 255, 255);
 constexpr Colour kHellrot = RGB(255, 0, 0);  // entry 12 of the standard 16-colour palette
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
+
+// The status line with the result of an evaluation: a text wider than the
+// room beside the buttons wraps at its blanks onto further lines, and the
+// status bar grows by them, so that every number is read whole. Its width is
+// what the bar leaves it; its height follows from the text at that width.
+class StatusZeile : public QLabel {
+public:
+    explicit StatusZeile(QWidget* parent) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(true);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+    void zeige(const QString& text) {
+        setText(text);
+        passeHoeheAn();
+    }
+    bool hasHeightForWidth() const override { return false; }
+    QSize sizeHint() const override { return {0, hoehe_}; }
+    QSize minimumSizeHint() const override { return {0, hoehe_}; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        passeHoeheAn();
+    }
+
+private:
+    void passeHoeheAn() {
+        const int h = std::max(fontMetrics().height(), QLabel::heightForWidth(std::max(1, width())));
+        if (h == hoehe_) return;
+        hoehe_ = h;
+        updateGeometry();
+    }
+    int hoehe_ = 0;
+};
 
 }  // namespace
 
@@ -140,9 +176,8 @@ void frmGraph2D::buildWindow() {
     StatusBar2 = new QStatusBar(this);
     StatusBar2->setObjectName("StatusBar2");
     StatusBar2->setSizeGripEnabled(false);
-    statusLabel_ = new QLabel(StatusBar2);
+    statusLabel_ = new StatusZeile(StatusBar2);
     statusLabel_->setObjectName("StatusBar2Text");
-    statusLabel_->setTextFormat(Qt::PlainText);
     statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StatusBar2->addWidget(statusLabel_, 1);
     layout->addWidget(StatusBar2);
@@ -457,7 +492,10 @@ void frmGraph2D::Form_Unload(bool& /*cancel*/) {
 // window: 0.75 of the height, 500 twips from the top; in an evaluation 0.68
 // of the width at the right edge, else 0.72 of the width at the remembered
 // left position. It keeps clear of the window the user works in, so that
-// both stay readable side by side.
+// both stay readable side by side, and leaves the controls of the other
+// windows open beside it free (the fitting window's, say, while a tangent or
+// a linear evaluation is drawn), where the area has room for that; the model
+// window, open behind all others, it may cover.
 QRect frmGraph2D::wunschGeometrie() {
     QSize area = Forms::mdiAreaSize();
     const bool imBereich = !area.isEmpty() && frame() != this;
@@ -475,10 +513,20 @@ QRect frmGraph2D::wunschGeometrie() {
     QRect want(left, top, width, height);
     if (!imBereich) return want;
     want = Forms::fitIntoMdiArea(want);
+    std::vector<QRect> frames, controls;
     if (arbeitsFenster_ && arbeitsFenster_ != this)
-        if (const QRect other = Forms::frameInMdiArea(arbeitsFenster_); !other.isNull())
+        if (const QRect other = Forms::frameInMdiArea(arbeitsFenster_); !other.isNull()) {
             want = Forms::clearOf(want, other);
-    return want;
+            // A tool window floats over the chart: the chart keeps clear of all of it.
+            frames.push_back(other);
+            if (arbeitsFenster_->kind() == Kind::Tool) controls.push_back(other);
+        }
+    for (VrnForm* f : Forms::all()) {
+        if (f == this || f->kind() != Kind::MdiChild || f->mayBeCovered() || !f->frame()->isVisible()) continue;
+        frames.push_back(Forms::frameInMdiArea(f));
+        for (const QRect& c : Forms::controlsInMdiArea(f)) controls.push_back(c);
+    }
+    return Forms::keepControlsFree(want, frames, controls);
 }
 
 void frmGraph2D::showEvent(QShowEvent* event) {
@@ -682,7 +730,7 @@ void frmGraph2D::punktTabsAnwenden(const PunktTabs& t) {
 }
 
 QString frmGraph2D::statusText() const { return statusLabel_->text(); }
-void frmGraph2D::setStatusText(const QString& text) { statusLabel_->setText(text); }
+void frmGraph2D::setStatusText(const QString& text) { static_cast<StatusZeile*>(statusLabel_)->zeige(text); }
 
 // ---- hooks of the chart module ----------------------------------------------------------------
 

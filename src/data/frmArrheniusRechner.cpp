@@ -1,11 +1,9 @@
 #include "data/frmArrheniusRechner.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "base/NumberText.h"
 #include "base/TimeUnitTexts.h"
@@ -21,17 +19,6 @@ namespace vrn {
 
 namespace {
 
-// Focus selects the whole text of a box (the boxes have no key filter).
-class SelectOnFocus : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::FocusIn)
-            if (auto* le = qobject_cast<QLineEdit*>(o)) QTimer::singleShot(0, le, &QLineEdit::selectAll);
-        return false;
-    }
-};
-
 QString punkt(double v) { return toQ(Str(static_cast<Single>(v))); }
 
 }  // namespace
@@ -41,7 +28,6 @@ frmArrheniusRechner::frmArrheniusRechner() : VrnForm(Kind::Tool) {
     auto* g = new QGridLayout(this);
     g->setHorizontalSpacing(6);
     g->setVerticalSpacing(5);
-    auto* filter = new SelectOnFocus(this);
     auto label = [this](const char* text = "") {
         auto* l = new QLabel(text, this);
         l->setTextFormat(Qt::PlainText);
@@ -58,10 +44,10 @@ frmArrheniusRechner::frmArrheniusRechner() : VrnForm(Kind::Tool) {
     lblTK = label("T/K =");
     lblk0Eyring = label();
     QLabel* eingabe[] = {lblk0, lblEA, lblTK, lblk0Eyring};
+    // Number fields: Enter moves on to the next box, focus selects the text.
     for (int i = 0; i < 4; ++i) {
-        txtInpArrh[static_cast<std::size_t>(i)] = new QLineEdit(this);
+        txtInpArrh[static_cast<std::size_t>(i)] = new NumberField(this);
         txtInpArrh[static_cast<std::size_t>(i)]->setObjectName(QString("txtInpArrh_%1").arg(i));
-        txtInpArrh[static_cast<std::size_t>(i)]->installEventFilter(filter);
         g->addWidget(eingabe[i], i + 1, 0, Qt::AlignRight);
         g->addWidget(txtInpArrh[static_cast<std::size_t>(i)], i + 1, 1);
     }

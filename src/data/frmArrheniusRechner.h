@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace vrn {
 
+class NumberField;
+
 class frmArrheniusRechner : public VrnForm {
     Q_OBJECT
 public:
@@ -32,7 +34,7 @@ public:
     void cmdCalc_Click();
     void cmdClose_Click();
 
-    std::array<QLineEdit*, 4> txtInpArrh{};
+    std::array<NumberField*, 4> txtInpArrh{};  // number fields
     QLineEdit* txtkResult = nullptr;
     QLineEdit* txtksecResult = nullptr;
     QLabel* lblFormel = nullptr;

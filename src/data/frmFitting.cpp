@@ -21,6 +21,7 @@
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/FitTexts.h"
+#include "data/Marquardt.h"
 #include "data/frmArrheniusRechner.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/ModelChoice.h"
@@ -376,7 +377,8 @@ void frmFitting::gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen) {
 }
 
 // The parameters per time (rate constants, A, the Eyring factor) are
-// converted from the unit they were given in to the one set now.
+// converted from the unit they were given in to the one set now, and the
+// standard deviations shown beside them with them.
 void frmFitting::folgeEinheit() {
     const std::string neu = rtrim(app.sZeiteinheit);
     if (einheit_.empty() || neu == einheit_) return;
@@ -392,6 +394,10 @@ void frmFitting::folgeEinheit() {
         app.RefWert[u(j)] = v;
         schreibeFeld(9 + j, v);
         leiteWeiter(j);
+        if (stdAbw_[u(j)] != kKeineStdAbw && std::isfinite(stdAbw_[u(j)] / f)) {
+            stdAbw_[u(j)] /= f;
+            lblStdDev[u(j)]->setText(toQ(stdAbwText(stdAbw_[u(j)])));
+        }
     }
 }
 

@@ -177,6 +177,7 @@ private:
     bool umstellung_ = false;     // the model window is rewriting the fields
     bool modellNeu_ = false;
     std::array<double, 4> gemerkt_{};
+    std::array<double, 4> stdAbw_{};  // 1..3: the standard deviations shown after the last auto-fit
     bool schreibt_ = false;
     QPointer<QWidget> angeordnet_;
 };

@@ -180,7 +180,8 @@ void frmFitting::cmdAutoFitting_Click() {
         schreibeFeld(9 + j, app.RefWert[u(j)]);
         lblPlusMinus[u(j)]->setVisible(true);
         lblStdDev[u(j)]->setVisible(true);
-        lblStdDev[u(j)]->setText(toQ(stdAbwText(e.StdAbw[u(j)])));
+        stdAbw_[u(j)] = e.StdAbw[u(j)];
+        lblStdDev[u(j)]->setText(toQ(stdAbwText(stdAbw_[u(j)])));
     }
     zeichne(true);
     ende();

@@ -36,6 +36,8 @@ const char* const kKsiTip = "... beide nach rechts => ";
 }  // namespace
 
 frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
+    // Open from the start behind the other windows: windows opened later may cover it.
+    setMayBeCovered(true);
     setCaption("  kinetisches Modell");
     auto* outer = new QVBoxLayout(this);
     outer->setSpacing(4);

@@ -511,8 +511,16 @@ bool ChartControl::setTextAutoPosition(ChartTextBlock b) {
     changed();
     return true;
 }
-int ChartControl::textWidth(ChartTextBlock b) { return ChartTextBlockPainter::measure(m_.text(b)).width(); }
-int ChartControl::textHeight(ChartTextBlock b) { return ChartTextBlockPainter::measure(m_.text(b)).height(); }
+int ChartControl::textWidth(ChartTextBlock b) {
+    layout_ = computeChartLayout(m_, size());
+    const QRect r = b == ChartTextBlock::Header ? layout_.header : layout_.footer;
+    return r.isNull() ? ChartTextBlockPainter::measure(m_.text(b)).width() : r.width();
+}
+int ChartControl::textHeight(ChartTextBlock b) {
+    layout_ = computeChartLayout(m_, size());
+    const QRect r = b == ChartTextBlock::Header ? layout_.header : layout_.footer;
+    return r.isNull() ? ChartTextBlockPainter::measure(m_.text(b)).height() : r.height();
+}
 int ChartControl::textBorder(ChartTextBlock b) const { return m_.text(b).border; }
 bool ChartControl::setTextBorder(ChartTextBlock b, int code) { return assign(m_.text(b).border, code, validBorder(code)); }
 Colour ChartControl::textColour(ChartTextBlock b) const { return m_.text(b).textColour; }

@@ -20,8 +20,13 @@ ChartLayout computeChartLayout(const ChartModel& m, QSize size) {
 
     const ChartTextBlockData& head = m.text(ChartTextBlock::Header);
     const ChartTextBlockData& foot = m.text(ChartTextBlock::Footer);
-    const QSize hs = ChartTextBlockPainter::measure(head);
-    const QSize fs = ChartTextBlockPainter::measure(foot);
+    // The room of a block: the inner width less a gap at each side when it is
+    // centred, else from its left edge to the inner right edge less a gap.
+    const auto room = [&L](const ChartTextBlockData& b) {
+        return b.autoLeft ? L.inner.width() - 2 * kGap : L.inner.right() + 1 - kGap - b.left;
+    };
+    const QSize hs = ChartTextBlockPainter::measure(head, room(head), L.headerText);
+    const QSize fs = ChartTextBlockPainter::measure(foot, room(foot), L.footerText);
     if (m.legend.shown) L.legendEntries = ChartLegend::entries(m);
     const QSize ls = L.legendEntries.empty() ? QSize() : ChartLegend::measure(m, L.legendEntries);
 
@@ -37,7 +42,10 @@ ChartLayout computeChartLayout(const ChartModel& m, QSize size) {
         L.chartArea = QRect(m.area.left, m.area.top, m.area.width, m.area.height);
     }
 
-    auto centredLeft = [&](int width) { return std::max(L.inner.left(), L.chartArea.center().x() - width / 2); };
+    auto centredLeft = [&](int width) {
+        return std::clamp(L.chartArea.center().x() - width / 2, L.inner.left(),
+                          std::max(L.inner.left(), L.inner.right() + 1 - kGap - width));
+    };
     if (!hs.isEmpty())
         L.header = QRect(QPoint(head.autoLeft ? centredLeft(hs.width()) : head.left,
                                 head.autoTop ? L.inner.top() + kGap : head.top),

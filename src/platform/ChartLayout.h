@@ -7,11 +7,18 @@
 // centred on it vertically; the automatic chart area fills the control and
 // leaves room for an automatically placed header, footer and legend. Blocks
 // placed by hand float over the chart and take no room.
+//
+// A header or footer wider than the room it has (the control's inner width,
+// or from a position set by hand to the right edge) is broken into more
+// lines at its blanks; a word that still does not fit draws the block in a
+// smaller font. The block so stays inside the control.
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -25,6 +32,12 @@ struct ChartLegendEntry {
     QString text;
 };
 
+// The lines of a text block as it is drawn, and their font.
+struct ChartTextFit {
+    QStringList lines;
+    QFont font;
+};
+
 struct ChartLayout {
     QRect sheet;      // the whole control
     QRect inner;      // inside the control's border
@@ -32,6 +45,8 @@ struct ChartLayout {
     QRect header;     // null when the header is not drawn
     QRect footer;
     QRect legend;
+    ChartTextFit headerText;  // the lines drawn in `header`
+    ChartTextFit footerText;
     std::vector<ChartLegendEntry> legendEntries;
 };
 

@@ -27,7 +27,14 @@ protected:
     void drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,
                          const QCPScatterStyle& style) const override {
         // Only points inside the plot area (its frame included) have a symbol.
-        const QRectF inside = QRectF(clipRect()).adjusted(-1, -1, 1, 1);
+        // The axes put their minimum on the left and bottom pixel of the plot
+        // area but their maximum one pixel beyond it (x: right + 1, y: top - 1),
+        // so the range spans left..right + 1 and top - 1..bottom. Half a pixel
+        // more on each side keeps a point on a limit whose value lies a hair
+        // beyond it (a measured 2.33 against an axis maximum of 2.33 held in
+        // single precision) on the frame, where it belongs.
+        const QRect area = clipRect();
+        const QRectF inside(QPointF(area.left() - 0.5, area.top() - 1.5), QPointF(area.right() + 1.5, area.bottom() + 0.5));
         QVector<QPointF> shown;
         shown.reserve(points.size());
         for (const QPointF& p : points)

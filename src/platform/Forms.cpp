@@ -144,6 +144,73 @@ QPoint Forms::besideInMdiArea(const QRect& source, QSize own, int overlap, const
     return best;
 }
 
+std::vector<QRect> Forms::controlsInMdiArea(VrnForm* f) {
+    std::vector<QRect> controls;
+    if (!f || !gMdi || !f->frame()->isVisible()) return controls;
+    QWidget* view = gMdi->viewport();
+    for (QWidget* w : f->findChildren<QWidget*>())
+        if (w->isVisibleTo(f) && !w->isWindow() && w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
+            controls.emplace_back(view->mapFromGlobal(w->mapToGlobal(QPoint(0, 0))), w->size());
+    return controls;
+}
+
+QRect Forms::keepControlsFree(const QRect& want, const std::vector<QRect>& frames, const std::vector<QRect>& controls) {
+    const QSize area = mdiAreaSize();
+    if (area.isEmpty()) return want;
+    const auto covered = [&controls](const QRect& r) {
+        long long sum = 0;
+        for (const QRect& c : controls) {
+            const QRect i = r.intersected(c);
+            if (!i.isEmpty()) sum += static_cast<long long>(i.width()) * i.height();
+        }
+        return sum;
+    };
+    if (covered(want) == 0) return want;
+    const auto distance = [&want](const QRect& r) {
+        return std::abs(r.left() - want.left()) + std::abs(r.top() - want.top());
+    };
+    // Beside each of the windows, as large as the area leaves room for.
+    QRect best;
+    for (const QRect& f : frames) {
+        const int leftRoom = std::min(want.width(), f.left()), topRoom = std::min(want.height(), f.top());
+        const QRect candidates[] = {
+            QRect(f.right() + 1, want.top(), std::min(want.width(), area.width() - f.right() - 1), want.height()),
+            QRect(f.left() - leftRoom, want.top(), leftRoom, want.height()),
+            QRect(want.left(), f.bottom() + 1, want.width(), std::min(want.height(), area.height() - f.bottom() - 1)),
+            QRect(want.left(), f.top() - topRoom, want.width(), topRoom),
+        };
+        for (const QRect& candidate : candidates) {
+            if (candidate.width() * 2 < want.width() || candidate.height() * 2 < want.height()) continue;
+            const QRect c = fitIntoMdiArea(candidate);
+            if (covered(c) != 0) continue;
+            const long long size = static_cast<long long>(c.width()) * c.height();
+            const long long bestSize = best.isNull() ? -1 : static_cast<long long>(best.width()) * best.height();
+            if (size > bestSize || (size == bestSize && distance(c) < distance(best))) best = c;
+        }
+    }
+    if (!best.isNull()) return best;
+    // No free place: the wanted size where it covers the least, nearest the wanted place.
+    const QRect inside = fitIntoMdiArea(want);
+    // Every fourth pixel, the wanted place and the far edges of the area.
+    const auto places = [](int wanted, int last) {
+        std::vector<int> v{wanted, last};
+        for (int p = 0; p < last; p += 4) v.push_back(p);
+        return v;
+    };
+    best = inside;
+    long long least = covered(inside);
+    for (int y : places(inside.top(), std::max(0, area.height() - inside.height())))
+        for (int x : places(inside.left(), std::max(0, area.width() - inside.width()))) {
+            const QRect c(QPoint(x, y), inside.size());
+            const long long n = covered(c);
+            if (n < least || (n == least && distance(c) < distance(best))) {
+                least = n;
+                best = c;
+            }
+        }
+    return best;
+}
+
 void Forms::setMainWindow(QWidget* w) { gMain = w; }
 QWidget* Forms::mainWindow() { return gMain.data(); }
 

@@ -63,6 +63,11 @@ public:
     // A zero-size window: Show loads it into the MDI area but keeps its frame hidden.
     void setZeroSize(bool zero) { zeroSize_ = zero; }
 
+    // A window that stays open behind the others (the model window): windows
+    // the program opens later may cover it.
+    void setMayBeCovered(bool on) { mayBeCovered_ = on; }
+    bool mayBeCovered() const { return mayBeCovered_; }
+
 signals:
     void unloaded();
 
@@ -86,6 +91,7 @@ private:
     bool unloading_ = false;
     bool gone_ = false;
     bool zeroSize_ = false;
+    bool mayBeCovered_ = false;
     bool positioned_ = false;
     QPointer<QAbstractButton> cancelButton_;
     QPointer<QAbstractButton> defaultButton_;  // the window chose its own place before it was shown
@@ -147,6 +153,18 @@ public:
     // least) of the source's controls `keep`, then the least of the source,
     // nearest the bottom right.
     static QPoint besideInMdiArea(const QRect& source, QSize own, int overlap = 0, const std::vector<QRect>& keep = {});
+    // The controls of a shown window (its widgets without child widgets:
+    // fields, labels, buttons, drawings) in pixels of the MDI area's visible part.
+    static std::vector<QRect> controlsInMdiArea(VrnForm* f);
+    // A child frame wanted at `want` placed so that it covers none of the
+    // controls of `windows` (rectangles in pixels of the area): as wanted when
+    // it covers none; else right of, left of, below or above one of them,
+    // giving up width or height down to half the wanted size, the largest of
+    // these that covers none; else, at the wanted size, the place inside the
+    // area that covers the least of them, nearest the wanted place.
+    // Unchanged when there is no area.
+    static QRect keepControlsFree(const QRect& want, const std::vector<QRect>& frames,
+                                  const std::vector<QRect>& controls);
     // Owner of tool windows (the main window); may be null.
     static void setMainWindow(QWidget* w);
     static QWidget* mainWindow();

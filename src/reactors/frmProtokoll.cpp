@@ -129,12 +129,7 @@ void frmProtokoll::placeBesideSource() {
     if (frame() != this && source_->frame() != source_) {
         const QRect src = source_->frame()->geometry();
         // The source's controls (fields, labels, buttons, drawing) stay in view where the area allows.
-        std::vector<QRect> controls;
-        for (QWidget* w : source_->findChildren<QWidget*>())
-            if (w->isVisibleTo(source_) && w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
-                controls.emplace_back(source_->mapTo(source_->frame()->parentWidget(), w->mapTo(source_, QPoint(0, 0))),
-                                      w->size());
-        frame()->move(Forms::besideInMdiArea(src, frame()->size(), twipsToPixelsX(40), controls));
+        frame()->move(Forms::besideInMdiArea(src, frame()->size(), twipsToPixelsX(40), Forms::controlsInMdiArea(source_)));
         return;
     }
     const int left = source_->twipsLeft() + source_->twipsWidth() - 40;

@@ -3,6 +3,9 @@
 // the limit warning, the results in the window and in the chart's footer.
 
 #include <QGroupBox>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSlider>
@@ -19,6 +22,7 @@
 #include "engine/ModelChoice.h"
 #include "engine/Simulation.h"
 #include "engine/frmKinModel.h"
+#include "platform/ChartStyle.h"
 #include "platform/Paths.h"
 #include "shell/DataPreparation.h"
 #include "shell/frmTip.h"
@@ -582,4 +586,139 @@ TEST_F(Fitting, RedrawWorksUnderTheHourglass) {
         test::chartShownUnderTheHourglass([f] { QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton); });
     EXPECT_TRUE(wartet);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// ---- what the user sees: the corner point, the ± after a unit change ------------------------
+
+namespace {
+
+// N2O5 decomposing at 45 °C: t/s and c(A)/(mol/l). The first point is the
+// largest and the earliest, so the data range puts it on the plot's top-left
+// corner: y(max) = 2.33 exactly (no margin) and x(min) = 0.
+void n2o5() {
+    const double t[] = {0, 184, 319, 526, 867, 1198, 1877, 2315, 3144};
+    const double c[] = {2.33, 2.08, 1.91, 1.67, 1.36, 1.11, 0.72, 0.55, 0.34};
+    test::setDataSet(9, [&](Messpunkt& p, int i) {
+        p.t = t[i - 1];
+        p.c[1] = c[i - 1];
+    });
+    PrepareExpDaten();
+    getAnfangskonzAusDaten();
+}
+
+// Pixels of the point set's symbol colour in a square of side 2 r + 1 around
+// the point (x, y) of the rendered chart.
+int symbolPixels(frmGraph2D* g, double x, double y, int r = 3) {
+    ChartControl& c = *g->Chart2D1;
+    c.replotNow();
+    const QImage img = c.grab().toImage();
+    const QColor farbe = chartColour(c.style(2, 1).symbolColour);
+    const QPoint p = c.toPixel(x, y).toPoint();
+    int n = 0;
+    for (int dy = -r; dy <= r; ++dy)
+        for (int dx = -r; dx <= r; ++dx) {
+            const QPoint q = p + QPoint(dx, dy);
+            if (img.rect().contains(q) && img.pixelColor(q) == farbe) ++n;
+        }
+    return n;
+}
+
+}  // namespace
+
+// The first point of the decay lies on the corner of the plot: its symbol is
+// painted as fully as that of a point inside, also after the auto-fit.
+TEST_F(Fitting, PointOnTheTopLeftCornerIsDrawn) {
+    n2o5();
+    main->clickMenu("mnuCtFitting");
+    frmFitting* f = Forms::loaded<frmFitting>();
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    ASSERT_TRUE(f && g);
+    EXPECT_EQ(std::tuple(g->Chart2D1->axisMax(ChartAxis::Y), g->Chart2D1->axisMin(ChartAxis::X)),
+              std::tuple(static_cast<double>(2.33f), 0.0));
+    const int innen = symbolPixels(g, 184, 2.08);
+    EXPECT_GT(innen, 10);
+    // Of the corner symbol a quarter lies inside the plot; the rest on and beyond its frame.
+    EXPECT_GE(symbolPixels(g, 0, 2.33), innen / 2) << "no symbol on the corner";
+    test::typeInto(f->Inp[10], "0.001");
+    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+    EXPECT_NEAR(app.k[1], 6.220292e-4, 1e-9);
+    EXPECT_GE(symbolPixels(g, 0, 2.33), innen / 2) << "no symbol on the corner after the fit";
+}
+
+// After the auto-fit in seconds the user chooses "min" in the model window:
+// k1 and its ± are shown per minute, both 60 times the values per second.
+TEST_F(Fitting, StandardDeviationFollowsTheTimeUnit) {
+    test::LocaleGuard guard(QLocale(QLocale::German, QLocale::Germany));
+    n2o5();
+    main->clickMenu("mnuCtFitting");
+    frmFitting* f = Forms::loaded<frmFitting>();
+    ASSERT_NE(f, nullptr);
+    test::typeInto(f->Inp[10], "0.001");
+    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+    EXPECT_EQ(std::tuple(f->Inp[10]->text(), f->lblStdDev[1]->isVisible(), f->lblStdDev[1]->text()),
+              std::tuple(" .0006220292", true, "1,9 E-6"));
+    test::clickButton(Forms::loaded<frmKinModel>()->optZeit[1]);
+    EXPECT_EQ(app.sZeiteinheit, "min");
+    EXPECT_EQ(f->Inp[10]->text(), " .03732176");
+    EXPECT_TRUE(f->lblStdDev[1]->isVisible());
+    EXPECT_EQ(f->lblStdDev[1]->text(), "1,1 E-4") << "the ± of the seconds beside k1 per minute";
+    // Back in the fitting window the curve is drawn anew for the converted times: a ± still shown is per minute.
+    backToFitting();
+    EXPECT_EQ(f->Inp[10]->text(), " .03732176");
+    EXPECT_TRUE(!f->lblStdDev[1]->isVisible() || f->lblStdDev[1]->text() == "1,1 E-4");
+}
+
+// ---- windows opened beside the fitting window --------------------------------------------
+
+namespace {
+
+// The windows above `unten` (MDI children later in the stacking order, every
+// tool window) whose frame covers a part of the widget, by caption.
+QStringList verdecken(VrnForm* unten, QWidget* w) {
+    QMdiArea* area = Forms::mdiArea();
+    const QRect r(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
+    const QList<QMdiSubWindow*> stapel = area->subWindowList(QMdiArea::StackingOrder);
+    const qsizetype ab = stapel.indexOf(qobject_cast<QMdiSubWindow*>(unten->frame()));
+    QStringList oben;
+    for (VrnForm* f : Forms::all()) {
+        if (f == unten || !f->frame()->isVisible()) continue;
+        auto* sub = qobject_cast<QMdiSubWindow*>(f->frame());
+        if (sub && stapel.indexOf(sub) < ab) continue;
+        if (Forms::frameInMdiArea(f).intersects(r)) oben << f->caption();
+    }
+    return oben;
+}
+
+}  // namespace
+
+// With the default main window centred on a 1366 x 768 screen, the tangent
+// window and its chart, then the linear evaluation's chart, opened while the
+// fitting window stays open: none covers the fitting window's
+// "Auto-   Fitting" or "Schließen <Esc>".
+TEST_F(Fitting, WindowsOpenedBesideKeepTheFittingButtonsFree) {
+    main->move((1366 - 1000) / 2, (768 - 720) / 2);
+    test::processEvents();
+    frmFitting* f = openFirstOrder();
+    ASSERT_NE(f, nullptr);
+    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+    test::processEvents();
+    const std::pair<const char*, std::function<void()>> schritte[] = {
+        {"mnuSubTangente(1)", [] {}},
+        {"mnuctAusw(1)",
+         [] {
+             if (frmCalcTangente* t = Forms::loaded<frmCalcTangente>()) QTest::mouseClick(t->cmdClose, Qt::LeftButton);
+             test::processEvents();
+         }},
+    };
+    for (const auto& [item, vorher] : schritte) {
+        SCOPED_TRACE(item);
+        vorher();
+        main->clickMenu(item);
+        test::processEvents();
+        ASSERT_TRUE(Forms::loaded<frmGraph2D>());
+        EXPECT_TRUE(Forms::loaded<frmFitting>()->isVisible());
+        for (QWidget* knopf : {static_cast<QWidget*>(f->cmdAutoFitting), static_cast<QWidget*>(f->cmdClose)})
+            EXPECT_EQ(verdecken(f, knopf), QStringList()) << static_cast<QPushButton*>(knopf)->text().toStdString();
+        test::saveScreenshot(main.get(), QString("beside_fitting_%1").arg(QString(item).remove('(').remove(')')));
+    }
 }

@@ -77,6 +77,28 @@ TEST_F(Rechner, EyringStoresItsParametersAndShowsTheUnitsOfTheMode) {
     EXPECT_TRUE(IsFormLoaded<frmArrheniusRechner>());
 }
 
+// The calculator's boxes are number fields: typed as a user types, Enter goes
+// on to the next box, whose text is selected, so that the next number replaces it.
+TEST_F(Rechner, EnterMovesFromBoxToBox) {
+    frmArrheniusRechner& r = oeffne("mnuToolArrhenius");
+    r.SetFocus();
+    test::processEvents();
+    r.txtInpArrh[0]->setFocus();
+    QTest::keyClicks(r.txtInpArrh[0], "2,5e10");
+    QTest::keyClick(r.txtInpArrh[0], Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), r.txtInpArrh[1]) << "Enter stays in the box of A";
+    EXPECT_EQ(r.txtInpArrh[1]->selectedText(), r.txtInpArrh[1]->text());
+    QTest::keyClicks(QApplication::focusWidget(), "75000");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), r.txtInpArrh[2]);
+    QTest::keyClicks(QApplication::focusWidget(), "298,15");
+    EXPECT_EQ(std::tuple(r.txtInpArrh[0]->text(), r.txtInpArrh[1]->text(), r.txtInpArrh[2]->text()),
+              std::tuple("2.5e10", "75000", "298.15"));
+    QTest::mouseClick(r.cmdCalc, Qt::LeftButton);
+    // 2.5e10 exp(-75000 / (8.3145 * 298.15)) = 0.001813709 per second
+    EXPECT_EQ(ergebnis(r), std::pair(QString(" .001813709"), QString(" .001813709")));
+}
+
 class Tangente : public test::DataWindows {
 protected:
     frmCalcTangente& oeffne(int species) {

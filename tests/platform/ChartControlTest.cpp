@@ -16,6 +16,7 @@
 #include <sys/resource.h>
 
 #include "platform/ChartStyle.h"
+#include "platform/ChartTextBlockPainter.h"
 #include "platform/ChartTicker.h"
 #include "support/GuiTestSupport.h"
 
@@ -163,6 +164,43 @@ TEST_F(Chart, SymbolsOnTheFrameAreDrawnWholeAndLinesStayInside) {
     EXPECT_FALSE(colourAround(img, at(11, 5), kBlue, 4));
     EXPECT_TRUE(colourAround(img, at(2, 5), kRed, 1));
     EXPECT_FALSE(colourAround(img, QPoint(plot.left() - 4, at(0, 5).y()), kRed, 1));
+}
+
+// A header wider than its room: broken at blanks, after a comma where that
+// leaves at least half the room, each given line on its own; a word wider
+// than the room makes the font smaller until it fits.
+TEST(ChartTextFit, LongTextsAreBrokenAtBlanksOrDrawnSmaller) {
+    QFont font("Arial");
+    font.setPixelSize(16);
+    const QFontMetrics fm(font);
+    const std::string enzym = "Enzymreaktion n. Michaelis-Menten E + S <=> ES => P + E,  KM = (k< + k3) / k> ";
+    const int bisKomma = fm.horizontalAdvance("Enzymreaktion n. Michaelis-Menten E + S <=> ES => P + E, KM = (k<");
+    struct Fall {
+        std::string text;
+        int breite;
+        QStringList zeilen;
+    };
+    const Fall faelle[] = {
+        {enzym, 0, {QString::fromStdString(enzym)}},
+        {enzym, fm.horizontalAdvance(QString::fromStdString(enzym)), {QString::fromStdString(enzym)}},
+        {enzym, bisKomma, {"Enzymreaktion n. Michaelis-Menten E + S <=> ES => P + E,", "KM = (k< + k3) / k>"}},
+        {"eins zwei drei vier", fm.horizontalAdvance("eins zwei"), {"eins zwei", "drei vier"}},
+        {"a, bbbbbbbbbbbbbbbbbbbbbbbb cc", fm.horizontalAdvance("a, bbbbbbbbbbbbbbbbbbbbbbbb"),
+         {"a, bbbbbbbbbbbbbbbbbbbbbbbb", "cc"}},
+        {"Zeile eins\r\nzwei drei vier", fm.horizontalAdvance("Zeile eins"), {"Zeile eins", "zwei drei", "vier"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.text);
+        const ChartTextFit fit = fitChartText(f.text, font, f.breite);
+        EXPECT_EQ(fit.lines, f.zeilen);
+        EXPECT_EQ(fit.font.pixelSize(), 16);
+    }
+    // One word twice as wide as the room: drawn smaller, whole.
+    const int breite = fm.horizontalAdvance("Michaelis-Menten-Konstante") / 2;
+    const ChartTextFit fit = fitChartText("Michaelis-Menten-Konstante", font, breite);
+    EXPECT_EQ(fit.lines, QStringList{"Michaelis-Menten-Konstante"});
+    EXPECT_LT(fit.font.pixelSize(), 16);
+    EXPECT_LE(QFontMetrics(fit.font).horizontalAdvance(fit.lines[0]), breite);
 }
 
 TEST_F(Chart, LinePatternsDrawSolidDottedOrNothing) {

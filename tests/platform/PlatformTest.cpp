@@ -72,6 +72,38 @@ TEST_F(Platform, UnloadHandlerCanKeepTheWindow) {
     EXPECT_FALSE(IsFormLoaded<frmProbe>());
 }
 
+// A window opened beside others: where it covers no control it stays; else
+// it goes right of, left of, below or above a window, narrower down to half
+// its width; with no such place, at its size where it covers the least.
+TEST_F(Platform, PlacedWindowKeepsTheControlsOfOthersFree) {
+    MDIVRN main;
+    main.resize(1000, 720);
+    main.show();
+    test::processEvents();
+    const QSize area = Forms::mdiAreaSize();
+    ASSERT_FALSE(area.isEmpty());
+    const int W = area.width(), H = area.height();
+    // A window at the left, as high as the area, with two buttons in the middle of its height.
+    const std::vector<QRect> knoepfe{QRect(10, H / 2, 170, 25), QRect(190, H / 2, 170, 25)};
+    struct Fall {
+        const char* name;
+        QRect fenster, want, ergebnis;
+    };
+    const Fall faelle[] = {
+        {"covers nothing", QRect(0, 0, 380, H), QRect(400, 10, 500, H - 20), QRect(400, 10, 500, H - 20)},
+        {"right of the window, narrower", QRect(0, 0, 380, H), QRect(W - 680, 10, 680, H - 20),
+         QRect(380, 10, std::min(680, W - 380), H - 20)},
+        // Right of a wider window less than half the width is left: at the right edge, over a part of one button.
+        {"no room beside: where it covers the least", QRect(0, 0, W - 300, H), QRect(100, 10, W - 200, H - 20),
+         QRect(200, 10, W - 200, H - 20)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const QRect r = Forms::keepControlsFree(f.want, {f.fenster}, knoepfe);
+        EXPECT_EQ(r, f.ergebnis) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+    }
+}
+
 TEST_F(Platform, ToolWindowsFloatAboveTheMainWindow) {
     MDIVRN main;
     frmTool& t = Forms::get<frmTool>();

@@ -2,6 +2,7 @@
 #include <QFile>
 
 #include "chart/frmGraph2D.h"
+#include "data/frmDatedit.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "platform/HelpViewer.h"
@@ -307,4 +308,77 @@ TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
     rec.answer(MsgAnswer::OK);
     main->toolbarButton(4)->trigger();
     EXPECT_EQ(app.iModell, 8);
+}
+
+// Points typed after "NEU Eingabe", then "aktuelles Projekt speichern unter...":
+// first the question about the unsaved data set. Yes saves the data set and
+// the project names it (loading the project brings the points back); No
+// writes the project without a data file, as the user chose; Cancel, or a
+// cancelled data save box, writes nothing.
+TEST_F(Dispatch, ProjectSaveAsksAboutTheUnsavedDataSetFirst) {
+    struct Fall {
+        const char* name;
+        MsgAnswer antwort;
+        bool datenBox;  // the data save box is answered (else cancelled)
+        std::vector<std::string> boxen;
+        std::string datenZeile;  // line 3 of the project; "-" no project written
+    };
+    const Fall faelle[] = {
+        {"Ja", MsgAnswer::Yes, true, {"Datenfile speichern unter ...", "aktuelles Projekt speichern unter ..."}, "n2o5.VRD"},
+        {"Ja, Speichern abgebrochen", MsgAnswer::Yes, false, {"Datenfile speichern unter ..."}, "-"},
+        {"Nein", MsgAnswer::No, true, {"aktuelles Projekt speichern unter ..."}, ""},
+        {"Abbrechen", MsgAnswer::Cancel, true, {}, "-"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        const std::string projekt = env.folderStd() + "/n2o5.VRP", daten = env.folderStd() + "/n2o5.VRD";
+        QFile::remove(QString::fromStdString(projekt));
+        QFile::remove(QString::fromStdString(daten));
+        main->clickMenu("mnuNeudat");
+        frmDatedit* d = Forms::loaded<frmDatedit>();
+        ASSERT_NE(d, nullptr);
+        for (auto [t, c] : {std::pair{"0", "2,33+"}, {"184", "2,08+"}}) {
+            test::typeInto(d->y[0], t);
+            test::typeInto(d->y[1], c);
+        }
+        ASSERT_EQ(std::tuple(app.nExpPunkte, app.bDatenGeaendert), std::tuple(2, true));
+
+        std::vector<std::string> boxen;
+        fileDialogHooks().askSaveFileName = [&](const SaveBoxRequest& r, std::string& chosen) {
+            boxen.push_back(r.title);
+            const bool datenBox = r.title.rfind("Datenfile", 0) == 0;
+            chosen = datenBox ? daten : projekt;
+            return !datenBox || fall.datenBox;
+        };
+        fileDialogHooks().askProjectComment = [] { app.ProjKommentar = "N2O5 bei 45 °C"; };
+        rec.clear();
+        rec.answer(fall.antwort);
+        main->clickMenu("mnuSaveProject");
+        ASSERT_GE(rec.count(), 1u);
+        EXPECT_EQ(std::tuple(rec.messages()[0].title, rec.messages()[0].text, rec.messages()[0].buttons),
+                  std::tuple("WARNUNG", "Die experimentellen Daten wurden geändert.\r\nJetzt speichern?",
+                             MsgButtons::YesNoCancel));
+        EXPECT_EQ(boxen, fall.boxen);
+        std::vector<std::string> zeilen;
+        std::string fehler;
+        if (fall.datenZeile == "-") {
+            EXPECT_FALSE(QFile::exists(QString::fromStdString(projekt)));
+        } else {
+            ASSERT_TRUE(readTextLines(projekt, zeilen, fehler));
+            EXPECT_EQ(zeilen.at(2), fall.datenZeile);
+        }
+        if (fall.datenZeile == "n2o5.VRD") {
+            // The project brings its points back.
+            app.bDatenGeaendert = false;
+            test::setDataRows({});
+            rec.clear();
+            rec.answer(MsgAnswer::OK);
+            test::answerOpenDialog("n2o5.VRP", env.folderStd());
+            main->clickMenu("mnuLoadProject");
+            EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDaten[2].t, app.ExpDaten[2].c[1]), std::tuple(2, 184.0, 2.08));
+        }
+        app.bDatenGeaendert = false;
+        Forms::destroyAll();
+        test::processEvents();
+    }
 }

@@ -3,7 +3,10 @@
 // whole, and the window inside the main window's area. The pictures are kept
 // for looking at.
 
+#include <QFontMetrics>
+#include <QImage>
 #include <QMdiArea>
+#include <QStatusBar>
 
 #include "chart/ToolFrame.h"
 #include "chart/frmGraph2D.h"
@@ -13,6 +16,8 @@
 #include "engine/frmPrepareTimeDiagram.h"
 #include "shell/DataPreparation.h"
 #include "engine/frmKinModel.h"
+#include "platform/ChartStyle.h"
+#include "platform/Paths.h"
 #include "montecarlo/frmMonteCarlo.h"
 #include "platform/DataGrid.h"
 #include "reactors/frmBatch.h"
@@ -255,5 +260,87 @@ TEST(WindowLayout, EveryWindowFitsAtBothSizes) {
             Forms::destroyAll();
             test::processEvents();
         }
+    }
+}
+
+// The results of the Arrhenius and the Eyring evaluation in the chart's
+// status bar, read whole at the chart's opening size, with the main window at
+// its default size and maximised on a 1366 x 768 screen.
+TEST(WindowLayout, EvaluationResultsAreReadWholeInTheStatusBar) {
+    test::LocaleGuard guard(QLocale(QLocale::German, QLocale::Germany));
+    for (const QSize size : {QSize(1000, 720), QSize(1366, 740)}) {
+        SCOPED_TRACE(marke("", size).toStdString());
+        test::GuiTest env;
+        std::unique_ptr<MDIVRN> main = hauptfenster(size);
+        // k = A exp(-EA / (R T)) with A = 3.816322E+13 1/s and EA = 102.90 kJ/mol at 298 .. 338 K.
+        test::setDataSet(5, [](Messpunkt& p, int i) {
+            p.Temp = 288 + 10 * i;
+            p.k = 3.816322e13 * std::exp(-102900 / (8.3145 * p.Temp));
+        });
+        PrepareExpDaten();
+        // menu item, the result's beginning, its end
+        const std::tuple<const char*, const char*, const char*> faelle[] = {
+            {"mnukT(1)", "Berechnungsergebnis: EA/(kJ/mol) = 102,90;  A = 3,8163", "E+13   (R^2 = 1,00000)"},
+            {"mnukT(2)", "Resultat: h#/(kJ/mol) = 100,", ", Achtung: s# ist nur korrekt, wenn für k gilt [t] = s   (R^2 = "},
+        };
+        for (const auto& [item, anfang, ende] : faelle) {
+            SCOPED_TRACE(item);
+            main->clickMenu(item);
+            test::processEvents();
+            frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+            ASSERT_NE(chart, nullptr);
+            EXPECT_TRUE(main->mdiArea->viewport()->rect().contains(chart->frame()->geometry()));
+            QLabel* zeile = chart->StatusBar2->findChild<QLabel*>("StatusBar2Text");
+            ASSERT_NE(zeile, nullptr);
+            const QString text = zeile->text();
+            EXPECT_TRUE(text.startsWith(QString::fromUtf8(anfang))) << text.toStdString();
+            EXPECT_TRUE(text.contains(QString::fromUtf8(ende))) << text.toStdString();
+            EXPECT_TRUE(test::showsWhole(zeile));
+            test::saveScreenshot(main.get(), marke(std::string(item) == "mnukT(1)" ? "arrhenius" : "eyring", size));
+        }
+    }
+}
+
+// The enzyme model's c-t chart as it opens beside the time-diagram window:
+// its long header stands inside the chart (with the default main window
+// broken onto a second line), and no letter of it touches the chart's left or
+// right edge.
+TEST(WindowLayout, LongHeaderStaysInsideTheChart) {
+    for (const auto& [size, umbrochen] : {std::pair{QSize(1000, 720), true}, {QSize(1366, 740), false}}) {
+        SCOPED_TRACE(marke("", size).toStdString());
+        test::GuiTest env;
+        std::unique_ptr<MDIVRN> main = hauptfenster(size);
+        main->clickMenu("mnuctGraph");
+        test::processEvents();
+        test::clickButton(Forms::loaded<frmKinModel>()->optTyp[10]);
+        frmPrepareTimeDiagram* zeit = Forms::loaded<frmPrepareTimeDiagram>();
+        ASSERT_NE(zeit, nullptr);
+        QTest::mouseClick(zeit->cmdDrawctDiagram, Qt::LeftButton);
+        test::processEvents();
+        frmGraph2D* w = Forms::loaded<frmGraph2D>();
+        ASSERT_NE(w, nullptr);
+        ChartControl& c = *w->Chart2D1;
+        const QString kopf = toQ(c.text(ChartTextBlock::Header));
+        ASSERT_TRUE(kopf.startsWith("Enzymreaktion n. Michaelis-Menten E + S <=> ES => P + E,  KM = (k< + k3) / k>"));
+        const QFont schrift = chartFont(c.textFont(ChartTextBlock::Header));
+        if (umbrochen)
+            ASSERT_GT(QFontMetrics(schrift).horizontalAdvance(kopf), c.width()) << "longer than the chart is wide";
+
+        c.replotNow();
+        const QRect r = test::textRect(c, ChartTextBlock::Header);
+        EXPECT_TRUE(c.rect().contains(r)) << r.x() << " " << r.width() << " in " << c.width();
+        EXPECT_EQ(r.height() >= 2 * QFontMetrics(schrift).lineSpacing(), umbrochen) << r.height();
+        // The picture: letters of the header (dark pixels in its rows) keep off the chart's edges.
+        const QImage bild = c.grab().toImage();
+        int links = bild.width(), rechts = -1;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                if (bild.pixelColor(x, y).lightness() < 128) {
+                    links = std::min(links, x);
+                    rechts = std::max(rechts, x);
+                }
+        EXPECT_GE(links, 3);
+        EXPECT_LE(rechts, bild.width() - 4) << "the header runs out of the chart";
+        test::saveScreenshot(main.get(), marke("enzyme_chart", size));
     }
 }

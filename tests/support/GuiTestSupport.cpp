@@ -154,6 +154,21 @@ int captionMargin(const QWidget* c) {
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult showsWhole(QLabel* label) {
+    if (!label || !label->isVisible()) return ::testing::AssertionFailure() << "the label is not shown";
+    QWidget* window = label->window();
+    if (!window->rect().contains(QRect(label->mapTo(window, QPoint(0, 0)), label->size())))
+        return ::testing::AssertionFailure() << "the label lies outside its window";
+    const QRect box = label->contentsRect();
+    const int flags = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+    const QRect needs = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 100000), flags, label->text());
+    if (needs.width() > box.width() || needs.height() > box.height())
+        return ::testing::AssertionFailure() << '"' << label->text().toStdString() << "\" needs " << needs.width() << "x"
+                                             << needs.height() << ", the label has " << box.width() << "x"
+                                             << box.height();
+    return ::testing::AssertionSuccess();
+}
+
 void typeInto(QLineEdit* field, const QString& keys) {
     field->setFocus();
     field->selectAll();

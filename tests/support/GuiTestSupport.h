@@ -95,6 +95,11 @@ QString saveScreenshot(QWidget* w, const QString& name);
 // caption or title whole; the failure names the first control that does not.
 ::testing::AssertionResult fitsItsWindow(QWidget* window);
 
+// Whether a label shows its whole text: visible, inside its window, and the
+// text laid out in its box (on several lines when it wraps) needs no more
+// room than the box has.
+::testing::AssertionResult showsWhole(QLabel* label);
+
 // Replaces the text of a field by typing, as a user does: focus, select all, erase, the keys.
 void typeInto(QLineEdit* field, const QString& keys);
 // Clicks a button; option buttons and check boxes on their indicator (the middle of a wide one is no hit).

@@ -2,7 +2,10 @@
 //
 // Renders, inside a main window of the given size on an offscreen screen, the
 // windows a user works with side by side: the fitting window beside its
-// chart (the sample data set, and three isotherms fitted by Arrhenius), the tangent window beside its chart, the stirred tank with its
+// chart (the sample data set, and three isotherms fitted by Arrhenius), the tangent window beside its chart, the
+// tangent window and a linear evaluation opened while the fitting window stays
+// open, the Arrhenius and Eyring results with their calculators, the enzyme
+// model's chart beside the time-diagram window, the stirred tank with its
 // protocol window, a chart with a two-line header, an additional text and a
 // legend, and a template saved from a large window loaded into a smaller one.
 // Writes layout_<view>_<main w>x<main h>.png. A tool for looking at the
@@ -16,6 +19,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -30,6 +34,7 @@
 #include "chart/frmGraph2D.h"
 #include "data/frmCalcTangente.h"
 #include "data/frmFitting.h"
+#include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "montecarlo/frmMonteCarlo.h"
 #include "platform/ChartControl.h"
@@ -91,10 +96,27 @@ void threeIsotherms() {
     app.c0Daten[1] = 1;
 }
 
+// Rate constants of A = 3.816322E+13 1/s and EA = 102.9 kJ/mol at 298 .. 338 K.
+void kTPairs() {
+    app.ExpDaten.assign(1, Messpunkt{});
+    for (int i = 0; i < 5; ++i) {
+        Messpunkt m;
+        m.Temp = 298 + 10 * i;
+        m.k = 3.816322e13 * std::exp(-102900 / (8.3145 * m.Temp));
+        app.ExpDaten.push_back(m);
+    }
+    app.nExpPunkte = static_cast<Integer>(app.ExpDaten.size() - 1);
+    app.ExpDaten.push_back(Messpunkt{});
+    PrepareExpDaten();
+}
+
 void shoot(const QString& folder, const QString& view, QSize main, const std::function<void(MDIVRN&)>& steps) {
     MDIVRN w;
     MDIVRN::endProgram = [] {};
     w.resize(main);
+    // Centred on the screen, as a window manager places it.
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        w.move(std::max(0, (s->geometry().width() - main.width()) / 2), std::max(0, (s->geometry().height() - main.height()) / 2));
     w.show();
     w.MDIForm_Load();
     Forms::unload<frmTip>();
@@ -182,6 +204,39 @@ int main(int argc, char* argv[]) {
             t->cmdCalc_Click();
             t->SetFocus();
         }
+    });
+    // The fitting window stays open while the tangent method, then a linear evaluation, is drawn.
+    shoot(folder, "fitting_tangent", main, [](MDIVRN& w) {
+        loadSample(w);
+        w.clickMenu("mnuCtFitting");
+        settle();
+        if (frmFitting* fit = Forms::loaded<frmFitting>()) fit->cmdAutoFitting_Click();
+        settle();
+        w.clickMenu("mnuSubTangente(1)");
+    });
+    shoot(folder, "fitting_linear", main, [](MDIVRN& w) {
+        loadSample(w);
+        w.clickMenu("mnuCtFitting");
+        settle();
+        if (frmFitting* fit = Forms::loaded<frmFitting>()) fit->cmdAutoFitting_Click();
+        settle();
+        w.clickMenu("mnuctAusw(1)");
+    });
+    // Arrhenius and Eyring evaluations of k(T), with their results in the status bar, and the calculator.
+    for (const char* item : {"mnukT(1)", "mnukT(2)"})
+        shoot(folder, item[6] == '1' ? "arrhenius" : "eyring", main, [item](MDIVRN& w) {
+            kTPairs();
+            w.clickMenu(item);
+            settle();
+            w.clickMenu(item[6] == '1' ? "mnuToolArrhenius" : "mnuToolEyring");
+        });
+    // The enzyme model's concentration-time chart beside the time-diagram window.
+    shoot(folder, "enzyme_chart", main, [](MDIVRN& w) {
+        w.clickMenu("mnuctGraph");
+        settle();
+        if (auto* m = Forms::loaded<frmKinModel>()) m->optTyp[10]->click();
+        settle();
+        if (auto* t = Forms::loaded<frmPrepareTimeDiagram>()) t->cmdDrawctDiagram->click();
     });
     shoot(folder, "tank_protocol", main, [](MDIVRN& w) {
         w.clickMenu("mnuKontRK");
