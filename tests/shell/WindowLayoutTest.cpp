@@ -323,8 +323,9 @@ TEST(WindowLayout, LongHeaderStaysInsideTheChart) {
         const QString kopf = toQ(c.text(ChartTextBlock::Header));
         ASSERT_TRUE(kopf.startsWith("Enzymreaktion n. Michaelis-Menten E + S <=> ES => P + E,  KM = (k< + k3) / k>"));
         const QFont schrift = chartFont(c.textFont(ChartTextBlock::Header));
-        if (umbrochen)
+        if (umbrochen) {
             ASSERT_GT(QFontMetrics(schrift).horizontalAdvance(kopf), c.width()) << "longer than the chart is wide";
+        }
 
         c.replotNow();
         const QRect r = test::textRect(c, ChartTextBlock::Header);
