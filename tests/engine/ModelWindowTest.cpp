@@ -45,6 +45,18 @@ protected:
         return t;
     }
     // The model clicked in the model window, the time diagram opened and the fields typed (pasted whole).
+    // The enzyme model's c-t chart for the typed fields, drawn with a click:
+    // no message and four curves (E, S, ES, P). Null when no chart opened.
+    frmGraph2D* enzymeChart(std::initializer_list<std::pair<int, const char*>> felder) {
+        auto& t = zeitDiagramm(10);
+        QApplication::setActiveWindow(&t);
+        for (auto [field, text] : felder) test::typeInto(t.Inp[static_cast<std::size_t>(field)], text);
+        test::MsgRecorder rec;
+        QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+        EXPECT_EQ(rec.count(), 0u);
+        EXPECT_EQ(app.gnKurven, 4);
+        return Forms::loaded<frmGraph2D>();
+    }
     frmPrepareTimeDiagram& zeitDiagramm(int m, std::initializer_list<std::pair<int, const char*>> felder = {}) {
         test::clickButton(model->optTyp[static_cast<std::size_t>(m)]);
         auto& t = openTimeDiagram();
@@ -282,17 +294,8 @@ TEST_F(ModelWindows, MichaelisMentenDiagramAndTable) {
 // vmax = k3 E0 = 0.1 mol/(l s) and KM = 1.1e-3 the substrate is gone after
 // about 10 s, so at t = 30 s nearly all of it is product, and E + ES = E0.
 TEST_F(ModelWindows, TextbookEnzymeConstantsDrawTheirCurves) {
-    auto& t = zeitDiagramm(10);
-    QApplication::setActiveWindow(&t);
-    const std::pair<std::size_t, const char*> typed[] = {{0, "1e-3"}, {1, "1"},   {10, "1e6"},
-                                                         {11, "1e3"}, {12, "1e2"}, {14, "30"}};
-    for (auto [field, text] : typed) test::typeInto(t.Inp[field], text);
-    test::MsgRecorder rec;
-    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
-    EXPECT_EQ(rec.count(), 0u);
-    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    frmGraph2D* chart = enzymeChart({{0, "1e-3"}, {1, "1"}, {10, "1e6"}, {11, "1e3"}, {12, "1e2"}, {14, "30"}});
     ASSERT_NE(chart, nullptr);
-    EXPECT_EQ(app.gnKurven, 4);  // E, S, ES, P
     EXPECT_NEAR(app.cSim_P[200], 1.0, 1e-6);
     EXPECT_NEAR(app.cSim_A[200] + app.cSim_C[200], 1e-3, 1e-12);
     const int n = chart->Chart2D1->pointCount(1, 4);
@@ -304,17 +307,8 @@ TEST_F(ModelWindows, TextbookEnzymeConstantsDrawTheirCurves) {
 // S0 = 1, 1.5e7 s): the substrate lasts 1e7 s, then the enzyme is free
 // again. The chart shows the four curves, no message.
 TEST_F(ModelWindows, TightBindingEnzymeDrawsItsCurves) {
-    auto& t = zeitDiagramm(10);
-    QApplication::setActiveWindow(&t);
-    const std::pair<std::size_t, const char*> typed[] = {{0, "1e-7"}, {1, "1"}, {10, "1e9"},
-                                                         {11, "1"},   {12, "1"}, {14, "1.5e7"}};
-    for (auto [field, text] : typed) test::typeInto(t.Inp[field], text);
-    test::MsgRecorder rec;
-    QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
-    EXPECT_EQ(rec.count(), 0u);
-    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    frmGraph2D* chart = enzymeChart({{0, "1e-7"}, {1, "1"}, {10, "1e9"}, {11, "1"}, {12, "1"}, {14, "1.5e7"}});
     ASSERT_NE(chart, nullptr);
-    EXPECT_EQ(app.gnKurven, 4);
     const int n = chart->Chart2D1->pointCount(1, 1);
     ASSERT_GT(n, 1);
     EXPECT_NEAR(chart->Chart2D1->y(1, 1, n), 1e-7, 1e-10);  // E at the end

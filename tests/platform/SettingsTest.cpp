@@ -172,25 +172,13 @@ TEST_F(SettingsStore, AReadOnlyFolderKeepsTheOldFile) {
     writeFile(file, kAlt);
     ::chmod(file.c_str(), 0666);
     ::chmod(folder.c_str(), 0555);
-    int fd[2];
-    ASSERT_EQ(::pipe(fd), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(fd[0]);
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+    const test::Unprivileged u = test::runUnprivileged([] {
         const std::string why = speichern();
-        (void)!::write(fd[1], why.data(), why.size());
-        ::_exit(why.empty() ? 1 : 0);
-    }
-    ::close(fd[1]);
-    std::string why;
-    char buf[1024];
-    for (ssize_t n; (n = ::read(fd[0], buf, sizeof buf)) > 0;) why.append(buf, static_cast<std::size_t>(n));
-    ::close(fd[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save must be refused";
+        return std::pair(!why.empty(), why);
+    });
+    const std::string& why = u.text;
+    ASSERT_TRUE(u.exited);
+    EXPECT_TRUE(u.refused) << "the save must be refused";
     const std::string says = "Im Ordner der Datei lässt sich keine neue Datei anlegen (Zugriff verweigert: " + folder;
     EXPECT_EQ(why.rfind(says + ")", 0), 0u) << why;
     EXPECT_EQ(readFile(file), kAlt);

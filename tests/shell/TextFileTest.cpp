@@ -183,28 +183,15 @@ TEST(SafeSaving, ReadOnlyFileAndFolderAreRefusedAndTheOldFileStaysWhole) {
     ::chmod(dir.file("zu/d.VRD").c_str(), 0666);
     ::chmod(dir.file("zu").c_str(), 0555);
     ::chmod(dir.str().c_str(), 0755);
-    int fd[2];
-    ASSERT_EQ(::pipe(fd), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(fd[0]);
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+    const test::Unprivileged u = test::runUnprivileged([&dir] {
         std::string e;
         const bool ok = speichere(dir.file("zu/d.VRD"), e);
-        (void)!::write(fd[1], e.data(), e.size());
-        ::_exit(ok ? 1 : 0);
-    }
-    ::close(fd[1]);
-    char buf[1024];
-    const ssize_t n = ::read(fd[0], buf, sizeof buf);
-    ::close(fd[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
+        return std::pair(!ok, e);
+    });
     ::chmod(dir.file("zu").c_str(), 0755);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save must be refused";
-    EXPECT_NE(std::string(buf, n > 0 ? static_cast<std::size_t>(n) : 0).find("Im Ordner der Datei lässt sich keine neue Datei anlegen"),
-              std::string::npos);
+    ASSERT_TRUE(u.exited);
+    EXPECT_TRUE(u.refused) << "the save must be refused";
+    EXPECT_NE(u.text.find("Im Ordner der Datei lässt sich keine neue Datei anlegen"), std::string::npos);
     EXPECT_EQ(readFile(dir.file("zu/d.VRD")), "alt");
 }
 

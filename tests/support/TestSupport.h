@@ -118,6 +118,17 @@ private:
     std::string path_;
 };
 
+// What a step run as an unprivileged user said: whether it refused, and its text.
+struct Unprivileged {
+    bool exited = false;  // the child ended normally
+    bool refused = false;
+    std::string text;
+};
+// Runs `step` in a child process as an unprivileged user (root may write
+// anywhere, so a refusal for want of permission needs another user); step
+// returns whether it refused and its text.
+Unprivileged runUnprivileged(const std::function<std::pair<bool, std::string>()>& step);
+
 // Reads a whole file as bytes.
 std::string readFile(const std::string& path);
 // Writes bytes to a file.
