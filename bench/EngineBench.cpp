@@ -57,6 +57,15 @@ void BM_Simulation_Stiff_Enzyme(benchmark::State& state) {
 }
 BENCHMARK(BM_Simulation_Stiff_Enzyme)->Unit(benchmark::kMicrosecond);
 
+// A tightly binding enzyme (k1 = 1e9, K_M = 2e-9 mol/l, E0 = 1e-7, S0 = 1)
+// over half again the time its substrate lasts (1e7 s).
+void BM_Simulation_Stiff_TightBinding(benchmark::State& state) {
+    setUp(10, {1e9, 1, 1}, {1e-7, 1, 0, 0, 0}, "11110");
+    app.tEnd = 1.5e7f;
+    simulate(state, 10);
+}
+BENCHMARK(BM_Simulation_Stiff_TightBinding)->Unit(benchmark::kMicrosecond);
+
 // A decaying curve of 201 points in curve 1 of the spline store.
 void fillSplineStore() {
     resetAppState("/tmp");

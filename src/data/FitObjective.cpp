@@ -112,13 +112,17 @@ bool FitObjective::residuenIsotherm(const FitParameter& p, Abweichungen& d) {
     const bool gelesen = messung_.modell->read(app.iModell, [&](std::size_t q, const double* cm) {
         auto& zeile = d[u(messung_.punkt[q])];
         const double* gemessen = c + q * nArten;
+        // One species: its signed deviation; several: the sum of the
+        // absolute deviations, as the program has always fitted them.
         double s = 0;
-        for (std::size_t a = 0; a < nArten; ++a) {
-            const std::size_t j = arten_[a];
-            zeile[j] = cm[a] - gemessen[a];
-            // One species: its signed deviation; several: the sum of the
-            // absolute deviations, as the program has always fitted them.
-            s += signiert ? zeile[j] : std::fabs(zeile[j]);
+        if (signiert) {
+            s = zeile[arten_[0]] = cm[0] - gemessen[0];
+        } else {
+            for (std::size_t a = 0; a < nArten; ++a) {
+                const std::size_t j = arten_[a];
+                zeile[j] = cm[a] - gemessen[a];
+                s += std::fabs(zeile[j]);
+            }
         }
         zeile[0] = s;
         endlich = std::isfinite(s);
@@ -289,7 +293,8 @@ void FitObjective::jacobiZeilen(std::size_t von, std::size_t bis, double* r, dou
                     // or |b| = |b - a| where a is 0.
                     const std::size_t k = arten[s];
                     const double a = vorher[k], d = nachher[k] - a;
-                    dr += a > 0 ? d : a < 0 ? -d : std::fabs(d);
+                    const double mitVorzeichen = std::copysign(1.0, a) * d;
+                    dr += a == 0 ? std::fabs(d) : mitVorzeichen;
                 }
             }
             J[j] = dr / v.schritt[j + 1];
