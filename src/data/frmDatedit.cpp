@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
@@ -284,7 +285,6 @@ void frmDatedit::connectControls() {
         if (key == 13) key = 0;
     };
     connect(lambda_infin, &QLineEdit::textChanged, this, [this] {
-        if (filling_) return;
         const double v = Val(toStd(lambda_infin->text()));
         Messpunkt probe;
         if (setzeFeld(probe, kSpalteLambda, v)) app.LambdaInf = v;
@@ -333,10 +333,12 @@ void frmDatedit::Form_Load() {
     iMesspunkt = 1;
     setTimeUnitCaptions(rtrim(app.sZeiteinheit));
     lblKopf[5]->setText(toQ(" Zeit t/" + app.sZeiteinheit));
-    filling_ = true;
     txtComment->setText(toQ(app.ExpKommentar));
-    lambda_infin->setText(toQ(Str(static_cast<Single>(app.LambdaInf))));
-    filling_ = false;
+    {
+        // The window shows lambda(infinity); that is no entry of the user.
+        const QSignalBlocker still(lambda_infin);
+        lambda_infin->setText(toQ(Str(static_cast<Single>(app.LambdaInf))));
+    }
     if (app.nExpPunkte == 0) txtComment->clear();
 
     if (app.nExpPunkte > 0) {

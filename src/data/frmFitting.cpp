@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -262,9 +263,8 @@ FitAuswahl frmFitting::auswahl() const {
 }
 
 void frmFitting::schreibeFeld(int index, double v) {
-    schreibt_ = true;
+    const QSignalBlocker still(Inp[u(index)]);
     Inp[u(index)]->setText(q(std::fabs(v) <= 3.4e38 ? Str(static_cast<Single>(v)) : Str(v)));
-    schreibt_ = false;
 }
 
 // ---- opening ---------------------------------------------------------------------
@@ -287,7 +287,6 @@ void frmFitting::Form_Load() {
     for (int i = 1; i <= 5; ++i) c0_[u(i)] = app.c0[u(i)];
     for (int i = 0; i < 2; ++i) schreibeFeld(i, app.c0Daten[u(i + 1)]);
 
-    bSliderReset = false;
     SetSpeziesMaske(app.iModell);
     speziesBoxen(false);
 
@@ -475,8 +474,17 @@ void frmFitting::oeffneDiagramm() {
 
 // ---- the model window --------------------------------------------------------------------
 
+void frmFitting::modellUmstellen(const std::function<void()>& umstellen) {
+    vorModellUmstellung();
+    {
+        // The model window rewrites the parameter fields: no entry of the user.
+        const QSignalBlocker k1(Inp[10]), k2(Inp[11]), k3(Inp[12]);
+        umstellen();
+    }
+    nachModellUmstellung();
+}
+
 void frmFitting::vorModellUmstellung() {
-    umstellung_ = true;
     modellNeu_ = app.iModell != modell_;
     gemerkt_ = app.RefWert;
     if (!modellNeu_) {
@@ -496,7 +504,6 @@ void frmFitting::vorModellUmstellung() {
 }
 
 void frmFitting::nachModellUmstellung() {
-    umstellung_ = false;
     bool anders = modellNeu_;
     for (int i = 1; i <= 5; ++i) {
         anders = anders || c0_[u(i)] != app.c0[u(i)];

@@ -24,6 +24,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -53,8 +54,7 @@ public:
     // parameters (the order of model 20 comes from the model window); another
     // model is taken over (modes 2, 6 and 7 become mode 1 unless it is their
     // model), with the model window's constants, and drawn.
-    void vorModellUmstellung() override;
-    void nachModellUmstellung() override;
+    void modellUmstellen(const std::function<void()>& umstellen) override;
     // Another time unit: the parameters per time are converted as k1..k3 are.
     void setTimeUnitCaptions(const std::string& u) override;
 
@@ -108,7 +108,6 @@ public:
 
     // Form state.
     std::array<bool, 4> bFixiert{};  // 1..3
-    bool bSliderReset = false;
 
 protected:
     void Form_Load() override;
@@ -145,6 +144,8 @@ private:
     QSlider* grob(int j) const;
     QSlider* fein(int j) const;
     QGroupBox* frak(int j) const;
+    void vorModellUmstellung();
+    void nachModellUmstellung();
     // Writes a number into a field without running Inp_Change.
     void schreibeFeld(int index, double v);
     // p(j) into the shared state as the mode's routing says.
@@ -174,11 +175,9 @@ private:
     bool gezeichnet_ = false;     // the window has a chart of its own (kind = its model)
     QPointer<QWidget> diagramm_;  // that chart while it is loaded
     Diagramm bereich_;            // its ranges
-    bool umstellung_ = false;     // the model window is rewriting the fields
     bool modellNeu_ = false;
     std::array<double, 4> gemerkt_{};
     std::array<double, 4> stdAbw_{};  // 1..3: the standard deviations shown after the last auto-fit
-    bool schreibt_ = false;
     QPointer<QWidget> angeordnet_;
 };
 

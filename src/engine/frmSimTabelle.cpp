@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <fstream>
@@ -72,9 +73,10 @@ void frmSimTabelle::Form_Resize() {
     app.bMMdiagramm = mmTable;
     const QString text = toQ(buildValueTable());
     app.bMMdiagramm = saved;
-    txtSimTabelle->blockSignals(true);
-    txtSimTabelle->setPlainText(QString(text).replace("\r\n", "\n"));
-    txtSimTabelle->blockSignals(false);
+    {
+        const QSignalBlocker still(txtSimTabelle);
+        txtSimTabelle->setPlainText(QString(text).replace("\r\n", "\n"));
+    }
     tableText = text;
 }
 
