@@ -16,7 +16,7 @@
 #include "chart/frmGraph2D.h"
 #include "platform/ChartControl.h"
 #include "platform/ChartModel.h"
-#include "platform/CommonDialogs.h"
+#include "platform/ColourFont.h"
 #include "platform/CursorFile.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"

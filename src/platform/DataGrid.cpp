@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/ColourFont.h"
 #include "platform/GridText.h"
 #include "platform/Paths.h"
 #include "platform/Twips.h"
@@ -132,7 +133,7 @@ public:
                 return c == checkCol_ ? QVariant() : QVariant(text(r, c));
             case Qt::BackgroundRole: {
                 const Colour own = colour(r, c);
-                if (own >= 0) return QBrush(QColor(redOf(own), greenOf(own), blueOf(own)));
+                if (own >= 0) return QBrush(toQColor(own));
                 if (c < fixed_) return QBrush(kFixedColour);
                 return {};
             }
