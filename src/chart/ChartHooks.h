@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "chart/PointSetTabs.h"
+#include "shell/state/PointSetTabs.h"
 
 namespace vrn {
 

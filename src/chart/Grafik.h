@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "chart/PointSetTabs.h"
+#include "shell/state/PointSetTabs.h"
 #include "base/Types.h"
 
 namespace vrn {

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/PointSetTabs.h"
+#include "shell/state/PointSetTabs.h"
 #include "platform/Forms.h"
 #include "base/Types.h"
 

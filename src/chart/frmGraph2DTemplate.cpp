@@ -14,7 +14,6 @@
 #include "chart/CurveSlots.h"
 #include "chart/PanelWidgets.h"
 #include "chart/PointPanel.h"
-#include "chart/PointSetTabs.h"
 #include "chart/TemplateRebuild.h"
 #include "chart/frmGraph2D.h"
 #include "platform/ChartControl.h"
@@ -22,6 +21,7 @@
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
+#include "shell/state/PointSetTabs.h"
 
 namespace vrn {
 
