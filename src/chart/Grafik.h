@@ -1,6 +1,7 @@
 // The chart request: every chart of the program is opened through
 // zeigeDiagramm. The module also owns the remembered axis ranges per
-// diagram kind (Achsenbereich) and the species and rate-constant masks.
+// diagram kind (Achsenbereich); the masks of a kind are the engine's
+// (engine/ModelMasks.h).
 //
 // Axis-range store, slots 0..31 (y pairs of -7 and -8 kept as max, min):
 //   0,1 x of the time kinds      2,3 y of the concentration kinds
@@ -31,10 +32,6 @@ struct DiagrammTitel {
     bool legende = false;                   // the point sets get a legend (kinds -9, -1, 1)
 };
 DiagrammTitel titelFuerArt(Integer kind);
-
-// Sets sSpeziesMaske, sKonstMaske and bKTDiagramm for a diagram kind or a
-// model number (reads bAuswertungsart). Never fails.
-void SetSpeziesMaske(Integer kind);
 
 // Copies the remembered range of the kind into XMin, YMin, XMax, YMax of
 // the request (-4: y one unit wider at each end; Michaelis-Menten plot:

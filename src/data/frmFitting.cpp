@@ -311,7 +311,7 @@ void frmFitting::Form_Load() {
 // the data set has, and then ticked; with `behalten` a box that was enabled
 // before keeps the user's choice.
 void frmFitting::speziesBoxen(bool behalten) {
-    const std::string sm = masken().first;
+    const std::string sm = masken().species;
     for (int i = 1; i <= 5; ++i) {
         QCheckBox* c = chkConcFQS[u(i)];
         const char* name = modell_ == 10 && i <= 3 ? (i == 1 ? "E" : i == 2 ? "S" : "ES") : kStoffe[i - 1];
@@ -325,19 +325,7 @@ void frmFitting::speziesBoxen(bool behalten) {
 
 // ---- the window's own evaluation and the shared state ---------------------------------
 
-std::pair<std::string, std::string> frmFitting::masken() const {
-    const std::string spezies = app.sSpeziesMaske, konst = app.sKonstMaske;
-    const bool kt = app.bKTDiagramm;
-    const Byte modus = app.bAuswertungsart;
-    app.bAuswertungsart = static_cast<Byte>(modus_);
-    SetSpeziesMaske(static_cast<Integer>(modell_));
-    std::pair<std::string, std::string> r{app.sSpeziesMaske, app.sKonstMaske};
-    app.sSpeziesMaske = spezies;
-    app.sKonstMaske = konst;
-    app.bKTDiagramm = kt;
-    app.bAuswertungsart = modus;
-    return r;
-}
+DiagramMasks frmFitting::masken() const { return diagramMasks(static_cast<Integer>(modell_), modus_); }
 
 bool frmFitting::eigenesDiagramm() const {
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
@@ -556,7 +544,7 @@ void frmFitting::beschriften() {
     else
         Label7->setText(q("kinet. Modell:  " + app.ModellName[u(modell_)]));
 
-    const std::string km = masken().second;
+    const std::string km = masken().constants;
     frak2->setEnabled(zeichen(km, 2));
     frak3->setEnabled(zeichen(km, 3));
     Inp[11]->setVisible(zeichen(km, 2));

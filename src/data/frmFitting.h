@@ -31,6 +31,7 @@
 #include "base/Types.h"
 #include "data/Datenstand.h"
 #include "data/FitObjective.h"
+#include "engine/ModelMasks.h"
 #include "shell/CalcForm.h"
 
 class QCheckBox;
@@ -129,7 +130,7 @@ private:
     // Captions, shown rows and parameter 2 of the mode (the activation's work).
     void beschriften();
     // Species and constant mask of the window's model in its mode.
-    std::pair<std::string, std::string> masken() const;
+    DiagramMasks masken() const;
     void speziesBoxen(bool behalten);
     bool eigenesDiagramm() const;
     // Opens the window's chart as the fitting items do (measured points,

@@ -135,7 +135,7 @@ void frmFitting::cmdAutoFitting_Click() {
         SanduhrAus();
     };
     gemeinsameWerteSetzen(true);
-    const std::string km = masken().second;
+    const std::string km = masken().constants;
     int nPar = 0;
     for (char c : km.substr(0, 3)) nPar += c == '1' ? 1 : 0;
     nPar = std::max(nPar, 1);

@@ -1,5 +1,6 @@
 #include "ChartTestSupport.h"
 #include "chart/Grafik.h"
+#include "engine/ModelMasks.h"
 
 using namespace vrn;
 using namespace vrn::test;

@@ -11,7 +11,6 @@
 #include <QSlider>
 
 #include "base/NumberText.h"
-#include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmArrheniusRechner.h"
 #include "data/frmCalcTangente.h"
@@ -20,6 +19,7 @@
 #include "engine/ConcentrationAtTime.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/ModelChoice.h"
+#include "engine/ModelMasks.h"
 #include "engine/Simulation.h"
 #include "engine/frmKinModel.h"
 #include "platform/ColourFont.h"
