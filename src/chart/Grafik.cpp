@@ -3,10 +3,10 @@
 #include <array>
 #include <string_view>
 
-#include "chart/ChartHooks.h"
 #include "chart/DiagramKinds.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
+#include "shell/Hooks.h"
 #include "base/NumberText.h"
 
 namespace vrn {
@@ -14,21 +14,6 @@ namespace vrn {
 const char* const kGrafikModulFehlt =
     "Das 2D-Graphikmodul ...\\olch2x8.ocx wurde bei der Installation nicht ordnungsgemäß registriert.\r\n"
     "Bitte versuchen Sie eine manuelle Registrierung (s. unsere Website).";
-
-ChartHooks& chartHooks() {
-    static ChartHooks hooks;
-    return hooks;
-}
-
-bool chartWindowLoaded() { return chartHooks().fensterGeladen && chartHooks().fensterGeladen(); }
-
-void unloadChartWindow() {
-    if (chartHooks().fensterEntladen) chartHooks().fensterEntladen();
-}
-
-void pressChartDraw() {
-    if (chartHooks().zeichnen) chartHooks().zeichnen();
-}
 
 bool istMichaelisMentenPlot() { return app.bMMdiagramm && app.iModell == 10; }
 
@@ -362,9 +347,9 @@ void zeigeDiagramm(Integer& kind, Diagramm& request, Integer& curvesToDraw, Achs
     request.YTitel = app.DiaTitel[2];
 
     bool gezeigt = true;
-    if (chartHooks().zeigeDiagrammFenster) {
+    if (const auto& zeigeFenster = hooks().chartWindow.showChartWindow) {
         try {
-            gezeigt = chartHooks().zeigeDiagrammFenster();
+            gezeigt = zeigeFenster();
         } catch (...) {
             gezeigt = false;
         }
@@ -374,7 +359,7 @@ void zeigeDiagramm(Integer& kind, Diagramm& request, Integer& curvesToDraw, Achs
         return;
     }
     app.gPunktTabs = berechnePunktTabs(kind, t.legende);
-    if (chartHooks().punktTabsAnwenden) chartHooks().punktTabsAnwenden(app.gPunktTabs);
+    if (const auto& anwenden = hooks().chartWindow.punktTabsAnwenden) anwenden(app.gPunktTabs);
 }
 
 void zeigeDiagramm() {

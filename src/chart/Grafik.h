@@ -51,9 +51,9 @@ PunktTabs berechnePunktTabs(Integer kind, bool legende);
 
 // The chart request. Fetches the remembered range into the request, sets
 // DiaTitel and from it Kopftext, XTitel and YTitel, sets curvesToDraw,
-// shows the chart window through chartHooks().zeigeDiagrammFenster, then
+// shows the chart window through hooks().chartWindow.showChartWindow, then
 // computes the point-set tabs into gPunktTabs and hands them to
-// chartHooks().punktTabsAnwenden. pointCount and withPoints are not read.
+// hooks().chartWindow.punktTabsAnwenden. pointCount and withPoints are not read.
 // When the window cannot be shown: message kGrafikModulFehlt (critical,
 // " Ausführung nicht möglich "); limits, texts and curve count stay written,
 // the tabs are not touched.

@@ -22,6 +22,7 @@
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -212,7 +213,7 @@ void frmGraph2D::Chart2D1_MouseUp(Qt::MouseButton button, QPoint) {
         c.setZoomArmed(false);
     }
     c.endUpdate();
-    if (uiHooks().setMousePointer) uiHooks().setMousePointer(0);
+    if (const auto& zeiger = hooks().screen.setMousePointer) zeiger(0);
 }
 
 void frmGraph2D::cmdMsgDelPoint_Click() {

@@ -25,8 +25,8 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 #include "shell/ProjectFile.h"
-#include "shell/WindowHooks.h"
 
 namespace vrn {
 
@@ -67,11 +67,11 @@ frmDatedit::frmDatedit() : GridEditorForm(Kind::MdiChild) {
     buildLowerFrames();
     connectControls();
     setCancelButton(cmdEsc);
-    windowHooks().datenGridNeuFuellen = [this] { refillDatenGrid(); };
+    hooks().dataWindows.refillDataEditorGrid = [this] { refillDatenGrid(); };
 }
 
 frmDatedit::~frmDatedit() {
-    if (windowHooks().datenGridNeuFuellen) windowHooks().datenGridNeuFuellen = nullptr;
+    hooks().dataWindows.refillDataEditorGrid = nullptr;
 }
 
 void frmDatedit::refillDatenGrid() {
@@ -461,8 +461,8 @@ void frmDatedit::optInputMode_Click(int Index) {
 void frmDatedit::menueFreigeben(bool daten) {
     enableMenuItem("mnuEdit", daten);
     if (!daten) return;
-    for (int i = 1; i <= 4; ++i) enableMenuItem(QString("mnuctAusw(%1)").arg(i), true);
-    for (int i = 1; i <= 2; ++i) enableMenuItem(QString("mnukT(%1)").arg(i), true);
+    for (int i = 1; i <= 4; ++i) enableMenuItem("mnuctAusw(" + std::to_string(i) + ")", true);
+    for (int i = 1; i <= 2; ++i) enableMenuItem("mnukT(" + std::to_string(i) + ")", true);
 }
 
 void frmDatedit::markiereGeaendert() { app.bDatenGeaendert = true; }

@@ -18,7 +18,6 @@
 
 #include "base/NumberText.h"
 #include "base/TimeUnitTexts.h"
-#include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/FitTexts.h"
@@ -36,6 +35,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 

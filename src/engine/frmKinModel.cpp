@@ -19,7 +19,7 @@
 #include "shell/AppState.h"
 #include "shell/CalcForm.h"
 #include "shell/Helpers.h"
-#include "shell/WindowHooks.h"
+#include "shell/Hooks.h"
 #include "base/NumberText.h"
 
 namespace vrn {
@@ -134,7 +134,7 @@ frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
 
 void frmKinModel::Form_Load() {
     // A unit change elsewhere (the data-set editor) marks the unit here too.
-    uiHooks().selectModelTimeUnit = [](int unit) {
+    hooks().modelWindow.showTimeUnit = [](int unit) {
         if (frmKinModel* m = Forms::loaded<frmKinModel>()) m->showTimeUnit(unit);
     };
     adjustSize();

@@ -20,6 +20,7 @@
 #include "platform/Twips.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 #include "shell/TextFile.h"
 
 namespace vrn {
@@ -110,7 +111,7 @@ void frmSimTabelle::cmdSaveTable_Click() {
     r.filter = "Text (*.TXT *.txt)";
     r.defaultExt = "TXT";
     std::string chosen;
-    if (!fileDialogHooks().askSaveFileName || !fileDialogHooks().askSaveFileName(r, chosen)) return;  // cancelled
+    if (!hooks().fileDialogs.askSaveFileName || !hooks().fileDialogs.askSaveFileName(r, chosen)) return;  // cancelled
     const QString file = toQ(chosen);
     TabDateiName = QFileInfo(file).fileName();
     app.TabDateiPfad = toStd(QFileInfo(file).absolutePath());

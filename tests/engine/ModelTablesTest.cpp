@@ -6,6 +6,7 @@
 #include "engine/Stoichiometry.h"
 #include "engine/TimeUnits.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -77,12 +78,13 @@ TEST(Stoichiometry, OrderOfModel20AndNoModel) {
 namespace {
 
 struct HookGuard {
-    Restore<UiHooks> saved{uiHooks()};
+    Restore<MainWindowHooks> savedMain{hooks().mainWindow};
+    Restore<ModelWindowHooks> savedModel{hooks().modelWindow};
     int labels = 0;
     std::vector<int> selected;
     HookGuard() {
-        uiHooks().updateUnitLabels = [this] { ++labels; };
-        uiHooks().selectModelTimeUnit = [this](int u) { selected.push_back(u); };
+        hooks().mainWindow.updateUnitLabels = [this] { ++labels; };
+        hooks().modelWindow.showTimeUnit = [this](int u) { selected.push_back(u); };
     }
 };
 
