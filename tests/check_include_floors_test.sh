@@ -46,21 +46,26 @@ wrong() {  # <file under src> <include line> <what>
 clean_tree
 expect 0 "a tree that keeps the floors"
 
-wrong chart/Grafik.cpp '#include "app/MDIVRN.h"' "chart/ includes app/"
-wrong data/frmFitting.cpp '#include "reactors/frmBatch.h"' "data/ includes reactors/"
-wrong reactors/frmBatch.cpp '#include "data/frmFitting.h"' "reactors/ includes data/"
-wrong montecarlo/frmMonteCarlo.cpp '#include "reactors/frmBatch.h"' "montecarlo/ includes reactors/"
-wrong chart/Grafik.cpp '#include "data/XYFileDialogs.h"' "chart/ includes data/"
-wrong engine/Simulation.cpp '#include "chart/Grafik.h"' "engine/ includes chart/"
-wrong engine/Simulation.cpp '#  include "montecarlo/MonteCarloRun.h"' "engine/ includes montecarlo/ (spaced)"
-wrong shell/AppState.h '#include "engine/EngineState.h"' "shell/ includes engine/"
-wrong shell/state/ChartState.h '#include "chart/PointSetTabs.h"' "shell/state/ includes chart/"
-wrong platform/ColourFont.h '#include "shell/AppState.h"' "platform/ includes shell/"
-wrong base/NumberText.h '#include "platform/Paths.h"' "base/ includes platform/"
-wrong montecarlo/frmMonteCarlo.cpp '#include <qcustomplot.h>' "the plot library outside the chart component"
-wrong chart/Grafik.cpp '#include "platform/ChartLayerable.h"' "a header that includes the plot library"
-wrong montecarlo/frmMonteCarlo.cpp '#include "platform/ChartLegend.h"' "a header two steps from the plot library"
-wrong platform/ColourFont.h '#include "platform/ChartLegend.h"' "a platform header outside the chart component"
+# One wrong include per case: the file it goes into | the line | what it is.
+while IFS='|' read -r file line what; do
+    [ -n "$file" ] && wrong "$file" "$line" "$what"
+done <<'CASES'
+chart/Grafik.cpp|#include "app/MDIVRN.h"|chart/ includes app/
+data/frmFitting.cpp|#include "reactors/frmBatch.h"|data/ includes reactors/
+reactors/frmBatch.cpp|#include "data/frmFitting.h"|reactors/ includes data/
+montecarlo/frmMonteCarlo.cpp|#include "reactors/frmBatch.h"|montecarlo/ includes reactors/
+chart/Grafik.cpp|#include "data/XYFileDialogs.h"|chart/ includes data/
+engine/Simulation.cpp|#include "chart/Grafik.h"|engine/ includes chart/
+engine/Simulation.cpp|#  include "montecarlo/MonteCarloRun.h"|engine/ includes montecarlo/ (spaced)
+shell/AppState.h|#include "engine/EngineState.h"|shell/ includes engine/
+shell/state/ChartState.h|#include "chart/PointSetTabs.h"|shell/state/ includes chart/
+platform/ColourFont.h|#include "shell/AppState.h"|platform/ includes shell/
+base/NumberText.h|#include "platform/Paths.h"|base/ includes platform/
+montecarlo/frmMonteCarlo.cpp|#include <qcustomplot.h>|the plot library outside the chart component
+chart/Grafik.cpp|#include "platform/ChartLayerable.h"|a header that includes the plot library
+montecarlo/frmMonteCarlo.cpp|#include "platform/ChartLegend.h"|a header two steps from the plot library
+platform/ColourFont.h|#include "platform/ChartLegend.h"|a platform header outside the chart component
+CASES
 
 [ "$failures" -eq 0 ] && echo "include-floor check: all cases as expected"
 exit $((failures > 0))
