@@ -6,10 +6,10 @@
 
 #include <cmath>
 
-#include "chart/Grafik.h"
 #include "data/FitObjective.h"
 #include "data/Marquardt.h"
 #include "engine/ConcentrationAtTime.h"
+#include "engine/ModelMasks.h"
 #include "engine/Simulation.h"
 #include "shell/AppState.h"
 

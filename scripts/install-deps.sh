@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages VARNOLT needs to build, test and run.
+# Installs the Debian packages VARNOLT needs: to build and run the program,
+# and with --tests also what the tests and benchmarks need.
 # Does nothing when everything is present already.
+#   usage: install-deps.sh [--tests]
 set -euo pipefail
 
 packages=(
@@ -8,9 +10,13 @@ packages=(
   qt6-base-dev qt6-svg-dev libqcustomplot-dev qt6-translations-l10n
   libgl-dev
   libgsl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation xvfb xauth
+  fonts-liberation
 )
+case "${1:-}" in
+  --tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev) ;;
+  "") ;;
+  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

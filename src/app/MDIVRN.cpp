@@ -29,7 +29,7 @@
 #include "engine/frmKinModel.h"
 #include "app/MainMenus.h"
 #include "shell/ProtName.h"
-#include "shell/WindowHooks.h"
+#include "shell/Hooks.h"
 #include "app/StartUp.h"
 #include "shell/frmOption.h"
 #include "shell/frmPhantom.h"
@@ -123,18 +123,19 @@ MDIVRN::MDIVRN() {
     buildMenus();
     sizeToScreen();
 
-    windowHooks().menuePunktFreigeben = [this](const QString& name, bool enabled) {
-        if (QAction* a = menuItem(name)) a->setEnabled(enabled);
+    MainWindowHooks& h = hooks().mainWindow;
+    h.enableMenuItem = [this](const std::string& name, bool enabled) {
+        if (QAction* a = menuItem(toQ(name))) a->setEnabled(enabled);
     };
-    windowHooks().popupZeigen = [this](const QString& name, const QPoint& pos) {
+    h.showPopupMenu = [this](const std::string& name, int x, int y) {
         if (name == "mnuEdit1") mnuEdit1_Open();
-        if (QMenu* m = menu(name)) m->popup(pos);
+        if (QMenu* m = menu(toQ(name))) m->popup(QPoint(x, y));
     };
 }
 
 MDIVRN::~MDIVRN() {
-    windowHooks().menuePunktFreigeben = nullptr;
-    windowHooks().popupZeigen = nullptr;
+    hooks().mainWindow.enableMenuItem = nullptr;
+    hooks().mainWindow.showPopupMenu = nullptr;
     Forms::destroyAll();
     Forms::setMdiArea(nullptr);
     Forms::setMainWindow(nullptr);

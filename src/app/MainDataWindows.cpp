@@ -10,6 +10,7 @@
 #include "data/frmManuInput.h"
 #include "platform/Forms.h"
 #include "shell/AppState.h"
+#include "shell/Hooks.h"
 #include "app/MDIVRN.h"
 #include "shell/frmTip.h"
 
@@ -36,7 +37,7 @@ void connectPopup(MDIVRN& w, const char* suffix) {
 void MDIVRN::connectDataEditorPopup() {
     connectPopup<frmDatedit>(*this, "1");
     connectPopup<frmManuInput>(*this, "2");
-    frmGraph2D::arrheniusRechnerOeffnen() = [] { Forms::get<frmArrheniusRechner>().Show(); };
+    hooks().dataWindows.openArrheniusCalculator = [] { Forms::get<frmArrheniusRechner>().Show(); };
 }
 
 // The editor is loaded anew, so that it shows the data set as it is now.

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <type_traits>
 
-#include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
 #include "data/frmCalcTangente.h"
 #include "data/frmFitting.h"
@@ -31,6 +30,7 @@
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 #include "app/MDIVRN.h"
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"

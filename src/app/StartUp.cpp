@@ -16,6 +16,7 @@
 #include "shell/AppState.h"
 #include "shell/FileDialogsQt.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 #include "base/NumberText.h"
 
 namespace vrn {
@@ -31,12 +32,13 @@ void syncNumberLocale() {
 }
 
 void installBusyCursor() {
-    uiHooks().getMousePointer = [] {
+    ScreenHooks& h = hooks().screen;
+    h.getMousePointer = [] {
         const QCursor* c = QGuiApplication::overrideCursor();
         if (!c) return 0;
         return c->shape() == Qt::WaitCursor ? kHourglass : c->shape() == Qt::CrossCursor ? kCrossPointer : 0;
     };
-    uiHooks().setMousePointer = [](int p) {
+    h.setMousePointer = [](int p) {
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
         if (p == kHourglass) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         if (p == kCrossPointer) QGuiApplication::setOverrideCursor(Qt::CrossCursor);
@@ -72,7 +74,7 @@ void installPlatform(QApplication& qapp) {
     syncNumberLocale();
     installQtMessageBoxes();
     installBusyCursor();
-    uiHooks().updateUnitLabels = updateUnitLabelsOfWindows;
+    hooks().mainWindow.updateUnitLabels = updateUnitLabelsOfWindows;
     installFileDialogs();
     installChartWindow();
     installXYEditor();

@@ -3,10 +3,10 @@
 #include <array>
 #include <string_view>
 
-#include "chart/ChartHooks.h"
 #include "chart/DiagramKinds.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
+#include "shell/Hooks.h"
 #include "base/NumberText.h"
 
 namespace vrn {
@@ -14,21 +14,6 @@ namespace vrn {
 const char* const kGrafikModulFehlt =
     "Das 2D-Graphikmodul ...\\olch2x8.ocx wurde bei der Installation nicht ordnungsgemäß registriert.\r\n"
     "Bitte versuchen Sie eine manuelle Registrierung (s. unsere Website).";
-
-ChartHooks& chartHooks() {
-    static ChartHooks hooks;
-    return hooks;
-}
-
-bool chartWindowLoaded() { return chartHooks().fensterGeladen && chartHooks().fensterGeladen(); }
-
-void unloadChartWindow() {
-    if (chartHooks().fensterEntladen) chartHooks().fensterEntladen();
-}
-
-void pressChartDraw() {
-    if (chartHooks().zeichnen) chartHooks().zeichnen();
-}
 
 bool istMichaelisMentenPlot() { return app.bMMdiagramm && app.iModell == 10; }
 
@@ -143,26 +128,6 @@ std::string tangentenStoff() {
     return (s >= 1 && s <= 5) ? kSpeziesBuchstabe[s] : "";
 }
 
-// ---- masks ----
-
-struct MaskenZeile {
-    int von, bis;  // kinds von..bis
-    const char* spezies;
-    const char* konst;
-    bool kt;
-};
-
-constexpr MaskenZeile kMasken[] = {
-    {-11, -10, "10010", "000", false}, {-9, -9, "11111", "000", false}, {-8, -5, "00002", "000", false},
-    {-4, -2, "00000", "000", true},    {-1, -1, "11111", "000", false}, {1, 1, "10010", "100", false},
-    {2, 2, "10010", "100", false},     {3, 3, "10010", "100", false},   {4, 4, "11010", "100", false},
-    {5, 5, "10010", "100", false},     {6, 6, "10110", "110", false},   {7, 7, "11110", "110", false},
-    {8, 8, "10010", "110", false},     {9, 9, "11110", "110", false},   {10, 10, "11110", "111", false},
-    {11, 11, "10011", "110", false},   {12, 12, "11010", "110", false}, {13, 13, "11110", "111", false},
-    {14, 15, "10110", "111", false},   {16, 16, "10011", "100", false}, {17, 17, "11010", "110", false},
-    {18, 18, "11110", "111", false},   {20, 20, "10010", "100", false},
-};
-
 // ---- axis ranges ----
 
 // y slots (first, second) of the linearised kinds -11..-5; -7 and -8 hold max, min.
@@ -237,24 +202,6 @@ DiagrammTitel titelFuerArt(Integer kind) {
         break;
     }
     return t;
-}
-
-void SetSpeziesMaske(Integer kind) {
-    app.bKTDiagramm = false;
-    app.sSpeziesMaske = "00000";
-    app.sKonstMaske = "000";
-    for (const auto& z : kMasken) {
-        if (kind < z.von || kind > z.bis) continue;
-        app.sSpeziesMaske = z.spezies;
-        app.sKonstMaske = z.konst;
-        app.bKTDiagramm = z.kt;
-    }
-    const int modus = app.bAuswertungsart;
-    if ((kind == 2 && modus == 6) || (kind == 3 && modus == 7)) {
-        app.sSpeziesMaske = "10000";
-        app.sKonstMaske = "110";
-    }
-    if (kind == 20 && modus == 2) app.sKonstMaske = "110";
 }
 
 void holeAchsenbereich(Integer kind, const AchsenSpeicher& store, Diagramm& d) {
@@ -400,9 +347,9 @@ void zeigeDiagramm(Integer& kind, Diagramm& request, Integer& curvesToDraw, Achs
     request.YTitel = app.DiaTitel[2];
 
     bool gezeigt = true;
-    if (chartHooks().zeigeDiagrammFenster) {
+    if (const auto& zeigeFenster = hooks().chartWindow.showChartWindow) {
         try {
-            gezeigt = chartHooks().zeigeDiagrammFenster();
+            gezeigt = zeigeFenster();
         } catch (...) {
             gezeigt = false;
         }
@@ -412,7 +359,7 @@ void zeigeDiagramm(Integer& kind, Diagramm& request, Integer& curvesToDraw, Achs
         return;
     }
     app.gPunktTabs = berechnePunktTabs(kind, t.legende);
-    if (chartHooks().punktTabsAnwenden) chartHooks().punktTabsAnwenden(app.gPunktTabs);
+    if (const auto& anwenden = hooks().chartWindow.punktTabsAnwenden) anwenden(app.gPunktTabs);
 }
 
 void zeigeDiagramm() {

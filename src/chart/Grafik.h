@@ -1,6 +1,7 @@
 // The chart request: every chart of the program is opened through
 // zeigeDiagramm. The module also owns the remembered axis ranges per
-// diagram kind (Achsenbereich) and the species and rate-constant masks.
+// diagram kind (Achsenbereich); the masks of a kind are the engine's
+// (engine/ModelMasks.h).
 //
 // Axis-range store, slots 0..31 (y pairs of -7 and -8 kept as max, min):
 //   0,1 x of the time kinds      2,3 y of the concentration kinds
@@ -14,7 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "chart/PointSetTabs.h"
+#include "shell/state/PointSetTabs.h"
 #include "base/Types.h"
 
 namespace vrn {
@@ -31,10 +32,6 @@ struct DiagrammTitel {
     bool legende = false;                   // the point sets get a legend (kinds -9, -1, 1)
 };
 DiagrammTitel titelFuerArt(Integer kind);
-
-// Sets sSpeziesMaske, sKonstMaske and bKTDiagramm for a diagram kind or a
-// model number (reads bAuswertungsart). Never fails.
-void SetSpeziesMaske(Integer kind);
 
 // Copies the remembered range of the kind into XMin, YMin, XMax, YMax of
 // the request (-4: y one unit wider at each end; Michaelis-Menten plot:
@@ -54,9 +51,9 @@ PunktTabs berechnePunktTabs(Integer kind, bool legende);
 
 // The chart request. Fetches the remembered range into the request, sets
 // DiaTitel and from it Kopftext, XTitel and YTitel, sets curvesToDraw,
-// shows the chart window through chartHooks().zeigeDiagrammFenster, then
+// shows the chart window through hooks().chartWindow.showChartWindow, then
 // computes the point-set tabs into gPunktTabs and hands them to
-// chartHooks().punktTabsAnwenden. pointCount and withPoints are not read.
+// hooks().chartWindow.punktTabsAnwenden. pointCount and withPoints are not read.
 // When the window cannot be shown: message kGrafikModulFehlt (critical,
 // " Ausführung nicht möglich "); limits, texts and curve count stay written,
 // the tabs are not touched.

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "chart/DiagramKinds.h"
-#include "chart/Grafik.h"
 #include "chart/Linearisation.h"
+#include "engine/ModelMasks.h"
 #include "shell/AppState.h"
 
 namespace vrn {

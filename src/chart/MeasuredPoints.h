@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "chart/PointSetTabs.h"
+#include "shell/state/PointSetTabs.h"
 #include "base/Types.h"
 
 namespace vrn {

@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 #include <QVariant>
 
-#include "platform/ChartStyle.h"
+#include "platform/ColourFont.h"
 #include "platform/CommonDialogs.h"
 
 namespace vrn {
@@ -77,7 +77,9 @@ QPushButton* farbKnopf(const QString& name, QWidget* parent) {
 void setButtonColour(QPushButton* b, Colour c) {
     if (!b) return;
     b->setProperty("farbe", static_cast<int>(c));
-    b->setStyleSheet(QString("background-color: %1; border: 1px solid #606060;").arg(toQColor(c).name()));
+    // A transparent colour shows as white.
+    const QColor shown = c < 0 ? QColor(Qt::white) : toQColor(c);
+    b->setStyleSheet(QString("background-color: %1; border: 1px solid #606060;").arg(shown.name()));
 }
 
 Colour buttonColour(const QPushButton* b) {
@@ -88,7 +90,7 @@ Colour buttonColour(const QPushButton* b) {
 std::optional<Colour> waehleFarbe(Colour start, QWidget* parent) {
     const std::optional<QColor> c = chooseColour(start < 0 ? QColor(Qt::white) : toQColor(start), parent);
     if (!c || !c->isValid()) return std::nullopt;
-    return static_cast<Colour>(fromQColor(*c));
+    return fromQColor(*c);
 }
 
 std::optional<ChartFont> waehleSchrift(const ChartFont& start, QWidget* parent) {

@@ -13,10 +13,10 @@
 
 #include "chart/ChartWindowTables.h"
 #include "chart/PanelWidgets.h"
-#include "chart/PointSetTabs.h"
 #include "platform/ChartControl.h"
 #include "platform/Paths.h"
 #include "platform/UpDown.h"
+#include "shell/state/PointSetTabs.h"
 
 namespace vrn {
 

@@ -26,7 +26,6 @@
 #include <cmath>
 
 #include "base/NumberText.h"
-#include "chart/ChartHooks.h"
 #include "chart/ChartWindowTables.h"
 #include "chart/CurvePanel.h"
 #include "chart/CurveSlots.h"
@@ -36,6 +35,7 @@
 #include "chart/ResolutionPanel.h"
 #include "chart/ToolFrame.h"
 #include "chart/frmGraphCalc.h"
+#include "engine/ModelMasks.h"
 #include "platform/ChartControl.h"
 #include "platform/CommonDialogs.h"
 #include "platform/MenuTree.h"
@@ -46,6 +46,7 @@
 #include "platform/UpDown.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 #include "shell/frmPhantom.h"
 
 namespace vrn {
@@ -95,21 +96,6 @@ private:
 };
 
 }  // namespace
-
-std::function<void()>& frmGraph2D::xyEditorOeffnen() {
-    static std::function<void()> f;
-    return f;
-}
-
-std::function<void()>& frmGraph2D::xyEditorSchliessen() {
-    static std::function<void()> f;
-    return f;
-}
-
-std::function<void()>& frmGraph2D::arrheniusRechnerOeffnen() {
-    static std::function<void()> f;
-    return f;
-}
 
 frmGraph2D::frmGraph2D() : VrnForm(Kind::MdiChild) {
     setObjectName("frmGraph2D");
@@ -478,12 +464,12 @@ void frmGraph2D::Form_Activate() {
     kurvenPanel->cmbSep->clear();
     for (const auto& e : kTrennzeichen) kurvenPanel->cmbSep->addItem(QString::fromUtf8(e.text));
     kurvenPanel->cmbSep->setCurrentIndex(trennzeichenIndex(app.Trennzeichen));
-    cmdArrhRechner->setVisible(static_cast<bool>(arrheniusRechnerOeffnen()));
-    setEnabled("mnuManuXY", static_cast<bool>(xyEditorOeffnen()));
+    cmdArrhRechner->setVisible(static_cast<bool>(hooks().dataWindows.openArrheniusCalculator));
+    setEnabled("mnuManuXY", static_cast<bool>(hooks().dataWindows.openXYEditor));
 }
 
 void frmGraph2D::Form_Unload(bool& /*cancel*/) {
-    if (uiHooks().setMousePointer) uiHooks().setMousePointer(0);
+    if (const auto& zeiger = hooks().screen.setMousePointer) zeiger(0);
     app.gGraphLeft = CInt(twipsLeft());
 }
 
@@ -561,7 +547,7 @@ void frmGraph2D::keyPressEvent(QKeyEvent* event) {
         // Esc ends an armed zoom, else closes the open panel; with none open it closes the window.
         if (Chart2D1->zoomArmed()) {
             Chart2D1->setZoomArmed(false);
-            if (uiHooks().setMousePointer) uiHooks().setMousePointer(0);
+            if (const auto& zeiger = hooks().screen.setMousePointer) zeiger(0);
         } else if (cancelButton_ && cancelButton_->isVisible()) {
             cancelButton_->click();
         } else {
@@ -683,7 +669,7 @@ void frmGraph2D::mnuPunktDesign_Click() {
 void frmGraph2D::mnuResolution_Click() { showPanel(fraResolution, cmdResolClose); }
 
 void frmGraph2D::mnuManuXY_Click() {
-    if (xyEditorOeffnen()) xyEditorOeffnen()();
+    if (const auto& oeffnen = hooks().dataWindows.openXYEditor) oeffnen();
 }
 
 void frmGraph2D::mnuHaupt_Click() {
@@ -714,7 +700,7 @@ void frmGraph2D::cmdSingleCalc_Click() {
 }
 
 void frmGraph2D::cmdArrhRechner_Click() {
-    if (arrheniusRechnerOeffnen()) arrheniusRechnerOeffnen()();
+    if (const auto& oeffnen = hooks().dataWindows.openArrheniusCalculator) oeffnen();
 }
 
 void frmGraph2D::punktTabsAnwenden(const PunktTabs& t) {
@@ -735,8 +721,9 @@ void frmGraph2D::setStatusText(const QString& text) { static_cast<StatusZeile*>(
 // ---- hooks of the chart module ----------------------------------------------------------------
 
 void installChartWindow() {
-    ChartHooks& h = chartHooks();
-    h.zeigeDiagrammFenster = [] {
+    ChartWindowHooks& h = hooks().chartWindow;
+    h.zeigeDiagramm = [] { zeigeDiagramm(); };
+    h.showChartWindow = [] {
         frmGraph2D& f = Forms::get<frmGraph2D>();
         f.Show();
         return true;
@@ -744,9 +731,9 @@ void installChartWindow() {
     h.punktTabsAnwenden = [](const PunktTabs& t) {
         if (frmGraph2D* f = Forms::loaded<frmGraph2D>()) f->punktTabsAnwenden(t);
     };
-    h.fensterGeladen = [] { return IsFormLoaded<frmGraph2D>(); };
-    h.fensterEntladen = [] { Forms::unload<frmGraph2D>(); };
-    h.zeichnen = [] {
+    h.chartWindowLoaded = [] { return IsFormLoaded<frmGraph2D>(); };
+    h.unloadChartWindow = [] { Forms::unload<frmGraph2D>(); };
+    h.pressChartDraw = [] {
         if (frmGraph2D* f = Forms::loaded<frmGraph2D>()) f->cmdDraw_Click();
     };
 }

@@ -4,8 +4,8 @@
 // linearised evaluation plots with their result line, the half-life marks,
 // and lets the user add and delete what it shows.
 //
-// It exists at most once. The chart module creates it through the hooks
-// that installChartWindow() installs (zeigeDiagramm); other windows press
+// It exists at most once. The chart module creates it through the chart
+// window hooks that installChartWindow() installs (shell/Hooks.h); other windows press
 // its draw button (cmdDraw_Click) after they set gnKurvenOffen, call
 // DeleteCurves, zeigeExperPunkte and zeigeKurvenPunkte, and read Chart2D1.
 #pragma once
@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/PointSetTabs.h"
+#include "shell/state/PointSetTabs.h"
 #include "platform/Forms.h"
 #include "base/Types.h"
 
@@ -94,7 +94,7 @@ public:
     // all 24 are used).
     void cmdManuKurve_Click();
     // "Kurve als XY speichern": writes the curve of the selected curve tab
-    // as an x-y file (data/XYFileDialogs.h); beeps when the tab names no curve.
+    // as an x-y file (the hook speichereKurveAlsXY); beeps when the tab names no curve.
     void cmdSaveCurveAsXY_Click();
     // Carries XMin..YMax of tDiagramm into the axes (and the hidden range series 25).
     void SetAchsenMinMax();
@@ -231,12 +231,6 @@ public:
     // window's coordinates, so that the frame lands where its outline was.
     void dropFrame(ToolFrame* frame, double dropXTwips, double dropYTwips);
 
-    // Opens the windows of other subsystems once they exist (null: the item
-    // or button stays disabled).
-    static std::function<void()>& xyEditorOeffnen();
-    static std::function<void()>& xyEditorSchliessen();
-    static std::function<void()>& arrheniusRechnerOeffnen();
-
     // ---- Controls (the names other windows and the handlers use) ---------------
     QMenuBar* menuBar = nullptr;
     ChartControl* Chart2D1 = nullptr;
@@ -366,9 +360,10 @@ private:
     QPointer<VrnForm> arbeitsFenster_;  // the window the user worked in when the chart opened
 };
 
-// Installs the chart hooks of the chart module (zeigeDiagrammFenster,
-// punktTabsAnwenden, fensterGeladen, fensterEntladen, zeichnen) so that
-// zeigeDiagramm opens and draws this window.
+// Installs the chart window hooks (hooks().chartWindow): the chart request
+// zeigeDiagramm, which opens and draws this window through the others
+// (showChartWindow, punktTabsAnwenden, chartWindowLoaded, unloadChartWindow,
+// pressChartDraw).
 void installChartWindow();
 
 }  // namespace vrn

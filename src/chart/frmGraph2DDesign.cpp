@@ -36,6 +36,7 @@
 #include "platform/NumberField.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -46,7 +47,7 @@ std::size_t u(int i) { return static_cast<std::size_t>(i); }
 constexpr int kDesignTabZeichenflaeche = 5;
 
 void bildschirmZeiger(int p) {
-    if (uiHooks().setMousePointer) uiHooks().setMousePointer(p);
+    if (const auto& zeiger = hooks().screen.setMousePointer) zeiger(p);
 }
 
 }  // namespace

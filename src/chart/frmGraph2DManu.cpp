@@ -14,11 +14,11 @@
 #include "chart/PanelWidgets.h"
 #include "chart/PointPanel.h"
 #include "chart/frmGraph2D.h"
-#include "data/XYFileDialogs.h"
 #include "platform/ChartControl.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -60,7 +60,7 @@ void frmGraph2D::cmdManuPoints_Click() {
         const MsgAnswer a = MsgBox("Soll der bereits geladene manuelle Datensatz überschrieben werden?" + app.CrLf,
                                    MsgButtons::YesNo, MsgIcon::Exclamation, "Warnung");
         if (a == MsgAnswer::No) {
-            if (xyEditorSchliessen()) xyEditorSchliessen()();
+            if (const auto& schliessen = hooks().dataWindows.closeXYEditor) schliessen();
             return;
         }
     } else {
@@ -101,7 +101,7 @@ void frmGraph2D::cmdSaveCurveAsXY_Click() {
         return;
     }
     const ChartSeriesData& s = serien[static_cast<std::size_t>(k - 1)];
-    speichereKurveAlsXY(s.x, s.y);
+    if (const auto& speichere = hooks().dataWindows.speichereKurveAlsXY) speichere(s.x, s.y);
 }
 
 }  // namespace vrn

@@ -16,12 +16,13 @@
 #include "chart/frmGraph2D.h"
 #include "platform/ChartControl.h"
 #include "platform/ChartModel.h"
-#include "platform/CommonDialogs.h"
+#include "platform/ColourFont.h"
 #include "platform/CursorFile.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -212,7 +213,7 @@ void frmGraph2D::Chart2D1_MouseUp(Qt::MouseButton button, QPoint) {
         c.setZoomArmed(false);
     }
     c.endUpdate();
-    if (uiHooks().setMousePointer) uiHooks().setMousePointer(0);
+    if (const auto& zeiger = hooks().screen.setMousePointer) zeiger(0);
 }
 
 void frmGraph2D::cmdMsgDelPoint_Click() {

@@ -28,6 +28,7 @@
 #include "platform/PrinterOutput.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -230,7 +231,7 @@ void frmGraph2D::cmdPrint_Click() {
             r.defaultExt = f->endung;
             r.filter = f->filter;
             std::string chosen;
-            auto& box = fileDialogHooks().askSaveFileName;
+            auto& box = hooks().fileDialogs.askSaveFileName;
             if (!box || !box(r, chosen) || chosen.empty()) return;  // cancelled: nothing written
             QString why;
             if (!Chart2D1->savePicture(toQ(chosen), bildFormat(iBildFormat), &why))

@@ -14,7 +14,6 @@
 #include "chart/CurveSlots.h"
 #include "chart/PanelWidgets.h"
 #include "chart/PointPanel.h"
-#include "chart/PointSetTabs.h"
 #include "chart/TemplateRebuild.h"
 #include "chart/frmGraph2D.h"
 #include "platform/ChartControl.h"
@@ -22,6 +21,8 @@
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
+#include "shell/state/PointSetTabs.h"
 
 namespace vrn {
 
@@ -57,7 +58,7 @@ void frmGraph2D::mnuSaveOC2_Click() {
     c.setStoreDataWithTemplate(1, true);
     c.setStoreDataWithTemplate(2, true);
     std::string datei;
-    auto& box = fileDialogHooks().askSaveFileName;
+    auto& box = hooks().fileDialogs.askSaveFileName;
     if (!box || !box(vorlagenBox("Speichern dieser Diagrammgestaltung"), datei) || datei.empty()) return;
     app.OC2DateiPfad = folderWithSeparator(datei);
     const ChartTemplateResult r = c.saveTemplate(toQ(datei));
@@ -68,7 +69,7 @@ void frmGraph2D::mnuSaveOC2_Click() {
 
 void frmGraph2D::mnuLoadOC2_Click() {
     std::string datei;
-    auto& box = fileDialogHooks().askOpenFileName;
+    auto& box = hooks().fileDialogs.askOpenFileName;
     if (!box || !box(vorlagenBox("Laden einer abgespeicherten Diagrammvorlage"), datei) || datei.empty()) return;
     ChartControl& c = *Chart2D1;
     c.beginUpdate();

@@ -5,6 +5,7 @@
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"
 
@@ -13,7 +14,7 @@ namespace vrn {
 namespace {
 
 bool saveBox(const std::string& title, const std::string& folder, std::string& chosen) {
-    auto& hook = fileDialogHooks().askSaveFileName;
+    auto& hook = hooks().fileDialogs.askSaveFileName;
     const SaveBoxRequest r{title, app.XYDateiName, folder, "XY", kXYFilterSpeichern};
     return hook && hook(r, chosen) && !chosen.empty();
 }
@@ -27,7 +28,7 @@ void folgeDatei(const std::string& path) {
 
 void ladeXYDatei(std::string& FileTitle, std::string& kommentar, bool& bCancel) {
     bCancel = true;
-    auto& hook = fileDialogHooks().askOpenFileName;
+    auto& hook = hooks().fileDialogs.askOpenFileName;
     const SaveBoxRequest r{"(Kurven)punkte vom File laden", app.XYDateiName, app.XYDateiPfad, "XY", kXYFilterLaden};
     std::string chosen;
     if (!hook || !hook(r, chosen) || chosen.empty()) return;

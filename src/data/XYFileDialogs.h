@@ -1,6 +1,6 @@
 // The x-y file with its file boxes: loading and saving the editor's list and
-// saving one chart curve. The boxes come through fileDialogHooks()
-// (shell/FileDialogs.h); without a hook a box counts as cancelled.
+// saving one chart curve. The boxes come through the file-dialog hooks
+// (shell/Hooks.h); without a hook a box counts as cancelled.
 // XYDateiName and XYDateiPfad follow the files chosen, so every box opens at
 // the last x-y file; the separator written is Trennzeichen.
 #pragma once

@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
-#include "chart/ChartHooks.h"
 #include "chart/DiagramKinds.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
@@ -21,6 +20,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 

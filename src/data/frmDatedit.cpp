@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
@@ -24,8 +25,8 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 #include "shell/ProjectFile.h"
-#include "shell/WindowHooks.h"
 
 namespace vrn {
 
@@ -66,11 +67,11 @@ frmDatedit::frmDatedit() : GridEditorForm(Kind::MdiChild) {
     buildLowerFrames();
     connectControls();
     setCancelButton(cmdEsc);
-    windowHooks().datenGridNeuFuellen = [this] { refillDatenGrid(); };
+    hooks().dataWindows.refillDataEditorGrid = [this] { refillDatenGrid(); };
 }
 
 frmDatedit::~frmDatedit() {
-    if (windowHooks().datenGridNeuFuellen) windowHooks().datenGridNeuFuellen = nullptr;
+    hooks().dataWindows.refillDataEditorGrid = nullptr;
 }
 
 void frmDatedit::refillDatenGrid() {
@@ -284,7 +285,6 @@ void frmDatedit::connectControls() {
         if (key == 13) key = 0;
     };
     connect(lambda_infin, &QLineEdit::textChanged, this, [this] {
-        if (filling_) return;
         const double v = Val(toStd(lambda_infin->text()));
         Messpunkt probe;
         if (setzeFeld(probe, kSpalteLambda, v)) app.LambdaInf = v;
@@ -333,10 +333,12 @@ void frmDatedit::Form_Load() {
     iMesspunkt = 1;
     setTimeUnitCaptions(rtrim(app.sZeiteinheit));
     lblKopf[5]->setText(toQ(" Zeit t/" + app.sZeiteinheit));
-    filling_ = true;
     txtComment->setText(toQ(app.ExpKommentar));
-    lambda_infin->setText(toQ(Str(static_cast<Single>(app.LambdaInf))));
-    filling_ = false;
+    {
+        // The window shows lambda(infinity); that is no entry of the user.
+        const QSignalBlocker still(lambda_infin);
+        lambda_infin->setText(toQ(Str(static_cast<Single>(app.LambdaInf))));
+    }
     if (app.nExpPunkte == 0) txtComment->clear();
 
     if (app.nExpPunkte > 0) {
@@ -459,8 +461,8 @@ void frmDatedit::optInputMode_Click(int Index) {
 void frmDatedit::menueFreigeben(bool daten) {
     enableMenuItem("mnuEdit", daten);
     if (!daten) return;
-    for (int i = 1; i <= 4; ++i) enableMenuItem(QString("mnuctAusw(%1)").arg(i), true);
-    for (int i = 1; i <= 2; ++i) enableMenuItem(QString("mnukT(%1)").arg(i), true);
+    for (int i = 1; i <= 4; ++i) enableMenuItem("mnuctAusw(" + std::to_string(i) + ")", true);
+    for (int i = 1; i <= 2; ++i) enableMenuItem("mnukT(" + std::to_string(i) + ")", true);
 }
 
 void frmDatedit::markiereGeaendert() { app.bDatenGeaendert = true; }

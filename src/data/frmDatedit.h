@@ -126,7 +126,6 @@ private:
     // Enables mnuEdit and the evaluation items of the main window.
     void menueFreigeben(bool daten);
     void markiereGeaendert();
-    bool filling_ = false;  // the window fills its own boxes (no change handlers)
 };
 
 // The back colours of the grid's columns 2 (t), 8 (lambda), 9 and 10 (T, k).

@@ -13,7 +13,6 @@
 
 #include "base/NumKeyFilter.h"
 #include "base/NumberText.h"
-#include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
 #include "data/DatasetOps.h"
 #include "data/frmDatedit.h"
@@ -27,7 +26,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
-#include "shell/WindowHooks.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -182,7 +181,8 @@ void frmDatedit::verarbeiteGridTaste(int& KeyCode, int Shift) {
 
 void frmDatedit::zeigeGridPopup(int Button, int /*Shift*/, int /*X*/, int /*Y*/) {
     if (Button != 2) return;
-    showPopupMenu("mnuEdit1", QCursor::pos());
+    const QPoint pos = QCursor::pos();
+    showPopupMenu("mnuEdit1", pos.x(), pos.y());
 }
 
 // ---- data-set files ----

@@ -12,12 +12,12 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
 #include "base/TimeUnitTexts.h"
-#include "chart/ChartHooks.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/FitTexts.h"
@@ -35,6 +35,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -262,9 +263,8 @@ FitAuswahl frmFitting::auswahl() const {
 }
 
 void frmFitting::schreibeFeld(int index, double v) {
-    schreibt_ = true;
+    const QSignalBlocker still(Inp[u(index)]);
     Inp[u(index)]->setText(q(std::fabs(v) <= 3.4e38 ? Str(static_cast<Single>(v)) : Str(v)));
-    schreibt_ = false;
 }
 
 // ---- opening ---------------------------------------------------------------------
@@ -287,7 +287,6 @@ void frmFitting::Form_Load() {
     for (int i = 1; i <= 5; ++i) c0_[u(i)] = app.c0[u(i)];
     for (int i = 0; i < 2; ++i) schreibeFeld(i, app.c0Daten[u(i + 1)]);
 
-    bSliderReset = false;
     SetSpeziesMaske(app.iModell);
     speziesBoxen(false);
 
@@ -312,7 +311,7 @@ void frmFitting::Form_Load() {
 // the data set has, and then ticked; with `behalten` a box that was enabled
 // before keeps the user's choice.
 void frmFitting::speziesBoxen(bool behalten) {
-    const std::string sm = masken().first;
+    const std::string sm = masken().species;
     for (int i = 1; i <= 5; ++i) {
         QCheckBox* c = chkConcFQS[u(i)];
         const char* name = modell_ == 10 && i <= 3 ? (i == 1 ? "E" : i == 2 ? "S" : "ES") : kStoffe[i - 1];
@@ -326,19 +325,7 @@ void frmFitting::speziesBoxen(bool behalten) {
 
 // ---- the window's own evaluation and the shared state ---------------------------------
 
-std::pair<std::string, std::string> frmFitting::masken() const {
-    const std::string spezies = app.sSpeziesMaske, konst = app.sKonstMaske;
-    const bool kt = app.bKTDiagramm;
-    const Byte modus = app.bAuswertungsart;
-    app.bAuswertungsart = static_cast<Byte>(modus_);
-    SetSpeziesMaske(static_cast<Integer>(modell_));
-    std::pair<std::string, std::string> r{app.sSpeziesMaske, app.sKonstMaske};
-    app.sSpeziesMaske = spezies;
-    app.sKonstMaske = konst;
-    app.bKTDiagramm = kt;
-    app.bAuswertungsart = modus;
-    return r;
-}
+DiagramMasks frmFitting::masken() const { return diagramMasks(static_cast<Integer>(modell_), modus_); }
 
 bool frmFitting::eigenesDiagramm() const {
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
@@ -475,8 +462,17 @@ void frmFitting::oeffneDiagramm() {
 
 // ---- the model window --------------------------------------------------------------------
 
+void frmFitting::modellUmstellen(const std::function<void()>& umstellen) {
+    vorModellUmstellung();
+    {
+        // The model window rewrites the parameter fields: no entry of the user.
+        const QSignalBlocker k1(Inp[10]), k2(Inp[11]), k3(Inp[12]);
+        umstellen();
+    }
+    nachModellUmstellung();
+}
+
 void frmFitting::vorModellUmstellung() {
-    umstellung_ = true;
     modellNeu_ = app.iModell != modell_;
     gemerkt_ = app.RefWert;
     if (!modellNeu_) {
@@ -496,7 +492,6 @@ void frmFitting::vorModellUmstellung() {
 }
 
 void frmFitting::nachModellUmstellung() {
-    umstellung_ = false;
     bool anders = modellNeu_;
     for (int i = 1; i <= 5; ++i) {
         anders = anders || c0_[u(i)] != app.c0[u(i)];
@@ -549,7 +544,7 @@ void frmFitting::beschriften() {
     else
         Label7->setText(q("kinet. Modell:  " + app.ModellName[u(modell_)]));
 
-    const std::string km = masken().second;
+    const std::string km = masken().constants;
     frak2->setEnabled(zeichen(km, 2));
     frak3->setEnabled(zeichen(km, 3));
     Inp[11]->setVisible(zeichen(km, 2));

@@ -24,12 +24,14 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <utility>
 
 #include "base/Types.h"
 #include "data/Datenstand.h"
 #include "data/FitObjective.h"
+#include "engine/ModelMasks.h"
 #include "shell/CalcForm.h"
 
 class QCheckBox;
@@ -53,8 +55,7 @@ public:
     // parameters (the order of model 20 comes from the model window); another
     // model is taken over (modes 2, 6 and 7 become mode 1 unless it is their
     // model), with the model window's constants, and drawn.
-    void vorModellUmstellung() override;
-    void nachModellUmstellung() override;
+    void modellUmstellen(const std::function<void()>& umstellen) override;
     // Another time unit: the parameters per time are converted as k1..k3 are.
     void setTimeUnitCaptions(const std::string& u) override;
 
@@ -108,7 +109,6 @@ public:
 
     // Form state.
     std::array<bool, 4> bFixiert{};  // 1..3
-    bool bSliderReset = false;
 
 protected:
     void Form_Load() override;
@@ -130,7 +130,7 @@ private:
     // Captions, shown rows and parameter 2 of the mode (the activation's work).
     void beschriften();
     // Species and constant mask of the window's model in its mode.
-    std::pair<std::string, std::string> masken() const;
+    DiagramMasks masken() const;
     void speziesBoxen(bool behalten);
     bool eigenesDiagramm() const;
     // Opens the window's chart as the fitting items do (measured points,
@@ -145,6 +145,8 @@ private:
     QSlider* grob(int j) const;
     QSlider* fein(int j) const;
     QGroupBox* frak(int j) const;
+    void vorModellUmstellung();
+    void nachModellUmstellung();
     // Writes a number into a field without running Inp_Change.
     void schreibeFeld(int index, double v);
     // p(j) into the shared state as the mode's routing says.
@@ -174,11 +176,9 @@ private:
     bool gezeichnet_ = false;     // the window has a chart of its own (kind = its model)
     QPointer<QWidget> diagramm_;  // that chart while it is loaded
     Diagramm bereich_;            // its ranges
-    bool umstellung_ = false;     // the model window is rewriting the fields
     bool modellNeu_ = false;
     std::array<double, 4> gemerkt_{};
     std::array<double, 4> stdAbw_{};  // 1..3: the standard deviations shown after the last auto-fit
-    bool schreibt_ = false;
     QPointer<QWidget> angeordnet_;
 };
 

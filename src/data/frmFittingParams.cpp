@@ -2,6 +2,7 @@
 // parameter goes in the shared state, and the auto-fit.
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <cmath>
@@ -85,7 +86,7 @@ void frmFitting::setzeEntropie(const char* muster) {
 }
 
 void frmFitting::Inp_Change(int Index) {
-    if (schreibt_ || umstellung_ || Index < 10 || Index > 12) return;
+    if (Index < 10 || Index > 12) return;
     const int j = Index - 9;
     double v = Val(toStd(Inp[u(Index)]->text()));
     if (v == 0) v = 1e-8;
@@ -103,10 +104,6 @@ void frmFitting::SliderFein_Change(int j) { sliderBewegt(j, false); }
 void frmFitting::sliderBewegt(int j, bool grobRegler) {
     if (j < 1 || j > 3) return;
     QSlider* s = grobRegler ? grob(j) : fein(j);
-    if (bSliderReset) {
-        bSliderReset = false;
-        return;
-    }
     const int v = s->value();
     if (v == 0) return;
     gemeinsameWerteSetzen(true);
@@ -122,9 +119,8 @@ void frmFitting::sliderBewegt(int j, bool grobRegler) {
     // Before the window's first curve (the chart shows the measured points only) a move does not draw.
     if (gezeichnet_) cmdDrawNewCurve_Click();
     if (!(j == 1 && !grobRegler)) zeigeStdAbw(false);
-    bSliderReset = true;
+    const QSignalBlocker still(s);
     s->setValue(0);
-    bSliderReset = false;
 }
 
 // Refuses too few points that take part (and 2A => P without c(A)(0)); runs
@@ -139,7 +135,7 @@ void frmFitting::cmdAutoFitting_Click() {
         SanduhrAus();
     };
     gemeinsameWerteSetzen(true);
-    const std::string km = masken().second;
+    const std::string km = masken().constants;
     int nPar = 0;
     for (char c : km.substr(0, 3)) nPar += c == '1' ? 1 : 0;
     nPar = std::max(nPar, 1);

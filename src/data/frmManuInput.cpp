@@ -25,7 +25,7 @@
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
-#include "shell/WindowHooks.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -481,7 +481,10 @@ void frmManuInput::connectGrid() {
     Grid->onMouseDown = [this](int button, int, int x, int y) {
         gedrueckteZeile_ = Grid->rowAt(y);
         gedrueckteSpalte_ = Grid->columnAt(x);
-        if (button == 2) showPopupMenu("mnuEdit2", Grid->viewport()->mapToGlobal(QPoint(x, y)));
+        if (button == 2) {
+            const QPoint pos = Grid->viewport()->mapToGlobal(QPoint(x, y));
+            showPopupMenu("mnuEdit2", pos.x(), pos.y());
+        }
     };
 }
 

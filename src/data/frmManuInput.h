@@ -118,8 +118,10 @@ private:
     int gedrueckteSpalte_ = -1;
 };
 
-// Lets the chart window open the editor ("manuelle Kurve / Punkte (XY-Editor)"),
-// anew each time, and close it when the user keeps the chart's manual points.
+// Installs the x-y hooks of the data windows (shell/Hooks.h): the chart window
+// opens the editor ("manuelle Kurve / Punkte (XY-Editor)"), anew each time,
+// closes it when the user keeps the chart's manual points, and saves a curve
+// as an x-y file (speichereKurveAlsXY).
 void installXYEditor();
 
 }  // namespace vrn

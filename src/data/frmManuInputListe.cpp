@@ -24,6 +24,7 @@
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -200,14 +201,16 @@ void frmManuInput::openChart() {
 // ---- installation ------------------------------------------------------------------------------------------
 
 void installXYEditor() {
-    frmGraph2D::xyEditorOeffnen() = [] {
+    DataWindowHooks& h = hooks().dataWindows;
+    h.openXYEditor = [] {
         if (!Forms::unload<frmManuInput>()) {
             if (frmManuInput* f = Forms::loaded<frmManuInput>()) f->SetFocus();
             return;
         }
         Forms::get<frmManuInput>().Show();
     };
-    frmGraph2D::xyEditorSchliessen() = [] { Forms::unload<frmManuInput>(); };
+    h.closeXYEditor = [] { Forms::unload<frmManuInput>(); };
+    h.speichereKurveAlsXY = speichereKurveAlsXY;
 }
 
 }  // namespace vrn

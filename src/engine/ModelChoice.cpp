@@ -1,7 +1,7 @@
 #include "engine/ModelChoice.h"
 
-#include "chart/Grafik.h"
 #include "engine/ModelFacts.h"
+#include "engine/ModelMasks.h"
 #include "shell/AppState.h"
 
 namespace vrn {

@@ -190,13 +190,6 @@ void storeAxisRanges(Integer model) {
 int quietDepth = 0;
 std::string quietFailure;
 
-bool allFinite(const std::vector<double>& v) {
-    return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
-}
-bool allFinite(const std::vector<Single>& v) {
-    return std::all_of(v.begin(), v.end(), [](Single x) { return std::isfinite(x); });
-}
-
 }  // namespace
 
 std::vector<double>& cSimOf(int s) {
@@ -272,20 +265,5 @@ QuietSimulation::QuietSimulation() {
 }
 QuietSimulation::~QuietSimulation() { --quietDepth; }
 const std::string& QuietSimulation::failureText() const { return quietFailure; }
-
-bool simulationResultsFinite() {
-    for (const auto* v : {&app.tSim, &app.cSim_A, &app.cSim_B, &app.cSim_C, &app.cSim_P, &app.cSim_Q, &app.SplX})
-        if (!allFinite(*v)) return false;
-    for (const auto* v : {&app.rSim_A, &app.rSim_B, &app.rSim_C, &app.rSim_P, &app.rSim_Q})
-        if (!allFinite(*v)) return false;
-    for (const auto* t : {&app.SplY, &app.SplKoeffA, &app.SplKoeffB, &app.SplKoeffC, &app.SplKoeffD})
-        for (const auto& row : *t)
-            if (!allFinite(row)) return false;
-    for (double c : app.cAkt)
-        if (!std::isfinite(c)) return false;
-    for (Single a : app.Achsenbereich.v)
-        if (!std::isfinite(a)) return false;
-    return std::isfinite(app.dtSim) && std::isfinite(app.tHalbA_sim) && std::isfinite(app.tHalbB_sim);
-}
 
 }  // namespace vrn

@@ -78,9 +78,4 @@ std::vector<Single>& rSimOf(int s);
 // (engine/Checked.h) for x2 = x1 or a result beyond the range of a Single.
 Single interpolLinear(double x, double y1, double x1, double y2, double x2);
 
-// True when every number the simulation leaves in the shared state is finite:
-// tSim, cSim_*, rSim_*, cAkt, dtSim, both half-lives, the spline store and
-// Achsenbereich.
-bool simulationResultsFinite();
-
 }  // namespace vrn

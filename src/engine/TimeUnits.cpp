@@ -8,6 +8,7 @@
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -46,7 +47,8 @@ void setZeiteinheit(Integer neu, Integer alt) {
         app.k = k;
     }
     UpdateUnitLabels();
-    if (validUnit(neu) && uiHooks().selectModelTimeUnit) uiHooks().selectModelTimeUnit(neu);
+    const auto& zeige = hooks().modelWindow.showTimeUnit;
+    if (validUnit(neu) && zeige) zeige(neu);
 }
 
 }  // namespace vrn

@@ -15,9 +15,8 @@ namespace vrn {
 //    is multiplied by f and k(1..3) are divided by f. Nothing else is
 //    converted (tEnd, the simulated curves, the other fields of the points).
 // 3. UpdateUnitLabels() refreshes the unit captions of the open windows.
-// 4. uiHooks().selectModelTimeUnit(neu) chooses the unit on the model window
-//    when it is loaded; its click handler calls back with the unit already in
-//    force, so nothing is converted twice.
+// 4. The model window's hook showTimeUnit(neu) shows the unit there when
+//    the window is loaded (nothing is converted there).
 // A unit index outside 0..4 converts nothing. When a converted number would
 // overflow, the message "Überlauf" titled "Meldung von setZeiteinheit" is
 // shown and nothing at all is changed.

@@ -19,7 +19,7 @@
 #include "shell/AppState.h"
 #include "shell/CalcForm.h"
 #include "shell/Helpers.h"
-#include "shell/WindowHooks.h"
+#include "shell/Hooks.h"
 #include "base/NumberText.h"
 
 namespace vrn {
@@ -134,8 +134,8 @@ frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
 
 void frmKinModel::Form_Load() {
     // A unit change elsewhere (the data-set editor) marks the unit here too.
-    uiHooks().selectModelTimeUnit = [](int unit) {
-        if (frmKinModel* m = Forms::loaded<frmKinModel>()) m->optZeit_Click(unit);
+    hooks().modelWindow.showTimeUnit = [](int unit) {
+        if (frmKinModel* m = Forms::loaded<frmKinModel>()) m->showTimeUnit(unit);
     };
     adjustSize();
     moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
@@ -166,9 +166,7 @@ void frmKinModel::optTyp_Click(int Index) {
 
     if (CalcForm* w = firstLoadedCalcForm({CalcForm::TimeDiagram, CalcForm::RKconti, CalcForm::Batch,
                                            CalcForm::Rohrreaktor, CalcForm::Fitting})) {
-        w->vorModellUmstellung();
-        reconfigure(w);
-        w->nachModellUmstellung();
+        w->modellUmstellen([w] { reconfigure(w); });
     }
 
     for (QRadioButton* o : optTyp) {
@@ -308,16 +306,22 @@ void frmKinModel::reconfigure(CalcForm* w) {
 
 void frmKinModel::optZeit_Click(int Index) {
     if (Index < 0 || Index > 4) return;
+    followTimeUnit();
+    // The conversion marks the unit here too (through the hook of Form_Load).
+    setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
+    showTimeUnit(Index);
+}
+
+void frmKinModel::showTimeUnit(int Index) {
+    followTimeUnit();
+    markTimeUnit(Index);
+    if (dataEditorLoaded()) refillDatenGrid();
+}
+
+void frmKinModel::followTimeUnit() {
     const std::string u = rtrim(app.sZeiteinheit);
     for (int i = 0; i < 5; ++i)
         if (u == kUnits[i]) app.iZeitEinheit = static_cast<Integer>(i);
-    if (!choosingUnit_) {
-        choosingUnit_ = true;
-        setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
-        choosingUnit_ = false;
-    }
-    markTimeUnit(Index);
-    if (dataEditorLoaded()) refillDatenGrid();
 }
 
 void frmKinModel::refillDatenGrid() { refillDataEditorGrid(); }

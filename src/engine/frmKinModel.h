@@ -23,8 +23,12 @@ public:
 
     // The model choice (index 0 = model 20).
     void optTyp_Click(int Index);
-    // The time-unit choice.
+    // The time-unit choice: converts to the unit (setZeiteinheit), then shows it.
     void optZeit_Click(int Index);
+    // Shows the unit in force as chosen (bold and checked) and rewrites the
+    // data-set editor's grid; converts nothing. A unit change made elsewhere
+    // (the data-set editor) reaches the window here.
+    void showTimeUnit(int Index);
     void cmdShowMatrix_Click();
     void txtOrdnung_Change();
 
@@ -50,7 +54,8 @@ private:
     // Writes the data set back into the data-set editor's grid after a unit change.
     void refillDatenGrid();
     void markTimeUnit(int index);
-    bool choosingUnit_ = false;
+    // iZeitEinheit from the unit in force (sZeiteinheit).
+    void followTimeUnit();
 };
 
 }  // namespace vrn

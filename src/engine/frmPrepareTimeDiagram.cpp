@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "chart/ChartHooks.h"
-#include "chart/Grafik.h"
 #include "engine/Simulation.h"
 #include "engine/TimeDiagramInput.h"
 #include "engine/frmSimTabelle.h"
@@ -21,6 +19,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 #include "base/NumberText.h"
 
 namespace vrn {
@@ -244,16 +243,16 @@ void frmPrepareTimeDiagram::cmdDrawctDiagram_Click() {
     SanduhrEin();
     Integer err = 0;
     calc_diagramfunctioncT(app.iModell, err);
+    // The chart request of the chart module, with the shared state.
+    const auto& zeigeDiagramm = hooks().chartWindow.zeigeDiagramm;
     if (app.bDelDiagram || !chartWindowLoaded()) {
         unloadChartWindow();
         if (err == 0) {
             CalcDataRanges(app.iDiagrammTyp, app.gMitMesspunkten);
-            zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
-                          app.gMitMesspunkten);
+            if (zeigeDiagramm) zeigeDiagramm();
         }
     } else if (err == 0) {
-        zeigeDiagramm(app.iDiagrammTyp, app.tDiagramm, app.gnKurvenOffen, app.Achsenbereich, app.nSimPunkte,
-                      app.gMitMesspunkten);
+        if (zeigeDiagramm) zeigeDiagramm();
         pressChartDraw();
     }
     SanduhrAus();

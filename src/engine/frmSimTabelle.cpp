@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <fstream>
@@ -19,6 +20,7 @@
 #include "platform/Twips.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 #include "shell/TextFile.h"
 
 namespace vrn {
@@ -72,9 +74,10 @@ void frmSimTabelle::Form_Resize() {
     app.bMMdiagramm = mmTable;
     const QString text = toQ(buildValueTable());
     app.bMMdiagramm = saved;
-    txtSimTabelle->blockSignals(true);
-    txtSimTabelle->setPlainText(QString(text).replace("\r\n", "\n"));
-    txtSimTabelle->blockSignals(false);
+    {
+        const QSignalBlocker still(txtSimTabelle);
+        txtSimTabelle->setPlainText(QString(text).replace("\r\n", "\n"));
+    }
     tableText = text;
 }
 
@@ -108,7 +111,7 @@ void frmSimTabelle::cmdSaveTable_Click() {
     r.filter = "Text (*.TXT *.txt)";
     r.defaultExt = "TXT";
     std::string chosen;
-    if (!fileDialogHooks().askSaveFileName || !fileDialogHooks().askSaveFileName(r, chosen)) return;  // cancelled
+    if (!hooks().fileDialogs.askSaveFileName || !hooks().fileDialogs.askSaveFileName(r, chosen)) return;  // cancelled
     const QString file = toQ(chosen);
     TabDateiName = QFileInfo(file).fileName();
     app.TabDateiPfad = toStd(QFileInfo(file).absolutePath());

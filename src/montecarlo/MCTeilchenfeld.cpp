@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/ChartStyle.h"
+#include "platform/ColourFont.h"
 
 namespace vrn {
 
@@ -32,7 +32,7 @@ void MCTeilchenfeld::zeichneFeld(Long N0, bool bGross, Colour farbeA, Colour far
         QPainter p(&bild_);
         p.setPen(QPen(Qt::black, 1));
         const QRectF box(kRand - 1.5, kRand - 1.5, seite + 2, seite + 2);
-        p.setBrush(bGross ? chartColour(farbeA) : kBrettGrau);
+        p.setBrush(bGross ? toQColor(farbeA) : kBrettGrau);
         p.drawRect(box);
     }
     for (Long i = 1; i <= g_.N0; ++i) {
@@ -61,7 +61,7 @@ void MCTeilchenfeld::fuelleZelle(Long i, Colour farbe) {
     const int y0 = static_cast<int>(std::floor(c.top() * dpr));
     const int x1 = std::max(x0 + 1, static_cast<int>(std::floor(c.right() * dpr)));
     const int y1 = std::max(y0 + 1, static_cast<int>(std::floor(c.bottom() * dpr)));
-    const QRgb rgb = chartColour(farbe).rgba();
+    const QRgb rgb = toQColor(farbe).rgba();
     for (int y = std::max(0, y0); y < std::min(y1, bild_.height()); ++y) {
         auto* line = reinterpret_cast<QRgb*>(bild_.scanLine(y));
         for (int x = std::max(0, x0); x < std::min(x1, bild_.width()); ++x) line[x] = rgb;
@@ -80,7 +80,7 @@ void MCTeilchenfeld::zeichneTeilchen(Long i, Colour farbe) {
         // Grey first, so that the old colour leaves no rim.
         p.setBrush(kBrettGrau);
         p.drawEllipse(r);
-        p.setBrush(chartColour(farbe));
+        p.setBrush(toQColor(farbe));
         p.drawEllipse(r);
     }
     dirty_ = dirty_.united(teilchenRect(i).adjusted(-1, -1, 1, 1));

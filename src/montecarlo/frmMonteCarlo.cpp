@@ -15,7 +15,7 @@
 #include "engine/frmKinModel.h"
 #include "montecarlo/MCTeilchenfeld.h"
 #include "platform/ChartControl.h"
-#include "platform/ChartStyle.h"
+#include "platform/ColourFont.h"
 #include "platform/HelpViewer.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
@@ -31,7 +31,7 @@ constexpr int kChartOben = 800;    // twips
 constexpr int kLadeBreite = 13000; // twips
 constexpr int kLadeHoehe = 8500;
 
-QString farbStil(Colour c) { return QString("color: %1;").arg(chartColour(c).name()); }
+QString farbStil(Colour c) { return QString("color: %1;").arg(toQColor(c).name()); }
 
 }  // namespace
 

@@ -84,7 +84,7 @@ void ChartAxisPainter::draw(QCPPainter* p) {
     const QRect r = axes_.rect->rect();
     if (r.width() < 1 || r.height() < 1) return;
     if (model_->plot.frame) {
-        p->setPen(QPen(chartColour(model_->area.textColour), 1));
+        p->setPen(QPen(toQColor(model_->area.textColour), 1));
         p->setBrush(Qt::NoBrush);
         p->drawRect(r.adjusted(0, 0, -1, -1));
     }
@@ -104,7 +104,7 @@ void ChartAxisPainter::draw(QCPPainter* p) {
 
 void ChartAxisPainter::drawLineAndTicks(QCPPainter* p, const QRect& r, ChartAxis id, double at, int side) {
     const bool horizontal = id == ChartAxis::X;
-    p->setPen(QPen(chartColour(model_->area.textColour), 1));
+    p->setPen(QPen(toQColor(model_->area.textColour), 1));
     p->drawLine(horizontal ? QLineF(r.left(), at, r.right(), at) : QLineF(at, r.top(), at, r.bottom()));
     const double end = at + side * kTickLength;
     for (double v : chartPositions(model_->axis(id), ChartSpacing::Tick)) {
@@ -119,7 +119,7 @@ void ChartAxisPainter::drawNumbersAtAxis(QCPPainter* p, ChartAxis id, double at)
     const QFont font = chartFont(a.numberFont);
     const QFontMetrics fm(font);
     p->setFont(font);
-    p->setPen(chartColour(model_->area.textColour));
+    p->setPen(toQColor(model_->area.textColour));
     const double h = fm.height();
     for (double v : chartPositions(a, ChartSpacing::Number)) {
         double px = 0;
@@ -147,7 +147,7 @@ void ChartAxisPainter::drawHorizontalYTitle(QCPPainter* p, const QRect& r, doubl
     const QFontMetrics fm(font);
     const QString t = toQ(a.title);
     p->setFont(font);
-    p->setPen(chartColour(a.titleColour >= 0 ? a.titleColour : model_->area.textColour));
+    p->setPen(toQColor(a.titleColour >= 0 ? a.titleColour : model_->area.textColour));
     const int w = fm.horizontalAdvance(t);
     const double bottom = r.top() - kNumberGap - topNumbersHeight(*model_);
     p->drawText(QRectF(std::max(0.0, x - w / 2.0), bottom - fm.height(), w + 2, fm.height()), Qt::AlignLeft, t);

@@ -58,9 +58,9 @@ void applyAxis(QCPAxis* ax, const ChartAxisData& a, const ChartAreaData& area, b
     ax->setTickLabels(numbers);
     ax->setLabel(toQ(title));
     ax->setTickLabelFont(chartFont(a.numberFont));
-    ax->setTickLabelColor(invisibleNumbers ? QColor(Qt::transparent) : chartColour(area.textColour));
+    ax->setTickLabelColor(invisibleNumbers ? QColor(Qt::transparent) : toQColor(area.textColour));
     ax->setLabelFont(chartFont(a.titleFont));
-    ax->setLabelColor(chartColour(a.titleColour >= 0 ? a.titleColour : area.textColour));
+    ax->setLabelColor(toQColor(a.titleColour >= 0 ? a.titleColour : area.textColour));
     ax->setTickLabelRotation(a.numberOrientation == kTextVertical ? -90 : 0);
 }
 
@@ -186,9 +186,9 @@ void ChartControl::prepare(QSize size) {
     y2.numberPlacement = kNumbersAtMinimum;  // "Y2" stands at the right edge, its numbers beside it
     applyAxis(y2Axis_, y2, m_.area, ay2.shown, true, ay2.title);
 
-    plot_->setBackground(QBrush(chartColour(m_.sheet.backColour)));
+    plot_->setBackground(QBrush(toQColor(m_.sheet.backColour)));
     QCPAxisRect* rect = plot_->axisRect();
-    rect->setBackground(QBrush(chartColour(m_.plot.backColour)));
+    rect->setBackground(QBrush(toQColor(m_.plot.backColour)));
 
     layout_ = computeChartLayout(m_, size);
     const QRect a = layout_.chartArea;

@@ -6,7 +6,7 @@ namespace vrn {
 
 void ChartAreaPainter::draw(QCPPainter* p) {
     if (layout_->chartArea.width() > 0 && layout_->chartArea.height() > 0)
-        p->fillRect(layout_->chartArea, chartColour(model_->area.backColour));
+        p->fillRect(layout_->chartArea, toQColor(model_->area.backColour));
 }
 
 void ChartBorderPainter::draw(QCPPainter* p) {

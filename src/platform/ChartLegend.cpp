@@ -71,8 +71,8 @@ void ChartLegend::draw(QCPPainter* p) {
     const QRect box = layout_->legend;
     if (box.isNull() || layout_->legendEntries.empty()) return;
     const ChartLegendData& lg = model_->legend;
-    if (lg.backColour >= 0) p->fillRect(box, chartColour(lg.backColour));
-    drawChartBorder(p, box, lg.border, 1, chartColour(lg.textColour));
+    if (lg.backColour >= 0) p->fillRect(box, toQColor(lg.backColour));
+    drawChartBorder(p, box, lg.border, 1, toQColor(lg.textColour));
     const QFont font = chartFont(lg.font);
     const QFontMetrics fm(font);
     const int row = rowHeight(*model_, layout_->legendEntries);
@@ -92,7 +92,7 @@ void ChartLegend::draw(QCPPainter* p) {
             symbol.drawShape(p, x + kSample / 2.0, mid);
         }
         p->setFont(font);
-        p->setPen(chartColour(lg.textColour));
+        p->setPen(toQColor(lg.textColour));
         const int tw = fm.horizontalAdvance(e.text);
         p->drawText(QRect(x + kSample + kTextGap, y, tw + 2, row), Qt::AlignLeft | Qt::AlignVCenter, e.text);
         if (lg.orientation == kHorizontal) x += entryWidth(fm, e) + kEntryGap;

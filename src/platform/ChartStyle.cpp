@@ -10,43 +10,8 @@
 
 namespace vrn {
 
-QColor chartColour(Colour c) {
-    if (c < 0) return QColor(Qt::transparent);
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-
-Colour chartColourOf(const QColor& c) {
-    if (c.alpha() == 0) return kChartTransparent;
-    return RGB(c.red(), c.green(), c.blue());
-}
-
-QFont chartFont(const ChartFont& f) {
-    // Sized in pixels of the screen, so that the text keeps its size relative
-    // to the chart on every paint device (printer, PDF, SVG).
-    QFont q(toQ(f.name));
-    const double dpi = 1440.0 / twipsPerPixelY();
-    q.setPixelSize(std::max(1, static_cast<int>(f.size * dpi / 72.0 + 0.5)));
-    q.setBold(f.bold);
-    q.setItalic(f.italic);
-    q.setUnderline(f.underline);
-    q.setStrikeOut(f.strikeout);
-    return q;
-}
-
-ChartFont chartFontOf(const QFont& q) {
-    ChartFont f;
-    f.name = toStd(q.family());
-    if (q.pointSizeF() > 0) f.size = q.pointSizeF();
-    else if (q.pixelSize() > 0) f.size = q.pixelSize() * 72.0 * twipsPerPixelY() / 1440.0;
-    f.bold = q.bold();
-    f.italic = q.italic();
-    f.underline = q.underline();
-    f.strikeout = q.strikeOut();
-    return f;
-}
-
 QPen chartLinePen(int pattern, Colour colour, int width) {
-    QPen pen(chartColour(colour), std::max(1, width));
+    QPen pen(toQColor(colour), std::max(1, width));
     pen.setCapStyle(Qt::FlatCap);
     switch (pattern) {
         case 2: pen.setStyle(Qt::SolidLine); break;
@@ -61,7 +26,7 @@ QPen chartLinePen(int pattern, Colour colour, int width) {
 }
 
 QCPScatterStyle chartScatter(const ChartSeriesStyle& style) {
-    const QColor c = chartColour(style.symbolColour);
+    const QColor c = toQColor(style.symbolColour);
     const double size = std::max(1, style.symbolSize);
     const QPen pen(c, 1.5);
     const QBrush fill(c);

@@ -1,9 +1,8 @@
-// How the chart's codes and values look on screen: colours (blue in the
-// high byte), fonts, line patterns, symbol shapes and border types.
+// How the chart's codes and values look on screen: line patterns, symbol
+// shapes and border types (colours and fonts: platform/ColourFont.h).
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QPen>
 #include <QRect>
 #include <QStringList>
@@ -11,18 +10,11 @@
 #include <qcustomplot.h>
 
 #include "platform/ChartModel.h"
+#include "platform/ColourFont.h"
 
 class QPainter;
 
 namespace vrn {
-
-// Colour (red + 256 * green + 65536 * blue) to QColor; -1 gives transparent.
-QColor chartColour(Colour c);
-// QColor to Colour; a fully transparent colour gives -1.
-Colour chartColourOf(const QColor& c);
-
-QFont chartFont(const ChartFont& f);
-ChartFont chartFontOf(const QFont& f);
 
 // The pen of a line pattern code; Qt::NoPen for code 1 (and unknown codes).
 QPen chartLinePen(int pattern, Colour colour, int width);

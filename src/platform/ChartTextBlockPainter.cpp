@@ -80,15 +80,15 @@ void drawChartTextBox(QPainter* p, const QRect& outer, const std::string& text, 
 
 void drawChartTextLines(QPainter* p, const QRect& outer, const QStringList& lines, const QFont& font,
                         Colour textColour, Colour backColour, int border) {
-    if (backColour >= 0) p->fillRect(outer, chartColour(backColour));
-    drawChartBorder(p, outer, border, 1, chartColour(textColour));
+    if (backColour >= 0) p->fillRect(outer, toQColor(backColour));
+    drawChartBorder(p, outer, border, 1, toQColor(textColour));
     const int pad = chartBorderExtent(border, 1);
     const QRect box = outer.adjusted(pad, pad, -pad, -pad);
     const QFontMetrics fm(font);
     const int total = static_cast<int>(lines.size()) * fm.lineSpacing();
     int y = box.top() + (box.height() - total) / 2;
     p->setFont(font);
-    p->setPen(chartColour(textColour));
+    p->setPen(toQColor(textColour));
     for (const QString& l : lines) {
         p->drawText(QRect(box.left(), y, box.width(), fm.lineSpacing()), Qt::AlignHCenter | Qt::AlignVCenter, l);
         y += fm.lineSpacing();

@@ -30,7 +30,4 @@ std::optional<QFont> chooseFont(const QFont& initial, QWidget* parent) {
 ColourChooser setColourChooser(ColourChooser c) { return std::exchange(gColour, std::move(c)); }
 FontChooser setFontChooser(FontChooser c) { return std::exchange(gFont, std::move(c)); }
 
-QColor toQColor(int rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
-int fromQColor(const QColor& c) { return (c.red() & 0xFF) | ((c.green() & 0xFF) << 8) | ((c.blue() & 0xFF) << 16); }
-
 }  // namespace vrn

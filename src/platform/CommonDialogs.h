@@ -22,8 +22,4 @@ using FontChooser = std::function<std::optional<QFont>(const QFont&)>;
 ColourChooser setColourChooser(ColourChooser c);
 FontChooser setFontChooser(FontChooser c);
 
-// The program's colours (RGB with blue in the high byte) and Qt's.
-QColor toQColor(int rgb);
-int fromQColor(const QColor& c);
-
 }  // namespace vrn

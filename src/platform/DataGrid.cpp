@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/ColourFont.h"
 #include "platform/GridText.h"
 #include "platform/Paths.h"
 #include "platform/Twips.h"
@@ -109,12 +110,14 @@ private:
 
 }  // namespace
 
-// The cells behind the view. A row holds its cells once they are loaded (from
-// addRow, or from the row function when the row is first needed), its own
-// back colours and its check mark.
+// The cells behind the view and how they show: the leading fixed columns,
+// the check-box column, whether cells may be edited and whether changes are
+// drawn. A row holds its cells once they are loaded (from addRow, or from the
+// row function when the row is first needed), its own back colours and its
+// check mark.
 class GridModel : public QAbstractTableModel {
 public:
-    explicit GridModel(DataGrid* grid) : QAbstractTableModel(grid), grid_(grid) {}
+    explicit GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -127,15 +130,15 @@ public:
         switch (role) {
             case Qt::DisplayRole:
             case Qt::EditRole:
-                return c == grid_->checkCol_ ? QVariant() : QVariant(text(r, c));
+                return c == checkCol_ ? QVariant() : QVariant(text(r, c));
             case Qt::BackgroundRole: {
                 const Colour own = colour(r, c);
-                if (own >= 0) return QBrush(QColor(redOf(own), greenOf(own), blueOf(own)));
-                if (c < grid_->fixed_) return QBrush(kFixedColour);
+                if (own >= 0) return QBrush(toQColor(own));
+                if (c < fixed_) return QBrush(kFixedColour);
                 return {};
             }
             case Qt::CheckStateRole:
-                if (c != grid_->checkCol_) return {};
+                if (c != checkCol_) return {};
                 return static_cast<int>(rows_[static_cast<std::size_t>(r)].checked ? Qt::Checked : Qt::Unchecked);
             case Qt::TextAlignmentRole:
                 return QVariant(static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter));
@@ -153,9 +156,32 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override {
         if (!index.isValid()) return Qt::NoItemFlags;
         Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (grid_->editableCell(index.row(), index.column())) f |= Qt::ItemIsEditable;
+        if (editableCell(index.row(), index.column())) f |= Qt::ItemIsEditable;
         return f;
     }
+
+    int fixedColumns() const { return fixed_; }
+    void setFixedColumns(int n) {
+        fixed_ = std::max(0, n);
+        allChanged();
+    }
+    int checkColumn() const { return checkCol_; }
+    void setCheckColumn(int c) {
+        checkCol_ = c;
+        allChanged();
+    }
+    bool editable() const { return editable_; }
+    void setEditable(bool on) {
+        editable_ = on;
+        allChanged();
+    }
+    // While off, changed cells raise no dataChanged.
+    bool redraw() const { return redraw_; }
+    void setRedraw(bool on) { redraw_ = on; }
+
+    bool inside(int r, int c) const { return r >= 0 && c >= 0 && r < rowCount() && c < cols_; }
+    // Editable, inside, not fixed and not the check-box column.
+    bool editableCell(int r, int c) const { return editable_ && inside(r, c) && c >= fixed_ && c != checkCol_; }
 
     void setColumns(int n) {
         n = std::max(0, n);
@@ -211,7 +237,7 @@ public:
     void setText(int r, int c, const QString& t) {
         Row& row = load(r);
         if (row.cells.size() < cols_) row.cells.resize(cols_);
-        row.cells[c] = c == grid_->checkCol_ ? QString() : t;
+        row.cells[c] = c == checkCol_ ? QString() : t;
         changed(r, c);
     }
     Colour colour(int r, int c) const {
@@ -229,7 +255,7 @@ public:
     bool checked(int r) const { return rows_[static_cast<std::size_t>(r)].checked; }
     void setChecked(int r, bool on) {
         rows_[static_cast<std::size_t>(r)].checked = on;
-        if (grid_->checkCol_ >= 0) changed(r, grid_->checkCol_);
+        if (checkCol_ >= 0) changed(r, checkCol_);
     }
     // Everything may look different (columns restyled, redraw back on).
     void allChanged() {
@@ -247,7 +273,7 @@ private:
     QStringList cellsOf(const QString& tabText) const {
         QStringList cells = tabText.split('\t');
         if (cells.size() > cols_) cells.resize(cols_);
-        if (grid_->checkCol_ >= 0 && grid_->checkCol_ < cells.size()) cells[grid_->checkCol_].clear();
+        if (checkCol_ >= 0 && checkCol_ < cells.size()) cells[checkCol_].clear();
         return cells;
     }
     Row& load(int r) const {
@@ -259,11 +285,14 @@ private:
         return row;
     }
     void changed(int r, int c) {
-        if (grid_->redraw_) emit dataChanged(index(r, c), index(r, c));
+        if (redraw_) emit dataChanged(index(r, c), index(r, c));
     }
 
-    DataGrid* grid_;
     int cols_ = 0;
+    int fixed_ = 0;
+    int checkCol_ = -1;
+    bool editable_ = true;
+    bool redraw_ = true;
     mutable std::vector<Row> rows_;
     DataGrid::RowText source_;
 };
@@ -283,7 +312,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), model_(new GridModel(t
     horizontalHeader()->setMinimumSectionSize(4);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex&, const QModelIndex&) {
-        if (redraw_ && onRowColChange) onRowColChange();
+        if (model_->redraw() && onRowColChange) onRowColChange();
     });
     setGridFont(font().family(), font().pointSize());
 }
@@ -300,12 +329,8 @@ void DataGrid::setColumnCountWithWidths(int count) {
 
 void DataGrid::setColumnWidthTwips(int col, int twips) { setColumnWidth(col, twipsToPixelsX(twips)); }
 
-int DataGrid::columnWidthTwips(int col) const { return pixelsToTwipsX(columnWidth(col)); }
-
-void DataGrid::setFixedColumns(int n) {
-    fixed_ = std::max(0, n);
-    model_->allChanged();
-}
+void DataGrid::setFixedColumns(int n) { model_->setFixedColumns(n); }
+int DataGrid::fixedColumns() const { return model_->fixedColumns(); }
 
 void DataGrid::setGridFont(const QString& family, int points) {
     QFont f(family, points);
@@ -314,28 +339,18 @@ void DataGrid::setGridFont(const QString& family, int points) {
     verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 6);
 }
 
-void DataGrid::setCheckBoxColumn(int col) {
-    checkCol_ = col;
-    model_->allChanged();
-}
+void DataGrid::setCheckBoxColumn(int col) { model_->setCheckColumn(col); }
+int DataGrid::checkBoxColumn() const { return model_->checkColumn(); }
 
-void DataGrid::setEditable(bool editable) {
-    editable_ = editable;
-    model_->allChanged();
-}
+void DataGrid::setEditable(bool editable) { model_->setEditable(editable); }
+bool DataGrid::isEditable() const { return model_->editable(); }
 
 // ---- cells ----
 
 int DataGrid::rowCount() const { return model_->rowCount(); }
 int DataGrid::columnCount() const { return model_->columnCount(); }
 
-bool DataGrid::inside(int row, int col) const {
-    return row >= 0 && col >= 0 && row < rowCount() && col < columnCount();
-}
-
-bool DataGrid::editableCell(int row, int col) const {
-    return editable_ && inside(row, col) && col >= fixed_ && col != checkCol_;
-}
+bool DataGrid::inside(int row, int col) const { return model_->inside(row, col); }
 
 void DataGrid::clearRows() { model_->clear(); }
 
@@ -344,7 +359,7 @@ void DataGrid::addRow(const QString& tabText) { model_->append(tabText); }
 void DataGrid::setRows(int count, RowText rowText) { model_->setRows(count, std::move(rowText)); }
 
 QString DataGrid::cellText(int row, int col) const {
-    if (!inside(row, col) || col == checkCol_) return {};
+    if (!inside(row, col) || col == checkBoxColumn()) return {};
     return model_->text(row, col);
 }
 
@@ -359,11 +374,11 @@ void DataGrid::setCellBackColour(int row, int col, Colour c) {
 Colour DataGrid::cellBackColour(int row, int col) const { return inside(row, col) ? model_->colour(row, col) : -1; }
 
 void DataGrid::setCellChecked(int row, int col, bool checked) {
-    if (inside(row, col) && col == checkCol_) model_->setChecked(row, checked);
+    if (inside(row, col) && col == checkBoxColumn()) model_->setChecked(row, checked);
 }
 
 bool DataGrid::isCellChecked(int row, int col) const {
-    return inside(row, col) && col == checkCol_ && model_->checked(row);
+    return inside(row, col) && col == checkBoxColumn() && model_->checked(row);
 }
 
 // ---- current cell and selection ----
@@ -437,8 +452,8 @@ void DataGrid::setSelectionText(const QString& text) {
 // ---- updating ----
 
 void DataGrid::setRedraw(bool on) {
-    const bool was = redraw_;
-    redraw_ = on;
+    const bool was = model_->redraw();
+    model_->setRedraw(on);
     setUpdatesEnabled(on);
     if (on && !was) viewport()->update();
 }
@@ -469,7 +484,7 @@ void DataGrid::editorOpened(int row, int col, QLineEdit* editor) {
 
 void DataGrid::keyPressEvent(QKeyEvent* event) {
     const int code = classicKeyCode(event->key());
-    if (onKeyDown && redraw_ && code != 0) {
+    if (onKeyDown && model_->redraw() && code != 0) {
         int k = code;
         onKeyDown(k, shiftState(event->modifiers()));
         if (k == 0) {
@@ -488,7 +503,7 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
     if (plain && !t.isEmpty() && t.at(0).unicode() > 32 && t.at(0).unicode() != 127) {
         event->accept();
         const int r = currentRow(), c = currentColumn();
-        if (!editableCell(r, c)) return;
+        if (!model_->editableCell(r, c)) return;
         int k = t.at(0).unicode();
         if (onKeyPressEdit) onKeyPressEdit(r, c, k);
         if (k <= 0 || k > 0xFFFF) return;
@@ -518,7 +533,7 @@ void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
 
 void DataGrid::selectRows(int anchor, int row) {
     if (columnCount() == 0) return;
-    setSelectionRect(anchor, std::min(fixed_, columnCount() - 1), row, columnCount() - 1);
+    setSelectionRect(anchor, std::min(fixedColumns(), columnCount() - 1), row, columnCount() - 1);
 }
 
 void DataGrid::mousePressEvent(QMouseEvent* event) {
@@ -533,7 +548,7 @@ void DataGrid::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QModelIndex idx = indexAt(p);
-    if (button == 1 && idx.isValid() && idx.column() < fixed_) {
+    if (button == 1 && idx.isValid() && idx.column() < fixedColumns()) {
         // A click in a fixed column marks the whole row; with Shift, the rows
         // from the current one.
         const bool extend = (event->modifiers() & Qt::ShiftModifier) && currentRow() >= 0;

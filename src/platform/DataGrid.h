@@ -62,15 +62,14 @@ public:
     // ---- Layout ---------------------------------------------------------
     void setColumnCountWithWidths(int count);  // new columns get 1500 twips
     void setColumnWidthTwips(int col, int twips);
-    int columnWidthTwips(int col) const;
     void setFixedColumns(int n);
-    int fixedColumns() const { return fixed_; }
+    int fixedColumns() const;
     void setGridFont(const QString& family, int points);
     // The column whose cells show a check box (-1: none).
     void setCheckBoxColumn(int col);
-    int checkBoxColumn() const { return checkCol_; }
+    int checkBoxColumn() const;
     void setEditable(bool editable);
-    bool isEditable() const { return editable_; }
+    bool isEditable() const;
 
     // ---- Rows and cells -------------------------------------------------
     // Removes every row.
@@ -122,7 +121,7 @@ public:
     // While off, the grid neither repaints nor raises notifications (for
     // rebuilding it from the data).
     void setRedraw(bool on);
-    bool redraw() const { return redraw_; }
+    bool redraw() const;
 
     // ---- Notifications -------------------------------------------------------------
     std::function<void()> onRowColChange;                          // the current cell changed
@@ -148,16 +147,10 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
-    friend class GridModel;
     void selectRows(int anchor, int row);
     bool inside(int row, int col) const;
-    bool editableCell(int row, int col) const;
 
-    GridModel* model_ = nullptr;
-    int fixed_ = 0;
-    int checkCol_ = -1;
-    bool editable_ = true;
-    bool redraw_ = true;
+    GridModel* model_ = nullptr;  // the cells and what the grid shows of them
     int editRow_ = -1;
     int editCol_ = -1;
     int rowAnchor_ = -1;  // anchor row while marking rows in a fixed column

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "reactors/ReactorState.h"
 #include "reactors/ReactorStatus.h"
 #include "shell/ProtName.h"
+#include "shell/state/ReactorState.h"
 
 namespace vrn {
 

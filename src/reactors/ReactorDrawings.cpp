@@ -6,7 +6,7 @@
 
 #include <initializer_list>
 
-#include "platform/CommonDialogs.h"
+#include "platform/ColourFont.h"
 #include "reactors/ReactorRules.h"
 
 namespace vrn {

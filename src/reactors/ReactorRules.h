@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/Types.h"
-#include "reactors/ReactorState.h"
+#include "shell/state/ReactorState.h"
 
 namespace vrn {
 

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "chart/ChartState.h"
-#include "data/DataState.h"
-#include "engine/EngineState.h"
-#include "reactors/ReactorState.h"
-#include "shell/ShellState.h"
+#include "shell/state/ChartState.h"
+#include "shell/state/DataState.h"
+#include "shell/state/EngineState.h"
+#include "shell/state/ReactorState.h"
+#include "shell/state/ShellState.h"
 
 namespace vrn {
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -34,10 +35,11 @@ public:
     // chosen model (a model choice, a project or session load): a window
     // clears what it still shows of a former result.
     virtual void modelReconfigured() {}
-    // The model window calls these around its reconfiguring of this window
-    // after a model choice; the shared model state is the chosen one already.
-    virtual void vorModellUmstellung() {}
-    virtual void nachModellUmstellung() {}
+    // After a model choice the model window reconfigures this window through
+    // this call: `umstellen` rewrites the shared controls for the chosen model
+    // (the shared model state is the chosen one already). A window that keeps
+    // values of its own across the change does its part around it.
+    virtual void modellUmstellen(const std::function<void()>& umstellen) { umstellen(); }
 
     std::array<NumberField*, 17> Inp{};      // 0..4 c0, 5..9 outlet c, 10..12 k1..k3, 14 time
     std::array<QLabel*, 10> lblStoff{};

@@ -7,6 +7,7 @@
 #include "shell/AppState.h"
 #include "shell/DataFile.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"
 
@@ -22,18 +23,13 @@ void makeCurrentFolderOf(const std::string& path) {
 }
 
 bool askSaveFileName(const SaveBoxRequest& request, std::string& chosen) {
-    auto& hook = fileDialogHooks().askSaveFileName;
+    const auto& hook = hooks().fileDialogs.askSaveFileName;
     if (!hook || !hook(request, chosen) || chosen.empty()) return false;
     makeCurrentFolderOf(chosen);
     return true;
 }
 
 }  // namespace
-
-FileDialogHooks& fileDialogHooks() {
-    static FileDialogHooks hooks;
-    return hooks;
-}
 
 std::string joinFolderName(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
@@ -49,7 +45,7 @@ std::string folderWithSeparator(const std::string& path) {
 void CmnDlgOpen(std::string& fileName, std::string& directory, const std::string& pattern, const std::string& title,
                 bool& cancelled) {
     OpenDialogRequest r{fileName, directory, pattern, title};
-    auto& hook = fileDialogHooks().openDialog;
+    const auto& hook = hooks().fileDialogs.openDialog;
     if (hook && hook(r)) {
         cancelled = false;
         fileName = r.fileName;

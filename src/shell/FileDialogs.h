@@ -1,52 +1,16 @@
-// The dialog-driven procedures of the data-set and project files, and the
-// seam through which they reach the dialogs.
+// The dialog-driven procedures of the data-set and project files.
 //
-// The GUI installs the real dialogs (installFileDialogs in
-// shell/FileDialogsQt.h): the platform save box with overwrite prompt, the
-// program's own open dialog frmCmnDlg and the comment window
-// frmCommentInput. Tests replace them with scripted functions. Without a hook
-// a save box or open dialog counts as cancelled and the comment stays as it is.
+// They reach the dialogs through the file-dialog hooks (shell/Hooks.h); the
+// GUI installs the real dialogs (installFileDialogs in shell/FileDialogsQt.h):
+// the platform save box with overwrite prompt, the program's own open dialog
+// frmCmnDlg and the comment window frmCommentInput. Tests replace them with
+// scripted functions. Without a hook a save box or open dialog counts as
+// cancelled and the comment stays as it is.
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace vrn {
-
-// A save box: title, proposed name (bare or with folder), start folder, default
-// extension without the point, and the filter as "Text (*.EXT *.ext)".
-struct SaveBoxRequest {
-    std::string title;
-    std::string fileName;
-    std::string initialDir;
-    std::string defaultExt;
-    std::string filter;
-};
-
-// The open dialog: in: proposed name, start folder, pattern and title;
-// out (when accepted): the chosen bare name and its folder.
-struct OpenDialogRequest {
-    std::string fileName;
-    std::string directory;
-    std::string pattern;
-    std::string title;
-};
-
-struct FileDialogHooks {
-    // Shows the save box; true with the chosen full path, false when cancelled.
-    std::function<bool(const SaveBoxRequest&, std::string& chosen)> askSaveFileName;
-    // Shows the open dialog modally; true when accepted (request updated).
-    std::function<bool(OpenDialogRequest&)> openDialog;
-    // Shows the platform's open box (title, filter (several joined by ";;"),
-    // default extension, start folder and proposed name of the request; the
-    // file must exist); true with the chosen full path.
-    std::function<bool(const SaveBoxRequest&, std::string& chosen)> askOpenFileName;
-    // Shows the comment window modally; it leaves the comment in ProjKommentar.
-    std::function<void()> askProjectComment;
-    // Today's date in the locale's short form.
-    std::function<std::string()> shortDateText;
-};
-FileDialogHooks& fileDialogHooks();
 
 // Folder and name joined with "/" (none added when the folder ends in "/" or "\").
 std::string joinFolderName(const std::string& folder, const std::string& name);

@@ -128,7 +128,7 @@ bool qtOpenDialog(OpenDialogRequest& r) {
 void qtAskProjectComment() { runModal(Forms::get<frmCommentInput>()); }
 
 void installFileDialogs() {
-    FileDialogHooks& h = fileDialogHooks();
+    FileDialogHooks& h = hooks().fileDialogs;
     h.askSaveFileName = qtAskSaveFileName;
     h.askOpenFileName = qtAskOpenFileName;
     h.openDialog = qtOpenDialog;

@@ -1,15 +1,15 @@
-// The Qt side of the file dialogs of shell/FileDialogs.h.
+// The Qt side of the file dialogs (the file-dialog hooks of shell/Hooks.h).
 #pragma once
 
 #include <string>
 
-#include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
 class VrnForm;
 
-// Installs the real dialogs into fileDialogHooks(): the save box (QFileDialog,
+// Installs the real dialogs into hooks().fileDialogs: the save box (QFileDialog,
 // Qt's own, with overwrite prompt), the program's open dialog frmCmnDlg, the
 // comment window frmCommentInput and the locale's short date.
 void installFileDialogs();

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "shell/AppState.h"
+#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -12,23 +13,17 @@ namespace {
 int gPlainPointer = 0;  // the pointer when no screen is attached
 
 int currentPointer() {
-    auto& h = uiHooks();
-    return h.getMousePointer ? h.getMousePointer() : gPlainPointer;
+    const auto& h = hooks().screen.getMousePointer;
+    return h ? h() : gPlainPointer;
 }
 
 void setPointer(int p) {
-    auto& h = uiHooks();
-    if (h.setMousePointer) h.setMousePointer(p);
+    if (const auto& h = hooks().screen.setMousePointer) h(p);
     else gPlainPointer = p;
 }
 
 bool isSeparator(char c) { return c == '/' || c == '\\'; }
 }  // namespace
-
-UiHooks& uiHooks() {
-    static UiHooks hooks;
-    return hooks;
-}
 
 std::string rtrim(std::string s) {
     while (!s.empty() && s.back() == ' ') s.pop_back();
@@ -67,7 +62,7 @@ void SanduhrAus() {
 }
 
 void UpdateUnitLabels() {
-    if (uiHooks().updateUnitLabels) uiHooks().updateUnitLabels();
+    if (const auto& h = hooks().mainWindow.updateUnitLabels) h();
 }
 
 std::array<std::string, 3> rateConstantUnits(int iModell, std::string u) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,19 +12,7 @@
 
 namespace vrn {
 
-// Hooks through which the computation reaches the windows and the screen.
-// The GUI installs them at start-up; without them the calls do nothing
-// (the mouse pointer is then kept in a plain variable).
-struct UiHooks {
-    std::function<void()> updateUnitLabels;     // refresh the unit captions of the open windows
-    std::function<int()> getMousePointer;       // the screen's mouse pointer (11 = hourglass)
-    std::function<void(int)> setMousePointer;
-    // Choose the time-unit option optZeit(unit) of the model window when that
-    // window is loaded (never loads it); its own click handler follows.
-    std::function<void(int)> selectModelTimeUnit;
-};
-UiHooks& uiHooks();
-
+// The mouse pointers of the screen hooks (shell/Hooks.h).
 constexpr int kHourglass = 11;
 constexpr int kCrossPointer = 2;  // the chart's zoom mode
 
@@ -36,12 +23,13 @@ void ClearExpDaten();
 
 // Busy cursor, nesting: the first level saves the screen's pointer, every
 // level sets the hourglass unless it is set already, the pointer comes back
-// when the count falls below 1.
+// when the count falls below 1. Without the screen hooks the pointer is kept
+// in a plain variable.
 void SanduhrEin();
 void SanduhrAus();
 
 // Refreshes the unit captions of the open calculation windows and of the
-// data-set editor through the installed hook.
+// data-set editor through the main window's hook (nothing without it).
 void UpdateUnitLabels();
 
 // The rate-constant unit texts for model iModell with time unit u

@@ -8,7 +8,7 @@
 
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
-#include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 #include "shell/FileItems.h"
 #include "base/NumberText.h"
 #include "shell/TextFile.h"
@@ -165,11 +165,12 @@ bool WriteProjectFile(const std::string& fileName) {
     try {
         if (endsWith(upper(fileName), "VRNLASTSESSION.VRP")) {
             app.ProjKommentar = kSessionKommentar;
-        } else if (fileDialogHooks().askProjectComment) {
-            fileDialogHooks().askProjectComment();
+        } else if (const auto& ask = hooks().fileDialogs.askProjectComment) {
+            ask();
         }
         ProjectFileContent c;
-        c.datum = fileDialogHooks().shortDateText ? fileDialogHooks().shortDateText() : defaultShortDate();
+        const auto& datum = hooks().fileDialogs.shortDateText;
+        c.datum = datum ? datum() : defaultShortDate();
         c.kommentar = app.ProjKommentar;
         c.datName = StripPath(app.ExpDateiName);
         c.modell = app.iModell;

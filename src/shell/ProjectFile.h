@@ -54,7 +54,7 @@ std::string StripPath(const std::string& path);
 // Writes the current project: the date, ProjKommentar, StripPath(ExpDateiName),
 // iModell and k(1..3). For a name ending in "VRNLASTSESSION.VRP" (any case) the
 // comment becomes "VARNOLT last session" (in ProjKommentar too); otherwise the
-// comment window asks for it first (through fileDialogHooks().askProjectComment).
+// comment window asks for it first (through hooks().fileDialogs.askProjectComment).
 // Returns true when written; on failure a message titled "Fehler beim
 // Abspeichern der Sitzungs-Datei" says why and an existing file stays as it was.
 bool WriteProjectFile(const std::string& fileName);

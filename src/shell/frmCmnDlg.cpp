@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QToolButton>
@@ -217,7 +218,7 @@ void frmCmnDlg::fillDrives() {
 }
 
 void frmCmnDlg::fillDirList() {
-    const bool blocked = dirOpenList->blockSignals(true);
+    const QSignalBlocker still(dirOpenList);
     dirOpenList->clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -244,16 +245,14 @@ void frmCmnDlg::fillDirList() {
         dirOpenList->setCurrentItem(current);
         dirOpenList->scrollToItem(current);
     }
-    dirOpenList->blockSignals(blocked);
 }
 
 void frmCmnDlg::fillFileList() {
-    const bool blocked = filOpenList->blockSignals(true);
+    const QSignalBlocker still(filOpenList);
     filOpenList->clear();
     for (const QString& name : sortedEntries(filePath_, QDir::Files))
         if (matchesPattern(pattern_, name)) filOpenList->addItem(name);
     filOpenList->setCurrentRow(-1);
-    filOpenList->blockSignals(blocked);
 }
 
 void frmCmnDlg::showFailure(const QString& text) {
@@ -379,9 +378,8 @@ bool frmCmnDlg::setFileName(const QString& text, QString* error) {
     if (found.isEmpty()) return true;
     const auto items = filOpenList->findItems(found, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!items.isEmpty()) {
-        const bool blocked = filOpenList->blockSignals(true);
+        const QSignalBlocker still(filOpenList);
         filOpenList->setCurrentItem(items.first());
-        filOpenList->blockSignals(blocked);
     }
     txtOpenFile->setText(found);
     filOpenList_DblClick();

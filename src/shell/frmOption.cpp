@@ -12,6 +12,7 @@
 
 #include <cmath>
 
+#include "platform/ColourFont.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"

@@ -8,6 +8,7 @@
 #include "chart/DesignPanel.h"
 #include "chart/Grafik.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 
 using namespace vrn;
 
@@ -189,12 +190,12 @@ TEST_F(ChartWindowTest, NumberAndOriginPlacementReachTheAxesAndZoomPutsTheOrigin
 TEST_F(ChartWindowTest, ResetReturnsToTheCoordinateBoxesNotToTheFirstZoom) {
     auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
     QTest::mouseClick(w.cmdZoom, Qt::LeftButton);
-    EXPECT_EQ(uiHooks().getMousePointer(), kCrossPointer);
+    EXPECT_EQ(hooks().screen.getMousePointer(), kCrossPointer);
     ziehe(c, 5, 0.08, 10, 0.02);
     EXPECT_NEAR(c.axisMin(ChartAxis::X), 5, 0.2);
     EXPECT_NEAR(c.axisMax(ChartAxis::X), 10, 0.2);
     EXPECT_FALSE(c.zoomArmed());  // each zoom needs its own "Zoom"
-    EXPECT_EQ(uiHooks().getMousePointer(), 0);
+    EXPECT_EQ(hooks().screen.getMousePointer(), 0);
 
     koordinaten(w, "1", "15", "0", ".09");
     QTest::mouseClick(w.cmdZoom, Qt::LeftButton);

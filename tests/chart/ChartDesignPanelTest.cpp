@@ -19,6 +19,7 @@
 #include "chart/PanelWidgets.h"
 #include "chart/PointPanel.h"
 #include "chart/TextPanel.h"
+#include "platform/ColourFont.h"
 #include "platform/CommonDialogs.h"
 #include "platform/UpDown.h"
 

@@ -2,7 +2,7 @@
 // measured data set built from closed-form laws.
 #pragma once
 
-#include "chart/ChartHooks.h"
+#include "shell/Hooks.h"
 #include "support/TestSupport.h"
 
 namespace vrn::test {
@@ -11,9 +11,9 @@ class ChartTest : public ::testing::Test {
 protected:
     void SetUp() override {
         resetAppState("");
-        chartHooks() = ChartHooks{};
+        hooks().chartWindow = ChartWindowHooks{};
     }
-    void TearDown() override { chartHooks() = ChartHooks{}; }
+    void TearDown() override { hooks().chartWindow = ChartWindowHooks{}; }
 
 public:
     static void datensatz(int n, const std::function<void(Messpunkt&, int)>& fill) { setDataSet(n, fill); }

@@ -2,6 +2,7 @@
 
 #include "chart/Grafik.h"
 #include "engine/InitialConcentrations.h"
+#include "engine/ModelMasks.h"
 #include "engine/Simulation.h"
 #include "shell/DataPreparation.h"
 

@@ -1,5 +1,6 @@
 #include "ChartTestSupport.h"
 #include "chart/Grafik.h"
+#include "engine/ModelMasks.h"
 
 using namespace vrn;
 using namespace vrn::test;
@@ -224,7 +225,7 @@ namespace {
 
 // The window's load handler sets the masks of the kind.
 void ladeFenster() {
-    chartHooks().zeigeDiagrammFenster = [] {
+    hooks().chartWindow.showChartWindow = [] {
         SetSpeziesMaske(app.iDiagrammTyp);
         return true;
     };
@@ -287,8 +288,8 @@ TEST_F(ChartRequest, PointSetTabsFollowKindMaskDataColumnsAndKTData) {
 TEST_F(ChartRequest, WindowThatCannotBeShownEndsTheRequestWithItsMessage) {
     MsgRecorder rec;
     bool tabs = false;
-    chartHooks().zeigeDiagrammFenster = [] { return false; };
-    chartHooks().punktTabsAnwenden = [&](const PunktTabs&) { tabs = true; };
+    hooks().chartWindow.showChartWindow = [] { return false; };
+    hooks().chartWindow.punktTabsAnwenden = [&](const PunktTabs&) { tabs = true; };
     app.Achsenbereich[0] = 2;
     app.iDiagrammTyp = 4;
     app.gPunktTabs.caption[1] = "alt";

@@ -1,6 +1,6 @@
 #include "ChartTestSupport.h"
-#include "chart/Grafik.h"
 #include "chart/MeasuredPoints.h"
+#include "engine/ModelMasks.h"
 
 using namespace vrn;
 using vrn::test::ChartTest;

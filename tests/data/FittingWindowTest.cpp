@@ -11,7 +11,6 @@
 #include <QSlider>
 
 #include "base/NumberText.h"
-#include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmArrheniusRechner.h"
 #include "data/frmCalcTangente.h"
@@ -20,9 +19,10 @@
 #include "engine/ConcentrationAtTime.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/ModelChoice.h"
+#include "engine/ModelMasks.h"
 #include "engine/Simulation.h"
 #include "engine/frmKinModel.h"
-#include "platform/ChartStyle.h"
+#include "platform/ColourFont.h"
 #include "platform/Paths.h"
 #include "shell/DataPreparation.h"
 #include "shell/frmTip.h"
@@ -612,7 +612,7 @@ int symbolPixels(frmGraph2D* g, double x, double y, int r = 3) {
     ChartControl& c = *g->Chart2D1;
     c.replotNow();
     const QImage img = c.grab().toImage();
-    const QColor farbe = chartColour(c.style(2, 1).symbolColour);
+    const QColor farbe = toQColor(c.style(2, 1).symbolColour);
     const QPoint p = c.toPixel(x, y).toPoint();
     int n = 0;
     for (int dy = -r; dy <= r; ++dy)

@@ -30,7 +30,7 @@ public:
 class XYEditor : public MainWindowTest {
 protected:
     XYEditor() : MainWindowTest(false) {}
-    void SetUp() override { fileDialogHooks() = {}; }  // every box is cancelled unless a test answers it
+    void SetUp() override { hooks().fileDialogs = {}; }  // every box is cancelled unless a test answers it
     frmManuInput& oeffnen() {
         main->clickMenu("mnuEditXY");
         processEvents();

@@ -39,7 +39,7 @@ std::size_t peakOfLoading(const std::string& path) {
 TEST(XYFileMemory, AFileOfLineEndsCostsNoMoreThanASmallFile) {
     TempFolder dir;
     resetAppState(dir.str());
-    Restore<FileDialogHooks> hooks{fileDialogHooks()};
+    Restore<FileDialogHooks> dialogs{vrn::hooks().fileDialogs};
     MsgRecorder rec;
     // Just under the reader's limit: 8 MB of line ends around two points.
     const std::string ends(kMaxXYDateiBytes - 32, '\n');

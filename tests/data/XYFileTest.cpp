@@ -21,7 +21,7 @@ protected:
         app.nXYPunkte = static_cast<Integer>(pts.size());
     }
     TempFolder dir;
-    Restore<FileDialogHooks> hooks{fileDialogHooks()};
+    Restore<FileDialogHooks> dialogs{vrn::hooks().fileDialogs};
     SaveBoxRequest box;
 };
 

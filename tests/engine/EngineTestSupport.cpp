@@ -1,8 +1,35 @@
 #include "EngineTestSupport.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/Simulation.h"
 
 namespace vrn::test {
+
+namespace {
+
+template <typename T>
+bool allFinite(const std::vector<T>& v) {
+    return std::all_of(v.begin(), v.end(), [](T x) { return std::isfinite(x); });
+}
+
+}  // namespace
+
+bool simulationResultsFinite() {
+    for (const auto* v : {&app.tSim, &app.cSim_A, &app.cSim_B, &app.cSim_C, &app.cSim_P, &app.cSim_Q, &app.SplX})
+        if (!allFinite(*v)) return false;
+    for (const auto* v : {&app.rSim_A, &app.rSim_B, &app.rSim_C, &app.rSim_P, &app.rSim_Q})
+        if (!allFinite(*v)) return false;
+    for (const auto* t : {&app.SplY, &app.SplKoeffA, &app.SplKoeffB, &app.SplKoeffC, &app.SplKoeffD})
+        for (const auto& row : *t)
+            if (!allFinite(row)) return false;
+    for (double c : app.cAkt)
+        if (!std::isfinite(c)) return false;
+    for (Single a : app.Achsenbereich.v)
+        if (!std::isfinite(a)) return false;
+    return std::isfinite(app.dtSim) && std::isfinite(app.tHalbA_sim) && std::isfinite(app.tHalbB_sim);
+}
 
 void setUpModel(Integer model, std::array<double, 3> k, std::array<double, 5> c0, Single tEnd,
                 const std::string& mask) {

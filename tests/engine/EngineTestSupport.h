@@ -31,6 +31,11 @@ void setUpModel(const ModelCase& mc);
 // ES, P; the closed forms of models 5 and 16 also write Q).
 bool modelHas(Integer model, int s);
 
+// True when every number the simulation leaves in the shared state is finite:
+// tSim, cSim_*, rSim_*, cAkt, dtSim, both half-lives, the spline store and
+// Achsenbereich.
+bool simulationResultsFinite();
+
 // calc_diagramfunctioncT(model) with a fresh flag; returns the flag.
 Integer simulate(Integer model);
 

@@ -1,10 +1,12 @@
 // Stoichiometric matrix, time units and start concentrations of the data set.
 
 #include "engine/InitialConcentrations.h"
+#include "engine/ModelMasks.h"
 #include "engine/RateLaws.h"
 #include "engine/Stoichiometry.h"
 #include "engine/TimeUnits.h"
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -76,12 +78,13 @@ TEST(Stoichiometry, OrderOfModel20AndNoModel) {
 namespace {
 
 struct HookGuard {
-    Restore<UiHooks> saved{uiHooks()};
+    Restore<MainWindowHooks> savedMain{hooks().mainWindow};
+    Restore<ModelWindowHooks> savedModel{hooks().modelWindow};
     int labels = 0;
     std::vector<int> selected;
     HookGuard() {
-        uiHooks().updateUnitLabels = [this] { ++labels; };
-        uiHooks().selectModelTimeUnit = [this](int u) { selected.push_back(u); };
+        hooks().mainWindow.updateUnitLabels = [this] { ++labels; };
+        hooks().modelWindow.showTimeUnit = [this](int u) { selected.push_back(u); };
     }
 };
 
@@ -181,4 +184,33 @@ TEST(InitialConcentrations, FromTheFirstStartPoint) {
         for (std::size_t s = 1; s <= 5; ++s)
             EXPECT_EQ(app.c0Daten[s], static_cast<Single>(expected / static_cast<double>(s))) << s;
     }
+}
+
+// The masks of a model's own kind, written from each reaction scheme: the
+// species it names (model 10: E, S, ES, P in the slots of A, B, C, P) and one
+// rate constant per reaction (k> and k< of an equilibrium count as two).
+TEST(DiagramMasks, ModelKindsShowTheSpeciesAndConstantsOfTheirScheme) {
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {1, "10010", "100"},  {2, "10010", "100"},  {3, "10010", "100"},  {4, "11010", "100"},
+        {5, "10010", "100"},  {6, "10110", "110"},  {7, "11110", "110"},  {8, "10010", "110"},
+        {9, "11110", "110"},  {10, "11110", "111"}, {11, "10011", "110"}, {12, "11010", "110"},
+        {13, "11110", "111"}, {14, "10110", "111"}, {15, "10110", "111"}, {16, "10011", "100"},
+        {17, "11010", "110"}, {18, "11110", "111"}, {20, "10010", "100"}, {19, "00000", "000"},
+        {0, "00000", "000"},
+    };
+    for (const auto& [model, species, constants] : cases)
+        EXPECT_EQ(diagramMasks(model, 0), (DiagramMasks{species, constants, false})) << model;
+}
+
+// Asking for the masks of another kind and mode (as the fitting window does
+// for its own model while another chart is open) leaves the masks of the
+// open chart and the evaluation mode as they are.
+TEST(DiagramMasks, AskingLeavesTheSharedMasksAlone) {
+    resetAppState("/prog");
+    app.bAuswertungsart = 0;
+    SetSpeziesMaske(-3);  // an Arrhenius chart is open
+    EXPECT_EQ(diagramMasks(3, 7), (DiagramMasks{"10000", "110", false}));
+    EXPECT_EQ(diagramMasks(20, 2), (DiagramMasks{"10010", "110", false}));
+    EXPECT_EQ(std::tuple(app.sSpeziesMaske, app.sKonstMaske, app.bKTDiagramm, app.bAuswertungsart),
+              std::tuple("00000", "000", true, 0));
 }

@@ -138,7 +138,7 @@ TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
 TEST_F(ModelWindows, InvalidInputShowsEveryLineAndComputesNothing) {
     auto& t = zeitDiagramm(4, {{0, "0"}, {1, "1"}, {10, "-0,1"}, {14, "0"}});
     int shown = 0;
-    chartHooks().zeigeDiagrammFenster = [&shown] { ++shown; return true; };
+    hooks().chartWindow.showChartWindow = [&shown] { ++shown; return true; };
     app.tSim[1] = 42;
     test::MsgRecorder rec;
     QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);

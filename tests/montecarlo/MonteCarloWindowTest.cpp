@@ -1,10 +1,11 @@
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QMimeData>
 
 #include "engine/frmKinModel.h"
 #include "montecarlo/MCTeilchenfeld.h"
 #include "montecarlo/frmMonteCarlo.h"
-#include "platform/ChartStyle.h"
+#include "platform/ColourFont.h"
 #include "platform/CommonDialogs.h"
 #include "support/GuiTestSupport.h"
 
@@ -34,7 +35,7 @@ QColor farbeVon(const frmMonteCarlo& mc, Long i) {
 void pruefeBrett(const frmMonteCarlo& mc) {
     int falsch = 0;
     for (Long i = 1; i <= mc.lauf().N0(); ++i)
-        if (farbeVon(mc, i) != chartColour(mc.lauf().teilchen(i) == 1 ? app.Farbe1 : app.Farbe2)) ++falsch;
+        if (farbeVon(mc, i) != toQColor(mc.lauf().teilchen(i) == 1 ? app.Farbe1 : app.Farbe2)) ++falsch;
     EXPECT_EQ(falsch, 0);
 }
 

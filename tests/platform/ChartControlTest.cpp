@@ -98,11 +98,11 @@ TEST(ChartStyleCodes, ColoursKeepBlueInTheHighByte) {
         {0xFF0000, QColor(0, 0, 255)}, {0xC0FFFF, QColor(255, 255, 192)}, {RGB(1, 2, 3), QColor(1, 2, 3)},
     };
     for (const auto& [colour, q] : rows) {
-        EXPECT_EQ(chartColour(colour), q) << std::hex << colour;
-        EXPECT_EQ(chartColourOf(q), colour) << std::hex << colour;
+        EXPECT_EQ(toQColor(colour), q) << std::hex << colour;
+        EXPECT_EQ(fromQColor(q), colour) << std::hex << colour;
     }
-    EXPECT_EQ(chartColour(kChartTransparent).alpha(), 0);
-    EXPECT_EQ(chartColourOf(QColor(Qt::transparent)), kChartTransparent);
+    EXPECT_EQ(toQColor(kChartTransparent).alpha(), 0);
+    EXPECT_EQ(fromQColor(QColor(Qt::transparent)), kChartTransparent);
 }
 
 TEST_F(Chart, SymbolsAreDrawnFilledOrOpenAsTheirCodeSays) {

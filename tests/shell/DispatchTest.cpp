@@ -18,8 +18,8 @@ using namespace vrn;
 class Dispatch : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        savedShow = chartHooks().zeigeDiagrammFenster;
-        chartHooks().zeigeDiagrammFenster = [this] {
+        savedShow = hooks().chartWindow.showChartWindow;
+        hooks().chartWindow.showChartWindow = [this] {
             ++charts;
             return realChart && savedShow ? savedShow() : true;
         };
@@ -223,7 +223,7 @@ TEST_F(Dispatch, LoadingAskToSaveChangedDataFirst) {
     test::setDataRows({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
     app.bDatenGeaendert = true;
     int asked = 0;
-    fileDialogHooks().openDialog = [&asked](OpenDialogRequest&) {
+    hooks().fileDialogs.openDialog = [&asked](OpenDialogRequest&) {
         ++asked;
         return false;
     };
@@ -294,7 +294,7 @@ TEST_F(Dispatch, NewDataSetAsksToSaveChangedDataFirst) {
 
 TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
     std::string title;
-    fileDialogHooks().askSaveFileName = [&title](const SaveBoxRequest& r, std::string&) {
+    hooks().fileDialogs.askSaveFileName = [&title](const SaveBoxRequest& r, std::string&) {
         title = r.title;
         return false;
     };
@@ -344,13 +344,13 @@ TEST_F(Dispatch, ProjectSaveAsksAboutTheUnsavedDataSetFirst) {
         ASSERT_EQ(std::tuple(app.nExpPunkte, app.bDatenGeaendert), std::tuple(2, true));
 
         std::vector<std::string> boxen;
-        fileDialogHooks().askSaveFileName = [&](const SaveBoxRequest& r, std::string& chosen) {
+        hooks().fileDialogs.askSaveFileName = [&](const SaveBoxRequest& r, std::string& chosen) {
             boxen.push_back(r.title);
             const bool datenBox = r.title.rfind("Datenfile", 0) == 0;
             chosen = datenBox ? daten : projekt;
             return !datenBox || fall.datenBox;
         };
-        fileDialogHooks().askProjectComment = [] { app.ProjKommentar = "N2O5 bei 45 °C"; };
+        hooks().fileDialogs.askProjectComment = [] { app.ProjKommentar = "N2O5 bei 45 °C"; };
         rec.clear();
         rec.answer(fall.antwort);
         main->clickMenu("mnuSaveProject");

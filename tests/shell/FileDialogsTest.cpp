@@ -14,7 +14,7 @@ protected:
     void SetUp() override {
         savedCwd = std::filesystem::current_path();
         resetAppState(dir.str());
-        auto& h = fileDialogHooks();
+        auto& h = hooks().fileDialogs;
         h.openDialog = [this](OpenDialogRequest& r) {
             openRequests.push_back(r);
             if (!openAnswer) return false;
@@ -32,7 +32,7 @@ protected:
     }
     void TearDown() override { std::filesystem::current_path(savedCwd); }
     TempFolder dir;
-    Restore<FileDialogHooks> savedHooks{fileDialogHooks()};
+    Restore<FileDialogHooks> savedHooks{hooks().fileDialogs};
     std::filesystem::path savedCwd;
     std::vector<OpenDialogRequest> openRequests;
     std::vector<SaveBoxRequest> saveRequests;

@@ -1,4 +1,5 @@
 #include "shell/Helpers.h"
+#include "shell/Hooks.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -8,10 +9,10 @@ class BusyCursor : public ::testing::Test {
 protected:
     void SetUp() override {
         resetAppState("");
-        uiHooks().getMousePointer = [this] { return pointer; };
-        uiHooks().setMousePointer = [this](int p) { pointer = p; ++sets; };
+        hooks().screen.getMousePointer = [this] { return pointer; };
+        hooks().screen.setMousePointer = [this](int p) { pointer = p; ++sets; };
     }
-    Restore<UiHooks> hooks{uiHooks()};
+    Restore<ScreenHooks> saved{vrn::hooks().screen};
     int pointer = 0;
     int sets = 0;
 };

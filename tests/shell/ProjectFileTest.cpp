@@ -17,13 +17,13 @@ class ProjectFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         resetAppState(dir.str());
-        fileDialogHooks().shortDateText = [] { return std::string("01.02.2024"); };
-        fileDialogHooks().askProjectComment = [this] {
+        hooks().fileDialogs.shortDateText = [] { return std::string("01.02.2024"); };
+        hooks().fileDialogs.askProjectComment = [this] {
             ++commentAsked;
             app.ProjKommentar = typedComment;
         };
     }
-    Restore<FileDialogHooks> hooks{fileDialogHooks()};
+    Restore<FileDialogHooks> dialogs{vrn::hooks().fileDialogs};
     TempFolder dir;
     int commentAsked = 0;
     std::string typedComment;

@@ -16,7 +16,7 @@
 #include "engine/frmPrepareTimeDiagram.h"
 #include "shell/DataPreparation.h"
 #include "engine/frmKinModel.h"
-#include "platform/ChartStyle.h"
+#include "platform/ColourFont.h"
 #include "platform/Paths.h"
 #include "montecarlo/frmMonteCarlo.h"
 #include "platform/DataGrid.h"

@@ -190,14 +190,14 @@ void loadFirstOrderSample(MDIVRN& w, const QString& folder) {
 
 bool chartShownUnderTheHourglass(const std::function<void()>& step) {
     bool waiting = false;
-    const auto show = chartHooks().zeigeDiagrammFenster;
-    chartHooks().zeigeDiagrammFenster = [&waiting, show] {
+    const auto show = hooks().chartWindow.showChartWindow;
+    hooks().chartWindow.showChartWindow = [&waiting, show] {
         const QCursor* c = QGuiApplication::overrideCursor();
         waiting = c && c->shape() == Qt::WaitCursor;
         return show();
     };
     step();
-    chartHooks().zeigeDiagrammFenster = show;
+    hooks().chartWindow.showChartWindow = show;
     return waiting;
 }
 

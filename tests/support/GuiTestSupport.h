@@ -23,10 +23,10 @@
 #include <ostream>
 
 #include "app/MDIVRN.h"
-#include "chart/ChartHooks.h"
 #include "platform/ChartControl.h"
 #include "platform/Forms.h"
 #include "platform/NumberField.h"
+#include "shell/Hooks.h"
 #include "support/TestSupport.h"
 
 class QAbstractButton;
@@ -60,8 +60,8 @@ public:
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
-    Restore<FileDialogHooks> dialogs_{fileDialogHooks()};
-    Restore<ChartHooks> chart_{chartHooks()};
+    Restore<FileDialogHooks> dialogs_{hooks().fileDialogs};
+    Restore<ChartWindowHooks> chart_{hooks().chartWindow};
 };
 
 // A test with the main window loaded as at start-up (load) and shown at the

@@ -151,12 +151,12 @@ void answerFileBoxes(const std::string& path, SaveBoxRequest* asked) {
         chosen = path;
         return !path.empty();
     };
-    fileDialogHooks().askSaveFileName = box;
-    fileDialogHooks().askOpenFileName = box;
+    hooks().fileDialogs.askSaveFileName = box;
+    hooks().fileDialogs.askOpenFileName = box;
 }
 
 void answerOpenDialog(const std::string& name, const std::string& folder) {
-    fileDialogHooks().openDialog = [name, folder](OpenDialogRequest& r) {
+    hooks().fileDialogs.openDialog = [name, folder](OpenDialogRequest& r) {
         r.fileName = name;
         r.directory = folder;
         return true;

@@ -18,6 +18,7 @@
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 
 namespace vrn::test {
 

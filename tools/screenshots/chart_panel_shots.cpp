@@ -20,6 +20,7 @@
 #include "chart/Grafik.h"
 #include "chart/ToolFrame.h"
 #include "chart/frmGraph2D.h"
+#include "engine/ModelMasks.h"
 #include "engine/Simulation.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"

@@ -47,6 +47,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 #include "shell/frmTip.h"
 
 using namespace vrn;
@@ -61,7 +62,7 @@ void settle() {
 }
 
 void loadSample(MDIVRN& w) {
-    fileDialogHooks().openDialog = [](OpenDialogRequest& r) {
+    hooks().fileDialogs.openDialog = [](OpenDialogRequest& r) {
         r.fileName = "1st_order.VRP";
         r.directory = toStd(programFolder());
         return true;
@@ -275,14 +276,14 @@ int main(int argc, char* argv[]) {
         g->frame()->resize(1300, 900);
         settle();
         const std::string file = toStd(folder + "/vorlage.oc2");
-        fileDialogHooks().askSaveFileName = [file](const SaveBoxRequest&, std::string& chosen) {
+        hooks().fileDialogs.askSaveFileName = [file](const SaveBoxRequest&, std::string& chosen) {
             chosen = file;
             return true;
         };
         g->mnuSaveOC2_Click();
         g->frame()->setGeometry(QRect(494, 40, 500, 430));
         settle();
-        fileDialogHooks().askOpenFileName = [file](const SaveBoxRequest&, std::string& chosen) {
+        hooks().fileDialogs.askOpenFileName = [file](const SaveBoxRequest&, std::string& chosen) {
             chosen = file;
             return true;
         };

@@ -32,6 +32,7 @@
 #include "platform/Settings.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
+#include "shell/Hooks.h"
 #include "app/MDIVRN.h"
 #include "app/StartUp.h"
 #include "shell/frmOption.h"
@@ -136,7 +137,7 @@ int main(int argc, char** argv) {
     for (const char* f : {"1st_order.VRP", "1st_order.VRD"})
         QFile::copy(resourceFolder() + "/samples/" + f, work.path() + "/prog/" + f);
     const std::string prog = toStd(work.path() + "/prog");
-    fileDialogHooks().openDialog = [prog](OpenDialogRequest& r) {
+    hooks().fileDialogs.openDialog = [prog](OpenDialogRequest& r) {
         r.fileName = "1st_order.VRP";
         r.directory = prog;
         return true;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/PointSetTabs.h"
+#include "shell/state/PointSetTabs.h"
 #include "base/Types.h"
 
 namespace vrn {
