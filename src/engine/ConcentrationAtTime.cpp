@@ -68,8 +68,7 @@ ConcentrationsAtTimes::Weg ConcentrationsAtTimes::vorbereiten(Integer model) {
     const auto knoten = app.SplX.begin() + 1;
     if (!std::equal(knoten_.begin(), knoten_.end(), knoten, knoten + n)) {
         knoten_.assign(knoten, knoten + n);
-        e_.assign(t_.size(), 0);
-        innen_.assign(t_.size(), 0);
+        stellen_.assign(t_.size(), Stelle{0, 1, false});
         alleGefunden_ = true;
         for (std::size_t q = 0; q < t_.size(); ++q) {
             if (!leser.finde(t_[q])) {
@@ -77,12 +76,13 @@ ConcentrationsAtTimes::Weg ConcentrationsAtTimes::vorbereiten(Integer model) {
                 continue;
             }
             const int e = leser.stelle();
-            innen_[q] = e >= 1 && e < n;
-            e_[q] = e == 0 ? 1 : e;
+            Stelle& st = stellen_[q];
+            st.innen = e >= 1 && e < n;
+            st.e = e == 0 ? 1 : e;
+            st.dx = t_[q] - app.SplX[static_cast<std::size_t>(st.e)];
         }
     }
     if (!alleGefunden_) return Weg::Fehler;
-    X_ = app.SplX.data();
     const std::string& mask = app.sSpeziesMaske;
     for (std::size_t s = 0; s < std::min<std::size_t>(arten_.size(), 5); ++s) {
         const std::size_t j = arten_[s];

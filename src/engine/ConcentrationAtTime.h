@@ -94,13 +94,17 @@ private:
     std::vector<std::size_t> arten_;
     std::optional<ClosedForm> form_;
     std::array<AkimaLeser::Kurve, 5> kurven_{};  // per species; none where it reads 0
-    const double* X_ = nullptr;
     // The place of each time on the knots the splines had at the last read:
-    // the knot e its polynomial or straight continuation starts from, and
-    // whether it lies inside (a cubic) or beyond the ends (a straight line).
+    // the knot e its polynomial or straight continuation starts from, the
+    // time's distance dx from it, and whether it lies inside (a cubic) or
+    // beyond the ends (a straight line).
+    struct Stelle {
+        double dx;
+        int e;
+        bool innen;
+    };
     std::vector<double> knoten_;
-    std::vector<int> e_;
-    std::vector<char> innen_;
+    std::vector<Stelle> stellen_;
     bool alleGefunden_ = true;  // every time has a place
 };
 
@@ -132,15 +136,12 @@ bool ConcentrationsAtTimes::read(Integer model, F&& use) {
     }
     // Locals, so that nothing use() writes can be taken to move them.
     const std::array<AkimaLeser::Kurve, 5> kurven = kurven_;
-    const double* X = X_;
-    const double* t = t_.data();
-    const int* e = e_.data();
-    const char* innenAlle = innen_.data();
+    const Stelle* stellen = stellen_.data();
     bool ok = true;
     for (std::size_t q = 0; q < nZeiten; ++q) {
-        const auto i = static_cast<std::size_t>(e[q]);
-        const double dx = t[q] - X[i];
-        const bool innen = innenAlle[q];
+        const auto i = static_cast<std::size_t>(stellen[q].e);
+        const double dx = stellen[q].dx;
+        const bool innen = stellen[q].innen;
         for (std::size_t s = 0; s < nArten; ++s) {
             const AkimaLeser::Kurve& k = kurven[s];
             v[s] = !k.a     ? 0
