@@ -33,12 +33,10 @@ std::complex<double> amplification(std::complex<double> z) {
 }  // namespace
 
 struct ExplicitIntegrator::Rule {
-    Integer model;
     Konstanten k;
     double n;
     double tiny;  // |coarse| + |fine| below this: converged
     bool cut;     // order n < 1: A ends at 0 inside the trials
-    IntegratedSlots slots;
 };
 
 namespace {
@@ -213,13 +211,12 @@ bool ExplicitIntegrator::advanceModel(ExplicitIntegrator& self, Konz& y, double 
 ExplicitIntegrator::ExplicitIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& start)
     : rule_(std::make_unique<Rule>()) {
     Rule& r = *rule_;
-    r.model = model;
     r.k = k;
     r.n = ordnung;
     r.cut = model == 20 && ordnung < 1;
-    r.slots = integratedSlots(model);
+    const IntegratedSlots slots = integratedSlots(model);
     double scale = 0;
-    for (int i = 0; i < r.slots.n; ++i) scale = std::max(scale, std::fabs(start[u(r.slots.slot[u(i)])]));
+    for (int i = 0; i < slots.n; ++i) scale = std::max(scale, std::fabs(start[u(slots.slot[u(i)])]));
     r.tiny = 1e-6 * (scale > 0 ? scale : 1.0);
     withModel(model, [this]<int M>() {
         if constexpr (isNumericalModel(M)) advance_ = &ExplicitIntegrator::advanceModel<M>;

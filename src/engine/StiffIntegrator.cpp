@@ -21,6 +21,7 @@ constexpr unsigned long kMaxSchritte = 1000000;
 constexpr const char* kSchrittweite =
     "Die Integration kommt nicht weiter: die Schrittweite wird kleiner als die Rechengenauigkeit.";
 constexpr const char* kZuVieleSchritte = "Die Integration braucht mehr als 1000000 Schritte.";
+constexpr const char* kKeinSpeicher = "Für die Integration fehlt der Speicher.";
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
@@ -136,7 +137,7 @@ bool StiffIntegrator::advanceTo(double t, Konz& c) {
                                                           0.0, m.scale.data());
             if (!m.driver) {
                 m.failed = true;
-                m.why = kZuVieleSchritte;
+                m.why = kKeinSpeicher;
                 return false;
             }
             gsl_odeiv2_driver_set_nmax(m.driver, kMaxSchritte);
