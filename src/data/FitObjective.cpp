@@ -62,11 +62,7 @@ FitObjective::FitObjective(const FitAuswahl& a) : auswahl_(a) {
         if (a.stoff[u(j)]) arten_.push_back(u(j));
 }
 
-bool FitObjective::eineArt() const {
-    int arten = 0;
-    for (int j = 1; j <= 5; ++j) arten += auswahl_.stoff[u(j)] ? 1 : 0;
-    return arten == 1;
-}
+bool FitObjective::eineArt() const { return arten_.size() == 1; }
 
 bool FitObjective::residuumNichtIsotherm(int i, const FitParameter& p, double& r) {
     r = 0;

@@ -164,16 +164,6 @@ bool CalcAkimaSpline(Integer j, Integer& n, Single Glaettung, std::vector<double
     return true;
 }
 
-double AkimaPolynom(Integer j, Integer i, double dx, const SplTable& D, const SplTable& C, const SplTable& B,
-                    const SplTable& A) {
-    return ((D[u(j)][u(i)] * dx + C[u(j)][u(i)]) * dx + B[u(j)][u(i)]) * dx + A[u(j)][u(i)];
-}
-
-double AkimaPolynomAbleitung(Integer j, Integer i, double dx, const SplTable& D, const SplTable& C,
-                             const SplTable& B, const SplTable&) {
-    return (3 * D[u(j)][u(i)] * dx + 2 * C[u(j)][u(i)]) * dx + B[u(j)][u(i)];
-}
-
 AkimaLeser::AkimaLeser(Integer n, const std::vector<double>& X, const SplTable& D, const SplTable& C,
                        const SplTable& B, const SplTable& A, const std::array<bool, 6>& werte)
     : n_(n), X_(X) {

@@ -66,6 +66,17 @@ std::optional<double> AkimaSplineWert(Integer mode, Integer j, double x, Integer
 // the reader and stay unchanged while it reads.
 class AkimaLeser {
 public:
+    // The coefficient rows of one curve; null where its tables are too small.
+    struct Kurve {
+        const double *d = nullptr, *c = nullptr, *b = nullptr, *a = nullptr;
+
+        // The value at dx from knot i: the cubic of interval i inside, the
+        // straight continuation with the end slope beyond the ends.
+        double wert(std::size_t i, double dx, bool innen) const {
+            return innen ? ((d[i] * dx + c[i]) * dx + b[i]) * dx + a[i] : a[i] + dx * b[i];
+        }
+    };
+
     // The curves j = 1..5 marked in `werte` are the ones werte() reads.
     AkimaLeser(Integer n, const std::vector<double>& X, const SplTable& D, const SplTable& C, const SplTable& B,
                const SplTable& A, const std::array<bool, 6>& werte = {});
@@ -80,6 +91,7 @@ public:
         }
         return suche(x);
     }
+
     // Value (mode 0) or slope (mode 1) of curve j at the x found last; empty
     // for another mode, a curve outside 0..5 or whose tables are smaller than
     // n + 1 points, or when no x was found.
@@ -87,15 +99,10 @@ public:
         if ((mode != 0 && mode != 1) || j < 0 || j > 5 || lage_ == Lage::Nirgends) return std::nullopt;
         const Kurve& k = kurve_[static_cast<std::size_t>(j)];
         if (!k.a) return std::nullopt;
-        if (lage_ != Lage::Innen) {
-            // Beyond the ends: the straight continuation with the end slope.
-            const std::size_t e = lage_ == Lage::Oben ? static_cast<std::size_t>(n_) : 1;
-            return mode == 0 ? k.a[e] + (x_ - X_[e]) * k.b[e] : k.b[e];
-        }
-        const auto i = static_cast<std::size_t>(i_);
-        const double dx = x_ - X_[i];
-        return mode == 0 ? ((k.d[i] * dx + k.c[i]) * dx + k.b[i]) * dx + k.a[i]
-                         : (3 * k.d[i] * dx + 2 * k.c[i]) * dx + k.b[i];
+        const std::size_t e = knoten();
+        const bool innen = lage_ == Lage::Innen;
+        if (mode == 0) return k.wert(e, x_ - X_[e], innen);
+        return innen ? (3 * k.d[e] * (x_ - X_[e]) + 2 * k.c[e]) * (x_ - X_[e]) + k.b[e] : k.b[e];
     }
 
     // The values of the curves chosen when the reader was made (see the
@@ -103,25 +110,13 @@ public:
     // wert(0, j) gives it. False at the first that cannot be read or is not
     // finite (the ones before it are written).
     bool werte(std::array<double, 6>& c) const {
-        if (lage_ == Lage::Innen) {
-            const auto i = static_cast<std::size_t>(i_);
-            const double dx = x_ - X_[i];
-            for (std::size_t q = 0; q < nGewaehlt_; ++q) {
-                const std::size_t j = gewaehlt_[q];
-                const Kurve& k = kurve_[j];
-                const double v = ((k.d[i] * dx + k.c[i]) * dx + k.b[i]) * dx + k.a[i];
-                if (!std::isfinite(v)) return false;
-                c[j] = v;
-            }
-            return !abbruch_;
-        }
         if (lage_ == Lage::Nirgends) return nGewaehlt_ == 0 && !abbruch_;
-        // Beyond the ends: the straight continuation with the end slope.
-        const std::size_t e = lage_ == Lage::Oben ? static_cast<std::size_t>(n_) : 1;
+        const std::size_t e = knoten();
+        const double dx = x_ - X_[e];
+        const bool innen = lage_ == Lage::Innen;
         for (std::size_t q = 0; q < nGewaehlt_; ++q) {
             const std::size_t j = gewaehlt_[q];
-            const Kurve& k = kurve_[j];
-            const double v = k.a[e] + (x_ - X_[e]) * k.b[e];
+            const double v = kurve_[j].wert(e, dx, innen);
             if (!std::isfinite(v)) return false;
             c[j] = v;
         }
@@ -139,16 +134,18 @@ public:
         }
     }
 
-    // The coefficient rows of one curve; null where its tables are too small.
-    struct Kurve {
-        const double *d = nullptr, *c = nullptr, *b = nullptr, *a = nullptr;
-    };
-    // Those of curve j (0..5).
+    // The rows of curve j (0..5).
     const Kurve& kurve(std::size_t j) const { return kurve_[j]; }
 
 private:
     enum class Lage { Nirgends, Unten, Innen, Oben };
     bool suche(double x);
+    // The knot the value at the x found last starts from: its interval
+    // inside, the last knot above, the first below.
+    std::size_t knoten() const {
+        return lage_ == Lage::Innen ? static_cast<std::size_t>(i_) : lage_ == Lage::Oben ? static_cast<std::size_t>(n_) : 1;
+    }
+
     Integer n_;
     const std::vector<double>& X_;
     std::array<Kurve, 6> kurve_{};
@@ -159,12 +156,5 @@ private:
     double x_ = 0;
     Lage lage_ = Lage::Nirgends;
 };
-
-// ((D·dx + C)·dx + B)·dx + A of interval i of curve j.
-double AkimaPolynom(Integer j, Integer i, double dx, const SplTable& D, const SplTable& C, const SplTable& B,
-                    const SplTable& A);
-// (3·D·dx + 2·C)·dx + B of interval i of curve j (A is not read).
-double AkimaPolynomAbleitung(Integer j, Integer i, double dx, const SplTable& D, const SplTable& C,
-                             const SplTable& B, const SplTable& A);
 
 }  // namespace vrn

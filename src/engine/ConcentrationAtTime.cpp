@@ -8,9 +8,25 @@
 
 namespace vrn {
 
-ConcentrationReader::ConcentrationReader(Integer model) : ConcentrationReader(model, {true, true, true, true, true, true}) {}
+namespace {
 
-ConcentrationReader::ConcentrationReader(Integer model, const std::array<bool, 6>& nur) {
+// The point count n of the spline store of the last simulation; false when
+// the store holds none that can be read.
+bool splineStore(Integer& n) {
+    if (app.SplX.empty() || !std::isfinite(app.SplX[0]) || std::fabs(app.SplX[0]) > 32767) return false;
+    n = static_cast<Integer>(std::lround(app.SplX[0]));
+    return true;
+}
+
+// True when species slot j has a spline (its character in sSpeziesMaske is "1").
+bool splined(std::size_t j) {
+    const std::string& mask = app.sSpeziesMaske;
+    return j >= 1 && j <= mask.size() && mask[j - 1] == '1';
+}
+
+}  // namespace
+
+ConcentrationReader::ConcentrationReader(Integer model) {
     if (ClosedForm::covers(model)) {
         try {
             form_.emplace(model, app.c0, app.k);
@@ -21,16 +37,14 @@ ConcentrationReader::ConcentrationReader(Integer model, const std::array<bool, 6
         return;
     }
     if (!isNumericalModel(model) || app.bMMdiagramm) return;
-    if (app.SplX.empty() || !std::isfinite(app.SplX[0]) || std::fabs(app.SplX[0]) > 32767) {
+    Integer n = 0;
+    if (!splineStore(n)) {
         art_ = Art::Fehler;
         return;
     }
-    const auto n = static_cast<Integer>(std::lround(app.SplX[0]));
-    std::array<bool, 6> splined{};  // the species read off the splines
-    const std::string& mask = app.sSpeziesMaske;
-    for (int j = 1; j <= 5 && static_cast<std::size_t>(j) <= mask.size(); ++j)
-        splined[static_cast<std::size_t>(j)] = nur[static_cast<std::size_t>(j)] && mask[static_cast<std::size_t>(j - 1)] == '1';
-    leser_.emplace(n, app.SplX, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA, splined);
+    std::array<bool, 6> welche{};
+    for (std::size_t j = 1; j <= 5; ++j) welche[j] = splined(j);
+    leser_.emplace(n, app.SplX, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA, welche);
     art_ = Art::Spline;
 }
 
@@ -60,9 +74,8 @@ ConcentrationsAtTimes::Weg ConcentrationsAtTimes::vorbereiten(Integer model) {
         return Weg::Geschlossen;
     }
     if (!isNumericalModel(model) || app.bMMdiagramm || arten_.empty()) return Weg::Null;
-    if (app.SplX.empty() || !std::isfinite(app.SplX[0]) || std::fabs(app.SplX[0]) > 32767) return Weg::Fehler;
-    const auto n = static_cast<Integer>(std::lround(app.SplX[0]));
-    if (n < 1 || app.SplX.size() <= static_cast<std::size_t>(n)) return Weg::Fehler;
+    Integer n = 0;
+    if (!splineStore(n) || n < 1 || app.SplX.size() <= static_cast<std::size_t>(n)) return Weg::Fehler;
     AkimaLeser leser(n, app.SplX, app.SplKoeffD, app.SplKoeffC, app.SplKoeffB, app.SplKoeffA);
     // The places of the times, found again only where the knots moved.
     const auto knoten = app.SplX.begin() + 1;
@@ -83,11 +96,10 @@ ConcentrationsAtTimes::Weg ConcentrationsAtTimes::vorbereiten(Integer model) {
         }
     }
     if (!alleGefunden_) return Weg::Fehler;
-    const std::string& mask = app.sSpeziesMaske;
     for (std::size_t s = 0; s < std::min<std::size_t>(arten_.size(), 5); ++s) {
         const std::size_t j = arten_[s];
         kurven_[s] = {};
-        if (j < 1 || j > mask.size() || mask[j - 1] != '1') continue;
+        if (!splined(j)) continue;
         kurven_[s] = leser.kurve(j);
         if (!kurven_[s].a) return Weg::Fehler;
     }

@@ -40,9 +40,6 @@ void calc_functioncT_at_t(Integer model, double t, Konz& c, Integer& fehler);
 class ConcentrationReader {
 public:
     explicit ConcentrationReader(Integer model);
-    // The same for the species j = 1..5 marked in `nur` alone: the others are
-    // not read off their splines (a closed form writes all its species).
-    ConcentrationReader(Integer model, const std::array<bool, 6>& nur);
 
     void at(double t, Konz& c, Integer& fehler) {
         if (art_ == Art::Spline) {
@@ -144,9 +141,7 @@ bool ConcentrationsAtTimes::read(Integer model, F&& use) {
         const bool innen = stellen[q].innen;
         for (std::size_t s = 0; s < nArten; ++s) {
             const AkimaLeser::Kurve& k = kurven[s];
-            v[s] = !k.a     ? 0
-                   : innen ? ((k.d[i] * dx + k.c[i]) * dx + k.b[i]) * dx + k.a[i]
-                           : k.a[i] + dx * k.b[i];
+            v[s] = k.a ? k.wert(i, dx, innen) : 0;
             ok &= std::isfinite(v[s]);
         }
         if (!use(q, static_cast<const double*>(v.data()))) return false;
