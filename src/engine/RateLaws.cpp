@@ -34,4 +34,10 @@ bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c,
     return finite;
 }
 
+double exhaustionTime(double a, double k1, double ordnung) {
+    if (!(a > 0)) return 0;
+    if (!(k1 > 0) || !(ordnung < 1)) return HUGE_VAL;
+    return std::pow(a, 1 - ordnung) / ((1 - ordnung) * k1);
+}
+
 }  // namespace vrn

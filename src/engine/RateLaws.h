@@ -42,4 +42,9 @@ using Jacobi = std::array<Konz, 6>;
 // J all 0. Returns false when an entry is not finite.
 bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c, double ordnung);
 
+// Model 20 below order 1 uses A up in a finite time: from c(A) = a the time
+// a^(1 − n) / ((1 − n)·k1) (A^(1 − n) falls linearly). 0 when a <= 0,
+// infinite when k1 <= 0 or n >= 1.
+double exhaustionTime(double a, double k1, double ordnung);
+
 }  // namespace vrn

@@ -33,4 +33,8 @@ inline constexpr const char* kBatchFehlerTitel = "Meldung von CalcBatchKessel";
 // overflow that neither integrator can get past.
 ReactorStatus CalcBatchKessel(Integer model, double t, Konz& result);
 
+// True when the last successful CalcBatchKessel of an integrated model was
+// finished by the implicit integrator.
+bool lastBatchImplicit();
+
 }  // namespace vrn
