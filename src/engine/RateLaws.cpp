@@ -17,14 +17,13 @@ bool calc_dcdt(Integer model, Konz& dcdt, const Konstanten& k, const Konz& c, do
 
 bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c, double ordnung) {
     for (Konz& row : J) row.fill(0);
-    if (!isNumericalModel(model)) return true;
     // Derivative j - 1 of each number is the one by c(j).
     std::array<Dual<5>, 6> x, r;
     for (std::size_t j = 1; j <= 5; ++j) {
         x[j] = Dual<5>(c[j]);
         x[j].d[j - 1] = 1;
     }
-    withModel(model, [&]<int M>() { rateLawOf<M>(x, r, k, ordnung); });
+    if (!withModel(model, [&]<int M>() { rateLawOf<M>(x, r, k, ordnung); })) return true;
     bool finite = true;
     for (std::size_t i = 1; i <= 5; ++i)
         for (std::size_t j = 1; j <= 5; ++j) {

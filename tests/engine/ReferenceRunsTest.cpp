@@ -87,6 +87,8 @@ TEST(ReferenceRuns, ReportedCurves) {
         SCOPED_TRACE(r.what);
         SCOPED_TRACE(describe(r.c));
         checkCurve(r.c, r.tol);
-        if (r.tol > 1e-6) EXPECT_FALSE(lastSimulationImplicit());
+        if (r.tol > 1e-6) {
+            EXPECT_FALSE(lastSimulationImplicit());
+        }
     }
 }

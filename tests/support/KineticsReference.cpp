@@ -20,85 +20,92 @@ std::vector<int> slotsOf(int model) {
     }
 }
 
-// Rates and Jacobian (J[i][j] = d rate(i) / d c(j), slots 1..5) of the table.
-void ratesAndJacobian(const KineticsCase& c, const Conc& x, Conc& r, std::array<Conc, 6>* J) {
+// One net reaction: its rate (forward minus reverse), the rate's gradient
+// by c(1..5) and its stoichiometric coefficients.
+struct Reaction {
+    double rate = 0;
+    Conc grad{};
+    Conc nu{};
+};
+
+// The net reactions of each model as the table of rate laws gives them;
+// the species rates are their sums, so that a balance that is kept exactly
+// (A + C + P in model 15, say) is kept to rounding here too.
+std::vector<Reaction> reactionsOf(const KineticsCase& c, const Conc& x) {
     const double k1 = c.k[0], k2 = c.k[1], k3 = c.k[2];
     const double A = x[1], B = x[2], C = x[3], P = x[4];
-    r.fill(0);
-    std::array<Conc, 6> j{};
-    for (auto& row : j) row.fill(0);
+    std::vector<Reaction> out;
+    const auto add = [&](double rate, Conc grad, Conc nu) { out.push_back({rate, grad, nu}); };
     switch (c.model) {
-        case 7:
-            r[1] = -k1 * A * B - k2 * A * C;
-            r[2] = -k1 * A * B;
-            r[3] = k1 * A * B - k2 * A * C;
-            r[4] = k2 * A * C;
-            j[1] = {0, -k1 * B - k2 * C, -k1 * A, -k2 * A, 0, 0};
-            j[2] = {0, -k1 * B, -k1 * A, 0, 0, 0};
-            j[3] = {0, k1 * B - k2 * C, k1 * A, -k2 * A, 0, 0};
-            j[4] = {0, k2 * C, 0, k2 * A, 0, 0};
+        case 1:
+            if (A > 0) add(k1, {}, {0, -1, 0, 0, 1, 0});
             break;
+        case 2: add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0}); break;
+        case 3: add(k1 * A * A, {0, 2 * k1 * A, 0, 0, 0, 0}, {0, -2, 0, 0, 1, 0}); break;
+        case 4: add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 0, 1, 0}); break;
+        case 5: add(k1 * A * P, {0, k1 * P, 0, 0, k1 * A, 0}, {0, -1, 0, 0, 1, 0}); break;
+        case 6:
+            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 1, 0, 0});
+            add(k2 * C, {0, 0, 0, k2, 0, 0}, {0, 0, 0, -1, 1, 0});
+            break;
+        case 7:
+            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k2 * A * C, {0, k2 * C, 0, k2 * A, 0, 0}, {0, -1, 0, -1, 1, 0});
+            break;
+        case 8: add(k1 * A - k2 * P, {0, k1, 0, 0, -k2, 0}, {0, -1, 0, 0, 1, 0}); break;
         case 9:
-            r[1] = r[2] = -k1 * A * B;
-            r[3] = k1 * A * B - k2 * C;
-            r[4] = k2 * C;
-            j[1] = j[2] = {0, -k1 * B, -k1 * A, 0, 0, 0};
-            j[3] = {0, k1 * B, k1 * A, -k2, 0, 0};
-            j[4] = {0, 0, 0, k2, 0, 0};
+            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k2 * C, {0, 0, 0, k2, 0, 0}, {0, 0, 0, -1, 1, 0});
             break;
         case 10:  // E, S, ES, P
-            r[1] = -k1 * A * B + (k2 + k3) * C;
-            r[2] = -k1 * A * B + k2 * C;
-            r[3] = k1 * A * B - (k2 + k3) * C;
-            r[4] = k3 * C;
-            j[1] = {0, -k1 * B, -k1 * A, k2 + k3, 0, 0};
-            j[2] = {0, -k1 * B, -k1 * A, k2, 0, 0};
-            j[3] = {0, k1 * B, k1 * A, -(k2 + k3), 0, 0};
-            j[4] = {0, 0, 0, k3, 0, 0};
+            add(k1 * A * B - k2 * C, {0, k1 * B, k1 * A, -k2, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 1, 0, -1, 1, 0});
+            break;
+        case 11:
+            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0});
+            add(k2 * A, {0, k2, 0, 0, 0, 0}, {0, -1, 0, 0, 0, 1});
+            break;
+        case 12:
+            add(k1 * A * B - k2 * P * P, {0, k1 * B, k1 * A, 0, -2 * k2 * P, 0}, {0, -1, -1, 0, 2, 0});
             break;
         case 13:
-            r[1] = r[2] = -k1 * A * B;
-            r[3] = k1 * A * B - k2 * C + k3 * P;
-            r[4] = k2 * C - k3 * P;
-            j[1] = j[2] = {0, -k1 * B, -k1 * A, 0, 0, 0};
-            j[3] = {0, k1 * B, k1 * A, -k2, k3, 0};
-            j[4] = {0, 0, 0, k2, -k3, 0};
+            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k2 * C - k3 * P, {0, 0, 0, k2, -k3, 0}, {0, 0, 0, -1, 1, 0});
             break;
         case 14:
-            r[1] = -k1 * A;
-            r[3] = k1 * A - k2 * C + k3 * P;
-            r[4] = k2 * C - k3 * P;
-            j[1] = {0, -k1, 0, 0, 0, 0};
-            j[3] = {0, k1, 0, -k2, k3, 0};
-            j[4] = {0, 0, 0, k2, -k3, 0};
+            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 1, 0, 0});
+            add(k2 * C - k3 * P, {0, 0, 0, k2, -k3, 0}, {0, 0, 0, -1, 1, 0});
             break;
         case 15:
-            r[1] = -k1 * A + k2 * C;
-            r[3] = k1 * A - (k2 + k3) * C;
-            r[4] = k3 * C;
-            j[1] = {0, -k1, 0, k2, 0, 0};
-            j[3] = {0, k1, 0, -(k2 + k3), 0, 0};
-            j[4] = {0, 0, 0, k3, 0, 0};
+            add(k1 * A - k2 * C, {0, k1, 0, -k2, 0, 0}, {0, -1, 0, 1, 0, 0});
+            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 0, 0, -1, 1, 0});
             break;
+        case 16: add(k1 * A * P, {0, k1 * P, 0, 0, k1 * A, 0}, {0, -1, 0, 0, 1, 1}); break;
+        case 17: add(k1 * A * B - k2 * P, {0, k1 * B, k1 * A, 0, -k2, 0}, {0, -1, -1, 0, 1, 0}); break;
         case 18:
-            r[1] = r[2] = -k1 * A * B + k2 * C;
-            r[3] = k1 * A * B - (k2 + k3) * C;
-            r[4] = k3 * C;
-            j[1] = j[2] = {0, -k1 * B, -k1 * A, k2, 0, 0};
-            j[3] = {0, k1 * B, k1 * A, -(k2 + k3), 0, 0};
-            j[4] = {0, 0, 0, k3, 0, 0};
+            add(k1 * A * B - k2 * C, {0, k1 * B, k1 * A, -k2, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 0, 0, -1, 1, 0});
             break;
         case 20:
-            if (A > 0) {
-                r[1] = -k1 * std::pow(A, c.n);
-                r[4] = -r[1];
-                j[1][1] = -k1 * c.n * std::pow(A, c.n - 1);
-                j[4][1] = -j[1][1];
-            }
+            if (A > 0) add(k1 * std::pow(A, c.n), {0, k1 * c.n * std::pow(A, c.n - 1), 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0});
             break;
         default: break;
     }
-    if (J) *J = j;
+    return out;
+}
+
+// Rates and Jacobian (J[i][j] = d rate(i) / d c(j), slots 1..5).
+void ratesAndJacobian(const KineticsCase& c, const Conc& x, Conc& r, std::array<Conc, 6>* J) {
+    r.fill(0);
+    if (J)
+        for (auto& row : *J) row.fill(0);
+    for (const Reaction& q : reactionsOf(c, x))
+        for (std::size_t i = 1; i <= 5; ++i) {
+            if (q.nu[i] == 0) continue;
+            r[i] += q.nu[i] * q.rate;
+            if (J)
+                for (std::size_t j = 1; j <= 5; ++j) (*J)[i][j] += q.nu[i] * q.grad[j];
+        }
 }
 
 struct System {
@@ -165,9 +172,85 @@ double logUniform(std::uint64_t& s, double lo, double hi) { return lo * std::pow
 }  // namespace
 
 int referenceSpecies(int model) {
-    int bits = 0;
-    for (int s : slotsOf(model)) bits |= 1 << s;
-    return bits;
+    switch (model) {
+        case 1: case 2: case 3: case 5: case 8: case 20: return 1 << 1 | 1 << 4;
+        case 4: case 12: case 17: return 1 << 1 | 1 << 2 | 1 << 4;
+        case 6: case 14: case 15: return 1 << 1 | 1 << 3 | 1 << 4;
+        case 11: case 16: return 1 << 1 | 1 << 4 | 1 << 5;
+        default: return 1 << 1 | 1 << 2 | 1 << 3 | 1 << 4;
+    }
+}
+
+double tankNewtonStep(const KineticsCase& c, double tau, const Conc& out) {
+    // In long double: the balances' derivatives reach tau·k (up to 1e16
+    // here) beside the 1 of the outflow, which the elimination must keep.
+    using L = long double;
+    const int used = referenceSpecies(c.model);
+    std::vector<std::size_t> sl;
+    L scale = 0;
+    for (std::size_t q = 1; q <= 5; ++q)
+        if (used & (1 << q)) {
+            sl.push_back(q);
+            scale = std::max<L>(scale, c.c0[q]);
+        }
+    const std::size_t m = sl.size();
+    std::vector<L> rate(6, 0);
+    std::vector<std::vector<L>> J(6, std::vector<L>(6, 0));
+    for (const Reaction& q : reactionsOf(c, out))
+        for (std::size_t i = 1; i <= 5; ++i) {
+            rate[i] += static_cast<L>(q.nu[i]) * q.rate;
+            for (std::size_t j = 1; j <= 5; ++j) J[i][j] += static_cast<L>(q.nu[i]) * q.grad[j];
+        }
+    std::vector<std::vector<L>> a(m, std::vector<L>(m + 1));
+    for (std::size_t i = 0; i < m; ++i) {
+        for (std::size_t j = 0; j < m; ++j) a[i][j] = static_cast<L>(tau) * J[sl[i]][sl[j]] - (i == j ? 1 : 0);
+        a[i][m] = -(static_cast<L>(c.c0[sl[i]]) - out[sl[i]] + static_cast<L>(tau) * rate[sl[i]]);
+    }
+    for (std::size_t col = 0; col < m; ++col) {
+        std::size_t p = col;
+        for (std::size_t i = col + 1; i < m; ++i)
+            if (std::fabs(a[i][col]) > std::fabs(a[p][col])) p = i;
+        std::swap(a[col], a[p]);
+        for (std::size_t i = col + 1; i < m; ++i) {
+            const L g = a[i][col] / a[col][col];
+            for (std::size_t j = col; j <= m; ++j) a[i][j] -= g * a[col][j];
+        }
+    }
+    L worst = 0;
+    std::vector<L> d(m);
+    for (std::size_t i = m; i-- > 0;) {
+        L v = a[i][m];
+        for (std::size_t j = i + 1; j < m; ++j) v -= a[i][j] * d[j];
+        d[i] = v / a[i][i];
+        worst = std::max(worst, std::fabs(d[i]) / scale);
+    }
+    const double w = static_cast<double>(worst);
+    return std::isfinite(w) ? w : HUGE_VAL;
+}
+
+KineticsCase randomTankCase(int model, std::uint64_t& seed) {
+    KineticsCase c;
+    c.model = model;
+    for (double& k : c.k) k = logUniform(seed, 1e-3, 1e9);
+    c.c0.fill(0);
+    const int used = referenceSpecies(model);
+    for (int q = 1; q <= 5; ++q) {
+        if (!(used & (1 << q))) continue;
+        const bool reactant = q == 1 || q == 2;
+        if (reactant || uniform(seed) < 0.4) c.c0[static_cast<std::size_t>(q)] = logUniform(seed, 1e-8, 10);
+    }
+    c.n = model == 20 ? static_cast<float>(0.3 + 2.2 * uniform(seed)) : 1;
+    double S = 0, slowest = 0;
+    for (double x : c.c0) S = std::max(S, x);
+    double fastest = 0;
+    for (double k : c.k) {
+        slowest = std::max(slowest, 1 / (k * std::max(1.0, S)));
+        fastest = std::max(fastest, k * std::max(1.0, S));
+    }
+    // The residence time, at most 1e16 / (the fastest rate): beyond, the
+    // balances cannot be checked in long double.
+    c.tEnd = std::min(slowest * logUniform(seed, 1e-3, 1e8), 1e16 / fastest);
+    return c;
 }
 
 Conc referenceRates(const KineticsCase& c, const Conc& x) {

@@ -1,8 +1,9 @@
-// An independent reference for the integrated kinetic models (7, 9, 10, 13,
-// 14, 15, 18, 20): the rate equations and their Jacobian written out here by
-// hand from the table of rate laws, integrated by GSL's implicit
-// Bulirsch-Stoer method (bsimp) at a relative tolerance of 1e-12; model 20
-// from its closed form. It shares no code with the engine's integrators.
+// An independent reference for the kinetic models: the rate equations and
+// their Jacobian written out here by hand from the table of rate laws, as
+// net reactions; the integrated models (7, 9, 10, 13, 14, 15, 18, 20)
+// integrated by GSL's implicit Bulirsch-Stoer method (bsimp) at a relative
+// tolerance of 1e-12, model 20 from its closed form. It shares no code with
+// the engine.
 #pragma once
 
 #include <array>
@@ -22,7 +23,8 @@ struct KineticsCase {
     double tEnd = 1;
 };
 
-// Rates dc/dt of the integrated models as the table gives them.
+// Rates dc/dt of every model as the table gives them, formed as sums of its
+// net reactions.
 Conc referenceRates(const KineticsCase& c, const Conc& x);
 
 // The concentrations at each of `times` (ascending, from 0), or an empty
@@ -43,6 +45,18 @@ int referenceSpecies(int model);
 // range), the order of model 20 in 0.3..2.5, and an end time log-uniform from
 // 1e-3 to 1e8 times the slowest time scale of the case.
 KineticsCase randomKineticsCase(int model, std::uint64_t& seed);
+
+// The largest concentration change, in units of the largest feed of the
+// model's species, of one Newton step on the balances c0 − c + tau·r(c) = 0
+// of a stirred tank from the outlet `out`: how far `out` lies from a true
+// steady state.
+double tankNewtonStep(const KineticsCase& c, double tau, const Conc& out);
+
+// A random tank of `model`: rate constants 1e-3..1e9, feeds of A and B
+// 1e-8..10 (the other species 0 or in the same range), order 0.3..2.5 for
+// model 20, and a residence time (in tEnd) from 1e-3 to 1e8 times the
+// slowest time scale, at most 1e16 times the fastest.
+KineticsCase randomTankCase(int model, std::uint64_t& seed);
 
 // Cases users reported wrong, refused or slow (each once a fault), with the
 // deviation from the reference each must keep, in units of the scale.
