@@ -11,6 +11,7 @@
 #include "engine/Dual.h"
 #include "engine/GslQuiet.h"
 #include "engine/RateLawOf.h"
+#include "engine/Stoichiometry.h"
 
 namespace vrn {
 
@@ -36,53 +37,99 @@ std::complex<double> amplification(std::complex<double> z) {
 
 }  // namespace
 
+namespace {
+
+// What is known of a state for the stability test: the norm of its Jacobian
+// and, once the norm could not decide, its eigenvalues.
+struct Known {
+    double norm = 0;
+    bool haveModes = false;
+    int count = 0;
+    std::array<std::complex<double>, 5> modes{};
+};
+}  // namespace
+
 struct ExplicitIntegrator::Rule {
     Konstanten k;
     double n;
     double tiny;   // |coarse| + |fine| below this: converged
     bool cut;      // order n < 1: A runs out in a finite time
     double bound;  // bound of the Jacobian's row-sum norm over every reachable state
+    Known atStart;  // of the next interval's start (the last accepted end)
+    ~Rule();
 };
 
 namespace {
 
-// The row-sum norm of J, an upper bound of its spectral radius; infinity
-// when an entry is not finite.
+// The smaller of the row-sum and the column-sum norm of J, both upper
+// bounds of its spectral radius; infinity when an entry is not finite.
 double rowSumNorm(const Teiljacobi& J, int n) {
-    double norm = 0;
+    double rows = 0, cols = 0;
     for (int i = 0; i < n; ++i) {
-        double row = 0;
-        for (int j = 0; j < n; ++j) row += std::fabs(J[u(i)][u(j)]);
-        norm = std::max(norm, row);
+        double row = 0, col = 0;
+        for (int j = 0; j < n; ++j) {
+            row += std::fabs(J[u(i)][u(j)]);
+            col += std::fabs(J[u(j)][u(i)]);
+        }
+        rows = std::max(rows, row);
+        cols = std::max(cols, col);
     }
+    const double norm = std::min(rows, cols);
     return std::isfinite(norm) ? norm : HUGE_VAL;
 }
 
-bool stableFor(const Teiljacobi& J, double norm, int n, double h) {
+// The workspace of the eigenvalue routine for an n x n matrix, kept while
+// an integration runs (a curve may ask for eigenvalues in every interval).
+class Eigen {
+public:
+    explicit Eigen(std::size_t n)
+        : a_(gsl_matrix_alloc(n, n)), lambda_(gsl_vector_complex_alloc(n)), w_(gsl_eigen_nonsymm_alloc(n)) {}
+    ~Eigen() {
+        if (w_) gsl_eigen_nonsymm_free(w_);
+        if (lambda_) gsl_vector_complex_free(lambda_);
+        if (a_) gsl_matrix_free(a_);
+    }
+    Eigen(const Eigen&) = delete;
+    Eigen& operator=(const Eigen&) = delete;
+
+    // The eigenvalues of J into lambda[0..n-1]; false when they cannot be found.
+    bool values(const Teiljacobi& J, std::array<std::complex<double>, 5>& lambda) {
+        if (!(a_ && lambda_ && w_)) return false;
+        const std::size_t m = a_->size1;
+        for (std::size_t i = 0; i < m; ++i)
+            for (std::size_t j = 0; j < m; ++j) gsl_matrix_set(a_, i, j, J[i][j]);
+        if (gsl_eigen_nonsymm(a_, lambda_, w_) != GSL_SUCCESS) return false;
+        for (std::size_t i = 0; i < m; ++i) {
+            const gsl_complex l = gsl_vector_complex_get(lambda_, i);
+            lambda[i] = {GSL_REAL(l), GSL_IMAG(l)};
+        }
+        return true;
+    }
+
+private:
+    gsl_matrix* a_;
+    gsl_vector_complex* lambda_;
+    gsl_eigen_nonsymm_workspace* w_;
+};
+
+// True when every decaying mode among the n eigenvalues lambda has
+// |R(h lambda)| <= 1 (a growing mode grows in the solution too; only
+// decaying modes must not be amplified).
+bool stableModes(const std::array<std::complex<double>, 5>& lambda, int n, double h) {
+    for (int i = 0; i < n; ++i) {
+        const std::complex<double> z = h * lambda[u(i)];
+        if (z.real() < 0 && std::abs(amplification(z)) > 1) return false;
+    }
+    return true;
+}
+
+bool stableFor(const Teiljacobi& J, double norm, int n, double h, std::unique_ptr<Eigen>& eigen) {
     if (h * norm <= kStabilHalbkreis) return true;
     if (!std::isfinite(norm)) return false;
     gslQuiet();
-    const auto m = static_cast<std::size_t>(n);
-    gsl_matrix* a = gsl_matrix_alloc(m, m);
-    gsl_vector_complex* lambda = gsl_vector_complex_alloc(m);
-    gsl_eigen_nonsymm_workspace* w = gsl_eigen_nonsymm_alloc(m);
-    bool stable = a && lambda && w;
-    if (stable) {
-        for (std::size_t i = 0; i < m; ++i)
-            for (std::size_t j = 0; j < m; ++j) gsl_matrix_set(a, i, j, J[i][j]);
-        stable = gsl_eigen_nonsymm(a, lambda, w) == GSL_SUCCESS;
-        for (std::size_t i = 0; i < m && stable; ++i) {
-            const gsl_complex l = gsl_vector_complex_get(lambda, i);
-            const std::complex<double> z(h * GSL_REAL(l), h * GSL_IMAG(l));
-            // A growing mode grows in the solution too; only decaying modes
-            // must not be amplified.
-            if (z.real() < 0) stable = std::abs(amplification(z)) <= 1;
-        }
-    }
-    if (w) gsl_eigen_nonsymm_free(w);
-    if (lambda) gsl_vector_complex_free(lambda);
-    if (a) gsl_matrix_free(a);
-    return stable;
+    if (!eigen) eigen = std::make_unique<Eigen>(static_cast<std::size_t>(n));
+    std::array<std::complex<double>, 5> lambda;
+    return eigen->values(J, lambda) && stableModes(lambda, n, h);
 }
 
 // The Jacobian of the integrated components of model M at c, differentiated
@@ -178,13 +225,106 @@ double normBound(const Konz& start, const Konstanten& k, double n) {
     return std::isfinite(norm) ? norm : HUGE_VAL;
 }
 
+
+// The directions in which the reactions of model M move its integrated
+// slots: the independent columns of its stoichiometric matrix (a reaction
+// and its reverse move along one), at most two for every integrated model,
+// and their pseudo-inverse. The rates are r = N rho(c), so the Jacobian is
+// J = N G with G = d rho / dc: its eigenvalues other than 0 are those of
+// the k x k matrix G N = N+ J N.
+struct Directions {
+    int k = 0;
+    std::array<std::array<double, 5>, 2> N{};      // N[j][i]: column j, integrated slot i
+    std::array<std::array<double, 5>, 2> Nplus{};  // (N^T N)^-1 N^T, row j
+};
+
+template <int M>
+const Directions& directionsOf() {
+    static const Directions d = [] {
+        constexpr IntegratedSlots s = integratedSlots(M);
+        Directions r;
+        for (int reaction = 1; reaction <= 3; ++reaction) {
+            std::array<double, 5> v{};
+            bool any = false;
+            for (const StoechEintrag& e : kStoechiometrie)
+                if (e.model == M && e.reaction == reaction)
+                    for (int i = 0; i < s.n; ++i)
+                        if (s.slot[u(i)] == e.species) v[u(i)] = e.coefficient, any = true;
+            if (!any) continue;
+            // Parallel to a kept column: the same direction.
+            bool parallel = false;
+            for (int j = 0; j < r.k && !parallel; ++j) {
+                double dot = 0, nn = 0, vv = 0;
+                for (int i = 0; i < s.n; ++i) {
+                    dot += r.N[u(j)][u(i)] * v[u(i)];
+                    nn += r.N[u(j)][u(i)] * r.N[u(j)][u(i)];
+                    vv += v[u(i)] * v[u(i)];
+                }
+                parallel = std::fabs(dot * dot - nn * vv) <= 1e-12 * nn * vv;
+            }
+            if (!parallel && r.k < 2) r.N[u(r.k++)] = v;
+        }
+        // (N^T N)^-1 N^T
+        double g[2][2] = {{0, 0}, {0, 0}};
+        for (int a = 0; a < r.k; ++a)
+            for (int b = 0; b < r.k; ++b)
+                for (int i = 0; i < s.n; ++i) g[a][b] += r.N[u(a)][u(i)] * r.N[u(b)][u(i)];
+        double inv[2][2];
+        if (r.k == 1) {
+            inv[0][0] = 1 / g[0][0];
+        } else {
+            const double det = g[0][0] * g[1][1] - g[0][1] * g[1][0];
+            inv[0][0] = g[1][1] / det, inv[0][1] = -g[0][1] / det;
+            inv[1][0] = -g[1][0] / det, inv[1][1] = g[0][0] / det;
+        }
+        for (int a = 0; a < r.k; ++a)
+            for (int i = 0; i < s.n; ++i)
+                for (int b = 0; b < r.k; ++b) r.Nplus[u(a)][u(i)] += inv[a][b] * r.N[u(b)][u(i)];
+        return r;
+    }();
+    return d;
+}
+
+// The eigenvalues of J (the Jacobian of model M's integrated slots) other
+// than its zeros, into modes; their number.
+template <int M>
+int reactionModes(const Teiljacobi& J, std::array<std::complex<double>, 5>& modes) {
+    constexpr int n = integratedSlots(M).n;
+    const Directions& d = directionsOf<M>();
+    double r[2][2] = {{0, 0}, {0, 0}};
+    for (int b = 0; b < d.k; ++b)
+        for (int i = 0; i < n; ++i) {
+            double jn = 0;  // (J N)[i][b]
+            for (int j = 0; j < n; ++j) jn += J[u(i)][u(j)] * d.N[u(b)][u(j)];
+            for (int a = 0; a < d.k; ++a) r[a][b] += d.Nplus[u(a)][u(i)] * jn;
+        }
+    if (d.k == 1) {
+        modes[0] = r[0][0];
+        return 1;
+    }
+    // The two roots of l^2 - t l + q; the larger one directly, the smaller
+    // from their product, so that a small one keeps its digits.
+    const double t = r[0][0] + r[1][1], q = r[0][0] * r[1][1] - r[0][1] * r[1][0];
+    const double disc = t * t / 4 - q;
+    if (disc >= 0) {
+        const double big = t / 2 + std::copysign(std::sqrt(disc), t);
+        modes[0] = big;
+        modes[1] = big != 0 ? q / big : 0.0;
+    } else {
+        modes[0] = {t / 2, std::sqrt(-disc)};
+        modes[1] = {t / 2, -std::sqrt(-disc)};
+    }
+    return 2;
+}
+
 }  // namespace
 
 bool rungeKuttaStable(const Jacobi& J, const IntegratedSlots& s, double h) {
     Teiljacobi sub{};
     for (int i = 0; i < s.n; ++i)
         for (int j = 0; j < s.n; ++j) sub[u(i)][u(j)] = J[u(s.slot[u(i)])][u(s.slot[u(j)])];
-    return stableFor(sub, rowSumNorm(sub, s.n), s.n, h);
+    std::unique_ptr<Eigen> eigen;
+    return stableFor(sub, rowSumNorm(sub, s.n), s.n, h, eigen);
 }
 
 namespace {
@@ -254,23 +394,34 @@ bool agree(const Konz& coarse, const Konz& fine, double tiny) {
 
 template <int M>
 bool ExplicitIntegrator::stable(const Konz& start, const Konz& end, double h) {
-    const Rule& r = *rule_;
+    Rule& r = *rule_;
     // Far from the limit everywhere the run can go: no Jacobian needed.
     if (h * r.bound <= kStabilHalbkreis) return true;
-    constexpr int n = integratedSlots(M).n;
+    // The end of one interval is the start of the next: what was found
+    // there is kept.
+    const auto judge = [&](const Konz& c, Known& k) {
+        if (h * k.norm <= kStabilHalbkreis) return true;
+        if (!std::isfinite(k.norm)) return false;
+        if (!k.haveModes) {
+            Teiljacobi J;
+            teiljacobi<M>(c, r.k, r.n, J);
+            k.count = reactionModes<M>(J, k.modes);
+            k.haveModes = true;
+        }
+        return stableModes(k.modes, k.count, h);
+    };
     Teiljacobi J;
-    // The end of one interval is the start of the next: its norm is kept,
-    // and its Jacobian formed again only where the norm cannot decide.
-    if (!(haveStartNorm_ && start == lastEnd_)) startNorm_ = teiljacobi<M>(start, r.k, r.n, J);
-    if (h * startNorm_ > kStabilHalbkreis) {
-        teiljacobi<M>(start, r.k, r.n, J);
-        if (!stableFor(J, startNorm_, n, h)) return false;
+    if (!(haveStart_ && start == lastEnd_)) {
+        r.atStart = Known{};
+        r.atStart.norm = teiljacobi<M>(start, r.k, r.n, J);
     }
-    const double endNorm = teiljacobi<M>(end, r.k, r.n, J);
-    if (h * endNorm > kStabilHalbkreis && !stableFor(J, endNorm, n, h)) return false;
-    startNorm_ = endNorm;
+    if (!judge(start, r.atStart)) return false;
+    Known atEnd;
+    atEnd.norm = teiljacobi<M>(end, r.k, r.n, J);
+    if (!judge(end, atEnd)) return false;
+    r.atStart = atEnd;
     lastEnd_ = end;
-    haveStartNorm_ = true;
+    haveStart_ = true;
     return true;
 }
 
@@ -292,6 +443,7 @@ bool ExplicitIntegrator::advanceModel(ExplicitIntegrator& self, Konz& y, double 
     }
     Konz coarse, fine;
     bool coarseOk = rungeKutta<M>(y, delta, m, p, coarse);
+    bool unstable = false;
     for (;;) {
         if (2 * m > kSteifeSchritte) return false;
         m *= 2;
@@ -306,9 +458,13 @@ bool ExplicitIntegrator::advanceModel(ExplicitIntegrator& self, Konz& y, double 
             if (self.stable<M>(y, fine, delta / m)) {
                 y = fine;
                 self.lastStep_ = delta / m;
-                m = std::max(1, m / 4);
+                // The next interval starts with a quarter of the substeps;
+                // where stability, not agreement, set their number, its
+                // first pair is taken at the same number again.
+                m = std::max(1, unstable ? m / 2 : m / 4);
                 return true;
             }
+            unstable = true;
         }
         coarse = fine;
         coarseOk = fineOk;
@@ -332,6 +488,8 @@ ExplicitIntegrator::ExplicitIntegrator(Integer model, const Konstanten& k, doubl
         }
     });
 }
+
+ExplicitIntegrator::Rule::~Rule() = default;
 
 ExplicitIntegrator::~ExplicitIntegrator() = default;
 
