@@ -8,6 +8,7 @@
 
 #include "EngineTestSupport.h"
 #include "engine/Simulation.h"
+#include "engine/ValueTable.h"
 #include "support/KineticsReference.h"
 #include "support/TestSupport.h"
 
@@ -90,5 +91,28 @@ TEST(ReferenceRuns, ReportedCurves) {
         if (r.tol > 1e-6) {
             EXPECT_FALSE(lastSimulationImplicit());
         }
+    }
+}
+
+// The value table of every reported curve shows no concentration below 0
+// (it once showed c(ES) = -1,483879E-19 after the substrate had run out).
+TEST(ReferenceRuns, ValueTablesShowNoConcentrationBelowZero) {
+    for (const ReportedCase& r : reportedKineticsCases()) {
+        SCOPED_TRACE(r.what);
+        setUp(r.c);
+        MsgRecorder rec;
+        ASSERT_EQ(simulate(static_cast<Integer>(r.c.model)), 0);
+        const std::string table = buildValueTable();
+        std::size_t rows = 0;
+        for (std::size_t at = 0; at < table.size();) {
+            const std::size_t end = std::min(table.find("\r\n", at), table.size());
+            const std::string line = table.substr(at, end - at);
+            at = end + 2;
+            if (line.find('\t') == std::string::npos || line.find('/') != std::string::npos) continue;
+            ++rows;
+            for (std::size_t f = line.find('\t'); f != std::string::npos; f = line.find('\t', f + 1))
+                EXPECT_NE(line[f + 1], '-') << line;
+        }
+        EXPECT_EQ(rows, 201u);
     }
 }
