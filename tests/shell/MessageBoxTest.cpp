@@ -56,12 +56,14 @@ public:
     EchteBoxen(const EchteBoxen&) = delete;
     EchteBoxen& operator=(const EchteBoxen&) = delete;
 
-    // Runs the step; the box it shows is measured and answered.
-    GezeigteBox miss(const std::function<void()>& schritt) {
+    // Runs the step; the box it shows is measured (and kept as a picture when
+    // a name is given) and answered.
+    GezeigteBox miss(const std::function<void()>& schritt, const QString& bild = QString()) {
         GezeigteBox b;
-        QTimer::singleShot(0, [&b] {
+        QTimer::singleShot(0, [&b, bild] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
+            if (!bild.isEmpty()) test::saveScreenshot(box, bild);
             b.gezeigt = true;
             b.titel = box->windowTitle();
             b.breite = box->width();
@@ -106,7 +108,8 @@ TEST(MessageBoxes, RefusalOfANegativeTMaxShowsItsTitleWhole) {
         auto& t = Forms::get<frmPrepareTimeDiagram>();
         test::typeInto(t.Inp[14], "-5");
         EchteBoxen boxen;
-        const GezeigteBox b = boxen.miss([&] { QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton); });
+        const GezeigteBox b = boxen.miss([&] { QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton); },
+                                            QString("msgbox_tmax_") + locale);
         ASSERT_TRUE(b.gezeigt);
         EXPECT_EQ(b.titel, QString(" Ausführung nicht möglich "));
         EXPECT_GE(b.breite, titelBreite(b.titel) + kRahmenKnoepfe);
