@@ -1,5 +1,6 @@
 // Connects the application to the platform: German texts of Qt's own dialogs,
-// the locale's number separators, message boxes and the busy cursor.
+// the locale's number separators, message boxes, Enter on the focused button
+// and the busy cursor.
 #pragma once
 
 class QApplication;
