@@ -16,6 +16,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,12 @@ struct ChartLegendEntry {
     int group = 1;
     int series = 1;
     QString text;
+};
+
+// A number of an axis and the box it is drawn in (pixels of the control).
+struct ChartNumberBox {
+    QString text;
+    QRectF box;
 };
 
 // The lines of a text block as it is drawn, and their font.
