@@ -6,11 +6,16 @@
 // whole and no two axis numbers touching. The pictures are kept for looking at.
 
 #include <QImage>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "chart/TextPanel.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmCalcTangente.h"
 #include "data/frmDatedit.h"
@@ -18,6 +23,7 @@
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "montecarlo/frmMonteCarlo.h"
+#include "platform/ColourFont.h"
 #include "platform/Paths.h"
 #include "reactors/frmBatch.h"
 #include "reactors/frmRKconti.h"
@@ -285,4 +291,161 @@ TEST(ChartPlacement, MenuTitlesFitTheChartAsItOpens) {
         test::saveScreenshot(chart->frame(), QString("menu_titles_desktop_font_%1").arg(name));
     }
     QApplication::setFont(alt);
+}
+
+namespace {
+
+// Whether, in the picture of the chart, a column free of ink stands between
+// each two neighbouring x numbers, within the rows the numbers are drawn in.
+::testing::AssertionResult zahlenImBildGetrennt(const QImage& bild, const std::vector<ChartNumberBox>& zahlen) {
+    for (std::size_t i = 0; i + 1 < zahlen.size(); ++i) {
+        const QRectF& a = zahlen[i].box;
+        const QRectF& b = zahlen[i + 1].box;
+        bool frei = false;
+        for (int x = static_cast<int>(a.center().x()); x < static_cast<int>(b.center().x()) && !frei; ++x) {
+            frei = true;
+            for (int y = static_cast<int>(a.top()); y <= static_cast<int>(a.bottom()) && frei; ++y)
+                if (bild.rect().contains(x, y) && bild.pixelColor(x, y).lightness() < 160) frei = false;
+        }
+        if (!frei)
+            return ::testing::AssertionFailure() << '"' << zahlen[i].text.toStdString() << "\" and \""
+                                                 << zahlen[i + 1].text.toStdString() << "\" run together";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+// The enzyme model with t(max) = 1.5E+07 s drawn from the c-t function
+// window: the x numbers stand apart on screen, when the user makes the chart
+// narrower, and in the saved pictures (PNG and the texts of the SVG).
+TEST(ChartPlacement, AxisNumbersOfLargeValuesStayApart) {
+    test::LocaleGuard guard(QLocale(QLocale::German, QLocale::Germany));
+    for (const QSize size : kGroessen) {
+        SCOPED_TRACE(marke("", size).toStdString());
+        test::GuiTest env;
+        std::unique_ptr<MDIVRN> main = programmStart(size);
+        main->clickMenu("mnuctGraph");
+        test::processEvents();
+        test::clickButton(Forms::loaded<frmKinModel>()->optTyp[10]);
+        frmPrepareTimeDiagram* zeit = Forms::loaded<frmPrepareTimeDiagram>();
+        ASSERT_NE(zeit, nullptr);
+        test::typeInto(zeit->Inp[14], "15000000");
+        QTest::mouseClick(zeit->cmdDrawctDiagram, Qt::LeftButton);
+        test::processEvents();
+        frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+        ASSERT_NE(chart, nullptr);
+        ChartControl& c = *chart->Chart2D1;
+        ASSERT_GE(c.axisMax(ChartAxis::X), 1.5e7);
+        for (int breite : {0, 560, 420, 300}) {
+            SCOPED_TRACE(breite);
+            if (breite) chart->frame()->resize(breite, chart->frame()->height());
+            test::processEvents();
+            c.replotNow();
+            EXPECT_TRUE(zahlenGetrennt(c, ChartAxis::X));
+            const std::vector<ChartNumberBox> zahlen = c.numberBoxes(ChartAxis::X);
+            ASSERT_GE(zahlen.size(), 2u);
+            EXPECT_TRUE(zahlenImBildGetrennt(c.grab().toImage(), zahlen));
+            const QString png = env.folder() + "/bild.png", svg = env.folder() + "/bild.svg";
+            ASSERT_TRUE(c.savePicture(png, ChartPicture::Png));
+            EXPECT_TRUE(zahlenImBildGetrennt(QImage(png), zahlen));
+            ASSERT_TRUE(c.savePicture(svg, ChartPicture::Svg));
+            const QByteArray text = test::readBytes(svg);
+            for (const ChartNumberBox& z : zahlen) EXPECT_TRUE(text.contains(">" + z.text.toUtf8() + "<")) << z.text.toStdString();
+            EXPECT_FALSE(text.contains(">2000000<") && text.contains(">1000000<"));
+        }
+        test::saveScreenshot(chart->frame(), marke("large_x_numbers", size));
+    }
+}
+
+namespace {
+
+// The slider and the track of a scroll bar, as its style draws them.
+std::pair<QRect, QRect> schieberUndSpur(QScrollBar* bar) {
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    opt.upsideDown = bar->invertedAppearance();
+    QStyle* s = bar->style();
+    return {s->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar),
+            s->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarGroove, bar)};
+}
+
+// Drags the slider of a vertical bar with the mouse to the track's end (down) or start.
+void zieheSchieber(QScrollBar* bar, bool nachUnten) {
+    const auto [schieber, spur] = schieberUndSpur(bar);
+    const QPoint von = schieber.center();
+    const QPoint bis(von.x(), nachUnten ? spur.bottom() + 20 : spur.top() - 20);
+    QTest::mousePress(bar, Qt::LeftButton, {}, von);
+    for (int i = 1; i <= 8; ++i) QTest::mouseMove(bar, von + (bis - von) * i / 8);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, bis);
+    test::processEvents();
+}
+
+}  // namespace
+
+// "Gestalten... / Beschriftungen / Zusatz-Text" with a text of three lines,
+// moved down and up with the position bar: the text is shown whole, clear of
+// the header and of the axes with their numbers and titles (the chart area),
+// also in the saved picture; the bar's slider moves in its track and its
+// label follows the text.
+TEST(ChartPlacement, AdditionalTextOfThreeLinesStaysWholeAndClear) {
+    test::LocaleGuard guard(QLocale(QLocale::German, QLocale::Germany));
+    for (const QSize size : kGroessen) {
+        SCOPED_TRACE(marke("", size).toStdString());
+        test::GuiTest env;
+        std::unique_ptr<MDIVRN> main = programmStart(size);
+        ladeBeispiel(*main, env.folder(), "1st_order");
+        main->clickMenu("mnuctAusw(1)");
+        test::processEvents();
+        frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+        ASSERT_NE(chart, nullptr);
+        QAction* item = test::menuActionByPath(chart->menuBar, "&Gestalten...::Beschriftungen::Zusatz-Text");
+        ASSERT_NE(item, nullptr);
+        item->trigger();
+        test::processEvents();
+        TextPanel* panel = chart->textPanel;
+        ASSERT_TRUE(panel->isVisible());
+        panel->schrift->setFocus();
+        QTest::keyClicks(panel->schrift, "Messreihe 1");
+        QTest::keyClick(panel->schrift, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(panel->schrift, "bei 25 Grad");
+        QTest::keyClick(panel->schrift, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(panel->schrift, "dritte Zeile");
+        test::processEvents();
+        ChartControl& c = *chart->Chart2D1;
+        const int zeile = QFontMetrics(chartFont(c.textFont(ChartTextBlock::Footer))).lineSpacing();
+
+        const auto [schieber, spur] = schieberUndSpur(panel->VScroll1);
+        EXPECT_LT(schieber.height() * 2, spur.height()) << "the slider fills its track";
+        const QString vorher = panel->lblOben->text();
+        for (bool nachUnten : {true, false}) {
+            SCOPED_TRACE(nachUnten ? "moved down" : "moved up");
+            const int wert = panel->VScroll1->value();
+            zieheSchieber(panel->VScroll1, nachUnten);
+            EXPECT_TRUE(nachUnten ? panel->VScroll1->value() > wert : panel->VScroll1->value() < wert);
+            c.replotNow();
+            const QRect fuss = test::textRect(c, ChartTextBlock::Footer), kopf = test::textRect(c, ChartTextBlock::Header);
+            const QRect flaeche(c.chartAreaLeft(), c.chartAreaTop(), c.chartAreaWidth(), c.chartAreaHeight());
+            EXPECT_TRUE(c.rect().contains(fuss)) << fuss.y() << "+" << fuss.height() << " in " << c.height();
+            EXPECT_GE(fuss.height(), 3 * zeile);
+            EXPECT_FALSE(fuss.intersects(kopf));
+            EXPECT_FALSE(fuss.intersects(flaeche));
+            for (const ChartNumberBox& z : c.numberBoxes(ChartAxis::X)) EXPECT_FALSE(fuss.intersects(z.box.toRect()));
+            EXPECT_TRUE(flaeche.contains(c.plotRect()));
+            EXPECT_EQ(panel->lblOben->text(), QString("oben: %1").arg(fuss.top()));
+            if (nachUnten) EXPECT_NE(panel->lblOben->text(), vorher);
+            const QString svg = env.folder() + "/bild.svg";
+            ASSERT_TRUE(c.savePicture(svg, ChartPicture::Svg));
+            const QByteArray text = test::readBytes(svg);
+            for (const char* z : {">Messreihe 1<", ">bei 25 Grad<", ">dritte Zeile<"}) EXPECT_TRUE(text.contains(z)) << z;
+            test::saveScreenshot(chart->frame(), marke(nachUnten ? "footer_down" : "footer_up", size));
+        }
+    }
 }
