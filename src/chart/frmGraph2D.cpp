@@ -483,9 +483,9 @@ void frmGraph2D::Form_Unload(bool& /*cancel*/) {
 // windows). It moves only to leave free the controls of the windows that stay
 // in use beside it (the fitting window's, say, while a tangent or a linear
 // evaluation is drawn) and a tool window the user works in, which floats over
-// it (where the area has room beside that at the chart's size); where the
-// area has no place that leaves all of them free, it stands where it covers
-// the least of those controls.
+// it, where the area has room for that at the chart's size; else it leaves
+// at least their push buttons free, else it stands where it covers the least of
+// their controls.
 QRect frmGraph2D::wunschGeometrie() {
     QSize area = Forms::mdiAreaSize();
     const bool imBereich = !area.isEmpty() && frame() != this;
@@ -503,18 +503,30 @@ QRect frmGraph2D::wunschGeometrie() {
     QRect want(left, top, width, height);
     if (!imBereich) return want;
     want = Forms::fitIntoMdiArea(want);
-    std::vector<QRect> controls;
+    std::vector<QRect> controls, knoepfe;
+    QWidget* view = Forms::mdiArea() ? Forms::mdiArea()->viewport() : nullptr;
     for (VrnForm* f : Forms::all()) {
         if (f == this || f->kind() != Kind::MdiChild || f->mayBeCovered() || !f->frame()->isVisible()) continue;
         for (const QRect& c : Forms::controlsInMdiArea(f)) controls.push_back(c);
+        for (QPushButton* b : f->findChildren<QPushButton*>())
+            if (view && b->isVisibleTo(f)) knoepfe.emplace_back(view->mapFromGlobal(b->mapToGlobal(QPoint(0, 0))), b->size());
     }
+    const auto frei = [](const QRect& r, const std::vector<QRect>& keep) {
+        return std::none_of(keep.begin(), keep.end(), [&r](const QRect& k) { return r.intersects(k); });
+    };
     // No window to stand beside: the chart never gives up any of its size.
+    // First all of those controls and the tool window free, then all the
+    // controls, then at least their push buttons; else where it covers the least.
+    std::vector<std::vector<QRect>> stufen;
     if (arbeitsFenster_ && arbeitsFenster_ != this && arbeitsFenster_->kind() == Kind::Tool)
         if (const QRect tool = Forms::frameInMdiArea(arbeitsFenster_); !tool.isNull()) {
-            std::vector<QRect> mitTool = controls;
-            mitTool.push_back(tool);
-            if (const QRect r = Forms::keepControlsFree(want, {}, mitTool); !r.intersects(tool)) return r;
+            stufen.push_back(controls);
+            stufen.back().push_back(tool);
         }
+    stufen.push_back(controls);
+    stufen.push_back(knoepfe);
+    for (const std::vector<QRect>& keep : stufen)
+        if (const QRect r = Forms::keepControlsFree(want, {}, keep); frei(r, keep)) return r;
     return Forms::keepControlsFree(want, {}, controls);
 }
 
