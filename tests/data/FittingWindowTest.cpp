@@ -699,40 +699,40 @@ QStringList verdecken(VrnForm* unten, QWidget* w) {
 // "Auto-   Fitting" or "Schließen <Esc>".
 TEST_F(Fitting, WindowsOpenedBesideKeepTheFittingButtonsFree) {
     for (const auto& [size, knoepfeFrei] : {std::pair{QSize(1000, 720), false}, {QSize(1366, 768), true}}) {
-    SCOPED_TRACE(size.width());
-    Forms::destroyAll();
-    test::processEvents();
-    main->resize(size);
-    main->move((1366 - size.width()) / 2, (768 - size.height()) / 2);
-    test::processEvents();
-    frmFitting* f = openFirstOrder();
-    ASSERT_NE(f, nullptr);
-    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
-    test::processEvents();
-    const std::pair<const char*, std::function<void()>> schritte[] = {
-        {"mnuSubTangente(1)", [] {}},
-        {"mnuctAusw(1)",
-         [] {
-             if (frmCalcTangente* t = Forms::loaded<frmCalcTangente>()) QTest::mouseClick(t->cmdClose, Qt::LeftButton);
-             test::processEvents();
-         }},
-    };
-    for (const auto& [item, vorher] : schritte) {
-        SCOPED_TRACE(item);
-        vorher();
-        main->clickMenu(item);
+        SCOPED_TRACE(size.width());
+        Forms::destroyAll();
         test::processEvents();
-        frmGraph2D* chart = Forms::loaded<frmGraph2D>();
-        ASSERT_TRUE(chart);
-        EXPECT_TRUE(Forms::loaded<frmFitting>()->isVisible());
-        const QRect area = main->mdiArea->viewport()->rect(), g = chart->frame()->geometry();
-        EXPECT_TRUE(area.contains(g));
-        EXPECT_GE(g.width(), std::lround((app.bAuswertungsart != 0 ? 0.68 : 0.72) * area.width()));
-        EXPECT_GE(g.height(), std::lround(0.75 * area.height()));
-        if (knoepfeFrei)
-            for (QWidget* knopf : {static_cast<QWidget*>(f->cmdAutoFitting), static_cast<QWidget*>(f->cmdClose)})
-                EXPECT_EQ(verdecken(f, knopf), QStringList()) << static_cast<QPushButton*>(knopf)->text().toStdString();
-        test::saveScreenshot(main.get(), QString("beside_fitting_%1_%2").arg(QString(item).remove('(').remove(')')).arg(size.width()));
-    }
+        main->resize(size);
+        main->move((1366 - size.width()) / 2, (768 - size.height()) / 2);
+        test::processEvents();
+        frmFitting* f = openFirstOrder();
+        ASSERT_NE(f, nullptr);
+        QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+        test::processEvents();
+        const std::pair<const char*, std::function<void()>> schritte[] = {
+            {"mnuSubTangente(1)", [] {}},
+            {"mnuctAusw(1)",
+             [] {
+                 if (frmCalcTangente* t = Forms::loaded<frmCalcTangente>()) QTest::mouseClick(t->cmdClose, Qt::LeftButton);
+                 test::processEvents();
+             }},
+        };
+        for (const auto& [item, vorher] : schritte) {
+            SCOPED_TRACE(item);
+            vorher();
+            main->clickMenu(item);
+            test::processEvents();
+            frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+            ASSERT_TRUE(chart);
+            EXPECT_TRUE(Forms::loaded<frmFitting>()->isVisible());
+            const QRect area = main->mdiArea->viewport()->rect(), g = chart->frame()->geometry();
+            EXPECT_TRUE(area.contains(g));
+            EXPECT_GE(g.width(), std::lround((app.bAuswertungsart != 0 ? 0.68 : 0.72) * area.width()));
+            EXPECT_GE(g.height(), std::lround(0.75 * area.height()));
+            if (knoepfeFrei)
+                for (QWidget* knopf : {static_cast<QWidget*>(f->cmdAutoFitting), static_cast<QWidget*>(f->cmdClose)})
+                    EXPECT_EQ(verdecken(f, knopf), QStringList()) << static_cast<QPushButton*>(knopf)->text().toStdString();
+            test::saveScreenshot(main.get(), QString("beside_fitting_%1_%2").arg(QString(item).remove('(').remove(')')).arg(size.width()));
+        }
     }
 }
