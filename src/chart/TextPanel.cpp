@@ -14,6 +14,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "chart/DesignRules.h"
 #include "chart/PanelWidgets.h"
 #include "platform/ChartControl.h"
@@ -76,17 +78,23 @@ TextPanel::TextPanel(ChartControl& chart, QWidget* parent) : ToolFrame("  Kopfte
     fraTextShift = new QGroupBox("Position", this);
     auto* gs = new QGridLayout(fraTextShift);
     gs->setContentsMargins(6, 4, 6, 4);
+    // Bars long enough that their slider has room to move in its track.
     HScroll1 = new QScrollBar(Qt::Horizontal, fraTextShift);
     HScroll1->setObjectName("HScroll1");
-    HScroll1->setMinimumWidth(90);
+    HScroll1->setMinimumWidth(130);
     VScroll1 = new QScrollBar(Qt::Vertical, fraTextShift);
     VScroll1->setObjectName("VScroll1");
-    VScroll1->setMinimumHeight(48);
-    gs->addWidget(VScroll1, 0, 0, 2, 1, Qt::AlignHCenter);
+    VScroll1->setMinimumHeight(110);
+    lblLinks = beschriftung("", fraTextShift);
+    lblLinks->setObjectName("lblLinks");
+    lblOben = beschriftung("", fraTextShift);
+    lblOben->setObjectName("lblOben");
+    gs->addWidget(VScroll1, 0, 0, 3, 1, Qt::AlignHCenter);
     gs->addWidget(HScroll1, 0, 1, Qt::AlignBottom);
-    gs->addWidget(beschriftung("links", fraTextShift), 1, 1, Qt::AlignHCenter | Qt::AlignTop);
-    gs->addWidget(beschriftung("oben", fraTextShift), 2, 0);
-    outer->addWidget(fraTextShift, 0, 2, 2, 1);
+    gs->addWidget(lblLinks, 1, 1, Qt::AlignHCenter | Qt::AlignTop);
+    gs->addWidget(lblOben, 3, 0, 1, 2);
+    gs->setRowStretch(2, 1);
+    outer->addWidget(fraTextShift, 0, 2, 3, 1);
 
     auto* farbe = new QHBoxLayout();
     cmdSchriftHFarbe = farbKnopf("cmdSchriftHFarbe", this);
@@ -134,9 +142,25 @@ TextPanel::TextPanel(ChartControl& chart, QWidget* parent) : ToolFrame("  Kopfte
     adjustSize();
 }
 
+// The bars reach as far as the block can go with the whole of it inside the
+// chart (at most 800 pixels); their labels say where it stands.
 void TextPanel::balkenEinrichten() {
-    setzeBalken(HScroll1, kTextLinks);
-    setzeBalken(VScroll1, kTextOben);
+    ChartTextBlock b{};
+    Balken links = kTextLinks, oben = kTextOben;
+    if (block(bytTextZiel, b) && chart_.textWidth(b) > 0) {
+        links.max = std::clamp(chart_.width() - chart_.textWidth(b), links.min, kTextLinks.max);
+        oben.max = std::clamp(chart_.height() - chart_.textHeight(b), oben.min, kTextOben.max);
+    }
+    setzeBalken(HScroll1, links);
+    setzeBalken(VScroll1, oben);
+    lageZeigen();
+}
+
+void TextPanel::lageZeigen() {
+    ChartTextBlock b{};
+    const bool da = block(bytTextZiel, b) && chart_.textWidth(b) > 0;
+    lblLinks->setText(da ? QString("links: %1").arg(chart_.textLeft(b)) : QString("links"));
+    lblOben->setText(da ? QString("oben: %1").arg(chart_.textTop(b)) : QString("oben"));
 }
 
 void TextPanel::oeffnen(int ziel) {
@@ -158,6 +182,7 @@ void TextPanel::oeffnen(int ziel) {
         balkenEinrichten();
         setzeStill(VScroll1, chart_.textTop(b));
         setzeStill(HScroll1, chart_.textLeft(b));
+        lageZeigen();
         text = ohneEndBlanks(chart_.text(b));
         setzeStill(chkTextFrame, chart_.textBorder(b) == rahmenCode(true));
         const Colour hg = chart_.textBackColour(b);
@@ -184,6 +209,7 @@ void TextPanel::schrift_Change() {
     if (block(bytTextZiel, b)) {
         chart_.setText(b, text);
         if (b == ChartTextBlock::Footer) emit zusatztextLeer(text.empty());
+        balkenEinrichten();
     } else if (achse(bytTextZiel, a)) {
         chart_.setAxisTitle(a, text);
     }
@@ -192,15 +218,19 @@ void TextPanel::schrift_Change() {
 void TextPanel::HScroll1_Change() {
     ChartTextBlock b{};
     if (!block(bytTextZiel, b)) return;
-    setzeBalken(HScroll1, kTextLinks);
-    chart_.setTextLeft(b, HScroll1->value());
+    const int wert = HScroll1->value();
+    chart_.setTextLeft(b, wert);
+    balkenEinrichten();
+    setzeStill(HScroll1, wert);
 }
 
 void TextPanel::VScroll1_Change() {
     ChartTextBlock b{};
     if (!block(bytTextZiel, b)) return;
-    setzeBalken(VScroll1, kTextOben);
-    chart_.setTextTop(b, VScroll1->value());
+    const int wert = VScroll1->value();
+    chart_.setTextTop(b, wert);
+    balkenEinrichten();
+    setzeStill(VScroll1, wert);
 }
 
 void TextPanel::cmdSchriftHFarbe_Click() {

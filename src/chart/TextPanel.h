@@ -49,6 +49,8 @@ public:
     QGroupBox* fraTextShift = nullptr;
     QScrollBar* HScroll1 = nullptr;  // left
     QScrollBar* VScroll1 = nullptr;  // top
+    QLabel* lblLinks = nullptr;      // under the bars: where the block stands
+    QLabel* lblOben = nullptr;
     QPushButton* cmdSchriftHFarbe = nullptr;
     QLabel* Label60 = nullptr;
     QPushButton* cmdFont = nullptr;
@@ -66,6 +68,7 @@ signals:
 
 private:
     void balkenEinrichten();
+    void lageZeigen();
     ChartControl& chart_;
     Byte bytTextZiel = 0;
 };

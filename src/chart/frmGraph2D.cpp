@@ -256,8 +256,9 @@ void frmGraph2D::Form_Load() {
     nAufloesung = 300;
 
     // Geometry: applied when the window is first shown (see showEvent). The
-    // window the user works in (the fitting or tangent window, say) is the
-    // one active now; the chart keeps clear of it.
+    // window the user works in is the one active now; where it is a tool
+    // window (the tangent window, say), it floats over the chart, and the
+    // chart keeps clear of it.
     arbeitsFenster_ = Forms::workWindow();
     resize(twipsToPixelsX(static_cast<int>(std::lround(0.72 * screenWidthTwips()))),
            twipsToPixelsY(static_cast<int>(std::lround(0.75 * screenHeightTwips()))));
@@ -477,11 +478,14 @@ void frmGraph2D::Form_Unload(bool& /*cancel*/) {
 // area; the screen when there is none), in the proportions of the chart
 // window: 0.75 of the height, 500 twips from the top; in an evaluation 0.68
 // of the width at the right edge, else 0.72 of the width at the remembered
-// left position. It keeps clear of the window the user works in, so that
-// both stay readable side by side, and leaves the controls of the other
-// windows open beside it free (the fitting window's, say, while a tangent or
-// a linear evaluation is drawn), where the area has room for that; the model
-// window, open behind all others, it may cover.
+// left position. That size it always keeps, whole inside the area: it may
+// cover the windows behind it (the model, time-diagram, data-set and reactor
+// windows). It moves only to leave free the controls of the windows that stay
+// in use beside it (the fitting window's, say, while a tangent or a linear
+// evaluation is drawn) and a tool window the user works in, which floats over
+// it, where the area has room for that at the chart's size; else it leaves
+// at least their push buttons free, else it stands where it covers the least of
+// their controls.
 QRect frmGraph2D::wunschGeometrie() {
     QSize area = Forms::mdiAreaSize();
     const bool imBereich = !area.isEmpty() && frame() != this;
@@ -499,33 +503,62 @@ QRect frmGraph2D::wunschGeometrie() {
     QRect want(left, top, width, height);
     if (!imBereich) return want;
     want = Forms::fitIntoMdiArea(want);
-    std::vector<QRect> frames, controls;
-    if (arbeitsFenster_ && arbeitsFenster_ != this)
-        if (const QRect other = Forms::frameInMdiArea(arbeitsFenster_); !other.isNull()) {
-            want = Forms::clearOf(want, other);
-            // A tool window floats over the chart: the chart keeps clear of all of it.
-            frames.push_back(other);
-            if (arbeitsFenster_->kind() == Kind::Tool) controls.push_back(other);
-        }
+    std::vector<QRect> controls, knoepfe;
+    QWidget* view = Forms::mdiArea() ? Forms::mdiArea()->viewport() : nullptr;
     for (VrnForm* f : Forms::all()) {
         if (f == this || f->kind() != Kind::MdiChild || f->mayBeCovered() || !f->frame()->isVisible()) continue;
-        frames.push_back(Forms::frameInMdiArea(f));
         for (const QRect& c : Forms::controlsInMdiArea(f)) controls.push_back(c);
+        for (QPushButton* b : f->findChildren<QPushButton*>())
+            if (view && b->isVisibleTo(f)) knoepfe.emplace_back(view->mapFromGlobal(b->mapToGlobal(QPoint(0, 0))), b->size());
     }
-    return Forms::keepControlsFree(want, frames, controls);
+    const auto frei = [](const QRect& r, const std::vector<QRect>& keep) {
+        return std::none_of(keep.begin(), keep.end(), [&r](const QRect& k) { return r.intersects(k); });
+    };
+    // No window to stand beside: the chart never gives up any of its size.
+    // First all of those controls and the tool window free, then all the
+    // controls, then at least their push buttons; else where it covers the least.
+    std::vector<std::vector<QRect>> stufen;
+    if (arbeitsFenster_ && arbeitsFenster_ != this && arbeitsFenster_->kind() == Kind::Tool)
+        if (const QRect tool = Forms::frameInMdiArea(arbeitsFenster_); !tool.isNull()) {
+            stufen.push_back(controls);
+            stufen.back().push_back(tool);
+        }
+    stufen.push_back(controls);
+    stufen.push_back(knoepfe);
+    for (const std::vector<QRect>& keep : stufen)
+        if (const QRect r = Forms::keepControlsFree(want, {}, keep); frei(r, keep)) return r;
+    return Forms::keepControlsFree(want, {}, controls);
 }
 
 void frmGraph2D::showEvent(QShowEvent* event) {
     VrnForm::showEvent(event);
     if (geometrySet_) return;
     geometrySet_ = true;
+    // First inside the area where the area put it, so that the area shows no
+    // scroll bars for it and its whole size counts.
+    frame()->setGeometry(Forms::fitIntoMdiArea(frame()->geometry()));
     frame()->setGeometry(wunschGeometrie());
     Form_Activate();
 }
 
 void frmGraph2D::resizeEvent(QResizeEvent* event) {
     VrnForm::resizeEvent(event);
+    menueEinpassen();
     Form_Resize();
+}
+
+// Every menu title stays in the menu bar: where the bar, as wide as the
+// window, is narrower than the titles need in the menu font, they are
+// written smaller, down to 7 points, so that none goes behind the overflow
+// button.
+void frmGraph2D::menueEinpassen() {
+    const QFont basis = QApplication::font(menuBar);
+    QFont f = basis;
+    for (double pt = basis.pointSizeF(); pt > 0; pt -= 0.5) {
+        f.setPointSizeF(std::max(7.0, pt));
+        menuBar->setFont(f);
+        if (pt <= 7 || menuBar->sizeHint().width() <= width()) break;
+    }
 }
 
 void frmGraph2D::Form_Resize() {

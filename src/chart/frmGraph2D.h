@@ -330,6 +330,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void menueEinpassen();
     void buildMenus();
     void buildWindow();
     void buildDesignPanels();

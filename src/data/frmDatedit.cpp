@@ -58,6 +58,8 @@ QLabel* fest(QLabel* l, int twips) {
 }  // namespace
 
 frmDatedit::frmDatedit() : GridEditorForm(Kind::MdiChild) {
+    // The chart of its points may cover it.
+    setMayBeCovered(true);
     setObjectName("frmDatedit");
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);

@@ -678,9 +678,8 @@ void frmFitting::diagrammDaneben() {
     if (cf == g || mf == this || !cf->parentWidget()) return;
     const int rechts = mf->geometry().right() + 1;
     const QRect r = cf->geometry();
-    const int breite = cf->parentWidget()->width() - rechts;
-    if (r.left() >= rechts || breite < r.width() * 3 / 4) return;
-    cf->setGeometry(rechts, r.top(), breite, r.height());
+    if (r.left() >= rechts || cf->parentWidget()->width() - rechts < r.width()) return;
+    cf->move(rechts, r.top());
 }
 
 // lblFQS from the shown error sum; the result text into the chart's footer.

@@ -163,8 +163,9 @@ private:
     // FQS label and the chart's footer text.
     void ZeigeFitErgebnis();
     void sliderBewegt(int j, bool grobRegler);
-    // A chart window that opens over this window moves to its right and
-    // narrows (once per chart window, and only by a quarter at most).
+    // A chart window that opens over this window moves to its right where
+    // the area has room for it there at its size (once per chart window); it
+    // never narrows for it.
     void diagrammDaneben();
 
     int modus_ = 0;

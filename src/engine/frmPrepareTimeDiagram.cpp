@@ -25,6 +25,8 @@
 namespace vrn {
 
 frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
+    // The chart it draws may cover it.
+    setMayBeCovered(true);
     setCaption("   Konzentrations-Zeit-Diagramm");
     auto* outer = new QVBoxLayout(this);
     Label7 = new QLabel(this);

@@ -29,7 +29,58 @@ bool pixelOf(const QCPAxis* axis, double v, double& px) {
     return std::isfinite(px);
 }
 
+// The numbers of "X" under its line at pixel `at`, of "Y" left of it: the
+// ticks and texts that the axis's ticker gave.
+std::vector<ChartNumberBox> numbersAtAxis(const ChartModel& m, const QCPAxis* axis, ChartAxis id, double at) {
+    std::vector<ChartNumberBox> out;
+    const ChartAxisData& a = m.axis(id);
+    const QFontMetrics fm(chartFont(a.numberFont));
+    const double h = fm.height();
+    const QVector<double> ticks = axis->tickVector();
+    const QVector<QString> texts = axis->tickVectorLabels();
+    for (qsizetype i = 0; i < ticks.size() && i < texts.size(); ++i) {
+        double px = 0;
+        if (!pixelOf(axis, ticks[i], px)) continue;
+        const double w = fm.horizontalAdvance(texts[i]) + 2;
+        QRectF box;
+        if (id == ChartAxis::X) box = QRectF(px - w / 2, at + kTickLength + kNumberGap, w, h);
+        else if (a.numberOrientation == kTextVertical) box = QRectF(at - kTickLength - kNumberGap - h, px - w / 2, h, w);
+        else box = QRectF(at - kTickLength - kNumberGap - w, px - h / 2, w, h);
+        out.push_back({texts[i], box});
+    }
+    return out;
+}
+
 }  // namespace
+
+std::vector<ChartNumberBox> chartNumberBoxes(const ChartModel& m, const ChartAxes& axes, ChartAxis id) {
+    const ChartAxisData& a = m.axis(id);
+    if (!a.shown || id == ChartAxis::Y2) return {};
+    const QRect r = axes.rect->rect();
+    double at = 0;
+    if (a.numberPlacement == kNumbersAtAxis) {
+        const ChartAxis other = id == ChartAxis::X ? ChartAxis::Y : ChartAxis::X;
+        if (!pixelOf(axes.of(other), chartOriginValue(m.axis(other)), at)) return {};
+        return numbersAtAxis(m, axes.of(id), id, at);
+    }
+    // Numbers at an edge of the plot area: QCustomPlot draws them beside it,
+    // the turned ones of "Y" reading upwards.
+    const bool atMax = a.numberPlacement == kNumbersAtMaximum;
+    const QCPAxis* axis =
+        atMax ? axes.rect->axis(id == ChartAxis::X ? QCPAxis::atTop : QCPAxis::atRight, 0) : axes.of(id);
+    if (!axis) return {};
+    const int distance = axis->tickLabelPadding() + axis->offset();
+    std::vector<ChartNumberBox> out = numbersAtAxis(m, axis, id, 0);
+    for (ChartNumberBox& n : out) {
+        QRectF& b = n.box;
+        if (id == ChartAxis::X) {
+            b.moveTop(atMax ? r.top() - distance - b.height() : r.bottom() + 1 + distance);
+        } else {
+            b.moveRight(atMax ? r.right() + 1 + distance + b.width() : r.left() - distance);
+        }
+    }
+    return out;
+}
 
 ChartGridLayer::ChartGridLayer(QCustomPlot* plot, const ChartModel* model, ChartAxes axes)
     : ChartLayerable(plot, "grid", model, nullptr, false), axes_(axes) {}
@@ -116,26 +167,18 @@ void ChartAxisPainter::drawLineAndTicks(QCPPainter* p, const QRect& r, ChartAxis
 void ChartAxisPainter::drawNumbersAtAxis(QCPPainter* p, ChartAxis id, double at) {
     const ChartAxisData& a = model_->axis(id);
     if (a.numberPlacement != kNumbersAtAxis) return;
-    const QFont font = chartFont(a.numberFont);
-    const QFontMetrics fm(font);
-    p->setFont(font);
+    p->setFont(chartFont(a.numberFont));
     p->setPen(toQColor(model_->area.textColour));
-    const double h = fm.height();
-    for (double v : chartPositions(a, ChartSpacing::Number)) {
-        double px = 0;
-        if (!pixelOf(axes_.of(id), v, px)) continue;
-        const QString t = toQ(Format(v));
-        const double w = fm.horizontalAdvance(t) + 2;
-        if (id == ChartAxis::X) {
-            p->drawText(QRectF(px - w / 2, at + kTickLength + kNumberGap, w, h), Qt::AlignCenter, t);
-        } else if (a.numberOrientation == kTextVertical) {
+    for (const ChartNumberBox& n : numbersAtAxis(*model_, axes_.of(id), id, at)) {
+        if (id == ChartAxis::Y && a.numberOrientation == kTextVertical) {
             p->save();
-            p->translate(at - kTickLength - kNumberGap - h / 2, px);
+            p->translate(n.box.center());
             p->rotate(-90);
-            p->drawText(QRectF(-w / 2, -h / 2, w, h), Qt::AlignCenter, t);
+            p->drawText(QRectF(-n.box.height() / 2, -n.box.width() / 2, n.box.height(), n.box.width()), Qt::AlignCenter,
+                        n.text);
             p->restore();
         } else {
-            p->drawText(QRectF(at - kTickLength - kNumberGap - w, px - h / 2, w, h), Qt::AlignRight | Qt::AlignVCenter, t);
+            p->drawText(n.box, id == ChartAxis::X ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter, n.text);
         }
     }
 }

@@ -6,7 +6,10 @@
 // numbers at the minimum or maximum edge and the titles.
 #pragma once
 
+#include <vector>
+
 #include "platform/ChartLayerable.h"
+#include "platform/ChartLayout.h"
 
 namespace vrn {
 
@@ -18,6 +21,11 @@ struct ChartAxes {
     QCPAxis* y2 = nullptr;
     QCPAxis* of(ChartAxis a) const { return a == ChartAxis::X ? x : a == ChartAxis::Y ? y : y2; }
 };
+
+// Where the numbers of an axis are drawn now: at the pixels of the axis's
+// ticks, with the texts its ticker gave, in the number font (empty while the
+// axis or its numbers are not shown).
+std::vector<ChartNumberBox> chartNumberBoxes(const ChartModel& model, const ChartAxes& axes, ChartAxis id);
 
 class ChartGridLayer : public ChartLayerable {
 public:

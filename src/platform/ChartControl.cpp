@@ -86,7 +86,7 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), m_(defaultChartMo
     axes.y = plot_->yAxis;
     y2Axis_ = axes.rect->addAxis(QCPAxis::atRight);
     axes.y2 = y2Axis_;
-    for (std::size_t k = 0; k < 3; ++k) tickers_[k] = QSharedPointer<ChartTicker>(new ChartTicker(&m_.axes[k]));
+    for (std::size_t k = 0; k < 3; ++k) tickers_[k] = QSharedPointer<ChartTicker>(new ChartTicker(&m_.axes[k], k == 0));
     for (QCPAxis* ax : {plot_->xAxis, plot_->xAxis2, plot_->yAxis, plot_->yAxis2, y2Axis_}) neutralAxis(ax);
     plot_->xAxis->setTicker(tickers_[0]);
     plot_->xAxis2->setTicker(tickers_[0]);
@@ -109,6 +109,7 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), m_(defaultChartMo
         prepare(plot_->viewport().size());
         dirty_ = false;
     });
+    connect(plot_, &QCustomPlot::afterLayout, this, [this] { numbersToAxisLengths(); });
     connect(plot_, &QCustomPlot::afterReplot, this, [this] {
         ++replots_;
         emit replotted();
@@ -214,11 +215,46 @@ void ChartControl::ensureLaidOut() {
     root->update(QCPLayoutElement::upPreparation);
     root->update(QCPLayoutElement::upMargins);
     root->update(QCPLayoutElement::upLayout);
+    numbersToAxisLengths();
 }
 
 QSize ChartControl::outputSize() const {
     if (width() < 50 || height() < 50) return QSize(800, 600);
     return size();
+}
+
+// The tickers choose the numbers for the length of their axis, which is known
+// only once the plot is laid out: when it differs from the one they chose
+// for, the layout runs again with the new length (the numbers may change the
+// margins and so the length a little; twice more at most).
+void ChartControl::numbersToAxisLengths() {
+    if (relayingOut_) return;
+    relayingOut_ = true;
+    for (int pass = 0; pass < 3; ++pass) {
+        const QRect r = plot_->axisRect()->rect();
+        const double lengths[3] = {static_cast<double>(r.width()), static_cast<double>(r.height()),
+                                   static_cast<double>(r.height())};
+        bool changed = false;
+        for (std::size_t k = 0; k < tickers_.size(); ++k)
+            if (tickers_[k]->length() != lengths[k]) {
+                tickers_[k]->setLength(lengths[k]);
+                changed = true;
+            }
+        if (!changed) break;
+        for (auto phase : {QCPLayoutElement::upPreparation, QCPLayoutElement::upMargins, QCPLayoutElement::upLayout})
+            plot_->plotLayout()->update(phase);
+    }
+    relayingOut_ = false;
+}
+
+std::vector<ChartNumberBox> ChartControl::numberBoxes(ChartAxis a) {
+    ensureLaidOut();
+    ChartAxes axes;
+    axes.rect = plot_->axisRect();
+    axes.x = plot_->xAxis;
+    axes.y = plot_->yAxis;
+    axes.y2 = y2Axis_;
+    return chartNumberBoxes(m_, axes, a);
 }
 
 void ChartControl::renderTo(QCPPainter* painter, QSize size) {

@@ -242,6 +242,10 @@ public:
     bool setSpacingAutomatic(ChartAxis a, ChartSpacing kind, bool on);
     // Where the grid lines, tick marks and numbers stand now (values).
     std::vector<double> spacingPositions(ChartAxis a, ChartSpacing kind) const;
+    // The numbers of "X" or "Y" as they are drawn now: their texts and boxes
+    // (pixels of the control). Neighbours never touch: where the spacing's
+    // numbers would, they are written shorter or fewer of them are shown.
+    std::vector<ChartNumberBox> numberBoxes(ChartAxis a);
     int numberPlacement(ChartAxis a) const;
     bool setNumberPlacement(ChartAxis a, int code);  // 1 at the axis, 2 at the minimum, 3 at the maximum
     int originPlacement(ChartAxis a) const;
@@ -383,6 +387,7 @@ private:
     void ensureLaidOut();   // the layout is current (redraws a pending change)
     void renderTo(QCPPainter* painter, QSize size);
     QSize outputSize() const;
+    void numbersToAxisLengths();  // after each layout
     bool fixChartArea();    // turns an automatic chart area into a fixed one where it is
 
     void zoomPress(QPoint pos);
@@ -397,6 +402,7 @@ private:
     std::array<QSharedPointer<ChartTicker>, 3> tickers_;
     QTimer* queued_;
     int batch_ = 0;
+    bool relayingOut_ = false;
     bool dirty_ = true;
     int replots_ = 0;
 

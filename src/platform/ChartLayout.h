@@ -5,8 +5,11 @@
 // Automatic positions: the header sits at the top, the footer at the bottom,
 // both centred over the chart area; the legend stands right of the chart area,
 // centred on it vertically; the automatic chart area fills the control and
-// leaves room for an automatically placed header, footer and legend. Blocks
-// placed by hand float over the chart and take no room.
+// leaves room for the header and the footer (also where placed by hand: at
+// the edge the block's middle is nearer to) and for an automatically placed
+// legend; a legend placed by hand floats over the chart and takes no room.
+// The header and the footer lie whole inside the control (a position set by
+// hand is held inside it), and the footer keeps clear of the header.
 //
 // A header or footer wider than the room it has (the control's inner width,
 // or from a position set by hand to the right edge) is broken into more
@@ -16,6 +19,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -30,6 +34,12 @@ struct ChartLegendEntry {
     int group = 1;
     int series = 1;
     QString text;
+};
+
+// A number of an axis and the box it is drawn in (pixels of the control).
+struct ChartNumberBox {
+    QString text;
+    QRectF box;
 };
 
 // The lines of a text block as it is drawn, and their font.

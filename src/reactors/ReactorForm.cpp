@@ -29,6 +29,8 @@ constexpr int kFieldWidth = 96;
 
 ReactorForm::ReactorForm(CalcType type, EnterRule enter, int lastField)
     : CalcForm(type), enter_(enter), lastField_(lastField) {
+    // A chart opened later may cover it.
+    setMayBeCovered(true);
     for (std::size_t i = 0; i < Inp.size(); ++i) {
         Inp[i] = new NumberField(this);
         Inp[i]->setFixedWidth(kFieldWidth);

@@ -691,34 +691,48 @@ QStringList verdecken(VrnForm* unten, QWidget* w) {
 
 }  // namespace
 
-// With the default main window centred on a 1366 x 768 screen, the tangent
-// window and its chart, then the linear evaluation's chart, opened while the
-// fitting window stays open: none covers the fitting window's
+// The tangent window and its chart, then the linear evaluation's chart,
+// opened while the fitting window stays open, with the default main window
+// centred on a 1366 x 768 screen and with a main window of 1366 x 768: each
+// chart keeps its size inside the area, and where the area has room for it
+// beside the fitting window's buttons (in the larger main window) none covers
 // "Auto-   Fitting" or "Schließen <Esc>".
 TEST_F(Fitting, WindowsOpenedBesideKeepTheFittingButtonsFree) {
-    main->move((1366 - 1000) / 2, (768 - 720) / 2);
-    test::processEvents();
-    frmFitting* f = openFirstOrder();
-    ASSERT_NE(f, nullptr);
-    QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
-    test::processEvents();
-    const std::pair<const char*, std::function<void()>> schritte[] = {
-        {"mnuSubTangente(1)", [] {}},
-        {"mnuctAusw(1)",
-         [] {
-             if (frmCalcTangente* t = Forms::loaded<frmCalcTangente>()) QTest::mouseClick(t->cmdClose, Qt::LeftButton);
-             test::processEvents();
-         }},
-    };
-    for (const auto& [item, vorher] : schritte) {
-        SCOPED_TRACE(item);
-        vorher();
-        main->clickMenu(item);
+    for (const auto& [size, knoepfeFrei] : {std::pair{QSize(1000, 720), false}, {QSize(1366, 768), true}}) {
+        SCOPED_TRACE(size.width());
+        Forms::destroyAll();
         test::processEvents();
-        ASSERT_TRUE(Forms::loaded<frmGraph2D>());
-        EXPECT_TRUE(Forms::loaded<frmFitting>()->isVisible());
-        for (QWidget* knopf : {static_cast<QWidget*>(f->cmdAutoFitting), static_cast<QWidget*>(f->cmdClose)})
-            EXPECT_EQ(verdecken(f, knopf), QStringList()) << static_cast<QPushButton*>(knopf)->text().toStdString();
-        test::saveScreenshot(main.get(), QString("beside_fitting_%1").arg(QString(item).remove('(').remove(')')));
+        main->resize(size);
+        main->move((1366 - size.width()) / 2, (768 - size.height()) / 2);
+        test::processEvents();
+        frmFitting* f = openFirstOrder();
+        ASSERT_NE(f, nullptr);
+        QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+        test::processEvents();
+        const std::pair<const char*, std::function<void()>> schritte[] = {
+            {"mnuSubTangente(1)", [] {}},
+            {"mnuctAusw(1)",
+             [] {
+                 if (frmCalcTangente* t = Forms::loaded<frmCalcTangente>()) QTest::mouseClick(t->cmdClose, Qt::LeftButton);
+                 test::processEvents();
+             }},
+        };
+        for (const auto& [item, vorher] : schritte) {
+            SCOPED_TRACE(item);
+            vorher();
+            main->clickMenu(item);
+            test::processEvents();
+            frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+            ASSERT_TRUE(chart);
+            EXPECT_TRUE(Forms::loaded<frmFitting>()->isVisible());
+            const QRect area = main->mdiArea->viewport()->rect(), g = chart->frame()->geometry();
+            EXPECT_TRUE(area.contains(g));
+            EXPECT_GE(g.width(), std::lround((app.bAuswertungsart != 0 ? 0.68 : 0.72) * area.width()));
+            EXPECT_GE(g.height(), std::lround(0.75 * area.height()));
+            if (knoepfeFrei)
+                for (QWidget* knopf : {static_cast<QWidget*>(f->cmdAutoFitting), static_cast<QWidget*>(f->cmdClose)})
+                    EXPECT_EQ(verdecken(f, knopf), QStringList()) << static_cast<QPushButton*>(knopf)->text().toStdString();
+            test::saveScreenshot(main.get(), QString("beside_fitting_%1_%2").arg(QString(item).remove('(').remove(')')).arg(size.width()));
+        }
     }
 }

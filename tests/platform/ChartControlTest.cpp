@@ -10,12 +10,14 @@
 #include <QXmlStreamReader>
 
 #include <QDir>
+#include <QFontMetricsF>
 
 #include <csignal>
 
 #include <sys/resource.h>
 
 #include "platform/ChartStyle.h"
+#include "platform/ColourFont.h"
 #include "platform/ChartTextBlockPainter.h"
 #include "platform/ChartTicker.h"
 #include "support/GuiTestSupport.h"
@@ -438,7 +440,7 @@ TEST(ChartNumbers, AxisNumbersUseTheLocaleSeparator) {
     ChartAxisData a;
     a.min = 0;
     a.max = 1;
-    ChartTicker ticker(&a);
+    ChartTicker ticker(&a, true);
     QVector<double> ticks;
     QVector<QString> labels;
     for (char d : {',', '.'}) {
@@ -446,6 +448,67 @@ TEST(ChartNumbers, AxisNumbersUseTheLocaleSeparator) {
         ticker.generate(QCPRange(0, 1), QLocale(), 'g', 6, ticks, nullptr, &labels);
         EXPECT_EQ(labels.join(' '), QString("0 0x2 0x4 0x6 0x8 1").replace('x', d));
         EXPECT_EQ(ticks.size(), 6);
+    }
+}
+
+TEST(ChartNumbers, ExponentFormWritesTheMantissaWithItsOwnSeparator) {
+    const std::pair<double, const char*> faelle[] = {
+        {2e6, "2E+06"}, {1.2e7, "1x2E+07"}, {1.4e7, "1x4E+07"}, {-5e-5, "-5E-05"},
+        {0, "0"},       {9.99999999999999e5, "9x99999999999999E+05"}, {1e100, "1E+100"}, {2.5e-300, "2x5E-300"},
+    };
+    for (char d : {',', '.'}) {
+        test::NumberLocaleGuard g(d, d == '.' ? ',' : '.');
+        for (const auto& [v, text] : faelle) EXPECT_EQ(chartExponentForm(v), QString(text).replace('x', d)) << v;
+    }
+}
+
+// The numbers of an axis on a given length: they stay as the spacing gives
+// them while they have room, are written in the exponent form where that is
+// shorter, else every 2nd, 5th, ... of them is left, at a round spacing; no
+// two of them ever touch.
+TEST(ChartNumbers, NumbersThatWouldTouchAreWrittenShorterOrFewer) {
+    test::NumberLocaleGuard g(',', '.');
+    struct Fall {
+        const char* name;
+        double min, max;
+        bool log, horizontal;
+        double length;
+        const char* numbers;
+    };
+    const Fall faelle[] = {
+        {"room for all", 0, 1, false, true, 500, "0 0,2 0,4 0,6 0,8 1"},
+        {"large values, wide axis", 0, 1.5e7, false, true, 700, "0 2000000 4000000 6000000 8000000 10000000 12000000 14000000"},
+        {"large values, exponent form", 0, 1.5e7, false, true, 500, "0 2E+06 4E+06 6E+06 8E+06 1E+07 1,2E+07 1,4E+07"},
+        {"large values, every second", 0, 1.5e7, false, true, 450, "0 4000000 8000000 12000000"},
+        {"large values, very narrow axis", 0, 1.5e7, false, true, 180, "0 10000000"},
+        {"large values, tiny axis", 0, 1.5e7, false, true, 60, "0 1E+07"},
+        {"small values", 0, 7e-5, false, true, 200, "0 2E-05 4E-05 6E-05"},
+        {"short axis", 0, 100, false, true, 80, "0 40 80"},
+        {"a vertical axis counts heights", 0, 1.5e7, false, false, 150, "0 4000000 8000000 12000000"},
+        {"decades on a wide axis", 1, 1e8, true, true, 800, "1 10 100 1000 10000 100000 1000000 10000000 100000000"},
+        {"decades on a narrow axis", 1, 1e8, true, true, 120, "1 100000"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ChartAxisData a;
+        a.min = f.min;
+        a.max = f.max;
+        a.logarithmic = f.log;
+        a.numberFont = ChartFont{"Arial", 11, false, false, false, false};
+        const ChartNumbers n = chartNumbers(a, f.horizontal, f.length);
+        EXPECT_EQ(n.texts.join(' '), QString(f.numbers));
+        ASSERT_EQ(n.values.size(), static_cast<std::size_t>(n.texts.size()));
+        // Apart on the axis: the distance of neighbours more than half of each one's extent.
+        const QFontMetricsF fm(chartFont(a.numberFont));
+        for (std::size_t i = 0; i + 1 < n.values.size(); ++i) {
+            const auto px = [&](double v) {
+                return f.log ? (std::log10(v) - std::log10(f.min)) / (std::log10(f.max) - std::log10(f.min)) * f.length
+                             : (v - f.min) / (f.max - f.min) * f.length;
+            };
+            const auto ext = [&](qsizetype k) { return f.horizontal ? fm.horizontalAdvance(n.texts[k]) : fm.height(); };
+            EXPECT_GT(px(n.values[i + 1]) - px(n.values[i]), (ext(static_cast<qsizetype>(i)) + ext(static_cast<qsizetype>(i + 1))) / 2)
+                << n.texts.join(' ').toStdString();
+        }
     }
 }
 

@@ -5,7 +5,10 @@
 // chart (the sample data set, and three isotherms fitted by Arrhenius), the tangent window beside its chart, the
 // tangent window and a linear evaluation opened while the fitting window stays
 // open, the Arrhenius and Eyring results with their calculators, the enzyme
-// model's chart beside the time-diagram window, the stirred tank with its
+// model's chart beside the time-diagram window, the first-order evaluation
+// opened over the model window (and with the c-t function window open), the
+// enzyme chart up to 1.5E+07 s, an additional text of three lines moved to
+// the bottom, the stirred tank with its
 // protocol window, a chart with a two-line header, an additional text and a
 // legend, and a template saved from a large window loaded into a smaller one.
 // Writes layout_<view>_<main w>x<main h>.png. A tool for looking at the
@@ -17,8 +20,10 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -31,6 +36,7 @@
 #include "app/MDIVRN.h"
 #include "app/StartUp.h"
 #include "chart/CurvePanel.h"
+#include "chart/TextPanel.h"
 #include "chart/frmGraph2D.h"
 #include "data/frmCalcTangente.h"
 #include "data/frmFitting.h"
@@ -238,6 +244,40 @@ int main(int argc, char* argv[]) {
         if (auto* m = Forms::loaded<frmKinModel>()) m->optTyp[10]->click();
         settle();
         if (auto* t = Forms::loaded<frmPrepareTimeDiagram>()) t->cmdDrawctDiagram->click();
+    });
+    // The first-order evaluation of the sample, opened over the model window, and with the c-t function window open too.
+    shoot(folder, "first_order", main, [](MDIVRN& w) {
+        loadSample(w);
+        w.clickMenu("mnuctAusw(1)");
+    });
+    shoot(folder, "first_order_ct_window", main, [](MDIVRN& w) {
+        loadSample(w);
+        w.clickMenu("mnuctGraph");
+        settle();
+        w.clickMenu("mnuctAusw(1)");
+    });
+    // The enzyme model up to t(max) = 1.5E+07 s: the x numbers written shorter or fewer.
+    shoot(folder, "enzyme_large_t", main, [](MDIVRN& w) {
+        w.clickMenu("mnuctGraph");
+        settle();
+        if (auto* m = Forms::loaded<frmKinModel>()) m->optTyp[10]->click();
+        settle();
+        if (auto* t = Forms::loaded<frmPrepareTimeDiagram>()) {
+            t->Inp[14]->setText("15000000");
+            t->cmdDrawctDiagram->click();
+        }
+    });
+    // An additional text of three lines moved to the bottom with its position bar.
+    shoot(folder, "additional_text", main, [](MDIVRN& w) {
+        loadSample(w);
+        w.clickMenu("mnuctAusw(1)");
+        settle();
+        frmGraph2D* g = Forms::loaded<frmGraph2D>();
+        if (!g) return;
+        g->clickMenu("mnuTextDesign(2)");
+        g->textPanel->schrift->setPlainText("Messreihe 1\nbei 25 Grad\ndritte Zeile");
+        settle();
+        g->textPanel->VScroll1->setValue(g->textPanel->VScroll1->maximum());
     });
     shoot(folder, "tank_protocol", main, [](MDIVRN& w) {
         w.clickMenu("mnuKontRK");
