@@ -158,6 +158,14 @@ std::string numberItem(double x) { return withoutLeadingBlank(Str(x)); }
 std::string numberItem(Single x) { return withoutLeadingBlank(Str(x)); }
 std::string numberItem(int x) { return withoutLeadingBlank(Str(x)); }
 
+std::string numberItem(double x, double largest) {
+    std::string item = numberItem(x);
+    double back = 0;
+    if (std::fabs(x) <= largest && (readDoubleItem(item, back) != ItemError::None || std::fabs(back) > largest))
+        item = withoutLeadingBlank(StrExact(x));
+    return item;
+}
+
 std::string itemErrorText(ItemError e, int line, int itemNo, std::string_view item) {
     std::string where = "Zeile " + std::to_string(line);
     if (itemNo > 0) where += ", Wert " + std::to_string(itemNo);
