@@ -15,9 +15,11 @@
 //   that read back as itself: " 1.7976931348623157E+308", never a text that
 //   no reader takes.
 //
-// Exact form (StrExact): the plain form of a Double with the fewest digits
-//   that read back as the same Double (at most 17): 0.1 -> " .1",
-//   3.4028234663852886E+38 stays so, where 15 digits would round it up.
+// Exact form (StrExact): the plain form with the fewest digits that read back
+//   as the same Double (at most 17) or the same Single (at most 9): 0.1 ->
+//   " .1", 3.4028234663852886E+38 stays so, where 15 digits would round it
+//   up; the Single 1.0000001E+28 stays so, where 7 digits would give
+//   " 1E+28", which reads as the Single 9.999999E+27.
 //
 // General form (Format(x) without a pattern): like the plain form but with no
 //   leading blank, a zero before the point and the locale's decimal separator
@@ -65,8 +67,9 @@ NumberLocale numberLocale();
 std::string Str(double x);
 std::string Str(float x);
 std::string Str(int x);
-// Exact form of a Double.
+// Exact form.
 std::string StrExact(double x);
+std::string StrExact(float x);
 
 // Locale's general number form.
 std::string Format(double x);

@@ -9,9 +9,10 @@
 // Number items, written: the plain number form without its leading blank
 // (".15", "-2.5", "1E-05", "3"), 7 significant digits for a Single and 15 for
 // a Double. A value that these digits would round past the largest value its
-// reader takes is written with the fewest digits that read back as itself
-// (the exact form of base/NumberText.h), so that every value a reader took
-// is written so that it reads back.
+// reader takes, or a Single whose seven digits would read back as a Single
+// with other seven digits, is written with the fewest digits that read back
+// as itself (the exact form of base/NumberText.h), so that every value a
+// reader took is written so that it reads back, and written again the same.
 #pragma once
 
 #include <string>

@@ -143,7 +143,12 @@ TEST(LeadingNumber, ReadsBackThePlainForm) {
     // The exact form: the fewest digits that read back as the value.
     for (double x : {0.1, 1.0 / 3.0, 0.1 + 0.2, 3.4028234663852886e38, -5e-324, big})
         EXPECT_EQ(Val(StrExact(x)), x) << StrExact(x);
-    EXPECT_EQ(std::tuple(StrExact(0.1), StrExact(-2.5e-7), StrExact(0)), std::tuple(" .1", "-2.5E-07", " 0"));
+    EXPECT_EQ(std::tuple(StrExact(0.1), StrExact(-2.5e-7), StrExact(0.0)), std::tuple(" .1", "-2.5E-07", " 0"));
+    // A Single: the fewest digits that read back as the same Single.
+    for (float x : {1.0000001e28f, -1.0000002e-38f, 0.1f, 3.4028235e38f, 1.4e-45f})
+        EXPECT_EQ(static_cast<float>(Val(StrExact(x))), x) << StrExact(x);
+    EXPECT_EQ(std::tuple(StrExact(1.0000001e28f), StrExact(0.1f), StrExact(1.5f)),
+              std::tuple(" 1.0000001E+28", " .1", " 1.5"));
 }
 
 TEST(IntegerRounding, HalfToEven) {

@@ -162,17 +162,22 @@ enum class Then {
 };
 
 // A file's number form: its writer and reader, and how near the value it
-// keeps comes back (relative; 15 digits for a Double, 7 for a Single).
+// keeps comes back (relative: half a unit of the 15th digit for a Double,
+// of the 7th for a Single, with the Single's own rounding).
+// The x-y form keeps exactly seven digits: where they read back as a Single
+// with other seven digits (1E+28 reads as 9.999999E+27), a second write
+// differs in the last digit; every other form writes the same text again.
 struct Form {
     const char* name;
     Format pass;
     double near;
+    bool sameTextAgain = true;
 };
-const Form kVrdTime{"VRD t", dataSetTime, 1e-14};
-const Form kVrdLambda{"VRD lambda", dataSetLambda, 1e-6};
-const Form kVrdLambdaInf{"VRD lambda(inf)", dataSetLambdaInf, 1e-14};
-const Form kVrpK{"VRP k1", project, 1e-14};
-const Form kXY{"XY y", xyList, 1e-6};
+const Form kVrdTime{"VRD t", dataSetTime, 5e-15};
+const Form kVrdLambda{"VRD lambda", dataSetLambda, 6e-7};
+const Form kVrdLambdaInf{"VRD lambda(inf)", dataSetLambdaInf, 5e-15};
+const Form kVrpK{"VRP k1", project, 5e-15};
+const Form kXY{"XY y", xyList, 6e-7, false};
 const Form kOc2{"oc2 dataMax", chartTemplate, 0};
 
 struct Row {
@@ -213,6 +218,10 @@ TEST(NumberEdges, EveryReaderTakesBackWhatItsWriterWrote) {
          "Zeile 5, Wert 9: \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
         {kVrdLambda, "1.4E-45", Then::Exact, static_cast<double>(FLT_TRUE_MIN), ""},
         {kVrdLambda, "1E-46", Then::Exact, 0, ""},
+        // seven digits that would read back as a Single with other seven digits
+        {kVrdLambda, "1.0000001E+28", Then::Exact, static_cast<double>(1.0000001e28f), ""},
+        {kVrdLambda, "-1.0000002127553978E-38", Then::Exact, static_cast<double>(-1.0000002127553978e-38f), ""},
+        {kVrdLambda, "1E+28", Then::Exact, static_cast<double>(1e28f), ""},
         // data set, lambda(inf): a Double that must fit a Single
         {kVrdLambdaInf, "3.4028234663852886E+38", Then::Exact, kFltMax, ""},
         {kVrdLambdaInf, "3.402823466385288E+38", Then::Exact, 3.402823466385288e38, ""},
@@ -234,6 +243,7 @@ TEST(NumberEdges, EveryReaderTakesBackWhatItsWriterWrote) {
          "Zeile 2, Wert 2: \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
         {kXY, "1.401298E-45", Then::Exact, static_cast<double>(FLT_TRUE_MIN), ""},
         {kXY, "1,17549435E-38", Then::Digits, static_cast<double>(FLT_MIN), ""},
+        {kXY, "1.0000001E+28", Then::Digits, static_cast<double>(1.0000001e28f), ""},
         // chart template: the shortest exact form
         {kOc2, "1.7976931348623157e+308", Then::Exact, DBL_MAX, ""},
         {kOc2, "-1.7976931348623157e+308", Then::Exact, -DBL_MAX, ""},
@@ -254,6 +264,8 @@ TEST(NumberEdges, EveryReaderTakesBackWhatItsWriterWrote) {
         ASSERT_TRUE(p.readAgain) << "the file just written is refused: " << p.refusal << "\n" << p.written;
         if (r.then == Then::Exact) EXPECT_EQ(p.again, r.value);
         else EXPECT_NEAR(p.again, r.value, std::fabs(r.value) * r.form.near);
-        EXPECT_EQ(p.rewritten, p.written) << "written again, the value gives another text";
+        if (r.form.sameTextAgain) {
+            EXPECT_EQ(p.rewritten, p.written) << "written again, the value gives another text";
+        }
     }
 }
