@@ -49,6 +49,15 @@ void BM_Simulation_Stiff_Model10(benchmark::State& state) {
 }
 BENCHMARK(BM_Simulation_Stiff_Model10)->Unit(benchmark::kMicrosecond);
 
+// The enzyme model at its defaults (E0 = 1, S0 = 5, k2 = 0.1, k3 = 0.005)
+// with k1 = 2, 3, 5, 10 and 30: from k1 = 3 on some substeps lie beyond
+// the explicit rule's stability limit and are halved.
+void BM_Simulation_EnzymeDefaults_K1(benchmark::State& state) {
+    setUp(10, {static_cast<double>(state.range(0)), 0.1, 0.005}, {1, 5, 0, 0, 0}, "11110");
+    simulate(state, 10);
+}
+BENCHMARK(BM_Simulation_EnzymeDefaults_K1)->Arg(2)->Arg(3)->Arg(5)->Arg(10)->Arg(30)->Unit(benchmark::kMicrosecond);
+
 // The constants of a real enzyme: E0 = 1e-3 mol/l, S0 = 1 mol/l, k1 = 1e6
 // l/(mol s), k2 = 1e3 /s, k3 = 1e2 /s.
 void BM_Simulation_Stiff_Enzyme(benchmark::State& state) {

@@ -215,11 +215,12 @@ std::string takeProjectData(const std::string& projectFile, const std::string& d
 
 void MDIVRN::mnuLoadLastSession_Click() {
     if (!changedDataSettled()) return;
-    std::string datName;
+    std::string datName, kEinheit;
     bool ok = false;
-    LoadProjectFile(app.SessionDateiName, datName, ok);
+    LoadProjectFile(app.SessionDateiName, datName, ok, &kEinheit);
     if (!ok) return;
     const std::string m = takeProjectData(app.SessionDateiName, datName, mnuEdit);
+    rateConstantsIntoUnitInForce(kEinheit);
     mnuNeudat->setEnabled(true);
     mnuSaveProject->setEnabled(true);
     reopenModelWindow();
@@ -228,14 +229,15 @@ void MDIVRN::mnuLoadLastSession_Click() {
 
 void MDIVRN::mnuLoadProject_Click() {
     if (!changedDataSettled()) return;
-    std::string fileName, datName;
+    std::string fileName, datName, kEinheit;
     bool ok = false, cancelled = false;
-    LoadProjectDialog(fileName, datName, ok, cancelled);
+    LoadProjectDialog(fileName, datName, ok, cancelled, &kEinheit);
     if (!ok) return;
     if (!cancelled) {
         mnuNeudat->setEnabled(true);
         mnuSaveProject->setEnabled(true);
         const std::string m = takeProjectData(fileName, datName, mnuEdit);
+        rateConstantsIntoUnitInForce(kEinheit);
         MsgBox(m, MsgButtons::OK, MsgIcon::Information, "geladen...");
     }
     reopenModelWindow();

@@ -13,6 +13,7 @@
 
 #include "chart/frmGraph2D.h"
 #include "data/frmManuInput.h"
+#include "platform/EnterKey.h"
 #include "platform/MsgBoxQt.h"
 #include "shell/CalcForm.h"
 #include "shell/AppState.h"
@@ -79,6 +80,7 @@ void installPlatform(QApplication& qapp) {
         QCoreApplication::installTranslator(qtTr);
     syncNumberLocale();
     installQtMessageBoxes();
+    installEnterOnFocusedButtons(qapp);
     installBusyCursor();
     hooks().mainWindow.updateUnitLabels = updateUnitLabelsOfWindows;
     installFileDialogs();

@@ -11,6 +11,7 @@
 #include "engine/Dual.h"
 #include "engine/GslQuiet.h"
 #include "engine/RateLawOf.h"
+#include "engine/Stoichiometry.h"
 
 namespace vrn {
 
@@ -19,6 +20,10 @@ namespace {
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
 using Teiljacobi = ExplicitIntegrator::Teiljacobi;
+
+// Order n < 1: the intervals this close (in interval widths) to the time A
+// runs out belong to the implicit integrator.
+constexpr double kErschoepfungNah = 4;
 
 // Radius of the largest half-disc of the left half-plane inside the
 // stability region of the classical Runge-Kutta rule (2.6156, reached at
@@ -32,52 +37,99 @@ std::complex<double> amplification(std::complex<double> z) {
 
 }  // namespace
 
+namespace {
+
+// What is known of a state for the stability test: the norm of its Jacobian
+// and, once the norm could not decide, its eigenvalues.
+struct Known {
+    double norm = 0;
+    bool haveModes = false;
+    int count = 0;
+    std::array<std::complex<double>, 5> modes{};
+};
+}  // namespace
+
 struct ExplicitIntegrator::Rule {
     Konstanten k;
     double n;
-    double tiny;  // |coarse| + |fine| below this: converged
-    bool cut;     // order n < 1: A ends at 0 inside the trials
+    double tiny;   // |coarse| + |fine| below this: converged
+    bool cut;      // order n < 1: A runs out in a finite time
+    double bound;  // bound of the Jacobian's row-sum norm over every reachable state
+    Known atStart;  // of the next interval's start (the last accepted end)
+    ~Rule();
 };
 
 namespace {
 
-// The row-sum norm of J, an upper bound of its spectral radius; infinity
-// when an entry is not finite.
+// The smaller of the row-sum and the column-sum norm of J, both upper
+// bounds of its spectral radius; infinity when an entry is not finite.
 double rowSumNorm(const Teiljacobi& J, int n) {
-    double norm = 0;
+    double rows = 0, cols = 0;
     for (int i = 0; i < n; ++i) {
-        double row = 0;
-        for (int j = 0; j < n; ++j) row += std::fabs(J[u(i)][u(j)]);
-        norm = std::max(norm, row);
+        double row = 0, col = 0;
+        for (int j = 0; j < n; ++j) {
+            row += std::fabs(J[u(i)][u(j)]);
+            col += std::fabs(J[u(j)][u(i)]);
+        }
+        rows = std::max(rows, row);
+        cols = std::max(cols, col);
     }
+    const double norm = std::min(rows, cols);
     return std::isfinite(norm) ? norm : HUGE_VAL;
 }
 
-bool stableFor(const Teiljacobi& J, double norm, int n, double h) {
+// The workspace of the eigenvalue routine for an n x n matrix, kept while
+// an integration runs (a curve may ask for eigenvalues in every interval).
+class Eigen {
+public:
+    explicit Eigen(std::size_t n)
+        : a_(gsl_matrix_alloc(n, n)), lambda_(gsl_vector_complex_alloc(n)), w_(gsl_eigen_nonsymm_alloc(n)) {}
+    ~Eigen() {
+        if (w_) gsl_eigen_nonsymm_free(w_);
+        if (lambda_) gsl_vector_complex_free(lambda_);
+        if (a_) gsl_matrix_free(a_);
+    }
+    Eigen(const Eigen&) = delete;
+    Eigen& operator=(const Eigen&) = delete;
+
+    // The eigenvalues of J into lambda[0..n-1]; false when they cannot be found.
+    bool values(const Teiljacobi& J, std::array<std::complex<double>, 5>& lambda) {
+        if (!(a_ && lambda_ && w_)) return false;
+        const std::size_t m = a_->size1;
+        for (std::size_t i = 0; i < m; ++i)
+            for (std::size_t j = 0; j < m; ++j) gsl_matrix_set(a_, i, j, J[i][j]);
+        if (gsl_eigen_nonsymm(a_, lambda_, w_) != GSL_SUCCESS) return false;
+        for (std::size_t i = 0; i < m; ++i) {
+            const gsl_complex l = gsl_vector_complex_get(lambda_, i);
+            lambda[i] = {GSL_REAL(l), GSL_IMAG(l)};
+        }
+        return true;
+    }
+
+private:
+    gsl_matrix* a_;
+    gsl_vector_complex* lambda_;
+    gsl_eigen_nonsymm_workspace* w_;
+};
+
+// True when every decaying mode among the n eigenvalues lambda has
+// |R(h lambda)| <= 1 (a growing mode grows in the solution too; only
+// decaying modes must not be amplified).
+bool stableModes(const std::array<std::complex<double>, 5>& lambda, int n, double h) {
+    for (int i = 0; i < n; ++i) {
+        const std::complex<double> z = h * lambda[u(i)];
+        if (z.real() < 0 && std::abs(amplification(z)) > 1) return false;
+    }
+    return true;
+}
+
+bool stableFor(const Teiljacobi& J, double norm, int n, double h, std::unique_ptr<Eigen>& eigen) {
     if (h * norm <= kStabilHalbkreis) return true;
     if (!std::isfinite(norm)) return false;
     gslQuiet();
-    const auto m = static_cast<std::size_t>(n);
-    gsl_matrix* a = gsl_matrix_alloc(m, m);
-    gsl_vector_complex* lambda = gsl_vector_complex_alloc(m);
-    gsl_eigen_nonsymm_workspace* w = gsl_eigen_nonsymm_alloc(m);
-    bool stable = a && lambda && w;
-    if (stable) {
-        for (std::size_t i = 0; i < m; ++i)
-            for (std::size_t j = 0; j < m; ++j) gsl_matrix_set(a, i, j, J[i][j]);
-        stable = gsl_eigen_nonsymm(a, lambda, w) == GSL_SUCCESS;
-        for (std::size_t i = 0; i < m && stable; ++i) {
-            const gsl_complex l = gsl_vector_complex_get(lambda, i);
-            const std::complex<double> z(h * GSL_REAL(l), h * GSL_IMAG(l));
-            // A growing mode grows in the solution too; only decaying modes
-            // must not be amplified.
-            if (z.real() < 0) stable = std::abs(amplification(z)) <= 1;
-        }
-    }
-    if (w) gsl_eigen_nonsymm_free(w);
-    if (lambda) gsl_vector_complex_free(lambda);
-    if (a) gsl_matrix_free(a);
-    return stable;
+    if (!eigen) eigen = std::make_unique<Eigen>(static_cast<std::size_t>(n));
+    std::array<std::complex<double>, 5> lambda;
+    return eigen->values(J, lambda) && stableModes(lambda, n, h);
 }
 
 // The Jacobian of the integrated components of model M at c, differentiated
@@ -95,20 +147,194 @@ double teiljacobi(const Konz& c, const Konstanten& k, double n, Teiljacobi& J) {
     return rowSumNorm(J, s.n);
 }
 
+
+// A bound of the magnitude of a number and of its derivatives: sums and
+// differences add the bounds, products follow the product rule on them. The
+// rate laws evaluated on it bound every entry of the Jacobian over a box of
+// concentrations.
+template <int N>
+struct Schranke {
+    double v = 0;
+    std::array<double, N> d{};
+
+    Schranke() = default;
+    explicit Schranke(double x) : v(std::fabs(x)) {}
+};
+
+template <int N>
+double valueOf(const Schranke<N>& x) {
+    return x.v;
+}
+template <int N>
+Schranke<N> operator-(const Schranke<N>& a) {
+    return a;
+}
+template <int N>
+Schranke<N> operator+(Schranke<N> a, const Schranke<N>& b) {
+    a.v += b.v;
+    for (int i = 0; i < N; ++i) a.d[u(i)] += b.d[u(i)];
+    return a;
+}
+template <int N>
+Schranke<N> operator-(const Schranke<N>& a, const Schranke<N>& b) {
+    return a + b;
+}
+template <int N>
+Schranke<N> operator*(double s, Schranke<N> a) {
+    a.v *= std::fabs(s);
+    for (double& x : a.d) x *= std::fabs(s);
+    return a;
+}
+template <int N>
+Schranke<N> operator*(const Schranke<N>& a, const Schranke<N>& b) {
+    Schranke<N> r;
+    r.v = a.v * b.v;
+    for (int i = 0; i < N; ++i) r.d[u(i)] = a.d[u(i)] * b.v + a.v * b.d[u(i)];
+    return r;
+}
+// Order n >= 1 only: below 1 the slope of A^n grows without bound as A runs out.
+template <int N>
+Schranke<N> pow(const Schranke<N>& a, double n) {
+    Schranke<N> r;
+    r.v = std::pow(a.v, n);
+    const double slope = n >= 1 ? n * std::pow(a.v, n - 1) : HUGE_VAL;
+    for (int i = 0; i < N; ++i) r.d[u(i)] = a.d[u(i)] == 0 ? 0 : slope * a.d[u(i)];
+    return r;
+}
+
+// A bound of the row-sum norm of the Jacobian of model M over every state
+// the run can reach. Each integrated model keeps a weighted sum of its
+// species with weights 1 to 3 (A + B + 2C + 3P in model 7; E + S + 2ES + P
+// in the enzyme model; ...), so no concentration exceeds three times the sum
+// of the start concentrations.
+template <int M>
+double normBound(const Konz& start, const Konstanten& k, double n) {
+    constexpr IntegratedSlots s = integratedSlots(M);
+    double sum = 0;
+    for (int i = 0; i < s.n; ++i) sum += std::fabs(start[u(s.slot[u(i)])]);
+    std::array<Schranke<s.n>, 6> x, r;
+    for (std::size_t q = 1; q <= 5; ++q) x[q] = Schranke<s.n>(3 * sum);
+    for (int i = 0; i < s.n; ++i) x[u(s.slot[u(i)])].d[u(i)] = 1;
+    rateLawOf<M>(x, r, k, n);
+    double norm = 0;
+    for (int i = 0; i < s.n; ++i) {
+        double row = 0;
+        for (int j = 0; j < s.n; ++j) row += r[u(s.slot[u(i)])].d[u(j)];
+        norm = std::max(norm, row);
+    }
+    return std::isfinite(norm) ? norm : HUGE_VAL;
+}
+
+
+// The directions in which the reactions of model M move its integrated
+// slots: the independent columns of its stoichiometric matrix (a reaction
+// and its reverse move along one), at most two for every integrated model,
+// and their pseudo-inverse. The rates are r = N rho(c), so the Jacobian is
+// J = N G with G = d rho / dc: its eigenvalues other than 0 are those of
+// the k x k matrix G N = N+ J N.
+struct Directions {
+    int k = 0;
+    std::array<std::array<double, 5>, 2> N{};      // N[j][i]: column j, integrated slot i
+    std::array<std::array<double, 5>, 2> Nplus{};  // (N^T N)^-1 N^T, row j
+};
+
+template <int M>
+const Directions& directionsOf() {
+    static const Directions d = [] {
+        constexpr IntegratedSlots s = integratedSlots(M);
+        Directions r;
+        for (int reaction = 1; reaction <= 3; ++reaction) {
+            std::array<double, 5> v{};
+            bool any = false;
+            for (const StoechEintrag& e : kStoechiometrie)
+                if (e.model == M && e.reaction == reaction)
+                    for (int i = 0; i < s.n; ++i)
+                        if (s.slot[u(i)] == e.species) v[u(i)] = e.coefficient, any = true;
+            if (!any) continue;
+            // Parallel to a kept column: the same direction.
+            bool parallel = false;
+            for (int j = 0; j < r.k && !parallel; ++j) {
+                double dot = 0, nn = 0, vv = 0;
+                for (int i = 0; i < s.n; ++i) {
+                    dot += r.N[u(j)][u(i)] * v[u(i)];
+                    nn += r.N[u(j)][u(i)] * r.N[u(j)][u(i)];
+                    vv += v[u(i)] * v[u(i)];
+                }
+                parallel = std::fabs(dot * dot - nn * vv) <= 1e-12 * nn * vv;
+            }
+            if (!parallel && r.k < 2) r.N[u(r.k++)] = v;
+        }
+        // (N^T N)^-1 N^T
+        double g[2][2] = {{0, 0}, {0, 0}};
+        for (int a = 0; a < r.k; ++a)
+            for (int b = 0; b < r.k; ++b)
+                for (int i = 0; i < s.n; ++i) g[a][b] += r.N[u(a)][u(i)] * r.N[u(b)][u(i)];
+        double inv[2][2];
+        if (r.k == 1) {
+            inv[0][0] = 1 / g[0][0];
+        } else {
+            const double det = g[0][0] * g[1][1] - g[0][1] * g[1][0];
+            inv[0][0] = g[1][1] / det, inv[0][1] = -g[0][1] / det;
+            inv[1][0] = -g[1][0] / det, inv[1][1] = g[0][0] / det;
+        }
+        for (int a = 0; a < r.k; ++a)
+            for (int i = 0; i < s.n; ++i)
+                for (int b = 0; b < r.k; ++b) r.Nplus[u(a)][u(i)] += inv[a][b] * r.N[u(b)][u(i)];
+        return r;
+    }();
+    return d;
+}
+
+// The eigenvalues of J (the Jacobian of model M's integrated slots) other
+// than its zeros, into modes; their number.
+template <int M>
+int reactionModes(const Teiljacobi& J, std::array<std::complex<double>, 5>& modes) {
+    constexpr int n = integratedSlots(M).n;
+    const Directions& d = directionsOf<M>();
+    double r[2][2] = {{0, 0}, {0, 0}};
+    for (int b = 0; b < d.k; ++b)
+        for (int i = 0; i < n; ++i) {
+            double jn = 0;  // (J N)[i][b]
+            for (int j = 0; j < n; ++j) jn += J[u(i)][u(j)] * d.N[u(b)][u(j)];
+            for (int a = 0; a < d.k; ++a) r[a][b] += d.Nplus[u(a)][u(i)] * jn;
+        }
+    if (d.k == 1) {
+        modes[0] = r[0][0];
+        return 1;
+    }
+    // The two roots of l^2 - t l + q; the larger one directly, the smaller
+    // from their product, so that a small one keeps its digits.
+    const double t = r[0][0] + r[1][1], q = r[0][0] * r[1][1] - r[0][1] * r[1][0];
+    const double disc = t * t / 4 - q;
+    if (disc >= 0) {
+        const double big = t / 2 + std::copysign(std::sqrt(disc), t);
+        modes[0] = big;
+        modes[1] = big != 0 ? q / big : 0.0;
+    } else {
+        modes[0] = {t / 2, std::sqrt(-disc)};
+        modes[1] = {t / 2, -std::sqrt(-disc)};
+    }
+    return 2;
+}
+
 }  // namespace
 
 bool rungeKuttaStable(const Jacobi& J, const IntegratedSlots& s, double h) {
     Teiljacobi sub{};
     for (int i = 0; i < s.n; ++i)
         for (int j = 0; j < s.n; ++j) sub[u(i)][u(j)] = J[u(s.slot[u(i)])][u(s.slot[u(j)])];
-    return stableFor(sub, rowSumNorm(sub, s.n), s.n, h);
+    std::unique_ptr<Eigen> eigen;
+    return stableFor(sub, rowSumNorm(sub, s.n), s.n, h, eigen);
 }
 
 namespace {
 
 // m classical Runge-Kutta steps of width H/m from y0 into y (the slots the
 // model does not integrate keep their values). False when the state leaves
-// the finite numbers.
+// the finite numbers, or (order n < 1, which runs A out only in a later
+// interval) when a substep or one of its stages takes A to 0 or below: such
+// a trial has overshot (the law has no rate there), and two of them would
+// agree on the same wrong value.
 template <int M>
 bool rungeKutta(const Konz& y0, double H, int m, const ExplicitIntegrator::Rule& p, Konz& y) {
     constexpr IntegratedSlots s = integratedSlots(M);
@@ -125,10 +351,13 @@ bool rungeKutta(const Konz& y0, double H, int m, const ExplicitIntegrator::Rule&
     for (int step = 0; step < m; ++step) {
         rateLawOf<M>(w, r1, k, n);
         for (int i = 0; i < s.n; ++i) z[u(s.slot[u(i)])] = w[u(s.slot[u(i)])] + h * r1[u(s.slot[u(i)])] / 2;
+        if (cut && !(z[A] > 0)) ok = false;
         rateLawOf<M>(z, r2, k, n);
         for (int i = 0; i < s.n; ++i) z[u(s.slot[u(i)])] = w[u(s.slot[u(i)])] + h * r2[u(s.slot[u(i)])] / 2;
+        if (cut && !(z[A] > 0)) ok = false;
         rateLawOf<M>(z, r3, k, n);
         for (int i = 0; i < s.n; ++i) z[u(s.slot[u(i)])] = w[u(s.slot[u(i)])] + h * r3[u(s.slot[u(i)])];
+        if (cut && !(z[A] > 0)) ok = false;
         rateLawOf<M>(z, r4, k, n);
         for (int i = 0; i < s.n; ++i) {
             const auto q = u(s.slot[u(i)]);
@@ -137,6 +366,7 @@ bool rungeKutta(const Konz& y0, double H, int m, const ExplicitIntegrator::Rule&
         if (cut && w[A] < 0) {
             w[P] += w[A];
             w[A] = 0;
+            ok = false;
         }
         double sum = 0;
         for (int i = 0; i < s.n; ++i) sum += w[u(s.slot[u(i)])];
@@ -164,21 +394,34 @@ bool agree(const Konz& coarse, const Konz& fine, double tiny) {
 
 template <int M>
 bool ExplicitIntegrator::stable(const Konz& start, const Konz& end, double h) {
-    const Rule& r = *rule_;
-    constexpr int n = integratedSlots(M).n;
+    Rule& r = *rule_;
+    // Far from the limit everywhere the run can go: no Jacobian needed.
+    if (h * r.bound <= kStabilHalbkreis) return true;
+    // The end of one interval is the start of the next: what was found
+    // there is kept.
+    const auto judge = [&](const Konz& c, Known& k) {
+        if (h * k.norm <= kStabilHalbkreis) return true;
+        if (!std::isfinite(k.norm)) return false;
+        if (!k.haveModes) {
+            Teiljacobi J;
+            teiljacobi<M>(c, r.k, r.n, J);
+            k.count = reactionModes<M>(J, k.modes);
+            k.haveModes = true;
+        }
+        return stableModes(k.modes, k.count, h);
+    };
     Teiljacobi J;
-    // The end of one interval is the start of the next: its norm is kept,
-    // and its Jacobian formed again only where the norm cannot decide.
-    if (!(haveStartNorm_ && start == lastEnd_)) startNorm_ = teiljacobi<M>(start, r.k, r.n, J);
-    if (h * startNorm_ > kStabilHalbkreis) {
-        teiljacobi<M>(start, r.k, r.n, J);
-        if (!stableFor(J, startNorm_, n, h)) return false;
+    if (!(haveStart_ && start == lastEnd_)) {
+        r.atStart = Known{};
+        r.atStart.norm = teiljacobi<M>(start, r.k, r.n, J);
     }
-    const double endNorm = teiljacobi<M>(end, r.k, r.n, J);
-    if (h * endNorm > kStabilHalbkreis && !stableFor(J, endNorm, n, h)) return false;
-    startNorm_ = endNorm;
+    if (!judge(start, r.atStart)) return false;
+    Known atEnd;
+    atEnd.norm = teiljacobi<M>(end, r.k, r.n, J);
+    if (!judge(end, atEnd)) return false;
+    r.atStart = atEnd;
     lastEnd_ = end;
-    haveStartNorm_ = true;
+    haveStart_ = true;
     return true;
 }
 
@@ -186,22 +429,42 @@ template <int M>
 bool ExplicitIntegrator::advanceModel(ExplicitIntegrator& self, Konz& y, double delta) {
     const Rule& p = *self.rule_;
     int& m = self.m_;
+    if (M == 20 && p.cut) {
+        const double left = exhaustionTime(y[A], p.k[1], p.n);
+        if (left <= delta) {
+            // A runs out inside this interval: it ends at 0, P keeping the sum.
+            y[P] += y[A];
+            y[A] = 0;
+            return true;
+        }
+        // Close to running out, A falls by orders of magnitude within an
+        // interval, faster than trials that agree to 1 % can follow.
+        if (left <= kErschoepfungNah * delta) return false;
+    }
     Konz coarse, fine;
     bool coarseOk = rungeKutta<M>(y, delta, m, p, coarse);
+    bool unstable = false;
     for (;;) {
         if (2 * m > kSteifeSchritte) return false;
         m *= 2;
         const bool fineOk = rungeKutta<M>(y, delta, m, p, fine);
+        // Two trials that agree are taken when the finer one's substep is
+        // stable too; an unstable pair halves the substep as a disagreeing one does.
         if (coarseOk && fineOk && agree<M>(coarse, fine, p.tiny)) {
             if (M == 20 && fine[A] < 0) {
                 fine[P] += fine[A];
                 fine[A] = 0;
             }
-            if (!self.stable<M>(y, fine, delta / m)) return false;
-            y = fine;
-            self.lastStep_ = delta / m;
-            m = std::max(1, m / 4);
-            return true;
+            if (self.stable<M>(y, fine, delta / m)) {
+                y = fine;
+                self.lastStep_ = delta / m;
+                // The next interval starts with a quarter of the substeps;
+                // where stability, not agreement, set their number, its
+                // first pair is taken at the same number again.
+                m = std::max(1, unstable ? m / 2 : m / 4);
+                return true;
+            }
+            unstable = true;
         }
         coarse = fine;
         coarseOk = fineOk;
@@ -218,10 +481,15 @@ ExplicitIntegrator::ExplicitIntegrator(Integer model, const Konstanten& k, doubl
     double scale = 0;
     for (int i = 0; i < slots.n; ++i) scale = std::max(scale, std::fabs(start[u(slots.slot[u(i)])]));
     r.tiny = 1e-6 * (scale > 0 ? scale : 1.0);
-    withModel(model, [this]<int M>() {
-        if constexpr (isNumericalModel(M)) advance_ = &ExplicitIntegrator::advanceModel<M>;
+    withModel(model, [this, &start]<int M>() {
+        if constexpr (isNumericalModel(M)) {
+            advance_ = &ExplicitIntegrator::advanceModel<M>;
+            rule_->bound = normBound<M>(start, rule_->k, rule_->n);
+        }
     });
 }
+
+ExplicitIntegrator::Rule::~Rule() = default;
 
 ExplicitIntegrator::~ExplicitIntegrator() = default;
 

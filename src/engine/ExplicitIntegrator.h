@@ -1,9 +1,9 @@
 // The explicit rule of the integrated models (7, 9, 10, 13, 14, 15, 18, 20),
-// shared by the curve simulation and the batch and tubular reactor: classical
-// fourth-order Runge-Kutta steps with step doubling, one output interval at a
-// time. Each caller keeps its own grid (the curve 200 intervals, the reactor
-// 150) and hands an interval the rule cannot take, and the rest of its run,
-// to the implicit integrator (StiffIntegrator).
+// shared by the curve simulation and the batch and tubular reactor
+// (IntegrationDriver): classical fourth-order Runge-Kutta steps with step
+// doubling, one output interval at a time. An interval the rule cannot
+// take, and the rest of the run, go to the implicit integrator
+// (StiffIntegrator).
 #pragma once
 
 #include <memory>
@@ -36,16 +36,20 @@ public:
     // Advances the integrated slots of y over `delta`. The substep count m
     // (1 at the start) doubles until a trial of m and one of 2m substeps
     // agree: each integrated component has |coarse| + |fine| below the scale
-    // above, or |coarse - fine| / (|coarse| + |fine|) <= 1 %. y then takes
-    // the finer trial and m falls to a quarter of it (at least 1) for the
-    // next interval. Order n < 1 of model 20 uses A up in a finite time: a
-    // substep that takes A below 0 ends at 0 with P keeping the sum, and so
-    // does an accepted state of model 20 at any order.
+    // above, or |coarse - fine| / (|coarse| + |fine|) <= 1 %; and the finer
+    // trial's substep is stable for every decaying mode of the Jacobian at
+    // the start and at the end of the interval (two trials beyond the
+    // stability limit can agree and both be wrong: such a pair halves the
+    // substep as a disagreeing one does). y then takes the finer trial and m
+    // falls to a quarter of it (at least 1) for the next interval, to a half
+    // where stability set it. Order n < 1 of model 20 uses A up in a finite
+    // time: the interval in which it runs out (exhaustionTime from the
+    // interval's start) ends with A = 0 and P keeping the sum; a trial in
+    // which A reaches 0 before that counts as overshot.
     // Returns false, y untouched, when the interval belongs to the implicit
-    // integrator: it needs more than kSteifeSchritte substeps, or the
-    // substep the rule would accept lies beyond its stability limit for a
-    // decaying mode of the Jacobian at the start or at the end of the
-    // interval (two such trials can agree and both be wrong).
+    // integrator: it needs more than kSteifeSchritte substeps, or (order
+    // n < 1) A runs out within a few intervals, faster than trials that agree
+    // to 1 % follow it.
     bool advance(Konz& y, double delta);
 
     // The width of the last accepted substep (0 before the first).
@@ -61,9 +65,8 @@ private:
     int m_ = 1;
     double lastStep_ = 0;
     bool (*advance_)(ExplicitIntegrator&, Konz&, double) = nullptr;
-    double startNorm_ = 0;  // the row-sum norm of the Jacobian at lastEnd_,
-    Konz lastEnd_{};        // the start of the next interval
-    bool haveStartNorm_ = false;
+    Konz lastEnd_{};  // the start of the next interval
+    bool haveStart_ = false;
 
     // True when a substep of width h is stable at the start and at the end
     // of the interval (see advance).

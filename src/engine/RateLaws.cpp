@@ -17,14 +17,13 @@ bool calc_dcdt(Integer model, Konz& dcdt, const Konstanten& k, const Konz& c, do
 
 bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c, double ordnung) {
     for (Konz& row : J) row.fill(0);
-    if (!isNumericalModel(model)) return true;
     // Derivative j - 1 of each number is the one by c(j).
     std::array<Dual<5>, 6> x, r;
     for (std::size_t j = 1; j <= 5; ++j) {
         x[j] = Dual<5>(c[j]);
         x[j].d[j - 1] = 1;
     }
-    withModel(model, [&]<int M>() { rateLawOf<M>(x, r, k, ordnung); });
+    if (!withModel(model, [&]<int M>() { rateLawOf<M>(x, r, k, ordnung); })) return true;
     bool finite = true;
     for (std::size_t i = 1; i <= 5; ++i)
         for (std::size_t j = 1; j <= 5; ++j) {
@@ -32,6 +31,12 @@ bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c,
             finite = finite && std::isfinite(J[i][j]);
         }
     return finite;
+}
+
+double exhaustionTime(double a, double k1, double ordnung) {
+    if (!(a > 0)) return 0;
+    if (!(k1 > 0) || !(ordnung < 1)) return HUGE_VAL;
+    return std::pow(a, 1 - ordnung) / ((1 - ordnung) * k1);
 }
 
 }  // namespace vrn

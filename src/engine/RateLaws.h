@@ -35,11 +35,16 @@ bool calc_dcdt(Integer model, Konz& dcdt, const Konstanten& k, const Konz& c, do
 // (row and column 0 unused).
 using Jacobi = std::array<Konz, 6>;
 
-// The Jacobian of the rate laws of an integrated model (7, 9, 10, 13, 14,
-// 15, 18, 20; model 20 with its order `ordnung`, and none at c(A) <= 0,
-// where its rate stops) at the concentrations c(1..5) with k(1..3),
-// differentiated from the same laws calc_dcdt evaluates. Other models leave
-// J all 0. Returns false when an entry is not finite.
+// The Jacobian of the rate laws of model `model` (model 20 with its order
+// `ordnung`; none at c(A) <= 0 for models 1 and 20, where their rates stop)
+// at the concentrations c(1..5) with k(1..3), differentiated from the same
+// laws calc_dcdt evaluates. Model 19 and numbers outside 1..20 leave J all
+// 0. Returns false when an entry is not finite.
 bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c, double ordnung);
+
+// Model 20 below order 1 uses A up in a finite time: from c(A) = a the time
+// a^(1 − n) / ((1 − n)·k1) (A^(1 − n) falls linearly). 0 when a <= 0,
+// infinite when k1 <= 0 or n >= 1.
+double exhaustionTime(double a, double k1, double ordnung);
 
 }  // namespace vrn

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 #include "engine/Akima.h"
 #include "engine/Checked.h"
 #include "engine/ClosedForms.h"
 #include "engine/RateLaws.h"
-#include "engine/ExplicitIntegrator.h"
-#include "engine/StiffIntegrator.h"
+#include "engine/IntegrationDriver.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 
@@ -90,36 +88,24 @@ void storeHalfLife(bool& found, Single& target, int j, const std::vector<double>
     found = true;
 }
 
-// 201 points at times accumulated in steps of tEnd/200. The explicit rule
-// takes the intervals it can; the first it cannot take, and the rest of the
-// run, go to the implicit integrator. The integrated slots are stored in
-// cSim_A..cSim_P in their order (14, 15: A, C, P; 20: A, P); the arrays
-// after them keep their own start values (14, 15: P; 20: C, P), as
-// finishNumerical expects them.
+// 201 points at times accumulated in steps of tEnd/200 (IntegrationDriver).
+// The integrated slots are stored in cSim_A..cSim_P in their order (14, 15:
+// A, C, P; 20: A, P); the arrays after them keep their own start values (14,
+// 15: P; 20: C, P), as finishNumerical expects them. The half-life of B is
+// looked for only where the second slot holds B (or S of the enzyme model).
 void integrateModel(Integer model) {
     const auto& c0 = app.c0;
     const IntegratedSlots slots = integratedSlots(model);
     std::array<double, 4> stored{c0[1], c0[2], c0[3], c0[4]};
-    const double n = static_cast<double>(app.nOrdnung);
     Konz y = c0;
-    ExplicitIntegrator rule(model, app.k, n, y);
-    std::unique_ptr<StiffIntegrator> steif;
+    IntegrationDriver drive(model, app.k, static_cast<double>(app.nOrdnung), y);
     const double delta = static_cast<double>(app.tEnd) / kIntervalle;
+    const bool halfB = slots.n > 1 && slots.slot[1] == B;
     double t = 0;
-    double lastStep = delta;
-    bool foundA = false, foundB = false;
+    bool foundA = false, foundB = !halfB;
     for (int j = 0; j <= kIntervalle; ++j) {
         if (j > 0) {
-            if (!steif) {
-                if (rule.advance(y, delta))
-                    lastStep = rule.lastStep();
-                else
-                    steif = std::make_unique<StiffIntegrator>(model, app.k, n, y, t);
-            }
-            if (steif) {
-                if (!steif->advanceTo(t + delta, y)) throw RuntimeFault{steif->failureText()};
-                lastStep = steif->lastStep();
-            }
+            drive.advance(y, t, delta, t + delta);
             t += delta;
         }
         app.tSim[u(j)] = t;
@@ -128,8 +114,8 @@ void integrateModel(Integer model) {
         storeHalfLife(foundA, app.tHalbA_sim, j, app.cSim_A, c0[1] / 2);
         storeHalfLife(foundB, app.tHalbB_sim, j, app.cSim_B, c0[2] / 2);
     }
-    app.dtSim = lastStep;
-    lastImplicit = steif != nullptr;
+    app.dtSim = drive.lastStep();
+    lastImplicit = drive.implicit();
 }
 
 // Curves into their slots, rates at every point, the spline store.

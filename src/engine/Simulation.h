@@ -24,17 +24,17 @@ namespace vrn {
 //   bMMnormiert, else S0max/200; tSim(i) = i·dtSim; rSim_P(i) = x/(1 + x) with
 //   x = tSim(i)/KMichaelis (KMichaelis > 0 and not normalised) or x = tSim(i).
 // - Runge-Kutta (7, 9, 10, 13, 14, 15, 18, 20): exactly 201 points at times
-//   accumulated in steps of tEnd/200, by the explicit rule (ExplicitIntegrator:
-//   classical 4th-order steps with step doubling); an interval the rule cannot
-//   take (too many substeps, or a substep beyond its stability limit), and
-//   the rest of the run, are finished by the implicit integrator
-//   (StiffIntegrator); order n < 1 of model 20 leaves A exactly 0 once it is
-//   used up, P keeping the sum;
+//   accumulated in steps of tEnd/200, by the integration driver the batch
+//   reactor shares (IntegrationDriver: the explicit rule, and from the first
+//   interval it cannot take on the implicit integrator, interval by
+//   interval); order n < 1 of model 20 leaves A exactly 0 from the time it
+//   runs out, P keeping the sum;
 //   the curves of slots A..P (14, 15: A, C, P; 20: A, P; cSim_Q gets a copy
 //   of cSim_C, 14 and 15 leave a copy of C in cSim_B and of P in cSim_Q, 20 a
 //   copy of P in cSim_B), all five rSim_* at every point, cAkt(1..5) at the
 //   last point, dtSim = the last inner step, the half-lives read off the
-//   curves, and the spline store (201 points, SplX(0) = 201) with an Akima
+//   curves (that of B only where the second slot holds B, or S of the
+//   enzyme model), and the spline store (201 points, SplX(0) = 201) with an Akima
 //   spline of every species whose character in sSpeziesMaske is "1".
 // - With bAuswertungsart = 0, Achsenbereich slots 0..5 (0 and tEnd; 0 and the
 //   largest of c0(1) and the values of the model's species B..Q; the

@@ -20,25 +20,30 @@ public:
     // Starts at time t0 from the concentrations c (slots 1..5) of model
     // `model` (7, 9, 10, 13, 14, 15, 18 or 20; model 20 with the order
     // `ordnung`) with the rate constants k. Only the model's integrated slots
-    // are integrated; the others keep their values.
-    // Tolerances: kSteifRelTol relative and, per species, 1e-14 times its own
-    // start concentration, or for a species that starts below the smallest
-    // positive start concentration of the run, 1e-14 times that (so an
-    // enzyme at 1e-7 mol/l beside a substrate at 1 mol/l is followed as
-    // closely as the substrate). The rates are evaluated with concentrations
-    // below 0 taken as 0, so a species that runs out (the substrate near
-    // exhaustion) is not driven below 0 by its own reaction.
+    // are integrated; the others keep their values. The rate laws are
+    // integrated as they stand, with their true Jacobian.
+    // Tolerances: kSteifRelTol relative and, per species, an absolute
+    // tolerance of 1e-12 times its start concentration in the run (runStart,
+    // the state the whole run started from; c when not given), or for a
+    // species that starts below the smallest positive start concentration of
+    // the run, 1e-12 times that (so an enzyme at 1e-7 mol/l beside a
+    // substrate at 1 mol/l is followed as closely as the substrate); the
+    // steps are controlled at a hundredth of it.
     StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0);
+    StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0,
+                    const Konz& runStart);
     ~StiffIntegrator();
     StiffIntegrator(const StiffIntegrator&) = delete;
     StiffIntegrator& operator=(const StiffIntegrator&) = delete;
 
     // Advances to t (not before the current time) and writes the integrated
-    // slots of c; a result below 0 by at most 1e-12 of the species' scale
-    // above is written as 0
-    // (model 20: A that has run out is 0 and P keeps the sum). Returns false
-    // (c untouched) when the integrator cannot go on: failureText() then
-    // says why; it cannot be advanced again after that.
+    // slots of c. A result below 0 by no more than the species' absolute
+    // tolerance is written as 0; one further below is a failure of the
+    // integration. Model 20 below order 1 runs A out at the time its law
+    // gives from the state where the stretch starts (exhaustionTime); A is
+    // 0 from there on and P keeps the sum. Returns false (c untouched) when
+    // the integrator cannot go on: failureText() then says why; it cannot be
+    // advanced again after that.
     bool advanceTo(double t, Konz& c);
 
     // The reason of the last failure: "Überlauf" when a rate left the finite

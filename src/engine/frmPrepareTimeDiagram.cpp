@@ -93,7 +93,6 @@ frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
 
     auto* buttons = new QHBoxLayout;
     cmdDrawctDiagram = new QPushButton("c-t-Diagramm zeichnen", this);
-    cmdDrawctDiagram->setDefault(true);
     cmdListe = new QPushButton("Werte- Tabelle ", this);
     cmdClose = new QPushButton("Schließen <Esc>", this);
     buttons->addWidget(cmdDrawctDiagram);
@@ -155,6 +154,7 @@ frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
     connect(cmdMichaelisListe, &QPushButton::clicked, this, [this] { cmdMichaelisListe_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     setCancelButton(cmdClose);
+    setDefaultButton(cmdDrawctDiagram);
 }
 
 void frmPrepareTimeDiagram::Form_Load() {

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 #include "platform/Twips.h"
 
@@ -324,7 +325,12 @@ bool VrnForm::event(QEvent* e) {
 }
 
 void VrnForm::setCancelButton(QAbstractButton* b) { cancelButton_ = b; }
-void VrnForm::setDefaultButton(QAbstractButton* b) { defaultButton_ = b; }
+void VrnForm::setDefaultButton(QAbstractButton* b) {
+    // A push button shows that it is the default one.
+    if (auto* old = qobject_cast<QPushButton*>(defaultButton_.data())) old->setDefault(false);
+    defaultButton_ = b;
+    if (auto* p = qobject_cast<QPushButton*>(b)) p->setDefault(true);
+}
 
 void VrnForm::keyPressEvent(QKeyEvent* event) {
     auto usable = [](QAbstractButton* b) { return b && b->isVisible() && b->isEnabled(); };

@@ -56,7 +56,8 @@ public:
     bool isUnloading() const { return unloading_; }
 
     // Esc presses the cancel button, Enter the default button (when shown and
-    // enabled); keys that a control of the window takes itself never arrive here.
+    // enabled); keys that a control of the window takes itself never arrive
+    // here, Enter on a focused push button among them (platform/EnterKey.h).
     void setCancelButton(QAbstractButton* b);
     void setDefaultButton(QAbstractButton* b);
 
@@ -92,9 +93,9 @@ private:
     bool gone_ = false;
     bool zeroSize_ = false;
     bool mayBeCovered_ = false;
-    bool positioned_ = false;
+    bool positioned_ = false;  // the window chose its own place before it was shown
     QPointer<QAbstractButton> cancelButton_;
-    QPointer<QAbstractButton> defaultButton_;  // the window chose its own place before it was shown
+    QPointer<QAbstractButton> defaultButton_;
 };
 
 class Forms {

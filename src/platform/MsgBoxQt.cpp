@@ -1,8 +1,12 @@
 #include "platform/MsgBoxQt.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/Forms.h"
@@ -25,6 +29,38 @@ QMessageBox::StandardButton toQt(MsgAnswer a) {
     return QMessageBox::Ok;
 }
 
+// A message box at least as wide as its title needs in the window frame: the
+// title in a bold title-bar font, and beside it the frame's icon and its three
+// buttons (each about as wide as the bar is high), with a margin at both ends.
+// Qt sizes the box by its text and keeps too little room for the frame, so
+// that a short message showed its title cut. Never wider than the screen.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent* e) override {
+        const bool done = QMessageBox::event(e);
+        // Qt fixes the box's size anew when it is shown and laid out.
+        if (e->type() == QEvent::LayoutRequest || e->type() == QEvent::Show) widen();
+        return done;
+    }
+
+private:
+    void widen() {
+        QFont font = QApplication::font("QMdiSubWindowTitleBar");
+        font.setBold(true);
+        const QFontMetrics fm(font);
+        const int bar = fm.height() * 7 / 4;
+        int want = fm.horizontalAdvance(windowTitle()) + 4 * bar + 2 * fm.height();
+        if (const QScreen* s = screen()) want = std::min(want, s->availableGeometry().width());
+        if (width() >= want) return;
+        // The text may wrap into fewer lines at the larger width.
+        QLayout* l = layout();
+        setFixedSize(want, l && l->hasHeightForWidth() ? std::max(l->totalHeightForWidth(want), 1) : height());
+    }
+};
+
 std::vector<MsgAnswer> answersOf(MsgButtons b) {
     switch (b) {
         case MsgButtons::OK: return {MsgAnswer::OK};
@@ -38,7 +74,7 @@ std::vector<MsgAnswer> answersOf(MsgButtons b) {
 }
 
 MsgAnswer showBox(const MsgRequest& r) {
-    QMessageBox box(Forms::mainWindow());
+    MessageBox box(Forms::mainWindow());
     switch (r.icon) {
         case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
         case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;

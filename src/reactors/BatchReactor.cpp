@@ -5,8 +5,7 @@
 
 #include "engine/Checked.h"
 #include "engine/ClosedForms.h"
-#include "engine/ExplicitIntegrator.h"
-#include "engine/StiffIntegrator.h"
+#include "engine/IntegrationDriver.h"
 #include "shell/AppState.h"
 
 namespace vrn {
@@ -14,6 +13,8 @@ namespace vrn {
 namespace {
 
 constexpr int kIntervalle = 150;
+
+bool lastImplicit = false;
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
@@ -27,24 +28,16 @@ bool usableInputs(Integer model, double t) {
     return model != 20 || std::isfinite(app.nOrdnung);
 }
 
-// Integrates from the feed over t in 150 equal intervals by the explicit
-// rule; the first interval it cannot take, and the rest of the time, go to
-// the implicit integrator. Throws RuntimeFault when that cannot go on either.
+// Integrates from the feed over t in 150 equal intervals (IntegrationDriver);
+// throws RuntimeFault when neither integrator can go on.
 Konz integrate(Integer model, double t) {
     Konz y = app.c0;
     if (t == 0) return y;
-    const double n = static_cast<double>(app.nOrdnung);
     const double H = t / kIntervalle;
-    ExplicitIntegrator rule(model, app.k, n, y);
-    for (int j = 0; j < kIntervalle; ++j) {
-        if (!rule.advance(y, H)) {
-            StiffIntegrator implicit(model, app.k, n, y, j * H);
-            if (!implicit.advanceTo(t, y)) throw RuntimeFault{implicit.failureText()};
-            app.dtSim = implicit.lastStep();
-            return y;
-        }
-    }
-    app.dtSim = rule.lastStep();
+    IntegrationDriver drive(model, app.k, static_cast<double>(app.nOrdnung), y);
+    for (int j = 0; j < kIntervalle; ++j) drive.advance(y, j * H, H, j + 1 == kIntervalle ? t : (j + 1) * H);
+    app.dtSim = drive.lastStep();
+    lastImplicit = drive.implicit();
     return y;
 }
 
@@ -53,6 +46,7 @@ Konz integrate(Integer model, double t) {
 ReactorStatus CalcBatchKessel(Integer model, double t, Konz& result) {
     const bool closed = ClosedForm::covers(model);
     const bool numerical = isNumericalModel(model);
+    lastImplicit = false;
     if (!closed && !numerical) return {};
     try {
         if (!usableInputs(model, t)) throw RuntimeFault{kUngueltigesArgument};
@@ -66,9 +60,12 @@ ReactorStatus CalcBatchKessel(Integer model, double t, Konz& result) {
                 if (slots & (1 << s)) result[u(s)] = y[u(s)];
         }
     } catch (const RuntimeFault&) {
+        lastImplicit = false;
         return ReactorStatus::failure(kBatchFehlerText, kBatchFehlerTitel);
     }
     return {};
 }
+
+bool lastBatchImplicit() { return lastImplicit; }
 
 }  // namespace vrn

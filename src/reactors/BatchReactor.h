@@ -15,14 +15,13 @@ inline constexpr const char* kBatchFehlerTitel = "Meldung von CalcBatchKessel";
 // app.c0(1..5) with app.k(1..3) (model 20 also app.nOrdnung).
 //
 // Closed forms (1-6, 8, 11, 12, 16, 17) are the engine's; the other models
-// (7, 9, 10, 13, 14, 15, 18, 20) are integrated with the engine's rate laws
-// over 150 equal intervals, each by classical Runge-Kutta steps whose count
-// doubles until two trials agree to 1 % in every component of at least 1e-6
-// times the largest feed of the integrated species, and falls to a quarter
-// for the next interval; an interval that needs more than kSteifeSchritte
-// steps, and the rest of the time, go to the implicit integrator
-// (StiffIntegrator). app.dtSim is left holding the last inner step. c(A) of
-// model 20 never ends below 0. t = 0 gives the feed.
+// (7, 9, 10, 13, 14, 15, 18, 20) are integrated over 150 equal intervals by
+// the integration driver the curve simulation uses (IntegrationDriver: the
+// explicit rule, whose substeps double until two trials agree to 1 % in
+// every component of at least 1e-6 times the largest feed of the integrated
+// species, and from the first interval it cannot take on the implicit
+// integrator, interval by interval). app.dtSim is left holding the last
+// inner step. c(A) of model 20 never ends below 0. t = 0 gives the feed.
 //
 // Writes only the model's own slots of result (closed forms as the engine's
 // ClosedForm::writes; 7, 9, 10, 13, 18: A..P; 14, 15: A, C, P; 20: A, P), and
@@ -32,5 +31,9 @@ inline constexpr const char* kBatchFehlerTitel = "Meldung von CalcBatchKessel";
 // uses, a division by zero, a square root of a negative number, or an
 // overflow that neither integrator can get past.
 ReactorStatus CalcBatchKessel(Integer model, double t, Konz& result);
+
+// True when the last successful CalcBatchKessel of an integrated model was
+// finished by the implicit integrator.
+bool lastBatchImplicit();
 
 }  // namespace vrn

@@ -4,7 +4,8 @@
 
 #include "engine/Checked.h"
 #include "platform/MsgBox.h"
-#include "reactors/CoupledSteadyState.h"
+#include "reactors/BatchReactor.h"
+#include "reactors/SteadyStateSolver.h"
 #include "reactors/ReactorModels.h"
 #include "shell/AppState.h"
 
@@ -217,6 +218,15 @@ RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V
     const SteadyState tank(model, c0);
     double u_ = U, v = V, vp = VPunkt, t = tau, ksi1 = 0;
     Konz c{};
+    // The batch result at t = tau: where neither the classic iterations nor
+    // the continuation from the feed get near a root, Newton starts there.
+    const auto batchStart = [&](double t, Konz& b) {
+        const double dt = app.dtSim;
+        b = c0;
+        const bool ok = CalcBatchKessel(model, t, b).ok;
+        app.dtSim = dt;
+        return ok;
+    };
     try {
         if (selection <= 1) {
             bool bNull = false;
@@ -235,31 +245,52 @@ RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V
             }
             if (selection == 0) vp = div(v, t);
             else v = finite(t * vp);
-            if (!isCoupledTankModel(model)) tank.finish(t, ksi1, 0, c);
+            bool classic = true;
+            if (!isCoupledTankModel(model)) {
+                try {
+                    tank.finish(t, ksi1, 0, c);
+                } catch (const RuntimeFault&) {
+                    classic = false;
+                }
+            }
+            // The outlet at this residence time, finished by Newton on all
+            // the balances; c(A) moves by rounding only (its balance holds)
+            // and is shown as the conversion asked for gives it.
+            if (!tankOutlet(model, c0, t, classic ? &c : nullptr, batchStart, c)) throw NoSteadyState{};
+            c[A] = (1 - u_) * c0[A];
         } else {
             if (selection == 2) t = div(v, vp);
             else if (selection == 3) vp = div(v, t);
             else v = finite(vp * t);
             if (!(t > 0)) throw NoSteadyState{};
-            if (isCoupledTankModel(model)) {
-                if (!coupledOutlet(model, c0, t, c)) throw NoSteadyState{};
-                u_ = div(c0[A] - c[A], c0[A]);
-                if (!(u_ >= 0 && u_ <= 1)) throw NoSteadyState{};
-                ksi1 = div(u_ * c0[A], -tank.nuA());
-            } else {
-                double lastStep = 0;
-                if (model == 4 || model == 12) {
-                    ksi1 = tank.quadraticExtent(t);
-                    c[A] = c0[A] - ksi1;
-                    u_ = div(c0[A] - c[A], c0[A]);
-                } else {
-                    c[A] = tank.newtonA(t, c, lastStep);
-                    u_ = div(c0[A] - c[A], c0[A]);
-                    if (!(u_ >= 0 && u_ <= 1)) throw NoSteadyState{};
-                    ksi1 = div(u_ * c0[A], -tank.nuA());
+            bool classic = false;
+            if (!isCoupledTankModel(model)) {
+                // The classic iterations; their outlet is finished by Newton
+                // on all the balances below.
+                try {
+                    double lastStep = 0;
+                    if (model == 4 || model == 12) {
+                        ksi1 = tank.quadraticExtent(t);
+                        c[A] = c0[A] - ksi1;
+                    } else {
+                        c[A] = tank.newtonA(t, c, lastStep);
+                        const double uA = div(c0[A] - c[A], c0[A]);
+                        if (!(uA >= 0 && uA <= 1)) throw NoSteadyState{};
+                        ksi1 = div(uA * c0[A], -tank.nuA());
+                    }
+                    tank.finish(t, ksi1, lastStep, c);
+                    classic = true;
+                } catch (const NoSteadyState&) {
+                } catch (const RuntimeFault&) {
                 }
-                tank.finish(t, ksi1, lastStep, c);
             }
+            if (!tankOutlet(model, c0, t, classic ? &c : nullptr, batchStart, c)) throw NoSteadyState{};
+            // No conversion at all (an autocatalysis without its catalyst)
+            // is 0, not the rounding left over from the way there.
+            if (c[A] > c0[A] && c[A] - c0[A] <= 1e-12 * c0[A]) c[A] = c0[A];
+            u_ = div(c0[A] - c[A], c0[A]);
+            if (!(u_ >= 0 && u_ <= 1)) throw NoSteadyState{};
+            ksi1 = div(u_ * c0[A], -tank.nuA());
         }
         for (int s = 1; s <= 5; ++s) finite(c[u(s)]);
         for (double x : {u_, v, vp, t, ksi1}) finite(x);

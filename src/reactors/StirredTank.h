@@ -31,8 +31,13 @@ struct RKcontiStatus : ReactorStatus {
 //   iteration on the extents of the two reactions; with U given, tau is the
 //   root of c(A)(tau) = (1 − U)·c0(A) between bracketing residence times;
 // - every other model: Newton on c(A) (at most 500 passes), then for the
-//   models with several reactions Newton on c(C) with tau fixed (its fixed
-//   point lies 1e-6 above the root; the balance of C holds to about 1e-5).
+//   models with several reactions Newton on c(C) with tau fixed.
+// Each of these outlets is then finished by damped Newton on the balances
+// of all species (SteadyStateSolver), and shown only when it is a steady
+// state to 1e-9 of the largest feed with no concentration below 0
+// (steadyStateHolds). Where the iterations above fail or end far from a
+// root, the steady state is looked for from the feed, from the feed of a
+// shorter residence time up to tau, and from the batch result at t = tau.
 // Extents count A with nu(A, 1) = −1 (2A => P: −2), model 20 included.
 //
 // Writes out(1..5) (cleared first), app.ksi(1) (app.ksi(1..3) cleared first)
@@ -42,11 +47,11 @@ struct RKcontiStatus : ReactorStatus {
 //   c0(B) + nu(B, 1)·ksi(1) <= 0; text kZuWenigBText, followed by CR LF and
 //   kZuWenigBNullText when it is exactly 0;
 // - bRechenFehler, text kRechenFehlerText: the rate of A at the wanted outlet
-//   is 0 or would need tau <= 0; a quadratic without two distinct real roots
-//   or with K = k1/k2 = 4 in model 12; a Newton iteration that does not
-//   converge or ends outside 0 <= U <= 1; a wanted conversion the coupled
-//   models do not reach; a negative or non-finite feed, rate constant or given
-//   quantity; a division by zero, overflow or any non-finite result.
+//   is 0 or would need tau <= 0; no non-negative steady state is found, or
+//   the one found has a conversion outside 0 <= U <= 1; a wanted conversion
+//   the coupled models do not reach; a negative or non-finite feed, rate
+//   constant or given quantity; a division by zero, overflow or any
+//   non-finite result.
 RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V, double& VPunkt, double& tau,
                           Konz& out);
 

@@ -116,7 +116,8 @@ bool SaveProjectAs() {
     return written;
 }
 
-void LoadProjectDialog(std::string& fileName, std::string& datName, bool& ok, bool& cancelled) {
+void LoadProjectDialog(std::string& fileName, std::string& datName, bool& ok, bool& cancelled,
+                       std::string* kEinheit) {
     ok = false;
     std::string name = app.ProjDateiName;
     std::string dir = app.ProjDateiPfad;
@@ -125,7 +126,7 @@ void LoadProjectDialog(std::string& fileName, std::string& datName, bool& ok, bo
     app.ProjDateiName = name;
     app.ProjDateiPfad = dir;
     fileName = joinFolderName(dir, name);
-    if (!name.empty()) LoadProjectFile(fileName, datName, ok);
+    if (!name.empty()) LoadProjectFile(fileName, datName, ok, kEinheit);
 }
 
 }  // namespace vrn

@@ -56,7 +56,8 @@ bool SaveProjectAs();
 // ProjDateiName in ProjDateiPfad) and reads it with LoadProjectFile.
 // ok := false first. Cancelled: cancelled := true, nothing changes.
 // Otherwise ProjDateiName := the chosen bare name, ProjDateiPfad := its folder,
-// fileName := the full path, and ok and datName come from LoadProjectFile.
-void LoadProjectDialog(std::string& fileName, std::string& datName, bool& ok, bool& cancelled);
+// fileName := the full path, and ok, datName and *kEinheit come from LoadProjectFile.
+void LoadProjectDialog(std::string& fileName, std::string& datName, bool& ok, bool& cancelled,
+                       std::string* kEinheit = nullptr);
 
 }  // namespace vrn

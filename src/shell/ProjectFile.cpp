@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/TimeUnitTexts.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
+#include "shell/DataFile.h"
 #include "shell/Hooks.h"
 #include "shell/FileItems.h"
 #include "base/NumberText.h"
@@ -56,6 +58,45 @@ std::string defaultShortDate() {
     return buf;
 }
 
+std::size_t u(int i) { return static_cast<std::size_t>(i); }
+
+// k(1..3) converted from unit `from` into unit `to` (indices 0..4) as a change
+// of the unit converts them; false when a result is not finite.
+bool convertRateConstants(std::array<double, 3>& k, int from, int to) {
+    const double f = app.Zeitfaktor[u(from)][u(to)];
+    if (!(f > 0) || !std::isfinite(f)) return false;
+    std::array<double, 3> out{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        out[i] = k[i] / f;
+        if (!std::isfinite(out[i])) return false;
+    }
+    k = out;
+    return true;
+}
+
+// The time unit (0..4) of the data-set file as it lies on disk; -1 when there
+// is no file, it cannot be read or its unit is not one of the five.
+int unitOfDataFile(const std::string& fileName) {
+    if (fileName.empty()) return -1;
+    PendingDataLoad pending;
+    std::string error;
+    if (!prepareDataFileLoad(fileName, false, pending, error)) return -1;
+    return zeitEinheitIndex(pending.zeiteinheit);
+}
+
+// k(1..3) and their unit for the project: in the unit of its data-set file,
+// which is read back with it, else in the unit in force.
+void rateConstantsForProject(ProjectFileContent& c) {
+    c.k = {app.k[1], app.k[2], app.k[3]};
+    const int inForce = zeitEinheitIndex(app.sZeiteinheit);
+    if (inForce < 0) return;
+    int unit = inForce;
+    if (const int ofData = unitOfDataFile(app.ExpDateiName); ofData >= 0 && ofData != inForce &&
+                                                             convertRateConstants(c.k, inForce, ofData))
+        unit = ofData;
+    c.kEinheit = kZeiteinheitText[u(unit)];
+}
+
 }  // namespace
 
 bool isModellNummer(long n) { return (n >= 1 && n <= 18) || n == 20; }
@@ -78,6 +119,9 @@ bool parseProjectLines(const std::vector<std::string>& lines, ProjectFileContent
         error = "Zeile 3: \"" + out.datName + "\" ist kein Datenfile (*.VRD).";
         return false;
     }
+    // Line 14 names the time unit of the rate constants; older files hold "x".
+    if (const int unit = zeitEinheitIndex(readTextItem(lines[13])); unit >= 0)
+        out.kEinheit = kZeiteinheitText[static_cast<std::size_t>(unit)];
     for (const LineRule& rule : kLineRules) {
         const std::string& line = lines[static_cast<std::size_t>(rule.line - 1)];
         if (const std::size_t count = countItems(line); static_cast<int>(count) != rule.items) {
@@ -150,7 +194,7 @@ bool formatProjectFile(const ProjectFileContent& c, std::vector<std::string>& li
     lines.emplace_back("0");
     lines.emplace_back("0");
     lines.emplace_back("0,0");
-    lines.emplace_back("x");
+    lines.push_back(zeitEinheitIndex(c.kEinheit) >= 0 ? c.kEinheit : std::string("x"));
     lines.emplace_back("x");
     return true;
 }
@@ -174,7 +218,7 @@ bool WriteProjectFile(const std::string& fileName) {
         c.kommentar = app.ProjKommentar;
         c.datName = StripPath(app.ExpDateiName);
         c.modell = app.iModell;
-        c.k = {app.k[1], app.k[2], app.k[3]};
+        rateConstantsForProject(c);
         std::vector<std::string> lines;
         if (formatProjectFile(c, lines, error) && writeTextLines(fileName, lines, error)) return true;
     } catch (const std::exception& e) {
@@ -184,7 +228,7 @@ bool WriteProjectFile(const std::string& fileName) {
     return false;
 }
 
-void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok) {
+void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok, std::string* kEinheit) {
     std::string why;
     try {
         std::vector<std::string> lines;
@@ -206,6 +250,7 @@ void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok
             app.iModell = c.modell;
             for (int i = 0; i < 3; ++i) app.k[static_cast<std::size_t>(i + 1)] = c.k[static_cast<std::size_t>(i)];
             datName.swap(name);
+            if (kEinheit) kEinheit->swap(c.kEinheit);
             ok = true;
             return;
         }
@@ -215,6 +260,14 @@ void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok
     ok = false;
     MsgBox(why.empty() ? std::string(kProjektFormatFehler) : std::string(kProjektFormatFehler) + "\r\n\r\n" + why,
            MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+}
+
+void rateConstantsIntoUnitInForce(const std::string& kEinheit) {
+    const int from = zeitEinheitIndex(kEinheit), to = zeitEinheitIndex(app.sZeiteinheit);
+    if (from < 0 || to < 0 || from == to) return;
+    std::array<double, 3> k{app.k[1], app.k[2], app.k[3]};
+    if (!convertRateConstants(k, from, to)) return;
+    for (std::size_t i = 0; i < 3; ++i) app.k[i + 1] = k[i];
 }
 
 void ReadFileComment(const std::string& fileName, std::string& comment, bool& ok) {

@@ -6,8 +6,12 @@
 //    3  the bare name of the data-set file (empty: no data set)
 //    4  the model number iModell, printed " 2 "
 //    5  k(1), k(2), k(3)
-//    6-9   "0" each;  10 "0,0,0,0";  11-12 "0" each;  13 "0,0";  14-15 "x"
+//    6-9   "0" each;  10 "0,0,0,0";  11-12 "0" each;  13 "0,0";  15 "x"
 //           (reserved; written with these values, checked and dropped on reading)
+//   14  the time unit of k(1..3): "s", "min", "h", "d" or "a"; "x" (as in
+//       older files, where the line was reserved) when it is not known, and
+//       the rate constants are then in the unit the program has after loading
+//       the project's data set
 //
 // Items follow shell/FileItems.h; text follows shell/TextFile.h.
 #pragma once
@@ -35,6 +39,7 @@ struct ProjectFileContent {
     std::string datName;
     Integer modell = 0;
     std::array<double, 3> k{};
+    std::string kEinheit;  // the time unit of k ("s" .. "a"); empty: not known
 };
 
 // Reads the text of a project file. False with a failure text (naming the line)
@@ -52,7 +57,11 @@ bool formatProjectFile(const ProjectFileContent& content, std::vector<std::strin
 std::string StripPath(const std::string& path);
 
 // Writes the current project: the date, ProjKommentar, StripPath(ExpDateiName),
-// iModell and k(1..3). For a name ending in "VRNLASTSESSION.VRP" (any case) the
+// iModell and k(1..3) with their time unit. The rate constants are written in
+// the unit of the data-set file as it lies on disk (the unit in which the
+// project is read back; the data set in memory may be in another one, when
+// its changes were not saved), else in the unit in force. For a name ending
+// in "VRNLASTSESSION.VRP" (any case) the
 // comment becomes "VARNOLT last session" (in ProjKommentar too); otherwise the
 // comment window asks for it first (through hooks().fileDialogs.askProjectComment).
 // Returns true when written; on failure a message titled "Fehler beim
@@ -60,12 +69,20 @@ std::string StripPath(const std::string& path);
 bool WriteProjectFile(const std::string& fileName);
 
 // Reads a project: ProjKommentar, iModell and k(1..3) are taken and the bare
-// data-set name is returned in datName; ok := true. On any failure (missing
+// data-set name is returned in datName; ok := true; *kEinheit (when given)
+// := the time unit of k named by the file ("" when it names none). On any failure (missing
 // file, wrong format, see parseProjectFile) nothing changes, datName keeps its
 // value, ok := false and "Projektfile hat falsches Format" is shown (title
 // " Ausführung nicht möglich "); when something other than a plain file
 // stands in the file's place (a named pipe, a folder), the reason follows.
-void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok);
+void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok, std::string* kEinheit = nullptr);
+
+// After a project and its data set were loaded: k(1..3), read in the unit
+// kEinheit, are converted into the unit in force (sZeiteinheit) as a change of
+// the unit converts them (divided by Zeitfaktor(kEinheit, unit in force)), so
+// that they are the constants that were saved. Nothing changes for an empty
+// or unknown unit, for the unit in force, or when a result would not be finite.
+void rateConstantsIntoUnitInForce(const std::string& kEinheit);
 
 // Line 2 of a project file for the open dialog's preview; changes no state.
 // ok := true when read; on failure ok := false and a message titled "FEHLER" says why.

@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <algorithm>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,7 +42,8 @@ frmCommentInput::frmCommentInput() : VrnForm(Kind::Tool) {
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdAbort, &QPushButton::clicked, this, [this] { cmdAbort_Click(); });
     setCancelButton(cmdAbort);
-    txtDatComm->installEventFilter(this);
+    // Enter in the (single-line) text box presses OK.
+    setDefaultButton(cmdOK);
 }
 
 void frmCommentInput::Form_Load() {
@@ -61,16 +61,6 @@ void frmCommentInput::cmdOK_Click() {
 void frmCommentInput::cmdAbort_Click() {
     app.ProjKommentar.clear();
     Unload();
-}
-
-
-bool frmCommentInput::eventFilter(QObject* watched, QEvent* event) {
-    // The comment is a single line: Enter does nothing in the text box.
-    if (watched == txtDatComm && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
-    }
-    return VrnForm::eventFilter(watched, event);
 }
 
 }  // namespace vrn

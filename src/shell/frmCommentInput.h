@@ -1,7 +1,7 @@
 // The modal window that asks for the comment of a project before it is saved.
 // OK takes the typed text into ProjKommentar; "Abbrechen" (or Esc) empties it
 // (the project is still written); the close box leaves it as it was. The
-// comment is one line: Enter is swallowed.
+// comment is one line: Enter presses OK, the default button.
 #pragma once
 
 #include "platform/Forms.h"
@@ -28,7 +28,6 @@ public:
 
 protected:
     void Form_Load() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace vrn

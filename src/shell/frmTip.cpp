@@ -73,7 +73,6 @@ frmTip::frmTip() : VrnForm(Kind::Tool) {
     cmdTipsZeigen = new QPushButton("Tipps zeigen", this);
     cmdNextTip = new QPushButton("Nächster Tipp", this);
     cmdOK = new QPushButton("Schließen", this);
-    cmdOK->setDefault(true);
     buttons->addStretch(1);
     buttons->addWidget(cmdTipsZeigen);
     buttons->addWidget(cmdNextTip);
@@ -84,6 +83,7 @@ frmTip::frmTip() : VrnForm(Kind::Tool) {
     connect(cmdNextTip, &QPushButton::clicked, this, [this] { cmdNextTip_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(chkLoadTipsAtStartup, &QCheckBox::clicked, this, [this] { chkLoadTipsAtStartup_Click(); });
+    setDefaultButton(cmdOK);
 }
 
 void frmTip::Form_Load() {

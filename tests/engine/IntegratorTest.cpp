@@ -84,9 +84,11 @@ TEST(StiffEnzyme, TightBindingToExhaustionAndBeyond) {
 // k1 = 1e6, K_M = 1.1e-5 mol/l, E0 = 1e-7, S0 = 1e-5: the explicit rule's
 // one- and two-substep trials of the interval before point 15 both lie
 // beyond its stability limit (h lambda = -11 and -5.6) and agree within 1 %;
-// accepted, they made E = 5.3 E0 and ES = -4.3 E0 there. The right values
+// accepted, they made E = 5.3 E0 and ES = -4.3 E0 there. Such a pair halves
+// its substep as a disagreeing one does, and the run stays on the explicit
+// rule, as close to the reference as its 1 % trials allow. The right values
 // at point 15 (t = 9.6733 s): E = 6.475e-8, ES = 3.525e-8, P = 3.997e-6.
-TEST(StiffEnzyme, UnstableExplicitStepsGoImplicit) {
+TEST(StiffEnzyme, UnstableExplicitStepsAreHalved) {
     MsgRecorder rec;
     const EnzymeCase c{1e-7, 1e-5, 1e6, 1, 10};
     ASSERT_EQ(simulateEnzyme(c, 128.97796), 0);
@@ -94,9 +96,10 @@ TEST(StiffEnzyme, UnstableExplicitStepsGoImplicit) {
     EXPECT_NEAR(app.cSim_C[15], 3.525e-8, 5e-12);
     EXPECT_NEAR(app.cSim_P[15], 3.997e-6, 5e-10);
     const auto worst = worstDeviation(c);
-    EXPECT_LT(worst[1], 1e-6);
-    EXPECT_LT(worst[3], 1e-6);
-    EXPECT_TRUE(lastSimulationImplicit());
+    EXPECT_LT(worst[1], 3e-5);
+    EXPECT_LT(worst[3], 3e-5);
+    EXPECT_LT(worst[2], 3e-5);
+    EXPECT_FALSE(lastSimulationImplicit());
     EXPECT_EQ(rec.count(), 0u);
 }
 

@@ -51,10 +51,11 @@ TEST_F(TankWindow, ChoosingTwoGivenQuantities) {
 }
 
 TEST_F(TankWindow, RefusalsAndFailures) {
-    // A first calculation that fails (K = 4 in A + B <=> 2P) still enables "Protokollieren".
-    frmRKconti& r = open<frmRKconti>("mnuKontRK", 12);
+    // A first calculation that fails (zero order with k1 tau = 5 > c0(A):
+    // no steady state) still enables "Protokollieren".
+    frmRKconti& r = open<frmRKconti>("mnuKontRK", 1);
     clickButton(r.optCalcConti[2]);
-    tippe(r, {{10, "0.4"}, {11, "0.1"}, {14, "1"}, {15, "1"}});
+    tippe(r, {{10, "0.5"}, {14, "1"}, {15, "0.1"}});
     clickButton(r.cmdCalc);
     EXPECT_EQ(std::tuple(rec.last().text, r.cmdProtocol->isEnabled(), r.cmdShowKsi->isEnabled()),
               std::tuple("Berechnungsfehler aufgetreten.", true, false));
@@ -93,14 +94,15 @@ TEST_F(TankWindow, RefusalsAndFailures) {
                   std::tuple(message, " Ausführung nicht möglich ", outlet, 0));
     }
 
-    // Model 17 is not checked for c(B)(0): what follows is the engine's.
+    // Model 17 is not checked for c(B)(0): without B nothing reacts, and the
+    // tank's steady state is its feed (U = 0).
     chooseModel(17);
     clickButton(r.optCalcConti[2]);
     tippe(r, {{1, "0"}, {14, "1"}, {15, "1"}});
     rec.clear();
     clickButton(r.cmdCalc);
-    ASSERT_EQ(rec.count(), 1u);
-    EXPECT_EQ(rec.last().text, "Berechnungsfehler aufgetreten.");
+    EXPECT_EQ(rec.count(), 0u);
+    EXPECT_EQ(std::tuple(r.Inp[5]->text(), r.Inp[13]->text()), std::tuple(" 1", " 0"));
 }
 
 // Fields of an earlier model stay typed but hidden; the protocol takes only those of the model shown.
@@ -210,4 +212,38 @@ TEST_F(TankWindow, NothingShownBelongsToAnOlderResult) {
     EXPECT_FALSE(r.fraKsi->isVisible());
     EXPECT_FALSE(r.Timer1->isActive());
     EXPECT_EQ(liquid(r), QColor(255, 255, 0));
+}
+
+// Steady states the tank refused or showed absurdly, as a user enters them
+// (V = 1 and t given): each shown, with its hand-solved outlet and no message.
+TEST_F(TankWindow, ReportedSteadyStatesAreShown) {
+    frmRKconti& r = open<frmRKconti>("mnuKontRK", 17);
+    struct Row {
+        int model;
+        std::vector<std::pair<std::size_t, const char*>> fields;  // feeds 0..4, k 10..12, t 16
+        std::size_t slot;                                          // an outlet field 5..9
+        double want;
+    };
+    // Model 17 at its defaults, t = 100: 15 x^2 - 24.5 x + 7.5 = 0 for the
+    // extent, c(A) = 1 - x. Model 14 (linear): C = t k1 A (1 + k3 t) /
+    // ((1 + k2 t)(1 + k3 t) - k2 k3 t^2) with A = A0 / (1 + k1 t).
+    const double x17 = (24.5 - std::sqrt(24.5 * 24.5 - 4 * 15 * 7.5)) / 30;
+    const double k1 = 0.008511, k2 = 0.03861, k3 = 0.1627, t = 135.7, a14 = 5.44e-6 / (1 + k1 * t);
+    const double c14 = t * k1 * a14 * (1 + k3 * t) / ((1 + k2 * t) * (1 + k3 * t) - k2 * k3 * t * t);
+    const Row rows[] = {
+        {17, {{0, "1"}, {1, "0.5"}, {10, "0.15"}, {11, "0.01"}, {16, "100"}}, 5, 1 - x17},
+        {14, {{0, "5.44e-6"}, {10, "0.008511"}, {11, "0.03861"}, {12, "0.1627"}, {16, "135.7"}}, 7, c14},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.model);
+        chooseModel(row.model);
+        clickButton(r.optCalcConti[3]);
+        typeInto(r.Inp[14], "1");
+        for (const auto& [field, text] : row.fields) typeInto(r.Inp[field], text);
+        rec.clear();
+        clickButton(r.cmdCalc);
+        EXPECT_EQ(rec.count(), 0u);
+        EXPECT_NEAR(r.Inp[row.slot]->text().trimmed().toDouble(), row.want, 1e-6 * std::fabs(row.want));
+        for (std::size_t s = 5; s <= 9; ++s) EXPECT_FALSE(r.Inp[s]->text().trimmed().startsWith('-')) << s;
+    }
 }

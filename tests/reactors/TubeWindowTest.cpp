@@ -119,3 +119,20 @@ TEST_F(TubeWindow, TooLittleBInModel7) {
               std::tuple(" .01983445", " 0", " .2198344", 0u));
     EXPECT_EQ(app.iProtZeileQuelle, 4);
 }
+
+// A diffusion-limited enzyme (k1 = 4.77e8 l/(mol s), E0 = 1e-3, S0 = 1,
+// t = 30 s) that the tube once refused ("numerischer Fehler aufgetreten"):
+// computed without a message, the enzyme balance kept, nothing below 0.
+TEST_F(TubeWindow, DiffusionLimitedEnzyme) {
+    frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 10);
+    clickButton(r.optInpSelect[0]);
+    tippe(r, {{0, "1e-3"}, {1, "1"}, {10, "4.77e8"}, {11, "10"}, {12, "100"}, {14, "30"}, {16, "1"}});
+    rec.clear();
+    clickButton(r.cmdCalc);
+    EXPECT_EQ(rec.count(), 0u);
+    const double E = r.Inp[5]->text().trimmed().toDouble(), ES = r.Inp[7]->text().trimmed().toDouble();
+    EXPECT_NEAR(E + ES, 1e-3, 1e-9);
+    for (std::size_t s = 5; s <= 8; ++s) EXPECT_FALSE(r.Inp[s]->text().trimmed().startsWith('-')) << s;
+    // S runs out after about S0 / (k2 E0) = 10 s: P is S0 at t = 30.
+    EXPECT_NEAR(r.Inp[8]->text().trimmed().toDouble(), 1, 1e-6);
+}

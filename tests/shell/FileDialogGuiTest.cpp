@@ -296,10 +296,15 @@ TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
 }
 
 TEST_F(FileDialogGui, CommentWindowOkAbortAndEnter) {
-    // typed, OK (else Abbrechen), the comment then
-    for (const auto& c :
-         {std::tuple{"Messung vom Dienstag", true, "Messung vom Dienstag"}, {"wird verworfen", false, ""}}) {
-        const auto& [typed, ok, comment] = c;
+    // typed, how the window is left, the comment then
+    enum class Weg { Enter, Ok, Abbrechen, Esc, EnterAufAbbrechen };
+    for (const auto& c : {std::tuple{"Messung vom Dienstag", Weg::Ok, "Messung vom Dienstag"},
+                          {"mit der Eingabetaste", Weg::Enter, "mit der Eingabetaste"},
+                          {"wird verworfen", Weg::Abbrechen, ""},
+                          {"auch verworfen", Weg::Esc, ""},
+                          {"ebenso verworfen", Weg::EnterAufAbbrechen, ""}}) {
+        const auto& [typed, weg, comment] = c;
+        SCOPED_TRACE(typed);
         app.ProjKommentar = "alter Kommentar";
         QTimer::singleShot(0, [&] {
             frmCommentInput* f = Forms::loaded<frmCommentInput>();
@@ -309,9 +314,23 @@ TEST_F(FileDialogGui, CommentWindowOkAbortAndEnter) {
             EXPECT_EQ(f->txtDatComm->text(), QString("alter Kommentar"));
             f->txtDatComm->clear();
             QTest::keyClicks(f->txtDatComm, typed);
-            QTest::keyClick(f->txtDatComm, Qt::Key_Return);  // swallowed
-            EXPECT_TRUE(f->isVisible());
-            (ok ? f->cmdOK : f->cmdAbort)->click();
+            switch (weg) {
+                case Weg::Enter: QTest::keyClick(f->txtDatComm, Qt::Key_Return); break;
+                case Weg::Ok: f->cmdOK->click(); break;
+                case Weg::Abbrechen: f->cmdAbort->click(); break;
+                case Weg::Esc: QTest::keyClick(f->txtDatComm, Qt::Key_Escape); break;
+                case Weg::EnterAufAbbrechen:
+                    QApplication::setActiveWindow(f);
+                    f->cmdAbort->setFocus();
+                    EXPECT_TRUE(f->cmdAbort->hasFocus());
+                    QTest::keyClick(f->cmdAbort, Qt::Key_Return);
+                    break;
+            }
+            // A window the key left open is closed here, so that the test goes on.
+            if (IsFormLoaded<frmCommentInput>()) {
+                ADD_FAILURE() << "the comment window is still open";
+                f->cmdOK->click();
+            }
         });
         ASSERT_TRUE(WriteProjectFile(toStd(root + "/kommentar.VRP")));
         EXPECT_EQ(app.ProjKommentar, comment);

@@ -1,4 +1,6 @@
+#include "shell/DataFile.h"
 #include "shell/ProjectFile.h"
+#include "shell/TextFile.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -177,6 +179,103 @@ TEST_F(ProjectFileTest, APipeOrAFolderInTheFilesPlaceIsRefusedAtOnceWithTheReaso
                                   MsgIcon::Critical));
         EXPECT_EQ(std::tuple(app.ProjKommentar, app.iModell, app.k, dat),
                   std::tuple("alt", 7, std::array<double, 4>{0, 1, 2, 3}, "vorher"));
+    }
+}
+
+// The rate constants are written in the unit of the data-set file on disk,
+// the unit the project is read back in; the constants in memory stay.
+TEST_F(ProjectFileTest, RateConstantsAreWrittenInTheUnitOfTheirDataFile) {
+    const struct {
+        const char* inForce;  // the unit of the program
+        const char* datei;    // the data-set file: its unit, "" none, "fehlt" missing, "kaputt" no data set
+        double k1;            // in the unit in force
+        double geschrieben;   // k1 in the file (hand-computed)
+        const char* einheit;  // line 14
+    } faelle[] = {
+        {"s", "min", 0.0215 / 60, 0.0215, "min"},
+        {"min", "s", 9, 0.15, "s"},
+        {"s", "h", 0.15, 540, "h"},
+        {"d", "a", 1, 365, "a"},
+        {"a", "min", 525600, 1, "min"},
+        {"min", "min", 0.0215, 0.0215, "min"},
+        {"min", "", 9, 9, "min"},
+        {"h", "fehlt", 9, 9, "h"},
+        {"h", "kaputt", 9, 9, "h"},
+        {"min", "Sekunden", 9, 9, "min"},  // a unit the program does not know
+        {"sec", "s", 9, 9, "x"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.inForce) + " / " + f.datei);
+        resetAppState(dir.str());
+        const std::string datei = f.datei;
+        app.ExpDateiName = datei.empty() ? "" : dir.file("reihe.VRD");
+        std::filesystem::remove(dir.file("reihe.VRD"));
+        if (datei == "kaputt") {
+            writeFile(app.ExpDateiName, "keine Daten\r\n");
+        } else if (!datei.empty() && datei != "fehlt") {
+            Messpunkt p;
+            p.t = 10;
+            p.c[1] = 0.05;
+            std::vector<std::string> zeilen;
+            std::string fehler;
+            ASSERT_TRUE(formatDataFile("Reihe", f.datei, &p, 1, 0, zeilen, fehler) &&
+                        writeTextLines(app.ExpDateiName, zeilen, fehler))
+                << fehler;
+        }
+        app.sZeiteinheit = f.inForce;
+        app.iModell = 6;
+        app.k = {0, f.k1, 2 * f.k1, 0};
+        ASSERT_TRUE(WriteProjectFile(dir.file("e.VRP")));
+        EXPECT_EQ(app.k, (std::array<double, 4>{0, f.k1, 2 * f.k1, 0}));
+        const std::string text = readFile(dir.file("e.VRP"));
+        ProjectFileContent c;
+        std::string fehler;
+        ASSERT_TRUE(parseProjectFile(text, c, fehler)) << fehler;
+        EXPECT_NEAR(c.k[0], f.geschrieben, 1e-12 * f.geschrieben);
+        EXPECT_NEAR(c.k[1], 2 * f.geschrieben, 2e-12 * f.geschrieben);
+        EXPECT_EQ(c.k[2], 0);
+        std::vector<std::string> zeilen;
+        ASSERT_TRUE(readTextLines(dir.file("e.VRP"), zeilen, fehler)) << fehler;
+        ASSERT_EQ(zeilen.size(), 15u);
+        EXPECT_EQ(zeilen[13], f.einheit) << "line 14 names the unit";
+    }
+}
+
+// Line 14 names the unit of the rate constants; older files hold "x" there
+// and load as before. After the data set is loaded the constants are taken
+// into the unit in force.
+TEST_F(ProjectFileTest, TheUnitOfTheRateConstantsIsReadAndTakenIntoTheUnitInForce) {
+    const std::pair<const char*, const char*> zeilen14[] = {
+        {"x", ""}, {"min", "min"}, {"h  ", "h"}, {"a,0", "a"}, {"sec", ""}, {"", ""}, {"MIN", ""}};
+    for (const auto& [zeile, einheit] : zeilen14) {
+        SCOPED_TRACE(zeile);
+        writeFile(dir.file("u.VRP"),
+                  project("a.VRD", " 2 ", "9,0,0", std::string("0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\n") +
+                                                       zeile + "\r\nx\r\n"));
+        std::string dat, gelesen = "vorher";
+        bool ok = false;
+        MsgRecorder rec;
+        LoadProjectFile(dir.file("u.VRP"), dat, ok, &gelesen);
+        EXPECT_EQ(std::tuple(ok, rec.count(), gelesen, app.k[1]), std::tuple(true, 0u, einheit, 9.0));
+    }
+
+    const struct {
+        const char* kEinheit;
+        const char* inForce;
+        double vorher, nachher;  // k1 (hand-computed)
+    } faelle[] = {
+        {"min", "s", 9, 0.15},     {"s", "min", 0.15, 9},      {"a", "d", 365, 1},     {"h", "min", 120, 2},
+        {"h", "h", 2, 2},          {"", "s", 5, 5},            {"min", "sec", 9, 9},   {"sec", "s", 9, 9},
+        {"s", "a", 1e302, 1e302},  // beyond the range in years: kept as read
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.kEinheit) + " -> " + f.inForce);
+        app.sZeiteinheit = f.inForce;
+        app.k = {0, f.vorher, 0, 3 * f.vorher};
+        rateConstantsIntoUnitInForce(f.kEinheit);
+        EXPECT_NEAR(app.k[1], f.nachher, 1e-12 * f.nachher);
+        EXPECT_NEAR(app.k[3], 3 * f.nachher, 3e-12 * f.nachher);
+        EXPECT_EQ(app.k[2], 0);
     }
 }
 

@@ -1,0 +1,376 @@
+#include "support/KineticsReference.h"
+
+#include <gsl/gsl_errno.h>
+#include <gsl/gsl_odeiv2.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+namespace vrn::test {
+
+namespace {
+
+// The integrated slots of each model, in slot order.
+std::vector<int> slotsOf(int model) {
+    switch (model) {
+        case 14: case 15: return {1, 3, 4};
+        case 20: return {1, 4};
+        default: return {1, 2, 3, 4};
+    }
+}
+
+// One net reaction: its rate (forward minus reverse), the rate's gradient
+// by c(1..5) and its stoichiometric coefficients.
+struct Reaction {
+    double rate = 0;
+    Conc grad{};
+    Conc nu{};
+};
+
+// The net reactions of each model as the table of rate laws gives them;
+// the species rates are their sums, so that a balance that is kept exactly
+// (A + C + P in model 15, say) is kept to rounding here too.
+std::vector<Reaction> reactionsOf(const KineticsCase& c, const Conc& x) {
+    const double k1 = c.k[0], k2 = c.k[1], k3 = c.k[2];
+    const double A = x[1], B = x[2], C = x[3], P = x[4];
+    std::vector<Reaction> out;
+    const auto add = [&](double rate, Conc grad, Conc nu) { out.push_back({rate, grad, nu}); };
+    switch (c.model) {
+        case 1:
+            if (A > 0) add(k1, {}, {0, -1, 0, 0, 1, 0});
+            break;
+        case 2: add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0}); break;
+        case 3: add(k1 * A * A, {0, 2 * k1 * A, 0, 0, 0, 0}, {0, -2, 0, 0, 1, 0}); break;
+        case 4: add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 0, 1, 0}); break;
+        case 5: add(k1 * A * P, {0, k1 * P, 0, 0, k1 * A, 0}, {0, -1, 0, 0, 1, 0}); break;
+        case 6:
+            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 1, 0, 0});
+            add(k2 * C, {0, 0, 0, k2, 0, 0}, {0, 0, 0, -1, 1, 0});
+            break;
+        case 7:
+            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k2 * A * C, {0, k2 * C, 0, k2 * A, 0, 0}, {0, -1, 0, -1, 1, 0});
+            break;
+        case 8: add(k1 * A - k2 * P, {0, k1, 0, 0, -k2, 0}, {0, -1, 0, 0, 1, 0}); break;
+        case 9:
+            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k2 * C, {0, 0, 0, k2, 0, 0}, {0, 0, 0, -1, 1, 0});
+            break;
+        case 10:  // E, S, ES, P
+            add(k1 * A * B - k2 * C, {0, k1 * B, k1 * A, -k2, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 1, 0, -1, 1, 0});
+            break;
+        case 11:
+            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0});
+            add(k2 * A, {0, k2, 0, 0, 0, 0}, {0, -1, 0, 0, 0, 1});
+            break;
+        case 12:
+            add(k1 * A * B - k2 * P * P, {0, k1 * B, k1 * A, 0, -2 * k2 * P, 0}, {0, -1, -1, 0, 2, 0});
+            break;
+        case 13:
+            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k2 * C - k3 * P, {0, 0, 0, k2, -k3, 0}, {0, 0, 0, -1, 1, 0});
+            break;
+        case 14:
+            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 1, 0, 0});
+            add(k2 * C - k3 * P, {0, 0, 0, k2, -k3, 0}, {0, 0, 0, -1, 1, 0});
+            break;
+        case 15:
+            add(k1 * A - k2 * C, {0, k1, 0, -k2, 0, 0}, {0, -1, 0, 1, 0, 0});
+            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 0, 0, -1, 1, 0});
+            break;
+        case 16: add(k1 * A * P, {0, k1 * P, 0, 0, k1 * A, 0}, {0, -1, 0, 0, 1, 1}); break;
+        case 17: add(k1 * A * B - k2 * P, {0, k1 * B, k1 * A, 0, -k2, 0}, {0, -1, -1, 0, 1, 0}); break;
+        case 18:
+            add(k1 * A * B - k2 * C, {0, k1 * B, k1 * A, -k2, 0, 0}, {0, -1, -1, 1, 0, 0});
+            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 0, 0, -1, 1, 0});
+            break;
+        case 20:
+            if (A > 0) add(k1 * std::pow(A, c.n), {0, k1 * c.n * std::pow(A, c.n - 1), 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0});
+            break;
+        default: break;
+    }
+    return out;
+}
+
+// Rates and Jacobian (J[i][j] = d rate(i) / d c(j), slots 1..5).
+void ratesAndJacobian(const KineticsCase& c, const Conc& x, Conc& r, std::array<Conc, 6>* J) {
+    r.fill(0);
+    if (J)
+        for (auto& row : *J) row.fill(0);
+    for (const Reaction& q : reactionsOf(c, x))
+        for (std::size_t i = 1; i <= 5; ++i) {
+            if (q.nu[i] == 0) continue;
+            r[i] += q.nu[i] * q.rate;
+            if (J)
+                for (std::size_t j = 1; j <= 5; ++j) (*J)[i][j] += q.nu[i] * q.grad[j];
+        }
+}
+
+struct System {
+    const KineticsCase* c;
+    std::vector<int> slots;
+    Conc full(const double y[]) const {
+        Conc x = c->c0;
+        for (std::size_t i = 0; i < slots.size(); ++i) x[static_cast<std::size_t>(slots[i])] = y[i];
+        return x;
+    }
+};
+
+int rhs(double, const double y[], double dy[], void* p) {
+    const System& s = *static_cast<System*>(p);
+    Conc r;
+    ratesAndJacobian(*s.c, s.full(y), r, nullptr);
+    for (std::size_t i = 0; i < s.slots.size(); ++i) dy[i] = r[static_cast<std::size_t>(s.slots[i])];
+    return GSL_SUCCESS;
+}
+
+int jac(double, const double y[], double* dfdy, double dfdt[], void* p) {
+    const System& s = *static_cast<System*>(p);
+    Conc r;
+    std::array<Conc, 6> J;
+    ratesAndJacobian(*s.c, s.full(y), r, &J);
+    const std::size_t m = s.slots.size();
+    for (std::size_t i = 0; i < m; ++i) {
+        dfdt[i] = 0;
+        for (std::size_t j = 0; j < m; ++j)
+            dfdy[i * m + j] = J[static_cast<std::size_t>(s.slots[i])][static_cast<std::size_t>(s.slots[j])];
+    }
+    return GSL_SUCCESS;
+}
+
+// Model 20: A^(1-n) falls linearly (n != 1), A decays exponentially (n = 1).
+Conc orderN(const KineticsCase& c, double t) {
+    Conc x = c.c0;
+    const double A0 = c.c0[1], k = c.k[0], n = c.n;
+    double A;
+    if (A0 <= 0) {
+        A = A0;
+    } else if (n == 1) {
+        A = A0 * std::exp(-k * t);
+    } else {
+        const double u = std::pow(A0, 1 - n) - (1 - n) * k * t;
+        A = u > 0 ? std::pow(u, 1 / (1 - n)) : 0;
+        if (n > 1 && !(u > 0)) A = 0;
+    }
+    x[1] = A;
+    x[4] = c.c0[4] + (A0 - A);
+    return x;
+}
+
+std::uint64_t splitmix(std::uint64_t& s) {
+    std::uint64_t z = (s += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+double uniform(std::uint64_t& s) { return static_cast<double>(splitmix(s) >> 11) * 0x1.0p-53; }
+double logUniform(std::uint64_t& s, double lo, double hi) { return lo * std::pow(hi / lo, uniform(s)); }
+
+}  // namespace
+
+int referenceSpecies(int model) {
+    switch (model) {
+        case 1: case 2: case 3: case 5: case 8: case 20: return 1 << 1 | 1 << 4;
+        case 4: case 12: case 17: return 1 << 1 | 1 << 2 | 1 << 4;
+        case 6: case 14: case 15: return 1 << 1 | 1 << 3 | 1 << 4;
+        case 11: case 16: return 1 << 1 | 1 << 4 | 1 << 5;
+        default: return 1 << 1 | 1 << 2 | 1 << 3 | 1 << 4;
+    }
+}
+
+double tankNewtonStep(const KineticsCase& c, double tau, const Conc& out) {
+    // In long double: the balances' derivatives reach tau·k (up to 1e16
+    // here) beside the 1 of the outflow, which the elimination must keep.
+    using L = long double;
+    const int used = referenceSpecies(c.model);
+    std::vector<std::size_t> sl;
+    L scale = 0;
+    for (std::size_t q = 1; q <= 5; ++q)
+        if (used & (1 << q)) {
+            sl.push_back(q);
+            scale = std::max<L>(scale, c.c0[q]);
+        }
+    const std::size_t m = sl.size();
+    std::vector<L> rate(6, 0);
+    std::vector<std::vector<L>> J(6, std::vector<L>(6, 0));
+    for (const Reaction& q : reactionsOf(c, out))
+        for (std::size_t i = 1; i <= 5; ++i) {
+            rate[i] += static_cast<L>(q.nu[i]) * q.rate;
+            for (std::size_t j = 1; j <= 5; ++j) J[i][j] += static_cast<L>(q.nu[i]) * q.grad[j];
+        }
+    std::vector<std::vector<L>> a(m, std::vector<L>(m + 1));
+    for (std::size_t i = 0; i < m; ++i) {
+        for (std::size_t j = 0; j < m; ++j) a[i][j] = static_cast<L>(tau) * J[sl[i]][sl[j]] - (i == j ? 1 : 0);
+        a[i][m] = -(static_cast<L>(c.c0[sl[i]]) - out[sl[i]] + static_cast<L>(tau) * rate[sl[i]]);
+    }
+    for (std::size_t col = 0; col < m; ++col) {
+        std::size_t p = col;
+        for (std::size_t i = col + 1; i < m; ++i)
+            if (std::fabs(a[i][col]) > std::fabs(a[p][col])) p = i;
+        std::swap(a[col], a[p]);
+        for (std::size_t i = col + 1; i < m; ++i) {
+            const L g = a[i][col] / a[col][col];
+            for (std::size_t j = col; j <= m; ++j) a[i][j] -= g * a[col][j];
+        }
+    }
+    L worst = 0;
+    std::vector<L> d(m);
+    for (std::size_t i = m; i-- > 0;) {
+        L v = a[i][m];
+        for (std::size_t j = i + 1; j < m; ++j) v -= a[i][j] * d[j];
+        d[i] = v / a[i][i];
+        worst = std::max(worst, std::fabs(d[i]) / scale);
+    }
+    const double w = static_cast<double>(worst);
+    return std::isfinite(w) ? w : HUGE_VAL;
+}
+
+KineticsCase randomTankCase(int model, std::uint64_t& seed) {
+    KineticsCase c;
+    c.model = model;
+    for (double& k : c.k) k = logUniform(seed, 1e-3, 1e9);
+    c.c0.fill(0);
+    const int used = referenceSpecies(model);
+    for (int q = 1; q <= 5; ++q) {
+        if (!(used & (1 << q))) continue;
+        const bool reactant = q == 1 || q == 2;
+        if (reactant || uniform(seed) < 0.4) c.c0[static_cast<std::size_t>(q)] = logUniform(seed, 1e-8, 10);
+    }
+    c.n = model == 20 ? static_cast<float>(0.3 + 2.2 * uniform(seed)) : 1;
+    double S = 0, slowest = 0;
+    for (double x : c.c0) S = std::max(S, x);
+    double fastest = 0;
+    for (double k : c.k) {
+        slowest = std::max(slowest, 1 / (k * std::max(1.0, S)));
+        fastest = std::max(fastest, k * std::max(1.0, S));
+    }
+    // The residence time, at most 1e16 / (the fastest rate): beyond, the
+    // balances cannot be checked in long double.
+    c.tEnd = std::min(slowest * logUniform(seed, 1e-3, 1e8), 1e16 / fastest);
+    return c;
+}
+
+Conc referenceRates(const KineticsCase& c, const Conc& x) {
+    Conc r;
+    ratesAndJacobian(c, x, r, nullptr);
+    return r;
+}
+
+double referenceScale(const KineticsCase& c, int s) {
+    if (c.model == 10) {
+        return s == 1 || s == 3 ? c.c0[1] + c.c0[3] : c.c0[2] + c.c0[3] + c.c0[4];
+    }
+    double scale = 0;
+    for (int q : slotsOf(c.model)) scale = std::max(scale, std::fabs(c.c0[static_cast<std::size_t>(q)]));
+    return scale;
+}
+
+std::vector<Conc> referenceAt(const KineticsCase& c, const std::vector<double>& times) {
+    std::vector<Conc> out;
+    if (c.model == 20) {
+        for (double t : times) out.push_back(orderN(c, t));
+        return out;
+    }
+    gsl_set_error_handler_off();
+    System s{&c, slotsOf(c.model)};
+    const std::size_t m = s.slots.size();
+    std::vector<double> y(m), scale(m);
+    double smallest = 0;
+    for (std::size_t i = 0; i < m; ++i) {
+        y[i] = c.c0[static_cast<std::size_t>(s.slots[i])];
+        if (y[i] > 0 && (smallest == 0 || y[i] < smallest)) smallest = y[i];
+    }
+    for (std::size_t i = 0; i < m; ++i) scale[i] = 1e-15 * std::max(y[i], smallest > 0 ? smallest : 1.0);
+    gsl_odeiv2_system sys{rhs, jac, m, &s};
+    const double h0 = times.empty() ? 1e-6 : std::max(1e-300, times.back() * 1e-12);
+    gsl_odeiv2_driver* d =
+        gsl_odeiv2_driver_alloc_scaled_new(&sys, gsl_odeiv2_step_bsimp, h0, 1.0, 1e-12, 1.0, 0.0, scale.data());
+    gsl_odeiv2_driver_set_nmax(d, 50000000);
+    double t = 0;
+    for (double target : times) {
+        if (target > t && gsl_odeiv2_driver_apply(d, &t, target, y.data()) != GSL_SUCCESS) {
+            gsl_odeiv2_driver_free(d);
+            return {};
+        }
+        out.push_back(s.full(y.data()));
+    }
+    gsl_odeiv2_driver_free(d);
+    return out;
+}
+
+KineticsCase randomKineticsCase(int model, std::uint64_t& seed) {
+    KineticsCase c;
+    c.model = model;
+    for (double& k : c.k) k = logUniform(seed, 1e-3, 1e9);
+    c.c0.fill(0);
+    for (int s : slotsOf(model)) {
+        const bool reactant = s == 1 || (s == 2 && model != 14 && model != 15);
+        if (reactant || uniform(seed) < 0.4) c.c0[static_cast<std::size_t>(s)] = logUniform(seed, 1e-8, 10);
+    }
+    c.n = model == 20 ? 0.3 + 2.2 * uniform(seed) : 1;
+    // The slowest time scale: 1/k of a first-order step, 1/(k S) of a
+    // second-order one (S the largest start concentration).
+    double S = 0;
+    for (double x : c.c0) S = std::max(S, x);
+    const bool second1 = model == 7 || model == 9 || model == 10 || model == 13 || model == 18;
+    double slowest = 0;
+    for (int i = 0; i < 3; ++i) {
+        const bool used = model == 20 ? i == 0 : (model == 9 || model == 7) ? i < 2 : true;
+        if (!used) continue;
+        double rate = c.k[static_cast<std::size_t>(i)];
+        if (model == 20) rate *= std::pow(c.c0[1], c.n - 1);
+        else if ((i == 0 && second1) || (model == 7 && i == 1)) rate *= S;
+        slowest = std::max(slowest, 1 / rate);
+    }
+    c.tEnd = slowest * logUniform(seed, 1e-3, 1e8);
+    return c;
+}
+
+const std::vector<ReportedCase>& reportedKineticsCases() {
+    // model, k1..k3, c0 (slot 0 unused), order, end time
+    static const std::vector<ReportedCase> cases = {
+        // Overshoots below 0 that the implicit integrator kept.
+        {"9, every default k times 1e11", {9, {1.5e10, 1e10, 0}, {0, 1, 1, 0, 0, 0}, 1, 100}},
+        {"9, micromolar B", {9, {2.61e4, 6.6e8, 0}, {0, 0.0424, 0.00302, 0, 0, 0}, 1, 933}},
+        {"15, fast k3", {15, {0.001836, 0.1606, 9.956e5}, {0, 5.41e-5, 0, 0, 0, 0}, 1, 5.886e9}},
+        {"7, fast second step", {7, {0.004064, 1.232e8, 0}, {0, 0.028, 1.51e-4, 0, 0, 0}, 1, 8.48e11}},
+        {"18, fast k3", {18, {2.186, 0.0375, 3.311e8}, {0, 6.71e-6, 1.28e-6, 0, 0, 0}, 1, 4.3e9}},
+        {"10, fast k2", {10, {0.0138, 2689, 1.028e8}, {0, 6.81, 0.436, 0, 0, 0}, 1, 1.613e6}},
+        {"10, tight binding beyond exhaustion", {10, {1e9, 1, 1}, {0, 1e-7, 1, 0, 0, 0}, 1, 1.5e7}},
+        // Refused by the batch reactor.
+        {"10, diffusion-limited k1 = 4.77e8", {10, {4.77e8, 10, 100}, {0, 1e-3, 1, 0, 0, 0}, 1, 30}},
+        {"10, diffusion-limited k1 = 8.84e8", {10, {8.84e8, 10, 100}, {0, 1e-3, 1, 0, 0, 0}, 1, 30}},
+        {"10, k1 = 1e8 to exhaustion", {10, {1e8, 1, 1}, {0, 1e-7, 1, 0, 0, 0}, 1, 1.5e7}},
+        {"15, fast k2 and k3", {15, {3.881, 7.3e4, 2.9e8}, {0, 0.118, 0, 0, 0, 0}, 1, 209}},
+        {"18, fast equilibrium", {18, {1.69e6, 4450, 0.747}, {0, 0.755, 3.39, 0, 0, 0}, 1, 1242}},
+        // "Division durch Null": model 15 at its defaults times 5e4, B left
+        // over from an earlier model.
+        {"15, defaults times 5e4", {15, {7500, 5000, 250}, {0, 1, 1, 0, 0, 0}, 1, 100}},
+        // Order below 1: A is 0 one output point early.
+        {"20, n = 0.9, micromolar", {20, {16.6, 0, 0}, {0, 1e-6, 0, 0, 0, 0}, 0.9, 10}},
+        {"20, n = 0.9", {20, {79.1, 0, 0}, {0, 1, 0, 0, 0, 0}, 0.9, 10}},
+        {"20, n = 0.5", {20, {38.19, 0, 0}, {0, 1, 0, 0, 0, 0}, 0.5, 10}},
+        // The cost cliff of the enzyme defaults (E0 = 1, S0 = 5): these stay
+        // on the explicit rule, whose pairs agree to 1 %.
+        {"10, defaults with k1 = 3", {10, {3, 0.1, 0.005}, {0, 1, 5, 0, 0, 0}, 1, 100}, 1e-4},
+        {"10, defaults with k1 = 5", {10, {5, 0.1, 0.005}, {0, 1, 5, 0, 0, 0}, 1, 100}, 1e-4},
+        {"10, defaults with k1 = 10", {10, {10, 0.1, 0.005}, {0, 1, 5, 0, 0, 0}, 1, 100}, 1e-4},
+        {"10, defaults with k1 = 30", {10, {30, 0.1, 0.005}, {0, 1, 5, 0, 0, 0}, 1, 100}, 1e-4},
+    };
+    return cases;
+}
+
+std::string describe(const KineticsCase& c) {
+    std::ostringstream o;
+    o.precision(17);
+    o << "model " << c.model << ", k = " << c.k[0] << " / " << c.k[1] << " / " << c.k[2] << ", c0 =";
+    for (int s = 1; s <= 5; ++s) o << ' ' << c.c0[static_cast<std::size_t>(s)];
+    if (c.model == 20) o << ", n = " << c.n;
+    o << ", t = " << c.tEnd;
+    return o.str();
+}
+
+}  // namespace vrn::test

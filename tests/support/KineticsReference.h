@@ -1,0 +1,73 @@
+// An independent reference for the kinetic models: the rate equations and
+// their Jacobian written out here by hand from the table of rate laws, as
+// net reactions; the integrated models (7, 9, 10, 13, 14, 15, 18, 20)
+// integrated by GSL's implicit Bulirsch-Stoer method (bsimp) at a relative
+// tolerance of 1e-12, model 20 from its closed form. It shares no code with
+// the engine.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vrn::test {
+
+using Conc = std::array<double, 6>;  // slots 1..5 (A, B, C, P, Q; E, S, ES, P)
+
+struct KineticsCase {
+    int model;
+    std::array<double, 3> k;  // k1, k2, k3
+    Conc c0;                  // c0[1..5]
+    double n = 1;             // order of model 20
+    double tEnd = 1;
+};
+
+// Rates dc/dt of every model as the table gives them, formed as sums of its
+// net reactions.
+Conc referenceRates(const KineticsCase& c, const Conc& x);
+
+// The concentrations at each of `times` (ascending, from 0), or an empty
+// vector when the reference itself fails.
+std::vector<Conc> referenceAt(const KineticsCase& c, const std::vector<double>& times);
+
+// The scale of species s for comparisons: the largest start concentration of
+// the model's species (model 10: E0 + ES0 for E and ES, S0 + ES0 + P0 for S
+// and P).
+double referenceScale(const KineticsCase& c, int s);
+
+// The species slots of the model (bits 1..5).
+int referenceSpecies(int model);
+
+// A random case of `model` from the generator state `seed`: rate constants
+// log-uniform in 1e-3..1e9, start concentrations of the reactants log-uniform
+// in 1e-8..10 (intermediates and products 0 or log-uniform in the same
+// range), the order of model 20 in 0.3..2.5, and an end time log-uniform from
+// 1e-3 to 1e8 times the slowest time scale of the case.
+KineticsCase randomKineticsCase(int model, std::uint64_t& seed);
+
+// The largest concentration change, in units of the largest feed of the
+// model's species, of one Newton step on the balances c0 − c + tau·r(c) = 0
+// of a stirred tank from the outlet `out`: how far `out` lies from a true
+// steady state.
+double tankNewtonStep(const KineticsCase& c, double tau, const Conc& out);
+
+// A random tank of `model`: rate constants 1e-3..1e9, feeds of A and B
+// 1e-8..10 (the other species 0 or in the same range), order 0.3..2.5 for
+// model 20, and a residence time (in tEnd) from 1e-3 to 1e8 times the
+// slowest time scale, at most 1e16 times the fastest.
+KineticsCase randomTankCase(int model, std::uint64_t& seed);
+
+// Cases users reported wrong, refused or slow (each once a fault), with the
+// deviation from the reference each must keep, in units of the scale.
+struct ReportedCase {
+    const char* what;
+    KineticsCase c;
+    double tol = 1e-6;
+};
+const std::vector<ReportedCase>& reportedKineticsCases();
+
+// "model 9, k = ..., c0 = ..., n = ..., t = ..." for failure messages.
+std::string describe(const KineticsCase& c);
+
+}  // namespace vrn::test
