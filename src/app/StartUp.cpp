@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <csignal>
+
 #include "chart/frmGraph2D.h"
 #include "data/frmManuInput.h"
 #include "platform/EnterKey.h"
@@ -66,6 +68,10 @@ QIcon programIcon() {
 }  // namespace
 
 void installPlatform(QApplication& qapp) {
+    // Under a limit on the size of files (ulimit -f) a write past it would end
+    // the program; ignored, the write fails and every save reports it as it
+    // reports a full disk, keeping the old file.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication::setWindowIcon(programIcon());
     if (QCoreApplication::applicationName().isEmpty() || QCoreApplication::applicationName() != "varnolt")
         QCoreApplication::setApplicationName("varnolt");

@@ -1,6 +1,7 @@
 // Connects the application to the platform: German texts of Qt's own dialogs,
 // the locale's number separators, message boxes, Enter on the focused button
-// and the busy cursor.
+// and the busy cursor; a write past a limit on the size of files fails
+// instead of ending the program.
 #pragma once
 
 class QApplication;

@@ -15,18 +15,40 @@ namespace {
 
 NumberLocale gLocale;
 
-// Decimal digits of |x| rounded to sig significant digits: x = 0.d1d2d3... * 10^(exp10 + 1),
-// i.e. d1.d2d3... * 10^exp10. x must be finite and non-zero.
-void decimalDigits(double x, int sig, std::string& digits, int& exp10) {
-    // to_chars is independent of the C locale, which the GUI sets from the environment.
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(x), std::chars_format::scientific, sig - 1);
-    *res.ptr = '\0';
+// How many digits a number text keeps: sig rounded ones, or the fewest that
+// read back as the same Double or the same Single.
+enum class Kept { Rounded, ExactDouble, ExactSingle };
+
+// Digits and exponent of a text of to_chars in scientific form.
+void scientificParts(const char* text, std::string& digits, int& exp10) {
     digits.clear();
-    const char* p = buf;
+    const char* p = text;
     for (; *p && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9') digits.push_back(*p);
     exp10 = (*p == 'e') ? std::atoi(p + 1) : 0;
+}
+
+// Decimal digits of |x| rounded to sig significant digits: x = 0.d1d2d3... * 10^(exp10 + 1),
+// i.e. d1.d2d3... * 10^exp10. x must be finite and non-zero. A value that
+// would round past the largest Double (for 15 digits the four largest, from
+// 1.7976931348623151E+308 on) gets the fewest digits that read back as x
+// itself (at most 17), as every value does unless kept is Rounded.
+void decimalDigits(double x, int sig, std::string& digits, int& exp10, Kept kept = Kept::Rounded) {
+    // to_chars is independent of the C locale, which the GUI sets from the environment.
+    char buf[64];
+    const double ax = std::fabs(x);
+    auto res = kept == Kept::ExactSingle
+                   ? std::to_chars(buf, buf + sizeof buf - 1, static_cast<float>(ax), std::chars_format::scientific)
+               : kept == Kept::ExactDouble
+                   ? std::to_chars(buf, buf + sizeof buf - 1, ax, std::chars_format::scientific)
+                   : std::to_chars(buf, buf + sizeof buf - 1, ax, std::chars_format::scientific, sig - 1);
+    if (kept == Kept::Rounded && ax > 1e308) {
+        double back = 0;
+        if (std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range || !std::isfinite(back))
+            res = std::to_chars(buf, buf + sizeof buf - 1, ax, std::chars_format::scientific);
+    }
+    *res.ptr = '\0';
+    scientificParts(buf, digits, exp10);
 }
 
 void stripTrailingZeros(std::string& digits) {
@@ -42,14 +64,15 @@ std::string exponentText(int e, int minDigits, bool alwaysSign) {
     return s + d;
 }
 
-// Shared body of the plain and the general form.
-std::string numberForm(double x, int sig, bool plain, char decimal) {
+// Shared body of the plain and the general form; the exponent form is chosen
+// as for sig digits whatever digits are kept.
+std::string numberForm(double x, int sig, bool plain, char decimal, Kept kept = Kept::Rounded) {
     if (!std::isfinite(x)) return std::isnan(x) ? "NaN" : (x > 0 ? "Inf" : "-Inf");
     std::string sign = x < 0 ? "-" : (plain ? " " : "");
     if (x == 0) return plain ? " 0" : "0";
     std::string d;
     int e = 0;
-    decimalDigits(x, sig, d, e);
+    decimalDigits(x, sig, d, e, kept);
     stripTrailingZeros(d);
     std::string out = sign;
     if (e < -4 || e >= sig) {
@@ -340,6 +363,8 @@ NumberLocale numberLocale() { return gLocale; }
 std::string Str(double x) { return numberForm(x, 15, true, '.'); }
 std::string Str(float x) { return numberForm(static_cast<double>(x), 7, true, '.'); }
 std::string Str(int x) { return x < 0 ? std::to_string(x) : " " + std::to_string(x); }
+std::string StrExact(double x) { return numberForm(x, 15, true, '.', Kept::ExactDouble); }
+std::string StrExact(float x) { return numberForm(static_cast<double>(x), 7, true, '.', Kept::ExactSingle); }
 
 std::string Format(double x) { return numberForm(x, 15, false, gLocale.decimal); }
 std::string Format(float x) { return numberForm(static_cast<double>(x), 7, false, gLocale.decimal); }

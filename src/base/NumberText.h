@@ -10,7 +10,16 @@
 //   is below -4 or at least the number of significant digits (7 or 15):
 //   0.0001 -> " .0001", 0.00001 -> " 1E-05", 1234567 (Single) -> " 1234567",
 //   12345678 (Single) -> " 1.234568E+07". The exponent has a sign and at least
-//   two digits.
+//   two digits. A Double that 15 digits would round past the largest Double
+//   (the four largest, from 1.7976931348623151E+308 on) keeps the digits
+//   that read back as itself: " 1.7976931348623157E+308", never a text that
+//   no reader takes.
+//
+// Exact form (StrExact): the plain form with the fewest digits that read back
+//   as the same Double (at most 17) or the same Single (at most 9): 0.1 ->
+//   " .1", 3.4028234663852886E+38 stays so, where 15 digits would round it
+//   up; the Single 1.0000001E+28 stays so, where 7 digits would give
+//   " 1E+28", which reads as the Single 9.999999E+27.
 //
 // General form (Format(x) without a pattern): like the plain form but with no
 //   leading blank, a zero before the point and the locale's decimal separator
@@ -58,6 +67,9 @@ NumberLocale numberLocale();
 std::string Str(double x);
 std::string Str(float x);
 std::string Str(int x);
+// Exact form.
+std::string StrExact(double x);
+std::string StrExact(float x);
 
 // Locale's general number form.
 std::string Format(double x);

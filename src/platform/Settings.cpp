@@ -1,22 +1,20 @@
 #include "platform/Settings.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <optional>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "base/PlainFile.h"
 #include "base/SafeSave.h"
@@ -67,49 +65,213 @@ bool readStore(const QString& path, QByteArray& bytes, std::string& error) {
     return true;
 }
 
-// QSettings reads and changes the INI text on a private copy, so that the
-// store's own file is touched only by the checks above and the safe save.
-class IniCopy {
+// The store's text, read and changed in memory as QSettings keeps an INI
+// file: "[section]" lines, "key=value" lines, keys with "%XX" and "%UXXXX"
+// for characters beyond letters, digits, "_", "-" and "." ("\" for "/"),
+// values in double quotes when they hold ",", ";" or "=" or begin or end
+// with a blank, with backslash escapes. Lines that are neither (a line of
+// stray words or bytes) are damaged: they are left out, and everything else
+// is read and written again as it stands.
+class IniText {
 public:
-    bool open(const QByteArray& bytes, std::string& error) {
-        if (!dir_.isValid()) {
-            error = "Im Ordner für temporäre Dateien lässt sich kein Ordner anlegen: " + toStd(QDir::tempPath());
-            return false;
+    explicit IniText(const QByteArray& bytes) {
+        QString section;
+        for (QByteArray line : bytes.split('\n')) {
+            if (line.endsWith('\r')) line.chop(1);
+            const QByteArray t = line.trimmed();
+            if (t.isEmpty() || t.startsWith(';')) {
+                lines_.push_back({t, section, {}, {}});
+                continue;
+            }
+            if (damaged(t)) continue;
+            if (t.startsWith('[')) {
+                if (!t.endsWith(']') || t.size() < 3) continue;
+                section = unescapedKey(t.mid(1, t.size() - 2));
+                if (section == "General") section.clear();
+                lines_.push_back({t, section, {}, {}});
+                continue;
+            }
+            const qsizetype eq = t.indexOf('=');
+            const QByteArray rawKey = eq > 0 ? t.left(eq).trimmed() : QByteArray();
+            if (rawKey.isEmpty()) continue;
+            const QString key = unescapedKey(rawKey);
+            lines_.push_back({rawKey, section, section.isEmpty() ? key : section + "/" + key, t.mid(eq + 1).trimmed()});
         }
-        const std::string path = toStd(file());
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        std::string_view rest(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        int err = fd < 0 ? errno : 0;
-        while (err == 0 && !rest.empty()) {
-            const ssize_t put = ::write(fd, rest.data(), rest.size());
-            if (put < 0 && errno != EINTR) err = errno;
-            if (put > 0) rest.remove_prefix(static_cast<std::size_t>(put));
-        }
-        if (fd >= 0 && ::close(fd) != 0 && err == 0) err = errno;
-        if (err != 0) {
-            error = fileErrorText(err, path);
-            return false;
-        }
-        settings_ = std::make_unique<QSettings>(file(), QSettings::IniFormat);
-        return true;
+        while (!lines_.empty() && lines_.back().raw.isEmpty() && lines_.back().key.isEmpty()) lines_.pop_back();
     }
-    QSettings& settings() { return *settings_; }
-    // The changed text, once QSettings has written it.
-    bool changed(QByteArray& bytes, std::string& error) {
-        settings_->sync();
-        QFile f(file());
-        if (settings_->status() != QSettings::NoError || !f.open(QIODevice::ReadOnly)) {
-            error = fileErrorText(EIO, toStd(file()));
-            return false;
+
+    // The value stored under section/key (the last one when the file holds it twice).
+    std::optional<QString> value(const QString& name) const {
+        for (auto it = lines_.rbegin(); it != lines_.rend(); ++it)
+            if (!it->key.isEmpty() && it->key == name) return unescapedValue(it->value);
+        return std::nullopt;
+    }
+
+    // The text with value stored under section/key.
+    QByteArray with(const QString& section, const QString& key, const QString& value) const {
+        const QString name = section.isEmpty() ? key : section + "/" + key;
+        const QByteArray stored = escapedValue(value);
+        std::vector<Line> lines = lines_;
+        bool set = false;
+        for (Line& l : lines)
+            if (l.key == name) {
+                l.value = stored;
+                set = true;
+            }
+        if (!set) {
+            // After the last line of the section, or in a new section at the end.
+            std::size_t at = lines.size();
+            bool found = false;
+            for (std::size_t i = 0; i < lines.size(); ++i)
+                if (lines[i].section == section && (!lines[i].key.isEmpty() || lines[i].raw.startsWith('['))) {
+                    at = i + 1;
+                    found = true;
+                }
+            if (!found) {
+                if (!lines.empty()) lines.push_back({{}, {}, {}, {}});
+                lines.push_back({"[" + escapedKey(section.isEmpty() ? QStringLiteral("General") : section) + "]",
+                                 section, {}, {}});
+                at = lines.size();
+            }
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), {escapedKey(key), section, name, stored});
         }
-        bytes = f.readAll();
-        return true;
+        QByteArray out;
+        for (const Line& l : lines) out += (l.key.isEmpty() ? l.raw : l.raw + "=" + l.value) + "\n";
+        return out;
     }
 
 private:
-    QString file() const { return dir_.filePath("settings.ini"); }
-    QTemporaryDir dir_{QDir::tempPath() + "/varnolt-settings-XXXXXX"};
-    std::unique_ptr<QSettings> settings_;
+    struct Line {
+        QByteArray raw;  // the whole line; of an entry, its key as written
+        QString section;
+        QString key;     // section/key of an entry, else empty
+        QByteArray value;
+    };
+
+    static bool damaged(const QByteArray& line) {
+        return std::any_of(line.begin(), line.end(), [](char ch) {
+            const auto c = static_cast<unsigned char>(ch);
+            return (c < 0x20 && c != '\t') || c == 0x7F;
+        });
+    }
+
+    static QString unescapedKey(const QByteArray& raw) {
+        const QString s = QString::fromUtf8(raw);
+        QString out;
+        for (qsizetype i = 0; i < s.size();) {
+            const QChar ch = s.at(i);
+            if (ch == '\\') {
+                out += '/';
+                ++i;
+                continue;
+            }
+            const int digits = ch == '%' && i + 1 < s.size() && s.at(i + 1) == 'U' ? 4 : 2;
+            const qsizetype first = i + (digits == 4 ? 2 : 1);
+            bool ok = false;
+            const ushort code = ch == '%' && first + digits <= s.size() ? s.mid(first, digits).toUShort(&ok, 16) : 0;
+            if (ok) {
+                out += QChar(code);
+                i = first + digits;
+            } else {
+                out += ch;
+                ++i;
+            }
+        }
+        return out;
+    }
+
+    static QByteArray escapedKey(const QString& key) {
+        QByteArray out;
+        for (const QChar ch : key) {
+            const char16_t c = ch.unicode();
+            if (c == '/') out += '\\';
+            else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+                     c == '-' || c == '.')
+                out += static_cast<char>(c);
+            else if (c <= 0xFF) out += '%' + QByteArray::number(c, 16).toUpper().rightJustified(2, '0');
+            else out += "%U" + QByteArray::number(c, 16).toUpper().rightJustified(4, '0');
+        }
+        return out;
+    }
+
+    // A value as QSettings reads it: quoted parts kept as they stand, escapes
+    // resolved, "@@" for a leading "@"; a list (commas outside quotes) is no
+    // single text and reads as the empty text.
+    static QString unescapedValue(const QByteArray& raw) {
+        const QString s = QString::fromUtf8(raw);
+        QString item;
+        int items = 1;
+        bool quoted = false;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            const QChar ch = s.at(i);
+            if (ch == '"') {
+                quoted = !quoted;
+            } else if (ch == ',' && !quoted) {
+                ++items;
+            } else if (ch == '\\' && i + 1 < s.size()) {
+                const QChar e = s.at(++i);
+                static const QString from = "abfnrtv\"?'\\", to = "\a\b\f\n\r\t\v\"?'\\";
+                if (const qsizetype k = from.indexOf(e); k >= 0) {
+                    item += to.at(k);
+                } else if (e == 'x') {
+                    qsizetype j = i + 1;
+                    while (j < s.size() && isxdigit(s.at(j).toLatin1())) ++j;
+                    item += QChar(s.mid(i + 1, j - i - 1).toUShort(nullptr, 16));
+                    i = j - 1;
+                } else if (e >= '0' && e <= '7') {
+                    qsizetype j = i;
+                    while (j < s.size() && j < i + 3 && s.at(j) >= '0' && s.at(j) <= '7') ++j;
+                    item += QChar(s.mid(i, j - i).toUShort(nullptr, 8));
+                    i = j - 1;
+                } else {
+                    item += e;
+                }
+            } else {
+                item += ch;
+            }
+        }
+        if (items > 1) return {};
+        if (item.startsWith("@@")) item.remove(0, 1);
+        return item;
+    }
+
+    static QByteArray escapedValue(QString value) {
+        if (value.startsWith('@')) value.prepend('@');
+        QByteArray out;
+        QString plain;  // characters written as they are, in UTF-8 (pairs of surrogates whole)
+        const auto flush = [&] {
+            out += plain.toUtf8();
+            plain.clear();
+        };
+        bool quotes = false;
+        bool hexBefore = false;  // a hex digit right after "\x.." is written as "\x.." too
+        for (const QChar ch : value) {
+            const char16_t c = ch.unicode();
+            if (c == ';' || c == ',' || c == '=') quotes = true;
+            const bool hexDigit = c < 0x80 && std::isxdigit(static_cast<int>(c));
+            if (c < 0x20 || (hexBefore && hexDigit) || c == '"' || c == '\\') flush();
+            if (c < 0x20 || (hexBefore && hexDigit)) {
+                static const QByteArray named = "\a\b\f\n\r\t\v", letters = "abfnrtv";
+                if (const qsizetype k = named.indexOf(static_cast<char>(c)); k >= 0 && c != 0) {
+                    out += '\\';
+                    out += letters.at(k);
+                    hexBefore = false;
+                } else {
+                    out += "\\x" + QByteArray::number(c, 16);
+                    hexBefore = true;
+                }
+                continue;
+            }
+            hexBefore = false;
+            if (c == '"' || c == '\\') out += '\\';
+            plain += ch;
+        }
+        flush();
+        if (quotes || value.startsWith(' ') || value.endsWith(' ')) out = '"' + out + '"';
+        return out;
+    }
+
+    std::vector<Line> lines_;
 };
 
 }  // namespace
@@ -129,25 +291,19 @@ void setSettingsFolder(const QString& folder) {
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
     QByteArray bytes;
     std::string error;
-    if (!readStore(settingsFilePath(), bytes, error) || bytes.isEmpty()) return defaultValue;
-    IniCopy copy;
-    if (!copy.open(bytes, error)) return defaultValue;
-    return copy.settings().value(section + "/" + key, defaultValue).toString();
+    if (!readStore(settingsFilePath(), bytes, error)) return defaultValue;
+    return IniText(bytes).value(section + "/" + key).value_or(defaultValue);
 }
 
 bool SaveSetting(const QString& section, const QString& key, const QString& value, std::string* error) {
     const QString path = settingsFilePath();
-    const QString name = section + "/" + key;
     QByteArray bytes;
     std::string why;
-    IniCopy copy;
-    bool ok = readStore(path, bytes, why) && copy.open(bytes, why);
-    if (ok && copy.settings().contains(name) && copy.settings().value(name).toString() == value) return true;
+    bool ok = readStore(path, bytes, why);
     if (ok) {
-        copy.settings().setValue(name, value);
-        ok = copy.changed(bytes, why);
-    }
-    if (ok) {
+        const IniText ini(bytes);
+        if (ini.value(section + "/" + key) == value) return true;
+        bytes = ini.with(section, key, value);
         // The folder is made when missing, as QSettings would.
         std::error_code ec;
         const std::filesystem::path folder = std::filesystem::path(toStd(path)).parent_path();

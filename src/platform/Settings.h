@@ -7,6 +7,9 @@
 // waited for), and saved by the safe save of base/SafeSave.h, so that a
 // read-only file, a folder where no file may be made, a loop of symbolic
 // links or a full disk leave the old file as it was and name the reason.
+// Its text is read and changed in memory, in the form QSettings reads and
+// writes; a damaged line (stray words or bytes) is left out, everything that
+// can be read is kept.
 #pragma once
 
 #include <QString>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/TimeUnitTexts.h"
 #include "platform/MsgBox.h"
@@ -133,7 +134,7 @@ bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit
     lines.push_back(oneLine(zeiteinheit));
     lines.emplace_back(kVrdKopfzeile);
     lines.push_back(numberItem(n));
-    const std::string lInf = numberItem(lambdaInf);
+    const std::string lInf = numberItem(lambdaInf, static_cast<double>(std::numeric_limits<Single>::max()));
     for (int i = 0; i < n; ++i) {
         const Messpunkt& m = punkte[i];
         bool finite = std::isfinite(m.t) && std::isfinite(m.k) && std::isfinite(m.Temp) && std::isfinite(m.lambda) &&

@@ -155,8 +155,24 @@ std::string readTextItem(std::string_view line) {
 }
 
 std::string numberItem(double x) { return withoutLeadingBlank(Str(x)); }
-std::string numberItem(Single x) { return withoutLeadingBlank(Str(x)); }
+std::string numberItem(Single x) {
+    // Seven digits that would read back as another Single with other seven
+    // digits (1E+28, 1E-38) give way to the digits that read back as x.
+    std::string item = withoutLeadingBlank(Str(x));
+    Single back = 0;
+    if (readSingleItem(item, back) == ItemError::None && withoutLeadingBlank(Str(back)) != item)
+        item = withoutLeadingBlank(StrExact(x));
+    return item;
+}
 std::string numberItem(int x) { return withoutLeadingBlank(Str(x)); }
+
+std::string numberItem(double x, double largest) {
+    std::string item = numberItem(x);
+    double back = 0;
+    if (std::fabs(x) <= largest && (readDoubleItem(item, back) != ItemError::None || std::fabs(back) > largest))
+        item = withoutLeadingBlank(StrExact(x));
+    return item;
+}
 
 std::string itemErrorText(ItemError e, int line, int itemNo, std::string_view item) {
     std::string where = "Zeile " + std::to_string(line);

@@ -8,7 +8,11 @@
 // reads as 0. The reading is the same whatever the locale.
 // Number items, written: the plain number form without its leading blank
 // (".15", "-2.5", "1E-05", "3"), 7 significant digits for a Single and 15 for
-// a Double.
+// a Double. A value that these digits would round past the largest value its
+// reader takes, or a Single whose seven digits would read back as a Single
+// with other seven digits, is written with the fewest digits that read back
+// as itself (the exact form of base/NumberText.h), so that every value a
+// reader took is written so that it reads back, and written again the same.
 #pragma once
 
 #include <string>
@@ -44,6 +48,9 @@ std::string readTextItem(std::string_view line);
 std::string numberItem(double x);
 std::string numberItem(Single x);
 std::string numberItem(int x);
+// A Double that its reader takes only up to largest in size (lambda(inf),
+// which must fit a Single).
+std::string numberItem(double x, double largest);
 
 // The user's text for an item that could not be read, e.g.
 // "Zeile 7, Wert 3: \"abc\" ist keine gültige Zahl."

@@ -45,13 +45,32 @@ bool matchesPattern(const QString& pattern, const QString& name) {
     return parts.isEmpty();
 }
 
-QStringList sortedEntries(const QString& folder, QDir::Filters filters) {
-    QStringList names = QDir(folder).entryList(filters | QDir::NoDotAndDotDot);
+// The entries of a folder that are, or link to, folders (folders true) or
+// anything else (false), sorted by name whatever the case. A link is listed
+// as what it points to: a link to a device is no folder; a broken link, like
+// a device or a pipe of the folder itself, is not listed.
+QStringList sortedEntries(const QString& folder, bool folders) {
+    QStringList names;
+    for (const QFileInfo& fi : QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        if (fi.isDir() != folders || !fi.exists()) continue;
+        if (!folders && !fi.isFile() && !fi.isSymLink()) continue;
+        names << fi.fileName();
+    }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int c = QString::compare(a, b, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;
     });
     return names;
+}
+
+// The file of the folder with this name: the exact name first, else the same
+// name in another case; empty when there is none.
+QString fileOf(const QString& folder, const QString& name) {
+    const QStringList files = sortedEntries(folder, false);
+    if (files.contains(name)) return name;
+    for (const QString& f : files)
+        if (f.compare(name, Qt::CaseInsensitive) == 0) return f;
+    return {};
 }
 
 }  // namespace
@@ -142,7 +161,7 @@ frmCmnDlg::frmCmnDlg() : VrnForm(Kind::Tool) {
     connect(drvOpenList, qOverload<int>(&QComboBox::activated), this, [this](int) { drvOpenList_Change(); });
     connect(dirOpenList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* it) {
         QString error;
-        if (!setDirPath(it->data(kPathRole).toString(), &error)) showFailure(error);
+        if (!setDirPath(it->data(kPathRole).toString(), &error)) refuseFolder(error);
     });
     connect(filOpenList, &QListWidget::itemSelectionChanged, this, [this] {
         if (highlightedFile()) filOpenList_Click();
@@ -184,7 +203,8 @@ bool frmCmnDlg::setDirPath(const QString& path, QString* error) {
     const QString p = resolve(path);
     const QFileInfo fi(p);
     QString failure;
-    if (!fi.exists() || !fi.isDir()) failure = "Pfad nicht gefunden: " + p;
+    if (!fi.exists()) failure = "Pfad nicht gefunden: " + p;
+    else if (!fi.isDir()) failure = "Das ist kein Ordner: " + p;
     else if (!fi.isReadable() || !fi.isExecutable()) failure = "Zugriff verweigert: " + p;
     if (!failure.isEmpty()) {
         if (error) *error = failure;
@@ -237,7 +257,7 @@ void frmCmnDlg::fillDirList() {
         current = it;
         ++level;
     }
-    for (const QString& sub : sortedEntries(dirPath_, QDir::Dirs)) {
+    for (const QString& sub : sortedEntries(dirPath_, true)) {
         auto* it = new QListWidgetItem(closed, QString(level * 2, ' ') + sub, dirOpenList);
         it->setData(kPathRole, QDir(dirPath_).absoluteFilePath(sub));
     }
@@ -250,9 +270,14 @@ void frmCmnDlg::fillDirList() {
 void frmCmnDlg::fillFileList() {
     const QSignalBlocker still(filOpenList);
     filOpenList->clear();
-    for (const QString& name : sortedEntries(filePath_, QDir::Files))
+    for (const QString& name : sortedEntries(filePath_, false))
         if (matchesPattern(pattern_, name)) filOpenList->addItem(name);
     filOpenList->setCurrentRow(-1);
+}
+
+void frmCmnDlg::refuseFolder(const QString& text) {
+    fillDirList();  // the highlight goes back to the folder shown: the next OK does not try again
+    showFailure(text);
 }
 
 void frmCmnDlg::showFailure(const QString& text) {
@@ -365,16 +390,7 @@ bool frmCmnDlg::setFileName(const QString& text, QString* error) {
         return true;
     }
     if (namePart.isEmpty()) return true;
-    // A file of the listed folder: the exact name first, else the same name in another case.
-    const QStringList files = sortedEntries(filePath_, QDir::Files);
-    QString found;
-    if (files.contains(namePart)) found = namePart;
-    else
-        for (const QString& f : files)
-            if (f.compare(namePart, Qt::CaseInsensitive) == 0) {
-                found = f;
-                break;
-            }
+    const QString found = fileOf(filePath_, namePart);
     if (found.isEmpty()) return true;
     const auto items = filOpenList->findItems(found, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!items.isEmpty()) {
@@ -386,17 +402,28 @@ bool frmCmnDlg::setFileName(const QString& text, QString* error) {
     return true;
 }
 
+bool frmCmnDlg::namesFile(const QString& text) const {
+    QString t = text.trimmed();
+    t.replace('\\', '/');
+    if (t.isEmpty() || hasWildcard(t)) return false;
+    const int sep = t.lastIndexOf('/');
+    const QString folder = sep >= 0 ? resolve(t.left(sep + 1)) : filePath_;
+    return QFileInfo(folder).isDir() && !fileOf(folder, t.mid(sep + 1)).isEmpty();
+}
+
 void frmCmnDlg::cmdOpenOK_Click() {
     cmdOpenOK->setFocus();
     QString error;
+    const QString text = txtOpenFile->text();
+    // A folder highlighted but not entered is entered first, unless the name
+    // typed is a file: that file is what OK opens.
     if (QListWidgetItem* d = dirOpenList->currentItem()) {
         const QString p = d->data(kPathRole).toString();
-        if (p != dirPath_ && !setDirPath(p, &error)) {
-            showFailure(error);
+        if (p != dirPath_ && !namesFile(text) && !setDirPath(p, &error)) {
+            refuseFolder(error);
             return;
         }
     }
-    const QString text = txtOpenFile->text();
     if (QListWidgetItem* f = highlightedFile(); f && f->text() == text) {
         filOpenList_DblClick();
         return;

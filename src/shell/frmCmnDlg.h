@@ -4,6 +4,9 @@
 // a preview of the comment of a highlighted data-set or project file, Delete
 // with a question, Enter accepts, Esc cancels. Driven by CmnDlgOpen
 // (qtOpenDialog in shell/FileDialogsQt.h); browsing changes no program state.
+// A link is listed as what it points to (a folder in the folder list, a file
+// or device in the file list, a broken one nowhere); a folder that cannot be
+// entered is refused once with its reason, and the lists stay where they are.
 #pragma once
 
 #include <QString>
@@ -82,6 +85,10 @@ private:
     void fillDirList();
     void fillFileList();
     void showFailure(const QString& text);
+    // A folder that cannot be entered: named once, and the lists stay where they are.
+    void refuseFolder(const QString& text);
+    // Whether the typed text names a file (of the listed folder, or with a folder part).
+    bool namesFile(const QString& text) const;
     // Hands a typed text to the file list as its file name: a folder part moves
     // the lists, a pattern becomes the list's pattern, a file of the listed
     // folder is selected and accepted. False with a failure text.

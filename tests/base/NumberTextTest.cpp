@@ -119,6 +119,36 @@ TEST(LeadingNumber, TooSmallForADoubleReadsZeroWithOrWithoutAnExponent) {
 
 TEST(LeadingNumber, ReadsBackThePlainForm) {
     for (double x : {0.002, -1.5, 1e-5, 6.02214076e23, 123456.789, 0.15}) EXPECT_DOUBLE_EQ(Val(Str(x)), x);
+    // At the largest Double, 15 digits would round past it: the plain and the
+    // general form keep the digits that read back as the value itself.
+    // The four largest Doubles, and the fifth, whose 15 digits stay below.
+    const double big = std::numeric_limits<double>::max();
+    const auto down = [](double x, int steps) {
+        while (steps-- > 0) x = std::nextafter(x, 0.0);
+        return x;
+    };
+    // value, plain form, whether it reads back as itself
+    for (const auto& [x, text, itself] :
+         {std::tuple{big, " 1.7976931348623157E+308", true}, {-big, "-1.7976931348623157E+308", true},
+          {down(big, 1), " 1.7976931348623155E+308", true}, {down(big, 3), " 1.7976931348623151E+308", true},
+          {down(big, 4), " 1.79769313486231E+308", false}}) {
+        EXPECT_EQ(Str(x), text);
+        bool ok = false;
+        const double back = Val(Str(x), ok);
+        EXPECT_TRUE(ok) << text;
+        EXPECT_EQ(back == x, itself) << text;
+        EXPECT_EQ(Val(Format(x), ok), back) << Format(x);
+        EXPECT_TRUE(ok) << Format(x);
+    }
+    // The exact form: the fewest digits that read back as the value.
+    for (double x : {0.1, 1.0 / 3.0, 0.1 + 0.2, 3.4028234663852886e38, -5e-324, big})
+        EXPECT_EQ(Val(StrExact(x)), x) << StrExact(x);
+    EXPECT_EQ(std::tuple(StrExact(0.1), StrExact(-2.5e-7), StrExact(0.0)), std::tuple(" .1", "-2.5E-07", " 0"));
+    // A Single: the fewest digits that read back as the same Single.
+    for (float x : {1.0000001e28f, -1.0000002e-38f, 0.1f, 3.4028235e38f, 1.4e-45f})
+        EXPECT_EQ(static_cast<float>(Val(StrExact(x))), x) << StrExact(x);
+    EXPECT_EQ(std::tuple(StrExact(1.0000001e28f), StrExact(0.1f), StrExact(1.5f)),
+              std::tuple(" 1.0000001E+28", " .1", " 1.5"));
 }
 
 TEST(IntegerRounding, HalfToEven) {

@@ -183,3 +183,58 @@ TEST_F(SettingsStore, AReadOnlyFolderKeepsTheOldFile) {
     EXPECT_EQ(why.rfind(says + ")", 0), 0u) << why;
     EXPECT_EQ(readFile(file), kAlt);
 }
+
+// Reading and storing work on the store's own file: a temporary folder that
+// cannot be made changes nothing.
+TEST_F(SettingsStore, NoTemporaryFolderIsNeeded) {
+    std::filesystem::create_directories(folder);
+    writeFile(file, kAlt);
+    // The temporary folder named is a file: nothing can be made in it, not even by root.
+    writeFile(dir.file("keinordner"), "");
+    const QByteArray before = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QByteArray::fromStdString(dir.file("keinordner")));
+    const QString read = GetSetting(kSection, kKey, "x");
+    const std::string why = speichern();
+    const QString now = GetSetting(kSection, kKey, "x");
+    if (before.isNull()) qunsetenv("TMPDIR");
+    else qputenv("TMPDIR", before);
+    EXPECT_EQ(std::tuple(read, why, now), std::tuple(QString("1"), std::string(), QString("0")));
+    EXPECT_EQ(names(dir.str()), (std::vector<std::string>{"keinordner", "varnolt"}));
+}
+
+// The file stays one that QSettings reads and writes: every kind of key and
+// value stored comes back through QSettings, and what QSettings stored comes
+// back through the store.
+TEST_F(SettingsStore, KeysAndValuesAsQSettingsReadsAndWritesThem) {
+    // section, key, value
+    const std::tuple<QString, QString, QString> rows[] = {
+        {"Options", "Show Tips at Startup", "0"},
+        {"Options", "Größe", "Wert, mit Komma"},
+        {"Options", "a=b;c", " vorn und hinten blank "},
+        {"Fenster", "Pfad", "C:\\Programme\\\"VARNOLT\"\\x"},
+        {"Fenster", "Zeilen", "eins\r\nzwei\tdrei\x01" "4a"},
+        {"Fenster", "at", "@String(kein Typ)"},
+        {"Fenster", "leer", ""},
+        {"Ωmega", "€uro", "Grüße ∑ 😀"},
+        {"Gruppe/Untergruppe", "100%", "=;,"},
+    };
+    for (const auto& [section, key, value] : rows) {
+        SCOPED_TRACE(toStd(section + "/" + key + " = " + value));
+        ASSERT_TRUE(SaveSetting(section, key, value));
+        EXPECT_EQ(GetSetting(section, key, "?"), value);
+        QSettings qt(QString::fromStdString(file), QSettings::IniFormat);
+        EXPECT_EQ(std::tuple(qt.value(section + "/" + key, "?").toString(), qt.status()),
+                  std::tuple(value, QSettings::NoError));
+    }
+    // Every earlier key is still there, as QSettings reads it.
+    QSettings qt(QString::fromStdString(file), QSettings::IniFormat);
+    for (const auto& [section, key, value] : rows) EXPECT_EQ(qt.value(section + "/" + key).toString(), value);
+
+    // What QSettings writes, the store reads.
+    std::filesystem::remove(file);
+    {
+        QSettings writer(QString::fromStdString(file), QSettings::IniFormat);
+        for (const auto& [section, key, value] : rows) writer.setValue(section + "/" + key, value);
+    }
+    for (const auto& [section, key, value] : rows) EXPECT_EQ(GetSetting(section, key, "?"), value) << toStd(key);
+}

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include "platform/Paths.h"
 #include "shell/FileDialogsQt.h"
 #include "shell/ProjectFile.h"
@@ -400,4 +402,117 @@ TEST_F(FileDialogGui, FirstSampleProjectLoadsFromAFreshProgramFolder) {
     EXPECT_EQ(std::tuple(dat, app.ProjKommentar, rec.count()),
               std::tuple("1st_order.VRD", "Beispiel: Reaktion 1. Ordnung A => P", 0u));
     setProgramFolder(env.folder());
+}
+
+namespace {
+
+// The folder list's entry of a folder (by its full path).
+QListWidgetItem* folderEntry(frmCmnDlg& d, const QString& path) {
+    for (int i = 0; i < d.dirOpenList->count(); ++i)
+        if (d.dirOpenList->item(i)->data(Qt::UserRole).toString() == path) return d.dirOpenList->item(i);
+    return nullptr;
+}
+
+// A single click on an entry of a list, as the user's mouse makes it.
+void clickEntry(QListWidget* list, QListWidgetItem* it) {
+    list->scrollToItem(it);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(it).center());
+}
+
+}  // namespace
+
+// A sub-folder the user may not enter (mode 000, another owner), in the
+// folder of the sample project, as an unprivileged user: "Daten /
+// existierendes Projektfile laden", a single click on that folder, the
+// project's name typed and Return: the project loads. Entered on purpose (a
+// double click, or OK with the pattern), the folder is refused once with its
+// reason; the next OK does not try it again.
+TEST_F(FileDialogGui, AFolderThatCannotBeEnteredIsRefusedOnceAndATypedNameIsWhatOkOpens) {
+    for (const char* ext : {".VRP", ".VRD"})
+        QFile::copy(resourceFolder() + "/samples/1st_order" + ext, root + "/1st_order" + ext);
+    const QString locked = root + "/locked";
+    QDir().mkpath(locked);
+    ::chmod(locked.toLocal8Bit().constData(), 0);
+    for (const QString& p : {QFileInfo(env.folder()).absolutePath(), env.folder(), root})
+        ::chmod(p.toLocal8Bit().constData(), 0755);
+    MDIVRN w;
+    w.MDIForm_Load();
+    Forms::destroyAll();  // the tips window
+    test::processEvents();
+    app.ProjDateiPfad = toStd(root);
+    app.ProjDateiName.clear();
+    rec.clear();
+
+    // Each step: what it did, the messages since the step before, whether the box is open, the folder it lists.
+    const test::Unprivileged u = test::runUnprivileged([&] {
+        std::string seen;
+        std::size_t messages = 0;
+        const auto note = [&](const char* step, frmCmnDlg& d) {
+            seen += std::string(step) + ":";
+            for (; messages < rec.count(); ++messages) seen += " [" + rec.messages()[messages].text + "]";
+            seen += d.isVisible() ? " open " : " closed ";
+            seen += toStd(d.dirPath()) + "\n";
+        };
+        onDialog([&](frmCmnDlg& d) {
+            QListWidgetItem* it = folderEntry(d, locked);
+            if (!it) {
+                seen += "no entry for the locked folder\n";
+                return;
+            }
+            emit d.dirOpenList->itemDoubleClicked(it);
+            note("double click", d);
+            QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+            note("return", d);
+            clickEntry(d.dirOpenList, folderEntry(d, locked));
+            QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+            note("click, return", d);
+            QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+            note("return", d);
+            clickEntry(d.dirOpenList, folderEntry(d, locked));
+            test::typeInto(d.txtOpenFile, "1st_order.VRP");
+            QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+            note("click, name, return", d);
+            if (d.isVisible()) QTest::keyClick(d.txtOpenFile, Qt::Key_Escape);
+        });
+        w.clickMenu("mnuLoadProject");
+        seen += app.ProjKommentar + ", " + std::to_string(app.nExpPunkte) + " Punkte";
+        return std::pair(true, seen);
+    });
+    ::chmod(locked.toLocal8Bit().constData(), 0755);
+    ASSERT_TRUE(u.exited);
+    const std::string r = toStd(root);
+    EXPECT_EQ(u.text, "double click: [Zugriff verweigert: " + r + "/locked] open " + r + "\n" +
+                          "return: open " + r + "\n" +
+                          "click, return: [Zugriff verweigert: " + r + "/locked] open " + r + "\n" +
+                          "return: open " + r + "\n" +
+                          "click, name, return: closed " + r + "\n" +
+                          "Beispiel: Reaktion 1. Ordnung A => P, 25 Punkte");
+}
+
+// Links are listed as what they point to: one to a folder as a folder, one
+// to a file or a device as a file, a broken one not at all; a path through
+// something that is not a folder says so.
+TEST_F(FileDialogGui, ALinkIsListedAsWhatItPointsTo) {
+    QFile::link("/dev/zero", root + "/zero.VRP");
+    QFile::link("unter", root + "/zum-ordner");
+    QFile::link("projekt.VRP", root + "/verweis.VRP");
+    QFile::link("gibtsnicht.VRP", root + "/kaputt.VRP");
+    std::string name, folder = toStd(root);
+    runDialog(name, folder, "*.VRP", [&](frmCmnDlg& d) {
+        QStringList sub = listed(d.dirOpenList);
+        sub = sub.mid(sub.indexOf("daten") + 1);
+        EXPECT_EQ(std::tuple(sub, listed(d.filOpenList)),
+                  std::tuple(QStringList{"unter", "zum-ordner"}, QStringList{"projekt.VRP", "verweis.VRP", "zero.VRP"}));
+        // Through a link into the folder it points to.
+        emit d.dirOpenList->itemDoubleClicked(folderEntry(d, root + "/zum-ordner"));
+        EXPECT_EQ(d.dirPath(), root + "/zum-ordner");
+        QTest::mouseClick(d.cmdReturn, Qt::LeftButton);
+        // A path through the device.
+        test::typeInto(d.txtOpenFile, root + "/zero.VRP/a.VRP");
+        QTest::keyClick(d.txtOpenFile, Qt::Key_Return);
+        EXPECT_EQ(std::tuple(d.isVisible(), d.dirPath()), std::tuple(true, root));
+    });
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_TRUE(test::isMessage(rec.last(), "Das ist kein Ordner: " + toStd(root) + "/zero.VRP", "Titel des Dialogs",
+                                MsgIcon::Critical));
 }

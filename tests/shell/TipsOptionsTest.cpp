@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -180,6 +181,54 @@ TEST_F(Tips, AStoreThatCannotBeWrittenIsNamedOnceAndLeftAsItWas) {
             "Meldung von chkLoadTipsAtStartup_Click", MsgIcon::Critical));
     }
     EXPECT_EQ(std::filesystem::status(store.file()).type(), std::filesystem::file_type::fifo);
+}
+
+// A settings file with a damaged line (stray words, a stray word alone,
+// binary bytes): the switch is stored all the same, keeping every line that
+// can be read, and every later save goes through too; nothing is left beside
+// the file.
+TEST_F(Tips, ADamagedSettingsFileIsStoredKeepingWhatCanBeRead) {
+    using namespace std::string_literals;
+    const std::string fremd = "[Fremd]\nSchl%FCssel=\"Wert, mit Komma\"\n";
+    // what, the file, the foreign key is kept
+    const std::tuple<const char*, std::string, bool> rows[] = {
+        {"a line of words", "[Options]\nShow%20Tips%20at%20Startup=1\nkaputt\n" + fremd, true},
+        {"a word alone", "OLD", false},
+        {"binary bytes", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\x01\x02=\x03"s, false},
+        {"binary bytes among the lines",
+         "\xfe\xff\0[\0O\0]\n[Options]\r\nShow%20Tips%20at%20Startup=1\r\n\x01\x02\x03\x04\n\x7f=\x7f\n"s + fremd,
+         true},
+    };
+    for (const auto& [what, bytes, fremdBleibt] : rows) {
+        SCOPED_TRACE(what);
+        test::TempFolder dir;
+        StoreIn store(dir.str());
+        test::writeFile(store.file(), bytes);
+        test::MsgRecorder rec;
+        {
+            frmTip& t = Forms::get<frmTip>();
+            t.Show();
+            ASSERT_TRUE(t.chkLoadTipsAtStartup->isChecked());
+            QTest::mouseClick(t.chkLoadTipsAtStartup, Qt::LeftButton);  // "Dieses Fenster bei jedem Start anzeigen" cleared
+            EXPECT_FALSE(t.chkLoadTipsAtStartup->isChecked());
+            EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : "");
+            EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "1"), QString("0"));
+            QSettings qt(QString::fromStdString(store.file()), QSettings::IniFormat);
+            EXPECT_EQ(std::tuple(qt.value("Options/Show Tips at Startup").toString(), qt.status()),
+                      std::tuple(QString("0"), QSettings::NoError));
+            EXPECT_EQ(qt.value("Fremd/Schlüssel").toString(), fremdBleibt ? QString("Wert, mit Komma") : QString());
+            // And the next save as well.
+            QTest::mouseClick(t.chkLoadTipsAtStartup, Qt::LeftButton);
+            EXPECT_EQ(std::tuple(rec.count(), GetSetting("Options", "Show Tips at Startup", "0")),
+                      std::tuple(0u, QString("1")));
+            t.Unload();
+            test::processEvents();
+        }
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(QFileInfo(settingsFilePath()).absolutePath().toStdString()))
+            names.push_back(e.path().filename().string());
+        EXPECT_EQ(names, std::vector<std::string>{"varnolt.ini"});
+    }
 }
 
 namespace {

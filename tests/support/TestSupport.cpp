@@ -87,26 +87,39 @@ void setDataRows(std::initializer_list<std::array<double, 4>> rows) {
     });
 }
 
-Unprivileged runUnprivileged(const std::function<std::pair<bool, std::string>()>& step) {
-    Unprivileged u;
+InChild runInChild(const std::function<std::string()>& step) {
+    InChild c;
     int fd[2];
-    if (::pipe(fd) != 0) return u;
+    if (::pipe(fd) != 0) return c;
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(fd[0]);
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
-        const auto [refused, text] = step();
+        const std::string text = step();
         (void)!::write(fd[1], text.data(), text.size());
-        ::_exit(refused ? 0 : 1);
+        ::_exit(0);
     }
     ::close(fd[1]);
     char buf[1024];
-    for (ssize_t n; (n = ::read(fd[0], buf, sizeof buf)) > 0;) u.text.append(buf, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = ::read(fd[0], buf, sizeof buf)) > 0;) c.text.append(buf, static_cast<std::size_t>(n));
     ::close(fd[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    u.exited = WIFEXITED(status);
-    u.refused = u.exited && WEXITSTATUS(status) == 0;
+    c.exited = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    c.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    return c;
+}
+
+Unprivileged runUnprivileged(const std::function<std::pair<bool, std::string>()>& step) {
+    // The first character tells: "R" refused, "S" saved, "U" no other user to be had.
+    const InChild c = runInChild([&step] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return std::string("U");
+        const auto [refused, text] = step();
+        return (refused ? "R" : "S") + text;
+    });
+    Unprivileged u;
+    u.exited = c.exited && !c.text.empty() && c.text[0] != 'U';
+    u.refused = u.exited && c.text[0] == 'R';
+    if (u.exited) u.text = c.text.substr(1);
     return u;
 }
 

@@ -119,6 +119,17 @@ private:
     std::string path_;
 };
 
+// How a step run in a child process ended: whether the child ended normally,
+// else the signal that ended it, and the text the step returned.
+struct InChild {
+    bool exited = false;
+    int signal = 0;
+    std::string text;
+};
+// Runs `step` in a child process (a fork of the test), so that what it does
+// to the process (a resource limit, a signal that ends it) stays there.
+InChild runInChild(const std::function<std::string()>& step);
+
 // What a step run as an unprivileged user said: whether it refused, and its text.
 struct Unprivileged {
     bool exited = false;  // the child ended normally

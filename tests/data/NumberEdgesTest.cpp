@@ -1,0 +1,271 @@
+// Every file of the program that stores numbers, at the edges of its number
+// forms: what a reader takes, its writer writes so that the reader takes it
+// again, as the same value (to the digits the file keeps; exactly where the
+// kept digits would round past the largest value), and writing that again
+// gives the same text. A value the reader cannot take it refuses at once,
+// naming the line and the value.
+#include <cfloat>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "data/XYFile.h"
+#include "platform/ChartModel.h"
+#include "platform/ChartTemplate.h"
+#include "shell/DataFile.h"
+#include "shell/FileItems.h"
+#include "shell/ProjectFile.h"
+#include "shell/TextFile.h"
+
+using namespace vrn;
+
+namespace {
+
+// One pass of a file through its reader and writer.
+struct Pass {
+    bool read = false;       // the reader took the first file
+    std::string refusal;     // else its reason
+    double value = 0;        // the value as read from the first file
+    bool readAgain = false;  // the reader took what the writer wrote
+    double again = 0;        // the value read from it
+    std::string written, rewritten;  // the writer's text, and its text of the value read again
+};
+
+// How each format stores the number: reads a file holding text, writes what
+// it read, reads that, writes again.
+using Format = Pass (*)(const std::string& text);
+
+// Data set: the number in one column of a point (the other columns 0).
+Pass dataSet(const std::string& text, int column) {
+    auto fileOf = [column](const std::string& number) {
+        std::string line;
+        for (int i = 0; i < 13; ++i) line += std::string(i ? "," : "") + (i == column ? number : "0");
+        return "Kommentar\r\ns\r\nkopf\r\n1\r\n" + line + "\r\n";
+    };
+    auto value = [column](const DataFileContent& c) {
+        const Messpunkt& m = c.punkte[0];
+        switch (column) {
+            case 0: return m.t;
+            case 1: return m.c[1];
+            case 8: return static_cast<double>(m.lambda);
+            case 9: return c.lambdaInf[0];
+            default: return m.k;
+        }
+    };
+    auto write = [column](const DataFileContent& c) {
+        std::vector<std::string> lines;
+        std::string error;
+        EXPECT_TRUE(formatDataFile(c.kommentar, c.zeiteinheit, c.punkte.data(), 1, c.lambdaInf[0], lines, error));
+        return encodeLines(lines);
+    };
+    Pass p;
+    DataFileContent c, again;
+    if (!parseDataFile(fileOf(text), c, p.refusal)) return p;
+    p.read = true;
+    p.value = value(c);
+    p.written = write(c);
+    std::string error;
+    if (!parseDataFile(p.written, again, error)) {
+        p.refusal = error;
+        return p;
+    }
+    p.readAgain = true;
+    p.again = value(again);
+    p.rewritten = write(again);
+    return p;
+}
+Pass dataSetTime(const std::string& text) { return dataSet(text, 0); }
+Pass dataSetLambda(const std::string& text) { return dataSet(text, 8); }
+Pass dataSetLambdaInf(const std::string& text) { return dataSet(text, 9); }
+
+// Project (and the last session's file): k1.
+Pass project(const std::string& text) {
+    auto fileOf = [](const std::string& number) {
+        return "01.01.2024\r\nKommentar\r\nd.VRD\r\n 2 \r\n" + number +
+               ",0,0\r\n0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n";
+    };
+    auto write = [](const ProjectFileContent& c) {
+        std::vector<std::string> lines;
+        std::string error;
+        EXPECT_TRUE(formatProjectFile(c, lines, error));
+        return encodeLines(lines);
+    };
+    Pass p;
+    ProjectFileContent c, again;
+    if (!parseProjectFile(fileOf(text), c, p.refusal)) return p;
+    p.read = true;
+    p.value = c.k[0];
+    p.written = write(c);
+    if (!parseProjectFile(p.written, again, p.refusal)) return p;
+    p.readAgain = true;
+    p.again = again.k[0];
+    p.rewritten = write(again);
+    return p;
+}
+
+// X-y list of the editor: the y of one point.
+Pass xyList(const std::string& text) {
+    auto write = [](const XYDateiInhalt& c) {
+        std::vector<XYPunkt> liste(1);
+        liste.insert(liste.end(), c.punkte.begin(), c.punkte.end());
+        return encodeLines(formatXYDatei(c.kommentar, liste, 1, ";"));
+    };
+    Pass p;
+    XYDateiInhalt c, again;
+    if (!parseXYDatei("Kommentar\r\n1;" + text + "\r\n", c, p.refusal)) return p;
+    p.read = true;
+    p.value = c.punkte[0].y;
+    p.written = write(c);
+    if (!parseXYDatei(p.written, again, p.refusal)) return p;
+    p.readAgain = true;
+    p.again = again.punkte[0].y;
+    p.rewritten = write(again);
+    return p;
+}
+
+// Chart template: the largest data value of the x axis.
+Pass chartTemplate(const std::string& text) {
+    ChartModel m = defaultChartModel();
+    const std::string first = writeChartTemplate(m);
+    const std::string key = "dataBounds=";
+    std::string file = first;
+    const std::size_t at = file.find(key);
+    EXPECT_NE(at, std::string::npos);
+    file.replace(at + key.size(), file.find('\n', at) - at - key.size(), "0 " + text);
+    Pass p;
+    ChartModel read = defaultChartModel(), again = defaultChartModel();
+    const ChartTemplateResult r = readChartTemplate(file, read);
+    if (!r.ok) {
+        p.refusal = r.message;
+        return p;
+    }
+    p.read = true;
+    p.value = read.axis(ChartAxis::X).dataMax;
+    p.written = writeChartTemplate(read);
+    const ChartTemplateResult back = readChartTemplate(p.written, again);
+    if (!back.ok) {
+        p.refusal = back.message;
+        return p;
+    }
+    p.readAgain = true;
+    p.again = again.axis(ChartAxis::X).dataMax;
+    p.rewritten = writeChartTemplate(again);
+    return p;
+}
+
+enum class Then {
+    Exact,    // read back as the very value read
+    Digits,   // read back as the value to the digits the file keeps
+    Refused,  // refused at once, with line and value
+};
+
+// A file's number form: its writer and reader, and how near the value it
+// keeps comes back (relative: half a unit of the 15th digit for a Double,
+// of the 7th for a Single, with the Single's own rounding).
+// The x-y form keeps exactly seven digits: where they read back as a Single
+// with other seven digits (1E+28 reads as 9.999999E+27), a second write
+// differs in the last digit; every other form writes the same text again.
+struct Form {
+    const char* name;
+    Format pass;
+    double near;
+    bool sameTextAgain = true;
+};
+const Form kVrdTime{"VRD t", dataSetTime, 5e-15};
+const Form kVrdLambda{"VRD lambda", dataSetLambda, 6e-7};
+const Form kVrdLambdaInf{"VRD lambda(inf)", dataSetLambdaInf, 5e-15};
+const Form kVrpK{"VRP k1", project, 5e-15};
+const Form kXY{"XY y", xyList, 6e-7, false};
+const Form kOc2{"oc2 dataMax", chartTemplate, 0};
+
+struct Row {
+    const Form& form;
+    const char* text;
+    Then then;
+    double value;         // the value the reader takes (Exact, Digits)
+    const char* refusal;  // the start of the reason (Refused)
+};
+
+// Below the largest Double by two steps (15 digits round it down) and by one
+// (15 digits would round it up past the largest, to 1.79769313486232E+308).
+constexpr double kDblBelow = 1.797693134862315e308;
+constexpr double kDblBetween = 1.7976931348623155e308;
+constexpr double kFltMax = static_cast<double>(FLT_MAX);
+
+}  // namespace
+
+TEST(NumberEdges, EveryReaderTakesBackWhatItsWriterWrote) {
+    const Row rows[] = {
+        // data set, a Double column
+        {kVrdTime, "1.7976931348623157E+308", Then::Exact, DBL_MAX, ""},
+        {kVrdTime, "-1.7976931348623157e308", Then::Exact, -DBL_MAX, ""},
+        {kVrdTime, "1.7976931348623155E+308", Then::Exact, kDblBetween, ""},
+        {kVrdTime, "1.797693134862315E+308", Then::Digits, kDblBelow, ""},
+        {kVrdTime, "1.7976931348623159E+308", Then::Refused, 0,
+         "Zeile 5, Wert 1: \"1.7976931348623159E+308\" liegt außerhalb des zulässigen Bereichs."},
+        {kVrdTime, "1.79769313486232E+308", Then::Refused, 0,
+         "Zeile 5, Wert 1: \"1.79769313486232E+308\" liegt außerhalb des zulässigen Bereichs."},
+        {kVrdTime, "2.2250738585072014E-308", Then::Digits, DBL_MIN, ""},
+        {kVrdTime, "4.9406564584124654E-324", Then::Digits, 4.9406564584124654e-324, ""},
+        {kVrdTime, "-1E-400", Then::Exact, 0, ""},
+        {kVrdTime, ".333333333333333333", Then::Digits, 1.0 / 3.0, ""},
+        // data set, a Single column
+        {kVrdLambda, "3.4028234663852886E+38", Then::Digits, kFltMax, ""},
+        {kVrdLambda, "-3.402823E+38", Then::Exact, static_cast<double>(-3.402823e38f), ""},
+        {kVrdLambda, "3.4028236E+38", Then::Refused, 0,
+         "Zeile 5, Wert 9: \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
+        {kVrdLambda, "1.4E-45", Then::Exact, static_cast<double>(FLT_TRUE_MIN), ""},
+        {kVrdLambda, "1E-46", Then::Exact, 0, ""},
+        // seven digits that would read back as a Single with other seven digits
+        {kVrdLambda, "1.0000001E+28", Then::Exact, static_cast<double>(1.0000001e28f), ""},
+        {kVrdLambda, "-1.0000002127553978E-38", Then::Exact, static_cast<double>(-1.0000002127553978e-38f), ""},
+        {kVrdLambda, "1E+28", Then::Exact, static_cast<double>(1e28f), ""},
+        // data set, lambda(inf): a Double that must fit a Single
+        {kVrdLambdaInf, "3.4028234663852886E+38", Then::Exact, kFltMax, ""},
+        {kVrdLambdaInf, "3.402823466385288E+38", Then::Exact, 3.402823466385288e38, ""},
+        {kVrdLambdaInf, "3.40282346638529E+38", Then::Refused, 0,
+         "Zeile 5, Wert 10: \"3.40282346638529E+38\" liegt außerhalb des zulässigen Bereichs."},
+        {kVrdLambdaInf, "1.82", Then::Exact, 1.82, ""},
+        // project and last session: k1
+        {kVrpK, "1.7976931348623157E+308", Then::Exact, DBL_MAX, ""},
+        {kVrpK, "-1.7976931348623156E+308", Then::Exact, -kDblBetween, ""},
+        {kVrpK, "1.7976931348623155E+308", Then::Exact, kDblBetween, ""},
+        {kVrpK, "1.8E+308", Then::Refused, 0,
+         "Zeile 5, Wert 1: \"1.8E+308\" liegt außerhalb des zulässigen Bereichs."},
+        {kVrpK, "4.9406564584124654E-324", Then::Digits, 4.9406564584124654e-324, ""},
+        {kVrpK, ".0215", Then::Exact, 0.0215, ""},
+        // x-y list: Singles with seven digits
+        {kXY, "3.4028234663852886E+38", Then::Digits, kFltMax, ""},
+        {kXY, "-.3402823E+39", Then::Exact, static_cast<double>(-3.402823e38f), ""},
+        {kXY, "3.4028236E+38", Then::Refused, 0,
+         "Zeile 2, Wert 2: \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
+        {kXY, "1.401298E-45", Then::Exact, static_cast<double>(FLT_TRUE_MIN), ""},
+        {kXY, "1,17549435E-38", Then::Digits, static_cast<double>(FLT_MIN), ""},
+        {kXY, "1.0000001E+28", Then::Digits, static_cast<double>(1.0000001e28f), ""},
+        // chart template: the shortest exact form
+        {kOc2, "1.7976931348623157e+308", Then::Exact, DBL_MAX, ""},
+        {kOc2, "-1.7976931348623157e+308", Then::Exact, -DBL_MAX, ""},
+        {kOc2, "5e-324", Then::Exact, 4.9406564584124654e-324, ""},
+        {kOc2, "1e-400", Then::Exact, 0, ""},
+        {kOc2, "1.8e308", Then::Refused, 0, "Die Diagrammvorlage kann nicht geladen werden.\r\nZeile"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.form.name) + " " + r.text);
+        const Pass p = r.form.pass(r.text);
+        if (r.then == Then::Refused) {
+            EXPECT_FALSE(p.read);
+            EXPECT_EQ(p.refusal.rfind(r.refusal, 0), 0u) << p.refusal;
+            continue;
+        }
+        ASSERT_TRUE(p.read) << p.refusal;
+        EXPECT_EQ(p.value, r.value);
+        ASSERT_TRUE(p.readAgain) << "the file just written is refused: " << p.refusal << "\n" << p.written;
+        if (r.then == Then::Exact) EXPECT_EQ(p.again, r.value);
+        else EXPECT_NEAR(p.again, r.value, std::fabs(r.value) * r.form.near);
+        if (r.form.sameTextAgain) {
+            EXPECT_EQ(p.rewritten, p.written) << "written again, the value gives another text";
+        }
+    }
+}
