@@ -440,7 +440,9 @@ TEST(ChartPlacement, AdditionalTextOfThreeLinesStaysWholeAndClear) {
             for (const ChartNumberBox& z : c.numberBoxes(ChartAxis::X)) EXPECT_FALSE(fuss.intersects(z.box.toRect()));
             EXPECT_TRUE(flaeche.contains(c.plotRect()));
             EXPECT_EQ(panel->lblOben->text(), QString("oben: %1").arg(fuss.top()));
-            if (nachUnten) EXPECT_NE(panel->lblOben->text(), vorher);
+            if (nachUnten) {
+                EXPECT_NE(panel->lblOben->text(), vorher);
+            }
             const QString svg = env.folder() + "/bild.svg";
             ASSERT_TRUE(c.savePicture(svg, ChartPicture::Svg));
             const QByteArray text = test::readBytes(svg);

@@ -97,9 +97,10 @@ TEST(WindowLayout, WorkingWindowsStandBesideTheWindowsTheyActOn) {
         }
         // The chart keeps its size and, where the area has room for both side
         // by side, covers none of the fitting window's controls.
-        if (fit->frame()->width() + chart->frame()->width() <= area.width())
+        if (fit->frame()->width() + chart->frame()->width() <= area.width()) {
             for (const QRect& c : Forms::controlsInMdiArea(fit))
                 EXPECT_FALSE(c.intersects(chart->frame()->geometry())) << c.x() << "," << c.y();
+        }
         test::saveScreenshot(main.get(), marke("beside_fitting", size));
         main->clickMenu("mnuSubTangente(1)");
         test::processEvents();
@@ -112,9 +113,10 @@ TEST(WindowLayout, WorkingWindowsStandBesideTheWindowsTheyActOn) {
         const QRect klein(main->mdiArea->viewport()->mapFromGlobal(tangente->mapToGlobal(QPoint(0, 0))),
                           tangente->size());
         // Where the area has room for both side by side at the chart's size.
-        if (klein.width() + chart->frame()->width() <= area.width())
+        if (klein.width() + chart->frame()->width() <= area.width()) {
             EXPECT_FALSE(klein.intersects(chart->frame()->geometry()))
                 << klein.right() << " " << chart->frame()->geometry().left();
+        }
         EXPECT_TRUE(test::fitsItsWindow(tangente));
         Forms::destroyAll();
         test::processEvents();
