@@ -729,9 +729,10 @@ TEST_F(Fitting, WindowsOpenedBesideKeepTheFittingButtonsFree) {
             EXPECT_TRUE(area.contains(g));
             EXPECT_GE(g.width(), std::lround((app.bAuswertungsart != 0 ? 0.68 : 0.72) * area.width()));
             EXPECT_GE(g.height(), std::lround(0.75 * area.height()));
-            if (knoepfeFrei)
+            if (knoepfeFrei) {
                 for (QWidget* knopf : {static_cast<QWidget*>(f->cmdAutoFitting), static_cast<QWidget*>(f->cmdClose)})
                     EXPECT_EQ(verdecken(f, knopf), QStringList()) << static_cast<QPushButton*>(knopf)->text().toStdString();
+            }
             test::saveScreenshot(main.get(), QString("beside_fitting_%1_%2").arg(QString(item).remove('(').remove(')')).arg(size.width()));
         }
     }

@@ -34,18 +34,6 @@ using namespace vrn;
 
 namespace {
 
-// The main window as at start-up, with the model window open.
-std::unique_ptr<MDIVRN> hauptfenster() {
-    auto main = std::make_unique<MDIVRN>();
-    MDIVRN::endProgram = [] {};
-    main->MDIForm_Load();
-    main->resize(1000, 720);
-    main->show();
-    QApplication::setActiveWindow(main.get());
-    test::processEvents();
-    return main;
-}
-
 // Puts the focus on the control as the user does (its window active) and
 // presses Enter there.
 void enterAuf(QWidget* control) {
@@ -200,7 +188,7 @@ TEST(Keyboard, EnterPressesTheFocusedButtonInEveryWindow) {
     for (const Zeile& z : zeilen) {
         SCOPED_TRACE(z.name);
         test::GuiTest frisch;
-        auto main = hauptfenster();
+        auto main = test::startMainWindow();
         test::MsgRecorder meldungen;
         QPushButton* knopf = z.oeffnen(*main);
         meldungen.clear();  // "geladen..." of a sample project
@@ -215,7 +203,7 @@ TEST(Keyboard, EnterPressesTheFocusedButtonInEveryWindow) {
 // The program's own open dialog: Enter on "Abbrechen <Esc>" cancels.
 TEST(Keyboard, EnterOnCancelOfTheOpenDialogCancels) {
     test::GuiTest env;
-    auto main = hauptfenster();
+    auto main = test::startMainWindow();
     test::MsgRecorder meldungen;
     bool gedrueckt = false;
     QTimer::singleShot(0, [&] {
@@ -266,7 +254,7 @@ TEST(Keyboard, EnterElsewhereGoesToTheDefaultButton) {
     for (const Standard& z : zeilen) {
         SCOPED_TRACE(z.name);
         test::GuiTest frisch;
-        auto main = hauptfenster();
+        auto main = test::startMainWindow();
         test::MsgRecorder meldungen;
         const auto [standard, control] = z.oeffnen(*main);
         meldungen.clear();
@@ -281,7 +269,7 @@ TEST(Keyboard, EnterElsewhereGoesToTheDefaultButton) {
 // close the window, and the project holds the comment.
 TEST(Keyboard, CommentWindowTakesTheCommentOnEnter) {
     test::GuiTest env;
-    auto main = hauptfenster();
+    auto main = test::startMainWindow();
     const std::string projekt = env.folderStd() + "/mit_kommentar.VRP";
     test::answerFileBoxes(projekt);
     bool offen = false;
@@ -312,7 +300,7 @@ TEST(Keyboard, ArrheniusCalculatorComputesOnEnterAtBerechnen) {
         SCOPED_TRACE(locale);
         test::GuiTest env;
         test::LocaleGuard guard{QLocale(locale)};
-        auto main = hauptfenster();
+        auto main = test::startMainWindow();
         auto& r = geoeffnet<frmArrheniusRechner>(*main, "mnuToolArrhenius");
         test::typeInto(r.txtInpArrh[0], "2,5e10");
         QTest::keyClick(r.txtInpArrh[0], Qt::Key_Return);

@@ -72,6 +72,17 @@ MainWindowTest::MainWindowTest(bool load, QSize size) : main(std::make_unique<MD
     processEvents();
 }
 
+std::unique_ptr<MDIVRN> startMainWindow(QSize size) {
+    auto main = std::make_unique<MDIVRN>();
+    MDIVRN::endProgram = [] {};
+    main->MDIForm_Load();
+    main->resize(size);
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    processEvents();
+    return main;
+}
+
 MainWindowTest::~MainWindowTest() {
     Forms::destroyAll();
     processEvents();

@@ -74,6 +74,10 @@ protected:
     std::unique_ptr<MDIVRN> main;
 };
 
+// The main window as the program starts it (its exit does not end the test
+// program), at the size given, shown and active.
+std::unique_ptr<MDIVRN> startMainWindow(QSize size = {1000, 720});
+
 // Sets QLocale's default (and the program's number separators) for its lifetime.
 class LocaleGuard {
 public:
