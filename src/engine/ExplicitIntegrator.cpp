@@ -1,15 +1,11 @@
 #include "engine/ExplicitIntegrator.h"
 
-#include <gsl/gsl_eigen.h>
-#include <gsl/gsl_matrix.h>
-#include <gsl/gsl_vector_complex.h>
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
 
 #include "engine/Dual.h"
-#include "engine/GslQuiet.h"
 #include "engine/RateLawOf.h"
 #include "engine/Stoichiometry.h"
 
@@ -78,40 +74,6 @@ double rowSumNorm(const Teiljacobi& J, int n) {
     return std::isfinite(norm) ? norm : HUGE_VAL;
 }
 
-// The workspace of the eigenvalue routine for an n x n matrix, kept while
-// an integration runs (a curve may ask for eigenvalues in every interval).
-class Eigen {
-public:
-    explicit Eigen(std::size_t n)
-        : a_(gsl_matrix_alloc(n, n)), lambda_(gsl_vector_complex_alloc(n)), w_(gsl_eigen_nonsymm_alloc(n)) {}
-    ~Eigen() {
-        if (w_) gsl_eigen_nonsymm_free(w_);
-        if (lambda_) gsl_vector_complex_free(lambda_);
-        if (a_) gsl_matrix_free(a_);
-    }
-    Eigen(const Eigen&) = delete;
-    Eigen& operator=(const Eigen&) = delete;
-
-    // The eigenvalues of J into lambda[0..n-1]; false when they cannot be found.
-    bool values(const Teiljacobi& J, std::array<std::complex<double>, 5>& lambda) {
-        if (!(a_ && lambda_ && w_)) return false;
-        const std::size_t m = a_->size1;
-        for (std::size_t i = 0; i < m; ++i)
-            for (std::size_t j = 0; j < m; ++j) gsl_matrix_set(a_, i, j, J[i][j]);
-        if (gsl_eigen_nonsymm(a_, lambda_, w_) != GSL_SUCCESS) return false;
-        for (std::size_t i = 0; i < m; ++i) {
-            const gsl_complex l = gsl_vector_complex_get(lambda_, i);
-            lambda[i] = {GSL_REAL(l), GSL_IMAG(l)};
-        }
-        return true;
-    }
-
-private:
-    gsl_matrix* a_;
-    gsl_vector_complex* lambda_;
-    gsl_eigen_nonsymm_workspace* w_;
-};
-
 // True when every decaying mode among the n eigenvalues lambda has
 // |R(h lambda)| <= 1 (a growing mode grows in the solution too; only
 // decaying modes must not be amplified).
@@ -121,15 +83,6 @@ bool stableModes(const std::array<std::complex<double>, 5>& lambda, int n, doubl
         if (z.real() < 0 && std::abs(amplification(z)) > 1) return false;
     }
     return true;
-}
-
-bool stableFor(const Teiljacobi& J, double norm, int n, double h, std::unique_ptr<Eigen>& eigen) {
-    if (h * norm <= kStabilHalbkreis) return true;
-    if (!std::isfinite(norm)) return false;
-    gslQuiet();
-    if (!eigen) eigen = std::make_unique<Eigen>(static_cast<std::size_t>(n));
-    std::array<std::complex<double>, 5> lambda;
-    return eigen->values(J, lambda) && stableModes(lambda, n, h);
 }
 
 // The Jacobian of the integrated components of model M at c, differentiated
@@ -319,12 +272,23 @@ int reactionModes(const Teiljacobi& J, std::array<std::complex<double>, 5>& mode
 
 }  // namespace
 
-bool rungeKuttaStable(const Jacobi& J, const IntegratedSlots& s, double h) {
-    Teiljacobi sub{};
-    for (int i = 0; i < s.n; ++i)
-        for (int j = 0; j < s.n; ++j) sub[u(i)][u(j)] = J[u(s.slot[u(i)])][u(s.slot[u(j)])];
-    std::unique_ptr<Eigen> eigen;
-    return stableFor(sub, rowSumNorm(sub, s.n), s.n, h, eigen);
+bool rungeKuttaStable(Integer model, const Jacobi& J, double h) {
+    bool stable = false;
+    withModel(model, [&]<int M>() {
+        if constexpr (isNumericalModel(M)) {
+            constexpr IntegratedSlots s = integratedSlots(M);
+            Teiljacobi sub{};
+            for (int i = 0; i < s.n; ++i)
+                for (int j = 0; j < s.n; ++j) sub[u(i)][u(j)] = J[u(s.slot[u(i)])][u(s.slot[u(j)])];
+            if (h * rowSumNorm(sub, s.n) <= kStabilHalbkreis) {
+                stable = true;
+                return;
+            }
+            std::array<std::complex<double>, 5> modes;
+            stable = stableModes(modes, reactionModes<M>(sub, modes), h);
+        }
+    });
+    return stable;
 }
 
 namespace {

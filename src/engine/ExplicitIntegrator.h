@@ -77,11 +77,13 @@ private:
 };
 
 // True when a classical Runge-Kutta step of width h is stable for every
-// decaying mode of the linear system with the Jacobian J restricted to the
-// slots (its eigenvalues lambda with negative real part all have
-// |R(h lambda)| <= 1, R the rule's amplification polynomial). Exact: below
-// the radius of the largest half-disc inside the stability region (h times
-// the row-sum norm of J at most 2.6) it needs no eigenvalues.
-bool rungeKuttaStable(const Jacobi& J, const IntegratedSlots& slots, double h);
+// decaying mode of the rate laws of model `model` (an integrated model)
+// linearised with the Jacobian J (slots 1..5; rates r = N rho(c), so J = N G
+// with N the directions of the model's reactions): each eigenvalue lambda
+// of G N with negative real part has |R(h lambda)| <= 1, R the rule's
+// amplification polynomial. Below the radius of the largest half-disc inside
+// the stability region (h times the norm of J at most 2.6) it needs no
+// eigenvalues. The explicit rule judges its substeps so.
+bool rungeKuttaStable(Integer model, const Jacobi& J, double h);
 
 }  // namespace vrn

@@ -106,25 +106,40 @@ TEST(StiffEnzyme, UnstableExplicitStepsAreHalved) {
 // The stability test of the explicit rule: on the negative real axis the
 // classical Runge-Kutta step is stable up to h lambda = -2.7853, on the
 // imaginary axis up to 2 sqrt(2); a growing mode is no instability of the
-// rule; a Jacobian whose row sums are large but whose eigenvalues are small
-// is judged by its eigenvalues.
+// rule; a Jacobian whose norm is large but whose modes are small is judged
+// by its modes. The Jacobians are those of model 15 (A <=> C => P) whose
+// reactions' modes are the eigenvalues of the 2 x 2 matrix R: J = N R N+,
+// with N the two directions (A -1, C +1) and (C -1, P +1), written out here.
 TEST(ExplicitRule, StabilityLimit) {
-    const IntegratedSlots two = integratedSlots(20);  // slots A and P
     const auto jacobian = [](double a, double b, double c, double d) {
+        const double N[3][2] = {{-1, 0}, {1, -1}, {0, 1}};
+        const double Nplus[2][3] = {{-2.0 / 3, 1.0 / 3, 1.0 / 3}, {-1.0 / 3, -1.0 / 3, 2.0 / 3}};
+        const double R[2][2] = {{a, b}, {c, d}};
+        const int slot[3] = {A, C, P};
         Jacobi J{};
-        std::tie(J[1][1], J[1][4], J[4][1], J[4][4]) = std::tie(a, b, c, d);
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                for (int p = 0; p < 2; ++p)
+                    for (int q = 0; q < 2; ++q)
+                        J[std::size_t(slot[i])][std::size_t(slot[j])] += N[i][p] * R[p][q] * Nplus[q][j];
         return J;
     };
     const std::tuple<Jacobi, double, bool> cases[] = {
         {jacobian(-1, 0, 0, -0.5), 2.78, true},
         {jacobian(-1, 0, 0, -0.5), 2.79, false},
-        {jacobian(-1e-9, 1, -1, -1e-9), 2.82, true},   // eigenvalues -1e-9 +- i
+        {jacobian(-1e-9, 1, -1, -1e-9), 2.82, true},   // modes -1e-9 +- i
         {jacobian(-1e-9, 1, -1, -1e-9), 2.84, false},
         {jacobian(3, 0, 0, -0.1), 10, true},           // growth at rate 3
-        {jacobian(-1, 1000, 0, -1), 1, true},          // eigenvalues -1, -1
+        {jacobian(-1, 1000, 0, -1), 1, true},          // modes -1, -1
         {jacobian(-1, 1000, 0, -1), 2.9, false},
     };
-    for (const auto& [J, h, stable] : cases) EXPECT_EQ(rungeKuttaStable(J, two, h), stable) << h;
+    for (const auto& [J, h, stable] : cases) EXPECT_EQ(rungeKuttaStable(15, J, h), stable) << h;
+    // Model 20 has one mode, -k1 n A^(n-1): k1 = 1, n = 1.
+    Jacobi J20{};
+    J20[1][1] = -1;
+    J20[4][1] = 1;
+    EXPECT_TRUE(rungeKuttaStable(20, J20, 2.78));
+    EXPECT_FALSE(rungeKuttaStable(20, J20, 2.79));
 }
 
 // Order 0.55 uses A up at t = 1/(0.45 k) = 2.2222: A = (1 - 0.45 k t)^(1/0.45)
