@@ -1,6 +1,5 @@
 #include "engine/ExplicitIntegrator.h"
 
-
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -31,18 +30,17 @@ std::complex<double> amplification(std::complex<double> z) {
     return 1.0 + z * (1.0 + z * (0.5 + z * (1.0 / 6 + z / 24.0)));
 }
 
-}  // namespace
-
-namespace {
-
-// What is known of a state for the stability test: the norm of its Jacobian
-// and, once the norm could not decide, its eigenvalues.
+// What is known of a state for the stability test: the Jacobian of its
+// integrated slots, a bound of its spectral radius and, once that bound could
+// not decide, the modes of its reactions.
 struct Known {
-    double norm = 0;
+    ExplicitIntegrator::Teiljacobi J{};
+    double bound = 0;
     bool haveModes = false;
     int count = 0;
     std::array<std::complex<double>, 5> modes{};
 };
+
 }  // namespace
 
 struct ExplicitIntegrator::Rule {
@@ -52,14 +50,13 @@ struct ExplicitIntegrator::Rule {
     bool cut;      // order n < 1: A runs out in a finite time
     double bound;  // bound of the Jacobian's row-sum norm over every reachable state
     Known atStart;  // of the next interval's start (the last accepted end)
-    ~Rule();
 };
 
 namespace {
 
 // The smaller of the row-sum and the column-sum norm of J, both upper
 // bounds of its spectral radius; infinity when an entry is not finite.
-double rowSumNorm(const Teiljacobi& J, int n) {
+double spectralBound(const Teiljacobi& J, int n) {
     double rows = 0, cols = 0;
     for (int i = 0; i < n; ++i) {
         double row = 0, col = 0;
@@ -85,21 +82,21 @@ bool stableModes(const std::array<std::complex<double>, 5>& lambda, int n, doubl
     return true;
 }
 
-// The Jacobian of the integrated components of model M at c, differentiated
-// from its rate law, and its row-sum norm (infinity when an entry is not
-// finite).
+// What is known of state c of model M to begin with: the Jacobian of its
+// integrated slots, differentiated from its rate law, and its bound.
 template <int M>
-double teiljacobi(const Konz& c, const Konstanten& k, double n, Teiljacobi& J) {
+Known knownAt(const Konz& c, const Konstanten& k, double n) {
     constexpr IntegratedSlots s = integratedSlots(M);
     std::array<Dual<s.n>, 6> x, r;
     for (std::size_t q = 1; q <= 5; ++q) x[q] = Dual<s.n>(c[q]);
     for (int i = 0; i < s.n; ++i) x[u(s.slot[u(i)])].d[u(i)] = 1;
     rateLawOf<M>(x, r, k, n);
+    Known known;
     for (int i = 0; i < s.n; ++i)
-        for (int j = 0; j < s.n; ++j) J[u(i)][u(j)] = r[u(s.slot[u(i)])].d[u(j)];
-    return rowSumNorm(J, s.n);
+        for (int j = 0; j < s.n; ++j) known.J[u(i)][u(j)] = r[u(s.slot[u(i)])].d[u(j)];
+    known.bound = spectralBound(known.J, s.n);
+    return known;
 }
-
 
 // A bound of the magnitude of a number and of its derivatives: sums and
 // differences add the bounds, products follow the product rule on them. The
@@ -180,9 +177,7 @@ double normBound(const Konz& start, const Konstanten& k, double n) {
 
 
 // The directions in which the reactions of model M move its integrated
-// slots: the independent columns of its stoichiometric matrix (a reaction
-// and its reverse move along one), at most two for every integrated model,
-// and their pseudo-inverse. The rates are r = N rho(c), so the Jacobian is
+// slots (netReactions, at most two) and their pseudo-inverse. The rates are r = N rho(c), so the Jacobian is
 // J = N G with G = d rho / dc: its eigenvalues other than 0 are those of
 // the k x k matrix G N = N+ J N.
 struct Directions {
@@ -195,28 +190,11 @@ template <int M>
 const Directions& directionsOf() {
     static const Directions d = [] {
         constexpr IntegratedSlots s = integratedSlots(M);
+        constexpr NetReactions net = netReactions(M);
         Directions r;
-        for (int reaction = 1; reaction <= 3; ++reaction) {
-            std::array<double, 5> v{};
-            bool any = false;
-            for (const StoechEintrag& e : kStoechiometrie)
-                if (e.model == M && e.reaction == reaction)
-                    for (int i = 0; i < s.n; ++i)
-                        if (s.slot[u(i)] == e.species) v[u(i)] = e.coefficient, any = true;
-            if (!any) continue;
-            // Parallel to a kept column: the same direction.
-            bool parallel = false;
-            for (int j = 0; j < r.k && !parallel; ++j) {
-                double dot = 0, nn = 0, vv = 0;
-                for (int i = 0; i < s.n; ++i) {
-                    dot += r.N[u(j)][u(i)] * v[u(i)];
-                    nn += r.N[u(j)][u(i)] * r.N[u(j)][u(i)];
-                    vv += v[u(i)] * v[u(i)];
-                }
-                parallel = std::fabs(dot * dot - nn * vv) <= 1e-12 * nn * vv;
-            }
-            if (!parallel && r.k < 2) r.N[u(r.k++)] = v;
-        }
+        r.k = net.count;
+        for (int j = 0; j < r.k; ++j)
+            for (int i = 0; i < s.n; ++i) r.N[u(j)][u(i)] = net.nu[u(j)][u(s.slot[u(i)])];
         // (N^T N)^-1 N^T
         double g[2][2] = {{0, 0}, {0, 0}};
         for (int a = 0; a < r.k; ++a)
@@ -270,6 +248,20 @@ int reactionModes(const Teiljacobi& J, std::array<std::complex<double>, 5>& mode
     return 2;
 }
 
+// True when a substep of width h is stable at the state of `known`: below
+// the half-disc by its bound, else by the modes of its reactions (found once
+// and kept in `known`).
+template <int M>
+bool stableAt(Known& known, double h) {
+    if (h * known.bound <= kStabilHalbkreis) return true;
+    if (!std::isfinite(known.bound)) return false;
+    if (!known.haveModes) {
+        known.count = reactionModes<M>(known.J, known.modes);
+        known.haveModes = true;
+    }
+    return stableModes(known.modes, known.count, h);
+}
+
 }  // namespace
 
 bool rungeKuttaStable(Integer model, const Jacobi& J, double h) {
@@ -277,15 +269,11 @@ bool rungeKuttaStable(Integer model, const Jacobi& J, double h) {
     withModel(model, [&]<int M>() {
         if constexpr (isNumericalModel(M)) {
             constexpr IntegratedSlots s = integratedSlots(M);
-            Teiljacobi sub{};
+            Known known;
             for (int i = 0; i < s.n; ++i)
-                for (int j = 0; j < s.n; ++j) sub[u(i)][u(j)] = J[u(s.slot[u(i)])][u(s.slot[u(j)])];
-            if (h * rowSumNorm(sub, s.n) <= kStabilHalbkreis) {
-                stable = true;
-                return;
-            }
-            std::array<std::complex<double>, 5> modes;
-            stable = stableModes(modes, reactionModes<M>(sub, modes), h);
+                for (int j = 0; j < s.n; ++j) known.J[u(i)][u(j)] = J[u(s.slot[u(i)])][u(s.slot[u(j)])];
+            known.bound = spectralBound(known.J, s.n);
+            stable = stableAt<M>(known, h);
         }
     });
     return stable;
@@ -363,26 +351,10 @@ bool ExplicitIntegrator::stable(const Konz& start, const Konz& end, double h) {
     if (h * r.bound <= kStabilHalbkreis) return true;
     // The end of one interval is the start of the next: what was found
     // there is kept.
-    const auto judge = [&](const Konz& c, Known& k) {
-        if (h * k.norm <= kStabilHalbkreis) return true;
-        if (!std::isfinite(k.norm)) return false;
-        if (!k.haveModes) {
-            Teiljacobi J;
-            teiljacobi<M>(c, r.k, r.n, J);
-            k.count = reactionModes<M>(J, k.modes);
-            k.haveModes = true;
-        }
-        return stableModes(k.modes, k.count, h);
-    };
-    Teiljacobi J;
-    if (!(haveStart_ && start == lastEnd_)) {
-        r.atStart = Known{};
-        r.atStart.norm = teiljacobi<M>(start, r.k, r.n, J);
-    }
-    if (!judge(start, r.atStart)) return false;
-    Known atEnd;
-    atEnd.norm = teiljacobi<M>(end, r.k, r.n, J);
-    if (!judge(end, atEnd)) return false;
+    if (!(haveStart_ && start == lastEnd_)) r.atStart = knownAt<M>(start, r.k, r.n);
+    if (!stableAt<M>(r.atStart, h)) return false;
+    Known atEnd = knownAt<M>(end, r.k, r.n);
+    if (!stableAt<M>(atEnd, h)) return false;
     r.atStart = atEnd;
     lastEnd_ = end;
     haveStart_ = true;
@@ -452,8 +424,6 @@ ExplicitIntegrator::ExplicitIntegrator(Integer model, const Konstanten& k, doubl
         }
     });
 }
-
-ExplicitIntegrator::Rule::~Rule() = default;
 
 ExplicitIntegrator::~ExplicitIntegrator() = default;
 

@@ -157,7 +157,7 @@ bool StiffIntegrator::advanceTo(double t, Konz& c) {
     if (t > m.t && !m.exhausted) {
         // Order n < 1: A runs out at a time known from where this stretch
         // starts; from there on A is 0 and P keeps the sum.
-        if (m.model == 20 && m.n < 1 && exhaustionTime(m.y[0], m.k[1], m.n) <= t - m.t) {
+        if (m.model == 20 && exhaustionTime(m.y[0], m.k[1], m.n) <= t - m.t) {
             m.y[1] += m.y[0];
             m.y[0] = 0;
             m.exhausted = true;

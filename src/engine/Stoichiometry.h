@@ -41,6 +41,51 @@ inline constexpr StoechEintrag kStoechiometrie[] = {
     {20, A, 1, -1}, {20, P, 1, 1},
 };
 
+// The directions in which a model's reactions move its species: the
+// columns of its stoichiometric matrix over slots 0..5, a reaction and its
+// reverse counted once (they move along one line); at most two for every
+// model. Model 20 counts A with -1 whatever its order.
+struct NetReactions {
+    int count = 0;
+    std::array<std::array<int, 6>, 3> nu{};
+};
+
+constexpr NetReactions netReactions(int model) {
+    NetReactions r;
+    for (int reaction = 1; reaction <= 3; ++reaction) {
+        std::array<int, 6> v{};
+        bool any = false;
+        for (const StoechEintrag& e : kStoechiometrie)
+            if (e.model == model && e.reaction == reaction) {
+                v[static_cast<std::size_t>(e.species)] = e.coefficient;
+                any = true;
+            }
+        if (!any) continue;
+        // v parallel to a kept column (Cauchy-Schwarz with equality): the same line.
+        bool parallel = false;
+        for (std::size_t j = 0; j < static_cast<std::size_t>(r.count); ++j) {
+            long dot = 0, nn = 0, vv = 0;
+            for (std::size_t i = 1; i <= 5; ++i) {
+                dot += r.nu[j][i] * v[i];
+                nn += r.nu[j][i] * r.nu[j][i];
+                vv += v[i] * v[i];
+            }
+            parallel = parallel || dot * dot == nn * vv;
+        }
+        if (!parallel) r.nu[static_cast<std::size_t>(r.count++)] = v;
+    }
+    return r;
+}
+
+namespace detail {
+constexpr bool atMostTwoNetReactions() {
+    for (int model = 0; model <= 20; ++model)
+        if (netReactions(model).count > 2) return false;
+    return true;
+}
+}  // namespace detail
+static_assert(detail::atMostTwoNetReactions(), "every model moves its species along at most two lines");
+
 // Fills app.nu for the model app.iModell: nu(1..5, 1..3) := 0, then the
 // model's coefficients from kStoechiometrie; model 20 takes nu(A, 1) = -n
 // (callers pass app.nOrdnung). A model number outside 1..18 and 20 leaves the

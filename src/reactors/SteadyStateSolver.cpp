@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Stoichiometry.h"
 #include "reactors/ReactorModels.h"
 #include "shell/AppState.h"
 
@@ -12,44 +13,36 @@ namespace {
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
-// The net reactions of a model (one or two) as columns over the species
-// slots 0..5, and the species whose balances are solved, one per net
-// reaction (their rows must be independent; in model 10 E and ES are tied,
-// so E and S are taken; in model 11 A takes part in both, so P and Q).
-// The other balances follow from these through the extents.
-struct NetReactions {
-    Integer model;
-    int count;
-    int s1, s2;
-    std::array<std::array<double, 6>, 2> nu;
+// The net reactions of a model (one or two, engine/Stoichiometry.h) as
+// columns over the species slots 0..5, and two species whose changes give
+// the extents back (their rows of the columns are independent; s2 = 0 for
+// one reaction).
+struct Net {
+    int count = 0;
+    int s1 = 0, s2 = 0;
+    std::array<std::array<double, 6>, 2> nu{};
 };
 
-constexpr NetReactions kNets[] = {
-    {1, 1, A, 0, {{{0, -1, 0, 0, 1, 0}, {}}}},                 // A => P (n = 0)
-    {2, 1, A, 0, {{{0, -1, 0, 0, 1, 0}, {}}}},                 // A => P
-    {3, 1, A, 0, {{{0, -2, 0, 0, 1, 0}, {}}}},                 // 2A => P
-    {4, 1, A, 0, {{{0, -1, -1, 0, 1, 0}, {}}}},                // A + B => P
-    {5, 1, A, 0, {{{0, -1, 0, 0, 1, 0}, {}}}},                 // A => P, autocatalysis
-    {6, 2, A, C, {{{0, -1, 0, 1, 0, 0}, {0, 0, 0, -1, 1, 0}}}},   // A => C => P
-    {7, 2, A, C, {{{0, -1, -1, 1, 0, 0}, {0, -1, 0, -1, 1, 0}}}},  // A + B => C; A + C => P
-    {8, 1, A, 0, {{{0, -1, 0, 0, 1, 0}, {}}}},                 // A <=> P
-    {9, 2, A, C, {{{0, -1, -1, 1, 0, 0}, {0, 0, 0, -1, 1, 0}}}},   // A + B => C => P
-    {10, 2, A, B, {{{0, -1, -1, 1, 0, 0}, {0, 1, 0, -1, 1, 0}}}},  // E + S <=> ES; ES => P + E
-    {11, 2, P, Q, {{{0, -1, 0, 0, 1, 0}, {0, -1, 0, 0, 0, 1}}}},   // A => P; A => Q
-    {12, 1, A, 0, {{{0, -1, -1, 0, 2, 0}, {}}}},               // A + B <=> 2P
-    {13, 2, A, C, {{{0, -1, -1, 1, 0, 0}, {0, 0, 0, -1, 1, 0}}}},  // A + B => C <=> P
-    {14, 2, A, C, {{{0, -1, 0, 1, 0, 0}, {0, 0, 0, -1, 1, 0}}}},   // A => C <=> P
-    {15, 2, A, C, {{{0, -1, 0, 1, 0, 0}, {0, 0, 0, -1, 1, 0}}}},   // A <=> C => P
-    {16, 1, A, 0, {{{0, -1, 0, 0, 1, 1}, {}}}},                // A => P + Q, autocatalysis
-    {17, 1, A, 0, {{{0, -1, -1, 0, 1, 0}, {}}}},               // A + B <=> P
-    {18, 2, A, C, {{{0, -1, -1, 1, 0, 0}, {0, 0, 0, -1, 1, 0}}}},  // A + B <=> C => P
-    {20, 1, A, 0, {{{0, -1, 0, 0, 1, 0}, {}}}},                // A => P, order n
-};
-
-const NetReactions* netsOf(Integer model) {
-    for (const auto& n : kNets)
-        if (n.model == model) return &n;
-    return nullptr;
+// False for model 19 and numbers outside 1..20.
+bool netOf(Integer model, Net& net) {
+    if (modelSpecies(model) == 0) return false;
+    const NetReactions r = netReactions(model);
+    net.count = r.count;
+    for (std::size_t j = 0; j < 2; ++j)
+        for (std::size_t s = 0; s <= 5; ++s) net.nu[j][s] = r.nu[j][s];
+    double best = 0;
+    for (int a = 1; a <= 5; ++a) {
+        if (net.count == 1) {
+            if (net.nu[0][u(a)] != 0 && net.s1 == 0) net.s1 = a;
+            continue;
+        }
+        for (int b = a + 1; b <= 5; ++b) {
+            const double det =
+                std::fabs(net.nu[0][u(a)] * net.nu[1][u(b)] - net.nu[1][u(a)] * net.nu[0][u(b)]);
+            if (det > best) best = det, net.s1 = a, net.s2 = b;
+        }
+    }
+    return net.s1 != 0;
 }
 
 using Vec2 = std::array<double, 2>;
@@ -63,7 +56,7 @@ double maxAbs(const Vec2& v) { return std::max(std::fabs(v[0]), std::fabs(v[1]))
 // counted from the feed would lose them in the difference to the feed).
 class Tank {
 public:
-    Tank(Integer model, const NetReactions& net, const Konz& c0) : model_(model), net_(net), c0_(c0) {
+    Tank(Integer model, const Net& net, const Konz& c0) : model_(model), net_(net), c0_(c0) {
         used_ = modelSpecies(model);
         for (int s = 1; s <= 5; ++s)
             if (used_ & (1 << s)) scale_ = std::max(scale_, c0[u(s)]);
@@ -325,7 +318,7 @@ public:
 
 private:
     Integer model_;
-    const NetReactions& net_;
+    const Net& net_;
     const Konz& c0_;
     int used_ = 0;
     double scale_ = 0;
@@ -345,9 +338,9 @@ bool isCoupledTankModel(Integer model) { return model == 7 || model == 10 || mod
 
 bool tankOutlet(Integer model, const Konz& c0, double tau, const Konz* start,
                 const std::function<bool(double tau, Konz& outlet)>& fallback, Konz& out) {
-    const NetReactions* net = netsOf(model);
-    if (!net || !(tau > 0 && std::isfinite(tau))) return false;
-    const Tank tank(model, *net, c0);
+    Net net;
+    if (!netOf(model, net) || !(tau > 0 && std::isfinite(tau))) return false;
+    const Tank tank(model, net, c0);
     if (!(tank.scale() > 0)) return false;
     // An outlet finished by Newton where Newton gets on, else as it is;
     // either way shown only when it holds.
@@ -371,9 +364,9 @@ bool tankOutlet(Integer model, const Konz& c0, double tau, const Konz* start,
 }
 
 bool steadyStateHolds(Integer model, const Konz& c0, double tau, const Konz& c) {
-    const NetReactions* net = netsOf(model);
-    if (!net) return false;
-    const Tank tank(model, *net, c0);
+    Net net;
+    if (!netOf(model, net)) return false;
+    const Tank tank(model, net, c0);
     for (int s = 1; s <= 5; ++s)
         if ((tank.used() & (1 << s)) && !(std::isfinite(c[u(s)]) && c[u(s)] >= 0)) return false;
     // On the line of the reactions through the feed, the Newton step of all
@@ -421,9 +414,9 @@ bool steadyStateHolds(Integer model, const Konz& c0, double tau, const Konz& c) 
 }
 
 bool coupledResidenceTime(Integer model, const Konz& c0, double U, double& tau, Konz& out) {
-    const NetReactions* net = netsOf(model);
-    if (!net || !(U > 0 && U < 1) || !(c0[A] > 0)) return false;
-    const Tank tank(model, *net, c0);
+    Net net;
+    if (!isCoupledTankModel(model) || !netOf(model, net) || !(U > 0 && U < 1) || !(c0[A] > 0)) return false;
+    const Tank tank(model, net, c0);
     const double target = (1 - U) * c0[A];
 
     // First guess: the residence time the feed's rate of A would need.

@@ -110,13 +110,17 @@ TEST(TankReference, ReportedCases) {
 // Random tanks of every model with the residence time given: each has a
 // non-negative steady state (model 1 only while k1 tau < A0), and each is
 // found, except where its conversion lies outside 0..1 (A formed back from
-// a product in the feed).
+// a product in the feed). A species the model lacks leaves at its feed.
 TEST(TankReference, RandomTanksOfEveryModel) {
     for (int model = 1; model <= 20; ++model) {
         if (model == 19) continue;
         std::uint64_t seed = 3000 + static_cast<std::uint64_t>(model);
         for (int i = 0; i < 40; ++i) {
-            const KineticsCase k = randomTankCase(model, seed);
+            KineticsCase k = randomTankCase(model, seed);
+            // A species the model lacks passes the tank at its feed.
+            const int used = referenceSpecies(model);
+            for (std::size_t q = 1; q <= 5; ++q)
+                if (!(used & (1 << q))) k.c0[q] = 0.25;
             const double tau = k.tEnd;
             SCOPED_TRACE(describe(k));
             const TankResult r = runTank(k, 3, tau);
@@ -128,6 +132,11 @@ TEST(TankReference, RandomTanksOfEveryModel) {
             ASSERT_TRUE(r.status.ok) << r.status.text;
             expectSteadyState(k, r);
             EXPECT_NEAR(r.U, (k.c0[1] - r.c[A]) / k.c0[1], 1e-12);
+            for (std::size_t q = 1; q <= 5; ++q) {
+                if (!(used & (1 << q))) {
+                    EXPECT_EQ(r.c[q], 0.25) << "slot " << q;
+                }
+            }
         }
     }
 }
