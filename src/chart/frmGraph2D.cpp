@@ -526,8 +526,8 @@ QRect frmGraph2D::wunschGeometrie() {
     stufen.push_back(controls);
     stufen.push_back(knoepfe);
     for (const std::vector<QRect>& keep : stufen)
-        if (const QRect r = Forms::keepControlsFree(want, {}, keep); frei(r, keep)) return r;
-    return Forms::keepControlsFree(want, {}, controls);
+        if (const QRect r = Forms::keepControlsFree(want, keep); frei(r, keep)) return r;
+    return Forms::keepControlsFree(want, controls);
 }
 
 void frmGraph2D::showEvent(QShowEvent* event) {

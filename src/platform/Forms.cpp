@@ -85,26 +85,6 @@ QSize Forms::mdiAreaSize() {
     return area.width() > 0 && area.height() > 0 ? area : QSize();
 }
 
-QRect Forms::clearOf(const QRect& want, const QRect& other) {
-    const QSize area = mdiAreaSize();
-    if (area.isEmpty() || !want.intersects(other)) return want;
-    const QRect inside = fitIntoMdiArea(want);
-    if (!inside.intersects(other)) return inside;
-    // Right of the other window: as wide as wanted when there is room.
-    QRect right = inside;
-    right.setLeft(other.right() + 1);
-    right.setWidth(std::min(want.width(), area.width() - right.left()));
-    // Below it: as high as wanted when there is room.
-    QRect below = inside;
-    below.setTop(other.bottom() + 1);
-    below.setHeight(std::min(want.height(), area.height() - below.top()));
-    const auto size = [](const QRect& r) {
-        return r.width() > 0 && r.height() > 0 ? static_cast<long long>(r.width()) * r.height() : 0LL;
-    };
-    if (size(right) == 0 && size(below) == 0) return inside;
-    return size(right) >= size(below) ? right : below;
-}
-
 QPoint Forms::besideInMdiArea(const QRect& source, QSize own, int overlap, const std::vector<QRect>& keep) {
     const QSize area = mdiAreaSize();
     const QRect atRight(QPoint(source.right() + 1 - overlap, source.bottom() + 1 - own.height()), own);
@@ -155,7 +135,7 @@ std::vector<QRect> Forms::controlsInMdiArea(VrnForm* f) {
     return controls;
 }
 
-QRect Forms::keepControlsFree(const QRect& want, const std::vector<QRect>& frames, const std::vector<QRect>& controls) {
+QRect Forms::keepControlsFree(const QRect& want, const std::vector<QRect>& controls) {
     const QSize area = mdiAreaSize();
     if (area.isEmpty()) return want;
     const auto covered = [&controls](const QRect& r) {
@@ -170,27 +150,7 @@ QRect Forms::keepControlsFree(const QRect& want, const std::vector<QRect>& frame
     const auto distance = [&want](const QRect& r) {
         return std::abs(r.left() - want.left()) + std::abs(r.top() - want.top());
     };
-    // Beside each of the windows, as large as the area leaves room for.
-    QRect best;
-    for (const QRect& f : frames) {
-        const int leftRoom = std::min(want.width(), f.left()), topRoom = std::min(want.height(), f.top());
-        const QRect candidates[] = {
-            QRect(f.right() + 1, want.top(), std::min(want.width(), area.width() - f.right() - 1), want.height()),
-            QRect(f.left() - leftRoom, want.top(), leftRoom, want.height()),
-            QRect(want.left(), f.bottom() + 1, want.width(), std::min(want.height(), area.height() - f.bottom() - 1)),
-            QRect(want.left(), f.top() - topRoom, want.width(), topRoom),
-        };
-        for (const QRect& candidate : candidates) {
-            if (candidate.width() * 2 < want.width() || candidate.height() * 2 < want.height()) continue;
-            const QRect c = fitIntoMdiArea(candidate);
-            if (covered(c) != 0) continue;
-            const long long size = static_cast<long long>(c.width()) * c.height();
-            const long long bestSize = best.isNull() ? -1 : static_cast<long long>(best.width()) * best.height();
-            if (size > bestSize || (size == bestSize && distance(c) < distance(best))) best = c;
-        }
-    }
-    if (!best.isNull()) return best;
-    // No free place: the wanted size where it covers the least, nearest the wanted place.
+    // At the wanted size, where it covers the least, nearest the wanted place.
     const QRect inside = fitIntoMdiArea(want);
     // Every fourth pixel, the wanted place and the far edges of the area.
     const auto places = [](int wanted, int last) {
@@ -198,7 +158,7 @@ QRect Forms::keepControlsFree(const QRect& want, const std::vector<QRect>& frame
         for (int p = 0; p < last; p += 4) v.push_back(p);
         return v;
     };
-    best = inside;
+    QRect best = inside;
     long long least = covered(inside);
     for (int y : places(inside.top(), std::max(0, area.height() - inside.height())))
         for (int x : places(inside.left(), std::max(0, area.width() - inside.width()))) {

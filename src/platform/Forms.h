@@ -135,12 +135,6 @@ public:
     // The size of the MDI area's visible part (pixels); empty while there is
     // no area or it has no size yet.
     static QSize mdiAreaSize();
-    // A child frame wanted at `want` made to keep clear of `other` (the
-    // window the user works in): it moves right of `other` or below it,
-    // giving up width or height as the area demands, whichever leaves it
-    // the larger part of its wanted size. Unchanged when they do not overlap
-    // or there is no area.
-    static QRect clearOf(const QRect& want, const QRect& other);
     // The window the user works in: the one shown or activated last (a
     // zero-size window never counts); null when it is gone.
     static VrnForm* workWindow();
@@ -157,15 +151,12 @@ public:
     // The controls of a shown window (its widgets without child widgets:
     // fields, labels, buttons, drawings) in pixels of the MDI area's visible part.
     static std::vector<QRect> controlsInMdiArea(VrnForm* f);
-    // A child frame wanted at `want` placed so that it covers none of the
-    // controls of `windows` (rectangles in pixels of the area): as wanted when
-    // it covers none; else right of, left of, below or above one of them,
-    // giving up width or height down to half the wanted size, the largest of
-    // these that covers none; else, at the wanted size, the place inside the
-    // area that covers the least of them, nearest the wanted place.
+    // A child frame wanted at `want` placed, at its size and inside the
+    // area, so that it covers none of `controls` (rectangles in pixels of the
+    // area): as wanted when it covers none; else the place that covers the
+    // least of them (none where there is one), nearest the wanted place.
     // Unchanged when there is no area.
-    static QRect keepControlsFree(const QRect& want, const std::vector<QRect>& frames,
-                                  const std::vector<QRect>& controls);
+    static QRect keepControlsFree(const QRect& want, const std::vector<QRect>& controls);
     // Owner of tool windows (the main window); may be null.
     static void setMainWindow(QWidget* w);
     static QWidget* mainWindow();

@@ -72,9 +72,9 @@ TEST_F(Platform, UnloadHandlerCanKeepTheWindow) {
     EXPECT_FALSE(IsFormLoaded<frmProbe>());
 }
 
-// A window opened beside others: where it covers no control it stays; else
-// it goes right of, left of, below or above a window, narrower down to half
-// its width; with no such place, at its size where it covers the least.
+// A window opened beside others keeps its size: where it covers no control
+// it stays; else it moves to the nearest place that covers none; with no
+// such place, to where it covers the least.
 TEST_F(Platform, PlacedWindowKeepsTheControlsOfOthersFree) {
     MDIVRN main;
     main.resize(1000, 720);
@@ -83,24 +83,34 @@ TEST_F(Platform, PlacedWindowKeepsTheControlsOfOthersFree) {
     const QSize area = Forms::mdiAreaSize();
     ASSERT_FALSE(area.isEmpty());
     const int W = area.width(), H = area.height();
-    // A window at the left, as high as the area, with two buttons in the middle of its height.
+    // Two buttons at the left, in the middle of the area's height.
     const std::vector<QRect> knoepfe{QRect(10, H / 2, 170, 25), QRect(190, H / 2, 170, 25)};
+    const auto covered = [&](const QRect& r) {
+        int n = 0;
+        for (const QRect& k : knoepfe) n += r.intersected(k).width() * r.intersected(k).height();
+        return n;
+    };
     struct Fall {
         const char* name;
-        QRect fenster, want, ergebnis;
+        QRect want;
+        int coveredAfter;  // pixels of the buttons still covered
+        int leftFrom, leftTo;
     };
     const Fall faelle[] = {
-        {"covers nothing", QRect(0, 0, 380, H), QRect(400, 10, 500, H - 20), QRect(400, 10, 500, H - 20)},
-        {"right of the window, narrower", QRect(0, 0, 380, H), QRect(W - 680, 10, 680, H - 20),
-         QRect(380, 10, std::min(680, W - 380), H - 20)},
-        // Right of a wider window less than half the width is left: at the right edge, over a part of one button.
-        {"no room beside: where it covers the least", QRect(0, 0, W - 300, H), QRect(100, 10, W - 200, H - 20),
-         QRect(200, 10, W - 200, H - 20)},
+        {"covers nothing: stays", QRect(400, 10, 500, H - 20), 0, 400, 400},
+        // Right of the buttons there is room at its size: just past them.
+        {"moves right, at its size", QRect(100, 10, 500, H - 20), 0, 360, 364},
+        // Too wide to pass them: at the right edge, over a part of one button.
+        {"no free place: covers the least", QRect(100, 10, W - 200, H - 20), 25 * (360 - 200), 200, 200},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
-        const QRect r = Forms::keepControlsFree(f.want, {f.fenster}, knoepfe);
-        EXPECT_EQ(r, f.ergebnis) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+        const QRect r = Forms::keepControlsFree(f.want, knoepfe);
+        EXPECT_EQ(r.size(), f.want.size());
+        EXPECT_TRUE(QRect(QPoint(0, 0), area).contains(r));
+        EXPECT_EQ(covered(r), f.coveredAfter);
+        EXPECT_GE(r.left(), f.leftFrom);
+        EXPECT_LE(r.left(), f.leftTo);
     }
 }
 
