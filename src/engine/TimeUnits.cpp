@@ -25,9 +25,9 @@ void setZeiteinheit(Integer neu, Integer alt) {
     std::vector<double> t;
     std::array<double, 4> k = app.k;
     if (convert) {
-        const double f = app.Zeitfaktor[u(alt)][u(neu)];
+        const double f = zeitfaktor(alt, neu);
         const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
-        bool ok = f > 0 && std::isfinite(f);
+        bool ok = f != 0;
         for (int i = 1; i <= n && ok; ++i) {
             t.push_back(f * app.ExpDaten[u(i)].t);
             ok = std::isfinite(t.back());

@@ -1,5 +1,7 @@
 #include "shell/AppState.h"
 
+#include <cmath>
+
 #include "base/NumberText.h"
 
 namespace vrn {
@@ -97,6 +99,12 @@ void resetAppState(const std::string& programFolder) {
     app.ExpDateiName.clear();
     app.S0max = 0.15f;
     app.Trennzeichen = ";";
+}
+
+double zeitfaktor(int from, int to) {
+    if (from < 0 || from > 4 || to < 0 || to > 4) return 0;
+    const double f = app.Zeitfaktor[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
+    return f > 0 && std::isfinite(f) ? f : 0;
 }
 
 }  // namespace vrn

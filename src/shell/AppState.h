@@ -25,4 +25,9 @@ void resetAppState(const std::string& programFolder);
 // Joins a folder and a name with "/"; an empty folder gives the name alone.
 std::string joinPath(const std::string& folder, const std::string& name);
 
+// app.Zeitfaktor(from, to), the length of time unit `from` in unit `to`
+// (indices 0..4); 0 when an index is out of range or the entry is not a
+// positive finite number.
+double zeitfaktor(int from, int to);
+
 }  // namespace vrn

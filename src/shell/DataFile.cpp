@@ -184,8 +184,8 @@ bool prepareDataFileLoad(const std::string& fileName, bool append, PendingDataLo
     } else {
         const int from = zeitEinheitIndex(fileUnit);
         const int to = zeitEinheitIndex(app.sZeiteinheit);
-        const double f = (from >= 0 && to >= 0) ? app.Zeitfaktor[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)] : 0.0;
-        if (!(f > 0) || !std::isfinite(f)) {
+        const double f = zeitfaktor(from, to);
+        if (f == 0) {
             error = "Die Zeiteinheit \"" + fileUnit + "\" der Datei passt nicht zur Zeiteinheit \"" + app.sZeiteinheit +
                     "\" des Datensatzes; die Zeiten lassen sich nicht umrechnen.";
             return false;

@@ -63,8 +63,8 @@ std::size_t u(int i) { return static_cast<std::size_t>(i); }
 // k(1..3) converted from unit `from` into unit `to` (indices 0..4) as a change
 // of the unit converts them; false when a result is not finite.
 bool convertRateConstants(std::array<double, 3>& k, int from, int to) {
-    const double f = app.Zeitfaktor[u(from)][u(to)];
-    if (!(f > 0) || !std::isfinite(f)) return false;
+    const double f = zeitfaktor(from, to);
+    if (f == 0) return false;
     std::array<double, 3> out{};
     for (std::size_t i = 0; i < 3; ++i) {
         out[i] = k[i] / f;
