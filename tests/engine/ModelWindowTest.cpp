@@ -323,3 +323,44 @@ TEST_F(ModelWindows, DrawingWorksUnderTheHourglass) {
     EXPECT_TRUE(wartet);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
+
+// Runs once reported wrong, as typed into the time-diagram window: model 9
+// with its constants 1e11 times the defaults (C stayed at -9.2e-9), the
+// tightly binding enzyme after its substrate ran out (c(ES) < 0 in the
+// table), and model 15 with fast constants after model 4 had left c(B) = 1
+// ("Division durch Null"). Each draws without a message, and its value
+// table, opened with its button, shows no concentration below 0.
+TEST_F(ModelWindows, ReportedRunsDrawAndListNothingBelowZero) {
+    struct Row {
+        int before;  // the model chosen first
+        int model;
+        std::vector<std::pair<int, const char*>> felder;
+    };
+    const Row rows[] = {
+        {9, 9, {{0, "1"}, {1, "1"}, {10, "1.5e10"}, {11, "1e10"}, {14, "100"}}},
+        {10, 10, {{0, "1e-7"}, {1, "1"}, {10, "1e9"}, {11, "1"}, {12, "1"}, {14, "1.5e7"}}},
+        {4, 15, {{10, "7500"}, {11, "5000"}, {12, "250"}, {14, "100"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.model);
+        zeitDiagramm(row.before);
+        auto& t = zeitDiagramm(row.model);
+        QApplication::setActiveWindow(&t);
+        for (auto [field, text] : row.felder) test::typeInto(t.Inp[static_cast<std::size_t>(field)], text);
+        test::MsgRecorder rec;
+        QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+        EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : std::string());
+        frmSimTabelle* tab = tabelle(t);
+        ASSERT_NE(tab, nullptr);
+        int rowsShown = 0;
+        for (const QString& line : tab->txtSimTabelle->toPlainText().split('\n')) {
+            const QStringList fields = line.split('\t');
+            if (fields.size() < 2 || line.contains('/')) continue;
+            ++rowsShown;
+            for (const QString& f : fields) EXPECT_FALSE(f.trimmed().startsWith('-')) << line.toStdString();
+        }
+        EXPECT_EQ(rowsShown, 201);
+        EXPECT_EQ(rec.count(), 0u);
+        tab->Unload();
+    }
+}

@@ -27,23 +27,6 @@ struct GezeigteBox {
     std::string textFehler;
 };
 
-// Whether the box's text label shows its text whole: inside the box, and its
-// lines (broken at the line ends of the text, and wrapped where the label
-// wraps) need no more room than the label has.
-::testing::AssertionResult zeigtGanz(QLabel* label) {
-    if (!label || !label->isVisible()) return ::testing::AssertionFailure() << "no text shown";
-    QWidget* box = label->window();
-    if (!box->rect().contains(QRect(label->mapTo(box, QPoint(0, 0)), label->size())))
-        return ::testing::AssertionFailure() << "the text lies outside the box";
-    const QRect hat = label->contentsRect();
-    const QRect braucht = label->fontMetrics().boundingRect(QRect(0, 0, hat.width(), 100000),
-                                                            label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
-    if (braucht.width() > hat.width() || braucht.height() > hat.height())
-        return ::testing::AssertionFailure() << "the text needs " << braucht.width() << "x" << braucht.height()
-                                             << ", the label has " << hat.width() << "x" << hat.height();
-    return ::testing::AssertionSuccess();
-}
-
 // The program's messages go to Qt's message boxes while it lives; the first
 // box shown is measured and closed with its first button.
 class EchteBoxen {
@@ -67,7 +50,7 @@ public:
             b.gezeigt = true;
             b.titel = box->windowTitle();
             b.breite = box->width();
-            const auto ganz = zeigtGanz(box->findChild<QLabel*>("qt_msgbox_label"));
+            const auto ganz = test::showsWhole(box->findChild<QLabel*>("qt_msgbox_label"));
             b.textGanz = ganz;
             b.textFehler = ganz.message();
             box->buttons().first()->click();

@@ -53,17 +53,6 @@ void messreihe() {
     PrepareExpDaten();
 }
 
-// The main window at the given size, loaded as at start-up.
-std::unique_ptr<MDIVRN> hauptfenster(QSize size) {
-    auto main = std::make_unique<MDIVRN>();
-    MDIVRN::endProgram = [] {};
-    main->MDIForm_Load();
-    main->resize(size);
-    main->show();
-    test::processEvents();
-    return main;
-}
-
 const QSize kGroessen[] = {QSize(1000, 720), QSize(1366, 768), QSize(1600, 1000)};
 
 QString marke(const char* name, QSize size) {
@@ -79,7 +68,7 @@ TEST(WindowLayout, WorkingWindowsStandBesideTheWindowsTheyActOn) {
     for (const QSize size : kGroessen) {
         SCOPED_TRACE(marke("", size).toStdString());
         test::GuiTest env;
-        std::unique_ptr<MDIVRN> main = hauptfenster(size);
+        std::unique_ptr<MDIVRN> main = test::startMainWindow(size);
         const QRect area = main->mdiArea->viewport()->rect();
         messreihe();
 
@@ -155,7 +144,7 @@ TEST(WindowLayout, ChartPanelsAndTextsFitTheChartWindow) {
     for (const QSize size : {QSize(1000, 720), QSize(1366, 768)}) {
         SCOPED_TRACE(marke("", size).toStdString());
         test::GuiTest env;
-        std::unique_ptr<MDIVRN> main = hauptfenster(size);
+        std::unique_ptr<MDIVRN> main = test::startMainWindow(size);
         messreihe();
         main->clickMenu("mnuctGraph");
         test::processEvents();
@@ -279,7 +268,7 @@ TEST(WindowLayout, EvaluationResultsAreReadWholeInTheStatusBar) {
     for (const QSize size : {QSize(1000, 720), QSize(1366, 740)}) {
         SCOPED_TRACE(marke("", size).toStdString());
         test::GuiTest env;
-        std::unique_ptr<MDIVRN> main = hauptfenster(size);
+        std::unique_ptr<MDIVRN> main = test::startMainWindow(size);
         // k = A exp(-EA / (R T)) with A = 3.816322E+13 1/s and EA = 102.90 kJ/mol at 298 .. 338 K.
         test::setDataSet(5, [](Messpunkt& p, int i) {
             p.Temp = 288 + 10 * i;
@@ -317,7 +306,7 @@ TEST(WindowLayout, LongHeaderStaysInsideTheChart) {
     for (const auto& [size, umbrochen] : {std::pair{QSize(1000, 720), true}, {QSize(1366, 740), false}}) {
         SCOPED_TRACE(marke("", size).toStdString());
         test::GuiTest env;
-        std::unique_ptr<MDIVRN> main = hauptfenster(size);
+        std::unique_ptr<MDIVRN> main = test::startMainWindow(size);
         main->clickMenu("mnuctGraph");
         test::processEvents();
         test::clickButton(Forms::loaded<frmKinModel>()->optTyp[10]);

@@ -171,7 +171,8 @@ int captionMargin(const QWidget* c) {
     if (!window->rect().contains(QRect(label->mapTo(window, QPoint(0, 0)), label->size())))
         return ::testing::AssertionFailure() << "the label lies outside its window";
     const QRect box = label->contentsRect();
-    const int flags = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+    // A label breaks its text at its line ends, and where it wraps, at words.
+    const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
     const QRect needs = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 100000), flags, label->text());
     if (needs.width() > box.width() || needs.height() > box.height())
         return ::testing::AssertionFailure() << '"' << label->text().toStdString() << "\" needs " << needs.width() << "x"
