@@ -8,6 +8,8 @@
 #include <array>
 #include <functional>
 
+#include "base/Types.h"
+
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -133,6 +135,18 @@ private:
     void connectDispatch();
     void isothermFitting(int mode);
     void reopenModelWindow();
+    // An evaluation that works with a model of its own makes it the model in
+    // force: the model window shows it and reconfigures the open calculation
+    // window, as the fitting items do. Beside an open fitting window, which
+    // keeps its own model, the model serves the evaluation only.
+    void modellDerAuswertung(Integer modell);
+    // Before a project or the last session is taken over: an open fitting
+    // window is closed with its chart; returns its evaluation mode (0: none).
+    int fittingSchliessen();
+    // After a project or the last session was loaded: an open data-set editor
+    // shows the loaded data set; a fitting window that was open starts afresh
+    // in its mode with the loaded data, as its menu item starts it.
+    void fensterNachDemLaden(int fittingModus);
     // The windows of the measured data (MainDataWindows.cpp).
     void connectDataEditorPopup();
     void showDataEditor();

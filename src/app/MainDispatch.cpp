@@ -12,6 +12,7 @@
 
 #include "chart/Grafik.h"
 #include "data/frmCalcTangente.h"
+#include "data/frmDatedit.h"
 #include "data/frmFitting.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/frmKinModel.h"
@@ -197,7 +198,11 @@ std::string takeProjectData(const std::string& projectFile, const std::string& d
     LoadDataFile(name, app.bDateiAnfuegen, ok);
     std::string m;
     if (ok) {
-        app.ExpDateiName = name;
+        // The data set is named with its folder, where "Speichern unter" offers to save it.
+        std::error_code ec;
+        const std::filesystem::path voll = std::filesystem::absolute(nativePath(name), ec);
+        app.ExpDateiName = ec ? name : voll.string();
+        app.ExpDateiPfad = folderWithSeparator(app.ExpDateiName);
         m = loadedText(name);
     } else {
         m = "...Datenfile: " + StripPath(name) + " wurde nicht geladen." + kCrLf + kCrLf +
@@ -219,11 +224,13 @@ void MDIVRN::mnuLoadLastSession_Click() {
     bool ok = false;
     LoadProjectFile(app.SessionDateiName, datName, ok, &kEinheit);
     if (!ok) return;
+    const int fitting = fittingSchliessen();
     const std::string m = takeProjectData(app.SessionDateiName, datName, mnuEdit);
     rateConstantsIntoUnitInForce(kEinheit);
     mnuNeudat->setEnabled(true);
     mnuSaveProject->setEnabled(true);
     reopenModelWindow();
+    fensterNachDemLaden(fitting);
     MsgBox(m, MsgButtons::OK, MsgIcon::Information, "geladen...");
 }
 
@@ -233,6 +240,7 @@ void MDIVRN::mnuLoadProject_Click() {
     bool ok = false, cancelled = false;
     LoadProjectDialog(fileName, datName, ok, cancelled, &kEinheit);
     if (!ok) return;
+    const int fitting = cancelled ? 0 : fittingSchliessen();
     if (!cancelled) {
         mnuNeudat->setEnabled(true);
         mnuSaveProject->setEnabled(true);
@@ -241,6 +249,35 @@ void MDIVRN::mnuLoadProject_Click() {
         MsgBox(m, MsgButtons::OK, MsgIcon::Information, "geladen...");
     }
     reopenModelWindow();
+    if (!cancelled) fensterNachDemLaden(fitting);
+}
+
+int MDIVRN::fittingSchliessen() {
+    frmFitting* f = Forms::loaded<frmFitting>();
+    if (!f) return 0;
+    const int modus = f->modus();
+    f->cmdClose_Click();
+    return modus;
+}
+
+void MDIVRN::fensterNachDemLaden(int fittingModus) {
+    if (frmDatedit* d = Forms::loaded<frmDatedit>()) d->zeigeGeladeneDaten();
+    switch (fittingModus) {
+        case 1: case 2: isothermFitting(fittingModus); break;
+        case 6: mnuNonIsothermFitting_Click(1); break;
+        case 7: mnuNonIsothermFitting_Click(2); break;
+        default: break;
+    }
+}
+
+void MDIVRN::modellDerAuswertung(Integer modell) {
+    if (app.iModell == modell) return;
+    app.iModell = modell;
+    // An open fitting window keeps its own model, which the model window
+    // shows; the evaluation's model is only the evaluation's then.
+    if (Forms::loaded<frmFitting>()) return;
+    reopenModelWindow();
+    app.bAuswertungsart = 0;
 }
 
 // A project names the data set by its file: a data set typed or changed and
@@ -333,11 +370,12 @@ void MDIVRN::mnuctAusw_Click(int i) {
             return refuse("Es werden beide Anfangskonzentrationen c(A)(0) und c(B)(0) benötigt.");
         app.bGleicheC0 = a0 == b0;
     }
+    if (i <= 3) modellDerAuswertung(static_cast<Integer>(i + 1));
     unloadChartWindow();
     switch (i) {
-        case 1: app.iModell = 2; app.iDiagrammTyp = -5; break;
-        case 2: app.iModell = 3; app.iDiagrammTyp = -6; break;
-        case 3: app.iModell = 4; app.iDiagrammTyp = static_cast<Integer>(app.bGleicheC0 ? -6 : -8); break;
+        case 1: app.iDiagrammTyp = -5; break;
+        case 2: app.iDiagrammTyp = -6; break;
+        case 3: app.iDiagrammTyp = static_cast<Integer>(app.bGleicheC0 ? -6 : -8); break;
         default: app.iDiagrammTyp = -7; break;
     }
     CalcDataRanges(app.iDiagrammTyp, true);
@@ -352,7 +390,7 @@ void MDIVRN::mnuLambdaAusw_Click(int i) {
     if (app.nExpPunkte < 2) return refuse("Keine (oder zuwenig) experimentelle lambda-t-Daten." + kCrLf + kNeueingabe);
     const Single a0 = app.c0Daten[1], b0 = app.c0Daten[2];
     if (i == 1) {
-        app.iModell = 2;
+        modellDerAuswertung(2);
         app.bGleicheC0 = false;
     } else if (i == 2) {
         if (a0 == 0)
@@ -360,14 +398,14 @@ void MDIVRN::mnuLambdaAusw_Click(int i) {
                           "eine Anfangskonzentration für A gegeben sein." + kCrLf + kCrLf +
                           "Hinweis: Die Anfangskonzentration kann auch als p(A)(0)/kPa gegeben sein;" + kCrLf +
                           "die Geschwindigkeitskonstante erhält dann die Einheit [k] = 1/( kPa s).");
-        app.iModell = 3;
+        modellDerAuswertung(3);
     } else {
         if (a0 == 0 || b0 == 0)
             return refuse("Für eine lambda-Auswertung müssen in diesem Fall" + kCrLf +
                           "die Anfangskonzentrationen c(A)(0) und c(B)(0) gegeben sein.");
         app.bGleicheC0 = a0 == b0;
         if (!app.bGleicheC0) return refuse("Im Augenblick wird nur die Variante c(A)(0) = c(B)(0) unterstützt.");
-        app.iModell = 4;
+        modellDerAuswertung(4);
     }
     if (app.LambdaInf < 1e-8) return refuse("Keinen Wert lambda(t = infin) gefunden");
     if (app.Lambda0 == 0) {

@@ -83,6 +83,7 @@ void installPlatform(QApplication& qapp) {
     installEnterOnFocusedButtons(qapp);
     installBusyCursor();
     hooks().mainWindow.updateUnitLabels = updateUnitLabelsOfWindows;
+    hooks().mainWindow.geteilteWerteGeaendert = geteilteWerteInDenFenstern;
     installFileDialogs();
     installChartWindow();
     installXYEditor();

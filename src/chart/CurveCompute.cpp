@@ -10,6 +10,7 @@
 #include "engine/Akima.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
+#include "shell/Helpers.h"
 #include "base/NumberText.h"
 
 namespace vrn {
@@ -81,7 +82,9 @@ KurvenErgebnis speziesKurve(Integer kind, Integer nr, bool& bAusserhalb) {
     }
 
     const bool vs = s == P && istMichaelisMentenPlot();
-    const bool rate = app.bRateDiagramm || vs;
+    // Rates belong to the rate kinds; a concentration kind draws
+    // concentrations, whatever diagram was drawn before.
+    const bool rate = istRatenArt(kind) || vs;
     const std::vector<double>* const cSim[6] = {nullptr, &app.cSim_A, &app.cSim_B, &app.cSim_C, &app.cSim_P, &app.cSim_Q};
     const std::vector<Single>* const rSim[6] = {nullptr, &app.rSim_A, &app.rSim_B, &app.rSim_C, &app.rSim_P, &app.rSim_Q};
     const int n = app.nSimPunkte;
@@ -106,7 +109,7 @@ KurvenErgebnis speziesKurve(Integer kind, Integer nr, bool& bAusserhalb) {
     KurvenErgebnis r;
     r.ausgang = KurvenAusgang::Kurve;
     r.setzeLabel = true;
-    r.labelText = vs ? std::string() : speziesLabel(s, nr);
+    r.labelText = vs ? std::string() : speziesLabel(s, nr, istRatenArt(kind));
     if (drin || vs) bAusserhalb = false;
     setzeKurvenPunkte(punkte);
     if (nichtIsotherm) offen = 0;
@@ -199,7 +202,12 @@ KurvenErgebnis auswertungsKurve(Integer kind, bool& bAusserhalb) {
     app.RegrA = e.regrA;
     app.RegrB = e.regrB;
     app.RegrR2 = e.r2;
-    if (e.k1) app.k[1] = *e.k1;
+    if (e.k1) {
+        const GeteilteWerte vorher = geteilteWerteJetzt();
+        app.k[1] = *e.k1;
+        // The windows that show k1 show the one the regression found.
+        GeteilteWerteGeaendert(vorher);
+    }
     app.gKurvenPunkte = std::move(linie);
     bAusserhalb = ausserhalb;
     --app.gnKurvenOffen;
@@ -213,13 +221,13 @@ KurvenErgebnis auswertungsKurve(Integer kind, bool& bAusserhalb) {
 
 }  // namespace
 
-std::string speziesLabel(int s, Integer nr) {
+std::string speziesLabel(int s, Integer nr, bool rate) {
     if (s < 1 || s > 5) return {};
-    if (s == A && app.bAuswertungsart >= 6 && !app.bRateDiagramm && nr >= 1 &&
+    if (s == A && app.bAuswertungsart >= 6 && !rate && nr >= 1 &&
         nr <= app.nKurvenTemp && static_cast<std::size_t>(nr) < app.gKurvenTemp.size())
         return "T/K = " + Format(app.gKurvenTemp[static_cast<std::size_t>(nr)], "####,##");
     const char* name = (app.iModell == 10 && s <= 3) ? kEnzymName[s] : kStoffName[s];
-    return std::string(app.bRateDiagramm ? "r(" : "c(") + name + ") ";
+    return std::string(rate ? "r(" : "c(") + name + ") ";
 }
 
 KurvenErgebnis zeichneKurve(Integer kind, Integer nr, Integer nAufloesung, bool& bAusserhalb) {

@@ -65,7 +65,8 @@ KurvenErgebnis zeichneKurve(Integer kind, Integer nr, Integer nAufloesung, bool&
 // Fehler aufgetreten:" CR LF fehlerText, critical icon, title "ABBRUCH".
 void meldeKritischenFehler(const std::string& fehlerText);
 
-// Label text of a species curve (species 1..5) in the current state.
-std::string speziesLabel(int spezies, Integer nr);
+// Label text of a species curve (species 1..5) in the current state: "r(A) "
+// on a rate diagram, "c(A) " on a concentration diagram.
+std::string speziesLabel(int spezies, Integer nr, bool rate);
 
 }  // namespace vrn

@@ -545,8 +545,11 @@ void frmDatedit::OK_Click() {
         app.dblArrhA = 100.0;
         app.dblArrhEA = 100.0;
     }
+    const GeteilteWerte vorher = geteilteWerteJetzt();
     getAnfangskonzAusDaten();
     Unload();
+    // The open calculation windows show the initial concentrations of these data.
+    GeteilteWerteGeaendert(vorher);
 }
 
 void frmDatedit::cmdEsc_Click() { Unload(); }

@@ -61,6 +61,10 @@ public:
     // Rewrites the grid from ExpDaten after the model window changed the time
     // unit (refillDatenGrid of the model window); nothing with an empty data set.
     void refillDatenGrid();
+    // Another data set was loaded (a project, the last session): the window
+    // shows it as it shows a data set when it opens (grid, comment, lambda
+    // after infinite time, time unit, file name in the caption).
+    void zeigeGeladeneDaten() { Form_Load(); }
 
     // ---- Operations (frmDateditOps.cpp) ------------------------------------
     void TSort_Click();

@@ -26,6 +26,7 @@
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
+#include "shell/Helpers.h"
 #include "shell/Hooks.h"
 
 namespace vrn {
@@ -215,6 +216,8 @@ void frmDatedit::cmdLoadFile_Click() {
     bEditieren = true;
     optInputMode_Click(1);
     txtComment->setText(toQ(app.ExpKommentar));
+    // A fitting window beside follows the new data at once.
+    GeteilteWerteGeaendert(geteilteWerteJetzt());
 }
 
 void frmDatedit::cmdAddFile_Click() {
@@ -249,7 +252,9 @@ void frmDatedit::cmdDraw_ct_Click() {
         for (int j = 1; j <= n; ++j)
             if (app.ExpDaten[u(j)].c[u(i)] > 0) app.bKonzDaten[u(i)] = true;
     }
+    const GeteilteWerte vorher = geteilteWerteJetzt();
     getAnfangskonzAusDaten();
+    GeteilteWerteGeaendert(vorher);
     app.bHatCTDaten = zaehleCTPunkte(app.ExpDaten, n) >= 2;
     if (n <= 0 || !app.bHatCTDaten) {
         app.iDiagrammTyp = 0;

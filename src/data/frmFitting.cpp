@@ -334,7 +334,7 @@ bool frmFitting::eigenesDiagramm() const {
 
 void frmFitting::gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen) {
     folgeEinheit();
-    const bool neueDaten = folgeDaten();
+    const bool neueDaten = folgeDaten() || std::exchange(datenGefolgt_, false);
     app.bAuswertungsart = static_cast<Byte>(modus_);
     if (app.iModell != modell_) {
         app.iModell = static_cast<Integer>(modell_);
@@ -363,16 +363,12 @@ void frmFitting::gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen) {
     else if (!zeichnen) ZeigeFitErgebnis();
 }
 
+void frmFitting::folgeEinheit() { einheit_ = rtrim(app.sZeiteinheit); }
+
 // The parameters per time (rate constants, A, the Eyring factor) are
 // converted from the unit they were given in to the one set now, and the
 // standard deviations shown beside them with them.
-void frmFitting::folgeEinheit() {
-    const std::string neu = rtrim(app.sZeiteinheit);
-    if (einheit_.empty() || neu == einheit_) return;
-    const int alt = zeitEinheitIndex(einheit_), jetzt = zeitEinheitIndex(neu);
-    einheit_ = neu;
-    if (alt < 0 || jetzt < 0) return;
-    const double f = app.Zeitfaktor[u(alt)][u(jetzt)];
+void frmFitting::rechneUm(double f) {
     if (!(f > 0) || !std::isfinite(f)) return;
     for (int j = 1; j <= 3; ++j) {
         if (!proZeit(j)) continue;
@@ -385,6 +381,21 @@ void frmFitting::folgeEinheit() {
             stdAbw_[u(j)] /= f;
             lblStdDev[u(j)]->setText(toQ(stdAbwText(stdAbw_[u(j)])));
         }
+    }
+}
+
+void frmFitting::geteilteWerteGeaendert(const GeteilteWerte&, double kGeteiltDurch) {
+    if (einheit_.empty()) return;  // not loaded yet
+    if (kGeteiltDurch != 1) {
+        rechneUm(kGeteiltDurch);
+        return;
+    }
+    // A rate constant another evaluation found (a regression beside) is not
+    // this window's: it keeps its parameters. What it shows of the data set
+    // is the new one's; its error sum and its curve come with the next drawing.
+    if (folgeDaten()) {
+        datenGefolgt_ = true;
+        lblFQS->clear();
     }
 }
 

@@ -56,8 +56,14 @@ public:
     // model is taken over (modes 2, 6 and 7 become mode 1 unless it is their
     // model), with the model window's constants, and drawn.
     void modellUmstellen(const std::function<void()>& umstellen) override;
-    // Another time unit: the parameters per time are converted as k1..k3 are.
+    // Another time unit in the captions.
     void setTimeUnitCaptions(const std::string& u) override;
+    // A unit change converts the parameters per time as it converts k1..k3;
+    // a data set taken into the model is followed at once (initial
+    // concentrations, species boxes, the chart's ranges). Rate constants
+    // another evaluation sets (a regression beside) leave the parameters as
+    // they are.
+    void geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGeteiltDurch) override;
 
     // ---- Handlers -----------------------------------------------------------
     // Typing into Inp(10..12): the parameter is read (decimal point only), 0
@@ -121,7 +127,10 @@ private:
     // changed time unit and data set first; after a changed data set the
     // activation redraws.
     void gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen = false);
+    // The unit of the captions; the numbers are converted only by a unit
+    // change (rechneUm), never by a data set that brings its own unit.
     void folgeEinheit();
+    void rechneUm(double kGeteiltDurch);
     // True when the data set changed since the window last worked with it:
     // data analysis, c0 fields, species boxes and chart ranges are renewed
     // and the window's chart is closed (the next drawing opens it with the
@@ -178,6 +187,7 @@ private:
     QPointer<QWidget> diagramm_;  // that chart while it is loaded
     Diagramm bereich_;            // its ranges
     bool modellNeu_ = false;
+    bool datenGefolgt_ = false;   // followed a new data set that has not been drawn yet
     std::array<double, 4> gemerkt_{};
     std::array<double, 4> stdAbw_{};  // 1..3: the standard deviations shown after the last auto-fit
     QPointer<QWidget> angeordnet_;

@@ -42,11 +42,13 @@ void setZeiteinheit(Integer neu, Integer alt) {
         }
     }
     if (validUnit(neu)) app.sZeiteinheit = kZeiteinheitText[u(neu)];
+    const GeteilteWerte vorher = geteilteWerteJetzt();
     if (convert) {
         for (std::size_t i = 0; i < t.size(); ++i) app.ExpDaten[i + 1].t = t[i];
         app.k = k;
     }
     UpdateUnitLabels();
+    if (convert) GeteilteWerteGeaendert(vorher, zeitfaktor(alt, neu));
     const auto& zeige = hooks().modelWindow.showTimeUnit;
     if (validUnit(neu) && zeige) zeige(neu);
 }

@@ -229,6 +229,9 @@ bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
     for (int j = 0; j < 3; ++j) app.k[static_cast<std::size_t>(j + 1)] = Inp[static_cast<std::size_t>(10 + j)]->value();
     app.tEnd = static_cast<Single>(Inp[14]->value());
     app.nSimPunkte = 200;
+    // The diagram is this window's: the curves of the model in force, as
+    // concentrations or rates, whatever chart another window asked for last.
+    app.iDiagrammTyp = static_cast<Integer>(app.bRateDiagramm ? app.iModell + 50 : app.iModell);
     TimeDiagramVisibility shown;
     shown.fieldB = Inp[1]->isVisibleTo(this);
     shown.fieldK2 = Inp[11]->isVisibleTo(this);

@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <cmath>
+
+#include "base/NumberText.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
@@ -47,6 +50,29 @@ void CalcForm::ensureSharedControls() {
             c->hide();
         }
     }
+}
+
+void CalcForm::geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGeteiltDurch) {
+    auto text = [](double v) { return toQ(Str(static_cast<Single>(v))); };
+    auto folge = [&](NumberField* feld, double alt, double neu, bool proZeit) {
+        if (!feld) return;
+        if (feld->text() == text(alt)) {
+            if (neu != alt) feld->setText(text(neu));
+        } else if (proZeit && kGeteiltDurch != 1) {
+            // Typed since, and not yet used: a rate constant in the old unit.
+            const double v = feld->value() / kGeteiltDurch;
+            if (std::isfinite(v)) feld->setText(text(v));
+        } else if (neu != alt) {
+            feld->setText(text(neu));
+        }
+    };
+    for (std::size_t i = 1; i <= 5; ++i) folge(Inp[i - 1], vorher.c0[i], app.c0[i], false);
+    for (std::size_t j = 1; j <= 3; ++j) folge(Inp[9 + j], vorher.k[j], app.k[j], true);
+}
+
+void geteilteWerteInDenFenstern(const GeteilteWerte& vorher, double kGeteiltDurch) {
+    for (VrnForm* f : Forms::all())
+        if (auto* c = qobject_cast<CalcForm*>(f)) c->geteilteWerteGeaendert(vorher, kGeteiltDurch);
 }
 
 CalcForm* firstLoadedCalcForm(std::initializer_list<CalcForm::CalcType> order) {

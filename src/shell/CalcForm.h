@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/Forms.h"
+#include "shell/Hooks.h"
 
 class QCheckBox;
 class QLabel;
@@ -40,6 +41,14 @@ public:
     // (the shared model state is the chosen one already). A window that keeps
     // values of its own across the change does its part around it.
     virtual void modellUmstellen(const std::function<void()>& umstellen) { umstellen(); }
+    // Another window has changed c0 or k1..k3 of the shared state (vorher:
+    // the values before; kGeteiltDurch: the factor of a unit change, else 1).
+    // A field that still shows the value it was filled with or read into
+    // shows the new one; a rate constant the user has typed since is
+    // converted by the unit change, and a typed value that the action set
+    // anew gives way to it. So the next calculation uses what the window
+    // shows, and what it shows is the current state.
+    virtual void geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGeteiltDurch);
 
     std::array<NumberField*, 17> Inp{};      // 0..4 c0, 5..9 outlet c, 10..12 k1..k3, 14 time
     std::array<QLabel*, 10> lblStoff{};
@@ -79,6 +88,10 @@ CalcForm* firstLoadedCalcForm(std::initializer_list<CalcForm::CalcType> order);
 // Writes the unit captions of the open windows (installed as the
 // UpdateUnitLabels hook at start-up).
 void updateUnitLabelsOfWindows();
+
+// Passes a change of c0 or k1..k3 to every open calculation window
+// (installed as the GeteilteWerteGeaendert hook at start-up).
+void geteilteWerteInDenFenstern(const GeteilteWerte& vorher, double kGeteiltDurch);
 
 // Other windows that show the time unit (the data-set editor) add themselves here.
 class TimeUnitCaptions {

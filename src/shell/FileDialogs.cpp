@@ -84,8 +84,10 @@ void LoadExpDataDialog(bool append, bool& ok, bool& cancelled) {
 void SaveDataFileAs(bool& failed) {
     failed = true;
     std::string chosen;
-    if (!askSaveFileName({"Datenfile speichern unter ...", app.ExpDateiName, app.ExpDateiPfad, "VRD",
-                          "Datenfile (*.VRD *.vrd)"},
+    // The box opens where the data set in use lies, with its name.
+    const std::string ordner = folderWithSeparator(app.ExpDateiName);
+    if (!askSaveFileName({"Datenfile speichern unter ...", StripPath(app.ExpDateiName),
+                          ordner.empty() ? app.ExpDateiPfad : ordner, "VRD", "Datenfile (*.VRD *.vrd)"},
                          chosen))
         return;
     bool ok = false;

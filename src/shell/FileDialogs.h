@@ -32,8 +32,9 @@ void CmnDlgOpen(std::string& fileName, std::string& directory, const std::string
 // cannot be read changes nothing else and "Meldung von LoadDataFile" says why.
 void LoadExpDataDialog(bool append, bool& ok, bool& cancelled);
 
-// Save box "Datenfile speichern unter ..." (proposed ExpDateiName, start folder
-// ExpDateiPfad, extension VRD), then WriteDataFile. failed := false when the
+// Save box "Datenfile speichern unter ..." (proposed: the bare name of
+// ExpDateiName in its folder, or ExpDateiPfad when the name has none;
+// extension VRD), then WriteDataFile. failed := false when the
 // file was written: ExpDateiName := the chosen name, ExpDateiPfad := its
 // folder (with separator), bDatenGeaendert := false. failed := true when the
 // box was cancelled or writing failed; the data set keeps its name then.

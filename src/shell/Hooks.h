@@ -7,6 +7,7 @@
 // groups. Plain C++ (the core library calls hooks too); one GUI thread.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,6 +36,13 @@ struct OpenDialogRequest {
     std::string title;
 };
 
+// The initial concentrations c0(1..5) and rate constants k(1..3) of the
+// shared state as they were before an action changed them.
+struct GeteilteWerte {
+    std::array<double, 6> c0{};
+    std::array<double, 4> k{};
+};
+
 // The main window (app/MDIVRN, while it exists) and the application (app/,
 // at start-up).
 struct MainWindowHooks {
@@ -45,6 +53,9 @@ struct MainWindowHooks {
     std::function<void(const std::string& name, int x, int y)> showPopupMenu;
     // Writes the unit captions of the open windows (UpdateUnitLabels).
     std::function<void()> updateUnitLabels;
+    // Lets the open calculation windows show c0 and k1..k3 as an action has
+    // just set them (GeteilteWerteGeaendert of shell/Helpers.h).
+    std::function<void(const GeteilteWerte& vorher, double kGeteiltDurch)> geteilteWerteGeaendert;
 };
 
 // The screen's mouse pointer (app/, at start-up): 0 default, 2 the chart's

@@ -1,0 +1,393 @@
+// Every window that shows a value of the shared state (rate constants,
+// initial concentrations, the model, the time unit, the data set) against
+// every action that changes that value in another window: after the action
+// the window shows what a window opened afresh shows, and its next
+// calculation gives the same result.
+//
+// Each pair runs the user's steps twice from a fresh start with the sample
+// "1st_order" (A => P, k1 = .0215 1/min, 25 points): once with the window
+// open before the action, once with the window opened after it. Both runs
+// must show and compute alike.
+
+#include <QFile>
+
+#include "chart/frmGraph2D.h"
+#include "data/frmDatedit.h"
+#include "data/frmFitting.h"
+#include "engine/frmKinModel.h"
+#include "engine/frmPrepareTimeDiagram.h"
+#include "engine/frmSimTabelle.h"
+#include "engine/frmmatrix.h"
+#include "platform/DataGrid.h"
+#include "platform/Paths.h"
+#include "reactors/frmBatch.h"
+#include "reactors/frmRKconti.h"
+#include "reactors/frmRohrreaktor.h"
+#include "shell/AppState.h"
+#include "support/GuiTestSupport.h"
+
+#include <QPlainTextEdit>
+#include <QTimer>
+
+using namespace vrn;
+
+namespace {
+
+std::size_t u(int i) { return static_cast<std::size_t>(i); }
+
+// What the user sees of the shared values, and what the window computes.
+struct Sicht {
+    bool offen = true;           // the window is still open after the action
+    QStringList zeigt;           // shared values as shown
+    QStringList ergebnis;        // result of its next calculation (and its messages)
+    bool operator==(const Sicht&) const = default;
+};
+
+void PrintTo(const Sicht& s, std::ostream* os) {
+    *os << (s.offen ? "offen" : "geschlossen") << "\n  zeigt: " << s.zeigt.join(" | ").toStdString()
+        << "\n  ergebnis: " << s.ergebnis.join(" | ").toStdString();
+}
+
+QString folderPrefix;  // the run's temporary folder, written as <F> in what is compared
+
+QString ohneOrdner(QString s) {
+    if (!folderPrefix.isEmpty()) s.replace(folderPrefix, "<F>");
+    return s;
+}
+
+// The shared controls of a calculation window as the user sees them.
+QStringList zeigtCalcForm(CalcForm& w) {
+    QStringList s{w.Label7->text()};
+    for (int i : {0, 1, 2, 3, 4, 10, 11, 12}) {
+        NumberField* f = w.Inp[u(i)];
+        if (!f->isVisibleTo(&w)) continue;
+        QLabel* l = i < 10 ? w.lblStoff[u(i)] : w.Bz[u(i - 5)];
+        s << l->text() + "=" + f->text();
+    }
+    for (QLabel* l : {w.unit1, w.unit2, w.unit3, w.unit4, w.lblZeitEinheit})
+        if (l->isVisibleTo(&w)) s << l->text();
+    return s;
+}
+
+template <class W>
+W* geladen() {
+    return Forms::loaded<W>();
+}
+
+struct Fenster {
+    const char* name;
+    std::function<void(MDIVRN&)> oeffne;
+    std::function<bool()> istGeladen;
+    std::function<QStringList()> zeigt;
+    std::function<QStringList(MDIVRN&)> rechnet;
+};
+
+QStringList tabelle() {
+    QStringList s;
+    if (frmSimTabelle* t = Forms::loaded<frmSimTabelle>()) {
+        s = t->txtSimTabelle->toPlainText().split('\n');
+        t->Unload();
+    }
+    return s;
+}
+
+// The chart as it stands: header, axis titles and the end of every curve.
+QStringList diagrammKurven() {
+    QStringList s;
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    if (!g) return {"kein Diagramm"};
+    ChartControl& c = *g->Chart2D1;
+    s << "Kopf=" + toQ(c.text(ChartTextBlock::Header));
+    for (int k = 1; k <= c.seriesCount(1); ++k) {
+        const int n = c.pointCount(1, k);
+        if (n > 0)
+            s << QString("%1: %2 Punkte, y(Ende)=%3")
+                     .arg(toQ(c.seriesLabel(1, k)))
+                     .arg(n)
+                     .arg(c.y(1, k, n), 0, 'g', 7);
+    }
+    return s;
+}
+
+QStringList ausgaenge(ReactorForm& r) {
+    QStringList s;
+    for (int i = 5; i <= 16; ++i)
+        if (r.Inp[u(i)]->isVisibleTo(&r)) s << QString::number(i) + "=" + r.Inp[u(i)]->text();
+    return s;
+}
+
+template <class W>
+Fenster zeitDiagramm(const char* name, const char* menu) {
+    return {name, [menu](MDIVRN& m) { m.clickMenu(menu); }, [] { return geladen<W>() != nullptr; },
+            [] { return zeigtCalcForm(*geladen<W>()); },
+            [](MDIVRN&) {
+                W& w = *geladen<W>();
+                test::typeInto(w.Inp[14], "200");
+                test::clickButton(w.cmdDrawctDiagram);
+                QStringList s = diagrammKurven();
+                test::clickButton(w.cmdListe);
+                return s + tabelle();
+            }};
+}
+
+Fenster batch() {
+    return {"Batch-Reaktor", [](MDIVRN& m) { m.clickMenu("mnuBatchR"); },
+            [] { return geladen<frmBatch>() != nullptr; }, [] { return zeigtCalcForm(*geladen<frmBatch>()); },
+            [](MDIVRN&) {
+                frmBatch& b = *geladen<frmBatch>();
+                test::clickButton(b.optInpSelect[0]);
+                test::typeInto(b.Inp[14], "5");
+                test::clickButton(b.cmdCalc);
+                return ausgaenge(b);
+            }};
+}
+
+Fenster rohr() {
+    return {"Rohrreaktor", [](MDIVRN& m) { m.clickMenu("mnuRohrR"); },
+            [] { return geladen<frmRohrreaktor>() != nullptr; },
+            [] { return zeigtCalcForm(*geladen<frmRohrreaktor>()); },
+            [](MDIVRN&) {
+                frmRohrreaktor& r = *geladen<frmRohrreaktor>();
+                test::clickButton(r.optInpSelect[1]);
+                test::typeInto(r.Inp[15], "2");
+                test::typeInto(r.Inp[16], "0.5");
+                test::clickButton(r.cmdCalc);
+                return ausgaenge(r);
+            }};
+}
+
+Fenster kessel() {
+    return {"Rührkessel", [](MDIVRN& m) { m.clickMenu("mnuKontRK"); },
+            [] { return geladen<frmRKconti>() != nullptr; }, [] { return zeigtCalcForm(*geladen<frmRKconti>()); },
+            [](MDIVRN&) {
+                frmRKconti& r = *geladen<frmRKconti>();
+                test::clickButton(r.optCalcConti[2]);
+                test::typeInto(r.Inp[14], "1");
+                test::typeInto(r.Inp[15], "0.2");
+                test::clickButton(r.cmdCalc);
+                r.Timer1->stop();
+                return ausgaenge(r);
+            }};
+}
+
+QStringList zeigtFitting() {
+    frmFitting& f = *geladen<frmFitting>();
+    QStringList s = zeigtCalcForm(f);
+    for (int i = 1; i <= 5; ++i) {
+        QCheckBox* c = f.chkConcFQS[u(i)];
+        if (c->isVisibleTo(&f)) s << c->text() + (c->isEnabled() ? "" : "(grau)") + (c->isChecked() ? "[x]" : "[ ]");
+    }
+    return s;
+}
+
+// The fitting window's curve: the error sum and the chart's model curves.
+QStringList fittingKurve(MDIVRN&) {
+    frmFitting& f = *geladen<frmFitting>();
+    test::clickButton(f.cmdDrawNewCurve);
+    return QStringList{"FQS=" + f.lblFQS->text()} + diagrammKurven();
+}
+
+Fenster fitting(const char* name, const char* menu) {
+    return {name, [menu](MDIVRN& m) { m.clickMenu(menu); }, [] { return geladen<frmFitting>() != nullptr; },
+            zeigtFitting, fittingKurve};
+}
+
+// The data-set editor: what it shows of the data set, and the file that
+// "Speichern unter *.VRD" writes (with the folder and name the box proposes).
+Fenster dateneditor() {
+    return {"Dateneditor",
+            [](MDIVRN& m) {
+                Forms::unload<frmDatedit>();
+                m.clickMenu("mnuEdit");
+            },
+            [] { return geladen<frmDatedit>() != nullptr; },
+            [] {
+                frmDatedit& d = *geladen<frmDatedit>();
+                QStringList s{d.caption().trimmed(), d.txtComment->text(), d.lambda_infin->text().trimmed(),
+                              d.Bz1[2]->text().trimmed(), d.lblKopf[5]->text().trimmed(),
+                              QString::number(d.Grid->rowCount())};
+                for (int i = 0; i < 5; ++i)
+                    if (d.optZeit[u(i)]->isChecked()) s << "Einheit " + d.optZeit[u(i)]->text();
+                // The numbers of the first and the last point (the model window
+                // writes them in another format than the editor itself).
+                for (int r : {0, d.Grid->rowCount() - 1})
+                    for (int c = 2; c <= 10; ++c)
+                        s << QString::number(d.Grid->cellText(r, c).trimmed().replace(',', '.').toDouble(), 'g', 7);
+                return s;
+            },
+            [](MDIVRN&) {
+                frmDatedit& d = *geladen<frmDatedit>();
+                SaveBoxRequest gefragt;
+                const std::string pfad = toStd(folderPrefix) + "/gespeichert.VRD";
+                test::answerFileBoxes(pfad, &gefragt);
+                test::clickButton(d.cmdSave);
+                return QStringList{"Ordner=" + ohneOrdner(toQ(gefragt.initialDir)),
+                                   "Name=" + ohneOrdner(toQ(gefragt.fileName)),
+                                   toQ(test::readFile(pfad))};
+            }};
+}
+
+Fenster modellfenster() {
+    return {"Modellfenster",
+            [](MDIVRN& m) {
+                Forms::unload<frmKinModel>();
+                m.clickMenu("mnuModel");
+            },
+            [] { return geladen<frmKinModel>() != nullptr; },
+            [] {
+                frmKinModel& m = *geladen<frmKinModel>();
+                QStringList s;
+                for (std::size_t i = 0; i < m.optTyp.size(); ++i)
+                    if (m.optTyp[i]->isChecked()) s << "Modell " + m.optTyp[i]->text();
+                for (std::size_t i = 0; i < m.optZeit.size(); ++i) {
+                    if (m.optZeit[i]->isChecked()) s << "Einheit " + m.optZeit[i]->text();
+                    if (m.optZeit[i]->font().bold()) s << "fett " + m.optZeit[i]->text();
+                }
+                s << "n=" + m.txtOrdnung->text() + (m.txtOrdnung->isEnabled() ? "" : "(grau)");
+                return s;
+            },
+            [](MDIVRN&) { return QStringList{}; }};
+}
+
+Fenster matrixfenster() {
+    return {"Matrix",
+            [](MDIVRN&) {
+                Forms::unload<frmmatrix>();
+                test::clickButton(Forms::get<frmKinModel>().cmdShowMatrix);
+            },
+            [] { return geladen<frmmatrix>() != nullptr; },
+            [] {
+                frmmatrix& x = *geladen<frmmatrix>();
+                QStringList s{x.Label10->text()};
+                for (QLabel* l : x.rowLabels) s << l->text();
+                return s;
+            },
+            [](MDIVRN&) { return QStringList{}; }};
+}
+
+// ---- actions --------------------------------------------------------------
+
+void kopiereBeispiel(const char* name, const QString& folder) {
+    for (const char* ext : {".VRP", ".VRD"})
+        QFile::copy(resourceFolder() + "/samples/" + name + ext, folder + "/" + name + ext);
+}
+
+struct Aktion {
+    const char* name;
+    std::function<void(MDIVRN&, const QString& folder)> tue;
+};
+
+frmDatedit& editorOffen(MDIVRN& m) {
+    if (!Forms::loaded<frmDatedit>()) m.clickMenu("mnuEdit");
+    return Forms::get<frmDatedit>();
+}
+
+const Aktion kEinheitModell{"Einheit s im Modellfenster", [](MDIVRN&, const QString&) {
+                                test::clickButton(Forms::get<frmKinModel>().optZeit[0]);
+                            }};
+const Aktion kEinheitEditor{"Einheit h im Dateneditor",
+                            [](MDIVRN& m, const QString&) { test::clickButton(editorOffen(m).optZeit[2]); }};
+const Aktion kModellwahl{"Modell 4 im Modellfenster", [](MDIVRN&, const QString&) {
+                             test::clickButton(Forms::get<frmKinModel>().optTyp[4]);
+                         }};
+const Aktion kProjekt{"Projekt 2nd_order laden", [](MDIVRN& m, const QString& folder) {
+                          kopiereBeispiel("2nd_order", folder);
+                          test::answerOpenDialog("2nd_order.VRP", toStd(folder));
+                          m.clickMenu("mnuLoadProject");
+                      }};
+const Aktion kSitzung{"letzte Sitzung laden", [](MDIVRN& m, const QString&) {
+                          const QString prog = toQ(app.SessionDateiName).section('/', 0, -2);
+                          kopiereBeispiel("2nd_order", prog);
+                          QFile::remove(toQ(app.SessionDateiName));
+                          QFile::copy(prog + "/2nd_order.VRP", toQ(app.SessionDateiName));
+                          m.clickMenu("mnuLoadLastSession");
+                      }};
+const Aktion kDatensatz{"Datensatz 2nd_order im Editor laden, OK", [](MDIVRN& m, const QString& folder) {
+                            kopiereBeispiel("2nd_order", folder);
+                            frmDatedit& d = editorOffen(m);
+                            test::answerOpenDialog("2nd_order.VRD", toStd(folder));
+                            test::clickButton(d.cmdLoadFile);
+                            test::clickButton(d.OK);
+                        }};
+const Aktion kAuswertung{"Auswertung 2. Ordnung", [](MDIVRN& m, const QString&) { m.clickMenu("mnuctAusw(2)"); }};
+const Aktion kAutoFit{"Auto-Fitting", [](MDIVRN& m, const QString&) {
+                          if (!Forms::loaded<frmFitting>()) m.clickMenu("mnuCtFitting");
+                          test::clickButton(Forms::get<frmFitting>().cmdAutoFitting);
+                      }};
+
+const Aktion kKeine{"keine", [](MDIVRN&, const QString&) {}};
+
+// One run from a fresh start: the sample loaded, then either the window
+// opened and the action done, or the action done and the window opened.
+Sicht lauf(const Fenster& f, const Aktion& a, bool fensterZuerst) {
+    test::GuiTest env;
+    folderPrefix = env.folder();
+    auto main = test::startMainWindow();
+    test::MsgRecorder rec;
+    test::loadFirstOrderSample(*main, env.folder());
+    if (fensterZuerst) f.oeffne(*main);
+    test::processEvents();
+    a.tue(*main, env.folder());
+    test::processEvents();
+    if (!fensterZuerst) f.oeffne(*main);
+    test::processEvents();
+    Sicht s;
+    s.offen = f.istGeladen();
+    if (s.offen) {
+        s.zeigt = f.zeigt();
+        rec.clear();
+        s.ergebnis = f.rechnet(*main);
+        for (const MsgRequest& r : rec.messages()) s.ergebnis << "Meldung " + toQ(r.title) + ": " + toQ(r.text);
+    }
+    test::processEvents();
+    Forms::destroyAll();
+    test::processEvents();
+    main.reset();
+    folderPrefix.clear();
+    return s;
+}
+
+}  // namespace
+
+TEST(SharedState, EveryWindowShowsAndComputesWithTheStateAnotherWindowChanged) {
+    const Fenster ct = zeitDiagramm<frmPrepareTimeDiagram>("c-t-Funktionen", "mnuctGraph");
+    const Fenster rt = zeitDiagramm<frmPrepareTimeDiagram>("r-t-Funktionen", "mnuvtGraph");
+    const Fenster b = batch(), r = rohr(), k = kessel();
+    const Fenster fk = fitting("Fitting k", "mnuCtFitting"), fn = fitting("Fitting n", "mnuROFitting");
+    const Fenster ed = dateneditor(), mo = modellfenster(), mx = matrixfenster();
+    // Neu: as the window opened after the action; Eigen: the window keeps its
+    // own evaluation, so it shows and computes as if the action had not been.
+    enum Vergleich { Neu, Eigen };
+    const struct {
+        const Fenster& fenster;
+        const Aktion& aktion;
+        Vergleich vergleich = Neu;
+    } paare[] = {
+        {ct, kEinheitModell}, {ct, kEinheitEditor}, {ct, kModellwahl}, {ct, kProjekt}, {ct, kSitzung},
+        {ct, kDatensatz},     {ct, kAuswertung},
+        {rt, kEinheitModell}, {rt, kEinheitEditor}, {rt, kModellwahl}, {rt, kProjekt}, {rt, kSitzung},
+        {rt, kDatensatz},     {rt, kAuswertung},
+        {b, kEinheitModell},  {b, kEinheitEditor},  {b, kModellwahl},  {b, kProjekt},  {b, kSitzung},
+        {b, kDatensatz},      {b, kAuswertung},
+        {r, kEinheitModell},  {r, kEinheitEditor},  {r, kModellwahl},  {r, kProjekt},  {r, kSitzung},
+        {r, kDatensatz},      {r, kAuswertung},
+        {k, kEinheitModell},  {k, kEinheitEditor},  {k, kModellwahl},  {k, kProjekt},  {k, kSitzung},
+        {k, kDatensatz},      {k, kAuswertung},
+        {fk, kEinheitModell}, {fk, kEinheitEditor}, {fk, kModellwahl}, {fk, kProjekt}, {fk, kSitzung},
+        {fk, kDatensatz},     {fk, kAuswertung, Eigen}, {fk, kAutoFit},
+        {fn, kEinheitModell}, {fn, kEinheitEditor}, {fn, kProjekt},    {fn, kSitzung}, {fn, kDatensatz},
+        {fn, kAuswertung, Eigen},
+        {ed, kEinheitModell}, {ed, kModellwahl},    {ed, kProjekt},    {ed, kSitzung}, {ed, kAuswertung},
+        {ed, kAutoFit},
+        {mo, kEinheitEditor}, {mo, kProjekt},       {mo, kSitzung},    {mo, kDatensatz}, {mo, kAuswertung},
+        {mo, kAutoFit},
+        {mx, kProjekt},       {mx, kSitzung},       {mx, kAuswertung},
+    };
+    for (const auto& p : paare) {
+        SCOPED_TRACE(std::string(p.fenster.name) + " × " + p.aktion.name);
+        const Sicht offen = lauf(p.fenster, p.aktion, true);
+        const Sicht neu = p.vergleich == Eigen ? lauf(p.fenster, kKeine, true) : lauf(p.fenster, p.aktion, false);
+        EXPECT_TRUE(offen.offen);
+        EXPECT_EQ(offen, neu);
+    }
+}
