@@ -85,21 +85,25 @@ frmFitting::frmFitting() : CalcForm(Fitting) {
     outer->addWidget(Label7);
 
     // Initial concentrations, taken from the data set and locked.
+    // The species the model shows, three to a row (anfangsFelderAnordnen):
+    // the window stands beside its chart.
     auto* fraC = new QGroupBox("Anfangskonzentrationen  [c0(i)] = mol/l", this);
-    auto* gc = new QGridLayout(fraC);
-    gc->setHorizontalSpacing(4);
-    gc->setVerticalSpacing(2);
+    auto* cl = new QVBoxLayout(fraC);
+    cl->setSpacing(2);
+    cl->setContentsMargins(8, 2, 8, 4);
+    anfangsFelder_ = new QGridLayout;
+    anfangsFelder_->setHorizontalSpacing(3);
+    anfangsFelder_->setVerticalSpacing(2);
     for (int i = 0; i < 5; ++i) {
         lblStoff[u(i)] = new QLabel(kStoffe[i], fraC);
         Inp[u(i)] = new NumberField(fraC);
         Inp[u(i)]->setComputed(true);
-        Inp[u(i)]->setFixedWidth(50);
-        gc->addWidget(lblStoff[u(i)], 0, 2 * i, Qt::AlignRight);
-        gc->addWidget(Inp[u(i)], 0, 2 * i + 1);
+        Inp[u(i)]->setFixedWidth(64);
     }
-    gc->setColumnStretch(10, 1);
+    anfangsFelderAnordnen();
+    cl->addLayout(anfangsFelder_);
     Label22 = new QLabel("aus experimentellen Daten", fraC);
-    gc->addWidget(Label22, 1, 0, 1, 11);
+    cl->addWidget(Label22);
     outer->addWidget(fraC);
 
     auto* fraConc = new QGroupBox("Berücksichtigung folgender experimenteller Daten:", this);
@@ -309,10 +313,13 @@ void frmFitting::Form_Load() {
 
 // The species boxes: shown for the species of the model, enabled for those
 // the data set has, and then ticked; with `behalten` a box that was enabled
-// before keeps the user's choice.
+// before keeps the user's choice. The initial concentrations show the same
+// species (the window takes the width of what it shows).
 void frmFitting::speziesBoxen(bool behalten) {
     const std::string sm = masken().species;
     for (int i = 1; i <= 5; ++i) {
+        Inp[u(i - 1)]->setVisible(zeichen(sm, i));
+        lblStoff[u(i - 1)]->setVisible(zeichen(sm, i));
         QCheckBox* c = chkConcFQS[u(i)];
         const char* name = modell_ == 10 && i <= 3 ? (i == 1 ? "E" : i == 2 ? "S" : "ES") : kStoffe[i - 1];
         c->setText(QString("c(%1)").arg(name));
@@ -321,6 +328,24 @@ void frmFitting::speziesBoxen(bool behalten) {
         c->setEnabled(app.bKonzDaten[u(i)]);
         if (!behalten || !vorher || !c->isEnabled()) c->setChecked(c->isEnabled());
     }
+    anfangsFelderAnordnen();
+}
+
+void frmFitting::anfangsFelderAnordnen() {
+    for (int i = 0; i < 5; ++i) {
+        anfangsFelder_->removeWidget(lblStoff[u(i)]);
+        anfangsFelder_->removeWidget(Inp[u(i)]);
+    }
+    int platz = 0;
+    for (int i = 0; i < 5; ++i) {
+        if (Inp[u(i)]->isHidden()) continue;
+        const int zeile = platz / 3, spalte = 3 * (platz % 3);
+        anfangsFelder_->addWidget(lblStoff[u(i)], zeile, spalte, Qt::AlignRight);
+        anfangsFelder_->addWidget(Inp[u(i)], zeile, spalte + 1);
+        ++platz;
+    }
+    for (int spalte : {2, 5}) anfangsFelder_->setColumnMinimumWidth(spalte, 6);
+    anfangsFelder_->setColumnStretch(8, 1);
 }
 
 // ---- the window's own evaluation and the shared state ---------------------------------

@@ -35,6 +35,7 @@
 #include "shell/CalcForm.h"
 
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -141,6 +142,8 @@ private:
     // Species and constant mask of the window's model in its mode.
     DiagramMasks masken() const;
     void speziesBoxen(bool behalten);
+    // Places the initial concentrations that are shown, three to a row.
+    void anfangsFelderAnordnen();
     bool eigenesDiagramm() const;
     // Opens the window's chart as the fitting items do (measured points,
     // its ranges); another window's chart is closed first.
@@ -191,6 +194,7 @@ private:
     std::array<double, 4> gemerkt_{};
     std::array<double, 4> stdAbw_{};  // 1..3: the standard deviations shown after the last auto-fit
     QPointer<QWidget> angeordnet_;
+    QGridLayout* anfangsFelder_ = nullptr;
 };
 
 }  // namespace vrn

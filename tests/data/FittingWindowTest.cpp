@@ -737,3 +737,66 @@ TEST_F(Fitting, WindowsOpenedBesideKeepTheFittingButtonsFree) {
         }
     }
 }
+
+// The fitting window and its chart stand side by side in the main window as
+// it opens (1000 x 720, also on a 1366 x 768 screen) and in a larger one,
+// for every fitting item and models of two to four species: neither covers
+// the other, and every control of the fitting window is whole.
+TEST_F(Fitting, StandsBesideItsChartWithEveryControlWhole) {
+    const struct {
+        const char* name;
+        std::function<frmFitting*()> oeffne;
+    } faelle[] = {
+        {"k, A => P", [this] { return openFirstOrder(); }},
+        {"k, A + B => C => P",
+         [this] {
+             frmFitting* f = openFirstOrder();
+             test::clickButton(Forms::get<frmKinModel>().optTyp[9]);
+             return f;
+         }},
+        {"k, Enzym",
+         [this] {
+             frmFitting* f = openFirstOrder();
+             test::clickButton(Forms::get<frmKinModel>().optTyp[10]);
+             return f;
+         }},
+        {"k, A + B <=> 2P",
+         [this] {
+             frmFitting* f = openFirstOrder();
+             test::clickButton(Forms::get<frmKinModel>().optTyp[12]);
+             return f;
+         }},
+        {"Ordnung", [this] { return fitOrder(); }},
+        {"Arrhenius", [this] { return openThreeIsotherms(1); }},
+        {"Eyring 2A => P",
+         [this] {
+             frmFitting* f = openThreeIsotherms(2);
+             if (f) test::clickButton(f->optkTFunktion[2]);
+             return f;
+         }},
+    };
+    for (const QSize size : {QSize(1000, 720), QSize(1366, 768)}) {
+        for (const auto& fall : faelle) {
+            SCOPED_TRACE(std::to_string(size.width()) + " " + fall.name);
+            Forms::destroyAll();
+            test::processEvents();
+            main->resize(size);
+            main->move((1366 - size.width()) / 2, (768 - size.height()) / 2);
+            test::processEvents();
+            frmFitting* f = fall.oeffne();
+            ASSERT_NE(f, nullptr);
+            f->SetFocus();
+            QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
+            test::processEvents();
+            frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+            ASSERT_NE(chart, nullptr);
+            const QRect fit = Forms::frameInMdiArea(f), g = Forms::frameInMdiArea(chart);
+            EXPECT_FALSE(fit.intersects(g)) << fit.right() << " " << g.left();
+            EXPECT_TRUE(main->mdiArea->viewport()->rect().contains(g));
+            EXPECT_TRUE(test::fitsItsWindow(f));
+            for (QWidget* knopf : {static_cast<QWidget*>(f->cmdDrawNewCurve), static_cast<QWidget*>(f->cmdAutoFitting),
+                                   static_cast<QWidget*>(f->cmdHelp), static_cast<QWidget*>(f->cmdClose)})
+                EXPECT_EQ(verdecken(f, knopf), QStringList()) << static_cast<QPushButton*>(knopf)->text().toStdString();
+        }
+    }
+}

@@ -9,7 +9,10 @@
 // open before the action, once with the window opened after it. Both runs
 // must show and compute alike.
 
+#include <QDir>
 #include <QFile>
+
+#include <filesystem>
 
 #include "chart/frmGraph2D.h"
 #include "data/frmDatedit.h"
@@ -389,5 +392,217 @@ TEST(SharedState, EveryWindowShowsAndComputesWithTheStateAnotherWindowChanged) {
         const Sicht neu = p.vergleich == Eigen ? lauf(p.fenster, kKeine, true) : lauf(p.fenster, p.aktion, false);
         EXPECT_TRUE(offen.offen);
         EXPECT_EQ(offen, neu);
+    }
+}
+
+namespace {
+
+// The chart an evaluation item draws after what was drawn before it.
+QStringList auswertungNach(const char* beispiel, const char* vorher, const char* menu) {
+    test::GuiTest env;
+    folderPrefix = env.folder();
+    auto main = test::startMainWindow();
+    test::MsgRecorder rec;
+    if (std::string(vorher) != "nichts") {
+        main->clickMenu(vorher);
+        frmPrepareTimeDiagram& t = Forms::get<frmPrepareTimeDiagram>();
+        test::clickButton(t.cmdDrawctDiagram);
+    }
+    kopiereBeispiel(beispiel, env.folder());
+    test::answerOpenDialog(std::string(beispiel) + ".VRP", env.folderStd());
+    main->clickMenu("mnuLoadProject");
+    test::processEvents();
+    rec.clear();
+    main->clickMenu(menu);
+    test::processEvents();
+    QStringList s = diagrammKurven();
+    if (frmGraph2D* g = Forms::loaded<frmGraph2D>())
+        for (int p = 1; p <= 7; ++p)
+            if (const int n = g->Chart2D1->pointCount(2, p); n > 0) s << QString("Punkte %1: %2").arg(p).arg(n);
+    for (const MsgRequest& r : rec.messages()) s << "Meldung " + toQ(r.title) + ": " + toQ(r.text);
+    Forms::destroyAll();
+    test::processEvents();
+    main.reset();
+    folderPrefix.clear();
+    return s;
+}
+
+}  // namespace
+
+// A fitting or an evaluation draws concentrations and its own plot, whatever
+// the chart drawn before (a rate-time diagram among them) asked for.
+TEST(SharedState, EveryEvaluationDrawsItsOwnChartAfterARateDiagram) {
+    const struct {
+        const char* beispiel;
+        const char* menu;
+        const char* kurve;  // a curve label the chart must show
+    } faelle[] = {
+        {"1st_order", "mnuCtFitting", "c(A) "},     {"1st_order", "mnuROFitting", "c(A) "},
+        {"1st_order", "mnuctAusw(1)", ""},          {"1st_order", "mnuctAusw(2)", ""},
+        {"2nd_order", "mnuctAusw(3)", ""},          {"2nd_order", "mnuLambdaAusw(1)", ""},
+        {"2nd_order", "mnuLambdaAusw(3)", ""},      {"kT_Arrhenius", "mnukT(1)", ""},
+        {"kT_Arrhenius", "mnukT(2)", ""},           {"1st_order", "mnuSubTangente(1)", ""},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.menu);
+        const QStringList frisch = auswertungNach(f.beispiel, "nichts", f.menu);
+        ASSERT_FALSE(frisch.isEmpty());
+        EXPECT_NE(frisch.first(), "kein Diagramm");
+        if (*f.kurve) EXPECT_TRUE(frisch.join('\n').contains(QString(f.kurve) + ":")) << frisch.join('\n').toStdString();
+        for (const char* vorher : {"mnuvtGraph", "mnuctGraph"}) {
+            SCOPED_TRACE(vorher);
+            EXPECT_EQ(auswertungNach(f.beispiel, vorher, f.menu), frisch);
+        }
+    }
+}
+
+// The report: "1st_order" in min, the time-diagram window open, the model
+// window switched to s. The window shows k1 in s at once, and its chart
+// decays over hours as 0.0215 1/min does, not 60 times faster.
+TEST(SharedState, TimeDiagramAndBatchReactorShowAndUseTheConvertedConstant) {
+    test::GuiTest env;
+    auto main = test::startMainWindow();
+    test::MsgRecorder rec;
+    test::loadFirstOrderSample(*main, env.folder());
+    rec.clear();
+    main->clickMenu("mnuctGraph");
+    frmPrepareTimeDiagram& t = Forms::get<frmPrepareTimeDiagram>();
+    frmKinModel& m = Forms::get<frmKinModel>();
+    ASSERT_EQ(std::tuple(t.Inp[10]->text(), t.unit1->text()), std::tuple(" .0215", "/(1/min)"));
+    const double a0 = t.Inp[0]->value();
+    ASSERT_GT(a0, 0);
+
+    test::clickButton(m.optZeit[0]);
+    EXPECT_EQ(std::tuple(t.Inp[10]->text(), t.unit1->text()), std::tuple(" .0003583333", "/(1/s)"));
+    test::typeInto(t.Inp[14], "7200");
+    test::clickButton(t.cmdDrawctDiagram);
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(g, nullptr);
+    ChartControl& c = *g->Chart2D1;
+    const int n = c.pointCount(1, 1);
+    ASSERT_EQ(n, 201);
+    // c(A) = c0(A) exp(-k1 t) with k1 = 0.0215 / 60 per second.
+    for (int i : {11, 101, 201}) {
+        const double ts = c.x(1, 1, i);
+        EXPECT_NEAR(c.y(1, 1, i), a0 * std::exp(-0.0215 / 60 * ts), 1e-6 * a0) << ts;
+    }
+    EXPECT_GT(c.y(1, 1, 11), 0.85 * a0);  // after 360 s
+
+    // The batch reactor, opened in s, switched back to min: .0215 1/min, and
+    // after 5 min c(A) = c0(A) exp(-0.0215 * 5).
+    main->clickMenu("mnuBatchR");
+    frmBatch& b = Forms::get<frmBatch>();
+    ASSERT_EQ(std::tuple(b.Inp[10]->text(), b.unit1->text()), std::tuple(" .0003583333", "/(1/s)"));
+    test::clickButton(m.optZeit[1]);
+    EXPECT_EQ(std::tuple(b.Inp[10]->text(), b.unit1->text()), std::tuple(" .0215", "/(1/min)"));
+    test::clickButton(b.optInpSelect[0]);
+    test::typeInto(b.Inp[14], "5");
+    test::clickButton(b.cmdCalc);
+    EXPECT_NEAR(b.Inp[5]->value(), b.Inp[0]->value() * std::exp(-0.0215 * 5), 1e-7);
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+// A constant typed and not yet used is converted with the unit: it keeps its
+// meaning, and the others show the state's converted values.
+TEST(SharedState, ATypedConstantIsConvertedWithTheUnit) {
+    test::GuiTest env;
+    auto main = test::startMainWindow();
+    test::MsgRecorder rec;
+    main->clickMenu("mnuKontRK");
+    frmKinModel& m = Forms::get<frmKinModel>();
+    test::clickButton(m.optTyp[6]);  // A => C => P: k1 0.15, k2 0.1 per s
+    frmRKconti& r = Forms::get<frmRKconti>();
+    test::typeInto(r.Inp[10], "0.3");
+    test::clickButton(m.optZeit[1]);
+    EXPECT_EQ(std::tuple(r.Inp[10]->text(), r.Inp[11]->text(), r.unit1->text()),
+              std::tuple(" 18", " 6", "/(1/min)"));
+}
+
+// A project or the last session loaded while the data-set editor is open:
+// the editor shows the loaded data set, and "Speichern unter *.VRD" saves it,
+// not the former comment or lambda(infinity).
+TEST(SharedState, DataSetEditorShowsTheDataSetOfALoadedProject) {
+    for (bool sitzung : {false, true}) {
+        SCOPED_TRACE(sitzung ? "letzte Sitzung" : "Projekt");
+        test::GuiTest env;
+        folderPrefix = env.folder();
+        auto main = test::startMainWindow();
+        test::MsgRecorder rec;
+        test::loadFirstOrderSample(*main, env.folder());
+        main->clickMenu("mnuEdit");
+        frmDatedit& d = Forms::get<frmDatedit>();
+        ASSERT_TRUE(d.txtComment->text().startsWith("Zerfall 1. Ordnung"));
+        if (sitzung) {
+            const QString prog = toQ(app.SessionDateiName).section('/', 0, -2);
+            kopiereBeispiel("kT_Arrhenius", prog);
+            QFile::copy(prog + "/kT_Arrhenius.VRP", toQ(app.SessionDateiName));
+            main->clickMenu("mnuLoadLastSession");
+        } else {
+            kopiereBeispiel("kT_Arrhenius", env.folder());
+            test::answerOpenDialog("kT_Arrhenius.VRP", env.folderStd());
+            main->clickMenu("mnuLoadProject");
+        }
+        ASSERT_EQ(Forms::loaded<frmDatedit>(), &d);
+        EXPECT_TRUE(d.txtComment->text().startsWith("Geschwindigkeitskonstante k in 1/s")) << d.txtComment->text().toStdString();
+        EXPECT_EQ(std::tuple(d.caption().trimmed(), d.lambda_infin->text(), d.Grid->rowCount(), d.optZeit[0]->isChecked()),
+                  std::tuple(QString("(kT_Arrhenius.VRD) Experimentelle Daten, Editieren von Messpunkten"), " 0", 6,
+                             true));
+        const std::string pfad = env.folderStd() + "/neu.VRD";
+        test::answerFileBoxes(pfad);
+        test::clickButton(d.cmdSave);
+        const std::string datei = test::readFile(pfad);
+        EXPECT_EQ(datei.substr(0, datei.find("\r\n")), "Geschwindigkeitskonstante k in 1/s bei 15 bis 65 \xB0"
+                                                       "C (simulierte Messwerte, A = 4,94E13 1/s, EA = 103 kJ/mol)");
+        Forms::destroyAll();
+        test::processEvents();
+        main.reset();
+        folderPrefix.clear();
+    }
+}
+
+// "Speichern unter *.VRD" opens in the folder of the data set in use, with
+// its name, wherever it came from.
+TEST(SharedState, SavingTheDataSetOffersItsOwnFolder) {
+    const struct {
+        const char* name;
+        std::function<void(MDIVRN&, const std::string& ordner)> laden;
+    } faelle[] = {
+        {"Projekt", [](MDIVRN& m, const std::string& ordner) {
+             test::answerOpenDialog("1st_order.VRP", ordner);
+             m.clickMenu("mnuLoadProject");
+         }},
+        {"Öffnen im Dateneditor", [](MDIVRN& m, const std::string& ordner) {
+             m.clickMenu("mnuNeudat");
+             test::answerOpenDialog("1st_order.VRD", ordner);
+             test::clickButton(Forms::get<frmDatedit>().cmdLoadFile);
+         }},
+        {"letzte Sitzung, Datenfile im aktuellen Ordner", [](MDIVRN& m, const std::string& ordner) {
+             QFile::copy(toQ(ordner) + "/1st_order.VRP", toQ(app.SessionDateiName));
+             std::filesystem::current_path(ordner);
+             m.clickMenu("mnuLoadLastSession");
+         }},
+    };
+    // The folders of the runs go with them: each run ends in a folder that stays.
+    const std::filesystem::path start = std::filesystem::temp_directory_path();
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        test::GuiTest env;
+        auto main = test::startMainWindow();
+        test::MsgRecorder rec;
+        const QString ordner = env.folder() + "/ein Ordner";
+        QDir().mkpath(ordner);
+        kopiereBeispiel("1st_order", ordner);
+        std::filesystem::current_path(env.folderStd());
+        f.laden(*main, toStd(ordner));
+        if (!Forms::loaded<frmDatedit>()) main->clickMenu("mnuEdit");
+        SaveBoxRequest gefragt;
+        test::answerFileBoxes("", &gefragt);  // cancelled
+        test::clickButton(Forms::get<frmDatedit>().cmdSave);
+        EXPECT_EQ(QDir(toQ(gefragt.initialDir)).canonicalPath(), QDir(ordner).canonicalPath());
+        EXPECT_EQ(gefragt.fileName, "1st_order.VRD");
+        std::filesystem::current_path(start);
+        Forms::destroyAll();
+        test::processEvents();
+        main.reset();
     }
 }
