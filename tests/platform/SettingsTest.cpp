@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <random>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -275,7 +276,7 @@ QtRead readByQSettings(const std::string& bytes, const std::string& folder) {
     const QSettings qt(QString::fromStdString(copy), QSettings::IniFormat);
     QtRead read;
     for (const QString& k : qt.allKeys())
-        if (qt.contains(k)) read.values.insert(k, qt.value(k));
+        if (!k.isEmpty() && qt.contains(k)) read.values.insert(k, qt.value(k));  // QSettings refuses to look up ""
     read.status = qt.status();
     return read;
 }
@@ -359,7 +360,10 @@ TEST_F(SettingsStore, FilesWrittenByHandReadAsQSettingsReadsThemAndKeepEveryKey)
              qt.setValue("Fenster/Zahl", 42);
              qt.setValue("Gruppe/Unter/Schlüssel", "tief");
          },
-         {{tips, "0"}, {"oben", "ohne Abschnitt"}, {"General/Abschnitt", "General"}, {"Gruppe/Unter/Schlüssel", "tief"}},
+         {{tips, "0"},
+          {"oben", "ohne Abschnitt"},
+          {"General/Abschnitt", "General"},
+          {"Gruppe/Unter/Schlüssel", "tief"}},
          true},
     };
     int n = 0;
@@ -409,5 +413,59 @@ TEST_F(SettingsStore, FilesWrittenByHandReadAsQSettingsReadsThemAndKeepEveryKey)
             ASSERT_TRUE(SaveSetting(kSection, kKey, "1"));
             EXPECT_EQ(readFile(path), readFile(copy));
         }
+    }
+}
+
+// Seeded random files of the pieces an INI file is made of (section
+// brackets, "=", line ends of every kind, quotes, backslashes, "%XX" names,
+// comments, "@" forms, a BOM, stray bytes): the program reads the switch as
+// QSettings reads it, and a save keeps every key QSettings can be asked for
+// with the value QSettings' own save of the same change keeps.
+TEST_F(SettingsStore, RandomHandEditedFilesAsQSettingsReadsAndSavesThem) {
+    const char* const pieces[] = {"[", "]", "=", "\n", "\r", "\r\n", ";", "\"", "\\", " ", "\t", ",", "/", "%20",
+                                  "%U00e9", "%General", "General", "@", "@@", "@String(", "@ByteArray(", ")",
+                                  "Options", "Show%20Tips%20at%20Startup", "0", "1", "a", "x", "\xEF\xBB\xBF",
+                                  "\xC3\xA9", "\xFF"};
+    const int kinds = static_cast<int>(std::size(pieces));
+    std::mt19937 random(46);
+    const QString tips = "Options/Show Tips at Startup";
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes;
+        const int count = std::uniform_int_distribution(1, 40)(random);
+        for (int i = 0; i < count; ++i) {
+            const int k = std::uniform_int_distribution(0, kinds + 2)(random);
+            bytes += k < kinds ? std::string(pieces[k])
+                               : std::string(1, char(std::uniform_int_distribution(0, 127)(random)));
+        }
+        SCOPED_TRACE(::testing::PrintToString(bytes));
+        const std::string folder = dir.file("zufall" + std::to_string(round));
+        setSettingsFolder(QString::fromStdString(folder));
+        const std::string path = toStd(settingsFilePath());
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        writeFile(path, bytes);
+        const QtRead before = readByQSettings(bytes, folder);
+        const QString held = before.values.value(tips, "?").toString();
+        EXPECT_EQ(GetSetting(kSection, kKey, "?"), held);
+
+        // The same change saved by QSettings itself, and by the store.
+        const QString value = held == "7" ? "8" : "7";
+        const std::string copy = folder + "/qt-save.ini";
+        writeFile(copy, bytes);
+        {
+            QSettings theirs(QString::fromStdString(copy), QSettings::IniFormat);
+            theirs.setValue(tips, value);
+        }
+        std::string why;
+        ASSERT_TRUE(SaveSetting(kSection, kKey, value, &why)) << why;
+        const QtRead ours = readByQSettings(readFile(path), folder);
+        const QtRead qts = readByQSettings(readFile(copy), folder);
+        EXPECT_EQ(ours.status, QSettings::NoError);
+        for (auto it = before.values.cbegin(); it != before.values.cend(); ++it) {
+            if (it.key() == tips) continue;
+            EXPECT_TRUE(ours.values.contains(it.key())) << toStd(it.key());
+            EXPECT_EQ(listed({{it.key(), ours.values.value(it.key())}}),
+                      listed({{it.key(), qts.values.value(it.key())}}));
+        }
+        EXPECT_EQ(ours.values.value(tips), QVariant(value));
     }
 }

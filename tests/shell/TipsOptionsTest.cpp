@@ -244,7 +244,7 @@ QMap<QString, QVariant> readByQSettings(const std::string& path, const std::stri
     const QSettings qt(QString::fromStdString(copy), QSettings::IniFormat);
     QMap<QString, QVariant> read;
     for (const QString& k : qt.allKeys())
-        if (qt.contains(k)) read.insert(k, qt.value(k));
+        if (!k.isEmpty() && qt.contains(k)) read.insert(k, qt.value(k));  // QSettings refuses to look up ""
     return read;
 }
 
@@ -275,7 +275,8 @@ TEST_F(Tips, AHandEditedSwitchOffIsHonouredAtStartAndEveryOtherKeyKept) {
         {"a section line without ]", "[Options\nShow%20Tips%20at%20Startup=0\n[Fenster]\nBreite=800\n"},
         {"control, DEL and NUL bytes in values",
          "[Options]\nShow%20Tips%20at%20Startup=0\n[Fenster]\nA=x\x01y\nB=x\x7fy\nC=x\0y\n"s},
-        {"a quoted value over two lines", "[Fenster]\nText=\"zwei\nZeilen\"\n[Options]\nShow%20Tips%20at%20Startup=0\n"},
+        {"a quoted value over two lines",
+         "[Fenster]\nText=\"zwei\nZeilen\"\n[Options]\nShow%20Tips%20at%20Startup=0\n"},
         {"a line ending in a backslash",
          "[Fenster]\nZeile=ende\\\nweiter=1\n[Options]\nShow%20Tips%20at%20Startup=0\n"},
     };
