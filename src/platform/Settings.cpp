@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
@@ -75,7 +76,8 @@ bool checkStore(const QString& path, bool& exists, std::string& error) {
 // characters beyond letters, digits, "_", "-" and "." ("\" for "/"); values
 // with backslash escapes, in double quotes when they hold ",", ";" or "=" or
 // begin or end with a blank; types other than text in QSettings' "@Type(...)"
-// forms. Whatever QSettings read from a file it reads again from this text.
+// forms. QSettings reads from this text what it read from the file, as after
+// a save of its own.
 class IniWriter {
 public:
     static QByteArray text(const QMap<QString, QVariant>& entries) {
@@ -290,7 +292,7 @@ bool SaveSetting(const QString& section, const QString& key, const QString& valu
             const QSettings qt(path, QSettings::IniFormat);
             const QVariant held = qt.value(name);
             if (held.metaType().id() == QMetaType::QString && held.toString() == value) return true;
-            // Not every name QSettings lists can be asked for (an empty one, "/" alone).
+            // Not every name QSettings lists can be asked for (an empty one, one that begins with "/").
             for (const QString& k : qt.allKeys())
                 if (!k.isEmpty() && qt.contains(k)) entries.insert(k, qt.value(k));
             exists = ::stat(p.c_str(), &read) == 0;
