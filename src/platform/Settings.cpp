@@ -1,19 +1,25 @@
 #include "platform/Settings.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
+#include <QIODevice>
+#include <QMap>
+#include <QPoint>
+#include <QRect>
 #include <QSettings>
+#include <QSize>
 #include <QStandardPaths>
+#include <QStringEncoder>
+#include <QVariant>
 
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <optional>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include "base/PlainFile.h"
@@ -37,242 +43,215 @@ QString appName() {
     return app.isEmpty() ? QStringLiteral("varnolt") : app;
 }
 
-// The bytes of the store's file; empty when there is none yet. Refused with
-// the reason: anything but a plain file, a file that cannot be read, one far
-// too large.
-bool readStore(const QString& path, QByteArray& bytes, std::string& error) {
-    bytes.clear();
+QString settingName(const QString& section, const QString& key) {
+    return section.isEmpty() ? key : section + "/" + key;
+}
+
+// Whether QSettings may be given the store's file: true when there is none
+// yet (exists false) or when it is a plain file of a settings file's size
+// that opens for reading. Refused with the reason otherwise: a pipe (which
+// QSettings would wait on for a writer), a folder, a loop of links, a file
+// that cannot be read or is far too large.
+bool checkStore(const QString& path, bool& exists, std::string& error) {
+    exists = false;
     const std::string p = toStd(path);
     struct stat st {};
     if (::stat(p.c_str(), &st) != 0 && errno == ENOENT) return true;  // nothing stored yet
     std::uintmax_t size = 0;
     std::FILE* f = openPlainFile(p, error, &size);
     if (!f) return false;
+    std::fclose(f);
     if (size > kMaxSettingsBytes) {
-        std::fclose(f);
         error = fileErrorText(EFBIG, p);
         return false;
     }
-    bytes.resize(static_cast<qsizetype>(size));
-    const std::size_t got = std::fread(bytes.data(), 1, static_cast<std::size_t>(size), f);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed) {
-        error = fileErrorText(EIO, p);
-        return false;
-    }
-    bytes.resize(static_cast<qsizetype>(got));
+    exists = true;
     return true;
 }
 
-// The store's text, read and changed in memory as QSettings keeps an INI
-// file: "[section]" lines, "key=value" lines, keys with "%XX" and "%UXXXX"
-// for characters beyond letters, digits, "_", "-" and "." ("\" for "/"),
-// values in double quotes when they hold ",", ";" or "=" or begin or end
-// with a blank, with backslash escapes. Lines that are neither (a line of
-// stray words or bytes) are damaged: they are left out, and everything else
-// is read and written again as it stands.
-class IniText {
+// The text of the store as QSettings (Qt 6.4, IniFormat) writes it for these
+// keys and values: the keys without a section under "[General]" first, then
+// one section per name with its keys, each in the order of their names, as
+// QSettings orders keys it writes anew; names with "%XX" and "%UXXXX" for
+// characters beyond letters, digits, "_", "-" and "." ("\" for "/"); values
+// with backslash escapes, in double quotes when they hold ",", ";" or "=" or
+// begin or end with a blank; types other than text in QSettings' "@Type(...)"
+// forms. QSettings reads from this text what it read from the file, as after
+// a save of its own.
+class IniWriter {
 public:
-    explicit IniText(const QByteArray& bytes) {
-        QString section;
-        for (QByteArray line : bytes.split('\n')) {
-            if (line.endsWith('\r')) line.chop(1);
-            const QByteArray t = line.trimmed();
-            if (t.isEmpty() || t.startsWith(';')) {
-                lines_.push_back({t, section, {}, {}});
-                continue;
-            }
-            if (damaged(t)) continue;
-            if (t.startsWith('[')) {
-                if (!t.endsWith(']') || t.size() < 3) continue;
-                section = unescapedKey(t.mid(1, t.size() - 2));
-                if (section == "General") section.clear();
-                lines_.push_back({t, section, {}, {}});
-                continue;
-            }
-            const qsizetype eq = t.indexOf('=');
-            const QByteArray rawKey = eq > 0 ? t.left(eq).trimmed() : QByteArray();
-            if (rawKey.isEmpty()) continue;
-            const QString key = unescapedKey(rawKey);
-            lines_.push_back({rawKey, section, section.isEmpty() ? key : section + "/" + key, t.mid(eq + 1).trimmed()});
-        }
-        while (!lines_.empty() && lines_.back().raw.isEmpty() && lines_.back().key.isEmpty()) lines_.pop_back();
-    }
-
-    // The value stored under section/key (the last one when the file holds it twice).
-    std::optional<QString> value(const QString& name) const {
-        for (auto it = lines_.rbegin(); it != lines_.rend(); ++it)
-            if (!it->key.isEmpty() && it->key == name) return unescapedValue(it->value);
-        return std::nullopt;
-    }
-
-    // The text with value stored under section/key.
-    QByteArray with(const QString& section, const QString& key, const QString& value) const {
-        const QString name = section.isEmpty() ? key : section + "/" + key;
-        const QByteArray stored = escapedValue(value);
-        std::vector<Line> lines = lines_;
-        bool set = false;
-        for (Line& l : lines)
-            if (l.key == name) {
-                l.value = stored;
-                set = true;
-            }
-        if (!set) {
-            // After the last line of the section, or in a new section at the end.
-            std::size_t at = lines.size();
-            bool found = false;
-            for (std::size_t i = 0; i < lines.size(); ++i)
-                if (lines[i].section == section && (!lines[i].key.isEmpty() || lines[i].raw.startsWith('['))) {
-                    at = i + 1;
-                    found = true;
-                }
-            if (!found) {
-                if (!lines.empty()) lines.push_back({{}, {}, {}, {}});
-                lines.push_back({"[" + escapedKey(section.isEmpty() ? QStringLiteral("General") : section) + "]",
-                                 section, {}, {}});
-                at = lines.size();
-            }
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), {escapedKey(key), section, name, stored});
+    static QByteArray text(const QMap<QString, QVariant>& entries) {
+        QMap<QString, QList<std::pair<QString, QVariant>>> sections;
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+            const qsizetype slash = it.key().indexOf('/');
+            sections[slash < 0 ? QString() : it.key().left(slash)].append(
+                {slash < 0 ? it.key() : it.key().mid(slash + 1), it.value()});
         }
         QByteArray out;
-        for (const Line& l : lines) out += (l.key.isEmpty() ? l.raw : l.raw + "=" + l.value) + "\n";
+        for (auto s = sections.cbegin(); s != sections.cend(); ++s) {
+            QByteArray header;
+            escapedKey(s.key(), header);
+            if (header.isEmpty()) header = "[General]";
+            else if (header.compare("general", Qt::CaseInsensitive) == 0) header = "[%General]";
+            else header = '[' + header + ']';
+            if (s != sections.cbegin()) out += '\n';
+            out += header + '\n';
+            for (const auto& [key, value] : s.value()) {
+                escapedKey(key, out);
+                out += '=';
+                const int type = value.metaType().id();
+                if (type == QMetaType::QStringList || (type == QMetaType::QVariantList && value.toList().size() != 1))
+                    escapedStringList(value.toList(), out);
+                else
+                    escapedString(variantText(value), out);
+                out += '\n';
+            }
+        }
         return out;
     }
 
 private:
-    struct Line {
-        QByteArray raw;  // the whole line; of an entry, its key as written
-        QString section;
-        QString key;     // section/key of an entry, else empty
-        QByteArray value;
-    };
-
-    static bool damaged(const QByteArray& line) {
-        return std::any_of(line.begin(), line.end(), [](char ch) {
-            const auto c = static_cast<unsigned char>(ch);
-            return (c < 0x20 && c != '\t') || c == 0x7F;
-        });
+    static bool isHexDigit(char16_t c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
     }
 
-    static QString unescapedKey(const QByteArray& raw) {
-        const QString s = QString::fromUtf8(raw);
-        QString out;
-        for (qsizetype i = 0; i < s.size();) {
-            const QChar ch = s.at(i);
-            if (ch == '\\') {
-                out += '/';
-                ++i;
-                continue;
-            }
-            const int digits = ch == '%' && i + 1 < s.size() && s.at(i + 1) == 'U' ? 4 : 2;
-            const qsizetype first = i + (digits == 4 ? 2 : 1);
-            bool ok = false;
-            const ushort code = ch == '%' && first + digits <= s.size() ? s.mid(first, digits).toUShort(&ok, 16) : 0;
-            if (ok) {
-                out += QChar(code);
-                i = first + digits;
-            } else {
-                out += ch;
-                ++i;
-            }
-        }
-        return out;
-    }
-
-    static QByteArray escapedKey(const QString& key) {
-        QByteArray out;
+    static void escapedKey(const QString& key, QByteArray& out) {
+        static const char hex[] = "0123456789ABCDEF";
         for (const QChar ch : key) {
             const char16_t c = ch.unicode();
-            if (c == '/') out += '\\';
-            else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-                     c == '-' || c == '.')
+            if (c == '/') {
+                out += '\\';
+            } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+                       c == '-' || c == '.') {
                 out += static_cast<char>(c);
-            else if (c <= 0xFF) out += '%' + QByteArray::number(c, 16).toUpper().rightJustified(2, '0');
-            else out += "%U" + QByteArray::number(c, 16).toUpper().rightJustified(4, '0');
-        }
-        return out;
-    }
-
-    // A value as QSettings reads it: quoted parts kept as they stand, escapes
-    // resolved, "@@" for a leading "@"; a list (commas outside quotes) is no
-    // single text and reads as the empty text.
-    static QString unescapedValue(const QByteArray& raw) {
-        const QString s = QString::fromUtf8(raw);
-        QString item;
-        int items = 1;
-        bool quoted = false;
-        for (qsizetype i = 0; i < s.size(); ++i) {
-            const QChar ch = s.at(i);
-            if (ch == '"') {
-                quoted = !quoted;
-            } else if (ch == ',' && !quoted) {
-                ++items;
-            } else if (ch == '\\' && i + 1 < s.size()) {
-                const QChar e = s.at(++i);
-                static const QString from = "abfnrtv\"?'\\", to = "\a\b\f\n\r\t\v\"?'\\";
-                if (const qsizetype k = from.indexOf(e); k >= 0) {
-                    item += to.at(k);
-                } else if (e == 'x') {
-                    qsizetype j = i + 1;
-                    while (j < s.size() && isxdigit(s.at(j).toLatin1())) ++j;
-                    item += QChar(s.mid(i + 1, j - i - 1).toUShort(nullptr, 16));
-                    i = j - 1;
-                } else if (e >= '0' && e <= '7') {
-                    qsizetype j = i;
-                    while (j < s.size() && j < i + 3 && s.at(j) >= '0' && s.at(j) <= '7') ++j;
-                    item += QChar(s.mid(i, j - i).toUShort(nullptr, 8));
-                    i = j - 1;
-                } else {
-                    item += e;
-                }
+            } else if (c <= 0xFF) {
+                out += '%';
+                out += hex[c / 16];
+                out += hex[c % 16];
             } else {
-                item += ch;
+                out += "%U";
+                for (int shift = 12; shift >= 0; shift -= 4) out += hex[(c >> shift) & 0xF];
             }
         }
-        if (items > 1) return {};
-        if (item.startsWith("@@")) item.remove(0, 1);
-        return item;
     }
 
-    static QByteArray escapedValue(QString value) {
-        if (value.startsWith('@')) value.prepend('@');
-        QByteArray out;
-        QString plain;  // characters written as they are, in UTF-8 (pairs of surrogates whole)
-        const auto flush = [&] {
-            out += plain.toUtf8();
-            plain.clear();
-        };
+    // A value as text before escaping: QSettings' "@Invalid()", "@ByteArray(...)",
+    // "@String(...)" (text holding a NUL), "@@" for a text that begins with "@",
+    // "@Rect", "@Size", "@Point", and "@DateTime(...)" or "@Variant(...)" with
+    // the value's bytes from QDataStream for every other type.
+    static QString variantText(const QVariant& v) {
+        switch (v.metaType().id()) {
+            case QMetaType::UnknownType: return QStringLiteral("@Invalid()");
+            case QMetaType::QByteArray: return "@ByteArray(" + QString::fromLatin1(v.toByteArray()) + ')';
+            case QMetaType::QKeySequence:
+            case QMetaType::QString:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::Bool:
+            case QMetaType::Float:
+            case QMetaType::Double: {
+                QString s = v.toString();
+                if (s.contains(QChar::Null)) return "@String(" + s + ')';
+                if (s.startsWith('@')) s.prepend('@');
+                return s;
+            }
+            case QMetaType::QRect: {
+                const QRect r = v.toRect();
+                return QString::asprintf("@Rect(%d %d %d %d)", r.x(), r.y(), r.width(), r.height());
+            }
+            case QMetaType::QSize: {
+                const QSize s = v.toSize();
+                return QString::asprintf("@Size(%d %d)", s.width(), s.height());
+            }
+            case QMetaType::QPoint: {
+                const QPoint p = v.toPoint();
+                return QString::asprintf("@Point(%d %d)", p.x(), p.y());
+            }
+            default: {
+                const bool dateTime = v.metaType().id() == QMetaType::QDateTime;
+                QByteArray bytes;
+                {
+                    QDataStream stream(&bytes, QIODevice::WriteOnly);
+                    stream.setVersion(dateTime ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0);
+                    stream << v;
+                }
+                return QString::fromLatin1(dateTime ? "@DateTime(" : "@Variant(") + QString::fromLatin1(bytes) + ')';
+            }
+        }
+    }
+
+    static void escapedString(const QString& s, QByteArray& out) {
+        // Text of a type's bytes is written byte for byte, everything else in UTF-8.
+        const bool utf8 = !(s.startsWith("@ByteArray(") || s.startsWith("@Variant(") || s.startsWith("@DateTime("));
+        QStringEncoder toUtf8(QStringEncoder::Utf8);  // keeps the first half of a surrogate pair for the second
+        const qsizetype start = out.size();
         bool quotes = false;
-        bool hexBefore = false;  // a hex digit right after "\x.." is written as "\x.." too
-        for (const QChar ch : value) {
+        bool hexBefore = false;  // a hex digit right after "\x.." or "\0" is written as "\x.." too
+        for (const QChar ch : s) {
             const char16_t c = ch.unicode();
             if (c == ';' || c == ',' || c == '=') quotes = true;
-            const bool hexDigit = c < 0x80 && std::isxdigit(static_cast<int>(c));
-            if (c < 0x20 || (hexBefore && hexDigit) || c == '"' || c == '\\') flush();
-            if (c < 0x20 || (hexBefore && hexDigit)) {
-                static const QByteArray named = "\a\b\f\n\r\t\v", letters = "abfnrtv";
-                if (const qsizetype k = named.indexOf(static_cast<char>(c)); k >= 0 && c != 0) {
-                    out += '\\';
-                    out += letters.at(k);
-                    hexBefore = false;
-                } else {
-                    out += "\\x" + QByteArray::number(c, 16);
-                    hexBefore = true;
-                }
+            if (hexBefore && isHexDigit(c)) {
+                out += "\\x" + QByteArray::number(c, 16);
                 continue;
             }
             hexBefore = false;
-            if (c == '"' || c == '\\') out += '\\';
-            plain += ch;
+            static const QByteArray named = QByteArray("\0\a\b\f\n\r\t\v", 8), letters = "0abfnrtv";
+            if (const qsizetype k = named.indexOf(static_cast<char>(c)); c < 0x20 && k >= 0) {
+                out += '\\';
+                out += letters.at(k);
+                hexBefore = c == 0;
+            } else if (c == '"' || c == '\\') {
+                out += '\\';
+                out += static_cast<char>(c);
+            } else if (c <= 0x1F || (c >= 0x7F && !utf8)) {
+                out += "\\x" + QByteArray::number(c, 16);
+                hexBefore = true;
+            } else if (utf8) {
+                out += toUtf8(QStringView(&ch, 1));
+            } else {
+                out += static_cast<char>(c);
+            }
         }
-        flush();
-        if (quotes || value.startsWith(' ') || value.endsWith(' ')) out = '"' + out + '"';
-        return out;
+        if (quotes || (start < out.size() && (out.at(start) == ' ' || out.back() == ' '))) {
+            out.insert(start, '"');
+            out += '"';
+        }
     }
 
-    std::vector<Line> lines_;
+    static void escapedStringList(const QVariantList& items, QByteArray& out) {
+        if (items.isEmpty()) {
+            out += "@Invalid()";
+            return;
+        }
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            if (i != 0) out += ", ";
+            escapedString(variantText(items.at(i)), out);
+        }
+    }
 };
+
+std::int64_t milliseconds(const timespec& t) { return std::int64_t(t.tv_sec) * 1000 + t.tv_nsec / 1000000; }
+
+// QSettings keeps what it read of a file and takes the file for unchanged
+// while its size and its time stamp to the millisecond are as they were. The
+// file system's clock ticks coarser than that, so a save of a text of the
+// same size right after the read may carry the old time stamp: it is then
+// given one a millisecond later, and the next reader reads it anew.
+void stampAsChanged(const std::string& path, const struct stat& read) {
+    struct stat now {};
+    if (::stat(path.c_str(), &now) != 0 || now.st_size != read.st_size ||
+        milliseconds(now.st_mtim) != milliseconds(read.st_mtim))
+        return;
+    timespec times[2] = {{0, UTIME_OMIT}, read.st_mtim};
+    times[1].tv_nsec += 1000000;
+    if (times[1].tv_nsec >= 1000000000) {
+        times[1].tv_nsec -= 1000000000;
+        ++times[1].tv_sec;
+    }
+    (void)::utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
 
 }  // namespace
 
@@ -289,28 +268,45 @@ void setSettingsFolder(const QString& folder) {
 }
 
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    QByteArray bytes;
+    const QString path = settingsFilePath();
+    bool exists = false;
     std::string error;
-    if (!readStore(settingsFilePath(), bytes, error)) return defaultValue;
-    return IniText(bytes).value(section + "/" + key).value_or(defaultValue);
+    if (!checkStore(path, exists, error) || !exists) return defaultValue;
+    // A damaged line (QSettings' FormatError) leaves every other key readable.
+    const QSettings qt(path, QSettings::IniFormat);
+    return qt.value(settingName(section, key), defaultValue).toString();
 }
 
 bool SaveSetting(const QString& section, const QString& key, const QString& value, std::string* error) {
     const QString path = settingsFilePath();
-    QByteArray bytes;
+    const std::string p = toStd(path);
+    const QString name = settingName(section, key);
     std::string why;
-    bool ok = readStore(path, bytes, why);
+    bool exists = false;
+    bool ok = checkStore(path, exists, why);
     if (ok) {
-        const IniText ini(bytes);
-        if (ini.value(section + "/" + key) == value) return true;
-        bytes = ini.with(section, key, value);
+        // Every key QSettings reads stays, with the value it reads.
+        QMap<QString, QVariant> entries;
+        struct stat read {};
+        if (exists) {
+            const QSettings qt(path, QSettings::IniFormat);
+            const QVariant held = qt.value(name);
+            if (held.metaType().id() == QMetaType::QString && held.toString() == value) return true;
+            // Not every name QSettings lists can be asked for (an empty one, one that begins with "/").
+            for (const QString& k : qt.allKeys())
+                if (!k.isEmpty() && qt.contains(k)) entries.insert(k, qt.value(k));
+            exists = ::stat(p.c_str(), &read) == 0;
+        }
+        entries.insert(name, value);
+        const QByteArray bytes = IniWriter::text(entries);
         // The folder is made when missing, as QSettings would.
         std::error_code ec;
-        const std::filesystem::path folder = std::filesystem::path(toStd(path)).parent_path();
+        const std::filesystem::path folder = std::filesystem::path(p).parent_path();
         std::filesystem::create_directories(folder, ec);
         if (ec) why = fileErrorText(ec.value(), folder.string());
         const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        ok = !ec && saveFileSafely(toStd(path), text, why);
+        ok = !ec && saveFileSafely(p, text, why);
+        if (ok && exists) stampAsChanged(p, read);
     }
     if (!ok && error) *error = why;
     return ok;

@@ -2,14 +2,18 @@
 // (application and organisation name = the executable's name, here
 // "varnolt"), in the user's configuration folder.
 //
-// The store's file is treated as every other file of the program: it is read
-// only when it is a plain file (a pipe in its place is refused at once, never
-// waited for), and saved by the safe save of base/SafeSave.h, so that a
+// QSettings (Qt 6.4, IniFormat) reads the file, so that the program reads
+// every file, hand-edited ones too, as QSettings does; a damaged line (its
+// FormatError) leaves every other key readable. Before it reads, the file is
+// checked as every other file of the program: only a plain file of a
+// settings file's size that can be read is given to it (a pipe in its place
+// is refused at once, never waited for).
+// The store writes the file itself, in the text QSettings writes for the keys
+// and values QSettings read, through the safe save of base/SafeSave.h: a
 // read-only file, a folder where no file may be made, a loop of symbolic
-// links or a full disk leave the old file as it was and name the reason.
-// Its text is read and changed in memory, in the form QSettings reads and
-// writes; a damaged line (stray words or bytes) is left out, everything that
-// can be read is kept.
+// links, a full disk or a limit on the size of files leave the old file as it
+// was and name the reason and the file (QSettings' own save reports no
+// reason, and needs a lock file beside the settings file).
 #pragma once
 
 #include <QString>

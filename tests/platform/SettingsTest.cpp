@@ -1,12 +1,18 @@
 // The settings store: what is stored comes back, in the file QSettings keeps;
 // a store that cannot be written keeps its old file and names the reason;
 // nothing waits on a pipe in its place.
+#include <QDateTime>
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QPoint>
+#include <QRect>
 #include <QSettings>
+#include <QSize>
 
 #include <algorithm>
 #include <csignal>
+#include <random>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -237,4 +243,229 @@ TEST_F(SettingsStore, KeysAndValuesAsQSettingsReadsAndWritesThem) {
         for (const auto& [section, key, value] : rows) writer.setValue(section + "/" + key, value);
     }
     for (const auto& [section, key, value] : rows) EXPECT_EQ(GetSetting(section, key, "?"), value) << toStd(key);
+}
+
+// QSettings takes a file whose size and time stamp are as it last read them
+// for unchanged; saves of texts of the same size in quick succession (within
+// one tick of the file system's clock) still read back at once, through the
+// store and through QSettings.
+TEST_F(SettingsStore, EverySaveReadsBackAtOnce) {
+    int stale = 0;
+    for (int i = 0; i < 200; ++i) {
+        const QString value = i % 2 ? "1" : "0";
+        ASSERT_TRUE(SaveSetting(kSection, kKey, value));
+        const QSettings qt(QString::fromStdString(file), QSettings::IniFormat);
+        if (GetSetting(kSection, kKey, "?") != value || qt.value("Options/Show Tips at Startup") != value) ++stale;
+    }
+    EXPECT_EQ(stale, 0);
+}
+
+namespace {
+
+// What QSettings reads of these bytes, from a file of their own (so that
+// nothing it kept of another file stands in): every key that can be asked
+// for, with its value, and the status of the reading.
+struct QtRead {
+    QMap<QString, QVariant> values;
+    QSettings::Status status = QSettings::NoError;
+};
+QtRead readByQSettings(const std::string& bytes, const std::string& folder) {
+    static int count = 0;
+    const std::string copy = folder + "/qt" + std::to_string(++count) + ".ini";
+    writeFile(copy, bytes);
+    const QSettings qt(QString::fromStdString(copy), QSettings::IniFormat);
+    QtRead read;
+    for (const QString& k : qt.allKeys())
+        if (!k.isEmpty() && qt.contains(k)) read.values.insert(k, qt.value(k));  // QSettings refuses to look up ""
+    read.status = qt.status();
+    return read;
+}
+
+// Keys and values as lines for a readable failure: "key" QVariant(type, value).
+std::string listed(const QMap<QString, QVariant>& values) {
+    QString text;
+    QDebug out(&text);
+    for (auto it = values.cbegin(); it != values.cend(); ++it) out << it.key() << it.value() << "\n";
+    return toStd(text);
+}
+
+// The name QSettings lists, as the store is asked for it.
+std::pair<QString, QString> sectionAndKey(const QString& name) {
+    const qsizetype slash = name.indexOf('/');
+    return slash < 0 ? std::pair(QString(), name) : std::pair(name.left(slash), name.mid(slash + 1));
+}
+
+}  // namespace
+
+// Settings files written by hand and by QSettings itself: the program reads
+// every key as QSettings reads it, and after a save (and the next one) every
+// key QSettings read before is still there with its value; the file the store
+// writes is one QSettings reads without a fault. A file QSettings wrote comes
+// out of a save byte for byte as QSettings' own save writes it.
+TEST_F(SettingsStore, FilesWrittenByHandReadAsQSettingsReadsThemAndKeepEveryKey) {
+    using namespace std::string_literals;
+    const QString tips = "Options/Show Tips at Startup";
+    const auto hand = [](std::string bytes) { return [bytes](const std::string& path) { writeFile(path, bytes); }; };
+    // what, how the file is made, keys with the text the user means (by hand), saved by QSettings
+    struct Row {
+        const char* what;
+        std::function<void(const std::string& path)> make;
+        std::vector<std::pair<QString, QString>> means;
+        bool byQSettings = false;
+    };
+    const std::vector<Row> rows = {
+        {"CR-only line ends", hand("[Options]\rShow%20Tips%20at%20Startup=0\r[Fenster]\rBreite=800\r"),
+         {{tips, "0"}, {"Fenster/Breite", "800"}}},
+        {"a UTF-8 BOM", hand("\xEF\xBB\xBF[Options]\nShow%20Tips%20at%20Startup=0\n[Fenster]\nBreite=800\n"),
+         {{tips, "0"}, {"Fenster/Breite", "800"}}},
+        {"blanks in the section line", hand("[ Options ]\nShow%20Tips%20at%20Startup=0\n\n[ Fenster ]\nBreite=800\n"),
+         {{tips, "0"}, {"Fenster/Breite", "800"}}},
+        {"a comment after the section", hand("[Options] ; Kommentar\nShow%20Tips%20at%20Startup=0\n"), {{tips, "0"}}},
+        {"a comment after the value", hand("[Options]\nShow%20Tips%20at%20Startup=0 ; aus\n"), {{tips, "0"}}},
+        {"a section line without ]", hand("[Options\nShow%20Tips%20at%20Startup=0\n[Fenster]\nBreite=800\n"),
+         {{tips, "0"}, {"Fenster/Breite", "800"}}},
+        {"a control byte in a value", hand("[Options]\nShow%20Tips%20at%20Startup=0\nZeichen=x\x01y\n"),
+         {{tips, "0"}, {"Options/Zeichen", "x\x01y"}}},
+        {"a DEL byte in a value", hand("[Options]\nShow%20Tips%20at%20Startup=0\nZeichen=x\x7fy\n"),
+         {{tips, "0"}, {"Options/Zeichen", "x\x7fy"}}},
+        {"a NUL byte in a value", hand("[Options]\nShow%20Tips%20at%20Startup=0\nZeichen=x\0y\n"s),
+         {{tips, "0"}, {"Options/Zeichen", QString::fromUtf8("x\0y", 3)}}},
+        {"a quoted value over two lines", hand("[Options]\nText=\"zwei\nZeilen\"\nShow%20Tips%20at%20Startup=0\n"),
+         {{tips, "0"}, {"Options/Text", "zwei\nZeilen"}}},
+        {"a line ending in a backslash",
+         hand("[Options]\nShow%20Tips%20at%20Startup=0\nZeile=ende\\\nweiter=1\n[Fenster]\nBreite=800\n"),
+         {{tips, "0"}, {"Options/Zeile", "endeweiter=1"}, {"Fenster/Breite", "800"}}},
+        {"a value the store wrote with a DEL character",
+         [](const std::string&) {
+             ASSERT_TRUE(SaveSetting("Fenster", "Titel", "a\x7f" "b"));
+             ASSERT_TRUE(SaveSetting(kSection, kKey, "0"));
+         },
+         {{tips, "0"}, {"Fenster/Titel", "a\x7f" "b"}}},
+        {"every kind of value QSettings writes",
+         [](const std::string& path) {
+             QSettings qt(QString::fromStdString(path), QSettings::IniFormat);
+             qt.setValue("Options/Show Tips at Startup", "0");
+             qt.setValue("oben", "ohne Abschnitt");
+             qt.setValue("General/Abschnitt", "General");
+             qt.setValue("Fenster/Titel", QString::fromUtf8("\"VARNOLT\" ; Grüße, =€ 😀 \\ \x01" "1\x7f"));
+             qt.setValue("Fenster/Null", QString::fromUtf8("0\0" "1a", 4));
+             qt.setValue("Fenster/at", "@String(kein Typ)");
+             qt.setValue("Fenster/blank", " vorn und hinten ");
+             qt.setValue("Fenster/Liste", QStringList{"eins", "zwei, drei", ""});
+             qt.setValue("Fenster/Bytes", QByteArray("\x00\xff" "abc", 5));
+             qt.setValue("Fenster/Rechteck", QRect(-3, 4, 500, 600));
+             qt.setValue("Fenster/Groesse", QSize(1000, 720));
+             qt.setValue("Fenster/Punkt", QPoint(7, -8));
+             qt.setValue("Fenster/Zeit", QDateTime(QDate(2024, 2, 29), QTime(13, 5, 7), Qt::UTC));
+             qt.setValue("Fenster/Zahl", 42);
+             qt.setValue("Gruppe/Unter/Schlüssel", "tief");
+         },
+         {{tips, "0"},
+          {"oben", "ohne Abschnitt"},
+          {"General/Abschnitt", "General"},
+          {"Gruppe/Unter/Schlüssel", "tief"}},
+         true},
+    };
+    int n = 0;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        // A folder of its own for every file.
+        const std::string folder = dir.file("fall" + std::to_string(++n));
+        setSettingsFolder(QString::fromStdString(folder));
+        const std::string path = toStd(settingsFilePath());
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        r.make(path);
+        const std::string before = readFile(path);
+        const QtRead qt = readByQSettings(before, folder);
+
+        // The program reads what the user means, and every key as QSettings reads it.
+        for (const auto& [name, text] : r.means) {
+            const auto [section, key] = sectionAndKey(name);
+            EXPECT_EQ(GetSetting(section, key, "?"), text) << toStd(name);
+        }
+        for (auto it = qt.values.cbegin(); it != qt.values.cend(); ++it) {
+            const auto [section, key] = sectionAndKey(it.key());
+            EXPECT_EQ(GetSetting(section, key, "?"), it.value().toString()) << toStd(it.key());
+        }
+
+        // Two saves: every key QSettings read before is still there, with its value.
+        for (const char* value : {"1", "0"}) {
+            std::string why;
+            ASSERT_TRUE(SaveSetting(kSection, kKey, value, &why)) << why;
+            EXPECT_EQ(GetSetting(kSection, kKey, "?"), QString(value));
+            QtRead after = readByQSettings(readFile(path), folder);
+            EXPECT_EQ(after.status, QSettings::NoError);
+            EXPECT_EQ(after.values.take(tips), QVariant(QString(value)));
+            QMap<QString, QVariant> expected = qt.values;
+            expected.remove(tips);
+            EXPECT_EQ(listed(after.values), listed(expected));
+        }
+        EXPECT_EQ(names(std::filesystem::path(path).parent_path().string()), std::vector<std::string>{"varnolt.ini"});
+
+        if (r.byQSettings) {
+            // The same change made by QSettings writes the same bytes.
+            const std::string copy = folder + "/qt-save.ini";
+            writeFile(copy, before);
+            {
+                QSettings theirs(QString::fromStdString(copy), QSettings::IniFormat);
+                theirs.setValue(tips, "1");
+            }
+            ASSERT_TRUE(SaveSetting(kSection, kKey, "1"));
+            EXPECT_EQ(readFile(path), readFile(copy));
+        }
+    }
+}
+
+// Seeded random files of the pieces an INI file is made of (section
+// brackets, "=", line ends of every kind, quotes, backslashes, "%XX" names,
+// comments, "@" forms, a BOM, stray bytes): the program reads the switch as
+// QSettings reads it, and a save keeps every key QSettings can be asked for
+// with the value QSettings' own save of the same change keeps.
+TEST_F(SettingsStore, RandomHandEditedFilesAsQSettingsReadsAndSavesThem) {
+    const char* const pieces[] = {"[", "]", "=", "\n", "\r", "\r\n", ";", "\"", "\\", " ", "\t", ",", "/", "%20",
+                                  "%U00e9", "%General", "General", "@", "@@", "@String(", "@ByteArray(", ")",
+                                  "Options", "Show%20Tips%20at%20Startup", "0", "1", "a", "x", "\xEF\xBB\xBF",
+                                  "\xC3\xA9", "\xFF"};
+    const int kinds = static_cast<int>(std::size(pieces));
+    std::mt19937 random(46);
+    const QString tips = "Options/Show Tips at Startup";
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes;
+        const int count = std::uniform_int_distribution(1, 40)(random);
+        for (int i = 0; i < count; ++i) {
+            const int k = std::uniform_int_distribution(0, kinds + 2)(random);
+            bytes += k < kinds ? std::string(pieces[k])
+                               : std::string(1, char(std::uniform_int_distribution(0, 127)(random)));
+        }
+        SCOPED_TRACE(::testing::PrintToString(bytes));
+        const std::string folder = dir.file("zufall" + std::to_string(round));
+        setSettingsFolder(QString::fromStdString(folder));
+        const std::string path = toStd(settingsFilePath());
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        writeFile(path, bytes);
+        const QtRead before = readByQSettings(bytes, folder);
+        const QString held = before.values.value(tips, "?").toString();
+        EXPECT_EQ(GetSetting(kSection, kKey, "?"), held);
+
+        // The same change saved by QSettings itself, and by the store.
+        const QString value = held == "7" ? "8" : "7";
+        const std::string copy = folder + "/qt-save.ini";
+        writeFile(copy, bytes);
+        {
+            QSettings theirs(QString::fromStdString(copy), QSettings::IniFormat);
+            theirs.setValue(tips, value);
+        }
+        std::string why;
+        ASSERT_TRUE(SaveSetting(kSection, kKey, value, &why)) << why;
+        const QtRead ours = readByQSettings(readFile(path), folder);
+        const QtRead qts = readByQSettings(readFile(copy), folder);
+        EXPECT_EQ(ours.status, QSettings::NoError);
+        for (auto it = before.values.cbegin(); it != before.values.cend(); ++it) {
+            if (it.key() == tips) continue;
+            EXPECT_TRUE(ours.values.contains(it.key())) << toStd(it.key());
+            EXPECT_EQ(listed({{it.key(), ours.values.value(it.key())}}),
+                      listed({{it.key(), qts.values.value(it.key())}}));
+        }
+        EXPECT_EQ(ours.values.value(tips), QVariant(value));
+    }
 }

@@ -1,5 +1,7 @@
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QSettings>
 #include <QToolButton>
 
@@ -228,6 +230,88 @@ TEST_F(Tips, ADamagedSettingsFileIsStoredKeepingWhatCanBeRead) {
         for (const auto& e : std::filesystem::directory_iterator(QFileInfo(settingsFilePath()).absolutePath().toStdString()))
             names.push_back(e.path().filename().string());
         EXPECT_EQ(names, std::vector<std::string>{"varnolt.ini"});
+    }
+}
+
+namespace {
+
+// What QSettings reads of a file, from a copy of its own (so that nothing it
+// kept of another file stands in): every key that can be asked for, with its value.
+QMap<QString, QVariant> readByQSettings(const std::string& path, const std::string& folder) {
+    static int count = 0;
+    const std::string copy = folder + "/kopie" + std::to_string(++count) + ".ini";
+    test::writeFile(copy, test::readFile(path));
+    const QSettings qt(QString::fromStdString(copy), QSettings::IniFormat);
+    QMap<QString, QVariant> read;
+    for (const QString& k : qt.allKeys())
+        if (!k.isEmpty() && qt.contains(k)) read.insert(k, qt.value(k));  // QSettings refuses to look up ""
+    return read;
+}
+
+// Keys and values as lines for a readable failure: "key" QVariant(type, value).
+std::string listed(const QMap<QString, QVariant>& values) {
+    QString text;
+    QDebug out(&text);
+    for (auto it = values.cbegin(); it != values.cend(); ++it) out << it.key() << it.value() << "\n";
+    return toStd(text);
+}
+
+}  // namespace
+
+// Settings files edited by hand in which the user switched the tips off, as
+// QSettings reads them: the start-up shows no tips and leaves the file as it
+// is; the menu shows them and stores "1", clearing the box stores "0", and
+// every other key stays as QSettings read it.
+TEST_F(Tips, AHandEditedSwitchOffIsHonouredAtStartAndEveryOtherKeyKept) {
+    using namespace std::string_literals;
+    const QString tips = "Options/Show Tips at Startup";
+    // what, the file
+    const std::pair<const char*, std::string> rows[] = {
+        {"CR-only line ends", "[Options]\rShow%20Tips%20at%20Startup=0\r[Fenster]\rBreite=800\r"},
+        {"a UTF-8 BOM", "\xEF\xBB\xBF[Options]\nShow%20Tips%20at%20Startup=0\n[Fenster]\nBreite=800\n"},
+        {"blanks in the section line", "[ Options ]\nShow%20Tips%20at%20Startup=0\n[Fenster]\nBreite=800\n"},
+        {"a comment after the section", "[Options] ; Kommentar\nShow%20Tips%20at%20Startup=0\n[Fenster]\nBreite=800\n"},
+        {"a comment after the value", "[Options]\nShow%20Tips%20at%20Startup=0 ; aus\n[Fenster]\nBreite=800\n"},
+        {"a section line without ]", "[Options\nShow%20Tips%20at%20Startup=0\n[Fenster]\nBreite=800\n"},
+        {"control, DEL and NUL bytes in values",
+         "[Options]\nShow%20Tips%20at%20Startup=0\n[Fenster]\nA=x\x01y\nB=x\x7fy\nC=x\0y\n"s},
+        {"a quoted value over two lines",
+         "[Fenster]\nText=\"zwei\nZeilen\"\n[Options]\nShow%20Tips%20at%20Startup=0\n"},
+        {"a line ending in a backslash",
+         "[Fenster]\nZeile=ende\\\nweiter=1\n[Options]\nShow%20Tips%20at%20Startup=0\n"},
+    };
+    for (const auto& [what, bytes] : rows) {
+        SCOPED_TRACE(what);
+        test::TempFolder dir;
+        StoreIn store(dir.str());
+        test::writeFile(store.file(), bytes);
+        QMap<QString, QVariant> others = readByQSettings(store.file(), dir.str());
+        ASSERT_EQ(others.take(tips), QVariant(QString("0")));
+        ASSERT_FALSE(others.isEmpty());
+        test::MsgRecorder rec;
+        {
+            MDIVRN w;
+            w.MDIForm_Load();
+            EXPECT_EQ(std::tuple(IsFormLoaded<frmTip>(), app.bNoTipsAtStart), std::tuple(false, true));
+            EXPECT_EQ(test::readFile(store.file()), bytes) << "the start-up rewrote the settings";
+
+            w.clickMenu("mnuTip");
+            frmTip* t = Forms::loaded<frmTip>();
+            ASSERT_NE(t, nullptr);
+            EXPECT_TRUE(t->isVisible() && t->chkLoadTipsAtStartup->isChecked());
+            QMap<QString, QVariant> now = readByQSettings(store.file(), dir.str());
+            EXPECT_EQ(now.take(tips), QVariant(QString("1")));
+            EXPECT_EQ(listed(now), listed(others));
+
+            QTest::mouseClick(t->chkLoadTipsAtStartup, Qt::LeftButton);
+            EXPECT_FALSE(t->chkLoadTipsAtStartup->isChecked());
+            now = readByQSettings(store.file(), dir.str());
+            EXPECT_EQ(now.take(tips), QVariant(QString("0")));
+            EXPECT_EQ(listed(now), listed(others));
+            t->Unload();
+            test::processEvents();
+        }
+        EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : "");
     }
 }
 
