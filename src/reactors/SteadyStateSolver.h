@@ -35,9 +35,10 @@ bool tankOutlet(Integer model, const Konz& c0, double tau, const Konz* start,
 // c0(A) − c(A) + tau·r(A) = 0, and the other balances fix the point on the
 // line: a bracketed root of one of them (two of them, on either side of a
 // turning point, for model 10, whose enzyme is bound and set free again;
-// the one of the shorter residence time is taken). c(A) is exactly
-// (1 − U)·c0(A) and the residence time is the one of those digits. The
-// outlet holds steadyStateHolds. False (tau and out untouched) when no
+// the one of the shorter residence time is taken), then Newton on both
+// balances in the point and tau. c(A) is exactly (1 − U)·c0(A) as rounded,
+// and tau belongs to that c(A) (to c0(A) − c(A) converted, not c0(A)·U).
+// The outlet holds steadyStateHolds. False (tau and out untouched) when no
 // such steady state with tau > 0 exists: the conversion is beyond reach, A
 // would be formed, the rate of A is 0, or a number is not finite.
 bool conversionSteadyState(Integer model, const Konz& c0, double U, double& tau, Konz& out);

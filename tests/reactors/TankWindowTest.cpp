@@ -261,7 +261,7 @@ TEST_F(TankWindow, ConversionGivenShowsTheResidenceTimeOfItsOutlet) {
         const char* cA;                                           // Inp(5)
     };
     const Row rows[] = {
-        // Once shown as 2E-07 and 5000000.
+        // Once shown as 2E-07 and 4999999.
         {{{0, "1E-05"}, {1, "10"}, {3, "0"}, {10, "0.15"}, {11, "0.05"}, {13, "2E-07"}},
          " 1.333334E-07", " 7499998", " 9.999998E-06"},
         // Once refused ("Berechnungsfehler aufgetreten.": tau 1.64E+154).
