@@ -4,6 +4,7 @@
 
 #include "reactors/BatchReactor.h"
 #include "reactors/ReactorRules.h"
+#include "reactors/RootSearch.h"
 #include "shell/AppState.h"
 
 namespace vrn {
@@ -14,6 +15,7 @@ constexpr double kStartZeit = 5.0;
 constexpr int kMaxKlammerSchritte = 200;
 constexpr int kMaxVerengung = 200;
 constexpr double kRelBreite = 1e-12;
+constexpr int kHalbierungJeder = 3;
 // The conversion has reached its final value when three doublings in a row
 // change it by no more than this share.
 constexpr int kFlacheSchritte = 3;
@@ -65,26 +67,11 @@ ConversionSearchResult searchConversionTime(double c0A, double U, const ReactorA
         }
         if (!bracketed || !std::isfinite(glo) || !std::isfinite(ghi)) return r;
 
-        // g(lo) < 0 <= g(hi); the regula falsi uses the values weighted
-        // (a side kept twice in a row has its value halved).
-        double wlo = glo, whi = ghi;
-        int side = 0;
-        for (int i = 0; i < kMaxVerengung && ghi != 0 && hi - lo > kRelBreite * hi; ++i) {
-            double t = hi - whi * (hi - lo) / (whi - wlo);
-            if (i % 3 == 2 || !(t > lo && t < hi)) t = lo + (hi - lo) / 2;
-            const double gt = g(t);
-            if (gt >= 0) {
-                hi = t;
-                ghi = whi = gt;
-                if (side == 1) wlo /= 2;
-                side = 1;
-            } else {
-                lo = t;
-                glo = wlo = gt;
-                if (side == -1) whi /= 2;
-                side = -1;
-            }
-        }
+        // g(lo) < 0 <= g(hi): regula falsi, every third step a bisection.
+        RootBracket b{lo, hi, glo, ghi};
+        narrowRoot([&](double t, double& gt) { gt = g(t); return true; }, b,
+                   RootRule{kMaxVerengung, kRelBreite, kHalbierungJeder});
+        lo = b.lo, hi = b.hi, glo = b.flo, ghi = b.fhi;
         r.t = std::fabs(glo) < std::fabs(ghi) ? lo : hi;
         const ReactorStatus s = reactor(r.t, r.c);
         if (!s.ok) throw EngineFailure{s};

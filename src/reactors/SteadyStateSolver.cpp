@@ -1,10 +1,16 @@
 #include "reactors/SteadyStateSolver.h"
 
+#include <gsl/gsl_errno.h>
+#include <gsl/gsl_linalg.h>
+
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "engine/GslQuiet.h"
 #include "engine/Stoichiometry.h"
 #include "reactors/ReactorModels.h"
+#include "reactors/RootSearch.h"
 #include "shell/AppState.h"
 
 namespace vrn {
@@ -46,6 +52,9 @@ bool netOf(Integer model, Net& net) {
 }
 
 using Vec2 = std::array<double, 2>;
+
+// Roots along a line of outlets: to the last bits of the extent.
+constexpr RootRule kRootRule{400, 4e-16, 0};
 
 double maxAbs(const Vec2& v) { return std::max(std::fabs(v[0]), std::fabs(v[1])); }
 
@@ -271,28 +280,10 @@ public:
             v = x - tau * r[u(q)] / nu[u(q)];
             return std::isfinite(v);
         };
-        double hLo, hHi;
-        if (!h(lo, hLo) || !h(hi, hHi) || hLo > 0 || hHi < 0) return false;
-        int side = 0;
-        for (int it = 0; it < 400 && hi - lo > 4e-16 * std::max(std::fabs(lo), std::fabs(hi)); ++it) {
-            double x = hHi - hLo > 0 ? hi - hHi * (hi - lo) / (hHi - hLo) : (lo + hi) / 2;
-            if (!(x > lo && x < hi)) x = (lo + hi) / 2;
-            double v;
-            if (!h(x, v)) return false;
-            if (v == 0) {
-                lo = hi = x;
-                break;
-            }
-            if (v < 0) {
-                lo = x, hLo = v;
-                if (side == -1) hHi /= 2;
-                side = -1;
-            } else {
-                hi = x, hHi = v;
-                if (side == 1) hLo /= 2;
-                side = 1;
-            }
-        }
+        RootBracket b{lo, hi, 0, 0};
+        if (!h(lo, b.flo) || !h(hi, b.fhi) || b.flo > 0 || b.fhi < 0) return false;
+        if (narrowRoot(h, b, kRootRule) == RootOutcome::Failed) return false;
+        lo = b.lo, hi = b.hi;
         // Of the two ends, the one a Newton step moves less (at a species'
         // very end, A = 0 of order n < 1 say, the rate law has no slope).
         const Konz cLo = moved(c0_, {lo, 0}), cHi = moved(c0_, {hi, 0});
@@ -301,16 +292,6 @@ public:
         const double mHi = newtonStep(cHi, tau, dHi) ? moves(dHi) : HUGE_VAL;
         c = mLo <= mHi ? cLo : cHi;
         return true;
-    }
-
-    // Warm start from c, else solve afresh.
-    bool solveFrom(double tau, Konz& c) const {
-        Konz y = c;
-        if (newton(tau, y)) {
-            c = y;
-            return true;
-        }
-        return solve(tau, c);
     }
 
     double scale() const { return scale_; }
@@ -331,6 +312,232 @@ void writeOutlet(Integer model, const Konz& c, Konz& out) {
     for (int s = 1; s <= 5; ++s)
         if (used & (1 << s)) out[u(s)] = std::max(0.0, c[u(s)]);
 }
+
+
+// The outlets of a tank with c(A) = (1 − U)·c0(A): with X = c0(A) − c(A)
+// the A converted, the extents follow A, nu(A, 1)·x1 + nu(A, 2)·x2 = −X, so
+// the outlets are c = base + s·slope with s = x2 (one point for a single
+// net reaction). On it, tau is what the balance of A asks for,
+// X + tau·r(A) = 0, and for two net reactions the balance of a species q
+// that only the second one changes, −nu(q, 2)·s + tau·r(q) = 0, fixes s:
+// times −r(A) > 0, h(s) = X·r(q) + nu(q, 2)·s·r(A) = 0.
+class ConversionLine {
+public:
+    struct Found {
+        double tau = 0;
+        Konz out{};
+    };
+
+    ConversionLine(Integer model, const Net& net, const Konz& c0, double U)
+        : model_(model), tank_(model, net, c0), c0_(c0), n_(static_cast<double>(app.nOrdnung)) {
+        const auto& n1 = net.nu[0];
+        const auto& n2 = net.nu[1];
+        const double target = (1 - U) * c0[A];
+        X_ = c0[A] - target;
+        if (!(X_ > 0) || n1[A] == 0) return;
+        const int used = tank_.used();
+        base_ = c0;
+        for (int q = 1; q <= 5; ++q) {
+            if (!(used & (1 << q))) continue;
+            base_[u(q)] = c0[u(q)] - n1[u(q)] * X_ / n1[A];
+            slope_[u(q)] = n2[u(q)] - n1[u(q)] * n2[A] / n1[A];
+        }
+        base_[A] = target;
+        slope_[A] = 0;
+        if (net.count == 1) {
+            usable_ = true;
+            return;
+        }
+        for (int p = 1; p <= 5 && q_ == 0; ++p)
+            if ((used & (1 << p)) && n1[u(p)] == 0 && n2[u(p)] != 0) q_ = p;
+        if (q_ == 0) return;
+        nq_ = n2[u(q_)];
+        // The part of the line where no concentration is below 0.
+        for (int p = 1; p <= 5; ++p) {
+            if (!(used & (1 << p)) || p == A) continue;
+            const double b = base_[u(p)], m = slope_[u(p)];
+            if (m > 0) lo_ = std::max(lo_, -b / m);
+            else if (m < 0) hi_ = std::min(hi_, b / -m);
+            else if (b < 0) return;
+        }
+        usable_ = std::isfinite(lo_) && std::isfinite(hi_) && lo_ <= hi_;
+    }
+
+    bool usable() const { return usable_; }
+
+    // h at s; false when not finite.
+    bool h(double s, double& v) const { return hAt(at(s), s, v, nullptr); }
+
+    // Brackets of the roots of h: the whole line where h differs in sign
+    // at its ends; where it does not, the two sides of its turning point
+    // when h changes sign there (model 10, whose enzyme is bound and then
+    // set free again), else none.
+    std::vector<RootBracket> brackets() const {
+        std::vector<RootBracket> out;
+        RootBracket whole{lo_, hi_, 0, 0};
+        if (!h(lo_, whole.flo) || !h(hi_, whole.fhi)) return out;
+        if (whole.flo == 0 || whole.fhi == 0 || (whole.flo < 0) != (whole.fhi < 0)) {
+            out.push_back(whole);
+            return out;
+        }
+        const auto dh = [&](double s, double& v) {
+            double h0;
+            return hAt(at(s), s, h0, &v);
+        };
+        RootBracket turn{lo_, hi_, 0, 0};
+        if (!dh(lo_, turn.flo) || !dh(hi_, turn.fhi)) return out;
+        if (narrowRoot(dh, turn, kRootRule) == RootOutcome::Failed) return out;
+        const double sm = std::fabs(turn.flo) <= std::fabs(turn.fhi) ? turn.lo : turn.hi;
+        double hm;
+        if (!h(sm, hm)) return out;
+        if (hm == 0 || (hm < 0) != (whole.flo < 0)) {
+            out.push_back({lo_, sm, whole.flo, hm});
+            out.push_back({sm, hi_, hm, whole.fhi});
+        }
+        return out;
+    }
+
+    // The steady state near the line's point s: Newton on h along the line
+    // first, the concentrations themselves moved (a species near 0 gets back
+    // the digits that base + s·slope lost to the others); then tau from the
+    // balance of A or of q, whichever rate has the fewer digits cancelled;
+    // then Newton on both balances in s and tau together. Each Newton
+    // iteration goes on while its steps get shorter. False unless the result
+    // is a steady state with tau > 0 (steadyStateHolds).
+    bool steady(double s, Found& f) const {
+        Konz c = at(s);
+        if (!tank_.nonNegative(c)) return false;
+        double t = 0;
+        if (q_ == 0) {
+            Konz r{};
+            if (!calc_dcdt(model_, r, app.k, c, n_) || !(r[A] < 0)) return false;
+            t = X_ / -r[A];
+        } else {
+            alongLine(c, s);
+            if (!firstTau(c, s, t)) return false;
+            double ds, dt, size;
+            bool ok = newtonStep(c, s, t, ds, dt, size);
+            for (int it = 0; ok && it < 50 && size > 0; ++it) {
+                const Konz ct = moved(c, ds);
+                const double st = s + ds, tt = t + dt;
+                double ds2, dt2, size2;
+                if (!(tt > 0) || !tank_.nonNegative(ct) || !newtonStep(ct, st, tt, ds2, dt2, size2) || !(size2 < size))
+                    break;
+                c = ct, s = st, t = tt;
+                ds = ds2, dt = dt2, size = size2;
+            }
+        }
+        if (!(t > 0 && std::isfinite(t))) return false;
+        f.tau = t;
+        f.out = c0_;
+        writeOutlet(model_, c, f.out);
+        return steadyStateHolds(model_, c0_, t, f.out);
+    }
+
+private:
+    Konz at(double s) const {
+        Konz c = base_;
+        for (int p = 1; p <= 5; ++p)
+            if (slope_[u(p)] != 0) c[u(p)] = base_[u(p)] + slope_[u(p)] * s;
+        return c;
+    }
+
+    Konz moved(const Konz& c, double ds) const {
+        Konz m = c;
+        for (int p = 1; p <= 5; ++p) m[u(p)] += slope_[u(p)] * ds;
+        return m;
+    }
+
+    // Newton on h along the line from (c, s), while its steps get shorter.
+    void alongLine(Konz& c, double& s) const {
+        double v, d;
+        if (!hAt(c, s, v, &d)) return;
+        double last = HUGE_VAL;
+        for (int it = 0; it < 50 && v != 0; ++it) {
+            const double step = -v / d;
+            if (!(std::fabs(step) < last)) break;
+            const Konz ct = moved(c, step);
+            double vt, dt;
+            if (!tank_.nonNegative(ct) || !hAt(ct, s + step, vt, &dt)) break;
+            c = ct, s += step, v = vt, d = dt;
+            last = std::fabs(step);
+        }
+    }
+
+    // tau at (c, s) from the balance of A, X + tau·r(A) = 0, or of q,
+    // −nu(q, 2)·s + tau·r(q) = 0: the one whose rate is the sum of terms
+    // that cancel the least (measured by sum |dr/dc(p)·c(p)| / |r|).
+    bool firstTau(const Konz& c, double s, double& t) const {
+        Konz r{};
+        Jacobi J{};
+        if (!calc_dcdt(model_, r, app.k, c, n_) || !calc_jacobian(model_, J, app.k, c, n_)) return false;
+        const auto cancelled = [&](std::size_t i) {
+            double sum = 0;
+            for (int p = 1; p <= 5; ++p) sum += std::fabs(J[i][u(p)] * c[u(p)]);
+            return sum / std::fabs(r[i]);
+        };
+        const double tA = X_ / -r[A], tq = nq_ * s / r[u(q_)];
+        const bool okA = tA > 0 && std::isfinite(tA), okq = tq > 0 && std::isfinite(tq);
+        if (okA && okq) t = cancelled(A) <= cancelled(u(q_)) ? tA : tq;
+        else if (okA || okq) t = okA ? tA : tq;
+        else return false;
+        return true;
+    }
+
+    // h at the outlet c of the line's point s, and (dv) its derivative by s.
+    bool hAt(const Konz& c, double s, double& v, double* dv) const {
+        Konz r{};
+        if (!calc_dcdt(model_, r, app.k, c, n_)) return false;
+        v = X_ * r[u(q_)] + nq_ * s * r[A];
+        if (dv) {
+            double dA, dq;
+            if (!rateSlopes(c, dA, dq)) return false;
+            *dv = X_ * dq + nq_ * r[A] + nq_ * s * dA;
+        }
+        return std::isfinite(v) && (!dv || std::isfinite(*dv));
+    }
+
+    // The derivatives of r(A) and r(q) along the line at c.
+    bool rateSlopes(const Konz& c, double& dA, double& dq) const {
+        Jacobi J{};
+        if (!calc_jacobian(model_, J, app.k, c, n_)) return false;
+        dA = dq = 0;
+        for (int p = 1; p <= 5; ++p) {
+            dA += J[A][u(p)] * slope_[u(p)];
+            dq += J[u(q_)][u(p)] * slope_[u(p)];
+        }
+        return true;
+    }
+
+    // The Newton step (ds, dt) of the balances of A and q in s and tau at
+    // (c, s, t), and its size: the largest concentration change in units of
+    // the scale or the change of tau in units of tau, whichever is larger.
+    bool newtonStep(const Konz& c, double s, double t, double& ds, double& dt, double& size) const {
+        Konz r{};
+        double dA, dq;
+        if (!calc_dcdt(model_, r, app.k, c, n_) || !rateSlopes(c, dA, dq)) return false;
+        const double fA = X_ + t * r[A], fq = -nq_ * s + t * r[u(q_)];
+        const double a = t * dA, b = r[A], e = -nq_ + t * dq, g = r[u(q_)];
+        const double det = a * g - b * e;
+        ds = (-fA * g + fq * b) / det;
+        dt = (-fq * a + fA * e) / det;
+        double m = 0;
+        for (int p = 1; p <= 5; ++p) m = std::max(m, std::fabs(slope_[u(p)] * ds));
+        size = std::max(m / tank_.scale(), std::fabs(dt) / t);
+        return std::isfinite(ds) && std::isfinite(dt) && std::isfinite(size);
+    }
+
+    Integer model_;
+    Tank tank_;
+    const Konz& c0_;
+    double n_;
+    double X_ = 0;  // the A converted
+    Konz base_{}, slope_{};
+    int q_ = 0;
+    double nq_ = 0;
+    double lo_ = -HUGE_VAL, hi_ = HUGE_VAL;
+    bool usable_ = false;
+};
 
 }  // namespace
 
@@ -379,91 +586,61 @@ bool steadyStateHolds(Integer model, const Konz& c0, double tau, const Konz& c) 
     // Where one species takes part in both reactions with a slope that
     // dwarfs the rest (tau·k far beyond 1e12), the two balances chosen above
     // say almost the same in the rounding; the step of all the balances at
-    // once, by Gaussian elimination with partial pivoting, is then exact.
+    // once, by an LU decomposition with partial pivoting, is then exact.
     const int used = tank.used();
     Konz r{};
     Jacobi J{};
     const double n = static_cast<double>(app.nOrdnung);
     if (!calc_dcdt(model, r, app.k, c, n) || !calc_jacobian(model, J, app.k, c, n)) return false;
-    int slot[5], m = 0;
+    int slot[5];
+    std::size_t m = 0;
     for (int q = 1; q <= 5; ++q)
         if (used & (1 << q)) slot[m++] = q;
-    double a[5][6];
-    for (int i = 0; i < m; ++i) {
-        for (int j = 0; j < m; ++j) a[i][j] = tau * J[u(slot[i])][u(slot[j])] - (i == j ? 1 : 0);
-        a[i][m] = -(c0[u(slot[i])] - c[u(slot[i])] + tau * r[u(slot[i])]);
+    double a[25], rhs[5], step[5];
+    for (std::size_t i = 0; i < m; ++i) {
+        const std::size_t si = u(slot[i]);
+        for (std::size_t j = 0; j < m; ++j) a[i * m + j] = tau * J[si][u(slot[j])] - (i == j ? 1 : 0);
+        rhs[i] = -(c0[si] - c[si] + tau * r[si]);
     }
-    for (int col = 0; col < m; ++col) {
-        int pivot = col;
-        for (int i = col + 1; i < m; ++i)
-            if (std::fabs(a[i][col]) > std::fabs(a[pivot][col])) pivot = i;
-        if (!(std::fabs(a[pivot][col]) > 0)) return false;
-        for (int j = 0; j <= m; ++j) std::swap(a[col][j], a[pivot][j]);
-        for (int i = col + 1; i < m; ++i) {
-            const double f = a[i][col] / a[col][col];
-            for (int j = col; j <= m; ++j) a[i][j] -= f * a[col][j];
-        }
-    }
-    for (int i = m - 1; i >= 0; --i) {
-        double v = a[i][m];
-        for (int j = i + 1; j < m; ++j) v -= a[i][j] * a[j][m];
-        a[i][m] = v / a[i][i];
-        if (!(std::fabs(a[i][m]) <= within)) return false;
-    }
+    gslQuiet();
+    gsl_matrix_view M = gsl_matrix_view_array(a, m, m);
+    gsl_vector_view b = gsl_vector_view_array(rhs, m);
+    gsl_vector_view x = gsl_vector_view_array(step, m);
+    std::size_t order[5];
+    gsl_permutation perm{m, order};
+    int signum = 0;
+    if (gsl_linalg_LU_decomp(&M.matrix, &perm, &signum) != GSL_SUCCESS) return false;
+    for (std::size_t i = 0; i < m; ++i)
+        if (!(std::fabs(a[i * m + i]) > 0)) return false;
+    if (gsl_linalg_LU_solve(&M.matrix, &perm, &b.vector, &x.vector) != GSL_SUCCESS) return false;
+    for (std::size_t i = 0; i < m; ++i)
+        if (!(std::fabs(step[i]) <= within)) return false;
     return true;
 }
 
-bool coupledResidenceTime(Integer model, const Konz& c0, double U, double& tau, Konz& out) {
+bool conversionSteadyState(Integer model, const Konz& c0, double U, double& tau, Konz& out) {
     Net net;
-    if (!isCoupledTankModel(model) || !netOf(model, net) || !(U > 0 && U < 1) || !(c0[A] > 0)) return false;
-    const Tank tank(model, net, c0);
-    const double target = (1 - U) * c0[A];
-
-    // First guess: the residence time the feed's rate of A would need.
-    Konz r{};
-    calc_dcdt(model, r, app.k, c0, static_cast<double>(app.nOrdnung));
-    double hi = (r[A] < 0 && std::isfinite(r[A])) ? U * c0[A] / -r[A] : 1.0;
-    if (!(hi > 0 && std::isfinite(hi))) hi = 1.0;
-
-    // Bracket: c(A) falls from c0(A) at tau = 0.
-    double lo = 0, cLo = c0[A];
-    Konz xLo = c0, xHi = c0;
-    double cHi = cLo;
-    for (;;) {
-        xHi = xLo;
-        if (!tank.solveFrom(hi, xHi)) return false;
-        cHi = xHi[A];
-        if (cHi <= target) break;
-        lo = hi;
-        cLo = cHi;
-        xLo = xHi;
-        hi *= 2;
-        if (!(hi < 1e300)) return false;
-    }
-
-    // Regula falsi (Illinois) on c(A)(tau) − target.
-    int side = 0;
-    double fLo = cLo - target, fHi = cHi - target;
-    for (int it = 0; it < 300; ++it) {
-        if (std::fabs(fHi) <= 1e-15 * c0[A] || hi - lo <= 1e-15 * hi) break;
-        double t = hi - fHi * (hi - lo) / (fHi - fLo);
-        if (!(t > lo && t < hi)) t = (lo + hi) / 2;
-        Konz x = xLo;
-        if (!tank.solveFrom(t, x)) return false;
-        const double f = x[A] - target;
-        if (f > 0) {
-            lo = t, fLo = f, xLo = x;
-            if (side == -1) fHi /= 2;
-            side = -1;
-        } else {
-            hi = t, fHi = f, xHi = x;
-            if (side == 1) fLo /= 2;
-            side = 1;
+    if (!netOf(model, net) || !(U > 0 && U < 1) || !(c0[A] > 0)) return false;
+    const ConversionLine line(model, net, c0, U);
+    if (!line.usable()) return false;
+    ConversionLine::Found best{};
+    if (net.count == 1) {
+        // One net reaction: the outlet is fixed by c(A).
+        if (!line.steady(0, best)) return false;
+    } else {
+        bool any = false;
+        for (RootBracket b : line.brackets()) {
+            if (narrowRoot([&](double s, double& v) { return line.h(s, v); }, b, kRootRule) == RootOutcome::Failed)
+                continue;
+            ConversionLine::Found f;
+            if (!line.steady(std::fabs(b.flo) <= std::fabs(b.fhi) ? b.lo : b.hi, f)) continue;
+            if (!any || f.tau < best.tau) best = f;
+            any = true;
         }
+        if (!any) return false;
     }
-    tau = hi;
-    out = c0;
-    writeOutlet(model, xHi, out);
+    tau = best.tau;
+    out = best.out;
     return true;
 }
 

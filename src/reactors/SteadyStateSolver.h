@@ -1,10 +1,11 @@
 // Steady states of an ideal stirred tank, c0(i) − c(i) + tau·r(i) = 0 for
 // every species, solved on the extents of the model's net reactions (one or
 // two) by a damped Newton iteration, and checked on the balances
-// themselves. Part of CalcRKconti: the models whose rate of A depends on C
-// (7, 10, 15, 18) are solved here from the start; every other model's
-// outlet from the classic iterations is finished here, or found here where
-// those iterations do not get near a root.
+// themselves. Part of CalcRKconti: with the residence time given, the
+// models whose rate of A depends on C (7, 10, 15, 18) are solved here from
+// the start, and every other model's outlet from the classic iterations is
+// finished here, or found here where those iterations do not get near a
+// root; with the conversion given, every model's steady state is found here.
 #pragma once
 
 #include <functional>
@@ -13,7 +14,8 @@
 
 namespace vrn {
 
-// True for the models whose outlet is solved here from the start.
+// True for the models whose outlet at a given residence time is solved here
+// from the start.
 bool isCoupledTankModel(Integer model);
 
 // The outlet out(1..5) of a tank with residence time tau > 0 and feed c0
@@ -26,12 +28,20 @@ bool isCoupledTankModel(Integer model);
 bool tankOutlet(Integer model, const Konz& c0, double tau, const Konz* start,
                 const std::function<bool(double tau, Konz& outlet)>& fallback, Konz& out);
 
-// The residence time at which the outlet's c(A) is (1 − U)·c0(A), 0 < U < 1,
-// and that outlet (models 7, 10, 15, 18). The residence time is bracketed
-// by doubling from a first guess and then found by regula falsi. False (tau
-// and out untouched) when the conversion is not reached below a residence
-// time of 1e300 or no steady state is found on the way.
-bool coupledResidenceTime(Integer model, const Konz& c0, double U, double& tau, Konz& out);
+// The steady state whose outlet holds c(A) = (1 − U)·c0(A), 0 < U < 1, and
+// its residence time, for every model (rate constants app.k, order
+// app.nOrdnung). On the outlets with that c(A) (one for a single net
+// reaction, a line for two), tau is what the balance of A asks for,
+// c0(A) − c(A) + tau·r(A) = 0, and the other balances fix the point on the
+// line: a bracketed root of one of them (two of them, on either side of a
+// turning point, for model 10, whose enzyme is bound and set free again;
+// the one of the shorter residence time is taken), then Newton on both
+// balances in the point and tau. c(A) is exactly (1 − U)·c0(A) as rounded,
+// and tau belongs to that c(A) (to c0(A) − c(A) converted, not c0(A)·U).
+// The outlet holds steadyStateHolds. False (tau and out untouched) when no
+// such steady state with tau > 0 exists: the conversion is beyond reach, A
+// would be formed, the rate of A is 0, or a number is not finite.
+bool conversionSteadyState(Integer model, const Konz& c0, double U, double& tau, Konz& out);
 
 // True when c is a steady state of the tank to 1e-9 of the scale (the
 // largest feed concentration of the model's species): every concentration

@@ -46,31 +46,16 @@ public:
         return r[u(s)];
     }
 
-    // U given: the outlet of A and B, the B check and the extent.
-    // Returns false when the feed of B does not suffice (zero: bNull).
-    bool conversionOutlet(double U, Konz& out, double& ksi1, bool& bNull) const {
+    // U given: the extent of reaction 1 and the check of B. Returns false
+    // when the feed of B does not suffice (the B left exactly 0: bNull).
+    bool enoughB(double U, double& ksi1, bool& bNull) const {
         ksi1 = div(c0_[A] * U, -nuA_);
-        out[A] = (1 - U) * c0_[A];
-        out[B] = c0_[B] + nuB_ * ksi1;
-        if (out[B] <= 0 && zuWenigBModel(model_)) {
-            bNull = out[B] == 0;
+        const double left = c0_[B] + nuB_ * ksi1;
+        if (left <= 0 && zuWenigBModel(model_)) {
+            bNull = left == 0;
             return false;
         }
         return true;
-    }
-
-    // U given, a model whose rate of A depends only on A (and B, P of
-    // reaction 1): the residence time from the rate at the outlet.
-    double residenceTime(double U, double ksi1, Konz& out) const {
-        if (single_) {
-            out[P] = c0_[P] + nuP_ * ksi1;
-            out[Q] = c0_[Q] + nuQ_ * ksi1;
-        }
-        const double r = rate(A, out);
-        if (r == 0) throw NoSteadyState{};
-        const double tau = div(c0_[A] * U, -r);
-        if (!(tau > 0)) throw NoSteadyState{};
-        return tau;
     }
 
     // Models 4 and 12 with tau given: the extent from the quadratic.
@@ -230,7 +215,7 @@ RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V
     try {
         if (selection <= 1) {
             bool bNull = false;
-            if (!tank.conversionOutlet(u_, c, ksi1, bNull)) {
+            if (!tank.enoughB(u_, ksi1, bNull)) {
                 RKcontiStatus s;
                 s.ok = false;
                 s.bZuWenigB = true;
@@ -238,26 +223,11 @@ RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V
                 s.title = kNichtMoeglich;
                 return s;
             }
-            if (isCoupledTankModel(model)) {
-                if (!coupledResidenceTime(model, c0, u_, t, c)) throw NoSteadyState{};
-            } else {
-                t = tank.residenceTime(u_, ksi1, c);
-            }
+            // The steady state with c(A) = (1 − U)·c0(A) and the residence
+            // time it needs, or none.
+            if (!conversionSteadyState(model, c0, u_, t, c)) throw NoSteadyState{};
             if (selection == 0) vp = div(v, t);
             else v = finite(t * vp);
-            bool classic = true;
-            if (!isCoupledTankModel(model)) {
-                try {
-                    tank.finish(t, ksi1, 0, c);
-                } catch (const RuntimeFault&) {
-                    classic = false;
-                }
-            }
-            // The outlet at this residence time, finished by Newton on all
-            // the balances; c(A) moves by rounding only (its balance holds)
-            // and is shown as the conversion asked for gives it.
-            if (!tankOutlet(model, c0, t, classic ? &c : nullptr, batchStart, c)) throw NoSteadyState{};
-            c[A] = (1 - u_) * c0[A];
         } else {
             if (selection == 2) t = div(v, vp);
             else if (selection == 3) vp = div(v, t);

@@ -247,3 +247,35 @@ TEST_F(TankWindow, ReportedSteadyStatesAreShown) {
         for (std::size_t s = 5; s <= 9; ++s) EXPECT_FALSE(r.Inp[s]->text().trimmed().startsWith('-')) << s;
     }
 }
+
+// The conversion given (U and V = 1), model 7 typed as a user does: the
+// residence time shown is the one of the outlet shown, c(A) = (1 − U)·c0(A).
+// The first tank's residence time is X / (c(A)·k1·c(B)) with X = c0(A) − c(A)
+// (C stays near 2E-12); the second one's is its steady state's.
+TEST_F(TankWindow, ConversionGivenShowsTheResidenceTimeOfItsOutlet) {
+    frmRKconti& r = open<frmRKconti>("mnuKontRK", 7);
+    struct Row {
+        std::vector<std::pair<std::size_t, const char*>> fields;  // feeds 0..4, k 10..11, U 13
+        const char* tau;                                          // Inp(16)
+        const char* vPunkt;                                       // Inp(15)
+        const char* cA;                                           // Inp(5)
+    };
+    const Row rows[] = {
+        // Once shown as 2E-07 and 4999999.
+        {{{0, "1E-05"}, {1, "10"}, {3, "0"}, {10, "0.15"}, {11, "0.05"}, {13, "2E-07"}},
+         " 1.333334E-07", " 7499998", " 9.999998E-06"},
+        // Once refused ("Berechnungsfehler aufgetreten.": tau 1.64E+154).
+        {{{0, "1E-10"}, {1, "0.05"}, {3, "50"}, {10, "140"}, {11, "1E9"}, {13, "0.99999999"}},
+         " 1.408995E+07", " 7.09726E-08", " 1E-18"},
+    };
+    for (const Row& row : rows) {
+        clickButton(r.optCalcConti[0]);
+        typeInto(r.Inp[14], "1");
+        for (const auto& [field, text] : row.fields) typeInto(r.Inp[field], text);
+        rec.clear();
+        clickButton(r.cmdCalc);
+        EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : "");
+        EXPECT_EQ(std::tuple(r.Inp[16]->text(), r.Inp[15]->text(), r.Inp[5]->text()),
+                  std::tuple(row.tau, row.vPunkt, row.cA));
+    }
+}
