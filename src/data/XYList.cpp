@@ -59,19 +59,19 @@ void xyListeSetzen(const std::vector<XYPunkt>& pts) {
     app.nXYPunkte = static_cast<Integer>(n);
 }
 
-bool xyWertGueltig(double v) { return std::fabs(v) <= static_cast<double>(FLT_MAX); }
+bool xyWertGueltig(double v) { return passtInSingle(v); }
 
 bool xyPunktAnfuegen(double x, double y) {
     const int n = anzahl();
     if (n >= kMaxXYPunkte || !xyWertGueltig(x) || !xyWertGueltig(y)) return false;
     setzeAnzahl(n + 1);
-    app.XYDaten[u(n + 1)] = XYPunkt{static_cast<Single>(x), static_cast<Single>(y), 0};
+    app.XYDaten[u(n + 1)] = XYPunkt{zuSingle(x), zuSingle(y), 0};
     return true;
 }
 
 bool xyWertSetzen(int i, int spalte, double v) {
     if (i < 1 || i > anzahl() || (spalte != 2 && spalte != 3) || !xyWertGueltig(v)) return false;
-    (spalte == 2 ? app.XYDaten[u(i)].x : app.XYDaten[u(i)].y) = static_cast<Single>(v);
+    (spalte == 2 ? app.XYDaten[u(i)].x : app.XYDaten[u(i)].y) = zuSingle(v);
     return true;
 }
 

@@ -223,10 +223,12 @@ TEST(NumberEdges, EveryReaderTakesBackWhatItsWriterWrote) {
         {kVrdLambda, "-1.0000002127553978E-38", Then::Exact, static_cast<double>(-1.0000002127553978e-38f), ""},
         {kVrdLambda, "1E+28", Then::Exact, static_cast<double>(1e28f), ""},
         // data set, lambda(inf): a Double that must fit a Single
-        {kVrdLambdaInf, "3.4028234663852886E+38", Then::Exact, kFltMax, ""},
-        {kVrdLambdaInf, "3.402823466385288E+38", Then::Exact, 3.402823466385288e38, ""},
-        {kVrdLambdaInf, "3.40282346638529E+38", Then::Refused, 0,
-         "Zeile 5, Wert 10: \"3.40282346638529E+38\" liegt außerhalb des zulässigen Bereichs."},
+        // (15 digits that round above the largest Single still round to it: they are written)
+        {kVrdLambdaInf, "3.4028234663852886E+38", Then::Digits, kFltMax, ""},
+        {kVrdLambdaInf, "3.402823466385288E+38", Then::Digits, 3.402823466385288e38, ""},
+        {kVrdLambdaInf, "3.40282346638529E+38", Then::Exact, 3.40282346638529e38, ""},
+        {kVrdLambdaInf, "3.4028236E+38", Then::Refused, 0,
+         "Zeile 5, Wert 10: \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
         {kVrdLambdaInf, "1.82", Then::Exact, 1.82, ""},
         // project and last session: k1
         {kVrpK, "1.7976931348623157E+308", Then::Exact, DBL_MAX, ""},
