@@ -112,8 +112,9 @@ int xyEinfuegen(std::string_view text, int zeile0, int spalte0) {
         for (std::size_t k = 0; k < cells.size() && ersteSpalte + static_cast<int>(k) <= 3; ++k) {
             std::string t = cells[k];
             std::replace(t.begin(), t.end(), ',', '.');
+            // Rounded once, from the text to the Single the list holds.
             bool ok = false;
-            const double v = Val(t, ok);
+            const Single v = ValSingle(t, ok);
             const bool leer = t.find_first_not_of(" \t") == std::string::npos;
             if (leer || ok) xyWertSetzen(zeile0 + j + 1, ersteSpalte + static_cast<int>(k), leer ? 0.0 : v);
         }
