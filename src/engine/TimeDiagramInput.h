@@ -12,10 +12,11 @@ inline constexpr const char* kZeitZuGross = "- Zeit-Vorgabe zu groß: t(max) dar
 
 // The check line of a typed number too large for its field, without its line
 // end: "- " thema " zu groß: " symbol " darf höchstens " limit " sein", the
-// limit 1.7E+308 for a Double or 3.4E+38 for a Single ("- Geschwindigkeits-
-// konstante zu groß: k1 darf höchstens 1.7E+308 sein"). Every calculation
-// window names such a field so, instead of its other checks on the field: the
-// number read from it is 0, which they would report as missing or not above 0.
+// limit 1.7E+308 for a Double or 3.4E+38 for a Single, e.g.
+// "- Geschwindigkeitskonstante zu groß: k1 darf höchstens 1.7E+308 sein".
+// Every calculation window names such a field so, instead of its other checks
+// on the field: the number read from it is 0, which they would report as
+// missing or not above 0.
 std::string zuGrossZeile(std::string_view thema, std::string_view symbol, bool single = false);
 
 struct TimeDiagramVisibility {
