@@ -382,20 +382,24 @@ std::string Format(double x, std::string_view pattern) {
 std::string Format(float x, std::string_view pattern) { return Format(sevenDigits(x), pattern); }
 std::string Format(int x, std::string_view pattern) { return Format(static_cast<double>(x), pattern); }
 
-double Val(std::string_view text, bool& ok) {
-    ok = false;
+namespace {
+
+// The leading number of a text as from_chars reads it (no "+"; the exponent
+// letter "e"), or the empty text when the text begins with no number.
+std::string leadingNumber(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
     std::string num;
-    if (i < n && (text[i] == '-' || text[i] == '+')) num += text[i++];
+    if (i < n && text[i] == '-') num += '-';
+    if (i < n && (text[i] == '-' || text[i] == '+')) ++i;
     bool digits = false;
     while (i < n && text[i] >= '0' && text[i] <= '9') { num += text[i++]; digits = true; }
     if (i < n && text[i] == '.') {
         num += text[i++];
         while (i < n && text[i] >= '0' && text[i] <= '9') { num += text[i++]; digits = true; }
     }
-    if (!digits) return 0;
+    if (!digits) return {};
     if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         std::size_t j = i + 1;
         std::string ex = "e";
@@ -404,19 +408,58 @@ double Val(std::string_view text, bool& ok) {
         while (j < n && text[j] >= '0' && text[j] <= '9') { ex += text[j++]; expDigits = true; }
         if (expDigits) num += ex;
     }
-    // from_chars reads "." whatever the C locale says; it does not take a "+".
-    const char* first = num.c_str();
-    if (*first == '+') ++first;
+    return num;
+}
+
+// What from_chars makes of a leading number: in range, too small (read as 0)
+// or too large.
+enum class Reading { None, Read, TooSmall, TooLarge };
+
+// from_chars reads "." whatever the C locale says, and rounds once.
+template <typename T>
+Reading readNumber(const std::string& num, T& v) {
+    if (num.empty()) return Reading::None;
+    T r = 0;
+    const auto res = std::from_chars(num.data(), num.data() + num.size(), r);
+    if (res.ec == std::errc::result_out_of_range) return decimalUnderflow(num) ? Reading::TooSmall : Reading::TooLarge;
+    if (res.ec != std::errc() || !std::isfinite(r)) return Reading::None;
+    v = r;
+    return Reading::Read;
+}
+
+}  // namespace
+
+double Val(std::string_view text, bool& ok) {
+    const std::string num = leadingNumber(text);
     double v = 0;
-    auto res = std::from_chars(first, num.c_str() + num.size(), v);
-    if (res.ec == std::errc::result_out_of_range) {
-        // Underflow reads as 0; overflow is not a number.
-        ok = decimalUnderflow(num);
-        return 0;
-    }
-    if (res.ec != std::errc() || !std::isfinite(v)) return 0;
-    ok = true;
-    return v;
+    const Reading r = readNumber(num, v);
+    // Underflow reads as 0; overflow is not a number.
+    ok = r == Reading::Read || r == Reading::TooSmall;
+    return r == Reading::Read ? v : 0;
+}
+
+Single ValSingle(std::string_view text, bool& ok) {
+    const std::string num = leadingNumber(text);
+    Single v = 0;
+    const Reading r = readNumber(num, v);
+    ok = r == Reading::Read || r == Reading::TooSmall;
+    if (r == Reading::TooSmall) return num.front() == '-' ? -0.0f : 0.0f;
+    return r == Reading::Read ? v : 0;
+}
+
+bool ValZuGross(std::string_view text, bool single) {
+    const std::string num = leadingNumber(text);
+    double d = 0;
+    Single f = 0;
+    return (single ? readNumber(num, f) : readNumber(num, d)) == Reading::TooLarge;
+}
+
+bool passtInSingle(double x) { return std::fabs(x) < kSingleGrenze; }
+
+Single zuSingle(double x) {
+    constexpr Single largest = std::numeric_limits<Single>::max();
+    if (std::fabs(x) > static_cast<double>(largest)) return x > 0 ? largest : -largest;
+    return static_cast<Single>(x);
 }
 
 bool decimalUnderflow(std::string_view s) {

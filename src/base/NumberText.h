@@ -44,6 +44,10 @@
 //   counts as out of range; one too small for it reads 0 and counts as read,
 //   whether written with an exponent ("1E-400") or without ("0.000...01"),
 //   as in every file reader of the program; the result is always finite.
+//   Read into a Single (ValSingle), the number is rounded once, from its
+//   text to the nearest Single: "3.4028235E+38", the shortest text of the
+//   largest Single, reads as it; a number that would round past it
+//   ("3.4028236E+38", "1E+39") is out of range.
 //
 // Integer rounding (CInt) is half to even: 2.5 -> 2, 3.5 -> 4.
 #pragma once
@@ -51,6 +55,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "base/Types.h"
 
 namespace vrn {
 
@@ -88,6 +94,26 @@ double Val(std::string_view text);
 // Like Val, but reports whether a number was read at all and whether it was
 // in range: ok is false for a text with no leading number or out of range.
 double Val(std::string_view text, bool& ok);
+
+// Leading-number reading into a Single (see above): ok is false for a text
+// with no leading number or one that rounds past the largest Single (then 0).
+// A number too small for a Single reads as 0 with its sign and counts as read.
+Single ValSingle(std::string_view text, bool& ok);
+
+// Whether the leading number of text is too large in size to be held: for a
+// Double ("1.8E+308", "-1e999"), or with single true for a Single
+// ("3.5E+38"). False for a number in range, one too small ("1E-400") and a
+// text with no leading number.
+bool ValZuGross(std::string_view text, bool single = false);
+
+// Values that round to a finite Single: below kSingleGrenze in size, half a
+// step of the largest Single above it (from there on, and at it, the nearest
+// Single is infinite).
+inline constexpr double kSingleGrenze = 0x1.ffffffp+127;  // 3.4028235677973366E+38
+bool passtInSingle(double x);
+// x rounded to the nearest Single; one beyond the largest Single that still
+// rounds to it gives the largest Single. For x that passes passtInSingle.
+Single zuSingle(double x);
 
 // For a decimal number text (optional sign, digits, ".", digits, optional
 // "E"/"e" exponent) that std::from_chars finds out of range: whether it is

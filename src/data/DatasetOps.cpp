@@ -1,7 +1,6 @@
 #include "data/DatasetOps.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 #include "base/NumberText.h"
@@ -17,8 +16,6 @@ std::string feld(std::string s, std::size_t w) {
     s.resize(w, ' ');
     return s;
 }
-
-bool passtInSingle(double v) { return std::isfinite(v) && std::fabs(v) <= static_cast<double>(FLT_MAX); }
 
 int letzterPunkt(const std::vector<Messpunkt>& d, int n) {
     return std::max(0, std::min(n, static_cast<int>(d.size()) - 1));
@@ -39,7 +36,7 @@ bool setzeFeld(Messpunkt& p, int col, double v) {
     if (col < kSpalteT || col > kSpalteK || !passtInSingle(v)) return false;
     if (col == kSpalteT) p.t = v;
     else if (col <= 7) p.c[u(col - 2)] = v;
-    else if (col == kSpalteLambda) p.lambda = static_cast<Single>(v);
+    else if (col == kSpalteLambda) p.lambda = zuSingle(v);
     else if (col == kSpalteTemp) p.Temp = v;
     else p.k = v;
     return true;

@@ -29,8 +29,8 @@ double feldWert(const Messpunkt& p, int col);
 
 // Sets the field behind grid column 2..10 to v (lambda in single precision).
 // False, and the point unchanged, for another column or a value its field
-// cannot hold: not finite, or beyond the single range (every field is shown
-// in single precision or stored in it).
+// cannot hold: not finite, or beyond what rounds to a finite Single (every
+// field is shown in single precision or stored in it; 3.4028235E+38 is held).
 bool setzeFeld(Messpunkt& p, int col, double v);
 
 // The text of grid row i - 1 for point i: 11 cells joined by Tab: the number

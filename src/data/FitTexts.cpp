@@ -4,6 +4,7 @@
 
 #include "base/NumberText.h"
 #include "data/FitObjective.h"
+#include "engine/TimeDiagramInput.h"
 #include "engine/TimeUnits.h"
 #include "shell/AppState.h"
 
@@ -91,6 +92,13 @@ std::string fitErgebnisText() {
     if (hat(1)) s += modus == 2 ? ", n =" + zahl(app.nOrdnung) : ", k2 =" + zahl(app.k[2]);
     if (hat(2)) s += ", k3 =" + zahl(app.k[3]);
     return s;
+}
+
+std::string fitZuGrossZeile(const std::string& rahmen, bool single) {
+    const std::string t = rahmen.substr(0, rahmen.find_last_not_of(' ') + 1);
+    const std::size_t blank = t.find_last_of(' ');
+    if (blank == std::string::npos) return zuGrossZeile(t, t, single);
+    return zuGrossZeile(t.substr(0, t.find_last_not_of(' ', blank) + 1), t.substr(blank + 1), single);
 }
 
 }  // namespace vrn

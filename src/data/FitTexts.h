@@ -46,6 +46,13 @@ int leiteZeitEinheitIdxAb();
 // the result is not finite.
 bool eyringEntropie(double p1, int einheit, double& S);
 
+// The check line of a parameter field too large for its place (a Single for
+// the reaction order, else a Double), from the caption of the field's frame,
+// whose last word is the parameter's symbol: "Geschwindigkeitskonstante k1"
+// gives "- Geschwindigkeitskonstante zu groß: k1 darf höchstens 1.7E+308 sein"
+// (engine/TimeDiagramInput.h, zuGrossZeile).
+std::string fitZuGrossZeile(const std::string& rahmen, bool single);
+
 // The result text of the current parameters (CR LF between the lines), read
 // from iModell, ModellName, bAuswertungsart, bytKTFunktion, sKonstMaske,
 // k(1..3), nOrdnung, dblArrhA, dblArrhEA, dblEyrS, dblEyrH; every number in

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cfloat>
-#include <cctype>
 #include <cmath>
 
 #include "base/NumberText.h"
@@ -23,8 +22,9 @@ std::string mitPunkt(std::string s) {
 }
 
 // The value of one column text: a decimal comma counts as a point, the
-// leading number counts, an empty text gives 0. A text without a leading
-// number, or with one beyond the range of a Single, is refused.
+// leading number counts, rounded once to the nearest Single; an empty text
+// gives 0. A text without a leading number, or with one that rounds past the
+// largest Single, is refused.
 ItemError spaltenWert(std::string_view text, Single& v) {
     const std::string t = mitPunkt(std::string(trimBlanks(text)));
     if (t.empty()) {
@@ -32,17 +32,12 @@ ItemError spaltenWert(std::string_view text, Single& v) {
         return ItemError::None;
     }
     bool ok = false;
-    const double d = Val(t, ok);
-    if (ok && std::fabs(d) <= static_cast<double>(FLT_MAX)) {
-        v = static_cast<Single>(d);
+    const Single s = ValSingle(t, ok);
+    if (ok) {
+        v = s;
         return ItemError::None;
     }
-    // A number that begins like one but does not fit is out of range; anything else is no number.
-    const std::size_t a = t.find_first_not_of("+-");
-    const bool zahl = a != std::string::npos && a <= 1 &&
-                      (std::isdigit(static_cast<unsigned char>(t[a])) ||
-                       (t[a] == '.' && a + 1 < t.size() && std::isdigit(static_cast<unsigned char>(t[a + 1]))));
-    return zahl ? ItemError::OutOfRange : ItemError::NotANumber;
+    return ValZuGross(t, true) ? ItemError::OutOfRange : ItemError::NotANumber;
 }
 
 bool istLeer(std::string_view zeile) {
@@ -51,7 +46,12 @@ bool istLeer(std::string_view zeile) {
 
 }  // namespace
 
-std::string xyZahlText(double v) { return mitPunkt(Format(v, kMuster)); }
+std::string xyZahlText(double v) {
+    // Seven digits of a value between the largest Single and half a step
+    // above it would round past it: it is written as the Single it rounds to.
+    if (std::fabs(v) > static_cast<double>(FLT_MAX) && passtInSingle(v)) v = static_cast<double>(zuSingle(v));
+    return mitPunkt(Format(v, kMuster));
+}
 std::string xyZahlText(float v) { return mitPunkt(Format(v, kMuster)); }
 
 std::string ermittleTrennzeichen(std::string_view zeile) {
@@ -144,15 +144,19 @@ std::vector<std::string> formatXYDatei(const std::string& kommentar, const std::
     return lines;
 }
 
-std::vector<std::string> formatKurveXY(const std::vector<double>& x, const std::vector<double>& y,
-                                       const std::string& trenn) {
-    std::vector<std::string> lines{kKurvenKommentar};
+bool formatKurveXY(const std::vector<double>& x, const std::vector<double>& y, const std::string& trenn,
+                   std::vector<std::string>& lines, std::string& error) {
+    std::vector<std::string> out{kKurvenKommentar};
     const std::size_t n = std::min(x.size(), y.size());
     for (std::size_t i = 0; i < n; ++i) {
         if (!std::isfinite(x[i]) || !std::isfinite(y[i]) || y[i] >= kChartHole) continue;
-        lines.push_back(xyZahlText(x[i]) + trenn + xyZahlText(y[i]));
+        out.push_back(xyZahlText(x[i]) + trenn + xyZahlText(y[i]));
+        // The line as the reader will see it: what it refuses is not written.
+        XYPunkt p;
+        if (!xyZeileLesen(out.back(), trenn, static_cast<int>(out.size()), p, error)) return false;
     }
-    return lines;
+    lines = std::move(out);
+    return true;
 }
 
 }  // namespace vrn

@@ -30,7 +30,9 @@ inline constexpr const char* kKurvenKommentar = "\"Kurvenpunkte\"";
 
 // The number text of a file: 1.5 -> ".1500000E+01", -0.00123 ->
 // "-.1230000E-02", 0 -> ".0000000E+00". A Single is first rounded to its
-// seven significant digits.
+// seven significant digits. A Double above the largest Single that still
+// rounds to it (3.4028235E+38) is written as the largest Single,
+// ".3402823E+39", where seven digits of its own would read as no Single.
 std::string xyZahlText(double v);
 std::string xyZahlText(float v);
 
@@ -44,9 +46,11 @@ std::string ermittleTrennzeichen(std::string_view zeile);
 // A decimal comma in either text counts as a point and the leading number
 // counts; an empty text gives 0. A blank separator also takes runs of blanks
 // and blanks at both ends as one. A line without the separator gives x = 0
-// and its own value as y. A text without a leading number, or with one
-// beyond the range of a Single ("1e999", "nan"), is refused: false, p
-// unchanged, and error names line zeilenNr, the value (1 x, 2 y) and its text.
+// and its own value as y. Each number is rounded once, from its text to the
+// nearest Single ("3.4028235E+38" reads as the largest Single). A text
+// without a leading number ("nan"), or with one that rounds past the largest
+// Single ("3.4028236E+38", "1e999"), is refused: false, p unchanged, and
+// error names line zeilenNr, the value (1 x, 2 y) and its text.
 bool xyZeileLesen(std::string_view zeile, const std::string& trenn, int zeilenNr, XYPunkt& p, std::string& error);
 
 // A file as read, not yet taken into the list.
@@ -74,8 +78,11 @@ std::vector<std::string> formatXYDatei(const std::string& kommentar, const std::
 
 // The lines of a chart curve: kKurvenKommentar, then x(i), y(i) pairwise up
 // to the shorter list; a point whose x or y is not finite or is the chart's
-// hole (1E+308) is left out.
-std::vector<std::string> formatKurveXY(const std::vector<double>& x, const std::vector<double>& y,
-                                       const std::string& trenn);
+// hole (1E+308) is left out. A value beyond the range of a Single (1E+300;
+// see passtInSingle) would make the file unreadable: false, lines unchanged,
+// and error is the reason the reader would give for that line ("Zeile 3,
+// Wert 2: \".1000000E+301\" liegt außerhalb des zulässigen Bereichs.").
+bool formatKurveXY(const std::vector<double>& x, const std::vector<double>& y, const std::string& trenn,
+                   std::vector<std::string>& lines, std::string& error);
 
 }  // namespace vrn

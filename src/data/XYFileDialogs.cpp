@@ -70,11 +70,16 @@ bool speichereXYDatei(const std::string& kommentar) {
 }
 
 bool speichereKurveAlsXY(const std::vector<double>& x, const std::vector<double>& y) {
+    std::string error;
+    std::vector<std::string> lines;
+    if (!formatKurveXY(x, y, app.Trennzeichen, lines, error)) {
+        showFailure("cmdSaveCurveAsXY", error + "\r\n\r\n" + kKurveNichtGespeichert);
+        return false;
+    }
     std::string chosen;
     if (!saveBox("Kurve speichern unter ...", app.XYDateiPfad, chosen)) return false;
     folgeDatei(chosen);
-    std::string error;
-    if (!writeTextLines(chosen, formatKurveXY(x, y, app.Trennzeichen), error)) {
+    if (!writeTextLines(chosen, lines, error)) {
         showFailure("cmdSaveCurveAsXY", error);
         return false;
     }

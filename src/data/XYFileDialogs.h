@@ -35,7 +35,11 @@ bool speichereXYDatei(const std::string& kommentar);
 // (proposed XYDateiName, start folder XYDateiPfad, extension XY); cancelled:
 // false, nothing changes. Chosen: XYDateiName, XYDateiPfad follow it and the
 // curve is written with the comment "Kurvenpunkte" in quotes. True when
-// written; a failed write shows "Meldung von cmdSaveCurveAsXY".
+// written; a failed write shows "Meldung von cmdSaveCurveAsXY". A curve with
+// a value beyond the range of a Single, which the reader would refuse, is
+// refused before the box with the reader's reason and kKurveNichtGespeichert
+// (same title); nothing is written and nothing changes.
+inline constexpr const char* kKurveNichtGespeichert = "Die Kurve wurde nicht gespeichert.";
 bool speichereKurveAlsXY(const std::vector<double>& x, const std::vector<double>& y);
 
 }  // namespace vrn

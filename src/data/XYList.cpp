@@ -59,19 +59,19 @@ void xyListeSetzen(const std::vector<XYPunkt>& pts) {
     app.nXYPunkte = static_cast<Integer>(n);
 }
 
-bool xyWertGueltig(double v) { return std::fabs(v) <= static_cast<double>(FLT_MAX); }
+bool xyWertGueltig(double v) { return passtInSingle(v); }
 
 bool xyPunktAnfuegen(double x, double y) {
     const int n = anzahl();
     if (n >= kMaxXYPunkte || !xyWertGueltig(x) || !xyWertGueltig(y)) return false;
     setzeAnzahl(n + 1);
-    app.XYDaten[u(n + 1)] = XYPunkt{static_cast<Single>(x), static_cast<Single>(y), 0};
+    app.XYDaten[u(n + 1)] = XYPunkt{zuSingle(x), zuSingle(y), 0};
     return true;
 }
 
 bool xyWertSetzen(int i, int spalte, double v) {
     if (i < 1 || i > anzahl() || (spalte != 2 && spalte != 3) || !xyWertGueltig(v)) return false;
-    (spalte == 2 ? app.XYDaten[u(i)].x : app.XYDaten[u(i)].y) = static_cast<Single>(v);
+    (spalte == 2 ? app.XYDaten[u(i)].x : app.XYDaten[u(i)].y) = zuSingle(v);
     return true;
 }
 
@@ -112,8 +112,9 @@ int xyEinfuegen(std::string_view text, int zeile0, int spalte0) {
         for (std::size_t k = 0; k < cells.size() && ersteSpalte + static_cast<int>(k) <= 3; ++k) {
             std::string t = cells[k];
             std::replace(t.begin(), t.end(), ',', '.');
+            // Rounded once, from the text to the Single the list holds.
             bool ok = false;
-            const double v = Val(t, ok);
+            const Single v = ValSingle(t, ok);
             const bool leer = t.find_first_not_of(" \t") == std::string::npos;
             if (leer || ok) xyWertSetzen(zeile0 + j + 1, ersteSpalte + static_cast<int>(k), leer ? 0.0 : v);
         }

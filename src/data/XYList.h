@@ -18,7 +18,8 @@ void xyListeLeeren();
 // kMaxXYPunkte are taken). Element 0's x becomes the count.
 void xyListeSetzen(const std::vector<XYPunkt>& pts);
 
-// A value that the list can hold: finite and within the range of a Single.
+// A value that the list can hold: one that rounds to a finite Single
+// (3.4028235E+38 is held as the largest Single).
 bool xyWertGueltig(double v);
 
 // Appends the active point (x, y). False, changing nothing, when the list is

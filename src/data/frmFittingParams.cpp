@@ -51,7 +51,7 @@ void schreibe(Ziel z, double v) {
         case Ziel::K1: app.k[1] = v; break;
         case Ziel::K2: app.k[2] = v; break;
         case Ziel::K3: app.k[3] = v; break;
-        case Ziel::Ordnung: app.nOrdnung = static_cast<Single>(v); break;
+        case Ziel::Ordnung: app.nOrdnung = zuSingle(v); break;
         case Ziel::ArrhA: app.dblArrhA = v; break;
         case Ziel::ArrhEA: app.dblArrhEA = v; break;
         case Ziel::EyrPar1: app.dblEyrPar1 = v; break;
@@ -89,6 +89,9 @@ void frmFitting::Inp_Change(int Index) {
     if (Index < 10 || Index > 12) return;
     const int j = Index - 9;
     double v = Val(toStd(Inp[u(Index)]->text()));
+    // The order is a Single: one beyond its range reads as 0 here, like a
+    // number too large for a Double; the redraw's checks name the field.
+    if (istOrdnung(j) && !passtInSingle(v)) v = 0;
     if (v == 0) v = 1e-8;
     app.RefWert[u(j)] = v;
     leiteWeiter(j);

@@ -212,7 +212,7 @@ void frmPrepareTimeDiagram::Inp_Change(int Index) {
                            "(reale Größenordnung KM = 1E-2...1E-5)");
 }
 
-void frmPrepareTimeDiagram::txtS0max_Change() { app.S0max = static_cast<Single>(txtS0max->value()); }
+void frmPrepareTimeDiagram::txtS0max_Change() { app.S0max = txtS0max->singleValue(); }
 void frmPrepareTimeDiagram::chkDelDiagram_Click() { app.bDelDiagram = chkDelDiagram->isChecked(); }
 void frmPrepareTimeDiagram::chkMitPunkten_Click() { app.gMitMesspunkten = chkMitPunkten->isChecked(); }
 
@@ -227,7 +227,7 @@ void frmPrepareTimeDiagram::chkNormiert_Click() {
 bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
     for (int i = 0; i < 5; ++i) app.c0[static_cast<std::size_t>(i + 1)] = Inp[static_cast<std::size_t>(i)]->value();
     for (int j = 0; j < 3; ++j) app.k[static_cast<std::size_t>(j + 1)] = Inp[static_cast<std::size_t>(10 + j)]->value();
-    app.tEnd = static_cast<Single>(Inp[14]->value());
+    app.tEnd = Inp[14]->singleValue();
     app.nSimPunkte = 200;
     // The diagram is this window's: the curves of the model in force, as
     // concentrations or rates, whatever chart another window asked for last.
@@ -236,7 +236,11 @@ bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
     shown.fieldB = Inp[1]->isVisibleTo(this);
     shown.fieldK2 = Inp[11]->isVisibleTo(this);
     shown.fieldK3 = Inp[12]->isVisibleTo(this);
-    const std::string m = checkTimeDiagramInputs(forList, shown);
+    TimeDiagramTooLarge zuGross{};
+    for (std::size_t i = 0; i < zuGross.inp.size(); ++i)
+        zuGross.inp[i] = Inp[i] && Inp[i]->isVisibleTo(this) && Inp[i]->isTooLarge(i == 14);
+    zuGross.s0max = txtS0max->isTooLarge(true);
+    const std::string m = checkTimeDiagramInputs(forList, shown, zuGross);
     if (m.empty()) return true;
     MsgBox(m, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
     return false;

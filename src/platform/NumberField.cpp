@@ -22,6 +22,13 @@ void NumberField::setComputed(bool computed) {
 
 double NumberField::value() const { return Val(text().toStdString()); }
 
+float NumberField::singleValue() const {
+    bool ok = false;
+    return ValSingle(text().toStdString(), ok);
+}
+
+bool NumberField::isTooLarge(bool single) const { return ValZuGross(text().toStdString(), single); }
+
 NumberField::NumberField(QWidget* parent) : QLineEdit(parent) { watchEdits(); }
 NumberField::NumberField(const QString& text, QWidget* parent) : QLineEdit(text, parent) { watchEdits(); }
 

@@ -22,8 +22,13 @@ public:
     void setComputed(bool computed);
     bool isComputed() const { return computed_; }
 
-    // The leading-number reading of the text.
+    // The leading-number reading of the text (0 for a number too large for a Double).
     double value() const;
+    // The same rounded to a Single (0 for a number beyond its range).
+    float singleValue() const;
+    // Whether the text's leading number is too large for the field: for a
+    // Double, or with single true for a Single ("1.8E+308", "3.5E+38").
+    bool isTooLarge(bool single = false) const;
 
     // The number of a pasted text: blanks and line breaks around it dropped,
     // "," turned into "."; empty when the text holds anything the key filter

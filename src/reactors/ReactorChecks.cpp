@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "engine/TimeDiagramInput.h"
 
 namespace vrn {
 
@@ -16,21 +17,33 @@ bool modelIn(Integer model, std::initializer_list<int> models) {
     return false;
 }
 
+// A field too large: its line, and true (its own checks are left out).
+bool zuGross(const ReactorInput& in, int field, std::string_view thema, const std::string& symbol, std::string& list) {
+    if (!in.zuGross[static_cast<std::size_t>(field)]) return false;
+    list += zuGrossZeile(thema, symbol) + kCrLf;
+    return true;
+}
+
 // The feed and rate-constant lines the batch and the tube share; the tube
 // names no number in its k2 line.
 void feedAndConstantLines(const ReactorInput& in, bool tube, std::string& list) {
     auto add = [&list](const char* line) { list += std::string(line) + kCrLf; };
-    if (in.c0[A] <= 0) add("- noch keine Eingabe einer Anfangskonzentration c(A)(0)");
-    if (in.c0[B] <= 0 && in.fieldB)
-        add(in.model == 10 ? "- noch keine Eingabe einer Anfangskonzentration c(S)(0)"
-                           : "- noch keine Eingabe einer Anfangskonzentration c(B)(0)");
-    if ((in.model == 5 || in.model == 16) && in.c0[P] <= 0)
-        add("- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an");
-    if (in.k[1] <= 0) add("- Geschwindigkeitskonstante k1 muss größer Null sein");
-    if (in.k[2] <= 0 && in.fieldK2)
+    for (int i = 1; i <= 5; ++i) {
+        if (zuGross(in, i - 1, "Anfangskonzentration", anfangsSymbol(in.model, i), list)) continue;
+        if (i == A && in.c0[A] <= 0) add("- noch keine Eingabe einer Anfangskonzentration c(A)(0)");
+        if (i == B && in.c0[B] <= 0 && in.fieldB)
+            add(in.model == 10 ? "- noch keine Eingabe einer Anfangskonzentration c(S)(0)"
+                               : "- noch keine Eingabe einer Anfangskonzentration c(B)(0)");
+        if (i == P && (in.model == 5 || in.model == 16) && in.c0[P] <= 0)
+            add("- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an");
+    }
+    if (!zuGross(in, 10, "Geschwindigkeitskonstante", "k1", list) && in.k[1] <= 0)
+        add("- Geschwindigkeitskonstante k1 muss größer Null sein");
+    if (!zuGross(in, 11, "Geschwindigkeitskonstante", "k2", list) && in.k[2] <= 0 && in.fieldK2)
         add(tube ? "- Geschwindigkeitskonstante muss größer Null sein"
                  : "- Geschwindigkeitskonstante k2 muss größer Null sein");
-    if (in.k[3] <= 0 && in.fieldK3) add("- Geschwindigkeitskonstante k3 muss größer Null sein");
+    if (!zuGross(in, 12, "Geschwindigkeitskonstante", "k3", list) && in.k[3] <= 0 && in.fieldK3)
+        add("- Geschwindigkeitskonstante k3 muss größer Null sein");
 }
 
 bool sensibleConversion(double U) { return U > 0 && U < 1; }
@@ -39,10 +52,13 @@ bool sensibleConversion(double U) { return U > 0 && U < 1; }
 
 std::string batchCheckList(const ReactorInput& in) {
     std::string list;
-    if (in.selection == 0 && in.t <= 0) list += "- noch keine Eingabe der Reaktionszeit" + kCrLf;
-    if (in.selection == 1 && !sensibleConversion(in.U))
+    if (in.selection == 0 && !zuGross(in, 14, "Reaktionszeit", "t", list) && in.t <= 0)
+        list += "- noch keine Eingabe der Reaktionszeit" + kCrLf;
+    if (in.selection == 1 && !zuGross(in, 13, "Umsatz", "U(A)", list) && !sensibleConversion(in.U))
         list += "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)" + kCrLf;
-    if (in.selection == 1 && modelIn(in.model, {4, 9, 10, 13, 18}) && in.U * in.c0[A] >= in.c0[B])
+    // The threshold of B needs U, c(A)(0) and c(B)(0) as typed.
+    const bool lesbar = !in.zuGross[13] && !in.zuGross[0] && !in.zuGross[1];
+    if (in.selection == 1 && lesbar && modelIn(in.model, {4, 9, 10, 13, 18}) && in.U * in.c0[A] >= in.c0[B])
         list += "Für den gewünschten Umsatz muss die Vorgabe-Konzentration von B > " + Str(in.U * in.c0[A]) +
                 " sein." + kCrLf;
     feedAndConstantLines(in, false, list);
@@ -51,38 +67,48 @@ std::string batchCheckList(const ReactorInput& in) {
 
 std::string tubeCheckList(const ReactorInput& in) {
     std::string list;
-    if (in.v <= 0) list += "- noch keine Eingabe der Fließgeschwindigkeit" + kCrLf;
-    if (in.selection == 0 && in.t <= 0) list += "- noch keine Eingabe der Reaktionszeit" + kCrLf;
-    if (in.selection == 1 && in.l <= 0) list += "- noch keine Eingabe der Rohrlänge" + kCrLf;
-    if (in.selection == 2 && !sensibleConversion(in.U))
+    if (!zuGross(in, 16, "Fließgeschwindigkeit", "v", list) && in.v <= 0)
+        list += "- noch keine Eingabe der Fließgeschwindigkeit" + kCrLf;
+    if (in.selection == 0 && !zuGross(in, 14, "Reaktionszeit", "t", list) && in.t <= 0)
+        list += "- noch keine Eingabe der Reaktionszeit" + kCrLf;
+    if (in.selection == 1 && !zuGross(in, 15, "Rohrlänge", "l", list) && in.l <= 0)
+        list += "- noch keine Eingabe der Rohrlänge" + kCrLf;
+    if (in.selection == 2 && !zuGross(in, 13, "Umsatz", "U(A)", list) && !sensibleConversion(in.U))
         list += "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)" + kCrLf;
     feedAndConstantLines(in, true, list);
     return list;
 }
 
 std::string tankCheckList(const ReactorInput& in) {
-    struct Line {
-        bool failed;
-        const char* text;
-    };
     const int s = in.selection;
-    const Line lines[] = {
-        {in.c0[A] <= 0, "- Eingangskonzentration für Stoff A angeben!"},
-        {in.c0[B] <= 0 && modelIn(in.model, {4, 7, 9, 12, 13, 18}), "- Eingangskonzentration für Stoff B angeben!"},
-        {in.c0[B] <= 0 && in.model == 10, "- Eingangskonzentration für Stoff S angeben!"},
-        {(in.model == 5 || in.model == 16) && in.c0[P] <= 0,
-         "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an"},
-        {in.k[1] <= 0, "- Geschwindigkeitskonstante k1 muss größer Null sein"},
-        {in.fieldK2 && in.k[2] <= 0, "- Geschwindigkeitskonstante k2 muss größer Null sein"},
-        {in.fieldK3 && in.k[3] <= 0, "- Geschwindigkeitskonstante k3 muss größer Null sein"},
-        {(s == 0 || s == 1) && !sensibleConversion(in.U), "- Der Umsatz muss (0 < U <= 1) sein."},
-        {(s == 0 || s == 2 || s == 3) && in.V <= 0, "- Das Reaktionsvolumen muss größer Null sein."},
-        {(s == 1 || s == 2 || s == 4) && in.VPunkt <= 0, "- Der Volumenstrom muss größer Null sein."},
-        {(s == 3 || s == 4) && in.t <= 0, "- Die Zeitangabe muss größer Null sein."},
-    };
     std::string list;
-    for (const Line& l : lines)
-        if (l.failed) list += std::string(l.text) + kCrLf;
+    // Each line is either the field's own check or, for a field too large, its zuGrossZeile.
+    auto line = [&](int field, std::string_view thema, const std::string& symbol, bool failed, const char* text) {
+        if (field >= 0 && zuGross(in, field, thema, symbol, list)) return;
+        if (failed) list += std::string(text) + kCrLf;
+    };
+    const auto feed = [&in](int i) { return anfangsSymbol(in.model, i); };
+    line(0, "Eingangskonzentration", feed(A), in.c0[A] <= 0, "- Eingangskonzentration für Stoff A angeben!");
+    line(1, "Eingangskonzentration", feed(B), in.c0[B] <= 0 && modelIn(in.model, {4, 7, 9, 12, 13, 18}),
+         "- Eingangskonzentration für Stoff B angeben!");
+    line(-1, {}, {}, in.c0[B] <= 0 && in.model == 10 && !in.zuGross[1], "- Eingangskonzentration für Stoff S angeben!");
+    line(2, "Eingangskonzentration", feed(C), false, "");
+    line(3, "Eingangskonzentration", feed(P), (in.model == 5 || in.model == 16) && in.c0[P] <= 0,
+         "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an");
+    line(4, "Eingangskonzentration", feed(Q), false, "");
+    line(10, "Geschwindigkeitskonstante", "k1", in.k[1] <= 0, "- Geschwindigkeitskonstante k1 muss größer Null sein");
+    line(11, "Geschwindigkeitskonstante", "k2", in.fieldK2 && in.k[2] <= 0,
+         "- Geschwindigkeitskonstante k2 muss größer Null sein");
+    line(12, "Geschwindigkeitskonstante", "k3", in.fieldK3 && in.k[3] <= 0,
+         "- Geschwindigkeitskonstante k3 muss größer Null sein");
+    if (s == 0 || s == 1)
+        line(13, "Umsatz", "U(A)", !sensibleConversion(in.U), "- Der Umsatz muss (0 < U <= 1) sein.");
+    if (s == 0 || s == 2 || s == 3)
+        line(14, "Reaktionsvolumen", "V", in.V <= 0, "- Das Reaktionsvolumen muss größer Null sein.");
+    if (s == 1 || s == 2 || s == 4)
+        line(15, "Volumenstrom", "V*", in.VPunkt <= 0, "- Der Volumenstrom muss größer Null sein.");
+    if (s == 3 || s == 4)
+        line(16, "mittlere Verweilzeit", "t", in.t <= 0, "- Die Zeitangabe muss größer Null sein.");
     return list;
 }
 

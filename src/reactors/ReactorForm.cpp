@@ -179,6 +179,8 @@ ReactorInput ReactorForm::readFeedAndConstants() {
     in.fieldB = Inp[1]->isVisibleTo(this);
     in.fieldK2 = Inp[11]->isVisibleTo(this);
     in.fieldK3 = Inp[12]->isVisibleTo(this);
+    for (std::size_t i = 0; i < in.zuGross.size(); ++i)
+        in.zuGross[i] = Inp[i] && Inp[i]->isVisibleTo(this) && Inp[i]->isTooLarge();
     return in;
 }
 

@@ -70,7 +70,8 @@ protected:
     static void setGiven(NumberField* f, bool given);
 
     // Reads c0(1..5) from Inp(0..4) and k(1..3) from Inp(10..12) into the
-    // shared state and into `in`, with the model and the shown fields.
+    // shared state and into `in`, with the model, the shown fields and which
+    // shown fields hold a number too large for a Double.
     ReactorInput readFeedAndConstants();
     // The numbers read from the texts of Inp(0..16).
     FieldValues fieldValues() const;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "base/TimeUnitTexts.h"
 #include "platform/MsgBox.h"
@@ -134,7 +133,15 @@ bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit
     lines.push_back(oneLine(zeiteinheit));
     lines.emplace_back(kVrdKopfzeile);
     lines.push_back(numberItem(n));
-    const std::string lInf = numberItem(lambdaInf, static_cast<double>(std::numeric_limits<Single>::max()));
+    // lambda(inf) is read as a Single: one beyond its range would make the
+    // file unreadable, so it is refused here with the reason its reader gives.
+    const std::string lInf = numberItemSingleRange(lambdaInf);
+    Single lInfBack = 0;
+    if (const ItemError e = readSingleItem(lInf, lInfBack); n > 0 && e != ItemError::None) {
+        error = itemErrorText(e, 5, 10, lInf);
+        lines.clear();
+        return false;
+    }
     for (int i = 0; i < n; ++i) {
         const Messpunkt& m = punkte[i];
         bool finite = std::isfinite(m.t) && std::isfinite(m.k) && std::isfinite(m.Temp) && std::isfinite(m.lambda) &&

@@ -44,8 +44,10 @@ struct DataFileContent {
 bool parseDataFile(std::string_view bytes, DataFileContent& out, std::string& error);
 
 // The lines of a data-set file. False with a failure text when a value is not
-// finite (nothing should be written then). Line breaks inside the comment and
-// the unit become blanks.
+// finite, or when lambda(inf) is to be written but lies beyond the range of a
+// Single, with the reason its reader would give ("Zeile 5, Wert 10: ... liegt
+// außerhalb des zulässigen Bereichs."); nothing should be written then. Line
+// breaks inside the comment and the unit become blanks.
 bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit, const Messpunkt* punkte,
                     int n, double lambdaInf, std::vector<std::string>& lines, std::string& error);
 

@@ -45,7 +45,20 @@ std::vector<std::string_view> splitItems(std::string_view line) {
     return items;
 }
 
-ItemError readDoubleItem(std::string_view item, double& v) {
+namespace {
+
+// A number item taken apart: its text for from_chars and the decimal exponent
+// of its first significant digit, which tells overflow from underflow.
+struct NumberItemParts {
+    ItemError error = ItemError::None;
+    bool negative = false;
+    bool zero = false;            // no significant digit
+    long long magnitude = 0;
+    std::string text;
+};
+
+NumberItemParts numberItemParts(std::string_view item) {
+    NumberItemParts parts;
     const std::string_view s = trimBlanks(item);
     std::size_t i = 0;
     std::string mantissa;
@@ -71,7 +84,8 @@ ItemError readDoubleItem(std::string_view item, double& v) {
             anyDigit = true;
         }
     }
-    if (!anyDigit) return ItemError::NotANumber;
+    parts.error = ItemError::NotANumber;
+    if (!anyDigit) return parts;
     long long exponent = 0;
     std::string expText;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
@@ -86,28 +100,37 @@ ItemError readDoubleItem(std::string_view item, double& v) {
             ++i;
             expDigit = true;
         }
-        if (!expDigit) return ItemError::NotANumber;
+        if (!expDigit) return parts;
         if (negative) exponent = -exponent;
         expText = "e" + std::to_string(exponent);
     }
-    if (i != s.size()) return ItemError::NotANumber;
-    if (!nonZeroSeen) {
-        v = mantissa.front() == '-' ? -0.0 : 0.0;
+    if (i != s.size()) return parts;
+    parts.error = ItemError::None;
+    parts.negative = !mantissa.empty() && mantissa.front() == '-';
+    parts.zero = !nonZeroSeen;
+    parts.magnitude = (intDigits > 0 ? intDigits - 1 : -(leadingFracZeros + 1)) + exponent;
+    parts.text = mantissa + expText;
+    return parts;
+}
+
+// The value of an item, rounded once from its text to the nearest T. A value
+// too small for T reads as 0 with its sign.
+template <typename T>
+ItemError readItem(std::string_view item, T& v) {
+    const NumberItemParts parts = numberItemParts(item);
+    if (parts.error != ItemError::None) return parts.error;
+    const T zero = parts.negative ? -T(0) : T(0);
+    if (parts.zero || parts.magnitude < -400) {
+        v = zero;
         return ItemError::None;
     }
-    // Decimal exponent of the leading significant digit: tells overflow from underflow.
-    const long long magnitude = (intDigits > 0 ? intDigits - 1 : -(leadingFracZeros + 1)) + exponent;
-    if (magnitude > 400) return ItemError::OutOfRange;
-    if (magnitude < -400) {
-        v = mantissa.front() == '-' ? -0.0 : 0.0;
-        return ItemError::None;
-    }
-    const std::string text = mantissa + expText;
-    double value = 0;
+    if (parts.magnitude > 400) return ItemError::OutOfRange;
+    T value = 0;
+    const std::string& text = parts.text;
     const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
-        if (magnitude < 0) {
-            v = mantissa.front() == '-' ? -0.0 : 0.0;
+        if (parts.magnitude < 0) {
+            v = zero;
             return ItemError::None;
         }
         return ItemError::OutOfRange;
@@ -118,16 +141,14 @@ ItemError readDoubleItem(std::string_view item, double& v) {
     return ItemError::None;
 }
 
-ItemError readSingleItem(std::string_view item, Single& v) {
-    double d = 0;
-    const ItemError e = readDoubleItem(item, d);
-    if (e != ItemError::None) return e;
-    if (std::fabs(d) > static_cast<double>(std::numeric_limits<Single>::max())) return ItemError::OutOfRange;
-    const auto f = static_cast<Single>(d);
-    if (!std::isfinite(f)) return ItemError::OutOfRange;
-    v = f;
-    return ItemError::None;
-}
+}  // namespace
+
+ItemError readDoubleItem(std::string_view item, double& v) { return readItem(item, v); }
+
+// A Single is read from the text itself: through a Double first, a text just
+// below half a step above the largest Single could round up to the half step
+// and from there to infinity.
+ItemError readSingleItem(std::string_view item, Single& v) { return readItem(item, v); }
 
 ItemError readIntegerItem(std::string_view item, long lo, long hi, long& v) {
     double d = 0;
@@ -166,11 +187,10 @@ std::string numberItem(Single x) {
 }
 std::string numberItem(int x) { return withoutLeadingBlank(Str(x)); }
 
-std::string numberItem(double x, double largest) {
+std::string numberItemSingleRange(double x) {
     std::string item = numberItem(x);
-    double back = 0;
-    if (std::fabs(x) <= largest && (readDoubleItem(item, back) != ItemError::None || std::fabs(back) > largest))
-        item = withoutLeadingBlank(StrExact(x));
+    Single back = 0;
+    if (passtInSingle(x) && readSingleItem(item, back) != ItemError::None) item = withoutLeadingBlank(StrExact(x));
     return item;
 }
 

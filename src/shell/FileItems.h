@@ -5,7 +5,10 @@
 // (the zero before the point may be missing: ".5"), an optional exponent
 // "E", "e", "D" or "d" with an optional sign and digits. Nothing else may stand
 // in the item, and the value must be finite; a value too small for a Double
-// reads as 0. The reading is the same whatever the locale.
+// reads as 0. The reading is the same whatever the locale. A Single item is
+// rounded once, from its text to the nearest Single: it takes every value
+// that rounds to a finite Single ("3.4028235E+38", the largest Single's
+// shortest text, among them) and refuses those that round past it.
 // Number items, written: the plain number form without its leading blank
 // (".15", "-2.5", "1E-05", "3"), 7 significant digits for a Single and 15 for
 // a Double. A value that these digits would round past the largest value its
@@ -48,9 +51,11 @@ std::string readTextItem(std::string_view line);
 std::string numberItem(double x);
 std::string numberItem(Single x);
 std::string numberItem(int x);
-// A Double that its reader takes only up to largest in size (lambda(inf),
-// which must fit a Single).
-std::string numberItem(double x, double largest);
+// A Double that its reader reads as a Single (lambda(inf)): where 15 digits
+// would round past what rounds to the largest Single, the exact form. A value
+// beyond the range of a Single (passtInSingle) is written as it is; its
+// reader refuses it.
+std::string numberItemSingleRange(double x);
 
 // The user's text for an item that could not be read, e.g.
 // "Zeile 7, Wert 3: \"abc\" ist keine gültige Zahl."

@@ -1,4 +1,6 @@
 #include <clocale>
+#include <cmath>
+#include <limits>
 
 #include "base/NumKeyFilter.h"
 #include "base/NumberText.h"
@@ -115,6 +117,86 @@ TEST(LeadingNumber, TooSmallForADoubleReadsZeroWithOrWithoutAnExponent) {
         EXPECT_EQ(Val(text, ok), 0) << text;
         EXPECT_EQ(ok, read) << text;
     }
+}
+
+// The leading number read into a Single is rounded once, from the text: the
+// nearest Single of the decimal value, ties to the even one. The two texts
+// marked "once" lie a hair inside a rounding boundary; read through a Double
+// first they would land on the boundary and round the other way (to infinity,
+// to 0). Limits as decimals: the largest Single is 3.4028234663852886E+38,
+// half a step above it 340282356779733661637539395458142568448 (= 2^128 -
+// 2^103, where the Single becomes infinite), half the smallest Single
+// 7.006492321624085354618647916449580656401E-46 (= 2^-150).
+TEST(LeadingNumber, IntoASingleRoundsOnceFromTheText) {
+    constexpr float big = 3.40282346638528859811704183484516925440e38f;  // the largest Single
+    constexpr float tiny = 1.40129846432481707092372958328991613128e-45f; // the smallest Single
+    struct Row {
+        const char* text;
+        bool ok;
+        float value;
+        bool tooLargeSingle, tooLargeDouble;
+    };
+    const Row rows[] = {
+        {"3.4028235E+38", true, big, false, false},  // the largest Single's shortest text
+        {"-3.4028235E+38", true, -big, false, false},
+        {"3.4028234663852886E+38", true, big, false, false},
+        {"3.40282356779733661637539395458142568447E+38", true, big, false, false},  // once
+        {"3.40282356779733661637539395458142568448E+38", false, 0, true, false},    // the tie goes up
+        {"3.4028236E+38 mol", false, 0, true, false},
+        {"-1E+39", false, 0, true, false},
+        {"1E+300", false, 0, true, false},
+        {"1,8E+308", true, 1, false, false},  // the comma ends the number
+        {"1.8E+308", false, 0, true, true},
+        {"-1e999", false, 0, true, true},
+        {"1.4E-45", true, tiny, false, false},
+        {"7.0064923216240854E-46", true, tiny, false, false},  // once
+        {"7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625E-46",
+         true, 0, false, false},  // the tie goes to 0
+        {"-1E-46", true, -0.0f, false, false},
+        {"1.17549435E-38", true, 1.17549435e-38f, false, false},
+        {"1E-400", true, 0, false, false},
+        {"abc", false, 0, false, false},
+        {"", false, 0, false, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.text);
+        bool ok = !r.ok;
+        const Single v = ValSingle(r.text, ok);
+        EXPECT_EQ(ok, r.ok);
+        EXPECT_EQ(v, r.value);
+        EXPECT_EQ(std::signbit(v), std::signbit(r.value));
+        EXPECT_EQ(ValZuGross(r.text, true), r.tooLargeSingle);
+        EXPECT_EQ(ValZuGross(r.text), r.tooLargeDouble);
+    }
+}
+
+// The values that round to a finite Single, and the Single they round to.
+TEST(SingleRange, ValuesThatRoundToAFiniteSingle) {
+    constexpr float big = 3.40282346638528859811704183484516925440e38f;
+    const double half = 340282356779733661637539395458142568448.0;  // exact: 2^128 - 2^103
+    // value, rounds to a finite Single, the Single
+    const std::tuple<double, bool, float> rows[] = {
+        {3.4028234663852886e38, true, big},
+        {3.4028235e38, true, big},
+        {std::nextafter(half, 0.0), true, big},
+        {-std::nextafter(half, 0.0), true, -big},
+        {half, false, 0},
+        {1e300, false, 0},
+        {-1e300, false, 0},
+        {std::numeric_limits<double>::infinity(), false, 0},
+        {std::nan(""), false, 0},
+        {1.5, true, 1.5f},
+        {0.1, true, 0.1f},
+        {1e-50, true, 0},
+    };
+    for (const auto& [x, fits, s] : rows) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(passtInSingle(x), fits);
+        if (fits) {
+            EXPECT_EQ(zuSingle(x), s);
+        }
+    }
+    EXPECT_EQ(kSingleGrenze, half);
 }
 
 TEST(LeadingNumber, ReadsBackThePlainForm) {

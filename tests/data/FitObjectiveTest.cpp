@@ -9,6 +9,7 @@
 #include "EngineTestSupport.h"
 #include "EnzymeReference.h"
 #include "data/FitObjective.h"
+#include "data/FitTexts.h"
 #include "support/TestSupport.h"
 
 using namespace vrn;
@@ -372,4 +373,26 @@ TEST(FitObjective, StandardDeviationsOfAStiffFit) {
     EXPECT_NEAR(k1, 1e3, 3 * f.StdAbw[1]);
     EXPECT_NEAR(k3, 10, 3 * f.StdAbw[3]);
     EXPECT_EQ(rec.count(), 0u);
+}
+
+// The line of a parameter typed too large, from the caption of its frame in
+// each mode: the caption's last word is the symbol.
+TEST(FitTexts, ParameterTooLargeIsNamedByItsFrame) {
+    // mode, temperature function, parameter, line
+    const std::tuple<int, int, int, std::string> rows[] = {
+        {2, 0, 2, "- Reaktionsordnung zu groß: n darf höchstens 3.4E+38 sein"},
+        {6, 1, 1, "- Arrhenius-Präexponentialfaktor zu groß: A darf höchstens 1.7E+308 sein"},
+        {6, 1, 2, "- mol. Aktivierungsenergie zu groß: EA darf höchstens 1.7E+308 sein"},
+        {7, 1, 2, "- Aktivierungsenergie zu groß: EA darf höchstens 1.7E+308 sein"},
+        {6, 2, 1, "- mol. Aktivierungs-Entropie zu groß: s# darf höchstens 1.7E+308 sein"},
+        {7, 2, 2, "- mol. Aktivierungs-Enthalpie zu groß: h# darf höchstens 1.7E+308 sein"},
+    };
+    for (const auto& [modus, kt, j, line] : rows) {
+        const FitBeschriftung& b = fitBeschriftung(modus, kt);
+        EXPECT_EQ(fitZuGrossZeile(j == 1 ? b.frak1 : b.frak2, modus == 2 && j == 2), line) << modus << " " << kt;
+    }
+    // The design caption of mode 1, and a caption of one word.
+    EXPECT_EQ(fitZuGrossZeile("Geschwindigkeitskonstante k3 ", false),
+              "- Geschwindigkeitskonstante zu groß: k3 darf höchstens 1.7E+308 sein");
+    EXPECT_EQ(fitZuGrossZeile("k", false), "- k zu groß: k darf höchstens 1.7E+308 sein");
 }

@@ -1,4 +1,5 @@
 #include <set>
+#include <vector>
 
 #include "engine/ModelChoice.h"
 #include "engine/Simulation.h"
@@ -144,6 +145,70 @@ TEST_F(TimeDiagramChecks, AutocatalysisEnzymeAndOrder) {
     app.nOrdnung = 0;
     app.iDiagrammTyp = 20;
     EXPECT_EQ(checkTimeDiagramInputs(false, {}), "");
+}
+
+// A field too large for its number reads as 0: it is named as too large in
+// the place of its own line, and the lines of the other fields stay.
+TEST_F(TimeDiagramChecks, FieldsTooLargeAreNamedInPlaceOfTheirOwnLines) {
+    const TimeDiagramVisibility alle{true, true, true};
+    struct Row {
+        int model;
+        std::vector<std::size_t> zuGross;  // fields too large (read as 0 into the state)
+        std::vector<std::size_t> null;     // fields that read 0 as typed
+        bool mm;                           // the Michaelis-Menten diagram over c(S), with S(0),max too large
+        std::string lines;
+    };
+    const Row rows[] = {
+        {4, {10}, {}, false, "- Geschwindigkeitskonstante zu groß: k1 darf höchstens 1.7E+308 sein\r\n"},
+        {4, {0, 1}, {}, false,
+         "- Anfangskonzentration zu groß: c(A)(0) darf höchstens 1.7E+308 sein\r\n"
+         "- Anfangskonzentration zu groß: c(B)(0) darf höchstens 1.7E+308 sein\r\n"},
+        {10, {1, 2, 12}, {}, false,
+         "- Anfangskonzentration zu groß: c(S)(0) darf höchstens 1.7E+308 sein\r\n"
+         "- Anfangskonzentration zu groß: c(ES)(0) darf höchstens 1.7E+308 sein\r\n"
+         "- Geschwindigkeitskonstante zu groß: k3 darf höchstens 1.7E+308 sein\r\n"},
+        {5, {3}, {}, false, "- Anfangskonzentration zu groß: c(P)(0) darf höchstens 1.7E+308 sein\r\n"},
+        {4, {14, 11}, {}, false,
+         std::string(kZeitZuGross) + "\r\n- Geschwindigkeitskonstante zu groß: k2 darf höchstens 1.7E+308 sein\r\n"},
+        // the lines of the other fields stay, in their order
+        {4, {4, 12}, {0, 10}, false,
+         "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n"
+         "- Anfangskonzentration zu groß: c(Q)(0) darf höchstens 1.7E+308 sein\r\n"
+         "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n"
+         "- Geschwindigkeitskonstante zu groß: k3 darf höchstens 1.7E+308 sein\r\n"},
+        {10, {}, {}, true, "- Substratkonzentration zu groß: S(0),max darf höchstens 3.4E+38 sein\r\n"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.lines);
+        SetUp();
+        app.iModell = static_cast<Integer>(r.model);
+        app.c0[4] = 0.1;
+        app.k[3] = 0.1;
+        TimeDiagramTooLarge zuGross;
+        for (std::size_t f : r.zuGross) zuGross.inp[f] = true;
+        for (const auto& felder : {r.zuGross, r.null}) {
+            for (std::size_t f : felder) {
+                if (f <= 4) app.c0[f + 1] = 0;
+                if (f >= 10 && f <= 12) app.k[f - 9] = 0;
+                if (f == 14) app.tEnd = 0;
+            }
+        }
+        zuGross.s0max = r.mm;
+        app.bMMdiagramm = r.mm;
+        app.bMMnormiert = false;
+        EXPECT_EQ(checkTimeDiagramInputs(false, alle, zuGross), r.lines);
+    }
+    // S(0),max counts only for the diagram over c(S), not the normalised one nor the time curves.
+    TimeDiagramTooLarge s0;
+    s0.s0max = true;
+    app.bMMdiagramm = true;
+    app.bMMnormiert = true;
+    EXPECT_EQ(checkTimeDiagramInputs(false, alle, s0), "");
+    app.bMMdiagramm = false;
+    app.bMMnormiert = false;
+    EXPECT_EQ(checkTimeDiagramInputs(false, alle, s0), "");
+    // The line of t(max) is the one of a t(max) beyond the range of its Single.
+    EXPECT_EQ(zuGrossZeile("Zeit-Vorgabe", "t(max)", true), kZeitZuGross);
 }
 
 TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "reactors/BatchReactor.h"
 #include "reactors/ConversionSearch.h"
@@ -57,6 +59,65 @@ TEST(ReactorRules, EquilibriumLimitIsTheEquilibriumConversion) {
     EXPECT_DOUBLE_EQ(equilibriumLimit(8, {0, 1, 0, 0, 0, 0}, {0, 0.5, 0.5, 0}).Umax, 0.5);
     // A negative product feed leaves model 17 without a real equilibrium.
     EXPECT_FALSE(equilibriumLimit(17, {0, 1, 1, 0, -5, 0}, {0, 1, 1, 0}).real);
+}
+
+// A field too large reads as 0; each list names it as too large where its own
+// line would stand, and only for the quantities the selection uses.
+TEST(ReactorRules, CheckListsNameFieldsTooLargeInPlaceOfTheirLines) {
+    enum class Liste { Batch, Rohr, Kessel };
+    const auto zuGross = [](const char* thema, const char* symbol) {
+        return std::string("- ") + thema + " zu groß: " + symbol + " darf höchstens 1.7E+308 sein\r\n";
+    };
+    struct Row {
+        Liste liste;
+        Integer model, selection;
+        std::vector<std::size_t> gross;  // fields too large
+        std::string lines;
+    };
+    const Row rows[] = {
+        {Liste::Batch, 2, 0, {14}, zuGross("Reaktionszeit", "t")},
+        {Liste::Batch, 2, 1, {14}, ""},  // t is not used when U is given
+        {Liste::Batch, 2, 1, {13, 10}, zuGross("Umsatz", "U(A)") + zuGross("Geschwindigkeitskonstante", "k1")},
+        // the threshold of B is not tested with a number that could not be read
+        {Liste::Batch, 4, 1, {1}, zuGross("Anfangskonzentration", "c(B)(0)")},
+        {Liste::Batch, 10, 0, {0, 1, 11}, zuGross("Anfangskonzentration", "c(E)(0)") +
+                                              zuGross("Anfangskonzentration", "c(S)(0)") +
+                                              zuGross("Geschwindigkeitskonstante", "k2")},
+        {Liste::Rohr, 2, 1, {16, 15}, zuGross("Fließgeschwindigkeit", "v") + zuGross("Rohrlänge", "l")},
+        {Liste::Rohr, 2, 0, {15, 14}, zuGross("Reaktionszeit", "t")},
+        {Liste::Rohr, 8, 2, {13, 11}, zuGross("Umsatz", "U(A)") + zuGross("Geschwindigkeitskonstante", "k2")},
+        {Liste::Kessel, 2, 2, {14, 15, 16}, zuGross("Reaktionsvolumen", "V") + zuGross("Volumenstrom", "V*")},
+        {Liste::Kessel, 2, 3, {16, 0}, zuGross("Eingangskonzentration", "c(A)(0)") +
+                                           zuGross("mittlere Verweilzeit", "t")},
+        {Liste::Kessel, 5, 0, {3, 13}, zuGross("Eingangskonzentration", "c(P)(0)") + zuGross("Umsatz", "U(A)")},
+        {Liste::Kessel, 10, 1, {1}, zuGross("Eingangskonzentration", "c(S)(0)")},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.lines);
+        // Inputs that pass, then the fields too large read as 0.
+        ReactorInput in;
+        in.model = r.model;
+        in.selection = r.selection;
+        in.c0 = {0, 1, 1, 0.1, 0.1, 0.1};
+        in.k = {0, 0.15, 0.1, 0.1};
+        in.U = 0.5;
+        in.t = in.l = in.v = in.V = in.VPunkt = 1;
+        in.fieldB = in.fieldK2 = in.fieldK3 = true;
+        // Inp(13..16): U, then t, l, v (batch, tube) or V, V*, t (tank).
+        const bool kessel = r.liste == Liste::Kessel;
+        double* const eigene[] = {&in.U, kessel ? &in.V : &in.t, kessel ? &in.VPunkt : &in.l,
+                                  kessel ? &in.t : &in.v};
+        for (std::size_t f : r.gross) {
+            in.zuGross[f] = true;
+            if (f <= 4) in.c0[f + 1] = 0;
+            if (f >= 10 && f <= 12) in.k[f - 9] = 0;
+            if (f >= 13) *eigene[f - 13] = 0;
+        }
+        const std::string list = r.liste == Liste::Batch  ? batchCheckList(in)
+                                 : r.liste == Liste::Rohr ? tubeCheckList(in)
+                                                          : tankCheckList(in);
+        EXPECT_EQ(list, r.lines);
+    }
 }
 
 namespace {
