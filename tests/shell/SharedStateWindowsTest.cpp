@@ -448,7 +448,9 @@ TEST(SharedState, EveryEvaluationDrawsItsOwnChartAfterARateDiagram) {
         const QStringList frisch = auswertungNach(f.beispiel, "nichts", f.menu);
         ASSERT_FALSE(frisch.isEmpty());
         EXPECT_NE(frisch.first(), "kein Diagramm");
-        if (*f.kurve) EXPECT_TRUE(frisch.join('\n').contains(QString(f.kurve) + ":")) << frisch.join('\n').toStdString();
+        if (*f.kurve) {
+            EXPECT_TRUE(frisch.join('\n').contains(QString(f.kurve) + ":")) << frisch.join('\n').toStdString();
+        }
         for (const char* vorher : {"mnuvtGraph", "mnuctGraph"}) {
             SCOPED_TRACE(vorher);
             EXPECT_EQ(auswertungNach(f.beispiel, vorher, f.menu), frisch);
