@@ -1,5 +1,6 @@
 #include "engine/ClosedForms.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Checked.h"
@@ -20,6 +21,28 @@ double growth(double s, double t) {
     if (z == 0) return t;
     if (std::fabs(z) < 1e-3 || !std::isfinite(z)) return finite(t * (-std::expm1(-z) / z));
     return div(-std::expm1(-z), s);
+}
+
+// Extent of A + B => P, x = A0·B0·(e^z − 1)/(A0·e^z − B0) with z = d·k1·t and
+// d = A0 − B0, written as x = B0·u/(1 + u), u = A0·g, g = expm1(z)/d: g
+// tends to k1·t as d goes to 0 and keeps every digit on the way (the plain
+// form cancels in both E − 1 and A0·E − B0 for nearly equal feeds), and
+// d = 0 is the equal-feed curve x = A0²·k1·t/(1 + A0·k1·t) itself. For z > 0
+// both sides are divided by e^z, so that nothing overflows before the curve
+// ends at x = B0; the other way it ends at x = A0.
+double extentAPlusB(double A0, double B0, double k1, double t) {
+    const double d = A0 - B0;
+    const double z = d == 0 ? 0 : d * k1 * t;
+    if (std::isnan(z)) throw RuntimeFault{kUeberlauf};
+    double e = 1, u;
+    if (z > 0) {
+        e = std::exp(-z);
+        u = A0 * (-std::expm1(-z) / d);
+    } else {
+        u = A0 * (z == 0 ? k1 * t : std::expm1(z) / d);
+    }
+    if (std::isinf(u)) return B0;
+    return div(B0 * u, e + u);
 }
 
 }  // namespace
@@ -82,6 +105,10 @@ bool ClosedForm::writes(Integer model, int s) {
 
 ClosedForm::ClosedForm(Integer model, const Konz& c0, const Konstanten& k)
     : model_(model), mask_(speciesBits(model)), A0_(c0[1]), B0_(c0[2]), C0_(c0[3]), P0_(c0[4]), Q0_(c0[5]), k1_(k[1]), k2_(k[2]) {
+    double scale = 0;
+    for (int s = 1; s <= 5; ++s)
+        if (modelSpecies(model) & (1 << s)) scale = std::max(scale, std::fabs(c0[static_cast<std::size_t>(s)]));
+    residue_ = kRundungsRest * scale;
     if (model == 12) ext_ = ReversibleExtent::model12(A0_, B0_, P0_, k1_, k2_);
     if (model == 17) ext_ = ReversibleExtent::model17(A0_, B0_, P0_, k1_, k2_);
 }
@@ -113,17 +140,12 @@ void ClosedForm::at(double t, Konz& c) const {
             break;
         }
         case 4: {
-            double x;
-            if (A0 == B0) {
-                x = (1 - div(1, k1 * A0 * t + 1)) * A0;
-            } else {
-                // Documented as x = A0·B0·(1 − E)/(B0 − E·A0), E = e^(t·k1·(A0 − B0)),
-                // which overflows for A0 > B0 long before the curve ends. Both
-                // sides divided by E give the same curve with e^(−y), y ≥ 0.
-                const double y = finite(t * k1 * (A0 - B0));
-                if (y >= 0) x = div(A0 * B0 * oneMinusExpNeg(y), A0 - B0 * std::exp(-y));
-                else x = div(A0 * B0 * -std::expm1(y), B0 - A0 * std::exp(y));
-            }
+            // Documented in two forms, x = (1 − 1/(k1·A0·t + 1))·A0 for A0 = B0
+            // and x = A0·B0·(1 − E)/(B0 − E·A0), E = e^(t·k1·(A0 − B0)),
+            // otherwise; the second loses the curve as the feeds come close
+            // and overflows for A0 > B0 long before the curve ends. One form
+            // holds both (extentAPlusB).
+            const double x = extentAPlusB(A0, B0, k1, t);
             a = A0 - x;
             b = B0 - x;
             p = P0 + x;
@@ -133,10 +155,17 @@ void ClosedForm::at(double t, Konz& c) const {
         case 16: {
             // Documented as x = A0·P0·(E − 1)/(E·P0 + A0), E = e^(t·k1·(A0 + P0)),
             // which overflows although x tends to A0; divided by E it needs
-            // only e^(−y) for y ≥ 0.
-            const double y = finite(t * k1 * (A0 + P0));
-            const double x = y >= 0 ? div(A0 * P0 * oneMinusExpNeg(y), P0 + A0 * std::exp(-y))
-                                    : div(A0 * P0 * std::expm1(y), std::exp(y) * P0 + A0);
+            // only e^(−y) for y ≥ 0, and y beyond the range of a Double is
+            // the end of the curve (e^(−y) = 0, x = A0). Without product
+            // there is no catalyst: nothing reacts, at any time (the form
+            // would divide 0 by 0 once e^(−y) underflows).
+            double x = 0;
+            if (P0 != 0) {
+                const double y = t * k1 * (A0 + P0);
+                if (std::isnan(y)) throw RuntimeFault{kUeberlauf};
+                x = y >= 0 ? div(A0 * P0 * oneMinusExpNeg(y), P0 + A0 * std::exp(-y))
+                           : div(A0 * P0 * std::expm1(y), std::exp(y) * P0 + A0);
+            }
             a = A0 - x;
             p = P0 + x;
             q = Q0 + x;
@@ -188,9 +217,15 @@ void ClosedForm::at(double t, Konz& c) const {
         }
         default: return;
     }
-    const std::array<double, 6> v{0, a, b, cc, p, q};
-    for (int s = 1; s <= 5; ++s)
-        if (mask_ & (1 << s)) finite(v[static_cast<std::size_t>(s)]);
+    std::array<double, 6> v{0, a, b, cc, p, q};
+    for (int s = 1; s <= 5; ++s) {
+        if (!(mask_ & (1 << s))) continue;
+        double& x = v[static_cast<std::size_t>(s)];
+        finite(x);
+        // Below 0 by rounding only (a difference such as A0 − x where x
+        // rounded above A0) is 0, as the integrated curves write it.
+        if (x <= 0 && x >= -residue_) x = 0;
+    }
     for (int s = 1; s <= 5; ++s)
         if (mask_ & (1 << s)) c[static_cast<std::size_t>(s)] = v[static_cast<std::size_t>(s)];
 }

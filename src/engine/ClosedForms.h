@@ -28,6 +28,10 @@ struct ReversibleExtent {
     double at(double t) const;
 };
 
+// Relative to the largest start concentration of a model's species: how far
+// below 0 a closed form's concentration may lie by rounding alone.
+inline constexpr double kRundungsRest = 1e-12;
+
 class ClosedForm {
 public:
     // True for the models with a closed-form solution.
@@ -42,8 +46,10 @@ public:
     ClosedForm(Integer model, const Konz& c0, const Konstanten& k);
 
     // Writes the concentrations at time t into the model's slots of c (see
-    // writes()); the other slots are untouched. Throws RuntimeFault (overflow,
-    // division by zero); c is then untouched.
+    // writes()); the other slots are untouched. A concentration below 0 by no
+    // more than kRundungsRest times the largest start concentration of the
+    // model's species is rounding and written as 0. Throws RuntimeFault
+    // (overflow, division by zero); c is then untouched.
     void at(double t, Konz& c) const;
 
     // The slots writes() names, as bits 1..5.
@@ -53,6 +59,7 @@ private:
     Integer model_;
     int mask_;
     double A0_, B0_, C0_, P0_, Q0_, k1_, k2_;
+    double residue_ = 0;  // a value this far below 0 at most is 0
     ReversibleExtent ext_;
 };
 

@@ -316,8 +316,7 @@ bool rungeKutta(const Konz& y0, double H, int m, const ExplicitIntegrator::Rule&
             w[q] += h * (r1[q] + 2 * r2[q] + 2 * r3[q] + r4[q]) / 6;
         }
         if (cut && w[A] < 0) {
-            w[P] += w[A];
-            w[A] = 0;
+            runOutA(w[A], w[P]);
             ok = false;
         }
         double sum = 0;
@@ -369,8 +368,7 @@ bool ExplicitIntegrator::advanceModel(ExplicitIntegrator& self, Konz& y, double 
         const double left = exhaustionTime(y[A], p.k[1], p.n);
         if (left <= delta) {
             // A runs out inside this interval: it ends at 0, P keeping the sum.
-            y[P] += y[A];
-            y[A] = 0;
+            runOutA(y[A], y[P]);
             return true;
         }
         // Close to running out, A falls by orders of magnitude within an
@@ -387,10 +385,7 @@ bool ExplicitIntegrator::advanceModel(ExplicitIntegrator& self, Konz& y, double 
         // Two trials that agree are taken when the finer one's substep is
         // stable too; an unstable pair halves the substep as a disagreeing one does.
         if (coarseOk && fineOk && agree<M>(coarse, fine, p.tiny)) {
-            if (M == 20 && fine[A] < 0) {
-                fine[P] += fine[A];
-                fine[A] = 0;
-            }
+            if (M == 20 && fine[A] < 0) runOutA(fine[A], fine[P]);
             if (self.stable<M>(y, fine, delta / m)) {
                 y = fine;
                 self.lastStep_ = delta / m;

@@ -118,6 +118,22 @@ Single reversible(int model, Stoff stoff, double cA0, double cB0, double cP0, do
     return t;
 }
 
+// Half-life in A + B => P of the reactant that starts at `mine` beside the
+// other one at `other` (mine != other, 2·other − mine > 0):
+// ln(other/(2·other − mine)) / (k1·(mine − other)), written as
+// ln(1 + u)/u / (k1·other) with u = (other − mine)/other. The documented
+// form takes the logarithm of a quotient near 1 and divides by the
+// difference of the feeds, and loses every digit as they come close; this
+// one tends to 1/(k1·other) there. "Ungültiger ..." where the logarithm's
+// argument is not positive, as for the documented form.
+double halfLifeAB(double mine, double other, double k1) {
+    if (other == 0) throw RuntimeFault{kUngueltigesArgument};
+    const double u = (other - mine) / other;
+    if (!(u > -1)) throw RuntimeFault{std::isnan(u) ? kUeberlauf : kUngueltigesArgument};
+    const double ratio = u == 0 ? 1 : finite(std::log1p(u) / u);
+    return div(ratio, k1 * other);
+}
+
 // A negative time is no half-life.
 Single result(double t) {
     const Single v = single(t);
@@ -135,7 +151,7 @@ Single halbwertszeitA(double cA0, double cB0, double cP0, double k1, double k2) 
                 Beep();
                 return 0;
             }
-            return result(div(log(div(cB0, 2 * cB0 - cA0)), k1 * (cA0 - cB0)));
+            return result(halfLifeAB(cA0, cB0, k1));
         case 5: case 16: case 55: case 66:
             return result(div(log(div(2 * cP0 + cA0, cP0)), k1 * (cA0 + cP0)));
         case 6: case 56: return result(div(kLn2, app.k[1]));
@@ -160,7 +176,7 @@ Single halbwertszeitB(double cA0, double cB0, double cP0, double k1, double k2) 
                 Beep();
                 return 0;
             }
-            return result(div(log(div(2 * cA0 - cB0, cA0)), k1 * (cA0 - cB0)));
+            return result(halfLifeAB(cB0, cA0, k1));
         case 12: case 62: return reversible(12, Stoff::B, cA0, cB0, cP0, k1, k2);
         case 17: case 67: return reversible(17, Stoff::B, cA0, cB0, cP0, k1, k2);
         default: Beep(); return 0;

@@ -47,4 +47,11 @@ bool calc_jacobian(Integer model, Jacobi& J, const Konstanten& k, const Konz& c,
 // infinite when k1 <= 0 or n >= 1.
 double exhaustionTime(double a, double k1, double ordnung);
 
+// A of model 20 has run out (at its exhaustion time, or an integration step
+// took it below 0, where its law has no rate): P takes what A holds, A is 0.
+inline void runOutA(double& a, double& p) {
+    p += a;
+    a = 0;
+}
+
 }  // namespace vrn

@@ -158,8 +158,7 @@ bool StiffIntegrator::advanceTo(double t, Konz& c) {
         // Order n < 1: A runs out at a time known from where this stretch
         // starts; from there on A is 0 and P keeps the sum.
         if (m.model == 20 && exhaustionTime(m.y[0], m.k[1], m.n) <= t - m.t) {
-            m.y[1] += m.y[0];
-            m.y[0] = 0;
+            runOutA(m.y[0], m.y[1]);
             m.exhausted = true;
         } else {
             if (!m.started && !m.start(t)) return false;
@@ -173,10 +172,7 @@ bool StiffIntegrator::advanceTo(double t, Konz& c) {
     std::vector<double> v = m.y;
     // A of model 20 has no rate below 0: a step past the point where it runs
     // out ends there, P keeping the sum.
-    if (m.model == 20 && v[0] < 0) {
-        v[1] += v[0];
-        v[0] = 0;
-    }
+    if (m.model == 20 && v[0] < 0) runOutA(v[0], v[1]);
     Konz x = c;
     for (int i = 0; i < m.slots.n; ++i) {
         if (!std::isfinite(v[u(i)])) return m.fail(kUeberlauf);

@@ -377,6 +377,9 @@ struct Fingerprint {
 // the curves, rates, half-lives and last step, to the last bit, as they were
 // computed before stiff runs got their own integrator (none of these is
 // stiff). The fingerprint covers tSim and cSim_*, rSim_* at points 0..200.
+// Model 4 (A0 = B0 = 1) moved by rounding when A + B => P got one form for
+// equal and unequal feeds: c(A) and c(B) at 40 points by at most half a unit
+// in the last place of 1, c(P) at 44 points by at most 4 units in its own.
 TEST(NumericalSimulation, NineteenModelsAtTheirDefaultsAsBefore) {
     struct Row {
         Integer model;
@@ -387,7 +390,7 @@ TEST(NumericalSimulation, NineteenModelsAtTheirDefaultsAsBefore) {
         {1, 0xd25ef7798892d80cull, 0x0p+0},
         {2, 0xb0db00a4873792afull, 0x1.4875ca22p-22},
         {3, 0x6057042b7451315ull, 0x1.084210842108p-5},
-        {4, 0x14d537e2527485e9ull, 0x1p-4},
+        {4, 0x687f01c4e484918dull, 0x1p-4},
         {5, 0x50bd888d5f752a7eull, 0x1.37dbb074c8p-13},
         {6, 0x6db20ce6fcc42928ull, 0x1.4875ca227ec38p-22},
         {7, 0x9a8ff0fe158782f6ull, 0x1.05d17898dad1dp-10},

@@ -210,3 +210,51 @@ TEST_F(BatchWindow, TightBindingEnzymeToExhaustion) {
     EXPECT_EQ(std::tuple(b.Inp[5]->text(), b.Inp[6]->text(), b.Inp[7]->text(), b.Inp[8]->text()),
               std::tuple(" 1E-05", " 0", " 0", " 1"));
 }
+
+// What the batch and tubular windows show for closed forms at their limits:
+// A + B => P with feeds one unit of the last digit apart (c(A) =
+// 1/(1 + 0.75) after 5 s, as for equal feeds; it was 1.2 % off), A + B => P
+// run to its end with A in excess (c(B) is 0, never a negative residue), and
+// autocatalysis long after it has ended (c(A) = 0).
+TEST_F(BatchWindow, ClosedFormsAtTheirLimits) {
+    struct Row {
+        const char* what;
+        bool tube;
+        int model;
+        const char* A0;
+        const char* B0;
+        const char* P0;
+        const char* k1;
+        const char* t;
+        std::array<const char*, 3> shown;  // c(A), c(B), c(P)
+    };
+    const Row rows[] = {
+        {"5, (A0 + P0)·k1·t = 2.6E7", true, 5, "0.211", "0", "1E-6", "3.3E8", "0.376", {" 0", "", " .211001"}},
+        {"16, (A0 + P0)·k1·t = 1002", false, 16, "1", "0", "0.002", "10", "100", {" 0", "", " 1.002"}},
+        {"4, B0 = 1 + 2.2E-16", false, 4, "1", "1.0000000000000002", "0", "0.15", "5",
+         {" .5714286", " .5714286", " .4285714"}},
+        {"4, B0 = 1 + 2.2E-16", true, 4, "1", "1.0000000000000002", "0", "0.15", "5",
+         {" .5714286", " .5714286", " .4285714"}},
+        {"4, A in excess", false, 4, "0.2", "0.1", "0", "1", "1000", {" .1", " 0", " .1"}},
+    };
+    const auto given = [](auto& r) -> ReactorForm& {
+        clickButton(r.optInpSelect[0]);  // the time given
+        return r;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.what << (row.tube ? ", tube" : ", batch"));
+        ReactorForm& r = row.tube ? given(open<frmRohrreaktor>("mnuRohrR", row.model))
+                                  : given(open<frmBatch>("mnuBatchR", row.model));
+        tippe(r, {{0, row.A0}, {3, row.P0}, {10, row.k1}, {14, row.t}});
+        if (row.model == 4) typeInto(r.Inp[1], row.B0);
+        rec.clear();
+        clickButton(r.cmdCalc);
+        EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : std::string());
+        EXPECT_EQ(r.Inp[5]->text().toStdString(), row.shown[0]);
+        if (row.model == 4) {
+            EXPECT_EQ(r.Inp[6]->text().toStdString(), row.shown[1]);
+        }
+        EXPECT_EQ(r.Inp[8]->text().toStdString(), row.shown[2]);
+        EXPECT_GE(app.cAkt[2], 0);
+    }
+}

@@ -169,7 +169,127 @@ std::uint64_t splitmix(std::uint64_t& s) {
 double uniform(std::uint64_t& s) { return static_cast<double>(splitmix(s) >> 11) * 0x1.0p-53; }
 double logUniform(std::uint64_t& s, double lo, double hi) { return lo * std::pow(hi / lo, uniform(s)); }
 
+using L = long double;
+
+// (e^z − 1)/z, 1 at z = 0: the series where |z| < 1/2, else from expl.
+L expm1OverZ(L z) {
+    if (std::fabs(z) >= 0.5L) return (std::exp(z) - 1) / z;
+    L sum = 0, term = 1;
+    for (int n = 1; term != 0 && n < 60; ++n) {
+        sum += term;
+        term *= z / (n + 1);
+    }
+    return sum;
+}
+
+// ln(1 + u)/u, 1 at u = 0: the series where |u| < 1/2, else from logl.
+L log1pOverU(L u) {
+    if (std::fabs(u) >= 0.5L) return std::log(1 + u) / u;
+    L sum = 0, power = 1;
+    for (int n = 1; n < 200; ++n) {
+        const L term = power / n;
+        if (std::fabs(term) < 1e-30L * std::fabs(sum)) break;
+        sum += term;
+        power *= -u;
+    }
+    return sum;
+}
+
+// The two roots of a·x² + b·x + c = 0 without cancellation, the smaller
+// first.
+std::array<L, 2> roots(L a, L b, L c) {
+    const L w = std::sqrt(b * b - 4 * a * c);
+    const L q = -(b + (b >= 0 ? w : -w)) / 2;
+    L r1 = q / a, r2 = c / q;
+    if (r1 > r2) std::swap(r1, r2);
+    return {r1, r2};
+}
+
 }  // namespace
+
+ConcL referenceClosedForm(const KineticsCase& c, L t) {
+    const L k1 = c.k[0], k2 = c.k[1];
+    const L A0 = c.c0[1], B0 = c.c0[2], C0 = c.c0[3], P0 = c.c0[4], Q0 = c.c0[5];
+    ConcL r{};
+    switch (c.model) {
+        case 4: {
+            // dx/dt = k1·(A0 − x)·(B0 − x): with d = A0 − B0 and z = d·k1·t,
+            // x = A0·B0·(e^z − 1)/(A0·e^z − B0); for a large z, from e^(−z).
+            const L d = A0 - B0, z = d * k1 * t;
+            L x;
+            if (z > 50) {
+                const L e = std::exp(-z);
+                x = A0 * B0 * (1 - e) / (A0 - B0 * e);
+            } else {
+                const L g = k1 * t * expm1OverZ(z);  // (e^z − 1)/d
+                x = A0 * B0 * g / (1 + A0 * g);
+            }
+            r[1] = A0 - x;
+            r[2] = B0 - x;
+            r[4] = P0 + x;
+            break;
+        }
+        case 5:
+        case 16: {
+            // dA/dt = −k1·A·P with A + P = S: the logistic curve
+            // A = A0·S/(A0 + P0·e^(S·k1·t)); without P nothing reacts.
+            const L S = A0 + P0, y = S * k1 * t;
+            L A = A0;
+            if (P0 != 0) A = y > 11000 ? 0 : A0 * S * std::exp(-y) / (A0 * std::exp(-y) + P0);
+            r[1] = A;
+            r[4] = P0 + (A0 - A);
+            r[5] = Q0 + (A0 - A);
+            break;
+        }
+        case 6: {
+            // A => C => P (k1 != k2).
+            const L e1 = std::exp(-k1 * t), e2 = std::exp(-k2 * t);
+            r[1] = A0 * e1;
+            r[3] = C0 * e2 + k1 * A0 * (e1 - e2) / (k2 - k1);
+            r[4] = A0 + C0 + P0 - r[1] - r[3];
+            break;
+        }
+        case 8: {
+            // A <=> P: A tends to k2·(A0 + P0)/(k1 + k2) with the rate k1 + k2.
+            const L s = k1 + k2;
+            r[1] = (k2 * (A0 + P0) + (k1 * A0 - k2 * P0) * std::exp(-s * t)) / s;
+            r[4] = A0 + P0 - r[1];
+            break;
+        }
+        case 12:
+        case 17: {
+            // dx/dt = a·x² + b·x + cc = a·(x − r1)·(x − r2) from the rate law
+            // (12: k1·(A0 − x)·(B0 − x) − k2·(P0 + 2x)²; 17: k1·(A0 − x)·(B0 − x)
+            // − k2·(P0 + x)), a != 0; x(0) = 0 gives
+            // x = r1·r2·(1 − E)/(r2 − r1·E), E = e^(a·(r1 − r2)·t), the roots
+            // named so that E falls.
+            const bool m12 = c.model == 12;
+            const L a = m12 ? k1 - 4 * k2 : k1;
+            const L b = m12 ? -k1 * (A0 + B0) - 4 * k2 * P0 : -k1 * (A0 + B0) - k2;
+            const L cc = m12 ? k1 * A0 * B0 - k2 * P0 * P0 : k1 * A0 * B0 - k2 * P0;
+            auto [r1, r2] = roots(a, b, cc);
+            if (a < 0) std::swap(r1, r2);
+            const L E = std::exp(a * (r1 - r2) * t);
+            const L x = r1 * r2 * (1 - E) / (r2 - r1 * E);
+            r[1] = A0 - x;
+            r[2] = B0 - x;
+            r[4] = P0 + (m12 ? 2 : 1) * x;
+            break;
+        }
+        default: break;
+    }
+    return r;
+}
+
+L referenceHalfLifeAPlusB(L A0, L B0, L k1, int which) {
+    // A = A0/2 (or B = B0/2) on ln((B/B0)/(A/A0)) = (B0 − A0)·k1·t: with the
+    // reactant's start value `own` and the other's `other`,
+    // t = ln((2·other − own)/other)/((other − own)·k1) = ln(1 + u)/u/(other·k1),
+    // u = (other − own)/other.
+    const L own = which == 1 ? A0 : B0, other = which == 1 ? B0 : A0;
+    if (2 * other - own <= 0) return 0;
+    return log1pOverU((other - own) / other) / (other * k1);
+}
 
 int referenceSpecies(int model) {
     switch (model) {

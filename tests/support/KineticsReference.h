@@ -31,6 +31,21 @@ Conc referenceRates(const KineticsCase& c, const Conc& x);
 // vector when the reference itself fails.
 std::vector<Conc> referenceAt(const KineticsCase& c, const std::vector<double>& times);
 
+// The models with a closed-form solution that the tests hold the engine's
+// closed forms against (4, 5, 6, 8, 12, 16, 17), at time t, in long double:
+// the solutions of their rate laws written out here again, e^z − 1 by its
+// series where z is small (so that feeds of A and B that differ in their
+// last digit keep their digits). The model's slots (5 and 16 also
+// Q = Q0 + P − P0); the other slots 0.
+using ConcL = std::array<long double, 6>;
+ConcL referenceClosedForm(const KineticsCase& c, long double t);
+
+// Half-life of A (which = 1) or B (which = 2) in A + B => P from the
+// integrated rate law, in long double (ln(1 + u) by its series where u is
+// small); 0 when that reactant does not fall to half (the other one runs
+// out first).
+long double referenceHalfLifeAPlusB(long double A0, long double B0, long double k1, int which);
+
 // The scale of species s for comparisons: the largest start concentration of
 // the model's species (model 10: E0 + ES0 for E and ES, S0 + ES0 + P0 for S
 // and P).
