@@ -281,13 +281,6 @@ QtRead readByQSettings(const std::string& bytes, const std::string& folder) {
     return read;
 }
 
-// Keys and values as lines for a readable failure: "key" QVariant(type, value).
-std::string listed(const QMap<QString, QVariant>& values) {
-    QString text;
-    QDebug out(&text);
-    for (auto it = values.cbegin(); it != values.cend(); ++it) out << it.key() << it.value() << "\n";
-    return toStd(text);
-}
 
 // The name QSettings lists, as the store is asked for it.
 std::pair<QString, QString> sectionAndKey(const QString& name) {
@@ -398,7 +391,7 @@ TEST_F(SettingsStore, FilesWrittenByHandReadAsQSettingsReadsThemAndKeepEveryKey)
             EXPECT_EQ(after.values.take(tips), QVariant(QString(value)));
             QMap<QString, QVariant> expected = qt.values;
             expected.remove(tips);
-            EXPECT_EQ(listed(after.values), listed(expected));
+            EXPECT_EQ(test::listedSettings(after.values), test::listedSettings(expected));
         }
         EXPECT_EQ(names(std::filesystem::path(path).parent_path().string()), std::vector<std::string>{"varnolt.ini"});
 
@@ -463,8 +456,8 @@ TEST_F(SettingsStore, RandomHandEditedFilesAsQSettingsReadsAndSavesThem) {
         for (auto it = before.values.cbegin(); it != before.values.cend(); ++it) {
             if (it.key() == tips) continue;
             EXPECT_TRUE(ours.values.contains(it.key())) << toStd(it.key());
-            EXPECT_EQ(listed({{it.key(), ours.values.value(it.key())}}),
-                      listed({{it.key(), qts.values.value(it.key())}}));
+            EXPECT_EQ(test::listedSettings({{it.key(), ours.values.value(it.key())}}),
+                      test::listedSettings({{it.key(), qts.values.value(it.key())}}));
         }
         EXPECT_EQ(ours.values.value(tips), QVariant(value));
     }

@@ -1,7 +1,6 @@
 // The balances of a stirred tank, c0 − c + tau·r(c) = 0, written out once
-// more for the tests, in long double: the rate laws of every model as net
-// reactions (rate, its gradient, its stoichiometric column), from the table
-// of rate laws, sharing nothing with the program.
+// more for the tests, in long double, on the net reactions of
+// support/NetReactions.h, sharing nothing with the program.
 #pragma once
 
 #include <algorithm>
@@ -9,89 +8,12 @@
 #include <cmath>
 #include <vector>
 
+#include "support/NetReactions.h"
+
 namespace vrn::test {
 
 using LD = long double;
 using LConc = std::array<LD, 6>;  // slots 1..5: A, B, C, P, Q (model 10: E, S, ES, P)
-
-struct LReaction {
-    LD rate = 0;
-    LConc grad{};
-    std::array<int, 6> nu{};
-};
-
-// The net reactions of model `model` at x, with k1..k3 and the order n of model 20.
-inline std::vector<LReaction> tankReactions(int model, const std::array<double, 3>& k, const LConc& x, LD n) {
-    const LD k1 = k[0], k2 = k[1], k3 = k[2];
-    const LD A = x[1], B = x[2], C = x[3], P = x[4];
-    std::vector<LReaction> out;
-    const auto add = [&](LD rate, LConc grad, std::array<int, 6> nu) { out.push_back({rate, grad, nu}); };
-    switch (model) {
-        case 1:
-            if (A > 0) add(k1, {}, {0, -1, 0, 0, 1, 0});
-            break;
-        case 2: add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0}); break;
-        case 3: add(k1 * A * A, {0, 2 * k1 * A, 0, 0, 0, 0}, {0, -2, 0, 0, 1, 0}); break;
-        case 4: add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 0, 1, 0}); break;
-        case 5: add(k1 * A * P, {0, k1 * P, 0, 0, k1 * A, 0}, {0, -1, 0, 0, 1, 0}); break;
-        case 6:
-            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 1, 0, 0});
-            add(k2 * C, {0, 0, 0, k2, 0, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 7:
-            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k2 * A * C, {0, k2 * C, 0, k2 * A, 0, 0}, {0, -1, 0, -1, 1, 0});
-            break;
-        case 8: add(k1 * A - k2 * P, {0, k1, 0, 0, -k2, 0}, {0, -1, 0, 0, 1, 0}); break;
-        case 9:
-            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k2 * C, {0, 0, 0, k2, 0, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 10:  // E + S <=> ES => P + E
-            add(k1 * A * B - k2 * C, {0, k1 * B, k1 * A, -k2, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 1, 0, -1, 1, 0});
-            break;
-        case 11:
-            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0});
-            add(k2 * A, {0, k2, 0, 0, 0, 0}, {0, -1, 0, 0, 0, 1});
-            break;
-        case 12: add(k1 * A * B - k2 * P * P, {0, k1 * B, k1 * A, 0, -2 * k2 * P, 0}, {0, -1, -1, 0, 2, 0}); break;
-        case 13:
-            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k2 * C - k3 * P, {0, 0, 0, k2, -k3, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 14:
-            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 1, 0, 0});
-            add(k2 * C - k3 * P, {0, 0, 0, k2, -k3, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 15:
-            add(k1 * A - k2 * C, {0, k1, 0, -k2, 0, 0}, {0, -1, 0, 1, 0, 0});
-            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 16: add(k1 * A * P, {0, k1 * P, 0, 0, k1 * A, 0}, {0, -1, 0, 0, 1, 1}); break;
-        case 17: add(k1 * A * B - k2 * P, {0, k1 * B, k1 * A, 0, -k2, 0}, {0, -1, -1, 0, 1, 0}); break;
-        case 18:
-            add(k1 * A * B - k2 * C, {0, k1 * B, k1 * A, -k2, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 20:
-            if (A > 0) add(k1 * std::pow(A, n), {0, k1 * n * std::pow(A, n - 1), 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0});
-            break;
-        default: break;
-    }
-    return out;
-}
-
-// The species slots model `model` uses (bits 1..5).
-inline int tankSpecies(int model) {
-    switch (model) {
-        case 1: case 2: case 3: case 5: case 8: case 20: return 1 << 1 | 1 << 4;
-        case 4: case 12: case 17: return 1 << 1 | 1 << 2 | 1 << 4;
-        case 6: case 14: case 15: return 1 << 1 | 1 << 3 | 1 << 4;
-        case 11: case 16: return 1 << 1 | 1 << 4 | 1 << 5;
-        default: return 1 << 1 | 1 << 2 | 1 << 3 | 1 << 4;
-    }
-}
 
 // How far an outlet and its residence time lie from a true steady state:
 // the Newton step of the balances of all the model's species with c(A) held
@@ -103,7 +25,7 @@ struct ConversionStep {
 
 inline ConversionStep tankConversionStep(int model, const std::array<double, 3>& k, const std::array<double, 6>& c0,
                                          double n, double tau, const std::array<double, 6>& out) {
-    const int used = tankSpecies(model);
+    const int used = referenceSpecies(model);
     std::vector<std::size_t> sl;  // the model's species; A first
     LD scale = 0;
     for (std::size_t q = 1; q <= 5; ++q)
@@ -115,7 +37,7 @@ inline ConversionStep tankConversionStep(int model, const std::array<double, 3>&
     for (std::size_t q = 1; q <= 5; ++q) x[q] = out[q];
     LConc rate{};
     std::array<LConc, 6> J{};
-    for (const LReaction& r : tankReactions(model, k, x, n))
+    for (const NetReaction<LD>& r : netReactions<LD>(model, k, x, n))
         for (std::size_t i = 1; i <= 5; ++i) {
             rate[i] += r.nu[i] * r.rate;
             for (std::size_t j = 1; j <= 5; ++j) J[i][j] += r.nu[i] * r.grad[j];

@@ -248,13 +248,6 @@ QMap<QString, QVariant> readByQSettings(const std::string& path, const std::stri
     return read;
 }
 
-// Keys and values as lines for a readable failure: "key" QVariant(type, value).
-std::string listed(const QMap<QString, QVariant>& values) {
-    QString text;
-    QDebug out(&text);
-    for (auto it = values.cbegin(); it != values.cend(); ++it) out << it.key() << it.value() << "\n";
-    return toStd(text);
-}
 
 }  // namespace
 
@@ -301,13 +294,13 @@ TEST_F(Tips, AHandEditedSwitchOffIsHonouredAtStartAndEveryOtherKeyKept) {
             EXPECT_TRUE(t->isVisible() && t->chkLoadTipsAtStartup->isChecked());
             QMap<QString, QVariant> now = readByQSettings(store.file(), dir.str());
             EXPECT_EQ(now.take(tips), QVariant(QString("1")));
-            EXPECT_EQ(listed(now), listed(others));
+            EXPECT_EQ(test::listedSettings(now), test::listedSettings(others));
 
             QTest::mouseClick(t->chkLoadTipsAtStartup, Qt::LeftButton);
             EXPECT_FALSE(t->chkLoadTipsAtStartup->isChecked());
             now = readByQSettings(store.file(), dir.str());
             EXPECT_EQ(now.take(tips), QVariant(QString("0")));
-            EXPECT_EQ(listed(now), listed(others));
+            EXPECT_EQ(test::listedSettings(now), test::listedSettings(others));
             t->Unload();
             test::processEvents();
         }

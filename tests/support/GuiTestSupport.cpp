@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
+#include <QDebug>
 #include <QFile>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -263,6 +264,13 @@ QAction* menuActionByPath(QMenuBar* bar, const QString& path) {
         if (found->menu()) actions = found->menu()->actions();
     }
     return found;
+}
+
+std::string listedSettings(const QMap<QString, QVariant>& values) {
+    QString text;
+    QDebug out(&text);
+    for (auto it = values.cbegin(); it != values.cend(); ++it) out << it.key() << it.value() << "\n";
+    return toStd(text);
 }
 
 }  // namespace vrn::test

@@ -11,12 +11,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVariant>
 
 #include <functional>
 #include <memory>
@@ -131,6 +133,9 @@ QRect legendRect(ChartControl& c);
 
 // Lets queued events (deferred deletes among them) run.
 void processEvents();
+
+// Settings keys and values as lines for a readable failure: "key" QVariant(type, value).
+std::string listedSettings(const QMap<QString, QVariant>& values);
 
 // The action reached by following captions from a menu bar ("&Daten::Exit"); null when none.
 QAction* menuActionByPath(QMenuBar* bar, const QString& path);

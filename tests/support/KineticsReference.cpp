@@ -20,78 +20,10 @@ std::vector<int> slotsOf(int model) {
     }
 }
 
-// One net reaction: its rate (forward minus reverse), the rate's gradient
-// by c(1..5) and its stoichiometric coefficients.
-struct Reaction {
-    double rate = 0;
-    Conc grad{};
-    Conc nu{};
-};
+using Reaction = NetReaction<double>;
 
-// The net reactions of each model as the table of rate laws gives them;
-// the species rates are their sums, so that a balance that is kept exactly
-// (A + C + P in model 15, say) is kept to rounding here too.
 std::vector<Reaction> reactionsOf(const KineticsCase& c, const Conc& x) {
-    const double k1 = c.k[0], k2 = c.k[1], k3 = c.k[2];
-    const double A = x[1], B = x[2], C = x[3], P = x[4];
-    std::vector<Reaction> out;
-    const auto add = [&](double rate, Conc grad, Conc nu) { out.push_back({rate, grad, nu}); };
-    switch (c.model) {
-        case 1:
-            if (A > 0) add(k1, {}, {0, -1, 0, 0, 1, 0});
-            break;
-        case 2: add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0}); break;
-        case 3: add(k1 * A * A, {0, 2 * k1 * A, 0, 0, 0, 0}, {0, -2, 0, 0, 1, 0}); break;
-        case 4: add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 0, 1, 0}); break;
-        case 5: add(k1 * A * P, {0, k1 * P, 0, 0, k1 * A, 0}, {0, -1, 0, 0, 1, 0}); break;
-        case 6:
-            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 1, 0, 0});
-            add(k2 * C, {0, 0, 0, k2, 0, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 7:
-            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k2 * A * C, {0, k2 * C, 0, k2 * A, 0, 0}, {0, -1, 0, -1, 1, 0});
-            break;
-        case 8: add(k1 * A - k2 * P, {0, k1, 0, 0, -k2, 0}, {0, -1, 0, 0, 1, 0}); break;
-        case 9:
-            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k2 * C, {0, 0, 0, k2, 0, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 10:  // E, S, ES, P
-            add(k1 * A * B - k2 * C, {0, k1 * B, k1 * A, -k2, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 1, 0, -1, 1, 0});
-            break;
-        case 11:
-            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0});
-            add(k2 * A, {0, k2, 0, 0, 0, 0}, {0, -1, 0, 0, 0, 1});
-            break;
-        case 12:
-            add(k1 * A * B - k2 * P * P, {0, k1 * B, k1 * A, 0, -2 * k2 * P, 0}, {0, -1, -1, 0, 2, 0});
-            break;
-        case 13:
-            add(k1 * A * B, {0, k1 * B, k1 * A, 0, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k2 * C - k3 * P, {0, 0, 0, k2, -k3, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 14:
-            add(k1 * A, {0, k1, 0, 0, 0, 0}, {0, -1, 0, 1, 0, 0});
-            add(k2 * C - k3 * P, {0, 0, 0, k2, -k3, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 15:
-            add(k1 * A - k2 * C, {0, k1, 0, -k2, 0, 0}, {0, -1, 0, 1, 0, 0});
-            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 16: add(k1 * A * P, {0, k1 * P, 0, 0, k1 * A, 0}, {0, -1, 0, 0, 1, 1}); break;
-        case 17: add(k1 * A * B - k2 * P, {0, k1 * B, k1 * A, 0, -k2, 0}, {0, -1, -1, 0, 1, 0}); break;
-        case 18:
-            add(k1 * A * B - k2 * C, {0, k1 * B, k1 * A, -k2, 0, 0}, {0, -1, -1, 1, 0, 0});
-            add(k3 * C, {0, 0, 0, k3, 0, 0}, {0, 0, 0, -1, 1, 0});
-            break;
-        case 20:
-            if (A > 0) add(k1 * std::pow(A, c.n), {0, k1 * c.n * std::pow(A, c.n - 1), 0, 0, 0, 0}, {0, -1, 0, 0, 1, 0});
-            break;
-        default: break;
-    }
-    return out;
+    return netReactions<double>(c.model, c.k, x, c.n);
 }
 
 // Rates and Jacobian (J[i][j] = d rate(i) / d c(j), slots 1..5).
@@ -289,16 +221,6 @@ L referenceHalfLifeAPlusB(L A0, L B0, L k1, int which) {
     const L own = which == 1 ? A0 : B0, other = which == 1 ? B0 : A0;
     if (2 * other - own <= 0) return 0;
     return log1pOverU((other - own) / other) / (other * k1);
-}
-
-int referenceSpecies(int model) {
-    switch (model) {
-        case 1: case 2: case 3: case 5: case 8: case 20: return 1 << 1 | 1 << 4;
-        case 4: case 12: case 17: return 1 << 1 | 1 << 2 | 1 << 4;
-        case 6: case 14: case 15: return 1 << 1 | 1 << 3 | 1 << 4;
-        case 11: case 16: return 1 << 1 | 1 << 4 | 1 << 5;
-        default: return 1 << 1 | 1 << 2 | 1 << 3 | 1 << 4;
-    }
 }
 
 double tankNewtonStep(const KineticsCase& c, double tau, const Conc& out) {

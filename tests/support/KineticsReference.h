@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "support/NetReactions.h"
+
 namespace vrn::test {
 
 using Conc = std::array<double, 6>;  // slots 1..5 (A, B, C, P, Q; E, S, ES, P)
@@ -50,9 +52,6 @@ long double referenceHalfLifeAPlusB(long double A0, long double B0, long double 
 // the model's species (model 10: E0 + ES0 for E and ES, S0 + ES0 + P0 for S
 // and P).
 double referenceScale(const KineticsCase& c, int s);
-
-// The species slots of the model (bits 1..5).
-int referenceSpecies(int model);
 
 // A random case of `model` from the generator state `seed`: rate constants
 // log-uniform in 1e-3..1e9, start concentrations of the reactants log-uniform
