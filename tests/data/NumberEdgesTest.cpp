@@ -315,6 +315,16 @@ std::string zeile(const std::string& bytes, int n) {
     return bytes.substr(a, bytes.find("\r\n", a) - a);
 }
 
+// The y written into an x-y file of one point: its text, and what the reader takes back.
+Geschrieben xyZurueck(Geschrieben g, const std::string& bytes) {
+    g.text = feld(zeile(bytes, 2), ';', 1);
+    XYDateiInhalt c;
+    std::string error;
+    g.gelesen = parseXYDatei(bytes, c, error) && c.punkte.size() == 1;
+    if (g.gelesen) g.zurueck = c.punkte[0].y;
+    return g;
+}
+
 // "Kurve als XY speichern" with the curve (1, v), saved into a file.
 Geschrieben kurveAlsXY(double v) {
     Geschrieben g;
@@ -331,12 +341,7 @@ Geschrieben kurveAlsXY(double v) {
     g.abgelehnt = !ok && !std::filesystem::exists(pfad);
     if (!std::filesystem::exists(pfad)) return g;
     const std::string bytes = test::readFile(pfad);
-    g.text = feld(zeile(bytes, 2), ';', 1);
-    XYDateiInhalt c;
-    std::string error;
-    g.gelesen = parseXYDatei(bytes, c, error) && c.punkte.size() == 1;
-    if (g.gelesen) g.zurueck = c.punkte[0].y;
-    return g;
+    return xyZurueck(g, bytes);
 }
 
 // The value typed as y into the x-y editor's list, saved by the editor.
@@ -349,12 +354,7 @@ Geschrieben xyEditor(double v) {
         return g;
     }
     const std::string bytes = encodeLines(formatXYDatei("k", app.XYDaten, app.nXYPunkte, ";"));
-    g.text = feld(zeile(bytes, 2), ';', 1);
-    XYDateiInhalt c;
-    std::string error;
-    g.gelesen = parseXYDatei(bytes, c, error) && c.punkte.size() == 1;
-    if (g.gelesen) g.zurueck = c.punkte[0].y;
-    return g;
+    return xyZurueck(g, bytes);
 }
 
 // The data set's lambda(inf), saved with one point.

@@ -195,14 +195,20 @@ Fenster fitting(const char* name, const char* menu) {
             zeigtFitting, fittingKurve};
 }
 
+// Opens the window afresh from its menu item (a loaded one would only come forward).
+template <class W>
+std::function<void(MDIVRN&)> frischAusDemMenue(const char* menu) {
+    return [menu](MDIVRN& m) {
+        Forms::unload<W>();
+        m.clickMenu(menu);
+    };
+}
+
 // The data-set editor: what it shows of the data set, and the file that
 // "Speichern unter *.VRD" writes (with the folder and name the box proposes).
 Fenster dateneditor() {
     return {"Dateneditor",
-            [](MDIVRN& m) {
-                Forms::unload<frmDatedit>();
-                m.clickMenu("mnuEdit");
-            },
+            frischAusDemMenue<frmDatedit>("mnuEdit"),
             [] { return geladen<frmDatedit>() != nullptr; },
             [] {
                 frmDatedit& d = *geladen<frmDatedit>();
@@ -232,10 +238,7 @@ Fenster dateneditor() {
 
 Fenster modellfenster() {
     return {"Modellfenster",
-            [](MDIVRN& m) {
-                Forms::unload<frmKinModel>();
-                m.clickMenu("mnuModel");
-            },
+            frischAusDemMenue<frmKinModel>("mnuModel"),
             [] { return geladen<frmKinModel>() != nullptr; },
             [] {
                 frmKinModel& m = *geladen<frmKinModel>();
