@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
@@ -19,6 +20,7 @@
 #include "shell/AppState.h"
 #include "shell/FileDialogsQt.h"
 #include "shell/Helpers.h"
+#include "shell/StateOwner.h"
 #include "shell/Hooks.h"
 #include "base/NumberText.h"
 
@@ -82,8 +84,10 @@ void installPlatform(QApplication& qapp) {
     installQtMessageBoxes();
     installEnterOnFocusedButtons(qapp);
     installBusyCursor();
-    hooks().mainWindow.updateUnitLabels = updateUnitLabelsOfWindows;
-    hooks().mainWindow.geteilteWerteGeaendert = geteilteWerteInDenFenstern;
+    // A write of the shared state that no change announced is announced at
+    // the latest when the event loop falls idle, before the user acts again.
+    if (QAbstractEventDispatcher* d = QAbstractEventDispatcher::instance())
+        QObject::connect(d, &QAbstractEventDispatcher::aboutToBlock, &qapp, [] { zustand().nachzuegler(); });
     installFileDialogs();
     installChartWindow();
     installXYEditor();

@@ -10,6 +10,7 @@
 #include "engine/Akima.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
+#include "shell/StateOwner.h"
 #include "shell/Helpers.h"
 #include "base/NumberText.h"
 
@@ -203,10 +204,9 @@ KurvenErgebnis auswertungsKurve(Integer kind, bool& bAusserhalb) {
     app.RegrB = e.regrB;
     app.RegrR2 = e.r2;
     if (e.k1) {
-        const GeteilteWerte vorher = geteilteWerteJetzt();
-        app.k[1] = *e.k1;
         // The windows that show k1 show the one the regression found.
-        GeteilteWerteGeaendert(vorher);
+        Aenderung aenderung;
+        app.k[1] = *e.k1;
     }
     app.gKurvenPunkte = std::move(linie);
     bAusserhalb = ausserhalb;

@@ -1,5 +1,7 @@
 #include "chart/Grafik.h"
 
+#include "chart/DrawnState.h"
+
 #include <array>
 #include <string_view>
 
@@ -336,6 +338,8 @@ PunktTabs berechnePunktTabs(Integer kind, bool legende) {
 
 void zeigeDiagramm(Integer& kind, Diagramm& request, Integer& curvesToDraw, AchsenSpeicher& axisStore,
                    Integer& /*pointCount*/, bool& /*withPoints*/) {
+    // The half-life marks and the single-point calculator speak of what is drawn now.
+    merkeGezeichnetenStand();
     holeAchsenbereich(kind, axisStore, request);
     const DiagrammTitel t = titelFuerArt(kind);
     curvesToDraw = t.kurven;

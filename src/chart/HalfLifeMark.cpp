@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "chart/ChartWindowTables.h"
+#include "chart/DrawnState.h"
 #include "engine/HalfLife.h"
 #include "shell/AppState.h"
 #include "base/NumberText.h"
@@ -11,6 +12,8 @@
 namespace vrn {
 
 HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
+    // The mark belongs to the drawn curves, whatever the model window holds now.
+    const ImGezeichnetenStand gezeichnet;
     const bool b = stoff == 2;
     const char* name = b ? "tau(B)" : "tau(A)";
     const int m = app.iModell;

@@ -21,7 +21,8 @@ struct HalbwertszeitMarke {
 // logarithmic one too (which leaves out the point below 0).
 inline constexpr std::array<double, 3> kMarkeY{-1e300, 1e-300, 1e300};
 
-// The mark of species A (stoff 1) or B (stoff 2) for the shown chart.
+// The mark of species A (stoff 1) or B (stoff 2) for the shown chart, from
+// the state its curves were drawn with (app.gezeichnetMit, when there is one).
 // Reads iModell, iDiagrammTyp, tHalbA_sim / tHalbB_sim for the numerically
 // integrated models (A: 7, 9, 10, 13, 14, 15, 18, 20; B: 7, 9, 10, 13, 18),
 // otherwise FuHalbwertszeitA / B of c(A), c(B) (c0 for kinds >= 0, c0Daten

@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "chart/DrawnState.h"
 #include "engine/ConcentrationAtTime.h"
 #include "platform/MsgBox.h"
 #include "platform/NumberField.h"
@@ -89,24 +90,33 @@ frmGraphCalc::frmGraphCalc() : VrnForm(Kind::Tool) {
 
 void frmGraphCalc::Form_Load() {
     txtX->setText("0");
-    lblZeit->setText(toQ(app.sZeiteinheit));
-    if (app.iModell == 10)
-        for (int i = 0; i < 3; ++i) lblRes[static_cast<std::size_t>(i)]->setText(kEnzymNamen[i]);
-    for (int i = 1; i <= 5; ++i) {
-        const std::size_t k = static_cast<std::size_t>(i - 1);
-        const bool sichtbar = static_cast<std::size_t>(i) <= app.sSpeziesMaske.size() && app.sSpeziesMaske[k] == '1';
-        lblResult[k]->clear();
-        lblResult[k]->setVisible(sichtbar);
-        lblRes[k]->setVisible(sichtbar);
-    }
+    zeigeGezeichnetenStand();
     adjustSize();
     const int top = screenHeightTwips() / 15;
     const int left = screenWidthTwips() - pixelsToTwipsX(frameGeometry().width()) - 250;
     moveTwips(left, top);
 }
 
+void frmGraphCalc::zeigeGezeichnetenStand() {
+    const GezeichnetMit& g = app.gezeichnetMit;
+    const int modell = g.gueltig ? g.iModell : app.iModell;
+    const std::string& maske = g.gueltig ? g.sSpeziesMaske : app.sSpeziesMaske;
+    lblZeit->setText(toQ(g.gueltig ? g.sZeiteinheit : app.sZeiteinheit));
+    for (int i = 0; i < 5; ++i)
+        lblRes[static_cast<std::size_t>(i)]->setText(modell == 10 && i < 3 ? kEnzymNamen[i] : kNamen[i]);
+    for (int i = 1; i <= 5; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i - 1);
+        const bool sichtbar = static_cast<std::size_t>(i) <= maske.size() && maske[k] == '1';
+        lblResult[k]->clear();
+        lblResult[k]->setVisible(sichtbar);
+        lblRes[k]->setVisible(sichtbar);
+    }
+}
+
 void frmGraphCalc::cmdGraphCalcExec_Click() {
     const double t = Val(toStd(txtX->text()));
+    // The curves on the screen are the ones asked about.
+    const ImGezeichnetenStand gezeichnet;
     if (static_cast<Single>(t) > app.tEnd || t < 0) {
         Beep();
         return;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/Forms.h"
+#include "shell/StateOwner.h"
 
 class QLabel;
 class QPushButton;
@@ -22,7 +23,8 @@ public:
     // Reads t from txtX (decimal point only; empty counts as 0). A t beyond
     // tEnd (compared in single precision) or below 0 only beeps. Otherwise
     // shows c(1..5) of calc_functioncT_at_t(iModell, t) in the plain number
-    // form of a Single. When the computation fails, the result fields are
+    // form of a Single, for the model, constants and unit the chart's curves
+    // were drawn with. When the computation fails, the result fields are
     // emptied and a beep sounds: no number of an earlier time stays shown.
     void cmdGraphCalcExec_Click();
     void cmdCloseGraphCalc_Click();
@@ -38,6 +40,11 @@ public:
 protected:
     void Form_Load() override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The unit and the species rows of the drawn curves; no result is shown.
+    void zeigeGezeichnetenStand();
+    Zuhoerer zuhoerer_{"frmGraphCalc", kTeilGezeichnet, [this](const Meldung&) { zeigeGezeichnetenStand(); }};
 };
 
 }  // namespace vrn

@@ -89,18 +89,26 @@ void frmArrheniusRechner::Form_Load() {
     funktion_ = app.bytKTFunktion == 2 ? 2 : 1;
     resizeTwips(4296, 5220);
     moveTwips(screenWidthTwips() - 4296 - 250, screenHeightTwips() - 5220 - 1700);
-    Form_Activate();
+    fuellen();
 }
 
 void frmArrheniusRechner::funktionUebernehmen() {
     funktion_ = app.bytKTFunktion == 2 ? 2 : 1;
-    Form_Activate();
+    fuellen();
 }
 
-void frmArrheniusRechner::Form_Activate() {
+void frmArrheniusRechner::fuellen() {
     txtInpArrh[2]->setText("298.15");
     txtkResult->clear();
     txtksecResult->clear();
+    beschriften();
+    txtInpArrh[0]->clear();
+    txtInpArrh[1]->clear();
+    eingabenUebernehmen();
+    if (funktion_ == 2) txtInpArrh[3]->setText(punkt(kBdurchH()));
+}
+
+void frmArrheniusRechner::beschriften() {
     const QString u = toQ(rtrim(app.sZeiteinheit));
     if (app.bAuswertungsart == 7) {
         lblkEinheit->setText("l/(mol " + u + ")");
@@ -123,8 +131,6 @@ void frmArrheniusRechner::Form_Activate() {
         lblRO->setText("            (n = Reaktionsordnung)");
         lblk0->setText("A =");
         lblEA->setText("EA /J/mol =");
-        txtInpArrh[0]->setText(punkt(app.dblArrhA));
-        txtInpArrh[1]->setText(punkt(app.dblArrhEA));
     } else {
         setCaption("Eyring-Rechner");
         lblFormel->setText("berechnet k = kB/h T exp(-H#/(R T)) exp(S#/R)");
@@ -134,10 +140,33 @@ void frmArrheniusRechner::Form_Activate() {
         lblUnitk0->setText("s# = mol. Aktivierungsentropie");
         lblk0->setText("s# /J/(mol K) =");
         lblEA->setText("h# /J/mol  =");
-        txtInpArrh[0]->setText(punkt(app.dblEyrS));
-        txtInpArrh[1]->setText(punkt(app.dblEyrH));
-        txtInpArrh[3]->setText(punkt(kBdurchH()));
     }
+}
+
+bool frmArrheniusRechner::eingabenUebernehmen() {
+    const bool eyring = funktion_ == 2;
+    const double a = eyring ? app.dblEyrS : app.dblArrhA;
+    const double b = eyring ? app.dblEyrH : app.dblArrhEA;
+    bool anders = false;
+    // A field that shows its value already keeps the text the user typed.
+    for (auto [feld, v] : {std::pair{txtInpArrh[0], a}, std::pair{txtInpArrh[1], b}}) {
+        if (!feld->text().isEmpty() && ValEingabe(toStd(feld->text())) == v) continue;
+        feld->setText(punkt(v));
+        anders = true;
+    }
+    return anders;
+}
+
+void frmArrheniusRechner::gehoert(const Meldung& m) {
+    const bool ergebnis = !txtkResult->text().isEmpty();
+    beschriften();
+    if ((m.teile & kTeilTemperatur) && eingabenUebernehmen()) {
+        txtkResult->clear();
+        txtksecResult->clear();
+        return;
+    }
+    // The result shown is recomputed in the unit in force.
+    if (ergebnis && (m.teile & (kTeilZeiteinheit | kTeilAuswertung))) cmdCalc_Click();
 }
 
 void frmArrheniusRechner::cmdCalc_Click() {
@@ -148,8 +177,11 @@ void frmArrheniusRechner::cmdCalc_Click() {
     const double T = ValEingabe(toStd(txtInpArrh[2]->text()));
     KTErgebnis r;
     if (funktion_ == 2) {
-        app.dblEyrS = a;
-        app.dblEyrH = b;
+        {
+            Aenderung aenderung;
+            app.dblEyrS = a;
+            app.dblEyrH = b;
+        }
         r = eyringK(a, b, T, sekunde);
     } else {
         r = arrheniusK(a, b, T, sekunde);

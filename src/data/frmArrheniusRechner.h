@@ -3,13 +3,15 @@
 // second. Which equation it uses is bytKTFunktion (1 Arrhenius, 2 Eyring) as
 // it was when the calculator was opened, or when the fitting window handed
 // its function over; it keeps that equation while other windows change the
-// shared choice, so that it computes what it shows. Every activation fills
-// captions, units and inputs from the shared state.
+// shared choice, so that it computes what it shows. It follows the shared
+// state while it is open: a unit change rewrites its units and recomputes a
+// shown result, new temperature parameters (a fit) replace its inputs.
 #pragma once
 
 #include <array>
 
 #include "platform/Forms.h"
+#include "shell/StateOwner.h"
 
 class QLabel;
 class QLineEdit;
@@ -25,8 +27,8 @@ public:
     frmArrheniusRechner();
 
     // Fills captions, units and inputs from the shared state (T := 298.15,
-    // results emptied). Runs at every activation.
-    void Form_Activate() override;
+    // results emptied), when it is loaded and when it takes a function over.
+    void fuellen();
     // Takes over the shared temperature function (bytKTFunktion) and refills.
     void funktionUebernehmen();
     // Reads the inputs and shows k; T <= 0 or a result beyond the single
@@ -54,6 +56,13 @@ protected:
     void Form_Load() override;
 
 private:
+    // Captions and units of the equation in force and the unit in force.
+    void beschriften();
+    // Inputs from the shared parameters; true when one of them changed.
+    bool eingabenUebernehmen();
+    void gehoert(const Meldung& m);
+    Zuhoerer zuhoerer_{"frmArrheniusRechner", kTeilZeiteinheit | kTeilAuswertung | kTeilTemperatur,
+                       [this](const Meldung& m) { gehoert(m); }};
     int funktion_ = 1;  // the equation it shows and computes with: 1 Arrhenius, 2 Eyring
 };
 

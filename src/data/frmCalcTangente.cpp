@@ -119,6 +119,20 @@ void frmCalcTangente::setTimeUnitCaptions(const std::string& u) {
     Label4->setText(toQ("mol/(l " + u + ")"));
 }
 
+void frmCalcTangente::gehoert(const Meldung&) {
+    if (!lblZeit) return;
+    setTimeUnitCaptions(app.sZeiteinheit);
+    const bool ergebnis = txtyResult->text() != " 0" && !txtyResult->text().isEmpty();
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    const bool mitDiagramm = g && static_cast<QWidget*>(g) == diagramm_;
+    if (daten_ == Datenstand::jetzt()) return;
+    if (ergebnis) {
+        cmdCalc_Click();
+    } else if (mitDiagramm) {
+        diagrammSichern();
+    }
+}
+
 void frmCalcTangente::diagrammUebernehmen() {
     diagramm_ = Forms::loaded<frmGraph2D>();
     daten_ = Datenstand::jetzt();

@@ -16,6 +16,7 @@
 #include "base/Types.h"
 #include "data/Datenstand.h"
 #include "platform/Forms.h"
+#include "shell/StateOwner.h"
 #include "shell/CalcForm.h"
 
 class QLabel;
@@ -28,7 +29,7 @@ namespace vrn {
 
 class NumberField;
 
-class frmCalcTangente : public VrnForm, public TimeUnitCaptions {
+class frmCalcTangente : public VrnForm {
     Q_OBJECT
 public:
     frmCalcTangente();
@@ -36,7 +37,7 @@ public:
     // The chart the main window has just opened for this window (kind 100)
     // becomes its chart.
     void diagrammUebernehmen();
-    void setTimeUnitCaptions(const std::string& u) override;
+    void setTimeUnitCaptions(const std::string& u);
 
     // Shows c and r at the time in txtX; a time outside 0..XMax beeps; a data
     // set whose times do not strictly increase is refused with a message.
@@ -68,10 +69,17 @@ private:
     // chart is drawn anew when it is not the open one or the data changed.
     void diagrammSichern();
 
+    // A unit change or other data: the captions of the unit in force; its
+    // chart is drawn anew from the data and a shown result is computed anew
+    // at the time in txtX, read in the unit in force.
+    void gehoert(const Meldung& m);
+
     int stoff_ = 0;
     Single glaettung_ = 0;
     QPointer<QWidget> diagramm_;
     Datenstand daten_;
+    Zuhoerer zuhoerer_{"frmCalcTangente", kTeilZeiteinheit | kTeilDatensatz,
+                       [this](const Meldung& m) { gehoert(m); }};
 };
 
 }  // namespace vrn

@@ -69,12 +69,18 @@ frmDatedit::frmDatedit() : GridEditorForm(Kind::MdiChild) {
     buildLowerFrames();
     connectControls();
     setCancelButton(cmdEsc);
-    hooks().dataWindows.refillDataEditorGrid = [this] { refillDatenGrid(); };
+    // A unit change, made here or in another window, converts the times: the
+    // grid shows them once.
+    zuhoerer_ = Zuhoerer("frmDatedit", kTeilZeiteinheit, [this](const Meldung&) {
+        setTimeUnitCaptions(rtrim(app.sZeiteinheit));
+        // Its own options fill the grid as the window fills it; a change from
+        // another window writes it back in the model window's form.
+        if (eigeneEinheit_) zeigeDatenImGrid();
+        else refillDatenGrid();
+    });
 }
 
-frmDatedit::~frmDatedit() {
-    hooks().dataWindows.refillDataEditorGrid = nullptr;
-}
+frmDatedit::~frmDatedit() = default;
 
 void frmDatedit::refillDatenGrid() {
     // An empty data set keeps the "leere Liste" row.
@@ -545,11 +551,10 @@ void frmDatedit::OK_Click() {
         app.dblArrhA = 100.0;
         app.dblArrhEA = 100.0;
     }
-    const GeteilteWerte vorher = geteilteWerteJetzt();
+    // The open calculation windows show the initial concentrations of these data.
+    Aenderung aenderung;
     getAnfangskonzAusDaten();
     Unload();
-    // The open calculation windows show the initial concentrations of these data.
-    GeteilteWerteGeaendert(vorher);
 }
 
 void frmDatedit::cmdEsc_Click() { Unload(); }
@@ -570,10 +575,14 @@ void frmDatedit::markiereZeitOption(int Index) {
 
 void frmDatedit::optZeit_Click(int Index) {
     if (Index < 0 || Index > 4) return;
-    if (const int alt = zeitEinheitIndex(app.sZeiteinheit); alt >= 0) app.iZeitEinheit = static_cast<Integer>(alt);
-    setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
+    eigeneEinheit_ = true;
+    {
+        Aenderung aenderung;
+        if (const int alt = zeitEinheitIndex(app.sZeiteinheit); alt >= 0) app.iZeitEinheit = static_cast<Integer>(alt);
+        setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
+    }
+    eigeneEinheit_ = false;
     markiereZeitOption(Index);
-    zeigeDatenImGrid();
 }
 
 }  // namespace vrn

@@ -11,13 +11,14 @@
 //
 // The main window's popup mnuEdit1 reaches the operations through
 // the handlers of its shared editor buttons (data/GridEditorForm.h); the model
-// window rewrites the grid after a unit change of its own (refillDatenGrid,
-// reached through the window hooks).
+// window hears every unit change (refillDatenGrid) from the owner of the
+// shared state.
 #pragma once
 
 #include <array>
 
 #include "base/Types.h"
+#include "shell/StateOwner.h"
 #include "data/GridEditorForm.h"
 #include "shell/CalcForm.h"
 
@@ -58,8 +59,8 @@ public:
     // Converts the data set's times and k1..k3 to the unit Index and rebuilds the grid.
     void optZeit_Click(int Index);
     void setTimeUnitCaptions(const std::string& u) override;
-    // Rewrites the grid from ExpDaten after the model window changed the time
-    // unit (refillDatenGrid of the model window); nothing with an empty data set.
+    // Rewrites the grid from ExpDaten after a change of the time unit;
+    // nothing with an empty data set.
     void refillDatenGrid();
     // Another data set was loaded (a project, the last session): the window
     // shows it as it shows a data set when it opens (grid, comment, lambda
@@ -130,6 +131,8 @@ private:
     // Enables mnuEdit and the evaluation items of the main window.
     void menueFreigeben(bool daten);
     void markiereGeaendert();
+    bool eigeneEinheit_ = false;  // the unit change comes from this window's options
+    Zuhoerer zuhoerer_;
 };
 
 // The back colours of the grid's columns 2 (t), 8 (lambda), 9 and 10 (T, k).

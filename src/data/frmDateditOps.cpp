@@ -189,6 +189,7 @@ void frmDatedit::zeigeGridPopup(int Button, int /*Shift*/, int /*X*/, int /*Y*/)
 // ---- data-set files ----
 
 void frmDatedit::cmdLoadFile_Click() {
+    Aenderung aenderung;
     app.bDateiAnfuegen = false;
     bool ok = false, abgebrochen = false;
     LoadExpDataDialog(app.bDateiAnfuegen, ok, abgebrochen);
@@ -216,11 +217,10 @@ void frmDatedit::cmdLoadFile_Click() {
     bEditieren = true;
     optInputMode_Click(1);
     txtComment->setText(toQ(app.ExpKommentar));
-    // A fitting window beside follows the new data at once.
-    GeteilteWerteGeaendert(geteilteWerteJetzt());
 }
 
 void frmDatedit::cmdAddFile_Click() {
+    Aenderung aenderung;
     app.bDateiAnfuegen = true;
     bool ok = false, abgebrochen = false;
     LoadExpDataDialog(app.bDateiAnfuegen, ok, abgebrochen);
@@ -252,9 +252,8 @@ void frmDatedit::cmdDraw_ct_Click() {
         for (int j = 1; j <= n; ++j)
             if (app.ExpDaten[u(j)].c[u(i)] > 0) app.bKonzDaten[u(i)] = true;
     }
-    const GeteilteWerte vorher = geteilteWerteJetzt();
+    Aenderung aenderung;
     getAnfangskonzAusDaten();
-    GeteilteWerteGeaendert(vorher);
     app.bHatCTDaten = zaehleCTPunkte(app.ExpDaten, n) >= 2;
     if (n <= 0 || !app.bHatCTDaten) {
         app.iDiagrammTyp = 0;

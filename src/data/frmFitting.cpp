@@ -413,6 +413,9 @@ void frmFitting::geteilteWerteGeaendert(const GeteilteWerte&, double kGeteiltDur
     if (einheit_.empty()) return;  // not loaded yet
     if (kGeteiltDurch != 1) {
         rechneUm(kGeteiltDurch);
+        // Its chart shows the converted data and constants in the new unit at
+        // once; the ± converted with the constants still belong to them.
+        if (gezeichnet_ && eigenesDiagramm()) zeichne(true);
         return;
     }
     // A rate constant another evaluation found (a regression beside) is not
@@ -448,6 +451,8 @@ bool frmFitting::folgeDaten() {
     bereich_ = d;
     return true;
 }
+
+int frmFitting::einheitenModell() const { return modell_ != 0 ? modell_ : app.iModell; }
 
 void frmFitting::setTimeUnitCaptions(const std::string&) {
     if (einheit_.empty()) return;  // not loaded yet
@@ -565,7 +570,7 @@ void frmFitting::nachModellUmstellung() {
 // Activation: the shared state from the window's own, then the captions.
 void frmFitting::Form_Activate() {
     gemeinsameWerteSetzen(false, true);
-    UpdateUnitLabels();
+    einheitenBeschriften();
     beschriften();
 }
 

@@ -59,6 +59,7 @@ public:
     void modellUmstellen(const std::function<void()>& umstellen) override;
     // Another time unit in the captions.
     void setTimeUnitCaptions(const std::string& u) override;
+    int einheitenModell() const override;
     // A unit change converts the parameters per time as it converts k1..k3;
     // a data set taken into the model is followed at once (initial
     // concentrations, species boxes, the chart's ranges). Rate constants

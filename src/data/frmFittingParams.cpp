@@ -10,6 +10,8 @@
 #include "base/NumberText.h"
 #include "data/FitTexts.h"
 #include "data/frmFitting.h"
+#include "shell/StateOwner.h"
+
 #include "platform/MsgBox.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
@@ -131,6 +133,8 @@ void frmFitting::sliderBewegt(int j, bool grobRegler) {
 // the shown parameters; a limit is reported and its last accepted values are
 // taken over like a result.
 void frmFitting::cmdAutoFitting_Click() {
+    // The fit is one change: the windows hear its result when it ends.
+    Aenderung aenderung;
     SanduhrEin();
     cmdAutoFitting->setText("warte...");
     auto ende = [this] {

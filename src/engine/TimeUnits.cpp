@@ -8,7 +8,7 @@
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
-#include "shell/Hooks.h"
+#include "shell/StateOwner.h"
 
 namespace vrn {
 
@@ -41,16 +41,14 @@ void setZeiteinheit(Integer neu, Integer alt) {
             return;
         }
     }
+    // One change: the unit, the converted times and constants; every window
+    // that shows one of them hears it once.
+    Aenderung aenderung(kTeilZeiteinheit, convert ? zeitfaktor(alt, neu) : 1.0);
     if (validUnit(neu)) app.sZeiteinheit = kZeiteinheitText[u(neu)];
-    const GeteilteWerte vorher = geteilteWerteJetzt();
     if (convert) {
         for (std::size_t i = 0; i < t.size(); ++i) app.ExpDaten[i + 1].t = t[i];
         app.k = k;
     }
-    UpdateUnitLabels();
-    if (convert) GeteilteWerteGeaendert(vorher, zeitfaktor(alt, neu));
-    const auto& zeige = hooks().modelWindow.showTimeUnit;
-    if (validUnit(neu) && zeige) zeige(neu);
 }
 
 }  // namespace vrn

@@ -14,11 +14,9 @@ namespace vrn {
 //    the length of unit alt in unit neu: every t of ExpDaten(1..nExpPunkte)
 //    is multiplied by f and k(1..3) are divided by f. Nothing else is
 //    converted (tEnd, the simulated curves, the other fields of the points).
-// 3. UpdateUnitLabels() refreshes the unit captions of the open windows;
-//    after a conversion the open calculation windows show the converted
-//    constants (GeteilteWerteGeaendert).
-// 4. The model window's hook showTimeUnit(neu) shows the unit there when
-//    the window is loaded (nothing is converted there).
+// 3. All of it is one change of the shared state (time unit, and after a
+//    conversion the data set and the rate constants, with the factor f): the
+//    windows that show them hear it once.
 // A unit index outside 0..4 converts nothing. When a converted number would
 // overflow, the message "Überlauf" titled "Meldung von setZeiteinheit" is
 // shown and nothing at all is changed.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "engine/ModelChoice.h"
@@ -133,10 +134,6 @@ frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
 }
 
 void frmKinModel::Form_Load() {
-    // A unit change elsewhere (the data-set editor) marks the unit here too.
-    hooks().modelWindow.showTimeUnit = [](int unit) {
-        if (frmKinModel* m = Forms::loaded<frmKinModel>()) m->showTimeUnit(unit);
-    };
     adjustSize();
     moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
     txtOrdnung->setText(toQ(Str(app.nOrdnung)));
@@ -147,7 +144,6 @@ void frmKinModel::Form_Load() {
     optZeit[static_cast<std::size_t>(unit)]->setChecked(true);
     optZeit_Click(unit);
     optTyp_Click(optionOfModel(app.iModell));
-    UpdateUnitLabels();
     showRecalcWarning();
 }
 
@@ -161,12 +157,21 @@ void frmKinModel::showRecalcWarning() {
 
 void frmKinModel::optTyp_Click(int Index) {
     if (Index < 0 || Index > 18) return;
-    chooseModel(Index, static_cast<Single>(txtOrdnung->value()));
+    Aenderung aenderung(kTeilModell);
+    // The order the field shows is the one in force to its last digit (a
+    // fitted order), unless the user has typed another.
+    const Single ordnung =
+        txtOrdnung->text() == toQ(Str(app.nOrdnung)) ? app.nOrdnung : static_cast<Single>(txtOrdnung->value());
+    chooseModel(Index, ordnung);
     txtOrdnung->setEnabled(app.iModell == 20);
 
-    if (CalcForm* w = firstLoadedCalcForm({CalcForm::TimeDiagram, CalcForm::RKconti, CalcForm::Batch,
-                                           CalcForm::Rohrreaktor, CalcForm::Fitting})) {
-        w->modellUmstellen([w] { reconfigure(w); });
+    // Every open calculation window shows the chosen model; a fitting window
+    // that is not the first keeps its own.
+    CalcForm* erstes = firstLoadedCalcForm({CalcForm::TimeDiagram, CalcForm::RKconti, CalcForm::Batch,
+                                            CalcForm::Rohrreaktor, CalcForm::Fitting});
+    for (VrnForm* f : Forms::all()) {
+        auto* w = qobject_cast<CalcForm*>(f);
+        if (w && (w == erstes || w->calcType() != CalcForm::Fitting)) w->modellUmstellen([w] { reconfigure(w); });
     }
 
     for (QRadioButton* o : optTyp) {
@@ -188,11 +193,6 @@ void frmKinModel::optTyp_Click(int Index) {
         QFont f = scheme->font();
         f.setBold(true);
         scheme->setFont(f);
-    }
-    UpdateUnitLabels();
-    if (IsFormLoaded<frmmatrix>()) {
-        Forms::unload<frmmatrix>();
-        Forms::get<frmmatrix>().Show();
     }
 }
 
@@ -306,8 +306,8 @@ void frmKinModel::reconfigure(CalcForm* w) {
 
 void frmKinModel::optZeit_Click(int Index) {
     if (Index < 0 || Index > 4) return;
+    Aenderung aenderung;
     followTimeUnit();
-    // The conversion marks the unit here too (through the hook of Form_Load).
     setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
     showTimeUnit(Index);
 }
@@ -315,7 +315,21 @@ void frmKinModel::optZeit_Click(int Index) {
 void frmKinModel::showTimeUnit(int Index) {
     followTimeUnit();
     markTimeUnit(Index);
-    if (dataEditorLoaded()) refillDatenGrid();
+}
+
+void frmKinModel::gehoert(const Meldung& m) {
+    if (!txtOrdnung) return;
+    if (m.teile & kTeilZeiteinheit) {
+        const std::string u = rtrim(app.sZeiteinheit);
+        for (int i = 0; i < 5; ++i)
+            if (u == kUnits[i]) markTimeUnit(i);
+    }
+    if ((m.teile & kTeilOrdnung) && static_cast<Single>(txtOrdnung->value()) != app.nOrdnung) {
+        // Shown as the number it is; the field does not write it back rounded.
+        const QSignalBlocker still(txtOrdnung);
+        txtOrdnung->setText(toQ(Str(app.nOrdnung)));
+    }
+    if (m.teile & kTeilDatensatz) showRecalcWarning();
 }
 
 void frmKinModel::followTimeUnit() {
@@ -323,8 +337,6 @@ void frmKinModel::followTimeUnit() {
     for (int i = 0; i < 5; ++i)
         if (u == kUnits[i]) app.iZeitEinheit = static_cast<Integer>(i);
 }
-
-void frmKinModel::refillDatenGrid() { refillDataEditorGrid(); }
 
 void frmKinModel::markTimeUnit(int index) {
     for (int i = 0; i < 5; ++i) {
@@ -340,6 +352,7 @@ void frmKinModel::cmdShowMatrix_Click() { Forms::get<frmmatrix>().Show(); }
 void frmKinModel::txtOrdnung_Change() {
     QString t = txtOrdnung->text();
     t.replace(',', '.');
+    Aenderung aenderung;
     app.nOrdnung = static_cast<Single>(Val(toStd(t)));
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/Forms.h"
+#include "shell/StateOwner.h"
 
 class QLabel;
 class QPushButton;
@@ -25,9 +26,7 @@ public:
     void optTyp_Click(int Index);
     // The time-unit choice: converts to the unit (setZeiteinheit), then shows it.
     void optZeit_Click(int Index);
-    // Shows the unit in force as chosen (bold and checked) and rewrites the
-    // data-set editor's grid; converts nothing. A unit change made elsewhere
-    // (the data-set editor) reaches the window here.
+    // Shows the unit in force as chosen (bold and checked); converts nothing.
     void showTimeUnit(int Index);
     void cmdShowMatrix_Click();
     void txtOrdnung_Change();
@@ -51,11 +50,14 @@ protected:
 
 private:
     void showRecalcWarning();
-    // Writes the data set back into the data-set editor's grid after a unit change.
-    void refillDatenGrid();
     void markTimeUnit(int index);
     // iZeitEinheit from the unit in force (sZeiteinheit).
     void followTimeUnit();
+    // Another window changed what this one shows: the unit, the order of
+    // model 20 (a fit), or the data set (the note on unit changes).
+    void gehoert(const Meldung& m);
+    Zuhoerer zuhoerer_{"frmKinModel", kTeilZeiteinheit | kTeilOrdnung | kTeilDatensatz,
+                       [this](const Meldung& m) { gehoert(m); }};
 };
 
 }  // namespace vrn

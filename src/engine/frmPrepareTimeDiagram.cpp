@@ -17,6 +17,7 @@
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
+#include "shell/StateOwner.h"
 #include "shell/DataPreparation.h"
 #include "shell/Helpers.h"
 #include "shell/Hooks.h"
@@ -168,7 +169,7 @@ void frmPrepareTimeDiagram::Form_Load() {
 }
 
 void frmPrepareTimeDiagram::Form_Activate() {
-    UpdateUnitLabels();
+    einheitenBeschriften();
     app.bMMdiagramm = false;
     fraMichaelis->setVisible(app.iModell == 10);
     chkDelDiagram->setEnabled(app.gnKurven != 0 && chartWindowLoaded());
@@ -225,6 +226,8 @@ void frmPrepareTimeDiagram::chkNormiert_Click() {
 }
 
 bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
+    // What the window shows is the state in force from here on.
+    Aenderung aenderung;
     for (int i = 0; i < 5; ++i) app.c0[static_cast<std::size_t>(i + 1)] = Inp[static_cast<std::size_t>(i)]->value();
     for (int j = 0; j < 3; ++j) app.k[static_cast<std::size_t>(j + 1)] = Inp[static_cast<std::size_t>(10 + j)]->value();
     app.tEnd = Inp[14]->singleValue();

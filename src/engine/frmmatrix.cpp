@@ -56,6 +56,10 @@ QString frmmatrix::rowText(int species) {
 void frmmatrix::Form_Load() {
     resizeTwips(3720, 4260);
     moveTwips(0, 600);
+    zeigeModell();
+}
+
+void frmmatrix::zeigeModell() {
     QString name = toQ(app.ModellName[static_cast<std::size_t>(app.iModell < 0 || app.iModell > 20 ? 0 : app.iModell)]);
     if (app.iModell == 20) name += " (n = " + toQ(Format(app.nOrdnung, "0.00")) + ")";
     Label10->setText(name);

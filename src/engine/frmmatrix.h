@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/Forms.h"
+#include "shell/StateOwner.h"
 
 class QLabel;
 class QPushButton;
@@ -25,6 +26,11 @@ public:
 
 protected:
     void Form_Load() override;
+
+private:
+    // Shows the model in force: its name (with n) and its matrix.
+    void zeigeModell();
+    Zuhoerer zuhoerer_{"frmmatrix", kTeilModell | kTeilOrdnung, [this](const Meldung&) { zeigeModell(); }};
 };
 
 }  // namespace vrn

@@ -172,8 +172,13 @@ void ReactorForm::setGiven(NumberField* f, bool given) { f->setComputed(!given);
 ReactorInput ReactorForm::readFeedAndConstants() {
     ReactorInput in;
     in.model = app.iModell;
-    for (int i = 1; i <= 5; ++i) app.c0[static_cast<std::size_t>(i)] = Inp[static_cast<std::size_t>(i - 1)]->value();
-    for (int j = 1; j <= 3; ++j) app.k[static_cast<std::size_t>(j)] = Inp[static_cast<std::size_t>(9 + j)]->value();
+    {
+        // The feed and the constants in force from here on: the other windows
+        // show them before this one computes.
+        Aenderung aenderung;
+        for (int i = 1; i <= 5; ++i) app.c0[static_cast<std::size_t>(i)] = Inp[static_cast<std::size_t>(i - 1)]->value();
+        for (int j = 1; j <= 3; ++j) app.k[static_cast<std::size_t>(j)] = Inp[static_cast<std::size_t>(9 + j)]->value();
+    }
     in.c0 = app.c0;
     in.k = app.k;
     in.fieldB = Inp[1]->isVisibleTo(this);
@@ -210,6 +215,22 @@ void ReactorForm::modelReconfigured() {
     for (std::size_t i = 13; i <= 16; ++i)
         if (Inp[i]->isComputed() && !(i == 14 && calcType() != RKconti)) Inp[i]->setText(" 0");
     showNoResult();
+}
+
+void ReactorForm::zustandGeaendert(const Meldung& m) {
+    constexpr unsigned kErgebnisTeile =
+        kTeilModell | kTeilOrdnung | kTeilKonstanten | kTeilStartkonz | kTeilZeiteinheit;
+    if (!(m.teile & kErgebnisTeile) || app.iProtZeileQuelle != calcType()) return;
+    app.iProtZeileQuelle = 0;
+    for (int i = 5; i <= 9; ++i) Inp[static_cast<std::size_t>(i)]->clear();
+    for (std::size_t i = 13; i <= 16; ++i)
+        if (Inp[i]->isComputed()) Inp[i]->clear();
+    showNoResult();
+    cmdShowKsi->setEnabled(false);
+    fraKsi->setVisible(false);
+    cmdProtocol->setEnabled(false);
+    bErsteRechnung = true;
+    if (frmProtokoll* p = Forms::loaded<frmProtokoll>()) p->refreshRowButton();
 }
 
 void ReactorForm::finishResult() {

@@ -98,6 +98,10 @@ protected:
     // tube windows excepted, which the model window fills) show " 0" and the
     // picture shows no conversion (showNoResult).
     void modelReconfigured() override;
+    // Another window changed the model, its order, the feed, the constants
+    // or the unit: a result still shown belongs to the former state. It is
+    // cleared, and "Protokollieren" waits for the next result.
+    void zustandGeaendert(const Meldung& m) override;
     virtual void showNoResult() = 0;
 
     // Closing takes the protocol window with it.

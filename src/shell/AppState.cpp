@@ -1,5 +1,7 @@
 #include "shell/AppState.h"
 
+#include "shell/StateOwner.h"
+
 #include <cmath>
 
 #include "base/NumberText.h"
@@ -99,6 +101,8 @@ void resetAppState(const std::string& programFolder) {
     app.ExpDateiName.clear();
     app.S0max = 0.15f;
     app.Trennzeichen = ";";
+    // A fresh start: nothing is shown yet that could be stale.
+    zustand().stillUebernehmen();
 }
 
 double zeitfaktor(int from, int to) {

@@ -14,7 +14,23 @@
 
 namespace vrn {
 
-CalcForm::CalcForm(CalcType type, Kind kind) : VrnForm(kind), type_(type) {}
+CalcForm::CalcForm(CalcType type, Kind kind)
+    : VrnForm(kind),
+      type_(type),
+      zuhoerer_(std::string("CalcForm ") + std::to_string(static_cast<int>(type)),
+                kTeilZeiteinheit | kTeilModell | kTeilOrdnung | kTeilKonstanten | kTeilStartkonz | kTeilDatensatz |
+                    kTeilZeitbereich | kTeilTemperatur | kTeilDiagrammart,
+                [this](const Meldung& m) { gehoert(m); }) {}
+
+void CalcForm::gehoert(const Meldung& m) {
+    if (!Inp[0]) return;  // still being built
+    if (m.teile & (kTeilZeiteinheit | kTeilModell)) {
+        einheitenBeschriften();
+        if (auto* t = dynamic_cast<TimeUnitCaptions*>(this)) t->setTimeUnitCaptions(rtrim(app.sZeiteinheit));
+    }
+    if (m.teile & (kTeilKonstanten | kTeilStartkonz | kTeilDatensatz)) geteilteWerteGeaendert(m.vorher, m.kGeteiltDurch);
+    zustandGeaendert(m);
+}
 
 void CalcForm::ensureSharedControls() {
     auto hiddenLabel = [this](QLabel*& l) {
@@ -56,6 +72,9 @@ void CalcForm::geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGetei
     auto text = [](double v) { return toQ(Str(static_cast<Single>(v))); };
     auto folge = [&](NumberField* feld, double alt, double neu, bool proZeit) {
         if (!feld) return;
+        // A field that shows the value in force already (the window wrote it
+        // itself) stays as the user typed it.
+        if (feld->value() == neu && (!proZeit || kGeteiltDurch == 1)) return;
         if (feld->text() == text(alt)) {
             if (neu != alt) feld->setText(text(neu));
         } else if (proZeit && kGeteiltDurch != 1) {
@@ -68,11 +87,6 @@ void CalcForm::geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGetei
     };
     for (std::size_t i = 1; i <= 5; ++i) folge(Inp[i - 1], vorher.c0[i], app.c0[i], false);
     for (std::size_t j = 1; j <= 3; ++j) folge(Inp[9 + j], vorher.k[j], app.k[j], true);
-}
-
-void geteilteWerteInDenFenstern(const GeteilteWerte& vorher, double kGeteiltDurch) {
-    for (VrnForm* f : Forms::all())
-        if (auto* c = qobject_cast<CalcForm*>(f)) c->geteilteWerteGeaendert(vorher, kGeteiltDurch);
 }
 
 CalcForm* firstLoadedCalcForm(std::initializer_list<CalcForm::CalcType> order) {
@@ -88,25 +102,25 @@ CalcForm* firstLoadedCalcForm(std::initializer_list<CalcForm::CalcType> order) {
 
 namespace {
 void setRateUnits(CalcForm* w, const std::string& u) {
-    const auto units = rateConstantUnits(app.iModell, u);
+    const auto units = rateConstantUnits(w->einheitenModell(), u);
     w->unit1->setText(toQ(units[0]));
     w->unit2->setText(toQ(units[1]));
     w->unit3->setText(toQ(units[2]));
 }
 }  // namespace
 
-void updateUnitLabelsOfWindows() {
+int CalcForm::einheitenModell() const { return app.iModell; }
+
+void CalcForm::einheitenBeschriften() {
+    if (!unit1) return;
     const std::string u = rtrim(app.sZeiteinheit);
-    if (CalcForm* w = firstLoadedCalcForm({CalcForm::RKconti, CalcForm::Batch, CalcForm::Rohrreaktor,
-                                           CalcForm::Fitting})) {
-        w->lblZeitEinheit->setText(toQ(u));
-        w->lblVPunktInput->setText(toQ("V* /m^3/" + u));
-        setRateUnits(w, u);
+    if (type_ != TimeDiagram) {
+        lblZeitEinheit->setText(toQ(u));
+        lblVPunktInput->setText(toQ("V* /m^3/" + u));
+    } else {
+        unit4->setText(toQ(u));
     }
-    if (CalcForm* w = firstLoadedCalcForm({CalcForm::TimeDiagram, CalcForm::Fitting})) setRateUnits(w, u);
-    if (CalcForm* w = firstLoadedCalcForm({CalcForm::TimeDiagram})) w->unit4->setText(toQ(u));
-    for (VrnForm* f : Forms::all())
-        if (auto* t = dynamic_cast<TimeUnitCaptions*>(f)) t->setTimeUnitCaptions(u);
+    setRateUnits(this, u);
 }
 
 }  // namespace vrn

@@ -13,6 +13,7 @@
 
 #include "platform/Forms.h"
 #include "shell/Hooks.h"
+#include "shell/StateOwner.h"
 
 class QCheckBox;
 class QLabel;
@@ -50,6 +51,17 @@ public:
     // shows, and what it shows is the current state.
     virtual void geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGeteiltDurch);
 
+    // A change of the shared state that this window shows (it listens from
+    // its construction on): after the base has written the unit captions
+    // and passed changed c0, k1..k3 or data to geteilteWerteGeaendert, a
+    // window refreshes or clears what else it shows of the former state.
+    virtual void zustandGeaendert(const Meldung&) {}
+
+    // Writes the unit captions of this window for the unit in force.
+    void einheitenBeschriften();
+    // The model whose rate-constant units the window shows.
+    virtual int einheitenModell() const;
+
     std::array<NumberField*, 17> Inp{};      // 0..4 c0, 5..9 outlet c, 10..12 k1..k3, 14 time
     std::array<QLabel*, 10> lblStoff{};
     std::array<QLabel*, 9> Bz{};             // 5..7 rate constants, 8 time
@@ -78,22 +90,17 @@ protected:
     void ensureSharedControls();
 
 private:
+    void gehoert(const Meldung& m);
     CalcType type_;
+    Zuhoerer zuhoerer_;
 };
 
 // The first loaded calculation window of the given types, in the order given;
 // nullptr when none is loaded. Never creates a window.
 CalcForm* firstLoadedCalcForm(std::initializer_list<CalcForm::CalcType> order);
 
-// Writes the unit captions of the open windows (installed as the
-// UpdateUnitLabels hook at start-up).
-void updateUnitLabelsOfWindows();
-
-// Passes a change of c0 or k1..k3 to every open calculation window
-// (installed as the GeteilteWerteGeaendert hook at start-up).
-void geteilteWerteInDenFenstern(const GeteilteWerte& vorher, double kGeteiltDurch);
-
-// Other windows that show the time unit (the data-set editor) add themselves here.
+// Other windows that show the time unit (the data-set editor, the fitting
+// and tangent windows) write their captions here when the unit changes.
 class TimeUnitCaptions {
 public:
     virtual ~TimeUnitCaptions() = default;

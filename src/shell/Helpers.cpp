@@ -61,19 +61,11 @@ void SanduhrAus() {
     app.bBusy = false;
 }
 
-void UpdateUnitLabels() {
-    if (const auto& h = hooks().mainWindow.updateUnitLabels) h();
-}
-
 GeteilteWerte geteilteWerteJetzt() {
     GeteilteWerte w;
     for (std::size_t i = 1; i <= 5 && i < app.c0.size(); ++i) w.c0[i] = app.c0[i];
     for (std::size_t j = 1; j <= 3 && j < app.k.size(); ++j) w.k[j] = app.k[j];
     return w;
-}
-
-void GeteilteWerteGeaendert(const GeteilteWerte& vorher, double kGeteiltDurch) {
-    if (const auto& h = hooks().mainWindow.geteilteWerteGeaendert) h(vorher, kGeteiltDurch);
 }
 
 std::array<std::string, 3> rateConstantUnits(int iModell, std::string u) {

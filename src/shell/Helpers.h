@@ -29,22 +29,8 @@ void ClearExpDaten();
 void SanduhrEin();
 void SanduhrAus();
 
-// Refreshes the unit captions of the open calculation windows and of the
-// data-set editor through the main window's hook (nothing without it).
-void UpdateUnitLabels();
-
 // c0(1..5) and k(1..3) of the shared state now.
 GeteilteWerte geteilteWerteJetzt();
-
-// An action has changed c0 or k1..k3 of the shared state in place of the
-// windows that show them (a unit change, a data set taken into the model, a
-// regression's rate constant): every open calculation window shows the new
-// values at once, so that its next calculation does not write the old ones
-// back. `vorher` holds the values before the action; `kGeteiltDurch` is the
-// factor by which a unit change divided k1..k3 (1 for any other action), so
-// that a constant the user has typed and not yet used is converted with
-// them. Nothing without the main window's hook.
-void GeteilteWerteGeaendert(const GeteilteWerte& vorher, double kGeteiltDurch = 1);
 
 // The rate-constant unit texts for model iModell with time unit u
 // (trailing blanks removed): unit1, unit2, unit3 as the windows show them.

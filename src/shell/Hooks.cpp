@@ -15,12 +15,6 @@ void showPopupMenu(const std::string& name, int x, int y) {
     if (const auto& h = hooks().mainWindow.showPopupMenu) h(name, x, y);
 }
 
-void refillDataEditorGrid() {
-    if (const auto& h = hooks().dataWindows.refillDataEditorGrid) h();
-}
-
-bool dataEditorLoaded() { return static_cast<bool>(hooks().dataWindows.refillDataEditorGrid); }
-
 bool chartWindowLoaded() {
     const auto& h = hooks().chartWindow.chartWindowLoaded;
     return h && h();

@@ -51,11 +51,6 @@ struct MainWindowHooks {
     // Prepares the popup menu of that name as it is when it opens and shows
     // it at a global screen position (pixels).
     std::function<void(const std::string& name, int x, int y)> showPopupMenu;
-    // Writes the unit captions of the open windows (UpdateUnitLabels).
-    std::function<void()> updateUnitLabels;
-    // Lets the open calculation windows show c0 and k1..k3 as an action has
-    // just set them (GeteilteWerteGeaendert of shell/Helpers.h).
-    std::function<void(const GeteilteWerte& vorher, double kGeteiltDurch)> geteilteWerteGeaendert;
 };
 
 // The screen's mouse pointer (app/, at start-up): 0 default, 2 the chart's
@@ -65,20 +60,9 @@ struct ScreenHooks {
     std::function<void(int)> setMousePointer;
 };
 
-// The model window (engine/frmKinModel, from its first loading on).
-struct ModelWindowHooks {
-    // Shows the time unit (0..4) in force as chosen on the model window when
-    // it is loaded (never loads it); converts nothing.
-    std::function<void(int unit)> showTimeUnit;
-};
-
-// The windows of data/: the data-set editor (installs its hook while it is
-// loaded), the x-y editor and file (installXYEditor at start-up) and the
+// The windows of data/: the x-y editor and file (installXYEditor at start-up) and the
 // Arrhenius/Eyring calculator (installed with the main window).
 struct DataWindowHooks {
-    // Rewrites the data-set editor's grid from ExpDaten (after another window
-    // changed the time unit).
-    std::function<void()> refillDataEditorGrid;
     // Opens the x-y editor (a loaded one that refuses to close keeps the focus).
     std::function<void()> openXYEditor;
     // Unloads the x-y editor when it is loaded.
@@ -129,7 +113,6 @@ struct FileDialogHooks {
 struct Hooks {
     MainWindowHooks mainWindow;
     ScreenHooks screen;
-    ModelWindowHooks modelWindow;
     DataWindowHooks dataWindows;
     ChartWindowHooks chartWindow;
     FileDialogHooks fileDialogs;
@@ -142,9 +125,6 @@ Hooks& hooks();
 // and the questions answer false.
 void enableMenuItem(const std::string& name, bool enabled);
 void showPopupMenu(const std::string& name, int x, int y);
-void refillDataEditorGrid();
-// True while the data-set editor is loaded (it has its hook installed).
-bool dataEditorLoaded();
 bool chartWindowLoaded();
 void unloadChartWindow();
 void pressChartDraw();

@@ -57,9 +57,9 @@ TEST_F(ChartWindowTest, CalculatorShowsNoStaleNumbersWhenTheComputationFails) {
     frmGraphCalc& f = oeffne(w);
     tippe(f, "4");
     ASSERT_FALSE(f.lblResult[0]->text().isEmpty());
-    // A numerically integrated model without a spline store cannot be evaluated.
-    app.iModell = 7;
-    app.sSpeziesMaske = "11110";
+    // A chart of a numerically integrated model without a spline store cannot be evaluated.
+    app.gezeichnetMit.iModell = 7;
+    app.gezeichnetMit.sSpeziesMaske = "11110";
     app.SplX.clear();
     vrn::test::MsgRecorder msgs;
     tippe(f, "5");

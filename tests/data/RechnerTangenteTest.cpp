@@ -6,6 +6,7 @@
 #include "engine/InitialConcentrations.h"
 #include "platform/Paths.h"
 #include "shell/DataPreparation.h"
+#include "shell/StateOwner.h"
 
 using namespace vrn;
 
@@ -61,12 +62,14 @@ TEST_F(Rechner, EyringStoresItsParametersAndShowsTheUnitsOfTheMode) {
     const std::tuple<Byte, const char*, const char*> modes[] = {
         {6, "1/h", "1/ s"}, {7, "l/(mol h)", "l/(mol s)"}, {0, "((mol/l)^(1-n))/h", "((mol/l)^(1-n))/s"}};
     for (const auto& [mode, unit, sec] : modes) {
-        app.bAuswertungsart = mode;
-        r.Form_Activate();
+        {
+            Aenderung a;
+            app.bAuswertungsart = mode;
+        }
         EXPECT_EQ(std::tuple(r.lblkEinheit->text(), r.lblkEinheitsec->text()), std::tuple(unit, sec));
     }
-    EXPECT_EQ(r.txtInpArrh[0]->text(), "-20") << "the next activation shows the stored S#";
-    EXPECT_EQ(r.txtInpArrh[2]->text(), "298.15");
+    EXPECT_EQ(r.txtInpArrh[0]->text(), "-20") << "the stored S# stays shown";
+    EXPECT_EQ(r.txtInpArrh[2]->text(), "310") << "the typed T stays";
 
     // The chart's button opens the calculator too.
     Forms::unload<frmArrheniusRechner>();

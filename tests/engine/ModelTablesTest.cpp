@@ -5,6 +5,7 @@
 #include "engine/RateLaws.h"
 #include "engine/Stoichiometry.h"
 #include "engine/TimeUnits.h"
+#include "shell/StateOwner.h"
 #include "shell/Helpers.h"
 #include "shell/Hooks.h"
 #include "support/TestSupport.h"
@@ -77,15 +78,15 @@ TEST(Stoichiometry, OrderOfModel20AndNoModel) {
 
 namespace {
 
+// What the windows hear of a unit change: the parts of each message.
 struct HookGuard {
-    Restore<MainWindowHooks> savedMain{hooks().mainWindow};
-    Restore<ModelWindowHooks> savedModel{hooks().modelWindow};
-    int labels = 0;
-    std::vector<int> selected;
-    HookGuard() {
-        hooks().mainWindow.updateUnitLabels = [this] { ++labels; };
-        hooks().modelWindow.showTimeUnit = [this](int u) { selected.push_back(u); };
-    }
+    HookGuard() { zustand().stillUebernehmen(); }  // the points were laid out as a file would load them
+    std::vector<unsigned> gehoert;
+    std::vector<double> faktor;
+    Zuhoerer zuhoerer{"test", kAlleTeile, [this](const Meldung& m) {
+                          gehoert.push_back(m.teile);
+                          faktor.push_back(m.kGeteiltDurch);
+                      }};
 };
 
 void points(std::initializer_list<double> times) {
@@ -122,8 +123,12 @@ TEST(TimeUnits, ChangingTheUnitConvertsTimesAndRateConstants) {
         // Nothing else converted.
         EXPECT_EQ(std::tuple(app.ExpDaten[1].t, app.tEnd, app.ExpDaten[2].k, app.ExpDaten[2].c[1]),
                   std::tuple(0, 100, 0.5, 0.25));
-        EXPECT_EQ(hooks.labels, 1) << to;
-        EXPECT_EQ(hooks.selected, to <= 4 ? std::vector<int>{to} : std::vector<int>{}) << to;
+        // One message; a conversion names the data and the constants with it
+        // and carries the factor by which k was divided.
+        const bool umgerechnet = to <= 4 && from >= 0 && to != from;
+        ASSERT_EQ(hooks.gehoert.size(), 1u) << to;
+        EXPECT_EQ(hooks.gehoert[0], kTeilZeiteinheit | (umgerechnet ? kTeilDatensatz | kTeilKonstanten : 0u)) << to;
+        EXPECT_NEAR(hooks.faktor[0], umgerechnet ? 0.15 / k1 : 1.0, 1e-12) << to;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "shell/CalcForm.h"
 #include "shell/Helpers.h"
+#include "shell/StateOwner.h"
 #include "support/GuiTestSupport.h"
 
 using namespace vrn;
@@ -17,12 +18,6 @@ using KesselWin = ProbeCalc<CalcForm::RKconti>;
 using BatchWin = ProbeCalc<CalcForm::Batch>;
 using FitWin = ProbeCalc<CalcForm::Fitting>;
 
-class EditorProbe : public VrnForm, public TimeUnitCaptions {
-public:
-    QString caption;
-    void setTimeUnitCaptions(const std::string& u) override { caption = QString::fromStdString("Zeit t/" + u); }
-};
-
 }  // namespace
 
 class UnitLabels : public ::testing::Test {
@@ -30,40 +25,52 @@ protected:
     test::GuiTest env;
 };
 
-TEST_F(UnitLabels, ReactorBeforeFittingAndTimeDiagramBeforeFitting) {
-    app.sZeiteinheit = "h ";
+// A unit change reaches every open window, not the first of a list only:
+// each shows the unit in force in its own captions.
+TEST_F(UnitLabels, EveryOpenWindowShowsTheUnitInForce) {
     app.iModell = 7;
     auto& fit = Forms::get<FitWin>();
     auto& batch = Forms::get<BatchWin>();
-    UpdateUnitLabels();
-    // Step 1 takes the reactor window only.
-    EXPECT_EQ(std::tuple(batch.lblZeitEinheit->text(), batch.lblVPunktInput->text(), batch.unit1->text(),
-                         batch.unit2->text()),
-              std::tuple("h", "V* /m^3/h", "/(l/(h*mol))", "/(l/(h*mol))"));
-    EXPECT_EQ(fit.lblZeitEinheit->text(), QString(""));
-    // Step 2 takes the fitting window when no time diagram is open.
-    EXPECT_EQ(fit.unit1->text(), QString("/(l/(h*mol))"));
-
-    app.sZeiteinheit = "s";
     auto& time = Forms::get<TimeWin>();
-    UpdateUnitLabels();
-    // The fitting window is untouched now.
-    EXPECT_EQ(std::tuple(time.unit1->text(), fit.unit1->text(), batch.lblZeitEinheit->text()),
-              std::tuple("/(l/(s*mol))", "/(l/(h*mol))", "s"));
+    auto& kessel = Forms::get<KesselWin>();
+    {
+        Aenderung a;
+        app.sZeiteinheit = "h ";
+    }
+    for (CalcForm* w : {static_cast<CalcForm*>(&batch), static_cast<CalcForm*>(&fit), static_cast<CalcForm*>(&kessel)})
+        EXPECT_EQ(std::tuple(w->lblZeitEinheit->text(), w->lblVPunktInput->text(), w->unit1->text(), w->unit2->text()),
+                  std::tuple("h", "V* /m^3/h", "/(l/(h*mol))", "/(l/(h*mol))"))
+            << w->calcType();
+    EXPECT_EQ(std::tuple(time.unit4->text(), time.unit1->text()), std::tuple("h", "/(l/(h*mol))"));
+
+    // A model change rewrites the rate-constant units of every window.
+    {
+        Aenderung a;
+        app.iModell = 1;
+    }
+    EXPECT_EQ(std::tuple(time.unit1->text(), fit.unit1->text(), batch.unit1->text(), kessel.unit1->text()),
+              std::tuple("/(mol/(h*l))", "/(mol/(h*l))", "/(mol/(h*l))", "/(mol/(h*l))"));
 }
 
-TEST_F(UnitLabels, KesselComesFirstAndEditorsFollow) {
-    app.sZeiteinheit = "d";
-    app.iModell = 1;
+TEST_F(UnitLabels, AWriteWithoutAChangeIsAnnouncedWhenTheLoopFallsIdle) {
     auto& batch = Forms::get<BatchWin>();
-    auto& kessel = Forms::get<KesselWin>();
-    auto& ed = Forms::get<EditorProbe>();
-    UpdateUnitLabels();
-    EXPECT_EQ(std::tuple(kessel.unit1->text(), batch.unit1->text(), ed.caption),
-              std::tuple("/(mol/(d*l))", "", "Zeit t/d"));
+    {
+        Aenderung a;
+        app.iModell = 1;
+    }
+    zustand().unangekuendigtZuruecksetzen();
+    app.sZeiteinheit = "d";
+    EXPECT_EQ(batch.unit1->text(), QString("/(mol/(s*l))")) << "not yet announced";
+    zustand().nachzuegler();
+    EXPECT_EQ(batch.unit1->text(), QString("/(mol/(d*l))"));
+    EXPECT_EQ(zustand().unangekuendigt(), kTeilZeiteinheit);
+    zustand().unangekuendigtZuruecksetzen();
 }
 
 TEST_F(UnitLabels, NoWindowOpenChangesNothing) {
-    UpdateUnitLabels();
+    {
+        Aenderung a;
+        app.sZeiteinheit = "min";
+    }
     EXPECT_TRUE(Forms::all().empty());
 }

@@ -10,7 +10,28 @@
 
 namespace vrn {
 
+// What the chart's model curves were computed with, kept when they are drawn:
+// the half-life marks, the status text and the single-point calculator of
+// the chart speak of these curves, in the unit of their own axis, whatever
+// the model window holds by then.
+struct GezeichnetMit {
+    bool gueltig = false;          // a simulated chart is shown
+    Integer iModell = 0;
+    Integer iDiagrammTyp = 0;
+    Single nOrdnung = 0;
+    std::array<double, 4> k{};
+    std::array<double, 6> c0{};
+    std::array<Single, 6> c0Daten{};
+    Single tEnd = 0;
+    std::string sZeiteinheit;
+    std::string sSpeziesMaske;
+    Single tHalbA_sim = 0;
+    Single tHalbB_sim = 0;
+    bool bNumerisch = false;
+};
+
 struct ChartState {
+    GezeichnetMit gezeichnetMit;
     Diagramm tDiagramm;
     AchsenSpeicher Achsenbereich;
     Integer gnKurvenOffen = 0;       // curves still to draw
