@@ -198,7 +198,8 @@ void TextPanel::oeffnen(int ziel) {
         const QSignalBlocker still(schrift);
         schrift->setPlainText(toQ(zeilenFuerBox(text)));
     }
-    schrift->moveCursor(QTextCursor::End);
+    // A long text opens at its beginning.
+    schrift->moveCursor(QTextCursor::Start);
     adjustSize();
 }
 

@@ -14,6 +14,7 @@
 #include <QTextBrowser>
 
 #include "chart/ChartWindowTables.h"
+#include "montecarlo/frmMonteCarlo.h"
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
 #include "app/MainMenus.h"
@@ -163,6 +164,39 @@ TEST_F(HelpPages, F1OnMenuItemsOpensTheirPagesAndBackWalksTheHistory) {
     QTest::keyClick(helpBrowser(), Qt::Key_Escape);
     test::processEvents();
     EXPECT_EQ(helpWindow(), nullptr);
+}
+
+// F1 on a highlighted Monte Carlo item opens the page that the Monte Carlo
+// window's own "Hilfe" opens for that mode.
+TEST_F(HelpPages, F1OnTheMonteCarloItemsOpensTheWindowsPages) {
+    MDIVRN w;
+    w.MDIForm_Load();
+    w.show();
+    const std::pair<const char*, const char*> rows[] = {{"mnuSubMonteCarlo(0)", "8000.html"},
+                                                        {"mnuSubMonteCarlo(1)", "8001.html"}};
+    for (const auto& [item, page] : rows) {
+        SCOPED_TRACE(item);
+        HtmlHelpCloseAll();
+        test::processEvents();
+        QMenu* m = w.menu("mnuMonteCarlo");
+        m->popup(QPoint(20, 20));
+        QApplication::processEvents();
+        m->setActiveAction(w.menuItem(item));
+        QTest::keyClick(m, Qt::Key_F1);
+        m->hide();
+        ASSERT_NE(helpWindow(), nullptr);
+        EXPECT_EQ(shownPage(), page);
+
+        HtmlHelpCloseAll();
+        test::processEvents();
+        w.clickMenu(item);
+        frmMonteCarlo* mc = Forms::loaded<frmMonteCarlo>();
+        ASSERT_NE(mc, nullptr);
+        QTest::mouseClick(mc->cmdHelp, Qt::LeftButton);
+        EXPECT_EQ(shownPage(), page);
+        mc->Unload();
+        test::processEvents();
+    }
 }
 
 TEST_F(HelpPages, LinksOutOfTheFolderAreNotFollowed) {
