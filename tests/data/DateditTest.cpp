@@ -279,6 +279,7 @@ TEST_F(Datedit, ALongCommentShowsItsBeginning) {
     app.ExpKommentar = kommentar;
     frmDatedit& d = oeffne();
     EXPECT_EQ(std::tuple(d.txtComment->text().toStdString(), d.txtComment->cursorPosition()), std::tuple(kommentar, 0));
+    test::saveScreenshot(&d, "datedit_long_comment");
     test::answerFileBoxes(env.folderStd() + "/lang.VRD");
     test::clickButton(d.cmdSave);
     d.txtComment->setText("kurz");
