@@ -58,7 +58,8 @@ std::string encodingRefusal(const QByteArray& bytes, const std::string& path) {
                        (b(0) == 0xFF && b(1) == 0xFE && b(2) == 0 && b(3) == 0);
     const bool bom16 = (b(0) == 0xFF && b(1) == 0xFE) || (b(0) == 0xFE && b(1) == 0xFF);
     const bool wide = bytes.size() >= 2 && (b(0) == 0) != (b(1) == 0);
-    const std::string lesen = "\r\nEinstellungen werden aus einer Textdatei in UTF-8 gelesen; die Datei bleibt unverändert.";
+    const std::string lesen =
+        "\r\nEinstellungen werden aus einer Textdatei in UTF-8 gelesen; die Datei bleibt unverändert.";
     if (bom32) return "Die Datei ist in UTF-32 kodiert: " + path + lesen;
     if (bom16 || wide) return "Die Datei ist in UTF-16 kodiert: " + path + lesen;
     QStringDecoder utf8(QStringDecoder::Utf8);

@@ -441,7 +441,8 @@ TEST_F(SettingsStore, RandomHandEditedFilesAsQSettingsReadsAndSavesThem) {
         // with one NUL byte, as UTF-16 has) is refused and left untouched.
         std::string refused;
         const QString read = GetSetting(kSection, kKey, "?", &refused);
-        if (bytes.find('\xFF') != std::string::npos || (bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0'))) {
+        const bool utf16 = bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0');
+        if (bytes.find('\xFF') != std::string::npos || utf16) {
             EXPECT_EQ(read, QString("?"));
             EXPECT_NE(refused.find(path), std::string::npos) << refused;
             std::string why;

@@ -276,7 +276,8 @@ TEST_F(Tips, ASettingsFileThatIsNoUtf8TextIsNamedAndLeftUntouched) {
     }
     std::string utf32 = "\xff\xfe\0\0"s;
     for (char c : text) utf32 += std::string{c, '\0', '\0', '\0'};
-    const std::string lesen = "\r\nEinstellungen werden aus einer Textdatei in UTF-8 gelesen; die Datei bleibt unverändert.";
+    const std::string lesen =
+        "\r\nEinstellungen werden aus einer Textdatei in UTF-8 gelesen; die Datei bleibt unverändert.";
     // what, the file, the reason before the file's name
     const std::tuple<const char*, std::string, const char*> rows[] = {
         {"UTF-16 LE with a byte-order mark", le, "Die Datei ist in UTF-16 kodiert: "},
