@@ -83,13 +83,12 @@ void openChart() {
                   app.gMitMesspunkten);
 }
 
-// A project names its data set without a folder. The name is looked for in
-// the current folder first; when it is not there but lies beside the project
-// file, that one is taken.
+// A project names its data set without a folder: its data set is the file of
+// that name beside the project file. Only when there is none there is the
+// name looked for in the current folder.
 std::string resolveDataName(const std::string& projectFile, const std::string& datName) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (fs::is_regular_file(nativePath(datName), ec)) return datName;
     const fs::path beside = fs::path(nativePath(projectFile)).parent_path() / nativePath(datName);
     if (!beside.parent_path().empty() && fs::is_regular_file(beside, ec)) return beside.string();
     return datName;

@@ -4,16 +4,25 @@
 
 #include "chart/CurveSlots.h"
 #include "base/NumberText.h"
+#include "platform/ChartModel.h"
 
 namespace vrn {
 
-std::string kurveAlsText(const std::vector<double>& x, const std::vector<double>& y) {
+std::string kurveAlsText(const std::vector<double>& x, const std::vector<double>& y, std::string* error) {
     std::string text;
     const std::size_t n = std::min(x.size(), y.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const Single xs = static_cast<Single>(x[i]);
-        const Single ys = static_cast<Single>(y[i]);
-        if (!std::isfinite(xs) || !std::isfinite(ys)) continue;
+        if (!std::isfinite(x[i]) || !std::isfinite(y[i]) || y[i] >= kChartHole) continue;
+        for (int w = 0; w < 2; ++w) {
+            const double v = w == 0 ? x[i] : y[i];
+            if (passtInSingle(v)) continue;
+            if (error)
+                *error = "Punkt " + std::to_string(i + 1) + ", Wert " + std::to_string(w + 1) + ": \"" + Format(v) +
+                         "\" liegt außerhalb des zulässigen Bereichs.";
+            return std::string();
+        }
+        const Single xs = zuSingle(x[i]);
+        const Single ys = zuSingle(y[i]);
         text += Format(xs);
         text += '\t';
         text += Format(ys);

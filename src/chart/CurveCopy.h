@@ -13,8 +13,12 @@ namespace vrn {
 // written in the locale's general number form (a decimal comma on a German
 // system). No header, no count; an empty curve gives an empty text. x and y
 // are taken pairwise up to the shorter of the two; a point whose x or y is
-// not finite (a hole of the chart) is left out.
-std::string kurveAlsText(const std::vector<double>& x, const std::vector<double>& y);
+// not finite or whose y is the chart's hole (1E+308) is left out.
+// A value beyond the range of a Single cannot be written so: the text is
+// then empty and error (when given) names the first such value ("Punkt 3,
+// Wert 2: \"1E+300\" liegt außerhalb des zulässigen Bereichs.").
+std::string kurveAlsText(const std::vector<double>& x, const std::vector<double>& y, std::string* error = nullptr);
+inline constexpr const char* kKurveNichtKopiert = "Die Kurve wurde nicht in die Zwischenablage kopiert.";
 
 // The curve number in a tab caption: the caption trimmed, then the
 // leading-number reading of the part after its first "." (of the whole

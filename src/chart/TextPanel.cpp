@@ -198,8 +198,11 @@ void TextPanel::oeffnen(int ziel) {
         const QSignalBlocker still(schrift);
         schrift->setPlainText(toQ(zeilenFuerBox(text)));
     }
+    // Typing goes on at the end of the text, but a long text opens showing its beginning.
     schrift->moveCursor(QTextCursor::End);
     adjustSize();
+    schrift->horizontalScrollBar()->setValue(0);
+    schrift->verticalScrollBar()->setValue(0);
 }
 
 void TextPanel::schrift_Change() {

@@ -228,9 +228,14 @@ void frmGraph2D::cmdClipboard_Click() {
     const ChartModel& m = Chart2D1->model();
     if (m.groups[0].series.size() < u(k)) return;
     const ChartSeriesData& s = m.groups[0].series[u(k - 1)];
+    // A value a Single cannot hold is named, as "Kurve als XY speichern" names
+    // it; the clipboard keeps what it held.
+    std::string fehler;
+    const std::string text = kurveAlsText(s.x, s.y, &fehler);
+    if (!fehler.empty()) return showFailure("cmdClipboard", fehler + "\r\n\r\n" + kKurveNichtKopiert);
     QClipboard* cb = QApplication::clipboard();
     cb->clear();
-    cb->setText(toQ(kurveAlsText(s.x, s.y)));
+    cb->setText(toQ(text));
 }
 
 // ---- deleting -------------------------------------------------------------------------------------------

@@ -331,6 +331,20 @@ QString frmDatedit::namensTeil() const {
     return app.ExpDateiName.empty() ? QString("(unbenannt)") : "(" + toQ(StripPath(app.ExpDateiName)) + ")";
 }
 
+// The data set's comment, shown from its beginning however long it is.
+void frmDatedit::zeigeKommentar() {
+    txtComment->setText(toQ(app.ExpKommentar));
+    txtComment->setCursorPosition(0);
+}
+
+// The data set's lambda(infinity); showing it is no entry of the user. A data
+// set without one shows 0, so that no former data set's value stays in the
+// box (taking a point reads the box).
+void frmDatedit::zeigeLambdaInf() {
+    const QSignalBlocker still(lambda_infin);
+    lambda_infin->setText(toQ(Str(static_cast<Single>(app.LambdaInf))));
+}
+
 // Runs when the window is loaded and again after a save: the state of the
 // window from the data set (mode, captions, unit, grid).
 void frmDatedit::Form_Load() {
@@ -341,12 +355,8 @@ void frmDatedit::Form_Load() {
     iMesspunkt = 1;
     setTimeUnitCaptions(rtrim(app.sZeiteinheit));
     lblKopf[5]->setText(toQ(" Zeit t/" + app.sZeiteinheit));
-    txtComment->setText(toQ(app.ExpKommentar));
-    {
-        // The window shows lambda(infinity); that is no entry of the user.
-        const QSignalBlocker still(lambda_infin);
-        lambda_infin->setText(toQ(Str(static_cast<Single>(app.LambdaInf))));
-    }
+    zeigeKommentar();
+    zeigeLambdaInf();
     if (app.nExpPunkte == 0) txtComment->clear();
 
     if (app.nExpPunkte > 0) {

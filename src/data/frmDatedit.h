@@ -125,6 +125,8 @@ private:
     void setzeZeilenFarben(int row);
     // The "leere Liste" row of an empty data set.
     void zeigeLeereListe();
+    void zeigeKommentar();
+    void zeigeLambdaInf();
     void waehleZeitOption(int index);
     // The unit option Index chosen and in bold (nothing converted).
     void markiereZeitOption(int Index);

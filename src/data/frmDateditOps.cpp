@@ -200,6 +200,7 @@ void frmDatedit::cmdLoadFile_Click() {
             // The file held no points: the editor shows the empty list.
             zeigeLeereListe();
             optInputMode_Click(0);
+            zeigeLambdaInf();
         }
         return;
     }
@@ -216,7 +217,8 @@ void frmDatedit::cmdLoadFile_Click() {
     Grid->setCurrentCell(0, kSpalteT);
     bEditieren = true;
     optInputMode_Click(1);
-    txtComment->setText(toQ(app.ExpKommentar));
+    zeigeKommentar();
+    zeigeLambdaInf();
 }
 
 void frmDatedit::cmdAddFile_Click() {
@@ -232,6 +234,7 @@ void frmDatedit::cmdAddFile_Click() {
     optInputMode[1]->setChecked(true);
     setCaption(namensTeil() + " Experimentelle Daten, Editieren von Datensätzen  ");
     R1->setTitle(QString("Editieren Messpunkt #%1 (von %2)").arg(iMesspunkt).arg(app.nExpPunkte));
+    zeigeLambdaInf();  // the appended file's, when it holds one
     zeigeDatenImGrid();
 }
 

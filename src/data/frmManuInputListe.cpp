@@ -100,6 +100,7 @@ void frmManuInput::cmdLoad_Click() {
     if (cancel) return;
     setCaption("geladen: " + toQ(titel));
     txtComment->setText(toQ(kommentar));
+    txtComment->setCursorPosition(0);  // a long comment shows its beginning
     bXYGeaendert = false;
     zeigeXYImGrid();
     optInputMode_Click(1);

@@ -1,14 +1,59 @@
 #include "platform/ChartSeriesPlot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
+
+#include <QPaintEngine>
 
 #include "platform/ChartStyle.h"
 
 namespace vrn {
 
 namespace {
+
+// The segment from a to b cut to the rectangle (Liang-Barsky); false when no
+// part of it lies inside.
+bool cutSegment(QPointF& a, QPointF& b, const QRectF& r) {
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, t);
+        else t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const QPointF start = a;
+    a = start + QPointF(dx, dy) * t0;
+    b = start + QPointF(dx, dy) * t1;
+    return true;
+}
+
+// The polyline cut to the rectangle: the pieces that lie inside it, in order.
+// A point that is not finite (a hole of the curve) ends a piece.
+std::vector<QPolygonF> cutToArea(const QVector<QPointF>& line, const QRectF& r) {
+    std::vector<QPolygonF> pieces;
+    const auto finite = [](const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); };
+    bool open = false;  // the last piece goes on at the last point taken
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        QPointF a = line[i - 1], b = line[i];
+        if (!finite(a) || !finite(b) || !cutSegment(a, b, r)) {
+            open = false;
+            continue;
+        }
+        if (!open || pieces.back().back() != a) pieces.push_back(QPolygonF{a});
+        pieces.back().append(b);
+        open = b == line[i];
+    }
+    return pieces;
+}
 
 // A curve whose symbols are drawn whole at the plot frame: a point on the
 // frame (a measured point at t = 0 in the corner of the plot, say) shows its
@@ -24,6 +69,20 @@ public:
     using QCPCurve::QCPCurve;
 
 protected:
+    // The line is cut at the plot area by the painter's clip region. An SVG
+    // painter keeps no clip region (QSvgGenerator ignores it), so there the
+    // line is cut at the area itself: the parts of the curve beyond the axis
+    // range, which QCPCurve leads along far outside the area, are not drawn,
+    // and the picture shows what the screen shows.
+    void drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lines) const override {
+        if (!painter->paintEngine() || painter->paintEngine()->type() != QPaintEngine::SVG)
+            return QCPCurve::drawCurveLine(painter, lines);
+        if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0) return;
+        applyDefaultAntialiasingHint(painter);
+        for (const QPolygonF& piece : cutToArea(lines, QRectF(clipRect())))
+            painter->drawPolyline(piece);
+    }
+
     void drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,
                          const QCPScatterStyle& style) const override {
         // Only points inside the plot area (its frame included) have a symbol.

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QSize>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QVariant>
 
@@ -47,11 +48,33 @@ QString settingName(const QString& section, const QString& key) {
     return section.isEmpty() ? key : section + "/" + key;
 }
 
+// Why the bytes of a settings file are no UTF-8 text ("" when they are one):
+// UTF-16 and UTF-32 (a byte-order mark, or a first character of which one
+// byte is NUL) are named as such; any other bytes that are not UTF-8 (Latin-1
+// letters, binary data) are no text QSettings can read and save unchanged.
+std::string encodingRefusal(const QByteArray& bytes, const std::string& path) {
+    const auto b = [&](qsizetype i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100u; };
+    const bool bom32 = (b(0) == 0 && b(1) == 0 && b(2) == 0xFE && b(3) == 0xFF) ||
+                       (b(0) == 0xFF && b(1) == 0xFE && b(2) == 0 && b(3) == 0);
+    const bool bom16 = (b(0) == 0xFF && b(1) == 0xFE) || (b(0) == 0xFE && b(1) == 0xFF);
+    const bool wide = bytes.size() >= 2 && (b(0) == 0) != (b(1) == 0);
+    const std::string lesen =
+        "\r\nEinstellungen werden aus einer Textdatei in UTF-8 gelesen; die Datei bleibt unverändert.";
+    if (bom32) return "Die Datei ist in UTF-32 kodiert: " + path + lesen;
+    if (bom16 || wide) return "Die Datei ist in UTF-16 kodiert: " + path + lesen;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(bytes);  // the decoder works when its result is taken
+    if (utf8.hasError()) return "Die Datei ist keine Textdatei in UTF-8: " + path + lesen;
+    return std::string();
+}
+
 // Whether QSettings may be given the store's file: true when there is none
 // yet (exists false) or when it is a plain file of a settings file's size
-// that opens for reading. Refused with the reason otherwise: a pipe (which
-// QSettings would wait on for a writer), a folder, a loop of links, a file
-// that cannot be read or is far too large.
+// that opens for reading and holds UTF-8 text. Refused with the reason
+// otherwise: a pipe (which QSettings would wait on for a writer), a folder, a
+// loop of links, a file that cannot be read or is far too large, a file in
+// another encoding (QSettings would read UTF-16 as keys full of NUL
+// characters, and its save would turn the file into them).
 bool checkStore(const QString& path, bool& exists, std::string& error) {
     exists = false;
     const std::string p = toStd(path);
@@ -60,11 +83,22 @@ bool checkStore(const QString& path, bool& exists, std::string& error) {
     std::uintmax_t size = 0;
     std::FILE* f = openPlainFile(p, error, &size);
     if (!f) return false;
-    std::fclose(f);
     if (size > kMaxSettingsBytes) {
+        std::fclose(f);
         error = fileErrorText(EFBIG, p);
         return false;
     }
+    QByteArray bytes(static_cast<qsizetype>(size) + 1, '\0');
+    const std::size_t read = std::fread(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), f);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) {
+        error = fileErrorText(EIO, p);
+        return false;
+    }
+    bytes.truncate(static_cast<qsizetype>(read));
+    error = encodingRefusal(bytes, p);
+    if (!error.empty()) return false;
     exists = true;
     return true;
 }
@@ -267,11 +301,15 @@ void setSettingsFolder(const QString& folder) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
-QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue, std::string* error) {
     const QString path = settingsFilePath();
     bool exists = false;
-    std::string error;
-    if (!checkStore(path, exists, error) || !exists) return defaultValue;
+    std::string why;
+    if (!checkStore(path, exists, why)) {
+        if (error) *error = why;
+        return defaultValue;
+    }
+    if (!exists) return defaultValue;
     // A damaged line (QSettings' FormatError) leaves every other key readable.
     const QSettings qt(path, QSettings::IniFormat);
     return qt.value(settingName(section, key), defaultValue).toString();

@@ -23,12 +23,17 @@
 namespace vrn {
 
 // The stored value, or defaultValue when the key is absent or the store
-// cannot be read.
-QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
+// cannot be read. A store that is refused (see below) gives defaultValue and
+// the reason, which names the file, in error (when given); a missing file is
+// no failure.
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue,
+                   std::string* error = nullptr);
 
 // Stores the value. False when it could not be stored, with the reason in
 // error (when given); the store's file is then left as it was. Storing the
-// value the store already holds writes nothing.
+// value the store already holds writes nothing. A file that is no UTF-8 text
+// (UTF-16, UTF-32, Latin-1, binary data) is refused for reading and writing
+// alike and left untouched.
 bool SaveSetting(const QString& section, const QString& key, const QString& value, std::string* error = nullptr);
 
 // The store's file.

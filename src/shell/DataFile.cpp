@@ -233,7 +233,10 @@ void commitDataFile(PendingDataLoad& pending) {
     app.sZeiteinheit.swap(pending.zeiteinheit);
     app.iZeitEinheit = pending.zeitEinheitIdx;
     app.Lambda0 = pending.lambda0;
+    // A data set read from a file has the file's lambda(inf), none (0) when the
+    // file holds none; appended points keep the data set's unless their file has one.
     if (pending.lambdaInf) app.LambdaInf = *pending.lambdaInf;
+    else if (!pending.append) app.LambdaInf = 0;
 }
 
 void reportDataLoadFailure(const std::string& error) {

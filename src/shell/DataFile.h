@@ -58,8 +58,9 @@ bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit
 // points in another known unit the new times are converted into the present
 // unit, which stays; into an empty data set the file's unit is taken over.
 // Both: Lambda0 := lambda of the last active point of the file with t = 0
-// (else 0); LambdaInf := the last positive lambda(inf) of the file (kept when
-// there is none). ExpDateiName and bDatenGeaendert are not touched.
+// (else 0); LambdaInf := the last positive lambda(inf) of the file; when the
+// file has none, 0 on replace and kept on append. ExpDateiName and
+// bDatenGeaendert are not touched.
 // ok := true when the file was taken; on any failure (missing file, too few
 // lines or items, a text where a number belongs, a number that is not finite,
 // a count outside 0..32767 or more points than lines, more than 32767 points

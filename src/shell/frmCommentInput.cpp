@@ -48,7 +48,8 @@ frmCommentInput::frmCommentInput() : VrnForm(Kind::Tool) {
 
 void frmCommentInput::Form_Load() {
     txtDatComm->setText(toQ(app.ProjKommentar));
-    txtDatComm->selectAll();
+    // All of it selected, from its end back to its beginning, which a long comment shows.
+    txtDatComm->setSelection(static_cast<int>(txtDatComm->text().size()), -static_cast<int>(txtDatComm->text().size()));
     resize(std::max(twipsToPixelsX(7200), sizeHint().width()), sizeHint().height());
     if (QWidget* main = Forms::mainWindow()) move(main->geometry().center() - rect().center());
 }

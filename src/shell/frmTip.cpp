@@ -84,6 +84,7 @@ frmTip::frmTip() : VrnForm(Kind::Tool) {
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(chkLoadTipsAtStartup, &QCheckBox::clicked, this, [this] { chkLoadTipsAtStartup_Click(); });
     setDefaultButton(cmdOK);
+    setCancelButton(cmdOK);  // Esc closes the window
 }
 
 void frmTip::Form_Load() {
@@ -94,16 +95,19 @@ void frmTip::Form_Load() {
     cmdNextTip->show();
     lblTipdesTages->show();
 
+    // A settings file that cannot be read is named; the tips then show as by default.
     bool isNumber = false;
-    const int stored = GetSetting("Options", "Show Tips at Startup", "1").trimmed().toInt(&isNumber);
-    if (isNumber && stored == 0 && !app.bTipsRequested) {
+    std::string fehler;
+    const int stored = GetSetting("Options", "Show Tips at Startup", "1", &fehler).trimmed().toInt(&isNumber);
+    if (!fehler.empty()) showFailure("GetSetting", "Die Einstellungen lassen sich nicht lesen.\r\n" + fehler);
+    const bool aus = isNumber && stored == 0;
+    if (aus && !app.bTipsRequested) {
         app.bNoTipsAtStart = true;
         return;
     }
-    // Checking the box runs its handler, which stores "1": showing the window
-    // switches the start-up tips on again until the user clears the box.
-    chkLoadTipsAtStartup->setChecked(true);
-    chkLoadTipsAtStartup_Click();
+    // The box shows the stored switch. Only the user's click stores it: the
+    // settings file is not written because the window was shown.
+    chkLoadTipsAtStartup->setChecked(!aus);
     cmdTipsZeigen_Click();
 }
 

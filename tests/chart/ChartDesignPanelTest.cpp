@@ -3,6 +3,7 @@
 // changes nothing.
 
 #include <QImage>
+#include <QTextBlock>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
@@ -233,6 +234,27 @@ TEST_F(ChartWindowTest, LegendTextsNeedPointsAndAllLegendBoxesShowOneState) {
     w.designPanel->legende->chkLabelNotVisible->click();
     EXPECT_EQ(std::tuple(c.labelShown(1), w.kurvenPanel->chkEinzelLabelSichtbar[1]->isChecked(),
                          w.menuItem("mnuDelLabels")->isEnabled()), std::tuple(false, false, false));
+}
+
+// A header longer and of more lines than the box shows opens at its
+// beginning: the first characters of its first line are in view; typing
+// goes on at its end.
+TEST_F(ChartWindowTest, TextPanelOpensALongTextAtItsBeginning) {
+    auto [w, c] = diagramm(2, 0.1, 0, 0.15, 0, 20);
+    TextPanel& t = *w.textPanel;
+    c.setText(ChartTextBlock::Header, "Anfang " + std::string(150, 'x') +
+                                          " Ende\r\nZeile 2\r\nZeile 3\r\nZeile 4\r\nZeile 5\r\nletzte Zeile");
+    w.clickMenu("mnuTextDesign(1)");
+    test::processEvents();
+    test::saveScreenshot(&w, "text_panel_long_header");
+    ASSERT_GT(t.schrift->horizontalScrollBar()->maximum(), 0);
+    ASSERT_GT(t.schrift->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(std::tuple(t.schrift->horizontalScrollBar()->value(), t.schrift->verticalScrollBar()->value()),
+              std::tuple(0, 0));
+    const QTextCursor links = t.schrift->cursorForPosition(QPoint(4, 4));
+    EXPECT_EQ(std::tuple(links.block().text().left(6), links.positionInBlock()), std::tuple(QString("Anfang"), 0));
+    QTest::keyClicks(t.schrift, "!");
+    EXPECT_EQ(c.text(ChartTextBlock::Header).substr(c.text(ChartTextBlock::Header).size() - 13), "letzte Zeile!");
 }
 
 TEST_F(ChartWindowTest, TextPanelWritesHeaderFooterAndAxisTitles) {

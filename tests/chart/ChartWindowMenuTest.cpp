@@ -71,6 +71,28 @@ TEST_F(ChartWindowTest, CurveGoesToTheClipboardInTheLocalesFormat) {
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "0\t1\r\n0,5\t0,25\r\n");
 }
 
+// A curve with a value beyond the range of a Single: "Kurve in Clipboard"
+// says so, as "Kurve als XY speichern" does, and the clipboard keeps its text.
+TEST_F(ChartWindowTest, ACurveBeyondASingleIsNotCopiedWithoutAWord) {
+    frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
+    Integer nr = 0, err = 0;
+    NeueKurveNr(nr, err);
+    ASSERT_EQ(nr, 3);
+    w.zeigeKurvenPunkte(nr, {{0, 1, 0}, {1, 2, 0}});
+    w.Chart2D1->setPoints(1, nr, {0, 1, 2}, {1, 1e300, 2});
+    w.mnuKurvenDesign_Click();
+    w.kurvenPanel->tabKurven->setCurrentIndex(2);
+    QApplication::clipboard()->setText("vorher");
+    vrn::test::MsgRecorder msgs;
+    QTest::mouseClick(w.kurvenPanel->cmdClipboard, Qt::LeftButton);
+    EXPECT_TRUE(vrn::test::isOnlyMessage(
+        msgs,
+        "Punkt 2, Wert 2: \"1E+300\" liegt außerhalb des zulässigen Bereichs.\r\n\r\n"
+        "Die Kurve wurde nicht in die Zwischenablage kopiert.",
+        "Meldung von cmdClipboard", MsgIcon::Critical));
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("vorher"));
+}
+
 TEST_F(ChartWindowTest, LegendNeedsALegendText) {
     app.iDiagrammTyp = 51;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);

@@ -18,6 +18,28 @@ TEST(CurveCopy, LinesOfXTabYInTheLocalesForm) {
     EXPECT_EQ(kurveAlsText({0, 0.5}, {1, 0.25}), "0\t1\r\n0.5\t0.25\r\n");
 }
 
+// A value that a Single cannot hold is not left out without a word: the copy
+// is refused and the first such value named, as the x-y file names it.
+TEST(CurveCopy, AValueBeyondASingleIsNamed) {
+    NumberLocaleGuard punkt('.', ',');
+    const std::string bereich = "\" liegt außerhalb des zulässigen Bereichs.";
+    // x, y, the text, the failure
+    const std::tuple<std::vector<double>, std::vector<double>, std::string, std::string> rows[] = {
+        {{0, 1, 2}, {1, 1e39, 2}, "", "Punkt 2, Wert 2: \"1E+39" + bereich},
+        {{-1e300, 1}, {1, -1e300}, "", "Punkt 1, Wert 1: \"-1E+300" + bereich},
+        {{1, 3.4028236e38}, {2, 0}, "", "Punkt 2, Wert 1: \"3.4028236E+38" + bereich},
+        // the largest Single, and a value that still rounds to it
+        {{3.4028234663852886e38}, {-3.40282356e38}, "3.402823E+38\t-3.402823E+38\r\n", ""},
+        // holes stay out without a word
+        {{1, 2, NAN}, {1E+308, 2, 3}, "2\t2\r\n", ""},
+    };
+    for (const auto& [x, y, text, fehler] : rows) {
+        std::string error;
+        EXPECT_EQ(kurveAlsText(x, y, &error), text) << fehler;
+        EXPECT_EQ(error, fehler);
+    }
+}
+
 TEST(CurveCopy, CurveNumberOfATabCaption) {
     const std::pair<const char*, int> faelle[] = {
         {"K. 12", 12}, {"K. 3", 3}, {"  K. 24  ", 24}, {"K.12", 12}, {"7", 7},   {"K. ", 0},

@@ -272,6 +272,22 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
               std::tuple(true, "Probe", "0.125         ", true));
 }
 
+// A comment longer than its box opens at its beginning, also after "Neu-Laden *VRD".
+TEST_F(Datedit, ALongCommentShowsItsBeginning) {
+    const std::string kommentar = "Anfang des Kommentars " + std::string(300, '-') + " Ende";
+    setzeDaten({{0, 1, 300, 0}, {1.5, 0.5, 300, 0}});
+    app.ExpKommentar = kommentar;
+    frmDatedit& d = oeffne();
+    EXPECT_EQ(std::tuple(d.txtComment->text().toStdString(), d.txtComment->cursorPosition()), std::tuple(kommentar, 0));
+    test::saveScreenshot(&d, "datedit_long_comment");
+    test::answerFileBoxes(env.folderStd() + "/lang.VRD");
+    test::clickButton(d.cmdSave);
+    d.txtComment->setText("kurz");
+    test::answerOpenDialog("lang.VRD", env.folderStd());
+    test::clickButton(d.cmdLoadFile);
+    EXPECT_EQ(std::tuple(d.txtComment->text().toStdString(), d.txtComment->cursorPosition()), std::tuple(kommentar, 0));
+}
+
 TEST_F(Datedit, OkWarnsOnNonIsothermalTimesAndThePopupFollowsTheData) {
     setzeDaten({{0, 1, 300, 0}, {1.5, 0.5, 300, 0}, {0, 1, 320, 0}, {1.5, 0.3, 320, 0}});
     frmDatedit& d = oeffne();

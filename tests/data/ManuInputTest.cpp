@@ -239,6 +239,16 @@ TEST_F(XYEditor, LoadingAsksForUnsavedPointsAndACancelledBoxKeepsTheList) {
               std::tuple("geladen: a.XY", "\"Kurvenpunkte\"", QStringList{"2", "4"}, true, "Zeile 1", false));
 }
 
+// A long comment of a loaded file opens showing its beginning.
+TEST_F(XYEditor, ALoadedLongCommentShowsItsBeginning) {
+    const std::string lang = "Anfang " + std::string(300, '-') + " Ende";
+    vrn::test::writeFile(env.folderStd() + "/lang.XY", lang + "\r\n1;2\r\n");
+    frmManuInput& f = oeffnen();
+    answerFileBoxes(env.folderStd() + "/lang.XY");
+    QTest::mouseClick(f.cmdLoad, Qt::LeftButton);
+    EXPECT_EQ(std::tuple(f.txtComment->text().toStdString(), f.txtComment->cursorPosition()), std::tuple(lang, 0));
+}
+
 TEST_F(XYEditor, PopupOfTheMainWindowDrivesTheGrid) {
     frmManuInput& f = oeffnen();
     QApplication::clipboard()->clear();

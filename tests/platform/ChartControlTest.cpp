@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QMimeData>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -683,6 +684,55 @@ TEST_F(Chart, EveryPictureIsWrittenAndReadable) {
     EXPECT_TRUE(pdfParses(test::readBytes(base + ".pdf")));
     EXPECT_FALSE(chart.savePicture(base + "/nicht/da.png", ChartPicture::Png));
     EXPECT_FALSE(chart.savePicture(QString::fromStdString(dir.str()) + "/fehlt/bild.svg", ChartPicture::Svg));
+}
+
+// A curve that runs out of the axis range (to the left, over the top and
+// below the bottom): the SVG picture and the SVG copy on the clipboard draw
+// it as the screen does, cut at the plot area, with no stroke along the
+// frame where the curve is out of range.
+TEST_F(Chart, AnSvgPictureCutsTheCurveAtThePlotAreaAsTheScreenDoes) {
+    line(1, kRed, {-5, 5, 7, 9, 12}, {0, 6, 16, -14, 5});
+    const auto rendered = [](const QByteArray& svg) {
+        QImage img(600, 400, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        QSvgRenderer(svg).render(&p);
+        return img;
+    };
+    const auto reddish = [](QRgb c) { return qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60; };
+    // The red pixels of one picture with no red pixel of the other within two pixels.
+    const auto extra = [&](const QImage& a, const QImage& b) {
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                if (!reddish(a.pixel(x, y))) continue;
+                bool near = false;
+                for (int dy = -2; dy <= 2 && !near; ++dy)
+                    for (int dx = -2; dx <= 2 && !near; ++dx)
+                        near = b.rect().contains(x + dx, y + dy) && reddish(b.pixel(x + dx, y + dy));
+                if (!near) ++n;
+            }
+        return n;
+    };
+
+    const QImage screen = chart.toImage();
+    test::TempFolder dir;
+    const QString path = QString::fromStdString(dir.file("bild.svg"));
+    ASSERT_TRUE(chart.savePicture(path, ChartPicture::Svg));
+    ASSERT_TRUE(chart.copyToClipboard(kClipboardVector));
+    const QImage file = rendered(test::readBytes(path));
+    const QImage clip = rendered(QGuiApplication::clipboard()->mimeData()->data("image/svg+xml"));
+    for (const auto& [what, img] : {std::pair{"file", &file}, std::pair{"clipboard", &clip}}) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(std::pair(extra(*img, screen), extra(screen, *img)), std::pair(0, 0));
+        // The pieces of the curve where the screen has them, and none along the frame.
+        EXPECT_TRUE(colourAround(*img, at(2.5, 4.5), kRed, 2));
+        EXPECT_TRUE(colourAround(*img, at(7.7, 5.5), kRed, 2));
+        EXPECT_FALSE(colourAround(*img, at(6.6, 10), kRed, 3));
+        EXPECT_FALSE(colourAround(*img, at(9, 0), kRed, 3));
+    }
+    EXPECT_TRUE(colourAround(screen, at(2.5, 4.5), kRed, 2));
+    EXPECT_FALSE(colourAround(screen, at(6.6, 10), kRed, 3));
 }
 
 TEST_F(Chart, APictureThatDoesNotFitIsReportedAndTheOldFileStaysWhole) {

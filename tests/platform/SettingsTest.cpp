@@ -413,7 +413,8 @@ TEST_F(SettingsStore, FilesWrittenByHandReadAsQSettingsReadsThemAndKeepEveryKey)
 // brackets, "=", line ends of every kind, quotes, backslashes, "%XX" names,
 // comments, "@" forms, a BOM, stray bytes): the program reads the switch as
 // QSettings reads it, and a save keeps every key QSettings can be asked for
-// with the value QSettings' own save of the same change keeps.
+// with the value QSettings' own save of the same change keeps; a file that is
+// no UTF-8 text is refused with its name and left as it is.
 TEST_F(SettingsStore, RandomHandEditedFilesAsQSettingsReadsAndSavesThem) {
     const char* const pieces[] = {"[", "]", "=", "\n", "\r", "\r\n", ";", "\"", "\\", " ", "\t", ",", "/", "%20",
                                   "%U00e9", "%General", "General", "@", "@@", "@String(", "@ByteArray(", ")",
@@ -436,9 +437,24 @@ TEST_F(SettingsStore, RandomHandEditedFilesAsQSettingsReadsAndSavesThem) {
         const std::string path = toStd(settingsFilePath());
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         writeFile(path, bytes);
+        // A file that is no UTF-8 text (a byte 0xFF, or a first character
+        // with one NUL byte, as UTF-16 has) is refused and left untouched.
+        std::string refused;
+        const QString read = GetSetting(kSection, kKey, "?", &refused);
+        const bool utf16 = bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0');
+        if (bytes.find('\xFF') != std::string::npos || utf16) {
+            EXPECT_EQ(read, QString("?"));
+            EXPECT_NE(refused.find(path), std::string::npos) << refused;
+            std::string why;
+            EXPECT_FALSE(SaveSetting(kSection, kKey, "7", &why));
+            EXPECT_EQ(why, refused);
+            EXPECT_TRUE(readFile(path) == bytes);
+            continue;
+        }
+        EXPECT_EQ(refused, "");
         const QtRead before = readByQSettings(bytes, folder);
         const QString held = before.values.value(tips, "?").toString();
-        EXPECT_EQ(GetSetting(kSection, kKey, "?"), held);
+        EXPECT_EQ(read, held);
 
         // The same change saved by QSettings itself, and by the store.
         const QString value = held == "7" ? "8" : "7";

@@ -123,7 +123,9 @@ TEST_F(DataFileTest, LfOnlyBlankLinesAndOddItemFormsAreRead) {
 }
 
 TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
-    // Lambda0: the last active point with t = 0; LambdaInf: the last positive value, else kept.
+    // Lambda0: the last active point with t = 0; LambdaInf: the last positive
+    // value of the file; a file without one has none (0), and points appended
+    // from such a file keep the data set's.
     writeFile(dir.file("l.VRD"),
               "k\r\ns\r\nh\r\n4\r\n"
               "0,1,0,0,0,0,0,0,7,0,0,0,0\r\n"
@@ -136,7 +138,22 @@ TEST_F(DataFileTest, LambdaZeroAndInfinityRules) {
 
     writeFile(dir.file("m.VRD"), "k\r\ns\r\nh\r\n1\r\n3,1,0,0,0,0,0,0,7,0,0,0,0\r\n");
     ASSERT_TRUE(laden(dir.file("m.VRD"), false));
-    EXPECT_EQ(std::tuple(app.Lambda0, app.LambdaInf), std::tuple(0.0, 4.0));  // no positive lambda(inf): kept
+    EXPECT_EQ(std::tuple(app.Lambda0, app.LambdaInf), std::tuple(0.0, 0.0));  // the file holds none
+
+    // Appending: a file without lambda(inf) keeps the data set's, one with it brings its own.
+    ASSERT_TRUE(laden(dir.file("l.VRD"), false));
+    ASSERT_TRUE(laden(dir.file("m.VRD"), true));
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.LambdaInf), std::tuple(5, 4.0));
+    ASSERT_TRUE(laden(dir.file("m.VRD"), false));
+    ASSERT_TRUE(laden(dir.file("l.VRD"), true));
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.LambdaInf), std::tuple(5, 4.0));
+
+    // Written without lambda(inf), read back without it.
+    ASSERT_TRUE(laden(dir.file("m.VRD"), false));
+    ASSERT_TRUE(schreiben(dir.file("n.VRD")));
+    app.LambdaInf = 99;
+    ASSERT_TRUE(laden(dir.file("n.VRD"), false));
+    EXPECT_EQ(app.LambdaInf, 0.0);
 }
 
 TEST_F(DataFileTest, EmptyFileCountZero) {

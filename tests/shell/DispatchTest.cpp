@@ -1,12 +1,15 @@
 #include <QDir>
 #include <QFile>
 
+#include <filesystem>
+
 #include "chart/frmGraph2D.h"
 #include "data/frmDatedit.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
+#include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"
@@ -264,6 +267,93 @@ TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
     main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(rec.last().title, "geladen...");
     EXPECT_EQ(std::tuple(app.nExpPunkte, StripPath(app.ExpDateiName)), std::tuple(25, "1st_order.VRD"));
+}
+
+// A sample project copied into a folder of its own with its data set edited,
+// while the program folder (the current folder after start-up) still holds
+// the sample's data set of the same name: the project takes the file beside
+// it, and "Speichern unter *.VRD" opens there. Only when there is no such
+// file beside the project is the name looked for in the current folder.
+TEST_F(Dispatch, AProjectTakesTheDataSetBesideIt) {
+    const QString prog = env.folder();
+    const QString eigen = prog + "/../eigenes Projekt";
+    QDir().mkpath(eigen);
+    for (const QString& folder : {prog, eigen})
+        for (const char* ext : {".VRP", ".VRD"})
+            ASSERT_TRUE(QFile::copy(resourceFolder() + "/samples/2nd_order" + ext, folder + "/2nd_order" + ext));
+    test::writeFile(toStd(eigen) + "/2nd_order.VRD",
+                    "bearbeitet\r\nmin\r\nkopf\r\n2\r\n0,.02,.02,0,0,0,0,298.15,4.96,0,0,0,0\r\n"
+                    "3,.01,.01,0,0,0,0,298.15,4.5,0,0,0,0\r\n");
+    const auto start = std::filesystem::current_path();
+    std::filesystem::current_path(toStd(prog));
+
+    test::answerOpenDialog("2nd_order.VRP", toStd(eigen));
+    rec.answer(MsgAnswer::OK);
+    main->clickMenu("mnuLoadProject");
+    EXPECT_EQ(rec.last().title, "geladen...");
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpKommentar, app.sZeiteinheit, app.ExpDaten[2].t),
+              std::tuple(2, "bearbeitet", "min", 3.0));
+    main->clickMenu("mnuEdit");
+    ASSERT_TRUE(IsFormLoaded<frmDatedit>());
+    SaveBoxRequest gefragt;
+    test::answerFileBoxes("", &gefragt);  // cancelled
+    test::clickButton(Forms::get<frmDatedit>().cmdSave);
+    EXPECT_EQ(QDir(toQ(gefragt.initialDir)).canonicalPath(), QDir(eigen).canonicalPath());
+    EXPECT_EQ(gefragt.fileName, "2nd_order.VRD");
+    Forms::unload<frmDatedit>();
+
+    // Nothing of that name beside the project: the current folder's file.
+    QFile::remove(eigen + "/2nd_order.VRD");
+    test::answerOpenDialog("2nd_order.VRP", toStd(eigen));
+    rec.answer(MsgAnswer::OK);
+    main->clickMenu("mnuLoadProject");
+    EXPECT_EQ(std::tuple(app.nExpPunkte, QDir(toQ(app.ExpDateiPfad)).canonicalPath()),
+              std::tuple(16, QDir(prog).canonicalPath()));
+    std::filesystem::current_path(start);
+}
+
+// 2nd_order.VRP (lambda(inf) 1.82), then a project whose data set has none:
+// the data-set editor shows none, taking a point keeps none, and saving
+// writes none into the other data set's file.
+TEST_F(Dispatch, ADataSetsLambdaInfinityIsTheOneItsFileHolds) {
+    for (const char* name : {"2nd_order", "1st_order"})
+        for (const char* ext : {".VRP", ".VRD"})
+            ASSERT_TRUE(QFile::copy(resourceFolder() + "/samples/" + name + ext, env.folder() + "/" + name + ext));
+    test::answerOpenDialog("2nd_order.VRP", env.folderStd());
+    rec.answer(MsgAnswer::OK);
+    main->clickMenu("mnuLoadProject");
+    main->clickMenu("mnuEdit");
+    ASSERT_TRUE(IsFormLoaded<frmDatedit>());
+    EXPECT_EQ(Forms::get<frmDatedit>().lambda_infin->text(), QString(" 1.82"));
+
+    test::answerOpenDialog("1st_order.VRP", env.folderStd());
+    rec.answer(MsgAnswer::OK);
+    main->clickMenu("mnuLoadProject");
+    frmDatedit& d = Forms::get<frmDatedit>();
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.LambdaInf, d.lambda_infin->text()), std::tuple(25, 0.0, QString(" 0")));
+    // A point taken from the input row, then "Speichern unter *.VRD" over the file.
+    d.optInputMode[0]->click();
+    test::typeInto(d.y[0], "130");
+    test::typeInto(d.y[1], "0,003");
+    test::clickButton(d.OKinput);
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.LambdaInf), std::tuple(26, 0.0));
+    const std::string datei = env.folderStd() + "/1st_order.VRD";
+    test::answerFileBoxes(datei);
+    test::clickButton(d.cmdSave);
+    app.LambdaInf = 5;
+    bool ok = false;
+    LoadDataFile(datei, false, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDaten[26].t, app.LambdaInf), std::tuple(26, 130.0, 0.0));
+
+    // "Neu-Laden *VRD": every file brings its own, or none.
+    const std::tuple<const char*, double, const char*> dateien[] = {
+        {"2nd_order.VRD", 1.82, " 1.82"}, {"1st_order.VRD", 0.0, " 0"}};
+    for (const auto& [name, wert, box] : dateien) {
+        test::answerOpenDialog(name, env.folderStd());
+        test::clickButton(d.cmdLoadFile);
+        EXPECT_EQ(std::tuple(app.LambdaInf, d.lambda_infin->text()), std::tuple(wert, QString(box))) << name;
+    }
 }
 
 TEST_F(Dispatch, ExitClosesTheHelpAndTheCloseBoxSavesNothing) {

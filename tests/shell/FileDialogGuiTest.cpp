@@ -343,6 +343,23 @@ TEST_F(FileDialogGui, CommentWindowOkAbortAndEnter) {
     }
 }
 
+// A long project comment opens showing its beginning, all of it selected, so
+// that typing replaces it.
+TEST_F(FileDialogGui, CommentWindowShowsTheBeginningOfALongComment) {
+    const std::string lang = "Anfang des Kommentars " + std::string(200, '-') + " Ende";
+    app.ProjKommentar = lang;
+    QTimer::singleShot(0, [&] {
+        frmCommentInput* f = Forms::loaded<frmCommentInput>();
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(std::tuple(f->txtDatComm->selectedText().toStdString(), f->txtDatComm->cursorPosition()),
+                  std::tuple(lang, 0));
+        QTest::keyClicks(f->txtDatComm, "neu");
+        f->cmdOK->click();
+    });
+    ASSERT_TRUE(WriteProjectFile(toStd(root + "/lang.VRP")));
+    EXPECT_EQ(app.ProjKommentar, "neu");
+}
+
 TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
     app.ExpKommentar = "zu speichern";
     app.ExpDateiPfad = toStd(root + "/unter");

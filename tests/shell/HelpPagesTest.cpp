@@ -165,6 +165,29 @@ TEST_F(HelpPages, F1OnMenuItemsOpensTheirPagesAndBackWalksTheHistory) {
     EXPECT_EQ(helpWindow(), nullptr);
 }
 
+// F1 on a highlighted Monte Carlo item opens the page that the Monte Carlo
+// window's own "Hilfe" opens for that mode (8000 decay, 8001 equilibrium).
+TEST_F(HelpPages, F1OnTheMonteCarloItemsOpensTheWindowsPages) {
+    MDIVRN w;
+    w.MDIForm_Load();
+    w.show();
+    const std::pair<const char*, const char*> rows[] = {{"mnuSubMonteCarlo(0)", "8000.html"},
+                                                        {"mnuSubMonteCarlo(1)", "8001.html"}};
+    for (const auto& [item, page] : rows) {
+        SCOPED_TRACE(item);
+        HtmlHelpCloseAll();
+        test::processEvents();
+        QMenu* m = w.menu("mnuMonteCarlo");
+        m->popup(QPoint(20, 20));
+        QApplication::processEvents();
+        m->setActiveAction(w.menuItem(item));
+        QTest::keyClick(m, Qt::Key_F1);
+        m->hide();
+        ASSERT_NE(helpWindow(), nullptr);
+        EXPECT_EQ(shownPage(), page);
+    }
+}
+
 TEST_F(HelpPages, LinksOutOfTheFolderAreNotFollowed) {
     QTemporaryDir res;
     QDir(res.path()).mkdir("help");

@@ -45,6 +45,17 @@ TEST_F(Tips, TheShippedFileHasTwentyTwoTipsAndNextCycles) {
     }
 }
 
+TEST_F(Tips, EscClosesTheWindow) {
+    MDIVRN w;
+    w.MDIForm_Load();
+    frmTip* t = Forms::loaded<frmTip>();
+    ASSERT_TRUE(t && t->isVisible());
+    t->activateWindow();
+    QTest::keyClick(t->cmdNextTip, Qt::Key_Escape);
+    test::processEvents();
+    EXPECT_FALSE(IsFormLoaded<frmTip>());
+}
+
 TEST_F(Tips, SwitchIsStoredAndHonouredAtStart) {
     {
         frmTip& t = Forms::get<frmTip>();
@@ -59,10 +70,14 @@ TEST_F(Tips, SwitchIsStoredAndHonouredAtStart) {
         MDIVRN w;
         w.MDIForm_Load();
         EXPECT_EQ(std::tuple(IsFormLoaded<frmTip>(), app.bNoTipsAtStart), std::tuple(false, true));
-        // The menu item shows the tips anyway and switches them on again.
+        // The menu item shows the tips anyway; the box shows the switch as
+        // stored, and only the user's click switches them on again.
         w.clickMenu("mnuTip");
         ASSERT_TRUE(IsFormLoaded<frmTip>());
-        EXPECT_TRUE(Forms::loaded<frmTip>()->isVisible());
+        frmTip* t = Forms::loaded<frmTip>();
+        EXPECT_EQ(std::tuple(t->isVisible(), t->chkLoadTipsAtStartup->isChecked()), std::tuple(true, false));
+        EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "1"), QString("0"));
+        QTest::mouseClick(t->chkLoadTipsAtStartup, Qt::LeftButton);
         EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "0"), QString("1"));
     }
 }
@@ -169,7 +184,7 @@ TEST_F(Tips, AStoreThatCannotBeWrittenIsNamedOnceAndLeftAsItWas) {
     t.Unload();
     test::processEvents();
 
-    // A pipe in the store's place: the start-up reads the default and names the pipe when it stores the switch.
+    // A pipe in the store's place: the start-up names the pipe it cannot read and shows the tips by default.
     std::filesystem::remove(store.file());
     test::Fifo rohr(store.file());
     rec.clear();
@@ -179,16 +194,16 @@ TEST_F(Tips, AStoreThatCannotBeWrittenIsNamedOnceAndLeftAsItWas) {
         ASSERT_TRUE(IsFormLoaded<frmTip>());
         EXPECT_TRUE(Forms::loaded<frmTip>()->isVisible());
         EXPECT_TRUE(test::isOnlyMessage(
-            rec, "Die Einstellung lässt sich nicht speichern.\r\nDas ist keine gewöhnliche Datei: " + store.file(),
-            "Meldung von chkLoadTipsAtStartup_Click", MsgIcon::Critical));
+            rec, "Die Einstellungen lassen sich nicht lesen.\r\nDas ist keine gewöhnliche Datei: " + store.file(),
+            "Meldung von GetSetting", MsgIcon::Critical));
     }
     EXPECT_EQ(std::filesystem::status(store.file()).type(), std::filesystem::file_type::fifo);
 }
 
-// A settings file with a damaged line (stray words, a stray word alone,
-// binary bytes): the switch is stored all the same, keeping every line that
-// can be read, and every later save goes through too; nothing is left beside
-// the file.
+// A settings file with a damaged line (stray words, a stray word alone): the
+// switch is stored all the same, keeping every line that can be read, and
+// every later save goes through too; nothing is left beside the file. (Files
+// of binary bytes are no UTF-8 text: see the test after this one.)
 TEST_F(Tips, ADamagedSettingsFileIsStoredKeepingWhatCanBeRead) {
     using namespace std::string_literals;
     const std::string fremd = "[Fremd]\nSchl%FCssel=\"Wert, mit Komma\"\n";
@@ -196,10 +211,6 @@ TEST_F(Tips, ADamagedSettingsFileIsStoredKeepingWhatCanBeRead) {
     const std::tuple<const char*, std::string, bool> rows[] = {
         {"a line of words", "[Options]\nShow%20Tips%20at%20Startup=1\nkaputt\n" + fremd, true},
         {"a word alone", "OLD", false},
-        {"binary bytes", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\x01\x02=\x03"s, false},
-        {"binary bytes among the lines",
-         "\xfe\xff\0[\0O\0]\n[Options]\r\nShow%20Tips%20at%20Startup=1\r\n\x01\x02\x03\x04\n\x7f=\x7f\n"s + fremd,
-         true},
     };
     for (const auto& [what, bytes, fremdBleibt] : rows) {
         SCOPED_TRACE(what);
@@ -251,10 +262,94 @@ QMap<QString, QVariant> readByQSettings(const std::string& path, const std::stri
 
 }  // namespace
 
+// A settings file that is no UTF-8 text (UTF-16 and UTF-32 with and without
+// a byte-order mark, Latin-1, binary bytes): the start-up names it, shows the
+// tips as by default and leaves it untouched; a click on the box names it
+// again and does not write it either.
+TEST_F(Tips, ASettingsFileThatIsNoUtf8TextIsNamedAndLeftUntouched) {
+    using namespace std::string_literals;
+    const std::string text = "[Options]\r\nShow%20Tips%20at%20Startup=0\r\n";
+    std::string le = "\xff\xfe"s, be;
+    for (char c : text) {
+        le += std::string{c, '\0'};
+        be += std::string{'\0', c};
+    }
+    std::string utf32 = "\xff\xfe\0\0"s;
+    for (char c : text) utf32 += std::string{c, '\0', '\0', '\0'};
+    const std::string lesen =
+        "\r\nEinstellungen werden aus einer Textdatei in UTF-8 gelesen; die Datei bleibt unverändert.";
+    // what, the file, the reason before the file's name
+    const std::tuple<const char*, std::string, const char*> rows[] = {
+        {"UTF-16 LE with a byte-order mark", le, "Die Datei ist in UTF-16 kodiert: "},
+        {"UTF-16 BE without one", be, "Die Datei ist in UTF-16 kodiert: "},
+        {"UTF-32 LE", utf32, "Die Datei ist in UTF-32 kodiert: "},
+        {"Latin-1", "[Options]\nShow%20Tips%20at%20Startup=0\n[Fenster]\nTitel=Gr\xfc\xdf" "e\n",
+         "Die Datei ist keine Textdatei in UTF-8: "},
+        {"binary bytes", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\x01\x02=\x03"s,
+         "Die Datei ist keine Textdatei in UTF-8: "},
+        {"binary bytes among the lines",
+         "\xfe\xff\0[\0O\0]\n[Options]\r\nShow%20Tips%20at%20Startup=1\r\n\x01\x02\x03\x04\n\x7f=\x7f\n"s,
+         "Die Datei ist in UTF-16 kodiert: "},
+    };
+    for (const auto& [what, bytes, reason] : rows) {
+        SCOPED_TRACE(what);
+        test::TempFolder dir;
+        StoreIn store(dir.str());
+        test::writeFile(store.file(), bytes);
+        const std::string why = reason + store.file() + lesen;
+        test::MsgRecorder rec;
+        {
+            MDIVRN w;
+            w.MDIForm_Load();
+            EXPECT_TRUE(test::isOnlyMessage(rec, "Die Einstellungen lassen sich nicht lesen.\r\n" + why,
+                                            "Meldung von GetSetting", MsgIcon::Critical));
+            frmTip* t = Forms::loaded<frmTip>();
+            ASSERT_NE(t, nullptr);
+            EXPECT_TRUE(t->isVisible() && t->chkLoadTipsAtStartup->isChecked());
+            rec.clear();
+            QTest::mouseClick(t->chkLoadTipsAtStartup, Qt::LeftButton);
+            EXPECT_TRUE(test::isOnlyMessage(rec, "Die Einstellung lässt sich nicht speichern.\r\n" + why,
+                                            "Meldung von chkLoadTipsAtStartup_Click", MsgIcon::Critical));
+            t->Unload();
+            test::processEvents();
+        }
+        EXPECT_TRUE(test::readFile(store.file()) == bytes) << "the file was changed";
+    }
+}
+
+// A settings file without the tips switch (made by hand, or shared with other
+// settings), and no settings file at all: the start-up shows the tips and
+// writes nothing, comments and lines QSettings cannot read stay; the user's
+// click on the box stores the switch.
+TEST_F(Tips, TheStartUpWritesNoSettings) {
+    const std::string bytes = "; von Hand\n[Fenster]\nBreite=800 ; Pixel\nnur Worte\n";
+    for (const bool datei : {true, false}) {
+        SCOPED_TRACE(datei ? "a file without the switch" : "no file");
+        test::TempFolder dir;
+        StoreIn store(dir.str());
+        if (datei) test::writeFile(store.file(), bytes);
+        test::MsgRecorder rec;
+        MDIVRN w;
+        w.MDIForm_Load();
+        frmTip* t = Forms::loaded<frmTip>();
+        ASSERT_NE(t, nullptr);
+        EXPECT_TRUE(t->isVisible() && t->chkLoadTipsAtStartup->isChecked());
+        if (datei) EXPECT_TRUE(test::readFile(store.file()) == bytes) << "the start-up rewrote the settings";
+        else EXPECT_FALSE(std::filesystem::exists(store.file())) << "the start-up made a settings file";
+        QTest::mouseClick(t->chkLoadTipsAtStartup, Qt::LeftButton);
+        EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "1"), QString("0"));
+        if (datei) EXPECT_EQ(GetSetting("Fenster", "Breite", ""), QString("800"));
+        EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : "");
+        t->Unload();
+        test::processEvents();
+    }
+}
+
 // Settings files edited by hand in which the user switched the tips off, as
 // QSettings reads them: the start-up shows no tips and leaves the file as it
-// is; the menu shows them and stores "1", clearing the box stores "0", and
-// every other key stays as QSettings read it.
+// is; the menu shows them with the box cleared and leaves it as well;
+// checking the box stores "1", clearing it stores "0", and every other key
+// stays as QSettings read it.
 TEST_F(Tips, AHandEditedSwitchOffIsHonouredAtStartAndEveryOtherKeyKept) {
     using namespace std::string_literals;
     const QString tips = "Options/Show Tips at Startup";
@@ -291,7 +386,11 @@ TEST_F(Tips, AHandEditedSwitchOffIsHonouredAtStartAndEveryOtherKeyKept) {
             w.clickMenu("mnuTip");
             frmTip* t = Forms::loaded<frmTip>();
             ASSERT_NE(t, nullptr);
-            EXPECT_TRUE(t->isVisible() && t->chkLoadTipsAtStartup->isChecked());
+            EXPECT_TRUE(t->isVisible() && !t->chkLoadTipsAtStartup->isChecked());
+            EXPECT_EQ(test::readFile(store.file()), bytes) << "showing the tips rewrote the settings";
+
+            QTest::mouseClick(t->chkLoadTipsAtStartup, Qt::LeftButton);
+            EXPECT_TRUE(t->chkLoadTipsAtStartup->isChecked());
             QMap<QString, QVariant> now = readByQSettings(store.file(), dir.str());
             EXPECT_EQ(now.take(tips), QVariant(QString("1")));
             EXPECT_EQ(test::listedSettings(now), test::listedSettings(others));
