@@ -28,6 +28,7 @@
 #include "reactors/frmRKconti.h"
 #include "reactors/frmRohrreaktor.h"
 #include "shell/AppState.h"
+#include "shell/StateOwner.h"
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
 #include "shell/FileDialogs.h"
@@ -137,7 +138,14 @@ void drawFirstFittingCurve() {
 }  // namespace
 
 void MDIVRN::connectDispatch() {
-    auto on = [this](const QString& name, std::function<void()> f) { setMenuHandler(name, std::move(f)); };
+    // Every menu action is one change of the shared state: the open windows
+    // hear what it changed once, when it has ended.
+    auto on = [this](const QString& name, std::function<void()> f) {
+        setMenuHandler(name, [f = std::move(f)] {
+            Aenderung aenderung;
+            f();
+        });
+    };
     on("mnuLoadLastSession", [this] { mnuLoadLastSession_Click(); });
     on("mnuLoadProject", [this] { mnuLoadProject_Click(); });
     on("mnuSaveProject", [this] { mnuSaveProject_Click(); });

@@ -222,10 +222,9 @@ void ReactorForm::zustandGeaendert(const Meldung& m) {
         kTeilModell | kTeilOrdnung | kTeilKonstanten | kTeilStartkonz | kTeilZeiteinheit;
     if (!(m.teile & kErgebnisTeile) || app.iProtZeileQuelle != calcType()) return;
     app.iProtZeileQuelle = 0;
-    for (int i = 5; i <= 9; ++i) Inp[static_cast<std::size_t>(i)]->clear();
-    for (std::size_t i = 13; i <= 16; ++i)
-        if (Inp[i]->isComputed()) Inp[i]->clear();
-    showNoResult();
+    // Shown as after a model choice: no outlet, no computed quantity.
+    for (int i = 5; i <= 9; ++i) Inp[static_cast<std::size_t>(i)]->setText(" 0");
+    modelReconfigured();
     cmdShowKsi->setEnabled(false);
     fraKsi->setVisible(false);
     cmdProtocol->setEnabled(false);

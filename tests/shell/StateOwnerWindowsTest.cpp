@@ -1,0 +1,271 @@
+// Every window that listens to the owner of the shared state, against every
+// action of another window that changes what it shows: after the action the
+// window shows the state in force (or the state of the curves it speaks of),
+// and its next result is the closed form of that state.
+//
+// The rows are checked against the owner's own list of who listens to what:
+// every part a window listens to has a row here or in the family table of
+// SharedStateWindowsTest, so a new listener cannot go untested.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "app/MDIVRN.h"
+#include "base/NumberText.h"
+#include "chart/frmGraph2D.h"
+#include "chart/frmGraphCalc.h"
+#include "data/frmArrheniusRechner.h"
+#include "data/frmDatedit.h"
+#include "engine/frmKinModel.h"
+#include "engine/frmPrepareTimeDiagram.h"
+#include "engine/frmmatrix.h"
+#include "platform/NumberField.h"
+#include "platform/Paths.h"
+#include "reactors/frmBatch.h"
+#include "shell/AppState.h"
+#include "shell/StateOwner.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+std::size_t u(int i) { return static_cast<std::size_t>(i); }
+
+QString single(double v) { return toQ(Str(static_cast<Single>(v))); }
+
+frmKinModel& modellFenster() {
+    frmKinModel* m = Forms::loaded<frmKinModel>();
+    EXPECT_TRUE(m);
+    return *m;
+}
+
+// A => P drawn in seconds: c(A)(0) = .1, k1 = .15 1/s, t(max) = 20.
+frmGraph2D& zeichneAzuP(MDIVRN& main) {
+    main.clickMenu("mnuctGraph");
+    test::clickButton(modellFenster().optZeit[0]);
+    test::clickButton(modellFenster().optTyp[2]);  // model 2, A => P
+    auto* t = Forms::loaded<frmPrepareTimeDiagram>();
+    EXPECT_TRUE(t);
+    test::typeInto(t->Inp[0], "0.1");
+    test::typeInto(t->Inp[10], "0.15");
+    test::typeInto(t->Inp[14], "20");
+    QTest::mouseClick(t->cmdDrawctDiagram, Qt::LeftButton);
+    test::processEvents();
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    EXPECT_TRUE(g);
+    return *g;
+}
+
+QString berechne(frmGraphCalc& f, const char* t) {
+    f.txtX->clear();
+    QTest::keyClicks(f.txtX, t);
+    QTest::keyClick(f.txtX, Qt::Key_Return);
+    return f.lblResult[0]->text();
+}
+
+struct Zeile {
+    const char* wer;  // the listener's name in the owner's list
+    unsigned teile;   // the parts the row changes
+    const char* aktion;
+    std::function<void(MDIVRN&, const QString&)> lauf;  // the user's steps, with their assertions
+};
+
+}  // namespace
+
+TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
+    std::map<std::string, unsigned> gesehen;  // who listened to what during the rows
+    auto merkeAbos = [&] {
+        for (const auto& a : zustand().abos()) gesehen[a.wer] |= a.teile;
+    };
+
+    const Zeile zeilen[] = {
+        {"frmGraphCalc", kTeilZeiteinheit | kTeilGezeichnet, "Einheit s -> min im Modellfenster",
+         [&](MDIVRN& main, const QString& ordner) {
+             frmGraph2D& g = zeichneAzuP(main);
+             QTest::mouseClick(g.cmdSingleCalc, Qt::LeftButton);
+             frmGraphCalc& f = *Forms::loaded<frmGraphCalc>();
+             test::clickButton(modellFenster().optZeit[1]);
+             merkeAbos();
+             // The calculator speaks of the drawn curve: t in s, c(A) = .1 exp(-.15 t).
+             EXPECT_EQ(f.lblZeit->text(), QString("s"));
+             EXPECT_EQ(berechne(f, "0.1"), single(0.1 * std::exp(-0.15 * 0.1)));  // .09851119
+             // Drawn anew in min, it follows the new curve.
+             auto* t = Forms::loaded<frmPrepareTimeDiagram>();
+             QTest::mouseClick(t->cmdDrawctDiagram, Qt::LeftButton);
+             test::processEvents();
+             EXPECT_EQ(f.lblZeit->text(), QString("min"));
+             EXPECT_EQ(berechne(f, "0.1"), single(0.1 * std::exp(-9.0 * 0.1)));
+         }},
+        {"frmGraphCalc", kTeilModell | kTeilGezeichnet, "anderes Modell im Modellfenster",
+         [&](MDIVRN& main, const QString& ordner) {
+             frmGraph2D& g = zeichneAzuP(main);
+             QTest::mouseClick(g.cmdSingleCalc, Qt::LeftButton);
+             frmGraphCalc& f = *Forms::loaded<frmGraphCalc>();
+             test::clickButton(modellFenster().optTyp[3]);  // model 3, 2A => P
+             EXPECT_EQ(std::tuple(f.lblRes[0]->isVisibleTo(&f), f.lblRes[3]->isVisibleTo(&f),
+                                  f.lblRes[1]->isVisibleTo(&f)),
+                       std::tuple(true, true, false))
+                 << "the species of the drawn A => P";
+             EXPECT_EQ(berechne(f, "4"), single(0.1 * std::exp(-0.15 * 4)));
+         }},
+        {"Halbwertszeit", kTeilZeiteinheit | kTeilModell, "Einheit und Modell nach dem Zeichnen",
+         [&](MDIVRN& main, const QString& ordner) {
+             frmGraph2D& g = zeichneAzuP(main);
+             const QString erwartet = "Halbwertszeit tau(A) = " + toQ(Format(static_cast<Single>(std::log(2.0) / 0.15), "#######0.00")) + " s";
+             test::clickButton(modellFenster().optZeit[1]);
+             g.mnuHalbA_Click();
+             EXPECT_EQ(g.statusText(), erwartet) << "4.62 s on the s axis, not 0.08 min";
+             test::clickButton(modellFenster().optZeit[2]);
+             test::clickButton(modellFenster().optTyp[3]);
+             g.mnuHalbA_Click();
+             EXPECT_EQ(g.statusText(), erwartet) << "the mark of the drawn A => P";
+         }},
+        {"frmArrheniusRechner", kTeilZeiteinheit | kTeilAuswertung, "Einheit s -> min im Modellfenster",
+         [&](MDIVRN& main, const QString& ordner) {
+             main.clickMenu("mnuToolArrhenius");
+             frmArrheniusRechner& r = *Forms::loaded<frmArrheniusRechner>();
+             test::typeInto(r.txtInpArrh[0], "2.5e10");
+             test::typeInto(r.txtInpArrh[1], "75000");
+             QTest::mouseClick(r.cmdCalc, Qt::LeftButton);
+             const double kSek = 2.5e10 * std::exp(-75000 / (8.3145 * 298.15));
+             EXPECT_EQ(r.txtkResult->text(), " .001813709");
+             test::clickButton(modellFenster().optZeit[1]);
+             merkeAbos();
+             // A is now read per minute, as its caption says: k per minute is
+             // the number, k per second a sixtieth of it.
+             EXPECT_EQ(std::tuple(r.lblkEinheit->text(), r.lblUnitk0->text().contains("/min"), r.txtkResult->text()),
+                       std::tuple("((mol/l)^(1-n))/min", true, " .001813709"));
+             EXPECT_EQ(r.txtksecResult->text().toStdString(), Str(static_cast<Single>(kSek / 60)));
+             // Activating it again keeps what the user typed.
+             r.SetFocus();
+             test::processEvents();
+             EXPECT_EQ(std::tuple(r.txtInpArrh[0]->text(), r.txtInpArrh[1]->text()), std::tuple("2.5e10", "75000"));
+             // A first-order evaluation: the units of its k, the same number.
+             {
+                 Aenderung auswertung;
+                 app.bAuswertungsart = 6;
+             }
+             EXPECT_EQ(std::tuple(r.lblkEinheit->text(), r.lblkEinheitsec->text(), r.txtksecResult->text()),
+                       std::tuple("1/min", "1/ s", toQ(Str(static_cast<Single>(kSek / 60)))));
+         }},
+        {"frmArrheniusRechner", kTeilTemperatur, "neue Parameter eines Fits",
+         [&](MDIVRN& main, const QString&) {
+             main.clickMenu("mnuToolArrhenius");
+             frmArrheniusRechner& r = *Forms::loaded<frmArrheniusRechner>();
+             test::typeInto(r.txtInpArrh[0], "1e9");
+             QTest::mouseClick(r.cmdCalc, Qt::LeftButton);
+             {
+                 Aenderung fitEnde;
+                 app.dblArrhA = 2.5e10;
+                 app.dblArrhEA = 75000;
+             }
+             EXPECT_EQ(std::tuple(r.txtInpArrh[0]->text(), r.txtkResult->text()), std::tuple(" 2.5E+10", ""))
+                 << "the fitted A replaces the typed one; no result of the former inputs";
+             QTest::mouseClick(r.cmdCalc, Qt::LeftButton);
+             EXPECT_EQ(r.txtkResult->text(), " .001813709");
+         }},
+        {"frmKinModel", kTeilOrdnung, "eine angepasste Ordnung",
+         [&](MDIVRN&, const QString&) {
+             frmKinModel& m = modellFenster();
+             merkeAbos();
+             {
+                 Aenderung fitEnde;
+                 app.nOrdnung = 1.984113f;
+             }
+             EXPECT_EQ(m.txtOrdnung->text(), single(1.984113));
+             test::clickButton(m.optTyp[0]);  // model 20
+             EXPECT_EQ(std::tuple(app.iModell, app.nOrdnung), std::tuple(Integer{20}, 1.984113f));
+         }},
+        {"frmKinModel", kTeilDatensatz | kTeilZeiteinheit, "Datensatz geladen und geleert",
+         [&](MDIVRN& main, const QString& ordner) {
+             frmKinModel& m = modellFenster();
+             EXPECT_EQ(m.lblRecalcTime->text(), QString());
+             test::loadFirstOrderSample(main, ordner);
+             EXPECT_TRUE(m.lblRecalcTime->text().startsWith("Achtung")) << "without activating it again";
+             EXPECT_TRUE(m.optZeit[1]->isChecked()) << "the data's unit, min";
+             {
+                 Aenderung neueingabe;
+                 app.nExpPunkte = 0;
+             }
+             EXPECT_EQ(m.lblRecalcTime->text(), QString());
+         }},
+        {"frmmatrix", kTeilModell | kTeilOrdnung, "anderes Modell",
+         [&](MDIVRN&, const QString&) {
+             frmKinModel& m = modellFenster();
+             QTest::mouseClick(m.cmdShowMatrix, Qt::LeftButton);
+             frmmatrix& x = *Forms::loaded<frmmatrix>();
+             merkeAbos();
+             test::clickButton(m.optTyp[3]);
+             EXPECT_EQ(x.Label10->text(), toQ(app.ModellName[3]));
+             EXPECT_EQ(x.rowLabels[0]->text(), frmmatrix::rowText(1)) << "2A => P: A -2";
+             EXPECT_TRUE(x.rowLabels[0]->text().startsWith("-2"));
+         }},
+        {"CalcForm 3", kTeilModell | kTeilKonstanten | kTeilStartkonz | kTeilZeiteinheit,
+         "Batch: anderes Modell und andere Einheit nach dem Berechnen",
+         [&](MDIVRN& main, const QString& ordner) {
+             main.clickMenu("mnuBatchR");
+             frmBatch& b = *Forms::loaded<frmBatch>();
+             test::clickButton(modellFenster().optTyp[2]);  // A => P
+             test::typeInto(b.Inp[0], "1");
+             test::typeInto(b.Inp[10], "0.15");
+             test::typeInto(b.Inp[14], "5");
+             QTest::mouseClick(b.cmdCalc, Qt::LeftButton);
+             merkeAbos();
+             EXPECT_EQ(b.Inp[5]->text(), single(std::exp(-0.15 * 5)));
+             EXPECT_TRUE(b.cmdProtocol->isEnabled());
+             test::clickButton(modellFenster().optZeit[1]);
+             EXPECT_EQ(std::tuple(b.Inp[5]->text(), b.cmdProtocol->isEnabled()), std::tuple(" 0", false))
+                 << "no outlet of the former unit beside the new one";
+             EXPECT_EQ(b.Inp[10]->text(), single(9)) << "k1 per minute";
+             test::typeInto(b.Inp[14], "0.05");
+             QTest::mouseClick(b.cmdCalc, Qt::LeftButton);
+             EXPECT_EQ(b.Inp[5]->text(), single(std::exp(-9.0 * 0.05))) << "0.05 min";
+             EXPECT_TRUE(b.cmdProtocol->isEnabled());
+             test::clickButton(modellFenster().optTyp[3]);
+             EXPECT_EQ(std::tuple(b.Inp[5]->text(), b.cmdProtocol->isEnabled()), std::tuple(" 0", false))
+                 << "no row of the former model";
+         }},
+        {"frmDatedit", kTeilZeiteinheit, "Einheit im Editor: ein Mal gefüllt",
+         [&](MDIVRN& main, const QString& ordner) {
+             test::loadFirstOrderSample(main, ordner);
+             main.clickMenu("mnuEdit");
+             frmDatedit& d = *Forms::loaded<frmDatedit>();
+             merkeAbos();
+             const double t2 = app.ExpDaten[2].t;
+             const long vorher = zustand().meldungen();
+             test::clickButton(d.optZeit[0]);
+             EXPECT_EQ(zustand().meldungen() - vorher, 1) << "one message for the whole change";
+             EXPECT_DOUBLE_EQ(app.ExpDaten[2].t, 60 * t2);
+             EXPECT_TRUE(modellFenster().optZeit[0]->isChecked());
+             EXPECT_EQ(d.lblKopf[5]->text(), QString("  Zeit t/s"));
+         }},
+    };
+
+    for (const Zeile& z : zeilen) {
+        SCOPED_TRACE(std::string(z.wer) + " × " + z.aktion);
+        test::GuiTest env;
+        auto main = test::startMainWindow();
+        zustand().unangekuendigtZuruecksetzen();
+        z.lauf(*main, env.folder());
+        merkeAbos();
+        main.reset();
+        EXPECT_EQ(teilNamen(zustand().unangekuendigt()), "") << "every write announced by its action";
+    }
+
+    // Every part a window listens to has its row (the calculation windows'
+    // constants, concentrations and data are the family table's).
+    std::map<std::string, unsigned> abgedeckt;
+    for (const Zeile& z : zeilen) abgedeckt[z.wer] |= z.teile;
+    for (const auto& [wer, teile] : gesehen) {
+        if (wer.rfind("CalcForm", 0) == 0 || wer == "test") continue;
+        EXPECT_EQ(teilNamen(teile & ~abgedeckt[wer]), "") << wer << " listens to parts no row changes";
+    }
+    EXPECT_TRUE(gesehen.count("CalcForm 1") && gesehen.count("CalcForm 3"));
+}
