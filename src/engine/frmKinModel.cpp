@@ -161,7 +161,7 @@ void frmKinModel::showRecalcWarning() {
 
 void frmKinModel::optTyp_Click(int Index) {
     if (Index < 0 || Index > 18) return;
-    chooseModel(Index, static_cast<Single>(txtOrdnung->value()));
+    chooseModel(Index, txtOrdnung->singleValue());
     txtOrdnung->setEnabled(app.iModell == 20);
 
     if (CalcForm* w = firstLoadedCalcForm({CalcForm::TimeDiagram, CalcForm::RKconti, CalcForm::Batch,
@@ -280,18 +280,19 @@ void frmKinModel::reconfigure(CalcForm* w) {
     } else if (app.c0[4] == 0.002) {
         app.c0[4] = 0;
     }
+    // Each value as a Single, or as the Double it is when a Single cannot hold it.
     for (int i = 0; i < 5; ++i)
-        w->Inp[static_cast<std::size_t>(i)]->setText(toQ(Str(static_cast<Single>(app.c0[static_cast<std::size_t>(i + 1)]))));
+        w->Inp[static_cast<std::size_t>(i)]->setText(toQ(StrAlsSingle(app.c0[static_cast<std::size_t>(i + 1)])));
     const bool arrh = mode == 6 || mode == 7;
     // In Eyring mode the fitting window's parameters are the Eyring factor and H#.
     const bool eyring = arrh && app.bytKTFunktion == 2;
     const double p1 = eyring ? app.dblEyrPar1 : arrh ? app.dblArrhA : app.k[1];
     const double p2 = mode == 2 ? app.nOrdnung : eyring ? app.dblEyrH : arrh ? app.dblArrhEA : app.k[2];
-    w->Inp[10]->setText(toQ(Str(static_cast<Single>(p1))));
-    w->Inp[11]->setText(toQ(Str(static_cast<Single>(p2))));
-    w->Inp[12]->setText(toQ(Str(static_cast<Single>(app.k[3]))));
+    w->Inp[10]->setText(toQ(StrAlsSingle(p1)));
+    w->Inp[11]->setText(toQ(StrAlsSingle(p2)));
+    w->Inp[12]->setText(toQ(StrAlsSingle(app.k[3])));
     if (t == 1 || t == 5) w->Inp[14]->setText(toQ(Str(app.tEnd)));
-    else if (t == 3 || t == 4) w->Inp[14]->setText(toQ(Str(static_cast<Single>(app.tauVerweil))));
+    else if (t == 3 || t == 4) w->Inp[14]->setText(toQ(StrAlsSingle(app.tauVerweil)));
     w->modelReconfigured();
 
     if (t == 5) {
@@ -340,7 +341,13 @@ void frmKinModel::cmdShowMatrix_Click() { Forms::get<frmmatrix>().Show(); }
 void frmKinModel::txtOrdnung_Change() {
     QString t = txtOrdnung->text();
     t.replace(',', '.');
-    app.nOrdnung = static_cast<Single>(Val(toStd(t)));
+    bool ok = false;
+    app.nOrdnung = ValSingle(toStd(t), ok);
+}
+
+Ueberlauf frmKinModel::ordnungUeberlauf() {
+    const frmKinModel* m = Forms::loaded<frmKinModel>();
+    return m ? m->txtOrdnung->ueberlauf(true) : Ueberlauf::Keiner;
 }
 
 }  // namespace vrn

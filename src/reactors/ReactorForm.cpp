@@ -180,7 +180,7 @@ ReactorInput ReactorForm::readFeedAndConstants() {
     in.fieldK2 = Inp[11]->isVisibleTo(this);
     in.fieldK3 = Inp[12]->isVisibleTo(this);
     for (std::size_t i = 0; i < in.zuGross.size(); ++i)
-        in.zuGross[i] = Inp[i] && Inp[i]->isVisibleTo(this) && Inp[i]->isTooLarge();
+        if (Inp[i] && Inp[i]->isVisibleTo(this)) in.zuGross[i] = Inp[i]->ueberlauf();
     return in;
 }
 
@@ -190,7 +190,7 @@ FieldValues ReactorForm::fieldValues() const {
     return v;
 }
 
-void ReactorForm::showValue(NumberField* f, double v) { f->setText(toQ(Str(static_cast<Single>(v)))); }
+void ReactorForm::showValue(NumberField* f, double v) { f->setText(toQ(StrAlsSingle(v))); }
 
 void ReactorForm::showOutlet() {
     for (int i = 1; i <= 5; ++i) showValue(Inp[static_cast<std::size_t>(i + 4)], app.cAkt[static_cast<std::size_t>(i)]);

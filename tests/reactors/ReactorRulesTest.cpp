@@ -108,7 +108,7 @@ TEST(ReactorRules, CheckListsNameFieldsTooLargeInPlaceOfTheirLines) {
         double* const eigene[] = {&in.U, kessel ? &in.V : &in.t, kessel ? &in.VPunkt : &in.l,
                                   kessel ? &in.t : &in.v};
         for (std::size_t f : r.gross) {
-            in.zuGross[f] = true;
+            in.zuGross[f] = Ueberlauf::ZuGross;
             if (f <= 4) in.c0[f + 1] = 0;
             if (f >= 10 && f <= 12) in.k[f - 9] = 0;
             if (f >= 13) *eigene[f - 13] = 0;
