@@ -34,6 +34,12 @@ std::string ueberlaufZeile(std::string_view thema, std::string_view symbol, Uebe
     return {};
 }
 
+std::string ausserhalbZeile(std::string_view thema, std::string_view symbol, std::string_view von,
+                            std::string_view bis) {
+    return "- " + std::string(thema) + " außerhalb des Bereichs: " + std::string(symbol) + " muss zwischen " +
+           std::string(von) + " und " + std::string(bis) + " liegen";
+}
+
 std::string StrAlsSingle(double x) { return passtInSingle(x) ? Str(zuSingle(x)) : Str(x); }
 
 std::string zuGrossZeile(std::string_view thema, std::string_view symbol, bool single) {

@@ -33,6 +33,13 @@ std::string ueberlaufZeile(std::string_view thema, std::string_view symbol, Uebe
 // The line for a number too large: ueberlaufZeile(.., Ueberlauf::ZuGross, ..).
 std::string zuGrossZeile(std::string_view thema, std::string_view symbol, bool single = false);
 
+// The line for a number inside the range of its field but outside the range
+// the action allows, without its line end: "- " thema " außerhalb des
+// Bereichs: " symbol " muss zwischen " von " und " bis " liegen", e.g.
+// "- Zeit-Vorgabe außerhalb des Bereichs: t muss zwischen 0 und 42 s liegen".
+std::string ausserhalbZeile(std::string_view thema, std::string_view symbol, std::string_view von,
+                            std::string_view bis);
+
 // The plain form (Str) of a Double shown in a field as a Single: rounded to
 // a Single when it fits one; a value beyond the range of a Single keeps its
 // Double's form (1E39 stays " 1E+39", never "Inf"), so that the field shows

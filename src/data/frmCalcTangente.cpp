@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 #include "chart/DiagramKinds.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
@@ -154,11 +155,22 @@ void frmCalcTangente::cmdCalc_Click() {
                MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
+    // A time beyond the range of a Double, or outside the chart's 0..XMax, is named in one line.
+    if (const Ueberlauf u = txtX->ueberlauf(); u != Ueberlauf::Keiner) {
+        MsgBox(ueberlaufZeile("Zeit-Vorgabe", "t", u), MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
     diagrammSichern();
-    const auto w = tangentenWert(stoff_, t, app.tDiagramm.XMax, n);
+    const Single xMax = app.tDiagramm.XMax;
+    if (!passtInSingle(t) || !(zuSingle(t) >= 0 && zuSingle(t) <= xMax)) {
+        MsgBox(ausserhalbZeile("Zeit-Vorgabe", "t", "0", Format(xMax) + " " + rtrim(app.sZeiteinheit)), MsgButtons::OK,
+               MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
+    const auto w = tangentenWert(stoff_, t, xMax, n);
     if (!w) return Beep();
-    txtyResult->setText(toQ(Str(static_cast<Single>(w->c))));
-    txtyStrichResult->setText(toQ(Str(static_cast<Single>(w->r))));
+    txtyResult->setText(toQ(StrAlsSingle(w->c)));
+    txtyStrichResult->setText(toQ(StrAlsSingle(w->r)));
     SetFocus();
     txtX->setFocus();
 }
