@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 
 namespace vrn {
 
@@ -40,6 +41,20 @@ bool setzeFeld(Messpunkt& p, int col, double v) {
     else if (col == kSpalteTemp) p.Temp = v;
     else p.k = v;
     return true;
+}
+
+std::string spaltenUeberlaufZeile(int col, std::string_view text) {
+    struct Name {
+        const char* thema;
+        const char* symbol;
+    };
+    static constexpr Name namen[] = {{"Zeit", "t"},          {"Konzentration", "c(A)"}, {"Konzentration", "c(B)"},
+                                     {"Konzentration", "c(C)"}, {"Konzentration", "c(P)"}, {"Konzentration", "c(Q)"},
+                                     {"Leitfähigkeit", "lambda"}, {"Temperatur", "T"},
+                                     {"Geschwindigkeitskonstante", "k"}};
+    if (col < kSpalteT || col > kSpalteK) return {};
+    const Name& n = namen[u(col - kSpalteT)];
+    return ueberlaufZeile(n.thema, n.symbol, ValUeberlauf(text, true), true);
 }
 
 std::string Zeilentext(int i, const Messpunkt& p) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 #include "data/XYFile.h"
 #include "platform/GridText.h"
 #include "shell/AppState.h"
@@ -60,6 +61,11 @@ void xyListeSetzen(const std::vector<XYPunkt>& pts) {
 }
 
 bool xyWertGueltig(double v) { return passtInSingle(v); }
+
+std::string xyUeberlaufZeile(int spalte, std::string_view text) {
+    if (spalte != 2 && spalte != 3) return {};
+    return ueberlaufZeile(spalte == 2 ? "x-Wert" : "y-Wert", spalte == 2 ? "x" : "y", ValUeberlauf(text, true), true);
+}
 
 bool xyPunktAnfuegen(double x, double y) {
     const int n = anzahl();

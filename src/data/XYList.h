@@ -4,6 +4,7 @@
 // finite or lie beyond the range of a Single; none of them shows a message.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +22,12 @@ void xyListeSetzen(const std::vector<XYPunkt>& pts);
 // A value that the list can hold: one that rounds to a finite Single
 // (3.4028235E+38 is held as the largest Single).
 bool xyWertGueltig(double v);
+
+// The check line for a text of x (spalte 2) or y (spalte 3) whose number the
+// list cannot hold, beyond the range of a Single: "- x-Wert zu groß: x darf
+// höchstens 3.4E+38 sein" (ueberlaufZeile, base/Zahlbereich.h); empty when it
+// fits, for a text with no number and for another column.
+std::string xyUeberlaufZeile(int spalte, std::string_view text);
 
 // Appends the active point (x, y). False, changing nothing, when the list is
 // full or a value cannot be held.

@@ -148,8 +148,10 @@ void frmDatedit::pruefeZellTaste(int Row, int Col, int& KeyAscii) {
         box->setText(t);
         Messpunkt& p = app.ExpDaten[u(Row + 1)];
         if (!setzeFeld(p, Col, Val(toStd(box->text())))) {
-            // A value the field cannot hold: the cell shows the stored value again.
-            Beep();
+            // A value the field cannot hold: named, and the cell shows the stored value again.
+            const std::string zeile = spaltenUeberlaufZeile(Col, toStd(t));
+            if (zeile.empty()) Beep();
+            else MsgBox(zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
             Grid->setCellText(Row, Col, toQ(Zeilentext(Row + 1, p)).split('\t').value(Col));
             box->setText(toQ(Col == kSpalteLambda ? Str(p.lambda) : Str(feldWert(p, Col))));
             return;

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 #include "chart/frmGraph2D.h"
 #include "data/XYDruck.h"
 #include "data/XYFileDialogs.h"
@@ -152,7 +153,11 @@ void frmManuInput::optManip_Click(int Index) {
 }
 
 void frmManuInput::cmdExecManip_Click() {
-    // The text is read as it stands: "1,5" gives 1.
+    // The text is read as it stands: "1,5" gives 1. W beyond the range of a
+    // Double is named where it is used (y * W, y + W), not taken as 0.
+    const Ueberlauf wUeber = ValUeberlauf(toStd(txtW->text()));
+    if (wUeber != Ueberlauf::Keiner && (iManipArt == 2 || iManipArt == 3))
+        return verweigern(ueberlaufZeile("Zahlenwert", "W", wUeber));
     dblW = Val(toStd(txtW->text()));
     std::string fehler;
     if (!xyRechnen(iManipArt, dblW, fehler)) {
