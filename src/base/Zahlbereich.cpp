@@ -41,6 +41,10 @@ std::string ausserhalbZeile(std::string_view thema, std::string_view symbol, std
 }
 
 std::string StrAlsSingle(double x) { return passtInSingle(x) ? Str(zuSingle(x)) : Str(x); }
+std::string FormatAlsSingle(double x) { return passtInSingle(x) ? Format(zuSingle(x)) : Format(x); }
+std::string FormatAlsSingle(double x, std::string_view pattern) {
+    return passtInSingle(x) ? Format(zuSingle(x), pattern) : Format(x, pattern);
+}
 
 std::string zuGrossZeile(std::string_view thema, std::string_view symbol, bool single) {
     return ueberlaufZeile(thema, symbol, Ueberlauf::ZuGross, single);

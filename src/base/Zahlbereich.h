@@ -45,5 +45,8 @@ std::string ausserhalbZeile(std::string_view thema, std::string_view symbol, std
 // Double's form (1E39 stays " 1E+39", never "Inf"), so that the field shows
 // the number the program holds and reads it back as that.
 std::string StrAlsSingle(double x);
+// The same for the locale's general form (Format) and a pattern form.
+std::string FormatAlsSingle(double x);
+std::string FormatAlsSingle(double x, std::string_view pattern);
 
 }  // namespace vrn

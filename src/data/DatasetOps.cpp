@@ -59,7 +59,7 @@ std::string spaltenUeberlaufZeile(int col, std::string_view text) {
 
 std::string Zeilentext(int i, const Messpunkt& p) {
     std::string nr = std::to_string(i);
-    std::string s = feld(nr, std::max<std::size_t>(3, nr.size())) + "\t\t" + feld(Format(static_cast<Single>(p.t)), 14);
+    std::string s = feld(nr, std::max<std::size_t>(3, nr.size())) + "\t\t" + feld(FormatAlsSingle(p.t), 14);
     for (int j = 1; j <= 5; ++j) {
         const double v = p.c[u(j)];
         s += '\t' + feld(v > 0 && v < 1e-5 ? Format(v, "0.000000E+00") : Format(v), 14);
@@ -72,7 +72,7 @@ std::string Zeilentext(int i, const Messpunkt& p) {
 
 std::string refillZeilentext(int i, const Messpunkt& p) {
     auto e = [](double v) { return feld(Format(v, "0.000000E+00"), 14); };
-    std::string s = feld(Format(i), 4) + "\t\t" + e(static_cast<Single>(p.t));
+    std::string s = feld(Format(i), 4) + "\t\t" + e(passtInSingle(p.t) ? zuSingle(p.t) : p.t);
     for (int j = 1; j <= 5; ++j) s += '\t' + e(p.c[u(j)]);
     s += '\t' + e(p.lambda);
     s += '\t' + feld(Format(p.Temp), 14);
@@ -170,7 +170,7 @@ bool fuegeBlockEin(std::vector<Messpunkt>& d, Integer& n, int R, int C, const Bl
 int zaehleCTPunkte(const std::vector<Messpunkt>& d, int n) {
     int count = 0;
     for (int i = 1; i <= letzterPunkt(d, n); ++i)
-        if (static_cast<Single>(d[u(i)].c[1]) > 0 && static_cast<Single>(d[u(i)].t) >= 0) ++count;
+        if (zuSingle(d[u(i)].c[1]) > 0 && zuSingle(d[u(i)].t) >= 0) ++count;
     return count;
 }
 

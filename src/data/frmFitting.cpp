@@ -538,7 +538,7 @@ void frmFitting::nachModellUmstellung() {
         // Parameters keep their full value; the order is the model window's.
         for (int j = 1; j <= 3; ++j) {
             if (istOrdnung(j)) {
-                anders = anders || static_cast<Single>(app.RefWert[u(j)]) != app.nOrdnung;
+                anders = anders || zuSingle(app.RefWert[u(j)]) != app.nOrdnung;
                 app.RefWert[u(j)] = app.nOrdnung;
             } else {
                 app.RefWert[u(j)] = gemerkt_[u(j)];

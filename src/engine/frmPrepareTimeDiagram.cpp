@@ -211,8 +211,8 @@ void frmPrepareTimeDiagram::Inp_Change(int Index) {
     const double v10 = Inp[10]->value();
     if (!(v10 > 0)) return;
     const double km = (Inp[11]->value() + Inp[12]->value()) / v10;
-    if (!std::isfinite(km)) return;
-    app.KMichaelis = static_cast<Single>(km);
+    if (!passtInSingle(km)) return;
+    app.KMichaelis = zuSingle(km);
     lblMichaelisK->setText("Michaelis-Konstante KM = (k< + k3) / k> =" + toQ(Str(app.KMichaelis)) + "\r\n" +
                            "(reale Größenordnung KM = 1E-2...1E-5)");
 }

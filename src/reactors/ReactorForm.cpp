@@ -19,6 +19,7 @@
 #include "reactors/ReactorTexts.h"
 #include "reactors/frmProtokoll.h"
 #include "shell/AppState.h"
+#include "base/Zahlbereich.h"
 
 namespace vrn {
 
@@ -235,10 +236,10 @@ void ReactorForm::showOrderInModelLine() {
 
 void ReactorForm::cmdShowKsi_Click() {
     fraKsi->show();
-    lblTextKsi_1->setText("ksi(1)/(kmol/m^3) =" + toQ(Str(static_cast<Single>(app.ksi[1]))));
+    lblTextKsi_1->setText("ksi(1)/(kmol/m^3) =" + toQ(StrAlsSingle(app.ksi[1])));
     lblTextKsi_2->setVisible(!app.bEinfacheReaktion);
     if (!app.bEinfacheReaktion)
-        lblTextKsi_2->setText("ksi(2)/(kmol/m^3) =" + toQ(Str(static_cast<Single>(app.ksi[2]))));
+        lblTextKsi_2->setText("ksi(2)/(kmol/m^3) =" + toQ(StrAlsSingle(app.ksi[2])));
 }
 
 void ReactorForm::cmdCloseKsi_Click() { fraKsi->hide(); }
