@@ -45,6 +45,8 @@ void feedAndConstantLines(const ReactorInput& in, bool tube, std::string& list) 
                  : "- Geschwindigkeitskonstante k2 muss größer Null sein");
     if (!zuGross(in, 12, "Geschwindigkeitskonstante", "k3", list) && in.k[3] <= 0 && in.fieldK3)
         add("- Geschwindigkeitskonstante k3 muss größer Null sein");
+    if (in.model == 20 && in.ordnung != Ueberlauf::Keiner)
+        list += ueberlaufZeile("Reaktionsordnung", "n", in.ordnung, true) + kCrLf;
 }
 
 bool sensibleConversion(double U) { return U > 0 && U < 1; }
@@ -104,6 +106,8 @@ std::string tankCheckList(const ReactorInput& in) {
          "- Geschwindigkeitskonstante k2 muss größer Null sein");
     line(12, "Geschwindigkeitskonstante", "k3", in.fieldK3 && in.k[3] <= 0,
          "- Geschwindigkeitskonstante k3 muss größer Null sein");
+    if (in.model == 20 && in.ordnung != Ueberlauf::Keiner)
+        list += ueberlaufZeile("Reaktionsordnung", "n", in.ordnung, true) + kCrLf;
     if (s == 0 || s == 1)
         line(13, "Umsatz", "U(A)", !sensibleConversion(in.U), "- Der Umsatz muss (0 < U <= 1) sein.");
     if (s == 0 || s == 2 || s == 3)

@@ -28,6 +28,9 @@ struct ReactorInput {
     // (1.8E+308, -1.8E+308): it reads as 0 above, and the lists name it as too
     // large or too small instead of checking it. Only the fields a list checks count.
     std::array<Ueberlauf, 17> zuGross{};
+    // The model window's order n of model 20 beyond the range of a Single
+    // (read as 0): named after the rate constants.
+    Ueberlauf ordnung = Ueberlauf::Keiner;
 };
 
 // Titles of the refusals.

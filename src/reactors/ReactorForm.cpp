@@ -13,6 +13,7 @@
 
 #include "base/NumKeyFilter.h"
 #include "base/NumberText.h"
+#include "engine/frmKinModel.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "reactors/Extents.h"
@@ -182,6 +183,7 @@ ReactorInput ReactorForm::readFeedAndConstants() {
     in.fieldK3 = Inp[12]->isVisibleTo(this);
     for (std::size_t i = 0; i < in.zuGross.size(); ++i)
         if (Inp[i] && Inp[i]->isVisibleTo(this)) in.zuGross[i] = Inp[i]->ueberlauf();
+    in.ordnung = frmKinModel::ordnungUeberlauf();
     return in;
 }
 
