@@ -112,6 +112,20 @@ TEST_F(XYEditor, TypedPointsAndEditedCellsInTheCommaLocale) {
     processEvents();
     EXPECT_FLOAT_EQ(app.XYDaten[1].y, 1.52f);
     EXPECT_EQ(f.Grid->cellText(0, 3), "1,52");
+
+    // A cell beyond a Single is named, and shows the stored value again.
+    rec.clear();
+    f.Grid->setCurrentCell(0, 2);
+    f.Grid->setFocus();
+    QTest::keyClick(f.Grid, '1');
+    editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "e39");
+    QTest::keyClick(editor, Qt::Key_Return);
+    processEvents();
+    EXPECT_TRUE(isOnlyMessage(rec, "- x-Wert zu groß: x darf höchstens 3.4E+38 sein", " Ausführung nicht möglich ",
+                              MsgIcon::Critical));
+    EXPECT_EQ(std::tuple(app.XYDaten[1].x, f.Grid->cellText(0, 2)), std::tuple(1.5f, QString("1,5")));
 }
 
 TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
