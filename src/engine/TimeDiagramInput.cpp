@@ -47,8 +47,12 @@ std::string checkTimeDiagramInputs(bool forList, const TimeDiagramVisibility& sh
         else if (app.k[static_cast<std::size_t>(j)] <= 0 && shownK[j - 1])
             add("- Geschwindigkeitskonstante " + kj + " muss größer Null sein");
     }
-    if (zuGross.s0max != Ueberlauf::Keiner && app.bMMdiagramm && !app.bMMnormiert)
-        add(ueberlaufZeile("Substratkonzentration", "S(0),max", zuGross.s0max, true));
+    // S(0),max, like t(max), spans the 201 points of its curve: at most 3.4E+38.
+    const Ueberlauf s0 = zuGross.s0max != Ueberlauf::Keiner ? zuGross.s0max
+                         : app.S0max > kTEndGrenze        ? Ueberlauf::ZuGross
+                                                          : Ueberlauf::Keiner;
+    if (s0 != Ueberlauf::Keiner && app.bMMdiagramm && !app.bMMnormiert)
+        add(ueberlaufZeile("Substratkonzentration", "S(0),max", s0, true));
     return m;
 }
 

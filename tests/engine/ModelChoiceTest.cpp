@@ -228,6 +228,13 @@ TEST_F(TimeDiagramChecks, FieldsTooLargeAreNamedInPlaceOfTheirOwnLines) {
     app.bMMdiagramm = false;
     app.bMMnormiert = false;
     EXPECT_EQ(checkTimeDiagramInputs(false, alle, s0), "");
+    // The largest Single as S(0),max: its curve's last point would pass it.
+    app.bMMdiagramm = true;
+    app.S0max = 3.4028235E38f;
+    EXPECT_EQ(checkTimeDiagramInputs(false, alle), "- Substratkonzentration zu groß: S(0),max darf höchstens 3.4E+38 sein\r\n");
+    app.S0max = 3.4E38f;
+    EXPECT_EQ(checkTimeDiagramInputs(false, alle), "");
+    app.bMMdiagramm = false;
     // The line of t(max) is the one of a t(max) beyond the range of its Single.
     EXPECT_EQ(zuGrossZeile("Zeit-Vorgabe", "t(max)", true), kZeitZuGross);
 }

@@ -182,6 +182,23 @@ TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
     EXPECT_EQ(std::tuple(Forms::loaded<frmGraph2D>(), app.gnKurven), std::tuple(chart, 6));
 }
 
+// The largest t(max) the window takes, 3.4E+38, is drawn to its end, by a
+// closed form and by integration; above it t(max) is named (TooLargeNumbers).
+TEST_F(ModelWindows, LargestTMaxIsDrawnToItsEnd) {
+    for (int m : {2, 20}) {
+        SCOPED_TRACE(m);
+        auto& t = zeitDiagramm(optionOfModelIndex(m), {{0, "1"}, {10, "0.15"}, {14, "3.4E38"}});
+        test::MsgRecorder rec;
+        QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+        EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : std::string());
+        frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+        ASSERT_NE(chart, nullptr);
+        const int n = chart->Chart2D1->pointCount(1, 1);
+        ASSERT_GT(n, 1);
+        EXPECT_FLOAT_EQ(static_cast<float>(chart->Chart2D1->x(1, 1, n)), 3.4E38f);
+    }
+}
+
 TEST_F(ModelWindows, EnterMovesToTheNextShownField) {
     auto& t = zeitDiagramm(4);
     QApplication::setActiveWindow(&t);
