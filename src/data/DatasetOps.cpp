@@ -57,6 +57,20 @@ std::string spaltenUeberlaufZeile(int col, std::string_view text) {
     return ueberlaufZeile(n.thema, n.symbol, ValUeberlauf(text, true), true);
 }
 
+std::string blockUeberlaufZeilen(int R, int C, const BlockText& block) {
+    std::string zeilen;
+    for (std::size_t i = 0; i < block.size(); ++i)
+        for (std::size_t j = 0; j < block[i].size(); ++j) {
+            // As zellenWert reads the cell: a comma for the point, line feeds skipped.
+            std::string t = block[i][j];
+            std::replace(t.begin(), t.end(), ',', '.');
+            t.erase(0, std::min(t.size(), t.find_first_not_of("\r\n \t")));
+            const std::string z = spaltenUeberlaufZeile(C + static_cast<int>(j), t);
+            if (!z.empty()) zeilen += z + " (Zeile " + std::to_string(R + static_cast<int>(i) + 1) + ")\r\n";
+        }
+    return zeilen;
+}
+
 std::string Zeilentext(int i, const Messpunkt& p) {
     std::string nr = std::to_string(i);
     std::string s = feld(nr, std::max<std::size_t>(3, nr.size())) + "\t\t" + feld(FormatAlsSingle(p.t), 14);

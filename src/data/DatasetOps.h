@@ -40,6 +40,14 @@ bool setzeFeld(Messpunkt& p, int col, double v);
 // when the number fits, for a text with no number and for another column.
 std::string spaltenUeberlaufZeile(int col, std::string_view text);
 
+// The cells of a block pasted with its first cell at grid row R, column C
+// (as fuegeBlockEin reads them) whose number its field cannot hold, and which
+// so keep their value: one line each, spaltenUeberlaufZeile followed by
+// " (Zeile " point number ")" and CR LF; empty when every cell fits.
+std::string blockUeberlaufZeilen(int R, int C, const BlockText& block);
+// The first line of the note that names them after a paste.
+inline constexpr const char* kNichtUebernommen = "Nicht übernommen, diese Felder behalten ihren Wert:";
+
 // The text of grid row i - 1 for point i: 11 cells joined by Tab: the number
 // left-aligned in 3 characters (never cut); an empty cell; t rounded to single precision
 // in the general number form; c(1)..c(5), a value 0 < v < 1e-5 as

@@ -29,6 +29,11 @@ bool xyWertGueltig(double v);
 // fits, for a text with no number and for another column.
 std::string xyUeberlaufZeile(int spalte, std::string_view text);
 
+// The cells of text pasted as xyEinfuegen reads it whose number a Single
+// cannot hold, and which so keep their value: one line each,
+// xyUeberlaufZeile followed by " (Zeile " point number ")" and CR LF.
+std::string xyBlockUeberlaufZeilen(std::string_view text, int zeile0, int spalte0);
+
 // Appends the active point (x, y). False, changing nothing, when the list is
 // full or a value cannot be held.
 bool xyPunktAnfuegen(double x, double y);

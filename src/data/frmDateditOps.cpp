@@ -122,6 +122,7 @@ void frmDatedit::cmdClipEinfuegen_Click() {
                                  app.ExpDaten.begin() + std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(app.ExpDaten.size()),
                                                                                  app.nExpPunkte + 1));
     Integer n = app.nExpPunkte;
+    const std::string zuGross = blockUeberlaufZeilen(R, C, block);
     if (!fuegeBlockEin(daten, n, R, C, block)) return Beep();
     app.ExpDaten = std::move(daten);
     app.nExpPunkte = n;
@@ -131,6 +132,9 @@ void frmDatedit::cmdClipEinfuegen_Click() {
     bEditieren = true;
     optInputMode_Click(1);
     menueFreigeben(app.nExpPunkte > 0);
+    // Numbers beyond a Single were left out: said, cell by cell.
+    if (!zuGross.empty())
+        MsgBox(std::string(kNichtUebernommen) + "\r\n" + zuGross, MsgButtons::OK, MsgIcon::Exclamation, "Hinweis");
 }
 
 // ---- keys and mouse of the grid ----

@@ -14,6 +14,7 @@
 #include "base/NumberText.h"
 #include "base/Zahlbereich.h"
 #include "chart/frmGraph2D.h"
+#include "data/DatasetOps.h"
 #include "data/XYDruck.h"
 #include "data/XYFileDialogs.h"
 #include "data/XYList.h"
@@ -80,10 +81,14 @@ void frmManuInput::cmdClipEinfuegen_Click() {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty()) return;
     const int row = app.nXYPunkte < 1 ? 0 : Grid->currentRow();
+    const std::string zuGross = xyBlockUeberlaufZeilen(toStd(text), row, Grid->currentColumn());
     if (xyEinfuegen(toStd(text), row, Grid->currentColumn()) < 1) return Beep();
     nachListenAenderung();
     optInputMode_Click(1);
     lblZeile->setText("Zeile 1");
+    // Numbers beyond a Single were left out: said, cell by cell.
+    if (!zuGross.empty())
+        MsgBox(std::string(kNichtUebernommen) + "\r\n" + zuGross, MsgButtons::OK, MsgIcon::Exclamation, "Hinweis");
 }
 
 // ---- files -------------------------------------------------------------------------------------------

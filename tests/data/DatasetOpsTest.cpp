@@ -57,6 +57,11 @@ TEST(DatasetOps, ColumnsNameNumbersBeyondASingle) {
         {1, "1E39", ""},  // the check-box column holds no number
     };
     for (const auto& [col, text, line] : cases) EXPECT_EQ(spaltenUeberlaufZeile(col, text), line) << text;
+    // A pasted block at grid row 4, column 2: the cells left out, named with their point.
+    EXPECT_EQ(blockUeberlaufZeilen(4, 2, splitBlockText("1\t2,5E39\r\n1e400\t0\t0\t0\t0\t0\t0\t0\t-1e39\t9e99")),
+              "- Konzentration zu groß: c(A) darf höchstens 3.4E+38 sein (Zeile 5)\r\n"
+              "- Zeit zu groß: t darf höchstens 3.4E+38 sein (Zeile 6)\r\n"
+              "- Geschwindigkeitskonstante zu klein: k muss mindestens -3.4E+38 sein (Zeile 6)\r\n");
 }
 
 TEST(DatasetOps, CellsReadWithCommaOrPointAndSkipLeadingBlanks) {

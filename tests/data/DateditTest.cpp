@@ -95,6 +95,16 @@ TEST_F(Datedit, PastedRowsBecomePointsAndCtrlVPastesAtTheCurrentCell) {
     QApplication::clipboard()->setText("7\t0,2");
     QTest::keyClick(d.Grid, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(app.ExpDaten[2].c[1], 0.2);
+    // A pasted number beyond a Single keeps the cell's value, and a note says so.
+    rec.clear();
+    d.Grid->setCurrentCell(2, 2);
+    QApplication::clipboard()->setText("25\t1e39");
+    QTest::keyClick(d.Grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(app.ExpDaten[3].t, app.ExpDaten[3].c[1]), std::tuple(25, 0.025));
+    EXPECT_TRUE(test::isOnlyMessage(rec,
+                                    "Nicht übernommen, diese Felder behalten ihren Wert:\r\n"
+                                    "- Konzentration zu groß: c(A) darf höchstens 3.4E+38 sein (Zeile 3)\r\n",
+                                    "Hinweis", MsgIcon::Exclamation));
 }
 
 TEST_F(Datedit, RemovingMarkedRowsAsksAndLeavesTheOthers) {
