@@ -37,6 +37,7 @@
 #include "shell/ProjectFile.h"
 #include "shell/TextFile.h"
 #include "shell/frmTip.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 
@@ -501,7 +502,7 @@ void MDIVRN::mnukT_Click(int i) {
         if (work[a].k > 0 && work[a].Temp > 0) ++P;
     for (std::size_t a = 1; a < work.size(); ++a)
         for (std::size_t b = a + 1; b < work.size(); ++b)
-            if (static_cast<Single>(work[b].Temp) > 0 && work[b].k == work[a].k && work[b].Temp == work[a].Temp) {
+            if (zuSingle(work[b].Temp) > 0 && work[b].k == work[a].k && work[b].Temp == work[a].Temp) {
                 ++D;
                 work[b].k = 0;
                 work[b].Temp = 0;

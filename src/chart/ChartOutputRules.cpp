@@ -15,7 +15,9 @@ constexpr double kTwipsProCm = 567;
 // rounded half to even; nothing beyond 2^30 pixels.
 std::optional<long> pixel(std::string_view cm, double abzug, double twipsProPixel) {
     constexpr float kGrenze = 1073741824.0f;
-    const float q = static_cast<float>((Val(cm) - abzug) * kTwipsProCm / twipsProPixel);
+    const double qd = (Val(cm) - abzug) * kTwipsProCm / twipsProPixel;
+    if (!(std::fabs(qd) < 2.0 * kGrenze)) return std::nullopt;  // far beyond: no conversion to a Single
+    const float q = static_cast<float>(qd);
     if (!std::isfinite(q) || std::fabs(q) > kGrenze) return std::nullopt;
     return static_cast<long>(std::nearbyint(q));
 }

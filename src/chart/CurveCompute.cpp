@@ -99,10 +99,13 @@ KurvenErgebnis speziesKurve(Integer kind, Integer nr, bool& bAusserhalb) {
     bool drin = false;
     for (int i = 0; i <= n; ++i) {
         const std::size_t ui = static_cast<std::size_t>(i);
-        const Single x = static_cast<Single>(app.tSim[ui]);
-        const Single y = rate ? (*rSim[s])[ui] : static_cast<Single>((*cSim[s])[ui]);
-        if (!std::isfinite(x) || !std::isfinite(y))
+        // Each value checked against the range of a Single before it becomes one.
+        const double xd = app.tSim[ui];
+        const double yd = rate ? static_cast<double>((*rSim[s])[ui]) : (*cSim[s])[ui];
+        if (!passtInSingle(xd) || !passtInSingle(yd))
             return abbruch("Ungültiger Wert in den Simulationsergebnissen (Punkt " + Format(i) + ")");
+        const Single x = zuSingle(xd);
+        const Single y = zuSingle(yd);
         if (s == A && imYBereich(y)) drin = true;
         punkte.push_back({x, y, 0});
     }
@@ -159,10 +162,10 @@ KurvenErgebnis tangentenKurve(Integer nAufloesung, bool& bAusserhalb) {
     punkte.reserve(static_cast<std::size_t>(m + 1));
     bool drin = false;
     for (long i = 0; i <= m; ++i) {
-        const Single x = static_cast<Single>(static_cast<double>(i) * schritt);
+        const Single x = zuSingle(static_cast<double>(i) * schritt);
         const auto y = AkimaSplineWert(0, static_cast<Integer>(s), x, n, X, Y, D, C, B, Ak);
-        const Single ys = y ? static_cast<Single>(*y) : 0.0f;
-        if (!y || !std::isfinite(ys)) return abbruch("Ungültiger Wert des Splines bei t = " + Format(x));
+        if (!y || !passtInSingle(*y)) return abbruch("Ungültiger Wert des Splines bei t = " + Format(x));
+        const Single ys = zuSingle(*y);
         if (imYBereich(ys)) drin = true;
         punkte.push_back({x, ys, 0});
     }

@@ -65,10 +65,10 @@ bool CalcRegressKurve(double a, double b, const Diagramm& d, std::vector<XYPunkt
     double x = d.XMin;
     while (x <= ende && static_cast<int>(line.size()) < kMaxKurvenPunkte) {
         const double y = a + b * x;
-        const Single ys = static_cast<Single>(y);
-        if (!std::isfinite(ys)) return false;
+        if (!passtInSingle(y)) return false;
+        const Single ys = zuSingle(y);
         if (ys > d.YMin && ys < d.YMax) drin = true;
-        line.push_back({static_cast<Single>(x), ys, 0});
+        line.push_back({zuSingle(x), ys, 0});
         x += dx;
     }
     if (pts.size() < static_cast<std::size_t>(kMaxKurvenPunkte + 1)) pts.resize(kMaxKurvenPunkte + 1);

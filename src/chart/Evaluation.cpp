@@ -50,8 +50,9 @@ std::string zeilenFehler(const char* was, int i) { return std::string(was) + " (
 
 // A finite single, or false.
 bool alsSingle(double v, Single& s) {
-    s = static_cast<Single>(v);
-    return std::isfinite(s);
+    if (!passtInSingle(v)) return false;
+    s = zuSingle(v);
+    return true;
 }
 
 Auswertung abbruch(Auswertung e, std::string text) {
@@ -73,8 +74,8 @@ std::pair<Single, Single> startKonzentrationen(int n) {
     for (int i = 1; i <= n; ++i) {
         const Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
         if (p.t == 0) {
-            cA0 = static_cast<Single>(p.c[1]);
-            cB0 = static_cast<Single>(p.c[2]);
+            cA0 = zuSingle(p.c[1]);
+            cB0 = zuSingle(p.c[2]);
         }
     }
     return {cA0, cB0};
@@ -175,8 +176,8 @@ Auswertung werteAus(Integer kind) {
             if (ausgeschlossen) continue;
             return abbruch(std::move(e), zeilenFehler(fehler, i));
         }
-        e.x.push_back(static_cast<Single>(x.v));
-        e.y.push_back(static_cast<Single>(y.v));
+        e.x.push_back(zuSingle(x.v));
+        e.y.push_back(zuSingle(y.v));
         e.w.push_back(ausgeschlossen ? 0.0f : 1.0f);
         if (!ausgeschlossen) ++aktiv;
     }

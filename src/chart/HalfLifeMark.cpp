@@ -8,6 +8,7 @@
 #include "engine/HalfLife.h"
 #include "shell/AppState.h"
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 
 namespace vrn {
 
@@ -37,7 +38,7 @@ HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
     if (tau > 0) {
         r.zeichnen = true;
         r.tau = tau;
-        r.statusText = std::string("Halbwertszeit ") + name + " = " + Format(static_cast<Single>(tau), "#######0.00") + " " + app.sZeiteinheit;
+        r.statusText = std::string("Halbwertszeit ") + name + " = " + FormatAlsSingle(tau, "#######0.00") + " " + app.sZeiteinheit;
     } else if (!app.bNumerisch) {
         r.statusText = std::string("Halbwertszeit ") + name + " kann unter diesen Bedingungen nicht erreicht werden";
     } else {

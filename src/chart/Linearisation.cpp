@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shell/AppState.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 
@@ -27,7 +28,7 @@ namespace {
 
 LinWert alsSingle(LinWert w) {
     if (w.fehler) return w;
-    if (!std::isfinite(static_cast<Single>(w.v))) return {0, kFehlerUeberlauf};
+    if (!passtInSingle(w.v)) return {0, kFehlerUeberlauf};
     return w;
 }
 
@@ -76,7 +77,8 @@ LinWert linearisiertesY(Linearisierung art, const Messpunkt& p) {
 
 LinWert linearisiertesX(Linearisierung art, const Messpunkt& p) {
     if (art == Linearisierung::Arrhenius || art == Linearisierung::Eyring) return alsSingle(linQuotient(1.0, p.Temp));
-    return alsSingle({static_cast<double>(static_cast<Single>(p.t))});
+    if (!passtInSingle(p.t)) return {0, kFehlerUeberlauf};
+    return alsSingle({static_cast<double>(zuSingle(p.t))});
 }
 
 }  // namespace vrn

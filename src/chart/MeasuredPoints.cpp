@@ -7,6 +7,7 @@
 #include "chart/Linearisation.h"
 #include "engine/ModelMasks.h"
 #include "shell/AppState.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 
@@ -62,14 +63,14 @@ ExperPunktSaetze berechneExperPunkte() {
         const auto us = static_cast<std::size_t>(satz);
         r.satz[us].push_back({static_cast<Integer>(i), x, y});
         r.beschrieben[us] = true;
-        if (imBereich(static_cast<Single>(x), static_cast<Single>(y))) r.bImBereich = true;
+        if (imBereich(zuSingle(x), zuSingle(y))) r.bImBereich = true;
     };
     auto konz = [](int s) { return app.bKonzDaten[static_cast<std::size_t>(s)]; };
 
     for (int i = 1; i <= n; ++i) {
         const Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
         if (p.aus == -1) continue;
-        const double x = static_cast<Single>(p.t);
+        const double x = zuSingle(p.t);
         if (kind == -9 && !maskeGesetzt) {
             SetSpeziesMaske(app.iModell);
             maskeGesetzt = true;
@@ -89,7 +90,7 @@ ExperPunktSaetze berechneExperPunkte() {
             if (!regel->genommen) continue;
             const LinWert lx = linearisiertesX(regel->art, p), ly = linearisiertesY(regel->art, p);
             if (lx.fehler || ly.fehler) continue;
-            schreibe(regel->satz, i, static_cast<Single>(lx.v), static_cast<Single>(ly.v));
+            schreibe(regel->satz, i, zuSingle(lx.v), zuSingle(ly.v));
         }
     }
     return r;

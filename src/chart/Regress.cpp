@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+#include "base/NumberText.h"
 
 namespace vrn {
 
@@ -134,9 +137,11 @@ bool LinRegress(const std::vector<Single>& X, const std::vector<Single>& Y, cons
         if (y != 0) ssRel += w * ((y - yf) / y) * ((y - yf) / y);
     }
     if (sw > K) {
-        s = static_cast<Single>(std::sqrt(ssRes / (sw - K)));
-        relAbw = static_cast<Single>(std::sqrt(ssRel / sw));
-        R2 = ssTot > 0 ? static_cast<Single>(ssReg / ssTot) : 0.0f;
+        // Beyond the range of a Single (or not a number) counts as not finite.
+        const auto single = [](double v) { return passtInSingle(v) ? zuSingle(v) : std::numeric_limits<Single>::infinity(); };
+        s = single(std::sqrt(ssRes / (sw - K)));
+        relAbw = single(std::sqrt(ssRel / sw));
+        R2 = ssTot > 0 ? single(ssReg / ssTot) : 0.0f;
         if (!std::isfinite(s)) s = 0;
         if (!std::isfinite(relAbw)) relAbw = 0;
         if (!std::isfinite(R2)) R2 = 0;

@@ -729,6 +729,8 @@ void frmGraph2D::cmbSep_Click() {
 void frmGraph2D::cmdSingleCalc_Click() {
     frmGraphCalc& f = Forms::get<frmGraphCalc>();
     f.Show();
+    // Beside the chart, so that its menus, title and numbers stay in sight.
+    Forms::placeToolBeside(&f, this);
     f.SetFocus();
 }
 

@@ -16,7 +16,9 @@
 #include "platform/Paths.h"
 #include "platform/Twips.h"
 #include "shell/AppState.h"
+#include "shell/Helpers.h"
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 
 namespace vrn {
 
@@ -117,8 +119,15 @@ void frmGraphCalc::cmdGraphCalcExec_Click() {
     const double t = Val(toStd(txtX->text()));
     // The curves on the screen are the ones asked about.
     const ImGezeichnetenStand gezeichnet;
-    if (static_cast<Single>(t) > app.tEnd || t < 0) {
-        Beep();
+    // A time beyond the range of a Double, or outside 0..t(max) of the
+    // simulation, is named in one line; nothing is computed.
+    std::string fehler1;
+    if (const Ueberlauf u = txtX->ueberlauf(); u != Ueberlauf::Keiner)
+        fehler1 = ueberlaufZeile("Zeit-Vorgabe", "t", u);
+    else if (!passtInSingle(t) || zuSingle(t) > app.tEnd || t < 0)
+        fehler1 = ausserhalbZeile("Zeit-Vorgabe", "t", "0", Format(app.tEnd) + " " + rtrim(app.sZeiteinheit));
+    if (!fehler1.empty()) {
+        MsgBox(fehler1, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
     Konz c{};
@@ -126,10 +135,10 @@ void frmGraphCalc::cmdGraphCalcExec_Click() {
     calc_functioncT_at_t(app.iModell, t, c, fehler);
     bool gut = fehler == 0;
     for (int i = 1; i <= 5 && gut; ++i)
-        if (!std::isfinite(static_cast<Single>(c[static_cast<std::size_t>(i)]))) gut = false;
+        if (!passtInSingle(c[static_cast<std::size_t>(i)])) gut = false;
     for (int i = 1; i <= 5; ++i) {
         QLabel* l = lblResult[static_cast<std::size_t>(i - 1)];
-        if (gut) l->setText(toQ(Str(static_cast<Single>(c[static_cast<std::size_t>(i)]))));
+        if (gut) l->setText(toQ(Str(zuSingle(c[static_cast<std::size_t>(i)]))));
         else l->clear();
     }
     if (!gut) Beep();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 
 namespace vrn {
 
@@ -42,9 +43,37 @@ bool setzeFeld(Messpunkt& p, int col, double v) {
     return true;
 }
 
+std::string spaltenUeberlaufZeile(int col, std::string_view text) {
+    struct Name {
+        const char* thema;
+        const char* symbol;
+    };
+    static constexpr Name namen[] = {{"Zeit", "t"},          {"Konzentration", "c(A)"}, {"Konzentration", "c(B)"},
+                                     {"Konzentration", "c(C)"}, {"Konzentration", "c(P)"}, {"Konzentration", "c(Q)"},
+                                     {"Leitfähigkeit", "lambda"}, {"Temperatur", "T"},
+                                     {"Geschwindigkeitskonstante", "k"}};
+    if (col < kSpalteT || col > kSpalteK) return {};
+    const Name& n = namen[u(col - kSpalteT)];
+    return ueberlaufZeile(n.thema, n.symbol, ValUeberlauf(text, true), true);
+}
+
+std::string blockUeberlaufZeilen(int R, int C, const BlockText& block) {
+    std::string zeilen;
+    for (std::size_t i = 0; i < block.size(); ++i)
+        for (std::size_t j = 0; j < block[i].size(); ++j) {
+            // As zellenWert reads the cell: a comma for the point, line feeds skipped.
+            std::string t = block[i][j];
+            std::replace(t.begin(), t.end(), ',', '.');
+            t.erase(0, std::min(t.size(), t.find_first_not_of("\r\n \t")));
+            const std::string z = spaltenUeberlaufZeile(C + static_cast<int>(j), t);
+            if (!z.empty()) zeilen += z + " (Zeile " + std::to_string(R + static_cast<int>(i) + 1) + ")\r\n";
+        }
+    return zeilen;
+}
+
 std::string Zeilentext(int i, const Messpunkt& p) {
     std::string nr = std::to_string(i);
-    std::string s = feld(nr, std::max<std::size_t>(3, nr.size())) + "\t\t" + feld(Format(static_cast<Single>(p.t)), 14);
+    std::string s = feld(nr, std::max<std::size_t>(3, nr.size())) + "\t\t" + feld(FormatAlsSingle(p.t), 14);
     for (int j = 1; j <= 5; ++j) {
         const double v = p.c[u(j)];
         s += '\t' + feld(v > 0 && v < 1e-5 ? Format(v, "0.000000E+00") : Format(v), 14);
@@ -57,7 +86,7 @@ std::string Zeilentext(int i, const Messpunkt& p) {
 
 std::string refillZeilentext(int i, const Messpunkt& p) {
     auto e = [](double v) { return feld(Format(v, "0.000000E+00"), 14); };
-    std::string s = feld(Format(i), 4) + "\t\t" + e(static_cast<Single>(p.t));
+    std::string s = feld(Format(i), 4) + "\t\t" + e(passtInSingle(p.t) ? zuSingle(p.t) : p.t);
     for (int j = 1; j <= 5; ++j) s += '\t' + e(p.c[u(j)]);
     s += '\t' + e(p.lambda);
     s += '\t' + feld(Format(p.Temp), 14);
@@ -155,7 +184,7 @@ bool fuegeBlockEin(std::vector<Messpunkt>& d, Integer& n, int R, int C, const Bl
 int zaehleCTPunkte(const std::vector<Messpunkt>& d, int n) {
     int count = 0;
     for (int i = 1; i <= letzterPunkt(d, n); ++i)
-        if (static_cast<Single>(d[u(i)].c[1]) > 0 && static_cast<Single>(d[u(i)].t) >= 0) ++count;
+        if (zuSingle(d[u(i)].c[1]) > 0 && zuSingle(d[u(i)].t) >= 0) ++count;
     return count;
 }
 

@@ -33,6 +33,21 @@ double feldWert(const Messpunkt& p, int col);
 // field is shown in single precision or stored in it; 3.4028235E+38 is held).
 bool setzeFeld(Messpunkt& p, int col, double v);
 
+// The check line for the text of grid column 2..10 (an input box or a cell,
+// decimal point) whose number its field cannot hold: beyond the range of a
+// Single, in which every field is shown or stored, e.g. "- Zeit zu groß: t
+// darf höchstens 3.4E+38 sein" (ueberlaufZeile, base/Zahlbereich.h); empty
+// when the number fits, for a text with no number and for another column.
+std::string spaltenUeberlaufZeile(int col, std::string_view text);
+
+// The cells of a block pasted with its first cell at grid row R, column C
+// (as fuegeBlockEin reads them) whose number its field cannot hold, and which
+// so keep their value: one line each, spaltenUeberlaufZeile followed by
+// " (Zeile " point number ")" and CR LF; empty when every cell fits.
+std::string blockUeberlaufZeilen(int R, int C, const BlockText& block);
+// The first line of the note that names them after a paste.
+inline constexpr const char* kNichtUebernommen = "Nicht übernommen, diese Felder behalten ihren Wert:";
+
 // The text of grid row i - 1 for point i: 11 cells joined by Tab: the number
 // left-aligned in 3 characters (never cut); an empty cell; t rounded to single precision
 // in the general number form; c(1)..c(5), a value 0 < v < 1e-5 as

@@ -8,6 +8,7 @@
 #include "engine/Simulation.h"
 #include "engine/StiffIntegrator.h"
 #include "shell/AppState.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 
@@ -28,7 +29,7 @@ int punktZahl() { return std::max(0, std::min<int>(app.nExpPunkte, static_cast<i
 // Writes p into the model constants as the isothermal modes read them.
 void setzeKonstanten(const FitParameter& p) {
     for (int j = 1; j <= 3; ++j) app.k[u(j)] = p[u(j)];
-    if (app.bAuswertungsart == 2) app.nOrdnung = static_cast<Single>(p[2]);
+    if (app.bAuswertungsart == 2) app.nOrdnung = zuSingle(p[2]);
 }
 
 }  // namespace
@@ -240,7 +241,7 @@ bool FitObjective::CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, 
         // The model sees the order of mode 2 as a Single: divide by the
         // change it really took, not by h (a few units of the last place).
         v.schritt[u(j)] = app.bAuswertungsart == 2 && j == 2
-                              ? static_cast<double>(static_cast<Single>(s + h)) - static_cast<Single>(s)
+                              ? static_cast<double>(zuSingle(s + h)) - zuSingle(s)
                               : h;
         v.nachbar[u(j)] = nullptr;
         if (v.schritt[u(j)] == 0) continue;  // the model cannot see a change this small

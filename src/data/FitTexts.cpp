@@ -94,11 +94,11 @@ std::string fitErgebnisText() {
     return s;
 }
 
-std::string fitZuGrossZeile(const std::string& rahmen, bool single) {
+std::string fitZuGrossZeile(const std::string& rahmen, bool single, Ueberlauf u) {
     const std::string t = rahmen.substr(0, rahmen.find_last_not_of(' ') + 1);
     const std::size_t blank = t.find_last_of(' ');
-    if (blank == std::string::npos) return zuGrossZeile(t, t, single);
-    return zuGrossZeile(t.substr(0, t.find_last_not_of(' ', blank) + 1), t.substr(blank + 1), single);
+    if (blank == std::string::npos) return ueberlaufZeile(t, t, u, single);
+    return ueberlaufZeile(t.substr(0, t.find_last_not_of(' ', blank) + 1), t.substr(blank + 1), u, single);
 }
 
 }  // namespace vrn

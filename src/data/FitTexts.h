@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/Zahlbereich.h"
+
 namespace vrn {
 
 // Captions of one mode (and temperature function in modes 6 and 7). A null
@@ -46,12 +48,13 @@ int leiteZeitEinheitIdxAb();
 // the result is not finite.
 bool eyringEntropie(double p1, int einheit, double& S);
 
-// The check line of a parameter field too large for its place (a Single for
-// the reaction order, else a Double), from the caption of the field's frame,
-// whose last word is the parameter's symbol: "Geschwindigkeitskonstante k1"
-// gives "- Geschwindigkeitskonstante zu groß: k1 darf höchstens 1.7E+308 sein"
-// (engine/TimeDiagramInput.h, zuGrossZeile).
-std::string fitZuGrossZeile(const std::string& rahmen, bool single);
+// The check line of a parameter field beyond the range of its place (a
+// Single for the reaction order, else a Double), from the caption of the
+// field's frame, whose last word is the parameter's symbol:
+// "Geschwindigkeitskonstante k1" gives "- Geschwindigkeitskonstante zu groß:
+// k1 darf höchstens 1.7E+308 sein" (base/Zahlbereich.h, ueberlaufZeile; a
+// negative number beyond the range is called too small).
+std::string fitZuGrossZeile(const std::string& rahmen, bool single, Ueberlauf u = Ueberlauf::ZuGross);
 
 // The result text of the current parameters (CR LF between the lines), read
 // from iModell, ModellName, bAuswertungsart, bytKTFunktion, sKonstMaske,

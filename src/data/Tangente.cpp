@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/NumberText.h"
 #include "engine/Akima.h"
 #include "shell/AppState.h"
 
@@ -15,7 +16,8 @@ bool zeitenStrengSteigend(const std::vector<Messpunkt>& d, int n) {
 }
 
 std::optional<TangentenWert> tangentenWert(int j, double t, Single xMax, int n) {
-    const Single ts = static_cast<Single>(t);
+    if (!passtInSingle(t)) return std::nullopt;
+    const Single ts = zuSingle(t);
     if (!(ts >= 0 && ts <= xMax) || j < 1 || j > 5 || n < 1) return std::nullopt;
     if (app.SplX.empty() || app.SplX[0] != n) return std::nullopt;
     const Integer nn = static_cast<Integer>(n);

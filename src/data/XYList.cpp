@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 #include "data/XYFile.h"
 #include "platform/GridText.h"
 #include "shell/AppState.h"
@@ -60,6 +61,25 @@ void xyListeSetzen(const std::vector<XYPunkt>& pts) {
 }
 
 bool xyWertGueltig(double v) { return passtInSingle(v); }
+
+std::string xyUeberlaufZeile(int spalte, std::string_view text) {
+    if (spalte != 2 && spalte != 3) return {};
+    return ueberlaufZeile(spalte == 2 ? "x-Wert" : "y-Wert", spalte == 2 ? "x" : "y", ValUeberlauf(text, true), true);
+}
+
+std::string xyBlockUeberlaufZeilen(std::string_view text, int zeile0, int spalte0) {
+    const BlockText rows = splitBlockText(text);
+    const int ersteSpalte = std::max(spalte0, 2);
+    std::string zeilen;
+    for (std::size_t j = 0; j < rows.size(); ++j)
+        for (std::size_t k = 0; k < rows[j].size() && ersteSpalte + static_cast<int>(k) <= 3; ++k) {
+            std::string t = rows[j][k];
+            std::replace(t.begin(), t.end(), ',', '.');
+            const std::string z = xyUeberlaufZeile(ersteSpalte + static_cast<int>(k), t);
+            if (!z.empty()) zeilen += z + " (Zeile " + std::to_string(zeile0 + static_cast<int>(j) + 1) + ")\r\n";
+        }
+    return zeilen;
+}
 
 bool xyPunktAnfuegen(double x, double y) {
     const int n = anzahl();

@@ -4,6 +4,7 @@
 // finite or lie beyond the range of a Single; none of them shows a message.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +22,17 @@ void xyListeSetzen(const std::vector<XYPunkt>& pts);
 // A value that the list can hold: one that rounds to a finite Single
 // (3.4028235E+38 is held as the largest Single).
 bool xyWertGueltig(double v);
+
+// The check line for a text of x (spalte 2) or y (spalte 3) whose number the
+// list cannot hold, beyond the range of a Single: "- x-Wert zu groß: x darf
+// höchstens 3.4E+38 sein" (ueberlaufZeile, base/Zahlbereich.h); empty when it
+// fits, for a text with no number and for another column.
+std::string xyUeberlaufZeile(int spalte, std::string_view text);
+
+// The cells of text pasted as xyEinfuegen reads it whose number a Single
+// cannot hold, and which so keep their value: one line each,
+// xyUeberlaufZeile followed by " (Zeile " point number ")" and CR LF.
+std::string xyBlockUeberlaufZeilen(std::string_view text, int zeile0, int spalte0);
 
 // Appends the active point (x, y). False, changing nothing, when the list is
 // full or a value cannot be held.

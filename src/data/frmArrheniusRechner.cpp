@@ -7,8 +7,10 @@
 
 #include "base/NumberText.h"
 #include "base/TimeUnitTexts.h"
+#include "base/Zahlbereich.h"
 #include "data/DatasetOps.h"
 #include "data/KTRechner.h"
+#include "platform/MsgBox.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "platform/Twips.h"
@@ -19,7 +21,7 @@ namespace vrn {
 
 namespace {
 
-QString punkt(double v) { return toQ(Str(static_cast<Single>(v))); }
+QString punkt(double v) { return toQ(StrAlsSingle(v)); }
 
 }  // namespace
 
@@ -170,6 +172,25 @@ void frmArrheniusRechner::gehoert(const Meldung& m) {
 }
 
 void frmArrheniusRechner::cmdCalc_Click() {
+    // A number beyond the range of a Double is named, not computed with as 0;
+    // nothing is computed or stored then.
+    const bool ey = funktion_ == 2;
+    const char* const thema[] = {ey ? "Aktivierungsentropie" : "Präexponentialfaktor",
+                                 ey ? "Aktivierungsenthalpie" : "Aktivierungsenergie", "Temperatur"};
+    const char* const symbol[] = {ey ? "s#" : "A", ey ? "h#" : "EA", "T"};
+    std::string fehler;
+    for (std::size_t i = 0; i < 3; ++i) {
+        QString t = txtInpArrh[i]->text();
+        t.replace(',', '.');
+        if (const Ueberlauf u = ValUeberlauf(toStd(t)); u != Ueberlauf::Keiner)
+            fehler += ueberlaufZeile(thema[i], symbol[i], u) + "\r\n";
+    }
+    if (!fehler.empty()) {
+        txtkResult->clear();
+        txtksecResult->clear();
+        MsgBox(fehler, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
     if (const int i = zeitEinheitIndex(app.sZeiteinheit); i >= 0) app.bytZeitEinheitIdx = static_cast<Byte>(i);
     const double sekunde = app.Zeitfaktor[0][app.bytZeitEinheitIdx];
     const double a = ValEingabe(toStd(txtInpArrh[0]->text()));

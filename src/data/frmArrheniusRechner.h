@@ -33,6 +33,8 @@ public:
     void funktionUebernehmen();
     // Reads the inputs and shows k; T <= 0 or a result beyond the single
     // range empties both result boxes. An Eyring calculation stores S# and H#.
+    // An input beyond the range of a Double ("1E400") empties them too and is
+    // named in a message (" Ausführung nicht möglich "); nothing is stored.
     void cmdCalc_Click();
     void cmdClose_Click();
 

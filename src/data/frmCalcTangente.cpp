@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 #include "chart/DiagramKinds.h"
 #include "chart/Grafik.h"
 #include "chart/frmGraph2D.h"
@@ -45,6 +46,8 @@ frmCalcTangente::frmCalcTangente() : VrnForm(Kind::Tool) {
     auto* g = new QGridLayout(fraTangente);
     g->setVerticalSpacing(5);
 
+    // Narrow, each caption above its field, so that the window finds room
+    // beside the chart: columns label or "0" | field | unit or "100" | button.
     lblXEingabe = new QLabel(" t = ", fraTangente);
     txtX = new NumberField(fraTangente);
     txtX->setObjectName("txtX");
@@ -59,31 +62,36 @@ frmCalcTangente::frmCalcTangente() : VrnForm(Kind::Tool) {
     g->addWidget(new QLabel("Einzelwert-Berechnung", fraTangente), 1, 0, 1, 4);
     txtyResult = ergebnisFeld(fraTangente);
     txtyResult->setObjectName("txtyResult");
-    g->addWidget(new QLabel("Funktionswert c(i) = ", fraTangente), 2, 0, Qt::AlignRight);
-    g->addWidget(txtyResult, 2, 1);
-    g->addWidget(new QLabel("mol/l", fraTangente), 2, 2, 1, 2);
+    g->addWidget(new QLabel("Funktionswert c(i) = ", fraTangente), 2, 0, 1, 4);
+    g->addWidget(txtyResult, 3, 0, 1, 2);
+    g->addWidget(new QLabel("mol/l", fraTangente), 3, 2, 1, 2);
     lblr = new QLabel(fraTangente);
     txtyStrichResult = ergebnisFeld(fraTangente);
     txtyStrichResult->setObjectName("txtyStrichResult");
     Label4 = new QLabel(fraTangente);
-    g->addWidget(lblr, 3, 0, Qt::AlignRight);
-    g->addWidget(txtyStrichResult, 3, 1);
-    g->addWidget(Label4, 3, 2, 1, 2);
+    g->addWidget(lblr, 4, 0, 1, 4);
+    g->addWidget(txtyStrichResult, 5, 0, 1, 2);
+    g->addWidget(Label4, 5, 2, 1, 2);
 
-    g->addWidget(new QLabel("Interpolationsverfahren: kubischer AKIMA-Spline", fraTangente), 4, 0, 1, 4);
-    g->addWidget(new QLabel("Glättung =>           (0 = ohne Glättung)", fraTangente), 5, 0, 1, 4);
+    auto* verfahren = new QLabel("Interpolationsverfahren: kubischer AKIMA-Spline", fraTangente);
+    verfahren->setWordWrap(true);
+    g->addWidget(verfahren, 6, 0, 1, 4);
+    g->addWidget(new QLabel("Glättung =>           (0 = ohne Glättung)", fraTangente), 7, 0, 1, 4);
     SliderGlaettung = new QSlider(Qt::Horizontal, fraTangente);
     SliderGlaettung->setObjectName("SliderGlaettung");
     SliderGlaettung->setToolTip(" Glättung = 0 => Kurve verläuft exakt durch alle Messpunkte ");
     SliderGlaettung->setTickPosition(QSlider::TicksBelow);
     SliderGlaettung->setTickInterval(10);
-    g->addWidget(new QLabel("0", fraTangente), 6, 0, Qt::AlignRight);
-    g->addWidget(SliderGlaettung, 6, 1, 1, 2);
-    g->addWidget(new QLabel("100", fraTangente), 6, 3);
+    g->addWidget(new QLabel("0", fraTangente), 8, 0, Qt::AlignRight);
+    g->addWidget(SliderGlaettung, 8, 1, 1, 2);
+    g->addWidget(new QLabel("100", fraTangente), 8, 3);
     cmdClose = new QPushButton("Schließen", fraTangente);
     cmdClose->setObjectName("cmdClose");
-    g->addWidget(cmdClose, 7, 3);
+    g->addWidget(cmdClose, 9, 3);
     g->setColumnStretch(1, 1);
+    // Wide enough for a number of the plain form with seven digits and its exponent.
+    const int feldBreite = txtX->fontMetrics().horizontalAdvance(" -8.888888E-88 ") + 12;
+    for (QLineEdit* f : {static_cast<QLineEdit*>(txtX), txtyResult, txtyStrichResult}) f->setFixedWidth(feldBreite);
 
     connect(cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
@@ -134,8 +142,11 @@ void frmCalcTangente::gehoert(const Meldung&) {
 }
 
 void frmCalcTangente::diagrammUebernehmen() {
-    diagramm_ = Forms::loaded<frmGraph2D>();
+    frmGraph2D* g = Forms::loaded<frmGraph2D>();
+    diagramm_ = g;
     daten_ = Datenstand::jetzt();
+    // Beside the chart, clear of its y axis and numbers.
+    if (g && isVisible()) Forms::placeToolBeside(this, g);
 }
 
 bool frmCalcTangente::eigenesDiagramm() const {
@@ -168,11 +179,22 @@ void frmCalcTangente::cmdCalc_Click() {
                MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
+    // A time beyond the range of a Double, or outside the chart's 0..XMax, is named in one line.
+    if (const Ueberlauf u = txtX->ueberlauf(); u != Ueberlauf::Keiner) {
+        MsgBox(ueberlaufZeile("Zeit-Vorgabe", "t", u), MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
     diagrammSichern();
-    const auto w = tangentenWert(stoff_, t, app.tDiagramm.XMax, n);
+    const Single xMax = app.tDiagramm.XMax;
+    if (!passtInSingle(t) || !(zuSingle(t) >= 0 && zuSingle(t) <= xMax)) {
+        MsgBox(ausserhalbZeile("Zeit-Vorgabe", "t", "0", Format(xMax) + " " + rtrim(app.sZeiteinheit)), MsgButtons::OK,
+               MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
+    const auto w = tangentenWert(stoff_, t, xMax, n);
     if (!w) return Beep();
-    txtyResult->setText(toQ(Str(static_cast<Single>(w->c))));
-    txtyStrichResult->setText(toQ(Str(static_cast<Single>(w->r))));
+    txtyResult->setText(toQ(StrAlsSingle(w->c)));
+    txtyStrichResult->setText(toQ(StrAlsSingle(w->r)));
     SetFocus();
     txtX->setFocus();
 }

@@ -488,6 +488,15 @@ void frmDatedit::markiereGeaendert() { app.bDatenGeaendert = true; }
 // ---- taking an input row ----
 
 void frmDatedit::OKinput_Click() {
+    // A number its field cannot hold is named, field by field, and nothing is taken.
+    std::string zuGross;
+    for (int i = 0; i < 9; ++i)
+        if (const std::string z = spaltenUeberlaufZeile(i + kSpalteT, toStd(y[u(i)]->text())); !z.empty())
+            zuGross += z + "\r\n";
+    if (!zuGross.empty()) {
+        MsgBox(zuGross, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
     Eingabezeile v{};
     for (int i = 0; i < 9; ++i) v[u(i)] = Val(toStd(y[u(i)]->text()));
     const int n = app.nExpPunkte;

@@ -122,6 +122,7 @@ void frmDatedit::cmdClipEinfuegen_Click() {
                                  app.ExpDaten.begin() + std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(app.ExpDaten.size()),
                                                                                  app.nExpPunkte + 1));
     Integer n = app.nExpPunkte;
+    const std::string zuGross = blockUeberlaufZeilen(R, C, block);
     if (!fuegeBlockEin(daten, n, R, C, block)) return Beep();
     app.ExpDaten = std::move(daten);
     app.nExpPunkte = n;
@@ -131,6 +132,9 @@ void frmDatedit::cmdClipEinfuegen_Click() {
     bEditieren = true;
     optInputMode_Click(1);
     menueFreigeben(app.nExpPunkte > 0);
+    // Numbers beyond a Single were left out: said, cell by cell.
+    if (!zuGross.empty())
+        MsgBox(std::string(kNichtUebernommen) + "\r\n" + zuGross, MsgButtons::OK, MsgIcon::Exclamation, "Hinweis");
 }
 
 // ---- keys and mouse of the grid ----
@@ -148,8 +152,10 @@ void frmDatedit::pruefeZellTaste(int Row, int Col, int& KeyAscii) {
         box->setText(t);
         Messpunkt& p = app.ExpDaten[u(Row + 1)];
         if (!setzeFeld(p, Col, Val(toStd(box->text())))) {
-            // A value the field cannot hold: the cell shows the stored value again.
-            Beep();
+            // A value the field cannot hold: named, and the cell shows the stored value again.
+            const std::string zeile = spaltenUeberlaufZeile(Col, toStd(t));
+            if (zeile.empty()) Beep();
+            else MsgBox(zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
             Grid->setCellText(Row, Col, toQ(Zeilentext(Row + 1, p)).split('\t').value(Col));
             box->setText(toQ(Col == kSpalteLambda ? Str(p.lambda) : Str(feldWert(p, Col))));
             return;

@@ -27,6 +27,7 @@
 #include "engine/ModelChoice.h"
 #include "engine/ModelFacts.h"
 #include "engine/Simulation.h"
+#include "engine/frmKinModel.h"
 #include "platform/ChartControl.h"
 #include "platform/HelpViewer.h"
 #include "platform/MsgBox.h"
@@ -542,7 +543,7 @@ void frmFitting::nachModellUmstellung() {
         // Parameters keep their full value; the order is the model window's.
         for (int j = 1; j <= 3; ++j) {
             if (istOrdnung(j)) {
-                anders = anders || static_cast<Single>(app.RefWert[u(j)]) != app.nOrdnung;
+                anders = anders || zuSingle(app.RefWert[u(j)]) != app.nOrdnung;
                 app.RefWert[u(j)] = app.nOrdnung;
             } else {
                 app.RefWert[u(j)] = gemerkt_[u(j)];
@@ -629,12 +630,16 @@ QString frmFitting::pruefeEingaben() const {
                                 : "- noch keine Eingabe einer Anfangskonzentration c(B)(0)");
     if ((app.iModell == 5 || app.iModell == 16) && app.c0[4] <= 0)
         zeile("- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an ");
-    if (app.nOrdnung <= 0 && app.iDiagrammTyp == 20) zeile("- nur n > 0 erlaubt");
+    // Outside the order fitting, n of model 20 is the model window's.
+    const Ueberlauf ordnung = modus_ != 2 && app.iModell == 20 ? frmKinModel::ordnungUeberlauf() : Ueberlauf::Keiner;
+    if (ordnung != Ueberlauf::Keiner) zeile(ueberlaufZeile("Reaktionsordnung", "n", ordnung, true));
+    else if (app.nOrdnung <= 0 && app.iDiagrammTyp == 20) zeile("- nur n > 0 erlaubt");
     // A parameter typed too large for its place was read as 0 (kept as 1e-8): named here.
     for (int j = 1; j <= 3; ++j) {
         const NumberField* f = Inp[u(9 + j)];
-        if (f && f->isVisibleTo(this) && f->isTooLarge(istOrdnung(j)))
-            zeile(fitZuGrossZeile(toStd(frak(j)->title()), istOrdnung(j)));
+        if (!f || !f->isVisibleTo(this)) continue;
+        if (const Ueberlauf ue = f->ueberlauf(istOrdnung(j)); ue != Ueberlauf::Keiner)
+            zeile(fitZuGrossZeile(toStd(frak(j)->title()), istOrdnung(j), ue));
     }
     // In modes 6 and 7 k1 comes from the temperature function: its factor must be positive.
     const double k1 = modus_ > 5 ? (app.bytKTFunktion == 2 ? app.dblEyrPar1 : app.dblArrhA) : app.k[1];

@@ -17,6 +17,7 @@
 #include "platform/Paths.h"
 #include "shell/AppState.h"
 #include "shell/Helpers.h"
+#include "base/Zahlbereich.h"
 
 namespace vrn {
 
@@ -84,7 +85,7 @@ void frmFitting::setzeEntropie(const char* muster) {
     double S = 0;
     if (!eyringEntropie(app.dblEyrPar1, leiteZeitEinheitIdxAb(), S)) return;
     app.dblEyrS = S;
-    lblAktEntropie->setText(toQ(" " + Format(static_cast<Single>(S), muster) + " J/(mol K)"));
+    lblAktEntropie->setText(toQ(" " + FormatAlsSingle(S, muster) + " J/(mol K)"));
 }
 
 void frmFitting::Inp_Change(int Index) {

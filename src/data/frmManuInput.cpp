@@ -352,6 +352,15 @@ void frmManuInput::zeileGewechselt(int row) {
 }
 
 void frmManuInput::OKinput_Click() {
+    // x and y are Singles: a number beyond their range is named, and nothing is taken.
+    std::string zuGross;
+    for (int i = 0; i < 2; ++i)
+        if (const std::string z = xyUeberlaufZeile(i + 2, toStd(y[static_cast<std::size_t>(i)]->text())); !z.empty())
+            zuGross += z + "\r\n";
+    if (!zuGross.empty()) {
+        MsgBox(zuGross, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
     const int n = app.nXYPunkte;
     if (!bEditieren || n < 1) {
         // A value a Single cannot hold is refused.
@@ -455,7 +464,12 @@ void frmManuInput::zelleUebernehmen(int row, int col) {
     QString t = Grid->cellText(row, col);
     t.replace(',', '.');
     y[col - 2]->setText(t);
-    if (!xyWertSetzen(row + 1, col, Val(toStd(t)))) Beep();
+    if (!xyWertSetzen(row + 1, col, Val(toStd(t)))) {
+        // A number beyond a Single is named; the cell shows the stored value again.
+        const std::string zeile = xyUeberlaufZeile(col, toStd(t));
+        if (zeile.empty()) Beep();
+        else MsgBox(zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    }
     const XYPunkt& p = app.XYDaten[static_cast<std::size_t>(row + 1)];
     Grid->setCellText(row, col, zellText(col == 2 ? p.x : p.y));
     bXYGeaendert = true;

@@ -12,7 +12,9 @@
 #include <QStatusBar>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 #include "chart/frmGraph2D.h"
+#include "data/DatasetOps.h"
 #include "data/XYDruck.h"
 #include "data/XYFileDialogs.h"
 #include "data/XYList.h"
@@ -79,10 +81,14 @@ void frmManuInput::cmdClipEinfuegen_Click() {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty()) return;
     const int row = app.nXYPunkte < 1 ? 0 : Grid->currentRow();
+    const std::string zuGross = xyBlockUeberlaufZeilen(toStd(text), row, Grid->currentColumn());
     if (xyEinfuegen(toStd(text), row, Grid->currentColumn()) < 1) return Beep();
     nachListenAenderung();
     optInputMode_Click(1);
     lblZeile->setText("Zeile 1");
+    // Numbers beyond a Single were left out: said, cell by cell.
+    if (!zuGross.empty())
+        MsgBox(std::string(kNichtUebernommen) + "\r\n" + zuGross, MsgButtons::OK, MsgIcon::Exclamation, "Hinweis");
 }
 
 // ---- files -------------------------------------------------------------------------------------------
@@ -153,7 +159,11 @@ void frmManuInput::optManip_Click(int Index) {
 }
 
 void frmManuInput::cmdExecManip_Click() {
-    // The text is read as it stands: "1,5" gives 1.
+    // The text is read as it stands: "1,5" gives 1. W beyond the range of a
+    // Double is named where it is used (y * W, y + W), not taken as 0.
+    const Ueberlauf wUeber = ValUeberlauf(toStd(txtW->text()));
+    if (wUeber != Ueberlauf::Keiner && (iManipArt == 2 || iManipArt == 3))
+        return verweigern(ueberlaufZeile("Zahlenwert", "W", wUeber));
     dblW = Val(toStd(txtW->text()));
     std::string fehler;
     if (!xyRechnen(iManipArt, dblW, fehler)) {

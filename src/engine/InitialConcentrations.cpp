@@ -1,6 +1,7 @@
 #include "engine/InitialConcentrations.h"
 
 #include "shell/AppState.h"
+#include "base/NumberText.h"
 
 namespace vrn {
 
@@ -10,7 +11,7 @@ void getAnfangskonzAusDaten() {
         const Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
         if (p.t < 1e-8) {
             for (int s = 1; s <= 5; ++s)
-                app.c0Daten[static_cast<std::size_t>(s)] = static_cast<Single>(p.c[static_cast<std::size_t>(s)]);
+                app.c0Daten[static_cast<std::size_t>(s)] = zuSingle(p.c[static_cast<std::size_t>(s)]);
             return;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "shell/AppState.h"
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 
 namespace vrn {
 
@@ -105,7 +106,7 @@ std::string buildValueTable() {
                     if (u < r.size()) v = Format(r[u]);
                 } else {
                     const auto& cv = concentrations(slot);
-                    if (u < cv.size()) v = Format(static_cast<Single>(cv[u]));
+                    if (u < cv.size()) v = FormatAlsSingle(cv[u]);
                 }
             }
             row += "\t" + field14(v);

@@ -160,8 +160,7 @@ void frmKinModel::optTyp_Click(int Index) {
     Aenderung aenderung(kTeilModell);
     // The order the field shows is the one in force to its last digit (a
     // fitted order), unless the user has typed another.
-    const Single ordnung =
-        txtOrdnung->text() == toQ(Str(app.nOrdnung)) ? app.nOrdnung : static_cast<Single>(txtOrdnung->value());
+    const Single ordnung = txtOrdnung->text() == toQ(Str(app.nOrdnung)) ? app.nOrdnung : txtOrdnung->singleValue();
     chooseModel(Index, ordnung);
     txtOrdnung->setEnabled(app.iModell == 20);
 
@@ -280,18 +279,19 @@ void frmKinModel::reconfigure(CalcForm* w) {
     } else if (app.c0[4] == 0.002) {
         app.c0[4] = 0;
     }
+    // Each value as a Single, or as the Double it is when a Single cannot hold it.
     for (int i = 0; i < 5; ++i)
-        w->Inp[static_cast<std::size_t>(i)]->setText(toQ(Str(static_cast<Single>(app.c0[static_cast<std::size_t>(i + 1)]))));
+        w->Inp[static_cast<std::size_t>(i)]->setText(toQ(StrAlsSingle(app.c0[static_cast<std::size_t>(i + 1)])));
     const bool arrh = mode == 6 || mode == 7;
     // In Eyring mode the fitting window's parameters are the Eyring factor and H#.
     const bool eyring = arrh && app.bytKTFunktion == 2;
     const double p1 = eyring ? app.dblEyrPar1 : arrh ? app.dblArrhA : app.k[1];
     const double p2 = mode == 2 ? app.nOrdnung : eyring ? app.dblEyrH : arrh ? app.dblArrhEA : app.k[2];
-    w->Inp[10]->setText(toQ(Str(static_cast<Single>(p1))));
-    w->Inp[11]->setText(toQ(Str(static_cast<Single>(p2))));
-    w->Inp[12]->setText(toQ(Str(static_cast<Single>(app.k[3]))));
+    w->Inp[10]->setText(toQ(StrAlsSingle(p1)));
+    w->Inp[11]->setText(toQ(StrAlsSingle(p2)));
+    w->Inp[12]->setText(toQ(StrAlsSingle(app.k[3])));
     if (t == 1 || t == 5) w->Inp[14]->setText(toQ(Str(app.tEnd)));
-    else if (t == 3 || t == 4) w->Inp[14]->setText(toQ(Str(static_cast<Single>(app.tauVerweil))));
+    else if (t == 3 || t == 4) w->Inp[14]->setText(toQ(StrAlsSingle(app.tauVerweil)));
     w->modelReconfigured();
 
     if (t == 5) {
@@ -353,7 +353,13 @@ void frmKinModel::txtOrdnung_Change() {
     QString t = txtOrdnung->text();
     t.replace(',', '.');
     Aenderung aenderung;
-    app.nOrdnung = static_cast<Single>(Val(toStd(t)));
+    bool ok = false;
+    app.nOrdnung = ValSingle(toStd(t), ok);
+}
+
+Ueberlauf frmKinModel::ordnungUeberlauf() {
+    const frmKinModel* m = Forms::loaded<frmKinModel>();
+    return m ? m->txtOrdnung->ueberlauf(true) : Ueberlauf::Keiner;
 }
 
 }  // namespace vrn

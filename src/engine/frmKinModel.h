@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "base/Zahlbereich.h"
 #include "platform/Forms.h"
 #include "shell/StateOwner.h"
 
@@ -29,7 +30,13 @@ public:
     // Shows the unit in force as chosen (bold and checked); converts nothing.
     void showTimeUnit(int Index);
     void cmdShowMatrix_Click();
+    // nOrdnung := the order field's number as a Single; 0 for a number beyond
+    // the range of a Single (which ordnungUeberlauf names).
     void txtOrdnung_Change();
+    // Whether the loaded model window's order field holds a number beyond the
+    // range of a Single; Keiner when the window is not loaded. The windows
+    // that compute with model 20 name such an order instead of using its 0.
+    static Ueberlauf ordnungUeberlauf();
 
     std::array<QRadioButton*, 19> optTyp{};
     std::array<QRadioButton*, 5> optZeit{};

@@ -11,6 +11,7 @@
 
 #include "engine/Simulation.h"
 #include "engine/TimeDiagramInput.h"
+#include "engine/frmKinModel.h"
 #include "engine/frmSimTabelle.h"
 #include "platform/MsgBox.h"
 #include "platform/NumberField.h"
@@ -136,14 +137,18 @@ frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
     for (int i = 0; i < 17; ++i) {
         NumberField* f = Inp[static_cast<std::size_t>(i)];
         connect(f, &QLineEdit::textChanged, this, [this, i] { Inp_Change(i); });
-        // Enter moves to the field with the next number; where that one is
-        // hidden or missing, the focus stays.
+        // Enter moves to the next field that is shown (hidden ones, such as
+        // c(B)(0) of a one-reactant model, are passed over); after the last
+        // one the focus stays.
         f->onKeyPress = [this, i](int& key) {
             if (key != 13) return;
             key = 0;
-            if (i + 1 <= 16) {
-                NumberField* next = Inp[static_cast<std::size_t>(i + 1)];
-                if (next->isVisibleTo(this) && next->isEnabled()) next->setFocus(Qt::TabFocusReason);
+            for (int j = i + 1; j <= 16; ++j) {
+                NumberField* next = Inp[static_cast<std::size_t>(j)];
+                if (next->isVisibleTo(this) && next->isEnabled() && !next->isReadOnly()) {
+                    next->setFocus(Qt::TabFocusReason);
+                    return;
+                }
             }
         };
     }
@@ -207,8 +212,8 @@ void frmPrepareTimeDiagram::Inp_Change(int Index) {
     const double v10 = Inp[10]->value();
     if (!(v10 > 0)) return;
     const double km = (Inp[11]->value() + Inp[12]->value()) / v10;
-    if (!std::isfinite(km)) return;
-    app.KMichaelis = static_cast<Single>(km);
+    if (!passtInSingle(km)) return;
+    app.KMichaelis = zuSingle(km);
     lblMichaelisK->setText("Michaelis-Konstante KM = (k< + k3) / k> =" + toQ(Str(app.KMichaelis)) + "\r\n" +
                            "(reale Größenordnung KM = 1E-2...1E-5)");
 }
@@ -228,6 +233,10 @@ void frmPrepareTimeDiagram::chkNormiert_Click() {
 bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
     // What the window shows is the state in force from here on.
     Aenderung aenderung;
+    // A refused action leaves the values the program holds as they were.
+    const auto c0Vorher = app.c0;
+    const auto kVorher = app.k;
+    const Single tEndVorher = app.tEnd;
     for (int i = 0; i < 5; ++i) app.c0[static_cast<std::size_t>(i + 1)] = Inp[static_cast<std::size_t>(i)]->value();
     for (int j = 0; j < 3; ++j) app.k[static_cast<std::size_t>(j + 1)] = Inp[static_cast<std::size_t>(10 + j)]->value();
     app.tEnd = Inp[14]->singleValue();
@@ -241,10 +250,14 @@ bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
     shown.fieldK3 = Inp[12]->isVisibleTo(this);
     TimeDiagramTooLarge zuGross{};
     for (std::size_t i = 0; i < zuGross.inp.size(); ++i)
-        zuGross.inp[i] = Inp[i] && Inp[i]->isVisibleTo(this) && Inp[i]->isTooLarge(i == 14);
-    zuGross.s0max = txtS0max->isTooLarge(true);
+        if (Inp[i] && Inp[i]->isVisibleTo(this)) zuGross.inp[i] = Inp[i]->ueberlauf(i == 14);
+    zuGross.s0max = txtS0max->ueberlauf(true);
+    zuGross.ordnung = frmKinModel::ordnungUeberlauf();
     const std::string m = checkTimeDiagramInputs(forList, shown, zuGross);
     if (m.empty()) return true;
+    app.c0 = c0Vorher;
+    app.k = kVorher;
+    app.tEnd = tEndVorher;
     MsgBox(m, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
     return false;
 }

@@ -172,6 +172,37 @@ QRect Forms::keepControlsFree(const QRect& want, const std::vector<QRect>& contr
     return best;
 }
 
+std::pair<QPoint, QPoint> Forms::sideBySide(QSize tool, const QRect& child, QSize area, int gap) {
+    const int top = std::max(0, std::min(child.top(), area.height() - tool.height()));
+    const int w = tool.width() + gap;
+    // Room right and left of the child where it stands.
+    if (area.width() - (child.left() + child.width()) >= w) return {{child.left() + child.width() + gap, top}, child.topLeft()};
+    if (child.left() >= w) return {{child.left() - w, top}, child.topLeft()};
+    if (child.width() + w <= area.width()) {
+        // Moved left just far enough for the tool on its right, or right for the tool on its left.
+        const int nachLinks = child.left() + child.width() + w - area.width();
+        const int nachRechts = w - child.left();
+        const QPoint links(child.left() - nachLinks, child.top());
+        if (nachLinks <= nachRechts) return {{links.x() + child.width() + gap, top}, links};
+        return {{child.left() + nachRechts - w, top}, {child.left() + nachRechts, child.top()}};
+    }
+    return {{std::max(0, area.width() - tool.width()), top}, {0, child.top()}};
+}
+
+void Forms::placeToolBeside(VrnForm* tool, VrnForm* child) {
+    if (!tool || !child || !gMdi) return;
+    const QRect t = frameInMdiArea(tool);
+    const QRect c = frameInMdiArea(child);
+    if (t.isEmpty() || c.isEmpty()) return;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const auto [toolAt, childAt] = sideBySide(t.size(), c, gMdi->viewport()->size());
+    if (childAt != c.topLeft()) child->frame()->move(childAt);
+    // A window's position is that of its frame, on the screen.
+    QWidget* fr = tool->frame();
+    if (fr->isWindow()) fr->move(gMdi->viewport()->mapToGlobal(toolAt));
+    else fr->move(fr->parentWidget()->mapFromGlobal(gMdi->viewport()->mapToGlobal(toolAt)));
+}
+
 void Forms::setMainWindow(QWidget* w) { gMain = w; }
 QWidget* Forms::mainWindow() { return gMain.data(); }
 

@@ -157,6 +157,19 @@ public:
     // least of them (none where there is one), nearest the wanted place.
     // Unchanged when there is no area.
     static QRect keepControlsFree(const QRect& want, const std::vector<QRect>& controls);
+    // Where a tool window of size `tool` and a child window `child` stand side
+    // by side in an MDI area of size `area` (pixels of the area), `gap` apart,
+    // the child at its size and both inside the area: the tool right of the
+    // child, else left of it, its top at the child's (moved up as far as it
+    // must to end inside the area). When neither side has room, the child
+    // moves as little as makes room on one side; when no place of the child
+    // does, the child goes to the left edge and the tool to the right edge.
+    // Returns the top-left corners of the tool and the child.
+    static std::pair<QPoint, QPoint> sideBySide(QSize tool, const QRect& child, QSize area, int gap = 4);
+    // Places a shown tool window beside a shown child window so that neither
+    // covers the other (sideBySide with the tool's frame); moves the child
+    // when it must. Nothing happens while either is not shown.
+    static void placeToolBeside(VrnForm* tool, VrnForm* child);
     // Owner of tool windows (the main window); may be null.
     static void setMainWindow(QWidget* w);
     static QWidget* mainWindow();

@@ -28,6 +28,7 @@ float NumberField::singleValue() const {
 }
 
 bool NumberField::isTooLarge(bool single) const { return ValZuGross(text().toStdString(), single); }
+Ueberlauf NumberField::ueberlauf(bool single) const { return ValUeberlauf(text().toStdString(), single); }
 
 NumberField::NumberField(QWidget* parent) : QLineEdit(parent) { watchEdits(); }
 NumberField::NumberField(const QString& text, QWidget* parent) : QLineEdit(text, parent) { watchEdits(); }

@@ -10,6 +10,8 @@
 
 #include <functional>
 
+#include "base/Zahlbereich.h"
+
 namespace vrn {
 
 class NumberField : public QLineEdit {
@@ -29,6 +31,9 @@ public:
     // Whether the text's leading number is too large for the field: for a
     // Double, or with single true for a Single ("1.8E+308", "3.5E+38").
     bool isTooLarge(bool single = false) const;
+    // The same with its direction: ZuGross, ZuKlein (a negative number beyond
+    // the range) or Keiner.
+    Ueberlauf ueberlauf(bool single = false) const;
 
     // The number of a pasted text: blanks and line breaks around it dropped,
     // "," turned into "."; empty when the text holds anything the key filter

@@ -19,8 +19,9 @@ bool modelIn(Integer model, std::initializer_list<int> models) {
 
 // A field too large: its line, and true (its own checks are left out).
 bool zuGross(const ReactorInput& in, int field, std::string_view thema, const std::string& symbol, std::string& list) {
-    if (!in.zuGross[static_cast<std::size_t>(field)]) return false;
-    list += zuGrossZeile(thema, symbol) + kCrLf;
+    const Ueberlauf u = in.zuGross[static_cast<std::size_t>(field)];
+    if (u == Ueberlauf::Keiner) return false;
+    list += ueberlaufZeile(thema, symbol, u) + kCrLf;
     return true;
 }
 
@@ -44,6 +45,8 @@ void feedAndConstantLines(const ReactorInput& in, bool tube, std::string& list) 
                  : "- Geschwindigkeitskonstante k2 muss größer Null sein");
     if (!zuGross(in, 12, "Geschwindigkeitskonstante", "k3", list) && in.k[3] <= 0 && in.fieldK3)
         add("- Geschwindigkeitskonstante k3 muss größer Null sein");
+    if (in.model == 20 && in.ordnung != Ueberlauf::Keiner)
+        list += ueberlaufZeile("Reaktionsordnung", "n", in.ordnung, true) + kCrLf;
 }
 
 bool sensibleConversion(double U) { return U > 0 && U < 1; }
@@ -57,7 +60,8 @@ std::string batchCheckList(const ReactorInput& in) {
     if (in.selection == 1 && !zuGross(in, 13, "Umsatz", "U(A)", list) && !sensibleConversion(in.U))
         list += "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)" + kCrLf;
     // The threshold of B needs U, c(A)(0) and c(B)(0) as typed.
-    const bool lesbar = !in.zuGross[13] && !in.zuGross[0] && !in.zuGross[1];
+    const bool lesbar =
+        in.zuGross[13] == Ueberlauf::Keiner && in.zuGross[0] == Ueberlauf::Keiner && in.zuGross[1] == Ueberlauf::Keiner;
     if (in.selection == 1 && lesbar && modelIn(in.model, {4, 9, 10, 13, 18}) && in.U * in.c0[A] >= in.c0[B])
         list += "Für den gewünschten Umsatz muss die Vorgabe-Konzentration von B > " + Str(in.U * in.c0[A]) +
                 " sein." + kCrLf;
@@ -91,7 +95,8 @@ std::string tankCheckList(const ReactorInput& in) {
     line(0, "Eingangskonzentration", feed(A), in.c0[A] <= 0, "- Eingangskonzentration für Stoff A angeben!");
     line(1, "Eingangskonzentration", feed(B), in.c0[B] <= 0 && modelIn(in.model, {4, 7, 9, 12, 13, 18}),
          "- Eingangskonzentration für Stoff B angeben!");
-    line(-1, {}, {}, in.c0[B] <= 0 && in.model == 10 && !in.zuGross[1], "- Eingangskonzentration für Stoff S angeben!");
+    line(-1, {}, {}, in.c0[B] <= 0 && in.model == 10 && in.zuGross[1] == Ueberlauf::Keiner,
+         "- Eingangskonzentration für Stoff S angeben!");
     line(2, "Eingangskonzentration", feed(C), false, "");
     line(3, "Eingangskonzentration", feed(P), (in.model == 5 || in.model == 16) && in.c0[P] <= 0,
          "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an");
@@ -101,6 +106,8 @@ std::string tankCheckList(const ReactorInput& in) {
          "- Geschwindigkeitskonstante k2 muss größer Null sein");
     line(12, "Geschwindigkeitskonstante", "k3", in.fieldK3 && in.k[3] <= 0,
          "- Geschwindigkeitskonstante k3 muss größer Null sein");
+    if (in.model == 20 && in.ordnung != Ueberlauf::Keiner)
+        list += ueberlaufZeile("Reaktionsordnung", "n", in.ordnung, true) + kCrLf;
     if (s == 0 || s == 1)
         line(13, "Umsatz", "U(A)", !sensibleConversion(in.U), "- Der Umsatz muss (0 < U <= 1) sein.");
     if (s == 0 || s == 2 || s == 3)

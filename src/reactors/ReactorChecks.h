@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "base/Zahlbereich.h"
 #include "engine/RateLaws.h"
 
 namespace vrn {
@@ -23,10 +24,13 @@ struct ReactorInput {
     bool fieldB = false;       // Inp(1) shown
     bool fieldK2 = false;      // Inp(11) shown
     bool fieldK3 = false;      // Inp(12) shown
-    // Inp(i) is shown and holds a number too large for a Double (1.8E+308):
-    // it reads as 0 above, and the lists name it as too large instead of
-    // checking it. Only the fields a list checks count.
-    std::array<bool, 17> zuGross{};
+    // Inp(i) is shown and holds a number beyond the range of a Double
+    // (1.8E+308, -1.8E+308): it reads as 0 above, and the lists name it as too
+    // large or too small instead of checking it. Only the fields a list checks count.
+    std::array<Ueberlauf, 17> zuGross{};
+    // The model window's order n of model 20 beyond the range of a Single
+    // (read as 0): named after the rate constants.
+    Ueberlauf ordnung = Ueberlauf::Keiner;
 };
 
 // Titles of the refusals.
@@ -34,7 +38,7 @@ inline constexpr const char* kBatchTitel = "keine Ausführung möglich";
 
 // The check lists: every failed check as its line ("- ..." except the batch's
 // threshold of B) followed by CR LF; empty when every check passes. A field
-// too large gets the line of zuGrossZeile (engine/TimeDiagramInput.h) in
+// out of range gets the line of ueberlaufZeile (base/Zahlbereich.h) in
 // place of its own.
 // Batch (selection 0 t, 1 U): t > 0 or 0 < U < 1, for models 4, 9, 10, 13, 18
 // with U given U·c0(A) < c0(B), then the feed and rate-constant lines.

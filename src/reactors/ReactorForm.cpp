@@ -13,12 +13,14 @@
 
 #include "base/NumKeyFilter.h"
 #include "base/NumberText.h"
+#include "engine/frmKinModel.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "reactors/Extents.h"
 #include "reactors/ReactorTexts.h"
 #include "reactors/frmProtokoll.h"
 #include "shell/AppState.h"
+#include "base/Zahlbereich.h"
 
 namespace vrn {
 
@@ -185,7 +187,8 @@ ReactorInput ReactorForm::readFeedAndConstants() {
     in.fieldK2 = Inp[11]->isVisibleTo(this);
     in.fieldK3 = Inp[12]->isVisibleTo(this);
     for (std::size_t i = 0; i < in.zuGross.size(); ++i)
-        in.zuGross[i] = Inp[i] && Inp[i]->isVisibleTo(this) && Inp[i]->isTooLarge();
+        if (Inp[i] && Inp[i]->isVisibleTo(this)) in.zuGross[i] = Inp[i]->ueberlauf();
+    in.ordnung = frmKinModel::ordnungUeberlauf();
     return in;
 }
 
@@ -195,7 +198,7 @@ FieldValues ReactorForm::fieldValues() const {
     return v;
 }
 
-void ReactorForm::showValue(NumberField* f, double v) { f->setText(toQ(Str(static_cast<Single>(v)))); }
+void ReactorForm::showValue(NumberField* f, double v) { f->setText(toQ(StrAlsSingle(v))); }
 
 void ReactorForm::showOutlet() {
     for (int i = 1; i <= 5; ++i) showValue(Inp[static_cast<std::size_t>(i + 4)], app.cAkt[static_cast<std::size_t>(i)]);
@@ -255,10 +258,10 @@ void ReactorForm::showOrderInModelLine() {
 
 void ReactorForm::cmdShowKsi_Click() {
     fraKsi->show();
-    lblTextKsi_1->setText("ksi(1)/(kmol/m^3) =" + toQ(Str(static_cast<Single>(app.ksi[1]))));
+    lblTextKsi_1->setText("ksi(1)/(kmol/m^3) =" + toQ(StrAlsSingle(app.ksi[1])));
     lblTextKsi_2->setVisible(!app.bEinfacheReaktion);
     if (!app.bEinfacheReaktion)
-        lblTextKsi_2->setText("ksi(2)/(kmol/m^3) =" + toQ(Str(static_cast<Single>(app.ksi[2]))));
+        lblTextKsi_2->setText("ksi(2)/(kmol/m^3) =" + toQ(StrAlsSingle(app.ksi[2])));
 }
 
 void ReactorForm::cmdCloseKsi_Click() { fraKsi->hide(); }

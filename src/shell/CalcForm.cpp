@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
@@ -69,7 +70,7 @@ void CalcForm::ensureSharedControls() {
 }
 
 void CalcForm::geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGeteiltDurch) {
-    auto text = [](double v) { return toQ(Str(static_cast<Single>(v))); };
+    auto text = [](double v) { return toQ(StrAlsSingle(v)); };
     auto folge = [&](NumberField* feld, double alt, double neu, bool proZeit) {
         if (!feld) return;
         // A field that shows the value in force already (the window wrote it

@@ -36,6 +36,34 @@ TEST(DatasetOps, RowTextCutsEveryValueCellToFourteenCharacters) {
                                       "0.000000E+00  \t2.500000E-01  \t1.500000E+00  \t298.15        \t1.234568E-06  ");
 }
 
+// A time a data-set file may hold beyond the range of a Single is shown as
+// the Double it is, never as "Inf"; a point with it still counts as a c-t point.
+TEST(DatasetOps, TimesBeyondASingleShowAsTheNumberTheyAre) {
+    Messpunkt p = punkt(1e300, 0.5, 0, 0, 0);
+    EXPECT_EQ(Zeilentext(1, p).substr(0, 20), "1  \t\t1E+300        \t");
+    EXPECT_EQ(refillZeilentext(1, p).substr(0, 21), "1   \t\t1.000000E+300 \t");
+    EXPECT_EQ(zaehleCTPunkte(daten({p, punkt(-1e300, 0.5, 0, 0, 0)}), 2), 1);
+}
+
+// The check lines of the input boxes and cells: every field is a Single.
+TEST(DatasetOps, ColumnsNameNumbersBeyondASingle) {
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {2, "3.4028235E38", ""},  // the largest Single is held
+        {2, "3.5E38", "- Zeit zu groß: t darf höchstens 3.4E+38 sein"},
+        {4, "-1E400", "- Konzentration zu klein: c(B) muss mindestens -3.4E+38 sein"},
+        {8, "1E39", "- Leitfähigkeit zu groß: lambda darf höchstens 3.4E+38 sein"},
+        {9, "1E-400", ""},  // too near 0 reads as 0
+        {10, "abc", ""},
+        {1, "1E39", ""},  // the check-box column holds no number
+    };
+    for (const auto& [col, text, line] : cases) EXPECT_EQ(spaltenUeberlaufZeile(col, text), line) << text;
+    // A pasted block at grid row 4, column 2: the cells left out, named with their point.
+    EXPECT_EQ(blockUeberlaufZeilen(4, 2, splitBlockText("1\t2,5E39\r\n1e400\t0\t0\t0\t0\t0\t0\t0\t-1e39\t9e99")),
+              "- Konzentration zu groß: c(A) darf höchstens 3.4E+38 sein (Zeile 5)\r\n"
+              "- Zeit zu groß: t darf höchstens 3.4E+38 sein (Zeile 6)\r\n"
+              "- Geschwindigkeitskonstante zu klein: k muss mindestens -3.4E+38 sein (Zeile 6)\r\n");
+}
+
 TEST(DatasetOps, CellsReadWithCommaOrPointAndSkipLeadingBlanks) {
     const std::pair<const char*, double> cases[] = {
         {" 1,5", 1.5}, {"\n\t 2", 2}, {"abc", 0}, {"", 0}, {"-3,25E+02", -325}, {"1.2345678901E-06", 1.2345678901e-6},

@@ -95,6 +95,16 @@ TEST_F(Datedit, PastedRowsBecomePointsAndCtrlVPastesAtTheCurrentCell) {
     QApplication::clipboard()->setText("7\t0,2");
     QTest::keyClick(d.Grid, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(app.ExpDaten[2].c[1], 0.2);
+    // A pasted number beyond a Single keeps the cell's value, and a note says so.
+    rec.clear();
+    d.Grid->setCurrentCell(2, 2);
+    QApplication::clipboard()->setText("25\t1e39");
+    QTest::keyClick(d.Grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(app.ExpDaten[3].t, app.ExpDaten[3].c[1]), std::tuple(25, 0.025));
+    EXPECT_TRUE(test::isOnlyMessage(rec,
+                                    "Nicht übernommen, diese Felder behalten ihren Wert:\r\n"
+                                    "- Konzentration zu groß: c(A) darf höchstens 3.4E+38 sein (Zeile 3)\r\n",
+                                    "Hinweis", MsgIcon::Exclamation));
 }
 
 TEST_F(Datedit, RemovingMarkedRowsAsksAndLeavesTheOthers) {
@@ -233,14 +243,54 @@ TEST_F(Datedit, EnterInACellStoresTheTypedNumber) {
     tippe(QApplication::focusWidget(), ",5\n");
     test::processEvents();
     EXPECT_EQ(std::tuple(app.ExpDaten[2].t, d.Grid->cellText(1, 2), d.y[0]->text()), std::tuple(1.5, "1,5", "1.5"));
-    // A value beyond the field's range beeps and the cell shows the stored value.
+    // A value beyond the field's range is named and the cell shows the stored value.
     const int beeps = rec.beeps();
+    rec.clear();
     d.Grid->setCurrentCell(0, 8);
     tippe(d.Grid, "1");
     tippe(QApplication::focusWidget(), "e39\n");
     test::processEvents();
+    EXPECT_TRUE(test::isOnlyMessage(rec, "- Leitfähigkeit zu groß: lambda darf höchstens 3.4E+38 sein",
+                                    " Ausführung nicht möglich ", MsgIcon::Critical));
     EXPECT_EQ(std::tuple(rec.beeps(), app.ExpDaten[1].lambda, d.Grid->cellText(0, 8)),
-              std::tuple(beeps + 1, 0, "0             "));
+              std::tuple(beeps, 0, "0             "));
+}
+
+// A number of the input row that its field cannot hold (every field is shown
+// or stored as a Single) is named, field by field, and no point is taken.
+TEST_F(Datedit, InputRowNamesNumbersBeyondTheirFields) {
+    setzeDaten({{1, 0.5, 0, 0}});
+    frmDatedit& d = oeffne();
+    d.optInputMode[0]->click();
+    struct Row {
+        std::vector<std::pair<std::size_t, const char*>> felder;
+        std::string text;
+    };
+    const Row rows[] = {
+        {{{0, "1E39"}}, "- Zeit zu groß: t darf höchstens 3.4E+38 sein\r\n"},
+        {{{1, "1E400"}}, "- Konzentration zu groß: c(A) darf höchstens 3.4E+38 sein\r\n"},
+        {{{5, "-1E39"}, {7, "-1e400"}},
+         "- Konzentration zu klein: c(Q) muss mindestens -3.4E+38 sein\r\n"
+         "- Temperatur zu klein: T muss mindestens -3.4E+38 sein\r\n"},
+        {{{6, "3.5E38"}, {8, "1E309"}},
+         "- Leitfähigkeit zu groß: lambda darf höchstens 3.4E+38 sein\r\n"
+         "- Geschwindigkeitskonstante zu groß: k darf höchstens 3.4E+38 sein\r\n"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.text);
+        for (NumberField* f : d.y) f->setText("1");
+        for (auto [feld, text] : r.felder) d.y[feld]->setText(text);
+        rec.clear();
+        test::clickButton(d.OKinput);
+        EXPECT_TRUE(test::isOnlyMessage(rec, r.text, " Ausführung nicht möglich ", MsgIcon::Critical));
+        EXPECT_EQ(std::tuple(app.nExpPunkte, d.Grid->rowCount()), std::tuple(1, 1));
+    }
+    // The largest Single is held.
+    for (NumberField* f : d.y) f->setText("0");
+    d.y[0]->setText("3.4028235E38");
+    rec.clear();
+    test::clickButton(d.OKinput);
+    EXPECT_EQ(std::tuple(rec.count(), app.nExpPunkte), std::tuple(0u, 2));
 }
 
 TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {

@@ -82,11 +82,22 @@ TEST_F(XYEditor, TypedPointsAndEditedCellsInTheCommaLocale) {
     QTest::keyClick(f.y[0], Qt::Key_Plus);
     EXPECT_EQ(spalte(f.Grid, 2), (QStringList{"1,5", "-0,25"}));
     EXPECT_TRUE(f.cmdDrawManu->isEnabled());
-    // A value no Single holds is refused.
+    // A value no Single holds is refused, and named.
     MsgRecorder rec;
-    typeInto(f.y[0], "1e39");
-    QTest::mouseClick(f.OKinput, Qt::LeftButton);
-    EXPECT_EQ(std::tuple(rec.beeps(), app.nXYPunkte), std::tuple(1, 2));
+    const std::tuple<const char*, const char*, std::string> zuGross[] = {
+        {"1e39", "2", "- x-Wert zu groß: x darf höchstens 3.4E+38 sein\r\n"},
+        {"1", "-1E400", "- y-Wert zu klein: y muss mindestens -3.4E+38 sein\r\n"},
+        {"-3.5e38", "1e999",
+         "- x-Wert zu klein: x muss mindestens -3.4E+38 sein\r\n- y-Wert zu groß: y darf höchstens 3.4E+38 sein\r\n"},
+    };
+    for (const auto& [x, yText, zeilen] : zuGross) {
+        rec.clear();
+        typeInto(f.y[0], x);
+        typeInto(f.y[1], yText);
+        QTest::mouseClick(f.OKinput, Qt::LeftButton);
+        EXPECT_TRUE(isOnlyMessage(rec, zeilen, " Ausführung nicht möglich ", MsgIcon::Critical)) << x;
+        EXPECT_EQ(std::tuple(rec.beeps(), app.nXYPunkte), std::tuple(0, 2));
+    }
 
     // A cell takes "," and "." and shows the locale's separator.
     app.bDezimalKomma = true;
@@ -101,6 +112,20 @@ TEST_F(XYEditor, TypedPointsAndEditedCellsInTheCommaLocale) {
     processEvents();
     EXPECT_FLOAT_EQ(app.XYDaten[1].y, 1.52f);
     EXPECT_EQ(f.Grid->cellText(0, 3), "1,52");
+
+    // A cell beyond a Single is named, and shows the stored value again.
+    rec.clear();
+    f.Grid->setCurrentCell(0, 2);
+    f.Grid->setFocus();
+    QTest::keyClick(f.Grid, '1');
+    editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "e39");
+    QTest::keyClick(editor, Qt::Key_Return);
+    processEvents();
+    EXPECT_TRUE(isOnlyMessage(rec, "- x-Wert zu groß: x darf höchstens 3.4E+38 sein", " Ausführung nicht möglich ",
+                              MsgIcon::Critical));
+    EXPECT_EQ(std::tuple(app.XYDaten[1].x, f.Grid->cellText(0, 2)), std::tuple(1.5f, QString("1,5")));
 }
 
 TEST_F(XYEditor, DrawsActivePointsIntoItsOwnChartAndAsksBeforeOverwriting) {
@@ -190,6 +215,19 @@ TEST_F(XYEditor, ColumnArithmeticIsRefusedWholeOrDoneWhole) {
     typeInto(f.txtW, "2,5");  // the box turns the comma into a point
     QTest::mouseClick(f.cmdExecManip, Qt::LeftButton);
     EXPECT_EQ(std::tuple(spalte(f.Grid, 3), f.bXYGeaendert), std::tuple((QStringList{"0", "2.5"}), true));
+    // A W beyond the range of a Double is named for y * W and y + W, and the list stays.
+    const std::tuple<int, const char*, const char*> wZuGross[] = {
+        {2, "1E400", "- Zahlenwert zu groß: W darf höchstens 1.7E+308 sein"},
+        {3, "-1E400", "- Zahlenwert zu klein: W muss mindestens -1.7E+308 sein"},
+    };
+    for (auto [art, w, zeile] : wZuGross) {
+        f.optManip[static_cast<std::size_t>(art)]->click();
+        typeInto(f.txtW, w);
+        rec.clear();
+        QTest::mouseClick(f.cmdExecManip, Qt::LeftButton);
+        EXPECT_TRUE(isOnlyMessage(rec, zeile, " Ausführung nicht möglich ", MsgIcon::Critical)) << w;
+        EXPECT_EQ(spalte(f.Grid, 3), (QStringList{"0", "2.5"})) << w;
+    }
 }
 
 TEST_F(XYEditor, ClosingWithUnsavedPointsAsksByTheButtonAndByTheFrame) {

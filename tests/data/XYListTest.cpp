@@ -50,6 +50,19 @@ TEST_F(XYListTest, PastedBlocks) {
     EXPECT_EQ(app.nXYPunkte, 2);
 }
 
+// The cells a paste leaves out for being beyond a Single, named with their point.
+TEST_F(XYListTest, PastedCellsBeyondASingleAreNamed) {
+    const std::tuple<const char*, int, int, std::string> rows[] = {
+        {"3e39\t-1e39", 1, 2,
+         "- x-Wert zu groß: x darf höchstens 3.4E+38 sein (Zeile 2)\r\n"
+         "- y-Wert zu klein: y muss mindestens -3.4E+38 sein (Zeile 2)\r\n"},
+        {"1\r\n2\t1,5e39\r\n", 0, 2, "- y-Wert zu groß: y darf höchstens 3.4E+38 sein (Zeile 2)\r\n"},
+        {"1e39\t7", 0, 3, "- y-Wert zu groß: y darf höchstens 3.4E+38 sein (Zeile 1)\r\n"},  // the 7 lies beyond y
+        {"3.4028235E38\t1", 0, 2, ""},
+    };
+    for (const auto& [text, zeile0, spalte0, zeilen] : rows) EXPECT_EQ(xyBlockUeberlaufZeilen(text, zeile0, spalte0), zeilen) << text;
+}
+
 TEST_F(XYListTest, ActivePointsAndTheirChartRange) {
     liste({{300, 0.5f, 0}, {350, 0.5f, -1}, {400, 0.5f, 0}});
     const std::vector<XYPunkt> manu = xyAktivePunkte();

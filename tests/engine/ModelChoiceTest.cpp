@@ -1,3 +1,4 @@
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -104,10 +105,10 @@ TEST_F(TimeDiagramChecks, AllFailingLinesAtOnce) {
               "- noch keine Eingabe einer Anfangskonzentration c(B)(0)\r\n"
               "- Zeit-Vorgabe nicht in Ordnung\r\n"
               "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n");
-    // A t(max) of 1E300 does not fit its Single: refused as too large, not as "not above 0".
+    // A t(max) beyond its Single (read as infinite) is refused as too large, not as "not above 0".
     app.c0 = {0, 1, 1, 0, 0, 0};
     app.k[1] = 0.15;
-    app.tEnd = static_cast<Single>(1e300);
+    app.tEnd = std::numeric_limits<Single>::infinity();
     EXPECT_EQ(checkTimeDiagramInputs(false, shown), "- Zeit-Vorgabe zu groß: t(max) darf höchstens 3.4E+38 sein\r\n");
     app.tEnd = 3.4e38f;
     EXPECT_EQ(checkTimeDiagramInputs(true, shown), "");
@@ -157,6 +158,9 @@ TEST_F(TimeDiagramChecks, FieldsTooLargeAreNamedInPlaceOfTheirOwnLines) {
         std::vector<std::size_t> null;     // fields that read 0 as typed
         bool mm;                           // the Michaelis-Menten diagram over c(S), with S(0),max too large
         std::string lines;
+        std::vector<std::size_t> klein = {};  // fields too small (a negative number beyond the range)
+        bool ordnungGross = false;             // the model window's order n too large
+        float tEnd = 10;                       // t(max) as read
     };
     const Row rows[] = {
         {4, {10}, {}, false, "- Geschwindigkeitskonstante zu groß: k1 darf höchstens 1.7E+308 sein\r\n"},
@@ -177,6 +181,19 @@ TEST_F(TimeDiagramChecks, FieldsTooLargeAreNamedInPlaceOfTheirOwnLines) {
          "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n"
          "- Geschwindigkeitskonstante zu groß: k3 darf höchstens 1.7E+308 sein\r\n"},
         {10, {}, {}, true, "- Substratkonzentration zu groß: S(0),max darf höchstens 3.4E+38 sein\r\n"},
+        // a negative number beyond the range is too small, not too large
+        {2, {}, {}, false, "- Geschwindigkeitskonstante zu klein: k1 muss mindestens -1.7E+308 sein\r\n", {10}},
+        {4, {11}, {}, false,
+         "- Anfangskonzentration zu klein: c(B)(0) muss mindestens -1.7E+308 sein\r\n"
+         "- Zeit-Vorgabe zu klein: t(max) muss mindestens -3.4E+38 sein\r\n"
+         "- Geschwindigkeitskonstante zu groß: k2 darf höchstens 1.7E+308 sein\r\n",
+         {1, 14}},
+        // the order n of model 20, in place of the check n >= 0
+        {20, {}, {}, false, "- Reaktionsordnung zu groß: n darf höchstens 3.4E+38 sein\r\n", {}, true},
+        // t(max) read as a Single up to the largest one: its last point would pass it
+        {2, {}, {}, false, std::string(kZeitZuGross) + "\r\n", {}, false, 3.4028235E38f},
+        {2, {}, {}, false, std::string(kZeitZuGross) + "\r\n", {}, false, 3.40001E38f},
+        {2, {}, {}, false, "", {}, false, 3.4E38f},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.lines);
@@ -184,29 +201,40 @@ TEST_F(TimeDiagramChecks, FieldsTooLargeAreNamedInPlaceOfTheirOwnLines) {
         app.iModell = static_cast<Integer>(r.model);
         app.c0[4] = 0.1;
         app.k[3] = 0.1;
+        app.tEnd = r.tEnd;
+        app.iDiagrammTyp = static_cast<Integer>(r.model);
         TimeDiagramTooLarge zuGross;
-        for (std::size_t f : r.zuGross) zuGross.inp[f] = true;
-        for (const auto& felder : {r.zuGross, r.null}) {
+        for (std::size_t f : r.zuGross) zuGross.inp[f] = Ueberlauf::ZuGross;
+        for (std::size_t f : r.klein) zuGross.inp[f] = Ueberlauf::ZuKlein;
+        if (r.ordnungGross) zuGross.ordnung = Ueberlauf::ZuGross;
+        for (const auto& felder : {r.zuGross, r.null, r.klein}) {
             for (std::size_t f : felder) {
                 if (f <= 4) app.c0[f + 1] = 0;
                 if (f >= 10 && f <= 12) app.k[f - 9] = 0;
                 if (f == 14) app.tEnd = 0;
             }
         }
-        zuGross.s0max = r.mm;
+        zuGross.s0max = r.mm ? Ueberlauf::ZuGross : Ueberlauf::Keiner;
         app.bMMdiagramm = r.mm;
         app.bMMnormiert = false;
         EXPECT_EQ(checkTimeDiagramInputs(false, alle, zuGross), r.lines);
     }
     // S(0),max counts only for the diagram over c(S), not the normalised one nor the time curves.
     TimeDiagramTooLarge s0;
-    s0.s0max = true;
+    s0.s0max = Ueberlauf::ZuGross;
     app.bMMdiagramm = true;
     app.bMMnormiert = true;
     EXPECT_EQ(checkTimeDiagramInputs(false, alle, s0), "");
     app.bMMdiagramm = false;
     app.bMMnormiert = false;
     EXPECT_EQ(checkTimeDiagramInputs(false, alle, s0), "");
+    // The largest Single as S(0),max: its curve's last point would pass it.
+    app.bMMdiagramm = true;
+    app.S0max = 3.4028235E38f;
+    EXPECT_EQ(checkTimeDiagramInputs(false, alle), "- Substratkonzentration zu groß: S(0),max darf höchstens 3.4E+38 sein\r\n");
+    app.S0max = 3.4E38f;
+    EXPECT_EQ(checkTimeDiagramInputs(false, alle), "");
+    app.bMMdiagramm = false;
     // The line of t(max) is the one of a t(max) beyond the range of its Single.
     EXPECT_EQ(zuGrossZeile("Zeit-Vorgabe", "t(max)", true), kZeitZuGross);
 }

@@ -182,15 +182,40 @@ TEST_F(ModelWindows, TypedValuesDrawOneCurvePerSpecies) {
     EXPECT_EQ(std::tuple(Forms::loaded<frmGraph2D>(), app.gnKurven), std::tuple(chart, 6));
 }
 
+// The largest t(max) the window takes, 3.4E+38, is drawn to its end, by a
+// closed form and by integration; above it t(max) is named (TooLargeNumbers).
+TEST_F(ModelWindows, LargestTMaxIsDrawnToItsEnd) {
+    for (int m : {2, 20}) {
+        SCOPED_TRACE(m);
+        auto& t = zeitDiagramm(optionOfModelIndex(m), {{0, "1"}, {10, "0.15"}, {14, "3.4E38"}});
+        test::MsgRecorder rec;
+        QTest::mouseClick(t.cmdDrawctDiagram, Qt::LeftButton);
+        EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : std::string());
+        frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+        ASSERT_NE(chart, nullptr);
+        const int n = chart->Chart2D1->pointCount(1, 1);
+        ASSERT_GT(n, 1);
+        EXPECT_FLOAT_EQ(static_cast<float>(chart->Chart2D1->x(1, 1, n)), 3.4E38f);
+    }
+}
+
 TEST_F(ModelWindows, EnterMovesToTheNextShownField) {
     auto& t = zeitDiagramm(4);
     QApplication::setActiveWindow(&t);
-    // field left, field reached: C is hidden, so B keeps the focus; so does the last field
-    for (auto [von, nach] : {std::pair<std::size_t, std::size_t>{0, 1}, {1, 1}, {14, 14}}) {
+    // field left, field reached: C and k2, k3 are hidden and passed over
+    // (model 4 shows A, B, P, k1); the last field keeps the focus
+    for (auto [von, nach] : {std::pair<std::size_t, std::size_t>{0, 1}, {1, 3}, {3, 10}, {10, 14}, {14, 14}}) {
         t.Inp[von]->setFocus();
         QTest::keyClick(t.Inp[von], Qt::Key_Return);
         EXPECT_TRUE(t.Inp[nach]->hasFocus()) << von;
     }
+    // Model 2: "2", Enter, "7" typed into c(A)(0) gives 2 there and 7 in c(P)(0), the next shown field.
+    test::clickButton(model->optTyp[2]);
+    t.Inp[0]->setFocus();
+    QTest::keyClicks(t.Inp[0], "2");
+    QTest::keyClick(t.Inp[0], Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    EXPECT_EQ(std::tuple(t.Inp[0]->text(), t.Inp[3]->text()), std::tuple(QString("2"), QString("7")));
 }
 
 TEST_F(ModelWindows, MichaelisConstantFollowsTheRateConstants) {

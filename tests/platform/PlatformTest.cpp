@@ -114,6 +114,33 @@ TEST_F(Platform, PlacedWindowKeepsTheControlsOfOthersFree) {
     }
 }
 
+// A tool window and the child it works with, side by side in an area of
+// 1000 x 600, 4 pixels apart; places worked out by hand.
+TEST(SideBySide, ToolRightElseLeftElseTheChildMovesAsLittleAsItMust) {
+    struct Row {
+        const char* fall;
+        QSize tool;
+        QRect child;
+        QPoint tool_at, child_at;
+    };
+    const Row rows[] = {
+        {"room right", {200, 300}, {100, 50, 600, 400}, {704, 50}, {100, 50}},
+        {"room left only", {200, 300}, {300, 50, 600, 400}, {96, 50}, {300, 50}},
+        // 27 right, 253 left, 280 needed: 27 more to the right, or 253 to the left
+        {"the child moves right", {276, 300}, {253, 33, 720, 495}, {0, 33}, {280, 33}},
+        // 180 right, 100 left, 204 needed: 24 to the left, or 104 to the right
+        {"the child moves left a little", {200, 300}, {100, 33, 720, 495}, {800, 33}, {76, 33}},
+        // 90 right, 190 left: 114 to the left, or 14 to the right
+        {"the child moves right a little", {200, 300}, {190, 33, 720, 495}, {0, 33}, {204, 33}},
+        {"no room at all: child left, tool right", {400, 300}, {253, 33, 720, 495}, {600, 33}, {0, 33}},
+        {"the tool ends inside the area", {200, 300}, {100, 500, 600, 80}, {704, 300}, {100, 500}},
+    };
+    for (const Row& r : rows) {
+        const auto [tool, child] = Forms::sideBySide(r.tool, r.child, QSize(1000, 600));
+        EXPECT_EQ(std::tuple(tool, child), std::tuple(r.tool_at, r.child_at)) << r.fall;
+    }
+}
+
 TEST_F(Platform, ToolWindowsFloatAboveTheMainWindow) {
     MDIVRN main;
     frmTool& t = Forms::get<frmTool>();

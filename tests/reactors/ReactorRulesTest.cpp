@@ -73,6 +73,8 @@ TEST(ReactorRules, CheckListsNameFieldsTooLargeInPlaceOfTheirLines) {
         Integer model, selection;
         std::vector<std::size_t> gross;  // fields too large
         std::string lines;
+        std::vector<std::size_t> klein = {};     // fields too small (negative, beyond the range)
+        Ueberlauf ordnung = Ueberlauf::Keiner;  // the model window's order n
     };
     const Row rows[] = {
         {Liste::Batch, 2, 0, {14}, zuGross("Reaktionszeit", "t")},
@@ -91,6 +93,15 @@ TEST(ReactorRules, CheckListsNameFieldsTooLargeInPlaceOfTheirLines) {
                                            zuGross("mittlere Verweilzeit", "t")},
         {Liste::Kessel, 5, 0, {3, 13}, zuGross("Eingangskonzentration", "c(P)(0)") + zuGross("Umsatz", "U(A)")},
         {Liste::Kessel, 10, 1, {1}, zuGross("Eingangskonzentration", "c(S)(0)")},
+        {Liste::Batch, 2, 0, {}, "- Reaktionszeit zu klein: t muss mindestens -1.7E+308 sein\r\n", {14}},
+        {Liste::Rohr, 2, 1, {}, "- Fließgeschwindigkeit zu klein: v muss mindestens -1.7E+308 sein\r\n", {16}},
+        // the order of model 20, a Single, after the rate constants
+        {Liste::Batch, 20, 0, {10},
+         zuGross("Geschwindigkeitskonstante", "k1") + "- Reaktionsordnung zu groß: n darf höchstens 3.4E+38 sein\r\n", {},
+         Ueberlauf::ZuGross},
+        {Liste::Kessel, 20, 2, {}, "- Reaktionsordnung zu klein: n muss mindestens -3.4E+38 sein\r\n", {},
+         Ueberlauf::ZuKlein},
+        {Liste::Rohr, 2, 1, {}, "", {}, Ueberlauf::ZuGross},  // another model has no order n
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.lines);
@@ -107,8 +118,15 @@ TEST(ReactorRules, CheckListsNameFieldsTooLargeInPlaceOfTheirLines) {
         const bool kessel = r.liste == Liste::Kessel;
         double* const eigene[] = {&in.U, kessel ? &in.V : &in.t, kessel ? &in.VPunkt : &in.l,
                                   kessel ? &in.t : &in.v};
+        in.ordnung = r.ordnung;
+        for (std::size_t f : r.klein) in.zuGross[f] = Ueberlauf::ZuKlein;
+        for (std::size_t f : r.klein) {
+            if (f <= 4) in.c0[f + 1] = 0;
+            if (f >= 10 && f <= 12) in.k[f - 9] = 0;
+            if (f >= 13) *eigene[f - 13] = 0;
+        }
         for (std::size_t f : r.gross) {
-            in.zuGross[f] = true;
+            in.zuGross[f] = Ueberlauf::ZuGross;
             if (f <= 4) in.c0[f + 1] = 0;
             if (f >= 10 && f <= 12) in.k[f - 9] = 0;
             if (f >= 13) *eigene[f - 13] = 0;

@@ -27,7 +27,7 @@ struct Row {
     int model;
     int option;  // the given quantities (reactors), -1 none
     std::vector<std::pair<std::size_t, const char*>> gueltig;  // typed first: inputs that pass
-    std::size_t feld;                                            // then this field, 99: S(0),max
+    std::size_t feld;                                            // then this field, 99: S(0),max, 98: the order n
     const char* text;                                            // typed as a user types
     std::string meldung;
     const char* titel;
@@ -120,7 +120,9 @@ TEST_F(TooLargeNumbers, EveryCalculationWindowNamesTheFieldAsTooLarge) {
     const Row rows[] = {
         // "Konzentrations-Zeit-Funktionen": c0 and k are Doubles, t(max) a Single
         {Fenster::Zeitdiagramm, 2, -1, {{0, "1"}, {14, "20"}}, 10, "1,8E+308", k1, kNicht},
-        {Fenster::Zeitdiagramm, 2, -1, {{0, "1"}, {14, "20"}}, 10, "-1,8E+308", k1, kNicht},
+        // a negative number beyond the range is too small
+        {Fenster::Zeitdiagramm, 2, -1, {{0, "1"}, {14, "20"}}, 10, "-1,8E+308",
+         "- Geschwindigkeitskonstante zu klein: k1 muss mindestens -1.7E+308 sein\r\n", kNicht},
         {Fenster::Zeitdiagramm, 2, -1, {{10, "0,15"}, {14, "20"}}, 0, "2e308",
          "- Anfangskonzentration zu groß: c(A)(0) darf höchstens 1.7E+308 sein\r\n", kNicht},
         {Fenster::Zeitdiagramm, 6, -1, {{0, "1"}, {10, "0,15"}, {11, "0,1"}, {14, "20"}}, 2, "1E999",
@@ -131,12 +133,22 @@ TEST_F(TooLargeNumbers, EveryCalculationWindowNamesTheFieldAsTooLarge) {
          "- Geschwindigkeitskonstante zu groß: k2 darf höchstens 1.7E+308 sein\r\n", kNicht},
         {Fenster::Zeitdiagramm, 2, -1, {{0, "1"}, {10, "0,15"}}, 14, "1E+400",
          "- Zeit-Vorgabe zu groß: t(max) darf höchstens 3.4E+38 sein\r\n", kNicht},
+        // the largest Single: its 201 curve times would pass it
+        {Fenster::Zeitdiagramm, 2, -1, {{0, "1"}, {10, "0,15"}}, 14, "3.4028235E38",
+         "- Zeit-Vorgabe zu groß: t(max) darf höchstens 3.4E+38 sein\r\n", kNicht},
+        // the model window's order n of model 20 (98), a Single
+        {Fenster::Zeitdiagramm, 20, -1, {{0, "1"}, {10, "0,15"}, {14, "20"}}, 98, "1E39",
+         "- Reaktionsordnung zu groß: n darf höchstens 3.4E+38 sein\r\n", kNicht},
+        {Fenster::Zeitdiagramm, 20, -1, {{0, "1"}, {10, "0,15"}, {14, "20"}}, 98, "-1E400",
+         "- Reaktionsordnung zu klein: n muss mindestens -3.4E+38 sein\r\n", kNicht},
         {Fenster::MichaelisMenten, 10, -1, {{0, "1"}, {1, "1"}, {10, "1"}, {11, "1"}, {12, "1"}, {14, "20"}}, 99,
          "3,5E+38", "- Substratkonzentration zu groß: S(0),max darf höchstens 3.4E+38 sein\r\n", kNicht},
         // the batch reactor: reaction time given (0) or conversion given (1)
         {Fenster::Batch, 2, 0, {{0, "1"}, {14, "5"}}, 10, "1,8E+308", k1, kBatch},
         {Fenster::Batch, 2, 0, {{0, "1"}, {10, "0,15"}}, 14, "1E309",
          "- Reaktionszeit zu groß: t darf höchstens 1.7E+308 sein\r\n", kBatch},
+        {Fenster::Batch, 2, 0, {{0, "1"}, {10, "0,15"}}, 14, "-1E309",
+         "- Reaktionszeit zu klein: t muss mindestens -1.7E+308 sein\r\n", kBatch},
         {Fenster::Batch, 4, 1, {{0, "1"}, {10, "0,15"}, {13, "0,5"}}, 1, "1E309",
          "- Anfangskonzentration zu groß: c(B)(0) darf höchstens 1.7E+308 sein\r\n", kBatch},
         {Fenster::Batch, 2, 1, {{0, "1"}, {10, "0,15"}}, 13, "1E309",
@@ -168,7 +180,10 @@ TEST_F(TooLargeNumbers, EveryCalculationWindowNamesTheFieldAsTooLarge) {
         const auto [w, rechne] = open(r);
         ASSERT_TRUE(w && rechne);
         for (auto [feld, text] : r.gueltig) test::typeInto(w->Inp[feld], text);
-        if (r.feld == 99) {
+        if (r.feld == 98) {
+            test::typeInto(Forms::get<frmKinModel>().txtOrdnung, r.text);
+            test::processEvents();
+        } else if (r.feld == 99) {
             auto* t = static_cast<frmPrepareTimeDiagram*>(w);
             if (t->chkNormiert->isChecked()) test::clickButton(t->chkNormiert);
             test::typeInto(t->txtS0max, r.text);

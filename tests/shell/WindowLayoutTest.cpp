@@ -10,6 +10,7 @@
 
 #include "chart/ToolFrame.h"
 #include "chart/frmGraph2D.h"
+#include "chart/frmGraphCalc.h"
 #include "data/frmCalcTangente.h"
 #include "data/frmDatedit.h"
 #include "data/frmFitting.h"
@@ -133,6 +134,53 @@ TEST(WindowLayout, WorkingWindowsStandBesideTheWindowsTheyActOn) {
         test::saveScreenshot(main.get(), marke("beside_tank", size));
         Forms::destroyAll();
         test::processEvents();
+    }
+}
+
+// The single-point calculator and the tangent window stand beside their
+// chart, covering none of it (its menus, title buttons, axes and numbers),
+// both inside the main window's area, the chart at least at its opening width.
+TEST(WindowLayout, ToolWindowsOfTheChartStandBesideIt) {
+    for (const QSize size : {QSize(1000, 720), QSize(1366, 768)}) {
+        for (const char* werkzeug : {"single_calc", "tangent"}) {
+            const QString tag = marke(werkzeug, size);
+            SCOPED_TRACE(tag.toStdString());
+            test::GuiTest env;
+            std::unique_ptr<MDIVRN> main = test::startMainWindow(size);
+            const QRect area = main->mdiArea->viewport()->rect();
+            VrnForm* tool = nullptr;
+            if (std::string(werkzeug) == "tangent") {
+                messreihe();
+                main->clickMenu("mnuSubTangente(1)");
+                test::processEvents();
+                tool = Forms::loaded<frmCalcTangente>();
+            } else {
+                main->clickMenu("mnuctGraph");
+                test::processEvents();
+                auto* t = Forms::loaded<frmPrepareTimeDiagram>();
+                ASSERT_NE(t, nullptr);
+                QTest::mouseClick(t->cmdDrawctDiagram, Qt::LeftButton);
+                test::processEvents();
+                frmGraph2D* g = Forms::loaded<frmGraph2D>();
+                ASSERT_NE(g, nullptr);
+                QTest::mouseClick(g->cmdSingleCalc, Qt::LeftButton);
+                test::processEvents();
+                tool = Forms::loaded<frmGraphCalc>();
+            }
+            frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+            ASSERT_TRUE(tool && chart);
+            const QRect c = chart->frame()->geometry();
+            const QRect t = Forms::frameInMdiArea(tool);
+            EXPECT_FALSE(t.intersects(c)) << t.x() << "," << t.y() << " " << t.width() << " / " << c.x() << " "
+                                          << c.width();
+            EXPECT_TRUE(area.contains(t)) << t.x() << "," << t.y() << " " << t.width() << "x" << t.height();
+            EXPECT_TRUE(area.contains(c));
+            EXPECT_GE(c.width(), std::lround(0.72 * area.width()));
+            EXPECT_TRUE(test::fitsItsWindow(tool));
+            test::saveScreenshot(main.get(), marke((std::string("beside_chart_") + werkzeug).c_str(), size));
+            Forms::destroyAll();
+            test::processEvents();
+        }
     }
 }
 

@@ -2,7 +2,8 @@
 //
 // Renders, inside a main window of the given size on an offscreen screen, the
 // windows a user works with side by side: the fitting window beside its
-// chart (the sample data set, and three isotherms fitted by Arrhenius), the tangent window beside its chart, the
+// chart (the sample data set, and three isotherms fitted by Arrhenius), the
+// single-point calculator beside its chart, the tangent window beside its chart, the
 // tangent window and a linear evaluation opened while the fitting window stays
 // open, the Arrhenius and Eyring results with their calculators, the enzyme
 // model's chart beside the time-diagram window, the first-order evaluation
@@ -38,6 +39,7 @@
 #include "chart/CurvePanel.h"
 #include "chart/TextPanel.h"
 #include "chart/frmGraph2D.h"
+#include "chart/frmGraphCalc.h"
 #include "data/frmCalcTangente.h"
 #include "data/frmFitting.h"
 #include "engine/frmKinModel.h"
@@ -210,6 +212,17 @@ int main(int argc, char* argv[]) {
             t->txtX->setText("2");
             t->cmdCalc_Click();
             t->SetFocus();
+        }
+    });
+    // The single-point calculator opened from the chart of the default model.
+    shoot(folder, "single_calc", main, [](MDIVRN& w) {
+        frmGraph2D* g = openTimeChart(w);
+        if (!g) return;
+        g->cmdSingleCalc->click();
+        settle();
+        if (frmGraphCalc* f = Forms::loaded<frmGraphCalc>()) {
+            f->txtX->setText("5");
+            f->cmdGraphCalcExec_Click();
         }
     });
     // The fitting window stays open while the tangent method, then a linear evaluation, is drawn.
