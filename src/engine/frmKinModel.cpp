@@ -324,7 +324,7 @@ void frmKinModel::gehoert(const Meldung& m) {
         for (int i = 0; i < 5; ++i)
             if (u == kUnits[i]) markTimeUnit(i);
     }
-    if ((m.teile & kTeilOrdnung) && static_cast<Single>(txtOrdnung->value()) != app.nOrdnung) {
+    if ((m.teile & kTeilOrdnung) && !eigeneOrdnung_ && txtOrdnung->text() != toQ(Str(app.nOrdnung))) {
         // Shown as the number it is; the field does not write it back rounded.
         const QSignalBlocker still(txtOrdnung);
         txtOrdnung->setText(toQ(Str(app.nOrdnung)));
@@ -352,9 +352,16 @@ void frmKinModel::cmdShowMatrix_Click() { Forms::get<frmmatrix>().Show(); }
 void frmKinModel::txtOrdnung_Change() {
     QString t = txtOrdnung->text();
     t.replace(',', '.');
-    Aenderung aenderung;
-    bool ok = false;
-    app.nOrdnung = ValSingle(toStd(t), ok);
+    // What the user types stays as typed (a number beyond a Single is named
+    // when it is used).
+    const bool vorher = eigeneOrdnung_;
+    eigeneOrdnung_ = true;
+    {
+        Aenderung aenderung;
+        bool ok = false;
+        app.nOrdnung = ValSingle(toStd(t), ok);
+    }
+    eigeneOrdnung_ = vorher;
 }
 
 Ueberlauf frmKinModel::ordnungUeberlauf() {

@@ -63,6 +63,7 @@ private:
     // Another window changed what this one shows: the unit, the order of
     // model 20 (a fit), or the data set (the note on unit changes).
     void gehoert(const Meldung& m);
+    bool eigeneOrdnung_ = false;  // the order changes as the user types it here
     Zuhoerer zuhoerer_{"frmKinModel", kTeilZeiteinheit | kTeilOrdnung | kTeilDatensatz,
                        [this](const Meldung& m) { gehoert(m); }};
 };
