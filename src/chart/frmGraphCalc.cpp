@@ -113,7 +113,7 @@ void frmGraphCalc::cmdGraphCalcExec_Click() {
     }
     Konz c{};
     Integer fehler = 0;
-    calc_functioncT_at_t(app.iModell, t, c, fehler);
+    calc_functioncT_at_t(currentAtTimeInputs(), t, c, fehler);
     bool gut = fehler == 0;
     for (int i = 1; i <= 5 && gut; ++i)
         if (!std::isfinite(static_cast<Single>(c[static_cast<std::size_t>(i)]))) gut = false;

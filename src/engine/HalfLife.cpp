@@ -67,6 +67,25 @@ void zeigeNichtErreichbar(const char* text) {
     throw NichtErreichbar{};
 }
 
+// The time at which the extent, rising from 0 towards its equilibrium
+// beyond target, reaches target: the upper end doubled from 1e-300 until it
+// passes, then the bracket halved to its last bits (the time in double).
+Single byHalving(const ReversibleExtent& ext, double target) {
+    double lo = 0, hi = 1e-300;
+    for (int i = 0; ext.at(hi) < target; ++i) {
+        if (i > 2100) throw RuntimeFault{kKeineKonvergenz};
+        lo = hi;
+        hi *= 2;
+    }
+    for (int i = 0; i < 200; ++i) {
+        const double mid = lo + (hi - lo) / 2;
+        if (!(mid > lo && mid < hi)) break;
+        (ext.at(mid) < target ? lo : hi) = mid;
+    }
+    if (!(hi > 0)) throw RuntimeFault{kKeineKonvergenz};
+    return single(hi);
+}
+
 // Half-life of A or B of the reversible models 12 and 17: equilibrium check,
 // then the Newton iteration on the extent curve x(t) = c0/2.
 Single reversible(int model, Stoff stoff, double cA0, double cB0, double cP0, double k1, double k2) {
@@ -112,9 +131,12 @@ Single reversible(int model, Stoff stoff, double cA0, double cB0, double cP0, do
         const double next = t + delta;
         if (!(next > lo && next < hi)) delta = (std::isfinite(hi) ? (lo + hi) / 2 : 2 * std::max<double>(t, lo)) - t;
         if (std::fabs(div(delta, t)) < 1e-6) break;
-        if (counter > nk.limit) throw RuntimeFault{kKeineKonvergenz};
+        // A time in single precision cannot come closer than its own
+        // rounding, and steps of nk.h cannot see a curve that rises within
+        // less than nk.h: the reachable half value is then found by halving.
+        if (counter > nk.limit) return byHalving(ext, target);
     }
-    if (!(t > 0)) throw RuntimeFault{kKeineKonvergenz};
+    if (!(t > 0)) return byHalving(ext, target);
     return t;
 }
 
