@@ -539,6 +539,38 @@ private:
     bool usable_ = false;
 };
 
+// Models 15 and 18, A (+ B) <=> C => P: the balance of C gives C for every
+// A, C = (c0(C) + tau·k1·A·B)/(1 + tau·(k2 + k3)) (B = 1 for model 15, else
+// B = c0(B) − c0(A) + A), and the sum of the balances of A and C leaves one
+// equation in A, g(A) = c0(A) − A + c0(C) − (1 + tau·k3)·C(A) = 0, which
+// falls with A between the two ends of the feasible A. No difference of
+// nearly equal extents is formed: a C that a fast back reaction keeps far
+// below A and B (k2·tau beyond 1e18, say) keeps its own digits.
+bool solveByIntermediate(Integer model, const Konz& c0, double tau, Konz& c) {
+    if (model != 15 && model != 18) return false;
+    const double k1 = app.k[1], k2 = app.k[2], k3 = app.k[3];
+    const double nenner = 1 + tau * (k2 + k3);
+    const auto BvonA = [&](double a) { return model == 18 ? c0[B] - c0[A] + a : 1.0; };
+    const auto CvonA = [&](double a) { return (c0[C] + tau * k1 * a * BvonA(a)) / nenner; };
+    const auto g = [&](double a, double& v) {
+        v = c0[A] - a + c0[C] - (1 + tau * k3) * CvonA(a);
+        return std::isfinite(v);
+    };
+    RootBracket b{model == 18 ? std::max(0.0, c0[A] - c0[B]) : 0.0, c0[A], 0, 0};
+    if (!(std::isfinite(nenner) && nenner > 0 && b.lo <= b.hi)) return false;
+    if (!g(b.lo, b.flo) || !g(b.hi, b.fhi)) return false;
+    if (b.flo < 0 || b.fhi > 0) return false;
+    if (narrowRoot(g, b, kRootRule) == RootOutcome::Failed) return false;
+    const double a = std::fabs(b.flo) <= std::fabs(b.fhi) ? b.lo : b.hi;
+    const double cc = CvonA(a);
+    c = c0;
+    c[A] = a;
+    if (model == 18) c[B] = BvonA(a);
+    c[C] = cc;
+    c[P] = c0[P] + (c0[A] - a) + (c0[C] - cc);
+    return std::isfinite(c[P]) && std::isfinite(cc);
+}
+
 }  // namespace
 
 bool isCoupledTankModel(Integer model) { return model == 7 || model == 10 || model == 15 || model == 18; }
@@ -567,7 +599,8 @@ bool tankOutlet(Integer model, const Konz& c0, double tau, const Konz* start,
     if (start && settled(*start)) return true;
     if (tank.solve(tau, c) && settled(c)) return true;
     if (tank.solveSingle(tau, c) && settled(c, false)) return true;
-    return fallback && fallback(tau, c) && settled(c);
+    if (fallback && fallback(tau, c) && settled(c)) return true;
+    return solveByIntermediate(model, c0, tau, c) && settled(c, false);
 }
 
 bool steadyStateHolds(Integer model, const Konz& c0, double tau, const Konz& c) {
