@@ -91,7 +91,7 @@ void simulateMichaelisMenten() {
 // does not fall that far. The curve's times tell between which two of them
 // it crosses; regula falsi (Illinois) then narrows that stretch, each trial
 // integrated from the state at the stretch's start, until its ends agree to
-// 1e-12 of the time. Throws RuntimeFault when an integration fails.
+// 1e-10 of the time. Throws RuntimeFault when an integration fails.
 Single exactHalfLife(const ModelInputs& in, int s) {
     const double half = in.c0[u(s)] / 2;
     std::optional<ClosedForm> form;
@@ -133,7 +133,7 @@ Single exactHalfLife(const ModelInputs& in, int s) {
     };
     double lo = t0, hi = t1, glo = before[u(s)] - half, ghi = c[u(s)] - half;
     int side = 0;
-    for (int i = 0; i < 200 && glo != 0 && hi - lo > 1e-12 * hi; ++i) {
+    for (int i = 0; i < 200 && glo != 0 && hi - lo > 1e-10 * hi; ++i) {
         double t = hi - ghi * (hi - lo) / (ghi - glo);
         if (!(t > lo && t < hi)) t = lo + (hi - lo) / 2;
         const double v = g(t);
