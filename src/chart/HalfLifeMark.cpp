@@ -29,7 +29,9 @@ HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
         const double cA = daten ? app.c0Daten[1] : app.c0[1];
         const double cB = daten ? app.c0Daten[2] : app.c0[2];
         const double cP = app.c0[4];
-        tau = b ? FuHalbwertszeitB(cA, cB, cP, app.k[1], app.k[2]) : FuHalbwertszeitA(cA, cB, cP, app.k[1], app.k[2]);
+        const HalbwertszeitLage lage = currentHalbwertszeitLage();
+        tau = b ? FuHalbwertszeitB(lage, cA, cB, cP, app.k[1], app.k[2])
+                : FuHalbwertszeitA(lage, cA, cB, cP, app.k[1], app.k[2]);
     }
 
     HalbwertszeitMarke r;

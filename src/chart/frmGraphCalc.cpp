@@ -132,7 +132,7 @@ void frmGraphCalc::cmdGraphCalcExec_Click() {
     }
     Konz c{};
     Integer fehler = 0;
-    calc_functioncT_at_t(app.iModell, t, c, fehler);
+    calc_functioncT_at_t(currentAtTimeInputs(), t, c, fehler);
     bool gut = fehler == 0;
     for (int i = 1; i <= 5 && gut; ++i)
         if (!passtInSingle(c[static_cast<std::size_t>(i)])) gut = false;

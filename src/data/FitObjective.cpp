@@ -5,8 +5,8 @@
 
 #include "engine/ConcentrationAtTime.h"
 #include "engine/RateLaws.h"
-#include "engine/Simulation.h"
 #include "engine/StiffIntegrator.h"
+#include "engine/TimeStopIntegrator.h"
 #include "shell/AppState.h"
 #include "base/NumberText.h"
 
@@ -22,17 +22,37 @@ constexpr FitGrenzen kNichtIsotherm{{1e-7, 1e-7, 1e-7}, {1e18, 2e5, 1e5}, 200, 2
 constexpr double kDiffSchritt = 1.7e-7;
 constexpr const char* kNichtBerechenbar = "Die Modellfunktion ist für diese Parameter nicht berechenbar.";
 
-bool nichtIsotherm() { return app.bAuswertungsart == 6 || app.bAuswertungsart == 7; }
+bool nichtIsotherm(const FitDaten& d) { return d.bAuswertungsart == 6 || d.bAuswertungsart == 7; }
 
-int punktZahl() { return std::max(0, std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1)); }
+int punktZahl(const FitDaten& d) { return std::max(0, std::min<int>(d.nExpPunkte, static_cast<int>(d.ExpDaten.size()) - 1)); }
 
-// Writes p into the model constants as the isothermal modes read them.
-void setzeKonstanten(const FitParameter& p) {
-    for (int j = 1; j <= 3; ++j) app.k[u(j)] = p[u(j)];
-    if (app.bAuswertungsart == 2) app.nOrdnung = zuSingle(p[2]);
+// The model inputs with p as the isothermal modes read it.
+AtTimeInputs mitKonstanten(const FitDaten& d, const FitParameter& p) {
+    AtTimeInputs in = d.modell;
+    for (int j = 1; j <= 3; ++j) in.model.k[u(j)] = p[u(j)];
+    if (d.bAuswertungsart == 2) in.model.ordnung = static_cast<double>(zuSingle(p[2]));
+    return in;
+}
+
+// Integrated at one time (not a closed form): its values carry the
+// integration's tolerance.
+bool integriert(const AtTimeInputs& in) {
+    return isNumericalModel(in.model.model) && !ClosedForm::coversAtOneTime(in.model.model) && !in.bMMdiagramm;
 }
 
 }  // namespace
+
+FitDaten currentFitDaten() {
+    FitDaten d;
+    d.bAuswertungsart = app.bAuswertungsart;
+    d.bytKTFunktion = app.bytKTFunktion;
+    d.modell = currentAtTimeInputs();
+    d.ExpDaten = app.ExpDaten;
+    d.nExpPunkte = app.nExpPunkte;
+    d.c0Daten1 = app.c0Daten.size() > 1 ? app.c0Daten[1] : 0;
+    d.RefWert = app.RefWert;
+    return d;
+}
 
 const FitGrenzen& fitGrenzen(int mode) { return mode >= 6 ? kNichtIsotherm : kIsotherm; }
 
@@ -41,39 +61,45 @@ double kVonT(double p1, double p2, double T, int ktFunktion) {
     return ktFunktion == 2 ? p1 * T * e : p1 * e;
 }
 
-bool punktNimmtTeil(int i) {
-    if (i < 1 || i > punktZahl()) return false;
-    const Messpunkt& m = app.ExpDaten[u(i)];
-    return m.aus != -1 && (!nichtIsotherm() || m.Temp > 0);
+bool punktNimmtTeil(const FitDaten& d, int i) {
+    if (i < 1 || i > punktZahl(d)) return false;
+    const Messpunkt& m = d.ExpDaten[u(i)];
+    return m.aus != -1 && (!nichtIsotherm(d) || m.Temp > 0);
 }
 
-int teilnehmendePunkte(const FitAuswahl& a) {
-    if (!nichtIsotherm()) {
+bool punktNimmtTeil(int i) { return punktNimmtTeil(currentFitDaten(), i); }
+
+int teilnehmendePunkte(const FitDaten& d, const FitAuswahl& a) {
+    if (!nichtIsotherm(d)) {
         bool irgendeine = false;
         for (int j = 1; j <= 5; ++j) irgendeine = irgendeine || a.stoff[u(j)];
         if (!irgendeine) return 0;
     }
     int n = 0;
-    for (int i = 1; i <= punktZahl(); ++i) n += punktNimmtTeil(i) ? 1 : 0;
+    for (int i = 1; i <= punktZahl(d); ++i) n += punktNimmtTeil(d, i) ? 1 : 0;
     return n;
 }
 
-FitObjective::FitObjective(const FitAuswahl& a) : auswahl_(a) {
+int teilnehmendePunkte(const FitAuswahl& a) { return teilnehmendePunkte(currentFitDaten(), a); }
+
+FitObjective::FitObjective(const FitAuswahl& a, FitDaten d) : auswahl_(a), d_(std::move(d)) {
     for (int j = 1; j <= 5; ++j)
         if (a.stoff[u(j)]) arten_.push_back(u(j));
 }
+
+FitObjective::FitObjective(const FitAuswahl& a) : FitObjective(a, currentFitDaten()) {}
 
 bool FitObjective::eineArt() const { return arten_.size() == 1; }
 
 bool FitObjective::residuumNichtIsotherm(int i, const FitParameter& p, double& r) {
     r = 0;
-    if (!punktNimmtTeil(i)) return true;
-    const Messpunkt& m = app.ExpDaten[u(i)];
-    const double k = kVonT(p[1], p[2], m.Temp, app.bytKTFunktion);
-    if (app.bAuswertungsart == 6) {
+    if (!punktNimmtTeil(d_, i)) return true;
+    const Messpunkt& m = d_.ExpDaten[u(i)];
+    const double k = kVonT(p[1], p[2], m.Temp, d_.bytKTFunktion);
+    if (d_.bAuswertungsart == 6) {
         r = std::exp(-k * m.t) - m.c[1];
     } else {
-        const double c0 = app.c0Daten[1];
+        const double c0 = d_.c0Daten1;
         if (!(c0 > 0)) {
             fehler_ = kNichtBerechenbar;
             return false;
@@ -85,28 +111,20 @@ bool FitObjective::residuumNichtIsotherm(int i, const FitParameter& p, double& r
     return false;
 }
 
-bool FitObjective::residuenIsotherm(const FitParameter& p, Abweichungen& d) {
-    const int n = punktZahl();
+bool FitObjective::residuenIsotherm(const FitParameter& p, Abweichungen& d, std::vector<double>* schritte,
+                                    const std::vector<double>* vorgabe) {
+    const int n = punktZahl(d_);
     // Rows of points that take no part, and slots of species not chosen,
     // stay 0 in every entry: they are never written.
     if (d.size() != u(n + 1)) d.assign(u(n + 1), std::array<double, 6>{});
-    setzeKonstanten(p);
-    if (isNumericalModel(app.iModell)) {
-        QuietSimulation quiet;
-        Integer err = 0;
-        calc_diagramfunctioncT(app.iModell, err);
-        if (err != 0) {
-            fehler_ = quiet.failureText().empty() ? kNichtBerechenbar : quiet.failureText();
-            return false;
-        }
-    }
+    const AtTimeInputs in = mitKonstanten(d_, p);
     if (messung_.anzahl != n) messungLesen(n);
     const bool signiert = eineArt();
     const std::size_t nArten = arten_.size();
     // The model at every measured time, the chosen species only.
     const double* c = messung_.c.data();
     bool endlich = true;
-    const bool gelesen = messung_.modell->read(app.iModell, [&](std::size_t q, const double* cm) {
+    const bool gelesen = messung_.modell->read(in, [&](std::size_t q, const double* cm) {
         auto& zeile = d[u(messung_.punkt[q])];
         const double* gemessen = c + q * nArten;
         // One species: its signed deviation; several: the sum of the
@@ -124,9 +142,9 @@ bool FitObjective::residuenIsotherm(const FitParameter& p, Abweichungen& d) {
         zeile[0] = s;
         endlich = std::isfinite(s);
         return endlich;
-    });
+    }, schritte, vorgabe);
     if (!gelesen || !endlich) {
-        fehler_ = kNichtBerechenbar;
+        fehler_ = messung_.modell->failureText().empty() ? kNichtBerechenbar : messung_.modell->failureText();
         return false;
     }
     return true;
@@ -138,7 +156,7 @@ void FitObjective::messungLesen(int n) {
     m.anzahl = n;
     std::vector<double> t;
     for (int i = 1; i <= n; ++i) {
-        const Messpunkt& x = app.ExpDaten[u(i)];
+        const Messpunkt& x = d_.ExpDaten[u(i)];
         if (x.aus == -1) continue;  // takes no part
         m.punkt.push_back(i);
         t.push_back(x.t);
@@ -147,7 +165,7 @@ void FitObjective::messungLesen(int n) {
     m.modell = std::make_shared<ConcentrationsAtTimes>(std::move(t), arten_);
 }
 
-const FitObjective::Eintrag* FitObjective::residuen(const FitParameter& p) {
+const FitObjective::Eintrag* FitObjective::residuen(const FitParameter& p, const std::vector<double>* vorgabe) {
     auto gleich = [&p](const Eintrag& e) { return e.belegt && e.p[1] == p[1] && e.p[2] == p[2] && e.p[3] == p[3]; };
     // A sum of squares asks for the same vector point after point.
     if (zuletzt_ && gleich(*zuletzt_)) return zuletzt_->ok ? zuletzt_ : nullptr;
@@ -161,15 +179,16 @@ const FitObjective::Eintrag* FitObjective::residuen(const FitParameter& p) {
     ++stand_;
     e.p = p;
     e.belegt = true;
-    e.ok = residuenIsotherm(p, e.d);
-    e.implizit = e.ok && isNumericalModel(app.iModell) && lastSimulationImplicit();
+    e.schritte.clear();
+    e.ok = residuenIsotherm(p, e.d, &e.schritte, vorgabe);
+    e.implizit = e.ok && messung_.modell && messung_.modell->implicit();
     zuletzt_ = &e;
     return e.ok ? &e : nullptr;
 }
 
 bool FitObjective::CalcResiduals(int i, const FitParameter& p, double& r) {
     r = 0;
-    if (nichtIsotherm()) return residuumNichtIsotherm(i, p, r);
+    if (nichtIsotherm(d_)) return residuumNichtIsotherm(i, p, r);
     const Eintrag* e = residuen(p);
     if (!e) return false;
     if (i >= 1 && u(i) < e->d.size()) r = e->d[u(i)][0];
@@ -178,15 +197,14 @@ bool FitObjective::CalcResiduals(int i, const FitParameter& p, double& r) {
 
 bool FitObjective::calcFQS_Marquardt(const FitParameter& p, double& FQS) {
     FQS = 0;
-    if (!nichtIsotherm()) {
-        setzeKonstanten(p);
+    if (!nichtIsotherm(d_)) {
         const Eintrag* e = residuen(p);
         if (!e) return false;
-        const int n = std::min(punktZahl(), static_cast<int>(e->d.size()) - 1);
+        const int n = std::min(punktZahl(d_), static_cast<int>(e->d.size()) - 1);
         for (int i = 1; i <= n; ++i) FQS += e->d[u(i)][0] * e->d[u(i)][0];
         return std::isfinite(FQS);
     }
-    for (int i = 1; i <= punktZahl(); ++i) {
+    for (int i = 1; i <= punktZahl(d_); ++i) {
         double r = 0;
         if (!CalcResiduals(i, p, r)) return false;
         FQS += r * r;
@@ -196,10 +214,10 @@ bool FitObjective::calcFQS_Marquardt(const FitParameter& p, double& FQS) {
 
 bool FitObjective::CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, std::array<double, 4>& J) {
     J.fill(0);
-    if (app.bAuswertungsart == 6 && app.bytKTFunktion == 1) {
+    if (d_.bAuswertungsart == 6 && d_.bytKTFunktion == 1) {
         r = 0;
-        if (!punktNimmtTeil(i)) return true;
-        const Messpunkt& m = app.ExpDaten[u(i)];
+        if (!punktNimmtTeil(d_, i)) return true;
+        const Messpunkt& m = d_.ExpDaten[u(i)];
         const double RT = m.Temp * kRGas;
         const double E = std::exp(-p[2] / RT);
         const double F = std::exp(-p[1] * m.t * E);
@@ -207,7 +225,7 @@ bool FitObjective::CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, 
         J[2] = -p[1] * J[1] / RT;
         return CalcResiduals(i, p, r);
     }
-    const bool isotherm = !nichtIsotherm();
+    const bool isotherm = !nichtIsotherm(d_);
     if (isotherm && jacobiGueltig(nPar, p)) return jacobiZeile(nPar, i, r, J);
     if (!CalcResiduals(i, p, r)) return false;
     if (!isotherm) {
@@ -233,20 +251,25 @@ bool FitObjective::CalcAbleitungen(int nPar, int i, FitParameter& p, double& r, 
     // moves with the parameters at the level of kSteifRelTol: differences
     // over 1.7e-7 of a parameter would pick it up by percents. Its
     // differences take the step that balances that noise against the
-    // curvature, the square root of the tolerance.
+    // curvature, the square root of the tolerance. The explicit pair's
+    // neighbours take the steps of the point itself, so that their
+    // differences from it carry no noise of a step control deciding anew.
     const double rel = v.basis->implizit ? std::sqrt(kSteifRelTol) : kDiffSchritt;
+    // The neighbours are integrated on the steps of the point itself.
+    const std::vector<double> schritte = v.basis->implizit ? std::vector<double>{} : v.basis->schritte;
+    const std::vector<double>* vorgabe = schritte.empty() ? nullptr : &schritte;
     for (int j = 1; j <= nPar; ++j) {
         const double s = p[u(j)];
         const double h = (std::fabs(s) + kDiffSchritt) * rel;
         // The model sees the order of mode 2 as a Single: divide by the
         // change it really took, not by h (a few units of the last place).
-        v.schritt[u(j)] = app.bAuswertungsart == 2 && j == 2
+        v.schritt[u(j)] = d_.bAuswertungsart == 2 && j == 2
                               ? static_cast<double>(zuSingle(s + h)) - zuSingle(s)
                               : h;
         v.nachbar[u(j)] = nullptr;
         if (v.schritt[u(j)] == 0) continue;  // the model cannot see a change this small
         p[u(j)] = s + h;
-        v.nachbar[u(j)] = residuen(p);
+        v.nachbar[u(j)] = residuen(p, vorgabe);
         p[u(j)] = s;
         if (!v.nachbar[u(j)]) return false;
     }
@@ -305,7 +328,7 @@ bool FitObjective::alleAbleitungen(int nPar, int nPunkte, FitParameter& p, std::
     J.resize(u(nPunkte) * u(nPar));
     std::array<double, 4> Jk{};
     for (int i = 1; i <= nPunkte; ++i) {
-        if (!nichtIsotherm() && i > 1 && jacobiGueltig(nPar, p) && u(nPunkte) < jacobi_.basis->d.size()) {
+        if (!nichtIsotherm(d_) && i > 1 && jacobiGueltig(nPar, p) && u(nPunkte) < jacobi_.basis->d.size()) {
             // The rest of the rows straight from the vectors of the first.
             jacobiZeilen(u(i), u(nPunkte) + 1, r.data() + (i - 1), J.data() + u(i - 1) * u(nPar));
             return true;
@@ -331,48 +354,61 @@ bool FitObjective::jacobiZeile(int nPar, int i, double& r, std::array<double, 4>
     return true;
 }
 
-double CalcFQS_Messwerte(const FitAuswahl& a) {
+double CalcFQS_Messwerte(const FitDaten& d, const FitAuswahl& a) {
     double fqs = 0;
-    const int n = punktZahl();
-    if (nichtIsotherm()) {
-        FitObjective o(a);
+    const int n = punktZahl(d);
+    if (nichtIsotherm(d)) {
+        FitObjective o(a, d);
         for (int i = 1; i <= n; ++i) {
             double r = 0;
-            if (o.CalcResiduals(i, app.RefWert, r)) fqs += r * r;
+            if (o.CalcResiduals(i, d.RefWert, r)) fqs += r * r;
         }
         return fqs;
     }
-    ConcentrationReader modell(app.iModell);
+    // The model at every point that takes part, read once (an integrated
+    // model in one pass while the times rise), then summed species by species.
+    ConcentrationReader modell(d.modell);
+    std::vector<Konz> werte(u(n + 1));
+    std::vector<char> gut(u(n + 1), 0);
+    for (int i = 1; i <= n; ++i) {
+        const Messpunkt& m = d.ExpDaten[u(i)];
+        if (m.aus == -1) continue;
+        Integer err = 0;
+        modell.at(m.t, werte[u(i)], err);
+        gut[u(i)] = err == 0;
+    }
     for (int j = 1; j <= 5; ++j) {
         if (!a.stoff[u(j)]) continue;
         for (int i = 1; i <= n; ++i) {
-            const Messpunkt& m = app.ExpDaten[u(i)];
+            const Messpunkt& m = d.ExpDaten[u(i)];
             if (m.aus == -1) continue;
-            Konz cm{};
-            Integer err = 0;
-            modell.at(m.t, cm, err);
-            const double d = cm[u(j)] - m.c[u(j)];
-            if (err == 0 && std::isfinite(d * d)) fqs += d * d;
+            const double dd = werte[u(i)][u(j)] - m.c[u(j)];
+            if (gut[u(i)] && std::isfinite(dd * dd)) fqs += dd * dd;
         }
     }
     return std::isfinite(fqs) ? fqs : 0;
 }
 
+double CalcFQS_Messwerte(const FitAuswahl& a) { return CalcFQS_Messwerte(currentFitDaten(), a); }
+
 KinFitErgebnis MarquardtNashFitting(int nPar, const FitParameter& start, const FitAuswahl& a) {
+    return MarquardtNashFitting(nPar, start, a, currentFitDaten());
+}
+
+KinFitErgebnis MarquardtNashFitting(int nPar, const FitParameter& start, const FitAuswahl& a, const FitDaten& d) {
     KinFitErgebnis e;
     e.p = start;
     nPar = std::max(1, std::min(3, nPar));
-    const FitGrenzen& g = fitGrenzen(app.bAuswertungsart);
-    FitObjective ziel(a);
-    FitParameter q = start;  // parameters beyond nPar keep their start values
+    const FitGrenzen& g = fitGrenzen(d.bAuswertungsart);
+    FitObjective ziel(a, d);    FitParameter q = start;  // parameters beyond nPar keep their start values
     auto nach = [&q, nPar](const std::vector<double>& p) {
         for (int j = 1; j <= nPar; ++j) q[u(j)] = p[u(j - 1)];
     };
 
     MarquardtProblem pr;
     pr.nPar = nPar;
-    pr.nPunkte = punktZahl();
-    pr.nTeilnehmend = teilnehmendePunkte(a);
+    pr.nPunkte = punktZahl(d);
+    pr.nTeilnehmend = teilnehmendePunkte(d, a);
     pr.lower.assign(g.lower.begin(), g.lower.begin() + nPar);
     pr.upper.assign(g.upper.begin(), g.upper.begin() + nPar);
     pr.fixed.assign(a.bFixiert.begin() + 1, a.bFixiert.begin() + 1 + nPar);

@@ -46,23 +46,43 @@ const FitGrenzen& fitGrenzen(int mode);
 // p1 T exp(-p2/(R T)) (Eyring, ktFunktion 2).
 double kVonT(double p1, double p2, double T, int ktFunktion);
 
-// True when point i (1..nExpPunkte) of ExpDaten takes part in the current
-// mode: not excluded, and in modes 6 and 7 with Temp > 0.
-bool punktNimmtTeil(int i);
+// What a fit computes with: the evaluation mode, the temperature function,
+// the model with its start concentrations, constants, order and shown
+// species, the measured points 1..nExpPunkte and c0Daten(1).
+struct FitDaten {
+    int bAuswertungsart = 0;
+    int bytKTFunktion = 1;
+    AtTimeInputs modell;
+    std::vector<Messpunkt> ExpDaten;  // point 0 unused
+    int nExpPunkte = 0;
+    double c0Daten1 = 0;
+    FitParameter RefWert{};  // the parameters the window shows (modes 6, 7)
+};
+
+// The inputs as the shared state holds them now.
+FitDaten currentFitDaten();
+
+// True when point i (1..nExpPunkte) of the data takes part in its mode: not
+// excluded, and in modes 6 and 7 with Temp > 0.
+bool punktNimmtTeil(const FitDaten& d, int i);
+bool punktNimmtTeil(int i);  // of the shared state's data
 
 // The number of points that take part; in modes 1 and 2 none when no
 // species is chosen. This is what the degrees of freedom count.
-int teilnehmendePunkte(const FitAuswahl& a);
+int teilnehmendePunkte(const FitDaten& d, const FitAuswahl& a);
+int teilnehmendePunkte(const FitAuswahl& a);  // of the shared state's data
 
-// Objective procedures for one fit. Reads bAuswertungsart, bytKTFunktion,
-// iModell, ExpDaten(1..nExpPunkte), c0Daten(1); in modes 1 and 2 each
-// evaluation writes k(1..3) (and nOrdnung in mode 2) and may re-simulate the
-// model quietly (the simulation arrays then hold that run). Residual vectors
-// of the last few parameter vectors are kept, so one Jacobian costs one
-// evaluation per parameter and one at the point itself.
+// Objective procedures for one fit of the data d. In modes 1 and 2 each
+// evaluation computes the model with the trial constants (k(1..3), and in
+// mode 2 the order as a Single, k(2) = the order too) at every measured
+// time: a closed form, or one integration that stops at those times
+// (ConcentrationsAtTimes). Writes nothing of the shared state. Residual
+// vectors of the last few parameter vectors are kept, so one Jacobian costs
+// one evaluation per parameter and one at the point itself.
 class FitObjective {
 public:
-    explicit FitObjective(const FitAuswahl& a);
+    FitObjective(const FitAuswahl& a, FitDaten d);
+    explicit FitObjective(const FitAuswahl& a);  // the shared state's data
 
     // FQS = the sum over the points of their residuals squared. False when
     // the model cannot be evaluated at p (failed simulation, overflow, no
@@ -102,12 +122,15 @@ private:
         Abweichungen d;
         bool ok = false;
         bool belegt = false;
-        bool implizit = false;  // the simulation went to the implicit integrator
+        bool implizit = false;  // the integration went to the implicit integrator
+        std::vector<double> schritte;  // the steps of its integration
     };
 
-    bool residuenIsotherm(const FitParameter& p, Abweichungen& d);
+    bool residuenIsotherm(const FitParameter& p, Abweichungen& d, std::vector<double>* schritte,
+                          const std::vector<double>* vorgabe);
     bool residuumNichtIsotherm(int i, const FitParameter& p, double& r);
-    const Eintrag* residuen(const FitParameter& p);
+    // The entry of p; a new one integrated on the steps `vorgabe` when given.
+    const Eintrag* residuen(const FitParameter& p, const std::vector<double>* vorgabe = nullptr);
 
     // The vectors of the Jacobian last gathered: the point p, its
     // neighbours p + h e(j) (none where the model cannot see the step) and
@@ -142,6 +165,7 @@ private:
     bool jacobiZeile(int nPar, int i, double& r, std::array<double, 4>& J) const;
 
     FitAuswahl auswahl_;
+    FitDaten d_;
     std::vector<std::size_t> arten_;  // the chosen species, in slot order
     Messung messung_;
     // Room for a point and its three neighbours of a Jacobian, so that one
@@ -155,10 +179,11 @@ private:
 };
 
 // The error sum shown in the window for RefWert (modes 6, 7) or for the
-// current k and nOrdnung (modes 1, 2): the sum of squared deviations per
-// chosen species and point. A point whose model value cannot be computed
-// adds nothing. Reads the last simulation for the numerically solved models.
-double CalcFQS_Messwerte(const FitAuswahl& a);
+// model's constants and order (modes 1, 2): the sum of squared deviations
+// per chosen species and point, the model computed at every measured time.
+// A point whose model value cannot be computed adds nothing.
+double CalcFQS_Messwerte(const FitDaten& d, const FitAuswahl& a);
+double CalcFQS_Messwerte(const FitAuswahl& a);  // of the shared state
 
 struct KinFitErgebnis {
     FitParameter p{};       // fitted (or last accepted) parameters 1..nPar
@@ -169,8 +194,10 @@ struct KinFitErgebnis {
     std::string fehlerText;    // why, when abgebrochen
 };
 
-// Fits the first nPar parameters of `start` (1..3) to the data set in the
-// current mode; the others stay as they are. Simulations run quietly.
-KinFitErgebnis MarquardtNashFitting(int nPar, const FitParameter& start, const FitAuswahl& a);
+// Fits the first nPar parameters of `start` (1..3) to the data d in its
+// mode; the others stay as they are. Writes nothing of the shared state: the
+// caller takes the result over.
+KinFitErgebnis MarquardtNashFitting(int nPar, const FitParameter& start, const FitAuswahl& a, const FitDaten& d);
+KinFitErgebnis MarquardtNashFitting(int nPar, const FitParameter& start, const FitAuswahl& a);  // shared state's data
 
 }  // namespace vrn

@@ -736,7 +736,7 @@ void frmFitting::diagrammDaneben() {
 
 // lblFQS from the shown error sum; the result text into the chart's footer.
 void frmFitting::ZeigeFitErgebnis() {
-    lblFQS->setText(q(fqsText(CalcFQS_Messwerte(auswahl()))));
+    lblFQS->setText(q(fqsText(CalcFQS_Messwerte(currentFitDaten(), auswahl()))));
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
     if (g && eigenesDiagramm()) {
         g->Chart2D1->setText(ChartTextBlock::Footer, fitErgebnisText());

@@ -148,7 +148,8 @@ void frmFitting::cmdAutoFitting_Click() {
     for (char c : km.substr(0, 3)) nPar += c == '1' ? 1 : 0;
     nPar = std::max(nPar, 1);
     const FitAuswahl a = auswahl();
-    if (teilnehmendePunkte(a) <= nPar) {
+    const FitDaten daten = currentFitDaten();
+    if (teilnehmendePunkte(daten, a) <= nPar) {
         MsgBox("Die Zahl der Messpunkte muss größer als die Zahl der Parameter sein!\r\n"
                "Ergänzen Sie die Daten im Dateneditor.",
                MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
@@ -160,7 +161,7 @@ void frmFitting::cmdAutoFitting_Click() {
         return ende();
     }
 
-    const KinFitErgebnis e = MarquardtNashFitting(nPar, app.RefWert, a);
+    const KinFitErgebnis e = MarquardtNashFitting(nPar, app.RefWert, a, daten);
     if (e.abgebrochen) {
         // The evaluations changed the model constants: they go back to the shown parameters.
         for (int j = 1; j <= 3; ++j) leiteWeiter(j);

@@ -61,17 +61,81 @@ ReversibleExtent ReversibleExtent::riccati(double a, double b, double c) {
     return e;
 }
 
+ReversibleExtent ReversibleExtent::riccati(double a, double b, double c, double expanded) {
+    const double plain = finite(b * b - 4 * a * c);
+    if (plain >= b * b / 2) return riccati(a, b, c);
+    ReversibleExtent e;
+    e.b = b;
+    e.c = c;
+    e.s = sqrt(finite(expanded));
+    return e;
+}
+
 ReversibleExtent ReversibleExtent::model12(double A0, double B0, double P0, double k1, double k2) {
     // The program documents a := 1e-8 where k1 = 4·k2 exactly, which misses
     // the curve by percents when the constants themselves are that small; the
     // form above is exact at any a, so none is put in.
-    return riccati(k1 - 4 * k2, -k1 * A0 - k1 * B0 - 4 * k2 * P0, k1 * A0 * B0 - k2 * P0 * P0);
+    // With nearly equal feeds and a fast forward step b² and 4·a·c agree in
+    // almost all their digits; written out, their difference is
+    // k1²·(A0 − B0)² + 4·k1·k2·(2·P0·(A0 + B0) + P0² + 4·A0·B0), a sum of
+    // terms of one sign.
+    const double d = A0 - B0;
+    const double expanded = k1 * k1 * d * d + 4 * k1 * k2 * (2 * P0 * (A0 + B0) + P0 * P0 + 4 * A0 * B0);
+    return riccati(k1 - 4 * k2, -k1 * A0 - k1 * B0 - 4 * k2 * P0, k1 * A0 * B0 - k2 * P0 * P0, expanded);
 }
 
 ReversibleExtent ReversibleExtent::model17(double A0, double B0, double P0, double k1, double k2) {
     // Roots of x² + p·x + q with p and q divided by k1: k1 = 0 stays a failure.
     if (k1 == 0) throw RuntimeFault{kDivisionDurchNull};
-    return riccati(k1, -k1 * A0 - k1 * B0 - k2, k1 * A0 * B0 - k2 * P0);
+    // b² − 4·a·c written out as for model 12:
+    // k1²·(A0 − B0)² + 2·k1·k2·(A0 + B0) + k2² + 4·k1·k2·P0.
+    const double d = A0 - B0;
+    const double expanded = k1 * k1 * d * d + 2 * k1 * k2 * (A0 + B0) + k2 * k2 + 4 * k1 * k2 * P0;
+    return riccati(k1, -k1 * A0 - k1 * B0 - k2, k1 * A0 * B0 - k2 * P0, expanded);
+}
+
+OrderNCurve orderNAt(double A0, double k1, double n, double t) {
+    for (double v : {A0, k1, n, t}) finite(v);
+    OrderNCurve r;
+    r.A = A0;
+    const double kt = k1 * t;
+    if (!(A0 > 0) || kt == 0) return r;
+    finite(kt);
+    // L = ln(A(t)/A0).
+    double L;
+    if (n == 1) {
+        L = -kt;
+    } else if (n > 1) {
+        // y = (n − 1)·k1·t·A0^(n−1) >= 0; ln(1 + y) in logarithms where y
+        // itself leaves the range of a Double.
+        const double m = n - 1;
+        const double y = m * kt * std::pow(A0, m);
+        double lnOnePlusY;
+        if (std::isfinite(y) && y > 0 && y < 1e300) {
+            lnOnePlusY = std::log1p(y);
+        } else {
+            const double ly = std::log(m) + std::log(std::fabs(kt)) + m * std::log(A0);
+            if (std::isnan(ly)) throw RuntimeFault{kUeberlauf};
+            lnOnePlusY = ly > 0 ? ly + std::log1p(std::exp(-ly)) : std::log1p(std::exp(ly));
+            if (kt < 0) throw RuntimeFault{kUngueltigesArgument};
+        }
+        L = -lnOnePlusY / m;
+    } else {
+        // A^(1−n) falls linearly and reaches 0 at z = 1: A has run out.
+        const double m = 1 - n;
+        const double z = m * kt * std::pow(A0, -m);
+        if (std::isnan(z)) throw RuntimeFault{kUeberlauf};
+        if (z >= 1) {
+            r.A = 0;
+            r.x = A0;
+            return r;
+        }
+        L = std::log1p(-z) / m;
+    }
+    finite(L);
+    r.A = A0 * std::exp(L);
+    r.x = -A0 * std::expm1(L);
+    return r;
 }
 
 double ReversibleExtent::at(double t) const {
@@ -93,7 +157,7 @@ namespace {
 // the model, and model 5 (the autocatalysis of model 16 without its Q) writes
 // Q as model 16 does.
 int speciesBits(Integer model) {
-    if (!ClosedForm::covers(model)) return 0;
+    if (!ClosedForm::coversAtOneTime(model)) return 0;
     return modelSpecies(model) | (model == 5 ? 1 << Q : 0);
 }
 
@@ -103,8 +167,9 @@ bool ClosedForm::writes(Integer model, int s) {
     return s >= 1 && s <= 5 && (speciesBits(model) & (1 << s)) != 0;
 }
 
-ClosedForm::ClosedForm(Integer model, const Konz& c0, const Konstanten& k)
-    : model_(model), mask_(speciesBits(model)), A0_(c0[1]), B0_(c0[2]), C0_(c0[3]), P0_(c0[4]), Q0_(c0[5]), k1_(k[1]), k2_(k[2]) {
+ClosedForm::ClosedForm(Integer model, const Konz& c0, const Konstanten& k, double ordnung)
+    : model_(model), mask_(speciesBits(model)), A0_(c0[1]), B0_(c0[2]), C0_(c0[3]), P0_(c0[4]), Q0_(c0[5]), k1_(k[1]), k2_(k[2]),
+      n_(ordnung) {
     double scale = 0;
     for (int s = 1; s <= 5; ++s)
         if (modelSpecies(model) & (1 << s)) scale = std::max(scale, std::fabs(c0[static_cast<std::size_t>(s)]));
@@ -213,6 +278,12 @@ void ClosedForm::at(double t, Konz& c) const {
             a = A0 - x;
             b = B0 - x;
             p = P0 + x;
+            break;
+        }
+        case 20: {
+            const OrderNCurve o = orderNAt(A0, k1, n_, t);
+            a = o.A;
+            p = P0 + o.x;
             break;
         }
         default: return;

@@ -67,13 +67,33 @@ void zeigeNichtErreichbar(const char* text) {
     throw NichtErreichbar{};
 }
 
+// The time at which the extent, rising from 0 towards its equilibrium
+// beyond target, reaches target: the upper end doubled from 1e-300 until it
+// passes, then the bracket halved to its last bits (the time in double).
+Single byHalving(const ReversibleExtent& ext, double target) {
+    double lo = 0, hi = 1e-300;
+    for (int i = 0; ext.at(hi) < target; ++i) {
+        if (i > 2100) throw RuntimeFault{kKeineKonvergenz};
+        lo = hi;
+        hi *= 2;
+    }
+    for (int i = 0; i < 200; ++i) {
+        const double mid = lo + (hi - lo) / 2;
+        if (!(mid > lo && mid < hi)) break;
+        (ext.at(mid) < target ? lo : hi) = mid;
+    }
+    if (!(hi > 0)) throw RuntimeFault{kKeineKonvergenz};
+    return single(hi);
+}
+
 // Half-life of A or B of the reversible models 12 and 17: equilibrium check,
 // then the Newton iteration on the extent curve x(t) = c0/2.
-Single reversible(int model, Stoff stoff, double cA0, double cB0, double cP0, double k1, double k2) {
+Single reversible(const HalbwertszeitLage& lage, int model, Stoff stoff, double cA0, double cB0, double cP0, double k1,
+                  double k2) {
     const double K = div(k1, k2);
     std::optional<double> xe;
     if (model == 12) {
-        const double A0 = app.c0[1], B0 = app.c0[2], P0 = app.c0[4];
+        const double A0 = lage.c0[1], B0 = lage.c0[2], P0 = lage.c0[4];
         xe = physicalRoot(K - 4, -(K * A0 + K * B0 + 4 * P0), K * A0 * B0 - P0 * P0, A0, B0, P0, 2);
     } else {
         const double p = -cA0 - cB0 - div(1, K);
@@ -112,9 +132,12 @@ Single reversible(int model, Stoff stoff, double cA0, double cB0, double cP0, do
         const double next = t + delta;
         if (!(next > lo && next < hi)) delta = (std::isfinite(hi) ? (lo + hi) / 2 : 2 * std::max<double>(t, lo)) - t;
         if (std::fabs(div(delta, t)) < 1e-6) break;
-        if (counter > nk.limit) throw RuntimeFault{kKeineKonvergenz};
+        // A time in single precision cannot come closer than its own
+        // rounding, and steps of nk.h cannot see a curve that rises within
+        // less than nk.h: the reachable half value is then found by halving.
+        if (counter > nk.limit) return byHalving(ext, target);
     }
-    if (!(t > 0)) throw RuntimeFault{kKeineKonvergenz};
+    if (!(t > 0)) return byHalving(ext, target);
     return t;
 }
 
@@ -140,8 +163,8 @@ Single result(double t) {
     return v < 0 ? 0.0f : v;
 }
 
-Single halbwertszeitA(double cA0, double cB0, double cP0, double k1, double k2) {
-    switch (app.iDiagrammTyp) {
+Single halbwertszeitA(const HalbwertszeitLage& lage, double cA0, double cB0, double cP0, double k1, double k2) {
+    switch (lage.iDiagrammTyp) {
         case 1: case 51: return result(div(cA0 / 2, k1));
         case 2: case 52: case -5: return result(div(kLn2, k1));
         case 3: case 53: case -6: return result(div(1, 2 * k1 * cA0));
@@ -154,7 +177,7 @@ Single halbwertszeitA(double cA0, double cB0, double cP0, double k1, double k2) 
             return result(halfLifeAB(cA0, cB0, k1));
         case 5: case 16: case 55: case 66:
             return result(div(log(div(2 * cP0 + cA0, cP0)), k1 * (cA0 + cP0)));
-        case 6: case 56: return result(div(kLn2, app.k[1]));
+        case 6: case 56: return result(div(kLn2, lage.k[1]));
         case 8: case 58: {
             const double K = div(k1, k2);
             const double xe = div(K * cA0 - cP0, K + 1);
@@ -162,14 +185,14 @@ Single halbwertszeitA(double cA0, double cB0, double cP0, double k1, double k2) 
             return result(div(log(div(k2 * cP0 - k1 * cA0, k2 * cP0 + (k2 - k1) * cA0 / 2)), k1 + k2));
         }
         case 11: case 61: return result(div(kLn2, k1 + k2));
-        case 12: case 62: return reversible(12, Stoff::A, cA0, cB0, cP0, k1, k2);
-        case 17: case 67: return reversible(17, Stoff::A, cA0, cB0, cP0, k1, k2);
+        case 12: case 62: return reversible(lage, 12, Stoff::A, cA0, cB0, cP0, k1, k2);
+        case 17: case 67: return reversible(lage, 17, Stoff::A, cA0, cB0, cP0, k1, k2);
         default: return 0;
     }
 }
 
-Single halbwertszeitB(double cA0, double cB0, double cP0, double k1, double k2) {
-    switch (app.iDiagrammTyp) {
+Single halbwertszeitB(const HalbwertszeitLage& lage, double cA0, double cB0, double cP0, double k1, double k2) {
+    switch (lage.iDiagrammTyp) {
         case 4: case 9: case 54: case 59: case -8:
             if (cA0 == cB0) return result(div(div(1, k1), cA0));
             if (2 * cA0 - cB0 <= 0) {
@@ -177,8 +200,8 @@ Single halbwertszeitB(double cA0, double cB0, double cP0, double k1, double k2) 
                 return 0;
             }
             return result(halfLifeAB(cB0, cA0, k1));
-        case 12: case 62: return reversible(12, Stoff::B, cA0, cB0, cP0, k1, k2);
-        case 17: case 67: return reversible(17, Stoff::B, cA0, cB0, cP0, k1, k2);
+        case 12: case 62: return reversible(lage, 12, Stoff::B, cA0, cB0, cP0, k1, k2);
+        case 17: case 67: return reversible(lage, 17, Stoff::B, cA0, cB0, cP0, k1, k2);
         default: Beep(); return 0;
     }
 }
@@ -197,12 +220,22 @@ Single trapped(const char* procedure, F&& f) {
 
 }  // namespace
 
+HalbwertszeitLage currentHalbwertszeitLage() { return {app.iDiagrammTyp, app.c0, app.k}; }
+
+Single FuHalbwertszeitA(const HalbwertszeitLage& lage, double cA0, double cB0, double cP0, double k1, double k2) {
+    return trapped("FuHalbwertszeitA", [&] { return halbwertszeitA(lage, cA0, cB0, cP0, k1, k2); });
+}
+
+Single FuHalbwertszeitB(const HalbwertszeitLage& lage, double cA0, double cB0, double cP0, double k1, double k2) {
+    return trapped("FuHalbwertszeitB", [&] { return halbwertszeitB(lage, cA0, cB0, cP0, k1, k2); });
+}
+
 Single FuHalbwertszeitA(double cA0, double cB0, double cP0, double k1, double k2) {
-    return trapped("FuHalbwertszeitA", [&] { return halbwertszeitA(cA0, cB0, cP0, k1, k2); });
+    return FuHalbwertszeitA(currentHalbwertszeitLage(), cA0, cB0, cP0, k1, k2);
 }
 
 Single FuHalbwertszeitB(double cA0, double cB0, double cP0, double k1, double k2) {
-    return trapped("FuHalbwertszeitB", [&] { return halbwertszeitB(cA0, cB0, cP0, k1, k2); });
+    return FuHalbwertszeitB(currentHalbwertszeitLage(), cA0, cB0, cP0, k1, k2);
 }
 
 }  // namespace vrn

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "engine/Akima.h"
 #include "engine/Checked.h"
 #include "engine/ClosedForms.h"
 #include "engine/RateLaws.h"
 #include "engine/IntegrationDriver.h"
+#include "engine/ModelInputs.h"
+#include "engine/TimeStopIntegrator.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 
@@ -82,10 +85,94 @@ void simulateMichaelisMenten() {
 
 // ---- Numerical integration -------------------------------------------------
 
-void storeHalfLife(bool& found, Single& target, int j, const std::vector<double>& curve, double half) {
-    if (found || j == 0 || !(curve[u(j)] < half)) return;
-    target = interpolLinear(half, app.tSim[u(j)], curve[u(j)], app.tSim[u(j - 1)], curve[u(j - 1)]);
-    found = true;
+// The time at which slot s of the model first falls below half its start
+// value on its exact curve (the closed form of model 20, else an
+// integration to the time itself), within the simulated times; 0 when it
+// does not fall that far. The curve's times tell between which two of them
+// it crosses; regula falsi (Illinois) then narrows that stretch, each trial
+// integrated from the state at the stretch's start, until its ends agree to
+// 1e-10 of the time. Throws RuntimeFault when an integration fails.
+Single exactHalfLife(const ModelInputs& in, int s) {
+    const double half = in.c0[u(s)] / 2;
+    std::optional<ClosedForm> form;
+    if (in.model == 20) form.emplace(20, in.c0, in.k, in.ordnung);
+    std::optional<TimeStopIntegrator> run;
+    if (!form) run.emplace(in);
+    auto exact = [&](double t, Konz& c) {
+        if (form) {
+            form->at(t, c);
+            return;
+        }
+        if (!run->advanceTo(t, c)) throw RuntimeFault{run->failureText()};
+    };
+    Konz before = in.c0, c = in.c0;
+    double t0 = 0, t1 = 0;
+    bool crossed = false;
+    for (int j = 1; j <= kIntervalle && !crossed; ++j) {
+        t1 = app.tSim[u(j)];
+        exact(t1, c);
+        crossed = c[u(s)] < half;
+        if (!crossed) {
+            before = c;
+            t0 = t1;
+        }
+    }
+    if (!crossed) return 0;
+    // g(t) = c(t) − half, from the state at t0.
+    ModelInputs from = in;
+    from.c0 = before;
+    auto g = [&](double t) {
+        Konz x = before;
+        if (form) {
+            form->at(t, x);
+        } else {
+            TimeStopIntegrator piece(from, in.c0);
+            if (!piece.advanceTo(t - t0, x)) throw RuntimeFault{piece.failureText()};
+        }
+        return x[u(s)] - half;
+    };
+    double lo = t0, hi = t1, glo = before[u(s)] - half, ghi = c[u(s)] - half;
+    int side = 0;
+    for (int i = 0; i < 200 && glo != 0 && hi - lo > 1e-10 * hi; ++i) {
+        double t = hi - ghi * (hi - lo) / (ghi - glo);
+        if (!(t > lo && t < hi)) t = lo + (hi - lo) / 2;
+        const double v = g(t);
+        if (v == 0) return single(t);
+        if (v < 0) {
+            hi = t;
+            ghi = v;
+            if (side == 1) glo /= 2;
+            side = 1;
+        } else {
+            lo = t;
+            glo = v;
+            if (side == -1) ghi /= 2;
+            side = -1;
+        }
+    }
+    return single(glo == 0 ? lo : (lo + hi) / 2);
+}
+
+// The exact half-life; where an integration to the times themselves fails
+// (and the curve did not), the time where the straight line between the two
+// curve points around the half value crosses it.
+Single halfLifeOrBetweenPoints(const ModelInputs& in, int s, const std::vector<double>& curve) {
+    try {
+        return exactHalfLife(in, s);
+    } catch (const RuntimeFault&) {
+    }
+    const double half = in.c0[u(s)] / 2;
+    for (int j = 1; j <= kIntervalle; ++j)
+        if (curve[u(j)] < half)
+            return interpolLinear(half, app.tSim[u(j)], curve[u(j)], app.tSim[u(j - 1)], curve[u(j - 1)]);
+    return 0;
+}
+
+// Model 20 above kGrosseOrdnung: its closed form at the state after t.
+void orderNState(Konz& y, double t) {
+    const OrderNCurve o = orderNAt(app.c0[1], app.k[1], static_cast<double>(app.nOrdnung), t);
+    y[1] = o.A;
+    y[4] = app.c0[4] + o.x;
 }
 
 // 201 points at times accumulated in steps of tEnd/200 (IntegrationDriver).
@@ -101,21 +188,25 @@ void integrateModel(Integer model) {
     IntegrationDriver drive(model, app.k, static_cast<double>(app.nOrdnung), y);
     const double delta = static_cast<double>(app.tEnd) / kIntervalle;
     const bool halfB = slots.n > 1 && slots.slot[1] == B;
+    const bool closedOrder = model == 20 && static_cast<double>(app.nOrdnung) > kGrosseOrdnung;
     double t = 0;
-    bool foundA = false, foundB = !halfB;
     for (int j = 0; j <= kIntervalle; ++j) {
         if (j > 0) {
-            drive.advance(y, t, delta, t + delta);
+            if (closedOrder) orderNState(y, t + delta);
+            else drive.advance(y, t, delta, t + delta);
             t += delta;
         }
         app.tSim[u(j)] = t;
         for (int i = 0; i < slots.n; ++i) stored[u(i)] = y[u(slots.slot[u(i)])];
         for (int i = 0; i < 4; ++i) cSimOf(i + 1)[u(j)] = stored[u(i)];
-        storeHalfLife(foundA, app.tHalbA_sim, j, app.cSim_A, c0[1] / 2);
-        storeHalfLife(foundB, app.tHalbB_sim, j, app.cSim_B, c0[2] / 2);
     }
-    app.dtSim = drive.lastStep();
-    lastImplicit = drive.implicit();
+    app.dtSim = closedOrder ? delta : drive.lastStep();
+    lastImplicit = !closedOrder && drive.implicit();
+    // The half-lives on the exact curve, not between its points.
+    ModelInputs in = currentModelInputs();
+    in.model = model;
+    app.tHalbA_sim = halfLifeOrBetweenPoints(in, A, app.cSim_A);
+    if (halfB) app.tHalbB_sim = halfLifeOrBetweenPoints(in, B, app.cSim_B);
 }
 
 // Curves into their slots, rates at every point, the spline store.

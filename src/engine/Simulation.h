@@ -32,10 +32,15 @@ namespace vrn {
 //   the curves of slots A..P (14, 15: A, C, P; 20: A, P; cSim_Q gets a copy
 //   of cSim_C, 14 and 15 leave a copy of C in cSim_B and of P in cSim_Q, 20 a
 //   copy of P in cSim_B), all five rSim_* at every point, cAkt(1..5) at the
-//   last point, dtSim = the last inner step, the half-lives read off the
-//   curves (that of B only where the second slot holds B, or S of the
-//   enzyme model), and the spline store (201 points, SplX(0) = 201) with an Akima
-//   spline of every species whose character in sSpeziesMaske is "1".
+//   last point, dtSim = the last inner step, the half-lives (that of B only
+//   where the second slot holds B, or S of the enzyme model): the time at
+//   which the exact curve itself (an integration to the time, or the closed
+//   form of model 20) falls to half its start, within the simulated times
+//   and to 1e-10 of the time, not the crossing of a straight line between
+//   two curve points; and the spline store (201 points, SplX(0) = 201) with
+//   an Akima spline of every species whose character in sSpeziesMaske is
+//   "1". Model 20 above the order kGrosseOrdnung takes its closed form at
+//   the 201 times (dtSim = tEnd/200), which no integration follows there.
 // - With bAuswertungsart = 0, Achsenbereich slots 0..5 (0 and tEnd; 0 and the
 //   largest of c0(1) and the values of the model's species B..Q; the
 //   smallest and largest rate of the model's species widened by 5 %).

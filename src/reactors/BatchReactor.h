@@ -2,7 +2,7 @@
 // the tubular reactor calls the same computation with its residence time.
 #pragma once
 
-#include "engine/RateLaws.h"
+#include "engine/ModelInputs.h"
 #include "reactors/ReactorStatus.h"
 
 namespace vrn {
@@ -30,7 +30,14 @@ inline constexpr const char* kBatchFehlerTitel = "Meldung von CalcBatchKessel";
 // non-finite t, a negative or non-finite feed or rate constant the model
 // uses, a division by zero, a square root of a negative number, or an
 // overflow that neither integrator can get past.
+// Model 20 above the order kGrosseOrdnung (engine/ClosedForms.h) takes its
+// closed form, which the integrators cannot follow there.
 ReactorStatus CalcBatchKessel(Integer model, double t, Konz& result);
+
+// The same computation from the inputs `in` (model, feed, constants, order),
+// reading nothing of the shared state; lastStep takes the last inner step of
+// an integration.
+ReactorStatus CalcBatchKessel(const ModelInputs& in, double t, Konz& result, double& lastStep);
 
 // True when the last successful CalcBatchKessel of an integrated model was
 // finished by the implicit integrator.

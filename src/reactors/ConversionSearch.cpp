@@ -85,19 +85,24 @@ ConversionSearchResult searchConversionTime(double c0A, double U, const ReactorA
 }
 
 CalcOutcome batchResult(bool conversionGiven, double& t, double U, ReactorStatus& failure) {
-    app.cAkt = Konz{};
+    return batchResult(currentModelInputs(), conversionGiven, t, U, app.cAkt, app.dtSim, failure);
+}
+
+CalcOutcome batchResult(const ModelInputs& in, bool conversionGiven, double& t, double U, Konz& out, double& lastStep,
+                        ReactorStatus& failure) {
+    out = Konz{};
     Konz c{};
     double time = t;
     if (conversionGiven) {
         const ConversionSearchResult r = searchConversionTime(
-            app.c0[A], U, [](double tt, Konz& cc) { return CalcBatchKessel(app.iModell, tt, cc); });
+            in.c0[A], U, [&](double tt, Konz& cc) { return CalcBatchKessel(in, tt, cc, lastStep); });
         if (r.outcome == ConversionSearchResult::NotReached) return CalcOutcome::NotReached;
         failure = r.status;
         if (r.outcome == ConversionSearchResult::EngineFailed) return CalcOutcome::EngineFailed;
         c = r.c;
         time = r.t;
     } else {
-        failure = CalcBatchKessel(app.iModell, time, c);
+        failure = CalcBatchKessel(in, time, c, lastStep);
         if (!failure.ok) return CalcOutcome::EngineFailed;
     }
     bool showable = showableAsSingle(time);
@@ -106,7 +111,7 @@ CalcOutcome batchResult(bool conversionGiven, double& t, double U, ReactorStatus
         failure = ReactorStatus::failure(kBatchFehlerText, kBatchFehlerTitel);
         return CalcOutcome::EngineFailed;
     }
-    app.cAkt = c;
+    out = c;
     t = time;
     return CalcOutcome::Done;
 }

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "engine/RateLaws.h"
+#include "engine/ModelInputs.h"
 #include "reactors/ReactorStatus.h"
 
 namespace vrn {
@@ -41,5 +41,11 @@ ConversionSearchResult searchConversionTime(double c0A, double U, const ReactorA
 // engine's status when the outcome is EngineFailed.
 enum class CalcOutcome { Done, NotReached, EngineFailed };
 CalcOutcome batchResult(bool conversionGiven, double& t, double U, ReactorStatus& failure);
+
+// The same from the inputs `in`, reading and writing nothing of the shared
+// state: c takes the place of app.cAkt (cleared first, the result on Done),
+// lastStep the last inner step of the batch computation's integration.
+CalcOutcome batchResult(const ModelInputs& in, bool conversionGiven, double& t, double U, Konz& c, double& lastStep,
+                        ReactorStatus& failure);
 
 }  // namespace vrn

@@ -1,7 +1,7 @@
 // Extents of reaction of a reactor result.
 #pragma once
 
-#include "base/Types.h"
+#include "engine/RateLaws.h"
 
 namespace vrn {
 
@@ -17,5 +17,10 @@ namespace vrn {
 // Model 19 and numbers outside 1..20 leave ksi(1) as it was. Never fails;
 // finite inputs give finite extents.
 void calcKsi();
+
+// The same from model, feed c0 and result c, reading and writing nothing of
+// the shared state: ksi1 and ksi2 as calcKsi writes ksi(1) and ksi(2) (ksi1
+// keeps its value where calcKsi leaves ksi(1) as it was).
+void calcKsi(Integer model, const Konz& c0, const Konz& c, double& ksi1, double& ksi2);
 
 }  // namespace vrn

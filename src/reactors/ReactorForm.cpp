@@ -236,7 +236,7 @@ void ReactorForm::zustandGeaendert(const Meldung& m) {
 }
 
 void ReactorForm::finishResult() {
-    calcKsi();
+    calcKsi(app.iModell, app.c0, app.cAkt, app.ksi[1], app.ksi[2]);
     cmdShowKsi->setEnabled(true);
     // An open extent panel shows the extents of this result.
     if (!fraKsi->isHidden()) cmdShowKsi_Click();

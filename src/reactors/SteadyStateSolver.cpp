@@ -11,7 +11,6 @@
 #include "engine/Stoichiometry.h"
 #include "reactors/ReactorModels.h"
 #include "reactors/RootSearch.h"
-#include "shell/AppState.h"
 
 namespace vrn {
 
@@ -65,7 +64,8 @@ double maxAbs(const Vec2& v) { return std::max(std::fabs(v[0]), std::fabs(v[1]))
 // counted from the feed would lose them in the difference to the feed).
 class Tank {
 public:
-    Tank(Integer model, const Net& net, const Konz& c0) : model_(model), net_(net), c0_(c0) {
+    Tank(Integer model, const Net& net, const Konz& c0, const Konstanten& k, double n)
+        : model_(model), net_(net), c0_(c0), k_(k), n_(n) {
         used_ = modelSpecies(model);
         for (int s = 1; s <= 5; ++s)
             if (used_ & (1 << s)) scale_ = std::max(scale_, c0[u(s)]);
@@ -109,7 +109,7 @@ public:
     // The balances of `rows` at c (times their weights); false when not finite.
     bool residual(const Konz& c, double tau, const Rows& rows, Vec2& f) const {
         Konz r{};
-        if (!calc_dcdt(model_, r, app.k, c, static_cast<double>(app.nOrdnung))) return false;
+        if (!calc_dcdt(model_, r, k_, c, n_)) return false;
         for (int i = 0; i < 2; ++i) {
             const int q = rows.s[i];
             f[u(i)] = q == 0 ? 0 : rows.w[i] * (c0_[u(q)] - c[u(q)] + tau * r[u(q)]);
@@ -121,7 +121,7 @@ public:
     // of the rate laws, and the rows chosen from them; false when not finite.
     bool linearised(const Konz& c, double tau, double J[2][2], Rows& rows) const {
         Jacobi Jr{};
-        if (!calc_jacobian(model_, Jr, app.k, c, static_cast<double>(app.nOrdnung))) return false;
+        if (!calc_jacobian(model_, Jr, k_, c, n_)) return false;
         std::array<Vec2, 6> d{};
         for (int s = 1; s <= 5; ++s) {
             if (!(used_ & (1 << s))) continue;
@@ -276,7 +276,7 @@ public:
         const auto h = [&](double x, double& v) {
             const Konz ct = moved(c0_, {x, 0});
             Konz r{};
-            if (!calc_dcdt(model_, r, app.k, ct, static_cast<double>(app.nOrdnung))) return false;
+            if (!calc_dcdt(model_, r, k_, ct, n_)) return false;
             v = x - tau * r[u(q)] / nu[u(q)];
             return std::isfinite(v);
         };
@@ -297,10 +297,15 @@ public:
     double scale() const { return scale_; }
     int used() const { return used_; }
 
+    const Konstanten& k() const { return k_; }
+    double n() const { return n_; }
+
 private:
     Integer model_;
     const Net& net_;
     const Konz& c0_;
+    Konstanten k_;
+    double n_;
     int used_ = 0;
     double scale_ = 0;
 };
@@ -328,8 +333,8 @@ public:
         Konz out{};
     };
 
-    ConversionLine(Integer model, const Net& net, const Konz& c0, double U)
-        : model_(model), tank_(model, net, c0), c0_(c0), n_(static_cast<double>(app.nOrdnung)) {
+    ConversionLine(Integer model, const Net& net, const Konz& c0, double U, const Konstanten& k, double n)
+        : model_(model), tank_(model, net, c0, k, n), c0_(c0), k_(k), n_(n) {
         const auto& n1 = net.nu[0];
         const auto& n2 = net.nu[1];
         const double target = (1 - U) * c0[A];
@@ -410,7 +415,7 @@ public:
         double t = 0;
         if (q_ == 0) {
             Konz r{};
-            if (!calc_dcdt(model_, r, app.k, c, n_) || !(r[A] < 0)) return false;
+            if (!calc_dcdt(model_, r, k_, c, n_) || !(r[A] < 0)) return false;
             t = X_ / -r[A];
         } else {
             alongLine(c, s);
@@ -431,7 +436,7 @@ public:
         f.tau = t;
         f.out = c0_;
         writeOutlet(model_, c, f.out);
-        return steadyStateHolds(model_, c0_, t, f.out);
+        return steadyStateHolds(model_, c0_, k_, n_, t, f.out);
     }
 
 private:
@@ -470,7 +475,7 @@ private:
     bool firstTau(const Konz& c, double s, double& t) const {
         Konz r{};
         Jacobi J{};
-        if (!calc_dcdt(model_, r, app.k, c, n_) || !calc_jacobian(model_, J, app.k, c, n_)) return false;
+        if (!calc_dcdt(model_, r, k_, c, n_) || !calc_jacobian(model_, J, k_, c, n_)) return false;
         const auto cancelled = [&](std::size_t i) {
             double sum = 0;
             for (int p = 1; p <= 5; ++p) sum += std::fabs(J[i][u(p)] * c[u(p)]);
@@ -487,7 +492,7 @@ private:
     // h at the outlet c of the line's point s, and (dv) its derivative by s.
     bool hAt(const Konz& c, double s, double& v, double* dv) const {
         Konz r{};
-        if (!calc_dcdt(model_, r, app.k, c, n_)) return false;
+        if (!calc_dcdt(model_, r, k_, c, n_)) return false;
         v = X_ * r[u(q_)] + nq_ * s * r[A];
         if (dv) {
             double dA, dq;
@@ -500,7 +505,7 @@ private:
     // The derivatives of r(A) and r(q) along the line at c.
     bool rateSlopes(const Konz& c, double& dA, double& dq) const {
         Jacobi J{};
-        if (!calc_jacobian(model_, J, app.k, c, n_)) return false;
+        if (!calc_jacobian(model_, J, k_, c, n_)) return false;
         dA = dq = 0;
         for (int p = 1; p <= 5; ++p) {
             dA += J[A][u(p)] * slope_[u(p)];
@@ -515,7 +520,7 @@ private:
     bool newtonStep(const Konz& c, double s, double t, double& ds, double& dt, double& size) const {
         Konz r{};
         double dA, dq;
-        if (!calc_dcdt(model_, r, app.k, c, n_) || !rateSlopes(c, dA, dq)) return false;
+        if (!calc_dcdt(model_, r, k_, c, n_) || !rateSlopes(c, dA, dq)) return false;
         const double fA = X_ + t * r[A], fq = -nq_ * s + t * r[u(q_)];
         const double a = t * dA, b = r[A], e = -nq_ + t * dq, g = r[u(q_)];
         const double det = a * g - b * e;
@@ -530,6 +535,7 @@ private:
     Integer model_;
     Tank tank_;
     const Konz& c0_;
+    Konstanten k_;
     double n_;
     double X_ = 0;  // the A converted
     Konz base_{}, slope_{};
@@ -539,15 +545,47 @@ private:
     bool usable_ = false;
 };
 
+// Models 15 and 18, A (+ B) <=> C => P: the balance of C gives C for every
+// A, C = (c0(C) + tau·k1·A·B)/(1 + tau·(k2 + k3)) (B = 1 for model 15, else
+// B = c0(B) − c0(A) + A), and the sum of the balances of A and C leaves one
+// equation in A, g(A) = c0(A) − A + c0(C) − (1 + tau·k3)·C(A) = 0, which
+// falls with A between the two ends of the feasible A. No difference of
+// nearly equal extents is formed: a C that a fast back reaction keeps far
+// below A and B (k2·tau beyond 1e18, say) keeps its own digits.
+bool solveByIntermediate(Integer model, const Konz& c0, const Konstanten& k, double tau, Konz& c) {
+    if (model != 15 && model != 18) return false;
+    const double k1 = k[1], k2 = k[2], k3 = k[3];
+    const double nenner = 1 + tau * (k2 + k3);
+    const auto BvonA = [&](double a) { return model == 18 ? c0[B] - c0[A] + a : 1.0; };
+    const auto CvonA = [&](double a) { return (c0[C] + tau * k1 * a * BvonA(a)) / nenner; };
+    const auto g = [&](double a, double& v) {
+        v = c0[A] - a + c0[C] - (1 + tau * k3) * CvonA(a);
+        return std::isfinite(v);
+    };
+    RootBracket b{model == 18 ? std::max(0.0, c0[A] - c0[B]) : 0.0, c0[A], 0, 0};
+    if (!(std::isfinite(nenner) && nenner > 0 && b.lo <= b.hi)) return false;
+    if (!g(b.lo, b.flo) || !g(b.hi, b.fhi)) return false;
+    if (b.flo < 0 || b.fhi > 0) return false;
+    if (narrowRoot(g, b, kRootRule) == RootOutcome::Failed) return false;
+    const double a = std::fabs(b.flo) <= std::fabs(b.fhi) ? b.lo : b.hi;
+    const double cc = CvonA(a);
+    c = c0;
+    c[A] = a;
+    if (model == 18) c[B] = BvonA(a);
+    c[C] = cc;
+    c[P] = c0[P] + (c0[A] - a) + (c0[C] - cc);
+    return std::isfinite(c[P]) && std::isfinite(cc);
+}
+
 }  // namespace
 
 bool isCoupledTankModel(Integer model) { return model == 7 || model == 10 || model == 15 || model == 18; }
 
-bool tankOutlet(Integer model, const Konz& c0, double tau, const Konz* start,
+bool tankOutlet(Integer model, const Konz& c0, const Konstanten& k, double n, double tau, const Konz* start,
                 const std::function<bool(double tau, Konz& outlet)>& fallback, Konz& out) {
     Net net;
     if (!netOf(model, net) || !(tau > 0 && std::isfinite(tau))) return false;
-    const Tank tank(model, net, c0);
+    const Tank tank(model, net, c0, k, n);
     if (!(tank.scale() > 0)) return false;
     // An outlet finished by Newton where Newton gets on, else as it is;
     // either way shown only when it holds.
@@ -559,7 +597,7 @@ bool tankOutlet(Integer model, const Konz& c0, double tau, const Konz* start,
         }
         Konz o = c0;
         writeOutlet(model, c, o);
-        if (!steadyStateHolds(model, c0, tau, o)) return false;
+        if (!steadyStateHolds(model, c0, k, n, tau, o)) return false;
         out = o;
         return true;
     };
@@ -567,13 +605,14 @@ bool tankOutlet(Integer model, const Konz& c0, double tau, const Konz* start,
     if (start && settled(*start)) return true;
     if (tank.solve(tau, c) && settled(c)) return true;
     if (tank.solveSingle(tau, c) && settled(c, false)) return true;
-    return fallback && fallback(tau, c) && settled(c);
+    if (fallback && fallback(tau, c) && settled(c)) return true;
+    return solveByIntermediate(model, c0, k, tau, c) && settled(c, false);
 }
 
-bool steadyStateHolds(Integer model, const Konz& c0, double tau, const Konz& c) {
+bool steadyStateHolds(Integer model, const Konz& c0, const Konstanten& k, double n, double tau, const Konz& c) {
     Net net;
     if (!netOf(model, net)) return false;
-    const Tank tank(model, net, c0);
+    const Tank tank(model, net, c0, k, n);
     for (int s = 1; s <= 5; ++s)
         if ((tank.used() & (1 << s)) && !(std::isfinite(c[u(s)]) && c[u(s)] >= 0)) return false;
     // On the line of the reactions through the feed, the Newton step of all
@@ -590,8 +629,7 @@ bool steadyStateHolds(Integer model, const Konz& c0, double tau, const Konz& c) 
     const int used = tank.used();
     Konz r{};
     Jacobi J{};
-    const double n = static_cast<double>(app.nOrdnung);
-    if (!calc_dcdt(model, r, app.k, c, n) || !calc_jacobian(model, J, app.k, c, n)) return false;
+    if (!calc_dcdt(model, r, k, c, n) || !calc_jacobian(model, J, k, c, n)) return false;
     int slot[5];
     std::size_t m = 0;
     for (int q = 1; q <= 5; ++q)
@@ -618,10 +656,11 @@ bool steadyStateHolds(Integer model, const Konz& c0, double tau, const Konz& c) 
     return true;
 }
 
-bool conversionSteadyState(Integer model, const Konz& c0, double U, double& tau, Konz& out) {
+bool conversionSteadyState(Integer model, const Konz& c0, const Konstanten& k, double n, double U, double& tau,
+                           Konz& out) {
     Net net;
     if (!netOf(model, net) || !(U > 0 && U < 1) || !(c0[A] > 0)) return false;
-    const ConversionLine line(model, net, c0, U);
+    const ConversionLine line(model, net, c0, U, k, n);
     if (!line.usable()) return false;
     ConversionLine::Found best{};
     if (net.count == 1) {

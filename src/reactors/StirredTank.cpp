@@ -31,7 +31,7 @@ bool zuWenigBModel(Integer m) { return m == 4 || m == 9 || m == 10 || m == 12 ||
 
 class SteadyState {
 public:
-    SteadyState(Integer model, const Konz& c0) : model_(model), c0_(c0) {
+    SteadyState(Integer model, const Konz& c0, const Konstanten& k, double n) : model_(model), c0_(c0), k_(k), n_(n) {
         nuA_ = nuReaction1(model, A);
         nuB_ = nuReaction1(model, B);
         nuP_ = nuReaction1(model, P);
@@ -42,7 +42,7 @@ public:
     // Rate of species slot s at the concentrations c.
     double rate(int s, const Konz& c) const {
         Konz r{};
-        if (!calc_dcdt(model_, r, app.k, c, static_cast<double>(app.nOrdnung))) throw RuntimeFault{kUeberlauf};
+        if (!calc_dcdt(model_, r, k_, c, n_)) throw RuntimeFault{kUeberlauf};
         return r[u(s)];
     }
 
@@ -60,7 +60,7 @@ public:
 
     // Models 4 and 12 with tau given: the extent from the quadratic.
     double quadraticExtent(double tau) const {
-        const double k1 = app.k[1], k2 = app.k[2];
+        const double k1 = k_[1], k2 = k_[2];
         double p, q;
         if (model_ == 12) {
             const double a = k1 - 4 * k2;
@@ -124,7 +124,7 @@ public:
             const double f1 = finite(c0_[C] - out[C] + tau * r1);
             out[C] += kSchrittC;
             Konz r{};
-            if (!calc_dcdt(model_, r, app.k, out, static_cast<double>(app.nOrdnung))) throw RuntimeFault{kUeberlauf};
+            if (!calc_dcdt(model_, r, k_, out, n_)) throw RuntimeFault{kUeberlauf};
             const double f2 = finite(c0_[C] - out[C] + tau * r[C]);
             const double d = (f2 - f1) / kSchrittC;
             const double dx = d == 0 ? step / 2 : div(-f1, d);
@@ -159,19 +159,22 @@ public:
 private:
     Integer model_;
     const Konz& c0_;
+    Konstanten k_;
+    double n_;
     double nuA_, nuB_, nuP_, nuQ_;
     bool single_;
 };
 
-bool usableInputs(Integer model, Integer selection, double U, double V, double VPunkt, double tau) {
+bool usableInputs(const ModelInputs& in, Integer selection, double U, double V, double VPunkt, double tau) {
+    const Integer model = in.model;
     const int species = modelSpecies(model);
     if (species == 0 || selection < 0 || selection > 4) return false;
     for (int s = 1; s <= 5; ++s)
-        if ((species & (1 << s)) && !(std::isfinite(app.c0[u(s)]) && app.c0[u(s)] >= 0)) return false;
-    if (!(app.c0[A] > 0)) return false;
+        if ((species & (1 << s)) && !(std::isfinite(in.c0[u(s)]) && in.c0[u(s)] >= 0)) return false;
+    if (!(in.c0[A] > 0)) return false;
     for (int i = 1; i <= modelConstantCount(model); ++i)
-        if (!(std::isfinite(app.k[u(i)]) && app.k[u(i)] >= 0)) return false;
-    if (model == 20 && !std::isfinite(app.nOrdnung)) return false;
+        if (!(std::isfinite(in.k[u(i)]) && in.k[u(i)] >= 0)) return false;
+    if (model == 20 && !std::isfinite(in.ordnung)) return false;
     auto positive = [](double v) { return std::isfinite(v) && v > 0; };
     switch (selection) {
         case 0: return U > 0 && U < 1 && positive(V);
@@ -196,21 +199,30 @@ RKcontiStatus rechenFehler() {
 RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V, double& VPunkt, double& tau,
                           Konz& out) {
     for (int i = 1; i <= 3; ++i) app.ksi[u(i)] = 0;
-    for (int s = 1; s <= 5; ++s) out[u(s)] = 0;
-    if (!usableInputs(model, selection, U, V, VPunkt, tau)) return rechenFehler();
+    ModelInputs in = currentModelInputs();
+    in.model = model;
+    double ksi1 = 0;
+    const RKcontiStatus s = CalcRKconti(in, selection, U, V, VPunkt, tau, out, ksi1);
+    if (s.ok) app.ksi[1] = ksi1;
+    return s;
+}
 
-    const Konz c0 = app.c0;
-    const SteadyState tank(model, c0);
+RKcontiStatus CalcRKconti(const ModelInputs& in, Integer selection, double& U, double& V, double& VPunkt, double& tau,
+                          Konz& out, double& ksi1Out) {
+    const Integer model = in.model;
+    for (int s = 1; s <= 5; ++s) out[u(s)] = 0;
+    if (!usableInputs(in, selection, U, V, VPunkt, tau)) return rechenFehler();
+
+    const Konz c0 = in.c0;
+    const SteadyState tank(model, c0, in.k, in.ordnung);
     double u_ = U, v = V, vp = VPunkt, t = tau, ksi1 = 0;
     Konz c{};
     // The batch result at t = tau: where neither the classic iterations nor
     // the continuation from the feed get near a root, Newton starts there.
     const auto batchStart = [&](double t, Konz& b) {
-        const double dt = app.dtSim;
+        double lastStep = 0;
         b = c0;
-        const bool ok = CalcBatchKessel(model, t, b).ok;
-        app.dtSim = dt;
-        return ok;
+        return CalcBatchKessel(in, t, b, lastStep).ok;
     };
     try {
         if (selection <= 1) {
@@ -225,7 +237,7 @@ RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V
             }
             // The steady state with c(A) = (1 − U)·c0(A) and the residence
             // time it needs, or none.
-            if (!conversionSteadyState(model, c0, u_, t, c)) throw NoSteadyState{};
+            if (!conversionSteadyState(model, c0, in.k, in.ordnung, u_, t, c)) throw NoSteadyState{};
             if (selection == 0) vp = div(v, t);
             else v = finite(t * vp);
         } else {
@@ -254,7 +266,7 @@ RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V
                 } catch (const RuntimeFault&) {
                 }
             }
-            if (!tankOutlet(model, c0, t, classic ? &c : nullptr, batchStart, c)) throw NoSteadyState{};
+            if (!tankOutlet(model, c0, in.k, in.ordnung, t, classic ? &c : nullptr, batchStart, c)) throw NoSteadyState{};
             // No conversion at all (an autocatalysis without its catalyst)
             // is 0, not the rounding left over from the way there.
             if (c[A] > c0[A] && c[A] - c0[A] <= 1e-12 * c0[A]) c[A] = c0[A];
@@ -274,7 +286,7 @@ RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V
     V = v;
     VPunkt = vp;
     tau = t;
-    app.ksi[1] = ksi1;
+    ksi1Out = ksi1;
     return {};
 }
 

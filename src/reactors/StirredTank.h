@@ -1,7 +1,7 @@
 // Steady state of an ideal isothermal continuous stirred-tank reactor.
 #pragma once
 
-#include "engine/RateLaws.h"
+#include "engine/ModelInputs.h"
 #include "reactors/ReactorStatus.h"
 
 namespace vrn {
@@ -58,5 +58,11 @@ struct RKcontiStatus : ReactorStatus {
 //   non-finite result.
 RKcontiStatus CalcRKconti(Integer model, Integer selection, double& U, double& V, double& VPunkt, double& tau,
                           Konz& out);
+
+// The same computation from the inputs `in` (model, feed, constants, order),
+// reading and writing nothing of the shared state: the extent of reaction 1
+// goes to ksi1 (on success only; it is 0 for the window after a failure).
+RKcontiStatus CalcRKconti(const ModelInputs& in, Integer selection, double& U, double& V, double& VPunkt, double& tau,
+                          Konz& out, double& ksi1);
 
 }  // namespace vrn

@@ -127,7 +127,7 @@ void frmBatch::cmdCalc_Click() {
     SanduhrEin();
     ReactorStatus failure;
     const CalcOutcome out =
-        endless ? CalcOutcome::NotReached : batchResult(in.selection == 1, app.tauVerweil, app.UmsatzSoll, failure);
+        endless ? CalcOutcome::NotReached : batchResult(currentModelInputs(), in.selection == 1, app.tauVerweil, app.UmsatzSoll, app.cAkt, app.dtSim, failure);
     SanduhrAus();
     // The search leaves its last trial in tauVerweil: not a time to show later.
     shownTau_ = app.tauVerweil;

@@ -200,7 +200,10 @@ void frmRKconti::cmdCalc_Click() {
 
     SanduhrEin();
     double U = app.UmsatzSoll, V = VReaktor, VP = VPunkt, tau = app.tauVerweil;
-    RKcontiStatus st = CalcRKconti(app.iModell, in.selection, U, V, VP, tau, app.cAkt);
+    double ksi1 = 0;
+    for (std::size_t i = 1; i <= 3; ++i) app.ksi[i] = 0;
+    RKcontiStatus st = CalcRKconti(currentModelInputs(), in.selection, U, V, VP, tau, app.cAkt, ksi1);
+    if (st.ok) app.ksi[1] = ksi1;
     if (st.ok) {
         bool showable = showableAsSingle(U) && showableAsSingle(V) && showableAsSingle(VP) && showableAsSingle(tau);
         for (int i = 1; i <= 5; ++i) showable = showable && showableAsSingle(app.cAkt[static_cast<std::size_t>(i)]);

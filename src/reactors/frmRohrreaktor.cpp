@@ -142,7 +142,7 @@ void frmRohrreaktor::cmdCalc_Click() {
     ReactorStatus failure = ReactorStatus::failure(kBatchFehlerText, kBatchFehlerTitel);
     CalcOutcome out = endless ? CalcOutcome::NotReached : CalcOutcome::EngineFailed;
     if (!endless && showableAsSingle(lRohr) && showableAsSingle(app.tauVerweil))
-        out = batchResult(in.selection == 2, app.tauVerweil, app.UmsatzSoll, failure);
+        out = batchResult(currentModelInputs(), in.selection == 2, app.tauVerweil, app.UmsatzSoll, app.cAkt, app.dtSim, failure);
     if (out == CalcOutcome::Done && in.selection == 2) {
         lRohr = tubeLength(app.tauVerweil, vFliess, app.sZeiteinheit);
         if (!showableAsSingle(lRohr)) {

@@ -67,10 +67,10 @@ TEST_F(ChartWindowTest, CalculatorShowsNoStaleNumbersWhenTheComputationFails) {
     frmGraphCalc& f = oeffne(w);
     tippe(f, "4");
     ASSERT_FALSE(f.lblResult[0]->text().isEmpty());
-    // A chart of a numerically integrated model without a spline store cannot be evaluated.
-    app.gezeichnetMit.iModell = 7;
-    app.gezeichnetMit.sSpeziesMaske = "11110";
-    app.SplX.clear();
+    // A drawn model that cannot be computed: A + B <=> P with k1 = 0.
+    app.gezeichnetMit.iModell = 17;
+    app.gezeichnetMit.sSpeziesMaske = "11010";
+    app.gezeichnetMit.k[1] = 0;
     vrn::test::MsgRecorder msgs;
     tippe(f, "5");
     for (QLabel* l : f.lblResult) EXPECT_TRUE(l->text().isEmpty());

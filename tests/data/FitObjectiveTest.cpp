@@ -74,12 +74,19 @@ TEST(FitObjective, IsothermalFitsReturnTheConstantsOfTheirData) {
         EXPECT_NEAR(e.p[2], c.nPar == 2 ? c.n : 1.0, c.tolN);  // beyond nPar the start stays
         EXPECT_EQ(rec.count(), 0u);
     }
-    // The order is kept as a Single.
+    // The order is taken as a Single, and an evaluation writes nothing of
+    // the shared state (the window takes the result over when the fit ends).
+    const Konstanten kVorher = app.k;
+    const Single nVorher = app.nOrdnung;
     FitObjective o(species({1}));
-    double fqs = 0;
+    double fqs = 0, fqsSingle = 0, fqsAnders = 0;
     ASSERT_TRUE(o.calcFQS_Marquardt({0, 0.2, 1.1, 0}, fqs));
-    EXPECT_EQ(static_cast<double>(app.nOrdnung), 1.10000002384185791015625);
-    EXPECT_EQ(app.k[2], 1.1);
+    ASSERT_TRUE(o.calcFQS_Marquardt({0, 0.2, 1.10000002384185791015625, 0}, fqsSingle));
+    ASSERT_TRUE(o.calcFQS_Marquardt({0, 0.2, 1.1000001, 0}, fqsAnders));
+    EXPECT_EQ(fqs, fqsSingle);
+    EXPECT_NE(fqs, fqsAnders);
+    EXPECT_EQ(app.k, kVorher);
+    EXPECT_EQ(app.nOrdnung, nVorher);
 }
 
 TEST(FitObjective, TemperatureFunctionsInModesSixAndSeven) {

@@ -162,3 +162,28 @@ TEST(TankReference, RandomConversionsOfEveryModel) {
     }
     EXPECT_GT(solved, 100);
 }
+
+// A fast back reaction to A (and B) beside a slow one on to P and a long
+// residence time: the intermediate C stays far below A and B (1e-18 of them
+// in the reported case), and the steady state that exists is found, for
+// models 15 and 18 over nine decades of k2 and of tau.
+TEST(TankReference, FastBackReactionWithALongResidenceTime) {
+    const KineticsCase reported =
+        tankCase(18, {0.3360089771497463, 2016543559.3655965, 2814158.735484618},
+                 {0, 1.1193085521608287e-08, 1.1193079710564832e-08, 0, 0, 0});
+    const TankResult r = runTank(reported, 3, 214600700494.6424);
+    ASSERT_TRUE(r.status.ok) << r.status.text;
+    expectSteadyState(reported, r);
+    EXPECT_NEAR(r.c[1], 6.69239079275e-9, 1e-20);
+    EXPECT_NEAR(r.U, 0.40209598, 1e-8);
+    for (int model : {15, 18})
+        for (double k2 : {1e3, 1e6, 1e9, 1e12})
+            for (double tau : {1e2, 1e5, 1e8, 1e11}) {
+                const KineticsCase k = tankCase(model, {0.3, k2, 3e6}, {0, 1e-8, 1.2e-8, 0, 0, 0});
+                SCOPED_TRACE(describe(k));
+                SCOPED_TRACE(tau);
+                const TankResult t = runTank(k, 3, tau);
+                ASSERT_TRUE(t.status.ok) << t.status.text;
+                expectSteadyState(k, t);
+            }
+}
