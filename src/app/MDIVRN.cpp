@@ -109,6 +109,9 @@ MDIVRN::MDIVRN() {
     mdiArea = new QMdiArea(central);
     mdiArea->setObjectName("mdiArea");
     mdiArea->setBackground(QColor(128, 128, 128));
+    // A window that closes gives the focus back to the one used before it
+    // (not to the oldest window, which may be the model window behind).
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     // A window the user makes larger than the area (or moves partly out of
     // it) stays reachable: the area scrolls.
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -180,8 +180,17 @@ void MDIVRN::connectDispatch() {
 
 // ---- projects and data ----
 
+// The model in force is set up by the model window (it hears the request
+// through the owner of the shared state) and shown by every window; a closed
+// model window opens and sets it up as it loads.
 void MDIVRN::reopenModelWindow() {
-    Forms::unload<frmKinModel>();
+    if (frmKinModel* m = Forms::loaded<frmKinModel>()) {
+        zustand().meldeJetzt(kTeilModellwahl);
+        // Brought forward as when it opens.
+        m->Show();
+        m->SetFocus();
+        return;
+    }
     Forms::get<frmKinModel>().Show();
 }
 

@@ -21,22 +21,8 @@ GezeichnetMit ausDemZustand() {
     g.tHalbA_sim = app.tHalbA_sim;
     g.tHalbB_sim = app.tHalbB_sim;
     g.bNumerisch = app.bNumerisch;
+    g.bMMdiagramm = app.bMMdiagramm;
     return g;
-}
-
-void inDenZustand(const GezeichnetMit& g) {
-    app.iModell = g.iModell;
-    app.iDiagrammTyp = g.iDiagrammTyp;
-    app.nOrdnung = g.nOrdnung;
-    app.k = g.k;
-    app.c0 = g.c0;
-    app.c0Daten = g.c0Daten;
-    app.tEnd = g.tEnd;
-    app.sZeiteinheit = g.sZeiteinheit;
-    app.sSpeziesMaske = g.sSpeziesMaske;
-    app.tHalbA_sim = g.tHalbA_sim;
-    app.tHalbB_sim = g.tHalbB_sim;
-    app.bNumerisch = g.bNumerisch;
 }
 
 }  // namespace
@@ -46,10 +32,19 @@ void merkeGezeichnetenStand() {
     app.gezeichnetMit = ausDemZustand();
 }
 
-ImGezeichnetenStand::ImGezeichnetenStand() : vorher_(ausDemZustand()) {
-    if (app.gezeichnetMit.gueltig) inDenZustand(app.gezeichnetMit);
+GezeichnetMit gezeichnetOderJetzt() { return app.gezeichnetMit.gueltig ? app.gezeichnetMit : ausDemZustand(); }
+
+AtTimeInputs eingabenAusGezeichnet(const GezeichnetMit& g) {
+    AtTimeInputs in;
+    in.model.model = g.iModell;
+    in.model.c0 = g.c0;
+    in.model.k = g.k;
+    in.model.ordnung = g.nOrdnung;
+    in.sSpeziesMaske = g.sSpeziesMaske;
+    in.bMMdiagramm = g.bMMdiagramm;
+    return in;
 }
 
-ImGezeichnetenStand::~ImGezeichnetenStand() { inDenZustand(vorher_); }
+HalbwertszeitLage lageAusGezeichnet(const GezeichnetMit& g) { return {g.iDiagrammTyp, g.c0, g.k}; }
 
 }  // namespace vrn

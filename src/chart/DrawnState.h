@@ -1,10 +1,10 @@
-// The state the chart's curves were drawn with (app.gezeichnetMit): kept at
-// every chart request, and lent to the shared state while a question about
-// the drawn curves is answered (the half-life marks, the single-point
-// calculator), so that the answer speaks of the curves on the screen in the
-// unit of their axis.
+// The state the chart's curves were drawn with (app.gezeichnetMit), kept at
+// every chart request: the half-life marks and the single-point calculator
+// answer for the curves on the screen, in the unit of their axis, from it.
 #pragma once
 
+#include "engine/ConcentrationAtTime.h"
+#include "engine/HalfLife.h"
 #include "shell/AppState.h"
 
 namespace vrn {
@@ -14,18 +14,11 @@ namespace vrn {
 // the drawn state (one change of the shared state).
 void merkeGezeichnetenStand();
 
-// For its lifetime the shared state holds the drawn model inputs; the former
-// values come back when it goes. Nothing is announced: the state in force is
-// the same before and after.
-class ImGezeichnetenStand {
-public:
-    ImGezeichnetenStand();
-    ~ImGezeichnetenStand();
-    ImGezeichnetenStand(const ImGezeichnetenStand&) = delete;
-    ImGezeichnetenStand& operator=(const ImGezeichnetenStand&) = delete;
+// The drawn state; the state in force while no chart was drawn.
+GezeichnetMit gezeichnetOderJetzt();
 
-private:
-    GezeichnetMit vorher_;
-};
+// What a value at one time and a half-life of the drawn curves are computed from.
+AtTimeInputs eingabenAusGezeichnet(const GezeichnetMit& g);
+HalbwertszeitLage lageAusGezeichnet(const GezeichnetMit& g);
 
 }  // namespace vrn

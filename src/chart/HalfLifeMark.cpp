@@ -14,24 +14,23 @@ namespace vrn {
 
 HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
     // The mark belongs to the drawn curves, whatever the model window holds now.
-    const ImGezeichnetenStand gezeichnet;
+    const GezeichnetMit g = gezeichnetOderJetzt();
     const bool b = stoff == 2;
     const char* name = b ? "tau(B)" : "tau(A)";
-    const int m = app.iModell;
+    const int m = g.iModell;
     const bool simuliert =
         b ? std::find(kHalbwertszeitBSimuliert.begin(), kHalbwertszeitBSimuliert.end(), m) != kHalbwertszeitBSimuliert.end()
           : std::find(kHalbwertszeitASimuliert.begin(), kHalbwertszeitASimuliert.end(), m) != kHalbwertszeitASimuliert.end();
     double tau = 0;
     if (simuliert) {
-        tau = b ? app.tHalbB_sim : app.tHalbA_sim;
+        tau = b ? g.tHalbB_sim : g.tHalbA_sim;
     } else {
-        const bool daten = app.iDiagrammTyp < 0;
-        const double cA = daten ? app.c0Daten[1] : app.c0[1];
-        const double cB = daten ? app.c0Daten[2] : app.c0[2];
-        const double cP = app.c0[4];
-        const HalbwertszeitLage lage = currentHalbwertszeitLage();
-        tau = b ? FuHalbwertszeitB(lage, cA, cB, cP, app.k[1], app.k[2])
-                : FuHalbwertszeitA(lage, cA, cB, cP, app.k[1], app.k[2]);
+        const bool daten = g.iDiagrammTyp < 0;
+        const double cA = daten ? g.c0Daten[1] : g.c0[1];
+        const double cB = daten ? g.c0Daten[2] : g.c0[2];
+        const double cP = g.c0[4];
+        const HalbwertszeitLage lage = lageAusGezeichnet(g);
+        tau = b ? FuHalbwertszeitB(lage, cA, cB, cP, g.k[1], g.k[2]) : FuHalbwertszeitA(lage, cA, cB, cP, g.k[1], g.k[2]);
     }
 
     HalbwertszeitMarke r;
@@ -40,8 +39,8 @@ HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
     if (tau > 0) {
         r.zeichnen = true;
         r.tau = tau;
-        r.statusText = std::string("Halbwertszeit ") + name + " = " + FormatAlsSingle(tau, "#######0.00") + " " + app.sZeiteinheit;
-    } else if (!app.bNumerisch) {
+        r.statusText = std::string("Halbwertszeit ") + name + " = " + FormatAlsSingle(tau, "#######0.00") + " " + g.sZeiteinheit;
+    } else if (!g.bNumerisch) {
         r.statusText = std::string("Halbwertszeit ") + name + " kann unter diesen Bedingungen nicht erreicht werden";
     } else {
         r.statusText = "Halbwertszeit liegt nicht im Diagramm-Bereich";

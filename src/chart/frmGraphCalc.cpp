@@ -100,10 +100,10 @@ void frmGraphCalc::Form_Load() {
 }
 
 void frmGraphCalc::zeigeGezeichnetenStand() {
-    const GezeichnetMit& g = app.gezeichnetMit;
-    const int modell = g.gueltig ? g.iModell : app.iModell;
-    const std::string& maske = g.gueltig ? g.sSpeziesMaske : app.sSpeziesMaske;
-    lblZeit->setText(toQ(g.gueltig ? g.sZeiteinheit : app.sZeiteinheit));
+    const GezeichnetMit g = gezeichnetOderJetzt();
+    const int modell = g.iModell;
+    const std::string& maske = g.sSpeziesMaske;
+    lblZeit->setText(toQ(g.sZeiteinheit));
     for (int i = 0; i < 5; ++i)
         lblRes[static_cast<std::size_t>(i)]->setText(modell == 10 && i < 3 ? kEnzymNamen[i] : kNamen[i]);
     for (int i = 1; i <= 5; ++i) {
@@ -118,21 +118,21 @@ void frmGraphCalc::zeigeGezeichnetenStand() {
 void frmGraphCalc::cmdGraphCalcExec_Click() {
     const double t = Val(toStd(txtX->text()));
     // The curves on the screen are the ones asked about.
-    const ImGezeichnetenStand gezeichnet;
+    const GezeichnetMit g = gezeichnetOderJetzt();
     // A time beyond the range of a Double, or outside 0..t(max) of the
     // simulation, is named in one line; nothing is computed.
     std::string fehler1;
     if (const Ueberlauf u = txtX->ueberlauf(); u != Ueberlauf::Keiner)
         fehler1 = ueberlaufZeile("Zeit-Vorgabe", "t", u);
-    else if (!passtInSingle(t) || zuSingle(t) > app.tEnd || t < 0)
-        fehler1 = ausserhalbZeile("Zeit-Vorgabe", "t", "0", Format(app.tEnd) + " " + rtrim(app.sZeiteinheit));
+    else if (!passtInSingle(t) || zuSingle(t) > g.tEnd || t < 0)
+        fehler1 = ausserhalbZeile("Zeit-Vorgabe", "t", "0", Format(g.tEnd) + " " + rtrim(g.sZeiteinheit));
     if (!fehler1.empty()) {
         MsgBox(fehler1, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
     Konz c{};
     Integer fehler = 0;
-    calc_functioncT_at_t(currentAtTimeInputs(), t, c, fehler);
+    calc_functioncT_at_t(eingabenAusGezeichnet(g), t, c, fehler);
     bool gut = fehler == 0;
     for (int i = 1; i <= 5 && gut; ++i)
         if (!passtInSingle(c[static_cast<std::size_t>(i)])) gut = false;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/Forms.h"
+#include "shell/AppState.h"
 #include "shell/StateOwner.h"
 
 class QLabel;
@@ -44,7 +45,10 @@ protected:
 private:
     // The unit and the species rows of the drawn curves; no result is shown.
     void zeigeGezeichnetenStand();
-    Zuhoerer zuhoerer_{"frmGraphCalc", kTeilGezeichnet, [this](const Meldung&) { zeigeGezeichnetenStand(); }};
+    // It answers for the drawn curves; before any was drawn, for the state in force.
+    Zuhoerer zuhoerer_{"frmGraphCalc", kTeilGezeichnet | kTeilZeiteinheit | kTeilModell, [this](const Meldung& m) {
+                           if ((m.teile & kTeilGezeichnet) || !app.gezeichnetMit.gueltig) zeigeGezeichnetenStand();
+                       }};
 };
 
 }  // namespace vrn

@@ -1,5 +1,7 @@
 #include "engine/frmKinModel.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -330,6 +332,20 @@ void frmKinModel::gehoert(const Meldung& m) {
         txtOrdnung->setText(toQ(Str(app.nOrdnung)));
     }
     if (m.teile & kTeilDatensatz) showRecalcWarning();
+    if (m.teile & kTeilModellwahl) {
+        // As when the window opens: at its place, the order and the unit
+        // shown, the model set up.
+        moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
+        if (isVisible()) frame()->setGeometry(Forms::fitIntoMdiArea(frame()->geometry()));
+        {
+            const QSignalBlocker still(txtOrdnung);
+            txtOrdnung->setText(toQ(Str(app.nOrdnung)));
+        }
+        followTimeUnit();
+        markTimeUnit(std::clamp<int>(app.iZeitEinheit, 0, 4));
+        optTyp_Click(optionOfModel(app.iModell));
+        showRecalcWarning();
+    }
 }
 
 void frmKinModel::followTimeUnit() {

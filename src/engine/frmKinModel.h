@@ -61,10 +61,11 @@ private:
     // iZeitEinheit from the unit in force (sZeiteinheit).
     void followTimeUnit();
     // Another window changed what this one shows: the unit, the order of
-    // model 20 (a fit), or the data set (the note on unit changes).
+    // model 20 (a fit), or the data set (the note on unit changes); or it
+    // set a model for this window to set up (a project, an evaluation).
     void gehoert(const Meldung& m);
     bool eigeneOrdnung_ = false;  // the order changes as the user types it here
-    Zuhoerer zuhoerer_{"frmKinModel", kTeilZeiteinheit | kTeilOrdnung | kTeilDatensatz,
+    Zuhoerer zuhoerer_{"frmKinModel", kTeilZeiteinheit | kTeilOrdnung | kTeilDatensatz | kTeilModellwahl,
                        [this](const Meldung& m) { gehoert(m); }};
 };
 

@@ -11,9 +11,9 @@ namespace vrn {
 
 namespace {
 
-constexpr std::array<const char*, 11> kTeilName{"Zeiteinheit", "Modell",       "Ordnung",     "Konstanten",
-                                                "Startkonz",   "Datensatz",    "Diagrammart", "Temperatur",
-                                                "Zeitbereich", "Auswertung",   "Gezeichnet"};
+constexpr std::array<const char*, 12> kTeilName{"Zeiteinheit", "Modell",     "Ordnung",     "Konstanten",
+                                                "Startkonz",   "Datensatz",  "Diagrammart", "Temperatur",
+                                                "Zeitbereich", "Auswertung", "Gezeichnet",  "Modellwahl"};
 
 // FNV-1a over the bytes of plain values and strings.
 class Pruefsumme {
@@ -74,6 +74,7 @@ std::uint64_t gezeichnetSumme() {
     p.add(g.tHalbA_sim);
     p.add(g.tHalbB_sim);
     p.add(g.bNumerisch);
+    p.add(g.bMMdiagramm);
     return p.wert();
 }
 
@@ -180,6 +181,15 @@ void StateOwner::beginne(unsigned markiert, double kGeteiltDurch) {
 void StateOwner::beende() {
     if (tiefe_ > 0) --tiefe_;
     if (tiefe_ > 0 || meldet_) return;
+    runden();
+}
+
+void StateOwner::meldeJetzt(unsigned markiert) {
+    markiert_ |= markiert;
+    if (!meldet_) runden();
+}
+
+void StateOwner::runden() {
     // Listeners may open changes of their own while they are told: each one
     // is announced after the message before it has reached everybody.
     meldet_ = true;

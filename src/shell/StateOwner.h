@@ -39,8 +39,12 @@ enum Teil : unsigned {
     kTeilZeitbereich = 1u << 8,    // tEnd
     kTeilAuswertung = 1u << 9,     // bAuswertungsart
     kTeilGezeichnet = 1u << 10,    // the state the chart was last drawn with
+    // Not a value: a loaded project, the last session, an evaluation or a
+    // fitting item has set the model, and the model window sets it up (its
+    // masks and matrix) and shows it in the calculation windows.
+    kTeilModellwahl = 1u << 11,
 };
-inline constexpr unsigned kAlleTeile = (1u << 11) - 1;
+inline constexpr unsigned kAlleTeile = (1u << 12) - 1;
 
 // The names of the parts, for messages of tests and the listener table.
 std::string teilNamen(unsigned teile);
@@ -77,6 +81,12 @@ public:
     // Announces what changed outside any change (see above); nothing while
     // a change is open or a message is going out.
     void nachzuegler();
+
+    // Announces what the open change has changed so far, and `markiert`, at
+    // once (a step of a longer action that the windows must have heard
+    // before the action goes on); while a message is going out, with the
+    // next one.
+    void meldeJetzt(unsigned markiert = 0);
     // The parts written without a change since the counter was last reset.
     unsigned unangekuendigt() const { return unangekuendigt_; }
     void unangekuendigtZuruecksetzen() { unangekuendigt_ = 0; }
@@ -110,6 +120,7 @@ private:
     static Stand jetzt();
     static unsigned unterschiede(const Stand& a, const Stand& b);
     void melden(unsigned teile, const GeteilteWerte& vorher, double f);
+    void runden();
 
     struct Eintrag {
         int id;

@@ -183,11 +183,14 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              test::clickButton(m.optTyp[0]);  // model 20
              EXPECT_EQ(std::tuple(app.iModell, app.nOrdnung), std::tuple(Integer{20}, 1.984113f));
          }},
-        {"frmKinModel", kTeilDatensatz | kTeilZeiteinheit, "Datensatz geladen und geleert",
+        {"frmKinModel", kTeilDatensatz | kTeilZeiteinheit | kTeilModellwahl, "Projekt geladen, Datensatz geleert",
          [&](MDIVRN& main, const QString& ordner) {
              frmKinModel& m = modellFenster();
              EXPECT_EQ(m.lblRecalcTime->text(), QString());
+             test::clickButton(m.optTyp[4]);  // A + B => P
              test::loadFirstOrderSample(main, ordner);
+             EXPECT_TRUE(m.optTyp[2]->isChecked()) << "the project's A => P, set up";
+             EXPECT_EQ(std::tuple(app.iModell, app.sSpeziesMaske, app.k[1]), std::tuple(Integer{2}, std::string("10010"), 0.0215));
              EXPECT_TRUE(m.lblRecalcTime->text().startsWith("Achtung")) << "without activating it again";
              EXPECT_TRUE(m.optZeit[1]->isChecked()) << "the data's unit, min";
              {

@@ -28,6 +28,7 @@ struct GezeichnetMit {
     Single tHalbA_sim = 0;
     Single tHalbB_sim = 0;
     bool bNumerisch = false;
+    bool bMMdiagramm = false;
 };
 
 struct ChartState {
