@@ -109,7 +109,7 @@ private:
     std::vector<std::size_t> folge_;  // the times' indices in rising order of time
     mutable std::string fehler_;
     mutable bool implizit_ = false;
-    mutable std::vector<double> werte_;  // the values of the last read, in rising order of time
+    mutable std::vector<double> werte_;  // the values of one block of a read
 };
 
 template <class F>
@@ -156,14 +156,19 @@ bool ConcentrationsAtTimes::read(const AtTimeInputs& in, F&& use, std::vector<do
     TimeStopIntegrator lauf(in.model);
     lauf.record(record);
     lauf.replay(replay);
-    werte_.resize(nZeiten * nArten);
-    if (!lauf.valuesAtTimes(t_.data(), folge_.data(), nZeiten, slot.data(), nArten, werte_.data())) {
-        fehler_ = lauf.failureText();
-        return false;
+    // In blocks that stay in the cache: the values of a block, then their use.
+    constexpr std::size_t kBlock = 256;
+    werte_.resize(kBlock * nArten);
+    double* w = werte_.data();
+    for (std::size_t von = 0; von < nZeiten; von += kBlock) {
+        const std::size_t anzahl = std::min(kBlock, nZeiten - von);
+        if (!lauf.valuesAtTimes(t_.data(), folge_.data() + von, anzahl, slot.data(), nArten, w, von + anzahl == nZeiten)) {
+            fehler_ = lauf.failureText();
+            return false;
+        }
+        for (std::size_t i = 0; i < anzahl; ++i)
+            if (!use(folge_[von + i], w + i * nArten)) return false;
     }
-    const double* w = werte_.data();
-    for (std::size_t i = 0; i < nZeiten; ++i)
-        if (!use(folge_[i], w + i * nArten)) return false;
     implizit_ = lauf.implicit();
     return true;
 }

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "base/Types.h"
+#include "engine/ModelInputs.h"
+#include "shell/state/EngineState.h"
 
 namespace vrn {
 
@@ -55,6 +57,31 @@ namespace vrn {
 // returns at once: what was written before stays, nothing further is written,
 // and no non-finite number is ever stored.
 void calc_diagramfunctioncT(Integer model, Integer& errFlag);
+
+// What the simulation reads: the model with its start concentrations,
+// constants and order, the end time, the Michaelis-Menten options, the
+// species that get a spline and its smoothing, the evaluation mode.
+struct SimulationInputs {
+    ModelInputs model;
+    Single tEnd = 0;
+    bool bMMdiagramm = false;
+    bool bMMnormiert = false;
+    Single S0max = 0;
+    Single KMichaelis = 0;
+    std::string sSpeziesMaske;
+    Single sngGlaettung = 0;
+    int bAuswertungsart = 0;
+};
+
+// The inputs the shared state holds now.
+SimulationInputs currentSimulationInputs();
+
+// The same simulation of in.model.model from `in`, reading nothing of the
+// shared state: the results go into the simulation fields of `out` (tSim,
+// cSim_*, rSim_*, nSimPunkte, dtSim, cAkt, tHalbA_sim, tHalbB_sim, the
+// spline store), the axis slots 0..5 into `achsen`; the form above hands in
+// the shared state's inputs and takes the results into the shared state.
+void calc_diagramfunctioncT(const SimulationInputs& in, EngineState& out, AchsenSpeicher& achsen, Integer& errFlag);
 
 // While a QuietSimulation lives (a fit evaluates the model many times),
 // calc_diagramfunctioncT shows no message on a failure: it only sets its

@@ -332,7 +332,7 @@ bool TimeStopIntegrator::valuesAt(double t, const int* slot, std::size_t n, doub
 }
 
 bool TimeStopIntegrator::valuesAtTimes(const double* t, const std::size_t* order, std::size_t count, const int* slot,
-                                       std::size_t n, double* out) {
+                                       std::size_t n, double* out, bool landLast) {
     Impl& m = *impl_;
     if (n > 5) return false;
     const int bits = m.slots.bits();
@@ -343,7 +343,7 @@ bool TimeStopIntegrator::valuesAtTimes(const double* t, const std::size_t* order
     for (std::size_t k = 0; k < count; ++k) {
         const double x = t[order[k]];
         double* v = out + k * n;
-        const bool land = k + 1 == count;
+        const bool land = landLast && k + 1 == count;
         // The plain case inline: explicit steps, a time inside the last one.
         if (m.failed || m.steif || m.in.model == 20 || !(x >= m.tAsked && x < HUGE_VAL) ||
             !(x <= m.t || m.explicitTo(x, land)) || m.steif) {

@@ -45,10 +45,11 @@ public:
     // v[0..n), a slot outside 1..5 or not integrated read as 0.
     bool valuesAt(double t, const int* slot, std::size_t n, double* v, bool land);
 
-    // valuesAt at the times t[order[0]], t[order[1]], ... (rising, the
-    // last one landed on) into out[i·n .. i·n + n) for the i-th of them.
+    // valuesAt at the times t[order[0]], t[order[1]], ... (rising; the
+    // last one landed on when landLast) into out[i·n .. i·n + n) for the
+    // i-th of them.
     bool valuesAtTimes(const double* t, const std::size_t* order, std::size_t count, const int* slot, std::size_t n,
-                       double* out);
+                       double* out, bool landLast = true);
 
     const char* failureText() const;
 

@@ -224,7 +224,9 @@ TEST(ExactAtOneTime, HugeOrdersOfModelTwenty) {
         ASSERT_TRUE(CalcBatchKessel(20, 10, b).ok);
         EXPECT_NEAR(b[1], static_cast<double>(orderNReference(1, 0.15, n, 10)), 4e-16);
         EXPECT_NEAR(b[4], static_cast<double>(1 - orderNReference(1, 0.15, n, 10)), 4e-16);
-        if (r.batchAt10 != 0) EXPECT_NEAR(b[1], r.batchAt10, 1e-15);
+        if (r.batchAt10 != 0) {
+            EXPECT_NEAR(b[1], r.batchAt10, 1e-15);
+        }
         ASSERT_EQ(simulate(20), 0);
         for (int j = 0; j <= 200; j += 20)
             EXPECT_NEAR(app.cSim_A[j], static_cast<double>(orderNReference(1, 0.15, n, app.tSim[j])), 4e-16) << j;
@@ -312,6 +314,8 @@ TEST(ExactAtOneTime, NearlyEqualFeedsWithAFastForwardStep) {
         const int slots[3] = {1, 2, 4};
         for (std::size_t i = 0; i < 3; ++i)
             EXPECT_NEAR(c[static_cast<std::size_t>(slots[i])], static_cast<double>(want[i]), 1e-15 * scale) << "slot " << slots[i];
-        if (r.issued != 0) EXPECT_NEAR(c[1], r.issued, 1e-15 * scale);
+        if (r.issued != 0) {
+            EXPECT_NEAR(c[1], r.issued, 1e-15 * scale);
+        }
     }
 }

@@ -85,13 +85,17 @@ TEST(KernelInputs, SameResultsWithoutTheSharedState) {
         Konz tank2{};
         EXPECT_EQ(CalcRKconti(in, 3, U2, V2, VP2, tau2, tank2, ksiTank2).ok, tankOk1);
         EXPECT_EQ(std::tuple(U2, V2, VP2, tau2, tank2), std::tuple(U1, V1, VP1, tau1, tank1));
-        if (tankOk1) EXPECT_EQ(ksiTank2, ksiTank1);
+        if (tankOk1) {
+            EXPECT_EQ(ksiTank2, ksiTank1);
+        }
         double t2 = 0, step2 = 0;
         Konz batch2{};
         ReactorStatus f2;
         EXPECT_EQ(batchResult(in, true, t2, 0.5, batch2, step2, f2), o1);
         EXPECT_EQ(std::tuple(t2, batch2), std::tuple(t1, batch1));
-        if (isNumericalModel(r.model) && r.model != 20) EXPECT_EQ(step2, step1);
+        if (isNumericalModel(r.model) && r.model != 20) {
+            EXPECT_EQ(step2, step1);
+        }
         double k1 = 0, k2 = 0;
         calcKsi(r.model, in.c0, batch2, k1, k2);
         EXPECT_EQ(std::tuple(k1, k2), std::tuple(ksi1, ksi2));
