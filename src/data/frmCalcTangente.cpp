@@ -1,5 +1,7 @@
 #include "data/frmCalcTangente.h"
 
+#include <cmath>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -127,9 +129,15 @@ void frmCalcTangente::setTimeUnitCaptions(const std::string& u) {
     Label4->setText(toQ("mol/(l " + u + ")"));
 }
 
-void frmCalcTangente::gehoert(const Meldung&) {
+void frmCalcTangente::gehoert(const Meldung& m) {
     if (!lblZeit) return;
     setTimeUnitCaptions(app.sZeiteinheit);
+    // The data's times were converted to another unit: the time typed is the
+    // same moment in the new unit.
+    if (m.kGeteiltDurch != 1 && !txtX->text().trimmed().isEmpty()) {
+        const double t = Val(toStd(txtX->text())) * m.kGeteiltDurch;
+        if (std::isfinite(t)) txtX->setText(toQ(Str(t)));
+    }
     const bool ergebnis = txtyResult->text() != " 0" && !txtyResult->text().isEmpty();
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
     const bool mitDiagramm = g && static_cast<QWidget*>(g) == diagramm_;

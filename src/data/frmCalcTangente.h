@@ -69,9 +69,9 @@ private:
     // chart is drawn anew when it is not the open one or the data changed.
     void diagrammSichern();
 
-    // A unit change or other data: the captions of the unit in force; its
-    // chart is drawn anew from the data and a shown result is computed anew
-    // at the time in txtX, read in the unit in force.
+    // A unit change or other data: the captions of the unit in force, the
+    // time typed converted with the data's times; its chart is drawn anew
+    // from the data and a shown result is computed anew at that time.
     void gehoert(const Meldung& m);
 
     int stoff_ = 0;

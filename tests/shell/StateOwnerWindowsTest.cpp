@@ -21,6 +21,8 @@
 #include "chart/frmGraph2D.h"
 #include "chart/frmGraphCalc.h"
 #include "data/frmArrheniusRechner.h"
+#include "data/frmCalcTangente.h"
+#include "data/frmFitting.h"
 #include "data/frmDatedit.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
@@ -234,6 +236,47 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              test::clickButton(modellFenster().optTyp[3]);
              EXPECT_EQ(std::tuple(b.Inp[5]->text(), b.cmdProtocol->isEnabled()), std::tuple(" 0", false))
                  << "no row of the former model";
+         }},
+        {"frmCalcTangente", kTeilZeiteinheit | kTeilDatensatz, "Einheit min -> s im Modellfenster",
+         [&](MDIVRN& main, const QString& ordner) {
+             test::loadFirstOrderSample(main, ordner);  // k1 = .0215 1/min, c(A)(0) = .05
+             main.clickMenu("mnuSubTangente(1)");
+             frmCalcTangente& t = *Forms::loaded<frmCalcTangente>();
+             merkeAbos();
+             t.txtX->clear();
+             QTest::keyClicks(t.txtX, "30\n");
+             const double cMin = Val(toStd(t.txtyResult->text())), rMin = Val(toStd(t.txtyStrichResult->text()));
+             const double c30 = 0.05 * std::exp(-0.0215 * 30);
+             EXPECT_NEAR(cMin, c30, 0.01 * c30);
+             EXPECT_NEAR(rMin, -0.0215 * c30, 0.05 * 0.0215 * c30) << "mol/(l min)";
+             test::clickButton(modellFenster().optZeit[0]);
+             EXPECT_EQ(std::tuple(t.txtX->text(), t.lblZeit->text(), t.Label4->text()),
+                       std::tuple(" 1800", "s", "mol/(l s)"));
+             EXPECT_NEAR(Val(toStd(t.txtyResult->text())), cMin, 1e-6 * cMin) << "the same moment";
+             EXPECT_NEAR(Val(toStd(t.txtyStrichResult->text())), rMin / 60, 1e-5 * std::abs(rMin / 60)) << "per second";
+             frmGraph2D* g = Forms::loaded<frmGraph2D>();
+             ASSERT_TRUE(g);
+             EXPECT_EQ(g->Chart2D1->axisTitle(ChartAxis::X), "t/ s");
+         }},
+        {"CalcForm 5", kTeilZeiteinheit | kTeilKonstanten | kTeilDatensatz, "Fitting: Einheit im Dateneditor",
+         [&](MDIVRN& main, const QString& ordner) {
+             test::loadFirstOrderSample(main, ordner);
+             main.clickMenu("mnuCtFitting");
+             frmFitting& f = *Forms::loaded<frmFitting>();
+             merkeAbos();
+             main.clickMenu("mnuEdit");
+             frmDatedit& d = *Forms::loaded<frmDatedit>();
+             test::clickButton(d.optZeit[0]);
+             EXPECT_EQ(f.Inp[10]->text(), single(0.0215 / 60)) << "k1 per second";
+             frmGraph2D* g = Forms::loaded<frmGraph2D>();
+             ASSERT_TRUE(g);
+             EXPECT_EQ(g->Chart2D1->axisTitle(ChartAxis::X), "t/ s") << "drawn anew at once";
+             // Its curve: c(A) = .05 exp(-.0215/60 t) at the chart's last point.
+             const int n = g->Chart2D1->pointCount(1, 1);
+             ASSERT_GT(n, 1);
+             const double tEnde = g->Chart2D1->x(1, 1, n);
+             EXPECT_GT(tEnde, 3600.0) << "seconds";
+             EXPECT_NEAR(g->Chart2D1->y(1, 1, n), 0.05 * std::exp(-0.0215 / 60 * tEnde), 1e-6);
          }},
         {"frmDatedit", kTeilZeiteinheit, "Einheit im Editor: ein Mal gefüllt",
          [&](MDIVRN& main, const QString& ordner) {
