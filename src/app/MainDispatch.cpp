@@ -278,7 +278,7 @@ int MDIVRN::fittingSchliessen() {
 }
 
 void MDIVRN::fensterNachDemLaden(int fittingModus) {
-    if (frmDatedit* d = Forms::loaded<frmDatedit>()) d->zeigeGeladeneDaten();
+    zustand().meldeJetzt(kTeilDatensatzGeladen);
     switch (fittingModus) {
         case 1: case 2: isothermFitting(fittingModus); break;
         case 6: mnuNonIsothermFitting_Click(1); break;

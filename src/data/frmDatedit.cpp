@@ -71,7 +71,10 @@ frmDatedit::frmDatedit() : GridEditorForm(Kind::MdiChild) {
     setCancelButton(cmdEsc);
     // A unit change, made here or in another window, converts the times: the
     // grid shows them once.
-    zuhoerer_ = Zuhoerer("frmDatedit", kTeilZeiteinheit, [this](const Meldung&) {
+    zuhoerer_ = Zuhoerer("frmDatedit", kTeilZeiteinheit | kTeilDatensatzGeladen, [this](const Meldung& m) {
+        // A data set loaded by a project or the last session is shown as
+        // when the window opens.
+        if (m.teile & kTeilDatensatzGeladen) return zeigeGeladeneDaten();
         setTimeUnitCaptions(rtrim(app.sZeiteinheit));
         // Its own options fill the grid as the window fills it; a change from
         // another window writes it back in the model window's form.
@@ -354,7 +357,6 @@ void frmDatedit::Form_Load() {
     bHinweisFaellig = true;
     iMesspunkt = 1;
     setTimeUnitCaptions(rtrim(app.sZeiteinheit));
-    lblKopf[5]->setText(toQ(" Zeit t/" + app.sZeiteinheit));
     zeigeKommentar();
     zeigeLambdaInf();
     if (app.nExpPunkte == 0) txtComment->clear();

@@ -11,9 +11,9 @@ namespace vrn {
 
 namespace {
 
-constexpr std::array<const char*, 12> kTeilName{"Zeiteinheit", "Modell",     "Ordnung",     "Konstanten",
-                                                "Startkonz",   "Datensatz",  "Diagrammart", "Temperatur",
-                                                "Zeitbereich", "Auswertung", "Gezeichnet",  "Modellwahl"};
+constexpr std::array<const char*, 13> kTeilName{
+    "Zeiteinheit", "Modell",     "Ordnung",    "Konstanten", "Startkonz",  "Datensatz",        "Diagrammart",
+    "Temperatur",  "Zeitbereich", "Auswertung", "Gezeichnet", "Modellwahl", "DatensatzGeladen"};
 
 // FNV-1a over the bytes of plain values and strings.
 class Pruefsumme {

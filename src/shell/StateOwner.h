@@ -43,8 +43,12 @@ enum Teil : unsigned {
     // fitting item has set the model, and the model window sets it up (its
     // masks and matrix) and shows it in the calculation windows.
     kTeilModellwahl = 1u << 11,
+    // Not a value either: a project or the last session has loaded a data
+    // set from its file in place of the one before (the data-set editor
+    // shows it as it shows a data set when it opens).
+    kTeilDatensatzGeladen = 1u << 12,
 };
-inline constexpr unsigned kAlleTeile = (1u << 12) - 1;
+inline constexpr unsigned kAlleTeile = (1u << 13) - 1;
 
 // The names of the parts, for messages of tests and the listener table.
 std::string teilNamen(unsigned teile);

@@ -27,6 +27,7 @@
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "engine/frmmatrix.h"
+#include "platform/DataGrid.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "reactors/frmBatch.h"
@@ -278,6 +279,16 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              const double tEnde = g->Chart2D1->x(1, 1, n);
              EXPECT_GT(tEnde, 3600.0) << "seconds";
              EXPECT_NEAR(g->Chart2D1->y(1, 1, n), 0.05 * std::exp(-0.0215 / 60 * tEnde), 1e-6);
+         }},
+        {"frmDatedit", kTeilDatensatzGeladen, "Projekt geladen bei offenem Editor",
+         [&](MDIVRN& main, const QString& ordner) {
+             main.clickMenu("mnuNeudat");
+             frmDatedit& d = *Forms::loaded<frmDatedit>();
+             merkeAbos();
+             test::loadFirstOrderSample(main, ordner);
+             ASSERT_EQ(Forms::loaded<frmDatedit>(), &d);
+             EXPECT_TRUE(d.txtComment->text().startsWith("Zerfall 1. Ordnung A => P"));
+             EXPECT_EQ(std::tuple(d.Grid->rowCount(), d.lblKopf[5]->text()), std::tuple(25, "  Zeit t/min"));
          }},
         {"frmDatedit", kTeilZeiteinheit, "Einheit im Editor: ein Mal gefüllt",
          [&](MDIVRN& main, const QString& ordner) {
