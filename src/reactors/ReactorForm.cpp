@@ -174,15 +174,10 @@ void ReactorForm::setGiven(NumberField* f, bool given) { f->setComputed(!given);
 ReactorInput ReactorForm::readFeedAndConstants() {
     ReactorInput in;
     in.model = app.iModell;
-    {
-        // The feed and the constants in force from here on: the other windows
-        // show them before this one computes.
-        Aenderung aenderung;
-        for (int i = 1; i <= 5; ++i) app.c0[static_cast<std::size_t>(i)] = Inp[static_cast<std::size_t>(i - 1)]->value();
-        for (int j = 1; j <= 3; ++j) app.k[static_cast<std::size_t>(j)] = Inp[static_cast<std::size_t>(9 + j)]->value();
-    }
     in.c0 = app.c0;
     in.k = app.k;
+    for (int i = 1; i <= 5; ++i) in.c0[static_cast<std::size_t>(i)] = Inp[static_cast<std::size_t>(i - 1)]->value();
+    for (int j = 1; j <= 3; ++j) in.k[static_cast<std::size_t>(j)] = Inp[static_cast<std::size_t>(9 + j)]->value();
     in.fieldB = Inp[1]->isVisibleTo(this);
     in.fieldK2 = Inp[11]->isVisibleTo(this);
     in.fieldK3 = Inp[12]->isVisibleTo(this);
@@ -190,6 +185,14 @@ ReactorInput ReactorForm::readFeedAndConstants() {
         if (Inp[i] && Inp[i]->isVisibleTo(this)) in.zuGross[i] = Inp[i]->ueberlauf();
     in.ordnung = frmKinModel::ordnungUeberlauf();
     return in;
+}
+
+void ReactorForm::feedAndConstantsInForce(const ReactorInput& in) {
+    // The feed and the constants in force from here on: the other windows
+    // show them before this one computes.
+    Aenderung aenderung;
+    app.c0 = in.c0;
+    app.k = in.k;
 }
 
 FieldValues ReactorForm::fieldValues() const {

@@ -69,10 +69,13 @@ protected:
     // An input field (white, editable) or a computed one (yellow, locked).
     static void setGiven(NumberField* f, bool given);
 
-    // Reads c0(1..5) from Inp(0..4) and k(1..3) from Inp(10..12) into the
-    // shared state and into `in`, with the model, the shown fields and which
-    // shown fields hold a number too large for a Double.
+    // Reads c0(1..5) from Inp(0..4) and k(1..3) from Inp(10..12) into `in`,
+    // with the model, the shown fields and which shown fields hold a number
+    // too large for a Double. The shared state is left as it is.
     ReactorInput readFeedAndConstants();
+    // After the checks have passed: the feed and constants of `in` become
+    // those in force (one change; a refused calculation writes none).
+    void feedAndConstantsInForce(const ReactorInput& in);
     // The numbers read from the texts of Inp(0..16).
     FieldValues fieldValues() const;
     // Writes the plain number text of a value (as a Single) into a field.

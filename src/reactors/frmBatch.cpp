@@ -109,6 +109,7 @@ void frmBatch::cmdCalc_Click() {
         MsgBox(list, MsgButtons::OK, MsgIcon::Critical, kBatchTitel);
         return;
     }
+    feedAndConstantsInForce(in);
     // The equilibrium conversion itself is approached without end: no time reaches it.
     bool endless = false;
     if (in.selection == 1 && hasEquilibriumLimit(in.model)) {

@@ -188,6 +188,7 @@ void frmRKconti::cmdCalc_Click() {
         Timer1->stop();
         return;
     }
+    feedAndConstantsInForce(in);
     if ((in.selection == 0 || in.selection == 1) && hasEquilibriumLimit(in.model)) {
         const EquilibriumLimit lim = equilibriumLimit(in.model, in.c0, in.k);
         if (!lim.real || in.U > lim.Umax) {

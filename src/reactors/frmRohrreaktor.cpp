@@ -117,6 +117,7 @@ void frmRohrreaktor::cmdCalc_Click() {
         MsgBox(list, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
+    feedAndConstantsInForce(in);
     SanduhrEin();
     // The equilibrium conversion itself is approached without end: no time reaches it.
     bool endless = false;

@@ -220,8 +220,18 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              frmBatch& b = *Forms::loaded<frmBatch>();
              test::clickButton(modellFenster().optTyp[2]);  // A => P
              test::typeInto(b.Inp[0], "1");
-             test::typeInto(b.Inp[10], "0.15");
              test::typeInto(b.Inp[14], "5");
+             // A refused calculation changes nothing another window shows.
+             {
+                 test::typeInto(b.Inp[10], "-1E400");
+                 const auto kVorher = app.k;
+                 const long vorher = zustand().meldungen();
+                 test::MsgRecorder rec;
+                 QTest::mouseClick(b.cmdCalc, Qt::LeftButton);
+                 EXPECT_EQ(rec.count(), 1) << "the window's own message";
+                 EXPECT_EQ(std::tuple(app.k, zustand().meldungen()), std::tuple(kVorher, vorher));
+             }
+             test::typeInto(b.Inp[10], "0.15");
              QTest::mouseClick(b.cmdCalc, Qt::LeftButton);
              merkeAbos();
              EXPECT_EQ(b.Inp[5]->text(), single(std::exp(-0.15 * 5)));
