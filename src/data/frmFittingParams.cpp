@@ -90,6 +90,8 @@ void frmFitting::setzeEntropie(const char* muster) {
 
 void frmFitting::Inp_Change(int Index) {
     if (Index < 10 || Index > 12) return;
+    // A parameter typed is in force at once: the windows that show it hear it.
+    Aenderung aenderung;
     const int j = Index - 9;
     double v = Val(toStd(Inp[u(Index)]->text()));
     // The order is a Single: one beyond its range reads as 0 here, like a
@@ -112,6 +114,7 @@ void frmFitting::sliderBewegt(int j, bool grobRegler) {
     QSlider* s = grobRegler ? grob(j) : fein(j);
     const int v = s->value();
     if (v == 0) return;
+    Aenderung aenderung;
     gemeinsameWerteSetzen(true);
     double& p = app.RefWert[u(j)];
     const double neu = p + v * p / (grobRegler ? 100.0 : 1000.0);
