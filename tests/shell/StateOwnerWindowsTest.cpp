@@ -174,17 +174,21 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              QTest::mouseClick(r.cmdCalc, Qt::LeftButton);
              EXPECT_EQ(r.txtkResult->text(), " .001813709");
          }},
-        {"frmKinModel", kTeilOrdnung, "eine angepasste Ordnung",
-         [&](MDIVRN&, const QString&) {
+        {"frmKinModel", kTeilOrdnung, "Auto-Fitting der Reaktionsordnung",
+         [&](MDIVRN& main, const QString& ordner) {
+             test::loadSample(main, ordner, "2nd_order");
+             main.clickMenu("mnuROFitting");
+             frmFitting& f = *Forms::loaded<frmFitting>();
              frmKinModel& m = modellFenster();
              merkeAbos();
-             {
-                 Aenderung fitEnde;
-                 app.nOrdnung = 1.984113f;
-             }
-             EXPECT_EQ(m.txtOrdnung->text(), single(1.984113));
-             test::clickButton(m.optTyp[0]);  // model 20
-             EXPECT_EQ(std::tuple(app.iModell, app.nOrdnung), std::tuple(Integer{20}, 1.984113f));
+             const long vorher = zustand().meldungen();
+             QTest::mouseClick(f.cmdAutoFitting, Qt::LeftButton);
+             EXPECT_EQ(zustand().meldungen() - vorher, 1) << "one message when the fit ends";
+             const Single n = app.nOrdnung;
+             EXPECT_NEAR(n, 2.0, 0.05) << "the sample is of second order";
+             EXPECT_EQ(std::tuple(m.txtOrdnung->text(), f.Inp[11]->text()), std::tuple(single(n), single(n)));
+             test::clickButton(m.optTyp[0]);  // model 20 chosen again
+             EXPECT_EQ(std::tuple(app.iModell, app.nOrdnung), std::tuple(Integer{20}, n)) << "the fitted order kept";
          }},
         {"frmKinModel", kTeilDatensatz | kTeilZeiteinheit | kTeilModellwahl, "Projekt geladen, Datensatz geleert",
          [&](MDIVRN& main, const QString& ordner) {

@@ -194,12 +194,14 @@ void clickButton(QAbstractButton* b) {
     else QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
 }
 
-void loadFirstOrderSample(MDIVRN& w, const QString& folder) {
+void loadSample(MDIVRN& w, const QString& folder, const QString& name) {
     for (const char* ext : {".VRP", ".VRD"})
-        QFile::copy(resourceFolder() + "/samples/1st_order" + ext, folder + "/1st_order" + ext);
-    answerOpenDialog("1st_order.VRP", toStd(folder));
+        QFile::copy(resourceFolder() + "/samples/" + name + ext, folder + "/" + name + ext);
+    answerOpenDialog(toStd(name + ".VRP"), toStd(folder));
     w.clickMenu("mnuLoadProject");
 }
+
+void loadFirstOrderSample(MDIVRN& w, const QString& folder) { loadSample(w, folder, "1st_order"); }
 
 bool chartShownUnderTheHourglass(const std::function<void()>& step) {
     bool waiting = false;

@@ -114,6 +114,8 @@ void clickButton(QAbstractButton* b);
 // Copies the sample project "1st_order" (A => P, k = 0.0215 1/min, 25 points)
 // into the folder and loads it through the main window's "Projekt laden".
 void loadFirstOrderSample(MDIVRN& w, const QString& folder);
+// The same for another sample project of that folder ("2nd_order", "kT_Arrhenius").
+void loadSample(MDIVRN& w, const QString& folder, const QString& name);
 
 // Runs the user's step; true when the chart window was shown under the hourglass.
 bool chartShownUnderTheHourglass(const std::function<void()>& step);
