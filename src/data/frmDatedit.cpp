@@ -485,7 +485,11 @@ void frmDatedit::menueFreigeben(bool daten) {
     for (int i = 1; i <= 2; ++i) enableMenuItem("mnukT(" + std::to_string(i) + ")", true);
 }
 
-void frmDatedit::markiereGeaendert() { app.bDatenGeaendert = true; }
+void frmDatedit::markiereGeaendert() {
+    app.bDatenGeaendert = true;
+    // The windows that show the data set hear the edit at once.
+    zustand().meldeJetzt();
+}
 
 // ---- taking an input row ----
 

@@ -359,6 +359,8 @@ bool frmFitting::eigenesDiagramm() const {
 }
 
 void frmFitting::gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen) {
+    // The window's own values become those in force: one change.
+    Aenderung aenderung;
     folgeEinheit();
     const bool neueDaten = folgeDaten() || std::exchange(datenGefolgt_, false);
     app.bAuswertungsart = static_cast<Byte>(modus_);
@@ -650,7 +652,10 @@ QString frmFitting::pruefeEingaben() const {
     return q(m);
 }
 
-void frmFitting::cmdDrawNewCurve_Click() { zeichne(false); }
+void frmFitting::cmdDrawNewCurve_Click() {
+    Aenderung aenderung;
+    zeichne(false);
+}
 
 // Reads tDiagramm.XMax into tEnd; after a failed check only its message. Else
 // the model is simulated (per isotherm with its k1 in modes 6 and 7) and drawn

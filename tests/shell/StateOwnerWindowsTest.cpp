@@ -200,10 +200,8 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              EXPECT_EQ(std::tuple(app.iModell, app.sSpeziesMaske, app.k[1]), std::tuple(Integer{2}, std::string("10010"), 0.0215));
              EXPECT_TRUE(m.lblRecalcTime->text().startsWith("Achtung")) << "without activating it again";
              EXPECT_TRUE(m.optZeit[1]->isChecked()) << "the data's unit, min";
-             {
-                 Aenderung neueingabe;
-                 app.nExpPunkte = 0;
-             }
+             main.clickMenu("mnuNeudat");  // "Neueingabe" empties the data set
+             EXPECT_EQ(app.nExpPunkte, 0);
              EXPECT_EQ(m.lblRecalcTime->text(), QString());
          }},
         {"frmmatrix", kTeilModell | kTeilOrdnung, "anderes Modell",
