@@ -1,6 +1,7 @@
 #include "shell/StateOwner.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -189,11 +190,43 @@ void StateOwner::meldeJetzt(unsigned markiert) {
     if (!meldet_) runden();
 }
 
+unsigned StateOwner::ablehnen() {
+    unsigned teile = 0;
+    auto endlich = [](double v) { return std::isfinite(v); };
+    for (std::size_t j = 1; j <= 3; ++j)
+        if (!endlich(app.k[j])) {
+            app.k[j] = gemeldet_.k[j];
+            teile |= kTeilKonstanten;
+        }
+    for (std::size_t i = 1; i <= 5; ++i)
+        if (!endlich(app.c0[i])) {
+            app.c0[i] = gemeldet_.c0[i];
+            teile |= kTeilStartkonz;
+        }
+    if (!std::isfinite(app.nOrdnung)) {
+        app.nOrdnung = gemeldet_.ordnung;
+        teile |= kTeilOrdnung;
+    }
+    if (!std::isfinite(app.tEnd)) {
+        app.tEnd = gemeldet_.tEnd;
+        teile |= kTeilZeitbereich;
+    }
+    double* temperatur[] = {&app.dblArrhA, &app.dblArrhEA, &app.dblEyrPar1, &app.dblEyrH, &app.dblEyrS};
+    for (std::size_t i = 0; i < 5; ++i)
+        if (!endlich(*temperatur[i])) {
+            *temperatur[i] = gemeldet_.temperatur[i + 1];
+            teile |= kTeilTemperatur;
+        }
+    abgelehnt_ |= teile;
+    return teile;
+}
+
 void StateOwner::runden() {
     // Listeners may open changes of their own while they are told: each one
     // is announced after the message before it has reached everybody.
     meldet_ = true;
     for (int runde = 0; runde < 16; ++runde) {
+        ablehnen();
         const Stand neu = jetzt();
         const unsigned teile = unterschiede(gemeldet_, neu) | markiert_;
         const double f = faktor_;

@@ -105,6 +105,15 @@ public:
     // Messages sent so far (for tests: each window refreshes once).
     long meldungen() const { return meldungen_; }
 
+    // The parts whose values the owner refused since the counter was last
+    // reset: a rate constant, start concentration, temperature parameter,
+    // order or range that is not a finite number (or, for a Single, beyond
+    // its range) is put back to the value in force before the change and
+    // not announced. The window that wrote it has named it with its own
+    // message; no other window ever shows it.
+    unsigned abgelehnt() const { return abgelehnt_; }
+    void abgelehntZuruecksetzen() { abgelehnt_ = 0; }
+
 private:
     struct Stand {
         std::string zeiteinheit;
@@ -125,6 +134,8 @@ private:
     static unsigned unterschiede(const Stand& a, const Stand& b);
     void melden(unsigned teile, const GeteilteWerte& vorher, double f);
     void runden();
+    // Puts back what is not a number a window could show; returns those parts.
+    unsigned ablehnen();
 
     struct Eintrag {
         int id;
@@ -140,6 +151,7 @@ private:
     Stand gemeldet_{};
     GeteilteWerte vorherGemeldet_{};
     unsigned unangekuendigt_ = 0;
+    unsigned abgelehnt_ = 0;
     long meldungen_ = 0;
 };
 
