@@ -138,7 +138,11 @@ frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
 void frmKinModel::Form_Load() {
     adjustSize();
     moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
-    txtOrdnung->setText(toQ(Str(app.nOrdnung)));
+    {
+        // Shown as the number it is; the text does not write it back rounded.
+        const QSignalBlocker still(txtOrdnung);
+        txtOrdnung->setText(toQ(Str(app.nOrdnung)));
+    }
     int unit = 0;
     const std::string u = rtrim(app.sZeiteinheit);
     for (int i = 0; i < 5; ++i)

@@ -189,6 +189,11 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              EXPECT_EQ(std::tuple(m.txtOrdnung->text(), f.Inp[11]->text()), std::tuple(single(n), single(n)));
              test::clickButton(m.optTyp[0]);  // model 20 chosen again
              EXPECT_EQ(std::tuple(app.iModell, app.nOrdnung), std::tuple(Integer{20}, n)) << "the fitted order kept";
+             // Closed and opened again from its menu, the window shows the order and keeps it to its last bit.
+             m.Unload();
+             test::processEvents();
+             main.clickMenu("mnuModel");
+             EXPECT_EQ(std::tuple(modellFenster().txtOrdnung->text(), app.nOrdnung), std::tuple(single(n), n));
          }},
         {"frmKinModel", kTeilDatensatz | kTeilZeiteinheit | kTeilModellwahl, "Projekt geladen, Datensatz geleert",
          [&](MDIVRN& main, const QString& ordner) {
