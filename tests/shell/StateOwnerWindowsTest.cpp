@@ -31,6 +31,7 @@
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "reactors/frmBatch.h"
+#include "reactors/ReactorForm.h"
 #include "shell/AppState.h"
 #include "shell/StateOwner.h"
 #include "support/GuiTestSupport.h"
@@ -343,4 +344,71 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
         EXPECT_EQ(teilNamen(teile & ~abgedeckt[wer]), "") << wer << " listens to parts no row changes";
     }
     EXPECT_TRUE(gesehen.count("CalcForm 1") && gesehen.count("CalcForm 3"));
+}
+
+// Every reactor window: a calculation its checks refuse (k1 below the range
+// of a Double) leaves the feed and the constants in force as they were, and
+// no other window hears anything, though the window's feed field holds a
+// new number.
+TEST(StateOwnerWindows, EveryReactorRefusingItsInputChangesNothingOtherWindowsShow) {
+    for (const char* menu : {"mnuBatchR", "mnuRohrR", "mnuKontRK"}) {
+        SCOPED_TRACE(menu);
+        test::GuiTest env;
+        auto main = test::startMainWindow();
+        main->clickMenu(menu);
+        test::clickButton(modellFenster().optTyp[2]);  // A => P
+        ReactorForm* r = nullptr;
+        for (VrnForm* f : Forms::all())
+            if (auto* c = qobject_cast<ReactorForm*>(f)) r = c;
+        ASSERT_TRUE(r);
+        test::typeInto(r->Inp[0], "0.7");
+        test::typeInto(r->Inp[10], "-1E400");
+        const auto c0 = app.c0;
+        const auto k = app.k;
+        const long vorher = zustand().meldungen();
+        test::MsgRecorder rec;
+        QTest::mouseClick(r->cmdCalc, Qt::LeftButton);
+        ASSERT_EQ(rec.count(), 1u);
+        EXPECT_NE(rec.last().text.find("zu klein: k1"), std::string::npos) << rec.last().text;
+        EXPECT_EQ(std::tuple(app.c0, app.k, zustand().meldungen()), std::tuple(c0, k, vorher));
+        main.reset();
+    }
+}
+
+// For the drawn curves of every kind of model (closed forms, integrated,
+// n-th order): a unit change in the model window moves neither the half-life
+// mark nor what the single-point calculator answers; both speak of the curve
+// on the screen in the unit of its axis.
+TEST(StateOwnerWindows, MarksAndCalculatorOfEveryModelKeepToTheDrawnCurve) {
+    for (int option : {1, 2, 3, 4, 6, 7, 12, 0}) {  // option 0 is model 20
+        SCOPED_TRACE(option);
+        test::GuiTest env;
+        auto main = test::startMainWindow();
+        test::MsgRecorder rec;  // equilibria name an unreachable half value in a box
+        main->clickMenu("mnuctGraph");
+        test::clickButton(modellFenster().optZeit[0]);
+        test::clickButton(modellFenster().optTyp[static_cast<std::size_t>(option)]);
+        auto* t = Forms::loaded<frmPrepareTimeDiagram>();
+        ASSERT_TRUE(t);
+        QTest::mouseClick(t->cmdDrawctDiagram, Qt::LeftButton);
+        test::processEvents();
+        frmGraph2D* g = Forms::loaded<frmGraph2D>();
+        ASSERT_TRUE(g);
+        QTest::mouseClick(g->cmdSingleCalc, Qt::LeftButton);
+        frmGraphCalc& f = *Forms::loaded<frmGraphCalc>();
+        const std::string mitte = Str(app.tEnd / 2);
+        auto sicht = [&] {
+            g->mnuHalbA_Click();
+            QStringList s{g->statusText(), f.lblZeit->text(), berechne(f, mitte.c_str())};
+            for (QLabel* l : f.lblResult) s << l->text();
+            return s;
+        };
+        const QStringList vorher = sicht();
+        EXPECT_FALSE(vorher[2].isEmpty()) << "the calculator answers for the drawn curve";
+        test::clickButton(modellFenster().optZeit[1]);  // s -> min converts the constants
+        EXPECT_EQ(sicht(), vorher);
+        test::clickButton(modellFenster().optTyp[option == 2 ? 3 : 2]);  // another model
+        EXPECT_EQ(sicht(), vorher);
+        main.reset();
+    }
 }
