@@ -61,13 +61,6 @@ void SanduhrAus() {
     app.bBusy = false;
 }
 
-GeteilteWerte geteilteWerteJetzt() {
-    GeteilteWerte w;
-    for (std::size_t i = 1; i <= 5 && i < app.c0.size(); ++i) w.c0[i] = app.c0[i];
-    for (std::size_t j = 1; j <= 3 && j < app.k.size(); ++j) w.k[j] = app.k[j];
-    return w;
-}
-
 std::array<std::string, 3> rateConstantUnits(int iModell, std::string u) {
     u = rtrim(u);
     const std::string U0 = "/(mol/(" + u + "*l))";

@@ -29,9 +29,6 @@ void ClearExpDaten();
 void SanduhrEin();
 void SanduhrAus();
 
-// c0(1..5) and k(1..3) of the shared state now.
-GeteilteWerte geteilteWerteJetzt();
-
 // The rate-constant unit texts for model iModell with time unit u
 // (trailing blanks removed): unit1, unit2, unit3 as the windows show them.
 std::array<std::string, 3> rateConstantUnits(int iModell, std::string u);

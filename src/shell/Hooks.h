@@ -36,13 +36,6 @@ struct OpenDialogRequest {
     std::string title;
 };
 
-// The initial concentrations c0(1..5) and rate constants k(1..3) of the
-// shared state as they were before an action changed them.
-struct GeteilteWerte {
-    std::array<double, 6> c0{};
-    std::array<double, 4> k{};
-};
-
 // The main window (app/MDIVRN, while it exists) and the application (app/,
 // at start-up).
 struct MainWindowHooks {

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "shell/AppState.h"
-#include "shell/Helpers.h"
 
 namespace vrn {
 
@@ -94,6 +93,13 @@ std::string teilNamen(unsigned teile) {
         s += kTeilName[i];
     }
     return s;
+}
+
+GeteilteWerte geteilteWerteJetzt() {
+    GeteilteWerte w;
+    for (std::size_t i = 1; i <= 5; ++i) w.c0[i] = app.c0[i];
+    for (std::size_t j = 1; j <= 3; ++j) w.k[j] = app.k[j];
+    return w;
 }
 
 StateOwner& zustand() {

@@ -22,7 +22,6 @@
 #include <string>
 #include <vector>
 
-#include "shell/Hooks.h"
 
 namespace vrn {
 
@@ -52,6 +51,16 @@ inline constexpr unsigned kAlleTeile = (1u << 13) - 1;
 
 // The names of the parts, for messages of tests and the listener table.
 std::string teilNamen(unsigned teile);
+
+// The initial concentrations c0(1..5) and rate constants k(1..3) of the
+// shared state (index 0 unused).
+struct GeteilteWerte {
+    std::array<double, 6> c0{};
+    std::array<double, 4> k{};
+};
+
+// c0 and k1..k3 of the shared state now.
+GeteilteWerte geteilteWerteJetzt();
 
 // One message: the parts that changed, c0 and k1..k3 as they were before,
 // and the factor by which a unit change divided k1..k3 (1 otherwise).
