@@ -163,6 +163,7 @@ bool frmCalcTangente::eigenesDiagramm() const {
 }
 
 void frmCalcTangente::diagrammSichern() {
+    Aenderung aenderung;
     app.bytTangStoff = static_cast<Byte>(stoff_);
     app.sngGlaettung = glaettung_;
     if (!eigenesDiagramm()) {

@@ -1,7 +1,5 @@
 #include "engine/frmKinModel.h"
 
-#include <algorithm>
-
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -138,11 +136,7 @@ frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
 void frmKinModel::Form_Load() {
     adjustSize();
     moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
-    {
-        // Shown as the number it is; the text does not write it back rounded.
-        const QSignalBlocker still(txtOrdnung);
-        txtOrdnung->setText(toQ(Str(app.nOrdnung)));
-    }
+    zeigeOrdnung();
     int unit = 0;
     const std::string u = rtrim(app.sZeiteinheit);
     for (int i = 0; i < 5; ++i)
@@ -315,38 +309,33 @@ void frmKinModel::optZeit_Click(int Index) {
     Aenderung aenderung;
     followTimeUnit();
     setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
-    showTimeUnit(Index);
+    followTimeUnit();  // the window marks it when it hears the change
 }
 
-void frmKinModel::showTimeUnit(int Index) {
-    followTimeUnit();
-    markTimeUnit(Index);
+void frmKinModel::zeigeEinheit() {
+    const std::string u = rtrim(app.sZeiteinheit);
+    for (int i = 0; i < 5; ++i)
+        if (u == kUnits[i]) markTimeUnit(i);
+}
+
+void frmKinModel::zeigeOrdnung() {
+    // Shown as the number it is; the field does not write it back rounded.
+    const QSignalBlocker still(txtOrdnung);
+    txtOrdnung->setText(toQ(Str(app.nOrdnung)));
 }
 
 void frmKinModel::gehoert(const Meldung& m) {
     if (!txtOrdnung) return;
-    if (m.teile & kTeilZeiteinheit) {
-        const std::string u = rtrim(app.sZeiteinheit);
-        for (int i = 0; i < 5; ++i)
-            if (u == kUnits[i]) markTimeUnit(i);
-    }
-    if ((m.teile & kTeilOrdnung) && !eigeneOrdnung_ && txtOrdnung->text() != toQ(Str(app.nOrdnung))) {
-        // Shown as the number it is; the field does not write it back rounded.
-        const QSignalBlocker still(txtOrdnung);
-        txtOrdnung->setText(toQ(Str(app.nOrdnung)));
-    }
+    if (m.teile & kTeilZeiteinheit) zeigeEinheit();
+    if ((m.teile & kTeilOrdnung) && !eigeneOrdnung_ && txtOrdnung->text() != toQ(Str(app.nOrdnung))) zeigeOrdnung();
     if (m.teile & kTeilDatensatz) showRecalcWarning();
     if (m.teile & kTeilModellwahl) {
         // As when the window opens: at its place, the order and the unit
         // shown, the model set up.
         moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
         if (isVisible()) frame()->setGeometry(Forms::fitIntoMdiArea(frame()->geometry()));
-        {
-            const QSignalBlocker still(txtOrdnung);
-            txtOrdnung->setText(toQ(Str(app.nOrdnung)));
-        }
-        followTimeUnit();
-        markTimeUnit(std::clamp<int>(app.iZeitEinheit, 0, 4));
+        zeigeOrdnung();
+        zeigeEinheit();
         optTyp_Click(optionOfModel(app.iModell));
         showRecalcWarning();
     }

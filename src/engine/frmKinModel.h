@@ -25,10 +25,9 @@ public:
 
     // The model choice (index 0 = model 20).
     void optTyp_Click(int Index);
-    // The time-unit choice: converts to the unit (setZeiteinheit), then shows it.
+    // The time-unit choice: converts to the unit (setZeiteinheit); the window
+    // marks it when it hears the change.
     void optZeit_Click(int Index);
-    // Shows the unit in force as chosen (bold and checked); converts nothing.
-    void showTimeUnit(int Index);
     void cmdShowMatrix_Click();
     // nOrdnung := the order field's number as a Single; 0 for a number beyond
     // the range of a Single (which ordnungUeberlauf names).
@@ -58,6 +57,10 @@ protected:
 private:
     void showRecalcWarning();
     void markTimeUnit(int index);
+    // The unit in force marked (bold and checked) and the order of model 20
+    // shown, neither written back.
+    void zeigeEinheit();
+    void zeigeOrdnung();
     // iZeitEinheit from the unit in force (sZeiteinheit).
     void followTimeUnit();
     // Another window changed what this one shows: the unit, the order of
