@@ -85,6 +85,14 @@ struct Fenster {
     std::function<QStringList(MDIVRN&)> rechnet;
 };
 
+// The end of a run: every window and the main window gone.
+void schliessen(std::unique_ptr<MDIVRN>& main) {
+    Forms::destroyAll();
+    test::processEvents();
+    main.reset();
+    folderPrefix.clear();
+}
+
 QStringList tabelle() {
     QStringList s;
     if (frmSimTabelle* t = Forms::loaded<frmSimTabelle>()) {
@@ -346,10 +354,7 @@ Sicht lauf(const Fenster& f, const Aktion& a, bool fensterZuerst) {
         for (const MsgRequest& r : rec.messages()) s.ergebnis << "Meldung " + toQ(r.title) + ": " + toQ(r.text);
     }
     test::processEvents();
-    Forms::destroyAll();
-    test::processEvents();
-    main.reset();
-    folderPrefix.clear();
+    schliessen(main);
     return s;
 }
 
@@ -423,10 +428,7 @@ QStringList auswertungNach(const char* beispiel, const char* vorher, const char*
         for (int p = 1; p <= 7; ++p)
             if (const int n = g->Chart2D1->pointCount(2, p); n > 0) s << QString("Punkte %1: %2").arg(p).arg(n);
     for (const MsgRequest& r : rec.messages()) s << "Meldung " + toQ(r.title) + ": " + toQ(r.text);
-    Forms::destroyAll();
-    test::processEvents();
-    main.reset();
-    folderPrefix.clear();
+    schliessen(main);
     return s;
 }
 
