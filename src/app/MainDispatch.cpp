@@ -310,6 +310,7 @@ void MDIVRN::mnuNeudat_Click() {
     if (!changedDataSettled()) return;
     app.ExpDaten.assign(2, Messpunkt{});
     app.nExpPunkte = 0;
+    datensatzGeschrieben();
     app.LambdaInf = 0;
     app.ExpDateiName.clear();
     showDataEditor();

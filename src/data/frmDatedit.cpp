@@ -295,15 +295,18 @@ void frmDatedit::connectControls() {
     lambda_infin->onKeyPress = [](int& key) {
         if (key == 13) key = 0;
     };
+    // Both boxes write the data set as they are typed into: each key is a change.
     connect(lambda_infin, &QLineEdit::textChanged, this, [this] {
         const double v = Val(toStd(lambda_infin->text()));
         Messpunkt probe;
+        Aenderung aenderung;
         if (setzeFeld(probe, kSpalteLambda, v)) app.LambdaInf = v;
     });
     connect(txtComment, &QLineEdit::textChanged, this, [this] {
         QString t = txtComment->text();
         t.remove('\r');
         t.remove('\n');
+        Aenderung aenderung;
         app.ExpKommentar = toStd(t);
     });
     for (int i = 0; i < 2; ++i)
@@ -485,8 +488,9 @@ void frmDatedit::menueFreigeben(bool daten) {
     for (int i = 1; i <= 2; ++i) enableMenuItem("mnukT(" + std::to_string(i) + ")", true);
 }
 
-void frmDatedit::markiereGeaendert() {
+void frmDatedit::markiereGeaendert(bool punkte) {
     app.bDatenGeaendert = true;
+    if (punkte) datensatzGeschrieben();
     // The windows that show the data set hear the edit at once.
     zustand().meldeJetzt();
 }
@@ -572,12 +576,13 @@ void frmDatedit::OK_Click() {
                    MsgButtons::YesNo, MsgIcon::Exclamation, " Warnung für nicht-isothermes Fitting ");
         if (a == MsgAnswer::Yes) return;
     }
+    // The start values of a non-isothermal fit and the initial concentrations
+    // of these data: one change, which the open windows hear.
+    Aenderung aenderung;
     if (app.bHatCTTDaten) {
         app.dblArrhA = 100.0;
         app.dblArrhEA = 100.0;
     }
-    // The open calculation windows show the initial concentrations of these data.
-    Aenderung aenderung;
     getAnfangskonzAusDaten();
     Unload();
 }

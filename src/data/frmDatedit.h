@@ -132,7 +132,9 @@ private:
     void markiereZeitOption(int Index);
     // Enables mnuEdit and the evaluation items of the main window.
     void menueFreigeben(bool daten);
-    void markiereGeaendert();
+    // The data set has unsaved changes; `punkte`: its points were written
+    // (not only a key typed into a cell editor). The windows hear it at once.
+    void markiereGeaendert(bool punkte = true);
     bool eigeneEinheit_ = false;  // the unit change comes from this window's options
     Zuhoerer zuhoerer_;
 };

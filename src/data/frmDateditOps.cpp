@@ -160,6 +160,7 @@ void frmDatedit::pruefeZellTaste(int Row, int Col, int& KeyAscii) {
             box->setText(toQ(Col == kSpalteLambda ? Str(p.lambda) : Str(feldWert(p, Col))));
             return;
         }
+        datensatzGeschrieben();
     } else {
         Integer k = static_cast<Integer>(std::clamp(KeyAscii, -32768, 32767));
         if (!NumKeyFilter(k) || n == 0) {
@@ -246,6 +247,8 @@ void frmDatedit::cmdAddFile_Click() {
 
 void frmDatedit::cmdSave_Click() {
     if (app.nExpPunkte <= 0) return;
+    // The data set's new name (and folder) is a change the windows hear.
+    Aenderung aenderung;
     bool failed = true;
     SaveDataFileAs(failed);
     Form_Load();
@@ -277,6 +280,7 @@ void frmDatedit::cmdDraw_ct_Click() {
 }
 
 void frmDatedit::cmdDraw_Tk_Click() {
+    Aenderung aenderung;
     app.bHatKTDaten = zaehleKTPunkte(app.ExpDaten, app.nExpPunkte) >= 2;
     if (app.nExpPunkte <= 0 || !app.bHatKTDaten) {
         app.iDiagrammTyp = 0;

@@ -770,6 +770,8 @@ void frmFitting::chkConcFQS_Click(int) {
 
 void frmFitting::optkTFunktion_Click(int i) {
     if (i != 1 && i != 2) return;
+    // The chosen function and its parameters in force: one change.
+    Aenderung aenderung;
     gemeinsameWerteSetzen(false);
     ktFunktion_ = i;
     app.bytKTFunktion = static_cast<Byte>(i);

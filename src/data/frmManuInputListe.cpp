@@ -27,6 +27,7 @@
 #include "platform/Twips.h"
 #include "shell/AppState.h"
 #include "shell/Hooks.h"
+#include "shell/StateOwner.h"
 
 namespace vrn {
 
@@ -189,6 +190,9 @@ void frmManuInput::cmdDrawManu_Click() {
 }
 
 void frmManuInput::openChart() {
+    // The chart request is one change: the windows that show the diagram
+    // kind hear that the chart is the list's.
+    Aenderung aenderung;
     xyDiagrammAnfordern(app.ManuXY, app.tDiagramm);
     // The chart of the list is no diagram kind of its own: nothing else is
     // drawn into it and no remembered axis range is overwritten.

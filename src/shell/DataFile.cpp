@@ -6,6 +6,7 @@
 #include "base/TimeUnitTexts.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
+#include "shell/StateOwner.h"
 #include "shell/FileItems.h"
 #include "shell/TextFile.h"
 
@@ -230,6 +231,7 @@ void commitDataFile(PendingDataLoad& pending) {
     if (!pending.append) app.ExpKommentar.swap(pending.content.kommentar);
     app.ExpDaten.swap(daten);
     app.nExpPunkte = static_cast<Integer>(m + n);
+    datensatzGeschrieben();
     app.sZeiteinheit.swap(pending.zeiteinheit);
     app.iZeitEinheit = pending.zeitEinheitIdx;
     app.Lambda0 = pending.lambda0;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "shell/AppState.h"
+#include "shell/StateOwner.h"
 #include "shell/Hooks.h"
 
 namespace vrn {
@@ -41,6 +42,7 @@ void ClearExpDaten() {
         p.Temp = 0;
     }
     app.nExpPunkte = 0;
+    datensatzGeschrieben();
     app.ExpDateiName.clear();
     app.bDatenGeaendert = false;
 }

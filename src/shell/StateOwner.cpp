@@ -15,7 +15,7 @@ constexpr std::array<const char*, 13> kTeilName{
     "Zeiteinheit", "Modell",     "Ordnung",    "Konstanten", "Startkonz",  "Datensatz",        "Diagrammart",
     "Temperatur",  "Zeitbereich", "Auswertung", "Gezeichnet", "Modellwahl", "DatensatzGeladen"};
 
-// FNV-1a over the bytes of plain values and strings.
+// FNV-1a over the bytes of plain values.
 class Pruefsumme {
 public:
     template <class T>
@@ -23,10 +23,6 @@ public:
         unsigned char b[sizeof(T)];
         std::memcpy(b, &v, sizeof(T));
         for (unsigned char c : b) step(c);
-    }
-    void add(const std::string& s) {
-        add(s.size());
-        for (char c : s) step(static_cast<unsigned char>(c));
     }
     std::uint64_t wert() const { return h_; }
 
@@ -38,7 +34,9 @@ private:
     std::uint64_t h_ = 1469598103934665603ull;
 };
 
-std::uint64_t datensatzSumme() {
+// Checksum of the measured points and their count: only the thorough check
+// of the tests computes it.
+std::uint64_t punkteSumme() {
     Pruefsumme p;
     const int n = std::clamp<int>(app.nExpPunkte, 0, static_cast<int>(app.ExpDaten.size()) - 1);
     p.add(app.nExpPunkte);
@@ -51,30 +49,6 @@ std::uint64_t datensatzSumme() {
         p.add(m.lambda);
         p.add(m.aus);
     }
-    p.add(app.ExpKommentar);
-    p.add(app.ExpDateiName);
-    p.add(app.LambdaInf);
-    p.add(app.c0Daten);
-    return p.wert();
-}
-
-std::uint64_t gezeichnetSumme() {
-    const GezeichnetMit& g = app.gezeichnetMit;
-    Pruefsumme p;
-    p.add(g.gueltig);
-    p.add(g.iModell);
-    p.add(g.iDiagrammTyp);
-    p.add(g.nOrdnung);
-    p.add(g.k);
-    p.add(g.c0);
-    p.add(g.c0Daten);
-    p.add(g.tEnd);
-    p.add(g.sZeiteinheit);
-    p.add(g.sSpeziesMaske);
-    p.add(g.tHalbA_sim);
-    p.add(g.tHalbB_sim);
-    p.add(g.bNumerisch);
-    p.add(g.bMMdiagramm);
     return p.wert();
 }
 
@@ -133,7 +107,7 @@ std::vector<StateOwner::Abo> StateOwner::abos() const {
     return r;
 }
 
-StateOwner::Stand StateOwner::jetzt() {
+StateOwner::Stand StateOwner::jetzt() const {
     Stand s;
     s.zeiteinheit = app.sZeiteinheit;
     s.iZeitEinheit = app.iZeitEinheit;
@@ -141,14 +115,28 @@ StateOwner::Stand StateOwner::jetzt() {
     s.ordnung = app.nOrdnung;
     s.k = app.k;
     s.c0 = app.c0;
-    s.datensatz = datensatzSumme();
+    s.datensatzStand = datensatzStand_;
+    s.nExpPunkte = app.nExpPunkte;
+    s.expKommentar = app.ExpKommentar;
+    s.expDateiName = app.ExpDateiName;
+    s.lambdaInf = app.LambdaInf;
+    s.c0Daten = app.c0Daten;
     s.diagrammTyp = app.iDiagrammTyp;
     s.rateDiagramm = app.bRateDiagramm;
     s.temperatur = {static_cast<double>(app.bytKTFunktion), app.dblArrhA, app.dblArrhEA,
                     app.dblEyrPar1, app.dblEyrH, app.dblEyrS};
     s.tEnd = app.tEnd;
     s.auswertungsart = app.bAuswertungsart;
-    s.gezeichnet = gezeichnetSumme();
+    const GezeichnetMit& g = app.gezeichnetMit;
+    s.gezeichnetGueltig = g.gueltig;
+    s.gezeichnetModell = g.iModell;
+    s.gezeichnetTyp = g.iDiagrammTyp;
+    s.gezeichnetSingles = {g.nOrdnung, g.tEnd, g.tHalbA_sim, g.tHalbB_sim};
+    s.gezeichnetWerte = {g.k[1], g.k[2], g.k[3], g.c0[1], g.c0[2], g.c0[3], g.c0[4], g.c0[5],
+                         g.bNumerisch ? 1.0 : 0.0, g.bMMdiagramm ? 1.0 : 0.0};
+    s.gezeichnetC0Daten = g.c0Daten;
+    s.gezeichnetEinheit = g.sZeiteinheit;
+    s.gezeichnetMaske = g.sSpeziesMaske;
     return s;
 }
 
@@ -159,18 +147,49 @@ unsigned StateOwner::unterschiede(const Stand& a, const Stand& b) {
     if (!gleich(a.ordnung, b.ordnung)) t |= kTeilOrdnung;
     if (!gleich(a.k, b.k)) t |= kTeilKonstanten;
     if (!gleich(a.c0, b.c0)) t |= kTeilStartkonz;
-    if (a.datensatz != b.datensatz) t |= kTeilDatensatz;
+    if (a.datensatzStand != b.datensatzStand || a.nExpPunkte != b.nExpPunkte || a.expKommentar != b.expKommentar ||
+        a.expDateiName != b.expDateiName || !gleich(a.lambdaInf, b.lambdaInf) || !gleich(a.c0Daten, b.c0Daten))
+        t |= kTeilDatensatz;
     if (a.diagrammTyp != b.diagrammTyp || a.rateDiagramm != b.rateDiagramm) t |= kTeilDiagrammart;
     if (!gleich(a.temperatur, b.temperatur)) t |= kTeilTemperatur;
     if (!gleich(a.tEnd, b.tEnd)) t |= kTeilZeitbereich;
     if (a.auswertungsart != b.auswertungsart) t |= kTeilAuswertung;
-    if (a.gezeichnet != b.gezeichnet) t |= kTeilGezeichnet;
+    if (a.gezeichnetGueltig != b.gezeichnetGueltig || a.gezeichnetModell != b.gezeichnetModell ||
+        a.gezeichnetTyp != b.gezeichnetTyp || !gleich(a.gezeichnetSingles, b.gezeichnetSingles) ||
+        !gleich(a.gezeichnetWerte, b.gezeichnetWerte) || !gleich(a.gezeichnetC0Daten, b.gezeichnetC0Daten) ||
+        a.gezeichnetEinheit != b.gezeichnetEinheit || a.gezeichnetMaske != b.gezeichnetMaske)
+        t |= kTeilGezeichnet;
     return t;
 }
 
 unsigned StateOwner::abweichend() const { return unterschiede(gemeldet_, jetzt()); }
 
+void StateOwner::setGruendlich(bool an) {
+    gruendlich_ = an;
+    punkteSumme_ = an ? punkteSumme() : 0;
+    standBeiSumme_ = datensatzStand_;
+}
+
+void StateOwner::punktePruefen() {
+    if (!gruendlich_) return;
+    const std::uint64_t summe = punkteSumme();
+    if (summe != punkteSumme_ && datensatzStand_ == standBeiSumme_) {
+        alarm("Messpunkte geschrieben, ohne dass ihr Schreiber datensatzGeschrieben() sagt");
+        ++datensatzStand_;  // announced all the same
+    }
+    punkteSumme_ = summe;
+    standBeiSumme_ = datensatzStand_;
+}
+
+void StateOwner::alarm(const std::string& text) const {
+    if (alarm_) alarm_(text);
+}
+
 void StateOwner::stillUebernehmen() {
+    if (gruendlich_) {
+        punkteSumme_ = punkteSumme();
+        standBeiSumme_ = datensatzStand_;
+    }
     gemeldet_ = jetzt();
     vorherGemeldet_ = geteilteWerteJetzt();
 }
@@ -232,6 +251,7 @@ void StateOwner::runden() {
     // is announced after the message before it has reached everybody.
     meldet_ = true;
     for (int runde = 0; runde < 16; ++runde) {
+        punktePruefen();
         ablehnen();
         const Stand neu = jetzt();
         const unsigned teile = unterschiede(gemeldet_, neu) | markiert_;
@@ -250,9 +270,11 @@ void StateOwner::runden() {
 
 void StateOwner::nachzuegler() {
     if (tiefe_ > 0 || meldet_) return;
+    punktePruefen();
     const unsigned teile = abweichend();
     if (!teile) return;
     unangekuendigt_ |= teile;
+    alarm("geschrieben ohne Änderung: " + teilNamen(teile));
     ++tiefe_;
     beende();
 }

@@ -10,10 +10,20 @@
 // that writes while it is told opens its own change; that one is announced
 // after the current message has reached every listener.
 //
-// A write made outside any change is announced too, at the latest when
-// `nachzuegler()` runs (the application calls it whenever its event loop
-// falls idle), and is counted in `unangekuendigt()`, so that a test can show
-// that every action announced its own changes. Plain C++; one GUI thread.
+// The owner compares values, never the measured points themselves: every
+// writer of ExpDaten(1..nExpPunkte) says so with `datensatzGeschrieben()`,
+// which bumps the data set's counter; the other parts are a fixed number of
+// values, compared as they are. So what the owner compares costs the same
+// with 3 points as with 32767.
+//
+// Every write is announced by the change of its writer. A write made outside
+// any change is an error of that writer: it is still announced, at the
+// latest when `nachzuegler()` runs (the application calls it whenever its
+// event loop falls idle; it costs a comparison of those few values), but it
+// is counted in `unangekuendigt()` and reported to the alarm, if one is set.
+// The tests set one that fails the test that made the write, and switch on
+// the thorough check, which also catches a write of the points whose writer
+// did not bump the counter. Plain C++; one GUI thread.
 #pragma once
 
 #include <array>
@@ -32,7 +42,7 @@ enum Teil : unsigned {
     kTeilOrdnung = 1u << 2,        // nOrdnung
     kTeilKonstanten = 1u << 3,     // k(1..3)
     kTeilStartkonz = 1u << 4,      // c0(1..5)
-    kTeilDatensatz = 1u << 5,      // ExpDaten(1..nExpPunkte), its comment, name, lambda, c0Daten
+    kTeilDatensatz = 1u << 5,      // ExpDaten(1..nExpPunkte) (by its counter), its comment, name, lambda, c0Daten
     kTeilDiagrammart = 1u << 6,    // iDiagrammTyp, bRateDiagramm
     kTeilTemperatur = 1u << 7,     // bytKTFunktion, Arrhenius and Eyring parameters
     kTeilZeitbereich = 1u << 8,    // tEnd
@@ -73,6 +83,8 @@ struct Meldung {
 class StateOwner {
 public:
     using Hoerer = std::function<void(const Meldung&)>;
+    // Told of a write the owner caught that its writer did not announce.
+    using Alarm = std::function<void(const std::string& text)>;
 
     // Registers a listener for the parts `teile`; returns its id (> 0).
     int hoeren(std::string wer, unsigned teile, Hoerer h);
@@ -104,6 +116,20 @@ public:
     unsigned unangekuendigt() const { return unangekuendigt_; }
     void unangekuendigtZuruecksetzen() { unangekuendigt_ = 0; }
 
+    // The writers of the measured points (ExpDaten(1..nExpPunkte) and its
+    // count) call this after they wrote, inside their change.
+    void datensatzGeschrieben() { ++datensatzStand_; }
+    // How often the points were written so far; a window that keeps what it
+    // made of the data set compares it with the value of that time.
+    std::uint64_t datensatzStand() const { return datensatzStand_; }
+
+    // The alarm for writes without a change (none: they are only counted).
+    void setAlarm(Alarm a) { alarm_ = std::move(a); }
+    // Thorough check (for the tests): the points are also compared by a
+    // checksum at every change and idle check, so that a writer that did not
+    // call datensatzGeschrieben() is caught (and its write announced).
+    void setGruendlich(bool an);
+
     // Takes the present state as announced, without a message (after the
     // state was reset at start-up or by a test).
     void stillUebernehmen();
@@ -124,6 +150,8 @@ public:
     void abgelehntZuruecksetzen() { abgelehnt_ = 0; }
 
 private:
+    // What the windows show, as values: a fixed number of them, whatever
+    // the size of the data set (its points count by their counter).
     struct Stand {
         std::string zeiteinheit;
         std::int16_t iZeitEinheit = 0;
@@ -131,18 +159,33 @@ private:
         float ordnung = 0;
         std::array<double, 4> k{};
         std::array<double, 6> c0{};
-        std::uint64_t datensatz = 0;
+        std::uint64_t datensatzStand = 0;
+        std::int16_t nExpPunkte = 0;
+        std::string expKommentar;
+        std::string expDateiName;
+        double lambdaInf = 0;
+        std::array<float, 6> c0Daten{};
         std::int16_t diagrammTyp = 0;
         bool rateDiagramm = false;
         std::array<double, 6> temperatur{};
         float tEnd = 0;
         unsigned char auswertungsart = 0;
-        std::uint64_t gezeichnet = 0;
+        bool gezeichnetGueltig = false;
+        std::int16_t gezeichnetModell = 0;
+        std::int16_t gezeichnetTyp = 0;
+        std::array<float, 4> gezeichnetSingles{};  // order, tEnd, the two simulated half-lives
+        std::array<double, 10> gezeichnetWerte{};  // k(1..3), c0(1..5), flags
+        std::array<float, 6> gezeichnetC0Daten{};
+        std::string gezeichnetEinheit;
+        std::string gezeichnetMaske;
     };
-    static Stand jetzt();
+    Stand jetzt() const;
     static unsigned unterschiede(const Stand& a, const Stand& b);
     void melden(unsigned teile, const GeteilteWerte& vorher, double f);
     void runden();
+    // The thorough check of the points; with it off, nothing.
+    void punktePruefen();
+    void alarm(const std::string& text) const;
     // Puts back what is not a number a window could show; returns those parts.
     unsigned ablehnen();
 
@@ -162,10 +205,19 @@ private:
     unsigned unangekuendigt_ = 0;
     unsigned abgelehnt_ = 0;
     long meldungen_ = 0;
+    std::uint64_t datensatzStand_ = 0;
+    Alarm alarm_;
+    bool gruendlich_ = false;
+    std::uint64_t punkteSumme_ = 0;      // checksum of the points at the last check
+    std::uint64_t standBeiSumme_ = 0;    // the counter at that time
 };
+
 
 // The one owner.
 StateOwner& zustand();
+
+// The writers of the measured points say so (inside their change).
+inline void datensatzGeschrieben() { zustand().datensatzGeschrieben(); }
 
 // A change of the shared state: open it before the writes, it announces when
 // the outermost one goes out of scope.

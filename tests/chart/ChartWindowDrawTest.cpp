@@ -179,7 +179,11 @@ TEST_F(ChartWindowTest, RefusedEvaluationDrawsNothing) {
         p.t = 2.0 * (i - 1);
         p.c[1] = 0.05 * std::exp(-0.1 * p.t);
     });
-    app.ExpDaten[2].aus = -1;  // one active point only
+    {
+        Aenderung aus;
+        app.ExpDaten[2].aus = -1;  // one active point only
+        datensatzGeschrieben();
+    }
     vrn::test::MsgRecorder msgs;
     frmGraph2D& w = datenDiagramm(-5);
     ASSERT_EQ(msgs.count(), 1u);
@@ -190,20 +194,24 @@ TEST_F(ChartWindowTest, RefusedEvaluationDrawsNothing) {
 TEST_F(ChartWindowTest, CurveOutsideTheRangeIsWarnedAboutAndStillDrawn) {
     app.Achsenbereich[2] = 1;  // y from 1 to 2, above every concentration
     app.Achsenbereich[3] = 2;
-    app.iModell = 2;
-    app.c0 = {};
-    app.c0[1] = 0.1;
-    app.k[1] = 0.15;
-    app.tEnd = 20;
-    app.bAuswertungsart = 1;  // keeps the simulation from recomputing the ranges
-    Integer err = 0;
-    calc_diagramfunctioncT(2, err);
-    app.bAuswertungsart = 0;
-    app.iDiagrammTyp = 2;
-    app.Achsenbereich[0] = 0;
-    app.Achsenbereich[1] = 20;
     vrn::test::MsgRecorder msgs;
-    zeigeDiagramm();
+    {
+        // A window that draws model 2: one change.
+        Aenderung anfrage;
+        app.iModell = 2;
+        app.c0 = {};
+        app.c0[1] = 0.1;
+        app.k[1] = 0.15;
+        app.tEnd = 20;
+        app.bAuswertungsart = 1;  // keeps the simulation from recomputing the ranges
+        Integer err = 0;
+        calc_diagramfunctioncT(2, err);
+        app.bAuswertungsart = 0;
+        app.iDiagrammTyp = 2;
+        app.Achsenbereich[0] = 0;
+        app.Achsenbereich[1] = 20;
+        zeigeDiagramm();
+    }
     frmGraph2D* w = fenster();
     ASSERT_NE(w, nullptr);
     ASSERT_EQ(msgs.count(), 2u);  // c(A) outside, and c(P) since nothing entered the range

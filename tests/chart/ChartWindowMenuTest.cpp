@@ -94,7 +94,6 @@ TEST_F(ChartWindowTest, ACurveBeyondASingleIsNotCopiedWithoutAWord) {
 }
 
 TEST_F(ChartWindowTest, LegendNeedsALegendText) {
-    app.iDiagrammTyp = 51;
     frmGraph2D& w = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     w.DeleteCurves(0);
     for (int i = 1; i <= 24; ++i) w.Chart2D1->setSeriesLabel(1, i, "");
@@ -123,7 +122,11 @@ TEST_F(ChartWindowTest, MeasuredPointsOfTheModelAndTheirRefusal) {
         p.c[3] = 0.01;
         p.c[4] = 0.1 - p.c[1];
     });
-    app.ExpDaten[3].aus = -1;
+    {
+        Aenderung aus;
+        app.ExpDaten[3].aus = -1;
+        datensatzGeschrieben();
+    }
     frmGraph2D& w = simulationsDiagramm(4, 0.1, 0.15, 0.5, 0, 30);
     EXPECT_TRUE(w.menuItem("mnuAddPunkte")->isEnabled());
     w.menuItem("mnuAddPunkte")->trigger();
@@ -164,9 +167,12 @@ TEST_F(ChartWindowTest, DataOnlyKindShowsPointsAndWarnsWhenAllLieOutside) {
     // Ranges that miss every point: the two-line warning.
     app.Achsenbereich[0] = 100;
     app.Achsenbereich[1] = 200;
-    app.iDiagrammTyp = -1;
     vrn::test::MsgRecorder msgs;
-    zeigeDiagramm();
+    {
+        Aenderung anfrage;
+        app.iDiagrammTyp = -1;
+        zeigeDiagramm();
+    }
     ASSERT_EQ(msgs.count(), 1u);
     EXPECT_EQ(msgs.last().text, "Alle experimentellen Punkte befinden sich außerhalb des Koordinatenbereichs des "
                                 "Diagramms\r\nVergrößern Sie den Koordinatenbereich.");
@@ -240,7 +246,10 @@ TEST_F(ChartWindowTest, WindowFitsTheAreaAndClosingRemembersTheLeftEdge) {
     vrn::test::processEvents();
     EXPECT_NEAR(app.gGraphLeft, 600, 15);
 
-    app.bAuswertungsart = 1;
+    {
+        Aenderung auswertung;
+        app.bAuswertungsart = 1;
+    }
     frmGraph2D& v = simulationsDiagramm(2, 0.1, 0, 0.15, 0, 20);
     vrn::test::processEvents();
     // An evaluation chart stands at the area's right edge.

@@ -1,6 +1,7 @@
 #include "ChartWindowSupport.h"
 
 #include "chart/Grafik.h"
+#include "shell/StateOwner.h"
 #include "engine/InitialConcentrations.h"
 #include "engine/ModelMasks.h"
 #include "engine/Simulation.h"
@@ -12,6 +13,8 @@ frmGraph2D* ChartWindowTest::fenster() { return Forms::loaded<frmGraph2D>(); }
 
 frmGraph2D& ChartWindowTest::simulationsDiagramm(int m, double cA, double cB, double k1, double k2, Single tEnd,
                                                  bool rate) {
+    // The request of a window that draws the model: one change.
+    Aenderung aenderung;
     app.iModell = static_cast<Integer>(m);
     SetSpeziesMaske(app.iModell);
     // As the model choice sets them.
@@ -36,6 +39,7 @@ frmGraph2D& ChartWindowTest::simulationsDiagramm(int m, double cA, double cB, do
 }
 
 void ChartWindowTest::datensatz(int n, const std::function<void(Messpunkt&, int)>& fill) {
+    Aenderung aenderung;
     setDataSet(n, fill);
     PrepareExpDaten();
     getAnfangskonzAusDaten();
@@ -50,6 +54,7 @@ void ChartWindowTest::abfall(int n, double dt, double t0, bool mitP) {
 }
 
 frmGraph2D& ChartWindowTest::datenDiagramm(int kind) {
+    Aenderung aenderung;
     app.iDiagrammTyp = static_cast<Integer>(kind);
     CalcDataRanges(app.iDiagrammTyp, false);
     zeigeDiagramm();

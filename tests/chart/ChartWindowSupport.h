@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chart/frmGraph2D.h"
+#include "shell/StateOwner.h"
 #include "support/GuiTestSupport.h"
 
 namespace vrn::test {

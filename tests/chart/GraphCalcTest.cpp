@@ -68,9 +68,12 @@ TEST_F(ChartWindowTest, CalculatorShowsNoStaleNumbersWhenTheComputationFails) {
     tippe(f, "4");
     ASSERT_FALSE(f.lblResult[0]->text().isEmpty());
     // A drawn model that cannot be computed: A + B <=> P with k1 = 0.
-    app.gezeichnetMit.iModell = 17;
-    app.gezeichnetMit.sSpeziesMaske = "11010";
-    app.gezeichnetMit.k[1] = 0;
+    {
+        Aenderung gezeichnet;
+        app.gezeichnetMit.iModell = 17;
+        app.gezeichnetMit.sSpeziesMaske = "11010";
+        app.gezeichnetMit.k[1] = 0;
+    }
     vrn::test::MsgRecorder msgs;
     tippe(f, "5");
     for (QLabel* l : f.lblResult) EXPECT_TRUE(l->text().isEmpty());
@@ -78,8 +81,11 @@ TEST_F(ChartWindowTest, CalculatorShowsNoStaleNumbersWhenTheComputationFails) {
 }
 
 TEST_F(ChartWindowTest, CalculatorNamesTheEnzymeSpecies) {
-    app.iModell = 10;
-    app.sSpeziesMaske = "11110";
+    {
+        Aenderung modell;
+        app.iModell = 10;
+        app.sSpeziesMaske = "11110";
+    }
     frmGraphCalc& f = Forms::get<frmGraphCalc>();
     EXPECT_EQ(std::tuple(f.lblRes[0]->text(), f.lblRes[1]->text(), f.lblRes[2]->text(), f.lblRes[3]->text()),
               std::tuple("c(E)", "c(S)", "c(ES)", "c(P)"));

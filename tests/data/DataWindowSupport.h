@@ -2,6 +2,7 @@
 // data-set editor, the calculator and the tangent window.
 #pragma once
 
+#include "shell/StateOwner.h"
 #include "support/GuiTestSupport.h"
 
 namespace vrn::test {

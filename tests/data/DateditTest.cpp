@@ -184,7 +184,10 @@ TEST_F(Datedit, EveryChangeOfTheDataMarksTheDataSetChanged) {
 
 TEST_F(Datedit, UnitOptionsConvertTimesAndTheModelsConstants) {
     setzeDaten({{120, 0.1, 300, 0.5}, {240, 0.05, 300, 0.5}});
-    app.k[1] = 0.15;
+    {
+        Aenderung vorgabe;
+        app.k[1] = 0.15;
+    }
     frmDatedit& d = oeffne();
     test::clickButton(d.optZeit[1]);
     EXPECT_EQ(zeiten(), (std::vector<double>{2, 4}));
@@ -216,8 +219,11 @@ TEST_F(Datedit, DrawingButtonsOpenTheChartOrRefuseWordForWord) {
     };
     for (const Case& c : cases) {
         setzeDaten(c.rows);
-        if (c.allesAus)
+        if (c.allesAus) {
+            Aenderung aus;
             for (int i = 1; i <= app.nExpPunkte; ++i) app.ExpDaten[static_cast<std::size_t>(i)].aus = -1;
+            datensatzGeschrieben();
+        }
         frmDatedit& d = oeffne();
         rec.clear();
         test::clickButton(d.*c.button);
@@ -295,8 +301,11 @@ TEST_F(Datedit, InputRowNamesNumbersBeyondTheirFields) {
 
 TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     setzeDaten({{1, 0.5, 0, 0}, {2, 0.25, 0, 0}, {3, 0.125, 0, 0}});
-    app.sZeiteinheit = "min";
-    app.ExpKommentar = "Probe";
+    {
+        Aenderung vorgabe;
+        app.sZeiteinheit = "min";
+        app.ExpKommentar = "Probe";
+    }
     frmDatedit& d = oeffne();
     test::answerFileBoxes(env.folderStd() + "/probe.VRD");
     app.bDatenGeaendert = true;
@@ -304,7 +313,10 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
     EXPECT_FALSE(app.bDatenGeaendert);
     EXPECT_EQ(d.caption(), "(probe.VRD) Experimentelle Daten, Editieren von Messpunkten  ");
 
-    app.sZeiteinheit = "s";
+    {
+        Aenderung vorgabe;
+        app.sZeiteinheit = "s";
+    }
     test::answerOpenDialog("probe.VRD", env.folderStd());
     frmDatedit& neu = oeffne("mnuNeudat");
     test::clickButton(neu.cmdLoadFile);
@@ -326,7 +338,10 @@ TEST_F(Datedit, SavedDataSetLoadsBackInItsOwnUnit) {
 TEST_F(Datedit, ALongCommentShowsItsBeginning) {
     const std::string kommentar = "Anfang des Kommentars " + std::string(300, '-') + " Ende";
     setzeDaten({{0, 1, 300, 0}, {1.5, 0.5, 300, 0}});
-    app.ExpKommentar = kommentar;
+    {
+        Aenderung vorgabe;
+        app.ExpKommentar = kommentar;
+    }
     frmDatedit& d = oeffne();
     EXPECT_EQ(std::tuple(d.txtComment->text().toStdString(), d.txtComment->cursorPosition()), std::tuple(kommentar, 0));
     test::saveScreenshot(&d, "datedit_long_comment");

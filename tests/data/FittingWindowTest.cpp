@@ -25,6 +25,7 @@
 #include "platform/ColourFont.h"
 #include "platform/Paths.h"
 #include "shell/DataPreparation.h"
+#include "shell/StateOwner.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
 
@@ -52,13 +53,18 @@ protected:
     frmFitting* isotherms(std::initializer_list<double> temps, int n, double dt,
                           const std::function<double(double, double)>& f, std::initializer_list<double> ohneT,
                           int item) {
-        app.ExpDaten.assign(1, Messpunkt{});
-        for (double T : temps)
-            for (int i = 0; i <= n; ++i) app.ExpDaten.push_back(Messpunkt{dt * i, {0, f(dt * i, T)}, T});
-        for (double t : ohneT) app.ExpDaten.push_back(Messpunkt{t, {0, 0.3}});
-        app.nExpPunkte = static_cast<Integer>(app.ExpDaten.size() - 1);
-        PrepareExpDaten();
-        getAnfangskonzAusDaten();
+        {
+            // Typed into the data-set editor: one change.
+            Aenderung daten;
+            app.ExpDaten.assign(1, Messpunkt{});
+            for (double T : temps)
+                for (int i = 0; i <= n; ++i) app.ExpDaten.push_back(Messpunkt{dt * i, {0, f(dt * i, T)}, T});
+            for (double t : ohneT) app.ExpDaten.push_back(Messpunkt{t, {0, 0.3}});
+            app.nExpPunkte = static_cast<Integer>(app.ExpDaten.size() - 1);
+            datensatzGeschrieben();
+            PrepareExpDaten();
+            getAnfangskonzAusDaten();
+        }
         main->clickMenu(QString("mnuNonIsothermFitting(%1)").arg(item));
         return Forms::loaded<frmFitting>();
     }
@@ -230,11 +236,16 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     auto autoFit = [f] { QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton); };
 
     // Only points that take part count: one active point is not more than one parameter.
-    for (int i = 2; i <= app.nExpPunkte; ++i) app.ExpDaten[static_cast<std::size_t>(i)].aus = -1;
+    auto aktiv = [](Integer aus) {
+        Aenderung editor;  // as the data-set editor marks them
+        for (int i = 2; i <= app.nExpPunkte; ++i) app.ExpDaten[static_cast<std::size_t>(i)].aus = aus;
+        datensatzGeschrieben();
+    };
+    aktiv(-1);
     autoFit();
     EXPECT_TRUE(vrn::test::isOnlyMessage(rec, kZuWenig, " Ausführung nicht möglich ", MsgIcon::Critical));
     EXPECT_EQ(std::tuple(app.k[1], f->cmdAutoFitting->text()), std::tuple(0.0215, "Auto-   Fitting"));
-    for (int i = 2; i <= app.nExpPunkte; ++i) app.ExpDaten[static_cast<std::size_t>(i)].aus = 0;
+    aktiv(0);
 
     // No species chosen: no point takes part.
     QTest::mouseClick(f->chkConcFQS[1], Qt::LeftButton);
@@ -272,12 +283,15 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
 
 // Model 13 from k = 1, 1, 1 on noisy data needs more evaluations than allowed.
 TEST_F(Fitting, EvaluationLimitIsReportedAndTheLastAcceptedValuesStay) {
-    app.bAuswertungsart = 0;
-    app.iModell = 13;
-    SetSpeziesMaske(13);
-    app.k = {0, 0.3, 0.2, 0.1};
-    app.c0 = {0, 1, 1, 0, 0, 0};
-    app.tEnd = 20;
+    {
+        Aenderung modell;
+        app.bAuswertungsart = 0;
+        app.iModell = 13;
+        SetSpeziesMaske(13);
+        app.k = {0, 0.3, 0.2, 0.1};
+        app.c0 = {0, 1, 1, 0, 0, 0};
+        app.tEnd = 20;
+    }
     ASSERT_EQ([] { Integer e = 0; calc_diagramfunctioncT(13, e); return e; }(), 0);
     test::setDataSet(21, [](Messpunkt& m, int n) {
         const int i = n - 1;
@@ -287,8 +301,11 @@ TEST_F(Fitting, EvaluationLimitIsReportedAndTheLastAcceptedValuesStay) {
         calc_functioncT_at_t(13, m.t, c, e);
         for (std::size_t j = 1; j <= 5; ++j) m.c[j] = c[j] * (1 + (i == 0 ? 0 : 0.02 * std::sin(3.0 * i + j)));
     });
-    PrepareExpDaten();
-    getAnfangskonzAusDaten();
+    {
+        Aenderung daten;
+        PrepareExpDaten();
+        getAnfangskonzAusDaten();
+    }
     Forms::get<frmKinModel>().optTyp_Click(optionOfModel(13));
     main->clickMenu("mnuCtFitting");
     frmFitting* f = Forms::loaded<frmFitting>();
@@ -344,7 +361,11 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     EXPECT_TRUE(test::unexpectedMessages().empty());
 
     // Without a temperature no point takes part.
-    for (int i = 1; i <= app.nExpPunkte; ++i) app.ExpDaten[static_cast<std::size_t>(i)].Temp = 0;
+    {
+        Aenderung editor;  // as the data-set editor zeroes the column
+        for (int i = 1; i <= app.nExpPunkte; ++i) app.ExpDaten[static_cast<std::size_t>(i)].Temp = 0;
+        datensatzGeschrieben();
+    }
     rec.clear();
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
@@ -355,7 +376,10 @@ TEST_F(Fitting, SecondOrderNeedsItsStartConcentration) {
     frmFitting* f = openThreeIsotherms(2);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->unit1->text(), "/(1/(s mol/l))");
-    app.c0Daten[1] = 0;
+    {
+        Aenderung daten;
+        app.c0Daten[1] = 0;
+    }
     rec.clear();
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
@@ -601,6 +625,7 @@ void n2o5() {
         p.t = t[i - 1];
         p.c[1] = c[i - 1];
     });
+    Aenderung daten;
     PrepareExpDaten();
     getAnfangskonzAusDaten();
 }

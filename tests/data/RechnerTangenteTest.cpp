@@ -31,15 +31,24 @@ protected:
 };
 
 TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
-    app.dblArrhA = 5;
+    {
+        Aenderung vorgabe;
+        app.dblArrhA = 5;
+    }
     frmArrheniusRechner& r = oeffne("mnuToolArrhenius");
     EXPECT_EQ(r.caption(), "Arrhenius-Rechner");
     EXPECT_EQ(r.txtInpArrh[0]->text(), " 0") << "the item starts from A = 0";
     EXPECT_EQ(std::tuple(r.txtInpArrh[3]->isVisible(), r.lblkEinheit->text()), std::tuple(false, "((mol/l)^(1-n))/s"));
-    app.sZeiteinheit = "min";
+    {
+        Aenderung einheit;
+        app.sZeiteinheit = "min";
+    }
     rechne(r, "1e13", "1e5", "298.15");
     EXPECT_EQ(ergebnis(r), std::pair(QString(" 3.025776E-05"), QString(" 5.042959E-07")));
-    app.sZeiteinheit = "s";
+    {
+        Aenderung einheit;
+        app.sZeiteinheit = "s";
+    }
     rechne(r, "2,5e10", "100000", "298,15");
     EXPECT_EQ(r.txtkResult->text(), " 7.564439E-08") << "a decimal comma stands for the point";
     // T = 0 and an overflow empty the result boxes instead of keeping old values.
@@ -51,7 +60,10 @@ TEST_F(Rechner, ArrheniusGivesTheHandComputedConstantInEveryUnit) {
 }
 
 TEST_F(Rechner, EyringStoresItsParametersAndShowsTheUnitsOfTheMode) {
-    app.sZeiteinheit = "h";
+    {
+        Aenderung einheit;
+        app.sZeiteinheit = "h";
+    }
     main->toolbarButton(16)->trigger();
     frmArrheniusRechner& r = *Forms::loaded<frmArrheniusRechner>();
     EXPECT_EQ(std::tuple(r.caption(), r.txtInpArrh[3]->text()), std::tuple("Eyring-Rechner", " 2.083644E+10"));
@@ -102,8 +114,11 @@ TEST_F(Rechner, InputsBeyondADoubleAreNamedNotTakenAsZero) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
-        app.dblEyrS = 7;
-        app.dblEyrH = 8;
+        {
+            Aenderung vorgabe;
+            app.dblEyrS = 7;
+            app.dblEyrH = 8;
+        }
         frmArrheniusRechner& r = oeffne(row.item);
         rechne(r, "10", "1e5", "298.15");
         ASSERT_FALSE(r.txtkResult->text().isEmpty());
@@ -193,9 +208,13 @@ TEST_F(Tangente, SlopeOfAFirstOrderSetIsMinusKTimesC) {
 }
 
 TEST_F(Tangente, TimesThatDoNotIncreaseAreRefused) {
-    app.sZeiteinheit = "min";
     setzeDaten({{0, 0, 0, 0}, {5, 0, 0, 0}, {5, 0, 0, 0}, {10, 0, 0, 0}});
-    for (int i = 1; i <= 4; ++i) app.ExpDaten[static_cast<std::size_t>(i)].c[4] = 0.01 * i;
+    {
+        Aenderung vorgabe;
+        app.sZeiteinheit = "min";
+        for (int i = 1; i <= 4; ++i) app.ExpDaten[static_cast<std::size_t>(i)].c[4] = 0.01 * i;
+        datensatzGeschrieben();
+    }
     frmCalcTangente& t = oeffne(4);
     EXPECT_EQ(std::tuple(t.lblr->text(), t.Label4->text()), std::tuple("r(P) = dc(P)/dt =  ", "mol/(l min)"));
     rec.clear();
@@ -217,8 +236,11 @@ TEST_F(Tangente, KeepsItsSplineWhileAnotherWindowTakesTheChart) {
         p.c[1] = 0.1 * std::exp(-0.1 * p.t) * (1 + 0.03 * std::sin(i));
         p.c[4] = 0.1 - p.c[1];
     });
-    PrepareExpDaten();
-    getAnfangskonzAusDaten();
+    {
+        Aenderung daten;
+        PrepareExpDaten();
+        getAnfangskonzAusDaten();
+    }
     auto titel = [] { return toQ(Forms::loaded<frmGraph2D>()->Chart2D1->text(ChartTextBlock::Header)); };
     frmCalcTangente& t = oeffne(1);
     t.SliderGlaettung->setValue(50);

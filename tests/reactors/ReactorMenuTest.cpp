@@ -11,11 +11,17 @@ using namespace vrn;
 class ReactorMenu : public test::ReactorWindowTest {};
 
 TEST_F(ReactorMenu, ItemsOpenOneReactorAndTheModelFillsIt) {
-    app.iModell = 0;
+    {
+        Aenderung keinModell;
+        app.iModell = 0;
+    }
     main->clickMenu("mnuReaktor");
     EXPECT_EQ(rec.last().text, "vorher ein kinetisches Modell wählen!");
     EXPECT_FALSE(main->menuItem("mnuKontRK")->isEnabled());
-    app.iModell = 2;
+    {
+        Aenderung modell;
+        app.iModell = 2;
+    }
     main->clickMenu("mnuReaktor");
     for (const char* item : {"mnuBatchR", "mnuRohrR", "mnuKontRK"}) EXPECT_TRUE(main->menuItem(item)->isEnabled());
     EXPECT_FALSE(main->menuItem("mnuKaskade")->isEnabled());
@@ -54,7 +60,6 @@ TEST_F(ReactorMenu, TwoTankResultsAndOneBatchResultInTheProtocol) {
     app.ProtDateiName = first;
     // Model 4 leaves c(B)(0) = 1 behind in the hidden field of model 2: the
     // protocol does not show it.
-    app.iModell = 4;
     chooseModel(4);
     frmRKconti& t = open<frmRKconti>("mnuKontRK", 2);
     EXPECT_EQ(t.Inp[1]->text(), " 1");

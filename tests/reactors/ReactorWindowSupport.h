@@ -7,6 +7,7 @@
 
 #include "base/NumberText.h"
 #include "engine/frmKinModel.h"
+#include "shell/StateOwner.h"
 #include "platform/Twips.h"
 #include "reactors/ReactorDrawings.h"
 #include "reactors/ReactorPicture.h"
@@ -27,7 +28,11 @@ protected:
     // Opens a reactor window from the menu with the model chosen.
     template <class W>
     W& open(const char* item, int model) {
-        app.iModell = static_cast<Integer>(model);
+        {
+            // The model chosen before, as another window announces it.
+            Aenderung vorher;
+            app.iModell = static_cast<Integer>(model);
+        }
         main->clickMenu(item);
         chooseModel(model);
         W* w = Forms::loaded<W>();

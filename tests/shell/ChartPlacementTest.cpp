@@ -30,6 +30,7 @@
 #include "reactors/frmRohrreaktor.h"
 #include "shell/AppState.h"
 #include "shell/DataPreparation.h"
+#include "shell/StateOwner.h"
 #include "shell/frmPhantom.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
@@ -78,6 +79,7 @@ void dreiIsothermen() {
         p.t = 0.5 * j;
         p.c[1] = std::exp(-1e10 * std::exp(-60000 / (8.3145 * p.Temp)) * p.t);
     });
+    Aenderung daten;
     PrepareExpDaten();
     app.c0Daten[1] = 1;
 }

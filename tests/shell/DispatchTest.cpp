@@ -12,6 +12,7 @@
 #include "shell/DataFile.h"
 #include "shell/DataPreparation.h"
 #include "shell/ProjectFile.h"
+#include "shell/StateOwner.h"
 #include "shell/TextFile.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
@@ -57,23 +58,37 @@ TEST_F(Dispatch, RefusalsWithoutData) {
 TEST_F(Dispatch, ConcentrationEvaluationChecks) {
     app.bHatCTDaten = true;
     test::setDataRows({{0, 0.0, 0, 0}, {1, 0.5, 0, 0}});
-    app.c0Daten[1] = 0;
+    {
+        Aenderung vorgabe;
+        app.c0Daten[1] = 0;
+    }
     main->clickMenu("mnuctAusw(1)");
     EXPECT_EQ(rec.last().text, "Keine Anfangskonzentration c(A)(0) gefunden");
     main->clickMenu("mnuctAusw(3)");
     EXPECT_EQ(rec.last().text, "Es werden beide Anfangskonzentrationen c(A)(0) und c(B)(0) benötigt.");
-    app.nExpPunkte = 1;
+    {
+        Aenderung vorgabe;
+        app.nExpPunkte = 1;
+        datensatzGeschrieben();
+    }
     main->clickMenu("mnuctAusw(2)");
     EXPECT_EQ(rec.last().text, "Keine (oder zuwenig) experimentelle c-t-Daten.\r\nGeben Sie Daten im Dateneditor ein (=> Neueingabe).");
 
     // A + B => P: equal starts give kind -6, different ones -8.
-    app.nExpPunkte = 2;
-    app.c0Daten[1] = 0.1f;
-    app.c0Daten[2] = 0.1f;
+    {
+        Aenderung vorgabe;
+        app.nExpPunkte = 2;
+        datensatzGeschrieben();
+        app.c0Daten[1] = 0.1f;
+        app.c0Daten[2] = 0.1f;
+    }
     rec.clear();
     main->clickMenu("mnuctAusw(3)");
     EXPECT_EQ(std::tuple(rec.count(), app.iDiagrammTyp, app.iModell, app.bGleicheC0), std::tuple(0u, -6, 4, true));
-    app.c0Daten[2] = 0.2f;
+    {
+        Aenderung vorgabe;
+        app.c0Daten[2] = 0.2f;
+    }
     main->clickMenu("mnuctAusw(3)");
     EXPECT_EQ(std::tuple(app.iDiagrammTyp, app.bGleicheC0, charts), std::tuple(Integer{-8}, false, 2));
 }
@@ -81,21 +96,33 @@ TEST_F(Dispatch, ConcentrationEvaluationChecks) {
 TEST_F(Dispatch, ConductivityChecksAndNotes) {
     app.bHatLambdaDaten = true;
     test::setDataRows({{0, 0.1, 0, 0}, {1, 0.05, 0, 0}});
-    app.c0Daten[1] = 0.1f;
-    app.c0Daten[2] = 0.2f;
+    {
+        Aenderung vorgabe;
+        app.c0Daten[1] = 0.1f;
+        app.c0Daten[2] = 0.2f;
+    }
     main->clickMenu("mnuLambdaAusw(3)");
     EXPECT_EQ(rec.last().text, "Im Augenblick wird nur die Variante c(A)(0) = c(B)(0) unterstützt.");
     EXPECT_FALSE(app.bGleicheC0);
-    app.LambdaInf = 0;
+    {
+        Aenderung vorgabe;
+        app.LambdaInf = 0;
+    }
     main->clickMenu("mnuLambdaAusw(1)");
     EXPECT_EQ(rec.last().text, "Keinen Wert lambda(t = infin) gefunden");
-    app.c0Daten[1] = 0;
+    {
+        Aenderung vorgabe;
+        app.c0Daten[1] = 0;
+    }
     main->clickMenu("mnuLambdaAusw(2)");
     EXPECT_EQ(rec.last().text.substr(0, 48), "Für eine lambda-Auswertung nach 2. Ordnung muss");
 
     // Without lambda(0) a note is shown and the evaluation goes on.
-    app.LambdaInf = 2;
-    app.Lambda0 = 0;
+    {
+        Aenderung vorgabe;
+        app.LambdaInf = 2;
+        app.Lambda0 = 0;
+    }
     rec.clear();
     main->clickMenu("mnuLambdaAusw(1)");
     ASSERT_EQ(rec.count(), 1u);
@@ -114,7 +141,11 @@ TEST_F(Dispatch, RateConstantTemperaturePairs) {
     main->clickMenu("mnukT(2)");
     EXPECT_EQ(rec.last().text, "mindestens zwei unterschiedliche Paare k - T nötig!");
     // An empty data set while k-T data are flagged.
-    app.nExpPunkte = 0;
+    {
+        Aenderung vorgabe;
+        app.nExpPunkte = 0;
+        datensatzGeschrieben();
+    }
     main->clickMenu("mnukT(1)");
     EXPECT_EQ(rec.last().text, "Keine Daten für k und T vorhanden.\r\nGeben Sie experimentelle Daten im Dateneditor ein (=> Neueingabe)");
 }
@@ -148,11 +179,15 @@ TEST_F(Dispatch, ConductivityEvaluationDrawsAlsoWhileAChartIsOpen) {
     main->clickMenu("mnuctAusw(1)");
     ASSERT_EQ(app.iDiagrammTyp, -5);
     // lambda rises as A turns into P: lambda = 10 - 8·exp(-0.05 t), lambda(inf) = 10.
-    for (int i = 1; i <= app.nExpPunkte; ++i) {
-        Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
-        p.lambda = static_cast<Single>(10 - 8 * std::exp(-0.05 * p.t));
+    {
+        Aenderung vorgabe;
+        for (int i = 1; i <= app.nExpPunkte; ++i) {
+            Messpunkt& p = app.ExpDaten[static_cast<std::size_t>(i)];
+            p.lambda = static_cast<Single>(10 - 8 * std::exp(-0.05 * p.t));
+        }
+        datensatzGeschrieben();
+        app.LambdaInf = 10;
     }
-    app.LambdaInf = 10;
     PrepareExpDaten();
     ASSERT_TRUE(app.bHatLambdaDaten);
     rec.clear();
@@ -195,8 +230,11 @@ TEST_F(Dispatch, RefusedDataFileOfAProjectIsNotNamedAsLoaded) {
 TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
     test::setDataRows({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
     app.bDatenGeaendert = true;
-    app.iModell = 8;
-    app.k = {0, 0.5, 0.125, 0};
+    {
+        Aenderung vorgabe;
+        app.iModell = 8;
+        app.k = {0, 0.5, 0.125, 0};
+    }
     QFile::remove(QString::fromStdString(app.SessionDateiName));
 
     rec.answer(MsgAnswer::Cancel);
@@ -211,8 +249,11 @@ TEST_F(Dispatch, ExitAsksForChangedDataAndWritesTheSession) {
 
     // Loading the session restores model and rate constants, also in the model window.
     app.bDatenGeaendert = false;
-    app.iModell = 2;
-    app.k = {0, 0.15, 0, 0};
+    {
+        Aenderung vorgabe;
+        app.iModell = 2;
+        app.k = {0, 0.15, 0, 0};
+    }
     rec.answer(MsgAnswer::OK);
     main->clickMenu("mnuLoadLastSession");
     EXPECT_EQ(std::tuple(app.iModell, app.k[1], app.k[2]), std::tuple(8, 0.5, 0.125));
@@ -258,8 +299,11 @@ TEST_F(Dispatch, SessionFindsItsDataSetBesideItWhenTheFolderChanged) {
     // The session names a bare data-set file in the program folder, while the
     // current folder is somewhere else (a save box chose another folder).
     QFile::copy(resourceFolder() + "/samples/1st_order.VRD", env.folder() + "/1st_order.VRD");
-    app.ExpDateiName = "1st_order.VRD";
-    app.iModell = 2;
+    {
+        Aenderung vorgabe;
+        app.ExpDateiName = "1st_order.VRD";
+        app.iModell = 2;
+    }
     ASSERT_TRUE(WriteProjectFile(app.SessionDateiName));
     QDir(env.folder()).mkpath("anderswo");
     QDir::setCurrent(env.folder() + "/anderswo");
@@ -340,9 +384,12 @@ TEST_F(Dispatch, ADataSetsLambdaInfinityIsTheOneItsFileHolds) {
     const std::string datei = env.folderStd() + "/1st_order.VRD";
     test::answerFileBoxes(datei);
     test::clickButton(d.cmdSave);
-    app.LambdaInf = 5;
     bool ok = false;
-    LoadDataFile(datei, false, ok);
+    {
+        Aenderung laden;
+        app.LambdaInf = 5;
+        LoadDataFile(datei, false, ok);
+    }
     ASSERT_TRUE(ok);
     EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDaten[26].t, app.LambdaInf), std::tuple(26, 130.0, 0.0));
 
@@ -373,7 +420,10 @@ TEST_F(Dispatch, ExitClosesTheHelpAndTheCloseBoxSavesNothing) {
 TEST_F(Dispatch, NewDataSetAsksToSaveChangedDataFirst) {
     test::setDataRows({{0, 0.1, 0, 0}, {5, 0.05, 0, 0}});
     app.bDatenGeaendert = true;
-    app.LambdaInf = 3;
+    {
+        Aenderung vorgabe;
+        app.LambdaInf = 3;
+    }
     rec.answer(MsgAnswer::Cancel);
     main->clickMenu("mnuNeudat");
     EXPECT_EQ(app.nExpPunkte, 2);
@@ -391,10 +441,16 @@ TEST_F(Dispatch, ToolbarPositionsRunTheirItems) {
     main->toolbarButton(7)->trigger();
     // A toolbar click closes the tips.
     EXPECT_EQ(std::tuple(title, IsFormLoaded<frmTip>()), std::tuple("aktuelles Projekt speichern unter ...", false));
-    app.iModell = 8;
-    app.k = {0, 0.5, 0.1, 0};
+    {
+        Aenderung vorgabe;
+        app.iModell = 8;
+        app.k = {0, 0.5, 0.1, 0};
+    }
     ASSERT_TRUE(WriteProjectFile(app.SessionDateiName));
-    app.iModell = 2;
+    {
+        Aenderung vorgabe;
+        app.iModell = 2;
+    }
     rec.answer(MsgAnswer::OK);
     main->toolbarButton(4)->trigger();
     EXPECT_EQ(app.iModell, 8);

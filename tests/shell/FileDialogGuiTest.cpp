@@ -15,6 +15,7 @@
 #include "shell/frmCmnDlg.h"
 #include "shell/frmCommentInput.h"
 #include "support/GuiTestSupport.h"
+#include "shell/StateOwner.h"
 
 using namespace vrn;
 
@@ -146,7 +147,10 @@ TEST_F(FileDialogGui, EnterOnAHighlightedFileOrADoubleClickAccepts) {
 
 TEST_F(FileDialogGui, PreviewShowsTheCommentButChangesNoState) {
     app.ProjKommentar = "aktuelles Projekt";
-    app.ExpKommentar = "aktueller Datensatz";
+    {
+        Aenderung vorgabe;
+        app.ExpKommentar = "aktueller Datensatz";
+    }
     std::string name, folder = toStd(root);
     runDialog(name, folder, "*.*", [&](frmCmnDlg& d) {
         d.filOpenList->setCurrentRow(listed(d.filOpenList).indexOf("projekt.VRP"));
@@ -189,9 +193,12 @@ TEST_F(FileDialogGui, APipeBehindAListedNameIsRefusedAtOnceByThePreviewAndTheLoa
     QFile::link("rohr", root + "/rohr.VRP");
     const std::string vrd = toStd(root + "/rohr.VRD"), vrp = toStd(root + "/rohr.VRP");
     app.ExpDateiPfad = toStd(root);
-    app.ExpKommentar = "aktueller Datensatz";
-    test::setDataSet(3, [](Messpunkt& p, int i) { p.t = i; });
-    app.ExpDateiName = "alt.VRD";
+    {
+        Aenderung vorgabe;
+        app.ExpKommentar = "aktueller Datensatz";
+        test::setDataSet(3, [](Messpunkt& p, int i) { p.t = i; });
+        app.ExpDateiName = "alt.VRD";
+    }
     bool ok = true, cancelled = true;
     EXPECT_TRUE(rohr.endsAlone([&] {
         onDialog([&](frmCmnDlg& d) {
@@ -280,7 +287,10 @@ TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
         d.cmdOpenOK->click();
     });
     bool ok = false, cancelled = true;
-    LoadExpDataDialog(false, ok, cancelled);
+    {
+        Aenderung laden;
+        LoadExpDataDialog(false, ok, cancelled);
+    }
     EXPECT_EQ(std::tuple(ok, app.nExpPunkte, app.ExpDateiName), std::tuple(true, 2, toStd(root + "/a.VRD")));
 
     // The project dialog, cancelled with the close box.
@@ -289,7 +299,10 @@ TEST_F(FileDialogGui, LoadingADataSetThroughTheDialog) {
         d.close();
     });
     std::string file, dat;
-    LoadProjectDialog(file, dat, ok, cancelled);
+    {
+        Aenderung laden;
+        LoadProjectDialog(file, dat, ok, cancelled);
+    }
     EXPECT_EQ(std::tuple(cancelled, ok), std::tuple(true, false));
     test::processEvents();
     EXPECT_FALSE(IsFormLoaded<frmCmnDlg>());
@@ -361,7 +374,10 @@ TEST_F(FileDialogGui, CommentWindowShowsTheBeginningOfALongComment) {
 }
 
 TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
-    app.ExpKommentar = "zu speichern";
+    {
+        Aenderung vorgabe;
+        app.ExpKommentar = "zu speichern";
+    }
     app.ExpDateiPfad = toStd(root + "/unter");
     QString title, filter;
     QTimer::singleShot(0, [&] {
@@ -373,7 +389,10 @@ TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
         static_cast<QDialog*>(box)->accept();
     });
     bool failed = true;
-    SaveDataFileAs(failed);
+    {
+        Aenderung speichern;  // as the data-set editor's "Speichern unter"
+        SaveDataFileAs(failed);
+    }
     EXPECT_EQ(std::tuple(failed, title), std::tuple(false, QString("Datenfile speichern unter ...")));
     // The box adds the default extension.
     EXPECT_EQ(std::tuple(filter, app.ExpDateiName, QFileInfo::exists(root + "/unter/gespeichert.VRD")),
@@ -397,7 +416,10 @@ TEST_F(FileDialogGui, SaveBoxWritesAndMakesTheFolderCurrent) {
         box->selectFile(root + "/unter/gespeichert.VRD");
         static_cast<QDialog*>(box)->accept();
     });
-    SaveDataFileAs(failed);
+    {
+        Aenderung speichern;  // as the data-set editor's "Speichern unter"
+        SaveDataFileAs(failed);
+    }
     EXPECT_EQ(std::tuple(asked, failed), std::tuple(true, true));
 }
 
@@ -414,7 +436,11 @@ TEST_F(FileDialogGui, FirstSampleProjectLoadsFromAFreshProgramFolder) {
     });
     std::string file, dat;
     bool ok = false, cancelled = true;
-    LoadProjectDialog(file, dat, ok, cancelled);
+    {
+        // As the menu item reads it: one change.
+        Aenderung laden;
+        LoadProjectDialog(file, dat, ok, cancelled);
+    }
     ASSERT_TRUE(ok);
     EXPECT_EQ(std::tuple(dat, app.ProjKommentar, rec.count()),
               std::tuple("1st_order.VRD", "Beispiel: Reaktion 1. Ordnung A => P", 0u));

@@ -8,6 +8,7 @@
 #include "engine/frmKinModel.h"
 #include "shell/frmPhantom.h"
 #include "support/GuiTestSupport.h"
+#include "shell/StateOwner.h"
 
 using namespace vrn;
 
@@ -93,12 +94,20 @@ TEST_F(MainWindow, HintPanelPopupsWindowListAndInfo) {
     }
 
     QApplication::clipboard()->clear();
-    app.nExpPunkte = 0;
+    {
+        Aenderung vorgabe;
+        app.nExpPunkte = 0;
+        datensatzGeschrieben();
+    }
     main->mnuEdit1_Open();
     EXPECT_EQ(names(main->mnuEdit1->actions(), true).mid(0, 3), (QStringList{"Kopieren", "Einfügen", "Löschen"}));
     for (QAction* a : {main->mnuCopy1, main->mnuPaste1, main->mnuErase1}) EXPECT_FALSE(a->isEnabled());
     QApplication::clipboard()->setText("1\t2");
-    app.nExpPunkte = 3;
+    {
+        Aenderung vorgabe;
+        app.nExpPunkte = 3;
+        datensatzGeschrieben();
+    }
     main->mnuEdit1_Open();
     for (QAction* a : {main->mnuCopy1, main->mnuPaste1, main->mnuErase1}) EXPECT_TRUE(a->isEnabled());
     app.nXYPunkte = 0;

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
 
 #include "shell/AppState.h"
 #include "shell/StateOwner.h"
+#include "support/TestSupport.h"
 
 using namespace vrn;
 
@@ -132,4 +134,100 @@ TEST_F(StateOwnerTest, ANumberNoWindowCanShowIsRefusedAndNotAnnounced) {
               std::tuple(k1, 0.25, c3, n, tEnd, ea));
     EXPECT_EQ(gehoert.teile(), std::vector<unsigned>{kTeilStartkonz});
     EXPECT_EQ(teilNamen(zustand().abgelehnt()), "Ordnung|Konstanten|Startkonz|Temperatur|Zeitbereich");
+}
+
+namespace {
+// The alarm texts of the owner while the test runs; the thorough check is
+// switched off again at its end (as the program runs without it).
+class Alarme {
+public:
+    explicit Alarme(bool gruendlich) {
+        zustand().setAlarm([this](const std::string& t) { texte.push_back(t); });
+        zustand().setGruendlich(gruendlich);
+    }
+    ~Alarme() {
+        zustand().setGruendlich(false);
+        zustand().setAlarm(nullptr);
+    }
+    std::vector<std::string> texte;
+};
+}  // namespace
+
+TEST_F(StateOwnerTest, AWriteWithoutAChangeRaisesTheAlarmWithTheParts) {
+    Alarme alarme(false);
+    Gehoert gehoert;
+    Zuhoerer z{"alles", kAlleTeile, [&](const Meldung& m) { gehoert.meldungen.push_back(m); }};
+    app.k[2] = 0.4;
+    app.tEnd = 50;
+    zustand().nachzuegler();
+    EXPECT_EQ(alarme.texte, std::vector<std::string>{"geschrieben ohne Änderung: Konstanten|Zeitbereich"});
+    EXPECT_EQ(gehoert.teile(), std::vector<unsigned>{kTeilKonstanten | kTeilZeitbereich}) << "announced all the same";
+    zustand().nachzuegler();
+    EXPECT_EQ(alarme.texte.size(), 1u) << "once";
+    {
+        Aenderung a;
+        app.k[3] = 0.5;
+    }
+    EXPECT_EQ(alarme.texte.size(), 1u) << "a write inside a change is no alarm";
+}
+
+// The points of the data set count by their counter: the writer says that it
+// wrote them. The idle check of the program compares the counter only, so
+// that its cost does not grow with the data set; the thorough check of the
+// tests catches a writer that does not say so.
+TEST_F(StateOwnerTest, PointsCountByTheirWritersWord) {
+    test::setDataSet(3, [](Messpunkt& p, int i) { p.t = i; });
+    Gehoert gehoert;
+    Zuhoerer z{"daten", kTeilDatensatz, [&](const Meldung& m) { gehoert.meldungen.push_back(m); }};
+    {
+        Alarme alarme(false);
+        {
+            Aenderung a;
+            app.ExpDaten[2].t = 7;  // the writer forgets to say so
+        }
+        EXPECT_TRUE(gehoert.meldungen.empty()) << "the points themselves are not compared";
+        {
+            Aenderung a;
+            app.ExpDaten[2].t = 8;
+            datensatzGeschrieben();
+        }
+        EXPECT_EQ(gehoert.teile(), std::vector<unsigned>{kTeilDatensatz});
+        EXPECT_TRUE(alarme.texte.empty());
+    }
+    {
+        Alarme alarme(true);
+        gehoert.meldungen.clear();
+        {
+            Aenderung a;
+            app.ExpDaten[1].c[1] = 0.5;
+        }
+        EXPECT_EQ(alarme.texte,
+                  std::vector<std::string>{"Messpunkte geschrieben, ohne dass ihr Schreiber datensatzGeschrieben() sagt"});
+        EXPECT_EQ(gehoert.teile(), std::vector<unsigned>{kTeilDatensatz}) << "announced all the same";
+        // Without a change as well: both faults are named.
+        app.nExpPunkte = 2;
+        zustand().nachzuegler();
+        EXPECT_EQ(alarme.texte.size(), 3u);
+        EXPECT_EQ(alarme.texte.back(), "geschrieben ohne Änderung: Datensatz");
+        EXPECT_EQ(gehoert.meldungen.size(), 2u);
+    }
+    zustand().unangekuendigtZuruecksetzen();
+}
+
+// The comment, the file name, lambda(inf) and the initial concentrations of
+// the data are values of the data set part, compared as they are.
+TEST_F(StateOwnerTest, TheDataSetsOtherValuesAreComparedAsTheyAre) {
+    Gehoert gehoert;
+    Zuhoerer z{"daten", kTeilDatensatz, [&](const Meldung& m) { gehoert.meldungen.push_back(m); }};
+    const std::function<void()> schreiber[] = {
+        [] { app.ExpKommentar = "neu"; },
+        [] { app.ExpDateiName = "neu.VRD"; },
+        [] { app.LambdaInf = 2.5; },
+        [] { app.c0Daten[2] = 0.25f; },
+    };
+    for (const auto& s : schreiber) {
+        Aenderung a;
+        s();
+    }
+    EXPECT_EQ(gehoert.teile(), std::vector<unsigned>(4, kTeilDatensatz));
 }

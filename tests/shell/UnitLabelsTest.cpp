@@ -2,6 +2,7 @@
 #include "shell/Helpers.h"
 #include "shell/StateOwner.h"
 #include "support/GuiTestSupport.h"
+#include "support/StateAlarm.h"
 
 using namespace vrn;
 
@@ -28,7 +29,10 @@ protected:
 // A unit change reaches every open window, not the first of a list only:
 // each shows the unit in force in its own captions.
 TEST_F(UnitLabels, EveryOpenWindowShowsTheUnitInForce) {
-    app.iModell = 7;
+    {
+        Aenderung a;
+        app.iModell = 7;
+    }
     auto& fit = Forms::get<FitWin>();
     auto& batch = Forms::get<BatchWin>();
     auto& time = Forms::get<TimeWin>();
@@ -61,7 +65,9 @@ TEST_F(UnitLabels, AWriteWithoutAChangeIsAnnouncedWhenTheLoopFallsIdle) {
     zustand().unangekuendigtZuruecksetzen();
     app.sZeiteinheit = "d";
     EXPECT_EQ(batch.unit1->text(), QString("/(mol/(s*l))")) << "not yet announced";
-    zustand().nachzuegler();
+    // The write is announced all the same, and the alarm names it.
+    EXPECT_EQ(test::alarmsOf([] { zustand().nachzuegler(); }),
+              std::vector<std::string>{"geschrieben ohne Änderung: Zeiteinheit"});
     EXPECT_EQ(batch.unit1->text(), QString("/(mol/(d*l))"));
     EXPECT_EQ(zustand().unangekuendigt(), kTeilZeiteinheit);
     zustand().unangekuendigtZuruecksetzen();

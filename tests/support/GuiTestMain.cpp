@@ -12,6 +12,7 @@
 #include "app/StartUp.h"
 
 #include "support/GuiTestSupport.h"
+#include "support/StateAlarm.h"
 
 namespace vrn::test {
 void installDefaultTestHandler();
@@ -30,5 +31,6 @@ int main(int argc, char** argv) {
     vrn::installPlatform(qapp);
     vrn::test::installDefaultTestHandler();
     ::testing::InitGoogleTest(&argc, argv);
+    vrn::test::installStateAlarm();
     return RUN_ALL_TESTS();
 }

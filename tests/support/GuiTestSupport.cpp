@@ -26,6 +26,7 @@
 #include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "shell/AppState.h"
+#include "support/StateAlarm.h"
 #include "app/MDIVRN.h"
 #include "app/StartUp.h"
 
@@ -253,6 +254,8 @@ void processEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The event loop falls idle: the owner's check of unannounced writes.
+    idleCheck();
 }
 
 QAction* menuActionByPath(QMenuBar* bar, const QString& path) {

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "base/NumberText.h"
+#include "shell/StateOwner.h"
 
 namespace vrn::test {
 
@@ -72,9 +73,12 @@ TempFolder::~TempFolder() {
 }
 
 void setDataSet(int n, const std::function<void(Messpunkt&, int)>& fill) {
+    // One change, as a window that writes a data set makes it.
+    Aenderung aenderung;
     app.ExpDaten.assign(static_cast<std::size_t>(n + 1), Messpunkt{});
     app.nExpPunkte = static_cast<Integer>(n);
     for (int i = 1; i <= n; ++i) fill(app.ExpDaten[static_cast<std::size_t>(i)], i);
+    datensatzGeschrieben();
 }
 
 void setDataRows(std::initializer_list<std::array<double, 4>> rows) {
