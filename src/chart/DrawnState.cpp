@@ -1,12 +1,23 @@
 #include "chart/DrawnState.h"
 
+#include "engine/ModelMasks.h"
 #include "shell/StateOwner.h"
 
 namespace vrn {
 
 namespace {
 
-GezeichnetMit ausDemZustand() {
+// The species the curves of a chart of the kind show: for the concentration
+// (1..20) and rate (51..70) curves of a model, that model's (in the
+// evaluation mode in force); for every other kind the masks the chart window
+// set for it.
+std::string speziesDerArt(Integer kind) {
+    if (kind >= 1 && kind <= 20) return diagramMasks(kind, app.bAuswertungsart).species;
+    if (kind >= 51 && kind <= 70) return diagramMasks(static_cast<Integer>(kind - 50), app.bAuswertungsart).species;
+    return app.sSpeziesMaske;
+}
+
+GezeichnetMit ausDemZustand(const std::string& maske) {
     GezeichnetMit g;
     g.gueltig = true;
     g.iModell = app.iModell;
@@ -17,7 +28,7 @@ GezeichnetMit ausDemZustand() {
     g.c0Daten = app.c0Daten;
     g.tEnd = app.tEnd;
     g.sZeiteinheit = app.sZeiteinheit;
-    g.sSpeziesMaske = app.sSpeziesMaske;
+    g.sSpeziesMaske = maske;
     g.tHalbA_sim = app.tHalbA_sim;
     g.tHalbB_sim = app.tHalbB_sim;
     g.bNumerisch = app.bNumerisch;
@@ -27,12 +38,14 @@ GezeichnetMit ausDemZustand() {
 
 }  // namespace
 
-void merkeGezeichnetenStand() {
+void merkeGezeichnetenStand(Integer kind) {
     Aenderung aenderung;
-    app.gezeichnetMit = ausDemZustand();
+    app.gezeichnetMit = ausDemZustand(speziesDerArt(kind));
 }
 
-GezeichnetMit gezeichnetOderJetzt() { return app.gezeichnetMit.gueltig ? app.gezeichnetMit : ausDemZustand(); }
+GezeichnetMit gezeichnetOderJetzt() {
+    return app.gezeichnetMit.gueltig ? app.gezeichnetMit : ausDemZustand(app.sSpeziesMaske);
+}
 
 AtTimeInputs eingabenAusGezeichnet(const GezeichnetMit& g) {
     AtTimeInputs in;

@@ -338,8 +338,6 @@ PunktTabs berechnePunktTabs(Integer kind, bool legende) {
 
 void zeigeDiagramm(Integer& kind, Diagramm& request, Integer& curvesToDraw, AchsenSpeicher& axisStore,
                    Integer& /*pointCount*/, bool& /*withPoints*/) {
-    // The half-life marks and the single-point calculator speak of what is drawn now.
-    merkeGezeichnetenStand();
     holeAchsenbereich(kind, axisStore, request);
     const DiagrammTitel t = titelFuerArt(kind);
     curvesToDraw = t.kurven;
@@ -358,6 +356,9 @@ void zeigeDiagramm(Integer& kind, Diagramm& request, Integer& curvesToDraw, Achs
             gezeigt = false;
         }
     }
+    // The half-life marks and the single-point calculator speak of what is
+    // drawn now, once the chart is set up for its kind (its masks).
+    merkeGezeichnetenStand(kind);
     if (!gezeigt) {
         MsgBox(kGrafikModulFehlt, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;

@@ -112,7 +112,8 @@ frmCalcTangente::frmCalcTangente() : VrnForm(Kind::Tool) {
 void frmCalcTangente::Form_Load() {
     stoff_ = app.bytTangStoff;
     glaettung_ = 0;
-    setTimeUnitCaptions(app.sZeiteinheit);
+    UpdateUnitLabels(*this);
+    ergebnis_.reset();
     txtyResult->setText(" 0");
     txtyStrichResult->setText(" 0");
     const int s = stoff_;
@@ -131,35 +132,53 @@ void frmCalcTangente::setTimeUnitCaptions(const std::string& u) {
 
 void frmCalcTangente::gehoert(const Meldung& m) {
     if (!lblZeit) return;
-    setTimeUnitCaptions(app.sZeiteinheit);
+    UpdateUnitLabels(*this);
+    if (m.neueDaten) {
+        // Other points: the spline of the former ones is no answer any more.
+        ergebnis_.reset();
+        txtyResult->setText(" 0");
+        txtyStrichResult->setText(" 0");
+        return;
+    }
+    const double f = m.kGeteiltDurch;
+    if (f == 1) return;
     // The data's times were converted to another unit: the time typed is the
-    // same moment in the new unit.
-    if (m.kGeteiltDurch != 1 && !txtX->text().trimmed().isEmpty()) {
-        const double t = Val(toStd(txtX->text())) * m.kGeteiltDurch;
+    // same moment in the new unit, and a shown result is the value and the
+    // rate at that moment, the rate per the new unit.
+    if (!txtX->text().trimmed().isEmpty()) {
+        const double t = Val(toStd(txtX->text())) * f;
         if (std::isfinite(t)) txtX->setText(toQ(Str(t)));
     }
-    const bool ergebnis = txtyResult->text() != " 0" && !txtyResult->text().isEmpty();
-    frmGraph2D* g = Forms::loaded<frmGraph2D>();
-    const bool mitDiagramm = g && static_cast<QWidget*>(g) == diagramm_;
-    if (daten_ == Datenstand::jetzt()) return;
-    if (ergebnis) {
-        cmdCalc_Click();
-    } else if (mitDiagramm) {
-        diagrammSichern();
+    if (ergebnis_) {
+        const double r = ergebnis_->r / f;
+        if (std::isfinite(r)) {
+            ergebnis_->r = r;
+            zeigeErgebnis();
+        } else {
+            ergebnis_.reset();
+            txtyResult->setText(" 0");
+            txtyStrichResult->setText(" 0");
+        }
     }
+}
+
+void frmCalcTangente::zeigeErgebnis() {
+    if (!ergebnis_) return;
+    txtyResult->setText(toQ(StrAlsSingle(ergebnis_->c)));
+    txtyStrichResult->setText(toQ(StrAlsSingle(ergebnis_->r)));
 }
 
 void frmCalcTangente::diagrammUebernehmen() {
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
     diagramm_ = g;
-    daten_ = Datenstand::jetzt();
+    datenStand_ = zustand().datensatzStand();
     // Beside the chart, clear of its y axis and numbers.
     if (g && isVisible()) Forms::placeToolBeside(this, g);
 }
 
 bool frmCalcTangente::eigenesDiagramm() const {
     frmGraph2D* g = Forms::loaded<frmGraph2D>();
-    return g && static_cast<QWidget*>(g) == diagramm_ && daten_ == Datenstand::jetzt();
+    return g && static_cast<QWidget*>(g) == diagramm_ && datenStand_ == zustand().datensatzStand();
 }
 
 void frmCalcTangente::diagrammSichern() {
@@ -202,8 +221,8 @@ void frmCalcTangente::cmdCalc_Click() {
     }
     const auto w = tangentenWert(stoff_, t, xMax, n);
     if (!w) return Beep();
-    txtyResult->setText(toQ(StrAlsSingle(w->c)));
-    txtyStrichResult->setText(toQ(StrAlsSingle(w->r)));
+    ergebnis_ = w;
+    zeigeErgebnis();
     SetFocus();
     txtX->setFocus();
 }

@@ -4,17 +4,22 @@
 // spline (the chart redraws it).
 //
 // The chart window is one for all windows: others (the fitting window, the
-// evaluations) may take it over while this window stays open. So the window
-// keeps its species, its smoothing and its chart as its own: before it
-// computes or smooths it sets the shared values from them, and when its chart
-// is not the open one, or the data set changed since it was drawn, it draws
-// its chart anew first, so that the values come from the spline it shows.
+// evaluations, a c-t chart of the user) may take it over while this window
+// stays open. So the window keeps its species, its smoothing and its chart as
+// its own: before it computes or smooths it sets the shared values from them,
+// and when its chart is not the open one, or the data set was written since
+// it was drawn, it draws its chart anew first, so that the values come from
+// the spline it shows. It does so only when the user acts in it: what it
+// hears of other windows changes only what it shows itself.
 #pragma once
 
 #include <QPointer>
 
+#include <cstdint>
+#include <optional>
+
 #include "base/Types.h"
-#include "data/Datenstand.h"
+#include "data/Tangente.h"
 #include "platform/Forms.h"
 #include "shell/StateOwner.h"
 #include "shell/CalcForm.h"
@@ -29,7 +34,7 @@ namespace vrn {
 
 class NumberField;
 
-class frmCalcTangente : public VrnForm {
+class frmCalcTangente : public VrnForm, public TimeUnitCaptions {
     Q_OBJECT
 public:
     frmCalcTangente();
@@ -37,7 +42,7 @@ public:
     // The chart the main window has just opened for this window (kind 100)
     // becomes its chart.
     void diagrammUebernehmen();
-    void setTimeUnitCaptions(const std::string& u);
+    void setTimeUnitCaptions(const std::string& u) override;
 
     // Shows c and r at the time in txtX; a time outside 0..XMax beeps; a data
     // set whose times do not strictly increase is refused with a message.
@@ -69,15 +74,19 @@ private:
     // chart is drawn anew when it is not the open one or the data changed.
     void diagrammSichern();
 
-    // A unit change or other data: the captions of the unit in force, the
-    // time typed converted with the data's times; its chart is drawn anew
-    // from the data and a shown result is computed anew at that time.
+    // A unit change or another data set, heard from the owner: the captions
+    // of the unit in force; a unit change converts the time typed and a
+    // shown result (the same moment, its rate per the new unit); other points
+    // leave no result of the former ones. Its chart and every other window
+    // stay as they are, and so does the focus.
     void gehoert(const Meldung& m);
+    void zeigeErgebnis();
 
     int stoff_ = 0;
     Single glaettung_ = 0;
     QPointer<QWidget> diagramm_;
-    Datenstand daten_;
+    std::uint64_t datenStand_ = 0;            // the data set's counter when its chart was drawn
+    std::optional<TangentenWert> ergebnis_;  // the result shown
     Zuhoerer zuhoerer_{"frmCalcTangente", kTeilZeiteinheit | kTeilDatensatz,
                        [this](const Meldung& m) { gehoert(m); }};
 };

@@ -75,7 +75,7 @@ frmDatedit::frmDatedit() : GridEditorForm(Kind::MdiChild) {
         // A data set loaded by a project or the last session is shown as
         // when the window opens.
         if (m.teile & kTeilDatensatzGeladen) return zeigeGeladeneDaten();
-        setTimeUnitCaptions(rtrim(app.sZeiteinheit));
+        UpdateUnitLabels(*this);
         // Its own options fill the grid as the window fills it; a change from
         // another window writes it back in the model window's form.
         if (eigeneEinheit_) zeigeDatenImGrid();
@@ -359,7 +359,7 @@ void frmDatedit::Form_Load() {
     app.bAuswertungsart = 0;
     bHinweisFaellig = true;
     iMesspunkt = 1;
-    setTimeUnitCaptions(rtrim(app.sZeiteinheit));
+    UpdateUnitLabels(*this);
     zeigeKommentar();
     zeigeLambdaInf();
     if (app.nExpPunkte == 0) txtComment->clear();

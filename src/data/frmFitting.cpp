@@ -282,7 +282,8 @@ void frmFitting::Form_Load() {
     modell_ = app.iModell;
     ktFunktion_ = app.bytKTFunktion == 2 ? 2 : 1;
     einheit_ = rtrim(app.sZeiteinheit);
-    daten_ = Datenstand::jetzt();
+    datenGeschrieben_ = false;
+    modellGewechselt_ = false;
     app.nSimPunkte = 80;
     moveTwips(0, 0);
     zeigeStdAbw(false);
@@ -358,11 +359,11 @@ bool frmFitting::eigenesDiagramm() const {
     return g && static_cast<QWidget*>(g) == diagramm_;
 }
 
-void frmFitting::gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen) {
+void frmFitting::gemeinsameWerteSetzen(bool zeichnen) {
     // The window's own values become those in force: one change.
     Aenderung aenderung;
     folgeEinheit();
-    const bool neueDaten = folgeDaten() || std::exchange(datenGefolgt_, false);
+    const bool neueDaten = folgeDaten();
     app.bAuswertungsart = static_cast<Byte>(modus_);
     if (app.iModell != modell_) {
         app.iModell = static_cast<Integer>(modell_);
@@ -386,16 +387,15 @@ void frmFitting::gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen) {
             app.tEnd = eigenesDiagramm() ? app.tDiagramm.XMax : bereich_.XMax;
         }
     }
-    if (!neueDaten) return;
-    if (nachzeichnen && gezeichnet_) zeichne(false);
-    else if (!zeichnen) ZeigeFitErgebnis();
+    if (neueDaten && !zeichnen) ZeigeFitErgebnis();
 }
 
 void frmFitting::folgeEinheit() { einheit_ = rtrim(app.sZeiteinheit); }
 
 // The parameters per time (rate constants, A, the Eyring factor) are
 // converted from the unit they were given in to the one set now, and the
-// standard deviations shown beside them with them.
+// standard deviations shown beside them with them. They are the window's
+// own: the shared state takes them when the window next computes or draws.
 void frmFitting::rechneUm(double f) {
     if (!(f > 0) || !std::isfinite(f)) return;
     for (int j = 1; j <= 3; ++j) {
@@ -404,7 +404,6 @@ void frmFitting::rechneUm(double f) {
         if (!std::isfinite(v)) continue;
         app.RefWert[u(j)] = v;
         schreibeFeld(9 + j, v);
-        leiteWeiter(j);
         if (stdAbw_[u(j)] != kKeineStdAbw && std::isfinite(stdAbw_[u(j)] / f)) {
             stdAbw_[u(j)] /= f;
             lblStdDev[u(j)]->setText(toQ(stdAbwText(stdAbw_[u(j)])));
@@ -414,26 +413,34 @@ void frmFitting::rechneUm(double f) {
 
 void frmFitting::geteilteWerteGeaendert(const GeteilteWerte&, double kGeteiltDurch) {
     if (einheit_.empty()) return;  // not loaded yet
+    // A rate constant another evaluation found (a regression beside) is not
+    // this window's: it keeps its parameters. A unit change converts them
+    // (the ± converted with them still belong to them); the chart keeps the
+    // unit it was drawn in until the window draws again.
     if (kGeteiltDurch != 1) {
         rechneUm(kGeteiltDurch);
-        // Its chart shows the converted data and constants in the new unit at
-        // once; the ± converted with the constants still belong to them.
-        if (gezeichnet_ && eigenesDiagramm()) zeichne(true);
-        return;
-    }
-    // A rate constant another evaluation found (a regression beside) is not
-    // this window's: it keeps its parameters. What it shows of the data set
-    // is the new one's; its error sum and its curve come with the next drawing.
-    if (folgeDaten()) {
-        datenGefolgt_ = true;
-        lblFQS->clear();
+        datenGeschrieben_ = true;
     }
 }
 
+void frmFitting::zustandGeaendert(const Meldung& m) {
+    if (einheit_.empty() || !(m.teile & kTeilDatensatz)) return;
+    if (m.neueDaten) {
+        // Its error sum was of the former points; the new one and the curve
+        // come with the next drawing.
+        datenGeschrieben_ = true;
+        lblFQS->clear();
+    }
+    // What it shows of new points is theirs: the start of the data (as the
+    // editor's OK takes it over) and the species they have.
+    if (!datenGeschrieben_) return;
+    for (int i = 1; i <= 2; ++i) schreibeFeld(i - 1, app.c0Daten[u(i)]);
+    speziesBoxen(true);
+}
+
 bool frmFitting::folgeDaten() {
-    Datenstand jetzt = Datenstand::jetzt();
-    if (jetzt == daten_) return false;
-    daten_ = std::move(jetzt);
+    if (!datenGeschrieben_) return false;
+    datenGeschrieben_ = false;
     PrepareExpDaten();
     getAnfangskonzAusDaten();
     for (int i = 1; i <= 2; ++i) {
@@ -465,6 +472,7 @@ void frmFitting::setTimeUnitCaptions(const std::string&) {
 
 void frmFitting::diagrammUebernehmen() {
     folgeDaten();
+    modellGewechselt_ = false;
     merkeDiagramm(Forms::loaded<frmGraph2D>());
     bereichMerken();
     gezeichnet_ = true;
@@ -559,21 +567,21 @@ void frmFitting::nachModellUmstellung() {
         speziesBoxen(false);
         zeigeStdAbw(false);
         for (int i = 1; i <= 2; ++i) optkTFunktion[u(i)]->setVisible(modus_ > 5);
-        // The chart is opened anew for the new model.
-        if (eigenesDiagramm()) unloadChartWindow();
-        diagramm_ = nullptr;
+        // Its next drawing opens the chart anew for the new model.
+        modellGewechselt_ = true;
     }
     const bool neu = modellNeu_;
     modellNeu_ = false;
     beschriften();
     if (neu) adjustSize();  // the temperature function may have gone with the mode
-    if (anders && gezeichnet_) zeichne(false);
+    // Another model or other initial concentrations: no error sum of the former ones.
+    if (anders) lblFQS->clear();
 }
 
-// Activation: the shared state from the window's own, then the captions.
+// Activation: the captions of the unit and the mode; the shared state is
+// taken from the window's own only when the user acts in it.
 void frmFitting::Form_Activate() {
-    gemeinsameWerteSetzen(false, true);
-    einheitenBeschriften();
+    UpdateUnitLabels(*this);
     beschriften();
 }
 
@@ -665,6 +673,11 @@ void frmFitting::cmdDrawNewCurve_Click() {
 void frmFitting::zeichne(bool nachFit) {
     if (!gezeichnet_) diagrammUebernehmen();
     gemeinsameWerteSetzen(true);
+    // A chart of another model is opened anew for this one.
+    if (std::exchange(modellGewechselt_, false) && eigenesDiagramm()) {
+        unloadChartWindow();
+        diagramm_ = nullptr;
+    }
     // Another window's chart, or none: this window's chart opens anew with its ranges.
     const bool eigenes = eigenesDiagramm();
     app.tEnd = eigenes ? app.tDiagramm.XMax : bereich_.XMax;

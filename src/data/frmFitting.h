@@ -15,10 +15,13 @@
 // from. So the window keeps its evaluation as its own (mode, model, diagram
 // kind, temperature function, parameters, initial concentrations, the ranges
 // of its chart) and sets the shared values from it before it computes or
-// draws and when it is activated; what its fields show is what it computes
-// with. What another window changes in what it fits it follows visibly: a
-// data set changed in the editor, another time unit, another model chosen in
-// the model window.
+// draws; what its fields show is what it computes with. What another window
+// changes in what it fits it follows in what it shows, as it hears it from
+// the owner of the shared state: a data set changed in the editor (its
+// initial concentrations and species), another time unit (its parameters
+// per time converted), another model chosen in the model window. Its chart
+// stays as it was drawn until the user draws again here; that drawing opens
+// it anew when its points or its model are no longer those in force.
 #pragma once
 
 #include <QPointer>
@@ -29,7 +32,6 @@
 #include <utility>
 
 #include "base/Types.h"
-#include "data/Datenstand.h"
 #include "data/FitObjective.h"
 #include "engine/ModelMasks.h"
 #include "shell/CalcForm.h"
@@ -60,12 +62,15 @@ public:
     // Another time unit in the captions.
     void setTimeUnitCaptions(const std::string& u) override;
     int einheitenModell() const override;
-    // A unit change converts the parameters per time as it converts k1..k3;
-    // a data set taken into the model is followed at once (initial
-    // concentrations, species boxes, the chart's ranges). Rate constants
+    // A unit change converts the parameters per time as it converts k1..k3
+    // (no new data set: the parameters stay the window's). Rate constants
     // another evaluation sets (a regression beside) leave the parameters as
     // they are.
     void geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGeteiltDurch) override;
+    // Other measured points: the initial concentrations and species boxes
+    // of the data set are shown, the error sum of the former points goes;
+    // the window follows the points when the user next acts in it.
+    void zustandGeaendert(const Meldung& m) override;
 
     // ---- Handlers -----------------------------------------------------------
     // Typing into Inp(10..12): the parameter is read (decimal point only), 0
@@ -126,17 +131,18 @@ private:
     // The shared state from the window's own: mode, model, temperature
     // function, parameters, initial concentrations; the masks and the diagram
     // kind too when it draws, or when its chart is the open one. Follows a
-    // changed time unit and data set first; after a changed data set the
-    // activation redraws.
-    void gemeinsameWerteSetzen(bool zeichnen, bool nachzeichnen = false);
+    // changed time unit and data set first. Only the window's own actions
+    // call it (its fields, sliders, buttons), never its activation.
+    void gemeinsameWerteSetzen(bool zeichnen);
     // The unit of the captions; the numbers are converted only by a unit
     // change (rechneUm), never by a data set that brings its own unit.
     void folgeEinheit();
     void rechneUm(double kGeteiltDurch);
-    // True when the data set changed since the window last worked with it:
-    // data analysis, c0 fields, species boxes and chart ranges are renewed
-    // and the window's chart is closed (the next drawing opens it with the
-    // new points).
+    // True when the measured points were written since the window last
+    // worked with them (another data set, an edit, another unit): data
+    // analysis, c0 fields, species boxes and chart ranges are renewed and the
+    // window's chart is closed (the drawing that follows opens it with the
+    // points in force).
     bool folgeDaten();
     // Captions, shown rows and parameter 2 of the mode (the activation's work).
     void beschriften();
@@ -186,12 +192,12 @@ private:
     int ktFunktion_ = 1;
     std::array<double, 6> c0_{};  // 1..5
     std::string einheit_;         // time unit of the parameters
-    Datenstand daten_;
+    bool datenGeschrieben_ = false;  // the points were written since the window followed them
+    bool modellGewechselt_ = false;  // another model since its chart was drawn
     bool gezeichnet_ = false;     // the window has a chart of its own (kind = its model)
     QPointer<QWidget> diagramm_;  // that chart while it is loaded
     Diagramm bereich_;            // its ranges
     bool modellNeu_ = false;
-    bool datenGefolgt_ = false;   // followed a new data set that has not been drawn yet
     std::array<double, 4> gemerkt_{};
     std::array<double, 4> stdAbw_{};  // 1..3: the standard deviations shown after the last auto-fit
     QPointer<QWidget> angeordnet_;

@@ -98,6 +98,8 @@ void frmFitting::Inp_Change(int Index) {
     // number too large for a Double; the redraw's checks name the field.
     if (istOrdnung(j) && !passtInSingle(v)) v = 0;
     if (v == 0) v = 1e-8;
+    // A value typed in place of a fitted one: its ± went with it.
+    if (v != app.RefWert[u(j)]) zeigeStdAbw(false);
     app.RefWert[u(j)] = v;
     leiteWeiter(j);
     if (j == 1 && zielVon(modus_, ktFunktion_, 1) == Ziel::EyrPar1) app.dblEyrH = app.RefWert[2];

@@ -47,7 +47,7 @@ void setZeiteinheit(Integer neu, Integer alt) {
     if (validUnit(neu)) app.sZeiteinheit = kZeiteinheitText[u(neu)];
     if (convert) {
         for (std::size_t i = 0; i < t.size(); ++i) app.ExpDaten[i + 1].t = t[i];
-        if (!t.empty()) datensatzGeschrieben();
+        if (!t.empty()) zustand().datensatzUmgerechnet();
         app.k = k;
     }
 }

@@ -174,7 +174,7 @@ void frmPrepareTimeDiagram::Form_Load() {
 }
 
 void frmPrepareTimeDiagram::Form_Activate() {
-    einheitenBeschriften();
+    UpdateUnitLabels(*this);
     app.bMMdiagramm = false;
     fraMichaelis->setVisible(app.iModell == 10);
     chkDelDiagram->setEnabled(app.gnKurven != 0 && chartWindowLoaded());

@@ -25,10 +25,7 @@ CalcForm::CalcForm(CalcType type, Kind kind)
 
 void CalcForm::gehoert(const Meldung& m) {
     if (!Inp[0]) return;  // still being built
-    if (m.teile & (kTeilZeiteinheit | kTeilModell)) {
-        einheitenBeschriften();
-        if (auto* t = dynamic_cast<TimeUnitCaptions*>(this)) t->setTimeUnitCaptions(rtrim(app.sZeiteinheit));
-    }
+    if (m.teile & (kTeilZeiteinheit | kTeilModell)) UpdateUnitLabels(*this);
     if (m.teile & (kTeilKonstanten | kTeilStartkonz | kTeilDatensatz)) geteilteWerteGeaendert(m.vorher, m.kGeteiltDurch);
     zustandGeaendert(m);
 }
@@ -112,16 +109,18 @@ void setRateUnits(CalcForm* w, const std::string& u) {
 
 int CalcForm::einheitenModell() const { return app.iModell; }
 
-void CalcForm::einheitenBeschriften() {
-    if (!unit1) return;
+void UpdateUnitLabels(VrnForm& w) {
     const std::string u = rtrim(app.sZeiteinheit);
-    if (type_ != TimeDiagram) {
-        lblZeitEinheit->setText(toQ(u));
-        lblVPunktInput->setText(toQ("V* /m^3/" + u));
-    } else {
-        unit4->setText(toQ(u));
+    if (auto* c = qobject_cast<CalcForm*>(&w); c && c->unit1) {
+        if (c->calcType() != CalcForm::TimeDiagram) {
+            c->lblZeitEinheit->setText(toQ(u));
+            c->lblVPunktInput->setText(toQ("V* /m^3/" + u));
+        } else {
+            c->unit4->setText(toQ(u));
+        }
+        setRateUnits(c, u);
     }
-    setRateUnits(this, u);
+    if (auto* t = dynamic_cast<TimeUnitCaptions*>(&w)) t->setTimeUnitCaptions(u);
 }
 
 }  // namespace vrn

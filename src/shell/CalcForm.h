@@ -57,8 +57,6 @@ public:
     // window refreshes or clears what else it shows of the former state.
     virtual void zustandGeaendert(const Meldung&) {}
 
-    // Writes the unit captions of this window for the unit in force.
-    void einheitenBeschriften();
     // The model whose rate-constant units the window shows.
     virtual int einheitenModell() const;
 
@@ -99,12 +97,23 @@ private:
 // nullptr when none is loaded. Never creates a window.
 CalcForm* firstLoadedCalcForm(std::initializer_list<CalcForm::CalcType> order);
 
-// Other windows that show the time unit (the data-set editor, the fitting
-// and tangent windows) write their captions here when the unit changes.
+// Windows that show the time unit in captions of their own (the data-set
+// editor, the fitting and tangent windows) write them here.
 class TimeUnitCaptions {
 public:
     virtual ~TimeUnitCaptions() = default;
     virtual void setTimeUnitCaptions(const std::string& u) = 0;
 };
+
+// The shared unit-caption helper: writes the unit captions of one window for
+// the unit in force, u = sZeiteinheit without trailing blanks. A calculation
+// window gets its time unit (lblZeitEinheit u and lblVPunktInput "V* /m^3/" u,
+// or unit4 u in the time-diagram window) and the rate-constant units of its
+// model in unit1..unit3 (U0 "/(mol/(" u "*l))", U1 "/(1/" u ")", U2
+// "/(l/(" u "*mol))" by model); a window with captions of its own
+// (TimeUnitCaptions) writes those. Every window calls it for itself, when it
+// loads and when it hears a change of the unit or the model; it writes
+// nothing of the shared state.
+void UpdateUnitLabels(VrnForm& w);
 
 }  // namespace vrn

@@ -175,7 +175,7 @@ void StateOwner::punktePruefen() {
     const std::uint64_t summe = punkteSumme();
     if (summe != punkteSumme_ && datensatzStand_ == standBeiSumme_) {
         alarm("Messpunkte geschrieben, ohne dass ihr Schreiber datensatzGeschrieben() sagt");
-        ++datensatzStand_;  // announced all the same
+        datensatzGeschrieben();  // announced all the same
     }
     punkteSumme_ = summe;
     standBeiSumme_ = datensatzStand_;
@@ -192,6 +192,7 @@ void StateOwner::stillUebernehmen() {
     }
     gemeldet_ = jetzt();
     vorherGemeldet_ = geteilteWerteJetzt();
+    inhaltGemeldet_ = inhaltStand_;
 }
 
 void StateOwner::beginne(unsigned markiert, double kGeteiltDurch) {
@@ -260,9 +261,11 @@ void StateOwner::runden() {
         faktor_ = 1;
         if (!teile) break;
         const GeteilteWerte vorher = vorherGemeldet_;
+        const bool neueDaten = inhaltStand_ != inhaltGemeldet_;
         gemeldet_ = neu;
         vorherGemeldet_ = geteilteWerteJetzt();
-        melden(teile, vorher, f);
+        inhaltGemeldet_ = inhaltStand_;
+        melden(teile, vorher, f, neueDaten);
     }
     meldet_ = false;
     nichtMehrHoeren(0);
@@ -279,9 +282,9 @@ void StateOwner::nachzuegler() {
     beende();
 }
 
-void StateOwner::melden(unsigned teile, const GeteilteWerte& vorher, double f) {
+void StateOwner::melden(unsigned teile, const GeteilteWerte& vorher, double f, bool neueDaten) {
     ++meldungen_;
-    Meldung m{teile, vorher, f};
+    Meldung m{teile, vorher, f, neueDaten};
     // Listeners registered while the message goes out hear the next one.
     const std::size_t n = hoerer_.size();
     for (std::size_t i = 0; i < n; ++i) {

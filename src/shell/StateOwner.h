@@ -73,11 +73,14 @@ struct GeteilteWerte {
 GeteilteWerte geteilteWerteJetzt();
 
 // One message: the parts that changed, c0 and k1..k3 as they were before,
-// and the factor by which a unit change divided k1..k3 (1 otherwise).
+// the factor by which a unit change divided k1..k3 and multiplied the
+// measured times (1 otherwise), and whether measured points were written
+// otherwise than converted into another unit (another data set, an edit).
 struct Meldung {
     unsigned teile = 0;
     GeteilteWerte vorher;
     double kGeteiltDurch = 1;
+    bool neueDaten = false;
 };
 
 class StateOwner {
@@ -117,8 +120,13 @@ public:
     void unangekuendigtZuruecksetzen() { unangekuendigt_ = 0; }
 
     // The writers of the measured points (ExpDaten(1..nExpPunkte) and its
-    // count) call this after they wrote, inside their change.
-    void datensatzGeschrieben() { ++datensatzStand_; }
+    // count) call this after they wrote, inside their change; a unit change
+    // that only converted the times calls datensatzUmgerechnet instead.
+    void datensatzGeschrieben() {
+        ++datensatzStand_;
+        ++inhaltStand_;
+    }
+    void datensatzUmgerechnet() { ++datensatzStand_; }
     // How often the points were written so far; a window that keeps what it
     // made of the data set compares it with the value of that time.
     std::uint64_t datensatzStand() const { return datensatzStand_; }
@@ -181,7 +189,7 @@ private:
     };
     Stand jetzt() const;
     static unsigned unterschiede(const Stand& a, const Stand& b);
-    void melden(unsigned teile, const GeteilteWerte& vorher, double f);
+    void melden(unsigned teile, const GeteilteWerte& vorher, double f, bool neueDaten);
     void runden();
     // The thorough check of the points; with it off, nothing.
     void punktePruefen();
@@ -206,6 +214,8 @@ private:
     unsigned abgelehnt_ = 0;
     long meldungen_ = 0;
     std::uint64_t datensatzStand_ = 0;
+    std::uint64_t inhaltStand_ = 0;        // written otherwise than converted
+    std::uint64_t inhaltGemeldet_ = 0;     // its value at the last message
     Alarm alarm_;
     bool gruendlich_ = false;
     std::uint64_t punkteSumme_ = 0;      // checksum of the points at the last check

@@ -271,6 +271,7 @@ TEST_F(Fitting, RefusalsAndBadInputChangeNothing) {
     // fails, with the simulation's own message.
     test::clickButton(Forms::loaded<frmKinModel>()->optTyp[0]);
     EXPECT_EQ(f->Label7->text(), "kinet. Modell:  A => P, n-ter Ordnung  (n = 1.50)");
+    QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);  // the chart of model 20
     test::typeInto(f->Inp[10], "0.02");
     app.tDiagramm.XMax = 0;
     rec.clear();
@@ -516,18 +517,26 @@ TEST_F(Fitting, CalculatorBesideTheNonIsothermalFitChangesNothing) {
     }
 
     // An Eyring calculator left open beside the Arrhenius fit computes by
-    // Eyring, as it shows, after the fit took its Arrhenius back.
+    // Eyring, as it shows, after the shared choice went back to Arrhenius.
     main->clickMenu("mnuToolEyring");
     frmArrheniusRechner* r = Forms::loaded<frmArrheniusRechner>();
     ASSERT_NE(r, nullptr);
     switchTo("2D-Diagramm");
     backToFitting();
-    EXPECT_EQ(app.bytKTFunktion, 1);
+    EXPECT_EQ(app.bytKTFunktion, 2) << "activating the fitting window changes nothing shared";
+    {
+        Aenderung arrhenius;
+        app.bytKTFunktion = 1;
+    }
     for (auto [box, text] : {std::pair{r->txtInpArrh[0], "0"}, {r->txtInpArrh[1], "0"}, {r->txtInpArrh[2], "298.15"}})
         test::typeInto(box, text);
     QTest::mouseClick(r->cmdCalc, Qt::LeftButton);
     EXPECT_EQ(r->caption(), "Eyring-Rechner");
     EXPECT_EQ(r->txtksecResult->text(), " 6.212384E+12");
+    // The fit's drawing shows its own function and parameters in the calculator.
+    QTest::mouseClick(Forms::loaded<frmFitting>()->cmdDrawNewCurve, Qt::LeftButton);
+    EXPECT_EQ(std::tuple(app.bytKTFunktion, r->caption(), r->txtInpArrh[0]->text(), r->txtkResult->text()),
+              std::tuple(Byte{1}, "Arrhenius-Rechner", toQ(StrAlsSingle(app.dblArrhA)), ""));
 }
 
 // The data-set editor's "OK" on the unchanged three-isotherm set: A and EA
@@ -577,7 +586,11 @@ TEST_F(Fitting, FollowsTheDataSetTheTimeUnitAndTheModelChoice) {
     test::processEvents();
     rec.clear();  // the editor's note on temperatures
     backToFitting();
-    EXPECT_EQ(f->Inp[0]->text(), " .06");
+    // It shows the new start at once; its error sum of the former points
+    // goes, and its chart stays as it was drawn until it draws again.
+    EXPECT_EQ(std::tuple(f->Inp[0]->text(), f->lblFQS->text()), std::tuple(" .06", ""));
+    EXPECT_NEAR(hoechsterPunkt(), 0.05, 1e-7);
+    QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
     EXPECT_NEAR(hoechsterPunkt(), 0.06, 1e-7);
     EXPECT_NE(f->lblFQS->text(), fqs);
     const double k = Val(toStd(f->Inp[10]->text()));
@@ -595,6 +608,10 @@ TEST_F(Fitting, FollowsTheDataSetTheTimeUnitAndTheModelChoice) {
     EXPECT_EQ(f->Label7->text(), "kinet. Modell:  A => P   (n = 1)");
     EXPECT_FALSE(f->frak2->isEnabled());
     EXPECT_EQ(f->frak2->title(), "Geschwindigkeitskonstante k2");
+    EXPECT_EQ(toQ(Forms::loaded<frmGraph2D>()->Chart2D1->text(ChartTextBlock::Header)),
+              "Messpunkte Konzentration vs. Zeit, Reaktionsordnung-Fitting")
+        << "the chart of the former fit stays until the window draws";
+    QTest::mouseClick(f->cmdDrawNewCurve, Qt::LeftButton);
     EXPECT_EQ(toQ(Forms::loaded<frmGraph2D>()->Chart2D1->text(ChartTextBlock::Header)),
               "Messpunkte Konzentration vs. Zeit, k-Fitting");
     EXPECT_EQ(app.iModell, 2);

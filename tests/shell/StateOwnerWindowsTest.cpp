@@ -276,7 +276,14 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              EXPECT_NEAR(Val(toStd(t.txtyStrichResult->text())), rMin / 60, 1e-5 * std::abs(rMin / 60)) << "per second";
              frmGraph2D* g = Forms::loaded<frmGraph2D>();
              ASSERT_TRUE(g);
+             EXPECT_EQ(g->Chart2D1->axisTitle(ChartAxis::X), "t/ min") << "its chart stays as it was drawn";
+             // "Berechnen" draws its chart anew from the data in force: the same values.
+             QTest::keyClick(t.txtX, Qt::Key_Return);
+             g = Forms::loaded<frmGraph2D>();
+             ASSERT_TRUE(g);
              EXPECT_EQ(g->Chart2D1->axisTitle(ChartAxis::X), "t/ s");
+             EXPECT_NEAR(Val(toStd(t.txtyResult->text())), cMin, 1e-6 * cMin);
+             EXPECT_NEAR(Val(toStd(t.txtyStrichResult->text())), rMin / 60, 1e-5 * std::abs(rMin / 60));
          }},
         {"CalcForm 5", kTeilZeiteinheit | kTeilKonstanten | kTeilDatensatz, "Fitting: Einheit im Dateneditor",
          [&](MDIVRN& main, const QString& ordner) {
@@ -290,7 +297,12 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              EXPECT_EQ(f.Inp[10]->text(), single(0.0215 / 60)) << "k1 per second";
              frmGraph2D* g = Forms::loaded<frmGraph2D>();
              ASSERT_TRUE(g);
-             EXPECT_EQ(g->Chart2D1->axisTitle(ChartAxis::X), "t/ s") << "drawn anew at once";
+             EXPECT_EQ(g->Chart2D1->axisTitle(ChartAxis::X), "t/ min") << "its chart stays as it was drawn";
+             // Drawn again by the user, the chart shows the data and the curve in seconds.
+             QTest::mouseClick(f.cmdDrawNewCurve, Qt::LeftButton);
+             g = Forms::loaded<frmGraph2D>();
+             ASSERT_TRUE(g);
+             EXPECT_EQ(g->Chart2D1->axisTitle(ChartAxis::X), "t/ s");
              // Its curve: c(A) = .05 exp(-.0215/60 t) at the chart's last point.
              const int n = g->Chart2D1->pointCount(1, 1);
              ASSERT_GT(n, 1);
