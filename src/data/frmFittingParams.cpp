@@ -103,6 +103,8 @@ void frmFitting::Inp_Change(int Index) {
     app.RefWert[u(j)] = v;
     leiteWeiter(j);
     if (j == 1 && zielVon(modus_, ktFunktion_, 1) == Ziel::EyrPar1) app.dblEyrH = app.RefWert[2];
+    // In force as typed: no text of the user's that waits to be used.
+    Inp[u(Index)]->setModified(false);
 }
 
 void frmFitting::SliderGrob_Change(int j) { sliderBewegt(j, true); }

@@ -226,7 +226,6 @@ void frmKinModel::reconfigure(CalcForm* w) {
     for (QWidget* c : {static_cast<QWidget*>(w->cmdShowKsi), w->fraKsi, static_cast<QWidget*>(w->lblTextKsi_1),
                        static_cast<QWidget*>(w->lblTextKsi_2)})
         c->setToolTip(tip);
-    if (t >= 2 && t <= 4) w->SetFocus();
 
     QString line = "kinet. Modell:  " + toQ(app.ModellName[static_cast<std::size_t>(app.iModell)]);
     if (app.iModell == 20) line += " (n = " + toQ(Format(app.nOrdnung, "0.00")) + ")";
@@ -279,19 +278,21 @@ void frmKinModel::reconfigure(CalcForm* w) {
     } else if (app.c0[4] == 0.002) {
         app.c0[4] = 0;
     }
-    // Each value as a Single, or as the Double it is when a Single cannot hold it.
+    // Each value as a Single, or as the Double it is when a Single cannot
+    // hold it; a field the user typed into and the window has not used yet
+    // keeps what was typed.
     for (int i = 0; i < 5; ++i)
-        w->Inp[static_cast<std::size_t>(i)]->setText(toQ(StrAlsSingle(app.c0[static_cast<std::size_t>(i + 1)])));
+        CalcForm::zeigeWert(w->Inp[static_cast<std::size_t>(i)], toQ(StrAlsSingle(app.c0[static_cast<std::size_t>(i + 1)])));
     const bool arrh = mode == 6 || mode == 7;
     // In Eyring mode the fitting window's parameters are the Eyring factor and H#.
     const bool eyring = arrh && app.bytKTFunktion == 2;
     const double p1 = eyring ? app.dblEyrPar1 : arrh ? app.dblArrhA : app.k[1];
     const double p2 = mode == 2 ? app.nOrdnung : eyring ? app.dblEyrH : arrh ? app.dblArrhEA : app.k[2];
-    w->Inp[10]->setText(toQ(StrAlsSingle(p1)));
-    w->Inp[11]->setText(toQ(StrAlsSingle(p2)));
-    w->Inp[12]->setText(toQ(StrAlsSingle(app.k[3])));
-    if (t == 1 || t == 5) w->Inp[14]->setText(toQ(Str(app.tEnd)));
-    else if (t == 3 || t == 4) w->Inp[14]->setText(toQ(StrAlsSingle(app.tauVerweil)));
+    CalcForm::zeigeWert(w->Inp[10], toQ(StrAlsSingle(p1)));
+    CalcForm::zeigeWert(w->Inp[11], toQ(StrAlsSingle(p2)));
+    CalcForm::zeigeWert(w->Inp[12], toQ(StrAlsSingle(app.k[3])));
+    if (t == 1 || t == 5) CalcForm::zeigeWert(w->Inp[14], toQ(Str(app.tEnd)));
+    else if (t == 3 || t == 4) CalcForm::zeigeWert(w->Inp[14], toQ(StrAlsSingle(app.tauVerweil)));
     w->modelReconfigured();
 
     if (t == 5) {

@@ -254,7 +254,12 @@ bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
     zuGross.s0max = txtS0max->ueberlauf(true);
     zuGross.ordnung = frmKinModel::ordnungUeberlauf();
     const std::string m = checkTimeDiagramInputs(forList, shown, zuGross);
-    if (m.empty()) return true;
+    if (m.empty()) {
+        eingabenUebernommen();
+        // The points drawn with the curves are those the window's box asks for.
+        app.gMitMesspunkten = chkMitPunkten->isChecked();
+        return true;
+    }
     app.c0 = c0Vorher;
     app.k = kVorher;
     app.tEnd = tEndVorher;

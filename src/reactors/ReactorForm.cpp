@@ -193,6 +193,7 @@ void ReactorForm::feedAndConstantsInForce(const ReactorInput& in) {
     Aenderung aenderung;
     app.c0 = in.c0;
     app.k = in.k;
+    eingabenUebernommen();
 }
 
 FieldValues ReactorForm::fieldValues() const {

@@ -70,21 +70,32 @@ void CalcForm::geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGetei
     auto text = [](double v) { return toQ(StrAlsSingle(v)); };
     auto folge = [&](NumberField* feld, double alt, double neu, bool proZeit) {
         if (!feld) return;
-        // A field that shows the value in force already (the window wrote it
-        // itself) stays as the user typed it.
-        if (feld->value() == neu && (!proZeit || kGeteiltDurch == 1)) return;
-        if (feld->text() == text(alt)) {
-            if (neu != alt) feld->setText(text(neu));
-        } else if (proZeit && kGeteiltDurch != 1) {
-            // Typed since, and not yet used: a rate constant in the old unit.
+        if (getippt(feld)) {
+            // Typed and not used yet: the user's, in the unit it was typed in.
+            if (!proZeit || kGeteiltDurch == 1) return;
             const double v = feld->value() / kGeteiltDurch;
-            if (std::isfinite(v)) feld->setText(text(v));
-        } else if (neu != alt) {
-            feld->setText(text(neu));
+            if (!std::isfinite(v)) return;
+            feld->setText(text(v));
+            feld->setModified(true);
+            return;
         }
+        // A field that shows the value in force already keeps its text.
+        if (feld->value() == neu && (!proZeit || kGeteiltDurch == 1)) return;
+        if (neu != alt || feld->value() != neu) feld->setText(text(neu));
     };
     for (std::size_t i = 1; i <= 5; ++i) folge(Inp[i - 1], vorher.c0[i], app.c0[i], false);
     for (std::size_t j = 1; j <= 3; ++j) folge(Inp[9 + j], vorher.k[j], app.k[j], true);
+}
+
+bool CalcForm::getippt(const NumberField* f) { return f && f->isModified(); }
+
+void CalcForm::eingabenUebernommen() {
+    for (NumberField* f : Inp)
+        if (f) f->setModified(false);
+}
+
+void CalcForm::zeigeWert(NumberField* f, const QString& text) {
+    if (f && !getippt(f)) f->setText(text);
 }
 
 CalcForm* firstLoadedCalcForm(std::initializer_list<CalcForm::CalcType> order) {

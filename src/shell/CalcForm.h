@@ -44,12 +44,22 @@ public:
     virtual void modellUmstellen(const std::function<void()>& umstellen) { umstellen(); }
     // Another window has changed c0 or k1..k3 of the shared state (vorher:
     // the values before; kGeteiltDurch: the factor of a unit change, else 1).
-    // A field that still shows the value it was filled with or read into
-    // shows the new one; a rate constant the user has typed since is
-    // converted by the unit change, and a typed value that the action set
-    // anew gives way to it. So the next calculation uses what the window
-    // shows, and what it shows is the current state.
+    // A field the user has not typed into since the window filled it or
+    // took it over shows the new value; what the user typed and the window
+    // has not taken over yet stays as typed, except that a unit change
+    // converts a typed rate constant into the new unit.
     virtual void geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGeteiltDurch);
+
+    // Whether the user typed into the field since the window filled it or
+    // took its number over (QLineEdit's modified flag); such text belongs to
+    // the user and no other window's change overwrites it.
+    static bool getippt(const NumberField* f);
+    // The window has taken the numbers of its fields over into the shared
+    // state (a drawing, a calculation): they count as typed no more.
+    void eingabenUebernommen();
+    // Shows a value in a field unless the user typed into it (a model choice
+    // and the other windows' changes leave typed text alone).
+    static void zeigeWert(NumberField* f, const QString& text);
 
     // A change of the shared state that this window shows (it listens from
     // its construction on): after the base has written the unit captions

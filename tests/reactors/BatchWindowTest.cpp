@@ -88,9 +88,10 @@ TEST_F(BatchWindow, CheckListsRefuseBadInput) {
               "- Geschwindigkeitskonstante k3 muss größer Null sein\r\n");
 
     // Model 4 needs more B than the conversion consumes (U·c(A)(0) = c(B)(0) is refused).
+    // (k1 typed anew: the refused 0 stays through the model choice, as typed text does.)
     chooseModel(4);
     clickButton(b.optInpSelect[1]);
-    tippe(b, {{0, "1"}, {1, "0.5"}, {13, "0.5"}});
+    tippe(b, {{0, "1"}, {1, "0.5"}, {10, "0.15"}, {13, "0.5"}});
     clickButton(b.cmdCalc);
     EXPECT_EQ(rec.last().text, "Für den gewünschten Umsatz muss die Vorgabe-Konzentration von B >  .5 sein.\r\n");
     EXPECT_EQ(rec.last().title, "keine Ausführung möglich");

@@ -69,14 +69,15 @@ TEST_F(TankWindow, RefusalsAndFailures) {
         {16, 2, {{14, "1"}, {15, "1"}, {3, "0"}, {10, "0"}},
          "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an\r\n"
          "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n"},
-        {10, 2, {{14, "1"}, {15, "1"}, {0, "0"}, {1, "0"}},
+        // (k1 typed anew: a typed value the calculation refused stays through a model choice.)
+        {10, 2, {{14, "1"}, {15, "1"}, {0, "0"}, {1, "0"}, {10, "0.15"}},
          "- Eingangskonzentration für Stoff A angeben!\r\n- Eingangskonzentration für Stoff S angeben!\r\n"},
         // B insufficient for the conversion (the engine's refusal).
         {4, 0, {{0, "1"}, {1, "0.5"}, {13, "0.5"}, {14, "1"}},
          "Die Anfangskonzentration von B ist für den gewünschten Umsatz nicht ausreichend.\r\n"
          "(Die Endkonzentration von B darf nicht bis auf Null absinken.)"},
         // Model 8 (k> = 0.5, k< = 0.1): at most U = 5/6.
-        {8, 0, {{13, "0.9"}, {14, "1"}},
+        {8, 0, {{13, "0.9"}, {14, "1"}, {10, "0.5"}},
          "- der Vorgabe-Umsatz U(A) kann bei dieser Gleichgewichtsreaktion\r\n"
          "  mit den gegebenen Anfangskonzentrationen nicht erreicht werden.\r\n\r\n"
          "  (U(A)(max) = 0.8333)"},
