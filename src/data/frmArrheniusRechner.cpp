@@ -104,8 +104,10 @@ void frmArrheniusRechner::fuellen() {
     txtkResult->clear();
     txtksecResult->clear();
     beschriften();
+    // Everything from the shared state: nothing typed stays.
     txtInpArrh[0]->clear();
     txtInpArrh[1]->clear();
+    for (NumberField* f : txtInpArrh) f->setModified(false);
     eingabenUebernehmen();
     if (funktion_ == 2) txtInpArrh[3]->setText(punkt(kBdurchH()));
 }
@@ -150,8 +152,11 @@ bool frmArrheniusRechner::eingabenUebernehmen() {
     const double a = eyring ? app.dblEyrS : app.dblArrhA;
     const double b = eyring ? app.dblEyrH : app.dblArrhEA;
     bool anders = false;
-    // A field that shows its value already keeps the text the user typed.
+    // A field that shows its value already keeps the text the user typed, and
+    // so does one the user typed into (the calculator's own input, which no
+    // other window's parameters overwrite).
     for (auto [feld, v] : {std::pair{txtInpArrh[0], a}, std::pair{txtInpArrh[1], b}}) {
+        if (feld->isModified()) continue;
         if (!feld->text().isEmpty() && ValEingabe(toStd(feld->text())) == v) continue;
         feld->setText(punkt(v));
         anders = true;
@@ -203,6 +208,9 @@ void frmArrheniusRechner::cmdCalc_Click() {
             app.dblEyrS = a;
             app.dblEyrH = b;
         }
+        // S# and H# are in force as typed.
+        txtInpArrh[0]->setModified(false);
+        txtInpArrh[1]->setModified(false);
         r = eyringK(a, b, T, sekunde);
     } else {
         r = arrheniusK(a, b, T, sekunde);

@@ -5,7 +5,10 @@
 // its function over; it keeps that equation while other windows change the
 // shared choice, so that it computes what it shows. It follows the shared
 // state while it is open: a unit change rewrites its units and recomputes a
-// shown result, new temperature parameters (a fit) replace its inputs.
+// shown result; new temperature parameters replace the inputs the user has
+// not typed into (typed ones stay, and so does their result). The fitting
+// window shows its fitted function and parameters in it by
+// funktionUebernehmen when it draws.
 #pragma once
 
 #include <array>

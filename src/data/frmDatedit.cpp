@@ -3,6 +3,8 @@
 #include "data/frmDatedit.h"
 
 #include <QAction>
+
+#include <utility>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -77,21 +79,23 @@ frmDatedit::frmDatedit() : GridEditorForm(Kind::MdiChild) {
         if (m.teile & kTeilDatensatzGeladen) return zeigeGeladeneDaten();
         UpdateUnitLabels(*this);
         // Its own options fill the grid as the window fills it; a change from
-        // another window writes it back in the model window's form.
-        if (eigeneEinheit_) zeigeDatenImGrid();
-        else refillDatenGrid();
+        // another window writes it back in the model window's form. Either way
+        // the input row keeps what the user typed into it (a typed time in
+        // the new unit), and the focus and the active window stay.
+        if (eigeneEinheit_) zeigeDatenImGrid(m.kGeteiltDurch);
+        else refillDatenGrid(m.kGeteiltDurch);
     });
 }
 
 frmDatedit::~frmDatedit() = default;
 
-void frmDatedit::refillDatenGrid() {
+void frmDatedit::refillDatenGrid(double f) {
     // An empty data set keeps the "leere Liste" row.
     markiereZeitOption(std::max(0, zeitEinheitIndex(app.sZeiteinheit)));
     const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
-    if (n <= 0) return;
+    if (n <= 0) return eingabeUmrechnen(f);
     DataGrid* g = Grid;
-    Hide();
+    // Rewritten without hiding the window: it stays where it is, active or not.
     g->setRedraw(false);
     // Row texts are made as the rows come into view.
     g->setRows(n, [](int r) {
@@ -102,10 +106,22 @@ void frmDatedit::refillDatenGrid() {
     g->setRedraw(true);
     // The same cell call as the window's own filler: the boxes and
     // iMesspunkt follow the new unit.
-    g->setCurrentCell(0, 2);
-    g->showCell(0, 2);
-    zeigeMesspunktInEingabe();
-    Show();
+    {
+        // The window fills the boxes itself below, without moving the focus.
+        const auto folge = std::exchange(g->onRowColChange, nullptr);
+        g->setCurrentCell(0, 2);
+        g->showCell(0, 2);
+        g->onRowColChange = folge;
+    }
+    zeigeMesspunktInEingabe(false, f);
+}
+
+void frmDatedit::eingabeUmrechnen(double f) {
+    if (f == 1 || !y[0]->isModified()) return;
+    const double t = Val(toStd(y[0]->text())) * f;
+    if (!std::isfinite(t)) return;
+    y[0]->setText(toQ(Str(t)));
+    y[0]->setModified(true);
 }
 
 void frmDatedit::buildGrid() {
@@ -411,9 +427,9 @@ void frmDatedit::setzeZeilenFarben(int row) {
     Grid->setCellBackColour(row, kSpalteK, kFarbeKT);
 }
 
-void frmDatedit::zeigeDatenImGrid() {
+void frmDatedit::zeigeDatenImGrid(double f) {
     const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
-    if (n <= 0) return;
+    if (n <= 0) return eingabeUmrechnen(f);
     Grid->setRedraw(false);
     // Row texts are made as the rows come into view.
     Grid->setRows(n, [](int r) {
@@ -426,23 +442,28 @@ void frmDatedit::zeigeDatenImGrid() {
     }
     Grid->setCurrentCell(0, kSpalteT);
     Grid->setRedraw(true);
-    zeigeMesspunktInEingabe();
+    zeigeMesspunktInEingabe(f == 0, f);
 }
 
-void frmDatedit::zeigeMesspunktInEingabe() {
+void frmDatedit::zeigeMesspunktInEingabe(bool fokus, double f) {
     const int n = app.nExpPunkte;
     if (n == 0 || static_cast<int>(app.ExpDaten.size()) <= n) return;
     const int row = std::clamp(Grid->currentRow(), 0, n - 1);
     iMesspunkt = row + 1;
     const Eingabezeile v = punktAlsEingabe(app.ExpDaten[u(iMesspunkt)]);
+    // After a unit change a box the user typed into keeps the typed text (a
+    // time in the new unit); the others show the point.
+    const bool einheit = f != 0;
+    if (einheit) eingabeUmrechnen(f);
     for (int i = 0; i < 9; ++i) {
+        if (einheit && y[u(i)]->isModified()) continue;
         y[u(i)]->setText(toQ(i == 6 ? Str(static_cast<Single>(v[u(i)])) : Str(v[u(i)])));
         y[u(i)]->setCursorPosition(0);
     }
     // The box of the current column takes the focus, unless the user works in
     // the grid itself (then its keys must stay there).
     const int col = Grid->currentColumn();
-    if (col >= kSpalteT && !Grid->hasFocus() && y[u(col - 2)]->isVisible()) y[u(col - 2)]->setFocus();
+    if (fokus && col >= kSpalteT && !Grid->hasFocus() && y[u(col - 2)]->isVisible()) y[u(col - 2)]->setFocus();
     if (bEditieren) {
         setCaption(namensTeil() + " Experimentelle Daten, Editieren von Messpunkten  ");
         R1->setTitle(QString("Editieren Datensatz #%1 (von %2)").arg(iMesspunkt).arg(n));

@@ -41,10 +41,15 @@ public:
 
     // ---- Set-up and display (frmDatedit.cpp) ------------------------------
     // Rebuilds the grid from ExpDaten (nothing with an empty data set), makes
-    // row 0, column 2 current and shows that point in the boxes.
-    void zeigeDatenImGrid();
-    // Copies the point of the grid's current row into the input boxes.
-    void zeigeMesspunktInEingabe();
+    // row 0, column 2 current and shows that point in the boxes. With f (not
+    // 0) after a unit change by the factor f of the times: the boxes the user
+    // typed into keep their text (a typed time converted), and no box takes
+    // the focus.
+    void zeigeDatenImGrid(double f = 0);
+    // Copies the point of the grid's current row into the input boxes and
+    // gives the box of the current column the focus (with `fokus`); with f
+    // (not 0) as after a unit change, see zeigeDatenImGrid.
+    void zeigeMesspunktInEingabe(bool fokus = true, double f = 0);
     // A cell picked with the mouse: edit mode on that point.
     void waehlePunktZumEditieren();
     void optInputMode_Click(int Index);
@@ -59,9 +64,12 @@ public:
     // Converts the data set's times and k1..k3 to the unit Index and rebuilds the grid.
     void optZeit_Click(int Index);
     void setTimeUnitCaptions(const std::string& u) override;
-    // Rewrites the grid from ExpDaten after a change of the time unit;
-    // nothing with an empty data set.
-    void refillDatenGrid();
+    // Rewrites the grid from ExpDaten after a change of the time unit by the
+    // factor f of the times, in the model window's form; the input row keeps
+    // what the user typed (a typed time converted), the window stays where
+    // and as it is (no hiding, no focus). The grid is left as it is with an
+    // empty data set.
+    void refillDatenGrid(double f = 1);
     // Another data set was loaded (a project, the last session): the window
     // shows it as it shows a data set when it opens (grid, comment, lambda
     // after infinite time, time unit, file name in the caption).
@@ -130,6 +138,8 @@ private:
     void waehleZeitOption(int index);
     // The unit option Index chosen and in bold (nothing converted).
     void markiereZeitOption(int Index);
+    // A time typed into the input row, not yet taken, in the new unit.
+    void eingabeUmrechnen(double f);
     // Enables mnuEdit and the evaluation items of the main window.
     void menueFreigeben(bool daten);
     // The data set has unsaved changes; `punkte`: its points were written

@@ -34,16 +34,17 @@ const char* titleOf(int quelle) {
 
 std::vector<std::string> protocolLines(const std::vector<ProtTabRow>& rows, const std::string& trenn, int quelle,
                                        const CalendarDate& datum, const std::string& zeiteinheit) {
+    return protocolLines(rows, {}, trenn, quelle, datum, zeiteinheit);
+}
+
+std::vector<std::string> protocolLines(const std::vector<ProtTabRow>& rows, const std::vector<std::string>& einheiten,
+                                       const std::string& trenn, int quelle, const CalendarDate& datum,
+                                       const std::string& zeiteinheit) {
     std::vector<std::string> lines;
     lines.push_back("VARNOLT: Kinetics of chemical reactions");
     lines.push_back("Protocol from " + twoDigits(datum.month) + "-" + twoDigits(datum.day) + "-" +
                     std::to_string(datum.year));
     if (const char* title = titleOf(quelle)) lines.push_back(title);
-    const std::string& z = zeiteinheit;
-    lines.push_back("units: [c(i)] = mol/L   [k_1] = 1/" + z + "   [k_2] = L/(mol " + z + ")   [U(A)] = 1    [t] = " +
-                    z + "   [l] = m     [v] = m^3");
-    lines.push_back("        [ksi()] = kmol/m^3   (extent of reaction)");
-    lines.push_back("");
 
     std::array<bool, kProtSpaltenZahl> written{};
     for (const ProtTabRow& row : rows)
@@ -52,11 +53,23 @@ std::vector<std::string> protocolLines(const std::vector<ProtTabRow>& rows, cons
     std::string header;
     for (int i = 0; i < kProtSpaltenZahl; ++i)
         if (written[u(i)]) header += kProtSpalten[u(i)] + trenn;
-    lines.push_back(header);
-    for (const ProtTabRow& row : rows) {
+    // The units lines and the header of a block of rows computed in unit z.
+    auto kopf = [&](const std::string& z) {
+        lines.push_back("units: [c(i)] = mol/L   [k_1] = 1/" + z + "   [k_2] = L/(mol " + z +
+                        ")   [U(A)] = 1    [t] = " + z + "   [l] = m     [v] = m^3");
+        lines.push_back("        [ksi()] = kmol/m^3   (extent of reaction)");
+        lines.push_back("");
+        lines.push_back(header);
+    };
+    auto einheitVon = [&](std::size_t r) {
+        return r < einheiten.size() && !einheiten[r].empty() ? einheiten[r] : zeiteinheit;
+    };
+    if (rows.empty()) kopf(zeiteinheit);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r == 0 || einheitVon(r) != einheitVon(r - 1)) kopf(einheitVon(r));
         std::string line;
         for (int i = 0; i < kProtSpaltenZahl; ++i)
-            if (written[u(i)]) line += Format(row[u(i)]) + trenn;
+            if (written[u(i)]) line += Format(rows[r][u(i)]) + trenn;
         lines.push_back(line);
     }
     return lines;
@@ -70,7 +83,9 @@ bool appendProtZeile() {
         row[u(i)] = static_cast<Single>(v);
     }
     app.ProtTabelle.resize(u(std::max<int>(0, app.nProtZeilen)));
+    app.ProtEinheiten.resize(app.ProtTabelle.size());
     app.ProtTabelle.push_back(row);
+    app.ProtEinheiten.push_back(rtrim(app.sZeiteinheit));
     app.nProtZeilen = static_cast<Integer>(app.ProtTabelle.size());
     app.bProtOffen = true;
     return true;
@@ -86,7 +101,9 @@ ReactorStatus writeProtocolFile(int quelle, const CalendarDate& datum) {
     app.ProtDateiName = protocolPath(app.ProtDateiName);
     const std::size_t n = std::min(app.ProtTabelle.size(), u(std::max<int>(0, app.nProtZeilen)));
     const std::vector<ProtTabRow> rows(app.ProtTabelle.begin(), app.ProtTabelle.begin() + static_cast<long>(n));
-    const auto lines = protocolLines(rows, app.Trennzeichen, quelle, datum, rtrim(app.sZeiteinheit));
+    std::vector<std::string> einheiten(app.ProtEinheiten.begin(),
+                                       app.ProtEinheiten.begin() + static_cast<long>(std::min(n, app.ProtEinheiten.size())));
+    const auto lines = protocolLines(rows, einheiten, app.Trennzeichen, quelle, datum, rtrim(app.sZeiteinheit));
     std::string error;
     const bool ok = writeTextLines(app.ProtDateiName, lines, error);
     SanduhrAus();
@@ -135,6 +152,7 @@ ReactorStatus closeProtocolFile(int quelle, const CalendarDate& datum, std::stri
     app.bProtOffen = false;
     app.nProtZeilen = 0;
     app.ProtTabelle.clear();
+    app.ProtEinheiten.clear();
     return {};
 }
 

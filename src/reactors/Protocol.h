@@ -39,10 +39,20 @@ inline constexpr const char* kProtFehlerTitel = "Meldung von schreibProtFileAndC
 // `trenn`.
 std::vector<std::string> protocolLines(const std::vector<ProtTabRow>& rows, const std::string& trenn, int quelle,
                                        const CalendarDate& datum, const std::string& zeiteinheit);
+// The same with the time unit of each row (`einheiten`, index as `rows`; a
+// row without one is in `zeiteinheit`): every row stands under the units
+// lines of the unit it was computed in. Where the unit changes from one row
+// to the next, the two units lines, an empty line and the header come again
+// before it; rows of one unit give the lines above.
+std::vector<std::string> protocolLines(const std::vector<ProtTabRow>& rows, const std::vector<std::string>& einheiten,
+                                       const std::string& trenn, int quelle, const CalendarDate& datum,
+                                       const std::string& zeiteinheit);
 
 // Appends app.ProtZeile as row nProtZeilen + 1 of app.ProtTabelle (in single
-// precision); bProtOffen := true. False, and nothing changes, when a value is
-// not finite or beyond the range of a Single.
+// precision), with the time unit in force (the unit it was computed in: a
+// unit change makes the row no result, see iProtZeileQuelle); bProtOffen :=
+// true. False, and nothing changes, when a value is not finite or beyond the
+// range of a Single.
 bool appendProtZeile();
 
 // The path of a protocol file: a name without "\" or "/" lies in the program
@@ -51,7 +61,8 @@ std::string protocolPath(const std::string& name);
 
 // Writes app.ProtTabelle (rows 1..nProtZeilen) as a complete protocol file to
 // app.ProtDateiName, which first becomes a full path (protocolPath), with the
-// separator app.Trennzeichen and the time unit app.sZeiteinheit. A failed
+// separator app.Trennzeichen and each row under the time unit it was computed
+// in (app.ProtEinheiten; app.sZeiteinheit for a row without one). A failed
 // write leaves the file as it was and returns the failure text with the title
 // kProtFehlerTitel; the rows and flags are never changed here.
 ReactorStatus writeProtocolFile(int quelle, const CalendarDate& datum);

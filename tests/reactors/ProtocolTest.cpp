@@ -61,6 +61,43 @@ TEST(Protocol, TitleAndUnitsFollowSourceAndTimeUnit) {
     EXPECT_EQ(protocolLines(rows, ";", kQuelleFitting, kDay, "s")[2], kUnitsSeconds);  // no title line
 }
 
+// Rows collected in seconds and then in minutes (the unit changed between two
+// batch results): each row stands under the units it was computed in, and the
+// file reads back so; a file of one unit has one units block.
+TEST(Protocol, EveryRowStandsUnderTheUnitItWasComputedIn) {
+    NumberLocaleGuard locale('.', ',');
+    TempFolder dir;
+    app.AppPath = dir.str();
+    app.ProtDateiName = "24050702.CSV";
+    app.nProtZeilen = 0;
+    app.ProtTabelle.clear();
+    app.ProtEinheiten.clear();
+    // Batch, A => P: k1 = .0005 1/s, t = 1000 s; then k1 = .03 1/min, t = 10 min.
+    const std::pair<const char*, ProtRow> zeilen[] = {
+        {"s", ProtRow{1, 0, 0, 0, 0, 0.6065307, 0, 0, 0.3934693, 0, 0.0005, 0, 0, 0.3934693, 1000}},
+        {"min", ProtRow{1, 0, 0, 0, 0, 0.7408182, 0, 0, 0.2591818, 0, 0.03, 0, 0, 0.2591818, 10}},
+        {"min", ProtRow{1, 0, 0, 0, 0, 0.5488116, 0, 0, 0.4511884, 0, 0.03, 0, 0, 0.4511884, 20}},
+    };
+    for (const auto& [einheit, zeile] : zeilen) {
+        app.sZeiteinheit = einheit;
+        app.ProtZeile = zeile;
+        ASSERT_TRUE(appendProtZeile());
+    }
+    ASSERT_TRUE(writeProtocolFile(kQuelleBatch, kDay).ok);
+    const std::string kopf = "c_A(A);c_E(A);c_E(P);k1;U(A);t;\r\n";
+    const std::string ksi = "        [ksi()] = kmol/m^3   (extent of reaction)\r\n\r\n";
+    EXPECT_EQ(readFile(dir.file("24050702.CSV")),
+              "VARNOLT: Kinetics of chemical reactions\r\nProtocol from 05-07-2024\r\nCalculation of a Batch Reactor\r\n" +
+                  std::string(kUnitsSeconds) + "\r\n" + ksi + kopf + "1;0.6065307;0.3934693;0.0005;0.3934693;1000;\r\n" +
+                  "units: [c(i)] = mol/L   [k_1] = 1/min   [k_2] = L/(mol min)   [U(A)] = 1    [t] = min   "
+                  "[l] = m     [v] = m^3\r\n" +
+                  ksi + kopf + "1;0.7408182;0.2591818;0.03;0.2591818;10;\r\n" +
+                  "1;0.5488116;0.4511884;0.03;0.4511884;20;\r\n");
+    std::string clip;
+    ASSERT_TRUE(closeProtocolFile(kQuelleBatch, kDay, clip).ok);
+    EXPECT_TRUE(app.ProtEinheiten.empty()) << "a new file starts without rows";
+}
+
 // A column is written when any of its values is not 0, even when they cancel.
 TEST(Protocol, ColumnsWithCancellingValuesStay) {
     NumberLocaleGuard locale('.', ',');

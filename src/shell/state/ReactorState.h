@@ -35,6 +35,8 @@ struct ReactorState {
     // start of every calculation until it succeeds).
     Integer iProtZeileQuelle = 0;
     std::vector<ProtTabRow> ProtTabelle;
+    // The time unit each collected row was computed in (index as ProtTabelle).
+    std::vector<std::string> ProtEinheiten;
     Integer nProtZeilen = 0;
     bool bProtOffen = false;
     std::string ProtDateiName;
