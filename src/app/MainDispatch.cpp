@@ -257,16 +257,16 @@ void MDIVRN::mnuLoadProject_Click() {
     bool ok = false, cancelled = false;
     LoadProjectDialog(fileName, datName, ok, cancelled, &kEinheit);
     if (!ok) return;
-    const int fitting = cancelled ? 0 : fittingSchliessen();
-    if (!cancelled) {
-        mnuNeudat->setEnabled(true);
-        mnuSaveProject->setEnabled(true);
-        const std::string m = takeProjectData(fileName, datName, mnuEdit);
-        rateConstantsIntoUnitInForce(kEinheit);
-        MsgBox(m, MsgButtons::OK, MsgIcon::Information, "geladen...");
-    }
+    if (cancelled) return reopenModelWindow();
+    const int fitting = fittingSchliessen();
+    mnuNeudat->setEnabled(true);
+    mnuSaveProject->setEnabled(true);
+    const std::string m = takeProjectData(fileName, datName, mnuEdit);
+    rateConstantsIntoUnitInForce(kEinheit);
+    // Every window shows the loaded project before the message says so.
     reopenModelWindow();
-    if (!cancelled) fensterNachDemLaden(fitting);
+    fensterNachDemLaden(fitting);
+    MsgBox(m, MsgButtons::OK, MsgIcon::Information, "geladen...");
 }
 
 int MDIVRN::fittingSchliessen() {

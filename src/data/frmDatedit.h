@@ -140,6 +140,9 @@ private:
     void markiereZeitOption(int Index);
     // A time typed into the input row, not yet taken, in the new unit.
     void eingabeUmrechnen(double f);
+    // "Neu-Laden" and "Addiere File" within one change each.
+    void ladeDatei();
+    void dateiAnfuegen();
     // Enables mnuEdit and the evaluation items of the main window.
     void menueFreigeben(bool daten);
     // The data set has unsaved changes; `punkte`: its points were written

@@ -17,6 +17,7 @@
 #include "data/DatasetOps.h"
 #include "data/frmDatedit.h"
 #include "engine/InitialConcentrations.h"
+#include "engine/TimeUnits.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "platform/DataGrid.h"
 #include "platform/GridText.h"
@@ -196,11 +197,23 @@ void frmDatedit::zeigeGridPopup(int Button, int /*Shift*/, int /*X*/, int /*Y*/)
 // ---- data-set files ----
 
 void frmDatedit::cmdLoadFile_Click() {
+    // The unit the file brings is this window's change: it shows the data
+    // itself, and the other windows hear it when the load has ended.
+    eigeneEinheit_ = true;
+    ladeDatei();
+    eigeneEinheit_ = false;
+}
+
+void frmDatedit::ladeDatei() {
     Aenderung aenderung;
     app.bDateiAnfuegen = false;
+    const int einheitVorher = zeitEinheitIndex(app.sZeiteinheit);
     bool ok = false, abgebrochen = false;
     LoadExpDataDialog(app.bDateiAnfuegen, ok, abgebrochen);
     if (abgebrochen) return;
+    // Data in another unit: the model's constants follow as the unit options
+    // convert them, so that the model keeps its speed.
+    if (ok) konstantenInEinheit(einheitVorher, zeitEinheitIndex(app.sZeiteinheit));
     if (!ok || app.nExpPunkte == 0) {
         menueFreigeben(false);
         if (ok) {
@@ -229,11 +242,20 @@ void frmDatedit::cmdLoadFile_Click() {
 }
 
 void frmDatedit::cmdAddFile_Click() {
+    eigeneEinheit_ = true;
+    dateiAnfuegen();
+    eigeneEinheit_ = false;
+}
+
+void frmDatedit::dateiAnfuegen() {
     Aenderung aenderung;
     app.bDateiAnfuegen = true;
+    const int einheitVorher = zeitEinheitIndex(app.sZeiteinheit);
     bool ok = false, abgebrochen = false;
     LoadExpDataDialog(app.bDateiAnfuegen, ok, abgebrochen);
     if (!ok) return;
+    // Appended to an empty data set, the file's unit is taken over: the constants follow.
+    konstantenInEinheit(einheitVorher, zeitEinheitIndex(app.sZeiteinheit));
     // The data set now differs from every file.
     markiereGeaendert();
     menueFreigeben(app.nExpPunkte > 0);

@@ -52,4 +52,18 @@ void setZeiteinheit(Integer neu, Integer alt) {
     }
 }
 
+bool konstantenInEinheit(int alt, int neu) {
+    if (!validUnit(static_cast<Integer>(alt)) || !validUnit(static_cast<Integer>(neu)) || alt == neu) return false;
+    const double f = zeitfaktor(alt, neu);
+    if (!(f > 0)) return false;
+    std::array<double, 4> k = app.k;
+    for (std::size_t i = 1; i <= 3; ++i) {
+        k[i] = app.k[i] / f;
+        if (!std::isfinite(k[i])) return false;
+    }
+    Aenderung aenderung(kTeilZeiteinheit, f);
+    app.k = k;
+    return true;
+}
+
 }  // namespace vrn

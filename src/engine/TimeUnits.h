@@ -22,4 +22,12 @@ namespace vrn {
 // shown and nothing at all is changed.
 void setZeiteinheit(Integer neu, Integer alt);
 
+// A data set has brought its own unit `neu` in place of `alt` (its times are
+// in that unit already): k(1..3) are divided by f = app.Zeitfaktor(alt, neu),
+// as setZeiteinheit converts them, so that the model keeps its speed. One
+// change of the shared state with the factor f. Nothing is converted, and
+// false returned, when an index lies outside 0..4, the units are the same or
+// a converted constant would not be finite.
+bool konstantenInEinheit(int alt, int neu);
+
 }  // namespace vrn

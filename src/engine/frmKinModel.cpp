@@ -134,6 +134,7 @@ frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
 }
 
 void frmKinModel::Form_Load() {
+    einheit_ = rtrim(app.sZeiteinheit);
     adjustSize();
     moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
     zeigeOrdnung();
@@ -150,14 +151,18 @@ void frmKinModel::Form_Load() {
 void frmKinModel::Form_Activate() { showRecalcWarning(); }
 
 void frmKinModel::showRecalcWarning() {
-    lblRecalcTime->setText(app.nExpPunkte != 0 ? "Achtung: Jede Änderung der Zeiteinheit führt zu einer entsprechenden "
-                                                 "Umrechnung der Zeit-Spalte in der Datentabelle."
-                                               : "");
+    QString t = app.nExpPunkte != 0 ? "Achtung: Jede Änderung der Zeiteinheit führt zu einer entsprechenden "
+                                      "Umrechnung der Zeit-Spalte in der Datentabelle."
+                                    : "";
+    if (!umgerechnet_.isEmpty()) t += (t.isEmpty() ? "" : "\n") + umgerechnet_;
+    lblRecalcTime->setText(t);
 }
 
 void frmKinModel::optTyp_Click(int Index) {
     if (Index < 0 || Index > 18) return;
     Aenderung aenderung(kTeilModell);
+    // The model's constants are the chosen model's now.
+    umgerechnet_.clear();
     // The order the field shows is the one in force to its last digit (a
     // fitted order), unless the user has typed another.
     const Single ordnung = txtOrdnung->text() == toQ(Str(app.nOrdnung)) ? app.nOrdnung : txtOrdnung->singleValue();
@@ -308,6 +313,7 @@ void frmKinModel::reconfigure(CalcForm* w) {
 void frmKinModel::optZeit_Click(int Index) {
     if (Index < 0 || Index > 4) return;
     Aenderung aenderung;
+    umgerechnet_.clear();
     followTimeUnit();
     setZeiteinheit(static_cast<Integer>(Index), app.iZeitEinheit);
     followTimeUnit();  // the window marks it when it hears the change
@@ -317,6 +323,7 @@ void frmKinModel::zeigeEinheit() {
     const std::string u = rtrim(app.sZeiteinheit);
     for (int i = 0; i < 5; ++i)
         if (u == kUnits[i]) markTimeUnit(i);
+    einheit_ = u;
 }
 
 void frmKinModel::zeigeOrdnung() {
@@ -327,9 +334,17 @@ void frmKinModel::zeigeOrdnung() {
 
 void frmKinModel::gehoert(const Meldung& m) {
     if (!txtOrdnung) return;
+    if ((m.teile & kTeilZeiteinheit) && m.neueDaten && m.kGeteiltDurch != 1) {
+        // Data in another unit were loaded and the constants converted: said here.
+        umgerechnet_ = "Die geladenen Daten haben die Zeiteinheit " + toQ(rtrim(app.sZeiteinheit)) +
+                       ": die Geschwindigkeitskonstanten wurden von " + toQ(einheit_) + " in " +
+                       toQ(rtrim(app.sZeiteinheit)) + " umgerechnet.";
+    } else if (m.neueDaten) {
+        umgerechnet_.clear();
+    }
     if (m.teile & kTeilZeiteinheit) zeigeEinheit();
     if ((m.teile & kTeilOrdnung) && !eigeneOrdnung_ && txtOrdnung->text() != toQ(Str(app.nOrdnung))) zeigeOrdnung();
-    if (m.teile & kTeilDatensatz) showRecalcWarning();
+    if (m.teile & (kTeilDatensatz | kTeilZeiteinheit)) showRecalcWarning();
     if (m.teile & kTeilModellwahl) {
         // As when the window opens: at its place, the order and the unit
         // shown, the model set up.

@@ -68,6 +68,8 @@ private:
     // set a model for this window to set up (a project, an evaluation).
     void gehoert(const Meldung& m);
     bool eigeneOrdnung_ = false;  // the order changes as the user types it here
+    std::string einheit_;         // the unit the window shows
+    QString umgerechnet_;         // the note that loaded data converted the constants
     Zuhoerer zuhoerer_{"frmKinModel", kTeilZeiteinheit | kTeilOrdnung | kTeilDatensatz | kTeilModellwahl,
                        [this](const Meldung& m) { gehoert(m); }};
 };
