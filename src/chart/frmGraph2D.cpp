@@ -245,6 +245,7 @@ void frmGraph2D::dropFrame(ToolFrame* frame, double dropXTwips, double dropYTwip
 
 void frmGraph2D::Form_Load() {
     SanduhrEin();
+    art_ = app.iDiagrammTyp;
     const bool grossBild = CInt(screenWidthTwips() / twipsPerPixelX()) >= 800;
     const double axisSize = grossBild ? 11 : 10;
     const double labelSize = grossBild ? 10 : 9;
@@ -418,6 +419,7 @@ void frmGraph2D::Form_Load() {
     optScaling_Click(0);
 
     SetSpeziesMaske(app.iDiagrammTyp);
+    anfrageUebernehmen();
     setEnabled("mnuAddPunkte", app.nExpPunkte != 0);
 
     // First drawing.
@@ -449,18 +451,27 @@ void frmGraph2D::Form_Load() {
     SanduhrAus();
 }
 
+void frmGraph2D::anfrageUebernehmen() {
+    art_ = app.iDiagrammTyp;
+    maske_ = app.sSpeziesMaske;
+    ktDiagramm_ = app.bKTDiagramm;
+    mmPlot_ = app.iModell == 10 && app.bMMdiagramm;
+}
+
+// Activation refreshes what the window shows for its own kind; it writes
+// nothing of the shared state.
 void frmGraph2D::Form_Activate() {
-    const int kind = app.iDiagrammTyp;
+    const int kind = art_;
     setEnabled("mnuAddPunkte", app.nExpPunkte != 0 && kind <= 50);
     cmdSingleCalc->setVisible(kind > 0);
-    if (!app.bKTDiagramm) {
+    if (!ktDiagramm_) {
         for (int i = 1; i <= 5; ++i)
-            if (u(i) <= app.sSpeziesMaske.size() && app.sSpeziesMaske[u(i - 1)] == '1' && app.bKonzDaten[u(i)])
+            if (u(i) <= maske_.size() && maske_[u(i - 1)] == '1' && app.bKonzDaten[u(i)])
                 punktePanel->tabPunkte->setTabVisible(i - 1, true);
     } else {
         punktePanel->tabPunkte->setTabVisible(kPunktSatzKT - 1, true);
     }
-    cmdSingleCalc->setEnabled(!(app.iModell == 10 && app.bMMdiagramm));
+    cmdSingleCalc->setEnabled(!mmPlot_);
     punktePanel->tabPunkte->setTabVisible(kPunktSatzManuell - 1, Chart2D1->pointCount(2, kPunktSatzManuell) >= 1);
     kurvenPanel->cmbSep->clear();
     for (const auto& e : kTrennzeichen) kurvenPanel->cmbSep->addItem(QString::fromUtf8(e.text));
@@ -761,6 +772,8 @@ void installChartWindow() {
     h.showChartWindow = [] {
         frmGraph2D& f = Forms::get<frmGraph2D>();
         f.Show();
+        // A window shown again by a later request takes that request's kind.
+        f.anfrageUebernehmen();
         return true;
     };
     h.punktTabsAnwenden = [](const PunktTabs& t) {

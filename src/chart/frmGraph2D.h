@@ -321,6 +321,14 @@ public:
     Integer iScalingMethode = 2; // print scaling: 2 given width, 3 given height, 5 whole sheet
     Integer PunktSatzNr = 0;     // point set whose tab a template load selected
 
+    // The chart request that showed the window makes its kind: the diagram
+    // kind, the masks the window set for it and whether it is the
+    // Michaelis-Menten plot. The window's menus, buttons and point-set tabs,
+    // and the ranges it remembers, are those of its own kind, whatever kind
+    // other windows ask for later.
+    void anfrageUebernehmen();
+    Integer art() const { return art_; }
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
@@ -359,6 +367,10 @@ private:
     QWidget* buttonStrip_ = nullptr;
     bool geometrySet_ = false;
     QPointer<VrnForm> arbeitsFenster_;  // the window the user worked in when the chart opened
+    Integer art_ = 0;
+    std::string maske_ = "00000";
+    bool ktDiagramm_ = false;
+    bool mmPlot_ = false;
 };
 
 // Installs the chart window hooks (hooks().chartWindow): the chart request

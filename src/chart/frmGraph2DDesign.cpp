@@ -221,7 +221,8 @@ bool frmGraph2D::koordinatenUebernehmen() {
     app.tDiagramm.YMin = p.yMin;
     fraCoordInput->hide();
     SetAchsenMinMax();
-    speichereAchsenbereich(app.iDiagrammTyp, app.Achsenbereich, app.tDiagramm);
+    // The ranges are remembered for the window's own kind.
+    speichereAchsenbereich(art(), app.Achsenbereich, app.tDiagramm);
     return true;
 }
 
