@@ -133,6 +133,13 @@ void frmCalcTangente::setTimeUnitCaptions(const std::string& u) {
 void frmCalcTangente::gehoert(const Meldung& m) {
     if (!lblZeit) return;
     UpdateUnitLabels(*this);
+    const double f = m.kGeteiltDurch;
+    // The data's times were converted to another unit, or data in another
+    // unit came: the time typed is the same moment in the new unit.
+    if (f != 1 && !txtX->text().trimmed().isEmpty()) {
+        const double t = Val(toStd(txtX->text())) * f;
+        if (std::isfinite(t)) txtX->setText(toQ(Str(t)));
+    }
     if (m.neueDaten) {
         // Other points: the spline of the former ones is no answer any more.
         ergebnis_.reset();
@@ -140,25 +147,17 @@ void frmCalcTangente::gehoert(const Meldung& m) {
         txtyStrichResult->setText(" 0");
         return;
     }
-    const double f = m.kGeteiltDurch;
-    if (f == 1) return;
-    // The data's times were converted to another unit: the time typed is the
-    // same moment in the new unit, and a shown result is the value and the
+    // The same points in another unit: a shown result is the value and the
     // rate at that moment, the rate per the new unit.
-    if (!txtX->text().trimmed().isEmpty()) {
-        const double t = Val(toStd(txtX->text())) * f;
-        if (std::isfinite(t)) txtX->setText(toQ(Str(t)));
-    }
-    if (ergebnis_) {
-        const double r = ergebnis_->r / f;
-        if (std::isfinite(r)) {
-            ergebnis_->r = r;
-            zeigeErgebnis();
-        } else {
-            ergebnis_.reset();
-            txtyResult->setText(" 0");
-            txtyStrichResult->setText(" 0");
-        }
+    if (f == 1 || !ergebnis_) return;
+    const double r = ergebnis_->r / f;
+    if (std::isfinite(r)) {
+        ergebnis_->r = r;
+        zeigeErgebnis();
+    } else {
+        ergebnis_.reset();
+        txtyResult->setText(" 0");
+        txtyStrichResult->setText(" 0");
     }
 }
 

@@ -367,18 +367,38 @@ void frmDatedit::zeigeLambdaInf() {
     lambda_infin->setText(toQ(Str(static_cast<Single>(app.LambdaInf))));
 }
 
+void frmDatedit::zeigeGeladeneDaten() {
+    std::array<std::optional<QString>, 9> getippt;
+    for (std::size_t i = 0; i < y.size(); ++i)
+        if (y[i]->isModified()) getippt[i] = y[i]->text();
+    zeigeFenster(false);
+    for (std::size_t i = 0; i < y.size(); ++i)
+        if (getippt[i]) {
+            y[i]->setText(*getippt[i]);
+            y[i]->setModified(true);
+        }
+}
+
 // Runs when the window is loaded and again after a save: the state of the
 // window from the data set (mode, captions, unit, grid).
 void frmDatedit::Form_Load() {
     moveTwips(20, 200);
     resizeTwips(14900 - 150, 8196 - 500);
     app.bAuswertungsart = 0;
+    zeigeFenster(true);
+}
+
+void frmDatedit::zeigeFenster(bool eigen) {
     bHinweisFaellig = true;
     iMesspunkt = 1;
     UpdateUnitLabels(*this);
-    zeigeKommentar();
+    {
+        // Shown, not written: only the window's own opening empties the comment.
+        const QSignalBlocker still(txtComment);
+        zeigeKommentar();
+    }
     zeigeLambdaInf();
-    if (app.nExpPunkte == 0) txtComment->clear();
+    if (eigen && app.nExpPunkte == 0) txtComment->clear();
 
     if (app.nExpPunkte > 0) {
         bEditieren = true;
@@ -398,12 +418,14 @@ void frmDatedit::Form_Load() {
         lblRecalcTime->clear();
     }
     // The unit in force is only marked (the grid is filled once); an unknown
-    // unit text becomes "s".
+    // unit text becomes "s" when the window opens.
     if (const int unit = zeitEinheitIndex(app.sZeiteinheit); unit >= 0) {
-        app.iZeitEinheit = static_cast<Integer>(unit);
+        if (eigen) app.iZeitEinheit = static_cast<Integer>(unit);
         markiereZeitOption(unit);
-    } else {
+    } else if (eigen) {
         waehleZeitOption(0);
+    } else {
+        markiereZeitOption(0);
     }
 }
 

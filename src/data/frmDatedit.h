@@ -16,6 +16,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "base/Types.h"
 #include "shell/StateOwner.h"
@@ -72,8 +73,10 @@ public:
     void refillDatenGrid(double f = 1);
     // Another data set was loaded (a project, the last session): the window
     // shows it as it shows a data set when it opens (grid, comment, lambda
-    // after infinite time, time unit, file name in the caption).
-    void zeigeGeladeneDaten() { Form_Load(); }
+    // after infinite time, time unit, file name in the caption); what the
+    // user typed into the input row and has not taken yet stays. It writes
+    // nothing of the shared state.
+    void zeigeGeladeneDaten();
 
     // ---- Operations (frmDateditOps.cpp) ------------------------------------
     void TSort_Click();
@@ -140,6 +143,11 @@ private:
     void markiereZeitOption(int Index);
     // A time typed into the input row, not yet taken, in the new unit.
     void eingabeUmrechnen(double f);
+    // What Form_Load shows of the data set, without its place and size;
+    // `eigen` when the window opens (or saved): then it also takes the unit
+    // index, empties the comment of an empty data set and makes an unknown
+    // unit "s". Else it writes nothing of the shared state.
+    void zeigeFenster(bool eigen);
     // "Neu-Laden" and "Addiere File" within one change each.
     void ladeDatei();
     void dateiAnfuegen();

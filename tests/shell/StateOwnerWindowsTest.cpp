@@ -7,17 +7,22 @@
 // every part a window listens to has a row here or in the family table of
 // SharedStateWindowsTest, so a new listener cannot go untested.
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
 
 #include "app/MDIVRN.h"
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
 #include "chart/frmGraph2D.h"
 #include "chart/frmGraphCalc.h"
 #include "data/frmArrheniusRechner.h"
@@ -31,6 +36,8 @@
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "reactors/frmBatch.h"
+#include "reactors/frmRKconti.h"
+#include "reactors/frmRohrreaktor.h"
 #include "reactors/ReactorForm.h"
 #include "shell/AppState.h"
 #include "shell/StateOwner.h"
@@ -159,21 +166,44 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              EXPECT_EQ(std::tuple(r.lblkEinheit->text(), r.lblkEinheitsec->text(), r.txtksecResult->text()),
                        std::tuple("1/min", "1/ s", toQ(Str(static_cast<Single>(kSek / 60)))));
          }},
-        {"frmArrheniusRechner", kTeilTemperatur, "neue Parameter eines Fits",
+        {"frmArrheniusRechner", kTeilTemperatur, "OK des Dateneditors, dann ein Fit der Temperaturfunktion",
          [&](MDIVRN& main, const QString&) {
+             // Three isotherms of A => P, k = 1e10 exp(-60000/(R T)) 1/s, typed into the editor.
+             test::setDataSet(27, [](Messpunkt& p, int i) {
+                 p.Temp = 300 + 10 * ((i - 1) / 9);
+                 p.t = 0.5 * ((i - 1) % 9);
+                 p.c[1] = std::exp(-1e10 * std::exp(-60000 / (8.3145 * p.Temp)) * p.t);
+             });
+             test::clickButton(modellFenster().optZeit[0]);
              main.clickMenu("mnuToolArrhenius");
              frmArrheniusRechner& r = *Forms::loaded<frmArrheniusRechner>();
-             test::typeInto(r.txtInpArrh[0], "1e9");
+             test::typeInto(r.txtInpArrh[0], "1E13");
+             test::typeInto(r.txtInpArrh[1], "100000");
              QTest::mouseClick(r.cmdCalc, Qt::LeftButton);
-             {
-                 Aenderung fitEnde;
-                 app.dblArrhA = 2.5e10;
-                 app.dblArrhEA = 75000;
-             }
-             EXPECT_EQ(std::tuple(r.txtInpArrh[0]->text(), r.txtkResult->text()), std::tuple(" 2.5E+10", ""))
-                 << "the fitted A replaces the typed one; no result of the former inputs";
+             EXPECT_EQ(r.txtkResult->text(), " 3.025776E-05");
+             merkeAbos();
+             // The editor's OK sets the start values of a non-isothermal fit
+             // (A = EA = 100): the calculator keeps what the user typed, and its result.
+             test::MsgRecorder rec;
+             rec.answer(MsgAnswer::No);  // the note on the times of non-isothermal data: go on
+             main.clickMenu("mnuEdit");
+             test::clickButton(Forms::get<frmDatedit>().OK);
+             EXPECT_EQ(app.dblArrhA, 100.0);
+             EXPECT_EQ(std::tuple(r.txtInpArrh[0]->text(), r.txtInpArrh[1]->text(), r.txtkResult->text()),
+                       std::tuple("1E13", "100000", " 3.025776E-05"));
+             // A fit of the temperature function shows its parameters in the open calculator.
+             main.clickMenu("mnuNonIsothermFitting(1)");
+             frmFitting& f = *Forms::loaded<frmFitting>();
+             test::typeInto(f.Inp[10], "1");
+             test::typeInto(f.Inp[11], "1");
+             QTest::mouseClick(f.cmdAutoFitting, Qt::LeftButton);
+             EXPECT_NEAR(app.dblArrhEA, 60000, 6);
+             EXPECT_EQ(std::tuple(r.txtInpArrh[0]->text(), r.txtInpArrh[1]->text(), r.txtkResult->text()),
+                       std::tuple(toQ(StrAlsSingle(app.dblArrhA)), toQ(StrAlsSingle(app.dblArrhEA)), ""))
+                 << "the fitted A and EA; no result of the former inputs";
              QTest::mouseClick(r.cmdCalc, Qt::LeftButton);
-             EXPECT_EQ(r.txtkResult->text(), " .001813709");
+             const double k = zuSingle(app.dblArrhA) * std::exp(-zuSingle(app.dblArrhEA) / (8.3145 * 298.15));
+             EXPECT_NEAR(Val(toStd(r.txtkResult->text())), k, 1e-6 * k);
          }},
         {"frmKinModel", kTeilOrdnung, "Auto-Fitting der Reaktionsordnung",
          [&](MDIVRN& main, const QString& ordner) {
@@ -421,6 +451,344 @@ TEST(StateOwnerWindows, MarksAndCalculatorOfEveryModelKeepToTheDrawnCurve) {
         EXPECT_EQ(sicht(), vorher);
         test::clickButton(modellFenster().optTyp[option == 2 ? 3 : 2]);  // another model
         EXPECT_EQ(sicht(), vorher);
+        main.reset();
+    }
+}
+
+namespace {
+
+// What the user typed into a listening window and has not used yet, and what
+// the field shows after an action: unchanged, or after a unit change of the
+// times from min to s (factor 60) or to h (1/60): a time follows the data's
+// times, a rate constant the constants, a concentration stays.
+struct Getippt {
+    QLineEdit* feld;
+    QString text;
+    QString inSekunden;
+    QString inStunden;
+};
+
+// A window that listens to the owner, as the user opens it.
+struct Hoerer {
+    const char* wer;
+    std::function<void(MDIVRN&)> oeffne;
+    std::function<VrnForm*()> fenster;
+    std::function<std::vector<Getippt>(VrnForm&)> tippe;  // types what the window does not use yet
+};
+
+enum class Einheit { Gleich, Sekunden, Stunden };
+
+// An action of the user in another window.
+struct Handlung {
+    const char* name;
+    std::function<void(MDIVRN&, const QString& ordner)> tue;
+    std::function<VrnForm*()> wo;  // the window acted in, where the focus stays; none for a menu
+    Einheit einheit;
+    std::set<std::string> schliesst;  // windows the user's own choice closes (a menu's rule)
+    const char* eigenes = "";          // the listener the action is made in (no other window's action for it)
+};
+
+void kopiere(const char* name, const QString& ordner) {
+    for (const char* ext : {".VRP", ".VRD"})
+        QFile::copy(resourceFolder() + "/samples/" + name + ext, ordner + "/" + name + ext);
+}
+
+// Types as the user does, leaving the focus in the field.
+Getippt tippe(QLineEdit* f, const QString& text, const QString& s, const QString& h) {
+    test::typeInto(f, text);
+    return {f, text, s, h};
+}
+Getippt tippe(QLineEdit* f, const QString& text) { return tippe(f, text, text, text); }
+
+frmDatedit& editor(MDIVRN& m) {
+    if (!Forms::loaded<frmDatedit>()) m.clickMenu("mnuEdit");
+    frmDatedit* d = Forms::loaded<frmDatedit>();
+    EXPECT_TRUE(d);
+    return *d;
+}
+
+template <class W>
+std::function<VrnForm*()> geladen() {
+    return [] { return static_cast<VrnForm*>(Forms::loaded<W>()); };
+}
+
+std::vector<Getippt> tippeReaktor(VrnForm& w) {
+    auto& r = static_cast<CalcForm&>(w);
+    return {tippe(r.Inp[0], "0.7"), tippe(r.Inp[10], "0.3", " .005", " 18")};
+}
+
+const Hoerer kHoerer[] = {
+    {"CalcForm 1", [](MDIVRN& m) { m.clickMenu("mnuctGraph"); }, geladen<frmPrepareTimeDiagram>(),
+     [](VrnForm& w) {
+         auto& t = static_cast<frmPrepareTimeDiagram&>(w);
+         return std::vector<Getippt>{tippe(t.Inp[0], ".07"), tippe(t.Inp[10], "0.3", " .005", " 18"),
+                                     tippe(t.Inp[14], "200")};
+     }},
+    {"CalcForm 3", [](MDIVRN& m) { m.clickMenu("mnuBatchR"); }, geladen<frmBatch>(),
+     [](VrnForm& w) {
+         auto v = tippeReaktor(w);
+         v.push_back(tippe(static_cast<CalcForm&>(w).Inp[14], "10"));
+         return v;
+     }},
+    {"CalcForm 2", [](MDIVRN& m) { m.clickMenu("mnuKontRK"); }, geladen<frmRKconti>(), tippeReaktor},
+    {"CalcForm 4", [](MDIVRN& m) { m.clickMenu("mnuRohrR"); }, geladen<frmRohrreaktor>(), tippeReaktor},
+    {"frmDatedit", [](MDIVRN& m) { editor(m); }, geladen<frmDatedit>(),
+     [](VrnForm& w) {
+         auto& d = static_cast<frmDatedit&>(w);
+         return std::vector<Getippt>{tippe(d.y[1], ".06"), tippe(d.y[3], ".011"),
+                                     tippe(d.y[0], "30", " 1800", " .5")};
+     }},
+    {"frmCalcTangente", [](MDIVRN& m) { m.clickMenu("mnuSubTangente(1)"); }, geladen<frmCalcTangente>(),
+     [](VrnForm& w) {
+         return std::vector<Getippt>{tippe(static_cast<frmCalcTangente&>(w).txtX, "30", " 1800", " .5")};
+     }},
+    {"frmArrheniusRechner", [](MDIVRN& m) { m.clickMenu("mnuToolArrhenius"); }, geladen<frmArrheniusRechner>(),
+     [](VrnForm& w) {
+         auto& r = static_cast<frmArrheniusRechner&>(w);
+         return std::vector<Getippt>{tippe(r.txtInpArrh[0], "1E13"), tippe(r.txtInpArrh[1], "100000")};
+     }},
+    {"frmKinModel", [](MDIVRN&) {}, geladen<frmKinModel>(), [](VrnForm&) { return std::vector<Getippt>{}; }},
+    {"frmmatrix", [](MDIVRN&) { QTest::mouseClick(modellFenster().cmdShowMatrix, Qt::LeftButton); },
+     geladen<frmmatrix>(), [](VrnForm&) { return std::vector<Getippt>{}; }},
+    // Its parameters are in force as they are typed: nothing waits to be used.
+    {"CalcForm 5", [](MDIVRN& m) { m.clickMenu("mnuCtFitting"); }, geladen<frmFitting>(),
+     [](VrnForm&) { return std::vector<Getippt>{}; }},
+    {"frmGraphCalc",
+     [](MDIVRN& m) {
+         m.clickMenu("mnuctGraph");
+         QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
+         QTest::mouseClick(Forms::loaded<frmGraph2D>()->cmdSingleCalc, Qt::LeftButton);
+     },
+     geladen<frmGraphCalc>(),
+     [](VrnForm& w) { return std::vector<Getippt>{tippe(static_cast<frmGraphCalc&>(w).txtX, "5")}; }},
+};
+
+const Handlung kHandlungen[] = {
+    {"Einheit s im Modellfenster",
+     [](MDIVRN&, const QString&) {
+         frmKinModel& m = modellFenster();
+         m.SetFocus();
+         test::clickButton(m.optZeit[0]);
+     },
+     geladen<frmKinModel>(), Einheit::Sekunden, {}},
+    {"Einheit h im Dateneditor",
+     [](MDIVRN& main, const QString&) {
+         frmDatedit& d = editor(main);
+         d.SetFocus();
+         test::clickButton(d.optZeit[2]);
+     },
+     geladen<frmDatedit>(), Einheit::Stunden, {}, "frmDatedit"},
+    {"Modell 3 im Modellfenster",
+     [](MDIVRN&, const QString&) {
+         frmKinModel& m = modellFenster();
+         m.SetFocus();
+         test::clickButton(m.optTyp[3]);
+     },
+     geladen<frmKinModel>(), Einheit::Gleich, {}},
+    {"Datensatz 2nd_order (s) im Editor geladen, OK",
+     [](MDIVRN& main, const QString& ordner) {
+         kopiere("2nd_order", ordner);
+         frmDatedit& d = editor(main);
+         test::answerOpenDialog("2nd_order.VRD", toStd(ordner));
+         test::clickButton(d.cmdLoadFile);
+         test::clickButton(d.OK);
+     },
+     nullptr, Einheit::Sekunden, {}, "frmDatedit"},
+    {"Projekt 2nd_order geladen",
+     [](MDIVRN& main, const QString& ordner) {
+         kopiere("2nd_order", ordner);
+         test::answerOpenDialog("2nd_order.VRP", toStd(ordner));
+         main.clickMenu("mnuLoadProject");
+     },
+     nullptr, Einheit::Gleich, {"CalcForm 5"}},
+    {"Auto-Fitting",
+     [](MDIVRN& main, const QString&) {
+         main.clickMenu("mnuCtFitting");
+         QTest::mouseClick(Forms::get<frmFitting>().cmdAutoFitting, Qt::LeftButton);
+     },
+     nullptr, Einheit::Gleich, {"CalcForm 1", "CalcForm 2", "CalcForm 3", "CalcForm 4", "frmGraphCalc"}, "CalcForm 5"},
+    {"c-t-Diagramm gezeichnet",
+     [](MDIVRN& main, const QString&) {
+         main.clickMenu("mnuctGraph");
+         QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
+     },
+     nullptr, Einheit::Gleich, {"CalcForm 2", "CalcForm 3", "CalcForm 4", "CalcForm 5", "frmGraphCalc"}, "CalcForm 1"},
+};
+
+}  // namespace
+
+// Every listening window with text the user typed and has not used yet,
+// against every action of the user in another window (the owner's alarm on):
+// the window stays open, the typed text stays (a unit change converts a
+// typed time and a typed rate constant), and where the user acted in a
+// window, that window keeps the focus and stays the active one.
+TEST(StateOwnerWindows, EveryListenerKeepsTypedTextAndTheFocusThroughEveryAction) {
+    for (const Hoerer& h : kHoerer) {
+        for (const Handlung& a : kHandlungen) {
+            if (std::string(h.wer) == a.eigenes) continue;  // the window's own action
+            SCOPED_TRACE(std::string(h.wer) + " × " + a.name);
+            test::GuiTest env;
+            auto main = test::startMainWindow();
+            test::MsgRecorder rec;
+            test::loadFirstOrderSample(*main, env.folder());  // min, A => P, k1 = .0215
+            h.oeffne(*main);
+            test::processEvents();
+            VrnForm* w = h.fenster();
+            ASSERT_TRUE(w);
+            w->SetFocus();
+            const std::vector<Getippt> getippt = h.tippe(*w);
+            a.tue(*main, env.folder());
+            test::processEvents();
+            if (a.schliesst.count(h.wer)) {
+                main.reset();
+                continue;
+            }
+            ASSERT_EQ(h.fenster(), w) << "the window stays open";
+            for (const Getippt& g : getippt) {
+                const QString soll = a.einheit == Einheit::Sekunden ? g.inSekunden
+                                     : a.einheit == Einheit::Stunden ? g.inStunden
+                                                                     : g.text;
+                EXPECT_EQ(g.feld->text(), soll) << g.feld->objectName().toStdString() << " typed " << g.text.toStdString();
+            }
+            if (VrnForm* wo = a.wo ? a.wo() : nullptr) {
+                EXPECT_TRUE(wo->isAncestorOf(QApplication::focusWidget())) << "the focus stays where the user acted";
+                if (QMdiArea* area = Forms::mdiArea())
+                    EXPECT_EQ(area->activeSubWindow(), wo->frame()) << "and that window stays the active one";
+            }
+            main.reset();
+        }
+    }
+}
+
+// A chart the user drew, with its half-life mark, beside every window that
+// listens: no action in another window closes, replaces or redraws it, and
+// the next drawing shows the measured points only when its box asks for them.
+TEST(StateOwnerWindows, TheUsersChartStaysWithItsMarks) {
+    const struct {
+        const char* wer;
+        std::function<void(MDIVRN&)> oeffne;
+    } daneben[] = {
+        {"frmKinModel", [](MDIVRN&) {}},
+        {"frmDatedit", [](MDIVRN& m) { editor(m); }},
+        {"frmCalcTangente",  // with a result shown
+         [](MDIVRN& m) {
+             m.clickMenu("mnuSubTangente(1)");
+             frmCalcTangente& t = Forms::get<frmCalcTangente>();
+             test::typeInto(t.txtX, "30");
+             QTest::keyClick(t.txtX, Qt::Key_Return);
+             EXPECT_NE(t.txtyResult->text(), " 0");
+         }},
+        {"frmArrheniusRechner", [](MDIVRN& m) { m.clickMenu("mnuToolArrhenius"); }},
+        {"frmmatrix", [](MDIVRN&) { QTest::mouseClick(modellFenster().cmdShowMatrix, Qt::LeftButton); }},
+    };
+    const char* handlungen[] = {"Einheit s im Modellfenster", "Einheit h im Dateneditor", "Modell 3 im Modellfenster",
+                                "Datensatz 2nd_order (s) im Editor geladen, OK", "Projekt 2nd_order geladen"};
+    for (const auto& d : daneben) {
+        for (const char* name : handlungen) {
+            const Handlung& a = *std::find_if(std::begin(kHandlungen), std::end(kHandlungen),
+                                              [&](const Handlung& x) { return std::string(x.name) == name; });
+            SCOPED_TRACE(std::string(d.wer) + " × " + a.name);
+            test::GuiTest env;
+            auto main = test::startMainWindow();
+            test::MsgRecorder rec;
+            test::loadFirstOrderSample(*main, env.folder());
+            d.oeffne(*main);
+            test::processEvents();
+            // The user's c-t chart of A => P, without measured points, and its half-life mark.
+            main->clickMenu("mnuctGraph");
+            auto& ct = Forms::get<frmPrepareTimeDiagram>();
+            if (ct.chkMitPunkten->isChecked()) test::clickButton(ct.chkMitPunkten);
+            QTest::mouseClick(ct.cmdDrawctDiagram, Qt::LeftButton);
+            test::processEvents();
+            frmGraph2D* g = Forms::loaded<frmGraph2D>();
+            ASSERT_TRUE(g);
+            g->mnuHalbA_Click();
+            const double marke = g->Chart2D1->x(1, 26, 1);
+            const std::string achse = g->Chart2D1->axisTitle(ChartAxis::X);
+            const QRect ort = g->frame()->geometry();
+            const int kurve = g->Chart2D1->pointCount(1, 1);
+            ASSERT_GT(kurve, 1);
+            a.tue(*main, env.folder());
+            test::processEvents();
+            ASSERT_EQ(Forms::loaded<frmGraph2D>(), g) << "the same chart window";
+            EXPECT_EQ(std::tuple(g->Chart2D1->x(1, 26, 1), g->Chart2D1->axisTitle(ChartAxis::X),
+                                 g->Chart2D1->pointCount(1, 1), g->Chart2D1->pointCount(2, 1), g->frame()->geometry()),
+                      std::tuple(marke, achse, kurve, 0, ort))
+                << "its curve, its mark, its axis, no measured points, its place";
+            // Drawn again from the c-t window (its box still unticked): no measured points.
+            main->clickMenu("mnuctGraph");
+            QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
+            test::processEvents();
+            ASSERT_TRUE(Forms::loaded<frmGraph2D>());
+            for (int p = 1; p <= 5; ++p) EXPECT_EQ(Forms::loaded<frmGraph2D>()->Chart2D1->pointCount(2, p), 0) << p;
+            main.reset();
+        }
+    }
+}
+
+// The single-point calculator of the first chart drawn after a chart of
+// another kind has the species of that chart's model, and computes.
+TEST(StateOwnerWindows, TheCalculatorHasTheChartsSpecies) {
+    const struct {
+        const char* name;
+        const char* beispiel;
+        std::function<void(MDIVRN&)> vorher;  // a chart of another kind
+        std::function<void(MDIVRN&)> dann;    // the chart asked about
+        std::array<bool, 5> zeilen;           // the species rows shown
+    } faelle[] = {
+        {"Tangente c(A), dann c-t", "1st_order", [](MDIVRN& m) { m.clickMenu("mnuSubTangente(1)"); },
+         [](MDIVRN& m) {
+             m.clickMenu("mnuctGraph");
+             QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
+         },
+         {true, false, false, true, false}},
+        {"1. Ordnung A => P, dann c-t im offenen Fenster", "1st_order",
+         [](MDIVRN& m) {
+             m.clickMenu("mnuctGraph");
+             m.clickMenu("mnuctAusw(1)");
+         },
+         [](MDIVRN&) {
+             QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
+         },
+         {true, false, false, true, false}},
+        {"A + B => P ausgewertet, dann r-t", "2nd_order", [](MDIVRN& m) { m.clickMenu("mnuctAusw(3)"); },
+         [](MDIVRN& m) {
+             m.clickMenu("mnuvtGraph");
+             QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
+         },
+         {true, true, false, true, false}},
+        {"r-t, dann c-t", "1st_order",
+         [](MDIVRN& m) {
+             m.clickMenu("mnuvtGraph");
+             QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
+         },
+         [](MDIVRN& m) {
+             m.clickMenu("mnuctGraph");
+             QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
+         },
+         {true, false, false, true, false}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        test::GuiTest env;
+        auto main = test::startMainWindow();
+        test::MsgRecorder rec;
+        test::loadSample(*main, env.folder(), f.beispiel);
+        f.vorher(*main);
+        test::processEvents();
+        f.dann(*main);
+        test::processEvents();
+        frmGraph2D* g = Forms::loaded<frmGraph2D>();
+        ASSERT_TRUE(g);
+        QTest::mouseClick(g->cmdSingleCalc, Qt::LeftButton);
+        frmGraphCalc* c = Forms::loaded<frmGraphCalc>();
+        ASSERT_TRUE(c);
+        std::array<bool, 5> zeilen{};
+        for (std::size_t i = 0; i < 5; ++i) zeilen[i] = c->lblRes[i]->isVisibleTo(c);
+        EXPECT_EQ(zeilen, f.zeilen);
+        // c(A) at t = 0 is the start of the drawn curve.
+        const double cA0 = app.gezeichnetMit.c0[1];
+        EXPECT_EQ(berechne(*c, "0"), single(cA0));
         main.reset();
     }
 }
