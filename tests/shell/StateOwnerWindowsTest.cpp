@@ -736,9 +736,17 @@ TEST(StateOwnerWindows, TheCalculatorHasTheChartsSpecies) {
         std::function<void(MDIVRN&)> dann;    // the chart asked about
         std::array<bool, 5> zeilen;           // the species rows shown
     } faelle[] = {
-        {"Tangente c(A), dann c-t", "1st_order", [](MDIVRN& m) { m.clickMenu("mnuSubTangente(1)"); },
+        {"Tangente c(A), dann c-t im offenen Fenster", "1st_order",
          [](MDIVRN& m) {
+             m.clickMenu("mnuSubTangente(1)");
              m.clickMenu("mnuctGraph");
+             QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
+             // "Berechnen" in the tangent window draws its spline chart again.
+             frmCalcTangente& t = Forms::get<frmCalcTangente>();
+             test::typeInto(t.txtX, "30");
+             QTest::keyClick(t.txtX, Qt::Key_Return);
+         },
+         [](MDIVRN&) {
              QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
          },
          {true, false, false, true, false}},
@@ -751,9 +759,12 @@ TEST(StateOwnerWindows, TheCalculatorHasTheChartsSpecies) {
              QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
          },
          {true, false, false, true, false}},
-        {"A + B => P ausgewertet, dann r-t", "2nd_order", [](MDIVRN& m) { m.clickMenu("mnuctAusw(3)"); },
+        {"A + B => P ausgewertet, dann r-t im offenen Fenster", "2nd_order",
          [](MDIVRN& m) {
              m.clickMenu("mnuvtGraph");
+             m.clickMenu("mnuctAusw(3)");
+         },
+         [](MDIVRN&) {
              QTest::mouseClick(Forms::get<frmPrepareTimeDiagram>().cmdDrawctDiagram, Qt::LeftButton);
          },
          {true, true, false, true, false}},
