@@ -35,11 +35,14 @@
 #include "platform/DataGrid.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
+#include "reactors/Protocol.h"
 #include "reactors/frmBatch.h"
+#include "reactors/frmProtokoll.h"
 #include "reactors/frmRKconti.h"
 #include "reactors/frmRohrreaktor.h"
 #include "reactors/ReactorForm.h"
 #include "shell/AppState.h"
+#include "shell/TextFile.h"
 #include "shell/StateOwner.h"
 #include "support/GuiTestSupport.h"
 
@@ -349,6 +352,106 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
              ASSERT_EQ(Forms::loaded<frmDatedit>(), &d);
              EXPECT_TRUE(d.txtComment->text().startsWith("Zerfall 1. Ordnung A => P"));
              EXPECT_EQ(std::tuple(d.Grid->rowCount(), d.lblKopf[5]->text()), std::tuple(25, "  Zeit t/min"));
+         }},
+        {"CalcForm 3", kTeilZeiteinheit, "Protokoll: Einheit min zwischen zwei Zeilen",
+         [&](MDIVRN& main, const QString&) {
+             main.clickMenu("mnuBatchR");
+             frmBatch& b = *Forms::loaded<frmBatch>();
+             test::clickButton(modellFenster().optZeit[0]);
+             test::clickButton(modellFenster().optTyp[2]);  // A => P
+             test::typeInto(b.Inp[0], "1");
+             test::typeInto(b.Inp[10], "0.0005");
+             test::typeInto(b.Inp[14], "1000");
+             QTest::mouseClick(b.cmdCalc, Qt::LeftButton);
+             QTest::mouseClick(b.cmdProtocol, Qt::LeftButton);
+             frmProtokoll& p = *Forms::loaded<frmProtokoll>();
+             QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
+             test::clickButton(modellFenster().optZeit[1]);
+             merkeAbos();
+             EXPECT_EQ(b.Inp[10]->text(), " .03") << "k1 per minute";
+             EXPECT_FALSE(p.cmdProtokoll->isEnabled()) << "no row of the former unit under the new one";
+             test::typeInto(b.Inp[14], "10");
+             QTest::mouseClick(b.cmdCalc, Qt::LeftButton);
+             QTest::mouseClick(p.cmdProtokoll, Qt::LeftButton);
+             const std::string datei = protocolPath(app.ProtDateiName);
+             QTest::mouseClick(p.cmdOpenNew, Qt::LeftButton);
+             std::vector<std::string> zeilen;
+             std::string fehler;
+             ASSERT_TRUE(readTextLines(datei, zeilen, fehler)) << fehler;
+             auto wo = [&](const std::string& anfang) {
+                 return std::find_if(zeilen.begin(), zeilen.end(),
+                                     [&](const std::string& z) { return z.rfind(anfang, 0) == 0; }) - zeilen.begin();
+             };
+             // 1000 s: c(A) = exp(-.5); 10 min at .03 1/min: c(A) = exp(-.3).
+             const auto sekunden = wo("units: [c(i)] = mol/L   [k_1] = 1/s "), minuten = wo("units: [c(i)] = mol/L   [k_1] = 1/min ");
+             const auto zeile1 = wo("1;0.6065307;"), zeile2 = wo("1;0.7408182;");
+             EXPECT_TRUE(sekunden < zeile1 && zeile1 < minuten && minuten < zeile2)
+                 << sekunden << " " << zeile1 << " " << minuten << " " << zeile2;
+             EXPECT_EQ(static_cast<std::size_t>(zeile2), zeilen.size() - 1);
+         }},
+        {"frmKinModel", kTeilZeiteinheit | kTeilDatensatz, "Datensatz in s im Editor geladen, Modell in min",
+         [&](MDIVRN& main, const QString& ordner) {
+             main.clickMenu("mnuctGraph");
+             frmPrepareTimeDiagram& t = *Forms::loaded<frmPrepareTimeDiagram>();
+             frmKinModel& m = modellFenster();
+             test::clickButton(m.optZeit[0]);
+             test::clickButton(m.optTyp[13]);  // A + B => C <=> P: .15, .1, .005 per s
+             test::clickButton(m.optZeit[1]);
+             EXPECT_EQ(std::tuple(t.Inp[10]->text(), t.Inp[11]->text(), t.Inp[12]->text()),
+                       std::tuple(" 9", " 6", " .3"));
+             for (const char* ext : {".VRP", ".VRD"})
+                 QFile::copy(resourceFolder() + "/samples/2nd_order" + ext, ordner + "/2nd_order" + ext);
+             main.clickMenu("mnuNeudat");
+             test::answerOpenDialog("2nd_order.VRD", toStd(ordner));
+             merkeAbos();
+             test::clickButton(Forms::get<frmDatedit>().cmdLoadFile);
+             // The data are in s: the constants per s, as the unit options give them.
+             EXPECT_EQ(app.sZeiteinheit, "s");
+             EXPECT_NEAR(app.k[1], 0.15, 1e-15);
+             EXPECT_NEAR(app.k[2], 0.1, 1e-15);
+             EXPECT_NEAR(app.k[3], 0.005, 1e-17);
+             EXPECT_EQ(std::tuple(t.Inp[10]->text(), t.Inp[11]->text(), t.Inp[12]->text(), t.unit1->text()),
+                       std::tuple(" .15", " .1", " .005", "/(l/(s*mol))"));
+             EXPECT_TRUE(m.optZeit[0]->isChecked());
+             EXPECT_TRUE(m.lblRecalcTime->text().endsWith(
+                 "Die geladenen Daten haben die Zeiteinheit s: die Geschwindigkeitskonstanten wurden von min in s "
+                 "umgerechnet."))
+                 << m.lblRecalcTime->text().toStdString();
+             // Chosen by the user in the model window, the unit needs the note no more.
+             test::clickButton(m.optZeit[1]);
+             EXPECT_FALSE(m.lblRecalcTime->text().contains("umgerechnet"));
+         }},
+        {"CalcForm 5", kTeilKonstanten, "Auto-Fitting, dann k1 getippt",
+         [&](MDIVRN& main, const QString& ordner) {
+             test::loadFirstOrderSample(main, ordner);
+             main.clickMenu("mnuCtFitting");
+             frmFitting& f = *Forms::loaded<frmFitting>();
+             merkeAbos();
+             QTest::mouseClick(f.cmdAutoFitting, Qt::LeftButton);
+             EXPECT_TRUE(f.lblPlusMinus[1]->isVisible() && f.lblStdDev[1]->isVisible());
+             test::typeInto(f.Inp[10], "0.03");
+             EXPECT_EQ(app.k[1], 0.03);
+             EXPECT_FALSE(f.lblPlusMinus[1]->isVisible() || f.lblStdDev[1]->isVisible())
+                 << "no ± of the fit beside the value the user typed";
+         }},
+        {"frmKinModel", kTeilModellwahl, "Projekt geladen: alle Fenster zeigen es vor seiner Meldung",
+         [&](MDIVRN& main, const QString& ordner) {
+             main.clickMenu("mnuctGraph");
+             frmKinModel& m = modellFenster();
+             test::clickButton(m.optTyp[4]);  // A + B => P, in s
+             frmPrepareTimeDiagram& t = *Forms::loaded<frmPrepareTimeDiagram>();
+             merkeAbos();
+             QStringList beiDerMeldung;
+             const MsgHandler vorher = setMsgHandler([&](const MsgRequest& r) {
+                 if (r.title == "geladen...")
+                     beiDerMeldung << QString::number(m.optTyp[2]->isChecked()) << QString::number(m.optZeit[1]->isChecked())
+                                   << t.Label7->text() << t.Inp[10]->text() << t.unit1->text();
+                 return firstAnswer(r.buttons);
+             });
+             test::loadFirstOrderSample(main, ordner);
+             setMsgHandler(vorher);
+             EXPECT_EQ(beiDerMeldung, (QStringList{"1", "1", "kinet. Modell:  A => P   (n = 1)", " .0215", "/(1/min)"}))
+                 << "the project's A => P in min when \"geladen...\" stands";
          }},
         {"frmDatedit", kTeilZeiteinheit, "Einheit im Editor: ein Mal gefüllt",
          [&](MDIVRN& main, const QString& ordner) {
