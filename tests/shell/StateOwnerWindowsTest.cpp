@@ -417,6 +417,10 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
                  "Die geladenen Daten haben die Zeiteinheit s: die Geschwindigkeitskonstanten wurden von min in s "
                  "umgerechnet."))
                  << m.lblRecalcTime->text().toStdString();
+             test::processEvents();
+             EXPECT_TRUE(test::showsWhole(m.lblRecalcTime));
+             EXPECT_TRUE(test::fitsItsWindow(&m));
+             test::saveScreenshot(&m, "kinmodel_konstanten_umgerechnet");
              // Chosen by the user in the model window, the unit needs the note no more.
              test::clickButton(m.optZeit[1]);
              EXPECT_FALSE(m.lblRecalcTime->text().contains("umgerechnet"));
