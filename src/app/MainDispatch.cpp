@@ -186,7 +186,8 @@ void MDIVRN::connectDispatch() {
 void MDIVRN::reopenModelWindow() {
     if (frmKinModel* m = Forms::loaded<frmKinModel>()) {
         zustand().meldeJetzt(kTeilModellwahl);
-        // Brought forward as when it opens.
+        // Brought forward as when it opens, at its place.
+        m->anAngestammtenPlatz();
         m->Show();
         m->SetFocus();
         return;

@@ -346,15 +346,18 @@ void frmKinModel::gehoert(const Meldung& m) {
     if ((m.teile & kTeilOrdnung) && !eigeneOrdnung_ && txtOrdnung->text() != toQ(Str(app.nOrdnung))) zeigeOrdnung();
     if (m.teile & (kTeilDatensatz | kTeilZeiteinheit)) showRecalcWarning();
     if (m.teile & kTeilModellwahl) {
-        // As when the window opens: at its place, the order and the unit
-        // shown, the model set up.
-        moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
-        if (isVisible()) frame()->setGeometry(Forms::fitIntoMdiArea(frame()->geometry()));
+        // As when the window opens: the order and the unit shown, the model
+        // set up (its place is the requester's: anAngestammtenPlatz).
         zeigeOrdnung();
         zeigeEinheit();
         optTyp_Click(optionOfModel(app.iModell));
         showRecalcWarning();
     }
+}
+
+void frmKinModel::anAngestammtenPlatz() {
+    moveTwips(screenWidthTwips() - twipsWidth() - 400, 0);
+    if (isVisible()) frame()->setGeometry(Forms::fitIntoMdiArea(frame()->geometry()));
 }
 
 void frmKinModel::followTimeUnit() {

@@ -49,6 +49,9 @@ public:
 
     // Applies the current model to a calculation window (its shared controls).
     static void reconfigure(CalcForm* w);
+    // The window at the place it opens at (400 twips from the right edge of
+    // the screen, at the top), inside the main window's area.
+    void anAngestammtenPlatz();
 
 protected:
     void Form_Load() override;

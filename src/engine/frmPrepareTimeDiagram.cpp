@@ -173,9 +173,10 @@ void frmPrepareTimeDiagram::Form_Load() {
     adjustSize();
 }
 
+// Activation shows the state in force; it writes nothing shared (the
+// drawing takes the window's boxes over when it draws).
 void frmPrepareTimeDiagram::Form_Activate() {
     UpdateUnitLabels(*this);
-    app.bMMdiagramm = false;
     fraMichaelis->setVisible(app.iModell == 10);
     chkDelDiagram->setEnabled(app.gnKurven != 0 && chartWindowLoaded());
     chkDelDiagram->setChecked(app.bDelDiagram);
@@ -185,7 +186,6 @@ void frmPrepareTimeDiagram::Form_Activate() {
     if (app.iModell == 20)
         Label7->setText("kinet. Modell:  " + toQ(app.ModellName[20]) + " (n = " + toQ(Format(app.nOrdnung, "0.00")) + ")");
     if (app.bRateDiagramm) {
-        app.gMitMesspunkten = false;
         chkMitPunkten->setChecked(false);
         setCaption("Reaktionsgeschwindigkeit-Zeit-Funktionen");
         cmdDrawctDiagram->setText("r-t-Diagramm zeichnen");
