@@ -23,7 +23,9 @@ HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
           : std::find(kHalbwertszeitASimuliert.begin(), kHalbwertszeitASimuliert.end(), m) != kHalbwertszeitASimuliert.end();
     double tau = 0;
     if (simuliert) {
-        tau = b ? g.tHalbB_sim : g.tHalbA_sim;
+        // Computed now, from what the curves were drawn with; the enzyme's
+        // Michaelis-Menten diagram has no time axis.
+        if (!(g.bMMdiagramm && m == 10)) tau = FuHalbwertszeitSim(eingabenAusGezeichnet(g).model, g.tEnd, stoff);
     } else {
         const bool daten = g.iDiagrammTyp < 0;
         const double cA = daten ? g.c0Daten[1] : g.c0[1];

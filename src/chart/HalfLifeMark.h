@@ -23,8 +23,10 @@ inline constexpr std::array<double, 3> kMarkeY{-1e300, 1e-300, 1e300};
 
 // The mark of species A (stoff 1) or B (stoff 2) for the shown chart, from
 // the state its curves were drawn with (app.gezeichnetMit, when there is one).
-// Reads iModell, iDiagrammTyp, tHalbA_sim / tHalbB_sim for the numerically
-// integrated models (A: 7, 9, 10, 13, 14, 15, 18, 20; B: 7, 9, 10, 13, 18),
+// Reads iModell, iDiagrammTyp; for the numerically integrated models (A: 7,
+// 9, 10, 13, 14, 15, 18, 20; B: 7, 9, 10, 13, 18) the half-life on the drawn
+// curve, computed now from the model, c0, k, nOrdnung and tEnd the curves
+// were drawn with (FuHalbwertszeitSim; 0 on the Michaelis-Menten diagram),
 // otherwise FuHalbwertszeitA / B of c(A), c(B) (c0 for kinds >= 0, c0Daten
 // for the evaluation kinds), c0(4), k(1), k(2); sZeiteinheit, bNumerisch.
 // tau > 0: drawn, status "Halbwertszeit tau(A) = " & Format(tau,

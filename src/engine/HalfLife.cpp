@@ -8,6 +8,8 @@
 
 #include "engine/Checked.h"
 #include "engine/ClosedForms.h"
+#include "engine/Simulation.h"
+#include "engine/TimeStopIntegrator.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 
@@ -219,6 +221,41 @@ Single trapped(const char* procedure, F&& f) {
 }
 
 }  // namespace
+
+double halbwertszeitOrdnungN(double A0, double k1, double n) {
+    if (!(A0 > 0 && k1 > 0 && std::isfinite(A0) && std::isfinite(k1) && std::isfinite(n)))
+        return std::numeric_limits<double>::infinity();
+    const double m = n - 1;
+    if (m == 0) return kLn2 / k1;
+    // ln of (2^m − 1)/m, which is positive for every m != 0.
+    const double x = m * kLn2;
+    const double lnQuotient = x > 700 ? x + std::log1p(-std::exp(-x)) - std::log(m) : std::log(std::expm1(x) / m);
+    const double L = lnQuotient - std::log(k1) - m * std::log(A0);
+    return L > 709 ? std::numeric_limits<double>::infinity() : std::exp(L);
+}
+
+Single FuHalbwertszeitSim(const ModelInputs& in, Single tEnd, int stoff) {
+    const int s = stoff == 2 ? 2 : 1;
+    const IntegratedSlots slots = integratedSlots(in.model);
+    // B only where the second integrated slot holds it (S of the enzyme model).
+    if (slots.n == 0 || (s == 2 && !(slots.n > 1 && slots.slot[1] == B))) return 0;
+    const double c0 = in.c0[static_cast<std::size_t>(s)];
+    const double tMax = kurvenEndzeit(tEnd);
+    if (!(c0 > 0) || !(tMax > 0)) return 0;
+    if (in.model == 20) {
+        const double t = halbwertszeitOrdnungN(c0, in.k[1], in.ordnung);
+        return t <= tMax ? static_cast<Single>(t) : 0.0f;
+    }
+    TimeStopIntegrator run(in);
+    run.tightenFor(s);
+    bool found = false;
+    double t = 0;
+    if (!run.firstBelow(s, c0 / 2, tMax, found, t)) {
+        showFailure(stoff == 2 ? "FuHalbwertszeitB" : "FuHalbwertszeitA", run.failureText());
+        return -1;
+    }
+    return found ? static_cast<Single>(t) : 0.0f;
+}
 
 HalbwertszeitLage currentHalbwertszeitLage() { return {app.iDiagrammTyp, app.c0, app.k}; }
 

@@ -51,6 +51,25 @@ public:
     bool valuesAtTimes(const double* t, const std::size_t* order, std::size_t count, const int* slot, std::size_t n,
                        double* out, bool landLast = true);
 
+    // The steps keep slot `slot` as closely relative to its own start
+    // concentration as the largest one is kept (its absolute tolerance
+    // 1e-3·kStoppRelTol of it, where that is tighter): a species that
+    // starts far below the others is then followed to its own digits. Only
+    // before the first advance.
+    void tightenFor(int slot);
+
+    // The first time after the time reached, up to tMax, at which slot
+    // `slot` (an integrated one) falls below `level`, located as the
+    // integration goes: on the explicit pair, on each step's continuous
+    // extension (at its quarters and its end, then by halving, to the last
+    // bit); on the implicit integrator, step by step, narrowed by runs from
+    // the start of the step that holds it. found := true and tFound := that
+    // time, or found := false when the slot stays at or above the level up
+    // to tMax. The integrator stands at the end of the step that holds the
+    // crossing (or at tMax) and is not advanced to times before it again.
+    // False on a failure (failureText()).
+    bool firstBelow(int slot, double level, double tMax, bool& found, double& tFound);
+
     const char* failureText() const;
 
     // True once the implicit integrator has taken over.
