@@ -69,6 +69,18 @@ void zeigeNichtErreichbar(const char* text) {
     throw NichtErreichbar{};
 }
 
+// The bracket [lo, hi] (ext(lo) < target <= ext(hi)) halved to its last
+// bits; the time in double at which the extent reaches target.
+double halve(const ReversibleExtent& ext, double target, double lo, double hi) {
+    for (int i = 0; i < 2200; ++i) {
+        const double mid = lo + (hi - lo) / 2;
+        if (!(mid > lo && mid < hi)) break;
+        (ext.at(mid) < target ? lo : hi) = mid;
+    }
+    if (!(hi > 0)) throw RuntimeFault{kKeineKonvergenz};
+    return hi;
+}
+
 // The time at which the extent, rising from 0 towards its equilibrium
 // beyond target, reaches target: the upper end doubled from 1e-300 until it
 // passes, then the bracket halved to its last bits (the time in double).
@@ -79,13 +91,19 @@ Single byHalving(const ReversibleExtent& ext, double target) {
         lo = hi;
         hi *= 2;
     }
-    for (int i = 0; i < 200; ++i) {
-        const double mid = lo + (hi - lo) / 2;
-        if (!(mid > lo && mid < hi)) break;
-        (ext.at(mid) < target ? lo : hi) = mid;
+    return single(halve(ext, target, lo, hi));
+}
+
+// The time t that Newton's iteration found to within 1e-6 of itself, to
+// the last bit: a bracket of 1e-5 of t around it (widened tenfold while it
+// does not hold the half value, within what the iteration has seen), then
+// halved; by doubling from 1e-300 where none holds it.
+Single polish(const ReversibleExtent& ext, double target, double t, double seenLo, double seenHi) {
+    for (double w = 1e-5; w < 0.5; w *= 10) {
+        const double lo = std::max(seenLo, t * (1 - w)), hi = std::min(seenHi, t * (1 + w));
+        if (lo < hi && ext.at(lo) < target && !(ext.at(hi) < target)) return single(halve(ext, target, lo, hi));
     }
-    if (!(hi > 0)) throw RuntimeFault{kKeineKonvergenz};
-    return single(hi);
+    return byHalving(ext, target);
 }
 
 // Half-life of A or B of the reversible models 12 and 17: equilibrium check,
@@ -140,7 +158,9 @@ Single reversible(const HalbwertszeitLage& lage, int model, Stoff stoff, double 
         if (counter > nk.limit) return byHalving(ext, target);
     }
     if (!(t > 0)) return byHalving(ext, target);
-    return t;
+    // The iteration stops at 1e-6 of the time; the half-life is given to
+    // the last bit of a Single.
+    return polish(ext, target, t + delta, lo, hi);
 }
 
 // Half-life in A + B => P of the reactant that starts at `mine` beside the

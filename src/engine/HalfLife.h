@@ -24,8 +24,10 @@ HalbwertszeitLage currentHalbwertszeitLage();
 // (k> and k< of an equilibrium). Kinds 6/56 read lage.k(1) instead of k1;
 // kinds 12/62 find the equilibrium from lage.c0(1), c0(2), c0(4). The
 // extent of 12 and 17 is followed by Newton's iteration with the program's
-// constants; where that does not settle (a reaction far faster than its
-// difference step), the half value is found by halving a bracket.
+// constants, and the time it finds to 1e-6 of itself is then narrowed by
+// halving to the last bit of a Single; where the iteration does not settle
+// (a reaction far faster than its difference step), the half value is
+// found by halving a bracket from the start.
 // Result: > 0 the half-life; 0 when the kind has no formula, the reactant
 // runs short first (kinds 4, 9, 54, 59, -8: a beep) or the inputs give a
 // negative time; -1 after a message has been shown: the half value is not
