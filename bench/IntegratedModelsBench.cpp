@@ -1,15 +1,16 @@
 // Every integrated model (7, 9, 10, 13, 14, 15, 18, 20) at the model
 // window's defaults against the closed-form model 4 in the same run: the
-// whole curve, the curve and a read of its half-lives, the value at one time
-// and a fit of k1 to 32 767 measured points. Each benchmark reports its time
-// as a multiple of model 4's time for the same work (counter "x_model4"),
-// model 4 measured once in the same process.
+// whole curve, the curve and a read of its half-lives as the chart's marks
+// read them, the value at one time and a fit of k1 to 32 767 measured
+// points. Each benchmark reports its time as a multiple of model 4's time
+// for the same work (counter "x_model4"), the two timed alternately in one
+// loop.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
-#include <map>
+#include <string>
 
 #include "chart/HalfLifeMark.h"
 #include "data/FitObjective.h"
@@ -69,14 +70,53 @@ FitAufgabe fitAufgabe(Integer model) {
     return f;
 }
 
-// One piece of the work on the state set up for its model.
+// What a model's work reads of the shared state, kept so that two pieces of
+// work of different models can take turns.
+struct Eingaben {
+    Integer iModell = 0, iDiagrammTyp = 0;
+    std::array<double, 4> k{};
+    std::array<double, 6> c0{};
+    Single tEnd = 0, nOrdnung = 0;
+    std::string sSpeziesMaske;
+    bool bNumerisch = false;
+
+    static Eingaben jetzt() {
+        return {app.iModell, app.iDiagrammTyp, app.k, app.c0, app.tEnd, app.nOrdnung, app.sSpeziesMaske, app.bNumerisch};
+    }
+    void setzen() const {
+        app.iModell = iModell;
+        app.iDiagrammTyp = iDiagrammTyp;
+        app.k = k;
+        app.c0 = c0;
+        app.tEnd = tEnd;
+        app.nOrdnung = nOrdnung;
+        app.sSpeziesMaske = sSpeziesMaske;
+        app.bNumerisch = bNumerisch;
+    }
+};
+
+// The pieces of work done in one turn: the value at one time is read at the
+// sixteen times in a row (a single read of model 4 is shorter than the
+// clock can tell).
+int stueckeJeRunde(Arbeit arbeit) { return arbeit == Arbeit::WertZurZeit ? 16 : 1; }
+
+// One turn of the work of a model, on the state set up for it.
 class Lauf {
 public:
     Lauf(Integer model, Arbeit arbeit) : model_(model), arbeit_(arbeit) {
         defaults(model);
+        eingaben_ = Eingaben::jetzt();
         if (arbeit == Arbeit::Fit) fit_ = fitAufgabe(model);
     }
 
+    bool runde() {
+        eingaben_.setzen();
+        bool ok = true;
+        for (int i = 0; i < stueckeJeRunde(arbeit_); ++i) ok = einmal() && ok;
+        return ok;
+    }
+
+private:
     bool einmal() {
         Integer err = 0;
         switch (arbeit_) {
@@ -106,54 +146,39 @@ public:
             case Arbeit::Fit: {
                 const KinFitErgebnis e = MarquardtNashFitting(1, fit_.start, fit_.a, fit_.d);
                 benchmark::DoNotOptimize(e.p.data());
-                return !e.abgebrochen && std::fabs(e.p[1] / app.k[1] - 1) < 1e-3;
+                return !e.abgebrochen && std::fabs(e.p[1] / eingaben_.k[1] - 1) < 1e-3;
             }
         }
         return false;
     }
 
-private:
     Integer model_;
     Arbeit arbeit_;
+    Eingaben eingaben_;
     int i_ = 0;
     FitAufgabe fit_;
 };
 
-// Seconds per piece of work of model 4, measured once per kind of work: the
-// fastest of five rounds of at least 0.2 s (at least 3 pieces each).
-double model4Sekunden(Arbeit arbeit) {
-    static std::map<Arbeit, double> gemessen;
-    const auto it = gemessen.find(arbeit);
-    if (it != gemessen.end()) return it->second;
-    Lauf lauf(4, arbeit);
-    lauf.einmal();
-    double best = HUGE_VAL;
-    for (int runde = 0; runde < 5; ++runde) {
-        int n = 0;
-        const auto start = Clock::now();
-        std::chrono::duration<double> dauer{};
-        do {
-            lauf.einmal();
-            ++n;
-            dauer = Clock::now() - start;
-        } while (dauer.count() < 0.2 || n < 3);
-        best = std::min(best, dauer.count() / n);
-    }
-    return gemessen[arbeit] = best;
-}
-
+// Times model M's work against model 4's in the same loop: each iteration
+// does one turn of each, alternately, so that a change of the machine's load
+// falls on both alike. The benchmark's time is model M's turn alone; the
+// counter "x_model4" is the ratio of the two sums.
 void messen(benchmark::State& state, Integer model, Arbeit arbeit) {
-    const double basis = model4Sekunden(arbeit);
     Lauf lauf(model, arbeit);
-    bool ok = true;
-    std::int64_t n = 0;
-    const auto start = Clock::now();
+    Lauf basis(4, arbeit);
+    bool ok = lauf.runde() && basis.runde();
+    std::chrono::duration<double> summeM{}, summe4{};
     for (auto _ : state) {
-        ok = lauf.einmal() && ok;
-        ++n;
+        const auto a = Clock::now();
+        ok = lauf.runde() && ok;
+        const auto b = Clock::now();
+        ok = basis.runde() && ok;
+        const auto c = Clock::now();
+        summeM += b - a;
+        summe4 += c - b;
+        state.SetIterationTime(std::chrono::duration<double>(b - a).count());
     }
-    const std::chrono::duration<double> dauer = Clock::now() - start;
-    state.counters["x_model4"] = n > 0 ? dauer.count() / n / basis : 0;
+    state.counters["x_model4"] = summe4.count() > 0 ? summeM.count() / summe4.count() : 0;
     if (!ok) state.SkipWithError("the work failed");
 }
 
@@ -168,9 +193,9 @@ void modelle(benchmark::internal::Benchmark* b) {
     for (int m : {4, 7, 9, 10, 13, 14, 15, 18, 20}) b->Arg(m);
 }
 
-BENCHMARK(BM_Kurve)->Apply(modelle)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_KurveUndHalbwertszeit)->Apply(modelle)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_WertZurZeit)->Apply(modelle)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Fit32767)->Apply(modelle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Kurve)->Apply(modelle)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KurveUndHalbwertszeit)->Apply(modelle)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WertZurZeit)->Apply(modelle)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Fit32767)->Apply(modelle)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

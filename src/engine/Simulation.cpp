@@ -77,26 +77,25 @@ public:
         return true;
     }
 
-    // Rates of the concentrations c at one point, as Singles; throws on
-    // overflow. When the rates are not asked for, a point whose rates
-    // overflow but whose concentrations a Single holds gets 0 in every slot:
-    // its concentrations are drawn whatever its rates (model 20 of a huge
-    // order starts at a rate beyond every number).
+    // Rates of the concentrations c at one point, as Singles; throws on overflow.
     std::array<Single, 6> ratesAt(Integer model, const Konz& c) {
         Konz dcdt{};
+        if (!calc_dcdt(model, dcdt, in_.model.k, c, in_.model.ordnung)) throw RuntimeFault{kUeberlauf};
         std::array<Single, 6> r{};
-        const bool ok = calc_dcdt(model, dcdt, in_.model.k, c, in_.model.ordnung);
-        if (!in_.ratenGefragt) {
-            bool ueberlauf = !ok, darstellbar = true;
-            for (int s = 1; s <= 5; ++s) {
-                ueberlauf = ueberlauf || !(std::fabs(dcdt[u(s)]) <= static_cast<double>(FLT_MAX));
-                if (modelSpecies(model) & (1 << s)) darstellbar = darstellbar && std::fabs(c[u(s)]) <= static_cast<double>(FLT_MAX);
-            }
-            if (ueberlauf && darstellbar) return r;
-        }
-        if (!ok) throw RuntimeFault{kUeberlauf};
         for (int s = 1; s <= 5; ++s) r[u(s)] = single(dcdt[u(s)]);
         return r;
+    }
+
+    // The rates of a point whose rates overflow: when the rates are not
+    // asked for and a Single holds its concentrations, 0 in every slot (its
+    // concentrations are drawn whatever its rates: model 20 of a huge order
+    // starts at a rate beyond every number); otherwise "Überlauf".
+    std::array<Single, 6> keineRaten(Integer model, const Konz& c) {
+        bool darstellbar = !in_.ratenGefragt;
+        for (int s = 1; s <= 5; ++s)
+            if (modelSpecies(model) & (1 << s)) darstellbar = darstellbar && std::fabs(c[u(s)]) <= static_cast<double>(FLT_MAX);
+        if (!darstellbar) throw RuntimeFault{kUeberlauf};
+        return {};
     }
 
     // ---- Closed forms --------------------------------------------------------
@@ -108,7 +107,12 @@ public:
         for (int j = 0; j <= kIntervalle; ++j) {
             const double t = j * out_.dtSim;
             form.at(t, c);
-            const auto r = ratesAt(model, c);
+            std::array<Single, 6> r;
+            try {
+                r = ratesAt(model, c);
+            } catch (const RuntimeFault&) {
+                r = keineRaten(model, c);
+            }
             out_.tSim[u(j)] = t;
             for (int s = 1; s <= 5; ++s) {
                 if (!(mask & (1 << s))) continue;
@@ -188,7 +192,12 @@ public:
                 c[u(s)] = curve(s)[u(i)];
                 out_.SplY[u(s)][u(i + 1)] = c[u(s)];
             }
-            const auto r = ratesAt(model, c);
+            std::array<Single, 6> r;
+            try {
+                r = ratesAt(model, c);
+            } catch (const RuntimeFault&) {
+                r = keineRaten(model, c);
+            }
             out_.cAkt = c;
             for (int s = 1; s <= 5; ++s) rates(s)[u(i)] = r[u(s)];
         }

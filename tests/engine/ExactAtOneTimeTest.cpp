@@ -357,3 +357,36 @@ TEST(ExactAtOneTime, TinyFirstTimesInOnePass) {
         }
     }
 }
+
+// The same over random settings of every integrated model: one pass that
+// begins at a time 1e-14 of the end time and ends at the end, with the
+// times between, reads every value within 1e-6 of the scale of the
+// reference.
+TEST(ExactAtOneTime, TinyFirstTimesOfEveryIntegratedModel) {
+    for (int model : {7, 9, 10, 13, 14, 15, 18, 20}) {
+        std::uint64_t seed = 5700 + static_cast<std::uint64_t>(model);
+        for (int i = 0; i < 8; ++i) {
+            const KineticsCase c = randomKineticsCase(model, seed);
+            SCOPED_TRACE(describe(c));
+            const std::vector<double> times{1e-14 * c.tEnd, 1e-10 * c.tEnd, 1e-6 * c.tEnd, 1e-3 * c.tEnd, 0.1 * c.tEnd,
+                                            c.tEnd};
+            std::vector<double> withZero{0};
+            withZero.insert(withZero.end(), times.begin(), times.end());
+            const auto ref = referenceAt(c, withZero);
+            ASSERT_EQ(ref.size(), withZero.size()) << "the reference failed";
+            std::vector<std::array<double, 5>> pass(times.size());
+            ConcentrationsAtTimes many(times, {1, 2, 3, 4, 5});
+            ASSERT_TRUE(many.read(inputsOf(c), [&](std::size_t q, const double* v) {
+                std::copy(v, v + 5, pass[q].begin());
+                return true;
+            })) << many.failureText();
+            for (std::size_t q = 0; q < times.size(); ++q)
+                for (int s = 1; s <= 5; ++s) {
+                    if (!modelHas(static_cast<Integer>(model), s)) continue;
+                    EXPECT_NEAR(pass[q][static_cast<std::size_t>(s - 1)], ref[q + 1][static_cast<std::size_t>(s)],
+                                1e-6 * referenceScale(c, s))
+                        << "t = " << times[q] << ", slot " << s;
+                }
+        }
+    }
+}
