@@ -105,6 +105,7 @@ struct StiffIntegrator::Impl {
     bool write(Konz& c);
     int neustarts = 0;
     unsigned long schritte = 0;  // single steps taken (stepTowards)
+    double relTol = kSteifRelTol;
 
     ~Impl() {
         if (driver) gsl_odeiv2_driver_free(driver);
@@ -116,10 +117,15 @@ StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, double ordn
 
 StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0,
                                  const Konz& runStart)
+    : StiffIntegrator(model, k, ordnung, c, t0, runStart, kSteifRelTol) {}
+
+StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0,
+                                 const Konz& runStart, double relTol)
     : impl_(std::make_unique<Impl>()) {
     gslQuiet();
     Impl& m = *impl_;
     m.model = model;
+    m.relTol = relTol;
     m.k = k;
     m.n = ordnung;
     m.c = c;
@@ -139,7 +145,7 @@ StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, double ordn
     for (int i = 0; i < m.slots.n; ++i) {
         const double a = std::fabs(runStart[u(m.slots.slot[u(i)])]);
         m.y.push_back(c[u(m.slots.slot[u(i)])]);
-        m.scale.push_back(kAbsTol * std::max(a, smallest));
+        m.scale.push_back(kAbsTol * (relTol / kSteifRelTol) * std::max(a, smallest));
     }
     m.sys = gsl_odeiv2_system{&Impl::rhs, &Impl::jac, static_cast<std::size_t>(m.slots.n), &m};
 }
@@ -161,7 +167,7 @@ double StiffIntegrator::Impl::firstStep(double from, double to) const {
 
 bool StiffIntegrator::Impl::start(double t) {
     const double h0 = firstStep(this->t, t);
-    driver = gsl_odeiv2_driver_alloc_scaled_new(&sys, gsl_odeiv2_step_msbdf, h0, 1.0, kSteifRelTol, 1.0, 0.0,
+    driver = gsl_odeiv2_driver_alloc_scaled_new(&sys, gsl_odeiv2_step_msbdf, h0, 1.0, relTol, 1.0, 0.0,
                                                 scale.data());
     if (!driver) return fail(kKeinSpeicher);
     gsl_odeiv2_driver_set_nmax(driver, kMaxSchritte);

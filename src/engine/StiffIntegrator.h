@@ -32,6 +32,10 @@ public:
     StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0);
     StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0,
                     const Konz& runStart);
+    // The same with the relative tolerance relTol in place of kSteifRelTol
+    // (the absolute ones, and the overshoot taken as 0, in proportion).
+    StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0,
+                    const Konz& runStart, double relTol);
     ~StiffIntegrator();
     StiffIntegrator(const StiffIntegrator&) = delete;
     StiffIntegrator& operator=(const StiffIntegrator&) = delete;

@@ -51,6 +51,7 @@ struct TimeStopIntegrator::Impl {
     double t = 0;
     double h = 0;   // the next step to try (0: not chosen yet)
     double atol = 0;
+    double rtol = kStoppRelTol;
     Konz atolSlot{};  // the absolute tolerance of each slot's steps (atol, or tighter: tightenFor)
     bool failed = false;
     const char* why = nullptr;
@@ -81,7 +82,7 @@ struct TimeStopIntegrator::Impl {
         double m = 0;
         for (int i = 0; i < slots.n; ++i) {
             const std::size_t s = u(slots.slot[u(i)]);
-            const double sc = atolSlot[s] + kStoppRelTol * std::max(std::fabs(y0[s]), std::fabs(y1[s]));
+            const double sc = atolSlot[s] + rtol * std::max(std::fabs(y0[s]), std::fabs(y1[s]));
             m = std::max(m, std::fabs(err[s]) / sc);
         }
         return m;
@@ -316,7 +317,8 @@ bool TimeStopIntegrator::advanceTo(double t, Konz& c, bool land) {
     if (!m.steif && t > m.t && !m.explicitTo(t, land)) {
         if (m.failed) return false;
         // Stiff from here: the implicit integrator goes on from the state reached.
-        m.steif = std::make_unique<StiffIntegrator>(m.in.model, m.in.k, m.in.ordnung, m.y, m.t, m.runStart);
+        m.steif = std::make_unique<StiffIntegrator>(m.in.model, m.in.k, m.in.ordnung, m.y, m.t, m.runStart,
+                                                    m.rtol * (kSteifRelTol / kStoppRelTol));
         m.dicht = false;
     }
     if (m.steif) {
@@ -418,18 +420,23 @@ bool TimeStopIntegrator::valuesAtTimes(const double* t, const std::size_t* order
 void TimeStopIntegrator::tightenFor(int slot) {
     Impl& m = *impl_;
     if (slot < 1 || slot > 5) return;
-    const double own = 1e-3 * kStoppRelTol * std::fabs(m.in.c0[u(slot)]);
+    const double f = kGenauRelTol / m.rtol;
+    m.rtol = kGenauRelTol;
+    m.atol *= f;
+    m.atolSlot.fill(m.atol);
+    const double own = 1e-3 * m.rtol * std::fabs(m.in.c0[u(slot)]);
     if (own > 0) m.atolSlot[u(slot)] = std::min(m.atol, own);
 }
 
 namespace {
 
 // Slot s of model `in` at time t > t0 from the state y at t0 (a run that
-// starts afresh there, on the implicit integrator), as the method holds it;
-// the reason when it fails, else nullptr.
-const char* slotFrom(const ModelInputs& in, const Konz& runStart, const Konz& y, double t0, double t,
+// starts afresh there, on the implicit integrator with the relative
+// tolerance relTol), as the method holds it; the reason when it fails, else
+// nullptr.
+const char* slotFrom(const ModelInputs& in, const Konz& runStart, double relTol, const Konz& y, double t0, double t,
                      std::size_t s, double& v) {
-    StiffIntegrator run(in.model, in.k, in.ordnung, y, t0, runStart);
+    StiffIntegrator run(in.model, in.k, in.ordnung, y, t0, runStart, relTol);
     Konz c = y;
     double reached = t0;
     while (reached < t)
@@ -478,7 +485,8 @@ bool TimeStopIntegrator::firstBelow(int slot, double level, double tMax, bool& f
             return true;
         }
         if (m.failed) return false;
-        m.steif = std::make_unique<StiffIntegrator>(m.in.model, m.in.k, m.in.ordnung, m.y, m.t, m.runStart);
+        m.steif = std::make_unique<StiffIntegrator>(m.in.model, m.in.k, m.in.ordnung, m.y, m.t, m.runStart,
+                                                    m.rtol * (kSteifRelTol / kStoppRelTol));
         m.dicht = false;
     }
     // On the implicit integrator, step by step: a step that ends below the
@@ -507,7 +515,7 @@ bool TimeStopIntegrator::firstBelow(int slot, double level, double tMax, bool& f
                 if (!(hermite(ya[s], h * fa[s], yb[s], h * fb[s], q / 4.0) < level)) continue;
                 const double tq = ta + h * q / 4.0;
                 double v = 0;
-                if (const char* why = slotFrom(m.in, m.runStart, ya, ta, tq, s, v)) return m.fail(why);
+                if (const char* why = slotFrom(m.in, m.runStart, m.rtol * (kSteifRelTol / kStoppRelTol), ya, ta, tq, s, v)) return m.fail(why);
                 if (v < level) {
                     klammer = true;
                     hi = tq;
@@ -521,7 +529,7 @@ bool TimeStopIntegrator::firstBelow(int slot, double level, double tMax, bool& f
                 double t = hi - ghi * (hi - lo) / (ghi - glo);
                 if (!(t > lo && t < hi)) t = lo + (hi - lo) / 2;
                 double v = 0;
-                if (const char* why = slotFrom(m.in, m.runStart, ya, ta, t, s, v)) return m.fail(why);
+                if (const char* why = slotFrom(m.in, m.runStart, m.rtol * (kSteifRelTol / kStoppRelTol), ya, ta, t, s, v)) return m.fail(why);
                 v -= level;
                 if (v < 0) {
                     hi = t;

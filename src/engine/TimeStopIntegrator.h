@@ -14,6 +14,8 @@ namespace vrn {
 // Relative tolerance of the integration to chosen times; absolute, 1e-3 of
 // it times the largest start concentration of the integrated species.
 inline constexpr double kStoppRelTol = 1e-10;
+// Relative tolerance of a run kept to the digits of one species (tightenFor).
+inline constexpr double kGenauRelTol = 1e-12;
 
 class TimeStopIntegrator {
 public:
@@ -51,11 +53,14 @@ public:
     bool valuesAtTimes(const double* t, const std::size_t* order, std::size_t count, const int* slot, std::size_t n,
                        double* out, bool landLast = true);
 
-    // The steps keep slot `slot` as closely relative to its own start
-    // concentration as the largest one is kept (its absolute tolerance
-    // 1e-3·kStoppRelTol of it, where that is tighter): a species that
-    // starts far below the others is then followed to its own digits. Only
-    // before the first advance.
+    // The run keeps slot `slot` to its own digits: every step (explicit and
+    // implicit) to kGenauRelTol, and the slot's absolute tolerance
+    // 1e-3·kGenauRelTol of its own start concentration where that is
+    // tighter than the run's. A species that starts far below the others is
+    // then followed to its own digits, and one that another species
+    // hundreds of times its size consumes is not lost in that species'
+    // rounding (their errors would add up over the run). Only before the
+    // first advance.
     void tightenFor(int slot);
 
     // The first time after the time reached, up to tMax, at which slot
