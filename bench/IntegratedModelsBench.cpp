@@ -41,7 +41,8 @@ bool mitB(Integer model) { return model == 4 || model == 7 || model == 9 || mode
 double zeitNr(int i) { return app.tEnd * ((i % 16) + 0.5) / 16; }
 
 // A data set of 32 767 points of every species of the model, each its exact
-// value, and the fit of k1 to it from 0.8 k1 (the other constants fixed).
+// value (as a Single), and the fit of k1 to the measured A from 0.8 k1 (the
+// other constants fixed).
 struct FitAufgabe {
     FitDaten d;
     FitAuswahl a;

@@ -71,6 +71,10 @@ struct TimeStopIntegrator::Impl {
 
     bool rates(const Konz& c, Konz& r) const { return calc_dcdt(in.model, r, in.k, c, in.ordnung); }
 
+    // The relative tolerance of the implicit integrator in proportion to
+    // this run's (kSteifRelTol for kStoppRelTol).
+    double steifTol() const { return rtol * (kSteifRelTol / kStoppRelTol); }
+
     bool fail(const char* text) {
         failed = true;
         why = text;
@@ -318,7 +322,7 @@ bool TimeStopIntegrator::advanceTo(double t, Konz& c, bool land) {
         if (m.failed) return false;
         // Stiff from here: the implicit integrator goes on from the state reached.
         m.steif = std::make_unique<StiffIntegrator>(m.in.model, m.in.k, m.in.ordnung, m.y, m.t, m.runStart,
-                                                    m.rtol * (kSteifRelTol / kStoppRelTol));
+                                                    m.steifTol());
         m.dicht = false;
     }
     if (m.steif) {
@@ -486,7 +490,7 @@ bool TimeStopIntegrator::firstBelow(int slot, double level, double tMax, bool& f
         }
         if (m.failed) return false;
         m.steif = std::make_unique<StiffIntegrator>(m.in.model, m.in.k, m.in.ordnung, m.y, m.t, m.runStart,
-                                                    m.rtol * (kSteifRelTol / kStoppRelTol));
+                                                    m.steifTol());
         m.dicht = false;
     }
     // On the implicit integrator, step by step: a step that ends below the
@@ -515,7 +519,7 @@ bool TimeStopIntegrator::firstBelow(int slot, double level, double tMax, bool& f
                 if (!(hermite(ya[s], h * fa[s], yb[s], h * fb[s], q / 4.0) < level)) continue;
                 const double tq = ta + h * q / 4.0;
                 double v = 0;
-                if (const char* why = slotFrom(m.in, m.runStart, m.rtol * (kSteifRelTol / kStoppRelTol), ya, ta, tq, s, v)) return m.fail(why);
+                if (const char* why = slotFrom(m.in, m.runStart, m.steifTol(), ya, ta, tq, s, v)) return m.fail(why);
                 if (v < level) {
                     klammer = true;
                     hi = tq;
@@ -529,7 +533,7 @@ bool TimeStopIntegrator::firstBelow(int slot, double level, double tMax, bool& f
                 double t = hi - ghi * (hi - lo) / (ghi - glo);
                 if (!(t > lo && t < hi)) t = lo + (hi - lo) / 2;
                 double v = 0;
-                if (const char* why = slotFrom(m.in, m.runStart, m.rtol * (kSteifRelTol / kStoppRelTol), ya, ta, t, s, v)) return m.fail(why);
+                if (const char* why = slotFrom(m.in, m.runStart, m.steifTol(), ya, ta, t, s, v)) return m.fail(why);
                 v -= level;
                 if (v < 0) {
                     hi = t;
