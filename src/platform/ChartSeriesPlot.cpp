@@ -95,6 +95,9 @@ std::vector<Stretch> splitAt(const QPolygonF& line, const QRectF& r) {
 // antialiasing, once per pixel that a symbol lands on.
 constexpr int kEinzelnBis = 3000;
 
+// Points per run of a line whose stroke is cut as a shape.
+constexpr qsizetype kLauf = 64;
+
 class ScatterCurve : public QCPCurve {
 public:
     using QCPCurve::QCPCurve;
@@ -145,13 +148,24 @@ protected:
                     painter->drawPolyline(part.points);
                     continue;
                 }
-                QPainterPathStroker stroker(pen);
-                if (pen.style() != Qt::SolidLine) stroker.setDashOffset(dashOffset);
-                QPainterPath line;
-                line.addPolygon(part.points);
-                const QPainterPath shown = stroker.createStroke(line).intersected(region);
-                const QRectF box = shown.boundingRect();
-                if (box.width() > 1e-6 && box.height() > 1e-6) painter->fillPath(shown, pen.brush());
+                // The shape of the stroke is cut in runs of a few points (the cost
+                // of cutting a shape grows much faster than its points); each run
+                // begins with the last segment of the one before, so that no
+                // corner between them goes missing.
+                double runAlong = dashOffset * unit;
+                for (qsizetype start = 0;; start += kLauf - 2) {
+                    const QPolygonF run = part.points.mid(start, kLauf);
+                    QPainterPathStroker stroker(pen);
+                    if (pen.style() != Qt::SolidLine) stroker.setDashOffset(runAlong / unit);
+                    QPainterPath line;
+                    line.addPolygon(run);
+                    const QPainterPath shown = stroker.createStroke(line).intersected(region).simplified();
+                    const QRectF box = shown.boundingRect();
+                    if (box.width() > 1e-6 && box.height() > 1e-6) painter->fillPath(shown, pen.brush());
+                    if (start + kLauf >= part.points.size()) break;
+                    // The next run begins at the last segment of this one.
+                    for (qsizetype i = 1; i + 1 < run.size(); ++i) runAlong += QLineF(run[i - 1], run[i]).length();
+                }
             }
         }
         painter->setPen(pen);

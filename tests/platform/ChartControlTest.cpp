@@ -736,6 +736,15 @@ TEST_F(Chart, AnSvgPictureCutsTheCurveAtThePlotAreaAsTheScreenDoes) {
         }
         return xy;
     };
+    // A curve of 301 points along y = y0, a hair above and below it.
+    const auto entlang = [](double y0) {
+        std::pair<std::vector<double>, std::vector<double>> xy;
+        for (int i = 0; i <= 300; ++i) {
+            xy.first.push_back(i / 30.0);
+            xy.second.push_back(y0 + 0.03 * std::sin(i / 10.0));
+        }
+        return xy;
+    };
     using Punkte = std::vector<std::pair<double, double>>;
     struct Row {
         const char* what;
@@ -777,6 +786,8 @@ TEST_F(Chart, AnSvgPictureCutsTheCurveAtThePlotAreaAsTheScreenDoes) {
          {{1.5708, 10}, {4.7124, 0}, {7.854, 10}}},
         {"smooth and wide, in a zoomed range", welle(0, 10, 4), 2, 2, 1, {{2, 8}, {6, 4}}, {{3, 5.56}},
          {{5, 4}, {2.1, 8}}},
+        {"wide, along the x axis for its whole length", entlang(0), 3, 2, 1, {}, {{5, 0}}, {}},
+        {"dashed, along the top for its whole length", entlang(10), 2, 3, 1, {}, {}, {}},
         {"thin, in a zoomed range, below its x axis and beyond its right", {{0, 10}, {10, 0}}, 1, 2, 1,
          {{1, 9}, {6, 6}}, {{2, 8}}, {{5, 6}, {5.8, 6}}},
     };
