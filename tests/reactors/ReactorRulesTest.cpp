@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -59,6 +61,70 @@ TEST(ReactorRules, EquilibriumLimitIsTheEquilibriumConversion) {
     EXPECT_DOUBLE_EQ(equilibriumLimit(8, {0, 1, 0, 0, 0, 0}, {0, 0.5, 0.5, 0}).Umax, 0.5);
     // A negative product feed leaves model 17 without a real equilibrium.
     EXPECT_FALSE(equilibriumLimit(17, {0, 1, 1, 0, -5, 0}, {0, 1, 1, 0}).real);
+}
+
+namespace {
+
+// The equilibrium conversion of model 12 (A + B <=> 2P) or 17 (A + B <=> P)
+// found by halving, in long double, the interval of extents that keeps
+// every concentration at or above 0: at its lower end the mixture reacts
+// forward, at its upper end backward.
+long double equilibriumByHalving(int model, long double A0, long double B0, long double P0, long double K) {
+    const long double nu = model == 12 ? 2 : 1;
+    auto vorwaerts = [&](long double x) {
+        const long double P = P0 + nu * x;
+        return K * (A0 - x) * (B0 - x) - (model == 12 ? P * P : P) > 0;
+    };
+    long double lo = -P0 / nu, hi = std::min(A0, B0);
+    for (int i = 0; i < 200 && lo < hi; ++i) {
+        const long double mid = lo + (hi - lo) / 2;
+        if (!(mid > lo && mid < hi)) break;
+        (vorwaerts(mid) ? lo : hi) = mid;
+    }
+    return (lo + (hi - lo) / 2) / A0;
+}
+
+std::uint64_t naechste(std::uint64_t& s) {
+    s = s * 6364136223846793005ull + 1442695040888963407ull;
+    return s >> 11;
+}
+double gleich(std::uint64_t& s) { return static_cast<double>(naechste(s)) * 0x1.0p-53; }
+double logGleich(std::uint64_t& s, double lo, double hi) { return lo * std::pow(hi / lo, gleich(s)); }
+
+}  // namespace
+
+// Model 12 with K = k1/k2 near 4 (1e-12 to 1e-1 away, on both sides) and
+// model 17, over random feeds: the limit agrees with the equilibrium found
+// by halving. The quadratic divided by 4 − K lost every digit there.
+TEST(ReactorRules, EquilibriumLimitWithoutCancellation) {
+    std::uint64_t seed = 56;
+    int geprueft = 0;
+    for (int model : {12, 17}) {
+        for (int i = 0; i < 2000; ++i) {
+            const double k2 = logGleich(seed, 1e-3, 1e3);
+            const double abstand = (gleich(seed) < 0.5 ? -1 : 1) * logGleich(seed, 1e-12, 1e-1);
+            const double k1 = model == 12 ? 4 * k2 * (1 + abstand) : k2 * logGleich(seed, 1e-3, 1e3);
+            const double A0 = logGleich(seed, 1e-8, 10), B0 = logGleich(seed, 1e-8, 10);
+            const double P0 = gleich(seed) < 0.3 ? 0 : logGleich(seed, 1e-8, 10);
+            const EquilibriumLimit lim = equilibriumLimit(static_cast<Integer>(model), {0, A0, B0, 0, P0, 0}, {0, k1, k2, 0});
+            const long double K = static_cast<long double>(k1) / k2;
+            const long double ref = equilibriumByHalving(model, A0, B0, P0, K);
+            ASSERT_TRUE(lim.real);
+            // Near no conversion K·A0·B0 and P0² cancel, by rounding of P0.
+            const double tol = 1e-12 * std::max(1.0, P0 / A0);
+            EXPECT_NEAR(lim.Umax, static_cast<double>(ref), tol)
+                << "model " << model << ", k1 " << k1 << ", k2 " << k2 << ", A0 " << A0 << ", B0 " << B0 << ", P0 " << P0;
+            ++geprueft;
+        }
+    }
+    EXPECT_EQ(geprueft, 4000);
+
+    // The reported case: c(A) 1e-6, c(B) 1.5, k1 0.4, k2 0.1000001 gave
+    // U(A)(max) = -1500001000092.7178 and refused every conversion.
+    const EquilibriumLimit lim = equilibriumLimit(12, {0, 1e-6, 1.5, 0, 0, 0}, {0, 0.4, 0.1000001, 0});
+    ASSERT_TRUE(lim.real);
+    EXPECT_NEAR(lim.Umax, static_cast<double>(equilibriumByHalving(12, 1e-6L, 1.5L, 0, 0.4L / 0.1000001L)), 1e-15);
+    EXPECT_NEAR(lim.Umax, 0.999999333, 1e-9);
 }
 
 // A field too large reads as 0; each list names it as too large where its own
