@@ -6,7 +6,6 @@
 #include <cmath>
 #include <tuple>
 
-#include "ArrheniusData.h"
 #include "EngineTestSupport.h"
 #include "EnzymeReference.h"
 #include "data/FitObjective.h"
@@ -381,60 +380,6 @@ TEST(FitObjective, StandardDeviationsOfAStiffFit) {
     EXPECT_NEAR(k1, 1e3, 3 * f.StdAbw[1]);
     EXPECT_NEAR(k3, 10, 3 * f.StdAbw[3]);
     EXPECT_EQ(rec.count(), 0u);
-}
-
-// Non-isothermal first order from the start values the window's tooltip
-// advises (0 | 1 | 10 | 100) and from the constants the data were made
-// with: some runs stop at their start, at a bound or just beside the
-// constants, and say so; those that say nothing have reached the minimum
-// found without the minimiser, those that doubt lie above it.
-TEST(FitObjective, NonIsothermalFitsKnowWhetherTheyReachedTheMinimum) {
-    const auto pts = test::arrheniusIsotherms();
-    FitDaten d;
-    d.bAuswertungsart = 6;
-    d.bytKTFunktion = 1;
-    d.ExpDaten.assign(1, Messpunkt{});
-    for (const test::ArrheniusPunkt& p : pts) {
-        Messpunkt m;
-        m.t = p.t;
-        m.Temp = p.T;
-        m.c[1] = p.c;
-        d.ExpDaten.push_back(m);
-    }
-    d.nExpPunkte = static_cast<int>(pts.size());
-    const double uWahr = std::log(1.094e12) - 83645.6 / (8.3145 * 315);
-    const test::ArrheniusMinimum min = test::arrheniusMinimum(pts, 75000, 95000, uWahr - 3, uWahr + 3);
-    ASSERT_NEAR(min.EA, 83515, 10);  // beside the constants by the scatter
-
-    struct Case {
-        double A, EA;
-        MarquardtZweifel zweifel;
-    };
-    const Case cases[] = {
-        {0, 0, MarquardtZweifel::Keiner},         {0, 100, MarquardtZweifel::Keiner},
-        {1, 1, MarquardtZweifel::Gefaelle},       {1, 100, MarquardtZweifel::Gefaelle},
-        {1, 0, MarquardtZweifel::Gefaelle},       {10, 10, MarquardtZweifel::Stillstand},
-        {100, 100, MarquardtZweifel::Stillstand}, {10, 0, MarquardtZweifel::Stillstand},
-        {100, 0, MarquardtZweifel::Stillstand},   {0, 1e5, MarquardtZweifel::Gefaelle},
-        {1.094e12, 83645.6, MarquardtZweifel::Gefaelle},
-        {1e18, 2e5, MarquardtZweifel::Grenze},  // A held at its upper bound
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "from " << c.A << ", " << c.EA);
-        const KinFitErgebnis e = MarquardtNashFitting(2, {0, c.A, c.EA, 0}, species({1}), d);
-        ASSERT_FALSE(e.bMaxIter || e.abgebrochen);
-        EXPECT_EQ(e.zweifel, c.zweifel);
-        if (c.zweifel == MarquardtZweifel::Grenze || c.zweifel == MarquardtZweifel::Keiner)
-            EXPECT_EQ(std::tuple(e.anGrenze[1], e.anGrenze[2]), std::tuple(c.zweifel == MarquardtZweifel::Grenze, false));
-        EXPECT_NEAR(e.FQS, test::arrheniusSumme(pts, e.p[1], e.p[2]), 1e-12 * e.FQS);
-        if (c.zweifel == MarquardtZweifel::Keiner) {
-            EXPECT_NEAR(e.FQS, min.S, 1e-9 * min.S);
-            EXPECT_NEAR(e.p[2], min.EA, 1e-4 * min.EA);
-            EXPECT_NEAR(e.p[1], min.A, 1e-2 * min.A);
-        } else {
-            EXPECT_GT(e.FQS, 1.002 * min.S);
-        }
-    }
 }
 
 // The line of a parameter typed too large, from the caption of its frame in

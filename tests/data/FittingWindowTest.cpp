@@ -379,7 +379,9 @@ TEST_F(Fitting, AFitThatStopsBesideTheMinimumSaysSo) {
     EXPECT_EQ(f->Inp[10]->toolTip(), " nur niedrige Startwerte führen zum Erfolg (teste 0|1|10|100) ");
     const auto pts = test::arrheniusIsotherms();
     const double uWahr = std::log(1.094e12) - 83645.6 / (8.3145 * 315);
-    const double minimum = test::arrheniusMinimum(pts, 75000, 95000, uWahr - 3, uWahr + 3).S;
+    const test::ArrheniusMinimum min = test::arrheniusMinimum(pts, 75000, 95000, uWahr - 3, uWahr + 3);
+    const double minimum = min.S;
+    ASSERT_NEAR(min.EA, 83515, 10);  // beside the constants by the scatter
 
     const std::string nicht = "\r\nDas Fitting ist möglicherweise nicht konvergiert; anderen Startwert versuchen.";
     struct Row {
@@ -395,6 +397,8 @@ TEST_F(Fitting, AFitThatStopsBesideTheMinimumSaysSo) {
         {"1E18", "200000", "Der Parameter A ist an der Grenze seines Bereichs stehen geblieben." + nicht},
         {"1.094E12", "83645.6", "Die FQS wird in der Nähe dieser Parameter noch kleiner." + nicht},
         {"0", "100", ""},
+        // A stays at 1E-07 (k(T) about 4E-25): only A alone times 1E+22 comes near the data.
+        {"0", "100000", "Die FQS wird in der Nähe dieser Parameter noch kleiner." + nicht},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << "from " << r.A << ", " << r.EA);
@@ -419,6 +423,11 @@ TEST_F(Fitting, AFitThatStopsBesideTheMinimumSaysSo) {
                 EXPECT_GT(fqs, 1.002 * minimum);
             }
             EXPECT_TRUE(f->lblStdDev[1]->isVisible());
+        }
+        // The minimum reached is the one found without the minimiser.
+        if (r.note.empty()) {
+            EXPECT_NEAR(app.dblArrhEA, min.EA, 1e-4 * min.EA);
+            EXPECT_NEAR(app.dblArrhA, min.A, 1e-2 * min.A);
         }
     }
 }
