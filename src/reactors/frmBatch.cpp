@@ -128,8 +128,9 @@ void frmBatch::cmdCalc_Click() {
     SanduhrEin();
     ReactorStatus failure;
     ZeitSpanne versucht;  // the times a search tried, for its "not found"
-    const CalcOutcome out =
-        endless ? CalcOutcome::NotReached : batchResult(currentModelInputs(), in.selection == 1, app.tauVerweil, app.UmsatzSoll, app.cAkt, app.dtSim, failure, &versucht);
+    const CalcOutcome out = endless ? CalcOutcome::NotReached
+                                    : batchResult(currentModelInputs(), in.selection == 1, app.tauVerweil,
+                                                  app.UmsatzSoll, app.cAkt, app.dtSim, failure, &versucht);
     SanduhrAus();
     // The search leaves its last trial in tauVerweil: not a time to show later.
     shownTau_ = app.tauVerweil;

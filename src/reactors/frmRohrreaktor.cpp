@@ -144,7 +144,8 @@ void frmRohrreaktor::cmdCalc_Click() {
     ZeitSpanne versucht;  // the times a search tried, for its "not found"
     CalcOutcome out = endless ? CalcOutcome::NotReached : CalcOutcome::EngineFailed;
     if (!endless && showableAsSingle(lRohr) && showableAsSingle(app.tauVerweil))
-        out = batchResult(currentModelInputs(), in.selection == 2, app.tauVerweil, app.UmsatzSoll, app.cAkt, app.dtSim, failure, &versucht);
+        out = batchResult(currentModelInputs(), in.selection == 2, app.tauVerweil, app.UmsatzSoll, app.cAkt,
+                          app.dtSim, failure, &versucht);
     if (out == CalcOutcome::Done && in.selection == 2) {
         lRohr = tubeLength(app.tauVerweil, vFliess, app.sZeiteinheit);
         if (!showableAsSingle(lRohr)) {
