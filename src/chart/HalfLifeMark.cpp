@@ -41,7 +41,11 @@ HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
     if (tau > 0) {
         r.zeichnen = true;
         r.tau = tau;
-        r.statusText = std::string("Halbwertszeit ") + name + " = " + FormatAlsSingle(tau, "#######0.00") + " " + g.sZeiteinheit;
+        // Two decimals, as everywhere; a half-life they would show as 0.00 (a
+        // fast species, a dip between two curve points) keeps its digits.
+        const std::string zahl =
+            FormatAlsSingle(tau) != "0" && tau < 0.005 ? FormatAlsSingle(tau) : FormatAlsSingle(tau, "#######0.00");
+        r.statusText = std::string("Halbwertszeit ") + name + " = " + zahl + " " + g.sZeiteinheit;
     } else if (!g.bNumerisch) {
         r.statusText = std::string("Halbwertszeit ") + name + " kann unter diesen Bedingungen nicht erreicht werden";
     } else {

@@ -30,7 +30,9 @@ inline constexpr std::array<double, 3> kMarkeY{-1e300, 1e-300, 1e300};
 // otherwise FuHalbwertszeitA / B of c(A), c(B) (c0 for kinds >= 0, c0Daten
 // for the evaluation kinds), c0(4), k(1), k(2); sZeiteinheit, bNumerisch.
 // tau > 0: drawn, status "Halbwertszeit tau(A) = " & Format(tau,
-// "#######0.00") & " " & sZeiteinheit. tau = 0: nothing drawn; status
+// "#######0.00") & " " & sZeiteinheit (below 0.005, which that pattern
+// shows as 0.00, the locale's general form: "0.0001892234"). tau = 0:
+// nothing drawn; status
 // "Halbwertszeit tau(A) kann unter diesen Bedingungen nicht erreicht werden"
 // (closed forms) or "Halbwertszeit liegt nicht im Diagramm-Bereich"
 // (simulated models). tau < 0 (the half-life function has shown its
