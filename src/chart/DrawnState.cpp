@@ -29,8 +29,6 @@ GezeichnetMit ausDemZustand(const std::string& maske) {
     g.tEnd = app.tEnd;
     g.sZeiteinheit = app.sZeiteinheit;
     g.sSpeziesMaske = maske;
-    g.tHalbA_sim = app.tHalbA_sim;
-    g.tHalbB_sim = app.tHalbB_sim;
     g.bNumerisch = app.bNumerisch;
     g.bMMdiagramm = app.bMMdiagramm;
     return g;

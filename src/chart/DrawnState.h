@@ -10,10 +10,11 @@
 namespace vrn {
 
 // Keeps the model, its order, the constants, the start concentrations, the
-// unit, the range and the simulated half-lives in force as the drawn state of
-// a chart of the kind, with the species its curves show: the model's for
-// model curves (1..20, 51..70), the masks in force (which the chart window
-// has set for its kind) for the others. One change of the shared state.
+// unit and the range in force as the drawn state of a chart of the kind,
+// with the species its curves show: the model's for model curves (1..20,
+// 51..70), the masks in force (which the chart window has set for its kind)
+// for the others. One change of the shared state; the half-lives of its
+// curves are computed from it when a mark asks for them.
 void merkeGezeichnetenStand(Integer kind);
 
 // The drawn state; the state in force while no chart was drawn.

@@ -1,5 +1,6 @@
 // The parameters of the fitting window: typing, sliders, where each
 // parameter goes in the shared state, and the auto-fit.
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -196,6 +197,14 @@ void frmFitting::cmdAutoFitting_Click() {
         lblStdDev[u(j)]->setText(toQ(stdAbwText(stdAbw_[u(j)])));
     }
     zeichne(true);
+    // A run that converged where the sum of squares is not at a minimum says so.
+    if (!e.bMaxIter && e.zweifel != MarquardtZweifel::Keiner) {
+        int gehalten = 1;
+        while (gehalten < nPar && !e.anGrenze[u(gehalten)]) ++gehalten;
+        QGroupBox* const rahmen[] = {frak1, frak2, frak3};
+        MsgBox(zweifelText(e.zweifel, toStd(rahmen[gehalten - 1]->title())), MsgButtons::OK, MsgIcon::Exclamation,
+               "Parameter-Fitting");
+    }
     ende();
 }
 

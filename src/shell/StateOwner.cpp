@@ -131,7 +131,7 @@ StateOwner::Stand StateOwner::jetzt() const {
     s.gezeichnetGueltig = g.gueltig;
     s.gezeichnetModell = g.iModell;
     s.gezeichnetTyp = g.iDiagrammTyp;
-    s.gezeichnetSingles = {g.nOrdnung, g.tEnd, g.tHalbA_sim, g.tHalbB_sim};
+    s.gezeichnetSingles = {g.nOrdnung, g.tEnd};
     s.gezeichnetWerte = {g.k[1], g.k[2], g.k[3], g.c0[1], g.c0[2], g.c0[3], g.c0[4], g.c0[5],
                          g.bNumerisch ? 1.0 : 0.0, g.bMMdiagramm ? 1.0 : 0.0};
     s.gezeichnetC0Daten = g.c0Daten;

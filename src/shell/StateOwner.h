@@ -181,7 +181,7 @@ private:
         bool gezeichnetGueltig = false;
         std::int16_t gezeichnetModell = 0;
         std::int16_t gezeichnetTyp = 0;
-        std::array<float, 4> gezeichnetSingles{};  // order, tEnd, the two simulated half-lives
+        std::array<float, 2> gezeichnetSingles{};  // order, tEnd
         std::array<double, 10> gezeichnetWerte{};  // k(1..3), c0(1..5), flags
         std::array<float, 6> gezeichnetC0Daten{};
         std::string gezeichnetEinheit;
