@@ -633,16 +633,12 @@ QString frmFitting::pruefeEingaben() const {
     if ((app.iModell == 5 || app.iModell == 16) && app.c0[4] <= 0)
         zeile("- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an ");
     // Outside the order fitting, n of model 20 is the model window's.
-    const Ueberlauf ordnung = modus_ != 2 && app.iModell == 20 ? frmKinModel::ordnungUeberlauf() : Ueberlauf::Keiner;
-    if (ordnung != Ueberlauf::Keiner) zeile(ueberlaufZeile("Reaktionsordnung", "n", ordnung, true));
+    const std::string ordnung = modus_ != 2 && app.iModell == 20 ? frmKinModel::ordnungsZeile(app.iDiagrammTyp == 20 ? Bereich::Positiv : Bereich::Beliebig)
+                                  : "";
+    if (!ordnung.empty()) zeile(ordnung);
     else if (app.nOrdnung <= 0 && app.iDiagrammTyp == 20) zeile("- nur n > 0 erlaubt");
-    // A parameter typed too large for its place was read as 0 (kept as 1e-8): named here.
-    for (int j = 1; j <= 3; ++j) {
-        const NumberField* f = Inp[u(9 + j)];
-        if (!f || !f->isVisibleTo(this)) continue;
-        if (const Ueberlauf ue = f->ueberlauf(istOrdnung(j)); ue != Ueberlauf::Keiner)
-            zeile(fitZuGrossZeile(toStd(frak(j)->title()), istOrdnung(j), ue));
-    }
+    // A parameter typed that its field refuses left the one in force: named here.
+    m += parameterZeilen();
     // In modes 6 and 7 k1 comes from the temperature function: its factor must be positive.
     const double k1 = modus_ > 5 ? (app.bytKTFunktion == 2 ? app.dblEyrPar1 : app.dblArrhA) : app.k[1];
     if (!(k1 > 0)) zeile("- Geschwindigkeitskonstante k1 muss größer Null sein");

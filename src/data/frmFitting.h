@@ -29,6 +29,7 @@
 #include <utility>
 
 #include "base/Types.h"
+#include "base/Zahlbereich.h"
 #include "data/Datenstand.h"
 #include "data/FitObjective.h"
 #include "engine/ModelMasks.h"
@@ -168,6 +169,11 @@ private:
     // p(j) is the reaction order.
     bool proZeit(int j) const;
     bool istOrdnung(int j) const;
+    // The checked reading of parameter j's field (base/Zahlbereich.h), named
+    // as its frame names it; the order is a Single, the others Doubles.
+    Zahllesung parameterLesung(int j) const;
+    // The lines of the shown parameter fields the reading refuses, each with CR LF.
+    std::string parameterZeilen() const;
     void setzeEntropie(const char* muster);
     void zeigeStdAbw(bool zeigen);
     // The redraw; after an auto-fit the standard deviations stay shown.

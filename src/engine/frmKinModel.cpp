@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "engine/ModelChoice.h"
+#include "engine/TimeDiagramInput.h"
 #include "engine/TimeUnits.h"
 #include "engine/frmmatrix.h"
 #include "platform/NumberField.h"
@@ -160,7 +161,10 @@ void frmKinModel::optTyp_Click(int Index) {
     Aenderung aenderung(kTeilModell);
     // The order the field shows is the one in force to its last digit (a
     // fitted order), unless the user has typed another.
-    const Single ordnung = txtOrdnung->text() == toQ(Str(app.nOrdnung)) ? app.nOrdnung : txtOrdnung->singleValue();
+    // A typed order the field refuses leaves the one in force.
+    Single ordnung = app.nOrdnung;
+    if (txtOrdnung->text() != toQ(Str(app.nOrdnung)))
+        if (const Zahllesung l = txtOrdnung->lies(ordnungsFeld(Bereich::Beliebig)); l.ok()) ordnung = l.single;
     chooseModel(Index, ordnung);
     txtOrdnung->setEnabled(app.iModell == 20);
 
@@ -359,23 +363,22 @@ void frmKinModel::markTimeUnit(int index) {
 void frmKinModel::cmdShowMatrix_Click() { Forms::get<frmmatrix>().Show(); }
 
 void frmKinModel::txtOrdnung_Change() {
-    QString t = txtOrdnung->text();
-    t.replace(',', '.');
-    // What the user types stays as typed (a number beyond a Single is named
-    // when it is used).
+    // What the user types stays as typed; a text the field refuses leaves
+    // the order in force and is named when a window computes with it.
+    const Zahllesung l = txtOrdnung->lies(ordnungsFeld(Bereich::Beliebig));
+    if (!l.ok()) return;
     const bool vorher = eigeneOrdnung_;
     eigeneOrdnung_ = true;
     {
         Aenderung aenderung;
-        bool ok = false;
-        app.nOrdnung = ValSingle(toStd(t), ok);
+        app.nOrdnung = l.single;
     }
     eigeneOrdnung_ = vorher;
 }
 
-Ueberlauf frmKinModel::ordnungUeberlauf() {
-    const frmKinModel* m = Forms::loaded<frmKinModel>();
-    return m ? m->txtOrdnung->ueberlauf(true) : Ueberlauf::Keiner;
+std::string frmKinModel::ordnungsZeile(Bereich bereich) {
+    frmKinModel* m = Forms::loaded<frmKinModel>();
+    return m ? m->txtOrdnung->lies(ordnungsFeld(bereich)).zeile : std::string();
 }
 
 }  // namespace vrn

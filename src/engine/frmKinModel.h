@@ -29,13 +29,15 @@ public:
     // marks it when it hears the change.
     void optZeit_Click(int Index);
     void cmdShowMatrix_Click();
-    // nOrdnung := the order field's number as a Single; 0 for a number beyond
-    // the range of a Single (which ordnungUeberlauf names).
+    // nOrdnung := the order field's number as a Single, when the field takes
+    // its text (ordnungsFeld with any sign); a text it refuses (empty, no
+    // number, beyond a Single, too near 0) leaves the order in force.
     void txtOrdnung_Change();
-    // Whether the loaded model window's order field holds a number beyond the
-    // range of a Single; Keiner when the window is not loaded. The windows
-    // that compute with model 20 name such an order instead of using its 0.
-    static Ueberlauf ordnungUeberlauf();
+    // The check line of the loaded model window's order field read as
+    // ordnungsFeld(bereich) (the range the computing window allows); empty
+    // when it takes its text or the window is not loaded. The windows that
+    // compute with model 20 name such an order instead of using the one in force.
+    static std::string ordnungsZeile(Bereich bereich);
 
     std::array<QRadioButton*, 19> optTyp{};
     std::array<QRadioButton*, 5> optZeit{};

@@ -51,7 +51,9 @@ TEST_F(BatchWindow, CheckListsRefuseBadInput) {
     const std::string umsatz = "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)\r\n";
     // option, field, typed text, message
     const std::tuple<std::size_t, std::size_t, const char*, std::string> rows[] = {
-        {0, 14, "abc", zeit}, {0, 14, "", zeit}, {0, 14, "-5", zeit},
+        {0, 14, "abc", zeit}, {0, 14, "", zeit},
+        // a negative time is named with the range it lies outside of; "no input yet" is said of 0 and empty
+        {0, 14, "-5", "- Reaktionszeit außerhalb des Bereichs: t muss größer Null sein\r\n"},
         {0, 0, "x", "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n"},
         {0, 10, "-0.15", "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n"}, {1, 13, "0", umsatz},
         {1, 13, "1", umsatz}, {1, 13, "1.5", umsatz},
