@@ -158,7 +158,7 @@ void frmFitting::sliderBewegt(int j, bool grobRegler) {
     if (const Zahllesung l = parameterLesung(j); !l.ok()) {
         const QSignalBlocker still(s);
         s->setValue(0);
-        MsgBox(l.zeile + "\r\n", MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        MsgBox(l.zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
     Aenderung aenderung;
