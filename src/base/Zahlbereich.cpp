@@ -123,6 +123,13 @@ std::string bereichsZeile(const Zahlfeld& f) {
     return "- " + f.thema + " außerhalb des Bereichs: " + f.symbol + " " + anforderung(f.bereich);
 }
 
+std::string rechenUeberlaufZeile(const Zahlfeld& f, double wert) {
+    std::string text = Str(wert);
+    if (!text.empty() && text.front() == ' ') text.erase(0, 1);
+    return "- " + f.thema + (wert > 1 ? " zu groß" : " zu klein") + " für die Rechnung: mit " + f.symbol + " = " +
+           text + " läuft das Ergebnis über";
+}
+
 std::string pruefeBereich(double x, const Zahlfeld& f) {
     if (imBereich(x, f.bereich) && !std::isnan(x)) return {};
     return ausserhalb(f, x == 0);

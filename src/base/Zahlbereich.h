@@ -98,6 +98,13 @@ struct Zahllesung {
 // the place of the range and empty lines (see Zahlfeld).
 Zahllesung liesZahl(std::string_view text, const Zahlfeld& feld);
 
+// The line of a computation whose result runs beyond what it can hold
+// because of one input it took (an overflow inside, 1E39 times the rates):
+//   "- " thema " zu groß für die Rechnung: mit " symbol " = " wert " läuft das Ergebnis über"
+// ("zu klein" for an input at most 1: a negative one, or one near 0 that a
+// computation divides by), the value in its plain form without the blank.
+std::string rechenUeberlaufZeile(const Zahlfeld& feld, double wert);
+
 // The general range line of a field for a value outside its range (see liesZahl).
 std::string bereichsZeile(const Zahlfeld& feld);
 
