@@ -50,8 +50,11 @@ struct DruckRahmen {
     long height = 0;
 };
 
-// The print box from the texts of the cm boxes, each read as a leading number
-// (decimal point; "2,5" counts as 2, no number as 0), at 567 twips per cm
+// The print box from the texts of the cm boxes, each through the checked
+// reading (base/Zahlbereich.h; decimal point or comma): the margins "Rand
+// links" and "Rand oben" at least 0, the width and the height (where the
+// scaling uses them) above 0; a text a box refuses gives its line (several
+// joined by CR LF) and box unchanged. At 567 twips per cm
 // and the printer's twips per pixel: left and top lose 0.5 cm (the margin the
 // printer cannot print), width and height do not. Each quotient is reduced to
 // single precision and rounded half to even. Returns the empty text and fills

@@ -300,7 +300,14 @@ void frmDatedit::connectControls() {
     connect(lambda_infin, &QLineEdit::textChanged, this, [this] {
         if (const Zahllesung l = lambda_infin->lies(lambdaInfFeld()); l.ok()) app.LambdaInf = l.wert;
     });
-    connect(lambda_infin, &QLineEdit::editingFinished, this, [this] { lambdaInfGenommen(); });
+    connect(lambda_infin, &NumberField::fokusErhalten, this, [this] { lambdaInfBeimFokus_ = app.LambdaInf; });
+    // Left with a text it refuses: named, and lambda(inf) in force before
+    // comes back (none of the numbers typed on the way stays).
+    connect(lambda_infin, &QLineEdit::editingFinished, this, [this] {
+        if (lambdaInfGenommen()) return;
+        app.LambdaInf = lambdaInfBeimFokus_;
+        zeigeLambdaInf();
+    });
     connect(txtComment, &QLineEdit::textChanged, this, [this] {
         QString t = txtComment->text();
         t.remove('\r');
@@ -346,7 +353,7 @@ void frmDatedit::zeigeKommentar() {
 // box (taking a point reads the box).
 void frmDatedit::zeigeLambdaInf() {
     const QSignalBlocker still(lambda_infin);
-    lambda_infin->setText(toQ(Str(static_cast<Single>(app.LambdaInf))));
+    lambda_infin->setText(toQ(StrAlsSingle(app.LambdaInf)));
 }
 
 // Runs when the window is loaded and again after a save: the state of the

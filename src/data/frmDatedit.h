@@ -138,6 +138,7 @@ private:
     void menueFreigeben(bool daten);
     void markiereGeaendert();
     bool eigeneEinheit_ = false;  // the unit change comes from this window's options
+    double lambdaInfBeimFokus_ = 0;  // lambda(inf) in force when its box took the focus
     Zuhoerer zuhoerer_;
 };
 

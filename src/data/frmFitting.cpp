@@ -178,8 +178,11 @@ frmFitting::frmFitting() : CalcForm(Fitting) {
     lblTextKsi_1->setText("dummy_1");
     lblTextKsi_2->setText("dummy_2");
 
-    for (int i = 10; i <= 12; ++i)
+    for (int i = 10; i <= 12; ++i) {
         connect(Inp[u(i)], &QLineEdit::textChanged, this, [this, i] { Inp_Change(i); });
+        connect(Inp[u(i)], &NumberField::fokusErhalten, this, [this, i] { refWertBeimFokus_[u(i - 9)] = app.RefWert[u(i - 9)]; });
+        connect(Inp[u(i)], &QLineEdit::editingFinished, this, [this, i] { Inp_Verlassen(i); });
+    }
     connect(cmdDrawNewCurve, &QPushButton::clicked, this, [this] { cmdDrawNewCurve_Click(); });
     connect(cmdAutoFitting, &QPushButton::clicked, this, [this] { cmdAutoFitting_Click(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });

@@ -72,6 +72,10 @@ public:
     // Typing into Inp(10..12): the parameter is read (decimal point only), 0
     // becomes 1e-8, and it goes where the mode's routing says. No redraw.
     void Inp_Change(int Index);
+    // A parameter field left with a text it refuses: the parameter in force
+    // when the field took the focus comes back (a number typed on the way
+    // is not kept); the text stays, to be named when it would be used.
+    void Inp_Verlassen(int Index);
     // Slider moves of parameter j (1..3); the slider then returns to 0.
     void SliderGrob_Change(int j);
     void SliderFein_Change(int j);
@@ -191,6 +195,7 @@ private:
     int modell_ = 0;
     int ktFunktion_ = 1;
     std::array<double, 6> c0_{};  // 1..5
+    std::array<double, 4> refWertBeimFokus_{};  // RefWert(1..3) when its field took the focus
     std::string einheit_;         // time unit of the parameters
     Datenstand daten_;
     bool gezeichnet_ = false;     // the window has a chart of its own (kind = its model)

@@ -143,6 +143,18 @@ void frmFitting::Inp_Change(int Index) {
     if (j == 1 && zielVon(modus_, ktFunktion_, 1) == Ziel::EyrPar1) app.dblEyrH = app.RefWert[2];
 }
 
+void frmFitting::Inp_Verlassen(int Index) {
+    if (Index < 10 || Index > 12) return;
+    const int j = Index - 9;
+    if (parameterLesung(j).ok()) return;
+    // The parameter in force before this text comes back; none of the
+    // numbers typed on the way stays. The text stays as typed: the redraw,
+    // the auto-fit and the sliders name it.
+    Aenderung aenderung;
+    app.RefWert[u(j)] = refWertBeimFokus_[u(j)];
+    leiteWeiter(j);
+}
+
 void frmFitting::SliderGrob_Change(int j) { sliderBewegt(j, true); }
 void frmFitting::SliderFein_Change(int j) { sliderBewegt(j, false); }
 

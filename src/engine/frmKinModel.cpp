@@ -122,6 +122,8 @@ frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
 
     connect(cmdShowMatrix, &QPushButton::clicked, this, [this] { cmdShowMatrix_Click(); });
     connect(txtOrdnung, &QLineEdit::textChanged, this, [this] { txtOrdnung_Change(); });
+    connect(txtOrdnung, &NumberField::fokusErhalten, this, [this] { ordnungBeimFokus_ = app.nOrdnung; });
+    connect(txtOrdnung, &QLineEdit::editingFinished, this, [this] { txtOrdnung_Verlassen(); });
     // A key typed into the order field chooses model 20.
     txtOrdnung->onKeyPress = [this](int& key) {
         if (key == 3 || key == 22) return;
@@ -374,6 +376,20 @@ void frmKinModel::txtOrdnung_Change() {
         app.nOrdnung = l.single;
     }
     eigeneOrdnung_ = vorher;
+}
+
+void frmKinModel::txtOrdnung_Verlassen() {
+    const Zahllesung l = txtOrdnung->lies(ordnungsFeld(Bereich::Beliebig));
+    if (l.ok()) return;
+    // The order in force before this text comes back; none of the numbers
+    // typed on the way (1E4 on the way to 1E400) stays. The text stays as
+    // typed: the window that computes with the order names it.
+    eigeneOrdnung_ = true;
+    {
+        Aenderung aenderung;
+        app.nOrdnung = ordnungBeimFokus_;
+    }
+    eigeneOrdnung_ = false;
 }
 
 std::string frmKinModel::ordnungsZeile(Bereich bereich) {

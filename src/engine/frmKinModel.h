@@ -33,6 +33,11 @@ public:
     // its text (ordnungsFeld with any sign); a text it refuses (empty, no
     // number, beyond a Single, too near 0) leaves the order in force.
     void txtOrdnung_Change();
+    // The order field left (Enter, another field or window) with a text it
+    // refuses: the order in force when the field took the focus comes back
+    // (a number typed on the way is not kept); the text stays, and the
+    // windows that compute with model 20 name it (ordnungsZeile).
+    void txtOrdnung_Verlassen();
     // The check line of the loaded model window's order field read as
     // ordnungsFeld(bereich) (the range the computing window allows); empty
     // when it takes its text or the window is not loaded. The windows that
@@ -70,6 +75,7 @@ private:
     // set a model for this window to set up (a project, an evaluation).
     void gehoert(const Meldung& m);
     bool eigeneOrdnung_ = false;  // the order changes as the user types it here
+    Single ordnungBeimFokus_ = 0;  // the order in force when the field took the focus
     Zuhoerer zuhoerer_{"frmKinModel", kTeilZeiteinheit | kTeilOrdnung | kTeilDatensatz | kTeilModellwahl,
                        [this](const Meldung& m) { gehoert(m); }};
 };

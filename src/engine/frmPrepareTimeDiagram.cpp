@@ -154,6 +154,12 @@ frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
         };
     }
     connect(txtS0max, &QLineEdit::textChanged, this, [this] { txtS0max_Change(); });
+    connect(txtS0max, &NumberField::fokusErhalten, this, [this] { s0maxBeimFokus_ = app.S0max; });
+    // Left with a text it refuses: S(0),max in force before comes back (a
+    // number typed on the way is not kept); the diagram names the text.
+    connect(txtS0max, &QLineEdit::editingFinished, this, [this] {
+        if (!txtS0max->lies(s0maxFeld()).ok()) app.S0max = s0maxBeimFokus_;
+    });
     connect(chkDelDiagram, &QCheckBox::clicked, this, [this] { chkDelDiagram_Click(); });
     connect(chkMitPunkten, &QCheckBox::clicked, this, [this] { chkMitPunkten_Click(); });
     connect(chkNormiert, &QCheckBox::clicked, this, [this] { chkNormiert_Click(); });

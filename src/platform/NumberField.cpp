@@ -114,6 +114,7 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
 
 void NumberField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    emit fokusErhalten();
     // The click that brought the focus (whatever the reason Qt gives, an
     // activated window among them) must not put the cursor into the text.
     justFocused_ = true;

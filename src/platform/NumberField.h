@@ -51,6 +51,10 @@ public:
 
 signals:
     void enterPressed();
+    // The field took the focus: a window whose field is in force as it is
+    // typed keeps the value it held then, to put it back when the field is
+    // left with a text it refuses.
+    void fokusErhalten();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
