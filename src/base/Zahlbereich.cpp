@@ -228,10 +228,18 @@ std::string ausserhalbZeile(std::string_view thema, std::string_view symbol, std
            std::string(von) + " und " + std::string(bis) + " liegen";
 }
 
-std::string StrAlsSingle(double x) { return passtInSingle(x) ? Str(zuSingle(x)) : Str(x); }
-std::string FormatAlsSingle(double x) { return passtInSingle(x) ? Format(zuSingle(x)) : Format(x); }
+namespace {
+// Whether a Single shows x: x fits one and does not shrink to 0 or below the
+// Single's normal range, where it would keep fewer digits than it shows.
+bool alsSingleGezeigt(double x) {
+    return passtInSingle(x) && (x == 0 || std::fabs(x) >= static_cast<double>(std::numeric_limits<Single>::min()));
+}
+}  // namespace
+
+std::string StrAlsSingle(double x) { return alsSingleGezeigt(x) ? Str(zuSingle(x)) : Str(x); }
+std::string FormatAlsSingle(double x) { return alsSingleGezeigt(x) ? Format(zuSingle(x)) : Format(x); }
 std::string FormatAlsSingle(double x, std::string_view pattern) {
-    return passtInSingle(x) ? Format(zuSingle(x), pattern) : Format(x, pattern);
+    return alsSingleGezeigt(x) ? Format(zuSingle(x), pattern) : Format(x, pattern);
 }
 
 std::string zuGrossZeile(std::string_view thema, std::string_view symbol, bool single) {

@@ -142,8 +142,9 @@ std::string ausserhalbZeile(std::string_view thema, std::string_view symbol, std
 
 // The plain form (Str) of a Double shown in a field as a Single: rounded to
 // a Single when it fits one; a value beyond the range of a Single keeps its
-// Double's form (1E39 stays " 1E+39", never "Inf"), so that the field shows
-// the number the program holds and reads it back as that.
+// Double's form (1E39 stays " 1E+39", never "Inf"), and so does one below the
+// normal range of a Single (1E-300 stays " 1E-300", never " 0"), so that the
+// field shows the number the program holds and reads it back as that.
 std::string StrAlsSingle(double x);
 // The same for the locale's general form (Format) and a pattern form.
 std::string FormatAlsSingle(double x);

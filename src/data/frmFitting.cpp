@@ -272,7 +272,7 @@ FitAuswahl frmFitting::auswahl() const {
 
 void frmFitting::schreibeFeld(int index, double v) {
     const QSignalBlocker still(Inp[u(index)]);
-    Inp[u(index)]->setText(q(std::fabs(v) <= 3.4e38 ? Str(static_cast<Single>(v)) : Str(v)));
+    Inp[u(index)]->setText(q(StrAlsSingle(v)));
 }
 
 // ---- opening ---------------------------------------------------------------------
