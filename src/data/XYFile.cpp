@@ -1,6 +1,7 @@
 #include "data/XYFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cfloat>
 #include <cmath>
 
@@ -52,11 +53,16 @@ std::string xyZahlText(double v) {
     // Seven digits of a value between the largest Single and half a step
     // above it would round past it: it is written as the Single it rounds to.
     if (std::fabs(v) > static_cast<double>(FLT_MAX) && passtInSingle(v)) v = static_cast<double>(zuSingle(v));
-    // So is a value so near 0 that the Single it rounds to is 0 (a curve that
+    // So is a value whose seven digits a Single holds as 0 (a curve that
     // decays below 1E-45): its file holds Singles, and the reader refuses a
     // number other than 0 that reads as 0.
-    if (v != 0 && static_cast<Single>(v) == 0) v = 0;
-    return mitPunkt(Format(v, kMuster));
+    const std::string text = mitPunkt(Format(v, kMuster));
+    Single back = 0;
+    const auto res = std::from_chars(text.data() + (text[0] == '-' ? 1 : 0), text.data() + text.size(), back);
+    if (v != 0 && (res.ec == std::errc::result_out_of_range || (res.ec == std::errc() && back == 0)) &&
+        std::fabs(v) < 1)
+        return mitPunkt(Format(0.0, kMuster));
+    return text;
 }
 std::string xyZahlText(float v) { return mitPunkt(Format(v, kMuster)); }
 

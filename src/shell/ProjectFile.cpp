@@ -246,6 +246,9 @@ void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok
         if (!opened && fs::symlink_status(p, ec).type() != fs::file_type::not_found &&
             fs::status(p, ec).type() != fs::file_type::regular)
             why = error;
+        // A plain file that cannot be read as text (a NUL byte, a line too long) says why too.
+        else if (!opened && fs::status(p, ec).type() == fs::file_type::regular)
+            why = error;
         const bool gelesen = opened && readProjectLines(reader, lines, error) && parseProjectLines(lines, c, error);
         // A file that was opened and refused is named with its line and field.
         if (opened && !gelesen) why = error + "\r\n(Datei: " + fileName + ")";
