@@ -127,7 +127,22 @@ std::string rechenUeberlaufZeile(const Zahlfeld& f, double wert) {
     std::string text = Str(wert);
     if (!text.empty() && text.front() == ' ') text.erase(0, 1);
     return "- " + f.thema + (wert > 1 ? " zu groß" : " zu klein") + " für die Rechnung: mit " + f.symbol + " = " +
-           text + " läuft das Ergebnis über";
+           text + " läuft die Rechnung über";
+}
+
+int ueberlaufUrsache(const std::vector<double>& eingaben) {
+    int beste = -1;
+    double weit = 30;
+    for (std::size_t i = 0; i < eingaben.size(); ++i) {
+        const double x = std::fabs(eingaben[i]);
+        if (!(x > 0) || !std::isfinite(x)) continue;
+        const double d = std::fabs(std::log10(x));
+        if (beste < 0 ? d >= weit : d > weit) {
+            weit = d;
+            beste = static_cast<int>(i);
+        }
+    }
+    return beste;
 }
 
 std::string pruefeBereich(double x, const Zahlfeld& f) {

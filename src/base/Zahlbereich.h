@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Types.h"
 
@@ -100,10 +101,17 @@ Zahllesung liesZahl(std::string_view text, const Zahlfeld& feld);
 
 // The line of a computation whose result runs beyond what it can hold
 // because of one input it took (an overflow inside, 1E39 times the rates):
-//   "- " thema " zu groß für die Rechnung: mit " symbol " = " wert " läuft das Ergebnis über"
+//   "- " thema " zu groß für die Rechnung: mit " symbol " = " wert " läuft die Rechnung über"
 // ("zu klein" for an input at most 1: a negative one, or one near 0 that a
 // computation divides by), the value in its plain form without the blank.
 std::string rechenUeberlaufZeile(const Zahlfeld& feld, double wert);
+
+// Of the inputs a computation took (0 for an input not taken), the one whose
+// size lies farthest from 1 (|log10 |x||), when it lies at least 1E30 away
+// (beyond 1E30 in size, or below 1E-30): the input that makes a computation
+// that fails inside fail, to be named with rechenUeberlaufZeile; -1 when
+// every input lies nearer to 1 (the computation's own failure is shown then).
+int ueberlaufUrsache(const std::vector<double>& eingaben);
 
 // The general range line of a field for a value outside its range (see liesZahl).
 std::string bereichsZeile(const Zahlfeld& feld);

@@ -75,6 +75,13 @@ AxisTabs::AxisTabs(ChartControl& chart, QWidget* parent) : QObject(parent), char
             for (int c = 0; c < 2; ++c) {
                 auto* f = new NumberField(seiteSkalierung);
                 f->setObjectName(namen[r][c]);
+                // The box as the spacing reading names it (leseAbstand).
+                Zahlfeld z;
+                z.thema = c == 0 ? "X-Achse" : "Y-Achse";
+                z.symbol = zeilen[r];
+                z.breite = Breite::Single;
+                z.bereich = Bereich::Positiv;
+                f->setZahlfeld(z);
                 f->setFixedWidth(90);
                 f->setEnabled(false);
                 *felder[r][c] = f;

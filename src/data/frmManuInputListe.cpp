@@ -172,6 +172,9 @@ void frmManuInput::cmdExecManip_Click() {
     }
     std::string fehler;
     if (!xyRechnen(iManipArt, dblW, fehler)) {
+        // W far out of the common range made it: W is named.
+        if ((iManipArt == 2 || iManipArt == 3) && ueberlaufUrsache({dblW}) == 0)
+            fehler = rechenUeberlaufZeile(txtW->zahlfeld(), dblW);
         verweigern(fehler + app.CrLf + kXYNichtAusfuehrbar);
         return;
     }

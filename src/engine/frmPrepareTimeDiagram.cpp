@@ -316,12 +316,42 @@ bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
     return true;
 }
 
+void frmPrepareTimeDiagram::simulieren(Integer& err) {
+    std::string fehler;
+    {
+        QuietSimulation still;
+        calc_diagramfunctioncT(app.iModell, err);
+        fehler = still.failureText();
+    }
+    if (err == 0) return;
+    // A failure inside made by an input far out of the common range names
+    // that input; any other is the engine's own.
+    std::vector<Zahlfeld> felder;
+    std::vector<double> werte;
+    for (int i : {0, 1, 2, 3, 4, 10, 11, 12, 14}) {
+        if (!Inp[static_cast<std::size_t>(i)]->isVisibleTo(this)) continue;
+        felder.push_back(timeDiagramFeld(i, false));
+        werte.push_back(i <= 4 ? app.c0[static_cast<std::size_t>(i + 1)]
+                        : i <= 12 ? app.k[static_cast<std::size_t>(i - 9)]
+                                  : static_cast<double>(app.tEnd));
+    }
+    if (app.bMMdiagramm && !app.bMMnormiert) {
+        felder.push_back(s0maxFeld());
+        werte.push_back(app.S0max);
+    }
+    if (const int u = ueberlaufUrsache(werte); u >= 0)
+        MsgBox(rechenUeberlaufZeile(felder[static_cast<std::size_t>(u)], werte[static_cast<std::size_t>(u)]) + "\r\n",
+               MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    else
+        showFailure("calc_diagramfunctioncT", fehler);
+}
+
 void frmPrepareTimeDiagram::cmdDrawctDiagram_Click() {
     if (!readAndCheck(false)) return;
     // A numerical simulation can take a while: the hourglass shows until the chart stands.
     SanduhrEin();
     Integer err = 0;
-    calc_diagramfunctioncT(app.iModell, err);
+    simulieren(err);
     // The chart request of the chart module, with the shared state.
     const auto& zeigeDiagramm = hooks().chartWindow.zeigeDiagramm;
     if (app.bDelDiagram || !chartWindowLoaded()) {
@@ -345,7 +375,7 @@ void frmPrepareTimeDiagram::cmdListe_Click() {
     for (auto* v : {&app.rSim_A, &app.rSim_B, &app.rSim_C, &app.rSim_P, &app.rSim_Q}) v->assign(n, 0.0f);
     Integer err = 0;
     SanduhrEin();
-    calc_diagramfunctioncT(app.iModell, err);
+    simulieren(err);
     SanduhrAus();
     if (err != 0) return;
     Forms::unload<frmSimTabelle>();

@@ -53,6 +53,10 @@ private:
     // or out of its range) when a check fails, and the state stays as it
     // was; else the values read are in force (one change).
     bool readAndCheck(bool forList);
+    // calc_diagramfunctioncT of the model in force; a failure names the input
+    // that made it when one lies far out (ueberlaufUrsache), else it shows
+    // the engine's message ("Meldung von calc_diagramfunctioncT").
+    void simulieren(Integer& err);
     Single s0maxBeimFokus_ = 0;  // S(0),max in force when its field took the focus
 };
 

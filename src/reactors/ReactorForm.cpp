@@ -14,6 +14,7 @@
 #include "base/NumKeyFilter.h"
 #include "base/NumberText.h"
 #include "engine/frmKinModel.h"
+#include "platform/MsgBox.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "reactors/Extents.h"
@@ -199,6 +200,28 @@ ReactorInput ReactorForm::leseEingaben(ReaktorFenster w, std::initializer_list<i
     for (int i : gegeben) lies(i);
     if (in.model == 20) in.ordnung = frmKinModel::ordnungsZeile(Bereich::NichtNegativ);
     return in;
+}
+
+bool ReactorForm::ursacheBenennen(const ReactorInput& in, ReaktorFenster w, std::initializer_list<int> gegeben) {
+    const bool kessel = w == ReaktorFenster::Kessel;
+    const double eigene[] = {in.U, kessel ? in.V : in.t, kessel ? in.VPunkt : in.l, kessel ? in.t : in.v};
+    std::vector<int> felder;
+    std::vector<double> werte;
+    for (int i : {0, 1, 2, 3, 4, 10, 11, 12}) {
+        if (!Inp[static_cast<std::size_t>(i)]->isVisibleTo(this)) continue;
+        felder.push_back(i);
+        werte.push_back(i <= 4 ? in.c0[static_cast<std::size_t>(i + 1)] : in.k[static_cast<std::size_t>(i - 9)]);
+    }
+    for (int i : gegeben) {
+        felder.push_back(i);
+        werte.push_back(eigene[i - 13]);
+    }
+    const int u = ueberlaufUrsache(werte);
+    if (u < 0) return false;
+    const auto k = static_cast<std::size_t>(u);
+    MsgBox(rechenUeberlaufZeile(reaktorFeld(w, felder[k], in.model, in.fieldB), werte[k]) + "\r\n", MsgButtons::OK,
+           MsgIcon::Critical, kNichtMoeglich);
+    return true;
 }
 
 void ReactorForm::feedAndConstantsInForce(const ReactorInput& in) {

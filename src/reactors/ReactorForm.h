@@ -76,6 +76,12 @@ protected:
     // model window's order n; the computed quantities of 13..16 as shown.
     // The shared state is left as it is.
     ReactorInput leseEingaben(ReaktorFenster w, std::initializer_list<int> gegeben);
+    // A calculation that failed inside: when one of the inputs it took (the
+    // shown feed and constants, the given quantities) lies far out
+    // (ueberlaufUrsache), its line names that input (" Ausführung nicht
+    // möglich ") and true is returned; else false, and the caller shows the
+    // engine's own message.
+    bool ursacheBenennen(const ReactorInput& in, ReaktorFenster w, std::initializer_list<int> gegeben);
     // After the checks have passed: the feed and constants of `in` become
     // those in force (one change; a refused calculation writes none).
     void feedAndConstantsInForce(const ReactorInput& in);

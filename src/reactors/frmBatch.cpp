@@ -133,7 +133,7 @@ void frmBatch::cmdCalc_Click() {
     // The search leaves its last trial in tauVerweil: not a time to show later.
     shownTau_ = app.tauVerweil;
     if (out == CalcOutcome::EngineFailed) {
-        showReactorStatus(failure);
+        if (!ursacheBenennen(in, ReaktorFenster::Batch, {in.selection == 1 ? 13 : 14})) showReactorStatus(failure);
         return;
     }
     if (out == CalcOutcome::NotReached) {

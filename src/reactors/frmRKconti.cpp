@@ -231,7 +231,8 @@ void frmRKconti::cmdCalc_Click() {
     }
     if (app.iModell == 7 && app.cAkt[B] < 0)
         MsgBox(kZuWenigBModell7Text, MsgButtons::OK, MsgIcon::Critical, kZuWenigBModell7Titel);
-    if (st.bRechenFehler) showReactorStatus(st);
+    if (st.bRechenFehler && !ursacheBenennen(in, ReaktorFenster::Kessel, {gegeben[0], gegeben[1]}))
+        showReactorStatus(st);
     enableProtocolAfterFirst();
     SanduhrAus();
 }

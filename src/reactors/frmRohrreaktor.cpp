@@ -153,7 +153,8 @@ void frmRohrreaktor::cmdCalc_Click() {
         }
     }
     if (out == CalcOutcome::EngineFailed) {
-        showReactorStatus(failure);
+        const int gegeben = in.selection == 0 ? 14 : in.selection == 1 ? 15 : 13;
+        if (!ursacheBenennen(in, ReaktorFenster::Rohr, {16, gegeben})) showReactorStatus(failure);
         if (in.selection == 2) SanduhrAus();
         else finishCalculation();
         return;

@@ -1,0 +1,368 @@
+// Every number field and grid cell of the program, found from the windows as
+// a user reaches them, against the numbers a user types at the edges:
+// 1E400, -1E400, 1E39, -1E39, 1E-400 and an empty field. Each either brings
+// one message that names the field as the window shows it, or is taken as
+// typed (the window reads the very number typed, 0 only where an empty field
+// means 0); never a silent 0, a prefix or a default. The files that hold the
+// same numbers are read by the same rules: a value the field would refuse
+// typed is named with its line and field, never dropped or shown as 0.
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QTabWidget>
+
+#include <cmath>
+#include <functional>
+#include <set>
+
+#include "chart/CoordPanel.h"
+#include "chart/DesignAxisTabs.h"
+#include "chart/DesignPanel.h"
+#include "chart/frmGraph2D.h"
+#include "chart/frmGraphCalc.h"
+#include "data/frmArrheniusRechner.h"
+#include "data/frmCalcTangente.h"
+#include "data/frmDatedit.h"
+#include "data/frmFitting.h"
+#include "data/frmManuInput.h"
+#include "engine/frmKinModel.h"
+#include "engine/frmPrepareTimeDiagram.h"
+#include "platform/DataGrid.h"
+#include "reactors/frmBatch.h"
+#include "reactors/frmRKconti.h"
+#include "reactors/frmRohrreaktor.h"
+#include "shell/AppState.h"
+#include "shell/frmTip.h"
+#include "support/GuiTestSupport.h"
+
+using namespace vrn;
+
+namespace {
+
+// The texts of every row of the table.
+const char* const kTexte[] = {"1E400", "-1E400", "1E39", "-1E39", "1E-400", ""};
+
+// A window as a user reaches it, and what the user does that reads its fields.
+struct Ort {
+    std::string name;
+    // Opens the window (and its panel) as a user does; the window whose fields are walked.
+    std::function<QWidget*(MDIVRN&, const QString& folder)> oeffnen;
+    // What reads the field the text was typed into.
+    std::function<void(QWidget*, NumberField*)> handeln;
+    // The action writes its result into the fields it read (the auto-fit).
+    bool ergebnisImFeld = false;
+};
+
+// The fields a user can type into: shown, enabled and not locked.
+std::vector<NumberField*> eingabeFelder(QWidget* w) {
+    std::vector<NumberField*> out;
+    for (NumberField* f : w->findChildren<NumberField*>())
+        if (f->isVisibleTo(w) && f->isEnabled() && !f->isReadOnly()) out.push_back(f);
+    return out;
+}
+
+void klicke(QAbstractButton* b) {
+    test::clickButton(b);
+    test::processEvents();
+}
+
+// The user leaves the field (another field or window takes the focus).
+void verlassen(NumberField* f) {
+    f->clearFocus();
+    test::processEvents();
+}
+
+void modell(int m) {
+    test::clickButton(Forms::get<frmKinModel>().optTyp[static_cast<std::size_t>(m == 20 ? 0 : m)]);
+    test::processEvents();
+}
+
+template <typename W>
+W* fenster() {
+    return Forms::loaded<W>();
+}
+
+// The calculation windows by model and given quantity.
+Ort zeitDiagramm(int m, bool michaelis = false) {
+    return {"c-t-Fenster, Modell " + std::to_string(m) + (michaelis ? " (Michaelis-Menten)" : ""),
+            [m](MDIVRN& main, const QString&) -> QWidget* {
+                // The Michaelis-Menten diagram over c(S), up to S(0),max.
+                app.bMMnormiert = false;
+                main.clickMenu("mnuctGraph");
+                modell(m);
+                auto* t = fenster<frmPrepareTimeDiagram>();
+                if (t && t->chkNormiert->isChecked()) test::clickButton(t->chkNormiert);
+                return t;
+            },
+            [michaelis](QWidget* w, NumberField* f) {
+                // S(0),max is read by the Michaelis-Menten diagram, the other fields by both.
+                auto* t = static_cast<frmPrepareTimeDiagram*>(w);
+                klicke(michaelis || f == t->txtS0max ? t->cmdMMdiagram : t->cmdDrawctDiagram);
+            }};
+}
+
+Ort modellOrdnung() {
+    return {"Modellfenster, Ordnung n",
+            [](MDIVRN& main, const QString&) -> QWidget* {
+                main.clickMenu("mnuctGraph");
+                modell(20);
+                return fenster<frmKinModel>();
+            },
+            [](QWidget*, NumberField*) { klicke(fenster<frmPrepareTimeDiagram>()->cmdDrawctDiagram); }};
+}
+
+template <typename W>
+Ort reaktor(const char* menu, int m, int auswahl) {
+    return {std::string(menu) + ", Modell " + std::to_string(m) + ", Vorgabe " + std::to_string(auswahl),
+            [menu, m, auswahl](MDIVRN& main, const QString&) -> QWidget* {
+                main.clickMenu(menu);
+                modell(m);
+                W* r = fenster<W>();
+                if (!r) return nullptr;
+                if constexpr (std::is_same_v<W, frmRKconti>)
+                    test::clickButton(r->optCalcConti[static_cast<std::size_t>(auswahl)]);
+                else
+                    test::clickButton(r->optInpSelect[static_cast<std::size_t>(auswahl)]);
+                // The given quantities that pass: U 0.5, t 5, l 2 or V 1, v 0.5 or V* 0.2.
+                const bool kessel = std::is_same_v<W, frmRKconti>;
+                const char* gut[] = {".5", kessel ? "1" : "5", kessel ? ".2" : "2", kessel ? "5" : ".5"};
+                for (int i = 13; i <= 16; ++i) {
+                    NumberField* f = r->Inp[static_cast<std::size_t>(i)];
+                    if (f->isVisibleTo(r) && !f->isReadOnly()) f->setText(gut[i - 13]);
+                }
+                return r;
+            },
+            [](QWidget* w, NumberField*) { klicke(static_cast<W*>(w)->cmdCalc); }};
+}
+
+Ort fitting(const char* menu) {
+    return {std::string("Fitting ") + menu,
+            [menu](MDIVRN& main, const QString& folder) -> QWidget* {
+                test::loadFirstOrderSample(main, folder);
+                main.clickMenu(menu);
+                return fenster<frmFitting>();
+            },
+            [](QWidget* w, NumberField*) { klicke(static_cast<frmFitting*>(w)->cmdDrawNewCurve); }};
+}
+
+Ort autoFitting() {
+    Ort o = fitting("mnuCtFitting");
+    o.name = "Auto-Fitting";
+    o.handeln = [](QWidget* w, NumberField*) { klicke(static_cast<frmFitting*>(w)->cmdAutoFitting); };
+    o.ergebnisImFeld = true;
+    return o;
+}
+
+Ort datensatzEingabe() {
+    return {"Dateneditor, Eingabezeile",
+            [](MDIVRN& main, const QString&) -> QWidget* {
+                main.clickMenu("mnuNeudat");
+                auto* d = fenster<frmDatedit>();
+                if (!d) return nullptr;
+                // A row that can be taken: t and c(A) given.
+                d->y[0]->setText("1500");
+                d->y[1]->setText(".06");
+                return d;
+            },
+            [](QWidget* w, NumberField*) { klicke(static_cast<frmDatedit*>(w)->OKinput); }};
+}
+
+Ort xyEingabe() {
+    return {"x-y-Editor, Eingabezeile",
+            [](MDIVRN& main, const QString&) -> QWidget* {
+                main.clickMenu("mnuEditXY");
+                return fenster<frmManuInput>();
+            },
+            [](QWidget* w, NumberField*) { klicke(static_cast<frmManuInput*>(w)->OKinput); }};
+}
+
+Ort xyZahlenModifizieren(int art) {
+    return {"x-y-Editor, Zahlen modifizieren " + std::to_string(art),
+            [art](MDIVRN& main, const QString&) -> QWidget* {
+                main.clickMenu("mnuEditXY");
+                auto* x = fenster<frmManuInput>();
+                if (!x) return nullptr;
+                test::typeInto(x->y[0], "1");
+                test::typeInto(x->y[1], "2");
+                klicke(x->OKinput);
+                klicke(x->cmdManip);
+                test::clickButton(x->optManip[static_cast<std::size_t>(art)]);
+                // Only W is walked: the input row is another place.
+                for (NumberField* f : x->y) f->setEnabled(false);
+                return x;
+            },
+            [](QWidget* w, NumberField*) { klicke(static_cast<frmManuInput*>(w)->cmdExecManip); }};
+}
+
+Ort rechner(const char* menu) {
+    return {menu,
+            [menu](MDIVRN& main, const QString&) -> QWidget* {
+                main.clickMenu(menu);
+                return fenster<frmArrheniusRechner>();
+            },
+            [](QWidget* w, NumberField*) { klicke(static_cast<frmArrheniusRechner*>(w)->cmdCalc); }};
+}
+
+Ort tangente() {
+    return {"Tangentenfenster",
+            [](MDIVRN& main, const QString& folder) -> QWidget* {
+                test::loadFirstOrderSample(main, folder);
+                main.clickMenu("mnuSubTangente(1)");
+                return fenster<frmCalcTangente>();
+            },
+            [](QWidget* w, NumberField*) { klicke(static_cast<frmCalcTangente*>(w)->cmdCalc); }};
+}
+
+// The chart of the first-order sample's model, drawn from the c-t window.
+frmGraph2D* diagramm(MDIVRN& main, const QString& folder) {
+    test::loadFirstOrderSample(main, folder);
+    main.clickMenu("mnuctGraph");
+    klicke(fenster<frmPrepareTimeDiagram>()->cmdDrawctDiagram);
+    return fenster<frmGraph2D>();
+}
+
+Ort einzelpunktRechner() {
+    return {"Einzelpunkt-Rechner",
+            [](MDIVRN& main, const QString& folder) -> QWidget* {
+                frmGraph2D* g = diagramm(main, folder);
+                if (!g) return nullptr;
+                klicke(g->cmdSingleCalc);
+                return fenster<frmGraphCalc>();
+            },
+            [](QWidget* w, NumberField*) { klicke(static_cast<frmGraphCalc*>(w)->cmdGraphCalcExec); }};
+}
+
+Ort koordinaten() {
+    return {"Diagramm-Koordinaten",
+            [](MDIVRN& main, const QString& folder) -> QWidget* {
+                frmGraph2D* g = diagramm(main, folder);
+                if (!g) return nullptr;
+                g->clickMenu("mnuCoord");
+                return g;
+            },
+            [](QWidget* w, NumberField*) { klicke(static_cast<frmGraph2D*>(w)->cmdCoord_OK); }};
+}
+
+Ort skalierung() {
+    return {"Skalierung manuell",
+            [](MDIVRN& main, const QString& folder) -> QWidget* {
+                frmGraph2D* g = diagramm(main, folder);
+                if (!g) return nullptr;
+                g->openDesignTab(6);
+                g->designPanel->achsen->optScaling[1]->click();
+                return g;
+            },
+            [](QWidget*, NumberField* f) { verlassen(f); }};
+}
+
+Ort ursprung() {
+    return {"Achsen-Ursprung bei X = / Y =",
+            [](MDIVRN& main, const QString& folder) -> QWidget* {
+                frmGraph2D* g = diagramm(main, folder);
+                if (!g) return nullptr;
+                g->openDesignTab(7);
+                AxisTabs& a = *g->designPanel->achsen;
+                test::clickButton(a.optStandardOrigin[1]);
+                test::clickButton(a.optXOrigin[3]);
+                test::clickButton(a.optYOrigin[3]);
+                return g;
+            },
+            [](QWidget*, NumberField* f) { verlassen(f); }};
+}
+
+// Whether a text is the number v, read whole as the field's width holds it.
+bool liestAls(NumberField* f, double v) {
+    const Zahllesung l = f->lies();
+    return l.ok() && l.wert == v;
+}
+
+std::string beschreibe(const test::MsgRecorder& rec) {
+    std::string s;
+    for (const MsgRequest& m : rec.messages()) s += "[" + m.title + "] " + m.text + "\n";
+    return s.empty() ? "keine Meldung" : s;
+}
+
+}  // namespace
+
+class NumberInputTable : public ::testing::Test {
+protected:
+    void SetUp() override { MDIVRN::endProgram = [] {}; }
+
+    // Walks every field of the place against every text of the table.
+    void walk(const Ort& ort) {
+        SCOPED_TRACE(ort.name);
+        test::GuiTest env;
+        std::unique_ptr<MDIVRN> main = test::startMainWindow();
+        Forms::unload<frmTip>();
+        QWidget* w = ort.oeffnen(*main, env.folder());
+        ASSERT_TRUE(w) << "the window does not open";
+        const std::vector<NumberField*> felder = eingabeFelder(w);
+        ASSERT_FALSE(felder.empty()) << "no field to type into";
+        std::vector<QString> anfang;
+        for (NumberField* f : felder) anfang.push_back(f->text());
+        for (std::size_t i = 0; i < felder.size(); ++i) {
+            NumberField* f = felder[i];
+            for (const char* text : kTexte) {
+                SCOPED_TRACE("Feld " + std::to_string(i) + " " + f->objectName().toStdString() + " <- \"" + text + "\"");
+                for (std::size_t j = 0; j < felder.size(); ++j) felder[j]->setText(anfang[j]);
+                test::processEvents();
+                test::typeInto(f, text);
+                test::MsgRecorder rec;
+                ort.handeln(w, f);
+                ++faelle;
+                const std::string symbol = f->zahlfeld().symbol;
+                const std::string thema = f->zahlfeld().thema;
+                ASSERT_FALSE(symbol.empty()) << "the field was not read through the checked reading";
+                if (rec.count() > 0) {
+                    // One message, and it names the field (by its symbol, or by
+                    // what it holds where the window's own line says so).
+                    EXPECT_EQ(rec.count(), 1u) << beschreibe(rec);
+                    const std::string& m = rec.messages().front().text;
+                    EXPECT_TRUE(m.find(symbol) != std::string::npos || m.find(thema) != std::string::npos)
+                        << "the message does not name " << symbol << ": " << beschreibe(rec);
+                    EXPECT_EQ(rec.messages().front().title.rfind("Meldung von", 0), std::string::npos)
+                        << "a procedure's failure instead of the field: " << beschreibe(rec);
+                    continue;
+                }
+                // Taken: the window reads the very number typed, or 0 where empty means 0.
+                const std::string t = text;
+                if (t.empty()) {
+                    EXPECT_EQ(f->zahlfeld().leer, Leer::IstNull) << "an empty field taken without a word";
+                    EXPECT_TRUE(liestAls(f, 0));
+                } else {
+                    EXPECT_TRUE(t == "1E39" || t == "-1E39") << t << " taken without a word";
+                    // (the auto-fit writes its result into the field it started from)
+                    if (ort.ergebnisImFeld) continue;
+                    EXPECT_EQ(f->text(), QString::fromStdString(t));
+                    EXPECT_TRUE(liestAls(f, std::stod(t))) << "not read as typed";
+                }
+            }
+        }
+        main.reset();
+    }
+    int faelle = 0;
+};
+
+TEST_F(NumberInputTable, CalculationWindows) {
+    for (const Ort& o : {zeitDiagramm(2), zeitDiagramm(5), zeitDiagramm(10), zeitDiagramm(10, true), zeitDiagramm(20),
+                         modellOrdnung()})
+        walk(o);
+    for (int s : {0, 1}) walk(reaktor<frmBatch>("mnuBatchR", 2, s));
+    walk(reaktor<frmBatch>("mnuBatchR", 4, 0));
+    for (int s : {0, 1, 2}) walk(reaktor<frmRohrreaktor>("mnuRohrR", 2, s));
+    for (int s : {0, 1, 2, 3, 4}) walk(reaktor<frmRKconti>("mnuKontRK", 2, s));
+    walk(reaktor<frmRKconti>("mnuKontRK", 10, 2));
+    EXPECT_GT(faelle, 300);
+}
+
+TEST_F(NumberInputTable, EvaluationWindows) {
+    for (const Ort& o : {fitting("mnuCtFitting"), fitting("mnuROFitting"), autoFitting(), rechner("mnuToolArrhenius"),
+                         rechner("mnuToolEyring"), tangente()})
+        walk(o);
+}
+
+TEST_F(NumberInputTable, EditorsAndChart) {
+    for (const Ort& o : {datensatzEingabe(), xyEingabe(), xyZahlenModifizieren(2), xyZahlenModifizieren(3),
+                         einzelpunktRechner(), koordinaten(), skalierung(), ursprung()})
+        walk(o);
+}
