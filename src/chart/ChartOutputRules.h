@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Zahlbereich.h"
+
 namespace vrn {
 
 // Output actions of the "Bild" menu (the mnuBild index).
@@ -42,6 +44,13 @@ const FormatEintrag* bildDateiFormat(int code);
 // Print scaling codes (iScalingMethode) and the options optSM that choose them.
 enum DruckSkalierung : int { kVorgabeBreite = 2, kVorgabeHoehe = 3, kBlattVoll = 5 };
 
+// The four centimetre boxes as the checked reading (base/Zahlbereich.h)
+// takes them: "Rand links" and "Rand oben" (Druckposition) at least 0,
+// "Breite" and "Höhe" (Druckgröße) above 0, refused at 0 with "Die Breite
+// muss größer als 0 cm sein." / "Die Höhe ...".
+enum class DruckFeld { Links, Oben, Breite, Hoehe };
+Zahlfeld druckFeld(DruckFeld feld);
+
 // The print box in whole printer pixels.
 struct DruckRahmen {
     long left = 0;
@@ -60,7 +69,8 @@ struct DruckRahmen {
 // single precision and rounded half to even. Returns the empty text and fills
 // box on success; otherwise a German message for the user and box unchanged:
 // a twips-per-pixel value that is not positive, a value beyond 2^30 pixels
-// (so that position plus size stays a 32-bit number), or (for the scaling
+// (so that position plus size stays a 32-bit number; the box is named with
+// the largest number of cm it takes), or (for the scaling
 // that uses it) a width or height below 1 pixel.
 std::string druckRahmen(std::string_view leftCm, std::string_view topCm, std::string_view widthCm,
                         std::string_view heightCm, int scaling, double twipsProPixelX, double twipsProPixelY,

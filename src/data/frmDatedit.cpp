@@ -133,6 +133,8 @@ void frmDatedit::buildGrid() {
     Grid->setColumnWidthTwips(1, kBreiteAus);
     Grid->setFixedColumns(2);
     Grid->setCheckBoxColumn(1);
+    // The columns of t .. k as their cells are read when typed (spaltenFeld).
+    for (int c = kSpalteT; c <= kSpalteK; ++c) Grid->setSpaltenFeld(c, spaltenFeld(c));
     Grid->setGridFont("Courier New", 9);
     Grid->setMinimumHeight(twipsToPixelsY(2000));
     Grid->setFixedWidth(twipsToPixelsX(kBreiteNr + kBreiteAus + 9 * kBreiteWert) + 20);

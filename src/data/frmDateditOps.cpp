@@ -152,7 +152,7 @@ void frmDatedit::pruefeZellTaste(int Row, int Col, int& KeyAscii) {
         box->setText(t);
         Messpunkt& p = app.ExpDaten[u(Row + 1)];
         // The cell through the checked reading of its column.
-        const Zahllesung l = box->lies(spaltenFeld(Col));
+        const Zahllesung l = box->lies(Grid->spaltenFeld(Col));
         if (!l.ok() || !setzeFeld(p, Col, l.wert)) {
             // A text the column refuses: named, and the cell shows the stored value again.
             if (l.ok()) Beep();

@@ -92,6 +92,8 @@ void frmManuInput::buildWindow() {
     for (int c = 0; c < 4; ++c) Grid->setColumnWidthTwips(c, kSpaltenBreite[c]);
     Grid->setFixedColumns(1);
     Grid->setCheckBoxColumn(1);
+    // x and y as their cells are read when typed (xyFeld).
+    for (int c = 2; c <= 3; ++c) Grid->setSpaltenFeld(c, xyFeld(c));
     Grid->setFixedWidth(twipsToPixelsX(4030) + Grid->verticalScrollBar()->sizeHint().width() + 2 * Grid->frameWidth());
     Grid->setMinimumHeight(120);
     links->addWidget(Grid, 1);
@@ -470,7 +472,7 @@ void frmManuInput::zelleUebernehmen(int row, int col) {
     y[col - 2]->setText(t);
     // The cell through the checked reading of its column; a text it refuses
     // is named and the cell shows the stored value again.
-    const Zahllesung l = y[col - 2]->lies(xyFeld(col));
+    const Zahllesung l = y[col - 2]->lies(Grid->spaltenFeld(col));
     if (!l.ok()) MsgBox(l.zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
     else if (!xyWertSetzen(row + 1, col, l.single)) Beep();
     const XYPunkt& p = app.XYDaten[static_cast<std::size_t>(row + 1)];

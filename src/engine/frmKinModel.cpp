@@ -160,13 +160,18 @@ void frmKinModel::showRecalcWarning() {
 
 void frmKinModel::optTyp_Click(int Index) {
     if (Index < 0 || Index > 18) return;
-    Aenderung aenderung(kTeilModell);
-    // The order the field shows is the one in force to its last digit (a
-    // fitted order), unless the user has typed another.
-    // A typed order the field refuses leaves the one in force.
+    // A typed order the field refuses leaves the one in force; one it takes
+    // is in force as typed: the field keeps its text when the change is heard.
     Single ordnung = app.nOrdnung;
     if (txtOrdnung->text() != toQ(Str(app.nOrdnung)))
         if (const Zahllesung l = txtOrdnung->lies(ordnungsFeld(Bereich::Beliebig)); l.ok()) ordnung = l.single;
+    struct EigeneOrdnung {
+        bool& flag;
+        bool vorher;
+        ~EigeneOrdnung() { flag = vorher; }
+    } eigene{eigeneOrdnung_, eigeneOrdnung_};
+    if (ordnung != app.nOrdnung) eigeneOrdnung_ = true;
+    Aenderung aenderung(kTeilModell);
     chooseModel(Index, ordnung);
     txtOrdnung->setEnabled(app.iModell == 20);
 
@@ -365,29 +370,22 @@ void frmKinModel::markTimeUnit(int index) {
 void frmKinModel::cmdShowMatrix_Click() { Forms::get<frmmatrix>().Show(); }
 
 void frmKinModel::txtOrdnung_Change() {
-    // What the user types stays as typed; a text the field refuses leaves
-    // the order in force and is named when a window computes with it.
-    const Zahllesung l = txtOrdnung->lies(ordnungsFeld(Bereich::Beliebig));
-    if (!l.ok()) return;
-    const bool vorher = eigeneOrdnung_;
-    eigeneOrdnung_ = true;
-    {
-        Aenderung aenderung;
-        app.nOrdnung = l.single;
-    }
-    eigeneOrdnung_ = vorher;
+    // Nothing is in force while the text is typed: "1E4" on the way to
+    // "1E400" is no order. The model choice each key starts (optTyp_Click)
+    // and leaving the field take a text the field takes.
 }
 
 void frmKinModel::txtOrdnung_Verlassen() {
     const Zahllesung l = txtOrdnung->lies(ordnungsFeld(Bereich::Beliebig));
-    if (l.ok()) return;
-    // The order in force before this text comes back; none of the numbers
-    // typed on the way (1E4 on the way to 1E400) stays. The text stays as
-    // typed: the window that computes with the order names it.
+    // Taken: the order in force. Refused: the order in force when the field
+    // took the focus comes back (a number typed on the way is not kept); the
+    // text stays, and the windows that compute with model 20 name it.
+    const Single n = l.ok() ? l.single : ordnungBeimFokus_;
+    if (n == app.nOrdnung) return;
     eigeneOrdnung_ = true;
     {
         Aenderung aenderung;
-        app.nOrdnung = ordnungBeimFokus_;
+        app.nOrdnung = n;
     }
     eigeneOrdnung_ = false;
 }

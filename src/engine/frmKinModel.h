@@ -29,14 +29,16 @@ public:
     // marks it when it hears the change.
     void optZeit_Click(int Index);
     void cmdShowMatrix_Click();
-    // nOrdnung := the order field's number as a Single, when the field takes
-    // its text (ordnungsFeld with any sign); a text it refuses (empty, no
-    // number, beyond a Single, too near 0) leaves the order in force.
+    // A change of the order field's text puts nothing in force: the order is
+    // taken by the model choice that every key typed starts (optTyp_Click
+    // reads the field) and when the field is left.
     void txtOrdnung_Change();
-    // The order field left (Enter, another field or window) with a text it
-    // refuses: the order in force when the field took the focus comes back
-    // (a number typed on the way is not kept); the text stays, and the
-    // windows that compute with model 20 name it (ordnungsZeile).
+    // The order field left (Enter, another field or window): nOrdnung := its
+    // number as a Single when the field takes its text (ordnungsFeld with
+    // any sign); a text it refuses (empty, no number, beyond a Single, too
+    // near 0) leaves the order in force when the field took the focus (a
+    // number a model choice took on the way is not kept); the text stays,
+    // and the windows that compute with model 20 name it (ordnungsZeile).
     void txtOrdnung_Verlassen();
     // The check line of the loaded model window's order field read as
     // ordnungsFeld(bereich) (the range the computing window allows); empty

@@ -39,7 +39,9 @@ TEST(PrintBox, RefusesWhatCannotBePrinted) {
         {"1E400", "10", kVorgabeBreite, 15, "- Druckgröße zu groß: Breite darf höchstens 1.7E+308 sein"},
         {"15", "1.5.", kVorgabeHoehe, 15, "- Druckgröße: \"1.5.\" ist keine Zahl, Höhe muss größer Null sein"},
         {"", "x", kVorgabeHoehe, 15, "- Druckgröße: \"x\" ist keine Zahl, Höhe muss größer Null sein"},
-        {"15", "1e30", kVorgabeBreite, 15, "Position und Größe sind zu groß für den Drucker."},
+        // the box beyond 2^30 pixels is named, with what it takes: 2^30 * 15 / 567 cm
+        {"15", "1e30", kVorgabeBreite, 15, "- Druckgröße zu groß für den Drucker: Höhe darf höchstens 28405868 cm sein"},
+        {"1e30", "10", kVorgabeBreite, 15, "- Druckgröße zu groß für den Drucker: Breite darf höchstens 28405868 cm sein"},
         {"15", "10", kVorgabeBreite, 0, "Die Auflösung des Druckers ist unbekannt."},
         {"0", "0", kBlattVoll, 15, ""},  // the whole sheet needs neither
         {"", "abc", kBlattVoll, 15, ""},

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QFile>
 #include <QTabWidget>
 
 #include <cmath>
@@ -28,10 +29,15 @@
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
 #include "platform/DataGrid.h"
+#include "platform/PrinterOutput.h"
 #include "reactors/frmBatch.h"
 #include "reactors/frmRKconti.h"
 #include "reactors/frmRohrreaktor.h"
+#include "data/XYFile.h"
+#include "platform/ChartTemplate.h"
 #include "shell/AppState.h"
+#include "shell/DataFile.h"
+#include "shell/ProjectFile.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
 
@@ -270,6 +276,29 @@ Ort ursprung() {
             [](QWidget*, NumberField* f) { verlassen(f); }};
 }
 
+// The print panel with a scaling (4 "Vorgabe Breite", 3 "Vorgabe Höhe"),
+// printing into a PDF file; the panel closes after every output and is
+// opened again for the next.
+Ort drucken(int skalierung) {
+    auto oeffnePanel = [skalierung](frmGraph2D* g) {
+        g->clickMenu("mnuBild(3)");
+        test::clickButton(g->optSM[static_cast<std::size_t>(skalierung)]);
+    };
+    return {"Drucken, Skalierung " + std::to_string(skalierung),
+            [oeffnePanel](MDIVRN& main, const QString& folder) -> QWidget* {
+                setPrintToPdfFile(folder + "/druck.pdf");
+                frmGraph2D* g = diagramm(main, folder);
+                if (!g) return nullptr;
+                oeffnePanel(g);
+                return g;
+            },
+            [oeffnePanel](QWidget* w, NumberField*) {
+                auto* g = static_cast<frmGraph2D*>(w);
+                klicke(g->cmdPrint);
+                oeffnePanel(g);
+            }};
+}
+
 // Whether a text is the number v, read whole as the field's width holds it.
 bool liestAls(NumberField* f, double v) {
     const Zahllesung l = f->lies();
@@ -340,6 +369,69 @@ protected:
         }
         main.reset();
     }
+    // Walks every number column of every grid of the place (the columns its
+    // window reads as numbers) in its first row, typing into the cell as a
+    // user does and confirming with Enter.
+    void walkGitter(const Ort& ort) {
+        SCOPED_TRACE(ort.name);
+        test::GuiTest env;
+        std::unique_ptr<MDIVRN> main = test::startMainWindow();
+        Forms::unload<frmTip>();
+        QWidget* w = ort.oeffnen(*main, env.folder());
+        ASSERT_TRUE(w) << "the window does not open";
+        const QList<DataGrid*> gitter = w->findChildren<DataGrid*>();
+        ASSERT_FALSE(gitter.empty());
+        int spalten = 0;
+        for (DataGrid* g : gitter) {
+            for (int col = 0; col < g->columnCount(); ++col) {
+                const Zahlfeld& feld = g->spaltenFeld(col);
+                if (feld.symbol.empty()) continue;
+                ++spalten;
+                for (const char* text : kTexte) {
+                    SCOPED_TRACE("Spalte " + feld.symbol + " <- \"" + text + "\"");
+                    const std::string t = text;
+                    test::MsgRecorder rec;
+                    g->setFocus();
+                    g->setCurrentCell(0, col);
+                    if (t.empty()) {
+                        QTest::keyClick(g, Qt::Key_F2);
+                        QWidget* editor = QApplication::focusWidget();
+                        ASSERT_TRUE(qobject_cast<QLineEdit*>(editor));
+                        static_cast<QLineEdit*>(editor)->selectAll();
+                        QTest::keyClick(editor, Qt::Key_Backspace);
+                        QTest::keyClick(editor, Qt::Key_Return);
+                    } else {
+                        QTest::keyClicks(g, QString::fromStdString(t.substr(0, 1)));
+                        QWidget* editor = QApplication::focusWidget();
+                        ASSERT_TRUE(qobject_cast<QLineEdit*>(editor));
+                        QTest::keyClicks(editor, QString::fromStdString(t.substr(1)));
+                        QTest::keyClick(editor, Qt::Key_Return);
+                    }
+                    test::processEvents();
+                    ++faelle;
+                    if (rec.count() > 0) {
+                        EXPECT_EQ(rec.count(), 1u) << beschreibe(rec);
+                        const std::string& m = rec.messages().front().text;
+                        EXPECT_TRUE(m.find(feld.symbol) != std::string::npos || m.find(feld.thema) != std::string::npos)
+                            << beschreibe(rec);
+                        continue;
+                    }
+                    // Taken: the cell holds the very number typed, 0 only where empty means 0.
+                    const Zahllesung l = liesZahl(g->cellText(0, col).toStdString(), feld);
+                    ASSERT_TRUE(l.ok()) << g->cellText(0, col).toStdString();
+                    if (t.empty()) {
+                        EXPECT_EQ(feld.leer, Leer::IstNull) << "an empty cell taken without a word";
+                        EXPECT_EQ(l.wert, 0);
+                    } else {
+                        EXPECT_TRUE(t == "1E39" || t == "-1E39") << t << " taken without a word";
+                        EXPECT_EQ(l.wert, std::stod(t));
+                    }
+                }
+            }
+        }
+        EXPECT_GT(spalten, 1);
+        main.reset();
+    }
     int faelle = 0;
 };
 
@@ -363,6 +455,164 @@ TEST_F(NumberInputTable, EvaluationWindows) {
 
 TEST_F(NumberInputTable, EditorsAndChart) {
     for (const Ort& o : {datensatzEingabe(), xyEingabe(), xyZahlenModifizieren(2), xyZahlenModifizieren(3),
-                         einzelpunktRechner(), koordinaten(), skalierung(), ursprung()})
+                         einzelpunktRechner(), koordinaten(), skalierung(), ursprung(), drucken(4), drucken(3)})
         walk(o);
+    setPrintToPdfFile(QString());
+}
+
+TEST_F(NumberInputTable, GridCells) {
+    // The data-set editor with the first-order sample's points.
+    walkGitter({"Dateneditor",
+                [](MDIVRN& main, const QString& folder) -> QWidget* {
+                    test::loadFirstOrderSample(main, folder);
+                    main.clickMenu("mnuEdit");
+                    return fenster<frmDatedit>();
+                },
+                {}});
+    // The x-y editor with one point.
+    walkGitter({"x-y-Editor",
+                [](MDIVRN& main, const QString&) -> QWidget* {
+                    main.clickMenu("mnuEditXY");
+                    auto* x = fenster<frmManuInput>();
+                    if (!x) return nullptr;
+                    test::typeInto(x->y[0], "300");
+                    test::typeInto(x->y[1], ".5");
+                    klicke(x->OKinput);
+                    return x;
+                },
+                {}});
+}
+
+// The files hold the same numbers: each value read as its field takes it
+// typed, or refused at once with its line and field; never dropped or read as 0.
+TEST(NumberInputFiles, EveryReaderTakesAValueWholeOrNamesItsLineAndField) {
+    struct Leser {
+        const char* name;
+        const char* feld;  // the field the refusal names
+        std::function<bool(const std::string& text, double& wert, std::string& fehler)> lies;
+        bool doppelt;       // a Double field (1E39 taken)
+        bool leerIstNull;   // an empty item is 0
+    };
+    auto vrd = [](int spalte) {
+        return [spalte](const std::string& text, double& wert, std::string& fehler) {
+            std::string zeile;
+            for (int i = 0; i < 13; ++i) zeile += std::string(i ? "," : "") + (i == spalte ? text : "0");
+            DataFileContent c;
+            if (!parseDataFile("k\r\ns\r\nkopf\r\n1\r\n" + zeile + "\r\n", c, fehler)) return false;
+            wert = spalte == 1 ? c.punkte[0].c[1] : spalte == 0 ? c.punkte[0].t : c.punkte[0].lambda;
+            return true;
+        };
+    };
+    const Leser leser[] = {
+        {"Datenfile t", "(t)", vrd(0), false, false},
+        {"Datenfile c(A)", "(c(A))", vrd(1), false, false},
+        {"Datenfile lambda", "(lambda)", vrd(8), false, false},
+        {"Projekt k1", "(k1)",
+         [](const std::string& text, double& wert, std::string& fehler) {
+             ProjectFileContent c;
+             if (!parseProjectFile("d\r\nk\r\na.VRD\r\n 2 \r\n" + text +
+                                       ",0,0\r\n0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n",
+                                   c, fehler))
+                 return false;
+             wert = c.k[0];
+             return true;
+         },
+         true, false},
+        {"x-y-Datei y", "(y)",
+         [](const std::string& text, double& wert, std::string& fehler) {
+             XYDateiInhalt c;
+             if (!parseXYDatei("Kommentar\r\n1;" + text + "\r\n", c, fehler)) return false;
+             wert = c.punkte.at(0).y;
+             return true;
+         },
+         false, true},
+        {"Diagrammvorlage origin", "\"origin\"",
+         [](const std::string& text, double& wert, std::string& fehler) {
+             std::string datei = writeChartTemplate(defaultChartModel());
+             const std::size_t at = datei.find("origin=");
+             const std::size_t blank = datei.find(' ', at);
+             datei.replace(blank + 1, datei.find('\r', at) - blank - 1, text);
+             ChartModel m = defaultChartModel();
+             const ChartTemplateResult r = readChartTemplate(datei, m);
+             fehler = r.message;
+             wert = m.axis(ChartAxis::X).origin;
+             return r.ok;
+         },
+         true, false},
+    };
+    for (const Leser& l : leser) {
+        for (const char* text : kTexte) {
+            SCOPED_TRACE(std::string(l.name) + " <- \"" + text + "\"");
+            const std::string t = text;
+            double wert = -7;
+            std::string fehler;
+            if (!l.lies(t, wert, fehler)) {
+                EXPECT_NE(fehler.find("Zeile "), std::string::npos) << fehler;
+                EXPECT_NE(fehler.find(l.feld), std::string::npos) << fehler;
+                EXPECT_FALSE(t.empty() && l.leerIstNull) << fehler;
+                continue;
+            }
+            if (t.empty()) {
+                EXPECT_TRUE(l.leerIstNull) << "an empty item taken";
+                EXPECT_EQ(wert, 0);
+            } else {
+                EXPECT_TRUE(l.doppelt && (t == "1E39" || t == "-1E39")) << t << " taken";
+                EXPECT_EQ(wert, std::stod(t));
+            }
+        }
+    }
+}
+
+// A project whose k1 (1E-300) a Single cannot show is shown and kept as it
+// is, and the next drawing takes it; a data-set file holding c(A) = 1E+39,
+// which the editor refuses typed, is named with its file, line and field
+// and leaves the data set as it was.
+TEST(NumberInputFiles, AProjectShowsItsTinyRateConstantAndADataSetNamesItsBadValue) {
+    test::GuiTest env;
+    std::unique_ptr<MDIVRN> main = test::startMainWindow();
+    Forms::unload<frmTip>();
+    test::loadFirstOrderSample(*main, env.folder());
+    const QString vrp = env.folder() + "/klein.VRP";
+    {
+        QFile in(env.folder() + "/1st_order.VRP");
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        QList<QByteArray> zeilen = in.readAll().split('\n');
+        zeilen[4] = "1E-300,0,0\r";
+        QFile out(vrp);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(zeilen.join('\n'));
+    }
+    test::answerOpenDialog("klein.VRP", env.folderStd());
+    test::MsgRecorder rec;
+    main->clickMenu("mnuLoadProject");
+    EXPECT_EQ(app.k[1], 1e-300);
+    main->clickMenu("mnuctGraph");
+    auto* t = Forms::loaded<frmPrepareTimeDiagram>();
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->Inp[10]->text(), QString(" 1E-300"));
+    rec.clear();
+    klicke(t->cmdDrawctDiagram);
+    for (const MsgRequest& m : rec.messages()) EXPECT_EQ(m.text.find("k1"), std::string::npos) << m.text;
+    EXPECT_EQ(app.k[1], 1e-300);
+
+    // The data set.
+    const std::string vrd = env.folderStd() + "/gross.VRD";
+    {
+        QFile out(QString::fromStdString(vrd));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("Probe\r\nmin\r\nkopf\r\n2\r\n0,.05,0,0,0,0,0,0,0,0,0,0,0\r\n10,1E+39,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    }
+    const int vorher = app.nExpPunkte;
+    main->clickMenu("mnuEdit");
+    auto* d = Forms::loaded<frmDatedit>();
+    ASSERT_TRUE(d);
+    test::answerOpenDialog("gross.VRD", env.folderStd());
+    rec.clear();
+    klicke(d->cmdLoadFile);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(rec.last().title, "Meldung von LoadDataFile");
+    EXPECT_EQ(rec.last().text, "Zeile 6, Wert 2 (c(A)): \"1E+39\" liegt außerhalb des zulässigen Bereichs.\r\n(Datei: " +
+                                   vrd + ")\r\n\r\nDer Datensatz wurde nicht verändert.");
+    EXPECT_EQ(app.nExpPunkte, vorher);
+    main.reset();
 }

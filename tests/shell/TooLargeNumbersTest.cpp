@@ -200,3 +200,39 @@ TEST_F(TooLargeNumbers, EveryCalculationWindowNamesTheFieldAsTooLarge) {
         EXPECT_EQ(charts, 0) << "a chart was asked for";
     }
 }
+
+// The order n typed as 1E400 (or a text on its way there, 1E4) is never in
+// force: the order stays, the model line keeps it, the field keeps the text,
+// and the c-t window names it when it would draw with it. Left with a text
+// it takes, the order is in force.
+TEST_F(TooLargeNumbers, ARefusedOrderLeavesTheOrderInForce) {
+    main->clickMenu("mnuctGraph");
+    chooseModel(20);
+    auto* t = Forms::loaded<frmPrepareTimeDiagram>();
+    ASSERT_TRUE(t);
+    frmKinModel& m = Forms::get<frmKinModel>();
+    const Single n = app.nOrdnung;
+    ASSERT_EQ(n, 1.5f);
+    for (const char* text : {"1E400", "-1E400", "1E39", "1E-400", ""}) {
+        SCOPED_TRACE(text);
+        test::typeInto(m.txtOrdnung, text);
+        test::processEvents();
+        EXPECT_EQ(app.nOrdnung, n);
+        EXPECT_TRUE(t->Label7->text().endsWith("(n = 1.50)")) << t->Label7->text().toStdString();
+        QTest::keyClick(m.txtOrdnung, Qt::Key_Return);
+        test::processEvents();
+        EXPECT_EQ(std::tuple(app.nOrdnung, m.txtOrdnung->text()), std::tuple(n, QString(text)));
+        test::MsgRecorder rec;
+        charts = 0;
+        test::clickButton(t->cmdDrawctDiagram);
+        ASSERT_EQ(rec.count(), 1u);
+        EXPECT_NE(rec.last().text.find(" n "), std::string::npos) << rec.last().text;
+        EXPECT_EQ(std::tuple(charts, app.nOrdnung), std::tuple(0, n));
+    }
+    // A text the field takes is in force when the field is left, as typed.
+    test::typeInto(m.txtOrdnung, "2,5");
+    QTest::keyClick(m.txtOrdnung, Qt::Key_Return);
+    test::processEvents();
+    EXPECT_EQ(std::tuple(app.nOrdnung, m.txtOrdnung->text()), std::tuple(2.5f, QString("2.5")));
+    EXPECT_TRUE(t->Label7->text().endsWith("(n = 2.50)")) << t->Label7->text().toStdString();
+}
