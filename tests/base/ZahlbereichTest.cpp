@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "base/Zahlbereich.h"
 #include "support/TestSupport.h"
@@ -140,4 +141,48 @@ TEST(CheckedReading, TheWindowsOwnLineStandsForWhatItSays) {
     for (const auto& [f, text, zeile] : cases) EXPECT_EQ(liesZahl(text, *f).zeile, zeile) << text;
     EXPECT_EQ(liesZahl("0", n).wert, 0);
     EXPECT_TRUE(liesZahl("0", n).ok());
+}
+
+// A value of the state checked in the field's range: the same lines as the
+// reading gives typed.
+TEST(CheckedReading, AValueInForceIsCheckedInTheFieldsRange) {
+    Zahlfeld cA = feld("Anfangskonzentration", "c(A)(0)", Breite::Double, Bereich::Positiv, Leer::IstNull);
+    cA.eigeneZeile = "- noch keine Eingabe einer Anfangskonzentration c(A)(0)";
+    cA.eigeneZeileNurFuerNull = true;
+    const std::tuple<double, const Zahlfeld*, const char*> cases[] = {
+        {0.5, &cA, ""},
+        {0, &cA, "- noch keine Eingabe einer Anfangskonzentration c(A)(0)"},
+        {-1, &cA, "- Anfangskonzentration außerhalb des Bereichs: c(A)(0) muss größer Null sein"},
+        {std::nan(""), &kK1, "- Geschwindigkeitskonstante außerhalb des Bereichs: k1 muss größer Null sein"},
+        {1, &kU, "- Umsatz außerhalb des Bereichs: U(A) muss größer als 0 und kleiner als 1 sein"},
+        {-5, &kEA, ""},
+    };
+    for (const auto& [x, f, zeile] : cases) EXPECT_EQ(pruefeBereich(x, *f), zeile) << x;
+}
+
+// Of the inputs of a computation that failed inside, the one farthest from 1
+// in size, when it lies beyond 1E30 or below 1E-30; it is named with its value.
+TEST(CheckedReading, AComputationThatFailsInsideNamesTheInputFarOut) {
+    const std::pair<std::vector<double>, int> cases[] = {
+        {{1, 0.15, 100}, -1},           // nothing far out: the computation's own failure
+        {{1e39, 0.15, 100}, 0},
+        {{1, 1e-35, 1e31}, 1},          // 35 decades below against 31 above
+        {{0, -1e33, 1e33}, 1},          // 0 is no input; the first of equal ones
+        {{1e29, 1e-29}, -1},
+        {{std::nan(""), 1e40}, 1},
+    };
+    for (const auto& [werte, ursache] : cases) EXPECT_EQ(ueberlaufUrsache(werte), ursache);
+    EXPECT_EQ(rechenUeberlaufZeile(kK1, 1e39),
+              "- Geschwindigkeitskonstante zu groß für die Rechnung: mit k1 = 1E+39 läuft die Rechnung über");
+    EXPECT_EQ(rechenUeberlaufZeile(kEA, -1e39),
+              "- Aktivierungsenergie zu klein für die Rechnung: mit EA = -1E+39 läuft die Rechnung über");
+}
+
+// A Double shown as a Single keeps its own form where a Single would lose it:
+// beyond the Single's range, and below its normal range (never " 0").
+TEST(CheckedReading, AValueASingleCannotShowKeepsItsDoubleForm) {
+    const std::pair<double, const char*> cases[] = {
+        {0.15, " .15"}, {1e39, " 1E+39"}, {1e-300, " 1E-300"}, {-1e-40, "-1E-40"}, {1.2e-38, " 1.2E-38"}, {0, " 0"},
+    };
+    for (const auto& [x, text] : cases) EXPECT_EQ(StrAlsSingle(x), text) << x;
 }
