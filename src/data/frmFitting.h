@@ -186,6 +186,10 @@ private:
     // FQS label and the chart's footer text.
     void ZeigeFitErgebnis();
     void sliderBewegt(int j, bool grobRegler);
+    // calc_diagramfunctioncT of the model in force; a failure names the
+    // parameter far out that made it (ueberlaufUrsache), else it shows the
+    // engine's message ("Meldung von calc_diagramfunctioncT").
+    void simulieren(Integer& err);
     // A chart window that opens over this window moves to its right where
     // the area has room for it there at its size (once per chart window); it
     // never narrows for it.

@@ -101,7 +101,13 @@ Zahllesung frmFitting::parameterLesung(int j) const {
             case Ziel::K3: l.zeile = "- Geschwindigkeitskonstante k" + std::to_string(j) + " muss größer Null sein"; break;
             case Ziel::Ordnung: l.zeile = "- nur n > 0 erlaubt"; break;
             case Ziel::ArrhA:
-            case Ziel::EyrPar1: l.zeile = "- Geschwindigkeitskonstante k1 muss größer Null sein"; break;
+            case Ziel::EyrPar1: {
+                // The factor of k1 in the temperature function: above 0, named as its frame names it.
+                Zahlfeld f = Inp[10]->zahlfeld();
+                f.bereich = Bereich::Positiv;
+                l.zeile = bereichsZeile(f);
+                break;
+            }
             default: break;
         }
     }
