@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <memory>
@@ -87,6 +88,35 @@ void BM_ChartPointByPoint24x2000(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChartPointByPoint24x2000)->Unit(benchmark::kMillisecond);
+
+// The chart as an SVG picture file: the curves lie inside the plot area.
+void BM_ChartSvg24x2000(benchmark::State& state) {
+    auto chart = fullChart();
+    QTemporaryDir dir;
+    for (auto _ : state) chart->savePicture(dir.filePath("bild.svg"), vrn::ChartPicture::Svg);
+}
+BENCHMARK(BM_ChartSvg24x2000)->Unit(benchmark::kMillisecond);
+
+// The same when every curve runs along the frame for its whole length (within
+// a pen width of the lower and the upper edge, by turns) and out across it:
+// every point is cut at the plot area as the screen cuts it.
+void BM_ChartSvgAlongTheFrame24x2000(benchmark::State& state) {
+    auto chart = fullChart();
+    chart->beginUpdate();
+    std::vector<double> x(kPoints);
+    for (int i = 0; i < kPoints; ++i) x[static_cast<std::size_t>(i)] = i * 0.1;
+    for (int s = 1; s <= kCurves; ++s) {
+        std::vector<double> y(kPoints);
+        const double edge = s % 2 ? -1 : 1;
+        for (int i = 0; i < kPoints; ++i) y[static_cast<std::size_t>(i)] = edge + 0.004 * std::sin(0.3 * i + s);
+        chart->setPoints(1, s, x, y);
+        chart->setLineWidth(1, s, 1 + s % 3);
+    }
+    chart->endUpdate();
+    QTemporaryDir dir;
+    for (auto _ : state) chart->savePicture(dir.filePath("bild.svg"), vrn::ChartPicture::Svg);
+}
+BENCHMARK(BM_ChartSvgAlongTheFrame24x2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

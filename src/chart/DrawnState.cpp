@@ -18,8 +18,6 @@ GezeichnetMit ausDemZustand() {
     g.tEnd = app.tEnd;
     g.sZeiteinheit = app.sZeiteinheit;
     g.sSpeziesMaske = app.sSpeziesMaske;
-    g.tHalbA_sim = app.tHalbA_sim;
-    g.tHalbB_sim = app.tHalbB_sim;
     g.bNumerisch = app.bNumerisch;
     g.bMMdiagramm = app.bMMdiagramm;
     return g;

@@ -10,8 +10,9 @@
 namespace vrn {
 
 // Keeps the model, its order, the constants, the start concentrations, the
-// unit, the range, the species mask and the simulated half-lives in force as
-// the drawn state (one change of the shared state).
+// unit, the range and the species mask in force as the drawn state (one
+// change of the shared state); the half-lives of its curves are computed
+// from it when a mark asks for them.
 void merkeGezeichnetenStand();
 
 // The drawn state; the state in force while no chart was drawn.

@@ -23,7 +23,9 @@ HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
           : std::find(kHalbwertszeitASimuliert.begin(), kHalbwertszeitASimuliert.end(), m) != kHalbwertszeitASimuliert.end();
     double tau = 0;
     if (simuliert) {
-        tau = b ? g.tHalbB_sim : g.tHalbA_sim;
+        // Computed now, from what the curves were drawn with; the enzyme's
+        // Michaelis-Menten diagram has no time axis.
+        if (!(g.bMMdiagramm && m == 10)) tau = FuHalbwertszeitSim(eingabenAusGezeichnet(g).model, g.tEnd, stoff);
     } else {
         const bool daten = g.iDiagrammTyp < 0;
         const double cA = daten ? g.c0Daten[1] : g.c0[1];
@@ -39,7 +41,11 @@ HalbwertszeitMarke berechneHalbwertszeitMarke(int stoff) {
     if (tau > 0) {
         r.zeichnen = true;
         r.tau = tau;
-        r.statusText = std::string("Halbwertszeit ") + name + " = " + FormatAlsSingle(tau, "#######0.00") + " " + g.sZeiteinheit;
+        // Two decimals, as everywhere; a half-life they would show as 0.00 (a
+        // fast species, a dip between two curve points) keeps its digits.
+        const std::string zahl =
+            FormatAlsSingle(tau) != "0" && tau < 0.005 ? FormatAlsSingle(tau) : FormatAlsSingle(tau, "#######0.00");
+        r.statusText = std::string("Halbwertszeit ") + name + " = " + zahl + " " + g.sZeiteinheit;
     } else if (!g.bNumerisch) {
         r.statusText = std::string("Halbwertszeit ") + name + " kann unter diesen Bedingungen nicht erreicht werden";
     } else {

@@ -23,12 +23,16 @@ inline constexpr std::array<double, 3> kMarkeY{-1e300, 1e-300, 1e300};
 
 // The mark of species A (stoff 1) or B (stoff 2) for the shown chart, from
 // the state its curves were drawn with (app.gezeichnetMit, when there is one).
-// Reads iModell, iDiagrammTyp, tHalbA_sim / tHalbB_sim for the numerically
-// integrated models (A: 7, 9, 10, 13, 14, 15, 18, 20; B: 7, 9, 10, 13, 18),
+// Reads iModell, iDiagrammTyp; for the numerically integrated models (A: 7,
+// 9, 10, 13, 14, 15, 18, 20; B: 7, 9, 10, 13, 18) the half-life on the drawn
+// curve, computed now from the model, c0, k, nOrdnung and tEnd the curves
+// were drawn with (FuHalbwertszeitSim; 0 on the Michaelis-Menten diagram),
 // otherwise FuHalbwertszeitA / B of c(A), c(B) (c0 for kinds >= 0, c0Daten
 // for the evaluation kinds), c0(4), k(1), k(2); sZeiteinheit, bNumerisch.
 // tau > 0: drawn, status "Halbwertszeit tau(A) = " & Format(tau,
-// "#######0.00") & " " & sZeiteinheit. tau = 0: nothing drawn; status
+// "#######0.00") & " " & sZeiteinheit (below 0.005, which that pattern
+// shows as 0.00, the locale's general form: "0.0001892234"). tau = 0:
+// nothing drawn; status
 // "Halbwertszeit tau(A) kann unter diesen Bedingungen nicht erreicht werden"
 // (closed forms) or "Halbwertszeit liegt nicht im Diagramm-Bereich"
 // (simulated models). tau < 0 (the half-life function has shown its

@@ -405,7 +405,10 @@ void frmGraph2D::mnuHalbB_Click() { halbwertszeit(2); }
 void frmGraph2D::halbwertszeit(int stoff) {
     setEnabled("mnuDelTotal", true);
     setEnabled("mnuDelHalbAB", true);
+    // The half-life of an integrated curve is computed now, by an integration.
+    SanduhrEin();
     const HalbwertszeitMarke h = berechneHalbwertszeitMarke(stoff);
+    SanduhrAus();
     const int serie = stoff == 2 ? 27 : 26;
     ChartControl& c = *Chart2D1;
     c.beginUpdate();

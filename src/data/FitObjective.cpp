@@ -82,6 +82,29 @@ int teilnehmendePunkte(const FitDaten& d, const FitAuswahl& a) {
 
 int teilnehmendePunkte(const FitAuswahl& a) { return teilnehmendePunkte(currentFitDaten(), a); }
 
+namespace {
+
+// Relative rounding of a residual of a model that meets its data exactly.
+constexpr double kRundungRel = 1e-12;
+
+// The sum of squares that counts as 0: every point that takes part off by
+// kRundungRel of the measured values it is compared with (modes 6 and 7
+// c(A), else the chosen species).
+double nullSumme(const FitDaten& d, const FitAuswahl& a) {
+    double s = 0;
+    for (int i = 1; i <= punktZahl(d); ++i) {
+        if (!punktNimmtTeil(d, i)) continue;
+        const Messpunkt& m = d.ExpDaten[u(i)];
+        double betrag = 0;
+        for (int j = 1; j <= 5; ++j)
+            if (nichtIsotherm(d) ? j == 1 : a.stoff[u(j)]) betrag += std::fabs(m.c[u(j)]);
+        s += (kRundungRel * betrag) * (kRundungRel * betrag);
+    }
+    return std::isfinite(s) ? s : 0;
+}
+
+}  // namespace
+
 FitObjective::FitObjective(const FitAuswahl& a, FitDaten d) : auswahl_(a), d_(std::move(d)) {
     for (int j = 1; j <= 5; ++j)
         if (a.stoff[u(j)]) arten_.push_back(u(j));
@@ -414,6 +437,7 @@ KinFitErgebnis MarquardtNashFitting(int nPar, const FitParameter& start, const F
     pr.fixed.assign(a.bFixiert.begin() + 1, a.bFixiert.begin() + 1 + nPar);
     pr.maxFunc = g.maxFuncProPar * nPar;
     pr.maxJac = g.maxJac;
+    pr.sNull = nullSumme(d, a);
     pr.sumOfSquares = [&](const std::vector<double>& p, double& S) {
         nach(p);
         return ziel.calcFQS_Marquardt(q, S);
@@ -437,6 +461,9 @@ KinFitErgebnis MarquardtNashFitting(int nPar, const FitParameter& start, const F
         e.StdAbw[u(j)] = u(j - 1) < res.sd.size() ? res.sd[u(j - 1)] : kKeineStdAbw;
     }
     e.FQS = res.S;
+    e.zweifel = res.zweifel;
+    e.relOffset = res.relOffset;
+    for (int j = 1; j <= nPar; ++j) e.anGrenze[u(j)] = u(j - 1) < res.anGrenze.size() && res.anGrenze[u(j - 1)];
     e.bMaxIter = res.ende == MarquardtEnde::Grenze;
     e.abgebrochen = res.ende == MarquardtEnde::Abbruch;
     if (e.abgebrochen) e.fehlerText = ziel.fehlerText().empty() ? kNichtBerechenbar : ziel.fehlerText();

@@ -192,6 +192,11 @@ struct KinFitErgebnis {
     bool bMaxIter = false;  // an evaluation limit stopped the run
     bool abgebrochen = false;  // the model cannot be evaluated at the start
     std::string fehlerText;    // why, when abgebrochen
+    // The minimiser converged to a point that may not be a minimum
+    // (MarquardtZweifel); anGrenze(1..3) marks the parameters held at a bound.
+    MarquardtZweifel zweifel = MarquardtZweifel::Keiner;
+    std::array<bool, 4> anGrenze{};
+    double relOffset = 0;
 };
 
 // Fits the first nPar parameters of `start` (1..3) to the data d in its

@@ -94,6 +94,22 @@ std::string fitErgebnisText() {
     return s;
 }
 
+std::string zweifelText(MarquardtZweifel zweifel, const std::string& rahmen) {
+    std::string grund;
+    switch (zweifel) {
+        case MarquardtZweifel::Keiner: return "";
+        case MarquardtZweifel::Gefaelle: grund = "Die FQS wird in der Nähe dieser Parameter noch kleiner."; break;
+        case MarquardtZweifel::Stillstand: grund = "Die FQS ändert sich hier mit keinem der Parameter."; break;
+        case MarquardtZweifel::Grenze: {
+            const std::string t = rahmen.substr(0, rahmen.find_last_not_of(' ') + 1);
+            grund = "Der Parameter " + t.substr(t.find_last_of(' ') + 1) +
+                    " ist an der Grenze seines Bereichs stehen geblieben.";
+            break;
+        }
+    }
+    return grund + "\r\nDas Fitting ist möglicherweise nicht konvergiert; anderen Startwert versuchen.";
+}
+
 std::string fitZuGrossZeile(const std::string& rahmen, bool single, Ueberlauf u) {
     const std::string t = rahmen.substr(0, rahmen.find_last_not_of(' ') + 1);
     const std::size_t blank = t.find_last_of(' ');

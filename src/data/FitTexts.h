@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/Zahlbereich.h"
+#include "data/Marquardt.h"
 
 namespace vrn {
 
@@ -55,6 +56,13 @@ bool eyringEntropie(double p1, int einheit, double& S);
 // k1 darf höchstens 1.7E+308 sein" (base/Zahlbereich.h, ueberlaufZeile; a
 // negative number beyond the range is called too small).
 std::string fitZuGrossZeile(const std::string& rahmen, bool single, Ueberlauf u = Ueberlauf::ZuGross);
+
+// The note after a fit that converged to a point that may not be a minimum:
+// why (for Grenze with the symbol of the parameter held, the last word of
+// the caption `rahmen` of its frame), CR LF, and "Das Fitting ist
+// möglicherweise nicht konvergiert; anderen Startwert versuchen."; empty for
+// Keiner.
+std::string zweifelText(MarquardtZweifel zweifel, const std::string& rahmen);
 
 // The result text of the current parameters (CR LF between the lines), read
 // from iModell, ModellName, bAuswertungsart, bytKTFunktion, sKonstMaske,

@@ -1,6 +1,8 @@
 #include "data/Marquardt.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vrn {
 
@@ -31,6 +33,10 @@ struct Lauf {
     std::vector<int> mask, maskAlt;
     std::vector<int> schnitt;  // the bound (kUnten, kOben) that cut the trial step, else 0
     std::vector<double> r, Jalle;  // every row at once (MarquardtProblem::rows)
+    // The last Jacobian that could be gathered: J'J, J'r and the sum of
+    // squares at its point, for the judgement of the end point.
+    std::vector<double> jacC, jacV, jacX;
+    double jacS = 0;
 
     explicit Lauf(int nPar)
         : n(nPar),
@@ -45,7 +51,10 @@ struct Lauf {
           XAlt(u(nPar)),
           mask(u(nPar)),
           maskAlt(u(nPar)),
-          schnitt(u(nPar)) {}
+          schnitt(u(nPar)),
+          jacC(a.size()),
+          jacV(u(nPar)),
+          jacX(u(nPar)) {}
 
     int m(int j) const { return mask[u(j - 1)]; }
 
@@ -122,7 +131,196 @@ bool finite(const std::vector<double>& v) {
     return true;
 }
 
+// Depending columns: what is left of a column of unit length after the
+// columns before it are taken out, squared, at most this.
+constexpr double kAbhaengig = 1e-10;
+// The trials along the Gauss-Newton step that test a doubt of the gradient:
+// the step itself, or, where that would change a parameter by more than
+// kProbeWeite times itself (far from the data a Jacobian is tiny and its
+// step huge), the part of it that changes none by more; then halved each
+// time until it no longer moves a parameter, at most kMaxProben times.
+constexpr double kProbeWeite = 1e30;
+constexpr double kProbeKuerzung = 2;
+constexpr int kMaxProben = 200;
+// Then each free parameter alone times and divided by 10, 100, ... up to
+// 10 to this power, or to its bound.
+constexpr int kZehnerProben = 30;
+
+// The Gauss-Newton step over the free columns of a Jacobian given by its
+// normal matrix and gradient: delta = -(J'J)^+ J'r over the columns kept (0
+// for the others), the decrease G = v'(J'J)^+ v it promises, and the rank.
+struct GaussNewton {
+    int rang = 0;
+    double G = 0;
+    std::vector<double> delta;
+};
+
+GaussNewton gaussNewton(int n, const std::vector<double>& c, const std::vector<double>& v,
+                        const std::vector<bool>& frei) {
+    GaussNewton gn;
+    gn.delta.assign(u(std::max(n, 0)), 0.0);
+    if (n < 1 || c.size() < u(n * (n + 1) / 2 + 1) || v.size() < u(n) || frei.size() < u(n)) return gn;
+    // The free columns scaled to unit length: N = D^-1 J'J D^-1, w = D^-1 J'r.
+    std::vector<int> spalte;
+    std::vector<double> d;
+    for (int j = 1; j <= n; ++j) {
+        const double cjj = c[u(j * (j + 1) / 2)];
+        if (!frei[u(j - 1)] || !(cjj > 0) || !std::isfinite(cjj)) continue;
+        spalte.push_back(j);
+        d.push_back(std::sqrt(cjj));
+    }
+    const std::size_t q = spalte.size();
+    auto elem = [&c](int j, int k) { return j >= k ? c[u(j * (j - 1) / 2 + k)] : c[u(k * (k - 1) / 2 + j)]; };
+    std::vector<double> N(q * q), w(q);
+    for (std::size_t a = 0; a < q; ++a) {
+        w[a] = v[u(spalte[a] - 1)] / d[a];
+        for (std::size_t b = 0; b < q; ++b) N[a * q + b] = elem(spalte[a], spalte[b]) / (d[a] * d[b]);
+    }
+    // N = R'R column by column, a column that depends on the earlier ones
+    // left out; z = R'^-1 w, G = |z|^2, then R x = -z.
+    std::vector<double> R(q * q, 0.0), z(q, 0.0), x(q, 0.0);
+    std::vector<bool> behalten(q, false);
+    for (std::size_t a = 0; a < q; ++a) {
+        double diag = N[a * q + a];
+        for (std::size_t k = 0; k < a; ++k)
+            if (behalten[k]) diag -= R[k * q + a] * R[k * q + a];
+        if (!(diag > kAbhaengig)) continue;
+        const double rd = std::sqrt(diag);
+        R[a * q + a] = rd;
+        for (std::size_t b = a + 1; b < q; ++b) {
+            double s = N[a * q + b];
+            for (std::size_t k = 0; k < a; ++k)
+                if (behalten[k]) s -= R[k * q + a] * R[k * q + b];
+            R[a * q + b] = s / rd;
+        }
+        double s = w[a];
+        for (std::size_t k = 0; k < a; ++k)
+            if (behalten[k]) s -= R[k * q + a] * z[k];
+        z[a] = s / rd;
+        gn.G += z[a] * z[a];
+        behalten[a] = true;
+        ++gn.rang;
+    }
+    for (std::size_t a = q; a-- > 0;) {
+        if (!behalten[a]) continue;
+        double s = -z[a];
+        for (std::size_t b = a + 1; b < q; ++b)
+            if (behalten[b]) s -= R[a * q + b] * x[b];
+        x[a] = s / R[a * q + a];
+        gn.delta[u(spalte[a] - 1)] = x[a] / d[a];
+    }
+    return gn;
+}
+
+// The relative offset of a decrease G of the sum of squares S over rang
+// parameters and m points (see kRelOffsetGrenze).
+double offsetVon(double G, double S, int rang, int m) {
+    if (!(S > 0) || m <= rang || rang == 0 || !(G > 0)) return 0;
+    const double rest = S - G;
+    if (!(rest > 0)) return std::numeric_limits<double>::infinity();
+    const double ro = std::sqrt((G / rang) / (rest / (m - rang)));
+    return std::isfinite(ro) ? ro : std::numeric_limits<double>::infinity();
+}
+
+// The doubt about the end point of a converged run (MarquardtResult::zweifel).
+// A gradient that the last Jacobian shows too large is a doubt only when a
+// step along the Gauss-Newton direction really lowers the sum of squares so
+// far: derivatives taken by differences of a computed model, or at a kink
+// of the sum, can show a slope the sum itself does not have. The trials
+// count as no evaluation of the run.
+void beurteileEnde(const Lauf& L, const MarquardtProblem& pr, int nTeil, double Sende, MarquardtResult& res) {
+    const int n = L.n;
+    res.anGrenze.assign(u(n), false);
+    std::vector<bool> frei(u(n), false);
+    bool gebunden = false, beweglich = false;
+    for (int j = 0; j < n; ++j) {
+        res.anGrenze[u(j)] = L.mask[u(j)] == kUnten || L.mask[u(j)] == kOben;
+        frei[u(j)] = L.mask[u(j)] == kFrei;
+        gebunden = gebunden || res.anGrenze[u(j)];
+        beweglich = beweglich || frei[u(j)];
+    }
+    const GaussNewton gn = gaussNewton(n, L.jacC, L.jacV, frei);
+    const double S = std::min(L.jacS, Sende);
+    res.relOffset = offsetVon(gn.G, L.jacS, gn.rang, nTeil);
+    // No parameter that is not fixed, free or held, changes a residual.
+    bool still = beweglich || gebunden;
+    for (int j = 1; j <= n && still; ++j)
+        still = L.mask[u(j - 1)] == kFix || L.jacC[u(j * (j + 1) / 2)] == 0;
+    if (still && S > pr.sNull) {
+        res.zweifel = MarquardtZweifel::Stillstand;
+        return;
+    }
+    if (gebunden) {
+        res.zweifel = MarquardtZweifel::Grenze;
+        return;
+    }
+    if (!(S > pr.sNull) || res.relOffset <= kRelOffsetGrenze) return;
+
+    // A trial point (kept in the box) that lowers the sum by more than the
+    // relative offset allows confirms the doubt; a point already tried is
+    // not tried again.
+    std::vector<double> p = L.jacX, vorige;
+    auto senkt = [&]() {
+        if (p == vorige || p == L.jacX) return false;
+        vorige = p;
+        double Sp = 0;
+        if (!pr.sumOfSquares(p, Sp) || !std::isfinite(Sp)) return false;
+        const double abnahme = S - Sp;
+        return abnahme > pr.sNull && offsetVon(abnahme, S, gn.rang, nTeil) > kRelOffsetGrenze;
+    };
+    auto inDieBox = [&pr](std::size_t k, double x) { return std::min(std::max(x, pr.lower[k]), pr.upper[k]); };
+
+    // Along the Gauss-Newton step: from the whole step down to steps below
+    // the rounding of the parameters.
+    double weite = 0;
+    for (int j = 0; j < n; ++j)
+        weite = std::max(weite, std::fabs(gn.delta[u(j)]) / (std::fabs(L.jacX[u(j)]) + 1e-7));
+    double t = weite > kProbeWeite ? kProbeWeite / weite : 1;
+    for (int i = 0; i < kMaxProben; ++i, t /= kProbeKuerzung) {
+        bool bewegt = false;
+        for (int j = 0; j < n; ++j) {
+            const std::size_t k = u(j);
+            if (gn.delta[k] == 0) continue;
+            p[k] = inDieBox(k, L.jacX[k] + t * gn.delta[k]);
+            bewegt = bewegt || p[k] != L.jacX[k];
+        }
+        if (!bewegt) break;
+        if (senkt()) {
+            res.zweifel = MarquardtZweifel::Gefaelle;
+            return;
+        }
+    }
+    // Far from the data the step of a tiny Jacobian can miss every better
+    // point: each free parameter alone, times and divided by 10, 100, ...
+    // until it reaches its bound.
+    std::vector<double> zuletzt(u(2 * n), std::numeric_limits<double>::quiet_NaN());
+    for (int s = 1; s <= kZehnerProben; ++s) {
+        for (int j = 0; j < n; ++j) {
+            if (!frei[u(j)]) continue;
+            for (int richtung = 0; richtung < 2; ++richtung) {
+                const double x = inDieBox(u(j), L.jacX[u(j)] * std::pow(10.0, richtung == 0 ? s : -s));
+                double& vorher = zuletzt[u(2 * j + richtung)];
+                if (x == vorher) continue;
+                vorher = x;
+                p = L.jacX;
+                p[u(j)] = x;
+                if (senkt()) {
+                    res.zweifel = MarquardtZweifel::Gefaelle;
+                    return;
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
+
+double relativeOffset(int n, const std::vector<double>& c, const std::vector<double>& v, double S, int m,
+                      const std::vector<bool>& frei, int& rang) {
+    const GaussNewton gn = gaussNewton(n, c, v, frei);
+    rang = gn.rang;
+    return offsetVon(gn.G, S, gn.rang, m);
+}
 
 MarquardtResult MarquardtNash(const MarquardtProblem& pr, std::vector<double> p) {
     MarquardtResult res;
@@ -219,6 +417,10 @@ MarquardtResult MarquardtNash(const MarquardtProblem& pr, std::vector<double> p)
         if (jacOk) {
             L.c = L.a;
             L.X = p;
+            L.jacC = L.c;
+            L.jacV = L.v;
+            L.jacX = p;
+            L.jacS = Fmin;
             // Release from the bounds when the descent direction points into the box.
             for (int j = 0; j < n; ++j) {
                 const int mj = L.mask[u(j)];
@@ -390,6 +592,7 @@ MarquardtResult MarquardtNash(const MarquardtProblem& pr, std::vector<double> p)
         }
         p[u(j)] = L.X[u(j)];
     }
+    beurteileEnde(L, pr, nTeil, Sfinal, res);
     return finish(MarquardtEnde::Konvergiert, L.X, Sfinal);
 }
 

@@ -25,6 +25,9 @@ struct MarquardtProblem {
     std::vector<bool> fixed;           // nPar flags; empty: none fixed
     int maxFunc = 0;      // the run ends when the sum of squares was evaluated more often
     int maxJac = 0;       // ... or the derivative rows were gathered more often
+    // A sum of squares at or below this counts as 0 when the end point is
+    // judged (the rounding of a model that meets its data exactly).
+    double sNull = 0;
 
     // Sum of squares at p (nPar values); false when it cannot be computed.
     std::function<bool(const std::vector<double>& p, double& S)> sumOfSquares;
@@ -45,6 +48,26 @@ enum class MarquardtEnde {
     Abbruch,      // the start cannot be evaluated, or the problem is malformed
 };
 
+// Whether the point a converged run stopped at is a minimum, judged from the
+// last Jacobian (no further evaluation).
+enum class MarquardtZweifel {
+    Keiner,     // a minimum within the box as far as the derivatives tell
+    Gefaelle,   // the sum of squares still falls from here: the relative
+                // offset of the last Jacobian exceeds kRelOffsetGrenze, and
+                // so does a decrease found along its Gauss-Newton step
+    Grenze,     // a parameter is held at one of its bounds
+    Stillstand, // no parameter that is not fixed changes the residuals,
+                // which are not 0
+};
+
+// The relative offset sqrt((G / q) / ((S - G) / (m - q))) of a Jacobian J
+// with the residuals r at the sum of squares S = r'r: G = v'(J'J)^+ v with
+// v = J'r is the decrease a Gauss-Newton step promises, q the rank of the
+// free columns of J, m the points that take part. It weighs the gradient
+// against the scatter of the residuals and does not change with the scale
+// of a parameter; at a minimum it is 0, up to the rounding of J.
+inline constexpr double kRelOffsetGrenze = 0.1;
+
 struct MarquardtResult {
     std::vector<double> p;   // the last accepted parameters (the start on Abbruch)
     std::vector<double> sd;  // standard deviations: 0 for parameters that are fixed
@@ -54,7 +77,25 @@ struct MarquardtResult {
     MarquardtEnde ende = MarquardtEnde::Abbruch;
     int nFunc = 0;           // evaluations of the sum of squares
     int nJac = 0;            // gatherings of the derivative rows
+    // Set on Konvergiert only (Keiner otherwise): the first doubt about the
+    // end point in the order Stillstand, Grenze, Gefaelle; anGrenze marks
+    // the parameters held at a bound, relOffset is the relative offset of
+    // the last Jacobian over the free parameters (0 when it has no free
+    // column or no degree of freedom left, infinite when the free columns
+    // alone could take the residuals to 0).
+    MarquardtZweifel zweifel = MarquardtZweifel::Keiner;
+    std::vector<bool> anGrenze;
+    double relOffset = 0;
 };
+
+// The relative offset (see kRelOffsetGrenze) from the packed normal matrix
+// c = J'J (element (j, k), k <= j, at j(j-1)/2 + k, element 0 unused), the
+// gradient v = J'r (v[j - 1]), the sum of squares S and the m points that
+// take part, over the parameters j with frei[j - 1]. Columns that are 0 or
+// depend on the others (to 1e-10 of their length squared) are left out;
+// `rang` takes the number kept. 0 when S <= 0 or m <= rang.
+double relativeOffset(int n, const std::vector<double>& c, const std::vector<double>& v, double S, int m,
+                      const std::vector<bool>& frei, int& rang);
 
 // Minimises the sum of squares from the start vector. A start outside the
 // bounds is moved onto the nearer bound and held there; a parameter whose

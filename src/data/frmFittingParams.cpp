@@ -262,6 +262,14 @@ void frmFitting::cmdAutoFitting_Click() {
         lblStdDev[u(j)]->setText(toQ(stdAbwText(stdAbw_[u(j)])));
     }
     zeichne(true);
+    // A run that converged where the sum of squares is not at a minimum says so.
+    if (!e.bMaxIter && e.zweifel != MarquardtZweifel::Keiner) {
+        int gehalten = 1;
+        while (gehalten < nPar && !e.anGrenze[u(gehalten)]) ++gehalten;
+        QGroupBox* const rahmen[] = {frak1, frak2, frak3};
+        MsgBox(zweifelText(e.zweifel, toStd(rahmen[gehalten - 1]->title())), MsgButtons::OK, MsgIcon::Exclamation,
+               "Parameter-Fitting");
+    }
     ende();
 }
 

@@ -330,6 +330,18 @@ bool rungeKutta(const Konz& y0, double H, int m, const ExplicitIntegrator::Rule&
     return ok;
 }
 
+// True when an integrated component that is at least 0 at the start of the
+// interval ends it below 0.
+template <int M>
+bool overshot(const Konz& start, const Konz& end) {
+    constexpr IntegratedSlots s = integratedSlots(M);
+    for (int i = 0; i < s.n; ++i) {
+        const auto q = u(s.slot[u(i)]);
+        if (start[q] >= 0 && end[q] < 0) return true;
+    }
+    return false;
+}
+
 template <int M>
 bool agree(const Konz& coarse, const Konz& fine, double tiny) {
     constexpr IntegratedSlots s = integratedSlots(M);
@@ -386,6 +398,15 @@ bool ExplicitIntegrator::advanceModel(ExplicitIntegrator& self, Konz& y, double 
         // stable too; an unstable pair halves the substep as a disagreeing one does.
         if (coarseOk && fineOk && agree<M>(coarse, fine, p.tiny)) {
             if (M == 20 && fine[A] < 0) runOutA(fine[A], fine[P]);
+            // A concentration the pair takes below 0 has been overshot (the
+            // rate laws never take one there): such a pair is refined as a
+            // disagreeing one is, also where it lies below the scale of
+            // the agreement test.
+            if (overshot<M>(y, fine)) {
+                coarse = fine;
+                coarseOk = fineOk;
+                continue;
+            }
             if (self.stable<M>(y, fine, delta / m)) {
                 y = fine;
                 self.lastStep_ = delta / m;

@@ -40,7 +40,11 @@ public:
     // trial's substep is stable for every decaying mode of the Jacobian at
     // the start and at the end of the interval (two trials beyond the
     // stability limit can agree and both be wrong: such a pair halves the
-    // substep as a disagreeing one does). y then takes the finer trial and m
+    // substep as a disagreeing one does); and no component that is at least
+    // 0 at the interval's start ends below 0 in the finer trial (the rate
+    // laws keep every concentration at or above 0; a pair that overshoots
+    // a small one, unseen by the 1 % test, is refined so too). y then takes
+    // the finer trial and m
     // falls to a quarter of it (at least 1) for the next interval, to a half
     // where stability set it. Order n < 1 of model 20 uses A up in a finite
     // time: the interval in which it runs out (exhaustionTime from the

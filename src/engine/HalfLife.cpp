@@ -8,6 +8,8 @@
 
 #include "engine/Checked.h"
 #include "engine/ClosedForms.h"
+#include "engine/Simulation.h"
+#include "engine/TimeStopIntegrator.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 
@@ -67,6 +69,18 @@ void zeigeNichtErreichbar(const char* text) {
     throw NichtErreichbar{};
 }
 
+// The bracket [lo, hi] (ext(lo) < target <= ext(hi)) halved to its last
+// bits; the time in double at which the extent reaches target.
+double halve(const ReversibleExtent& ext, double target, double lo, double hi) {
+    for (int i = 0; i < 2200; ++i) {
+        const double mid = lo + (hi - lo) / 2;
+        if (!(mid > lo && mid < hi)) break;
+        (ext.at(mid) < target ? lo : hi) = mid;
+    }
+    if (!(hi > 0)) throw RuntimeFault{kKeineKonvergenz};
+    return hi;
+}
+
 // The time at which the extent, rising from 0 towards its equilibrium
 // beyond target, reaches target: the upper end doubled from 1e-300 until it
 // passes, then the bracket halved to its last bits (the time in double).
@@ -77,13 +91,19 @@ Single byHalving(const ReversibleExtent& ext, double target) {
         lo = hi;
         hi *= 2;
     }
-    for (int i = 0; i < 200; ++i) {
-        const double mid = lo + (hi - lo) / 2;
-        if (!(mid > lo && mid < hi)) break;
-        (ext.at(mid) < target ? lo : hi) = mid;
+    return single(halve(ext, target, lo, hi));
+}
+
+// The time t that Newton's iteration found to within 1e-6 of itself, to
+// the last bit: a bracket of 1e-5 of t around it (widened tenfold while it
+// does not hold the half value, within what the iteration has seen), then
+// halved; by doubling from 1e-300 where none holds it.
+Single polish(const ReversibleExtent& ext, double target, double t, double seenLo, double seenHi) {
+    for (double w = 1e-5; w < 0.5; w *= 10) {
+        const double lo = std::max(seenLo, t * (1 - w)), hi = std::min(seenHi, t * (1 + w));
+        if (lo < hi && ext.at(lo) < target && !(ext.at(hi) < target)) return single(halve(ext, target, lo, hi));
     }
-    if (!(hi > 0)) throw RuntimeFault{kKeineKonvergenz};
-    return single(hi);
+    return byHalving(ext, target);
 }
 
 // Half-life of A or B of the reversible models 12 and 17: equilibrium check,
@@ -138,7 +158,9 @@ Single reversible(const HalbwertszeitLage& lage, int model, Stoff stoff, double 
         if (counter > nk.limit) return byHalving(ext, target);
     }
     if (!(t > 0)) return byHalving(ext, target);
-    return t;
+    // The iteration stops at 1e-6 of the time; the half-life is given to
+    // the last bit of a Single.
+    return polish(ext, target, t + delta, lo, hi);
 }
 
 // Half-life in A + B => P of the reactant that starts at `mine` beside the
@@ -219,6 +241,41 @@ Single trapped(const char* procedure, F&& f) {
 }
 
 }  // namespace
+
+double halbwertszeitOrdnungN(double A0, double k1, double n) {
+    if (!(A0 > 0 && k1 > 0 && std::isfinite(A0) && std::isfinite(k1) && std::isfinite(n)))
+        return std::numeric_limits<double>::infinity();
+    const double m = n - 1;
+    if (m == 0) return kLn2 / k1;
+    // ln of (2^m − 1)/m, which is positive for every m != 0.
+    const double x = m * kLn2;
+    const double lnQuotient = x > 700 ? x + std::log1p(-std::exp(-x)) - std::log(m) : std::log(std::expm1(x) / m);
+    const double L = lnQuotient - std::log(k1) - m * std::log(A0);
+    return L > 709 ? std::numeric_limits<double>::infinity() : std::exp(L);
+}
+
+Single FuHalbwertszeitSim(const ModelInputs& in, Single tEnd, int stoff) {
+    const int s = stoff == 2 ? 2 : 1;
+    const IntegratedSlots slots = integratedSlots(in.model);
+    // B only where the second integrated slot holds it (S of the enzyme model).
+    if (slots.n == 0 || (s == 2 && !(slots.n > 1 && slots.slot[1] == B))) return 0;
+    const double c0 = in.c0[static_cast<std::size_t>(s)];
+    const double tMax = kurvenEndzeit(tEnd);
+    if (!(c0 > 0) || !(tMax > 0)) return 0;
+    if (in.model == 20) {
+        const double t = halbwertszeitOrdnungN(c0, in.k[1], in.ordnung);
+        return t <= tMax ? static_cast<Single>(t) : 0.0f;
+    }
+    TimeStopIntegrator run(in);
+    run.tightenFor(s);
+    bool found = false;
+    double t = 0;
+    if (!run.firstBelow(s, c0 / 2, tMax, found, t)) {
+        showFailure(stoff == 2 ? "FuHalbwertszeitB" : "FuHalbwertszeitA", run.failureText());
+        return -1;
+    }
+    return found ? static_cast<Single>(t) : 0.0f;
+}
 
 HalbwertszeitLage currentHalbwertszeitLage() { return {app.iDiagrammTyp, app.c0, app.k}; }
 

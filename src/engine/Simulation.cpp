@@ -1,8 +1,8 @@
 #include "engine/Simulation.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
-#include <optional>
 
 #include "engine/Akima.h"
 #include "engine/Checked.h"
@@ -10,7 +10,6 @@
 #include "engine/RateLaws.h"
 #include "engine/IntegrationDriver.h"
 #include "engine/ModelInputs.h"
-#include "engine/TimeStopIntegrator.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
 
@@ -87,6 +86,18 @@ public:
         return r;
     }
 
+    // The rates of a point whose rates overflow: when the rates are not
+    // asked for and a Single holds its concentrations, 0 in every slot (its
+    // concentrations are drawn whatever its rates: model 20 of a huge order
+    // starts at a rate beyond every number); otherwise "Überlauf".
+    std::array<Single, 6> keineRaten(Integer model, const Konz& c) {
+        bool darstellbar = !in_.ratenGefragt;
+        for (int s = 1; s <= 5; ++s)
+            if (modelSpecies(model) & (1 << s)) darstellbar = darstellbar && std::fabs(c[u(s)]) <= static_cast<double>(FLT_MAX);
+        if (!darstellbar) throw RuntimeFault{kUeberlauf};
+        return {};
+    }
+
     // ---- Closed forms --------------------------------------------------------
 
     void simulateClosedForm(Integer model) {
@@ -96,7 +107,12 @@ public:
         for (int j = 0; j <= kIntervalle; ++j) {
             const double t = j * out_.dtSim;
             form.at(t, c);
-            const auto r = ratesAt(model, c);
+            std::array<Single, 6> r;
+            try {
+                r = ratesAt(model, c);
+            } catch (const RuntimeFault&) {
+                r = keineRaten(model, c);
+            }
             out_.tSim[u(j)] = t;
             for (int s = 1; s <= 5; ++s) {
                 if (!(mask & (1 << s))) continue;
@@ -124,89 +140,6 @@ public:
 
     // ---- Numerical integration -------------------------------------------------
 
-    // The time at which slot s of the model first falls below half its start
-    // value on its exact curve (the closed form of model 20, else an
-    // integration to the time itself), within the simulated times; 0 when it
-    // does not fall that far. The curve's times tell between which two of them
-    // it crosses; regula falsi (Illinois) then narrows that stretch, each trial
-    // integrated from the state at the stretch's start, until its ends agree to
-    // 1e-10 of the time. Throws RuntimeFault when an integration fails.
-    Single exactHalfLife(const ModelInputs& in, int s) {
-        const double half = in.c0[u(s)] / 2;
-        std::optional<ClosedForm> form;
-        if (in.model == 20) form.emplace(20, in.c0, in.k, in.ordnung);
-        std::optional<TimeStopIntegrator> run;
-        if (!form) run.emplace(in);
-        auto exact = [&](double t, Konz& c) {
-            if (form) {
-                form->at(t, c);
-                return;
-            }
-            if (!run->advanceTo(t, c)) throw RuntimeFault{run->failureText()};
-        };
-        Konz before = in.c0, c = in.c0;
-        double t0 = 0, t1 = 0;
-        bool crossed = false;
-        for (int j = 1; j <= kIntervalle && !crossed; ++j) {
-            t1 = out_.tSim[u(j)];
-            exact(t1, c);
-            crossed = c[u(s)] < half;
-            if (!crossed) {
-                before = c;
-                t0 = t1;
-            }
-        }
-        if (!crossed) return 0;
-        // g(t) = c(t) − half, from the state at t0.
-        ModelInputs from = in;
-        from.c0 = before;
-        auto g = [&](double t) {
-            Konz x = before;
-            if (form) {
-                form->at(t, x);
-            } else {
-                TimeStopIntegrator piece(from, in.c0);
-                if (!piece.advanceTo(t - t0, x)) throw RuntimeFault{piece.failureText()};
-            }
-            return x[u(s)] - half;
-        };
-        double lo = t0, hi = t1, glo = before[u(s)] - half, ghi = c[u(s)] - half;
-        int side = 0;
-        for (int i = 0; i < 200 && glo != 0 && hi - lo > 1e-10 * hi; ++i) {
-            double t = hi - ghi * (hi - lo) / (ghi - glo);
-            if (!(t > lo && t < hi)) t = lo + (hi - lo) / 2;
-            const double v = g(t);
-            if (v == 0) return single(t);
-            if (v < 0) {
-                hi = t;
-                ghi = v;
-                if (side == 1) glo /= 2;
-                side = 1;
-            } else {
-                lo = t;
-                glo = v;
-                if (side == -1) ghi /= 2;
-                side = -1;
-            }
-        }
-        return single(glo == 0 ? lo : (lo + hi) / 2);
-    }
-
-    // The exact half-life; where an integration to the times themselves fails
-    // (and the curve did not), the time where the straight line between the two
-    // curve points around the half value crosses it.
-    Single halfLifeOrBetweenPoints(const ModelInputs& in, int s, const std::vector<double>& points) {
-        try {
-            return exactHalfLife(in, s);
-        } catch (const RuntimeFault&) {
-        }
-        const double half = in.c0[u(s)] / 2;
-        for (int j = 1; j <= kIntervalle; ++j)
-            if (points[u(j)] < half)
-                return interpolLinear(half, out_.tSim[u(j)], points[u(j)], out_.tSim[u(j - 1)], points[u(j - 1)]);
-        return 0;
-    }
-
     // Model 20 above kGrosseOrdnung: its closed form at the state after t.
     void orderNState(Konz& y, double t) {
         const OrderNCurve o = orderNAt(in_.model.c0[1], in_.model.k[1], in_.model.ordnung, t);
@@ -217,8 +150,7 @@ public:
     // 201 points at times accumulated in steps of tEnd/200 (IntegrationDriver).
     // The integrated slots are stored in cSim_A..cSim_P in their order (14, 15:
     // A, C, P; 20: A, P); the arrays after them keep their own start values (14,
-    // 15: P; 20: C, P), as finishNumerical expects them. The half-life of B is
-    // looked for only where the second slot holds B (or S of the enzyme model).
+    // 15: P; 20: C, P), as finishNumerical expects them.
     void integrateModel(Integer model) {
         const auto& c0 = in_.model.c0;
         const IntegratedSlots slots = integratedSlots(model);
@@ -226,7 +158,6 @@ public:
         Konz y = c0;
         IntegrationDriver drive(model, in_.model.k, in_.model.ordnung, y);
         const double delta = static_cast<double>(in_.tEnd) / kIntervalle;
-        const bool halfB = slots.n > 1 && slots.slot[1] == B;
         const bool closedOrder = model == 20 && in_.model.ordnung > kGrosseOrdnung;
         double t = 0;
         for (int j = 0; j <= kIntervalle; ++j) {
@@ -241,11 +172,6 @@ public:
         }
         out_.dtSim = closedOrder ? delta : drive.lastStep();
         lastImplicit = !closedOrder && drive.implicit();
-        // The half-lives on the exact curve, not between its points.
-        ModelInputs in = in_.model;
-        in.model = model;
-        out_.tHalbA_sim = halfLifeOrBetweenPoints(in, A, out_.cSim_A);
-        if (halfB) out_.tHalbB_sim = halfLifeOrBetweenPoints(in, B, out_.cSim_B);
     }
 
     // Curves into their slots, rates at every point, the spline store.
@@ -266,7 +192,12 @@ public:
                 c[u(s)] = curve(s)[u(i)];
                 out_.SplY[u(s)][u(i + 1)] = c[u(s)];
             }
-            const auto r = ratesAt(model, c);
+            std::array<Single, 6> r;
+            try {
+                r = ratesAt(model, c);
+            } catch (const RuntimeFault&) {
+                r = keineRaten(model, c);
+            }
             out_.cAkt = c;
             for (int s = 1; s <= 5; ++s) rates(s)[u(i)] = r[u(s)];
         }
@@ -340,6 +271,13 @@ Single interpolLinear(double x, double y1, double x1, double y2, double x2) {
 
 bool lastSimulationImplicit() { return lastImplicit; }
 
+double kurvenEndzeit(Single tEnd) {
+    const double delta = static_cast<double>(tEnd) / kIntervalle;
+    double t = 0;
+    for (int j = 0; j < kIntervalle; ++j) t += delta;
+    return t;
+}
+
 void Simulator::run(Integer model, Integer& errFlag) {
     lastImplicit = false;
     try {
@@ -360,8 +298,6 @@ void Simulator::run(Integer model, Integer& errFlag) {
         errFlag = 0;
         out_.tSim[0] = 0;
         for (int s = 1; s <= 5; ++s) curve(s)[0] = in_.model.c0[u(s)];
-        out_.tHalbA_sim = 0;
-        out_.tHalbB_sim = 0;
 
         if (closed) {
             simulateClosedForm(model);
@@ -393,6 +329,7 @@ SimulationInputs currentSimulationInputs() {
     in.sSpeziesMaske = app.sSpeziesMaske;
     in.sngGlaettung = app.sngGlaettung;
     in.bAuswertungsart = app.bAuswertungsart;
+    in.ratenGefragt = app.bRateDiagramm;
     return in;
 }
 

@@ -15,10 +15,12 @@ namespace vrn {
 //
 // Reads: k, c0, tEnd, nOrdnung, bMMdiagramm, bMMnormiert, S0max, KMichaelis,
 // sSpeziesMaske (which curves get a spline), sngGlaettung (spline smoothing),
-// bAuswertungsart.
+// bAuswertungsart, bRateDiagramm.
 // Writes:
-// - nSimPunkte = 200; tSim(0..200); point 0 of cSim_A..cSim_Q = c0(1..5);
-//   tHalbA_sim = tHalbB_sim = 0 unless found on a numerically integrated curve.
+// - nSimPunkte = 200; tSim(0..200); point 0 of cSim_A..cSim_Q = c0(1..5).
+//   The half-lives of an integrated curve are not made here: they are
+//   computed when something asks for them (FuHalbwertszeitSim,
+//   engine/HalfLife.h), so a curve costs no more than its points.
 // - Closed forms (1-6, 8, 11, 12, 16, 17): t = j·dtSim with dtSim = tEnd/200
 //   (in Single); cSim_* and rSim_* of the model's own species only (see
 //   ClosedForm::writes), cAkt of those species at the last point.
@@ -34,12 +36,8 @@ namespace vrn {
 //   the curves of slots A..P (14, 15: A, C, P; 20: A, P; cSim_Q gets a copy
 //   of cSim_C, 14 and 15 leave a copy of C in cSim_B and of P in cSim_Q, 20 a
 //   copy of P in cSim_B), all five rSim_* at every point, cAkt(1..5) at the
-//   last point, dtSim = the last inner step, the half-lives (that of B only
-//   where the second slot holds B, or S of the enzyme model): the time at
-//   which the exact curve itself (an integration to the time, or the closed
-//   form of model 20) falls to half its start, within the simulated times
-//   and to 1e-10 of the time, not the crossing of a straight line between
-//   two curve points; and the spline store (201 points, SplX(0) = 201) with
+//   last point, dtSim = the last inner step; and the spline store (201
+//   points, SplX(0) = 201) with
 //   an Akima spline of every species whose character in sSpeziesMaske is
 //   "1". Model 20 above the order kGrosseOrdnung takes its closed form at
 //   the 201 times (dtSim = tEnd/200), which no integration follows there.
@@ -48,6 +46,9 @@ namespace vrn {
 //   smallest and largest rate of the model's species widened by 5 %).
 // Model 19 writes only the start values and the axis slots.
 //
+// Rates beyond the range of a Single fail the simulation only when the rates
+// are asked for (bRateDiagramm): otherwise a point whose concentrations a
+// Single holds is drawn whatever its rates, which are then 0 in every slot.
 // errFlag := 0 on success. On failure (a tEnd <= 0 or too small to give 200
 // distinct time steps; overflow; division by zero; a square root of a
 // negative number; result arrays smaller than 201 points; a stiff run the
@@ -71,6 +72,11 @@ struct SimulationInputs {
     std::string sSpeziesMaske;
     Single sngGlaettung = 0;
     int bAuswertungsart = 0;
+    // The rates are asked for (a rate diagram or its value table): a rate
+    // beyond the range of a Single is then a failure; otherwise the
+    // concentrations of such a point are kept all the same (where a Single
+    // holds them) and its rates are 0.
+    bool ratenGefragt = true;
 };
 
 // The inputs the shared state holds now.
@@ -78,10 +84,14 @@ SimulationInputs currentSimulationInputs();
 
 // The same simulation of in.model.model from `in`, reading nothing of the
 // shared state: the results go into the simulation fields of `out` (tSim,
-// cSim_*, rSim_*, nSimPunkte, dtSim, cAkt, tHalbA_sim, tHalbB_sim, the
-// spline store), the axis slots 0..5 into `achsen`; the form above hands in
+// cSim_*, rSim_*, nSimPunkte, dtSim, cAkt, the spline
+// store), the axis slots 0..5 into `achsen`; the form above hands in
 // the shared state's inputs and takes the results into the shared state.
 void calc_diagramfunctioncT(const SimulationInputs& in, EngineState& out, AchsenSpeicher& achsen, Integer& errFlag);
+
+// The time of the last point of a curve drawn up to tEnd: tEnd/200 added up
+// 200 times, as the integrated curves reach it (within rounding of tEnd).
+double kurvenEndzeit(Single tEnd);
 
 // While a QuietSimulation lives (a fit evaluates the model many times),
 // calc_diagramfunctioncT shows no message on a failure: it only sets its

@@ -14,13 +14,19 @@ namespace vrn {
 
 namespace {
 
-// The absolute tolerance of a species' result is 1e-12 of its scale (its
-// start concentration, at least the smallest positive one of the run); the
-// steps are controlled a hundred times tighter, so that an overshoot below 0
-// stays inside it.
-constexpr double kAbsTol = 1e-14;        // step control, times the scale of each species
-constexpr double kUnterNullNoch = 100;   // a result this many kAbsTol below 0 is 0
+// The steps are controlled to an absolute error of 1e-14 of each species'
+// scale (its start concentration, at least the smallest positive one of the
+// run). A species the run has used up lies far below that; its result may
+// overshoot below 0 by as much as the relative tolerance of the whole run
+// (kSteifRelTol of its scale) and is then 0, as exact as every other result.
+constexpr double kAbsTol = 1e-14;                              // step control, times the scale of each species
+constexpr double kUnterNullNoch = kSteifRelTol / kAbsTol;      // a result this many kAbsTol below 0 is 0
 constexpr unsigned long kMaxSchritte = 1000000;
+// The variable-order method can lose its step on a smooth stretch (its step
+// falls below the rounding of the time although nothing changes fast there);
+// it then starts afresh, at order 1, from the state it reached, at most this
+// many times in a run.
+constexpr int kNeustarts = 20;
 
 constexpr const char* kSchrittweite =
     "Die Integration kommt nicht weiter: die Schrittweite wird kleiner als die Rechengenauigkeit.";
@@ -88,8 +94,18 @@ struct StiffIntegrator::Impl {
         return false;
     }
 
+    // The first step of a stretch from `from` to `to`, from the state y.
+    double firstStep(double from, double to) const;
     // Sets up the driver for the first stretch, which ends at t.
     bool start(double t);
+    // Integrates y from `reached` to t; after a lost step, starts afresh
+    // from where it got (kNeustarts in the run). False with the reason set.
+    bool apply(double& reached, double t);
+    // The integrated slots of y, as advanceTo writes them, into c.
+    bool write(Konz& c);
+    int neustarts = 0;
+    unsigned long schritte = 0;  // single steps taken (stepTowards)
+    double relTol = kSteifRelTol;
 
     ~Impl() {
         if (driver) gsl_odeiv2_driver_free(driver);
@@ -101,10 +117,15 @@ StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, double ordn
 
 StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0,
                                  const Konz& runStart)
+    : StiffIntegrator(model, k, ordnung, c, t0, runStart, kSteifRelTol) {}
+
+StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0,
+                                 const Konz& runStart, double relTol)
     : impl_(std::make_unique<Impl>()) {
     gslQuiet();
     Impl& m = *impl_;
     m.model = model;
+    m.relTol = relTol;
     m.k = k;
     m.n = ordnung;
     m.c = c;
@@ -124,15 +145,15 @@ StiffIntegrator::StiffIntegrator(Integer model, const Konstanten& k, double ordn
     for (int i = 0; i < m.slots.n; ++i) {
         const double a = std::fabs(runStart[u(m.slots.slot[u(i)])]);
         m.y.push_back(c[u(m.slots.slot[u(i)])]);
-        m.scale.push_back(kAbsTol * std::max(a, smallest));
+        m.scale.push_back(kAbsTol * (relTol / kSteifRelTol) * std::max(a, smallest));
     }
     m.sys = gsl_odeiv2_system{&Impl::rhs, &Impl::jac, static_cast<std::size_t>(m.slots.n), &m};
 }
 
 StiffIntegrator::~StiffIntegrator() = default;
 
-bool StiffIntegrator::Impl::start(double t) {
-    // A first step a little below the fastest time scale of the start.
+double StiffIntegrator::Impl::firstStep(double from, double to) const {
+    // A little below the fastest time scale of the state y.
     Jacobi J{};
     double norm = 0;
     if (calc_jacobian(model, J, k, full(y.data()), n))
@@ -141,8 +162,12 @@ bool StiffIntegrator::Impl::start(double t) {
             for (int j = 0; j < slots.n; ++j) row += std::fabs(J[u(slots.slot[u(i)])][u(slots.slot[u(j)])]);
             norm = std::max(norm, row);
         }
-    const double h0 = std::min(1e-3 * (t - this->t), norm > 0 ? 1e-3 / norm : 1e-3 * (t - this->t));
-    driver = gsl_odeiv2_driver_alloc_scaled_new(&sys, gsl_odeiv2_step_msbdf, h0, 1.0, kSteifRelTol, 1.0, 0.0,
+    return std::min(1e-3 * (to - from), norm > 0 ? 1e-3 / norm : 1e-3 * (to - from));
+}
+
+bool StiffIntegrator::Impl::start(double t) {
+    const double h0 = firstStep(this->t, t);
+    driver = gsl_odeiv2_driver_alloc_scaled_new(&sys, gsl_odeiv2_step_msbdf, h0, 1.0, relTol, 1.0, 0.0,
                                                 scale.data());
     if (!driver) return fail(kKeinSpeicher);
     gsl_odeiv2_driver_set_nmax(driver, kMaxSchritte);
@@ -163,29 +188,76 @@ bool StiffIntegrator::advanceTo(double t, Konz& c) {
         } else {
             if (!m.started && !m.start(t)) return false;
             double reached = m.t;
-            const int status = gsl_odeiv2_driver_apply(m.driver, &reached, t, m.y.data());
-            if (status != GSL_SUCCESS)
-                return m.fail(m.rateFailed ? kUeberlauf : status == GSL_EMAXITER ? kZuVieleSchritte : kSchrittweite);
+            if (!m.apply(reached, t)) return false;
         }
         m.t = t;
     }
-    std::vector<double> v = m.y;
+    return m.write(c);
+}
+
+bool StiffIntegrator::Impl::apply(double& reached, double t) {
+    int status = gsl_odeiv2_driver_apply(driver, &reached, t, y.data());
+    // The step lost: y holds the state at `reached`, from where the method
+    // starts afresh.
+    while (status == GSL_FAILURE && !rateFailed && neustarts < kNeustarts && reached < t) {
+        ++neustarts;
+        gsl_odeiv2_driver_reset_hstart(driver, firstStep(reached, t));
+        status = gsl_odeiv2_driver_apply(driver, &reached, t, y.data());
+    }
+    if (status != GSL_SUCCESS)
+        return fail(rateFailed ? kUeberlauf : status == GSL_EMAXITER ? kZuVieleSchritte : kSchrittweite);
+    return true;
+}
+
+bool StiffIntegrator::Impl::write(Konz& c) {
+    std::vector<double> v = y;
     // A of model 20 has no rate below 0: a step past the point where it runs
     // out ends there, P keeping the sum.
-    if (m.model == 20 && v[0] < 0) runOutA(v[0], v[1]);
+    if (model == 20 && v[0] < 0) runOutA(v[0], v[1]);
     Konz x = c;
-    for (int i = 0; i < m.slots.n; ++i) {
-        if (!std::isfinite(v[u(i)])) return m.fail(kUeberlauf);
-        // Below 0 by no more than the species' absolute tolerance is 0; further
-        // below, the integration has gone wrong (the rate laws pull a species
-        // that overshoots back towards 0, so this does not happen).
+    for (int i = 0; i < slots.n; ++i) {
+        if (!std::isfinite(v[u(i)])) return fail(kUeberlauf);
+        // Below 0 within the run's tolerance is 0; further below, the
+        // integration has gone wrong (the rate laws pull a species that
+        // overshoots back towards 0, so this does not happen).
         if (v[u(i)] < 0) {
-            if (v[u(i)] < -kUnterNullNoch * m.scale[u(i)]) return m.fail(kUnterNull);
+            if (v[u(i)] < -kUnterNullNoch * scale[u(i)]) return fail(kUnterNull);
             v[u(i)] = 0;
         }
-        x[u(m.slots.slot[u(i)])] = v[u(i)];
+        x[u(slots.slot[u(i)])] = v[u(i)];
     }
-    for (int i = 0; i < m.slots.n; ++i) c[u(m.slots.slot[u(i)])] = x[u(m.slots.slot[u(i)])];
+    for (int i = 0; i < slots.n; ++i) c[u(slots.slot[u(i)])] = x[u(slots.slot[u(i)])];
+    return true;
+}
+
+bool StiffIntegrator::stepTowards(double t, Konz& c, double& reached) {
+    Impl& m = *impl_;
+    if (m.failed) return false;
+    if (!(t >= m.t)) return m.fail(kUngueltigesArgument);
+    // Model 20 and a run that has come to rest: the whole stretch at once.
+    if (m.model == 20 || m.exhausted || t == m.t) {
+        if (!advanceTo(t, c)) return false;
+        reached = t;
+        return true;
+    }
+    if (!m.started && !m.start(t)) return false;
+    gsl_odeiv2_driver* d = m.driver;
+    double tt = m.t;
+    int status = gsl_odeiv2_evolve_apply(d->e, d->c, d->s, d->sys, &tt, t, &d->h, m.y.data());
+    if (status == GSL_FAILURE && !m.rateFailed && m.neustarts < kNeustarts) {
+        ++m.neustarts;
+        gsl_odeiv2_driver_reset_hstart(d, m.firstStep(tt, t));
+        status = gsl_odeiv2_evolve_apply(d->e, d->c, d->s, d->sys, &tt, t, &d->h, m.y.data());
+    }
+    if (status != GSL_SUCCESS) return m.fail(m.rateFailed ? kUeberlauf : kSchrittweite);
+    if (++m.schritte > kMaxSchritte) return m.fail(kZuVieleSchritte);
+    // The state as the method holds it: a species used up may lie a little
+    // below 0 on the way.
+    for (int i = 0; i < m.slots.n; ++i)
+        if (!std::isfinite(m.y[u(i)])) return m.fail(kUeberlauf);
+    m.t = tt;
+    reached = tt;
+    for (int i = 0; i < m.slots.n; ++i) c[u(m.slots.slot[u(i)])] = m.y[u(i)];
     return true;
 }
 

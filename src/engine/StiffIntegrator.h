@@ -32,19 +32,33 @@ public:
     StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0);
     StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0,
                     const Konz& runStart);
+    // The same with the relative tolerance relTol in place of kSteifRelTol
+    // (the absolute ones, and the overshoot taken as 0, in proportion).
+    StiffIntegrator(Integer model, const Konstanten& k, double ordnung, const Konz& c, double t0,
+                    const Konz& runStart, double relTol);
     ~StiffIntegrator();
     StiffIntegrator(const StiffIntegrator&) = delete;
     StiffIntegrator& operator=(const StiffIntegrator&) = delete;
 
     // Advances to t (not before the current time) and writes the integrated
-    // slots of c. A result below 0 by no more than the species' absolute
-    // tolerance is written as 0; one further below is a failure of the
-    // integration. Model 20 below order 1 runs A out at the time its law
+    // slots of c. A result below 0 by no more than kSteifRelTol of the
+    // species' scale (the used-up species of a run overshoot that far) is
+    // written as 0; one further below is a failure of the integration.
+    // Where the method loses its step on a smooth stretch, it starts afresh
+    // from the state it reached (a few times in a run). Model 20 below order 1 runs A out at the time its law
     // gives from the state where the stretch starts (exhaustionTime); A is
     // 0 from there on and P keeps the sum. Returns false (c untouched) when
     // the integrator cannot go on: failureText() then says why; it cannot be
     // advanced again after that.
     bool advanceTo(double t, Konz& c);
+
+    // One step of the method from the current time towards t, never past
+    // it (the step that would pass t ends on it): the time reached into
+    // `reached` and the integrated slots there into c, as the method holds
+    // them (a species used up may lie a little below 0 on the way; nothing
+    // is made 0). Model 20 goes to t at once, as advanceTo. Returns false (c
+    // untouched) on a failure.
+    bool stepTowards(double t, Konz& c, double& reached);
 
     // The reason of the last failure: "Überlauf" when a rate left the finite
     // numbers, otherwise a text on the step control.

@@ -51,6 +51,8 @@ struct TimeStopIntegrator::Impl {
     double t = 0;
     double h = 0;   // the next step to try (0: not chosen yet)
     double atol = 0;
+    double rtol = kStoppRelTol;
+    Konz atolSlot{};  // the absolute tolerance of each slot's steps (atol, or tighter: tightenFor)
     bool failed = false;
     const char* why = nullptr;
     std::unique_ptr<StiffIntegrator> steif;
@@ -69,6 +71,10 @@ struct TimeStopIntegrator::Impl {
 
     bool rates(const Konz& c, Konz& r) const { return calc_dcdt(in.model, r, in.k, c, in.ordnung); }
 
+    // The relative tolerance of the implicit integrator in proportion to
+    // this run's (kSteifRelTol for kStoppRelTol).
+    double steifTol() const { return rtol * (kSteifRelTol / kStoppRelTol); }
+
     bool fail(const char* text) {
         failed = true;
         why = text;
@@ -80,7 +86,7 @@ struct TimeStopIntegrator::Impl {
         double m = 0;
         for (int i = 0; i < slots.n; ++i) {
             const std::size_t s = u(slots.slot[u(i)]);
-            const double sc = atol + kStoppRelTol * std::max(std::fabs(y0[s]), std::fabs(y1[s]));
+            const double sc = atolSlot[s] + rtol * std::max(std::fabs(y0[s]), std::fabs(y1[s]));
             m = std::max(m, std::fabs(err[s]) / sc);
         }
         return m;
@@ -167,6 +173,49 @@ struct TimeStopIntegrator::Impl {
         return v;
     }
 
+    // The first time at which slot s falls below `level`, looked for as the
+    // integration goes (firstBelow).
+    struct Unterschreitung {
+        std::size_t s = 0;
+        double level = 0;
+        bool gefunden = false;
+        double t = 0;
+    };
+    Unterschreitung* suche = nullptr;
+
+    // Slot s on the continuous extension of the last step, at theta.
+    double denseSlot(std::size_t s, double th) const {
+        const double th1 = 1 - th;
+        return rc[0][s] + th * (rc[1][s] + th1 * (rc[2][s] + th * (rc[3][s] + th1 * rc[4][s])));
+    }
+
+    // True (e.gefunden, e.t) when slot e.s falls below e.level inside the
+    // last accepted step, which starts at or above it: its continuous
+    // extension at the quarters of the step and its end tell the first
+    // quarter in which it does, and halving that finds the time to the
+    // last bit of theta. A dip that rises again within the step is found
+    // where one of the quarters sees it.
+    bool imSchritt(Unterschreitung& e) const {
+        double lo = 0;
+        for (int q = 1; q <= 4; ++q) {
+            const double hi = q / 4.0;
+            if (!((q == 4 ? y[e.s] : denseSlot(e.s, hi)) < e.level)) {
+                lo = hi;
+                continue;
+            }
+            double a = lo, b = hi;
+            for (int i = 0; i < 200; ++i) {
+                const double mid = a + (b - a) / 2;
+                if (!(mid > a && mid < b)) break;
+                (denseSlot(e.s, mid) < e.level ? b : a) = mid;
+            }
+            e.gefunden = true;
+            e.t = std::min(t, tAlt + b * hAlt);
+            return true;
+        }
+        return false;
+    }
+
     // A first step: a hundredth of the time in which the fastest rate would
     // change the state by the scale, at most the stretch.
     double firstStep(double span) const {
@@ -218,6 +267,7 @@ struct TimeStopIntegrator::Impl {
             t = stop ? to : t + hh;
             if (aufnahme) aufnahme->push_back(hh);
             if (!stop || hh >= h / 2) h = hh * factor;
+            if (suche && imSchritt(*suche)) return true;
             if (st.hLambda > kStabilitaetsRand) {
                 nichtSteifFolge = 0;
                 if (++steifFolge >= kSteifeFolge) return false;
@@ -256,6 +306,7 @@ TimeStopIntegrator::TimeStopIntegrator(const ModelInputs& in, const Konz& runSta
         if (!std::isfinite(in.k[u(j)])) m.fail(kUeberlauf);
     if (in.model == 20 && !std::isfinite(in.ordnung)) m.fail(kUeberlauf);
     m.atol = 1e-3 * kStoppRelTol * (scale > 0 ? scale : 1);
+    m.atolSlot.fill(m.atol);
     if (!m.failed && !m.rates(m.y, m.f)) m.fail(kUeberlauf);
 }
 
@@ -270,7 +321,8 @@ bool TimeStopIntegrator::advanceTo(double t, Konz& c, bool land) {
     if (!m.steif && t > m.t && !m.explicitTo(t, land)) {
         if (m.failed) return false;
         // Stiff from here: the implicit integrator goes on from the state reached.
-        m.steif = std::make_unique<StiffIntegrator>(m.in.model, m.in.k, m.in.ordnung, m.y, m.t, m.runStart);
+        m.steif = std::make_unique<StiffIntegrator>(m.in.model, m.in.k, m.in.ordnung, m.y, m.t, m.runStart,
+                                                    m.steifTol());
         m.dicht = false;
     }
     if (m.steif) {
@@ -366,6 +418,145 @@ bool TimeStopIntegrator::valuesAtTimes(const double* t, const std::size_t* order
         }
     }
     if (!endlich) return m.fail(kUeberlauf);
+    return true;
+}
+
+void TimeStopIntegrator::tightenFor(int slot) {
+    Impl& m = *impl_;
+    if (slot < 1 || slot > 5) return;
+    const double f = kGenauRelTol / m.rtol;
+    m.rtol = kGenauRelTol;
+    m.atol *= f;
+    m.atolSlot.fill(m.atol);
+    const double own = 1e-3 * m.rtol * std::fabs(m.in.c0[u(slot)]);
+    if (own > 0) m.atolSlot[u(slot)] = std::min(m.atol, own);
+}
+
+namespace {
+
+// Slot s of model `in` at time t > t0 from the state y at t0 (a run that
+// starts afresh there, on the implicit integrator with the relative
+// tolerance relTol), as the method holds it; the reason when it fails, else
+// nullptr.
+const char* slotFrom(const ModelInputs& in, const Konz& runStart, double relTol, const Konz& y, double t0, double t,
+                     std::size_t s, double& v) {
+    StiffIntegrator run(in.model, in.k, in.ordnung, y, t0, runStart, relTol);
+    Konz c = y;
+    double reached = t0;
+    while (reached < t)
+        if (!run.stepTowards(t, c, reached)) return run.failureText();
+    v = c[s];
+    return nullptr;
+}
+
+// The cubic through (0, y0) and (1, y1) with the slopes d0 and d1 (per unit
+// of theta), at theta.
+double hermite(double y0, double d0, double y1, double d1, double th) {
+    const double th2 = th * th, th3 = th2 * th;
+    return (2 * th3 - 3 * th2 + 1) * y0 + (th3 - 2 * th2 + th) * d0 + (-2 * th3 + 3 * th2) * y1 + (th3 - th2) * d1;
+}
+
+}  // namespace
+
+bool TimeStopIntegrator::firstBelow(int slot, double level, double tMax, bool& found, double& tFound) {
+    Impl& m = *impl_;
+    found = false;
+    if (m.failed) return false;
+    if (slot < 1 || slot > 5 || !(m.slots.bits() & (1 << slot)) || !std::isfinite(tMax) || !(tMax >= m.tAsked) ||
+        !std::isfinite(level))
+        return m.fail(kUngueltigesArgument);
+    const std::size_t s = u(slot);
+    if (m.y[s] < level) {
+        found = true;
+        tFound = m.t;
+        return true;
+    }
+    if (!m.steif) {
+        Impl::Unterschreitung e;
+        e.s = s;
+        e.level = level;
+        m.suche = &e;
+        const bool bisEnde = m.t >= tMax || m.explicitTo(tMax, true);
+        m.suche = nullptr;
+        if (e.gefunden) {
+            m.tAsked = e.t;
+            found = true;
+            tFound = e.t;
+            return true;
+        }
+        if (bisEnde) {
+            m.tAsked = tMax;
+            return true;
+        }
+        if (m.failed) return false;
+        m.steif = std::make_unique<StiffIntegrator>(m.in.model, m.in.k, m.in.ordnung, m.y, m.t, m.runStart,
+                                                    m.steifTol());
+        m.dicht = false;
+    }
+    // On the implicit integrator, step by step: a step that ends below the
+    // level, or whose cubic through its ends and their slopes dips below it
+    // where a run from the step's start confirms it, holds the crossing;
+    // runs from the step's start narrow it (regula falsi, Illinois) to
+    // 1e-11 of the time.
+    Konz ya = m.y, fa{};
+    double ta = m.t;
+    if (!m.rates(ya, fa)) return m.fail(kUeberlauf);
+    while (ta < tMax) {
+        Konz yb = ya, fb{};
+        double tb = ta;
+        if (!m.steif->stepTowards(tMax, yb, tb)) return m.fail(m.steif->failureText());
+        m.y = yb;
+        m.t = tb;
+        if (!m.rates(yb, fb)) return m.fail(kUeberlauf);
+        double lo = ta, hi = 0, glo = ya[s] - level, ghi = 0;
+        bool klammer = yb[s] < level;
+        if (klammer) {
+            hi = tb;
+            ghi = yb[s] - level;
+        } else {
+            const double h = tb - ta;
+            for (int q = 1; q <= 3 && !klammer; ++q) {
+                if (!(hermite(ya[s], h * fa[s], yb[s], h * fb[s], q / 4.0) < level)) continue;
+                const double tq = ta + h * q / 4.0;
+                double v = 0;
+                if (const char* why = slotFrom(m.in, m.runStart, m.steifTol(), ya, ta, tq, s, v)) return m.fail(why);
+                if (v < level) {
+                    klammer = true;
+                    hi = tq;
+                    ghi = v - level;
+                }
+            }
+        }
+        if (klammer) {
+            int seite = 0;
+            for (int i = 0; i < 100 && hi - lo > 1e-11 * hi; ++i) {
+                double t = hi - ghi * (hi - lo) / (ghi - glo);
+                if (!(t > lo && t < hi)) t = lo + (hi - lo) / 2;
+                double v = 0;
+                if (const char* why = slotFrom(m.in, m.runStart, m.steifTol(), ya, ta, t, s, v)) return m.fail(why);
+                v -= level;
+                if (v < 0) {
+                    hi = t;
+                    ghi = v;
+                    if (seite == 1) glo /= 2;
+                    seite = 1;
+                } else {
+                    lo = t;
+                    glo = v;
+                    if (seite == -1) ghi /= 2;
+                    seite = -1;
+                }
+            }
+            m.tAsked = hi;
+            found = true;
+            tFound = hi;
+            return true;
+        }
+        ta = tb;
+        ya = yb;
+        fa = fb;
+    }
+    m.tAsked = tMax;
     return true;
 }
 

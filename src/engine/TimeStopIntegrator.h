@@ -14,6 +14,8 @@ namespace vrn {
 // Relative tolerance of the integration to chosen times; absolute, 1e-3 of
 // it times the largest start concentration of the integrated species.
 inline constexpr double kStoppRelTol = 1e-10;
+// Relative tolerance of a run kept to the digits of one species (tightenFor).
+inline constexpr double kGenauRelTol = 1e-12;
 
 class TimeStopIntegrator {
 public:
@@ -50,6 +52,28 @@ public:
     // i-th of them.
     bool valuesAtTimes(const double* t, const std::size_t* order, std::size_t count, const int* slot, std::size_t n,
                        double* out, bool landLast = true);
+
+    // The run keeps slot `slot` to its own digits: every step (explicit and
+    // implicit) to kGenauRelTol, and the slot's absolute tolerance
+    // 1e-3·kGenauRelTol of its own start concentration where that is
+    // tighter than the run's. A species that starts far below the others is
+    // then followed to its own digits, and one that another species
+    // hundreds of times its size consumes is not lost in that species'
+    // rounding (their errors would add up over the run). Only before the
+    // first advance.
+    void tightenFor(int slot);
+
+    // The first time after the time reached, up to tMax, at which slot
+    // `slot` (an integrated one) falls below `level`, located as the
+    // integration goes: on the explicit pair, on each step's continuous
+    // extension (at its quarters and its end, then by halving, to the last
+    // bit); on the implicit integrator, step by step, narrowed by runs from
+    // the start of the step that holds it. found := true and tFound := that
+    // time, or found := false when the slot stays at or above the level up
+    // to tMax. The integrator stands at the end of the step that holds the
+    // crossing (or at tMax) and is not advanced to times before it again.
+    // False on a failure (failureText()).
+    bool firstBelow(int slot, double level, double tMax, bool& found, double& tFound);
 
     const char* failureText() const;
 

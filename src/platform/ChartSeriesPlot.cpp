@@ -6,6 +6,8 @@
 #include <vector>
 
 #include <QPaintEngine>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include "platform/ChartStyle.h"
 
@@ -13,11 +15,13 @@ namespace vrn {
 
 namespace {
 
-// The segment from a to b cut to the rectangle (Liang-Barsky); false when no
-// part of it lies inside.
-bool cutSegment(QPointF& a, QPointF& b, const QRectF& r) {
+// The part of the segment from a to b that lies in the rectangle (its edges
+// included), as the parameters t0 <= t1 of a + t (b - a) (Liang-Barsky);
+// false when no part of it does.
+bool partInside(const QPointF& a, const QPointF& b, const QRectF& r, double& t0, double& t1) {
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    double t0 = 0, t1 = 1;
+    t0 = 0;
+    t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
     for (int i = 0; i < 4; ++i) {
@@ -30,29 +34,56 @@ bool cutSegment(QPointF& a, QPointF& b, const QRectF& r) {
         else t1 = std::min(t1, t);
         if (t0 > t1) return false;
     }
-    const QPointF start = a;
-    a = start + QPointF(dx, dy) * t0;
-    b = start + QPointF(dx, dy) * t1;
     return true;
 }
 
-// The polyline cut to the rectangle: the pieces that lie inside it, in order.
-// A point that is not finite (a hole of the curve) ends a piece.
-std::vector<QPolygonF> cutToArea(const QVector<QPointF>& line, const QRectF& r) {
-    std::vector<QPolygonF> pieces;
+// A stretch of a polyline: its points, how far along the polyline it begins
+// (from the polyline's start, or from its last point that is not finite,
+// where a line's dashes begin anew), and whether it lies in the rectangle the
+// polyline was split at.
+struct Stretch {
+    QPolygonF points;
+    double along = 0;
+    bool inside = false;
+};
+
+// The polyline split where it crosses the rectangle's edges: the stretches
+// in and outside it, in order. A point that is not finite (a hole of the
+// curve) ends a stretch and is in none.
+std::vector<Stretch> splitAt(const QPolygonF& line, const QRectF& r) {
+    std::vector<Stretch> stretches;
     const auto finite = [](const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); };
-    bool open = false;  // the last piece goes on at the last point taken
+    const auto length = [](const QPointF& a, const QPointF& b) { return std::hypot(b.x() - a.x(), b.y() - a.y()); };
+    bool open = false;  // the last stretch goes on at the last point taken
+    double along = 0;   // of line[i - 1]
+    // The part of the segment from `from` to `to`, which lies `at` along the line.
+    const auto take = [&](const QPointF& from, const QPointF& to, double at, bool inside) {
+        if (from == to) return;
+        if (!open || stretches.back().inside != inside || stretches.back().points.back() != from)
+            stretches.push_back(Stretch{QPolygonF{from}, at, inside});
+        stretches.back().points.append(to);
+        open = true;
+    };
     for (qsizetype i = 1; i < line.size(); ++i) {
-        QPointF a = line[i - 1], b = line[i];
-        if (!finite(a) || !finite(b) || !cutSegment(a, b, r)) {
+        const QPointF a = line[i - 1], b = line[i];
+        if (!finite(a) || !finite(b)) {
             open = false;
+            along = 0;
             continue;
         }
-        if (!open || pieces.back().back() != a) pieces.push_back(QPolygonF{a});
-        pieces.back().append(b);
-        open = b == line[i];
+        const double l = length(a, b);
+        double t0 = 0, t1 = 0;
+        if (!partInside(a, b, r, t0, t1)) {
+            take(a, b, along, false);
+        } else {
+            const QPointF in = a + (b - a) * t0, out = a + (b - a) * t1;
+            take(a, in, along, false);
+            take(in, out, along + l * t0, true);
+            take(out, b, along + l * t1, false);
+        }
+        along += l;
     }
-    return pieces;
+    return stretches;
 }
 
 // A curve whose symbols are drawn whole at the plot frame: a point on the
@@ -64,6 +95,9 @@ std::vector<QPolygonF> cutToArea(const QVector<QPointF>& line, const QRectF& r) 
 // antialiasing, once per pixel that a symbol lands on.
 constexpr int kEinzelnBis = 3000;
 
+// Points per run of a line whose stroke is cut as a shape.
+constexpr qsizetype kLauf = 64;
+
 class ScatterCurve : public QCPCurve {
 public:
     using QCPCurve::QCPCurve;
@@ -71,16 +105,70 @@ public:
 protected:
     // The line is cut at the plot area by the painter's clip region. An SVG
     // painter keeps no clip region (QSvgGenerator ignores it), so there the
-    // line is cut at the area itself: the parts of the curve beyond the axis
-    // range, which QCPCurve leads along far outside the area, are not drawn,
-    // and the picture shows what the screen shows.
+    // line is cut at that region itself: the parts of the curve beyond the
+    // axis range, which QCPCurve leads along just outside the area (a pen
+    // width beyond the range, so that its stroke does not show), are not
+    // drawn, and the picture shows what the screen shows.
+    //
+    // The region is the one the screen clips to, taken from the painter in
+    // the coordinates the line is drawn in: it is the plot area moved up by
+    // one pixel, and the half-pixel shift of smooth drawing applies too. (Cut
+    // at the plot area as laid out instead, a thin curve that runs on below
+    // the x axis keeps a stroke along the axis: QCPCurve leads it one pixel
+    // below the range, which is the area's lower edge.)
+    //
+    // Where the line runs within a pen width of the region's edge, its
+    // stroke is cut at the edge as the screen cuts it: that part is drawn as
+    // the shape of its stroke within the region. The rest stays a line. The
+    // dashes of a dashed line stay where the screen has them: each part
+    // begins its pattern where the whole line is at that point.
     void drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lines) const override {
         if (!painter->paintEngine() || painter->paintEngine()->type() != QPaintEngine::SVG)
             return QCPCurve::drawCurveLine(painter, lines);
         if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0) return;
         applyDefaultAntialiasingHint(painter);
-        for (const QPolygonF& piece : cutToArea(lines, QRectF(clipRect())))
-            painter->drawPolyline(piece);
+        const QRectF area = painter->hasClipping() ? painter->clipBoundingRect() : QRectF(clipRect());
+        const QPen pen = painter->pen();
+        const double unit = pen.widthF() > 0 ? pen.widthF() : 1.0;  // dashes are counted in pen widths
+        // Within a pen width of its line lies all of the stroke (half a width
+        // beside it, square caps, bevelled corners); mitred corners may reach
+        // up to half the miter limit in widths.
+        const double reach =
+            unit * (pen.joinStyle() == Qt::MiterJoin ? std::max(1.0, pen.miterLimit() / 2) : 1.0);
+        QPainterPath region;
+        region.addRect(area);
+        for (const Stretch& near : splitAt(lines, area.adjusted(-reach, -reach, reach, reach))) {
+            if (!near.inside) continue;
+            for (const Stretch& part : splitAt(near.points, area.adjusted(reach, reach, -reach, -reach))) {
+                const double dashOffset = pen.dashOffset() + (near.along + part.along) / unit;
+                if (part.inside) {
+                    QPen p = pen;
+                    if (pen.style() != Qt::SolidLine) p.setDashOffset(dashOffset);
+                    painter->setPen(p);
+                    painter->drawPolyline(part.points);
+                    continue;
+                }
+                // The shape of the stroke is cut in runs of a few points (the cost
+                // of cutting a shape grows much faster than its points); each run
+                // begins with the last segment of the one before, so that no
+                // corner between them goes missing.
+                double runAlong = dashOffset * unit;
+                for (qsizetype start = 0;; start += kLauf - 2) {
+                    const QPolygonF run = part.points.mid(start, kLauf);
+                    QPainterPathStroker stroker(pen);
+                    if (pen.style() != Qt::SolidLine) stroker.setDashOffset(runAlong / unit);
+                    QPainterPath line;
+                    line.addPolygon(run);
+                    const QPainterPath shown = stroker.createStroke(line).intersected(region).simplified();
+                    const QRectF box = shown.boundingRect();
+                    if (box.width() > 1e-6 && box.height() > 1e-6) painter->fillPath(shown, pen.brush());
+                    if (start + kLauf >= part.points.size()) break;
+                    // The next run begins at the last segment of this one.
+                    for (qsizetype i = 1; i + 1 < run.size(); ++i) runAlong += QLineF(run[i - 1], run[i]).length();
+                }
+            }
+        }
+        painter->setPen(pen);
     }
 
     void drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& points,

@@ -62,7 +62,10 @@ std::string encodingRefusal(const QByteArray& bytes, const std::string& path) {
         "\r\nEinstellungen werden aus einer Textdatei in UTF-8 gelesen; die Datei bleibt unverändert.";
     if (bom32) return "Die Datei ist in UTF-32 kodiert: " + path + lesen;
     if (bom16 || wide) return "Die Datei ist in UTF-16 kodiert: " + path + lesen;
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: the bytes are the whole file. A decoder that keeps state
+    // holds an unfinished sequence at the end (a Latin-1 letter as the last
+    // byte, "name=Jos\xE9") for input that never comes, and reports no error.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = utf8(bytes);  // the decoder works when its result is taken
     if (utf8.hasError()) return "Die Datei ist keine Textdatei in UTF-8: " + path + lesen;
     return std::string();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "engine/ModelInputs.h"
 #include "reactors/ReactorStatus.h"
@@ -19,18 +20,28 @@ struct ConversionSearchResult {
     double t = 0;          // the time found
     Konz c{};              // the concentrations computed at exactly that t
     ReactorStatus status;  // the engine's failure (EngineFailed)
+    // The shortest and the longest time the engine computed (NotReached:
+    // the span in which the conversion was not found).
+    double tVon = 0, tBis = 0;
 };
 
 // Searches t with (c0A − c(A)(t)) / c0A = U, 0 < U < 1, c0A > 0. From t = 5
 // the time is doubled or halved (at most 200 times) until the conversion
 // crosses U, then the crossing is narrowed by regula falsi (Illinois, every
 // third step a bisection) to 1e-12 of t or until the conversion matches U.
-// One more call at the found t gives c. NotReached when no crossing was
-// found, when the conversion stays below U through three doublings in a
-// row that change it by no more than 1e-9 of itself (it has reached its end
-// value), or when the engine fails at a doubled time while every earlier
-// time stayed below U; EngineFailed with the engine's status as soon as any
-// other call fails.
+// One more call at the found t gives c.
+// When the doublings end below U, the search goes on from the last time
+// computed, up to the largest Single (3.4E+38): a conversion that stayed
+// the same through three doublings (one that has not started yet, or has
+// reached its end) is followed in steps of 16, 256, 65536, ... times while
+// it stays the same, and in doublings once it moves; a time the engine
+// cannot compute makes the step the root of itself (and no longer grow),
+// down to a factor of 1.001, at most 200 calls. A crossing found that way
+// is halved in the logarithm of t down to one doubling, then narrowed.
+// NotReached when no crossing was found within the times tried (halving
+// down to 5·2^-200, or up to 3.4E+38, or the engine failing at every time
+// beyond the last); EngineFailed with the engine's status when the first
+// call fails or a call within a crossing fails.
 ConversionSearchResult searchConversionTime(double c0A, double U, const ReactorAtTime& reactor);
 
 // The result the batch and tubular windows show, with the model app.iModell:
@@ -45,7 +56,18 @@ CalcOutcome batchResult(bool conversionGiven, double& t, double U, ReactorStatus
 // The same from the inputs `in`, reading and writing nothing of the shared
 // state: c takes the place of app.cAkt (cleared first, the result on Done),
 // lastStep the last inner step of the batch computation's integration.
+// On NotReached `versucht`, when given, takes the span of times tried.
+struct ZeitSpanne {
+    double von = 0, bis = 0;
+};
 CalcOutcome batchResult(const ModelInputs& in, bool conversionGiven, double& t, double U, Konz& c, double& lastStep,
-                        ReactorStatus& failure);
+                        ReactorStatus& failure, ZeitSpanne* versucht = nullptr);
+
+// The one line of a conversion not found: "Für den Vorgabe-Umsatz U(A)
+// wurde zwischen t = <von> und t = <bis> <unit> keine Reaktionszeit
+// gefunden." with the times as plain number text of their Single values
+// (without the leading blank) and the unit trimmed; without a span (von and
+// bis 0) the line without "zwischen ...".
+std::string zeitNichtGefundenText(const ZeitSpanne& versucht, const std::string& einheit);
 
 }  // namespace vrn

@@ -1,5 +1,6 @@
 #include "reactors/ReactorChecks.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/NumberText.h"
@@ -136,10 +137,51 @@ std::string tankCheckList(const ReactorInput& in) {
 
 bool hasEquilibriumLimit(Integer model) { return model == 8 || model == 12 || model == 17; }
 
+namespace {
+
+// The extent x at equilibrium of models 12 and 17: the root of
+// a·x² + b·x + c = 0 that keeps every concentration at or above 0, in
+// [lo, hi]. The discriminant comes written out by the caller, a sum of terms
+// of one sign for feeds of one sign; the root near 0 is taken as c/q, the
+// other as q/a (q = −(b + sign(b)·√D)/2), so that neither is the difference
+// of two nearly equal numbers (with K near 4 in model 12 a is nearly 0 and
+// the other root huge). a = 0 leaves the linear equation. Of two roots the
+// one nearer to [lo, hi] is taken, and kept within it against rounding.
+// false: no real root.
+bool equilibriumExtent(double a, double b, double c, double D, double lo, double hi, double& x) {
+    if (!(D >= 0) || !std::isfinite(D)) return false;
+    double roots[2];
+    int count = 0;
+    if (a == 0) {
+        if (b == 0) return false;
+        roots[count++] = -c / b;
+    } else {
+        const double w = std::sqrt(D);
+        const double q = -0.5 * (b + (b >= 0 ? w : -w));
+        if (q == 0) {
+            roots[count++] = 0;
+        } else {
+            roots[count++] = c / q;
+            roots[count++] = q / a;
+        }
+    }
+    auto outside = [lo, hi](double r) { return r < lo ? lo - r : r > hi ? r - hi : 0.0; };
+    double best = roots[0];
+    for (int i = 1; i < count; ++i)
+        if (outside(roots[i]) < outside(best)) best = roots[i];
+    if (!std::isfinite(best)) return false;
+    x = lo <= hi ? std::min(std::max(best, lo), hi) : best;
+    return true;
+}
+
+}  // namespace
+
 // Model 8: Umax = (K·A0 − P0) / (K + 1) / A0. Models 12 and 17: the extent x
-// at equilibrium solves x² + p·x + q = 0; the larger root is taken when it
-// gives a conversion in 0..1, else the smaller. Model 12 with K = 4 has the
-// linear equation (4·P0 + 4·(A0 + B0))·x = 4·A0·B0 − P0² instead.
+// at equilibrium, divided by A0:
+//   12: K·(A0 − x)·(B0 − x) = (P0 + 2x)², i.e. (K − 4)·x² − (K·(A0 + B0) + 4·P0)·x + K·A0·B0 − P0² = 0,
+//       discriminant K²·(A0 − B0)² + 8·K·P0·(A0 + B0) + 4·K·P0² + 16·K·A0·B0, x in [−P0/2, min(A0, B0)];
+//   17: K·(A0 − x)·(B0 − x) = P0 + x, i.e. K·x² − (K·(A0 + B0) + 1)·x + K·A0·B0 − P0 = 0,
+//       discriminant K²·(A0 − B0)² + 2·K·(A0 + B0) + 1 + 4·K·P0, x in [−P0, min(A0, B0)].
 EquilibriumLimit equilibriumLimit(Integer model, const Konz& c0, const Konstanten& k) {
     EquilibriumLimit r;
     const double A0 = c0[A], B0 = c0[B], P0 = c0[P];
@@ -147,22 +189,18 @@ EquilibriumLimit equilibriumLimit(Integer model, const Konz& c0, const Konstante
     if (!std::isfinite(K) || !(A0 > 0)) return {false, 0};
     if (model == 8) {
         r.Umax = (K * A0 - P0) / (K + 1) / A0;
-    } else if (model == 12 && K == 4) {
-        r.Umax = (K * A0 * B0 - P0 * P0) / (4 * P0 + K * (A0 + B0)) / A0;
     } else if (model == 12 || model == 17) {
-        double p, q;
-        if (model == 12) {
-            p = (K * A0 + 4 * P0 + K * B0) / (4 - K);
-            q = (P0 * P0 - K * A0 * B0) / (4 - K);
-        } else {
-            p = -A0 - B0 - 1 / K;
-            q = B0 * A0 - P0 / K;
-        }
-        const double D = p * p / 4 - q;
-        if (!(D >= 0)) return {false, 0};
-        const double x1 = -p / 2 + std::sqrt(D), x2 = -p / 2 - std::sqrt(D);
-        const double Ua = x1 / A0, Ub = x2 / A0;
-        r.Umax = Ua >= 0 && Ua <= 1 ? Ua : Ub;
+        const double d = A0 - B0, hi = std::min(A0, B0);
+        double x = 0;
+        const bool real =
+            model == 12
+                ? equilibriumExtent(K - 4, -(K * (A0 + B0) + 4 * P0), K * A0 * B0 - P0 * P0,
+                                    K * K * d * d + 8 * K * P0 * (A0 + B0) + 4 * K * P0 * P0 + 16 * K * A0 * B0,
+                                    -P0 / 2, hi, x)
+                : equilibriumExtent(K, -(K * (A0 + B0) + 1), K * A0 * B0 - P0,
+                                    K * K * d * d + 2 * K * (A0 + B0) + 1 + 4 * K * P0, -P0, hi, x);
+        if (!real) return {false, 0};
+        r.Umax = x / A0;
     }
     if (!std::isfinite(r.Umax)) return {false, 0};
     return r;

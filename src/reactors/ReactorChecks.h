@@ -72,7 +72,9 @@ std::string tankCheckList(const ReactorInput& in);
 bool hasEquilibriumLimit(Integer model);
 
 // The largest conversion of A the equilibrium of model 8, 12 or 17 allows
-// with the feed c0 and K = k1 / k2.
+// with the feed c0 and K = k1 / k2: for 12 and 17 the root of the
+// equilibrium's quadratic that keeps every concentration at or above 0,
+// computed without cancellation (model 12 with K near 4 included).
 struct EquilibriumLimit {
     bool real = true;   // false: the equilibrium has no real solution (or K is unusable)
     double Umax = 1;

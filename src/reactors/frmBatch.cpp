@@ -127,8 +127,10 @@ void frmBatch::cmdCalc_Click() {
 
     SanduhrEin();
     ReactorStatus failure;
-    const CalcOutcome out =
-        endless ? CalcOutcome::NotReached : batchResult(currentModelInputs(), in.selection == 1, app.tauVerweil, app.UmsatzSoll, app.cAkt, app.dtSim, failure);
+    ZeitSpanne versucht;  // the times a search tried, for its "not found"
+    const CalcOutcome out = endless ? CalcOutcome::NotReached
+                                    : batchResult(currentModelInputs(), in.selection == 1, app.tauVerweil,
+                                                  app.UmsatzSoll, app.cAkt, app.dtSim, failure, &versucht);
     SanduhrAus();
     // The search leaves its last trial in tauVerweil: not a time to show later.
     shownTau_ = app.tauVerweil;
@@ -139,7 +141,7 @@ void frmBatch::cmdCalc_Click() {
     if (out == CalcOutcome::NotReached) {
         clearResults({14});
         zeichneBatchReaktor(0);
-        MsgBox(kZeitNichtGefunden, MsgButtons::OK, MsgIcon::Critical, kBatchTitel);
+        MsgBox(zeitNichtGefundenText(versucht, app.sZeiteinheit), MsgButtons::OK, MsgIcon::Critical, kBatchTitel);
         return;
     }
 

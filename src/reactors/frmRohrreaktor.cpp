@@ -142,9 +142,11 @@ void frmRohrreaktor::cmdCalc_Click() {
     if (in.selection == 1) app.tauVerweil = tubeResidenceTime(lRohr, vFliess, app.sZeiteinheit);
     // A length or time a field cannot show fails like the engine.
     ReactorStatus failure = ReactorStatus::failure(kBatchFehlerText, kBatchFehlerTitel);
+    ZeitSpanne versucht;  // the times a search tried, for its "not found"
     CalcOutcome out = endless ? CalcOutcome::NotReached : CalcOutcome::EngineFailed;
     if (!endless && showableAsSingle(lRohr) && showableAsSingle(app.tauVerweil))
-        out = batchResult(currentModelInputs(), in.selection == 2, app.tauVerweil, app.UmsatzSoll, app.cAkt, app.dtSim, failure);
+        out = batchResult(currentModelInputs(), in.selection == 2, app.tauVerweil, app.UmsatzSoll, app.cAkt,
+                          app.dtSim, failure, &versucht);
     if (out == CalcOutcome::Done && in.selection == 2) {
         lRohr = tubeLength(app.tauVerweil, vFliess, app.sZeiteinheit);
         if (!showableAsSingle(lRohr)) {
@@ -162,7 +164,7 @@ void frmRohrreaktor::cmdCalc_Click() {
     if (out == CalcOutcome::NotReached) {
         clearResults({14, 15});
         zeichneRohrreaktor(0, true);
-        MsgBox(kZeitNichtGefunden, MsgButtons::OK, MsgIcon::Critical, kBatchTitel);
+        MsgBox(zeitNichtGefundenText(versucht, app.sZeiteinheit), MsgButtons::OK, MsgIcon::Critical, kBatchTitel);
         finishCalculation();
         return;
     }

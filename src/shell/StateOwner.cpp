@@ -71,8 +71,6 @@ std::uint64_t gezeichnetSumme() {
     p.add(g.tEnd);
     p.add(g.sZeiteinheit);
     p.add(g.sSpeziesMaske);
-    p.add(g.tHalbA_sim);
-    p.add(g.tHalbB_sim);
     p.add(g.bNumerisch);
     p.add(g.bMMdiagramm);
     return p.wert();

@@ -2,8 +2,12 @@
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <QTimer>
+
+#include <qcustomplot.h>
 
 #include "ChartWindowSupport.h"
 #include "base/NumberText.h"
@@ -83,6 +87,115 @@ TEST_F(ChartOutputTest, PictureFilesAreWrittenAndHoldTheCurves) {
     EXPECT_EQ(msgs.last().title, "Meldung von cmdPrint_Click");
     EXPECT_EQ(msgs.last().text.rfind("Das Bild kann nicht gespeichert werden.\r\nDatei: " + toStd(ziel) + "\r\n", 0), 0u)
         << msgs.last().text;
+}
+
+// The Eyring line of the sample project kT_Arrhenius.VRP, as the user opens
+// it and zooms into it: as drawn, running out at the right; zoomed so that it
+// runs out below the x axis and on beyond the right; zoomed so that it comes
+// in over the top and goes out at the bottom. The SVG picture file and the
+// SVG copy on the clipboard, made through the "Bild" menu, show it as the
+// screen and the PNG file do, with no stroke along the x axis or the frame.
+TEST(ChartOutputEyring, AZoomedEyringLineIsCutInTheSvgPicturesAsOnTheScreen) {
+    vrn::test::GuiTest env;
+    std::unique_ptr<MDIVRN> main = vrn::test::startMainWindow({1000, 720});
+    vrn::test::loadSample(*main, env.folder(), "kT_Arrhenius");
+    main->clickMenu("mnukT(2)");
+    vrn::test::processEvents();
+    frmGraph2D* w = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->statusText().startsWith("Resultat: h#/(kJ/mol) = ")) << w->statusText().toStdString();
+    ChartControl& c = *w->Chart2D1;
+    auto* plot = c.findChild<QCustomPlot*>();
+    ASSERT_NE(plot, nullptr);
+    SaveBoxRequest frage;
+
+    // The line and the measured points are blue.
+    const auto blau = [](QRgb p) { return qBlue(p) > qRed(p) + 60 && qBlue(p) > qGreen(p) + 60; };
+    // The blue pixels of one picture with no blue pixel of the other within two pixels.
+    const auto extra = [&](const QImage& a, const QImage& b) {
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                if (!blau(a.pixel(x, y))) continue;
+                bool near = false;
+                for (int dy = -2; dy <= 2 && !near; ++dy)
+                    for (int dx = -2; dx <= 2 && !near; ++dx)
+                        near = b.rect().contains(x + dx, y + dy) && blau(b.pixel(x + dx, y + dy));
+                if (!near) ++n;
+            }
+        return n;
+    };
+    const auto svgBild = [&](const QByteArray& svg) {
+        QImage img(c.size(), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        QSvgRenderer(svg).render(&p);
+        return img;
+    };
+    // The picture file in the format of the list's entry, written as the user writes it.
+    const auto bilddatei = [&](int eintrag, const QString& datei) {
+        w->clickMenu("mnuBild(2)");
+        w->cmbGraphFormat->setCurrentIndex(eintrag);
+        w->cmbGraphFormat_Click();
+        vrn::test::answerFileBoxes(toStd(datei), &frage);
+        QTest::mouseClick(w->cmdPrint, Qt::LeftButton);
+        return vrn::test::readBytes(datei);
+    };
+
+    // what, the zoom frame from (x, y) to (x, y) (none: as drawn), where (x, y) the line is shown, where not
+    struct Fall {
+        const char* what;
+        std::vector<std::pair<double, double>> zoom, drawn, bare;
+    };
+    const Fall faelle[] = {
+        {"as drawn", {}, {{0.0031, -12.65}}, {}},
+        {"below the x axis and on beyond the right", {{0.0030, -11.0}, {0.0033, -13.5}}, {{0.0031, -12.65}},
+         {{0.00323, -13.5}, {0.00328, -13.5}}},
+        {"in over the top and out at the bottom", {{0.0031, -13.0}, {0.0034, -16.0}}, {{0.00325, -14.47}},
+         {{0.00311, -13.0}, {0.00339, -16.0}, {0.0034, -15.0}}},
+    };
+    int n = 0;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.what);
+        if (!f.zoom.empty()) {
+            QTest::mouseClick(w->cmdZoomReset, Qt::LeftButton);
+            QTest::mouseClick(w->cmdZoom, Qt::LeftButton);
+            const QPoint von = c.toPixel(f.zoom[0].first, f.zoom[0].second).toPoint();
+            const QPoint bis = c.toPixel(f.zoom[1].first, f.zoom[1].second).toPoint();
+            QTest::mousePress(plot, Qt::LeftButton, {}, von);
+            QTest::mouseMove(plot, bis);
+            QTest::mouseRelease(plot, Qt::LeftButton, {}, bis);
+            ASSERT_NEAR(c.axisMin(ChartAxis::X), f.zoom[0].first, 2e-6);
+            ASSERT_NEAR(c.axisMin(ChartAxis::Y), f.zoom[1].second, 0.05);
+        }
+        vrn::test::processEvents();
+        const QImage screen = c.toImage();
+        const QString stamm = env.folder() + "/eyring" + QString::number(++n);
+        const QImage png = QImage::fromData(bilddatei(1, stamm + ".png"), "PNG");
+        const QImage svg = svgBild(bilddatei(2, stamm + ".svg"));
+        w->clickMenu("mnuBild(1)");
+        ASSERT_EQ(w->cmbGraphFormat->currentText(), QString("Vektor-Grafik"));
+        QTest::mouseClick(w->cmdPrint, Qt::LeftButton);
+        const QImage clip = svgBild(QGuiApplication::clipboard()->mimeData()->data("image/svg+xml"));
+        ASSERT_EQ(png.size(), screen.size());
+        for (const auto& [was, bild] :
+             {std::pair{"screen", &screen}, std::pair{"PNG", &png}, std::pair{"SVG", &svg}, std::pair{"clipboard", &clip}}) {
+            SCOPED_TRACE(was);
+            if (bild != &screen) {
+                EXPECT_EQ(std::pair(extra(*bild, screen), extra(screen, *bild)), std::pair(0, 0));
+            }
+            const auto blauUm = [&](double x, double y) {
+                const QPoint p = c.toPixel(x, y).toPoint();
+                for (int dy = -3; dy <= 3; ++dy)
+                    for (int dx = -3; dx <= 3; ++dx)
+                        if (bild->rect().contains(p + QPoint(dx, dy)) && blau(bild->pixel(p + QPoint(dx, dy))))
+                            return true;
+                return false;
+            };
+            for (const auto& [x, y] : f.drawn) EXPECT_TRUE(blauUm(x, y)) << x << ", " << y;
+            for (const auto& [x, y] : f.bare) EXPECT_FALSE(blauUm(x, y)) << x << ", " << y;
+        }
+    }
 }
 
 TEST_F(ChartOutputTest, ClipboardTakesTheChosenPictureAfterTheBlackSheetQuestion) {

@@ -27,6 +27,7 @@
 #include "shell/DataPreparation.h"
 #include "shell/frmTip.h"
 #include "support/GuiTestSupport.h"
+#include "ArrheniusData.h"
 
 using namespace vrn;
 
@@ -68,6 +69,14 @@ protected:
             const double k = 1e10 * std::exp(-60000 / (8.3145 * T));
             return item == 1 ? std::exp(-k * t) : 1 / (1 / 0.5 + 2 * k * t);
         }, {1, 2}, item);
+    }
+
+    // The four isotherms of test::arrheniusIsotherms() in mode 6.
+    frmFitting* openArrheniusIsotherms() {
+        const auto pts = test::arrheniusIsotherms();
+        std::size_t next = 0;
+        return isotherms({300, 310, 320, 330}, 10, 100, [&pts, &next](double, double) { return pts[next++].c; }, {},
+                         1);
     }
 
     // The sample project fitted for k1 and the reaction order, from k1 = 0.0215 and n = 1.5.
@@ -336,7 +345,15 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
               std::tuple("berechnet k = kB/h T exp(-H#/(R T)) exp(S#/R)", "mol. Aktivierungs-Entropie s#", true));
     test::typeInto(f->Inp[10], "1");
     test::typeInto(f->Inp[11], "1");
+    rec.clear();
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+    // From there every k(T) is so large that c(A) is 0 at every measured
+    // time whatever the parameters: the fit does not move, and says so.
+    EXPECT_TRUE(test::isOnlyMessage(rec,
+                                    "Die FQS ändert sich hier mit keinem der Parameter.\r\nDas Fitting ist "
+                                    "möglicherweise nicht konvergiert; anderen Startwert versuchen.",
+                                    "Parameter-Fitting", MsgIcon::Exclamation));
+    EXPECT_EQ(std::tuple(app.dblEyrPar1, app.dblEyrH), std::tuple(1.0, 1.0));
     const double S = 8.3145 * std::log(app.dblEyrPar1 * 6.62618e-34 / 1.38066e-23);
     EXPECT_NEAR(app.dblEyrS, S, 1e-9 * std::fabs(S));
     EXPECT_NEAR(numberAfter(f->lblAktEntropie->text(), " "), S, 0.051);
@@ -349,6 +366,70 @@ TEST_F(Fitting, NonIsothermalArrheniusAndEyring) {
     QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().text, kZuWenig);
+}
+
+// The non-isothermal first-order fit from start values the tooltip advises
+// and from the constants the data were made with: a run that stops where
+// the error sum is not at its minimum (at its start, at a bound, beside the
+// minimum) says so and why, every time it is pressed; one that reaches the
+// minimum found without the minimiser says nothing.
+TEST_F(Fitting, AFitThatStopsBesideTheMinimumSaysSo) {
+    frmFitting* f = openArrheniusIsotherms();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->Inp[10]->toolTip(), " nur niedrige Startwerte führen zum Erfolg (teste 0|1|10|100) ");
+    const auto pts = test::arrheniusIsotherms();
+    const double uWahr = std::log(1.094e12) - 83645.6 / (8.3145 * 315);
+    const test::ArrheniusMinimum min = test::arrheniusMinimum(pts, 75000, 95000, uWahr - 3, uWahr + 3);
+    const double minimum = min.S;
+    ASSERT_NEAR(min.EA, 83515, 10);  // beside the constants by the scatter
+
+    const std::string nicht = "\r\nDas Fitting ist möglicherweise nicht konvergiert; anderen Startwert versuchen.";
+    struct Row {
+        const char* A;
+        const char* EA;
+        std::string note;  // empty: the fit reached the minimum
+    };
+    const Row rows[] = {
+        {"0", "0", ""},
+        {"1", "1", "Die FQS wird in der Nähe dieser Parameter noch kleiner." + nicht},
+        {"10", "10", "Die FQS ändert sich hier mit keinem der Parameter." + nicht},
+        {"100", "0", "Die FQS ändert sich hier mit keinem der Parameter." + nicht},
+        {"1E18", "200000", "Der Parameter A ist an der Grenze seines Bereichs stehen geblieben." + nicht},
+        {"1.094E12", "83645.6", "Die FQS wird in der Nähe dieser Parameter noch kleiner." + nicht},
+        {"0", "100", ""},
+        // A stays at 1E-07 (k(T) about 4E-25): only A alone times 1E+22 comes near the data.
+        {"0", "100000", "Die FQS wird in der Nähe dieser Parameter noch kleiner." + nicht},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << "from " << r.A << ", " << r.EA);
+        test::typeInto(f->Inp[10], r.A);
+        test::typeInto(f->Inp[11], r.EA);
+        for (int druck = 1; druck <= 2; ++druck) {
+            rec.clear();
+            QTest::mouseClick(f->cmdAutoFitting, Qt::LeftButton);
+            const double fqs = CalcFQS_Messwerte(f->auswahl());
+            EXPECT_NEAR(fqs, test::arrheniusSumme(pts, app.dblArrhA, app.dblArrhEA), 1e-12 * fqs);
+            // The note comes last, after the redraw (a curve that stays at
+            // c(A) = 1 lies outside the chart, which says so itself).
+            int notes = 0;
+            for (const MsgRequest& m : rec.messages()) notes += m.title == "Parameter-Fitting" ? 1 : 0;
+            if (r.note.empty()) {
+                EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : std::string());
+                EXPECT_NEAR(fqs, minimum, 1e-9 * minimum);
+            } else {
+                ASSERT_GE(rec.count(), 1u);
+                EXPECT_EQ(notes, 1) << druck;
+                EXPECT_TRUE(test::isMessage(rec.last(), r.note, "Parameter-Fitting", MsgIcon::Exclamation)) << druck;
+                EXPECT_GT(fqs, 1.002 * minimum);
+            }
+            EXPECT_TRUE(f->lblStdDev[1]->isVisible());
+        }
+        // The minimum reached is the one found without the minimiser.
+        if (r.note.empty()) {
+            EXPECT_NEAR(app.dblArrhEA, min.EA, 1e-4 * min.EA);
+            EXPECT_NEAR(app.dblArrhA, min.A, 1e-2 * min.A);
+        }
+    }
 }
 
 TEST_F(Fitting, SecondOrderNeedsItsStartConcentration) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <limits>
 #include <sstream>
 
 #include "data/Marquardt.h"
@@ -278,5 +279,127 @@ TEST(Marquardt, RowsAtOnceAsRowByRow) {
         const MarquardtResult a = MarquardtNash(einzeln, {500, 0.0001}), b = MarquardtNash(alle, {500, 0.0001});
         EXPECT_EQ(std::tie(a.p, a.sd, a.S, a.ende, a.nFunc, a.nJac), std::tie(b.p, b.sd, b.S, b.ende, b.nFunc, b.nJac))
             << kaputt;
+    }
+}
+
+// The relative offset of Jacobians worked by hand: J'J, J'r, the sum of
+// squares and the points that take part give the decrease G = v'(J'J)^+ v a
+// Gauss-Newton step promises and sqrt((G/q) / ((S - G)/(m - q))).
+TEST(Marquardt, RelativeOffsetOfHandWorkedJacobians) {
+    struct Case {
+        const char* what;
+        std::vector<double> c, v;  // packed J'J (element 0 unused), J'r
+        std::vector<bool> frei;
+        double S;
+        int m, rang;
+        double ro;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        // J = (1, 1, 1), r = (1, 2, 3): G = 36/3 = 12, S = 14.
+        {"one column", {0, 3}, {6}, {true}, 14, 3, 1, std::sqrt(12.0)},
+        // J = ((1, 0, 0), (0, 1, 0)), r = (1, 2, 3): G = 1 + 4, S - G = 9.
+        {"two columns", {0, 1, 0, 1}, {1, 2}, {true, true}, 14, 3, 2, std::sqrt(2.5 / 9)},
+        {"the second held", {0, 1, 0, 1}, {1, 2}, {true, false}, 14, 3, 1, std::sqrt(2.0 / 13)},
+        // J = ((1, 1, 1), (2, 2, 2)): the second column adds nothing.
+        {"a dependent column", {0, 3, 6, 12}, {6, 12}, {true, true}, 14, 3, 1, std::sqrt(12.0)},
+        {"a zero column", {0, 0}, {0}, {true}, 14, 3, 0, 0},
+        // r = (2, 2, 2) lies in the span of J = (1, 1, 1).
+        {"residuals in the span", {0, 3}, {6}, {true}, 12, 3, 1, inf},
+        {"no degree of freedom", {0, 3}, {6}, {true}, 14, 1, 1, 0},
+        {"a sum of 0", {0, 3}, {0}, {true}, 0, 3, 1, 0},
+    };
+    for (const Case& k : cases) {
+        int rang = -1;
+        const double ro = relativeOffset(static_cast<int>(k.v.size()), k.c, k.v, k.S, k.m, k.frei, rang);
+        EXPECT_EQ(rang, k.rang) << k.what;
+        if (std::isinf(k.ro))
+            EXPECT_TRUE(std::isinf(ro)) << k.what;
+        else
+            EXPECT_NEAR(ro, k.ro, 1e-12 * k.ro) << k.what;
+    }
+}
+
+namespace {
+
+// y = exp(-b x) at x = 1..10 from b = 0.3 with 1 % scatter.
+MarquardtProblem decayProblem() {
+    auto y = [](int i) { return std::exp(-0.3 * (i + 1)) * (1 + 0.01 * std::sin(2.0 * i)); };
+    MarquardtProblem pr = problem(
+        1, 10, [y](int i, const std::vector<double>& b) { return std::exp(-b[0] * (i + 1)) - y(i); },
+        [](int i, const std::vector<double>& b, double* J) { J[0] = -(i + 1) * std::exp(-b[0] * (i + 1)); }, 1e-7, 1e5);
+    pr.maxFunc = 100;
+    pr.maxJac = 125;
+    return pr;
+}
+
+}  // namespace
+
+// Where a converged run stopped: at a minimum, or held at a bound, or where
+// the sum still falls, or where the residuals do not change with the
+// parameters at all. A slope that only the derivatives show (a kink of the
+// sum at its minimum) is no doubt, and a sum at the rounding of an exact
+// fit is none either. The trials that test a doubt are no evaluations of
+// the run and change neither its parameters nor its sum.
+TEST(Marquardt, JudgesWhereItStopped) {
+    const Nist misra = readNist("Misra1a.txt");
+    struct Case {
+        const char* what;
+        std::function<MarquardtProblem()> make;
+        std::vector<double> start;
+        MarquardtZweifel zweifel;
+        bool anGrenze;
+        bool geprueft = false;  // the derivatives show a slope the trials test
+    };
+    const Case cases[] = {
+        {"a line inside the box", [] { return lineProblem(0, 10); }, {1}, MarquardtZweifel::Keiner, false},
+        {"a line whose optimum lies beyond the upper bound", [] { return lineProblem(0, 2); }, {1},
+         MarquardtZweifel::Grenze, true},
+        {"NIST Misra1a from its first start", [&misra] { return exponentialProblem(misra); }, {500, 1e-4},
+         MarquardtZweifel::Keiner, false},
+        {"a decay from near its constant", decayProblem, {1}, MarquardtZweifel::Keiner, false},
+        // exp(-1000 x) is 0 in double: no residual moves with b.
+        {"a decay from b = 1000", decayProblem, {1000}, MarquardtZweifel::Stillstand, false},
+        // exp(-30 x) is at most 1e-13: every damped step is below the rounding of b.
+        {"a decay from b = 30", decayProblem, {30}, MarquardtZweifel::Gefaelle, false, true},
+        // r = |b| + 1 at three points: the minimum at b = 0 is a kink,
+        // where the derivative from one side is 3 and the sum rises both ways.
+        {"a kink at the minimum",
+         [] {
+             return problem(
+                 1, 3, [](int, const std::vector<double>& b) { return std::fabs(b[0]) + 1; },
+                 [](int, const std::vector<double>& b, double* J) { J[0] = b[0] >= 0 ? 1 : -1; }, -10, 10);
+         },
+         {2}, MarquardtZweifel::Keiner, false, true},
+        // y = 2.5 x exactly: the residuals are rounding, their slope too.
+        {"an exact line",
+         [] {
+             MarquardtProblem pr = problem(
+                 1, 4, [](int i, const std::vector<double>& b) { return b[0] * (i + 1) * 0.1 - 0.25 * (i + 1); },
+                 [](int i, const std::vector<double>&, double* J) { J[0] = (i + 1) * 0.1; }, 0, 10);
+             pr.sNull = 4 * 1e-24;
+             return pr;
+         },
+         {1}, MarquardtZweifel::Keiner, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        MarquardtProblem pr = k.make();
+        const auto sum = pr.sumOfSquares;
+        int calls = 0;
+        pr.sumOfSquares = [&](const std::vector<double>& b, double& S) {
+            ++calls;
+            return sum(b, S);
+        };
+        const MarquardtResult r = MarquardtNash(pr, k.start);
+        ASSERT_EQ(r.ende, MarquardtEnde::Konvergiert);
+        EXPECT_EQ(r.zweifel, k.zweifel) << "relative offset " << r.relOffset;
+        ASSERT_EQ(r.anGrenze.size(), 1u + (k.start.size() > 1 ? 1u : 0u));
+        EXPECT_EQ(r.anGrenze[0], k.anGrenze);
+        double S = 0;
+        sum(r.p, S);
+        EXPECT_EQ(r.S, S) << "the sum belongs to the parameters returned";
+        // Trials of a doubt are called but not counted.
+        EXPECT_EQ(calls > r.nFunc, k.geprueft) << calls << " calls, " << r.nFunc;
     }
 }

@@ -32,8 +32,7 @@ void setUpModel(const ModelCase& mc);
 bool modelHas(Integer model, int s);
 
 // True when every number the simulation leaves in the shared state is finite:
-// tSim, cSim_*, rSim_*, cAkt, dtSim, both half-lives, the spline store and
-// Achsenbereich.
+// tSim, cSim_*, rSim_*, cAkt, dtSim, the spline store and Achsenbereich.
 bool simulationResultsFinite();
 
 // calc_diagramfunctioncT(model) with a fresh flag; returns the flag.

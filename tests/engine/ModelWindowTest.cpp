@@ -2,6 +2,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 
+#include "app/MDIVRN.h"
 #include "chart/frmGraph2D.h"
 #include "engine/frmKinModel.h"
 #include "engine/frmPrepareTimeDiagram.h"
@@ -352,9 +353,12 @@ TEST_F(ModelWindows, DrawingWorksUnderTheHourglass) {
 // Runs once reported wrong, as typed into the time-diagram window: model 9
 // with its constants 1e11 times the defaults (C stayed at -9.2e-9), the
 // tightly binding enzyme after its substrate ran out (c(ES) < 0 in the
-// table), and model 15 with fast constants after model 4 had left c(B) = 1
-// ("Division durch Null"). Each draws without a message, and its value
-// table, opened with its button, shows no concentration below 0.
+// table), model 15 with fast constants after model 4 had left c(B) = 1
+// ("Division durch Null"), model 7 with B and C micromolar beside a large
+// P0 (C below 0 at 199 of 201 points) and model 18 with a fast
+// pre-equilibrium up to 1e8 s ("Die Integration kommt nicht weiter ...").
+// Each draws without a message, and its value table, opened with its
+// button, shows no concentration below 0.
 TEST_F(ModelWindows, ReportedRunsDrawAndListNothingBelowZero) {
     struct Row {
         int before;  // the model chosen first
@@ -365,6 +369,12 @@ TEST_F(ModelWindows, ReportedRunsDrawAndListNothingBelowZero) {
         {9, 9, {{0, "1"}, {1, "1"}, {10, "1.5e10"}, {11, "1e10"}, {14, "100"}}},
         {10, 10, {{0, "1e-7"}, {1, "1"}, {10, "1e9"}, {11, "1"}, {12, "1"}, {14, "1.5e7"}}},
         {4, 15, {{10, "7500"}, {11, "5000"}, {12, "250"}, {14, "100"}}},
+        {7, 7,
+         {{0, "0.06561212888030948"}, {1, "8.014920977360257e-07"}, {2, "0"}, {3, "3.8415429996705917"},
+          {10, "211382.0337321498"}, {11, "211382.0337321498"}, {14, "0.07270171493291855"}}},
+        {18, 18,
+         {{0, "0.004121472176652896"}, {1, "0.004229181067158838"}, {2, "1e-6"}, {3, "0"}, {10, "22910.817464828313"},
+          {11, "9.5e8"}, {12, "0.2922919905763039"}, {14, "1e8"}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.model);
@@ -388,4 +398,62 @@ TEST_F(ModelWindows, ReportedRunsDrawAndListNothingBelowZero) {
         EXPECT_EQ(rec.count(), 0u);
         tab->Unload();
     }
+}
+
+// The free enzyme of a fast binding step falls below half its start at
+// 1.892e-4 s and is back above it by 0.41 s, long before the first point of
+// a curve of 23 s steps: "Halbwertszeit E" marks it there, with the time in
+// the status bar.
+TEST_F(ModelWindows, HalfLifeOfTheEnzymeBetweenTwoCurvePoints) {
+    frmGraph2D* chart = enzymeChart({{0, "0.00017860201461690606"}, {1, "0.00357383457033619"}, {2, "0"}, {3, "0"},
+                                     {10, "1046068.5756329348"}, {11, "0.0013505910236099189"},
+                                     {12, "51.16450950374607"}, {14, "4599.1396484375"}});
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->menuItem("mnuHalbA")->text(), QString("Halbwertszeit E"));
+    test::MsgRecorder rec;
+    chart->menuItem("mnuHalbA")->trigger();
+    const ChartControl& c = *chart->Chart2D1;
+    ASSERT_GE(c.pointCount(1, 26), 2);
+    EXPECT_NEAR(c.x(1, 26, 1), 1.8922e-4, 1e-4 * 1.8922e-4);
+    // Two decimals would say 0.00 s: the time keeps its digits.
+    EXPECT_EQ(chart->statusText(), QString("Halbwertszeit tau(A) = 0.0001892234 s"));
+    EXPECT_EQ(rec.count(), 0u);
+}
+
+// Model 20 of a huge order from A0 > 1: its first rate is beyond every
+// number. The concentration chart draws A, which falls to 1 at once, and P
+// without a message; the rate chart says in its message that it cannot.
+TEST(ModelWindowsWithMenus, HugeOrderDrawsItsConcentrationsAndNotItsRates) {
+    test::GuiTest env;
+    auto main = test::startMainWindow();
+    main->clickMenu("mnuctGraph");
+    frmKinModel& model = *Forms::loaded<frmKinModel>();
+    test::clickButton(model.optTyp[0]);
+    test::typeInto(model.txtOrdnung, "1.616e27");
+    auto* t = Forms::loaded<frmPrepareTimeDiagram>();
+    ASSERT_NE(t, nullptr);
+    QApplication::setActiveWindow(t);
+    for (auto [field, text] : {std::pair{0, "1.175047069944756"}, {3, "0"}, {10, "36863.82"}, {14, "10"}})
+        test::typeInto(t->Inp[static_cast<std::size_t>(field)], text);
+    test::MsgRecorder rec;
+    QTest::mouseClick(t->cmdDrawctDiagram, Qt::LeftButton);
+    test::processEvents();
+    EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : std::string());
+    frmGraph2D* chart = Forms::loaded<frmGraph2D>();
+    ASSERT_NE(chart, nullptr);
+    ASSERT_EQ(app.gnKurven, 2);
+    const ChartControl& c = *chart->Chart2D1;
+    ASSERT_EQ(c.pointCount(1, 1), 201);
+    EXPECT_EQ(c.y(1, 1, 1), static_cast<double>(1.175047069944756f));
+    EXPECT_EQ(c.y(1, 1, 2), 1.0);
+    EXPECT_EQ(c.y(1, 2, 201), static_cast<double>(0.175047069944756f));
+
+    main->clickMenu("mnuvtGraph");
+    t = Forms::loaded<frmPrepareTimeDiagram>();
+    ASSERT_NE(t, nullptr);
+    QTest::mouseClick(t->cmdDrawctDiagram, Qt::LeftButton);
+    test::processEvents();
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(std::tuple(rec.last().title, rec.last().text), std::tuple("Meldung von calc_diagramfunctioncT", "Überlauf"));
+    main.reset();
 }

@@ -686,12 +686,15 @@ TEST_F(Chart, EveryPictureIsWrittenAndReadable) {
     EXPECT_FALSE(chart.savePicture(QString::fromStdString(dir.str()) + "/fehlt/bild.svg", ChartPicture::Svg));
 }
 
-// A curve that runs out of the axis range (to the left, over the top and
-// below the bottom): the SVG picture and the SVG copy on the clipboard draw
-// it as the screen does, cut at the plot area, with no stroke along the
-// frame where the curve is out of range.
+// Curves that run out of the axis range on every side, thin and wide, solid
+// and dashed, with and without points, smooth ones of many points, one
+// running right to left, and in a zoomed range: the SVG picture and the SVG
+// copy on the clipboard draw each as the screen does, cut at the plot area,
+// with no stroke along the frame where the curve is out of range. The
+// curves are compared without frame and axes (the SVG draws the frame half a
+// pixel beside the screen's, over two pixels, so that a curve under the
+// screen's frame shows through it), and the first with them as well.
 TEST_F(Chart, AnSvgPictureCutsTheCurveAtThePlotAreaAsTheScreenDoes) {
-    line(1, kRed, {-5, 5, 7, 9, 12}, {0, 6, 16, -14, 5});
     const auto rendered = [](const QByteArray& svg) {
         QImage img(600, 400, QImage::Format_RGB32);
         img.fill(Qt::white);
@@ -714,25 +717,137 @@ TEST_F(Chart, AnSvgPictureCutsTheCurveAtThePlotAreaAsTheScreenDoes) {
             }
         return n;
     };
-
-    const QImage screen = chart.toImage();
+    // Any touch of red, the faintest edge of a smooth line included.
+    const auto tinted = [](QRgb c) { return qRed(c) > qGreen(c) + 16 && qRed(c) > qBlue(c) + 16; };
+    // Whether a pixel within r pixels of p is reddish (a thin line drawn smooth is paler than its colour).
+    const auto redAround = [&](const QImage& img, QPoint p, int r) {
+        for (int dy = -r; dy <= r; ++dy)
+            for (int dx = -r; dx <= r; ++dx)
+                if (img.rect().contains(p + QPoint(dx, dy)) && reddish(img.pixel(p + QPoint(dx, dy)))) return true;
+        return false;
+    };
+    // A smooth curve of 201 points, x from x0 to x1, y = 5 + a sin(x).
+    const auto welle = [](double x0, double x1, double a) {
+        std::pair<std::vector<double>, std::vector<double>> xy;
+        for (int i = 0; i <= 200; ++i) {
+            const double x = x0 + (x1 - x0) * i / 200;
+            xy.first.push_back(x);
+            xy.second.push_back(5 + a * std::sin(x));
+        }
+        return xy;
+    };
+    // A curve of 301 points along y = y0, a hair above and below it.
+    const auto entlang = [](double y0) {
+        std::pair<std::vector<double>, std::vector<double>> xy;
+        for (int i = 0; i <= 300; ++i) {
+            xy.first.push_back(i / 30.0);
+            xy.second.push_back(y0 + 0.03 * std::sin(i / 10.0));
+        }
+        return xy;
+    };
+    using Punkte = std::vector<std::pair<double, double>>;
+    struct Row {
+        const char* what;
+        std::pair<std::vector<double>, std::vector<double>> xy;
+        int width = 3;
+        int pattern = 2;
+        int symbol = 1;       // symbol code, 1 none
+        Punkte zoom = {};     // a frame dragged from the first to the second point, when given
+        Punkte drawn = {};    // where every picture shows the curve (in the range in force)
+        Punkte bare = {};     // where none does
+        bool frame = false;   // drawn with the plot frame and the axes
+    };
+    const Row rows[] = {
+        {"wide, out at the left, over the top and below the bottom, with frame and axes",
+         {{-5, 5, 7, 9, 12}, {0, 6, 16, -14, 5}}, 3, 2, 1, {}, {{2.5, 4.5}, {7.7, 5.5}}, {{6.6, 10}, {9, 0}}, true},
+        {"wide, out at the left, over the top and below the bottom", {{-5, 5, 7, 9, 12}, {0, 6, 16, -14, 5}}, 3, 2, 1,
+         {}, {{2.5, 4.5}, {7.7, 5.5}}, {{6.6, 10}, {9, 0}}},
+        {"thin, below the x axis and on beyond the right", {{1, 4, 8, 14}, {8, 4, -2, -6}}, 1, 2, 1, {},
+         {{2.5, 6}}, {{8, 0}, {9.5, 0}}},
+        {"thin, from beyond the right below the x axis back into the area", {{14, 8, 4, 1}, {-6, -2, 4, 8}}, 1, 2, 1,
+         {}, {{2.5, 6}}, {{8, 0}, {9.5, 0}}},
+        {"thin, over the top and on beyond the left", {{9, 5, 2, -4}, {2, 8, 13, 15}}, 1, 2, 1, {}, {{7, 5}},
+         {{1.5, 10}, {0, 9}}},
+        {"thin, out at the left and at the right", {{-6, -2, 3, 7, 12, 16}, {4, 2, 5, 5, 8, 3}}, 1, 2, 1, {},
+         {{5, 5}}, {{0, 8}, {10, 1}, {10, 4}}},
+        {"wide and steep, out at the left and at the right", {{-1, 1, 9, 11}, {9, 1, 1, 9}}, 5, 2, 1, {}, {{5, 1}},
+         {{0, 8.5}, {10, 8.5}}},
+        {"a diamond out at every side", {{5, 13, 5, -3, 5}, {-3, 5, 13, 5, -3}}, 1, 2, 1, {},
+         {{9, 1}, {9, 9}, {1, 9}, {1, 1}}, {{5, 0}, {10, 5}, {5, 10}, {0, 5}}},
+        {"dashed and wide, out at every side", {{5, 13, 5, -3, 5}, {-3, 5, 13, 5, -3}}, 3, 3, 1, {}, {},
+         {{5, 0}, {10, 5}, {5, 10}, {0, 5}}},
+        {"dotted and thin, out at every side", {{5, 13, 5, -3, 5}, {-3, 5, 13, 5, -3}}, 1, 4, 1, {}, {},
+         {{5, 0}, {10, 5}, {5, 10}, {0, 5}}},
+        {"with points, out at the top and the bottom", {{1, 3, 5, 7, 9}, {5, 14, 5, -4, 5}}, 1, 2, 2, {},
+         {{1, 5}, {5, 5}, {9, 5}}, {{3, 10}, {7, 0}}},
+        {"points alone, some beyond the range", {{1, 3, 5, 7, 9, 11}, {5, 14, 5, -4, 5, 5}}, 1, 1, 10, {},
+         {{1, 5}, {5, 5}, {9, 5}}, {{3, 10}, {7, 0}}},
+        {"smooth, out at the top and the bottom", welle(-1, 11, 8), 1, 2, 1, {}, {{0, 5}, {3.14159, 5}},
+         {{1.5708, 10}, {4.7124, 0}, {7.854, 10}}},
+        {"smooth and wide, in a zoomed range", welle(0, 10, 4), 2, 2, 1, {{2, 8}, {6, 4}}, {{3, 5.56}},
+         {{5, 4}, {2.1, 8}}},
+        {"wide, along the x axis for its whole length", entlang(0), 3, 2, 1, {}, {{5, 0}}, {}},
+        {"dashed, along the top for its whole length", entlang(10), 2, 3, 1, {}, {}, {}},
+        {"thin, in a zoomed range, below its x axis and beyond its right", {{0, 10}, {10, 0}}, 1, 2, 1,
+         {{1, 9}, {6, 6}}, {{2, 8}}, {{5, 6}, {5.8, 6}}},
+    };
     test::TempFolder dir;
-    const QString path = QString::fromStdString(dir.file("bild.svg"));
-    ASSERT_TRUE(chart.savePicture(path, ChartPicture::Svg));
-    ASSERT_TRUE(chart.copyToClipboard(kClipboardVector));
-    const QImage file = rendered(test::readBytes(path));
-    const QImage clip = rendered(QGuiApplication::clipboard()->mimeData()->data("image/svg+xml"));
-    for (const auto& [what, img] : {std::pair{"file", &file}, std::pair{"clipboard", &clip}}) {
-        SCOPED_TRACE(what);
-        EXPECT_EQ(std::pair(extra(*img, screen), extra(screen, *img)), std::pair(0, 0));
-        // The pieces of the curve where the screen has them, and none along the frame.
-        EXPECT_TRUE(colourAround(*img, at(2.5, 4.5), kRed, 2));
-        EXPECT_TRUE(colourAround(*img, at(7.7, 5.5), kRed, 2));
-        EXPECT_FALSE(colourAround(*img, at(6.6, 10), kRed, 3));
-        EXPECT_FALSE(colourAround(*img, at(9, 0), kRed, 3));
+    int n = 0;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        chart.resetZoom();
+        chart.setPlotFrame(r.frame);
+        chart.setAxisShown(ChartAxis::X, r.frame);
+        chart.setAxisShown(ChartAxis::Y, r.frame);
+        chart.setAxisRange(ChartAxis::X, 0, 10);
+        chart.setAxisRange(ChartAxis::Y, 0, 10);
+        line(1, kRed, r.xy.first, r.xy.second, r.width, r.pattern);
+        chart.setStyle(1, 1, ChartSeriesStyle{r.pattern, kRed, r.width, r.symbol, kRed, 8});
+        if (!r.zoom.empty()) {
+            auto* plot = chart.findChild<QCustomPlot*>();
+            ASSERT_NE(plot, nullptr);
+            chart.setZoomArmed(true);
+            const QPoint von = at(r.zoom[0].first, r.zoom[0].second), bis = at(r.zoom[1].first, r.zoom[1].second);
+            QTest::mousePress(plot, Qt::LeftButton, {}, von);
+            QTest::mouseMove(plot, bis);
+            QTest::mouseRelease(plot, Qt::LeftButton, {}, bis);
+            ASSERT_NEAR(chart.axisMin(ChartAxis::X), r.zoom[0].first, 0.05);
+            ASSERT_NEAR(chart.axisMax(ChartAxis::Y), r.zoom[0].second, 0.05);
+        }
+        test::processEvents();
+
+        const QImage screen = chart.toImage();
+        const QString path = QString::fromStdString(dir.file("bild" + std::to_string(++n) + ".svg"));
+        ASSERT_TRUE(chart.savePicture(path, ChartPicture::Svg));
+        ASSERT_TRUE(chart.copyToClipboard(kClipboardVector));
+        const QImage file = rendered(test::readBytes(path));
+        const QImage clip = rendered(QGuiApplication::clipboard()->mimeData()->data("image/svg+xml"));
+        for (const auto& [what, img] :
+             {std::pair{"screen", &screen}, std::pair{"file", &file}, std::pair{"clipboard", &clip}}) {
+            SCOPED_TRACE(what);
+            if (img != &screen) {
+                EXPECT_EQ(std::pair(extra(*img, screen), extra(screen, *img)), std::pair(0, 0));
+            }
+            // The pieces of the curve where the screen has them, and none along the frame.
+            for (const auto& [x, y] : r.drawn) {
+                EXPECT_TRUE(redAround(*img, at(x, y), 3)) << x << ", " << y;
+                if (r.width >= 3) {
+                    EXPECT_TRUE(colourAround(*img, at(x, y), kRed, 2)) << x << ", " << y;
+                }
+            }
+            for (const auto& [x, y] : r.bare) EXPECT_FALSE(redAround(*img, at(x, y), 3)) << x << ", " << y;
+            // A line has not a pixel beyond the region the screen cuts it at (the
+            // plot area moved up by one pixel), not even a faint edge of its stroke.
+            if (r.symbol == 1) {
+                const QRect region = chart.plotRect().translated(0, -1);
+                int beyond = 0;
+                for (int y = 0; y < img->height(); ++y)
+                    for (int x = 0; x < img->width(); ++x)
+                        if (!region.contains(x, y) && tinted(img->pixel(x, y))) ++beyond;
+                EXPECT_EQ(beyond, 0);
+            }
+        }
     }
-    EXPECT_TRUE(colourAround(screen, at(2.5, 4.5), kRed, 2));
-    EXPECT_FALSE(colourAround(screen, at(6.6, 10), kRed, 3));
 }
 
 TEST_F(Chart, APictureThatDoesNotFitIsReportedAndTheOldFileStaysWhole) {

@@ -190,6 +190,50 @@ TEST_F(SettingsStore, AReadOnlyFolderKeepsTheOldFile) {
     EXPECT_EQ(readFile(file), kAlt);
 }
 
+// Settings files with a letter that is no UTF-8 (a Latin-1 "é" or "ü") or a
+// UTF-8 sequence cut short: as the file's last byte, before its final line
+// end, in the middle. Each is refused as no UTF-8 text for reading and saving
+// alike, with the same reason, and stays byte for byte as it was. The same
+// letter in UTF-8, at the very end of the file too, is read, and a save keeps it.
+TEST_F(SettingsStore, ALetterThatIsNoUtf8IsRefusedWhereverItStands) {
+    std::filesystem::create_directories(folder);
+    const std::string head = "[Options]\nShow%20Tips%20at%20Startup=0\n[Fenster]\n";
+    const std::string refused = "Die Datei ist keine Textdatei in UTF-8: " + file +
+                                "\r\nEinstellungen werden aus einer Textdatei in UTF-8 gelesen; die Datei bleibt unverändert.";
+    // what, the file, the name read from it ("" when the file is refused)
+    const std::tuple<const char*, std::string, QString> rows[] = {
+        {"Latin-1 é as the last byte", head + "name=Jos\xE9", ""},
+        {"Latin-1 é before a final LF", head + "name=Jos\xE9\n", ""},
+        {"Latin-1 é before a final CR LF", head + "name=Jos\xE9\r\n", ""},
+        {"Latin-1 é in the middle", "[Fenster]\nname=Jos\xE9\n[Options]\nShow%20Tips%20at%20Startup=0\n", ""},
+        {"Latin-1 ü, the whole value, as the last byte", head + "name=\xFC", ""},
+        {"a file of one Latin-1 letter", "\xE9", ""},
+        {"UTF-8 é cut after its first byte at the end", head + "name=Jos\xC3", ""},
+        {"UTF-8 € cut after two bytes at the end", head + "name=\xE2\x82", ""},
+        {"UTF-8 😀 cut after three bytes at the end", head + "name=\xF0\x9F\x98", ""},
+        {"UTF-8 é cut short before the line end", head + "name=Jos\xC3\n", ""},
+        {"UTF-8 é as the last bytes", head + "name=Jos\xC3\xA9", QString::fromUtf8("José")},
+        {"UTF-8 é before a final LF", head + "name=Jos\xC3\xA9\n", QString::fromUtf8("José")},
+    };
+    for (const auto& [what, bytes, name] : rows) {
+        SCOPED_TRACE(what);
+        writeFile(file, bytes);
+        std::string readWhy, saveWhy;
+        const QString read = GetSetting("Fenster", "name", "?", &readWhy);
+        const bool saved = SaveSetting(kSection, kKey, "1", &saveWhy);
+        if (name.isEmpty()) {
+            EXPECT_EQ(std::tuple(read, readWhy, saved, saveWhy), std::tuple(QString("?"), refused, false, refused));
+            EXPECT_TRUE(readFile(file) == bytes) << "the file was changed";
+        } else {
+            EXPECT_EQ(std::tuple(read, readWhy, saved, saveWhy), std::tuple(name, std::string(), true, std::string()));
+            EXPECT_EQ(std::tuple(GetSetting("Fenster", "name", "?"), GetSetting(kSection, kKey, "?")),
+                      std::tuple(name, QString("1")));
+            EXPECT_NE(readFile(file).find("name=Jos\xC3\xA9\n"), std::string::npos) << readFile(file);
+        }
+        EXPECT_EQ(names(folder), std::vector<std::string>{"varnolt.ini"});
+    }
+}
+
 // Reading and storing work on the store's own file: a temporary folder that
 // cannot be made changes nothing.
 TEST_F(SettingsStore, NoTemporaryFolderIsNeeded) {

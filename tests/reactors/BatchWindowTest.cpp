@@ -193,10 +193,35 @@ TEST_F(BatchWindow, UnreachableConversionSaysSo) {
     rec.clear();
     clickButton(b.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);
-    EXPECT_TRUE(vrn::test::isMessage(rec.last(), "Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.",
-                                     "keine Ausführung möglich", MsgIcon::Critical));
+    // One line with the times tried: from 5 s to far beyond every time
+    // scale of the model (as far as the engine computes).
+    const std::string anfang = "Für den Vorgabe-Umsatz U(A) wurde zwischen t = 5 und t = ";
+    const std::string ende = " s keine Reaktionszeit gefunden.";
+    const std::string& text = rec.last().text;
+    ASSERT_TRUE(text.rfind(anfang, 0) == 0 && text.size() > anfang.size() + ende.size() &&
+                text.compare(text.size() - ende.size(), ende.size(), ende) == 0)
+        << text;
+    EXPECT_GE(std::stod(text.substr(anfang.size())), 1e30) << text;
+    EXPECT_EQ(std::tuple(rec.last().title, rec.last().icon), std::tuple("keine Ausführung möglich", MsgIcon::Critical));
     EXPECT_EQ(b.Inp[14]->text(), "");
     EXPECT_EQ(b.Inp[5]->text(), "");
+}
+
+// Autocatalysis from a seed of P 1e-11 times A: the conversion is exactly 0
+// for the first doublings of the search, which once gave up there. By hand,
+// E = (P0 + U·A0)/(P0·(1 − U)) and t = ln E/((A0 + P0)·k1) = 4.614756E+08 s.
+TEST_F(BatchWindow, AutocatalysisFromATinySeedReachesItsConversion) {
+    frmBatch& b = open<frmBatch>("mnuBatchR", 5);
+    clickButton(b.optInpSelect[1]);
+    tippe(b, {{0, "2.6516975008270146e-09"}, {3, "6.10644325555832e-20"}, {10, "19.363502575373357"},
+              {13, "0.3101760550542468"}});
+    rec.clear();
+    clickButton(b.cmdCalc);
+    EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : "");
+    const double A0 = 2.6516975008270146e-09, P0 = 6.10644325555832e-20, U = 0.3101760550542468;
+    const double t = std::log((P0 + U * A0) / (P0 * (1 - U))) / ((A0 + P0) * 19.363502575373357);
+    EXPECT_EQ(b.Inp[14]->text().toStdString(), Str(static_cast<Single>(t)));
+    EXPECT_EQ(b.Inp[5]->text().toStdString(), Str(static_cast<Single>((1 - U) * A0)));
 }
 
 // A tightly binding enzyme (k1 = 1e9, K_M = 2e-9 mol/l) with E0 = 1e-5 and

@@ -3,6 +3,7 @@
 #include "reactors/frmProtokoll.h"
 #include "reactors/frmRKconti.h"
 #include "reactors/ReactorWindowSupport.h"
+#include "ReactorTestSupport.h"
 
 using namespace vrn;
 
@@ -278,4 +279,38 @@ TEST_F(TankWindow, ConversionGivenShowsTheResidenceTimeOfItsOutlet) {
         EXPECT_EQ(std::tuple(r.Inp[16]->text(), r.Inp[15]->text(), r.Inp[5]->text()),
                   std::tuple(row.tau, row.vPunkt, row.cA));
     }
+}
+
+// A + B <=> 2P with K = k1/k2 = 3.9999960 and a trace of A in much B: the
+// limit is U(A)(max) = 0.999999333 (once -1500001000092.7178, which refused
+// every conversion). Conversions below it are computed, each outlet in
+// steady state; one above it is refused with the limit.
+TEST_F(TankWindow, ConversionsBelowTheEquilibriumOfANearlyBalancedReactionAreReached) {
+    frmRKconti& r = open<frmRKconti>("mnuKontRK", 12);
+    clickButton(r.optCalcConti[0]);
+    tippe(r, {{0, "1E-6"}, {1, "1.5"}, {3, "0"}, {10, "0.4"}, {11, "0.1000001"}, {14, "1"}});
+    for (const char* U : {"0.5", "0.9", "0.999999"}) {
+        SCOPED_TRACE(U);
+        typeInto(r.Inp[13], U);
+        rec.clear();
+        clickButton(r.cmdCalc);
+        EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : "");
+        const double u = std::stod(U);
+        EXPECT_NEAR(app.cAkt[1], (1 - u) * 1e-6, 1e-12 * 1e-6);
+        EXPECT_NEAR(app.cAkt[4], 2 * u * 1e-6, 1e-12 * 1e-6);
+        EXPECT_LE(test::worstBalance(12, app.cAkt, app.tauVerweil), 1e-15 * 1.5);  // rounding of the largest feed
+    }
+    // By hand for U = 0.5: tau = 0.5E-6 / (0.4·0.5E-6·1.4999995 − 0.1000001·(1E-6)²).
+    typeInto(r.Inp[13], "0.5");
+    clickButton(r.cmdCalc);
+    EXPECT_NEAR(app.tauVerweil, 0.5e-6 / (0.4 * 0.5e-6 * 1.4999995 - 0.1000001e-12), 1e-12);
+    typeInto(r.Inp[13], "0.9999994");
+    rec.clear();
+    clickButton(r.cmdCalc);
+    ASSERT_EQ(rec.count(), 1u);
+    EXPECT_EQ(std::tuple(rec.last().text, rec.last().title),
+              std::tuple("- der Vorgabe-Umsatz U(A) kann bei dieser Gleichgewichtsreaktion\r\n"
+                         "  mit den gegebenen Anfangskonzentrationen nicht erreicht werden.\r\n\r\n"
+                         "  (U(A)(max) = 1.000)",
+                         " Ausführung nicht möglich "));
 }

@@ -93,14 +93,16 @@ TEST_F(TubeWindow, TooLittleBInModel7) {
     frmRohrreaktor& r = open<frmRohrreaktor>("mnuRohrR", 7);
     tippe(r, {{0, "1"}, {1, "0.2"}, {10, "0.15"}, {11, "0.05"}});
     // B runs out before A reaches the conversion (at most 2·c(B)(0)): the
-    // search says so and empties the results.
+    // search says so, with the times it tried (out to the longest a field
+    // shows), and empties the results.
     clickButton(r.optInpSelect[2]);
     typeInto(r.Inp[13], "0.5");
     clickButton(r.cmdCalc);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, r.Inp[5]->text(), r.Inp[14]->text(), app.iProtZeileQuelle),
-              std::tuple("Für den Vorgabe-Umsatz U(A) wurde keine Reaktionszeit gefunden.", "keine Ausführung möglich",
-                         "", "", 0));
+              std::tuple("Für den Vorgabe-Umsatz U(A) wurde zwischen t = 5 und t = 3.402823E+38 s keine "
+                         "Reaktionszeit gefunden.",
+                         "keine Ausführung möglich", "", "", 0));
     EXPECT_EQ(colourAt(r.picReaktor, kRohrBild, 1550, 3900), r.palette().color(r.backgroundRole()));
     EXPECT_TRUE(r.cmdProtocol->isEnabled());  // the calculation came to its end
 

@@ -263,7 +263,8 @@ QMap<QString, QVariant> readByQSettings(const std::string& path, const std::stri
 }  // namespace
 
 // A settings file that is no UTF-8 text (UTF-16 and UTF-32 with and without
-// a byte-order mark, Latin-1, binary bytes): the start-up names it, shows the
+// a byte-order mark, Latin-1 in the middle and as the last byte, a UTF-8
+// letter cut short at the end, binary bytes): the start-up names it, shows the
 // tips as by default and leaves it untouched; a click on the box names it
 // again and does not write it either.
 TEST_F(Tips, ASettingsFileThatIsNoUtf8TextIsNamedAndLeftUntouched) {
@@ -284,6 +285,10 @@ TEST_F(Tips, ASettingsFileThatIsNoUtf8TextIsNamedAndLeftUntouched) {
         {"UTF-16 BE without one", be, "Die Datei ist in UTF-16 kodiert: "},
         {"UTF-32 LE", utf32, "Die Datei ist in UTF-32 kodiert: "},
         {"Latin-1", "[Options]\nShow%20Tips%20at%20Startup=0\n[Fenster]\nTitel=Gr\xfc\xdf" "e\n",
+         "Die Datei ist keine Textdatei in UTF-8: "},
+        {"a Latin-1 letter as the last byte", "[Options]\nShow%20Tips%20at%20Startup=0\n[Fenster]\nname=Jos\xe9",
+         "Die Datei ist keine Textdatei in UTF-8: "},
+        {"a UTF-8 letter cut short at the end", "[Options]\nShow%20Tips%20at%20Startup=0\n[Fenster]\nname=Jos\xc3",
          "Die Datei ist keine Textdatei in UTF-8: "},
         {"binary bytes", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\x01\x02=\x03"s,
          "Die Datei ist keine Textdatei in UTF-8: "},

@@ -33,6 +33,16 @@ Conc referenceRates(const KineticsCase& c, const Conc& x);
 // vector when the reference itself fails.
 std::vector<Conc> referenceAt(const KineticsCase& c, const std::vector<double>& times);
 
+// The first time in (0, tMax] at which slot s (an integrated one) falls
+// below half its start value, 0 when it does not (or starts at 0): the rate
+// laws integrated by GSL's bsimp at 1e-12 (absolute 1e-15 of the species'
+// own start) step by step, the steps no longer than tMax/500, each step's
+// end compared with the half value; the step that ends below it is narrowed
+// to 1e-14 of the time by runs from its start (regula falsi). Model 20 from its closed
+// form, (2^(n−1) − 1)/((n − 1)·k1·A0^(n−1)), in long double. Sets *failed
+// when the reference itself fails.
+double referenceHalfLifeOnCurve(const KineticsCase& c, int s, double tMax, bool* failed = nullptr);
+
 // The models with a closed-form solution that the tests hold the engine's
 // closed forms against (4, 5, 6, 8, 12, 16, 17), at time t, in long double:
 // the solutions of their rate laws written out here again, e^z − 1 by its

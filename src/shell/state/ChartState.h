@@ -25,8 +25,6 @@ struct GezeichnetMit {
     Single tEnd = 0;
     std::string sZeiteinheit;
     std::string sSpeziesMaske;
-    Single tHalbA_sim = 0;
-    Single tHalbB_sim = 0;
     bool bNumerisch = false;
     bool bMMdiagramm = false;
 };

@@ -27,8 +27,6 @@ struct EngineState {
     // Simulation result, elements 0..nSimPunkte.
     std::vector<double> tSim, cSim_A, cSim_B, cSim_C, cSim_P, cSim_Q;
     std::vector<Single> rSim_A, rSim_B, rSim_C, rSim_P, rSim_Q;
-    Single tHalbA_sim = 0;
-    Single tHalbB_sim = 0;
 
     // Akima spline store: SplX(0) holds the point count n, points from 1.
     std::vector<double> SplX;
