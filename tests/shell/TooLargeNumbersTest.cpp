@@ -1,8 +1,9 @@
 // A number typed into a field of a calculation window that the field cannot
 // hold (beyond the largest Double, or the largest Single for t(max), S(0),max
-// and the reaction order) reads as 0. Every calculation window names such a
-// field as too large when asked to compute, in place of the check that would
-// call the 0 missing or not above 0, and computes nothing.
+// and the reaction order) is never read as 0 or as a prefix: every
+// calculation window names such a field when asked to compute, in place of
+// the check that would call it missing or not above 0 (below 0 with the
+// field's own range), and computes nothing.
 
 #include <QRadioButton>
 
