@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/NumberText.h"
 #include "base/TimeUnitTexts.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
@@ -160,20 +161,33 @@ bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit
         }
         // t, c, k and T are read back within the range of a Single: a value
         // there it would refuse is refused here, with the reason it would give.
+        // Where 15 digits would round past what a Single holds (at its edges),
+        // the digits that read back as the value itself are written.
         const double spalten[] = {m.t, m.c[1], m.c[2], m.c[3], m.c[4], m.c[5], m.k, m.Temp};
+        std::string items[8];
         for (int j = 0; j < 8; ++j) {
-            const std::string item = numberItem(spalten[j]);
+            std::string item = numberItem(spalten[j]);
             double back = 0;
-            if (const ItemError e = readDoubleItemSingleRange(item, back); e != ItemError::None) {
+            ItemError e = readDoubleItemSingleRange(item, back);
+            if (e != ItemError::None) {
+                std::string exakt = StrExact(spalten[j]);
+                if (!exakt.empty() && exakt.front() == ' ') exakt.erase(0, 1);
+                if (readDoubleItemSingleRange(exakt, back) == ItemError::None) {
+                    item = exakt;
+                    e = ItemError::None;
+                }
+            }
+            if (e != ItemError::None) {
                 error = itemErrorText(e, i + 5, j + 1, item, kItemNamen[j]);
                 lines.clear();
                 return false;
             }
+            items[j] = std::move(item);
         }
-        std::string l = numberItem(m.t);
-        for (int j = 1; j <= 5; ++j) l += "," + numberItem(m.c[static_cast<std::size_t>(j)]);
-        l += "," + numberItem(m.k);
-        l += "," + numberItem(m.Temp);
+        std::string l = items[0];
+        for (int j = 1; j <= 5; ++j) l += "," + items[j];
+        l += "," + items[6];
+        l += "," + items[7];
         l += "," + numberItem(m.lambda);
         l += "," + lInf;
         l += "," + numberItem(m.res3);

@@ -208,6 +208,8 @@ TEST(NumberEdges, EveryReaderTakesBackWhatItsWriterWrote) {
         // data set, a Double column, read within the range of a Single (as the editor's column takes it)
         {kVrdTime, "3.4028234663852886E+38", Then::Digits, kFltMax, ""},
         {kVrdTime, "-3.4E+38", Then::Exact, -3.4e38, ""},
+        // just below half a step above the largest Single: 15 digits would round past it, the exact digits do not
+        {kVrdTime, "3.4028235677973362E+38", Then::Exact, 3.4028235677973362e38, ""},
         {kVrdTime, "3.4028236E+38", Then::Refused, 0,
          "Zeile 5, Wert 1 (t): \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
         {kVrdTime, "1.7976931348623157E+308", Then::Refused, 0,
