@@ -73,14 +73,19 @@ void CalcForm::geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGetei
     auto text = [](double v) { return toQ(StrAlsSingle(v)); };
     auto folge = [&](NumberField* feld, double alt, double neu, bool proZeit) {
         if (!feld) return;
+        Zahlfeld zahl;
+        zahl.leer = Leer::IstNull;
+        const Zahllesung gelesen = liesZahl(toStd(feld->text()), zahl);
         // A field that shows the value in force already (the window wrote it
         // itself) stays as the user typed it.
-        if (feld->value() == neu && (!proZeit || kGeteiltDurch == 1)) return;
+        if (gelesen.ok() && gelesen.wert == neu && (!proZeit || kGeteiltDurch == 1)) return;
         if (feld->text() == text(alt)) {
             if (neu != alt) feld->setText(text(neu));
         } else if (proZeit && kGeteiltDurch != 1) {
-            // Typed since, and not yet used: a rate constant in the old unit.
-            const double v = feld->value() / kGeteiltDurch;
+            // Typed since, and not yet used: a rate constant in the old unit;
+            // a text that is no number stays, to be named when it is read.
+            if (!gelesen.ok()) return;
+            const double v = gelesen.wert / kGeteiltDurch;
             if (std::isfinite(v)) feld->setText(text(v));
         } else if (neu != alt) {
             feld->setText(text(neu));
