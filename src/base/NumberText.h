@@ -42,8 +42,10 @@
 //   character that cannot continue the number. "1,5" -> 1, "" -> 0,
 //   " 12abc" -> 12, "-" -> 0. A number too large for a Double reads 0 and
 //   counts as out of range; one too small for it reads 0 and counts as read,
-//   whether written with an exponent ("1E-400") or without ("0.000...01"),
-//   as in every file reader of the program; the result is always finite.
+//   whether written with an exponent ("1E-400") or without ("0.000...01");
+//   the result is always finite. Val reads texts the program wrote itself;
+//   a number a person typed or a file holds goes through the checked
+//   reading (base/Zahlbereich.h, liesZahl), which refuses both.
 //   Read into a Single (ValSingle), the number is rounded once, from its
 //   text to the nearest Single: "3.4028235E+38", the shortest text of the
 //   largest Single, reads as it; a number that would round past it

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Zahlbereich.h"
+
 namespace vrn {
 
 // Output actions of the "Bild" menu (the mnuBild index).
@@ -42,6 +44,13 @@ const FormatEintrag* bildDateiFormat(int code);
 // Print scaling codes (iScalingMethode) and the options optSM that choose them.
 enum DruckSkalierung : int { kVorgabeBreite = 2, kVorgabeHoehe = 3, kBlattVoll = 5 };
 
+// The four centimetre boxes as the checked reading (base/Zahlbereich.h)
+// takes them: "Rand links" and "Rand oben" (Druckposition) at least 0,
+// "Breite" and "Höhe" (Druckgröße) above 0, refused at 0 with "Die Breite
+// muss größer als 0 cm sein." / "Die Höhe ...".
+enum class DruckFeld { Links, Oben, Breite, Hoehe };
+Zahlfeld druckFeld(DruckFeld feld);
+
 // The print box in whole printer pixels.
 struct DruckRahmen {
     long left = 0;
@@ -50,14 +59,18 @@ struct DruckRahmen {
     long height = 0;
 };
 
-// The print box from the texts of the cm boxes, each read as a leading number
-// (decimal point; "2,5" counts as 2, no number as 0), at 567 twips per cm
+// The print box from the texts of the cm boxes, each through the checked
+// reading (base/Zahlbereich.h; decimal point or comma): the margins "Rand
+// links" and "Rand oben" at least 0, the width and the height (where the
+// scaling uses them) above 0; a text a box refuses gives its line (several
+// joined by CR LF) and box unchanged. At 567 twips per cm
 // and the printer's twips per pixel: left and top lose 0.5 cm (the margin the
 // printer cannot print), width and height do not. Each quotient is reduced to
 // single precision and rounded half to even. Returns the empty text and fills
 // box on success; otherwise a German message for the user and box unchanged:
 // a twips-per-pixel value that is not positive, a value beyond 2^30 pixels
-// (so that position plus size stays a 32-bit number), or (for the scaling
+// (so that position plus size stays a 32-bit number; the box is named with
+// the largest number of cm it takes), or (for the scaling
 // that uses it) a width or height below 1 pixel.
 std::string druckRahmen(std::string_view leftCm, std::string_view topCm, std::string_view widthCm,
                         std::string_view heightCm, int scaling, double twipsProPixelX, double twipsProPixelY,

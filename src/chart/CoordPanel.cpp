@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "base/NumberText.h"
+#include "chart/DesignRules.h"
 #include "chart/PanelWidgets.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
@@ -19,6 +20,7 @@ CoordPanel::CoordPanel(QWidget* parent) : ToolFrame(" Diagramm-Koordinaten ", tr
     for (int i = 1; i <= 4; ++i) {
         auto* f = new NumberField(this);
         f->setObjectName(QString("coord_%1").arg(i));
+        f->setZahlfeld(koordFeld(i));
         f->setFixedWidth(100);
         coord[static_cast<std::size_t>(i)] = f;
         gc->addWidget(beschriftung(namen[i], this), (i - 1) / 2 * 2, (i - 1) % 2);

@@ -75,6 +75,13 @@ AxisTabs::AxisTabs(ChartControl& chart, QWidget* parent) : QObject(parent), char
             for (int c = 0; c < 2; ++c) {
                 auto* f = new NumberField(seiteSkalierung);
                 f->setObjectName(namen[r][c]);
+                // The box as the spacing reading names it (leseAbstand).
+                Zahlfeld z;
+                z.thema = c == 0 ? "X-Achse" : "Y-Achse";
+                z.symbol = zeilen[r];
+                z.breite = Breite::Single;
+                z.bereich = Bereich::Positiv;
+                f->setZahlfeld(z);
                 f->setFixedWidth(90);
                 f->setEnabled(false);
                 *felder[r][c] = f;
@@ -82,6 +89,9 @@ AxisTabs::AxisTabs(ChartControl& chart, QWidget* parent) : QObject(parent), char
                 const ChartAxis a = kAchsen[u(c)];
                 const ChartSpacing k = kAbstaende[u(r)];
                 connect(f, &QLineEdit::textChanged, this, [this, a, k] { abstand_Change(a, k); });
+                connect(f, &QLineEdit::editingFinished, this, [this, a, k] { abstandVerlassen(a, k); });
+                connect(f, &NumberField::fokusErhalten, this,
+                        [this, a, k, c] { abstandBeimFokus_[u(c)][static_cast<std::size_t>(k)] = chart_.spacing(a, k); });
             }
         }
         g->setColumnStretch(3, 1);
@@ -121,6 +131,12 @@ AxisTabs::AxisTabs(ChartControl& chart, QWidget* parent) : QObject(parent), char
         }
         connect(txtXOrigin, &QLineEdit::textChanged, this, [this] { ursprungWert(ChartAxis::X); });
         connect(txtYOrigin, &QLineEdit::textChanged, this, [this] { ursprungWert(ChartAxis::Y); });
+        connect(txtXOrigin, &QLineEdit::editingFinished, this, [this] { ursprungVerlassen(ChartAxis::X); });
+        connect(txtYOrigin, &QLineEdit::editingFinished, this, [this] { ursprungVerlassen(ChartAxis::Y); });
+        connect(txtXOrigin, &NumberField::fokusErhalten, this,
+                [this] { ursprungBeimFokus_[0] = chart_.model().axis(ChartAxis::X).origin; });
+        connect(txtYOrigin, &NumberField::fokusErhalten, this,
+                [this] { ursprungBeimFokus_[1] = chart_.model().axis(ChartAxis::Y).origin; });
     }
 
     // "Achs.-Ziffern"
@@ -192,10 +208,27 @@ void AxisTabs::optScaling_Click(int index) {
     chart_.endUpdate();
 }
 
+AbstandsEingabe AxisTabs::abstandLesen(ChartAxis a, ChartSpacing kind) const {
+    static const char* const arten[3] = {"Gitter-Abstand", "Tick-Abstand", "Ziffern-Abstand"};
+    const ChartAxisData& d = chart_.model().axis(a);
+    return leseAbstand(toStd(box(a, kind)->text()), chartDrawnRange(d), d.logarithmic,
+                       a == ChartAxis::X ? "X-Achse" : "Y-Achse", arten[static_cast<std::size_t>(kind)]);
+}
+
+void AxisTabs::abstandVerlassen(ChartAxis a, ChartSpacing kind) {
+    NumberField* f = box(a, kind);
+    if (!f->isEnabled()) return;
+    const AbstandsEingabe e = abstandLesen(a, kind);
+    if (e.wert) return;
+    // A spacing the box refuses is named; the box shows the spacing drawn
+    // with before this text again (none of the numbers typed on the way counts).
+    MsgBox(e.zeile, MsgButtons::OK, MsgIcon::Critical, kEingabeFehler);
+    f->setText(toQ(Str(abstandBeimFokus_[a == ChartAxis::X ? 0 : 1][static_cast<std::size_t>(kind)])));
+}
+
 void AxisTabs::abstand_Change(ChartAxis a, ChartSpacing kind) {
     NumberField* f = box(a, kind);
-    const ChartAxisData& d = chart_.model().axis(a);
-    const AbstandsEingabe e = leseAbstand(toStd(f->text()), chartDrawnRange(d), d.logarithmic);
+    const AbstandsEingabe e = abstandLesen(a, kind);
     if (toQ(e.text) != f->text()) {
         const QSignalBlocker still(f);
         const int pos = f->cursorPosition();
@@ -242,9 +275,20 @@ void AxisTabs::ursprungWert(ChartAxis a) {
     // a text that is no finite number keeps the previous value.
     const bool x = a == ChartAxis::X;
     if (!(x ? optXOrigin : optYOrigin)[3]->isChecked()) return;
-    bool ok = false;
-    const double v = Val(toStd((x ? txtXOrigin : txtYOrigin)->text()), ok);
-    if (ok) chart_.setOrigin(a, v);
+    const Zahllesung l = (x ? txtXOrigin : txtYOrigin)->lies(ursprungFeld(x));
+    if (l.ok()) chart_.setOrigin(a, l.wert);
+}
+
+void AxisTabs::ursprungVerlassen(ChartAxis a) {
+    const bool x = a == ChartAxis::X;
+    NumberField* f = x ? txtXOrigin : txtYOrigin;
+    if (!(x ? optXOrigin : optYOrigin)[3]->isChecked()) return;
+    const Zahllesung l = f->lies(ursprungFeld(x));
+    if (l.ok()) return;
+    // A crossing value the box refuses is named; the box shows the one in
+    // force before this text again.
+    MsgBox(l.zeile, MsgButtons::OK, MsgIcon::Critical, kEingabeFehler);
+    f->setText(toQ(Str(ursprungBeimFokus_[x ? 0 : 1])));
 }
 
 void AxisTabs::optXOrigin_Click(int index) { ursprung(ChartAxis::X, index); }

@@ -30,10 +30,15 @@ public:
     // boxes, lets the chart choose all six spacings and writes them into the
     // boxes. The option buttons are not changed; another index does nothing.
     void optScaling_Click(int index);
-    // A spacing box changed: "," becomes "."; a spacing that is finite, > 0 and
-    // gives at most 1,000 steps goes to the chart (fixed while the boxes are
-    // enabled), any other value is ignored. A tick box re-sends the number box.
+    // A spacing box changed: "," becomes "."; a spacing the box takes
+    // (leseAbstand: a Single above 0 that gives at most 1,000 steps) goes to
+    // the chart (fixed while the boxes are enabled); a text it refuses leaves
+    // the spacing drawn with. A tick box re-sends the number box.
     void abstand_Change(ChartAxis a, ChartSpacing kind);
+    // An enabled spacing box left (Enter, another field) with a text it
+    // refuses: its line in a message ("EINGABE-FEHLER"), and the box shows
+    // the spacing drawn with again.
+    void abstandVerlassen(ChartAxis a, ChartSpacing kind);
     // 1 "manuell": shows the per-axis options and selects both minima;
     // 0: hides them, both origins at the minimum, the boxes get the request's minima.
     void optStandardOrigin_Click(int index);
@@ -75,10 +80,19 @@ public:
     QPushButton* cmdYLog = nullptr;
 
 private:
+    struct AbstandsEingabe abstandLesen(ChartAxis a, ChartSpacing kind) const;
     void ursprung(ChartAxis a, int index);
+    // The typed crossing value of "bei X =" / "bei Y =" in force when the box takes it.
     void ursprungWert(ChartAxis a);
+    // The crossing box left with a text it refuses while its option is
+    // chosen: named, and the box shows the value in force again.
+    void ursprungVerlassen(ChartAxis a);
     bool logUmschalten(ChartAxis a);
     ChartControl& chart_;
+    // The spacings (x, y by kind) and crossing values (x, y) in force when
+    // their box took the focus: what a refused text gives way to.
+    std::array<std::array<double, 3>, 2> abstandBeimFokus_{};
+    std::array<double, 2> ursprungBeimFokus_{};
 };
 
 }  // namespace vrn

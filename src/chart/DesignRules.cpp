@@ -8,43 +8,26 @@
 
 namespace vrn {
 
-namespace {
-
-// Whether the text starts (after blanks and a sign) with something the
-// leading-number reading takes as a number.
-bool hatFuehrendeZahl(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
-    if (i < s.size() && s[i] == '.') ++i;
-    return i < s.size() && s[i] >= '0' && s[i] <= '9';
+Zahlfeld koordFeld(int i) {
+    static const char* const namen[5] = {"", "x(min)", "x(max)", "y(min)", "y(max)"};
+    Zahlfeld f;
+    f.thema = "Achsenbereich";
+    f.symbol = i >= 1 && i <= 4 ? namen[i] : "";
+    f.breite = Breite::Single;
+    return f;
 }
-
-// One bound: the leading number rounded to Single; nullopt for a number
-// beyond the range of a Double or of a Single.
-std::optional<Single> leseGrenze(const std::string& text) {
-    bool ok = false;
-    const double v = Val(text, ok);
-    if (!ok) {
-        if (hatFuehrendeZahl(text)) return std::nullopt;  // a number too large to read
-        return 0.0f;                                       // no number: reads 0
-    }
-    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<Single>::max()) return std::nullopt;
-    return static_cast<Single>(v);
-}
-
-}  // namespace
 
 KoordPruefung pruefeKoordinaten(const std::array<std::string, 4>& texte, bool xLog, bool yLog) {
     KoordPruefung r;
     std::array<Single, 4> v{};
     for (std::size_t i = 0; i < 4; ++i) {
-        const std::optional<Single> g = leseGrenze(texte[i]);
-        if (!g) {
-            r.fehler = KoordFehler::Zahlenbereich;
-            return r;
-        }
-        v[i] = *g;
+        const Zahllesung l = liesZahl(texte[i], koordFeld(static_cast<int>(i) + 1));
+        if (l.ok()) v[i] = l.single;
+        else r.zeilen += (r.zeilen.empty() ? "" : "\r\n") + l.zeile;
+    }
+    if (!r.zeilen.empty()) {
+        r.fehler = KoordFehler::Zahlenbereich;
+        return r;
     }
     if (!(v[0] < v[1] && v[2] < v[3])) {
         r.fehler = KoordFehler::Reihenfolge;
@@ -61,6 +44,10 @@ KoordPruefung pruefeKoordinaten(const std::array<std::string, 4>& texte, bool xL
     return r;
 }
 
+std::string koordMeldung(const KoordPruefung& p) {
+    return p.fehler == KoordFehler::Zahlenbereich && !p.zeilen.empty() ? p.zeilen : koordMeldung(p.fehler);
+}
+
 const char* koordMeldung(KoordFehler f) {
     switch (f) {
         case KoordFehler::Reihenfolge: return "Untere Grenze muss kleiner als obere Grenze sein";
@@ -73,14 +60,37 @@ const char* koordMeldung(KoordFehler f) {
 
 bool logarithmischMoeglich(double lo, double hi) { return validBound(lo, true) && validBound(hi, true); }
 
-AbstandsEingabe leseAbstand(std::string_view text, ChartRange range, bool logarithmic) {
+AbstandsEingabe leseAbstand(std::string_view text, ChartRange range, bool logarithmic, const std::string& achse,
+                            const std::string& art) {
     AbstandsEingabe r;
     r.text.assign(text);
     std::replace(r.text.begin(), r.text.end(), ',', '.');
-    bool ok = false;
-    const double v = Val(r.text, ok);
-    if (ok && chartSpacingAcceptable(range, logarithmic, v)) r.wert = v;
+    Zahlfeld f;
+    f.thema = achse;
+    f.symbol = art;
+    f.breite = Breite::Single;
+    f.bereich = Bereich::Positiv;
+    const Zahllesung l = liesZahl(r.text, f);
+    if (!l.ok()) {
+        r.zeile = l.zeile;
+    } else if (!chartSpacingAcceptable(range, logarithmic, l.wert)) {
+        // More lines than a chart draws: the smallest spacing of 1,000 steps is named.
+        const double spanne = logarithmic ? std::log10(range.hi) - std::log10(range.lo) : range.hi - range.lo;
+        std::string min = Str(zuSingle(spanne / 1000));
+        if (!min.empty() && min.front() == ' ') min.erase(0, 1);
+        r.zeile = "- " + achse + " außerhalb des Bereichs: " + art + " muss mindestens " + min + " sein";
+    } else {
+        r.wert = l.wert;
+    }
     return r;
+}
+
+Zahlfeld ursprungFeld(bool x) {
+    Zahlfeld f;
+    f.thema = "Achsen-Ursprung";
+    f.symbol = x ? "X" : "Y";
+    f.breite = Breite::Single;
+    return f;
 }
 
 std::optional<std::pair<int, int>> gitterMuster(int art, int stil) {

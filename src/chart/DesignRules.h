@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "base/Types.h"
+#include "base/Zahlbereich.h"
 #include "platform/ChartScale.h"
 
 namespace vrn {
@@ -21,23 +22,32 @@ namespace vrn {
 enum class KoordFehler {
     Keiner,
     Reihenfolge,    // a lower bound not strictly below its upper bound
-    Zahlenbereich,  // a bound that is no finite number or lies beyond single precision
+    Zahlenbereich,  // a bound the checked reading refuses (empty, no number, beyond single precision, too near 0)
     LogMinimum,     // a lower bound <= 0 on a logarithmic axis
 };
 
 struct KoordPruefung {
     KoordFehler fehler = KoordFehler::Keiner;
     Single xMin = 0, xMax = 0, yMin = 0, yMax = 0;  // the bounds read (valid only without a failure)
+    std::string zeilen;  // Zahlenbereich: the line of each bound refused, joined by CR LF
 };
 
-// Reads x(min), x(max), y(min), y(max) by the leading-number reading (a text
-// without a number reads 0), rounds them to single precision and checks them:
-// finite and within single precision first, then the order (strict, after
-// rounding), then a positive minimum on a logarithmic axis.
+// The bound i (1 x(min), 2 x(max), 3 y(min), 4 y(max)) of the coordinate
+// panel as the checked reading (base/Zahlbereich.h) takes it: a Single, any
+// number; an empty box is refused (an axis bound is never taken as 0).
+Zahlfeld koordFeld(int i);
+
+// Reads x(min), x(max), y(min), y(max) through the checked reading
+// (koordFeld), rounded once to single precision, and checks them: every
+// bound read first (the refused ones named in zeilen), then the order
+// (strict), then a positive minimum on a logarithmic axis.
 KoordPruefung pruefeKoordinaten(const std::array<std::string, 4>& texte, bool xLog, bool yLog);
 
-// The message of a refusal (title kEingabeFehler); "" for Keiner.
+// The message of a refusal (title kEingabeFehler); "" for Keiner. For
+// Zahlenbereich the window shows the refusal's zeilen instead.
 const char* koordMeldung(KoordFehler f);
+// The message of a check: its lines for bounds it refused, else koordMeldung.
+std::string koordMeldung(const KoordPruefung& p);
 inline constexpr const char* kEingabeFehler = "EINGABE-FEHLER";
 
 // Whether an axis whose shown bounds are lo..hi may become logarithmic.
@@ -47,10 +57,21 @@ bool logarithmischMoeglich(double lo, double hi);
 
 struct AbstandsEingabe {
     std::string text;             // the box text with every "," turned into "."
-    std::optional<double> wert;   // the spacing, when it is finite, > 0 and gives at most 1,000 steps
+    std::optional<double> wert;   // the spacing, when the box takes it
+    std::string zeile;            // else the line that says why, e.g. "- X-Achse außerhalb des
+                                  // Bereichs: Gitter-Abstand muss größer Null sein"
 };
-// Reads a spacing box for an axis drawn over `range` (decades on a logarithmic axis).
-AbstandsEingabe leseAbstand(std::string_view text, ChartRange range, bool logarithmic);
+// Reads a spacing box for an axis drawn over `range` (decades on a
+// logarithmic axis) through the checked reading: a Single above 0 (thema the
+// axis "X-Achse", symbol the row "Gitter-Abstand", "Tick-Abstand",
+// "Ziffern-Abstand") that gives at most 1,000 steps ("- X-Achse außerhalb des
+// Bereichs: Gitter-Abstand muss mindestens .01 sein" for 0..10).
+AbstandsEingabe leseAbstand(std::string_view text, ChartRange range, bool logarithmic,
+                            const std::string& achse = "X-Achse", const std::string& art = "Gitter-Abstand");
+
+// The crossing value typed for "bei X =" / "bei Y =" (txtXOrigin, txtYOrigin):
+// a Single, any number, empty refused; thema "Achsen-Ursprung", symbol "X" or "Y".
+Zahlfeld ursprungFeld(bool x);
 
 // ---- Option lists and their chart codes -----------------------------------------
 

@@ -211,7 +211,7 @@ bool frmGraph2D::koordinatenUebernehmen() {
     const KoordPruefung p = pruefeKoordinaten(coordPanel->texte(), Chart2D1->axisLogarithmic(ChartAxis::X),
                                               Chart2D1->axisLogarithmic(ChartAxis::Y));
     if (p.fehler != KoordFehler::Keiner) {
-        MsgBox(koordMeldung(p.fehler), MsgButtons::OK, MsgIcon::Critical, kEingabeFehler);
+        MsgBox(koordMeldung(p), MsgButtons::OK, MsgIcon::Critical, kEingabeFehler);
         coordPanel->zeigeBereich(app.tDiagramm);
         return false;
     }

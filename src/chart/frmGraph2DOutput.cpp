@@ -113,6 +113,11 @@ void frmGraph2D::buildPrintPanel() {
     Label9 = text("Höhe  =", frPrintScaling);
     cmZeile(gs, 3, Label8, txtWidth_in_cm, frPrintScaling);
     cmZeile(gs, 4, Label9, txtHeight_in_cm, frPrintScaling);
+    // The boxes as the print box reads them (druckRahmen).
+    static_cast<NumberField*>(txtLeft_in_cm)->setZahlfeld(druckFeld(DruckFeld::Links));
+    static_cast<NumberField*>(txtTop_in_cm)->setZahlfeld(druckFeld(DruckFeld::Oben));
+    static_cast<NumberField*>(txtWidth_in_cm)->setZahlfeld(druckFeld(DruckFeld::Breite));
+    static_cast<NumberField*>(txtHeight_in_cm)->setZahlfeld(druckFeld(DruckFeld::Hoehe));
     outer->addWidget(frPrintScaling, 1, 1, 2, 1);
 
     auto* knoepfe = new QHBoxLayout();

@@ -116,16 +116,21 @@ void frmGraphCalc::zeigeGezeichnetenStand() {
 }
 
 void frmGraphCalc::cmdGraphCalcExec_Click() {
-    const double t = Val(toStd(txtX->text()));
     // The curves on the screen are the ones asked about.
     const GezeichnetMit g = gezeichnetOderJetzt();
-    // A time beyond the range of a Double, or outside 0..t(max) of the
-    // simulation, is named in one line; nothing is computed.
-    std::string fehler1;
-    if (const Ueberlauf u = txtX->ueberlauf(); u != Ueberlauf::Keiner)
-        fehler1 = ueberlaufZeile("Zeit-Vorgabe", "t", u);
-    else if (!passtInSingle(t) || zuSingle(t) > g.tEnd || t < 0)
-        fehler1 = ausserhalbZeile("Zeit-Vorgabe", "t", "0", Format(g.tEnd) + " " + rtrim(g.sZeiteinheit));
+    // A time the field refuses (empty, no number, beyond a Double, too near
+    // 0) or outside 0..t(max) of the simulation is named in one line;
+    // nothing is computed.
+    Zahlfeld feld;
+    feld.thema = "Zeit-Vorgabe";
+    feld.symbol = "t";
+    feld.bereich = Bereich::NichtNegativ;
+    const Zahllesung l = txtX->lies(feld);
+    const std::string bereich =
+        ausserhalbZeile("Zeit-Vorgabe", "t", "0", Format(g.tEnd) + " " + rtrim(g.sZeiteinheit));
+    const double t = l.wert;
+    std::string fehler1 = l.zeile;
+    if (l.fehler == Zahlfehler::Bereich || (l.ok() && (!passtInSingle(t) || zuSingle(t) > g.tEnd))) fehler1 = bereich;
     if (!fehler1.empty()) {
         MsgBox(fehler1, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;

@@ -43,7 +43,7 @@ bool setzeFeld(Messpunkt& p, int col, double v) {
     return true;
 }
 
-std::string spaltenUeberlaufZeile(int col, std::string_view text) {
+Zahlfeld spaltenFeld(int col, bool leerIstNull) {
     struct Name {
         const char* thema;
         const char* symbol;
@@ -52,20 +52,34 @@ std::string spaltenUeberlaufZeile(int col, std::string_view text) {
                                      {"Konzentration", "c(C)"}, {"Konzentration", "c(P)"}, {"Konzentration", "c(Q)"},
                                      {"Leitfähigkeit", "lambda"}, {"Temperatur", "T"},
                                      {"Geschwindigkeitskonstante", "k"}};
-    if (col < kSpalteT || col > kSpalteK) return {};
+    Zahlfeld f;
+    if (col < kSpalteT || col > kSpalteK) return f;
     const Name& n = namen[u(col - kSpalteT)];
-    return ueberlaufZeile(n.thema, n.symbol, ValUeberlauf(text, true), true);
+    f.thema = n.thema;
+    f.symbol = n.symbol;
+    f.breite = Breite::Single;
+    f.leer = leerIstNull || col != kSpalteT ? Leer::IstNull : Leer::Fehlt;
+    return f;
 }
 
-std::string blockUeberlaufZeilen(int R, int C, const BlockText& block) {
+Zahlfeld lambdaInfFeld() {
+    Zahlfeld f;
+    f.thema = "Leitfähigkeit";
+    f.symbol = "lambda (t = ∞)";
+    f.breite = Breite::Single;
+    return f;
+}
+
+std::string spaltenZeile(int col, std::string_view text, bool leerIstNull) {
+    if (col < kSpalteT || col > kSpalteK) return {};
+    return liesZahl(text, spaltenFeld(col, leerIstNull)).zeile;
+}
+
+std::string blockZeilen(int R, int C, const BlockText& block) {
     std::string zeilen;
     for (std::size_t i = 0; i < block.size(); ++i)
         for (std::size_t j = 0; j < block[i].size(); ++j) {
-            // As zellenWert reads the cell: a comma for the point, line feeds skipped.
-            std::string t = block[i][j];
-            std::replace(t.begin(), t.end(), ',', '.');
-            t.erase(0, std::min(t.size(), t.find_first_not_of("\r\n \t")));
-            const std::string z = spaltenUeberlaufZeile(C + static_cast<int>(j), t);
+            const std::string z = spaltenZeile(C + static_cast<int>(j), block[i][j], true);
             if (!z.empty()) zeilen += z + " (Zeile " + std::to_string(R + static_cast<int>(i) + 1) + ")\r\n";
         }
     return zeilen;
@@ -94,12 +108,10 @@ std::string refillZeilentext(int i, const Messpunkt& p) {
     return s;
 }
 
-double zellenWert(std::string_view text) {
-    std::string s(text);
-    std::replace(s.begin(), s.end(), ',', '.');
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t' || s[i] == '\n' || s[i] == '\r')) ++i;
-    return Val(std::string_view(s).substr(i));
+std::optional<double> zellenWert(int col, std::string_view text) {
+    const Zahllesung l = liesZahl(text, spaltenFeld(col, true));
+    if (!l.ok()) return std::nullopt;
+    return l.wert;
 }
 
 bool eingabeAnnehmbar(const Eingabezeile& v) {
@@ -175,7 +187,8 @@ bool fuegeBlockEin(std::vector<Messpunkt>& d, Integer& n, int R, int C, const Bl
             const long col = C + static_cast<long>(j);
             if (col < kSpalteT) continue;
             if (col > kSpalteK) break;
-            setzeFeld(p, static_cast<int>(col), zellenWert(block[i][j]));
+            if (const std::optional<double> v = zellenWert(static_cast<int>(col), block[i][j]))
+                setzeFeld(p, static_cast<int>(col), *v);
         }
     }
     return true;

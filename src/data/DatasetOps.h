@@ -9,11 +9,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/Types.h"
+#include "base/Zahlbereich.h"
 #include "platform/GridText.h"
 
 namespace vrn {
@@ -33,18 +35,29 @@ double feldWert(const Messpunkt& p, int col);
 // field is shown in single precision or stored in it; 3.4028235E+38 is held).
 bool setzeFeld(Messpunkt& p, int col, double v);
 
-// The check line for the text of grid column 2..10 (an input box or a cell,
-// decimal point) whose number its field cannot hold: beyond the range of a
-// Single, in which every field is shown or stored, e.g. "- Zeit zu groß: t
-// darf höchstens 3.4E+38 sein" (ueberlaufZeile, base/Zahlbereich.h); empty
-// when the number fits, for a text with no number and for another column.
-std::string spaltenUeberlaufZeile(int col, std::string_view text);
+// The field behind grid column 2..10 as the checked reading (base/Zahlbereich.h)
+// takes its text: every column a Single (shown or stored as one), any
+// number, named as the editor names it ("Zeit" t, "Konzentration" c(A) ..
+// c(Q), "Leitfähigkeit" lambda, "Temperatur" T, "Geschwindigkeitskonstante"
+// k). An empty text is 0, except for a typed t (leerIstNull false), which is
+// refused: a time is never taken as 0 without a word.
+Zahlfeld spaltenFeld(int col, bool leerIstNull = false);
+
+// The box "lambda (t = ∞)": a Double its file reads as a Single, any number;
+// empty is refused (0 is typed as 0).
+Zahlfeld lambdaInfFeld();
+
+// The check line of the text of grid column 2..10 (an input box or a cell;
+// decimal point or comma) that the column refuses (spaltenFeld), e.g. "- Zeit
+// zu groß: t darf höchstens 3.4E+38 sein"; empty when the column takes it
+// and for another column.
+std::string spaltenZeile(int col, std::string_view text, bool leerIstNull = false);
 
 // The cells of a block pasted with its first cell at grid row R, column C
-// (as fuegeBlockEin reads them) whose number its field cannot hold, and which
-// so keep their value: one line each, spaltenUeberlaufZeile followed by
-// " (Zeile " point number ")" and CR LF; empty when every cell fits.
-std::string blockUeberlaufZeilen(int R, int C, const BlockText& block);
+// (as fuegeBlockEin reads them) that their column refuses, and which so keep
+// their value: one line each, spaltenZeile followed by " (Zeile " point
+// number ")" and CR LF; empty when every cell is taken. An empty cell is 0.
+std::string blockZeilen(int R, int C, const BlockText& block);
 // The first line of the note that names them after a paste.
 inline constexpr const char* kNichtUebernommen = "Nicht übernommen, diese Felder behalten ihren Wert:";
 
@@ -61,9 +74,10 @@ std::string Zeilentext(int i, const Messpunkt& p);
 // each left-aligned in 14 characters.
 std::string refillZeilentext(int i, const Messpunkt& p);
 
-// Reads a grid or pasted cell: every "," becomes "."; leading blanks, tabs
-// and line feeds are skipped; then the leading number (0 when there is none).
-double zellenWert(std::string_view text);
+// The number of a pasted cell of grid column col as its column takes it
+// (spaltenFeld; an empty cell is 0; blanks, tabs and line ends around it and
+// a decimal comma are read); nullopt for a text the column refuses.
+std::optional<double> zellenWert(int col, std::string_view text);
 
 // An input row: t, c(1)..c(5), lambda, Temp, k as typed in the nine boxes.
 using Eingabezeile = std::array<double, 9>;
@@ -94,8 +108,8 @@ bool entfernePunkte(std::vector<Messpunkt>& d, Integer& n, int first, int last);
 
 // Pastes a block with its top-left cell at grid row R, column C. Only the
 // cells the block covers are read (zellenWert) into their fields; columns
-// 0 and 1 and cells beyond column 10 are ignored, and so is a value its field
-// cannot hold. When R + rows > n the data set grows to R + rows points (new
+// 0 and 1 and cells beyond column 10 are ignored, and so is a text its
+// column refuses (the field keeps its value; blockZeilen names it). When R + rows > n the data set grows to R + rows points (new
 // points zero and active). False, nothing changed, when the data set would
 // exceed 32767 points or R, C are negative.
 bool fuegeBlockEin(std::vector<Messpunkt>& d, Integer& n, int R, int C, const BlockText& block);

@@ -17,6 +17,10 @@ struct KTErgebnis {
                        // finite, or a result beyond the single range
     double k = 0;      // in the set time unit
     double kSec = 0;   // per second
+    // For a result beyond the single range: the input whose share of the
+    // result's logarithm is the largest, 0 (A or S#), 1 (EA or H#, through
+    // the exponent) or 2 (T); -1 otherwise.
+    int ueberlaufDurch = -1;
 };
 
 // secondInUnit: the length of one second in the set unit (Zeitfaktor(0, unit)).

@@ -1,10 +1,13 @@
 #include "data/XYFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cfloat>
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/Zahlbereich.h"
+#include "data/XYList.h"
 #include "platform/ChartModel.h"
 #include "shell/FileItems.h"
 #include "shell/TextFile.h"
@@ -21,23 +24,23 @@ std::string mitPunkt(std::string s) {
     return s;
 }
 
-// The value of one column text: a decimal comma counts as a point, the
-// leading number counts, rounded once to the nearest Single; an empty text
-// gives 0. A text without a leading number, or with one that rounds past the
-// largest Single, is refused.
-ItemError spaltenWert(std::string_view text, Single& v) {
-    const std::string t = mitPunkt(std::string(trimBlanks(text)));
-    if (t.empty()) {
-        v = 0;
-        return ItemError::None;
+// The value of one column text as the editor's column takes it (the
+// checked reading of xyFeld: a decimal comma counts as a point, the whole
+// text is the number, rounded once to the nearest Single); an empty text
+// gives 0. A text that is no number as a whole, one that rounds past the
+// largest Single and one other than 0 that a Single holds as 0 are refused.
+ItemError spaltenWert(std::string_view text, int spalte, Single& v) {
+    const Zahllesung l = liesZahl(text, xyFeld(spalte, true));
+    switch (l.fehler) {
+        case Zahlfehler::Keiner: v = l.single; return ItemError::None;
+        case Zahlfehler::ZuGross:
+        case Zahlfehler::ZuKlein:
+        case Zahlfehler::Bereich: return ItemError::OutOfRange;
+        case Zahlfehler::NaheNull: return ItemError::TooNearZero;
+        case Zahlfehler::Leer:
+        case Zahlfehler::KeineZahl: break;
     }
-    bool ok = false;
-    const Single s = ValSingle(t, ok);
-    if (ok) {
-        v = s;
-        return ItemError::None;
-    }
-    return ValZuGross(t, true) ? ItemError::OutOfRange : ItemError::NotANumber;
+    return ItemError::NotANumber;
 }
 
 bool istLeer(std::string_view zeile) {
@@ -50,7 +53,16 @@ std::string xyZahlText(double v) {
     // Seven digits of a value between the largest Single and half a step
     // above it would round past it: it is written as the Single it rounds to.
     if (std::fabs(v) > static_cast<double>(FLT_MAX) && passtInSingle(v)) v = static_cast<double>(zuSingle(v));
-    return mitPunkt(Format(v, kMuster));
+    // So is a value whose seven digits a Single holds as 0 (a curve that
+    // decays below 1E-45): its file holds Singles, and the reader refuses a
+    // number other than 0 that reads as 0.
+    const std::string text = mitPunkt(Format(v, kMuster));
+    Single back = 0;
+    const auto res = std::from_chars(text.data() + (text[0] == '-' ? 1 : 0), text.data() + text.size(), back);
+    if (v != 0 && (res.ec == std::errc::result_out_of_range || (res.ec == std::errc() && back == 0)) &&
+        std::fabs(v) < 1)
+        return mitPunkt(Format(0.0, kMuster));
+    return text;
 }
 std::string xyZahlText(float v) { return mitPunkt(Format(v, kMuster)); }
 
@@ -76,14 +88,14 @@ bool xyZeileLesen(std::string_view zeile, const std::string& trenn, int zeilenNr
         yText = yText.substr(0, yText.find(trenn));
     }
     XYPunkt q{0, 0, 0};
-    ItemError e = spaltenWert(xText, q.x);
+    ItemError e = spaltenWert(xText, 2, q.x);
     int wert = 1;
     if (e == ItemError::None) {
-        e = spaltenWert(yText, q.y);
+        e = spaltenWert(yText, 3, q.y);
         wert = 2;
     }
     if (e != ItemError::None) {
-        error = itemErrorText(e, zeilenNr, wert, wert == 1 ? xText : yText);
+        error = itemErrorText(e, zeilenNr, wert, wert == 1 ? xText : yText, wert == 1 ? "x" : "y");
         return false;
     }
     p = q;

@@ -32,7 +32,8 @@ inline constexpr const char* kKurvenKommentar = "\"Kurvenpunkte\"";
 // "-.1230000E-02", 0 -> ".0000000E+00". A Single is first rounded to its
 // seven significant digits. A Double above the largest Single that still
 // rounds to it (3.4028235E+38) is written as the largest Single,
-// ".3402823E+39", where seven digits of its own would read as no Single.
+// ".3402823E+39", where seven digits of its own would read as no Single; one
+// so near 0 that its Single is 0 is written as 0.
 std::string xyZahlText(double v);
 std::string xyZahlText(float v);
 
@@ -43,14 +44,16 @@ std::string ermittleTrennzeichen(std::string_view zeile);
 
 // A point line split at the separator: x is the text before its first
 // occurrence, y the text up to the second one (a third column is dropped).
-// A decimal comma in either text counts as a point and the leading number
-// counts; an empty text gives 0. A blank separator also takes runs of blanks
-// and blanks at both ends as one. A line without the separator gives x = 0
-// and its own value as y. Each number is rounded once, from its text to the
-// nearest Single ("3.4028235E+38" reads as the largest Single). A text
-// without a leading number ("nan"), or with one that rounds past the largest
-// Single ("3.4028236E+38", "1e999"), is refused: false, p unchanged, and
-// error names line zeilenNr, the value (1 x, 2 y) and its text.
+// Each text is read as the editor's column takes it typed (the checked
+// reading, data/XYList.h xyFeld): a decimal comma counts as a point, the
+// whole text is the number, an empty text gives 0. A blank separator also
+// takes runs of blanks and blanks at both ends as one. A line without the
+// separator gives x = 0 and its own value as y. Each number is rounded once,
+// from its text to the nearest Single ("3.4028235E+38" reads as the largest
+// Single). A text that is no number as a whole ("nan", "12abc"), one that
+// rounds past the largest Single ("3.4028236E+38", "1e999") or one other
+// than 0 that a Single holds as 0 ("1E-46") is refused: false, p unchanged,
+// and error names line zeilenNr, the value (1 x, 2 y), its field and its text.
 bool xyZeileLesen(std::string_view zeile, const std::string& trenn, int zeilenNr, XYPunkt& p, std::string& error);
 
 // A file as read, not yet taken into the list.

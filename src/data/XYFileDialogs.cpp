@@ -39,7 +39,10 @@ void ladeXYDatei(std::string& FileTitle, std::string& kommentar, bool& bCancel) 
     XYDateiInhalt inhalt;
     TextLineReader reader;
     if (reader.open(chosen, error, kMaxXYDateiBytes)) {
-        if (leseXYDatei(reader, inhalt, error)) {
+        // A refusal of the lines names the file (the reasons of open name it already).
+        if (!leseXYDatei(reader, inhalt, error)) {
+            error += "\r\n(Datei: " + chosen + ")";
+        } else {
             std::vector<XYPunkt> pts(1);
             pts.insert(pts.end(), inhalt.punkte.begin(), inhalt.punkte.end());
             xyListeSetzen(pts);

@@ -20,7 +20,8 @@ inline constexpr const char* kXYFilterSpeichern = "x-y-Daten (*.XY *.xy)";
 // folder; when it is read, the list (XYDaten, nXYPunkte) becomes its points,
 // XYDateiName := the path, FileTitle := the name without folder, kommentar :=
 // its line 1 and bCancel := false. A file that cannot be read or is refused
-// shows why ("Meldung von ladeXYDatei"), bCancel := true, the list stays.
+// shows why, with its line, field and file ("Meldung von ladeXYDatei"),
+// bCancel := true, the list stays.
 void ladeXYDatei(std::string& FileTitle, std::string& kommentar, bool& bCancel);
 
 // With no point: beep, false. Otherwise the save box "(Kurven)punkte

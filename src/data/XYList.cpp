@@ -62,20 +62,27 @@ void xyListeSetzen(const std::vector<XYPunkt>& pts) {
 
 bool xyWertGueltig(double v) { return passtInSingle(v); }
 
-std::string xyUeberlaufZeile(int spalte, std::string_view text) {
-    if (spalte != 2 && spalte != 3) return {};
-    return ueberlaufZeile(spalte == 2 ? "x-Wert" : "y-Wert", spalte == 2 ? "x" : "y", ValUeberlauf(text, true), true);
+Zahlfeld xyFeld(int spalte, bool leerIstNull) {
+    Zahlfeld f;
+    f.thema = spalte == 2 ? "x-Wert" : "y-Wert";
+    f.symbol = spalte == 2 ? "x" : "y";
+    f.breite = Breite::Single;
+    f.leer = leerIstNull ? Leer::IstNull : Leer::Fehlt;
+    return f;
 }
 
-std::string xyBlockUeberlaufZeilen(std::string_view text, int zeile0, int spalte0) {
+std::string xyZeile(int spalte, std::string_view text, bool leerIstNull) {
+    if (spalte != 2 && spalte != 3) return {};
+    return liesZahl(text, xyFeld(spalte, leerIstNull)).zeile;
+}
+
+std::string xyBlockZeilen(std::string_view text, int zeile0, int spalte0) {
     const BlockText rows = splitBlockText(text);
     const int ersteSpalte = std::max(spalte0, 2);
     std::string zeilen;
     for (std::size_t j = 0; j < rows.size(); ++j)
         for (std::size_t k = 0; k < rows[j].size() && ersteSpalte + static_cast<int>(k) <= 3; ++k) {
-            std::string t = rows[j][k];
-            std::replace(t.begin(), t.end(), ',', '.');
-            const std::string z = xyUeberlaufZeile(ersteSpalte + static_cast<int>(k), t);
+            const std::string z = xyZeile(ersteSpalte + static_cast<int>(k), rows[j][k], true);
             if (!z.empty()) zeilen += z + " (Zeile " + std::to_string(zeile0 + static_cast<int>(j) + 1) + ")\r\n";
         }
     return zeilen;
@@ -130,13 +137,10 @@ int xyEinfuegen(std::string_view text, int zeile0, int spalte0) {
     for (int j = 0; j < nRows; ++j) {
         const auto& cells = rows[u(j)];
         for (std::size_t k = 0; k < cells.size() && ersteSpalte + static_cast<int>(k) <= 3; ++k) {
-            std::string t = cells[k];
-            std::replace(t.begin(), t.end(), ',', '.');
             // Rounded once, from the text to the Single the list holds.
-            bool ok = false;
-            const Single v = ValSingle(t, ok);
-            const bool leer = t.find_first_not_of(" \t") == std::string::npos;
-            if (leer || ok) xyWertSetzen(zeile0 + j + 1, ersteSpalte + static_cast<int>(k), leer ? 0.0 : v);
+            const int spalte = ersteSpalte + static_cast<int>(k);
+            const Zahllesung l = liesZahl(cells[k], xyFeld(spalte, true));
+            if (l.ok()) xyWertSetzen(zeile0 + j + 1, spalte, l.single);
         }
     }
     return nRows;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/Types.h"
+#include "base/Zahlbereich.h"
 
 namespace vrn {
 
@@ -23,16 +24,20 @@ void xyListeSetzen(const std::vector<XYPunkt>& pts);
 // (3.4028235E+38 is held as the largest Single).
 bool xyWertGueltig(double v);
 
-// The check line for a text of x (spalte 2) or y (spalte 3) whose number the
-// list cannot hold, beyond the range of a Single: "- x-Wert zu groß: x darf
-// höchstens 3.4E+38 sein" (ueberlaufZeile, base/Zahlbereich.h); empty when it
-// fits, for a text with no number and for another column.
-std::string xyUeberlaufZeile(int spalte, std::string_view text);
+// x (spalte 2, "x-Wert" x) or y (spalte 3, "y-Wert" y) as the checked
+// reading (base/Zahlbereich.h) takes its text: a Single, any number; an
+// empty text is refused, or 0 with leerIstNull (a pasted cell).
+Zahlfeld xyFeld(int spalte, bool leerIstNull = false);
 
-// The cells of text pasted as xyEinfuegen reads it whose number a Single
-// cannot hold, and which so keep their value: one line each,
-// xyUeberlaufZeile followed by " (Zeile " point number ")" and CR LF.
-std::string xyBlockUeberlaufZeilen(std::string_view text, int zeile0, int spalte0);
+// The check line for a text of x (spalte 2) or y (spalte 3) that its column
+// refuses (xyFeld), e.g. "- x-Wert zu groß: x darf höchstens 3.4E+38 sein";
+// empty when it is taken and for another column.
+std::string xyZeile(int spalte, std::string_view text, bool leerIstNull = false);
+
+// The cells of text pasted as xyEinfuegen reads it that their column
+// refuses, and which so keep their value: one line each, xyZeile followed by
+// " (Zeile " point number ")" and CR LF.
+std::string xyBlockZeilen(std::string_view text, int zeile0, int spalte0);
 
 // Appends the active point (x, y). False, changing nothing, when the list is
 // full or a value cannot be held.
@@ -58,9 +63,10 @@ bool xyZellenNullen(int r1, int c1, int r2, int c2);
 // final line break adds no row; cells at Tab) with its first cell at grid row
 // zeile0 (0-based, point zeile0 + 1) and grid column spalte0 (a column left
 // of x counts as x). Cells beyond y are dropped. The list grows to at least
-// zeile0 + rows points (new points are active, (0, 0)). In each pasted cell
-// a decimal comma counts as a point; an empty cell gives 0, a cell without a
-// number or with a number a Single cannot hold leaves the value as it was.
+// zeile0 + rows points (new points are active, (0, 0)). Each pasted cell is
+// read by the checked reading (xyFeld, a decimal comma counts as a point);
+// an empty cell gives 0, a cell its column refuses (no number as a whole,
+// beyond a Single, too near 0) leaves the value as it was.
 // Returns the number of rows pasted; 0, changing nothing, for an empty text,
 // when the list would grow beyond kMaxXYPunkte or the start is outside the grid.
 int xyEinfuegen(std::string_view text, int zeile0, int spalte0);

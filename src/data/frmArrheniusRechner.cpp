@@ -157,7 +157,7 @@ bool frmArrheniusRechner::eingabenUebernehmen() {
     // other window's parameters overwrite).
     for (auto [feld, v] : {std::pair{txtInpArrh[0], a}, std::pair{txtInpArrh[1], b}}) {
         if (feld->isModified()) continue;
-        if (!feld->text().isEmpty() && ValEingabe(toStd(feld->text())) == v) continue;
+        if (const Zahllesung l = liesZahl(toStd(feld->text()), Zahlfeld{}); l.ok() && l.wert == v) continue;
         feld->setText(punkt(v));
         anders = true;
     }
@@ -172,23 +172,43 @@ void frmArrheniusRechner::gehoert(const Meldung& m) {
         txtksecResult->clear();
         return;
     }
-    // The result shown is recomputed in the unit in force.
-    if (ergebnis && (m.teile & (kTeilZeiteinheit | kTeilAuswertung))) cmdCalc_Click();
+    // The result shown is recomputed in the unit in force, from inputs the
+    // fields take (else it goes: a listener shows no message).
+    if (ergebnis && (m.teile & (kTeilZeiteinheit | kTeilAuswertung))) {
+        bool lesbar = true;
+        for (int i = 0; i < 3; ++i) lesbar = lesbar && liesZahl(toStd(txtInpArrh[static_cast<std::size_t>(i)]->text()), eingabeFeld(i)).ok();
+        if (lesbar) {
+            cmdCalc_Click();
+        } else {
+            txtkResult->clear();
+            txtksecResult->clear();
+        }
+    }
 }
 
-void frmArrheniusRechner::cmdCalc_Click() {
-    // A number beyond the range of a Double is named, not computed with as 0;
-    // nothing is computed or stored then.
+Zahlfeld frmArrheniusRechner::eingabeFeld(int i) const {
     const bool ey = funktion_ == 2;
     const char* const thema[] = {ey ? "Aktivierungsentropie" : "Präexponentialfaktor",
                                  ey ? "Aktivierungsenthalpie" : "Aktivierungsenergie", "Temperatur"};
     const char* const symbol[] = {ey ? "s#" : "A", ey ? "h#" : "EA", "T"};
+    Zahlfeld f;
+    f.thema = thema[i];
+    f.symbol = symbol[i];
+    // T divides the exponent: a temperature above 0 K.
+    if (i == 2) f.bereich = Bereich::Positiv;
+    return f;
+}
+
+void frmArrheniusRechner::cmdCalc_Click() {
+    // Every field through the checked reading: a text it refuses (empty, no
+    // number, beyond a Double, too near 0, T not above 0) is named, and
+    // nothing is computed or stored.
     std::string fehler;
+    std::array<double, 3> v{};
     for (std::size_t i = 0; i < 3; ++i) {
-        QString t = txtInpArrh[i]->text();
-        t.replace(',', '.');
-        if (const Ueberlauf u = ValUeberlauf(toStd(t)); u != Ueberlauf::Keiner)
-            fehler += ueberlaufZeile(thema[i], symbol[i], u) + "\r\n";
+        const Zahllesung l = txtInpArrh[i]->lies(eingabeFeld(static_cast<int>(i)));
+        if (l.ok()) v[i] = l.wert;
+        else fehler += l.zeile + "\r\n";
     }
     if (!fehler.empty()) {
         txtkResult->clear();
@@ -198,10 +218,17 @@ void frmArrheniusRechner::cmdCalc_Click() {
     }
     if (const int i = zeitEinheitIndex(app.sZeiteinheit); i >= 0) app.bytZeitEinheitIdx = static_cast<Byte>(i);
     const double sekunde = app.Zeitfaktor[0][app.bytZeitEinheitIdx];
-    const double a = ValEingabe(toStd(txtInpArrh[0]->text()));
-    const double b = ValEingabe(toStd(txtInpArrh[1]->text()));
-    const double T = ValEingabe(toStd(txtInpArrh[2]->text()));
-    KTErgebnis r;
+    const double a = v[0], b = v[1], T = v[2];
+    const KTErgebnis r = funktion_ == 2 ? eyringK(a, b, T, sekunde) : arrheniusK(a, b, T, sekunde);
+    if (!r.ok) {
+        // A k beyond what the boxes show: the input that made it is named.
+        txtkResult->clear();
+        txtksecResult->clear();
+        const int i = r.ueberlaufDurch >= 0 ? r.ueberlaufDurch : 2;
+        MsgBox(rechenUeberlaufZeile(eingabeFeld(i), v[static_cast<std::size_t>(i)]) + "\r\n", MsgButtons::OK,
+               MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
     if (funktion_ == 2) {
         {
             Aenderung aenderung;
@@ -211,12 +238,9 @@ void frmArrheniusRechner::cmdCalc_Click() {
         // S# and H# are in force as typed.
         txtInpArrh[0]->setModified(false);
         txtInpArrh[1]->setModified(false);
-        r = eyringK(a, b, T, sekunde);
-    } else {
-        r = arrheniusK(a, b, T, sekunde);
     }
-    txtkResult->setText(r.ok ? punkt(r.k) : QString());
-    txtksecResult->setText(r.ok ? punkt(r.kSec) : QString());
+    txtkResult->setText(punkt(r.k));
+    txtksecResult->setText(punkt(r.kSec));
 }
 
 void frmArrheniusRechner::cmdClose_Click() { Unload(); }

@@ -13,6 +13,7 @@
 
 #include <array>
 
+#include "base/Zahlbereich.h"
 #include "platform/Forms.h"
 #include "shell/StateOwner.h"
 
@@ -34,10 +35,12 @@ public:
     void fuellen();
     // Takes over the shared temperature function (bytKTFunktion) and refills.
     void funktionUebernehmen();
-    // Reads the inputs and shows k; T <= 0 or a result beyond the single
-    // range empties both result boxes. An Eyring calculation stores S# and H#.
-    // An input beyond the range of a Double ("1E400") empties them too and is
-    // named in a message (" Ausführung nicht möglich "); nothing is stored.
+    // Reads the inputs through the checked reading and shows k. A text a
+    // field refuses (empty, no number, beyond a Double, too near 0, T not
+    // above 0) or a k beyond the single range empties both result boxes and
+    // is named in a message (" Ausführung nicht möglich "; a k too large by
+    // the input that made it, rechenUeberlaufZeile); nothing is stored then.
+    // An Eyring calculation stores S# and H#.
     void cmdCalc_Click();
     void cmdClose_Click();
 
@@ -61,6 +64,8 @@ protected:
     void Form_Load() override;
 
 private:
+    // Input field i (0 A or s#, 1 EA or h#, 2 T) as the window names it.
+    Zahlfeld eingabeFeld(int i) const;
     // Captions and units of the equation in force and the unit in force.
     void beschriften();
     // Inputs from the shared parameters; true when one of them changed.

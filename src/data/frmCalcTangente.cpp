@@ -136,9 +136,11 @@ void frmCalcTangente::gehoert(const Meldung& m) {
     const double f = m.kGeteiltDurch;
     // The data's times were converted to another unit, or data in another
     // unit came: the time typed is the same moment in the new unit.
-    if (f != 1 && !txtX->text().trimmed().isEmpty()) {
-        const double t = Val(toStd(txtX->text())) * f;
-        if (std::isfinite(t)) txtX->setText(toQ(Str(t)));
+    if (f != 1) {
+        // A text that is no time stays as typed, to be named when it is computed.
+        const Zahllesung l = txtX->lies(zeitFeld());
+        const double t = l.wert * f;
+        if (l.ok() && std::isfinite(t)) txtX->setText(toQ(Str(t)));
     }
     if (m.neueDaten) {
         // Other points: the spline of the former ones is no answer any more.
@@ -196,8 +198,15 @@ void frmCalcTangente::diagrammSichern() {
     app.iDiagrammTyp = kDiagTangente;
 }
 
+Zahlfeld frmCalcTangente::zeitFeld() {
+    Zahlfeld f;
+    f.thema = "Zeit-Vorgabe";
+    f.symbol = "t";
+    f.bereich = Bereich::NichtNegativ;
+    return f;
+}
+
 void frmCalcTangente::cmdCalc_Click() {
-    const double t = Val(toStd(txtX->text()));
     const int n = std::min<int>(app.nExpPunkte, static_cast<int>(app.ExpDaten.size()) - 1);
     if (!zeitenStrengSteigend(app.ExpDaten, n)) {
         MsgBox("Für die Tangentenmethode werden mindestens 3 Messpunkte mit streng ansteigenden Zeiten t "
@@ -206,14 +215,17 @@ void frmCalcTangente::cmdCalc_Click() {
                MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
-    // A time beyond the range of a Double, or outside the chart's 0..XMax, is named in one line.
-    if (const Ueberlauf u = txtX->ueberlauf(); u != Ueberlauf::Keiner) {
-        MsgBox(ueberlaufZeile("Zeit-Vorgabe", "t", u), MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    // A time the field refuses (empty, no number, beyond a Double, too near
+    // 0), or outside the chart's 0..XMax, is named in one line.
+    const Zahllesung l = txtX->lies(zeitFeld());
+    if (!l.ok() && l.fehler != Zahlfehler::Bereich) {
+        MsgBox(l.zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
     diagrammSichern();
     const Single xMax = app.tDiagramm.XMax;
-    if (!passtInSingle(t) || !(zuSingle(t) >= 0 && zuSingle(t) <= xMax)) {
+    const double t = l.wert;
+    if (!l.ok() || !passtInSingle(t) || !(zuSingle(t) >= 0 && zuSingle(t) <= xMax)) {
         MsgBox(ausserhalbZeile("Zeit-Vorgabe", "t", "0", Format(xMax) + " " + rtrim(app.sZeiteinheit)), MsgButtons::OK,
                MsgIcon::Critical, kNichtMoeglich);
         return;

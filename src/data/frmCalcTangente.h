@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "base/Types.h"
+#include "base/Zahlbereich.h"
 #include "data/Tangente.h"
 #include "platform/Forms.h"
 #include "shell/StateOwner.h"
@@ -44,8 +45,10 @@ public:
     void diagrammUebernehmen();
     void setTimeUnitCaptions(const std::string& u) override;
 
-    // Shows c and r at the time in txtX; a time outside 0..XMax beeps; a data
-    // set whose times do not strictly increase is refused with a message.
+    // Shows c and r at the time in txtX; a time the field refuses (empty, no
+    // number, beyond a Double, too near 0) or outside 0..XMax is named in
+    // one line; a data set whose times do not strictly increase is refused
+    // with a message.
     void cmdCalc_Click();
     // sngGlaettung := slider / 200; when it changed and the chart is loaded,
     // the chart deletes its curves and draws the spline anew.
@@ -69,6 +72,8 @@ protected:
     void Form_Load() override;
 
 private:
+    // The time field t: a Double of at least 0.
+    static Zahlfeld zeitFeld();
     bool eigenesDiagramm() const;
     // The shared values of the tangent method from the window's own; its
     // chart is drawn anew when it is not the open one or the data changed.

@@ -149,6 +149,8 @@ void frmDatedit::buildGrid() {
     Grid->setColumnWidthTwips(1, kBreiteAus);
     Grid->setFixedColumns(2);
     Grid->setCheckBoxColumn(1);
+    // The columns of t .. k as their cells are read when typed (spaltenFeld).
+    for (int c = kSpalteT; c <= kSpalteK; ++c) Grid->setSpaltenFeld(c, spaltenFeld(c));
     Grid->setGridFont("Courier New", 9);
     Grid->setMinimumHeight(twipsToPixelsY(2000));
     Grid->setFixedWidth(twipsToPixelsX(kBreiteNr + kBreiteAus + 9 * kBreiteWert) + 20);
@@ -311,12 +313,21 @@ void frmDatedit::connectControls() {
     lambda_infin->onKeyPress = [](int& key) {
         if (key == 13) key = 0;
     };
-    // Both boxes write the data set as they are typed into: each key is a change.
+    // Both boxes write the data set as they are typed into: each key is a
+    // change. A text the box refuses leaves lambda(inf) in force; it is named
+    // when the box is left and before the data set is taken or saved.
     connect(lambda_infin, &QLineEdit::textChanged, this, [this] {
-        const double v = Val(toStd(lambda_infin->text()));
-        Messpunkt probe;
         Aenderung aenderung;
-        if (setzeFeld(probe, kSpalteLambda, v)) app.LambdaInf = v;
+        if (const Zahllesung l = lambda_infin->lies(lambdaInfFeld()); l.ok()) app.LambdaInf = l.wert;
+    });
+    connect(lambda_infin, &NumberField::fokusErhalten, this, [this] { lambdaInfBeimFokus_ = app.LambdaInf; });
+    // Left with a text it refuses: named, and lambda(inf) in force before
+    // comes back (none of the numbers typed on the way stays).
+    connect(lambda_infin, &QLineEdit::editingFinished, this, [this] {
+        if (lambdaInfGenommen()) return;
+        Aenderung aenderung;
+        app.LambdaInf = lambdaInfBeimFokus_;
+        zeigeLambdaInf();
     });
     connect(txtComment, &QLineEdit::textChanged, this, [this] {
         QString t = txtComment->text();
@@ -364,7 +375,7 @@ void frmDatedit::zeigeKommentar() {
 // box (taking a point reads the box).
 void frmDatedit::zeigeLambdaInf() {
     const QSignalBlocker still(lambda_infin);
-    lambda_infin->setText(toQ(Str(static_cast<Single>(app.LambdaInf))));
+    lambda_infin->setText(toQ(StrAlsSingle(app.LambdaInf)));
 }
 
 void frmDatedit::zeigeGeladeneDaten() {
@@ -540,18 +551,29 @@ void frmDatedit::markiereGeaendert(bool punkte) {
 
 // ---- taking an input row ----
 
+bool frmDatedit::lambdaInfGenommen() {
+    const Zahllesung l = lambda_infin->lies(lambdaInfFeld());
+    if (l.ok()) return true;
+    MsgBox(l.zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    return false;
+}
+
 void frmDatedit::OKinput_Click() {
-    // A number its field cannot hold is named, field by field, and nothing is taken.
-    std::string zuGross;
-    for (int i = 0; i < 9; ++i)
-        if (const std::string z = spaltenUeberlaufZeile(i + kSpalteT, toStd(y[u(i)]->text())); !z.empty())
-            zuGross += z + "\r\n";
-    if (!zuGross.empty()) {
-        MsgBox(zuGross, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    // Every box through the checked reading: a text its field refuses (an
+    // empty time among them) is named, field by field, and nothing is taken.
+    std::string abgelehnt;
+    Eingabezeile v{};
+    for (int i = 0; i < 9; ++i) {
+        const Zahllesung l = y[u(i)]->lies(spaltenFeld(i + kSpalteT));
+        if (l.ok()) v[u(i)] = l.wert;
+        else abgelehnt += l.zeile + "\r\n";
+    }
+    const Zahllesung li = lambda_infin->lies(lambdaInfFeld());
+    if (!li.ok()) abgelehnt += li.zeile + "\r\n";
+    if (!abgelehnt.empty()) {
+        MsgBox(abgelehnt, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
-    Eingabezeile v{};
-    for (int i = 0; i < 9; ++i) v[u(i)] = Val(toStd(y[u(i)]->text()));
     const int n = app.nExpPunkte;
     if (!eingabeAnnehmbar(v) || (!bEditieren && n >= 32767) || (bEditieren && (iMesspunkt < 1 || iMesspunkt > n))) {
         Beep();
@@ -564,9 +586,7 @@ void frmDatedit::OKinput_Click() {
     }
     Messpunkt& p = app.ExpDaten[u(iMesspunkt)];
     eingabeInPunkt(v, p);
-    const double li = Val(toStd(lambda_infin->text()));
-    Messpunkt probe;
-    if (setzeFeld(probe, kSpalteLambda, li)) app.LambdaInf = li;
+    app.LambdaInf = li.wert;
 
     if (p.c[1] > 0 && p.Temp > 0 && bHinweisFaellig) {
         const std::string nl = "\r\n";
@@ -604,6 +624,7 @@ void frmDatedit::OKinput_Click() {
 // ---- OK, cancel, time unit ----
 
 void frmDatedit::OK_Click() {
+    if (!lambdaInfGenommen()) return;
     PrepareExpDaten();
     if (nichtIsothermWarnung(app.nKurvenTemp, app.bHatCTTDaten, app.tMaxDaten)) {
         const std::string nl = "\r\n";

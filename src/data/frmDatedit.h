@@ -54,9 +54,10 @@ public:
     // A cell picked with the mouse: edit mode on that point.
     void waehlePunktZumEditieren();
     void optInputMode_Click(int Index);
-    // Takes the input row: appends (add mode) or overwrites (edit mode); a
-    // row whose single-precision sum is not above 0, or with a value beyond
-    // its field's range, only beeps.
+    // Takes the input row: appends (add mode) or overwrites (edit mode). A
+    // box whose text its field refuses (spaltenFeld, an empty time among
+    // them; lambda (t = ∞) too) is named and nothing is taken; a row whose
+    // single-precision sum is not above 0 only beeps.
     void OKinput_Click();
     // Analyses the data set, warns on questionable non-isothermal times (Yes
     // keeps the window open) and unloads the window.
@@ -138,6 +139,9 @@ private:
     void zeigeLeereListe();
     void zeigeKommentar();
     void zeigeLambdaInf();
+    // Whether the box "lambda (t = ∞)" holds a number it takes; else its
+    // line is shown and lambda(inf) in force stays.
+    bool lambdaInfGenommen();
     void waehleZeitOption(int index);
     // The unit option Index chosen and in bold (nothing converted).
     void markiereZeitOption(int Index);
@@ -157,6 +161,7 @@ private:
     // (not only a key typed into a cell editor). The windows hear it at once.
     void markiereGeaendert(bool punkte = true);
     bool eigeneEinheit_ = false;  // the unit change comes from this window's options
+    double lambdaInfBeimFokus_ = 0;  // lambda(inf) in force when its box took the focus
     Zuhoerer zuhoerer_;
 };
 

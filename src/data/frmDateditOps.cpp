@@ -123,7 +123,7 @@ void frmDatedit::cmdClipEinfuegen_Click() {
                                  app.ExpDaten.begin() + std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(app.ExpDaten.size()),
                                                                                  app.nExpPunkte + 1));
     Integer n = app.nExpPunkte;
-    const std::string zuGross = blockUeberlaufZeilen(R, C, block);
+    const std::string zuGross = blockZeilen(R, C, block);
     if (!fuegeBlockEin(daten, n, R, C, block)) return Beep();
     app.ExpDaten = std::move(daten);
     app.nExpPunkte = n;
@@ -133,7 +133,7 @@ void frmDatedit::cmdClipEinfuegen_Click() {
     bEditieren = true;
     optInputMode_Click(1);
     menueFreigeben(app.nExpPunkte > 0);
-    // Numbers beyond a Single were left out: said, cell by cell.
+    // Cells their column refuses were left out: said, cell by cell.
     if (!zuGross.empty())
         MsgBox(std::string(kNichtUebernommen) + "\r\n" + zuGross, MsgButtons::OK, MsgIcon::Exclamation, "Hinweis");
 }
@@ -152,13 +152,14 @@ void frmDatedit::pruefeZellTaste(int Row, int Col, int& KeyAscii) {
         NumberField* box = y[u(Col - 2)];
         box->setText(t);
         Messpunkt& p = app.ExpDaten[u(Row + 1)];
-        if (!setzeFeld(p, Col, Val(toStd(box->text())))) {
-            // A value the field cannot hold: named, and the cell shows the stored value again.
-            const std::string zeile = spaltenUeberlaufZeile(Col, toStd(t));
-            if (zeile.empty()) Beep();
-            else MsgBox(zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        // The cell through the checked reading of its column.
+        const Zahllesung l = box->lies(Grid->spaltenFeld(Col));
+        if (!l.ok() || !setzeFeld(p, Col, l.wert)) {
+            // A text the column refuses: named, and the cell shows the stored value again.
+            if (l.ok()) Beep();
+            else MsgBox(l.zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
             Grid->setCellText(Row, Col, toQ(Zeilentext(Row + 1, p)).split('\t').value(Col));
-            box->setText(toQ(Col == kSpalteLambda ? Str(p.lambda) : Str(feldWert(p, Col))));
+            box->setText(toQ(Col == kSpalteLambda ? Str(p.lambda) : StrAlsSingle(feldWert(p, Col))));
             return;
         }
         datensatzGeschrieben();
@@ -269,6 +270,8 @@ void frmDatedit::dateiAnfuegen() {
 
 void frmDatedit::cmdSave_Click() {
     if (app.nExpPunkte <= 0) return;
+    // lambda(inf) is written into every point line: never one the box refuses.
+    if (!lambdaInfGenommen()) return;
     // The data set's new name (and folder) is a change the windows hear.
     Aenderung aenderung;
     bool failed = true;

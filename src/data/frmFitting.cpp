@@ -178,8 +178,11 @@ frmFitting::frmFitting() : CalcForm(Fitting) {
     lblTextKsi_1->setText("dummy_1");
     lblTextKsi_2->setText("dummy_2");
 
-    for (int i = 10; i <= 12; ++i)
+    for (int i = 10; i <= 12; ++i) {
         connect(Inp[u(i)], &QLineEdit::textChanged, this, [this, i] { Inp_Change(i); });
+        connect(Inp[u(i)], &NumberField::fokusErhalten, this, [this, i] { refWertBeimFokus_[u(i - 9)] = app.RefWert[u(i - 9)]; });
+        connect(Inp[u(i)], &QLineEdit::editingFinished, this, [this, i] { Inp_Verlassen(i); });
+    }
     connect(cmdDrawNewCurve, &QPushButton::clicked, this, [this] { cmdDrawNewCurve_Click(); });
     connect(cmdAutoFitting, &QPushButton::clicked, this, [this] { cmdAutoFitting_Click(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
@@ -269,7 +272,7 @@ FitAuswahl frmFitting::auswahl() const {
 
 void frmFitting::schreibeFeld(int index, double v) {
     const QSignalBlocker still(Inp[u(index)]);
-    Inp[u(index)]->setText(q(std::fabs(v) <= 3.4e38 ? Str(static_cast<Single>(v)) : Str(v)));
+    Inp[u(index)]->setText(q(StrAlsSingle(v)));
 }
 
 // ---- opening ---------------------------------------------------------------------
@@ -641,23 +644,54 @@ QString frmFitting::pruefeEingaben() const {
     if ((app.iModell == 5 || app.iModell == 16) && app.c0[4] <= 0)
         zeile("- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an ");
     // Outside the order fitting, n of model 20 is the model window's.
-    const Ueberlauf ordnung = modus_ != 2 && app.iModell == 20 ? frmKinModel::ordnungUeberlauf() : Ueberlauf::Keiner;
-    if (ordnung != Ueberlauf::Keiner) zeile(ueberlaufZeile("Reaktionsordnung", "n", ordnung, true));
+    const std::string ordnung = modus_ != 2 && app.iModell == 20 ? frmKinModel::ordnungsZeile(app.iDiagrammTyp == 20 ? Bereich::Positiv : Bereich::Beliebig)
+                                  : "";
+    if (!ordnung.empty()) zeile(ordnung);
     else if (app.nOrdnung <= 0 && app.iDiagrammTyp == 20) zeile("- nur n > 0 erlaubt");
-    // A parameter typed too large for its place was read as 0 (kept as 1e-8): named here.
-    for (int j = 1; j <= 3; ++j) {
-        const NumberField* f = Inp[u(9 + j)];
-        if (!f || !f->isVisibleTo(this)) continue;
-        if (const Ueberlauf ue = f->ueberlauf(istOrdnung(j)); ue != Ueberlauf::Keiner)
-            zeile(fitZuGrossZeile(toStd(frak(j)->title()), istOrdnung(j), ue));
+    // A parameter typed that its field refuses left the one in force: named here.
+    m += parameterZeilen();
+    // In modes 6 and 7 k1 comes from the temperature function: its factor,
+    // the first parameter, must be positive, and is named as its frame names it.
+    if (modus_ > 5) {
+        const double faktor = app.bytKTFunktion == 2 ? app.dblEyrPar1 : app.dblArrhA;
+        if (!(faktor > 0) && parameterLesung(1).ok()) {
+            Zahlfeld f = Inp[10]->zahlfeld();
+            f.bereich = Bereich::Positiv;
+            zeile(bereichsZeile(f));
+        }
+    } else if (!(app.k[1] > 0)) {
+        zeile("- Geschwindigkeitskonstante k1 muss größer Null sein");
     }
-    // In modes 6 and 7 k1 comes from the temperature function: its factor must be positive.
-    const double k1 = modus_ > 5 ? (app.bytKTFunktion == 2 ? app.dblEyrPar1 : app.dblArrhA) : app.k[1];
-    if (!(k1 > 0)) zeile("- Geschwindigkeitskonstante k1 muss größer Null sein");
     if (zeichen(app.sKonstMaske, 2) && modus_ == 1 && app.k[2] <= 0)
         zeile("- Geschwindigkeitskonstante k2 muss größer Null sein");
     if (zeichen(app.sKonstMaske, 3) && app.k[3] <= 0) zeile("- Geschwindigkeitskonstante k3 muss größer Null sein");
     return q(m);
+}
+
+void frmFitting::simulieren(Integer& err) {
+    std::string fehler;
+    {
+        QuietSimulation still;
+        calc_diagramfunctioncT(app.iModell, err);
+        fehler = still.failureText();
+    }
+    if (err == 0) return;
+    // A parameter far out of the common range made it: it is named.
+    std::vector<int> felder;
+    std::vector<double> werte;
+    for (int j = 1; j <= 3; ++j) {
+        if (!Inp[u(9 + j)]->isVisibleTo(this)) continue;
+        felder.push_back(j);
+        werte.push_back(app.RefWert[u(j)]);
+    }
+    if (const int i = ueberlaufUrsache(werte); i >= 0) {
+        const auto k = static_cast<std::size_t>(i);
+        parameterLesung(felder[k]);  // the field named as its frame names it
+        MsgBox(rechenUeberlaufZeile(Inp[u(9 + felder[k])]->zahlfeld(), werte[k]) + "\r\n", MsgButtons::OK,
+               MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
+    showFailure("calc_diagramfunctioncT", fehler);
 }
 
 void frmFitting::cmdDrawNewCurve_Click() {
@@ -712,15 +746,15 @@ void frmFitting::zeichne(bool nachFit) {
             const double T = app.gKurvenTemp[u(i)];
             app.k[1] = app.bytKTFunktion == 2 ? kVonT(app.dblEyrPar1, app.dblEyrH, T, 2)
                                                : kVonT(app.dblArrhA, app.dblArrhEA, T, 1);
-            calc_diagramfunctioncT(app.iModell, err);
-            if (err != 0) break;  // the engine has shown why; the other isotherms would fail alike
+            simulieren(err);
+            if (err != 0) break;  // the failure is said; the other isotherms would fail alike
             if (erste) zeigen();
             erste = false;
             pressChartDraw();
             app.gnKurvenOffen = 1;
         }
     } else {
-        calc_diagramfunctioncT(app.iModell, err);
+        simulieren(err);
         if (err == 0) {
             zeigen();
             pressChartDraw();

@@ -32,6 +32,7 @@
 #include <utility>
 
 #include "base/Types.h"
+#include "base/Zahlbereich.h"
 #include "data/FitObjective.h"
 #include "engine/ModelMasks.h"
 #include "shell/CalcForm.h"
@@ -76,6 +77,10 @@ public:
     // Typing into Inp(10..12): the parameter is read (decimal point only), 0
     // becomes 1e-8, and it goes where the mode's routing says. No redraw.
     void Inp_Change(int Index);
+    // A parameter field left with a text it refuses: the parameter in force
+    // when the field took the focus comes back (a number typed on the way
+    // is not kept); the text stays, to be named when it would be used.
+    void Inp_Verlassen(int Index);
     // Slider moves of parameter j (1..3); the slider then returns to 0.
     void SliderGrob_Change(int j);
     void SliderFein_Change(int j);
@@ -174,6 +179,11 @@ private:
     // p(j) is the reaction order.
     bool proZeit(int j) const;
     bool istOrdnung(int j) const;
+    // The checked reading of parameter j's field (base/Zahlbereich.h), named
+    // as its frame names it; the order is a Single, the others Doubles.
+    Zahllesung parameterLesung(int j) const;
+    // The lines of the shown parameter fields the reading refuses, each with CR LF.
+    std::string parameterZeilen() const;
     void setzeEntropie(const char* muster);
     void zeigeStdAbw(bool zeigen);
     // The redraw; after an auto-fit the standard deviations stay shown.
@@ -182,6 +192,10 @@ private:
     // FQS label and the chart's footer text.
     void ZeigeFitErgebnis();
     void sliderBewegt(int j, bool grobRegler);
+    // calc_diagramfunctioncT of the model in force; a failure names the
+    // parameter far out that made it (ueberlaufUrsache), else it shows the
+    // engine's message ("Meldung von calc_diagramfunctioncT").
+    void simulieren(Integer& err);
     // A chart window that opens over this window moves to its right where
     // the area has room for it there at its size (once per chart window); it
     // never narrows for it.
@@ -191,6 +205,7 @@ private:
     int modell_ = 0;
     int ktFunktion_ = 1;
     std::array<double, 6> c0_{};  // 1..5
+    std::array<double, 4> refWertBeimFokus_{};  // RefWert(1..3) when its field took the focus
     std::string einheit_;         // time unit of the parameters
     bool datenGeschrieben_ = false;  // the points were written since the window followed them
     bool modellGewechselt_ = false;  // another model since its chart was drawn

@@ -81,6 +81,49 @@ bool frmFitting::proZeit(int j) const {
 
 bool frmFitting::istOrdnung(int j) const { return zielVon(modus_, ktFunktion_, j) == Ziel::Ordnung; }
 
+Zahllesung frmFitting::parameterLesung(int j) const {
+    // The parameter as its frame names it: "Geschwindigleitskonstante k1" is
+    // the theme "Geschwindigleitskonstante" and the symbol "k1".
+    const std::string rahmen = toStd(frak(j)->title());
+    const std::string t = rahmen.substr(0, rahmen.find_last_not_of(' ') + 1);
+    const std::size_t blank = t.find_last_of(' ');
+    Zahlfeld f;
+    f.thema = blank == std::string::npos ? t : t.substr(0, t.find_last_not_of(' ', blank) + 1);
+    f.symbol = blank == std::string::npos ? t : t.substr(blank + 1);
+    f.breite = istOrdnung(j) ? Breite::Single : Breite::Double;
+    Zahllesung l = Inp[u(9 + j)]->lies(f);
+    // A negative number beyond the width where the parameter must be above 0
+    // is named with that range, as the redraw names a negative one.
+    if (l.fehler == Zahlfehler::ZuKlein) {
+        switch (zielVon(modus_, ktFunktion_, j)) {
+            case Ziel::K1:
+            case Ziel::K2:
+            case Ziel::K3: l.zeile = "- Geschwindigkeitskonstante k" + std::to_string(j) + " muss größer Null sein"; break;
+            case Ziel::Ordnung: l.zeile = "- nur n > 0 erlaubt"; break;
+            case Ziel::ArrhA:
+            case Ziel::EyrPar1: {
+                // The factor of k1 in the temperature function: above 0, named as its frame names it.
+                Zahlfeld f = Inp[10]->zahlfeld();
+                f.bereich = Bereich::Positiv;
+                l.zeile = bereichsZeile(f);
+                break;
+            }
+            default: break;
+        }
+    }
+    return l;
+}
+
+std::string frmFitting::parameterZeilen() const {
+    std::string m;
+    for (int j = 1; j <= 3; ++j) {
+        const NumberField* f = Inp[u(9 + j)];
+        if (!f || !f->isVisibleTo(this)) continue;
+        if (const Zahllesung l = parameterLesung(j); !l.ok()) m += l.zeile + "\r\n";
+    }
+    return m;
+}
+
 // dblEyrS and its label from dblEyrPar1; nothing changes when S# cannot be formed.
 void frmFitting::setzeEntropie(const char* muster) {
     double S = 0;
@@ -94,10 +137,12 @@ void frmFitting::Inp_Change(int Index) {
     // A parameter typed is in force at once: the windows that show it hear it.
     Aenderung aenderung;
     const int j = Index - 9;
-    double v = Val(toStd(Inp[u(Index)]->text()));
-    // The order is a Single: one beyond its range reads as 0 here, like a
-    // number too large for a Double; the redraw's checks name the field.
-    if (istOrdnung(j) && !passtInSingle(v)) v = 0;
+    // A text the field refuses leaves the parameter in force; the redraw,
+    // the auto-fit and the sliders name it.
+    const Zahllesung l = parameterLesung(j);
+    if (!l.ok()) return;
+    double v = istOrdnung(j) ? static_cast<double>(l.single) : l.wert;
+    // 0 typed stands for 1e-8: the sliders move a parameter by a share of itself.
     if (v == 0) v = 1e-8;
     // A value typed in place of a fitted one: its ± went with it.
     if (v != app.RefWert[u(j)]) zeigeStdAbw(false);
@@ -106,6 +151,18 @@ void frmFitting::Inp_Change(int Index) {
     if (j == 1 && zielVon(modus_, ktFunktion_, 1) == Ziel::EyrPar1) app.dblEyrH = app.RefWert[2];
     // In force as typed: no text of the user's that waits to be used.
     Inp[u(Index)]->setModified(false);
+}
+
+void frmFitting::Inp_Verlassen(int Index) {
+    if (Index < 10 || Index > 12) return;
+    const int j = Index - 9;
+    if (parameterLesung(j).ok()) return;
+    // The parameter in force before this text comes back; none of the
+    // numbers typed on the way stays. The text stays as typed: the redraw,
+    // the auto-fit and the sliders name it.
+    Aenderung aenderung;
+    app.RefWert[u(j)] = refWertBeimFokus_[u(j)];
+    leiteWeiter(j);
 }
 
 void frmFitting::SliderGrob_Change(int j) { sliderBewegt(j, true); }
@@ -119,6 +176,13 @@ void frmFitting::sliderBewegt(int j, bool grobRegler) {
     QSlider* s = grobRegler ? grob(j) : fein(j);
     const int v = s->value();
     if (v == 0) return;
+    // A parameter typed that its field refuses is not moved from the one in force.
+    if (const Zahllesung l = parameterLesung(j); !l.ok()) {
+        const QSignalBlocker still(s);
+        s->setValue(0);
+        MsgBox(l.zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return;
+    }
     Aenderung aenderung;
     gemeinsameWerteSetzen(true);
     double& p = app.RefWert[u(j)];
@@ -150,6 +214,11 @@ void frmFitting::cmdAutoFitting_Click() {
         cmdAutoFitting->setText("Auto-   Fitting");
         SanduhrAus();
     };
+    // A parameter typed that its field refuses: named, nothing is fitted.
+    if (const std::string m = parameterZeilen(); !m.empty()) {
+        MsgBox(m, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return ende();
+    }
     gemeinsameWerteSetzen(true);
     const std::string km = masken().constants;
     int nPar = 0;

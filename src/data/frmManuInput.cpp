@@ -92,6 +92,8 @@ void frmManuInput::buildWindow() {
     for (int c = 0; c < 4; ++c) Grid->setColumnWidthTwips(c, kSpaltenBreite[c]);
     Grid->setFixedColumns(1);
     Grid->setCheckBoxColumn(1);
+    // x and y as their cells are read when typed (xyFeld).
+    for (int c = 2; c <= 3; ++c) Grid->setSpaltenFeld(c, xyFeld(c));
     Grid->setFixedWidth(twipsToPixelsX(4030) + Grid->verticalScrollBar()->sizeHint().width() + 2 * Grid->frameWidth());
     Grid->setMinimumHeight(120);
     links->addWidget(Grid, 1);
@@ -120,8 +122,9 @@ QWidget* frmManuInput::buildInputPanel() {
         connect(optInputMode[i], &QRadioButton::clicked, this, [this, i] { optInputMode_Click(i); });
         y[i] = new NumberField(box);
         y[i]->setObjectName(QString("y_%1").arg(i));
-        connect(y[i], &QLineEdit::textChanged, this, [this, i](const QString& t) {
-            (i == 0 ? dblXEingabe : dblYEingabe) = Val(toStd(t));
+        // The number in force follows the box while it holds one it takes.
+        connect(y[i], &QLineEdit::textChanged, this, [this, i] {
+            if (const Zahllesung l = y[i]->lies(xyFeld(i + 2)); l.ok()) (i == 0 ? dblXEingabe : dblYEingabe) = l.single;
         });
     }
     // "+" takes the point; Enter goes from the x box to the y box, and Enter
@@ -352,13 +355,16 @@ void frmManuInput::zeileGewechselt(int row) {
 }
 
 void frmManuInput::OKinput_Click() {
-    // x and y are Singles: a number beyond their range is named, and nothing is taken.
-    std::string zuGross;
-    for (int i = 0; i < 2; ++i)
-        if (const std::string z = xyUeberlaufZeile(i + 2, toStd(y[static_cast<std::size_t>(i)]->text())); !z.empty())
-            zuGross += z + "\r\n";
-    if (!zuGross.empty()) {
-        MsgBox(zuGross, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    // x and y through the checked reading: a text its field refuses (empty,
+    // no number, beyond a Single, too near 0) is named, and nothing is taken.
+    std::string abgelehnt;
+    for (int i = 0; i < 2; ++i) {
+        const Zahllesung l = y[static_cast<std::size_t>(i)]->lies(xyFeld(i + 2));
+        if (!l.ok()) abgelehnt += l.zeile + "\r\n";
+        else (i == 0 ? dblXEingabe : dblYEingabe) = l.single;
+    }
+    if (!abgelehnt.empty()) {
+        MsgBox(abgelehnt, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
     const int n = app.nXYPunkte;
@@ -464,12 +470,11 @@ void frmManuInput::zelleUebernehmen(int row, int col) {
     QString t = Grid->cellText(row, col);
     t.replace(',', '.');
     y[col - 2]->setText(t);
-    if (!xyWertSetzen(row + 1, col, Val(toStd(t)))) {
-        // A number beyond a Single is named; the cell shows the stored value again.
-        const std::string zeile = xyUeberlaufZeile(col, toStd(t));
-        if (zeile.empty()) Beep();
-        else MsgBox(zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
-    }
+    // The cell through the checked reading of its column; a text it refuses
+    // is named and the cell shows the stored value again.
+    const Zahllesung l = y[col - 2]->lies(Grid->spaltenFeld(col));
+    if (!l.ok()) MsgBox(l.zeile, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    else if (!xyWertSetzen(row + 1, col, l.single)) Beep();
     const XYPunkt& p = app.XYDaten[static_cast<std::size_t>(row + 1)];
     Grid->setCellText(row, col, zellText(col == 2 ? p.x : p.y));
     bXYGeaendert = true;

@@ -82,7 +82,7 @@ void frmManuInput::cmdClipEinfuegen_Click() {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty()) return;
     const int row = app.nXYPunkte < 1 ? 0 : Grid->currentRow();
-    const std::string zuGross = xyBlockUeberlaufZeilen(toStd(text), row, Grid->currentColumn());
+    const std::string zuGross = xyBlockZeilen(toStd(text), row, Grid->currentColumn());
     if (xyEinfuegen(toStd(text), row, Grid->currentColumn()) < 1) return Beep();
     nachListenAenderung();
     optInputMode_Click(1);
@@ -160,14 +160,22 @@ void frmManuInput::optManip_Click(int Index) {
 }
 
 void frmManuInput::cmdExecManip_Click() {
-    // The text is read as it stands: "1,5" gives 1. W beyond the range of a
-    // Double is named where it is used (y * W, y + W), not taken as 0.
-    const Ueberlauf wUeber = ValUeberlauf(toStd(txtW->text()));
-    if (wUeber != Ueberlauf::Keiner && (iManipArt == 2 || iManipArt == 3))
-        return verweigern(ueberlaufZeile("Zahlenwert", "W", wUeber));
-    dblW = Val(toStd(txtW->text()));
+    // W counts where it is used (y * W, y + W): a text the field refuses
+    // (empty, no number, beyond a Double, too near 0) is named there, never
+    // taken as 0 or as a prefix; the list stays.
+    if (iManipArt == 2 || iManipArt == 3) {
+        Zahlfeld w;
+        w.thema = "Zahlenwert";
+        w.symbol = "W";
+        const Zahllesung l = txtW->lies(w);
+        if (!l.ok()) return verweigern(l.zeile);
+        dblW = l.wert;
+    }
     std::string fehler;
     if (!xyRechnen(iManipArt, dblW, fehler)) {
+        // W far out of the common range made it: W is named.
+        if ((iManipArt == 2 || iManipArt == 3) && ueberlaufUrsache({dblW}) == 0)
+            fehler = rechenUeberlaufZeile(txtW->zahlfeld(), dblW);
         verweigern(fehler + app.CrLf + kXYNichtAusfuehrbar);
         return;
     }

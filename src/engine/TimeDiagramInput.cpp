@@ -6,6 +6,23 @@
 
 namespace vrn {
 
+namespace {
+
+Zahlfeld feld(std::string thema, std::string symbol, Breite breite, Bereich bereich, Leer leer,
+              std::string eigeneZeile = {}, bool nurFuerNull = false) {
+    Zahlfeld f;
+    f.thema = std::move(thema);
+    f.symbol = std::move(symbol);
+    f.breite = breite;
+    f.bereich = bereich;
+    f.leer = leer;
+    f.eigeneZeile = std::move(eigeneZeile);
+    f.eigeneZeileNurFuerNull = nurFuerNull;
+    return f;
+}
+
+}  // namespace
+
 std::string anfangsSymbol(int model, int i) {
     static const char* const normal[] = {"A", "B", "C", "P", "Q"};
     static const char* const enzym[] = {"E", "S", "ES", "P", "Q"};
@@ -13,46 +30,74 @@ std::string anfangsSymbol(int model, int i) {
     return std::string("c(") + (model == 10 ? enzym : normal)[i - 1] + ")(0)";
 }
 
-std::string checkTimeDiagramInputs(bool forList, const TimeDiagramVisibility& shown, const TimeDiagramTooLarge& zuGross) {
-    std::string m;
-    auto add = [&m](const std::string& line) { m += line + "\r\n"; };
-    // Initial concentrations in the order of the species; each either too large or checked.
-    for (int i = 1; i <= 5; ++i) {
-        if (const Ueberlauf u = zuGross.inp[static_cast<std::size_t>(i - 1)]; u != Ueberlauf::Keiner) {
-            add(ueberlaufZeile("Anfangskonzentration", anfangsSymbol(app.iModell, i), u));
-            continue;
+Zahlfeld timeDiagramFeld(int index, bool forList) {
+    const int m = app.iModell;
+    if (index >= 0 && index <= 4) {
+        const int i = index + 1;
+        Zahlfeld f = feld("Anfangskonzentration", anfangsSymbol(m, i), Breite::Double, Bereich::NichtNegativ,
+                          Leer::IstNull);
+        const char* fehlt = nullptr;
+        if (i == 1) fehlt = "- noch keine Eingabe einer Anfangskonzentration c(A)(0)";
+        if (i == 2)
+            fehlt = m == 10 ? "- noch keine Eingabe einer Anfangskonzentration c(S)(0)"
+                            : "- noch keine Eingabe einer Anfangskonzentration c(B)(0)";
+        if (i == 4 && (m == 5 || m == 16))
+            fehlt = forList ? "- für Autokatalyse muss eine (geringe) Anfangskonzentration für P gegeben sein"
+                            : "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die "
+                              "Reaktion nicht an ";
+        if (fehlt) {
+            f.bereich = Bereich::Positiv;
+            f.eigeneZeile = fehlt;
+            f.eigeneZeileNurFuerNull = true;
         }
-        if (i == 1 && app.c0[1] <= 0) add("- noch keine Eingabe einer Anfangskonzentration c(A)(0)");
-        if (i == 2 && app.c0[2] <= 0 && shown.fieldB)
-            add(app.iModell == 10 ? "- noch keine Eingabe einer Anfangskonzentration c(S)(0)"
-                                  : "- noch keine Eingabe einer Anfangskonzentration c(B)(0)");
-        if (i == 4 && (app.iModell == 5 || app.iModell == 16) && app.c0[4] <= 0)
-            add(forList ? "- für Autokatalyse muss eine (geringe) Anfangskonzentration für P gegeben sein"
-                        : "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an ");
+        return f;
     }
-    if (app.iModell == 20 && zuGross.ordnung != Ueberlauf::Keiner)
-        add(ueberlaufZeile("Reaktionsordnung", "n", zuGross.ordnung, true));
+    if (index >= 10 && index <= 12) {
+        const std::string kj = "k" + std::to_string(index - 9);
+        return feld("Geschwindigkeitskonstante", kj, Breite::Double, Bereich::Positiv, Leer::IstNull,
+                    "- Geschwindigkeitskonstante " + kj + " muss größer Null sein");
+    }
+    return feld("Zeit-Vorgabe", "t(max)", Breite::Single, Bereich::Positiv, Leer::IstNull,
+                "- Zeit-Vorgabe nicht in Ordnung");
+}
+
+Zahlfeld s0maxFeld() { return feld("Substratkonzentration", "S(0),max", Breite::Single, Bereich::Positiv, Leer::Fehlt); }
+
+Zahlfeld ordnungsFeld(Bereich bereich) {
+    return feld("Reaktionsordnung", "n", Breite::Single, bereich, Leer::Fehlt, "- nur n > 0 erlaubt");
+}
+
+std::string checkTimeDiagramInputs(bool forList, const TimeDiagramVisibility& shown, const TimeDiagramLesungen& l) {
+    std::string m;
+    auto add = [&m](const std::string& line) {
+        if (!line.empty()) m += line + "\r\n";
+    };
+    // Each field either as the reading refused it or checked in its range.
+    auto pruefe = [&](int index, double wert) {
+        const std::string& gelesen = l.inp[static_cast<std::size_t>(index)];
+        add(!gelesen.empty() ? gelesen : pruefeBereich(wert, timeDiagramFeld(index, forList)));
+    };
+    // Initial concentrations in the order of the species; a hidden B is never checked.
+    for (int i = 1; i <= 5; ++i)
+        if (i != 2 || shown.fieldB) pruefe(i - 1, app.c0[static_cast<std::size_t>(i)]);
+    // n < 0 is refused for the concentration diagram of model 20 only.
+    if (app.iModell == 20 && !l.ordnung.empty()) add(l.ordnung);
     else if (app.nOrdnung < 0 && app.iDiagrammTyp == 20) add("- nur n > 0 erlaubt");
     // A t(max) beyond 3.4E+38 is no time the simulation could take (its last
     // point would pass the largest Single): refused and named, whether it
     // came as text or as a value.
-    if (zuGross.inp[14] == Ueberlauf::ZuKlein) add(ueberlaufZeile("Zeit-Vorgabe", "t(max)", Ueberlauf::ZuKlein, true));
-    else if (zuGross.inp[14] == Ueberlauf::ZuGross || app.tEnd > kTEndGrenze) add(kZeitZuGross);
-    else if (!(app.tEnd > 0)) add("- Zeit-Vorgabe nicht in Ordnung");
+    if (l.inp[14].empty() && app.tEnd > kTEndGrenze) add(kZeitZuGross);
+    else pruefe(14, app.tEnd);
     const bool shownK[] = {true, shown.fieldK2, shown.fieldK3};
-    for (int j = 1; j <= 3; ++j) {
-        const std::string kj = "k" + std::to_string(j);
-        if (const Ueberlauf u = zuGross.inp[static_cast<std::size_t>(9 + j)]; u != Ueberlauf::Keiner)
-            add(ueberlaufZeile("Geschwindigkeitskonstante", kj, u));
-        else if (app.k[static_cast<std::size_t>(j)] <= 0 && shownK[j - 1])
-            add("- Geschwindigkeitskonstante " + kj + " muss größer Null sein");
+    for (int j = 1; j <= 3; ++j)
+        if (shownK[j - 1]) pruefe(9 + j, app.k[static_cast<std::size_t>(j)]);
+    // S(0),max spans the 201 points of its curve, like t(max).
+    if (app.bMMdiagramm && !app.bMMnormiert) {
+        if (!l.s0max.empty()) add(l.s0max);
+        else if (app.S0max > kTEndGrenze)
+            add("- Substratkonzentration zu groß: S(0),max darf höchstens 3.4E+38 sein");
+        else add(pruefeBereich(app.S0max, s0maxFeld()));
     }
-    // S(0),max, like t(max), spans the 201 points of its curve: at most 3.4E+38.
-    const Ueberlauf s0 = zuGross.s0max != Ueberlauf::Keiner ? zuGross.s0max
-                         : app.S0max > kTEndGrenze        ? Ueberlauf::ZuGross
-                                                          : Ueberlauf::Keiner;
-    if (s0 != Ueberlauf::Keiner && app.bMMdiagramm && !app.bMMnormiert)
-        add(ueberlaufZeile("Substratkonzentration", "S(0),max", s0, true));
     return m;
 }
 

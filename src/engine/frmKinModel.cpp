@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "engine/ModelChoice.h"
+#include "engine/TimeDiagramInput.h"
 #include "engine/TimeUnits.h"
 #include "engine/frmmatrix.h"
 #include "platform/NumberField.h"
@@ -121,6 +122,8 @@ frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
 
     connect(cmdShowMatrix, &QPushButton::clicked, this, [this] { cmdShowMatrix_Click(); });
     connect(txtOrdnung, &QLineEdit::textChanged, this, [this] { txtOrdnung_Change(); });
+    connect(txtOrdnung, &NumberField::fokusErhalten, this, [this] { ordnungBeimFokus_ = app.nOrdnung; });
+    connect(txtOrdnung, &QLineEdit::editingFinished, this, [this] { txtOrdnung_Verlassen(); });
     // A key typed into the order field chooses model 20.
     txtOrdnung->onKeyPress = [this](int& key) {
         if (key == 3 || key == 22) return;
@@ -160,12 +163,20 @@ void frmKinModel::showRecalcWarning() {
 
 void frmKinModel::optTyp_Click(int Index) {
     if (Index < 0 || Index > 18) return;
+    // A typed order the field refuses leaves the one in force; one it takes
+    // is in force as typed: the field keeps its text when the change is heard.
+    Single ordnung = app.nOrdnung;
+    if (txtOrdnung->text() != toQ(Str(app.nOrdnung)))
+        if (const Zahllesung l = txtOrdnung->lies(ordnungsFeld(Bereich::Beliebig)); l.ok()) ordnung = l.single;
+    struct EigeneOrdnung {
+        bool& flag;
+        bool vorher;
+        ~EigeneOrdnung() { flag = vorher; }
+    } eigene{eigeneOrdnung_, eigeneOrdnung_};
+    if (ordnung != app.nOrdnung) eigeneOrdnung_ = true;
     Aenderung aenderung(kTeilModell);
     // The model's constants are the chosen model's now.
     umgerechnet_.clear();
-    // The order the field shows is the one in force to its last digit (a
-    // fitted order), unless the user has typed another.
-    const Single ordnung = txtOrdnung->text() == toQ(Str(app.nOrdnung)) ? app.nOrdnung : txtOrdnung->singleValue();
     chooseModel(Index, ordnung);
     txtOrdnung->setEnabled(app.iModell == 20);
 
@@ -378,23 +389,32 @@ void frmKinModel::markTimeUnit(int index) {
 void frmKinModel::cmdShowMatrix_Click() { Forms::get<frmmatrix>().Show(); }
 
 void frmKinModel::txtOrdnung_Change() {
-    QString t = txtOrdnung->text();
-    t.replace(',', '.');
-    // What the user types stays as typed (a number beyond a Single is named
-    // when it is used).
-    const bool vorher = eigeneOrdnung_;
+    // Nothing is in force while the text is typed: "1E4" on the way to
+    // "1E400" is no order. The model choice each key starts (optTyp_Click)
+    // and leaving the field take a text the field takes.
+}
+
+void frmKinModel::txtOrdnung_Verlassen() {
+    // The order in force as the field shows it, not typed by the user, is no
+    // entry: it is not taken back rounded to its seven digits.
+    if (!txtOrdnung->isModified()) return;
+    const Zahllesung l = txtOrdnung->lies(ordnungsFeld(Bereich::Beliebig));
+    // Taken: the order in force. Refused: the order in force when the field
+    // took the focus comes back (a number typed on the way is not kept); the
+    // text stays, and the windows that compute with model 20 name it.
+    const Single n = l.ok() ? l.single : ordnungBeimFokus_;
+    if (n == app.nOrdnung) return;
     eigeneOrdnung_ = true;
     {
         Aenderung aenderung;
-        bool ok = false;
-        app.nOrdnung = ValSingle(toStd(t), ok);
+        app.nOrdnung = n;
     }
-    eigeneOrdnung_ = vorher;
+    eigeneOrdnung_ = false;
 }
 
-Ueberlauf frmKinModel::ordnungUeberlauf() {
-    const frmKinModel* m = Forms::loaded<frmKinModel>();
-    return m ? m->txtOrdnung->ueberlauf(true) : Ueberlauf::Keiner;
+std::string frmKinModel::ordnungsZeile(Bereich bereich) {
+    frmKinModel* m = Forms::loaded<frmKinModel>();
+    return m ? m->txtOrdnung->lies(ordnungsFeld(bereich)).zeile : std::string();
 }
 
 }  // namespace vrn

@@ -29,13 +29,22 @@ public:
     // marks it when it hears the change.
     void optZeit_Click(int Index);
     void cmdShowMatrix_Click();
-    // nOrdnung := the order field's number as a Single; 0 for a number beyond
-    // the range of a Single (which ordnungUeberlauf names).
+    // A change of the order field's text puts nothing in force: the order is
+    // taken by the model choice that every key typed starts (optTyp_Click
+    // reads the field) and when the field is left.
     void txtOrdnung_Change();
-    // Whether the loaded model window's order field holds a number beyond the
-    // range of a Single; Keiner when the window is not loaded. The windows
-    // that compute with model 20 name such an order instead of using its 0.
-    static Ueberlauf ordnungUeberlauf();
+    // The order field left (Enter, another field or window): nOrdnung := its
+    // number as a Single when the field takes its text (ordnungsFeld with
+    // any sign); a text it refuses (empty, no number, beyond a Single, too
+    // near 0) leaves the order in force when the field took the focus (a
+    // number a model choice took on the way is not kept); the text stays,
+    // and the windows that compute with model 20 name it (ordnungsZeile).
+    void txtOrdnung_Verlassen();
+    // The check line of the loaded model window's order field read as
+    // ordnungsFeld(bereich) (the range the computing window allows); empty
+    // when it takes its text or the window is not loaded. The windows that
+    // compute with model 20 name such an order instead of using the one in force.
+    static std::string ordnungsZeile(Bereich bereich);
 
     std::array<QRadioButton*, 19> optTyp{};
     std::array<QRadioButton*, 5> optZeit{};
@@ -73,6 +82,7 @@ private:
     bool eigeneOrdnung_ = false;  // the order changes as the user types it here
     std::string einheit_;         // the unit the window shows
     QString umgerechnet_;         // the note that loaded data converted the constants
+    Single ordnungBeimFokus_ = 0;  // the order in force when the field took the focus
     Zuhoerer zuhoerer_{"frmKinModel", kTeilZeiteinheit | kTeilOrdnung | kTeilDatensatz | kTeilModellwahl,
                        [this](const Meldung& m) { gehoert(m); }};
 };

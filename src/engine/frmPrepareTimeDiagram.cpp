@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "engine/Simulation.h"
@@ -153,6 +154,12 @@ frmPrepareTimeDiagram::frmPrepareTimeDiagram() : CalcForm(TimeDiagram) {
         };
     }
     connect(txtS0max, &QLineEdit::textChanged, this, [this] { txtS0max_Change(); });
+    connect(txtS0max, &NumberField::fokusErhalten, this, [this] { s0maxBeimFokus_ = app.S0max; });
+    // Left with a text it refuses: S(0),max in force before comes back (a
+    // number typed on the way is not kept); the diagram names the text.
+    connect(txtS0max, &QLineEdit::editingFinished, this, [this] {
+        if (!txtS0max->lies(s0maxFeld()).ok()) app.S0max = s0maxBeimFokus_;
+    });
     connect(chkDelDiagram, &QCheckBox::clicked, this, [this] { chkDelDiagram_Click(); });
     connect(chkMitPunkten, &QCheckBox::clicked, this, [this] { chkMitPunkten_Click(); });
     connect(chkNormiert, &QCheckBox::clicked, this, [this] { chkNormiert_Click(); });
@@ -170,6 +177,11 @@ void frmPrepareTimeDiagram::Form_Load() {
     app.gMitMesspunkten = chkMitPunkten->isChecked();
     chkMitPunkten->setEnabled(!app.bRateDiagramm);
     chkDelDiagram->setChecked(app.bDelDiagram);
+    {
+        // S(0),max shown from the start: the diagram reads what the field shows.
+        const QSignalBlocker still(txtS0max);
+        txtS0max->setText(toQ(Str(app.S0max)));
+    }
     adjustSize();
 }
 
@@ -209,16 +221,24 @@ void frmPrepareTimeDiagram::Form_Activate() {
 
 void frmPrepareTimeDiagram::Inp_Change(int Index) {
     if (Index < 10 || Index > 12) return;
-    const double v10 = Inp[10]->value();
-    if (!(v10 > 0)) return;
-    const double km = (Inp[11]->value() + Inp[12]->value()) / v10;
+    // KM follows while the three texts are numbers and k> is above 0.
+    Zahlfeld zahl;
+    zahl.leer = Leer::IstNull;
+    const Zahllesung v10 = liesZahl(toStd(Inp[10]->text()), zahl);
+    const Zahllesung v11 = liesZahl(toStd(Inp[11]->text()), zahl);
+    const Zahllesung v12 = liesZahl(toStd(Inp[12]->text()), zahl);
+    if (!v10.ok() || !v11.ok() || !v12.ok() || !(v10.wert > 0)) return;
+    const double km = (v11.wert + v12.wert) / v10.wert;
     if (!passtInSingle(km)) return;
     app.KMichaelis = zuSingle(km);
     lblMichaelisK->setText("Michaelis-Konstante KM = (k< + k3) / k> =" + toQ(Str(app.KMichaelis)) + "\r\n" +
                            "(reale Größenordnung KM = 1E-2...1E-5)");
 }
 
-void frmPrepareTimeDiagram::txtS0max_Change() { app.S0max = txtS0max->singleValue(); }
+void frmPrepareTimeDiagram::txtS0max_Change() {
+    // A text the field refuses leaves S(0),max in force; the diagram names it.
+    if (const Zahllesung l = txtS0max->lies(s0maxFeld()); l.ok()) app.S0max = l.single;
+}
 void frmPrepareTimeDiagram::chkDelDiagram_Click() { app.bDelDiagram = chkDelDiagram->isChecked(); }
 void frmPrepareTimeDiagram::chkMitPunkten_Click() { app.gMitMesspunkten = chkMitPunkten->isChecked(); }
 
@@ -231,40 +251,102 @@ void frmPrepareTimeDiagram::chkNormiert_Click() {
 }
 
 bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
-    // What the window shows is the state in force from here on.
-    Aenderung aenderung;
-    // A refused action leaves the values the program holds as they were.
-    const auto c0Vorher = app.c0;
-    const auto kVorher = app.k;
-    const Single tEndVorher = app.tEnd;
-    for (int i = 0; i < 5; ++i) app.c0[static_cast<std::size_t>(i + 1)] = Inp[static_cast<std::size_t>(i)]->value();
-    for (int j = 0; j < 3; ++j) app.k[static_cast<std::size_t>(j + 1)] = Inp[static_cast<std::size_t>(10 + j)]->value();
-    app.tEnd = Inp[14]->singleValue();
-    app.nSimPunkte = 200;
     // The diagram is this window's: the curves of the model in force, as
     // concentrations or rates, whatever chart another window asked for last.
-    app.iDiagrammTyp = static_cast<Integer>(app.bRateDiagramm ? app.iModell + 50 : app.iModell);
+    const Integer diagrammTyp = static_cast<Integer>(app.bRateDiagramm ? app.iModell + 50 : app.iModell);
     TimeDiagramVisibility shown;
     shown.fieldB = Inp[1]->isVisibleTo(this);
     shown.fieldK2 = Inp[11]->isVisibleTo(this);
     shown.fieldK3 = Inp[12]->isVisibleTo(this);
-    TimeDiagramTooLarge zuGross{};
-    for (std::size_t i = 0; i < zuGross.inp.size(); ++i)
-        if (Inp[i] && Inp[i]->isVisibleTo(this)) zuGross.inp[i] = Inp[i]->ueberlauf(i == 14);
-    zuGross.s0max = txtS0max->ueberlauf(true);
-    zuGross.ordnung = frmKinModel::ordnungUeberlauf();
-    const std::string m = checkTimeDiagramInputs(forList, shown, zuGross);
-    if (m.empty()) {
-        eingabenUebernommen();
-        // The points drawn with the curves are those the window's box asks for.
-        app.gMitMesspunkten = chkMitPunkten->isChecked();
-        return true;
+    // Every shown field through the checked reading; a refused one is named
+    // and the values in force stay as they are.
+    TimeDiagramLesungen lesungen;
+    auto c0 = app.c0;
+    auto k = app.k;
+    Single tEnd = app.tEnd;
+    for (int i : {0, 1, 2, 3, 4, 10, 11, 12, 14}) {
+        NumberField* f = Inp[static_cast<std::size_t>(i)];
+        if (!f->isVisibleTo(this)) continue;
+        const Zahllesung l = f->lies(timeDiagramFeld(i, forList));
+        if (!l.ok()) {
+            lesungen.inp[static_cast<std::size_t>(i)] = l.zeile;
+            continue;
+        }
+        if (i <= 4) c0[static_cast<std::size_t>(i + 1)] = l.wert;
+        else if (i <= 12) k[static_cast<std::size_t>(i - 9)] = l.wert;
+        else tEnd = l.single;
     }
+    Single s0max = app.S0max;
+    if (app.bMMdiagramm && !app.bMMnormiert) {
+        const Zahllesung l = txtS0max->lies(s0maxFeld());
+        if (l.ok()) s0max = l.single;
+        else lesungen.s0max = l.zeile;
+    }
+    if (app.iModell == 20)
+        lesungen.ordnung = frmKinModel::ordnungsZeile(diagrammTyp == 20 ? Bereich::NichtNegativ : Bereich::Beliebig);
+    // The checks look at the values as they would be in force.
+    const auto c0Vorher = app.c0;
+    const auto kVorher = app.k;
+    const Single tEndVorher = app.tEnd;
+    const Single s0Vorher = app.S0max;
+    const Integer typVorher = app.iDiagrammTyp;
+    app.c0 = c0;
+    app.k = k;
+    app.tEnd = tEnd;
+    app.S0max = s0max;
+    app.iDiagrammTyp = diagrammTyp;
+    const std::string m = checkTimeDiagramInputs(forList, shown, lesungen);
     app.c0 = c0Vorher;
     app.k = kVorher;
     app.tEnd = tEndVorher;
-    MsgBox(m, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
-    return false;
+    app.S0max = s0Vorher;
+    app.iDiagrammTyp = typVorher;
+    if (!m.empty()) {
+        MsgBox(m, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+        return false;
+    }
+    // What the window shows is the state in force from here on.
+    Aenderung aenderung;
+    app.c0 = c0;
+    app.k = k;
+    app.tEnd = tEnd;
+    app.S0max = s0max;
+    app.nSimPunkte = 200;
+    app.iDiagrammTyp = diagrammTyp;
+    // The points drawn with the curves are those the window's box asks for.
+    app.gMitMesspunkten = chkMitPunkten->isChecked();
+    eingabenUebernommen();
+    return true;
+}
+
+void frmPrepareTimeDiagram::simulieren(Integer& err) {
+    std::string fehler;
+    {
+        QuietSimulation still;
+        calc_diagramfunctioncT(app.iModell, err);
+        fehler = still.failureText();
+    }
+    if (err == 0) return;
+    // A failure inside made by an input far out of the common range names
+    // that input; any other is the engine's own.
+    std::vector<Zahlfeld> felder;
+    std::vector<double> werte;
+    for (int i : {0, 1, 2, 3, 4, 10, 11, 12, 14}) {
+        if (!Inp[static_cast<std::size_t>(i)]->isVisibleTo(this)) continue;
+        felder.push_back(timeDiagramFeld(i, false));
+        werte.push_back(i <= 4 ? app.c0[static_cast<std::size_t>(i + 1)]
+                        : i <= 12 ? app.k[static_cast<std::size_t>(i - 9)]
+                                  : static_cast<double>(app.tEnd));
+    }
+    if (app.bMMdiagramm && !app.bMMnormiert) {
+        felder.push_back(s0maxFeld());
+        werte.push_back(app.S0max);
+    }
+    if (const int u = ueberlaufUrsache(werte); u >= 0)
+        MsgBox(rechenUeberlaufZeile(felder[static_cast<std::size_t>(u)], werte[static_cast<std::size_t>(u)]) + "\r\n",
+               MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    else
+        showFailure("calc_diagramfunctioncT", fehler);
 }
 
 void frmPrepareTimeDiagram::cmdDrawctDiagram_Click() {
@@ -272,7 +354,7 @@ void frmPrepareTimeDiagram::cmdDrawctDiagram_Click() {
     // A numerical simulation can take a while: the hourglass shows until the chart stands.
     SanduhrEin();
     Integer err = 0;
-    calc_diagramfunctioncT(app.iModell, err);
+    simulieren(err);
     // The chart request of the chart module, with the shared state.
     const auto& zeigeDiagramm = hooks().chartWindow.zeigeDiagramm;
     if (app.bDelDiagram || !chartWindowLoaded()) {
@@ -296,7 +378,7 @@ void frmPrepareTimeDiagram::cmdListe_Click() {
     for (auto* v : {&app.rSim_A, &app.rSim_B, &app.rSim_C, &app.rSim_P, &app.rSim_Q}) v->assign(n, 0.0f);
     Integer err = 0;
     SanduhrEin();
-    calc_diagramfunctioncT(app.iModell, err);
+    simulieren(err);
     SanduhrAus();
     if (err != 0) return;
     Forms::unload<frmSimTabelle>();

@@ -4,6 +4,7 @@
 // Michaelis-Menten curve.
 #pragma once
 
+#include "base/Types.h"
 #include "shell/CalcForm.h"
 
 class QCheckBox;
@@ -47,9 +48,16 @@ protected:
     void Form_Activate() override;
 
 private:
-    // Reads the fields into the model state and checks them; false (after the
-    // message) when a check fails.
+    // Reads the shown fields through the checked reading (timeDiagramFeld)
+    // and checks them; false (after the message naming every field refused
+    // or out of its range) when a check fails, and the state stays as it
+    // was; else the values read are in force (one change).
     bool readAndCheck(bool forList);
+    // calc_diagramfunctioncT of the model in force; a failure names the input
+    // that made it when one lies far out (ueberlaufUrsache), else it shows
+    // the engine's message ("Meldung von calc_diagramfunctioncT").
+    void simulieren(Integer& err);
+    Single s0maxBeimFokus_ = 0;  // S(0),max in force when its field took the focus
 };
 
 }  // namespace vrn

@@ -292,9 +292,14 @@ public:
         double v = 0;
         auto r = std::from_chars(t.text.data(), t.text.data() + t.text.size(), v);
         const bool whole = r.ptr == t.text.data() + t.text.size();
-        // Too small for a Double reads as 0, as in every reader of the program.
-        if (r.ec == std::errc::result_out_of_range && whole && decimalUnderflow(t.text))
-            return !t.text.empty() && t.text[0] == '-' ? -0.0 : 0.0;
+        // A number other than 0 too near 0 for a Double is refused, never read as 0.
+        if (r.ec == std::errc::result_out_of_range && whole && decimalUnderflow(t.text)) {
+            bool ziffer = false;
+            for (char ch : t.text.substr(0, t.text.find_first_of("eE")))
+                ziffer = ziffer || (ch >= '1' && ch <= '9');
+            if (!ziffer) return !t.text.empty() && t.text[0] == '-' ? -0.0 : 0.0;
+            fail(line_, "Wert zu nahe an Null.");
+        }
         if (r.ec == std::errc::result_out_of_range) fail(line_, "Wert außerhalb des zulässigen Bereichs.");
         if (r.ec != std::errc() || !whole) fail(line_, "Ungültiger Wert.");
         if (!std::isfinite(v)) fail(line_, "Wert außerhalb des zulässigen Bereichs.");
@@ -316,7 +321,8 @@ public:
         ChartSpacingData s;
         s.automatic = boolean();
         s.value = number();
-        if (!(s.value > 0)) fail(line_, "Wert außerhalb des zulässigen Bereichs.");
+        // As the spacing boxes take it: above 0, within the range of a Single.
+        if (!(s.value > 0) || !passtInSingle(s.value)) fail(line_, "Wert außerhalb des zulässigen Bereichs.");
         return s;
     }
     void end() {
@@ -530,9 +536,15 @@ void Reader::runKeys(int sectionLine, const std::vector<Key>& keys) {
             if (name == k.name) key = &k;
         if (!key) fail(n, "Unbekannter Eintrag \"" + shownName(name) + "\".");
         if (!seen.insert(name).second) fail(n, "Eintrag \"" + name + "\" doppelt.");
-        Fields f(tokenize(l.substr(eq + 1), n), n);
-        key->handler(f);
-        f.end();
+        // A fault in the values names the entry they belong to.
+        try {
+            Fields f(tokenize(l.substr(eq + 1), n), n);
+            key->handler(f);
+            f.end();
+        } catch (Fault& fault) {
+            fault.text = "Eintrag \"" + name + "\": " + fault.text;
+            throw;
+        }
     }
     for (const Key& k : keys)
         if (!seen.count(k.name)) fail(sectionLine, "Eintrag \"" + std::string(k.name) + "\" fehlt.");

@@ -22,9 +22,11 @@
 // A reader never trusts the file: it reads line by line and keeps only what
 // it takes into the model, refuses a file that is no template at its first
 // line, requires every section and key exactly once, counts and numbers in the
-// model's ranges and axes whose minimum lies below their maximum (and above 0
-// when logarithmic); the first fault ends the reading with a message naming
-// its line. On a refusal the model passed in is left as it was.
+// model's ranges (a number other than 0 too near 0 for a Double is refused,
+// never read as 0; a spacing lies above 0 within the range of a Single, as
+// its box takes it) and axes whose minimum lies below their maximum (and
+// above 0 when logarithmic); the first fault ends the reading with a message
+// naming its line and, for a value, its entry ("Eintrag \"gridSpacing\": ..."). On a refusal the model passed in is left as it was.
 #pragma once
 
 #include <string>

@@ -363,6 +363,14 @@ QString DataGrid::cellText(int row, int col) const {
     return model_->text(row, col);
 }
 
+void DataGrid::setSpaltenFeld(int col, Zahlfeld feld) { spaltenFelder_[col] = std::move(feld); }
+
+const Zahlfeld& DataGrid::spaltenFeld(int col) const {
+    static const Zahlfeld kein;
+    const auto it = spaltenFelder_.find(col);
+    return it == spaltenFelder_.end() ? kein : it->second;
+}
+
 void DataGrid::setCellText(int row, int col, const QString& text) {
     if (inside(row, col)) model_->setText(row, col, text);
 }

@@ -44,8 +44,10 @@
 #include <QTableView>
 
 #include <functional>
+#include <map>
 
 #include "base/Types.h"
+#include "base/Zahlbereich.h"
 
 class QLineEdit;
 
@@ -70,6 +72,11 @@ public:
     int checkBoxColumn() const;
     void setEditable(bool editable);
     bool isEditable() const;
+    // The number field behind a column: the name, width and range with which
+    // its owner reads the cells typed into it (base/Zahlbereich.h); an empty
+    // field (no symbol) for a column that holds no number.
+    void setSpaltenFeld(int col, Zahlfeld feld);
+    const Zahlfeld& spaltenFeld(int col) const;
 
     // ---- Rows and cells -------------------------------------------------
     // Removes every row.
@@ -155,6 +162,7 @@ private:
     int editCol_ = -1;
     int rowAnchor_ = -1;  // anchor row while marking rows in a fixed column
     QPointer<QLineEdit> editor_;  // the open cell editor
+    std::map<int, Zahlfeld> spaltenFelder_;
 };
 
 }  // namespace vrn

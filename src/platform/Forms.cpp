@@ -1,5 +1,7 @@
 #include "platform/Forms.h"
 
+#include "platform/NumberField.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QCloseEvent>
@@ -214,7 +216,13 @@ VrnForm::VrnForm(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     }
 }
 
-VrnForm::~VrnForm() { forget(); }
+VrnForm::~VrnForm() {
+    // The window is gone but for its widgets: a number field that loses the
+    // focus as they go says nothing more to it (its "left" handlers belong
+    // to the window).
+    for (NumberField* f : findChildren<NumberField*>()) f->blockSignals(true);
+    forget();
+}
 
 void VrnForm::forget() {
     auto& r = Forms::registry();

@@ -20,15 +20,18 @@ void NumberField::setComputed(bool computed) {
     setStyleSheet(computed ? kComputedFieldStyle : kInputFieldStyle);
 }
 
-double NumberField::value() const { return Val(text().toStdString()); }
+Zahllesung NumberField::lies() const { return liesZahl(text().toStdString(), zahlfeld_); }
 
-float NumberField::singleValue() const {
-    bool ok = false;
-    return ValSingle(text().toStdString(), ok);
+Zahllesung NumberField::lies(const Zahlfeld& f) {
+    zahlfeld_ = f;
+    return lies();
 }
 
-bool NumberField::isTooLarge(bool single) const { return ValZuGross(text().toStdString(), single); }
-Ueberlauf NumberField::ueberlauf(bool single) const { return ValUeberlauf(text().toStdString(), single); }
+double NumberField::programmWert() const {
+    Zahlfeld f;
+    f.leer = Leer::IstNull;
+    return liesZahl(text().toStdString(), f).wert;
+}
 
 NumberField::NumberField(QWidget* parent) : QLineEdit(parent) { watchEdits(); }
 NumberField::NumberField(const QString& text, QWidget* parent) : QLineEdit(text, parent) { watchEdits(); }
@@ -56,9 +59,9 @@ QString NumberField::pastedNumber(const QString& clip) {
         if (k == 13 || k == 8 || k == 127 || !NumKeyFilter(k)) return {};
         out += QChar(k);
     }
-    bool ok = false;
-    Val(out.toStdString(), ok);
-    return ok ? out : QString();
+    // A number of any size: one the field cannot hold is named when it is read.
+    const Zahllesung l = liesZahl(out.toStdString(), Zahlfeld{});
+    return l.fehler == Zahlfehler::KeineZahl ? QString() : out;
 }
 
 void NumberField::pasteNumber() {
@@ -111,6 +114,7 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
 
 void NumberField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    emit fokusErhalten();
     // The click that brought the focus (whatever the reason Qt gives, an
     // activated window among them) must not put the cursor into the text.
     justFocused_ = true;

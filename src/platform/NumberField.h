@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include <functional>
+#include <utility>
 
 #include "base/Zahlbereich.h"
 
@@ -24,20 +25,24 @@ public:
     void setComputed(bool computed);
     bool isComputed() const { return computed_; }
 
-    // The leading-number reading of the text (0 for a number too large for a Double).
-    double value() const;
-    // The same rounded to a Single (0 for a number beyond its range).
-    float singleValue() const;
-    // Whether the text's leading number is too large for the field: for a
-    // Double, or with single true for a Single ("1.8E+308", "3.5E+38").
-    bool isTooLarge(bool single = false) const;
-    // The same with its direction: ZuGross, ZuKlein (a negative number beyond
-    // the range) or Keiner.
-    Ueberlauf ueberlauf(bool single = false) const;
+    // The field as the window shows it: its name, width and range, which
+    // lies() reads it as (base/Zahlbereich.h).
+    void setZahlfeld(Zahlfeld f) { zahlfeld_ = std::move(f); }
+    const Zahlfeld& zahlfeld() const { return zahlfeld_; }
+    // The checked reading of the whole text as the field it is: the value or
+    // the line that names the field and what it takes.
+    Zahllesung lies() const;
+    // The same as field f, which the field keeps as its name from now on.
+    Zahllesung lies(const Zahlfeld& f);
+    // The number of a text the program wrote into the field (a result) or that
+    // lies() took: any number of a Double, 0 for an empty field. Never for a
+    // text the user typed and nothing checked.
+    double programmWert() const;
 
     // The number of a pasted text: blanks and line breaks around it dropped,
     // "," turned into "."; empty when the text holds anything the key filter
-    // refuses or no number.
+    // refuses or is no number as a whole (a number beyond any width is pasted
+    // and named when the field is read).
     static QString pastedNumber(const QString& clip);
 
     // Lets the owner see each key first (as a key handler would); set key to 0
@@ -46,6 +51,10 @@ public:
 
 signals:
     void enterPressed();
+    // The field took the focus: a window whose field is in force as it is
+    // typed keeps the value it held then, to put it back when the field is
+    // left with a text it refuses.
+    void fokusErhalten();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -56,6 +65,7 @@ protected:
 private:
     void watchEdits();
     void pasteNumber();
+    Zahlfeld zahlfeld_;
     bool computed_ = false;
     bool justFocused_ = false;
     bool selectOnRelease_ = false;

@@ -18,105 +18,120 @@ bool modelIn(Integer model, std::initializer_list<int> models) {
     return false;
 }
 
-// A field too large: its line, and true (its own checks are left out).
-bool zuGross(const ReactorInput& in, int field, std::string_view thema, const std::string& symbol, std::string& list) {
-    const Ueberlauf u = in.zuGross[static_cast<std::size_t>(field)];
-    if (u == Ueberlauf::Keiner) return false;
-    list += ueberlaufZeile(thema, symbol, u) + kCrLf;
-    return true;
+// A field either as the reading refused it or checked in its range.
+void pruefe(const ReactorInput& in, ReaktorFenster w, int field, double wert, std::string& list) {
+    const std::string& gelesen = in.gelesen[static_cast<std::size_t>(field)];
+    const std::string line = !gelesen.empty() ? gelesen : pruefeBereich(wert, reaktorFeld(w, field, in.model, in.fieldB));
+    if (!line.empty()) list += line + kCrLf;
 }
 
 // The feed and rate-constant lines the batch and the tube share; the tube
 // names no number in its k2 line.
-void feedAndConstantLines(const ReactorInput& in, bool tube, std::string& list) {
-    auto add = [&list](const char* line) { list += std::string(line) + kCrLf; };
-    for (int i = 1; i <= 5; ++i) {
-        if (zuGross(in, i - 1, "Anfangskonzentration", anfangsSymbol(in.model, i), list)) continue;
-        if (i == A && in.c0[A] <= 0) add("- noch keine Eingabe einer Anfangskonzentration c(A)(0)");
-        if (i == B && in.c0[B] <= 0 && in.fieldB)
-            add(in.model == 10 ? "- noch keine Eingabe einer Anfangskonzentration c(S)(0)"
-                               : "- noch keine Eingabe einer Anfangskonzentration c(B)(0)");
-        if (i == P && (in.model == 5 || in.model == 16) && in.c0[P] <= 0)
-            add("- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an");
-    }
-    if (!zuGross(in, 10, "Geschwindigkeitskonstante", "k1", list) && in.k[1] <= 0)
-        add("- Geschwindigkeitskonstante k1 muss größer Null sein");
-    if (!zuGross(in, 11, "Geschwindigkeitskonstante", "k2", list) && in.k[2] <= 0 && in.fieldK2)
-        add(tube ? "- Geschwindigkeitskonstante muss größer Null sein"
-                 : "- Geschwindigkeitskonstante k2 muss größer Null sein");
-    if (!zuGross(in, 12, "Geschwindigkeitskonstante", "k3", list) && in.k[3] <= 0 && in.fieldK3)
-        add("- Geschwindigkeitskonstante k3 muss größer Null sein");
-    if (in.model == 20 && in.ordnung != Ueberlauf::Keiner)
-        list += ueberlaufZeile("Reaktionsordnung", "n", in.ordnung, true) + kCrLf;
+void feedAndConstantLines(const ReactorInput& in, ReaktorFenster w, std::string& list) {
+    for (int i = 1; i <= 5; ++i)
+        if (i != B || in.fieldB) pruefe(in, w, i - 1, in.c0[static_cast<std::size_t>(i)], list);
+    const bool shownK[] = {true, in.fieldK2, in.fieldK3};
+    for (int j = 1; j <= 3; ++j)
+        if (shownK[j - 1]) pruefe(in, w, 9 + j, in.k[static_cast<std::size_t>(j)], list);
+    if (in.model == 20 && !in.ordnung.empty()) list += in.ordnung + kCrLf;
 }
 
-bool sensibleConversion(double U) { return U > 0 && U < 1; }
+Zahlfeld feld(std::string thema, std::string symbol, Bereich bereich, std::string eigene = {}, bool nurNull = false) {
+    Zahlfeld f;
+    f.thema = std::move(thema);
+    f.symbol = std::move(symbol);
+    f.bereich = bereich;
+    f.leer = Leer::IstNull;
+    f.eigeneZeile = std::move(eigene);
+    f.eigeneZeileNurFuerNull = nurNull;
+    return f;
+}
 
 }  // namespace
 
+Zahlfeld reaktorFeld(ReaktorFenster w, int index, Integer model, bool fieldB) {
+    const bool kessel = w == ReaktorFenster::Kessel;
+    if (index >= 0 && index <= 4) {
+        const int i = index + 1;
+        Zahlfeld f = feld(kessel ? "Eingangskonzentration" : "Anfangskonzentration", anfangsSymbol(model, i),
+                          Bereich::NichtNegativ);
+        const char* fehlt = nullptr;
+        if (i == A) fehlt = kessel ? "- Eingangskonzentration für Stoff A angeben!"
+                                   : "- noch keine Eingabe einer Anfangskonzentration c(A)(0)";
+        if (i == B && kessel && modelIn(model, {4, 7, 9, 12, 13, 18}))
+            fehlt = "- Eingangskonzentration für Stoff B angeben!";
+        if (i == B && kessel && model == 10) fehlt = "- Eingangskonzentration für Stoff S angeben!";
+        if (i == B && !kessel && fieldB)
+            fehlt = model == 10 ? "- noch keine Eingabe einer Anfangskonzentration c(S)(0)"
+                                : "- noch keine Eingabe einer Anfangskonzentration c(B)(0)";
+        if (i == P && (model == 5 || model == 16))
+            fehlt = "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an";
+        if (fehlt) {
+            f.bereich = Bereich::Positiv;
+            f.eigeneZeile = fehlt;
+            f.eigeneZeileNurFuerNull = true;
+        }
+        return f;
+    }
+    if (index >= 10 && index <= 12) {
+        const std::string kj = "k" + std::to_string(index - 9);
+        return feld("Geschwindigkeitskonstante", kj, Bereich::Positiv,
+                    index == 11 && w == ReaktorFenster::Rohr ? "- Geschwindigkeitskonstante muss größer Null sein"
+                                                              : "- Geschwindigkeitskonstante " + kj + " muss größer Null sein");
+    }
+    if (index == 13)
+        return feld("Umsatz", "U(A)", Bereich::NullBisEins,
+                    kessel ? "- Der Umsatz muss (0 < U <= 1) sein."
+                           : "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)");
+    if (kessel) {
+        if (index == 14) return feld("Reaktionsvolumen", "V", Bereich::Positiv, "- Das Reaktionsvolumen muss größer Null sein.");
+        if (index == 15) return feld("Volumenstrom", "V*", Bereich::Positiv, "- Der Volumenstrom muss größer Null sein.");
+        return feld("mittlere Verweilzeit", "t", Bereich::Positiv, "- Die Zeitangabe muss größer Null sein.");
+    }
+    if (index == 14) return feld("Reaktionszeit", "t", Bereich::Positiv, "- noch keine Eingabe der Reaktionszeit", true);
+    if (index == 15) return feld("Rohrlänge", "l", Bereich::Positiv, "- noch keine Eingabe der Rohrlänge", true);
+    return feld("Fließgeschwindigkeit", "v", Bereich::Positiv, "- noch keine Eingabe der Fließgeschwindigkeit", true);
+}
+
 std::string batchCheckList(const ReactorInput& in) {
+    constexpr ReaktorFenster w = ReaktorFenster::Batch;
     std::string list;
-    if (in.selection == 0 && !zuGross(in, 14, "Reaktionszeit", "t", list) && in.t <= 0)
-        list += "- noch keine Eingabe der Reaktionszeit" + kCrLf;
-    if (in.selection == 1 && !zuGross(in, 13, "Umsatz", "U(A)", list) && !sensibleConversion(in.U))
-        list += "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)" + kCrLf;
+    if (in.selection == 0) pruefe(in, w, 14, in.t, list);
+    if (in.selection == 1) pruefe(in, w, 13, in.U, list);
     // The threshold of B needs U, c(A)(0) and c(B)(0) as typed.
-    const bool lesbar =
-        in.zuGross[13] == Ueberlauf::Keiner && in.zuGross[0] == Ueberlauf::Keiner && in.zuGross[1] == Ueberlauf::Keiner;
+    const bool lesbar = in.gelesen[13].empty() && in.gelesen[0].empty() && in.gelesen[1].empty();
     if (in.selection == 1 && lesbar && modelIn(in.model, {4, 9, 10, 13, 18}) && in.U * in.c0[A] >= in.c0[B])
         list += "Für den gewünschten Umsatz muss die Vorgabe-Konzentration von B > " + Str(in.U * in.c0[A]) +
                 " sein." + kCrLf;
-    feedAndConstantLines(in, false, list);
+    feedAndConstantLines(in, w, list);
     return list;
 }
 
 std::string tubeCheckList(const ReactorInput& in) {
+    constexpr ReaktorFenster w = ReaktorFenster::Rohr;
     std::string list;
-    if (!zuGross(in, 16, "Fließgeschwindigkeit", "v", list) && in.v <= 0)
-        list += "- noch keine Eingabe der Fließgeschwindigkeit" + kCrLf;
-    if (in.selection == 0 && !zuGross(in, 14, "Reaktionszeit", "t", list) && in.t <= 0)
-        list += "- noch keine Eingabe der Reaktionszeit" + kCrLf;
-    if (in.selection == 1 && !zuGross(in, 15, "Rohrlänge", "l", list) && in.l <= 0)
-        list += "- noch keine Eingabe der Rohrlänge" + kCrLf;
-    if (in.selection == 2 && !zuGross(in, 13, "Umsatz", "U(A)", list) && !sensibleConversion(in.U))
-        list += "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)" + kCrLf;
-    feedAndConstantLines(in, true, list);
+    pruefe(in, w, 16, in.v, list);
+    if (in.selection == 0) pruefe(in, w, 14, in.t, list);
+    if (in.selection == 1) pruefe(in, w, 15, in.l, list);
+    if (in.selection == 2) pruefe(in, w, 13, in.U, list);
+    feedAndConstantLines(in, w, list);
     return list;
 }
 
 std::string tankCheckList(const ReactorInput& in) {
+    constexpr ReaktorFenster w = ReaktorFenster::Kessel;
     const int s = in.selection;
     std::string list;
-    // Each line is either the field's own check or, for a field too large, its zuGrossZeile.
-    auto line = [&](int field, std::string_view thema, const std::string& symbol, bool failed, const char* text) {
-        if (field >= 0 && zuGross(in, field, thema, symbol, list)) return;
-        if (failed) list += std::string(text) + kCrLf;
-    };
-    const auto feed = [&in](int i) { return anfangsSymbol(in.model, i); };
-    line(0, "Eingangskonzentration", feed(A), in.c0[A] <= 0, "- Eingangskonzentration für Stoff A angeben!");
-    line(1, "Eingangskonzentration", feed(B), in.c0[B] <= 0 && modelIn(in.model, {4, 7, 9, 12, 13, 18}),
-         "- Eingangskonzentration für Stoff B angeben!");
-    line(-1, {}, {}, in.c0[B] <= 0 && in.model == 10 && in.zuGross[1] == Ueberlauf::Keiner,
-         "- Eingangskonzentration für Stoff S angeben!");
-    line(2, "Eingangskonzentration", feed(C), false, "");
-    line(3, "Eingangskonzentration", feed(P), (in.model == 5 || in.model == 16) && in.c0[P] <= 0,
-         "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an");
-    line(4, "Eingangskonzentration", feed(Q), false, "");
-    line(10, "Geschwindigkeitskonstante", "k1", in.k[1] <= 0, "- Geschwindigkeitskonstante k1 muss größer Null sein");
-    line(11, "Geschwindigkeitskonstante", "k2", in.fieldK2 && in.k[2] <= 0,
-         "- Geschwindigkeitskonstante k2 muss größer Null sein");
-    line(12, "Geschwindigkeitskonstante", "k3", in.fieldK3 && in.k[3] <= 0,
-         "- Geschwindigkeitskonstante k3 muss größer Null sein");
-    if (in.model == 20 && in.ordnung != Ueberlauf::Keiner)
-        list += ueberlaufZeile("Reaktionsordnung", "n", in.ordnung, true) + kCrLf;
-    if (s == 0 || s == 1)
-        line(13, "Umsatz", "U(A)", !sensibleConversion(in.U), "- Der Umsatz muss (0 < U <= 1) sein.");
-    if (s == 0 || s == 2 || s == 3)
-        line(14, "Reaktionsvolumen", "V", in.V <= 0, "- Das Reaktionsvolumen muss größer Null sein.");
-    if (s == 1 || s == 2 || s == 4)
-        line(15, "Volumenstrom", "V*", in.VPunkt <= 0, "- Der Volumenstrom muss größer Null sein.");
-    if (s == 3 || s == 4)
-        line(16, "mittlere Verweilzeit", "t", in.t <= 0, "- Die Zeitangabe muss größer Null sein.");
+    // The feeds in the order of the species; c(B)(0) by the model, not by its field.
+    for (int i = 1; i <= 5; ++i) pruefe(in, w, i - 1, in.c0[static_cast<std::size_t>(i)], list);
+    const bool shownK[] = {true, in.fieldK2, in.fieldK3};
+    for (int j = 1; j <= 3; ++j)
+        if (shownK[j - 1]) pruefe(in, w, 9 + j, in.k[static_cast<std::size_t>(j)], list);
+    if (in.model == 20 && !in.ordnung.empty()) list += in.ordnung + kCrLf;
+    if (s == 0 || s == 1) pruefe(in, w, 13, in.U, list);
+    if (s == 0 || s == 2 || s == 3) pruefe(in, w, 14, in.V, list);
+    if (s == 1 || s == 2 || s == 4) pruefe(in, w, 15, in.VPunkt, list);
+    if (s == 3 || s == 4) pruefe(in, w, 16, in.t, list);
     return list;
 }
 

@@ -10,8 +10,24 @@
 
 namespace vrn {
 
-// What a reactor window read from its fields (numbers as the leading-number
-// reading gives them) and which of its optional fields the model shows.
+// The three reactor windows, whose check lines differ.
+enum class ReaktorFenster { Batch, Rohr, Kessel };
+
+// The field Inp(index) of a reactor window for the model, as the checked
+// reading (base/Zahlbereich.h) takes it, with the window's own line for a
+// value outside its range: every field a Double; the feed c(A)(0) above 0
+// (for 0 or empty "- noch keine Eingabe einer Anfangskonzentration c(A)(0)",
+// the tank "- Eingangskonzentration für Stoff A angeben!"), c(B)(0) or
+// c(S)(0) above 0 where the window checks it (fieldB: the batch and the tube
+// when its field is shown; the tank for models 4, 7, 9, 10, 12, 13, 18), the
+// catalyst c(P)(0) of models 5 and 16 above 0, every other feed at least 0
+// (empty: 0); k1..k3 above 0; U(A) between 0 and 1; the given time, length,
+// velocity, volume and flow above 0. Symbols as the window shows them
+// ("c(S)(0)" for model 10).
+Zahlfeld reaktorFeld(ReaktorFenster fenster, int index, Integer model, bool fieldB = true);
+
+// What a reactor window read from its fields and which of its optional
+// fields the model shows.
 struct ReactorInput {
     Integer model = 0;
     Integer selection = 0;     // the window's given-quantity index
@@ -24,13 +40,14 @@ struct ReactorInput {
     bool fieldB = false;       // Inp(1) shown
     bool fieldK2 = false;      // Inp(11) shown
     bool fieldK3 = false;      // Inp(12) shown
-    // Inp(i) is shown and holds a number beyond the range of a Double
-    // (1.8E+308, -1.8E+308): it reads as 0 above, and the lists name it as too
-    // large or too small instead of checking it. Only the fields a list checks count.
-    std::array<Ueberlauf, 17> zuGross{};
-    // The model window's order n of model 20 beyond the range of a Single
-    // (read as 0): named after the rate constants.
-    Ueberlauf ordnung = Ueberlauf::Keiner;
+    // The line of the checked reading for a field Inp(i) it refused (its
+    // value above is then not the text's); empty for a field it took. The
+    // lists name it in place of the field's own check; only the fields a
+    // list checks count.
+    std::array<std::string, 17> gelesen{};
+    // The model window's order n of model 20 as read (its line when
+    // refused): named after the rate constants.
+    std::string ordnung;
 };
 
 // Titles of the refusals.
@@ -38,8 +55,9 @@ inline constexpr const char* kBatchTitel = "keine Ausführung möglich";
 
 // The check lists: every failed check as its line ("- ..." except the batch's
 // threshold of B) followed by CR LF; empty when every check passes. A field
-// out of range gets the line of ueberlaufZeile (base/Zahlbereich.h) in
-// place of its own.
+// the reading refused gets its line in place of its own; the others are
+// checked in their range (reaktorFeld, pruefeBereich), so that 0 gets the
+// window's own line and a negative number the line of the range.
 // Batch (selection 0 t, 1 U): t > 0 or 0 < U < 1, for models 4, 9, 10, 13, 18
 // with U given U·c0(A) < c0(B), then the feed and rate-constant lines.
 std::string batchCheckList(const ReactorInput& in);

@@ -14,6 +14,7 @@
 #include "base/NumKeyFilter.h"
 #include "base/NumberText.h"
 #include "engine/frmKinModel.h"
+#include "platform/MsgBox.h"
 #include "platform/NumberField.h"
 #include "platform/Paths.h"
 #include "reactors/Extents.h"
@@ -171,20 +172,56 @@ void ReactorForm::markOption(std::initializer_list<QRadioButton*> options, QRadi
 
 void ReactorForm::setGiven(NumberField* f, bool given) { f->setComputed(!given); }
 
-ReactorInput ReactorForm::readFeedAndConstants() {
+ReactorInput ReactorForm::leseEingaben(ReaktorFenster w, std::initializer_list<int> gegeben) {
     ReactorInput in;
     in.model = app.iModell;
     in.c0 = app.c0;
     in.k = app.k;
-    for (int i = 1; i <= 5; ++i) in.c0[static_cast<std::size_t>(i)] = Inp[static_cast<std::size_t>(i - 1)]->value();
-    for (int j = 1; j <= 3; ++j) in.k[static_cast<std::size_t>(j)] = Inp[static_cast<std::size_t>(9 + j)]->value();
     in.fieldB = Inp[1]->isVisibleTo(this);
     in.fieldK2 = Inp[11]->isVisibleTo(this);
     in.fieldK3 = Inp[12]->isVisibleTo(this);
-    for (std::size_t i = 0; i < in.zuGross.size(); ++i)
-        if (Inp[i] && Inp[i]->isVisibleTo(this)) in.zuGross[i] = Inp[i]->ueberlauf();
-    in.ordnung = frmKinModel::ordnungUeberlauf();
+    const bool kessel = w == ReaktorFenster::Kessel;
+    double* const eigene[] = {&in.U, kessel ? &in.V : &in.t, kessel ? &in.VPunkt : &in.l, kessel ? &in.t : &in.v};
+    // The computed quantities show what the program wrote into them.
+    for (int i = 13; i <= 16; ++i) *eigene[i - 13] = Inp[static_cast<std::size_t>(i)]->programmWert();
+    auto lies = [&](int i) {
+        NumberField* f = Inp[static_cast<std::size_t>(i)];
+        const Zahllesung l = f->lies(reaktorFeld(w, i, in.model, in.fieldB));
+        if (!l.ok()) {
+            in.gelesen[static_cast<std::size_t>(i)] = l.zeile;
+            return;
+        }
+        if (i <= 4) in.c0[static_cast<std::size_t>(i + 1)] = l.wert;
+        else if (i <= 12) in.k[static_cast<std::size_t>(i - 9)] = l.wert;
+        else *eigene[i - 13] = l.wert;
+    };
+    for (int i : {0, 1, 2, 3, 4, 10, 11, 12})
+        if (Inp[static_cast<std::size_t>(i)]->isVisibleTo(this)) lies(i);
+    for (int i : gegeben) lies(i);
+    if (in.model == 20) in.ordnung = frmKinModel::ordnungsZeile(Bereich::NichtNegativ);
     return in;
+}
+
+bool ReactorForm::ursacheBenennen(const ReactorInput& in, ReaktorFenster w, std::initializer_list<int> gegeben) {
+    const bool kessel = w == ReaktorFenster::Kessel;
+    const double eigene[] = {in.U, kessel ? in.V : in.t, kessel ? in.VPunkt : in.l, kessel ? in.t : in.v};
+    std::vector<int> felder;
+    std::vector<double> werte;
+    for (int i : {0, 1, 2, 3, 4, 10, 11, 12}) {
+        if (!Inp[static_cast<std::size_t>(i)]->isVisibleTo(this)) continue;
+        felder.push_back(i);
+        werte.push_back(i <= 4 ? in.c0[static_cast<std::size_t>(i + 1)] : in.k[static_cast<std::size_t>(i - 9)]);
+    }
+    for (int i : gegeben) {
+        felder.push_back(i);
+        werte.push_back(eigene[i - 13]);
+    }
+    const int u = ueberlaufUrsache(werte);
+    if (u < 0) return false;
+    const auto k = static_cast<std::size_t>(u);
+    MsgBox(rechenUeberlaufZeile(reaktorFeld(w, felder[k], in.model, in.fieldB), werte[k]) + "\r\n", MsgButtons::OK,
+           MsgIcon::Critical, kNichtMoeglich);
+    return true;
 }
 
 void ReactorForm::feedAndConstantsInForce(const ReactorInput& in) {
@@ -198,7 +235,7 @@ void ReactorForm::feedAndConstantsInForce(const ReactorInput& in) {
 
 FieldValues ReactorForm::fieldValues() const {
     FieldValues v{};
-    for (std::size_t i = 0; i < v.size(); ++i) v[i] = Inp[i]->value();
+    for (std::size_t i = 0; i < v.size(); ++i) v[i] = Inp[i]->programmWert();
     return v;
 }
 

@@ -69,14 +69,24 @@ protected:
     // An input field (white, editable) or a computed one (yellow, locked).
     static void setGiven(NumberField* f, bool given);
 
-    // Reads c0(1..5) from Inp(0..4) and k(1..3) from Inp(10..12) into `in`,
-    // with the model, the shown fields and which shown fields hold a number
-    // too large for a Double. The shared state is left as it is.
-    ReactorInput readFeedAndConstants();
+    // Reads the shown c0(1..5) from Inp(0..4), the shown k(1..3) from
+    // Inp(10..12) and the given quantities (fields of 13..16) through the
+    // checked reading (reaktorFeld of window w) into `in`, with the model,
+    // the shown fields, the line of every field the reading refuses and the
+    // model window's order n; the computed quantities of 13..16 as shown.
+    // The shared state is left as it is.
+    ReactorInput leseEingaben(ReaktorFenster w, std::initializer_list<int> gegeben);
+    // A calculation that failed inside: when one of the inputs it took (the
+    // shown feed and constants, the given quantities) lies far out
+    // (ueberlaufUrsache), its line names that input (" Ausführung nicht
+    // möglich ") and true is returned; else false, and the caller shows the
+    // engine's own message.
+    bool ursacheBenennen(const ReactorInput& in, ReaktorFenster w, std::initializer_list<int> gegeben);
     // After the checks have passed: the feed and constants of `in` become
     // those in force (one change; a refused calculation writes none).
     void feedAndConstantsInForce(const ReactorInput& in);
-    // The numbers read from the texts of Inp(0..16).
+    // The numbers of Inp(0..16) as shown after a calculation (inputs taken
+    // by its checks, results written by it).
     FieldValues fieldValues() const;
     // Writes the plain number text of a value (as a Single) into a field.
     static void showValue(NumberField* f, double v);

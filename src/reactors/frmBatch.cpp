@@ -98,17 +98,17 @@ void frmBatch::zeichneBatchReaktor(double x) {
 // no time says so and empties the result fields.
 void frmBatch::cmdCalc_Click() {
     startCalculation();
-    ReactorInput in = readFeedAndConstants();
+    ReactorInput in = leseEingaben(ReaktorFenster::Batch, {app.iInpSelBatch == 1 ? 13 : 14});
     in.selection = app.iInpSelBatch;
-    app.tauVerweil = in.t = Inp[14]->value();
-    shownTau_ = app.tauVerweil;
-    app.UmsatzSoll = in.U = Inp[13]->value();
 
     const std::string list = batchCheckList(in);
     if (!list.empty()) {
         MsgBox(list, MsgButtons::OK, MsgIcon::Critical, kBatchTitel);
         return;
     }
+    app.tauVerweil = in.t;
+    shownTau_ = app.tauVerweil;
+    app.UmsatzSoll = in.U;
     feedAndConstantsInForce(in);
     // The equilibrium conversion itself is approached without end: no time reaches it.
     bool endless = false;
@@ -135,7 +135,7 @@ void frmBatch::cmdCalc_Click() {
     // The search leaves its last trial in tauVerweil: not a time to show later.
     shownTau_ = app.tauVerweil;
     if (out == CalcOutcome::EngineFailed) {
-        showReactorStatus(failure);
+        if (!ursacheBenennen(in, ReaktorFenster::Batch, {in.selection == 1 ? 13 : 14})) showReactorStatus(failure);
         return;
     }
     if (out == CalcOutcome::NotReached) {

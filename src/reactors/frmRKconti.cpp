@@ -175,12 +175,9 @@ void frmRKconti::showComputed() {
 // stirrer; a failure shows its box and leaves fields, row and picture.
 void frmRKconti::cmdCalc_Click() {
     startCalculation();
-    ReactorInput in = readFeedAndConstants();
+    const auto& gegeben = kSelections[app.iInpSelRKconti].given;
+    ReactorInput in = leseEingaben(ReaktorFenster::Kessel, {gegeben[0], gegeben[1]});
     in.selection = app.iInpSelRKconti;
-    app.UmsatzSoll = in.U = Inp[13]->value();
-    VReaktor = in.V = Inp[14]->value();
-    VPunkt = in.VPunkt = Inp[15]->value();
-    app.tauVerweil = in.t = Inp[16]->value();
 
     const std::string list = tankCheckList(in);
     if (!list.empty()) {
@@ -188,6 +185,10 @@ void frmRKconti::cmdCalc_Click() {
         Timer1->stop();
         return;
     }
+    app.UmsatzSoll = in.U;
+    VReaktor = in.V;
+    VPunkt = in.VPunkt;
+    app.tauVerweil = in.t;
     feedAndConstantsInForce(in);
     if ((in.selection == 0 || in.selection == 1) && hasEquilibriumLimit(in.model)) {
         const EquilibriumLimit lim = equilibriumLimit(in.model, in.c0, in.k);
@@ -230,7 +231,8 @@ void frmRKconti::cmdCalc_Click() {
     }
     if (app.iModell == 7 && app.cAkt[B] < 0)
         MsgBox(kZuWenigBModell7Text, MsgButtons::OK, MsgIcon::Critical, kZuWenigBModell7Titel);
-    if (st.bRechenFehler) showReactorStatus(st);
+    if (st.bRechenFehler && !ursacheBenennen(in, ReaktorFenster::Kessel, {gegeben[0], gegeben[1]}))
+        showReactorStatus(st);
     enableProtocolAfterFirst();
     SanduhrAus();
 }

@@ -105,18 +105,19 @@ void frmRohrreaktor::zeichneRohrreaktor(double x, bool ohneErgebnis) {
 // finds no time says so and empties the result fields.
 void frmRohrreaktor::cmdCalc_Click() {
     startCalculation();
-    ReactorInput in = readFeedAndConstants();
+    const int gegeben = app.iInpSelRohr == 0 ? 14 : app.iInpSelRohr == 1 ? 15 : 13;
+    ReactorInput in = leseEingaben(ReaktorFenster::Rohr, {16, gegeben});
     in.selection = app.iInpSelRohr;
-    vFliess = in.v = Inp[16]->value();
-    lRohr = in.l = Inp[15]->value();
-    app.tauVerweil = in.t = Inp[14]->value();
-    app.UmsatzSoll = in.U = Inp[13]->value();
 
     const std::string list = tubeCheckList(in);
     if (!list.empty()) {
         MsgBox(list, MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
         return;
     }
+    vFliess = in.v;
+    lRohr = in.l;
+    app.tauVerweil = in.t;
+    app.UmsatzSoll = in.U;
     feedAndConstantsInForce(in);
     SanduhrEin();
     // The equilibrium conversion itself is approached without end: no time reaches it.
@@ -154,7 +155,8 @@ void frmRohrreaktor::cmdCalc_Click() {
         }
     }
     if (out == CalcOutcome::EngineFailed) {
-        showReactorStatus(failure);
+        const int gegeben = in.selection == 0 ? 14 : in.selection == 1 ? 15 : 13;
+        if (!ursacheBenennen(in, ReaktorFenster::Rohr, {16, gegeben})) showReactorStatus(failure);
         if (in.selection == 2) SanduhrAus();
         else finishCalculation();
         return;

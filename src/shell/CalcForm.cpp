@@ -70,18 +70,23 @@ void CalcForm::geteilteWerteGeaendert(const GeteilteWerte& vorher, double kGetei
     auto text = [](double v) { return toQ(StrAlsSingle(v)); };
     auto folge = [&](NumberField* feld, double alt, double neu, bool proZeit) {
         if (!feld) return;
+        Zahlfeld zahl;
+        zahl.leer = Leer::IstNull;
+        const Zahllesung gelesen = liesZahl(toStd(feld->text()), zahl);
         if (getippt(feld)) {
-            // Typed and not used yet: the user's, in the unit it was typed in.
-            if (!proZeit || kGeteiltDurch == 1) return;
-            const double v = feld->value() / kGeteiltDurch;
+            // Typed and not used yet: the user's, in the unit it was typed in;
+            // a text that is no number stays, to be named when it is read.
+            if (!proZeit || kGeteiltDurch == 1 || !gelesen.ok()) return;
+            const double v = gelesen.wert / kGeteiltDurch;
             if (!std::isfinite(v)) return;
             feld->setText(text(v));
             feld->setModified(true);
             return;
         }
         // A field that shows the value in force already keeps its text.
-        if (feld->value() == neu && (!proZeit || kGeteiltDurch == 1)) return;
-        if (neu != alt || feld->value() != neu) feld->setText(text(neu));
+        const bool zeigtNeu = gelesen.ok() && gelesen.wert == neu;
+        if (zeigtNeu && (!proZeit || kGeteiltDurch == 1)) return;
+        if (neu != alt || !zeigtNeu) feld->setText(text(neu));
     };
     for (std::size_t i = 1; i <= 5; ++i) folge(Inp[i - 1], vorher.c0[i], app.c0[i], false);
     for (std::size_t j = 1; j <= 3; ++j) folge(Inp[9 + j], vorher.k[j], app.k[j], true);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/NumberText.h"
 #include "base/TimeUnitTexts.h"
 #include "platform/MsgBox.h"
 #include "shell/AppState.h"
@@ -21,6 +22,10 @@ std::string oneLine(std::string s) {
         if (ch == '\r' || ch == '\n') ch = ' ';
     return s;
 }
+
+// The fields of a point line as the editor names them.
+constexpr const char* kItemNamen[kVrdItemsPerPoint] = {"t",      "c(A)",        "c(B)", "c(C)", "c(P)", "c(Q)",   "k",
+                                                       "T",      "lambda",      "lambda(inf)",  "res3", "res4", "exclude(0|-1)"};
 
 // Reads the data set line by line; what is kept grows with the points, never
 // with blank lines or overlong lines of the file.
@@ -82,8 +87,10 @@ bool parseDataFileLines(TextLineReader& reader, DataFileContent& out, std::strin
         long aus = 0;
         ItemError e = ItemError::None;
         int bad = 0;
+        // t, c, k and T as the editor's fields take them: Doubles within the range of a Single.
         auto dbl = [&](int idx, double& v) {
-            if (e == ItemError::None && (e = readDoubleItem(items[static_cast<std::size_t>(idx)], v)) != ItemError::None)
+            if (e == ItemError::None &&
+                (e = readDoubleItemSingleRange(items[static_cast<std::size_t>(idx)], v)) != ItemError::None)
                 bad = idx;
         };
         auto sgl = [&](int idx, Single& v) {
@@ -104,7 +111,7 @@ bool parseDataFileLines(TextLineReader& reader, DataFileContent& out, std::strin
         sgl(11, m.res4);
         if (e == ItemError::None && (e = readIntegerItem(items[12], -32768, 32767, aus)) != ItemError::None) bad = 12;
         if (e != ItemError::None) {
-            error = itemErrorText(e, lineNo, bad + 1, items[static_cast<std::size_t>(bad)]);
+            error = itemErrorText(e, lineNo, bad + 1, items[static_cast<std::size_t>(bad)], kItemNamen[bad]);
             return false;
         }
         m.aus = aus == 0 ? Integer{0} : Integer{-1};
@@ -139,7 +146,7 @@ bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit
     const std::string lInf = numberItemSingleRange(lambdaInf);
     Single lInfBack = 0;
     if (const ItemError e = readSingleItem(lInf, lInfBack); n > 0 && e != ItemError::None) {
-        error = itemErrorText(e, 5, 10, lInf);
+        error = itemErrorText(e, 5, 10, lInf, kItemNamen[9]);
         lines.clear();
         return false;
     }
@@ -153,10 +160,35 @@ bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit
             lines.clear();
             return false;
         }
-        std::string l = numberItem(m.t);
-        for (int j = 1; j <= 5; ++j) l += "," + numberItem(m.c[static_cast<std::size_t>(j)]);
-        l += "," + numberItem(m.k);
-        l += "," + numberItem(m.Temp);
+        // t, c, k and T are read back within the range of a Single: a value
+        // there it would refuse is refused here, with the reason it would give.
+        // Where 15 digits would round past what a Single holds (at its edges),
+        // the digits that read back as the value itself are written.
+        const double spalten[] = {m.t, m.c[1], m.c[2], m.c[3], m.c[4], m.c[5], m.k, m.Temp};
+        std::string items[8];
+        for (int j = 0; j < 8; ++j) {
+            std::string item = numberItem(spalten[j]);
+            double back = 0;
+            ItemError e = readDoubleItemSingleRange(item, back);
+            if (e != ItemError::None) {
+                std::string exakt = StrExact(spalten[j]);
+                if (!exakt.empty() && exakt.front() == ' ') exakt.erase(0, 1);
+                if (readDoubleItemSingleRange(exakt, back) == ItemError::None) {
+                    item = exakt;
+                    e = ItemError::None;
+                }
+            }
+            if (e != ItemError::None) {
+                error = itemErrorText(e, i + 5, j + 1, item, kItemNamen[j]);
+                lines.clear();
+                return false;
+            }
+            items[j] = std::move(item);
+        }
+        std::string l = items[0];
+        for (int j = 1; j <= 5; ++j) l += "," + items[j];
+        l += "," + items[6];
+        l += "," + items[7];
         l += "," + numberItem(m.lambda);
         l += "," + lInf;
         l += "," + numberItem(m.res3);

@@ -9,8 +9,10 @@
 //            the exclusion flag (0 active, -1 excluded)
 //
 // Items follow shell/FileItems.h: doubles for t, c, k and T (15 digits),
-// singles for lambda, res3 and res4, lambda(inf) written as a double and read
-// as a single. Blank lines among the point lines are skipped; lines after the
+// read within the range of a Single as the editor's fields take them (a
+// value it would refuse typed, 1E+39 or 1E-46, is refused and named with its
+// line and field), singles for lambda, res3 and res4, lambda(inf) written as
+// a double and read as a single. Blank lines among the point lines are skipped; lines after the
 // n-th point are ignored. Any other exclusion value than 0 reads as -1.
 // Text follows shell/TextFile.h (CR LF, Latin-1, read UTF-8 or Latin-1).
 #pragma once
@@ -44,9 +46,11 @@ struct DataFileContent {
 bool parseDataFile(std::string_view bytes, DataFileContent& out, std::string& error);
 
 // The lines of a data-set file. False with a failure text when a value is not
-// finite, or when lambda(inf) is to be written but lies beyond the range of a
-// Single, with the reason its reader would give ("Zeile 5, Wert 10: ... liegt
-// außerhalb des zulässigen Bereichs."); nothing should be written then. Line
+// finite, or when a value its reader would refuse is to be written (t, c, k,
+// T beyond the range of a Single or too near 0 for one; lambda(inf) beyond
+// the range of a Single), with the reason the reader would give ("Zeile 5,
+// Wert 10 (lambda(inf)): ... liegt außerhalb des zulässigen Bereichs.");
+// nothing should be written then. Line
 // breaks inside the comment and the unit become blanks.
 bool formatDataFile(const std::string& kommentar, const std::string& zeiteinheit, const Messpunkt* punkte,
                     int n, double lambdaInf, std::vector<std::string>& lines, std::string& error);

@@ -113,30 +113,25 @@ NumberItemParts numberItemParts(std::string_view item) {
     return parts;
 }
 
-// The value of an item, rounded once from its text to the nearest T. A value
-// too small for T reads as 0 with its sign.
+// The value of an item, rounded once from its text to the nearest T. A
+// number other than 0 that T would hold as 0 is too near 0.
 template <typename T>
 ItemError readItem(std::string_view item, T& v) {
     const NumberItemParts parts = numberItemParts(item);
     if (parts.error != ItemError::None) return parts.error;
-    const T zero = parts.negative ? -T(0) : T(0);
-    if (parts.zero || parts.magnitude < -400) {
-        v = zero;
+    if (parts.zero) {
+        v = parts.negative ? -T(0) : T(0);
         return ItemError::None;
     }
+    if (parts.magnitude < -400) return ItemError::TooNearZero;
     if (parts.magnitude > 400) return ItemError::OutOfRange;
     T value = 0;
     const std::string& text = parts.text;
     const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (res.ec == std::errc::result_out_of_range) {
-        if (parts.magnitude < 0) {
-            v = zero;
-            return ItemError::None;
-        }
-        return ItemError::OutOfRange;
-    }
+    if (res.ec == std::errc::result_out_of_range) return parts.magnitude < 0 ? ItemError::TooNearZero : ItemError::OutOfRange;
     if (res.ec != std::errc() || res.ptr != text.data() + text.size()) return ItemError::NotANumber;
     if (!std::isfinite(value)) return ItemError::OutOfRange;
+    if (value == 0) return ItemError::TooNearZero;
     v = value;
     return ItemError::None;
 }
@@ -149,6 +144,16 @@ ItemError readDoubleItem(std::string_view item, double& v) { return readItem(ite
 // below half a step above the largest Single could round up to the half step
 // and from there to infinity.
 ItemError readSingleItem(std::string_view item, Single& v) { return readItem(item, v); }
+
+ItemError readDoubleItemSingleRange(std::string_view item, double& v) {
+    double d = 0;
+    Single f = 0;
+    if (const ItemError e = readItem(item, d); e != ItemError::None) return e;
+    // The Single is rounded from the text itself, as the editor's fields read it.
+    if (const ItemError e = readItem(item, f); e != ItemError::None) return e;
+    v = d;
+    return ItemError::None;
+}
 
 ItemError readIntegerItem(std::string_view item, long lo, long hi, long& v) {
     double d = 0;
@@ -194,9 +199,10 @@ std::string numberItemSingleRange(double x) {
     return item;
 }
 
-std::string itemErrorText(ItemError e, int line, int itemNo, std::string_view item) {
+std::string itemErrorText(ItemError e, int line, int itemNo, std::string_view item, std::string_view name) {
     std::string where = "Zeile " + std::to_string(line);
     if (itemNo > 0) where += ", Wert " + std::to_string(itemNo);
+    if (!name.empty()) where += " (" + std::string(name) + ")";
     std::string_view shown = trimBlanks(item);
     if (shown.size() > 40) {
         std::size_t cut = 40;  // never in the middle of a UTF-8 sequence
@@ -206,6 +212,8 @@ std::string itemErrorText(ItemError e, int line, int itemNo, std::string_view it
     switch (e) {
         case ItemError::OutOfRange:
             return where + ": \"" + std::string(shown) + "\" liegt außerhalb des zulässigen Bereichs.";
+        case ItemError::TooNearZero:
+            return where + ": \"" + std::string(shown) + "\" liegt zu nahe an Null.";
         case ItemError::NotANumber:
         case ItemError::None: break;
     }

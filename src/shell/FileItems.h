@@ -4,8 +4,9 @@
 // Number items, read: an optional sign, digits with at most one decimal point
 // (the zero before the point may be missing: ".5"), an optional exponent
 // "E", "e", "D" or "d" with an optional sign and digits. Nothing else may stand
-// in the item, and the value must be finite; a value too small for a Double
-// reads as 0. The reading is the same whatever the locale. A Single item is
+// in the item, and the value must be finite; a number other than 0 so small
+// that its width would hold it as 0 ("1E-400") is refused as too near 0, never
+// read as 0. The reading is the same whatever the locale. A Single item is
 // rounded once, from its text to the nearest Single: it takes every value
 // that rounds to a finite Single ("3.4028235E+38", the largest Single's
 // shortest text, among them) and refuses those that round past it.
@@ -36,7 +37,7 @@ std::size_t countItems(std::string_view line);
 // no items; "a,,b" has three, the middle one empty.
 std::vector<std::string_view> splitItems(std::string_view line);
 
-enum class ItemError { None, NotANumber, OutOfRange };
+enum class ItemError { None, NotANumber, OutOfRange, TooNearZero };
 
 // Each leaves v unchanged unless it returns ItemError::None.
 ItemError readDoubleItem(std::string_view item, double& v);
@@ -57,8 +58,16 @@ std::string numberItem(int x);
 // reader refuses it.
 std::string numberItemSingleRange(double x);
 
+// A Double item that its field holds within the range of a Single (the
+// columns of a data set, which its editor shows and takes as Singles): a
+// value beyond the range of a Single is OutOfRange, one other than 0 that a
+// Single would hold as 0 TooNearZero.
+ItemError readDoubleItemSingleRange(std::string_view item, double& v);
+
 // The user's text for an item that could not be read, e.g.
-// "Zeile 7, Wert 3: \"abc\" ist keine gültige Zahl."
-std::string itemErrorText(ItemError e, int line, int itemNo, std::string_view item);
+// "Zeile 7, Wert 3: \"abc\" ist keine gültige Zahl."; with the name of the
+// field it belongs to "Zeile 7, Wert 3 (c(B)): ...". Too near 0: "... liegt
+// zu nahe an Null."
+std::string itemErrorText(ItemError e, int line, int itemNo, std::string_view item, std::string_view name = {});
 
 }  // namespace vrn

@@ -150,7 +150,9 @@ bool parseProjectLines(const std::vector<std::string>& lines, ProjectFileContent
                 case Kind::Single: e = readSingleItem(item, f); break;
             }
             if (e != ItemError::None) {
-                error = itemErrorText(e, rule.line, rule.items > 1 ? i + 1 : 0, item);
+                static const char* const kNamen[] = {"k1", "k2", "k3"};
+                const std::string name = rule.kind == Kind::Double ? kNamen[i] : rule.kind == Kind::Modell ? "Modell" : "";
+                error = itemErrorText(e, rule.line, rule.items > 1 ? i + 1 : 0, item, name);
                 return false;
             }
         }
@@ -244,7 +246,13 @@ void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok
         if (!opened && fs::symlink_status(p, ec).type() != fs::file_type::not_found &&
             fs::status(p, ec).type() != fs::file_type::regular)
             why = error;
-        if (opened && readProjectLines(reader, lines, error) && parseProjectLines(lines, c, error)) {
+        // A plain file that cannot be read as text (a NUL byte, a line too long) says why too.
+        else if (!opened && fs::status(p, ec).type() == fs::file_type::regular)
+            why = error;
+        const bool gelesen = opened && readProjectLines(reader, lines, error) && parseProjectLines(lines, c, error);
+        // A file that was opened and refused is named with its line and field.
+        if (opened && !gelesen) why = error + "\r\n(Datei: " + fileName + ")";
+        if (gelesen) {
             std::string name = c.datName;
             app.ProjKommentar.swap(c.kommentar);
             app.iModell = c.modell;

@@ -43,7 +43,8 @@ struct ProjectFileContent {
 };
 
 // Reads the text of a project file. False with a failure text (naming the line)
-// when a line is missing, an item is not a finite number, the model number is
+// when a line is missing, an item is not a finite number or is too near 0 for
+// a Double (k1 = 1E-400 is refused, never read as 0), the model number is
 // not one of 1..18, 20, or the data-set name neither is empty nor ends in
 // "VRD" (compared in upper case). Line 3 is taken whole, so names with commas
 // are kept. Never throws.
@@ -73,8 +74,10 @@ bool WriteProjectFile(const std::string& fileName);
 // := the time unit of k named by the file ("" when it names none). On any failure (missing
 // file, wrong format, see parseProjectFile) nothing changes, datName keeps its
 // value, ok := false and "Projektfile hat falsches Format" is shown (title
-// " Ausführung nicht möglich "); when something other than a plain file
-// stands in the file's place (a named pipe, a folder), the reason follows.
+// " Ausführung nicht möglich "); for a file that was read and refused the
+// reason follows (its line and field, "Zeile 5, Wert 1 (k1): ...", and the
+// file), and when something other than a plain file stands in the file's
+// place (a named pipe, a folder), the reason why it cannot be read.
 void LoadProjectFile(const std::string& fileName, std::string& datName, bool& ok, std::string* kEinheit = nullptr);
 
 // After a project and its data set were loaded: k(1..3), read in the unit

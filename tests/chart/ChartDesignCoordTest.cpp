@@ -15,7 +15,6 @@ using namespace vrn;
 namespace {
 
 constexpr const char* kReihenfolge = "Untere Grenze muss kleiner als obere Grenze sein";
-constexpr const char* kZahlenbereich = "Die Grenzen müssen Zahlen zwischen -3.4E+38 und 3.4E+38 sein";
 constexpr const char* kLogMinimum = "Bei logarithmischer Achse muss die untere Grenze größer als 0 sein";
 
 // Types the four bounds into the coordinate panel (opened from the menu) and presses "OK".
@@ -53,7 +52,10 @@ TEST_F(ChartWindowTest, CoordinatesAreCheckedAppliedAndRememberedForTheKind) {
 
     // The rules themselves are checked with the design rules; x0, x1, y0, y1, message.
     const std::tuple<const char*, const char*, const char*, const char*, const char*> falsch[] = {
-        {"0", "20", ".2", ".1", kReihenfolge}, {"0", "1e400", "0", ".1", kZahlenbereich}};
+        {"0", "20", ".2", ".1", kReihenfolge},
+        // a bound the box refuses is named with what it takes
+        {"0", "1e400", "0", ".1", "- Achsenbereich zu groß: x(max) darf höchstens 3.4E+38 sein"},
+        {"0", "20", "", ".1", "- Achsenbereich fehlt: y(min) muss eine Zahl sein"}};
     for (const auto& [x0, x1, y0, y1, meldung] : falsch) {
         SCOPED_TRACE(x0);
         vrn::test::MsgRecorder msgs;
@@ -215,8 +217,24 @@ TEST_F(ChartWindowTest, SpacingBoxesSetTheSpacingAndIgnoreUnusableValues) {
     EXPECT_EQ(a.txtXGridValue->text(), QString("2.5"));
     EXPECT_EQ(c.spacing(ChartAxis::X, ChartSpacing::Grid), 2.5);
     EXPECT_EQ(c.spacingPositions(ChartAxis::X, ChartSpacing::Grid).size(), 9u);  // 0, 2.5, ..., 20
-    for (const char* t : {"0", "-2", "abc", "", "0.0001", "1e400"}) {
+    for (const char* t : {"0", "-2", "abc", "", "0.0001", "1e400", "1E39", "-1E39"}) {
         a.txtXGridValue->setText(t);
+        EXPECT_EQ(c.spacing(ChartAxis::X, ChartSpacing::Grid), 2.5) << t;
+    }
+    // Left with Enter, a spacing the box refuses is named, and the box shows the spacing drawn with.
+    w.activateWindow();
+    QApplication::setActiveWindow(w.frame());
+    const std::pair<const char*, const char*> verlassen[] = {
+        {"1E39", "- X-Achse zu groß: Gitter-Abstand darf höchstens 3.4E+38 sein"},
+        {"0", "- X-Achse außerhalb des Bereichs: Gitter-Abstand muss größer Null sein"},
+        {"", "- X-Achse fehlt: Gitter-Abstand muss größer Null sein"},
+    };
+    for (const auto& [t, zeile] : verlassen) {
+        vrn::test::MsgRecorder msgs;
+        vrn::test::typeInto(a.txtXGridValue, t);
+        QTest::keyClick(a.txtXGridValue, Qt::Key_Return);
+        EXPECT_TRUE(vrn::test::isOnlyMessage(msgs, zeile, "EINGABE-FEHLER", MsgIcon::Critical)) << t;
+        EXPECT_EQ(a.txtXGridValue->text(), QString(" 2.5")) << t;
         EXPECT_EQ(c.spacing(ChartAxis::X, ChartSpacing::Grid), 2.5) << t;
     }
     // A tick change sends the number spacing again.
@@ -245,9 +263,9 @@ TEST_F(ChartWindowTest, CoordinateFieldsShowPlainNumbersAndEnterGoesRound) {
     EXPECT_EQ(std::tuple(w.coord[1]->hasFocus(), w.fraCoordInput->isVisible()), std::tuple(true, true));
     QTest::keyClick(w.coord[1], Qt::Key_Return);
     EXPECT_TRUE(w.coord[2]->hasFocus());
-    // A pasted comma ends the number there: 1,5 reads 1.
+    // A pasted comma is the decimal point: 1,5 reads 1.5, never its prefix 1.
     w.coord[2]->setText("1,5");
     w.coord[1]->setText("-3");
     QTest::mouseClick(w.cmdCoord_OK, Qt::LeftButton);
-    EXPECT_EQ(std::tuple(w.Chart2D1->axisMax(ChartAxis::X), w.Chart2D1->axisMin(ChartAxis::X)), std::tuple(1, -3));
+    EXPECT_EQ(std::tuple(w.Chart2D1->axisMax(ChartAxis::X), w.Chart2D1->axisMin(ChartAxis::X)), std::tuple(1.5, -3));
 }

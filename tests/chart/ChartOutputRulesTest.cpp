@@ -16,8 +16,9 @@ TEST(PrintBox, CentimetresBecomePrinterPixels) {
         {" 3.5", " 3", " 15", " 10", 2.4, {709, 591, 3544, 2362}},
         // 1417.5 -> 1418, 1181.25, 7087.5 -> 7088, 4725
         {" 3.5", " 3", " 15", " 10", 1.2, {1418, 1181, 7088, 4725}},
-        // "2,5" is 2 cm (the comma ends the number); no number is 0 cm: -0.5 cm.
-        {"2,5", "", "1e1", "abc", 15, {57, -19, 378, 0}},
+        // "2,5" is 2.5 cm (a decimal comma, never the prefix 2): 2 cm after the margin, 1134/15 = 75.6;
+        // a size the scaling does not use counts 0, whatever its box holds.
+        {"2,5", "0,5", "1e1", "abc", 15, {76, 0, 378, 0}},
     };
     for (const auto& [left, top, width, height, tpp, soll] : faelle) {
         DruckRahmen b;
@@ -31,10 +32,19 @@ TEST(PrintBox, RefusesWhatCannotBePrinted) {
     // width, height, scaling, tpp, meldung
     const std::tuple<const char*, const char*, int, double, const char*> faelle[] = {
         {"0", "10", kVorgabeBreite, 15, "Die Breite muss größer als 0 cm sein."},
-        {"15", "0,9", kVorgabeHoehe, 15, "Die Höhe muss größer als 0 cm sein."},
-        {"15", "1e30", kVorgabeBreite, 15, "Position und Größe sind zu groß für den Drucker."},
+        {"15", "0", kVorgabeHoehe, 15, "Die Höhe muss größer als 0 cm sein."},
+        {"15", "0.0001", kVorgabeHoehe, 15, "Die Höhe muss größer als 0 cm sein."},  // below one pixel
+        // a text a box refuses is named, never read as its prefix or as 0
+        {"", "10", kVorgabeBreite, 15, "Die Breite muss größer als 0 cm sein."},
+        {"1E400", "10", kVorgabeBreite, 15, "- Druckgröße zu groß: Breite darf höchstens 1.7E+308 sein"},
+        {"15", "1.5.", kVorgabeHoehe, 15, "- Druckgröße: \"1.5.\" ist keine Zahl, Höhe muss größer Null sein"},
+        {"", "x", kVorgabeHoehe, 15, "- Druckgröße: \"x\" ist keine Zahl, Höhe muss größer Null sein"},
+        // the box beyond 2^30 pixels is named, with what it takes: 2^30 * 15 / 567 cm
+        {"15", "1e30", kVorgabeBreite, 15, "- Druckgröße zu groß für den Drucker: Höhe darf höchstens 28405868 cm sein"},
+        {"1e30", "10", kVorgabeBreite, 15, "- Druckgröße zu groß für den Drucker: Breite darf höchstens 28405868 cm sein"},
         {"15", "10", kVorgabeBreite, 0, "Die Auflösung des Druckers ist unbekannt."},
         {"0", "0", kBlattVoll, 15, ""},  // the whole sheet needs neither
+        {"", "abc", kBlattVoll, 15, ""},
     };
     for (const auto& [width, height, scaling, tpp, meldung] : faelle) {
         DruckRahmen b{1, 2, 3, 4};

@@ -21,11 +21,15 @@ TEST(DesignRules, TypedRangesAreReadRoundedAndRefused) {
     const Fall faelle[] = {
         {{" 0", " 20", " 0", " .1"}, false, false, KoordFehler::Keiner, 0, 20, 0, 0.1f},
         {{"-2", "3.5E+1", "-1e-3", "1e3"}, false, false, KoordFehler::Keiner, -2, 35, -0.001f, 1000},
-        // Letters and an empty text read 0; a comma ends the number.
-        {{"abc", "1,5", "", "2"}, false, false, KoordFehler::Keiner, 0, 1, 0, 2},
+        // A decimal comma is the decimal point.
+        {{"0", "1,5", "0", "2"}, false, false, KoordFehler::Keiner, 0, 1.5f, 0, 2},
+        // Letters and an empty box are no bound (never 0, never a prefix).
+        {{"abc", "1,5", "", "2"}, false, false, KoordFehler::Zahlenbereich},
         {{"5", "5", "0", "1"}, false, false, KoordFehler::Reihenfolge},
         {{"0", "1", "2", "1"}, false, false, KoordFehler::Reihenfolge},
-        {{"", "", "", ""}, false, false, KoordFehler::Reihenfolge},
+        {{"", "", "", ""}, false, false, KoordFehler::Zahlenbereich},
+        {{"0", "1.5.", "0", "1"}, false, false, KoordFehler::Zahlenbereich},
+        {{"0", "1e-46", "0", "1"}, false, false, KoordFehler::Zahlenbereich},
         // Equal once rounded to single precision.
         {{"1", "1.00000001", "0", "1"}, false, false, KoordFehler::Reihenfolge},
         {{"0", "3.4E+38", "0", "1"}, false, false, KoordFehler::Keiner, 0, 3.4e38f, 0, 1},
@@ -49,29 +53,49 @@ TEST(DesignRules, TypedRangesAreReadRoundedAndRefused) {
     }
     EXPECT_STREQ(koordMeldung(KoordFehler::Reihenfolge), kReihenfolge);
     EXPECT_STREQ(koordMeldung(KoordFehler::Keiner), "");
+    // The refused bounds are named, each with what it takes.
+    EXPECT_EQ(koordMeldung(pruefeKoordinaten({"abc", "1e39", "", "-1e400"}, false, false)),
+              "- Achsenbereich: \"abc\" ist keine Zahl, x(min) muss eine Zahl sein\r\n"
+              "- Achsenbereich zu groß: x(max) darf höchstens 3.4E+38 sein\r\n"
+              "- Achsenbereich fehlt: y(min) muss eine Zahl sein\r\n"
+              "- Achsenbereich zu klein: y(max) muss mindestens -3.4E+38 sein");
+    EXPECT_EQ(koordMeldung(pruefeKoordinaten({"2", "1", "0", "1"}, false, false)), kReihenfolge);
 }
 
 TEST(DesignRules, SpacingBoxTakesOnlyPositiveSpacingsOfAtMostAThousandSteps) {
-    // text, range, log, gelesen, wert
-    const std::tuple<const char*, ChartRange, bool, const char*, std::optional<double>> faelle[] = {
-        {"0,5", {0, 10}, false, "0.5", 0.5},
-        {" 2", {0, 10}, false, " 2", 2},
-        {"2,5,1", {0, 10}, false, "2.5.1", 2.5},
-        {"0.01", {0, 10}, false, "0.01", 0.01},    // 1,000 steps
-        {"0.001", {0, 10}, false, "0.001", std::nullopt},  // 10,000 steps
-        {"0", {0, 10}, false, "0", std::nullopt},
-        {"-1", {0, 10}, false, "-1", std::nullopt},
-        {"abc", {0, 10}, false, "abc", std::nullopt},
-        {"", {0, 10}, false, "", std::nullopt},
-        {"1e400", {0, 10}, false, "1e400", std::nullopt},
-        {"1", {1, 1000}, true, "1", 1},                      // a decade per step
-        {".001", {1, 1000}, true, ".001", std::nullopt},     // 3,000 steps
+    // text, range, log, gelesen, wert, the line of a refusal
+    const std::tuple<const char*, ChartRange, bool, const char*, std::optional<double>, const char*> faelle[] = {
+        {"0,5", {0, 10}, false, "0.5", 0.5, ""},
+        {" 2", {0, 10}, false, " 2", 2, ""},
+        {"0.01", {0, 10}, false, "0.01", 0.01, ""},  // 1,000 steps
+        {"100", {0, 10}, false, "100", 100, ""},     // wider than the axis: the user's choice
+        {"0.001", {0, 10}, false, "0.001", std::nullopt,
+         "- X-Achse außerhalb des Bereichs: Gitter-Abstand muss mindestens .01 sein"},  // 10,000 steps
+        {"0", {0, 10}, false, "0", std::nullopt, "- X-Achse außerhalb des Bereichs: Gitter-Abstand muss größer Null sein"},
+        {"-1", {0, 10}, false, "-1", std::nullopt,
+         "- X-Achse außerhalb des Bereichs: Gitter-Abstand muss größer Null sein"},
+        {"-1E39", {0, 10}, false, "-1E39", std::nullopt,
+         "- X-Achse außerhalb des Bereichs: Gitter-Abstand muss größer Null sein"},
+        {"1E39", {0, 10}, false, "1E39", std::nullopt, "- X-Achse zu groß: Gitter-Abstand darf höchstens 3.4E+38 sein"},
+        {"1e400", {0, 10}, false, "1e400", std::nullopt,
+         "- X-Achse zu groß: Gitter-Abstand darf höchstens 3.4E+38 sein"},
+        {"2,5,1", {0, 10}, false, "2.5.1", std::nullopt,
+         "- X-Achse: \"2.5.1\" ist keine Zahl, Gitter-Abstand muss größer Null sein"},
+        {"abc", {0, 10}, false, "abc", std::nullopt,
+         "- X-Achse: \"abc\" ist keine Zahl, Gitter-Abstand muss größer Null sein"},
+        {"", {0, 10}, false, "", std::nullopt, "- X-Achse fehlt: Gitter-Abstand muss größer Null sein"},
+        {"1", {1, 1000}, true, "1", 1, ""},  // a decade per step
+        {".001", {1, 1000}, true, ".001", std::nullopt,
+         "- X-Achse außerhalb des Bereichs: Gitter-Abstand muss mindestens .003 sein"},  // 3,000 steps
     };
-    for (const auto& [text, range, log, gelesen, wert] : faelle) {
+    for (const auto& [text, range, log, gelesen, wert, zeile] : faelle) {
         SCOPED_TRACE(text);
         const AbstandsEingabe e = leseAbstand(text, range, log);
-        EXPECT_EQ(std::tuple(e.text, e.wert), std::tuple(gelesen, wert));
+        EXPECT_EQ(std::tuple(e.text, e.wert, e.zeile), std::tuple(gelesen, wert, zeile));
     }
+    // The line names the axis and the row of the box.
+    EXPECT_EQ(leseAbstand("0", {0, 10}, false, "Y-Achse", "Tick-Abstand").zeile,
+              "- Y-Achse außerhalb des Bereichs: Tick-Abstand muss größer Null sein");
 }
 
 }  // namespace

@@ -38,7 +38,8 @@ TEST_F(ChartWindowTest, CalculatorShowsTheConcentrationsAtATypedTime) {
     vrn::test::saveScreenshot(&f, "graph_calc");
 
     // t = tEnd is accepted; beyond it, below 0 and beyond a Double the one line
-    // says why, and the values shown stay.
+    // says why, and the values shown stay. A negative number beyond a Double
+    // lies below 0: named with the field's range, not with the Double's.
     vrn::test::MsgRecorder msgs;
     tippe(f, "20");
     EXPECT_EQ(std::tuple(msgs.beeps(), msgs.count()), std::tuple(0, 0u));
@@ -48,7 +49,10 @@ TEST_F(ChartWindowTest, CalculatorShowsTheConcentrationsAtATypedTime) {
         {"-1", "- Zeit-Vorgabe außerhalb des Bereichs: t muss zwischen 0 und 20 s liegen"},
         {"1E39", "- Zeit-Vorgabe außerhalb des Bereichs: t muss zwischen 0 und 20 s liegen"},
         {"1E400", "- Zeit-Vorgabe zu groß: t darf höchstens 1.7E+308 sein"},
-        {"-1E400", "- Zeit-Vorgabe zu klein: t muss mindestens -1.7E+308 sein"},
+        {"-1E400", "- Zeit-Vorgabe außerhalb des Bereichs: t muss zwischen 0 und 20 s liegen"},
+        // neither an empty field nor a number too near 0 is taken as t = 0
+        {"", "- Zeit-Vorgabe fehlt: t muss mindestens 0 sein"},
+        {"1E-400", "- Zeit-Vorgabe zu nahe an Null: t muss 0 oder mindestens 4.9E-324 sein"},
     };
     for (auto [text, zeile] : abgelehnt) {
         msgs.clear();

@@ -45,31 +45,37 @@ TEST(DatasetOps, TimesBeyondASingleShowAsTheNumberTheyAre) {
     EXPECT_EQ(zaehleCTPunkte(daten({p, punkt(-1e300, 0.5, 0, 0, 0)}), 2), 1);
 }
 
-// The check lines of the input boxes and cells: every field is a Single.
-TEST(DatasetOps, ColumnsNameNumbersBeyondASingle) {
+// The check lines of the input boxes and cells: every field is a Single; a
+// text is taken whole or refused, never read as its prefix or as 0.
+TEST(DatasetOps, ColumnsNameTextsTheyRefuse) {
     const std::tuple<int, const char*, const char*> cases[] = {
         {2, "3.4028235E38", ""},  // the largest Single is held
         {2, "3.5E38", "- Zeit zu groß: t darf höchstens 3.4E+38 sein"},
         {4, "-1E400", "- Konzentration zu klein: c(B) muss mindestens -3.4E+38 sein"},
         {8, "1E39", "- Leitfähigkeit zu groß: lambda darf höchstens 3.4E+38 sein"},
-        {9, "1E-400", ""},  // too near 0 reads as 0
-        {10, "abc", ""},
+        {9, "1E-400", "- Temperatur zu nahe an Null: T muss 0 oder im Betrag mindestens 1.4E-45 sein"},
+        {3, "1E400", "- Konzentration zu groß: c(A) darf höchstens 3.4E+38 sein"},
+        {10, "1.2.3", "- Geschwindigkeitskonstante: \"1.2.3\" ist keine Zahl, k muss eine Zahl sein"},
+        {2, "", "- Zeit fehlt: t muss eine Zahl sein"},  // a time typed as nothing is no time 0
+        {3, "", ""},                                      // an empty concentration is 0
+        {3, "1,5 ", ""},                                  // a cell as the grid shows it
         {1, "1E39", ""},  // the check-box column holds no number
     };
-    for (const auto& [col, text, line] : cases) EXPECT_EQ(spaltenUeberlaufZeile(col, text), line) << text;
+    for (const auto& [col, text, line] : cases) EXPECT_EQ(spaltenZeile(col, text), line) << text;
     // A pasted block at grid row 4, column 2: the cells left out, named with their point.
-    EXPECT_EQ(blockUeberlaufZeilen(4, 2, splitBlockText("1\t2,5E39\r\n1e400\t0\t0\t0\t0\t0\t0\t0\t-1e39\t9e99")),
+    EXPECT_EQ(blockZeilen(4, 2, splitBlockText("1\t2,5E39\r\n1e400\t0\t0\t0\t0\t0\t0\t0\t-1e39\t9e99\r\n2\tabc")),
               "- Konzentration zu groß: c(A) darf höchstens 3.4E+38 sein (Zeile 5)\r\n"
               "- Zeit zu groß: t darf höchstens 3.4E+38 sein (Zeile 6)\r\n"
-              "- Geschwindigkeitskonstante zu klein: k muss mindestens -3.4E+38 sein (Zeile 6)\r\n");
+              "- Geschwindigkeitskonstante zu klein: k muss mindestens -3.4E+38 sein (Zeile 6)\r\n"
+              "- Konzentration: \"abc\" ist keine Zahl, c(A) muss eine Zahl sein (Zeile 7)\r\n");
 }
 
-TEST(DatasetOps, CellsReadWithCommaOrPointAndSkipLeadingBlanks) {
-    const std::pair<const char*, double> cases[] = {
-        {" 1,5", 1.5}, {"\n\t 2", 2}, {"abc", 0}, {"", 0}, {"-3,25E+02", -325}, {"1.2345678901E-06", 1.2345678901e-6},
-        {"4 5", 4},
+TEST(DatasetOps, CellsReadWithCommaOrPointAndBlanksAround) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {" 1,5", 1.5}, {"\n\t 2", 2}, {"abc", std::nullopt}, {"", 0}, {"-3,25E+02", -325},
+        {"1.2345678901E-06", 1.2345678901e-6}, {"4 5", std::nullopt}, {"0.5  ", 0.5}, {"1E-50", std::nullopt},
     };
-    for (const auto& [text, want] : cases) EXPECT_DOUBLE_EQ(zellenWert(text), want) << text;
+    for (const auto& [text, want] : cases) EXPECT_EQ(zellenWert(3, text), want) << text;
 }
 
 TEST(DatasetOps, InputRowNeedsAPositiveSingleSumAndValuesTheFieldsHold) {

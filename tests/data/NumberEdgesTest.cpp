@@ -205,26 +205,30 @@ constexpr double kFltMax = static_cast<double>(FLT_MAX);
 
 TEST(NumberEdges, EveryReaderTakesBackWhatItsWriterWrote) {
     const Row rows[] = {
-        // data set, a Double column
-        {kVrdTime, "1.7976931348623157E+308", Then::Exact, DBL_MAX, ""},
-        {kVrdTime, "-1.7976931348623157e308", Then::Exact, -DBL_MAX, ""},
-        {kVrdTime, "1.7976931348623155E+308", Then::Exact, kDblBetween, ""},
-        {kVrdTime, "1.797693134862315E+308", Then::Digits, kDblBelow, ""},
-        {kVrdTime, "1.7976931348623159E+308", Then::Refused, 0,
-         "Zeile 5, Wert 1: \"1.7976931348623159E+308\" liegt außerhalb des zulässigen Bereichs."},
+        // data set, a Double column, read within the range of a Single (as the editor's column takes it)
+        {kVrdTime, "3.4028234663852886E+38", Then::Digits, kFltMax, ""},
+        {kVrdTime, "-3.4E+38", Then::Exact, -3.4e38, ""},
+        // just below half a step above the largest Single: 15 digits would round past it, the exact digits do not
+        {kVrdTime, "3.4028235677973362E+38", Then::Exact, 3.4028235677973362e38, ""},
+        {kVrdTime, "3.4028236E+38", Then::Refused, 0,
+         "Zeile 5, Wert 1 (t): \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
+        {kVrdTime, "1.7976931348623157E+308", Then::Refused, 0,
+         "Zeile 5, Wert 1 (t): \"1.7976931348623157E+308\" liegt außerhalb des zulässigen Bereichs."},
         {kVrdTime, "1.79769313486232E+308", Then::Refused, 0,
-         "Zeile 5, Wert 1: \"1.79769313486232E+308\" liegt außerhalb des zulässigen Bereichs."},
-        {kVrdTime, "2.2250738585072014E-308", Then::Digits, DBL_MIN, ""},
-        {kVrdTime, "4.9406564584124654E-324", Then::Digits, 4.9406564584124654e-324, ""},
-        {kVrdTime, "-1E-400", Then::Exact, 0, ""},
+         "Zeile 5, Wert 1 (t): \"1.79769313486232E+308\" liegt außerhalb des zulässigen Bereichs."},
+        {kVrdTime, "1.4E-45", Then::Exact, 1.4e-45, ""},
+        {kVrdTime, "2.2250738585072014E-308", Then::Refused, 0,
+         "Zeile 5, Wert 1 (t): \"2.2250738585072014E-308\" liegt zu nahe an Null."},
+        {kVrdTime, "-1E-400", Then::Refused, 0, "Zeile 5, Wert 1 (t): \"-1E-400\" liegt zu nahe an Null."},
+        {kVrdTime, "0E-400", Then::Exact, 0, ""},
         {kVrdTime, ".333333333333333333", Then::Digits, 1.0 / 3.0, ""},
         // data set, a Single column
         {kVrdLambda, "3.4028234663852886E+38", Then::Digits, kFltMax, ""},
         {kVrdLambda, "-3.402823E+38", Then::Exact, static_cast<double>(-3.402823e38f), ""},
         {kVrdLambda, "3.4028236E+38", Then::Refused, 0,
-         "Zeile 5, Wert 9: \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
+         "Zeile 5, Wert 9 (lambda): \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
         {kVrdLambda, "1.4E-45", Then::Exact, static_cast<double>(FLT_TRUE_MIN), ""},
-        {kVrdLambda, "1E-46", Then::Exact, 0, ""},
+        {kVrdLambda, "1E-46", Then::Refused, 0, "Zeile 5, Wert 9 (lambda): \"1E-46\" liegt zu nahe an Null."},
         // seven digits that would read back as a Single with other seven digits
         {kVrdLambda, "1.0000001E+28", Then::Exact, static_cast<double>(1.0000001e28f), ""},
         {kVrdLambda, "-1.0000002127553978E-38", Then::Exact, static_cast<double>(-1.0000002127553978e-38f), ""},
@@ -235,21 +239,23 @@ TEST(NumberEdges, EveryReaderTakesBackWhatItsWriterWrote) {
         {kVrdLambdaInf, "3.402823466385288E+38", Then::Digits, 3.402823466385288e38, ""},
         {kVrdLambdaInf, "3.40282346638529E+38", Then::Exact, 3.40282346638529e38, ""},
         {kVrdLambdaInf, "3.4028236E+38", Then::Refused, 0,
-         "Zeile 5, Wert 10: \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
+         "Zeile 5, Wert 10 (lambda(inf)): \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
         {kVrdLambdaInf, "1.82", Then::Exact, 1.82, ""},
         // project and last session: k1
         {kVrpK, "1.7976931348623157E+308", Then::Exact, DBL_MAX, ""},
         {kVrpK, "-1.7976931348623156E+308", Then::Exact, -kDblBetween, ""},
         {kVrpK, "1.7976931348623155E+308", Then::Exact, kDblBetween, ""},
         {kVrpK, "1.8E+308", Then::Refused, 0,
-         "Zeile 5, Wert 1: \"1.8E+308\" liegt außerhalb des zulässigen Bereichs."},
+         "Zeile 5, Wert 1 (k1): \"1.8E+308\" liegt außerhalb des zulässigen Bereichs."},
+        {kVrpK, "1E-400", Then::Refused, 0, "Zeile 5, Wert 1 (k1): \"1E-400\" liegt zu nahe an Null."},
         {kVrpK, "4.9406564584124654E-324", Then::Digits, 4.9406564584124654e-324, ""},
         {kVrpK, ".0215", Then::Exact, 0.0215, ""},
         // x-y list: Singles with seven digits
         {kXY, "3.4028234663852886E+38", Then::Digits, kFltMax, ""},
         {kXY, "-.3402823E+39", Then::Exact, static_cast<double>(-3.402823e38f), ""},
         {kXY, "3.4028236E+38", Then::Refused, 0,
-         "Zeile 2, Wert 2: \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
+         "Zeile 2, Wert 2 (y): \"3.4028236E+38\" liegt außerhalb des zulässigen Bereichs."},
+        {kXY, "1E-46", Then::Refused, 0, "Zeile 2, Wert 2 (y): \"1E-46\" liegt zu nahe an Null."},
         {kXY, "1.401298E-45", Then::Exact, static_cast<double>(FLT_TRUE_MIN), ""},
         {kXY, "1,17549435E-38", Then::Digits, static_cast<double>(FLT_MIN), ""},
         {kXY, "1.0000001E+28", Then::Digits, static_cast<double>(1.0000001e28f), ""},
@@ -257,7 +263,8 @@ TEST(NumberEdges, EveryReaderTakesBackWhatItsWriterWrote) {
         {kOc2, "1.7976931348623157e+308", Then::Exact, DBL_MAX, ""},
         {kOc2, "-1.7976931348623157e+308", Then::Exact, -DBL_MAX, ""},
         {kOc2, "5e-324", Then::Exact, 4.9406564584124654e-324, ""},
-        {kOc2, "1e-400", Then::Exact, 0, ""},
+        {kOc2, "1e-400", Then::Refused, 0, "Die Diagrammvorlage kann nicht geladen werden.\r\nZeile"},
+        {kOc2, "0e-400", Then::Exact, 0, ""},
         {kOc2, "1.8e308", Then::Refused, 0, "Die Diagrammvorlage kann nicht geladen werden.\r\nZeile"},
     };
     for (const Row& r : rows) {
@@ -404,9 +411,9 @@ const Schreibweise kXYEditor{"x-y-Editor", xyEditor};
 const Schreibweise kLambdaInf{"Datenfile lambda(inf)", datensatzLambdaInf};
 const Schreibweise kLambda{"Datenfile lambda", datensatzLambda};
 
-const std::string kXYRefusal = "Meldung von cmdSaveCurveAsXY: Zeile 2, Wert 2: \"";
+const std::string kXYRefusal = "Meldung von cmdSaveCurveAsXY: Zeile 2, Wert 2 (y): \"";
 const std::string kXYRefusalEnd = "\" liegt außerhalb des zulässigen Bereichs.\r\n\r\nDie Kurve wurde nicht gespeichert.";
-const std::string kVrdRefusal = "Zeile 5, Wert 10: \"";
+const std::string kVrdRefusal = "Zeile 5, Wert 10 (lambda(inf)): \"";
 const std::string kVrdRefusalEnd = "\" liegt außerhalb des zulässigen Bereichs.";
 
 }  // namespace
@@ -436,9 +443,10 @@ TEST(NumberEdges, SingleRangeWrittenSoThatItReadsBackOrRefusedBeforeWriting) {
         {kKurve, kleinste, ".1401298E-44", kKleinsteSingle, ""},
         {kKurve, -kleinste, "-.1401298E-44", -kKleinsteSingle, ""},
         {kKurve, 1.1754943508222875e-38, ".1175494E-37", 1.175494e-38f, ""},
-        // just above half the smallest Single: its seven digits lie below the half
-        {kKurve, std::nextafter(0x1p-150, 1.0), ".7006492E-45", 0, ""},
-        {kKurve, 1e-300, ".1000000E-299", 0, ""},
+        // just above half the smallest Single: its seven digits lie below the
+        // half and read 0, so 0 is written (the reader refuses a number that reads 0)
+        {kKurve, std::nextafter(0x1p-150, 1.0), ".0000000E+00", 0, ""},
+        {kKurve, 1e-300, ".0000000E+00", 0, ""},
         // the x-y editor's list: what it holds is a Single
         {kXYEditor, 3.4028235e38, ".3402823E+39", f7, ""},
         {kXYEditor, -unterHalb, "-.3402823E+39", -f7, ""},
@@ -518,7 +526,8 @@ TEST(NumberEdges, SingleReadersTakeWhatRoundsToAFiniteSingle) {
     };
     const std::function<Gelesen(const std::string&)> leser[] = {xyDatei, vrdSpalte(8), vrdSpalte(11), einfuegen};
     const char* const namen[] = {"x-y-Datei", "Datenfile lambda", "Datenfile res4", "x-y-Editor einfügen"};
-    const char* const wo[] = {"Zeile 2, Wert 2: \"", "Zeile 5, Wert 9: \"", "Zeile 5, Wert 12: \"", nullptr};
+    const char* const wo[] = {"Zeile 2, Wert 2 (y): \"", "Zeile 5, Wert 9 (lambda): \"", "Zeile 5, Wert 12 (res4): \"",
+                              nullptr};
 
     struct Row {
         const char* text;

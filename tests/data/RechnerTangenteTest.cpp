@@ -186,7 +186,11 @@ TEST_F(Tangente, SlopeOfAFirstOrderSetIsMinusKTimesC) {
         {"-1", "- Zeit-Vorgabe außerhalb des Bereichs: t muss zwischen 0 und 42 s liegen"},
         {"1E39", "- Zeit-Vorgabe außerhalb des Bereichs: t muss zwischen 0 und 42 s liegen"},
         {"1E400", "- Zeit-Vorgabe zu groß: t darf höchstens 1.7E+308 sein"},
-        {"-1E400", "- Zeit-Vorgabe zu klein: t muss mindestens -1.7E+308 sein"},
+        // below 0 however far: named with the field's range, not with the Double's
+        {"-1E400", "- Zeit-Vorgabe außerhalb des Bereichs: t muss zwischen 0 und 42 s liegen"},
+        // neither an empty field nor a number too near 0 is taken as t = 0
+        {"", "- Zeit-Vorgabe fehlt: t muss mindestens 0 sein"},
+        {"1E-400", "- Zeit-Vorgabe zu nahe an Null: t muss 0 oder mindestens 4.9E-324 sein"},
     };
     const QString vorher = t.txtyResult->text();
     for (auto [text, zeile] : abgelehnt) {

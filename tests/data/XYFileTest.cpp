@@ -39,7 +39,9 @@ TEST(XYNumberText, AlwaysWithAPointAndSevenDigits) {
     const std::pair<double, const char*> rows[] = {
         {1.5, ".1500000E+01"},   {0, ".0000000E+00"},      {-0.00123, "-.1230000E-02"},
         {12345, ".1234500E+05"}, {-2, "-.2000000E+01"},    {0.99999996, ".1000000E+01"},
-        {2.5e-20, ".2500000E-19"}, {1.2345678e38, ".1234568E+39"}, {1e-300, ".1000000E-299"}};
+        {2.5e-20, ".2500000E-19"}, {1.2345678e38, ".1234568E+39"},
+        // a Double whose Single is 0 is written as that 0 (its reader refuses a number that reads 0)
+        {1e-300, ".0000000E+00"}, {-1e-50, ".0000000E+00"}, {1.5e-45, ".1500000E-44"}};
     for (char decimal : {'.', ','}) {
         vrn::test::NumberLocaleGuard guard(decimal, decimal == '.' ? ',' : '.');
         for (const auto& [v, text] : rows) EXPECT_EQ(xyZahlText(v), text) << v << " " << decimal;
@@ -58,8 +60,8 @@ TEST(XYSeparator, LinesSplitAtTheFirstTwoSeparators) {
     // line, sep, x, y
     const std::tuple<const char*, const char*, Single, Single> rows[] = {
         {"1;2;3", ";", 1, 2},       {"1;", ";", 1, 0},           {"1,5;2,5", ";", 1.5f, 2.5f},
-        {"1,5 2,5", ",", 1, 5},     {"  1.0   2.0  ", " ", 1, 2}, {"7", ";", 0, 7},
-        {"1e-50;3", ";", 0, 3},     {" 2.5e3\t-1E-3", "\t", 2500, -0.001f}, {"1;2", "", 0, 1}};
+        {"  1.0   2.0  ", " ", 1, 2}, {"7", ";", 0, 7},
+        {"0.0;3", ";", 0, 3},     {" 2.5e3\t-1E-3", "\t", 2500, -0.001f}, {"1.5", "", 0, 1.5f}};
     for (const auto& [line, sep, x, y] : rows) {
         XYPunkt p{9, 9, 9};
         std::string error;
@@ -68,62 +70,73 @@ TEST(XYSeparator, LinesSplitAtTheFirstTwoSeparators) {
     }
 }
 
+// A value the editor's column would refuse typed is refused, named by its
+// line, value and field; never read as its leading number or as 0.
 TEST(XYSeparator, AValueThatIsNoNumberIsRefusedByLineAndValue) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"1e999;3", "Zeile 5, Wert 1: \"1e999\" liegt außerhalb des zulässigen Bereichs."},
-        {"4;nan", "Zeile 5, Wert 2: \"nan\" ist keine gültige Zahl."},
-        {"3e39;-4", "Zeile 5, Wert 1: \"3e39\" liegt außerhalb des zulässigen Bereichs."},
-        {"2;-1E+40", "Zeile 5, Wert 2: \"-1E+40\" liegt außerhalb des zulässigen Bereichs."},
-        {"inf;1", "Zeile 5, Wert 1: \"inf\" ist keine gültige Zahl."},
-        {"x;y", "Zeile 5, Wert 1: \"x\" ist keine gültige Zahl."},
-        {"Zeit", "Zeile 5, Wert 2: \"Zeit\" ist keine gültige Zahl."}};
-    for (const auto& [line, message] : rows) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"1e999;3", ";", "Zeile 5, Wert 1 (x): \"1e999\" liegt außerhalb des zulässigen Bereichs."},
+        {"4;nan", ";", "Zeile 5, Wert 2 (y): \"nan\" ist keine gültige Zahl."},
+        {"3e39;-4", ";", "Zeile 5, Wert 1 (x): \"3e39\" liegt außerhalb des zulässigen Bereichs."},
+        {"2;-1E+40", ";", "Zeile 5, Wert 2 (y): \"-1E+40\" liegt außerhalb des zulässigen Bereichs."},
+        {"inf;1", ";", "Zeile 5, Wert 1 (x): \"inf\" ist keine gültige Zahl."},
+        {"x;y", ";", "Zeile 5, Wert 1 (x): \"x\" ist keine gültige Zahl."},
+        {"Zeit", ";", "Zeile 5, Wert 2 (y): \"Zeit\" ist keine gültige Zahl."},
+        {"1e-50;3", ";", "Zeile 5, Wert 1 (x): \"1e-50\" liegt zu nahe an Null."},
+        {"12abc;3", ";", "Zeile 5, Wert 1 (x): \"12abc\" ist keine gültige Zahl."},
+        // split at the comma, "1,5 2,5" leaves "5 2" for y: no number, never its 5
+        {"1,5 2,5", ",", "Zeile 5, Wert 2 (y): \"5 2\" ist keine gültige Zahl."},
+        {"3\t4;9", "\t", "Zeile 5, Wert 2 (y): \"4;9\" ist keine gültige Zahl."},
+        // a line without the separator is its y, as a whole
+        {"1;2", "", "Zeile 5, Wert 2 (y): \"1;2\" ist keine gültige Zahl."}};
+    for (const auto& [line, sep, message] : rows) {
         XYPunkt p{9, 9, 9};
         std::string error;
-        EXPECT_FALSE(xyZeileLesen(line, ";", 5, p, error)) << line;
+        EXPECT_FALSE(xyZeileLesen(line, sep, 5, p, error)) << line;
         EXPECT_EQ(error, message);
         EXPECT_EQ(p.x, 9) << line;
     }
 }
 
-// A value below the smallest Single reads 0 in the x-y file as in the data-set
-// and project files, with or without an exponent; one beyond the largest is
-// refused by all three.
-TEST(XYRead, AValueBelowTheSmallestSingleReadsZeroAsInEveryReader) {
+// A number other than 0 that its width holds as 0 is refused by every
+// reader, with or without an exponent, never read as 0: the x-y file and the
+// data set's columns hold it as a Single, the project's k1 as a Double. Zeros
+// of any length are 0; a number beyond the largest is refused by all three.
+TEST(XYRead, ANumberThatWouldReadZeroIsRefusedByEveryReader) {
     const std::string zeros(400, '0');
-    // text, read (false: refused as out of range)
-    const std::pair<std::string, bool> cases[] = {{"0." + zeros + "1", true}, {"1e-400", true},
-                                                 {"-0." + zeros + "1", true}, {"1e-50", true},
-                                                 {"1" + zeros, false},        {"1e400", false}};
-    for (const auto& [text, read] : cases) {
+    // text, taken by the x-y file and the data set (Singles), taken by the project (a Double)
+    const std::tuple<std::string, bool, bool> cases[] = {
+        {"0." + zeros + "1", false, false}, {"1e-400", false, false}, {"-0." + zeros + "1", false, false},
+        {"1e-50", false, true},             {"0." + zeros, true, true}, {"-0e-999", true, true},
+        {"1" + zeros, false, false},        {"1e400", false, false}};
+    for (const auto& [text, singleRead, doubleRead] : cases) {
         SCOPED_TRACE(text);
         XYPunkt p{9, 9, 9};
         std::string error;
-        EXPECT_EQ(xyZeileLesen(text + ";" + text, ";", 2, p, error), read) << error;
-        if (read) {
+        EXPECT_EQ(xyZeileLesen(text + ";" + text, ";", 2, p, error), singleRead) << error;
+        if (singleRead) {
             EXPECT_EQ(std::tuple(p.x, p.y), std::tuple(0.0f, 0.0f));
         }
-        // The data set: c(A) a Double, lambda a Single.
+        // The data set: c(A) and lambda within the range of a Single.
         DataFileContent d;
         const std::string vrd = "k\r\ns\r\nh\r\n1\r\n0," + text + ",0,0,0,0,0,0," + text + ",0,0,0,0\r\n";
-        EXPECT_EQ(parseDataFile(vrd, d, error), read) << error;
-        if (read) {
-            EXPECT_EQ(std::tuple(d.punkte[0].c[1] < 1e-49, d.punkte[0].lambda), std::tuple(true, 0.0f));
+        EXPECT_EQ(parseDataFile(vrd, d, error), singleRead) << error;
+        if (!singleRead) {
+            EXPECT_EQ(error.rfind("Zeile 5, Wert 2 (c(A)): ", 0), 0u) << error;
         }
         ProjectFileContent c;
         const std::string vrp = "d\r\nk\r\na.VRD\r\n 2 \r\n" + text +
                                 ",0,0\r\n0\r\n0\r\n0\r\n0\r\n0,0,0,0\r\n0\r\n0\r\n0,0\r\nx\r\nx\r\n";
-        EXPECT_EQ(parseProjectFile(vrp, c, error), read) << error;
-        if (read) {
-            EXPECT_LT(c.k[0], 1e-49);
+        EXPECT_EQ(parseProjectFile(vrp, c, error), doubleRead) << error;
+        if (!doubleRead) {
+            EXPECT_EQ(error.rfind("Zeile 5, Wert 1 (k1): ", 0), 0u) << error;
         }
     }
 }
 
 TEST(XYRead, BlankLinesAreSkippedAndTheSeparatorComesFromTheFirstDataLine) {
-    const XYDateiInhalt c = lesen("Messung 3\r\n\r\n1,5\t2,5\r\n  \r\n3\t4;9\r\n");
+    const XYDateiInhalt c = lesen("Messung 3\r\n\r\n1,5\t2,5\r\n  \r\n3\t4\t9\r\n");
     ASSERT_EQ(c.punkte.size(), 2u);
-    // "4;9": the leading number.
+    // "3\t4\t9": a third column is dropped.
     EXPECT_EQ(std::tuple(c.kommentar, c.trennzeichen, c.punkte[0].x, c.punkte[1].y),
               std::tuple("Messung 3", "\t", 1.5f, 4.0f));
     EXPECT_TRUE(lesen("").punkte.empty());
@@ -208,8 +221,8 @@ TEST_F(XYFileTest, AFileWithAValueThatIsNoNumberLeavesTheListAsItWas) {
     EXPECT_TRUE(cancel);
     ASSERT_EQ(rec.count(), 1u);
     EXPECT_EQ(rec.last().title, "Meldung von ladeXYDatei");
-    EXPECT_EQ(rec.last().text, "Zeile 4, Wert 1: \"1e999\" liegt außerhalb des zulässigen Bereichs.\r\n\r\n"
-                               "Die Liste bleibt unverändert.");
+    EXPECT_EQ(rec.last().text, "Zeile 4, Wert 1 (x): \"1e999\" liegt außerhalb des zulässigen Bereichs.\r\n(Datei: " +
+                                   dir.file("fehler.XY") + ")\r\n\r\nDie Liste bleibt unverändert.");
     EXPECT_EQ(titel + kommentar + app.XYDateiName, "altkalt.XY");
     ASSERT_EQ(app.nXYPunkte, 2);
     EXPECT_EQ(app.XYDaten[1].x, 1);

@@ -50,8 +50,9 @@ TEST_F(XYListTest, PastedBlocks) {
     EXPECT_EQ(app.nXYPunkte, 2);
 }
 
-// The cells a paste leaves out for being beyond a Single, named with their point.
-TEST_F(XYListTest, PastedCellsBeyondASingleAreNamed) {
+// The cells a paste leaves out, beyond a Single, no number as a whole or too
+// near 0, named with their point.
+TEST_F(XYListTest, PastedCellsTheListRefusesAreNamed) {
     const std::tuple<const char*, int, int, std::string> rows[] = {
         {"3e39\t-1e39", 1, 2,
          "- x-Wert zu groß: x darf höchstens 3.4E+38 sein (Zeile 2)\r\n"
@@ -59,8 +60,14 @@ TEST_F(XYListTest, PastedCellsBeyondASingleAreNamed) {
         {"1\r\n2\t1,5e39\r\n", 0, 2, "- y-Wert zu groß: y darf höchstens 3.4E+38 sein (Zeile 2)\r\n"},
         {"1e39\t7", 0, 3, "- y-Wert zu groß: y darf höchstens 3.4E+38 sein (Zeile 1)\r\n"},  // the 7 lies beyond y
         {"3.4028235E38\t1", 0, 2, ""},
+        {"x\ty\r\n\t4\t99", 0, 2,
+         "- x-Wert: \"x\" ist keine Zahl, x muss eine Zahl sein (Zeile 1)\r\n"
+         "- y-Wert: \"y\" ist keine Zahl, y muss eine Zahl sein (Zeile 1)\r\n"},
+        {"12abc\t1E-50", 0, 2,
+         "- x-Wert: \"12abc\" ist keine Zahl, x muss eine Zahl sein (Zeile 1)\r\n"
+         "- y-Wert zu nahe an Null: y muss 0 oder im Betrag mindestens 1.4E-45 sein (Zeile 1)\r\n"},
     };
-    for (const auto& [text, zeile0, spalte0, zeilen] : rows) EXPECT_EQ(xyBlockUeberlaufZeilen(text, zeile0, spalte0), zeilen) << text;
+    for (const auto& [text, zeile0, spalte0, zeilen] : rows) EXPECT_EQ(xyBlockZeilen(text, zeile0, spalte0), zeilen) << text;
 }
 
 TEST_F(XYListTest, ActivePointsAndTheirChartRange) {

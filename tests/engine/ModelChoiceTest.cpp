@@ -100,9 +100,11 @@ TEST_F(TimeDiagramChecks, AllFailingLinesAtOnce) {
     app.tEnd = 0;
     app.k[1] = -0.1;
     TimeDiagramVisibility shown{true, false, false};
+    // A negative c(B)(0) is named with the range it lies outside of; "no
+    // input yet" is said of 0 only.
     EXPECT_EQ(checkTimeDiagramInputs(false, shown),
               "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n"
-              "- noch keine Eingabe einer Anfangskonzentration c(B)(0)\r\n"
+              "- Anfangskonzentration außerhalb des Bereichs: c(B)(0) muss größer Null sein\r\n"
               "- Zeit-Vorgabe nicht in Ordnung\r\n"
               "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n");
     // A t(max) beyond its Single (read as infinite) is refused as too large, not as "not above 0".
@@ -148,52 +150,61 @@ TEST_F(TimeDiagramChecks, AutocatalysisEnzymeAndOrder) {
     EXPECT_EQ(checkTimeDiagramInputs(false, {}), "");
 }
 
-// A field too large for its number reads as 0: it is named as too large in
-// the place of its own line, and the lines of the other fields stay.
-TEST_F(TimeDiagramChecks, FieldsTooLargeAreNamedInPlaceOfTheirOwnLines) {
+// A typed text the reading refuses is named in the place of the field's own
+// line, and the lines of the other fields stay. A number beyond its width on
+// the side the field's range excludes is named with that range (a negative
+// rate constant by the window's own line), never with the width's limit.
+TEST_F(TimeDiagramChecks, FieldsTheReadingRefusesAreNamedInPlaceOfTheirOwnLines) {
     const TimeDiagramVisibility alle{true, true, true};
     struct Row {
         int model;
-        std::vector<std::size_t> zuGross;  // fields too large (read as 0 into the state)
-        std::vector<std::size_t> null;     // fields that read 0 as typed
-        bool mm;                           // the Michaelis-Menten diagram over c(S), with S(0),max too large
+        std::vector<std::pair<std::size_t, const char*>> getippt;  // field, text as typed (read into the state when taken)
         std::string lines;
-        std::vector<std::size_t> klein = {};  // fields too small (a negative number beyond the range)
-        bool ordnungGross = false;             // the model window's order n too large
-        float tEnd = 10;                       // t(max) as read
+        bool mm = false;               // the Michaelis-Menten diagram over c(S), with S(0),max 1E39
+        const char* ordnung = nullptr; // the model window's order n as typed
+        float tEnd = 10;               // t(max) in force
     };
+    const std::string k1 = "- Geschwindigkeitskonstante zu groß: k1 darf höchstens 1.7E+308 sein\r\n";
     const Row rows[] = {
-        {4, {10}, {}, false, "- Geschwindigkeitskonstante zu groß: k1 darf höchstens 1.7E+308 sein\r\n"},
-        {4, {0, 1}, {}, false,
+        {4, {{10, "1E400"}}, k1},
+        {4, {{0, "2e308"}, {1, "1E+400"}},
          "- Anfangskonzentration zu groß: c(A)(0) darf höchstens 1.7E+308 sein\r\n"
          "- Anfangskonzentration zu groß: c(B)(0) darf höchstens 1.7E+308 sein\r\n"},
-        {10, {1, 2, 12}, {}, false,
+        {10, {{1, "1E999"}, {2, "9E999"}, {12, "1E309"}},
          "- Anfangskonzentration zu groß: c(S)(0) darf höchstens 1.7E+308 sein\r\n"
          "- Anfangskonzentration zu groß: c(ES)(0) darf höchstens 1.7E+308 sein\r\n"
          "- Geschwindigkeitskonstante zu groß: k3 darf höchstens 1.7E+308 sein\r\n"},
-        {5, {3}, {}, false, "- Anfangskonzentration zu groß: c(P)(0) darf höchstens 1.7E+308 sein\r\n"},
-        {4, {14, 11}, {}, false,
-         std::string(kZeitZuGross) + "\r\n- Geschwindigkeitskonstante zu groß: k2 darf höchstens 1.7E+308 sein\r\n"},
+        {5, {{3, "1E400"}}, "- Anfangskonzentration zu groß: c(P)(0) darf höchstens 1.7E+308 sein\r\n"},
+        {4, {{14, "1E39"}, {11, "1E400"}},
+         "- Zeit-Vorgabe zu groß: t(max) darf höchstens 3.4E+38 sein\r\n"
+         "- Geschwindigkeitskonstante zu groß: k2 darf höchstens 1.7E+308 sein\r\n"},
         // the lines of the other fields stay, in their order
-        {4, {4, 12}, {0, 10}, false,
+        {4, {{4, "1E400"}, {12, "1E400"}, {0, "0"}, {10, ""}},
          "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n"
          "- Anfangskonzentration zu groß: c(Q)(0) darf höchstens 1.7E+308 sein\r\n"
          "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n"
          "- Geschwindigkeitskonstante zu groß: k3 darf höchstens 1.7E+308 sein\r\n"},
-        {10, {}, {}, true, "- Substratkonzentration zu groß: S(0),max darf höchstens 3.4E+38 sein\r\n"},
-        // a negative number beyond the range is too small, not too large
-        {2, {}, {}, false, "- Geschwindigkeitskonstante zu klein: k1 muss mindestens -1.7E+308 sein\r\n", {10}},
-        {4, {11}, {}, false,
-         "- Anfangskonzentration zu klein: c(B)(0) muss mindestens -1.7E+308 sein\r\n"
-         "- Zeit-Vorgabe zu klein: t(max) muss mindestens -3.4E+38 sein\r\n"
-         "- Geschwindigkeitskonstante zu groß: k2 darf höchstens 1.7E+308 sein\r\n",
-         {1, 14}},
+        {10, {}, "- Substratkonzentration zu groß: S(0),max darf höchstens 3.4E+38 sein\r\n", true},
+        // a negative number beyond the range: named with the field's range
+        {2, {{10, "-1E400"}}, "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n"},
+        {4, {{1, "-1E400"}, {14, "-1E39"}, {11, "1E400"}},
+         "- Anfangskonzentration außerhalb des Bereichs: c(B)(0) muss größer Null sein\r\n"
+         "- Zeit-Vorgabe nicht in Ordnung\r\n"
+         "- Geschwindigkeitskonstante zu groß: k2 darf höchstens 1.7E+308 sein\r\n"},
+        {2, {{3, "-1E39"}}, "- Anfangskonzentration außerhalb des Bereichs: c(P)(0) muss mindestens 0 sein\r\n"},
+        // too near 0, empty, no number
+        {2, {{10, "1E-400"}}, "- Geschwindigkeitskonstante zu nahe an Null: k1 muss mindestens 4.9E-324 sein\r\n"},
+        {2, {{14, "1E-400"}}, "- Zeit-Vorgabe zu nahe an Null: t(max) muss mindestens 1.4E-45 sein\r\n"},
+        {2, {{14, ""}, {0, "1.2.3"}},
+         "- Anfangskonzentration: \"1.2.3\" ist keine Zahl, c(A)(0) muss größer Null sein\r\n"
+         "- Zeit-Vorgabe nicht in Ordnung\r\n"},
         // the order n of model 20, in place of the check n >= 0
-        {20, {}, {}, false, "- Reaktionsordnung zu groß: n darf höchstens 3.4E+38 sein\r\n", {}, true},
+        {20, {}, "- Reaktionsordnung zu groß: n darf höchstens 3.4E+38 sein\r\n", false, "1E39"},
+        {20, {}, "- nur n > 0 erlaubt\r\n", false, "-1E400"},
         // t(max) read as a Single up to the largest one: its last point would pass it
-        {2, {}, {}, false, std::string(kZeitZuGross) + "\r\n", {}, false, 3.4028235E38f},
-        {2, {}, {}, false, std::string(kZeitZuGross) + "\r\n", {}, false, 3.40001E38f},
-        {2, {}, {}, false, "", {}, false, 3.4E38f},
+        {2, {{14, "3.4028235E38"}}, std::string(kZeitZuGross) + "\r\n"},
+        {2, {}, std::string(kZeitZuGross) + "\r\n", false, nullptr, 3.40001E38f},
+        {2, {{14, "3.4E38"}}, ""},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.lines);
@@ -203,25 +214,24 @@ TEST_F(TimeDiagramChecks, FieldsTooLargeAreNamedInPlaceOfTheirOwnLines) {
         app.k[3] = 0.1;
         app.tEnd = r.tEnd;
         app.iDiagrammTyp = static_cast<Integer>(r.model);
-        TimeDiagramTooLarge zuGross;
-        for (std::size_t f : r.zuGross) zuGross.inp[f] = Ueberlauf::ZuGross;
-        for (std::size_t f : r.klein) zuGross.inp[f] = Ueberlauf::ZuKlein;
-        if (r.ordnungGross) zuGross.ordnung = Ueberlauf::ZuGross;
-        for (const auto& felder : {r.zuGross, r.null, r.klein}) {
-            for (std::size_t f : felder) {
-                if (f <= 4) app.c0[f + 1] = 0;
-                if (f >= 10 && f <= 12) app.k[f - 9] = 0;
-                if (f == 14) app.tEnd = 0;
-            }
+        TimeDiagramLesungen lesungen;
+        for (const auto& [f, text] : r.getippt) {
+            const Zahllesung l = liesZahl(text, timeDiagramFeld(static_cast<int>(f), false));
+            lesungen.inp[f] = l.zeile;
+            if (!l.ok()) continue;
+            if (f <= 4) app.c0[f + 1] = l.wert;
+            if (f >= 10 && f <= 12) app.k[f - 9] = l.wert;
+            if (f == 14) app.tEnd = l.single;
         }
-        zuGross.s0max = r.mm ? Ueberlauf::ZuGross : Ueberlauf::Keiner;
+        if (r.ordnung) lesungen.ordnung = liesZahl(r.ordnung, ordnungsFeld()).zeile;
+        if (r.mm) lesungen.s0max = liesZahl("1E39", s0maxFeld()).zeile;
         app.bMMdiagramm = r.mm;
         app.bMMnormiert = false;
-        EXPECT_EQ(checkTimeDiagramInputs(false, alle, zuGross), r.lines);
+        EXPECT_EQ(checkTimeDiagramInputs(false, alle, lesungen), r.lines);
     }
     // S(0),max counts only for the diagram over c(S), not the normalised one nor the time curves.
-    TimeDiagramTooLarge s0;
-    s0.s0max = Ueberlauf::ZuGross;
+    TimeDiagramLesungen s0;
+    s0.s0max = liesZahl("1E39", s0maxFeld()).zeile;
     app.bMMdiagramm = true;
     app.bMMnormiert = true;
     EXPECT_EQ(checkTimeDiagramInputs(false, alle, s0), "");

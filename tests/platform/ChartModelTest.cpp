@@ -367,21 +367,30 @@ TEST(ChartTemplateFormat, MalformedTemplatesAreRefusedNamingTheLine) {
     }
 }
 
-// Too small for a Double reads 0, as in the program's other readers, whether
-// written with an exponent or without.
-TEST(ChartTemplateFormat, AValueTooSmallForADoubleReadsZero) {
+// A number other than 0 too small for a Double is refused, named by its line
+// and entry, whether written with an exponent or without; never read as 0.
+// Zeros of any length stay 0.
+TEST(ChartTemplateFormat, AValueTooSmallForADoubleIsRefused) {
     const std::string good = writeChartTemplate(richModel());
     const int line = lineOf(good, "0 1", "[series 1 1]");
     const std::string zeros(400, '0');
     for (const std::string& tiny : {std::string("1e-400"), "0." + zeros + "1", "-0." + zeros + "1"}) {
-        ChartModel m = defaultChartModel();
+        ChartModel m = richModel();
         const ChartTemplateResult r = readChartTemplate(replaceLine(good, line, tiny + " " + tiny), m);
-        ASSERT_TRUE(r.ok) << tiny << ": " << r.message;
-        ChartModel want = richModel();
-        want.groups[0].series[0].x[0] = 0;
-        want.groups[0].series[0].y[0] = 0;
-        EXPECT_EQ(m, want) << tiny;
+        ASSERT_FALSE(r.ok) << tiny;
+        EXPECT_EQ(r.line, line);
+        EXPECT_NE(r.message.find("Zeile " + std::to_string(line) + ": Eintrag \"points\": Wert zu nahe an Null."),
+                  std::string::npos)
+            << r.message;
+        EXPECT_EQ(m, richModel()) << "the model passed in stays";
     }
+    ChartModel m = defaultChartModel();
+    const ChartTemplateResult r = readChartTemplate(replaceLine(good, line, "0." + zeros + " -0e-999"), m);
+    ASSERT_TRUE(r.ok) << r.message;
+    ChartModel want = richModel();
+    want.groups[0].series[0].x[0] = 0;
+    want.groups[0].series[0].y[0] = 0;
+    EXPECT_EQ(m, want);
 }
 
 TEST(ChartTemplateFormat, TruncatedOrIncompleteTemplatesAreRefused) {

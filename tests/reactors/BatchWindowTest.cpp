@@ -51,7 +51,9 @@ TEST_F(BatchWindow, CheckListsRefuseBadInput) {
     const std::string umsatz = "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)\r\n";
     // option, field, typed text, message
     const std::tuple<std::size_t, std::size_t, const char*, std::string> rows[] = {
-        {0, 14, "abc", zeit}, {0, 14, "", zeit}, {0, 14, "-5", zeit},
+        {0, 14, "abc", zeit}, {0, 14, "", zeit},
+        // a negative time is named with the range it lies outside of; "no input yet" is said of 0 and empty
+        {0, 14, "-5", "- Reaktionszeit außerhalb des Bereichs: t muss größer Null sein\r\n"},
         {0, 0, "x", "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n"},
         {0, 10, "-0.15", "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n"}, {1, 13, "0", umsatz},
         {1, 13, "1", umsatz}, {1, 13, "1.5", umsatz},
@@ -107,16 +109,19 @@ TEST_F(BatchWindow, HugeValuesAreComputedOrRefusedByTheEngine) {
     typeInto(b.Inp[14], "1E30");
     clickButton(b.cmdCalc);
     EXPECT_EQ(std::tuple(b.Inp[13]->text(), rec.count()), std::tuple(" 1", 0u));
-    // Beyond what a field can show, as a time or as a result.
-    for (int field : {14, 0}) {
+    // Beyond what a field can show, as a time or as a result: the engine
+    // refuses it, and the input that made it is named.
+    const std::pair<int, const char*> faelle[] = {
+        {14, "- Reaktionszeit zu groß für die Rechnung: mit t = 1E+300 läuft die Rechnung über\r\n"},
+        {0, "- Anfangskonzentration zu groß für die Rechnung: mit c(A)(0) = 1E+300 läuft die Rechnung über\r\n"}};
+    for (const auto& [field, text] : faelle) {
         typeInto(b.Inp[14], "5");
         typeInto(b.Inp[static_cast<std::size_t>(field)], "1E300");
         rec.clear();
         clickButton(b.cmdCalc);
         ASSERT_EQ(rec.count(), 1u);
         EXPECT_EQ(std::tuple(rec.last().text, rec.last().title, b.Inp[13]->text(), app.iProtZeileQuelle),
-                  std::tuple("numerischer Fehler aufgetreten\r\nÜberprüfen Sie die Eingabewerte",
-                             "Meldung von CalcBatchKessel", " 1", 0));
+                  std::tuple(text, " Ausführung nicht möglich ", " 1", 0));
     }
 }
 

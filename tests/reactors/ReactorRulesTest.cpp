@@ -10,6 +10,7 @@
 #include "reactors/ConversionSearch.h"
 #include "reactors/ReactorChecks.h"
 #include "reactors/ReactorRules.h"
+#include "engine/TimeDiagramInput.h"
 #include "ReactorTestSupport.h"
 
 using namespace vrn;
@@ -127,9 +128,11 @@ TEST(ReactorRules, EquilibriumLimitWithoutCancellation) {
     EXPECT_NEAR(lim.Umax, 0.999999333, 1e-9);
 }
 
-// A field too large reads as 0; each list names it as too large where its own
-// line would stand, and only for the quantities the selection uses.
-TEST(ReactorRules, CheckListsNameFieldsTooLargeInPlaceOfTheirLines) {
+// A typed text the checked reading refuses is named where the field's own
+// line would stand, and only for the quantities the selection uses. A number
+// beyond the width on the side the field's range excludes (a negative time,
+// a conversion above 1) is named with that range, never with the width.
+TEST(ReactorRules, CheckListsNameRefusedFieldsInPlaceOfTheirLines) {
     enum class Liste { Batch, Rohr, Kessel };
     const auto zuGross = [](const char* thema, const char* symbol) {
         return std::string("- ") + thema + " zu groß: " + symbol + " darf höchstens 1.7E+308 sein\r\n";
@@ -137,15 +140,17 @@ TEST(ReactorRules, CheckListsNameFieldsTooLargeInPlaceOfTheirLines) {
     struct Row {
         Liste liste;
         Integer model, selection;
-        std::vector<std::size_t> gross;  // fields too large
+        std::vector<std::size_t> gross;  // fields typed "1E309"
         std::string lines;
-        std::vector<std::size_t> klein = {};     // fields too small (negative, beyond the range)
-        Ueberlauf ordnung = Ueberlauf::Keiner;  // the model window's order n
+        std::vector<std::size_t> klein = {};  // fields typed "-1E309"
+        const char* ordnung = nullptr;        // the model window's order n as typed
     };
     const Row rows[] = {
         {Liste::Batch, 2, 0, {14}, zuGross("Reaktionszeit", "t")},
         {Liste::Batch, 2, 1, {14}, ""},  // t is not used when U is given
-        {Liste::Batch, 2, 1, {13, 10}, zuGross("Umsatz", "U(A)") + zuGross("Geschwindigkeitskonstante", "k1")},
+        // a conversion beyond the width lies outside 0 < U < 1: the window's own line
+        {Liste::Batch, 2, 1, {13, 10},
+         "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)\r\n" + zuGross("Geschwindigkeitskonstante", "k1")},
         // the threshold of B is not tested with a number that could not be read
         {Liste::Batch, 4, 1, {1}, zuGross("Anfangskonzentration", "c(B)(0)")},
         {Liste::Batch, 10, 0, {0, 1, 11}, zuGross("Anfangskonzentration", "c(E)(0)") +
@@ -153,25 +158,31 @@ TEST(ReactorRules, CheckListsNameFieldsTooLargeInPlaceOfTheirLines) {
                                               zuGross("Geschwindigkeitskonstante", "k2")},
         {Liste::Rohr, 2, 1, {16, 15}, zuGross("Fließgeschwindigkeit", "v") + zuGross("Rohrlänge", "l")},
         {Liste::Rohr, 2, 0, {15, 14}, zuGross("Reaktionszeit", "t")},
-        {Liste::Rohr, 8, 2, {13, 11}, zuGross("Umsatz", "U(A)") + zuGross("Geschwindigkeitskonstante", "k2")},
+        {Liste::Rohr, 8, 2, {13, 11},
+         "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)\r\n" + zuGross("Geschwindigkeitskonstante", "k2")},
         {Liste::Kessel, 2, 2, {14, 15, 16}, zuGross("Reaktionsvolumen", "V") + zuGross("Volumenstrom", "V*")},
         {Liste::Kessel, 2, 3, {16, 0}, zuGross("Eingangskonzentration", "c(A)(0)") +
                                            zuGross("mittlere Verweilzeit", "t")},
-        {Liste::Kessel, 5, 0, {3, 13}, zuGross("Eingangskonzentration", "c(P)(0)") + zuGross("Umsatz", "U(A)")},
+        {Liste::Kessel, 5, 0, {3, 13},
+         zuGross("Eingangskonzentration", "c(P)(0)") + "- Der Umsatz muss (0 < U <= 1) sein.\r\n"},
         {Liste::Kessel, 10, 1, {1}, zuGross("Eingangskonzentration", "c(S)(0)")},
-        {Liste::Batch, 2, 0, {}, "- Reaktionszeit zu klein: t muss mindestens -1.7E+308 sein\r\n", {14}},
-        {Liste::Rohr, 2, 1, {}, "- Fließgeschwindigkeit zu klein: v muss mindestens -1.7E+308 sein\r\n", {16}},
+        {Liste::Batch, 2, 0, {}, "- Reaktionszeit außerhalb des Bereichs: t muss größer Null sein\r\n", {14}},
+        {Liste::Rohr, 2, 1, {}, "- Fließgeschwindigkeit außerhalb des Bereichs: v muss größer Null sein\r\n", {16}},
+        {Liste::Kessel, 2, 2, {}, "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n"
+                                  "- Das Reaktionsvolumen muss größer Null sein.\r\n", {10, 14}},
         // the order of model 20, a Single, after the rate constants
         {Liste::Batch, 20, 0, {10},
          zuGross("Geschwindigkeitskonstante", "k1") + "- Reaktionsordnung zu groß: n darf höchstens 3.4E+38 sein\r\n", {},
-         Ueberlauf::ZuGross},
-        {Liste::Kessel, 20, 2, {}, "- Reaktionsordnung zu klein: n muss mindestens -3.4E+38 sein\r\n", {},
-         Ueberlauf::ZuKlein},
-        {Liste::Rohr, 2, 1, {}, "", {}, Ueberlauf::ZuGross},  // another model has no order n
+         "1E39"},
+        {Liste::Kessel, 20, 2, {}, "- nur n > 0 erlaubt\r\n", {}, "-1E39"},
+        {Liste::Rohr, 2, 1, {}, "", {}, "1E39"},  // another model has no order n
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.lines);
-        // Inputs that pass, then the fields too large read as 0.
+        const ReaktorFenster w = r.liste == Liste::Batch  ? ReaktorFenster::Batch
+                                 : r.liste == Liste::Rohr ? ReaktorFenster::Rohr
+                                                          : ReaktorFenster::Kessel;
+        // Inputs that pass, then the fields typed beyond the width.
         ReactorInput in;
         in.model = r.model;
         in.selection = r.selection;
@@ -180,28 +191,38 @@ TEST(ReactorRules, CheckListsNameFieldsTooLargeInPlaceOfTheirLines) {
         in.U = 0.5;
         in.t = in.l = in.v = in.V = in.VPunkt = 1;
         in.fieldB = in.fieldK2 = in.fieldK3 = true;
-        // Inp(13..16): U, then t, l, v (batch, tube) or V, V*, t (tank).
-        const bool kessel = r.liste == Liste::Kessel;
-        double* const eigene[] = {&in.U, kessel ? &in.V : &in.t, kessel ? &in.VPunkt : &in.l,
-                                  kessel ? &in.t : &in.v};
-        in.ordnung = r.ordnung;
-        for (std::size_t f : r.klein) in.zuGross[f] = Ueberlauf::ZuKlein;
-        for (std::size_t f : r.klein) {
-            if (f <= 4) in.c0[f + 1] = 0;
-            if (f >= 10 && f <= 12) in.k[f - 9] = 0;
-            if (f >= 13) *eigene[f - 13] = 0;
-        }
-        for (std::size_t f : r.gross) {
-            in.zuGross[f] = Ueberlauf::ZuGross;
-            if (f <= 4) in.c0[f + 1] = 0;
-            if (f >= 10 && f <= 12) in.k[f - 9] = 0;
-            if (f >= 13) *eigene[f - 13] = 0;
-        }
+        if (r.ordnung) in.ordnung = liesZahl(r.ordnung, ordnungsFeld()).zeile;
+        for (const auto& [felder, text] : {std::pair{r.gross, "1E309"}, std::pair{r.klein, "-1E309"}})
+            for (std::size_t f : felder) {
+                const Zahllesung l = liesZahl(text, reaktorFeld(w, static_cast<int>(f), r.model, true));
+                ASSERT_FALSE(l.ok());
+                in.gelesen[f] = l.zeile;
+            }
         const std::string list = r.liste == Liste::Batch  ? batchCheckList(in)
                                  : r.liste == Liste::Rohr ? tubeCheckList(in)
                                                           : tankCheckList(in);
         EXPECT_EQ(list, r.lines);
     }
+}
+
+// Values of the state checked in their range: 0 gets the window's own line,
+// a negative number the line of the range it lies outside of.
+TEST(ReactorRules, CheckListsNameANegativeNumberWithItsRange) {
+    ReactorInput in;
+    in.model = 2;
+    in.c0 = {0, -1, 0, 0, -0.5, 0};
+    in.k = {0, 0.15, 0, 0};
+    in.t = 0;
+    EXPECT_EQ(batchCheckList(in),
+              "- noch keine Eingabe der Reaktionszeit\r\n"
+              "- Anfangskonzentration außerhalb des Bereichs: c(A)(0) muss größer Null sein\r\n"
+              "- Anfangskonzentration außerhalb des Bereichs: c(P)(0) muss mindestens 0 sein\r\n");
+    in.c0[A] = 0;
+    in.c0[P] = 0;
+    in.t = -5;
+    EXPECT_EQ(batchCheckList(in),
+              "- Reaktionszeit außerhalb des Bereichs: t muss größer Null sein\r\n"
+              "- noch keine Eingabe einer Anfangskonzentration c(A)(0)\r\n");
 }
 
 namespace {

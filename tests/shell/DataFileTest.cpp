@@ -75,7 +75,7 @@ TEST_F(DataFileTest, RoundTripKeepsEveryFieldInBothLocales) {
                                 273.15 + i * 0.25, 3.25f + static_cast<Single>(i) / 7.0f, -1.0f * i, 1e-3f * i,
                                 (i % 3 == 0) ? -1 : 0);
             m.c[3] = -0.5;
-            m.c[5] = 1e300;
+            m.c[5] = 3e38;  // the largest the editor's column takes is kept
             pts.push_back(m);
         }
         setDataSet(pts);
@@ -315,3 +315,37 @@ TEST_F(DataFileTest, WriteFailuresAreReportedAndWriteNothing) {
     EXPECT_NE(rec.last().text.find("Messpunkt 2"), std::string::npos);
 }
 
+
+// A value the editor's column would refuse typed (beyond a Single, or one
+// that a Single holds as 0) is named with its file, line and field when the
+// file is read, and the data set stays; the writer refuses such a value in
+// memory with the reason its reader would give, and writes nothing.
+TEST_F(DataFileTest, AValueTheEditorRefusesIsNamedWithItsLineAndField) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"0,1E+39,0,0,0,0,0,0,0,0,0,0,0", "Zeile 6, Wert 2 (c(A)): \"1E+39\" liegt außerhalb des zulässigen Bereichs."},
+        {"-3.5E38,0,0,0,0,0,0,0,0,0,0,0,0", "Zeile 6, Wert 1 (t): \"-3.5E38\" liegt außerhalb des zulässigen Bereichs."},
+        {"0,0,0,0,0,0,0,1E-46,0,0,0,0,0", "Zeile 6, Wert 8 (T): \"1E-46\" liegt zu nahe an Null."},
+        {"0,0,0,0,0,0,1E-400,0,0,0,0,0,0", "Zeile 6, Wert 7 (k): \"1E-400\" liegt zu nahe an Null."},
+        {"0,0,0,0,0,0,0,0,0,0,0,0,1E-400", "Zeile 6, Wert 13 (exclude(0|-1)): \"1E-400\" liegt zu nahe an Null."},
+    };
+    for (const auto& [zeile, grund] : faelle) {
+        SCOPED_TRACE(zeile);
+        writeFile(dir.file("d.VRD"), std::string("k\r\nmin\r\nkopf\r\n2\r\n0,1,0,0,0,0,0,0,0,0,0,0,0\r\n") + zeile + "\r\n");
+        setExpectedDataSet();
+        MsgRecorder rec;
+        EXPECT_FALSE(laden(dir.file("d.VRD"), false));
+        EXPECT_TRUE(isOnlyMessage(rec,
+                                  std::string(grund) + "\r\n(Datei: " + dir.file("d.VRD") +
+                                      ")\r\n\r\nDer Datensatz wurde nicht verändert.",
+                                  "Meldung von LoadDataFile", MsgIcon::Critical));
+        EXPECT_EQ(std::tuple(app.nExpPunkte, app.ExpDaten[1].c[1]), std::tuple(3, 0.02));
+    }
+    // In memory (a unit conversion can make it): refused, nothing written.
+    setExpectedDataSet();
+    app.ExpDaten[2].c[5] = 1e300;
+    MsgRecorder rec;
+    EXPECT_FALSE(schreiben(dir.file("neu.VRD")));
+    EXPECT_TRUE(isOnlyMessage(rec, "Zeile 6, Wert 6 (c(Q)): \"1E+300\" liegt außerhalb des zulässigen Bereichs.",
+                              "Meldung von WriteDataFile", MsgIcon::Critical));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("neu.VRD")));
+}

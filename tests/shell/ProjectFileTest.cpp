@@ -148,8 +148,10 @@ TEST_F(ProjectFileTest, BadFilesChangeNothing) {
         std::string dat = "vorher";
         EXPECT_FALSE(projekt(dir.file("bad.VRP"), dat, true));
         ASSERT_EQ(rec.count(), 1u);
-        EXPECT_TRUE(
-            isMessage(rec.last(), "Projektfile hat falsches Format", " Ausführung nicht möglich ", MsgIcon::Critical));
+        // The reason follows, with the file.
+        EXPECT_EQ(rec.last().title, " Ausführung nicht möglich ");
+        EXPECT_EQ(rec.last().text.rfind("Projektfile hat falsches Format\r\n\r\n", 0), 0u) << rec.last().text;
+        EXPECT_NE(rec.last().text.find(dir.file("bad.VRP")), std::string::npos) << rec.last().text;
         EXPECT_EQ(std::tuple(app.ProjKommentar, app.iModell, app.k, dat),
                   std::tuple("alt", 7, std::array<double, 4>{0, 1, 2, 3}, "vorher"));
     }
@@ -300,3 +302,25 @@ TEST(StripPath, LastComponent) {
     for (const auto& [path, name] : cases) EXPECT_EQ(StripPath(path), name) << path;
 }
 
+
+// A rate constant the model window takes typed is taken from the file as it
+// stands, however small; one that would read as 0 is named with its line and
+// field, never read as 0, and the program keeps what it had.
+TEST_F(ProjectFileTest, ATinyRateConstantIsKeptAndOneThatWouldReadZeroIsNamed) {
+    writeFile(dir.file("klein.VRP"), project("a.VRD", " 2 ", "1E-300,0,0"));
+    std::string dat;
+    MsgRecorder rec;
+    ASSERT_TRUE(projekt(dir.file("klein.VRP"), dat));
+    EXPECT_EQ(app.k[1], 1e-300);
+    EXPECT_EQ(rec.count(), 0u);
+
+    app.k = {0, 0.5, 0.25, 0};
+    writeFile(dir.file("null.VRP"), project("a.VRD", " 2 ", ".15,1E-400,0"));
+    dat = "vorher";
+    EXPECT_FALSE(projekt(dir.file("null.VRP"), dat, true));
+    EXPECT_TRUE(isOnlyMessage(rec,
+                              "Projektfile hat falsches Format\r\n\r\nZeile 5, Wert 2 (k2): \"1E-400\" liegt zu nahe an "
+                              "Null.\r\n(Datei: " + dir.file("null.VRP") + ")",
+                              " Ausführung nicht möglich ", MsgIcon::Critical));
+    EXPECT_EQ(std::tuple(app.k, dat), std::tuple(std::array<double, 4>{0, 0.5, 0.25, 0}, "vorher"));
+}

@@ -476,7 +476,7 @@ TEST(SharedState, TimeDiagramAndBatchReactorShowAndUseTheConvertedConstant) {
     frmPrepareTimeDiagram& t = Forms::get<frmPrepareTimeDiagram>();
     frmKinModel& m = Forms::get<frmKinModel>();
     ASSERT_EQ(std::tuple(t.Inp[10]->text(), t.unit1->text()), std::tuple(" .0215", "/(1/min)"));
-    const double a0 = t.Inp[0]->value();
+    const double a0 = t.Inp[0]->programmWert();
     ASSERT_GT(a0, 0);
 
     test::clickButton(m.optZeit[0]);
@@ -505,7 +505,7 @@ TEST(SharedState, TimeDiagramAndBatchReactorShowAndUseTheConvertedConstant) {
     test::clickButton(b.optInpSelect[0]);
     test::typeInto(b.Inp[14], "5");
     test::clickButton(b.cmdCalc);
-    EXPECT_NEAR(b.Inp[5]->value(), b.Inp[0]->value() * std::exp(-0.0215 * 5), 1e-7);
+    EXPECT_NEAR(b.Inp[5]->programmWert(), b.Inp[0]->programmWert() * std::exp(-0.0215 * 5), 1e-7);
     EXPECT_EQ(rec.count(), 0u);
 }
 

@@ -496,7 +496,8 @@ TEST(StateOwnerWindows, EveryListenerShowsAndComputesWithTheStateInForce) {
 }
 
 // Every reactor window: a calculation its checks refuse (k1 below the range
-// of a Double) leaves the feed and the constants in force as they were, and
+// of a Double, named as a k1 that must be above 0) leaves the feed and the
+// constants in force as they were, and
 // no other window hears anything, though the window's feed field holds a
 // new number.
 TEST(StateOwnerWindows, EveryReactorRefusingItsInputChangesNothingOtherWindowsShow) {
@@ -518,7 +519,7 @@ TEST(StateOwnerWindows, EveryReactorRefusingItsInputChangesNothingOtherWindowsSh
         test::MsgRecorder rec;
         QTest::mouseClick(r->cmdCalc, Qt::LeftButton);
         ASSERT_EQ(rec.count(), 1u);
-        EXPECT_NE(rec.last().text.find("zu klein: k1"), std::string::npos) << rec.last().text;
+        EXPECT_NE(rec.last().text.find("k1 muss größer Null sein"), std::string::npos) << rec.last().text;
         EXPECT_EQ(std::tuple(app.c0, app.k, zustand().meldungen()), std::tuple(c0, k, vorher));
         main.reset();
     }

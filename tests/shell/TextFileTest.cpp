@@ -202,13 +202,14 @@ TEST(FileItems, NumberItemsAreReadStrictly) {
         {"0", ItemError::None, 0},          {".5", ItemError::None, 0.5},      {"-.5", ItemError::None, -0.5},
         {"5.", ItemError::None, 5},         {"+2", ItemError::None, 2},        {" 298.15 ", ItemError::None, 298.15},
         {"1.5E-05", ItemError::None, 1.5e-5}, {"1e3", ItemError::None, 1000}, {"2.5D+2", ItemError::None, 250},
-        {"1E-400", ItemError::None, 0},     {"0.000e999999", ItemError::None, 0},
+        // a number other than 0 that reads 0 is refused; zeros are 0 however written
+        {"1E-400", ItemError::TooNearZero, 0}, {"0.000e999999", ItemError::None, 0},
         {"1e400", ItemError::OutOfRange, 0}, {"1.8e308", ItemError::OutOfRange, 0},
         {"", ItemError::NotANumber, 0},     {"abc", ItemError::NotANumber, 0}, {"1,5", ItemError::NotANumber, 0},
         {"NaN", ItemError::NotANumber, 0},  {"inf", ItemError::NotANumber, 0}, {"-", ItemError::NotANumber, 0},
         {".", ItemError::NotANumber, 0},    {"1e", ItemError::NotANumber, 0},  {"1 2", ItemError::NotANumber, 0},
         {"0x10", ItemError::NotANumber, 0}, {"\"5\"", ItemError::NotANumber, 0}, {"1.2.3", ItemError::NotANumber, 0},
-        {"1e99999999999999999999", ItemError::OutOfRange, 0}, {"1e-99999999999999999999", ItemError::None, 0},
+        {"1e99999999999999999999", ItemError::OutOfRange, 0}, {"1e-99999999999999999999", ItemError::TooNearZero, 0},
     };
     for (const auto& [item, error, value] : cases) {
         double v = inf;
@@ -216,13 +217,13 @@ TEST(FileItems, NumberItemsAreReadStrictly) {
         EXPECT_EQ(v, error == ItemError::None ? value : inf) << item;  // a refusal leaves it untouched
     }
     // Exponents beyond any count of digits: 0.(9 million zeros)1E88000000 is
-    // 10^78999999, no 0; 1(9 million zeros)E-88000000 is 10^-79000000, 0.
+    // 10^78999999, no 0; 1(9 million zeros)E-88000000 is 10^-79000000, too near 0.
     const std::string zeros(9'000'000, '0');
     double v = inf;
     EXPECT_EQ(readDoubleItem("0." + zeros + "1E88000000", v), ItemError::OutOfRange);
     EXPECT_EQ(v, inf);
-    EXPECT_EQ(readDoubleItem("1" + zeros + "E-88000000", v), ItemError::None);
-    EXPECT_EQ(v, 0);
+    EXPECT_EQ(readDoubleItem("1" + zeros + "E-88000000", v), ItemError::TooNearZero);
+    EXPECT_EQ(v, inf);
     EXPECT_EQ(readDoubleItem("1" + zeros + "E-8999990", v), ItemError::None);
     EXPECT_DOUBLE_EQ(v, 1e10);
 }

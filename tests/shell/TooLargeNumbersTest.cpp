@@ -1,8 +1,9 @@
 // A number typed into a field of a calculation window that the field cannot
 // hold (beyond the largest Double, or the largest Single for t(max), S(0),max
-// and the reaction order) reads as 0. Every calculation window names such a
-// field as too large when asked to compute, in place of the check that would
-// call the 0 missing or not above 0, and computes nothing.
+// and the reaction order) is never read as 0 or as a prefix: every
+// calculation window names such a field when asked to compute, in place of
+// the check that would call it missing or not above 0 (below 0 with the
+// field's own range), and computes nothing.
 
 #include <QRadioButton>
 
@@ -120,9 +121,9 @@ TEST_F(TooLargeNumbers, EveryCalculationWindowNamesTheFieldAsTooLarge) {
     const Row rows[] = {
         // "Konzentrations-Zeit-Funktionen": c0 and k are Doubles, t(max) a Single
         {Fenster::Zeitdiagramm, 2, -1, {{0, "1"}, {14, "20"}}, 10, "1,8E+308", k1, kNicht},
-        // a negative number beyond the range is too small
+        // a negative number beyond the range lies below 0, where k1 must be above: the window's own line
         {Fenster::Zeitdiagramm, 2, -1, {{0, "1"}, {14, "20"}}, 10, "-1,8E+308",
-         "- Geschwindigkeitskonstante zu klein: k1 muss mindestens -1.7E+308 sein\r\n", kNicht},
+         "- Geschwindigkeitskonstante k1 muss größer Null sein\r\n", kNicht},
         {Fenster::Zeitdiagramm, 2, -1, {{10, "0,15"}, {14, "20"}}, 0, "2e308",
          "- Anfangskonzentration zu groß: c(A)(0) darf höchstens 1.7E+308 sein\r\n", kNicht},
         {Fenster::Zeitdiagramm, 6, -1, {{0, "1"}, {10, "0,15"}, {11, "0,1"}, {14, "20"}}, 2, "1E999",
@@ -139,8 +140,9 @@ TEST_F(TooLargeNumbers, EveryCalculationWindowNamesTheFieldAsTooLarge) {
         // the model window's order n of model 20 (98), a Single
         {Fenster::Zeitdiagramm, 20, -1, {{0, "1"}, {10, "0,15"}, {14, "20"}}, 98, "1E39",
          "- Reaktionsordnung zu groß: n darf höchstens 3.4E+38 sein\r\n", kNicht},
+        // the order field says ( n >= 0 ): below it however far, the window's own line
         {Fenster::Zeitdiagramm, 20, -1, {{0, "1"}, {10, "0,15"}, {14, "20"}}, 98, "-1E400",
-         "- Reaktionsordnung zu klein: n muss mindestens -3.4E+38 sein\r\n", kNicht},
+         "- nur n > 0 erlaubt\r\n", kNicht},
         {Fenster::MichaelisMenten, 10, -1, {{0, "1"}, {1, "1"}, {10, "1"}, {11, "1"}, {12, "1"}, {14, "20"}}, 99,
          "3,5E+38", "- Substratkonzentration zu groß: S(0),max darf höchstens 3.4E+38 sein\r\n", kNicht},
         // the batch reactor: reaction time given (0) or conversion given (1)
@@ -148,11 +150,12 @@ TEST_F(TooLargeNumbers, EveryCalculationWindowNamesTheFieldAsTooLarge) {
         {Fenster::Batch, 2, 0, {{0, "1"}, {10, "0,15"}}, 14, "1E309",
          "- Reaktionszeit zu groß: t darf höchstens 1.7E+308 sein\r\n", kBatch},
         {Fenster::Batch, 2, 0, {{0, "1"}, {10, "0,15"}}, 14, "-1E309",
-         "- Reaktionszeit zu klein: t muss mindestens -1.7E+308 sein\r\n", kBatch},
+         "- Reaktionszeit außerhalb des Bereichs: t muss größer Null sein\r\n", kBatch},
         {Fenster::Batch, 4, 1, {{0, "1"}, {10, "0,15"}, {13, "0,5"}}, 1, "1E309",
          "- Anfangskonzentration zu groß: c(B)(0) darf höchstens 1.7E+308 sein\r\n", kBatch},
+        // beside "(0 < U(A) < 1)" a conversion beyond a Double is named with that range
         {Fenster::Batch, 2, 1, {{0, "1"}, {10, "0,15"}}, 13, "1E309",
-         "- Umsatz zu groß: U(A) darf höchstens 1.7E+308 sein\r\n", kBatch},
+         "- noch keine sinnvolle Eingabe des Umsatzes (0 < U < 1)\r\n", kBatch},
         // the tubular reactor: time (0), length (1) or conversion (2) given
         {Fenster::Rohr, 2, 1, {{0, "1"}, {10, "0,15"}, {15, "2"}}, 16, "1E309",
          "- Fließgeschwindigkeit zu groß: v darf höchstens 1.7E+308 sein\r\n", kNicht},
@@ -197,4 +200,40 @@ TEST_F(TooLargeNumbers, EveryCalculationWindowNamesTheFieldAsTooLarge) {
             << (rec.count() ? rec.last().title + ": " + rec.last().text : std::string("no message"));
         EXPECT_EQ(charts, 0) << "a chart was asked for";
     }
+}
+
+// The order n typed as 1E400 (or a text on its way there, 1E4) is never in
+// force: the order stays, the model line keeps it, the field keeps the text,
+// and the c-t window names it when it would draw with it. Left with a text
+// it takes, the order is in force.
+TEST_F(TooLargeNumbers, ARefusedOrderLeavesTheOrderInForce) {
+    main->clickMenu("mnuctGraph");
+    chooseModel(20);
+    auto* t = Forms::loaded<frmPrepareTimeDiagram>();
+    ASSERT_TRUE(t);
+    frmKinModel& m = Forms::get<frmKinModel>();
+    const Single n = app.nOrdnung;
+    ASSERT_EQ(n, 1.5f);
+    for (const char* text : {"1E400", "-1E400", "1E39", "1E-400", ""}) {
+        SCOPED_TRACE(text);
+        test::typeInto(m.txtOrdnung, text);
+        test::processEvents();
+        EXPECT_EQ(app.nOrdnung, n);
+        EXPECT_TRUE(t->Label7->text().endsWith("(n = 1.50)")) << t->Label7->text().toStdString();
+        QTest::keyClick(m.txtOrdnung, Qt::Key_Return);
+        test::processEvents();
+        EXPECT_EQ(std::tuple(app.nOrdnung, m.txtOrdnung->text()), std::tuple(n, QString(text)));
+        test::MsgRecorder rec;
+        charts = 0;
+        test::clickButton(t->cmdDrawctDiagram);
+        ASSERT_EQ(rec.count(), 1u);
+        EXPECT_NE(rec.last().text.find(" n "), std::string::npos) << rec.last().text;
+        EXPECT_EQ(std::tuple(charts, app.nOrdnung), std::tuple(0, n));
+    }
+    // A text the field takes is in force when the field is left, as typed.
+    test::typeInto(m.txtOrdnung, "2,5");
+    QTest::keyClick(m.txtOrdnung, Qt::Key_Return);
+    test::processEvents();
+    EXPECT_EQ(std::tuple(app.nOrdnung, m.txtOrdnung->text()), std::tuple(2.5f, QString("2.5")));
+    EXPECT_TRUE(t->Label7->text().endsWith("(n = 2.50)")) << t->Label7->text().toStdString();
 }
