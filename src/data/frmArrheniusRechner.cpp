@@ -164,9 +164,11 @@ bool frmArrheniusRechner::eingabenUebernehmen() {
     return anders;
 }
 
+void frmArrheniusRechner::setTimeUnitCaptions(const std::string&) { beschriften(); }
+
 void frmArrheniusRechner::gehoert(const Meldung& m) {
     const bool ergebnis = !txtkResult->text().isEmpty();
-    beschriften();
+    UpdateUnitLabels(*this);
     if ((m.teile & kTeilTemperatur) && eingabenUebernehmen()) {
         txtkResult->clear();
         txtksecResult->clear();

@@ -15,6 +15,7 @@
 
 #include "base/Zahlbereich.h"
 #include "platform/Forms.h"
+#include "shell/CalcForm.h"
 #include "shell/StateOwner.h"
 
 class QLabel;
@@ -25,7 +26,7 @@ namespace vrn {
 
 class NumberField;
 
-class frmArrheniusRechner : public VrnForm {
+class frmArrheniusRechner : public VrnForm, public TimeUnitCaptions {
     Q_OBJECT
 public:
     frmArrheniusRechner();
@@ -43,6 +44,8 @@ public:
     // An Eyring calculation stores S# and H#.
     void cmdCalc_Click();
     void cmdClose_Click();
+    // The units of k and A in the unit in force (with the equation and mode).
+    void setTimeUnitCaptions(const std::string& u) override;
 
     std::array<NumberField*, 4> txtInpArrh{};  // number fields
     QLineEdit* txtkResult = nullptr;

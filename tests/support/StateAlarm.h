@@ -3,7 +3,10 @@
 // it. The owner's idle check runs where the program's event loop would run
 // it, before every mouse click and key a test sends, when a test lets the
 // queued events run (test::processEvents) and when a test ends; the thorough
-// check also catches points written without datensatzGeschrieben().
+// check also catches points written without datensatzGeschrieben(). With the
+// environment variable VARNOLT_ALARM_TRACE set, each alarm also prints the
+// stack where it was raised (the check that found the write, so the code that
+// ran after the write: the next change opened, the next click).
 #pragma once
 
 #include <functional>
