@@ -34,12 +34,6 @@ AtTimeInputs mitKonstanten(const FitDaten& d, const FitParameter& p) {
     return in;
 }
 
-// Integrated at one time (not a closed form): its values carry the
-// integration's tolerance.
-bool integriert(const AtTimeInputs& in) {
-    return isNumericalModel(in.model.model) && !ClosedForm::coversAtOneTime(in.model.model) && !in.bMMdiagramm;
-}
-
 }  // namespace
 
 FitDaten currentFitDaten() {

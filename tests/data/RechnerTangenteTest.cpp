@@ -126,8 +126,9 @@ TEST_F(Rechner, InputsBeyondADoubleAreNamedNotTakenAsZero) {
         rechne(r, row.a, row.b, row.T);
         EXPECT_TRUE(test::isOnlyMessage(rec, row.text, " Ausführung nicht möglich ", MsgIcon::Critical));
         EXPECT_EQ(ergebnis(r), std::pair(QString(), QString()));
-        if (row.item == std::string("mnuToolEyring"))
+        if (row.item == std::string("mnuToolEyring")) {
             EXPECT_EQ(std::tuple(app.dblEyrS, app.dblEyrH), std::tuple(10, 1e5)) << "the last calculation's";
+        }
     }
 }
 

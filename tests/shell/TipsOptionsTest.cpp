@@ -339,11 +339,16 @@ TEST_F(Tips, TheStartUpWritesNoSettings) {
         frmTip* t = Forms::loaded<frmTip>();
         ASSERT_NE(t, nullptr);
         EXPECT_TRUE(t->isVisible() && t->chkLoadTipsAtStartup->isChecked());
-        if (datei) EXPECT_TRUE(test::readFile(store.file()) == bytes) << "the start-up rewrote the settings";
-        else EXPECT_FALSE(std::filesystem::exists(store.file())) << "the start-up made a settings file";
+        if (datei) {
+            EXPECT_TRUE(test::readFile(store.file()) == bytes) << "the start-up rewrote the settings";
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(store.file())) << "the start-up made a settings file";
+        }
         QTest::mouseClick(t->chkLoadTipsAtStartup, Qt::LeftButton);
         EXPECT_EQ(GetSetting("Options", "Show Tips at Startup", "1"), QString("0"));
-        if (datei) EXPECT_EQ(GetSetting("Fenster", "Breite", ""), QString("800"));
+        if (datei) {
+            EXPECT_EQ(GetSetting("Fenster", "Breite", ""), QString("800"));
+        }
         EXPECT_EQ(rec.count(), 0u) << (rec.count() ? rec.last().text : "");
         t->Unload();
         test::processEvents();
