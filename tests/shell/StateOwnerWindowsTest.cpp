@@ -50,7 +50,6 @@ using namespace vrn;
 
 namespace {
 
-std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
 QString single(double v) { return toQ(Str(static_cast<Single>(v))); }
 
