@@ -759,8 +759,9 @@ TEST(StateOwnerWindows, EveryListenerKeepsTypedTextAndTheFocusThroughEveryAction
             }
             if (VrnForm* wo = a.wo ? a.wo() : nullptr) {
                 EXPECT_TRUE(wo->isAncestorOf(QApplication::focusWidget())) << "the focus stays where the user acted";
-                if (QMdiArea* area = Forms::mdiArea())
+                if (QMdiArea* area = Forms::mdiArea()) {
                     EXPECT_EQ(area->activeSubWindow(), wo->frame()) << "and that window stays the active one";
+                }
             }
             main.reset();
         }
