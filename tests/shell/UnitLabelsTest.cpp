@@ -93,7 +93,7 @@ public:
 
 // UpdateUnitLabels writes the captions of the one window it is given, from
 // the unit in force without its trailing blanks and the window's model
-// (the rate-constant units of Part 1.102's table), and nothing of the state.
+// (the rate-constant units each model's reactions have), and nothing of the state.
 TEST_F(UnitLabels, UpdateUnitLabelsWritesOneWindowsCaptions) {
     // model, unit, unit1..unit3 of a reactor window
     const std::tuple<Integer, const char*, const char*, const char*, const char*> faelle[] = {
