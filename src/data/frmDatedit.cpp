@@ -118,7 +118,11 @@ void frmDatedit::refillDatenGrid(double f) {
 
 void frmDatedit::eingabeUmrechnen(double f) {
     if (f == 1 || !y[0]->isModified()) return;
-    const double t = Val(toStd(y[0]->text())) * f;
+    // Only a time the box takes is converted; any other text stays as typed
+    // and is named when the row is taken over.
+    const Zahllesung l = y[0]->lies(spaltenFeld(kSpalteT));
+    if (!l.ok() || y[0]->text().trimmed().isEmpty()) return;
+    const double t = l.wert * f;
     if (!std::isfinite(t)) return;
     y[0]->setText(toQ(Str(t)));
     y[0]->setModified(true);

@@ -645,6 +645,10 @@ const Hoerer kHoerer[] = {
          return std::vector<Getippt>{tippe(d.y[1], ".06"), tippe(d.y[3], ".011"),
                                      tippe(d.y[0], "30", " 1800", " .5")};
      }},
+    // A time the box cannot take stays as typed through a unit change, to be
+    // named when the row is taken over (never converted as 0).
+    {"frmDatedit", [](MDIVRN& m) { editor(m); }, geladen<frmDatedit>(),
+     [](VrnForm& w) { return std::vector<Getippt>{tippe(static_cast<frmDatedit&>(w).y[0], "1E400")}; }},
     {"frmCalcTangente", [](MDIVRN& m) { m.clickMenu("mnuSubTangente(1)"); }, geladen<frmCalcTangente>(),
      [](VrnForm& w) {
          return std::vector<Getippt>{tippe(static_cast<frmCalcTangente&>(w).txtX, "30", " 1800", " .5")};
