@@ -505,10 +505,4 @@ std::int16_t CInt(double x) {
     return static_cast<std::int16_t>(r);
 }
 
-double ValEingabe(std::string_view text) {
-    std::string t(text);
-    std::replace(t.begin(), t.end(), ',', '.');
-    return Val(t);
-}
-
 }  // namespace vrn

@@ -123,9 +123,6 @@ Single zuSingle(double x);
 // stands behind the decimal point ("0.0001E-400", "0.<400 zeros>1", "1e-400").
 bool decimalUnderflow(std::string_view number);
 
-// Reading of a number a person typed or pasted: every "," stands for the
-// decimal point ("2,5e10" -> 2.5e10), then as Val.
-double ValEingabe(std::string_view text);
 
 // Rounds half to even into the 16-bit range; values outside are clamped.
 std::int16_t CInt(double x);

@@ -3,13 +3,6 @@
 // names the field as the window shows it and what the field takes. Nothing
 // reads such a text with the leading-number reading (Val), which gives 0 or
 // a prefix for what it cannot read.
-//
-// The older helpers below name a number beyond the range of its width:
-//   too large / too small, without the line end:
-//   too large: "- " thema " zu groß: " symbol " darf höchstens " limit " sein"
-//   too small: "- " thema " zu klein: " symbol " muss mindestens -" limit " sein"
-// with the limit 1.7E+308 for a Double and 3.4E+38 for a Single, e.g.
-// "- Geschwindigkeitskonstante zu groß: k1 darf höchstens 1.7E+308 sein".
 #pragma once
 
 #include <cstdint>
@@ -121,25 +114,6 @@ std::string bereichsZeile(const Zahlfeld& feld);
 // field's range, else the field's own line (for 0, or for every value when
 // it is not a "no input yet" line) or the range line. A NaN is outside.
 std::string pruefeBereich(double x, const Zahlfeld& feld);
-
-// Where the leading number of a text lies against the range of its field.
-enum class Ueberlauf { Keiner, ZuGross, ZuKlein };
-
-// For the leading number of text (as Val reads it): ZuGross beyond the
-// largest Double (or, with single true, one that rounds past the largest
-// Single), ZuKlein the same below the most negative one; Keiner for a number
-// in range, one too near 0 ("1E-400", read as 0) and a text with no number.
-Ueberlauf ValUeberlauf(std::string_view text, bool single = false);
-
-// Ueberlauf of a value already read: beyond the largest Single (or Double)
-// in size, or not finite; Keiner for NaN.
-Ueberlauf WertUeberlauf(double x, bool single);
-
-// The check line for a number out of range (see above); empty for Keiner.
-std::string ueberlaufZeile(std::string_view thema, std::string_view symbol, Ueberlauf u, bool single = false);
-
-// The line for a number too large: ueberlaufZeile(.., Ueberlauf::ZuGross, ..).
-std::string zuGrossZeile(std::string_view thema, std::string_view symbol, bool single = false);
 
 // The line for a number inside the range of its field but outside the range
 // the action allows, without its line end: "- " thema " außerhalb des

@@ -110,11 +110,14 @@ std::string zweifelText(MarquardtZweifel zweifel, const std::string& rahmen) {
     return grund + "\r\nDas Fitting ist möglicherweise nicht konvergiert; anderen Startwert versuchen.";
 }
 
-std::string fitZuGrossZeile(const std::string& rahmen, bool single, Ueberlauf u) {
+Zahlfeld fitParameterFeld(const std::string& rahmen, bool single) {
     const std::string t = rahmen.substr(0, rahmen.find_last_not_of(' ') + 1);
     const std::size_t blank = t.find_last_of(' ');
-    if (blank == std::string::npos) return ueberlaufZeile(t, t, u, single);
-    return ueberlaufZeile(t.substr(0, t.find_last_not_of(' ', blank) + 1), t.substr(blank + 1), u, single);
+    Zahlfeld f;
+    f.thema = blank == std::string::npos ? t : t.substr(0, t.find_last_not_of(' ', blank) + 1);
+    f.symbol = blank == std::string::npos ? t : t.substr(blank + 1);
+    f.breite = single ? Breite::Single : Breite::Double;
+    return f;
 }
 
 }  // namespace vrn

@@ -49,13 +49,11 @@ int leiteZeitEinheitIdxAb();
 // the result is not finite.
 bool eyringEntropie(double p1, int einheit, double& S);
 
-// The check line of a parameter field beyond the range of its place (a
-// Single for the reaction order, else a Double), from the caption of the
-// field's frame, whose last word is the parameter's symbol:
-// "Geschwindigkeitskonstante k1" gives "- Geschwindigkeitskonstante zu groß:
-// k1 darf höchstens 1.7E+308 sein" (base/Zahlbereich.h, ueberlaufZeile; a
-// negative number beyond the range is called too small).
-std::string fitZuGrossZeile(const std::string& rahmen, bool single, Ueberlauf u = Ueberlauf::ZuGross);
+// The number field of a parameter (a Single for the reaction order, else a
+// Double, any number), named by the caption of its frame, whose last word is
+// the parameter's symbol: "Geschwindigkeitskonstante k1" is the theme
+// "Geschwindigkeitskonstante" and the symbol "k1" (base/Zahlbereich.h).
+Zahlfeld fitParameterFeld(const std::string& rahmen, bool single);
 
 // The note after a fit that converged to a point that may not be a minimum:
 // why (for Grenze with the symbol of the parameter held, the last word of

@@ -82,16 +82,8 @@ bool frmFitting::proZeit(int j) const {
 bool frmFitting::istOrdnung(int j) const { return zielVon(modus_, ktFunktion_, j) == Ziel::Ordnung; }
 
 Zahllesung frmFitting::parameterLesung(int j) const {
-    // The parameter as its frame names it: "Geschwindigleitskonstante k1" is
-    // the theme "Geschwindigleitskonstante" and the symbol "k1".
-    const std::string rahmen = toStd(frak(j)->title());
-    const std::string t = rahmen.substr(0, rahmen.find_last_not_of(' ') + 1);
-    const std::size_t blank = t.find_last_of(' ');
-    Zahlfeld f;
-    f.thema = blank == std::string::npos ? t : t.substr(0, t.find_last_not_of(' ', blank) + 1);
-    f.symbol = blank == std::string::npos ? t : t.substr(blank + 1);
-    f.breite = istOrdnung(j) ? Breite::Single : Breite::Double;
-    Zahllesung l = Inp[u(9 + j)]->lies(f);
+    // The parameter as its frame names it.
+    Zahllesung l = Inp[u(9 + j)]->lies(fitParameterFeld(toStd(frak(j)->title()), istOrdnung(j)));
     // A negative number beyond the width where the parameter must be above 0
     // is named with that range, as the redraw names a negative one.
     if (l.fehler == Zahlfehler::ZuKlein) {

@@ -396,10 +396,14 @@ TEST(FitTexts, ParameterTooLargeIsNamedByItsFrame) {
     };
     for (const auto& [modus, kt, j, line] : rows) {
         const FitBeschriftung& b = fitBeschriftung(modus, kt);
-        EXPECT_EQ(fitZuGrossZeile(j == 1 ? b.frak1 : b.frak2, modus == 2 && j == 2), line) << modus << " " << kt;
+        EXPECT_EQ(liesZahl("1E39", fitParameterFeld(j == 1 ? b.frak1 : b.frak2, modus == 2 && j == 2)).zeile,
+                  modus == 2 && j == 2 ? line : std::string())
+            << modus << " " << kt;
+        EXPECT_EQ(liesZahl("1E400", fitParameterFeld(j == 1 ? b.frak1 : b.frak2, modus == 2 && j == 2)).zeile, line)
+            << modus << " " << kt;
     }
     // The design caption of mode 1, and a caption of one word.
-    EXPECT_EQ(fitZuGrossZeile("Geschwindigkeitskonstante k3 ", false),
+    EXPECT_EQ(liesZahl("1E400", fitParameterFeld("Geschwindigkeitskonstante k3 ", false)).zeile,
               "- Geschwindigkeitskonstante zu groß: k3 darf höchstens 1.7E+308 sein");
-    EXPECT_EQ(fitZuGrossZeile("k", false), "- k zu groß: k darf höchstens 1.7E+308 sein");
+    EXPECT_EQ(liesZahl("1E400", fitParameterFeld("k", false)).zeile, "- k zu groß: k darf höchstens 1.7E+308 sein");
 }

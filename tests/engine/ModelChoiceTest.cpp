@@ -246,7 +246,11 @@ TEST_F(TimeDiagramChecks, FieldsTheReadingRefusesAreNamedInPlaceOfTheirOwnLines)
     EXPECT_EQ(checkTimeDiagramInputs(false, alle), "");
     app.bMMdiagramm = false;
     // The line of t(max) is the one of a t(max) beyond the range of its Single.
-    EXPECT_EQ(zuGrossZeile("Zeit-Vorgabe", "t(max)", true), kZeitZuGross);
+    Zahlfeld tMax;
+    tMax.thema = "Zeit-Vorgabe";
+    tMax.symbol = "t(max)";
+    tMax.breite = Breite::Single;
+    EXPECT_EQ(liesZahl("1E39", tMax).zeile, kZeitZuGross);
 }
 
 TEST(ValueTable, FirstOrderTableHas201RowsInTheFixedFormat) {
