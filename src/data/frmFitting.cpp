@@ -594,10 +594,7 @@ void frmFitting::beschriften() {
     const std::string einheit = rtrim(app.sZeiteinheit);
     leiteZeitEinheitIdxAb();
     Inp[14]->hide();
-    if (modell_ == 20)
-        Label7->setText(q("kinet. Modell:  " + app.ModellName[20] + " (n = " + Format(app.nOrdnung, "0.00") + ")"));
-    else
-        Label7->setText(q("kinet. Modell:  " + app.ModellName[u(modell_)]));
+    Label7->setText(modellZeile(modell_));
 
     const std::string km = masken().constants;
     frak2->setEnabled(zeichen(km, 2));

@@ -11,6 +11,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "engine/ModelChoice.h"
 #include "engine/TimeDiagramInput.h"
 #include "engine/TimeUnits.h"
@@ -130,8 +132,12 @@ frmKinModel::frmKinModel() : VrnForm(Kind::MdiChild) {
         Integer k = static_cast<Integer>(key);
         if (!NumKeyFilter(k)) key = 0;
         QMetaObject::invokeMethod(this, [this] {
+            // The key chooses the model only: the text typed so far ("1E4" on
+            // the way to "1E400") is no order; the field is taken when it is left.
+            const bool vorher = std::exchange(tasteWaehlt_, true);
             optTyp[0]->setChecked(true);
             optTyp_Click(0);
+            tasteWaehlt_ = vorher;
         }, Qt::QueuedConnection);
     };
 }
@@ -166,7 +172,7 @@ void frmKinModel::optTyp_Click(int Index) {
     // A typed order the field refuses leaves the one in force; one it takes
     // is in force as typed: the field keeps its text when the change is heard.
     Single ordnung = app.nOrdnung;
-    if (txtOrdnung->text() != toQ(Str(app.nOrdnung)))
+    if (!tasteWaehlt_ && txtOrdnung->text() != toQ(Str(app.nOrdnung)))
         if (const Zahllesung l = txtOrdnung->lies(ordnungsFeld(Bereich::Beliebig)); l.ok()) ordnung = l.single;
     struct EigeneOrdnung {
         bool& flag;
@@ -243,9 +249,7 @@ void frmKinModel::reconfigure(CalcForm* w) {
                        static_cast<QWidget*>(w->lblTextKsi_2)})
         c->setToolTip(tip);
 
-    QString line = "kinet. Modell:  " + toQ(app.ModellName[static_cast<std::size_t>(app.iModell)]);
-    if (app.iModell == 20) line += " (n = " + toQ(Format(app.nOrdnung, "0.00")) + ")";
-    w->Label7->setText(line);
+    w->Label7->setText(modellZeile(app.iModell));
 
     for (int i = 5; i <= 9; ++i) {
         w->Inp[static_cast<std::size_t>(i)]->setReadOnly(true);

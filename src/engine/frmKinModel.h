@@ -83,6 +83,7 @@ private:
     std::string einheit_;         // the unit the window shows
     QString umgerechnet_;         // the note that loaded data converted the constants
     Single ordnungBeimFokus_ = 0;  // the order in force when the field took the focus
+    bool tasteWaehlt_ = false;     // a key typed into the order field is choosing model 20
     Zuhoerer zuhoerer_{"frmKinModel", kTeilZeiteinheit | kTeilOrdnung | kTeilDatensatz | kTeilModellwahl,
                        [this](const Meldung& m) { gehoert(m); }};
 };

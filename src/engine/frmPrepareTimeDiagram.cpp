@@ -195,8 +195,7 @@ void frmPrepareTimeDiagram::Form_Activate() {
     chkNormiert->setChecked(app.bMMnormiert);
     txtS0max->setEnabled(!app.bMMnormiert);
     lblS0max->setEnabled(!app.bMMnormiert);
-    if (app.iModell == 20)
-        Label7->setText("kinet. Modell:  " + toQ(app.ModellName[20]) + " (n = " + toQ(Format(app.nOrdnung, "0.00")) + ")");
+    if (app.iModell == 20) Label7->setText(modellZeile(20));
     if (app.bRateDiagramm) {
         chkMitPunkten->setChecked(false);
         setCaption("Reaktionsgeschwindigkeit-Zeit-Funktionen");

@@ -23,9 +23,19 @@ CalcForm::CalcForm(CalcType type, Kind kind)
                     kTeilZeitbereich | kTeilTemperatur | kTeilDiagrammart,
                 [this](const Meldung& m) { gehoert(m); }) {}
 
+QString modellZeile(int modell) {
+    if (modell < 1 || modell >= static_cast<int>(app.ModellName.size())) return {};
+    QString line = "kinet. Modell:  " + toQ(app.ModellName[static_cast<std::size_t>(modell)]);
+    if (modell == 20) line += " (n = " + toQ(Format(app.nOrdnung, "0.00")) + ")";
+    return line;
+}
+
 void CalcForm::gehoert(const Meldung& m) {
     if (!Inp[0]) return;  // still being built
     if (m.teile & (kTeilZeiteinheit | kTeilModell)) UpdateUnitLabels(*this);
+    // The order in force in the model line of a window that shows model 20
+    // (the fitting window writes its line with the captions of its mode).
+    if ((m.teile & kTeilOrdnung) && Label7 && type_ != Fitting && app.iModell == 20) Label7->setText(modellZeile(20));
     if (m.teile & (kTeilKonstanten | kTeilStartkonz | kTeilDatensatz)) geteilteWerteGeaendert(m.vorher, m.kGeteiltDurch);
     zustandGeaendert(m);
 }

@@ -115,6 +115,11 @@ public:
     virtual void setTimeUnitCaptions(const std::string& u) = 0;
 };
 
+// The model line of a calculation window (its Label7) for model `modell`:
+// "kinet. Modell:  " & ModellName(modell), for model 20 followed by
+// " (n = " & Format(nOrdnung, "0.00") & ")".
+QString modellZeile(int modell);
+
 // The shared unit-caption helper: writes the unit captions of one window for
 // the unit in force, u = sZeiteinheit without trailing blanks. A calculation
 // window gets its time unit (lblZeitEinheit u and lblVPunktInput "V* /m^3/" u,

@@ -113,8 +113,12 @@ TEST_F(ModelWindows, OrderFieldChoosesModel20) {
     model->txtOrdnung->setEnabled(true);  // as while model 20 was chosen
     test::typeInto(model->txtOrdnung, "2,5");
     QApplication::processEvents();
+    // The keys chose model 20; the order typed is in force once the field is left.
     EXPECT_EQ(std::tuple(model->txtOrdnung->text(), app.iModell, app.nOrdnung, model->optTyp[0]->isChecked()),
-              std::tuple("2.5", 20, 2.5f, true));
+              std::tuple("2.5", 20, 1.5f, true));
+    QTest::keyClick(model->txtOrdnung, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(std::tuple(model->txtOrdnung->text(), app.iModell, app.nOrdnung), std::tuple("2.5", 20, 2.5f));
 }
 
 TEST_F(ModelWindows, MatrixWindowShowsTheCoefficients) {
