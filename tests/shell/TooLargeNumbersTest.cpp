@@ -251,3 +251,42 @@ TEST_F(TooLargeNumbers, ARefusedOrderLeavesTheOrderInForce) {
     EXPECT_EQ(std::tuple(app.nOrdnung, m.txtOrdnung->text()), std::tuple(2.5f, QString("2.5")));
     EXPECT_TRUE(t->Label7->text().endsWith("(n = 2.50)")) << t->Label7->text().toStdString();
 }
+
+// Every calculation window that shows model 20 shows the order in force in
+// its model line once the user leaves the order field, and keeps it through
+// an order the field refuses; typed key by key as a user does.
+TEST_F(TooLargeNumbers, EveryCalculationWindowShowsTheOrderInForce) {
+    const std::pair<const char*, std::function<CalcForm*()>> fenster[] = {
+        {"mnuctGraph", [] { return static_cast<CalcForm*>(Forms::loaded<frmPrepareTimeDiagram>()); }},
+        {"mnuBatchR", [] { return static_cast<CalcForm*>(Forms::loaded<frmBatch>()); }},
+        {"mnuRohrR", [] { return static_cast<CalcForm*>(Forms::loaded<frmRohrreaktor>()); }},
+        {"mnuKontRK", [] { return static_cast<CalcForm*>(Forms::loaded<frmRKconti>()); }},
+    };
+    auto tippe = [](QLineEdit* f, const QString& text) {
+        QTest::mouseClick(f, Qt::LeftButton);
+        QTest::keyClick(f, Qt::Key_Backspace);
+        test::processEvents();
+        for (const QChar c : text) {
+            QTest::keyClicks(f, QString(c));
+            test::processEvents();
+        }
+        QTest::keyClick(f, Qt::Key_Tab);
+        test::processEvents();
+    };
+    for (const auto& [menu, geladen] : fenster) {
+        SCOPED_TRACE(menu);
+        main->clickMenu(menu);
+        chooseModel(20);
+        CalcForm* w = geladen();
+        ASSERT_TRUE(w);
+        frmKinModel& m = Forms::get<frmKinModel>();
+        tippe(m.txtOrdnung, "2,5");
+        EXPECT_EQ(app.nOrdnung, 2.5f);
+        EXPECT_TRUE(w->Label7->text().endsWith("(n = 2.50)")) << w->Label7->text().toStdString();
+        tippe(m.txtOrdnung, "1E400");
+        EXPECT_EQ(app.nOrdnung, 2.5f);
+        EXPECT_TRUE(w->Label7->text().endsWith("(n = 2.50)")) << w->Label7->text().toStdString();
+        tippe(m.txtOrdnung, "1.5");
+        EXPECT_TRUE(w->Label7->text().endsWith("(n = 1.50)")) << w->Label7->text().toStdString();
+    }
+}
