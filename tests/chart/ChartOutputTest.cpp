@@ -112,26 +112,8 @@ TEST(ChartOutputEyring, AZoomedEyringLineIsCutInTheSvgPicturesAsOnTheScreen) {
     // The line and the measured points are blue.
     const auto blau = [](QRgb p) { return qBlue(p) > qRed(p) + 60 && qBlue(p) > qGreen(p) + 60; };
     // The blue pixels of one picture with no blue pixel of the other within two pixels.
-    const auto extra = [&](const QImage& a, const QImage& b) {
-        int n = 0;
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x) {
-                if (!blau(a.pixel(x, y))) continue;
-                bool near = false;
-                for (int dy = -2; dy <= 2 && !near; ++dy)
-                    for (int dx = -2; dx <= 2 && !near; ++dx)
-                        near = b.rect().contains(x + dx, y + dy) && blau(b.pixel(x + dx, y + dy));
-                if (!near) ++n;
-            }
-        return n;
-    };
-    const auto svgBild = [&](const QByteArray& svg) {
-        QImage img(c.size(), QImage::Format_RGB32);
-        img.fill(Qt::white);
-        QPainter p(&img);
-        QSvgRenderer(svg).render(&p);
-        return img;
-    };
+    const auto extra = [&](const QImage& a, const QImage& b) { return vrn::test::strayPixels(a, b, blau); };
+    const auto svgBild = [&](const QByteArray& svg) { return vrn::test::svgImage(svg, c.size()); };
     // The picture file in the format of the list's entry, written as the user writes it.
     const auto bilddatei = [&](int eintrag, const QString& datei) {
         w->clickMenu("mnuBild(2)");

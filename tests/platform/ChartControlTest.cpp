@@ -695,28 +695,10 @@ TEST_F(Chart, EveryPictureIsWrittenAndReadable) {
 // pixel beside the screen's, over two pixels, so that a curve under the
 // screen's frame shows through it), and the first with them as well.
 TEST_F(Chart, AnSvgPictureCutsTheCurveAtThePlotAreaAsTheScreenDoes) {
-    const auto rendered = [](const QByteArray& svg) {
-        QImage img(600, 400, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        QPainter p(&img);
-        QSvgRenderer(svg).render(&p);
-        return img;
-    };
+    const auto rendered = [](const QByteArray& svg) { return test::svgImage(svg, QSize(600, 400)); };
     const auto reddish = [](QRgb c) { return qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60; };
     // The red pixels of one picture with no red pixel of the other within two pixels.
-    const auto extra = [&](const QImage& a, const QImage& b) {
-        int n = 0;
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x) {
-                if (!reddish(a.pixel(x, y))) continue;
-                bool near = false;
-                for (int dy = -2; dy <= 2 && !near; ++dy)
-                    for (int dx = -2; dx <= 2 && !near; ++dx)
-                        near = b.rect().contains(x + dx, y + dy) && reddish(b.pixel(x + dx, y + dy));
-                if (!near) ++n;
-            }
-        return n;
-    };
+    const auto extra = [&](const QImage& a, const QImage& b) { return test::strayPixels(a, b, reddish); };
     // Any touch of red, the faintest edge of a smooth line included.
     const auto tinted = [](QRgb c) { return qRed(c) > qGreen(c) + 16 && qRed(c) > qBlue(c) + 16; };
     // Whether a pixel within r pixels of p is reddish (a thin line drawn smooth is paler than its colour).

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMenuBar>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QRadioButton>
 #include <QTest>
 #include <QWidget>
@@ -115,6 +117,28 @@ QString& screenshotBase() {
 }  // namespace
 
 void rememberStartFolder() { screenshotBase(); }
+
+QImage svgImage(const QByteArray& svg, QSize size) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    QSvgRenderer(svg).render(&p);
+    return img;
+}
+
+int strayPixels(const QImage& a, const QImage& b, const std::function<bool(QRgb)>& farbe) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if (!farbe(a.pixel(x, y))) continue;
+            bool near = false;
+            for (int dy = -2; dy <= 2 && !near; ++dy)
+                for (int dx = -2; dx <= 2 && !near; ++dx)
+                    near = b.rect().contains(x + dx, y + dy) && farbe(b.pixel(x + dx, y + dy));
+            if (!near) ++n;
+        }
+    return n;
+}
 
 QString saveScreenshot(QWidget* w, const QString& name) {
     const QString dir = screenshotBase() + "/screenshots";

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QImage>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +97,12 @@ void rememberStartFolder();
 // Renders the widget (its frame when it has one) into a PNG in the build's
 // screenshot folder and returns the path.
 QString saveScreenshot(QWidget* w, const QString& name);
+
+// An SVG picture drawn on a white image of the given size.
+QImage svgImage(const QByteArray& svg, QSize size);
+// The pixels of `a` of the colour `farbe` with no pixel of that colour in `b`
+// within two pixels: what one picture draws that the other does not.
+int strayPixels(const QImage& a, const QImage& b, const std::function<bool(QRgb)>& farbe);
 
 // Whether every visible control of the window lies inside it and shows its
 // caption or title whole; the failure names the first control that does not.
