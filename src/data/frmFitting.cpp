@@ -666,29 +666,15 @@ QString frmFitting::pruefeEingaben() const {
 }
 
 void frmFitting::simulieren(Integer& err) {
-    std::string fehler;
-    {
-        QuietSimulation still;
-        calc_diagramfunctioncT(app.iModell, err);
-        fehler = still.failureText();
-    }
-    if (err == 0) return;
-    // A parameter far out of the common range made it: it is named.
-    std::vector<int> felder;
+    // A parameter far out of the common range made it: it is named as its frame names it.
+    std::vector<Zahlfeld> felder;
     std::vector<double> werte;
     for (int j = 1; j <= 3; ++j) {
         if (!Inp[u(9 + j)]->isVisibleTo(this)) continue;
-        felder.push_back(j);
+        felder.push_back(fitParameterFeld(toStd(frak(j)->title()), istOrdnung(j)));
         werte.push_back(app.RefWert[u(j)]);
     }
-    if (const int i = ueberlaufUrsache(werte); i >= 0) {
-        const auto k = static_cast<std::size_t>(i);
-        parameterLesung(felder[k]);  // the field named as its frame names it
-        MsgBox(rechenUeberlaufZeile(Inp[u(9 + felder[k])]->zahlfeld(), werte[k]) + "\r\n", MsgButtons::OK,
-               MsgIcon::Critical, kNichtMoeglich);
-        return;
-    }
-    showFailure("calc_diagramfunctioncT", fehler);
+    simuliereUndBenenne(app.iModell, err, felder, werte);
 }
 
 void frmFitting::cmdDrawNewCurve_Click() {

@@ -343,6 +343,26 @@ void calc_diagramfunctioncT(Integer model, Integer& errFlag) {
     calc_diagramfunctioncT(in, app, app.Achsenbereich, errFlag);
 }
 
+void simuliereUndBenenne(Integer model, Integer& err, const std::vector<Zahlfeld>& felder,
+                         const std::vector<double>& werte) {
+    std::string fehler;
+    {
+        QuietSimulation still;
+        calc_diagramfunctioncT(model, err);
+        fehler = still.failureText();
+    }
+    if (err == 0 || nenneUeberlaufUrsache(felder, werte)) return;
+    showFailure("calc_diagramfunctioncT", fehler);
+}
+
+bool nenneUeberlaufUrsache(const std::vector<Zahlfeld>& felder, const std::vector<double>& werte) {
+    const int i = ueberlaufUrsache(werte);
+    if (i < 0 || static_cast<std::size_t>(i) >= felder.size()) return false;
+    const auto k = static_cast<std::size_t>(i);
+    MsgBox(rechenUeberlaufZeile(felder[k], werte[k]) + "\r\n", MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
+    return true;
+}
+
 QuietSimulation::QuietSimulation() {
     if (quietDepth++ == 0) quietFailure.clear();
 }

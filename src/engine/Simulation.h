@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Types.h"
+#include "base/Zahlbereich.h"
 #include "engine/ModelInputs.h"
 #include "shell/state/EngineState.h"
 
@@ -105,6 +106,22 @@ public:
     // The text of the last failure while quiet; empty when there was none.
     const std::string& failureText() const;
 };
+
+// Of the inputs `felder` with the values `werte` (as a window read them) that
+// a computation took, the one that lies far out of the common range and so
+// made it fail (ueberlaufUrsache) is named in a message (rechenUeberlaufZeile
+// of base/Zahlbereich.h; title " Ausführung nicht möglich "): true then;
+// false, and nothing shown, when no input lies that far out.
+bool nenneUeberlaufUrsache(const std::vector<Zahlfeld>& felder, const std::vector<double>& werte);
+
+// calc_diagramfunctioncT(model, err) for a window whose inputs are `felder`
+// with the values `werte` (as it read them): a failure names the input that
+// lies far out of the common range and made it (ueberlaufUrsache,
+// rechenUeberlaufZeile of base/Zahlbereich.h; title " Ausführung nicht
+// möglich "), else it shows the engine's own message ("Meldung von
+// calc_diagramfunctioncT"). err as calc_diagramfunctioncT sets it.
+void simuliereUndBenenne(Integer model, Integer& err, const std::vector<Zahlfeld>& felder,
+                         const std::vector<double>& werte);
 
 // True when the last successful simulation of a numerically integrated model
 // was finished by the implicit integrator (its curves then carry that

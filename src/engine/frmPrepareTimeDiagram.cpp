@@ -319,13 +319,6 @@ bool frmPrepareTimeDiagram::readAndCheck(bool forList) {
 }
 
 void frmPrepareTimeDiagram::simulieren(Integer& err) {
-    std::string fehler;
-    {
-        QuietSimulation still;
-        calc_diagramfunctioncT(app.iModell, err);
-        fehler = still.failureText();
-    }
-    if (err == 0) return;
     // A failure inside made by an input far out of the common range names
     // that input; any other is the engine's own.
     std::vector<Zahlfeld> felder;
@@ -341,11 +334,7 @@ void frmPrepareTimeDiagram::simulieren(Integer& err) {
         felder.push_back(s0maxFeld());
         werte.push_back(app.S0max);
     }
-    if (const int u = ueberlaufUrsache(werte); u >= 0)
-        MsgBox(rechenUeberlaufZeile(felder[static_cast<std::size_t>(u)], werte[static_cast<std::size_t>(u)]) + "\r\n",
-               MsgButtons::OK, MsgIcon::Critical, kNichtMoeglich);
-    else
-        showFailure("calc_diagramfunctioncT", fehler);
+    simuliereUndBenenne(app.iModell, err, felder, werte);
 }
 
 void frmPrepareTimeDiagram::cmdDrawctDiagram_Click() {

@@ -13,6 +13,7 @@
 
 #include "base/NumKeyFilter.h"
 #include "base/NumberText.h"
+#include "engine/Simulation.h"
 #include "engine/frmKinModel.h"
 #include "platform/MsgBox.h"
 #include "platform/NumberField.h"
@@ -205,23 +206,18 @@ ReactorInput ReactorForm::leseEingaben(ReaktorFenster w, std::initializer_list<i
 bool ReactorForm::ursacheBenennen(const ReactorInput& in, ReaktorFenster w, std::initializer_list<int> gegeben) {
     const bool kessel = w == ReaktorFenster::Kessel;
     const double eigene[] = {in.U, kessel ? in.V : in.t, kessel ? in.VPunkt : in.l, kessel ? in.t : in.v};
-    std::vector<int> felder;
+    std::vector<Zahlfeld> felder;
     std::vector<double> werte;
     for (int i : {0, 1, 2, 3, 4, 10, 11, 12}) {
         if (!Inp[static_cast<std::size_t>(i)]->isVisibleTo(this)) continue;
-        felder.push_back(i);
+        felder.push_back(reaktorFeld(w, i, in.model, in.fieldB));
         werte.push_back(i <= 4 ? in.c0[static_cast<std::size_t>(i + 1)] : in.k[static_cast<std::size_t>(i - 9)]);
     }
     for (int i : gegeben) {
-        felder.push_back(i);
+        felder.push_back(reaktorFeld(w, i, in.model, in.fieldB));
         werte.push_back(eigene[i - 13]);
     }
-    const int u = ueberlaufUrsache(werte);
-    if (u < 0) return false;
-    const auto k = static_cast<std::size_t>(u);
-    MsgBox(rechenUeberlaufZeile(reaktorFeld(w, felder[k], in.model, in.fieldB), werte[k]) + "\r\n", MsgButtons::OK,
-           MsgIcon::Critical, kNichtMoeglich);
-    return true;
+    return nenneUeberlaufUrsache(felder, werte);
 }
 
 void ReactorForm::feedAndConstantsInForce(const ReactorInput& in) {
