@@ -119,6 +119,27 @@ std::string ausserhalb(const Zahlfeld& f, bool null) {
 
 }  // namespace
 
+Zahlfeld zahlfeld(std::string thema, std::string symbol, Breite breite, Bereich bereich, Leer leer,
+                  std::string eigeneZeile, bool eigeneZeileNurFuerNull) {
+    Zahlfeld f;
+    f.thema = std::move(thema);
+    f.symbol = std::move(symbol);
+    f.breite = breite;
+    f.bereich = bereich;
+    f.leer = leer;
+    f.eigeneZeile = std::move(eigeneZeile);
+    f.eigeneZeileNurFuerNull = eigeneZeileNurFuerNull;
+    return f;
+}
+
+Zahlfeld mitFehltZeile(Zahlfeld f, const char* fehlt) {
+    if (!fehlt) return f;
+    f.bereich = Bereich::Positiv;
+    f.eigeneZeile = fehlt;
+    f.eigeneZeileNurFuerNull = true;
+    return f;
+}
+
 std::string bereichsZeile(const Zahlfeld& f) {
     return "- " + f.thema + " außerhalb des Bereichs: " + f.symbol + " " + anforderung(f.bereich);
 }

@@ -50,6 +50,14 @@ struct Zahlfeld {
     bool eigeneZeileNurFuerNull = false;
 };
 
+// A field description in one call, its members in their order.
+Zahlfeld zahlfeld(std::string thema, std::string symbol, Breite breite, Bereich bereich, Leer leer = Leer::Fehlt,
+                  std::string eigeneZeile = {}, bool eigeneZeileNurFuerNull = false);
+// A start concentration the model needs: above 0, with the check line
+// `fehlt` ("- noch keine Eingabe ...") for an empty field or 0; f unchanged
+// when fehlt is null.
+Zahlfeld mitFehltZeile(Zahlfeld f, const char* fehlt);
+
 enum class Zahlfehler : std::uint8_t {
     Keiner,
     Leer,       // nothing typed where the field needs a number

@@ -76,12 +76,7 @@ AxisTabs::AxisTabs(ChartControl& chart, QWidget* parent) : QObject(parent), char
                 auto* f = new NumberField(seiteSkalierung);
                 f->setObjectName(namen[r][c]);
                 // The box as the spacing reading names it (leseAbstand).
-                Zahlfeld z;
-                z.thema = c == 0 ? "X-Achse" : "Y-Achse";
-                z.symbol = zeilen[r];
-                z.breite = Breite::Single;
-                z.bereich = Bereich::Positiv;
-                f->setZahlfeld(z);
+                f->setZahlfeld(abstandFeld(c == 0 ? "X-Achse" : "Y-Achse", zeilen[r]));
                 f->setFixedWidth(90);
                 f->setEnabled(false);
                 *felder[r][c] = f;

@@ -65,12 +65,7 @@ AbstandsEingabe leseAbstand(std::string_view text, ChartRange range, bool logari
     AbstandsEingabe r;
     r.text.assign(text);
     std::replace(r.text.begin(), r.text.end(), ',', '.');
-    Zahlfeld f;
-    f.thema = achse;
-    f.symbol = art;
-    f.breite = Breite::Single;
-    f.bereich = Bereich::Positiv;
-    const Zahllesung l = liesZahl(r.text, f);
+    const Zahllesung l = liesZahl(r.text, abstandFeld(achse, art));
     if (!l.ok()) {
         r.zeile = l.zeile;
     } else if (!chartSpacingAcceptable(range, logarithmic, l.wert)) {
@@ -83,6 +78,10 @@ AbstandsEingabe leseAbstand(std::string_view text, ChartRange range, bool logari
         r.wert = l.wert;
     }
     return r;
+}
+
+Zahlfeld abstandFeld(const std::string& achse, const std::string& art) {
+    return zahlfeld(achse, art, Breite::Single, Bereich::Positiv);
 }
 
 Zahlfeld ursprungFeld(bool x) {

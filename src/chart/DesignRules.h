@@ -69,6 +69,9 @@ struct AbstandsEingabe {
 AbstandsEingabe leseAbstand(std::string_view text, ChartRange range, bool logarithmic,
                             const std::string& achse = "X-Achse", const std::string& art = "Gitter-Abstand");
 
+// A spacing box of an axis ("X-Achse", "Gitter-Abstand"): a Single above 0.
+Zahlfeld abstandFeld(const std::string& achse, const std::string& art);
+
 // The crossing value typed for "bei X =" / "bei Y =" (txtXOrigin, txtYOrigin):
 // a Single, any number, empty refused; thema "Achsen-Ursprung", symbol "X" or "Y".
 Zahlfeld ursprungFeld(bool x);

@@ -6,23 +6,6 @@
 
 namespace vrn {
 
-namespace {
-
-Zahlfeld feld(std::string thema, std::string symbol, Breite breite, Bereich bereich, Leer leer,
-              std::string eigeneZeile = {}, bool nurFuerNull = false) {
-    Zahlfeld f;
-    f.thema = std::move(thema);
-    f.symbol = std::move(symbol);
-    f.breite = breite;
-    f.bereich = bereich;
-    f.leer = leer;
-    f.eigeneZeile = std::move(eigeneZeile);
-    f.eigeneZeileNurFuerNull = nurFuerNull;
-    return f;
-}
-
-}  // namespace
-
 std::string anfangsSymbol(int model, int i) {
     static const char* const normal[] = {"A", "B", "C", "P", "Q"};
     static const char* const enzym[] = {"E", "S", "ES", "P", "Q"};
@@ -34,7 +17,7 @@ Zahlfeld timeDiagramFeld(int index, bool forList) {
     const int m = app.iModell;
     if (index >= 0 && index <= 4) {
         const int i = index + 1;
-        Zahlfeld f = feld("Anfangskonzentration", anfangsSymbol(m, i), Breite::Double, Bereich::NichtNegativ,
+        Zahlfeld f = zahlfeld("Anfangskonzentration", anfangsSymbol(m, i), Breite::Double, Bereich::NichtNegativ,
                           Leer::IstNull);
         const char* fehlt = nullptr;
         if (i == 1) fehlt = "- noch keine Eingabe einer Anfangskonzentration c(A)(0)";
@@ -45,26 +28,21 @@ Zahlfeld timeDiagramFeld(int index, bool forList) {
             fehlt = forList ? "- für Autokatalyse muss eine (geringe) Anfangskonzentration für P gegeben sein"
                             : "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die "
                               "Reaktion nicht an ";
-        if (fehlt) {
-            f.bereich = Bereich::Positiv;
-            f.eigeneZeile = fehlt;
-            f.eigeneZeileNurFuerNull = true;
-        }
-        return f;
+        return mitFehltZeile(f, fehlt);
     }
     if (index >= 10 && index <= 12) {
         const std::string kj = "k" + std::to_string(index - 9);
-        return feld("Geschwindigkeitskonstante", kj, Breite::Double, Bereich::Positiv, Leer::IstNull,
+        return zahlfeld("Geschwindigkeitskonstante", kj, Breite::Double, Bereich::Positiv, Leer::IstNull,
                     "- Geschwindigkeitskonstante " + kj + " muss größer Null sein");
     }
-    return feld("Zeit-Vorgabe", "t(max)", Breite::Single, Bereich::Positiv, Leer::IstNull,
+    return zahlfeld("Zeit-Vorgabe", "t(max)", Breite::Single, Bereich::Positiv, Leer::IstNull,
                 "- Zeit-Vorgabe nicht in Ordnung");
 }
 
-Zahlfeld s0maxFeld() { return feld("Substratkonzentration", "S(0),max", Breite::Single, Bereich::Positiv, Leer::Fehlt); }
+Zahlfeld s0maxFeld() { return zahlfeld("Substratkonzentration", "S(0),max", Breite::Single, Bereich::Positiv, Leer::Fehlt); }
 
 Zahlfeld ordnungsFeld(Bereich bereich) {
-    return feld("Reaktionsordnung", "n", Breite::Single, bereich, Leer::Fehlt, "- nur n > 0 erlaubt");
+    return zahlfeld("Reaktionsordnung", "n", Breite::Single, bereich, Leer::Fehlt, "- nur n > 0 erlaubt");
 }
 
 std::string checkTimeDiagramInputs(bool forList, const TimeDiagramVisibility& shown, const TimeDiagramLesungen& l) {

@@ -36,15 +36,10 @@ void feedAndConstantLines(const ReactorInput& in, ReaktorFenster w, std::string&
     if (in.model == 20 && !in.ordnung.empty()) list += in.ordnung + kCrLf;
 }
 
+// A field of a reactor window: a Double, empty counts 0.
 Zahlfeld feld(std::string thema, std::string symbol, Bereich bereich, std::string eigene = {}, bool nurNull = false) {
-    Zahlfeld f;
-    f.thema = std::move(thema);
-    f.symbol = std::move(symbol);
-    f.bereich = bereich;
-    f.leer = Leer::IstNull;
-    f.eigeneZeile = std::move(eigene);
-    f.eigeneZeileNurFuerNull = nurNull;
-    return f;
+    return zahlfeld(std::move(thema), std::move(symbol), Breite::Double, bereich, Leer::IstNull, std::move(eigene),
+                    nurNull);
 }
 
 }  // namespace
@@ -66,12 +61,7 @@ Zahlfeld reaktorFeld(ReaktorFenster w, int index, Integer model, bool fieldB) {
                                 : "- noch keine Eingabe einer Anfangskonzentration c(B)(0)";
         if (i == P && (model == 5 || model == 16))
             fehlt = "- für Autokatalyse muss ein (geringes) c(P)(0) gegeben sein, sonst springt die Reaktion nicht an";
-        if (fehlt) {
-            f.bereich = Bereich::Positiv;
-            f.eigeneZeile = fehlt;
-            f.eigeneZeileNurFuerNull = true;
-        }
-        return f;
+        return mitFehltZeile(f, fehlt);
     }
     if (index >= 10 && index <= 12) {
         const std::string kj = "k" + std::to_string(index - 9);
